@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace audio {
+
+// Fills a sample slot from a sound file: WAV or AIFF converted to the device format, anything else
+// taken as raw device bytes; the slot keeps its length. Returns false, with the slot unchanged, when
+// the file cannot be opened or delivers no sample bytes.
+bool importSlot(const char* path, std::vector<std::uint8_t>& slot);
+
+} // namespace audio

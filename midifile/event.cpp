@@ -1,0 +1,15 @@
+#include "midifile/event.h"
+
+#include <sstream>
+
+namespace midi {
+
+std::string event::toString() const
+{
+    std::ostringstream text;
+    text << "midi::event < " << static_cast<const void*>(this) << " >\n"
+         << "m_offset: " << m_offset << ' ';
+    return text.str();
+}
+
+} // namespace midi

@@ -1,0 +1,143 @@
+#include "audio/converter.h"
+
+#include <cmath>
+
+namespace audio {
+
+namespace {
+
+// Writes the low `width` bytes of value, least significant first; nothing is clipped.
+void store(sample& out, std::uint64_t offset, std::int64_t value, std::uint16_t width)
+{
+    auto bits = static_cast<std::uint64_t>(value);
+    for (std::uint16_t i = 0; i < width; ++i) {
+        out[offset + i] = static_cast<std::uint8_t>(bits >> (8 * i));
+    }
+}
+
+// Sizes the output (all zero) and gives it its format; an unsigned result is always 8 bits wide.
+void prepare(sample& out, std::uint64_t length, double samplerate, std::uint16_t channels,
+             std::uint16_t bits, bool unsigned8Bit)
+{
+    out.assign(length, 0);
+    out.m_samplerate = samplerate;
+    out.m_channels = channels;
+    out.setBitrate(bits);
+    out.m_unsigned8Bit = unsigned8Bit;
+    if (unsigned8Bit) {
+        out.setBitrate(8);
+    }
+}
+
+bool hasLayout(const sample& in)
+{
+    return in.m_channels != 0 && in.m_byterate != 0;
+}
+
+std::int64_t truncate(double value)
+{
+    return static_cast<std::int64_t>(std::trunc(value));
+}
+
+} // namespace
+
+converter::converter(std::uint16_t channels, std::uint16_t bits, bool unsigned8Bit, double samplerate)
+    : m_samplerate(samplerate), m_channels(channels), m_bitrate(unsigned8Bit ? 8 : bits),
+      m_unsigned8Bit(unsigned8Bit)
+{
+}
+
+void converter::convert(sample& out, const sample& in, std::size_t maxFrames) const
+{
+    sample channels;
+    sample rate;
+    sample width;
+    convertChannels(channels, in);
+    convertSamplerate(rate, channels, maxFrames);
+    convertBitrate(width, rate);
+    convertSign(out, width);
+}
+
+void converter::convertChannels(sample& out, const sample& in) const
+{
+    const std::uint64_t length = hasLayout(in) ? in.size() * m_channels / in.m_channels : 0;
+    prepare(out, length, in.m_samplerate, m_channels, in.m_bitrate, in.m_unsigned8Bit);
+    const std::uint16_t width = in.m_byterate;
+    const std::uint64_t frames = in.frameCount();
+    const std::int64_t offset = in.m_unsigned8Bit ? 128 : 0;
+    for (std::uint64_t f = 0; f < frames; ++f) {
+        std::int64_t sum = 0;
+        for (std::uint16_t c = 0; c < in.m_channels; ++c) {
+            sum += in.getValue(f, c);
+        }
+        const std::int64_t mean = sum / in.m_channels + offset;
+        for (std::uint16_t c = 0; c < m_channels; ++c) {
+            store(out, (m_channels * f + c) * width, mean, width);
+        }
+    }
+}
+
+void converter::convertSamplerate(sample& out, const sample& in, std::size_t maxFrames) const
+{
+    const double ratio = in.m_samplerate / m_samplerate;
+    const bool usable = hasLayout(in) && std::isfinite(ratio) && ratio > 0.0;
+    const std::uint64_t frameBytes = static_cast<std::uint64_t>(in.m_channels) * in.m_byterate;
+    const double wanted = usable ? std::trunc(static_cast<double>(in.size()) / ratio) : 0.0;
+    std::uint64_t length = 0;
+    if (maxFrames != 0 && wanted > static_cast<double>(maxFrames) * static_cast<double>(frameBytes)) {
+        length = maxFrames * frameBytes;
+    } else if (wanted < static_cast<double>(out.max_size())) {
+        length = static_cast<std::uint64_t>(wanted);
+    }
+    prepare(out, length, m_samplerate, in.m_channels, in.m_bitrate, in.m_unsigned8Bit);
+    if (length == 0) {
+        return;
+    }
+    const std::uint16_t width = in.m_byterate;
+    const std::uint64_t inFrames = in.frameCount();
+    const std::uint64_t outFrames = length / in.m_channels / width;
+    const std::int64_t offset = in.m_unsigned8Bit ? 128 : 0;
+    for (std::uint64_t i = 0; i < outFrames; ++i) {
+        const double position = static_cast<double>(i) * ratio;
+        const auto k = static_cast<std::uint64_t>(position);
+        const double fraction = position - static_cast<double>(k);
+        for (std::uint16_t c = 0; c < in.m_channels; ++c) {
+            // Frames past the input's end, whole or partial, stand for silence.
+            const std::int64_t a = k < inFrames ? in.getValue(k, c) : 0;
+            const std::int64_t b = k + 1 < inFrames ? in.getValue(k + 1, c) : 0;
+            const std::int64_t value = truncate(static_cast<double>(b - a) * fraction + static_cast<double>(a));
+            store(out, (i * in.m_channels + c) * width, value + offset, width);
+        }
+    }
+}
+
+void converter::convertBitrate(sample& out, const sample& in) const
+{
+    const std::uint16_t outWidth = static_cast<std::uint16_t>((m_bitrate + 7) / 8);
+    const std::uint64_t length = hasLayout(in) ? in.size() * outWidth / in.m_byterate : 0;
+    prepare(out, length, in.m_samplerate, in.m_channels, m_bitrate, in.m_unsigned8Bit);
+    const double scale = std::ldexp(1.0, static_cast<int>(m_bitrate) - static_cast<int>(in.m_bitrate));
+    const std::uint64_t frames = in.frameCount();
+    const std::int64_t offset = in.m_unsigned8Bit ? 128 : 0;
+    for (std::uint64_t f = 0; f < frames; ++f) {
+        for (std::uint16_t c = 0; c < in.m_channels; ++c) {
+            const std::int64_t value = truncate(static_cast<double>(in.getValue(f, c)) * scale);
+            store(out, (f * in.m_channels + c) * outWidth, value + offset, outWidth);
+        }
+    }
+}
+
+void converter::convertSign(sample& out, const sample& in) const
+{
+    prepare(out, hasLayout(in) ? in.size() : 0, m_samplerate, in.m_channels, in.m_bitrate, m_unsigned8Bit);
+    const std::uint16_t width = in.m_byterate;
+    const std::uint64_t frames = in.frameCount();
+    const std::int64_t offset = m_unsigned8Bit ? 128 : 0;
+    for (std::uint64_t f = 0; f < frames; ++f) {
+        for (std::uint16_t c = 0; c < in.m_channels; ++c) {
+            store(out, (f * in.m_channels + c) * width, in.getValue(f, c) + offset, width);
+        }
+    }
+}
+
+} // namespace audio

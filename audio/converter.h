@@ -1,0 +1,32 @@
+#pragma once
+
+#include "audio/sample.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace audio {
+
+// A target format, and the four steps that bring a sample into it: channels, rate, width, sign.
+// Every step takes the output first, fills it completely and leaves the input as it was. A sample
+// without channels or width, or with a rate that is not a positive number, converts to nothing.
+class converter {
+public:
+    converter() = default;
+    converter(std::uint16_t channels, std::uint16_t bits, bool unsigned8Bit, double samplerate);
+
+    // maxFrames bounds the output (0: no bound), so a tiny source rate cannot blow up the rate step.
+    void convert(sample& out, const sample& in, std::size_t maxFrames = 0) const;
+
+    void convertChannels(sample& out, const sample& in) const;
+    void convertSamplerate(sample& out, const sample& in, std::size_t maxFrames = 0) const;
+    void convertBitrate(sample& out, const sample& in) const;
+    void convertSign(sample& out, const sample& in) const;
+
+    double m_samplerate = 44100.0;  // target frames per second
+    std::uint16_t m_channels = 2;
+    std::uint16_t m_bitrate = 16;   // always 8 when m_unsigned8Bit is set
+    bool m_unsigned8Bit = false;
+};
+
+} // namespace audio

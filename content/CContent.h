@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <iosfwd>
+#include <vector>
+
+// The bytes of one bank slot: a sample in the device format or a whole System Exclusive message.
+// Contents are copied only through clone; whoever gets one from clone or a constructor owns it.
+class CContent {
+public:
+    virtual ~CContent() = default;
+    CContent& operator=(const CContent&) = delete;
+
+    virtual CContent* clone() const = 0;
+    // Replaces the bytes from a file; on false the bytes are unchanged.
+    virtual bool load(const char* path) = 0;
+    virtual bool isSample() const = 0;
+    virtual void print(std::ostream& out, bool dumpData) const;
+    virtual CContent* cloneOf(const CContent& other) const = 0;
+
+    std::vector<std::uint8_t>& getData() { return m_data; }
+    const std::vector<std::uint8_t>& getData() const { return m_data; }
+    std::size_t getSize() const { return m_data.size(); }
+
+protected:
+    CContent() = default;
+    CContent(const std::uint8_t* bytes, std::size_t length);
+    CContent(const CContent& source) = default;
+
+    std::vector<std::uint8_t> m_data;
+};

@@ -1,0 +1,31 @@
+#include "content/CSample.h"
+
+#include "audio/slot_import.h"
+
+#include <ostream>
+
+CSample::CSample(const std::uint8_t* bytes, std::size_t length)
+    : CContent(bytes, length)
+{
+}
+
+CContent* CSample::clone() const
+{
+    return new CSample(*this);
+}
+
+bool CSample::load(const char* path)
+{
+    return audio::importSlot(path, m_data);
+}
+
+void CSample::print(std::ostream& out, bool dumpData) const
+{
+    out << "CSample <" << static_cast<const void*>(this) << ">:\n";
+    CContent::print(out, dumpData);
+}
+
+CContent* CSample::cloneOf(const CContent& other) const
+{
+    return other.clone();
+}

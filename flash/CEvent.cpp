@@ -1,0 +1,33 @@
+#include "flash/CEvent.h"
+
+#include "content/CContent.h"
+
+#include <ostream>
+
+CEvent::CEvent(CContent* message, std::uint64_t offset)
+    : m_offset(offset)
+    , m_message(message)
+{
+}
+
+const std::vector<std::uint8_t>& CEvent::getData() const
+{
+    return m_message->getData();
+}
+
+std::size_t CEvent::getSize() const
+{
+    return m_message->getSize();
+}
+
+void CEvent::print(std::ostream& out, bool dumpData) const
+{
+    const std::ios_base::fmtflags flags = out.flags();
+    out << "m_offset: " << std::dec << m_offset << "\n";
+    out << "m_message: ";
+    if (m_message != nullptr)
+        m_message->print(out, dumpData);
+    else
+        out << "0x00000000\n";
+    out.flags(flags);
+}

@@ -1,0 +1,137 @@
+#include "model/CBank.h"
+
+#include "content/CContent.h"
+#include "flash/CEvent.h"
+
+#include <ostream>
+
+CBank::CBank(std::uint16_t index, std::string name)
+    : m_index(index)
+    , m_name(std::move(name))
+    , m_events(kEventCount, nullptr)
+{
+}
+
+CBank::CBank(const CBank& source)
+    : IBank(source)
+    , m_index(source.m_index)
+    , m_name(source.m_name)
+    , m_contentLabel(source.m_contentLabel)
+    , m_contentName(source.m_contentName)
+    , m_events(kEventCount, nullptr)
+{
+    m_contents.reserve(source.m_contents.size());
+    for (const CContent* content : source.m_contents)
+        m_contents.push_back(content != nullptr ? content->clone() : nullptr);
+}
+
+CBank::~CBank()
+{
+    for (CContent* content : m_contents)
+        delete content;
+    for (CEvent* event : m_events)
+        delete event;
+}
+
+void CBank::deleteEvents()
+{
+    for (CEvent*& event : m_events) {
+        delete event;
+        event = nullptr;
+    }
+}
+
+void CBank::loadContent(std::uint16_t index, const char* path)
+{
+    if (index >= m_contents.size() || m_contents[index] == nullptr || path == nullptr)
+        return;
+    if (!m_contents[index]->load(path))
+        return;
+
+    std::string name(path);
+    const std::size_t slash = name.rfind('/');
+    if (slash != std::string::npos)
+        name.erase(0, slash + 1);
+    // A bank given too few names still gets the name of the slot it imported into.
+    while (m_contentName.size() <= index)
+        m_contentName.push_back(getContentLabel(static_cast<std::uint16_t>(m_contentName.size())));
+    m_contentName[index] = std::move(name);
+}
+
+std::string CBank::getName() const
+{
+    return m_name;
+}
+
+std::string CBank::getContentLabel(std::uint16_t index) const
+{
+    return index < m_contentLabel.size() ? m_contentLabel[index] : std::string();
+}
+
+std::string CBank::getContentName(std::uint16_t index) const
+{
+    return index < m_contentName.size() ? m_contentName[index] : std::string();
+}
+
+bool CBank::isSampleContent(std::uint16_t index) const
+{
+    return index < m_contents.size() && m_contents[index] != nullptr && m_contents[index]->isSample();
+}
+
+void CBank::setName(const char* name)
+{
+    m_name = name != nullptr ? name : "";
+}
+
+void CBank::setContentName(std::uint16_t index, const char* name)
+{
+    if (index < m_contentName.size())
+        m_contentName[index] = name != nullptr ? name : "";
+}
+
+std::uint16_t CBank::getIndex() const
+{
+    return m_index;
+}
+
+void CBank::setIndex(std::uint16_t index)
+{
+    m_index = index;
+}
+
+const CContent* CBank::getContent(std::uint16_t index) const
+{
+    return index < m_contents.size() ? m_contents[index] : nullptr;
+}
+
+IBank* CBank::cloneOf(const IBank& other) const
+{
+    return other.clone();
+}
+
+void CBank::print(std::ostream& out, bool dumpData) const
+{
+    const std::ios_base::fmtflags flags = out.flags();
+    out << std::dec;
+    out << "m_index: " << m_index << std::endl;
+    out << "m_name: " << m_name << std::endl;
+    for (std::size_t i = 0; i < m_contentLabel.size(); ++i)
+        out << "m_contentLabel[" << i << "]: " << m_contentLabel[i] << std::endl;
+    for (std::size_t i = 0; i < m_contentName.size(); ++i)
+        out << "m_contentName[" << i << "]: " << m_contentName[i] << std::endl;
+    for (std::size_t i = 0; i < m_contents.size(); ++i) {
+        out << "m_contents[" << i << "]: ";
+        if (m_contents[i] != nullptr)
+            m_contents[i]->print(out, dumpData);
+        else
+            out << "0x00000000\n";
+    }
+    for (std::size_t i = 0; i < m_events.size(); ++i) {
+        out << "m_events[" << i << "]: ";
+        if (m_events[i] != nullptr)
+            m_events[i]->print(out, dumpData);
+        else
+            out << "0x00000000\n";
+    }
+    out.flags(flags);
+}

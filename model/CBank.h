@@ -1,0 +1,40 @@
+#pragma once
+
+#include "model/IBank.h"
+
+// What sound banks and the firmware bank share: index, names, owned slot contents and the four
+// events of the last dump.
+class CBank : public IBank {
+public:
+    ~CBank() override;
+
+    void loadContent(std::uint16_t index, const char* path) override;
+    std::string getName() const override;
+    std::string getContentLabel(std::uint16_t index) const override;
+    std::string getContentName(std::uint16_t index) const override;
+    bool isSampleContent(std::uint16_t index) const override;
+    void setName(const char* name) override;
+    void setContentName(std::uint16_t index, const char* name) override;
+    std::uint16_t getIndex() const override;
+    void setIndex(std::uint16_t index) override;
+    // The part of the description common to all banks; subclasses write their header first.
+    void print(std::ostream& out, bool dumpData) const override;
+    IBank* cloneOf(const IBank& other) const override;
+    const CContent* getContent(std::uint16_t index) const override;
+
+protected:
+    static constexpr std::size_t kEventCount = 4;
+
+    explicit CBank(std::uint16_t index, std::string name);
+    // Copies index, name, labels and names, clones every content; the events start out null.
+    CBank(const CBank& source);
+
+    void deleteEvents();
+
+    std::uint16_t m_index;
+    std::string m_name;
+    std::vector<std::string> m_contentLabel;
+    std::vector<std::string> m_contentName;
+    std::vector<CContent*> m_contents;
+    std::vector<CEvent*> m_events;
+};

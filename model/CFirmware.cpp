@@ -1,0 +1,98 @@
+#include "model/CFirmware.h"
+
+#include "content/CMessage.h"
+#include "flash/CErase.h"
+#include "flash/CFlash.h"
+#include "model/FactoryData.h"
+#include "model/FactoryTables.h"
+
+#include <algorithm>
+#include <ostream>
+#include <span>
+
+namespace {
+
+// Pauses before each event of a dump, in seconds.
+constexpr std::uint64_t kErasePause = 3;
+constexpr std::uint64_t kWritePause = 6;
+
+constexpr std::uint8_t kSysExEnd = 0xF7;
+
+// The last two flash blocks, whatever index the bank has been given.
+constexpr unsigned kFirstBlock = 2 * factory::kSoundBankCount;
+constexpr unsigned kSecondBlock = kFirstBlock + 1;
+
+} // namespace
+
+CFirmware::CFirmware()
+    : CBank(factory::kSoundBankCount, factory::bankName(factory::kSoundBankCount))
+{
+    const std::span<const std::uint8_t> data = factory::firmwareData();
+    std::size_t offset = 0;
+    for (std::uint16_t slot = 0; slot < factory::kFirmwareContentCount; ++slot) {
+        m_contentLabel.push_back(factory::firmwareContentName(slot));
+        m_contentName.push_back(factory::firmwareContentName(slot));
+        const std::span<const std::uint8_t> chunk = data.subspan(offset, factory::kFirmwareChunkLength[slot]);
+        // The message ends at the chunk's first 0xF7; a chunk without one is taken whole.
+        const auto end = std::find(chunk.begin(), chunk.end(), kSysExEnd);
+        const std::size_t length = end == chunk.end() ? chunk.size() : static_cast<std::size_t>(end - chunk.begin()) + 1;
+        m_contents.push_back(new CMessage(chunk.data(), length));
+        offset += chunk.size();
+    }
+}
+
+IBank* CFirmware::clone() const
+{
+    return new CFirmware(*this);
+}
+
+std::uint16_t CFirmware::getContentCount() const
+{
+    return factory::kFirmwareContentCount;
+}
+
+const std::vector<CEvent*>& CFirmware::createEvents(std::uint16_t)
+{
+    deleteEvents();
+    m_events[0] = new CErase(kFirstBlock, kErasePause);
+    m_events[1] = new CFlash(*m_contents[0], kWritePause);
+    m_events[2] = new CErase(kSecondBlock, kErasePause);
+    m_events[3] = new CFlash(*m_contents[1], kWritePause);
+    return m_events;
+}
+
+bool CFirmware::setContents(const std::vector<CContent*>& contents)
+{
+    if (contents.size() < factory::kFirmwareContentCount)
+        return false;
+    for (std::uint16_t slot = 0; slot < factory::kFirmwareContentCount; ++slot) {
+        if (contents[slot] == nullptr)
+            return false;
+    }
+
+    deleteEvents();
+    for (std::uint16_t slot = 0; slot < factory::kFirmwareContentCount; ++slot) {
+        CContent* copy = contents[slot]->clone();
+        delete m_contents[slot];
+        m_contents[slot] = copy;
+    }
+    return true;
+}
+
+const std::vector<std::string>& CFirmware::getContentNames() const
+{
+    return m_contentName;
+}
+
+void CFirmware::setContentNames(const std::vector<std::string>& names)
+{
+    if (&names != &m_contentName)
+        m_contentName = names;
+}
+
+void CFirmware::print(std::ostream& out, bool dumpData) const
+{
+    out << "CFirmware <" << static_cast<const void*>(this) << ">\n";
+    CBank::print(out, dumpData);
+}
+

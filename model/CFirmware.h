@@ -1,0 +1,25 @@
+#pragma once
+
+#include "model/CBank.h"
+
+// The firmware bank, index 31: the preset data and the operating system, each one prebuilt
+// System Exclusive message that is sent as it is stored.
+class CFirmware : public CBank {
+public:
+    // Builds the factory firmware bank.
+    CFirmware();
+
+    IBank* clone() const override;
+    std::uint16_t getContentCount() const override;
+    // The channel plays no part: the messages are sent as stored.
+    const std::vector<CEvent*>& createEvents(std::uint16_t channel) override;
+    // Takes copies of the first two messages and drops the dump, whose write events referred to
+    // the replaced messages.
+    bool setContents(const std::vector<CContent*>& contents) override;
+    const std::vector<std::string>& getContentNames() const override;
+    void setContentNames(const std::vector<std::string>& names) override;
+    void print(std::ostream& out, bool dumpData) const override;
+
+private:
+    CFirmware(const CFirmware& source) = default;
+};

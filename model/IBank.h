@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+class CContent;
+class CEvent;
+
+// What the editor, the bank file and the MIDI transport see of a bank: a numbered, named set of
+// slots and the flash dump built from them. Banks are copied only through clone; whoever gets a
+// bank from clone, cloneOf or a constructor owns it. Slot indices out of range are never an error:
+// getters return empty or false, setters do nothing.
+class IBank {
+public:
+    virtual ~IBank() = default;
+    IBank& operator=(const IBank&) = delete;
+
+    virtual IBank* clone() const = 0;
+    // Imports a file into a slot; on success the slot is named after the file's base name.
+    virtual void loadContent(std::uint16_t index, const char* path) = 0;
+    virtual std::uint16_t getContentCount() const = 0;
+    virtual std::string getName() const = 0;
+    virtual std::string getContentLabel(std::uint16_t index) const = 0;
+    virtual std::string getContentName(std::uint16_t index) const = 0;
+    virtual bool isSampleContent(std::uint16_t index) const = 0;
+    virtual void setName(const char* name) = 0;
+    virtual void setContentName(std::uint16_t index, const char* name) = 0;
+    virtual std::uint16_t getIndex() const = 0;
+    virtual void setIndex(std::uint16_t index) = 0;
+    // Builds the bank's dump, erase and write for each of its two flash blocks in sending order,
+    // replacing (and deleting) the events of the previous call. Only the low 4 bits of the channel
+    // are used. The events belong to the bank.
+    virtual const std::vector<CEvent*>& createEvents(std::uint16_t channel) = 0;
+    // Replaces the slot data by copies taken from the given messages (which stay the caller's).
+    // Returns false, with the bank unchanged, when the messages cannot fill the bank.
+    virtual bool setContents(const std::vector<CContent*>& contents) = 0;
+    virtual const std::vector<std::string>& getContentNames() const = 0;
+    virtual void setContentNames(const std::vector<std::string>& names) = 0;
+    virtual void print(std::ostream& out, bool dumpData) const = 0;
+    // The clone of other; the bank it is called on plays no part.
+    virtual IBank* cloneOf(const IBank& other) const = 0;
+    // The slot's content, still owned by the bank; null when the index is out of range.
+    virtual const CContent* getContent(std::uint16_t index) const = 0;
+
+protected:
+    IBank() = default;
+    IBank(const IBank&) = default;
+};

@@ -1,0 +1,34 @@
+#include "cli/DumpCommand.h"
+
+#include "cli/BankSet.h"
+#include "cli/OutputFile.h"
+#include "flash/CEvent.h"
+
+#include <CLI/CLI.hpp>
+
+#include <vector>
+
+DumpCommand::DumpCommand(CLI::App& app)
+    : Command(app, "dump", "Write a bank's dump (erase, write, erase, write) as raw System Exclusive bytes")
+{
+    m_command->add_option("--bank", m_row, "Bank row, 0 to 31 (31 is the firmware bank)")
+        ->required()
+        ->check(CLI::Range(0, static_cast<int>(BankSet::kRows) - 1));
+    m_command->add_option("--channel", m_channel, "MIDI channel, 0 to 15 (the firmware bank ignores it)")
+        ->check(CLI::Range(0, 15));
+    m_command->add_option("-o,--output", m_output, "The .syx file to write")->required();
+}
+
+int DumpCommand::run()
+{
+    BankSet banks;
+    std::vector<std::uint8_t> bytes;
+    for (const CEvent* event : banks.bank(m_row).createEvents(static_cast<std::uint16_t>(m_channel))) {
+        const std::vector<std::uint8_t>& message = event->getData();
+        bytes.insert(bytes.end(), message.begin(), message.end());
+    }
+    std::string reason;
+    if (!OutputFile::write(m_output, bytes, reason))
+        return fail(m_output, reason);
+    return 0;
+}

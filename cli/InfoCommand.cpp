@@ -1,0 +1,52 @@
+#include "cli/InfoCommand.h"
+
+#include "cli/BankSet.h"
+#include "content/CContent.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <iostream>
+
+namespace {
+
+// Names are free text; control characters are escaped so that every bank stays one line of fields.
+std::string field(const std::string& text)
+{
+    std::string escaped;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || c == '\\') {
+            char code[5];
+            std::snprintf(code, sizeof code, "\\x%02x", byte);
+            escaped += code;
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+} // namespace
+
+InfoCommand::InfoCommand(CLI::App& app)
+    : Command(app, "info", "List the banks: row, index, name, then each slot's label, name and length in bytes")
+{
+}
+
+int InfoCommand::run()
+{
+    const BankSet banks;
+    for (std::size_t row = 0; row < banks.size(); ++row) {
+        const IBank& bank = banks.bank(row);
+        std::cout << row << '\t' << bank.getIndex() << '\t' << field(bank.getName());
+        for (std::uint16_t slot = 0; slot < bank.getContentCount(); ++slot) {
+            const CContent* content = bank.getContent(slot);
+            std::cout << '\t' << field(bank.getContentLabel(slot)) << '\t' << field(bank.getContentName(slot))
+                      << '\t' << (content != nullptr ? content->getSize() : 0);
+        }
+        std::cout << '\n';
+    }
+    std::cout.flush();
+    return std::cout ? 0 : fail("standard output", "cannot be written");
+}

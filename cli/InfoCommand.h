@@ -1,0 +1,12 @@
+#pragma once
+
+#include "cli/Command.h"
+
+// `zylox info`: one line per bank, tab-separated: row, index, name, then label, name and byte
+// length of each slot.
+class InfoCommand : public Command {
+public:
+    explicit InfoCommand(CLI::App& app);
+
+    int run() override;
+};

@@ -1,0 +1,39 @@
+#include "cli/OutputFile.h"
+
+#include "midifile/AtomicFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+namespace {
+
+std::string systemReason(const char* fallback)
+{
+    return errno != 0 ? std::strerror(errno) : fallback;
+}
+
+} // namespace
+
+bool OutputFile::write(const std::string& path, std::span<const std::uint8_t> bytes, std::string& reason)
+{
+    errno = 0;
+    AtomicFile target(path);
+    if (target.temporaryPath().empty()) {
+        reason = systemReason("cannot be created");
+        return false;
+    }
+    std::ofstream file(target.temporaryPath(), std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file) {
+        reason = systemReason("cannot be written");
+        return false;
+    }
+    errno = 0;
+    if (!target.commit()) {
+        reason = systemReason("cannot be replaced");
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,31 @@
+#include "cli/DumpCommand.h"
+#include "cli/InfoCommand.h"
+
+#include <CLI/CLI.hpp>
+
+#include <memory>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    CLI::App app{"ZYLOX 515 bank tool: inspect, build and send the device's sample banks", "zylox"};
+    app.set_version_flag("--version", "zylox " ZYLOX_VERSION);
+    app.require_subcommand(1);
+
+    // One line per command.
+    std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(std::make_unique<InfoCommand>(app));
+    commands.push_back(std::make_unique<DumpCommand>(app));
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // Help and version are successes; everything else is a wrong command line.
+        return app.exit(error) == 0 ? 0 : 2;
+    }
+    for (const auto& command : commands) {
+        if (command->chosen())
+            return command->run();
+    }
+    return 2;
+}

@@ -6,8 +6,9 @@
 namespace audio {
 
 // Fills a sample slot from a sound file: WAV or AIFF converted to the device format, anything else
-// taken as raw device bytes; the slot keeps its length. Returns false, with the slot unchanged, when
-// the file cannot be opened or delivers no sample bytes.
+// taken as raw device bytes; the slot keeps its length. What the file delivers is followed by
+// silence (0x80), its last seven bytes fade out and the first byte of the slot is 0x80. Returns
+// false, with the slot unchanged, when the file cannot be opened or delivers no sample bytes.
 bool importSlot(const char* path, std::vector<std::uint8_t>& slot);
 
 } // namespace audio

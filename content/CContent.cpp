@@ -18,9 +18,9 @@ void CContent::print(std::ostream& out, bool dumpData) const
 {
     const std::ios_base::fmtflags flags = out.flags();
     const char fill = out.fill();
+    out.flags(std::ios_base::dec);
 
-    out << "m_data: $" << static_cast<const void*>(m_data.data()) << "\tsize: " << std::dec
-        << m_data.size() << "\n";
+    out << "m_data: $" << static_cast<const void*>(m_data.data()) << "\tsize: " << m_data.size() << "\n";
     if (dumpData && !m_data.empty()) {
         out << std::hex << std::setfill('0') << "00000: ";
         for (std::size_t i = 0; i < m_data.size(); ++i) {

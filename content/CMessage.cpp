@@ -1,6 +1,7 @@
 #include "content/CMessage.h"
 
-#include <fstream>
+#include <cstdio>
+#include <memory>
 #include <ostream>
 
 namespace {
@@ -54,24 +55,22 @@ CContent* CMessage::clone() const
 
 bool CMessage::load(const char* path)
 {
-    std::ifstream file(path, std::ios::binary);
+    // C streams: a directory or a read error is an end of file here, never an exception.
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path, "rb"), &std::fclose);
     if (!file)
         return false;
 
-    std::istreambuf_iterator<char> next(file);
-    const std::istreambuf_iterator<char> end;
-    while (next != end && static_cast<std::uint8_t>(*next) != kSysExStart)
-        ++next;
-    if (next == end)
+    int byte = std::fgetc(file.get());
+    while (byte != EOF && byte != kSysExStart)
+        byte = std::fgetc(file.get());
+    if (byte == EOF)
         return false;
-    ++next;
-    for (int skipped = 0; skipped < kSkippedHeaderBytes && next != end; ++skipped)
-        ++next;
+    for (int skipped = 0; skipped < kSkippedHeaderBytes && byte != EOF; ++skipped)
+        byte = std::fgetc(file.get());
 
     std::vector<std::uint8_t> message{kSysExStart};
-    for (; next != end; ++next) {
-        const auto byte = static_cast<std::uint8_t>(*next);
-        message.push_back(byte);
+    while ((byte = std::fgetc(file.get())) != EOF) {
+        message.push_back(static_cast<std::uint8_t>(byte));
         if (byte == kSysExEnd) {
             m_data = std::move(message);
             return true;

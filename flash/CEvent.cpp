@@ -23,7 +23,8 @@ std::size_t CEvent::getSize() const
 void CEvent::print(std::ostream& out, bool dumpData) const
 {
     const std::ios_base::fmtflags flags = out.flags();
-    out << "m_offset: " << std::dec << m_offset << "\n";
+    out.flags(std::ios_base::dec);
+    out << "m_offset: " << m_offset << "\n";
     out << "m_message: ";
     if (m_message != nullptr)
         m_message->print(out, dumpData);

@@ -112,7 +112,7 @@ IBank* CBank::cloneOf(const IBank& other) const
 void CBank::print(std::ostream& out, bool dumpData) const
 {
     const std::ios_base::fmtflags flags = out.flags();
-    out << std::dec;
+    out.flags(std::ios_base::dec);
     out << "m_index: " << m_index << std::endl;
     out << "m_name: " << m_name << std::endl;
     for (std::size_t i = 0; i < m_contentLabel.size(); ++i)

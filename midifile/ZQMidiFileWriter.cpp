@@ -50,17 +50,17 @@ void ZQMidiFileWriter::beginTrack(bool continueTime)
     writeUInt32(0, true);
 }
 
-void ZQMidiFileWriter::writeMetaEvent(std::uint8_t type, const buffer& body, bool timed)
+void ZQMidiFileWriter::writeMetaEvent(std::uint8_t type, std::span<const std::uint8_t> body, bool timed)
 {
     std::uint64_t written = timed ? writeTicks(m_pendingTime) : writeByte(0x00);
     written += writeByte(metaEventStatus);
     written += writeByte(type);
     written += writeCheckedVarLen(body.size());
-    written += writeBuffer(body);
+    written += writeBytes(body.data(), body.size());
     m_trackLength += written;
 }
 
-void ZQMidiFileWriter::writeEvent(const buffer& message, double seconds)
+void ZQMidiFileWriter::writeEvent(std::span<const std::uint8_t> message, double seconds)
 {
     if (message.empty())
         return;
@@ -85,7 +85,7 @@ void ZQMidiFileWriter::writeEvents(const std::vector<midi::event>& events)
 
 void ZQMidiFileWriter::endTrack()
 {
-    writeMetaEvent(endOfTrackType, buffer{}, true);
+    writeMetaEvent(endOfTrackType, {}, true);
     m_trackEnd = tell();
     if (m_trackLength > std::numeric_limits<std::uint32_t>::max())
         setstate(std::ios::failbit);

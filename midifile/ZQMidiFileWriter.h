@@ -5,6 +5,7 @@
 #include "midifile/event.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,9 +23,9 @@ public:
     // continueTime places the track's first event after everything written so far.
     void beginTrack(bool continueTime);
     // Untimed meta events get delta 0; timed ones come after the last message's line time.
-    void writeMetaEvent(std::uint8_t type, const buffer& body, bool timed);
+    void writeMetaEvent(std::uint8_t type, std::span<const std::uint8_t> body, bool timed);
     // One message, status byte first, after a pause in seconds; an empty message writes nothing.
-    void writeEvent(const buffer& message, double seconds);
+    void writeEvent(std::span<const std::uint8_t> message, double seconds);
     void writeEvents(const std::vector<midi::event>& events);
     void endTrack();
 

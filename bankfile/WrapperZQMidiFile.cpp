@@ -1,0 +1,143 @@
+#include "bankfile/WrapperZQMidiFile.h"
+
+#include "content/CMessage.h"
+#include "flash/CEvent.h"
+#include "midifile/AtomicFile.h"
+#include "model/IBank.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace {
+
+constexpr std::uint8_t trackNameType = 0x03;
+constexpr std::uint8_t instrumentNameType = 0x04;
+constexpr std::uint8_t sequencerSpecificType = 0x7F;
+constexpr std::string_view instrumentName = "Tarvo ZYLOX 515";
+// The slot names' meta event starts with the device's maker byte, as every device message does.
+constexpr std::array<std::uint8_t, 4> slotNamesPrefix{0x31, 0x00, 0x59, 0x00};
+// Byte 3 of a flash write message; erase and other messages are passed over.
+constexpr std::uint8_t flashWriteCommand = 0x38;
+constexpr std::size_t flashWritesPerBank = 2;
+
+std::span<const std::uint8_t> bytesOf(std::string_view text)
+{
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+// Appends the zero-separated names of a slot names body to names.
+void appendSlotNames(const buffer& body, std::vector<std::string>& names)
+{
+    if (body.size() < 5 || body[0] != slotNamesPrefix[0])
+        return;
+    for (auto position = body.begin() + 4; position < body.end();) {
+        const auto end = std::find(position, body.end(), 0x00);
+        names.emplace_back(position, end);
+        position = end == body.end() ? end : end + 1;
+    }
+}
+
+} // namespace
+
+bool WrapperZQMidiFile::saveBank(IBank& bank, const std::string& path)
+{
+    return save({&bank}, path);
+}
+
+bool WrapperZQMidiFile::saveBanks(const std::vector<IBank*>& banks, const std::string& path)
+{
+    return save(banks, path);
+}
+
+bool WrapperZQMidiFile::save(const std::vector<IBank*>& banks, const std::string& path)
+{
+    if (banks.empty() || std::find(banks.begin(), banks.end(), nullptr) != banks.end())
+        return false;
+    AtomicFile target(path);
+    if (target.temporaryPath().empty())
+        return false;
+    m_writer = std::make_unique<ZQMidiFileWriter>(target.temporaryPath(), division);
+    m_startPause = firstBankPause;
+    for (IBank* bank : banks)
+        writeBank(*bank);
+    m_writer->close();
+    const bool written = !m_writer->fail();
+    m_writer.reset();
+    return written && target.commit();
+}
+
+void WrapperZQMidiFile::writeBank(IBank& bank)
+{
+    const std::vector<std::string>& names = bank.getContentNames();
+    const std::vector<CEvent*>& events = bank.createEvents(0);
+    m_writer->beginTrack(true);
+    const std::string name = bank.getName();
+    m_writer->writeMetaEvent(trackNameType, bytesOf(name), false);
+    m_writer->writeMetaEvent(instrumentNameType, bytesOf(instrumentName), false);
+    buffer slotNames(slotNamesPrefix.begin(), slotNamesPrefix.end());
+    for (std::uint16_t slot = 0; slot < bank.getContentCount(); ++slot) {
+        if (slot < names.size())
+            slotNames.insert(slotNames.end(), names[slot].begin(), names[slot].end());
+        slotNames.push_back(0x00);
+    }
+    m_writer->writeMetaEvent(sequencerSpecificType, slotNames, false);
+    // The first event's own pause is replaced by the file's start pause (none after the first bank).
+    for (std::size_t i = 0; i < events.size(); ++i)
+        m_writer->writeEvent(events[i]->getData(), i == 0 ? m_startPause : static_cast<double>(events[i]->getOffset()));
+    m_startPause = 0.0;
+    m_writer->endTrack();
+}
+
+bool WrapperZQMidiFile::openBank(IBank& bank, const std::string& path)
+{
+    m_reader = std::make_unique<ZQMidiFileReader>(path);
+    const bool read = m_reader->trackCount() == 1 && readBank(bank);
+    m_reader.reset();
+    return read;
+}
+
+bool WrapperZQMidiFile::openBanks(const std::vector<IBank*>& banks, const std::string& path)
+{
+    m_reader = std::make_unique<ZQMidiFileReader>(path);
+    bool read = !banks.empty() && m_reader->trackCount() == banks.size();
+    for (std::size_t i = 0; read && i < banks.size(); ++i)
+        read = banks[i] != nullptr && readBank(*banks[i]);
+    m_reader.reset();
+    return read;
+}
+
+bool WrapperZQMidiFile::readBank(IBank& bank)
+{
+    if (!m_reader->readTrackHeader())
+        return false;
+    std::string name;
+    std::vector<std::string> names;
+    std::uint8_t type = 0;
+    buffer body;
+    while (m_reader->readMetaEvent(type, body)) {
+        if (type == trackNameType)
+            name.assign(body.begin(), body.end());
+        else if (type == sequencerSpecificType)
+            appendSlotNames(body, names);
+    }
+    std::vector<std::unique_ptr<CMessage>> messages;
+    buffer message;
+    double seconds = 0.0;
+    while (m_reader->readEvent(message, seconds)) {
+        if (message.size() < 4 || message[3] != flashWriteCommand)
+            continue;
+        if (messages.size() == flashWritesPerBank)
+            return false;
+        messages.push_back(std::make_unique<CMessage>(message.data(), message.size()));
+    }
+    if (messages.size() != flashWritesPerBank || !m_reader->readEndOfTrack())
+        return false;
+    const std::vector<CContent*> contents{messages[0].get(), messages[1].get()};
+    if (!bank.setContents(contents))
+        return false;
+    bank.setName(name.c_str());
+    bank.setContentNames(names);
+    return true;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include <memory>
+#include <vector>
+
+class IBank;
+
+// The bank table's data source: one row per visible bank, showing the working bank's name.
+class CBankTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    CBankTableModel(const std::vector<std::unique_ptr<IBank>>& banks, int visibleBanks, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // Asks the table to show the banks' names again; the selection stays where it is.
+    void reloadData();
+
+private:
+    const std::vector<std::unique_ptr<IBank>>& m_banks;
+    int m_visibleBanks;
+};

@@ -1,0 +1,74 @@
+#include "app/CDialogs.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+
+namespace {
+
+// "mid" becomes "Bank files (*.mid)"; no types means any file.
+QStringList nameFilters(const std::vector<std::string>& fileTypes)
+{
+    if (fileTypes.empty())
+        return {QObject::tr("All files (*)")};
+    QStringList patterns;
+    for (const std::string& type : fileTypes)
+        patterns << QStringLiteral("*.") + QString::fromStdString(type);
+    return {QObject::tr("Bank files (%1)").arg(patterns.join(QLatin1Char(' ')))};
+}
+
+std::string runFileDialog(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    // Paths go to the file streams as the file system spells them, not as UTF-16 text.
+    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+} // namespace
+
+IDialogs::AlertReply CDialogs::runAlert(const Alert& alert)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setIcon(alert.style == AlertStyle::Critical ? QMessageBox::Critical : QMessageBox::Information);
+    box.setWindowTitle(QString::fromStdString(alert.title));
+    // Bank names are user text: never let them be read as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(QString::fromStdString(alert.message));
+    QPushButton* defaultButton = box.addButton(QString::fromStdString(alert.defaultButton), QMessageBox::AcceptRole);
+    box.setDefaultButton(defaultButton);
+    if (!alert.alternateButton.empty())
+        box.setEscapeButton(box.addButton(QString::fromStdString(alert.alternateButton), QMessageBox::RejectRole));
+    else
+        box.setEscapeButton(defaultButton);
+    box.exec();
+    return box.clickedButton() == defaultButton ? AlertReply::Default : AlertReply::Alternate;
+}
+
+std::string CDialogs::runOpenPanel(const std::vector<std::string>& fileTypes)
+{
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(nameFilters(fileTypes));
+    return runFileDialog(dialog);
+}
+
+std::string CDialogs::runSavePanel(const std::vector<std::string>& fileTypes)
+{
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(nameFilters(fileTypes));
+    if (!fileTypes.empty())
+        dialog.setDefaultSuffix(QString::fromStdString(fileTypes.front()));
+    return runFileDialog(dialog);
+}
+
+void CDialogs::beep()
+{
+    QApplication::beep();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/IDialogs.h"
+
+// The real panels: message boxes, file dialogs and the system beep of the running desktop.
+class CDialogs : public IDialogs {
+public:
+    AlertReply runAlert(const Alert& alert) override;
+    std::string runOpenPanel(const std::vector<std::string>& fileTypes) override;
+    std::string runSavePanel(const std::vector<std::string>& fileTypes) override;
+    void beep() override;
+};

@@ -1,0 +1,572 @@
+#include "app/CEditor.h"
+
+#include "app/CAboutWindow.h"
+#include "app/CBankTableModel.h"
+#include "app/CTransmission.h"
+#include "audio/ZQAudioFileReader.h"
+#include "bankfile/WrapperZQMidiFile.h"
+#include "content/CContent.h"
+#include "midiio/WrapperZQMidiInterface.h"
+#include "model/CFirmware.h"
+#include "model/CSound.h"
+#include "model/FactoryTables.h"
+#include "ui_EditorWindow.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMetaObject>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kStartRow = 4; // S05, the first bank whose factory name has no " - factory -"
+constexpr int kProgressInterval = 1000; // milliseconds
+
+// Tags of the menu items that follow a button's enabled state.
+constexpr int kTagOpen = 1;
+constexpr int kTagSave = 2;
+constexpr int kTagSend = 3;
+
+const std::vector<std::string> kBankFileTypes{"mid"};
+
+std::string text(const QString& value)
+{
+    return value.toStdString();
+}
+
+QString text(const std::string& value)
+{
+    return QString::fromStdString(value);
+}
+
+} // namespace
+
+CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, QWidget* parent)
+    : QMainWindow(parent)
+    , m_dialogs(dialogs)
+    , m_midiSystem(midiSystem)
+    , m_ui(std::make_unique<Ui::EditorWindow>())
+    , m_file(std::make_unique<WrapperZQMidiFile>())
+{
+    for (std::uint16_t index = 0; index < factory::kSoundBankCount; ++index) {
+        m_defaultBank.push_back(std::make_unique<CSound>(index));
+        m_workBank.emplace_back(m_defaultBank.back()->clone());
+    }
+    m_defaultBank.push_back(std::make_unique<CFirmware>());
+    m_workBank.emplace_back(m_defaultBank.back()->clone());
+
+    m_ui->setupUi(this);
+    textfield_contentLabels = CCellMatrix<QLabel>(*this, QStringLiteral("textfield_contentLabels"));
+    textfield_contentNames = CCellMatrix<QLineEdit>(*this, QStringLiteral("textfield_contentNames"));
+    button_openContents = CCellMatrix<QPushButton>(*this, QStringLiteral("button_openContents"));
+    button_playContents = CCellMatrix<QPushButton>(*this, QStringLiteral("button_playContents"));
+    radiobutton_options = new QButtonGroup(this);
+    const CCellMatrix<QRadioButton> options(*this, QStringLiteral("radiobutton_options"));
+    for (QRadioButton* option : options.cells())
+        radiobutton_options->addButton(option, CCellMatrix<QRadioButton>::tagOf(option));
+
+    m_bankTable = new CBankTableModel(m_workBank, m_visibleBanks, this);
+    m_ui->tableview_banks->setModel(m_bankTable);
+    m_ui->tableview_banks->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    m_progressTimer.setSingleShot(true);
+    m_progressTimer.setInterval(kProgressInterval);
+
+    connectControls();
+    awakeFromNib();
+}
+
+CEditor::~CEditor()
+{
+    // Widgets losing focus while the window goes must not reach a half-destroyed controller.
+    for (QObject* control : findChildren<QObject*>())
+        control->disconnect(this);
+    m_progressTimer.stop();
+    m_transmission.reset();
+    m_file.reset();
+}
+
+void CEditor::connectControls()
+{
+    Ui::EditorWindow& ui = *m_ui;
+    connect(ui.tableview_banks->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        // The table always keeps one row selected: a cleared selection falls back to the last row.
+        const int row = currentRow();
+        if (row < 0) {
+            if (m_lastSelectedRow >= 0)
+                selectRow(m_lastSelectedRow);
+            return;
+        }
+        m_lastSelectedRow = row;
+        BankIndexHasChanged();
+    });
+    connect(ui.textfield_bankName, &QLineEdit::editingFinished, this, &CEditor::BankNameHasChanged);
+    for (QLineEdit* cell : textfield_contentNames.cells()) {
+        const int tag = CCellMatrix<QLineEdit>::tagOf(cell);
+        connect(cell, &QLineEdit::editingFinished, this, [this, tag] { ContentNameHasChanged(tag); });
+    }
+    for (QPushButton* cell : button_openContents.cells()) {
+        const int tag = CCellMatrix<QPushButton>::tagOf(cell);
+        connect(cell, &QPushButton::clicked, this, [this, tag] { openContent(tag); });
+    }
+    for (QPushButton* cell : button_playContents.cells())
+        connect(cell, &QPushButton::clicked, this, &CEditor::playSample);
+    connect(ui.button_reset, &QPushButton::clicked, this, &CEditor::openDefaultBank);
+    connect(ui.button_load, &QPushButton::clicked, this, &CEditor::openBank);
+    connect(ui.button_save, &QPushButton::clicked, this, &CEditor::saveBank);
+    connect(ui.button_send, &QPushButton::clicked, this, &CEditor::sendBank);
+    connect(ui.menu_open, &QAction::triggered, this, &CEditor::openBank);
+    connect(ui.menu_save, &QAction::triggered, this, &CEditor::saveBank);
+    connect(ui.menu_quit, &QAction::triggered, this, &QWidget::close);
+    connect(ui.menu_send, &QAction::triggered, this, &CEditor::sendBank);
+    connect(ui.menu_receive, &QAction::triggered, this, &CEditor::receiveBank);
+    connect(ui.menu_about, &QAction::triggered, this, &CEditor::orderFrontAboutWindow);
+    connect(&m_progressTimer, &QTimer::timeout, this, &CEditor::ProgressTimer);
+    // Tagged menu items follow their buttons whenever those change, shortcuts included.
+    for (QPushButton* button : {ui.button_load, ui.button_save, ui.button_send})
+        button->installEventFilter(this);
+}
+
+void CEditor::awakeFromNib()
+{
+    Ui::EditorWindow& ui = *m_ui;
+    ui.text_version->setText(QStringLiteral("Version ") + QStringLiteral(ZYLOX_VERSION));
+    ui.text_status->setText(QString());
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    ui.progress_out->hide();
+    initPopUpButtons();
+    enableMIDIButtons();
+    ui.popup_channel->setCurrentIndex(0);
+    ui.popup_out->setCurrentIndex(0);
+    button_playContents.setEnabled(false);
+    selectRow(kStartRow);
+    updateContentView();
+    validateMenus();
+}
+
+// ---- state ----
+
+bool CEditor::switchToSendState(bool on)
+{
+    Ui::EditorWindow& ui = *m_ui;
+    if (on && m_state == State::Idle) {
+        ui.button_send->setEnabled(false);
+        ui.progress_out->setValue(0);
+        ui.progress_out->show();
+        ui.menu_quit->setEnabled(false);
+        m_state = State::Send;
+        m_progressTimer.start();
+        return true;
+    }
+    if (!on && m_state == State::Send) {
+        ui.button_send->setEnabled(true);
+        ui.progress_out->hide();
+        ui.menu_quit->setEnabled(true);
+        m_state = State::Idle;
+        return true;
+    }
+    return false;
+}
+
+bool CEditor::switchToReceiveState(bool on)
+{
+    Ui::EditorWindow& ui = *m_ui;
+    if (on && m_state == State::Idle) {
+        ui.progress_out->setValue(0);
+        ui.progress_out->show();
+        ui.menu_quit->setEnabled(false);
+        m_state = State::Receive;
+        m_progressTimer.start();
+        return true;
+    }
+    if (!on && m_state == State::Receive) {
+        ui.progress_out->hide();
+        ui.menu_quit->setEnabled(true);
+        m_state = State::Idle;
+        return true;
+    }
+    return false;
+}
+
+bool CEditor::switchToIdleState(bool)
+{
+    switch (m_state) {
+    case State::Send:
+        return switchToSendState(false);
+    case State::Receive:
+        return switchToReceiveState(false);
+    case State::Idle:
+        break;
+    }
+    return true;
+}
+
+bool CEditor::applicationShouldTerminate() const
+{
+    return m_state == State::Idle;
+}
+
+void CEditor::closeEvent(QCloseEvent* event)
+{
+    // A window closed while banks are on their way would leave the program running unseen.
+    if (applicationShouldTerminate())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool CEditor::validateMenuItem(const QAction& item) const
+{
+    switch (item.property("tag").toInt()) {
+    case kTagOpen:
+        return m_ui->button_load->isEnabled();
+    case kTagSave:
+        return m_ui->button_save->isEnabled();
+    case kTagSend:
+        return m_ui->button_send->isEnabled();
+    default:
+        return true;
+    }
+}
+
+void CEditor::validateMenus()
+{
+    for (QAction* item : {m_ui->menu_open, m_ui->menu_save, m_ui->menu_send})
+        item->setEnabled(validateMenuItem(*item));
+}
+
+bool CEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        validateMenus();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- selection, names, reset ----
+
+int CEditor::currentRow() const
+{
+    const QModelIndexList rows = m_ui->tableview_banks->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return -1;
+    const int row = rows.constFirst().row();
+    return row < m_visibleBanks ? row : -1;
+}
+
+void CEditor::selectRow(int row)
+{
+    m_ui->tableview_banks->selectRow(row);
+}
+
+bool CEditor::allBanksChosen() const
+{
+    return radiobutton_options->checkedId() != 0;
+}
+
+void CEditor::BankIndexHasChanged()
+{
+    updateContentView();
+}
+
+void CEditor::BankNameHasChanged()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    m_workBank[static_cast<std::size_t>(row)]->setName(text(m_ui->textfield_bankName->text()).c_str());
+    m_bankTable->reloadData();
+}
+
+void CEditor::ContentNameHasChanged(int tag)
+{
+    const int row = currentRow();
+    const QLineEdit* cell = textfield_contentNames.cellWithTag(tag);
+    if (row < 0 || cell == nullptr)
+        return;
+    m_workBank[static_cast<std::size_t>(row)]->setContentName(static_cast<std::uint16_t>(tag), text(cell->text()).c_str());
+}
+
+void CEditor::openDefaultBank()
+{
+    if (m_state != State::Idle) {
+        alert(IDialogs::AlertStyle::Critical, "Reset to Default",
+              "Don't Reset To Default any bank during sending or receiveing!", "OK");
+        return;
+    }
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const auto r = static_cast<std::size_t>(row);
+    m_workBank[r].reset(m_defaultBank[r]->clone());
+    m_bankTable->reloadData();
+    updateContentView();
+}
+
+std::vector<IBank*> CEditor::workBankPointers() const
+{
+    std::vector<IBank*> banks;
+    for (const std::unique_ptr<IBank>& bank : m_workBank)
+        banks.push_back(bank.get());
+    return banks;
+}
+
+IDialogs::AlertReply CEditor::alert(IDialogs::AlertStyle style, const std::string& title, const std::string& message,
+                                    const std::string& defaultButton, const std::string& alternateButton)
+{
+    return m_dialogs.runAlert({style, title, message, defaultButton, alternateButton});
+}
+
+// ---- views ----
+
+void CEditor::initPopUpButtons()
+{
+    QComboBox& out = *m_ui->popup_out;
+    out.clear();
+    IMidiService& service = m_midiSystem.service();
+    const std::size_t count = service.destinationCount();
+    if (count == 0) {
+        out.addItem(QStringLiteral("no output ports detected"));
+        return;
+    }
+    for (std::size_t index = 0; index < count; ++index) {
+        const MidiEndpointNames names = service.endpointNames(service.destinationAt(index));
+        out.addItem(text(names.model + ":" + names.display));
+    }
+}
+
+void CEditor::enableMIDIButtons()
+{
+    m_ui->button_send->setEnabled(m_midiSystem.service().destinationCount() != 0);
+}
+
+void CEditor::updateContentView()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const IBank& bank = *m_workBank[static_cast<std::size_t>(row)];
+    const int count = bank.getContentCount();
+    const bool editable = row >= m_protectedBanks;
+    Ui::EditorWindow& ui = *m_ui;
+
+    ui.textfield_bankName->setText(text(bank.getName()));
+    ui.textfield_bankName->setEnabled(editable);
+    for (int slot = 0; slot < textfield_contentLabels.numberOfRows(); ++slot) {
+        QLabel* label = textfield_contentLabels.cellWithTag(slot);
+        QLineEdit* name = textfield_contentNames.cellWithTag(slot);
+        QPushButton* open = button_openContents.cellWithTag(slot);
+        QPushButton* play = button_playContents.cellWithTag(slot);
+        const auto index = static_cast<std::uint16_t>(slot);
+        if (slot < count) {
+            label->setText(text(bank.getContentLabel(index)));
+            name->setText(text(bank.getContentName(index)));
+            name->setEnabled(editable);
+            open->setEnabled(editable);
+        } else {
+            label->clear();
+            name->clear();
+            name->setEnabled(false);
+            open->setEnabled(false);
+            play->setEnabled(false);
+        }
+    }
+    ui.button_reset->setEnabled(editable);
+    ui.button_save->setEnabled(editable);
+    ui.button_load->setEnabled(editable);
+}
+
+void CEditor::orderFrontAboutWindow()
+{
+    CAboutWindow about(this);
+    about.exec();
+}
+
+// ---- files ----
+
+void CEditor::openBank()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const std::string path = m_dialogs.runOpenPanel(kBankFileTypes);
+    if (path.empty())
+        return;
+    const auto r = static_cast<std::size_t>(row);
+
+    std::unique_ptr<IBank> single;
+    if (r < factory::kSoundBankCount)
+        single = std::make_unique<CSound>(static_cast<std::uint16_t>(r));
+    else
+        single = std::make_unique<CFirmware>();
+
+    if (m_file->openBank(*single, path)) {
+        if (single->getIndex() == r) {
+            m_workBank[r].reset(single->clone());
+        } else {
+            const std::size_t fileIndex = single->getIndex();
+            const std::string fileBankName = fileIndex < m_workBank.size() ? m_workBank[fileIndex]->getName() : std::string();
+            m_dialogs.beep();
+            const std::string message = "The file contains data for bank: \"" + fileBankName + "\".\n"
+                                        "Do you want to overwrite bank: \"" + m_workBank[r]->getName() + "\"?";
+            if (alert(IDialogs::AlertStyle::Critical, "Different Banks!", message, "YES", "NO") ==
+                IDialogs::AlertReply::Default) {
+                std::unique_ptr<IBank> loaded(single->clone());
+                loaded->setIndex(static_cast<std::uint16_t>(r));
+                m_workBank[r] = std::move(loaded);
+            }
+        }
+    } else {
+        std::vector<std::unique_ptr<IBank>> all;
+        for (std::uint16_t index = 0; index < factory::kSoundBankCount; ++index)
+            all.push_back(std::make_unique<CSound>(index));
+        all.push_back(std::make_unique<CFirmware>());
+        std::vector<IBank*> targets;
+        for (const std::unique_ptr<IBank>& bank : all)
+            targets.push_back(bank.get());
+        if (m_file->openBanks(targets, path)) {
+            for (std::size_t index = 0; index < all.size(); ++index)
+                m_workBank[index].reset(all[index]->clone());
+        } else {
+            alert(IDialogs::AlertStyle::Informational, "Wrong File Format",
+                  "This file contains no sound bank(s)\nfor a Tarvo ZYLOX 515!", "OK");
+        }
+    }
+    m_bankTable->reloadData();
+    selectRow(row);
+    updateContentView();
+}
+
+void CEditor::saveBank()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const std::string path = m_dialogs.runSavePanel(kBankFileTypes);
+    if (path.empty())
+        return;
+    m_ui->button_save->setEnabled(false);
+    const bool saved = allBanksChosen() ? m_file->saveBanks(workBankPointers(), path)
+                                        : m_file->saveBank(*m_workBank[static_cast<std::size_t>(row)], path);
+    m_ui->button_save->setEnabled(true);
+    if (!saved)
+        alert(IDialogs::AlertStyle::Critical, "Save Failed", "The bank file could not be written.", "OK");
+}
+
+void CEditor::openContent(int tag)
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const auto slot = static_cast<std::uint16_t>(tag);
+    IBank& bank = *m_workBank[static_cast<std::size_t>(row)];
+    const std::string path = m_dialogs.runOpenPanel({});
+    if (path.empty())
+        return;
+
+    bool audioFile = false;
+    bool pcmFile = false;
+    {
+        const ZQAudioFileReader probe(path);
+        audioFile = probe.isAudioFile();
+        pcmFile = probe.isPcmFile();
+    }
+    if (audioFile && !pcmFile) {
+        alert(IDialogs::AlertStyle::Critical, "Wrong File Format",
+              "ZYLOX626Editor supports only pcm (no compression) formats (*.aif or *.wav).", "OK");
+        return;
+    }
+    // The slot's own load decides whether it takes the file; try it on a copy first so that a
+    // refusal can be told to the user while the slot stays as it was.
+    const CContent* content = bank.getContent(slot);
+    const std::unique_ptr<CContent> trial(content != nullptr ? content->clone() : nullptr);
+    if (trial && trial->load(path.c_str()))
+        bank.loadContent(slot, path.c_str());
+    else if (trial)
+        alert(IDialogs::AlertStyle::Critical, "Import Failed", "The file could not be read.", "OK");
+    m_bankTable->reloadData();
+    updateContentView();
+}
+
+void CEditor::playSample()
+{
+}
+
+// ---- transmission ----
+
+void CEditor::sendBank()
+{
+    // A second interface would silence the device in the middle of the running dump.
+    if (m_state != State::Idle)
+        return;
+    const auto destination = static_cast<std::uint16_t>(std::max(0, m_ui->popup_out->currentIndex()));
+    m_midi = WrapperZQMidiInterface::createTransmitter(m_midiSystem, destination);
+    if (!switchToSendState(true)) {
+        m_midi = nullptr;
+        return;
+    }
+    QMetaObject::invokeMethod(this, &CEditor::transmit, Qt::QueuedConnection);
+}
+
+void CEditor::transmit()
+{
+    const int row = currentRow();
+    const auto channel = static_cast<std::uint32_t>(std::max(0, m_ui->popup_channel->currentIndex()));
+    std::vector<std::unique_ptr<IBank>> banks;
+    if (allBanksChosen()) {
+        if (alert(IDialogs::AlertStyle::Informational, "Send All Banks",
+                  "The sending of all banks take over 50 Minutes.\nDo you want to really transmit?", "Transmit",
+                  "Cancel") == IDialogs::AlertReply::Default) {
+            for (const std::unique_ptr<IBank>& bank : m_workBank)
+                banks.emplace_back(bank->clone());
+        }
+    } else if (row >= 0) {
+        banks.emplace_back(m_workBank[static_cast<std::size_t>(row)]->clone());
+    }
+    // The worker sends copies: the user may go on editing, opening or resetting the working banks.
+    m_transmission = std::make_unique<CTransmission>(
+        *this, m_midi, std::move(banks), channel,
+        [this](const std::string& name) { m_ui->text_status->setText(text("sending bank (" + name + ")...")); },
+        [this](bool sent) { transmissionEnded(sent); });
+}
+
+void CEditor::transmissionEnded(bool sent)
+{
+    m_transmission.reset();
+    if (!sent)
+        alert(IDialogs::AlertStyle::Critical, "Transmission Failed", "The MIDI output stopped accepting data.", "OK");
+    m_ui->text_status->setText(QString());
+    switchToIdleState(true);
+    m_midi = nullptr;
+}
+
+void CEditor::ProgressTimer()
+{
+    if (m_state == State::Send || m_state == State::Receive) {
+        const std::uint64_t progress = m_midi ? m_midi->Progress() : 0;
+        // The bar cannot show more than full when a bank takes longer than its estimate.
+        m_ui->progress_out->setValue(static_cast<int>(std::min<std::uint64_t>(progress, 100)));
+    }
+    if (m_state != State::Idle)
+        m_progressTimer.start();
+}
+
+void CEditor::receiveBank()
+{
+    if (!switchToReceiveState(true))
+        return;
+    // Alerts belong to the UI thread: the report runs there, after this action has returned.
+    QMetaObject::invokeMethod(this, &CEditor::ReceiveThread, Qt::QueuedConnection);
+}
+
+void CEditor::ReceiveThread()
+{
+    alert(IDialogs::AlertStyle::Critical, "", "Receive from ZYLOX is not supported yet!", "OK");
+    switchToIdleState(true);
+}

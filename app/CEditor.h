@@ -1,0 +1,118 @@
+#pragma once
+
+#include "app/CCellMatrix.h"
+#include "app/IDialogs.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CBankTableModel;
+class CTransmission;
+class IBank;
+class WrapperZQMidiFile;
+class WrapperZQMidiInterface;
+class ZQMidiSystem;
+class QAction;
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace Ui {
+class EditorWindow;
+}
+
+// The editor's one controller and its window: it owns the factory banks, the working banks the
+// user edits, the bank file handler and, while banks are being sent, the MIDI interface.
+// Everything here runs on the UI thread; the transmission worker reaches it only through queued
+// calls.
+class CEditor : public QMainWindow {
+    Q_OBJECT
+public:
+    enum class State { Idle = 0, Send = 2, Receive = 3 };
+
+    // The dialogs and the MIDI system stay the caller's and must outlive the editor.
+    CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, QWidget* parent = nullptr);
+    ~CEditor() override;
+
+    State state() const { return m_state; }
+    // The banks as the user sees them, rows 0 to 31; and the untouched factory banks.
+    const IBank& workBank(int row) const { return *m_workBank.at(static_cast<std::size_t>(row)); }
+    const IBank& defaultBank(int row) const { return *m_defaultBank.at(static_cast<std::size_t>(row)); }
+    // The MIDI interface of the transmission under way; null whenever none is.
+    const WrapperZQMidiInterface* midi() const { return m_midi.get(); }
+
+    bool switchToSendState(bool on);
+    bool switchToReceiveState(bool on);
+    bool switchToIdleState(bool on);
+    // Quitting is allowed only while idle.
+    bool applicationShouldTerminate() const;
+    bool validateMenuItem(const QAction& item) const;
+
+public slots:
+    void BankIndexHasChanged();
+    void BankNameHasChanged();
+    void ContentNameHasChanged(int tag);
+    void openDefaultBank();
+    void openBank();
+    void saveBank();
+    void openContent(int tag);
+    void playSample();
+    void sendBank();
+    void receiveBank();
+    void ProgressTimer();
+    void orderFrontAboutWindow();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void connectControls();
+    void awakeFromNib();
+    void initPopUpButtons();
+    void enableMIDIButtons();
+    void updateContentView();
+    void validateMenus();
+    void transmit();
+    void ReceiveThread();
+    void transmissionEnded(bool sent);
+
+    // The selected row of the bank table, or -1 when none is selected.
+    int currentRow() const;
+    void selectRow(int row);
+    bool allBanksChosen() const;
+    IDialogs::AlertReply alert(IDialogs::AlertStyle style, const std::string& title, const std::string& message,
+                               const std::string& defaultButton, const std::string& alternateButton = {});
+    std::vector<IBank*> workBankPointers() const;
+
+    IDialogs& m_dialogs;
+    ZQMidiSystem& m_midiSystem;
+    std::unique_ptr<Ui::EditorWindow> m_ui;
+
+    // Outlets for the slot rows and the bank options; the layout gives them their rows.
+    CCellMatrix<QLabel> textfield_contentLabels;
+    CCellMatrix<QLineEdit> textfield_contentNames;
+    CCellMatrix<QPushButton> button_openContents;
+    CCellMatrix<QPushButton> button_playContents;
+    QButtonGroup* radiobutton_options = nullptr;
+
+    std::unique_ptr<WrapperZQMidiFile> m_file;
+    std::shared_ptr<WrapperZQMidiInterface> m_midi;
+    std::vector<std::unique_ptr<IBank>> m_defaultBank;
+    std::vector<std::unique_ptr<IBank>> m_workBank;
+    // Leading rows whose bank is read-only in the content view; none are.
+    int m_protectedBanks = 0;
+    int m_visibleBanks = 32;
+    State m_state = State::Idle;
+
+    CBankTableModel* m_bankTable = nullptr;
+    int m_lastSelectedRow = -1;
+    QTimer m_progressTimer;
+    std::unique_ptr<CTransmission> m_transmission;
+};

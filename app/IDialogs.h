@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What the editor asks of its user, modally: alerts, file panels and the beep. The editor never
+// opens a panel itself, so tests can answer in its place.
+class IDialogs {
+public:
+    enum class AlertStyle { Critical, Informational };
+    enum class AlertReply { Default, Alternate };
+
+    struct Alert {
+        AlertStyle style = AlertStyle::Critical;
+        std::string title;
+        std::string message;
+        std::string defaultButton;
+        std::string alternateButton; // empty: the alert has only the default button
+    };
+
+    virtual ~IDialogs() = default;
+
+    virtual AlertReply runAlert(const Alert& alert) = 0;
+    // fileTypes are extensions without the dot; an empty list allows any file.
+    // Both return the chosen path, or an empty string when the user cancelled.
+    virtual std::string runOpenPanel(const std::vector<std::string>& fileTypes) = 0;
+    virtual std::string runSavePanel(const std::vector<std::string>& fileTypes) = 0;
+    virtual void beep() = 0;
+};

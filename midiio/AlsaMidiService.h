@@ -1,0 +1,88 @@
+#pragma once
+
+#include "midiio/IMidiService.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <tuple>
+
+struct _snd_seq;
+
+// The MIDI service over the ALSA sequencer. Destinations are other clients' ports that accept
+// subscribed writes, sources those that offer subscribed reads, in the sequencer's order; the
+// manufacturer is the sound card's name where the client belongs to one.
+//
+// A System Exclusive message goes out from a port subscribed to the destination (the kernel opens
+// a hardware port only on subscription), as events of at most 256 bytes addressed to the port so
+// that errors come back, paced at the wire rate (SysexChunkPlan); its completion comes on the
+// service's sender thread when its wire time has passed, or with a failure when the sequencer
+// refuses an event or the destination disappears. Without sound support the service has no
+// endpoints and every send fails.
+class AlsaMidiService final : public IMidiService {
+public:
+    // The rate the wire carries bytes at; 0 for no pacing.
+    explicit AlsaMidiService(std::uint64_t wireBytesPerSecond = 3125);
+    // Waits until the bytes already handed to the kernel have had their wire time: closing the
+    // sequencer earlier would throw them away.
+    ~AlsaMidiService() override;
+    AlsaMidiService(const AlsaMidiService&) = delete;
+    AlsaMidiService& operator=(const AlsaMidiService&) = delete;
+
+    bool isOpen() const { return m_seq != nullptr; }
+
+    MidiRef createClient(const std::string& name) override;
+    std::size_t destinationCount() override;
+    MidiRef destinationAt(std::size_t index) override;
+    std::size_t sourceCount() override;
+    MidiRef sourceAt(std::size_t index) override;
+    MidiEndpointNames endpointNames(MidiRef endpoint) override;
+    MidiRef createOutputPort(MidiRef client, const std::string& name) override;
+    MidiRef createInputPort(MidiRef client, const std::string& name, ReadCallback read) override;
+    void disposePort(MidiRef port) override;
+    bool send(MidiRef outputPort, MidiRef destination, const MidiPacketList& packets) override;
+    void sendSysex(const SysexSendRequest& request) override;
+    bool connectSource(MidiRef inputPort, MidiRef source, void* connectionContext) override;
+    bool disconnectSource(MidiRef inputPort, MidiRef source) override;
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    std::vector<MidiRef> endpoints(unsigned int wantedCapabilities);
+    int outputPortLocked(const std::string& name);
+    bool subscribeLocked(int port, MidiRef destination);
+    bool portExists(MidiRef endpoint);
+    void sendLoop();
+    bool sendOne(const SysexSendRequest& request);
+    // False when the service is stopping.
+    bool waitUntil(Clock::time_point when);
+    void readLoop();
+
+    const std::uint64_t m_wireBytesPerSecond;
+    _snd_seq* m_seq = nullptr;
+    int m_clientId = -1;
+
+    // Guards every sequencer call and the port bookkeeping below.
+    std::mutex m_seqMutex;
+    std::map<std::string, int> m_outputPorts;
+    std::set<std::tuple<int, MidiRef>> m_subscriptions;
+    Clock::time_point m_wireFreeAt;
+
+    // Guards the read callbacks and connections, so that none runs after its port is disposed.
+    std::mutex m_readMutex;
+    std::map<int, ReadCallback> m_readCallbacks;
+    std::map<std::tuple<int, MidiRef>, void*> m_connections;
+
+    std::mutex m_queueMutex;
+    std::condition_variable m_queueChanged;
+    std::deque<SysexSendRequest> m_queue;
+    bool m_stopping = false;
+    std::thread m_sender;
+    std::thread m_reader;
+};

@@ -1,0 +1,20 @@
+#include "midiio/SystemClock.h"
+
+#include <chrono>
+#include <thread>
+
+std::int64_t SystemClock::calendarSeconds()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::seconds>(now).count();
+}
+
+void SystemClock::sleepSeconds(std::uint64_t seconds)
+{
+    std::this_thread::sleep_for(std::chrono::seconds(seconds));
+}
+
+void SystemClock::sleepMicroseconds(std::uint64_t microseconds)
+{
+    std::this_thread::sleep_for(std::chrono::microseconds(microseconds));
+}

@@ -1,0 +1,83 @@
+#include "midiio/WrapperZQMidiInterface.h"
+
+#include "flash/CEvent.h"
+#include "model/IBank.h"
+
+namespace {
+
+constexpr std::uint64_t pollMicroseconds = 300'000;
+
+} // namespace
+
+std::shared_ptr<WrapperZQMidiInterface> WrapperZQMidiInterface::createReceiver(ZQMidiSystem& system,
+                                                                               std::uint16_t source)
+{
+    return std::make_shared<WrapperZQMidiInterface>(system, source, -1);
+}
+
+std::shared_ptr<WrapperZQMidiInterface> WrapperZQMidiInterface::createTransmitter(ZQMidiSystem& system,
+                                                                                  std::uint16_t destination)
+{
+    return std::make_shared<WrapperZQMidiInterface>(system, -1, destination);
+}
+
+WrapperZQMidiInterface::WrapperZQMidiInterface(ZQMidiSystem& system, std::int32_t inport, std::int32_t outport)
+    : m_clock(system.clock())
+{
+    const MidiRef client = system.sharedClient();
+    if (inport >= 0)
+        m_receiver = ZQMidiInterfaceReceiver::ZQMidiInterfaceReceiverWithClient(
+            system.service(), m_clock, client, static_cast<std::uint16_t>(inport));
+    if (outport >= 0)
+        m_transmitter = ZQMidiInterfaceTransmitter::ZQMidiInterfaceTransmitterWithClient(
+            system.service(), m_clock, client, static_cast<std::uint16_t>(outport));
+}
+
+bool WrapperZQMidiInterface::transmitBank(IBank& bank, std::int32_t channel)
+{
+    if (!m_transmitter)
+        return false;
+    return transmitABank(bank, channel);
+}
+
+bool WrapperZQMidiInterface::transmitABank(IBank& bank, std::int32_t channel)
+{
+    const std::vector<CEvent*>& events = bank.createEvents(static_cast<std::uint16_t>(channel));
+    setTime(events);
+    m_isDoing.store(true, std::memory_order_release);
+    bool sent = true;
+    for (const CEvent* event : events) {
+        m_clock.sleepSeconds(event->getOffset());
+        m_transmitter->transmitMessage(event->getData());
+        bool busy = true;
+        while (busy) {
+            busy = m_transmitter->isStillTransmitting();
+            m_clock.sleepMicroseconds(pollMicroseconds);
+        }
+        if (m_transmitter->didTransmissionFail()) {
+            sent = false;
+            break;
+        }
+    }
+    m_isDoing.store(false, std::memory_order_release);
+    return sent;
+}
+
+void WrapperZQMidiInterface::setTime(const std::vector<CEvent*>& events)
+{
+    std::uint64_t total = 0;
+    for (const CEvent* event : events)
+        total += event->getOffset() * wireBytesPerSecond + event->getSize();
+    m_timeDuration.store(static_cast<std::int64_t>(total / wireBytesPerSecond + 1));
+    m_timeBegin.store(m_clock.calendarSeconds());
+}
+
+std::uint64_t WrapperZQMidiInterface::Progress() const
+{
+    if (!m_isDoing.load(std::memory_order_acquire))
+        return 0;
+    std::int64_t elapsed = m_clock.calendarSeconds() - m_timeBegin.load();
+    if (elapsed < 0)
+        elapsed = 0; // the calendar was set back
+    return static_cast<std::uint64_t>(elapsed) * 100 / static_cast<std::uint64_t>(m_timeDuration.load());
+}

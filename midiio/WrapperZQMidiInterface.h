@@ -1,0 +1,58 @@
+#pragma once
+
+#include "midiio/ZQMidiInterfaceReceiver.h"
+#include "midiio/ZQMidiInterfaceTransmitter.h"
+#include "midiio/ZQMidiSystem.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class CEvent;
+class IBank;
+
+// What the editor and the command line use to send banks to the device: a transmitter (or a
+// receiver) for one endpoint over the system's shared client, bank transmission with the dump's
+// pauses, and progress against a time estimate.
+//
+// Threads: transmitBank blocks the calling worker for a whole bank; Progress may be called from
+// any other thread meanwhile. The wrapper must outlive the transmission it runs.
+class WrapperZQMidiInterface {
+public:
+    // MIDI wire rate: 31,250 bits per second at 10 bits a byte.
+    static constexpr std::uint64_t wireBytesPerSecond = 3125;
+
+    // A wrapper with a receiver for the source and no transmitter.
+    static std::shared_ptr<WrapperZQMidiInterface> createReceiver(ZQMidiSystem& system, std::uint16_t source);
+    // A wrapper with a transmitter for the destination; takes about 0.9 s to silence it.
+    static std::shared_ptr<WrapperZQMidiInterface> createTransmitter(ZQMidiSystem& system, std::uint16_t destination);
+
+    // A negative index means no receiver (inport) or no transmitter (outport).
+    WrapperZQMidiInterface(ZQMidiSystem& system, std::int32_t inport, std::int32_t outport);
+    WrapperZQMidiInterface(const WrapperZQMidiInterface&) = delete;
+    WrapperZQMidiInterface& operator=(const WrapperZQMidiInterface&) = delete;
+
+    // Sends the bank's four flash messages with their pauses and returns when the last one has
+    // gone out. False when the wrapper has no transmitter or a message failed; sending stops at
+    // the failed message.
+    bool transmitBank(IBank& bank, std::int32_t channel);
+    bool transmitABank(IBank& bank, std::int32_t channel);
+    // Estimate in whole seconds, at least 1: the pauses plus the bytes at the wire rate; restarts
+    // the progress clock.
+    void setTime(const std::vector<CEvent*>& events);
+    // Percent of the estimate elapsed during the current bank, not capped; 0 between banks.
+    std::uint64_t Progress() const;
+
+    std::int64_t timeDuration() const { return m_timeDuration.load(); }
+    const std::shared_ptr<ZQMidiInterfaceReceiver>& receiver() const { return m_receiver; }
+    const std::shared_ptr<ZQMidiInterfaceTransmitter>& transmitter() const { return m_transmitter; }
+
+private:
+    IClock& m_clock;
+    std::shared_ptr<ZQMidiInterfaceReceiver> m_receiver;
+    std::shared_ptr<ZQMidiInterfaceTransmitter> m_transmitter;
+    std::atomic<std::int64_t> m_timeBegin{0};
+    std::atomic<std::int64_t> m_timeDuration{0};
+    std::atomic<bool> m_isDoing{false};
+};

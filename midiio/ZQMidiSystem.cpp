@@ -1,0 +1,9 @@
+#include "midiio/ZQMidiSystem.h"
+
+ZQMidiSystem::ZQMidiSystem(IMidiService& service, IClock& clock) : m_service(service), m_clock(clock) {}
+
+MidiRef ZQMidiSystem::sharedClient()
+{
+    std::call_once(m_clientOnce, [this] { m_client = m_service.createClient("WrapperZQMidiInterface_mac_Client"); });
+    return m_client;
+}

@@ -6,12 +6,14 @@ namespace audio {
 
 namespace {
 
-// Writes the low `width` bytes of value, least significant first; nothing is clipped.
+// Writes the low `width` bytes of value, least significant first, sign-extended past 8 bytes;
+// nothing is clipped.
 void store(sample& out, std::uint64_t offset, std::int64_t value, std::uint16_t width)
 {
-    auto bits = static_cast<std::uint64_t>(value);
+    const auto bits = static_cast<std::uint64_t>(value);
+    const std::uint8_t sign = value < 0 ? 0xFF : 0x00;
     for (std::uint16_t i = 0; i < width; ++i) {
-        out[offset + i] = static_cast<std::uint8_t>(bits >> (8 * i));
+        out[offset + i] = i < 8 ? static_cast<std::uint8_t>(bits >> (8 * i)) : sign;
     }
 }
 
@@ -29,9 +31,11 @@ void prepare(sample& out, std::uint64_t length, double samplerate, std::uint16_t
     }
 }
 
+// Values wider than 32 bits cannot be read (they all read as 0), so such samples convert to
+// nothing, as do samples without channels or width.
 bool hasLayout(const sample& in)
 {
-    return in.m_channels != 0 && in.m_byterate != 0;
+    return in.m_channels != 0 && in.m_byterate != 0 && in.m_byterate <= 4;
 }
 
 std::int64_t truncate(double value)

@@ -9,7 +9,8 @@ namespace audio {
 
 // A target format, and the four steps that bring a sample into it: channels, rate, width, sign.
 // Every step takes the output first, fills it completely and leaves the input as it was. A sample
-// without channels or width, or with a rate that is not a positive number, converts to nothing.
+// without channels, with values of 0 or more than 32 bits, or with a rate that is not a positive
+// number converts to nothing.
 class converter {
 public:
     converter() = default;

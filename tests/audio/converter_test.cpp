@@ -118,6 +118,17 @@ TEST(Converter, MalformedFormatsConvertToNothing)
     EXPECT_TRUE(toDevice(make(1, 16, -44100.0, {1, 2})).empty());
     EXPECT_TRUE(toDevice(make(1, 16, std::nan(""), {1, 2})).empty());
     EXPECT_TRUE(toDevice(make(1, 16, std::numeric_limits<double>::infinity(), {1, 2})).empty());
+    auto wide = make(1, 16, 44100, {1, 2, 3, 4, 5});
+    wide.setBitrate(40);
+    EXPECT_TRUE(toDevice(wide).empty());
+}
+
+TEST(Converter, WideTargetsAreSignExtended)
+{
+    const audio::converter wide(1, 72, false, 33000.0);
+    audio::sample out;
+    wide.convertBitrate(out, make(1, 16, 33000, {-1}));  // -1 * 2^56
+    EXPECT_EQ(Bytes(out.begin(), out.end()), (Bytes{0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF}));
 }
 
 TEST(Converter, TinySourceRateIsBoundedByTheCaller)

@@ -38,6 +38,11 @@ bool hasLayout(const sample& in)
     return in.m_channels != 0 && in.m_byterate != 0 && in.m_byterate <= 4;
 }
 
+std::uint64_t framesOf(const sample& in)
+{
+    return hasLayout(in) ? in.frameCount() : 0;
+}
+
 std::int64_t truncate(double value)
 {
     return static_cast<std::int64_t>(std::trunc(value));
@@ -67,7 +72,7 @@ void converter::convertChannels(sample& out, const sample& in) const
     const std::uint64_t length = hasLayout(in) ? in.size() * m_channels / in.m_channels : 0;
     prepare(out, length, in.m_samplerate, m_channels, in.m_bitrate, in.m_unsigned8Bit);
     const std::uint16_t width = in.m_byterate;
-    const std::uint64_t frames = in.frameCount();
+    const std::uint64_t frames = framesOf(in);
     const std::int64_t offset = in.m_unsigned8Bit ? 128 : 0;
     for (std::uint64_t f = 0; f < frames; ++f) {
         std::int64_t sum = 0;
@@ -98,7 +103,7 @@ void converter::convertSamplerate(sample& out, const sample& in, std::size_t max
         return;
     }
     const std::uint16_t width = in.m_byterate;
-    const std::uint64_t inFrames = in.frameCount();
+    const std::uint64_t inFrames = framesOf(in);
     const std::uint64_t outFrames = length / in.m_channels / width;
     const std::int64_t offset = in.m_unsigned8Bit ? 128 : 0;
     for (std::uint64_t i = 0; i < outFrames; ++i) {
@@ -121,7 +126,7 @@ void converter::convertBitrate(sample& out, const sample& in) const
     const std::uint64_t length = hasLayout(in) ? in.size() * outWidth / in.m_byterate : 0;
     prepare(out, length, in.m_samplerate, in.m_channels, m_bitrate, in.m_unsigned8Bit);
     const double scale = std::ldexp(1.0, static_cast<int>(m_bitrate) - static_cast<int>(in.m_bitrate));
-    const std::uint64_t frames = in.frameCount();
+    const std::uint64_t frames = framesOf(in);
     const std::int64_t offset = in.m_unsigned8Bit ? 128 : 0;
     for (std::uint64_t f = 0; f < frames; ++f) {
         for (std::uint16_t c = 0; c < in.m_channels; ++c) {
@@ -135,7 +140,7 @@ void converter::convertSign(sample& out, const sample& in) const
 {
     prepare(out, hasLayout(in) ? in.size() : 0, m_samplerate, in.m_channels, in.m_bitrate, m_unsigned8Bit);
     const std::uint16_t width = in.m_byterate;
-    const std::uint64_t frames = in.frameCount();
+    const std::uint64_t frames = framesOf(in);
     const std::int64_t offset = m_unsigned8Bit ? 128 : 0;
     for (std::uint64_t f = 0; f < frames; ++f) {
         for (std::uint16_t c = 0; c < in.m_channels; ++c) {

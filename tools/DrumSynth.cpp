@@ -16,11 +16,11 @@ constexpr double kAttackSamples = 12.0;
 // Share of the sound over which its tail is faded to silence.
 constexpr double kTailShare = 0.08;
 
-// Evenly spread, never repeating values in [0, 1) per bank: bank n gets frac(n * g + offset).
-double spread(unsigned bank, double offset)
+// Level 0 to 1 of one sound parameter for a bank. Multiplying by a number prime to 31 visits every
+// level once, so any two banks differ in every parameter by at least a thirtieth of its range.
+double level(unsigned bank, unsigned step, unsigned shift)
 {
-    const double value = bank * std::numbers::phi + offset;
-    return value - std::floor(value);
+    return static_cast<double>((bank * step + shift) % 31) / 30.0;
 }
 
 double seconds(std::size_t sample)
@@ -36,9 +36,9 @@ double attack(std::size_t sample)
 } // namespace
 
 DrumSynth::DrumSynth(unsigned bank)
-    : m_pitch(0.8 + 0.5 * spread(bank, 0.11))
-    , m_decay(0.7 + 0.7 * spread(bank * 7 + 3, 0.37))
-    , m_brightness(spread(bank * 3 + 1, 0.73))
+    : m_pitch(0.8 + 0.5 * level(bank, 13, 5))
+    , m_decay(0.7 + 0.7 * level(bank, 7, 3))
+    , m_brightness(level(bank, 19, 11))
     , m_noiseState(0x9E3779B97F4A7C15ULL ^ (static_cast<std::uint64_t>(bank + 1) * 0xD1B54A32D192ED03ULL))
 {
 }

@@ -1,0 +1,27 @@
+#include "app/CDialogs.h"
+#include "app/CEditor.h"
+#include "midiio/AlsaMidiService.h"
+#include "midiio/SystemClock.h"
+#include "midiio/ZQMidiSystem.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zylox-editor"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ZYLOX 515 Editor"));
+    QApplication::setApplicationVersion(QStringLiteral(ZYLOX_VERSION));
+    // Lets the desktop match the window to the installed launcher and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zylox-editor"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zylox-editor")));
+
+    AlsaMidiService midiService;
+    SystemClock clock;
+    ZQMidiSystem midiSystem(midiService, clock);
+    CDialogs dialogs;
+    CEditor editor(dialogs, midiSystem);
+    editor.show();
+    return QApplication::exec();
+}

@@ -1,8 +1,14 @@
 #include "cli/BankSet.h"
 
+#include "bankfile/WrapperZQMidiFile.h"
 #include "model/CFirmware.h"
 #include "model/CSound.h"
 #include "model/FactoryTables.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 
 BankSet::BankSet()
 {
@@ -16,4 +22,46 @@ std::unique_ptr<IBank> BankSet::factoryBank(std::size_t row)
     if (row < factory::kSoundBankCount)
         return std::make_unique<CSound>(static_cast<std::uint16_t>(row));
     return std::make_unique<CFirmware>();
+}
+
+std::vector<IBank*> BankSet::banks() const
+{
+    std::vector<IBank*> all;
+    for (const auto& bank : m_banks)
+        all.push_back(bank.get());
+    return all;
+}
+
+bool BankSet::open(const std::string& path, std::string& reason)
+{
+    errno = 0;
+    if (!std::ifstream(path, std::ios::binary)) {
+        reason = errno != 0 ? std::strerror(errno) : "cannot be read";
+        return false;
+    }
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        reason = std::strerror(EISDIR);
+        return false;
+    }
+    WrapperZQMidiFile file;
+    // A sound bank first: the firmware bank takes any two flash write messages, a sound bank only
+    // whole blocks, and the file's first block tells which sound bank it holds.
+    std::unique_ptr<IBank> one = factoryBank(0);
+    if (file.openBank(*one, path) && one->getIndex() < factory::kSoundBankCount) {
+        m_banks[one->getIndex()] = std::move(one);
+        return true;
+    }
+    one = factoryBank(factory::kSoundBankCount);
+    if (file.openBank(*one, path)) {
+        m_banks[factory::kSoundBankCount] = std::move(one);
+        return true;
+    }
+    BankSet read;
+    if (file.openBanks(read.banks(), path)) {
+        m_banks = std::move(read.m_banks);
+        return true;
+    }
+    reason = "Wrong File Format";
+    return false;
 }

@@ -1,5 +1,7 @@
 #include "cli/Command.h"
 
+#include "cli/BankSet.h"
+
 #include <CLI/CLI.hpp>
 
 #include <iostream>
@@ -18,4 +20,17 @@ int Command::fail(const std::string& subject, const std::string& reason)
 {
     std::cerr << "zylox: " << subject << ": " << reason << '\n';
     return 1;
+}
+
+void Command::addBankFileOption()
+{
+    m_command->add_option("--in", m_bankFile, "A bank file (.mid) to open onto the factory banks first");
+}
+
+int Command::openBankFile(BankSet& banks) const
+{
+    std::string reason;
+    if (!m_bankFile.empty() && !banks.open(m_bankFile, reason))
+        return fail(m_bankFile, reason);
+    return 0;
 }

@@ -5,6 +5,7 @@
 namespace CLI {
 class App;
 }
+class BankSet;
 
 // One `zylox` command: it adds its subcommand and options to the application when constructed and
 // runs when the command line chose it.
@@ -24,5 +25,11 @@ protected:
     // Writes "zylox: <subject>: <reason>" to standard error and returns the failure status 1.
     static int fail(const std::string& subject, const std::string& reason);
 
+    // Adds --in: a bank file opened onto the factory banks before the command runs.
+    void addBankFileOption();
+    // Opens the --in file, if one was given, onto banks; 0, or 1 after the failure's message.
+    int openBankFile(BankSet& banks) const;
+
     CLI::App* m_command;
+    std::string m_bankFile;
 };

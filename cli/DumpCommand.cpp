@@ -16,12 +16,15 @@ DumpCommand::DumpCommand(CLI::App& app)
         ->check(CLI::Range(0, static_cast<int>(BankSet::kRows) - 1));
     m_command->add_option("--channel", m_channel, "MIDI channel, 0 to 15 (the firmware bank ignores it)")
         ->check(CLI::Range(0, 15));
+    addBankFileOption();
     m_command->add_option("-o,--output", m_output, "The .syx file to write")->required();
 }
 
 int DumpCommand::run()
 {
     BankSet banks;
+    if (const int status = openBankFile(banks))
+        return status;
     std::vector<std::uint8_t> bytes;
     for (const CEvent* event : banks.bank(m_row).createEvents(static_cast<std::uint16_t>(m_channel))) {
         const std::vector<std::uint8_t>& message = event->getData();

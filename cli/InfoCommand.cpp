@@ -32,11 +32,14 @@ std::string field(const std::string& text)
 InfoCommand::InfoCommand(CLI::App& app)
     : Command(app, "info", "List the banks: row, index, name, then each slot's label, name and length in bytes")
 {
+    addBankFileOption();
 }
 
 int InfoCommand::run()
 {
-    const BankSet banks;
+    BankSet banks;
+    if (const int status = openBankFile(banks))
+        return status;
     for (std::size_t row = 0; row < banks.size(); ++row) {
         const IBank& bank = banks.bank(row);
         std::cout << row << '\t' << bank.getIndex() << '\t' << field(bank.getName());

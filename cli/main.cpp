@@ -1,5 +1,7 @@
 #include "cli/DumpCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/RenameCommand.h"
+#include "cli/SaveCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -16,6 +18,8 @@ int main(int argc, char** argv)
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(std::make_unique<InfoCommand>(app));
     commands.push_back(std::make_unique<DumpCommand>(app));
+    commands.push_back(std::make_unique<SaveCommand>(app));
+    commands.push_back(std::make_unique<RenameCommand>(app));
 
     try {
         app.parse(argc, argv);

@@ -33,12 +33,15 @@ CFirmware::CFirmware()
         m_contentLabel.push_back(factory::firmwareContentName(slot));
         m_contentName.push_back(factory::firmwareContentName(slot));
         const std::span<const std::uint8_t> chunk = data.subspan(offset, factory::kFirmwareChunkLength[slot]);
-        // The message ends at the chunk's first 0xF7; a chunk without one is taken whole.
-        const auto end = std::find(chunk.begin(), chunk.end(), kSysExEnd);
-        const std::size_t length = end == chunk.end() ? chunk.size() : static_cast<std::size_t>(end - chunk.begin()) + 1;
-        m_contents.push_back(new CMessage(chunk.data(), length));
+        m_contents.push_back(new CMessage(chunk.data(), messageLength(chunk)));
         offset += chunk.size();
     }
+}
+
+std::size_t CFirmware::messageLength(std::span<const std::uint8_t> chunk)
+{
+    const auto end = std::find(chunk.begin(), chunk.end(), kSysExEnd);
+    return end == chunk.end() ? chunk.size() : static_cast<std::size_t>(end - chunk.begin()) + 1;
 }
 
 IBank* CFirmware::clone() const

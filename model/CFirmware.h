@@ -2,12 +2,19 @@
 
 #include "model/CBank.h"
 
+#include <cstddef>
+#include <span>
+
 // The firmware bank, index 31: the preset data and the operating system, each one prebuilt
 // System Exclusive message that is sent as it is stored.
 class CFirmware : public CBank {
 public:
     // Builds the factory firmware bank.
     CFirmware();
+
+    // Length of the message that opens a firmware data chunk: up to and including the chunk's first
+    // 0xF7, or the whole chunk when it holds none.
+    static std::size_t messageLength(std::span<const std::uint8_t> chunk);
 
     IBank* clone() const override;
     std::uint16_t getContentCount() const override;

@@ -45,6 +45,15 @@ TEST(FactoryFirmwareBank, TwoMessagesUpToTheirFirstF7)
     EXPECT_TRUE(out.str().ends_with("m_events[3]: 0x00000000\n"));
 }
 
+TEST(FactoryFirmwareBank, ChunkWithoutF7IsTakenWholeAndNeverOverrun)
+{
+    const Bytes noEnd{0xF0, 0x31, 0x40, 0x00, 0x00};
+    const Bytes early{0xF0, 0xF7, 0x00, 0xF7};
+    EXPECT_EQ(CFirmware::messageLength(noEnd), 5u);
+    EXPECT_EQ(CFirmware::messageLength(early), 2u);
+    EXPECT_EQ(CFirmware::messageLength({}), 0u);
+}
+
 TEST(FirmwareDump, SameBytesOnEveryChannelAndTheStoredMessagesUnchanged)
 {
     CFirmware bank;

@@ -239,18 +239,4 @@ TEST(SoundBankFromMessages, RefusesWhatCannotFillTheBankAndStaysUnchanged)
     EXPECT_EQ(imageOf(target), before);
 }
 
-TEST(SoundBankReset, CloneOfTheFactoryBankRestoresEverything)
-{
-    const CSound factoryBank(12);
-    std::unique_ptr<IBank> working(factoryBank.clone());
-    working->setName("Mine");
-    working->setIndex(20);
-    const_cast<CContent*>(working->getContent(5))->getData()[0] = 0x00;
-
-    working.reset(factoryBank.clone());
-    EXPECT_EQ(working->getName(), "S13");
-    EXPECT_EQ(working->getIndex(), 12);
-    EXPECT_EQ(imageOf(*working), factoryBytes(12 * 131072, 131072));
-}
-
 } // namespace

@@ -27,12 +27,13 @@ std::span<const std::uint8_t> bytesOf(std::string_view text)
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
-// Appends the zero-separated names of a slot names body to names.
-void appendSlotNames(const buffer& body, std::vector<std::string>& names)
+// Appends the zero-separated names of a slot names body to names, up to limit names in all: a
+// body of zero bytes would otherwise turn every byte of the file into a string.
+void appendSlotNames(const buffer& body, std::vector<std::string>& names, std::size_t limit)
 {
     if (body.size() < 5 || body[0] != slotNamesPrefix[0])
         return;
-    for (auto position = body.begin() + 4; position < body.end();) {
+    for (auto position = body.begin() + 4; position < body.end() && names.size() < limit;) {
         const auto end = std::find(position, body.end(), 0x00);
         names.emplace_back(position, end);
         position = end == body.end() ? end : end + 1;
@@ -120,7 +121,7 @@ bool WrapperZQMidiFile::readBank(IBank& bank)
         if (type == trackNameType)
             name.assign(body.begin(), body.end());
         else if (type == sequencerSpecificType)
-            appendSlotNames(body, names);
+            appendSlotNames(body, names, bank.getContentCount());
     }
     std::vector<std::unique_ptr<CMessage>> messages;
     buffer message;

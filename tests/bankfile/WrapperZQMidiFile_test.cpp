@@ -205,6 +205,16 @@ TEST_F(WrapperZQMidiFileTest, ForeignSlotNamesOpenAsNoNames)
     EXPECT_NE(std::search(file.begin(), file.end(), sixEmptyNames.begin(), sixEmptyNames.end()), file.end());
 }
 
+TEST_F(WrapperZQMidiFileTest, SlotNamesStopAtTheSlotCount)
+{
+    CFirmware source;
+    buffer names{0x31, 0x00, 0x59, 0x00, 'p', 0x00, 'o', 0x00};
+    names.insert(names.end(), 100000, 0x00);
+    CFirmware bank;
+    ASSERT_TRUE(bank.getContentCount() == 2 && m_file.openBank(bank, customFile({dumpMessages(source)}, names)));
+    EXPECT_EQ(bank.getContentNames(), (std::vector<std::string>{"p", "o"}));
+}
+
 TEST_F(WrapperZQMidiFileTest, DamagedFilesAreRefusedWithoutChangingTheBank)
 {
     CSound saved(4);

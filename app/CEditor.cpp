@@ -20,6 +20,7 @@
 #include <QMetaObject>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -75,8 +76,10 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, QWidget* parent)
     m_ui->tableview_banks->setModel(m_bankTable);
     m_ui->tableview_banks->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    m_progressTimer.setSingleShot(true);
-    m_progressTimer.setInterval(kProgressInterval);
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setObjectName(QStringLiteral("timer_progress"));
+    m_progressTimer->setSingleShot(true);
+    m_progressTimer->setInterval(kProgressInterval);
 
     connectControls();
     awakeFromNib();
@@ -87,7 +90,9 @@ CEditor::~CEditor()
     // Widgets losing focus while the window goes must not reach a half-destroyed controller.
     for (QObject* control : findChildren<QObject*>())
         control->disconnect(this);
-    m_progressTimer.stop();
+    // The window outlives the banks by a moment while it hides: the table must not ask for them.
+    m_ui->tableview_banks->setModel(nullptr);
+    m_progressTimer->stop();
     m_transmission.reset();
     m_file.reset();
 }
@@ -127,7 +132,7 @@ void CEditor::connectControls()
     connect(ui.menu_send, &QAction::triggered, this, &CEditor::sendBank);
     connect(ui.menu_receive, &QAction::triggered, this, &CEditor::receiveBank);
     connect(ui.menu_about, &QAction::triggered, this, &CEditor::orderFrontAboutWindow);
-    connect(&m_progressTimer, &QTimer::timeout, this, &CEditor::ProgressTimer);
+    connect(m_progressTimer, &QTimer::timeout, this, &CEditor::ProgressTimer);
     // Tagged menu items follow their buttons whenever those change, shortcuts included.
     for (QPushButton* button : {ui.button_load, ui.button_save, ui.button_send})
         button->installEventFilter(this);
@@ -162,7 +167,7 @@ bool CEditor::switchToSendState(bool on)
         ui.progress_out->show();
         ui.menu_quit->setEnabled(false);
         m_state = State::Send;
-        m_progressTimer.start();
+        m_progressTimer->start();
         return true;
     }
     if (!on && m_state == State::Send) {
@@ -183,7 +188,7 @@ bool CEditor::switchToReceiveState(bool on)
         ui.progress_out->show();
         ui.menu_quit->setEnabled(false);
         m_state = State::Receive;
-        m_progressTimer.start();
+        m_progressTimer->start();
         return true;
     }
     if (!on && m_state == State::Receive) {
@@ -554,7 +559,7 @@ void CEditor::ProgressTimer()
         m_ui->progress_out->setValue(static_cast<int>(std::min<std::uint64_t>(progress, 100)));
     }
     if (m_state != State::Idle)
-        m_progressTimer.start();
+        m_progressTimer->start();
 }
 
 void CEditor::receiveBank()

@@ -4,7 +4,6 @@
 #include "app/IDialogs.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
 #include <cstdint>
 #include <memory>
@@ -22,6 +21,7 @@ class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 namespace Ui {
 class EditorWindow;
@@ -113,6 +113,6 @@ private:
 
     CBankTableModel* m_bankTable = nullptr;
     int m_lastSelectedRow = -1;
-    QTimer m_progressTimer;
+    QTimer* m_progressTimer = nullptr;
     std::unique_ptr<CTransmission> m_transmission;
 };

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "cli/Command.h"
+
+#include <cstddef>
+#include <string>
+
+// `zylox import`: a sound file (or any file, taken raw) into a sample slot, or a System Exclusive
+// file into a firmware slot, exactly as the editor imports it; then the bank, or all banks, saved.
+class ImportCommand : public Command {
+public:
+    explicit ImportCommand(CLI::App& app);
+
+    int run() override;
+
+private:
+    std::size_t m_row = 0;
+    unsigned m_slot = 0;
+    std::string m_source;
+    std::string m_output;
+    bool m_all = false;
+};

@@ -2,8 +2,10 @@
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/PortsCommand.h"
 #include "cli/RenameCommand.h"
 #include "cli/SaveCommand.h"
+#include "cli/SendCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -24,6 +26,8 @@ int main(int argc, char** argv)
     commands.push_back(std::make_unique<RenameCommand>(app));
     commands.push_back(std::make_unique<ImportCommand>(app));
     commands.push_back(std::make_unique<ExportCommand>(app));
+    commands.push_back(std::make_unique<PortsCommand>(app));
+    commands.push_back(std::make_unique<SendCommand>(app));
 
     try {
         app.parse(argc, argv);

@@ -52,11 +52,16 @@ struct MidiEventCoder {
     }
 };
 
+// The library would print its own lines on standard error, on a machine without sound support
+// among others; every failure here is answered through the service's results instead.
+void ignoreLibraryError(const char*, int, const char*, int, const char*, ...) {}
+
 } // namespace
 
 AlsaMidiService::AlsaMidiService(std::uint64_t wireBytesPerSecond)
     : m_wireBytesPerSecond(wireBytesPerSecond), m_wireFreeAt(Clock::now())
 {
+    snd_lib_error_set_handler(ignoreLibraryError);
     snd_seq_t* seq = nullptr;
     if (snd_seq_open(&seq, "default", SND_SEQ_OPEN_DUPLEX, 0) >= 0) {
         m_seq = seq;

@@ -63,12 +63,17 @@ bool WrapperZQMidiInterface::transmitABank(IBank& bank, std::int32_t channel)
     return sent;
 }
 
-void WrapperZQMidiInterface::setTime(const std::vector<CEvent*>& events)
+std::int64_t WrapperZQMidiInterface::estimateSeconds(const std::vector<CEvent*>& events)
 {
     std::uint64_t total = 0;
     for (const CEvent* event : events)
         total += event->getOffset() * wireBytesPerSecond + event->getSize();
-    m_timeDuration.store(static_cast<std::int64_t>(total / wireBytesPerSecond + 1));
+    return static_cast<std::int64_t>(total / wireBytesPerSecond + 1);
+}
+
+void WrapperZQMidiInterface::setTime(const std::vector<CEvent*>& events)
+{
+    m_timeDuration.store(estimateSeconds(events));
     m_timeBegin.store(m_clock.calendarSeconds());
 }
 

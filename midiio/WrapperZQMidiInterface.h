@@ -38,8 +38,9 @@ public:
     // the failed message.
     bool transmitBank(IBank& bank, std::int32_t channel);
     bool transmitABank(IBank& bank, std::int32_t channel);
-    // Estimate in whole seconds, at least 1: the pauses plus the bytes at the wire rate; restarts
-    // the progress clock.
+    // Estimate in whole seconds, at least 1: the pauses plus the bytes at the wire rate.
+    static std::int64_t estimateSeconds(const std::vector<CEvent*>& events);
+    // Takes the estimate for these events and restarts the progress clock.
     void setTime(const std::vector<CEvent*>& events);
     // Percent of the estimate elapsed during the current bank, not capped; 0 between banks.
     std::uint64_t Progress() const;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "cli/Command.h"
+
+#include <cstddef>
+
+// `zylox send`: transmits one bank or all 32 to a MIDI output exactly as the editor does.
+class SendCommand : public Command {
+public:
+    explicit SendCommand(CLI::App& app);
+
+    int run() override;
+
+private:
+    // True when the user agrees to the long transmission of all banks.
+    bool confirmAll(std::int64_t estimateSeconds) const;
+
+    unsigned m_port = 0;
+    std::size_t m_row = 0;
+    bool m_all = false;
+    unsigned m_channel = 0;
+    bool m_yes = false;
+};

@@ -1,0 +1,137 @@
+// Runs inside the test kernel with snd-virmidi loaded: the ALSA service must list the VirMIDI
+// ports by name, deliver a flash-write-sized message byte for byte to the VirMIDI rawmidi reader,
+// and pass a message written to the rawmidi device on to a receiver.
+#include "midiio/AlsaMidiService.h"
+#include "midiio/SystemClock.h"
+#include "midiio/WrapperZQMidiInterface.h"
+#include "midiio/ZQMidiSystem.h"
+
+#include <alsa/asoundlib.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <future>
+#include <thread>
+#include <vector>
+
+namespace {
+
+double secondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Index of the endpoint whose port is "VirMIDI <card>-0", and the card; -1 when there is none.
+int findVirmidi(IMidiService& service, std::size_t count, MidiRef (IMidiService::*at)(std::size_t), int& card)
+{
+    for (std::size_t index = 0; index < count; ++index) {
+        int device;
+        const MidiEndpointNames names = service.endpointNames((service.*at)(index));
+        if (std::sscanf(names.display.c_str(), "VirMIDI %d-%d", &card, &device) == 2 && device == 0)
+            return static_cast<int>(index);
+    }
+    return -1;
+}
+
+bool sendsByteForByte(AlsaMidiService& service, int destination, int card)
+{
+    std::vector<std::uint8_t> message(131'078);
+    for (std::size_t i = 1; i + 1 < message.size(); ++i)
+        message[i] = static_cast<std::uint8_t>((i - 1) & 0x7F);
+    message.front() = 0xF0;
+    message.back() = 0xF7;
+
+    const std::string device = "hw:" + std::to_string(card) + ",0";
+    snd_rawmidi_t* input = nullptr;
+    if (snd_rawmidi_open(&input, nullptr, device.c_str(), SND_RAWMIDI_NONBLOCK) < 0) {
+        std::printf("cannot open %s\n", device.c_str());
+        return false;
+    }
+    // VirMIDI drops what does not fit into the reader's buffer, and everything until the first read.
+    snd_rawmidi_params_t* params;
+    snd_rawmidi_params_alloca(&params);
+    snd_rawmidi_params_current(input, params);
+    snd_rawmidi_params_set_buffer_size(input, params, 1 << 20);
+    snd_rawmidi_params(input, params);
+    std::vector<std::uint8_t> received(message.size() + 4096);
+    snd_rawmidi_read(input, received.data(), 1);
+
+    const MidiRef client = service.createClient("virmidi-guest");
+    service.createOutputPort(client, "OutPort");
+    std::promise<bool> outcome;
+    const auto start = std::chrono::steady_clock::now();
+    service.sendSysex({service.destinationAt(static_cast<std::size_t>(destination)), message.data(),
+                       static_cast<std::uint32_t>(message.size()), [&](bool sent) { outcome.set_value(sent); }});
+    const bool sent = outcome.get_future().get();
+    const double completion = secondsSince(start);
+
+    std::size_t got = 0;
+    for (int idle = 0; idle < 200 && got < message.size(); ++idle) {
+        const ssize_t read = snd_rawmidi_read(input, received.data() + got, received.size() - got);
+        if (read > 0) {
+            got += static_cast<std::size_t>(read);
+            idle = 0;
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+    snd_rawmidi_close(input);
+    const bool same = got == message.size() && std::memcmp(received.data(), message.data(), got) == 0;
+    std::printf("sysex: completion %s after %.2f s (wire time %.2f s); %zu of %zu bytes back, %s\n",
+                sent ? "sent" : "FAILED", completion, message.size() / 3125.0, got, message.size(),
+                same ? "identical" : "DIFFERENT");
+    return sent && same && completion >= message.size() / 3125.0;
+}
+
+bool receivesFromRawmidi(AlsaMidiService& service, SystemClock& clock, int source, int card)
+{
+    ZQMidiSystem system(service, clock);
+    auto wrapper = WrapperZQMidiInterface::createReceiver(system, static_cast<std::uint16_t>(source));
+    std::vector<midi::event> events;
+    wrapper->receiver()->recordOn(&events);
+
+    const std::string device = "hw:" + std::to_string(card) + ",0";
+    snd_rawmidi_t* output = nullptr;
+    if (snd_rawmidi_open(nullptr, &output, device.c_str(), 0) < 0)
+        return false;
+    const std::uint8_t bytes[] = {0x90, 0x3C, 0x40, 0xF0, 0x01, 0x02, 0x03, 0xF7};
+    snd_rawmidi_write(output, bytes, sizeof bytes);
+    snd_rawmidi_drain(output);
+    snd_rawmidi_close(output);
+
+    const bool began = wrapper->receiver()->waitForRecordOffWithTimeout(5);
+    const bool right = events.size() == 1 && events[0] == midi::event{0xF0, 0x01, 0x02, 0x03, 0xF7};
+    std::printf("receive: %s, %zu message(s)%s\n", began ? "began" : "NOTHING", events.size(),
+                right ? ", identical" : "");
+    return began && right;
+}
+
+} // namespace
+
+int main()
+{
+    AlsaMidiService service;
+    SystemClock clock;
+    if (!service.isOpen()) {
+        std::printf("the sequencer did not open\n");
+        return 1;
+    }
+    for (std::uint16_t index = 0; index < ZQMidiInterfaceTransmitter::DestinationNumber(service); ++index)
+        std::printf("destination %u: %s (%s)\n", index, ZQMidiInterfaceTransmitter::DestinationNameAt(service, index).c_str(),
+                    service.endpointNames(service.destinationAt(index)).model.c_str());
+    for (std::uint16_t index = 0; index < ZQMidiInterfaceReceiver::SourceNumber(service); ++index)
+        std::printf("source %u: %s\n", index, ZQMidiInterfaceReceiver::SourceNameAt(service, index).c_str());
+
+    int card = -1;
+    const int destination = findVirmidi(service, service.destinationCount(), &IMidiService::destinationAt, card);
+    int sourceCard = -1;
+    const int source = findVirmidi(service, service.sourceCount(), &IMidiService::sourceAt, sourceCard);
+    if (destination < 0 || source < 0) {
+        std::printf("no VirMIDI port listed\n");
+        return 1;
+    }
+    const bool received = receivesFromRawmidi(service, clock, source, sourceCard);
+    const bool sent = sendsByteForByte(service, destination, card);
+    return received && sent ? 0 : 1;
+}

@@ -60,10 +60,10 @@ int main(int argc, char** argv)
     std::printf("bank %u: %s in %.2f s (estimate %lld s, wire %.2f s plus 18 s of pauses)\n", bankIndex,
                 sent ? "sent" : "FAILED", seconds, static_cast<long long>(wrapper->timeDuration()),
                 2 * (131'078 + 6) / 3125.0);
-    // Wire time and pauses, plus the 0.9 s of silencing and at most four 300 ms polls and some slack.
+    // Wire time and pauses, plus 0.9 s of silencing, at most four 300 ms polls, and slack for a busy host.
     const double least = 2 * (131'078 + 6) / 3125.0 + 18;
-    const bool paced = seconds >= least && seconds <= least + 4;
+    const bool paced = seconds >= least && seconds <= least + 6;
     if (!paced)
-        std::printf("expected between %.2f and %.2f s\n", least, least + 4);
+        std::printf("expected between %.2f and %.2f s\n", least, least + 6);
     return sent && paced ? 0 : 1;
 }

@@ -88,6 +88,10 @@ timeout 400 qemu-system-x86_64 -accel tcg -m 256M -smp 1 -nographic -no-reboot -
 lap "machine off"
 sed -n '/guest starts/,$p' console.txt
 grep -q '^ZYLOX-KERNEL-TEST: PASS' console.txt
+if [ "$mode" = virmidi ]; then
+  # The name the editor shows: manufacturer (the card), port; the model is the client's name.
+  grep -q '^destination [0-9]*: VirMIDI: VirMIDI 0-0 (Virtual Raw MIDI 0-0)$' console.txt
+fi
 
 if [ "$mode" = serial ]; then
   wait $throttle

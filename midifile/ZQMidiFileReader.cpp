@@ -104,7 +104,7 @@ bool ZQMidiFileReader::readEvent(buffer& message, double& seconds)
         return false;
     }
     const std::uint64_t length = messageLength(status);
-    if (length == 0 || length - 1 > remaining())
+    if (length == 0)
         return false;
     m_lastEventLength = length;
     message.resize(length);
@@ -125,8 +125,12 @@ std::uint64_t ZQMidiFileReader::messageLength(std::uint8_t status)
     const std::uint64_t declared = readVarLen();
     const std::uint64_t searchOffset = declared * 7 / 8;
     const std::uint64_t bodyStart = tell();
-    if (searchOffset > remaining() || !skip(searchOffset))
+    // The search could only run off the end of the file: fail as it would, without searching.
+    if (searchOffset > remaining()) {
+        setstate(std::ios::failbit);
         return 0;
+    }
+    skip(searchOffset);
     const std::uint64_t throughEnd = scanFor(systemExclusiveEnd);
     if (throughEnd == 0)
         return 0;

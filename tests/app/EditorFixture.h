@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <memory>
 #include <string>
 #include <vector>

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cassert>
 #include <cstring>
 #include <limits>
 
@@ -23,9 +24,16 @@ ZQifstream::ZQifstream(const std::string& path)
 
 std::uint8_t ZQifstream::readByte()
 {
-    std::uint8_t value = 0;
-    readBytes(&value, 1);
-    return value;
+    if (fail())
+        return 0;
+    // Straight from the buffer: events are mostly single bytes, and a sentry per byte shows.
+    const std::ifstream::int_type value = rdbuf()->sbumpc();
+    if (std::ifstream::traits_type::eq_int_type(value, std::ifstream::traits_type::eof())) {
+        setstate(std::ios::eofbit | std::ios::failbit);
+        return 0;
+    }
+    ++m_position;
+    return static_cast<std::uint8_t>(std::ifstream::traits_type::to_char_type(value));
 }
 
 std::uint16_t ZQifstream::readUInt16(bool bigEndian)
@@ -54,7 +62,9 @@ std::size_t ZQifstream::readBytes(std::uint8_t* destination, std::size_t count)
     if (destination == nullptr || count == 0 || fail())
         return 0;
     read(reinterpret_cast<char*>(destination), static_cast<std::streamsize>(count));
-    return static_cast<std::size_t>(gcount());
+    const auto arrived = static_cast<std::size_t>(gcount());
+    m_position += arrived;
+    return arrived;
 }
 
 std::size_t ZQifstream::readBuffer(buffer& bytes)
@@ -97,8 +107,8 @@ std::uint64_t ZQifstream::readVarLen()
 {
     std::uint64_t value = 0;
     for (std::size_t count = 0; count < longestVarLen; ++count) {
-        std::uint8_t byte = 0;
-        if (readBytes(&byte, 1) != 1)
+        const std::uint8_t byte = readByte();
+        if (fail())
             return value;
         value = value << 7 | (byte & 0x7F);
         if ((byte & 0x80) == 0)
@@ -112,7 +122,6 @@ std::uint64_t ZQifstream::scanFor(std::uint8_t value)
 {
     if (fail())
         return 0;
-    const std::streampos start = tellg();
     std::array<char, 4096> chunk{};
     std::uint64_t scanned = 0;
     for (;;) {
@@ -124,7 +133,7 @@ std::uint64_t ZQifstream::scanFor(std::uint8_t value)
         const void* found = std::memchr(chunk.data(), value, static_cast<std::size_t>(got));
         if (found != nullptr) {
             scanned += static_cast<std::uint64_t>(static_cast<const char*>(found) - chunk.data()) + 1;
-            seekg(start);
+            seekg(static_cast<std::streamoff>(m_position));
             return scanned;
         }
         scanned += static_cast<std::uint64_t>(got);
@@ -140,6 +149,7 @@ bool ZQifstream::skip(std::uint64_t count)
         return false;
     }
     seekg(static_cast<std::streamoff>(count), std::ios::cur);
+    m_position += count;
     return !fail();
 }
 
@@ -152,16 +162,15 @@ void ZQifstream::seek(std::uint64_t position)
         return;
     }
     seekg(static_cast<std::streamoff>(position));
+    m_position = position;
 }
 
 std::uint64_t ZQifstream::tell()
 {
     if (fail())
         return std::numeric_limits<std::uint64_t>::max();
-    const std::streamoff position = tellg();
-    if (position < 0)
-        return std::numeric_limits<std::uint64_t>::max();
-    return static_cast<std::uint64_t>(position);
+    assert(tellg() == static_cast<std::streamoff>(m_position));
+    return m_position;
 }
 
 std::uint64_t ZQifstream::remaining()

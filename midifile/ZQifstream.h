@@ -10,6 +10,8 @@
 // Binary input file with typed reads. Bytes missing at the end of the file read as 0 and leave the
 // stream failed; a failed stream stays failed, and later reads deliver nothing. Parsers bound every
 // allocation by remaining(), so a crafted length can never ask for more than the file holds.
+// The read position is counted by these operations rather than asked of the system, which would
+// cost a system call per event; derived readers move through the file only with them.
 class ZQifstream : public std::ifstream {
 public:
     explicit ZQifstream(const std::string& path);
@@ -44,4 +46,5 @@ public:
 
 private:
     std::uint64_t m_fileSize = 0;
+    std::uint64_t m_position = 0;
 };

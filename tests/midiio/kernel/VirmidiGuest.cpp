@@ -1,6 +1,7 @@
 // Runs inside the test kernel with snd-virmidi loaded: the ALSA service must list the VirMIDI
 // ports by name, deliver a flash-write-sized message byte for byte to the VirMIDI rawmidi reader,
-// and pass a message written to the rawmidi device on to a receiver.
+// pass a message written to the rawmidi device on to a receiver, and fail a message whose
+// destination disappears while it is being sent.
 #include "midiio/AlsaMidiService.h"
 #include "midiio/SystemClock.h"
 #include "midiio/WrapperZQMidiInterface.h"
@@ -107,6 +108,37 @@ bool receivesFromRawmidi(AlsaMidiService& service, SystemClock& clock, int sourc
     return began && right;
 }
 
+bool failsWhenTheDestinationVanishes(AlsaMidiService& service)
+{
+    snd_seq_t* other = nullptr;
+    if (snd_seq_open(&other, "default", SND_SEQ_OPEN_DUPLEX, 0) < 0)
+        return false;
+    snd_seq_set_client_name(other, "vanishing");
+    const int port = snd_seq_create_simple_port(other, "vanishing in", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE,
+                                                SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
+    MidiRef destination = 0;
+    for (std::size_t index = 0; index < service.destinationCount(); ++index)
+        if (service.endpointNames(service.destinationAt(index)).display == "vanishing in")
+            destination = service.destinationAt(index);
+
+    std::vector<std::uint8_t> message(31'250, 0x01); // ten seconds of wire
+    message.front() = 0xF0;
+    message.back() = 0xF7;
+    std::promise<bool> outcome;
+    auto completed = outcome.get_future();
+    const auto start = std::chrono::steady_clock::now();
+    service.sendSysex({destination, message.data(), static_cast<std::uint32_t>(message.size()),
+                       [&](bool sent) { outcome.set_value(sent); }});
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    snd_seq_delete_port(other, port);
+    const double deleted = secondsSince(start);
+    const bool sent = completed.get();
+    const double failedAfter = secondsSince(start) - deleted;
+    snd_seq_close(other);
+    std::printf("vanishing destination: %s %.2f s after its port was deleted\n", sent ? "SENT" : "failed", failedAfter);
+    return destination != 0 && !sent && failedAfter < 1.0;
+}
+
 } // namespace
 
 int main()
@@ -133,5 +165,6 @@ int main()
     }
     const bool received = receivesFromRawmidi(service, clock, source, sourceCard);
     const bool sent = sendsByteForByte(service, destination, card);
-    return received && sent ? 0 : 1;
+    const bool failed = failsWhenTheDestinationVanishes(service);
+    return received && sent && failed ? 0 : 1;
 }

@@ -9,6 +9,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <iostream>
 #include <memory>
 #include <vector>
 
@@ -16,7 +17,8 @@ int main(int argc, char** argv)
 {
     CLI::App app{"ZYLOX 515 bank tool: inspect, build and send the device's sample banks", "zylox"};
     app.set_version_flag("--version", "zylox " ZYLOX_VERSION);
-    app.require_subcommand(1);
+    // At most one command; none at all is answered with the help below, an unknown word is named.
+    app.require_subcommand(0, 1);
 
     // One line per command.
     std::vector<std::unique_ptr<Command>> commands;
@@ -39,5 +41,6 @@ int main(int argc, char** argv)
         if (command->chosen())
             return command->run();
     }
+    std::cerr << app.help();
     return 2;
 }

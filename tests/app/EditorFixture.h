@@ -1,74 +1,182 @@
 #pragma once
 
-#include "CScriptedDialogs.h"
 #include "app/CEditor.h"
+#include "app/IDialogs.h"
+#include "bankfile/WrapperZQMidiFile.h"
+#include "content/CContent.h"
 #include "midiio/ZQMidiSystem.h"
 #include "model/IBank.h"
 #include "tests/support/LoopbackMidiService.h"
 #include "tests/support/VirtualClock.h"
 
 #include <QAbstractButton>
-#include <QLabel>
+#include <QApplication>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <deque>
 #include <functional>
-#include <stdexcept>
+#include <future>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-// The real editor window, offscreen, over the loopback MIDI service, the virtual clock and
-// scripted dialogs; the helpers act on its controls as a user would.
-class EditorFixture : public testing::Test {
-protected:
-    // Builds and shows the window; add MIDI destinations before, since the output list is fixed then.
-    void start();
+using Bytes = std::vector<std::uint8_t>;
+using Texts = std::vector<std::string>;
 
-    template <class Control>
-    Control& control(const char* name)
+// The real editor window, offscreen, over the loopback MIDI service and the virtual clock. The
+// fixture plays the user: it works the controls and answers the dialogs as the test scripted.
+class EditorFixture : public testing::Test, public IDialogs {
+protected:
+    // Add MIDI destinations before: the window's output list is fixed when it is made.
+    void SetUp() override
     {
-        Control* found = editor->findChild<Control*>(QString::fromLatin1(name));
-        if (found == nullptr)
-            throw std::runtime_error(std::string("no control named ") + name);
-        return *found;
+        editor = std::make_unique<CEditor>(*this, system);
+        editor->show();
     }
 
-    void click(const char* button);
-    void selectRow(int row);
+    template <class Control = QWidget>
+    Control& control(const QString& name)
+    {
+        auto* found = editor->findChild<Control*>(name);
+        return found != nullptr ? *found : throw std::runtime_error("no control " + name.toStdString());
+    }
+    std::string textOf(const QString& name) { return control<QObject>(name).property("text").toString().toStdString(); }
+    void click(const QString& button) { QTest::mouseClick(&control<QAbstractButton>(button), Qt::LeftButton); }
+
+    void selectRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        auto& table = control<QTableView>("tableview_banks");
+        const QModelIndex index = table.model()->index(row, 0);
+        table.scrollTo(index);
+        QTest::mouseClick(table.viewport(), Qt::LeftButton, modifiers, table.visualRect(index).center());
+    }
+    std::string tableRow(int row)
+    {
+        const QAbstractItemModel& model = *control<QTableView>("tableview_banks").model();
+        return model.data(model.index(row, 0)).toString().toStdString();
+    }
+
     // Replaces the text of a line edit by typing, then presses Return.
-    void type(const char* field, const QString& text);
-    int selectedRow();
-    QString tableRow(int row);
-    QString textOf(const char* name);
-    bool enabled(const char* name);
+    void type(const QString& field, const QString& text)
+    {
+        auto& edit = control<QLineEdit>(field);
+        edit.clear();
+        // One key event carrying the whole text, as an input method would send it: any characters.
+        QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, text, Qt::NoModifier);
+        QTest::keyClick(&edit, Qt::Key_Return);
+    }
 
-    // Lets the window handle what was posted to it, such as the receive report.
-    void processEvents();
-    // Runs the window's event loop until the editor is idle again.
-    void runUntilIdle();
-    // When the transmission's virtual time reaches the given second, holds the worker and runs
-    // check on the window's thread; the worker goes on once check has returned.
-    void pauseAt(std::uint64_t seconds, std::function<void()> check);
+    // Each slot row as "label|name|" and + or - for its name cell, open and play buttons being enabled.
+    Texts slotRows()
+    {
+        Texts rows;
+        for (const QString tag : {"_0", "_1", "_2", "_3", "_4", "_5"}) {
+            std::string row = textOf("textfield_contentLabels" + tag) + "|" + textOf("textfield_contentNames" + tag) + "|";
+            for (const char* matrix : {"textfield_contentNames", "button_openContents", "button_playContents"})
+                row += control(matrix + tag).isEnabled() ? "+" : "-";
+            rows.push_back(row);
+        }
+        return rows;
+    }
 
-    std::string path(const std::string& name) const;
-    // Runs a shell command that makes a fixture (sox and the like) and expects it to succeed.
-    void make(const std::string& command) const;
-    // A one-bank file of the factory bank index, named name, and a 32-bank file of the factory banks.
-    std::string oneBankFile(std::uint16_t index, const std::string& bankName, const std::string& file);
-    std::string allBanksFile(const std::string& file);
+    // + or - for the send button and item and quit being enabled and the progress bar shown; the status line.
+    std::string controls()
+    {
+        std::string signs;
+        for (const char* name : {"button_send", "menu_send", "menu_quit", "progress_out"})
+            signs += control<QObject>(name).property(name[0] == 'p' ? "visible" : "enabled").toBool() ? "+" : "-";
+        return signs + " " + textOf("text_status");
+    }
 
-    static std::vector<std::uint8_t> slotBytes(const IBank& bank, std::uint16_t slot);
-    static std::vector<std::uint8_t> imageOf(const IBank& bank);
+    void runUntilIdle()
+    {
+        while (editor->state() != CEditor::State::Idle)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+
+    // When the transmission's virtual time reaches the given second, holds the worker and runs check
+    // on the window's thread, counting it in checksRun; the worker goes on once check has returned.
+    void pauseAt(std::uint64_t seconds, std::function<void()> check)
+    {
+        clock.at(seconds * 1'000'000, [this, check = std::move(check)] {
+            std::promise<void> checked;
+            QMetaObject::invokeMethod(qApp, [&] { check(); ++checksRun; checked.set_value(); }, Qt::QueuedConnection);
+            checked.get_future().wait();
+        });
+    }
+
+    std::string path(const std::string& name) { return folder.filePath(QString::fromStdString(name)).toStdString(); }
+    // Makes the file name in the test's folder by the shell command: before, the file's path, after.
+    std::string make(const std::string& name, const std::string& before, const std::string& after = {})
+    {
+        const std::string command = before + " " + path(name) + " " + after + " 2>/dev/null";
+        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+        return path(name);
+    }
+
+    // A file of the 32 factory banks renamed "file bank <row>", or of the one in onlyRow.
+    std::string bankFile(const std::string& name, int onlyRow = -1)
+    {
+        std::vector<std::unique_ptr<IBank>> banks;
+        std::vector<IBank*> pointers;
+        for (int row = 0; row < 32; ++row) {
+            pointers.push_back(banks.emplace_back(editor->defaultBank(row).clone()).get());
+            pointers.back()->setName(("file bank " + std::to_string(row)).c_str());
+        }
+        WrapperZQMidiFile files;
+        EXPECT_TRUE(onlyRow < 0 ? files.saveBanks(pointers, path(name))
+                                : files.saveBank(*pointers.at(static_cast<std::size_t>(onlyRow)), path(name)));
+        return path(name);
+    }
+
+    static Bytes imageOf(const IBank& bank)
+    {
+        Bytes image;
+        for (std::uint16_t slot = 0; slot < bank.getContentCount(); ++slot) {
+            const Bytes bytes = bank.getContent(slot)->getData();
+            image.insert(image.end(), bytes.begin(), bytes.end());
+        }
+        return image;
+    }
+
+    AlertReply runAlert(const Alert& alert) override
+    {
+        shown.push_back((alert.style == AlertStyle::Critical ? "critical|" : "informational|") + alert.title + "|" +
+                        alert.message + "|" + alert.defaultButton + "|" + alert.alternateButton);
+        return reply;
+    }
+    std::string runOpenPanel(const std::vector<std::string>& fileTypes) override { return runPanel("open", fileTypes); }
+    std::string runSavePanel(const std::vector<std::string>& fileTypes) override { return runPanel("save", fileTypes); }
+    void beep() override { shown.push_back("beep"); }
+    std::string runPanel(std::string shownAs, const std::vector<std::string>& fileTypes)
+    {
+        for (const std::string& type : fileTypes)
+            shownAs += " " + type;
+        shown.push_back(shownAs);
+        const std::string chosen = paths.empty() ? std::string() : paths.front();
+        if (!paths.empty())
+            paths.pop_front();
+        return chosen;
+    }
+
+    // The reply to every alert, and the paths for the next panels (an empty one or none cancels).
+    AlertReply reply = AlertReply::Default;
+    std::deque<std::string> paths;
+    // What the dialogs showed: "beep", "open <types>", "save <types>", "<style>|title|message|buttons".
+    Texts shown;
+    int checksRun = 0;
 
     VirtualClock clock;
     LoopbackMidiService service{clock};
     ZQMidiSystem system{service, clock};
-    CScriptedDialogs dialogs;
     QTemporaryDir folder;
     std::unique_ptr<CEditor> editor;
 };

@@ -1,0 +1,159 @@
+// The window without MIDI outputs: start-up, the slot rows, editing, reset, bank files and imports.
+#include "EditorFixture.h"
+
+#include <QComboBox>
+
+#include <filesystem>
+
+namespace {
+
+using EditorTest = EditorFixture;
+
+const Texts kSoundSlots{"OPEN HI HAT|OPEN HI HAT|++-", "CLOSED HI HAT|CLOSED HI HAT|++-", "CLAP|CLAP|++-",
+                        "RIM SHOT|RIM SHOT|++-",       "CRASH|CRASH|++-",                 "RIDE|RIDE|++-"};
+
+TEST_F(EditorTest, StartsIdleOnCopiesOfTheFactoryBanksWithS05SelectedAndShowsEachBanksSlots)
+{
+    auto& table = control<QTableView>("tableview_banks");
+    ASSERT_EQ(table.model()->rowCount(), 32);
+    for (int row = 0; row < 32; ++row)
+        EXPECT_EQ(tableRow(row), editor->defaultBank(row).getName());
+    EXPECT_TRUE(table.selectionModel()->isRowSelected(4));
+    EXPECT_EQ(textOf("textfield_bankName"), "S05");
+    EXPECT_EQ(slotRows(), kSoundSlots);
+    EXPECT_EQ(control<QComboBox>("popup_out").currentText(), "no output ports detected");
+    EXPECT_EQ(controls(), "--+- ");
+
+    selectRow(4, Qt::ControlModifier); // the table keeps one row selected
+    EXPECT_TRUE(table.selectionModel()->isRowSelected(4));
+    selectRow(31);
+    EXPECT_EQ(slotRows(), (Texts{"PRESETS|PRESETS|++-", "OS|OS|++-", "||---", "||---", "||---", "||---"}));
+    selectRow(2);
+    EXPECT_EQ(slotRows(), kSoundSlots);
+}
+
+TEST_F(EditorTest, EditsChangeOnlyTheWorkingBankAndResetPutsANewFactoryCopyBack)
+{
+    selectRow(5);
+    for (const QString& name : {QString(), QString(200, QLatin1Char('x'))}) {
+        type("textfield_bankName", name);
+        EXPECT_EQ(tableRow(5), name.toStdString());
+        EXPECT_EQ(editor->workBank(5).getName(), name.toStdString());
+    }
+    type("textfield_contentNames_3", QStringLiteral("Rim – zwölf"));
+    paths = {make("raw.txt", "printf 'raw bytes' >")};
+    click("button_openContents_0");
+    EXPECT_EQ(editor->workBank(5).getContentName(0), "raw.txt");
+    EXPECT_EQ(editor->workBank(5).getContentName(3), "Rim – zwölf");
+    EXPECT_EQ(editor->defaultBank(5).getName(), "S06");
+    EXPECT_EQ(editor->defaultBank(5).getContentName(3), "RIM SHOT");
+
+    click("button_reset");
+    EXPECT_NE(&editor->workBank(5), &editor->defaultBank(5));
+    EXPECT_EQ(tableRow(5), "S06");
+    EXPECT_EQ(imageOf(editor->workBank(5)), imageOf(editor->defaultBank(5)));
+    EXPECT_EQ(slotRows(), kSoundSlots);
+    EXPECT_EQ(shown, Texts{"open"});
+}
+
+TEST_F(EditorTest, OneBankFileOpensOntoItsOwnRowAndOntoAnotherOnlyAfterABeepAndYes)
+{
+    const std::string question = "critical|Different Banks!|The file contains data for bank: \"S08\".\n"
+                                 "Do you want to overwrite bank: \"file bank 4\"?|YES|NO";
+    paths = {bankFile("s05.mid", 4), bankFile("s08.mid", 7), path("s08.mid")};
+    click("button_load");
+    EXPECT_EQ(tableRow(4), "file bank 4");
+    reply = AlertReply::Alternate;
+    click("button_load");
+    EXPECT_EQ(tableRow(4), "file bank 4");
+    EXPECT_EQ(imageOf(editor->workBank(4)), imageOf(editor->defaultBank(4)));
+
+    reply = AlertReply::Default;
+    click("button_load");
+    EXPECT_EQ(shown, (Texts{"open mid", "open mid", "beep", question, "open mid", "beep", question}));
+    EXPECT_EQ(editor->workBank(4).getIndex(), 4);
+    EXPECT_EQ(tableRow(4), "file bank 7");
+    EXPECT_EQ(imageOf(editor->workBank(4)), imageOf(editor->defaultBank(7)));
+    EXPECT_EQ(tableRow(7), "S08");
+}
+
+TEST_F(EditorTest, FileOfAllBanksReplacesEveryRowAndAFileWithoutBanksNone)
+{
+    selectRow(12);
+    paths = {make("notes.mid", "printf 'not a bank file' >"), "", bankFile("all.mid")};
+    click("button_load");
+    click("button_load"); // cancelled
+    for (int row = 0; row < 32; ++row)
+        EXPECT_EQ(tableRow(row), editor->defaultBank(row).getName());
+    click("button_load");
+    EXPECT_EQ(shown, (Texts{"open mid", "informational|Wrong File Format|This file contains no sound bank(s)\n"
+                                        "for a Tarvo ZYLOX 515!|OK|", "open mid", "open mid"}));
+    for (int row = 0; row < 32; ++row)
+        EXPECT_EQ(tableRow(row), "file bank " + std::to_string(row));
+    EXPECT_EQ(editor->workBank(31).getIndex(), 31);
+    EXPECT_EQ(textOf("textfield_bankName"), "file bank 12");
+}
+
+TEST_F(EditorTest, SavesTheCurrentBankOrAllBanksAndReportsAFailedSave)
+{
+    selectRow(9);
+    type("textfield_bankName", "Saved kit");
+    paths = {path("one.mid"), path("all.mid"), path("one.mid"), path("all.mid"), path("missing/s01.mid")};
+    click("button_save");
+    click("radiobutton_options_1");
+    click("button_save");
+    click("button_reset");
+    EXPECT_EQ(tableRow(9), "S10");
+    click("button_load");
+    EXPECT_EQ(tableRow(9), "Saved kit");
+    click("button_reset");
+    selectRow(0); // a file of one bank would bring a question here
+    click("button_load");
+    EXPECT_EQ(tableRow(9), "Saved kit");
+    EXPECT_EQ(tableRow(0), "S01 - factory -");
+
+    click("button_save");
+    EXPECT_EQ(shown, (Texts{"save mid", "save mid", "open mid", "open mid", "save mid",
+                            "critical|Save Failed|The bank file could not be written.|OK|"}));
+    EXPECT_TRUE(control("button_save").isEnabled());
+    EXPECT_FALSE(std::filesystem::exists(path("missing")));
+}
+
+TEST_F(EditorTest, ImportTakesPcmAndRawFilesAndKeepsTheSlotOnCompressedOrUnreadableOnes)
+{
+    const std::string compressed = "critical|Wrong File Format|ZYLOX626Editor supports only pcm (no compression) "
+                                   "formats (*.aif or *.wav).|OK|";
+    const std::string unreadable = "critical|Import Failed|The file could not be read.|OK|";
+    const struct {
+        std::string file;
+        std::string alert; // none when the slot takes the file
+    } cases[] = {
+        {make("kick.wav", "sox -n -r 44100 -c 2 -b 16", "synth 0.2 sine 60"), ""},
+        {make("clap.aifc", "sox -n -r 22050 -c 1 -b 16 -t aifc", "synth 0.1 noise"), compressed},
+        {make("float.wav", "sox -n -r 22050 -c 1 -e floating-point -b 32", "synth 0.1 noise"), compressed},
+        {make("notes.txt", "printf 'plain text, taken as samples' >"), ""},
+        {make("empty.wav", ": >"), unreadable},
+        {path("gone.wav"), unreadable},
+    };
+    const Bytes factory = imageOf(editor->defaultBank(4));
+    for (const auto& [file, alert] : cases) {
+        SCOPED_TRACE(file);
+        const std::string name = alert.empty() ? std::filesystem::path(file).filename().string()
+                                               : editor->workBank(4).getContentName(2);
+        const Bytes before = editor->workBank(4).getContent(2)->getData();
+        shown.clear();
+        paths = {file};
+        click("button_openContents_2");
+        EXPECT_EQ(shown, alert.empty() ? Texts{"open"} : (Texts{"open", alert}));
+        EXPECT_EQ(slotRows()[2], "CLAP|" + name + "|++-");
+        EXPECT_EQ(editor->workBank(4).getContentName(2), name);
+        const Bytes after = editor->workBank(4).getContent(2)->getData();
+        EXPECT_EQ(after.size(), before.size());
+        EXPECT_EQ(after == before, !alert.empty());
+    }
+    const Bytes raw = editor->workBank(4).getContent(2)->getData();
+    EXPECT_EQ(std::string(raw.begin() + 1, raw.begin() + 10), "lain text");
+    EXPECT_EQ(imageOf(editor->defaultBank(4)), factory);
+}
+
+} // namespace

@@ -64,14 +64,11 @@ protected:
         return model.data(model.index(row, 0)).toString().toStdString();
     }
 
-    // Replaces the text of a line edit by typing, then presses Return.
+    // Puts the text into a line edit and presses Return there.
     void type(const QString& field, const QString& text)
     {
-        auto& edit = control<QLineEdit>(field);
-        edit.clear();
-        // One key event carrying the whole text, as an input method would send it: any characters.
-        QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, text, Qt::NoModifier);
-        QTest::keyClick(&edit, Qt::Key_Return);
+        control<QLineEdit>(field).setText(text);
+        QTest::keyClick(&control<QLineEdit>(field), Qt::Key_Return);
     }
 
     // Each slot row as "label|name|" and + or - for its name cell, open and play buttons being enabled.
@@ -79,7 +76,8 @@ protected:
     {
         Texts rows;
         for (const QString tag : {"_0", "_1", "_2", "_3", "_4", "_5"}) {
-            std::string row = textOf("textfield_contentLabels" + tag) + "|" + textOf("textfield_contentNames" + tag) + "|";
+            std::string row = textOf("textfield_contentLabels" + tag) + "|";
+            row += textOf("textfield_contentNames" + tag) + "|";
             for (const char* matrix : {"textfield_contentNames", "button_openContents", "button_playContents"})
                 row += control(matrix + tag).isEnabled() ? "+" : "-";
             rows.push_back(row);

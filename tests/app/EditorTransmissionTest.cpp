@@ -16,25 +16,17 @@ namespace {
 
 class EditorTransmissionTest : public EditorFixture {
 protected:
-    void SetUp() override
-    {
-        device = &service.addDestinationOf<DeviceSimulator>();
-        EditorFixture::SetUp();
-    }
-
-    QTimer& progressTimer() { return *editor->findChild<QTimer*>(QStringLiteral("timer_progress")); }
-    int progress() { return control<QProgressBar>("progress_out").value(); }
-
     // A sound bank's two flash blocks: slots 0-3, then slots 4-5.
     Bytes flashOf(std::size_t bank)
     {
-        Bytes image = device->block(2 * bank);
-        const Bytes second = device->block(2 * bank + 1);
+        Bytes image = device.block(2 * bank);
+        const Bytes second = device.block(2 * bank + 1);
         image.insert(image.end(), second.begin(), second.end());
         return image;
     }
 
-    DeviceSimulator* device = nullptr;
+    // Made before the window, which lists it as its output.
+    DeviceSimulator& device = service.addDestinationOf<DeviceSimulator>();
 };
 
 TEST_F(EditorTransmissionTest, SendsTheCurrentBankIntoItsFlashBlocksAndRefusesQuitAndCloseMeanwhile)
@@ -48,26 +40,25 @@ TEST_F(EditorTransmissionTest, SendsTheCurrentBankIntoItsFlashBlocksAndRefusesQu
         control<QAction>("menu_send").trigger();
         control<QAction>("menu_receive").trigger();
         EXPECT_EQ(editor->state(), CEditor::State::Send);
-        progressTimer().stop();
+        control<QTimer>("timer_progress").stop();
         editor->ProgressTimer();
-        EXPECT_EQ(static_cast<std::uint64_t>(progress()), editor->midi()->Progress());
-        EXPECT_TRUE(progressTimer().isActive());
+        EXPECT_EQ(control<QProgressBar>("progress_out").value(), static_cast<int>(editor->midi()->Progress()));
+        EXPECT_TRUE(control<QTimer>("timer_progress").isActive());
     });
     click("button_send");
     runUntilIdle();
     EXPECT_EQ(checksRun, 1);
-    EXPECT_EQ(device->erasedBlocks(), (std::vector<std::size_t>{14, 15}));
-    EXPECT_EQ(device->writtenBlocks(), (std::vector<std::size_t>{14, 15}));
-    EXPECT_EQ(device->writeChannels(), (std::vector<unsigned>{3, 3}));
+    EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{14, 15}));
+    EXPECT_EQ(device.writeChannels(), (std::vector<unsigned>{3, 3}));
     EXPECT_EQ(flashOf(7), imageOf(editor->workBank(7)));
-    EXPECT_TRUE(device->faults().empty());
+    EXPECT_TRUE(device.faults().empty());
     EXPECT_EQ(controls(), "+++- ");
     EXPECT_TRUE(shown.empty());
 
     // A tick after the return to idle arms no other.
-    progressTimer().stop();
+    control<QTimer>("timer_progress").stop();
     editor->ProgressTimer();
-    EXPECT_FALSE(progressTimer().isActive());
+    EXPECT_FALSE(control<QTimer>("timer_progress").isActive());
     EXPECT_TRUE(editor->close());
 }
 
@@ -79,8 +70,8 @@ TEST_F(EditorTransmissionTest, SendsAllBanksInRowOrderOnlyAfterTransmit)
     reply = AlertReply::Alternate;
     click("button_send");
     runUntilIdle();
-    EXPECT_EQ(device->packets().size(), 1u); // only the all-notes-off packet of the new output
-    EXPECT_TRUE(device->sysexMessages().empty());
+    EXPECT_EQ(device.packets().size(), 1u); // only the all-notes-off packet of the new output
+    EXPECT_TRUE(device.sysexMessages().empty());
     EXPECT_EQ(controls(), "+++- ");
 
     Texts statuses;
@@ -99,22 +90,22 @@ TEST_F(EditorTransmissionTest, SendsAllBanksInRowOrderOnlyAfterTransmit)
         EXPECT_EQ(statuses.at(row), "sending bank (" + editor->workBank(row).getName() + ")...");
     std::vector<std::size_t> blocks(64);
     std::iota(blocks.begin(), blocks.end(), 0);
-    EXPECT_EQ(device->erasedBlocks(), blocks);
+    EXPECT_EQ(device.erasedBlocks(), blocks);
     EXPECT_EQ(flashOf(30), imageOf(editor->workBank(30)));
-    EXPECT_EQ(device->otherMessages().size(), 2u); // the firmware bank's messages, delivered as stored
-    EXPECT_TRUE(device->faults().empty());
+    EXPECT_EQ(device.otherMessages().size(), 2u); // the firmware bank's messages, delivered as stored
+    EXPECT_TRUE(device.faults().empty());
     EXPECT_EQ(controls(), "+++- ");
 }
 
 TEST_F(EditorTransmissionTest, OutputThatDisappearsStopsTheTransmissionWithAnAlert)
 {
     // Between the first erase (after 3 s) and the first write (after 6 s more).
-    clock.at(5'000'000, [&] { device->vanishAfter(1000); });
+    clock.at(5'000'000, [&] { device.vanishAfter(1000); });
     click("button_send");
     runUntilIdle();
     EXPECT_EQ(shown, Texts{"critical|Transmission Failed|The MIDI output stopped accepting data.|OK|"});
-    EXPECT_EQ(device->erasedBlocks(), (std::vector<std::size_t>{8}));
-    EXPECT_EQ(device->sysexMessages().size(), 1u); // nothing after the broken message
+    EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{8}));
+    EXPECT_EQ(device.sysexMessages().size(), 1u); // nothing after the broken message
     EXPECT_EQ(controls(), "+++- ");
     EXPECT_EQ(editor->midi(), nullptr);
 }

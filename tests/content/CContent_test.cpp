@@ -1,5 +1,6 @@
 #include "content/CMessage.h"
 #include "content/CSample.h"
+#include "tests/midifile/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,95 +10,63 @@
 
 namespace {
 
-std::string addressOf(const void* object)
+using Bytes = std::vector<std::uint8_t>;
+
+TEST(ContentPrint, FiveHexDigitOffsetsNoDumpWhenEmptyAndTheCallersFlagsKept)
 {
-    std::ostringstream text;
-    text << object;
-    return text.str();
-}
-
-std::vector<std::uint8_t> counting(std::size_t length)
-{
-    std::vector<std::uint8_t> bytes(length);
-    for (std::size_t i = 0; i < length; ++i)
-        bytes[i] = static_cast<std::uint8_t>(i);
-    return bytes;
-}
-
-TEST(ContentPrint, HeaderAndDataLineWithoutDump)
-{
-    const std::vector<std::uint8_t> bytes = counting(6);
-    CSample sample(bytes.data(), bytes.size());
-    CMessage message(bytes.data(), bytes.size());
-
-    std::ostringstream out;
-    sample.print(out, false);
-    EXPECT_EQ(out.str(), "CSample <" + addressOf(&sample) + ">:\nm_data: $" +
-                             addressOf(sample.getData().data()) + "\tsize: 6\n");
-
-    out.str("");
-    message.print(out, false);
-    EXPECT_EQ(out.str(), "CMessage <" + addressOf(&message) + ">:\nm_data: $" +
-                             addressOf(message.getData().data()) + "\tsize: 6\n");
-}
-
-TEST(ContentPrint, HexDumpSixteenBytesToALine)
-{
-    const std::vector<std::uint8_t> seventeen = counting(17);
-    const std::vector<std::uint8_t> sixteen{0x00, 0x0a, 0xff, 0x80, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 0xF7};
-    CMessage longer(seventeen.data(), seventeen.size());
-    CMessage exact(sixteen.data(), sixteen.size());
-
+    const Bytes bytes(0x10001, 0x7F);
+    const CSample big(bytes.data(), bytes.size());
     std::ostringstream out;
     out << std::uppercase << std::showbase;
     const std::ios_base::fmtflags before = out.flags();
-    longer.print(out, true);
-    EXPECT_EQ(out.flags(), before);
-    const std::string text = out.str();
-    EXPECT_TRUE(text.ends_with("\tsize: 17\n00000: 00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f\n"
-                               "00010: 10\n"))
-        << text;
-
-    std::ostringstream plain;
-    exact.print(plain, true);
-    EXPECT_TRUE(plain.str().ends_with("\tsize: 16\n00000: 00 0a ff 80 04 05 06 07 08 09 0a 0b 0c 0d 0e f7\n"))
-        << plain.str();
-}
-
-TEST(ContentPrint, LargeOffsetsAndEmptyContent)
-{
-    const std::vector<std::uint8_t> bytes(0x10001, 0x7F);
-    CSample big(bytes.data(), bytes.size());
-    std::ostringstream out;
     big.print(out, true);
+    EXPECT_EQ(out.flags(), before);
     EXPECT_TRUE(out.str().ends_with("\n0fff0: 7f 7f 7f 7f 7f 7f 7f 7f 7f 7f 7f 7f 7f 7f 7f 7f\n10000: 7f\n"));
-
-    CSample empty(nullptr, 0);
-    std::ostringstream none;
-    empty.print(none, true);
-    EXPECT_TRUE(none.str().ends_with("\tsize: 0\n")) << none.str();
+    CMessage(nullptr, 0).print(out, true);
+    EXPECT_TRUE(out.str().ends_with("\tsize: 0\n"));
+    const std::unique_ptr<CContent> copy(CMessage(nullptr, 0).cloneOf(big));
+    EXPECT_TRUE(copy->isSample()) << "cloneOf copies its argument";
 }
 
-TEST(ContentCopy, CloneKeepsClassAndBytesInItsOwnStorage)
+TEST(SysExImport, TakesTheFirstMessageWithoutItsThreeHeaderBytesOrRefusesAndKeepsTheMessage)
 {
-    const std::vector<std::uint8_t> bytes{0x80, 0x81, 0x7F};
-    CSample sample(bytes.data(), bytes.size());
-    CMessage message(bytes.data(), bytes.size());
+    const Bytes original{0xF0, 0x31, 0x40, 0x38, 0x00, 0x11, 0xF7};
+    // Each file with the message it leaves: the one taken, or the original kept.
+    const std::pair<Bytes, Bytes> cases[] = {
+        {{0x00, 0xF0, 0x7D, 0x01, 0x02, 0x10, 0x20, 0xF7, 0x33}, {0xF0, 0x10, 0x20, 0xF7}},
+        {{0xF0, 1, 2, 3, 0xF7, 0xF0, 1, 2, 3, 4, 0xF7}, {0xF0, 0xF7}},
+        {{0xF0, 0xF7, 0x01, 0x02, 0x05, 0xF7}, {0xF0, 0x05, 0xF7}},
+        {{0xF0, 0x01, 0x02}, original},
+        {{0x00, 0x01, 0xF7, 0x90}, original},
+    };
+    ScratchFolder folder("sysex-import");
+    for (const auto& [file, expected] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(file));
+        CMessage message(original.data(), original.size());
+        EXPECT_EQ(message.load(folder.write("in.syx", file).c_str()), expected != original);
+        EXPECT_EQ(message.getData(), expected);
+    }
+    CMessage message(original.data(), original.size());
+    EXPECT_FALSE(message.load(folder.file("absent.syx").c_str()));
+    EXPECT_FALSE(message.load(folder.path().c_str()));
+    EXPECT_EQ(message.getData(), original);
+}
 
-    const std::unique_ptr<CContent> sampleCopy(sample.clone());
-    const std::unique_ptr<CContent> messageCopy(message.cloneOf(message));
-    const std::unique_ptr<CContent> viaOther(message.cloneOf(sample));
-
-    EXPECT_TRUE(sample.isSample());
-    EXPECT_FALSE(message.isSample());
-    EXPECT_TRUE(sampleCopy->isSample());
-    EXPECT_FALSE(messageCopy->isSample());
-    EXPECT_TRUE(viaOther->isSample()) << "cloneOf copies its argument, not the object it is called on";
-    EXPECT_EQ(sampleCopy->getData(), bytes);
-    EXPECT_EQ(messageCopy->getData(), bytes);
-
-    sampleCopy->getData()[0] = 0x00;
-    EXPECT_EQ(sample.getData(), bytes);
+TEST(FlashWriteMessage, TopBitThenLowSevenBitsOfEachByteNeverPastItsEnd)
+{
+    // Block and channel cut to six and four bits; too short a run leaves the rest 0xF7.
+    const Bytes values{0x80, 0xFF, 0x7F, 0x00};
+    CSample few(values.data(), values.size());
+    const Bytes partial = CMessage(64 + 9, 16, std::vector<CContent*>{&few}).getData();
+    ASSERT_EQ(partial.size(), 131078u);
+    EXPECT_EQ(Bytes(partial.begin(), partial.begin() + 14),
+              (Bytes{0xF0, 0x31, 0x49, 0x38, 0x20, 1, 0x00, 1, 0x7F, 0, 0x7F, 0, 0x00, 0xF7}));
+    // Too long: one content larger than a block is cut where the data area ends.
+    const Bytes block(0x18000, 0xFF);
+    CSample tooMany(block.data(), block.size());
+    const Bytes cut = CMessage(3, 0, std::vector<CContent*>{&tooMany, &few}).getData();
+    ASSERT_EQ(cut.size(), 131078u);
+    EXPECT_EQ(Bytes(cut.end() - 3, cut.end()), (Bytes{0x01, 0x7F, 0xF7}));
 }
 
 } // namespace

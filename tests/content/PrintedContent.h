@@ -1,0 +1,21 @@
+#pragma once
+
+#include "content/CContent.h"
+
+#include <sstream>
+#include <string>
+
+// An address as print writes it: in the stream's default pointer format.
+inline std::string addressOf(const void* object)
+{
+    std::ostringstream text;
+    text << object;
+    return text.str();
+}
+
+// What a content's print writes before its hex dump ("CMessage" or "CSample").
+inline std::string printedContent(const char* className, const CContent& content)
+{
+    return std::string(className) + " <" + addressOf(&content) + ">:\nm_data: $" + addressOf(content.getData().data())
+           + "\tsize: " + std::to_string(content.getSize()) + "\n";
+}

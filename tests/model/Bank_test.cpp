@@ -1,0 +1,147 @@
+#include "content/CMessage.h"
+#include "flash/CEvent.h"
+#include "model/CFirmware.h"
+#include "model/CSound.h"
+#include "model/FactoryData.h"
+#include "tests/content/PrintedContent.h"
+#include "tests/midifile/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes imageOf(const IBank& bank)
+{
+    Bytes image;
+    for (std::uint16_t slot = 0; slot < bank.getContentCount(); ++slot) {
+        const Bytes& bytes = bank.getContent(slot)->getData();
+        image.insert(image.end(), bytes.begin(), bytes.end());
+    }
+    return image;
+}
+
+TEST(FactorySoundBanks, EachItsOwnImageStartingAndEndingOnTheZeroLineUnclipped)
+{
+    const auto data = factory::sampleData();
+    ASSERT_EQ(data.size(), 31 * 0x20000u);
+    for (std::uint16_t bank = 0; bank < 31; ++bank) {
+        const CSound sound(bank);
+        EXPECT_EQ(imageOf(sound), Bytes(data.begin() + bank * 0x20000, data.begin() + (bank + 1) * 0x20000));
+        for (std::uint16_t slot = 0; slot < 6; ++slot) {
+            SCOPED_TRACE(std::to_string(bank) + "/" + std::to_string(slot));
+            const Bytes& bytes = sound.getContent(slot)->getData();
+            EXPECT_EQ(bytes.front(), 0x80);
+            EXPECT_EQ(bytes.back(), 0x80);
+            const auto [low, high] = std::minmax_element(bytes.begin(), bytes.end());
+            EXPECT_GT(*low, 0x00);
+            EXPECT_LT(*high, 0xFF);
+            EXPECT_GT(*high - *low, 150) << "not silence";
+        }
+    }
+}
+
+TEST(SoundBank, DumpRoundTripsEveryByteValueIntoACloneThatRefusesWhatCannotFillItAndGuardsItsSlots)
+{
+    CSound seven(7);
+    const std::vector<CEvent*>& stale = seven.createEvents(0);
+    for (std::uint16_t slot = 0; slot < 6; ++slot) {
+        Bytes& bytes = const_cast<CContent*>(seven.getContent(slot))->getData();
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<std::uint8_t>(i * 31 + slot);
+    }
+    // A second call replaces the events in the same list and sees the slots as they are now.
+    const std::vector<CEvent*>& events = seven.createEvents(16 + 9);
+    EXPECT_EQ(&events, &stale);
+    Bytes heads;
+    for (std::size_t i = 0; i < 4; ++i) {
+        heads.insert(heads.end(), events[i]->getData().begin(), events[i]->getData().begin() + 5);
+        EXPECT_EQ(events[i]->getSize(), i % 2 == 0 ? 6u : 131078u);
+        EXPECT_EQ(events[i]->getData().back(), 0xF7);
+        EXPECT_EQ(events[i]->getOffset(), i % 2 == 0 ? 3u : 6u);
+    }
+    // Erase and write each of the bank's two blocks, the channel cut to four bits.
+    EXPECT_EQ(heads, (Bytes{0xF0, 0x31, 0x0D, 0x79, 0x0E, 0xF0, 0x31, 0x4E, 0x38, 0x29,
+                            0xF0, 0x31, 0x0D, 0x79, 0x0F, 0xF0, 0x31, 0x4F, 0x38, 0x29}));
+    // Slot 4 opens the second block's data, slot 5 follows at byte 65,541.
+    EXPECT_EQ(Bytes(events[3]->getData().begin() + 5, events[3]->getData().begin() + 7), (Bytes{0, 4}));
+    EXPECT_EQ(Bytes(events[3]->getData().begin() + 65541, events[3]->getData().begin() + 65543), (Bytes{0, 5}));
+
+    CContent* first = events[1]->getMessage();
+    const std::unique_ptr<CContent> shortMessage(events[3]->getMessage()->clone());
+    shortMessage->getData().pop_back();
+    CSound two(2);
+    two.setName("kept");
+    const std::unique_ptr<IBank> target(CSound(1).cloneOf(two));
+    for (const std::vector<CContent*>& refused : std::vector<std::vector<CContent*>>{
+             {}, {first}, {first, shortMessage.get()}, {shortMessage.get(), first}, {first, nullptr}})
+        EXPECT_FALSE(target->setContents(refused)) << refused.size();
+    EXPECT_EQ(target->getIndex(), 2);
+    EXPECT_EQ(imageOf(*target), imageOf(two));
+    ASSERT_TRUE(target->setContents({first, events[3]->getMessage()}));
+    EXPECT_EQ(target->getIndex(), 7);
+    EXPECT_EQ(target->getName(), "kept");
+    EXPECT_EQ(imageOf(*target), imageOf(seven));
+    EXPECT_TRUE(target->isSampleContent(5));
+    EXPECT_EQ(imageOf(two), imageOf(CSound(2)));
+
+    // Past the last slot nothing changes; a bank given too few names still records an import.
+    ScratchFolder folder("bank-import");
+    const std::string hat = folder.write("hat.aif", Bytes(100, 0x90));
+    target->loadContent(6, hat.c_str());
+    target->setContentName(6, "x");
+    EXPECT_EQ(target->getContentNames().size(), 6u);
+    EXPECT_EQ(target->getContentLabel(6), "");
+    EXPECT_FALSE(target->isSampleContent(6));
+    target->setContentNames({"one"});
+    target->loadContent(2, hat.c_str());
+    EXPECT_EQ(target->getContentNames(), (std::vector<std::string>{"one", "CLOSED HI HAT", "hat.aif"}));
+}
+
+TEST(FirmwareBank, DumpsItsStoredMessagesTakesCopiesOfTwoAndPrintsEveryField)
+{
+    const Bytes presets{0xF0, 0x01, 0xF7};
+    const Bytes os{0xF0, 0x02, 0x03, 0xF7};
+    CFirmware bank;
+    bank.setIndex(3);
+    const std::vector<CEvent*>& events = bank.createEvents(9);
+    // The firmware sends its stored messages to the last two blocks on any channel, whatever its index.
+    EXPECT_EQ(events[0]->getData(), (Bytes{0xF0, 0x31, 0x0D, 0x79, 0x3E, 0xF7}));
+    EXPECT_EQ(events[2]->getData(), (Bytes{0xF0, 0x31, 0x0D, 0x79, 0x3F, 0xF7}));
+    EXPECT_EQ(events[3]->getMessage(), bank.getContent(1));
+    EXPECT_FALSE(bank.setContents({events[3]->getMessage()}));
+    EXPECT_FALSE(bank.setContents({events[3]->getMessage(), nullptr}));
+    EXPECT_EQ(events[1]->getMessage(), bank.getContent(0));
+    EXPECT_EQ(bank.getContent(0)->getSize(), 130950u);
+    // A factory chunk without F7 would be taken whole, never read past.
+    EXPECT_EQ(CFirmware::messageLength(Bytes{0xF0, 0x31, 0x40, 0x00, 0x00}), 5u);
+    EXPECT_EQ(CFirmware::messageLength(Bytes{0xF0, 0xF7, 0x00, 0xF7}), 2u);
+    // The given messages are gone once the call returns.
+    ASSERT_TRUE(bank.setContents({std::make_unique<CMessage>(presets.data(), presets.size()).get(),
+                                  std::make_unique<CMessage>(os.data(), os.size()).get()}));
+    bank.setContentName(1, "new OS");
+    const auto expectPrint = [](const IBank& printed) {
+        std::ostringstream out;
+        printed.print(out, true);
+        EXPECT_EQ(out.str(), "CFirmware <" + addressOf(dynamic_cast<const void*>(&printed))
+                                 + ">\nm_index: 3\nm_name: FIRMWARE - factory -\nm_contentLabel[0]: PRESETS\n"
+                                   "m_contentLabel[1]: OS\nm_contentName[0]: PRESETS\nm_contentName[1]: new OS\nm_contents[0]: "
+                                 + printedContent("CMessage", *printed.getContent(0)) + "00000: f0 01 f7\nm_contents[1]: "
+                                 + printedContent("CMessage", *printed.getContent(1))
+                                 + "00000: f0 02 03 f7\nm_events[0]: 0x00000000\nm_events[1]: 0x00000000\n"
+                                   "m_events[2]: 0x00000000\nm_events[3]: 0x00000000\n");
+    };
+    expectPrint(bank);
+    // A clone has its own messages and no events, even when its source's were built.
+    bank.createEvents(0);
+    const std::unique_ptr<IBank> copy(bank.clone());
+    expectPrint(*copy);
+    EXPECT_NE(copy->getContent(1), bank.getContent(1));
+}
+
+} // namespace

@@ -1,14 +1,31 @@
+#include "audio/ZQAudioFileReader.h"
 #include "audio/converter.h"
+#include "audio/slot_import.h"
+
+#include "SoundFileFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numeric>
+#include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using Chunk = std::pair<const char*, Bytes>;
+
+Bytes join(std::initializer_list<Bytes> parts)
+{
+    Bytes bytes;
+    for (const Bytes& part : parts) {
+        bytes.insert(bytes.end(), part.begin(), part.end());
+    }
+    return bytes;
+}
 
 Bytes number(std::uint64_t value, unsigned width, bool bigEndian)
 {
@@ -17,6 +34,23 @@ Bytes number(std::uint64_t value, unsigned width, bool bigEndian)
         bytes[bigEndian ? width - 1 - i : i] = static_cast<std::uint8_t>(value >> (8 * i));
     }
     return bytes;
+}
+
+// Mono at 44,100 Hz; the byte rate and block alignment are never read.
+Chunk fmt(std::uint16_t format, std::uint16_t bits, const Bytes& extension = {})
+{
+    return {"fmt ", join({number(format, 2, false), {1, 0, 0x44, 0xAC, 0, 0}, Bytes(6, 0), number(bits, 2, false),
+                          extension})};
+}
+
+Chunk comm(std::uint16_t channels, std::uint16_t bits, const Bytes& rate = {0x40, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0})
+{
+    return {"COMM", join({number(channels, 2, true), Bytes(4, 0), number(bits, 2, true), rate})};
+}
+
+Chunk ssnd(std::uint32_t offset, const Bytes& data)
+{
+    return {"SSND", join({number(offset, 4, true), Bytes(4, 0), data})};
 }
 
 TEST(Converter, ToTheDeviceFormat)
@@ -61,6 +95,130 @@ TEST(Converter, ToTheDeviceFormat)
         EXPECT_EQ(std::tuple(out.m_samplerate, out.m_channels, out.m_bitrate, out.m_byterate, out.m_shiftoffset,
                              out.m_unsigned8Bit),
                   std::tuple(33000.0, 1, 8, 1, 56, true));
+    }
+}
+
+// Sound files written by sox, or byte for byte for the files that no tool writes.
+struct SoundImport : testing::Test {
+    // An AIFF file when the name says so, else a WAV file; tail follows the chunks.
+    std::string write(const std::string& name, std::initializer_list<Chunk> chunks, const Bytes& tail = {}) const
+    {
+        const bool aiff = name.ends_with(".aiff");
+        const char* header = aiff ? "FORM\0\0\0\0AIFF" : "RIFF\0\0\0\0WAVE";
+        Bytes bytes(header, header + 12);
+        for (const auto& [tag, body] : chunks) {
+            // An odd-length body is followed by a pad byte.
+            bytes = join({bytes, Bytes(tag, tag + 4), number(body.size(), 4, aiff), body, Bytes(body.size() % 2, 0)});
+        }
+        return folder.write(name, join({bytes, tail}));
+    }
+
+    const SoundFileFolder folder;
+};
+
+TEST_F(SoundImport, ReaderTakesSoxFilesAsTheirSamples)
+{
+    // Bits, channels, rate, sox file type ("wavpcm" forces the plain format tag), format tag.
+    const std::tuple<unsigned, unsigned, unsigned, std::string, unsigned> cases[] = {
+        {8, 1, 16500, "wavpcm", 1}, {8, 2, 22050, "wavpcm", 1}, {16, 1, 44100, "wavpcm", 1}, {16, 2, 48000, "wav", 1},
+        {16, 6, 96000, "wav", 0xFFFE}, {16, 6, 32000, "wavpcm", 1}, {24, 1, 44100, "wav", 0xFFFE},
+        {24, 2, 88200, "wavpcm", 1}, {32, 2, 96000, "wav", 0xFFFE}, {32, 1, 33000, "wavpcm", 1},
+        {8, 2, 22050, "aiff", 0}, {16, 1, 44100, "aiff", 0}, {24, 6, 48000, "aiff", 0},
+    };
+    for (const auto& [bits, channels, rate, type, formatTag] : cases) {
+        SCOPED_TRACE(testing::Message() << bits << " bits, " << channels << " channels, " << type);
+        Bytes raw(300 * channels * bits / 8);
+        std::iota(raw.begin(), raw.end(), std::uint8_t{0});
+        const bool unsigned8Bit = bits == 8 && type != "aiff";  // AIFF values are always signed
+        ZQAudioFileReader reader(folder.sox(raw, "-r " + std::to_string(rate) + " -c " + std::to_string(channels)
+            + " -b " + std::to_string(bits) + (unsigned8Bit ? " -e unsigned-integer" : " -e signed-integer"),
+            "in." + type, "-t " + type));
+        EXPECT_EQ(std::tuple(reader.isAudioFile(), reader.isPcmFile(), reader.m_formatTag),
+                  std::tuple(true, true, formatTag));
+        audio::sample s;
+        ASSERT_EQ(reader.read(s, 0), raw.size());
+        EXPECT_EQ(Bytes(s.begin(), s.end()), raw);
+        EXPECT_EQ(std::tuple(s.m_channels, s.m_samplerate, s.m_bitrate, s.m_byterate, s.m_unsigned8Bit),
+                  std::tuple(channels, rate, bits, bits / 8, unsigned8Bit));
+    }
+}
+
+struct FileCase {
+    std::string path;
+    bool pcm;
+    Bytes data;  // words made little-endian
+    std::uint16_t bits = 16;
+    double rate = 44100.0;
+    std::size_t maxBytes = 0;
+};
+
+TEST_F(SoundImport, ReaderOnPaddedMissingTruncatedAndOddParts)
+{
+    const FileCase cases[] = {
+        {write("odd.wav", {{"LIST", {'a'}}, fmt(1, 16), {"id3 ", {'a'}}, {"data", {1, 0, 2, 0}}}), true, {1, 0, 2, 0}},
+        {write("odd.aiff", {{"NAME", {'a'}}, comm(1, 16), {"ANNO", {'a'}}, ssnd(0, {0, 1, 0, 2})}), true, {1, 0, 2, 0}},
+        // Compressed, floating point, or extensible without the integer PCM sub-format.
+        {folder.sox(Bytes(8, 0), "-r 44100 -c 1 -b 16 -e signed-integer", "in.aifc"), false, {}},
+        {folder.sox(Bytes(8, 0), "-r 44100 -c 1 -b 32 -e floating-point", "float.wav"), false, Bytes(8, 0), 32},
+        {write("xfloat.wav", {fmt(0xFFFE, 32, {22, 0, 32, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0x10, 0, 0x80, 0, 0, 0xAA, 0,
+                                               0x38, 0x9B, 0x71})}), false, {}},
+        // Missing chunks, and a declared length far beyond the end of the file.
+        {write("nofmt.wav", {{"data", {1, 2}}}), false, {}},
+        {write("nocomm.aiff", {ssnd(0, {1, 2})}), true, {}},
+        {write("huge.wav", {fmt(1, 16)}, {'d', 'a', 't', 'a', 0xF0, 0xFF, 0xFF, 0xFF, 1, 2, 3, 4}), true, {1, 2, 3, 4}},
+        // The SSND offset goes before the words are swapped and counts toward the limit; a chunk too short for
+        // its offset and block size fields holds no data, even with more chunks after it.
+        {write("offset1.aiff", {comm(1, 16), ssnd(1, {9, 1, 2, 3, 4, 5})}), true, {2, 1, 4, 3}},
+        {write("offset4.aiff", {comm(1, 16), ssnd(4, {9, 9, 9, 9, 1, 2, 3, 4})}), true, {2, 1}, 16, 44100, 6},
+        {write("beyond.aiff", {comm(1, 16), ssnd(100, {1, 2, 3, 4})}), true, {}},
+        {write("stub.aiff", {comm(1, 16), {"SSND", {0, 0, 0, 0}}, {"ANNO", {1, 2, 3, 4}}}), true, {}},
+        {write("2hz.aiff", {comm(1, 8, Bytes(10, 0)), ssnd(0, {1})}), true, {1}, 8, 2.0},
+        // Widths that are not whole bytes read as their containers.
+        {write("12.wav", {fmt(1, 12), {"data", {0xF0, 0x7F}}}), true, {0xF0, 0x7F}, 16},
+        {write("20.aiff", {comm(1, 20), ssnd(0, {0x80, 0x00, 0x10})}), true, {0x10, 0x00, 0x80}, 24},
+        {write("4.wav", {fmt(1, 4), {"data", {0x90}}}), true, {0x90}, 8},
+    };
+    for (const FileCase& c : cases) {
+        SCOPED_TRACE(c.path);
+        ZQAudioFileReader reader(c.path);
+        EXPECT_EQ(std::tuple(reader.isAudioFile(), reader.isPcmFile()), std::tuple(true, c.pcm));
+        audio::sample s;
+        EXPECT_EQ(reader.read(s, c.maxBytes), c.data.size());
+        EXPECT_EQ(Bytes(s.begin(), s.end()), c.data);
+        if (!c.data.empty()) {
+            EXPECT_EQ(std::tuple(s.m_bitrate, s.m_samplerate, s.m_unsigned8Bit),
+                      std::tuple(c.bits, c.rate, c.bits == 8 && c.path.ends_with(".wav")));  // WAV holds unsigned
+        }
+    }
+}
+
+TEST_F(SoundImport, SlotIsFilledFadedAndFollowedBySilenceOrKeptWhenNothingIsDelivered)
+{
+    const std::string device = "-r 33000 -c 1 -b 8 -e unsigned-integer";
+    const std::tuple<std::string, bool, Bytes> cases[] = {
+        {folder.sox(join({Bytes(993, 0xFF), {0x00, 0x80, 0xF0, 0x7F, 0x01, 0x00, 0xFF}}), device, "short.wav"), true,
+         join({{0x80}, Bytes(992, 0xFF), {0x41, 0x80, 0x8E, 0x80, 0x7D, 0x7F, 0x80}, Bytes(7192, 0x80)})},
+        {folder.sox(Bytes(10000, 0xFF), device, "long.wav"), true,
+         join({{0x80}, Bytes(8184, 0xFF), {0xBF, 0x9F, 0x8F, 0x87, 0x83, 0x81, 0x80}})},
+        // Neither WAV nor AIFF: raw device bytes, also when shorter than the header probe or the fade.
+        {folder.write("clip.avi", join({{'R', 'I', 'F', 'F', 12, 0, 0, 0, 'A', 'V', 'I', ' '}, Bytes(8, 0xF0)})), true,
+         join({{0x80, 'I', 'F', 'F', 12, 0, 0, 0, 'A', 'V', 'I', ' ', 0xF0, 0xB8, 0x9C, 0x8E, 0x87, 0x83, 0x81},
+               Bytes(8173, 0x80)})},
+        {folder.write("tiny", {'R', 'I', 'F', 'F', 5}), true, join({{0x80, 'I', 'F', 'F', 5}, Bytes(8187, 0x80)})},
+        // Only the first 786,432 bytes of 16-bit values 0x4040 at 24 x 33 kHz are read: 16,384 slot bytes.
+        {folder.sox(Bytes(1000000, 0x40), "-r 792000 -c 1 -b 16 -e signed-integer", "fast.wav"), true,
+         join({{0x80}, Bytes(16376, 0xC0), {0xA0, 0x90, 0x88, 0x84, 0x82, 0x81, 0x80}, Bytes(16384, 0x80)})},
+        // Nothing delivered: a failure, and the slot keeps its bytes.
+        {folder.path("missing.wav"), false, Bytes(8192, 0x11)},
+        {folder.write("empty", {}), false, Bytes(8192, 0x11)},
+        {write("nodata.wav", {fmt(1, 16)}), false, Bytes(8192, 0x11)},
+        {write("nobits.aiff", {comm(1, 0), ssnd(0, {1, 2})}), false, Bytes(8192, 0x11)},
+    };
+    for (const auto& [path, imported, expected] : cases) {
+        SCOPED_TRACE(path);
+        Bytes slot(expected.size(), 0x11);
+        EXPECT_EQ(audio::importSlot(path.c_str(), slot), imported);
+        EXPECT_EQ(slot, expected);
     }
 }
 

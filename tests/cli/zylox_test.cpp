@@ -1,3 +1,5 @@
+// zylox run as a user would: factory banks, bank files, and sound files that sox writes and reads back.
+#include "audio/slot_import.h"
 #include "tests/midifile/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -5,6 +7,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,120 +16,171 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
+const std::string kSox = SOX_PROGRAM;
+
+class ZyloxTest : public ::testing::Test {
+protected:
+    // Runs shell words in the scratch folder; what they print lands in m_out and m_err.
+    int run(const std::string& command)
+    {
+        const std::string line = "cd " + m_folder.path().string() + " && (" + command + ") >out.txt 2>err.txt";
+        const int raw = std::system(line.c_str());
+        const Bytes out = read("out.txt");
+        const Bytes err = read("err.txt");
+        m_out.assign(out.begin(), out.end());
+        m_err.assign(err.begin(), err.end());
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    int zylox(const std::string& arguments) { return run(std::string(ZYLOX_PROGRAM) + " " + arguments); }
+
+    Bytes read(const std::string& name) const { return ScratchFolder::read(m_folder.file(name)); }
+    Bytes slice(const std::string& name, std::size_t from, std::size_t count) const
+    {
+        const Bytes bytes = read(name);
+        return {bytes.begin() + from, bytes.begin() + from + count};
+    }
+    std::vector<std::string> rows() const
+    {
+        std::vector<std::string> lines;
+        std::istringstream in(m_out);
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        return lines;
+    }
+    bool exists(const std::string& name) const { return std::filesystem::exists(m_folder.file(name)); }
+
+    ScratchFolder m_folder{"zylox"};
+    std::string m_out;
+    std::string m_err;
 };
 
-// Runs the built zylox with the given arguments (shell words), capturing both output streams.
-Result zylox(const ScratchFolder& folder, const std::string& arguments)
+TEST_F(ZyloxTest, InfoRenameAndSaveWithBankFilesOfOneOrAllBanks)
 {
-    const std::string out = folder.file("stdout.txt");
-    const std::string err = folder.file("stderr.txt");
-    const std::string command = std::string(ZYLOX_PROGRAM) + " " + arguments + " >" + out + " 2>" + err;
-    const int raw = std::system(command.c_str());
-    const Bytes outBytes = ScratchFolder::read(out);
-    const Bytes errBytes = ScratchFolder::read(err);
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, std::string(outBytes.begin(), outBytes.end()),
-            std::string(errBytes.begin(), errBytes.end())};
+    ASSERT_EQ(zylox("info"), 0) << m_err;
+    EXPECT_EQ(m_err, "");
+    const std::vector<std::string> factory = rows();
+    ASSERT_EQ(factory.size(), 32u);
+    EXPECT_EQ(factory[0], "0\t0\tS01 - factory -\tOPEN HI HAT\tOPEN HI HAT\t24576\tCLOSED HI HAT\tCLOSED HI HAT\t8192"
+                          "\tCLAP\tCLAP\t24576\tRIM SHOT\tRIM SHOT\t8192\tCRASH\tCRASH\t32768\tRIDE\tRIDE\t32768");
+    EXPECT_EQ(factory[31], "31\t31\tFIRMWARE - factory -\tPRESETS\tPRESETS\t130950\tOS\tOS\t114182");
+
+    ASSERT_EQ(zylox("rename --bank 4 'Dry Kit' -o s05.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("rename --bank 4 --slot 2 'My Clap' --in s05.mid -o s05b.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("info --in s05b.mid"), 0) << m_err;
+    std::vector<std::string> expected = factory;
+    expected[4] = "4\t4\tDry Kit\tOPEN HI HAT\tOPEN HI HAT\t24576\tCLOSED HI HAT\tCLOSED HI HAT\t8192"
+                  "\tCLAP\tMy Clap\t24576\tRIM SHOT\tRIM SHOT\t8192\tCRASH\tCRASH\t32768\tRIDE\tRIDE\t32768";
+    EXPECT_EQ(rows(), expected);
+    ASSERT_EQ(zylox("rename --bank 31 --slot 1 'OS 2' -o firmware.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("info --in firmware.mid"), 0) << m_err;
+    expected = factory;
+    expected[31] = "31\t31\tFIRMWARE - factory -\tPRESETS\tPRESETS\t130950\tOS\tOS 2\t114182";
+    EXPECT_EQ(rows(), expected);
+
+    ASSERT_EQ(zylox("save --bank 4 -o s05.mid"), 0) << m_err;
+    EXPECT_EQ(read("s05.mid").size(), 262295u);
+    EXPECT_EQ(slice("s05.mid", 8, 6), (Bytes{0, 0, 0, 1, 0, 24}));
+    EXPECT_EQ(slice("s05.mid", 22, 7), (Bytes{0x00, 0xFF, 0x03, 0x03, 'S', '0', '5'}));
+    ASSERT_EQ(zylox("save --all -o all.mid"), 0) << m_err;
+    EXPECT_EQ(slice("all.mid", 8, 6), (Bytes{0, 1, 0, 32, 0, 24}));
+    ASSERT_EQ(zylox("save --all --in all.mid -o again.mid"), 0) << m_err;
+    EXPECT_EQ(read("again.mid"), read("all.mid"));
 }
 
-std::vector<std::string> lines(const std::string& text)
+TEST_F(ZyloxTest, DumpWritesTheFourMessagesBackToBackInPlaceOfALongerFile)
 {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        result.push_back(line);
-    return result;
+    m_folder.write("d.syx", Bytes(300000, 0x55));
+    ASSERT_EQ(zylox("dump --bank 30 --channel 5 -o d.syx"), 0) << m_err;
+    ASSERT_EQ(read("d.syx").size(), 262168u);
+    EXPECT_EQ(slice("d.syx", 0, 11), (Bytes{0xF0, 0x31, 0x0D, 0x79, 0x3C, 0xF7, 0xF0, 0x31, 0x7C, 0x38, 0x25}));
+    EXPECT_EQ(slice("d.syx", 131084, 11), (Bytes{0xF0, 0x31, 0x0D, 0x79, 0x3D, 0xF7, 0xF0, 0x31, 0x7D, 0x38, 0x25}));
+    ASSERT_EQ(zylox("dump --bank 0 -o d.syx"), 0) << m_err;
+    EXPECT_EQ(slice("d.syx", 6, 5), (Bytes{0xF0, 0x31, 0x40, 0x38, 0x20}));
+
+    ASSERT_EQ(zylox("dump --bank 31 --channel 9 -o fw9.syx"), 0) << m_err;
+    ASSERT_EQ(zylox("dump --bank 31 -o fw.syx"), 0) << m_err;
+    EXPECT_EQ(read("fw9.syx").size(), 245144u);
+    EXPECT_EQ(read("fw9.syx"), read("fw.syx"));
 }
 
-Bytes slice(const Bytes& bytes, std::size_t from, std::size_t count)
+TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWritesAnything)
 {
-    return {bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.begin() + static_cast<std::ptrdiff_t>(from + count)};
-}
-
-TEST(ZyloxInfo, ListsTheFactoryBanks)
-{
-    ScratchFolder folder("zylox-info");
-    const Result result = zylox(folder, "info");
-    ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.err, "");
-    const std::vector<std::string> rows = lines(result.out);
-    ASSERT_EQ(rows.size(), 32u);
-    EXPECT_EQ(rows[0], "0\t0\tS01 - factory -\tOPEN HI HAT\tOPEN HI HAT\t24576\tCLOSED HI HAT\tCLOSED HI HAT\t8192"
-                       "\tCLAP\tCLAP\t24576\tRIM SHOT\tRIM SHOT\t8192\tCRASH\tCRASH\t32768\tRIDE\tRIDE\t32768");
-    EXPECT_TRUE(rows[4].starts_with("4\t4\tS05\tOPEN HI HAT\t"));
-    EXPECT_TRUE(rows[30].starts_with("30\t30\tS31\t"));
-    EXPECT_EQ(rows[31], "31\t31\tFIRMWARE - factory -\tPRESETS\tPRESETS\t130950\tOS\tOS\t114182");
-}
-
-TEST(ZyloxDump, WritesTheFourMessagesBackToBack)
-{
-    ScratchFolder folder("zylox-dump");
-    const std::string out = folder.file("d.syx");
-    // An existing, longer file is replaced as a whole.
-    folder.write("d.syx", Bytes(300000, 0x55));
-
-    ASSERT_EQ(zylox(folder, "dump --bank 30 --channel 5 -o " + out).status, 0);
-    const Bytes dump = ScratchFolder::read(out);
-    ASSERT_EQ(dump.size(), 262168u);
-    EXPECT_EQ(slice(dump, 0, 6), (Bytes{0xF0, 0x31, 0x0D, 0x79, 0x3C, 0xF7}));
-    EXPECT_EQ(slice(dump, 6, 5), (Bytes{0xF0, 0x31, 0x7C, 0x38, 0x25}));
-    EXPECT_EQ(dump[6 + 131077], 0xF7);
-    EXPECT_EQ(slice(dump, 131084, 6), (Bytes{0xF0, 0x31, 0x0D, 0x79, 0x3D, 0xF7}));
-    EXPECT_EQ(slice(dump, 131090, 5), (Bytes{0xF0, 0x31, 0x7D, 0x38, 0x25}));
-    EXPECT_EQ(dump.back(), 0xF7);
-
-    ASSERT_EQ(zylox(folder, "dump --bank 0 -o " + out).status, 0);
-    EXPECT_EQ(slice(ScratchFolder::read(out), 6, 5), (Bytes{0xF0, 0x31, 0x40, 0x38, 0x20}));
-
-    const std::string firmware = folder.file("fw.syx");
-    ASSERT_EQ(zylox(folder, "dump --bank 31 --channel 9 -o " + firmware).status, 0);
-    ASSERT_EQ(zylox(folder, "dump --bank 31 -o " + out).status, 0);
-    EXPECT_EQ(ScratchFolder::read(firmware).size(), 245144u);
-    EXPECT_EQ(ScratchFolder::read(firmware), ScratchFolder::read(out));
-}
-
-TEST(ZyloxDump, UnwritableOutputFailsWithOneLine)
-{
-    ScratchFolder folder("zylox-unwritable");
-    const std::string out = folder.file("missing-folder/d.syx");
-    const Result result = zylox(folder, "dump --bank 1 -o " + out);
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "zylox: " + out + ": No such file or directory\n");
-    EXPECT_EQ(result.out, "");
-}
-
-TEST(ZyloxCommandLine, WrongUsageExitsWithTwoAndWritesNothing)
-{
-    ScratchFolder folder("zylox-usage");
-    const std::string out = folder.file("d.syx");
-    for (const std::string& arguments :
-         {std::string(""), std::string("frobnicate"), "dump --bank 32 -o " + out, "dump --bank -1 -o " + out,
-          "dump --bank 3 --channel 16 -o " + out, std::string("dump --bank 3"), "dump -o " + out,
-          std::string("info --verbose")}) {
-        const Result result = zylox(folder, arguments);
-        EXPECT_EQ(result.status, 2) << arguments;
-        EXPECT_NE(result.err, "") << arguments;
+    // A track name declaring 256 MB in a file of 29 bytes.
+    m_folder.write("bad.mid", {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 24, 'M',
+                               'T', 'r', 'k', 0, 0, 0, 0, 0x00, 0xFF, 0x03, 0xFF, 0xFF, 0xFF, 0x7F});
+    ASSERT_EQ(run(kSox + " -n -r 44100 -b 16 packed.aifc synth 0.01 sine 440"), 0) << m_err;
+    m_folder.write("empty.wav", {});
+    m_folder.write("plain.txt", {'n', 'o', ' ', 'm', 'e', 's', 's', 'a', 'g', 'e'});
+    m_folder.write("out.mid", {'o', 'l', 'd'});
+    const std::string pcmOnly = ": Wrong File Format: ZYLOX626Editor supports only pcm (no compression) formats "
+                                "(*.aif or *.wav).";
+    const std::pair<std::string, std::string> failures[] = {
+        {"info --in bad.mid", "bad.mid: Wrong File Format"},
+        {"save --all --in bad.mid -o out.mid", "bad.mid: Wrong File Format"},
+        {"info --in missing.mid", "missing.mid: No such file or directory"},
+        {"dump --bank 1 -o folder/d.syx", "folder/d.syx: No such file or directory"},
+        {"save --bank 4 -o folder/s05.mid", "folder/s05.mid: No such file or directory"},
+        {"import --bank 4 --slot 0 packed.aifc -o out.mid", "packed.aifc" + pcmOnly},
+        {"import --bank 4 --slot 0 empty.wav -o out.mid", "empty.wav: holds no sound"},
+        {"import --bank 4 --slot 0 missing.wav -o out.mid", "missing.wav: No such file or directory"},
+        {"import --bank 31 --slot 0 plain.txt -o out.mid", "plain.txt: holds no System Exclusive message"},
+    };
+    for (const auto& [command, message] : failures) {
+        EXPECT_EQ(zylox(command), 1) << command;
+        EXPECT_EQ(m_err, "zylox: " + message + "\n");
+        EXPECT_EQ(m_out, "") << command;
     }
-    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(read("out.mid"), (Bytes{'o', 'l', 'd'}));
+
+    for (const char* arguments :
+         {"", "frobnicate", "info --verbose", "info --in", "dump --bank 32 -o x", "dump --bank 3 --channel 16 -o x",
+          "dump --bank 3", "save --bank 4 --all -o x", "rename --bank 4 -o x", "rename --bank 4 --slot 6 X -o x",
+          "export --bank 31 --slot 2 -o x", "import --bank 31 --slot 2 x.syx -o x"}) {
+        EXPECT_EQ(zylox(arguments), 2) << arguments;
+        EXPECT_NE(m_err, "") << arguments;
+    }
+    EXPECT_EQ(m_err, "zylox: --slot 2: bank 31 has slots 0 to 1\n");
+    EXPECT_FALSE(exists("x"));
+    EXPECT_FALSE(exists("folder"));
+
+    EXPECT_EQ(zylox("--version"), 0);
+    EXPECT_EQ(m_out, "zylox " ZYLOX_VERSION "\n");
+    EXPECT_EQ(zylox("dump --help"), 0);
+    EXPECT_NE(m_out.find("--channel"), std::string::npos);
 }
 
-TEST(ZyloxCommandLine, HelpAndVersionSucceed)
+TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
 {
-    ScratchFolder folder("zylox-help");
-    const Result version = zylox(folder, "--version");
-    EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "zylox " ZYLOX_VERSION "\n");
+    // A decaying 60 Hz tone, 16-bit stereo at 44.1 kHz: longer than the 8,192-byte slot 1.
+    ASSERT_EQ(run("mkdir in && " + kSox + " -n -r 44.1k -c 2 -b 16 in/kick.wav synth 0.3 sine 60 fade 0 0.3 0.25"), 0);
+    Bytes expected(8192, 0x80);
+    ASSERT_TRUE(audio::importSlot(m_folder.file("in/kick.wav").c_str(), expected));
+    ASSERT_EQ(zylox("import --bank 4 --slot 1 in/kick.wav -o out.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("info --in out.mid"), 0) << m_err;
+    EXPECT_TRUE(rows()[4].starts_with("4\t4\tS05\tOPEN HI HAT\tOPEN HI HAT\t24576\tCLOSED HI HAT\tkick.wav\t8192\t"));
+    ASSERT_EQ(zylox("export --bank 4 --slot 1 --in out.mid -o slot.wav"), 0) << m_err;
+    const std::string soxi = kSox + " --i -$option slot.wav";
+    ASSERT_EQ(run("for option in c r b e; do " + soxi + "; done && " + kSox + " slot.wav -t raw slot.raw"), 0) << m_err;
+    EXPECT_EQ(m_out, "1\n33000\n8\nUnsigned Integer PCM\n");
+    EXPECT_EQ(read("slot.raw"), expected);
 
-    const Result help = zylox(folder, "--help");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("dump"), std::string::npos);
+    // All banks from a file, one renamed, one slot imported.
+    ASSERT_EQ(zylox("rename --bank 30 Last --all -o all.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("import --bank 30 --slot 5 in/kick.wav --in all.mid --all -o all2.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("info --in all2.mid"), 0) << m_err;
+    EXPECT_TRUE(rows()[30].starts_with("30\t30\tLast\t"));
+    EXPECT_TRUE(rows()[30].ends_with("\tRIDE\tkick.wav\t32768"));
 
-    const Result dumpHelp = zylox(folder, "dump --help");
-    EXPECT_EQ(dumpHelp.status, 0);
-    EXPECT_NE(dumpHelp.out.find("--channel"), std::string::npos);
+    // Other files go raw into a sample slot; a System Exclusive file into a firmware slot.
+    m_folder.write("notes.txt", Bytes(100, 'x'));
+    ASSERT_EQ(zylox("import --bank 0 --slot 3 notes.txt -o raw.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("export --bank 0 --slot 3 --in raw.mid -o raw.wav"), 0) << m_err;
+    ASSERT_EQ(read("raw.wav").size(), 44u + 8192u);
+    EXPECT_EQ(slice("raw.wav", 44, 3), (Bytes{0x80, 'x', 'x'}));
+    m_folder.write("os.syx", {0x00, 0xF0, 0x00, 0x20, 0x33, 0x31, 0x7F, 0x38, 0x10, 0x01, 0xF7, 0x33});
+    ASSERT_EQ(zylox("import --bank 31 --slot 1 os.syx -o fw.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("export --bank 31 --slot 1 --in fw.mid -o out.syx"), 0) << m_err;
+    EXPECT_EQ(read("out.syx"), (Bytes{0xF0, 0x31, 0x7F, 0x38, 0x10, 0x01, 0xF7}));
 }
 
 } // namespace

@@ -1,0 +1,226 @@
+#include "content/CContent.h"
+#include "midiio/WrapperZQMidiInterface.h"
+#include "model/CFirmware.h"
+#include "model/CSound.h"
+#include "tests/support/DeviceSimulator.h"
+#include "tests/support/LoopbackMidiService.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Kind = VirtualClock::Entry::Kind;
+using Steps = std::vector<std::pair<Kind, std::uint64_t>>;
+
+midi::event message(std::size_t length, double offset)
+{
+    midi::event event(length, 0x01);
+    event.front() = 0xF0;
+    event.back() = 0xF7;
+    event.m_offset = offset;
+    return event;
+}
+
+// The transmitter and the wrapper on the loopback service, the virtual clock and the simulator.
+class TransportTest : public testing::Test {
+protected:
+    // The sleeps of its creation are forgotten.
+    std::shared_ptr<WrapperZQMidiInterface> wrapperFor(std::uint16_t destination = 0)
+    {
+        auto wrapper = WrapperZQMidiInterface::createTransmitter(system, destination);
+        clock.clearTimeline();
+        return wrapper;
+    }
+    Steps steps() const
+    {
+        Steps all;
+        for (const auto& entry : clock.timeline())
+            all.emplace_back(entry.kind, entry.amount);
+        return all;
+    }
+    std::vector<std::uint64_t> handOverTimes() const
+    {
+        std::vector<std::uint64_t> times;
+        for (const auto& entry : clock.timeline())
+            if (entry.kind == Kind::Handover)
+                times.push_back(entry.atMicroseconds);
+        return times;
+    }
+
+    VirtualClock clock;
+    LoopbackMidiService service{clock};
+    ZQMidiSystem system{service, clock};
+    DeviceSimulator& device = service.addDestinationOf<DeviceSimulator>();
+};
+
+TEST_F(TransportTest, CreationSilencesTheDestinationWithOnePacketBetweenTheFixedWaits)
+{
+    WrapperZQMidiInterface::createTransmitter(system, 0);
+
+    Bytes notesOff;
+    for (int channel = 0; channel < 17; ++channel) // channel 1 once more at the end
+        notesOff.insert(notesOff.end(), {static_cast<std::uint8_t>(0xB0 + channel % 16), 0x7B, 0x00});
+    EXPECT_EQ(device.packets(), std::vector<Bytes>{notesOff});
+    EXPECT_EQ(steps(), (Steps{{Kind::Sleep, 600'000}, {Kind::Handover, 51}, {Kind::Sleep, 300'000}}));
+}
+
+TEST_F(TransportTest, DumpPausesCountInWholeMicrosecondsFromTheEndOfThePreviousMessage)
+{
+    auto transmitter = wrapperFor()->transmitter();
+    const std::vector<midi::event> dump{message(6, 0.0000029), message(3125, 0.5), message(10, 1.0)};
+    const std::uint64_t start = clock.nowMicroseconds();
+
+    transmitter->transmitDump(dump);
+    clock.runPending();
+
+    // 2 µs, not 3; event 0 needs 1,920 µs of wire, event 1 one second.
+    EXPECT_EQ(handOverTimes(), (std::vector<std::uint64_t>{start + 2, start + 501'922, start + 2'501'922}));
+    EXPECT_EQ(device.otherMessages().size(), 3u);
+    EXPECT_FALSE(transmitter->isStillTransmitting());
+    EXPECT_FALSE(transmitter->didTransmissionFail());
+}
+
+TEST_F(TransportTest, EmptyDumpSendsNothingAndStaysIdle)
+{
+    auto transmitter = wrapperFor()->transmitter();
+
+    transmitter->transmitDump({});
+
+    EXPECT_FALSE(transmitter->isStillTransmitting());
+    EXPECT_TRUE(clock.timeline().empty());
+}
+
+TEST_F(TransportTest, EndpointNamesPutTheManufacturerFirst)
+{
+    service.addDestination({"", "Through", "Midi Through Port-0"});
+    service.addSource({"Tarvo", "ZYLOX 515", "MIDI Out"});
+
+    EXPECT_EQ(ZQMidiInterfaceTransmitter::DestinationNameAt(service, 0), "Tarvo: ZYLOX 515 MIDI In");
+    EXPECT_EQ(ZQMidiInterfaceTransmitter::DestinationNameAt(service, 1), ": Midi Through Port-0");
+    EXPECT_EQ(ZQMidiInterfaceTransmitter::DestinationNameAt(service, 2), ": ");
+    EXPECT_EQ(ZQMidiInterfaceReceiver::SourceNameAt(service, 0), "Tarvo: MIDI Out");
+    EXPECT_EQ(ZQMidiInterfaceReceiver::SourceNameAt(service, 1), ": ");
+}
+
+TEST_F(TransportTest, EstimatesCountPausesAndBytesAtTheWireRate)
+{
+    CSound sound(4);
+    CFirmware firmware;
+
+    EXPECT_EQ(WrapperZQMidiInterface::estimateSeconds({}), 1);
+    EXPECT_EQ(WrapperZQMidiInterface::estimateSeconds(sound.createEvents(0)), 102);
+    EXPECT_EQ(WrapperZQMidiInterface::estimateSeconds(firmware.createEvents(0)), 97);
+}
+
+TEST_F(TransportTest, ABankSleepsItsPausesBeforeEachMessageAndPollsUntilEachIsSent)
+{
+    auto wrapper = wrapperFor();
+    CSound sound(0);
+
+    EXPECT_TRUE(wrapper->transmitBank(sound, 0));
+
+    // Erase: 6 bytes, sent within the first poll. Write: 41,944,960 µs of wire, 140 polls busy.
+    Steps expected;
+    for (const auto& [pause, bytes, polls] : {std::tuple{3, 6, 2}, {6, 131078, 141}, {3, 6, 2}, {6, 131078, 141}}) {
+        expected.emplace_back(Kind::Sleep, pause * 1'000'000u);
+        expected.emplace_back(Kind::Handover, bytes);
+        expected.emplace_back(Kind::Sleep, 320);
+        for (int poll = 0; poll < polls; ++poll)
+            expected.emplace_back(Kind::Sleep, 300'000);
+    }
+    EXPECT_EQ(steps(), expected);
+    EXPECT_TRUE(device.faults().empty());
+}
+
+TEST_F(TransportTest, ProgressIsThePercentOfTheEstimateElapsed)
+{
+    service.addDestinationOf<DeviceSimulator>(1000); // a slow wire: the bank overruns its estimate
+    auto wrapper = wrapperFor(1);
+    CSound sound(2);
+    const std::uint64_t begin = clock.nowMicroseconds();
+    std::vector<std::uint64_t> seen;
+    for (const std::uint64_t seconds : {0, 51, 204})
+        clock.at(begin + seconds * 1'000'000, [&] { seen.push_back(wrapper->Progress()); });
+
+    EXPECT_EQ(wrapper->Progress(), 0u);
+    EXPECT_TRUE(wrapper->transmitBank(sound, 0));
+
+    EXPECT_EQ(seen, (std::vector<std::uint64_t>{0, 50, 200}));
+    EXPECT_EQ(wrapper->Progress(), 0u);
+}
+
+TEST_F(TransportTest, BanksArriveIntactWhileProgressIsReadFromAnotherThread)
+{
+    auto wrapper = wrapperFor();
+    CSound first(0), seventh(7), last(30);
+    CFirmware firmware;
+    std::atomic<bool> done{false};
+    bool allSent = false;
+    std::thread worker([&] {
+        // A negative channel is cut to its low bits: -13 is channel 3.
+        allSent = wrapper->transmitBank(first, 3) && wrapper->transmitBank(seventh, 3) &&
+                  wrapper->transmitBank(last, -13) && wrapper->transmitBank(firmware, 3);
+        done = true;
+    });
+    std::uint64_t highest = 0;
+    while (!done)
+        highest = std::max(highest, wrapper->Progress());
+    worker.join();
+
+    EXPECT_TRUE(allSent);
+    EXPECT_LE(highest, 110u);
+    for (const IBank* bank : std::initializer_list<const IBank*>{&first, &seventh, &last}) {
+        Bytes samples, flash = device.block(2 * bank->getIndex());
+        for (std::uint16_t slot = 0; slot < bank->getContentCount(); ++slot)
+            samples.insert(samples.end(), bank->getContent(slot)->getData().begin(), bank->getContent(slot)->getData().end());
+        const Bytes second = device.block(2 * bank->getIndex() + 1);
+        flash.insert(flash.end(), second.begin(), second.end());
+        EXPECT_EQ(flash, samples) << "bank " << bank->getIndex();
+    }
+    EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{0, 1, 14, 15, 60, 61, 62, 63}));
+    EXPECT_EQ(device.writtenBlocks(), (std::vector<std::size_t>{0, 1, 14, 15, 60, 61}));
+    EXPECT_EQ(device.writeChannels(), std::vector<unsigned>(6, 3));
+    EXPECT_EQ(device.otherMessages(), (std::vector<Bytes>{firmware.getContent(0)->getData(), firmware.getContent(1)->getData()}));
+    EXPECT_TRUE(device.faults().empty());
+}
+
+TEST_F(TransportTest, AVanishingDeviceFailsTheBankAndStopsIt)
+{
+    auto wrapper = wrapperFor();
+    CSound sound(5);
+    clock.at(5'000'000, [&] { device.vanishAfter(40'000); }); // after the first erase has gone
+
+    EXPECT_FALSE(wrapper->transmitBank(sound, 0));
+
+    EXPECT_EQ(handOverTimes().size(), 2u);
+    EXPECT_FALSE(wrapper->transmitter()->isStillTransmitting());
+    EXPECT_TRUE(wrapper->transmitter()->didTransmissionFail());
+    EXPECT_EQ(wrapper->Progress(), 0u);
+    EXPECT_EQ(device.erasedBlocks(), std::vector<std::size_t>{10});
+    EXPECT_EQ(device.faults(), std::vector<std::string>{"message broken off after 40000 bytes"});
+
+    // The next bank through the same wrapper fails at once: the destination is gone.
+    clock.clearTimeline();
+    EXPECT_FALSE(wrapper->transmitBank(sound, 0));
+    EXPECT_LT(clock.timeline().size(), 5u);
+}
+
+TEST_F(TransportTest, AllWrappersShareOneClientAndAReceiverWrapperSendsNothing)
+{
+    service.addSource({"Tarvo", "ZYLOX 515", "MIDI Out"});
+    wrapperFor();
+    auto receiving = WrapperZQMidiInterface::createReceiver(system, 0);
+    CSound sound(3);
+
+    EXPECT_FALSE(receiving->transmitBank(sound, 0));
+
+    EXPECT_EQ(service.clientCreations(), 1);
+    EXPECT_TRUE(receiving->receiver());
+    EXPECT_FALSE(receiving->transmitter());
+    EXPECT_TRUE(clock.timeline().empty());
+}
+
+} // namespace

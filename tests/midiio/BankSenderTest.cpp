@@ -3,45 +3,36 @@
 #include "model/CSound.h"
 #include "tests/support/DeviceSimulator.h"
 #include "tests/support/LoopbackMidiService.h"
-#include "tests/support/VirtualClock.h"
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <sstream>
 
 namespace {
 
-// The output without the progress lines, whose number depends on how fast the machine is.
-std::string withoutProgress(const std::string& output)
-{
-    std::istringstream lines(output);
-    std::string kept;
-    for (std::string line; std::getline(lines, line);)
-        if (line.find('%') == std::string::npos)
-            kept += line + '\n';
-    return kept;
-}
-
 class BankSenderTest : public testing::Test {
 protected:
+    // The output without the progress lines, whose number depends on how fast the machine is.
+    std::string withoutProgress() const { return std::regex_replace(out.str(), std::regex(".*%.*\n"), ""); }
+
     VirtualClock clock;
     LoopbackMidiService service{clock};
     ZQMidiSystem system{service, clock};
     DeviceSimulator& device = service.addDestinationOf<DeviceSimulator>();
     std::ostringstream out;
+    std::string failed;
 };
 
 TEST_F(BankSenderTest, SendsTheBanksInOrderThroughOneOutput)
 {
     CSound first(0);
     CFirmware firmware;
-    BankSender sender(system, out, false);
-    std::string failed;
 
-    EXPECT_TRUE(sender.send({&first, &firmware}, 0, 2, failed));
+    EXPECT_TRUE(BankSender(system, out, false).send({&first, &firmware}, 0, 2, failed));
 
-    EXPECT_EQ(withoutProgress(out.str()), "sending bank (S01 - factory -)...\nS01 - factory -: sent\n"
-                                          "sending bank (FIRMWARE - factory -)...\nFIRMWARE - factory -: sent\n");
+    EXPECT_EQ(withoutProgress(), "sending bank (S01 - factory -)...\nS01 - factory -: sent\n"
+                                 "sending bank (FIRMWARE - factory -)...\nFIRMWARE - factory -: sent\n");
     EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{0, 1, 62, 63}));
     EXPECT_EQ(device.packets().size(), 1u);
     EXPECT_TRUE(failed.empty());
@@ -51,10 +42,8 @@ TEST_F(BankSenderTest, StopsAtTheFirstBankThatFails)
 {
     CSound first(0), second(1), third(2);
     clock.at(120'000'000, [&] { device.vanishAfter(100); }); // cuts the second bank's second erase
-    BankSender sender(system, out, true);
-    std::string failed;
 
-    EXPECT_FALSE(sender.send({&first, &second, &third}, 0, 0, failed));
+    EXPECT_FALSE(BankSender(system, out, true).send({&first, &second, &third}, 0, 0, failed));
 
     EXPECT_EQ(failed, "S02 - factory -");
     EXPECT_EQ(device.writtenBlocks(), (std::vector<std::size_t>{0, 1, 2}));

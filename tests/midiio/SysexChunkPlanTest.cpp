@@ -4,47 +4,31 @@
 
 namespace {
 
-TEST(SysexChunkPlanTest, AFlashWriteLeavesIn256ByteEventsAtTheWireRate)
+TEST(SysexChunkPlanTest, MessagesLeaveIn256ByteEventsAtTheWireRate)
 {
-    const SysexChunkPlan plan(131'078);
-
-    ASSERT_EQ(plan.chunks().size(), 513u);
-    std::size_t next = 0;
-    for (const auto& chunk : plan.chunks()) {
-        EXPECT_EQ(chunk.offset, next);
-        EXPECT_LE(chunk.length, 256u);
-        EXPECT_EQ(chunk.dueMicroseconds, chunk.offset * 320u); // 320 µs a byte
-        next += chunk.length;
+    struct Case {
+        std::size_t bytes;
+        std::uint64_t bytesPerSecond;
+        std::size_t chunks;
+        std::size_t lastLength;
+        std::uint64_t completionMicroseconds;
+    };
+    // A flash write, an erase, exactly two events, an unpaced wire, nothing.
+    for (const Case& test : {Case{131'078, 3125, 513, 6, 41'944'960}, {6, 3125, 1, 6, 1'920}, {512, 3125, 2, 256, 163'840},
+                             {131'078, 0, 513, 6, 0}, {0, 3125, 0, 0, 0}}) {
+        SCOPED_TRACE(testing::Message() << test.bytes << " bytes at " << test.bytesPerSecond << " bytes/s");
+        const SysexChunkPlan plan(test.bytes, test.bytesPerSecond);
+        ASSERT_EQ(plan.chunks().size(), test.chunks);
+        std::size_t next = 0;
+        for (const auto& chunk : plan.chunks()) {
+            EXPECT_EQ(chunk.offset, next);
+            EXPECT_EQ(chunk.length, &chunk == &plan.chunks().back() ? test.lastLength : 256u);
+            EXPECT_EQ(chunk.dueMicroseconds, test.bytesPerSecond == 0 ? 0 : chunk.offset * 320u); // 320 µs a byte
+            next += chunk.length;
+        }
+        EXPECT_EQ(next, test.bytes);
+        EXPECT_EQ(plan.completionMicroseconds(), test.completionMicroseconds);
     }
-    EXPECT_EQ(next, 131'078u);
-    EXPECT_EQ(plan.chunks()[1].dueMicroseconds, 81'920u);
-    EXPECT_EQ(plan.chunks().back().offset, 131'072u);
-    EXPECT_EQ(plan.chunks().back().length, 6u);
-    EXPECT_EQ(plan.completionMicroseconds(), 41'944'960u);
-}
-
-TEST(SysexChunkPlanTest, ShortAndEmptyMessages)
-{
-    const SysexChunkPlan erase(6);
-    ASSERT_EQ(erase.chunks().size(), 1u);
-    EXPECT_EQ(erase.chunks()[0].length, 6u);
-    EXPECT_EQ(erase.completionMicroseconds(), 1'920u);
-
-    const SysexChunkPlan exactlyTwo(512);
-    ASSERT_EQ(exactlyTwo.chunks().size(), 2u);
-    EXPECT_EQ(exactlyTwo.chunks()[1].length, 256u);
-
-    EXPECT_TRUE(SysexChunkPlan(0).chunks().empty());
-}
-
-TEST(SysexChunkPlanTest, AnUnpacedWireHandsEverythingOverAtOnce)
-{
-    const SysexChunkPlan plan(131'078, 0);
-
-    EXPECT_EQ(plan.chunks().size(), 513u);
-    for (const auto& chunk : plan.chunks())
-        EXPECT_EQ(chunk.dueMicroseconds, 0u);
-    EXPECT_EQ(plan.completionMicroseconds(), 0u);
 }
 
 } // namespace

@@ -114,6 +114,17 @@ TEST(FirmwareBank, DumpsItsStoredMessagesTakesCopiesOfTwoAndPrintsEveryField)
     EXPECT_EQ(events[0]->getData(), (Bytes{0xF0, 0x31, 0x0D, 0x79, 0x3E, 0xF7}));
     EXPECT_EQ(events[2]->getData(), (Bytes{0xF0, 0x31, 0x0D, 0x79, 0x3F, 0xF7}));
     EXPECT_EQ(events[3]->getMessage(), bank.getContent(1));
+    // Each factory chunk holds one message, with no top bit set between its F0 and F7, then zeros.
+    const Bytes heads[] = {{0xF0, 0x31, 0x40, 0x38, 0x00}, {0xF0, 0x31, 0x7F, 0x38, 0x10}};
+    for (std::uint16_t slot = 0; slot < 2; ++slot) {
+        const Bytes& message = bank.getContent(slot)->getData();
+        const auto chunk = factory::firmwareData().subspan(slot * 131078u, 131078);
+        EXPECT_EQ(Bytes(message.begin(), message.begin() + 5), heads[slot]);
+        EXPECT_EQ(message.back(), 0xF7);
+        EXPECT_EQ(std::count_if(message.begin(), message.end(), [](std::uint8_t b) { return b >= 0x80; }), 2);
+        EXPECT_TRUE(std::equal(message.begin(), message.end(), chunk.begin()));
+        EXPECT_TRUE(std::all_of(chunk.begin() + message.size(), chunk.end(), [](std::uint8_t b) { return b == 0; }));
+    }
     EXPECT_FALSE(bank.setContents({events[3]->getMessage()}));
     EXPECT_FALSE(bank.setContents({events[3]->getMessage(), nullptr}));
     EXPECT_EQ(events[1]->getMessage(), bank.getContent(0));
@@ -125,16 +136,16 @@ TEST(FirmwareBank, DumpsItsStoredMessagesTakesCopiesOfTwoAndPrintsEveryField)
     ASSERT_TRUE(bank.setContents({std::make_unique<CMessage>(presets.data(), presets.size()).get(),
                                   std::make_unique<CMessage>(os.data(), os.size()).get()}));
     bank.setContentName(1, "new OS");
-    const auto expectPrint = [](const IBank& printed) {
+    const auto expectPrint = [](const IBank& shown) {
         std::ostringstream out;
-        printed.print(out, true);
-        EXPECT_EQ(out.str(), "CFirmware <" + addressOf(dynamic_cast<const void*>(&printed))
-                                 + ">\nm_index: 3\nm_name: FIRMWARE - factory -\nm_contentLabel[0]: PRESETS\n"
-                                   "m_contentLabel[1]: OS\nm_contentName[0]: PRESETS\nm_contentName[1]: new OS\nm_contents[0]: "
-                                 + printedContent("CMessage", *printed.getContent(0)) + "00000: f0 01 f7\nm_contents[1]: "
-                                 + printedContent("CMessage", *printed.getContent(1))
-                                 + "00000: f0 02 03 f7\nm_events[0]: 0x00000000\nm_events[1]: 0x00000000\n"
-                                   "m_events[2]: 0x00000000\nm_events[3]: 0x00000000\n");
+        shown.print(out, true);
+        EXPECT_EQ(out.str(), "CFirmware <" + addressOf(dynamic_cast<const void*>(&shown)) + ">\nm_index: 3\n"
+                             "m_name: FIRMWARE - factory -\nm_contentLabel[0]: PRESETS\nm_contentLabel[1]: OS\n"
+                             "m_contentName[0]: PRESETS\nm_contentName[1]: new OS\nm_contents[0]: "
+                                 + printedContent("CMessage", *shown.getContent(0)) + "00000: f0 01 f7\nm_contents[1]: "
+                                 + printedContent("CMessage", *shown.getContent(1)) + "00000: f0 02 03 f7\n"
+                                   "m_events[0]: 0x00000000\nm_events[1]: 0x00000000\nm_events[2]: 0x00000000\n"
+                                   "m_events[3]: 0x00000000\n");
     };
     expectPrint(bank);
     // A clone has its own messages and no events, even when its source's were built.

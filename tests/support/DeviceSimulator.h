@@ -5,7 +5,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -14,37 +13,34 @@
 // other well-formed System Exclusive message is kept whole; malformed ones are reported.
 class DeviceSimulator final : public LoopbackDestination {
 public:
-    static constexpr std::size_t blockCount = 64;
     static constexpr std::size_t blockBytes = 65536;
-    // Flash contents before any erase, and of an erased block.
-    static constexpr std::uint8_t unknownByte = 0x00;
-    static constexpr std::uint8_t erasedByte = 0xFF;
 
     explicit DeviceSimulator(std::uint64_t bytesPerSecond = 3125);
 
-    std::vector<std::uint8_t> block(std::size_t index) const;
+    // A copy of one of the 64 blocks.
+    Bytes block(std::size_t index) const;
     // Block numbers in the order of the messages that reached them.
-    std::vector<std::size_t> erasedBlocks() const;
-    std::vector<std::size_t> writtenBlocks() const;
+    const std::vector<std::size_t>& erasedBlocks() const { return m_erasedBlocks; }
+    const std::vector<std::size_t>& writtenBlocks() const { return m_writtenBlocks; }
     // The MIDI channel of each flash write, in order.
-    std::vector<unsigned> writeChannels() const;
-    std::vector<std::vector<std::uint8_t>> otherMessages() const;
+    const std::vector<unsigned>& writeChannels() const { return m_writeChannels; }
+    const std::vector<Bytes>& otherMessages() const { return m_otherMessages; }
     // One line per message that the device would have refused.
-    std::vector<std::string> faults() const;
+    const std::vector<std::string>& faults() const { return m_faults; }
 
     void receiveSysex(const std::uint8_t* data, std::size_t length, bool whole) override;
 
 private:
     void erase(std::size_t block);
-    void write(const std::uint8_t* message);
+    void write(const Bytes& message);
     void fault(std::string reason);
 
-    mutable std::mutex m_mutex;
-    std::vector<std::uint8_t> m_flash;
-    std::array<bool, blockCount> m_erased{};
+    // Zeros before the first erase, 0xFF once erased.
+    Bytes m_flash = Bytes(64 * blockBytes);
+    std::array<bool, 64> m_erased{};
     std::vector<std::size_t> m_erasedBlocks;
     std::vector<std::size_t> m_writtenBlocks;
     std::vector<unsigned> m_writeChannels;
-    std::vector<std::vector<std::uint8_t>> m_otherMessages;
+    std::vector<Bytes> m_otherMessages;
     std::vector<std::string> m_faults;
 };

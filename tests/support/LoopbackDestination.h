@@ -4,47 +4,47 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <mutex>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // A destination of the loopback MIDI service: it records exactly what reaches it. Subclasses (the
-// device simulator) see every arrival through the two receive hooks, which the service calls on
-// the caller's thread for packets and on the clock's event thread for System Exclusive messages.
+// device simulator) see every System Exclusive arrival. The service delivers on the clock's action
+// thread while the sender waits in the clock, so the records need no lock.
 class LoopbackDestination {
 public:
-    // Wire rate in bytes per second; 0 for an instant wire.
-    explicit LoopbackDestination(MidiEndpointNames names, std::uint64_t bytesPerSecond = 3125);
-    virtual ~LoopbackDestination() = default;
-    LoopbackDestination(const LoopbackDestination&) = delete;
-    LoopbackDestination& operator=(const LoopbackDestination&) = delete;
+    using Bytes = std::vector<std::uint8_t>;
 
-    const MidiEndpointNames& names() const { return m_names; }
-    std::uint64_t bytesPerSecond() const { return m_bytesPerSecond; }
+    // Wire rate in bytes per second; 0 for an instant wire.
+    explicit LoopbackDestination(MidiEndpointNames names, std::uint64_t bytesPerSecond = 3125)
+        : names(std::move(names)), bytesPerSecond(bytesPerSecond)
+    {
+    }
+    virtual ~LoopbackDestination() = default;
 
     // Failure injection: the next System Exclusive message breaks off after this many bytes, and
     // the destination disappears from the service.
-    void vanishAfter(std::size_t bytes);
-    // The cut of the next message, if one is set; the service asks once per message.
-    std::optional<std::size_t> takeVanishPoint();
+    void vanishAfter(std::size_t bytes) { m_vanishAfter = bytes; }
+    std::optional<std::size_t> takeVanishPoint() { return std::exchange(m_vanishAfter, std::nullopt); }
 
     // Short-message packets, one entry per packet.
-    std::vector<std::vector<std::uint8_t>> packets() const;
+    const std::vector<Bytes>& packets() const { return m_packets; }
     // System Exclusive messages that arrived whole.
-    std::vector<std::vector<std::uint8_t>> sysexMessages() const;
-    // Every byte that arrived, packets and messages (whole or cut) in arrival order.
-    std::vector<std::uint8_t> bytes() const;
+    const std::vector<Bytes>& sysexMessages() const { return m_sysexMessages; }
 
-    virtual void receivePacket(const std::vector<std::uint8_t>& packet);
+    void receivePacket(const Bytes& packet) { m_packets.push_back(packet); }
     // whole is false for a message that broke off.
-    virtual void receiveSysex(const std::uint8_t* data, std::size_t length, bool whole);
+    virtual void receiveSysex(const std::uint8_t* data, std::size_t length, bool whole)
+    {
+        if (whole)
+            m_sysexMessages.emplace_back(data, data + length);
+    }
+
+    const MidiEndpointNames names;
+    const std::uint64_t bytesPerSecond;
 
 private:
-    const MidiEndpointNames m_names;
-    const std::uint64_t m_bytesPerSecond;
-    mutable std::mutex m_mutex;
     std::optional<std::size_t> m_vanishAfter;
-    std::vector<std::vector<std::uint8_t>> m_packets;
-    std::vector<std::vector<std::uint8_t>> m_sysexMessages;
-    std::vector<std::uint8_t> m_bytes;
+    std::vector<Bytes> m_packets;
+    std::vector<Bytes> m_sysexMessages;
 };

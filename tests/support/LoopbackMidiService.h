@@ -6,46 +6,45 @@
 
 #include <map>
 #include <memory>
-#include <mutex>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 // The MIDI service for tests, in process, on the virtual clock. Tests create its destinations and
 // sources. A System Exclusive message is handed over at once (recorded on the clock) and reaches
 // its destination whole, with its completion, when its wire time has passed on the clock; wire
-// times queue one behind the other. The clock's event thread is the service's own thread: it runs
-// completions and the read callbacks of sources.
+// times queue one behind the other. The clock's action threads stand for the service's own
+// thread: they run completions and the read callbacks of sources, each while the thread that
+// reached its time waits in the clock; so the calls of one test never overlap, and need no lock.
 class LoopbackMidiService final : public IMidiService {
 public:
-    explicit LoopbackMidiService(VirtualClock& clock);
-    LoopbackMidiService(const LoopbackMidiService&) = delete;
-    LoopbackMidiService& operator=(const LoopbackMidiService&) = delete;
+    explicit LoopbackMidiService(VirtualClock& clock) : m_clock(clock) {}
 
     // The service keeps the destination; the reference stays valid for the service's lifetime,
     // even after the destination has vanished.
-    LoopbackDestination& addDestination(MidiEndpointNames names, std::uint64_t bytesPerSecond = 3125);
+    LoopbackDestination& addDestination(MidiEndpointNames names, std::uint64_t bytesPerSecond = 3125)
+    {
+        return addDestinationOf<LoopbackDestination>(std::move(names), bytesPerSecond);
+    }
     template <typename Destination, typename... Arguments>
     Destination& addDestinationOf(Arguments&&... arguments)
     {
-        auto destination = std::make_unique<Destination>(std::forward<Arguments>(arguments)...);
-        Destination& added = *destination;
-        adopt(std::move(destination));
-        return added;
+        auto& added = m_destinations.emplace_back(std::make_unique<Destination>(std::forward<Arguments>(arguments)...));
+        m_present.emplace_back(m_nextRef++, added.get());
+        return static_cast<Destination&>(*added);
     }
     // Returns the source's index among the sources.
     std::size_t addSource(MidiEndpointNames names);
     // The source sends the packets at the given virtual time to the input ports connected to it then.
     void emitAt(std::size_t sourceIndex, std::uint64_t dueMicroseconds, MidiPacketList packets);
-
-    int clientCreations() const;
+    int clientCreations() const { return m_clientCreations; }
 
     MidiRef createClient(const std::string& name) override;
-    std::size_t destinationCount() override;
-    MidiRef destinationAt(std::size_t index) override;
-    std::size_t sourceCount() override;
-    MidiRef sourceAt(std::size_t index) override;
+    std::size_t destinationCount() override { return m_present.size(); }
+    MidiRef destinationAt(std::size_t index) override { return index < m_present.size() ? m_present[index].first : 0; }
+    std::size_t sourceCount() override { return m_sources.size(); }
+    MidiRef sourceAt(std::size_t index) override { return index < m_sources.size() ? m_sources[index].first : 0; }
     MidiEndpointNames endpointNames(MidiRef endpoint) override;
-    MidiRef createOutputPort(MidiRef client, const std::string& name) override;
+    MidiRef createOutputPort(MidiRef, const std::string&) override { return m_nextRef++; }
     MidiRef createInputPort(MidiRef client, const std::string& name, ReadCallback read) override;
     void disposePort(MidiRef port) override;
     bool send(MidiRef outputPort, MidiRef destination, const MidiPacketList& packets) override;
@@ -54,23 +53,15 @@ public:
     bool disconnectSource(MidiRef inputPort, MidiRef source) override;
 
 private:
-    struct DestinationEntry {
-        std::unique_ptr<LoopbackDestination> destination;
-        MidiRef ref;
-        bool present;
-    };
-
-    void adopt(std::unique_ptr<LoopbackDestination> destination);
-    LoopbackDestination* presentDestination(MidiRef ref);
-    void vanish(MidiRef ref);
+    LoopbackDestination* present(MidiRef ref) const;
 
     VirtualClock& m_clock;
-    mutable std::mutex m_mutex;
     int m_clientCreations = 0;
     MidiRef m_nextRef = 1;
-    std::vector<DestinationEntry> m_destinations;
+    std::vector<std::unique_ptr<LoopbackDestination>> m_destinations;
+    std::vector<std::pair<MidiRef, LoopbackDestination*>> m_present;
     std::vector<std::pair<MidiRef, MidiEndpointNames>> m_sources;
     std::map<MidiRef, ReadCallback> m_readCallbacks;
-    std::map<std::tuple<MidiRef, MidiRef>, void*> m_connections;
+    std::map<std::pair<MidiRef, MidiRef>, void*> m_connections;
     std::uint64_t m_wireFreeAt = 0;
 };

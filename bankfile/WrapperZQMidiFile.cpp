@@ -20,6 +20,8 @@ constexpr std::string_view instrumentName = "Tarvo ZYLOX 515";
 constexpr std::array<std::uint8_t, 4> slotNamesPrefix{0x31, 0x00, 0x59, 0x00};
 // Byte 3 of a flash write message; erase and other messages are passed over.
 constexpr std::uint8_t flashWriteCommand = 0x38;
+// Byte 3 of the 6-byte erase message.
+constexpr std::uint8_t eraseCommand = 0x79;
 constexpr std::size_t flashWritesPerBank = 2;
 
 std::span<const std::uint8_t> bytesOf(std::string_view text)
@@ -126,8 +128,14 @@ bool WrapperZQMidiFile::readBank(IBank& bank)
     std::vector<std::unique_ptr<CMessage>> messages;
     buffer message;
     double seconds = 0.0;
+    // A firmware bank stores whatever System Exclusive file the user imported, not necessarily a
+    // message shaped like a flash write; it takes every message but the erases, so that a bank
+    // file it was saved to opens again.
+    const bool takesAnyMessage = bank.getContentCount() > 0 && !bank.isSampleContent(0);
     while (m_reader->readEvent(message, seconds)) {
-        if (message.size() < 4 || message[3] != flashWriteCommand)
+        const bool isFlashWrite = message.size() >= 4 && message[3] == flashWriteCommand;
+        const bool isErase = message.size() == 6 && message[3] == eraseCommand;
+        if (!(isFlashWrite || (takesAnyMessage && !isErase)))
             continue;
         if (messages.size() == flashWritesPerBank)
             return false;

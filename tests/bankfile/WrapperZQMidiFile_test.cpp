@@ -114,6 +114,23 @@ TEST_F(WrapperZQMidiFileTest, RefusedFilesLeaveTheBankUntouched)
     }
 }
 
+TEST_F(WrapperZQMidiFileTest, ImportedFirmwareMessagesOpenAgain)
+{
+    // An imported System Exclusive file need not look like a flash write.
+    CFirmware firmware;
+    const std::string syx = m_folder.write("new-os.syx", Bytes{0xF0, 0x00, 0x20, 0x33, 0x01, 0x02, 0xF7});
+    firmware.loadContent(1, syx.c_str());
+    const std::string path = m_folder.file("firmware.mid");
+    ASSERT_TRUE(m_file.saveBank(firmware, path));
+
+    CFirmware opened;
+    ASSERT_TRUE(m_file.openBank(opened, path));
+    EXPECT_TRUE(dumpOf(opened) == dumpOf(firmware));
+    EXPECT_EQ(opened.getContentNames(), firmware.getContentNames());
+    CSound sound(4);
+    EXPECT_FALSE(m_file.openBank(sound, path));
+}
+
 TEST_F(WrapperZQMidiFileTest, SlotNamesStopAtTheSlotCount)
 {
     // Two names, then 100000 zero bytes that would otherwise each make one more.

@@ -100,11 +100,11 @@ protected:
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 
-    // When the transmission's virtual time reaches the given second, holds the worker and runs check
-    // on the window's thread, counting it in checksRun; the worker goes on once check has returned.
+    // Once the given seconds of virtual time from now have passed, holds the worker and runs check on
+    // the window's thread, counting it in checksRun; the worker goes on once check has returned.
     void pauseAt(std::uint64_t seconds, std::function<void()> check)
     {
-        clock.at(seconds * 1'000'000, [this, check = std::move(check)] {
+        clock.at(clock.nowMicroseconds() + seconds * 1'000'000, [this, check = std::move(check)] {
             std::promise<void> checked;
             QMetaObject::invokeMethod(qApp, [&] { check(); ++checksRun; checked.set_value(); }, Qt::QueuedConnection);
             checked.get_future().wait();

@@ -4,6 +4,7 @@
 #include <QComboBox>
 
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -122,10 +123,8 @@ TEST_F(EditorTest, ImportTakesPcmAndRawFilesAndKeepsTheSlotOnCompressedOrUnreada
     const std::string compressed = "critical|Wrong File Format|ZYLOX626Editor supports only pcm (no compression) "
                                    "formats (*.aif or *.wav).|OK|";
     const std::string unreadable = "critical|Import Failed|The file could not be read.|OK|";
-    const struct {
-        std::string file;
-        std::string alert; // none when the slot takes the file
-    } cases[] = {
+    // Each file with the alert it brings, none when the slot takes it.
+    const std::pair<std::string, std::string> cases[] = {
         {make("kick.wav", "sox -n -r 44100 -c 2 -b 16", "synth 0.2 sine 60"), ""},
         {make("clap.aifc", "sox -n -r 22050 -c 1 -b 16 -t aifc", "synth 0.1 noise"), compressed},
         {make("notes.txt", "printf 'plain text, taken as samples' >"), ""},

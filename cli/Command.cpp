@@ -22,6 +22,21 @@ int Command::fail(const std::string& subject, const std::string& reason)
     return 1;
 }
 
+CLI::Option* Command::addBankOption(CLI::App& to, std::size_t& row)
+{
+    return to.add_option("--bank", row, "Bank row, 0 to 31 (31 is the firmware bank)")
+        ->check(CLI::Range(0, static_cast<int>(BankSet::kRows) - 1));
+}
+
+int Command::checkSlot(const BankSet& banks, std::size_t row, unsigned slot)
+{
+    const unsigned slots = banks.bank(row).getContentCount();
+    if (slot < slots)
+        return 0;
+    std::cerr << "zylox: --slot " << slot << ": bank " << row << " has slots 0 to " << slots - 1 << '\n';
+    return 2;
+}
+
 void Command::addBankFileOption()
 {
     m_command->add_option("--in", m_bankFile, "A bank file (.mid) to open onto the factory banks first");

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace CLI {
 class App;
+class Option;
 }
 class BankSet;
 
@@ -24,6 +26,11 @@ protected:
 
     // Writes "zylox: <subject>: <reason>" to standard error and returns the failure status 1.
     static int fail(const std::string& subject, const std::string& reason);
+
+    // Adds --bank, a row of the bank set, to the command or to one of its option groups.
+    static CLI::Option* addBankOption(CLI::App& to, std::size_t& row);
+    // A slot number beyond the bank of that row is a wrong command line: 0, or 2 after saying so.
+    static int checkSlot(const BankSet& banks, std::size_t row, unsigned slot);
 
     // Adds --in: a bank file opened onto the factory banks before the command runs.
     void addBankFileOption();

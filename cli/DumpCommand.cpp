@@ -11,9 +11,7 @@
 DumpCommand::DumpCommand(CLI::App& app)
     : Command(app, "dump", "Write a bank's dump (erase, write, erase, write) as raw System Exclusive bytes")
 {
-    m_command->add_option("--bank", m_row, "Bank row, 0 to 31 (31 is the firmware bank)")
-        ->required()
-        ->check(CLI::Range(0, static_cast<int>(BankSet::kRows) - 1));
+    addBankOption(*m_command, m_row)->required();
     m_command->add_option("--channel", m_channel, "MIDI channel, 0 to 15 (the firmware bank ignores it)")
         ->check(CLI::Range(0, 15));
     addBankFileOption();

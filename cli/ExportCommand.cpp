@@ -55,9 +55,7 @@ std::vector<std::uint8_t> deviceWave(const std::vector<std::uint8_t>& samples)
 ExportCommand::ExportCommand(CLI::App& app)
     : Command(app, "export", "Write a sample slot as a WAV file, or a firmware slot as a .syx file")
 {
-    m_command->add_option("--bank", m_row, "Bank row, 0 to 31 (31 is the firmware bank)")
-        ->required()
-        ->check(CLI::Range(0, static_cast<int>(BankSet::kRows) - 1));
+    addBankOption(*m_command, m_row)->required();
     m_command->add_option("--slot", m_slot, "Slot, 0 to 5 (0 to 1 in the firmware bank)")
         ->required()
         ->check(CLI::Range(0, 5));
@@ -68,11 +66,8 @@ ExportCommand::ExportCommand(CLI::App& app)
 int ExportCommand::run()
 {
     BankSet banks;
-    const std::uint16_t slots = banks.bank(m_row).getContentCount();
-    if (m_slot >= slots) {
-        std::cerr << "zylox: --slot " << m_slot << ": bank " << m_row << " has slots 0 to " << slots - 1 << '\n';
-        return 2;
-    }
+    if (const int status = checkSlot(banks, m_row, m_slot))
+        return status;
     // Opening replaces banks: take the row's bank only afterwards.
     if (const int status = openBankFile(banks))
         return status;

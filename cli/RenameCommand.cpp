@@ -11,9 +11,7 @@
 RenameCommand::RenameCommand(CLI::App& app)
     : Command(app, "rename", "Rename a bank, or one of its slots, and write the bank file")
 {
-    m_command->add_option("--bank", m_row, "Bank row, 0 to 31 (31 is the firmware bank)")
-        ->required()
-        ->check(CLI::Range(0, static_cast<int>(BankSet::kRows) - 1));
+    addBankOption(*m_command, m_row)->required();
     m_command->add_option("--slot", m_slot, "Slot to rename instead of the bank, 0 to 5 (0 to 1 in the firmware bank)")
         ->check(CLI::Range(0, 5));
     m_command->add_option("name", m_name, "The new name")->required();
@@ -25,11 +23,9 @@ RenameCommand::RenameCommand(CLI::App& app)
 int RenameCommand::run()
 {
     BankSet banks;
-    IBank& bank = banks.bank(m_row);
-    if (m_slot && *m_slot >= bank.getContentCount()) {
-        std::cerr << "zylox: --slot: " << *m_slot << " is not a slot of bank " << m_row << " (0 to "
-                  << bank.getContentCount() - 1 << ")\n";
-        return 2;
+    if (m_slot) {
+        if (const int status = checkSlot(banks, m_row, *m_slot))
+            return status;
     }
     if (const int status = openBankFile(banks))
         return status;

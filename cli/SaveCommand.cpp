@@ -9,8 +9,7 @@ SaveCommand::SaveCommand(CLI::App& app)
     : Command(app, "save", "Write one bank, or all banks, to a bank file")
 {
     CLI::Option_group* which = m_command->add_option_group("banks", "Which banks to write");
-    which->add_option("--bank", m_row, "Bank row, 0 to 31 (31 is the firmware bank)")
-        ->check(CLI::Range(0, static_cast<int>(BankSet::kRows) - 1));
+    addBankOption(*which, m_row);
     which->add_flag("--all", m_all, "All 32 banks, one track each");
     which->require_option(1);
     addBankFileOption();

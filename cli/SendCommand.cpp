@@ -16,8 +16,7 @@ SendCommand::SendCommand(CLI::App& app)
     : Command(app, "send", "Transmit a bank, or all banks, to the device over a MIDI output")
 {
     m_command->add_option("--port", m_port, "MIDI output index, as `zylox ports` lists them")->required();
-    auto* bank = m_command->add_option("--bank", m_row, "Bank row, 0 to 31 (31 is the firmware bank)")
-                     ->check(CLI::Range(0, static_cast<int>(BankSet::kRows) - 1));
+    auto* bank = addBankOption(*m_command, m_row);
     auto* all = m_command->add_flag("--all", m_all, "All 32 banks in row order (takes close to an hour)");
     bank->excludes(all);
     m_command->add_option("--channel", m_channel, "MIDI channel, 0 to 15 (the firmware bank ignores it)")

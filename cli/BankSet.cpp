@@ -10,13 +10,6 @@
 #include <filesystem>
 #include <fstream>
 
-BankSet::BankSet()
-{
-    m_banks.reserve(kRows);
-    for (std::size_t row = 0; row < kRows; ++row)
-        m_banks.push_back(factoryBank(row));
-}
-
 std::unique_ptr<IBank> BankSet::factoryBank(std::size_t row)
 {
     if (row < factory::kSoundBankCount)
@@ -24,11 +17,24 @@ std::unique_ptr<IBank> BankSet::factoryBank(std::size_t row)
     return std::make_unique<CFirmware>();
 }
 
-std::vector<IBank*> BankSet::banks() const
+unsigned BankSet::slotCount(std::size_t row)
+{
+    return row < factory::kSoundBankCount ? factory::kSoundSlotCount : factory::kFirmwareContentCount;
+}
+
+IBank& BankSet::bank(std::size_t row)
+{
+    std::unique_ptr<IBank>& bank = m_banks.at(row);
+    if (!bank)
+        bank = factoryBank(row);
+    return *bank;
+}
+
+std::vector<IBank*> BankSet::banks()
 {
     std::vector<IBank*> all;
-    for (const auto& bank : m_banks)
-        all.push_back(bank.get());
+    for (std::size_t row = 0; row < kRows; ++row)
+        all.push_back(&bank(row));
     return all;
 }
 

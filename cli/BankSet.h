@@ -2,21 +2,23 @@
 
 #include "model/IBank.h"
 
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
 
 // The 32 banks every command works on, in the editor's rows: rows 0 to 30 the sound banks, row 31
-// the firmware bank. A new set holds the factory banks.
+// the firmware bank. A new set holds the factory banks; each is built from the factory data only
+// when a command first asks for it, so a command pays for the banks it touches and no more.
 class BankSet {
 public:
     static constexpr std::size_t kRows = 32;
 
-    BankSet();
-
     // The factory bank of a row (0 to 31), owned by the caller.
     static std::unique_ptr<IBank> factoryBank(std::size_t row);
+    // The slots a bank of that row has, without building it.
+    static unsigned slotCount(std::size_t row);
 
     // Opens a bank file onto the set as the editor does: a 32-bank file replaces every row, a
     // one-bank file the row of the bank it holds (a firmware bank's file row 31). On false the set
@@ -24,11 +26,10 @@ public:
     bool open(const std::string& path, std::string& reason);
 
     // Every bank in row order, still owned by the set.
-    std::vector<IBank*> banks() const;
-    IBank& bank(std::size_t row) { return *m_banks.at(row); }
-    const IBank& bank(std::size_t row) const { return *m_banks.at(row); }
-    std::size_t size() const { return m_banks.size(); }
+    std::vector<IBank*> banks();
+    IBank& bank(std::size_t row);
+    std::size_t size() const { return kRows; }
 
 private:
-    std::vector<std::unique_ptr<IBank>> m_banks;
+    std::array<std::unique_ptr<IBank>, kRows> m_banks;
 };

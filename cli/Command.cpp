@@ -1,6 +1,7 @@
 #include "cli/Command.h"
 
 #include "cli/BankSet.h"
+#include "model/BankNumber.h"
 
 #include <CLI/CLI.hpp>
 
@@ -24,16 +25,50 @@ int Command::fail(const std::string& subject, const std::string& reason)
 
 CLI::Option* Command::addBankOption(CLI::App& to, std::size_t& row)
 {
-    return to.add_option("--bank", row, "Bank row, 0 to 31 (31 is the firmware bank)")
-        ->check(CLI::Range(0, static_cast<int>(BankSet::kRows) - 1));
+    return to.add_option("--bank", row, "Bank: S01 to S31 or FW as the editor shows it, or its row 0 to 31")
+        ->type_name("BANK")
+        ->transform(bankRow());
 }
 
-int Command::checkSlot(const BankSet& banks, std::size_t row, unsigned slot)
+CLI::Validator Command::bankRow()
 {
-    const unsigned slots = banks.bank(row).getContentCount();
+    return CLI::Validator(
+        [](std::string& text) -> std::string {
+            const std::optional<std::uint16_t> row = BankNumber::row(text);
+            if (!row)
+                return "no bank " + text + " (banks are S01 to S31 and FW, or rows 0 to 31)";
+            text = std::to_string(*row);
+            return {};
+        },
+        "S01..S31|FW|0..31");
+}
+
+CLI::Option* Command::addChannelOption(CLI::App& to, std::uint16_t& deviceChannel)
+{
+    return to
+        .add_option_function<unsigned>(
+            "--channel", [&deviceChannel](const unsigned& channel) { deviceChannel = static_cast<std::uint16_t>(channel - 1); },
+            "MIDI channel, 1 to 16 as in the editor (default 1; the firmware bank ignores it)")
+        ->type_name("CHANNEL")
+        ->check(CLI::Validator(
+            [](std::string& text) -> std::string {
+                if (text == "0")
+                    return "channels count from 1, as in the editor (1 to 16): the old --channel 0 is now --channel 1";
+                unsigned channel = 0;
+                if (!CLI::detail::lexical_cast(text, channel) || channel < 1 || channel > 16)
+                    return "no channel " + text + " (channels are 1 to 16)";
+                return {};
+            },
+            "1..16"));
+}
+
+int Command::checkSlot(std::size_t row, unsigned slot)
+{
+    const unsigned slots = BankSet::slotCount(row);
     if (slot < slots)
         return 0;
-    std::cerr << "zylox: --slot " << slot << ": bank " << row << " has slots 0 to " << slots - 1 << '\n';
+    std::cerr << "zylox: --slot " << slot << ": bank " << BankNumber::of(static_cast<std::uint16_t>(row))
+              << " has slots 0 to " << slots - 1 << '\n';
     return 2;
 }
 

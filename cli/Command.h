@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace CLI {
 class App;
 class Option;
+class Validator;
 }
 class BankSet;
 
@@ -27,10 +29,15 @@ protected:
     // Writes "zylox: <subject>: <reason>" to standard error and returns the failure status 1.
     static int fail(const std::string& subject, const std::string& reason);
 
-    // Adds --bank, a row of the bank set, to the command or to one of its option groups.
+    // Adds --bank, a row of the bank set, to the command or to one of its option groups. It takes
+    // the number the editor shows (S01 to S31, FW) as well as the row (0 to 31).
     static CLI::Option* addBankOption(CLI::App& to, std::size_t& row);
+    // Turns a bank as the editor shows it (S05, FW) into its row; anything else is refused.
+    static CLI::Validator bankRow();
+    // Adds --channel, 1 to 16 as in the editor; stores the channel as the device counts it, 0 to 15.
+    static CLI::Option* addChannelOption(CLI::App& to, std::uint16_t& deviceChannel);
     // A slot number beyond the bank of that row is a wrong command line: 0, or 2 after saying so.
-    static int checkSlot(const BankSet& banks, std::size_t row, unsigned slot);
+    static int checkSlot(std::size_t row, unsigned slot);
 
     // Adds --in: a bank file opened onto the factory banks before the command runs.
     void addBankFileOption();

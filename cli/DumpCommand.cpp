@@ -12,8 +12,7 @@ DumpCommand::DumpCommand(CLI::App& app)
     : Command(app, "dump", "Write a bank's dump (erase, write, erase, write) as raw System Exclusive bytes")
 {
     addBankOption(*m_command, m_row)->required();
-    m_command->add_option("--channel", m_channel, "MIDI channel, 0 to 15 (the firmware bank ignores it)")
-        ->check(CLI::Range(0, 15));
+    addChannelOption(*m_command, m_channel);
     addBankFileOption();
     m_command->add_option("-o,--output", m_output, "The .syx file to write")->required();
 }
@@ -24,7 +23,7 @@ int DumpCommand::run()
     if (const int status = openBankFile(banks))
         return status;
     std::vector<std::uint8_t> bytes;
-    for (const CEvent* event : banks.bank(m_row).createEvents(static_cast<std::uint16_t>(m_channel))) {
+    for (const CEvent* event : banks.bank(m_row).createEvents(m_channel)) {
         const std::vector<std::uint8_t>& message = event->getData();
         bytes.insert(bytes.end(), message.begin(), message.end());
     }

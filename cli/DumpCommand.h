@@ -3,6 +3,7 @@
 #include "cli/Command.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 // `zylox dump`: the bank's four flash messages, in sending order, back to back in one file.
@@ -14,6 +15,6 @@ public:
 
 private:
     std::size_t m_row = 0;
-    unsigned m_channel = 0;
+    std::uint16_t m_channel = 0;
     std::string m_output;
 };

@@ -29,7 +29,7 @@ ImportCommand::ImportCommand(CLI::App& app)
 int ImportCommand::run()
 {
     BankSet banks;
-    if (const int status = checkSlot(banks, m_row, m_slot))
+    if (const int status = checkSlot(m_row, m_slot))
         return status;
     // Opening replaces banks: take the row's bank only afterwards.
     if (const int status = openBankFile(banks))

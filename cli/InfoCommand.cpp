@@ -2,6 +2,7 @@
 
 #include "cli/BankSet.h"
 #include "content/CContent.h"
+#include "model/BankNumber.h"
 
 #include <CLI/CLI.hpp>
 
@@ -30,7 +31,7 @@ std::string field(const std::string& text)
 } // namespace
 
 InfoCommand::InfoCommand(CLI::App& app)
-    : Command(app, "info", "List the banks: row, index, name, then each slot's label, name and length in bytes")
+    : Command(app, "info", "List the banks: row, number (S01 to S31, FW), index, name, then each slot's label, name and length in bytes")
 {
     addBankFileOption();
 }
@@ -42,7 +43,8 @@ int InfoCommand::run()
         return status;
     for (std::size_t row = 0; row < banks.size(); ++row) {
         const IBank& bank = banks.bank(row);
-        std::cout << row << '\t' << bank.getIndex() << '\t' << field(bank.getName());
+        std::cout << row << '\t' << BankNumber::of(static_cast<std::uint16_t>(row)) << '\t' << bank.getIndex() << '\t'
+                  << field(bank.getName());
         for (std::uint16_t slot = 0; slot < bank.getContentCount(); ++slot) {
             const CContent* content = bank.getContent(slot);
             std::cout << '\t' << field(bank.getContentLabel(slot)) << '\t' << field(bank.getContentName(slot))

@@ -2,8 +2,8 @@
 
 #include "cli/Command.h"
 
-// `zylox info`: one line per bank, tab-separated: row, index, name, then label, name and byte
-// length of each slot.
+// `zylox info`: one line per bank, tab-separated: row, the number the editor shows, index, name,
+// then label, name and byte length of each slot.
 class InfoCommand : public Command {
 public:
     explicit InfoCommand(CLI::App& app);

@@ -24,7 +24,7 @@ int RenameCommand::run()
 {
     BankSet banks;
     if (m_slot) {
-        if (const int status = checkSlot(banks, m_row, *m_slot))
+        if (const int status = checkSlot(m_row, *m_slot))
             return status;
     }
     if (const int status = openBankFile(banks))

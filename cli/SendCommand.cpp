@@ -19,8 +19,7 @@ SendCommand::SendCommand(CLI::App& app)
     auto* bank = addBankOption(*m_command, m_row);
     auto* all = m_command->add_flag("--all", m_all, "All 32 banks in row order (takes close to an hour)");
     bank->excludes(all);
-    m_command->add_option("--channel", m_channel, "MIDI channel, 0 to 15 (the firmware bank ignores it)")
-        ->check(CLI::Range(0, 15));
+    addChannelOption(*m_command, m_channel);
     addBankFileOption();
     m_command->add_flag("--yes", m_yes, "Send all banks without asking");
     m_command->callback([this, bank, all] {
@@ -56,7 +55,7 @@ int SendCommand::run()
     if (m_all && !m_yes) {
         std::int64_t estimate = 0;
         for (IBank* bank : chosen)
-            estimate += WrapperZQMidiInterface::estimateSeconds(bank->createEvents(static_cast<std::uint16_t>(m_channel)));
+            estimate += WrapperZQMidiInterface::estimateSeconds(bank->createEvents(m_channel));
         if (!confirmAll(estimate))
             return fail("all banks", "not confirmed, nothing sent");
     }

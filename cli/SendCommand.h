@@ -3,6 +3,7 @@
 #include "cli/Command.h"
 
 #include <cstddef>
+#include <cstdint>
 
 // `zylox send`: transmits one bank or all 32 to a MIDI output exactly as the editor does.
 class SendCommand : public Command {
@@ -18,6 +19,6 @@ private:
     unsigned m_port = 0;
     std::size_t m_row = 0;
     bool m_all = false;
-    unsigned m_channel = 0;
+    std::uint16_t m_channel = 0;
     bool m_yes = false;
 };

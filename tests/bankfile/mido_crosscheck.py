@@ -50,8 +50,8 @@ def main():
         zylox(folder, "rename", "--bank", "4", "Dry Kit", "-o", "dry.mid")
         zylox(folder, "rename", "--bank", "4", "--slot", "3", "Rim 2", "--in", "dry.mid", "-o", "s05.mid")
         zylox(folder, "save", "--all", "--in", "s05.mid", "-o", "all.mid")
-        # Row, index, bank name, then label, name and length of each slot; row 4 as renamed above.
-        names = [[fields[2]] + fields[4::3] for fields in
+        # Row, number, index, bank name, then label, name and length of each slot; row 4 as renamed above.
+        names = [[fields[3]] + fields[5::3] for fields in
                  (line.split("\t") for line in zylox(folder, "info").splitlines())]
         names[4][0], names[4][4] = "Dry Kit", "Rim 2"
         dumps = [dump(folder, row) for row in range(32)]

@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -491,10 +492,14 @@ void CEditor::openContent(int tag)
     // refusal can be told to the user while the slot stays as it was.
     const CContent* content = bank.getContent(slot);
     const std::unique_ptr<CContent> trial(content != nullptr ? content->clone() : nullptr);
-    if (trial && trial->load(path.c_str()))
+    const audio::ImportResult result = trial ? trial->load(path.c_str()) : audio::ImportResult{};
+    if (result) {
         bank.loadContent(slot, path.c_str());
-    else if (trial)
+        const std::string fileName = std::filesystem::path(path).filename().string();
+        m_ui->text_status->setText(text(result.describe(fileName, bank.getContentLabel(slot))));
+    } else if (trial) {
         alert(IDialogs::AlertStyle::Critical, "Import Failed", "The file could not be read.", "OK");
+    }
     m_bankTable->reloadData();
     updateContentView();
 }

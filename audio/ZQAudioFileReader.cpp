@@ -172,6 +172,7 @@ bool ZQAudioFileReader::readWave(audio::sample& sample, std::size_t maxBytes)
         seek(start);
         return false;
     }
+    m_dataLength = std::min<std::uint64_t>(length, remaining());
     std::uint64_t count = (maxBytes != 0 && maxBytes <= length) ? maxBytes : length;
     sample.resize(static_cast<std::size_t>(std::min(count, remaining())));
     readBuffer(sample);
@@ -225,7 +226,9 @@ bool ZQAudioFileReader::readAiff(std::uint32_t& offset, std::uint32_t& blockSize
     const std::uint64_t body = length < 8 ? 0 : length - 8;
     const std::uint64_t limited = (maxBytes != 0 && maxBytes <= body) ? maxBytes : body;
     std::uint64_t count = 0;
+    m_dataLength = 0;
     if (offset < limited && skip(offset)) {
+        m_dataLength = std::min(body - offset, remaining());
         count = std::min(limited - offset, remaining());
     }
     sample.resize(static_cast<std::size_t>(count));

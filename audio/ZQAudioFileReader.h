@@ -35,6 +35,7 @@ public:
     std::uint32_t m_formType = 0;      // four-character code of bytes 8 to 11
     std::uint16_t m_formatTag = 0;     // WAV "fmt " format code; 0 for other files
     std::uint16_t m_subFormatTag = 0;  // format code inside an extensible WAV's sub-format; else 0
+    std::uint64_t m_dataLength = 0;    // sample data bytes the file holds, read or not; set by read
 
 private:
     void probeHeader();

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 
@@ -47,12 +48,14 @@ int ImportCommand::run()
     }
     // The bank only names the slot when the import took; a trial on a copy tells whether it will.
     const std::unique_ptr<CContent> trial(bank.getContent(slot)->clone());
-    if (!trial->load(m_source.c_str()))
+    const audio::ImportResult result = trial->load(m_source.c_str());
+    if (!result)
         return fail(m_source, trial->isSample() ? "holds no sound" : "holds no System Exclusive message");
     bank.loadContent(slot, m_source.c_str());
 
     std::string reason;
     if (!BankFileOutput::write(banks, m_all, m_row, m_output, reason))
         return fail(m_output, reason);
+    std::cout << result.describe(std::filesystem::path(m_source).filename().string(), bank.getContentLabel(slot)) << '\n';
     return 0;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "audio/ImportResult.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
@@ -13,8 +15,9 @@ public:
     CContent& operator=(const CContent&) = delete;
 
     virtual CContent* clone() const = 0;
-    // Replaces the bytes from a file; on false the bytes are unchanged.
-    virtual bool load(const char* path) = 0;
+    // Replaces the bytes from a file and says what it did; when nothing was imported the bytes
+    // are unchanged.
+    virtual audio::ImportResult load(const char* path) = 0;
     virtual bool isSample() const = 0;
     virtual void print(std::ostream& out, bool dumpData) const;
     virtual CContent* cloneOf(const CContent& other) const = 0;

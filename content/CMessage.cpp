@@ -53,18 +53,18 @@ CContent* CMessage::clone() const
     return new CMessage(*this);
 }
 
-bool CMessage::load(const char* path)
+audio::ImportResult CMessage::load(const char* path)
 {
     // C streams: a directory or a read error is an end of file here, never an exception.
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path, "rb"), &std::fclose);
     if (!file)
-        return false;
+        return {};
 
     int byte = std::fgetc(file.get());
     while (byte != EOF && byte != kSysExStart)
         byte = std::fgetc(file.get());
     if (byte == EOF)
-        return false;
+        return {};
     for (int skipped = 0; skipped < kSkippedHeaderBytes && byte != EOF; ++skipped)
         byte = std::fgetc(file.get());
 
@@ -73,10 +73,10 @@ bool CMessage::load(const char* path)
         message.push_back(static_cast<std::uint8_t>(byte));
         if (byte == kSysExEnd) {
             m_data = std::move(message);
-            return true;
+            return {audio::ImportResult::Kind::Message, m_data.size(), m_data.size()};
         }
     }
-    return false;
+    return {};
 }
 
 void CMessage::print(std::ostream& out, bool dumpData) const

@@ -21,7 +21,7 @@ public:
 
     CContent* clone() const override;
     // Takes the first System Exclusive message of a file, without the three bytes after its 0xF0.
-    bool load(const char* path) override;
+    audio::ImportResult load(const char* path) override;
     bool isSample() const override { return false; }
     void print(std::ostream& out, bool dumpData) const override;
     CContent* cloneOf(const CContent& other) const override;

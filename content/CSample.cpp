@@ -14,7 +14,7 @@ CContent* CSample::clone() const
     return new CSample(*this);
 }
 
-bool CSample::load(const char* path)
+audio::ImportResult CSample::load(const char* path)
 {
     return audio::importSlot(path, m_data);
 }

@@ -11,7 +11,7 @@ public:
 
     CContent* clone() const override;
     // Imports a sound file into the sample, keeping its length.
-    bool load(const char* path) override;
+    audio::ImportResult load(const char* path) override;
     bool isSample() const override { return true; }
     void print(std::ostream& out, bool dumpData) const override;
     CContent* cloneOf(const CContent& other) const override;

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)probe.isPcmFile();
     }
     std::vector<std::uint8_t> slot(32768, 0x11);
-    const bool imported = audio::importSlot(path.c_str(), slot);
+    const bool imported = static_cast<bool>(audio::importSlot(path.c_str(), slot));
     if (slot.size() != 32768 || slot.front() != (imported ? 0x80 : 0x11)) {
         std::abort();
     }

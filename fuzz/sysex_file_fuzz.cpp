@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& path = file.write(data, size);
     const std::vector<std::uint8_t> before = {0xF0, 0x7D, 0x01, 0xF7};
     CMessage message(before.data(), before.size());
-    const bool loaded = message.load(path.c_str());
+    const bool loaded = static_cast<bool>(message.load(path.c_str()));
     const std::vector<std::uint8_t>& after = message.getData();
     const bool whole = after.size() >= 2 && after.front() == 0xF0 && after.back() == 0xF7;
     if (loaded ? !whole : after != before) {

@@ -4,6 +4,7 @@
 #include <QComboBox>
 
 #include <filesystem>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -123,16 +124,18 @@ TEST_F(EditorTest, ImportTakesPcmAndRawFilesAndKeepsTheSlotOnCompressedOrUnreada
     const std::string compressed = "critical|Wrong File Format|ZYLOX626Editor supports only pcm (no compression) "
                                    "formats (*.aif or *.wav).|OK|";
     const std::string unreadable = "critical|Import Failed|The file could not be read.|OK|";
-    // Each file with the alert it brings, none when the slot takes it.
-    const std::pair<std::string, std::string> cases[] = {
-        {make("kick.wav", "sox -n -r 44100 -c 2 -b 16", "synth 0.2 sine 60"), ""},
-        {make("clap.aifc", "sox -n -r 22050 -c 1 -b 16 -t aifc", "synth 0.1 noise"), compressed},
-        {make("notes.txt", "printf 'plain text, taken as samples' >"), ""},
-        {make("empty.wav", ": >"), unreadable},
-        {path("gone.wav"), unreadable},
+    // Each file with the alert it brings, none when the slot takes it, and the status line after it.
+    const std::string kick = "kick.wav: 0.20 s, padded to 0.74 s with silence";
+    const std::string notes = "notes.txt: 28 bytes of raw device data, padded to 0.74 s with silence";
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {make("kick.wav", "sox -n -r 44100 -c 2 -b 16", "synth 0.2 sine 60"), "", kick},
+        {make("clap.aifc", "sox -n -r 22050 -c 1 -b 16 -t aifc", "synth 0.1 noise"), compressed, kick},
+        {make("notes.txt", "printf 'plain text, taken as samples' >"), "", notes},
+        {make("empty.wav", ": >"), unreadable, notes},
+        {path("gone.wav"), unreadable, notes},
     };
     const Bytes factory = imageOf(editor->defaultBank(4));
-    for (const auto& [file, alert] : cases) {
+    for (const auto& [file, alert, status] : cases) {
         SCOPED_TRACE(file);
         const std::string name = alert.empty() ? std::filesystem::path(file).filename().string()
                                                : editor->workBank(4).getContentName(2);
@@ -146,6 +149,7 @@ TEST_F(EditorTest, ImportTakesPcmAndRawFilesAndKeepsTheSlotOnCompressedOrUnreada
         const Bytes after = editor->workBank(4).getContent(2)->getData();
         EXPECT_EQ(after.size(), before.size());
         EXPECT_EQ(after == before, !alert.empty());
+        EXPECT_EQ(textOf("text_status"), status);
     }
     const Bytes raw = editor->workBank(4).getContent(2)->getData();
     EXPECT_EQ(std::string(raw.begin() + 1, raw.begin() + 10), "lain text");

@@ -217,9 +217,29 @@ TEST_F(SoundImport, SlotIsFilledFadedAndFollowedBySilenceOrKeptWhenNothingIsDeli
     for (const auto& [path, imported, expected] : cases) {
         SCOPED_TRACE(path);
         Bytes slot(expected.size(), 0x11);
-        EXPECT_EQ(audio::importSlot(path.c_str(), slot), imported);
+        EXPECT_EQ(static_cast<bool>(audio::importSlot(path.c_str(), slot)), imported);
         EXPECT_EQ(slot, expected);
     }
+}
+
+TEST_F(SoundImport, SaysHowLongTheSoundIsAndWhetherItWasCutOrPaddedToFitTheSlot)
+{
+    const std::tuple<std::string, std::size_t, std::string> cases[] = {
+        {folder.sox(Bytes(133182 * 4, 0x10), "-r 44100 -c 2 -b 16 -e signed-integer", "kick.wav"), 8192,
+         "kick.wav: 3.02 s, cut to 0.25 s to fit CLOSED HI HAT"},
+        {folder.sox(Bytes(9041 * 3, 0x10), "-r 22050 -c 1 -b 24 -e signed-integer", "snare.aiff"), 24576,
+         "snare.aiff: 0.41 s, padded to 0.74 s with silence"},
+        {folder.sox(Bytes(8192, 0x90), "-r 33000 -c 1 -b 8 -e unsigned-integer", "exact.wav"), 8192,
+         "exact.wav: 0.25 s, fills CLOSED HI HAT exactly"},
+        {folder.write("notes.txt", Bytes(10000, 'x')), 8192, "notes.txt: 10,000 bytes of raw device data, cut to 0.25 s to fit CLOSED HI HAT"},
+        {folder.write("short.raw", Bytes(100, 'x')), 32768, "short.raw: 100 bytes of raw device data, padded to 0.99 s with silence"},
+    };
+    for (const auto& [path, slotLength, line] : cases) {
+        Bytes slot(slotLength, 0x80);
+        EXPECT_EQ(audio::importSlot(path.c_str(), slot).describe(path.substr(path.rfind('/') + 1), "CLOSED HI HAT"), line);
+    }
+    const audio::ImportResult message{audio::ImportResult::Kind::Message, 131078, 131078};
+    EXPECT_EQ(message.describe("os.syx", "OS"), "os.syx: System Exclusive message of 131,078 bytes into OS");
 }
 
 } // namespace

@@ -165,6 +165,7 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     Bytes expected(8192, 0x80);
     ASSERT_TRUE(audio::importSlot(m_folder.file("in/kick.wav").c_str(), expected));
     ASSERT_EQ(zylox("import --bank 4 --slot 1 in/kick.wav -o out.mid"), 0) << m_err;
+    EXPECT_EQ(m_out, "kick.wav: 0.30 s, cut to 0.25 s to fit CLOSED HI HAT\n");
     ASSERT_EQ(zylox("info --in out.mid"), 0) << m_err;
     EXPECT_TRUE(rows()[4].starts_with("4\tS05\t4\tS05\tOPEN HI HAT\tOPEN HI HAT\t24576\tCLOSED HI HAT\tkick.wav\t8192\t"));
     ASSERT_EQ(zylox("export --bank 4 --slot 1 --in out.mid -o slot.wav"), 0) << m_err;
@@ -188,6 +189,7 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     EXPECT_EQ(slice("raw.wav", 44, 3), (Bytes{0x80, 'x', 'x'}));
     m_folder.write("os.syx", {0x00, 0xF0, 0x00, 0x20, 0x33, 0x31, 0x7F, 0x38, 0x10, 0x01, 0xF7, 0x33});
     ASSERT_EQ(zylox("import --bank 31 --slot 1 os.syx -o fw.mid"), 0) << m_err;
+    EXPECT_EQ(m_out, "os.syx: System Exclusive message of 7 bytes into OS\n");
     ASSERT_EQ(zylox("export --bank 31 --slot 1 --in fw.mid -o out.syx"), 0) << m_err;
     EXPECT_EQ(read("out.syx"), (Bytes{0xF0, 0x31, 0x7F, 0x38, 0x10, 0x01, 0xF7}));
 }

@@ -43,7 +43,7 @@ TEST(SysExImport, TakesTheFirstMessageWithoutItsThreeHeaderBytesOrRefusesAndKeep
     for (const auto& [file, expected] : cases) {
         SCOPED_TRACE(::testing::PrintToString(file));
         CMessage message(original.data(), original.size());
-        EXPECT_EQ(message.load(folder.write("in.syx", file).c_str()), expected != original);
+        EXPECT_EQ(static_cast<bool>(message.load(folder.write("in.syx", file).c_str())), expected != original);
         EXPECT_EQ(message.getData(), expected);
     }
     CMessage message(original.data(), original.size());

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace audio {
+
+// What an import did to a slot, so the user hears of a sound cut short or padded out.
+struct ImportResult {
+    enum class Kind { None, Sound, Raw, Message };
+
+    Kind kind = Kind::None;     // None: nothing was imported and the slot is unchanged
+    std::size_t length = 0;     // what the file holds, in device bytes (33,000 per second) or message bytes
+    std::size_t slotLength = 0; // the slot's length in bytes
+
+    explicit operator bool() const { return kind != Kind::None; }
+    bool cut() const { return kind != Kind::Message && length > slotLength; }
+    bool padded() const { return kind != Kind::Message && length < slotLength; }
+
+    // One line for the status line and `zylox import`, for example
+    // "kick.wav: 3.02 s, cut to 0.25 s to fit CLOSED HI HAT".
+    std::string describe(const std::string& fileName, const std::string& slotLabel) const;
+};
+
+} // namespace audio

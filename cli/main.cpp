@@ -2,10 +2,13 @@
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/PlayCommand.h"
 #include "cli/PortsCommand.h"
 #include "cli/RenameCommand.h"
 #include "cli/SaveCommand.h"
 #include "cli/SendCommand.h"
+
+#include "playback/AlsaSoundOutput.h"
 
 #include <CLI/CLI.hpp>
 
@@ -30,6 +33,7 @@ int main(int argc, char** argv)
     commands.push_back(std::make_unique<ExportCommand>(app));
     commands.push_back(std::make_unique<PortsCommand>(app));
     commands.push_back(std::make_unique<SendCommand>(app));
+    commands.push_back(std::make_unique<PlayCommand>(app, [] { return std::make_unique<AlsaSoundOutput>(); }));
 
     try {
         app.parse(argc, argv);

@@ -129,6 +129,7 @@ TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWr
         {"import --bank 4 --slot 0 empty.wav -o out.mid", "empty.wav: holds no sound"},
         {"import --bank 4 --slot 0 missing.wav -o out.mid", "missing.wav: No such file or directory"},
         {"import --bank 31 --slot 0 plain.txt -o out.mid", "plain.txt: holds no System Exclusive message"},
+        {"play --bank FW --slot 1", "FW OS: holds a System Exclusive message, not a sound"},
     };
     for (const auto& [command, message] : failures) {
         EXPECT_EQ(zylox(command), 1) << command;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// The system's sound output, for listening to a slot as the device would sound it: 8-bit unsigned
+// mono samples (0x80 is silence) at 33,000 per second. One sound plays at a time.
+class ISoundOutput {
+public:
+    static constexpr unsigned kSampleRate = 33000;
+
+    // Called once per play when it ends: true when every sample was played, false when it was
+    // stopped or the output failed. It may come on a thread of the output's own.
+    using EndHandler = std::function<void(bool played)>;
+
+    virtual ~ISoundOutput() = default;
+
+    // Empty when there is an output to play on; otherwise why there is none, in words for the user.
+    virtual std::string unavailableReason() const = 0;
+    // Stops what is playing, then plays these samples without waiting for them.
+    virtual void play(std::vector<std::uint8_t> samples, EndHandler onEnd) = 0;
+    // Ends what is playing at once; nothing happens when nothing plays.
+    virtual void stop() = 0;
+};

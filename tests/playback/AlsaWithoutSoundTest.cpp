@@ -1,0 +1,29 @@
+#include "playback/AlsaSoundOutput.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <future>
+#include <vector>
+
+namespace {
+
+// Without its configuration ALSA can open no device, exactly as on a machine without sound
+// support; the test runs in a process of its own, before ALSA reads any configuration.
+TEST(AlsaSoundOutputWithoutSound, SaysWhyAndEndsEveryPlayAtOnceUnheard)
+{
+    setenv("ALSA_CONFIG_PATH", "/nonexistent/alsa.conf", 1);
+    AlsaSoundOutput output;
+    EXPECT_TRUE(output.unavailableReason().starts_with("No sound output: the ALSA device \"default\" cannot be opened ("))
+        << output.unavailableReason();
+
+    for (int play = 0; play < 2; ++play) {
+        std::promise<bool> ended;
+        output.play(std::vector<std::uint8_t>(33000, 0x80), [&ended](bool played) { ended.set_value(played); });
+        EXPECT_FALSE(ended.get_future().get());
+    }
+    output.stop();
+    output.stop();
+}
+
+} // namespace

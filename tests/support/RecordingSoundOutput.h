@@ -1,0 +1,47 @@
+#pragma once
+
+#include "playback/ISoundOutput.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+// A sound output that plays nothing: it records every sound it is given and ends a play only when
+// told to (finish) or stopped, calling the end handler on the caller's thread.
+class RecordingSoundOutput : public ISoundOutput {
+public:
+    // An empty reason: an output exists.
+    explicit RecordingSoundOutput(std::string unavailableReason = {})
+        : m_unavailableReason(std::move(unavailableReason))
+    {
+    }
+
+    std::string unavailableReason() const override { return m_unavailableReason; }
+    void play(std::vector<std::uint8_t> samples, EndHandler onEnd) override
+    {
+        stop();
+        played.push_back(std::move(samples));
+        m_onEnd = std::move(onEnd);
+    }
+    void stop() override { end(false); }
+
+    // The sound now playing has been heard to its end.
+    void finish() { end(true); }
+    bool playing() const { return static_cast<bool>(m_onEnd); }
+
+    // Every sound given to play, in order.
+    std::vector<std::vector<std::uint8_t>> played;
+
+private:
+    void end(bool heard)
+    {
+        EndHandler onEnd = std::move(m_onEnd);
+        m_onEnd = nullptr;
+        if (onEnd)
+            onEnd(heard);
+    }
+
+    std::string m_unavailableReason;
+    EndHandler m_onEnd;
+};

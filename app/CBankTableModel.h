@@ -7,7 +7,8 @@
 
 class IBank;
 
-// The bank table's data source: one row per visible bank, showing the working bank's name.
+// The bank table's data source: one row per visible bank, showing its number ("S05", "FW") and the
+// working bank's name.
 class CBankTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:

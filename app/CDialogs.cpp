@@ -48,16 +48,16 @@ IDialogs::AlertReply CDialogs::runAlert(const Alert& alert)
     return box.clickedButton() == defaultButton ? AlertReply::Default : AlertReply::Alternate;
 }
 
-std::string CDialogs::runOpenPanel(const std::vector<std::string>& fileTypes)
+std::string CDialogs::runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder)
 {
-    QFileDialog dialog(QApplication::activeWindow());
+    QFileDialog dialog(QApplication::activeWindow(), QString(), QFile::decodeName(QByteArray::fromStdString(folder)));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(nameFilters(fileTypes));
     return runFileDialog(dialog);
 }
 
-std::string CDialogs::runSavePanel(const std::vector<std::string>& fileTypes)
+std::string CDialogs::runSavePanel(const std::vector<std::string>& fileTypes, const std::string& suggested)
 {
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -65,6 +65,8 @@ std::string CDialogs::runSavePanel(const std::vector<std::string>& fileTypes)
     dialog.setNameFilters(nameFilters(fileTypes));
     if (!fileTypes.empty())
         dialog.setDefaultSuffix(QString::fromStdString(fileTypes.front()));
+    if (!suggested.empty())
+        dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(suggested)));
     return runFileDialog(dialog);
 }
 

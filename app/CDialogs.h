@@ -6,7 +6,7 @@
 class CDialogs : public IDialogs {
 public:
     AlertReply runAlert(const Alert& alert) override;
-    std::string runOpenPanel(const std::vector<std::string>& fileTypes) override;
-    std::string runSavePanel(const std::vector<std::string>& fileTypes) override;
+    std::string runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder) override;
+    std::string runSavePanel(const std::vector<std::string>& fileTypes, const std::string& suggested) override;
     void beep() override;
 };

@@ -2,11 +2,15 @@
 
 #include "app/CAboutWindow.h"
 #include "app/CBankTableModel.h"
+#include "app/CBankTypeAhead.h"
+#include "app/CFilePanels.h"
+#include "app/CWindowMemory.h"
 #include "app/CTransmission.h"
 #include "audio/ZQAudioFileReader.h"
 #include "bankfile/WrapperZQMidiFile.h"
 #include "content/CContent.h"
 #include "midiio/WrapperZQMidiInterface.h"
+#include "model/BankNumber.h"
 #include "model/CFirmware.h"
 #include "model/CSound.h"
 #include "model/FactoryTables.h"
@@ -19,7 +23,6 @@
 #include <QItemSelectionModel>
 #include <QMetaObject>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -49,11 +52,13 @@ QString text(const std::string& value)
 
 } // namespace
 
-CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, QWidget* parent)
+CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& settings, QWidget* parent)
     : QMainWindow(parent)
     , m_dialogs(dialogs)
     , m_midiSystem(midiSystem)
+    , m_settings(settings)
     , m_ui(std::make_unique<Ui::EditorWindow>())
+    , m_panels(std::make_unique<CFilePanels>(dialogs, settings))
     , m_file(std::make_unique<WrapperZQMidiFile>())
 {
     for (std::uint16_t index = 0; index < factory::kSoundBankCount; ++index) {
@@ -76,6 +81,10 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, QWidget* parent)
     m_bankTable = new CBankTableModel(m_workBank, m_visibleBanks, this);
     m_ui->tableview_banks->setModel(m_bankTable);
     m_ui->tableview_banks->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_ui->tableview_banks->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    new CBankTypeAhead(*m_ui->tableview_banks);
+    m_memory = std::make_unique<CWindowMemory>(m_settings, *this, *m_ui->popup_out, *m_ui->popup_channel,
+                                               *radiobutton_options, *m_ui->splitter);
 
     m_progressTimer = new QTimer(this);
     m_progressTimer->setObjectName(QStringLiteral("timer_progress"));
@@ -144,13 +153,12 @@ void CEditor::awakeFromNib()
     Ui::EditorWindow& ui = *m_ui;
     ui.text_version->setText(QStringLiteral("Version ") + QStringLiteral(ZYLOX_VERSION));
     ui.text_status->setText(QString());
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
     ui.progress_out->hide();
     initPopUpButtons();
     enableMIDIButtons();
     ui.popup_channel->setCurrentIndex(0);
     ui.popup_out->setCurrentIndex(0);
+    m_memory->restore();
     button_playContents.setEnabled(false);
     selectRow(kStartRow);
     updateContentView();
@@ -222,9 +230,10 @@ bool CEditor::applicationShouldTerminate() const
 void CEditor::closeEvent(QCloseEvent* event)
 {
     // A window closed while banks are on their way would leave the program running unseen.
-    if (applicationShouldTerminate())
+    if (applicationShouldTerminate()) {
+        m_memory->keep();
         event->accept();
-    else
+    } else
         event->ignore();
 }
 
@@ -401,7 +410,7 @@ void CEditor::openBank()
     const int row = currentRow();
     if (row < 0)
         return;
-    const std::string path = m_dialogs.runOpenPanel(kBankFileTypes);
+    const std::string path = m_panels->open(CSettings::Folder::Open, kBankFileTypes);
     if (path.empty())
         return;
     const auto r = static_cast<std::size_t>(row);
@@ -454,7 +463,8 @@ void CEditor::saveBank()
     const int row = currentRow();
     if (row < 0)
         return;
-    const std::string path = m_dialogs.runSavePanel(kBankFileTypes);
+    const std::string suggested = allBanksChosen() ? "All banks" : BankNumber::of(static_cast<std::uint16_t>(row));
+    const std::string path = m_panels->save(kBankFileTypes, suggested + ".mid");
     if (path.empty())
         return;
     m_ui->button_save->setEnabled(false);
@@ -472,7 +482,7 @@ void CEditor::openContent(int tag)
         return;
     const auto slot = static_cast<std::uint16_t>(tag);
     IBank& bank = *m_workBank[static_cast<std::size_t>(row)];
-    const std::string path = m_dialogs.runOpenPanel({});
+    const std::string path = m_panels->open(CSettings::Folder::Import, {});
     if (path.empty())
         return;
 

@@ -11,7 +11,10 @@
 #include <vector>
 
 class CBankTableModel;
+class CFilePanels;
+class CSettings;
 class CTransmission;
+class CWindowMemory;
 class IBank;
 class WrapperZQMidiFile;
 class WrapperZQMidiInterface;
@@ -36,8 +39,8 @@ class CEditor : public QMainWindow {
 public:
     enum class State { Idle = 0, Send = 2, Receive = 3 };
 
-    // The dialogs and the MIDI system stay the caller's and must outlive the editor.
-    CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, QWidget* parent = nullptr);
+    // The dialogs, the MIDI system and the settings stay the caller's and must outlive the editor.
+    CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& settings, QWidget* parent = nullptr);
     ~CEditor() override;
 
     State state() const { return m_state; }
@@ -93,7 +96,10 @@ private:
 
     IDialogs& m_dialogs;
     ZQMidiSystem& m_midiSystem;
+    CSettings& m_settings;
     std::unique_ptr<Ui::EditorWindow> m_ui;
+    std::unique_ptr<CFilePanels> m_panels;
+    std::unique_ptr<CWindowMemory> m_memory;
 
     // Outlets for the slot rows and the bank options; the layout gives them their rows.
     CCellMatrix<QLabel> textfield_contentLabels;

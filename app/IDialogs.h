@@ -23,7 +23,9 @@ public:
     virtual AlertReply runAlert(const Alert& alert) = 0;
     // fileTypes are extensions without the dot; an empty list allows any file.
     // Both return the chosen path, or an empty string when the user cancelled.
-    virtual std::string runOpenPanel(const std::vector<std::string>& fileTypes) = 0;
-    virtual std::string runSavePanel(const std::vector<std::string>& fileTypes) = 0;
+    // The open panel starts in folder (empty: wherever the desktop starts it).
+    virtual std::string runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder) = 0;
+    // The save panel proposes suggested: a file name, with or without its folder.
+    virtual std::string runSavePanel(const std::vector<std::string>& fileTypes, const std::string& suggested) = 0;
     virtual void beep() = 0;
 };

@@ -1,5 +1,6 @@
 #include "app/CDialogs.h"
 #include "app/CEditor.h"
+#include "app/CSettings.h"
 #include "midiio/AlsaMidiService.h"
 #include "midiio/SystemClock.h"
 #include "midiio/ZQMidiSystem.h"
@@ -21,7 +22,8 @@ int main(int argc, char* argv[])
     SystemClock clock;
     ZQMidiSystem midiSystem(midiService, clock);
     CDialogs dialogs;
-    CEditor editor(dialogs, midiSystem);
+    CSettings settings;
+    CEditor editor(dialogs, midiSystem, settings);
     editor.show();
     return QApplication::exec();
 }

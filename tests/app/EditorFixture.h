@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CEditor.h"
+#include "app/CSettings.h"
 #include "app/IDialogs.h"
 #include "bankfile/WrapperZQMidiFile.h"
 #include "content/CContent.h"
@@ -38,7 +39,7 @@ protected:
     // Add MIDI destinations before: the window's output list is fixed when it is made.
     void SetUp() override
     {
-        editor = std::make_unique<CEditor>(*this, system);
+        editor = std::make_unique<CEditor>(*this, system, settings);
         editor->show();
     }
 
@@ -61,7 +62,7 @@ protected:
     std::string tableRow(int row)
     {
         const QAbstractItemModel& model = *control<QTableView>("tableview_banks").model();
-        return model.data(model.index(row, 0)).toString().toStdString();
+        return model.data(model.index(row, 1)).toString().toStdString();
     }
 
     // Puts the text into a line edit and presses Return there.
@@ -151,8 +152,16 @@ protected:
                         alert.message + "|" + alert.defaultButton + "|" + alert.alternateButton);
         return reply;
     }
-    std::string runOpenPanel(const std::vector<std::string>& fileTypes) override { return runPanel("open", fileTypes); }
-    std::string runSavePanel(const std::vector<std::string>& fileTypes) override { return runPanel("save", fileTypes); }
+    std::string runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder) override
+    {
+        panelStarts.push_back(folder);
+        return runPanel("open", fileTypes);
+    }
+    std::string runSavePanel(const std::vector<std::string>& fileTypes, const std::string& suggested) override
+    {
+        panelStarts.push_back(suggested);
+        return runPanel("save", fileTypes);
+    }
     void beep() override { shown.push_back("beep"); }
     std::string runPanel(std::string shownAs, const std::vector<std::string>& fileTypes)
     {
@@ -170,11 +179,15 @@ protected:
     std::deque<std::string> paths;
     // What the dialogs showed: "beep", "open <types>", "save <types>", "<style>|title|message|buttons".
     Texts shown;
+    // Where each panel started: the open panel's folder, the save panel's suggested path.
+    Texts panelStarts;
     int checksRun = 0;
 
     VirtualClock clock;
     LoopbackMidiService service{clock};
     ZQMidiSystem system{service, clock};
     QTemporaryDir folder;
+    // Each test starts from settings never stored before.
+    CSettings settings{folder.filePath(QStringLiteral("settings.ini"))};
     std::unique_ptr<CEditor> editor;
 };

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+class QSettings;
+
+// What the editor remembers from one run to the next. Every value has a sensible answer before it
+// was ever stored, and a stored value that no longer makes sense reads as that answer.
+class CSettings {
+public:
+    // The folders the file panels start in, one per kind of file chosen.
+    enum class Folder { Open, Save, Import };
+
+    // The user's settings of this program.
+    CSettings();
+    // Settings kept in an INI file of their own (tests, or a scratch location).
+    explicit CSettings(const QString& iniPath);
+    ~CSettings();
+    CSettings(const CSettings&) = delete;
+    CSettings& operator=(const CSettings&) = delete;
+
+    // The folder of the last file chosen for that purpose; empty when none was, or it has gone.
+    QString folder(Folder which) const;
+    // Remembers the folder a chosen file is in.
+    void rememberFile(Folder which, const QString& path);
+
+    // The MIDI output last chosen, as the output list names or identifies it; empty when none.
+    QString output() const;
+    void setOutput(const QString& output);
+    // The MIDI channel as the user counts it, 1 to 16.
+    int channel() const;
+    void setChannel(int channel);
+    // Whether "All banks" rather than "Current bank" was chosen.
+    bool allBanks() const;
+    void setAllBanks(bool allBanks);
+    // QWidget::saveGeometry and QSplitter::saveState of the window.
+    QByteArray geometry() const;
+    void setGeometry(const QByteArray& geometry);
+    QByteArray splitter() const;
+    void setSplitter(const QByteArray& state);
+
+    // Anything else a room of the editor keeps, under a key of its own ("import/resample").
+    QVariant value(const QString& key, const QVariant& fallback = {}) const;
+    void setValue(const QString& key, const QVariant& value);
+
+private:
+    std::unique_ptr<QSettings> m_store;
+};

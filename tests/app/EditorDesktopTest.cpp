@@ -1,0 +1,181 @@
+// The window as a desktop program: what it remembers from one run to the next, the keyboard, and
+// bank numbers that stay beside the names.
+#include "EditorFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QSplitter>
+
+#include <map>
+
+namespace {
+
+class EditorDesktopTest : public EditorFixture {
+protected:
+    // Closes the window as the user would and opens a new one over the same settings.
+    void restart()
+    {
+        ASSERT_TRUE(editor->close());
+        editor = std::make_unique<CEditor>(*this, system, settings);
+        editor->show();
+    }
+
+    std::string folderOf(const std::string& name)
+    {
+        return QDir::cleanPath(folder.filePath(QString::fromStdString(name))).toStdString();
+    }
+
+    // The names of the controls that Tab (or Shift+Tab) reaches from the bank table, until it is back.
+    Texts tabRound(Qt::KeyboardModifiers modifiers)
+    {
+        QApplication::setActiveWindow(editor.get());
+        control("tableview_banks").setFocus();
+        Texts reached;
+        for (int step = 0; step < 60; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+            const QString name = QApplication::focusWidget()->objectName();
+            if (name == QLatin1String("tableview_banks"))
+                break;
+            reached.push_back(name.toStdString());
+        }
+        return reached;
+    }
+
+    // Made before the window, which lists them as its outputs.
+    LoopbackDestination& first = service.addDestination({"Maker", "Interface", "Port 1"});
+    LoopbackDestination& second = service.addDestination({"Maker", "Interface", "Port 2"});
+};
+
+TEST_F(EditorDesktopTest, OutputChannelChoiceAndSplitterComeBackAtTheNextStart)
+{
+    auto& output = control<QComboBox>("popup_out");
+    auto& channel = control<QComboBox>("popup_channel");
+    ASSERT_EQ(output.count(), 2);
+    QTest::keyClick(&output, Qt::Key_Down);
+    for (int key = 0; key < 4; ++key)
+        QTest::keyClick(&channel, Qt::Key_Down);
+    click("radiobutton_options_1");
+    auto& splitter = control<QSplitter>("splitter");
+    splitter.setSizes({300, splitter.width() - 300});
+    const QList<int> sizes = splitter.sizes();
+
+    restart();
+    EXPECT_EQ(control<QComboBox>("popup_out").currentText(), "Interface:Port 2");
+    EXPECT_EQ(control<QComboBox>("popup_channel").currentText(), "5");
+    EXPECT_TRUE(control<QRadioButton>("radiobutton_options_1").isChecked());
+    EXPECT_EQ(control<QSplitter>("splitter").sizes(), sizes);
+
+    // An output no longer there leaves the first one chosen; the others stay.
+    settings.setOutput(QStringLiteral("Interface:Port 9"));
+    click("radiobutton_options_0");
+    restart();
+    EXPECT_EQ(control<QComboBox>("popup_out").currentIndex(), 0);
+    EXPECT_EQ(control<QComboBox>("popup_channel").currentText(), "5");
+    EXPECT_TRUE(control<QRadioButton>("radiobutton_options_0").isChecked());
+}
+
+TEST_F(EditorDesktopTest, FilePanelsStartInTheFolderLastUsedForTheirPurposeAndSaveSuggestsTheBanksName)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("banks")) && QDir(folder.path()).mkpath(QStringLiteral("saved")));
+    click("button_save"); // cancelled: nothing to remember
+    paths = {bankFile("banks/s05.mid", 4), path("saved/mine.mid")};
+    click("button_load");
+    click("button_save");
+    paths = {make("raw.txt", "printf 'raw bytes' >")};
+    click("button_openContents_1");
+    click("button_load");
+    click("radiobutton_options_1");
+    click("button_save");
+    click("button_openContents_2");
+    EXPECT_EQ(panelStarts, (Texts{"S05.mid", "", "S05.mid", "", folderOf("banks"), folderOf("saved") + "/All banks.mid",
+                                  folderOf("")}));
+
+    // Folders stick across starts; one removed since is forgotten rather than opened.
+    restart();
+    ASSERT_TRUE(QDir(folder.filePath(QStringLiteral("banks"))).removeRecursively());
+    panelStarts.clear();
+    selectRow(31);
+    click("button_load");
+    click("button_save");
+    EXPECT_EQ(panelStarts, (Texts{"", folderOf("saved") + "/All banks.mid"}));
+}
+
+TEST_F(EditorDesktopTest, TabLeavesTheBankTableAndReachesEveryEnabledControlInOrderBothWays)
+{
+    const Texts forward{"textfield_bankName",   "textfield_contentNames_0", "button_openContents_0",
+                        "textfield_contentNames_1", "button_openContents_1", "textfield_contentNames_2",
+                        "button_openContents_2", "textfield_contentNames_3", "button_openContents_3",
+                        "textfield_contentNames_4", "button_openContents_4", "textfield_contentNames_5",
+                        "button_openContents_5", "button_load", "button_save", "button_reset",
+                        "radiobutton_options_0", "popup_out", "popup_channel", "button_send"};
+    EXPECT_EQ(tabRound(Qt::NoModifier), forward);
+    EXPECT_EQ(tabRound(Qt::ShiftModifier), Texts(forward.rbegin(), forward.rend()));
+}
+
+TEST_F(EditorDesktopTest, MnemonicsAndShortcutsNeverClashAndEveryMenuItemHasOne)
+{
+    // Alt+letter reaches one control or menu of the window, whichever has the focus.
+    std::map<QChar, QString> owners;
+    const auto claim = [&owners](const QString& text, const QString& owner) {
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        if (at < 0 || at + 1 >= text.size())
+            return;
+        const QChar letter = text.at(at + 1).toUpper();
+        EXPECT_TRUE(owners.emplace(letter, owner).second)
+            << owner.toStdString() << " and " << owners[letter].toStdString() << " share Alt+" << QString(letter).toStdString();
+    };
+    for (const QAbstractButton* button : editor->findChildren<QAbstractButton*>())
+        claim(button->text(), button->objectName());
+    for (const QGroupBox* group : editor->findChildren<QGroupBox*>())
+        claim(group->title(), group->objectName());
+    for (const QLabel* label : editor->findChildren<QLabel*>())
+        if (label->buddy() != nullptr)
+            claim(label->text(), label->objectName());
+    for (const QAction* menu : control<QMenuBar>("menubar").actions())
+        claim(menu->text(), menu->objectName());
+    EXPECT_GE(owners.size(), 13u);
+
+    std::map<QString, QString> shortcuts;
+    for (const QMenu* menu : control<QMenuBar>("menubar").findChildren<QMenu*>()) {
+        std::map<QChar, QString> items;
+        for (const QAction* item : menu->actions()) {
+            if (item->isSeparator())
+                continue;
+            const qsizetype at = item->text().indexOf(QLatin1Char('&'));
+            ASSERT_GE(at, 0) << item->objectName().toStdString();
+            EXPECT_TRUE(items.emplace(item->text().at(at + 1).toUpper(), item->objectName()).second);
+            if (!item->shortcut().isEmpty()) {
+                EXPECT_TRUE(shortcuts.emplace(item->shortcut().toString(), item->objectName()).second);
+            }
+        }
+    }
+}
+
+TEST_F(EditorDesktopTest, TheTableShowsEachBanksNumberBesideItsNameAndAnswersToTypingIt)
+{
+    type("textfield_bankName", QString());
+    const QAbstractItemModel& model = *control<QTableView>("tableview_banks").model();
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "Bank");
+    EXPECT_EQ(model.data(model.index(4, 0)).toString(), "S05");
+    EXPECT_EQ(tableRow(4), "");
+    EXPECT_EQ(model.data(model.index(31, 0)).toString(), "FW");
+
+    auto& table = control<QTableView>("tableview_banks");
+    // Each case is typed within the type-ahead interval; Escape ends it, so the next starts afresh.
+    const std::pair<const char*, int> typed[] = {{"21", 20}, {"s21", 20}, {"3", 2}, {"05", 4}, {"45", 4},
+                                                 {"f", 31}, {"FW", 31}, {"S9", 8}, {"99", 8}, {"0", 8}};
+    for (const auto& [keys, row] : typed) {
+        QTest::keyClicks(&table, QString::fromLatin1(keys));
+        QTest::keyClick(&table, Qt::Key_Escape);
+        EXPECT_TRUE(table.selectionModel()->isRowSelected(row)) << keys;
+        EXPECT_EQ(textOf("textfield_bankName"), editor->workBank(row).getName()) << keys;
+    }
+}
+
+} // namespace

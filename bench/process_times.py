@@ -1,0 +1,65 @@
+#!/usr/bin/env python3
+"""Whole-process wall times of zylox beside sox, as a user at a shell sees them.
+
+Usage: bench/process_times.py [ZYLOX] [--runs N] [--folder DIR]
+
+Times `zylox --version`, `zylox info` and `zylox import` of a 786 KB 16-bit stereo 44.1 kHz WAV
+into a 32,768-byte slot against `sox in.wav -r 33000 -c 1 -b 8 -e unsigned-integer out.raw`, the
+same conversion. Each command runs N times, interleaved so that a busy moment of the machine
+hits both; medians and the best run are printed. The goal is an import under half of sox's wall
+time. Output goes to DIR (default: a scratch folder); put DIR on tmpfs (/dev/shm) to leave the
+disk out: zylox flushes a bank file to the disk before it replaces the old one, sox does not.
+"""
+import argparse
+import os
+import shutil
+import statistics
+import subprocess
+import tempfile
+import time
+
+
+def wall(command, folder):
+    start = time.perf_counter()
+    subprocess.run(command, cwd=folder, check=True, stdout=subprocess.DEVNULL)
+    return time.perf_counter() - start
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("zylox", nargs="?", default="build/default/cli/zylox")
+    parser.add_argument("--runs", type=int, default=50)
+    parser.add_argument("--folder")
+    arguments = parser.parse_args()
+    zylox = os.path.abspath(arguments.zylox)
+    sox = shutil.which("sox")
+    if sox is None:
+        raise SystemExit("sox is not installed")
+
+    with tempfile.TemporaryDirectory(dir=arguments.folder) as folder:
+        # 196,608 frames of a decaying tone: 786,476 bytes with the header.
+        subprocess.run([sox, "-n", "-r", "44100", "-c", "2", "-b", "16", "in.wav",
+                        "synth", "196608s", "sine", "110", "fade", "0", "196608s", "4"], cwd=folder, check=True)
+        commands = {
+            "zylox --version": [zylox, "--version"],
+            "zylox info": [zylox, "info"],
+            "zylox import": [zylox, "import", "--bank", "S05", "--slot", "4", "in.wav", "-o", "out.mid"],
+            "sox (the same conversion)": [sox, "in.wav", "-r", "33000", "-c", "1", "-b", "8",
+                                          "-e", "unsigned-integer", "out.raw"],
+        }
+        times = {name: [] for name in commands}
+        for name, command in commands.items():
+            wall(command, folder)  # page cache and dynamic loader warmed alike
+        for _ in range(arguments.runs):
+            for name, command in commands.items():
+                times[name].append(wall(command, folder))
+
+    print(f"{'command':28} {'median ms':>10} {'best ms':>8}   ({arguments.runs} runs each)")
+    for name, runs in times.items():
+        print(f"{name:28} {statistics.median(runs) * 1000:10.2f} {min(runs) * 1000:8.2f}")
+    ratio = statistics.median(times["zylox import"]) / statistics.median(times["sox (the same conversion)"])
+    print(f"zylox import / sox: {ratio:.2f} of sox's wall time (goal: under 0.5)")
+
+
+if __name__ == "__main__":
+    main()

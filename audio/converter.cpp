@@ -1,5 +1,6 @@
 #include "audio/converter.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace audio {
@@ -61,18 +62,29 @@ void converter::convert(sample& out, const sample& in, std::size_t maxFrames) co
     sample channels;
     sample rate;
     sample width;
-    convertChannels(channels, in);
+    // With the output bounded, the rate step reads input frames k and k + 1 of its last position
+    // at most; mixing the channels of the rest of a long file (most of it, for a short slot) is
+    // work for nothing. The product is the rate step's own, so the bound is exact.
+    std::uint64_t used = UINT64_MAX;
+    const double ratio = in.m_samplerate / m_samplerate;
+    if (maxFrames != 0 && std::isfinite(ratio) && ratio > 0.0) {
+        const double lastPosition = static_cast<double>(maxFrames - 1) * ratio;
+        if (lastPosition < 0x1p62) {
+            used = static_cast<std::uint64_t>(lastPosition) + 2;
+        }
+    }
+    convertChannels(channels, in, used);
     convertSamplerate(rate, channels, maxFrames);
     convertBitrate(width, rate);
     convertSign(out, width);
 }
 
-void converter::convertChannels(sample& out, const sample& in) const
+void converter::convertChannels(sample& out, const sample& in, std::uint64_t usedFrames) const
 {
     const std::uint64_t length = hasLayout(in) ? in.size() * m_channels / in.m_channels : 0;
     prepare(out, length, in.m_samplerate, m_channels, in.m_bitrate, in.m_unsigned8Bit);
     const std::uint16_t width = in.m_byterate;
-    const std::uint64_t frames = framesOf(in);
+    const std::uint64_t frames = std::min(framesOf(in), usedFrames);
     const std::int64_t offset = in.m_unsigned8Bit ? 128 : 0;
     for (std::uint64_t f = 0; f < frames; ++f) {
         std::int64_t sum = 0;

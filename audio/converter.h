@@ -19,7 +19,9 @@ public:
     // maxFrames bounds the output (0: no bound), so a tiny source rate cannot blow up the rate step.
     void convert(sample& out, const sample& in, std::size_t maxFrames = 0) const;
 
-    void convertChannels(sample& out, const sample& in) const;
+    // Only the first usedFrames frames are mixed; those after stay zero (convert bounds it by what
+    // its rate step reads).
+    void convertChannels(sample& out, const sample& in, std::uint64_t usedFrames = UINT64_MAX) const;
     void convertSamplerate(sample& out, const sample& in, std::size_t maxFrames = 0) const;
     void convertBitrate(sample& out, const sample& in) const;
     void convertSign(sample& out, const sample& in) const;

@@ -6,7 +6,7 @@
 #include "app/CFilePanels.h"
 #include "app/CWindowMemory.h"
 #include "app/CTransmission.h"
-#include "audio/ZQAudioFileReader.h"
+#include "audio/slot_import.h"
 #include "bankfile/WrapperZQMidiFile.h"
 #include "content/CContent.h"
 #include "midiio/WrapperZQMidiInterface.h"
@@ -486,14 +486,7 @@ void CEditor::openContent(int tag)
     if (path.empty())
         return;
 
-    bool audioFile = false;
-    bool pcmFile = false;
-    {
-        const ZQAudioFileReader probe(path);
-        audioFile = probe.isAudioFile();
-        pcmFile = probe.isPcmFile();
-    }
-    if (audioFile && !pcmFile) {
+    if (audio::isUnconvertibleSound(path.c_str())) {
         alert(IDialogs::AlertStyle::Critical, "Wrong File Format",
               "ZYLOX626Editor supports only pcm (no compression) formats (*.aif or *.wav).", "OK");
         return;

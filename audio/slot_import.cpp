@@ -1,9 +1,11 @@
 #include "audio/slot_import.h"
 
+#include "audio/SoundFileDecoder.h"
 #include "audio/ZQAudioFileReader.h"
 #include "audio/converter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 
 namespace audio {
@@ -31,24 +33,42 @@ void fadeOut(std::vector<std::uint8_t>& bytes, std::size_t count)
 }
 
 // The whole sound's length at the device rate, though only what fits the slot was read.
-std::size_t deviceLength(const sample& fileSample, std::uint64_t dataLength)
+std::size_t deviceLength(std::uint64_t frames, double samplerate)
 {
-    const std::uint64_t frameBytes = static_cast<std::uint64_t>(fileSample.m_channels) * fileSample.m_byterate;
-    if (frameBytes == 0 || !(fileSample.m_samplerate > 0.0))
-        return 0;
-    return static_cast<std::size_t>(static_cast<double>(dataLength / frameBytes) * deviceRate / fileSample.m_samplerate);
+    return samplerate > 0.0 ? static_cast<std::size_t>(static_cast<double>(frames) * deviceRate / samplerate) : 0;
+}
+
+// The one conversion every sound takes into the slot, whichever decoder read it.
+std::size_t convertInto(const sample& fileSample, std::vector<std::uint8_t>& bytes)
+{
+    const converter deviceFormat(1, 8, true, deviceRate);
+    sample deviceSample;
+    deviceFormat.convert(deviceSample, fileSample, bytes.size());
+    const std::size_t count = std::min(bytes.size(), deviceSample.size());
+    std::copy_n(deviceSample.begin(), count, bytes.begin());
+    return count;
 }
 
 std::size_t importAudio(ZQAudioFileReader& reader, std::vector<std::uint8_t>& bytes, std::size_t& length)
 {
-    const converter deviceFormat(1, 8, true, deviceRate);
     sample fileSample;
-    sample deviceSample;
     reader.read(fileSample, sourceBytesPerSlotByte * bytes.size());
-    deviceFormat.convert(deviceSample, fileSample, bytes.size());
-    const std::size_t count = std::min(bytes.size(), deviceSample.size());
-    std::copy_n(deviceSample.begin(), count, bytes.begin());
-    length = std::max(count, deviceLength(fileSample, reader.m_dataLength));
+    const std::size_t count = convertInto(fileSample, bytes);
+    const std::uint64_t frameBytes = static_cast<std::uint64_t>(fileSample.m_channels) * fileSample.m_byterate;
+    const std::uint64_t frames = frameBytes != 0 ? reader.m_dataLength / frameBytes : 0;
+    length = std::max(count, deviceLength(frames, fileSample.m_samplerate));
+    return count;
+}
+
+std::size_t importDecoded(SoundFileDecoder& decoder, std::vector<std::uint8_t>& bytes, std::size_t& length)
+{
+    // The file's frames that fill the slot, and one more for the last interpolation; the decoder
+    // bounds what it holds however high the rate.
+    const double frames = std::ceil(static_cast<double>(bytes.size()) * decoder.samplerate() / deviceRate) + 1;
+    sample fileSample;
+    decoder.read(fileSample, static_cast<std::size_t>(std::min(frames, 1e12)));
+    const std::size_t count = convertInto(fileSample, bytes);
+    length = std::max(count, deviceLength(decoder.frameCount(), decoder.samplerate()));
     return count;
 }
 
@@ -64,6 +84,12 @@ std::size_t importRaw(ZQAudioFileReader& reader, std::vector<std::uint8_t>& byte
 
 } // namespace
 
+bool isUnconvertibleSound(const char* path)
+{
+    const ZQAudioFileReader probe(path);
+    return probe.isAudioFile() && !probe.isPcmFile() && !SoundFileDecoder(path).isOpen();
+}
+
 ImportResult importSlot(const char* path, std::vector<std::uint8_t>& slot)
 {
     ZQAudioFileReader reader(path);
@@ -71,9 +97,17 @@ ImportResult importSlot(const char* path, std::vector<std::uint8_t>& slot)
         return {};
     }
     std::vector<std::uint8_t> imported(slot.size(), silence);
-    ImportResult result{reader.isAudioFile() ? ImportResult::Kind::Sound : ImportResult::Kind::Raw, 0, slot.size()};
-    const std::size_t count = result.kind == ImportResult::Kind::Sound ? importAudio(reader, imported, result.length)
-                                                                       : importRaw(reader, imported, result.length);
+    ImportResult result{ImportResult::Kind::Sound, 0, slot.size()};
+    std::size_t count = 0;
+    if (reader.isPcmFile()) {
+        count = importAudio(reader, imported, result.length);
+    } else if (SoundFileDecoder decoder(path); decoder.isOpen()) {
+        count = importDecoded(decoder, imported, result.length);
+    } else if (!reader.isAudioFile()) {
+        // Neither decoder knows it: the file is taken to be device bytes as they are.
+        result.kind = ImportResult::Kind::Raw;
+        count = importRaw(reader, imported, result.length);
+    }
     reader.close();
     if (count == 0) {
         return {};

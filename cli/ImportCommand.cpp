@@ -1,6 +1,7 @@
 #include "cli/ImportCommand.h"
 
 #include "audio/ZQAudioFileReader.h"
+#include "audio/slot_import.h"
 #include "cli/BankFileOutput.h"
 #include "cli/BankSet.h"
 #include "content/CContent.h"
@@ -42,7 +43,7 @@ int ImportCommand::run()
         const ZQAudioFileReader probe(m_source);
         if (!probe.is_open())
             return fail(m_source, errno != 0 ? std::strerror(errno) : "cannot be opened");
-        if (probe.isAudioFile() && !probe.isPcmFile())
+        if (audio::isUnconvertibleSound(m_source.c_str()))
             return fail(m_source,
                         "Wrong File Format: ZYLOX626Editor supports only pcm (no compression) formats (*.aif or *.wav).");
     }

@@ -129,7 +129,12 @@ TEST_F(EditorTest, ImportTakesPcmAndRawFilesAndKeepsTheSlotOnCompressedOrUnreada
     const std::string notes = "notes.txt: 28 bytes of raw device data, padded to 0.74 s with silence";
     const std::tuple<std::string, std::string, std::string> cases[] = {
         {make("kick.wav", "sox -n -r 44100 -c 2 -b 16", "synth 0.2 sine 60"), "", kick},
-        {make("clap.aifc", "sox -n -r 22050 -c 1 -b 16 -t aifc", "synth 0.1 noise"), compressed, kick},
+        {make("clap.aifc", "sox -n -r 22050 -c 1 -b 16 -t aifc", "synth 0.1 noise"), "",
+         "clap.aifc: 0.10 s, padded to 0.74 s with silence"},
+        // A WAV file of a format no decoder knows (0x1234).
+        {make("odd.wav", "printf 'RIFF\\050\\0\\0\\0WAVEfmt \\020\\0\\0\\0\\064\\022\\001\\0\\104\\254\\0\\0"
+                         "\\210\\130\\001\\0\\002\\0\\020\\0data\\004\\0\\0\\0\\001\\002\\003\\004' >"),
+         compressed, "clap.aifc: 0.10 s, padded to 0.74 s with silence"},
         {make("notes.txt", "printf 'plain text, taken as samples' >"), "", notes},
         {make("empty.wav", ": >"), unreadable, notes},
         {path("gone.wav"), unreadable, notes},

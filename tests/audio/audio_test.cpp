@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <numeric>
 #include <string>
 #include <tuple>
@@ -240,6 +241,86 @@ TEST_F(SoundImport, SlotIsFilledFadedAndFollowedBySilenceOrKeptWhenNothingIsDeli
         EXPECT_EQ(static_cast<bool>(audio::importSlot(path.c_str(), slot)), imported);
         EXPECT_EQ(slot, expected);
     }
+}
+
+// Pearson's correlation of a run of device bytes, from its byte at lag on, with the start of another.
+double correlation(const Bytes& delayed, const Bytes& b, std::size_t lag)
+{
+    const std::size_t count = std::min(delayed.size() - lag, b.size());
+    const auto a = delayed.begin() + static_cast<std::ptrdiff_t>(lag);
+    const double n = static_cast<double>(count);
+    const double meanA = std::accumulate(a, a + static_cast<std::ptrdiff_t>(count), 0.0) / n;
+    const double meanB = std::accumulate(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(count), 0.0) / n;
+    double ab = 0.0, aa = 0.0, bb = 0.0;
+    for (std::size_t i = 0; i < count; ++i) {
+        ab += (a[i] - meanA) * (b[i] - meanB);
+        aa += (a[i] - meanA) * (a[i] - meanA);
+        bb += (b[i] - meanB) * (b[i] - meanB);
+    }
+    return ab / std::sqrt(aa * bb);
+}
+
+// Lossy coders put up to some 50 ms of their own delay before the sound.
+double bestCorrelation(const Bytes& decoded, const Bytes& source)
+{
+    double best = -1.0;
+    for (std::size_t lag = 0; lag < 1650; ++lag)
+        best = std::max(best, correlation(decoded, source, lag));
+    return best;
+}
+
+TEST_F(SoundImport, OtherSoundFormatsGiveTheSlotTheirSourceGives)
+{
+    const auto sox = [this](const std::string& arguments) {
+        const std::string command = std::string(SOX_PROGRAM) + " -D " + arguments;
+        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    };
+    const auto slotOf = [this](const std::string& name) {
+        Bytes slot(32768, 0x11);
+        EXPECT_TRUE(audio::importSlot(folder.path(name).c_str(), slot)) << name;
+        return slot;
+    };
+    const std::string in = folder.path("source.wav") + " ";
+    sox("-n -r 44100 -c 2 -b 16 " + in + "synth 0.6 sine 200-2000 sine 2000-300 gain -3");
+    for (const std::string out : {"float.wav -e floating-point -b 32", "source.flac", "source.w64", "source.au",
+                                  "source.caf", "source.aifc", "fl32.aifc -e floating-point -b 32", "source.mp3",
+                                  "source.ogg"}) {
+        const std::string name = out.substr(0, out.find(' '));
+        sox(in + out.substr(name.size()) + " " + folder.path(name));
+    }
+    // No tool writes little-endian AIFF-C: its 16-bit values as the source holds them, after the header.
+    const Bytes wav = SoundFileFolder::read(folder.path("source.wav"));
+    const Bytes data(wav.begin() + 44, wav.end());
+    const auto frames = static_cast<std::uint32_t>(data.size() / 4);
+    folder.write("sowt.aifc", join({{'F', 'O', 'R', 'M'}, number(4 + 8 + 24 + 8 + 8 + data.size(), 4, true),
+                                    {'A', 'I', 'F', 'C', 'C', 'O', 'M', 'M'}, number(24, 4, true), number(2, 2, true),
+                                    number(frames, 4, true), number(16, 2, true),
+                                    {0x40, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0, 's', 'o', 'w', 't', 0, 0},
+                                    {'S', 'S', 'N', 'D'}, number(8 + data.size(), 4, true), Bytes(8, 0), data}));
+
+    const Bytes source = slotOf("source.wav");
+    for (const char* lossless : {"source.flac", "source.w64", "source.au", "source.caf", "source.aifc", "sowt.aifc"}) {
+        EXPECT_EQ(slotOf(lossless), source) << lossless;
+    }
+    // Floats decode as 32-bit integers: within one step of rounding of the 16-bit source.
+    for (const char* floating : {"float.wav", "fl32.aifc"}) {
+        const Bytes slot = slotOf(floating);
+        for (std::size_t i = 0; i < slot.size(); ++i)
+            ASSERT_LE(std::abs(slot[i] - source[i]), 1) << floating << " byte " << i;
+    }
+    for (const char* lossy : {"source.mp3", "source.ogg"}) {
+        EXPECT_GT(bestCorrelation(slotOf(lossy), source), 0.98) << lossy;
+    }
+
+    // The same sound in 32-bit integers and in floats: within one step of rounding.
+    sox("-n -r 48000 -c 1 -b 32 " + folder.path("int32.wav") + " synth 0.6 sine 440 gain -1");
+    sox("-n -r 48000 -c 1 -b 32 -e floating-point " + folder.path("float32.wav") + " synth 0.6 sine 440 gain -1");
+    const Bytes integer = slotOf("int32.wav");
+    const Bytes floating = slotOf("float32.wav");
+    for (std::size_t i = 0; i < integer.size(); ++i) {
+        ASSERT_LE(std::abs(integer[i] - floating[i]), 1) << "byte " << i;
+    }
+    EXPECT_NE(integer, Bytes(32768, 0x80));
 }
 
 TEST_F(SoundImport, SaysHowLongTheSoundIsAndWhetherItWasCutOrPaddedToFitTheSlot)

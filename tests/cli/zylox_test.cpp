@@ -113,7 +113,10 @@ TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWr
     // A track name declaring 256 MB in a file of 29 bytes.
     m_folder.write("bad.mid", {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 24, 'M',
                                'T', 'r', 'k', 0, 0, 0, 0, 0x00, 0xFF, 0x03, 0xFF, 0xFF, 0xFF, 0x7F});
-    ASSERT_EQ(run(kSox + " -n -r 44100 -b 16 packed.aifc synth 0.01 sine 440"), 0) << m_err;
+    // A WAV file of a format no decoder knows (0x1234).
+    m_folder.write("packed.wav", {'R', 'I', 'F', 'F', 40, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0,
+                                  0x34, 0x12, 1, 0, 0x44, 0xAC, 0, 0, 0x88, 0x58, 1, 0, 2, 0, 16, 0,
+                                  'd', 'a', 't', 'a', 4, 0, 0, 0, 1, 2, 3, 4});
     m_folder.write("empty.wav", {});
     m_folder.write("plain.txt", {'n', 'o', ' ', 'm', 'e', 's', 's', 'a', 'g', 'e'});
     m_folder.write("out.mid", {'o', 'l', 'd'});
@@ -125,7 +128,7 @@ TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWr
         {"info --in missing.mid", "missing.mid: No such file or directory"},
         {"dump --bank 1 -o folder/d.syx", "folder/d.syx: No such file or directory"},
         {"save --bank 4 -o folder/s05.mid", "folder/s05.mid: No such file or directory"},
-        {"import --bank 4 --slot 0 packed.aifc -o out.mid", "packed.aifc" + pcmOnly},
+        {"import --bank 4 --slot 0 packed.wav -o out.mid", "packed.wav" + pcmOnly},
         {"import --bank 4 --slot 0 empty.wav -o out.mid", "empty.wav: holds no sound"},
         {"import --bank 4 --slot 0 missing.wav -o out.mid", "missing.wav: No such file or directory"},
         {"import --bank 31 --slot 0 plain.txt -o out.mid", "plain.txt: holds no System Exclusive message"},

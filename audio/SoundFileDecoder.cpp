@@ -1,0 +1,119 @@
+#include "audio/SoundFileDecoder.h"
+
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace audio {
+
+namespace {
+
+// Decoded bytes held at most, whatever the channel count: a compressed file can decode far
+// beyond its own size.
+constexpr std::size_t kMaxDecodedBytes = 16u << 20;
+constexpr std::size_t kChunkFrames = 4096;
+// libsndfile hands every format out as -1.0 to 1.0; this brings it to the 32-bit integer scale.
+constexpr double kFullScale = 2147483648.0;
+
+std::int32_t toInteger(double value)
+{
+    const double scaled = std::nearbyint(value * kFullScale);
+    if (!(scaled > std::numeric_limits<std::int32_t>::min()))
+        return std::numeric_limits<std::int32_t>::min();
+    return scaled < std::numeric_limits<std::int32_t>::max() ? static_cast<std::int32_t>(scaled)
+                                                              : std::numeric_limits<std::int32_t>::max();
+}
+
+// Integer formats keep their own width, so a FLAC or AU file gives exactly the slot its WAV twin
+// gives; everything else (floats, lossy and companded codecs) comes as 32-bit integers.
+std::uint16_t valueBits(int format)
+{
+    switch (format & SF_FORMAT_SUBMASK) {
+    case SF_FORMAT_PCM_S8:
+    case SF_FORMAT_PCM_U8:
+        return 8;
+    case SF_FORMAT_PCM_16:
+        return 16;
+    case SF_FORMAT_PCM_24:
+        return 24;
+    default:
+        return 32;
+    }
+}
+
+} // namespace
+
+struct SoundFileDecoder::File {
+    SNDFILE* handle = nullptr;
+    SF_INFO info{};
+};
+
+SoundFileDecoder::SoundFileDecoder(const std::string& path)
+    : m_file(std::make_unique<File>())
+{
+    m_file->handle = sf_open(path.c_str(), SFM_READ, &m_file->info);
+    if (m_file->handle != nullptr && (m_file->info.channels <= 0 || m_file->info.samplerate <= 0)) {
+        sf_close(m_file->handle);
+        m_file->handle = nullptr;
+    }
+}
+
+SoundFileDecoder::~SoundFileDecoder()
+{
+    if (m_file->handle != nullptr)
+        sf_close(m_file->handle);
+}
+
+bool SoundFileDecoder::isOpen() const
+{
+    return m_file->handle != nullptr;
+}
+
+std::uint64_t SoundFileDecoder::frameCount() const
+{
+    // Streams of unknown length report a huge count: that is no length at all.
+    const sf_count_t frames = m_file->info.frames;
+    return isOpen() && frames > 0 && frames < std::numeric_limits<sf_count_t>::max() / 2 ? static_cast<std::uint64_t>(frames)
+                                                                                          : 0;
+}
+
+double SoundFileDecoder::samplerate() const
+{
+    return static_cast<double>(m_file->info.samplerate);
+}
+
+std::size_t SoundFileDecoder::read(sample& out, std::size_t maxFrames)
+{
+    out.clear();
+    if (!isOpen())
+        return 0;
+    const auto channels = static_cast<std::size_t>(m_file->info.channels);
+    out.m_channels = static_cast<std::uint16_t>(channels);
+    out.m_samplerate = samplerate();
+    const std::uint16_t bits = valueBits(m_file->info.format);
+    out.setBitrate(bits);
+    out.m_unsigned8Bit = false;
+    const std::size_t valueBytes = bits / 8;
+
+    const std::size_t limit = std::min(maxFrames, kMaxDecodedBytes / (channels * valueBytes));
+    std::vector<double> chunk(kChunkFrames * channels);
+    std::size_t frames = 0;
+    while (frames < limit) {
+        const auto wanted = static_cast<sf_count_t>(std::min(kChunkFrames, limit - frames));
+        const sf_count_t got = sf_readf_double(m_file->handle, chunk.data(), wanted);
+        if (got <= 0)
+            break;
+        for (std::size_t i = 0; i < static_cast<std::size_t>(got) * channels; ++i) {
+            const auto value = static_cast<std::uint32_t>(toInteger(chunk[i]) >> (32 - bits));
+            for (std::size_t byte = 0; byte < valueBytes; ++byte)
+                out.push_back(static_cast<std::uint8_t>(value >> (8 * byte)));
+        }
+        frames += static_cast<std::size_t>(got);
+    }
+    return frames;
+}
+
+} // namespace audio

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "audio/sample.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace audio {
+
+// The sound formats our own WAV/AIFF reader does not convert (float WAV, AIFF-C, FLAC, Ogg Vorbis,
+// Opus, MP3, W64, AU, CAF, ...), decoded through libsndfile into signed integer frames at the
+// file's own rate (32-bit, or the file's own width where it holds integers), so they take the
+// same conversion as every other sound.
+class SoundFileDecoder {
+public:
+    explicit SoundFileDecoder(const std::string& path);
+    ~SoundFileDecoder();
+    SoundFileDecoder(const SoundFileDecoder&) = delete;
+    SoundFileDecoder& operator=(const SoundFileDecoder&) = delete;
+
+    // libsndfile knows the file's format and it has channels and a rate.
+    bool isOpen() const;
+    // The whole sound's length in frames as the file declares it (0 when it does not say).
+    std::uint64_t frameCount() const;
+    double samplerate() const;
+
+    // Fills the sample with at most maxFrames frames from the start; returns how many it holds.
+    std::size_t read(sample& out, std::size_t maxFrames);
+
+private:
+    struct File;
+    std::unique_ptr<File> m_file;
+};
+
+} // namespace audio

@@ -22,12 +22,19 @@ ZQifstream::ZQifstream(const std::string& path)
         m_fileSize = static_cast<std::uint64_t>(end);
 }
 
+ZQifstream::ZQifstream(std::span<const std::uint8_t> bytes)
+    : m_memory(std::make_unique<MemoryStreamBuffer>(bytes))
+    , m_fileSize(bytes.size())
+{
+    std::istream::rdbuf(m_memory.get());
+}
+
 std::uint8_t ZQifstream::readByte()
 {
     if (fail())
         return 0;
     // Straight from the buffer: events are mostly single bytes, and a sentry per byte shows.
-    const std::ifstream::int_type value = rdbuf()->sbumpc();
+    const std::ifstream::int_type value = source()->sbumpc();
     if (std::ifstream::traits_type::eq_int_type(value, std::ifstream::traits_type::eof())) {
         setstate(std::ios::eofbit | std::ios::failbit);
         return 0;
@@ -125,7 +132,7 @@ std::uint64_t ZQifstream::scanFor(std::uint8_t value)
     std::array<char, 4096> chunk{};
     std::uint64_t scanned = 0;
     for (;;) {
-        const std::streamsize got = rdbuf()->sgetn(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        const std::streamsize got = source()->sgetn(chunk.data(), static_cast<std::streamsize>(chunk.size()));
         if (got <= 0) {
             setstate(std::ios::eofbit | std::ios::failbit);
             return 0;

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "midifile/MemoryStreamBuffer.h"
 #include "midifile/buffer.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
+#include <memory>
+#include <span>
 #include <string>
 
 // Binary input file with typed reads. Bytes missing at the end of the file read as 0 and leave the
@@ -15,6 +18,8 @@
 class ZQifstream : public std::ifstream {
 public:
     explicit ZQifstream(const std::string& path);
+    // Reads bytes already in memory as if they were a whole file; they must outlive the stream.
+    explicit ZQifstream(std::span<const std::uint8_t> bytes);
     ~ZQifstream() override = default;
 
     std::uint8_t readByte();
@@ -45,6 +50,10 @@ public:
     static constexpr std::size_t longestVarLen = 4;
 
 private:
+    // Where every read goes: the file's buffer, or the memory buffer when reading bytes.
+    std::streambuf* source() { return std::istream::rdbuf(); }
+
+    std::unique_ptr<MemoryStreamBuffer> m_memory;
     std::uint64_t m_fileSize = 0;
     std::uint64_t m_position = 0;
 };

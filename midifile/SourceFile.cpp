@@ -1,0 +1,55 @@
+#include "midifile/SourceFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t kReadStep = 64 * 1024;
+
+} // namespace
+
+SourceFile::SourceFile(const std::string& path, std::size_t limit)
+{
+    // Opening a FIFO for reading would wait for a writer; without waiting it reads as empty.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        m_error = errno;
+        return;
+    }
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0)
+        m_error = errno;
+    else if (S_ISDIR(status.st_mode))
+        m_error = EISDIR;
+    else if (::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK) != 0)
+        m_error = errno;
+    else
+        read(descriptor, limit);
+    ::close(descriptor);
+}
+
+void SourceFile::read(int descriptor, std::size_t limit)
+{
+    // Grows with what arrives, so a short file never costs the whole limit.
+    while (m_bytes.size() < limit) {
+        const std::size_t start = m_bytes.size();
+        const std::size_t step = std::min(kReadStep, limit - start);
+        m_bytes.resize(start + step);
+        const ssize_t got = ::read(descriptor, m_bytes.data() + start, step);
+        if (got < 0 && errno == EINTR) {
+            m_bytes.resize(start);
+            continue;
+        }
+        if (got <= 0) {
+            m_bytes.resize(start);
+            if (got < 0)
+                m_error = errno;
+            return;
+        }
+        m_bytes.resize(start + static_cast<std::size_t>(got));
+    }
+}

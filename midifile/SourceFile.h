@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+// The leading bytes of a file that is imported, read once: a pipe such as /dev/stdin cannot be
+// read a second time, and an endless or huge source (/dev/zero, a FIFO, a file of gigabytes) must
+// not hold up the import, so no more than limit bytes are ever read. A FIFO without a writer reads
+// as empty instead of waiting for one.
+class SourceFile {
+public:
+    SourceFile(const std::string& path, std::size_t limit);
+
+    // The errno of a failed open or read (EISDIR for a folder); 0 when the bytes were read.
+    int error() const { return m_error; }
+    std::span<const std::uint8_t> bytes() const { return m_bytes; }
+
+private:
+    void read(int descriptor, std::size_t limit);
+
+    std::vector<std::uint8_t> m_bytes;
+    int m_error = 0;
+};

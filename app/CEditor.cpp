@@ -5,10 +5,9 @@
 #include "app/CBankTypeAhead.h"
 #include "app/CFilePanels.h"
 #include "app/CWindowMemory.h"
+#include "app/CContentImport.h"
 #include "app/CTransmission.h"
-#include "audio/slot_import.h"
 #include "bankfile/WrapperZQMidiFile.h"
-#include "content/CContent.h"
 #include "midiio/WrapperZQMidiInterface.h"
 #include "model/BankNumber.h"
 #include "model/CFirmware.h"
@@ -60,6 +59,7 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     , m_ui(std::make_unique<Ui::EditorWindow>())
     , m_panels(std::make_unique<CFilePanels>(dialogs, settings))
     , m_file(std::make_unique<WrapperZQMidiFile>())
+    , m_contentImport(std::make_unique<CContentImport>(dialogs))
 {
     for (std::uint16_t index = 0; index < factory::kSoundBankCount; ++index) {
         m_defaultBank.push_back(std::make_unique<CSound>(index));
@@ -480,28 +480,14 @@ void CEditor::openContent(int tag)
     const int row = currentRow();
     if (row < 0)
         return;
-    const auto slot = static_cast<std::uint16_t>(tag);
-    IBank& bank = *m_workBank[static_cast<std::size_t>(row)];
     const std::string path = m_panels->open(CSettings::Folder::Import, {});
     if (path.empty())
         return;
-
-    if (audio::isUnconvertibleSound(path.c_str())) {
-        alert(IDialogs::AlertStyle::Critical, "Wrong File Format",
-              "ZYLOX626Editor supports only pcm (no compression) formats (*.aif or *.wav).", "OK");
-        return;
-    }
-    // The slot's own load decides whether it takes the file; try it on a copy first so that a
-    // refusal can be told to the user while the slot stays as it was.
-    const CContent* content = bank.getContent(slot);
-    const std::unique_ptr<CContent> trial(content != nullptr ? content->clone() : nullptr);
-    const audio::ImportResult result = trial ? trial->load(path.c_str()) : audio::ImportResult{};
-    if (result) {
-        bank.loadContent(slot, path.c_str());
+    IBank& bank = *m_workBank[static_cast<std::size_t>(row)];
+    const auto slot = static_cast<std::uint16_t>(tag);
+    if (const audio::ImportResult result = m_contentImport->import(bank, slot, path)) {
         const std::string fileName = std::filesystem::path(path).filename().string();
         m_ui->text_status->setText(text(result.describe(fileName, bank.getContentLabel(slot))));
-    } else if (trial) {
-        alert(IDialogs::AlertStyle::Critical, "Import Failed", "The file could not be read.", "OK");
     }
     m_bankTable->reloadData();
     updateContentView();

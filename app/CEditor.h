@@ -13,6 +13,7 @@
 class CBankTableModel;
 class CFilePanels;
 class CSettings;
+class CContentImport;
 class CTransmission;
 class CWindowMemory;
 class IBank;
@@ -109,6 +110,7 @@ private:
     QButtonGroup* radiobutton_options = nullptr;
 
     std::unique_ptr<WrapperZQMidiFile> m_file;
+    std::unique_ptr<CContentImport> m_contentImport;
     std::shared_ptr<WrapperZQMidiInterface> m_midi;
     std::vector<std::unique_ptr<IBank>> m_defaultBank;
     std::vector<std::unique_ptr<IBank>> m_workBank;

@@ -5,13 +5,24 @@
 
 namespace audio {
 
-// What an import did to a slot, so the user hears of a sound cut short or padded out.
+// What an import did to a slot, so the user hears of a sound cut short or padded out, or why it
+// did nothing.
 struct ImportResult {
     enum class Kind { None, Sound, Raw, Message };
+    enum class Refusal {
+        NoSound,          // a sample slot got nothing: no sample data, or an empty file
+        OtherSoundFormat, // a sound format the converter does not take (compressed, floating point, ...)
+        NotASound,        // neither WAV nor AIFF, and raw device bytes were not allowed
+        NoMessage,        // no whole System Exclusive message of 7-bit data bytes
+        WrongBlock,       // a flash message for another flash block than the slot's own
+    };
 
     Kind kind = Kind::None;     // None: nothing was imported and the slot is unchanged
     std::size_t length = 0;     // what the file holds, in device bytes (33,000 per second) or message bytes
     std::size_t slotLength = 0; // the slot's length in bytes
+    Refusal refusal = Refusal::NoSound; // why, when nothing was imported
+
+    static ImportResult refused(Refusal why) { return {Kind::None, 0, 0, why}; }
 
     explicit operator bool() const { return kind != Kind::None; }
     bool cut() const { return kind != Kind::Message && length > slotLength; }

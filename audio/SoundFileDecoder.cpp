@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <vector>
 
@@ -49,12 +50,38 @@ std::uint16_t valueBits(int format)
 struct SoundFileDecoder::File {
     SNDFILE* handle = nullptr;
     SF_INFO info{};
+    std::span<const std::uint8_t> bytes;
+    sf_count_t position = 0;
+
+    // libsndfile reads the bytes in memory through these.
+    static sf_count_t length(void* file) { return static_cast<sf_count_t>(static_cast<File*>(file)->bytes.size()); }
+    static sf_count_t tell(void* file) { return static_cast<File*>(file)->position; }
+    static sf_count_t seek(sf_count_t offset, int whence, void* user)
+    {
+        File& file = *static_cast<File*>(user);
+        const sf_count_t base = whence == SEEK_CUR ? file.position : whence == SEEK_END ? length(user) : 0;
+        if (offset < -base || offset > length(user) - base)
+            return -1;
+        file.position = base + offset;
+        return file.position;
+    }
+    static sf_count_t read(void* destination, sf_count_t count, void* user)
+    {
+        File& file = *static_cast<File*>(user);
+        const sf_count_t got = std::clamp<sf_count_t>(count, 0, length(user) - file.position);
+        std::copy_n(file.bytes.begin() + file.position, got, static_cast<std::uint8_t*>(destination));
+        file.position += got;
+        return got;
+    }
+    static sf_count_t write(const void*, sf_count_t, void*) { return 0; }
 };
 
-SoundFileDecoder::SoundFileDecoder(const std::string& path)
+SoundFileDecoder::SoundFileDecoder(std::span<const std::uint8_t> bytes)
     : m_file(std::make_unique<File>())
 {
-    m_file->handle = sf_open(path.c_str(), SFM_READ, &m_file->info);
+    m_file->bytes = bytes;
+    SF_VIRTUAL_IO io{&File::length, &File::seek, &File::read, &File::write, &File::tell};
+    m_file->handle = sf_open_virtual(&io, SFM_READ, &m_file->info, m_file.get());
     if (m_file->handle != nullptr && (m_file->info.channels <= 0 || m_file->info.samplerate <= 0)) {
         sf_close(m_file->handle);
         m_file->handle = nullptr;

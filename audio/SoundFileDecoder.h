@@ -5,17 +5,19 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <string>
+#include <span>
 
 namespace audio {
 
 // The sound formats our own WAV/AIFF reader does not convert (float WAV, AIFF-C, FLAC, Ogg Vorbis,
 // Opus, MP3, W64, AU, CAF, ...), decoded through libsndfile into signed integer frames at the
 // file's own rate (32-bit, or the file's own width where it holds integers), so they take the
-// same conversion as every other sound.
+// same conversion as every other sound. It decodes the file's bytes as they were read once, in
+// memory.
 class SoundFileDecoder {
 public:
-    explicit SoundFileDecoder(const std::string& path);
+    // The file's bytes, which must outlive the decoder.
+    explicit SoundFileDecoder(std::span<const std::uint8_t> bytes);
     ~SoundFileDecoder();
     SoundFileDecoder(const SoundFileDecoder&) = delete;
     SoundFileDecoder& operator=(const SoundFileDecoder&) = delete;

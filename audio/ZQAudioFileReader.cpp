@@ -38,15 +38,10 @@ std::uint16_t containerBits(std::uint16_t bits)
 
 } // namespace
 
-ZQAudioFileReader::ZQAudioFileReader(const std::string& path)
-    : ZQifstream(path)
+ZQAudioFileReader::ZQAudioFileReader(std::span<const std::uint8_t> bytes)
+    : ZQifstream(bytes)
 {
     probeHeader();
-}
-
-ZQAudioFileReader::~ZQAudioFileReader()
-{
-    close();
 }
 
 void ZQAudioFileReader::probeHeader()
@@ -113,11 +108,6 @@ std::size_t ZQAudioFileReader::read(audio::sample& sample, std::size_t maxBytes)
     }
     sample.clear();
     return 0;
-}
-
-std::size_t ZQAudioFileReader::readRaw(std::uint8_t* destination, std::size_t count)
-{
-    return readBytes(destination, count);
 }
 
 bool ZQAudioFileReader::findChunk(std::uint32_t code, bool bigEndian, std::uint32_t& length)

@@ -5,15 +5,16 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <span>
 
-// Reads the sample data of a WAV (RIFF/WAVE) or AIFF (FORM/AIFF) file in the file's own format,
-// with every value made little-endian. Chunk walks start at byte 12, skip the pad byte after an
-// odd-length body, and leave the read position where they found it.
+// Reads the sample data of a WAV (RIFF/WAVE) or AIFF (FORM/AIFF) file, held in memory as it was
+// read once from its source, in the file's own format with every value made little-endian. Chunk
+// walks start at byte 12, skip the pad byte after an odd-length body, and leave the read position
+// where they found it.
 class ZQAudioFileReader : public ZQifstream {
 public:
-    explicit ZQAudioFileReader(const std::string& path);
-    ~ZQAudioFileReader() override;
+    // The file's bytes, which must outlive the reader.
+    explicit ZQAudioFileReader(std::span<const std::uint8_t> bytes);
 
     // A RIFF/WAVE file, or any FORM file (AIFF, AIFF-C, or another form type).
     bool isAudioFile() const;
@@ -23,7 +24,6 @@ public:
     // Fills the sample with at most maxBytes data bytes (0: as many as the file holds) and returns
     // how many it holds; 0, with the data emptied, when no sample data can be found.
     std::size_t read(audio::sample& sample, std::size_t maxBytes);
-    std::size_t readRaw(std::uint8_t* destination, std::size_t count);
 
     bool readWave(audio::sample& sample, std::size_t maxBytes);
     // The SSND offset bytes are left out of the sample; maxBytes counts them all the same.

@@ -1,6 +1,7 @@
 #include "audio/slot_import.h"
 
 #include "audio/SoundFileDecoder.h"
+#include "audio/SoundFormat.h"
 #include "audio/ZQAudioFileReader.h"
 #include "audio/converter.h"
 
@@ -13,10 +14,12 @@ namespace audio {
 namespace {
 
 constexpr std::uint8_t silence = 0x80;
-constexpr double deviceRate = 33000.0;
 constexpr std::size_t fadeLength = 7;
+constexpr double deviceRate = 33000.0;
 // Source bytes read per slot byte (32-bit stereo at 99 kHz): at most 768 KiB for a 32 KiB slot.
 constexpr std::size_t sourceBytesPerSlotByte = 24;
+// What a sound file may hold before its sample data (text, markers, tags with cover pictures).
+constexpr std::size_t headerAllowance = 8 * 1024 * 1024;
 
 // Halves the distance to the zero line once more for every byte, so the last byte is silence.
 void fadeOut(std::vector<std::uint8_t>& bytes, std::size_t count)
@@ -30,6 +33,13 @@ void fadeOut(std::vector<std::uint8_t>& bytes, std::size_t count)
         const int distance = (value > silence ? value - silence : silence - value) >> step;
         byte = static_cast<std::uint8_t>(value > silence ? silence + distance : silence - distance);
     }
+}
+
+// What export writes of a slot: its bytes as they are, in the device format.
+bool isSlotImage(const sample& fileSample, std::size_t slotLength)
+{
+    return fileSample.m_channels == 1 && fileSample.m_bitrate == 8 && fileSample.m_unsigned8Bit
+           && fileSample.m_samplerate == deviceRate && fileSample.size() == slotLength;
 }
 
 // The whole sound's length at the device rate, though only what fits the slot was read.
@@ -49,13 +59,12 @@ std::size_t convertInto(const sample& fileSample, std::vector<std::uint8_t>& byt
     return count;
 }
 
-std::size_t importAudio(ZQAudioFileReader& reader, std::vector<std::uint8_t>& bytes, std::size_t& length)
+std::size_t importAudio(const sample& fileSample, std::uint64_t dataLength, std::vector<std::uint8_t>& bytes,
+                        std::size_t& length)
 {
-    sample fileSample;
-    reader.read(fileSample, sourceBytesPerSlotByte * bytes.size());
     const std::size_t count = convertInto(fileSample, bytes);
     const std::uint64_t frameBytes = static_cast<std::uint64_t>(fileSample.m_channels) * fileSample.m_byterate;
-    const std::uint64_t frames = frameBytes != 0 ? reader.m_dataLength / frameBytes : 0;
+    const std::uint64_t frames = frameBytes != 0 ? dataLength / frameBytes : 0;
     length = std::max(count, deviceLength(frames, fileSample.m_samplerate));
     return count;
 }
@@ -72,45 +81,53 @@ std::size_t importDecoded(SoundFileDecoder& decoder, std::vector<std::uint8_t>& 
     return count;
 }
 
-std::size_t importRaw(ZQAudioFileReader& reader, std::vector<std::uint8_t>& bytes, std::size_t& length)
+std::size_t importRaw(std::span<const std::uint8_t> source, std::vector<std::uint8_t>& bytes)
 {
-    // A file shorter than the header probe has left the stream failed; its bytes count all the same.
-    reader.clear();
-    reader.seek(0);
-    const std::size_t count = reader.readRaw(bytes.data(), bytes.size());
-    length = count + static_cast<std::size_t>(reader.remaining());
+    const std::size_t count = std::min(source.size(), bytes.size());
+    std::copy_n(source.begin(), count, bytes.begin());
     return count;
 }
 
 } // namespace
 
-bool isUnconvertibleSound(const char* path)
+std::size_t sourceLimit(std::size_t slotLength)
 {
-    const ZQAudioFileReader probe(path);
-    return probe.isAudioFile() && !probe.isPcmFile() && !SoundFileDecoder(path).isOpen();
+    return sourceBytesPerSlotByte * slotLength + headerAllowance;
 }
 
-ImportResult importSlot(const char* path, std::vector<std::uint8_t>& slot)
+ImportResult importSlot(std::span<const std::uint8_t> source, const ImportOptions& options,
+                        std::vector<std::uint8_t>& slot)
 {
-    ZQAudioFileReader reader(path);
-    if (!reader.is_open() || slot.empty()) {
-        return {};
+    if (source.empty() || slot.empty()) {
+        return ImportResult::refused(ImportResult::Refusal::NoSound);
     }
     std::vector<std::uint8_t> imported(slot.size(), silence);
     ImportResult result{ImportResult::Kind::Sound, 0, slot.size()};
     std::size_t count = 0;
-    if (reader.isPcmFile()) {
-        count = importAudio(reader, imported, result.length);
-    } else if (SoundFileDecoder decoder(path); decoder.isOpen()) {
+    const SoundFormat format = recogniseSound(source);
+    if (format == SoundFormat::Convertible) {
+        ZQAudioFileReader reader(source);
+        sample fileSample;
+        reader.read(fileSample, sourceBytesPerSlotByte * slot.size());
+        // Taken back unchanged: a second fade would wear down the end of a sound on every round trip.
+        if (isSlotImage(fileSample, slot.size())) {
+            std::copy(fileSample.begin(), fileSample.end(), slot.begin());
+            result.length = slot.size();
+            return result;
+        }
+        count = importAudio(fileSample, reader.m_dataLength, imported, result.length);
+    } else if (SoundFileDecoder decoder(source); decoder.isOpen()) {
         count = importDecoded(decoder, imported, result.length);
-    } else if (!reader.isAudioFile()) {
-        // Neither decoder knows it: the file is taken to be device bytes as they are.
-        result.kind = ImportResult::Kind::Raw;
-        count = importRaw(reader, imported, result.length);
+    } else if (format == SoundFormat::Other) {
+        return ImportResult::refused(ImportResult::Refusal::OtherSoundFormat);
+    } else if (!options.raw) {
+        return ImportResult::refused(ImportResult::Refusal::NotASound);
+    } else {
+        count = importRaw(source, imported);
+        result = {ImportResult::Kind::Raw, source.size(), slot.size()};
     }
-    reader.close();
     if (count == 0) {
-        return {};
+        return ImportResult::refused(ImportResult::Refusal::NoSound);
     }
     if (count >= fadeLength) {
         fadeOut(imported, count);

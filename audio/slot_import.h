@@ -1,23 +1,27 @@
 #pragma once
 
+#include "audio/ImportOptions.h"
 #include "audio/ImportResult.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace audio {
 
-// Fills a sample slot from a sound file: integer WAV or AIFF through our own reader, every other
-// sound format libsndfile decodes through it, both converted the same way to the device format;
-// a WAV or AIFF file neither can decode is refused, and anything else is taken as raw device
-// bytes. The slot keeps its length. What the file delivers is followed by
-// silence (0x80), its last seven bytes fade out and the first byte of the slot is 0x80. Returns
-// what it did; nothing, with the slot unchanged, when the file cannot be opened or delivers no
-// sample bytes.
-// A file that says it is WAV or AIFF but neither our reader nor libsndfile can convert: a slot
-// refuses it rather than take its bytes as sound.
-bool isUnconvertibleSound(const char* path);
+// The most bytes of a source file an import into a slot of slotLength bytes reads: the sample
+// data its conversion can use at most, and room for the chunks before it.
+std::size_t sourceLimit(std::size_t slotLength);
 
-ImportResult importSlot(const char* path, std::vector<std::uint8_t>& slot);
+// Fills a sample slot from a sound file's bytes: integer WAV or AIFF through our own reader, every
+// other sound format libsndfile decodes through it, both converted the same way to the device
+// format; a sound neither can decode is refused, and a file that is no sound at all is taken as
+// raw device bytes only when the options allow it. The slot keeps its length. What the file
+// delivers is followed by silence (0x80), its last seven bytes fade out and the first byte of the
+// slot is 0x80; a device-format sound of exactly the slot's length, as export writes it, is taken
+// as it is. Returns what it did; a refusal leaves the slot unchanged.
+ImportResult importSlot(std::span<const std::uint8_t> source, const ImportOptions& options,
+                      std::vector<std::uint8_t>& slot);
 
 } // namespace audio

@@ -105,8 +105,11 @@ bool WrapperZQMidiFile::openBanks(const std::vector<IBank*>& banks, const std::s
 {
     m_reader = std::make_unique<ZQMidiFileReader>(path);
     bool read = !banks.empty() && m_reader->trackCount() == banks.size();
-    for (std::size_t i = 0; read && i < banks.size(); ++i)
-        read = banks[i] != nullptr && readBank(*banks[i]);
+    for (std::size_t i = 0; read && i < banks.size(); ++i) {
+        // A track holds the bank of its own place: one bank's blocks never arrive in another's row.
+        const std::uint16_t index = banks[i] != nullptr ? banks[i]->getIndex() : 0;
+        read = banks[i] != nullptr && readBank(*banks[i]) && banks[i]->getIndex() == index;
+    }
     m_reader.reset();
     return read;
 }

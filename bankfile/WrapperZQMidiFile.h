@@ -26,7 +26,8 @@ public:
     bool saveBanks(const std::vector<IBank*>& banks, const std::string& path);
     // True when the file holds exactly one bank and it was read into bank.
     bool openBank(IBank& bank, const std::string& path);
-    // True when the file holds exactly banks.size() tracks and track i was read into banks[i].
+    // True when the file holds exactly banks.size() tracks and track i, which must hold the bank of
+    // banks[i]'s index, was read into banks[i].
     // Banks read before a failing track have changed: read into temporary banks.
     bool openBanks(const std::vector<IBank*>& banks, const std::string& path);
 

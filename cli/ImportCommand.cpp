@@ -1,18 +1,38 @@
 #include "cli/ImportCommand.h"
 
-#include "audio/ZQAudioFileReader.h"
-#include "audio/slot_import.h"
 #include "cli/BankFileOutput.h"
 #include "cli/BankSet.h"
 #include "content/CContent.h"
+#include "midifile/SourceFile.h"
 
 #include <CLI/CLI.hpp>
 
-#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
-#include <memory>
+
+namespace {
+
+std::string reasonFor(audio::ImportResult::Refusal refusal)
+{
+    using Refusal = audio::ImportResult::Refusal;
+    switch (refusal) {
+    case Refusal::NoSound:
+        break;
+    case Refusal::OtherSoundFormat:
+        return "Wrong File Format: this sound's format cannot be decoded; zylox imports WAV, AIFF, AIFF-C, FLAC, "
+               "Ogg Vorbis, Opus, MP3, AU, CAF and W64 sounds";
+    case Refusal::NotASound:
+        return "not a WAV or AIFF sound; --raw loads its bytes into the slot as they are";
+    case Refusal::NoMessage:
+        return "holds no System Exclusive message";
+    case Refusal::WrongBlock:
+        return "holds a flash message for another flash block than this slot's";
+    }
+    return "holds no sound";
+}
+
+} // namespace
 
 ImportCommand::ImportCommand(CLI::App& app)
     : Command(app, "import", "Import a file into a slot and write the bank (or all banks) to a bank file")
@@ -23,6 +43,8 @@ ImportCommand::ImportCommand(CLI::App& app)
         ->check(CLI::Range(0, 5));
     m_command->add_option("source", m_source, "WAV or AIFF file, raw sample bytes, or a System Exclusive file")
         ->required();
+    m_command->add_flag("--raw", m_raw, "Load a file that is not a WAV or AIFF sound into a sample slot as raw "
+                                        "8-bit device bytes");
     addBankFileOption();
     m_command->add_option("-o,--output", m_output, "The bank file to write")->required();
     m_command->add_flag("--all", m_all, "Write all 32 banks instead of the one bank");
@@ -38,21 +60,15 @@ int ImportCommand::run()
         return status;
     IBank& bank = banks.bank(m_row);
     const auto slot = static_cast<std::uint16_t>(m_slot);
-    {
-        errno = 0;
-        const ZQAudioFileReader probe(m_source);
-        if (!probe.is_open())
-            return fail(m_source, errno != 0 ? std::strerror(errno) : "cannot be opened");
-        if (audio::isUnconvertibleSound(m_source.c_str()))
-            return fail(m_source,
-                        "Wrong File Format: ZYLOX626Editor supports only pcm (no compression) formats (*.aif or *.wav).");
-    }
-    // The bank only names the slot when the import took; a trial on a copy tells whether it will.
-    const std::unique_ptr<CContent> trial(bank.getContent(slot)->clone());
-    const audio::ImportResult result = trial->load(m_source.c_str());
+    // Read once: standard input or a FIFO has nothing left for a second reading.
+    const SourceFile source(m_source, bank.getContent(slot)->sourceLimit());
+    if (source.error() != 0)
+        return fail(m_source, std::strerror(source.error()));
+    audio::ImportOptions options;
+    options.raw = m_raw;
+    const audio::ImportResult result = bank.importContent(slot, source.bytes(), m_source, options);
     if (!result)
-        return fail(m_source, trial->isSample() ? "holds no sound" : "holds no System Exclusive message");
-    bank.loadContent(slot, m_source.c_str());
+        return fail(m_source, reasonFor(result.refusal));
 
     std::string reason;
     if (!BankFileOutput::write(banks, m_all, m_row, m_output, reason))

@@ -5,8 +5,9 @@
 #include <cstddef>
 #include <string>
 
-// `zylox import`: a sound file (or any file, taken raw) into a sample slot, or a System Exclusive
-// file into a firmware slot, exactly as the editor imports it; then the bank, or all banks, saved.
+// `zylox import`: a sound file (or, with --raw, any file as raw device bytes) into a sample slot,
+// or a System Exclusive file into a firmware slot, exactly as the editor imports it; then the
+// bank, or all banks, saved.
 class ImportCommand : public Command {
 public:
     explicit ImportCommand(CLI::App& app);
@@ -19,4 +20,5 @@ private:
     std::string m_source;
     std::string m_output;
     bool m_all = false;
+    bool m_raw = false;
 };

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "audio/ImportOptions.h"
 #include "audio/ImportResult.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
+#include <span>
 #include <vector>
 
 // The bytes of one bank slot: a sample in the device format or a whole System Exclusive message.
@@ -15,9 +17,11 @@ public:
     CContent& operator=(const CContent&) = delete;
 
     virtual CContent* clone() const = 0;
-    // Replaces the bytes from a file and says what it did; when nothing was imported the bytes
-    // are unchanged.
-    virtual audio::ImportResult load(const char* path) = 0;
+    // Replaces the bytes from a file's bytes, read once by the caller, and says what it did; when
+    // nothing was imported the bytes are unchanged.
+    virtual audio::ImportResult load(std::span<const std::uint8_t> source, const audio::ImportOptions& options) = 0;
+    // The most bytes of a file that load can use: the caller reads no more.
+    virtual std::size_t sourceLimit() const = 0;
     virtual bool isSample() const = 0;
     virtual void print(std::ostream& out, bool dumpData) const;
     virtual CContent* cloneOf(const CContent& other) const = 0;

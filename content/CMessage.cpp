@@ -1,18 +1,19 @@
 #include "content/CMessage.h"
 
-#include <cstdio>
-#include <memory>
+#include <algorithm>
 #include <ostream>
 
 namespace {
 
 constexpr std::uint8_t kSysExStart = 0xF0;
 constexpr std::uint8_t kSysExEnd = 0xF7;
-constexpr std::uint8_t kManufacturer = 0x31;
 constexpr std::uint8_t kFlashWriteCommand = 0x38;
 
-// Bytes after the file's 0xF0 that are not part of the imported message.
-constexpr int kSkippedHeaderBytes = 3;
+// The identifier of another maker that a System Exclusive file may carry after its 0xF0, where
+// the device's own messages have their maker byte.
+constexpr std::size_t kForeignIdentifierLength = 3;
+// Bytes a System Exclusive file may hold before its message.
+constexpr std::size_t kLeadingBytesAllowance = 64 * 1024;
 
 } // namespace
 
@@ -53,30 +54,34 @@ CContent* CMessage::clone() const
     return new CMessage(*this);
 }
 
-audio::ImportResult CMessage::load(const char* path)
+bool CMessage::isSystemExclusive(std::span<const std::uint8_t> bytes)
 {
-    // C streams: a directory or a read error is an end of file here, never an exception.
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path, "rb"), &std::fclose);
-    if (!file)
-        return {};
+    return bytes.size() >= 2 && bytes.front() == kSysExStart && bytes.back() == kSysExEnd
+           && std::all_of(bytes.begin() + 1, bytes.end() - 1, [](std::uint8_t byte) { return byte < 0x80; });
+}
 
-    int byte = std::fgetc(file.get());
-    while (byte != EOF && byte != kSysExStart)
-        byte = std::fgetc(file.get());
-    if (byte == EOF)
-        return {};
-    for (int skipped = 0; skipped < kSkippedHeaderBytes && byte != EOF; ++skipped)
-        byte = std::fgetc(file.get());
-
+audio::ImportResult CMessage::load(std::span<const std::uint8_t> source, const audio::ImportOptions&)
+{
+    const auto start = std::find(source.begin(), source.end(), kSysExStart);
+    const auto end = std::find(start, source.end(), kSysExEnd);
+    if (end == source.end())
+        return audio::ImportResult::refused(audio::ImportResult::Refusal::NoMessage);
+    const std::span<const std::uint8_t> found(start, end + 1);
+    if (!isSystemExclusive(found) || found.size() > kLongestMessage)
+        return audio::ImportResult::refused(audio::ImportResult::Refusal::NoMessage);
+    // A message in the device's own form is kept whole: what export wrote comes back unchanged.
+    const std::size_t dropped = found[1] == kManufacturer ? 0 : kForeignIdentifierLength;
+    if (found.size() <= 2 + dropped)
+        return audio::ImportResult::refused(audio::ImportResult::Refusal::NoMessage);
     std::vector<std::uint8_t> message{kSysExStart};
-    while ((byte = std::fgetc(file.get())) != EOF) {
-        message.push_back(static_cast<std::uint8_t>(byte));
-        if (byte == kSysExEnd) {
-            m_data = std::move(message);
-            return {audio::ImportResult::Kind::Message, m_data.size(), m_data.size()};
-        }
-    }
-    return {};
+    message.insert(message.end(), found.begin() + 1 + static_cast<std::ptrdiff_t>(dropped), found.end());
+    m_data = std::move(message);
+    return {audio::ImportResult::Kind::Message, m_data.size(), m_data.size()};
+}
+
+std::size_t CMessage::sourceLimit() const
+{
+    return kLeadingBytesAllowance + kLongestMessage;
 }
 
 void CMessage::print(std::ostream& out, bool dumpData) const

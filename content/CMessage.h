@@ -11,6 +11,13 @@ public:
     static constexpr std::size_t kFlashWriteLength = 0x20006;
     static constexpr std::size_t kFlashWriteDataOffset = 5;
     static constexpr std::size_t kFlashWriteDataLength = 0x20000;
+    // The device takes no longer message than a flash write.
+    static constexpr std::size_t kLongestMessage = kFlashWriteLength;
+    // The device's maker byte, byte 1 of every message in its own form.
+    static constexpr std::uint8_t kManufacturer = 0x31;
+
+    // F0, data bytes below 0x80, F7: anything else would not reach the device as one message.
+    static bool isSystemExclusive(std::span<const std::uint8_t> bytes);
 
     CMessage(const std::uint8_t* bytes, std::size_t length);
     // Builds the flash write message for a block (cut to 6 bits) and a channel (cut to 4 bits) from
@@ -20,8 +27,10 @@ public:
     CMessage(const CMessage& source) = default;
 
     CContent* clone() const override;
-    // Takes the first System Exclusive message of a file, without the three bytes after its 0xF0.
-    audio::ImportResult load(const char* path) override;
+    // Takes the first System Exclusive message of a file: as it is when it is in the device's own
+    // form, otherwise without the three bytes of the maker's identifier after its 0xF0.
+    audio::ImportResult load(std::span<const std::uint8_t> source, const audio::ImportOptions& options) override;
+    std::size_t sourceLimit() const override;
     bool isSample() const override { return false; }
     void print(std::ostream& out, bool dumpData) const override;
     CContent* cloneOf(const CContent& other) const override;

@@ -14,9 +14,14 @@ CContent* CSample::clone() const
     return new CSample(*this);
 }
 
-audio::ImportResult CSample::load(const char* path)
+audio::ImportResult CSample::load(std::span<const std::uint8_t> source, const audio::ImportOptions& options)
 {
-    return audio::importSlot(path, m_data);
+    return audio::importSlot(source, options, m_data);
+}
+
+std::size_t CSample::sourceLimit() const
+{
+    return audio::sourceLimit(m_data.size());
 }
 
 void CSample::print(std::ostream& out, bool dumpData) const

@@ -11,7 +11,8 @@ public:
 
     CContent* clone() const override;
     // Imports a sound file into the sample, keeping its length.
-    audio::ImportResult load(const char* path) override;
+    audio::ImportResult load(std::span<const std::uint8_t> source, const audio::ImportOptions& options) override;
+    std::size_t sourceLimit() const override;
     bool isSample() const override { return true; }
     void print(std::ostream& out, bool dumpData) const override;
     CContent* cloneOf(const CContent& other) const override;

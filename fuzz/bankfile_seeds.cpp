@@ -1,11 +1,45 @@
-// Writes valid bank files into a folder as fuzzing seeds: a sound bank and the firmware bank,
-// each alone, as the editor saves them.
+// Writes bank files into a folder as fuzzing seeds: a sound bank and the firmware bank, each alone,
+// as the editor saves them; a firmware bank whose messages are as long as flash writes; and files
+// of all banks whose tracks hold banks that do not belong in their place.
 #include "bankfile/WrapperZQMidiFile.h"
+#include "content/CMessage.h"
 #include "model/CFirmware.h"
 #include "model/CSound.h"
 
 #include <filesystem>
 #include <iostream>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// A firmware message of a flash write's length that is no flash write: no channel in byte 4.
+CMessage longFirmwareMessage(std::uint8_t block, std::uint8_t fourth)
+{
+    std::vector<std::uint8_t> bytes(CMessage::kFlashWriteLength, 0x01);
+    bytes[0] = 0xF0;
+    bytes[1] = 0x31;
+    bytes[2] = static_cast<std::uint8_t>(0x40 | block);
+    bytes[3] = 0x38;
+    bytes[4] = fourth;
+    bytes.back() = 0xF7;
+    return {bytes.data(), bytes.size()};
+}
+
+// All 32 banks, with the sound bank of index misplaced at row place.
+bool saveMisplaced(WrapperZQMidiFile& file, std::uint16_t index, std::size_t place, const std::string& path)
+{
+    std::vector<std::unique_ptr<IBank>> banks;
+    std::vector<IBank*> tracks;
+    for (std::uint16_t row = 0; row < 32; ++row) {
+        const std::uint16_t chosen = row == place ? index : row;
+        banks.push_back(chosen < 31 ? std::unique_ptr<IBank>(new CSound(chosen)) : std::make_unique<CFirmware>());
+        tracks.push_back(banks.back().get());
+    }
+    return file.saveBanks(tracks, path);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -18,7 +52,14 @@ int main(int argc, char** argv)
     WrapperZQMidiFile file;
     CSound sound(4);
     CFirmware firmware;
+    CFirmware longFirmware;
+    CMessage presets = longFirmwareMessage(0, 0x00);
+    CMessage os = longFirmwareMessage(63, 0x10);
     const bool written = file.saveBank(sound, (folder / "s05.mid").string())
-                         && file.saveBank(firmware, (folder / "firmware.mid").string());
+                         && file.saveBank(firmware, (folder / "firmware.mid").string())
+                         && longFirmware.setContents({&presets, &os})
+                         && file.saveBank(longFirmware, (folder / "firmware_long.mid").string())
+                         && saveMisplaced(file, 30, 31, (folder / "all_sound_last.mid").string())
+                         && saveMisplaced(file, 9, 5, (folder / "all_s10_at_s06.mid").string());
     return written ? 0 : 1;
 }

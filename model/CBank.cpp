@@ -3,6 +3,7 @@
 #include "content/CContent.h"
 #include "flash/CEvent.h"
 
+#include <memory>
 #include <ostream>
 
 CBank::CBank(std::uint16_t index, std::string name)
@@ -41,12 +42,24 @@ void CBank::deleteEvents()
     }
 }
 
-void CBank::loadContent(std::uint16_t index, const char* path)
+bool CBank::accepts(std::uint16_t, const CContent&) const
 {
-    if (index >= m_contents.size() || m_contents[index] == nullptr || path == nullptr)
-        return;
-    if (!m_contents[index]->load(path))
-        return;
+    return true;
+}
+
+audio::ImportResult CBank::importContent(std::uint16_t index, std::span<const std::uint8_t> source,
+                                         const std::string& path, const audio::ImportOptions& options)
+{
+    if (index >= m_contents.size() || m_contents[index] == nullptr)
+        return audio::ImportResult::refused(audio::ImportResult::Refusal::NoSound);
+    const std::unique_ptr<CContent> imported(m_contents[index]->clone());
+    const audio::ImportResult result = imported->load(source, options);
+    if (!result)
+        return result;
+    if (!accepts(index, *imported))
+        return audio::ImportResult::refused(audio::ImportResult::Refusal::WrongBlock);
+    // The bytes change in place: events built from this content keep referring to it.
+    m_contents[index]->getData().swap(imported->getData());
 
     std::string name(path);
     const std::size_t slash = name.rfind('/');
@@ -56,6 +69,7 @@ void CBank::loadContent(std::uint16_t index, const char* path)
     while (m_contentName.size() <= index)
         m_contentName.push_back(getContentLabel(static_cast<std::uint16_t>(m_contentName.size())));
     m_contentName[index] = std::move(name);
+    return result;
 }
 
 std::string CBank::getName() const

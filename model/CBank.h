@@ -8,7 +8,8 @@ class CBank : public IBank {
 public:
     ~CBank() override;
 
-    void loadContent(std::uint16_t index, const char* path) override;
+    audio::ImportResult importContent(std::uint16_t index, std::span<const std::uint8_t> source,
+                                      const std::string& path, const audio::ImportOptions& options) override;
     std::string getName() const override;
     std::string getContentLabel(std::uint16_t index) const override;
     std::string getContentName(std::uint16_t index) const override;
@@ -30,6 +31,8 @@ protected:
     CBank(const CBank& source);
 
     void deleteEvents();
+    // Whether a slot may hold the content an import made for it.
+    virtual bool accepts(std::uint16_t index, const CContent& content) const;
 
     std::uint16_t m_index;
     std::string m_name;

@@ -3,10 +3,12 @@
 #include "content/CMessage.h"
 #include "flash/CErase.h"
 #include "flash/CFlash.h"
+#include "flash/FlashAddress.h"
 #include "model/FactoryData.h"
 #include "model/FactoryTables.h"
 
 #include <algorithm>
+#include <optional>
 #include <ostream>
 #include <span>
 
@@ -69,7 +71,7 @@ bool CFirmware::setContents(const std::vector<CContent*>& contents)
     if (contents.size() < factory::kFirmwareContentCount)
         return false;
     for (std::uint16_t slot = 0; slot < factory::kFirmwareContentCount; ++slot) {
-        if (contents[slot] == nullptr)
+        if (contents[slot] == nullptr || !accepts(slot, *contents[slot]))
             return false;
     }
 
@@ -80,6 +82,16 @@ bool CFirmware::setContents(const std::vector<CContent*>& contents)
         m_contents[slot] = copy;
     }
     return true;
+}
+
+bool CFirmware::accepts(std::uint16_t index, const CContent& content) const
+{
+    const std::vector<std::uint8_t>& message = content.getData();
+    if (!CMessage::isSystemExclusive(message) || message.size() > CMessage::kLongestMessage
+        || flash::erasedBlock(message))
+        return false;
+    const std::optional<unsigned> block = flash::writtenBlock(message);
+    return !block || *block == kFirstBlock + index;
 }
 
 const std::vector<std::string>& CFirmware::getContentNames() const

@@ -4,10 +4,12 @@
 #include "content/CSample.h"
 #include "flash/CErase.h"
 #include "flash/CFlash.h"
+#include "flash/FlashAddress.h"
 #include "model/FactoryData.h"
 #include "model/FactoryTables.h"
 
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <span>
 
@@ -69,12 +71,19 @@ bool CSound::setContents(const std::vector<CContent*>& contents)
 {
     if (contents.size() < 2)
         return false;
+    std::optional<unsigned> blocks[2];
     for (int i = 0; i < 2; ++i) {
-        if (contents[i] == nullptr || contents[i]->getSize() < CMessage::kFlashWriteLength)
+        if (contents[i] == nullptr || contents[i]->getSize() != CMessage::kFlashWriteLength
+            || !CMessage::isSystemExclusive(contents[i]->getData()))
             return false;
+        blocks[i] = flash::writtenBlock(contents[i]->getData());
     }
+    // The two blocks of one sound bank, in order; the firmware's blocks are not a sound bank's.
+    if (!blocks[0] || !blocks[1] || *blocks[0] % 2 != 0 || *blocks[1] != *blocks[0] + 1
+        || *blocks[0] / 2 >= factory::kSoundBankCount)
+        return false;
 
-    m_index = static_cast<std::uint16_t>((contents[0]->getData()[2] >> 1) & 0x1F);
+    m_index = static_cast<std::uint16_t>(*blocks[0] / 2);
     decodeFlashWrite(*contents[0], 0);
     decodeFlashWrite(*contents[1], factory::kSecondBlockFirstSlot);
     return true;

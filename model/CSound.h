@@ -11,8 +11,8 @@ public:
     IBank* clone() const override;
     std::uint16_t getContentCount() const override;
     const std::vector<CEvent*>& createEvents(std::uint16_t channel) override;
-    // Takes the index and all six samples from the bank's two flash write messages, which must
-    // each be at least 131,078 bytes long.
+    // Takes the index and all six samples from a sound bank's two flash write messages, of
+    // 131,078 bytes each, for its blocks 2n and 2n+1 in that order.
     bool setContents(const std::vector<CContent*>& contents) override;
     const std::vector<std::string>& getContentNames() const override;
     void setContentNames(const std::vector<std::string>& names) override;

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "audio/ImportOptions.h"
+#include "audio/ImportResult.h"
+
 #include <cstdint>
 #include <iosfwd>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,8 +22,11 @@ public:
     IBank& operator=(const IBank&) = delete;
 
     virtual IBank* clone() const = 0;
-    // Imports a file into a slot; on success the slot is named after the file's base name.
-    virtual void loadContent(std::uint16_t index, const char* path) = 0;
+    // Imports a file's bytes (read once, at most the slot content's sourceLimit) into a slot and
+    // says what it did; when it took them the slot is named after the base name of path, otherwise
+    // the bank is unchanged. A bank takes only what belongs to its own flash blocks.
+    virtual audio::ImportResult importContent(std::uint16_t index, std::span<const std::uint8_t> source,
+                                       const std::string& path, const audio::ImportOptions& options) = 0;
     virtual std::uint16_t getContentCount() const = 0;
     virtual std::string getName() const = 0;
     virtual std::string getContentLabel(std::uint16_t index) const = 0;
@@ -34,7 +41,8 @@ public:
     // are used. The events belong to the bank.
     virtual const std::vector<CEvent*>& createEvents(std::uint16_t channel) = 0;
     // Replaces the slot data by copies taken from the given messages (which stay the caller's).
-    // Returns false, with the bank unchanged, when the messages cannot fill the bank.
+    // Returns false, with the bank unchanged, when the messages cannot fill the bank or address
+    // flash blocks that are not its own.
     virtual bool setContents(const std::vector<CContent*>& contents) = 0;
     virtual const std::vector<std::string>& getContentNames() const = 0;
     virtual void setContentNames(const std::vector<std::string>& names) = 0;

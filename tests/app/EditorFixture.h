@@ -32,6 +32,9 @@
 using Bytes = std::vector<std::uint8_t>;
 using Texts = std::vector<std::string>;
 
+inline const std::string kRawQuestion = "informational|Not a Sound|This file is not a WAV or AIFF sound. Load its "
+                                        "bytes into the slot as raw 8-bit device data?|Load Raw|Cancel";
+
 // The real editor window, offscreen, over the loopback MIDI service and the virtual clock. The
 // fixture plays the user: it works the controls and answers the dialogs as the test scripted.
 class EditorFixture : public testing::Test, public IDialogs {

@@ -54,7 +54,7 @@ TEST_F(EditorTest, EditsChangeOnlyTheWorkingBankAndResetPutsANewFactoryCopyBack)
     EXPECT_EQ(tableRow(5), "S06");
     EXPECT_EQ(imageOf(editor->workBank(5)), imageOf(editor->defaultBank(5)));
     EXPECT_EQ(slotRows(), kSoundSlots);
-    EXPECT_EQ(shown, Texts{"open"});
+    EXPECT_EQ(shown, (Texts{"open", kRawQuestion}));
 }
 
 TEST_F(EditorTest, OneBankFileOpensOntoItsOwnRowAndOntoAnotherOnlyAfterABeepAndYes)
@@ -119,44 +119,57 @@ TEST_F(EditorTest, SavesTheCurrentBankOrAllBanksAndReportsAFailedSave)
     EXPECT_FALSE(std::filesystem::exists(path("missing")));
 }
 
-TEST_F(EditorTest, ImportTakesPcmAndRawFilesAndKeepsTheSlotOnCompressedOrUnreadableOnes)
+TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnythingElse)
 {
-    const std::string compressed = "critical|Wrong File Format|ZYLOX626Editor supports only pcm (no compression) "
-                                   "formats (*.aif or *.wav).|OK|";
+    const std::string undecodable = "critical|Wrong File Format|ZYLOX 515 Editor cannot decode this sound's format. "
+                                    "It imports WAV, AIFF, AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64 "
+                                    "sounds.|OK|";
+    const std::string noSound = "critical|Import Failed|The file holds no sound.|OK|";
     const std::string unreadable = "critical|Import Failed|The file could not be read.|OK|";
-    // Each file with the alert it brings, none when the slot takes it, and the status line after it.
-    const std::string kick = "kick.wav: 0.20 s, padded to 0.74 s with silence";
-    const std::string notes = "notes.txt: 28 bytes of raw device data, padded to 0.74 s with silence";
-    const std::tuple<std::string, std::string, std::string> cases[] = {
-        {make("kick.wav", "sox -n -r 44100 -c 2 -b 16", "synth 0.2 sine 60"), "", kick},
-        {make("clap.aifc", "sox -n -r 22050 -c 1 -b 16 -t aifc", "synth 0.1 noise"), "",
-         "clap.aifc: 0.10 s, padded to 0.74 s with silence"},
-        // A WAV file of a format no decoder knows (0x1234).
+    const std::string noMessage = "critical|Import Failed|The file holds no System Exclusive message.|OK|";
+    const std::string text = make("notes.txt", "printf 'plain text, taken as samples' >");
+    const std::string kick = "kick.wav: 0.20 s, padded to 0.25 s with silence";
+    const std::string clap = "clap.aifc: 0.10 s, padded to 0.25 s with silence";
+    const std::string notes = "notes.txt: 28 bytes of raw device data, padded to 0.25 s with silence";
+    // Each file with the row, the reply to a question, what the dialogs show after the panel, and whether the slot took it.
+    const std::tuple<std::string, int, AlertReply, Texts, bool> cases[] = {
+        {make("kick.wav", "sox -n -r 44100 -c 2 -b 16", "synth 0.2 sine 60"), 4, AlertReply::Default, {}, true},
+        {make("clap.aifc", "sox -n -r 22050 -c 1 -b 16 -t aifc", "synth 0.1 noise"), 4, AlertReply::Default, {}, true},
+        // A WAV file of a format no decoder knows (0x1234): refused, never asked about as raw bytes.
         {make("odd.wav", "printf 'RIFF\\050\\0\\0\\0WAVEfmt \\020\\0\\0\\0\\064\\022\\001\\0\\104\\254\\0\\0"
                          "\\210\\130\\001\\0\\002\\0\\020\\0data\\004\\0\\0\\0\\001\\002\\003\\004' >"),
-         compressed, "clap.aifc: 0.10 s, padded to 0.74 s with silence"},
-        {make("notes.txt", "printf 'plain text, taken as samples' >"), "", notes},
-        {make("empty.wav", ": >"), unreadable, notes},
-        {path("gone.wav"), unreadable, notes},
+         4, AlertReply::Default, {undecodable}, false},
+        {text, 4, AlertReply::Alternate, {kRawQuestion}, false},
+        {text, 4, AlertReply::Default, {kRawQuestion}, true},
+        {make("empty.wav", ": >"), 4, AlertReply::Default, {noSound}, false},
+        {path("gone.wav"), 4, AlertReply::Default, {unreadable}, false},
+        {path("kick.wav"), 31, AlertReply::Default, {noMessage}, false},
     };
     const Bytes factory = imageOf(editor->defaultBank(4));
-    for (const auto& [file, alert, status] : cases) {
+    std::string status;
+    for (const auto& [file, row, answer, alerts, taken] : cases) {
         SCOPED_TRACE(file);
-        const std::string name = alert.empty() ? std::filesystem::path(file).filename().string()
-                                               : editor->workBank(4).getContentName(2);
-        const Bytes before = editor->workBank(4).getContent(2)->getData();
+        selectRow(row);
+        const std::string name = taken ? std::filesystem::path(file).filename().string()
+                                       : editor->workBank(row).getContentName(1);
+        const Bytes before = editor->workBank(row).getContent(1)->getData();
         shown.clear();
+        reply = answer;
         paths = {file};
-        click("button_openContents_2");
-        EXPECT_EQ(shown, alert.empty() ? Texts{"open"} : (Texts{"open", alert}));
-        EXPECT_EQ(slotRows()[2], "CLAP|" + name + "|++-");
-        EXPECT_EQ(editor->workBank(4).getContentName(2), name);
-        const Bytes after = editor->workBank(4).getContent(2)->getData();
+        click("button_openContents_1");
+        Texts expected{"open"};
+        expected.insert(expected.end(), alerts.begin(), alerts.end());
+        EXPECT_EQ(shown, expected);
+        EXPECT_EQ(slotRows()[1], editor->workBank(row).getContentLabel(1) + "|" + name + "|++-");
+        const Bytes after = editor->workBank(row).getContent(1)->getData();
         EXPECT_EQ(after.size(), before.size());
-        EXPECT_EQ(after == before, !alert.empty());
+        EXPECT_EQ(after == before, !taken);
+        // The status line tells what the last import that took did.
+        if (taken)
+            status = file.ends_with("kick.wav") ? kick : file.ends_with("clap.aifc") ? clap : notes;
         EXPECT_EQ(textOf("text_status"), status);
     }
-    const Bytes raw = editor->workBank(4).getContent(2)->getData();
+    const Bytes raw = editor->workBank(4).getContent(1)->getData();
     EXPECT_EQ(std::string(raw.begin() + 1, raw.begin() + 10), "lain text");
     EXPECT_EQ(imageOf(editor->defaultBank(4)), factory);
 }

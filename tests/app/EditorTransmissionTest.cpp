@@ -119,7 +119,7 @@ TEST_F(EditorTransmissionTest, EditsWhileSendingLeaveTheBankOnItsWayAloneAndRese
         click("button_openContents_4");
         click("button_reset");
         click("button_load");
-        EXPECT_EQ(shown, (Texts{"open", "critical|Reset to Default|Don't Reset To Default any bank during sending "
+        EXPECT_EQ(shown, (Texts{"open", kRawQuestion, "critical|Reset to Default|Don't Reset To Default any bank during sending "
                                         "or receiveing!|OK|", "open mid"}));
         EXPECT_EQ(tableRow(4), "file bank 4");
     });

@@ -1,6 +1,7 @@
 #include "audio/ZQAudioFileReader.h"
 #include "audio/converter.h"
 #include "audio/slot_import.h"
+#include "midifile/SourceFile.h"
 
 #include "SoundFileFolder.h"
 
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <numeric>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -151,9 +153,10 @@ TEST_F(SoundImport, ReaderTakesSoxFilesAsTheirSamples)
         Bytes raw(300 * channels * bits / 8);
         std::iota(raw.begin(), raw.end(), std::uint8_t{0});
         const bool unsigned8Bit = bits == 8 && type != "aiff";  // AIFF values are always signed
-        ZQAudioFileReader reader(folder.sox(raw, "-r " + std::to_string(rate) + " -c " + std::to_string(channels)
-            + " -b " + std::to_string(bits) + (unsigned8Bit ? " -e unsigned-integer" : " -e signed-integer"),
-            "in." + type, "-t " + type));
+        const Bytes file = ScratchFolder::read(folder.sox(raw, "-r " + std::to_string(rate) + " -c "
+            + std::to_string(channels) + " -b " + std::to_string(bits)
+            + (unsigned8Bit ? " -e unsigned-integer" : " -e signed-integer"), "in." + type, "-t " + type));
+        ZQAudioFileReader reader(file);
         EXPECT_EQ(std::tuple(reader.isAudioFile(), reader.isPcmFile(), reader.m_formatTag),
                   std::tuple(true, true, formatTag));
         audio::sample s;
@@ -201,7 +204,8 @@ TEST_F(SoundImport, ReaderOnPaddedMissingTruncatedAndOddParts)
     };
     for (const FileCase& c : cases) {
         SCOPED_TRACE(c.path);
-        ZQAudioFileReader reader(c.path);
+        const Bytes file = ScratchFolder::read(c.path);
+        ZQAudioFileReader reader(file);
         EXPECT_EQ(std::tuple(reader.isAudioFile(), reader.isPcmFile()), std::tuple(true, c.pcm));
         audio::sample s;
         EXPECT_EQ(reader.read(s, c.maxBytes), c.data.size());
@@ -215,30 +219,49 @@ TEST_F(SoundImport, ReaderOnPaddedMissingTruncatedAndOddParts)
 
 TEST_F(SoundImport, SlotIsFilledFadedAndFollowedBySilenceOrKeptWhenNothingIsDelivered)
 {
+    using Refusal = audio::ImportResult::Refusal;
+    const std::optional<Refusal> taken;
     const std::string device = "-r 33000 -c 1 -b 8 -e unsigned-integer";
-    const std::tuple<std::string, bool, Bytes> cases[] = {
-        {folder.sox(join({Bytes(993, 0xFF), {0x00, 0x80, 0xF0, 0x7F, 0x01, 0x00, 0xFF}}), device, "short.wav"), true,
+    const Bytes kept(8192, 0x11);
+    const Bytes clip = join({{'R', 'I', 'F', 'F', 12, 0, 0, 0, 'A', 'V', 'I', ' '}, Bytes(8, 0xF0)});
+    // File, raw bytes allowed, why it is refused (none: taken), slot afterwards.
+    const std::tuple<std::string, bool, std::optional<Refusal>, Bytes> cases[] = {
+        {folder.sox(join({Bytes(993, 0xFF), {0x00, 0x80, 0xF0, 0x7F, 0x01, 0x00, 0xFF}}), device, "short.wav"), false,
+         taken,
          join({{0x80}, Bytes(992, 0xFF), {0x41, 0x80, 0x8E, 0x80, 0x7D, 0x7F, 0x80}, Bytes(7192, 0x80)})},
-        {folder.sox(Bytes(10000, 0xFF), device, "long.wav"), true,
+        {folder.sox(Bytes(10000, 0xFF), device, "long.wav"), false, taken,
          join({{0x80}, Bytes(8184, 0xFF), {0xBF, 0x9F, 0x8F, 0x87, 0x83, 0x81, 0x80}})},
-        // Neither WAV nor AIFF: raw device bytes, also when shorter than the header probe or the fade.
-        {folder.write("clip.avi", join({{'R', 'I', 'F', 'F', 12, 0, 0, 0, 'A', 'V', 'I', ' '}, Bytes(8, 0xF0)})), true,
+        // Neither WAV nor AIFF: raw device bytes when allowed, also when shorter than the fade.
+        {folder.write("clip.avi", clip), true, taken,
          join({{0x80, 'I', 'F', 'F', 12, 0, 0, 0, 'A', 'V', 'I', ' ', 0xF0, 0xB8, 0x9C, 0x8E, 0x87, 0x83, 0x81},
                Bytes(8173, 0x80)})},
-        {folder.write("tiny", {'R', 'I', 'F', 'F', 5}), true, join({{0x80, 'I', 'F', 'F', 5}, Bytes(8187, 0x80)})},
+        {folder.write("tiny", {'R', 'I', 'F', 'F', 5}), true, taken,
+         join({{0x80, 'I', 'F', 'F', 5}, Bytes(8187, 0x80)})},
+        {folder.path("clip.avi"), false, Refusal::NotASound, kept},
+        // Sounds no decoder takes are never raw bytes: a WAV of an unknown format (0x1234), and the
+        // starts of an MP3, an M4A and a CAF file.
+        {write("unknown.wav", {fmt(0x1234, 16), {"data", {1, 2, 3, 4}}}), true, Refusal::OtherSoundFormat, kept},
+        {folder.write("in.mp3", {0xFF, 0xFB, 0x90, 0x64, 0x00}), true, Refusal::OtherSoundFormat, kept},
+        {folder.write("tagged.mp3", {'I', 'D', '3', 4, 0}), true, Refusal::OtherSoundFormat, kept},
+        {folder.write("in.m4a", {0, 0, 0, 0x20, 'f', 't', 'y', 'p', 'M', '4', 'A', ' '}), true, Refusal::OtherSoundFormat,
+         kept},
+        {folder.write("in.caf", {'c', 'a', 'f', 'f', 0, 1, 0, 0}), true, Refusal::OtherSoundFormat, kept},
         // Only the first 786,432 bytes of 16-bit values 0x4040 at 24 x 33 kHz are read: 16,384 slot bytes.
-        {folder.sox(Bytes(1000000, 0x40), "-r 792000 -c 1 -b 16 -e signed-integer", "fast.wav"), true,
+        {folder.sox(Bytes(1000000, 0x40), "-r 792000 -c 1 -b 16 -e signed-integer", "fast.wav"), false,
+         taken,
          join({{0x80}, Bytes(16376, 0xC0), {0xA0, 0x90, 0x88, 0x84, 0x82, 0x81, 0x80}, Bytes(16384, 0x80)})},
-        // Nothing delivered: a failure, and the slot keeps its bytes.
-        {folder.path("missing.wav"), false, Bytes(8192, 0x11)},
-        {folder.write("empty", {}), false, Bytes(8192, 0x11)},
-        {write("nodata.wav", {fmt(1, 16)}), false, Bytes(8192, 0x11)},
-        {write("nobits.aiff", {comm(1, 0), ssnd(0, {1, 2})}), false, Bytes(8192, 0x11)},
+        // Nothing delivered: the slot keeps its bytes.
+        {folder.write("empty", {}), true, Refusal::NoSound, kept},
+        {write("nodata.wav", {fmt(1, 16)}), false, Refusal::NoSound, kept},
+        {write("nobits.aiff", {comm(1, 0), ssnd(0, {1, 2})}), false, Refusal::NoSound, kept},
     };
-    for (const auto& [path, imported, expected] : cases) {
+    for (const auto& [path, raw, result, expected] : cases) {
         SCOPED_TRACE(path);
         Bytes slot(expected.size(), 0x11);
-        EXPECT_EQ(static_cast<bool>(audio::importSlot(path.c_str(), slot)), imported);
+        const SourceFile source(path, audio::sourceLimit(slot.size()));
+        ASSERT_EQ(source.error(), 0);
+        const audio::ImportResult imported = audio::importSlot(source.bytes(), audio::ImportOptions{raw}, slot);
+        EXPECT_EQ(imported ? std::nullopt : std::optional(imported.refusal), result);
         EXPECT_EQ(slot, expected);
     }
 }
@@ -277,7 +300,8 @@ TEST_F(SoundImport, OtherSoundFormatsGiveTheSlotTheirSourceGives)
     };
     const auto slotOf = [this](const std::string& name) {
         Bytes slot(32768, 0x11);
-        EXPECT_TRUE(audio::importSlot(folder.path(name).c_str(), slot)) << name;
+        const SourceFile source(folder.path(name), audio::sourceLimit(slot.size()));
+        EXPECT_TRUE(audio::importSlot(source.bytes(), {}, slot)) << name;
         return slot;
     };
     const std::string in = folder.path("source.wav") + " ";
@@ -337,7 +361,10 @@ TEST_F(SoundImport, SaysHowLongTheSoundIsAndWhetherItWasCutOrPaddedToFitTheSlot)
     };
     for (const auto& [path, slotLength, line] : cases) {
         Bytes slot(slotLength, 0x80);
-        EXPECT_EQ(audio::importSlot(path.c_str(), slot).describe(path.substr(path.rfind('/') + 1), "CLOSED HI HAT"), line);
+        const SourceFile source(path, audio::sourceLimit(slotLength));
+        EXPECT_EQ(audio::importSlot(source.bytes(), audio::ImportOptions{true}, slot)
+                      .describe(path.substr(path.rfind('/') + 1), "CLOSED HI HAT"),
+                  line);
     }
     const audio::ImportResult message{audio::ImportResult::Kind::Message, 131078, 131078};
     EXPECT_EQ(message.describe("os.syx", "OS"), "os.syx: System Exclusive message of 131,078 bytes into OS");

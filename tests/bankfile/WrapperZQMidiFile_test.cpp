@@ -118,8 +118,7 @@ TEST_F(WrapperZQMidiFileTest, ImportedFirmwareMessagesOpenAgain)
 {
     // An imported System Exclusive file need not look like a flash write.
     CFirmware firmware;
-    const std::string syx = m_folder.write("new-os.syx", Bytes{0xF0, 0x00, 0x20, 0x33, 0x01, 0x02, 0xF7});
-    firmware.loadContent(1, syx.c_str());
+    ASSERT_TRUE(firmware.importContent(1, Bytes{0xF0, 0x00, 0x20, 0x33, 0x01, 0x02, 0xF7}, "new-os.syx", {}));
     const std::string path = m_folder.file("firmware.mid");
     ASSERT_TRUE(m_file.saveBank(firmware, path));
 

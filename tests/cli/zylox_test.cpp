@@ -120,8 +120,10 @@ TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWr
     m_folder.write("empty.wav", {});
     m_folder.write("plain.txt", {'n', 'o', ' ', 'm', 'e', 's', 's', 'a', 'g', 'e'});
     m_folder.write("out.mid", {'o', 'l', 'd'});
-    const std::string pcmOnly = ": Wrong File Format: ZYLOX626Editor supports only pcm (no compression) formats "
-                                "(*.aif or *.wav).";
+    const std::string pcmOnly = ": Wrong File Format: this sound's format cannot be decoded; zylox imports WAV, "
+                                "AIFF, AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64 sounds";
+    const std::string notASound = ": not a WAV or AIFF sound; --raw loads its bytes into the slot as they are";
+    const std::string noMessage = ": holds no System Exclusive message";
     const std::pair<std::string, std::string> failures[] = {
         {"info --in bad.mid", "bad.mid: Wrong File Format"},
         {"save --all --in bad.mid -o out.mid", "bad.mid: Wrong File Format"},
@@ -131,8 +133,15 @@ TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWr
         {"import --bank 4 --slot 0 packed.wav -o out.mid", "packed.wav" + pcmOnly},
         {"import --bank 4 --slot 0 empty.wav -o out.mid", "empty.wav: holds no sound"},
         {"import --bank 4 --slot 0 missing.wav -o out.mid", "missing.wav: No such file or directory"},
-        {"import --bank 31 --slot 0 plain.txt -o out.mid", "plain.txt: holds no System Exclusive message"},
         {"play --bank FW --slot 1", "FW OS: holds a System Exclusive message, not a sound"},
+        {"import --bank 31 --slot 0 plain.txt -o out.mid", "plain.txt" + noMessage},
+        {"import --bank 4 --slot 0 plain.txt -o out.mid", "plain.txt" + notASound},
+        // Endless sources end at what the slot can use.
+        {"import --bank 4 --slot 5 /dev/zero -o out.mid", "/dev/zero" + notASound},
+        {"import --bank 31 --slot 1 /dev/zero -o out.mid", "/dev/zero" + noMessage},
+        {"import --bank 31 --slot 1 /dev/stdin -o out.mid < /dev/zero", "/dev/stdin" + noMessage},
+        {"dump --bank 30 -o d.syx && " ZYLOX_PROGRAM " import --bank 31 --slot 1 d.syx -o out.mid",
+         "d.syx: holds a flash message for another flash block than this slot's"},
     };
     for (const auto& [command, message] : failures) {
         EXPECT_EQ(zylox(command), 1) << command;
@@ -167,7 +176,7 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     // A decaying 60 Hz tone, 16-bit stereo at 44.1 kHz: longer than the 8,192-byte slot 1.
     ASSERT_EQ(run("mkdir in && " + kSox + " -n -r 44.1k -c 2 -b 16 in/kick.wav synth 0.3 sine 60 fade 0 0.3 0.25"), 0);
     Bytes expected(8192, 0x80);
-    ASSERT_TRUE(audio::importSlot(m_folder.file("in/kick.wav").c_str(), expected));
+    ASSERT_TRUE(audio::importSlot(read("in/kick.wav"), {}, expected));
     ASSERT_EQ(zylox("import --bank 4 --slot 1 in/kick.wav -o out.mid"), 0) << m_err;
     EXPECT_EQ(m_out, "kick.wav: 0.30 s, cut to 0.25 s to fit CLOSED HI HAT\n");
     ASSERT_EQ(zylox("info --in out.mid"), 0) << m_err;
@@ -185,9 +194,9 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     EXPECT_TRUE(rows()[30].starts_with("30\tS31\t30\tLast\t"));
     EXPECT_TRUE(rows()[30].ends_with("\tRIDE\tkick.wav\t32768"));
 
-    // Other files go raw into a sample slot; a System Exclusive file into a firmware slot.
+    // Other files go raw into a sample slot only with --raw; a System Exclusive file into a firmware slot.
     m_folder.write("notes.txt", Bytes(100, 'x'));
-    ASSERT_EQ(zylox("import --bank 0 --slot 3 notes.txt -o raw.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("import --bank 0 --slot 3 notes.txt --raw -o raw.mid"), 0) << m_err;
     ASSERT_EQ(zylox("export --bank 0 --slot 3 --in raw.mid -o raw.wav"), 0) << m_err;
     ASSERT_EQ(read("raw.wav").size(), 44u + 8192u);
     EXPECT_EQ(slice("raw.wav", 44, 3), (Bytes{0x80, 'x', 'x'}));
@@ -196,6 +205,32 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     EXPECT_EQ(m_out, "os.syx: System Exclusive message of 7 bytes into OS\n");
     ASSERT_EQ(zylox("export --bank 31 --slot 1 --in fw.mid -o out.syx"), 0) << m_err;
     EXPECT_EQ(read("out.syx"), (Bytes{0xF0, 0x31, 0x7F, 0x38, 0x10, 0x01, 0xF7}));
+    // Read once from a pipe.
+    ASSERT_EQ(run("cat os.syx | " ZYLOX_PROGRAM " import --bank 31 --slot 0 /dev/stdin --in fw.mid -o fw2.mid"), 0)
+        << m_err;
+    ASSERT_EQ(zylox("export --bank 31 --slot 0 --in fw2.mid -o presets.syx"), 0) << m_err;
+    EXPECT_EQ(read("presets.syx"), read("out.syx"));
+    EXPECT_EQ(run("yes | " ZYLOX_PROGRAM " import --bank 31 --slot 1 /dev/stdin -o fw3.mid"), 1);
+    EXPECT_EQ(m_err, "zylox: /dev/stdin: holds no System Exclusive message\n");
+}
+
+TEST_F(ZyloxTest, WhatExportWritesImportTakesBackUnchanged)
+{
+    // Every firmware slot, and sample slots of a factory bank and of one whose sound was cut and faded.
+    ASSERT_EQ(run(kSox + " -n -r 44.1k -c 1 -b 16 kick.wav synth 2 sine 60"), 0) << m_err;
+    ASSERT_EQ(zylox("import --bank 2 --slot 4 kick.wav -o s03.mid"), 0) << m_err;
+    const std::pair<int, int> slots[] = {{31, 0}, {31, 1}, {2, 4}, {2, 1}, {30, 5}};
+    for (const auto& [bank, slot] : slots) {
+        SCOPED_TRACE(std::to_string(bank) + "/" + std::to_string(slot));
+        const std::string where = "--bank " + std::to_string(bank) + " --slot " + std::to_string(slot);
+        ASSERT_EQ(zylox("export " + where + " --in s03.mid -o slot.out"), 0) << m_err;
+        ASSERT_EQ(zylox("import " + where + " slot.out --in s03.mid -o again.mid"), 0) << m_err;
+        ASSERT_EQ(zylox("export " + where + " --in again.mid -o again.out"), 0) << m_err;
+        EXPECT_EQ(read("again.out"), read("slot.out"));
+        ASSERT_EQ(zylox("dump --bank " + std::to_string(bank) + " --in s03.mid -o before.syx"), 0) << m_err;
+        ASSERT_EQ(zylox("dump --bank " + std::to_string(bank) + " --in again.mid -o after.syx"), 0) << m_err;
+        EXPECT_TRUE(read("after.syx") == read("before.syx"));
+    }
 }
 
 } // namespace

@@ -4,12 +4,13 @@
 #include "model/CSound.h"
 #include "model/FactoryData.h"
 #include "tests/content/PrintedContent.h"
-#include "tests/midifile/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
+#include <optional>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -24,6 +25,13 @@ Bytes imageOf(const IBank& bank)
         image.insert(image.end(), bytes.begin(), bytes.end());
     }
     return image;
+}
+
+Bytes join(const Bytes& a, const Bytes& b)
+{
+    Bytes joined = a;
+    joined.insert(joined.end(), b.begin(), b.end());
+    return joined;
 }
 
 TEST(FactorySoundBanks, EachItsOwnImageStartingAndEndingOnTheZeroLineUnclipped)
@@ -91,15 +99,15 @@ TEST(SoundBank, DumpRoundTripsEveryByteValueIntoACloneThatRefusesWhatCannotFillI
     EXPECT_EQ(imageOf(two), imageOf(CSound(2)));
 
     // Past the last slot nothing changes; a bank given too few names still records an import.
-    ScratchFolder folder("bank-import");
-    const std::string hat = folder.write("hat.aif", Bytes(100, 0x90));
-    target->loadContent(6, hat.c_str());
+    const Bytes hat(100, 0x90);
+    const audio::ImportOptions raw{true};
+    EXPECT_FALSE(target->importContent(6, hat, "in/hat.aif", raw));
     target->setContentName(6, "x");
     EXPECT_EQ(target->getContentNames().size(), 6u);
     EXPECT_EQ(target->getContentLabel(6), "");
     EXPECT_FALSE(target->isSampleContent(6));
     target->setContentNames({"one"});
-    target->loadContent(2, hat.c_str());
+    EXPECT_TRUE(target->importContent(2, hat, "in/hat.aif", raw));
     EXPECT_EQ(target->getContentNames(), (std::vector<std::string>{"one", "CLOSED HI HAT", "hat.aif"}));
 }
 
@@ -153,6 +161,81 @@ TEST(FirmwareBank, DumpsItsStoredMessagesTakesCopiesOfTwoAndPrintsEveryField)
     const std::unique_ptr<IBank> copy(bank.clone());
     expectPrint(*copy);
     EXPECT_NE(copy->getContent(1), bank.getContent(1));
+}
+
+// A flash write of a whole block for the given block and byte 4 (0x20 with the channel for a bank's own).
+Bytes flashWrite(unsigned block, std::uint8_t fourth = 0x20)
+{
+    Bytes message(131078, 0x01);
+    message[0] = 0xF0;
+    message[1] = 0x31;
+    message[2] = static_cast<std::uint8_t>(0x40 | block);
+    message[3] = 0x38;
+    message[4] = fourth;
+    message.back() = 0xF7;
+    return message;
+}
+
+TEST(FlashBlocks, EachBankTakesOnlyMessagesForItsOwnBlocks)
+{
+    const CFirmware factoryFirmware;
+    const Bytes presets = factoryFirmware.getContent(0)->getData();
+    const Bytes os = factoryFirmware.getContent(1)->getData();
+    Bytes unclean = flashWrite(14);
+    unclean[1000] = 0x90;
+    const Bytes erase62{0xF0, 0x31, 0x0D, 0x79, 0x3E, 0xF7};
+    const Bytes other{0xF0, 0x7D, 0x01, 0xF7};
+    // The two messages, whether a sound bank takes them (and as which index), whether the firmware bank does.
+    const std::tuple<Bytes, Bytes, int, bool> cases[] = {
+        {flashWrite(14), flashWrite(15), 7, false},
+        {flashWrite(60), flashWrite(61), 30, false},
+        {flashWrite(15), flashWrite(14), -1, false},
+        {flashWrite(14), flashWrite(17), -1, false},
+        {unclean, flashWrite(15), -1, false},
+        {flashWrite(62), flashWrite(63), -1, true},
+        {flashWrite(63), flashWrite(62), -1, false},
+        {flashWrite(14, 0x00), flashWrite(15, 0x10), -1, true},
+        {presets, os, -1, true},
+        {other, flashWrite(63), -1, true},
+        {erase62, os, -1, false},
+        {presets, flashWrite(15), -1, false},
+    };
+    for (const auto& [first, second, soundIndex, firmwareTakes] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(Bytes(first.begin(), first.begin() + 5)) + " "
+                     + ::testing::PrintToString(Bytes(second.begin(), second.begin() + 5)));
+        CMessage a(first.data(), first.size());
+        CMessage b(second.data(), second.size());
+        CSound sound(3);
+        EXPECT_EQ(sound.setContents({&a, &b}), soundIndex >= 0);
+        EXPECT_EQ(sound.getIndex(), soundIndex >= 0 ? soundIndex : 3);
+        CFirmware firmware;
+        EXPECT_EQ(firmware.setContents({&a, &b}), firmwareTakes);
+        EXPECT_EQ(imageOf(firmware), firmwareTakes ? join(first, second) : imageOf(factoryFirmware));
+    }
+}
+
+TEST(FlashBlocks, FirmwareSlotImportsTakeOnlyMessagesForTheirOwnBlock)
+{
+    using Refusal = audio::ImportResult::Refusal;
+    // The file, slot, and why it is refused (none: taken).
+    const std::tuple<Bytes, std::uint16_t, std::optional<Refusal>> cases[] = {
+        {flashWrite(62), 0, std::nullopt},
+        {flashWrite(63), 1, std::nullopt},
+        {flashWrite(63), 0, Refusal::WrongBlock},
+        {flashWrite(8), 1, Refusal::WrongBlock},
+        {{0xF0, 0x31, 0x0D, 0x79, 0x3F, 0xF7}, 1, Refusal::WrongBlock},
+        {{0xF0, 0x00, 0x20, 0x33, 0x31, 0x0D, 0x79, 0x3F, 0xF7}, 1, Refusal::WrongBlock},
+        {{'R', 'I', 'F', 'F', 0xF0, 0x31, 0x7F, 0x90, 0xF7}, 0, Refusal::NoMessage},
+    };
+    for (const auto& [file, slot, refusal] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(Bytes(file.begin(), file.begin() + 5)));
+        CFirmware firmware;
+        const Bytes before = imageOf(firmware);
+        const audio::ImportResult result = firmware.importContent(slot, file, "new.syx", {});
+        EXPECT_EQ(result ? std::nullopt : std::optional(result.refusal), refusal);
+        EXPECT_EQ(firmware.getContentName(slot), result ? "new.syx" : slot == 0 ? "PRESETS" : "OS");
+        EXPECT_EQ(imageOf(firmware) == before, !result);
+    }
 }
 
 } // namespace

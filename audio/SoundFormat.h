@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+namespace audio {
+
+// What the leading bytes of a file say it is, as far as a sample slot is concerned.
+enum class SoundFormat {
+    Convertible, // integer PCM WAV or uncompressed AIFF: our own reader takes it
+    Other,       // another sound format (compressed, floating point, ...): never raw device bytes
+    Unknown,     // no sound format known here: raw device bytes, unless a decoder knows better
+};
+
+// bytes is the file from its start; WAV chunks are walked as far as they go.
+SoundFormat recogniseSound(std::span<const std::uint8_t> bytes);
+
+} // namespace audio

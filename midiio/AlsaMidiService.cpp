@@ -66,6 +66,7 @@ AlsaMidiService::AlsaMidiService(std::uint64_t wireBytesPerSecond)
     if (snd_seq_open(&seq, "default", SND_SEQ_OPEN_DUPLEX, 0) >= 0) {
         m_seq = seq;
         m_clientId = snd_seq_client_id(seq);
+        listenToAnnouncements();
         m_reader = std::thread([this] { readLoop(); });
     }
     m_sender = std::thread([this] { sendLoop(); });
@@ -81,8 +82,8 @@ AlsaMidiService::~AlsaMidiService()
     {
         std::unique_lock lock(m_queueMutex);
         m_queueChanged.wait(lock, [this] { return m_queue.empty(); });
+        m_queueChanged.wait_until(lock, drained, [this] { return m_stopping; });
     }
-    waitUntil(drained);
     {
         std::lock_guard lock(m_queueMutex);
         m_stopping = true;
@@ -228,20 +229,16 @@ void AlsaMidiService::disposePort(MidiRef port)
     }
     std::lock_guard lock(m_seqMutex);
     std::erase_if(m_outputPorts, [&](const auto& entry) { return entry.second == portOf(port); });
-    std::erase_if(m_subscriptions, [&](const auto& entry) { return std::get<0>(entry) == portOf(port); });
     snd_seq_delete_port(m_seq, portOf(port));
 }
 
 bool AlsaMidiService::subscribeLocked(int port, MidiRef destination)
 {
-    if (m_subscriptions.count({port, destination}))
-        return true;
+    // Asked every time: a subscription dies with its device, and one remembered here would
+    // outlive it when the device comes back under the same client number.
     const int error = snd_seq_connect_to(m_seq, port, clientOf(destination), portOf(destination));
-    // -EBUSY: the subscription exists already, made by someone else.
-    if (error < 0 && error != -EBUSY)
-        return false;
-    m_subscriptions.insert({port, destination});
-    return true;
+    // -EBUSY: the subscription is still there.
+    return error >= 0 || error == -EBUSY;
 }
 
 bool AlsaMidiService::send(MidiRef outputPort, MidiRef destination, const MidiPacketList& packets)
@@ -279,23 +276,39 @@ void AlsaMidiService::sendSysex(const SysexSendRequest& request)
 {
     {
         std::lock_guard lock(m_queueMutex);
-        m_queue.push_back(request);
+        m_queue.emplace_back(request, m_generation);
     }
     m_queueChanged.notify_all();
+}
+
+void AlsaMidiService::cancelSysex()
+{
+    {
+        std::lock_guard lock(m_queueMutex);
+        ++m_generation;
+    }
+    m_queueChanged.notify_all();
+}
+
+void AlsaMidiService::setDestinationsChanged(DestinationsChanged onChange)
+{
+    std::lock_guard lock(m_changedMutex);
+    m_onDestinationsChanged = std::move(onChange);
 }
 
 void AlsaMidiService::sendLoop()
 {
     for (;;) {
         SysexSendRequest request;
+        std::uint64_t generation;
         {
             std::unique_lock lock(m_queueMutex);
             m_queueChanged.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
             if (m_queue.empty())
                 return;
-            request = m_queue.front();
+            std::tie(request, generation) = m_queue.front();
         }
-        const bool sent = sendOne(request);
+        const bool sent = sendOne(request, generation);
         if (request.completion)
             request.completion(sent);
         {
@@ -306,10 +319,25 @@ void AlsaMidiService::sendLoop()
     }
 }
 
-bool AlsaMidiService::waitUntil(Clock::time_point when)
+bool AlsaMidiService::waitUntil(Clock::time_point when, std::uint64_t generation, MidiRef destination)
 {
     std::unique_lock lock(m_queueMutex);
-    return !m_queueChanged.wait_until(lock, when, [this] { return m_stopping; });
+    for (;;) {
+        const std::uint64_t portsEnded = m_portsEnded;
+        const bool woken = m_queueChanged.wait_until(lock, when, [&] {
+            return m_stopping || m_generation != generation || m_portsEnded != portsEnded;
+        });
+        if (!woken)
+            return true;
+        if (m_stopping || m_generation != generation)
+            return false;
+        // Some port ended: carry on only if it was not this message's destination.
+        lock.unlock();
+        const bool present = portExists(destination);
+        lock.lock();
+        if (!present)
+            return false;
+    }
 }
 
 bool AlsaMidiService::portExists(MidiRef endpoint)
@@ -320,25 +348,46 @@ bool AlsaMidiService::portExists(MidiRef endpoint)
     return snd_seq_get_any_port_info(m_seq, clientOf(endpoint), portOf(endpoint), port) >= 0;
 }
 
-bool AlsaMidiService::sendOne(const SysexSendRequest& request)
+bool AlsaMidiService::sendOne(const SysexSendRequest& request, std::uint64_t generation)
 {
     if (!m_seq || request.destination == 0 || !request.data || request.bytesToSend == 0)
         return false;
-    const MidiRef destination = request.destination;
+    {
+        std::lock_guard lock(m_queueMutex);
+        if (m_generation != generation)
+            return false;
+    }
     const SysexChunkPlan plan(request.bytesToSend, m_wireBytesPerSecond);
     int port;
     Clock::time_point start;
     {
         std::lock_guard lock(m_seqMutex);
         port = outputPortLocked("OutPort");
-        if (port < 0 || !subscribeLocked(port, destination))
+        if (port < 0 || !subscribeLocked(port, request.destination))
             return false;
         start = std::max(m_wireFreeAt, Clock::now());
         // Claimed at once, so that short messages sent meanwhile queue behind this one.
         m_wireFreeAt = start + std::chrono::microseconds(plan.completionMicroseconds());
     }
+    std::size_t handedOver = 0;
+    if (sendChunks(request, generation, port, start, handedOver))
+        return true;
+    // What never reached the kernel takes no wire time: give it back, so that the next message
+    // and the closing wait only for the bytes really on their way.
+    const std::uint64_t unused =
+        plan.completionMicroseconds() - SysexChunkPlan::wireMicroseconds(handedOver, m_wireBytesPerSecond);
+    std::lock_guard lock(m_seqMutex);
+    m_wireFreeAt = std::max(Clock::now(), m_wireFreeAt - std::chrono::microseconds(unused));
+    return false;
+}
+
+bool AlsaMidiService::sendChunks(const SysexSendRequest& request, std::uint64_t generation, int port,
+                                 Clock::time_point start, std::size_t& handedOver)
+{
+    const MidiRef destination = request.destination;
+    const SysexChunkPlan plan(request.bytesToSend, m_wireBytesPerSecond);
     for (const SysexChunkPlan::Chunk& chunk : plan.chunks()) {
-        if (!waitUntil(start + std::chrono::microseconds(chunk.dueMicroseconds)))
+        if (!waitUntil(start + std::chrono::microseconds(chunk.dueMicroseconds), generation, destination))
             return false;
         std::lock_guard lock(m_seqMutex);
         snd_seq_event_t event;
@@ -349,15 +398,39 @@ bool AlsaMidiService::sendOne(const SysexSendRequest& request)
         snd_seq_ev_set_sysex(&event, chunk.length, const_cast<std::uint8_t*>(request.data + chunk.offset));
         if (snd_seq_event_output_direct(m_seq, &event) < 0)
             return false;
+        handedOver = chunk.offset + chunk.length;
     }
     // The kernel cannot tell when the last byte has left: watch the destination until it must have.
     const Clock::time_point done = start + std::chrono::microseconds(plan.completionMicroseconds());
     for (Clock::time_point next = Clock::now(); next < done;) {
         next = std::min(done, next + watchInterval);
-        if (!waitUntil(next) || !portExists(destination))
+        if (!waitUntil(next, generation, destination) || !portExists(destination))
             return false;
     }
     return portExists(destination);
+}
+
+void AlsaMidiService::listenToAnnouncements()
+{
+    const int port = snd_seq_create_simple_port(m_seq, "Announcements", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT,
+                                                SND_SEQ_PORT_TYPE_APPLICATION);
+    // Without them the list still follows every look at it; only the notices are missing.
+    if (port >= 0)
+        snd_seq_connect_from(m_seq, port, SND_SEQ_CLIENT_SYSTEM, SND_SEQ_PORT_SYSTEM_ANNOUNCE);
+}
+
+void AlsaMidiService::announced(int eventType)
+{
+    if (eventType == SND_SEQ_EVENT_PORT_EXIT || eventType == SND_SEQ_EVENT_CLIENT_EXIT) {
+        {
+            std::lock_guard lock(m_queueMutex);
+            ++m_portsEnded;
+        }
+        m_queueChanged.notify_all();
+    }
+    std::lock_guard lock(m_changedMutex);
+    if (m_onDestinationsChanged)
+        m_onDestinationsChanged();
 }
 
 void AlsaMidiService::readLoop()
@@ -378,6 +451,7 @@ void AlsaMidiService::readLoop()
             continue;
         // Gathered under the sequencer's lock, handed out without it.
         std::vector<std::tuple<int, MidiRef, std::vector<std::uint8_t>>> arrived;
+        std::vector<int> announcements;
         {
             std::lock_guard lock(m_seqMutex);
             do {
@@ -385,7 +459,20 @@ void AlsaMidiService::readLoop()
                 if (snd_seq_event_input(m_seq, &event) < 0 || !event)
                     break;
                 std::vector<std::uint8_t> bytes;
-                if (event->type == SND_SEQ_EVENT_SYSEX) {
+                if (event->source.client == SND_SEQ_CLIENT_SYSTEM) {
+                    switch (event->type) {
+                    case SND_SEQ_EVENT_CLIENT_START:
+                    case SND_SEQ_EVENT_CLIENT_EXIT:
+                    case SND_SEQ_EVENT_CLIENT_CHANGE:
+                    case SND_SEQ_EVENT_PORT_START:
+                    case SND_SEQ_EVENT_PORT_EXIT:
+                    case SND_SEQ_EVENT_PORT_CHANGE:
+                        announcements.push_back(event->type);
+                        break;
+                    default:
+                        break;
+                    }
+                } else if (event->type == SND_SEQ_EVENT_SYSEX) {
                     const auto* data = static_cast<const std::uint8_t*>(event->data.ext.ptr);
                     bytes.assign(data, data + event->data.ext.len);
                 } else {
@@ -399,6 +486,8 @@ void AlsaMidiService::readLoop()
                                          std::move(bytes));
             } while (snd_seq_event_input_pending(m_seq, 0) > 0);
         }
+        for (const int type : announcements)
+            announced(type);
         std::lock_guard lock(m_readMutex);
         for (const auto& [port, source, bytes] : arrived) {
             const auto callback = m_readCallbacks.find(port);

@@ -8,10 +8,10 @@
 #include <deque>
 #include <map>
 #include <mutex>
-#include <set>
 #include <string>
 #include <thread>
 #include <tuple>
+#include <utility>
 
 struct _snd_seq;
 
@@ -25,6 +25,11 @@ struct _snd_seq;
 // service's sender thread when its wire time has passed, or with a failure when the sequencer
 // refuses an event or the destination disappears. Without sound support the service has no
 // endpoints and every send fails.
+//
+// Devices come and go: the service listens to the System Announce port, tells its user about
+// clients and ports that start or end, and wakes a message on its way when a port ends. It keeps no
+// subscription of its own: every message subscribes afresh (an existing one is taken as it is), so
+// a device plugged back in, with the same client number or a new one, gets a new subscription.
 class AlsaMidiService final : public IMidiService {
 public:
     // The rate the wire carries bytes at; 0 for no pacing.
@@ -48,6 +53,8 @@ public:
     void disposePort(MidiRef port) override;
     bool send(MidiRef outputPort, MidiRef destination, const MidiPacketList& packets) override;
     void sendSysex(const SysexSendRequest& request) override;
+    void cancelSysex() override;
+    void setDestinationsChanged(DestinationsChanged onChange) override;
     bool connectSource(MidiRef inputPort, MidiRef source, void* connectionContext) override;
     bool disconnectSource(MidiRef inputPort, MidiRef source) override;
 
@@ -59,10 +66,16 @@ private:
     bool subscribeLocked(int port, MidiRef destination);
     bool portExists(MidiRef endpoint);
     void sendLoop();
-    bool sendOne(const SysexSendRequest& request);
-    // False when the service is stopping.
-    bool waitUntil(Clock::time_point when);
+    bool sendOne(const SysexSendRequest& request, std::uint64_t generation);
+    bool sendChunks(const SysexSendRequest& request, std::uint64_t generation, int port, Clock::time_point start,
+                    std::size_t& handedOver);
+    // Waits until the time, or until a port ends or the message is cancelled. False when the
+    // service is stopping, the message was cancelled or its destination has gone.
+    bool waitUntil(Clock::time_point when, std::uint64_t generation, MidiRef destination);
+    void listenToAnnouncements();
     void readLoop();
+    // An announcement of a client or port that started or ended.
+    void announced(int eventType);
 
     const std::uint64_t m_wireBytesPerSecond;
     _snd_seq* m_seq = nullptr;
@@ -71,8 +84,10 @@ private:
     // Guards every sequencer call and the port bookkeeping below.
     std::mutex m_seqMutex;
     std::map<std::string, int> m_outputPorts;
-    std::set<std::tuple<int, MidiRef>> m_subscriptions;
     Clock::time_point m_wireFreeAt;
+
+    std::mutex m_changedMutex;
+    DestinationsChanged m_onDestinationsChanged;
 
     // Guards the read callbacks and connections, so that none runs after its port is disposed.
     std::mutex m_readMutex;
@@ -81,7 +96,11 @@ private:
 
     std::mutex m_queueMutex;
     std::condition_variable m_queueChanged;
-    std::deque<SysexSendRequest> m_queue;
+    // Each request with the cancel generation it was handed over in.
+    std::deque<std::pair<SysexSendRequest, std::uint64_t>> m_queue;
+    std::uint64_t m_generation = 0;
+    // Counts the ports that ended, so that a waiting message looks whether its own was one.
+    std::uint64_t m_portsEnded = 0;
     bool m_stopping = false;
     std::thread m_sender;
     std::thread m_reader;

@@ -16,6 +16,8 @@ public:
     // Called on the service's own thread for every packet list that arrives from a connected
     // source, with the context given to connectSource.
     using ReadCallback = std::function<void(const MidiPacketList& packets, void* connectionContext)>;
+    // Called after destinations have appeared or disappeared (a device plugged in or out).
+    using DestinationsChanged = std::function<void()>;
 
     virtual ~IMidiService() = default;
 
@@ -37,6 +39,15 @@ public:
     virtual bool send(MidiRef outputPort, MidiRef destination, const MidiPacketList& packets) = 0;
     // Returns at once; the request's completion reports the outcome, refusals included.
     virtual void sendSysex(const SysexSendRequest& request) = 0;
+    // Ends every System Exclusive message handed over and not yet complete: the one on its way
+    // stops within a fraction of a second, the others are not sent; each completion reports false.
+    // Returns at once.
+    virtual void cancelSysex() = 0;
+
+    // Replaces the handler of destination changes, which runs on the service's own thread; an
+    // empty one ends the calls. Once this returns, the previous handler is not running and is
+    // never called again. Not to be called from inside a handler.
+    virtual void setDestinationsChanged(DestinationsChanged onChange) = 0;
 
     virtual bool connectSource(MidiRef inputPort, MidiRef source, void* connectionContext) = 0;
     virtual bool disconnectSource(MidiRef inputPort, MidiRef source) = 0;

@@ -3,6 +3,8 @@
 #include "flash/CEvent.h"
 #include "model/IBank.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::uint64_t pollMicroseconds = 300'000;
@@ -44,23 +46,51 @@ bool WrapperZQMidiInterface::transmitABank(IBank& bank, std::int32_t channel)
 {
     const std::vector<CEvent*>& events = bank.createEvents(static_cast<std::uint16_t>(channel));
     setTime(events);
+    m_touchedDevice.store(false);
     m_isDoing.store(true, std::memory_order_release);
     bool sent = true;
     for (const CEvent* event : events) {
-        m_clock.sleepSeconds(event->getOffset());
-        m_transmitter->transmitMessage(event->getData());
-        bool busy = true;
-        while (busy) {
-            busy = m_transmitter->isStillTransmitting();
-            m_clock.sleepMicroseconds(pollMicroseconds);
+        if (!pause(event->getOffset())) {
+            sent = false;
+            break;
         }
-        if (m_transmitter->didTransmissionFail()) {
+        m_touchedDevice.store(true);
+        m_transmitter->transmitMessage(event->getData());
+        waitForMessage();
+        if (m_transmitter->didTransmissionFail() || stopRequested()) {
             sent = false;
             break;
         }
     }
     m_isDoing.store(false, std::memory_order_release);
     return sent;
+}
+
+bool WrapperZQMidiInterface::pause(std::uint64_t seconds)
+{
+    for (std::uint64_t left = seconds * 1'000'000; left > 0;) {
+        if (stopRequested())
+            return false;
+        const std::uint64_t step = std::min(left, pollMicroseconds);
+        m_clock.sleepMicroseconds(step);
+        left -= step;
+    }
+    return !stopRequested();
+}
+
+void WrapperZQMidiInterface::waitForMessage()
+{
+    bool cut = false;
+    bool busy = true;
+    while (busy) {
+        // The service is told from this thread, the one that handed the message over.
+        if (stopRequested() && !cut) {
+            m_transmitter->cancel();
+            cut = true;
+        }
+        busy = m_transmitter->isStillTransmitting();
+        m_clock.sleepMicroseconds(pollMicroseconds);
+    }
 }
 
 std::int64_t WrapperZQMidiInterface::estimateSeconds(const std::vector<CEvent*>& events)

@@ -34,8 +34,8 @@ public:
     WrapperZQMidiInterface& operator=(const WrapperZQMidiInterface&) = delete;
 
     // Sends the bank's four flash messages with their pauses and returns when the last one has
-    // gone out. False when the wrapper has no transmitter or a message failed; sending stops at
-    // the failed message.
+    // gone out. False when the wrapper has no transmitter, a message failed or the wrapper was
+    // stopped; sending stops there.
     bool transmitBank(IBank& bank, std::int32_t channel);
     bool transmitABank(IBank& bank, std::int32_t channel);
     // Estimate in whole seconds, at least 1: the pauses plus the bytes at the wire rate.
@@ -45,15 +45,30 @@ public:
     // Percent of the estimate elapsed during the current bank, not capped; 0 between banks.
     std::uint64_t Progress() const;
 
+    // Ends the transmission within a second, from any thread: a pause ends, the message on its way
+    // is cut, and this wrapper sends nothing more.
+    void stop() { m_stopRequested.store(true); }
+    bool stopRequested() const { return m_stopRequested.load(); }
+    // Whether the last transmitBank handed any message over: the bank's blocks on the device may
+    // then be erased or partly written, unless it was sent.
+    bool touchedDevice() const { return m_touchedDevice.load(); }
+
     std::int64_t timeDuration() const { return m_timeDuration.load(); }
     const std::shared_ptr<ZQMidiInterfaceReceiver>& receiver() const { return m_receiver; }
     const std::shared_ptr<ZQMidiInterfaceTransmitter>& transmitter() const { return m_transmitter; }
 
 private:
+    // Sleeps the pause before a message in steps that notice stop; false when stopped.
+    bool pause(std::uint64_t seconds);
+    // Polls until the message on its way has ended, cutting it when stopped.
+    void waitForMessage();
+
     IClock& m_clock;
     std::shared_ptr<ZQMidiInterfaceReceiver> m_receiver;
     std::shared_ptr<ZQMidiInterfaceTransmitter> m_transmitter;
     std::atomic<std::int64_t> m_timeBegin{0};
     std::atomic<std::int64_t> m_timeDuration{0};
     std::atomic<bool> m_isDoing{false};
+    std::atomic<bool> m_stopRequested{false};
+    std::atomic<bool> m_touchedDevice{false};
 };

@@ -105,6 +105,11 @@ void ZQMidiInterfaceTransmitter::complete(bool sent)
     transmit(next);
 }
 
+void ZQMidiInterfaceTransmitter::cancel()
+{
+    m_service.cancelSysex();
+}
+
 void ZQMidiInterfaceTransmitter::finish(bool failed)
 {
     m_messageToSend = 0;

@@ -37,6 +37,11 @@ public:
     void transmitDump(const std::vector<midi::event>& dump);
     // The completion step: the service reports the message in flight sent (or failed).
     void complete(bool sent);
+    // Cuts the message on its way (transmitMessage); the send ends as failed. Call from the thread
+    // that started it.
+    void cancel();
+    // The service's reference of the destination this transmitter sends to; 0 when none existed.
+    MidiRef destination() const { return m_request.destination; }
 
     bool isStillTransmitting() const;
     // Whether the last send ended in a failure; meaningful once isStillTransmitting() is false.

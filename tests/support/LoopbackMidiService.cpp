@@ -65,6 +65,24 @@ bool LoopbackMidiService::send(MidiRef outputPort, MidiRef destination, const Mi
     return true;
 }
 
+void LoopbackMidiService::unplug(LoopbackDestination& destination)
+{
+    std::erase_if(m_present, [&](const auto& entry) { return entry.second == &destination; });
+    changed();
+}
+
+void LoopbackMidiService::plugIn(LoopbackDestination& destination)
+{
+    m_present.emplace_back(m_nextRef++, &destination);
+    changed();
+}
+
+void LoopbackMidiService::changed()
+{
+    if (m_onChange)
+        m_onChange();
+}
+
 void LoopbackMidiService::sendSysex(const SysexSendRequest& request)
 {
     LoopbackDestination* target = request.data ? present(request.destination) : nullptr;
@@ -76,13 +94,38 @@ void LoopbackMidiService::sendSysex(const SysexSendRequest& request)
     m_clock.recordHandover(request.bytesToSend);
     const std::optional<std::size_t> vanishPoint = target->takeVanishPoint();
     const std::size_t arriving = std::min<std::size_t>(request.bytesToSend, vanishPoint.value_or(request.bytesToSend));
+    auto message = std::make_shared<InFlight>(InFlight{request, target, m_wireFreeAt});
+    m_inFlight.push_back(message);
     m_wireFreeAt += SysexChunkPlan::wireMicroseconds(arriving, target->bytesPerSecond);
-    m_clock.at(m_wireFreeAt, [this, target, request, arriving, whole = !vanishPoint] {
-        target->receiveSysex(request.data, arriving, whole);
-        if (!whole)
-            std::erase_if(m_present, [target](const auto& entry) { return entry.second == target; });
-        request.completion(whole);
+    m_clock.at(m_wireFreeAt, [this, message, arriving, whole = !vanishPoint] {
+        if (message->cancelled)
+            return;
+        std::erase(m_inFlight, message);
+        message->target->receiveSysex(message->request.data, arriving, whole);
+        if (!whole) {
+            std::erase_if(m_present, [&](const auto& entry) { return entry.second == message->target; });
+            changed();
+        }
+        message->request.completion(whole);
     });
+}
+
+void LoopbackMidiService::cancelSysex()
+{
+    const std::uint64_t now = m_clock.nowMicroseconds();
+    for (const std::shared_ptr<InFlight>& message : m_inFlight) {
+        message->cancelled = true;
+        const std::uint64_t carried = now > message->wireStart ? now - message->wireStart : 0;
+        const std::size_t bytesPerSecond = message->target->bytesPerSecond;
+        const std::size_t arrived = bytesPerSecond == 0 ? message->request.bytesToSend
+                                                       : std::min<std::size_t>(message->request.bytesToSend,
+                                                                               carried * bytesPerSecond / 1'000'000);
+        if (arrived > 0)
+            message->target->receiveSysex(message->request.data, arrived, false);
+        m_clock.at(now, [completion = message->request.completion] { completion(false); });
+    }
+    m_inFlight.clear();
+    m_wireFreeAt = now;
 }
 
 bool LoopbackMidiService::connectSource(MidiRef inputPort, MidiRef source, void* connectionContext)

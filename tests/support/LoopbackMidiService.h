@@ -15,6 +15,7 @@
 // times queue one behind the other. The clock's action threads stand for the service's own
 // thread: they run completions and the read callbacks of sources, each while the thread that
 // reached its time waits in the clock; so the calls of one test never overlap, and need no lock.
+// A cancelled message reaches its destination cut at the bytes its wire time had carried.
 class LoopbackMidiService final : public IMidiService {
 public:
     explicit LoopbackMidiService(VirtualClock& clock) : m_clock(clock) {}
@@ -29,9 +30,14 @@ public:
     Destination& addDestinationOf(Arguments&&... arguments)
     {
         auto& added = m_destinations.emplace_back(std::make_unique<Destination>(std::forward<Arguments>(arguments)...));
-        m_present.emplace_back(m_nextRef++, added.get());
+        plugIn(*added);
         return static_cast<Destination&>(*added);
     }
+    // The destination leaves the list (a device unplugged) or comes back under a new reference (and
+    // so with a new position), as a device plugged in again does. Both tell the handler of changes
+    // on the calling thread.
+    void unplug(LoopbackDestination& destination);
+    void plugIn(LoopbackDestination& destination);
     // Returns the source's index among the sources.
     std::size_t addSource(MidiEndpointNames names);
     // The source sends the packets at the given virtual time to the input ports connected to it then.
@@ -49,11 +55,22 @@ public:
     void disposePort(MidiRef port) override;
     bool send(MidiRef outputPort, MidiRef destination, const MidiPacketList& packets) override;
     void sendSysex(const SysexSendRequest& request) override;
+    void cancelSysex() override;
+    void setDestinationsChanged(DestinationsChanged onChange) override { m_onChange = std::move(onChange); }
     bool connectSource(MidiRef inputPort, MidiRef source, void* connectionContext) override;
     bool disconnectSource(MidiRef inputPort, MidiRef source) override;
 
 private:
+    // A System Exclusive message handed over and not yet at its end.
+    struct InFlight {
+        SysexSendRequest request;
+        LoopbackDestination* target;
+        std::uint64_t wireStart;
+        bool cancelled = false;
+    };
+
     LoopbackDestination* present(MidiRef ref) const;
+    void changed();
 
     VirtualClock& m_clock;
     int m_clientCreations = 0;
@@ -64,4 +81,6 @@ private:
     std::map<MidiRef, ReadCallback> m_readCallbacks;
     std::map<std::pair<MidiRef, MidiRef>, void*> m_connections;
     std::uint64_t m_wireFreeAt = 0;
+    std::vector<std::shared_ptr<InFlight>> m_inFlight;
+    DestinationsChanged m_onChange;
 };

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "midiio/IMidiService.h"
+#include "midiio/MidiPortIdentity.h"
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+// The service's destinations seen by identity: what the output list shows and how a remembered
+// output is found again, whatever position or client number it has now.
+class MidiDestinations {
+public:
+    // In the service's order.
+    static std::vector<MidiPortIdentity> identities(IMidiService& service);
+    // The position of the first destination with this identity, if one is there now.
+    static std::optional<std::size_t> indexOf(IMidiService& service, const MidiPortIdentity& identity);
+};

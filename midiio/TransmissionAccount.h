@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the device holds after a transmission of banks, by row: the banks it received completely,
+// the one whose blocks were erased or partly written when the transmission failed or was stopped
+// (the device holds neither the old nor the new bank there, so it must be sent again), and those
+// never begun.
+struct TransmissionAccount {
+    enum class End { Sent, Failed, Stopped };
+
+    End end = End::Sent;
+    std::vector<std::size_t> complete;
+    std::optional<std::size_t> incomplete;
+    std::vector<std::size_t> notSent;
+
+    // The rows to send to finish the transmission: the incomplete one first, then the rest.
+    std::vector<std::size_t> unfinished() const;
+    // A few lines for the user, rows named as the window names them ("S01" to "S31", "FW").
+    std::string describe() const;
+
+    static std::string rowName(std::size_t row);
+    // "S01 to S05, S07", consecutive rows joined; "none" for no rows.
+    static std::string rowList(const std::vector<std::size_t>& rows);
+};

@@ -1,0 +1,87 @@
+#include "midiio/TransmissionRun.h"
+
+#include "midiio/DeviceRecord.h"
+#include "midiio/IClock.h"
+#include "midiio/WrapperZQMidiInterface.h"
+#include "model/IBank.h"
+
+#include <algorithm>
+#include <optional>
+
+TransmissionRun::TransmissionRun(WrapperZQMidiInterface& wrapper, IClock& clock, std::int32_t channel,
+                                 DeviceRecord* record)
+    : m_wrapper(wrapper), m_clock(clock), m_channel(channel), m_record(record)
+{
+}
+
+std::int64_t TransmissionRun::estimateSeconds(const std::vector<Bank>& banks, std::int32_t channel)
+{
+    std::int64_t total = 0;
+    for (const Bank& bank : banks)
+        total += WrapperZQMidiInterface::estimateSeconds(bank.bank->createEvents(static_cast<std::uint16_t>(channel)));
+    return total;
+}
+
+TransmissionAccount::End TransmissionRun::run(const std::vector<Bank>& banks, const BankStarted& started)
+{
+    m_account = {};
+    m_total.store(std::max<std::int64_t>(1, estimateSeconds(banks, m_channel)));
+    m_done.store(0);
+    for (std::size_t next = 0; next < banks.size(); ++next) {
+        const Bank& bank = banks[next];
+        if (m_wrapper.stopRequested()) {
+            m_account.end = TransmissionAccount::End::Stopped;
+            for (std::size_t rest = next; rest < banks.size(); ++rest)
+                m_account.notSent.push_back(banks[rest].row);
+            return m_account.end;
+        }
+        const std::uint64_t fingerprint = DeviceRecord::fingerprint(*bank.bank, static_cast<std::uint16_t>(m_channel));
+        // Unknown before the first byte goes, so that a program killed meanwhile leaves it so.
+        const std::optional<std::uint64_t> before = m_record ? m_record->at(bank.row) : std::nullopt;
+        if (m_record)
+            m_record->forget(bank.row);
+        if (started)
+            started(bank.row, bank.bank->getName());
+        m_current.store(WrapperZQMidiInterface::estimateSeconds(bank.bank->createEvents(static_cast<std::uint16_t>(m_channel))));
+        m_currentBegan.store(m_clock.calendarSeconds());
+        const bool sent = m_wrapper.transmitBank(*bank.bank, m_channel);
+        m_done.fetch_add(m_current.exchange(0));
+        if (sent) {
+            m_account.complete.push_back(bank.row);
+            if (m_record)
+                m_record->remember(bank.row, fingerprint);
+            continue;
+        }
+        m_account.end = m_wrapper.stopRequested() ? TransmissionAccount::End::Stopped : TransmissionAccount::End::Failed;
+        if (m_wrapper.touchedDevice()) {
+            m_account.incomplete = bank.row;
+        } else {
+            m_account.notSent.push_back(bank.row);
+            if (m_record)
+                m_record->restore(bank.row, before);
+        }
+        for (std::size_t rest = next + 1; rest < banks.size(); ++rest)
+            m_account.notSent.push_back(banks[rest].row);
+        return m_account.end;
+    }
+    m_account.end = TransmissionAccount::End::Sent;
+    return m_account.end;
+}
+
+void TransmissionRun::stop()
+{
+    m_wrapper.stop();
+}
+
+std::int64_t TransmissionRun::secondsLeft() const
+{
+    const std::int64_t current = m_current.load();
+    const std::int64_t elapsed = std::clamp<std::int64_t>(m_clock.calendarSeconds() - m_currentBegan.load(), 0, current);
+    return std::max<std::int64_t>(0, m_total.load() - m_done.load() - elapsed);
+}
+
+std::uint64_t TransmissionRun::percent() const
+{
+    const std::int64_t total = m_total.load();
+    return static_cast<std::uint64_t>(std::clamp<std::int64_t>((total - secondsLeft()) * 100 / total, 0, 100));
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "midiio/TransmissionAccount.h"
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <vector>
+
+class DeviceRecord;
+class IBank;
+class IClock;
+class WrapperZQMidiInterface;
+
+// One transmission of banks to the device through one wrapper, as the editor's worker and `zylox
+// send` run it: the banks in the order given, each blocking until sent, stopping at the first that
+// fails or when stopped. It keeps the account of what the device now holds, the progress and time
+// left over the whole transmission, and the device record, if there is one: a bank is unknown
+// there from the moment it starts until it has arrived completely.
+//
+// Threads: run blocks the calling thread; stop, percent and secondsLeft may be called from any
+// other thread meanwhile; the account is the caller's once run has returned.
+class TransmissionRun {
+public:
+    struct Bank {
+        std::size_t row;
+        IBank* bank;
+    };
+    // Called on run's thread as each bank begins.
+    using BankStarted = std::function<void(std::size_t row, const std::string& name)>;
+
+    TransmissionRun(WrapperZQMidiInterface& wrapper, IClock& clock, std::int32_t channel,
+                    DeviceRecord* record = nullptr);
+
+    // The seconds a transmission of these banks is estimated to take.
+    static std::int64_t estimateSeconds(const std::vector<Bank>& banks, std::int32_t channel);
+
+    TransmissionAccount::End run(const std::vector<Bank>& banks, const BankStarted& started = {});
+    // Ends the transmission within a second; the bank on its way becomes incomplete if it had begun.
+    void stop();
+
+    // Percent of the whole estimate done, at most 100, and the estimated seconds left, at least 0.
+    std::uint64_t percent() const;
+    std::int64_t secondsLeft() const;
+
+    const TransmissionAccount& account() const { return m_account; }
+
+private:
+    WrapperZQMidiInterface& m_wrapper;
+    IClock& m_clock;
+    const std::int32_t m_channel;
+    DeviceRecord* const m_record;
+    TransmissionAccount m_account;
+
+    std::atomic<std::int64_t> m_total{1};
+    // Estimates of the banks done, and of the bank on its way with the time it began.
+    std::atomic<std::int64_t> m_done{0};
+    std::atomic<std::int64_t> m_current{0};
+    std::atomic<std::int64_t> m_currentBegan{0};
+};

@@ -1,0 +1,102 @@
+// The device record on disk, and the output identities it is kept by.
+#include "midiio/DeviceRecord.h"
+#include "midiio/MidiPortIdentity.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+class DeviceRecordTest : public testing::Test {
+protected:
+    void SetUp() override { std::filesystem::remove_all(folder); }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    std::string folder = testing::TempDir() + "zylox-device-record/state";
+    MidiPortIdentity usb{"Test USB MIDI", "Test USB MIDI MIDI 1"};
+};
+
+TEST_F(DeviceRecordTest, RemembersPerDeviceAcrossInstancesInANewFolder)
+{
+    DeviceRecord written(folder, usb);
+    EXPECT_TRUE(written.remember(0, 0x0123456789abcdefULL));
+    EXPECT_TRUE(written.remember(31, 7));
+    EXPECT_TRUE(written.forget(31));
+
+    DeviceRecord again(folder, usb);
+    EXPECT_TRUE(again.holds(0, 0x0123456789abcdefULL));
+    EXPECT_FALSE(again.holds(0, 0x0123456789abcdeeULL));
+    EXPECT_EQ(again.at(31), std::nullopt);
+    EXPECT_EQ(DeviceRecord(folder, {"Test USB MIDI", "other port"}).at(0), std::nullopt);
+    EXPECT_FALSE(again.remember(32, 1));
+    // Only the record itself is left in the folder: no temporary file behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+}
+
+TEST_F(DeviceRecordTest, ADamagedRecordIsUnknownAndIsReplacedByTheNextWrite)
+{
+    const std::string header = "zylox device record 1\n" + usb.toString() + "\n";
+    for (const std::string& damaged :
+         {std::string(), std::string("\0\1\2", 3), header.substr(0, 10), "zylox device record 2\n" + usb.toString() + "\n0 0000000000000001\n",
+          header + "0 000000000000000g\n", header + "0 00000000000000001\n", header + "32 0000000000000001\n",
+          header + "-1 0000000000000001\n", header + "0 0000000000000001 extra\n", header + "1 0000000000000001\nnonsense\n",
+          std::string("zylox device record 1\nsomeone else:port\n0 0000000000000001\n"), header + std::string(20'000, '\n')}) {
+        SCOPED_TRACE(damaged.substr(0, 60));
+        DeviceRecord(folder, usb).remember(5, 1); // makes the folder and names the file
+        const std::string path = DeviceRecord(folder, usb).path();
+        std::ofstream(path, std::ios::trunc | std::ios::binary) << damaged;
+
+        DeviceRecord record(folder, usb);
+        for (std::size_t row = 0; row < DeviceRecord::kRows; ++row)
+            EXPECT_EQ(record.at(row), std::nullopt) << row;
+        EXPECT_TRUE(record.remember(2, 3));
+        EXPECT_TRUE(DeviceRecord(folder, usb).holds(2, 3));
+    }
+}
+
+TEST_F(DeviceRecordTest, AFolderThatCannotBeWrittenKeepsTheRecordInMemory)
+{
+    std::ofstream(testing::TempDir() + "zylox-device-record-file") << "a file, not a folder";
+    DeviceRecord record(testing::TempDir() + "zylox-device-record-file/state", usb);
+    EXPECT_FALSE(record.remember(1, 9));
+    EXPECT_TRUE(record.holds(1, 9));
+    DeviceRecord nowhere("", usb);
+    EXPECT_FALSE(nowhere.remember(1, 9));
+    EXPECT_EQ(nowhere.path(), "");
+}
+
+TEST_F(DeviceRecordTest, TheFolderIsTheUsersStateFolder)
+{
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const char* state = std::getenv("XDG_STATE_HOME");
+    const std::string savedState = state ? state : "";
+    setenv("XDG_STATE_HOME", "/var/state-here", 1);
+    EXPECT_EQ(DeviceRecord::defaultFolder(), "/var/state-here/zylox");
+    setenv("XDG_STATE_HOME", "relative/is/ignored", 1);
+    setenv("HOME", "/home/musician", 1);
+    EXPECT_EQ(DeviceRecord::defaultFolder(), "/home/musician/.local/state/zylox");
+    unsetenv("XDG_STATE_HOME");
+    unsetenv("HOME");
+    EXPECT_EQ(DeviceRecord::defaultFolder(), "");
+    setenv("HOME", home.c_str(), 1);
+    if (state)
+        setenv("XDG_STATE_HOME", savedState.c_str(), 1);
+}
+
+TEST(MidiPortIdentityTest, StoredFormReadsBackAndRefusesWhatItNeverWrites)
+{
+    for (const MidiPortIdentity& identity :
+         {MidiPortIdentity{"Test USB MIDI", "Test USB MIDI MIDI 1"}, MidiPortIdentity{"a:b\\c", ":\\:"},
+          MidiPortIdentity{"", ""}, MidiPortIdentity{"client", ""}}) {
+        EXPECT_EQ(MidiPortIdentity::fromString(identity.toString()), identity) << identity.toString();
+    }
+    EXPECT_EQ(MidiPortIdentity({"a:b", "c"}).toString(), "a\\:b:c");
+    EXPECT_EQ(MidiPortIdentity({"USB", "MIDI 1"}).displayName(), "USB:MIDI 1");
+    for (const std::string& wrong : {"", "no colon", "a:b:c", "a\\", "a\\x:b"})
+        EXPECT_EQ(MidiPortIdentity::fromString(wrong), std::nullopt) << wrong;
+}
+
+} // namespace

@@ -1,0 +1,160 @@
+// Transmissions of several banks on the loopback service and the virtual clock: stop at several
+// points with the account of what the device holds, failures, the device record, the time left.
+#include "midiio/DeviceRecord.h"
+#include "midiio/TransmissionRun.h"
+#include "midiio/WrapperZQMidiInterface.h"
+#include "model/CSound.h"
+#include "tests/support/DeviceSimulator.h"
+#include "tests/support/LoopbackMidiService.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+using Rows = std::vector<std::size_t>;
+using End = TransmissionAccount::End;
+
+// Three banks to one device simulator, with the device record in a folder of its own.
+struct Rig {
+    Rig() { std::filesystem::remove_all(folder); }
+    ~Rig() { std::filesystem::remove_all(folder); }
+
+    // Runs banks S01 to S03; the run's virtual time starts now.
+    End runThreeBanks()
+    {
+        start = clock.nowMicroseconds();
+        return run.run({{0, &banks[0]}, {1, &banks[1]}, {2, &banks[2]}});
+    }
+    // A virtual time counted from now, or from the start of the run once it has begun.
+    std::uint64_t at(double seconds) const
+    {
+        return (start ? start : clock.nowMicroseconds()) + static_cast<std::uint64_t>(seconds * 1e6);
+    }
+    std::uint64_t fingerprint(std::size_t row) { return DeviceRecord::fingerprint(banks[row], 0); }
+
+    VirtualClock clock;
+    LoopbackMidiService service{clock};
+    ZQMidiSystem system{service, clock};
+    DeviceSimulator& device = service.addDestinationOf<DeviceSimulator>();
+    std::shared_ptr<WrapperZQMidiInterface> wrapper = WrapperZQMidiInterface::createTransmitter(system, 0);
+    CSound banks[3]{CSound(0), CSound(1), CSound(2)};
+    std::string folder = testing::TempDir() + "zylox-run-record";
+    DeviceRecord record{folder, MidiPortIdentity::of(device.names)};
+    TransmissionRun run{*wrapper, clock, 0, &record};
+    std::uint64_t start = 0;
+};
+
+class TransmissionRunTest : public testing::Test, public Rig {};
+
+// A bank takes 103.8 s here: per message its pause, its wire time rounded up to 300 ms polls.
+// S02 begins at 103.8 s, erases at 106.8 s and starts writing at 113.4 s.
+TEST_F(TransmissionRunTest, StopEndsWithinASecondAndAccountsForWhatTheDeviceHolds)
+{
+    struct Case {
+        double stopAt;
+        std::optional<std::size_t> incomplete;
+        Rows notSent;
+        std::vector<std::size_t> erased;
+    };
+    for (const Case& expected : {Case{104.5, std::nullopt, {1, 2}, {0, 1}},  // the pause before S02's first erase
+                                 Case{110.0, 1, {2}, {0, 1, 2}},               // between S02's erase and write
+                                 Case{130.0, 1, {2}, {0, 1, 2}}}) {            // during S02's first write
+        SCOPED_TRACE(expected.stopAt);
+        Rig rig;
+        rig.record.remember(1, 42); // what the device held before, for all we know
+        rig.clock.at(rig.at(expected.stopAt), [&] { rig.run.stop(); });
+
+        EXPECT_EQ(rig.runThreeBanks(), End::Stopped);
+
+        EXPECT_LE(rig.clock.nowMicroseconds(), rig.at(expected.stopAt + 1));
+        const TransmissionAccount& account = rig.run.account();
+        EXPECT_EQ(account.complete, Rows{0});
+        EXPECT_EQ(account.incomplete, expected.incomplete);
+        EXPECT_EQ(account.notSent, expected.notSent);
+        EXPECT_EQ(rig.device.erasedBlocks(), expected.erased);
+        EXPECT_EQ(rig.device.writtenBlocks(), (Rows{0, 1}));
+        // The record survives in its file: S01 known, S02 unknown once touched, kept if not.
+        DeviceRecord reread(rig.folder, MidiPortIdentity::of(rig.device.names));
+        EXPECT_TRUE(reread.holds(0, rig.fingerprint(0)));
+        EXPECT_EQ(reread.at(1), expected.incomplete ? std::nullopt : std::optional<std::uint64_t>(42));
+        EXPECT_EQ(reread.at(2), std::nullopt);
+    }
+}
+
+TEST_F(TransmissionRunTest, AStopDuringAWriteCutsItAndFreesTheWire)
+{
+    clock.at(at(130), [&] { run.stop(); });
+
+    runThreeBanks();
+
+    ASSERT_FALSE(device.faults().empty());
+    EXPECT_EQ(device.faults().back().rfind("message broken off after ", 0), 0u);
+    // The next message through another wrapper does not wait for the cut one's wire time.
+    const std::uint64_t before = clock.nowMicroseconds();
+    auto next = WrapperZQMidiInterface::createTransmitter(system, 0);
+    CSound sound(5);
+    EXPECT_TRUE(next->transmitBank(sound, 0));
+    EXPECT_LT(clock.nowMicroseconds() - before, 105'000'000u);
+}
+
+TEST_F(TransmissionRunTest, AFailureLeavesTheBankIncompleteAndUnknownAndTheRestUnsent)
+{
+    clock.at(at(120), [&] { device.vanishAfter(100); }); // S02's second erase breaks off
+
+    EXPECT_EQ(runThreeBanks(), End::Failed);
+
+    EXPECT_EQ(run.account().complete, Rows{0});
+    EXPECT_EQ(run.account().incomplete, 1u);
+    EXPECT_EQ(run.account().notSent, Rows{2});
+    EXPECT_EQ(run.account().unfinished(), (Rows{1, 2}));
+    EXPECT_EQ(record.at(1), std::nullopt);
+    EXPECT_EQ(run.account().describe(),
+              "Sent completely: S01.\n"
+              "Incomplete on the device: S02 (its flash blocks were erased or partly written: send it again).\n"
+              "Not sent: S03.");
+}
+
+TEST_F(TransmissionRunTest, ACompleteRunRecordsEveryBankAndAChangedBankNoLongerMatches)
+{
+    EXPECT_EQ(runThreeBanks(), End::Sent);
+
+    EXPECT_EQ(run.account().complete, (Rows{0, 1, 2}));
+    EXPECT_TRUE(run.account().unfinished().empty());
+    for (std::size_t row = 0; row < 3; ++row)
+        EXPECT_TRUE(record.holds(row, fingerprint(row))) << row;
+    banks[1].setContentName(0, "renamed"); // names are not sent: the dump is the same
+    EXPECT_TRUE(record.holds(1, fingerprint(1)));
+    CSound other(0); // S01's sounds in S02's place
+    other.setIndex(1);
+    EXPECT_FALSE(record.holds(1, DeviceRecord::fingerprint(other, 0)));
+    EXPECT_FALSE(record.holds(1, DeviceRecord::fingerprint(banks[1], 1))); // another channel, another dump
+}
+
+TEST_F(TransmissionRunTest, TimeLeftCoversEveryBankOfTheTransmission)
+{
+    std::vector<std::pair<std::int64_t, std::uint64_t>> seen;
+    for (const double seconds : {0.05, 51.0, 153.0, 250.0})
+        clock.at(at(seconds), [&] { seen.emplace_back(run.secondsLeft(), run.percent()); });
+
+    runThreeBanks();
+
+    // Three estimates of 102 s; each bank overruns its estimate by about two seconds.
+    ASSERT_EQ(seen.size(), 4u);
+    EXPECT_EQ(seen[0], (std::pair<std::int64_t, std::uint64_t>{306, 0}));
+    EXPECT_NEAR(seen[1].first, 255, 1);
+    EXPECT_NEAR(seen[2].first, 153, 2);
+    EXPECT_NEAR(seen[3].first, 58, 4);
+    EXPECT_NEAR(static_cast<double>(seen[3].second), 81, 2);
+    EXPECT_EQ(run.secondsLeft(), 0);
+    EXPECT_EQ(run.percent(), 100u);
+}
+
+TEST(TransmissionAccountTest, NamesRowsAndJoinsRuns)
+{
+    EXPECT_EQ(TransmissionAccount::rowList({}), "none");
+    EXPECT_EQ(TransmissionAccount::rowList({0, 1, 2, 3, 4, 6, 8, 9, 30, 31}), "S01 to S05, S07, S09, S10, S31, FW");
+}
+
+} // namespace

@@ -44,8 +44,13 @@ IDialogs::AlertReply CDialogs::runAlert(const Alert& alert)
         box.setEscapeButton(box.addButton(QString::fromStdString(alert.alternateButton), QMessageBox::RejectRole));
     else
         box.setEscapeButton(defaultButton);
+    QPushButton* otherButton = alert.otherButton.empty()
+                                   ? nullptr
+                                   : box.addButton(QString::fromStdString(alert.otherButton), QMessageBox::ActionRole);
     box.exec();
-    return box.clickedButton() == defaultButton ? AlertReply::Default : AlertReply::Alternate;
+    if (box.clickedButton() == defaultButton)
+        return AlertReply::Default;
+    return otherButton != nullptr && box.clickedButton() == otherButton ? AlertReply::Other : AlertReply::Alternate;
 }
 
 std::string CDialogs::runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder)

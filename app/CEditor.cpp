@@ -4,11 +4,12 @@
 #include "app/CBankTableModel.h"
 #include "app/CBankTypeAhead.h"
 #include "app/CFilePanels.h"
+#include "app/COutputList.h"
 #include "app/CWindowMemory.h"
 #include "app/CContentImport.h"
 #include "app/CTransmission.h"
 #include "bankfile/WrapperZQMidiFile.h"
-#include "midiio/WrapperZQMidiInterface.h"
+#include "midiio/ZQMidiSystem.h"
 #include "model/BankNumber.h"
 #include "model/CFirmware.h"
 #include "model/CSound.h"
@@ -91,6 +92,11 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     m_progressTimer->setSingleShot(true);
     m_progressTimer->setInterval(kProgressInterval);
 
+    m_outputs = new COutputList(*m_ui->popup_out, midiSystem.service(), this);
+    m_transmission = new CTransmission(
+        dialogs, midiSystem, *m_outputs, *m_ui->progress_out, *m_ui->text_status,
+        [this](std::size_t row) { return std::unique_ptr<IBank>(m_workBank.at(row)->clone()); }, this);
+
     connectControls();
     awakeFromNib();
 }
@@ -103,7 +109,9 @@ CEditor::~CEditor()
     // The window outlives the banks by a moment while it hides: the table must not ask for them.
     m_ui->tableview_banks->setModel(nullptr);
     m_progressTimer->stop();
-    m_transmission.reset();
+    // Ends the worker before the widgets it reports to go.
+    delete m_transmission;
+    m_transmission = nullptr;
     m_file.reset();
 }
 
@@ -143,6 +151,8 @@ void CEditor::connectControls()
     connect(ui.menu_receive, &QAction::triggered, this, &CEditor::receiveBank);
     connect(ui.menu_about, &QAction::triggered, this, &CEditor::orderFrontAboutWindow);
     connect(m_progressTimer, &QTimer::timeout, this, &CEditor::ProgressTimer);
+    connect(m_outputs, &COutputList::connectionChanged, this, &CEditor::enableMIDIButtons);
+    connect(m_transmission, &CTransmission::ended, this, [this] { switchToIdleState(true); });
     // Tagged menu items follow their buttons whenever those change, shortcuts included.
     for (QPushButton* button : {ui.button_load, ui.button_save, ui.button_send})
         button->installEventFilter(this);
@@ -154,10 +164,8 @@ void CEditor::awakeFromNib()
     ui.text_version->setText(QStringLiteral("Version ") + QStringLiteral(ZYLOX_VERSION));
     ui.text_status->setText(QString());
     ui.progress_out->hide();
-    initPopUpButtons();
     enableMIDIButtons();
     ui.popup_channel->setCurrentIndex(0);
-    ui.popup_out->setCurrentIndex(0);
     m_memory->restore();
     button_playContents.setEnabled(false);
     selectRow(kStartRow);
@@ -170,20 +178,21 @@ void CEditor::awakeFromNib()
 bool CEditor::switchToSendState(bool on)
 {
     Ui::EditorWindow& ui = *m_ui;
+    // Send becomes Stop while sending; quitting stays possible, after a question.
     if (on && m_state == State::Idle) {
-        ui.button_send->setEnabled(false);
+        ui.button_send->setText(QStringLiteral("Stop"));
+        ui.button_send->setEnabled(true);
         ui.progress_out->setValue(0);
         ui.progress_out->show();
-        ui.menu_quit->setEnabled(false);
         m_state = State::Send;
         m_progressTimer->start();
         return true;
     }
     if (!on && m_state == State::Send) {
-        ui.button_send->setEnabled(true);
+        ui.button_send->setText(QStringLiteral("Send"));
         ui.progress_out->hide();
-        ui.menu_quit->setEnabled(true);
         m_state = State::Idle;
+        enableMIDIButtons();
         return true;
     }
     return false;
@@ -229,8 +238,9 @@ bool CEditor::applicationShouldTerminate() const
 
 void CEditor::closeEvent(QCloseEvent* event)
 {
-    // A window closed while banks are on their way would leave the program running unseen.
-    if (applicationShouldTerminate()) {
+    // A window closed while banks are on their way would leave the program running unseen: the
+    // transmission is stopped first, if the user agrees, and the device's state told.
+    if (applicationShouldTerminate() || (m_state == State::Send && m_transmission->stopForQuit())) {
         m_memory->keep();
         event->accept();
     } else
@@ -340,25 +350,11 @@ IDialogs::AlertReply CEditor::alert(IDialogs::AlertStyle style, const std::strin
 
 // ---- views ----
 
-void CEditor::initPopUpButtons()
-{
-    QComboBox& out = *m_ui->popup_out;
-    out.clear();
-    IMidiService& service = m_midiSystem.service();
-    const std::size_t count = service.destinationCount();
-    if (count == 0) {
-        out.addItem(QStringLiteral("no output ports detected"));
-        return;
-    }
-    for (std::size_t index = 0; index < count; ++index) {
-        const MidiEndpointNames names = service.endpointNames(service.destinationAt(index));
-        out.addItem(text(names.model + ":" + names.display));
-    }
-}
-
 void CEditor::enableMIDIButtons()
 {
-    m_ui->button_send->setEnabled(m_midiSystem.service().destinationCount() != 0);
+    // While sending, the button is Stop and stays usable whatever the output does.
+    if (m_state != State::Send)
+        m_ui->button_send->setEnabled(m_outputs->isConnected());
 }
 
 void CEditor::updateContentView()
@@ -501,57 +497,25 @@ void CEditor::playSample()
 
 void CEditor::sendBank()
 {
+    if (m_state == State::Send) {
+        m_transmission->stop();
+        return;
+    }
     // A second interface would silence the device in the middle of the running dump.
     if (m_state != State::Idle)
         return;
-    const auto destination = static_cast<std::uint16_t>(std::max(0, m_ui->popup_out->currentIndex()));
-    m_midi = WrapperZQMidiInterface::createTransmitter(m_midiSystem, destination);
-    if (!switchToSendState(true)) {
-        m_midi = nullptr;
-        return;
-    }
-    QMetaObject::invokeMethod(this, &CEditor::transmit, Qt::QueuedConnection);
-}
-
-void CEditor::transmit()
-{
-    const int row = currentRow();
     const auto channel = static_cast<std::uint32_t>(std::max(0, m_ui->popup_channel->currentIndex()));
-    std::vector<std::unique_ptr<IBank>> banks;
-    if (allBanksChosen()) {
-        if (alert(IDialogs::AlertStyle::Informational, "Send All Banks",
-                  "The sending of all banks take over 50 Minutes.\nDo you want to really transmit?", "Transmit",
-                  "Cancel") == IDialogs::AlertReply::Default) {
-            for (const std::unique_ptr<IBank>& bank : m_workBank)
-                banks.emplace_back(bank->clone());
-        }
-    } else if (row >= 0) {
-        banks.emplace_back(m_workBank[static_cast<std::size_t>(row)]->clone());
-    }
-    // The worker sends copies: the user may go on editing, opening or resetting the working banks.
-    m_transmission = std::make_unique<CTransmission>(
-        *this, m_midi, std::move(banks), channel,
-        [this](const std::string& name) { m_ui->text_status->setText(text("sending bank (" + name + ")...")); },
-        [this](bool sent) { transmissionEnded(sent); });
-}
-
-void CEditor::transmissionEnded(bool sent)
-{
-    m_transmission.reset();
-    if (!sent)
-        alert(IDialogs::AlertStyle::Critical, "Transmission Failed", "The MIDI output stopped accepting data.", "OK");
-    m_ui->text_status->setText(QString());
-    switchToIdleState(true);
-    m_midi = nullptr;
+    const auto row = static_cast<std::size_t>(std::max(0, currentRow()));
+    if (m_transmission->send(row, allBanksChosen(), channel))
+        switchToSendState(true);
 }
 
 void CEditor::ProgressTimer()
 {
-    if (m_state == State::Send || m_state == State::Receive) {
-        const std::uint64_t progress = m_midi ? m_midi->Progress() : 0;
-        // The bar cannot show more than full when a bank takes longer than its estimate.
-        m_ui->progress_out->setValue(static_cast<int>(std::min<std::uint64_t>(progress, 100)));
-    }
+    if (m_state == State::Send)
+        m_transmission->showProgress();
+    else if (m_state == State::Receive)
+        m_ui->progress_out->setValue(0);
     if (m_state != State::Idle)
         m_progressTimer->start();
 }

@@ -12,13 +12,13 @@
 
 class CBankTableModel;
 class CFilePanels;
+class COutputList;
 class CSettings;
 class CContentImport;
 class CTransmission;
 class CWindowMemory;
 class IBank;
 class WrapperZQMidiFile;
-class WrapperZQMidiInterface;
 class ZQMidiSystem;
 class QAction;
 class QButtonGroup;
@@ -32,9 +32,9 @@ class EditorWindow;
 }
 
 // The editor's one controller and its window: it owns the factory banks, the working banks the
-// user edits, the bank file handler and, while banks are being sent, the MIDI interface.
-// Everything here runs on the UI thread; the transmission worker reaches it only through queued
-// calls.
+// user edits and the bank file handler, and holds the rooms of the window's further concerns (the
+// live output list, the transmission). Everything here runs on the UI thread; the transmission
+// worker reaches it only through queued calls.
 class CEditor : public QMainWindow {
     Q_OBJECT
 public:
@@ -48,13 +48,12 @@ public:
     // The banks as the user sees them, rows 0 to 31; and the untouched factory banks.
     const IBank& workBank(int row) const { return *m_workBank.at(static_cast<std::size_t>(row)); }
     const IBank& defaultBank(int row) const { return *m_defaultBank.at(static_cast<std::size_t>(row)); }
-    // The MIDI interface of the transmission under way; null whenever none is.
-    const WrapperZQMidiInterface* midi() const { return m_midi.get(); }
+    COutputList& outputs() { return *m_outputs; }
 
     bool switchToSendState(bool on);
     bool switchToReceiveState(bool on);
     bool switchToIdleState(bool on);
-    // Quitting is allowed only while idle.
+    // Quitting at once is allowed only while idle; during a send, closing asks to stop first.
     bool applicationShouldTerminate() const;
     bool validateMenuItem(const QAction& item) const;
 
@@ -79,13 +78,10 @@ protected:
 private:
     void connectControls();
     void awakeFromNib();
-    void initPopUpButtons();
     void enableMIDIButtons();
     void updateContentView();
     void validateMenus();
-    void transmit();
     void ReceiveThread();
-    void transmissionEnded(bool sent);
 
     // The selected row of the bank table, or -1 when none is selected.
     int currentRow() const;
@@ -111,7 +107,6 @@ private:
 
     std::unique_ptr<WrapperZQMidiFile> m_file;
     std::unique_ptr<CContentImport> m_contentImport;
-    std::shared_ptr<WrapperZQMidiInterface> m_midi;
     std::vector<std::unique_ptr<IBank>> m_defaultBank;
     std::vector<std::unique_ptr<IBank>> m_workBank;
     // Leading rows whose bank is read-only in the content view; none are.
@@ -122,5 +117,6 @@ private:
     CBankTableModel* m_bankTable = nullptr;
     int m_lastSelectedRow = -1;
     QTimer* m_progressTimer = nullptr;
-    std::unique_ptr<CTransmission> m_transmission;
+    COutputList* m_outputs = nullptr;
+    CTransmission* m_transmission = nullptr;
 };

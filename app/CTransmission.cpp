@@ -1,42 +1,201 @@
 #include "app/CTransmission.h"
 
+#include "app/COutputList.h"
+#include "app/CTransmissionWorker.h"
+#include "midiio/DeviceRecord.h"
+#include "midiio/TransmissionRun.h"
 #include "midiio/WrapperZQMidiInterface.h"
+#include "midiio/ZQMidiSystem.h"
 #include "model/IBank.h"
 
-#include <QMetaObject>
-#include <QObject>
+#include <QLabel>
+#include <QProgressBar>
 
-CTransmission::CTransmission(QObject& receiver, std::shared_ptr<WrapperZQMidiInterface> midi,
-                             std::vector<std::unique_ptr<IBank>> banks, std::uint32_t channel,
-                             StatusHandler onBankStarted, EndHandler onEnded)
-    : m_receiver(receiver)
-    , m_channel(channel)
-    , m_onBankStarted(std::move(onBankStarted))
-    , m_onEnded(std::move(onEnded))
-    , m_worker(&CTransmission::run, this, std::move(midi), std::move(banks))
+namespace {
+
+constexpr std::size_t kRows = DeviceRecord::kRows;
+
+std::vector<std::size_t> allRows()
+{
+    std::vector<std::size_t> rows;
+    for (std::size_t row = 0; row < kRows; ++row)
+        rows.push_back(row);
+    return rows;
+}
+
+} // namespace
+
+CTransmission::CTransmission(IDialogs& dialogs, ZQMidiSystem& midiSystem, COutputList& outputs, QProgressBar& progress,
+                             QLabel& status, BankCopier copyBank, QObject* parent)
+    : QObject(parent)
+    , m_dialogs(dialogs)
+    , m_midiSystem(midiSystem)
+    , m_outputs(outputs)
+    , m_progress(progress)
+    , m_status(status)
+    , m_copyBank(std::move(copyBank))
 {
 }
 
 CTransmission::~CTransmission()
 {
-    if (m_worker.joinable())
-        m_worker.join();
+    if (m_worker)
+        m_worker->stop();
+    m_worker.reset();
 }
 
-void CTransmission::run(std::shared_ptr<WrapperZQMidiInterface> midi, std::vector<std::unique_ptr<IBank>> banks)
+bool CTransmission::send(std::size_t row, bool allBanks, std::uint32_t channel)
 {
-    bool sent = true;
-    for (const std::unique_ptr<IBank>& bank : banks) {
-        QMetaObject::invokeMethod(
-            &m_receiver, [onBankStarted = m_onBankStarted, name = bank->getName()] { onBankStarted(name); },
-            Qt::QueuedConnection);
-        if (!midi->transmitBank(*bank, static_cast<std::int32_t>(m_channel))) {
-            sent = false;
-            break;
+    if (isSending())
+        return false;
+    const std::vector<std::size_t> rows = allBanks ? chooseAllBanks(channel) : std::vector<std::size_t>{row};
+    if (rows.empty())
+        return false;
+    start(rows, channel, allBanks);
+    return isSending();
+}
+
+std::vector<std::size_t> CTransmission::chooseAllBanks(std::uint32_t channel)
+{
+    const MidiPortIdentity& output = m_outputs.chosen();
+    const auto channelOfDump = static_cast<std::uint16_t>(channel);
+    if (!m_unfinished.empty() && output == m_unfinishedOutput) {
+        std::int64_t left = 0;
+        for (const std::size_t row : m_unfinished)
+            left += WrapperZQMidiInterface::estimateSeconds(m_copyBank(row)->createEvents(channelOfDump));
+        const std::string count = std::to_string(m_unfinished.size());
+        const auto reply = alert(IDialogs::AlertStyle::Informational, "Send All Banks",
+                                 "The last transmission of all banks to this device did not finish: " + count +
+                                     " banks are left, starting with " + TransmissionAccount::rowName(m_unfinished.front()) +
+                                     " (about " + TransmissionRun::durationText(left) +
+                                     ").\nSend the banks that are left, or all 32 banks again?",
+                                 "Send " + count + " Left", "Cancel", "Send All 32");
+        if (reply == IDialogs::AlertReply::Alternate)
+            return {};
+        return reply == IDialogs::AlertReply::Default ? m_unfinished : allRows();
+    }
+
+    const DeviceRecord record(DeviceRecord::defaultFolder(), output);
+    std::vector<std::size_t> changed;
+    std::int64_t changedSeconds = 0;
+    std::int64_t allSeconds = 0;
+    for (std::size_t row = 0; row < kRows; ++row) {
+        const std::unique_ptr<IBank> bank = m_copyBank(row);
+        const std::int64_t seconds = WrapperZQMidiInterface::estimateSeconds(bank->createEvents(channelOfDump));
+        allSeconds += seconds;
+        if (!record.holds(row, DeviceRecord::fingerprint(*bank, channelOfDump))) {
+            changed.push_back(row);
+            changedSeconds += seconds;
         }
     }
-    banks.clear();
-    // The MIDI interface goes away with the end, on the receiver's thread.
-    QMetaObject::invokeMethod(
-        &m_receiver, [onEnded = m_onEnded, sent, midi = std::move(midi)] { onEnded(sent); }, Qt::QueuedConnection);
+    if (changed.size() == kRows) {
+        const auto reply = alert(IDialogs::AlertStyle::Informational, "Send All Banks",
+                                 "The sending of all banks take over 50 Minutes.\nDo you want to really transmit?",
+                                 "Transmit", "Cancel");
+        return reply == IDialogs::AlertReply::Default ? allRows() : std::vector<std::size_t>{};
+    }
+    const std::string count = std::to_string(changed.size());
+    const std::string differ = changed.empty()
+                                   ? "All 32 banks are as this device was last sent them."
+                                   : count + " of the 32 banks differ from what this device was last sent (" +
+                                         TransmissionAccount::rowList(changed) + "): sending them takes about " +
+                                         TransmissionRun::durationText(changedSeconds) + ".";
+    const std::string message = differ + "\nAll 32 banks take about " + TransmissionRun::durationText(allSeconds) +
+                                ".\n\nThis program keeps its own record of what it sent; it cannot see the device. If "
+                                "the device was changed by other means since, send all banks.";
+    const auto reply = changed.empty()
+                           ? alert(IDialogs::AlertStyle::Informational, "Send All Banks", message, "Send All 32", "Cancel")
+                           : alert(IDialogs::AlertStyle::Informational, "Send All Banks", message,
+                                   "Send " + count + " Changed", "Cancel", "Send All 32");
+    if (reply == IDialogs::AlertReply::Alternate)
+        return {};
+    return reply == IDialogs::AlertReply::Default && !changed.empty() ? changed : allRows();
+}
+
+void CTransmission::start(const std::vector<std::size_t>& rows, std::uint32_t channel, bool allBanks)
+{
+    const MidiPortIdentity output = m_outputs.chosen();
+    const std::optional<std::size_t> index = m_outputs.chosenIndex();
+    std::shared_ptr<WrapperZQMidiInterface> midi;
+    if (index)
+        midi = WrapperZQMidiInterface::createTransmitter(m_midiSystem, static_cast<std::uint16_t>(*index));
+    // The output may have gone, or another taken its place, while the interface was being made.
+    IMidiService& service = m_midiSystem.service();
+    if (!midi || MidiPortIdentity::of(service.endpointNames(midi->transmitter()->destination())) != output) {
+        alert(IDialogs::AlertStyle::Critical, "Transmission Failed",
+              "The MIDI output " + output.displayName() + " is not connected.", "OK");
+        return;
+    }
+    CTransmissionWorker::Banks banks;
+    for (const std::size_t row : rows)
+        banks.emplace_back(row, m_copyBank(row));
+    m_allBanks = allBanks;
+    m_progress.setFormat(QStringLiteral("%p%"));
+    m_worker = std::make_unique<CTransmissionWorker>(
+        *this, std::move(midi), std::move(banks), channel, DeviceRecord(DeviceRecord::defaultFolder(), output),
+        [this](const std::string& name) { m_status.setText(QString::fromStdString("sending bank (" + name + ")...")); },
+        [this](const TransmissionAccount& account) {
+            // After a stop for quitting, the end has been told already.
+            if (m_worker)
+                transmissionEnded(account);
+        });
+}
+
+void CTransmission::stop()
+{
+    if (!m_worker)
+        return;
+    m_worker->stop();
+    m_status.setText(QStringLiteral("stopping..."));
+}
+
+bool CTransmission::stopForQuit()
+{
+    if (!m_worker)
+        return true;
+    if (alert(IDialogs::AlertStyle::Critical, "Quit While Sending?",
+              "Banks are being sent to the device. Stop the transmission and quit?\n"
+              "The bank on its way will be incomplete on the device and must be sent again.",
+              "Stop and Quit", "Keep Sending") != IDialogs::AlertReply::Default)
+        return false;
+    stop();
+    const TransmissionAccount account = m_worker->finish();
+    transmissionEnded(account);
+    return true;
+}
+
+void CTransmission::transmissionEnded(const TransmissionAccount& account)
+{
+    m_worker.reset();
+    if (m_allBanks) {
+        m_unfinished = account.unfinished();
+        m_unfinishedOutput = m_outputs.chosen();
+    }
+    const std::string resume = m_allBanks && !m_unfinished.empty()
+                                   ? "\n\nTo send the " + std::to_string(m_unfinished.size()) +
+                                         " banks that did not finish, choose All banks and Send."
+                                   : std::string();
+    if (account.end == TransmissionAccount::End::Failed)
+        alert(IDialogs::AlertStyle::Critical, "Transmission Failed",
+              "The MIDI output stopped accepting data.\n\n" + account.describe() + resume, "OK");
+    else if (account.end == TransmissionAccount::End::Stopped)
+        alert(IDialogs::AlertStyle::Informational, "Transmission Stopped", account.describe() + resume, "OK");
+    m_status.clear();
+    m_progress.setFormat(QStringLiteral("%p%"));
+    emit ended();
+}
+
+void CTransmission::showProgress()
+{
+    if (!m_worker)
+        return;
+    m_progress.setValue(static_cast<int>(m_worker->percent()));
+    m_progress.setFormat(QString::fromStdString("%p%, " + TransmissionRun::durationText(m_worker->secondsLeft()) + " left"));
+}
+
+IDialogs::AlertReply CTransmission::alert(IDialogs::AlertStyle style, const std::string& title,
+                                          const std::string& message, const std::string& defaultButton,
+                                          const std::string& alternateButton, const std::string& otherButton)
+{
+    return m_dialogs.runAlert({style, title, message, defaultButton, alternateButton, otherButton});
 }

@@ -1,40 +1,69 @@
 #pragma once
 
+#include "app/IDialogs.h"
+#include "midiio/MidiPortIdentity.h"
+
+#include <QObject>
+
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
+class COutputList;
+class CTransmissionWorker;
 class IBank;
-class QObject;
-class WrapperZQMidiInterface;
+class QLabel;
+class QProgressBar;
+class ZQMidiSystem;
+struct TransmissionAccount;
 
-// One transmission: sends its own copies of banks, one after the other, through a MIDI interface
-// on a thread of its own, so that the window stays responsive and the user may go on editing the
-// working banks. It reports back only by queued calls that run on the thread of `receiver`.
-class CTransmission {
+// The editor's transmission room: the questions before a send (all banks, only those that changed
+// since this device was last sent them, or the rest of a transmission that did not finish), the
+// worker that sends, Stop, the progress with the time left for the whole transmission, and the
+// account of what the device holds when a transmission fails or is stopped. UI thread only.
+class CTransmission : public QObject {
+    Q_OBJECT
 public:
-    using StatusHandler = std::function<void(const std::string& bankName)>;
-    // sent is false when the MIDI output failed; the remaining banks were not sent then.
-    using EndHandler = std::function<void(bool sent)>;
+    // A copy of a row's working bank, as it is when the send begins.
+    using BankCopier = std::function<std::unique_ptr<IBank>(std::size_t row)>;
 
-    CTransmission(QObject& receiver, std::shared_ptr<WrapperZQMidiInterface> midi,
-                  std::vector<std::unique_ptr<IBank>> banks, std::uint32_t channel,
-                  StatusHandler onBankStarted, EndHandler onEnded);
-    // Waits for the worker: it has ended by the time its end is reported.
-    ~CTransmission();
+    CTransmission(IDialogs& dialogs, ZQMidiSystem& midiSystem, COutputList& outputs, QProgressBar& progress,
+                  QLabel& status, BankCopier copyBank, QObject* parent = nullptr);
+    ~CTransmission() override;
 
-    CTransmission(const CTransmission&) = delete;
-    CTransmission& operator=(const CTransmission&) = delete;
+    bool isSending() const { return m_worker != nullptr; }
+    // Sends one row, or with allBanks all 32 after asking which; false when nothing was started.
+    bool send(std::size_t row, bool allBanks, std::uint32_t channel);
+    void stop();
+    // For closing the window during a send: asks whether to stop and quit; on yes, stops, tells
+    // what the device holds and returns true.
+    bool stopForQuit();
+    // Shows the progress and the time left.
+    void showProgress();
+
+signals:
+    void ended();
 
 private:
-    void run(std::shared_ptr<WrapperZQMidiInterface> midi, std::vector<std::unique_ptr<IBank>> banks);
+    std::vector<std::size_t> chooseAllBanks(std::uint32_t channel);
+    void start(const std::vector<std::size_t>& rows, std::uint32_t channel, bool allBanks);
+    void transmissionEnded(const TransmissionAccount& account);
+    IDialogs::AlertReply alert(IDialogs::AlertStyle style, const std::string& title, const std::string& message,
+                               const std::string& defaultButton, const std::string& alternateButton = {},
+                               const std::string& otherButton = {});
 
-    QObject& m_receiver;
-    const std::uint32_t m_channel;
-    const StatusHandler m_onBankStarted;
-    const EndHandler m_onEnded;
-    std::thread m_worker;
+    IDialogs& m_dialogs;
+    ZQMidiSystem& m_midiSystem;
+    COutputList& m_outputs;
+    QProgressBar& m_progress;
+    QLabel& m_status;
+    const BankCopier m_copyBank;
+    std::unique_ptr<CTransmissionWorker> m_worker;
+    bool m_allBanks = false;
+    // The rows an all-banks transmission to this output left unfinished, to offer next time.
+    MidiPortIdentity m_unfinishedOutput;
+    std::vector<std::size_t> m_unfinished;
 };

@@ -8,7 +8,7 @@
 class IDialogs {
 public:
     enum class AlertStyle { Critical, Informational };
-    enum class AlertReply { Default, Alternate };
+    enum class AlertReply { Default, Alternate, Other };
 
     struct Alert {
         AlertStyle style = AlertStyle::Critical;
@@ -16,6 +16,7 @@ public:
         std::string message;
         std::string defaultButton;
         std::string alternateButton; // empty: the alert has only the default button
+        std::string otherButton;     // a third choice; empty: none
     };
 
     virtual ~IDialogs() = default;

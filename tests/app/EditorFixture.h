@@ -39,9 +39,11 @@ inline const std::string kRawQuestion = "informational|Not a Sound|This file is 
 // fixture plays the user: it works the controls and answers the dialogs as the test scripted.
 class EditorFixture : public testing::Test, public IDialogs {
 protected:
-    // Add MIDI destinations before: the window's output list is fixed when it is made.
+    // The window lists the MIDI destinations added before it and follows those added later.
     void SetUp() override
     {
+        // The device record goes into the test's own folder, never the user's.
+        qputenv("XDG_STATE_HOME", folder.filePath(QStringLiteral("state")).toUtf8());
         editor = std::make_unique<CEditor>(*this, system, settings);
         editor->show();
     }
@@ -98,6 +100,7 @@ protected:
         return signs + " " + textOf("text_status");
     }
 
+    void settle() { QCoreApplication::processEvents(); }
     void runUntilIdle()
     {
         while (editor->state() != CEditor::State::Idle)
@@ -152,7 +155,10 @@ protected:
     AlertReply runAlert(const Alert& alert) override
     {
         shown.push_back((alert.style == AlertStyle::Critical ? "critical|" : "informational|") + alert.title + "|" +
-                        alert.message + "|" + alert.defaultButton + "|" + alert.alternateButton);
+                        alert.message + "|" + alert.defaultButton + "|" + alert.alternateButton +
+                        (alert.otherButton.empty() ? "" : "|" + alert.otherButton));
+        if (whenAlerted)
+            whenAlerted();
         return reply;
     }
     std::string runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder) override
@@ -181,10 +187,13 @@ protected:
     AlertReply reply = AlertReply::Default;
     std::deque<std::string> paths;
     // What the dialogs showed: "beep", "open <types>", "save <types>", "<style>|title|message|buttons".
+    // Settled by letting queued calls run: the output list follows the service's notices so.
     Texts shown;
     // Where each panel started: the open panel's folder, the save panel's suggested path.
     Texts panelStarts;
     int checksRun = 0;
+    // Runs as each alert is shown, before it is answered.
+    std::function<void()> whenAlerted;
 
     VirtualClock clock;
     LoopbackMidiService service{clock};

@@ -35,14 +35,18 @@ TEST_F(EditorTransmissionTest, SendsTheCurrentBankIntoItsFlashBlocksAndRefusesQu
     selectRow(7);
     control<QComboBox>("popup_channel").setCurrentIndex(3);
     pauseAt(50, [&] {
-        EXPECT_EQ(controls(), "---+ sending bank (S08)...");
+        EXPECT_EQ(controls(), "++++ sending bank (S08)...");
+        EXPECT_EQ(textOf("button_send"), "Stop");
+        reply = AlertReply::Alternate; // Keep Sending
         EXPECT_FALSE(editor->close());
-        control<QAction>("menu_send").trigger();
+        reply = AlertReply::Default;
         control<QAction>("menu_receive").trigger();
         EXPECT_EQ(editor->state(), CEditor::State::Send);
         control<QTimer>("timer_progress").stop();
         editor->ProgressTimer();
-        EXPECT_EQ(control<QProgressBar>("progress_out").value(), static_cast<int>(editor->midi()->Progress()));
+        // 50 s of the 102 s estimate, the rest of the bank left.
+        EXPECT_EQ(control<QProgressBar>("progress_out").value(), 49);
+        EXPECT_EQ(control<QProgressBar>("progress_out").format().toStdString(), "%p%, 52 s left");
         EXPECT_TRUE(control<QTimer>("timer_progress").isActive());
     });
     click("button_send");
@@ -53,7 +57,10 @@ TEST_F(EditorTransmissionTest, SendsTheCurrentBankIntoItsFlashBlocksAndRefusesQu
     EXPECT_EQ(flashOf(7), imageOf(editor->workBank(7)));
     EXPECT_TRUE(device.faults().empty());
     EXPECT_EQ(controls(), "+++- ");
-    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(textOf("button_send"), "Send");
+    EXPECT_EQ(shown, Texts{"critical|Quit While Sending?|Banks are being sent to the device. Stop the transmission "
+                           "and quit?\nThe bank on its way will be incomplete on the device and must be sent "
+                           "again.|Stop and Quit|Keep Sending"});
 
     // A tick after the return to idle arms no other.
     control<QTimer>("timer_progress").stop();
@@ -70,7 +77,7 @@ TEST_F(EditorTransmissionTest, SendsAllBanksInRowOrderOnlyAfterTransmit)
     reply = AlertReply::Alternate;
     click("button_send");
     runUntilIdle();
-    EXPECT_EQ(device.packets().size(), 1u); // only the all-notes-off packet of the new output
+    EXPECT_TRUE(device.packets().empty()); // asked before the output is opened
     EXPECT_TRUE(device.sysexMessages().empty());
     EXPECT_EQ(controls(), "+++- ");
 
@@ -103,11 +110,14 @@ TEST_F(EditorTransmissionTest, OutputThatDisappearsStopsTheTransmissionWithAnAle
     clock.at(5'000'000, [&] { device.vanishAfter(1000); });
     click("button_send");
     runUntilIdle();
-    EXPECT_EQ(shown, Texts{"critical|Transmission Failed|The MIDI output stopped accepting data.|OK|"});
+    EXPECT_EQ(shown, Texts{"critical|Transmission Failed|The MIDI output stopped accepting data.\n\n"
+                           "Sent completely: none.\nIncomplete on the device: S05 (its flash blocks were erased or "
+                           "partly written: send it again).\nNot sent: none.|OK|"});
     EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{8}));
     EXPECT_EQ(device.sysexMessages().size(), 1u); // nothing after the broken message
-    EXPECT_EQ(controls(), "+++- ");
-    EXPECT_EQ(editor->midi(), nullptr);
+    // The output has gone: it stays chosen, shown as disconnected, and Send waits for it.
+    EXPECT_EQ(control<QComboBox>("popup_out").currentText(), "ZYLOX 515:ZYLOX 515 MIDI In (disconnected)");
+    EXPECT_EQ(controls(), "--+- ");
 }
 
 TEST_F(EditorTransmissionTest, EditsWhileSendingLeaveTheBankOnItsWayAloneAndResetIsRefused)

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "midiio/MidiPortIdentity.h"
+
+#include <QObject>
+
+#include <cstddef>
+#include <optional>
+
+class IMidiService;
+class QComboBox;
+
+// The MIDI output popup, kept in step with the service's destinations as devices are plugged in
+// and out. The chosen output is remembered by identity, never by row: when it goes, the list shows
+// it as disconnected and says so; when a port of the same identity comes back, wherever it is
+// listed, it is chosen again. Lives on the UI thread; the service's notices reach it queued.
+class COutputList : public QObject {
+    Q_OBJECT
+public:
+    COutputList(QComboBox& popup, IMidiService& service, QObject* parent = nullptr);
+    ~COutputList() override;
+
+    // The output the user chose; empty before any was listed.
+    const MidiPortIdentity& chosen() const { return m_chosen; }
+    // Chooses an output, present or not (a remembered one, for instance).
+    void choose(const MidiPortIdentity& identity);
+    bool isConnected() const { return m_connected; }
+    // Where the chosen output is in the service's list right now, when it is connected.
+    std::optional<std::size_t> chosenIndex() const;
+
+    // Lists the service's destinations again.
+    void refresh();
+
+signals:
+    // After every refresh: whether the chosen output is connected.
+    void connectionChanged(bool connected);
+
+private:
+    void userChose(int row);
+
+    QComboBox& m_popup;
+    IMidiService& m_service;
+    MidiPortIdentity m_chosen;
+    bool m_connected = false;
+};

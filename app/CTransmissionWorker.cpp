@@ -1,0 +1,47 @@
+#include "app/CTransmissionWorker.h"
+
+#include "midiio/WrapperZQMidiInterface.h"
+#include "model/IBank.h"
+
+#include <QMetaObject>
+#include <QObject>
+
+CTransmissionWorker::CTransmissionWorker(QObject& receiver, std::shared_ptr<WrapperZQMidiInterface> midi, Banks banks,
+                                         std::uint32_t channel, DeviceRecord record, StatusHandler onBankStarted,
+                                         EndHandler onEnded)
+    : m_receiver(receiver)
+    , m_midi(std::move(midi))
+    , m_banks(std::move(banks))
+    , m_record(std::move(record))
+    , m_run(*m_midi, m_midi->clock(), static_cast<std::int32_t>(channel), &m_record)
+    , m_onBankStarted(std::move(onBankStarted))
+    , m_onEnded(std::move(onEnded))
+    , m_thread(&CTransmissionWorker::work, this)
+{
+}
+
+CTransmissionWorker::~CTransmissionWorker()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+const TransmissionAccount& CTransmissionWorker::finish()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+    return m_run.account();
+}
+
+void CTransmissionWorker::work()
+{
+    std::vector<TransmissionRun::Bank> banks;
+    for (const auto& [row, bank] : m_banks)
+        banks.push_back({row, bank.get()});
+    m_run.run(banks, [this](std::size_t, const std::string& name) {
+        QMetaObject::invokeMethod(
+            &m_receiver, [onBankStarted = m_onBankStarted, name] { onBankStarted(name); }, Qt::QueuedConnection);
+    });
+    QMetaObject::invokeMethod(
+        &m_receiver, [onEnded = m_onEnded, account = m_run.account()] { onEnded(account); }, Qt::QueuedConnection);
+}

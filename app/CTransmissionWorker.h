@@ -1,0 +1,53 @@
+#pragma once
+
+#include "midiio/DeviceRecord.h"
+#include "midiio/TransmissionRun.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+class IBank;
+class QObject;
+class WrapperZQMidiInterface;
+
+// One transmission under way: sends its own copies of banks, one after the other, through a MIDI
+// interface on a thread of its own, so that the window stays responsive and the user may go on
+// editing the working banks. It reports back only by queued calls that run on the thread of
+// `receiver`; stop and the progress may be asked from that thread meanwhile.
+class CTransmissionWorker {
+public:
+    using Banks = std::vector<std::pair<std::size_t, std::unique_ptr<IBank>>>;
+    using StatusHandler = std::function<void(const std::string& bankName)>;
+    // The account of what the device now holds; the worker's thread has ended when it runs.
+    using EndHandler = std::function<void(const TransmissionAccount& account)>;
+
+    CTransmissionWorker(QObject& receiver, std::shared_ptr<WrapperZQMidiInterface> midi, Banks banks,
+                        std::uint32_t channel, DeviceRecord record, StatusHandler onBankStarted, EndHandler onEnded);
+    // Waits for the thread, which ends within a second of a stop.
+    ~CTransmissionWorker();
+    CTransmissionWorker(const CTransmissionWorker&) = delete;
+    CTransmissionWorker& operator=(const CTransmissionWorker&) = delete;
+
+    void stop() { m_run.stop(); }
+    // Waits for the thread and gives the account, for a caller that cannot wait for the queued end.
+    const TransmissionAccount& finish();
+    std::uint64_t percent() const { return m_run.percent(); }
+    std::int64_t secondsLeft() const { return m_run.secondsLeft(); }
+
+private:
+    void work();
+
+    QObject& m_receiver;
+    std::shared_ptr<WrapperZQMidiInterface> m_midi;
+    Banks m_banks;
+    DeviceRecord m_record;
+    TransmissionRun m_run;
+    const StatusHandler m_onBankStarted;
+    const EndHandler m_onEnded;
+    std::thread m_thread;
+};

@@ -1,0 +1,205 @@
+// The live output list, Stop, Resume and sending only what changed, from the window, over the
+// loopback service with the device simulator and the virtual clock.
+#include "EditorFixture.h"
+
+#include "app/COutputList.h"
+#include "midiio/DeviceRecord.h"
+#include "tests/support/DeviceSimulator.h"
+
+#include <QComboBox>
+#include <QDir>
+
+namespace {
+
+using Blocks = std::vector<std::size_t>;
+
+class EditorOutputsTest : public EditorFixture {
+protected:
+    Texts outputList()
+    {
+        Texts items;
+        auto& popup = control<QComboBox>("popup_out");
+        for (int row = 0; row < popup.count(); ++row)
+            items.push_back((row == popup.currentIndex() ? "*" : "") + popup.itemText(row).toStdString());
+        return items;
+    }
+    // The record of a device that was sent every bank as the window holds it now.
+    void recordEveryBankSent()
+    {
+        DeviceRecord record(DeviceRecord::defaultFolder(), MidiPortIdentity::of(device.names));
+        for (std::size_t row = 0; row < 32; ++row) {
+            const std::unique_ptr<IBank> bank(editor->workBank(static_cast<int>(row)).clone());
+            record.remember(row, DeviceRecord::fingerprint(*bank, 0));
+        }
+    }
+
+    DeviceSimulator& device = service.addDestinationOf<DeviceSimulator>();
+    const std::string zylox = "ZYLOX 515:ZYLOX 515 MIDI In";
+};
+
+TEST_F(EditorOutputsTest, TheListFollowsDevicesAndKeepsTheChoiceByIdentity)
+{
+    LoopbackDestination& through = service.addDestination({"", "Midi Through", "Midi Through Port-0"});
+    settle();
+    EXPECT_EQ(outputList(), (Texts{"*" + zylox, "Midi Through:Midi Through Port-0"}));
+
+    service.unplug(device);
+    settle();
+    EXPECT_EQ(outputList(), (Texts{"*" + zylox + " (disconnected)", "Midi Through:Midi Through Port-0"}));
+    EXPECT_FALSE(control<QAbstractButton>("button_send").isEnabled());
+
+    service.plugIn(device); // now listed after the other port
+    settle();
+    EXPECT_EQ(outputList(), (Texts{"Midi Through:Midi Through Port-0", "*" + zylox}));
+    EXPECT_TRUE(control<QAbstractButton>("button_send").isEnabled());
+    click("button_send");
+    runUntilIdle();
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{8, 9}));
+    EXPECT_TRUE(through.sysexMessages().empty());
+
+    // The user's choice survives its device going and coming back too, and another's going.
+    control<QComboBox>("popup_out").setCurrentIndex(0);
+    service.unplug(through);
+    service.plugIn(through);
+    service.unplug(device);
+    settle();
+    EXPECT_EQ(outputList(), (Texts{"*Midi Through:Midi Through Port-0"}));
+    EXPECT_EQ(editor->outputs().chosen().toString(), "Midi Through:Midi Through Port-0");
+
+    service.unplug(through);
+    settle();
+    EXPECT_EQ(outputList(), (Texts{"*Midi Through:Midi Through Port-0 (disconnected)"}));
+}
+
+TEST_F(EditorOutputsTest, APortAddedOrRemovedDuringASendLeavesItAlone)
+{
+    LoopbackDestination* other = nullptr;
+    pauseAt(20, [&] { other = &service.addDestination({"", "New", "New Port"}); settle(); });
+    pauseAt(60, [&] {
+        EXPECT_EQ(outputList(), (Texts{"*" + zylox, "New:New Port"}));
+        service.unplug(*other);
+        settle();
+        EXPECT_EQ(outputList(), Texts{"*" + zylox});
+    });
+    click("button_send");
+    runUntilIdle();
+    EXPECT_EQ(checksRun, 2);
+    EXPECT_EQ(device.writtenBlocks(), (Blocks{8, 9}));
+    EXPECT_TRUE(shown.empty());
+}
+
+// All banks, stopped at several points: in the pause before S03's first erase, after that erase,
+// in S03's first write. S03 begins at about 208 s; its first erase goes at 211 s.
+TEST_F(EditorOutputsTest, StopAccountsForTheDeviceAndTheNextSendOffersTheRest)
+{
+    struct Case {
+        std::uint64_t stopAt;
+        std::string account;
+        Blocks erased;
+        Blocks resumedFrom;
+    };
+    LoopbackDestination* current = &device;
+    const std::string notFinished = "\n\nTo send the 30 banks that did not finish, choose All banks and Send.";
+    for (const Case& expected :
+         {Case{209, "Sent completely: S01, S02.\nIncomplete on the device: none.\nNot sent: S03 to FW." +
+                        std::string("\n\nTo send the 30 banks that did not finish, choose All banks and Send."),
+               {0, 1, 2, 3}, {4, 5}},
+          Case{214, "Sent completely: S01, S02.\nIncomplete on the device: S03 (its flash blocks were erased or partly "
+                    "written: send it again).\nNot sent: S04 to FW." + notFinished,
+               {0, 1, 2, 3, 4}, {4, 5}},
+          Case{240, "Sent completely: S01, S02.\nIncomplete on the device: S03 (its flash blocks were erased or partly "
+                    "written: send it again).\nNot sent: S04 to FW." + notFinished,
+               {0, 1, 2, 3, 4}, {4, 5}}}) {
+        SCOPED_TRACE(expected.stopAt);
+        // A fresh window, device and record for each case; the device keeps its identity.
+        editor.reset();
+        QDir(QString::fromLocal8Bit(qgetenv("XDG_STATE_HOME"))).removeRecursively();
+        service.unplug(*current);
+        DeviceSimulator& target = service.addDestinationOf<DeviceSimulator>();
+        current = &target;
+        SetUp();
+        shown.clear();
+        click("radiobutton_options_1");
+        pauseAt(expected.stopAt, [&] {
+            click("button_send");
+            EXPECT_EQ(textOf("text_status"), "stopping...");
+        });
+        click("button_send");
+        runUntilIdle();
+        EXPECT_EQ(shown.at(1), "informational|Transmission Stopped|" + expected.account + "|OK|");
+        EXPECT_EQ(target.erasedBlocks(), expected.erased);
+
+        // Resume: the banks left, from the incomplete one on, whatever came before.
+        const std::string left = "informational|Send All Banks|The last transmission of all banks to this device did "
+                                 "not finish: 30 banks are left, starting with S03 (about 50 min 55 s).\nSend the banks "
+                                 "that are left, or all 32 banks again?|Send 30 Left|Cancel|Send All 32";
+        pauseAt(1, [&] { click("button_send"); }); // stopped again in its first pause: nothing touched
+        click("button_send");
+        runUntilIdle();
+        EXPECT_EQ(shown.at(2), left);
+        EXPECT_EQ(target.erasedBlocks(), expected.erased);
+        shown.clear();
+        click("button_send");
+        runUntilIdle();
+        EXPECT_EQ(shown.at(0), left);
+        Blocks resumed(target.erasedBlocks().begin() + static_cast<long>(expected.erased.size()), target.erasedBlocks().end());
+        ASSERT_EQ(resumed.size(), 60u);
+        EXPECT_EQ(resumed.front(), expected.resumedFrom.front());
+        EXPECT_EQ(resumed.back(), 63u);
+        EXPECT_TRUE(target.faults().empty() || target.faults().back().rfind("message broken off", 0) == 0);
+    }
+}
+
+TEST_F(EditorOutputsTest, ClosingDuringASendStopsItTellsTheDeviceStateAndQuits)
+{
+    // The worker is held until the window asks; closing waits for it to end.
+    std::promise<void> asked;
+    bool closed = false;
+    clock.at(clock.nowMicroseconds() + 30'000'000, [&] {
+        QMetaObject::invokeMethod(qApp, [&] { closed = editor->close(); }, Qt::QueuedConnection);
+        asked.get_future().wait();
+    });
+    whenAlerted = [&] {
+        if (shown.back().find("|Quit While Sending?|") != std::string::npos)
+            asked.set_value();
+    };
+    click("radiobutton_options_1");
+    click("button_send");
+    runUntilIdle();
+    EXPECT_TRUE(closed);
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[2].rfind("informational|Transmission Stopped|Sent completely: ", 0), 0u) << shown[2];
+    EXPECT_NE(shown[2].find("\nIncomplete on the device: S"), std::string::npos) << shown[2];
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_LT(device.erasedBlocks().size(), 64u);
+}
+
+TEST_F(EditorOutputsTest, AllBanksOffersOnlyTheBanksThatDifferFromWhatTheDeviceWasLastSent)
+{
+    recordEveryBankSent();
+    paths = {make("raw.bin", "head -c 5000 /dev/urandom >")};
+    selectRow(6);
+    click("button_openContents_1");
+    click("radiobutton_options_1");
+    const std::string offer = "informational|Send All Banks|1 of the 32 banks differ from what this device was last "
+                              "sent (S07): sending them takes about 1 min 42 s.\nAll 32 banks take about 54 min 19 s."
+                              "\n\nThis program keeps its own record of what it sent; it cannot see the device. If the "
+                              "device was changed by other means since, send all banks.|Send 1 Changed|Cancel|Send All 32";
+
+    reply = AlertReply::Alternate;
+    click("button_send");
+    reply = AlertReply::Default;
+    click("button_send");
+    runUntilIdle();
+    EXPECT_EQ(shown, (Texts{"open", offer, offer}));
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{12, 13}));
+
+    // Now the device holds everything the window does.
+    shown.clear();
+    reply = AlertReply::Alternate;
+    click("button_send");
+    EXPECT_NE(shown.at(0).find("|All 32 banks are as this device was last sent them.\nAll 32 banks take about"), std::string::npos);
+    EXPECT_EQ(shown.at(0).substr(shown.at(0).size() - 19), "|Send All 32|Cancel");
+}
+
+} // namespace

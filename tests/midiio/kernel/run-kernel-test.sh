@@ -6,6 +6,9 @@
 #       snd-serial-u16550 on the second UART, whose bytes leave through a 3125 bytes-per-second
 #       pipe into a file; passes when the guest passes and the file holds exactly what
 #       "GUEST --expect" writes, apart from the driver's port selects (F5 01, sent after 3 s idle).
+#   run-kernel-test.sh usb KERNEL_DIR WORK_DIR GUEST
+#       a USB MIDI gadget on the dummy USB controller, driven by snd-usb-audio on the host side;
+#       the guest unplugs and replugs it through configfs; passes when the guest passes.
 set -euo pipefail
 mode=$1 kernel=$2 work=$3 guest=$4
 python=/usr/bin/python3
@@ -17,6 +20,7 @@ modules=$kernel/lib/modules/$version/kernel
 case $mode in
   virmidi) wanted="snd-seq snd-seq-dummy snd-virmidi" ;;
   serial) wanted="snd-seq snd-seq-midi snd-serial-u16550" ;;
+  usb) wanted="snd-seq snd-seq-midi dummy_hcd libcomposite usb_f_midi snd-usb-audio" ;;
   *) echo "unknown mode $mode"; exit 2 ;;
 esac
 
@@ -34,7 +38,7 @@ done
 order=""
 add() {
   local file dependency
-  file=$(find "$modules" -name "${1//_/-}.ko" | head -1)
+  file=$(find "$modules" -name "${1//_/-}.ko" -o -name "${1//-/_}.ko" | head -1)
   [ -n "$file" ] || { echo "module $1 missing from $version"; exit 1; }
   case " $order " in *" $file "*) return ;; esac
   for dependency in $(strings "$file" | sed -n 's/^depends=//p' | tr , ' '); do add "$dependency"; done
@@ -63,6 +67,19 @@ for module in $(cat /mods/order); do
   esac
   insmod /mods/$module $parameters || echo "insmod $module failed"
 done
+if [ "$mode" = usb ]; then
+  # The gadget side of a USB MIDI cable; the host side enumerates it once it is bound.
+  g=/sys/kernel/config/usb_gadget/g1
+  mount -t configfs none /sys/kernel/config
+  mkdir $g
+  echo 0x1d6b >$g/idVendor; echo 0x0104 >$g/idProduct; echo 0x0200 >$g/bcdUSB
+  mkdir $g/strings/0x409 $g/configs/c.1 $g/configs/c.1/strings/0x409
+  echo Test >$g/strings/0x409/manufacturer; echo "Test USB MIDI" >$g/strings/0x409/product
+  echo MIDI >$g/configs/c.1/strings/0x409/configuration
+  mkdir $g/functions/midi.usb0
+  ln -s $g/functions/midi.usb0 $g/configs/c.1/
+  echo dummy_udc.0 >$g/UDC
+fi
 echo "guest starts at $(cut -d' ' -f1 /proc/uptime) s"
 if /bin/guest; then result=PASS; else result=FAIL; fi
 dmesg | grep -i overrun

@@ -1,0 +1,250 @@
+// Runs inside the test kernel with a USB MIDI interface on the dummy USB controller: the host side
+// is snd-usb-audio, as for a musician's cable, and the gadget's own card receives what the cable
+// carries. With one ALSA service throughout: a whole bank arrives byte for byte; an unplug in the
+// middle of a message fails it within a second; after the replug the port is listed again and a
+// second send arrives byte for byte.
+#include "flash/CEvent.h"
+#include "midiio/AlsaMidiService.h"
+#include "midiio/MidiDestinations.h"
+#include "midiio/SystemClock.h"
+#include "midiio/WrapperZQMidiInterface.h"
+#include "midiio/ZQMidiSystem.h"
+#include "model/CSound.h"
+
+#include <alsa/asoundlib.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <future>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Clock = std::chrono::steady_clock;
+
+const MidiPortIdentity cable{"Test USB MIDI", "Test USB MIDI MIDI 1"};
+const char* const udc = "/sys/kernel/config/usb_gadget/g1/UDC";
+constexpr std::uint16_t bankIndex = 12;
+constexpr std::int32_t channel = 9;
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+void plug(bool in)
+{
+    std::ofstream(udc) << (in ? "dummy_udc.0\n" : "\n");
+}
+
+// Counts the service's notices of changed destinations.
+struct Notices {
+    std::mutex mutex;
+    std::condition_variable changed;
+    int count = 0;
+
+    void notice()
+    {
+        std::lock_guard lock(mutex);
+        ++count;
+        changed.notify_all();
+    }
+    // Seconds until the identity is listed (or not, as wanted), looking again at every notice.
+    double waitFor(IMidiService& service, bool listed, double limit)
+    {
+        const auto start = Clock::now();
+        std::unique_lock lock(mutex);
+        while (MidiDestinations::indexOf(service, cable).has_value() != listed) {
+            if (secondsSince(start) > limit)
+                return -1;
+            changed.wait_for(lock, std::chrono::milliseconds(500));
+        }
+        return secondsSince(start);
+    }
+};
+
+// Records what arrives at the gadget's end of the cable, from its own rawmidi input.
+class GadgetReader {
+public:
+    bool start()
+    {
+        int card = -1;
+        while (snd_card_next(&card) >= 0 && card >= 0) {
+            char* name = nullptr;
+            if (snd_card_get_longname(card, &name) >= 0 && name) {
+                const bool gadget = std::strstr(name, "Gadget") || std::strstr(name, "f_midi");
+                std::free(name);
+                if (gadget)
+                    break;
+            }
+        }
+        const std::string device = "hw:" + std::to_string(card) + ",0";
+        if (card < 0 || snd_rawmidi_open(&m_input, nullptr, device.c_str(), SND_RAWMIDI_NONBLOCK) < 0) {
+            std::printf("no gadget card to read from\n");
+            return false;
+        }
+        m_bytes.clear();
+        m_running = true;
+        m_thread = std::thread([this] { read(); });
+        return true;
+    }
+    // Waits until nothing has arrived for a second, then gives what arrived.
+    Bytes stop()
+    {
+        for (std::size_t seen = SIZE_MAX; seen != size();) {
+            seen = size();
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+        }
+        m_running = false;
+        m_thread.join();
+        snd_rawmidi_close(m_input);
+        return m_bytes;
+    }
+
+private:
+    std::size_t size()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_bytes.size();
+    }
+    void read()
+    {
+        std::uint8_t buffer[4096];
+        while (m_running) {
+            const ssize_t got = snd_rawmidi_read(m_input, buffer, sizeof buffer);
+            if (got > 0) {
+                std::lock_guard lock(m_mutex);
+                m_bytes.insert(m_bytes.end(), buffer, buffer + got);
+            } else {
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+        }
+    }
+
+    snd_rawmidi_t* m_input = nullptr;
+    std::atomic<bool> m_running{false};
+    std::mutex m_mutex;
+    Bytes m_bytes;
+    std::thread m_thread;
+};
+
+Bytes notesOff()
+{
+    Bytes bytes;
+    for (int channelByte = 0; channelByte < 17; ++channelByte)
+        bytes.insert(bytes.end(), {static_cast<std::uint8_t>(0xB0 + channelByte % 16), 0x7B, 0x00});
+    return bytes;
+}
+
+bool report(const char* what, const Bytes& got, const Bytes& expected)
+{
+    std::size_t same = 0;
+    while (same < std::min(got.size(), expected.size()) && got[same] == expected[same])
+        ++same;
+    std::printf("%s: %zu bytes arrived, %zu expected, %s\n", what, got.size(), expected.size(),
+                got == expected ? "identical" : ("first difference at byte " + std::to_string(same)).c_str());
+    return got == expected;
+}
+
+bool sendsABank(ZQMidiSystem& system, GadgetReader& reader)
+{
+    const auto index = MidiDestinations::indexOf(system.service(), cable);
+    CSound sound(bankIndex);
+    Bytes expected = notesOff();
+    for (const CEvent* event : sound.createEvents(channel))
+        expected.insert(expected.end(), event->getData().begin(), event->getData().end());
+    const auto start = Clock::now();
+    auto wrapper = WrapperZQMidiInterface::createTransmitter(system, static_cast<std::uint16_t>(*index));
+    const bool sent = wrapper->transmitBank(sound, channel);
+    const double seconds = secondsSince(start);
+    const double wireAndPauses = 2 * (131'078 + 6) / 3125.0 + 18;
+    std::printf("bank %u over USB: %s in %.2f s (wire time plus pauses %.2f s, estimate %lld s)\n", bankIndex,
+                sent ? "sent" : "FAILED", seconds, wireAndPauses, static_cast<long long>(wrapper->timeDuration()));
+    const bool same = report("bank", reader.stop(), expected);
+    return sent && same && seconds >= wireAndPauses && seconds <= wireAndPauses + 6;
+}
+
+Bytes message(std::size_t length)
+{
+    Bytes bytes(length);
+    for (std::size_t i = 1; i + 1 < length; ++i)
+        bytes[i] = static_cast<std::uint8_t>((i * 7) & 0x7F);
+    bytes.front() = 0xF0;
+    bytes.back() = 0xF7;
+    return bytes;
+}
+
+// Sends a ten-second message and unplugs the cable two seconds into it.
+bool unplugFailsTheSendWithinASecond(AlsaMidiService& service)
+{
+    const Bytes long_ = message(31'250);
+    std::promise<bool> outcome;
+    auto completed = outcome.get_future();
+    service.sendSysex({service.destinationAt(*MidiDestinations::indexOf(service, cable)), long_.data(),
+                       static_cast<std::uint32_t>(long_.size()), [&](bool sent) { outcome.set_value(sent); }});
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    const auto unplugged = Clock::now();
+    plug(false);
+    const bool sent = completed.get();
+    const double after = secondsSince(unplugged);
+    std::printf("unplug: the send %s %.2f s after the unplug\n", sent ? "SUCCEEDED" : "failed", after);
+    return !sent && after < 1.0;
+}
+
+bool sendsAgainAfterTheReplug(ZQMidiSystem& system, Notices& notices, GadgetReader& reader)
+{
+    plug(true);
+    const double listed = notices.waitFor(system.service(), true, 20);
+    std::printf("replug: the port is listed again after %.2f s (%d notices so far)\n", listed, notices.count);
+    if (listed < 0 || !reader.start())
+        return false;
+    const Bytes second = message(31'250);
+    auto wrapper = WrapperZQMidiInterface::createTransmitter(
+        system, static_cast<std::uint16_t>(*MidiDestinations::indexOf(system.service(), cable)));
+    const auto start = Clock::now();
+    wrapper->transmitter()->transmitMessage(second);
+    while (wrapper->transmitter()->isStillTransmitting())
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const bool sent = !wrapper->transmitter()->didTransmissionFail();
+    std::printf("second send: %s after %.2f s (wire time %.2f s)\n", sent ? "sent" : "FAILED", secondsSince(start),
+                second.size() / 3125.0);
+    Bytes expected = notesOff();
+    expected.insert(expected.end(), second.begin(), second.end());
+    return report("second send", reader.stop(), expected) && sent;
+}
+
+} // namespace
+
+int main()
+{
+    AlsaMidiService service;
+    SystemClock clock;
+    ZQMidiSystem system(service, clock);
+    Notices notices;
+    service.setDestinationsChanged([&] { notices.notice(); });
+    const double appeared = notices.waitFor(service, true, 30);
+    for (const MidiPortIdentity& identity : MidiDestinations::identities(service))
+        std::printf("destination: %s\n", identity.displayName().c_str());
+    if (appeared < 0) {
+        std::printf("the USB MIDI port never appeared\n");
+        return 1;
+    }
+    GadgetReader reader;
+    if (!reader.start())
+        return 1;
+    const bool bank = sendsABank(system, reader);
+    const bool unplug = unplugFailsTheSendWithinASecond(service);
+    const double gone = notices.waitFor(service, false, 5);
+    std::printf("unplug: the port left the list after %.2f s more\n", gone);
+    const bool again = sendsAgainAfterTheReplug(system, notices, reader);
+    service.setDestinationsChanged({});
+    return bank && unplug && gone >= 0 && again ? 0 : 1;
+}

@@ -22,6 +22,16 @@ std::int64_t TransmissionRun::estimateSeconds(const std::vector<Bank>& banks, st
     return total;
 }
 
+std::string TransmissionRun::durationText(std::int64_t seconds)
+{
+    seconds = std::max<std::int64_t>(seconds, 0);
+    if (seconds >= 3600)
+        return std::to_string(seconds / 3600) + " h " + std::to_string(seconds % 3600 / 60) + " min";
+    if (seconds >= 60)
+        return std::to_string(seconds / 60) + " min " + std::to_string(seconds % 60) + " s";
+    return std::to_string(seconds) + " s";
+}
+
 TransmissionAccount::End TransmissionRun::run(const std::vector<Bank>& banks, const BankStarted& started)
 {
     m_account = {};

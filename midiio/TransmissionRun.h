@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <mutex>
+#include <string>
 #include <vector>
 
 class DeviceRecord;
@@ -36,6 +36,8 @@ public:
 
     // The seconds a transmission of these banks is estimated to take.
     static std::int64_t estimateSeconds(const std::vector<Bank>& banks, std::int32_t channel);
+    // "54 min 12 s", "1 h 2 min", "42 s".
+    static std::string durationText(std::int64_t seconds);
 
     TransmissionAccount::End run(const std::vector<Bank>& banks, const BankStarted& started = {});
     // Ends the transmission within a second; the bank on its way becomes incomplete if it had begun.

@@ -54,6 +54,7 @@ public:
     bool touchedDevice() const { return m_touchedDevice.load(); }
 
     std::int64_t timeDuration() const { return m_timeDuration.load(); }
+    IClock& clock() const { return m_clock; }
     const std::shared_ptr<ZQMidiInterfaceReceiver>& receiver() const { return m_receiver; }
     const std::shared_ptr<ZQMidiInterfaceTransmitter>& transmitter() const { return m_transmitter; }
 

@@ -155,6 +155,9 @@ TEST(TransmissionAccountTest, NamesRowsAndJoinsRuns)
 {
     EXPECT_EQ(TransmissionAccount::rowList({}), "none");
     EXPECT_EQ(TransmissionAccount::rowList({0, 1, 2, 3, 4, 6, 8, 9, 30, 31}), "S01 to S05, S07, S09, S10, S31, FW");
+    EXPECT_EQ(TransmissionRun::durationText(3259), "54 min 19 s");
+    EXPECT_EQ(TransmissionRun::durationText(3720), "1 h 2 min");
+    EXPECT_EQ(TransmissionRun::durationText(-3), "0 s");
 }
 
 } // namespace

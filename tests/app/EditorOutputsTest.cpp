@@ -152,7 +152,8 @@ TEST_F(EditorOutputsTest, StopAccountsForTheDeviceAndTheNextSendOffersTheRest)
 
 TEST_F(EditorOutputsTest, ClosingDuringASendStopsItTellsTheDeviceStateAndQuits)
 {
-    // The worker is held until the window asks; closing waits for it to end.
+    // The worker is held until the window asks; closing waits for it to end. Where it stops, in
+    // a pause or a message, is the worker's race with the answer.
     std::promise<void> asked;
     bool closed = false;
     clock.at(clock.nowMicroseconds() + 30'000'000, [&] {
@@ -169,7 +170,6 @@ TEST_F(EditorOutputsTest, ClosingDuringASendStopsItTellsTheDeviceStateAndQuits)
     EXPECT_TRUE(closed);
     ASSERT_EQ(shown.size(), 3u);
     EXPECT_EQ(shown[2].rfind("informational|Transmission Stopped|Sent completely: ", 0), 0u) << shown[2];
-    EXPECT_NE(shown[2].find("\nIncomplete on the device: S"), std::string::npos) << shown[2];
     EXPECT_FALSE(editor->isVisible());
     EXPECT_LT(device.erasedBlocks().size(), 64u);
 }

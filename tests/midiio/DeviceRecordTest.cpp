@@ -7,15 +7,18 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 namespace {
 
 class DeviceRecordTest : public testing::Test {
 protected:
-    void SetUp() override { std::filesystem::remove_all(folder); }
-    void TearDown() override { std::filesystem::remove_all(folder); }
+    void SetUp() override { std::filesystem::remove_all(scratch); }
+    void TearDown() override { std::filesystem::remove_all(scratch); }
 
-    std::string folder = testing::TempDir() + "zylox-device-record/state";
+    // Of this process alone: tests run side by side.
+    std::string scratch = testing::TempDir() + "zylox-device-record-" + std::to_string(getpid());
+    std::string folder = scratch + "/state";
     MidiPortIdentity usb{"Test USB MIDI", "Test USB MIDI MIDI 1"};
 };
 
@@ -59,8 +62,9 @@ TEST_F(DeviceRecordTest, ADamagedRecordIsUnknownAndIsReplacedByTheNextWrite)
 
 TEST_F(DeviceRecordTest, AFolderThatCannotBeWrittenKeepsTheRecordInMemory)
 {
-    std::ofstream(testing::TempDir() + "zylox-device-record-file") << "a file, not a folder";
-    DeviceRecord record(testing::TempDir() + "zylox-device-record-file/state", usb);
+    std::filesystem::create_directories(scratch);
+    std::ofstream(scratch + "/file") << "a file, not a folder";
+    DeviceRecord record(scratch + "/file/state", usb);
     EXPECT_FALSE(record.remember(1, 9));
     EXPECT_TRUE(record.holds(1, 9));
     DeviceRecord nowhere("", usb);

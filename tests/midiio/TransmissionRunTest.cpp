@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 
 namespace {
 
@@ -40,7 +41,9 @@ struct Rig {
     DeviceSimulator& device = service.addDestinationOf<DeviceSimulator>();
     std::shared_ptr<WrapperZQMidiInterface> wrapper = WrapperZQMidiInterface::createTransmitter(system, 0);
     CSound banks[3]{CSound(0), CSound(1), CSound(2)};
-    std::string folder = testing::TempDir() + "zylox-run-record";
+    // Of this process and this rig alone: tests run side by side.
+    std::string folder = testing::TempDir() + "zylox-run-record-" + std::to_string(getpid()) + "-" +
+                         std::to_string(reinterpret_cast<std::uintptr_t>(this));
     DeviceRecord record{folder, MidiPortIdentity::of(device.names)};
     TransmissionRun run{*wrapper, clock, 0, &record};
     std::uint64_t start = 0;

@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::size_t barWidth = 30;
 constexpr auto refresh = std::chrono::seconds(1);
+constexpr auto stopLook = std::chrono::milliseconds(100);
 
 } // namespace
 
@@ -26,69 +27,71 @@ std::string BankSender::progressBar(const std::string& bank, std::uint64_t perce
 {
     const std::size_t filled = std::min<std::size_t>(barWidth, percent * barWidth / 100);
     return "\r" + bank + " [" + std::string(filled, '#') + std::string(barWidth - filled, '-') + "] " +
-           std::to_string(percent) + "%, " + std::to_string(std::max<std::int64_t>(secondsLeft, 0)) + " s left  ";
+           std::to_string(percent) + "%, " + TransmissionRun::durationText(secondsLeft) + " left  ";
 }
 
 std::string BankSender::progressLine(const std::string& bank, std::uint64_t percent, std::int64_t secondsLeft)
 {
-    return bank + ": " + std::to_string(percent) + "%, " + std::to_string(std::max<std::int64_t>(secondsLeft, 0)) +
-           " s left\n";
+    return bank + ": " + std::to_string(percent) + "%, " + TransmissionRun::durationText(secondsLeft) + " left\n";
 }
 
-void BankSender::showProgress(const std::string& bank, std::uint64_t percent, std::int64_t estimate)
+void BankSender::showProgress(const std::string& bank, std::uint64_t percent, std::int64_t secondsLeft)
 {
-    const std::int64_t left = estimate - static_cast<std::int64_t>(percent) * estimate / 100;
     if (m_terminal) {
-        m_out << progressBar(bank, percent, left) << std::flush;
-    } else if (percent / 10 > m_shownTenths) {
-        m_shownTenths = percent / 10;
-        m_out << progressLine(bank, percent, left) << std::flush;
+        m_out << progressBar(bank, percent, secondsLeft) << std::flush;
+    } else if (percent / m_lineStep > m_shownSteps) {
+        m_shownSteps = percent / m_lineStep;
+        m_out << progressLine(bank, percent, secondsLeft) << std::flush;
     }
 }
 
-bool BankSender::send(const std::vector<IBank*>& banks, std::uint16_t port, std::int32_t channel,
-                      std::string& failedBank)
+TransmissionAccount BankSender::send(const std::vector<TransmissionRun::Bank>& banks, std::uint16_t port,
+                                     std::int32_t channel, DeviceRecord* record, const StopAsked& stopAsked)
 {
     auto wrapper = WrapperZQMidiInterface::createTransmitter(m_system, port);
+    TransmissionRun run(*wrapper, m_system.clock(), channel, record);
+    // About a hundred lines for a long transmission, ten for one bank.
+    m_lineStep = std::max<std::uint64_t>(1, 10 / std::max<std::size_t>(1, banks.size()));
+    m_shownSteps = 0;
     std::mutex mutex;
     std::condition_variable finished;
     bool done = false;
-    bool allSent = true;
     std::string current;
 
     std::thread worker([&] {
-        for (IBank* bank : banks) {
-            const std::string name = bank->getName();
-            {
-                std::lock_guard lock(mutex);
-                current = name;
-                m_shownTenths = 0;
-                m_out << "sending bank (" << name << ")...\n" << std::flush;
-            }
-            const bool sent = wrapper->transmitBank(*bank, channel);
+        run.run(banks, [&](std::size_t, const std::string& name) {
             std::lock_guard lock(mutex);
-            current.clear();
-            if (m_terminal)
-                m_out << (sent ? progressBar(name, 100, 0) : std::string{}) << '\n';
-            m_out << name << (sent ? ": sent\n" : ": FAILED\n") << std::flush;
-            if (!sent) {
-                allSent = false;
-                failedBank = name;
-                break;
-            }
-        }
+            if (!current.empty())
+                m_out << (m_terminal ? progressBar(current, run.percent(), run.secondsLeft()) + "\n" : "") << current
+                      << ": sent\n";
+            current = name;
+            m_out << "sending bank (" << name << ")...\n" << std::flush;
+        });
         std::lock_guard lock(mutex);
+        const bool sent = run.account().end == TransmissionAccount::End::Sent;
+        if (!current.empty())
+            m_out << (m_terminal && sent ? progressBar(current, 100, 0) : std::string{}) << (m_terminal ? "\n" : "")
+                  << current << (sent ? ": sent\n" : run.account().end == TransmissionAccount::End::Stopped
+                                                         ? ": STOPPED\n"
+                                                         : ": FAILED\n")
+                  << std::flush;
+        current.clear();
         done = true;
         finished.notify_all();
     });
 
     std::unique_lock lock(mutex);
+    auto nextShow = std::chrono::steady_clock::now() + refresh;
     while (!done) {
-        finished.wait_for(lock, refresh, [&] { return done; });
-        if (!done && !current.empty())
-            showProgress(current, wrapper->Progress(), wrapper->timeDuration());
+        finished.wait_for(lock, stopLook, [&] { return done; });
+        if (!done && stopAsked && stopAsked())
+            run.stop();
+        if (!done && !current.empty() && std::chrono::steady_clock::now() >= nextShow) {
+            showProgress(current, run.percent(), run.secondsLeft());
+            nextShow += refresh;
+        }
     }
     lock.unlock();
     worker.join();
-    return allSent;
+    return run.account();
 }

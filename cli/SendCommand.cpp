@@ -2,39 +2,110 @@
 
 #include "cli/BankSender.h"
 #include "cli/BankSet.h"
+#include "cli/PortChoice.h"
 #include "midiio/AlsaMidiService.h"
+#include "midiio/DeviceRecord.h"
+#include "midiio/MidiDestinations.h"
 #include "midiio/SystemClock.h"
 #include "midiio/WrapperZQMidiInterface.h"
+#include "model/BankNumber.h"
 
 #include <CLI/CLI.hpp>
 
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <unistd.h>
 
+namespace {
+
+volatile std::sig_atomic_t stopSignal = 0;
+
+void stopOnSignal(int signal)
+{
+    stopSignal = signal;
+}
+
+// SIGINT and SIGTERM stop the transmission instead of the program while it lasts.
+class SignalsStopSending {
+public:
+    SignalsStopSending()
+    {
+        struct sigaction action {};
+        action.sa_handler = stopOnSignal;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &m_int);
+        sigaction(SIGTERM, &action, &m_term);
+    }
+    ~SignalsStopSending()
+    {
+        sigaction(SIGINT, &m_int, nullptr);
+        sigaction(SIGTERM, &m_term, nullptr);
+    }
+    SignalsStopSending(const SignalsStopSending&) = delete;
+    SignalsStopSending& operator=(const SignalsStopSending&) = delete;
+
+private:
+    struct sigaction m_int {};
+    struct sigaction m_term {};
+};
+
+std::string account(const TransmissionAccount& account)
+{
+    std::string text = account.describe();
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at))
+        text.replace(at, 1, "; ");
+    return text;
+}
+
+} // namespace
+
 SendCommand::SendCommand(CLI::App& app)
     : Command(app, "send", "Transmit a bank, or all banks, to the device over a MIDI output")
 {
-    m_command->add_option("--port", m_port, "MIDI output index, as `zylox ports` lists them")->required();
+    m_command
+        ->add_option("--port", m_port,
+                     "MIDI output: its index as `zylox ports` lists them, or a part of its name that no other has")
+        ->required();
     auto* bank = addBankOption(*m_command, m_row);
     auto* all = m_command->add_flag("--all", m_all, "All 32 banks in row order (takes close to an hour)");
     bank->excludes(all);
+    m_command->add_option("--from", m_from, "With --all: start at this bank (S01 to S31, FW or a row), send it and the rest")
+        ->type_name("BANK")
+        ->transform(bankRow())
+        ->needs(all);
+    m_command
+        ->add_flag("--changed", m_changed,
+                   "With --all: only the banks that differ from what this device was last sent (as this program "
+                   "recorded it)")
+        ->needs(all);
     addChannelOption(*m_command, m_channel);
     addBankFileOption();
     m_command->add_flag("--yes", m_yes, "Send all banks without asking");
-    m_command->callback([this, bank, all] {
+    m_command->callback([bank, all] {
         if (bank->count() == 0 && all->count() == 0)
             throw CLI::RequiredError("--bank or --all");
     });
 }
 
-bool SendCommand::confirmAll(std::int64_t estimateSeconds) const
+bool SendCommand::confirm(std::size_t banks, std::int64_t estimateSeconds) const
 {
-    std::cerr << "The sending of all banks take over 50 Minutes.\nDo you want to really transmit? ("
-              << estimateSeconds << " s estimated) [y/N] " << std::flush;
+    std::cerr << "Sending " << banks << " banks takes about " << TransmissionRun::durationText(estimateSeconds)
+              << ".\nDo you want to really transmit? [y/N] " << std::flush;
     std::string answer;
     std::getline(std::cin, answer);
     return answer == "y" || answer == "Y" || answer == "yes";
+}
+
+std::vector<std::size_t> SendCommand::chosenRows(BankSet& banks, const DeviceRecord& record) const
+{
+    if (!m_all)
+        return {m_row};
+    std::vector<std::size_t> rows;
+    for (std::size_t row = m_from; row < BankSet::kRows; ++row)
+        if (!m_changed || !record.holds(row, DeviceRecord::fingerprint(banks.bank(row), m_channel)))
+            rows.push_back(row);
+    return rows;
 }
 
 int SendCommand::run()
@@ -42,27 +113,66 @@ int SendCommand::run()
     BankSet banks;
     if (const int status = openBankFile(banks))
         return status;
-    std::vector<IBank*> chosen = m_all ? banks.banks() : std::vector<IBank*>{&banks.bank(m_row)};
 
     AlsaMidiService service;
     SystemClock clock;
     ZQMidiSystem system(service, clock);
-    const std::string port = "port " + std::to_string(m_port);
-    const std::size_t outputs = service.destinationCount();
-    if (m_port >= outputs)
-        return fail(port, outputs == 0 ? "no output ports detected" : "no such MIDI output (see zylox ports)");
-
-    if (m_all && !m_yes) {
-        std::int64_t estimate = 0;
-        for (IBank* bank : chosen)
-            estimate += WrapperZQMidiInterface::estimateSeconds(bank->createEvents(m_channel));
-        if (!confirmAll(estimate))
-            return fail("all banks", "not confirmed, nothing sent");
+    const std::string port = "port " + m_port;
+    const std::vector<MidiPortIdentity> outputs = MidiDestinations::identities(service);
+    if (outputs.empty())
+        return fail(port, "no output ports detected");
+    const PortChoice choice(outputs, m_port);
+    switch (choice.outcome()) {
+    case PortChoice::Outcome::Found:
+        break;
+    case PortChoice::Outcome::NoSuchIndex:
+        return fail(port, "no such MIDI output (see zylox ports)");
+    case PortChoice::Outcome::NoMatch:
+    case PortChoice::Outcome::SeveralMatch:
+        std::cerr << "zylox: --port " << m_port
+                  << (choice.outcome() == PortChoice::Outcome::NoMatch ? ": no output port has this in its name; "
+                                                                          "the ports are:\n"
+                                                                        : ": several output ports have this in their "
+                                                                          "name; name one of them:\n")
+                  << choice.candidates();
+        return 2;
     }
+    const MidiPortIdentity& output = outputs[choice.index()];
+
+    DeviceRecord record(DeviceRecord::defaultFolder(), output);
+    const std::vector<std::size_t> rows = chosenRows(banks, record);
+    if (m_changed) {
+        std::cout << rows.size() << " of " << BankSet::kRows - m_from << " banks differ from what "
+                  << output.displayName() << " was last sent: " << TransmissionAccount::rowList(rows)
+                  << " (as this program recorded it; send without --changed if the device was changed by other means)\n"
+                  << std::flush;
+        if (rows.empty())
+            return 0;
+    }
+    std::vector<TransmissionRun::Bank> chosen;
+    for (const std::size_t row : rows)
+        chosen.push_back({row, &banks.bank(row)});
+    if (m_all && !m_yes && !confirm(chosen.size(), TransmissionRun::estimateSeconds(chosen, m_channel)))
+        return fail("all banks", "not confirmed, nothing sent");
 
     BankSender sender(system, std::cout, isatty(STDOUT_FILENO) == 1);
-    std::string failedBank;
-    if (!sender.send(chosen, static_cast<std::uint16_t>(m_port), static_cast<std::int32_t>(m_channel), failedBank))
-        return fail(port, "transmission of bank " + failedBank + " failed");
-    return 0;
+    stopSignal = 0;
+    TransmissionAccount sent;
+    {
+        const SignalsStopSending signals;
+        sent = sender.send(chosen, static_cast<std::uint16_t>(choice.index()), static_cast<std::int32_t>(m_channel),
+                           &record, [] { return stopSignal != 0; });
+    }
+    switch (sent.end) {
+    case TransmissionAccount::End::Sent:
+        return 0;
+    case TransmissionAccount::End::Stopped:
+        std::cerr << "zylox: " << port << ": stopped\n" << sent.describe() << '\n';
+        return stopSignal == SIGTERM ? 143 : 130;
+    case TransmissionAccount::End::Failed:
+        break;
+    }
+    const std::size_t failed = sent.incomplete ? *sent.incomplete : sent.notSent.front();
+    return fail(port, "transmission of bank " + BankNumber::of(static_cast<std::uint16_t>(failed)) + " (" +
+                          banks.bank(failed).getName() + ") failed: " + account(sent));
 }

@@ -4,8 +4,16 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
 
-// `zylox send`: transmits one bank or all 32 to a MIDI output exactly as the editor does.
+class BankSet;
+class DeviceRecord;
+struct MidiPortIdentity;
+
+// `zylox send`: transmits one bank, all 32 or the rest from a row to a MIDI output exactly as the
+// editor does, optionally only the banks that differ from what the device was last sent. SIGINT
+// and SIGTERM stop it within a second; it then says what the device holds.
 class SendCommand : public Command {
 public:
     explicit SendCommand(CLI::App& app);
@@ -13,12 +21,16 @@ public:
     int run() override;
 
 private:
-    // True when the user agrees to the long transmission of all banks.
-    bool confirmAll(std::int64_t estimateSeconds) const;
+    // True when the user agrees to the long transmission.
+    bool confirm(std::size_t banks, std::int64_t estimateSeconds) const;
+    // The rows to send; with --changed only those the record does not hold as they are.
+    std::vector<std::size_t> chosenRows(BankSet& banks, const DeviceRecord& record) const;
 
-    unsigned m_port = 0;
+    std::string m_port;
     std::size_t m_row = 0;
     bool m_all = false;
+    std::size_t m_from = 0;
+    bool m_changed = false;
     std::uint16_t m_channel = 0;
     bool m_yes = false;
 };

@@ -1,6 +1,6 @@
 #include "midiio/TransmissionAccount.h"
 
-#include <cstdio>
+#include "model/BankNumber.h"
 
 std::vector<std::size_t> TransmissionAccount::unfinished() const
 {
@@ -13,11 +13,7 @@ std::vector<std::size_t> TransmissionAccount::unfinished() const
 
 std::string TransmissionAccount::rowName(std::size_t row)
 {
-    if (row >= 31)
-        return "FW";
-    char name[8];
-    std::snprintf(name, sizeof name, "S%02zu", row + 1);
-    return name;
+    return BankNumber::of(static_cast<std::uint16_t>(row));
 }
 
 std::string TransmissionAccount::rowList(const std::vector<std::size_t>& rows)

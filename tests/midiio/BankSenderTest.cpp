@@ -1,4 +1,7 @@
+// What `zylox send` runs: the banks through one output with progress, a stop asked for from outside
+// (a signal), and the choice of the port by index or name.
 #include "cli/BankSender.h"
+#include "cli/PortChoice.h"
 #include "model/CFirmware.h"
 #include "model/CSound.h"
 #include "tests/support/DeviceSimulator.h"
@@ -6,10 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <future>
 #include <regex>
 #include <sstream>
 
 namespace {
+
+using Rows = std::vector<std::size_t>;
 
 class BankSenderTest : public testing::Test {
 protected:
@@ -21,41 +28,103 @@ protected:
     ZQMidiSystem system{service, clock};
     DeviceSimulator& device = service.addDestinationOf<DeviceSimulator>();
     std::ostringstream out;
-    std::string failed;
+    CSound first{0}, second{1}, third{2};
 };
 
 TEST_F(BankSenderTest, SendsTheBanksInOrderThroughOneOutput)
 {
-    CSound first(0);
     CFirmware firmware;
 
-    EXPECT_TRUE(BankSender(system, out, false).send({&first, &firmware}, 0, 2, failed));
+    const TransmissionAccount account = BankSender(system, out, false).send({{0, &first}, {31, &firmware}}, 0, 2, nullptr);
 
+    EXPECT_EQ(account.end, TransmissionAccount::End::Sent);
+    EXPECT_EQ(account.complete, (Rows{0, 31}));
     EXPECT_EQ(withoutProgress(), "sending bank (S01 - factory -)...\nS01 - factory -: sent\n"
                                  "sending bank (FIRMWARE - factory -)...\nFIRMWARE - factory -: sent\n");
     EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{0, 1, 62, 63}));
     EXPECT_EQ(device.packets().size(), 1u);
-    EXPECT_TRUE(failed.empty());
 }
 
 TEST_F(BankSenderTest, StopsAtTheFirstBankThatFails)
 {
-    CSound first(0), second(1), third(2);
     clock.at(120'000'000, [&] { device.vanishAfter(100); }); // cuts the second bank's second erase
 
-    EXPECT_FALSE(BankSender(system, out, true).send({&first, &second, &third}, 0, 0, failed));
+    const TransmissionAccount account =
+        BankSender(system, out, true).send({{0, &first}, {1, &second}, {2, &third}}, 0, 0, nullptr);
 
-    EXPECT_EQ(failed, "S02 - factory -");
+    EXPECT_EQ(account.end, TransmissionAccount::End::Failed);
+    EXPECT_EQ(account.incomplete, 1u);
     EXPECT_EQ(device.writtenBlocks(), (std::vector<std::size_t>{0, 1, 2}));
     EXPECT_NE(out.str().find("S02 - factory -: FAILED\n"), std::string::npos);
     EXPECT_EQ(out.str().find("S03"), std::string::npos);
 }
 
-TEST(BankSenderProgressTest, ShowsPercentAndTimeLeft)
+TEST_F(BankSenderTest, AStopAskedForFromOutsideEndsTheSendWithinASecond)
+{
+    // The worker is held in S02's first write until the stop has been asked for twice, so the
+    // first answer has reached the transmission.
+    std::atomic<bool> signalled{false};
+    std::atomic<int> asked{0};
+    std::promise<void> seen;
+    std::uint64_t signalledAt = 0;
+    clock.at(130'000'000, [&] {
+        signalledAt = clock.nowMicroseconds();
+        signalled = true;
+        seen.get_future().wait();
+    });
+
+    const TransmissionAccount account =
+        BankSender(system, out, false).send({{0, &first}, {1, &second}, {2, &third}}, 0, 0, nullptr, [&] {
+            if (signalled && ++asked == 2)
+                seen.set_value();
+            return signalled.load();
+        });
+
+    EXPECT_EQ(account.end, TransmissionAccount::End::Stopped);
+    EXPECT_EQ(account.complete, Rows{0});
+    EXPECT_EQ(account.incomplete, 1u);
+    EXPECT_EQ(account.notSent, Rows{2});
+    EXPECT_LE(clock.nowMicroseconds() - signalledAt, 1'000'000u);
+    EXPECT_NE(withoutProgress().find("S02 - factory -: STOPPED\n"), std::string::npos);
+    EXPECT_EQ(device.writtenBlocks(), (std::vector<std::size_t>{0, 1}));
+}
+
+TEST(BankSenderProgressTest, ShowsPercentAndTimeLeftOfTheWholeTransmission)
 {
     EXPECT_EQ(BankSender::progressBar("S05", 50, 51), "\rS05 [###############---------------] 50%, 51 s left  ");
     EXPECT_EQ(BankSender::progressBar("S05", 200, -102), "\rS05 [##############################] 200%, 0 s left  ");
-    EXPECT_EQ(BankSender::progressLine("S05", 10, 92), "S05: 10%, 92 s left\n");
+    EXPECT_EQ(BankSender::progressLine("S05", 10, 3000), "S05: 10%, 50 min 0 s left\n");
+}
+
+TEST(PortChoiceTest, AnIndexOrAUniquePartOfANameInAnyCase)
+{
+    const std::vector<MidiPortIdentity> ports{{"Midi Through", "Midi Through Port-0"},
+                                              {"Test USB MIDI", "Test USB MIDI MIDI 1"},
+                                              {"VirMIDI 1-0", "VirMIDI 1-0"},
+                                              {"VirMIDI 1-1", "VirMIDI 1-1"}};
+    using Outcome = PortChoice::Outcome;
+    struct Case {
+        std::string wanted;
+        Outcome outcome;
+        std::size_t index;
+        std::string candidates;
+    };
+    const std::string all = "0: Midi Through:Midi Through Port-0\n1: Test USB MIDI:Test USB MIDI MIDI 1\n"
+                            "2: VirMIDI 1-0:VirMIDI 1-0\n3: VirMIDI 1-1:VirMIDI 1-1\n";
+    for (const Case& expected : {Case{"1", Outcome::Found, 1, ""}, Case{"4", Outcome::NoSuchIndex, 4, ""},
+                                 Case{"99999999999999999999", Outcome::NoSuchIndex, 4, ""},
+                                 Case{"usb midi", Outcome::Found, 1, ""}, Case{"1-1", Outcome::Found, 3, ""},
+                                 Case{"Through:", Outcome::Found, 0, ""},
+                                 Case{"virmidi", Outcome::SeveralMatch, 0, "2: VirMIDI 1-0:VirMIDI 1-0\n3: VirMIDI 1-1:VirMIDI 1-1\n"},
+                                 Case{"serial", Outcome::NoMatch, 0, all}, Case{"", Outcome::NoMatch, 0, all}}) {
+        SCOPED_TRACE(expected.wanted);
+        const PortChoice choice(ports, expected.wanted);
+        EXPECT_EQ(choice.outcome(), expected.outcome);
+        if (expected.outcome == Outcome::Found)
+            EXPECT_EQ(choice.index(), expected.index);
+        if (!expected.candidates.empty())
+            EXPECT_EQ(choice.candidates(), expected.candidates);
+    }
 }
 
 } // namespace

@@ -26,6 +26,25 @@ std::string grouped(std::size_t value)
     return digits;
 }
 
+std::string decibels(double value)
+{
+    std::array<char, 32> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, 1).ptr;
+    return (value >= 0.0 ? "+" : "") + std::string(digits.data(), end) + " dB";
+}
+
+// Which conversion made the sound, and what trim and normalise did, so a slot that sounds
+// different from the file can be explained.
+std::string conversion(const ImportResult& result)
+{
+    std::string text = result.options.resampling == Resampling::Clean ? "Clean" : "Classic";
+    if (result.options.trim)
+        text += result.trimmed > 0 ? ", " + seconds(result.trimmed) + " of silence trimmed" : ", no silence to trim";
+    if (result.options.normalize)
+        text += ", normalised " + decibels(result.gainDecibels);
+    return text;
+}
+
 } // namespace
 
 std::string ImportResult::describe(const std::string& fileName, const std::string& slotLabel) const
@@ -41,10 +60,12 @@ std::string ImportResult::describe(const std::string& fileName, const std::strin
     }
     std::string line = fileName + ": " + (kind == Kind::Raw ? grouped(length) + " bytes of raw device data" : seconds(length));
     if (cut())
-        return line + ", cut to " + seconds(slotLength) + " to fit " + slotLabel;
-    if (padded())
-        return line + ", padded to " + seconds(slotLength) + " with silence";
-    return line + ", fills " + slotLabel + " exactly";
+        line += ", cut to " + seconds(slotLength) + " to fit " + slotLabel;
+    else if (padded())
+        line += ", padded to " + seconds(slotLength) + " with silence";
+    else
+        line += ", fills " + slotLabel + " exactly";
+    return kind == Kind::Sound ? line + " (" + conversion(*this) + ")" : line;
 }
 
 } // namespace audio

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "audio/ImportOptions.h"
+
 #include <cstddef>
 #include <string>
 
@@ -21,6 +23,10 @@ struct ImportResult {
     std::size_t length = 0;     // what the file holds, in device bytes (33,000 per second) or message bytes
     std::size_t slotLength = 0; // the slot's length in bytes
     Refusal refusal = Refusal::NoSound; // why, when nothing was imported
+    // How a sound was converted, and what trim and normalise did to it.
+    ImportOptions options{};
+    std::size_t trimmed = 0;    // device bytes of silence dropped before the sound
+    double gainDecibels = 0.0;  // what normalising added (negative where it took away)
 
     static ImportResult refused(Refusal why) { return {Kind::None, 0, 0, why}; }
 
@@ -29,7 +35,7 @@ struct ImportResult {
     bool padded() const { return kind != Kind::Message && length < slotLength; }
 
     // One line for the status line and `zylox import`, for example
-    // "kick.wav: 3.02 s, cut to 0.25 s to fit CLOSED HI HAT".
+    // "kick.wav: 3.02 s, cut to 0.25 s to fit CLOSED HI HAT (Clean, normalised +6.0 dB)".
     std::string describe(const std::string& fileName, const std::string& slotLabel) const;
 };
 

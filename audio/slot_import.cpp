@@ -3,7 +3,7 @@
 #include "audio/SoundFileDecoder.h"
 #include "audio/SoundFormat.h"
 #include "audio/ZQAudioFileReader.h"
-#include "audio/converter.h"
+#include "audio/slot_conversion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -48,37 +48,35 @@ std::size_t deviceLength(std::uint64_t frames, double samplerate)
     return samplerate > 0.0 ? static_cast<std::size_t>(static_cast<double>(frames) * deviceRate / samplerate) : 0;
 }
 
-// The one conversion every sound takes into the slot, whichever decoder read it.
-std::size_t convertInto(const sample& fileSample, std::vector<std::uint8_t>& bytes)
+// The one conversion every sound takes into the slot, whichever decoder read it, as the options
+// say; result learns the sound's length (from its first frame that reached the slot) and what
+// trim and normalise did.
+std::size_t convertInto(const sample& fileSample, std::uint64_t fileFrames, std::vector<std::uint8_t>& bytes,
+                        ImportResult& result)
 {
-    const converter deviceFormat(1, 8, true, deviceRate);
-    sample deviceSample;
-    deviceFormat.convert(deviceSample, fileSample, bytes.size());
-    const std::size_t count = std::min(bytes.size(), deviceSample.size());
-    std::copy_n(deviceSample.begin(), count, bytes.begin());
-    return count;
+    const std::vector<std::uint8_t> device = convertForSlot(fileSample, bytes.size(), result.options, result);
+    std::copy(device.begin(), device.end(), bytes.begin());
+    const std::size_t whole = deviceLength(fileFrames, fileSample.m_samplerate);
+    result.length = std::max(device.size(), whole > result.trimmed ? whole - result.trimmed : 0);
+    return device.size();
 }
 
 std::size_t importAudio(const sample& fileSample, std::uint64_t dataLength, std::vector<std::uint8_t>& bytes,
-                        std::size_t& length)
+                        ImportResult& result)
 {
-    const std::size_t count = convertInto(fileSample, bytes);
     const std::uint64_t frameBytes = static_cast<std::uint64_t>(fileSample.m_channels) * fileSample.m_byterate;
-    const std::uint64_t frames = frameBytes != 0 ? dataLength / frameBytes : 0;
-    length = std::max(count, deviceLength(frames, fileSample.m_samplerate));
-    return count;
+    return convertInto(fileSample, frameBytes != 0 ? dataLength / frameBytes : 0, bytes, result);
 }
 
-std::size_t importDecoded(SoundFileDecoder& decoder, std::vector<std::uint8_t>& bytes, std::size_t& length)
+std::size_t importDecoded(SoundFileDecoder& decoder, std::vector<std::uint8_t>& bytes, ImportResult& result)
 {
-    // The file's frames that fill the slot, and one more for the last interpolation; the decoder
-    // bounds what it holds however high the rate.
-    const double frames = std::ceil(static_cast<double>(bytes.size()) * decoder.samplerate() / deviceRate) + 1;
+    // The file's frames that the conversion can use, and one more for the last interpolation; the
+    // decoder bounds what it holds however high the rate.
+    const double frames = std::ceil(static_cast<double>(deviceFramesUsed(bytes.size(), result.options))
+                                    * decoder.samplerate() / deviceRate) + 1;
     sample fileSample;
     decoder.read(fileSample, static_cast<std::size_t>(std::min(frames, 1e12)));
-    const std::size_t count = convertInto(fileSample, bytes);
-    length = std::max(count, deviceLength(decoder.frameCount(), decoder.samplerate()));
-    return count;
+    return convertInto(fileSample, decoder.frameCount(), bytes, result);
 }
 
 std::size_t importRaw(std::span<const std::uint8_t> source, std::vector<std::uint8_t>& bytes)
@@ -103,6 +101,7 @@ ImportResult importSlot(std::span<const std::uint8_t> source, const ImportOption
     }
     std::vector<std::uint8_t> imported(slot.size(), silence);
     ImportResult result{ImportResult::Kind::Sound, 0, slot.size()};
+    result.options = options;
     std::size_t count = 0;
     const SoundFormat format = recogniseSound(source);
     if (format == SoundFormat::Convertible) {
@@ -110,14 +109,14 @@ ImportResult importSlot(std::span<const std::uint8_t> source, const ImportOption
         sample fileSample;
         reader.read(fileSample, sourceBytesPerSlotByte * slot.size());
         // Taken back unchanged: a second fade would wear down the end of a sound on every round trip.
-        if (isSlotImage(fileSample, slot.size())) {
+        if (isSlotImage(fileSample, slot.size()) && !options.shapes()) {
             std::copy(fileSample.begin(), fileSample.end(), slot.begin());
             result.length = slot.size();
             return result;
         }
-        count = importAudio(fileSample, reader.m_dataLength, imported, result.length);
+        count = importAudio(fileSample, reader.m_dataLength, imported, result);
     } else if (SoundFileDecoder decoder(source); decoder.isOpen()) {
-        count = importDecoded(decoder, imported, result.length);
+        count = importDecoded(decoder, imported, result);
     } else if (format == SoundFormat::Other) {
         return ImportResult::refused(ImportResult::Refusal::OtherSoundFormat);
     } else if (!options.raw) {

@@ -128,8 +128,8 @@ TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnyt
     const std::string unreadable = "critical|Import Failed|The file could not be read.|OK|";
     const std::string noMessage = "critical|Import Failed|The file holds no System Exclusive message.|OK|";
     const std::string text = make("notes.txt", "printf 'plain text, taken as samples' >");
-    const std::string kick = "kick.wav: 0.20 s, padded to 0.25 s with silence";
-    const std::string clap = "clap.aifc: 0.10 s, padded to 0.25 s with silence";
+    const std::string kick = "kick.wav: 0.20 s, padded to 0.25 s with silence (Classic)";
+    const std::string clap = "clap.aifc: 0.10 s, padded to 0.25 s with silence (Classic)";
     const std::string notes = "notes.txt: 28 bytes of raw device data, padded to 0.25 s with silence";
     // Each file with the row, the reply to a question, what the dialogs show after the panel, and whether the slot took it.
     const std::tuple<std::string, int, AlertReply, Texts, bool> cases[] = {

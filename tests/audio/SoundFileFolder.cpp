@@ -12,3 +12,10 @@ std::string SoundFileFolder::sox(const std::vector<std::uint8_t>& raw, const std
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
     return path(name);
 }
+
+std::string SoundFileFolder::synth(const std::string& name, const std::string& format, const std::string& effects) const
+{
+    const std::string command = std::string(SOX_PROGRAM) + " -D -n " + format + " '" + path(name) + "' " + effects;
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    return path(name);
+}

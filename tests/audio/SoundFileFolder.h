@@ -13,4 +13,7 @@ public:
     // and writes name with outFormat options; the test fails when sox does.
     std::string sox(const std::vector<std::uint8_t>& raw, const std::string& rawFormat, const std::string& name,
                     const std::string& outFormat = "") const;
+    // sox makes name (its format options first, "-r 44100 -c 2 -b 16") from its effects, with
+    // synth among them ("synth 1 whitenoise sinc 17000-21500 gain -n -3").
+    std::string synth(const std::string& name, const std::string& format, const std::string& effects) const;
 };

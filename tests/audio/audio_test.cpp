@@ -351,11 +351,11 @@ TEST_F(SoundImport, SaysHowLongTheSoundIsAndWhetherItWasCutOrPaddedToFitTheSlot)
 {
     const std::tuple<std::string, std::size_t, std::string> cases[] = {
         {folder.sox(Bytes(133182 * 4, 0x10), "-r 44100 -c 2 -b 16 -e signed-integer", "kick.wav"), 8192,
-         "kick.wav: 3.02 s, cut to 0.25 s to fit CLOSED HI HAT"},
+         "kick.wav: 3.02 s, cut to 0.25 s to fit CLOSED HI HAT (Classic)"},
         {folder.sox(Bytes(9041 * 3, 0x10), "-r 22050 -c 1 -b 24 -e signed-integer", "snare.aiff"), 24576,
-         "snare.aiff: 0.41 s, padded to 0.74 s with silence"},
+         "snare.aiff: 0.41 s, padded to 0.74 s with silence (Classic)"},
         {folder.sox(Bytes(8192, 0x90), "-r 33000 -c 1 -b 8 -e unsigned-integer", "exact.wav"), 8192,
-         "exact.wav: 0.25 s, fills CLOSED HI HAT exactly"},
+         "exact.wav: 0.25 s, fills CLOSED HI HAT exactly (Classic)"},
         {folder.write("notes.txt", Bytes(10000, 'x')), 8192, "notes.txt: 10,000 bytes of raw device data, cut to 0.25 s to fit CLOSED HI HAT"},
         {folder.write("short.raw", Bytes(100, 'x')), 32768, "short.raw: 100 bytes of raw device data, padded to 0.99 s with silence"},
     };

@@ -1,0 +1,103 @@
+#include "audio/clean_resampler.h"
+
+#include "audio/converter.h"
+
+#include <soxr.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <memory>
+
+namespace audio {
+
+namespace {
+
+using Resampler = std::unique_ptr<soxr, decltype(&soxr_delete)>;
+
+Resampler createResampler(double sourceRate, double deviceRate)
+{
+    const soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT64_I, SOXR_FLOAT64_I);
+    const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
+    soxr_error_t error = nullptr;
+    Resampler resampler(soxr_create(sourceRate, deviceRate, 1, &error, &io, &quality, nullptr), &soxr_delete);
+    if (error != nullptr) {
+        resampler.reset();
+    }
+    return resampler;
+}
+
+// One 8-bit step in the mono sample's own values.
+double stepOf(const sample& mono)
+{
+    return std::ldexp(1.0, 8 - static_cast<int>(mono.m_bitrate));
+}
+
+// Feeds the mono sample to the resampler a block at a time, so no second copy of a long source is
+// held, until the output is full or the resampler has flushed what the source's end leaves.
+bool resampleInto(soxr_t resampler, const sample& mono, std::vector<double>& out)
+{
+    const double step = stepOf(mono);
+    const std::uint64_t frames = mono.frameCount();
+    std::array<double, 4096> block{};
+    std::size_t blockLength = 0;
+    std::size_t blockUsed = 0;
+    std::uint64_t nextFrame = 0;
+    std::size_t produced = 0;
+    while (produced < out.size()) {
+        if (blockUsed == blockLength && nextFrame < frames) {
+            blockLength = static_cast<std::size_t>(std::min<std::uint64_t>(block.size(), frames - nextFrame));
+            for (std::size_t i = 0; i < blockLength; ++i) {
+                block[i] = static_cast<double>(mono.getValue(nextFrame + i, 0)) * step;
+            }
+            nextFrame += blockLength;
+            blockUsed = 0;
+        }
+        const bool ended = blockUsed == blockLength;
+        std::size_t taken = 0;
+        std::size_t given = 0;
+        if (soxr_process(resampler, ended ? nullptr : block.data() + blockUsed, blockLength - blockUsed, &taken,
+                         out.data() + produced, out.size() - produced, &given) != nullptr) {
+            return false;
+        }
+        blockUsed += taken;
+        produced += given;
+        if (ended && given == 0) {
+            break;
+        }
+    }
+    out.resize(produced);
+    return true;
+}
+
+} // namespace
+
+std::vector<double> resampleClean(const sample& in, double deviceRate, std::size_t maxFrames)
+{
+    const double rate = in.m_samplerate;
+    if (!(rate >= cleanLowestRate && rate <= cleanHighestRate)) {
+        return {};
+    }
+    sample mono;
+    converter(1, in.m_bitrate, in.m_unsigned8Bit, rate).convertChannels(mono, in);
+    const double wanted = std::trunc(static_cast<double>(mono.frameCount()) * deviceRate / rate);
+    std::vector<double> out(static_cast<std::size_t>(std::min(wanted, static_cast<double>(maxFrames))));
+    if (out.empty()) {
+        return {};
+    }
+    // At the device rate already there is nothing to filter, and a file in the device format keeps
+    // its samples exactly.
+    if (rate == deviceRate) {
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            out[i] = static_cast<double>(mono.getValue(i, 0)) * stepOf(mono);
+        }
+        return out;
+    }
+    const Resampler resampler = createResampler(rate, deviceRate);
+    if (!resampler || !resampleInto(resampler.get(), mono, out)) {
+        return {};
+    }
+    return out;
+}
+
+} // namespace audio

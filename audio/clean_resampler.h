@@ -1,0 +1,21 @@
+#pragma once
+
+#include "audio/sample.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace audio {
+
+// Source rates the band-limited resampler takes, in frames per second: real recordings lie well
+// inside, and ratios far beyond them make the filter design take seconds.
+constexpr double cleanLowestRate = 1000.0;
+constexpr double cleanHighestRate = 1000000.0;
+
+// The sample as one channel at the device rate, band-limited to what that rate can hold, in 8-bit
+// steps before rounding (full scale is -128 to 128). Channels are mixed as the classic conversion
+// mixes them. At most maxFrames frames; empty for a sample without frames, with a rate outside
+// the range above, or when the resampler fails.
+std::vector<double> resampleClean(const sample& in, double deviceRate, std::size_t maxFrames);
+
+} // namespace audio

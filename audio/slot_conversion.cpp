@@ -1,0 +1,111 @@
+#include "audio/slot_conversion.h"
+
+#include "audio/clean_resampler.h"
+#include "audio/converter.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace audio {
+
+namespace {
+
+constexpr double deviceRate = 33000.0;
+// The largest steps either way from the zero line of the device's 8-bit samples.
+constexpr double highestStep = 127.0;
+constexpr double lowestStep = -128.0;
+// Below -48 dBFS, half a step of 8 bits: what the slot would hold as silence anyway.
+const double silenceLevel = 128.0 * std::pow(10.0, -48.0 / 20.0);
+// Leading silence shorter than 1 ms is part of the sound.
+constexpr std::size_t shortestSilence = 33;
+// Device frames converted per slot byte when trimming may drop a long silence first.
+constexpr std::size_t framesPerSlotByteWhenTrimming = 24;
+
+// The device sound in 8-bit steps from the zero line, before the final rounding.
+std::vector<double> convertClassic(const sample& in, std::size_t maxFrames)
+{
+    sample device;
+    converter(1, 8, true, deviceRate).convert(device, in, maxFrames);
+    std::vector<double> steps(device.size());
+    std::transform(device.begin(), device.end(), steps.begin(), [](std::uint8_t byte) { return byte - 128.0; });
+    return steps;
+}
+
+double peakOf(std::vector<double>::const_iterator begin, std::vector<double>::const_iterator end)
+{
+    double peak = 0.0;
+    std::for_each(begin, end, [&peak](double value) { peak = std::max(peak, std::abs(value)); });
+    return peak;
+}
+
+// Where the sound starts: one frame before the first one above silence (the slot's first byte is
+// always set to silence, so the sound keeps its first frame), or 0 when the silence is too short or
+// the sound is silence throughout. Measured as the sound will reach the slot, normalised or not.
+std::size_t soundStart(const std::vector<double>& steps, bool normalize)
+{
+    const double peak = peakOf(steps.begin(), steps.end());
+    const double level = normalize && peak > 0.0 ? silenceLevel * peak / highestStep : silenceLevel;
+    const auto first = std::find_if(steps.begin(), steps.end(), [level](double value) { return std::abs(value) > level; });
+    if (first == steps.end()) {
+        return 0;
+    }
+    const auto silent = static_cast<std::size_t>(first - steps.begin());
+    return silent >= shortestSilence ? silent - 1 : 0;
+}
+
+// Scales the steps so the highest reaches 127 or the lowest -128, whichever comes first; the
+// divisions are done last so the peak lands exactly on full scale even when truncated.
+double normalizeSteps(std::vector<double>& steps)
+{
+    if (steps.empty()) {
+        return 0.0;
+    }
+    const auto [low, high] = std::minmax_element(steps.begin(), steps.end());
+    const double up = std::max(*high, 0.0);
+    const double down = std::max(-*low, 0.0);
+    if (up == 0.0 && down == 0.0) {
+        return 0.0;
+    }
+    const bool byHighest = highestStep * down <= -lowestStep * up;
+    const double target = byHighest ? highestStep : -lowestStep;
+    const double peak = byHighest ? up : down;
+    for (double& value : steps) {
+        value = value * target / peak;
+    }
+    return 20.0 * std::log10(target / peak);
+}
+
+std::uint8_t toByte(double step, Resampling resampling)
+{
+    const double whole = resampling == Resampling::Classic ? std::trunc(step) : std::nearbyint(step);
+    return static_cast<std::uint8_t>(std::clamp(whole, lowestStep, highestStep) + 128.0);
+}
+
+} // namespace
+
+std::size_t deviceFramesUsed(std::size_t slotLength, const ImportOptions& options)
+{
+    return options.trim ? framesPerSlotByteWhenTrimming * slotLength : slotLength;
+}
+
+std::vector<std::uint8_t> convertForSlot(const sample& in, std::size_t slotLength, const ImportOptions& options,
+                                         ImportResult& result)
+{
+    const std::size_t maxFrames = deviceFramesUsed(slotLength, options);
+    const std::vector<double> converted = options.resampling == Resampling::Clean
+        ? resampleClean(in, deviceRate, maxFrames)
+        : convertClassic(in, maxFrames);
+    result.trimmed = options.trim ? soundStart(converted, options.normalize) : 0;
+    const auto begin = converted.begin() + static_cast<std::ptrdiff_t>(result.trimmed);
+    const auto kept = std::min<std::ptrdiff_t>(converted.end() - begin, static_cast<std::ptrdiff_t>(slotLength));
+    std::vector<double> steps(begin, begin + kept);
+    if (options.normalize) {
+        result.gainDecibels = normalizeSteps(steps);
+    }
+    std::vector<std::uint8_t> bytes(steps.size());
+    std::transform(steps.begin(), steps.end(), bytes.begin(),
+                   [&options](double step) { return toByte(step, options.resampling); });
+    return bytes;
+}
+
+} // namespace audio

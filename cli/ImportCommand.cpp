@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <map>
 
 namespace {
 
@@ -43,8 +44,17 @@ ImportCommand::ImportCommand(CLI::App& app)
         ->check(CLI::Range(0, 5));
     m_command->add_option("source", m_source, "WAV or AIFF file, raw sample bytes, or a System Exclusive file")
         ->required();
-    m_command->add_flag("--raw", m_raw, "Load a file that is not a WAV or AIFF sound into a sample slot as raw "
-                                        "8-bit device bytes");
+    m_command->add_flag("--raw", m_options.raw, "Load a file that is not a WAV or AIFF sound into a sample slot as "
+                                                "raw 8-bit device bytes");
+    const std::map<std::string, audio::Resampling> resamplings = {{"classic", audio::Resampling::Classic},
+                                                                  {"clean", audio::Resampling::Clean}};
+    m_command
+        ->add_option("--resample", m_options.resampling,
+                     "How a sound is converted: classic (the default, as slots always were) or clean "
+                     "(band-limited, rounded to 8 bits)")
+        ->transform(CLI::CheckedTransformer(resamplings, CLI::ignore_case));
+    m_command->add_flag("--normalize", m_options.normalize, "Scale the sound so that its peak reaches full scale");
+    m_command->add_flag("--trim", m_options.trim, "Drop the silence before the sound starts");
     addBankFileOption();
     m_command->add_option("-o,--output", m_output, "The bank file to write")->required();
     m_command->add_flag("--all", m_all, "Write all 32 banks instead of the one bank");
@@ -64,9 +74,7 @@ int ImportCommand::run()
     const SourceFile source(m_source, bank.getContent(slot)->sourceLimit());
     if (source.error() != 0)
         return fail(m_source, std::strerror(source.error()));
-    audio::ImportOptions options;
-    options.raw = m_raw;
-    const audio::ImportResult result = bank.importContent(slot, source.bytes(), m_source, options);
+    const audio::ImportResult result = bank.importContent(slot, source.bytes(), m_source, m_options);
     if (!result)
         return fail(m_source, reasonFor(result.refusal));
 

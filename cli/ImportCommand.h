@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/ImportOptions.h"
 #include "cli/Command.h"
 
 #include <cstddef>
@@ -20,5 +21,5 @@ private:
     std::string m_source;
     std::string m_output;
     bool m_all = false;
-    bool m_raw = false;
+    audio::ImportOptions m_options;
 };

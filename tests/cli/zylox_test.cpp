@@ -154,7 +154,8 @@ TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWr
          {"", "frobnicate", "info --verbose", "info --in", "dump --bank 32 -o x", "dump --bank S32 -o x", "dump --bank S00 -o x",
           "dump --bank 3 --channel 17 -o x",
           "dump --bank 3", "save --bank 4 --all -o x", "rename --bank 4 -o x", "rename --bank 4 --slot 6 X -o x",
-          "export --bank 31 --slot 2 -o x", "import --bank 31 --slot 2 x.syx -o x"}) {
+          "export --bank 31 --slot 2 -o x", "import --bank 4 --slot 0 x.wav --resample linear -o x",
+          "import --bank 31 --slot 2 x.syx -o x"}) {
         EXPECT_EQ(zylox(arguments), 2) << arguments;
         EXPECT_NE(m_err, "") << arguments;
     }
@@ -178,7 +179,7 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     Bytes expected(8192, 0x80);
     ASSERT_TRUE(audio::importSlot(read("in/kick.wav"), {}, expected));
     ASSERT_EQ(zylox("import --bank 4 --slot 1 in/kick.wav -o out.mid"), 0) << m_err;
-    EXPECT_EQ(m_out, "kick.wav: 0.30 s, cut to 0.25 s to fit CLOSED HI HAT\n");
+    EXPECT_EQ(m_out, "kick.wav: 0.30 s, cut to 0.25 s to fit CLOSED HI HAT (Classic)\n");
     ASSERT_EQ(zylox("info --in out.mid"), 0) << m_err;
     EXPECT_TRUE(rows()[4].starts_with("4\tS05\t4\tS05\tOPEN HI HAT\tOPEN HI HAT\t24576\tCLOSED HI HAT\tkick.wav\t8192\t"));
     ASSERT_EQ(zylox("export --bank 4 --slot 1 --in out.mid -o slot.wav"), 0) << m_err;
@@ -186,6 +187,17 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     ASSERT_EQ(run("for option in c r b e; do " + soxi + "; done && " + kSox + " slot.wav -t raw slot.raw"), 0) << m_err;
     EXPECT_EQ(m_out, "1\n33000\n8\nUnsigned Integer PCM\n");
     EXPECT_EQ(read("slot.raw"), expected);
+
+    // A quiet tone after 30 ms of silence, converted clean, trimmed and normalised.
+    ASSERT_EQ(run(kSox + " -n -r 48k -c 2 -b 24 in/late.wav synth 0.2 sine 440 gain -12 pad 0.03"), 0);
+    Bytes clean(8192, 0x80);
+    const audio::ImportOptions shaped{.resampling = audio::Resampling::Clean, .normalize = true, .trim = true};
+    ASSERT_TRUE(audio::importSlot(read("in/late.wav"), shaped, clean));
+    ASSERT_EQ(zylox("import --bank 4 --slot 1 in/late.wav --resample Clean --normalize --trim -o clean.mid"), 0) << m_err;
+    EXPECT_EQ(m_out, "late.wav: 0.20 s, padded to 0.25 s with silence (Clean, 0.03 s of silence trimmed, normalised "
+                     "+11.9 dB)\n");
+    ASSERT_EQ(zylox("export --bank 4 --slot 1 --in clean.mid -o clean.wav"), 0) << m_err;
+    EXPECT_EQ(slice("clean.wav", 44, 8192), clean);
 
     // All banks from a file, one renamed, one slot imported.
     ASSERT_EQ(zylox("rename --bank 30 Last --all -o all.mid"), 0) << m_err;

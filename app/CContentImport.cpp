@@ -9,7 +9,8 @@ CContentImport::CContentImport(IDialogs& dialogs)
 {
 }
 
-audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, const std::string& path)
+audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, const std::string& path,
+                                           audio::ImportOptions options)
 {
     using Refusal = audio::ImportResult::Refusal;
     const CContent* content = bank.getContent(slot);
@@ -22,7 +23,6 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
         refuse("Import Failed", "The file could not be read.");
         return {};
     }
-    audio::ImportOptions options;
     audio::ImportResult result = bank.importContent(slot, source.bytes(), path, options);
     if (!result && result.refusal == Refusal::NotASound) {
         const IDialogs::AlertReply reply = m_dialogs.runAlert(

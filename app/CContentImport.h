@@ -15,9 +15,9 @@ class CContentImport {
 public:
     explicit CContentImport(IDialogs& dialogs);
 
-    // What the slot took of the file; when nothing, the bank is unchanged and the user was told why
-    // (or declined).
-    audio::ImportResult import(IBank& bank, std::uint16_t slot, const std::string& path);
+    // What the slot took of the file, a sound converted as the options say; when nothing, the bank
+    // is unchanged and the user was told why (or declined).
+    audio::ImportResult import(IBank& bank, std::uint16_t slot, const std::string& path, audio::ImportOptions options);
 
 private:
     void refuse(const std::string& title, const std::string& message);

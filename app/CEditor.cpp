@@ -7,6 +7,7 @@
 #include "app/COutputList.h"
 #include "app/CWindowMemory.h"
 #include "app/CContentImport.h"
+#include "app/CImportPreferences.h"
 #include "app/CTransmission.h"
 #include "bankfile/WrapperZQMidiFile.h"
 #include "midiio/ZQMidiSystem.h"
@@ -92,6 +93,7 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     m_progressTimer->setSingleShot(true);
     m_progressTimer->setInterval(kProgressInterval);
 
+    m_importPreferences = new CImportPreferences(m_settings, *this, *m_ui->menu_file, m_ui->menu_quit);
     m_outputs = new COutputList(*m_ui->popup_out, midiSystem.service(), this);
     m_transmission = new CTransmission(
         dialogs, midiSystem, *m_outputs, *m_ui->progress_out, *m_ui->text_status,
@@ -481,7 +483,7 @@ void CEditor::openContent(int tag)
         return;
     IBank& bank = *m_workBank[static_cast<std::size_t>(row)];
     const auto slot = static_cast<std::uint16_t>(tag);
-    if (const audio::ImportResult result = m_contentImport->import(bank, slot, path)) {
+    if (const audio::ImportResult result = m_contentImport->import(bank, slot, path, m_importPreferences->options())) {
         const std::string fileName = std::filesystem::path(path).filename().string();
         m_ui->text_status->setText(text(result.describe(fileName, bank.getContentLabel(slot))));
     }

@@ -15,6 +15,7 @@ class CFilePanels;
 class COutputList;
 class CSettings;
 class CContentImport;
+class CImportPreferences;
 class CTransmission;
 class CWindowMemory;
 class IBank;
@@ -107,6 +108,7 @@ private:
 
     std::unique_ptr<WrapperZQMidiFile> m_file;
     std::unique_ptr<CContentImport> m_contentImport;
+    CImportPreferences* m_importPreferences = nullptr;
     std::vector<std::unique_ptr<IBank>> m_defaultBank;
     std::vector<std::unique_ptr<IBank>> m_workBank;
     // Leading rows whose bank is read-only in the content view; none are.

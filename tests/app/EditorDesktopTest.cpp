@@ -3,7 +3,9 @@
 #include "EditorFixture.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -45,6 +47,25 @@ protected:
             reached.push_back(name.toStdString());
         }
         return reached;
+    }
+
+    // The Preferences dialog as its menu item opens it: conversion shown, normalise, trim.
+    QDialog& preferences()
+    {
+        control<QAction>("menu_preferences").trigger();
+        return control<QDialog>("dialog_preferences");
+    }
+    static std::tuple<int, bool, bool> importChoice(QDialog& dialog)
+    {
+        return {dialog.findChild<QComboBox*>("popup_resampling")->currentIndex(),
+                dialog.findChild<QCheckBox*>("checkbox_normalize")->isChecked(),
+                dialog.findChild<QCheckBox*>("checkbox_trim")->isChecked()};
+    }
+    // Closes the dialog with OK or Cancel; it is gone before the next one opens.
+    static void close(QDialog& dialog, bool ok)
+    {
+        ok ? dialog.accept() : dialog.reject();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // Made before the window, which lists them as its outputs.
@@ -179,3 +200,30 @@ TEST_F(EditorDesktopTest, TheTableShowsEachBanksNumberBesideItsNameAndAnswersToT
 }
 
 } // namespace
+
+TEST_F(EditorDesktopTest, ImportPreferencesAreRememberedAndTheImportLineNamesThem)
+{
+    QDialog& first = preferences();
+    EXPECT_EQ(importChoice(first), std::tuple(0, false, false));
+    first.findChild<QComboBox*>("popup_resampling")->setCurrentIndex(1);
+    first.findChild<QCheckBox*>("checkbox_normalize")->setChecked(true);
+    first.findChild<QCheckBox*>("checkbox_trim")->setChecked(true);
+    close(first, true);
+
+    restart();
+    selectRow(4);
+    paths = {make("late.wav", "sox -n -r 48k -c 2 -b 24", "synth 0.2 sine 440 gain -12 pad 0.03")};
+    click("button_openContents_1");
+    EXPECT_EQ(textOf("text_status"), "late.wav: 0.20 s, padded to 0.25 s with silence (Clean, 0.03 s of silence "
+                                     "trimmed, normalised +11.9 dB)");
+
+    // Cancel keeps what was stored; a stored conversion that makes no sense reads as the classic one.
+    QDialog& second = preferences();
+    EXPECT_EQ(importChoice(second), std::tuple(1, true, true));
+    second.findChild<QCheckBox*>("checkbox_trim")->setChecked(false);
+    close(second, false);
+    settings.setValue(QStringLiteral("import/resample"), QStringLiteral("cubic"));
+    QDialog& third = preferences();
+    EXPECT_EQ(importChoice(third), std::tuple(0, true, true));
+    close(third, false);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "audio/ImportOptions.h"
+
+#include <QObject>
+
+class CSettings;
+class QAction;
+class QMenu;
+class QWidget;
+
+// How the user wants sound files imported: kept in the settings from one run to the next, and
+// changed in the Preferences dialog that its menu item opens.
+class CImportPreferences : public QObject {
+    Q_OBJECT
+public:
+    // Puts "Preferences…" into the menu before the item given; settings and window stay the caller's.
+    CImportPreferences(CSettings& settings, QWidget& window, QMenu& menu, QAction* before);
+
+    // The stored choice; what was never stored, or no longer makes sense, reads as the classic import.
+    audio::ImportOptions options() const;
+    void setOptions(const audio::ImportOptions& options);
+
+    // Opens the dialog over the window without blocking it; OK keeps what it shows.
+    void edit();
+
+private:
+    CSettings& m_settings;
+    QWidget& m_window;
+};

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -243,6 +244,33 @@ TEST_F(ZyloxTest, WhatExportWritesImportTakesBackUnchanged)
         ASSERT_EQ(zylox("dump --bank " + std::to_string(bank) + " --in again.mid -o after.syx"), 0) << m_err;
         EXPECT_TRUE(read("after.syx") == read("before.syx"));
     }
+}
+
+TEST_F(ZyloxTest, SavesKeepTheFilesModeFollowLinksAndRefuseReadOnlyFiles)
+{
+    namespace fs = std::filesystem;
+    using fs::perms;
+    m_folder.write("kit.mid", {'o', 'l', 'd'});
+    fs::permissions(m_folder.file("kit.mid"), perms::owner_read | perms::owner_write | perms::group_read);
+    fs::create_directory(m_folder.file("banks"));
+    fs::create_symlink("../kit.mid", m_folder.file("banks/link.mid"));
+    ASSERT_EQ(zylox("save --bank 4 -o banks/link.mid"), 0) << m_err;
+    EXPECT_TRUE(fs::is_symlink(m_folder.file("banks/link.mid")));
+    EXPECT_EQ(read("kit.mid").size(), 262295u);
+    EXPECT_EQ(fs::status(m_folder.file("kit.mid")).permissions(), perms::owner_read | perms::owner_write | perms::group_read);
+    ASSERT_EQ(zylox("dump --bank 4 -o kit.mid"), 0) << m_err;
+    EXPECT_EQ(fs::status(m_folder.file("kit.mid")).permissions(), perms::owner_read | perms::owner_write | perms::group_read);
+
+    // A read-only file in a folder anyone may write: the rename would go through, the save must not.
+    // Root may write anything, so the save runs as nobody then.
+    fs::permissions(m_folder.path(), perms::all);
+    m_folder.write("locked.mid", {'o', 'l', 'd'});
+    fs::permissions(m_folder.file("locked.mid"), perms::owner_read | perms::group_read | perms::others_read);
+    const std::string asUser = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    EXPECT_EQ(run(asUser + ZYLOX_PROGRAM " save --bank 4 -o locked.mid"), 1);
+    EXPECT_EQ(m_err, "zylox: locked.mid: Permission denied\n");
+    EXPECT_EQ(read("locked.mid"), (Bytes{'o', 'l', 'd'}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder.path()), fs::directory_iterator()), 5);
 }
 
 } // namespace

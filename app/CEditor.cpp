@@ -1,17 +1,19 @@
 #include "app/CEditor.h"
 
 #include "app/CAboutWindow.h"
+#include "app/CBankFiles.h"
 #include "app/CBankTableModel.h"
 #include "app/CBankTypeAhead.h"
-#include "app/CFilePanels.h"
-#include "app/COutputList.h"
-#include "app/CWindowMemory.h"
 #include "app/CContentImport.h"
+#include "app/CFilePanels.h"
+#include "app/CFocusGuard.h"
 #include "app/CImportPreferences.h"
+#include "app/COutputList.h"
 #include "app/CTransmission.h"
-#include "bankfile/WrapperZQMidiFile.h"
+#include "app/CUndoHistory.h"
+#include "app/CUnsavedChanges.h"
+#include "app/CWindowMemory.h"
 #include "midiio/ZQMidiSystem.h"
-#include "model/BankNumber.h"
 #include "model/CFirmware.h"
 #include "model/CSound.h"
 #include "model/FactoryTables.h"
@@ -22,6 +24,8 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMetaObject>
 #include <QRadioButton>
 #include <QTimer>
@@ -38,8 +42,6 @@ constexpr int kProgressInterval = 1000; // milliseconds
 constexpr int kTagOpen = 1;
 constexpr int kTagSave = 2;
 constexpr int kTagSend = 3;
-
-const std::vector<std::string> kBankFileTypes{"mid"};
 
 std::string text(const QString& value)
 {
@@ -60,7 +62,6 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     , m_settings(settings)
     , m_ui(std::make_unique<Ui::EditorWindow>())
     , m_panels(std::make_unique<CFilePanels>(dialogs, settings))
-    , m_file(std::make_unique<WrapperZQMidiFile>())
     , m_contentImport(std::make_unique<CContentImport>(dialogs))
 {
     for (std::uint16_t index = 0; index < factory::kSoundBankCount; ++index) {
@@ -69,8 +70,17 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     }
     m_defaultBank.push_back(std::make_unique<CFirmware>());
     m_workBank.emplace_back(m_defaultBank.back()->clone());
+    m_history = new CUndoHistory(m_workBank, this);
+    m_unsaved = std::make_unique<CUnsavedChanges>(m_workBank, dialogs);
+    m_files = std::make_unique<CBankFiles>(dialogs, *m_panels, *m_history, *m_unsaved, m_workBank);
 
     m_ui->setupUi(this);
+    auto* edit = new QMenu(tr("&Edit"), this);
+    edit->setObjectName(QStringLiteral("menu_edit"));
+    edit->addAction(m_history->undoAction());
+    edit->addAction(m_history->redoAction());
+    menuBar()->insertMenu(m_ui->menu_midi->menuAction(), edit);
+    new CFocusGuard(*m_ui->tableview_banks, {m_ui->button_reset, m_ui->button_send});
     textfield_contentLabels = CCellMatrix<QLabel>(*this, QStringLiteral("textfield_contentLabels"));
     textfield_contentNames = CCellMatrix<QLineEdit>(*this, QStringLiteral("textfield_contentNames"));
     button_openContents = CCellMatrix<QPushButton>(*this, QStringLiteral("button_openContents"));
@@ -114,7 +124,6 @@ CEditor::~CEditor()
     // Ends the worker before the widgets it reports to go.
     delete m_transmission;
     m_transmission = nullptr;
-    m_file.reset();
 }
 
 void CEditor::connectControls()
@@ -155,6 +164,7 @@ void CEditor::connectControls()
     connect(m_progressTimer, &QTimer::timeout, this, &CEditor::ProgressTimer);
     connect(m_outputs, &COutputList::connectionChanged, this, &CEditor::enableMIDIButtons);
     connect(m_transmission, &CTransmission::ended, this, [this] { switchToIdleState(true); });
+    connect(m_history, &CUndoHistory::banksChanged, this, &CEditor::banksDidChange);
     // Tagged menu items follow their buttons whenever those change, shortcuts included.
     for (QPushButton* button : {ui.button_load, ui.button_save, ui.button_send})
         button->installEventFilter(this);
@@ -173,6 +183,7 @@ void CEditor::awakeFromNib()
     selectRow(kStartRow);
     updateContentView();
     validateMenus();
+    setWindowTitle(text(m_unsaved->title()));
 }
 
 // ---- state ----
@@ -240,13 +251,16 @@ bool CEditor::applicationShouldTerminate() const
 
 void CEditor::closeEvent(QCloseEvent* event)
 {
-    // A window closed while banks are on their way would leave the program running unseen: the
-    // transmission is stopped first, if the user agrees, and the device's state told.
-    if (applicationShouldTerminate() || (m_state == State::Send && m_transmission->stopForQuit())) {
+    // Unsaved banks first; then a window closed while banks are on their way would leave the
+    // program running unseen: the transmission is stopped first, if the user agrees, and the
+    // device's state told.
+    if (m_files->settle("quitting")
+        && (applicationShouldTerminate() || (m_state == State::Send && m_transmission->stopForQuit()))) {
         m_memory->keep();
         event->accept();
     } else
         event->ignore();
+    updateTitle();
 }
 
 bool CEditor::validateMenuItem(const QAction& item) const
@@ -305,10 +319,14 @@ void CEditor::BankIndexHasChanged()
 void CEditor::BankNameHasChanged()
 {
     const int row = currentRow();
-    if (row < 0)
+    const std::string name = text(m_ui->textfield_bankName->text());
+    // Leaving the field unchanged is no rename.
+    if (row < 0 || name == m_workBank[static_cast<std::size_t>(row)]->getName())
         return;
-    m_workBank[static_cast<std::size_t>(row)]->setName(text(m_ui->textfield_bankName->text()).c_str());
-    m_bankTable->reloadData();
+    m_history->perform("Rename", {static_cast<std::size_t>(row)}, [&] {
+        m_workBank[static_cast<std::size_t>(row)]->setName(name.c_str());
+        return true;
+    });
 }
 
 void CEditor::ContentNameHasChanged(int tag)
@@ -317,7 +335,15 @@ void CEditor::ContentNameHasChanged(int tag)
     const QLineEdit* cell = textfield_contentNames.cellWithTag(tag);
     if (row < 0 || cell == nullptr)
         return;
-    m_workBank[static_cast<std::size_t>(row)]->setContentName(static_cast<std::uint16_t>(tag), text(cell->text()).c_str());
+    IBank& bank = *m_workBank[static_cast<std::size_t>(row)];
+    const auto slot = static_cast<std::uint16_t>(tag);
+    const std::string name = text(cell->text());
+    if (name == bank.getContentName(slot))
+        return;
+    m_history->perform("Rename", {static_cast<std::size_t>(row)}, [&] {
+        bank.setContentName(slot, name.c_str());
+        return true;
+    });
 }
 
 void CEditor::openDefaultBank()
@@ -331,17 +357,31 @@ void CEditor::openDefaultBank()
     if (row < 0)
         return;
     const auto r = static_cast<std::size_t>(row);
-    m_workBank[r].reset(m_defaultBank[r]->clone());
-    m_bankTable->reloadData();
-    updateContentView();
+    const std::string question = "Give the bank \"" + m_workBank[r]->getName()
+                                 + "\" back its factory name and sounds? What it holds now is replaced.";
+    if (alert(IDialogs::AlertStyle::Critical, "Reset to Default", question, "Reset", "Cancel")
+        != IDialogs::AlertReply::Default)
+        return;
+    m_history->perform("Reset", {r}, [&] {
+        m_workBank[r].reset(m_defaultBank[r]->clone());
+        return true;
+    });
 }
 
-std::vector<IBank*> CEditor::workBankPointers() const
+void CEditor::banksDidChange(const QList<int>& rows)
 {
-    std::vector<IBank*> banks;
-    for (const std::unique_ptr<IBank>& bank : m_workBank)
-        banks.push_back(bank.get());
-    return banks;
+    m_bankTable->reloadData();
+    // A step taken back in a bank not on show brings that bank into view.
+    if (rows.size() == 1 && rows.front() != currentRow())
+        selectRow(rows.front());
+    updateContentView();
+    updateTitle();
+}
+
+void CEditor::updateTitle()
+{
+    setWindowTitle(text(m_unsaved->title()));
+    setWindowModified(!m_unsaved->changedRows().empty());
 }
 
 IDialogs::AlertReply CEditor::alert(IDialogs::AlertStyle style, const std::string& title, const std::string& message,
@@ -408,69 +448,15 @@ void CEditor::openBank()
     const int row = currentRow();
     if (row < 0)
         return;
-    const std::string path = m_panels->open(CSettings::Folder::Open, kBankFileTypes);
-    if (path.empty())
-        return;
-    const auto r = static_cast<std::size_t>(row);
-
-    std::unique_ptr<IBank> single;
-    if (r < factory::kSoundBankCount)
-        single = std::make_unique<CSound>(static_cast<std::uint16_t>(r));
-    else
-        single = std::make_unique<CFirmware>();
-
-    if (m_file->openBank(*single, path)) {
-        if (single->getIndex() == r) {
-            m_workBank[r].reset(single->clone());
-        } else {
-            const std::size_t fileIndex = single->getIndex();
-            const std::string fileBankName = fileIndex < m_workBank.size() ? m_workBank[fileIndex]->getName() : std::string();
-            m_dialogs.beep();
-            const std::string message = "The file contains data for bank: \"" + fileBankName + "\".\n"
-                                        "Do you want to overwrite bank: \"" + m_workBank[r]->getName() + "\"?";
-            if (alert(IDialogs::AlertStyle::Critical, "Different Banks!", message, "YES", "NO") ==
-                IDialogs::AlertReply::Default) {
-                std::unique_ptr<IBank> loaded(single->clone());
-                loaded->setIndex(static_cast<std::uint16_t>(r));
-                m_workBank[r] = std::move(loaded);
-            }
-        }
-    } else {
-        std::vector<std::unique_ptr<IBank>> all;
-        for (std::uint16_t index = 0; index < factory::kSoundBankCount; ++index)
-            all.push_back(std::make_unique<CSound>(index));
-        all.push_back(std::make_unique<CFirmware>());
-        std::vector<IBank*> targets;
-        for (const std::unique_ptr<IBank>& bank : all)
-            targets.push_back(bank.get());
-        if (m_file->openBanks(targets, path)) {
-            for (std::size_t index = 0; index < all.size(); ++index)
-                m_workBank[index].reset(all[index]->clone());
-        } else {
-            alert(IDialogs::AlertStyle::Informational, "Wrong File Format",
-                  "This file contains no sound bank(s)\nfor a Tarvo ZYLOX 515!", "OK");
-        }
-    }
-    m_bankTable->reloadData();
-    selectRow(row);
-    updateContentView();
+    m_files->open(static_cast<std::size_t>(row));
+    updateTitle();
 }
 
 void CEditor::saveBank()
 {
     const int row = currentRow();
-    if (row < 0)
-        return;
-    const std::string suggested = allBanksChosen() ? "All banks" : BankNumber::of(static_cast<std::uint16_t>(row));
-    const std::string path = m_panels->save(kBankFileTypes, suggested + ".mid");
-    if (path.empty())
-        return;
-    m_ui->button_save->setEnabled(false);
-    const bool saved = allBanksChosen() ? m_file->saveBanks(workBankPointers(), path)
-                                        : m_file->saveBank(*m_workBank[static_cast<std::size_t>(row)], path);
-    m_ui->button_save->setEnabled(true);
-    if (!saved)
-        alert(IDialogs::AlertStyle::Critical, "Save Failed", "The bank file could not be written.", "OK");
+    if (row >= 0 && m_files->save(static_cast<std::size_t>(row), allBanksChosen()))
+        updateTitle();
 }
 
 void CEditor::openContent(int tag)
@@ -483,12 +469,15 @@ void CEditor::openContent(int tag)
         return;
     IBank& bank = *m_workBank[static_cast<std::size_t>(row)];
     const auto slot = static_cast<std::uint16_t>(tag);
-    if (const audio::ImportResult result = m_contentImport->import(bank, slot, path, m_importPreferences->options())) {
+    audio::ImportResult result;
+    m_history->perform("Import", {static_cast<std::size_t>(row)}, [&] {
+        result = m_contentImport->import(bank, slot, path, m_importPreferences->options());
+        return static_cast<bool>(result);
+    });
+    if (result) {
         const std::string fileName = std::filesystem::path(path).filename().string();
         m_ui->text_status->setText(text(result.describe(fileName, bank.getContentLabel(slot))));
     }
-    m_bankTable->reloadData();
-    updateContentView();
 }
 
 void CEditor::playSample()

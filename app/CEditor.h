@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+class CBankFiles;
 class CBankTableModel;
 class CFilePanels;
 class COutputList;
@@ -17,9 +18,10 @@ class CSettings;
 class CContentImport;
 class CImportPreferences;
 class CTransmission;
+class CUndoHistory;
+class CUnsavedChanges;
 class CWindowMemory;
 class IBank;
-class WrapperZQMidiFile;
 class ZQMidiSystem;
 class QAction;
 class QButtonGroup;
@@ -33,9 +35,9 @@ class EditorWindow;
 }
 
 // The editor's one controller and its window: it owns the factory banks, the working banks the
-// user edits and the bank file handler, and holds the rooms of the window's further concerns (the
-// live output list, the transmission). Everything here runs on the UI thread; the transmission
-// worker reaches it only through queued calls.
+// user edits with their undo history, and holds the rooms of the window's further concerns (the
+// bank files, the live output list, the transmission). Everything here runs on the UI thread;
+// the transmission worker reaches it only through queued calls.
 class CEditor : public QMainWindow {
     Q_OBJECT
 public:
@@ -83,6 +85,10 @@ private:
     void updateContentView();
     void validateMenus();
     void ReceiveThread();
+    // The banks of rows changed (an edit, or a step undone or redone): the views show them again.
+    void banksDidChange(const QList<int>& rows);
+    // The window's title: the bank file's name, marked while banks are unsaved.
+    void updateTitle();
 
     // The selected row of the bank table, or -1 when none is selected.
     int currentRow() const;
@@ -90,7 +96,6 @@ private:
     bool allBanksChosen() const;
     IDialogs::AlertReply alert(IDialogs::AlertStyle style, const std::string& title, const std::string& message,
                                const std::string& defaultButton, const std::string& alternateButton = {});
-    std::vector<IBank*> workBankPointers() const;
 
     IDialogs& m_dialogs;
     ZQMidiSystem& m_midiSystem;
@@ -106,11 +111,13 @@ private:
     CCellMatrix<QPushButton> button_playContents;
     QButtonGroup* radiobutton_options = nullptr;
 
-    std::unique_ptr<WrapperZQMidiFile> m_file;
     std::unique_ptr<CContentImport> m_contentImport;
     CImportPreferences* m_importPreferences = nullptr;
     std::vector<std::unique_ptr<IBank>> m_defaultBank;
     std::vector<std::unique_ptr<IBank>> m_workBank;
+    CUndoHistory* m_history = nullptr;
+    std::unique_ptr<CUnsavedChanges> m_unsaved;
+    std::unique_ptr<CBankFiles> m_files;
     // Leading rows whose bank is read-only in the content view; none are.
     int m_protectedBanks = 0;
     int m_visibleBanks = 32;

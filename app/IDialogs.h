@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // What the editor asks of its user, modally: alerts, file panels and the beep. The editor never
@@ -11,12 +12,23 @@ public:
     enum class AlertReply { Default, Alternate, Other };
 
     struct Alert {
-        AlertStyle style = AlertStyle::Critical;
+        Alert(AlertStyle style, std::string title, std::string message, std::string defaultButton,
+              std::string alternateButton = {}, std::string otherButton = {})
+            : style(style)
+            , title(std::move(title))
+            , message(std::move(message))
+            , defaultButton(std::move(defaultButton))
+            , alternateButton(std::move(alternateButton))
+            , otherButton(std::move(otherButton))
+        {
+        }
+
+        AlertStyle style;
         std::string title;
         std::string message;
         std::string defaultButton;
         std::string alternateButton; // empty: the alert has only the default button
-        std::string otherButton;     // a third choice; empty: none
+        std::string otherButton; // a third choice; empty: none
     };
 
     virtual ~IDialogs() = default;

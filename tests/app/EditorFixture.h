@@ -159,7 +159,7 @@ protected:
                         (alert.otherButton.empty() ? "" : "|" + alert.otherButton));
         if (whenAlerted)
             whenAlerted();
-        return reply;
+        return alert.title == "Save changes?" ? saveChangesReply : reply;
     }
     std::string runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder) override
     {
@@ -183,8 +183,10 @@ protected:
         return chosen;
     }
 
-    // The reply to every alert, and the paths for the next panels (an empty one or none cancels).
+    // The reply to every alert but "Save changes?", which a user who does not care discards; and
+    // the paths for the next panels (an empty one or none cancels).
     AlertReply reply = AlertReply::Default;
+    AlertReply saveChangesReply = AlertReply::Other;
     std::deque<std::string> paths;
     // What the dialogs showed: "beep", "open <types>", "save <types>", "<style>|title|message|buttons".
     // Settled by letting queued calls run: the output list follows the service's notices so.

@@ -11,6 +11,18 @@ namespace {
 
 using EditorTest = EditorFixture;
 
+std::string resetQuestion(const std::string& bank)
+{
+    return "critical|Reset to Default|Give the bank \"" + bank
+           + "\" back its factory name and sounds? What it holds now is replaced.|Reset|Cancel";
+}
+
+std::string saveChangesQuestion(const std::string& banks, const std::string& before)
+{
+    return "critical|Save changes?|" + banks + " changes that are not saved. Save them before " + before
+           + "?|Save|Cancel|Discard";
+}
+
 const Texts kSoundSlots{"OPEN HI HAT|OPEN HI HAT|++-", "CLOSED HI HAT|CLOSED HI HAT|++-", "CLAP|CLAP|++-",
                         "RIM SHOT|RIM SHOT|++-",       "CRASH|CRASH|++-",                 "RIDE|RIDE|++-"};
 
@@ -54,7 +66,7 @@ TEST_F(EditorTest, EditsChangeOnlyTheWorkingBankAndResetPutsANewFactoryCopyBack)
     EXPECT_EQ(tableRow(5), "S06");
     EXPECT_EQ(imageOf(editor->workBank(5)), imageOf(editor->defaultBank(5)));
     EXPECT_EQ(slotRows(), kSoundSlots);
-    EXPECT_EQ(shown, (Texts{"open", kRawQuestion}));
+    EXPECT_EQ(shown, (Texts{"open", kRawQuestion, resetQuestion(std::string(200, 'x'))}));
 }
 
 TEST_F(EditorTest, OneBankFileOpensOntoItsOwnRowAndOntoAnotherOnlyAfterABeepAndYes)
@@ -113,7 +125,9 @@ TEST_F(EditorTest, SavesTheCurrentBankOrAllBanksAndReportsAFailedSave)
     EXPECT_EQ(tableRow(0), "S01 - factory -");
 
     click("button_save");
-    EXPECT_EQ(shown, (Texts{"save mid", "save mid", "open mid", "open mid", "save mid",
+    const std::string unsaved = saveChangesQuestion("The bank \"S10\" has", "opening another bank file");
+    EXPECT_EQ(shown, (Texts{"save mid", "save mid", resetQuestion("Saved kit"), unsaved, "open mid",
+                            resetQuestion("Saved kit"), unsaved, "open mid", "save mid",
                             "critical|Save Failed|The bank file could not be written.|OK|"}));
     EXPECT_TRUE(control("button_save").isEnabled());
     EXPECT_FALSE(std::filesystem::exists(path("missing")));

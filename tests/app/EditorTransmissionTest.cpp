@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <numeric>
 
 namespace {
@@ -67,6 +68,38 @@ TEST_F(EditorTransmissionTest, SendsTheCurrentBankIntoItsFlashBlocksAndRefusesQu
     editor->ProgressTimer();
     EXPECT_FALSE(control<QTimer>("timer_progress").isActive());
     EXPECT_TRUE(editor->close());
+}
+
+TEST_F(EditorTransmissionTest, BanksGoOnlyToTheirOwnRowsBlocksWhateverTheFileHolds)
+{
+    const std::string wrongFormat = "informational|Wrong File Format|This file contains no sound bank(s)\n"
+                                    "for a Tarvo ZYLOX 515!|OK|";
+    // All banks, but the firmware's track holds sound bank S31.
+    std::vector<std::unique_ptr<IBank>> banks;
+    std::vector<IBank*> tracks;
+    for (int row = 0; row < 32; ++row)
+        tracks.push_back(banks.emplace_back(editor->defaultBank(std::min(row, 30)).clone()).get());
+    ASSERT_TRUE(WrapperZQMidiFile().saveBanks(tracks, path("sound-last.mid")));
+    const Bytes firmware = imageOf(editor->workBank(31));
+    selectRow(31);
+    paths = {bankFile("s08.mid", 7), path("sound-last.mid")};
+    click("button_load");
+    click("button_load");
+    EXPECT_EQ(shown, (Texts{"open mid", wrongFormat, "open mid", wrongFormat}));
+    EXPECT_EQ(imageOf(editor->workBank(31)), firmware);
+    EXPECT_EQ(tableRow(31), "FIRMWARE - factory -");
+    EXPECT_EQ(tableRow(30), "S31");
+
+    // S08's file onto S05, after YES, goes to S05's blocks 8 and 9 only.
+    selectRow(4);
+    paths = {path("s08.mid")};
+    click("button_load");
+    click("button_send");
+    runUntilIdle();
+    EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{8, 9}));
+    EXPECT_EQ(device.writtenBlocks(), (std::vector<std::size_t>{8, 9}));
+    EXPECT_EQ(flashOf(4), imageOf(editor->defaultBank(7)));
+    EXPECT_TRUE(device.faults().empty());
 }
 
 TEST_F(EditorTransmissionTest, SendsAllBanksInRowOrderOnlyAfterTransmit)
@@ -130,7 +163,9 @@ TEST_F(EditorTransmissionTest, EditsWhileSendingLeaveTheBankOnItsWayAloneAndRese
         click("button_reset");
         click("button_load");
         EXPECT_EQ(shown, (Texts{"open", kRawQuestion, "critical|Reset to Default|Don't Reset To Default any bank during sending "
-                                        "or receiveing!|OK|", "open mid"}));
+                                        "or receiveing!|OK|", "critical|Save changes?|The bank \"renamed while sending\" has "
+                                        "changes that are not saved. Save them before opening another bank file?|Save|"
+                                        "Cancel|Discard", "open mid"}));
         EXPECT_EQ(tableRow(4), "file bank 4");
     });
     click("button_send");

@@ -1,0 +1,133 @@
+#include "app/CBankFiles.h"
+
+#include "app/CFilePanels.h"
+#include "app/CUndoHistory.h"
+#include "app/CUnsavedChanges.h"
+#include "bankfile/WrapperZQMidiFile.h"
+#include "model/BankNumber.h"
+#include "model/CFirmware.h"
+#include "model/CSound.h"
+#include "model/FactoryTables.h"
+
+#include <numeric>
+
+namespace {
+
+const std::vector<std::string> kBankFileTypes{"mid"};
+
+std::unique_ptr<IBank> factoryBank(std::size_t row)
+{
+    if (row < factory::kSoundBankCount)
+        return std::make_unique<CSound>(static_cast<std::uint16_t>(row));
+    return std::make_unique<CFirmware>();
+}
+
+} // namespace
+
+CBankFiles::CBankFiles(IDialogs& dialogs, CFilePanels& panels, CUndoHistory& history, CUnsavedChanges& unsaved,
+                       Banks& banks)
+    : m_dialogs(dialogs)
+    , m_panels(panels)
+    , m_history(history)
+    , m_unsaved(unsaved)
+    , m_banks(banks)
+    , m_file(std::make_unique<WrapperZQMidiFile>())
+{
+}
+
+CBankFiles::~CBankFiles() = default;
+
+void CBankFiles::open(std::size_t row)
+{
+    if (!settle("opening another bank file"))
+        return;
+    const std::string path = m_panels.open(CSettings::Folder::Open, kBankFileTypes);
+    if (path.empty() || openOne(row, path) || openAll(path))
+        return;
+    m_dialogs.runAlert({IDialogs::AlertStyle::Informational, "Wrong File Format",
+                        "This file contains no sound bank(s)\nfor a Tarvo ZYLOX 515!", "OK", {}});
+}
+
+bool CBankFiles::openOne(std::size_t row, const std::string& path)
+{
+    // The bank of the selected row reads the file, so a file of a bank of the other kind (a sound
+    // bank's onto the firmware row, or the firmware's onto a sound row) is no bank file for it.
+    std::unique_ptr<IBank> single = factoryBank(row);
+    if (!m_file->openBank(*single, path))
+        return false;
+    if (single->getIndex() != row) {
+        const std::size_t fileIndex = single->getIndex();
+        const std::string fileBankName = fileIndex < m_banks.size() ? m_banks[fileIndex]->getName() : std::string();
+        m_dialogs.beep();
+        const std::string message = "The file contains data for bank: \"" + fileBankName + "\".\n"
+                                    "Do you want to overwrite bank: \"" + m_banks[row]->getName() + "\"?";
+        if (m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Different Banks!", message, "YES", "NO"})
+            != IDialogs::AlertReply::Default)
+            return true;
+        // Its messages go to this row's flash blocks, never to the ones it was saved from.
+        single->setIndex(static_cast<std::uint16_t>(row));
+    }
+    m_history.perform("Open", {row}, [&] {
+        m_banks[row] = std::move(single);
+        return true;
+    });
+    m_unsaved.matchFile({row}, path);
+    return true;
+}
+
+bool CBankFiles::openAll(const std::string& path)
+{
+    Banks read;
+    std::vector<IBank*> targets;
+    for (std::size_t row = 0; row < m_banks.size(); ++row)
+        targets.push_back(read.emplace_back(factoryBank(row)).get());
+    if (!m_file->openBanks(targets, path))
+        return false;
+    std::vector<std::size_t> rows(m_banks.size());
+    std::iota(rows.begin(), rows.end(), std::size_t{0});
+    m_history.perform("Open", rows, [&] {
+        m_banks.swap(read);
+        return true;
+    });
+    m_unsaved.matchFile(rows, path);
+    return true;
+}
+
+bool CBankFiles::save(std::size_t row, bool allBanks)
+{
+    const std::string suggested = allBanks ? "All banks" : BankNumber::of(static_cast<std::uint16_t>(row));
+    const std::string path = m_panels.save(kBankFileTypes, suggested + ".mid");
+    if (path.empty())
+        return false;
+    std::vector<IBank*> banks;
+    for (const auto& bank : m_banks)
+        banks.push_back(bank.get());
+    const bool saved = allBanks ? m_file->saveBanks(banks, path) : m_file->saveBank(*m_banks.at(row), path);
+    if (!saved) {
+        m_dialogs.runAlert(
+            {IDialogs::AlertStyle::Critical, "Save Failed", "The bank file could not be written.", "OK", {}});
+        return false;
+    }
+    std::vector<std::size_t> rows{row};
+    if (allBanks) {
+        rows.resize(m_banks.size());
+        std::iota(rows.begin(), rows.end(), std::size_t{0});
+    }
+    m_unsaved.matchFile(rows, path);
+    return true;
+}
+
+bool CBankFiles::settle(const std::string& before)
+{
+    switch (m_unsaved.ask(before)) {
+    case CUnsavedChanges::Answer::Discard:
+        return true;
+    case CUnsavedChanges::Answer::Save: {
+        const std::vector<std::size_t> changed = m_unsaved.changedRows();
+        return save(changed.front(), changed.size() > 1);
+    }
+    case CUnsavedChanges::Answer::Cancel:
+        break;
+    }
+    return false;
+}

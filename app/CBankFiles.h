@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CFilePanels;
+class CUndoHistory;
+class CUnsavedChanges;
+class IBank;
+class IDialogs;
+class WrapperZQMidiFile;
+
+// The editor's bank files: Open… onto the selected row (or every row, for a file of all banks),
+// Save… of one bank or all, and the "Save changes?" question before unsaved banks would be lost.
+// What is opened is a step in the undo history, and the saved state follows every open and save.
+class CBankFiles {
+public:
+    using Banks = std::vector<std::unique_ptr<IBank>>;
+
+    // Everything stays the caller's and must outlive this.
+    CBankFiles(IDialogs& dialogs, CFilePanels& panels, CUndoHistory& history, CUnsavedChanges& unsaved,
+               Banks& banks);
+    ~CBankFiles();
+
+    void open(std::size_t row);
+    // True when saved; a failure has been told, a cancelled panel has not.
+    bool save(std::size_t row, bool allBanks);
+    // Asks about unsaved changes before the step named before ("quitting"); true when it may go
+    // on: nothing unsaved, the user discarded it, or saved it (one changed bank alone, else all).
+    bool settle(const std::string& before);
+
+private:
+    // A one-bank file onto row, after asking when it holds another bank; false when it holds none.
+    bool openOne(std::size_t row, const std::string& path);
+    bool openAll(const std::string& path);
+
+    IDialogs& m_dialogs;
+    CFilePanels& m_panels;
+    CUndoHistory& m_history;
+    CUnsavedChanges& m_unsaved;
+    Banks& m_banks;
+    std::unique_ptr<WrapperZQMidiFile> m_file;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class IBank;
+class QAction;
+
+// Every change to the working banks as a step the user can take back and do again: imports,
+// renames, resets, banks opened from a file. A step keeps a copy of the banks it touched as they
+// were before; undoing swaps them with the banks now in place, and redoing swaps them back. The
+// oldest steps go once the history holds too many or too many bytes of banks.
+class CUndoHistory : public QObject {
+    Q_OBJECT
+public:
+    using Banks = std::vector<std::unique_ptr<IBank>>;
+
+    // The banks stay the caller's and must outlive the history.
+    explicit CUndoHistory(Banks& banks, QObject* parent = nullptr);
+    ~CUndoHistory() override;
+
+    // Runs change, which may replace or edit the banks of rows; when it returns true, what they
+    // were before is one step named what ("Import", "Rename"...), and banksChanged follows.
+    bool perform(const std::string& what, const std::vector<std::size_t>& rows, const std::function<bool()>& change);
+
+    void undo();
+    void redo();
+    // Edit › Undo (Ctrl+Z) and Edit › Redo (Ctrl+Shift+Z), enabled and named after the step they take.
+    QAction* undoAction() const { return m_undo; }
+    QAction* redoAction() const { return m_redo; }
+
+    static constexpr std::size_t kMostSteps = 100;
+    static constexpr std::size_t kMostBytes = 64u << 20;
+
+signals:
+    // The banks of these rows are new or changed: whatever shows them shows them again.
+    void banksChanged(const QList<int>& rows);
+
+private:
+    struct Step {
+        std::string what;
+        std::vector<std::size_t> rows;
+        Banks other; // the rows' banks on the side of the step the history is not on
+        std::size_t bytes = 0;
+    };
+
+    void swap(Step& step);
+    void trim();
+    void updateActions();
+
+    Banks& m_banks;
+    std::deque<Step> m_steps;
+    std::size_t m_done = 0; // steps before this one are done, the rest undone
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+};

@@ -1,0 +1,166 @@
+// The window protects the user's work: every change to the banks can be undone and redone, the
+// title tells unsaved changes, nothing unsaved goes without asking, and keyboard focus never waits
+// on a button that destroys something.
+#include "EditorFixture.h"
+
+#include <QAction>
+
+#include <filesystem>
+
+namespace {
+
+using EditorWorkTest = EditorFixture;
+
+// Every bank's name, slot names and bytes: what an undo must give back exactly.
+struct BankSet {
+    std::vector<std::string> names;
+    std::vector<Bytes> images;
+    bool operator==(const BankSet&) const = default;
+};
+
+TEST_F(EditorWorkTest, EveryChangeToTheBanksCanBeUndoneAndRedone)
+{
+    const auto banks = [this] {
+        BankSet set;
+        for (int row = 0; row < 32; ++row) {
+            const IBank& bank = editor->workBank(row);
+            set.names.push_back(bank.getName());
+            for (const std::string& name : bank.getContentNames())
+                set.names.back() += "|" + name;
+            set.images.push_back(imageOf(bank));
+        }
+        return set;
+    };
+    auto& undo = control<QAction>("menu_undo");
+    auto& redo = control<QAction>("menu_redo");
+    selectRow(5);
+    reply = AlertReply::Alternate; // Reset to Default cancelled: nothing to undo
+    click("button_reset");
+    reply = AlertReply::Default;
+    EXPECT_FALSE(undo.isEnabled());
+
+    std::vector<BankSet> states{banks()};
+    const std::vector<std::function<void()>> changes{
+        [&] { type("textfield_bankName", "Kit"); },
+        [&] { type("textfield_contentNames_2", "Clap 2"); },
+        [&] {
+            paths = {make("raw.txt", "printf 'raw bytes' >")};
+            click("button_openContents_1");
+        },
+        [&] { click("button_reset"); },
+        [&] {
+            paths = {bankFile("s06.mid", 5)};
+            click("button_load");
+        },
+        [&] {
+            paths = {bankFile("all.mid")};
+            click("button_load");
+        },
+    };
+    for (const auto& change : changes) {
+        change();
+        states.push_back(banks());
+        EXPECT_NE(states.back(), states[states.size() - 2]);
+    }
+    EXPECT_EQ(undo.text().toStdString(), "&Undo Open");
+    type("textfield_bankName", "file bank 5"); // unchanged: no step
+    EXPECT_EQ(undo.text().toStdString(), "&Undo Open");
+
+    QApplication::setActiveWindow(editor.get());
+    selectRow(0);
+    QWidget& table = control("tableview_banks");
+    for (std::size_t step = changes.size(); step > 0; --step) {
+        QTest::keyClick(&table, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(banks(), states[step - 1]) << "undone step " << step;
+    }
+    EXPECT_FALSE(undo.isEnabled());
+    EXPECT_EQ(redo.text().toStdString(), "&Redo Rename");
+    EXPECT_EQ(textOf("textfield_bankName"), "S06"); // the bank the step changed is on show
+    EXPECT_TRUE(editor->isWindowModified()); // all.mid, opened last, is the file
+    for (std::size_t step = 1; step <= changes.size(); ++step) {
+        QTest::keyClick(&table, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(banks(), states[step]) << "redone step " << step;
+    }
+    EXPECT_FALSE(redo.isEnabled());
+    EXPECT_EQ(tableRow(5), "file bank 5");
+}
+
+TEST_F(EditorWorkTest, TitleMarksUnsavedBanksAndQuitCloseAndOpenAskBeforeLosingThem)
+{
+    const auto question = [](const std::string& banks, const std::string& before) {
+        return "critical|Save changes?|" + banks + " changes that are not saved. Save them before " + before
+               + "?|Save|Cancel|Discard";
+    };
+    EXPECT_EQ(editor->windowTitle().toStdString(), "Untitled[*]");
+    EXPECT_FALSE(editor->isWindowModified());
+    EXPECT_TRUE(editor->close()); // nothing to lose, nothing asked
+    editor->show();
+    for (const int row : {3, 4, 7, 9}) {
+        selectRow(row);
+        type("textfield_bankName", QStringLiteral("Kit %1").arg(row));
+    }
+    EXPECT_TRUE(editor->isWindowModified());
+
+    saveChangesReply = AlertReply::Alternate;
+    EXPECT_FALSE(editor->close());
+    control<QAction>("menu_quit").trigger();
+    EXPECT_TRUE(editor->isVisible());
+    click("button_load");
+    const std::string four = "The banks \"Kit 3\", \"Kit 4\", \"Kit 7\" and 1 more have";
+    EXPECT_EQ(shown, (Texts{question(four, "quitting"), question(four, "quitting"),
+                            question(four, "opening another bank file")}));
+
+    // Save: several changed banks go to a file of all banks, which names the window.
+    shown.clear();
+    saveChangesReply = AlertReply::Default;
+    paths = {path("kits.mid")};
+    EXPECT_TRUE(editor->close());
+    EXPECT_EQ(shown, (Texts{question(four, "quitting"), "save mid"}));
+    EXPECT_EQ(editor->windowTitle().toStdString(), "kits.mid[*]");
+    EXPECT_FALSE(editor->isWindowModified());
+    EXPECT_EQ(std::filesystem::file_size(path("kits.mid")), 8'376'062u);
+
+    // One changed bank alone is saved on its own; a cancelled save panel cancels the quit.
+    editor->show();
+    selectRow(4);
+    type("textfield_bankName", "Kit 4b");
+    shown.clear();
+    paths = {""};
+    EXPECT_FALSE(editor->close());
+    paths = {path("kit4.mid")};
+    EXPECT_TRUE(editor->close());
+    const std::string one = "The bank \"Kit 4b\" has";
+    EXPECT_EQ(shown, (Texts{question(one, "quitting"), "save mid", question(one, "quitting"), "save mid"}));
+    EXPECT_EQ(std::filesystem::file_size(path("kit4.mid")), 262'298u);
+    EXPECT_EQ(editor->windowTitle().toStdString(), "kit4.mid[*]");
+
+    // Discard quits as it is.
+    editor->show();
+    type("textfield_bankName", "Kit 4c");
+    saveChangesReply = AlertReply::Other;
+    EXPECT_TRUE(editor->close());
+    EXPECT_EQ(editor->workBank(4).getName(), "Kit 4c");
+}
+
+TEST_F(EditorWorkTest, FocusNeverWaitsOnResetAfterAnotherAction)
+{
+    QApplication::setActiveWindow(editor.get());
+    auto& save = control("button_save");
+    auto& reset = control("button_reset");
+    save.setFocus();
+    paths = {path("s05.mid")};
+    QTest::keyClick(&save, Qt::Key_Space);
+    EXPECT_TRUE(std::filesystem::exists(path("s05.mid")));
+    EXPECT_NE(QApplication::focusWidget(), &reset);
+    // A focused button disabled for a moment hands focus on along the tab order: not to Reset.
+    save.setFocus();
+    save.setEnabled(false);
+    EXPECT_EQ(QApplication::focusWidget(), &control("tableview_banks"));
+    save.setEnabled(true);
+    // Tab still reaches it.
+    save.setFocus();
+    QTest::keyClick(&save, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &reset);
+}
+
+} // namespace

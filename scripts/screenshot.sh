@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 # Second stage, inside the virtual display: wait for the window to be mapped, then grab it.
 if [ "${1:-}" = "--in-display" ]; then
   out=$2 window=""
-  build/default/app/zylox-editor 2>/dev/null &
+  # A first start, whatever this machine's user has set up in the editor before.
+  XDG_CONFIG_HOME=$(mktemp -d) build/default/app/zylox-editor 2>/dev/null &
   editor=$!
   for _ in $(seq 100); do
     window=$(xwininfo -name "ZYLOX 515 Editor" 2>/dev/null | awk '/Window id:/ {print $4}' || true)

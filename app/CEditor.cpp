@@ -258,8 +258,9 @@ void CEditor::closeEvent(QCloseEvent* event)
         && (applicationShouldTerminate() || (m_state == State::Send && m_transmission->stopForQuit()))) {
         m_memory->keep();
         event->accept();
-    } else
+    } else {
         event->ignore();
+    }
     updateTitle();
 }
 

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSplitter>
 
 #include <map>
@@ -139,7 +140,7 @@ TEST_F(EditorDesktopTest, TabLeavesTheBankTableAndReachesEveryEnabledControlInOr
     EXPECT_EQ(tabRound(Qt::ShiftModifier), Texts(forward.rbegin(), forward.rend()));
 }
 
-TEST_F(EditorDesktopTest, MnemonicsAndShortcutsNeverClashAndEveryMenuItemHasOne)
+TEST_F(EditorDesktopTest, MnemonicsAndShortcutsNeverClashAndEveryMenuItemAndImportHasOne)
 {
     // Alt+letter reaches one control or menu of the window, whichever has the focus.
     std::map<QChar, QString> owners;
@@ -163,6 +164,15 @@ TEST_F(EditorDesktopTest, MnemonicsAndShortcutsNeverClashAndEveryMenuItemHasOne)
     EXPECT_GE(owners.size(), 13u);
 
     std::map<QString, QString> shortcuts;
+    // Ctrl+1 to Ctrl+6 import into the slot of that row.
+    for (const QAbstractButton* button : editor->findChildren<QAbstractButton*>(QRegularExpression("^button_openContents_")))
+        EXPECT_TRUE(shortcuts.emplace(button->shortcut().toString(), button->objectName()).second);
+    EXPECT_EQ(shortcuts.count(QStringLiteral("Ctrl+6")), 1u);
+    // A shortcut presses its button at once and lets it go a moment later, as if clicked.
+    QApplication::setActiveWindow(editor.get());
+    QSignalSpy pressed(&control<QAbstractButton>("button_openContents_1"), &QAbstractButton::pressed);
+    QTest::keyClick(&control("tableview_banks"), Qt::Key_2, Qt::ControlModifier);
+    EXPECT_EQ(pressed.count(), 1);
     for (const QMenu* menu : control<QMenuBar>("menubar").findChildren<QMenu*>()) {
         std::map<QChar, QString> items;
         for (const QAction* item : menu->actions()) {

@@ -95,8 +95,6 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     m_ui->tableview_banks->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_ui->tableview_banks->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     new CBankTypeAhead(*m_ui->tableview_banks);
-    m_memory = std::make_unique<CWindowMemory>(m_settings, *this, *m_ui->popup_out, *m_ui->popup_channel,
-                                               *radiobutton_options, *m_ui->splitter);
 
     m_progressTimer = new QTimer(this);
     m_progressTimer->setObjectName(QStringLiteral("timer_progress"));
@@ -105,6 +103,8 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
 
     m_importPreferences = new CImportPreferences(m_settings, *this, *m_ui->menu_file, m_ui->menu_quit);
     m_outputs = new COutputList(*m_ui->popup_out, midiSystem.service(), this);
+    m_memory = std::make_unique<CWindowMemory>(m_settings, *this, *m_outputs, *m_ui->popup_out, *m_ui->popup_channel,
+                                               *radiobutton_options, *m_ui->splitter);
     m_transmission = new CTransmission(
         dialogs, midiSystem, *m_outputs, *m_ui->progress_out, *m_ui->text_status,
         [this](std::size_t row) { return std::unique_ptr<IBank>(m_workBank.at(row)->clone()); }, this);

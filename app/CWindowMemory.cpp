@@ -1,5 +1,6 @@
 #include "app/CWindowMemory.h"
 
+#include "app/COutputList.h"
 #include "app/CSettings.h"
 
 #include <QAbstractButton>
@@ -19,18 +20,23 @@ const QMargins kFrame(8, 40, 8, 8);
 
 } // namespace
 
-CWindowMemory::CWindowMemory(CSettings& settings, QMainWindow& window, QComboBox& output, QComboBox& channel,
-                             QButtonGroup& choice, QSplitter& splitter)
+CWindowMemory::CWindowMemory(CSettings& settings, QMainWindow& window, COutputList& outputs, QComboBox& outputPopup,
+                             QComboBox& channel, QButtonGroup& choice, QSplitter& splitter)
     : m_settings(settings)
     , m_window(window)
-    , m_output(output)
+    , m_outputs(outputs)
+    , m_outputPopup(outputPopup)
     , m_channel(channel)
     , m_choice(choice)
     , m_splitter(splitter)
 {
-    // Only the user's own choices are remembered, not the lists being filled or restored.
-    QObject::connect(&m_output, &QComboBox::activated, &m_window,
-                     [this] { m_settings.setOutput(m_output.currentText()); });
+    // Only the user's own choices are remembered, not the lists being filled or restored. An entry
+    // without an identity stands for no output, or for the chosen one while it is unplugged.
+    QObject::connect(&m_outputPopup, &QComboBox::activated, &m_window, [this](int row) {
+        const QVariant identity = m_outputPopup.itemData(row);
+        if (identity.isValid())
+            m_settings.setOutput(identity.toString());
+    });
     QObject::connect(&m_channel, &QComboBox::activated, &m_window,
                      [this](int index) { m_settings.setChannel(index + 1); });
     QObject::connect(&m_choice, &QButtonGroup::idToggled, &m_window, [this](int id, bool checked) {
@@ -83,9 +89,9 @@ void CWindowMemory::restoreGeometry()
 
 void CWindowMemory::restoreControls()
 {
-    const int output = m_output.findText(m_settings.output());
-    if (!m_settings.output().isEmpty() && output >= 0)
-        m_output.setCurrentIndex(output);
+    // Chosen again even when unplugged: the list shows it disconnected until it comes back.
+    if (const auto output = MidiPortIdentity::fromString(m_settings.output().toStdString()); output && !output->empty())
+        m_outputs.choose(*output);
     m_channel.setCurrentIndex(m_settings.channel() - 1);
     if (QAbstractButton* chosen = m_choice.button(m_settings.allBanks() ? 1 : 0))
         chosen->setChecked(true);

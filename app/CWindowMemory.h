@@ -2,6 +2,7 @@
 
 #include <QRect>
 
+class COutputList;
 class CSettings;
 class QButtonGroup;
 class QComboBox;
@@ -9,16 +10,16 @@ class QMainWindow;
 class QScreen;
 class QSplitter;
 
-// Brings the window back as the user left it (output, channel, the "Current bank"/"All banks"
-// choice, geometry and splitter) and keeps the settings up to date as the user changes them. The
+// Brings the window back as the user left it (the MIDI output by its identity, channel, the
+// "Current bank"/"All banks" choice, geometry and splitter) and keeps the settings up to date as the user changes them. The
 // window never starts larger than its screen, nor where it would not be wholly visible.
 class CWindowMemory {
 public:
     // Everything stays the caller's and must outlive the memory.
-    CWindowMemory(CSettings& settings, QMainWindow& window, QComboBox& output, QComboBox& channel,
-                  QButtonGroup& choice, QSplitter& splitter);
+    CWindowMemory(CSettings& settings, QMainWindow& window, COutputList& outputs, QComboBox& outputPopup,
+                  QComboBox& channel, QButtonGroup& choice, QSplitter& splitter);
 
-    // Once, after the output list is filled and before the window is shown.
+    // Once, before the window is shown.
     void restore();
     // When the window closes: its geometry and splitter.
     void keep();
@@ -33,7 +34,8 @@ private:
 
     CSettings& m_settings;
     QMainWindow& m_window;
-    QComboBox& m_output;
+    COutputList& m_outputs;
+    QComboBox& m_outputPopup;
     QComboBox& m_channel;
     QButtonGroup& m_choice;
     QSplitter& m_splitter;

@@ -93,11 +93,13 @@ TEST_F(EditorDesktopTest, OutputChannelChoiceAndSplitterComeBackAtTheNextStart)
     EXPECT_TRUE(control<QRadioButton>("radiobutton_options_1").isChecked());
     EXPECT_EQ(control<QSplitter>("splitter").sizes(), sizes);
 
-    // An output no longer there leaves the first one chosen; the others stay.
+    // The output is remembered by its names: unplugged since, it is still the one chosen, shown
+    // as disconnected with Send off until it comes back.
     settings.setOutput(QStringLiteral("Interface:Port 9"));
     click("radiobutton_options_0");
     restart();
-    EXPECT_EQ(control<QComboBox>("popup_out").currentIndex(), 0);
+    EXPECT_EQ(control<QComboBox>("popup_out").currentText(), "Interface:Port 9 (disconnected)");
+    EXPECT_FALSE(control("button_send").isEnabled());
     EXPECT_EQ(control<QComboBox>("popup_channel").currentText(), "5");
     EXPECT_TRUE(control<QRadioButton>("radiobutton_options_0").isChecked());
 }

@@ -1,5 +1,6 @@
 #include "midiio/AlsaMidiService.h"
 
+#include "midiio/AlsaAddress.h"
 #include "midiio/SysexChunkPlan.h"
 
 #include <alsa/asoundlib.h>
@@ -14,27 +15,14 @@ namespace {
 
 constexpr unsigned int destinationCapabilities = SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE;
 constexpr unsigned int sourceCapabilities = SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ;
-// How often a long wait looks whether the destination is still there, and the reader for stop.
+// How often the reader looks whether the service is stopping.
 constexpr auto watchInterval = std::chrono::milliseconds(100);
 // Longest the destructor waits for bytes still on the wire: one flash write message and some.
 constexpr auto longestDrain = std::chrono::seconds(60);
 // Encoder room for a short message; System Exclusive never goes through the encoder.
 constexpr std::size_t encoderBytes = 256;
 
-MidiRef refOf(int client, int port)
-{
-    return static_cast<MidiRef>((client << 8 | port) + 1);
-}
-
-int clientOf(MidiRef ref)
-{
-    return static_cast<int>((ref - 1) >> 8);
-}
-
-int portOf(MidiRef ref)
-{
-    return static_cast<int>((ref - 1) & 0xFF);
-}
+using Address = AlsaAddress;
 
 struct MidiEventCoder {
     snd_midi_event_t* coder = nullptr;
@@ -66,32 +54,27 @@ AlsaMidiService::AlsaMidiService(std::uint64_t wireBytesPerSecond)
     if (snd_seq_open(&seq, "default", SND_SEQ_OPEN_DUPLEX, 0) >= 0) {
         m_seq = seq;
         m_clientId = snd_seq_client_id(seq);
+    }
+    m_sysex = std::make_unique<AlsaSysexSender>(
+        AlsaSysexSender::Sequencer{m_seq, m_seqMutex, m_wireFreeAt,
+                                   [this](MidiRef destination) {
+                                       const int port = outputPortLocked("OutPort");
+                                       return port >= 0 && subscribeLocked(port, destination) ? port : -1;
+                                   }},
+        m_wireBytesPerSecond);
+    if (m_seq) {
         listenToAnnouncements();
         m_reader = std::thread([this] { readLoop(); });
     }
-    m_sender = std::thread([this] { sendLoop(); });
 }
 
 AlsaMidiService::~AlsaMidiService()
 {
-    Clock::time_point drained;
-    {
-        std::lock_guard lock(m_seqMutex);
-        drained = std::min(m_wireFreeAt, Clock::now() + longestDrain);
-    }
-    {
-        std::unique_lock lock(m_queueMutex);
-        m_queueChanged.wait(lock, [this] { return m_queue.empty(); });
-        m_queueChanged.wait_until(lock, drained, [this] { return m_stopping; });
-    }
-    {
-        std::lock_guard lock(m_queueMutex);
-        m_stopping = true;
-    }
-    m_queueChanged.notify_all();
-    m_sender.join();
+    m_sysex->drain(longestDrain);
+    m_stopping = true;
     if (m_reader.joinable())
         m_reader.join();
+    m_sysex.reset();
     if (m_seq)
         snd_seq_close(m_seq);
 }
@@ -128,7 +111,7 @@ std::vector<MidiRef> AlsaMidiService::endpoints(unsigned int wantedCapabilities)
             const unsigned int capabilities = snd_seq_port_info_get_capability(port);
             if ((capabilities & wantedCapabilities) == wantedCapabilities &&
                 !(capabilities & SND_SEQ_PORT_CAP_NO_EXPORT))
-                found.push_back(refOf(id, snd_seq_port_info_get_port(port)));
+                found.push_back(Address::refOf(id, snd_seq_port_info_get_port(port)));
         }
     }
     return found;
@@ -166,7 +149,7 @@ MidiEndpointNames AlsaMidiService::endpointNames(MidiRef endpoint)
     snd_seq_port_info_t* port;
     snd_seq_client_info_alloca(&client);
     snd_seq_port_info_alloca(&port);
-    if (snd_seq_get_any_client_info(m_seq, clientOf(endpoint), client) >= 0) {
+    if (snd_seq_get_any_client_info(m_seq, Address::clientOf(endpoint), client) >= 0) {
         names.model = snd_seq_client_info_get_name(client);
         char* cardName = nullptr;
         const int card = snd_seq_client_info_get_card(client);
@@ -175,7 +158,7 @@ MidiEndpointNames AlsaMidiService::endpointNames(MidiRef endpoint)
             std::free(cardName);
         }
     }
-    if (snd_seq_get_any_port_info(m_seq, clientOf(endpoint), portOf(endpoint), port) >= 0)
+    if (snd_seq_get_any_port_info(m_seq, Address::clientOf(endpoint), Address::portOf(endpoint), port) >= 0)
         names.display = snd_seq_port_info_get_name(port);
     return names;
 }
@@ -198,7 +181,7 @@ MidiRef AlsaMidiService::createOutputPort(MidiRef client, const std::string& nam
         return 0;
     std::lock_guard lock(m_seqMutex);
     const int port = outputPortLocked(name);
-    return port < 0 ? 0 : refOf(m_clientId, port);
+    return port < 0 ? 0 : Address::refOf(m_clientId, port);
 }
 
 MidiRef AlsaMidiService::createInputPort(MidiRef client, const std::string& name, ReadCallback read)
@@ -215,7 +198,7 @@ MidiRef AlsaMidiService::createInputPort(MidiRef client, const std::string& name
         return 0;
     std::lock_guard lock(m_readMutex);
     m_readCallbacks[port] = std::move(read);
-    return refOf(m_clientId, port);
+    return Address::refOf(m_clientId, port);
 }
 
 void AlsaMidiService::disposePort(MidiRef port)
@@ -224,19 +207,19 @@ void AlsaMidiService::disposePort(MidiRef port)
         return;
     {
         std::lock_guard lock(m_readMutex);
-        m_readCallbacks.erase(portOf(port));
-        std::erase_if(m_connections, [&](const auto& entry) { return std::get<0>(entry.first) == portOf(port); });
+        m_readCallbacks.erase(Address::portOf(port));
+        std::erase_if(m_connections, [&](const auto& entry) { return std::get<0>(entry.first) == Address::portOf(port); });
     }
     std::lock_guard lock(m_seqMutex);
-    std::erase_if(m_outputPorts, [&](const auto& entry) { return entry.second == portOf(port); });
-    snd_seq_delete_port(m_seq, portOf(port));
+    std::erase_if(m_outputPorts, [&](const auto& entry) { return entry.second == Address::portOf(port); });
+    snd_seq_delete_port(m_seq, Address::portOf(port));
 }
 
 bool AlsaMidiService::subscribeLocked(int port, MidiRef destination)
 {
     // Asked every time: a subscription dies with its device, and one remembered here would
     // outlive it when the device comes back under the same client number.
-    const int error = snd_seq_connect_to(m_seq, port, clientOf(destination), portOf(destination));
+    const int error = snd_seq_connect_to(m_seq, port, Address::clientOf(destination), Address::portOf(destination));
     // -EBUSY: the subscription is still there.
     return error >= 0 || error == -EBUSY;
 }
@@ -249,7 +232,7 @@ bool AlsaMidiService::send(MidiRef outputPort, MidiRef destination, const MidiPa
     if (!encoder.coder)
         return false;
     std::lock_guard lock(m_seqMutex);
-    const int port = portOf(outputPort);
+    const int port = Address::portOf(outputPort);
     if (!subscribeLocked(port, destination))
         return false;
     std::size_t bytes = 0;
@@ -260,7 +243,7 @@ bool AlsaMidiService::send(MidiRef outputPort, MidiRef destination, const MidiPa
             if (snd_midi_event_encode_byte(encoder.coder, byte, &event) != 1)
                 continue;
             snd_seq_ev_set_source(&event, port);
-            snd_seq_ev_set_dest(&event, clientOf(destination), portOf(destination));
+            snd_seq_ev_set_dest(&event, Address::clientOf(destination), Address::portOf(destination));
             snd_seq_ev_set_direct(&event);
             if (snd_seq_event_output_direct(m_seq, &event) < 0)
                 return false;
@@ -274,140 +257,18 @@ bool AlsaMidiService::send(MidiRef outputPort, MidiRef destination, const MidiPa
 
 void AlsaMidiService::sendSysex(const SysexSendRequest& request)
 {
-    {
-        std::lock_guard lock(m_queueMutex);
-        m_queue.emplace_back(request, m_generation);
-    }
-    m_queueChanged.notify_all();
+    m_sysex->send(request);
 }
 
 void AlsaMidiService::cancelSysex()
 {
-    {
-        std::lock_guard lock(m_queueMutex);
-        ++m_generation;
-    }
-    m_queueChanged.notify_all();
+    m_sysex->cancel();
 }
 
 void AlsaMidiService::setDestinationsChanged(DestinationsChanged onChange)
 {
     std::lock_guard lock(m_changedMutex);
     m_onDestinationsChanged = std::move(onChange);
-}
-
-void AlsaMidiService::sendLoop()
-{
-    for (;;) {
-        SysexSendRequest request;
-        std::uint64_t generation;
-        {
-            std::unique_lock lock(m_queueMutex);
-            m_queueChanged.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
-            if (m_queue.empty())
-                return;
-            std::tie(request, generation) = m_queue.front();
-        }
-        const bool sent = sendOne(request, generation);
-        if (request.completion)
-            request.completion(sent);
-        {
-            std::lock_guard lock(m_queueMutex);
-            m_queue.pop_front();
-        }
-        m_queueChanged.notify_all();
-    }
-}
-
-bool AlsaMidiService::waitUntil(Clock::time_point when, std::uint64_t generation, MidiRef destination)
-{
-    std::unique_lock lock(m_queueMutex);
-    for (;;) {
-        const std::uint64_t portsEnded = m_portsEnded;
-        const bool woken = m_queueChanged.wait_until(lock, when, [&] {
-            return m_stopping || m_generation != generation || m_portsEnded != portsEnded;
-        });
-        if (!woken)
-            return true;
-        if (m_stopping || m_generation != generation)
-            return false;
-        // Some port ended: carry on only if it was not this message's destination.
-        lock.unlock();
-        const bool present = portExists(destination);
-        lock.lock();
-        if (!present)
-            return false;
-    }
-}
-
-bool AlsaMidiService::portExists(MidiRef endpoint)
-{
-    std::lock_guard lock(m_seqMutex);
-    snd_seq_port_info_t* port;
-    snd_seq_port_info_alloca(&port);
-    return snd_seq_get_any_port_info(m_seq, clientOf(endpoint), portOf(endpoint), port) >= 0;
-}
-
-bool AlsaMidiService::sendOne(const SysexSendRequest& request, std::uint64_t generation)
-{
-    if (!m_seq || request.destination == 0 || !request.data || request.bytesToSend == 0)
-        return false;
-    {
-        std::lock_guard lock(m_queueMutex);
-        if (m_generation != generation)
-            return false;
-    }
-    const SysexChunkPlan plan(request.bytesToSend, m_wireBytesPerSecond);
-    int port;
-    Clock::time_point start;
-    {
-        std::lock_guard lock(m_seqMutex);
-        port = outputPortLocked("OutPort");
-        if (port < 0 || !subscribeLocked(port, request.destination))
-            return false;
-        start = std::max(m_wireFreeAt, Clock::now());
-        // Claimed at once, so that short messages sent meanwhile queue behind this one.
-        m_wireFreeAt = start + std::chrono::microseconds(plan.completionMicroseconds());
-    }
-    std::size_t handedOver = 0;
-    if (sendChunks(request, generation, port, start, handedOver))
-        return true;
-    // What never reached the kernel takes no wire time: give it back, so that the next message
-    // and the closing wait only for the bytes really on their way.
-    const std::uint64_t unused =
-        plan.completionMicroseconds() - SysexChunkPlan::wireMicroseconds(handedOver, m_wireBytesPerSecond);
-    std::lock_guard lock(m_seqMutex);
-    m_wireFreeAt = std::max(Clock::now(), m_wireFreeAt - std::chrono::microseconds(unused));
-    return false;
-}
-
-bool AlsaMidiService::sendChunks(const SysexSendRequest& request, std::uint64_t generation, int port,
-                                 Clock::time_point start, std::size_t& handedOver)
-{
-    const MidiRef destination = request.destination;
-    const SysexChunkPlan plan(request.bytesToSend, m_wireBytesPerSecond);
-    for (const SysexChunkPlan::Chunk& chunk : plan.chunks()) {
-        if (!waitUntil(start + std::chrono::microseconds(chunk.dueMicroseconds), generation, destination))
-            return false;
-        std::lock_guard lock(m_seqMutex);
-        snd_seq_event_t event;
-        snd_seq_ev_clear(&event);
-        snd_seq_ev_set_source(&event, port);
-        snd_seq_ev_set_dest(&event, clientOf(destination), portOf(destination));
-        snd_seq_ev_set_direct(&event);
-        snd_seq_ev_set_sysex(&event, chunk.length, const_cast<std::uint8_t*>(request.data + chunk.offset));
-        if (snd_seq_event_output_direct(m_seq, &event) < 0)
-            return false;
-        handedOver = chunk.offset + chunk.length;
-    }
-    // The kernel cannot tell when the last byte has left: watch the destination until it must have.
-    const Clock::time_point done = start + std::chrono::microseconds(plan.completionMicroseconds());
-    for (Clock::time_point next = Clock::now(); next < done;) {
-        next = std::min(done, next + watchInterval);
-        if (!waitUntil(next, generation, destination) || !portExists(destination))
-            return false;
-    }
-    return portExists(destination);
 }
 
 void AlsaMidiService::listenToAnnouncements()
@@ -421,13 +282,8 @@ void AlsaMidiService::listenToAnnouncements()
 
 void AlsaMidiService::announced(int eventType)
 {
-    if (eventType == SND_SEQ_EVENT_PORT_EXIT || eventType == SND_SEQ_EVENT_CLIENT_EXIT) {
-        {
-            std::lock_guard lock(m_queueMutex);
-            ++m_portsEnded;
-        }
-        m_queueChanged.notify_all();
-    }
+    if (eventType == SND_SEQ_EVENT_PORT_EXIT || eventType == SND_SEQ_EVENT_CLIENT_EXIT)
+        m_sysex->portEnded();
     std::lock_guard lock(m_changedMutex);
     if (m_onDestinationsChanged)
         m_onDestinationsChanged();
@@ -440,11 +296,8 @@ void AlsaMidiService::readLoop()
     snd_seq_poll_descriptors(m_seq, descriptors.data(), static_cast<unsigned int>(descriptors.size()), POLLIN);
     MidiEventCoder decoder(encoderBytes);
     for (;;) {
-        {
-            std::lock_guard lock(m_queueMutex);
-            if (m_stopping)
-                return;
-        }
+        if (m_stopping)
+            return;
         const int ready = poll(descriptors.data(), descriptors.size(),
                                static_cast<int>(std::chrono::milliseconds(watchInterval).count()));
         if (ready <= 0 || !decoder.coder)
@@ -482,7 +335,7 @@ void AlsaMidiService::readLoop()
                     bytes.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
                 }
                 if (!bytes.empty())
-                    arrived.emplace_back(event->dest.port, refOf(event->source.client, event->source.port),
+                    arrived.emplace_back(event->dest.port, Address::refOf(event->source.client, event->source.port),
                                          std::move(bytes));
             } while (snd_seq_event_input_pending(m_seq, 0) > 0);
         }
@@ -507,12 +360,12 @@ bool AlsaMidiService::connectSource(MidiRef inputPort, MidiRef source, void* con
         return false;
     {
         std::lock_guard lock(m_readMutex);
-        m_connections[{portOf(inputPort), source}] = connectionContext;
+        m_connections[{Address::portOf(inputPort), source}] = connectionContext;
     }
     std::lock_guard lock(m_seqMutex);
-    if (snd_seq_connect_from(m_seq, portOf(inputPort), clientOf(source), portOf(source)) < 0) {
+    if (snd_seq_connect_from(m_seq, Address::portOf(inputPort), Address::clientOf(source), Address::portOf(source)) < 0) {
         std::lock_guard readLock(m_readMutex);
-        m_connections.erase({portOf(inputPort), source});
+        m_connections.erase({Address::portOf(inputPort), source});
         return false;
     }
     return true;
@@ -524,8 +377,8 @@ bool AlsaMidiService::disconnectSource(MidiRef inputPort, MidiRef source)
         return false;
     {
         std::lock_guard lock(m_readMutex);
-        m_connections.erase({portOf(inputPort), source});
+        m_connections.erase({Address::portOf(inputPort), source});
     }
     std::lock_guard lock(m_seqMutex);
-    return snd_seq_disconnect_from(m_seq, portOf(inputPort), clientOf(source), portOf(source)) >= 0;
+    return snd_seq_disconnect_from(m_seq, Address::portOf(inputPort), Address::clientOf(source), Address::portOf(source)) >= 0;
 }

@@ -1,17 +1,17 @@
 #pragma once
 
+#include "midiio/AlsaSysexSender.h"
 #include "midiio/IMidiService.h"
 
+#include <atomic>
+
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
-#include <tuple>
-#include <utility>
 
 struct _snd_seq;
 
@@ -64,14 +64,6 @@ private:
     std::vector<MidiRef> endpoints(unsigned int wantedCapabilities);
     int outputPortLocked(const std::string& name);
     bool subscribeLocked(int port, MidiRef destination);
-    bool portExists(MidiRef endpoint);
-    void sendLoop();
-    bool sendOne(const SysexSendRequest& request, std::uint64_t generation);
-    bool sendChunks(const SysexSendRequest& request, std::uint64_t generation, int port, Clock::time_point start,
-                    std::size_t& handedOver);
-    // Waits until the time, or until a port ends or the message is cancelled. False when the
-    // service is stopping, the message was cancelled or its destination has gone.
-    bool waitUntil(Clock::time_point when, std::uint64_t generation, MidiRef destination);
     void listenToAnnouncements();
     void readLoop();
     // An announcement of a client or port that started or ended.
@@ -94,14 +86,7 @@ private:
     std::map<int, ReadCallback> m_readCallbacks;
     std::map<std::tuple<int, MidiRef>, void*> m_connections;
 
-    std::mutex m_queueMutex;
-    std::condition_variable m_queueChanged;
-    // Each request with the cancel generation it was handed over in.
-    std::deque<std::pair<SysexSendRequest, std::uint64_t>> m_queue;
-    std::uint64_t m_generation = 0;
-    // Counts the ports that ended, so that a waiting message looks whether its own was one.
-    std::uint64_t m_portsEnded = 0;
-    bool m_stopping = false;
-    std::thread m_sender;
+    std::unique_ptr<AlsaSysexSender> m_sysex;
+    std::atomic<bool> m_stopping{false};
     std::thread m_reader;
 };

@@ -1,18 +1,27 @@
 // Runs inside the test kernel with snd-virmidi loaded: the ALSA service must list the VirMIDI
 // ports by name, deliver a flash-write-sized message byte for byte to the VirMIDI rawmidi reader,
 // pass a message written to the rawmidi device on to a receiver, and fail a message whose
-// destination disappears while it is being sent.
+// destination disappears while it is being sent. And zylox send as a user runs it there: --port by
+// a part of a name, and Ctrl-C in the middle of a bank.
 #include "midiio/AlsaMidiService.h"
 #include "midiio/SystemClock.h"
 #include "midiio/WrapperZQMidiInterface.h"
 #include "midiio/ZQMidiSystem.h"
 
 #include <alsa/asoundlib.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <future>
+#include <iterator>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -139,6 +148,52 @@ bool failsWhenTheDestinationVanishes(AlsaMidiService& service)
     return destination != 0 && !sent && failedAfter < 1.0;
 }
 
+// Runs /bin/zylox with the arguments; after the delay, if one is given, interrupts it. Its exit
+// status (-1 for anything but an exit), with its standard error and the seconds from the signal.
+int zylox(std::vector<const char*> arguments, int afterSeconds, std::string& errors, double& exitedAfter)
+{
+    mkdir("/tmp", 0777);
+    const pid_t child = fork();
+    if (child == 0) {
+        const int err = open("/tmp/zylox.err", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int out = open("/dev/null", O_WRONLY);
+        dup2(err, 2);
+        dup2(out, 1);
+        arguments.insert(arguments.begin(), "zylox");
+        arguments.push_back(nullptr);
+        execv("/bin/zylox", const_cast<char* const*>(arguments.data()));
+        _exit(127);
+    }
+    auto signalled = std::chrono::steady_clock::now();
+    if (afterSeconds > 0) {
+        std::this_thread::sleep_for(std::chrono::seconds(afterSeconds));
+        signalled = std::chrono::steady_clock::now();
+        kill(child, SIGINT);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    exitedAfter = secondsSince(signalled);
+    std::ifstream in("/tmp/zylox.err");
+    errors.assign(std::istreambuf_iterator<char>(in), {});
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool zyloxChoosesByNameAndStopsOnCtrlC()
+{
+    setenv("XDG_STATE_HOME", "/tmp/state", 1);
+    std::string errors;
+    double after = 0;
+    const int several = zylox({"send", "--port", "virmidi", "--bank", "S05"}, 0, errors, after);
+    std::printf("zylox send --port virmidi: exit %d\n%s", several, errors.c_str());
+    const bool listed = several == 2 && errors.find("VirMIDI 0-1") != std::string::npos;
+    // The first erase goes after about 4 s: interrupted at 6 s, the bank is incomplete.
+    const int stopped = zylox({"send", "--port", "virmidi 0-0", "--bank", "S05"}, 6, errors, after);
+    std::printf("zylox send --port 'virmidi 0-0', Ctrl-C after 6 s: exit %d %.2f s after the signal\n%s", stopped, after,
+                errors.c_str());
+    return listed && stopped == 130 && after < 1.0 &&
+           errors.find("Incomplete on the device: S05 ") != std::string::npos;
+}
+
 } // namespace
 
 int main()
@@ -166,5 +221,6 @@ int main()
     const bool received = receivesFromRawmidi(service, clock, source, sourceCard);
     const bool sent = sendsByteForByte(service, destination, card);
     const bool failed = failsWhenTheDestinationVanishes(service);
-    return received && sent && failed ? 0 : 1;
+    const bool zyloxRuns = zyloxChoosesByNameAndStopsOnCtrlC();
+    return received && sent && failed && zyloxRuns ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Boots Debian's kernel under qemu with a guest program in a busybox initramfs, and checks it.
-#   run-kernel-test.sh virmidi KERNEL_DIR WORK_DIR GUEST
-#       snd-virmidi loaded; passes when the guest passes.
+#   run-kernel-test.sh virmidi KERNEL_DIR WORK_DIR GUEST ZYLOX
+#       snd-virmidi loaded, zylox in the image as /bin/zylox; passes when the guest passes.
 #   run-kernel-test.sh serial KERNEL_DIR WORK_DIR GUEST THROTTLE_PY
 #       snd-serial-u16550 on the second UART, whose bytes leave through a 3125 bytes-per-second
 #       pipe into a file; passes when the guest passes and the file holds exactly what
@@ -29,9 +29,11 @@ root=rootfs
 mkdir -p $root/bin $root/dev $root/proc $root/sys $root/mods $root/usr/share/alsa
 cp /bin/busybox $root/bin/
 cp "$guest" $root/bin/guest
+programs=("$guest")
+if [ "$mode" = virmidi ]; then cp "$5" $root/bin/zylox && programs+=("$5"); fi
 # snd_seq_open cannot work without ALSA's configuration
 cp /usr/share/alsa/alsa.conf $root/usr/share/alsa/
-for library in $(ldd "$guest" | grep -o '/[^ ]*'); do
+for library in $(ldd "${programs[@]}" | grep -v ':$' | grep -o '/[^ ]*' | sort -u); do
   mkdir -p "$root$(dirname "$library")" && cp -L "$library" "$root$library"
 done
 # The package has no modules.dep: follow each module's depends= instead.

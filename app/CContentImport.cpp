@@ -28,7 +28,7 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
         const IDialogs::AlertReply reply = m_dialogs.runAlert(
             {IDialogs::AlertStyle::Informational, "Not a Sound",
              "This file is not a WAV or AIFF sound. Load its bytes into the slot as raw 8-bit device data?",
-             "Load Raw", "Cancel"});
+             "Load Raw", "Cancel", {}});
         if (reply != IDialogs::AlertReply::Default)
             return {};
         options.raw = true;
@@ -57,5 +57,5 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
 
 void CContentImport::refuse(const std::string& title, const std::string& message)
 {
-    m_dialogs.runAlert({IDialogs::AlertStyle::Critical, title, message, "OK", {}});
+    m_dialogs.runAlert({IDialogs::AlertStyle::Critical, title, message, "OK", {}, {}});
 }

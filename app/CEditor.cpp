@@ -193,7 +193,9 @@ bool CEditor::switchToSendState(bool on)
     Ui::EditorWindow& ui = *m_ui;
     // Send becomes Stop while sending; quitting stays possible, after a question.
     if (on && m_state == State::Idle) {
-        ui.button_send->setText(QStringLiteral("Stop"));
+        m_sendTexts = {ui.button_send->text(), ui.menu_send->text()};
+        ui.button_send->setText(QStringLiteral("Sto&p"));
+        ui.menu_send->setText(QStringLiteral("&Stop"));
         ui.button_send->setEnabled(true);
         ui.progress_out->setValue(0);
         ui.progress_out->show();
@@ -202,7 +204,8 @@ bool CEditor::switchToSendState(bool on)
         return true;
     }
     if (!on && m_state == State::Send) {
-        ui.button_send->setText(QStringLiteral("Send"));
+        ui.button_send->setText(m_sendTexts.first);
+        ui.menu_send->setText(m_sendTexts.second);
         ui.progress_out->hide();
         m_state = State::Idle;
         enableMIDIButtons();
@@ -388,7 +391,7 @@ void CEditor::updateTitle()
 IDialogs::AlertReply CEditor::alert(IDialogs::AlertStyle style, const std::string& title, const std::string& message,
                                     const std::string& defaultButton, const std::string& alternateButton)
 {
-    return m_dialogs.runAlert({style, title, message, defaultButton, alternateButton});
+    return m_dialogs.runAlert({style, title, message, defaultButton, alternateButton, {}});
 }
 
 // ---- views ----

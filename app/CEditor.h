@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CBankFiles;
@@ -126,6 +127,8 @@ private:
     CBankTableModel* m_bankTable = nullptr;
     int m_lastSelectedRow = -1;
     QTimer* m_progressTimer = nullptr;
+    // The Send button's and menu item's own texts, while they say Stop.
+    std::pair<QString, QString> m_sendTexts;
     COutputList* m_outputs = nullptr;
     CTransmission* m_transmission = nullptr;
 };

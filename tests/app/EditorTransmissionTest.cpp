@@ -37,7 +37,8 @@ TEST_F(EditorTransmissionTest, SendsTheCurrentBankIntoItsFlashBlocksAndRefusesQu
     control<QComboBox>("popup_channel").setCurrentIndex(3);
     pauseAt(50, [&] {
         EXPECT_EQ(controls(), "++++ sending bank (S08)...");
-        EXPECT_EQ(textOf("button_send"), "Stop");
+        EXPECT_EQ(textOf("button_send"), "Sto&p");
+        EXPECT_EQ(textOf("menu_send"), "&Stop");
         reply = AlertReply::Alternate; // Keep Sending
         EXPECT_FALSE(editor->close());
         reply = AlertReply::Default;
@@ -58,7 +59,8 @@ TEST_F(EditorTransmissionTest, SendsTheCurrentBankIntoItsFlashBlocksAndRefusesQu
     EXPECT_EQ(flashOf(7), imageOf(editor->workBank(7)));
     EXPECT_TRUE(device.faults().empty());
     EXPECT_EQ(controls(), "+++- ");
-    EXPECT_EQ(textOf("button_send"), "Send");
+    EXPECT_EQ(textOf("button_send"), "Sen&d");
+    EXPECT_EQ(textOf("menu_send"), "&Send");
     EXPECT_EQ(shown, Texts{"critical|Quit While Sending?|Banks are being sent to the device. Stop the transmission "
                            "and quit?\nThe bank on its way will be incomplete on the device and must be sent "
                            "again.|Stop and Quit|Keep Sending"});

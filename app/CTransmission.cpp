@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QProgressBar>
 
+#include <numeric>
+
 namespace {
 
 constexpr std::size_t kRows = DeviceRecord::kRows;
@@ -75,19 +77,19 @@ std::vector<std::size_t> CTransmission::chooseAllBanks(std::uint32_t channel)
         return reply == IDialogs::AlertReply::Default ? m_unfinished : allRows();
     }
 
-    const DeviceRecord record(DeviceRecord::defaultFolder(), output);
-    std::vector<std::size_t> changed;
-    std::int64_t changedSeconds = 0;
-    std::int64_t allSeconds = 0;
+    std::vector<std::unique_ptr<IBank>> copies;
+    std::vector<std::pair<std::size_t, IBank*>> banks;
+    std::vector<std::int64_t> seconds;
     for (std::size_t row = 0; row < kRows; ++row) {
-        const std::unique_ptr<IBank> bank = m_copyBank(row);
-        const std::int64_t seconds = WrapperZQMidiInterface::estimateSeconds(bank->createEvents(channelOfDump));
-        allSeconds += seconds;
-        if (!record.holds(row, DeviceRecord::fingerprint(*bank, channelOfDump))) {
-            changed.push_back(row);
-            changedSeconds += seconds;
-        }
+        banks.emplace_back(row, copies.emplace_back(m_copyBank(row)).get());
+        seconds.push_back(WrapperZQMidiInterface::estimateSeconds(banks.back().second->createEvents(channelOfDump)));
     }
+    const std::vector<std::size_t> changed =
+        DeviceRecord(DeviceRecord::defaultFolder(), output).differing(banks, channelOfDump);
+    std::int64_t changedSeconds = 0;
+    for (const std::size_t row : changed)
+        changedSeconds += seconds[row];
+    const std::int64_t allSeconds = std::accumulate(seconds.begin(), seconds.end(), std::int64_t{0});
     if (changed.size() == kRows) {
         const auto reply = alert(IDialogs::AlertStyle::Informational, "Send All Banks",
                                  "The sending of all banks take over 50 Minutes.\nDo you want to really transmit?",

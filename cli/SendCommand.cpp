@@ -101,11 +101,13 @@ std::vector<std::size_t> SendCommand::chosenRows(BankSet& banks, const DeviceRec
 {
     if (!m_all)
         return {m_row};
+    std::vector<std::pair<std::size_t, IBank*>> from;
     std::vector<std::size_t> rows;
-    for (std::size_t row = m_from; row < BankSet::kRows; ++row)
-        if (!m_changed || !record.holds(row, DeviceRecord::fingerprint(banks.bank(row), m_channel)))
-            rows.push_back(row);
-    return rows;
+    for (std::size_t row = m_from; row < BankSet::kRows; ++row) {
+        from.emplace_back(row, &banks.bank(row));
+        rows.push_back(row);
+    }
+    return m_changed ? record.differing(from, m_channel) : rows;
 }
 
 int SendCommand::run()

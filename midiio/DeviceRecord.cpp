@@ -77,6 +77,16 @@ bool DeviceRecord::holds(std::size_t row, std::uint64_t fingerprint) const
     return row < kRows && m_rows[row] == fingerprint;
 }
 
+std::vector<std::size_t> DeviceRecord::differing(const std::vector<std::pair<std::size_t, IBank*>>& banks,
+                                                 std::uint16_t channel) const
+{
+    std::vector<std::size_t> rows;
+    for (const auto& [row, bank] : banks)
+        if (!holds(row, fingerprint(*bank, channel)))
+            rows.push_back(row);
+    return rows;
+}
+
 bool DeviceRecord::remember(std::size_t row, std::uint64_t fingerprint)
 {
     return restore(row, fingerprint);

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class IBank;
 
@@ -31,6 +33,10 @@ public:
     const MidiPortIdentity& device() const { return m_device; }
     // Whether the device was last sent exactly this dump in that row.
     bool holds(std::size_t row, std::uint64_t fingerprint) const;
+    // The rows among these whose bank, sent on this channel, is not what the device was last sent
+    // there (their events are rebuilt), in the order given.
+    std::vector<std::size_t> differing(const std::vector<std::pair<std::size_t, IBank*>>& banks,
+                                       std::uint16_t channel) const;
     // The fingerprint recorded for the row; none when unknown.
     std::optional<std::uint64_t> at(std::size_t row) const { return row < kRows ? m_rows[row] : std::nullopt; }
     // Both write the file at once; false when it could not be written (the record in memory holds).

@@ -99,7 +99,7 @@ TEST(MidiPortIdentityTest, StoredFormReadsBackAndRefusesWhatItNeverWrites)
     }
     EXPECT_EQ(MidiPortIdentity({"a:b", "c"}).toString(), "a\\:b:c");
     EXPECT_EQ(MidiPortIdentity({"USB", "MIDI 1"}).displayName(), "USB:MIDI 1");
-    for (const std::string& wrong : {"", "no colon", "a:b:c", "a\\", "a\\x:b"})
+    for (const char* wrong : {"", "no colon", "a:b:c", "a\\", "a\\x:b"})
         EXPECT_EQ(MidiPortIdentity::fromString(wrong), std::nullopt) << wrong;
 }
 

@@ -133,6 +133,9 @@ TEST_F(TransmissionRunTest, ACompleteRunRecordsEveryBankAndAChangedBankNoLongerM
     other.setIndex(1);
     EXPECT_FALSE(record.holds(1, DeviceRecord::fingerprint(other, 0)));
     EXPECT_FALSE(record.holds(1, DeviceRecord::fingerprint(banks[1], 1))); // another channel, another dump
+    CSound fourth(3);
+    EXPECT_EQ(record.differing({{0, &banks[0]}, {1, &other}, {2, &banks[2]}, {3, &fourth}}, 0), (Rows{1, 3}));
+    EXPECT_EQ(record.differing({{0, &banks[0]}, {2, &banks[2]}}, 1), (Rows{0, 2}));
 }
 
 TEST_F(TransmissionRunTest, TimeLeftCoversEveryBankOfTheTransmission)

@@ -102,8 +102,10 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                m_milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+            // A single run, or the median of repetitions (--benchmark_repetitions).
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if ((run.run_type == Run::RT_Iteration && run.iterations > 0) || median) {
+                m_milliseconds[run.run_name.function_name] = run.GetAdjustedRealTime();
             }
         }
     }

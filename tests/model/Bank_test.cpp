@@ -201,8 +201,8 @@ TEST(FlashBlocks, EachBankTakesOnlyMessagesForItsOwnBlocks)
         {presets, flashWrite(15), -1, false},
     };
     for (const auto& [first, second, soundIndex, firmwareTakes] : cases) {
-        SCOPED_TRACE(::testing::PrintToString(Bytes(first.begin(), first.begin() + 5)) + " "
-                     + ::testing::PrintToString(Bytes(second.begin(), second.begin() + 5)));
+        SCOPED_TRACE(::testing::PrintToString(Bytes(first.begin(), first.begin() + std::min<std::size_t>(first.size(), 5)))
+                     + " " + ::testing::PrintToString(Bytes(second.begin(), second.begin() + 5)));
         CMessage a(first.data(), first.size());
         CMessage b(second.data(), second.size());
         CSound sound(3);

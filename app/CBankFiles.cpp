@@ -42,7 +42,19 @@ void CBankFiles::open(std::size_t row)
     if (!settle("opening another bank file"))
         return;
     const std::string path = m_panels.open(CSettings::Folder::Open, kBankFileTypes);
-    if (path.empty() || openOne(row, path) || openAll(path))
+    if (!path.empty())
+        openFile(row, path);
+}
+
+void CBankFiles::open(std::size_t row, const std::string& path)
+{
+    if (settle("opening another bank file"))
+        openFile(row, path);
+}
+
+void CBankFiles::openFile(std::size_t row, const std::string& path)
+{
+    if (openOne(row, path) || openAll(path))
         return;
     m_dialogs.runAlert({IDialogs::AlertStyle::Informational, "Wrong File Format",
                         "This file contains no sound bank(s)\nfor a Tarvo ZYLOX 515!", "OK", {}});

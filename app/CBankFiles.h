@@ -25,6 +25,8 @@ public:
     ~CBankFiles();
 
     void open(std::size_t row);
+    // A file the user already chose (dropped onto the window), opened as Open… opens it.
+    void open(std::size_t row, const std::string& path);
     // True when saved; a failure has been told, a cancelled panel has not.
     bool save(std::size_t row, bool allBanks);
     // Asks about unsaved changes before the step named before ("quitting"); true when it may go
@@ -35,6 +37,7 @@ private:
     // A one-bank file onto row, after asking when it holds another bank; false when it holds none.
     bool openOne(std::size_t row, const std::string& path);
     bool openAll(const std::string& path);
+    void openFile(std::size_t row, const std::string& path);
 
     IDialogs& m_dialogs;
     CFilePanels& m_panels;

@@ -9,15 +9,19 @@
 
 namespace {
 
-// "mid" becomes "Bank files (*.mid)"; no types means any file.
+// "mid" becomes "Bank files (*.mid)"; sound types "Sounds (*.wav ...)" with "All files" second, for
+// a sound under another name; no types means any file.
 QStringList nameFilters(const std::vector<std::string>& fileTypes)
 {
+    const QString all = QObject::tr("All files (*)");
     if (fileTypes.empty())
-        return {QObject::tr("All files (*)")};
+        return {all};
     QStringList patterns;
     for (const std::string& type : fileTypes)
         patterns << QStringLiteral("*.") + QString::fromStdString(type);
-    return {QObject::tr("Bank files (%1)").arg(patterns.join(QLatin1Char(' ')))};
+    if (fileTypes.front() == "mid")
+        return {QObject::tr("Bank files (%1)").arg(patterns.join(QLatin1Char(' ')))};
+    return {QObject::tr("Sounds (%1)").arg(patterns.join(QLatin1Char(' '))), all};
 }
 
 std::string runFileDialog(QFileDialog& dialog)

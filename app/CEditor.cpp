@@ -13,6 +13,10 @@
 #include "app/CUndoHistory.h"
 #include "app/CUnsavedChanges.h"
 #include "app/CWindowMemory.h"
+#include "app/CSlotDrops.h"
+#include "app/CSlotPlayer.h"
+#include "app/CWaveforms.h"
+#include "content/CContent.h"
 #include "midiio/ZQMidiSystem.h"
 #include "model/CFirmware.h"
 #include "model/CSound.h"
@@ -43,6 +47,9 @@ constexpr int kTagOpen = 1;
 constexpr int kTagSave = 2;
 constexpr int kTagSend = 3;
 
+const std::vector<std::string> kSoundFileTypes{"wav", "aif", "aiff", "aifc", "flac", "ogg",
+                                               "opus", "mp3", "w64", "au", "caf"};
+
 std::string text(const QString& value)
 {
     return value.toStdString();
@@ -55,7 +62,8 @@ QString text(const std::string& value)
 
 } // namespace
 
-CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& settings, QWidget* parent)
+CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& settings, ISoundOutput& soundOutput,
+                 QWidget* parent)
     : QMainWindow(parent)
     , m_dialogs(dialogs)
     , m_midiSystem(midiSystem)
@@ -95,6 +103,8 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     m_ui->tableview_banks->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_ui->tableview_banks->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     new CBankTypeAhead(*m_ui->tableview_banks);
+
+    makeSlotRooms(soundOutput);
 
     m_progressTimer = new QTimer(this);
     m_progressTimer->setObjectName(QStringLiteral("timer_progress"));
@@ -149,8 +159,6 @@ void CEditor::connectControls()
         const int tag = CCellMatrix<QPushButton>::tagOf(cell);
         connect(cell, &QPushButton::clicked, this, [this, tag] { openContent(tag); });
     }
-    for (QPushButton* cell : button_playContents.cells())
-        connect(cell, &QPushButton::clicked, this, &CEditor::playSample);
     connect(ui.button_reset, &QPushButton::clicked, this, &CEditor::openDefaultBank);
     connect(ui.button_load, &QPushButton::clicked, this, &CEditor::openBank);
     connect(ui.button_save, &QPushButton::clicked, this, &CEditor::saveBank);
@@ -179,7 +187,6 @@ void CEditor::awakeFromNib()
     enableMIDIButtons();
     ui.popup_channel->setCurrentIndex(0);
     m_memory->restore();
-    button_playContents.setEnabled(false);
     selectRow(kStartRow);
     updateContentView();
     validateMenus();
@@ -419,7 +426,6 @@ void CEditor::updateContentView()
         QLabel* label = textfield_contentLabels.cellWithTag(slot);
         QLineEdit* name = textfield_contentNames.cellWithTag(slot);
         QPushButton* open = button_openContents.cellWithTag(slot);
-        QPushButton* play = button_playContents.cellWithTag(slot);
         const auto index = static_cast<std::uint16_t>(slot);
         if (slot < count) {
             label->setText(text(bank.getContentLabel(index)));
@@ -431,12 +437,13 @@ void CEditor::updateContentView()
             name->clear();
             name->setEnabled(false);
             open->setEnabled(false);
-            play->setEnabled(false);
         }
     }
     ui.button_reset->setEnabled(editable);
     ui.button_save->setEnabled(editable);
     ui.button_load->setEnabled(editable);
+    m_waveforms->show(bank);
+    m_player->show(bank);
 }
 
 void CEditor::orderFrontAboutWindow()
@@ -456,6 +463,15 @@ void CEditor::openBank()
     updateTitle();
 }
 
+void CEditor::openBankFile(const std::string& path)
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    m_files->open(static_cast<std::size_t>(row), path);
+    updateTitle();
+}
+
 void CEditor::saveBank()
 {
     const int row = currentRow();
@@ -466,10 +482,20 @@ void CEditor::saveBank()
 void CEditor::openContent(int tag)
 {
     const int row = currentRow();
-    if (row < 0)
+    const CContent* content = row < 0 ? nullptr : m_workBank[static_cast<std::size_t>(row)]->getContent(static_cast<std::uint16_t>(tag));
+    if (content == nullptr)
         return;
-    const std::string path = m_panels->open(CSettings::Folder::Import, {});
-    if (path.empty())
+    // Sounds first for a sample slot; a firmware slot takes System Exclusive files of any name.
+    const std::string path = m_panels->open(CSettings::Folder::Import, content->isSample() ? kSoundFileTypes
+                                                                                           : std::vector<std::string>{});
+    if (!path.empty())
+        importFile(tag, path);
+}
+
+void CEditor::importFile(int tag, const std::string& path)
+{
+    const int row = currentRow();
+    if (row < 0)
         return;
     IBank& bank = *m_workBank[static_cast<std::size_t>(row)];
     const auto slot = static_cast<std::uint16_t>(tag);
@@ -484,8 +510,24 @@ void CEditor::openContent(int tag)
     }
 }
 
-void CEditor::playSample()
+void CEditor::makeSlotRooms(ISoundOutput& soundOutput)
 {
+    Ui::EditorWindow& ui = *m_ui;
+    const int rows = textfield_contentLabels.numberOfRows();
+    m_waveforms = new CWaveforms(*ui.layout_slots, rows, 4, *ui.layout_panel, 1, this);
+    m_player = new CSlotPlayer(soundOutput, button_playContents, *this, [this] { return m_waveforms->selectedSlot(); });
+    std::vector<std::vector<QWidget*>> cells;
+    for (int slot = 0; slot < rows; ++slot)
+        cells.push_back({textfield_contentLabels.cellWithTag(slot), textfield_contentNames.cellWithTag(slot),
+                         button_openContents.cellWithTag(slot), button_playContents.cellWithTag(slot),
+                         findChild<QWidget*>(QStringLiteral("view_waveform_%1").arg(slot))});
+    new CSlotDrops(*this, std::move(cells),
+                   {[this] { return currentRow() < 0 ? 0 : static_cast<int>(m_workBank[currentRow()]->getContentCount()); },
+                    [this](int slot, const std::string& path) { importFile(slot, path); },
+                    [this](const std::string& path) { openBankFile(path); },
+                    [this](int leftOver) {
+                        m_ui->text_status->setText(m_ui->text_status->text() + QStringLiteral(" (%1 more file(s) left out: the bank has no more slots)").arg(leftOver));
+                    }});
 }
 
 // ---- transmission ----

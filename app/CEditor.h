@@ -18,6 +18,9 @@ class COutputList;
 class CSettings;
 class CContentImport;
 class CImportPreferences;
+class CSlotPlayer;
+class CWaveforms;
+class ISoundOutput;
 class CTransmission;
 class CUndoHistory;
 class CUnsavedChanges;
@@ -44,8 +47,10 @@ class CEditor : public QMainWindow {
 public:
     enum class State { Idle = 0, Send = 2, Receive = 3 };
 
-    // The dialogs, the MIDI system and the settings stay the caller's and must outlive the editor.
-    CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& settings, QWidget* parent = nullptr);
+    // The dialogs, the MIDI system, the settings and the sound output stay the caller's and must
+    // outlive the editor.
+    CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& settings, ISoundOutput& soundOutput,
+            QWidget* parent = nullptr);
     ~CEditor() override;
 
     State state() const { return m_state; }
@@ -69,7 +74,6 @@ public slots:
     void openBank();
     void saveBank();
     void openContent(int tag);
-    void playSample();
     void sendBank();
     void receiveBank();
     void ProgressTimer();
@@ -81,6 +85,10 @@ protected:
 
 private:
     void connectControls();
+    // The rooms of the slot rows: waveforms, playback and drops.
+    void makeSlotRooms(ISoundOutput& soundOutput);
+    void openBankFile(const std::string& path);
+    void importFile(int tag, const std::string& path);
     void awakeFromNib();
     void enableMIDIButtons();
     void updateContentView();
@@ -104,6 +112,8 @@ private:
     std::unique_ptr<Ui::EditorWindow> m_ui;
     std::unique_ptr<CFilePanels> m_panels;
     std::unique_ptr<CWindowMemory> m_memory;
+    CWaveforms* m_waveforms = nullptr;
+    CSlotPlayer* m_player = nullptr;
 
     // Outlets for the slot rows and the bank options; the layout gives them their rows.
     CCellMatrix<QLabel> textfield_contentLabels;

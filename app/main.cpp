@@ -4,6 +4,7 @@
 #include "midiio/AlsaMidiService.h"
 #include "midiio/SystemClock.h"
 #include "midiio/ZQMidiSystem.h"
+#include "playback/AlsaSoundOutput.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -23,7 +24,8 @@ int main(int argc, char* argv[])
     ZQMidiSystem midiSystem(midiService, clock);
     CDialogs dialogs;
     CSettings settings;
-    CEditor editor(dialogs, midiSystem, settings);
+    AlsaSoundOutput soundOutput;
+    CEditor editor(dialogs, midiSystem, settings, soundOutput);
     editor.show();
     return QApplication::exec();
 }

@@ -8,6 +8,7 @@
 #include "midiio/ZQMidiSystem.h"
 #include "model/IBank.h"
 #include "tests/support/LoopbackMidiService.h"
+#include "tests/support/RecordingSoundOutput.h"
 #include "tests/support/VirtualClock.h"
 
 #include <QAbstractButton>
@@ -44,7 +45,7 @@ protected:
     {
         // The device record goes into the test's own folder, never the user's.
         qputenv("XDG_STATE_HOME", folder.filePath(QStringLiteral("state")).toUtf8());
-        editor = std::make_unique<CEditor>(*this, system, settings);
+        editor = std::make_unique<CEditor>(*this, system, settings, sound);
         editor->show();
     }
 
@@ -203,5 +204,6 @@ protected:
     QTemporaryDir folder;
     // Each test starts from settings never stored before.
     CSettings settings{folder.filePath(QStringLiteral("settings.ini"))};
+    RecordingSoundOutput sound;
     std::unique_ptr<CEditor> editor;
 };

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QDropEvent;
+class QWidget;
+
+// The drop room: sound files dropped onto a slot row are imported there, several files fill the
+// slots in order from the row under the pointer, and a bank file (.mid) dropped anywhere on the
+// window is opened. What is imported or opened goes the ways Import… and Open… go.
+class CSlotDrops : public QObject {
+    Q_OBJECT
+public:
+    struct Actions {
+        // How many slots the shown bank has.
+        std::function<int()> slotCount;
+        // Imports the file into the slot, telling the user whatever it refuses.
+        std::function<void(int slot, const std::string& path)> import;
+        std::function<void(const std::string& path)> open;
+        // Says that files were left over past the bank's last slot.
+        std::function<void(int leftOver)> tellLeftOver;
+    };
+
+    // rows[s] are the widgets of slot row s; they and the window stay the caller's.
+    CSlotDrops(QWidget& window, std::vector<std::vector<QWidget*>> rows, Actions actions);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The local files a drag carries; empty when it carries anything else.
+    static std::vector<std::string> files(const QDropEvent& event);
+    static bool isBankFile(const std::string& path);
+    // The slot whose row is under a point of the window, or -1 when it is on no row the bank has.
+    int slotAt(QPoint at) const;
+    // Whether these files may land at this point of the window.
+    bool accepts(const std::vector<std::string>& paths, QPoint at) const;
+    void drop(const std::vector<std::string>& paths, QPoint at);
+
+    QWidget& m_window;
+    std::vector<std::vector<QWidget*>> m_rows;
+    Actions m_actions;
+};

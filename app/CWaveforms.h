@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QTemporaryDir>
+
+#include <string>
+#include <vector>
+
+class CWaveformView;
+class IBank;
+class QBoxLayout;
+class QGridLayout;
+class QMimeData;
+
+// The waveform room: a small waveform on every slot row and a large one, with its time axis, of
+// the selected slot. A slot is selected by pressing its waveform; dragging a waveform out leaves
+// the slot as a WAV file wherever it is dropped, as `zylox export` writes it.
+class CWaveforms : public QObject {
+    Q_OBJECT
+public:
+    // The row views go into column `column` of the slot grid, row r + 1 for slot r; the large view
+    // into the panel at `panelIndex`. Both layouts stay the window's.
+    CWaveforms(QGridLayout& slotGrid, int rows, int column, QBoxLayout& panel, int panelIndex, QObject* parent = nullptr);
+
+    // Draws the bank's slots again (the bank stays the caller's and must outlive the next show).
+    void show(const IBank& bank);
+    int selectedSlot() const { return m_selected; }
+    void select(int slot);
+
+    // The drag's payload for a slot: a WAV file of its bytes in a folder of our own; null for a
+    // slot without a sound.
+    QMimeData* exportedSlot(int slot);
+
+signals:
+    void slotSelected(int slot);
+
+private:
+    void dragOut(int slot);
+    std::string exportName(int slot) const;
+
+    std::vector<CWaveformView*> m_rows;
+    CWaveformView* m_large = nullptr;
+    const IBank* m_bank = nullptr;
+    int m_selected = 0;
+    // Dragged files must outlive the drag: the file manager copies them after the drop.
+    QTemporaryDir m_exports;
+};

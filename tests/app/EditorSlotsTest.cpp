@@ -1,0 +1,170 @@
+// The slot rows as a musician uses them: waveforms, listening, drops and dragging a slot out.
+#include "EditorFixture.h"
+
+#include "app/CWaveformView.h"
+#include "app/CWaveforms.h"
+#include "audio/DeviceWave.h"
+#include "tests/midifile/ScratchFolder.h"
+
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+class EditorSlotsFixture : public EditorFixture {
+protected:
+    Bytes slot(int row, int index) { return editor->workBank(row).getContent(static_cast<std::uint16_t>(index))->getData(); }
+    Bytes waveform(const QString& view) { return control<CWaveformView>("view_waveform_" + view).samples(); }
+    // Each Play button's text, with + or - for being enabled.
+    std::string playButtons()
+    {
+        std::string buttons;
+        for (const QString tag : {"_0", "_1", "_2", "_3", "_4", "_5"}) {
+            const auto& play = control<QPushButton>("button_playContents" + tag);
+            buttons += (play.isEnabled() ? "+" : "-") + play.text().toStdString() + " ";
+        }
+        return buttons;
+    }
+    // Lets the queued end of a play reach the window.
+    void settle() { QCoreApplication::processEvents(); }
+
+    // Drags local files from outside the window over the control and drops them on its centre.
+    bool drop(const QString& onto, const std::vector<std::string>& files)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const std::string& file : files)
+            urls << QUrl::fromLocalFile(QString::fromStdString(file));
+        data.setUrls(urls);
+        QWidget& target = control(onto);
+        const QPointF at = QRectF(target.rect()).center();
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &enter);
+        QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &move);
+        if (!move.isAccepted())
+            return false;
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &dropped);
+        return dropped.isAccepted();
+    }
+};
+
+TEST_F(EditorSlotsFixture, WaveformsFollowTheBankAndTheSelectedSlotIsShownLarge)
+{
+    for (int index = 0; index < 6; ++index)
+        EXPECT_EQ(waveform(QString::number(index)), slot(4, index));
+    EXPECT_EQ(waveform("selected"), slot(4, 0));
+    QTest::mouseClick(&control("view_waveform_5"), Qt::LeftButton);
+    EXPECT_EQ(waveform("selected"), slot(4, 5));
+    EXPECT_TRUE(control<CWaveformView>("view_waveform_5").isSelected());
+    EXPECT_FALSE(control<CWaveformView>("view_waveform_0").isSelected());
+
+    // Another bank, an import, a reset: redrawn each time; the firmware bank has no sound to show.
+    selectRow(7);
+    EXPECT_EQ(waveform("2"), slot(7, 2));
+    EXPECT_EQ(waveform("selected"), slot(7, 5));
+    paths = {make("short.wav", "sox -n -r 33000 -c 1 -b 8 -e unsigned-integer", "synth 0.05 sine 300")};
+    click("button_openContents_2");
+    EXPECT_EQ(waveform("2"), slot(7, 2));
+    EXPECT_NE(slot(7, 2), editor->defaultBank(7).getContent(2)->getData());
+    click("button_reset");
+    EXPECT_EQ(waveform("2"), editor->defaultBank(7).getContent(2)->getData());
+    selectRow(31);
+    EXPECT_EQ(waveform("0"), Bytes());
+    EXPECT_EQ(waveform("selected"), Bytes());
+}
+
+TEST_F(EditorSlotsFixture, PlayTogglesAnotherPlayStopsTheFirstAndSpacePlaysTheSelectedSlot)
+{
+    EXPECT_EQ(playButtons(), "+Play +Play +Play +Play +Play +Play ");
+    click("button_playContents_1");
+    EXPECT_EQ(sound.played, std::vector<Bytes>{slot(4, 1)});
+    EXPECT_EQ(playButtons(), "+Play +Stop +Play +Play +Play +Play ");
+    click("button_playContents_1");
+    settle();
+    EXPECT_FALSE(sound.playing());
+    EXPECT_EQ(playButtons(), "+Play +Play +Play +Play +Play +Play ");
+
+    click("button_playContents_0");
+    click("button_playContents_4");
+    settle();
+    EXPECT_EQ(sound.played.size(), 3u);
+    EXPECT_EQ(sound.played.back(), slot(4, 4));
+    EXPECT_EQ(playButtons(), "+Play +Play +Play +Play +Stop +Play ");
+    sound.finish();
+    settle();
+    EXPECT_EQ(playButtons(), "+Play +Play +Play +Play +Play +Play ");
+
+    QTest::mouseClick(&control("view_waveform_3"), Qt::LeftButton);
+    QTest::keyClick(editor.get(), Qt::Key_Space);
+    EXPECT_EQ(sound.played.back(), slot(4, 3));
+    EXPECT_TRUE(sound.playing());
+    // Another bank stops what played: its row now shows another sound.
+    selectRow(9);
+    settle();
+    EXPECT_FALSE(sound.playing());
+    EXPECT_EQ(playButtons(), "+Play +Play +Play +Play +Play +Play ");
+    selectRow(31);
+    EXPECT_EQ(playButtons(), "-Play -Play -Play -Play -Play -Play ");
+    EXPECT_EQ(control("button_playContents_0").toolTip().toStdString(), "A firmware slot holds no sound");
+}
+
+TEST_F(EditorSlotsFixture, WithoutASoundOutputThePlayButtonsAreDisabledAndSayWhy)
+{
+    RecordingSoundOutput none("No sound output: nothing here");
+    editor = std::make_unique<CEditor>(*this, system, settings, none);
+    editor->show();
+    EXPECT_EQ(playButtons(), "-Play -Play -Play -Play -Play -Play ");
+    EXPECT_EQ(control("button_playContents_2").toolTip().toStdString(), "No sound output: nothing here");
+    QTest::keyClick(editor.get(), Qt::Key_Space);
+    EXPECT_TRUE(none.played.empty());
+    editor.reset();
+}
+
+TEST_F(EditorSlotsFixture, DroppedSoundsFillSlotsFromTheRowUnderThePointerAndABankFileOpens)
+{
+    const std::string kick = make("kick.wav", "sox -n -r 44100 -c 2 -b 16", "synth 0.1 sine 60");
+    const std::string hat = make("hat.flac", "sox -n -r 48000 -c 1 -b 16", "synth 0.2 noise");
+    const std::string ride = make("ride.aiff", "sox -n -r 22050 -c 1 -b 16", "synth 0.3 sine 900");
+
+    EXPECT_TRUE(drop("textfield_contentNames_1", {kick}));
+    EXPECT_EQ(editor->workBank(4).getContentName(1), "kick.wav");
+    EXPECT_EQ(textOf("text_status"), "kick.wav: 0.10 s, padded to 0.25 s with silence (Classic)");
+
+    // Dropped on the RIDE row's waveform, three files: two slots follow from the CRASH row.
+    EXPECT_TRUE(drop("view_waveform_4", {hat, ride, kick}));
+    EXPECT_EQ(editor->workBank(4).getContentName(4), "hat.flac");
+    EXPECT_EQ(editor->workBank(4).getContentName(5), "ride.aiff");
+    EXPECT_EQ(textOf("text_status"),
+              "ride.aiff: 0.30 s, padded to 0.99 s with silence (Classic) (1 more file(s) left out: the bank has no more slots)");
+    EXPECT_EQ(waveform("5"), slot(4, 5));
+
+    // Away from the slot rows only a bank file lands, and it opens as Open… opens it.
+    EXPECT_FALSE(drop("tableview_banks", {kick}));
+    EXPECT_TRUE(drop("tableview_banks", {bankFile("all.mid")}));
+    EXPECT_EQ(tableRow(4), "file bank 4");
+    EXPECT_EQ(waveform("1"), editor->defaultBank(4).getContent(1)->getData());
+    // The imports are unsaved work: the window asks first, as Open… does.
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(shown.front().starts_with("critical|Save changes?|")) << shown.front();
+}
+
+TEST_F(EditorSlotsFixture, ADraggedWaveformLeavesAsTheWavFileZyloxExportWrites)
+{
+    selectRow(12);
+    auto* waveforms = editor->findChild<CWaveforms*>();
+    ASSERT_NE(waveforms, nullptr);
+    const std::unique_ptr<QMimeData> data(waveforms->exportedSlot(3));
+    ASSERT_NE(data, nullptr);
+    ASSERT_EQ(data->urls().size(), 1);
+    const std::string file = data->urls().front().toLocalFile().toStdString();
+    EXPECT_TRUE(file.ends_with("/S13 RIM SHOT.wav")) << file;
+    EXPECT_EQ(ScratchFolder::read(file), audio::deviceWave(slot(12, 3)));
+    selectRow(31);
+    EXPECT_EQ(waveforms->exportedSlot(0), nullptr);
+}
+
+} // namespace

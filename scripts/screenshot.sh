@@ -11,7 +11,8 @@ if [ "${1:-}" = "--in-display" ]; then
   XDG_CONFIG_HOME=$(mktemp -d) build/default/app/zylox-editor 2>/dev/null &
   editor=$!
   for _ in $(seq 100); do
-    window=$(xwininfo -name "ZYLOX 515 Editor" 2>/dev/null | awk '/Window id:/ {print $4}' || true)
+    # The title begins with the bank file's name, so look for the window by the end of its title.
+    window=$(xwininfo -root -tree 2>/dev/null | awk '/ZYLOX 515 Editor": \("zylox-editor"/ {print $1; exit}' || true)
     [ -n "$window" ] && break
     sleep 0.1
   done

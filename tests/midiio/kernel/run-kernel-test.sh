@@ -9,6 +9,9 @@
 #   run-kernel-test.sh usb KERNEL_DIR WORK_DIR GUEST
 #       a USB MIDI gadget on the dummy USB controller, driven by snd-usb-audio on the host side;
 #       the guest unplugs and replugs it through configfs; passes when the guest passes.
+#   run-kernel-test.sh aloop KERNEL_DIR WORK_DIR GUEST
+#       snd-aloop loaded, with "default" going straight to its first playback device; passes when
+#       the guest passes.
 set -euo pipefail
 mode=$1 kernel=$2 work=$3 guest=$4
 python=/usr/bin/python3
@@ -21,6 +24,7 @@ case $mode in
   virmidi) wanted="snd-seq snd-seq-dummy snd-virmidi" ;;
   serial) wanted="snd-seq snd-seq-midi snd-serial-u16550" ;;
   usb) wanted="snd-seq snd-seq-midi dummy_hcd libcomposite usb_f_midi snd-usb-audio" ;;
+  aloop) wanted="snd-aloop" ;;
   *) echo "unknown mode $mode"; exit 2 ;;
 esac
 
@@ -33,6 +37,11 @@ programs=("$guest")
 if [ "$mode" = virmidi ]; then cp "$5" $root/bin/zylox && programs+=("$5"); fi
 # snd_seq_open cannot work without ALSA's configuration
 cp /usr/share/alsa/alsa.conf $root/usr/share/alsa/
+if [ "$mode" = aloop ]; then
+  # The card's own default mixes and scales in software, which changes the bytes.
+  mkdir -p $root/etc
+  printf 'pcm.!default { type plug slave.pcm "hw:Loopback,0,0" }\n' > $root/etc/asound.conf
+fi
 for library in $(ldd "${programs[@]}" | grep -v ':$' | grep -o '/[^ ]*' | sort -u); do
   mkdir -p "$root$(dirname "$library")" && cp -L "$library" "$root$library"
 done

@@ -84,3 +84,10 @@ int Command::openBankFile(BankSet& banks) const
         return fail(m_bankFile, reason);
     return 0;
 }
+
+int Command::openSlotBanks(BankSet& banks, std::size_t row, unsigned slot) const
+{
+    if (const int status = checkSlot(row, slot))
+        return status;
+    return openBankFile(banks);
+}

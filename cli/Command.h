@@ -43,6 +43,9 @@ protected:
     void addBankFileOption();
     // Opens the --in file, if one was given, onto banks; 0, or 1 after the failure's message.
     int openBankFile(BankSet& banks) const;
+    // The slot check, then the --in file: what every command on one slot does first; 0, 1 or 2.
+    // Opening replaces banks, so the caller takes the row's bank only afterwards.
+    int openSlotBanks(BankSet& banks, std::size_t row, unsigned slot) const;
 
     CLI::App* m_command;
     std::string m_bankFile;

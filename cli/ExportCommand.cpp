@@ -24,10 +24,7 @@ ExportCommand::ExportCommand(CLI::App& app)
 int ExportCommand::run()
 {
     BankSet banks;
-    if (const int status = checkSlot(m_row, m_slot))
-        return status;
-    // Opening replaces banks: take the row's bank only afterwards.
-    if (const int status = openBankFile(banks))
+    if (const int status = openSlotBanks(banks, m_row, m_slot))
         return status;
     const IBank& bank = banks.bank(m_row);
     const CContent& content = *bank.getContent(static_cast<std::uint16_t>(m_slot));

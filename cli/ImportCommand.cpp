@@ -63,10 +63,7 @@ ImportCommand::ImportCommand(CLI::App& app)
 int ImportCommand::run()
 {
     BankSet banks;
-    if (const int status = checkSlot(m_row, m_slot))
-        return status;
-    // Opening replaces banks: take the row's bank only afterwards.
-    if (const int status = openBankFile(banks))
+    if (const int status = openSlotBanks(banks, m_row, m_slot))
         return status;
     IBank& bank = banks.bank(m_row);
     const auto slot = static_cast<std::uint16_t>(m_slot);

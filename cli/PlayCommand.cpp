@@ -22,9 +22,7 @@ PlayCommand::PlayCommand(CLI::App& app, OutputFactory makeOutput)
 int PlayCommand::run()
 {
     BankSet banks;
-    if (const int status = checkSlot(m_row, m_slot))
-        return status;
-    if (const int status = openBankFile(banks))
+    if (const int status = openSlotBanks(banks, m_row, m_slot))
         return status;
     const IBank& bank = banks.bank(m_row);
     const auto slot = static_cast<std::uint16_t>(m_slot);

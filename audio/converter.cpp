@@ -2,21 +2,79 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 namespace audio {
 
 namespace {
 
+// A value width known when compiled, so that the loops over every frame the slot needs read and
+// write whole values without a loop or a switch per byte: those took most of an import's time.
+template <std::uint16_t Bytes>
+using Width = std::integral_constant<std::uint16_t, Bytes>;
+
+// Calls step with the width of the sample's values as a constant where it is one of 1 to 4 bytes.
+template <typename Step>
+void byWidth(std::uint16_t width, Step&& step)
+{
+    switch (width) {
+    case 1:
+        return step(Width<1>{});
+    case 2:
+        return step(Width<2>{});
+    case 3:
+        return step(Width<3>{});
+    case 4:
+        return step(Width<4>{});
+    default:
+        return step(width);
+    }
+}
+
 // Writes the low `width` bytes of value, least significant first, sign-extended past 8 bytes;
 // nothing is clipped.
-void store(sample& out, std::uint64_t offset, std::int64_t value, std::uint16_t width)
+template <typename Bytes>
+void store(std::uint8_t* at, std::int64_t value, Bytes width)
 {
     const auto bits = static_cast<std::uint64_t>(value);
     const std::uint8_t sign = value < 0 ? 0xFF : 0x00;
     for (std::uint16_t i = 0; i < width; ++i) {
-        out[offset + i] = i < 8 ? static_cast<std::uint8_t>(bits >> (8 * i)) : sign;
+        at[i] = i < 8 ? static_cast<std::uint8_t>(bits >> (8 * i)) : sign;
     }
 }
+
+// Reads the values of a sample with a layout (1 to 4 bytes wide) as sample::getValue does; the
+// fields are copied so that writing the output's bytes cannot make the compiler reload them.
+template <typename Bytes>
+class Values {
+public:
+    Values(const sample& in, Bytes width)
+        : m_data(in.data()), m_channels(in.m_channels), m_width(width), m_shift(in.m_shiftoffset),
+          m_unsigned8Bit(in.m_unsigned8Bit)
+    {
+    }
+
+    std::int64_t operator()(std::uint64_t frame, std::uint16_t channel) const
+    {
+        const std::uint8_t* at = m_data + (frame * m_channels + channel) * m_width;
+        if (m_unsigned8Bit) {
+            return static_cast<std::int64_t>(*at) - 128;
+        }
+        std::uint64_t bits = 0;
+        for (std::uint16_t i = 0; i < m_width; ++i) {
+            bits |= static_cast<std::uint64_t>(at[i]) << (8 * i);
+        }
+        // Arithmetic right shift of the left-aligned value sign-extends it.
+        return static_cast<std::int64_t>(bits << m_shift) >> m_shift;
+    }
+
+private:
+    const std::uint8_t* m_data;
+    std::uint64_t m_channels;
+    Bytes m_width;
+    unsigned m_shift;
+    bool m_unsigned8Bit;
+};
 
 // Sizes the output (all zero) and gives it its format; an unsigned result is always 8 bits wide.
 void prepare(sample& out, std::uint64_t length, double samplerate, std::uint16_t channels,
@@ -83,19 +141,24 @@ void converter::convertChannels(sample& out, const sample& in, std::uint64_t use
 {
     const std::uint64_t length = hasLayout(in) ? in.size() * m_channels / in.m_channels : 0;
     prepare(out, length, in.m_samplerate, m_channels, in.m_bitrate, in.m_unsigned8Bit);
-    const std::uint16_t width = in.m_byterate;
     const std::uint64_t frames = std::min(framesOf(in), usedFrames);
     const std::int64_t offset = in.m_unsigned8Bit ? 128 : 0;
-    for (std::uint64_t f = 0; f < frames; ++f) {
-        std::int64_t sum = 0;
-        for (std::uint16_t c = 0; c < in.m_channels; ++c) {
-            sum += in.getValue(f, c);
+    const std::uint16_t inChannels = in.m_channels;
+    const std::uint16_t outChannels = m_channels;
+    byWidth(in.m_byterate, [&](auto width) {
+        const Values values(in, width);
+        std::uint8_t* at = out.data();
+        for (std::uint64_t f = 0; f < frames; ++f) {
+            std::int64_t sum = 0;
+            for (std::uint16_t c = 0; c < inChannels; ++c) {
+                sum += values(f, c);
+            }
+            const std::int64_t mean = sum / inChannels + offset;
+            for (std::uint16_t c = 0; c < outChannels; ++c, at += width) {
+                store(at, mean, width);
+            }
         }
-        const std::int64_t mean = sum / in.m_channels + offset;
-        for (std::uint16_t c = 0; c < m_channels; ++c) {
-            store(out, (m_channels * f + c) * width, mean, width);
-        }
-    }
+    });
 }
 
 void converter::convertSamplerate(sample& out, const sample& in, std::size_t maxFrames) const
@@ -114,22 +177,26 @@ void converter::convertSamplerate(sample& out, const sample& in, std::size_t max
     if (length == 0) {
         return;
     }
-    const std::uint16_t width = in.m_byterate;
     const std::uint64_t inFrames = framesOf(in);
-    const std::uint64_t outFrames = length / in.m_channels / width;
+    const std::uint64_t outFrames = length / in.m_channels / in.m_byterate;
     const std::int64_t offset = in.m_unsigned8Bit ? 128 : 0;
-    for (std::uint64_t i = 0; i < outFrames; ++i) {
-        const double position = static_cast<double>(i) * ratio;
-        const auto k = static_cast<std::uint64_t>(position);
-        const double fraction = position - static_cast<double>(k);
-        for (std::uint16_t c = 0; c < in.m_channels; ++c) {
-            // Frames past the input's end, whole or partial, stand for silence.
-            const std::int64_t a = k < inFrames ? in.getValue(k, c) : 0;
-            const std::int64_t b = k + 1 < inFrames ? in.getValue(k + 1, c) : 0;
-            const std::int64_t value = truncate(static_cast<double>(b - a) * fraction + static_cast<double>(a));
-            store(out, (i * in.m_channels + c) * width, value + offset, width);
+    const std::uint16_t channels = in.m_channels;
+    byWidth(in.m_byterate, [&](auto width) {
+        const Values values(in, width);
+        std::uint8_t* at = out.data();
+        for (std::uint64_t i = 0; i < outFrames; ++i) {
+            const double position = static_cast<double>(i) * ratio;
+            const auto k = static_cast<std::uint64_t>(position);
+            const double fraction = position - static_cast<double>(k);
+            for (std::uint16_t c = 0; c < channels; ++c, at += width) {
+                // Frames past the input's end, whole or partial, stand for silence.
+                const std::int64_t a = k < inFrames ? values(k, c) : 0;
+                const std::int64_t b = k + 1 < inFrames ? values(k + 1, c) : 0;
+                const std::int64_t value = truncate(static_cast<double>(b - a) * fraction + static_cast<double>(a));
+                store(at, value + offset, width);
+            }
         }
-    }
+    });
 }
 
 void converter::convertBitrate(sample& out, const sample& in) const
@@ -140,25 +207,41 @@ void converter::convertBitrate(sample& out, const sample& in) const
     const double scale = std::ldexp(1.0, static_cast<int>(m_bitrate) - static_cast<int>(in.m_bitrate));
     const std::uint64_t frames = framesOf(in);
     const std::int64_t offset = in.m_unsigned8Bit ? 128 : 0;
-    for (std::uint64_t f = 0; f < frames; ++f) {
-        for (std::uint16_t c = 0; c < in.m_channels; ++c) {
-            const std::int64_t value = truncate(static_cast<double>(in.getValue(f, c)) * scale);
-            store(out, (f * in.m_channels + c) * outWidth, value + offset, outWidth);
+    const std::uint16_t channels = in.m_channels;
+    byWidth(in.m_byterate, [&](auto width) {
+        const Values values(in, width);
+        // The device's 8-bit values are what every import makes.
+        const auto storeEach = [&](auto storedWidth) {
+            std::uint8_t* at = out.data();
+            for (std::uint64_t f = 0; f < frames; ++f) {
+                for (std::uint16_t c = 0; c < channels; ++c, at += storedWidth) {
+                    store(at, truncate(static_cast<double>(values(f, c)) * scale) + offset, storedWidth);
+                }
+            }
+        };
+        if (outWidth == 1) {
+            storeEach(Width<1>{});
+        } else {
+            storeEach(outWidth);
         }
-    }
+    });
 }
 
 void converter::convertSign(sample& out, const sample& in) const
 {
     prepare(out, hasLayout(in) ? in.size() : 0, m_samplerate, in.m_channels, in.m_bitrate, m_unsigned8Bit);
-    const std::uint16_t width = in.m_byterate;
     const std::uint64_t frames = framesOf(in);
     const std::int64_t offset = m_unsigned8Bit ? 128 : 0;
-    for (std::uint64_t f = 0; f < frames; ++f) {
-        for (std::uint16_t c = 0; c < in.m_channels; ++c) {
-            store(out, (f * in.m_channels + c) * width, in.getValue(f, c) + offset, width);
+    const std::uint16_t channels = in.m_channels;
+    byWidth(in.m_byterate, [&](auto width) {
+        const Values values(in, width);
+        std::uint8_t* at = out.data();
+        for (std::uint64_t f = 0; f < frames; ++f) {
+            for (std::uint16_t c = 0; c < channels; ++c, at += width) {
+                store(at, values(f, c) + offset, width);
+            }
         }
-    }
+    });
 }
 
 } // namespace audio

@@ -28,16 +28,19 @@ SourceFile::SourceFile(const std::string& path, std::size_t limit)
     else if (::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK) != 0)
         m_error = errno;
     else
-        read(descriptor, limit);
+        read(descriptor, limit, S_ISREG(status.st_mode) ? static_cast<std::size_t>(status.st_size) + 1 : 0);
     ::close(descriptor);
 }
 
-void SourceFile::read(int descriptor, std::size_t limit)
+void SourceFile::read(int descriptor, std::size_t limit, std::size_t expected)
 {
-    // Grows with what arrives, so a short file never costs the whole limit.
+    // A regular file's size is known: one allocation holds it and the read that finds its end,
+    // where growing step by step would copy it and touch fresh memory again and again. Anything
+    // else grows with what arrives, so a short stream never costs the whole limit.
+    m_bytes.reserve(std::min(expected, limit));
     while (m_bytes.size() < limit) {
         const std::size_t start = m_bytes.size();
-        const std::size_t step = std::min(kReadStep, limit - start);
+        const std::size_t step = std::min(start < expected ? expected - start : kReadStep, limit - start);
         m_bytes.resize(start + step);
         const ssize_t got = ::read(descriptor, m_bytes.data() + start, step);
         if (got < 0 && errno == EINTR) {

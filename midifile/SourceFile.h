@@ -19,7 +19,8 @@ public:
     std::span<const std::uint8_t> bytes() const { return m_bytes; }
 
 private:
-    void read(int descriptor, std::size_t limit);
+    // expected: the size a regular file had when opened, plus one; 0 for a stream.
+    void read(int descriptor, std::size_t limit, std::size_t expected);
 
     std::vector<std::uint8_t> m_bytes;
     int m_error = 0;

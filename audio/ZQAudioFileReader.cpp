@@ -110,6 +110,15 @@ std::size_t ZQAudioFileReader::read(audio::sample& sample, std::size_t maxBytes)
     return 0;
 }
 
+bool ZQAudioFileReader::readFormat(audio::sample& format)
+{
+    std::uint32_t offset = 0;
+    std::uint32_t blockSize = 0;
+    const bool found = (m_formType == WAVE && readWave(format, 1)) || (m_formType == AIFF && readAiff(offset, blockSize, format, 1));
+    format.clear();
+    return found;
+}
+
 bool ZQAudioFileReader::findChunk(std::uint32_t code, bool bigEndian, std::uint32_t& length)
 {
     seek(12);

@@ -24,6 +24,8 @@ public:
     // Fills the sample with at most maxBytes data bytes (0: as many as the file holds) and returns
     // how many it holds; 0, with the data emptied, when no sample data can be found.
     std::size_t read(audio::sample& sample, std::size_t maxBytes);
+    // The format read would give the sample, without its data: to size a read before making it.
+    bool readFormat(audio::sample& format);
 
     bool readWave(audio::sample& sample, std::size_t maxBytes);
     // The SSND offset bytes are left out of the sample; maxBytes counts them all the same.

@@ -20,6 +20,9 @@ constexpr double deviceRate = 33000.0;
 constexpr std::size_t sourceBytesPerSlotByte = 24;
 // What a sound file may hold before its sample data (text, markers, tags with cover pictures).
 constexpr std::size_t headerAllowance = 8 * 1024 * 1024;
+// Source frames read past the last one the slot needs: the classic rate step interpolates
+// towards the next frame, the clean resampler's filter looks ahead.
+constexpr double framesAfterTheSlot = 1024.0;
 
 // Halves the distance to the zero line once more for every byte, so the last byte is silence.
 void fadeOut(std::vector<std::uint8_t>& bytes, std::size_t count)
@@ -68,12 +71,31 @@ std::size_t importAudio(const sample& fileSample, std::uint64_t dataLength, std:
     return convertInto(fileSample, frameBytes != 0 ? dataLength / frameBytes : 0, bytes, result);
 }
 
+// The file's frames that the conversion can use: reading a long file's every frame only to leave
+// most of them unconverted took an import longer than its conversion.
+double sourceFramesUsed(double samplerate, std::size_t slotLength, const ImportOptions& options)
+{
+    return std::ceil(static_cast<double>(deviceFramesUsed(slotLength, options)) * samplerate / deviceRate)
+           + framesAfterTheSlot;
+}
+
+// WAV and AIFF data bytes to read: the frames the conversion can use, within the cap.
+std::size_t sourceBytesUsed(ZQAudioFileReader& reader, std::size_t slotLength, const ImportOptions& options)
+{
+    const std::size_t cap = sourceBytesPerSlotByte * slotLength;
+    sample format;
+    if (!reader.readFormat(format) || !(format.m_samplerate > 0.0)) {
+        return cap;
+    }
+    const double frameBytes = static_cast<double>(format.m_channels) * format.m_byterate;
+    const double bytes = sourceFramesUsed(format.m_samplerate, slotLength, options) * frameBytes;
+    return bytes >= 1.0 && bytes < static_cast<double>(cap) ? static_cast<std::size_t>(bytes) : cap;
+}
+
 std::size_t importDecoded(SoundFileDecoder& decoder, std::vector<std::uint8_t>& bytes, ImportResult& result)
 {
-    // The file's frames that the conversion can use, and one more for the last interpolation; the
-    // decoder bounds what it holds however high the rate.
-    const double frames = std::ceil(static_cast<double>(deviceFramesUsed(bytes.size(), result.options))
-                                    * decoder.samplerate() / deviceRate) + 1;
+    // The decoder bounds what it holds however high the rate.
+    const double frames = sourceFramesUsed(decoder.samplerate(), bytes.size(), result.options);
     sample fileSample;
     decoder.read(fileSample, static_cast<std::size_t>(std::min(frames, 1e12)));
     return convertInto(fileSample, decoder.frameCount(), bytes, result);
@@ -107,7 +129,7 @@ ImportResult importSlot(std::span<const std::uint8_t> source, const ImportOption
     if (format == SoundFormat::Convertible) {
         ZQAudioFileReader reader(source);
         sample fileSample;
-        reader.read(fileSample, sourceBytesPerSlotByte * slot.size());
+        reader.read(fileSample, sourceBytesUsed(reader, slot.size(), options));
         // Taken back unchanged: a second fade would wear down the end of a sound on every round trip.
         if (isSlotImage(fileSample, slot.size()) && !options.shapes()) {
             std::copy(fileSample.begin(), fileSample.end(), slot.begin());

@@ -1,5 +1,7 @@
 #include "audio/SoundFileDecoder.h"
 
+#include "audio/LoadedLibrary.h"
+
 #include <sndfile.h>
 
 #include <algorithm>
@@ -45,9 +47,28 @@ std::uint16_t valueBits(int format)
     }
 }
 
+struct Sndfile {
+    decltype(&sf_open_virtual) openVirtual;
+    decltype(&sf_readf_double) readfDouble;
+    decltype(&sf_close) close;
+};
+
+// Null where libsndfile is missing: then no file decodes through it.
+const Sndfile* sndfile()
+{
+    static const LoadedLibrary library("libsndfile.so.1");
+    static const Sndfile functions{library.function<decltype(sf_open_virtual)>("sf_open_virtual"),
+                                   library.function<decltype(sf_readf_double)>("sf_readf_double"),
+                                   library.function<decltype(sf_close)>("sf_close")};
+    return functions.openVirtual != nullptr && functions.readfDouble != nullptr && functions.close != nullptr
+        ? &functions
+        : nullptr;
+}
+
 } // namespace
 
 struct SoundFileDecoder::File {
+    const Sndfile* library = nullptr;
     SNDFILE* handle = nullptr;
     SF_INFO info{};
     std::span<const std::uint8_t> bytes;
@@ -80,10 +101,13 @@ SoundFileDecoder::SoundFileDecoder(std::span<const std::uint8_t> bytes)
     : m_file(std::make_unique<File>())
 {
     m_file->bytes = bytes;
+    m_file->library = sndfile();
+    if (m_file->library == nullptr)
+        return;
     SF_VIRTUAL_IO io{&File::length, &File::seek, &File::read, &File::write, &File::tell};
-    m_file->handle = sf_open_virtual(&io, SFM_READ, &m_file->info, m_file.get());
+    m_file->handle = m_file->library->openVirtual(&io, SFM_READ, &m_file->info, m_file.get());
     if (m_file->handle != nullptr && (m_file->info.channels <= 0 || m_file->info.samplerate <= 0)) {
-        sf_close(m_file->handle);
+        m_file->library->close(m_file->handle);
         m_file->handle = nullptr;
     }
 }
@@ -91,7 +115,7 @@ SoundFileDecoder::SoundFileDecoder(std::span<const std::uint8_t> bytes)
 SoundFileDecoder::~SoundFileDecoder()
 {
     if (m_file->handle != nullptr)
-        sf_close(m_file->handle);
+        m_file->library->close(m_file->handle);
 }
 
 bool SoundFileDecoder::isOpen() const
@@ -130,7 +154,7 @@ std::size_t SoundFileDecoder::read(sample& out, std::size_t maxFrames)
     std::size_t frames = 0;
     while (frames < limit) {
         const auto wanted = static_cast<sf_count_t>(std::min(kChunkFrames, limit - frames));
-        const sf_count_t got = sf_readf_double(m_file->handle, chunk.data(), wanted);
+        const sf_count_t got = m_file->library->readfDouble(m_file->handle, chunk.data(), wanted);
         if (got <= 0)
             break;
         for (std::size_t i = 0; i < static_cast<std::size_t>(got) * channels; ++i) {

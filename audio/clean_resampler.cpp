@@ -1,5 +1,6 @@
 #include "audio/clean_resampler.h"
 
+#include "audio/LoadedLibrary.h"
 #include "audio/converter.h"
 
 #include <soxr.h>
@@ -13,14 +14,36 @@ namespace audio {
 
 namespace {
 
+struct Soxr {
+    decltype(&soxr_io_spec) ioSpec;
+    decltype(&soxr_quality_spec) qualitySpec;
+    decltype(&soxr_create) create;
+    decltype(&soxr_process) process;
+    decltype(&soxr_delete) destroy;
+};
+
+// Null where libsoxr is missing: then nothing resamples cleanly.
+const Soxr* soxrLibrary()
+{
+    static const LoadedLibrary library("libsoxr.so.0");
+    static const Soxr functions{library.function<decltype(soxr_io_spec)>("soxr_io_spec"),
+                                library.function<decltype(soxr_quality_spec)>("soxr_quality_spec"),
+                                library.function<decltype(soxr_create)>("soxr_create"),
+                                library.function<decltype(soxr_process)>("soxr_process"),
+                                library.function<decltype(soxr_delete)>("soxr_delete")};
+    const bool complete = functions.ioSpec != nullptr && functions.qualitySpec != nullptr
+                          && functions.create != nullptr && functions.process != nullptr && functions.destroy != nullptr;
+    return complete ? &functions : nullptr;
+}
+
 using Resampler = std::unique_ptr<soxr, decltype(&soxr_delete)>;
 
-Resampler createResampler(double sourceRate, double deviceRate)
+Resampler createResampler(const Soxr& library, double sourceRate, double deviceRate)
 {
-    const soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT64_I, SOXR_FLOAT64_I);
-    const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
+    const soxr_io_spec_t io = library.ioSpec(SOXR_FLOAT64_I, SOXR_FLOAT64_I);
+    const soxr_quality_spec_t quality = library.qualitySpec(SOXR_HQ, 0);
     soxr_error_t error = nullptr;
-    Resampler resampler(soxr_create(sourceRate, deviceRate, 1, &error, &io, &quality, nullptr), &soxr_delete);
+    Resampler resampler(library.create(sourceRate, deviceRate, 1, &error, &io, &quality, nullptr), library.destroy);
     if (error != nullptr) {
         resampler.reset();
     }
@@ -35,7 +58,7 @@ double stepOf(const sample& mono)
 
 // Feeds the mono sample to the resampler a block at a time, so no second copy of a long source is
 // held, until the output is full or the resampler has flushed what the source's end leaves.
-bool resampleInto(soxr_t resampler, const sample& mono, std::vector<double>& out)
+bool resampleInto(const Soxr& library, soxr_t resampler, const sample& mono, std::vector<double>& out)
 {
     const double step = stepOf(mono);
     const std::uint64_t frames = mono.frameCount();
@@ -56,7 +79,7 @@ bool resampleInto(soxr_t resampler, const sample& mono, std::vector<double>& out
         const bool ended = blockUsed == blockLength;
         std::size_t taken = 0;
         std::size_t given = 0;
-        if (soxr_process(resampler, ended ? nullptr : block.data() + blockUsed, blockLength - blockUsed, &taken,
+        if (library.process(resampler, ended ? nullptr : block.data() + blockUsed, blockLength - blockUsed, &taken,
                          out.data() + produced, out.size() - produced, &given) != nullptr) {
             return false;
         }
@@ -93,8 +116,12 @@ std::vector<double> resampleClean(const sample& in, double deviceRate, std::size
         }
         return out;
     }
-    const Resampler resampler = createResampler(rate, deviceRate);
-    if (!resampler || !resampleInto(resampler.get(), mono, out)) {
+    const Soxr* library = soxrLibrary();
+    if (library == nullptr) {
+        return {};
+    }
+    const Resampler resampler = createResampler(*library, rate, deviceRate);
+    if (!resampler || !resampleInto(*library, resampler.get(), mono, out)) {
         return {};
     }
     return out;

@@ -29,7 +29,7 @@ done
 extra=$(grep -v -e '/$' -e '^./usr/bin/zylox' -e '^./usr/share/' files.txt || true)
 [ -z "$extra" ] || fail "unexpected files: $extra"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libasound2 libc6; do
+for library in libqt6widgets6 libasound2 libsndfile1 libsoxr0 libc6; do
   [[ $depends == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 

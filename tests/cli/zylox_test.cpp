@@ -228,6 +228,19 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     EXPECT_EQ(m_err, "zylox: /dev/stdin: holds no System Exclusive message\n");
 }
 
+TEST_F(ZyloxTest, SoundLibrariesAreLoadedOnlyByTheImportsThatNeedThem)
+{
+    // Loading libsndfile with its codecs and the resampler took longer than a WAV import itself.
+    ASSERT_EQ(run(kSox + " -n -r 44.1k -c 2 -b 16 kick.wav synth 0.3 sine 60 && " + kSox + " kick.wav kick.flac"), 0);
+    const std::string loads = "LD_DEBUG=files " ZYLOX_PROGRAM " ";
+    ASSERT_EQ(run(loads + "import --bank S05 --slot 1 kick.wav -o wav.mid"), 0) << m_err;
+    EXPECT_EQ(m_err.find("libsndfile"), std::string::npos);
+    EXPECT_EQ(m_err.find("libsoxr"), std::string::npos);
+    ASSERT_EQ(run(loads + "import --bank S05 --slot 1 kick.flac --resample clean -o flac.mid"), 0) << m_err;
+    EXPECT_NE(m_err.find("libsndfile.so.1"), std::string::npos);
+    EXPECT_NE(m_err.find("libsoxr.so.0"), std::string::npos);
+}
+
 TEST_F(ZyloxTest, WhatExportWritesImportTakesBackUnchanged)
 {
     // Every firmware slot, and sample slots of a factory bank and of one whose sound was cut and faded.

@@ -1,0 +1,23 @@
+#include "audio/LoadedLibrary.h"
+
+#include <dlfcn.h>
+
+namespace audio {
+
+LoadedLibrary::LoadedLibrary(const char* soname)
+    : m_handle(::dlopen(soname, RTLD_NOW | RTLD_LOCAL))
+{
+}
+
+LoadedLibrary::~LoadedLibrary()
+{
+    if (m_handle != nullptr)
+        ::dlclose(m_handle);
+}
+
+void* LoadedLibrary::symbol(const char* name) const
+{
+    return m_handle == nullptr ? nullptr : ::dlsym(m_handle, name);
+}
+
+} // namespace audio

@@ -92,13 +92,12 @@ std::vector<std::uint8_t> convertForSlot(const sample& in, std::size_t slotLengt
                                          ImportResult& result)
 {
     const std::size_t maxFrames = deviceFramesUsed(slotLength, options);
-    const std::vector<double> converted = options.resampling == Resampling::Clean
-        ? resampleClean(in, deviceRate, maxFrames)
-        : convertClassic(in, maxFrames);
-    result.trimmed = options.trim ? soundStart(converted, options.normalize) : 0;
-    const auto begin = converted.begin() + static_cast<std::ptrdiff_t>(result.trimmed);
-    const auto kept = std::min<std::ptrdiff_t>(converted.end() - begin, static_cast<std::ptrdiff_t>(slotLength));
-    std::vector<double> steps(begin, begin + kept);
+    std::vector<double> steps = options.resampling == Resampling::Clean ? resampleClean(in, deviceRate, maxFrames)
+                                                                       : convertClassic(in, maxFrames);
+    result.trimmed = options.trim ? soundStart(steps, options.normalize) : 0;
+    // In place: every fresh page an import touches costs it time.
+    steps.erase(steps.begin(), steps.begin() + static_cast<std::ptrdiff_t>(result.trimmed));
+    steps.resize(std::min(steps.size(), slotLength));
     if (options.normalize) {
         result.gainDecibels = normalizeSteps(steps);
     }

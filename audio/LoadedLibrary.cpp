@@ -9,12 +9,6 @@ LoadedLibrary::LoadedLibrary(const char* soname)
 {
 }
 
-LoadedLibrary::~LoadedLibrary()
-{
-    if (m_handle != nullptr)
-        ::dlclose(m_handle);
-}
-
 void* LoadedLibrary::symbol(const char* name) const
 {
     return m_handle == nullptr ? nullptr : ::dlsym(m_handle, name);

@@ -5,10 +5,11 @@ namespace audio {
 // A shared library opened the first time a sound needs it instead of at every start: libsndfile
 // with the codec libraries behind it and the resampler take a command-line tool longer to load
 // than most of its commands take to run. Functions keep the types of the library's own header.
+// A library stays open for the life of the process once opened: the resampler's OpenMP runtime
+// keeps memory and threads of its own that closing would cut loose.
 class LoadedLibrary {
 public:
     explicit LoadedLibrary(const char* soname);
-    ~LoadedLibrary();
     LoadedLibrary(const LoadedLibrary&) = delete;
     LoadedLibrary& operator=(const LoadedLibrary&) = delete;
 

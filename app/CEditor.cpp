@@ -4,6 +4,8 @@
 #include "app/CBankFiles.h"
 #include "app/CBankTableModel.h"
 #include "app/CBankTypeAhead.h"
+#include "app/CBankView.h"
+#include "app/CCellMatrix.h"
 #include "app/CContentImport.h"
 #include "app/CFilePanels.h"
 #include "app/CFocusGuard.h"
@@ -13,9 +15,6 @@
 #include "app/CUndoHistory.h"
 #include "app/CUnsavedChanges.h"
 #include "app/CWindowMemory.h"
-#include "app/CSlotDrops.h"
-#include "app/CSlotPlayer.h"
-#include "app/CWaveforms.h"
 #include "content/CContent.h"
 #include "midiio/ZQMidiSystem.h"
 #include "model/CFirmware.h"
@@ -36,6 +35,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
 namespace {
 
@@ -89,10 +89,6 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     edit->addAction(m_history->redoAction());
     menuBar()->insertMenu(m_ui->menu_midi->menuAction(), edit);
     new CFocusGuard(*m_ui->tableview_banks, {m_ui->button_reset, m_ui->button_send});
-    textfield_contentLabels = CCellMatrix<QLabel>(*this, QStringLiteral("textfield_contentLabels"));
-    textfield_contentNames = CCellMatrix<QLineEdit>(*this, QStringLiteral("textfield_contentNames"));
-    button_openContents = CCellMatrix<QPushButton>(*this, QStringLiteral("button_openContents"));
-    button_playContents = CCellMatrix<QPushButton>(*this, QStringLiteral("button_playContents"));
     radiobutton_options = new QButtonGroup(this);
     const CCellMatrix<QRadioButton> options(*this, QStringLiteral("radiobutton_options"));
     for (QRadioButton* option : options.cells())
@@ -104,7 +100,9 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     m_ui->tableview_banks->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     new CBankTypeAhead(*m_ui->tableview_banks);
 
-    makeSlotRooms(soundOutput);
+    m_bankView = new CBankView(*this, *m_ui->layout_slots, *m_ui->layout_panel, *m_ui->textfield_bankName,
+                               {m_ui->button_reset, m_ui->button_save, m_ui->button_load}, *m_ui->text_status,
+                               soundOutput);
 
     m_progressTimer = new QTimer(this);
     m_progressTimer->setObjectName(QStringLiteral("timer_progress"));
@@ -150,15 +148,11 @@ void CEditor::connectControls()
         m_lastSelectedRow = row;
         BankIndexHasChanged();
     });
-    connect(ui.textfield_bankName, &QLineEdit::editingFinished, this, &CEditor::BankNameHasChanged);
-    for (QLineEdit* cell : textfield_contentNames.cells()) {
-        const int tag = CCellMatrix<QLineEdit>::tagOf(cell);
-        connect(cell, &QLineEdit::editingFinished, this, [this, tag] { ContentNameHasChanged(tag); });
-    }
-    for (QPushButton* cell : button_openContents.cells()) {
-        const int tag = CCellMatrix<QPushButton>::tagOf(cell);
-        connect(cell, &QPushButton::clicked, this, [this, tag] { openContent(tag); });
-    }
+    connect(m_bankView, &CBankView::bankNameEdited, this, &CEditor::BankNameHasChanged);
+    connect(m_bankView, &CBankView::slotNameEdited, this, &CEditor::ContentNameHasChanged);
+    connect(m_bankView, &CBankView::importClicked, this, &CEditor::openContent);
+    connect(m_bankView, &CBankView::fileDropped, this, &CEditor::importFile);
+    connect(m_bankView, &CBankView::bankFileDropped, this, &CEditor::openBankFile);
     connect(ui.button_reset, &QPushButton::clicked, this, &CEditor::openDefaultBank);
     connect(ui.button_load, &QPushButton::clicked, this, &CEditor::openBank);
     connect(ui.button_save, &QPushButton::clicked, this, &CEditor::saveBank);
@@ -330,7 +324,7 @@ void CEditor::BankIndexHasChanged()
 void CEditor::BankNameHasChanged()
 {
     const int row = currentRow();
-    const std::string name = text(m_ui->textfield_bankName->text());
+    const std::string name = text(m_bankView->bankName());
     // Leaving the field unchanged is no rename.
     if (row < 0 || name == m_workBank[static_cast<std::size_t>(row)]->getName())
         return;
@@ -343,12 +337,12 @@ void CEditor::BankNameHasChanged()
 void CEditor::ContentNameHasChanged(int tag)
 {
     const int row = currentRow();
-    const QLineEdit* cell = textfield_contentNames.cellWithTag(tag);
-    if (row < 0 || cell == nullptr)
+    const std::optional<QString> cell = m_bankView->slotName(tag);
+    if (row < 0 || !cell)
         return;
     IBank& bank = *m_workBank[static_cast<std::size_t>(row)];
     const auto slot = static_cast<std::uint16_t>(tag);
-    const std::string name = text(cell->text());
+    const std::string name = text(*cell);
     if (name == bank.getContentName(slot))
         return;
     m_history->perform("Rename", {static_cast<std::size_t>(row)}, [&] {
@@ -415,35 +409,7 @@ void CEditor::updateContentView()
     const int row = currentRow();
     if (row < 0)
         return;
-    const IBank& bank = *m_workBank[static_cast<std::size_t>(row)];
-    const int count = bank.getContentCount();
-    const bool editable = row >= m_protectedBanks;
-    Ui::EditorWindow& ui = *m_ui;
-
-    ui.textfield_bankName->setText(text(bank.getName()));
-    ui.textfield_bankName->setEnabled(editable);
-    for (int slot = 0; slot < textfield_contentLabels.numberOfRows(); ++slot) {
-        QLabel* label = textfield_contentLabels.cellWithTag(slot);
-        QLineEdit* name = textfield_contentNames.cellWithTag(slot);
-        QPushButton* open = button_openContents.cellWithTag(slot);
-        const auto index = static_cast<std::uint16_t>(slot);
-        if (slot < count) {
-            label->setText(text(bank.getContentLabel(index)));
-            name->setText(text(bank.getContentName(index)));
-            name->setEnabled(editable);
-            open->setEnabled(editable);
-        } else {
-            label->clear();
-            name->clear();
-            name->setEnabled(false);
-            open->setEnabled(false);
-        }
-    }
-    ui.button_reset->setEnabled(editable);
-    ui.button_save->setEnabled(editable);
-    ui.button_load->setEnabled(editable);
-    m_waveforms->show(bank);
-    m_player->show(bank);
+    m_bankView->show(*m_workBank[static_cast<std::size_t>(row)], row >= m_protectedBanks);
 }
 
 void CEditor::orderFrontAboutWindow()
@@ -508,26 +474,6 @@ void CEditor::importFile(int tag, const std::string& path)
         const std::string fileName = std::filesystem::path(path).filename().string();
         m_ui->text_status->setText(text(result.describe(fileName, bank.getContentLabel(slot))));
     }
-}
-
-void CEditor::makeSlotRooms(ISoundOutput& soundOutput)
-{
-    Ui::EditorWindow& ui = *m_ui;
-    const int rows = textfield_contentLabels.numberOfRows();
-    m_waveforms = new CWaveforms(*ui.layout_slots, rows, 4, *ui.layout_panel, 1, this);
-    m_player = new CSlotPlayer(soundOutput, button_playContents, *this, [this] { return m_waveforms->selectedSlot(); });
-    std::vector<std::vector<QWidget*>> cells;
-    for (int slot = 0; slot < rows; ++slot)
-        cells.push_back({textfield_contentLabels.cellWithTag(slot), textfield_contentNames.cellWithTag(slot),
-                         button_openContents.cellWithTag(slot), button_playContents.cellWithTag(slot),
-                         findChild<QWidget*>(QStringLiteral("view_waveform_%1").arg(slot))});
-    new CSlotDrops(*this, std::move(cells),
-                   {[this] { return currentRow() < 0 ? 0 : static_cast<int>(m_workBank[currentRow()]->getContentCount()); },
-                    [this](int slot, const std::string& path) { importFile(slot, path); },
-                    [this](const std::string& path) { openBankFile(path); },
-                    [this](int leftOver) {
-                        m_ui->text_status->setText(m_ui->text_status->text() + QStringLiteral(" (%1 more file(s) left out: the bank has no more slots)").arg(leftOver));
-                    }});
 }
 
 // ---- transmission ----

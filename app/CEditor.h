@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/CCellMatrix.h"
 #include "app/IDialogs.h"
 
 #include <QMainWindow>
@@ -13,13 +12,12 @@
 
 class CBankFiles;
 class CBankTableModel;
+class CBankView;
 class CFilePanels;
 class COutputList;
 class CSettings;
 class CContentImport;
 class CImportPreferences;
-class CSlotPlayer;
-class CWaveforms;
 class ISoundOutput;
 class CTransmission;
 class CUndoHistory;
@@ -29,9 +27,6 @@ class IBank;
 class ZQMidiSystem;
 class QAction;
 class QButtonGroup;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class QTimer;
 
 namespace Ui {
@@ -40,8 +35,8 @@ class EditorWindow;
 
 // The editor's one controller and its window: it owns the factory banks, the working banks the
 // user edits with their undo history, and holds the rooms of the window's further concerns (the
-// bank files, the live output list, the transmission). Everything here runs on the UI thread;
-// the transmission worker reaches it only through queued calls.
+// selected bank's box, the bank files, the live output list, the transmission). Everything here
+// runs on the UI thread; the transmission worker reaches it only through queued calls.
 class CEditor : public QMainWindow {
     Q_OBJECT
 public:
@@ -85,8 +80,6 @@ protected:
 
 private:
     void connectControls();
-    // The rooms of the slot rows: waveforms, playback and drops.
-    void makeSlotRooms(ISoundOutput& soundOutput);
     void openBankFile(const std::string& path);
     void importFile(int tag, const std::string& path);
     void awakeFromNib();
@@ -112,14 +105,8 @@ private:
     std::unique_ptr<Ui::EditorWindow> m_ui;
     std::unique_ptr<CFilePanels> m_panels;
     std::unique_ptr<CWindowMemory> m_memory;
-    CWaveforms* m_waveforms = nullptr;
-    CSlotPlayer* m_player = nullptr;
-
-    // Outlets for the slot rows and the bank options; the layout gives them their rows.
-    CCellMatrix<QLabel> textfield_contentLabels;
-    CCellMatrix<QLineEdit> textfield_contentNames;
-    CCellMatrix<QPushButton> button_openContents;
-    CCellMatrix<QPushButton> button_playContents;
+    CBankView* m_bankView = nullptr;
+    // The bank options, "Current bank" or "All banks".
     QButtonGroup* radiobutton_options = nullptr;
 
     std::unique_ptr<CContentImport> m_contentImport;

@@ -1,12 +1,12 @@
 #include "app/CEditor.h"
 
 #include "app/CAboutWindow.h"
+#include "app/CBankEdits.h"
 #include "app/CBankFiles.h"
 #include "app/CBankTableModel.h"
 #include "app/CBankTypeAhead.h"
 #include "app/CBankView.h"
 #include "app/CCellMatrix.h"
-#include "app/CContentImport.h"
 #include "app/CFilePanels.h"
 #include "app/CFocusGuard.h"
 #include "app/CImportPreferences.h"
@@ -15,7 +15,6 @@
 #include "app/CUndoHistory.h"
 #include "app/CUnsavedChanges.h"
 #include "app/CWindowMemory.h"
-#include "content/CContent.h"
 #include "midiio/ZQMidiSystem.h"
 #include "model/CFirmware.h"
 #include "model/CSound.h"
@@ -34,7 +33,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 
 namespace {
@@ -46,9 +44,6 @@ constexpr int kProgressInterval = 1000; // milliseconds
 constexpr int kTagOpen = 1;
 constexpr int kTagSave = 2;
 constexpr int kTagSend = 3;
-
-const std::vector<std::string> kSoundFileTypes{"wav", "aif", "aiff", "aifc", "flac", "ogg",
-                                               "opus", "mp3", "w64", "au", "caf"};
 
 std::string text(const QString& value)
 {
@@ -70,7 +65,6 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     , m_settings(settings)
     , m_ui(std::make_unique<Ui::EditorWindow>())
     , m_panels(std::make_unique<CFilePanels>(dialogs, settings))
-    , m_contentImport(std::make_unique<CContentImport>(dialogs))
 {
     for (std::uint16_t index = 0; index < factory::kSoundBankCount; ++index) {
         m_defaultBank.push_back(std::make_unique<CSound>(index));
@@ -109,7 +103,9 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     m_progressTimer->setSingleShot(true);
     m_progressTimer->setInterval(kProgressInterval);
 
-    m_importPreferences = new CImportPreferences(m_settings, *this, *m_ui->menu_file, m_ui->menu_quit);
+    const auto* importPreferences = new CImportPreferences(m_settings, *this, *m_ui->menu_file, m_ui->menu_quit);
+    m_edits = std::make_unique<CBankEdits>(dialogs, *m_panels, *importPreferences, *m_history, m_workBank,
+                                           m_defaultBank, *m_ui->text_status);
     m_outputs = new COutputList(*m_ui->popup_out, midiSystem.service(), this);
     m_memory = std::make_unique<CWindowMemory>(m_settings, *this, *m_outputs, *m_ui->popup_out, *m_ui->popup_channel,
                                                *radiobutton_options, *m_ui->splitter);
@@ -324,31 +320,16 @@ void CEditor::BankIndexHasChanged()
 void CEditor::BankNameHasChanged()
 {
     const int row = currentRow();
-    const std::string name = text(m_bankView->bankName());
-    // Leaving the field unchanged is no rename.
-    if (row < 0 || name == m_workBank[static_cast<std::size_t>(row)]->getName())
-        return;
-    m_history->perform("Rename", {static_cast<std::size_t>(row)}, [&] {
-        m_workBank[static_cast<std::size_t>(row)]->setName(name.c_str());
-        return true;
-    });
+    if (row >= 0)
+        m_edits->renameBank(static_cast<std::size_t>(row), text(m_bankView->bankName()));
 }
 
 void CEditor::ContentNameHasChanged(int tag)
 {
     const int row = currentRow();
-    const std::optional<QString> cell = m_bankView->slotName(tag);
-    if (row < 0 || !cell)
-        return;
-    IBank& bank = *m_workBank[static_cast<std::size_t>(row)];
-    const auto slot = static_cast<std::uint16_t>(tag);
-    const std::string name = text(*cell);
-    if (name == bank.getContentName(slot))
-        return;
-    m_history->perform("Rename", {static_cast<std::size_t>(row)}, [&] {
-        bank.setContentName(slot, name.c_str());
-        return true;
-    });
+    const std::optional<QString> name = m_bankView->slotName(tag);
+    if (row >= 0 && name)
+        m_edits->renameSlot(static_cast<std::size_t>(row), tag, text(*name));
 }
 
 void CEditor::openDefaultBank()
@@ -359,18 +340,8 @@ void CEditor::openDefaultBank()
         return;
     }
     const int row = currentRow();
-    if (row < 0)
-        return;
-    const auto r = static_cast<std::size_t>(row);
-    const std::string question = "Give the bank \"" + m_workBank[r]->getName()
-                                 + "\" back its factory name and sounds? What it holds now is replaced.";
-    if (alert(IDialogs::AlertStyle::Critical, "Reset to Default", question, "Reset", "Cancel")
-        != IDialogs::AlertReply::Default)
-        return;
-    m_history->perform("Reset", {r}, [&] {
-        m_workBank[r].reset(m_defaultBank[r]->clone());
-        return true;
-    });
+    if (row >= 0)
+        m_edits->resetToFactory(static_cast<std::size_t>(row));
 }
 
 void CEditor::banksDidChange(const QList<int>& rows)
@@ -448,32 +419,15 @@ void CEditor::saveBank()
 void CEditor::openContent(int tag)
 {
     const int row = currentRow();
-    const CContent* content = row < 0 ? nullptr : m_workBank[static_cast<std::size_t>(row)]->getContent(static_cast<std::uint16_t>(tag));
-    if (content == nullptr)
-        return;
-    // Sounds first for a sample slot; a firmware slot takes System Exclusive files of any name.
-    const std::string path = m_panels->open(CSettings::Folder::Import, content->isSample() ? kSoundFileTypes
-                                                                                           : std::vector<std::string>{});
-    if (!path.empty())
-        importFile(tag, path);
+    if (row >= 0)
+        m_edits->chooseImport(static_cast<std::size_t>(row), tag);
 }
 
 void CEditor::importFile(int tag, const std::string& path)
 {
     const int row = currentRow();
-    if (row < 0)
-        return;
-    IBank& bank = *m_workBank[static_cast<std::size_t>(row)];
-    const auto slot = static_cast<std::uint16_t>(tag);
-    audio::ImportResult result;
-    m_history->perform("Import", {static_cast<std::size_t>(row)}, [&] {
-        result = m_contentImport->import(bank, slot, path, m_importPreferences->options());
-        return static_cast<bool>(result);
-    });
-    if (result) {
-        const std::string fileName = std::filesystem::path(path).filename().string();
-        m_ui->text_status->setText(text(result.describe(fileName, bank.getContentLabel(slot))));
-    }
+    if (row >= 0)
+        m_edits->import(static_cast<std::size_t>(row), tag, path);
 }
 
 // ---- transmission ----

@@ -10,14 +10,13 @@
 #include <utility>
 #include <vector>
 
+class CBankEdits;
 class CBankFiles;
 class CBankTableModel;
 class CBankView;
 class CFilePanels;
 class COutputList;
 class CSettings;
-class CContentImport;
-class CImportPreferences;
 class ISoundOutput;
 class CTransmission;
 class CUndoHistory;
@@ -35,8 +34,9 @@ class EditorWindow;
 
 // The editor's one controller and its window: it owns the factory banks, the working banks the
 // user edits with their undo history, and holds the rooms of the window's further concerns (the
-// selected bank's box, the bank files, the live output list, the transmission). Everything here
-// runs on the UI thread; the transmission worker reaches it only through queued calls.
+// selected bank's box and its edits, the bank files, the live output list, the transmission).
+// Everything here runs on the UI thread; the transmission worker reaches it only through queued
+// calls.
 class CEditor : public QMainWindow {
     Q_OBJECT
 public:
@@ -109,13 +109,12 @@ private:
     // The bank options, "Current bank" or "All banks".
     QButtonGroup* radiobutton_options = nullptr;
 
-    std::unique_ptr<CContentImport> m_contentImport;
-    CImportPreferences* m_importPreferences = nullptr;
     std::vector<std::unique_ptr<IBank>> m_defaultBank;
     std::vector<std::unique_ptr<IBank>> m_workBank;
     CUndoHistory* m_history = nullptr;
     std::unique_ptr<CUnsavedChanges> m_unsaved;
     std::unique_ptr<CBankFiles> m_files;
+    std::unique_ptr<CBankEdits> m_edits;
     // Leading rows whose bank is read-only in the content view; none are.
     int m_protectedBanks = 0;
     int m_visibleBanks = 32;

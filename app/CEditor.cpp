@@ -10,6 +10,7 @@
 #include "app/CFilePanels.h"
 #include "app/CFocusGuard.h"
 #include "app/CImportPreferences.h"
+#include "app/CMenuValidation.h"
 #include "app/COutputList.h"
 #include "app/CTransmission.h"
 #include "app/CUndoHistory.h"
@@ -39,11 +40,6 @@ namespace {
 
 constexpr int kStartRow = 4; // S05, the first bank whose factory name has no " - factory -"
 constexpr int kProgressInterval = 1000; // milliseconds
-
-// Tags of the menu items that follow a button's enabled state.
-constexpr int kTagOpen = 1;
-constexpr int kTagSave = 2;
-constexpr int kTagSend = 3;
 
 std::string text(const QString& value)
 {
@@ -112,6 +108,8 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     m_transmission = new CTransmission(
         dialogs, midiSystem, *m_outputs, *m_ui->progress_out, *m_ui->text_status,
         [this](std::size_t row) { return std::unique_ptr<IBank>(m_workBank.at(row)->clone()); }, this);
+    m_menuValidation = new CMenuValidation(*m_ui->button_load, *m_ui->button_save, *m_ui->button_send,
+                                           {m_ui->menu_open, m_ui->menu_save, m_ui->menu_send}, *this);
 
     connectControls();
     awakeFromNib();
@@ -163,9 +161,6 @@ void CEditor::connectControls()
     connect(m_outputs, &COutputList::connectionChanged, this, &CEditor::enableMIDIButtons);
     connect(m_transmission, &CTransmission::ended, this, [this] { switchToIdleState(true); });
     connect(m_history, &CUndoHistory::banksChanged, this, &CEditor::banksDidChange);
-    // Tagged menu items follow their buttons whenever those change, shortcuts included.
-    for (QPushButton* button : {ui.button_load, ui.button_save, ui.button_send})
-        button->installEventFilter(this);
 }
 
 void CEditor::awakeFromNib()
@@ -179,7 +174,7 @@ void CEditor::awakeFromNib()
     m_memory->restore();
     selectRow(kStartRow);
     updateContentView();
-    validateMenus();
+    m_menuValidation->validateMenus();
     setWindowTitle(text(m_unsaved->title()));
 }
 
@@ -262,33 +257,6 @@ void CEditor::closeEvent(QCloseEvent* event)
         event->ignore();
     }
     updateTitle();
-}
-
-bool CEditor::validateMenuItem(const QAction& item) const
-{
-    switch (item.property("tag").toInt()) {
-    case kTagOpen:
-        return m_ui->button_load->isEnabled();
-    case kTagSave:
-        return m_ui->button_save->isEnabled();
-    case kTagSend:
-        return m_ui->button_send->isEnabled();
-    default:
-        return true;
-    }
-}
-
-void CEditor::validateMenus()
-{
-    for (QAction* item : {m_ui->menu_open, m_ui->menu_save, m_ui->menu_send})
-        item->setEnabled(validateMenuItem(*item));
-}
-
-bool CEditor::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::EnabledChange)
-        validateMenus();
-    return QMainWindow::eventFilter(watched, event);
 }
 
 // ---- selection, names, reset ----

@@ -15,6 +15,7 @@ class CBankFiles;
 class CBankTableModel;
 class CBankView;
 class CFilePanels;
+class CMenuValidation;
 class COutputList;
 class CSettings;
 class ISoundOutput;
@@ -24,7 +25,6 @@ class CUnsavedChanges;
 class CWindowMemory;
 class IBank;
 class ZQMidiSystem;
-class QAction;
 class QButtonGroup;
 class QTimer;
 
@@ -59,7 +59,6 @@ public:
     bool switchToIdleState(bool on);
     // Quitting at once is allowed only while idle; during a send, closing asks to stop first.
     bool applicationShouldTerminate() const;
-    bool validateMenuItem(const QAction& item) const;
 
 public slots:
     void BankIndexHasChanged();
@@ -76,7 +75,6 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void connectControls();
@@ -85,7 +83,6 @@ private:
     void awakeFromNib();
     void enableMIDIButtons();
     void updateContentView();
-    void validateMenus();
     void ReceiveThread();
     // The banks of rows changed (an edit, or a step undone or redone): the views show them again.
     void banksDidChange(const QList<int>& rows);
@@ -127,4 +124,5 @@ private:
     std::pair<QString, QString> m_sendTexts;
     COutputList* m_outputs = nullptr;
     CTransmission* m_transmission = nullptr;
+    CMenuValidation* m_menuValidation = nullptr;
 };

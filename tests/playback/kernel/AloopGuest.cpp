@@ -70,8 +70,11 @@ int main()
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
 
     const std::vector<std::uint8_t> run = distinctiveSamples();
-    // The loopback card blanks a few milliseconds of what a draining player still holds, so the run
-    // is followed by more silence than the output's buffer, and only silence is left to drain.
+    // The loopback driver, not the output, loses sound at the end of a drain: the silence for the
+    // part of its last timer step beyond the data goes to the start of that step instead, so as
+    // much sound as the step overran (a 4 ms tick here) arrives blank before the end. The same
+    // samples arrive whole when the player waits and drops instead of draining. Silence after the
+    // run, longer than the output's buffer, leaves only silence in that step.
     std::vector<std::uint8_t> samples = run;
     samples.resize(run.size() + ISoundOutput::kSampleRate / 5, kSilence);
     const double duration = static_cast<double>(samples.size()) / ISoundOutput::kSampleRate;

@@ -46,9 +46,15 @@ bool isSlotImage(const sample& fileSample, std::size_t slotLength)
 }
 
 // The whole sound's length at the device rate, though only what fits the slot was read.
+// A rate a header can claim (a tiny AIFF rate) can make it longer than any count: it stops there.
 std::size_t deviceLength(std::uint64_t frames, double samplerate)
 {
-    return samplerate > 0.0 ? static_cast<std::size_t>(static_cast<double>(frames) * deviceRate / samplerate) : 0;
+    if (!(samplerate > 0.0)) {
+        return 0;
+    }
+    const double length = static_cast<double>(frames) * deviceRate / samplerate;
+    constexpr double longest = 0x1p63;
+    return length < longest ? static_cast<std::size_t>(length) : static_cast<std::size_t>(longest);
 }
 
 // The one conversion every sound takes into the slot, whichever decoder read it, as the options

@@ -369,6 +369,12 @@ TEST_F(SoundImport, SaysHowLongTheSoundIsAndWhetherItWasCutOrPaddedToFitTheSlot)
                       .describe(path.substr(path.rfind('/') + 1), "CLOSED HI HAT"),
                   line);
     }
+    // A tiny rate in the header (1e-230 Hz) makes the sound longer than any count.
+    Bytes slot(8192, 0x80);
+    const Bytes tiny = SoundFileFolder::read(write("tiny.aiff", {comm(1, 16, {0x3D, 0x03, 0x80, 0, 0, 0, 0, 0, 0, 0}),
+                                                               ssnd(0, {1, 2, 3, 4})}));
+    EXPECT_EQ(audio::importSlot(tiny, {}, slot).describe("tiny.aiff", "CRASH"),
+              "tiny.aiff: 279496122328932.59 s, cut to 0.25 s to fit CRASH (Classic)");
     const audio::ImportResult message{audio::ImportResult::Kind::Message, 131078, 131078};
     EXPECT_EQ(message.describe("os.syx", "OS"), "os.syx: System Exclusive message of 131,078 bytes into OS");
 }

@@ -11,6 +11,7 @@ namespace {
 // The device's sound buffer, in microseconds: also how long a stop can take to be heard.
 constexpr unsigned kLatency = 100'000;
 constexpr snd_pcm_uframes_t kChunk = 1024;
+constexpr std::uint8_t kSilence = 0x80;
 
 // ALSA prints its own complaints to standard error; the caller reports failures in its own words.
 void ignoreLibraryError(const char*, int, const char*, int, const char*, ...)
@@ -32,6 +33,20 @@ snd_pcm_t* openDevice(const std::string& device, int& error)
         return nullptr;
     }
     return pcm;
+}
+
+// Kernels before 6.5 do not fill the rest of a last part period while draining, so a card could
+// play what its buffer held from earlier in the sound after the sound's end: the end is padded
+// with silence to a whole period.
+void padToWholePeriods(snd_pcm_t* pcm, std::vector<std::uint8_t>& samples)
+{
+    snd_pcm_uframes_t buffer = 0;
+    snd_pcm_uframes_t period = 0;
+    if (snd_pcm_get_params(pcm, &buffer, &period) < 0 || period == 0)
+        return;
+    const std::size_t rest = samples.size() % period;
+    if (rest != 0)
+        samples.insert(samples.end(), period - rest, kSilence);
 }
 
 // Writes until every sample is in the device or a stop is asked for.
@@ -100,6 +115,8 @@ void AlsaSoundOutput::run(std::vector<std::uint8_t> samples, const EndHandler& o
 {
     int error = 0;
     snd_pcm_t* pcm = openDevice(m_device, error);
+    if (pcm != nullptr)
+        padToWholePeriods(pcm, samples);
     bool played = pcm != nullptr && writeAll(pcm, samples, m_stop);
     if (pcm != nullptr) {
         // Draining waits at most one buffer; a stop must not play even that.

@@ -114,7 +114,8 @@ bool ZQAudioFileReader::readFormat(audio::sample& format)
 {
     std::uint32_t offset = 0;
     std::uint32_t blockSize = 0;
-    const bool found = (m_formType == WAVE && readWave(format, 1)) || (m_formType == AIFF && readAiff(offset, blockSize, format, 1));
+    const bool found = (m_formType == WAVE && readWave(format, 1))
+                       || (m_formType == AIFF && readAiff(offset, blockSize, format, 1));
     format.clear();
     return found;
 }

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <cstdint>
 #include <string_view>
 
@@ -59,8 +61,10 @@ bool WrapperZQMidiFile::save(const std::vector<IBank*>& banks, const std::string
     if (banks.empty() || std::find(banks.begin(), banks.end(), nullptr) != banks.end())
         return false;
     AtomicFile target(path);
+    m_saveError = target.reason();
     if (target.temporaryPath().empty())
         return false;
+    errno = 0;
     m_writer = std::make_unique<ZQMidiFileWriter>(target.temporaryPath(), division);
     m_startPause = firstBankPause;
     for (IBank* bank : banks)
@@ -68,7 +72,13 @@ bool WrapperZQMidiFile::save(const std::vector<IBank*>& banks, const std::string
     m_writer->close();
     const bool written = !m_writer->fail();
     m_writer.reset();
-    return written && target.commit();
+    if (!written) {
+        m_saveError = errno != 0 ? std::strerror(errno) : "cannot be written";
+        return false;
+    }
+    const bool committed = target.commit();
+    m_saveError = target.reason();
+    return committed;
 }
 
 void WrapperZQMidiFile::writeBank(IBank& bank)

@@ -17,12 +17,12 @@ std::string systemReason(const char* fallback)
 
 bool OutputFile::write(const std::string& path, std::span<const std::uint8_t> bytes, std::string& reason)
 {
-    errno = 0;
     AtomicFile target(path);
     if (target.temporaryPath().empty()) {
-        reason = systemReason("cannot be created");
+        reason = target.reason();
         return false;
     }
+    errno = 0;
     std::ofstream file(target.temporaryPath(), std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     file.close();
@@ -30,9 +30,8 @@ bool OutputFile::write(const std::string& path, std::span<const std::uint8_t> by
         reason = systemReason("cannot be written");
         return false;
     }
-    errno = 0;
     if (!target.commit()) {
-        reason = systemReason("cannot be replaced");
+        reason = target.reason();
         return false;
     }
     return true;

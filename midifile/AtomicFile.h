@@ -4,10 +4,13 @@
 
 // Stands in for a file that is about to be replaced: everything is written to a temporary file in
 // the target's folder, which takes the target's place only on commit. Until then, and whenever
-// anything fails, the target keeps its old contents; an uncommitted temporary is removed. What the
-// user set on the file stays: a symbolic link stays a link and the file it points to is replaced,
-// the old file's permission bits (and, where allowed, its group) carry over, and a file the user
-// may not write is refused rather than replaced behind its back.
+// anything fails, the target keeps its old contents. The temporary has no name at all where the
+// file system allows it (a crash leaves nothing behind); elsewhere it is the hidden
+// ".NAME.zylox-PID.tmp", and a later save of the same file removes those whose process is gone.
+// What the user set on the file stays: a symbolic link stays a link and the file it points to is
+// replaced, the old file's permission bits and (where allowed) owner and group carry over, and a
+// file the user may not write, or that is no regular file (a FIFO, a device), is refused rather
+// than replaced behind the user's back.
 class AtomicFile {
 public:
     explicit AtomicFile(std::string target);
@@ -15,8 +18,7 @@ public:
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    // Empty when no temporary file could be made (the folder is missing or not writable, or the
-    // target is not writable); errno then says why.
+    // Where to write the new contents; empty when no temporary file could be made (see reason()).
     const std::string& temporaryPath() const { return m_temporary; }
 
     // Flushes the temporary file to disk, renames it over the target and flushes the folder, so
@@ -24,8 +26,22 @@ public:
     // without error.
     bool commit();
 
+    // Why the temporary could not be made or the commit failed: "not a regular file", or the
+    // system's text for the error.
+    std::string reason() const;
+
 private:
+    bool openUnnamed(const std::string& folder);
+    bool openNamed();
+    bool failWith(int error);
+
     std::string m_target;
+    // The hidden name the file has (fallback) or takes just before it replaces the target.
+    std::string m_hidden;
     std::string m_temporary;
+    int m_descriptor = -1;
+    bool m_unnamed = false;
     bool m_committed = false;
+    bool m_notRegular = false;
+    int m_error = 0;
 };

@@ -4,7 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -12,19 +18,39 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(AtomicFile, TargetChangesOnlyOnCommit)
+std::size_t entries(const ScratchFolder& folder)
+{
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()));
+}
+
+// A process id that surely belongs to no process: one that has just ended.
+pid_t endedProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST(AtomicFile, TargetChangesOnlyOnCommitAndNothingElseEverAppearsInItsFolder)
 {
     ScratchFolder folder("atomic");
     const std::string target = folder.write("bank.mid", {'o', 'l', 'd'});
     {
         AtomicFile file(target);
-        EXPECT_EQ(fs::path(file.temporaryPath()).parent_path(), folder.path());
         std::ofstream(file.temporaryPath()) << "new";
+        EXPECT_EQ(entries(folder), 1u);
         EXPECT_EQ(ScratchFolder::read(target), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
         EXPECT_TRUE(file.commit());
     }
     EXPECT_EQ(ScratchFolder::read(target), (std::vector<std::uint8_t>{'n', 'e', 'w'}));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(entries(folder), 1u);
+    {
+        AtomicFile abandoned(target);
+        std::ofstream(abandoned.temporaryPath()) << "never committed";
+    }
+    EXPECT_EQ(entries(folder), 1u);
     // Not the private mode of a temporary: a new file gets what any new file in the folder gets.
     AtomicFile fresh(folder.file("new.mid"));
     std::ofstream(fresh.temporaryPath()) << "new";
@@ -37,11 +63,64 @@ TEST(AtomicFile, LinksThatGoRoundAreRefusedBeforeAnythingIsWritten)
     ScratchFolder folder("atomic");
     fs::create_symlink("b.mid", folder.file("a.mid"));
     fs::create_symlink("a.mid", folder.file("b.mid"));
-    errno = 0;
     const AtomicFile file(folder.file("a.mid"));
     EXPECT_EQ(file.temporaryPath(), "");
-    EXPECT_EQ(errno, ELOOP);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
+    EXPECT_EQ(file.reason(), std::strerror(ELOOP));
+    EXPECT_EQ(entries(folder), 2u);
+}
+
+TEST(AtomicFile, AFifoOrADeviceNodeIsRefusedAndStaysWhatItIs)
+{
+    ScratchFolder folder("atomic");
+    ASSERT_EQ(::mkfifo(folder.file("fifo").c_str(), 0644), 0);
+    fs::create_symlink("fifo", folder.file("link to fifo"));
+    for (const char* name : {"fifo", "link to fifo", "."}) {
+        const AtomicFile file(folder.file(name));
+        EXPECT_EQ(file.temporaryPath(), "") << name;
+        EXPECT_EQ(file.reason(), "not a regular file") << name;
+    }
+    EXPECT_TRUE(fs::is_fifo(folder.file("fifo")));
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "making a device node needs root";
+    ASSERT_EQ(::mknod(folder.file("null").c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
+    const AtomicFile device(folder.file("null"));
+    EXPECT_EQ(device.reason(), "not a regular file");
+    EXPECT_TRUE(fs::is_character_file(folder.file("null")));
+    EXPECT_EQ(entries(folder), 3u);
+}
+
+TEST(AtomicFile, ASavedFileKeepsItsOwnerGroupAndMode)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a file to another user needs root";
+    ScratchFolder folder("atomic");
+    const std::string target = folder.write("theirs.mid", {'o', 'l', 'd'});
+    ASSERT_EQ(::chown(target.c_str(), 4242, 4343), 0);
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    AtomicFile file(target);
+    std::ofstream(file.temporaryPath()) << "new";
+    ASSERT_TRUE(file.commit());
+    struct stat saved {};
+    ASSERT_EQ(::stat(target.c_str(), &saved), 0);
+    EXPECT_EQ(saved.st_uid, 4242u);
+    EXPECT_EQ(saved.st_gid, 4343u);
+    EXPECT_EQ(saved.st_mode & 07777, 0640u);
+}
+
+TEST(AtomicFile, ASaveRemovesHiddenTemporariesOfEndedProcessesOnly)
+{
+    ScratchFolder folder("atomic");
+    const std::string target = folder.write("bank.mid", {'o', 'l', 'd'});
+    const std::string ended = ".bank.mid.zylox-" + std::to_string(endedProcess()) + ".tmp";
+    const std::string running = ".bank.mid.zylox-" + std::to_string(::getppid()) + ".tmp";
+    const std::string otherFile = ".kit.mid.zylox-" + std::to_string(endedProcess()) + ".tmp";
+    for (const std::string& name : {ended, running, otherFile, std::string(".bank.mid.zylox-x.tmp")})
+        folder.write(name, {'t'});
+    AtomicFile file(target);
+    std::ofstream(file.temporaryPath()) << "new";
+    EXPECT_TRUE(file.commit());
+    EXPECT_FALSE(fs::exists(folder.file(ended)));
+    EXPECT_EQ(entries(folder), 4u);
 }
 
 } // namespace

@@ -68,7 +68,8 @@ mkdir -p fake
 printf '#!/bin/sh\nprintf "0: Midi Through:Midi Through Port-0\\n1: UM-ONE:UM-ONE MIDI 1\\n"\n' >fake/zylox
 chmod +x fake/zylox
 complete_words() {
-  PATH=$scratch/fake:$PATH bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1))
+  PATH=$scratch/fake:$PATH bash -c 'source /usr/share/bash-completion/bash_completion; source "$1"; shift
+    COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMP_LINE="$*"; COMP_POINT=${#COMP_LINE}
     _zylox; printf "%s\n" "${COMPREPLY[@]}"' complete "$root/usr/share/bash-completion/completions/zylox" "$@"
 }
 [ "$(complete_words zylox se | tr '\n' ' ')" = "send " ] || fail "completion of commands"

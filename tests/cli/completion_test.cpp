@@ -1,0 +1,76 @@
+// zylox's bash completion in a real interactive bash on a terminal: keys go in as a user types
+// them, Tab included, and what the shell then runs shows what the completion put on the line. The
+// ports come from a stand-in `zylox` on PATH: the completion's only view of the world is what
+// `zylox ports` prints, and a machine without MIDI hardware has no ports to print.
+#include "tests/midifile/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+// Runs bash -i on a terminal with the completion loaded, types keys into it, ends it and returns
+// everything the terminal showed.
+std::string typeIntoBash(const std::string& stubFolder, const std::string& keys)
+{
+    int terminal = -1;
+    const pid_t shell = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+    if (shell == 0) {
+        const std::string path = stubFolder + ":" + std::getenv("PATH");
+        ::setenv("PATH", path.c_str(), 1);
+        ::setenv("TERM", "dumb", 1);
+        ::setenv("PS1", "$ ", 1);
+        ::setenv("INPUTRC", "/dev/null", 1);
+        ::execl("/bin/bash", "bash", "--norc", "--noprofile", "-i", nullptr);
+        ::_exit(127);
+    }
+    const std::string input = "source " BASH_COMPLETION "; source " COMPLETION_SCRIPT "\n" + keys + "exit\n";
+    // Readline takes the keys as they come; those after a Tab wait until the completion is done.
+    EXPECT_EQ(::write(terminal, input.data(), input.size()), static_cast<ssize_t>(input.size()));
+    std::string shown;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(terminal, buffer, sizeof buffer)) > 0;)
+        shown.append(buffer, static_cast<std::size_t>(got));
+    ::close(terminal);
+    int status = 0;
+    ::waitpid(shell, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << shown;
+    return shown;
+}
+
+// The keys of a command line up to a Tab, then Home and a printf that shows each word the shell
+// reads from the completed line, bracketed, on a line of its own.
+std::string completedWords(const std::string& line)
+{
+    return line + "\t\001printf '[%s]' \005; echo\n";
+}
+
+TEST(ZyloxCompletion, PortNamesWithAColonCompleteWholeInAnInteractiveShell)
+{
+    ScratchFolder stub("completion");
+    const std::string zylox = stub.write("zylox", {});
+    std::ofstream(zylox) << "#!/bin/sh\n"
+                            "[ \"$1\" = ports ] && printf '0: Midi Through:Midi Through Port-0\\n1: UM-ONE:UM-ONE MIDI 1\\n'\n";
+    std::filesystem::permissions(zylox, std::filesystem::perms::owner_all);
+
+    const std::string shown = typeIntoBash(stub.path().string(),
+                                           completedWords("zylox send --port UM-ONE:UM") +
+                                           completedWords("zylox send --port Midi\\ Through:M") +
+                                           completedWords("zylox send --port U") +
+                                           completedWords("zylox se") +
+                                           completedWords("zylox dump --bank s07 --rea"));
+    for (const char* words : {"[zylox][send][--port][UM-ONE:UM-ONE MIDI 1]\r\n",
+                              "[zylox][send][--port][Midi Through:Midi Through Port-0]\r\n",
+                              "[zylox][send]\r\n", "[zylox][dump][--bank][s07][--readdress]\r\n"})
+        EXPECT_NE(shown.find(words), std::string::npos) << words << " not in:\n" << shown;
+}
+
+} // namespace

@@ -55,19 +55,38 @@ bool BankSet::open(const std::string& path, std::string& reason)
     // whole blocks, and the file's first block tells which sound bank it holds.
     std::unique_ptr<IBank> one = factoryBank(0);
     if (file.openBank(*one, path) && one->getIndex() < factory::kSoundBankCount) {
+        m_fileBankRow = one->getIndex();
         m_banks[one->getIndex()] = std::move(one);
         return true;
     }
     one = factoryBank(factory::kSoundBankCount);
     if (file.openBank(*one, path)) {
+        m_fileBankRow = factory::kSoundBankCount;
         m_banks[factory::kSoundBankCount] = std::move(one);
         return true;
     }
     BankSet read;
     if (file.openBanks(read.banks(), path)) {
+        m_fileBankRow.reset();
         m_banks = std::move(read.m_banks);
         return true;
     }
     reason = "Wrong File Format";
     return false;
+}
+
+bool BankSet::readdress(std::size_t to)
+{
+    if (!m_fileBankRow || to >= kRows)
+        return false;
+    const std::size_t from = *m_fileBankRow;
+    if ((from < factory::kSoundBankCount) != (to < factory::kSoundBankCount))
+        return false;
+    if (from != to) {
+        m_banks[to] = std::move(m_banks[from]);
+        m_banks[to]->setIndex(static_cast<std::uint16_t>(to));
+        m_banks[from].reset();
+        m_fileBankRow = to;
+    }
+    return true;
 }

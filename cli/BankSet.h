@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,12 @@ public:
     // one-bank file the row of the bank it holds (a firmware bank's file row 31). On false the set
     // is unchanged and reason says why.
     bool open(const std::string& path, std::string& reason);
+    // The row of the one bank the opened file held; none before an open or after a 32-bank file.
+    std::optional<std::size_t> fileBankRow() const { return m_fileBankRow; }
+    // What the editor does on its "Different Banks!" question: the opened file's one bank goes to
+    // row to, into that row's flash blocks, and its own row is the factory bank again. A sound bank
+    // never becomes the firmware bank nor the other way round: false, and nothing changes.
+    bool readdress(std::size_t to);
 
     // Every bank in row order, still owned by the set.
     std::vector<IBank*> banks();
@@ -32,4 +39,5 @@ public:
 
 private:
     std::array<std::unique_ptr<IBank>, kRows> m_banks;
+    std::optional<std::size_t> m_fileBankRow;
 };

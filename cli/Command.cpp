@@ -72,22 +72,44 @@ int Command::checkSlot(std::size_t row, unsigned slot)
     return 2;
 }
 
-void Command::addBankFileOption()
+void Command::addBankFileOption(Readdress readdress)
 {
     m_command->add_option("--in", m_bankFile, "A bank file (.mid) to open onto the factory banks first");
+    if (readdress == Readdress::Offered)
+        m_command->add_flag("--readdress", m_readdress,
+                            "With a one-bank --in file of another bank than --bank: move its bank onto --bank's row "
+                            "(into that bank's flash blocks), as the editor does when asked");
 }
 
-int Command::openBankFile(BankSet& banks) const
+int Command::openBankFile(BankSet& banks, std::optional<std::size_t> row) const
 {
+    if (m_readdress && (m_bankFile.empty() || !row)) {
+        std::cerr << "zylox: --readdress moves the one bank of an --in file onto --bank's row: it needs both\n";
+        return 2;
+    }
     std::string reason;
     if (!m_bankFile.empty() && !banks.open(m_bankFile, reason))
         return fail(m_bankFile, reason);
-    return 0;
+    const std::optional<std::size_t> fileRow = banks.fileBankRow();
+    if (m_readdress && !fileRow) {
+        std::cerr << "zylox: --readdress: " << m_bankFile << " holds all 32 banks, not one\n";
+        return 2;
+    }
+    if (m_bankFile.empty() || !row || !fileRow || *fileRow == *row || (m_readdress && banks.readdress(*row)))
+        return 0;
+    const bool sameKind = (*fileRow < BankSet::kRows - 1) == (*row < BankSet::kRows - 1);
+    const std::string bank = BankNumber::of(static_cast<std::uint16_t>(*row));
+    std::cerr << "zylox: " << m_bankFile << " holds " << BankNumber::of(static_cast<std::uint16_t>(*fileRow)) << ", not "
+              << bank
+              << (sameKind ? " (--readdress moves it onto " + bank + ")"
+                           : std::string(" (a sound bank and the firmware bank never take each other's place)"))
+              << '\n';
+    return 1;
 }
 
 int Command::openSlotBanks(BankSet& banks, std::size_t row, unsigned slot) const
 {
     if (const int status = checkSlot(row, slot))
         return status;
-    return openBankFile(banks);
+    return openBankFile(banks, row);
 }

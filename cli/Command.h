@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace CLI {
@@ -39,14 +40,20 @@ protected:
     // A slot number beyond the bank of that row is a wrong command line: 0, or 2 after saying so.
     static int checkSlot(std::size_t row, unsigned slot);
 
+    // Whether a command that works on one bank offers --readdress: moving the one bank of the
+    // --in file onto that bank's row, as the editor does when the user answers its question.
+    enum class Readdress { Offered, NotOffered };
     // Adds --in: a bank file opened onto the factory banks before the command runs.
-    void addBankFileOption();
-    // Opens the --in file, if one was given, onto banks; 0, or 1 after the failure's message.
-    int openBankFile(BankSet& banks) const;
+    void addBankFileOption(Readdress readdress = Readdress::Offered);
+    // Opens the --in file, if one was given, onto banks. row is the bank the command works on
+    // (none for a command on all banks): a one-bank file of another bank is refused unless
+    // --readdress moves it there. 0; 1 after the failure's message; 2 for --readdress misused.
+    int openBankFile(BankSet& banks, std::optional<std::size_t> row) const;
     // The slot check, then the --in file: what every command on one slot does first; 0, 1 or 2.
     // Opening replaces banks, so the caller takes the row's bank only afterwards.
     int openSlotBanks(BankSet& banks, std::size_t row, unsigned slot) const;
 
     CLI::App* m_command;
     std::string m_bankFile;
+    bool m_readdress = false;
 };

@@ -20,7 +20,7 @@ DumpCommand::DumpCommand(CLI::App& app)
 int DumpCommand::run()
 {
     BankSet banks;
-    if (const int status = openBankFile(banks))
+    if (const int status = openBankFile(banks, m_row))
         return status;
     std::vector<std::uint8_t> bytes;
     for (const CEvent* event : banks.bank(m_row).createEvents(m_channel)) {

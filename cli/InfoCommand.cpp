@@ -33,13 +33,13 @@ std::string field(const std::string& text)
 InfoCommand::InfoCommand(CLI::App& app)
     : Command(app, "info", "List the banks: row, number (S01 to S31, FW), index, name, then each slot's label, name and length in bytes")
 {
-    addBankFileOption();
+    addBankFileOption(Readdress::NotOffered);
 }
 
 int InfoCommand::run()
 {
     BankSet banks;
-    if (const int status = openBankFile(banks))
+    if (const int status = openBankFile(banks, std::nullopt))
         return status;
     for (std::size_t row = 0; row < banks.size(); ++row) {
         const IBank& bank = banks.bank(row);

@@ -27,7 +27,7 @@ int RenameCommand::run()
         if (const int status = checkSlot(m_row, *m_slot))
             return status;
     }
-    if (const int status = openBankFile(banks))
+    if (const int status = openBankFile(banks, m_row))
         return status;
     IBank& renamed = banks.bank(m_row);
     if (m_slot) {

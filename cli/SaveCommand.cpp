@@ -19,7 +19,7 @@ SaveCommand::SaveCommand(CLI::App& app)
 int SaveCommand::run()
 {
     BankSet banks;
-    if (const int status = openBankFile(banks))
+    if (const int status = openBankFile(banks, m_all ? std::nullopt : std::optional<std::size_t>(m_row)))
         return status;
     std::string reason;
     if (!BankFileOutput::write(banks, m_all, m_row, m_output, reason))

@@ -113,7 +113,7 @@ std::vector<std::size_t> SendCommand::chosenRows(BankSet& banks, const DeviceRec
 int SendCommand::run()
 {
     BankSet banks;
-    if (const int status = openBankFile(banks))
+    if (const int status = openBankFile(banks, m_all ? std::nullopt : std::optional<std::size_t>(m_row)))
         return status;
 
     AlsaMidiService service;

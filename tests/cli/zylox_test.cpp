@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -245,7 +246,7 @@ TEST_F(ZyloxTest, WhatExportWritesImportTakesBackUnchanged)
 {
     // Every firmware slot, and sample slots of a factory bank and of one whose sound was cut and faded.
     ASSERT_EQ(run(kSox + " -n -r 44.1k -c 1 -b 16 kick.wav synth 2 sine 60"), 0) << m_err;
-    ASSERT_EQ(zylox("import --bank 2 --slot 4 kick.wav -o s03.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("import --bank 2 --slot 4 kick.wav --all -o s03.mid"), 0) << m_err;
     const std::pair<int, int> slots[] = {{31, 0}, {31, 1}, {2, 4}, {2, 1}, {30, 5}};
     for (const auto& [bank, slot] : slots) {
         SCOPED_TRACE(std::to_string(bank) + "/" + std::to_string(slot));
@@ -285,6 +286,79 @@ TEST_F(ZyloxTest, SavesKeepTheFilesModeFollowLinksAndRefuseReadOnlyFiles)
     EXPECT_EQ(m_err, "zylox: locked.mid: Permission denied\n");
     EXPECT_EQ(read("locked.mid"), (Bytes{'o', 'l', 'd'}));
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder.path()), fs::directory_iterator()), 5);
+}
+
+TEST_F(ZyloxTest, SavesReplaceOnlyRegularFilesAndLeaveAnotherUsersFileTheirs)
+{
+    namespace fs = std::filesystem;
+    ASSERT_EQ(::mkfifo(m_folder.file("fifo").c_str(), 0644), 0);
+    for (const char* command : {"save --bank 4 -o fifo", "dump --bank 4 -o fifo", "save --all -o fifo"}) {
+        EXPECT_EQ(zylox(command), 1) << command;
+        EXPECT_EQ(m_err, "zylox: fifo: not a regular file\n");
+    }
+    EXPECT_TRUE(fs::is_fifo(m_folder.file("fifo")));
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "device nodes and other users' files need root";
+    ASSERT_EQ(run("mknod null c 1 3"), 0);
+    EXPECT_EQ(zylox("save --bank 4 -o null"), 1);
+    EXPECT_EQ(m_err, "zylox: null: not a regular file\n");
+    EXPECT_TRUE(fs::is_character_file(m_folder.file("null")));
+
+    // Root saving over nobody's file leaves it nobody's, so nobody's own next save still works.
+    fs::permissions(m_folder.path(), fs::perms::all);
+    m_folder.write("theirs.mid", {'o', 'l', 'd'});
+    ASSERT_EQ(::chown(m_folder.file("theirs.mid").c_str(), 65534, 65534), 0);
+    ASSERT_EQ(zylox("save --bank 4 -o theirs.mid"), 0) << m_err;
+    EXPECT_EQ(fs::status(m_folder.file("theirs.mid")).permissions(), fs::status(m_folder.write("new", {})).permissions());
+    EXPECT_EQ(run("stat -c %u:%g theirs.mid"), 0);
+    EXPECT_EQ(m_out, "65534:65534\n");
+    EXPECT_EQ(run("setpriv --reuid=65534 --regid=65534 --clear-groups " ZYLOX_PROGRAM " save --all -o theirs.mid"), 0)
+        << m_err;
+    EXPECT_EQ(read("theirs.mid").size(), 8376066u);
+}
+
+TEST_F(ZyloxTest, AnInFileOfAnotherBankIsRefusedUnlessReaddressMovesItThere)
+{
+    ASSERT_EQ(zylox("rename --bank S05 'My Kit' -o kit.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("rename --bank FW 'My OS' -o fw.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("save --all -o all.mid"), 0) << m_err;
+    const std::string moves = "zylox: kit.mid holds S05, not S07 (--readdress moves it onto S07)\n";
+    const std::string neverSwapped = " (a sound bank and the firmware bank never take each other's place)\n";
+    const std::pair<std::string, std::string> refusals[] = {
+        {"dump --bank S07 --in kit.mid -o out", moves},
+        {"send --port 0 --bank S07 --in kit.mid", moves},
+        {"save --bank S07 --in kit.mid -o out", moves},
+        {"export --bank S07 --slot 0 --in kit.mid -o out", moves},
+        {"import --bank S07 --slot 0 kit.mid --raw --in kit.mid -o out", moves},
+        {"rename --bank S07 X --in kit.mid --all -o out", moves},
+        {"play --bank S07 --slot 0 --in kit.mid", moves},
+        {"dump --bank FW --in kit.mid --readdress -o out", "zylox: kit.mid holds S05, not FW" + neverSwapped},
+        {"dump --bank S01 --in fw.mid --readdress -o out", "zylox: fw.mid holds FW, not S01" + neverSwapped},
+    };
+    for (const auto& [command, message] : refusals) {
+        EXPECT_EQ(zylox(command), 1) << command;
+        EXPECT_EQ(m_err, message) << command;
+    }
+    for (const char* misuse : {"dump --bank S07 --readdress -o out", "save --all --in kit.mid --readdress -o out",
+                               "dump --bank S07 --in all.mid --readdress -o out", "info --in kit.mid --readdress"}) {
+        EXPECT_EQ(zylox(misuse), 2) << misuse;
+        EXPECT_NE(m_err, "") << misuse;
+    }
+    EXPECT_FALSE(exists("out"));
+
+    // Moved, the file's bank goes to S07's row and flash blocks; S05 stays the factory bank.
+    ASSERT_EQ(zylox("save --bank S07 --in kit.mid --readdress -o s07.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("info --in s07.mid"), 0) << m_err;
+    ASSERT_EQ(rows().size(), 32u);
+    EXPECT_TRUE(rows()[6].starts_with("6\tS07\t6\tMy Kit\t")) << rows()[6];
+    EXPECT_TRUE(rows()[4].starts_with("4\tS05\t4\tS05\t")) << rows()[4];
+    ASSERT_EQ(zylox("dump --bank S07 --in kit.mid --readdress -o moved.syx"), 0) << m_err;
+    ASSERT_EQ(zylox("dump --bank S07 --in s07.mid -o s07.syx"), 0) << m_err;
+    EXPECT_EQ(slice("moved.syx", 0, 11), (Bytes{0xF0, 0x31, 0x0D, 0x79, 0x0C, 0xF7, 0xF0, 0x31, 0x4C, 0x38, 0x20}));
+    EXPECT_TRUE(read("moved.syx") == read("s07.syx"));
+    // The file's own bank, and commands on all banks, need no moving.
+    EXPECT_EQ(zylox("dump --bank S05 --in kit.mid --readdress -o own.syx"), 0) << m_err;
+    EXPECT_EQ(zylox("save --all --in kit.mid -o all2.mid"), 0) << m_err;
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include "model/CSound.h"
 #include "model/FactoryTables.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <numeric>
 
 namespace {
@@ -107,26 +109,57 @@ bool CBankFiles::openAll(const std::string& path)
 
 bool CBankFiles::save(std::size_t row, bool allBanks)
 {
+    if (m_unsaved.filePath().empty())
+        return saveAs(row, allBanks);
+    return write(m_unsaved.fileRows(), m_unsaved.filePath());
+}
+
+bool CBankFiles::saveAs(std::size_t row, bool allBanks)
+{
     const std::string suggested = allBanks ? "All banks" : BankNumber::of(static_cast<std::uint16_t>(row));
     const std::string path = m_panels.save(kBankFileTypes, suggested + ".mid");
     if (path.empty())
         return false;
-    std::vector<IBank*> banks;
-    for (const auto& bank : m_banks)
-        banks.push_back(bank.get());
-    const bool saved = allBanks ? m_file->saveBanks(banks, path) : m_file->saveBank(*m_banks.at(row), path);
-    if (!saved) {
-        m_dialogs.runAlert(
-            {IDialogs::AlertStyle::Critical, "Save Failed", "The bank file could not be written.", "OK", {}});
-        return false;
-    }
     std::vector<std::size_t> rows{row};
     if (allBanks) {
         rows.resize(m_banks.size());
         std::iota(rows.begin(), rows.end(), std::size_t{0});
     }
+    return write(rows, path);
+}
+
+bool CBankFiles::write(const std::vector<std::size_t>& rows, const std::string& path)
+{
+    bool saved = false;
+    if (rows.size() == m_banks.size()) {
+        std::vector<IBank*> banks;
+        for (const auto& bank : m_banks)
+            banks.push_back(bank.get());
+        saved = m_file->saveBanks(banks, path);
+    } else {
+        saved = m_file->saveBank(*m_banks.at(rows.front()), path);
+    }
+    if (!saved) {
+        const std::string name = std::filesystem::path(path).filename().string();
+        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Save Failed",
+                            "The bank file \"" + name + "\" could not be written: " + m_file->saveError() + ".", "OK",
+                            {}});
+        return false;
+    }
     m_unsaved.matchFile(rows, path);
     return true;
+}
+
+bool CBankFiles::saveChanges()
+{
+    const std::vector<std::size_t> changed = m_unsaved.changedRows();
+    const std::vector<std::size_t>& held = m_unsaved.fileRows();
+    const bool fileHoldsAChange = std::any_of(changed.begin(), changed.end(), [&held](std::size_t row) {
+        return std::find(held.begin(), held.end(), row) != held.end();
+    });
+    if (fileHoldsAChange)
+        return write(held, m_unsaved.filePath());
+    return saveAs(changed.front(), changed.size() > 1);
 }
 
 bool CBankFiles::settle(const std::string& before)
@@ -134,10 +167,9 @@ bool CBankFiles::settle(const std::string& before)
     switch (m_unsaved.ask(before)) {
     case CUnsavedChanges::Answer::Discard:
         return true;
-    case CUnsavedChanges::Answer::Save: {
-        const std::vector<std::size_t> changed = m_unsaved.changedRows();
-        return save(changed.front(), changed.size() > 1);
-    }
+    case CUnsavedChanges::Answer::Save:
+        // Banks the file does not hold are still unsaved: the question comes again about them.
+        return saveChanges() && settle(before);
     case CUnsavedChanges::Answer::Cancel:
         break;
     }

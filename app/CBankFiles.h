@@ -13,8 +13,9 @@ class IDialogs;
 class WrapperZQMidiFile;
 
 // The editor's bank files: Open… onto the selected row (or every row, for a file of all banks),
-// Save… of one bank or all, and the "Save changes?" question before unsaved banks would be lost.
-// What is opened is a step in the undo history, and the saved state follows every open and save.
+// Save into the file last opened or saved with the banks it holds, Save As… of one bank or all,
+// and the "Save changes?" question before unsaved banks would be lost. What is opened is a step
+// in the undo history, and the saved state follows every open and save.
 class CBankFiles {
 public:
     using Banks = std::vector<std::unique_ptr<IBank>>;
@@ -27,8 +28,12 @@ public:
     void open(std::size_t row);
     // A file the user already chose (dropped onto the window), opened as Open… opens it.
     void open(std::size_t row, const std::string& path);
-    // True when saved; a failure has been told, a cancelled panel has not.
+    // Writes the banks' file with the banks it holds, so a file never loses banks to a save; a set
+    // without a file yet asks as saveAs does. True when saved; a failure has been told, a
+    // cancelled panel has not.
     bool save(std::size_t row, bool allBanks);
+    // Asks where, then writes the bank of row, or all banks, there.
+    bool saveAs(std::size_t row, bool allBanks);
     // Asks about unsaved changes before the step named before ("quitting"); true when it may go
     // on: nothing unsaved, the user discarded it, or saved it (one changed bank alone, else all).
     bool settle(const std::string& before);
@@ -38,6 +43,11 @@ private:
     bool openOne(std::size_t row, const std::string& path);
     bool openAll(const std::string& path);
     void openFile(std::size_t row, const std::string& path);
+    // Saves what "Save changes?" is about: the banks' file when it holds a changed bank, else the
+    // changed banks as a first save would (one alone, or all).
+    bool saveChanges();
+    // A file of the banks of rows (one row, or all) at path.
+    bool write(const std::vector<std::size_t>& rows, const std::string& path);
 
     IDialogs& m_dialogs;
     CFilePanels& m_panels;

@@ -109,7 +109,7 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
         dialogs, midiSystem, *m_outputs, *m_ui->progress_out, *m_ui->text_status,
         [this](std::size_t row) { return std::unique_ptr<IBank>(m_workBank.at(row)->clone()); }, this);
     m_menuValidation = new CMenuValidation(*m_ui->button_load, *m_ui->button_save, *m_ui->button_send,
-                                           {m_ui->menu_open, m_ui->menu_save, m_ui->menu_send}, *this);
+                                           {m_ui->menu_open, m_ui->menu_save, m_ui->menu_saveAs, m_ui->menu_send}, *this);
 
     connectControls();
     awakeFromNib();
@@ -153,6 +153,7 @@ void CEditor::connectControls()
     connect(ui.button_send, &QPushButton::clicked, this, &CEditor::sendBank);
     connect(ui.menu_open, &QAction::triggered, this, &CEditor::openBank);
     connect(ui.menu_save, &QAction::triggered, this, &CEditor::saveBank);
+    connect(ui.menu_saveAs, &QAction::triggered, this, &CEditor::saveBankAs);
     connect(ui.menu_quit, &QAction::triggered, this, &QWidget::close);
     connect(ui.menu_send, &QAction::triggered, this, &CEditor::sendBank);
     connect(ui.menu_receive, &QAction::triggered, this, &CEditor::receiveBank);
@@ -381,6 +382,13 @@ void CEditor::saveBank()
 {
     const int row = currentRow();
     if (row >= 0 && m_files->save(static_cast<std::size_t>(row), allBanksChosen()))
+        updateTitle();
+}
+
+void CEditor::saveBankAs()
+{
+    const int row = currentRow();
+    if (row >= 0 && m_files->saveAs(static_cast<std::size_t>(row), allBanksChosen()))
         updateTitle();
 }
 

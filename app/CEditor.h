@@ -67,6 +67,7 @@ public slots:
     void openDefaultBank();
     void openBank();
     void saveBank();
+    void saveBankAs();
     void openContent(int tag);
     void sendBank();
     void receiveBank();

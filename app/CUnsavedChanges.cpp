@@ -38,7 +38,8 @@ void CUnsavedChanges::matchFile(const std::vector<std::size_t>& rows, const std:
 {
     for (const std::size_t row : rows)
         m_saved.at(row).reset(m_banks.at(row)->clone());
-    m_fileName = std::filesystem::path(path).filename().string();
+    m_filePath = path;
+    m_fileRows = rows;
 }
 
 std::vector<std::size_t> CUnsavedChanges::changedRows() const
@@ -53,7 +54,7 @@ std::vector<std::size_t> CUnsavedChanges::changedRows() const
 
 std::string CUnsavedChanges::title() const
 {
-    return (m_fileName.empty() ? std::string("Untitled") : m_fileName) + "[*]";
+    return (m_filePath.empty() ? std::string("Untitled") : std::filesystem::path(m_filePath).filename().string()) + "[*]";
 }
 
 CUnsavedChanges::Answer CUnsavedChanges::ask(const std::string& before) const

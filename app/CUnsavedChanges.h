@@ -21,8 +21,12 @@ public:
     CUnsavedChanges(const Banks& banks, IDialogs& dialogs);
     ~CUnsavedChanges();
 
-    // The rows' banks are now as in the bank file at path.
+    // The rows' banks are now as in the bank file at path, which holds those rows and no others;
+    // it is the file the banks are saved to from now on.
     void matchFile(const std::vector<std::size_t>& rows, const std::string& path);
+    // The bank file of the last open or save, empty before any; and the rows it holds.
+    const std::string& filePath() const { return m_filePath; }
+    const std::vector<std::size_t>& fileRows() const { return m_fileRows; }
     // Rows whose banks differ from their file, in row order.
     std::vector<std::size_t> changedRows() const;
     // The file's name and Qt's mark for unsaved changes: "s05.mid[*]", or "Untitled[*]".
@@ -35,5 +39,6 @@ private:
     const Banks& m_banks;
     IDialogs& m_dialogs;
     Banks m_saved;
-    std::string m_fileName;
+    std::string m_filePath;
+    std::vector<std::size_t> m_fileRows;
 };

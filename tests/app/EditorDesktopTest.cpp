@@ -110,12 +110,12 @@ TEST_F(EditorDesktopTest, FilePanelsStartInTheFolderLastUsedForTheirPurposeAndSa
     click("button_save"); // cancelled: nothing to remember
     paths = {bankFile("banks/s05.mid", 4), path("saved/mine.mid")};
     click("button_load");
-    click("button_save");
+    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     paths = {make("raw.txt", "printf 'raw bytes' >")};
     click("button_openContents_1");
     click("button_load");
     click("radiobutton_options_1");
-    click("button_save");
+    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     click("button_openContents_2");
     EXPECT_EQ(panelStarts, (Texts{"S05.mid", "", "S05.mid", "", folderOf("banks"), folderOf("saved") + "/All banks.mid",
                                   folderOf("")}));

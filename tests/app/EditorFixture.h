@@ -58,6 +58,13 @@ protected:
     std::string textOf(const QString& name) { return control<QObject>(name).property("text").toString().toStdString(); }
     void click(const QString& button) { QTest::mouseClick(&control<QAbstractButton>(button), Qt::LeftButton); }
 
+    // A key as the user presses it in the active window, so that menu shortcuts reach their items.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers)
+    {
+        QApplication::setActiveWindow(editor.get());
+        QTest::keyClick(editor.get(), key, modifiers);
+    }
+
     void selectRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         auto& table = control<QTableView>("tableview_banks");

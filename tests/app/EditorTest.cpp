@@ -1,9 +1,12 @@
 // The window without MIDI outputs: start-up, the slot rows, editing, reset, bank files and imports.
 #include "EditorFixture.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QMenu>
 
 #include <filesystem>
+#include <fstream>
 #include <tuple>
 #include <utility>
 
@@ -112,9 +115,9 @@ TEST_F(EditorTest, SavesTheCurrentBankOrAllBanksAndReportsAFailedSave)
     selectRow(9);
     type("textfield_bankName", "Saved kit");
     paths = {path("one.mid"), path("all.mid"), path("one.mid"), path("all.mid"), path("missing/s01.mid")};
-    click("button_save");
+    click("button_save"); // the first save of an untitled set asks where
     click("radiobutton_options_1");
-    click("button_save");
+    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     click("button_reset");
     EXPECT_EQ(tableRow(9), "S10");
     click("button_load");
@@ -125,13 +128,85 @@ TEST_F(EditorTest, SavesTheCurrentBankOrAllBanksAndReportsAFailedSave)
     EXPECT_EQ(tableRow(9), "Saved kit");
     EXPECT_EQ(tableRow(0), "S01 - factory -");
 
-    click("button_save");
+    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     const std::string unsaved = saveChangesQuestion("The bank \"S10\" has", "opening another bank file");
     EXPECT_EQ(shown, (Texts{"save mid", "save mid", resetQuestion("Saved kit"), unsaved, "open mid",
                             resetQuestion("Saved kit"), unsaved, "open mid", "save mid",
-                            "critical|Save Failed|The bank file could not be written.|OK|"}));
+                            "critical|Save Failed|The bank file \"s01.mid\" could not be written: No such file or "
+                            "directory.|OK|"}));
     EXPECT_TRUE(control("button_save").isEnabled());
     EXPECT_FALSE(std::filesystem::exists(path("missing")));
+
+    // A FIFO (or a device) is never replaced by a file.
+    paths = {make("fifo.mid", "mkfifo")};
+    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(shown.back(), "critical|Save Failed|The bank file \"fifo.mid\" could not be written: not a regular file.|OK|");
+    EXPECT_TRUE(std::filesystem::is_fifo(path("fifo.mid")));
+}
+
+// The number of banks a bank file holds: its header's track count.
+int banksIn(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    char header[12] = {};
+    in.read(header, sizeof header);
+    return static_cast<unsigned char>(header[10]) * 256 + static_cast<unsigned char>(header[11]);
+}
+
+TEST_F(EditorTest, SaveWritesTheFileTheBanksCameFromWithTheBanksItHoldsAndSaveAsAsksWhereAndWhich)
+{
+    // An opened file of all banks and one changed bank: Save changes? Save keeps all 32 banks in it.
+    paths = {bankFile("all.mid")};
+    press(Qt::Key_O, Qt::ControlModifier);
+    type("textfield_bankName", "Changed S05");
+    saveChangesReply = AlertReply::Default;
+    press(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(banksIn(path("all.mid")), 32);
+    editor->show();
+    type("textfield_bankName", "Changed again");
+    press(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(banksIn(path("all.mid")), 32);
+    EXPECT_EQ(shown, (Texts{"open mid", saveChangesQuestion("The bank \"Changed S05\" has", "quitting")}));
+    EXPECT_FALSE(editor->isWindowModified());
+    EXPECT_EQ(editor->windowTitle().toStdString(), "all.mid[*]");
+    {
+        std::vector<std::unique_ptr<IBank>> banks;
+        std::vector<IBank*> read;
+        for (int row = 0; row < 32; ++row)
+            read.push_back(banks.emplace_back(editor->defaultBank(row).clone()).get());
+        ASSERT_TRUE(WrapperZQMidiFile().openBanks(read, path("all.mid")));
+        EXPECT_EQ(banks[4]->getName(), "Changed again");
+        EXPECT_EQ(banks[7]->getName(), "file bank 7");
+    }
+
+    // A one-bank file loaded into S10 holds S10's bank from then on; a change elsewhere stays unsaved.
+    shown.clear();
+    selectRow(9);
+    paths = {bankFile("s05.mid", 4)};
+    click("button_load");
+    type("textfield_bankName", "Kit in S10");
+    selectRow(6);
+    type("textfield_bankName", "Kit in S07");
+    press(Qt::Key_S, Qt::ControlModifier);
+    const std::unique_ptr<IBank> saved(editor->defaultBank(0).clone());
+    ASSERT_TRUE(WrapperZQMidiFile().openBank(*saved, path("s05.mid")));
+    EXPECT_EQ(saved->getIndex(), 9);
+    EXPECT_EQ(saved->getName(), "Kit in S10");
+    EXPECT_EQ(editor->windowTitle().toStdString(), "s05.mid[*]");
+    EXPECT_TRUE(editor->isWindowModified());
+    EXPECT_EQ(shown.size(), 3u); // open, beep, Different Banks!: no save panel
+
+    // Save As… asks where, and writes the layout the Banks switch names.
+    click("radiobutton_options_1");
+    paths = {path("everything.mid")};
+    EXPECT_TRUE(control<QMenu>("menu_file").actions().contains(&control<QAction>("menu_saveAs")));
+    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(shown.back(), "save mid");
+    EXPECT_EQ(panelStarts.back(), "All banks.mid");
+    EXPECT_EQ(banksIn(path("everything.mid")), 32);
+    EXPECT_EQ(editor->windowTitle().toStdString(), "everything.mid[*]");
+    EXPECT_FALSE(editor->isWindowModified());
 }
 
 TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnythingElse)

@@ -120,26 +120,43 @@ TEST_F(EditorWorkTest, TitleMarksUnsavedBanksAndQuitCloseAndOpenAskBeforeLosingT
     EXPECT_FALSE(editor->isWindowModified());
     EXPECT_EQ(std::filesystem::file_size(path("kits.mid")), 8'376'062u);
 
-    // One changed bank alone is saved on its own; a cancelled save panel cancels the quit.
+    // The set now has a file of all banks: Save writes it whole, without a panel.
     editor->show();
     selectRow(4);
     type("textfield_bankName", "Kit 4b");
     shown.clear();
+    EXPECT_TRUE(editor->close());
+    EXPECT_EQ(shown, (Texts{question("The bank \"Kit 4b\" has", "quitting")}));
+    EXPECT_EQ(std::filesystem::file_size(path("kits.mid")), 8'376'063u);
+    EXPECT_EQ(editor->windowTitle().toStdString(), "kits.mid[*]");
+
+    // A file of one bank: a change it does not hold is asked about again, and a cancelled save
+    // panel for it cancels the quit.
+    editor->show();
+    paths = {bankFile("kit4.mid", 4)};
+    click("button_load");
+    type("textfield_bankName", "Kit 4c");
+    selectRow(9);
+    type("textfield_bankName", "Kit 9c");
+    shown.clear();
     paths = {""};
     EXPECT_FALSE(editor->close());
-    paths = {path("kit4.mid")};
+    paths = {path("kit9.mid")};
     EXPECT_TRUE(editor->close());
-    const std::string one = "The bank \"Kit 4b\" has";
-    EXPECT_EQ(shown, (Texts{question(one, "quitting"), "save mid", question(one, "quitting"), "save mid"}));
+    const std::string both = "The banks \"Kit 4c\", \"Kit 9c\" have";
+    const std::string nine = "The bank \"Kit 9c\" has";
+    EXPECT_EQ(shown, (Texts{question(both, "quitting"), question(nine, "quitting"), "save mid",
+                            question(nine, "quitting"), "save mid"}));
     EXPECT_EQ(std::filesystem::file_size(path("kit4.mid")), 262'298u);
-    EXPECT_EQ(editor->windowTitle().toStdString(), "kit4.mid[*]");
+    EXPECT_EQ(std::filesystem::file_size(path("kit9.mid")), 262'298u);
+    EXPECT_EQ(editor->windowTitle().toStdString(), "kit9.mid[*]");
 
     // Discard quits as it is.
     editor->show();
-    type("textfield_bankName", "Kit 4c");
+    type("textfield_bankName", "Kit 9d");
     saveChangesReply = AlertReply::Other;
     EXPECT_TRUE(editor->close());
-    EXPECT_EQ(editor->workBank(4).getName(), "Kit 4c");
+    EXPECT_EQ(editor->workBank(9).getName(), "Kit 9d");
 }
 
 TEST_F(EditorWorkTest, FocusNeverWaitsOnResetAfterAnotherAction)

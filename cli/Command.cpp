@@ -2,6 +2,7 @@
 
 #include "cli/BankSet.h"
 #include "model/BankNumber.h"
+#include "model/FactoryTables.h"
 
 #include <CLI/CLI.hpp>
 
@@ -95,9 +96,11 @@ int Command::openBankFile(BankSet& banks, std::optional<std::size_t> row) const
         std::cerr << "zylox: --readdress: " << m_bankFile << " holds all 32 banks, not one\n";
         return 2;
     }
-    if (m_bankFile.empty() || !row || !fileRow || *fileRow == *row || (m_readdress && banks.readdress(*row)))
+    if (!row || !fileRow || *fileRow == *row)
         return 0;
-    const bool sameKind = (*fileRow < BankSet::kRows - 1) == (*row < BankSet::kRows - 1);
+    if (m_readdress && banks.readdress(*row))
+        return 0;
+    const bool sameKind = (*fileRow < factory::kSoundBankCount) == (*row < factory::kSoundBankCount);
     const std::string bank = BankNumber::of(static_cast<std::uint16_t>(*row));
     std::cerr << "zylox: " << m_bankFile << " holds " << BankNumber::of(static_cast<std::uint16_t>(*fileRow)) << ", not "
               << bank

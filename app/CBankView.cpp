@@ -2,6 +2,7 @@
 
 #include "app/CSlotDrops.h"
 #include "app/CSlotPlayer.h"
+#include "app/CTypedText.h"
 #include "app/CWaveforms.h"
 #include "model/IBank.h"
 
@@ -30,6 +31,7 @@ CBankView::CBankView(QWidget& window, QGridLayout& slotGrid, QBoxLayout& panel, 
     , m_playButtons(window, QStringLiteral("button_playContents"))
 {
     makeSlotRooms(window, slotGrid, panel, soundOutput);
+    new CTypedText(window, [this] { commitTypedName(); });
     connect(&m_bankName, &QLineEdit::editingFinished, this, &CBankView::bankNameEdited);
     for (QLineEdit* cell : m_names.cells()) {
         const int tag = CCellMatrix<QLineEdit>::tagOf(cell);
@@ -98,6 +100,15 @@ std::optional<QString> CBankView::slotName(int slot) const
 {
     const QLineEdit* cell = m_names.cellWithTag(slot);
     return cell != nullptr ? std::optional<QString>(cell->text()) : std::nullopt;
+}
+
+void CBankView::commitTypedName()
+{
+    auto* focused = qobject_cast<QLineEdit*>(m_bankName.window()->focusWidget());
+    if (focused == &m_bankName)
+        emit bankNameEdited();
+    else if (focused != nullptr && m_names.cells().contains(focused))
+        emit slotNameEdited(CCellMatrix<QLineEdit>::tagOf(focused));
 }
 
 int CBankView::shownSlotCount() const

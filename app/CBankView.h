@@ -22,7 +22,8 @@ class QWidget;
 
 // The selected bank's box: its name, its slot rows (label, name, Import…, Play and a waveform
 // each) and its own buttons, with the rooms that live on the rows: waveforms, playback and drops.
-// It shows a bank and reports what the user did to it; changing the bank is the controller's.
+// It shows a bank and reports what the user did to it, a name being typed included before the
+// window acts on the banks; changing the bank is the controller's.
 class CBankView : public QObject {
     Q_OBJECT
 public:
@@ -49,6 +50,8 @@ signals:
 
 private:
     void makeSlotRooms(QWidget& window, QGridLayout& slotGrid, QBoxLayout& panel, ISoundOutput& soundOutput);
+    // Reports the name being typed, as Return or leaving the field would.
+    void commitTypedName();
     int shownSlotCount() const;
 
     QLineEdit& m_bankName;

@@ -13,10 +13,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDragEnterEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -83,6 +86,37 @@ protected:
     {
         control<QLineEdit>(field).setText(text);
         QTest::keyClick(&control<QLineEdit>(field), Qt::Key_Return);
+    }
+
+    // Puts the text into a line edit key by key, as a user would, and leaves the focus there
+    // without pressing Return; the window must be the active one.
+    void typeWithoutReturn(const QString& field, const QString& text)
+    {
+        auto& edit = control<QLineEdit>(field);
+        QTest::mouseClick(&edit, Qt::LeftButton);
+        QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(&edit, text);
+    }
+
+    // Drags local files from outside the window over the control and drops them on its centre.
+    bool drop(const QString& onto, const std::vector<std::string>& files)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const std::string& file : files)
+            urls << QUrl::fromLocalFile(QString::fromStdString(file));
+        data.setUrls(urls);
+        QWidget& target = control(onto);
+        const QPointF at = QRectF(target.rect()).center();
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &enter);
+        QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &move);
+        if (!move.isAccepted())
+            return false;
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &dropped);
+        return dropped.isAccepted();
     }
 
     // Each slot row as "label|name|" and + or - for its name cell, open and play buttons being enabled.

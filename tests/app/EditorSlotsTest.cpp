@@ -6,10 +6,8 @@
 #include "audio/DeviceWave.h"
 #include "tests/midifile/ScratchFolder.h"
 
-#include <QDragEnterEvent>
 #include <QMimeData>
 #include <QPushButton>
-#include <QUrl>
 
 namespace {
 
@@ -26,29 +24,6 @@ protected:
             buttons += (play.isEnabled() ? "+" : "-") + play.text().toStdString() + " ";
         }
         return buttons;
-    }
-    // Lets the queued end of a play reach the window.
-    void settle() { QCoreApplication::processEvents(); }
-
-    // Drags local files from outside the window over the control and drops them on its centre.
-    bool drop(const QString& onto, const std::vector<std::string>& files)
-    {
-        QMimeData data;
-        QList<QUrl> urls;
-        for (const std::string& file : files)
-            urls << QUrl::fromLocalFile(QString::fromStdString(file));
-        data.setUrls(urls);
-        QWidget& target = control(onto);
-        const QPointF at = QRectF(target.rect()).center();
-        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&target, &enter);
-        QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&target, &move);
-        if (!move.isAccepted())
-            return false;
-        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&target, &dropped);
-        return dropped.isAccepted();
     }
 };
 

@@ -72,6 +72,16 @@ TEST_F(EditorTransmissionTest, SendsTheCurrentBankIntoItsFlashBlocksAndRefusesQu
     EXPECT_TRUE(editor->close());
 }
 
+TEST_F(EditorTransmissionTest, SendByItsKeyTakesTheNameBeingTypedBeforeItStarts)
+{
+    QApplication::setActiveWindow(editor.get());
+    typeWithoutReturn("textfield_bankName", "Kit");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::AltModifier);
+    // The button goes down at once and clicks a moment later; the name is the bank's already.
+    EXPECT_TRUE(control<QAbstractButton>("button_send").isDown());
+    EXPECT_EQ(editor->workBank(4).getName(), "Kit");
+}
+
 TEST_F(EditorTransmissionTest, BanksGoOnlyToTheirOwnRowsBlocksWhateverTheFileHolds)
 {
     const std::string wrongFormat = "informational|Wrong File Format|This file contains no sound bank(s)\n"

@@ -1,0 +1,93 @@
+// A name typed into a field is the user's work before Return is pressed: what acts on the banks
+// without taking the focus from the field (a shortcut, a drop, closing the window) takes
+// the name first; and Undo pressed in a field with nothing of its own to undo undoes the last step.
+#include "EditorFixture.h"
+
+#include "model/CSound.h"
+
+#include <QAction>
+
+namespace {
+
+class EditorTypedNamesTest : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        QApplication::setActiveWindow(editor.get());
+    }
+
+    std::string question(const std::string& bank, const std::string& before)
+    {
+        return "critical|Save changes?|The bank \"" + bank + "\" has changes that are not saved. Save them before "
+               + before + "?|Save|Cancel|Discard";
+    }
+    QWidget& focused() { return *QApplication::focusWidget(); }
+};
+
+TEST_F(EditorTypedNamesTest, QuitOpenCloseAndADroppedBankFileTakeTheNameBeingTyped)
+{
+    // Ctrl+Q: asked, and what is saved carries the name.
+    typeWithoutReturn("textfield_bankName", "Kit");
+    saveChangesReply = AlertReply::Default;
+    paths = {path("kit.mid")};
+    QTest::keyClick(&focused(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(shown, (Texts{question("Kit", "quitting"), "save mid"}));
+    CSound saved(4);
+    ASSERT_TRUE(WrapperZQMidiFile().openBank(saved, path("kit.mid")));
+    EXPECT_EQ(saved.getName(), "Kit");
+
+    // Ctrl+O, cancelled at the question: the name stays, as one step to undo.
+    editor->show();
+    QApplication::setActiveWindow(editor.get());
+    shown.clear();
+    typeWithoutReturn("textfield_contentNames_2", "Clap 2");
+    saveChangesReply = AlertReply::Alternate;
+    QTest::keyClick(&focused(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(shown, Texts{question("Kit", "opening another bank file")});
+    EXPECT_EQ(editor->workBank(4).getContentName(2), "Clap 2");
+    EXPECT_EQ(control<QAction>("menu_undo").text().toStdString(), "&Undo Rename");
+
+    // The window's own close button.
+    shown.clear();
+    typeWithoutReturn("textfield_bankName", "Kit 2");
+    EXPECT_FALSE(editor->close());
+    EXPECT_EQ(shown, Texts{question("Kit 2", "quitting")});
+
+    // A bank file dropped onto the window; discarded, so the file's banks replace the name.
+    shown.clear();
+    typeWithoutReturn("textfield_contentNames_5", "Ride 2");
+    saveChangesReply = AlertReply::Other;
+    EXPECT_TRUE(drop("textfield_contentNames_0", {bankFile("all.mid")}));
+    EXPECT_EQ(shown, Texts{question("Kit 2", "opening another bank file")});
+    EXPECT_EQ(editor->workBank(4).getName(), "file bank 4");
+    control<QAction>("menu_undo").trigger();
+    EXPECT_EQ(editor->workBank(4).getContentName(5), "Ride 2");
+}
+
+TEST_F(EditorTypedNamesTest, UndoAndRedoKeysInAFieldWithNothingOfItsOwnReachTheHistory)
+{
+    selectRow(6);
+    auto& field = control<QLineEdit>("textfield_contentNames_1");
+    const std::string before = editor->workBank(6).getContentName(1);
+    typeWithoutReturn("textfield_contentNames_1", "Snare");
+    QTest::keyClick(&field, Qt::Key_Return);
+    ASSERT_EQ(editor->workBank(6).getContentName(1), "Snare");
+    ASSERT_EQ(&focused(), &field);
+
+    QTest::keyClick(&field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(editor->workBank(6).getContentName(1), before);
+    EXPECT_EQ(field.text().toStdString(), before);
+    QTest::keyClick(&field, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(editor->workBank(6).getContentName(1), "Snare");
+
+    // While it has typing of its own to undo, the field keeps the keys.
+    QTest::keyClicks(&field, "s");
+    QTest::keyClick(&field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field.text().toStdString(), "Snare");
+    EXPECT_EQ(editor->workBank(6).getContentName(1), "Snare");
+    EXPECT_EQ(control<QAction>("menu_undo").text().toStdString(), "&Undo Rename");
+}
+
+} // namespace

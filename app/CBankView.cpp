@@ -48,6 +48,7 @@ void CBankView::makeSlotRooms(QWidget& window, QGridLayout& slotGrid, QBoxLayout
     const int rows = m_labels.numberOfRows();
     m_waveforms = new CWaveforms(slotGrid, rows, kWaveformColumn, panel, kLargeWaveformIndex, this);
     m_player = new CSlotPlayer(soundOutput, m_playButtons, window, [this] { return m_waveforms->selectedSlot(); });
+    connect(m_player, &CSlotPlayer::failed, &m_status, &QLabel::setText);
     std::vector<std::vector<QWidget*>> cells;
     for (int slot = 0; slot < rows; ++slot)
         cells.push_back({m_labels.cellWithTag(slot), m_names.cellWithTag(slot), m_openButtons.cellWithTag(slot),

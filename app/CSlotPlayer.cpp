@@ -83,7 +83,9 @@ void CSlotPlayer::toggle(int slot)
     const unsigned play = ++m_play;
     // The output may end a play on its own thread: the window hears of it on its own.
     m_output.play(m_bank->getContent(static_cast<std::uint16_t>(slot))->getData(),
-                  [this, play](bool) { QMetaObject::invokeMethod(this, [this, play] { ended(play); }, Qt::QueuedConnection); });
+                  [this, play](bool, const std::string& failure) {
+                      QMetaObject::invokeMethod(this, [this, play, failure] { ended(play, failure); }, Qt::QueuedConnection);
+                  });
 }
 
 void CSlotPlayer::stop()
@@ -96,12 +98,16 @@ void CSlotPlayer::stop()
     m_output.stop();
 }
 
-void CSlotPlayer::ended(unsigned play)
+void CSlotPlayer::ended(unsigned play, const std::string& failure)
 {
     if (play != m_play || m_playing < 0)
         return;
+    const auto slot = static_cast<std::uint16_t>(m_playing);
     label(m_playing, false);
     m_playing = -1;
+    if (!failure.empty())
+        emit failed(QStringLiteral("Could not play \"%1\": %2")
+                        .arg(QString::fromStdString(m_bank->getContentName(slot)), QString::fromStdString(failure)));
 }
 
 void CSlotPlayer::label(int slot, bool playing)

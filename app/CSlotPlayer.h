@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <functional>
+#include <string>
 
 class IBank;
 class ISoundOutput;
@@ -13,7 +14,7 @@ class QWidget;
 
 // The playback room: each slot row's Play button plays the slot as the device would sound it and
 // turns into Stop while it does; another Play stops the first; Space plays the selected slot.
-// Where there is no sound output the buttons are disabled and say why.
+// Where there is no sound output the buttons are disabled and say why; a play that fails says why.
 class CSlotPlayer : public QObject {
     Q_OBJECT
 public:
@@ -30,12 +31,16 @@ public:
     // The slot playing, or -1.
     int playingSlot() const { return m_playing; }
 
+signals:
+    // The play of a slot failed: why, in words for the status line.
+    void failed(const QString& message);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void stop();
-    void ended(unsigned play);
+    void ended(unsigned play, const std::string& failure);
     void label(int slot, bool playing);
 
     ISoundOutput& m_output;

@@ -33,9 +33,11 @@ int PlayCommand::run()
     if (const std::string reason = output->unavailableReason(); !reason.empty())
         return fail("play", reason);
 
-    std::promise<bool> ended;
-    output->play(content.getData(), [&ended](bool played) { ended.set_value(played); });
-    if (!ended.get_future().get())
-        return fail("play", "the sound output stopped before the end of the slot");
+    std::promise<std::string> ended; // empty when every sample was heard
+    output->play(content.getData(), [&ended](bool played, const std::string& failure) {
+        ended.set_value(played ? std::string() : failure.empty() ? "the sound output stopped before the end of the slot" : failure);
+    });
+    if (const std::string failure = ended.get_future().get(); !failure.empty())
+        return fail("play", failure);
     return 0;
 }

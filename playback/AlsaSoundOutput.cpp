@@ -1,89 +1,38 @@
 #include "playback/AlsaSoundOutput.h"
 
-#include <alsa/asoundlib.h>
+#include "playback/AlsaPcmStream.h"
 
-#include <algorithm>
-#include <cstdarg>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
 #include <utility>
 
 namespace {
 
-// The device's sound buffer, in microseconds: also how long a stop can take to be heard.
-constexpr unsigned kLatency = 100'000;
-constexpr snd_pcm_uframes_t kChunk = 1024;
 constexpr std::uint8_t kSilence = 0x80;
-
-// ALSA prints its own complaints to standard error; the caller reports failures in its own words.
-void ignoreLibraryError(const char*, int, const char*, int, const char*, ...)
-{
-}
-
-snd_pcm_t* openDevice(const std::string& device, int& error)
-{
-    snd_lib_error_set_handler(ignoreLibraryError);
-    snd_pcm_t* pcm = nullptr;
-    error = snd_pcm_open(&pcm, device.c_str(), SND_PCM_STREAM_PLAYBACK, 0);
-    if (error < 0)
-        return nullptr;
-    // Resampling allowed: a sound server or card that cannot run at 33 kHz still plays the slot.
-    error = snd_pcm_set_params(pcm, SND_PCM_FORMAT_U8, SND_PCM_ACCESS_RW_INTERLEAVED, 1, ISoundOutput::kSampleRate, 1,
-                               kLatency);
-    if (error < 0) {
-        snd_pcm_close(pcm);
-        return nullptr;
-    }
-    return pcm;
-}
-
-// Kernels before 6.5 do not fill the rest of a last part period while draining, so a card could
-// play what its buffer held from earlier in the sound after the sound's end: the end is padded
-// with silence to a whole period.
-void padToWholePeriods(snd_pcm_t* pcm, std::vector<std::uint8_t>& samples)
-{
-    snd_pcm_uframes_t buffer = 0;
-    snd_pcm_uframes_t period = 0;
-    if (snd_pcm_get_params(pcm, &buffer, &period) < 0 || period == 0)
-        return;
-    const std::size_t rest = samples.size() % period;
-    if (rest != 0)
-        samples.insert(samples.end(), period - rest, kSilence);
-}
-
-// Writes until every sample is in the device or a stop is asked for.
-bool writeAll(snd_pcm_t* pcm, const std::vector<std::uint8_t>& samples, const std::atomic<bool>& stop)
-{
-    std::size_t done = 0;
-    while (done < samples.size()) {
-        if (stop)
-            return false;
-        const auto count = static_cast<snd_pcm_uframes_t>(std::min<std::size_t>(kChunk, samples.size() - done));
-        snd_pcm_sframes_t written = snd_pcm_writei(pcm, samples.data() + done, count);
-        // An underrun while the thread was not scheduled is recovered, not a failure.
-        if (written < 0)
-            written = snd_pcm_recover(pcm, static_cast<int>(written), 1) < 0 ? written : 0;
-        if (written < 0)
-            return false;
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
-}
 
 } // namespace
 
 AlsaSoundOutput::AlsaSoundOutput(std::string device)
-    : m_device(std::move(device))
+    : AlsaSoundOutput([device = std::move(device)](std::string& failure) { return AlsaPcmStream::open(device, failure); })
 {
-    int error = 0;
-    if (snd_pcm_t* pcm = openDevice(m_device, error))
-        snd_pcm_close(pcm);
-    else
-        m_unavailableReason = "No sound output: the ALSA device \"" + m_device + "\" cannot be opened ("
-                              + snd_strerror(error) + ")";
+}
+
+AlsaSoundOutput::AlsaSoundOutput(PcmStreamOpener open)
+    : m_open(std::move(open))
+    , m_wakeUp(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC))
+{
+    std::string failure;
+    if (!m_open(failure))
+        m_unavailableReason = "No sound output: " + failure;
 }
 
 AlsaSoundOutput::~AlsaSoundOutput()
 {
     stop();
+    if (m_wakeUp >= 0)
+        close(m_wakeUp);
 }
 
 std::string AlsaSoundOutput::unavailableReason() const
@@ -94,10 +43,7 @@ std::string AlsaSoundOutput::unavailableReason() const
 void AlsaSoundOutput::play(std::vector<std::uint8_t> samples, EndHandler onEnd)
 {
     const std::lock_guard lock(m_playing);
-    m_stop = true;
-    if (m_player.joinable())
-        m_player.join();
-    m_stop = false;
+    endPlay();
     m_player = std::thread([this, samples = std::move(samples), onEnd = std::move(onEnd)]() mutable {
         run(std::move(samples), onEnd);
     });
@@ -106,26 +52,63 @@ void AlsaSoundOutput::play(std::vector<std::uint8_t> samples, EndHandler onEnd)
 void AlsaSoundOutput::stop()
 {
     const std::lock_guard lock(m_playing);
+    endPlay();
+}
+
+void AlsaSoundOutput::endPlay()
+{
+    if (!m_player.joinable())
+        return;
     m_stop = true;
-    if (m_player.joinable())
-        m_player.join();
+    eventfd_write(m_wakeUp, 1);
+    m_player.join();
+    eventfd_t asked = 0;
+    eventfd_read(m_wakeUp, &asked);
+    m_stop = false;
 }
 
 void AlsaSoundOutput::run(std::vector<std::uint8_t> samples, const EndHandler& onEnd)
 {
-    int error = 0;
-    snd_pcm_t* pcm = openDevice(m_device, error);
-    if (pcm != nullptr)
-        padToWholePeriods(pcm, samples);
-    bool played = pcm != nullptr && writeAll(pcm, samples, m_stop);
-    if (pcm != nullptr) {
-        // Draining waits at most one buffer; a stop must not play even that.
-        if (played)
-            played = snd_pcm_drain(pcm) >= 0 && !m_stop;
-        else
-            snd_pcm_drop(pcm);
-        snd_pcm_close(pcm);
+    std::string failure;
+    bool played = false;
+    if (const std::unique_ptr<IPcmStream> stream = m_open(failure)) {
+        played = feed(*stream, samples, failure);
+        // The silence after the sound, or whatever a stop leaves unheard.
+        stream->drop();
     }
     if (onEnd)
-        onEnd(played);
+        onEnd(played, failure);
+}
+
+bool AlsaSoundOutput::feed(IPcmStream& stream, std::vector<std::uint8_t>& samples, std::string& failure)
+{
+    // A buffer of silence follows the sound and is dropped once the sound's end has been heard:
+    // the device never plays frames its buffer held from earlier, and no drain holds the thread.
+    const std::size_t silence = stream.bufferFrames();
+    samples.insert(samples.end(), silence, kSilence);
+    for (std::size_t done = 0; done < samples.size();) {
+        if (m_stop)
+            return false;
+        const long written = stream.write(samples.data() + done, samples.size() - done);
+        if (written < 0) {
+            failure = stream.describe(written);
+            return false;
+        }
+        if (written == 0)
+            stream.waitForRoom(m_wakeUp);
+        done += static_cast<std::size_t>(written);
+    }
+    while (!m_stop) {
+        const long queued = stream.queued();
+        if (queued < 0) {
+            failure = stream.describe(queued);
+            return false;
+        }
+        if (static_cast<std::size_t>(queued) <= silence)
+            return true;
+        // Until the sound's end should have been heard, or a stop.
+        pollfd wakeUp{m_wakeUp, POLLIN, 0};
+        poll(&wakeUp, 1, static_cast<int>((static_cast<std::size_t>(queued) - silence) * 1000 / kSampleRate) + 1);
+    }
+    return false;
 }

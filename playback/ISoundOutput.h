@@ -11,9 +11,10 @@ class ISoundOutput {
 public:
     static constexpr unsigned kSampleRate = 33000;
 
-    // Called once per play when it ends: true when every sample was played, false when it was
-    // stopped or the output failed. It may come on a thread of the output's own.
-    using EndHandler = std::function<void(bool played)>;
+    // Called once per play when it ends: played when every sample was heard; otherwise it was
+    // stopped, or the output failed and failure says why in words for the user (empty after a
+    // stop). It may come on a thread of the output's own.
+    using EndHandler = std::function<void(bool played, const std::string& failure)>;
 
     virtual ~ISoundOutput() = default;
 
@@ -21,6 +22,7 @@ public:
     virtual std::string unavailableReason() const = 0;
     // Stops what is playing, then plays these samples without waiting for them.
     virtual void play(std::vector<std::uint8_t> samples, EndHandler onEnd) = 0;
-    // Ends what is playing at once; nothing happens when nothing plays.
+    // Ends what is playing at once, dropping what the device still holds; nothing happens when
+    // nothing plays. No end notice comes after it returns.
     virtual void stop() = 0;
 };

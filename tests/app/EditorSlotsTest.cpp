@@ -87,6 +87,16 @@ TEST_F(EditorSlotsFixture, PlayTogglesAnotherPlayStopsTheFirstAndSpacePlaysTheSe
     EXPECT_EQ(control("button_playContents_0").toolTip().toStdString(), "A firmware slot holds no sound");
 }
 
+TEST_F(EditorSlotsFixture, APlayThatFailsSaysWhyInTheStatusLine)
+{
+    click("button_playContents_2");
+    sound.fail("the ALSA device \"default\" failed (Broken pipe)");
+    settle();
+    EXPECT_EQ(playButtons(), "+Play +Play +Play +Play +Play +Play ");
+    EXPECT_EQ(textOf("text_status"), "Could not play \"" + editor->workBank(4).getContentName(2)
+                                         + "\": the ALSA device \"default\" failed (Broken pipe)");
+}
+
 TEST_F(EditorSlotsFixture, WithoutASoundOutputThePlayButtonsAreDisabledAndSayWhy)
 {
     RecordingSoundOutput none("No sound output: nothing here");

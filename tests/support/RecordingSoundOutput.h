@@ -8,7 +8,7 @@
 #include <vector>
 
 // A sound output that plays nothing: it records every sound it is given and ends a play only when
-// told to (finish) or stopped, calling the end handler on the caller's thread.
+// told to (finish, fail) or stopped, calling the end handler on the caller's thread.
 class RecordingSoundOutput : public ISoundOutput {
 public:
     // An empty reason: an output exists.
@@ -24,22 +24,24 @@ public:
         played.push_back(std::move(samples));
         m_onEnd = std::move(onEnd);
     }
-    void stop() override { end(false); }
+    void stop() override { end(false, {}); }
 
     // The sound now playing has been heard to its end.
-    void finish() { end(true); }
+    void finish() { end(true, {}); }
+    // The output failed while playing the sound now playing.
+    void fail(const std::string& failure) { end(false, failure); }
     bool playing() const { return static_cast<bool>(m_onEnd); }
 
     // Every sound given to play, in order.
     std::vector<std::vector<std::uint8_t>> played;
 
 private:
-    void end(bool heard)
+    void end(bool heard, const std::string& failure)
     {
         EndHandler onEnd = std::move(m_onEnd);
         m_onEnd = nullptr;
         if (onEnd)
-            onEnd(heard);
+            onEnd(heard, failure);
     }
 
     std::string m_unavailableReason;

@@ -87,7 +87,7 @@ int main()
         return 1;
     }
     const auto start = std::chrono::steady_clock::now();
-    output.play(samples, [&ended](bool played) { ended.set_value(played); });
+    output.play(samples, [&ended](bool played, const std::string&) { ended.set_value(played); });
     auto endNotice = ended.get_future();
     const bool finished = endNotice.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
     const bool played = finished && endNotice.get();

@@ -1,0 +1,102 @@
+#include "playback/AlsaPcmStream.h"
+
+#include "playback/ISoundOutput.h"
+
+#include <alsa/asoundlib.h>
+#include <poll.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <vector>
+
+namespace {
+
+// The device's sound buffer, in microseconds.
+constexpr unsigned kLatency = 100'000;
+
+// ALSA prints its own complaints to standard error; the caller reports failures in its own words.
+void ignoreLibraryError(const char*, int, const char*, int, const char*, ...)
+{
+}
+
+} // namespace
+
+std::unique_ptr<IPcmStream> AlsaPcmStream::open(const std::string& device, std::string& failure)
+{
+    snd_lib_error_set_handler(ignoreLibraryError);
+    snd_pcm_t* pcm = nullptr;
+    int error = snd_pcm_open(&pcm, device.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK);
+    // Resampling allowed: a sound server or card that cannot run at 33 kHz still plays the slot.
+    if (error >= 0)
+        error = snd_pcm_set_params(pcm, SND_PCM_FORMAT_U8, SND_PCM_ACCESS_RW_INTERLEAVED, 1, ISoundOutput::kSampleRate,
+                                   1, kLatency);
+    snd_pcm_uframes_t buffer = 0;
+    snd_pcm_uframes_t period = 0;
+    if (error >= 0)
+        error = snd_pcm_get_params(pcm, &buffer, &period);
+    if (error < 0) {
+        if (pcm != nullptr)
+            snd_pcm_close(pcm);
+        failure = "the ALSA device \"" + device + "\" cannot be opened (" + snd_strerror(error) + ")";
+        return nullptr;
+    }
+    return std::unique_ptr<IPcmStream>(new AlsaPcmStream(pcm, device, buffer));
+}
+
+AlsaPcmStream::AlsaPcmStream(snd_pcm_t* pcm, std::string device, std::size_t bufferFrames)
+    : m_pcm(pcm)
+    , m_device(std::move(device))
+    , m_bufferFrames(bufferFrames)
+{
+}
+
+AlsaPcmStream::~AlsaPcmStream()
+{
+    snd_pcm_close(m_pcm);
+}
+
+long AlsaPcmStream::write(const std::uint8_t* frames, std::size_t count)
+{
+    const snd_pcm_sframes_t written = snd_pcm_writei(m_pcm, frames, count);
+    if (written == -EAGAIN)
+        return 0;
+    // An underrun while the thread was not scheduled is recovered, not a failure.
+    if (written < 0)
+        return snd_pcm_recover(m_pcm, static_cast<int>(written), 1) < 0 ? written : 0;
+    return written;
+}
+
+void AlsaPcmStream::waitForRoom(int wakeUp)
+{
+    const int count = std::max(0, snd_pcm_poll_descriptors_count(m_pcm));
+    std::vector<pollfd> descriptors(static_cast<std::size_t>(count) + 1);
+    const int filled = std::max(0, snd_pcm_poll_descriptors(m_pcm, descriptors.data(), static_cast<unsigned>(count)));
+    descriptors[static_cast<std::size_t>(filled)] = {wakeUp, POLLIN, 0};
+    if (poll(descriptors.data(), static_cast<nfds_t>(filled) + 1, -1) <= 0)
+        return;
+    // A sound server's plugin clears what woke it only when asked what happened.
+    unsigned short events = 0;
+    snd_pcm_poll_descriptors_revents(m_pcm, descriptors.data(), static_cast<unsigned>(filled), &events);
+}
+
+long AlsaPcmStream::queued()
+{
+    if (snd_pcm_state(m_pcm) == SND_PCM_STATE_PREPARED)
+        if (const int error = snd_pcm_start(m_pcm); error < 0)
+            return error;
+    snd_pcm_sframes_t delay = 0;
+    const int error = snd_pcm_delay(m_pcm, &delay);
+    if (error == -EPIPE)
+        return 0;
+    return error < 0 ? error : std::max<long>(delay, 0);
+}
+
+void AlsaPcmStream::drop()
+{
+    snd_pcm_drop(m_pcm);
+}
+
+std::string AlsaPcmStream::describe(long error) const
+{
+    return "the ALSA device \"" + m_device + "\" failed (" + snd_strerror(static_cast<int>(error)) + ")";
+}

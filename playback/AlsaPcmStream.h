@@ -1,0 +1,32 @@
+#pragma once
+
+#include "playback/IPcmStream.h"
+
+#include <memory>
+#include <string>
+
+typedef struct _snd_pcm snd_pcm_t;
+
+// An ALSA PCM device opened without blocking, set up for the sound output's frames.
+class AlsaPcmStream : public IPcmStream {
+public:
+    // None, with the reason in failure, when the device cannot be opened or set up.
+    static std::unique_ptr<IPcmStream> open(const std::string& device, std::string& failure);
+    ~AlsaPcmStream() override;
+    AlsaPcmStream(const AlsaPcmStream&) = delete;
+    AlsaPcmStream& operator=(const AlsaPcmStream&) = delete;
+
+    std::size_t bufferFrames() const override { return m_bufferFrames; }
+    long write(const std::uint8_t* frames, std::size_t count) override;
+    void waitForRoom(int wakeUp) override;
+    long queued() override;
+    void drop() override;
+    std::string describe(long error) const override;
+
+private:
+    AlsaPcmStream(snd_pcm_t* pcm, std::string device, std::size_t bufferFrames);
+
+    snd_pcm_t* m_pcm;
+    const std::string m_device;
+    const std::size_t m_bufferFrames;
+};

@@ -1,10 +1,14 @@
-// The sound output's player thread against a device the test holds: the last frames of a sound are
-// never heard unless the test says so, so a Stop or another Play that waited for them to be heard
-// would never return (the suite's timeout ends such a run).
+// The sound output's player thread against a device that never plays: a Stop or another Play that
+// waited for the device to take or play the last frames of a sound would never return (the
+// suite's timeout ends such a run), so the test needs no clock.
 #include "playback/AlsaSoundOutput.h"
 
 #include <gtest/gtest.h>
 
+#include <poll.h>
+
+#include <algorithm>
+#include <cstdint>
 #include <deque>
 #include <future>
 #include <memory>
@@ -15,25 +19,24 @@
 namespace {
 
 constexpr std::size_t kBuffer = 3300;
-constexpr long kBroken = -5;
 
 // What the device was given and did; the test reads it only once the player thread has ended.
 struct DeviceLog {
     std::vector<std::uint8_t> written;
-    int opened = 0;
     int dropped = 0;
     int closed = 0;
 };
 
-// Takes whatever is written at once and hears it only as far as heard says: all but the last
-// frame of the sound stay queued until then. The first time it is asked what is queued, all has
-// been written and the player is waiting for the sound's end.
+// A device that never plays: it takes frames until its room is used up and then waits for room
+// until woken, and keeps the sound's last frame queued. The first time the player waits on it,
+// for room or for the sound's end, it says so.
 class HeldStream : public IPcmStream {
 public:
-    HeldStream(DeviceLog& log, std::promise<void>* waiting, long writeResult)
+    HeldStream(DeviceLog& log, std::size_t room, long writeError = 0, std::promise<void>* waiting = nullptr)
         : m_log(log)
+        , m_room(room)
+        , m_writeError(writeError)
         , m_waiting(waiting)
-        , m_writeResult(writeResult)
     {
     }
     ~HeldStream() override { ++m_log.closed; }
@@ -41,37 +44,48 @@ public:
     std::size_t bufferFrames() const override { return kBuffer; }
     long write(const std::uint8_t* frames, std::size_t count) override
     {
-        if (m_writeResult < 0)
-            return m_writeResult;
-        m_log.written.insert(m_log.written.end(), frames, frames + count);
-        return static_cast<long>(count);
+        if (m_writeError < 0)
+            return m_writeError;
+        const std::size_t taken = std::min(count, m_room - m_log.written.size());
+        m_log.written.insert(m_log.written.end(), frames, frames + taken);
+        return static_cast<long>(taken);
     }
-    void waitForRoom(int) override {}
+    void waitForRoom(int wakeUp) override
+    {
+        saysItWaits();
+        pollfd woken{wakeUp, POLLIN, 0};
+        poll(&woken, 1, -1);
+    }
     long queued() override
     {
-        if (m_waiting != nullptr)
-            std::exchange(m_waiting, nullptr)->set_value();
+        saysItWaits();
         return static_cast<long>(kBuffer) + 1;
     }
     void drop() override { ++m_log.dropped; }
     std::string describe(long error) const override { return "the device broke (" + std::to_string(error) + ")"; }
 
 private:
+    void saysItWaits()
+    {
+        if (m_waiting != nullptr)
+            std::exchange(m_waiting, nullptr)->set_value();
+    }
+
     DeviceLog& m_log;
+    const std::size_t m_room;
+    const long m_writeError;
     std::promise<void>* m_waiting;
-    const long m_writeResult;
 };
 
 class SoundOutputStopTest : public testing::Test {
 protected:
-    // The output over held streams; the first open is the output's look for a device.
-    std::unique_ptr<AlsaSoundOutput> output(long writeResult = 0)
+    // The output over held streams, the n-th opened with rooms[n] frames of room; the first open is
+    // the output's look for a device.
+    std::unique_ptr<AlsaSoundOutput> output(std::vector<std::size_t> rooms)
     {
-        return std::make_unique<AlsaSoundOutput>([this, writeResult](std::string&) {
-            DeviceLog& log = logs.emplace_back();
-            ++log.opened;
-            return std::make_unique<HeldStream>(log, waiting.size() < logs.size() ? nullptr : &waiting[logs.size() - 1],
-                                                writeResult);
+        return std::make_unique<AlsaSoundOutput>([this, rooms](std::string&) {
+            const std::size_t n = logs.size();
+            return std::make_unique<HeldStream>(logs.emplace_back(), rooms.at(n), 0, &waiting.at(n));
         });
     }
     // Plays the samples; how the play ends: "played", "stopped" or the failure.
@@ -85,30 +99,33 @@ protected:
     }
 
     std::deque<DeviceLog> logs;
-    // Set when the play on the n-th stream opened waits for its sound's end.
+    // Set when the play on the n-th stream opened first waits.
     std::deque<std::promise<void>> waiting{3};
 };
 
 TEST_F(SoundOutputStopTest, StopAndAnotherPlayWhileTheEndIsAwaitedDropItAndReturnAtOnce)
 {
-    const std::unique_ptr<AlsaSoundOutput> out = output();
+    // The first play waits for its sound's end, the second for room for its last frames.
+    constexpr std::size_t kUnlimited = SIZE_MAX;
+    const std::unique_ptr<AlsaSoundOutput> out = output({kUnlimited, kUnlimited, 1000});
     std::future<void> firstWaits = waiting[1].get_future();
     std::future<void> secondWaits = waiting[2].get_future();
     const std::vector<std::uint8_t> first(33000, 0x10);
     std::future<std::string> firstEnd = play(*out, first);
     firstWaits.get();
-    std::future<std::string> secondEnd = play(*out, std::vector<std::uint8_t>(100, 0x20));
+    std::future<std::string> secondEnd = play(*out, std::vector<std::uint8_t>(1500, 0x20));
     EXPECT_EQ(firstEnd.get(), "stopped");
     secondWaits.get();
     out->stop();
     out->stop();
-
     EXPECT_EQ(secondEnd.get(), "stopped");
+
     ASSERT_EQ(logs.size(), 3u);
     // The sound and a buffer of silence went in whole; each play's stream was dropped and closed.
     std::vector<std::uint8_t> expected = first;
     expected.resize(first.size() + kBuffer, 0x80);
     EXPECT_EQ(logs[1].written, expected);
+    EXPECT_EQ(logs[2].written, std::vector<std::uint8_t>(1000, 0x20));
     for (const DeviceLog& log : logs)
         EXPECT_EQ(log.closed, 1);
     EXPECT_EQ(logs[1].dropped, 1);
@@ -117,22 +134,23 @@ TEST_F(SoundOutputStopTest, StopAndAnotherPlayWhileTheEndIsAwaitedDropItAndRetur
 
 TEST_F(SoundOutputStopTest, APlayThatFailsSaysWhy)
 {
-    const std::unique_ptr<AlsaSoundOutput> broken = output(kBroken);
-    EXPECT_EQ(broken->unavailableReason(), "");
-    EXPECT_EQ(play(*broken, std::vector<std::uint8_t>(10, 0x10)).get(), "the device broke (-5)");
-    broken->stop();
-    EXPECT_EQ(logs.back().dropped, 1);
-
-    // A device that has gone since the output looked for it.
+    DeviceLog log;
     int opens = 0;
-    DeviceLog probed;
-    AlsaSoundOutput gone([&opens, &probed](std::string& failure) -> std::unique_ptr<IPcmStream> {
-        if (opens++ == 0)
-            return std::make_unique<HeldStream>(probed, nullptr, 0);
-        failure = "the device has gone";
-        return nullptr;
+    AlsaSoundOutput output([&](std::string& failure) -> std::unique_ptr<IPcmStream> {
+        switch (opens++) {
+        case 0: // the look for a device
+            return std::make_unique<HeldStream>(log, 0);
+        case 1:
+            return std::make_unique<HeldStream>(log, 0, -5);
+        default:
+            failure = "the device has gone";
+            return nullptr;
+        }
     });
-    EXPECT_EQ(play(gone, std::vector<std::uint8_t>(10, 0x10)).get(), "the device has gone");
+    EXPECT_EQ(output.unavailableReason(), "");
+    EXPECT_EQ(play(output, std::vector<std::uint8_t>(10, 0x10)).get(), "the device broke (-5)");
+    EXPECT_EQ(log.dropped, 1);
+    EXPECT_EQ(play(output, std::vector<std::uint8_t>(10, 0x10)).get(), "the device has gone");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Plays a second of samples, then silence, through the sound output into the kernel's loopback
 // card and records the card's other end meanwhile: what the output sends must arrive there
-// unchanged and unbroken, and the end notice must not come before it has all been played.
+// unchanged and unbroken, and the end notice must not come before it has all been played. Then a
+// long run, stopped once it is heard: the stop ends the play and the rest of the run never arrives.
 #include "playback/AlsaSoundOutput.h"
 
 #include <alsa/asoundlib.h>
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <future>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -51,6 +53,7 @@ int main()
     }
 
     std::vector<std::uint8_t> recorded;
+    std::mutex recording;
     std::atomic<bool> enough{false};
     int overruns = 0;
     std::thread recorder([&] {
@@ -63,6 +66,7 @@ int main()
                     return;
                 continue;
             }
+            const std::lock_guard lock(recording);
             recorded.insert(recorded.end(), chunk, chunk + got);
         }
     });
@@ -70,13 +74,10 @@ int main()
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
 
     const std::vector<std::uint8_t> run = distinctiveSamples();
-    // The loopback driver, not the output, loses sound at the end of a drain: the silence for the
-    // part of its last timer step beyond the data goes to the start of that step instead, so as
-    // much sound as the step overran (a 4 ms tick here) arrives blank before the end. The same
-    // samples arrive whole when the player waits and drops instead of draining. Silence after the
-    // run, longer than the output's buffer, leaves only silence in that step.
-    std::vector<std::uint8_t> samples = run;
-    samples.resize(run.size() + ISoundOutput::kSampleRate / 5, kSilence);
+    // No silence after the run: the output's own must carry its last samples out whole. (A drain
+    // would not: the loopback driver puts the silence for the part of its last timer step beyond
+    // the data at the start of that step, so up to a tick, 4 ms here, arrives blank before the end.)
+    const std::vector<std::uint8_t>& samples = run;
     const double duration = static_cast<double>(samples.size()) / ISoundOutput::kSampleRate;
     std::promise<bool> ended; // outlives the output, whose thread may still be ending
     AlsaSoundOutput output;
@@ -94,9 +95,36 @@ int main()
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     // The reader gets whole periods of a quarter of its buffer: wait for the one holding the end.
     std::this_thread::sleep_for(std::chrono::milliseconds(700));
+
+    std::vector<std::uint8_t> longRun;
+    for (int repeat = 0; repeat < 5; ++repeat)
+        longRun.insert(longRun.end(), run.begin(), run.end());
+    const std::size_t beforeLongRun = [&] {
+        const std::lock_guard lock(recording);
+        return recorded.size();
+    }();
+    std::promise<bool> longEnded;
+    output.play(longRun, [&longEnded](bool played, const std::string&) { longEnded.set_value(played); });
+    const auto longRunHeard = [&] {
+        const std::lock_guard lock(recording);
+        return static_cast<std::size_t>(std::count_if(recorded.begin() + static_cast<std::ptrdiff_t>(beforeLongRun),
+                                                      recorded.end(), [](std::uint8_t b) { return b != kSilence; }));
+    };
+    for (int wait = 0; wait < 1000 && longRunHeard() == 0; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    output.stop();
+    auto longNotice = longEnded.get_future();
+    const bool stoppedUnheard = longNotice.wait_for(std::chrono::seconds(0)) == std::future_status::ready
+                                && !longNotice.get();
+    std::this_thread::sleep_for(std::chrono::milliseconds(700));
     enough = true;
     recorder.join();
     snd_pcm_close(capture);
+    const std::size_t longHeard = longRunHeard();
+    std::printf("long run stopped once heard: %s; %zu of its %zu bytes arrived\n",
+                stoppedUnheard ? "ended unheard before the stop returned" : "NO END NOTICE", longHeard,
+                longRun.size());
+    const bool stopped = stoppedUnheard && longHeard > 0 && longHeard < longRun.size() / 2;
 
     std::printf("play %s after %.2f s (the sound lasts %.2f s); recorded %zu bytes, %d overruns\n",
                 !finished ? "never ended" : played ? "ended" : "FAILED", seconds, duration, recorded.size(), overruns);
@@ -113,5 +141,5 @@ int main()
     else
         std::printf("from byte %td of the recording: %td of the run's %zu bytes identical\n", offset, differs - first,
                     run.size());
-    return played && heard && arrived && overruns == 0 ? 0 : 1;
+    return played && heard && arrived && stopped && overruns == 0 ? 0 : 1;
 }

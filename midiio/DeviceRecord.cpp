@@ -4,8 +4,10 @@
 #include "midifile/AtomicFile.h"
 #include "model/IBank.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -63,13 +65,28 @@ DeviceRecord::DeviceRecord(std::string folder, MidiPortIdentity device)
         m_rows = {};
 }
 
-std::string DeviceRecord::path() const
+std::string DeviceRecord::fileNamed(const std::string& extension) const
 {
     if (m_folder.empty())
         return {};
     const std::string identity = m_device.toString();
     return m_folder + "/device-" + hex(hashed(kHashStart, reinterpret_cast<const std::uint8_t*>(identity.data()),
-                                               identity.size())) + ".txt";
+                                               identity.size())) + extension;
+}
+
+std::string DeviceRecord::path() const
+{
+    return fileNamed(".txt");
+}
+
+std::string DeviceRecord::lockPath() const
+{
+    return fileNamed(".lock");
+}
+
+std::string DeviceRecord::unwritable(int error) const
+{
+    return "the device record in " + m_folder + " could not be written (" + std::strerror(error) + ")";
 }
 
 bool DeviceRecord::holds(std::size_t row, std::uint64_t fingerprint) const
@@ -128,17 +145,20 @@ bool DeviceRecord::load()
     return in.eof();
 }
 
-bool DeviceRecord::save() const
+bool DeviceRecord::save()
 {
     const std::string file = path();
     if (file.empty())
-        return false;
+        return true;
     std::error_code error;
     std::filesystem::create_directories(m_folder, error);
+    if (error)
+        return failed(error.value());
     AtomicFile target(file);
     if (target.temporaryPath().empty())
-        return false;
+        return failed(errno);
     {
+        errno = 0;
         std::ofstream out(target.temporaryPath(), std::ios::trunc);
         out << kHeader << '\n' << m_device.toString() << '\n';
         for (std::size_t row = 0; row < kRows; ++row)
@@ -146,7 +166,17 @@ bool DeviceRecord::save() const
                 out << row << ' ' << hex(*m_rows[row]) << '\n';
         out.close();
         if (!out)
-            return false;
+            return failed(errno != 0 ? errno : EIO);
     }
-    return target.commit();
+    errno = 0;
+    if (!target.commit())
+        return failed(errno != 0 ? errno : EIO);
+    m_failure.clear();
+    return true;
+}
+
+bool DeviceRecord::failed(int error)
+{
+    m_failure = unwritable(error);
+    return false;
 }

@@ -16,6 +16,9 @@ struct TransmissionAccount {
     std::vector<std::size_t> complete;
     std::optional<std::size_t> incomplete;
     std::vector<std::size_t> notSent;
+    // When the transmission failed because the device record could not mark the next bank unknown
+    // before its first byte, why (the record's folder and the error); that bank was not sent.
+    std::string recordFailure;
 
     // The rows to send to finish the transmission: the incomplete one first, then the rest.
     std::vector<std::size_t> unfinished() const;

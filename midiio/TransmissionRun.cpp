@@ -39,17 +39,17 @@ TransmissionAccount::End TransmissionRun::run(const std::vector<Bank>& banks, co
     m_done.store(0);
     for (std::size_t next = 0; next < banks.size(); ++next) {
         const Bank& bank = banks[next];
-        if (m_wrapper.stopRequested()) {
-            m_account.end = TransmissionAccount::End::Stopped;
-            for (std::size_t rest = next; rest < banks.size(); ++rest)
-                m_account.notSent.push_back(banks[rest].row);
-            return m_account.end;
-        }
+        if (m_wrapper.stopRequested())
+            return endBefore(next, banks, TransmissionAccount::End::Stopped);
         const std::uint64_t fingerprint = DeviceRecord::fingerprint(*bank.bank, static_cast<std::uint16_t>(m_channel));
-        // Unknown before the first byte goes, so that a program killed meanwhile leaves it so.
+        // Unknown before the first byte goes, so that a program killed meanwhile leaves it so. Where
+        // that cannot be written the bank stays unsent: the record would go on calling it unchanged
+        // after a stop had left it half-erased.
         const std::optional<std::uint64_t> before = m_record ? m_record->at(bank.row) : std::nullopt;
-        if (m_record)
-            m_record->forget(bank.row);
+        if (m_record && !m_record->forget(bank.row)) {
+            m_account.recordFailure = m_record->failure();
+            return endBefore(next, banks, TransmissionAccount::End::Failed);
+        }
         if (started)
             started(bank.row, bank.bank->getName());
         m_current.store(WrapperZQMidiInterface::estimateSeconds(bank.bank->createEvents(static_cast<std::uint16_t>(m_channel))));
@@ -70,12 +70,19 @@ TransmissionAccount::End TransmissionRun::run(const std::vector<Bank>& banks, co
             if (m_record)
                 m_record->restore(bank.row, before);
         }
-        for (std::size_t rest = next + 1; rest < banks.size(); ++rest)
-            m_account.notSent.push_back(banks[rest].row);
-        return m_account.end;
+        return endBefore(next + 1, banks, m_account.end);
     }
     m_account.end = TransmissionAccount::End::Sent;
     return m_account.end;
+}
+
+TransmissionAccount::End TransmissionRun::endBefore(std::size_t next, const std::vector<Bank>& banks,
+                                                    TransmissionAccount::End end)
+{
+    for (std::size_t rest = next; rest < banks.size(); ++rest)
+        m_account.notSent.push_back(banks[rest].row);
+    m_account.end = end;
+    return end;
 }
 
 void TransmissionRun::stop()

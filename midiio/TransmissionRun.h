@@ -18,7 +18,8 @@ class WrapperZQMidiInterface;
 // send` run it: the banks in the order given, each blocking until sent, stopping at the first that
 // fails or when stopped. It keeps the account of what the device now holds, the progress and time
 // left over the whole transmission, and the device record, if there is one: a bank is unknown
-// there from the moment it starts until it has arrived completely.
+// there from the moment it starts until it has arrived completely, and is not sent at all when
+// the record cannot say so.
 //
 // Threads: run blocks the calling thread; stop, percent and secondsLeft may be called from any
 // other thread meanwhile; the account is the caller's once run has returned.
@@ -50,6 +51,9 @@ public:
     const TransmissionAccount& account() const { return m_account; }
 
 private:
+    // Ends the run with the banks from next on not sent.
+    TransmissionAccount::End endBefore(std::size_t next, const std::vector<Bank>& banks, TransmissionAccount::End end);
+
     WrapperZQMidiInterface& m_wrapper;
     IClock& m_clock;
     const std::int32_t m_channel;

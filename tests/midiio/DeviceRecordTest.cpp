@@ -60,16 +60,35 @@ TEST_F(DeviceRecordTest, ADamagedRecordIsUnknownAndIsReplacedByTheNextWrite)
     }
 }
 
-TEST_F(DeviceRecordTest, AFolderThatCannotBeWrittenKeepsTheRecordInMemory)
+// A folder below a regular file refuses writes to everyone, root included.
+TEST_F(DeviceRecordTest, AFolderThatCannotBeWrittenSaysWhyAndKeepsTheRecordInMemory)
 {
     std::filesystem::create_directories(scratch);
     std::ofstream(scratch + "/file") << "a file, not a folder";
     DeviceRecord record(scratch + "/file/state", usb);
     EXPECT_FALSE(record.remember(1, 9));
     EXPECT_TRUE(record.holds(1, 9));
+    EXPECT_EQ(record.failure(), "the device record in " + scratch + "/file/state could not be written (Not a directory)");
+
+    // Where only the record's own file cannot be replaced, the folder is named all the same.
+    DeviceRecord(folder, usb).remember(0, 1);
+    const std::string path = DeviceRecord(folder, usb).path();
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    DeviceRecord blocked(folder, usb);
+    EXPECT_FALSE(blocked.forget(0));
+    EXPECT_EQ(blocked.failure().rfind("the device record in " + folder + " could not be written (", 0), 0u)
+        << blocked.failure();
+    std::filesystem::remove(path);
+    EXPECT_TRUE(blocked.forget(0));
+    EXPECT_EQ(blocked.failure(), "");
+
+    // Without a folder nothing on disk can speak for the device: the record lives in memory.
     DeviceRecord nowhere("", usb);
-    EXPECT_FALSE(nowhere.remember(1, 9));
+    EXPECT_TRUE(nowhere.remember(1, 9));
+    EXPECT_TRUE(nowhere.holds(1, 9));
     EXPECT_EQ(nowhere.path(), "");
+    EXPECT_EQ(nowhere.lockPath(), "");
 }
 
 TEST_F(DeviceRecordTest, TheFolderIsTheUsersStateFolder)

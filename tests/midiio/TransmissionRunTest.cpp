@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 namespace {
@@ -20,7 +21,11 @@ using End = TransmissionAccount::End;
 // Three banks to one device simulator, with the device record in a folder of its own.
 struct Rig {
     Rig() { std::filesystem::remove_all(folder); }
-    ~Rig() { std::filesystem::remove_all(folder); }
+    ~Rig()
+    {
+        std::filesystem::remove_all(folder);
+        std::filesystem::remove_all(folder + ".moved");
+    }
 
     // Runs banks S01 to S03; the run's virtual time starts now.
     End runThreeBanks()
@@ -84,6 +89,26 @@ TEST_F(TransmissionRunTest, StopEndsWithinASecondAndAccountsForWhatTheDeviceHold
         EXPECT_EQ(reread.at(1), expected.incomplete ? std::nullopt : std::optional<std::uint64_t>(42));
         EXPECT_EQ(reread.at(2), std::nullopt);
     }
+}
+
+// The record's folder goes during S01 (a disk taken away, a folder replaced): a regular file in
+// its place refuses every write, root's included.
+TEST_F(TransmissionRunTest, ABankWhoseRecordCannotBeMarkedUnknownIsNotSent)
+{
+    record.remember(1, 42); // the device holds S02 as recorded, and so it must stay
+    clock.at(at(50), [&] {
+        std::filesystem::rename(folder, folder + ".moved");
+        std::ofstream(folder) << "not a folder";
+    });
+
+    EXPECT_EQ(runThreeBanks(), End::Failed);
+
+    EXPECT_EQ(run.account().complete, Rows{0});
+    EXPECT_EQ(run.account().incomplete, std::nullopt);
+    EXPECT_EQ(run.account().notSent, (Rows{1, 2}));
+    EXPECT_EQ(run.account().recordFailure, "the device record in " + folder + " could not be written (Not a directory)");
+    EXPECT_EQ(device.erasedBlocks(), (Rows{0, 1}));
+    EXPECT_EQ(DeviceRecord(folder + ".moved", MidiPortIdentity::of(device.names)).at(1), 42u);
 }
 
 TEST_F(TransmissionRunTest, AStopDuringAWriteCutsItAndFreesTheWire)

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+class DeviceRecord;
+
+// Only one program at a time sends to a device: two senders would interleave their System
+// Exclusive pieces on the wire, the device's flash would take garbage and both records would say
+// the banks arrived. The lock is a file beside the device's record, locked with flock for the
+// whole of a send; the kernel releases it when the holder ends, however it ends, so a crashed
+// sender never blocks the device. An flock belongs to one opening of the file, so two senders in
+// one process exclude each other as well. The file names its holder for whoever is refused.
+//
+// A record without a folder has nowhere to keep a lock: the send then goes on unlocked, as its
+// record goes on in memory only.
+class SenderLock {
+public:
+    struct Taken {
+        // None when refused.
+        std::unique_ptr<SenderLock> lock;
+        // Why not: "UM-ONE:UM-ONE MIDI 1 is being sent to by zylox, process 4242", or the record's
+        // folder and the error when the lock file cannot be made there.
+        std::string refusal;
+    };
+
+    // Takes the lock of the record's device for this program ("zylox", "zylox-editor") without
+    // waiting.
+    static Taken take(const DeviceRecord& record, const std::string& program);
+
+    ~SenderLock();
+    SenderLock(const SenderLock&) = delete;
+    SenderLock& operator=(const SenderLock&) = delete;
+
+private:
+    explicit SenderLock(int descriptor) : m_descriptor(descriptor) {}
+
+    // Closing the file releases the lock; -1 for a send without one.
+    const int m_descriptor;
+};

@@ -1,9 +1,11 @@
 #include "midiio/WrapperZQMidiInterface.h"
 
 #include "flash/CEvent.h"
+#include "midiio/MidiDestinations.h"
 #include "model/IBank.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -21,6 +23,19 @@ std::shared_ptr<WrapperZQMidiInterface> WrapperZQMidiInterface::createTransmitte
                                                                                   std::uint16_t destination)
 {
     return std::make_shared<WrapperZQMidiInterface>(system, -1, destination);
+}
+
+std::shared_ptr<WrapperZQMidiInterface> WrapperZQMidiInterface::createTransmitterTo(ZQMidiSystem& system,
+                                                                                    const MidiPortIdentity& device)
+{
+    const std::optional<std::size_t> index = MidiDestinations::indexOf(system.service(), device);
+    if (!index)
+        return nullptr;
+    auto wrapper = createTransmitter(system, static_cast<std::uint16_t>(*index));
+    IMidiService& service = system.service();
+    if (MidiPortIdentity::of(service.endpointNames(wrapper->transmitter()->destination())) != device)
+        return nullptr;
+    return wrapper;
 }
 
 WrapperZQMidiInterface::WrapperZQMidiInterface(ZQMidiSystem& system, std::int32_t inport, std::int32_t outport)

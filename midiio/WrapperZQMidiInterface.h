@@ -1,5 +1,6 @@
 #pragma once
 
+#include "midiio/MidiPortIdentity.h"
 #include "midiio/ZQMidiInterfaceReceiver.h"
 #include "midiio/ZQMidiInterfaceTransmitter.h"
 #include "midiio/ZQMidiSystem.h"
@@ -27,6 +28,12 @@ public:
     static std::shared_ptr<WrapperZQMidiInterface> createReceiver(ZQMidiSystem& system, std::uint16_t source);
     // A wrapper with a transmitter for the destination; takes about 0.9 s to silence it.
     static std::shared_ptr<WrapperZQMidiInterface> createTransmitter(ZQMidiSystem& system, std::uint16_t destination);
+    // The same for the first destination of this identity wherever it is listed now; none when no
+    // such destination is there, or another had taken its place by the time the port opened. Once
+    // open, the transmitter stays with that destination: a device plugged in later never gets its
+    // messages.
+    static std::shared_ptr<WrapperZQMidiInterface> createTransmitterTo(ZQMidiSystem& system,
+                                                                       const MidiPortIdentity& device);
 
     // A negative index means no receiver (inport) or no transmitter (outport).
     WrapperZQMidiInterface(ZQMidiSystem& system, std::int32_t inport, std::int32_t outport);

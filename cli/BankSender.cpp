@@ -14,12 +14,11 @@ namespace {
 
 constexpr std::size_t barWidth = 30;
 constexpr auto refresh = std::chrono::seconds(1);
-constexpr auto stopLook = std::chrono::milliseconds(100);
 
 } // namespace
 
-BankSender::BankSender(ZQMidiSystem& system, std::ostream& out, bool terminal)
-    : m_system(system), m_out(out), m_terminal(terminal)
+BankSender::BankSender(std::ostream& out, bool terminal)
+    : m_out(out), m_terminal(terminal)
 {
 }
 
@@ -45,11 +44,10 @@ void BankSender::showProgress(const std::string& bank, std::uint64_t percent, st
     }
 }
 
-TransmissionAccount BankSender::send(const std::vector<TransmissionRun::Bank>& banks, std::uint16_t port,
-                                     std::int32_t channel, DeviceRecord* record, const StopAsked& stopAsked)
+TransmissionAccount BankSender::send(WrapperZQMidiInterface& wrapper, const std::vector<TransmissionRun::Bank>& banks,
+                                     std::int32_t channel, DeviceRecord* record)
 {
-    auto wrapper = WrapperZQMidiInterface::createTransmitter(m_system, port);
-    TransmissionRun run(*wrapper, m_system.clock(), channel, record);
+    TransmissionRun run(wrapper, wrapper.clock(), channel, record);
     // About a hundred lines for a long transmission, ten for one bank.
     m_lineStep = std::max<std::uint64_t>(1, 10 / std::max<std::size_t>(1, banks.size()));
     m_shownSteps = 0;
@@ -57,23 +55,28 @@ TransmissionAccount BankSender::send(const std::vector<TransmissionRun::Bank>& b
     std::condition_variable finished;
     bool done = false;
     std::string current;
+    std::size_t currentRow = 0;
 
     std::thread worker([&] {
-        run.run(banks, [&](std::size_t, const std::string& name) {
+        run.run(banks, [&](std::size_t row, const std::string& name) {
             std::lock_guard lock(mutex);
             if (!current.empty())
                 m_out << (m_terminal ? progressBar(current, run.percent(), run.secondsLeft()) + "\n" : "") << current
                       << ": sent\n";
             current = name;
+            currentRow = row;
             m_out << "sending bank (" << name << ")...\n" << std::flush;
         });
         std::lock_guard lock(mutex);
-        const bool sent = run.account().end == TransmissionAccount::End::Sent;
+        // The last bank begun may have arrived whole before the run ended (a stop between banks, a
+        // bank the record refused).
+        const std::vector<std::size_t>& complete = run.account().complete;
+        const bool sent = !complete.empty() && complete.back() == currentRow;
         if (!current.empty())
-            m_out << (m_terminal && sent ? progressBar(current, 100, 0) : std::string{}) << (m_terminal ? "\n" : "")
-                  << current << (sent ? ": sent\n" : run.account().end == TransmissionAccount::End::Stopped
-                                                         ? ": STOPPED\n"
-                                                         : ": FAILED\n")
+            m_out << (m_terminal && sent ? progressBar(current, run.percent(), run.secondsLeft()) : std::string{})
+                  << (m_terminal ? "\n" : "") << current
+                  << (sent ? ": sent\n" : run.account().end == TransmissionAccount::End::Stopped ? ": STOPPED\n"
+                                                                                               : ": FAILED\n")
                   << std::flush;
         current.clear();
         done = true;
@@ -81,16 +84,9 @@ TransmissionAccount BankSender::send(const std::vector<TransmissionRun::Bank>& b
     });
 
     std::unique_lock lock(mutex);
-    auto nextShow = std::chrono::steady_clock::now() + refresh;
-    while (!done) {
-        finished.wait_for(lock, stopLook, [&] { return done; });
-        if (!done && stopAsked && stopAsked())
-            run.stop();
-        if (!done && !current.empty() && std::chrono::steady_clock::now() >= nextShow) {
+    while (!finished.wait_for(lock, refresh, [&] { return done; }))
+        if (!current.empty())
             showProgress(current, run.percent(), run.secondsLeft());
-            nextShow += refresh;
-        }
-    }
     lock.unlock();
     worker.join();
     return run.account();

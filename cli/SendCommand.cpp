@@ -3,15 +3,15 @@
 #include "cli/BankSender.h"
 #include "cli/BankSet.h"
 #include "cli/PortChoice.h"
-#include "midiio/AlsaMidiService.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/MidiDestinations.h"
-#include "midiio/SystemClock.h"
+#include "midiio/SenderLock.h"
 #include "midiio/WrapperZQMidiInterface.h"
 #include "model/BankNumber.h"
 
 #include <CLI/CLI.hpp>
 
+#include <atomic>
 #include <csignal>
 #include <iostream>
 #include <string>
@@ -19,18 +19,26 @@
 
 namespace {
 
-volatile std::sig_atomic_t stopSignal = 0;
+// The handler may run on any of the program's threads. Both stores are lock-free atomics, the
+// wrapper's stop among them, so the handler may make them.
+std::atomic<int> stopSignal{0};
+std::atomic<WrapperZQMidiInterface*> stopping{nullptr};
+static_assert(std::atomic<int>::is_always_lock_free && std::atomic<WrapperZQMidiInterface*>::is_always_lock_free);
 
 void stopOnSignal(int signal)
 {
-    stopSignal = signal;
+    stopSignal.store(signal);
+    if (WrapperZQMidiInterface* wrapper = stopping.load())
+        wrapper->stop();
 }
 
-// SIGINT and SIGTERM stop the transmission instead of the program while it lasts.
+// SIGINT and SIGTERM stop the transmission through the wrapper instead of the program while it lasts.
 class SignalsStopSending {
 public:
-    SignalsStopSending()
+    explicit SignalsStopSending(WrapperZQMidiInterface& wrapper)
     {
+        stopSignal.store(0);
+        stopping.store(&wrapper);
         struct sigaction action {};
         action.sa_handler = stopOnSignal;
         sigemptyset(&action.sa_mask);
@@ -41,6 +49,7 @@ public:
     {
         sigaction(SIGINT, &m_int, nullptr);
         sigaction(SIGTERM, &m_term, nullptr);
+        stopping.store(nullptr);
     }
     SignalsStopSending(const SignalsStopSending&) = delete;
     SignalsStopSending& operator=(const SignalsStopSending&) = delete;
@@ -50,18 +59,21 @@ private:
     struct sigaction m_term {};
 };
 
+// The account on one line, its sentences joined by semicolons.
 std::string account(const TransmissionAccount& account)
 {
     std::string text = account.describe();
-    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at))
-        text.replace(at, 1, "; ");
+    for (std::size_t at = text.find(".\n"); at != std::string::npos; at = text.find(".\n", at))
+        text.replace(at, 2, "; ");
     return text;
 }
 
 } // namespace
 
-SendCommand::SendCommand(CLI::App& app)
+SendCommand::SendCommand(CLI::App& app, ServiceFactory makeService, IClock& clock)
     : Command(app, "send", "Transmit a bank, or all banks, to the device over a MIDI output")
+    , m_makeService(std::move(makeService))
+    , m_clock(clock)
 {
     m_command
         ->add_option("--port", m_port,
@@ -116,11 +128,10 @@ int SendCommand::run()
     if (const int status = openBankFile(banks, m_all ? std::nullopt : std::optional<std::size_t>(m_row)))
         return status;
 
-    AlsaMidiService service;
-    SystemClock clock;
-    ZQMidiSystem system(service, clock);
+    const std::shared_ptr<IMidiService> service = m_makeService();
+    ZQMidiSystem system(*service, m_clock);
     const std::string port = "port " + m_port;
-    const std::vector<MidiPortIdentity> outputs = MidiDestinations::identities(service);
+    const std::vector<MidiPortIdentity> outputs = MidiDestinations::identities(*service);
     if (outputs.empty())
         return fail(port, "no output ports detected");
     const PortChoice choice(outputs, m_port);
@@ -142,6 +153,11 @@ int SendCommand::run()
     const MidiPortIdentity& output = outputs[choice.index()];
 
     DeviceRecord record(DeviceRecord::defaultFolder(), output);
+    // Held from before the record is read until the send has ended: no other sender changes the
+    // device, or what its record says, meanwhile.
+    const SenderLock::Taken lock = SenderLock::take(record, "zylox");
+    if (!lock.lock)
+        return fail(port, "nothing sent: " + lock.refusal);
     const std::vector<std::size_t> rows = chosenRows(banks, record);
     if (m_changed) {
         std::cout << rows.size() << " of " << BankSet::kRows - m_from << " banks differ from what "
@@ -157,24 +173,29 @@ int SendCommand::run()
     if (m_all && !m_yes && !confirm(chosen.size(), TransmissionRun::estimateSeconds(chosen, m_channel)))
         return fail("all banks", "not confirmed, nothing sent");
 
-    BankSender sender(system, std::cout, isatty(STDOUT_FILENO) == 1);
-    stopSignal = 0;
+    // Devices may have come and gone while the question waited: the banks go to the device that
+    // was chosen, wherever it is listed now, or nowhere.
+    const std::shared_ptr<WrapperZQMidiInterface> wrapper = WrapperZQMidiInterface::createTransmitterTo(system, output);
+    if (!wrapper)
+        return fail(port, output.displayName() + " is not connected any more; nothing sent");
+    BankSender sender(std::cout, isatty(STDOUT_FILENO) == 1);
     TransmissionAccount sent;
     {
-        const SignalsStopSending signals;
-        sent = sender.send(chosen, static_cast<std::uint16_t>(choice.index()), static_cast<std::int32_t>(m_channel),
-                           &record, [] { return stopSignal != 0; });
+        const SignalsStopSending signals(*wrapper);
+        sent = sender.send(*wrapper, chosen, static_cast<std::int32_t>(m_channel), &record);
     }
     switch (sent.end) {
     case TransmissionAccount::End::Sent:
         return 0;
     case TransmissionAccount::End::Stopped:
         std::cerr << "zylox: " << port << ": stopped\n" << sent.describe() << '\n';
-        return stopSignal == SIGTERM ? 143 : 130;
+        return stopSignal.load() == SIGTERM ? 143 : 130;
     case TransmissionAccount::End::Failed:
         break;
     }
     const std::size_t failed = sent.incomplete ? *sent.incomplete : sent.notSent.front();
-    return fail(port, "transmission of bank " + BankNumber::of(static_cast<std::uint16_t>(failed)) + " (" +
-                          banks.bank(failed).getName() + ") failed: " + account(sent));
+    const std::string bank = BankNumber::of(static_cast<std::uint16_t>(failed)) + " (" + banks.bank(failed).getName() + ")";
+    if (!sent.recordFailure.empty())
+        return fail(port, "bank " + bank + " not sent: " + sent.recordFailure + "; " + account(sent));
+    return fail(port, "transmission of bank " + bank + " failed: " + account(sent));
 }

@@ -4,19 +4,27 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 class BankSet;
 class DeviceRecord;
+class IClock;
+class IMidiService;
 struct MidiPortIdentity;
 
 // `zylox send`: transmits one bank, all 32 or the rest from a row to a MIDI output exactly as the
 // editor does, optionally only the banks that differ from what the device was last sent. SIGINT
-// and SIGTERM stop it within a second; it then says what the device holds.
+// and SIGTERM stop it within a second; it then says what the device holds. No other program sends
+// to the device while it does, and the banks go only to the device that was chosen.
 class SendCommand : public Command {
 public:
-    explicit SendCommand(CLI::App& app);
+    using ServiceFactory = std::function<std::shared_ptr<IMidiService>()>;
+
+    // The MIDI service is made only when the command runs, so other commands never open the sequencer.
+    SendCommand(CLI::App& app, ServiceFactory makeService, IClock& clock);
 
     int run() override;
 
@@ -26,6 +34,8 @@ private:
     // The rows to send; with --changed only those the record does not hold as they are.
     std::vector<std::size_t> chosenRows(BankSet& banks, const DeviceRecord& record) const;
 
+    const ServiceFactory m_makeService;
+    IClock& m_clock;
     std::string m_port;
     std::size_t m_row = 0;
     bool m_all = false;

@@ -8,6 +8,8 @@
 #include "cli/SaveCommand.h"
 #include "cli/SendCommand.h"
 
+#include "midiio/AlsaMidiService.h"
+#include "midiio/SystemClock.h"
 #include "playback/AlsaSoundOutput.h"
 
 #include <CLI/CLI.hpp>
@@ -23,6 +25,7 @@ int main(int argc, char** argv)
     // At most one command; none at all is answered with the help below, an unknown word is named.
     app.require_subcommand(0, 1);
 
+    SystemClock clock;
     // One line per command.
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(std::make_unique<InfoCommand>(app));
@@ -32,7 +35,8 @@ int main(int argc, char** argv)
     commands.push_back(std::make_unique<ImportCommand>(app));
     commands.push_back(std::make_unique<ExportCommand>(app));
     commands.push_back(std::make_unique<PortsCommand>(app));
-    commands.push_back(std::make_unique<SendCommand>(app));
+    commands.push_back(
+        std::make_unique<SendCommand>(app, [] { return std::make_shared<AlsaMidiService>(); }, clock));
     commands.push_back(std::make_unique<PlayCommand>(app, [] { return std::make_unique<AlsaSoundOutput>(); }));
 
     try {

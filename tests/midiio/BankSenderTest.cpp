@@ -1,7 +1,9 @@
-// What `zylox send` runs: the banks through one output with progress, a stop asked for from outside
-// (a signal), and the choice of the port by index or name.
+// What `zylox send` runs: the banks through one output with progress, a stop from another thread
+// (a signal), a bank the device record refuses, and the choice of the port by index or name.
 #include "cli/BankSender.h"
 #include "cli/PortChoice.h"
+#include "midiio/DeviceRecord.h"
+#include "midiio/WrapperZQMidiInterface.h"
 #include "model/CFirmware.h"
 #include "model/CSound.h"
 #include "tests/support/DeviceSimulator.h"
@@ -9,10 +11,11 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <future>
+#include <filesystem>
+#include <fstream>
 #include <regex>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -27,6 +30,8 @@ protected:
     LoopbackMidiService service{clock};
     ZQMidiSystem system{service, clock};
     DeviceSimulator& device = service.addDestinationOf<DeviceSimulator>();
+    std::shared_ptr<WrapperZQMidiInterface> wrapper =
+        WrapperZQMidiInterface::createTransmitterTo(system, MidiPortIdentity::of(device.names));
     std::ostringstream out;
     CSound first{0}, second{1}, third{2};
 };
@@ -35,7 +40,7 @@ TEST_F(BankSenderTest, SendsTheBanksInOrderThroughOneOutput)
 {
     CFirmware firmware;
 
-    const TransmissionAccount account = BankSender(system, out, false).send({{0, &first}, {31, &firmware}}, 0, 2, nullptr);
+    const TransmissionAccount account = BankSender(out, false).send(*wrapper, {{0, &first}, {31, &firmware}}, 2, nullptr);
 
     EXPECT_EQ(account.end, TransmissionAccount::End::Sent);
     EXPECT_EQ(account.complete, (Rows{0, 31}));
@@ -50,7 +55,7 @@ TEST_F(BankSenderTest, StopsAtTheFirstBankThatFails)
     clock.at(120'000'000, [&] { device.vanishAfter(100); }); // cuts the second bank's second erase
 
     const TransmissionAccount account =
-        BankSender(system, out, true).send({{0, &first}, {1, &second}, {2, &third}}, 0, 0, nullptr);
+        BankSender(out, true).send(*wrapper, {{0, &first}, {1, &second}, {2, &third}}, 0, nullptr);
 
     EXPECT_EQ(account.end, TransmissionAccount::End::Failed);
     EXPECT_EQ(account.incomplete, 1u);
@@ -59,34 +64,46 @@ TEST_F(BankSenderTest, StopsAtTheFirstBankThatFails)
     EXPECT_EQ(out.str().find("S03"), std::string::npos);
 }
 
-TEST_F(BankSenderTest, AStopAskedForFromOutsideEndsTheSendWithinASecond)
+TEST_F(BankSenderTest, AStopFromAnotherThreadEndsTheSendWithinASecond)
 {
-    // The worker is held in S02's first write until the stop has been asked for twice, so the
-    // first answer has reached the transmission.
-    std::atomic<bool> signalled{false};
-    std::atomic<int> asked{0};
-    std::promise<void> seen;
-    std::uint64_t signalledAt = 0;
-    clock.at(130'000'000, [&] {
-        signalledAt = clock.nowMicroseconds();
-        signalled = true;
-        seen.get_future().wait();
+    std::uint64_t stoppedAt = 0;
+    clock.at(130'000'000, [&] { // in S02's first write
+        stoppedAt = clock.nowMicroseconds();
+        wrapper->stop();
     });
 
     const TransmissionAccount account =
-        BankSender(system, out, false).send({{0, &first}, {1, &second}, {2, &third}}, 0, 0, nullptr, [&] {
-            if (signalled && ++asked == 2)
-                seen.set_value();
-            return signalled.load();
-        });
+        BankSender(out, false).send(*wrapper, {{0, &first}, {1, &second}, {2, &third}}, 0, nullptr);
 
     EXPECT_EQ(account.end, TransmissionAccount::End::Stopped);
     EXPECT_EQ(account.complete, Rows{0});
     EXPECT_EQ(account.incomplete, 1u);
     EXPECT_EQ(account.notSent, Rows{2});
-    EXPECT_LE(clock.nowMicroseconds() - signalledAt, 1'000'000u);
-    EXPECT_NE(withoutProgress().find("S02 - factory -: STOPPED\n"), std::string::npos);
+    EXPECT_LE(clock.nowMicroseconds() - stoppedAt, 1'000'000u);
+    EXPECT_EQ(withoutProgress(), "sending bank (S01 - factory -)...\nS01 - factory -: sent\n"
+                                 "sending bank (S02 - factory -)...\nS02 - factory -: STOPPED\n");
     EXPECT_EQ(device.writtenBlocks(), (std::vector<std::size_t>{0, 1}));
+}
+
+TEST_F(BankSenderTest, ABankTheRecordRefusesEndsTheSendAndTheOneBeforeStaysSent)
+{
+    // During S01 a regular file takes the record folder's place: no write gets through, root's neither.
+    const std::string folder = testing::TempDir() + "zylox-bank-sender-" + std::to_string(getpid());
+    std::filesystem::remove_all(folder);
+    DeviceRecord record(folder, MidiPortIdentity::of(device.names));
+    clock.at(50'000'000, [&] {
+        std::filesystem::rename(folder, folder + ".moved");
+        std::ofstream(folder) << "not a folder";
+    });
+
+    const TransmissionAccount account = BankSender(out, false).send(*wrapper, {{0, &first}, {1, &second}}, 0, &record);
+    std::filesystem::remove_all(folder);
+    std::filesystem::remove_all(folder + ".moved");
+
+    EXPECT_EQ(account.end, TransmissionAccount::End::Failed);
+    EXPECT_EQ(account.complete, Rows{0});
+    EXPECT_EQ(account.notSent, Rows{1});
+    EXPECT_EQ(withoutProgress(), "sending bank (S01 - factory -)...\nS01 - factory -: sent\n");
 }
 
 TEST(BankSenderProgressTest, ShowsPercentAndTimeLeftOfTheWholeTransmission)

@@ -1,0 +1,228 @@
+// `zylox send` as the command line runs it, over the loopback service with the device simulator on
+// the virtual clock: the banks it sends, what it says, its exit status, the device it reaches.
+#include "cli/SendCommand.h"
+#include "midiio/DeviceRecord.h"
+#include "midiio/SenderLock.h"
+#include "tests/support/DeviceSimulator.h"
+#include "tests/support/LoopbackMidiService.h"
+
+#include <CLI/CLI.hpp>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <optional>
+#include <regex>
+#include <sstream>
+#include <unistd.h>
+#include <utility>
+
+namespace {
+
+using Blocks = std::vector<std::size_t>;
+
+// Standard input that plays the user at the `[y/N]` question: does something first, then answers.
+class Answer : public std::streambuf {
+public:
+    Answer(std::string text, std::function<void()> meanwhile) : m_text(std::move(text)), m_meanwhile(std::move(meanwhile))
+    {
+    }
+
+protected:
+    int_type underflow() override
+    {
+        if (m_meanwhile)
+            std::exchange(m_meanwhile, {})();
+        setg(m_text.data(), m_text.data(), m_text.data() + m_text.size());
+        return gptr() == egptr() ? traits_type::eof() : traits_type::to_int_type(*gptr());
+    }
+
+private:
+    std::string m_text;
+    std::function<void()> m_meanwhile;
+};
+
+class SendCommandTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::filesystem::remove_all(scratch);
+        std::filesystem::create_directories(scratch);
+        const char* state = std::getenv("XDG_STATE_HOME");
+        savedState = state ? std::optional<std::string>(state) : std::nullopt;
+        setenv("XDG_STATE_HOME", (scratch + "/state").c_str(), 1);
+    }
+    void TearDown() override
+    {
+        if (savedState)
+            setenv("XDG_STATE_HOME", savedState->c_str(), 1);
+        else
+            unsetenv("XDG_STATE_HOME");
+        std::filesystem::remove_all(scratch);
+    }
+
+    // Runs `zylox <words>` with this standard input; what it writes is added to out and err.
+    int zylox(const std::string& words, std::streambuf* input = nullptr)
+    {
+        std::istringstream nothing;
+        std::streambuf* const in = std::cin.rdbuf(input ? input : nothing.rdbuf());
+        std::streambuf* const cout = std::cout.rdbuf(out.rdbuf());
+        std::streambuf* const cerr = std::cerr.rdbuf(err.rdbuf());
+        std::ostream* const tie = std::cerr.tie(nullptr);
+        const int status = alongside(words);
+        std::cerr.tie(tie);
+        std::cerr.rdbuf(cerr);
+        std::cout.rdbuf(cout);
+        std::cin.rdbuf(in);
+        return status;
+    }
+    // The same inside a run of zylox, whose streams it shares.
+    int alongside(const std::string& words)
+    {
+        CLI::App app{"zylox", "zylox"};
+        SendCommand send(app, [this] { return service; }, clock);
+        try {
+            app.parse(words);
+        } catch (const CLI::ParseError&) {
+            return 2;
+        }
+        return send.run();
+    }
+    // What zylox wrote to standard output, but the progress lines, whose number depends on how
+    // fast the machine is; both outputs are cleared.
+    std::string said()
+    {
+        const std::string shown = std::regex_replace(out.str(), std::regex(".*%.*\n"), "");
+        out.str({});
+        return shown;
+    }
+    std::string complained() { return std::exchange(err, {}).str(); }
+
+    // Of this process alone: tests run side by side.
+    std::string scratch = testing::TempDir() + "zylox-send-" + std::to_string(getpid());
+    std::optional<std::string> savedState;
+    VirtualClock clock;
+    std::shared_ptr<LoopbackMidiService> service = std::make_shared<LoopbackMidiService>(clock);
+    DeviceSimulator& device = service->addDestinationOf<DeviceSimulator>();
+    const std::string zylox515 = "ZYLOX 515:ZYLOX 515 MIDI In";
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(SendCommandTest, AllFromABankSendsItAndTheRestAndChangedOnlyWhatTheDeviceWasNotSent)
+{
+    EXPECT_EQ(zylox("send --port zylox --all --from S31 --yes"), 0);
+    EXPECT_EQ(said(), "sending bank (S31)...\nS31: sent\n"
+                      "sending bank (FIRMWARE - factory -)...\nFIRMWARE - factory -: sent\n");
+    EXPECT_EQ(complained(), "");
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{60, 61, 62, 63}));
+
+    const std::string recorded = " (as this program recorded it; send without --changed if the device was changed by "
+                                 "other means)\n";
+    EXPECT_EQ(zylox("send --port zylox --all --from S30 --changed --yes"), 0);
+    EXPECT_EQ(said(), "1 of 3 banks differ from what " + zylox515 + " was last sent: S30" + recorded +
+                          "sending bank (S30)...\nS30: sent\n");
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{60, 61, 62, 63, 58, 59}));
+
+    // On another channel the sound banks' dumps differ; the firmware's has no channel.
+    EXPECT_EQ(zylox("send --port zylox --all --from 29 --changed --channel 2", nullptr), 1);
+    EXPECT_EQ(said(), "2 of 3 banks differ from what " + zylox515 + " was last sent: S30, S31" + recorded);
+    EXPECT_EQ(complained(), "Sending 2 banks takes about 3 min 24 s.\nDo you want to really transmit? [y/N] "
+                            "zylox: all banks: not confirmed, nothing sent\n");
+
+    EXPECT_EQ(zylox("send --port zylox --all --from S30 --changed"), 0);
+    EXPECT_EQ(said(), "0 of 3 banks differ from what " + zylox515 + " was last sent: none" + recorded);
+    EXPECT_EQ(complained(), "");
+    EXPECT_EQ(device.erasedBlocks().size(), 6u);
+}
+
+TEST_F(SendCommandTest, SigtermAndSigintStopTheSendWithTheirOwnStatusAndTheAccount)
+{
+    for (const auto& [signal, status] : {std::pair{SIGTERM, 143}, std::pair{SIGINT, 130}}) {
+        SCOPED_TRACE(signal);
+        clock.at(clock.nowMicroseconds() + 50'000'000, [signal = signal] { std::raise(signal); }); // in S05's writes
+
+        EXPECT_EQ(zylox("send --port 0 --bank S05"), status);
+
+        EXPECT_EQ(said(), "sending bank (S05)...\nS05: STOPPED\n");
+        EXPECT_EQ(complained(), "zylox: port 0: stopped\nSent completely: none.\nIncomplete on the device: S05 (its "
+                                "flash blocks were erased or partly written: send it again).\nNot sent: none.\n");
+    }
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{8, 8}));
+    EXPECT_TRUE(device.writtenBlocks().empty());
+}
+
+TEST_F(SendCommandTest, TheBanksGoToTheDeviceChosenBeforeTheQuestionOrNowhere)
+{
+    LoopbackDestination& other = service->addDestination({"", "Other", "Other Port"});
+    // Unplugged and plugged in again while the question waits: now listed after the other.
+    Answer replugged("y\n", [&] {
+        service->unplug(device);
+        service->plugIn(device);
+    });
+    EXPECT_EQ(zylox("send --port zylox --all --from FW", &replugged), 0);
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{62, 63}));
+    EXPECT_TRUE(other.sysexMessages().empty());
+    const std::string question = "Sending 1 banks takes about 1 min 37 s.\nDo you want to really transmit? [y/N] ";
+    EXPECT_EQ(complained(), question);
+
+    // Gone, and the other in the place it had when it was chosen.
+    service->unplug(other);
+    service->plugIn(other);
+    Answer gone("y\n", [&] { service->unplug(device); });
+    EXPECT_EQ(zylox("send --port 0 --all --from FW", &gone), 1);
+    EXPECT_EQ(complained(), question + "zylox: port 0: " + zylox515 + " is not connected any more; nothing sent\n");
+    EXPECT_TRUE(other.packets().empty());
+    EXPECT_TRUE(other.sysexMessages().empty());
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{62, 63}));
+}
+
+TEST_F(SendCommandTest, ASecondSenderToTheSameDeviceIsRefusedBeforeItOpensThePort)
+{
+    int second = -1;
+    clock.at(clock.nowMicroseconds() + 20'000'000, [&] { second = alongside("send --port 0 --bank S06"); });
+
+    EXPECT_EQ(zylox("send --port 0 --bank S05"), 0);
+
+    EXPECT_EQ(second, 1);
+    EXPECT_EQ(complained(), "zylox: port 0: nothing sent: " + zylox515 + " is being sent to by zylox, process " +
+                                std::to_string(getpid()) + "\n");
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{8, 9}));
+    EXPECT_EQ(device.packets().size(), 1u); // the first sender's silencing alone
+    EXPECT_TRUE(device.faults().empty());
+
+    // Once the first has ended, the device is free again.
+    EXPECT_EQ(zylox("send --port 0 --bank S06"), 0);
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{8, 9, 10, 11}));
+}
+
+TEST_F(SendCommandTest, ARecordFolderThatRefusesWritesSendsNothingMoreAndSaysWhy)
+{
+    // A regular file where the record's folder would be: no write gets through, root's neither.
+    std::ofstream(scratch + "/file") << "not a folder";
+    setenv("XDG_STATE_HOME", (scratch + "/file").c_str(), 1);
+    EXPECT_EQ(zylox("send --port 0 --bank S05"), 1);
+    EXPECT_EQ(complained(), "zylox: port 0: nothing sent: the device record in " + scratch +
+                                "/file/zylox could not be written (Not a directory)\n");
+    EXPECT_TRUE(device.packets().empty());
+
+    // The folder goes during S30: S31 is not begun.
+    setenv("XDG_STATE_HOME", (scratch + "/state").c_str(), 1);
+    const std::string folder = scratch + "/state/zylox";
+    clock.at(clock.nowMicroseconds() + 50'000'000, [&] {
+        std::filesystem::rename(folder, scratch + "/moved");
+        std::ofstream(folder) << "not a folder";
+    });
+    EXPECT_EQ(zylox("send --port 0 --all --from S30 --yes"), 1);
+    EXPECT_EQ(said(), "sending bank (S30)...\nS30: sent\n");
+    EXPECT_EQ(complained(), "zylox: port 0: bank S31 (S31) not sent: the device record in " + folder +
+                                " could not be written (Not a directory); Sent completely: S30; Incomplete on the "
+                                "device: none; Not sent: S31, FW.\n");
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{58, 59}));
+}
+
+} // namespace

@@ -32,11 +32,6 @@ void COutputList::choose(const MidiPortIdentity& identity)
     refresh();
 }
 
-std::optional<std::size_t> COutputList::chosenIndex() const
-{
-    return MidiDestinations::indexOf(m_service, m_chosen);
-}
-
 void COutputList::refresh()
 {
     const std::vector<MidiPortIdentity> outputs = MidiDestinations::identities(m_service);

@@ -4,9 +4,6 @@
 
 #include <QObject>
 
-#include <cstddef>
-#include <optional>
-
 class IMidiService;
 class QComboBox;
 
@@ -25,8 +22,6 @@ public:
     // Chooses an output, present or not (a remembered one, for instance).
     void choose(const MidiPortIdentity& identity);
     bool isConnected() const { return m_connected; }
-    // Where the chosen output is in the service's list right now, when it is connected.
-    std::optional<std::size_t> chosenIndex() const;
 
     // Lists the service's destinations again.
     void refresh();

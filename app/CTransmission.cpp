@@ -3,6 +3,7 @@
 #include "app/COutputList.h"
 #include "app/CTransmissionWorker.h"
 #include "midiio/DeviceRecord.h"
+#include "midiio/SenderLock.h"
 #include "midiio/TransmissionRun.h"
 #include "midiio/WrapperZQMidiInterface.h"
 #include "midiio/ZQMidiSystem.h"
@@ -16,6 +17,8 @@
 namespace {
 
 constexpr std::size_t kRows = DeviceRecord::kRows;
+// How the device's lock names this program to another sender it refuses.
+const std::string kProgram = "zylox-editor";
 
 std::vector<std::size_t> allRows()
 {
@@ -50,16 +53,25 @@ bool CTransmission::send(std::size_t row, bool allBanks, std::uint32_t channel)
 {
     if (isSending())
         return false;
-    const std::vector<std::size_t> rows = allBanks ? chooseAllBanks(channel) : std::vector<std::size_t>{row};
+    // The device is the one chosen now, whatever the popup shows later; its lock is held from
+    // before its record is read until the send has ended.
+    const MidiPortIdentity output = m_outputs.chosen();
+    DeviceRecord record(DeviceRecord::defaultFolder(), output);
+    SenderLock::Taken lock = SenderLock::take(record, kProgram);
+    if (!lock.lock) {
+        alert(IDialogs::AlertStyle::Critical, "Transmission Failed", "Nothing was sent: " + lock.refusal + ".", "OK");
+        return false;
+    }
+    const std::vector<std::size_t> rows = allBanks ? chooseAllBanks(channel, record) : std::vector<std::size_t>{row};
     if (rows.empty())
         return false;
-    start(rows, channel, allBanks);
+    start(rows, channel, allBanks, std::move(record), std::move(lock.lock));
     return isSending();
 }
 
-std::vector<std::size_t> CTransmission::chooseAllBanks(std::uint32_t channel)
+std::vector<std::size_t> CTransmission::chooseAllBanks(std::uint32_t channel, const DeviceRecord& record)
 {
-    const MidiPortIdentity& output = m_outputs.chosen();
+    const MidiPortIdentity& output = record.device();
     const auto channelOfDump = static_cast<std::uint16_t>(channel);
     if (!m_unfinished.empty() && output == m_unfinishedOutput) {
         std::int64_t left = 0;
@@ -84,8 +96,7 @@ std::vector<std::size_t> CTransmission::chooseAllBanks(std::uint32_t channel)
         banks.emplace_back(row, copies.emplace_back(m_copyBank(row)).get());
         seconds.push_back(WrapperZQMidiInterface::estimateSeconds(banks.back().second->createEvents(channelOfDump)));
     }
-    const std::vector<std::size_t> changed =
-        DeviceRecord(DeviceRecord::defaultFolder(), output).differing(banks, channelOfDump);
+    const std::vector<std::size_t> changed = record.differing(banks, channelOfDump);
     std::int64_t changedSeconds = 0;
     for (const std::size_t row : changed)
         changedSeconds += seconds[row];
@@ -114,16 +125,12 @@ std::vector<std::size_t> CTransmission::chooseAllBanks(std::uint32_t channel)
     return reply == IDialogs::AlertReply::Default && !changed.empty() ? changed : allRows();
 }
 
-void CTransmission::start(const std::vector<std::size_t>& rows, std::uint32_t channel, bool allBanks)
+void CTransmission::start(const std::vector<std::size_t>& rows, std::uint32_t channel, bool allBanks,
+                          DeviceRecord record, std::unique_ptr<SenderLock> lock)
 {
-    const MidiPortIdentity output = m_outputs.chosen();
-    const std::optional<std::size_t> index = m_outputs.chosenIndex();
-    std::shared_ptr<WrapperZQMidiInterface> midi;
-    if (index)
-        midi = WrapperZQMidiInterface::createTransmitter(m_midiSystem, static_cast<std::uint16_t>(*index));
-    // The output may have gone, or another taken its place, while the interface was being made.
-    IMidiService& service = m_midiSystem.service();
-    if (!midi || MidiPortIdentity::of(service.endpointNames(midi->transmitter()->destination())) != output) {
+    const MidiPortIdentity output = record.device();
+    std::shared_ptr<WrapperZQMidiInterface> midi = WrapperZQMidiInterface::createTransmitterTo(m_midiSystem, output);
+    if (!midi) {
         alert(IDialogs::AlertStyle::Critical, "Transmission Failed",
               "The MIDI output " + output.displayName() + " is not connected.", "OK");
         return;
@@ -132,9 +139,10 @@ void CTransmission::start(const std::vector<std::size_t>& rows, std::uint32_t ch
     for (const std::size_t row : rows)
         banks.emplace_back(row, m_copyBank(row));
     m_allBanks = allBanks;
+    m_sendingTo = output;
     m_progress.setFormat(QStringLiteral("%p%"));
     m_worker = std::make_unique<CTransmissionWorker>(
-        *this, std::move(midi), std::move(banks), channel, DeviceRecord(DeviceRecord::defaultFolder(), output),
+        *this, std::move(lock), std::move(midi), std::move(banks), channel, std::move(record),
         [this](const std::string& name) { m_status.setText(QString::fromStdString("sending bank (" + name + ")...")); },
         [this](const TransmissionAccount& account) {
             // After a stop for quitting, the end has been told already.
@@ -171,13 +179,18 @@ void CTransmission::transmissionEnded(const TransmissionAccount& account)
     m_worker.reset();
     if (m_allBanks) {
         m_unfinished = account.unfinished();
-        m_unfinishedOutput = m_outputs.chosen();
+        m_unfinishedOutput = m_sendingTo;
     }
     const std::string resume = m_allBanks && !m_unfinished.empty()
                                    ? "\n\nTo send the " + std::to_string(m_unfinished.size()) +
                                          " banks that did not finish, choose All banks and Send."
                                    : std::string();
-    if (account.end == TransmissionAccount::End::Failed)
+    if (account.end == TransmissionAccount::End::Failed && !account.recordFailure.empty())
+        alert(IDialogs::AlertStyle::Critical, "Transmission Failed",
+              TransmissionAccount::rowName(account.notSent.front()) + " was not sent: " + account.recordFailure +
+                  ".\n\n" + account.describe() + resume,
+              "OK");
+    else if (account.end == TransmissionAccount::End::Failed)
         alert(IDialogs::AlertStyle::Critical, "Transmission Failed",
               "The MIDI output stopped accepting data.\n\n" + account.describe() + resume, "OK");
     else if (account.end == TransmissionAccount::End::Stopped)

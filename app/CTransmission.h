@@ -14,9 +14,11 @@
 
 class COutputList;
 class CTransmissionWorker;
+class DeviceRecord;
 class IBank;
 class QLabel;
 class QProgressBar;
+class SenderLock;
 class ZQMidiSystem;
 struct TransmissionAccount;
 
@@ -48,8 +50,9 @@ signals:
     void ended();
 
 private:
-    std::vector<std::size_t> chooseAllBanks(std::uint32_t channel);
-    void start(const std::vector<std::size_t>& rows, std::uint32_t channel, bool allBanks);
+    std::vector<std::size_t> chooseAllBanks(std::uint32_t channel, const DeviceRecord& record);
+    void start(const std::vector<std::size_t>& rows, std::uint32_t channel, bool allBanks, DeviceRecord record,
+               std::unique_ptr<SenderLock> lock);
     void transmissionEnded(const TransmissionAccount& account);
     IDialogs::AlertReply alert(IDialogs::AlertStyle style, const std::string& title, const std::string& message,
                                const std::string& defaultButton, const std::string& alternateButton = {},
@@ -63,6 +66,8 @@ private:
     const BankCopier m_copyBank;
     std::unique_ptr<CTransmissionWorker> m_worker;
     bool m_allBanks = false;
+    // The device the transmission under way goes to.
+    MidiPortIdentity m_sendingTo;
     // The rows an all-banks transmission to this output left unfinished, to offer next time.
     MidiPortIdentity m_unfinishedOutput;
     std::vector<std::size_t> m_unfinished;

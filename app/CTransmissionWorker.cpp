@@ -1,15 +1,18 @@
 #include "app/CTransmissionWorker.h"
 
+#include "midiio/SenderLock.h"
 #include "midiio/WrapperZQMidiInterface.h"
 #include "model/IBank.h"
 
 #include <QMetaObject>
 #include <QObject>
 
-CTransmissionWorker::CTransmissionWorker(QObject& receiver, std::shared_ptr<WrapperZQMidiInterface> midi, Banks banks,
+CTransmissionWorker::CTransmissionWorker(QObject& receiver, std::unique_ptr<SenderLock> lock,
+                                         std::shared_ptr<WrapperZQMidiInterface> midi, Banks banks,
                                          std::uint32_t channel, DeviceRecord record, StatusHandler onBankStarted,
                                          EndHandler onEnded)
     : m_receiver(receiver)
+    , m_lock(std::move(lock))
     , m_midi(std::move(midi))
     , m_banks(std::move(banks))
     , m_record(std::move(record))

@@ -13,12 +13,14 @@
 
 class IBank;
 class QObject;
+class SenderLock;
 class WrapperZQMidiInterface;
 
 // One transmission under way: sends its own copies of banks, one after the other, through a MIDI
 // interface on a thread of its own, so that the window stays responsive and the user may go on
-// editing the working banks. It reports back only by queued calls that run on the thread of
-// `receiver`; stop and the progress may be asked from that thread meanwhile.
+// editing the working banks. It holds the device's sender lock until it is destroyed. It reports
+// back only by queued calls that run on the thread of `receiver`; stop and the progress may be
+// asked from that thread meanwhile.
 class CTransmissionWorker {
 public:
     using Banks = std::vector<std::pair<std::size_t, std::unique_ptr<IBank>>>;
@@ -26,8 +28,9 @@ public:
     // The account of what the device now holds; the worker's thread has ended when it runs.
     using EndHandler = std::function<void(const TransmissionAccount& account)>;
 
-    CTransmissionWorker(QObject& receiver, std::shared_ptr<WrapperZQMidiInterface> midi, Banks banks,
-                        std::uint32_t channel, DeviceRecord record, StatusHandler onBankStarted, EndHandler onEnded);
+    CTransmissionWorker(QObject& receiver, std::unique_ptr<SenderLock> lock, std::shared_ptr<WrapperZQMidiInterface> midi,
+                        Banks banks, std::uint32_t channel, DeviceRecord record, StatusHandler onBankStarted,
+                        EndHandler onEnded);
     // Waits for the thread, which ends within a second of a stop.
     ~CTransmissionWorker();
     CTransmissionWorker(const CTransmissionWorker&) = delete;
@@ -43,6 +46,7 @@ private:
     void work();
 
     QObject& m_receiver;
+    const std::unique_ptr<SenderLock> m_lock;
     std::shared_ptr<WrapperZQMidiInterface> m_midi;
     Banks m_banks;
     DeviceRecord m_record;

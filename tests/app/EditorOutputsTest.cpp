@@ -150,6 +150,33 @@ TEST_F(EditorOutputsTest, StopAccountsForTheDeviceAndTheNextSendOffersTheRest)
     }
 }
 
+TEST_F(EditorOutputsTest, TheRestIsOfferedToTheDeviceTheBanksWentToWhicheverIsChosenWhenTheyStop)
+{
+    service.addDestination({"", "Other", "Other Port"});
+    settle();
+    click("radiobutton_options_1");
+    pauseAt(209, [&] { // before S03's first erase
+        control<QComboBox>("popup_out").setCurrentIndex(1);
+        click("button_send");
+    });
+    click("button_send");
+    runUntilIdle();
+    EXPECT_EQ(outputList(), (Texts{zylox, "*Other:Other Port"}));
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{0, 1, 2, 3}));
+
+    const std::string allBanks = "informational|Send All Banks|The sending of all banks take over 50 Minutes.\n"
+                                 "Do you want to really transmit?|Transmit|Cancel";
+    shown.clear();
+    reply = AlertReply::Alternate;
+    click("button_send");
+    EXPECT_EQ(shown, Texts{allBanks});
+    control<QComboBox>("popup_out").setCurrentIndex(0);
+    click("button_send");
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1].rfind("informational|Send All Banks|The last transmission of all banks to this device did not "
+                             "finish: 30 banks are left, starting with S03 ", 0), 0u) << shown[1];
+}
+
 TEST_F(EditorOutputsTest, ClosingDuringASendStopsItTellsTheDeviceStateAndQuits)
 {
     // The worker is held until the window asks; closing waits for it to end. Where it stops, in

@@ -1,7 +1,10 @@
 // Sending banks from the window to the device simulator on the virtual clock: the worker, the status
-// line, the progress timer, the return to idle, a vanishing output, and what stays allowed meanwhile.
+// line, the progress timer, the return to idle, a vanishing output, what stays allowed meanwhile,
+// another sender to the device, and a device record that cannot be written.
 #include "EditorFixture.h"
 
+#include "midiio/DeviceRecord.h"
+#include "midiio/SenderLock.h"
 #include "midiio/WrapperZQMidiInterface.h"
 #include "tests/support/DeviceSimulator.h"
 
@@ -11,7 +14,10 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <numeric>
+#include <unistd.h>
 
 namespace {
 
@@ -163,6 +169,57 @@ TEST_F(EditorTransmissionTest, OutputThatDisappearsStopsTheTransmissionWithAnAle
     // The output has gone: it stays chosen, shown as disconnected, and Send waits for it.
     EXPECT_EQ(control<QComboBox>("popup_out").currentText(), "ZYLOX 515:ZYLOX 515 MIDI In (disconnected)");
     EXPECT_EQ(controls(), "--+- ");
+}
+
+TEST_F(EditorTransmissionTest, OneSenderPerDeviceAndTheOtherIsToldWhoHoldsIt)
+{
+    const DeviceRecord record(DeviceRecord::defaultFolder(), MidiPortIdentity::of(device.names));
+    const std::string process = "process " + std::to_string(getpid());
+    {
+        // The command line sending to the device meanwhile.
+        const SenderLock::Taken commandLine = SenderLock::take(record, "zylox");
+        click("button_send");
+        EXPECT_EQ(shown, Texts{"critical|Transmission Failed|Nothing was sent: ZYLOX 515:ZYLOX 515 MIDI In is being sent "
+                               "to by zylox, " + process + ".|OK|"});
+        EXPECT_TRUE(device.packets().empty());
+        EXPECT_EQ(controls(), "+++- ");
+    }
+
+    std::string refusal;
+    pauseAt(20, [&] { refusal = SenderLock::take(record, "zylox").refusal; });
+    click("button_send");
+    runUntilIdle();
+    EXPECT_EQ(refusal, "ZYLOX 515:ZYLOX 515 MIDI In is being sent to by zylox-editor, " + process);
+    EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{8, 9}));
+    EXPECT_NE(SenderLock::take(record, "zylox").lock, nullptr);
+}
+
+TEST_F(EditorTransmissionTest, ARecordFolderThatRefusesWritesSendsNothingMoreAndSaysWhy)
+{
+    // A regular file where the record's folder would be: no write gets through, root's neither.
+    qputenv("XDG_STATE_HOME", make("file", "printf x >").c_str());
+    click("button_send");
+    EXPECT_EQ(shown, Texts{"critical|Transmission Failed|Nothing was sent: the device record in " + path("file") +
+                           "/zylox could not be written (Not a directory).|OK|"});
+    EXPECT_TRUE(device.packets().empty());
+
+    // The folder goes during S01: S02 is not begun.
+    qputenv("XDG_STATE_HOME", path("state").c_str());
+    const std::string folder = path("state") + "/zylox";
+    pauseAt(50, [&] {
+        std::filesystem::rename(folder, path("moved"));
+        std::ofstream(folder) << "not a folder";
+    });
+    shown.clear();
+    click("radiobutton_options_1");
+    click("button_send");
+    runUntilIdle();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1], "critical|Transmission Failed|S02 was not sent: the device record in " + folder +
+                            " could not be written (Not a directory).\n\nSent completely: S01.\nIncomplete on the "
+                            "device: none.\nNot sent: S02 to FW.\n\nTo send the 31 banks that did not finish, choose All "
+                            "banks and Send.|OK|");
+    EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{0, 1}));
 }
 
 TEST_F(EditorTransmissionTest, EditsWhileSendingLeaveTheBankOnItsWayAloneAndResetIsRefused)

@@ -1,8 +1,7 @@
 // What `zylox send` runs: the banks through one output with progress, a stop from another thread
-// (a signal), a bank the device record refuses, and the choice of the port by index or name.
+// (a signal), and the choice of the port by index or name.
 #include "cli/BankSender.h"
 #include "cli/PortChoice.h"
-#include "midiio/DeviceRecord.h"
 #include "midiio/WrapperZQMidiInterface.h"
 #include "model/CFirmware.h"
 #include "model/CSound.h"
@@ -11,11 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <regex>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
@@ -83,27 +79,6 @@ TEST_F(BankSenderTest, AStopFromAnotherThreadEndsTheSendWithinASecond)
     EXPECT_EQ(withoutProgress(), "sending bank (S01 - factory -)...\nS01 - factory -: sent\n"
                                  "sending bank (S02 - factory -)...\nS02 - factory -: STOPPED\n");
     EXPECT_EQ(device.writtenBlocks(), (std::vector<std::size_t>{0, 1}));
-}
-
-TEST_F(BankSenderTest, ABankTheRecordRefusesEndsTheSendAndTheOneBeforeStaysSent)
-{
-    // During S01 a regular file takes the record folder's place: no write gets through, root's neither.
-    const std::string folder = testing::TempDir() + "zylox-bank-sender-" + std::to_string(getpid());
-    std::filesystem::remove_all(folder);
-    DeviceRecord record(folder, MidiPortIdentity::of(device.names));
-    clock.at(50'000'000, [&] {
-        std::filesystem::rename(folder, folder + ".moved");
-        std::ofstream(folder) << "not a folder";
-    });
-
-    const TransmissionAccount account = BankSender(out, false).send(*wrapper, {{0, &first}, {1, &second}}, 0, &record);
-    std::filesystem::remove_all(folder);
-    std::filesystem::remove_all(folder + ".moved");
-
-    EXPECT_EQ(account.end, TransmissionAccount::End::Failed);
-    EXPECT_EQ(account.complete, Rows{0});
-    EXPECT_EQ(account.notSent, Rows{1});
-    EXPECT_EQ(withoutProgress(), "sending bank (S01 - factory -)...\nS01 - factory -: sent\n");
 }
 
 TEST(BankSenderProgressTest, ShowsPercentAndTimeLeftOfTheWholeTransmission)

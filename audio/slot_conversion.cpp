@@ -21,13 +21,20 @@ constexpr std::size_t shortestSilence = 33;
 // Device frames converted per slot byte when trimming may drop a long silence first.
 constexpr std::size_t framesPerSlotByteWhenTrimming = 24;
 
-// The device sound in 8-bit steps from the zero line, before the final rounding.
-std::vector<double> convertClassic(const sample& in, std::size_t maxFrames)
+// The device sound in 8-bit steps from the zero line: Classic's own mixing and rate step at the
+// file's width, then its scaling to 8 bits without the truncation, which is left to the last step
+// (normalising the truncated steps turned a quiet sound into a few full-scale pulses). Without
+// the fractions the steps are the classic conversion's, byte for byte.
+std::vector<double> convertClassic(const sample& in, std::size_t maxFrames, bool keepFractions)
 {
     sample device;
-    converter(1, 8, true, deviceRate).convert(device, in, maxFrames);
-    std::vector<double> steps(device.size());
-    std::transform(device.begin(), device.end(), steps.begin(), [](std::uint8_t byte) { return byte - 128.0; });
+    converter(1, in.m_bitrate, false, deviceRate).convert(device, in, maxFrames);
+    const double scale = std::ldexp(1.0, 8 - static_cast<int>(device.m_bitrate));
+    std::vector<double> steps(device.frameCount());
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const double step = static_cast<double>(device.getValue(i, 0)) * scale;
+        steps[i] = keepFractions ? step : std::trunc(step);
+    }
     return steps;
 }
 
@@ -93,7 +100,7 @@ std::vector<std::uint8_t> convertForSlot(const sample& in, std::size_t slotLengt
 {
     const std::size_t maxFrames = deviceFramesUsed(slotLength, options);
     std::vector<double> steps = options.resampling == Resampling::Clean ? resampleClean(in, deviceRate, maxFrames)
-                                                                       : convertClassic(in, maxFrames);
+                                                                       : convertClassic(in, maxFrames, options.normalize);
     result.trimmed = options.trim ? soundStart(steps, options.normalize) : 0;
     // In place: every fresh page an import touches costs it time.
     steps.erase(steps.begin(), steps.begin() + static_cast<std::ptrdiff_t>(result.trimmed));

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
@@ -128,6 +129,43 @@ TEST(ImportShaping, NormaliseReachesFullScaleAndTrimStartsWithTheSound)
             EXPECT_EQ(*low == 0x00 || *high == 0xFF, c.fullScale) << int(*low) << " to " << int(*high);
             EXPECT_GE(firstSound(slot), c.soundFrom);
             EXPECT_LE(firstSound(slot), c.soundBy);
+        }
+    }
+}
+
+// Pearson's correlation of two runs of device bytes of the same length.
+double correlation(const Bytes& a, const Bytes& b)
+{
+    const double n = static_cast<double>(a.size());
+    double meanA = 0.0, meanB = 0.0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        meanA += a[i] / n;
+        meanB += b[i] / n;
+    }
+    double ab = 0.0, aa = 0.0, bb = 0.0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        ab += (a[i] - meanA) * (b[i] - meanB);
+        aa += (a[i] - meanA) * (a[i] - meanA);
+        bb += (b[i] - meanB) * (b[i] - meanB);
+    }
+    return ab / std::sqrt(aa * bb);
+}
+
+TEST(ImportShaping, NormaliseGivesAQuietSoundTheShapeOfTheSameSoundAtFullScale)
+{
+    const SoundFileFolder folder;
+    const std::string loud = folder.synth("loud.wav", "-r 44100 -c 1 -b 16", "synth 0.3 sine 440 gain -1");
+    for (const char* level : {"-40", "-50"}) {
+        const std::string quiet = folder.synth("quiet.wav", "-r 44100 -c 1 -b 16", std::string("synth 0.3 sine 440 gain ") + level);
+        for (const Resampling resampling : both) {
+            SCOPED_TRACE(testing::Message() << nameOf(resampling) << " at " << level << " dBFS");
+            Bytes normalised(8192, 0x11);
+            const audio::ImportResult result = importInto(normalised, quiet, {.resampling = resampling, .normalize = true});
+            const Bytes reference = import(loud, 8192, {.resampling = resampling});
+            EXPECT_GT(correlation(normalised, reference), 0.99);
+            EXPECT_GT(result.gainDecibels, -std::stod(level) - 2.0);
+            const auto [low, high] = std::minmax_element(normalised.begin(), normalised.end());
+            EXPECT_TRUE(*low == 0x00 || *high == 0xFF) << int(*low) << " to " << int(*high);
         }
     }
 }

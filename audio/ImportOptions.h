@@ -8,10 +8,11 @@ enum class Resampling {
     Clean,    // band-limited resampling, then rounding: high sounds do not fold down into the slot
 };
 
-// What the user allowed an import into a slot to do beyond converting a WAV or AIFF sound, and how
+// What the user allowed an import into a slot to do beyond converting a sound file, and how
 // a sound is converted; the defaults give the classic import.
 struct ImportOptions {
-    // A file of no known sound format goes into a sample slot as raw device bytes.
+    // A file that no decoder takes goes into a sample slot as raw device bytes, even when its first
+    // bytes look like a sound's.
     bool raw = false;
     Resampling resampling = Resampling::Classic;
     bool normalize = false;  // scale the sound so its peak reaches full scale

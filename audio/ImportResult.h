@@ -13,10 +13,15 @@ struct ImportResult {
     enum class Kind { None, Sound, Raw, Message };
     enum class Refusal {
         NoSound,          // a sample slot got nothing: no sample data, or an empty file
-        OtherSoundFormat, // a sound format the converter does not take (compressed, floating point, ...)
-        NotASound,        // neither WAV nor AIFF, and raw device bytes were not allowed
+        OtherSoundFormat, // a sound format no decoder here takes (M4A, WavPack, a WAV of an unknown encoding, ...)
+        Undecodable,      // a sound format known here that did not decode, or whose library is missing: detail says which
+        NotASound,        // no sound file at all, and raw device bytes were not allowed
+        BankFile,         // a bank file (a Standard MIDI File) offered to a firmware slot
         NoMessage,        // no whole System Exclusive message of 7-bit data bytes
-        WrongBlock,       // a flash message for another flash block than the slot's own
+        ForeignMessage,   // a System Exclusive message that is not in the device's own form
+        EraseMessage,     // a flash erase: sent in place of the slot's data it would leave the block empty
+        WrongBlock,       // a flash write for another flash block than the slot's own
+        MessageLength,    // a message too short or too long to be a block's data: length says how long
     };
 
     Kind kind = Kind::None;     // None: nothing was imported and the slot is unchanged
@@ -27,8 +32,9 @@ struct ImportResult {
     ImportOptions options{};
     std::size_t trimmed = 0;    // device bytes of silence dropped before the sound
     double gainDecibels = 0.0;  // what normalising added (negative where it took away)
+    std::string detail{};       // why an undecodable sound did not decode, in words
 
-    static ImportResult refused(Refusal why) { return {Kind::None, 0, 0, why}; }
+    static ImportResult refused(Refusal why, std::size_t length = 0) { return {Kind::None, length, 0, why}; }
 
     explicit operator bool() const { return kind != Kind::None; }
     bool cut() const { return kind != Kind::Message && length > slotLength; }

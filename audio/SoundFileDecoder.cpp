@@ -1,6 +1,7 @@
 #include "audio/SoundFileDecoder.h"
 
 #include "audio/LoadedLibrary.h"
+#include "audio/MutedStandardError.h"
 
 #include <sndfile.h>
 
@@ -23,6 +24,9 @@ constexpr double kFullScale = 2147483648.0;
 
 std::int32_t toInteger(double value)
 {
+    // A float file's NaN is no level at all: silence, not the full-scale click the comparisons below would make of it.
+    if (std::isnan(value))
+        return 0;
     const double scaled = std::nearbyint(value * kFullScale);
     if (!(scaled > std::numeric_limits<std::int32_t>::min()))
         return std::numeric_limits<std::int32_t>::min();
@@ -51,6 +55,7 @@ struct Sndfile {
     decltype(&sf_open_virtual) openVirtual;
     decltype(&sf_readf_double) readfDouble;
     decltype(&sf_close) close;
+    decltype(&sf_error) error;
 };
 
 // Null where libsndfile is missing: then no file decodes through it.
@@ -59,8 +64,10 @@ const Sndfile* sndfile()
     static const LoadedLibrary library("libsndfile.so.1");
     static const Sndfile functions{library.function<decltype(sf_open_virtual)>("sf_open_virtual"),
                                    library.function<decltype(sf_readf_double)>("sf_readf_double"),
-                                   library.function<decltype(sf_close)>("sf_close")};
+                                   library.function<decltype(sf_close)>("sf_close"),
+                                   library.function<decltype(sf_error)>("sf_error")};
     return functions.openVirtual != nullptr && functions.readfDouble != nullptr && functions.close != nullptr
+                   && functions.error != nullptr
         ? &functions
         : nullptr;
 }
@@ -102,25 +109,40 @@ SoundFileDecoder::SoundFileDecoder(std::span<const std::uint8_t> bytes)
 {
     m_file->bytes = bytes;
     m_file->library = sndfile();
-    if (m_file->library == nullptr)
+    if (m_file->library == nullptr) {
+        m_failure = Failure::NoLibrary;
         return;
+    }
+    const MutedStandardError quiet;
     SF_VIRTUAL_IO io{&File::length, &File::seek, &File::read, &File::write, &File::tell};
     m_file->handle = m_file->library->openVirtual(&io, SFM_READ, &m_file->info, m_file.get());
-    if (m_file->handle != nullptr && (m_file->info.channels <= 0 || m_file->info.samplerate <= 0)) {
+    if (m_file->handle == nullptr) {
+        const int error = m_file->library->error(nullptr);
+        m_failure = error == SF_ERR_UNRECOGNISED_FORMAT || error == SF_ERR_UNSUPPORTED_ENCODING ? Failure::UnknownFormat
+                                                                                                : Failure::Undecodable;
+    } else if (m_file->info.channels <= 0 || m_file->info.samplerate <= 0) {
         m_file->library->close(m_file->handle);
         m_file->handle = nullptr;
+        m_failure = Failure::Undecodable;
     }
 }
 
 SoundFileDecoder::~SoundFileDecoder()
 {
-    if (m_file->handle != nullptr)
+    if (m_file->handle != nullptr) {
+        const MutedStandardError quiet;
         m_file->library->close(m_file->handle);
+    }
 }
 
 bool SoundFileDecoder::isOpen() const
 {
     return m_file->handle != nullptr;
+}
+
+SoundFileDecoder::Failure SoundFileDecoder::failure() const
+{
+    return m_failure;
 }
 
 std::uint64_t SoundFileDecoder::frameCount() const
@@ -152,6 +174,7 @@ std::size_t SoundFileDecoder::read(sample& out, std::size_t maxFrames)
     const std::size_t limit = std::min(maxFrames, kMaxDecodedBytes / (channels * valueBytes));
     std::vector<double> chunk(kChunkFrames * channels);
     std::size_t frames = 0;
+    const MutedStandardError quiet;
     while (frames < limit) {
         const auto wanted = static_cast<sf_count_t>(std::min(kChunkFrames, limit - frames));
         const sf_count_t got = m_file->library->readfDouble(m_file->handle, chunk.data(), wanted);

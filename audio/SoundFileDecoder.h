@@ -22,8 +22,13 @@ public:
     SoundFileDecoder(const SoundFileDecoder&) = delete;
     SoundFileDecoder& operator=(const SoundFileDecoder&) = delete;
 
+    // Why a file did not open: libsndfile could not be loaded, it does not know the file's format
+    // (or its encoding), or the file is of a format it knows and does not decode (damaged, cut short).
+    enum class Failure { None, NoLibrary, UnknownFormat, Undecodable };
+
     // libsndfile knows the file's format and it has channels and a rate.
     bool isOpen() const;
+    Failure failure() const;
     // The whole sound's length in frames as the file declares it (0 when it does not say).
     std::uint64_t frameCount() const;
     double samplerate() const;
@@ -34,6 +39,7 @@ public:
 private:
     struct File;
     std::unique_ptr<File> m_file;
+    Failure m_failure = Failure::None;
 };
 
 } // namespace audio

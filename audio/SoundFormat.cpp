@@ -52,7 +52,7 @@ SoundFormat recogniseSound(std::span<const std::uint8_t> bytes)
 {
     const ZQAudioFileReader reader(bytes);
     if (reader.isAudioFile())
-        return reader.isPcmFile() ? SoundFormat::Convertible : SoundFormat::Other;
+        return reader.isPcmFile() ? SoundFormat::Convertible : SoundFormat::Encoded;
     const bool other = isMpegFrame(bytes) || std::any_of(kOtherSounds.begin(), kOtherSounds.end(), [&](const Signature& s) {
                            return startsWith(bytes, s.offset, s.tag);
                        });

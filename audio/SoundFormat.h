@@ -8,7 +8,8 @@ namespace audio {
 // What the leading bytes of a file say it is, as far as a sample slot is concerned.
 enum class SoundFormat {
     Convertible, // integer PCM WAV or uncompressed AIFF: our own reader takes it
-    Other,       // another sound format (compressed, floating point, ...): never raw device bytes
+    Encoded,     // WAV or AIFF of another encoding (floating point, compressed, ...): a decoder's, if any
+    Other,       // another sound format's leading bytes (FLAC, Ogg, MP3, ...): a decoder's, if any
     Unknown,     // no sound format known here: raw device bytes, unless a decoder knows better
 };
 

@@ -107,6 +107,20 @@ std::size_t importDecoded(SoundFileDecoder& decoder, std::vector<std::uint8_t>& 
     return convertInto(fileSample, decoder.frameCount(), bytes, result);
 }
 
+// A file that looks like a sound and that no decoder took: a format or encoding none knows, said
+// apart from a format that did not decode (cut short, damaged) or whose library is missing.
+ImportResult undecoded(SoundFormat format, SoundFileDecoder::Failure failure)
+{
+    using Failure = SoundFileDecoder::Failure;
+    if (failure != Failure::NoLibrary && (format == SoundFormat::Encoded || failure != Failure::Undecodable)) {
+        return ImportResult::refused(ImportResult::Refusal::OtherSoundFormat);
+    }
+    ImportResult result = ImportResult::refused(ImportResult::Refusal::Undecodable);
+    result.detail = failure == SoundFileDecoder::Failure::NoLibrary ? "libsndfile.so.1, which decodes it, is not installed"
+                                                                      : "the file is damaged or cut short";
+    return result;
+}
+
 std::size_t importRaw(std::span<const std::uint8_t> source, std::vector<std::uint8_t>& bytes)
 {
     const std::size_t count = std::min(source.size(), bytes.size());
@@ -145,13 +159,14 @@ ImportResult importSlot(std::span<const std::uint8_t> source, const ImportOption
         count = importAudio(fileSample, reader.m_dataLength, imported, result);
     } else if (SoundFileDecoder decoder(source); decoder.isOpen()) {
         count = importDecoded(decoder, imported, result);
-    } else if (format == SoundFormat::Other) {
-        return ImportResult::refused(ImportResult::Refusal::OtherSoundFormat);
-    } else if (!options.raw) {
-        return ImportResult::refused(ImportResult::Refusal::NotASound);
-    } else {
+    } else if (options.raw) {
+        // The user asked for the bytes: leading bytes that look like a sound's do not make one.
         count = importRaw(source, imported);
         result = {ImportResult::Kind::Raw, source.size(), slot.size()};
+    } else if (format != SoundFormat::Unknown) {
+        return undecoded(format, decoder.failure());
+    } else {
+        return ImportResult::refused(ImportResult::Refusal::NotASound);
     }
     if (count == 0) {
         return ImportResult::refused(ImportResult::Refusal::NoSound);

@@ -16,8 +16,9 @@ std::size_t sourceLimit(std::size_t slotLength);
 
 // Fills a sample slot from a sound file's bytes: integer WAV or AIFF through our own reader, every
 // other sound format libsndfile decodes through it, both converted the same way to the device
-// format; a sound neither can decode is refused, and a file that is no sound at all is taken as
-// raw device bytes only when the options allow it. The slot keeps its length. What the file
+// format. A file neither decodes goes in as raw device bytes when the options allow it, whatever
+// its first bytes look like; otherwise a sound that does not decode is refused, and so is a file
+// that is no sound at all. The slot keeps its length. What the file
 // delivers is followed by silence (0x80), its last seven bytes fade out and the first byte of the
 // slot is 0x80; a device-format sound of exactly the slot's length, as export writes it, is taken
 // as it is. Returns what it did; a refusal leaves the slot unchanged.

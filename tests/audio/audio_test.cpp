@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <numeric>
@@ -238,14 +239,17 @@ TEST_F(SoundImport, SlotIsFilledFadedAndFollowedBySilenceOrKeptWhenNothingIsDeli
         {folder.write("tiny", {'R', 'I', 'F', 'F', 5}), true, taken,
          join({{0x80, 'I', 'F', 'F', 5}, Bytes(8187, 0x80)})},
         {folder.path("clip.avi"), false, Refusal::NotASound, kept},
-        // Sounds no decoder takes are never raw bytes: a WAV of an unknown format (0x1234), and the
-        // starts of an MP3, an M4A and a CAF file.
-        {write("unknown.wav", {fmt(0x1234, 16), {"data", {1, 2, 3, 4}}}), true, Refusal::OtherSoundFormat, kept},
-        {folder.write("in.mp3", {0xFF, 0xFB, 0x90, 0x64, 0x00}), true, Refusal::OtherSoundFormat, kept},
-        {folder.write("tagged.mp3", {'I', 'D', '3', 4, 0}), true, Refusal::OtherSoundFormat, kept},
-        {folder.write("in.m4a", {0, 0, 0, 0x20, 'f', 't', 'y', 'p', 'M', '4', 'A', ' '}), true, Refusal::OtherSoundFormat,
-         kept},
-        {folder.write("in.caf", {'c', 'a', 'f', 'f', 0, 1, 0, 0}), true, Refusal::OtherSoundFormat, kept},
+        // Sounds no decoder takes: a format or encoding none knows (a WAV of format 0x1234, an M4A, the
+        // starts of MP3 and CAF files too short to tell), and an MP3 frame with nothing after it.
+        {write("unknown.wav", {fmt(0x1234, 16), {"data", {1, 2, 3, 4}}}), false, Refusal::OtherSoundFormat, kept},
+        {folder.write("in.mp3", {0xFF, 0xFB, 0x90, 0x64, 0x00}), false, Refusal::OtherSoundFormat, kept},
+        {folder.write("tagged.mp3", {'I', 'D', '3', 4, 0}), false, Refusal::OtherSoundFormat, kept},
+        {folder.write("broken.mp3", join({{0xFF, 0xFB, 0x90, 0x64}, Bytes(1996, 0)})), false, Refusal::Undecodable, kept},
+        {folder.write("in.m4a", {0, 0, 0, 0x20, 'f', 't', 'y', 'p', 'M', '4', 'A', ' '}), false,
+         Refusal::OtherSoundFormat, kept},
+        {folder.write("in.caf", {'c', 'a', 'f', 'f', 0, 1, 0, 0}), false, Refusal::OtherSoundFormat, kept},
+        // Raw device bytes when the user asked for them, whatever sound their first bytes look like.
+        {folder.path("in.mp3"), true, taken, join({{0x80, 0xFB, 0x90, 0x64, 0x00}, Bytes(8187, 0x80)})},
         // Only the first 786,432 bytes of 16-bit values 0x4040 at 24 x 33 kHz are read: 16,384 slot bytes.
         {folder.sox(Bytes(1000000, 0x40), "-r 792000 -c 1 -b 16 -e signed-integer", "fast.wav"), false,
          taken,
@@ -348,6 +352,40 @@ TEST_F(SoundImport, OtherSoundFormatsGiveTheSlotTheirSourceGives)
         ASSERT_LE(std::abs(integer[i] - floating[i]), 1) << "byte " << i;
     }
     EXPECT_NE(integer, Bytes(32768, 0x80));
+}
+
+TEST_F(SoundImport, NanSamplesAreSilenceAndCutShortFilesSayTheyDidNotDecode)
+{
+    // A float WAV file: a quarter of full scale, then not-a-number, then the quarter again.
+    const Bytes quarter{0x00, 0x00, 0x80, 0x3E};
+    const Bytes nan{0x00, 0x00, 0xC0, 0x7F};
+    Bytes data;
+    for (const Bytes* value : {&quarter, &nan, &quarter})
+        for (int frame = 0; frame < 400; ++frame)
+            data.insert(data.end(), value->begin(), value->end());
+    const std::string floats = write("nan.wav", {{"fmt ", join({number(3, 2, false), number(1, 2, false),
+                                                                number(44100, 4, false), number(176400, 4, false),
+                                                                number(4, 2, false), number(32, 2, false)})},
+                                                {"data", data}});
+    Bytes slot(8192, 0x11);
+    ASSERT_TRUE(audio::importSlot(SoundFileFolder::read(floats), {}, slot));
+    EXPECT_EQ(*std::min_element(slot.begin(), slot.end()), 0x80) << "a click of full-scale negative samples";
+    EXPECT_EQ(slot[450], 0x80);
+    EXPECT_EQ(slot[150], 0xA0);
+
+    // Cut short, Ogg Vorbis and Opus files are formats a decoder knows that do not decode.
+    const std::string sound = folder.synth("tone.wav", "-r 48000 -c 1 -b 16", "synth 1 sine 440");
+    ASSERT_EQ(std::system((std::string(SOX_PROGRAM) + " " + sound + " " + folder.path("tone.ogg")).c_str()), 0);
+    ASSERT_EQ(std::system((std::string(OPUSENC_PROGRAM) + " --quiet " + sound + " " + folder.path("tone.opus")).c_str()), 0);
+    for (const char* name : {"tone.ogg", "tone.opus"}) {
+        const Bytes whole = SoundFileFolder::read(folder.path(name));
+        ASSERT_GT(whole.size(), 3000u) << name;
+        Bytes kept(8192, 0x11);
+        const audio::ImportResult result = audio::importSlot(Bytes(whole.begin(), whole.begin() + 3000), {}, kept);
+        EXPECT_EQ(result ? std::nullopt : std::optional(result.refusal), audio::ImportResult::Refusal::Undecodable) << name;
+        EXPECT_EQ(result.detail, "the file is damaged or cut short") << name;
+        EXPECT_EQ(kept, Bytes(8192, 0x11)) << name;
+    }
 }
 
 TEST_F(SoundImport, SaysHowLongTheSoundIsAndWhetherItWasCutOrPaddedToFitTheSlot)

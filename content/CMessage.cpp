@@ -1,6 +1,7 @@
 #include "content/CMessage.h"
 
 #include <algorithm>
+#include <array>
 #include <ostream>
 
 namespace {
@@ -14,6 +15,8 @@ constexpr std::uint8_t kFlashWriteCommand = 0x38;
 constexpr std::size_t kForeignIdentifierLength = 3;
 // Bytes a System Exclusive file may hold before its message.
 constexpr std::size_t kLeadingBytesAllowance = 64 * 1024;
+// How a Standard MIDI File, and so every bank file, begins.
+constexpr std::array<std::uint8_t, 4> kBankFileTag{'M', 'T', 'h', 'd'};
 
 } // namespace
 
@@ -62,12 +65,16 @@ bool CMessage::isSystemExclusive(std::span<const std::uint8_t> bytes)
 
 audio::ImportResult CMessage::load(std::span<const std::uint8_t> source, const audio::ImportOptions&)
 {
+    // A bank file holds whole dumps, erases first: its first message would only ever be an erase
+    // that lost its header on the way in.
+    if (source.size() >= kBankFileTag.size() && std::equal(kBankFileTag.begin(), kBankFileTag.end(), source.begin()))
+        return audio::ImportResult::refused(audio::ImportResult::Refusal::BankFile);
     const auto start = std::find(source.begin(), source.end(), kSysExStart);
     const auto end = std::find(start, source.end(), kSysExEnd);
     if (end == source.end())
         return audio::ImportResult::refused(audio::ImportResult::Refusal::NoMessage);
     const std::span<const std::uint8_t> found(start, end + 1);
-    if (!isSystemExclusive(found) || found.size() > kLongestMessage)
+    if (!isSystemExclusive(found))
         return audio::ImportResult::refused(audio::ImportResult::Refusal::NoMessage);
     // A message in the device's own form is kept whole: what export wrote comes back unchanged.
     const std::size_t dropped = found[1] == kManufacturer ? 0 : kForeignIdentifierLength;

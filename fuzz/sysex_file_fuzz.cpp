@@ -1,5 +1,6 @@
-// Arbitrary bytes as a System Exclusive file loaded into a firmware slot: either a whole message
-// from 0xF0 to 0xF7 with 7-bit data bytes between, or no change at all.
+// Arbitrary bytes as a System Exclusive file loaded into a firmware slot's message: either a whole
+// message from 0xF0 to 0xF7 with 7-bit data bytes between (whether its length suits a slot is the
+// bank's to say), or no change at all.
 #include "content/CMessage.h"
 
 #include <cstddef>
@@ -13,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CMessage message(before.data(), before.size());
     const bool loaded = static_cast<bool>(message.load({data, size}, {}));
     const std::vector<std::uint8_t>& after = message.getData();
-    if (loaded ? !CMessage::isSystemExclusive(after) || after.size() > CMessage::kLongestMessage : after != before) {
+    if (loaded ? !CMessage::isSystemExclusive(after) || after.size() > size : after != before) {
         std::abort();
     }
     return 0;

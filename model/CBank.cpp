@@ -42,9 +42,9 @@ void CBank::deleteEvents()
     }
 }
 
-bool CBank::accepts(std::uint16_t, const CContent&) const
+std::optional<audio::ImportResult::Refusal> CBank::refusal(std::uint16_t, const CContent&) const
 {
-    return true;
+    return std::nullopt;
 }
 
 audio::ImportResult CBank::importContent(std::uint16_t index, std::span<const std::uint8_t> source,
@@ -56,8 +56,8 @@ audio::ImportResult CBank::importContent(std::uint16_t index, std::span<const st
     const audio::ImportResult result = imported->load(source, options);
     if (!result)
         return result;
-    if (!accepts(index, *imported))
-        return audio::ImportResult::refused(audio::ImportResult::Refusal::WrongBlock);
+    if (const auto why = refusal(index, *imported))
+        return audio::ImportResult::refused(*why, imported->getSize());
     // The bytes change in place: events built from this content keep referring to it.
     m_contents[index]->getData().swap(imported->getData());
 

@@ -2,6 +2,8 @@
 
 #include "model/IBank.h"
 
+#include <optional>
+
 // What sound banks and the firmware bank share: index, names, owned slot contents and the four
 // events of the last dump.
 class CBank : public IBank {
@@ -31,8 +33,8 @@ protected:
     CBank(const CBank& source);
 
     void deleteEvents();
-    // Whether a slot may hold the content an import made for it.
-    virtual bool accepts(std::uint16_t index, const CContent& content) const;
+    // Why a slot may not hold the content an import made for it; none when it may.
+    virtual std::optional<audio::ImportResult::Refusal> refusal(std::uint16_t index, const CContent& content) const;
 
     std::uint16_t m_index;
     std::string m_name;

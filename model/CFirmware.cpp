@@ -71,7 +71,7 @@ bool CFirmware::setContents(const std::vector<CContent*>& contents)
     if (contents.size() < factory::kFirmwareContentCount)
         return false;
     for (std::uint16_t slot = 0; slot < factory::kFirmwareContentCount; ++slot) {
-        if (contents[slot] == nullptr || !accepts(slot, *contents[slot]))
+        if (contents[slot] == nullptr || refusal(slot, *contents[slot]))
             return false;
     }
 
@@ -84,14 +84,21 @@ bool CFirmware::setContents(const std::vector<CContent*>& contents)
     return true;
 }
 
-bool CFirmware::accepts(std::uint16_t index, const CContent& content) const
+std::optional<audio::ImportResult::Refusal> CFirmware::refusal(std::uint16_t index, const CContent& content) const
 {
+    using Refusal = audio::ImportResult::Refusal;
     const std::vector<std::uint8_t>& message = content.getData();
-    if (!CMessage::isSystemExclusive(message) || message.size() > CMessage::kLongestMessage
-        || flash::erasedBlock(message))
-        return false;
-    const std::optional<unsigned> block = flash::writtenBlock(message);
-    return !block || *block == kFirstBlock + index;
+    if (!CMessage::isSystemExclusive(message))
+        return Refusal::NoMessage;
+    if (message.size() < 3 || message[1] != CMessage::kManufacturer)
+        return Refusal::ForeignMessage;
+    if (flash::erasedBlock(message))
+        return Refusal::EraseMessage;
+    if (const std::optional<unsigned> block = flash::writtenBlock(message); block && *block != kFirstBlock + index)
+        return Refusal::WrongBlock;
+    if (message.size() < kShortestMessage || message.size() > CMessage::kLongestMessage)
+        return Refusal::MessageLength;
+    return std::nullopt;
 }
 
 const std::vector<std::string>& CFirmware::getContentNames() const

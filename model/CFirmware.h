@@ -27,10 +27,14 @@ public:
     void setContentNames(const std::vector<std::string>& names) override;
     void print(std::ostream& out, bool dumpData) const override;
 
+    // The shortest message a slot takes: anything shorter is no block's data.
+    static constexpr std::size_t kShortestMessage = 1024;
+
 protected:
-    // A slot holds any System Exclusive message that is no flash message, or a flash write for its
-    // own block: 62 for the presets, 63 for the operating system, erased just before it is sent.
-    bool accepts(std::uint16_t index, const CContent& content) const override;
+    // A slot holds one System Exclusive message in the device's own form that a send can put into
+    // its block (62 for the presets, 63 for the operating system, erased just before it is sent):
+    // 1,024 to 131,078 bytes, no erase, and no write built for another block.
+    std::optional<audio::ImportResult::Refusal> refusal(std::uint16_t index, const CContent& content) const override;
 
 private:
     CFirmware(const CFirmware& source) = default;

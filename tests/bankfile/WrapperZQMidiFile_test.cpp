@@ -117,8 +117,11 @@ TEST_F(WrapperZQMidiFileTest, RefusedFilesLeaveTheBankUntouched)
 TEST_F(WrapperZQMidiFileTest, ImportedFirmwareMessagesOpenAgain)
 {
     // An imported System Exclusive file need not look like a flash write.
+    Bytes os{0xF0, 0x00, 0x20, 0x33, 0x31, 0x01};
+    os.insert(os.end(), 2000, 0x02);
+    os.push_back(0xF7);
     CFirmware firmware;
-    ASSERT_TRUE(firmware.importContent(1, Bytes{0xF0, 0x00, 0x20, 0x33, 0x01, 0x02, 0xF7}, "new-os.syx", {}));
+    ASSERT_TRUE(firmware.importContent(1, os, "new-os.syx", {}));
     const std::string path = m_folder.file("firmware.mid");
     ASSERT_TRUE(m_file.saveBank(firmware, path));
 

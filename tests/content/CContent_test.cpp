@@ -31,16 +31,20 @@ TEST(ContentPrint, FiveHexDigitOffsetsNoDumpWhenEmptyAndTheCallersFlagsKept)
 TEST(SysExImport, TakesTheFirstWholeMessageInTheDevicesFormOrWithoutAForeignIdentifierElseKeepsTheSlot)
 {
     const Bytes original{0xF0, 0x31, 0x40, 0x38, 0x00, 0x11, 0xF7};
-    Bytes tooLong(131079, 0x01);
-    tooLong.front() = 0xF0;
-    tooLong.back() = 0xF7;
+    // Whether a message suits a slot is the bank's to say: its length is no concern here.
+    Bytes long_(131079, 0x01);
+    long_.front() = 0xF0;
+    long_[1] = 0x31;
+    long_.back() = 0xF7;
     // Each file with the message it leaves: the one taken, or the original kept.
     const std::pair<Bytes, Bytes> cases[] = {
         {{0x00, 0xF0, 0x7D, 0x01, 0x02, 0x10, 0x20, 0xF7, 0x33}, {0xF0, 0x10, 0x20, 0xF7}},
         // What export writes of a slot comes back unchanged.
         {{0xF0, 0x31, 0x7F, 0x38, 0x10, 0x01, 0xF7, 0xF0}, {0xF0, 0x31, 0x7F, 0x38, 0x10, 0x01, 0xF7}},
-        {Bytes(tooLong.begin() + 1, tooLong.end()), original},
-        {tooLong, original},
+        {Bytes(long_.begin() + 1, long_.end()), original},
+        {long_, long_},
+        // A bank file is refused as one, though its erase message is a whole message.
+        {{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0xF0, 0x31, 0x0D, 0x79, 0x08, 0xF7}, original},
         // Nothing left once the identifier is gone; a message that ends inside it.
         {{0xF0, 1, 2, 3, 0xF7, 0xF0, 1, 2, 3, 4, 0xF7}, original},
         {{0xF0, 0xF7, 0x01, 0x02, 0x05, 0xF7}, original},
@@ -56,7 +60,8 @@ TEST(SysExImport, TakesTheFirstWholeMessageInTheDevicesFormOrWithoutAForeignIden
         const audio::ImportResult result = message.load(file, {});
         EXPECT_EQ(static_cast<bool>(result), expected != original);
         if (!result) {
-            EXPECT_EQ(result.refusal, audio::ImportResult::Refusal::NoMessage);
+            EXPECT_EQ(result.refusal, file[0] == 'M' ? audio::ImportResult::Refusal::BankFile
+                                                     : audio::ImportResult::Refusal::NoMessage);
         }
         EXPECT_EQ(message.getData(), expected);
     }

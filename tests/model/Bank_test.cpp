@@ -3,13 +3,16 @@
 #include "model/CFirmware.h"
 #include "model/CSound.h"
 #include "model/FactoryData.h"
+#include "model/MessageSlotRefusal.h"
 #include "tests/content/PrintedContent.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iomanip>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <tuple>
 #include <vector>
 
@@ -111,10 +114,35 @@ TEST(SoundBank, DumpRoundTripsEveryByteValueIntoACloneThatRefusesWhatCannotFillI
     EXPECT_EQ(target->getContentNames(), (std::vector<std::string>{"one", "CLOSED HI HAT", "hat.aif"}));
 }
 
+// The shortest message a firmware slot takes: F0 31, 1,021 bytes of fill, F7.
+Bytes shortestMessage(std::uint8_t fill)
+{
+    Bytes message(1024, fill);
+    message[0] = 0xF0;
+    message[1] = 0x31;
+    message.back() = 0xF7;
+    return message;
+}
+
+// Its hex dump as print writes it: 64 lines of 16 bytes.
+std::string dumpOfShortest(const std::string& fill)
+{
+    std::string dump;
+    for (int line = 0; line < 64; ++line) {
+        std::ostringstream offset;
+        offset << std::hex << std::setw(5) << std::setfill('0') << line * 16 << ':';
+        dump += offset.str();
+        for (int at = line * 16; at < line * 16 + 16; ++at)
+            dump += " " + (at == 0 ? std::string("f0") : at == 1 ? std::string("31") : at == 1023 ? std::string("f7") : fill);
+        dump += '\n';
+    }
+    return dump;
+}
+
 TEST(FirmwareBank, DumpsItsStoredMessagesTakesCopiesOfTwoAndPrintsEveryField)
 {
-    const Bytes presets{0xF0, 0x01, 0xF7};
-    const Bytes os{0xF0, 0x02, 0x03, 0xF7};
+    const Bytes presets = shortestMessage(0x01);
+    const Bytes os = shortestMessage(0x02);
     CFirmware bank;
     bank.setIndex(3);
     const std::vector<CEvent*>& events = bank.createEvents(9);
@@ -150,8 +178,8 @@ TEST(FirmwareBank, DumpsItsStoredMessagesTakesCopiesOfTwoAndPrintsEveryField)
         EXPECT_EQ(out.str(), "CFirmware <" + addressOf(dynamic_cast<const void*>(&shown)) + ">\nm_index: 3\n"
                              "m_name: FIRMWARE - factory -\nm_contentLabel[0]: PRESETS\nm_contentLabel[1]: OS\n"
                              "m_contentName[0]: PRESETS\nm_contentName[1]: new OS\nm_contents[0]: "
-                                 + printedContent("CMessage", *shown.getContent(0)) + "00000: f0 01 f7\nm_contents[1]: "
-                                 + printedContent("CMessage", *shown.getContent(1)) + "00000: f0 02 03 f7\n"
+                                 + printedContent("CMessage", *shown.getContent(0)) + dumpOfShortest("01") + "m_contents[1]: "
+                                 + printedContent("CMessage", *shown.getContent(1)) + dumpOfShortest("02") +
                                    "m_events[0]: 0x00000000\nm_events[1]: 0x00000000\nm_events[2]: 0x00000000\n"
                                    "m_events[3]: 0x00000000\n");
     };
@@ -196,7 +224,7 @@ TEST(FlashBlocks, EachBankTakesOnlyMessagesForItsOwnBlocks)
         {flashWrite(63), flashWrite(62), -1, false},
         {flashWrite(14, 0x00), flashWrite(15, 0x10), -1, true},
         {presets, os, -1, true},
-        {other, flashWrite(63), -1, true},
+        {other, flashWrite(63), -1, false},
         {erase62, os, -1, false},
         {presets, flashWrite(15), -1, false},
     };
@@ -214,28 +242,77 @@ TEST(FlashBlocks, EachBankTakesOnlyMessagesForItsOwnBlocks)
     }
 }
 
-TEST(FlashBlocks, FirmwareSlotImportsTakeOnlyMessagesForTheirOwnBlock)
+// A message in the device's form of the given length that addresses no block (byte 4 is no channel).
+Bytes deviceMessage(std::size_t length)
+{
+    Bytes message(length, 0x01);
+    message[0] = 0xF0;
+    message[1] = 0x31;
+    message.back() = 0xF7;
+    return message;
+}
+
+TEST(FlashBlocks, FirmwareSlotsTakeOnlyAMessageASendCanPutIntoTheirBlock)
 {
     using Refusal = audio::ImportResult::Refusal;
-    // The file, slot, and why it is refused (none: taken).
-    const std::tuple<Bytes, std::uint16_t, std::optional<Refusal>> cases[] = {
-        {flashWrite(62), 0, std::nullopt},
-        {flashWrite(63), 1, std::nullopt},
-        {flashWrite(63), 0, Refusal::WrongBlock},
-        {flashWrite(8), 1, Refusal::WrongBlock},
-        {{0xF0, 0x31, 0x0D, 0x79, 0x3F, 0xF7}, 1, Refusal::WrongBlock},
-        {{0xF0, 0x00, 0x20, 0x33, 0x31, 0x0D, 0x79, 0x3F, 0xF7}, 1, Refusal::WrongBlock},
-        {{'R', 'I', 'F', 'F', 0xF0, 0x31, 0x7F, 0x90, 0xF7}, 0, Refusal::NoMessage},
+    const CFirmware factory;
+    const Bytes presets = factory.getContent(0)->getData();
+    const Bytes os = factory.getContent(1)->getData();
+    Bytes foreignIdentifier = deviceMessage(2000);
+    foreignIdentifier.insert(foreignIdentifier.begin() + 1, {0x00, 0x20, 0x33});
+    Bytes otherMaker = deviceMessage(2000);
+    otherMaker[1] = 0x43;
+    // The start of a bank file of S05: header, track, then the erase of block 8 as a MIDI event.
+    const Bytes bankFile{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 24, 'M', 'T', 'r', 'k', 0, 0, 0, 12,
+                         0x00, 0xF0, 0x05, 0x31, 0x0D, 0x79, 0x08, 0xF7, 0x00, 0xFF, 0x2F, 0x00};
+    // The file, the slot, why it is refused (none: taken) and the length a refusal reports.
+    const std::tuple<Bytes, std::uint16_t, std::optional<Refusal>, std::size_t> cases[] = {
+        {flashWrite(62), 0, std::nullopt, 0},
+        {flashWrite(63), 1, std::nullopt, 0},
+        {presets, 0, std::nullopt, 0},
+        {os, 1, std::nullopt, 0},
+        {presets, 1, std::nullopt, 0},
+        {foreignIdentifier, 0, std::nullopt, 0},
+        {deviceMessage(1024), 1, std::nullopt, 0},
+        {bankFile, 0, Refusal::BankFile, 0},
+        {flashWrite(63), 0, Refusal::WrongBlock, 131078},
+        {flashWrite(4), 0, Refusal::WrongBlock, 131078},
+        {{0xF0, 0x31, 0x0D, 0x79, 0x3F, 0xF7}, 1, Refusal::EraseMessage, 6},
+        {{0xF0, 0x00, 0x20, 0x33, 0x31, 0x0D, 0x79, 0x3E, 0xF7}, 0, Refusal::EraseMessage, 6},
+        {{0xF0, 0x31, 0x7E, 0x38, 0xF7}, 0, Refusal::MessageLength, 5},
+        {deviceMessage(1023), 0, Refusal::MessageLength, 1023},
+        {deviceMessage(131079), 1, Refusal::MessageLength, 131079},
+        {otherMaker, 0, Refusal::ForeignMessage, 1997},
+        {{'R', 'I', 'F', 'F', 0xF0, 0x31, 0x7F, 0x90, 0xF7}, 0, Refusal::NoMessage, 0},
     };
-    for (const auto& [file, slot, refusal] : cases) {
-        SCOPED_TRACE(::testing::PrintToString(Bytes(file.begin(), file.begin() + 5)));
+    for (const auto& [file, slot, refusal, length] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(Bytes(file.begin(), file.begin() + 5)) + " " + std::to_string(file.size()));
         CFirmware firmware;
         const Bytes before = imageOf(firmware);
         const audio::ImportResult result = firmware.importContent(slot, file, "new.syx", {});
         EXPECT_EQ(result ? std::nullopt : std::optional(result.refusal), refusal);
         EXPECT_EQ(firmware.getContentName(slot), result ? "new.syx" : slot == 0 ? "PRESETS" : "OS");
-        EXPECT_EQ(imageOf(firmware) == before, !result);
+        if (result) {
+            // Taken byte for byte, less another maker's identifier: what export writes comes back.
+            EXPECT_EQ(firmware.getContent(slot)->getData(), file == foreignIdentifier ? deviceMessage(2000) : file);
+        } else {
+            EXPECT_EQ(imageOf(firmware), before);
+            EXPECT_EQ(result.length, length);
+        }
     }
+}
+
+TEST(FlashBlocks, AFirmwareSlotsRefusalSaysWhatTheFileHoldsAndWhatTheSlotNeeds)
+{
+    CFirmware firmware;
+    const Bytes tiny{0xF0, 0x31, 0x7E, 0x38, 0xF7};
+    EXPECT_EQ(messageSlotRefusal(firmware.importContent(0, tiny, "tiny.syx", {}), "PRESETS", 0),
+              "holds a System Exclusive message of 5 bytes; PRESETS takes one ZYLOX 515 System Exclusive message of "
+              "1,024 to 131,078 bytes for flash block 62");
+    EXPECT_EQ(messageSlotRefusal(firmware.importContent(1, Bytes{'M', 'T', 'h', 'd'}, "kit.mid", {}), "OS", 1),
+              "is a bank file, not a System Exclusive message; OS takes one ZYLOX 515 System Exclusive message of "
+              "1,024 to 131,078 bytes for flash block 63");
+    EXPECT_EQ(messageSlotRefusal(audio::ImportResult::refused(audio::ImportResult::Refusal::NoSound), "OS", 1), "");
 }
 
 } // namespace

@@ -1,0 +1,52 @@
+#include "model/MessageSlotRefusal.h"
+
+#include "content/CMessage.h"
+#include "model/CFirmware.h"
+#include "model/FactoryTables.h"
+
+namespace {
+
+std::string grouped(std::size_t value)
+{
+    std::string digits = std::to_string(value);
+    for (std::size_t at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, 1, ',');
+    return digits;
+}
+
+std::string holding(const audio::ImportResult& refused)
+{
+    using Refusal = audio::ImportResult::Refusal;
+    switch (refused.refusal) {
+    case Refusal::BankFile:
+        return "is a bank file, not a System Exclusive message";
+    case Refusal::NoMessage:
+        return "holds no System Exclusive message";
+    case Refusal::ForeignMessage:
+        return "holds a System Exclusive message that is not in the ZYLOX 515's own form";
+    case Refusal::EraseMessage:
+        return "holds a flash erase message, which would leave the block empty";
+    case Refusal::WrongBlock:
+        return "holds a flash write for another flash block";
+    case Refusal::MessageLength:
+        return "holds a System Exclusive message of " + grouped(refused.length) + (refused.length == 1 ? " byte" : " bytes");
+    case Refusal::NoSound:
+    case Refusal::OtherSoundFormat:
+    case Refusal::Undecodable:
+    case Refusal::NotASound:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+std::string messageSlotRefusal(const audio::ImportResult& refused, const std::string& slotLabel, std::uint16_t slot)
+{
+    const std::string holds = holding(refused);
+    if (holds.empty())
+        return {};
+    return holds + "; " + slotLabel + " takes one ZYLOX 515 System Exclusive message of "
+           + grouped(CFirmware::kShortestMessage) + " to " + grouped(CMessage::kLongestMessage) + " bytes for flash block "
+           + std::to_string(2 * factory::kSoundBankCount + slot);
+}

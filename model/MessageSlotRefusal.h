@@ -1,0 +1,12 @@
+#pragma once
+
+#include "audio/ImportResult.h"
+
+#include <cstdint>
+#include <string>
+
+// Why a firmware slot refused a file, in words both programs show: what the file holds and what
+// the slot needs, for example "holds a System Exclusive message of 5 bytes; PRESETS takes one ZYLOX
+// 515 System Exclusive message of 1,024 to 131,078 bytes for flash block 62". Empty for a refusal
+// that is no firmware slot's.
+std::string messageSlotRefusal(const audio::ImportResult& refused, const std::string& slotLabel, std::uint16_t slot);

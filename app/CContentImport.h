@@ -4,13 +4,14 @@
 #include "audio/ImportResult.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 class IBank;
 
 // Brings a file the user chose into a slot of a bank, with the question and the refusals the user
-// sees on the way: the file is read once, a sound the converter does not take is refused, and a
-// file that is no sound at all goes in as raw device bytes only after the user agreed.
+// sees on the way, each naming the file: the file is read once, and a file that does not decode
+// as a sound goes in as raw device bytes only after the user agreed.
 class CContentImport {
 public:
     explicit CContentImport(IDialogs& dialogs);
@@ -20,6 +21,9 @@ public:
     audio::ImportResult import(IBank& bank, std::uint16_t slot, const std::string& path, audio::ImportOptions options);
 
 private:
+    // The file's bytes as they are, after the user asked for them.
+    audio::ImportResult importRaw(IBank& bank, std::uint16_t slot, std::span<const std::uint8_t> source,
+                                  const std::string& path, audio::ImportOptions options);
     void refuse(const std::string& title, const std::string& message);
 
     IDialogs& m_dialogs;

@@ -4,6 +4,7 @@
 #include "cli/BankSet.h"
 #include "content/CContent.h"
 #include "midifile/SourceFile.h"
+#include "model/MessageSlotRefusal.h"
 
 #include <CLI/CLI.hpp>
 
@@ -14,21 +15,29 @@
 
 namespace {
 
-std::string reasonFor(audio::ImportResult::Refusal refusal)
+const char* const kDecodedFormats = "WAV, AIFF, AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64";
+
+std::string reasonFor(const audio::ImportResult& refused, const IBank& bank, std::uint16_t slot)
 {
     using Refusal = audio::ImportResult::Refusal;
-    switch (refusal) {
-    case Refusal::NoSound:
-        break;
+    if (const std::string message = messageSlotRefusal(refused, bank.getContentLabel(slot), slot); !message.empty())
+        return message;
+    switch (refused.refusal) {
     case Refusal::OtherSoundFormat:
-        return "Wrong File Format: this sound's format cannot be decoded; zylox imports WAV, AIFF, AIFF-C, FLAC, "
-               "Ogg Vorbis, Opus, MP3, AU, CAF and W64 sounds";
+        return "Wrong File Format: this sound's format cannot be decoded; zylox imports " + std::string(kDecodedFormats)
+               + " sounds";
+    case Refusal::Undecodable:
+        return "could not be decoded: " + refused.detail;
     case Refusal::NotASound:
-        return "not a WAV or AIFF sound; --raw loads its bytes into the slot as they are";
+        return "not a sound file zylox decodes; --raw loads its bytes into the slot as they are";
+    case Refusal::NoSound:
+    case Refusal::BankFile:
     case Refusal::NoMessage:
-        return "holds no System Exclusive message";
+    case Refusal::ForeignMessage:
+    case Refusal::EraseMessage:
     case Refusal::WrongBlock:
-        return "holds a flash message for another flash block than this slot's";
+    case Refusal::MessageLength:
+        break;
     }
     return "holds no sound";
 }
@@ -42,10 +51,11 @@ ImportCommand::ImportCommand(CLI::App& app)
     m_command->add_option("--slot", m_slot, "Slot, 0 to 5 (0 to 1 in the firmware bank)")
         ->required()
         ->check(CLI::Range(0, 5));
-    m_command->add_option("source", m_source, "WAV or AIFF file, raw sample bytes, or a System Exclusive file")
+    m_command->add_option("source", m_source, "Sound file (" + std::string(kDecodedFormats) + "), raw sample "
+                                              "bytes, or a System Exclusive file for a firmware slot")
         ->required();
-    m_command->add_flag("--raw", m_options.raw, "Load a file that is not a WAV or AIFF sound into a sample slot as "
-                                                "raw 8-bit device bytes");
+    m_command->add_flag("--raw", m_options.raw, "Load a file that does not decode as a sound into a sample slot as "
+                                                "raw 8-bit device bytes, whatever its first bytes look like");
     const std::map<std::string, audio::Resampling> resamplings = {{"classic", audio::Resampling::Classic},
                                                                   {"clean", audio::Resampling::Clean}};
     m_command
@@ -73,7 +83,7 @@ int ImportCommand::run()
         return fail(m_source, std::strerror(source.error()));
     const audio::ImportResult result = bank.importContent(slot, source.bytes(), m_source, m_options);
     if (!result)
-        return fail(m_source, reasonFor(result.refusal));
+        return fail(m_source, reasonFor(result, bank, slot));
 
     std::string reason;
     if (!BankFileOutput::write(banks, m_all, m_row, m_output, reason))

@@ -36,8 +36,13 @@
 using Bytes = std::vector<std::uint8_t>;
 using Texts = std::vector<std::string>;
 
-inline const std::string kRawQuestion = "informational|Not a Sound|This file is not a WAV or AIFF sound. Load its "
-                                        "bytes into the slot as raw 8-bit device data?|Load Raw|Cancel";
+// The question before a file that decodes as no sound goes into a sample slot as it is.
+inline std::string rawQuestion(const std::string& file)
+{
+    return "informational|Not a Sound|\u201C" + file + "\u201D is not a sound file this editor decodes (WAV, AIFF, "
+           "AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64). Load its bytes into the slot as raw 8-bit device "
+           "data?|Load Raw|Cancel";
+}
 
 // The real editor window, offscreen, over the loopback MIDI service and the virtual clock. The
 // fixture plays the user: it works the controls and answers the dialogs as the test scripted.

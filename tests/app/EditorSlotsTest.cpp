@@ -6,6 +6,8 @@
 #include "audio/DeviceWave.h"
 #include "tests/midifile/ScratchFolder.h"
 
+#include <QDragEnterEvent>
+#include <QFile>
 #include <QMimeData>
 #include <QPushButton>
 
@@ -135,6 +137,26 @@ TEST_F(EditorSlotsFixture, DroppedSoundsFillSlotsFromTheRowUnderThePointerAndABa
     // The imports are unsaved work: the window asks first, as Open… does.
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_TRUE(shown.front().starts_with("critical|Save changes?|")) << shown.front();
+}
+
+TEST_F(EditorSlotsFixture, FilesDroppedOnFirmwareSlotsGoInOnlyAsTheirMessagesAndARefusalNamesItsFile)
+{
+    // The factory operating system, as zylox export writes it, and a bank file beside it.
+    const Bytes os = editor->defaultBank(31).getContent(1)->getData();
+    QFile exported(QString::fromStdString(path("os.syx")));
+    ASSERT_TRUE(exported.open(QIODevice::WriteOnly));
+    exported.write(reinterpret_cast<const char*>(os.data()), static_cast<qint64>(os.size()));
+    exported.close();
+    const std::string kit = bankFile("kit.mid", 4);
+    selectRow(31);
+    EXPECT_TRUE(drop("textfield_contentNames_0", {path("os.syx"), kit}));
+    EXPECT_EQ(slot(31, 0), os);
+    EXPECT_EQ(editor->workBank(31).getContentName(0), "os.syx");
+    EXPECT_EQ(slot(31, 1), os);
+    EXPECT_EQ(editor->workBank(31).getContentName(1), "OS");
+    EXPECT_EQ(shown, (Texts{"critical|Import Failed|\u201Ckit.mid\u201D is a bank file, not a System Exclusive "
+                            "message; OS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes for "
+                            "flash block 63. Open it with Open\u2026 to load its banks.|OK|"}));
 }
 
 TEST_F(EditorSlotsFixture, ADraggedWaveformLeavesAsTheWavFileZyloxExportWrites)

@@ -70,7 +70,7 @@ TEST_F(EditorTest, EditsChangeOnlyTheWorkingBankAndResetPutsANewFactoryCopyBack)
     EXPECT_EQ(tableRow(5), "S06");
     EXPECT_EQ(imageOf(editor->workBank(5)), imageOf(editor->defaultBank(5)));
     EXPECT_EQ(slotRows(), kSoundSlots);
-    EXPECT_EQ(shown, (Texts{kOpenSound, kRawQuestion, resetQuestion(std::string(200, 'x'))}));
+    EXPECT_EQ(shown, (Texts{kOpenSound, rawQuestion("raw.txt"), resetQuestion(std::string(200, 'x'))}));
 }
 
 TEST_F(EditorTest, OneBankFileOpensOntoItsOwnRowAndOntoAnotherOnlyAfterABeepAndYes)
@@ -211,29 +211,43 @@ TEST_F(EditorTest, SaveWritesTheFileTheBanksCameFromWithTheBanksItHoldsAndSaveAs
 
 TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnythingElse)
 {
-    const std::string undecodable = "critical|Wrong File Format|ZYLOX 515 Editor cannot decode this sound's format. "
-                                    "It imports WAV, AIFF, AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64 "
-                                    "sounds.|OK|";
-    const std::string noSound = "critical|Import Failed|The file holds no sound.|OK|";
-    const std::string unreadable = "critical|Import Failed|The file could not be read.|OK|";
-    const std::string noMessage = "critical|Import Failed|The file holds no System Exclusive message.|OK|";
+    const std::string undecodable = "critical|Wrong File Format|ZYLOX 515 Editor cannot decode the format of "
+                                    "\u201Codd.wav\u201D. It imports WAV, AIFF, AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, "
+                                    "AU, CAF and W64 sounds.|OK|Load Raw";
+    const std::string damaged = "critical|Wrong File Format|\u201Craw.mp3\u201D could not be decoded: the file is "
+                                "damaged or cut short.|OK|Load Raw";
+    const std::string noSound = "critical|Import Failed|\u201Cempty.wav\u201D holds no sound.|OK|";
+    const std::string unreadable = "critical|Import Failed|\u201Cgone.wav\u201D could not be read.|OK|";
+    const std::string needs = "; OS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes for flash "
+                              "block 63.";
+    const std::string noMessage = "critical|Import Failed|\u201Ckick.wav\u201D holds no System Exclusive message" + needs + "|OK|";
+    const std::string bankFileRefusal = "critical|Import Failed|\u201Cs05.mid\u201D is a bank file, not a System Exclusive "
+                                 "message" + needs + " Open it with Open\u2026 to load its banks.|OK|";
+    const std::string shortMessage = "critical|Import Failed|\u201Cshort.syx\u201D holds a System Exclusive message of "
+                                     "5 bytes" + needs + "|OK|";
     const std::string text = make("notes.txt", "printf 'plain text, taken as samples' >");
     const std::string kick = "kick.wav: 0.20 s, padded to 0.25 s with silence (Classic)";
     const std::string clap = "clap.aifc: 0.10 s, padded to 0.25 s with silence (Classic)";
     const std::string notes = "notes.txt: 28 bytes of raw device data, padded to 0.25 s with silence";
+    const std::string rawMp3 = "raw.mp3: 2,000 bytes of raw device data, padded to 0.25 s with silence";
     // Each file with the row, the reply to a question, what the dialogs show after the panel, and whether the slot took it.
     const std::tuple<std::string, int, AlertReply, Texts, bool> cases[] = {
         {make("kick.wav", "sox -n -r 44100 -c 2 -b 16", "synth 0.2 sine 60"), 4, AlertReply::Default, {}, true},
         {make("clap.aifc", "sox -n -r 22050 -c 1 -b 16 -t aifc", "synth 0.1 noise"), 4, AlertReply::Default, {}, true},
-        // A WAV file of a format no decoder knows (0x1234): refused, never asked about as raw bytes.
+        // A WAV file of a format no decoder knows (0x1234): refused, its bytes offered as raw data.
         {make("odd.wav", "printf 'RIFF\\050\\0\\0\\0WAVEfmt \\020\\0\\0\\0\\064\\022\\001\\0\\104\\254\\0\\0"
                          "\\210\\130\\001\\0\\002\\0\\020\\0data\\004\\0\\0\\0\\001\\002\\003\\004' >"),
          4, AlertReply::Default, {undecodable}, false},
-        {text, 4, AlertReply::Alternate, {kRawQuestion}, false},
-        {text, 4, AlertReply::Default, {kRawQuestion}, true},
+        // Raw bytes that begin like an MP3 frame: refused as a sound, taken as raw bytes when the user asks.
+        {make("raw.mp3", "{ printf '\\377\\373\\220\\144'; head -c 1996 /dev/zero; } >"), 4, AlertReply::Default, {damaged}, false},
+        {path("raw.mp3"), 4, AlertReply::Alternate, {damaged}, true},
+        {text, 4, AlertReply::Alternate, {rawQuestion("notes.txt")}, false},
+        {text, 4, AlertReply::Default, {rawQuestion("notes.txt")}, true},
         {make("empty.wav", ": >"), 4, AlertReply::Default, {noSound}, false},
         {path("gone.wav"), 4, AlertReply::Default, {unreadable}, false},
         {path("kick.wav"), 31, AlertReply::Default, {noMessage}, false},
+        {bankFile("s05.mid", 4), 31, AlertReply::Default, {bankFileRefusal}, false},
+        {make("short.syx", "printf '\\360\\061\\176\\070\\367' >"), 31, AlertReply::Default, {shortMessage}, false},
     };
     const Bytes factory = imageOf(editor->defaultBank(4));
     std::string status;
@@ -256,7 +270,7 @@ TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnyt
         EXPECT_EQ(after == before, !taken);
         // The status line tells what the last import that took did.
         if (taken)
-            status = file.ends_with("kick.wav") ? kick : file.ends_with("clap.aifc") ? clap : notes;
+            status = file.ends_with("kick.wav") ? kick : file.ends_with("clap.aifc") ? clap : file.ends_with("raw.mp3") ? rawMp3 : notes;
         EXPECT_EQ(textOf("text_status"), status);
     }
     const Bytes raw = editor->workBank(4).getContent(1)->getData();

@@ -231,7 +231,7 @@ TEST_F(EditorTransmissionTest, EditsWhileSendingLeaveTheBankOnItsWayAloneAndRese
         click("button_openContents_4");
         click("button_reset");
         click("button_load");
-        EXPECT_EQ(shown, (Texts{"open wav aif aiff aifc flac ogg opus mp3 w64 au caf", kRawQuestion, "critical|Reset to Default|Don't Reset To Default any bank during sending "
+        EXPECT_EQ(shown, (Texts{"open wav aif aiff aifc flac ogg opus mp3 w64 au caf", rawQuestion("raw.txt"), "critical|Reset to Default|Don't Reset To Default any bank during sending "
                                         "or receiveing!|OK|", "critical|Save changes?|The bank \"renamed while sending\" has "
                                         "changes that are not saved. Save them before opening another bank file?|Save|"
                                         "Cancel|Discard", "open mid"}));

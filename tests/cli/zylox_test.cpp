@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -124,8 +125,11 @@ TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWr
     m_folder.write("out.mid", {'o', 'l', 'd'});
     const std::string pcmOnly = ": Wrong File Format: this sound's format cannot be decoded; zylox imports WAV, "
                                 "AIFF, AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64 sounds";
-    const std::string notASound = ": not a WAV or AIFF sound; --raw loads its bytes into the slot as they are";
-    const std::string noMessage = ": holds no System Exclusive message";
+    const std::string notASound = ": not a sound file zylox decodes; --raw loads its bytes into the slot as they are";
+    const auto noMessage = [](const std::string& slot, int block) {
+        return ": holds no System Exclusive message; " + slot + " takes one ZYLOX 515 System Exclusive message of 1,024 "
+               "to 131,078 bytes for flash block " + std::to_string(block);
+    };
     const std::pair<std::string, std::string> failures[] = {
         {"info --in bad.mid", "bad.mid: Wrong File Format"},
         {"save --all --in bad.mid -o out.mid", "bad.mid: Wrong File Format"},
@@ -136,14 +140,12 @@ TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWr
         {"import --bank 4 --slot 0 empty.wav -o out.mid", "empty.wav: holds no sound"},
         {"import --bank 4 --slot 0 missing.wav -o out.mid", "missing.wav: No such file or directory"},
         {"play --bank FW --slot 1", "FW OS: holds a System Exclusive message, not a sound"},
-        {"import --bank 31 --slot 0 plain.txt -o out.mid", "plain.txt" + noMessage},
+        {"import --bank 31 --slot 0 plain.txt -o out.mid", "plain.txt" + noMessage("PRESETS", 62)},
         {"import --bank 4 --slot 0 plain.txt -o out.mid", "plain.txt" + notASound},
         // Endless sources end at what the slot can use.
         {"import --bank 4 --slot 5 /dev/zero -o out.mid", "/dev/zero" + notASound},
-        {"import --bank 31 --slot 1 /dev/zero -o out.mid", "/dev/zero" + noMessage},
-        {"import --bank 31 --slot 1 /dev/stdin -o out.mid < /dev/zero", "/dev/stdin" + noMessage},
-        {"dump --bank 30 -o d.syx && " ZYLOX_PROGRAM " import --bank 31 --slot 1 d.syx -o out.mid",
-         "d.syx: holds a flash message for another flash block than this slot's"},
+        {"import --bank 31 --slot 1 /dev/zero -o out.mid", "/dev/zero" + noMessage("OS", 63)},
+        {"import --bank 31 --slot 1 /dev/stdin -o out.mid < /dev/zero", "/dev/stdin" + noMessage("OS", 63)},
     };
     for (const auto& [command, message] : failures) {
         EXPECT_EQ(zylox(command), 1) << command;
@@ -215,18 +217,81 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     ASSERT_EQ(zylox("export --bank 0 --slot 3 --in raw.mid -o raw.wav"), 0) << m_err;
     ASSERT_EQ(read("raw.wav").size(), 44u + 8192u);
     EXPECT_EQ(slice("raw.wav", 44, 3), (Bytes{0x80, 'x', 'x'}));
-    m_folder.write("os.syx", {0x00, 0xF0, 0x00, 0x20, 0x33, 0x31, 0x7F, 0x38, 0x10, 0x01, 0xF7, 0x33});
+    // Another maker's identifier before the device's own form is dropped.
+    Bytes os{0x00, 0xF0, 0x00, 0x20, 0x33, 0x31, 0x7F, 0x38, 0x10};
+    os.insert(os.end(), 1994, 0x01);
+    os.insert(os.end(), {0xF7, 0x33});
+    m_folder.write("os.syx", os);
     ASSERT_EQ(zylox("import --bank 31 --slot 1 os.syx -o fw.mid"), 0) << m_err;
-    EXPECT_EQ(m_out, "os.syx: System Exclusive message of 7 bytes into OS\n");
+    EXPECT_EQ(m_out, "os.syx: System Exclusive message of 2,000 bytes into OS\n");
     ASSERT_EQ(zylox("export --bank 31 --slot 1 --in fw.mid -o out.syx"), 0) << m_err;
-    EXPECT_EQ(read("out.syx"), (Bytes{0xF0, 0x31, 0x7F, 0x38, 0x10, 0x01, 0xF7}));
+    Bytes stored{0xF0, 0x31, 0x7F, 0x38, 0x10};
+    stored.insert(stored.end(), 1994, 0x01);
+    stored.push_back(0xF7);
+    EXPECT_EQ(read("out.syx"), stored);
     // Read once from a pipe.
     ASSERT_EQ(run("cat os.syx | " ZYLOX_PROGRAM " import --bank 31 --slot 0 /dev/stdin --in fw.mid -o fw2.mid"), 0)
         << m_err;
     ASSERT_EQ(zylox("export --bank 31 --slot 0 --in fw2.mid -o presets.syx"), 0) << m_err;
     EXPECT_EQ(read("presets.syx"), read("out.syx"));
     EXPECT_EQ(run("yes | " ZYLOX_PROGRAM " import --bank 31 --slot 1 /dev/stdin -o fw3.mid"), 1);
-    EXPECT_EQ(m_err, "zylox: /dev/stdin: holds no System Exclusive message\n");
+    EXPECT_EQ(m_err, "zylox: /dev/stdin" + std::string(": holds no System Exclusive message; OS takes one ZYLOX 515 System "
+                                                      "Exclusive message of 1,024 to 131,078 bytes for flash block 63\n"));
+}
+
+TEST_F(ZyloxTest, AFirmwareSlotTakesOnlyAMessageASendCanPutIntoItsBlock)
+{
+    ASSERT_EQ(zylox("save --bank FW -o fw.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("dump --bank S05 -o s05.syx"), 0) << m_err;
+    m_folder.write("erase.syx", {0xF0, 0x31, 0x0D, 0x79, 0x3E, 0xF7});
+    m_folder.write("short.syx", {0xF0, 0x31, 0x7E, 0x38, 0xF7});
+    Bytes block4 = slice("s05.syx", 6, 131078);
+    block4[2] = 0x44;
+    m_folder.write("block4.syx", block4);
+    const std::string needs = "; PRESETS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes for "
+                              "flash block 62";
+    const std::pair<std::string, std::string> refused[] = {
+        {"fw.mid", "is a bank file, not a System Exclusive message"},
+        {"s05.syx", "holds a flash erase message, which would leave the block empty"},
+        {"erase.syx", "holds a flash erase message, which would leave the block empty"},
+        {"block4.syx", "holds a flash write for another flash block"},
+        {"short.syx", "holds a System Exclusive message of 5 bytes"},
+    };
+    for (const auto& [file, holds] : refused) {
+        EXPECT_EQ(zylox("import --bank FW --slot 0 " + file + " -o out.mid"), 1) << file;
+        EXPECT_EQ(m_err, "zylox: " + file + ": " + holds + needs + "\n");
+        EXPECT_FALSE(exists("out.mid"));
+    }
+    // What a send of the factory presets puts on the wire goes back in, byte for byte.
+    ASSERT_EQ(zylox("dump --bank FW -o fw.syx"), 0) << m_err;
+    m_folder.write("presets.syx", slice("fw.syx", 6, 130950));
+    ASSERT_EQ(zylox("import --bank FW --slot 0 presets.syx -o out.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("dump --bank FW --in out.mid -o again.syx"), 0) << m_err;
+    EXPECT_TRUE(read("again.syx") == read("fw.syx"));
+}
+
+TEST_F(ZyloxTest, UndecodableSoundsSayWhyInOneLineAndRawTakesTheirBytes)
+{
+    // Raw device data that happens to begin like an MP3 frame, and an MP3 frame with nothing after it.
+    Bytes raw{0xFF, 0xFB, 0x90};
+    for (int i = 0; i < 9000; ++i)
+        raw.push_back(static_cast<std::uint8_t>(0x80 + 40 * std::sin(i / 10.0)));
+    m_folder.write("raw.bin", raw);
+    Bytes broken{0xFF, 0xFB, 0x90, 0x64};
+    broken.resize(2000, 0x00);
+    m_folder.write("broken.mp3", broken);
+    ASSERT_EQ(run(kSox + " -n -r 44.1k -c 1 -b 16 tone.wav synth 1 sine 440 && " + kSox + " tone.wav tone.ogg && head -c 3000 tone.ogg >cut.ogg && " OPUSENC_PROGRAM " --quiet tone.wav tone.opus && head -c 3000 tone.opus >cut.opus"), 0) << m_err;
+
+    ASSERT_EQ(zylox("import --bank 0 --slot 1 raw.bin --raw -o raw.mid"), 0) << m_err;
+    EXPECT_EQ(m_err, "");
+    ASSERT_EQ(zylox("export --bank 0 --slot 1 --in raw.mid -o raw.wav"), 0) << m_err;
+    EXPECT_EQ(slice("raw.wav", 45, 100), Bytes(raw.begin() + 1, raw.begin() + 101));
+    for (const char* file : {"raw.bin", "broken.mp3", "cut.ogg", "cut.opus"}) {
+        EXPECT_EQ(zylox(std::string("import --bank 0 --slot 1 ") + file + " -o out.mid"), 1) << file;
+        // libmpg123 has its own say on a damaged MP3; only ours reaches the terminal.
+        EXPECT_EQ(m_err, "zylox: " + std::string(file) + ": could not be decoded: the file is damaged or cut short\n");
+    }
+    EXPECT_FALSE(exists("out.mid"));
 }
 
 TEST_F(ZyloxTest, SoundLibrariesAreLoadedOnlyByTheImportsThatNeedThem)

@@ -1,3 +1,4 @@
+#include "audio/MutedStandardError.h"
 #include "audio/ZQAudioFileReader.h"
 #include "audio/converter.h"
 #include "audio/slot_import.h"
@@ -7,12 +8,17 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <numeric>
 #include <optional>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -386,6 +392,40 @@ TEST_F(SoundImport, NanSamplesAreSilenceAndCutShortFilesSayTheyDidNotDecode)
         EXPECT_EQ(result.detail, "the file is damaged or cut short") << name;
         EXPECT_EQ(kept, Bytes(8192, 0x11)) << name;
     }
+}
+
+// Which file standard error is now, and how many descriptors the process holds.
+std::pair<std::pair<dev_t, ino_t>, std::size_t> standardErrorAndDescriptors()
+{
+    struct stat status {};
+    EXPECT_EQ(::fstat(STDERR_FILENO, &status), 0);
+    const auto descriptors = static_cast<std::size_t>(
+        std::distance(std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator()));
+    return {{status.st_dev, status.st_ino}, descriptors};
+}
+
+TEST(MutedStandardError, OverlappingMutesOnSeveralThreadsGiveStandardErrorBackWhenTheLastEnds)
+{
+    const auto before = standardErrorAndDescriptors();
+    struct stat nowhere {};
+    ASSERT_EQ(::stat("/dev/null", &nowhere), 0);
+    {
+        const audio::MutedStandardError outer;
+        {
+            const audio::MutedStandardError inner;
+        }
+        EXPECT_EQ(standardErrorAndDescriptors().first, std::pair(nowhere.st_dev, nowhere.st_ino));
+    }
+    EXPECT_EQ(standardErrorAndDescriptors(), before);
+    std::vector<std::thread> decoders;
+    for (int thread = 0; thread < 4; ++thread)
+        decoders.emplace_back([] {
+            for (int i = 0; i < 200; ++i)
+                const audio::MutedStandardError quiet;
+        });
+    for (std::thread& decoder : decoders)
+        decoder.join();
+    EXPECT_EQ(standardErrorAndDescriptors(), before);
 }
 
 TEST_F(SoundImport, SaysHowLongTheSoundIsAndWhetherItWasCutOrPaddedToFitTheSlot)

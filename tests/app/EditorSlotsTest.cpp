@@ -6,7 +6,6 @@
 #include "audio/DeviceWave.h"
 #include "tests/midifile/ScratchFolder.h"
 
-#include <QDragEnterEvent>
 #include <QFile>
 #include <QMimeData>
 #include <QPushButton>

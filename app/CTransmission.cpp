@@ -185,9 +185,9 @@ void CTransmission::transmissionEnded(const TransmissionAccount& account)
                                    ? "\n\nTo send the " + std::to_string(m_unfinished.size()) +
                                          " banks that did not finish, choose All banks and Send."
                                    : std::string();
-    if (account.end == TransmissionAccount::End::Failed && !account.recordFailure.empty())
+    if (account.end == TransmissionAccount::End::Failed && !account.notSentBecause.empty())
         alert(IDialogs::AlertStyle::Critical, "Transmission Failed",
-              TransmissionAccount::rowName(account.notSent.front()) + " was not sent: " + account.recordFailure +
+              TransmissionAccount::rowName(account.notSent.front()) + " was not sent: " + account.notSentBecause +
                   ".\n\n" + account.describe() + resume,
               "OK");
     else if (account.end == TransmissionAccount::End::Failed)

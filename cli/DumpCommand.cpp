@@ -3,6 +3,7 @@
 #include "cli/BankSet.h"
 #include "cli/OutputFile.h"
 #include "flash/CEvent.h"
+#include "model/BankNumber.h"
 
 #include <CLI/CLI.hpp>
 
@@ -22,6 +23,9 @@ int DumpCommand::run()
     BankSet banks;
     if (const int status = openBankFile(banks, m_row))
         return status;
+    // A dump is made to be sent: one the device must not take is not written.
+    if (const std::string refusal = banks.bank(m_row).sendRefusal(); !refusal.empty())
+        return fail(BankNumber::of(static_cast<std::uint16_t>(m_row)), refusal);
     std::vector<std::uint8_t> bytes;
     for (const CEvent* event : banks.bank(m_row).createEvents(m_channel)) {
         const std::vector<std::uint8_t>& message = event->getData();

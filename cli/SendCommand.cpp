@@ -195,7 +195,7 @@ int SendCommand::run()
     }
     const std::size_t failed = sent.incomplete ? *sent.incomplete : sent.notSent.front();
     const std::string bank = BankNumber::of(static_cast<std::uint16_t>(failed)) + " (" + banks.bank(failed).getName() + ")";
-    if (!sent.recordFailure.empty())
-        return fail(port, "bank " + bank + " not sent: " + sent.recordFailure + "; " + account(sent));
+    if (!sent.notSentBecause.empty())
+        return fail(port, "bank " + bank + " not sent: " + sent.notSentBecause + "; " + account(sent));
     return fail(port, "transmission of bank " + bank + " failed: " + account(sent));
 }

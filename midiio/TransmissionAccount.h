@@ -16,9 +16,10 @@ struct TransmissionAccount {
     std::vector<std::size_t> complete;
     std::optional<std::size_t> incomplete;
     std::vector<std::size_t> notSent;
-    // When the transmission failed because the device record could not mark the next bank unknown
-    // before its first byte, why (the record's folder and the error); that bank was not sent.
-    std::string recordFailure;
+    // When the transmission failed before the next bank's first byte, why that bank was not sent:
+    // the device record could not mark it unknown (the record's folder and the error), or the
+    // bank holds what the device must not be sent.
+    std::string notSentBecause;
 
     // The rows to send to finish the transmission: the incomplete one first, then the rest.
     std::vector<std::size_t> unfinished() const;

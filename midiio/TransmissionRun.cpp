@@ -41,13 +41,16 @@ TransmissionAccount::End TransmissionRun::run(const std::vector<Bank>& banks, co
         const Bank& bank = banks[next];
         if (m_wrapper.stopRequested())
             return endBefore(next, banks, TransmissionAccount::End::Stopped);
+        m_account.notSentBecause = bank.bank->sendRefusal();
+        if (!m_account.notSentBecause.empty())
+            return endBefore(next, banks, TransmissionAccount::End::Failed);
         const std::uint64_t fingerprint = DeviceRecord::fingerprint(*bank.bank, static_cast<std::uint16_t>(m_channel));
         // Unknown before the first byte goes, so that a program killed meanwhile leaves it so. Where
         // that cannot be written the bank stays unsent: the record would go on calling it unchanged
         // after a stop had left it half-erased.
         const std::optional<std::uint64_t> before = m_record ? m_record->at(bank.row) : std::nullopt;
         if (m_record && !m_record->forget(bank.row)) {
-            m_account.recordFailure = m_record->failure();
+            m_account.notSentBecause = m_record->failure();
             return endBefore(next, banks, TransmissionAccount::End::Failed);
         }
         if (started)

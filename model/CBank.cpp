@@ -47,6 +47,11 @@ std::optional<audio::ImportResult::Refusal> CBank::refusal(std::uint16_t, const 
     return std::nullopt;
 }
 
+std::string CBank::sendRefusal() const
+{
+    return {};
+}
+
 audio::ImportResult CBank::importContent(std::uint16_t index, std::span<const std::uint8_t> source,
                                          const std::string& path, const audio::ImportOptions& options)
 {

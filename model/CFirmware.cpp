@@ -6,6 +6,7 @@
 #include "flash/FlashAddress.h"
 #include "model/FactoryData.h"
 #include "model/FactoryTables.h"
+#include "model/MessageSlotRefusal.h"
 
 #include <algorithm>
 #include <optional>
@@ -71,7 +72,7 @@ bool CFirmware::setContents(const std::vector<CContent*>& contents)
     if (contents.size() < factory::kFirmwareContentCount)
         return false;
     for (std::uint16_t slot = 0; slot < factory::kFirmwareContentCount; ++slot) {
-        if (contents[slot] == nullptr || refusal(slot, *contents[slot]))
+        if (contents[slot] == nullptr || !belongsToItsBlock(slot, contents[slot]->getData()))
             return false;
     }
 
@@ -82,6 +83,24 @@ bool CFirmware::setContents(const std::vector<CContent*>& contents)
         m_contents[slot] = copy;
     }
     return true;
+}
+
+bool CFirmware::belongsToItsBlock(std::uint16_t index, const std::vector<std::uint8_t>& message)
+{
+    if (!CMessage::isSystemExclusive(message) || message.size() > CMessage::kLongestMessage || flash::erasedBlock(message))
+        return false;
+    const std::optional<unsigned> block = flash::writtenBlock(message);
+    return !block || *block == kFirstBlock + index;
+}
+
+std::string CFirmware::sendRefusal() const
+{
+    for (std::uint16_t slot = 0; slot < factory::kFirmwareContentCount; ++slot) {
+        if (const auto why = refusal(slot, *m_contents[slot]))
+            return m_contentLabel[slot] + " "
+                   + messageSlotRefusal(audio::ImportResult::refused(*why, m_contents[slot]->getSize()), m_contentLabel[slot], slot);
+    }
+    return {};
 }
 
 std::optional<audio::ImportResult::Refusal> CFirmware::refusal(std::uint16_t index, const CContent& content) const

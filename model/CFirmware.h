@@ -21,8 +21,12 @@ public:
     // The channel plays no part: the messages are sent as stored.
     const std::vector<CEvent*>& createEvents(std::uint16_t channel) override;
     // Takes copies of the first two messages and drops the dump, whose write events referred to
-    // the replaced messages. Refused unless each is a System Exclusive message its slot accepts.
+    // the replaced messages. Refused unless each is a System Exclusive message that is neither an
+    // erase nor a write for another block: the rule bank files were saved under before the slots
+    // took only what a send can use.
     bool setContents(const std::vector<CContent*>& contents) override;
+    // The first slot whose message a send could not put into its block, in words.
+    std::string sendRefusal() const override;
     const std::vector<std::string>& getContentNames() const override;
     void setContentNames(const std::vector<std::string>& names) override;
     void print(std::ostream& out, bool dumpData) const override;
@@ -38,4 +42,5 @@ protected:
 
 private:
     CFirmware(const CFirmware& source) = default;
+    static bool belongsToItsBlock(std::uint16_t index, const std::vector<std::uint8_t>& message);
 };

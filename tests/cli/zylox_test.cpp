@@ -109,6 +109,18 @@ TEST_F(ZyloxTest, DumpWritesTheFourMessagesBackToBackInPlaceOfALongerFile)
     ASSERT_EQ(zylox("dump --bank 31 -o fw.syx"), 0) << m_err;
     EXPECT_EQ(read("fw9.syx").size(), 245144u);
     EXPECT_EQ(read("fw9.syx"), read("fw.syx"));
+
+    // A firmware bank file saved by an earlier version, whose PRESETS took what was left of a bank
+    // file's erase message: it opens, but makes no dump that would leave the device without presets.
+    ASSERT_EQ(zylox("save --bank FW -o fw.mid"), 0) << m_err;
+    ASSERT_EQ(run("/usr/bin/python3 -c \"import mido; f = mido.MidiFile('fw.mid'); "
+                  "[m for m in f.tracks[0] if m.type == 'sysex'][1].data = (0x79, 0x08); f.save('old.mid')\""),
+              0) << m_err;
+    ASSERT_EQ(zylox("info --in old.mid"), 0) << m_err;
+    EXPECT_EQ(zylox("dump --bank FW --in old.mid -o old.syx"), 1);
+    EXPECT_EQ(m_err, "zylox: FW: PRESETS holds a System Exclusive message that is not in the ZYLOX 515's own form; "
+                     "PRESETS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes for flash block 62\n");
+    EXPECT_FALSE(exists("old.syx"));
 }
 
 TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWritesAnything)

@@ -3,6 +3,8 @@
 #include "midiio/DeviceRecord.h"
 #include "midiio/TransmissionRun.h"
 #include "midiio/WrapperZQMidiInterface.h"
+#include "content/CMessage.h"
+#include "model/CFirmware.h"
 #include "model/CSound.h"
 #include "tests/support/DeviceSimulator.h"
 #include "tests/support/LoopbackMidiService.h"
@@ -106,9 +108,27 @@ TEST_F(TransmissionRunTest, ABankWhoseRecordCannotBeMarkedUnknownIsNotSent)
     EXPECT_EQ(run.account().complete, Rows{0});
     EXPECT_EQ(run.account().incomplete, std::nullopt);
     EXPECT_EQ(run.account().notSent, (Rows{1, 2}));
-    EXPECT_EQ(run.account().recordFailure, "the device record in " + folder + " could not be written (Not a directory)");
+    EXPECT_EQ(run.account().notSentBecause, "the device record in " + folder + " could not be written (Not a directory)");
     EXPECT_EQ(device.erasedBlocks(), (Rows{0, 1}));
     EXPECT_EQ(DeviceRecord(folder + ".moved", MidiPortIdentity::of(device.names)).at(1), 42u);
+}
+
+TEST_F(TransmissionRunTest, AFirmwareBankWithASlotNoSendCanUseIsNotSentAndTheRecordKeepsWhatItKnew)
+{
+    const CFirmware factory;
+    const std::vector<std::uint8_t> leftOver{0xF0, 0x79, 0x08, 0xF7};
+    CMessage presets(leftOver.data(), leftOver.size());
+    CFirmware firmware;
+    ASSERT_TRUE(firmware.setContents({&presets, const_cast<CContent*>(factory.getContent(1))}));
+    record.remember(31, 42);
+
+    EXPECT_EQ(run.run({{0, &banks[0]}, {31, &firmware}}), End::Failed);
+
+    EXPECT_EQ(run.account().complete, Rows{0});
+    EXPECT_EQ(run.account().notSent, Rows{31});
+    EXPECT_EQ(run.account().notSentBecause, firmware.sendRefusal());
+    EXPECT_EQ(device.erasedBlocks(), (Rows{0, 1}));
+    EXPECT_EQ(record.at(31), 42u);
 }
 
 TEST_F(TransmissionRunTest, AStopDuringAWriteCutsItAndFreesTheWire)

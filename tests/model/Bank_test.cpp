@@ -224,7 +224,7 @@ TEST(FlashBlocks, EachBankTakesOnlyMessagesForItsOwnBlocks)
         {flashWrite(63), flashWrite(62), -1, false},
         {flashWrite(14, 0x00), flashWrite(15, 0x10), -1, true},
         {presets, os, -1, true},
-        {other, flashWrite(63), -1, false},
+        {other, flashWrite(63), -1, true},
         {erase62, os, -1, false},
         {presets, flashWrite(15), -1, false},
     };
@@ -313,6 +313,26 @@ TEST(FlashBlocks, AFirmwareSlotsRefusalSaysWhatTheFileHoldsAndWhatTheSlotNeeds)
               "is a bank file, not a System Exclusive message; OS takes one ZYLOX 515 System Exclusive message of "
               "1,024 to 131,078 bytes for flash block 63");
     EXPECT_EQ(messageSlotRefusal(audio::ImportResult::refused(audio::ImportResult::Refusal::NoSound), "OS", 1), "");
+}
+
+// What an earlier version's import of a bank file left in PRESETS (its erase message less three
+// bytes), as a bank file saved then still holds it.
+TEST(FlashBlocks, AFirmwareBankFromAnOlderFileOpensButIsNeverSentWithASlotNoImportTakes)
+{
+    const CFirmware factory;
+    const Bytes leftOver{0xF0, 0x79, 0x08, 0xF7};
+    CMessage presets(leftOver.data(), leftOver.size());
+    CFirmware firmware;
+    ASSERT_TRUE(firmware.setContents({&presets, const_cast<CContent*>(factory.getContent(1))}));
+    EXPECT_EQ(firmware.sendRefusal(), "PRESETS holds a System Exclusive message that is not in the ZYLOX 515's own form; "
+                                      "PRESETS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes "
+                                      "for flash block 62");
+    EXPECT_EQ(factory.sendRefusal(), "");
+    EXPECT_EQ(CSound(4).sendRefusal(), "");
+    const Bytes tiny{0xF0, 0x31, 0x7E, 0x38, 0xF7};
+    CMessage os(tiny.data(), tiny.size());
+    ASSERT_TRUE(firmware.setContents({const_cast<CContent*>(factory.getContent(0)), &os}));
+    EXPECT_EQ(firmware.sendRefusal().substr(0, 48), "OS holds a System Exclusive message of 5 bytes; ");
 }
 
 } // namespace

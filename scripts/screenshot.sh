@@ -24,7 +24,7 @@ if [ "${1:-}" = "--in-display" ]; then
 fi
 
 out=${1:-docs/editor.png}
-scripts/install-deps.sh
+scripts/install-deps.sh --no-kernel
 cmake --preset default >/dev/null
 cmake --build --preset default --target zylox-editor
 mkdir -p "$(dirname "$out")"

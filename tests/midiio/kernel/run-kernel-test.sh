@@ -12,8 +12,14 @@
 #   run-kernel-test.sh aloop KERNEL_DIR WORK_DIR GUEST
 #       snd-aloop loaded, with "default" going straight to its first playback device; passes when
 #       the guest passes.
+# KERNEL_DIR is Debian's kernel package unpacked (scripts/install-deps.sh fetches it); without it
+# the test is skipped (status 77) and says why.
 set -euo pipefail
 mode=$1 kernel=$2 work=$3 guest=$4
+if [ ! -d "$kernel/boot" ] || [ ! -d "$kernel/lib/modules" ]; then
+  echo "skipped: no kernel in $kernel (scripts/install-deps.sh fetches Debian's kernel package there)"
+  exit 77
+fi
 python=/usr/bin/python3
 started=$(date +%s%N)
 lap() { local tenths=$((($(date +%s%N) - started) / 100000000)); echo "$mode: $((tenths / 10)).$((tenths % 10)) s $*"; }

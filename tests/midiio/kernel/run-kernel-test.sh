@@ -17,7 +17,8 @@
 set -euo pipefail
 mode=$1 kernel=$2 work=$3 guest=$4
 if [ ! -d "$kernel/boot" ] || [ ! -d "$kernel/lib/modules" ]; then
-  echo "skipped: no kernel in $kernel (scripts/install-deps.sh fetches Debian's kernel package there)"
+  echo "skipped: no kernel in $kernel (scripts/install-deps.sh fetches Debian's kernel package;" \
+    "scripts/fetch-kernel.sh $(dirname "$kernel") unpacks it there)"
   exit 77
 fi
 python=/usr/bin/python3

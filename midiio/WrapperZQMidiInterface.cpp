@@ -60,9 +60,7 @@ bool WrapperZQMidiInterface::transmitBank(IBank& bank, std::int32_t channel)
 bool WrapperZQMidiInterface::transmitABank(IBank& bank, std::int32_t channel)
 {
     const std::vector<CEvent*>& events = bank.createEvents(static_cast<std::uint16_t>(channel));
-    setTime(events);
     m_touchedDevice.store(false);
-    m_isDoing.store(true, std::memory_order_release);
     bool sent = true;
     for (const CEvent* event : events) {
         if (!pause(event->getOffset())) {
@@ -77,7 +75,6 @@ bool WrapperZQMidiInterface::transmitABank(IBank& bank, std::int32_t channel)
             break;
         }
     }
-    m_isDoing.store(false, std::memory_order_release);
     return sent;
 }
 
@@ -116,18 +113,3 @@ std::int64_t WrapperZQMidiInterface::estimateSeconds(const std::vector<CEvent*>&
     return static_cast<std::int64_t>(total / wireBytesPerSecond + 1);
 }
 
-void WrapperZQMidiInterface::setTime(const std::vector<CEvent*>& events)
-{
-    m_timeDuration.store(estimateSeconds(events));
-    m_timeBegin.store(m_clock.calendarSeconds());
-}
-
-std::uint64_t WrapperZQMidiInterface::Progress() const
-{
-    if (!m_isDoing.load(std::memory_order_acquire))
-        return 0;
-    std::int64_t elapsed = m_clock.calendarSeconds() - m_timeBegin.load();
-    if (elapsed < 0)
-        elapsed = 0; // the calendar was set back
-    return static_cast<std::uint64_t>(elapsed) * 100 / static_cast<std::uint64_t>(m_timeDuration.load());
-}

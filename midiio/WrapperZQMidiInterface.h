@@ -15,10 +15,11 @@ class IBank;
 
 // What the editor and the command line use to send banks to the device: a transmitter (or a
 // receiver) for one endpoint over the system's shared client, bank transmission with the dump's
-// pauses, and progress against a time estimate.
+// pauses, and the time estimate of a bank. How far a transmission has come is TransmissionRun's:
+// only it knows the banks still to go.
 //
-// Threads: transmitBank blocks the calling worker for a whole bank; Progress may be called from
-// any other thread meanwhile. The wrapper must outlive the transmission it runs.
+// Threads: transmitBank blocks the calling worker for a whole bank; stop may be called from any
+// other thread meanwhile. The wrapper must outlive the transmission it runs.
 class WrapperZQMidiInterface {
 public:
     // MIDI wire rate: 31,250 bits per second at 10 bits a byte.
@@ -47,10 +48,6 @@ public:
     bool transmitABank(IBank& bank, std::int32_t channel);
     // Estimate in whole seconds, at least 1: the pauses plus the bytes at the wire rate.
     static std::int64_t estimateSeconds(const std::vector<CEvent*>& events);
-    // Takes the estimate for these events and restarts the progress clock.
-    void setTime(const std::vector<CEvent*>& events);
-    // Percent of the estimate elapsed during the current bank, not capped; 0 between banks.
-    std::uint64_t Progress() const;
 
     // Ends the transmission within a second, from any thread: a pause ends, the message on its way
     // is cut, and this wrapper sends nothing more.
@@ -60,7 +57,6 @@ public:
     // then be erased or partly written, unless it was sent.
     bool touchedDevice() const { return m_touchedDevice.load(); }
 
-    std::int64_t timeDuration() const { return m_timeDuration.load(); }
     IClock& clock() const { return m_clock; }
     const std::shared_ptr<ZQMidiInterfaceReceiver>& receiver() const { return m_receiver; }
     const std::shared_ptr<ZQMidiInterfaceTransmitter>& transmitter() const { return m_transmitter; }
@@ -74,9 +70,6 @@ private:
     IClock& m_clock;
     std::shared_ptr<ZQMidiInterfaceReceiver> m_receiver;
     std::shared_ptr<ZQMidiInterfaceTransmitter> m_transmitter;
-    std::atomic<std::int64_t> m_timeBegin{0};
-    std::atomic<std::int64_t> m_timeDuration{0};
-    std::atomic<bool> m_isDoing{false};
     std::atomic<bool> m_stopRequested{false};
     std::atomic<bool> m_touchedDevice{false};
 };

@@ -11,8 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -200,6 +202,25 @@ TEST_F(TransmissionRunTest, TimeLeftCoversEveryBankOfTheTransmission)
     EXPECT_NEAR(static_cast<double>(seen[3].second), 81, 2);
     EXPECT_EQ(run.secondsLeft(), 0);
     EXPECT_EQ(run.percent(), 100u);
+}
+
+// The editor's window reads how far a transmission has come while its worker sends.
+TEST_F(TransmissionRunTest, ProgressReadFromAnotherThreadStaysInBoundsAndEndsComplete)
+{
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        runThreeBanks();
+        done = true;
+    });
+    bool inBounds = true;
+    while (!done)
+        inBounds = inBounds && run.percent() <= 100 && run.secondsLeft() >= 0 && run.secondsLeft() <= 306;
+    worker.join();
+
+    EXPECT_TRUE(inBounds);
+    EXPECT_EQ(run.percent(), 100u);
+    EXPECT_EQ(run.secondsLeft(), 0);
+    EXPECT_EQ(device.writtenBlocks(), (Rows{0, 1, 2, 3, 4, 5}));
 }
 
 TEST(TransmissionAccountTest, NamesRowsAndJoinsRuns)

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -158,43 +156,16 @@ TEST_F(TransportTest, ABankSleepsItsPausesBeforeEachMessageAndPollsUntilEachIsSe
     EXPECT_TRUE(device.faults().empty());
 }
 
-TEST_F(TransportTest, ProgressIsThePercentOfTheEstimateElapsed)
-{
-    service.addDestinationOf<DeviceSimulator>(1000); // a slow wire: the bank overruns its estimate
-    auto wrapper = wrapperFor(1);
-    CSound sound(2);
-    const std::uint64_t begin = clock.nowMicroseconds();
-    std::vector<std::uint64_t> seen;
-    for (const std::uint64_t seconds : {0, 51, 204})
-        clock.at(begin + seconds * 1'000'000, [&] { seen.push_back(wrapper->Progress()); });
-
-    EXPECT_EQ(wrapper->Progress(), 0u);
-    EXPECT_TRUE(wrapper->transmitBank(sound, 0));
-
-    EXPECT_EQ(seen, (std::vector<std::uint64_t>{0, 50, 200}));
-    EXPECT_EQ(wrapper->Progress(), 0u);
-}
-
-TEST_F(TransportTest, BanksArriveIntactWhileProgressIsReadFromAnotherThread)
+TEST_F(TransportTest, BanksArriveIntactOnTheirChannels)
 {
     auto wrapper = wrapperFor();
     CSound first(0), seventh(7), last(30);
     CFirmware firmware;
-    std::atomic<bool> done{false};
-    bool allSent = false;
-    std::thread worker([&] {
-        // A negative channel is cut to its low bits: -13 is channel 3.
-        allSent = wrapper->transmitBank(first, 3) && wrapper->transmitBank(seventh, 3) &&
-                  wrapper->transmitBank(last, -13) && wrapper->transmitBank(firmware, 3);
-        done = true;
-    });
-    std::uint64_t highest = 0;
-    while (!done)
-        highest = std::max(highest, wrapper->Progress());
-    worker.join();
+    // A negative channel is cut to its low bits: -13 is channel 3.
+    const bool allSent = wrapper->transmitBank(first, 3) && wrapper->transmitBank(seventh, 3) &&
+                         wrapper->transmitBank(last, -13) && wrapper->transmitBank(firmware, 3);
 
     EXPECT_TRUE(allSent);
-    EXPECT_LE(highest, 110u);
     for (const IBank* bank : std::initializer_list<const IBank*>{&first, &seventh, &last}) {
         Bytes samples, flash = device.block(2 * bank->getIndex());
         for (std::uint16_t slot = 0; slot < bank->getContentCount(); ++slot)
@@ -221,7 +192,6 @@ TEST_F(TransportTest, AVanishingDeviceFailsTheBankAndStopsIt)
     EXPECT_EQ(handOverTimes().size(), 2u);
     EXPECT_FALSE(wrapper->transmitter()->isStillTransmitting());
     EXPECT_TRUE(wrapper->transmitter()->didTransmissionFail());
-    EXPECT_EQ(wrapper->Progress(), 0u);
     EXPECT_EQ(device.erasedBlocks(), std::vector<std::size_t>{10});
     EXPECT_EQ(device.faults(), std::vector<std::string>{"message broken off after 40000 bytes"});
 

@@ -58,7 +58,7 @@ int main(int argc, char** argv)
     const bool sent = wrapper->transmitBank(sound, channel);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("bank %u: %s in %.2f s (estimate %lld s, wire %.2f s plus 18 s of pauses)\n", bankIndex,
-                sent ? "sent" : "FAILED", seconds, static_cast<long long>(wrapper->timeDuration()),
+                sent ? "sent" : "FAILED", seconds, static_cast<long long>(WrapperZQMidiInterface::estimateSeconds(sound.createEvents(static_cast<std::uint16_t>(channel)))),
                 2 * (131'078 + 6) / 3125.0);
     // Wire time and pauses, plus 0.9 s of silencing, at most four 300 ms polls, and slack for a busy host.
     const double least = 2 * (131'078 + 6) / 3125.0 + 18;

@@ -167,7 +167,7 @@ bool sendsABank(ZQMidiSystem& system, GadgetReader& reader)
     const double seconds = secondsSince(start);
     const double wireAndPauses = 2 * (131'078 + 6) / 3125.0 + 18;
     std::printf("bank %u over USB: %s in %.2f s (wire time plus pauses %.2f s, estimate %lld s)\n", bankIndex,
-                sent ? "sent" : "FAILED", seconds, wireAndPauses, static_cast<long long>(wrapper->timeDuration()));
+                sent ? "sent" : "FAILED", seconds, wireAndPauses, static_cast<long long>(WrapperZQMidiInterface::estimateSeconds(sound.createEvents(static_cast<std::uint16_t>(channel)))));
     const bool same = report("bank", reader.stop(), expected);
     return sent && same && seconds >= wireAndPauses && seconds <= wireAndPauses + 6;
 }

@@ -3,19 +3,13 @@
 #include "app/CFilePanels.h"
 #include "app/CImportPreferences.h"
 #include "app/CUndoHistory.h"
+#include "audio/SoundFileTypes.h"
 #include "content/CContent.h"
 #include "model/IBank.h"
 
 #include <QLabel>
 
 #include <filesystem>
-
-namespace {
-
-const std::vector<std::string> kSoundFileTypes{"wav", "aif", "aiff", "aifc", "flac", "ogg",
-                                               "opus", "mp3", "w64", "au", "caf"};
-
-} // namespace
 
 CBankEdits::CBankEdits(IDialogs& dialogs, CFilePanels& panels, const CImportPreferences& preferences,
                        CUndoHistory& history, Banks& banks, const Banks& factoryBanks, QLabel& status)
@@ -71,7 +65,7 @@ void CBankEdits::chooseImport(std::size_t row, int slot)
     if (content == nullptr)
         return;
     // Sounds first for a sample slot; a firmware slot takes System Exclusive files of any name.
-    const std::string path = m_panels.open(CSettings::Folder::Import, content->isSample() ? kSoundFileTypes
+    const std::string path = m_panels.open(CSettings::Folder::Import, content->isSample() ? audio::soundFileTypes()
                                                                                           : std::vector<std::string>{});
     if (!path.empty())
         import(row, slot, path);

@@ -1,5 +1,6 @@
 #include "app/CContentImport.h"
 
+#include "audio/SoundFileTypes.h"
 #include "content/CContent.h"
 #include "midifile/SourceFile.h"
 #include "model/IBank.h"
@@ -8,8 +9,6 @@
 #include <filesystem>
 
 namespace {
-
-const char* const kDecodedFormats = "WAV, AIFF, AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64";
 
 // Every text names the file: after a drop of several files the user must know which one it is about.
 std::string quotedName(const std::string& path)
@@ -41,7 +40,7 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
     }
     audio::ImportResult result = bank.importContent(slot, source.bytes(), path, options);
     if (!result && result.refusal == Refusal::NotASound) {
-        const std::string question = file + " is not a sound file this editor decodes (" + kDecodedFormats
+        const std::string question = file + " is not a sound file this editor decodes (" + audio::decodedFormatsText()
                                      + "). Load its bytes into the slot as raw 8-bit device data?";
         if (m_dialogs.runAlert({IDialogs::AlertStyle::Informational, "Not a Sound", question, "Load Raw", "Cancel", {}})
             != IDialogs::AlertReply::Default)
@@ -61,9 +60,9 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
         const std::string why = result.refusal == Refusal::Undecodable
                                     ? file + " could not be decoded: " + result.detail + "."
                                     : "ZYLOX 515 Editor cannot decode the format of " + file + ". It imports "
-                                          + kDecodedFormats + " sounds.";
+                                          + audio::decodedFormatsText() + " sounds.";
         // Raw device data may begin with bytes that look like a sound's: the user can still take them.
-        if (m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Wrong File Format", why, "OK", "Load Raw", {}})
+        if (m_dialogs.runAlert({IDialogs::AlertStyle::Critical, audio::kWrongFileFormat, why, "OK", "Load Raw", {}})
             == IDialogs::AlertReply::Alternate)
             return importRaw(bank, slot, source.bytes(), path, options);
         break;

@@ -2,6 +2,7 @@
 
 #include "cli/BankFileOutput.h"
 #include "cli/BankSet.h"
+#include "audio/SoundFileTypes.h"
 #include "content/CContent.h"
 #include "midifile/SourceFile.h"
 #include "model/MessageSlotRefusal.h"
@@ -15,8 +16,6 @@
 
 namespace {
 
-const char* const kDecodedFormats = "WAV, AIFF, AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64";
-
 std::string reasonFor(const audio::ImportResult& refused, const IBank& bank, std::uint16_t slot)
 {
     using Refusal = audio::ImportResult::Refusal;
@@ -24,7 +23,7 @@ std::string reasonFor(const audio::ImportResult& refused, const IBank& bank, std
         return message;
     switch (refused.refusal) {
     case Refusal::OtherSoundFormat:
-        return "Wrong File Format: this sound's format cannot be decoded; zylox imports " + std::string(kDecodedFormats)
+        return std::string(audio::kWrongFileFormat) + ": this sound's format cannot be decoded; zylox imports " + audio::decodedFormatsText()
                + " sounds";
     case Refusal::Undecodable:
         return "could not be decoded: " + refused.detail;
@@ -51,7 +50,7 @@ ImportCommand::ImportCommand(CLI::App& app)
     m_command->add_option("--slot", m_slot, "Slot, 0 to 5 (0 to 1 in the firmware bank)")
         ->required()
         ->check(CLI::Range(0, 5));
-    m_command->add_option("source", m_source, "Sound file (" + std::string(kDecodedFormats) + "), raw sample "
+    m_command->add_option("source", m_source, "Sound file (" + audio::decodedFormatsText() + "), raw sample "
                                               "bytes, or a System Exclusive file for a firmware slot")
         ->required();
     m_command->add_flag("--raw", m_options.raw, "Load a file that does not decode as a sound into a sample slot as "

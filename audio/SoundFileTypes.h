@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What both programs tell the user about the sound files a slot imports.
+namespace audio {
+
+// The file name endings a sound file panel offers.
+const std::vector<std::string>& soundFileTypes();
+// The formats a sound is decoded from, as a list in words ("WAV, AIFF, ... and W64").
+const std::string& decodedFormatsText();
+// The title of a refusal of a file that is not what was asked for.
+inline constexpr const char* kWrongFileFormat = "Wrong File Format";
+
+} // namespace audio

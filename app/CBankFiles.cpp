@@ -3,11 +3,10 @@
 #include "app/CFilePanels.h"
 #include "app/CUndoHistory.h"
 #include "app/CUnsavedChanges.h"
+#include "audio/SoundFileTypes.h"
+#include "bankfile/BankFileOpening.h"
 #include "bankfile/WrapperZQMidiFile.h"
 #include "model/BankNumber.h"
-#include "model/CFirmware.h"
-#include "model/CSound.h"
-#include "model/FactoryTables.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -16,13 +15,6 @@
 namespace {
 
 const std::vector<std::string> kBankFileTypes{"mid"};
-
-std::unique_ptr<IBank> factoryBank(std::size_t row)
-{
-    if (row < factory::kSoundBankCount)
-        return std::make_unique<CSound>(static_cast<std::uint16_t>(row));
-    return std::make_unique<CFirmware>();
-}
 
 } // namespace
 
@@ -56,47 +48,45 @@ void CBankFiles::open(std::size_t row, const std::string& path)
 
 void CBankFiles::openFile(std::size_t row, const std::string& path)
 {
-    if (openOne(row, path) || openAll(path))
+    BankFileOpening opening = BankFileOpening::open(path, row);
+    switch (opening.fills()) {
+    case BankFileOpening::Fills::OneRow:
+        openOne(row, opening, path);
         return;
-    m_dialogs.runAlert({IDialogs::AlertStyle::Informational, "Wrong File Format",
+    case BankFileOpening::Fills::AllRows:
+        openAll(opening, path);
+        return;
+    case BankFileOpening::Fills::Nothing:
+        break;
+    }
+    m_dialogs.runAlert({IDialogs::AlertStyle::Informational, audio::kWrongFileFormat,
                         "This file contains no sound bank(s)\nfor a Tarvo ZYLOX 515!", "OK", {}});
 }
 
-bool CBankFiles::openOne(std::size_t row, const std::string& path)
+void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::string& path)
 {
-    // The bank of the selected row reads the file, so a file of a bank of the other kind (a sound
-    // bank's onto the firmware row, or the firmware's onto a sound row) is no bank file for it.
-    std::unique_ptr<IBank> single = factoryBank(row);
-    if (!m_file->openBank(*single, path))
-        return false;
-    if (single->getIndex() != row) {
-        const std::size_t fileIndex = single->getIndex();
+    if (opening.needsReaddress()) {
+        const std::size_t fileIndex = *opening.fileRow();
         const std::string fileBankName = fileIndex < m_banks.size() ? m_banks[fileIndex]->getName() : std::string();
         m_dialogs.beep();
         const std::string message = "The file contains data for bank: \"" + fileBankName + "\".\n"
                                     "Do you want to overwrite bank: \"" + m_banks[row]->getName() + "\"?";
         if (m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Different Banks!", message, "YES", "NO"})
             != IDialogs::AlertReply::Default)
-            return true;
-        // Its messages go to this row's flash blocks, never to the ones it was saved from.
-        single->setIndex(static_cast<std::uint16_t>(row));
+            return;
+        opening.readdress();
     }
+    Banks single = opening.takeBanks();
     m_history.perform("Open", {row}, [&] {
-        m_banks[row] = std::move(single);
+        m_banks[row] = std::move(single.front());
         return true;
     });
     m_unsaved.matchFile({row}, path);
-    return true;
 }
 
-bool CBankFiles::openAll(const std::string& path)
+void CBankFiles::openAll(BankFileOpening& opening, const std::string& path)
 {
-    Banks read;
-    std::vector<IBank*> targets;
-    for (std::size_t row = 0; row < m_banks.size(); ++row)
-        targets.push_back(read.emplace_back(factoryBank(row)).get());
-    if (!m_file->openBanks(targets, path))
-        return false;
+    Banks read = opening.takeBanks();
     std::vector<std::size_t> rows(m_banks.size());
     std::iota(rows.begin(), rows.end(), std::size_t{0});
     m_history.perform("Open", rows, [&] {
@@ -104,7 +94,6 @@ bool CBankFiles::openAll(const std::string& path)
         return true;
     });
     m_unsaved.matchFile(rows, path);
-    return true;
 }
 
 bool CBankFiles::save(std::size_t row, bool allBanks)

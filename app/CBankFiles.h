@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class BankFileOpening;
 class CFilePanels;
 class CUndoHistory;
 class CUnsavedChanges;
@@ -39,9 +40,9 @@ public:
     bool settle(const std::string& before);
 
 private:
-    // A one-bank file onto row, after asking when it holds another bank; false when it holds none.
-    bool openOne(std::size_t row, const std::string& path);
-    bool openAll(const std::string& path);
+    // The one bank of a file onto row, after asking when it is another bank.
+    void openOne(std::size_t row, BankFileOpening& opening, const std::string& path);
+    void openAll(BankFileOpening& opening, const std::string& path);
     void openFile(std::size_t row, const std::string& path);
     // Saves what "Save changes?" is about: the banks' file when it holds a changed bank, else the
     // changed banks as a first save would (one alone, or all).

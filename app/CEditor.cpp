@@ -17,9 +17,7 @@
 #include "app/CUnsavedChanges.h"
 #include "app/CWindowMemory.h"
 #include "midiio/ZQMidiSystem.h"
-#include "model/CFirmware.h"
-#include "model/CSound.h"
-#include "model/FactoryTables.h"
+#include "model/FactoryBank.h"
 #include "ui_EditorWindow.h"
 
 #include <QButtonGroup>
@@ -62,12 +60,9 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     , m_ui(std::make_unique<Ui::EditorWindow>())
     , m_panels(std::make_unique<CFilePanels>(dialogs, settings))
 {
-    for (std::uint16_t index = 0; index < factory::kSoundBankCount; ++index) {
-        m_defaultBank.push_back(std::make_unique<CSound>(index));
-        m_workBank.emplace_back(m_defaultBank.back()->clone());
-    }
-    m_defaultBank.push_back(std::make_unique<CFirmware>());
-    m_workBank.emplace_back(m_defaultBank.back()->clone());
+    m_defaultBank = factory::makeBanks();
+    for (const auto& bank : m_defaultBank)
+        m_workBank.emplace_back(bank->clone());
     m_history = new CUndoHistory(m_workBank, this);
     m_unsaved = std::make_unique<CUnsavedChanges>(m_workBank, dialogs);
     m_files = std::make_unique<CBankFiles>(dialogs, *m_panels, *m_history, *m_unsaved, m_workBank);

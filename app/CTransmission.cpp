@@ -7,23 +7,22 @@
 #include "midiio/TransmissionRun.h"
 #include "midiio/WrapperZQMidiInterface.h"
 #include "midiio/ZQMidiSystem.h"
+#include "model/FactoryTables.h"
 #include "model/IBank.h"
 
 #include <QLabel>
 #include <QProgressBar>
 
-#include <numeric>
 
 namespace {
 
-constexpr std::size_t kRows = DeviceRecord::kRows;
 // How the device's lock names this program to another sender it refuses.
 const std::string kProgram = "zylox-editor";
 
 std::vector<std::size_t> allRows()
 {
     std::vector<std::size_t> rows;
-    for (std::size_t row = 0; row < kRows; ++row)
+    for (std::size_t row = 0; row < factory::kBankCount; ++row)
         rows.push_back(row);
     return rows;
 }
@@ -73,10 +72,15 @@ std::vector<std::size_t> CTransmission::chooseAllBanks(std::uint32_t channel, co
 {
     const MidiPortIdentity& output = record.device();
     const auto channelOfDump = static_cast<std::uint16_t>(channel);
+    std::vector<std::unique_ptr<IBank>> copies;
+    const auto banksOf = [&](const std::vector<std::size_t>& rows) {
+        std::vector<RowBank> banks;
+        for (const std::size_t row : rows)
+            banks.push_back({row, copies.emplace_back(m_copyBank(row)).get()});
+        return banks;
+    };
     if (!m_unfinished.empty() && output == m_unfinishedOutput) {
-        std::int64_t left = 0;
-        for (const std::size_t row : m_unfinished)
-            left += WrapperZQMidiInterface::estimateSeconds(m_copyBank(row)->createEvents(channelOfDump));
+        const std::int64_t left = TransmissionRun::estimateSeconds(banksOf(m_unfinished), channelOfDump);
         const std::string count = std::to_string(m_unfinished.size());
         const auto reply = alert(IDialogs::AlertStyle::Informational, "Send All Banks",
                                  "The last transmission of all banks to this device did not finish: " + count +
@@ -89,19 +93,14 @@ std::vector<std::size_t> CTransmission::chooseAllBanks(std::uint32_t channel, co
         return reply == IDialogs::AlertReply::Default ? m_unfinished : allRows();
     }
 
-    std::vector<std::unique_ptr<IBank>> copies;
-    std::vector<std::pair<std::size_t, IBank*>> banks;
-    std::vector<std::int64_t> seconds;
-    for (std::size_t row = 0; row < kRows; ++row) {
-        banks.emplace_back(row, copies.emplace_back(m_copyBank(row)).get());
-        seconds.push_back(WrapperZQMidiInterface::estimateSeconds(banks.back().second->createEvents(channelOfDump)));
-    }
+    const std::vector<RowBank> banks = banksOf(allRows());
     const std::vector<std::size_t> changed = record.differing(banks, channelOfDump);
-    std::int64_t changedSeconds = 0;
+    std::vector<RowBank> changedBanks;
     for (const std::size_t row : changed)
-        changedSeconds += seconds[row];
-    const std::int64_t allSeconds = std::accumulate(seconds.begin(), seconds.end(), std::int64_t{0});
-    if (changed.size() == kRows) {
+        changedBanks.push_back(banks[row]);
+    const std::int64_t changedSeconds = TransmissionRun::estimateSeconds(changedBanks, channelOfDump);
+    const std::int64_t allSeconds = TransmissionRun::estimateSeconds(banks, channelOfDump);
+    if (changed.size() == factory::kBankCount) {
         const auto reply = alert(IDialogs::AlertStyle::Informational, "Send All Banks",
                                  "The sending of all banks take over 50 Minutes.\nDo you want to really transmit?",
                                  "Transmit", "Cancel");
@@ -135,14 +134,11 @@ void CTransmission::start(const std::vector<std::size_t>& rows, std::uint32_t ch
               "The MIDI output " + output.displayName() + " is not connected.", "OK");
         return;
     }
-    CTransmissionWorker::Banks banks;
-    for (const std::size_t row : rows)
-        banks.emplace_back(row, m_copyBank(row));
     m_allBanks = allBanks;
     m_sendingTo = output;
     m_progress.setFormat(QStringLiteral("%p%"));
     m_worker = std::make_unique<CTransmissionWorker>(
-        *this, std::move(lock), std::move(midi), std::move(banks), channel, std::move(record),
+        *this, std::move(lock), std::move(midi), rows, m_copyBank, channel, std::move(record),
         [this](const std::string& name) { m_status.setText(QString::fromStdString("sending bank (" + name + ")...")); },
         [this](const TransmissionAccount& account) {
             // After a stop for quitting, the end has been told already.

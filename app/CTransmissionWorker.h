@@ -8,7 +8,6 @@
 #include <memory>
 #include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
 class IBank;
@@ -23,13 +22,14 @@ class WrapperZQMidiInterface;
 // asked from that thread meanwhile.
 class CTransmissionWorker {
 public:
-    using Banks = std::vector<std::pair<std::size_t, std::unique_ptr<IBank>>>;
+    // A copy of the bank of a row, made on the caller's thread, that the worker keeps.
+    using BankCopier = std::function<std::unique_ptr<IBank>(std::size_t row)>;
     using StatusHandler = std::function<void(const std::string& bankName)>;
     // The account of what the device now holds; the worker's thread has ended when it runs.
     using EndHandler = std::function<void(const TransmissionAccount& account)>;
 
     CTransmissionWorker(QObject& receiver, std::unique_ptr<SenderLock> lock, std::shared_ptr<WrapperZQMidiInterface> midi,
-                        Banks banks, std::uint32_t channel, DeviceRecord record, StatusHandler onBankStarted,
+                        const std::vector<std::size_t>& rows, const BankCopier& copyBank, std::uint32_t channel, DeviceRecord record, StatusHandler onBankStarted,
                         EndHandler onEnded);
     // Waits for the thread, which ends within a second of a stop.
     ~CTransmissionWorker();
@@ -43,12 +43,15 @@ public:
     std::int64_t secondsLeft() const { return m_run.secondsLeft(); }
 
 private:
+    std::vector<RowBank> copies(const std::vector<std::size_t>& rows, const BankCopier& copyBank);
     void work();
 
     QObject& m_receiver;
     const std::unique_ptr<SenderLock> m_lock;
     std::shared_ptr<WrapperZQMidiInterface> m_midi;
-    Banks m_banks;
+    // Declared before m_banks, which points into it.
+    std::vector<std::unique_ptr<IBank>> m_copies;
+    std::vector<RowBank> m_banks;
     DeviceRecord m_record;
     TransmissionRun m_run;
     const StatusHandler m_onBankStarted;

@@ -44,7 +44,7 @@ void BankSender::showProgress(const std::string& bank, std::uint64_t percent, st
     }
 }
 
-TransmissionAccount BankSender::send(WrapperZQMidiInterface& wrapper, const std::vector<TransmissionRun::Bank>& banks,
+TransmissionAccount BankSender::send(WrapperZQMidiInterface& wrapper, const std::vector<RowBank>& banks,
                                      std::int32_t channel, DeviceRecord* record)
 {
     TransmissionRun run(wrapper, wrapper.clock(), channel, record);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/FactoryTables.h"
 #include "model/IBank.h"
 
 #include <array>
@@ -14,30 +15,21 @@
 // when a command first asks for it, so a command pays for the banks it touches and no more.
 class BankSet {
 public:
-    static constexpr std::size_t kRows = 32;
-
-    // The factory bank of a row (0 to 31), owned by the caller.
-    static std::unique_ptr<IBank> factoryBank(std::size_t row);
-    // The slots a bank of that row has, without building it.
-    static unsigned slotCount(std::size_t row);
-
-    // Opens a bank file onto the set as the editor does: a 32-bank file replaces every row, a
-    // one-bank file the row of the bank it holds (a firmware bank's file row 31). On false the set
-    // is unchanged and reason says why.
-    bool open(const std::string& path, std::string& reason);
-    // The row of the one bank the opened file held; none before an open or after a 32-bank file.
+    // Opens a bank file onto the set by the editor's rule (BankFileOpening), onto row when the
+    // command works on one bank: a 32-bank file replaces every row, a one-bank file the row of the
+    // bank it holds. With readdress, what the editor does on its "Different Banks!" question: a
+    // one-bank file of another bank goes to row instead, into that row's flash blocks. On false
+    // the set is unchanged and reason says why.
+    bool open(const std::string& path, std::optional<std::size_t> row, bool readdress, std::string& reason);
+    // The row the one bank of the opened file went to; none before an open or after a 32-bank file.
     std::optional<std::size_t> fileBankRow() const { return m_fileBankRow; }
-    // What the editor does on its "Different Banks!" question: the opened file's one bank goes to
-    // row to, into that row's flash blocks, and its own row is the factory bank again. A sound bank
-    // never becomes the firmware bank nor the other way round: false, and nothing changes.
-    bool readdress(std::size_t to);
 
     // Every bank in row order, still owned by the set.
     std::vector<IBank*> banks();
     IBank& bank(std::size_t row);
-    std::size_t size() const { return kRows; }
+    std::size_t size() const { return factory::kBankCount; }
 
 private:
-    std::array<std::unique_ptr<IBank>, kRows> m_banks;
+    std::array<std::unique_ptr<IBank>, factory::kBankCount> m_banks;
     std::optional<std::size_t> m_fileBankRow;
 };

@@ -2,7 +2,7 @@
 
 #include "cli/BankSet.h"
 #include "model/BankNumber.h"
-#include "model/FactoryTables.h"
+#include "model/FactoryBank.h"
 
 #include <CLI/CLI.hpp>
 
@@ -65,7 +65,7 @@ CLI::Option* Command::addChannelOption(CLI::App& to, std::uint16_t& deviceChanne
 
 int Command::checkSlot(std::size_t row, unsigned slot)
 {
-    const unsigned slots = BankSet::slotCount(row);
+    const unsigned slots = factory::slotCount(row);
     if (slot < slots)
         return 0;
     std::cerr << "zylox: --slot " << slot << ": bank " << BankNumber::of(static_cast<std::uint16_t>(row))
@@ -89,7 +89,7 @@ int Command::openBankFile(BankSet& banks, std::optional<std::size_t> row) const
         return 2;
     }
     std::string reason;
-    if (!m_bankFile.empty() && !banks.open(m_bankFile, reason))
+    if (!m_bankFile.empty() && !banks.open(m_bankFile, row, m_readdress, reason))
         return fail(m_bankFile, reason);
     const std::optional<std::size_t> fileRow = banks.fileBankRow();
     if (m_readdress && !fileRow) {
@@ -98,15 +98,9 @@ int Command::openBankFile(BankSet& banks, std::optional<std::size_t> row) const
     }
     if (!row || !fileRow || *fileRow == *row)
         return 0;
-    if (m_readdress && banks.readdress(*row))
-        return 0;
-    const bool sameKind = (*fileRow < factory::kSoundBankCount) == (*row < factory::kSoundBankCount);
     const std::string bank = BankNumber::of(static_cast<std::uint16_t>(*row));
     std::cerr << "zylox: " << m_bankFile << " holds " << BankNumber::of(static_cast<std::uint16_t>(*fileRow)) << ", not "
-              << bank
-              << (sameKind ? " (--readdress moves it onto " + bank + ")"
-                           : std::string(" (a sound bank and the firmware bank never take each other's place)"))
-              << '\n';
+              << bank << " (--readdress moves it onto " << bank << ")\n";
     return 1;
 }
 

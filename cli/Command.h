@@ -47,7 +47,8 @@ protected:
     void addBankFileOption(Readdress readdress = Readdress::Offered);
     // Opens the --in file, if one was given, onto banks. row is the bank the command works on
     // (none for a command on all banks): a one-bank file of another bank is refused unless
-    // --readdress moves it there. 0; 1 after the failure's message; 2 for --readdress misused.
+    // --readdress moves it there, and one of the other kind (sound or firmware) is no bank file
+    // for that row, as in the editor. 0; 1 after the failure's message; 2 for --readdress misused.
     int openBankFile(BankSet& banks, std::optional<std::size_t> row) const;
     // The slot check, then the --in file: what every command on one slot does first; 0, 1 or 2.
     // Opening replaces banks, so the caller takes the row's bank only afterwards.

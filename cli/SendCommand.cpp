@@ -113,10 +113,10 @@ std::vector<std::size_t> SendCommand::chosenRows(BankSet& banks, const DeviceRec
 {
     if (!m_all)
         return {m_row};
-    std::vector<std::pair<std::size_t, IBank*>> from;
+    std::vector<RowBank> from;
     std::vector<std::size_t> rows;
-    for (std::size_t row = m_from; row < BankSet::kRows; ++row) {
-        from.emplace_back(row, &banks.bank(row));
+    for (std::size_t row = m_from; row < factory::kBankCount; ++row) {
+        from.push_back({row, &banks.bank(row)});
         rows.push_back(row);
     }
     return m_changed ? record.differing(from, m_channel) : rows;
@@ -160,14 +160,14 @@ int SendCommand::run()
         return fail(port, "nothing sent: " + lock.refusal);
     const std::vector<std::size_t> rows = chosenRows(banks, record);
     if (m_changed) {
-        std::cout << rows.size() << " of " << BankSet::kRows - m_from << " banks differ from what "
+        std::cout << rows.size() << " of " << factory::kBankCount - m_from << " banks differ from what "
                   << output.displayName() << " was last sent: " << TransmissionAccount::rowList(rows)
                   << " (as this program recorded it; send without --changed if the device was changed by other means)\n"
                   << std::flush;
         if (rows.empty())
             return 0;
     }
-    std::vector<TransmissionRun::Bank> chosen;
+    std::vector<RowBank> chosen;
     for (const std::size_t row : rows)
         chosen.push_back({row, &banks.bank(row)});
     if (m_all && !m_yes && !confirm(chosen.size(), TransmissionRun::estimateSeconds(chosen, m_channel)))

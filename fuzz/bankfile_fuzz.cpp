@@ -3,9 +3,7 @@
 #include "FuzzInputFile.h"
 #include "bankfile/WrapperZQMidiFile.h"
 #include "content/CContent.h"
-#include "model/CFirmware.h"
-#include "model/CSound.h"
-#include "model/FactoryTables.h"
+#include "model/FactoryBank.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -38,13 +36,7 @@ void openAsOneBank(WrapperZQMidiFile& file, IBank& bank, const std::string& path
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static const FuzzInputFile input("zylox-fuzz-bankfile-");
-    static std::vector<std::unique_ptr<IBank>> banks = [] {
-        std::vector<std::unique_ptr<IBank>> all;
-        for (std::uint16_t index = 0; index < factory::kSoundBankCount; ++index)
-            all.push_back(std::make_unique<CSound>(index));
-        all.push_back(std::make_unique<CFirmware>());
-        return all;
-    }();
+    static std::vector<std::unique_ptr<IBank>> banks = factory::makeBanks();
     const std::string& path = input.write(data, size);
     WrapperZQMidiFile file;
     openAsOneBank(file, *banks[4], path);

@@ -94,7 +94,7 @@ bool DeviceRecord::holds(std::size_t row, std::uint64_t fingerprint) const
     return row < kRows && m_rows[row] == fingerprint;
 }
 
-std::vector<std::size_t> DeviceRecord::differing(const std::vector<std::pair<std::size_t, IBank*>>& banks,
+std::vector<std::size_t> DeviceRecord::differing(const std::vector<RowBank>& banks,
                                                  std::uint16_t channel) const
 {
     std::vector<std::size_t> rows;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "midiio/MidiPortIdentity.h"
+#include "midiio/RowBank.h"
+#include "model/FactoryTables.h"
 
 #include <array>
 #include <cstddef>
@@ -21,7 +23,7 @@ class IBank;
 // Without a folder the record lives in memory only: nothing on disk can then speak for the device.
 class DeviceRecord {
 public:
-    static constexpr std::size_t kRows = 32;
+    static constexpr std::size_t kRows = factory::kBankCount;
 
     // $XDG_STATE_HOME/zylox, else ~/.local/state/zylox; empty when neither can be named.
     static std::string defaultFolder();
@@ -36,7 +38,7 @@ public:
     bool holds(std::size_t row, std::uint64_t fingerprint) const;
     // The rows among these whose bank, sent on this channel, is not what the device was last sent
     // there (their events are rebuilt), in the order given.
-    std::vector<std::size_t> differing(const std::vector<std::pair<std::size_t, IBank*>>& banks,
+    std::vector<std::size_t> differing(const std::vector<RowBank>& banks,
                                        std::uint16_t channel) const;
     // The fingerprint recorded for the row; none when unknown.
     std::optional<std::uint64_t> at(std::size_t row) const { return row < kRows ? m_rows[row] : std::nullopt; }

@@ -14,10 +14,10 @@ TransmissionRun::TransmissionRun(WrapperZQMidiInterface& wrapper, IClock& clock,
 {
 }
 
-std::int64_t TransmissionRun::estimateSeconds(const std::vector<Bank>& banks, std::int32_t channel)
+std::int64_t TransmissionRun::estimateSeconds(const std::vector<RowBank>& banks, std::int32_t channel)
 {
     std::int64_t total = 0;
-    for (const Bank& bank : banks)
+    for (const RowBank& bank : banks)
         total += WrapperZQMidiInterface::estimateSeconds(bank.bank->createEvents(static_cast<std::uint16_t>(channel)));
     return total;
 }
@@ -32,13 +32,13 @@ std::string TransmissionRun::durationText(std::int64_t seconds)
     return std::to_string(seconds) + " s";
 }
 
-TransmissionAccount::End TransmissionRun::run(const std::vector<Bank>& banks, const BankStarted& started)
+TransmissionAccount::End TransmissionRun::run(const std::vector<RowBank>& banks, const BankStarted& started)
 {
     m_account = {};
     m_total.store(std::max<std::int64_t>(1, estimateSeconds(banks, m_channel)));
     m_done.store(0);
     for (std::size_t next = 0; next < banks.size(); ++next) {
-        const Bank& bank = banks[next];
+        const RowBank& bank = banks[next];
         if (m_wrapper.stopRequested())
             return endBefore(next, banks, TransmissionAccount::End::Stopped);
         m_account.notSentBecause = bank.bank->sendRefusal();
@@ -79,7 +79,7 @@ TransmissionAccount::End TransmissionRun::run(const std::vector<Bank>& banks, co
     return m_account.end;
 }
 
-TransmissionAccount::End TransmissionRun::endBefore(std::size_t next, const std::vector<Bank>& banks,
+TransmissionAccount::End TransmissionRun::endBefore(std::size_t next, const std::vector<RowBank>& banks,
                                                     TransmissionAccount::End end)
 {
     for (std::size_t rest = next; rest < banks.size(); ++rest)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "midiio/RowBank.h"
 #include "midiio/TransmissionAccount.h"
 
 #include <atomic>
@@ -25,10 +26,6 @@ class WrapperZQMidiInterface;
 // other thread meanwhile; the account is the caller's once run has returned.
 class TransmissionRun {
 public:
-    struct Bank {
-        std::size_t row;
-        IBank* bank;
-    };
     // Called on run's thread as each bank begins.
     using BankStarted = std::function<void(std::size_t row, const std::string& name)>;
 
@@ -36,11 +33,11 @@ public:
                     DeviceRecord* record = nullptr);
 
     // The seconds a transmission of these banks is estimated to take.
-    static std::int64_t estimateSeconds(const std::vector<Bank>& banks, std::int32_t channel);
+    static std::int64_t estimateSeconds(const std::vector<RowBank>& banks, std::int32_t channel);
     // "54 min 12 s", "1 h 2 min", "42 s".
     static std::string durationText(std::int64_t seconds);
 
-    TransmissionAccount::End run(const std::vector<Bank>& banks, const BankStarted& started = {});
+    TransmissionAccount::End run(const std::vector<RowBank>& banks, const BankStarted& started = {});
     // Ends the transmission within a second; the bank on its way becomes incomplete if it had begun.
     void stop();
 
@@ -52,7 +49,7 @@ public:
 
 private:
     // Ends the run with the banks from next on not sent.
-    TransmissionAccount::End endBefore(std::size_t next, const std::vector<Bank>& banks, TransmissionAccount::End end);
+    TransmissionAccount::End endBefore(std::size_t next, const std::vector<RowBank>& banks, TransmissionAccount::End end);
 
     WrapperZQMidiInterface& m_wrapper;
     IClock& m_clock;

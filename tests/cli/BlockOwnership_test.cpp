@@ -32,7 +32,7 @@ std::vector<std::filesystem::path> corpusFiles()
 
 void expectOwnBlocksOnly(BankSet& set, const std::string& after)
 {
-    for (std::uint16_t row = 0; row < BankSet::kRows; ++row) {
+    for (std::uint16_t row = 0; row < factory::kBankCount; ++row) {
         for (const CEvent* event : set.bank(row).createEvents(0)) {
             std::optional<unsigned> block = flash::writtenBlock(event->getData());
             if (!block)
@@ -84,7 +84,7 @@ TEST(BlockOwnership, EveryRowsDumpAddressesOnlyItsOwnBlocksAfterAnyOpenOrImport)
     for (const std::filesystem::path& file : files) {
         BankSet set;
         std::string reason;
-        set.open(file.string(), reason);
+        set.open(file.string(), std::nullopt, false, reason);
         expectOwnBlocksOnly(set, "opening " + file.string());
         const Bytes bytes = ScratchFolder::read(file.string());
         set.bank(4).importContent(0, bytes, file.string(), raw);

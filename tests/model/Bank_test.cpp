@@ -2,6 +2,7 @@
 #include "flash/CEvent.h"
 #include "model/CFirmware.h"
 #include "model/CSound.h"
+#include "model/FactoryBank.h"
 #include "model/FactoryData.h"
 #include "model/MessageSlotRefusal.h"
 #include "tests/content/PrintedContent.h"
@@ -35,6 +36,23 @@ Bytes join(const Bytes& a, const Bytes& b)
     Bytes joined = a;
     joined.insert(joined.end(), b.begin(), b.end());
     return joined;
+}
+
+TEST(FactoryBanks, EveryRowHoldsTheBankOfItsIndexAndTheLastTheFirmware)
+{
+    const std::vector<std::unique_ptr<IBank>> banks = factory::makeBanks();
+    ASSERT_EQ(banks.size(), 32u);
+    for (std::size_t row = 0; row < banks.size(); ++row) {
+        const bool sound = row < 31;
+        EXPECT_EQ(banks[row]->getIndex(), row);
+        EXPECT_EQ(banks[row]->getName(), factory::makeBank(row)->getName());
+        EXPECT_EQ(factory::isSoundRow(row), sound);
+        EXPECT_EQ(banks[row]->isSampleContent(0), sound) << row;
+        EXPECT_EQ(factory::slotCount(row), banks[row]->getContentCount()) << row;
+    }
+    EXPECT_EQ(factory::slotCount(4), 6u);
+    EXPECT_EQ(factory::slotCount(31), 2u);
+    EXPECT_FALSE(factory::makeBank(40)->isSampleContent(0));
 }
 
 TEST(FactorySoundBanks, EachItsOwnImageStartingAndEndingOnTheZeroLineUnclipped)

@@ -1,9 +1,7 @@
 // Saving and opening an all-banks file (about 8.4 MB), each beside a plain file stream moving the
 // same bytes: the ratio of the two times is the cost of the bank file format itself.
 #include "bankfile/WrapperZQMidiFile.h"
-#include "model/CFirmware.h"
-#include "model/CSound.h"
-#include "model/FactoryTables.h"
+#include "model/FactoryBank.h"
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -21,13 +19,10 @@ constexpr std::size_t chunkBytes = 131078; // one flash write message
 struct AllBanks {
     AllBanks()
     {
-        for (std::uint16_t index = 0; index < factory::kSoundBankCount; ++index)
-            owned.push_back(std::make_unique<CSound>(index));
-        owned.push_back(std::make_unique<CFirmware>());
         for (const auto& bank : owned)
             banks.push_back(bank.get());
     }
-    std::vector<std::unique_ptr<IBank>> owned;
+    std::vector<std::unique_ptr<IBank>> owned = factory::makeBanks();
     std::vector<IBank*> banks;
 };
 

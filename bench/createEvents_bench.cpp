@@ -2,9 +2,7 @@
 // times is what the flash write encoding costs over a plain copy.
 
 #include "flash/CEvent.h"
-#include "model/CFirmware.h"
-#include "model/CSound.h"
-#include "model/FactoryTables.h"
+#include "model/FactoryBank.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,15 +11,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::unique_ptr<IBank>> allBanks()
-{
-    std::vector<std::unique_ptr<IBank>> banks;
-    for (std::uint16_t index = 0; index < factory::kSoundBankCount; ++index)
-        banks.push_back(std::make_unique<CSound>(index));
-    banks.push_back(std::make_unique<CFirmware>());
-    return banks;
-}
 
 // Bytes of System Exclusive data in the dumps of all 32 banks.
 std::size_t dumpBytes(std::vector<std::unique_ptr<IBank>>& banks)
@@ -36,7 +25,7 @@ std::size_t dumpBytes(std::vector<std::unique_ptr<IBank>>& banks)
 
 void BM_CreateEventsAllBanks(benchmark::State& state)
 {
-    auto banks = allBanks();
+    auto banks = factory::makeBanks();
     const std::size_t bytes = dumpBytes(banks);
     for (auto _ : state) {
         for (const auto& bank : banks)
@@ -48,7 +37,7 @@ BENCHMARK(BM_CreateEventsAllBanks)->Unit(benchmark::kMillisecond);
 
 void BM_CopySameBytes(benchmark::State& state)
 {
-    auto banks = allBanks();
+    auto banks = factory::makeBanks();
     const std::size_t bytes = dumpBytes(banks);
     const std::vector<std::uint8_t> source(bytes, 0x5A);
     std::vector<std::uint8_t> target(bytes);

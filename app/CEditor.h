@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/IDialogs.h"
+#include "model/FactoryTables.h"
 
 #include <QMainWindow>
 
@@ -115,7 +116,7 @@ private:
     std::unique_ptr<CBankEdits> m_edits;
     // Leading rows whose bank is read-only in the content view; none are.
     int m_protectedBanks = 0;
-    int m_visibleBanks = 32;
+    int m_visibleBanks = factory::kBankCount;
     State m_state = State::Idle;
 
     CBankTableModel* m_bankTable = nullptr;

@@ -1,0 +1,212 @@
+#!/usr/bin/python3
+"""Fails when a source file includes a header of a layer above its own.
+
+    check_layers.py SOURCE_DIR    checks the tree and lists every include that reaches up
+    check_layers.py --self-test   checks generated trees, right and wrong, to prove the rules bite
+"""
+import os
+import re
+import sys
+import tempfile
+
+# From the ground up; a layer may include its own headers and those of the layers before it.
+CORE = ["midifile", "audio", "content", "flash", "model", "bankfile", "midiio", "playback"]
+# The two programs stand side by side on the whole core: neither includes the other.
+PROGRAMS = ["cli", "app"]
+# The editor's folders from the ground up; a folder under app/ uses only those before it. Files
+# directly in app/ (the folder is flat until the rooms move) are held to the core rules only.
+APP_FOLDERS = ["common", "document", "settings", "files", "sounds", "banks", "transfer", "library", "window"]
+# Build-time generators: the standard library and themselves.
+TOOLS = "tools"
+
+QT_FOLDERS = {"app"}
+ALSA_FOLDERS = {"midiio", "playback"}
+
+SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".cc", ".c")
+INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
+QT_HEADER = re.compile(r"^(Q[A-Z]\w*|Qt\w*/.*|q\w+\.h)$")
+
+
+def allowed_layers(layer):
+    if layer in CORE:
+        return set(CORE[: CORE.index(layer) + 1])
+    if layer in PROGRAMS:
+        return set(CORE) | {layer}
+    if layer == TOOLS:
+        return {TOOLS}
+    return None
+
+
+def layer_of(relative):
+    """The top folder of a repository path, or None outside the layers."""
+    top = relative.split("/", 1)[0]
+    if top in CORE or top in PROGRAMS or top == TOOLS:
+        return top
+    return None
+
+
+def app_folder_of(relative):
+    parts = relative.split("/")
+    if len(parts) > 2 and parts[0] == "app" and parts[1] in APP_FOLDERS:
+        return parts[1]
+    return None
+
+
+def resolve(root, including, target):
+    """The repository path an include names: beside the including file first, then from the
+    root, then (for the editor) from app/; the text itself where no such file exists (generated)."""
+    bases = [os.path.dirname(including), ""]
+    if layer_of(including) == "app":
+        bases.append("app")
+    for base in bases:
+        candidate = os.path.normpath(os.path.join(base, target))
+        if not candidate.startswith("..") and os.path.isfile(os.path.join(root, candidate)):
+            return candidate
+    # A bare name found through an include path into one of the editor's folders.
+    if layer_of(including) == "app" and "/" not in target:
+        named = [os.path.relpath(os.path.join(directory, target), root)
+                 for directory, _, files in os.walk(os.path.join(root, "app")) if target in files]
+        if len(named) == 1:
+            return named[0]
+    return os.path.normpath(target)
+
+
+def problems_in(root, relative):
+    layer = layer_of(relative)
+    folder = app_folder_of(relative)
+    found = []
+    with open(os.path.join(root, relative), encoding="utf-8", errors="replace") as source:
+        for number, line in enumerate(source, 1):
+            match = INCLUDE.match(line)
+            if not match:
+                continue
+            bracket, target = match.groups()
+            closing = ">" if bracket == "<" else '"'
+            where = f"{relative}:{number}: {bracket}{target}{closing}"
+            if target.startswith("alsa/") and layer not in ALSA_FOLDERS:
+                found.append(f"{where}: ALSA is for midiio/ and playback/ only")
+                continue
+            if QT_HEADER.match(target) and layer not in QT_FOLDERS:
+                found.append(f"{where}: Qt is for app/ only")
+                continue
+            if layer == TOOLS and bracket == "<" and ("." in target or "/" in target):
+                found.append(f"{where}: tools/ uses the standard library only")
+                continue
+            if bracket == "<":
+                continue
+            resolved = resolve(root, relative, target)
+            used = layer_of(resolved)
+            if used is None:
+                if layer == TOOLS:
+                    found.append(f"{where}: tools/ uses the standard library only")
+                continue
+            if used not in allowed_layers(layer):
+                found.append(f"{where}: {layer}/ may not use {used}/")
+                continue
+            used_folder = app_folder_of(resolved)
+            if folder and used_folder and APP_FOLDERS.index(used_folder) > APP_FOLDERS.index(folder):
+                found.append(f"{where}: app/{folder}/ may not use app/{used_folder}/")
+    return found
+
+
+def check(root):
+    """What reaches up, and how many files were read."""
+    found = []
+    scanned = 0
+    for top in CORE + PROGRAMS + [TOOLS]:
+        for directory, _, files in os.walk(os.path.join(root, top)):
+            for name in sorted(files):
+                if name.endswith(SOURCE_SUFFIXES):
+                    relative = os.path.relpath(os.path.join(directory, name), root)
+                    found.extend(problems_in(root, relative))
+                    scanned += 1
+    return sorted(found), scanned
+
+
+def self_test():
+    """Each wrong include is caught alone, in a tree where everything else is right."""
+    right = {
+        "midifile/buffer.h": ["<vector>"],
+        "audio/sample.h": ['"midifile/buffer.h"', "<sndfile.h>"],
+        "model/CBank.h": ['"audio/sample.h"', '"CBankPart.h"'],
+        "model/CBankPart.h": [],
+        "midiio/Alsa.cpp": ["<alsa/asoundlib.h>", '"model/CBank.h"'],
+        "playback/Pcm.cpp": ["<alsa/asoundlib.h>", '"midiio/Alsa.h"'],
+        "midiio/Alsa.h": [],
+        "cli/Main.cpp": ['"playback/Pcm.h"', "<CLI/CLI.hpp>"],
+        "playback/Pcm.h": [],
+        "app/CEditor.cpp": ["<QWidget>", "<QtCore/QObject>", '"app/CEditor.h"', '"ui_EditorWindow.h"'],
+        "app/CEditor.h": [],
+        "app/window/CMain.cpp": ['"app/banks/CView.h"', '"../common/CDialogs.h"'],
+        "app/banks/CView.h": ['"app/document/CWorking.h"', '"common/CDialogs.h"', '"CViewPart.h"'],
+        "app/banks/CViewPart.h": [],
+        "app/document/CWorking.h": ['"model/CBank.h"'],
+        "app/common/CDialogs.h": ["<QMessageBox>"],
+        "tools/generate.cpp": ["<cmath>", '"tools/tables.h"'],
+        "tools/tables.h": [],
+    }
+    wrong = [
+        ("midifile/buffer.h", '"audio/sample.h"'),
+        ("audio/sample.h", "<alsa/asoundlib.h>"),
+        ("model/CBankPart.h", '"bankfile/Wrapper.h"'),
+        ("midiio/Alsa.h", "<QObject>"),
+        ("playback/Pcm.h", '"cli/Main.h"'),
+        ("cli/Main.cpp", '"app/CEditor.h"'),
+        ("cli/Main.cpp", "<QtCore/QString>"),
+        ("app/CEditor.h", '"cli/Command.h"'),
+        ("app/window/CMain.cpp", "<alsa/asoundlib.h>"),
+        ("app/common/CDialogs.h", '"app/document/CWorking.h"'),
+        ("app/document/CWorking.h", '"../banks/CView.h"'),
+        ("app/banks/CViewPart.h", '"window/CMain.h"'),
+        ("app/common/CDialogs.h", '"CWorking.h"'),
+        ("tools/tables.h", '"midifile/buffer.h"'),
+        ("tools/generate.cpp", "<zlib.h>"),
+    ]
+    extra = ["bankfile/Wrapper.h", "cli/Main.h", "cli/Command.h", "app/window/CMain.h", "app/banks/CView.cpp"]
+
+    def build(root, files):
+        for relative, includes in files.items():
+            os.makedirs(os.path.dirname(os.path.join(root, relative)), exist_ok=True)
+            with open(os.path.join(root, relative), "w", encoding="utf-8") as out:
+                out.write("#pragma once\n")
+                out.writelines(f"#include {include}\n" for include in includes)
+        for relative in extra:
+            os.makedirs(os.path.dirname(os.path.join(root, relative)), exist_ok=True)
+            open(os.path.join(root, relative), "w", encoding="utf-8").close()
+
+    failures = []
+    with tempfile.TemporaryDirectory() as root:
+        build(root, right)
+        found, scanned = check(root)
+        if found or scanned != len(right) + len(extra):
+            failures.append(f"the right tree gave {found} after {scanned} files")
+    for relative, include in wrong:
+        with tempfile.TemporaryDirectory() as root:
+            files = {name: list(includes) for name, includes in right.items()}
+            files[relative].append(include)
+            build(root, files)
+            found, _ = check(root)
+            if len(found) != 1 or not found[0].startswith(f"{relative}:") or include not in found[0]:
+                failures.append(f"{relative} including {include} gave {found}")
+    for failure in failures:
+        print("self-test:", failure)
+    print(f"self-test: {len(wrong)} wrong includes, {len(failures)} failures")
+    return 1 if failures else 0
+
+
+def main(arguments):
+    if arguments == ["--self-test"]:
+        return self_test()
+    if len(arguments) != 1 or not os.path.isdir(arguments[0]):
+        print(__doc__, file=sys.stderr)
+        return 2
+    found, scanned = check(arguments[0])
+    for problem in found:
+        print(problem)
+    print(f"{scanned} files, {len(found)} includes against the layers")
+    # No files read would pass a tree the test never saw.
+    return 1 if found or scanned == 0 else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

@@ -1,0 +1,65 @@
+// Arbitrary bytes through the two sound readers alone, up to the decoded frames and without the
+// conversion into a slot, so that a fuzzing hour spends its inputs on the parsers: our WAV/AIFF
+// reader (format first, then the data, all of it and cut short) and the libsndfile path. Neither
+// may crash, hang, or hold more than the file could give it.
+#include "audio/SoundFileDecoder.h"
+#include "audio/ZQAudioFileReader.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+
+namespace {
+
+// Inputs are kept small (run with -max_len=65536): the parsers' branches lie in the first bytes,
+// and the whole-import target already covers long files.
+constexpr std::size_t kCutShortBytes = 1000;
+// Enough frames to pass several of the decoder's chunks without spending the run on one input.
+constexpr std::size_t kDecodedFrames = 1 << 16;
+
+void readOurs(std::span<const std::uint8_t> bytes)
+{
+    ZQAudioFileReader reader(bytes);
+    if (!reader.isAudioFile() && reader.isPcmFile()) {
+        std::abort();
+    }
+    audio::sample format;
+    reader.readFormat(format);
+    audio::sample whole;
+    const std::size_t held = reader.read(whole, 0);
+    // Data bytes are copied out of the file, never made up.
+    if (held != whole.size() || held > bytes.size()) {
+        std::abort();
+    }
+    audio::sample start;
+    if (reader.read(start, kCutShortBytes) > kCutShortBytes) {
+        std::abort();
+    }
+}
+
+void decode(std::span<const std::uint8_t> bytes)
+{
+    audio::SoundFileDecoder decoder(bytes);
+    if (decoder.isOpen() != (decoder.failure() == audio::SoundFileDecoder::Failure::None)) {
+        std::abort();
+    }
+    if (!decoder.isOpen()) {
+        return;
+    }
+    audio::sample frames;
+    const std::size_t count = decoder.read(frames, kDecodedFrames);
+    if (count > kDecodedFrames || frames.frameCount() != count) {
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::span<const std::uint8_t> bytes(data, size);
+    readOurs(bytes);
+    decode(bytes);
+    return 0;
+}

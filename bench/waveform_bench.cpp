@@ -2,8 +2,8 @@
 // the large view, and a whole selection change (six row waveforms and the large one, envelopes
 // made and painted offscreen), which has to stay well under a 16 ms frame.
 
-#include "app/CWaveformView.h"
-#include "app/WaveformEnvelope.h"
+#include "app/sounds/CWaveformView.h"
+#include "app/sounds/WaveformEnvelope.h"
 #include "content/CContent.h"
 #include "model/CSound.h"
 

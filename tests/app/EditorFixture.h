@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/CEditor.h"
-#include "app/CSettings.h"
-#include "app/IDialogs.h"
+#include "app/window/CEditor.h"
+#include "app/settings/CSettings.h"
+#include "app/common/IDialogs.h"
 #include "bankfile/WrapperZQMidiFile.h"
 #include "content/CContent.h"
 #include "midiio/ZQMidiSystem.h"

@@ -2,7 +2,7 @@
 // loopback service with the device simulator and the virtual clock.
 #include "EditorFixture.h"
 
-#include "app/COutputList.h"
+#include "app/transfer/COutputList.h"
 #include "midiio/DeviceRecord.h"
 #include "tests/support/DeviceSimulator.h"
 

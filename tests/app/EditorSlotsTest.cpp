@@ -1,8 +1,8 @@
 // The slot rows as a musician uses them: waveforms, listening, drops and dragging a slot out.
 #include "EditorFixture.h"
 
-#include "app/CWaveformView.h"
-#include "app/CWaveforms.h"
+#include "app/sounds/CWaveformView.h"
+#include "app/sounds/CWaveforms.h"
 #include "audio/DeviceWave.h"
 #include "tests/midifile/ScratchFolder.h"
 

@@ -2,7 +2,7 @@
 // takes back only geometry that still fits, and keeps every control usable at its least size.
 #include "EditorFixture.h"
 
-#include "app/CWindowMemory.h"
+#include "app/window/CWindowMemory.h"
 
 #include <QScreen>
 

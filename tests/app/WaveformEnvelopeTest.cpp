@@ -1,4 +1,4 @@
-#include "app/WaveformEnvelope.h"
+#include "app/sounds/WaveformEnvelope.h"
 
 #include <gtest/gtest.h>
 

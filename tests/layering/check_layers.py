@@ -14,7 +14,7 @@ CORE = ["midifile", "audio", "content", "flash", "model", "bankfile", "midiio", 
 # The two programs stand side by side on the whole core: neither includes the other.
 PROGRAMS = ["cli", "app"]
 # The editor's folders from the ground up; a folder under app/ uses only those before it. Files
-# directly in app/ (the folder is flat until the rooms move) are held to the core rules only.
+# directly in app/ are held to the core rules only.
 APP_FOLDERS = ["common", "document", "settings", "files", "sounds", "banks", "transfer", "library", "window"]
 # Build-time generators: the standard library and themselves.
 TOOLS = "tools"

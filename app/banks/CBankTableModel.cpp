@@ -1,0 +1,52 @@
+#include "app/banks/CBankTableModel.h"
+
+#include "model/BankNumber.h"
+#include "model/IBank.h"
+
+namespace {
+
+// The number stays beside the name, so a bank renamed or left nameless keeps its place.
+enum Column { kNumberColumn, kNameColumn, kColumnCount };
+
+} // namespace
+
+CBankTableModel::CBankTableModel(const std::vector<std::unique_ptr<IBank>>& banks, int visibleBanks, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_banks(banks)
+    , m_visibleBanks(visibleBanks)
+{
+}
+
+int CBankTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_visibleBanks;
+}
+
+int CBankTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant CBankTableModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= static_cast<int>(m_banks.size()))
+        return {};
+    if (index.column() == kNumberColumn)
+        return QString::fromStdString(BankNumber::of(static_cast<std::uint16_t>(index.row())));
+    return QString::fromStdString(m_banks[static_cast<std::size_t>(index.row())]->getName());
+}
+
+QVariant CBankTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role == Qt::DisplayRole && orientation == Qt::Horizontal && section == kNumberColumn)
+        return tr("Bank");
+    if (role == Qt::DisplayRole && orientation == Qt::Horizontal && section == kNameColumn)
+        return tr("Name");
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+void CBankTableModel::reloadData()
+{
+    if (m_visibleBanks > 0)
+        emit dataChanged(index(0, 0), index(m_visibleBanks - 1, columnCount() - 1), {Qt::DisplayRole});
+}

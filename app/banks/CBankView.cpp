@@ -1,0 +1,118 @@
+#include "app/banks/CBankView.h"
+
+#include "app/banks/CSlotDrops.h"
+#include "app/sounds/CSlotPlayer.h"
+#include "app/common/CTypedText.h"
+#include "app/sounds/CWaveforms.h"
+#include "model/IBank.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// Where the layout file leaves room for the waveforms: a column of the slot grid for the rows'
+// small ones, a place in the panel below the bank's box for the large one.
+constexpr int kWaveformColumn = 4;
+constexpr int kLargeWaveformIndex = 1;
+
+} // namespace
+
+CBankView::CBankView(QWidget& window, QGridLayout& slotGrid, QBoxLayout& panel, QLineEdit& bankName,
+                     std::initializer_list<QWidget*> bankButtons, QLabel& status, ISoundOutput& soundOutput)
+    : QObject(&window)
+    , m_bankName(bankName)
+    , m_bankButtons(bankButtons)
+    , m_status(status)
+    , m_labels(window, QStringLiteral("textfield_contentLabels"))
+    , m_names(window, QStringLiteral("textfield_contentNames"))
+    , m_openButtons(window, QStringLiteral("button_openContents"))
+    , m_playButtons(window, QStringLiteral("button_playContents"))
+{
+    makeSlotRooms(window, slotGrid, panel, soundOutput);
+    new CTypedText(window, [this] { commitTypedName(); });
+    connect(&m_bankName, &QLineEdit::editingFinished, this, &CBankView::bankNameEdited);
+    for (QLineEdit* cell : m_names.cells()) {
+        const int tag = CCellMatrix<QLineEdit>::tagOf(cell);
+        connect(cell, &QLineEdit::editingFinished, this, [this, tag] { emit slotNameEdited(tag); });
+    }
+    for (QPushButton* cell : m_openButtons.cells()) {
+        const int tag = CCellMatrix<QPushButton>::tagOf(cell);
+        connect(cell, &QPushButton::clicked, this, [this, tag] { emit importClicked(tag); });
+    }
+}
+
+void CBankView::makeSlotRooms(QWidget& window, QGridLayout& slotGrid, QBoxLayout& panel, ISoundOutput& soundOutput)
+{
+    const int rows = m_labels.numberOfRows();
+    m_waveforms = new CWaveforms(slotGrid, rows, kWaveformColumn, panel, kLargeWaveformIndex, this);
+    m_player = new CSlotPlayer(soundOutput, m_playButtons, window, [this] { return m_waveforms->selectedSlot(); });
+    connect(m_player, &CSlotPlayer::failed, &m_status, &QLabel::setText);
+    std::vector<std::vector<QWidget*>> cells;
+    for (int slot = 0; slot < rows; ++slot)
+        cells.push_back({m_labels.cellWithTag(slot), m_names.cellWithTag(slot), m_openButtons.cellWithTag(slot),
+                         m_playButtons.cellWithTag(slot),
+                         window.findChild<QWidget*>(QStringLiteral("view_waveform_%1").arg(slot))});
+    new CSlotDrops(window, std::move(cells),
+                   {[this] { return shownSlotCount(); },
+                    [this](int slot, const std::string& path) { emit fileDropped(slot, path); },
+                    [this](const std::string& path) { emit bankFileDropped(path); },
+                    [this](int leftOver) {
+                        m_status.setText(m_status.text() + QStringLiteral(" (%1 more file(s) left out: the bank has no more slots)").arg(leftOver));
+                    }});
+}
+
+void CBankView::show(const IBank& bank, bool editable)
+{
+    m_bank = &bank;
+    const int count = bank.getContentCount();
+    m_bankName.setText(QString::fromStdString(bank.getName()));
+    m_bankName.setEnabled(editable);
+    for (int slot = 0; slot < m_labels.numberOfRows(); ++slot) {
+        QLabel* label = m_labels.cellWithTag(slot);
+        QLineEdit* name = m_names.cellWithTag(slot);
+        QPushButton* open = m_openButtons.cellWithTag(slot);
+        const auto index = static_cast<std::uint16_t>(slot);
+        if (slot < count) {
+            label->setText(QString::fromStdString(bank.getContentLabel(index)));
+            name->setText(QString::fromStdString(bank.getContentName(index)));
+            name->setEnabled(editable);
+            open->setEnabled(editable);
+        } else {
+            label->clear();
+            name->clear();
+            name->setEnabled(false);
+            open->setEnabled(false);
+        }
+    }
+    for (QWidget* button : m_bankButtons)
+        button->setEnabled(editable);
+    m_waveforms->show(bank);
+    m_player->show(bank);
+}
+
+QString CBankView::bankName() const
+{
+    return m_bankName.text();
+}
+
+std::optional<QString> CBankView::slotName(int slot) const
+{
+    const QLineEdit* cell = m_names.cellWithTag(slot);
+    return cell != nullptr ? std::optional<QString>(cell->text()) : std::nullopt;
+}
+
+void CBankView::commitTypedName()
+{
+    auto* focused = qobject_cast<QLineEdit*>(m_bankName.window()->focusWidget());
+    if (focused == &m_bankName)
+        emit bankNameEdited();
+    else if (focused != nullptr && m_names.cells().contains(focused))
+        emit slotNameEdited(CCellMatrix<QLineEdit>::tagOf(focused));
+}
+
+int CBankView::shownSlotCount() const
+{
+    return m_bank != nullptr ? static_cast<int>(m_bank->getContentCount()) : 0;
+}

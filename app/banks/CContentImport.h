@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/common/IDialogs.h"
+#include "audio/ImportResult.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+class IBank;
+
+// Brings a file the user chose into a slot of a bank, with the question and the refusals the user
+// sees on the way, each naming the file: the file is read once, and a file that does not decode
+// as a sound goes in as raw device bytes only after the user agreed.
+class CContentImport {
+public:
+    explicit CContentImport(IDialogs& dialogs);
+
+    // What the slot took of the file, a sound converted as the options say; when nothing, the bank
+    // is unchanged and the user was told why (or declined).
+    audio::ImportResult import(IBank& bank, std::uint16_t slot, const std::string& path, audio::ImportOptions options);
+
+private:
+    // The file's bytes as they are, after the user asked for them.
+    audio::ImportResult importRaw(IBank& bank, std::uint16_t slot, std::span<const std::uint8_t> source,
+                                  const std::string& path, audio::ImportOptions options);
+    void refuse(const std::string& title, const std::string& message);
+
+    IDialogs& m_dialogs;
+};

@@ -1,0 +1,85 @@
+#include "app/common/CDialogs.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+
+namespace {
+
+// "mid" becomes "Bank files (*.mid)"; sound types "Sounds (*.wav ...)" with "All files" second, for
+// a sound under another name; no types means any file.
+QStringList nameFilters(const std::vector<std::string>& fileTypes)
+{
+    const QString all = QObject::tr("All files (*)");
+    if (fileTypes.empty())
+        return {all};
+    QStringList patterns;
+    for (const std::string& type : fileTypes)
+        patterns << QStringLiteral("*.") + QString::fromStdString(type);
+    if (fileTypes.front() == "mid")
+        return {QObject::tr("Bank files (%1)").arg(patterns.join(QLatin1Char(' ')))};
+    return {QObject::tr("Sounds (%1)").arg(patterns.join(QLatin1Char(' '))), all};
+}
+
+std::string runFileDialog(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    // Paths go to the file streams as the file system spells them, not as UTF-16 text.
+    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+} // namespace
+
+IDialogs::AlertReply CDialogs::runAlert(const Alert& alert)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setIcon(alert.style == AlertStyle::Critical ? QMessageBox::Critical : QMessageBox::Information);
+    box.setWindowTitle(QString::fromStdString(alert.title));
+    // Bank names are user text: never let them be read as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(QString::fromStdString(alert.message));
+    QPushButton* defaultButton = box.addButton(QString::fromStdString(alert.defaultButton), QMessageBox::AcceptRole);
+    box.setDefaultButton(defaultButton);
+    if (!alert.alternateButton.empty())
+        box.setEscapeButton(box.addButton(QString::fromStdString(alert.alternateButton), QMessageBox::RejectRole));
+    else
+        box.setEscapeButton(defaultButton);
+    QPushButton* otherButton = alert.otherButton.empty()
+                                   ? nullptr
+                                   : box.addButton(QString::fromStdString(alert.otherButton), QMessageBox::ActionRole);
+    box.exec();
+    if (box.clickedButton() == defaultButton)
+        return AlertReply::Default;
+    return otherButton != nullptr && box.clickedButton() == otherButton ? AlertReply::Other : AlertReply::Alternate;
+}
+
+std::string CDialogs::runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder)
+{
+    QFileDialog dialog(QApplication::activeWindow(), QString(), QFile::decodeName(QByteArray::fromStdString(folder)));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(nameFilters(fileTypes));
+    return runFileDialog(dialog);
+}
+
+std::string CDialogs::runSavePanel(const std::vector<std::string>& fileTypes, const std::string& suggested)
+{
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(nameFilters(fileTypes));
+    if (!fileTypes.empty())
+        dialog.setDefaultSuffix(QString::fromStdString(fileTypes.front()));
+    if (!suggested.empty())
+        dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(suggested)));
+    return runFileDialog(dialog);
+}
+
+void CDialogs::beep()
+{
+    QApplication::beep();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/common/IDialogs.h"
+
+// The real panels: message boxes, file dialogs and the system beep of the running desktop.
+class CDialogs : public IDialogs {
+public:
+    AlertReply runAlert(const Alert& alert) override;
+    std::string runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder) override;
+    std::string runSavePanel(const std::vector<std::string>& fileTypes, const std::string& suggested) override;
+    void beep() override;
+};

@@ -1,0 +1,102 @@
+#include "app/document/CUndoHistory.h"
+
+#include "content/CContent.h"
+#include "model/IBank.h"
+
+#include <QAction>
+#include <QKeySequence>
+
+#include <numeric>
+
+namespace {
+
+std::size_t bytesOf(const IBank& bank)
+{
+    std::size_t bytes = 0;
+    for (std::uint16_t slot = 0; slot < bank.getContentCount(); ++slot)
+        bytes += bank.getContent(slot)->getSize();
+    return bytes;
+}
+
+} // namespace
+
+CUndoHistory::CUndoHistory(Banks& banks, QObject* parent)
+    : QObject(parent)
+    , m_banks(banks)
+    , m_undo(new QAction(this))
+    , m_redo(new QAction(this))
+{
+    m_undo->setObjectName(QStringLiteral("menu_undo"));
+    m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redo->setObjectName(QStringLiteral("menu_redo"));
+    m_redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    connect(m_undo, &QAction::triggered, this, &CUndoHistory::undo);
+    connect(m_redo, &QAction::triggered, this, &CUndoHistory::redo);
+    updateActions();
+}
+
+CUndoHistory::~CUndoHistory() = default;
+
+bool CUndoHistory::perform(const std::string& what, const std::vector<std::size_t>& rows,
+                           const std::function<bool()>& change)
+{
+    Step step{what, rows, {}, 0};
+    for (const std::size_t row : rows) {
+        step.other.emplace_back(m_banks.at(row)->clone());
+        step.bytes += bytesOf(*step.other.back());
+    }
+    if (!change())
+        return false;
+    // A new step makes the undone ones unreachable.
+    m_steps.erase(m_steps.begin() + static_cast<std::ptrdiff_t>(m_done), m_steps.end());
+    m_steps.push_back(std::move(step));
+    m_done = m_steps.size();
+    trim();
+    updateActions();
+    emit banksChanged(QList<int>(rows.begin(), rows.end()));
+    return true;
+}
+
+void CUndoHistory::undo()
+{
+    if (m_done == 0)
+        return;
+    swap(m_steps[--m_done]);
+}
+
+void CUndoHistory::redo()
+{
+    if (m_done == m_steps.size())
+        return;
+    swap(m_steps[m_done++]);
+}
+
+void CUndoHistory::swap(Step& step)
+{
+    for (std::size_t i = 0; i < step.rows.size(); ++i)
+        m_banks.at(step.rows[i]).swap(step.other[i]);
+    updateActions();
+    emit banksChanged(QList<int>(step.rows.begin(), step.rows.end()));
+}
+
+void CUndoHistory::trim()
+{
+    const auto total = [this] {
+        return std::accumulate(m_steps.begin(), m_steps.end(), std::size_t{0},
+                               [](std::size_t sum, const Step& step) { return sum + step.bytes; });
+    };
+    // The step just done always stays, however large.
+    while (m_steps.size() > 1 && (m_steps.size() > kMostSteps || total() > kMostBytes)) {
+        m_steps.pop_front();
+        --m_done;
+    }
+}
+
+void CUndoHistory::updateActions()
+{
+    m_undo->setEnabled(m_done > 0);
+    m_undo->setText(m_done > 0 ? tr("&Undo %1").arg(QString::fromStdString(m_steps[m_done - 1].what)) : tr("&Undo"));
+    m_redo->setEnabled(m_done < m_steps.size());
+    m_redo->setText(m_done < m_steps.size() ? tr("&Redo %1").arg(QString::fromStdString(m_steps[m_done].what))
+                                            : tr("&Redo"));
+}

@@ -1,0 +1,81 @@
+#include "app/document/CUnsavedChanges.h"
+
+#include "content/CContent.h"
+#include "model/IBank.h"
+
+#include <filesystem>
+
+namespace {
+
+// Names listed in the question before the rest are only counted.
+constexpr std::size_t kNamesShown = 3;
+
+bool sameBank(const IBank& a, const IBank& b)
+{
+    if (a.getIndex() != b.getIndex() || a.getName() != b.getName() || a.getContentNames() != b.getContentNames()
+        || a.getContentCount() != b.getContentCount())
+        return false;
+    for (std::uint16_t slot = 0; slot < a.getContentCount(); ++slot) {
+        if (a.getContent(slot)->getData() != b.getContent(slot)->getData())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+CUnsavedChanges::CUnsavedChanges(const Banks& banks, IDialogs& dialogs)
+    : m_banks(banks)
+    , m_dialogs(dialogs)
+{
+    for (const auto& bank : m_banks)
+        m_saved.emplace_back(bank->clone());
+}
+
+CUnsavedChanges::~CUnsavedChanges() = default;
+
+void CUnsavedChanges::matchFile(const std::vector<std::size_t>& rows, const std::string& path)
+{
+    for (const std::size_t row : rows)
+        m_saved.at(row).reset(m_banks.at(row)->clone());
+    m_filePath = path;
+    m_fileRows = rows;
+}
+
+std::vector<std::size_t> CUnsavedChanges::changedRows() const
+{
+    std::vector<std::size_t> rows;
+    for (std::size_t row = 0; row < m_banks.size(); ++row) {
+        if (!sameBank(*m_banks[row], *m_saved[row]))
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+std::string CUnsavedChanges::title() const
+{
+    return (m_filePath.empty() ? std::string("Untitled") : std::filesystem::path(m_filePath).filename().string()) + "[*]";
+}
+
+CUnsavedChanges::Answer CUnsavedChanges::ask(const std::string& before) const
+{
+    const std::vector<std::size_t> rows = changedRows();
+    if (rows.empty())
+        return Answer::Discard;
+    std::string names;
+    for (std::size_t i = 0; i < rows.size() && i < kNamesShown; ++i)
+        names += (i == 0 ? "\"" : ", \"") + m_banks[rows[i]]->getName() + "\"";
+    if (rows.size() > kNamesShown)
+        names += " and " + std::to_string(rows.size() - kNamesShown) + " more";
+    const std::string message = (rows.size() == 1 ? "The bank " + names + " has" : "The banks " + names + " have")
+                                + " changes that are not saved. Save them before " + before + "?";
+    switch (m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Save changes?", message, "Save", "Cancel", "Discard"})) {
+    case IDialogs::AlertReply::Default:
+        return Answer::Save;
+    case IDialogs::AlertReply::Other:
+        return Answer::Discard;
+    case IDialogs::AlertReply::Alternate:
+        break;
+    }
+    return Answer::Cancel;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/common/IDialogs.h"
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+class IBank;
+
+// What of the working banks the user has not saved: each bank is compared with a copy of it as it
+// was last saved to, or opened from, a bank file (at start: the factory bank). Undoing a change
+// makes a bank saved again. It also names the window after that file ("Untitled" before any).
+class CUnsavedChanges {
+public:
+    using Banks = std::vector<std::unique_ptr<IBank>>;
+    enum class Answer { Save, Discard, Cancel };
+
+    // The banks and the dialogs stay the caller's and must outlive this.
+    CUnsavedChanges(const Banks& banks, IDialogs& dialogs);
+    ~CUnsavedChanges();
+
+    // The rows' banks are now as in the bank file at path, which holds those rows and no others;
+    // it is the file the banks are saved to from now on.
+    void matchFile(const std::vector<std::size_t>& rows, const std::string& path);
+    // The bank file of the last open or save, empty before any; and the rows it holds.
+    const std::string& filePath() const { return m_filePath; }
+    const std::vector<std::size_t>& fileRows() const { return m_fileRows; }
+    // Rows whose banks differ from their file, in row order.
+    std::vector<std::size_t> changedRows() const;
+    // The file's name and Qt's mark for unsaved changes: "s05.mid[*]", or "Untitled[*]".
+    std::string title() const;
+    // Asks "Save changes?" about the changed banks before the user's next step (quitting,
+    // opening); Discard when nothing is unsaved.
+    Answer ask(const std::string& before) const;
+
+private:
+    const Banks& m_banks;
+    IDialogs& m_dialogs;
+    Banks m_saved;
+    std::string m_filePath;
+    std::vector<std::size_t> m_fileRows;
+};

@@ -1,0 +1,166 @@
+#include "app/files/CBankFiles.h"
+
+#include "app/files/CFilePanels.h"
+#include "app/document/CUndoHistory.h"
+#include "app/document/CUnsavedChanges.h"
+#include "audio/SoundFileTypes.h"
+#include "bankfile/BankFileOpening.h"
+#include "bankfile/WrapperZQMidiFile.h"
+#include "model/BankNumber.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <numeric>
+
+namespace {
+
+const std::vector<std::string> kBankFileTypes{"mid"};
+
+} // namespace
+
+CBankFiles::CBankFiles(IDialogs& dialogs, CFilePanels& panels, CUndoHistory& history, CUnsavedChanges& unsaved,
+                       Banks& banks)
+    : m_dialogs(dialogs)
+    , m_panels(panels)
+    , m_history(history)
+    , m_unsaved(unsaved)
+    , m_banks(banks)
+    , m_file(std::make_unique<WrapperZQMidiFile>())
+{
+}
+
+CBankFiles::~CBankFiles() = default;
+
+void CBankFiles::open(std::size_t row)
+{
+    if (!settle("opening another bank file"))
+        return;
+    const std::string path = m_panels.open(CSettings::Folder::Open, kBankFileTypes);
+    if (!path.empty())
+        openFile(row, path);
+}
+
+void CBankFiles::open(std::size_t row, const std::string& path)
+{
+    if (settle("opening another bank file"))
+        openFile(row, path);
+}
+
+void CBankFiles::openFile(std::size_t row, const std::string& path)
+{
+    BankFileOpening opening = BankFileOpening::open(path, row);
+    switch (opening.fills()) {
+    case BankFileOpening::Fills::OneRow:
+        openOne(row, opening, path);
+        return;
+    case BankFileOpening::Fills::AllRows:
+        openAll(opening, path);
+        return;
+    case BankFileOpening::Fills::Nothing:
+        break;
+    }
+    m_dialogs.runAlert({IDialogs::AlertStyle::Informational, audio::kWrongFileFormat,
+                        "This file contains no sound bank(s)\nfor a Tarvo ZYLOX 515!", "OK", {}});
+}
+
+void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::string& path)
+{
+    if (opening.needsReaddress()) {
+        const std::size_t fileIndex = *opening.fileRow();
+        const std::string fileBankName = fileIndex < m_banks.size() ? m_banks[fileIndex]->getName() : std::string();
+        m_dialogs.beep();
+        const std::string message = "The file contains data for bank: \"" + fileBankName + "\".\n"
+                                    "Do you want to overwrite bank: \"" + m_banks[row]->getName() + "\"?";
+        if (m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Different Banks!", message, "YES", "NO"})
+            != IDialogs::AlertReply::Default)
+            return;
+        opening.readdress();
+    }
+    Banks single = opening.takeBanks();
+    m_history.perform("Open", {row}, [&] {
+        m_banks[row] = std::move(single.front());
+        return true;
+    });
+    m_unsaved.matchFile({row}, path);
+}
+
+void CBankFiles::openAll(BankFileOpening& opening, const std::string& path)
+{
+    Banks read = opening.takeBanks();
+    std::vector<std::size_t> rows(m_banks.size());
+    std::iota(rows.begin(), rows.end(), std::size_t{0});
+    m_history.perform("Open", rows, [&] {
+        m_banks.swap(read);
+        return true;
+    });
+    m_unsaved.matchFile(rows, path);
+}
+
+bool CBankFiles::save(std::size_t row, bool allBanks)
+{
+    if (m_unsaved.filePath().empty())
+        return saveAs(row, allBanks);
+    return write(m_unsaved.fileRows(), m_unsaved.filePath());
+}
+
+bool CBankFiles::saveAs(std::size_t row, bool allBanks)
+{
+    const std::string suggested = allBanks ? "All banks" : BankNumber::of(static_cast<std::uint16_t>(row));
+    const std::string path = m_panels.save(kBankFileTypes, suggested + ".mid");
+    if (path.empty())
+        return false;
+    std::vector<std::size_t> rows{row};
+    if (allBanks) {
+        rows.resize(m_banks.size());
+        std::iota(rows.begin(), rows.end(), std::size_t{0});
+    }
+    return write(rows, path);
+}
+
+bool CBankFiles::write(const std::vector<std::size_t>& rows, const std::string& path)
+{
+    bool saved = false;
+    if (rows.size() == m_banks.size()) {
+        std::vector<IBank*> banks;
+        for (const auto& bank : m_banks)
+            banks.push_back(bank.get());
+        saved = m_file->saveBanks(banks, path);
+    } else {
+        saved = m_file->saveBank(*m_banks.at(rows.front()), path);
+    }
+    if (!saved) {
+        const std::string name = std::filesystem::path(path).filename().string();
+        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Save Failed",
+                            "The bank file \"" + name + "\" could not be written: " + m_file->saveError() + ".", "OK",
+                            {}});
+        return false;
+    }
+    m_unsaved.matchFile(rows, path);
+    return true;
+}
+
+bool CBankFiles::saveChanges()
+{
+    const std::vector<std::size_t> changed = m_unsaved.changedRows();
+    const std::vector<std::size_t>& held = m_unsaved.fileRows();
+    const bool fileHoldsAChange = std::any_of(changed.begin(), changed.end(), [&held](std::size_t row) {
+        return std::find(held.begin(), held.end(), row) != held.end();
+    });
+    if (fileHoldsAChange)
+        return write(held, m_unsaved.filePath());
+    return saveAs(changed.front(), changed.size() > 1);
+}
+
+bool CBankFiles::settle(const std::string& before)
+{
+    switch (m_unsaved.ask(before)) {
+    case CUnsavedChanges::Answer::Discard:
+        return true;
+    case CUnsavedChanges::Answer::Save:
+        // Banks the file does not hold are still unsaved: the question comes again about them.
+        return saveChanges() && settle(before);
+    case CUnsavedChanges::Answer::Cancel:
+        break;
+    }
+    return false;
+}

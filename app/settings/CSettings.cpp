@@ -1,0 +1,110 @@
+#include "app/settings/CSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+QString folderKey(CSettings::Folder which)
+{
+    switch (which) {
+    case CSettings::Folder::Open:
+        return QStringLiteral("folders/open");
+    case CSettings::Folder::Save:
+        return QStringLiteral("folders/save");
+    case CSettings::Folder::Import:
+        break;
+    }
+    return QStringLiteral("folders/import");
+}
+
+constexpr int kFirstChannel = 1;
+constexpr int kLastChannel = 16;
+
+} // namespace
+
+CSettings::CSettings()
+    : m_store(std::make_unique<QSettings>(QStringLiteral("zylox"), QStringLiteral("zylox-editor")))
+{
+}
+
+CSettings::CSettings(const QString& iniPath) : m_store(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+
+CSettings::~CSettings() = default;
+
+QString CSettings::folder(Folder which) const
+{
+    const QString folder = m_store->value(folderKey(which)).toString();
+    // A folder removed or unmounted since would leave the panel wherever the toolkit falls back to.
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
+}
+
+void CSettings::rememberFile(Folder which, const QString& path)
+{
+    if (!path.isEmpty())
+        m_store->setValue(folderKey(which), QFileInfo(path).absoluteDir().path());
+}
+
+QString CSettings::output() const
+{
+    return m_store->value(QStringLiteral("midi/output")).toString();
+}
+
+void CSettings::setOutput(const QString& output)
+{
+    m_store->setValue(QStringLiteral("midi/output"), output);
+}
+
+int CSettings::channel() const
+{
+    bool isNumber = false;
+    const int channel = m_store->value(QStringLiteral("midi/channel")).toInt(&isNumber);
+    return isNumber && channel >= kFirstChannel && channel <= kLastChannel ? channel : kFirstChannel;
+}
+
+void CSettings::setChannel(int channel)
+{
+    if (channel >= kFirstChannel && channel <= kLastChannel)
+        m_store->setValue(QStringLiteral("midi/channel"), channel);
+}
+
+bool CSettings::allBanks() const
+{
+    return m_store->value(QStringLiteral("banks/all"), false).toBool();
+}
+
+void CSettings::setAllBanks(bool allBanks)
+{
+    m_store->setValue(QStringLiteral("banks/all"), allBanks);
+}
+
+QByteArray CSettings::geometry() const
+{
+    return m_store->value(QStringLiteral("window/geometry")).toByteArray();
+}
+
+void CSettings::setGeometry(const QByteArray& geometry)
+{
+    m_store->setValue(QStringLiteral("window/geometry"), geometry);
+}
+
+QByteArray CSettings::splitter() const
+{
+    return m_store->value(QStringLiteral("window/splitter")).toByteArray();
+}
+
+void CSettings::setSplitter(const QByteArray& state)
+{
+    m_store->setValue(QStringLiteral("window/splitter"), state);
+}
+
+QVariant CSettings::value(const QString& key, const QVariant& fallback) const
+{
+    return m_store->value(key, fallback);
+}
+
+void CSettings::setValue(const QString& key, const QVariant& value)
+{
+    m_store->setValue(key, value);
+}

@@ -1,0 +1,117 @@
+#include "app/sounds/CSlotPlayer.h"
+
+#include "content/CContent.h"
+#include "model/IBank.h"
+#include "playback/ISoundOutput.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace {
+
+const QString kPlayTip = QStringLiteral("Play this slot as the ZYLOX 515 sounds it (Space plays the selected slot)");
+const QString kNoSoundTip = QStringLiteral("A firmware slot holds no sound");
+
+} // namespace
+
+CSlotPlayer::CSlotPlayer(ISoundOutput& output, const CCellMatrix<QPushButton>& buttons, QWidget& window,
+                         std::function<int()> selectedSlot)
+    : QObject(&window)
+    , m_output(output)
+    , m_buttons(buttons)
+    , m_selectedSlot(std::move(selectedSlot))
+{
+    for (QPushButton* button : m_buttons.cells()) {
+        const int slot = CCellMatrix<QPushButton>::tagOf(button);
+        connect(button, &QPushButton::clicked, this, [this, slot] { toggle(slot); });
+    }
+    // Text fields take their own Space first, so typing a name never plays a sound; buttons and
+    // lists keep theirs too, so the keyboard still presses what has the focus.
+    for (QWidget* control : window.findChildren<QWidget*>())
+        if (qobject_cast<QAbstractButton*>(control) != nullptr || qobject_cast<QComboBox*>(control) != nullptr)
+            control->installEventFilter(this);
+    auto* space = new QShortcut(QKeySequence(Qt::Key_Space), &window);
+    space->setObjectName(QStringLiteral("shortcut_play"));
+    connect(space, &QShortcut::activated, this, [this] { toggle(m_selectedSlot()); });
+}
+
+CSlotPlayer::~CSlotPlayer()
+{
+    // After this no end notice can arrive from the output's thread.
+    m_output.stop();
+}
+
+bool CSlotPlayer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        event->accept();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CSlotPlayer::show(const IBank& bank)
+{
+    stop();
+    m_bank = &bank;
+    const std::string unavailable = m_output.unavailableReason();
+    for (QPushButton* button : m_buttons.cells()) {
+        const auto slot = static_cast<std::uint16_t>(CCellMatrix<QPushButton>::tagOf(button));
+        const CContent* content = bank.getContent(slot);
+        const bool sound = content != nullptr && content->isSample();
+        button->setEnabled(sound && unavailable.empty());
+        button->setToolTip(!unavailable.empty() ? QString::fromStdString(unavailable) : sound ? kPlayTip : kNoSoundTip);
+    }
+}
+
+void CSlotPlayer::toggle(int slot)
+{
+    const QPushButton* button = m_buttons.cellWithTag(slot);
+    if (button == nullptr || !button->isEnabled() || m_bank == nullptr)
+        return;
+    if (slot == m_playing)
+        return stop();
+    if (m_playing >= 0)
+        label(m_playing, false);
+    m_playing = slot;
+    label(slot, true);
+    const unsigned play = ++m_play;
+    // The output may end a play on its own thread: the window hears of it on its own.
+    m_output.play(m_bank->getContent(static_cast<std::uint16_t>(slot))->getData(),
+                  [this, play](bool, const std::string& failure) {
+                      QMetaObject::invokeMethod(this, [this, play, failure] { ended(play, failure); }, Qt::QueuedConnection);
+                  });
+}
+
+void CSlotPlayer::stop()
+{
+    if (m_playing < 0)
+        return;
+    label(m_playing, false);
+    m_playing = -1;
+    ++m_play;
+    m_output.stop();
+}
+
+void CSlotPlayer::ended(unsigned play, const std::string& failure)
+{
+    if (play != m_play || m_playing < 0)
+        return;
+    const auto slot = static_cast<std::uint16_t>(m_playing);
+    label(m_playing, false);
+    m_playing = -1;
+    if (!failure.empty())
+        emit failed(QStringLiteral("Could not play \"%1\": %2")
+                        .arg(QString::fromStdString(m_bank->getContentName(slot)), QString::fromStdString(failure)));
+}
+
+void CSlotPlayer::label(int slot, bool playing)
+{
+    if (QPushButton* button = m_buttons.cellWithTag(slot))
+        button->setText(playing ? QStringLiteral("Stop") : QStringLiteral("Play"));
+}

@@ -1,0 +1,121 @@
+#include "app/sounds/CWaveformView.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <utility>
+
+namespace {
+
+constexpr double kDeviceRate = 33000.0;
+constexpr int kAxisHeight = 18;
+constexpr int kTickLength = 4;
+constexpr double kTickSeconds = 0.1;
+
+} // namespace
+
+CWaveformView::CWaveformView(bool withTimeAxis, QWidget* parent)
+    : QWidget(parent)
+    , m_withTimeAxis(withTimeAxis)
+{
+    setSizePolicy(QSizePolicy::Expanding, withTimeAxis ? QSizePolicy::Expanding : QSizePolicy::Preferred);
+    setToolTip(QStringLiteral("Click to select this slot; drag it out to save it as a WAV file"));
+}
+
+void CWaveformView::setSamples(std::vector<std::uint8_t> samples)
+{
+    m_samples = std::move(samples);
+    m_soundLength = WaveformEnvelope::soundLength(m_samples);
+    m_envelope = WaveformEnvelope::of(m_samples, static_cast<std::size_t>(std::max(1, waveRect().width())));
+    update();
+}
+
+void CWaveformView::setSelected(bool selected)
+{
+    if (selected == m_selected)
+        return;
+    m_selected = selected;
+    update();
+}
+
+QSize CWaveformView::sizeHint() const
+{
+    return m_withTimeAxis ? QSize(480, 120) : QSize(240, 28);
+}
+
+QSize CWaveformView::minimumSizeHint() const
+{
+    return m_withTimeAxis ? QSize(160, 80) : QSize(80, 22);
+}
+
+QRect CWaveformView::waveRect() const
+{
+    const QRect all = rect().adjusted(1, 1, -1, -1);
+    return m_withTimeAxis ? all.adjusted(0, 0, 0, -kAxisHeight) : all;
+}
+
+void CWaveformView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_envelope = WaveformEnvelope::of(m_samples, static_cast<std::size_t>(std::max(1, waveRect().width())));
+}
+
+void CWaveformView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect wave = waveRect();
+    const QPalette& colours = palette();
+    painter.fillRect(rect(), colours.base());
+    if (!m_samples.empty()) {
+        // The padding silence after the sound, shaded so the user sees how much of the slot is used.
+        const int soundEnd = wave.left() + static_cast<int>(static_cast<double>(m_soundLength) * wave.width()
+                                                            / static_cast<double>(m_samples.size()));
+        painter.fillRect(QRect(QPoint(soundEnd, wave.top()), wave.bottomRight()), colours.alternateBase());
+        const double scale = (wave.height() - 1) / 255.0;
+        const auto y = [&](std::uint8_t value) { return wave.top() + static_cast<int>((255 - value) * scale + 0.5); };
+        painter.setPen(colours.mid().color());
+        painter.drawLine(wave.left(), y(0x80), wave.right(), y(0x80));
+        painter.setPen(colours.text().color());
+        for (std::size_t column = 0; column < m_envelope.size(); ++column) {
+            const int x = wave.left() + static_cast<int>(column);
+            painter.drawLine(x, y(m_envelope[column].high), x, y(m_envelope[column].low));
+        }
+        if (m_withTimeAxis)
+            drawTimeAxis(painter, wave);
+    }
+    painter.setPen(m_selected ? QPen(colours.highlight(), 2) : QPen(colours.mid(), 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void CWaveformView::drawTimeAxis(QPainter& painter, const QRect& wave) const
+{
+    const double seconds = static_cast<double>(m_samples.size()) / kDeviceRate;
+    const int baseline = wave.bottom() + 1;
+    painter.setPen(palette().text().color());
+    for (int tick = 0; tick * kTickSeconds <= seconds; ++tick) {
+        const int x = wave.left() + static_cast<int>(tick * kTickSeconds / seconds * wave.width());
+        painter.drawLine(x, baseline, x, baseline + kTickLength);
+        // Every other tick carries its time, as far as the label fits inside the view.
+        if (tick % 2 == 0 && x + 40 < wave.right())
+            painter.drawText(x + 2, baseline + kAxisHeight - 3, QString::number(tick * kTickSeconds, 'f', 1) + " s");
+    }
+}
+
+void CWaveformView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    m_pressedAt = event->position().toPoint();
+    emit pressed();
+}
+
+void CWaveformView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton) || m_pressedAt.x() < 0 || m_samples.empty())
+        return QWidget::mouseMoveEvent(event);
+    if ((event->position().toPoint() - m_pressedAt).manhattanLength() < QApplication::startDragDistance())
+        return;
+    m_pressedAt = QPoint(-1, -1);
+    emit dragStarted();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/sounds/WaveformEnvelope.h"
+
+#include <QPoint>
+#include <QWidget>
+
+#include <cstdint>
+#include <vector>
+
+// One slot's waveform: its min/max envelope around the 0x80 centre line, the padding silence
+// after the sound shaded, and, for the large view, a time axis in seconds. A press selects the
+// slot; pulling it away starts dragging the slot out.
+class CWaveformView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CWaveformView(bool withTimeAxis, QWidget* parent = nullptr);
+
+    // Empty samples draw an empty view (a row the bank does not have, or a firmware slot).
+    void setSamples(std::vector<std::uint8_t> samples);
+    const std::vector<std::uint8_t>& samples() const { return m_samples; }
+    void setSelected(bool selected);
+    bool isSelected() const { return m_selected; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    void pressed();
+    void dragStarted();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QRect waveRect() const;
+    void drawTimeAxis(QPainter& painter, const QRect& wave) const;
+
+    const bool m_withTimeAxis;
+    std::vector<std::uint8_t> m_samples;
+    // The envelope for the current width, made again only when the samples or the width change.
+    std::vector<WaveformEnvelope::Column> m_envelope;
+    std::size_t m_soundLength = 0;
+    bool m_selected = false;
+    QPoint m_pressedAt{-1, -1};
+};

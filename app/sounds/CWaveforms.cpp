@@ -1,0 +1,99 @@
+#include "app/sounds/CWaveforms.h"
+
+#include "app/sounds/CWaveformView.h"
+#include "audio/DeviceWave.h"
+#include "content/CContent.h"
+#include "model/BankNumber.h"
+#include "model/IBank.h"
+
+#include <QBoxLayout>
+#include <QDrag>
+#include <QFile>
+#include <QGridLayout>
+#include <QMimeData>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace {
+
+std::vector<std::uint8_t> soundOf(const IBank* bank, int slot)
+{
+    const CContent* content = bank != nullptr ? bank->getContent(static_cast<std::uint16_t>(slot)) : nullptr;
+    return content != nullptr && content->isSample() ? content->getData() : std::vector<std::uint8_t>();
+}
+
+} // namespace
+
+CWaveforms::CWaveforms(QGridLayout& slotGrid, int rows, int column, QBoxLayout& panel, int panelIndex, QObject* parent)
+    : QObject(parent)
+{
+    for (int slot = 0; slot < rows; ++slot) {
+        auto* view = new CWaveformView(false);
+        view->setObjectName(QStringLiteral("view_waveform_%1").arg(slot));
+        view->setProperty("tag", slot);
+        slotGrid.addWidget(view, slot + 1, column);
+        connect(view, &CWaveformView::pressed, this, [this, slot] { select(slot); });
+        connect(view, &CWaveformView::dragStarted, this, [this, slot] { dragOut(slot); });
+        m_rows.push_back(view);
+    }
+    slotGrid.setColumnStretch(column, 2);
+    m_large = new CWaveformView(true);
+    m_large->setObjectName(QStringLiteral("view_waveform_selected"));
+    connect(m_large, &CWaveformView::dragStarted, this, [this] { dragOut(m_selected); });
+    panel.insertWidget(panelIndex, m_large, 1);
+}
+
+void CWaveforms::show(const IBank& bank)
+{
+    m_bank = &bank;
+    for (std::size_t slot = 0; slot < m_rows.size(); ++slot)
+        m_rows[slot]->setSamples(soundOf(m_bank, static_cast<int>(slot)));
+    const int last = std::max(0, static_cast<int>(bank.getContentCount()) - 1);
+    select(std::min(m_selected, last));
+}
+
+void CWaveforms::select(int slot)
+{
+    if (slot < 0 || slot >= static_cast<int>(m_rows.size()))
+        return;
+    m_selected = slot;
+    for (CWaveformView* view : m_rows)
+        view->setSelected(view == m_rows[static_cast<std::size_t>(slot)]);
+    m_large->setSamples(soundOf(m_bank, slot));
+    emit slotSelected(slot);
+}
+
+std::string CWaveforms::exportName(int slot) const
+{
+    std::string name = BankNumber::of(m_bank->getIndex()) + " " + m_bank->getContentName(static_cast<std::uint16_t>(slot));
+    // The slot's name is the user's text: nothing in it may leave our folder or hide the file.
+    std::replace_if(name.begin(), name.end(), [](char c) { return c == '/' || (c >= 0 && c < ' '); }, '_');
+    return name + ".wav";
+}
+
+QMimeData* CWaveforms::exportedSlot(int slot)
+{
+    const std::vector<std::uint8_t> sound = soundOf(m_bank, slot);
+    if (sound.empty() || !m_exports.isValid())
+        return nullptr;
+    const std::vector<std::uint8_t> wave = audio::deviceWave(sound);
+    QFile file(m_exports.filePath(QFile::decodeName(QByteArray::fromStdString(exportName(slot)))));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(reinterpret_cast<const char*>(wave.data()), static_cast<qint64>(wave.size()))
+               != static_cast<qint64>(wave.size()))
+        return nullptr;
+    auto* data = new QMimeData;
+    data->setUrls({QUrl::fromLocalFile(file.fileName())});
+    return data;
+}
+
+void CWaveforms::dragOut(int slot)
+{
+    QMimeData* data = exportedSlot(slot);
+    if (data == nullptr)
+        return;
+    auto* drag = new QDrag(m_rows[static_cast<std::size_t>(slot)]);
+    drag->setMimeData(data);
+    drag->exec(Qt::CopyAction);
+}

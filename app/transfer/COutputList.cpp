@@ -1,0 +1,64 @@
+#include "app/transfer/COutputList.h"
+
+#include "midiio/IMidiService.h"
+#include "midiio/MidiDestinations.h"
+
+#include <QComboBox>
+#include <QMetaObject>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+COutputList::COutputList(QComboBox& popup, IMidiService& service, QObject* parent)
+    : QObject(parent), m_popup(popup), m_service(service)
+{
+    // Any change of the current entry but the list's own refills: the user's, or a remembered
+    // output being restored.
+    connect(&m_popup, &QComboBox::currentIndexChanged, this, &COutputList::userChose);
+    // Notices come on the service's thread; the list is rebuilt on this one.
+    m_service.setDestinationsChanged(
+        [this] { QMetaObject::invokeMethod(this, &COutputList::refresh, Qt::QueuedConnection); });
+    refresh();
+}
+
+COutputList::~COutputList()
+{
+    m_service.setDestinationsChanged({});
+}
+
+void COutputList::choose(const MidiPortIdentity& identity)
+{
+    m_chosen = identity;
+    refresh();
+}
+
+void COutputList::refresh()
+{
+    const std::vector<MidiPortIdentity> outputs = MidiDestinations::identities(m_service);
+    if (m_chosen.empty() && !outputs.empty())
+        m_chosen = outputs.front();
+    const auto found = std::find(outputs.begin(), outputs.end(), m_chosen);
+    m_connected = !m_chosen.empty() && found != outputs.end();
+
+    // Each entry carries its output's identity; the stand-in for a missing one carries none.
+    const QSignalBlocker quiet(&m_popup);
+    m_popup.clear();
+    if (!m_chosen.empty() && !m_connected)
+        m_popup.addItem(QString::fromStdString(m_chosen.displayName() + " (disconnected)"));
+    for (const MidiPortIdentity& output : outputs)
+        m_popup.addItem(QString::fromStdString(output.displayName()), QString::fromStdString(output.toString()));
+    if (m_popup.count() == 0)
+        m_popup.addItem(QStringLiteral("no output ports detected"));
+    m_popup.setCurrentIndex(m_connected ? static_cast<int>(found - outputs.begin()) : 0);
+    emit connectionChanged(m_connected);
+}
+
+void COutputList::userChose(int row)
+{
+    const QVariant identity = m_popup.itemData(row);
+    if (!identity.isValid())
+        return;
+    if (const auto chosen = MidiPortIdentity::fromString(identity.toString().toStdString()))
+        m_chosen = *chosen;
+    refresh();
+}

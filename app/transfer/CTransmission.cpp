@@ -1,0 +1,212 @@
+#include "app/transfer/CTransmission.h"
+
+#include "app/transfer/COutputList.h"
+#include "app/transfer/CTransmissionWorker.h"
+#include "midiio/DeviceRecord.h"
+#include "midiio/SenderLock.h"
+#include "midiio/TransmissionRun.h"
+#include "midiio/WrapperZQMidiInterface.h"
+#include "midiio/ZQMidiSystem.h"
+#include "model/FactoryTables.h"
+#include "model/IBank.h"
+
+#include <QLabel>
+#include <QProgressBar>
+
+
+namespace {
+
+// How the device's lock names this program to another sender it refuses.
+const std::string kProgram = "zylox-editor";
+
+std::vector<std::size_t> allRows()
+{
+    std::vector<std::size_t> rows;
+    for (std::size_t row = 0; row < factory::kBankCount; ++row)
+        rows.push_back(row);
+    return rows;
+}
+
+} // namespace
+
+CTransmission::CTransmission(IDialogs& dialogs, ZQMidiSystem& midiSystem, COutputList& outputs, QProgressBar& progress,
+                             QLabel& status, BankCopier copyBank, QObject* parent)
+    : QObject(parent)
+    , m_dialogs(dialogs)
+    , m_midiSystem(midiSystem)
+    , m_outputs(outputs)
+    , m_progress(progress)
+    , m_status(status)
+    , m_copyBank(std::move(copyBank))
+{
+}
+
+CTransmission::~CTransmission()
+{
+    if (m_worker)
+        m_worker->stop();
+    m_worker.reset();
+}
+
+bool CTransmission::send(std::size_t row, bool allBanks, std::uint32_t channel)
+{
+    if (isSending())
+        return false;
+    // The device is the one chosen now, whatever the popup shows later; its lock is held from
+    // before its record is read until the send has ended.
+    const MidiPortIdentity output = m_outputs.chosen();
+    DeviceRecord record(DeviceRecord::defaultFolder(), output);
+    SenderLock::Taken lock = SenderLock::take(record, kProgram);
+    if (!lock.lock) {
+        alert(IDialogs::AlertStyle::Critical, "Transmission Failed", "Nothing was sent: " + lock.refusal + ".", "OK");
+        return false;
+    }
+    const std::vector<std::size_t> rows = allBanks ? chooseAllBanks(channel, record) : std::vector<std::size_t>{row};
+    if (rows.empty())
+        return false;
+    start(rows, channel, allBanks, std::move(record), std::move(lock.lock));
+    return isSending();
+}
+
+std::vector<std::size_t> CTransmission::chooseAllBanks(std::uint32_t channel, const DeviceRecord& record)
+{
+    const MidiPortIdentity& output = record.device();
+    const auto channelOfDump = static_cast<std::uint16_t>(channel);
+    std::vector<std::unique_ptr<IBank>> copies;
+    const auto banksOf = [&](const std::vector<std::size_t>& rows) {
+        std::vector<RowBank> banks;
+        for (const std::size_t row : rows)
+            banks.push_back({row, copies.emplace_back(m_copyBank(row)).get()});
+        return banks;
+    };
+    if (!m_unfinished.empty() && output == m_unfinishedOutput) {
+        const std::int64_t left = TransmissionRun::estimateSeconds(banksOf(m_unfinished), channelOfDump);
+        const std::string count = std::to_string(m_unfinished.size());
+        const auto reply = alert(IDialogs::AlertStyle::Informational, "Send All Banks",
+                                 "The last transmission of all banks to this device did not finish: " + count +
+                                     " banks are left, starting with " + TransmissionAccount::rowName(m_unfinished.front()) +
+                                     " (about " + TransmissionRun::durationText(left) +
+                                     ").\nSend the banks that are left, or all 32 banks again?",
+                                 "Send " + count + " Left", "Cancel", "Send All 32");
+        if (reply == IDialogs::AlertReply::Alternate)
+            return {};
+        return reply == IDialogs::AlertReply::Default ? m_unfinished : allRows();
+    }
+
+    const std::vector<RowBank> banks = banksOf(allRows());
+    const std::vector<std::size_t> changed = record.differing(banks, channelOfDump);
+    std::vector<RowBank> changedBanks;
+    for (const std::size_t row : changed)
+        changedBanks.push_back(banks[row]);
+    const std::int64_t changedSeconds = TransmissionRun::estimateSeconds(changedBanks, channelOfDump);
+    const std::int64_t allSeconds = TransmissionRun::estimateSeconds(banks, channelOfDump);
+    if (changed.size() == factory::kBankCount) {
+        const auto reply = alert(IDialogs::AlertStyle::Informational, "Send All Banks",
+                                 "The sending of all banks take over 50 Minutes.\nDo you want to really transmit?",
+                                 "Transmit", "Cancel");
+        return reply == IDialogs::AlertReply::Default ? allRows() : std::vector<std::size_t>{};
+    }
+    const std::string count = std::to_string(changed.size());
+    const std::string differ = changed.empty()
+                                   ? "All 32 banks are as this device was last sent them."
+                                   : count + " of the 32 banks differ from what this device was last sent (" +
+                                         TransmissionAccount::rowList(changed) + "): sending them takes about " +
+                                         TransmissionRun::durationText(changedSeconds) + ".";
+    const std::string message = differ + "\nAll 32 banks take about " + TransmissionRun::durationText(allSeconds) +
+                                ".\n\nThis program keeps its own record of what it sent; it cannot see the device. If "
+                                "the device was changed by other means since, send all banks.";
+    const auto reply = changed.empty()
+                           ? alert(IDialogs::AlertStyle::Informational, "Send All Banks", message, "Send All 32", "Cancel")
+                           : alert(IDialogs::AlertStyle::Informational, "Send All Banks", message,
+                                   "Send " + count + " Changed", "Cancel", "Send All 32");
+    if (reply == IDialogs::AlertReply::Alternate)
+        return {};
+    return reply == IDialogs::AlertReply::Default && !changed.empty() ? changed : allRows();
+}
+
+void CTransmission::start(const std::vector<std::size_t>& rows, std::uint32_t channel, bool allBanks,
+                          DeviceRecord record, std::unique_ptr<SenderLock> lock)
+{
+    const MidiPortIdentity output = record.device();
+    std::shared_ptr<WrapperZQMidiInterface> midi = WrapperZQMidiInterface::createTransmitterTo(m_midiSystem, output);
+    if (!midi) {
+        alert(IDialogs::AlertStyle::Critical, "Transmission Failed",
+              "The MIDI output " + output.displayName() + " is not connected.", "OK");
+        return;
+    }
+    m_allBanks = allBanks;
+    m_sendingTo = output;
+    m_progress.setFormat(QStringLiteral("%p%"));
+    m_worker = std::make_unique<CTransmissionWorker>(
+        *this, std::move(lock), std::move(midi), rows, m_copyBank, channel, std::move(record),
+        [this](const std::string& name) { m_status.setText(QString::fromStdString("sending bank (" + name + ")...")); },
+        [this](const TransmissionAccount& account) {
+            // After a stop for quitting, the end has been told already.
+            if (m_worker)
+                transmissionEnded(account);
+        });
+}
+
+void CTransmission::stop()
+{
+    if (!m_worker)
+        return;
+    m_worker->stop();
+    m_status.setText(QStringLiteral("stopping..."));
+}
+
+bool CTransmission::stopForQuit()
+{
+    if (!m_worker)
+        return true;
+    if (alert(IDialogs::AlertStyle::Critical, "Quit While Sending?",
+              "Banks are being sent to the device. Stop the transmission and quit?\n"
+              "The bank on its way will be incomplete on the device and must be sent again.",
+              "Stop and Quit", "Keep Sending") != IDialogs::AlertReply::Default)
+        return false;
+    stop();
+    const TransmissionAccount account = m_worker->finish();
+    transmissionEnded(account);
+    return true;
+}
+
+void CTransmission::transmissionEnded(const TransmissionAccount& account)
+{
+    m_worker.reset();
+    if (m_allBanks) {
+        m_unfinished = account.unfinished();
+        m_unfinishedOutput = m_sendingTo;
+    }
+    const std::string resume = m_allBanks && !m_unfinished.empty()
+                                   ? "\n\nTo send the " + std::to_string(m_unfinished.size()) +
+                                         " banks that did not finish, choose All banks and Send."
+                                   : std::string();
+    if (account.end == TransmissionAccount::End::Failed && !account.notSentBecause.empty())
+        alert(IDialogs::AlertStyle::Critical, "Transmission Failed",
+              TransmissionAccount::rowName(account.notSent.front()) + " was not sent: " + account.notSentBecause +
+                  ".\n\n" + account.describe() + resume,
+              "OK");
+    else if (account.end == TransmissionAccount::End::Failed)
+        alert(IDialogs::AlertStyle::Critical, "Transmission Failed",
+              "The MIDI output stopped accepting data.\n\n" + account.describe() + resume, "OK");
+    else if (account.end == TransmissionAccount::End::Stopped)
+        alert(IDialogs::AlertStyle::Informational, "Transmission Stopped", account.describe() + resume, "OK");
+    m_status.clear();
+    m_progress.setFormat(QStringLiteral("%p%"));
+    emit ended();
+}
+
+void CTransmission::showProgress()
+{
+    if (!m_worker)
+        return;
+    m_progress.setValue(static_cast<int>(m_worker->percent()));
+    m_progress.setFormat(QString::fromStdString("%p%, " + TransmissionRun::durationText(m_worker->secondsLeft()) + " left"));
+}
+
+IDialogs::AlertReply CTransmission::alert(IDialogs::AlertStyle style, const std::string& title,
+                                          const std::string& message, const std::string& defaultButton,
+                                          const std::string& alternateButton, const std::string& otherButton)
+{
+    return m_dialogs.runAlert({style, title, message, defaultButton, alternateButton, otherButton});
+}

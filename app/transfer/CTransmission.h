@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/common/IDialogs.h"
+#include "midiio/MidiPortIdentity.h"
+
+#include <QObject>
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class COutputList;
+class CTransmissionWorker;
+class DeviceRecord;
+class IBank;
+class QLabel;
+class QProgressBar;
+class SenderLock;
+class ZQMidiSystem;
+struct TransmissionAccount;
+
+// The editor's transmission room: the questions before a send (all banks, only those that changed
+// since this device was last sent them, or the rest of a transmission that did not finish), the
+// worker that sends, Stop, the progress with the time left for the whole transmission, and the
+// account of what the device holds when a transmission fails or is stopped. UI thread only.
+class CTransmission : public QObject {
+    Q_OBJECT
+public:
+    // A copy of a row's working bank, as it is when the send begins.
+    using BankCopier = std::function<std::unique_ptr<IBank>(std::size_t row)>;
+
+    CTransmission(IDialogs& dialogs, ZQMidiSystem& midiSystem, COutputList& outputs, QProgressBar& progress,
+                  QLabel& status, BankCopier copyBank, QObject* parent = nullptr);
+    ~CTransmission() override;
+
+    bool isSending() const { return m_worker != nullptr; }
+    // Sends one row, or with allBanks all 32 after asking which; false when nothing was started.
+    bool send(std::size_t row, bool allBanks, std::uint32_t channel);
+    void stop();
+    // For closing the window during a send: asks whether to stop and quit; on yes, stops, tells
+    // what the device holds and returns true.
+    bool stopForQuit();
+    // Shows the progress and the time left.
+    void showProgress();
+
+signals:
+    void ended();
+
+private:
+    std::vector<std::size_t> chooseAllBanks(std::uint32_t channel, const DeviceRecord& record);
+    void start(const std::vector<std::size_t>& rows, std::uint32_t channel, bool allBanks, DeviceRecord record,
+               std::unique_ptr<SenderLock> lock);
+    void transmissionEnded(const TransmissionAccount& account);
+    IDialogs::AlertReply alert(IDialogs::AlertStyle style, const std::string& title, const std::string& message,
+                               const std::string& defaultButton, const std::string& alternateButton = {},
+                               const std::string& otherButton = {});
+
+    IDialogs& m_dialogs;
+    ZQMidiSystem& m_midiSystem;
+    COutputList& m_outputs;
+    QProgressBar& m_progress;
+    QLabel& m_status;
+    const BankCopier m_copyBank;
+    std::unique_ptr<CTransmissionWorker> m_worker;
+    bool m_allBanks = false;
+    // The device the transmission under way goes to.
+    MidiPortIdentity m_sendingTo;
+    // The rows an all-banks transmission to this output left unfinished, to offer next time.
+    MidiPortIdentity m_unfinishedOutput;
+    std::vector<std::size_t> m_unfinished;
+};

@@ -1,0 +1,56 @@
+#include "app/transfer/CTransmissionWorker.h"
+
+#include "midiio/SenderLock.h"
+#include "midiio/WrapperZQMidiInterface.h"
+#include "model/IBank.h"
+
+#include <QMetaObject>
+#include <QObject>
+
+CTransmissionWorker::CTransmissionWorker(QObject& receiver, std::unique_ptr<SenderLock> lock,
+                                         std::shared_ptr<WrapperZQMidiInterface> midi,
+                                         const std::vector<std::size_t>& rows, const BankCopier& copyBank,
+                                         std::uint32_t channel, DeviceRecord record, StatusHandler onBankStarted,
+                                         EndHandler onEnded)
+    : m_receiver(receiver)
+    , m_lock(std::move(lock))
+    , m_midi(std::move(midi))
+    , m_banks(copies(rows, copyBank))
+    , m_record(std::move(record))
+    , m_run(*m_midi, m_midi->clock(), static_cast<std::int32_t>(channel), &m_record)
+    , m_onBankStarted(std::move(onBankStarted))
+    , m_onEnded(std::move(onEnded))
+    , m_thread(&CTransmissionWorker::work, this)
+{
+}
+
+std::vector<RowBank> CTransmissionWorker::copies(const std::vector<std::size_t>& rows, const BankCopier& copyBank)
+{
+    std::vector<RowBank> banks;
+    for (const std::size_t row : rows)
+        banks.push_back({row, m_copies.emplace_back(copyBank(row)).get()});
+    return banks;
+}
+
+CTransmissionWorker::~CTransmissionWorker()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+const TransmissionAccount& CTransmissionWorker::finish()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+    return m_run.account();
+}
+
+void CTransmissionWorker::work()
+{
+    m_run.run(m_banks, [this](std::size_t, const std::string& name) {
+        QMetaObject::invokeMethod(
+            &m_receiver, [onBankStarted = m_onBankStarted, name] { onBankStarted(name); }, Qt::QueuedConnection);
+    });
+    QMetaObject::invokeMethod(
+        &m_receiver, [onEnded = m_onEnded, account = m_run.account()] { onEnded(account); }, Qt::QueuedConnection);
+}

@@ -1,0 +1,443 @@
+#include "app/window/CEditor.h"
+
+#include "app/window/CAboutWindow.h"
+#include "app/banks/CBankEdits.h"
+#include "app/files/CBankFiles.h"
+#include "app/banks/CBankTableModel.h"
+#include "app/banks/CBankTypeAhead.h"
+#include "app/banks/CBankView.h"
+#include "app/common/CCellMatrix.h"
+#include "app/files/CFilePanels.h"
+#include "app/window/CFocusGuard.h"
+#include "app/settings/CImportPreferences.h"
+#include "app/window/CMenuValidation.h"
+#include "app/transfer/COutputList.h"
+#include "app/transfer/CTransmission.h"
+#include "app/document/CUndoHistory.h"
+#include "app/document/CUnsavedChanges.h"
+#include "app/window/CWindowMemory.h"
+#include "midiio/ZQMidiSystem.h"
+#include "model/FactoryBank.h"
+#include "ui_EditorWindow.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMetaObject>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr int kStartRow = 4; // S05, the first bank whose factory name has no " - factory -"
+constexpr int kProgressInterval = 1000; // milliseconds
+
+std::string text(const QString& value)
+{
+    return value.toStdString();
+}
+
+QString text(const std::string& value)
+{
+    return QString::fromStdString(value);
+}
+
+} // namespace
+
+CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& settings, ISoundOutput& soundOutput,
+                 QWidget* parent)
+    : QMainWindow(parent)
+    , m_dialogs(dialogs)
+    , m_midiSystem(midiSystem)
+    , m_settings(settings)
+    , m_ui(std::make_unique<Ui::EditorWindow>())
+    , m_panels(std::make_unique<CFilePanels>(dialogs, settings))
+{
+    m_defaultBank = factory::makeBanks();
+    for (const auto& bank : m_defaultBank)
+        m_workBank.emplace_back(bank->clone());
+    m_history = new CUndoHistory(m_workBank, this);
+    m_unsaved = std::make_unique<CUnsavedChanges>(m_workBank, dialogs);
+    m_files = std::make_unique<CBankFiles>(dialogs, *m_panels, *m_history, *m_unsaved, m_workBank);
+
+    m_ui->setupUi(this);
+    auto* edit = new QMenu(tr("&Edit"), this);
+    edit->setObjectName(QStringLiteral("menu_edit"));
+    edit->addAction(m_history->undoAction());
+    edit->addAction(m_history->redoAction());
+    menuBar()->insertMenu(m_ui->menu_midi->menuAction(), edit);
+    new CFocusGuard(*m_ui->tableview_banks, {m_ui->button_reset, m_ui->button_send});
+    radiobutton_options = new QButtonGroup(this);
+    const CCellMatrix<QRadioButton> options(*this, QStringLiteral("radiobutton_options"));
+    for (QRadioButton* option : options.cells())
+        radiobutton_options->addButton(option, CCellMatrix<QRadioButton>::tagOf(option));
+
+    m_bankTable = new CBankTableModel(m_workBank, m_visibleBanks, this);
+    m_ui->tableview_banks->setModel(m_bankTable);
+    m_ui->tableview_banks->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_ui->tableview_banks->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    new CBankTypeAhead(*m_ui->tableview_banks);
+
+    m_bankView = new CBankView(*this, *m_ui->layout_slots, *m_ui->layout_panel, *m_ui->textfield_bankName,
+                               {m_ui->button_reset, m_ui->button_save, m_ui->button_load}, *m_ui->text_status,
+                               soundOutput);
+
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setObjectName(QStringLiteral("timer_progress"));
+    m_progressTimer->setSingleShot(true);
+    m_progressTimer->setInterval(kProgressInterval);
+
+    const auto* importPreferences = new CImportPreferences(m_settings, *this, *m_ui->menu_file, m_ui->menu_quit);
+    m_edits = std::make_unique<CBankEdits>(dialogs, *m_panels, *importPreferences, *m_history, m_workBank,
+                                           m_defaultBank, *m_ui->text_status);
+    m_outputs = new COutputList(*m_ui->popup_out, midiSystem.service(), this);
+    m_memory = std::make_unique<CWindowMemory>(m_settings, *this, *m_outputs, *m_ui->popup_out, *m_ui->popup_channel,
+                                               *radiobutton_options, *m_ui->splitter);
+    m_transmission = new CTransmission(
+        dialogs, midiSystem, *m_outputs, *m_ui->progress_out, *m_ui->text_status,
+        [this](std::size_t row) { return std::unique_ptr<IBank>(m_workBank.at(row)->clone()); }, this);
+    m_menuValidation = new CMenuValidation(*m_ui->button_load, *m_ui->button_save, *m_ui->button_send,
+                                           {m_ui->menu_open, m_ui->menu_save, m_ui->menu_saveAs, m_ui->menu_send}, *this);
+
+    connectControls();
+    awakeFromNib();
+}
+
+CEditor::~CEditor()
+{
+    // Widgets losing focus while the window goes must not reach a half-destroyed controller.
+    for (QObject* control : findChildren<QObject*>())
+        control->disconnect(this);
+    // The window outlives the banks by a moment while it hides: the table must not ask for them.
+    m_ui->tableview_banks->setModel(nullptr);
+    m_progressTimer->stop();
+    // Ends the worker before the widgets it reports to go.
+    delete m_transmission;
+    m_transmission = nullptr;
+}
+
+void CEditor::connectControls()
+{
+    Ui::EditorWindow& ui = *m_ui;
+    connect(ui.tableview_banks->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        // The table always keeps one row selected: a cleared selection falls back to the last row.
+        const int row = currentRow();
+        if (row < 0) {
+            if (m_lastSelectedRow >= 0)
+                selectRow(m_lastSelectedRow);
+            return;
+        }
+        m_lastSelectedRow = row;
+        BankIndexHasChanged();
+    });
+    connect(m_bankView, &CBankView::bankNameEdited, this, &CEditor::BankNameHasChanged);
+    connect(m_bankView, &CBankView::slotNameEdited, this, &CEditor::ContentNameHasChanged);
+    connect(m_bankView, &CBankView::importClicked, this, &CEditor::openContent);
+    connect(m_bankView, &CBankView::fileDropped, this, &CEditor::importFile);
+    connect(m_bankView, &CBankView::bankFileDropped, this, &CEditor::openBankFile);
+    connect(ui.button_reset, &QPushButton::clicked, this, &CEditor::openDefaultBank);
+    connect(ui.button_load, &QPushButton::clicked, this, &CEditor::openBank);
+    connect(ui.button_save, &QPushButton::clicked, this, &CEditor::saveBank);
+    connect(ui.button_send, &QPushButton::clicked, this, &CEditor::sendBank);
+    connect(ui.menu_open, &QAction::triggered, this, &CEditor::openBank);
+    connect(ui.menu_save, &QAction::triggered, this, &CEditor::saveBank);
+    connect(ui.menu_saveAs, &QAction::triggered, this, &CEditor::saveBankAs);
+    connect(ui.menu_quit, &QAction::triggered, this, &QWidget::close);
+    connect(ui.menu_send, &QAction::triggered, this, &CEditor::sendBank);
+    connect(ui.menu_receive, &QAction::triggered, this, &CEditor::receiveBank);
+    connect(ui.menu_about, &QAction::triggered, this, &CEditor::orderFrontAboutWindow);
+    connect(m_progressTimer, &QTimer::timeout, this, &CEditor::ProgressTimer);
+    connect(m_outputs, &COutputList::connectionChanged, this, &CEditor::enableMIDIButtons);
+    connect(m_transmission, &CTransmission::ended, this, [this] { switchToIdleState(true); });
+    connect(m_history, &CUndoHistory::banksChanged, this, &CEditor::banksDidChange);
+}
+
+void CEditor::awakeFromNib()
+{
+    Ui::EditorWindow& ui = *m_ui;
+    ui.text_version->setText(QStringLiteral("Version ") + QStringLiteral(ZYLOX_VERSION));
+    ui.text_status->setText(QString());
+    ui.progress_out->hide();
+    enableMIDIButtons();
+    ui.popup_channel->setCurrentIndex(0);
+    m_memory->restore();
+    selectRow(kStartRow);
+    updateContentView();
+    m_menuValidation->validateMenus();
+    setWindowTitle(text(m_unsaved->title()));
+}
+
+// ---- state ----
+
+bool CEditor::switchToSendState(bool on)
+{
+    Ui::EditorWindow& ui = *m_ui;
+    // Send becomes Stop while sending; quitting stays possible, after a question.
+    if (on && m_state == State::Idle) {
+        m_sendTexts = {ui.button_send->text(), ui.menu_send->text()};
+        ui.button_send->setText(QStringLiteral("Sto&p"));
+        ui.menu_send->setText(QStringLiteral("&Stop"));
+        ui.button_send->setEnabled(true);
+        ui.progress_out->setValue(0);
+        ui.progress_out->show();
+        m_state = State::Send;
+        m_progressTimer->start();
+        return true;
+    }
+    if (!on && m_state == State::Send) {
+        ui.button_send->setText(m_sendTexts.first);
+        ui.menu_send->setText(m_sendTexts.second);
+        ui.progress_out->hide();
+        m_state = State::Idle;
+        enableMIDIButtons();
+        return true;
+    }
+    return false;
+}
+
+bool CEditor::switchToReceiveState(bool on)
+{
+    Ui::EditorWindow& ui = *m_ui;
+    if (on && m_state == State::Idle) {
+        ui.progress_out->setValue(0);
+        ui.progress_out->show();
+        ui.menu_quit->setEnabled(false);
+        m_state = State::Receive;
+        m_progressTimer->start();
+        return true;
+    }
+    if (!on && m_state == State::Receive) {
+        ui.progress_out->hide();
+        ui.menu_quit->setEnabled(true);
+        m_state = State::Idle;
+        return true;
+    }
+    return false;
+}
+
+bool CEditor::switchToIdleState(bool)
+{
+    switch (m_state) {
+    case State::Send:
+        return switchToSendState(false);
+    case State::Receive:
+        return switchToReceiveState(false);
+    case State::Idle:
+        break;
+    }
+    return true;
+}
+
+bool CEditor::applicationShouldTerminate() const
+{
+    return m_state == State::Idle;
+}
+
+void CEditor::closeEvent(QCloseEvent* event)
+{
+    // Unsaved banks first; then a window closed while banks are on their way would leave the
+    // program running unseen: the transmission is stopped first, if the user agrees, and the
+    // device's state told.
+    if (m_files->settle("quitting")
+        && (applicationShouldTerminate() || (m_state == State::Send && m_transmission->stopForQuit()))) {
+        m_memory->keep();
+        event->accept();
+    } else {
+        event->ignore();
+    }
+    updateTitle();
+}
+
+// ---- selection, names, reset ----
+
+int CEditor::currentRow() const
+{
+    const QModelIndexList rows = m_ui->tableview_banks->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return -1;
+    const int row = rows.constFirst().row();
+    return row < m_visibleBanks ? row : -1;
+}
+
+void CEditor::selectRow(int row)
+{
+    m_ui->tableview_banks->selectRow(row);
+}
+
+bool CEditor::allBanksChosen() const
+{
+    return radiobutton_options->checkedId() != 0;
+}
+
+void CEditor::BankIndexHasChanged()
+{
+    updateContentView();
+}
+
+void CEditor::BankNameHasChanged()
+{
+    const int row = currentRow();
+    if (row >= 0)
+        m_edits->renameBank(static_cast<std::size_t>(row), text(m_bankView->bankName()));
+}
+
+void CEditor::ContentNameHasChanged(int tag)
+{
+    const int row = currentRow();
+    const std::optional<QString> name = m_bankView->slotName(tag);
+    if (row >= 0 && name)
+        m_edits->renameSlot(static_cast<std::size_t>(row), tag, text(*name));
+}
+
+void CEditor::openDefaultBank()
+{
+    if (m_state != State::Idle) {
+        alert(IDialogs::AlertStyle::Critical, "Reset to Default",
+              "Don't Reset To Default any bank during sending or receiveing!", "OK");
+        return;
+    }
+    const int row = currentRow();
+    if (row >= 0)
+        m_edits->resetToFactory(static_cast<std::size_t>(row));
+}
+
+void CEditor::banksDidChange(const QList<int>& rows)
+{
+    m_bankTable->reloadData();
+    // A step taken back in a bank not on show brings that bank into view.
+    if (rows.size() == 1 && rows.front() != currentRow())
+        selectRow(rows.front());
+    updateContentView();
+    updateTitle();
+}
+
+void CEditor::updateTitle()
+{
+    setWindowTitle(text(m_unsaved->title()));
+    setWindowModified(!m_unsaved->changedRows().empty());
+}
+
+IDialogs::AlertReply CEditor::alert(IDialogs::AlertStyle style, const std::string& title, const std::string& message,
+                                    const std::string& defaultButton, const std::string& alternateButton)
+{
+    return m_dialogs.runAlert({style, title, message, defaultButton, alternateButton, {}});
+}
+
+// ---- views ----
+
+void CEditor::enableMIDIButtons()
+{
+    // While sending, the button is Stop and stays usable whatever the output does.
+    if (m_state != State::Send)
+        m_ui->button_send->setEnabled(m_outputs->isConnected());
+}
+
+void CEditor::updateContentView()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    m_bankView->show(*m_workBank[static_cast<std::size_t>(row)], row >= m_protectedBanks);
+}
+
+void CEditor::orderFrontAboutWindow()
+{
+    CAboutWindow about(this);
+    about.exec();
+}
+
+// ---- files ----
+
+void CEditor::openBank()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    m_files->open(static_cast<std::size_t>(row));
+    updateTitle();
+}
+
+void CEditor::openBankFile(const std::string& path)
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    m_files->open(static_cast<std::size_t>(row), path);
+    updateTitle();
+}
+
+void CEditor::saveBank()
+{
+    const int row = currentRow();
+    if (row >= 0 && m_files->save(static_cast<std::size_t>(row), allBanksChosen()))
+        updateTitle();
+}
+
+void CEditor::saveBankAs()
+{
+    const int row = currentRow();
+    if (row >= 0 && m_files->saveAs(static_cast<std::size_t>(row), allBanksChosen()))
+        updateTitle();
+}
+
+void CEditor::openContent(int tag)
+{
+    const int row = currentRow();
+    if (row >= 0)
+        m_edits->chooseImport(static_cast<std::size_t>(row), tag);
+}
+
+void CEditor::importFile(int tag, const std::string& path)
+{
+    const int row = currentRow();
+    if (row >= 0)
+        m_edits->import(static_cast<std::size_t>(row), tag, path);
+}
+
+// ---- transmission ----
+
+void CEditor::sendBank()
+{
+    if (m_state == State::Send) {
+        m_transmission->stop();
+        return;
+    }
+    // A second interface would silence the device in the middle of the running dump.
+    if (m_state != State::Idle)
+        return;
+    const auto channel = static_cast<std::uint32_t>(std::max(0, m_ui->popup_channel->currentIndex()));
+    const auto row = static_cast<std::size_t>(std::max(0, currentRow()));
+    if (m_transmission->send(row, allBanksChosen(), channel))
+        switchToSendState(true);
+}
+
+void CEditor::ProgressTimer()
+{
+    if (m_state == State::Send)
+        m_transmission->showProgress();
+    else if (m_state == State::Receive)
+        m_ui->progress_out->setValue(0);
+    if (m_state != State::Idle)
+        m_progressTimer->start();
+}
+
+void CEditor::receiveBank()
+{
+    if (!switchToReceiveState(true))
+        return;
+    // Alerts belong to the UI thread: the report runs there, after this action has returned.
+    QMetaObject::invokeMethod(this, &CEditor::ReceiveThread, Qt::QueuedConnection);
+}
+
+void CEditor::ReceiveThread()
+{
+    alert(IDialogs::AlertStyle::Critical, "", "Receive from ZYLOX is not supported yet!", "OK");
+    switchToIdleState(true);
+}

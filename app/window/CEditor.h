@@ -1,0 +1,130 @@
+#pragma once
+
+#include "app/common/IDialogs.h"
+#include "model/FactoryTables.h"
+
+#include <QMainWindow>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+class CBankEdits;
+class CBankFiles;
+class CBankTableModel;
+class CBankView;
+class CFilePanels;
+class CMenuValidation;
+class COutputList;
+class CSettings;
+class ISoundOutput;
+class CTransmission;
+class CUndoHistory;
+class CUnsavedChanges;
+class CWindowMemory;
+class IBank;
+class ZQMidiSystem;
+class QButtonGroup;
+class QTimer;
+
+namespace Ui {
+class EditorWindow;
+}
+
+// The editor's one controller and its window: it owns the factory banks, the working banks the
+// user edits with their undo history, and holds the rooms of the window's further concerns (the
+// selected bank's box and its edits, the bank files, the live output list, the transmission).
+// Everything here runs on the UI thread; the transmission worker reaches it only through queued
+// calls.
+class CEditor : public QMainWindow {
+    Q_OBJECT
+public:
+    enum class State { Idle = 0, Send = 2, Receive = 3 };
+
+    // The dialogs, the MIDI system, the settings and the sound output stay the caller's and must
+    // outlive the editor.
+    CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& settings, ISoundOutput& soundOutput,
+            QWidget* parent = nullptr);
+    ~CEditor() override;
+
+    State state() const { return m_state; }
+    // The banks as the user sees them, rows 0 to 31; and the untouched factory banks.
+    const IBank& workBank(int row) const { return *m_workBank.at(static_cast<std::size_t>(row)); }
+    const IBank& defaultBank(int row) const { return *m_defaultBank.at(static_cast<std::size_t>(row)); }
+    COutputList& outputs() { return *m_outputs; }
+
+    bool switchToSendState(bool on);
+    bool switchToReceiveState(bool on);
+    bool switchToIdleState(bool on);
+    // Quitting at once is allowed only while idle; during a send, closing asks to stop first.
+    bool applicationShouldTerminate() const;
+
+public slots:
+    void BankIndexHasChanged();
+    void BankNameHasChanged();
+    void ContentNameHasChanged(int tag);
+    void openDefaultBank();
+    void openBank();
+    void saveBank();
+    void saveBankAs();
+    void openContent(int tag);
+    void sendBank();
+    void receiveBank();
+    void ProgressTimer();
+    void orderFrontAboutWindow();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void connectControls();
+    void openBankFile(const std::string& path);
+    void importFile(int tag, const std::string& path);
+    void awakeFromNib();
+    void enableMIDIButtons();
+    void updateContentView();
+    void ReceiveThread();
+    // The banks of rows changed (an edit, or a step undone or redone): the views show them again.
+    void banksDidChange(const QList<int>& rows);
+    // The window's title: the bank file's name, marked while banks are unsaved.
+    void updateTitle();
+
+    // The selected row of the bank table, or -1 when none is selected.
+    int currentRow() const;
+    void selectRow(int row);
+    bool allBanksChosen() const;
+    IDialogs::AlertReply alert(IDialogs::AlertStyle style, const std::string& title, const std::string& message,
+                               const std::string& defaultButton, const std::string& alternateButton = {});
+
+    IDialogs& m_dialogs;
+    ZQMidiSystem& m_midiSystem;
+    CSettings& m_settings;
+    std::unique_ptr<Ui::EditorWindow> m_ui;
+    std::unique_ptr<CFilePanels> m_panels;
+    std::unique_ptr<CWindowMemory> m_memory;
+    CBankView* m_bankView = nullptr;
+    // The bank options, "Current bank" or "All banks".
+    QButtonGroup* radiobutton_options = nullptr;
+
+    std::vector<std::unique_ptr<IBank>> m_defaultBank;
+    std::vector<std::unique_ptr<IBank>> m_workBank;
+    CUndoHistory* m_history = nullptr;
+    std::unique_ptr<CUnsavedChanges> m_unsaved;
+    std::unique_ptr<CBankFiles> m_files;
+    std::unique_ptr<CBankEdits> m_edits;
+    // Leading rows whose bank is read-only in the content view; none are.
+    int m_protectedBanks = 0;
+    int m_visibleBanks = factory::kBankCount;
+    State m_state = State::Idle;
+
+    CBankTableModel* m_bankTable = nullptr;
+    int m_lastSelectedRow = -1;
+    QTimer* m_progressTimer = nullptr;
+    // The Send button's and menu item's own texts, while they say Stop.
+    std::pair<QString, QString> m_sendTexts;
+    COutputList* m_outputs = nullptr;
+    CTransmission* m_transmission = nullptr;
+    CMenuValidation* m_menuValidation = nullptr;
+};

@@ -1,0 +1,31 @@
+#include "app/common/CDialogs.h"
+#include "app/window/CEditor.h"
+#include "app/settings/CSettings.h"
+#include "midiio/AlsaMidiService.h"
+#include "midiio/SystemClock.h"
+#include "midiio/ZQMidiSystem.h"
+#include "playback/AlsaSoundOutput.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zylox-editor"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ZYLOX 515 Editor"));
+    QApplication::setApplicationVersion(QStringLiteral(ZYLOX_VERSION));
+    // Lets the desktop match the window to the installed launcher and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zylox-editor"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zylox-editor")));
+
+    AlsaMidiService midiService;
+    SystemClock clock;
+    ZQMidiSystem midiSystem(midiService, clock);
+    CDialogs dialogs;
+    CSettings settings;
+    AlsaSoundOutput soundOutput;
+    CEditor editor(dialogs, midiSystem, settings, soundOutput);
+    editor.show();
+    return QApplication::exec();
+}

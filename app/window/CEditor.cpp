@@ -3,10 +3,8 @@
 #include "app/window/CAboutWindow.h"
 #include "app/banks/CBankEdits.h"
 #include "app/files/CBankFiles.h"
-#include "app/banks/CBankTableModel.h"
-#include "app/banks/CBankTypeAhead.h"
+#include "app/banks/CBankSelection.h"
 #include "app/banks/CBankView.h"
-#include "app/common/CCellMatrix.h"
 #include "app/files/CFilePanels.h"
 #include "app/window/CFocusGuard.h"
 #include "app/settings/CImportPreferences.h"
@@ -20,15 +18,11 @@
 #include "model/FactoryBank.h"
 #include "ui_EditorWindow.h"
 
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaObject>
-#include <QRadioButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -74,16 +68,7 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     edit->addAction(m_history->redoAction());
     menuBar()->insertMenu(m_ui->menu_midi->menuAction(), edit);
     new CFocusGuard(*m_ui->tableview_banks, {m_ui->button_reset, m_ui->button_send});
-    radiobutton_options = new QButtonGroup(this);
-    const CCellMatrix<QRadioButton> options(*this, QStringLiteral("radiobutton_options"));
-    for (QRadioButton* option : options.cells())
-        radiobutton_options->addButton(option, CCellMatrix<QRadioButton>::tagOf(option));
-
-    m_bankTable = new CBankTableModel(m_workBank, m_visibleBanks, this);
-    m_ui->tableview_banks->setModel(m_bankTable);
-    m_ui->tableview_banks->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_ui->tableview_banks->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    new CBankTypeAhead(*m_ui->tableview_banks);
+    m_selection = new CBankSelection(*m_ui->tableview_banks, *this, m_workBank, m_visibleBanks, this);
 
     m_bankView = new CBankView(*this, *m_ui->layout_slots, *m_ui->layout_panel, *m_ui->textfield_bankName,
                                {m_ui->button_reset, m_ui->button_save, m_ui->button_load}, *m_ui->text_status,
@@ -99,7 +84,7 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
                                            m_defaultBank, *m_ui->text_status);
     m_outputs = new COutputList(*m_ui->popup_out, midiSystem.service(), this);
     m_memory = std::make_unique<CWindowMemory>(m_settings, *this, *m_outputs, *m_ui->popup_out, *m_ui->popup_channel,
-                                               *radiobutton_options, *m_ui->splitter);
+                                               m_selection->options(), *m_ui->splitter);
     m_transmission = new CTransmission(
         dialogs, midiSystem, *m_outputs, *m_ui->progress_out, *m_ui->text_status,
         [this](std::size_t row) { return std::unique_ptr<IBank>(m_workBank.at(row)->clone()); }, this);
@@ -126,17 +111,7 @@ CEditor::~CEditor()
 void CEditor::connectControls()
 {
     Ui::EditorWindow& ui = *m_ui;
-    connect(ui.tableview_banks->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        // The table always keeps one row selected: a cleared selection falls back to the last row.
-        const int row = currentRow();
-        if (row < 0) {
-            if (m_lastSelectedRow >= 0)
-                selectRow(m_lastSelectedRow);
-            return;
-        }
-        m_lastSelectedRow = row;
-        BankIndexHasChanged();
-    });
+    connect(m_selection, &CBankSelection::rowChanged, this, &CEditor::BankIndexHasChanged);
     connect(m_bankView, &CBankView::bankNameEdited, this, &CEditor::BankNameHasChanged);
     connect(m_bankView, &CBankView::slotNameEdited, this, &CEditor::ContentNameHasChanged);
     connect(m_bankView, &CBankView::importClicked, this, &CEditor::openContent);
@@ -168,7 +143,7 @@ void CEditor::awakeFromNib()
     enableMIDIButtons();
     ui.popup_channel->setCurrentIndex(0);
     m_memory->restore();
-    selectRow(kStartRow);
+    m_selection->selectRow(kStartRow);
     updateContentView();
     m_menuValidation->validateMenus();
     setWindowTitle(text(m_unsaved->title()));
@@ -257,25 +232,6 @@ void CEditor::closeEvent(QCloseEvent* event)
 
 // ---- selection, names, reset ----
 
-int CEditor::currentRow() const
-{
-    const QModelIndexList rows = m_ui->tableview_banks->selectionModel()->selectedRows();
-    if (rows.isEmpty())
-        return -1;
-    const int row = rows.constFirst().row();
-    return row < m_visibleBanks ? row : -1;
-}
-
-void CEditor::selectRow(int row)
-{
-    m_ui->tableview_banks->selectRow(row);
-}
-
-bool CEditor::allBanksChosen() const
-{
-    return radiobutton_options->checkedId() != 0;
-}
-
 void CEditor::BankIndexHasChanged()
 {
     updateContentView();
@@ -283,14 +239,14 @@ void CEditor::BankIndexHasChanged()
 
 void CEditor::BankNameHasChanged()
 {
-    const int row = currentRow();
+    const int row = m_selection->currentRow();
     if (row >= 0)
         m_edits->renameBank(static_cast<std::size_t>(row), text(m_bankView->bankName()));
 }
 
 void CEditor::ContentNameHasChanged(int tag)
 {
-    const int row = currentRow();
+    const int row = m_selection->currentRow();
     const std::optional<QString> name = m_bankView->slotName(tag);
     if (row >= 0 && name)
         m_edits->renameSlot(static_cast<std::size_t>(row), tag, text(*name));
@@ -303,17 +259,17 @@ void CEditor::openDefaultBank()
               "Don't Reset To Default any bank during sending or receiveing!", "OK");
         return;
     }
-    const int row = currentRow();
+    const int row = m_selection->currentRow();
     if (row >= 0)
         m_edits->resetToFactory(static_cast<std::size_t>(row));
 }
 
 void CEditor::banksDidChange(const QList<int>& rows)
 {
-    m_bankTable->reloadData();
+    m_selection->reloadData();
     // A step taken back in a bank not on show brings that bank into view.
-    if (rows.size() == 1 && rows.front() != currentRow())
-        selectRow(rows.front());
+    if (rows.size() == 1 && rows.front() != m_selection->currentRow())
+        m_selection->selectRow(rows.front());
     updateContentView();
     updateTitle();
 }
@@ -341,7 +297,7 @@ void CEditor::enableMIDIButtons()
 
 void CEditor::updateContentView()
 {
-    const int row = currentRow();
+    const int row = m_selection->currentRow();
     if (row < 0)
         return;
     m_bankView->show(*m_workBank[static_cast<std::size_t>(row)], row >= m_protectedBanks);
@@ -357,7 +313,7 @@ void CEditor::orderFrontAboutWindow()
 
 void CEditor::openBank()
 {
-    const int row = currentRow();
+    const int row = m_selection->currentRow();
     if (row < 0)
         return;
     m_files->open(static_cast<std::size_t>(row));
@@ -366,7 +322,7 @@ void CEditor::openBank()
 
 void CEditor::openBankFile(const std::string& path)
 {
-    const int row = currentRow();
+    const int row = m_selection->currentRow();
     if (row < 0)
         return;
     m_files->open(static_cast<std::size_t>(row), path);
@@ -375,28 +331,28 @@ void CEditor::openBankFile(const std::string& path)
 
 void CEditor::saveBank()
 {
-    const int row = currentRow();
-    if (row >= 0 && m_files->save(static_cast<std::size_t>(row), allBanksChosen()))
+    const int row = m_selection->currentRow();
+    if (row >= 0 && m_files->save(static_cast<std::size_t>(row), m_selection->allBanksChosen()))
         updateTitle();
 }
 
 void CEditor::saveBankAs()
 {
-    const int row = currentRow();
-    if (row >= 0 && m_files->saveAs(static_cast<std::size_t>(row), allBanksChosen()))
+    const int row = m_selection->currentRow();
+    if (row >= 0 && m_files->saveAs(static_cast<std::size_t>(row), m_selection->allBanksChosen()))
         updateTitle();
 }
 
 void CEditor::openContent(int tag)
 {
-    const int row = currentRow();
+    const int row = m_selection->currentRow();
     if (row >= 0)
         m_edits->chooseImport(static_cast<std::size_t>(row), tag);
 }
 
 void CEditor::importFile(int tag, const std::string& path)
 {
-    const int row = currentRow();
+    const int row = m_selection->currentRow();
     if (row >= 0)
         m_edits->import(static_cast<std::size_t>(row), tag, path);
 }
@@ -413,8 +369,8 @@ void CEditor::sendBank()
     if (m_state != State::Idle)
         return;
     const auto channel = static_cast<std::uint32_t>(std::max(0, m_ui->popup_channel->currentIndex()));
-    const auto row = static_cast<std::size_t>(std::max(0, currentRow()));
-    if (m_transmission->send(row, allBanksChosen(), channel))
+    const auto row = static_cast<std::size_t>(std::max(0, m_selection->currentRow()));
+    if (m_transmission->send(row, m_selection->allBanksChosen(), channel))
         switchToSendState(true);
 }
 

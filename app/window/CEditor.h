@@ -13,7 +13,7 @@
 
 class CBankEdits;
 class CBankFiles;
-class CBankTableModel;
+class CBankSelection;
 class CBankView;
 class CFilePanels;
 class CMenuValidation;
@@ -26,7 +26,6 @@ class CUnsavedChanges;
 class CWindowMemory;
 class IBank;
 class ZQMidiSystem;
-class QButtonGroup;
 class QTimer;
 
 namespace Ui {
@@ -90,11 +89,6 @@ private:
     void banksDidChange(const QList<int>& rows);
     // The window's title: the bank file's name, marked while banks are unsaved.
     void updateTitle();
-
-    // The selected row of the bank table, or -1 when none is selected.
-    int currentRow() const;
-    void selectRow(int row);
-    bool allBanksChosen() const;
     IDialogs::AlertReply alert(IDialogs::AlertStyle style, const std::string& title, const std::string& message,
                                const std::string& defaultButton, const std::string& alternateButton = {});
 
@@ -105,8 +99,7 @@ private:
     std::unique_ptr<CFilePanels> m_panels;
     std::unique_ptr<CWindowMemory> m_memory;
     CBankView* m_bankView = nullptr;
-    // The bank options, "Current bank" or "All banks".
-    QButtonGroup* radiobutton_options = nullptr;
+    CBankSelection* m_selection = nullptr;
 
     std::vector<std::unique_ptr<IBank>> m_defaultBank;
     std::vector<std::unique_ptr<IBank>> m_workBank;
@@ -119,8 +112,6 @@ private:
     int m_visibleBanks = factory::kBankCount;
     State m_state = State::Idle;
 
-    CBankTableModel* m_bankTable = nullptr;
-    int m_lastSelectedRow = -1;
     QTimer* m_progressTimer = nullptr;
     // The Send button's and menu item's own texts, while they say Stop.
     std::pair<QString, QString> m_sendTexts;

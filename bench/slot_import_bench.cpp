@@ -4,7 +4,7 @@
 // better) and at 0.2-15 kHz (all of it should pass), in dB against the source.
 #include "audio/slot_import.h"
 #include "midifile/SourceFile.h"
-#include "tests/audio/SoundLevel.h"
+#include "tests/support/SoundLevel.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,8 @@
 #include "audio/slot_import.h"
 #include "midifile/SourceFile.h"
 
-#include "SoundFileFolder.h"
+#include "tests/support/Bytes.h"
+#include "tests/support/SoundFileFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -25,17 +26,7 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 using Chunk = std::pair<const char*, Bytes>;
-
-Bytes join(std::initializer_list<Bytes> parts)
-{
-    Bytes bytes;
-    for (const Bytes& part : parts) {
-        bytes.insert(bytes.end(), part.begin(), part.end());
-    }
-    return bytes;
-}
 
 Bytes number(std::uint64_t value, unsigned width, bool bigEndian)
 {
@@ -49,18 +40,18 @@ Bytes number(std::uint64_t value, unsigned width, bool bigEndian)
 // Mono at 44,100 Hz; the byte rate and block alignment are never read.
 Chunk fmt(std::uint16_t format, std::uint16_t bits, const Bytes& extension = {})
 {
-    return {"fmt ", join({number(format, 2, false), {1, 0, 0x44, 0xAC, 0, 0}, Bytes(6, 0), number(bits, 2, false),
+    return {"fmt ", concat({number(format, 2, false), {1, 0, 0x44, 0xAC, 0, 0}, Bytes(6, 0), number(bits, 2, false),
                           extension})};
 }
 
 Chunk comm(std::uint16_t channels, std::uint16_t bits, const Bytes& rate = {0x40, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0})
 {
-    return {"COMM", join({number(channels, 2, true), Bytes(4, 0), number(bits, 2, true), rate})};
+    return {"COMM", concat({number(channels, 2, true), Bytes(4, 0), number(bits, 2, true), rate})};
 }
 
 Chunk ssnd(std::uint32_t offset, const Bytes& data)
 {
-    return {"SSND", join({number(offset, 4, true), Bytes(4, 0), data})};
+    return {"SSND", concat({number(offset, 4, true), Bytes(4, 0), data})};
 }
 
 TEST(Converter, ToTheDeviceFormat)
@@ -138,9 +129,9 @@ struct SoundImport : testing::Test {
         Bytes bytes(header, header + 12);
         for (const auto& [tag, body] : chunks) {
             // An odd-length body is followed by a pad byte.
-            bytes = join({bytes, Bytes(tag, tag + 4), number(body.size(), 4, aiff), body, Bytes(body.size() % 2, 0)});
+            bytes = concat({bytes, Bytes(tag, tag + 4), number(body.size(), 4, aiff), body, Bytes(body.size() % 2, 0)});
         }
-        return folder.write(name, join({bytes, tail}));
+        return folder.write(name, concat({bytes, tail}));
     }
 
     const SoundFileFolder folder;
@@ -230,36 +221,36 @@ TEST_F(SoundImport, SlotIsFilledFadedAndFollowedBySilenceOrKeptWhenNothingIsDeli
     const std::optional<Refusal> taken;
     const std::string device = "-r 33000 -c 1 -b 8 -e unsigned-integer";
     const Bytes kept(8192, 0x11);
-    const Bytes clip = join({{'R', 'I', 'F', 'F', 12, 0, 0, 0, 'A', 'V', 'I', ' '}, Bytes(8, 0xF0)});
+    const Bytes clip = concat({{'R', 'I', 'F', 'F', 12, 0, 0, 0, 'A', 'V', 'I', ' '}, Bytes(8, 0xF0)});
     // File, raw bytes allowed, why it is refused (none: taken), slot afterwards.
     const std::tuple<std::string, bool, std::optional<Refusal>, Bytes> cases[] = {
-        {folder.sox(join({Bytes(993, 0xFF), {0x00, 0x80, 0xF0, 0x7F, 0x01, 0x00, 0xFF}}), device, "short.wav"), false,
+        {folder.sox(concat({Bytes(993, 0xFF), {0x00, 0x80, 0xF0, 0x7F, 0x01, 0x00, 0xFF}}), device, "short.wav"), false,
          taken,
-         join({{0x80}, Bytes(992, 0xFF), {0x41, 0x80, 0x8E, 0x80, 0x7D, 0x7F, 0x80}, Bytes(7192, 0x80)})},
+         concat({{0x80}, Bytes(992, 0xFF), {0x41, 0x80, 0x8E, 0x80, 0x7D, 0x7F, 0x80}, Bytes(7192, 0x80)})},
         {folder.sox(Bytes(10000, 0xFF), device, "long.wav"), false, taken,
-         join({{0x80}, Bytes(8184, 0xFF), {0xBF, 0x9F, 0x8F, 0x87, 0x83, 0x81, 0x80}})},
+         concat({{0x80}, Bytes(8184, 0xFF), {0xBF, 0x9F, 0x8F, 0x87, 0x83, 0x81, 0x80}})},
         // Neither WAV nor AIFF: raw device bytes when allowed, also when shorter than the fade.
         {folder.write("clip.avi", clip), true, taken,
-         join({{0x80, 'I', 'F', 'F', 12, 0, 0, 0, 'A', 'V', 'I', ' ', 0xF0, 0xB8, 0x9C, 0x8E, 0x87, 0x83, 0x81},
+         concat({{0x80, 'I', 'F', 'F', 12, 0, 0, 0, 'A', 'V', 'I', ' ', 0xF0, 0xB8, 0x9C, 0x8E, 0x87, 0x83, 0x81},
                Bytes(8173, 0x80)})},
         {folder.write("tiny", {'R', 'I', 'F', 'F', 5}), true, taken,
-         join({{0x80, 'I', 'F', 'F', 5}, Bytes(8187, 0x80)})},
+         concat({{0x80, 'I', 'F', 'F', 5}, Bytes(8187, 0x80)})},
         {folder.path("clip.avi"), false, Refusal::NotASound, kept},
         // Sounds no decoder takes: a format or encoding none knows (a WAV of format 0x1234, an M4A, the
         // starts of MP3 and CAF files too short to tell), and an MP3 frame with nothing after it.
         {write("unknown.wav", {fmt(0x1234, 16), {"data", {1, 2, 3, 4}}}), false, Refusal::OtherSoundFormat, kept},
         {folder.write("in.mp3", {0xFF, 0xFB, 0x90, 0x64, 0x00}), false, Refusal::OtherSoundFormat, kept},
         {folder.write("tagged.mp3", {'I', 'D', '3', 4, 0}), false, Refusal::OtherSoundFormat, kept},
-        {folder.write("broken.mp3", join({{0xFF, 0xFB, 0x90, 0x64}, Bytes(1996, 0)})), false, Refusal::Undecodable, kept},
+        {folder.write("broken.mp3", concat({{0xFF, 0xFB, 0x90, 0x64}, Bytes(1996, 0)})), false, Refusal::Undecodable, kept},
         {folder.write("in.m4a", {0, 0, 0, 0x20, 'f', 't', 'y', 'p', 'M', '4', 'A', ' '}), false,
          Refusal::OtherSoundFormat, kept},
         {folder.write("in.caf", {'c', 'a', 'f', 'f', 0, 1, 0, 0}), false, Refusal::OtherSoundFormat, kept},
         // Raw device bytes when the user asked for them, whatever sound their first bytes look like.
-        {folder.path("in.mp3"), true, taken, join({{0x80, 0xFB, 0x90, 0x64, 0x00}, Bytes(8187, 0x80)})},
+        {folder.path("in.mp3"), true, taken, concat({{0x80, 0xFB, 0x90, 0x64, 0x00}, Bytes(8187, 0x80)})},
         // Only the first 786,432 bytes of 16-bit values 0x4040 at 24 x 33 kHz are read: 16,384 slot bytes.
         {folder.sox(Bytes(1000000, 0x40), "-r 792000 -c 1 -b 16 -e signed-integer", "fast.wav"), false,
          taken,
-         join({{0x80}, Bytes(16376, 0xC0), {0xA0, 0x90, 0x88, 0x84, 0x82, 0x81, 0x80}, Bytes(16384, 0x80)})},
+         concat({{0x80}, Bytes(16376, 0xC0), {0xA0, 0x90, 0x88, 0x84, 0x82, 0x81, 0x80}, Bytes(16384, 0x80)})},
         // Nothing delivered: the slot keeps its bytes.
         {folder.write("empty", {}), true, Refusal::NoSound, kept},
         {write("nodata.wav", {fmt(1, 16)}), false, Refusal::NoSound, kept},
@@ -304,10 +295,6 @@ double bestCorrelation(const Bytes& decoded, const Bytes& source)
 
 TEST_F(SoundImport, OtherSoundFormatsGiveTheSlotTheirSourceGives)
 {
-    const auto sox = [this](const std::string& arguments) {
-        const std::string command = std::string(SOX_PROGRAM) + " -D " + arguments;
-        EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    };
     const auto slotOf = [this](const std::string& name) {
         Bytes slot(32768, 0x11);
         const SourceFile source(folder.path(name), audio::sourceLimit(slot.size()));
@@ -315,12 +302,12 @@ TEST_F(SoundImport, OtherSoundFormatsGiveTheSlotTheirSourceGives)
         return slot;
     };
     const std::string in = folder.path("source.wav") + " ";
-    sox("-n -r 44100 -c 2 -b 16 " + in + "synth 0.6 sine 200-2000 sine 2000-300 gain -3");
+    folder.run("-n -r 44100 -c 2 -b 16 " + in + "synth 0.6 sine 200-2000 sine 2000-300 gain -3");
     for (const std::string out : {"float.wav -e floating-point -b 32", "source.flac", "source.w64", "source.au",
                                   "source.caf", "source.aifc", "fl32.aifc -e floating-point -b 32", "source.mp3",
                                   "source.ogg"}) {
         const std::string name = out.substr(0, out.find(' '));
-        sox(in + out.substr(name.size()) + " " + folder.path(name));
+        folder.run(in + out.substr(name.size()) + " " + folder.path(name));
     }
     // sox cannot write Opus.
     const std::string opus = std::string(OPUSENC_PROGRAM) + " --quiet " + in + folder.path("source.opus");
@@ -329,7 +316,7 @@ TEST_F(SoundImport, OtherSoundFormatsGiveTheSlotTheirSourceGives)
     const Bytes wav = SoundFileFolder::read(folder.path("source.wav"));
     const Bytes data(wav.begin() + 44, wav.end());
     const auto frames = static_cast<std::uint32_t>(data.size() / 4);
-    folder.write("sowt.aifc", join({{'F', 'O', 'R', 'M'}, number(4 + 8 + 24 + 8 + 8 + data.size(), 4, true),
+    folder.write("sowt.aifc", concat({{'F', 'O', 'R', 'M'}, number(4 + 8 + 24 + 8 + 8 + data.size(), 4, true),
                                     {'A', 'I', 'F', 'C', 'C', 'O', 'M', 'M'}, number(24, 4, true), number(2, 2, true),
                                     number(frames, 4, true), number(16, 2, true),
                                     {0x40, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0, 's', 'o', 'w', 't', 0, 0},
@@ -350,8 +337,8 @@ TEST_F(SoundImport, OtherSoundFormatsGiveTheSlotTheirSourceGives)
     }
 
     // The same sound in 32-bit integers and in floats: within one step of rounding.
-    sox("-n -r 48000 -c 1 -b 32 " + folder.path("int32.wav") + " synth 0.6 sine 440 gain -1");
-    sox("-n -r 48000 -c 1 -b 32 -e floating-point " + folder.path("float32.wav") + " synth 0.6 sine 440 gain -1");
+    folder.run("-n -r 48000 -c 1 -b 32 " + folder.path("int32.wav") + " synth 0.6 sine 440 gain -1");
+    folder.run("-n -r 48000 -c 1 -b 32 -e floating-point " + folder.path("float32.wav") + " synth 0.6 sine 440 gain -1");
     const Bytes integer = slotOf("int32.wav");
     const Bytes floating = slotOf("float32.wav");
     for (std::size_t i = 0; i < integer.size(); ++i) {
@@ -369,7 +356,7 @@ TEST_F(SoundImport, NanSamplesAreSilenceAndCutShortFilesSayTheyDidNotDecode)
     for (const Bytes* value : {&quarter, &nan, &quarter})
         for (int frame = 0; frame < 400; ++frame)
             data.insert(data.end(), value->begin(), value->end());
-    const std::string floats = write("nan.wav", {{"fmt ", join({number(3, 2, false), number(1, 2, false),
+    const std::string floats = write("nan.wav", {{"fmt ", concat({number(3, 2, false), number(1, 2, false),
                                                                 number(44100, 4, false), number(176400, 4, false),
                                                                 number(4, 2, false), number(32, 2, false)})},
                                                 {"data", data}});
@@ -381,7 +368,7 @@ TEST_F(SoundImport, NanSamplesAreSilenceAndCutShortFilesSayTheyDidNotDecode)
 
     // Cut short, Ogg Vorbis and Opus files are formats a decoder knows that do not decode.
     const std::string sound = folder.synth("tone.wav", "-r 48000 -c 1 -b 16", "synth 1 sine 440");
-    ASSERT_EQ(std::system((std::string(SOX_PROGRAM) + " " + sound + " " + folder.path("tone.ogg")).c_str()), 0);
+    folder.run(sound + " " + folder.path("tone.ogg"));
     ASSERT_EQ(std::system((std::string(OPUSENC_PROGRAM) + " --quiet " + sound + " " + folder.path("tone.opus")).c_str()), 0);
     for (const char* name : {"tone.ogg", "tone.opus"}) {
         const Bytes whole = SoundFileFolder::read(folder.path(name));

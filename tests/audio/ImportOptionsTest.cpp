@@ -1,8 +1,8 @@
 #include "audio/slot_import.h"
 #include "midifile/SourceFile.h"
 
-#include "SoundFileFolder.h"
-#include "SoundLevel.h"
+#include "tests/support/SoundFileFolder.h"
+#include "tests/support/SoundLevel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "bankfile/BankFileOpening.h"
 
 #include "bankfile/WrapperZQMidiFile.h"
-#include "midifile/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "model/FactoryBank.h"
 #include "model/FactoryTables.h"
 

@@ -1,8 +1,8 @@
 #include "bankfile/WrapperZQMidiFile.h"
 
 #include "flash/CEvent.h"
-#include "midifile/MidiFileBytes.h"
-#include "midifile/ScratchFolder.h"
+#include "tests/support/Bytes.h"
+#include "tests/support/ScratchFolder.h"
 #include "model/CFirmware.h"
 #include "model/CSound.h"
 

@@ -5,7 +5,7 @@
 #include "content/CContent.h"
 #include "flash/CEvent.h"
 #include "flash/FlashAddress.h"
-#include "tests/midifile/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // them, Tab included, and what the shell then runs shows what the completion put on the line. The
 // ports come from a stand-in `zylox` on PATH: the completion's only view of the world is what
 // `zylox ports` prints, and a machine without MIDI hardware has no ports to print.
-#include "tests/midifile/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 

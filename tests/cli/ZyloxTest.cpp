@@ -1,6 +1,6 @@
 // zylox run as a user would: factory banks, bank files, and sound files that sox writes and reads back.
 #include "audio/slot_import.h"
-#include "tests/midifile/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 

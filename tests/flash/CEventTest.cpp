@@ -3,7 +3,7 @@
 #include "flash/CErase.h"
 #include "flash/CFlash.h"
 #include "flash/CTest.h"
-#include "tests/content/PrintedContent.h"
+#include "tests/support/PrintedContent.h"
 
 #include <gtest/gtest.h>
 

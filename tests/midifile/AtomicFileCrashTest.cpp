@@ -1,6 +1,6 @@
 // The kill test: a save killed at each point leaves the target whole (old or new) and nothing a
 // user sees beside it; a hidden temporary it leaves goes with the next save of that file.
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "midifile/AtomicFile.h"
 
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "midifile/SourceFile.h"
-#include "tests/midifile/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "midifile/ZQMidiFileReader.h"
 #include "midifile/ZQMidiFileWriter.h"
 
-#include "MidiFileBytes.h"
-#include "ScratchFolder.h"
+#include "tests/support/Bytes.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,24 +1,20 @@
 // The device record on disk, and the output identities it is kept by.
 #include "midiio/DeviceRecord.h"
 #include "midiio/MidiPortIdentity.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace {
 
 class DeviceRecordTest : public testing::Test {
 protected:
-    void SetUp() override { std::filesystem::remove_all(scratch); }
-    void TearDown() override { std::filesystem::remove_all(scratch); }
-
-    // Of this process alone: tests run side by side.
-    std::string scratch = testing::TempDir() + "zylox-device-record-" + std::to_string(getpid());
-    std::string folder = scratch + "/state";
+    ScratchFolder scratch{"zylox-device-record"};
+    std::string folder = scratch.file("state");
     MidiPortIdentity usb{"Test USB MIDI", "Test USB MIDI MIDI 1"};
 };
 
@@ -63,12 +59,11 @@ TEST_F(DeviceRecordTest, ADamagedRecordIsUnknownAndIsReplacedByTheNextWrite)
 // A folder below a regular file refuses writes to everyone, root included.
 TEST_F(DeviceRecordTest, AFolderThatCannotBeWrittenSaysWhyAndKeepsTheRecordInMemory)
 {
-    std::filesystem::create_directories(scratch);
-    std::ofstream(scratch + "/file") << "a file, not a folder";
-    DeviceRecord record(scratch + "/file/state", usb);
+    std::ofstream(scratch.file("file")) << "a file, not a folder";
+    DeviceRecord record(scratch.file("file/state"), usb);
     EXPECT_FALSE(record.remember(1, 9));
     EXPECT_TRUE(record.holds(1, 9));
-    EXPECT_EQ(record.failure(), "the device record in " + scratch + "/file/state could not be written (Not a directory)");
+    EXPECT_EQ(record.failure(), "the device record in " + scratch.file("file/state") + " could not be written (Not a directory)");
 
     // Where only the record's own file cannot be replaced, the folder is named all the same.
     DeviceRecord(folder, usb).remember(0, 1);

@@ -1,6 +1,7 @@
 // One sender per device: the lock beside the device's record, in this process and across processes.
 #include "midiio/DeviceRecord.h"
 #include "midiio/SenderLock.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,13 +15,9 @@ namespace {
 
 class SenderLockTest : public testing::Test {
 protected:
-    void SetUp() override { std::filesystem::remove_all(scratch); }
-    void TearDown() override { std::filesystem::remove_all(scratch); }
-
-    // Of this process alone: tests run side by side.
-    std::string scratch = testing::TempDir() + "zylox-sender-lock-" + std::to_string(getpid());
-    DeviceRecord usb{scratch + "/state", {"UM-ONE", "UM-ONE MIDI 1"}};
-    DeviceRecord other{scratch + "/state", {"Other", "Other MIDI 1"}};
+    ScratchFolder scratch{"zylox-sender-lock"};
+    DeviceRecord usb{scratch.file("state"), {"UM-ONE", "UM-ONE MIDI 1"}};
+    DeviceRecord other{scratch.file("state"), {"Other", "Other MIDI 1"}};
     const std::string busy = "UM-ONE:UM-ONE MIDI 1 is being sent to by ";
 };
 
@@ -99,11 +96,10 @@ TEST_F(SenderLockTest, AHolderWhoseLineIsMissingOrForeignIsAnotherProgram)
 
 TEST_F(SenderLockTest, AFolderThatCannotHoldTheLockRefusesWithItsErrorAndNoFolderNeedsNone)
 {
-    std::filesystem::create_directories(scratch);
-    std::ofstream(scratch + "/file") << "a file, not a folder";
-    const SenderLock::Taken refused = SenderLock::take(DeviceRecord(scratch + "/file/state", usb.device()), "zylox");
+    std::ofstream(scratch.file("file")) << "a file, not a folder";
+    const SenderLock::Taken refused = SenderLock::take(DeviceRecord(scratch.file("file/state"), usb.device()), "zylox");
     EXPECT_EQ(refused.lock, nullptr);
-    EXPECT_EQ(refused.refusal, "the device record in " + scratch + "/file/state could not be written (Not a directory)");
+    EXPECT_EQ(refused.refusal, "the device record in " + scratch.file("file/state") + " could not be written (Not a directory)");
 
     const SenderLock::Taken unlocked = SenderLock::take(DeviceRecord("", usb.device()), "zylox");
     EXPECT_NE(unlocked.lock, nullptr);

@@ -5,7 +5,8 @@
 #include "model/FactoryBank.h"
 #include "model/FactoryData.h"
 #include "model/MessageSlotRefusal.h"
-#include "tests/content/PrintedContent.h"
+#include "tests/support/Bytes.h"
+#include "tests/support/PrintedContent.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +20,6 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
 Bytes imageOf(const IBank& bank)
 {
     Bytes image;
@@ -29,13 +28,6 @@ Bytes imageOf(const IBank& bank)
         image.insert(image.end(), bytes.begin(), bytes.end());
     }
     return image;
-}
-
-Bytes join(const Bytes& a, const Bytes& b)
-{
-    Bytes joined = a;
-    joined.insert(joined.end(), b.begin(), b.end());
-    return joined;
 }
 
 TEST(FactoryBanks, EveryRowHoldsTheBankOfItsIndexAndTheLastTheFirmware)
@@ -256,7 +248,7 @@ TEST(FlashBlocks, EachBankTakesOnlyMessagesForItsOwnBlocks)
         EXPECT_EQ(sound.getIndex(), soundIndex >= 0 ? soundIndex : 3);
         CFirmware firmware;
         EXPECT_EQ(firmware.setContents({&a, &b}), firmwareTakes);
-        EXPECT_EQ(imageOf(firmware), firmwareTakes ? join(first, second) : imageOf(factoryFirmware));
+        EXPECT_EQ(imageOf(firmware), firmwareTakes ? concat({first, second}) : imageOf(factoryFirmware));
     }
 }
 

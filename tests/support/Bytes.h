@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <vector>
 
+// Byte builders for file and message fixtures written by hand.
 using Bytes = std::vector<std::uint8_t>;
 
 inline Bytes concat(std::initializer_list<Bytes> parts)

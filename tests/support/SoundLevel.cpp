@@ -1,4 +1,4 @@
-#include "SoundLevel.h"
+#include "tests/support/SoundLevel.h"
 
 #include "audio/ZQAudioFileReader.h"
 #include "midifile/SourceFile.h"

@@ -5,6 +5,7 @@
 #include "midiio/SenderLock.h"
 #include "tests/support/DeviceSimulator.h"
 #include "tests/support/LoopbackMidiService.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <CLI/CLI.hpp>
 #include <gtest/gtest.h>
@@ -50,11 +51,9 @@ class SendCommandTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        std::filesystem::remove_all(scratch);
-        std::filesystem::create_directories(scratch);
         const char* state = std::getenv("XDG_STATE_HOME");
         savedState = state ? std::optional<std::string>(state) : std::nullopt;
-        setenv("XDG_STATE_HOME", (scratch + "/state").c_str(), 1);
+        setenv("XDG_STATE_HOME", scratch.file("state").c_str(), 1);
     }
     void TearDown() override
     {
@@ -62,7 +61,6 @@ protected:
             setenv("XDG_STATE_HOME", savedState->c_str(), 1);
         else
             unsetenv("XDG_STATE_HOME");
-        std::filesystem::remove_all(scratch);
     }
 
     // Runs `zylox <words>` with this standard input; what it writes is added to out and err.
@@ -102,8 +100,7 @@ protected:
     }
     std::string complained() { return std::exchange(err, {}).str(); }
 
-    // Of this process alone: tests run side by side.
-    std::string scratch = testing::TempDir() + "zylox-send-" + std::to_string(getpid());
+    ScratchFolder scratch{"zylox-send"};
     std::optional<std::string> savedState;
     VirtualClock clock;
     std::shared_ptr<LoopbackMidiService> service = std::make_shared<LoopbackMidiService>(clock);
@@ -203,18 +200,18 @@ TEST_F(SendCommandTest, ASecondSenderToTheSameDeviceIsRefusedBeforeItOpensThePor
 TEST_F(SendCommandTest, ARecordFolderThatRefusesWritesSendsNothingMoreAndSaysWhy)
 {
     // A regular file where the record's folder would be: no write gets through, root's neither.
-    std::ofstream(scratch + "/file") << "not a folder";
-    setenv("XDG_STATE_HOME", (scratch + "/file").c_str(), 1);
+    std::ofstream(scratch.file("file")) << "not a folder";
+    setenv("XDG_STATE_HOME", scratch.file("file").c_str(), 1);
     EXPECT_EQ(zylox("send --port 0 --bank S05"), 1);
-    EXPECT_EQ(complained(), "zylox: port 0: nothing sent: the device record in " + scratch +
-                                "/file/zylox could not be written (Not a directory)\n");
+    EXPECT_EQ(complained(), "zylox: port 0: nothing sent: the device record in " + scratch.file("file/zylox")
+                                + " could not be written (Not a directory)\n");
     EXPECT_TRUE(device.packets().empty());
 
     // The folder goes during S30: S31 is not begun.
-    setenv("XDG_STATE_HOME", (scratch + "/state").c_str(), 1);
-    const std::string folder = scratch + "/state/zylox";
+    setenv("XDG_STATE_HOME", scratch.file("state").c_str(), 1);
+    const std::string folder = scratch.file("state/zylox");
     clock.at(clock.nowMicroseconds() + 50'000'000, [&] {
-        std::filesystem::rename(folder, scratch + "/moved");
+        std::filesystem::rename(folder, scratch.file("moved"));
         std::ofstream(folder) << "not a folder";
     });
     EXPECT_EQ(zylox("send --port 0 --all --from S30 --yes"), 1);

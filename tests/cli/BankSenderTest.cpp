@@ -112,10 +112,12 @@ TEST(PortChoiceTest, AnIndexOrAUniquePartOfANameInAnyCase)
         SCOPED_TRACE(expected.wanted);
         const PortChoice choice(ports, expected.wanted);
         EXPECT_EQ(choice.outcome(), expected.outcome);
-        if (expected.outcome == Outcome::Found)
+        if (expected.outcome == Outcome::Found) {
             EXPECT_EQ(choice.index(), expected.index);
-        if (!expected.candidates.empty())
+        }
+        if (!expected.candidates.empty()) {
             EXPECT_EQ(choice.candidates(), expected.candidates);
+        }
     }
 }
 

@@ -4,7 +4,7 @@
 #include "app/sounds/CWaveformView.h"
 #include "app/sounds/CWaveforms.h"
 #include "audio/DeviceWave.h"
-#include "tests/midifile/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <QFile>
 #include <QMimeData>

@@ -1,6 +1,6 @@
 // The undo history alone, over the factory banks: which steps it forgets once it holds too many or
 // too many bytes, and what undo and redo give back after that.
-#include "app/CUndoHistory.h"
+#include "app/document/CUndoHistory.h"
 #include "content/CContent.h"
 #include "model/FactoryBank.h"
 #include "model/IBank.h"

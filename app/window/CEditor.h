@@ -33,8 +33,10 @@ class EditorWindow;
 }
 
 // The editor's one controller and its window: it owns the factory banks, the working banks the
-// user edits with their undo history, and holds the rooms of the window's further concerns (the
-// selected bank's box and its edits, the bank files, the live output list, the transmission).
+// user edits with their undo history, and creates the rooms of the window's further concerns (the
+// bank table's selection, the bank view and its edits, the import preferences, unsaved changes,
+// the bank files and file panels, the window's memory, the focus guard, the live output list, the
+// transmission, the menus' validation), wiring between them what one room may not reach in another.
 // Everything here runs on the UI thread; the transmission worker reaches it only through queued
 // calls.
 class CEditor : public QMainWindow {

@@ -5,6 +5,7 @@
 #include "content/CMessage.h"
 #include "model/CFirmware.h"
 #include "model/CSound.h"
+#include "tests/support/Bytes.h"
 
 #include <filesystem>
 #include <iostream>
@@ -16,13 +17,7 @@ namespace {
 // A firmware message of a flash write's length that is no flash write: no channel in byte 4.
 CMessage longFirmwareMessage(std::uint8_t block, std::uint8_t fourth)
 {
-    std::vector<std::uint8_t> bytes(CMessage::kFlashWriteLength, 0x01);
-    bytes[0] = 0xF0;
-    bytes[1] = 0x31;
-    bytes[2] = static_cast<std::uint8_t>(0x40 | block);
-    bytes[3] = 0x38;
-    bytes[4] = fourth;
-    bytes.back() = 0xF7;
+    const Bytes bytes = flashWrite(block, fourth);
     return {bytes.data(), bytes.size()};
 }
 

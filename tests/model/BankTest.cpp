@@ -201,18 +201,6 @@ TEST(FirmwareBank, DumpsItsStoredMessagesTakesCopiesOfTwoAndPrintsEveryField)
     EXPECT_NE(copy->getContent(1), bank.getContent(1));
 }
 
-// A flash write of a whole block for the given block and byte 4 (0x20 with the channel for a bank's own).
-Bytes flashWrite(unsigned block, std::uint8_t fourth = 0x20)
-{
-    Bytes message(131078, 0x01);
-    message[0] = 0xF0;
-    message[1] = 0x31;
-    message[2] = static_cast<std::uint8_t>(0x40 | block);
-    message[3] = 0x38;
-    message[4] = fourth;
-    message.back() = 0xF7;
-    return message;
-}
 
 TEST(FlashBlocks, EachBankTakesOnlyMessagesForItsOwnBlocks)
 {

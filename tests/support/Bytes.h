@@ -15,6 +15,20 @@ inline Bytes concat(std::initializer_list<Bytes> parts)
     return all;
 }
 
+// A message of a flash write's length for a block, with byte 4 as given (0x20 with the channel for
+// a bank's own write; anything else is no write) and every data byte 0x01.
+inline Bytes flashWrite(unsigned block, std::uint8_t fourth = 0x20)
+{
+    Bytes message(131078, 0x01);
+    message[0] = 0xF0;
+    message[1] = 0x31;
+    message[2] = static_cast<std::uint8_t>(0x40 | block);
+    message[3] = 0x38;
+    message[4] = fourth;
+    message.back() = 0xF7;
+    return message;
+}
+
 // A file chunk: four-character id, big-endian length of the body, body.
 inline Bytes chunk(const char* id, const Bytes& body)
 {

@@ -2,7 +2,7 @@
 
 #include "app/files/CFilePanels.h"
 #include "app/settings/CImportPreferences.h"
-#include "app/document/CUndoHistory.h"
+#include "app/document/CWorkingBanks.h"
 #include "audio/SoundFileTypes.h"
 #include "content/CContent.h"
 #include "model/IBank.h"
@@ -12,13 +12,11 @@
 #include <filesystem>
 
 CBankEdits::CBankEdits(IDialogs& dialogs, CFilePanels& panels, const CImportPreferences& preferences,
-                       CUndoHistory& history, Banks& banks, const Banks& factoryBanks, QLabel& status)
+                       CWorkingBanks& banks, QLabel& status)
     : m_dialogs(dialogs)
     , m_panels(panels)
     , m_preferences(preferences)
-    , m_history(history)
     , m_banks(banks)
-    , m_factoryBanks(factoryBanks)
     , m_status(status)
     , m_contentImport(dialogs)
 {
@@ -26,21 +24,20 @@ CBankEdits::CBankEdits(IDialogs& dialogs, CFilePanels& panels, const CImportPref
 
 void CBankEdits::renameBank(std::size_t row, const std::string& name)
 {
-    if (name == m_banks[row]->getName())
+    if (name == m_banks.bank(row).getName())
         return;
-    m_history.perform("Rename", {row}, [&] {
-        m_banks[row]->setName(name.c_str());
+    m_banks.edit("Rename", row, [&](IBank& bank) {
+        bank.setName(name.c_str());
         return true;
     });
 }
 
 void CBankEdits::renameSlot(std::size_t row, int slot, const std::string& name)
 {
-    IBank& bank = *m_banks[row];
     const auto index = static_cast<std::uint16_t>(slot);
-    if (name == bank.getContentName(index))
+    if (name == m_banks.bank(row).getContentName(index))
         return;
-    m_history.perform("Rename", {row}, [&] {
+    m_banks.edit("Rename", row, [&](IBank& bank) {
         bank.setContentName(index, name.c_str());
         return true;
     });
@@ -48,20 +45,17 @@ void CBankEdits::renameSlot(std::size_t row, int slot, const std::string& name)
 
 void CBankEdits::resetToFactory(std::size_t row)
 {
-    const std::string question = "Give the bank \"" + m_banks[row]->getName()
+    const std::string question = "Give the bank \"" + m_banks.bank(row).getName()
                                  + "\" back its factory name and sounds? What it holds now is replaced.";
     if (m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Reset to Default", question, "Reset", "Cancel", {}})
         != IDialogs::AlertReply::Default)
         return;
-    m_history.perform("Reset", {row}, [&] {
-        m_banks[row].reset(m_factoryBanks[row]->clone());
-        return true;
-    });
+    m_banks.resetToFactory("Reset", row);
 }
 
 void CBankEdits::chooseImport(std::size_t row, int slot)
 {
-    const CContent* content = m_banks[row]->getContent(static_cast<std::uint16_t>(slot));
+    const CContent* content = m_banks.bank(row).getContent(static_cast<std::uint16_t>(slot));
     if (content == nullptr)
         return;
     // Sounds first for a sample slot; a firmware slot takes System Exclusive files of any name.
@@ -73,15 +67,14 @@ void CBankEdits::chooseImport(std::size_t row, int slot)
 
 void CBankEdits::import(std::size_t row, int slot, const std::string& path)
 {
-    IBank& bank = *m_banks[row];
     const auto index = static_cast<std::uint16_t>(slot);
     audio::ImportResult result;
-    m_history.perform("Import", {row}, [&] {
+    m_banks.edit("Import", row, [&](IBank& bank) {
         result = m_contentImport.import(bank, index, path, m_preferences.options());
         return static_cast<bool>(result);
     });
     if (result) {
         const std::string fileName = std::filesystem::path(path).filename().string();
-        m_status.setText(QString::fromStdString(result.describe(fileName, bank.getContentLabel(index))));
+        m_status.setText(QString::fromStdString(result.describe(fileName, m_banks.bank(row).getContentLabel(index))));
     }
 }

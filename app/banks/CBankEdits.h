@@ -9,20 +9,17 @@
 
 class CFilePanels;
 class CImportPreferences;
-class CUndoHistory;
-class IBank;
+class CWorkingBanks;
 class QLabel;
 
 // The user's edits of the working banks, each one step in the undo history: a bank's name, a
 // slot's name, a file imported into a slot, and a bank given back its factory name and sounds.
 class CBankEdits {
 public:
-    using Banks = std::vector<std::unique_ptr<IBank>>;
-
     // Everything stays the caller's and must outlive the edits; the status line tells what an
     // import took.
-    CBankEdits(IDialogs& dialogs, CFilePanels& panels, const CImportPreferences& preferences, CUndoHistory& history,
-               Banks& banks, const Banks& factoryBanks, QLabel& status);
+    CBankEdits(IDialogs& dialogs, CFilePanels& panels, const CImportPreferences& preferences, CWorkingBanks& banks,
+               QLabel& status);
 
     // A name left as it was is no rename.
     void renameBank(std::size_t row, const std::string& name);
@@ -37,9 +34,7 @@ private:
     IDialogs& m_dialogs;
     CFilePanels& m_panels;
     const CImportPreferences& m_preferences;
-    CUndoHistory& m_history;
-    Banks& m_banks;
-    const Banks& m_factoryBanks;
+    CWorkingBanks& m_banks;
     QLabel& m_status;
     CContentImport m_contentImport;
 };

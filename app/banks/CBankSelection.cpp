@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QTableView>
 
-CBankSelection::CBankSelection(QTableView& table, QWidget& window, const std::vector<std::unique_ptr<IBank>>& banks,
+CBankSelection::CBankSelection(QTableView& table, QWidget& window, const CWorkingBanks& banks,
                                int visibleBanks, QObject* parent)
     : QObject(parent)
     , m_table(table)

@@ -2,11 +2,8 @@
 
 #include <QObject>
 
-#include <memory>
-#include <vector>
-
 class CBankTableModel;
-class IBank;
+class CWorkingBanks;
 class QButtonGroup;
 class QTableView;
 class QWidget;
@@ -18,7 +15,7 @@ class CBankSelection : public QObject {
 public:
     // The table shows banks, its first visibleBanks rows; the options are the window's radio
     // buttons "radiobutton_options_<n>". The table, the window and banks must outlive this.
-    CBankSelection(QTableView& table, QWidget& window, const std::vector<std::unique_ptr<IBank>>& banks,
+    CBankSelection(QTableView& table, QWidget& window, const CWorkingBanks& banks,
                    int visibleBanks, QObject* parent);
 
     // The selected row, or -1 when none is selected.

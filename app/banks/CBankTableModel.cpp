@@ -1,5 +1,6 @@
 #include "app/banks/CBankTableModel.h"
 
+#include "app/document/CWorkingBanks.h"
 #include "model/BankNumber.h"
 #include "model/IBank.h"
 
@@ -10,7 +11,7 @@ enum Column { kNumberColumn, kNameColumn, kColumnCount };
 
 } // namespace
 
-CBankTableModel::CBankTableModel(const std::vector<std::unique_ptr<IBank>>& banks, int visibleBanks, QObject* parent)
+CBankTableModel::CBankTableModel(const CWorkingBanks& banks, int visibleBanks, QObject* parent)
     : QAbstractTableModel(parent)
     , m_banks(banks)
     , m_visibleBanks(visibleBanks)
@@ -33,7 +34,7 @@ QVariant CBankTableModel::data(const QModelIndex& index, int role) const
         return {};
     if (index.column() == kNumberColumn)
         return QString::fromStdString(BankNumber::of(static_cast<std::uint16_t>(index.row())));
-    return QString::fromStdString(m_banks[static_cast<std::size_t>(index.row())]->getName());
+    return QString::fromStdString(m_banks.bank(static_cast<std::size_t>(index.row())).getName());
 }
 
 QVariant CBankTableModel::headerData(int section, Qt::Orientation orientation, int role) const

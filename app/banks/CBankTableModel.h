@@ -2,17 +2,14 @@
 
 #include <QAbstractTableModel>
 
-#include <memory>
-#include <vector>
-
-class IBank;
+class CWorkingBanks;
 
 // The bank table's data source: one row per visible bank, showing its number ("S05", "FW") and the
 // working bank's name.
 class CBankTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    CBankTableModel(const std::vector<std::unique_ptr<IBank>>& banks, int visibleBanks, QObject* parent = nullptr);
+    CBankTableModel(const CWorkingBanks& banks, int visibleBanks, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -23,6 +20,6 @@ public:
     void reloadData();
 
 private:
-    const std::vector<std::unique_ptr<IBank>>& m_banks;
+    const CWorkingBanks& m_banks;
     int m_visibleBanks;
 };

@@ -24,12 +24,11 @@ bool sameBank(const IBank& a, const IBank& b)
 
 } // namespace
 
-CUnsavedChanges::CUnsavedChanges(const Banks& banks, IDialogs& dialogs)
+CUnsavedChanges::CUnsavedChanges(const CWorkingBanks& banks, IDialogs& dialogs)
     : m_banks(banks)
     , m_dialogs(dialogs)
+    , m_saved(banks.copies())
 {
-    for (const auto& bank : m_banks)
-        m_saved.emplace_back(bank->clone());
 }
 
 CUnsavedChanges::~CUnsavedChanges() = default;
@@ -37,7 +36,7 @@ CUnsavedChanges::~CUnsavedChanges() = default;
 void CUnsavedChanges::matchFile(const std::vector<std::size_t>& rows, const std::string& path)
 {
     for (const std::size_t row : rows)
-        m_saved.at(row).reset(m_banks.at(row)->clone());
+        m_saved.at(row).reset(m_banks.bank(row).clone());
     m_filePath = path;
     m_fileRows = rows;
 }
@@ -46,7 +45,7 @@ std::vector<std::size_t> CUnsavedChanges::changedRows() const
 {
     std::vector<std::size_t> rows;
     for (std::size_t row = 0; row < m_banks.size(); ++row) {
-        if (!sameBank(*m_banks[row], *m_saved[row]))
+        if (!sameBank(m_banks.bank(row), *m_saved[row]))
             rows.push_back(row);
     }
     return rows;
@@ -64,7 +63,7 @@ CUnsavedChanges::Answer CUnsavedChanges::ask(const std::string& before) const
         return Answer::Discard;
     std::string names;
     for (std::size_t i = 0; i < rows.size() && i < kNamesShown; ++i)
-        names += (i == 0 ? "\"" : ", \"") + m_banks[rows[i]]->getName() + "\"";
+        names += (i == 0 ? "\"" : ", \"") + m_banks.bank(rows[i]).getName() + "\"";
     if (rows.size() > kNamesShown)
         names += " and " + std::to_string(rows.size() - kNamesShown) + " more";
     const std::string message = (rows.size() == 1 ? "The bank " + names + " has" : "The banks " + names + " have")

@@ -1,24 +1,22 @@
 #pragma once
 
 #include "app/common/IDialogs.h"
+#include "app/document/CWorkingBanks.h"
 
 #include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
 
-class IBank;
-
 // What of the working banks the user has not saved: each bank is compared with a copy of it as it
 // was last saved to, or opened from, a bank file (at start: the factory bank). Undoing a change
 // makes a bank saved again. It also names the window after that file ("Untitled" before any).
 class CUnsavedChanges {
 public:
-    using Banks = std::vector<std::unique_ptr<IBank>>;
     enum class Answer { Save, Discard, Cancel };
 
     // The banks and the dialogs stay the caller's and must outlive this.
-    CUnsavedChanges(const Banks& banks, IDialogs& dialogs);
+    CUnsavedChanges(const CWorkingBanks& banks, IDialogs& dialogs);
     ~CUnsavedChanges();
 
     // The rows' banks are now as in the bank file at path, which holds those rows and no others;
@@ -36,9 +34,9 @@ public:
     Answer ask(const std::string& before) const;
 
 private:
-    const Banks& m_banks;
+    const CWorkingBanks& m_banks;
     IDialogs& m_dialogs;
-    Banks m_saved;
+    CWorkingBanks::Banks m_saved;
     std::string m_filePath;
     std::vector<std::size_t> m_fileRows;
 };

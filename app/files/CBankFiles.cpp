@@ -1,12 +1,13 @@
 #include "app/files/CBankFiles.h"
 
 #include "app/files/CFilePanels.h"
-#include "app/document/CUndoHistory.h"
 #include "app/document/CUnsavedChanges.h"
+#include "app/document/CWorkingBanks.h"
 #include "audio/SoundFileTypes.h"
 #include "bankfile/BankFileOpening.h"
 #include "bankfile/WrapperZQMidiFile.h"
 #include "model/BankNumber.h"
+#include "model/IBank.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -18,13 +19,11 @@ const std::vector<std::string> kBankFileTypes{"mid"};
 
 } // namespace
 
-CBankFiles::CBankFiles(IDialogs& dialogs, CFilePanels& panels, CUndoHistory& history, CUnsavedChanges& unsaved,
-                       Banks& banks)
+CBankFiles::CBankFiles(IDialogs& dialogs, CFilePanels& panels, CWorkingBanks& banks, CUnsavedChanges& unsaved)
     : m_dialogs(dialogs)
     , m_panels(panels)
-    , m_history(history)
-    , m_unsaved(unsaved)
     , m_banks(banks)
+    , m_unsaved(unsaved)
     , m_file(std::make_unique<WrapperZQMidiFile>())
 {
 }
@@ -67,32 +66,24 @@ void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::s
 {
     if (opening.needsReaddress()) {
         const std::size_t fileIndex = *opening.fileRow();
-        const std::string fileBankName = fileIndex < m_banks.size() ? m_banks[fileIndex]->getName() : std::string();
+        const std::string fileBankName = fileIndex < m_banks.size() ? m_banks.bank(fileIndex).getName() : std::string();
         m_dialogs.beep();
         const std::string message = "The file contains data for bank: \"" + fileBankName + "\".\n"
-                                    "Do you want to overwrite bank: \"" + m_banks[row]->getName() + "\"?";
+                                    "Do you want to overwrite bank: \"" + m_banks.bank(row).getName() + "\"?";
         if (m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Different Banks!", message, "YES", "NO"})
             != IDialogs::AlertReply::Default)
             return;
         opening.readdress();
     }
-    Banks single = opening.takeBanks();
-    m_history.perform("Open", {row}, [&] {
-        m_banks[row] = std::move(single.front());
-        return true;
-    });
+    m_banks.replace("Open", {row}, opening.takeBanks());
     m_unsaved.matchFile({row}, path);
 }
 
 void CBankFiles::openAll(BankFileOpening& opening, const std::string& path)
 {
-    Banks read = opening.takeBanks();
     std::vector<std::size_t> rows(m_banks.size());
     std::iota(rows.begin(), rows.end(), std::size_t{0});
-    m_history.perform("Open", rows, [&] {
-        m_banks.swap(read);
-        return true;
-    });
+    m_banks.replace("Open", rows, opening.takeBanks());
     m_unsaved.matchFile(rows, path);
 }
 
@@ -119,15 +110,12 @@ bool CBankFiles::saveAs(std::size_t row, bool allBanks)
 
 bool CBankFiles::write(const std::vector<std::size_t>& rows, const std::string& path)
 {
-    bool saved = false;
-    if (rows.size() == m_banks.size()) {
-        std::vector<IBank*> banks;
-        for (const auto& bank : m_banks)
-            banks.push_back(bank.get());
-        saved = m_file->saveBanks(banks, path);
-    } else {
-        saved = m_file->saveBank(*m_banks.at(rows.front()), path);
-    }
+    // Writing builds each bank's flash dump anew, so it works on copies of the banks.
+    CWorkingBanks::Banks copies;
+    std::vector<IBank*> banks;
+    for (const std::size_t row : rows)
+        banks.push_back(copies.emplace_back(m_banks.bank(row).clone()).get());
+    const bool saved = m_file->saveBanks(banks, path);
     if (!saved) {
         const std::string name = std::filesystem::path(path).filename().string();
         m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Save Failed",

@@ -7,9 +7,8 @@
 
 class BankFileOpening;
 class CFilePanels;
-class CUndoHistory;
 class CUnsavedChanges;
-class IBank;
+class CWorkingBanks;
 class IDialogs;
 class WrapperZQMidiFile;
 
@@ -19,11 +18,8 @@ class WrapperZQMidiFile;
 // in the undo history, and the saved state follows every open and save.
 class CBankFiles {
 public:
-    using Banks = std::vector<std::unique_ptr<IBank>>;
-
     // Everything stays the caller's and must outlive this.
-    CBankFiles(IDialogs& dialogs, CFilePanels& panels, CUndoHistory& history, CUnsavedChanges& unsaved,
-               Banks& banks);
+    CBankFiles(IDialogs& dialogs, CFilePanels& panels, CWorkingBanks& banks, CUnsavedChanges& unsaved);
     ~CBankFiles();
 
     void open(std::size_t row);
@@ -52,8 +48,7 @@ private:
 
     IDialogs& m_dialogs;
     CFilePanels& m_panels;
-    CUndoHistory& m_history;
+    CWorkingBanks& m_banks;
     CUnsavedChanges& m_unsaved;
-    Banks& m_banks;
     std::unique_ptr<WrapperZQMidiFile> m_file;
 };

@@ -2,6 +2,7 @@
 
 #include "app/transfer/COutputList.h"
 #include "app/transfer/CTransmissionWorker.h"
+#include "app/document/CWorkingBanks.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/SenderLock.h"
 #include "midiio/TransmissionRun.h"
@@ -30,14 +31,14 @@ std::vector<std::size_t> allRows()
 } // namespace
 
 CTransmission::CTransmission(IDialogs& dialogs, ZQMidiSystem& midiSystem, COutputList& outputs, QProgressBar& progress,
-                             QLabel& status, BankCopier copyBank, QObject* parent)
+                             QLabel& status, const CWorkingBanks& banks, QObject* parent)
     : QObject(parent)
     , m_dialogs(dialogs)
     , m_midiSystem(midiSystem)
     , m_outputs(outputs)
     , m_progress(progress)
     , m_status(status)
-    , m_copyBank(std::move(copyBank))
+    , m_banks(banks)
 {
 }
 
@@ -76,7 +77,7 @@ std::vector<std::size_t> CTransmission::chooseAllBanks(std::uint32_t channel, co
     const auto banksOf = [&](const std::vector<std::size_t>& rows) {
         std::vector<RowBank> banks;
         for (const std::size_t row : rows)
-            banks.push_back({row, copies.emplace_back(m_copyBank(row)).get()});
+            banks.push_back({row, copies.emplace_back(m_banks.bank(row).clone()).get()});
         return banks;
     };
     if (!m_unfinished.empty() && output == m_unfinishedOutput) {
@@ -138,7 +139,7 @@ void CTransmission::start(const std::vector<std::size_t>& rows, std::uint32_t ch
     m_sendingTo = output;
     m_progress.setFormat(QStringLiteral("%p%"));
     m_worker = std::make_unique<CTransmissionWorker>(
-        *this, std::move(lock), std::move(midi), rows, m_copyBank, channel, std::move(record),
+        *this, std::move(lock), std::move(midi), rows, m_banks, channel, std::move(record),
         [this](const std::string& name) { m_status.setText(QString::fromStdString("sending bank (" + name + ")...")); },
         [this](const TransmissionAccount& account) {
             // After a stop for quitting, the end has been told already.

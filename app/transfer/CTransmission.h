@@ -13,6 +13,7 @@
 #include <vector>
 
 class COutputList;
+class CWorkingBanks;
 class CTransmissionWorker;
 class DeviceRecord;
 class IBank;
@@ -29,11 +30,8 @@ struct TransmissionAccount;
 class CTransmission : public QObject {
     Q_OBJECT
 public:
-    // A copy of a row's working bank, as it is when the send begins.
-    using BankCopier = std::function<std::unique_ptr<IBank>(std::size_t row)>;
-
     CTransmission(IDialogs& dialogs, ZQMidiSystem& midiSystem, COutputList& outputs, QProgressBar& progress,
-                  QLabel& status, BankCopier copyBank, QObject* parent = nullptr);
+                  QLabel& status, const CWorkingBanks& banks, QObject* parent = nullptr);
     ~CTransmission() override;
 
     bool isSending() const { return m_worker != nullptr; }
@@ -63,7 +61,8 @@ private:
     COutputList& m_outputs;
     QProgressBar& m_progress;
     QLabel& m_status;
-    const BankCopier m_copyBank;
+    // What a send takes copies of, as the banks are when it begins.
+    const CWorkingBanks& m_banks;
     std::unique_ptr<CTransmissionWorker> m_worker;
     bool m_allBanks = false;
     // The device the transmission under way goes to.

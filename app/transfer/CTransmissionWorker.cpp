@@ -1,5 +1,6 @@
 #include "app/transfer/CTransmissionWorker.h"
 
+#include "app/document/CWorkingBanks.h"
 #include "midiio/SenderLock.h"
 #include "midiio/WrapperZQMidiInterface.h"
 #include "model/IBank.h"
@@ -9,13 +10,13 @@
 
 CTransmissionWorker::CTransmissionWorker(QObject& receiver, std::unique_ptr<SenderLock> lock,
                                          std::shared_ptr<WrapperZQMidiInterface> midi,
-                                         const std::vector<std::size_t>& rows, const BankCopier& copyBank,
+                                         const std::vector<std::size_t>& rows, const CWorkingBanks& banks,
                                          std::uint32_t channel, DeviceRecord record, StatusHandler onBankStarted,
                                          EndHandler onEnded)
     : m_receiver(receiver)
     , m_lock(std::move(lock))
     , m_midi(std::move(midi))
-    , m_banks(copies(rows, copyBank))
+    , m_banks(copies(rows, banks))
     , m_record(std::move(record))
     , m_run(*m_midi, m_midi->clock(), static_cast<std::int32_t>(channel), &m_record)
     , m_onBankStarted(std::move(onBankStarted))
@@ -24,12 +25,12 @@ CTransmissionWorker::CTransmissionWorker(QObject& receiver, std::unique_ptr<Send
 {
 }
 
-std::vector<RowBank> CTransmissionWorker::copies(const std::vector<std::size_t>& rows, const BankCopier& copyBank)
+std::vector<RowBank> CTransmissionWorker::copies(const std::vector<std::size_t>& rows, const CWorkingBanks& banks)
 {
-    std::vector<RowBank> banks;
+    std::vector<RowBank> copies;
     for (const std::size_t row : rows)
-        banks.push_back({row, m_copies.emplace_back(copyBank(row)).get()});
-    return banks;
+        copies.push_back({row, m_copies.emplace_back(banks.bank(row).clone()).get()});
+    return copies;
 }
 
 CTransmissionWorker::~CTransmissionWorker()

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+class CWorkingBanks;
 class IBank;
 class QObject;
 class SenderLock;
@@ -22,15 +23,14 @@ class WrapperZQMidiInterface;
 // asked from that thread meanwhile.
 class CTransmissionWorker {
 public:
-    // A copy of the bank of a row, made on the caller's thread, that the worker keeps.
-    using BankCopier = std::function<std::unique_ptr<IBank>(std::size_t row)>;
     using StatusHandler = std::function<void(const std::string& bankName)>;
     // The account of what the device now holds; the worker's thread has ended when it runs.
     using EndHandler = std::function<void(const TransmissionAccount& account)>;
 
+    // The worker sends copies of the banks of rows, made here on the caller's thread.
     CTransmissionWorker(QObject& receiver, std::unique_ptr<SenderLock> lock, std::shared_ptr<WrapperZQMidiInterface> midi,
-                        const std::vector<std::size_t>& rows, const BankCopier& copyBank, std::uint32_t channel, DeviceRecord record, StatusHandler onBankStarted,
-                        EndHandler onEnded);
+                        const std::vector<std::size_t>& rows, const CWorkingBanks& banks, std::uint32_t channel,
+                        DeviceRecord record, StatusHandler onBankStarted, EndHandler onEnded);
     // Waits for the thread, which ends within a second of a stop.
     ~CTransmissionWorker();
     CTransmissionWorker(const CTransmissionWorker&) = delete;
@@ -43,7 +43,7 @@ public:
     std::int64_t secondsLeft() const { return m_run.secondsLeft(); }
 
 private:
-    std::vector<RowBank> copies(const std::vector<std::size_t>& rows, const BankCopier& copyBank);
+    std::vector<RowBank> copies(const std::vector<std::size_t>& rows, const CWorkingBanks& banks);
     void work();
 
     QObject& m_receiver;

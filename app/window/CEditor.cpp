@@ -11,11 +11,11 @@
 #include "app/window/CMenuValidation.h"
 #include "app/transfer/COutputList.h"
 #include "app/transfer/CTransmission.h"
-#include "app/document/CUndoHistory.h"
 #include "app/document/CUnsavedChanges.h"
+#include "app/document/CWorkingBanks.h"
 #include "app/window/CWindowMemory.h"
 #include "midiio/ZQMidiSystem.h"
-#include "model/FactoryBank.h"
+#include "model/IBank.h"
 #include "ui_EditorWindow.h"
 
 #include <QCloseEvent>
@@ -54,21 +54,18 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     , m_ui(std::make_unique<Ui::EditorWindow>())
     , m_panels(std::make_unique<CFilePanels>(dialogs, settings))
 {
-    m_defaultBank = factory::makeBanks();
-    for (const auto& bank : m_defaultBank)
-        m_workBank.emplace_back(bank->clone());
-    m_history = new CUndoHistory(m_workBank, this);
-    m_unsaved = std::make_unique<CUnsavedChanges>(m_workBank, dialogs);
-    m_files = std::make_unique<CBankFiles>(dialogs, *m_panels, *m_history, *m_unsaved, m_workBank);
+    m_banks = new CWorkingBanks(this);
+    m_unsaved = std::make_unique<CUnsavedChanges>(*m_banks, dialogs);
+    m_files = std::make_unique<CBankFiles>(dialogs, *m_panels, *m_banks, *m_unsaved);
 
     m_ui->setupUi(this);
     auto* edit = new QMenu(tr("&Edit"), this);
     edit->setObjectName(QStringLiteral("menu_edit"));
-    edit->addAction(m_history->undoAction());
-    edit->addAction(m_history->redoAction());
+    edit->addAction(m_banks->undoAction());
+    edit->addAction(m_banks->redoAction());
     menuBar()->insertMenu(m_ui->menu_midi->menuAction(), edit);
     new CFocusGuard(*m_ui->tableview_banks, {m_ui->button_reset, m_ui->button_send});
-    m_selection = new CBankSelection(*m_ui->tableview_banks, *this, m_workBank, m_visibleBanks, this);
+    m_selection = new CBankSelection(*m_ui->tableview_banks, *this, *m_banks, m_visibleBanks, this);
 
     m_bankView = new CBankView(*this, *m_ui->layout_slots, *m_ui->layout_panel, *m_ui->textfield_bankName,
                                {m_ui->button_reset, m_ui->button_save, m_ui->button_load}, *m_ui->text_status,
@@ -80,14 +77,12 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     m_progressTimer->setInterval(kProgressInterval);
 
     const auto* importPreferences = new CImportPreferences(m_settings, *this, *m_ui->menu_file, m_ui->menu_quit);
-    m_edits = std::make_unique<CBankEdits>(dialogs, *m_panels, *importPreferences, *m_history, m_workBank,
-                                           m_defaultBank, *m_ui->text_status);
+    m_edits = std::make_unique<CBankEdits>(dialogs, *m_panels, *importPreferences, *m_banks, *m_ui->text_status);
     m_outputs = new COutputList(*m_ui->popup_out, midiSystem.service(), this);
     m_memory = std::make_unique<CWindowMemory>(m_settings, *this, *m_outputs, *m_ui->popup_out, *m_ui->popup_channel,
                                                m_selection->options(), *m_ui->splitter);
-    m_transmission = new CTransmission(
-        dialogs, midiSystem, *m_outputs, *m_ui->progress_out, *m_ui->text_status,
-        [this](std::size_t row) { return std::unique_ptr<IBank>(m_workBank.at(row)->clone()); }, this);
+    m_transmission = new CTransmission(dialogs, midiSystem, *m_outputs, *m_ui->progress_out, *m_ui->text_status,
+                                       *m_banks, this);
     m_menuValidation = new CMenuValidation(*m_ui->button_load, *m_ui->button_save, *m_ui->button_send,
                                            {m_ui->menu_open, m_ui->menu_save, m_ui->menu_saveAs, m_ui->menu_send}, *this);
 
@@ -131,7 +126,7 @@ void CEditor::connectControls()
     connect(m_progressTimer, &QTimer::timeout, this, &CEditor::ProgressTimer);
     connect(m_outputs, &COutputList::connectionChanged, this, &CEditor::enableMIDIButtons);
     connect(m_transmission, &CTransmission::ended, this, [this] { switchToIdleState(true); });
-    connect(m_history, &CUndoHistory::banksChanged, this, &CEditor::banksDidChange);
+    connect(m_banks, &CWorkingBanks::banksChanged, this, &CEditor::banksDidChange);
 }
 
 void CEditor::awakeFromNib()
@@ -147,6 +142,16 @@ void CEditor::awakeFromNib()
     updateContentView();
     m_menuValidation->validateMenus();
     setWindowTitle(text(m_unsaved->title()));
+}
+
+const IBank& CEditor::workBank(int row) const
+{
+    return m_banks->bank(static_cast<std::size_t>(row));
+}
+
+const IBank& CEditor::defaultBank(int row) const
+{
+    return m_banks->factoryBank(static_cast<std::size_t>(row));
 }
 
 // ---- state ----
@@ -300,7 +305,7 @@ void CEditor::updateContentView()
     const int row = m_selection->currentRow();
     if (row < 0)
         return;
-    m_bankView->show(*m_workBank[static_cast<std::size_t>(row)], row >= m_protectedBanks);
+    m_bankView->show(m_banks->bank(static_cast<std::size_t>(row)), row >= m_protectedBanks);
 }
 
 void CEditor::orderFrontAboutWindow()

@@ -21,8 +21,8 @@ class COutputList;
 class CSettings;
 class ISoundOutput;
 class CTransmission;
-class CUndoHistory;
 class CUnsavedChanges;
+class CWorkingBanks;
 class CWindowMemory;
 class IBank;
 class ZQMidiSystem;
@@ -32,8 +32,8 @@ namespace Ui {
 class EditorWindow;
 }
 
-// The editor's one controller and its window: it owns the factory banks, the working banks the
-// user edits with their undo history, and creates the rooms of the window's further concerns (the
+// The editor's one controller and its window: it owns the document (the working banks, the factory
+// banks and the undo history) and creates the rooms of the window's further concerns (the
 // bank table's selection, the bank view and its edits, the import preferences, unsaved changes,
 // the bank files and file panels, the window's memory, the focus guard, the live output list, the
 // transmission, the menus' validation), wiring between them what one room may not reach in another.
@@ -52,8 +52,8 @@ public:
 
     State state() const { return m_state; }
     // The banks as the user sees them, rows 0 to 31; and the untouched factory banks.
-    const IBank& workBank(int row) const { return *m_workBank.at(static_cast<std::size_t>(row)); }
-    const IBank& defaultBank(int row) const { return *m_defaultBank.at(static_cast<std::size_t>(row)); }
+    const IBank& workBank(int row) const;
+    const IBank& defaultBank(int row) const;
     COutputList& outputs() { return *m_outputs; }
 
     bool switchToSendState(bool on);
@@ -103,9 +103,7 @@ private:
     CBankView* m_bankView = nullptr;
     CBankSelection* m_selection = nullptr;
 
-    std::vector<std::unique_ptr<IBank>> m_defaultBank;
-    std::vector<std::unique_ptr<IBank>> m_workBank;
-    CUndoHistory* m_history = nullptr;
+    CWorkingBanks* m_banks = nullptr;
     std::unique_ptr<CUnsavedChanges> m_unsaved;
     std::unique_ptr<CBankFiles> m_files;
     std::unique_ptr<CBankEdits> m_edits;

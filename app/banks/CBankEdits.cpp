@@ -7,17 +7,15 @@
 #include "content/CContent.h"
 #include "model/IBank.h"
 
-#include <QLabel>
-
 #include <filesystem>
 
 CBankEdits::CBankEdits(IDialogs& dialogs, CFilePanels& panels, const CImportPreferences& preferences,
-                       CWorkingBanks& banks, QLabel& status)
-    : m_dialogs(dialogs)
+                       CWorkingBanks& banks, QObject* parent)
+    : QObject(parent)
+    , m_dialogs(dialogs)
     , m_panels(panels)
     , m_preferences(preferences)
     , m_banks(banks)
-    , m_status(status)
     , m_contentImport(dialogs)
 {
 }
@@ -75,6 +73,6 @@ void CBankEdits::import(std::size_t row, int slot, const std::string& path)
     });
     if (result) {
         const std::string fileName = std::filesystem::path(path).filename().string();
-        m_status.setText(QString::fromStdString(result.describe(fileName, m_banks.bank(row).getContentLabel(index))));
+        emit status(QString::fromStdString(result.describe(fileName, m_banks.bank(row).getContentLabel(index))));
     }
 }

@@ -2,30 +2,29 @@
 
 #include "app/banks/CBankTableModel.h"
 #include "app/banks/CBankTypeAhead.h"
-#include "app/common/CCellMatrix.h"
 
 #include <QButtonGroup>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QRadioButton>
+#include <QAbstractButton>
 #include <QTableView>
 
-CBankSelection::CBankSelection(QTableView& table, QWidget& window, const CWorkingBanks& banks,
-                               int visibleBanks, QObject* parent)
+CBankSelection::CBankSelection(QTableView& table, std::initializer_list<QAbstractButton*> options,
+                               const CWorkingBanks& banks, int visibleBanks, QObject* parent)
     : QObject(parent)
     , m_table(table)
     , m_visibleBanks(visibleBanks)
     , m_options(new QButtonGroup(this))
+    , m_model(std::make_unique<CBankTableModel>(banks, visibleBanks))
+    , m_typeAhead(std::make_unique<CBankTypeAhead>(table))
 {
-    const CCellMatrix<QRadioButton> options(window, QStringLiteral("radiobutton_options"));
-    for (QRadioButton* option : options.cells())
-        m_options->addButton(option, CCellMatrix<QRadioButton>::tagOf(option));
+    int id = 0;
+    for (QAbstractButton* option : options)
+        m_options->addButton(option, id++);
 
-    m_model = new CBankTableModel(banks, visibleBanks, this);
-    m_table.setModel(m_model);
+    m_table.setModel(m_model.get());
     m_table.verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table.horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    new CBankTypeAhead(m_table);
 
     connect(m_table.selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         // The table always keeps one row selected: a cleared selection falls back to the last row.
@@ -38,6 +37,14 @@ CBankSelection::CBankSelection(QTableView& table, QWidget& window, const CWorkin
         m_lastSelectedRow = row;
         emit rowChanged();
     });
+}
+
+CBankSelection::~CBankSelection()
+{
+    // The table outlives its model by a moment while the window goes: it must not ask it for rows,
+    // and its selection emptied meanwhile is no choice of the user's.
+    m_table.selectionModel()->disconnect(this);
+    m_table.setModel(nullptr);
 }
 
 int CBankSelection::currentRow() const

@@ -2,21 +2,26 @@
 
 #include <QObject>
 
+#include <initializer_list>
+#include <memory>
+
 class CBankTableModel;
+class CBankTypeAhead;
 class CWorkingBanks;
+class QAbstractButton;
 class QButtonGroup;
 class QTableView;
-class QWidget;
 
 // What the user has chosen to act on: the row of the bank table, which always keeps one row
 // selected and answers to typed bank numbers, and the bank options, "Current bank" or "All banks".
 class CBankSelection : public QObject {
     Q_OBJECT
 public:
-    // The table shows banks, its first visibleBanks rows; the options are the window's radio
-    // buttons "radiobutton_options_<n>". The table, the window and banks must outlive this.
-    CBankSelection(QTableView& table, QWidget& window, const CWorkingBanks& banks,
-                   int visibleBanks, QObject* parent);
+    // The table shows banks, its first visibleBanks rows; options are the radio buttons "Current
+    // bank" and "All banks", in that order. They and banks must outlive this.
+    CBankSelection(QTableView& table, std::initializer_list<QAbstractButton*> options, const CWorkingBanks& banks,
+                   int visibleBanks, QObject* parent = nullptr);
+    ~CBankSelection() override;
 
     // The selected row, or -1 when none is selected.
     int currentRow() const;
@@ -32,7 +37,9 @@ signals:
 private:
     QTableView& m_table;
     int m_visibleBanks;
-    CBankTableModel* m_model = nullptr;
+    // Qt's group of the options, a child of this.
     QButtonGroup* m_options = nullptr;
+    std::unique_ptr<CBankTableModel> m_model;
+    std::unique_ptr<CBankTypeAhead> m_typeAhead;
     int m_lastSelectedRow = -1;
 };

@@ -20,18 +20,17 @@ constexpr int kLargeWaveformIndex = 1;
 } // namespace
 
 CBankView::CBankView(QWidget& window, QGridLayout& slotGrid, QBoxLayout& panel, QLineEdit& bankName,
-                     std::initializer_list<QWidget*> bankButtons, QLabel& status, ISoundOutput& soundOutput)
+                     std::initializer_list<QWidget*> bankButtons, ISoundOutput& soundOutput)
     : QObject(&window)
     , m_bankName(bankName)
     , m_bankButtons(bankButtons)
-    , m_status(status)
     , m_labels(window, QStringLiteral("textfield_contentLabels"))
     , m_names(window, QStringLiteral("textfield_contentNames"))
     , m_openButtons(window, QStringLiteral("button_openContents"))
     , m_playButtons(window, QStringLiteral("button_playContents"))
 {
     makeSlotRooms(window, slotGrid, panel, soundOutput);
-    new CTypedText(window, [this] { commitTypedName(); });
+    m_typedText = std::make_unique<CTypedText>(window, [this] { commitTypedName(); });
     connect(&m_bankName, &QLineEdit::editingFinished, this, &CBankView::bankNameEdited);
     for (QLineEdit* cell : m_names.cells()) {
         const int tag = CCellMatrix<QLineEdit>::tagOf(cell);
@@ -46,22 +45,25 @@ CBankView::CBankView(QWidget& window, QGridLayout& slotGrid, QBoxLayout& panel, 
 void CBankView::makeSlotRooms(QWidget& window, QGridLayout& slotGrid, QBoxLayout& panel, ISoundOutput& soundOutput)
 {
     const int rows = m_labels.numberOfRows();
-    m_waveforms = new CWaveforms(slotGrid, rows, kWaveformColumn, panel, kLargeWaveformIndex, this);
-    m_player = new CSlotPlayer(soundOutput, m_playButtons, window, [this] { return m_waveforms->selectedSlot(); });
-    connect(m_player, &CSlotPlayer::failed, &m_status, &QLabel::setText);
+    m_waveforms = std::make_unique<CWaveforms>(slotGrid, rows, kWaveformColumn, panel, kLargeWaveformIndex, this);
+    m_player = std::make_unique<CSlotPlayer>(soundOutput, m_playButtons, window,
+                                             [this] { return m_waveforms->selectedSlot(); });
+    connect(m_player.get(), &CSlotPlayer::failed, this, &CBankView::status);
     std::vector<std::vector<QWidget*>> cells;
     for (int slot = 0; slot < rows; ++slot)
         cells.push_back({m_labels.cellWithTag(slot), m_names.cellWithTag(slot), m_openButtons.cellWithTag(slot),
                          m_playButtons.cellWithTag(slot),
-                         window.findChild<QWidget*>(QStringLiteral("view_waveform_%1").arg(slot))});
-    new CSlotDrops(window, std::move(cells),
-                   {[this] { return shownSlotCount(); },
-                    [this](int slot, const std::string& path) { emit fileDropped(slot, path); },
-                    [this](const std::string& path) { emit bankFileDropped(path); },
-                    [this](int leftOver) {
-                        m_status.setText(m_status.text() + QStringLiteral(" (%1 more file(s) left out: the bank has no more slots)").arg(leftOver));
-                    }});
+                         m_waveforms->rowView(slot)});
+    m_drops = std::make_unique<CSlotDrops>(window, std::move(cells),
+                                           CSlotDrops::Actions{[this] { return shownSlotCount(); },
+                                                               [this](int slot, const std::string& path) {
+                                                                   emit fileDropped(slot, path);
+                                                               },
+                                                               [this](const std::string& path) { emit bankFileDropped(path); },
+                                                               [this](int leftOver) { emit filesLeftOut(leftOver); }});
 }
+
+CBankView::~CBankView() = default;
 
 void CBankView::show(const IBank& bank, bool editable)
 {

@@ -5,11 +5,14 @@
 #include <QObject>
 
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+class CSlotDrops;
 class CSlotPlayer;
+class CTypedText;
 class CWaveforms;
 class IBank;
 class ISoundOutput;
@@ -27,10 +30,10 @@ class QWidget;
 class CBankView : public QObject {
     Q_OBJECT
 public:
-    // Everything stays the window's, which owns the view; the status line hears of dropped files
-    // that found no slot.
+    // Everything stays the window's.
     CBankView(QWidget& window, QGridLayout& slotGrid, QBoxLayout& panel, QLineEdit& bankName,
-              std::initializer_list<QWidget*> bankButtons, QLabel& status, ISoundOutput& soundOutput);
+              std::initializer_list<QWidget*> bankButtons, ISoundOutput& soundOutput);
+    ~CBankView() override;
 
     // Shows the bank, which stays the caller's and must outlive the next show; while it may not be
     // edited, its name, rows and buttons are disabled.
@@ -47,6 +50,10 @@ signals:
     // A file dropped onto a slot row; several dropped at once arrive one by one, in slot order.
     void fileDropped(int slot, const std::string& path);
     void bankFileDropped(const std::string& path);
+    // Dropped files past the bank's last slot that were not imported.
+    void filesLeftOut(int count);
+    // Why a play failed, for the status line.
+    void status(const QString& text);
 
 private:
     void makeSlotRooms(QWidget& window, QGridLayout& slotGrid, QBoxLayout& panel, ISoundOutput& soundOutput);
@@ -56,13 +63,14 @@ private:
 
     QLineEdit& m_bankName;
     std::vector<QWidget*> m_bankButtons;
-    QLabel& m_status;
     // The columns of the slot rows; the layout gives them their rows.
     CCellMatrix<QLabel> m_labels;
     CCellMatrix<QLineEdit> m_names;
     CCellMatrix<QPushButton> m_openButtons;
     CCellMatrix<QPushButton> m_playButtons;
-    CWaveforms* m_waveforms = nullptr;
-    CSlotPlayer* m_player = nullptr;
+    std::unique_ptr<CWaveforms> m_waveforms;
+    std::unique_ptr<CSlotPlayer> m_player;
+    std::unique_ptr<CSlotDrops> m_drops;
+    std::unique_ptr<CTypedText> m_typedText;
     const IBank* m_bank = nullptr;
 };

@@ -53,6 +53,11 @@ void CWaveforms::show(const IBank& bank)
     select(std::min(m_selected, last));
 }
 
+QWidget* CWaveforms::rowView(int slot) const
+{
+    return slot >= 0 && slot < static_cast<int>(m_rows.size()) ? m_rows[static_cast<std::size_t>(slot)] : nullptr;
+}
+
 void CWaveforms::select(int slot)
 {
     if (slot < 0 || slot >= static_cast<int>(m_rows.size()))

@@ -11,6 +11,7 @@ class IBank;
 class QBoxLayout;
 class QGridLayout;
 class QMimeData;
+class QWidget;
 
 // The waveform room: a small waveform on every slot row and a large one, with its time axis, of
 // the selected slot. A slot is selected by pressing its waveform; dragging a waveform out leaves
@@ -26,6 +27,8 @@ public:
     void show(const IBank& bank);
     int selectedSlot() const { return m_selected; }
     void select(int slot);
+    // The small view of the slot's row.
+    QWidget* rowView(int slot) const;
 
     // The drag's payload for a slot: a WAV file of its bytes in a folder of our own; null for a
     // slot without a sound.

@@ -11,11 +11,13 @@
 #include "model/FactoryTables.h"
 #include "model/IBank.h"
 
-#include <QLabel>
+#include <QMetaObject>
 #include <QProgressBar>
-
+#include <QTimer>
 
 namespace {
+
+constexpr int kTickMilliseconds = 1000;
 
 // How the device's lock names this program to another sender it refuses.
 const std::string kProgram = "zylox-editor";
@@ -31,15 +33,20 @@ std::vector<std::size_t> allRows()
 } // namespace
 
 CTransmission::CTransmission(IDialogs& dialogs, ZQMidiSystem& midiSystem, COutputList& outputs, QProgressBar& progress,
-                             QLabel& status, const CWorkingBanks& banks, QObject* parent)
+                             const CWorkingBanks& banks, QObject* parent)
     : QObject(parent)
     , m_dialogs(dialogs)
     , m_midiSystem(midiSystem)
     , m_outputs(outputs)
     , m_progress(progress)
-    , m_status(status)
+    , m_ticks(new QTimer(this))
     , m_banks(banks)
 {
+    m_progress.hide();
+    m_ticks->setObjectName(QStringLiteral("timer_progress"));
+    m_ticks->setSingleShot(true);
+    m_ticks->setInterval(kTickMilliseconds);
+    connect(m_ticks, &QTimer::timeout, this, &CTransmission::tick);
 }
 
 CTransmission::~CTransmission()
@@ -140,12 +147,40 @@ void CTransmission::start(const std::vector<std::size_t>& rows, std::uint32_t ch
     m_progress.setFormat(QStringLiteral("%p%"));
     m_worker = std::make_unique<CTransmissionWorker>(
         *this, std::move(lock), std::move(midi), rows, m_banks, channel, std::move(record),
-        [this](const std::string& name) { m_status.setText(QString::fromStdString("sending bank (" + name + ")...")); },
+        [this](const std::string& name) { emit status(QString::fromStdString("sending bank (" + name + ")...")); },
         [this](const TransmissionAccount& account) {
             // After a stop for quitting, the end has been told already.
             if (m_worker)
                 transmissionEnded(account);
         });
+    showProgressFromZero();
+    m_ticks->start();
+}
+
+void CTransmission::receive()
+{
+    showProgressFromZero();
+    // Alerts belong to the UI thread: the report runs there, after this action has returned.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            alert(IDialogs::AlertStyle::Critical, "", "Receive from ZYLOX is not supported yet!", "OK");
+            finish();
+        },
+        Qt::QueuedConnection);
+}
+
+void CTransmission::showProgressFromZero()
+{
+    m_progress.setValue(0);
+    m_progress.show();
+}
+
+void CTransmission::finish()
+{
+    m_ticks->stop();
+    m_progress.hide();
+    emit ended();
 }
 
 void CTransmission::stop()
@@ -153,7 +188,7 @@ void CTransmission::stop()
     if (!m_worker)
         return;
     m_worker->stop();
-    m_status.setText(QStringLiteral("stopping..."));
+    emit status(QStringLiteral("stopping..."));
 }
 
 bool CTransmission::stopForQuit()
@@ -192,17 +227,18 @@ void CTransmission::transmissionEnded(const TransmissionAccount& account)
               "The MIDI output stopped accepting data.\n\n" + account.describe() + resume, "OK");
     else if (account.end == TransmissionAccount::End::Stopped)
         alert(IDialogs::AlertStyle::Informational, "Transmission Stopped", account.describe() + resume, "OK");
-    m_status.clear();
+    emit status(QString());
     m_progress.setFormat(QStringLiteral("%p%"));
-    emit ended();
+    finish();
 }
 
-void CTransmission::showProgress()
+void CTransmission::tick()
 {
     if (!m_worker)
         return;
     m_progress.setValue(static_cast<int>(m_worker->percent()));
     m_progress.setFormat(QString::fromStdString("%p%, " + TransmissionRun::durationText(m_worker->secondsLeft()) + " left"));
+    m_ticks->start();
 }
 
 IDialogs::AlertReply CTransmission::alert(IDialogs::AlertStyle style, const std::string& title,

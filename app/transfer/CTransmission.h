@@ -17,8 +17,8 @@ class CWorkingBanks;
 class CTransmissionWorker;
 class DeviceRecord;
 class IBank;
-class QLabel;
 class QProgressBar;
+class QTimer;
 class SenderLock;
 class ZQMidiSystem;
 struct TransmissionAccount;
@@ -26,12 +26,13 @@ struct TransmissionAccount;
 // The editor's transmission room: the questions before a send (all banks, only those that changed
 // since this device was last sent them, or the rest of a transmission that did not finish), the
 // worker that sends, Stop, the progress with the time left for the whole transmission, and the
-// account of what the device holds when a transmission fails or is stopped. UI thread only.
+// account of what the device holds when a transmission fails or is stopped. It alone shows the
+// progress bar. UI thread only.
 class CTransmission : public QObject {
     Q_OBJECT
 public:
     CTransmission(IDialogs& dialogs, ZQMidiSystem& midiSystem, COutputList& outputs, QProgressBar& progress,
-                  QLabel& status, const CWorkingBanks& banks, QObject* parent = nullptr);
+                  const CWorkingBanks& banks, QObject* parent = nullptr);
     ~CTransmission() override;
 
     bool isSending() const { return m_worker != nullptr; }
@@ -41,10 +42,12 @@ public:
     // For closing the window during a send: asks whether to stop and quit; on yes, stops, tells
     // what the device holds and returns true.
     bool stopForQuit();
-    // Shows the progress and the time left.
-    void showProgress();
+    // Receiving is not supported yet: says so once the action that asked has returned, then ends.
+    void receive();
 
 signals:
+    // What the transmission is doing, for the status line; empty when it has nothing to say.
+    void status(const QString& text);
     void ended();
 
 private:
@@ -52,6 +55,10 @@ private:
     void start(const std::vector<std::size_t>& rows, std::uint32_t channel, bool allBanks, DeviceRecord record,
                std::unique_ptr<SenderLock> lock);
     void transmissionEnded(const TransmissionAccount& account);
+    // Shows the progress and the time left, and waits for the next tick while sending.
+    void tick();
+    void showProgressFromZero();
+    void finish();
     IDialogs::AlertReply alert(IDialogs::AlertStyle style, const std::string& title, const std::string& message,
                                const std::string& defaultButton, const std::string& alternateButton = {},
                                const std::string& otherButton = {});
@@ -60,7 +67,7 @@ private:
     ZQMidiSystem& m_midiSystem;
     COutputList& m_outputs;
     QProgressBar& m_progress;
-    QLabel& m_status;
+    QTimer* m_ticks = nullptr;
     // What a send takes copies of, as the banks are when it begins.
     const CWorkingBanks& m_banks;
     std::unique_ptr<CTransmissionWorker> m_worker;

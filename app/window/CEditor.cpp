@@ -1,18 +1,18 @@
 #include "app/window/CEditor.h"
 
-#include "app/window/CAboutWindow.h"
 #include "app/banks/CBankEdits.h"
-#include "app/files/CBankFiles.h"
 #include "app/banks/CBankSelection.h"
 #include "app/banks/CBankView.h"
-#include "app/files/CFilePanels.h"
-#include "app/window/CFocusGuard.h"
-#include "app/settings/CImportPreferences.h"
-#include "app/window/CMenuValidation.h"
-#include "app/transfer/COutputList.h"
-#include "app/transfer/CTransmission.h"
 #include "app/document/CUnsavedChanges.h"
 #include "app/document/CWorkingBanks.h"
+#include "app/files/CBankFiles.h"
+#include "app/files/CFilePanels.h"
+#include "app/settings/CImportPreferences.h"
+#include "app/transfer/COutputList.h"
+#include "app/transfer/CTransmission.h"
+#include "app/window/CAboutWindow.h"
+#include "app/window/CFocusGuard.h"
+#include "app/window/CMenuValidation.h"
 #include "app/window/CWindowMemory.h"
 #include "midiio/ZQMidiSystem.h"
 #include "model/IBank.h"
@@ -22,8 +22,6 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMetaObject>
-#include <QTimer>
 
 #include <algorithm>
 #include <optional>
@@ -31,7 +29,6 @@
 namespace {
 
 constexpr int kStartRow = 4; // S05, the first bank whose factory name has no " - factory -"
-constexpr int kProgressInterval = 1000; // milliseconds
 
 std::string text(const QString& value)
 {
@@ -52,39 +49,37 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     , m_midiSystem(midiSystem)
     , m_settings(settings)
     , m_ui(std::make_unique<Ui::EditorWindow>())
-    , m_panels(std::make_unique<CFilePanels>(dialogs, settings))
 {
-    m_banks = new CWorkingBanks(this);
+    Ui::EditorWindow& ui = *m_ui;
+    ui.setupUi(this);
+    // A child as well, so that Undo and Redo are among the window's actions.
+    m_banks = std::make_unique<CWorkingBanks>(this);
+    m_panels = std::make_unique<CFilePanels>(dialogs, settings);
     m_unsaved = std::make_unique<CUnsavedChanges>(*m_banks, dialogs);
     m_files = std::make_unique<CBankFiles>(dialogs, *m_panels, *m_banks, *m_unsaved);
 
-    m_ui->setupUi(this);
     auto* edit = new QMenu(tr("&Edit"), this);
     edit->setObjectName(QStringLiteral("menu_edit"));
     edit->addAction(m_banks->undoAction());
     edit->addAction(m_banks->redoAction());
-    menuBar()->insertMenu(m_ui->menu_midi->menuAction(), edit);
-    new CFocusGuard(*m_ui->tableview_banks, {m_ui->button_reset, m_ui->button_send});
-    m_selection = new CBankSelection(*m_ui->tableview_banks, *this, *m_banks, m_visibleBanks, this);
-
-    m_bankView = new CBankView(*this, *m_ui->layout_slots, *m_ui->layout_panel, *m_ui->textfield_bankName,
-                               {m_ui->button_reset, m_ui->button_save, m_ui->button_load}, *m_ui->text_status,
-                               soundOutput);
-
-    m_progressTimer = new QTimer(this);
-    m_progressTimer->setObjectName(QStringLiteral("timer_progress"));
-    m_progressTimer->setSingleShot(true);
-    m_progressTimer->setInterval(kProgressInterval);
-
-    const auto* importPreferences = new CImportPreferences(m_settings, *this, *m_ui->menu_file, m_ui->menu_quit);
-    m_edits = std::make_unique<CBankEdits>(dialogs, *m_panels, *importPreferences, *m_banks, *m_ui->text_status);
-    m_outputs = new COutputList(*m_ui->popup_out, midiSystem.service(), this);
-    m_memory = std::make_unique<CWindowMemory>(m_settings, *this, *m_outputs, *m_ui->popup_out, *m_ui->popup_channel,
-                                               m_selection->options(), *m_ui->splitter);
-    m_transmission = new CTransmission(dialogs, midiSystem, *m_outputs, *m_ui->progress_out, *m_ui->text_status,
-                                       *m_banks, this);
-    m_menuValidation = new CMenuValidation(*m_ui->button_load, *m_ui->button_save, *m_ui->button_send,
-                                           {m_ui->menu_open, m_ui->menu_save, m_ui->menu_saveAs, m_ui->menu_send}, *this);
+    menuBar()->insertMenu(ui.menu_midi->menuAction(), edit);
+    m_focusGuard = std::make_unique<CFocusGuard>(*ui.tableview_banks, std::initializer_list<QWidget*>{ui.button_reset, ui.button_send});
+    m_selection = std::make_unique<CBankSelection>(
+        *ui.tableview_banks, std::initializer_list<QAbstractButton*>{ui.radiobutton_options_0, ui.radiobutton_options_1},
+        *m_banks, m_visibleBanks);
+    m_bankView = std::make_unique<CBankView>(*this, *ui.layout_slots, *ui.layout_panel, *ui.textfield_bankName,
+                                             std::initializer_list<QWidget*>{ui.button_reset, ui.button_save, ui.button_load},
+                                             soundOutput);
+    m_importPreferences = std::make_unique<CImportPreferences>(m_settings, *this, *ui.menu_file, ui.menu_quit);
+    m_edits = std::make_unique<CBankEdits>(dialogs, *m_panels, *m_importPreferences, *m_banks);
+    m_outputs = std::make_unique<COutputList>(*ui.popup_out, midiSystem.service());
+    m_memory = std::make_unique<CWindowMemory>(m_settings, *this, *m_outputs, *ui.popup_out, *ui.popup_channel,
+                                               m_selection->options(), *ui.splitter);
+    // A child as well, so that its progress ticks are among the window's timers.
+    m_transmission = std::make_unique<CTransmission>(dialogs, midiSystem, *m_outputs, *ui.progress_out, *m_banks, this);
+    m_menuValidation = std::make_unique<CMenuValidation>(std::vector<CMenuValidation::Item>{
+        {ui.menu_open, ui.button_load}, {ui.menu_save, ui.button_save}, {ui.menu_saveAs, ui.button_save},
+        {ui.menu_send, ui.button_send}});
 
     connectControls();
     awakeFromNib();
@@ -95,23 +90,26 @@ CEditor::~CEditor()
     // Widgets losing focus while the window goes must not reach a half-destroyed controller.
     for (QObject* control : findChildren<QObject*>())
         control->disconnect(this);
-    // The window outlives the banks by a moment while it hides: the table must not ask for them.
-    m_ui->tableview_banks->setModel(nullptr);
-    m_progressTimer->stop();
     // Ends the worker before the widgets it reports to go.
-    delete m_transmission;
-    m_transmission = nullptr;
+    m_transmission.reset();
 }
 
 void CEditor::connectControls()
 {
     Ui::EditorWindow& ui = *m_ui;
-    connect(m_selection, &CBankSelection::rowChanged, this, &CEditor::BankIndexHasChanged);
-    connect(m_bankView, &CBankView::bankNameEdited, this, &CEditor::BankNameHasChanged);
-    connect(m_bankView, &CBankView::slotNameEdited, this, &CEditor::ContentNameHasChanged);
-    connect(m_bankView, &CBankView::importClicked, this, &CEditor::openContent);
-    connect(m_bankView, &CBankView::fileDropped, this, &CEditor::importFile);
-    connect(m_bankView, &CBankView::bankFileDropped, this, &CEditor::openBankFile);
+    connect(m_selection.get(), &CBankSelection::rowChanged, this, &CEditor::BankIndexHasChanged);
+    connect(m_bankView.get(), &CBankView::bankNameEdited, this, &CEditor::BankNameHasChanged);
+    connect(m_bankView.get(), &CBankView::slotNameEdited, this, &CEditor::ContentNameHasChanged);
+    connect(m_bankView.get(), &CBankView::importClicked, this, &CEditor::openContent);
+    connect(m_bankView.get(), &CBankView::fileDropped, this, &CEditor::importFile);
+    connect(m_bankView.get(), &CBankView::bankFileDropped, this, &CEditor::openBankFile);
+    connect(m_bankView.get(), &CBankView::filesLeftOut, this, [this](int count) {
+        showStatus(m_ui->text_status->text()
+                   + QStringLiteral(" (%1 more file(s) left out: the bank has no more slots)").arg(count));
+    });
+    connect(m_bankView.get(), &CBankView::status, this, &CEditor::showStatus);
+    connect(m_edits.get(), &CBankEdits::status, this, &CEditor::showStatus);
+    connect(m_transmission.get(), &CTransmission::status, this, &CEditor::showStatus);
     connect(ui.button_reset, &QPushButton::clicked, this, &CEditor::openDefaultBank);
     connect(ui.button_load, &QPushButton::clicked, this, &CEditor::openBank);
     connect(ui.button_save, &QPushButton::clicked, this, &CEditor::saveBank);
@@ -123,10 +121,9 @@ void CEditor::connectControls()
     connect(ui.menu_send, &QAction::triggered, this, &CEditor::sendBank);
     connect(ui.menu_receive, &QAction::triggered, this, &CEditor::receiveBank);
     connect(ui.menu_about, &QAction::triggered, this, &CEditor::orderFrontAboutWindow);
-    connect(m_progressTimer, &QTimer::timeout, this, &CEditor::ProgressTimer);
-    connect(m_outputs, &COutputList::connectionChanged, this, &CEditor::enableMIDIButtons);
-    connect(m_transmission, &CTransmission::ended, this, [this] { switchToIdleState(true); });
-    connect(m_banks, &CWorkingBanks::banksChanged, this, &CEditor::banksDidChange);
+    connect(m_outputs.get(), &COutputList::connectionChanged, this, &CEditor::enableMIDIButtons);
+    connect(m_transmission.get(), &CTransmission::ended, this, [this] { switchToIdleState(true); });
+    connect(m_banks.get(), &CWorkingBanks::banksChanged, this, &CEditor::banksDidChange);
 }
 
 void CEditor::awakeFromNib()
@@ -134,7 +131,6 @@ void CEditor::awakeFromNib()
     Ui::EditorWindow& ui = *m_ui;
     ui.text_version->setText(QStringLiteral("Version ") + QStringLiteral(ZYLOX_VERSION));
     ui.text_status->setText(QString());
-    ui.progress_out->hide();
     enableMIDIButtons();
     ui.popup_channel->setCurrentIndex(0);
     m_memory->restore();
@@ -165,16 +161,12 @@ bool CEditor::switchToSendState(bool on)
         ui.button_send->setText(QStringLiteral("Sto&p"));
         ui.menu_send->setText(QStringLiteral("&Stop"));
         ui.button_send->setEnabled(true);
-        ui.progress_out->setValue(0);
-        ui.progress_out->show();
         m_state = State::Send;
-        m_progressTimer->start();
         return true;
     }
     if (!on && m_state == State::Send) {
         ui.button_send->setText(m_sendTexts.first);
         ui.menu_send->setText(m_sendTexts.second);
-        ui.progress_out->hide();
         m_state = State::Idle;
         enableMIDIButtons();
         return true;
@@ -186,15 +178,11 @@ bool CEditor::switchToReceiveState(bool on)
 {
     Ui::EditorWindow& ui = *m_ui;
     if (on && m_state == State::Idle) {
-        ui.progress_out->setValue(0);
-        ui.progress_out->show();
         ui.menu_quit->setEnabled(false);
         m_state = State::Receive;
-        m_progressTimer->start();
         return true;
     }
     if (!on && m_state == State::Receive) {
-        ui.progress_out->hide();
         ui.menu_quit->setEnabled(true);
         m_state = State::Idle;
         return true;
@@ -260,8 +248,8 @@ void CEditor::ContentNameHasChanged(int tag)
 void CEditor::openDefaultBank()
 {
     if (m_state != State::Idle) {
-        alert(IDialogs::AlertStyle::Critical, "Reset to Default",
-              "Don't Reset To Default any bank during sending or receiveing!", "OK");
+        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Reset to Default",
+                            "Don't Reset To Default any bank during sending or receiveing!", "OK", {}, {}});
         return;
     }
     const int row = m_selection->currentRow();
@@ -285,10 +273,9 @@ void CEditor::updateTitle()
     setWindowModified(!m_unsaved->changedRows().empty());
 }
 
-IDialogs::AlertReply CEditor::alert(IDialogs::AlertStyle style, const std::string& title, const std::string& message,
-                                    const std::string& defaultButton, const std::string& alternateButton)
+void CEditor::showStatus(const QString& text)
 {
-    return m_dialogs.runAlert({style, title, message, defaultButton, alternateButton, {}});
+    m_ui->text_status->setText(text);
 }
 
 // ---- views ----
@@ -379,26 +366,8 @@ void CEditor::sendBank()
         switchToSendState(true);
 }
 
-void CEditor::ProgressTimer()
-{
-    if (m_state == State::Send)
-        m_transmission->showProgress();
-    else if (m_state == State::Receive)
-        m_ui->progress_out->setValue(0);
-    if (m_state != State::Idle)
-        m_progressTimer->start();
-}
-
 void CEditor::receiveBank()
 {
-    if (!switchToReceiveState(true))
-        return;
-    // Alerts belong to the UI thread: the report runs there, after this action has returned.
-    QMetaObject::invokeMethod(this, &CEditor::ReceiveThread, Qt::QueuedConnection);
-}
-
-void CEditor::ReceiveThread()
-{
-    alert(IDialogs::AlertStyle::Critical, "", "Receive from ZYLOX is not supported yet!", "OK");
-    switchToIdleState(true);
+    if (switchToReceiveState(true))
+        m_transmission->receive();
 }

@@ -16,6 +16,8 @@ class CBankFiles;
 class CBankSelection;
 class CBankView;
 class CFilePanels;
+class CFocusGuard;
+class CImportPreferences;
 class CMenuValidation;
 class COutputList;
 class CSettings;
@@ -26,19 +28,18 @@ class CWorkingBanks;
 class CWindowMemory;
 class IBank;
 class ZQMidiSystem;
-class QTimer;
 
 namespace Ui {
 class EditorWindow;
 }
 
 // The editor's one controller and its window: it owns the document (the working banks, the factory
-// banks and the undo history) and creates the rooms of the window's further concerns (the
-// bank table's selection, the bank view and its edits, the import preferences, unsaved changes,
-// the bank files and file panels, the window's memory, the focus guard, the live output list, the
-// transmission, the menus' validation), wiring between them what one room may not reach in another.
-// Everything here runs on the UI thread; the transmission worker reaches it only through queued
-// calls.
+// banks and the undo history) and the rooms of the window's further concerns (the bank table's
+// selection, the bank view and its edits, the import preferences, unsaved changes, the bank files
+// and file panels, the window's memory, the focus guard, the live output list, the transmission,
+// the menus' validation), each a member it destroys before its widgets, and wires between them
+// what one room may not reach in another. It alone writes the status line. Everything here runs
+// on the UI thread; the transmission worker reaches it only through queued calls.
 class CEditor : public QMainWindow {
     Q_OBJECT
 public:
@@ -73,7 +74,6 @@ public slots:
     void openContent(int tag);
     void sendBank();
     void receiveBank();
-    void ProgressTimer();
     void orderFrontAboutWindow();
 
 protected:
@@ -86,36 +86,35 @@ private:
     void awakeFromNib();
     void enableMIDIButtons();
     void updateContentView();
-    void ReceiveThread();
+    void showStatus(const QString& text);
     // The banks of rows changed (an edit, or a step undone or redone): the views show them again.
     void banksDidChange(const QList<int>& rows);
     // The window's title: the bank file's name, marked while banks are unsaved.
     void updateTitle();
-    IDialogs::AlertReply alert(IDialogs::AlertStyle style, const std::string& title, const std::string& message,
-                               const std::string& defaultButton, const std::string& alternateButton = {});
 
     IDialogs& m_dialogs;
     ZQMidiSystem& m_midiSystem;
     CSettings& m_settings;
     std::unique_ptr<Ui::EditorWindow> m_ui;
-    std::unique_ptr<CFilePanels> m_panels;
-    std::unique_ptr<CWindowMemory> m_memory;
-    CBankView* m_bankView = nullptr;
-    CBankSelection* m_selection = nullptr;
-
-    CWorkingBanks* m_banks = nullptr;
-    std::unique_ptr<CUnsavedChanges> m_unsaved;
-    std::unique_ptr<CBankFiles> m_files;
-    std::unique_ptr<CBankEdits> m_edits;
     // Leading rows whose bank is read-only in the content view; none are.
     int m_protectedBanks = 0;
     int m_visibleBanks = factory::kBankCount;
     State m_state = State::Idle;
-
-    QTimer* m_progressTimer = nullptr;
     // The Send button's and menu item's own texts, while they say Stop.
     std::pair<QString, QString> m_sendTexts;
-    COutputList* m_outputs = nullptr;
-    CTransmission* m_transmission = nullptr;
-    CMenuValidation* m_menuValidation = nullptr;
+
+    // The rooms, in the order they are made; each goes before those it was given.
+    std::unique_ptr<CWorkingBanks> m_banks;
+    std::unique_ptr<CFilePanels> m_panels;
+    std::unique_ptr<CUnsavedChanges> m_unsaved;
+    std::unique_ptr<CBankFiles> m_files;
+    std::unique_ptr<CFocusGuard> m_focusGuard;
+    std::unique_ptr<CBankSelection> m_selection;
+    std::unique_ptr<CBankView> m_bankView;
+    std::unique_ptr<CImportPreferences> m_importPreferences;
+    std::unique_ptr<CBankEdits> m_edits;
+    std::unique_ptr<COutputList> m_outputs;
+    std::unique_ptr<CWindowMemory> m_memory;
+    std::unique_ptr<CTransmission> m_transmission;
+    std::unique_ptr<CMenuValidation> m_menuValidation;
 };

@@ -7,25 +7,24 @@
 class QAction;
 class QWidget;
 
-// Menu items that stand for a button (Open…, Save…, Send) are enabled exactly when their button
-// is, whatever changed the button, so a shortcut never does what the button would refuse. The
-// layout ties an item to its button by the item's "tag".
+// Menu items that stand for a button (Open…, Save…, Save As…, Send) are enabled exactly when their
+// button is, whatever changed the button, so a shortcut never does what the button would refuse.
 class CMenuValidation : public QObject {
     Q_OBJECT
 public:
-    // The buttons and items stay the window's, which owns this.
-    CMenuValidation(QWidget& openButton, QWidget& saveButton, QWidget& sendButton, std::vector<QAction*> items,
-                    QWidget& window);
+    struct Item {
+        QAction* item;
+        QWidget* button;
+    };
 
-    bool validateMenuItem(const QAction& item) const;
+    // The items and buttons stay the window's and must outlive this.
+    explicit CMenuValidation(std::vector<Item> items, QObject* parent = nullptr);
+
     void validateMenus();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget& m_openButton;
-    QWidget& m_saveButton;
-    QWidget& m_sendButton;
-    std::vector<QAction*> m_items;
+    std::vector<Item> m_items;
 };

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QMetaObject>
 #include <QProgressBar>
 #include <QTimer>
 
@@ -32,6 +33,14 @@ protected:
         return image;
     }
 
+    // The progress timer's tick now, and no other until it arms itself again.
+    void tickProgress()
+    {
+        auto& timer = control<QTimer>("timer_progress");
+        timer.stop();
+        QMetaObject::invokeMethod(&timer, "timeout", Qt::DirectConnection);
+    }
+
     // Made before the window, which lists it as its output.
     DeviceSimulator& device = service.addDestinationOf<DeviceSimulator>();
 };
@@ -50,8 +59,7 @@ TEST_F(EditorTransmissionTest, SendsTheCurrentBankIntoItsFlashBlocksAndRefusesQu
         reply = AlertReply::Default;
         control<QAction>("menu_receive").trigger();
         EXPECT_EQ(editor->state(), CEditor::State::Send);
-        control<QTimer>("timer_progress").stop();
-        editor->ProgressTimer();
+        tickProgress();
         // 50 s of the 102 s estimate, the rest of the bank left.
         EXPECT_EQ(control<QProgressBar>("progress_out").value(), 49);
         EXPECT_EQ(control<QProgressBar>("progress_out").format().toStdString(), "%p%, 52 s left");
@@ -72,8 +80,7 @@ TEST_F(EditorTransmissionTest, SendsTheCurrentBankIntoItsFlashBlocksAndRefusesQu
                            "again.|Stop and Quit|Keep Sending"});
 
     // A tick after the return to idle arms no other.
-    control<QTimer>("timer_progress").stop();
-    editor->ProgressTimer();
+    tickProgress();
     EXPECT_FALSE(control<QTimer>("timer_progress").isActive());
     EXPECT_TRUE(editor->close());
 }

@@ -2,10 +2,10 @@
 
 #include "app/banks/CSlotDrops.h"
 #include "app/sounds/CSlotPlayer.h"
-#include "app/common/CTypedText.h"
 #include "app/sounds/CWaveforms.h"
 #include "model/IBank.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,10 +30,15 @@ CBankView::CBankView(QWidget& window, QGridLayout& slotGrid, QBoxLayout& panel, 
     , m_playButtons(window, QStringLiteral("button_playContents"))
 {
     makeSlotRooms(window, slotGrid, panel, soundOutput);
-    m_typedText = std::make_unique<CTypedText>(window, [this] { commitTypedName(); });
     connect(&m_bankName, &QLineEdit::editingFinished, this, &CBankView::bankNameEdited);
+    // The name fields would paste a dropped file's address into a name: they leave drops to the
+    // window, which imports or opens the file.
+    m_bankName.setAcceptDrops(false);
+    m_bankName.installEventFilter(this);
     for (QLineEdit* cell : m_names.cells()) {
         const int tag = CCellMatrix<QLineEdit>::tagOf(cell);
+        cell->setAcceptDrops(false);
+        cell->installEventFilter(this);
         connect(cell, &QLineEdit::editingFinished, this, [this, tag] { emit slotNameEdited(tag); });
     }
     for (QPushButton* cell : m_openButtons.cells()) {
@@ -112,6 +117,26 @@ void CBankView::commitTypedName()
         emit bankNameEdited();
     else if (focused != nullptr && m_names.cells().contains(focused))
         emit slotNameEdited(CCellMatrix<QLineEdit>::tagOf(focused));
+}
+
+void CBankView::takeDrag(QDropEvent& event)
+{
+    m_drops->take(event);
+}
+
+bool CBankView::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto* field = qobject_cast<const QLineEdit*>(watched);
+    if (field != nullptr && event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if ((key->matches(QKeySequence::Undo) && !field->isUndoAvailable())
+            || (key->matches(QKeySequence::Redo) && !field->isRedoAvailable())) {
+            // Not taken by the field: the key goes on to the shortcuts.
+            event->ignore();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 int CBankView::shownSlotCount() const

@@ -12,11 +12,11 @@
 
 class CSlotDrops;
 class CSlotPlayer;
-class CTypedText;
 class CWaveforms;
 class IBank;
 class ISoundOutput;
 class QBoxLayout;
+class QDropEvent;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -25,8 +25,7 @@ class QWidget;
 
 // The selected bank's box: its name, its slot rows (label, name, Import…, Play and a waveform
 // each) and its own buttons, with the rooms that live on the rows: waveforms, playback and drops.
-// It shows a bank and reports what the user did to it, a name being typed included before the
-// window acts on the banks; changing the bank is the controller's.
+// It shows a bank and reports what the user did to it; changing the bank is the controller's.
 class CBankView : public QObject {
     Q_OBJECT
 public:
@@ -42,6 +41,13 @@ public:
     QString bankName() const;
     // What the slot's name field holds; none for a slot the view has no row for.
     std::optional<QString> slotName(int slot) const;
+    // A name typed into a field is the user's work before Return too. A field commits its text
+    // when it loses the focus, but a shortcut, a drop or closing the window takes no focus from
+    // it: the window calls this before any of those acts on the banks, and the name being typed
+    // is reported as Return would report it.
+    void commitTypedName();
+    // Drags and drops that reached the window itself, at a point of the window.
+    void takeDrag(QDropEvent& event);
 
 signals:
     void bankNameEdited();
@@ -57,9 +63,14 @@ signals:
 
 private:
     void makeSlotRooms(QWidget& window, QGridLayout& slotGrid, QBoxLayout& panel, ISoundOutput& soundOutput);
-    // Reports the name being typed, as Return or leaving the field would.
-    void commitTypedName();
     int shownSlotCount() const;
+
+protected:
+    // Undo and Redo pressed in a name field with nothing of its own to take back or do again reach
+    // the window's history (Edit › Undo and Redo) instead of doing nothing.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
 
     QLineEdit& m_bankName;
     std::vector<QWidget*> m_bankButtons;
@@ -71,6 +82,5 @@ private:
     std::unique_ptr<CWaveforms> m_waveforms;
     std::unique_ptr<CSlotPlayer> m_player;
     std::unique_ptr<CSlotDrops> m_drops;
-    std::unique_ptr<CTypedText> m_typedText;
     const IBank* m_bank = nullptr;
 };

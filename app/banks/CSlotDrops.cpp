@@ -11,17 +11,11 @@
 #include <cctype>
 
 CSlotDrops::CSlotDrops(QWidget& window, std::vector<std::vector<QWidget*>> rows, Actions actions)
-    : QObject(&window)
-    , m_window(window)
+    : m_window(window)
     , m_rows(std::move(rows))
     , m_actions(std::move(actions))
 {
     m_window.setAcceptDrops(true);
-    // Text fields take drops of their own and would paste a file's address into a name.
-    m_window.installEventFilter(this);
-    for (QWidget* child : m_window.findChildren<QWidget*>())
-        if (child->acceptDrops())
-            child->installEventFilter(this);
 }
 
 std::vector<std::string> CSlotDrops::files(const QDropEvent& event)
@@ -82,22 +76,18 @@ void CSlotDrops::drop(const std::vector<std::string>& paths, QPoint at)
         m_actions.tellLeftOver(static_cast<int>(paths.size() - room));
 }
 
-bool CSlotDrops::eventFilter(QObject* watched, QEvent* event)
+void CSlotDrops::take(QDropEvent& drag)
 {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
-        return QObject::eventFilter(watched, event);
-    auto& drag = static_cast<QDropEvent&>(*event);
-    const QPoint at = static_cast<QWidget*>(watched)->mapTo(&m_window, drag.position().toPoint());
+    const QEvent::Type type = drag.type();
+    const QPoint at = drag.position().toPoint();
     const std::vector<std::string> paths = files(drag);
     // Entering only asks whether files come at all: the pointer may still move onto a slot row.
     if (type == QEvent::DragEnter ? paths.empty() : !accepts(paths, at)) {
         drag.ignore();
-        return true;
+        return;
     }
     drag.setDropAction(Qt::CopyAction);
     drag.accept();
     if (type == QEvent::Drop)
         drop(paths, at);
-    return true;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QObject>
 #include <QPoint>
 
 #include <functional>
@@ -13,8 +12,7 @@ class QWidget;
 // The drop room: sound files dropped onto a slot row are imported there, several files fill the
 // slots in order from the row under the pointer, and a bank file (.mid) dropped anywhere on the
 // window is opened. What is imported or opened goes the ways Import… and Open… go.
-class CSlotDrops : public QObject {
-    Q_OBJECT
+class CSlotDrops {
 public:
     struct Actions {
         // How many slots the shown bank has.
@@ -26,11 +24,13 @@ public:
         std::function<void(int leftOver)> tellLeftOver;
     };
 
-    // rows[s] are the widgets of slot row s; they and the window stay the caller's.
+    // rows[s] are the widgets of slot row s; they and the window stay the caller's. The window
+    // takes drops and hands over the drags that reach it.
     CSlotDrops(QWidget& window, std::vector<std::vector<QWidget*>> rows, Actions actions);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // A drag entering, moving over or dropped onto the window, which no control under the pointer
+    // took: accepted or refused, and what is dropped imported or opened.
+    void take(QDropEvent& event);
 
 private:
     // The local files a drag carries; empty when it carries anything else.

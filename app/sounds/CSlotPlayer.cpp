@@ -4,9 +4,6 @@
 #include "model/IBank.h"
 #include "playback/ISoundOutput.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMetaObject>
 #include <QPushButton>
@@ -30,11 +27,8 @@ CSlotPlayer::CSlotPlayer(ISoundOutput& output, const CCellMatrix<QPushButton>& b
         const int slot = CCellMatrix<QPushButton>::tagOf(button);
         connect(button, &QPushButton::clicked, this, [this, slot] { toggle(slot); });
     }
-    // Text fields take their own Space first, so typing a name never plays a sound; buttons and
-    // lists keep theirs too, so the keyboard still presses what has the focus.
-    for (QWidget* control : window.findChildren<QWidget*>())
-        if (qobject_cast<QAbstractButton*>(control) != nullptr || qobject_cast<QComboBox*>(control) != nullptr)
-            control->installEventFilter(this);
+    // Text fields take their own Space first, so typing a name never plays a sound; the window
+    // lets its buttons and lists keep theirs too.
     auto* space = new QShortcut(QKeySequence(Qt::Key_Space), &window);
     space->setObjectName(QStringLiteral("shortcut_play"));
     connect(space, &QShortcut::activated, this, [this] { toggle(m_selectedSlot()); });
@@ -44,15 +38,6 @@ CSlotPlayer::~CSlotPlayer()
 {
     // After this no end notice can arrive from the output's thread.
     m_output.stop();
-}
-
-bool CSlotPlayer::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
-        event->accept();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void CSlotPlayer::show(const IBank& bank)

@@ -35,9 +35,6 @@ signals:
     // The play of a slot failed: why, in words for the status line.
     void failed(const QString& message);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void stop();
     void ended(unsigned play, const std::string& failure);

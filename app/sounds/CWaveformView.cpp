@@ -21,6 +21,9 @@ CWaveformView::CWaveformView(bool withTimeAxis, QWidget* parent)
 {
     setSizePolicy(QSizePolicy::Expanding, withTimeAxis ? QSizePolicy::Expanding : QSizePolicy::Preferred);
     setToolTip(QStringLiteral("Click to select this slot; drag it out to save it as a WAV file"));
+    // A click selects the slot; taking the focus from the button pressed before lets Space play the
+    // slot just chosen instead of pressing that button again.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void CWaveformView::setSamples(std::vector<std::uint8_t> samples)

@@ -18,8 +18,11 @@
 #include "model/IBank.h"
 #include "ui_EditorWindow.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -110,6 +113,10 @@ void CEditor::connectControls()
     connect(m_bankView.get(), &CBankView::status, this, &CEditor::showStatus);
     connect(m_edits.get(), &CBankEdits::status, this, &CEditor::showStatus);
     connect(m_transmission.get(), &CTransmission::status, this, &CEditor::showStatus);
+    // A button's key presses it at once and clicks it a moment later: the name being typed is the
+    // bank's from the moment it goes down.
+    for (QAbstractButton* button : {ui.button_reset, ui.button_load, ui.button_save, ui.button_send})
+        connect(button, &QAbstractButton::pressed, m_bankView.get(), &CBankView::commitTypedName);
     connect(ui.button_reset, &QPushButton::clicked, this, &CEditor::openDefaultBank);
     connect(ui.button_load, &QPushButton::clicked, this, &CEditor::openBank);
     connect(ui.button_save, &QPushButton::clicked, this, &CEditor::saveBank);
@@ -208,8 +215,38 @@ bool CEditor::applicationShouldTerminate() const
     return m_state == State::Idle;
 }
 
+bool CEditor::event(QEvent* event)
+{
+    // Space plays the selected slot, but a focused button or list keeps its own Space, so the
+    // keyboard still presses what has the focus.
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        const QWidget* focused = QApplication::focusWidget();
+        if (qobject_cast<const QAbstractButton*>(focused) != nullptr || qobject_cast<const QComboBox*>(focused) != nullptr) {
+            event->accept();
+            return true;
+        }
+    }
+    return QMainWindow::event(event);
+}
+
+void CEditor::dragEnterEvent(QDragEnterEvent* event)
+{
+    m_bankView->takeDrag(*event);
+}
+
+void CEditor::dragMoveEvent(QDragMoveEvent* event)
+{
+    m_bankView->takeDrag(*event);
+}
+
+void CEditor::dropEvent(QDropEvent* event)
+{
+    m_bankView->takeDrag(*event);
+}
+
 void CEditor::closeEvent(QCloseEvent* event)
 {
+    m_bankView->commitTypedName();
     // Unsaved banks first; then a window closed while banks are on their way would leave the
     // program running unseen: the transmission is stopped first, if the user agrees, and the
     // device's state told.
@@ -247,6 +284,7 @@ void CEditor::ContentNameHasChanged(int tag)
 
 void CEditor::openDefaultBank()
 {
+    m_bankView->commitTypedName();
     if (m_state != State::Idle) {
         m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Reset to Default",
                             "Don't Reset To Default any bank during sending or receiveing!", "OK", {}, {}});
@@ -305,6 +343,7 @@ void CEditor::orderFrontAboutWindow()
 
 void CEditor::openBank()
 {
+    m_bankView->commitTypedName();
     const int row = m_selection->currentRow();
     if (row < 0)
         return;
@@ -314,6 +353,7 @@ void CEditor::openBank()
 
 void CEditor::openBankFile(const std::string& path)
 {
+    m_bankView->commitTypedName();
     const int row = m_selection->currentRow();
     if (row < 0)
         return;
@@ -323,6 +363,7 @@ void CEditor::openBankFile(const std::string& path)
 
 void CEditor::saveBank()
 {
+    m_bankView->commitTypedName();
     const int row = m_selection->currentRow();
     if (row >= 0 && m_files->save(static_cast<std::size_t>(row), m_selection->allBanksChosen()))
         updateTitle();
@@ -330,6 +371,7 @@ void CEditor::saveBank()
 
 void CEditor::saveBankAs()
 {
+    m_bankView->commitTypedName();
     const int row = m_selection->currentRow();
     if (row >= 0 && m_files->saveAs(static_cast<std::size_t>(row), m_selection->allBanksChosen()))
         updateTitle();
@@ -337,6 +379,7 @@ void CEditor::saveBankAs()
 
 void CEditor::openContent(int tag)
 {
+    m_bankView->commitTypedName();
     const int row = m_selection->currentRow();
     if (row >= 0)
         m_edits->chooseImport(static_cast<std::size_t>(row), tag);
@@ -344,6 +387,7 @@ void CEditor::openContent(int tag)
 
 void CEditor::importFile(int tag, const std::string& path)
 {
+    m_bankView->commitTypedName();
     const int row = m_selection->currentRow();
     if (row >= 0)
         m_edits->import(static_cast<std::size_t>(row), tag, path);
@@ -357,6 +401,7 @@ void CEditor::sendBank()
         m_transmission->stop();
         return;
     }
+    m_bankView->commitTypedName();
     // A second interface would silence the device in the middle of the running dump.
     if (m_state != State::Idle)
         return;

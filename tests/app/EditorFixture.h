@@ -111,6 +111,11 @@ protected:
         for (const std::string& file : files)
             urls << QUrl::fromLocalFile(QString::fromStdString(file));
         data.setUrls(urls);
+        // File managers offer the paths as plain text too, which text fields would take.
+        QStringList texts;
+        for (const QUrl& url : urls)
+            texts << url.toLocalFile();
+        data.setText(texts.join('\n'));
         QWidget& target = control(onto);
         const QPointF at = QRectF(target.rect()).center();
         QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

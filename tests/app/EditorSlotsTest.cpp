@@ -128,8 +128,11 @@ TEST_F(EditorSlotsFixture, DroppedSoundsFillSlotsFromTheRowUnderThePointerAndABa
               "ride.aiff: 0.30 s, padded to 0.99 s with silence (Classic) (1 more file(s) left out: the bank has no more slots)");
     EXPECT_EQ(waveform("5"), slot(4, 5));
 
-    // Away from the slot rows only a bank file lands, and it opens as Open… opens it.
+    // Away from the slot rows only a bank file lands, and it opens as Open… opens it; the bank's
+    // name field never takes a file's address.
     EXPECT_FALSE(drop("tableview_banks", {kick}));
+    EXPECT_FALSE(drop("textfield_bankName", {kick}));
+    EXPECT_EQ(textOf("textfield_bankName"), editor->workBank(4).getName());
     EXPECT_TRUE(drop("tableview_banks", {bankFile("all.mid")}));
     EXPECT_EQ(tableRow(4), "file bank 4");
     EXPECT_EQ(waveform("1"), editor->defaultBank(4).getContent(1)->getData());

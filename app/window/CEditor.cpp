@@ -33,16 +33,6 @@ namespace {
 
 constexpr int kStartRow = 4; // S05, the first bank whose factory name has no " - factory -"
 
-std::string text(const QString& value)
-{
-    return value.toStdString();
-}
-
-QString text(const std::string& value)
-{
-    return QString::fromStdString(value);
-}
-
 } // namespace
 
 CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& settings, ISoundOutput& soundOutput,
@@ -100,7 +90,7 @@ CEditor::~CEditor()
 void CEditor::connectControls()
 {
     Ui::EditorWindow& ui = *m_ui;
-    connect(m_selection.get(), &CBankSelection::rowChanged, this, &CEditor::BankIndexHasChanged);
+    connect(m_selection.get(), &CBankSelection::rowChanged, this, &CEditor::updateContentView);
     connect(m_bankView.get(), &CBankView::bankNameEdited, this, &CEditor::BankNameHasChanged);
     connect(m_bankView.get(), &CBankView::slotNameEdited, this, &CEditor::ContentNameHasChanged);
     connect(m_bankView.get(), &CBankView::importClicked, this, &CEditor::openContent);
@@ -144,7 +134,7 @@ void CEditor::awakeFromNib()
     m_selection->selectRow(kStartRow);
     updateContentView();
     m_menuValidation->validateMenus();
-    setWindowTitle(text(m_unsaved->title()));
+    setWindowTitle(QString::fromStdString(m_unsaved->title()));
 }
 
 const IBank& CEditor::workBank(int row) const
@@ -262,16 +252,11 @@ void CEditor::closeEvent(QCloseEvent* event)
 
 // ---- selection, names, reset ----
 
-void CEditor::BankIndexHasChanged()
-{
-    updateContentView();
-}
-
 void CEditor::BankNameHasChanged()
 {
     const int row = m_selection->currentRow();
     if (row >= 0)
-        m_edits->renameBank(static_cast<std::size_t>(row), text(m_bankView->bankName()));
+        m_edits->renameBank(static_cast<std::size_t>(row), m_bankView->bankName().toStdString());
 }
 
 void CEditor::ContentNameHasChanged(int tag)
@@ -279,20 +264,17 @@ void CEditor::ContentNameHasChanged(int tag)
     const int row = m_selection->currentRow();
     const std::optional<QString> name = m_bankView->slotName(tag);
     if (row >= 0 && name)
-        m_edits->renameSlot(static_cast<std::size_t>(row), tag, text(*name));
+        m_edits->renameSlot(static_cast<std::size_t>(row), tag, name->toStdString());
 }
 
 void CEditor::openDefaultBank()
 {
-    m_bankView->commitTypedName();
-    if (m_state != State::Idle) {
+    const auto row = rowToActOn();
+    if (m_state != State::Idle)
         m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Reset to Default",
                             "Don't Reset To Default any bank during sending or receiveing!", "OK", {}, {}});
-        return;
-    }
-    const int row = m_selection->currentRow();
-    if (row >= 0)
-        m_edits->resetToFactory(static_cast<std::size_t>(row));
+    else if (row)
+        m_edits->resetToFactory(*row);
 }
 
 void CEditor::banksDidChange(const QList<int>& rows)
@@ -307,7 +289,7 @@ void CEditor::banksDidChange(const QList<int>& rows)
 
 void CEditor::updateTitle()
 {
-    setWindowTitle(text(m_unsaved->title()));
+    setWindowTitle(QString::fromStdString(m_unsaved->title()));
     setWindowModified(!m_unsaved->changedRows().empty());
 }
 
@@ -341,56 +323,51 @@ void CEditor::orderFrontAboutWindow()
 
 // ---- files ----
 
-void CEditor::openBank()
+std::optional<std::size_t> CEditor::rowToActOn()
 {
     m_bankView->commitTypedName();
     const int row = m_selection->currentRow();
-    if (row < 0)
-        return;
-    m_files->open(static_cast<std::size_t>(row));
-    updateTitle();
+    return row >= 0 ? std::optional<std::size_t>(static_cast<std::size_t>(row)) : std::nullopt;
+}
+
+void CEditor::openBank()
+{
+    if (const auto row = rowToActOn()) {
+        m_files->open(*row);
+        updateTitle();
+    }
 }
 
 void CEditor::openBankFile(const std::string& path)
 {
-    m_bankView->commitTypedName();
-    const int row = m_selection->currentRow();
-    if (row < 0)
-        return;
-    m_files->open(static_cast<std::size_t>(row), path);
-    updateTitle();
+    if (const auto row = rowToActOn()) {
+        m_files->open(*row, path);
+        updateTitle();
+    }
 }
 
 void CEditor::saveBank()
 {
-    m_bankView->commitTypedName();
-    const int row = m_selection->currentRow();
-    if (row >= 0 && m_files->save(static_cast<std::size_t>(row), m_selection->allBanksChosen()))
+    if (const auto row = rowToActOn(); row && m_files->save(*row, m_selection->allBanksChosen()))
         updateTitle();
 }
 
 void CEditor::saveBankAs()
 {
-    m_bankView->commitTypedName();
-    const int row = m_selection->currentRow();
-    if (row >= 0 && m_files->saveAs(static_cast<std::size_t>(row), m_selection->allBanksChosen()))
+    if (const auto row = rowToActOn(); row && m_files->saveAs(*row, m_selection->allBanksChosen()))
         updateTitle();
 }
 
 void CEditor::openContent(int tag)
 {
-    m_bankView->commitTypedName();
-    const int row = m_selection->currentRow();
-    if (row >= 0)
-        m_edits->chooseImport(static_cast<std::size_t>(row), tag);
+    if (const auto row = rowToActOn())
+        m_edits->chooseImport(*row, tag);
 }
 
 void CEditor::importFile(int tag, const std::string& path)
 {
-    m_bankView->commitTypedName();
-    const int row = m_selection->currentRow();
-    if (row >= 0)
-        m_edits->import(static_cast<std::size_t>(row), tag, path);
+    if (const auto row = rowToActOn())
+        m_edits->import(*row, tag, path);
 }
 
 // ---- transmission ----

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -64,7 +65,6 @@ public:
     bool applicationShouldTerminate() const;
 
 public slots:
-    void BankIndexHasChanged();
     void BankNameHasChanged();
     void ContentNameHasChanged(int tag);
     void openDefaultBank();
@@ -86,6 +86,8 @@ protected:
 
 private:
     void connectControls();
+    // The selected row, once the name being typed has become its bank's; none while no row is.
+    std::optional<std::size_t> rowToActOn();
     void openBankFile(const std::string& path);
     void importFile(int tag, const std::string& path);
     void awakeFromNib();

@@ -1,7 +1,5 @@
 #include "playback/AlsaPcmStream.h"
 
-#include "playback/ISoundOutput.h"
-
 #include <alsa/asoundlib.h>
 #include <poll.h>
 
@@ -21,23 +19,26 @@ void ignoreLibraryError(const char*, int, const char*, int, const char*, ...)
 
 } // namespace
 
-std::unique_ptr<IPcmStream> AlsaPcmStream::open(const std::string& device, std::string& failure)
+std::unique_ptr<IPcmStream> AlsaPcmStream::open(const std::string& device, const PcmFormat& format,
+                                                std::string& failure)
 {
     snd_lib_error_set_handler(ignoreLibraryError);
     snd_pcm_t* pcm = nullptr;
-    int error = snd_pcm_open(&pcm, device.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK);
-    // Resampling allowed: a sound server or card that cannot run at 33 kHz still plays the slot.
-    if (error >= 0)
-        error = snd_pcm_set_params(pcm, SND_PCM_FORMAT_U8, SND_PCM_ACCESS_RW_INTERLEAVED, 1, ISoundOutput::kSampleRate,
-                                   1, kLatency);
+    if (const int error = snd_pcm_open(&pcm, device.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK); error < 0) {
+        failure = "the ALSA device \"" + device + "\" cannot be opened (" + snd_strerror(error) + ")";
+        return nullptr;
+    }
+    // Resampling allowed: a sound server or card that cannot run at 33 kHz, or at a source's own
+    // rate, still plays the sound.
+    const snd_pcm_format_t values = format.encoding == PcmFormat::Encoding::Signed16 ? SND_PCM_FORMAT_S16 : SND_PCM_FORMAT_U8;
+    int error = snd_pcm_set_params(pcm, values, SND_PCM_ACCESS_RW_INTERLEAVED, format.channels, format.rate, 1, kLatency);
     snd_pcm_uframes_t buffer = 0;
     snd_pcm_uframes_t period = 0;
     if (error >= 0)
         error = snd_pcm_get_params(pcm, &buffer, &period);
     if (error < 0) {
-        if (pcm != nullptr)
-            snd_pcm_close(pcm);
-        failure = "the ALSA device \"" + device + "\" cannot be opened (" + snd_strerror(error) + ")";
+        snd_pcm_close(pcm);
+        failure = "the ALSA device \"" + device + "\" cannot play " + format.describe() + " (" + snd_strerror(error) + ")";
         return nullptr;
     }
     return std::unique_ptr<IPcmStream>(new AlsaPcmStream(pcm, device, buffer));

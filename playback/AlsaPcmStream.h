@@ -1,17 +1,18 @@
 #pragma once
 
 #include "playback/IPcmStream.h"
+#include "playback/PcmFormat.h"
 
 #include <memory>
 #include <string>
 
 typedef struct _snd_pcm snd_pcm_t;
 
-// An ALSA PCM device opened without blocking, set up for the sound output's frames.
+// An ALSA PCM device opened without blocking, set up for one format of frames.
 class AlsaPcmStream : public IPcmStream {
 public:
     // None, with the reason in failure, when the device cannot be opened or set up.
-    static std::unique_ptr<IPcmStream> open(const std::string& device, std::string& failure);
+    static std::unique_ptr<IPcmStream> open(const std::string& device, const PcmFormat& format, std::string& failure);
     ~AlsaPcmStream() override;
     AlsaPcmStream(const AlsaPcmStream&) = delete;
     AlsaPcmStream& operator=(const AlsaPcmStream&) = delete;

@@ -7,15 +7,12 @@
 #include <unistd.h>
 
 #include <utility>
-
-namespace {
-
-constexpr std::uint8_t kSilence = 0x80;
-
-} // namespace
+#include <vector>
 
 AlsaSoundOutput::AlsaSoundOutput(std::string device)
-    : AlsaSoundOutput([device = std::move(device)](std::string& failure) { return AlsaPcmStream::open(device, failure); })
+    : AlsaSoundOutput([device = std::move(device)](const PcmFormat& format, std::string& failure) {
+        return AlsaPcmStream::open(device, format, failure);
+    })
 {
 }
 
@@ -24,7 +21,7 @@ AlsaSoundOutput::AlsaSoundOutput(PcmStreamOpener open)
     , m_wakeUp(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC))
 {
     std::string failure;
-    if (!m_open(failure))
+    if (!m_open(kSlotFormat, failure))
         m_unavailableReason = "No sound output: " + failure;
 }
 
@@ -42,10 +39,19 @@ std::string AlsaSoundOutput::unavailableReason() const
 
 void AlsaSoundOutput::play(std::vector<std::uint8_t> samples, EndHandler onEnd)
 {
-    const std::lock_guard lock(m_playing);
-    endPlay();
-    m_player = std::thread([this, samples = std::move(samples), onEnd = std::move(onEnd)]() mutable {
-        run(std::move(samples), onEnd);
+    start([this, samples = std::move(samples), onEnd = std::move(onEnd)] { run(kSlotFormat, samples, onEnd); });
+}
+
+void AlsaSoundOutput::playRun(PcmRun pcm, EndHandler onEnd)
+{
+    start([this, pcm = std::move(pcm), onEnd = std::move(onEnd)] {
+        if (const std::string refusal = pcm.refusal(); !refusal.empty()) {
+            if (onEnd)
+                onEnd(false, refusal);
+            return;
+        }
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(pcm.samples.data());
+        run(pcm.format(), {bytes, pcm.samples.size() * sizeof(std::int16_t)}, onEnd);
     });
 }
 
@@ -53,6 +59,13 @@ void AlsaSoundOutput::stop()
 {
     const std::lock_guard lock(m_playing);
     endPlay();
+}
+
+void AlsaSoundOutput::start(std::function<void()> play)
+{
+    const std::lock_guard lock(m_playing);
+    endPlay();
+    m_player = std::thread(std::move(play));
 }
 
 void AlsaSoundOutput::endPlay()
@@ -67,12 +80,12 @@ void AlsaSoundOutput::endPlay()
     m_stop = false;
 }
 
-void AlsaSoundOutput::run(std::vector<std::uint8_t> samples, const EndHandler& onEnd)
+void AlsaSoundOutput::run(const PcmFormat& format, std::span<const std::uint8_t> frames, const EndHandler& onEnd)
 {
     std::string failure;
     bool played = false;
-    if (const std::unique_ptr<IPcmStream> stream = m_open(failure)) {
-        played = feed(*stream, samples, failure);
+    if (const std::unique_ptr<IPcmStream> stream = m_open(format, failure)) {
+        played = feed(*stream, format, frames, failure);
         // The silence after the sound, or whatever a stop leaves unheard.
         stream->drop();
     }
@@ -80,24 +93,15 @@ void AlsaSoundOutput::run(std::vector<std::uint8_t> samples, const EndHandler& o
         onEnd(played, failure);
 }
 
-bool AlsaSoundOutput::feed(IPcmStream& stream, std::vector<std::uint8_t>& samples, std::string& failure)
+bool AlsaSoundOutput::feed(IPcmStream& stream, const PcmFormat& format, std::span<const std::uint8_t> frames,
+                           std::string& failure)
 {
     // A buffer of silence follows the sound and is dropped once the sound's end has been heard:
     // the device never plays frames its buffer held from earlier, and no drain holds the thread.
     const std::size_t silence = stream.bufferFrames();
-    samples.insert(samples.end(), silence, kSilence);
-    for (std::size_t done = 0; done < samples.size();) {
-        if (m_stop)
-            return false;
-        const long written = stream.write(samples.data() + done, samples.size() - done);
-        if (written < 0) {
-            failure = stream.describe(written);
-            return false;
-        }
-        if (written == 0)
-            stream.waitForRoom(m_wakeUp);
-        done += static_cast<std::size_t>(written);
-    }
+    const std::vector<std::uint8_t> silentFrames(silence * format.frameBytes(), format.silence());
+    if (!write(stream, format.frameBytes(), frames, failure) || !write(stream, format.frameBytes(), silentFrames, failure))
+        return false;
     while (!m_stop) {
         const long queued = stream.queued();
         if (queued < 0) {
@@ -108,7 +112,26 @@ bool AlsaSoundOutput::feed(IPcmStream& stream, std::vector<std::uint8_t>& sample
             return true;
         // Until the sound's end should have been heard, or a stop.
         pollfd wakeUp{m_wakeUp, POLLIN, 0};
-        poll(&wakeUp, 1, static_cast<int>((static_cast<std::size_t>(queued) - silence) * 1000 / kSampleRate) + 1);
+        poll(&wakeUp, 1, static_cast<int>((static_cast<std::size_t>(queued) - silence) * 1000 / format.rate) + 1);
     }
     return false;
+}
+
+bool AlsaSoundOutput::write(IPcmStream& stream, std::size_t frameBytes, std::span<const std::uint8_t> frames,
+                            std::string& failure)
+{
+    const std::size_t count = frames.size() / frameBytes;
+    for (std::size_t done = 0; done < count;) {
+        if (m_stop)
+            return false;
+        const long written = stream.write(frames.data() + done * frameBytes, count - done);
+        if (written < 0) {
+            failure = stream.describe(written);
+            return false;
+        }
+        if (written == 0)
+            stream.waitForRoom(m_wakeUp);
+        done += static_cast<std::size_t>(written);
+    }
+    return true;
 }

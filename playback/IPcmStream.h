@@ -1,22 +1,24 @@
 #pragma once
 
+#include "playback/PcmFormat.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 
-// An open playback stream of the sound output's frames (8-bit unsigned mono at its rate), as the
-// output's feeder thread uses it: nothing here waits for the sound, so a stop is never held up
-// by the device. Errors are negative numbers the stream puts into words itself.
+// An open playback stream of frames in the format it was opened for, as the sound output's feeder
+// thread uses it: nothing here waits for the sound, so a stop is never held up by the device.
+// Errors are negative numbers the stream puts into words itself.
 class IPcmStream {
 public:
     virtual ~IPcmStream() = default;
 
     // How many frames the device's buffer holds.
     virtual std::size_t bufferFrames() const = 0;
-    // Takes as many of the frames as there is room for now: how many (0 when the buffer is full),
-    // or an error.
+    // Takes as many of the count frames (their bytes, in the stream's format) as there is room for
+    // now: how many (0 when the buffer is full), or an error.
     virtual long write(const std::uint8_t* frames, std::size_t count) = 0;
     // Returns once there may be room for more frames, or wakeUp (a descriptor) has become readable.
     virtual void waitForRoom(int wakeUp) = 0;
@@ -28,5 +30,6 @@ public:
     virtual std::string describe(long error) const = 0;
 };
 
-// Opens the stream to play on; none, with the reason in failure, when there is no such device.
-using PcmStreamOpener = std::function<std::unique_ptr<IPcmStream>(std::string& failure)>;
+// Opens a stream to play frames of the format on; none, with the reason in failure, when there is no
+// such device or it cannot play them.
+using PcmStreamOpener = std::function<std::unique_ptr<IPcmStream>(const PcmFormat& format, std::string& failure)>;

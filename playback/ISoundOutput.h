@@ -1,27 +1,35 @@
 #pragma once
 
+#include "playback/PcmFormat.h"
+#include "playback/PcmRun.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
-// The system's sound output, for listening to a slot as the device would sound it: 8-bit unsigned
-// mono samples (0x80 is silence) at 33,000 per second. One sound plays at a time.
+// The system's sound output, for listening: to a slot as the device would sound it (8-bit unsigned
+// mono samples, 0x80 is silence, at 33,000 per second), or to a run of a source's frames as they
+// are. One sound plays at a time, whichever kind it is.
 class ISoundOutput {
 public:
     static constexpr unsigned kSampleRate = 33000;
+    static constexpr PcmFormat kSlotFormat{PcmFormat::Encoding::Unsigned8, kSampleRate, 1};
 
     // Called once per play when it ends: played when every sample was heard; otherwise it was
-    // stopped, or the output failed and failure says why in words for the user (empty after a
-    // stop). It may come on a thread of the output's own.
+    // stopped, or the output failed or refused the sound and failure says why in words for the
+    // user (empty after a stop). It may come on a thread of the output's own.
     using EndHandler = std::function<void(bool played, const std::string& failure)>;
 
     virtual ~ISoundOutput() = default;
 
     // Empty when there is an output to play on; otherwise why there is none, in words for the user.
     virtual std::string unavailableReason() const = 0;
-    // Stops what is playing, then plays these samples without waiting for them.
+    // Stops what is playing, then plays these samples of a slot without waiting for them.
     virtual void play(std::vector<std::uint8_t> samples, EndHandler onEnd) = 0;
+    // Stops what is playing, then plays the run without waiting for it. A run the output cannot
+    // play (see PcmRun::refusal) ends unheard with that refusal, and never reaches the device.
+    virtual void playRun(PcmRun run, EndHandler onEnd) = 0;
     // Ends what is playing at once, dropping what the device still holds; nothing happens when
     // nothing plays. No end notice comes after it returns.
     virtual void stop() = 0;

@@ -22,6 +22,7 @@ constexpr std::size_t kBuffer = 3300;
 
 // What the device was given and did; the test reads it only once the player thread has ended.
 struct DeviceLog {
+    PcmFormat format;
     std::vector<std::uint8_t> written;
     int dropped = 0;
     int closed = 0;
@@ -46,8 +47,9 @@ public:
     {
         if (m_writeError < 0)
             return m_writeError;
-        const std::size_t taken = std::min(count, m_room - m_log.written.size());
-        m_log.written.insert(m_log.written.end(), frames, frames + taken);
+        const std::size_t frameBytes = m_log.format.frameBytes();
+        const std::size_t taken = std::min(count, (m_room - m_log.written.size()) / frameBytes);
+        m_log.written.insert(m_log.written.end(), frames, frames + taken * frameBytes);
         return static_cast<long>(taken);
     }
     void waitForRoom(int wakeUp) override
@@ -79,23 +81,35 @@ private:
 
 class SoundOutputStopTest : public testing::Test {
 protected:
-    // The output over held streams, the n-th opened with rooms[n] frames of room; the first open is
+    // The output over held streams, the n-th opened with rooms[n] bytes of room; the first open is
     // the output's look for a device.
     std::unique_ptr<AlsaSoundOutput> output(std::vector<std::size_t> rooms)
     {
-        return std::make_unique<AlsaSoundOutput>([this, rooms](std::string&) {
+        return std::make_unique<AlsaSoundOutput>([this, rooms](const PcmFormat& format, std::string&) {
             const std::size_t n = logs.size();
-            return std::make_unique<HeldStream>(logs.emplace_back(), rooms.at(n), 0, &waiting.at(n));
+            return std::make_unique<HeldStream>(logs.emplace_back(DeviceLog{format, {}}), rooms.at(n), 0, &waiting.at(n));
         });
     }
-    // Plays the samples; how the play ends: "played", "stopped" or the failure.
+    // How a play ends: "played", "stopped" or the failure.
+    static ISoundOutput::EndHandler ending(std::future<std::string>& ended)
+    {
+        auto promise = std::make_shared<std::promise<std::string>>();
+        ended = promise->get_future();
+        return [promise](bool played, const std::string& failure) {
+            promise->set_value(played ? "played" : failure.empty() ? "stopped" : failure);
+        };
+    }
     static std::future<std::string> play(AlsaSoundOutput& out, std::vector<std::uint8_t> samples)
     {
-        auto ended = std::make_shared<std::promise<std::string>>();
-        out.play(std::move(samples), [ended](bool played, const std::string& failure) {
-            ended->set_value(played ? "played" : failure.empty() ? "stopped" : failure);
-        });
-        return ended->get_future();
+        std::future<std::string> ended;
+        out.play(std::move(samples), ending(ended));
+        return ended;
+    }
+    static std::future<std::string> playRun(AlsaSoundOutput& out, PcmRun run)
+    {
+        std::future<std::string> ended;
+        out.playRun(std::move(run), ending(ended));
+        return ended;
     }
 
     std::deque<DeviceLog> logs;
@@ -105,25 +119,27 @@ protected:
 
 TEST_F(SoundOutputStopTest, StopAndAnotherPlayWhileTheEndIsAwaitedDropItAndReturnAtOnce)
 {
-    // The first play waits for its sound's end, the second for room for its last frames.
+    // The first play, a run, waits for its sound's end, the second, a slot, for room for its last
+    // frames; a refused run stops that.
     constexpr std::size_t kUnlimited = SIZE_MAX;
     const std::unique_ptr<AlsaSoundOutput> out = output({kUnlimited, kUnlimited, 1000});
     std::future<void> firstWaits = waiting[1].get_future();
     std::future<void> secondWaits = waiting[2].get_future();
-    const std::vector<std::uint8_t> first(33000, 0x10);
-    std::future<std::string> firstEnd = play(*out, first);
+    const std::vector<std::int16_t> first(66000, 0x1010);
+    std::future<std::string> firstEnd = playRun(*out, {first, 44100, 2});
     firstWaits.get();
     std::future<std::string> secondEnd = play(*out, std::vector<std::uint8_t>(1500, 0x20));
     EXPECT_EQ(firstEnd.get(), "stopped");
     secondWaits.get();
-    out->stop();
-    out->stop();
+    EXPECT_EQ(playRun(*out, {{}, 44100, 2}).get(), "the sound to play holds no frames");
     EXPECT_EQ(secondEnd.get(), "stopped");
+    out->stop();
+    out->stop();
 
     ASSERT_EQ(logs.size(), 3u);
     // The sound and a buffer of silence went in whole; each play's stream was dropped and closed.
-    std::vector<std::uint8_t> expected = first;
-    expected.resize(first.size() + kBuffer, 0x80);
+    std::vector<std::uint8_t> expected(first.size() * 2, 0x10);
+    expected.resize(expected.size() + kBuffer * 4, 0x00);
     EXPECT_EQ(logs[1].written, expected);
     EXPECT_EQ(logs[2].written, std::vector<std::uint8_t>(1000, 0x20));
     for (const DeviceLog& log : logs)
@@ -134,9 +150,9 @@ TEST_F(SoundOutputStopTest, StopAndAnotherPlayWhileTheEndIsAwaitedDropItAndRetur
 
 TEST_F(SoundOutputStopTest, APlayThatFailsSaysWhy)
 {
-    DeviceLog log;
+    DeviceLog log{ISoundOutput::kSlotFormat, {}};
     int opens = 0;
-    AlsaSoundOutput output([&](std::string& failure) -> std::unique_ptr<IPcmStream> {
+    AlsaSoundOutput output([&](const PcmFormat&, std::string& failure) -> std::unique_ptr<IPcmStream> {
         switch (opens++) {
         case 0: // the look for a device
             return std::make_unique<HeldStream>(log, 0);

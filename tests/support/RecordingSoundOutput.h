@@ -8,7 +8,8 @@
 #include <vector>
 
 // A sound output that plays nothing: it records every sound it is given and ends a play only when
-// told to (finish, fail) or stopped, calling the end handler on the caller's thread.
+// told to (finish, fail) or stopped, calling the end handler on the caller's thread; a run the real
+// output would refuse ends at once with the same refusal, as there.
 class RecordingSoundOutput : public ISoundOutput {
 public:
     // An empty reason: an output exists.
@@ -24,6 +25,15 @@ public:
         played.push_back(std::move(samples));
         m_onEnd = std::move(onEnd);
     }
+    void playRun(PcmRun run, EndHandler onEnd) override
+    {
+        stop();
+        const std::string refusal = run.refusal();
+        runs.push_back(std::move(run));
+        m_onEnd = std::move(onEnd);
+        if (!refusal.empty())
+            fail(refusal);
+    }
     void stop() override { end(false, {}); }
 
     // The sound now playing has been heard to its end.
@@ -32,8 +42,10 @@ public:
     void fail(const std::string& failure) { end(false, failure); }
     bool playing() const { return static_cast<bool>(m_onEnd); }
 
-    // Every sound given to play, in order.
+    // Every slot given to play (8-bit unsigned mono at kSampleRate), in order.
     std::vector<std::vector<std::uint8_t>> played;
+    // Every run given to playRun, as given (values, rate, channels), in order.
+    std::vector<PcmRun> runs;
 
 private:
     void end(bool heard, const std::string& failure)

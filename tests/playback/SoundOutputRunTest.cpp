@@ -1,0 +1,141 @@
+// Runs of a source's frames through the sound output: each reaches the device in its own format,
+// and a run the device cannot be asked to play is refused alike by the real output and the
+// recording one, without reaching the device and without a crash.
+#include "playback/AlsaSoundOutput.h"
+#include "tests/support/RecordingSoundOutput.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <deque>
+#include <future>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kBuffer = 100;
+
+// What one opened stream was asked for and given.
+struct StreamLog {
+    PcmFormat format;
+    std::vector<std::uint8_t> written;
+};
+
+// A device that takes every frame at once and has played it as soon as it is asked.
+class HeardStream : public IPcmStream {
+public:
+    HeardStream(StreamLog& log, std::size_t frameBytes)
+        : m_log(log)
+        , m_frameBytes(frameBytes)
+    {
+    }
+
+    std::size_t bufferFrames() const override { return kBuffer; }
+    long write(const std::uint8_t* frames, std::size_t count) override
+    {
+        m_log.written.insert(m_log.written.end(), frames, frames + count * m_frameBytes);
+        return static_cast<long>(count);
+    }
+    void waitForRoom(int) override {}
+    long queued() override { return 0; }
+    void drop() override {}
+    std::string describe(long error) const override { return std::to_string(error); }
+
+private:
+    StreamLog& m_log;
+    const std::size_t m_frameBytes;
+};
+
+// The real output over heard streams; the first stream is its look for a device.
+class SoundOutputRunTest : public testing::Test {
+protected:
+    SoundOutputRunTest()
+        : output([this](const PcmFormat& format, std::string&) {
+            return std::make_unique<HeardStream>(streams.emplace_back(StreamLog{format, {}}), format.frameBytes());
+        })
+    {
+    }
+
+    // How a play ends: "played", "stopped" or the failure.
+    static std::future<std::string> ending(ISoundOutput::EndHandler& onEnd)
+    {
+        auto ended = std::make_shared<std::promise<std::string>>();
+        onEnd = [ended](bool played, const std::string& failure) {
+            ended->set_value(played ? "played" : failure.empty() ? "stopped" : failure);
+        };
+        return ended->get_future();
+    }
+    std::string playRun(ISoundOutput& out, PcmRun run)
+    {
+        ISoundOutput::EndHandler onEnd;
+        std::future<std::string> ended = ending(onEnd);
+        out.playRun(std::move(run), onEnd);
+        return ended.get();
+    }
+
+    std::deque<StreamLog> streams;
+    AlsaSoundOutput output;
+};
+
+std::vector<std::uint8_t> bytesOf(const std::vector<std::int16_t>& values)
+{
+    std::vector<std::uint8_t> bytes(values.size() * sizeof(std::int16_t));
+    std::memcpy(bytes.data(), values.data(), bytes.size());
+    return bytes;
+}
+
+TEST_F(SoundOutputRunTest, EachRunPlaysInItsOwnFormatFollowedBySilenceAndASlotAfterItInTheSlotFormat)
+{
+    const std::vector<std::int16_t> stereo{-32768, 32767, 1, -1, 0x1234, -0x1234};
+    EXPECT_EQ(playRun(output, {stereo, 44100, 2}), "played");
+    EXPECT_EQ(playRun(output, {{-5, 5, 7}, 8000, 1}), "played");
+    ISoundOutput::EndHandler onEnd;
+    std::future<std::string> slotEnded = ending(onEnd);
+    output.play({0x10, 0xF0}, onEnd);
+    EXPECT_EQ(slotEnded.get(), "played");
+
+    ASSERT_EQ(streams.size(), 4u);
+    EXPECT_EQ(streams[0].format, ISoundOutput::kSlotFormat);
+    EXPECT_EQ(streams[1].format, (PcmFormat{PcmFormat::Encoding::Signed16, 44100, 2}));
+    std::vector<std::uint8_t> expected = bytesOf(stereo);
+    expected.resize(expected.size() + kBuffer * 4, 0x00);
+    EXPECT_EQ(streams[1].written, expected);
+    EXPECT_EQ(streams[2].format, (PcmFormat{PcmFormat::Encoding::Signed16, 8000, 1}));
+    EXPECT_EQ(streams[2].written.size(), (3 + kBuffer) * 2);
+    EXPECT_EQ(streams[3].format, ISoundOutput::kSlotFormat);
+    expected = {0x10, 0xF0};
+    expected.resize(2 + kBuffer, 0x80);
+    EXPECT_EQ(streams[3].written, expected);
+}
+
+TEST_F(SoundOutputRunTest, RunsNoDeviceCanPlayAreRefusedAlikeWithoutReachingTheDevice)
+{
+    const std::vector<std::pair<PcmRun, std::string>> refused{
+        {{{}, 44100, 2}, "the sound to play holds no frames"},
+        {{{1, 2, 3}, 44100, 2}, "the sound to play ends in half a stereo frame"},
+        {{{1, 2, 3}, 44100, 0}, "a sound of 0 channels cannot be played, only mono or stereo"},
+        {{{1, 2, 3}, 44100, 3}, "a sound of 3 channels cannot be played, only mono or stereo"},
+        {{{1, 2}, 0, 1}, "a sound at 0 frames per second cannot be played, only at 1000 to 768000"},
+        {{{1, 2}, 999, 1}, "a sound at 999 frames per second cannot be played, only at 1000 to 768000"},
+        {{{1, 2}, 768001, 2}, "a sound at 768001 frames per second cannot be played, only at 1000 to 768000"},
+        {{{1, 2}, UINT_MAX, 2}, "a sound at 4294967295 frames per second cannot be played, only at 1000 to 768000"},
+    };
+    for (const auto& [run, refusal] : refused) {
+        RecordingSoundOutput recording;
+        EXPECT_EQ(playRun(recording, run), refusal);
+        EXPECT_EQ(recording.runs.size(), 1u);
+        EXPECT_FALSE(recording.playing());
+        EXPECT_EQ(playRun(output, run), refusal);
+    }
+    EXPECT_EQ(streams.size(), 1u) << "only the look for a device opened a stream";
+
+    // The edges of what plays.
+    EXPECT_EQ(playRun(output, {{1}, 1000, 1}), "played");
+    EXPECT_EQ(playRun(output, {{1, 2}, 768000, 2}), "played");
+}
+
+} // namespace

@@ -1,7 +1,9 @@
-// Plays a second of samples, then silence, through the sound output into the kernel's loopback
-// card and records the card's other end meanwhile: what the output sends must arrive there
+// Plays sounds through the sound output into the kernel's loopback card and records the card's
+// other end meanwhile. A second of slot samples, then silence: what the output sends must arrive
 // unchanged and unbroken, and the end notice must not come before it has all been played. Then a
-// long run, stopped once it is heard: the stop ends the play and the rest of the run never arrives.
+// long run of slot samples, stopped once it is heard: the stop ends the play and the rest never
+// arrives. Then a second of a source's 16-bit stereo frames at 44.1 kHz onto the card at 48 kHz,
+// so the plug layer converts them: each channel must arrive whole, at its own pitch and level.
 #include "playback/AlsaSoundOutput.h"
 
 #include <alsa/asoundlib.h>
@@ -9,16 +11,95 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <future>
 #include <mutex>
+#include <numbers>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
 
 constexpr std::uint8_t kSilence = 0x80;
+
+void wait(int milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+// The capture end of the loopback cable, read on a thread of its own into one growing recording.
+class Recorder {
+public:
+    ~Recorder() { finish(); }
+
+    // Whether the capture end could be set up for the format; says why not.
+    bool open(snd_pcm_format_t format, unsigned channels, unsigned rate)
+    {
+        if (int error = snd_pcm_open(&m_capture, "plughw:Loopback,1,0", SND_PCM_STREAM_CAPTURE, 0); error < 0) {
+            std::printf("capture open: %s\n", snd_strerror(error));
+            return false;
+        }
+        // A long buffer: the emulated machine may leave the reader unscheduled for a while.
+        if (int error = snd_pcm_set_params(m_capture, format, SND_PCM_ACCESS_RW_INTERLEAVED, channels, rate, 0, 1'000'000);
+            error < 0) {
+            std::printf("capture parameters: %s\n", snd_strerror(error));
+            return false;
+        }
+        // Started here: the set-up starts a capture only on a read of a whole buffer.
+        if (int error = snd_pcm_start(m_capture); error < 0) {
+            std::printf("capture start: %s\n", snd_strerror(error));
+            return false;
+        }
+        m_frameBytes = static_cast<std::size_t>(snd_pcm_format_physical_width(format) / 8) * channels;
+        m_reader = std::thread([this] { read(); });
+        // Recording first: the loopback starts silent, and nothing played is lost before the reader runs.
+        wait(200);
+        return true;
+    }
+    std::vector<std::uint8_t> recorded() const
+    {
+        const std::lock_guard lock(m_recording);
+        return m_recorded;
+    }
+    void finish()
+    {
+        m_enough = true;
+        if (m_reader.joinable())
+            m_reader.join();
+        if (m_capture != nullptr)
+            snd_pcm_close(std::exchange(m_capture, nullptr));
+    }
+    int overruns() const { return m_overruns; }
+
+private:
+    void read()
+    {
+        std::vector<std::uint8_t> chunk(1024 * m_frameBytes);
+        while (!m_enough) {
+            const snd_pcm_sframes_t got = snd_pcm_readi(m_capture, chunk.data(), chunk.size() / m_frameBytes);
+            if (got < 0) {
+                ++m_overruns;
+                if (snd_pcm_recover(m_capture, static_cast<int>(got), 1) < 0)
+                    return;
+                continue;
+            }
+            const std::lock_guard lock(m_recording);
+            m_recorded.insert(m_recorded.end(), chunk.begin(), chunk.begin() + got * static_cast<long>(m_frameBytes));
+        }
+    }
+
+    snd_pcm_t* m_capture = nullptr;
+    std::size_t m_frameBytes = 1;
+    std::thread m_reader;
+    mutable std::mutex m_recording;
+    std::vector<std::uint8_t> m_recorded;
+    std::atomic<bool> m_enough{false};
+    std::atomic<int> m_overruns{0};
+};
 
 // No short period, and never silence, so the run cannot be found at a wrong place nor be
 // mistaken for the silence around it.
@@ -35,99 +116,56 @@ std::vector<std::uint8_t> distinctiveSamples()
     return samples;
 }
 
-} // namespace
-
-int main()
+// The slot run whole and unchanged, the end notice not before it was heard, and a long run stopped.
+bool slotsArrive(AlsaSoundOutput& output)
 {
-    snd_pcm_t* capture = nullptr;
-    if (int error = snd_pcm_open(&capture, "plughw:Loopback,1,0", SND_PCM_STREAM_CAPTURE, 0); error < 0) {
-        std::printf("capture open: %s\n", snd_strerror(error));
-        return 1;
-    }
-    // A long buffer: the emulated machine may leave the reader unscheduled for a while.
-    if (int error = snd_pcm_set_params(capture, SND_PCM_FORMAT_U8, SND_PCM_ACCESS_RW_INTERLEAVED, 1,
-                                       ISoundOutput::kSampleRate, 0, 1'000'000);
-        error < 0) {
-        std::printf("capture parameters: %s\n", snd_strerror(error));
-        return 1;
-    }
-
-    std::vector<std::uint8_t> recorded;
-    std::mutex recording;
-    std::atomic<bool> enough{false};
-    int overruns = 0;
-    std::thread recorder([&] {
-        std::uint8_t chunk[1024];
-        while (!enough) {
-            snd_pcm_sframes_t got = snd_pcm_readi(capture, chunk, sizeof chunk);
-            if (got < 0) {
-                ++overruns;
-                if (snd_pcm_recover(capture, static_cast<int>(got), 1) < 0)
-                    return;
-                continue;
-            }
-            const std::lock_guard lock(recording);
-            recorded.insert(recorded.end(), chunk, chunk + got);
-        }
-    });
-    // Recording first: the loopback starts silent, and nothing played is lost before the reader runs.
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-
+    Recorder recorder;
+    if (!recorder.open(SND_PCM_FORMAT_U8, 1, ISoundOutput::kSampleRate))
+        return false;
     const std::vector<std::uint8_t> run = distinctiveSamples();
     // No silence after the run: the output's own must carry its last samples out whole. (A drain
     // would not: the loopback driver puts the silence for the part of its last timer step beyond
     // the data at the start of that step, so up to a tick, 4 ms here, arrives blank before the end.)
-    const std::vector<std::uint8_t>& samples = run;
-    const double duration = static_cast<double>(samples.size()) / ISoundOutput::kSampleRate;
-    std::promise<bool> ended; // outlives the output, whose thread may still be ending
-    AlsaSoundOutput output;
-    if (!output.unavailableReason().empty()) {
-        std::printf("%s\n", output.unavailableReason().c_str());
-        enough = true;
-        recorder.join();
-        return 1;
-    }
+    const double duration = static_cast<double>(run.size()) / ISoundOutput::kSampleRate;
+    std::promise<bool> ended; // outlives the play, whose thread may still be ending
     const auto start = std::chrono::steady_clock::now();
-    output.play(samples, [&ended](bool played, const std::string&) { ended.set_value(played); });
+    output.play(run, [&ended](bool played, const std::string&) { ended.set_value(played); });
     auto endNotice = ended.get_future();
     const bool finished = endNotice.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
     const bool played = finished && endNotice.get();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     // The reader gets whole periods of a quarter of its buffer: wait for the one holding the end.
-    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    wait(700);
 
     std::vector<std::uint8_t> longRun;
     for (int repeat = 0; repeat < 5; ++repeat)
         longRun.insert(longRun.end(), run.begin(), run.end());
-    const std::size_t beforeLongRun = [&] {
-        const std::lock_guard lock(recording);
-        return recorded.size();
-    }();
+    const std::size_t beforeLongRun = recorder.recorded().size();
     std::promise<bool> longEnded;
     output.play(longRun, [&longEnded](bool played, const std::string&) { longEnded.set_value(played); });
     const auto longRunHeard = [&] {
-        const std::lock_guard lock(recording);
+        const std::vector<std::uint8_t> recorded = recorder.recorded();
         return static_cast<std::size_t>(std::count_if(recorded.begin() + static_cast<std::ptrdiff_t>(beforeLongRun),
                                                       recorded.end(), [](std::uint8_t b) { return b != kSilence; }));
     };
-    for (int wait = 0; wait < 1000 && longRunHeard() == 0; ++wait)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    for (int tries = 0; tries < 1000 && longRunHeard() == 0; ++tries)
+        wait(10);
     output.stop();
     auto longNotice = longEnded.get_future();
     const bool stoppedUnheard = longNotice.wait_for(std::chrono::seconds(0)) == std::future_status::ready
                                 && !longNotice.get();
-    std::this_thread::sleep_for(std::chrono::milliseconds(700));
-    enough = true;
-    recorder.join();
-    snd_pcm_close(capture);
+    wait(700);
+    recorder.finish();
     const std::size_t longHeard = longRunHeard();
     std::printf("long run stopped once heard: %s; %zu of its %zu bytes arrived\n",
                 stoppedUnheard ? "ended unheard before the stop returned" : "NO END NOTICE", longHeard,
                 longRun.size());
     const bool stopped = stoppedUnheard && longHeard > 0 && longHeard < longRun.size() / 2;
 
+    const std::vector<std::uint8_t> recorded = recorder.recorded();
     std::printf("play %s after %.2f s (the sound lasts %.2f s); recorded %zu bytes, %d overruns\n",
-                !finished ? "never ended" : played ? "ended" : "FAILED", seconds, duration, recorded.size(), overruns);
+                !finished ? "never ended" : played ? "ended" : "FAILED", seconds, duration, recorded.size(),
+                recorder.overruns());
     // Ending sooner than the sound lasts would mean the end notice came before the last samples
     // were heard; a tick of slack for the card's timer.
     const bool heard = seconds >= duration - 0.01;
@@ -141,5 +179,100 @@ int main()
     else
         std::printf("from byte %td of the recording: %td of the run's %zu bytes identical\n", offset, differs - first,
                     run.size());
-    return played && heard && arrived && stopped && overruns == 0 ? 0 : 1;
+    return played && heard && arrived && stopped && recorder.overruns() == 0;
+}
+
+constexpr unsigned kSourceRate = 44100;
+constexpr unsigned kRecordedRate = 48000;
+// Each channel its own pitch and level, so a swap, a wrong rate or a lost channel shows.
+constexpr double kFrequency[2] = {1000.0, 1500.0};
+constexpr double kPeak[2] = {16384.0, 8192.0};
+
+// A second of whole cycles on both channels, starting and ending at a zero crossing.
+PcmRun stereoTones()
+{
+    PcmRun run{std::vector<std::int16_t>(2 * kSourceRate), kSourceRate, 2};
+    for (std::size_t frame = 0; frame < kSourceRate; ++frame)
+        for (std::size_t channel = 0; channel < 2; ++channel) {
+            const double phase = 2 * std::numbers::pi * kFrequency[channel] * static_cast<double>(frame) / kSourceRate;
+            run.samples[2 * frame + channel] = static_cast<std::int16_t>(std::lround(kPeak[channel] * std::sin(phase)));
+        }
+    return run;
+}
+
+// The run at its rate, after the plug layer's conversion: its length, and per channel the pitch
+// from the upward zero crossings and the RMS level, both over its middle.
+bool sourceRunArrives(AlsaSoundOutput& output)
+{
+    // Set up first, the capture end holds the card at its rate, as a sound server holds a real
+    // card at 48 kHz: the plug layer converts the run.
+    Recorder recorder;
+    if (!recorder.open(SND_PCM_FORMAT_S16, 2, kRecordedRate))
+        return false;
+    const PcmRun run = stereoTones();
+    const double duration = static_cast<double>(run.frames()) / kSourceRate;
+    std::promise<std::string> ended;
+    const auto start = std::chrono::steady_clock::now();
+    output.playRun(run, [&ended](bool played, const std::string& failure) {
+        ended.set_value(played ? "played" : failure.empty() ? "stopped" : failure);
+    });
+    auto endNotice = ended.get_future();
+    const bool finished = endNotice.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+    const std::string end = finished ? endNotice.get() : "never ended";
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    wait(700);
+    recorder.finish();
+
+    const std::vector<std::uint8_t> bytes = recorder.recorded();
+    std::vector<std::int16_t> recorded(bytes.size() / 2);
+    std::memcpy(recorded.data(), bytes.data(), recorded.size() * 2);
+    const std::size_t frames = recorded.size() / 2;
+    const auto sounding = [&](std::size_t frame) {
+        return std::abs(recorded[2 * frame]) > 64 || std::abs(recorded[2 * frame + 1]) > 64;
+    };
+    std::size_t first = 0;
+    while (first < frames && !sounding(first))
+        ++first;
+    std::size_t last = frames;
+    while (last > first && !sounding(last - 1))
+        --last;
+    const double arrivedSeconds = static_cast<double>(last - first) / kRecordedRate;
+    std::printf("16-bit stereo run %s after %.2f s (it lasts %.2f s); %.4f s of it arrived at 48 kHz, "
+                "%d overruns\n", end.c_str(), seconds, duration, arrivedSeconds, recorder.overruns());
+    // Two milliseconds of slack at the edges, where the conversion blurs where the sound starts.
+    bool arrived = end == "played" && seconds >= duration - 0.01 && std::abs(arrivedSeconds - duration) < 0.002
+                   && recorder.overruns() == 0;
+
+    const std::size_t from = first + kRecordedRate / 10;
+    const std::size_t to = std::min(last, first + kRecordedRate * 9 / 10);
+    for (std::size_t channel = 0; channel < 2 && from < to; ++channel) {
+        double energy = 0;
+        int crossings = 0;
+        for (std::size_t frame = from; frame < to; ++frame) {
+            const double value = recorded[2 * frame + channel];
+            energy += value * value;
+            crossings += recorded[2 * (frame - 1) + channel] < 0 && value >= 0 ? 1 : 0;
+        }
+        const double frequency = crossings / (static_cast<double>(to - from) / kRecordedRate);
+        const double rms = std::sqrt(energy / static_cast<double>(to - from));
+        const double level = 20 * std::log10(rms / (kPeak[channel] / std::sqrt(2.0)));
+        std::printf("channel %zu: %.1f Hz (played %.0f Hz), level %+.2f dB of the played\n", channel, frequency,
+                    kFrequency[channel], level);
+        arrived = arrived && std::abs(frequency / kFrequency[channel] - 1) < 0.005 && std::abs(level) < 0.5;
+    }
+    return arrived && from < to;
+}
+
+} // namespace
+
+int main()
+{
+    AlsaSoundOutput output;
+    if (!output.unavailableReason().empty()) {
+        std::printf("%s\n", output.unavailableReason().c_str());
+        return 1;
+    }
+    const bool slots = slotsArrive(output);
+    const bool source = sourceRunArrives(output);
+    return slots && source ? 0 : 1;
 }

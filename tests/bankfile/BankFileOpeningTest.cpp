@@ -12,100 +12,73 @@ namespace {
 using Fills = BankFileOpening::Fills;
 constexpr std::size_t kFirmwareRow = factory::kSoundBankCount;
 
-class BankFileOpeningTest : public ::testing::Test {
-protected:
-    BankFileOpeningTest()
-    {
-        std::unique_ptr<IBank> kit = factory::makeBank(4);
-        kit->setName("My Kit");
-        m_file.saveBank(*kit, m_kit);
-        std::unique_ptr<IBank> firmware = factory::makeBank(kFirmwareRow);
-        firmware->setName("My OS");
-        m_file.saveBank(*firmware, m_firmware);
-        std::vector<std::unique_ptr<IBank>> all = factory::makeBanks();
-        all[9]->setName("Ninth");
-        std::vector<IBank*> banks;
-        for (const auto& bank : all)
-            banks.push_back(bank.get());
-        m_file.saveBanks(banks, m_all);
-    }
-
-    ScratchFolder m_folder{"bankfile-opening"};
-    WrapperZQMidiFile m_file;
-    const std::string m_kit = m_folder.file("s05.mid");
-    const std::string m_firmware = m_folder.file("fw.mid");
-    const std::string m_all = m_folder.file("all.mid");
-};
-
-TEST_F(BankFileOpeningTest, AOneBankFileFillsItsOwnRowOrMovesOntoAnotherOfItsKindWhenAsked)
+// Opened onto a row, the row's own bank reads the file: a sound bank's file is no bank file for the
+// firmware row, nor the firmware bank's for a sound row. A one-bank file of another sound bank moves
+// onto the row only when asked; with no row it fills the row of its bank. A file of all banks fills
+// every row whatever the row.
+TEST(BankFileOpeningTest, WhichRowsAFileFillsAndWhetherItMustMoveOntoTheRow)
 {
-    BankFileOpening own = BankFileOpening::open(m_kit, 4);
-    EXPECT_EQ(own.fills(), Fills::OneRow);
-    EXPECT_EQ(own.fileRow(), 4u);
-    EXPECT_FALSE(own.needsReaddress());
+    ScratchFolder folder("bankfile-opening");
+    const std::string kitFile = folder.file("s05.mid"), firmwareFile = folder.file("fw.mid"), allFile = folder.file("all.mid");
+    WrapperZQMidiFile file;
+    std::unique_ptr<IBank> kit = factory::makeBank(4);
+    kit->setName("My Kit");
+    ASSERT_TRUE(file.saveBank(*kit, kitFile));
+    std::unique_ptr<IBank> firmware = factory::makeBank(kFirmwareRow);
+    firmware->setName("My OS");
+    ASSERT_TRUE(file.saveBank(*firmware, firmwareFile));
+    const std::vector<std::unique_ptr<IBank>> all = factory::makeBanks();
+    all[9]->setName("Ninth");
+    std::vector<IBank*> banks;
+    for (const auto& bank : all)
+        banks.push_back(bank.get());
+    ASSERT_TRUE(file.saveBanks(banks, allFile));
+    const std::string text = folder.write("notes.mid", {'M', 'T', 'h', 'd', 0, 0});
+    const std::string missing = folder.file("missing.mid"), aFolder = folder.path().string();
 
-    BankFileOpening other = BankFileOpening::open(m_kit, 6);
-    ASSERT_EQ(other.fills(), Fills::OneRow);
-    EXPECT_EQ(other.fileRow(), 4u);
-    EXPECT_TRUE(other.needsReaddress());
-    other.readdress();
-    EXPECT_FALSE(other.needsReaddress());
-    const std::vector<std::unique_ptr<IBank>> moved = other.takeBanks();
-    ASSERT_EQ(moved.size(), 1u);
-    EXPECT_EQ(moved[0]->getIndex(), 6u);
-    EXPECT_EQ(moved[0]->getName(), "My Kit");
-
-    BankFileOpening firmware = BankFileOpening::open(m_firmware, kFirmwareRow);
-    EXPECT_EQ(firmware.fills(), Fills::OneRow);
-    EXPECT_EQ(firmware.fileRow(), kFirmwareRow);
-    EXPECT_FALSE(firmware.needsReaddress());
-}
-
-// The selected row's bank reads the file: a sound bank's file is no bank file for the firmware row,
-// nor the firmware bank's for a sound row.
-TEST_F(BankFileOpeningTest, AOneBankFileOfTheOtherKindFillsNothing)
-{
-    for (const auto& [path, row] : {std::pair{m_kit, kFirmwareRow}, std::pair{m_firmware, std::size_t{4}}}) {
-        BankFileOpening opening = BankFileOpening::open(path, row);
-        EXPECT_EQ(opening.fills(), Fills::Nothing) << path;
-        EXPECT_EQ(opening.fileRow(), std::nullopt) << path;
-        EXPECT_FALSE(opening.needsReaddress()) << path;
-        EXPECT_TRUE(opening.takeBanks().empty()) << path;
-    }
-}
-
-TEST_F(BankFileOpeningTest, WithoutARowAOneBankFileFillsTheRowOfItsBank)
-{
-    EXPECT_EQ(BankFileOpening::open(m_kit, std::nullopt).fileRow(), 4u);
-    BankFileOpening firmware = BankFileOpening::open(m_firmware, std::nullopt);
-    EXPECT_EQ(firmware.fileRow(), kFirmwareRow);
-    EXPECT_FALSE(firmware.needsReaddress());
-    firmware.readdress();
-    EXPECT_EQ(firmware.takeBanks().at(0)->getName(), "My OS");
-}
-
-TEST_F(BankFileOpeningTest, AFileOfAllBanksFillsEveryRowWhateverTheRow)
-{
-    for (const std::optional<std::size_t> row : {std::optional<std::size_t>{}, std::optional<std::size_t>{3},
-                                                 std::optional<std::size_t>{kFirmwareRow}}) {
-        BankFileOpening opening = BankFileOpening::open(m_all, row);
-        EXPECT_EQ(opening.fills(), Fills::AllRows);
-        EXPECT_EQ(opening.fileRow(), std::nullopt);
+    struct Case {
+        std::string path;
+        std::optional<std::size_t> row;
+        Fills fills;
+        std::optional<std::size_t> fileRow;
+        bool needsReaddress;
+        // Of the first bank read, or of the tenth of all banks, after any readdress.
+        std::string name;
+    };
+    const std::optional<std::size_t> none;
+    const Case cases[] = {
+        {kitFile, 4, Fills::OneRow, 4, false, "My Kit"},
+        {kitFile, 6, Fills::OneRow, 4, true, "My Kit"},
+        {kitFile, none, Fills::OneRow, 4, false, "My Kit"},
+        {kitFile, kFirmwareRow, Fills::Nothing, none, false, ""},
+        {firmwareFile, kFirmwareRow, Fills::OneRow, kFirmwareRow, false, "My OS"},
+        {firmwareFile, none, Fills::OneRow, kFirmwareRow, false, "My OS"},
+        {firmwareFile, 4, Fills::Nothing, none, false, ""},
+        {allFile, none, Fills::AllRows, none, false, "Ninth"},
+        {allFile, 3, Fills::AllRows, none, false, "Ninth"},
+        {allFile, kFirmwareRow, Fills::AllRows, none, false, "Ninth"},
+        {text, 4, Fills::Nothing, none, false, ""},
+        {text, none, Fills::Nothing, none, false, ""},
+        {missing, 4, Fills::Nothing, none, false, ""},
+        {aFolder, none, Fills::Nothing, none, false, ""},
+    };
+    for (const Case& expected : cases) {
+        SCOPED_TRACE(expected.path + " onto row " + (expected.row ? std::to_string(*expected.row) : "none"));
+        BankFileOpening opening = BankFileOpening::open(expected.path, expected.row);
+        EXPECT_EQ(opening.fills(), expected.fills);
+        EXPECT_EQ(opening.fileRow(), expected.fileRow);
+        EXPECT_EQ(opening.needsReaddress(), expected.needsReaddress);
+        opening.readdress();
         EXPECT_FALSE(opening.needsReaddress());
-        const std::vector<std::unique_ptr<IBank>> banks = opening.takeBanks();
-        ASSERT_EQ(banks.size(), factory::kBankCount);
-        for (std::size_t index = 0; index < banks.size(); ++index)
-            EXPECT_EQ(banks[index]->getIndex(), index);
-        EXPECT_EQ(banks[9]->getName(), "Ninth");
-    }
-}
-
-TEST_F(BankFileOpeningTest, AnythingElseFillsNothing)
-{
-    const std::string text = m_folder.write("notes.mid", {'M', 'T', 'h', 'd', 0, 0});
-    for (const std::string& path : {text, m_folder.file("missing.mid"), m_folder.path().string()}) {
-        EXPECT_EQ(BankFileOpening::open(path, 4).fills(), Fills::Nothing) << path;
-        EXPECT_EQ(BankFileOpening::open(path, std::nullopt).fills(), Fills::Nothing) << path;
+        const std::vector<std::unique_ptr<IBank>> read = opening.takeBanks();
+        const std::size_t count = expected.fills == Fills::AllRows ? factory::kBankCount : expected.fills == Fills::OneRow;
+        ASSERT_EQ(read.size(), count);
+        // Every bank in its row's flash blocks: the one moved onto the row, all banks in row order.
+        for (std::size_t index = 0; index < read.size(); ++index)
+            EXPECT_EQ(read[index]->getIndex(), count > 1 ? index : expected.row.value_or(*expected.fileRow));
+        if (count > 0) {
+            EXPECT_EQ(read[count > 1 ? 9 : 0]->getName(), expected.name);
+        }
     }
 }
 

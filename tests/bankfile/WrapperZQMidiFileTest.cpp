@@ -67,21 +67,15 @@ TEST_F(WrapperZQMidiFileTest, BanksRoundTripOnOneTimeLine)
     const std::string path = m_folder.file("banks.mid");
     ASSERT_TRUE(m_file.saveBanks({&first, &last, &firmware}, path));
 
-    const Bytes file = ScratchFolder::read(path);
-    EXPECT_EQ(Bytes(file.begin() + 8, file.begin() + 14), (Bytes{0, 1, 0, 3, 0, 24}));
-    // The second track's first message waits for all of the first track: 4852 ticks.
-    std::size_t position = 30 + (std::size_t{file[19]} << 16 | std::size_t{file[20]} << 8 | file[21]);
-    for (int meta = 0; meta < 3; ++meta)
-        position += 4 + file[position + 3];
-    EXPECT_EQ(Bytes(file.begin() + position, file.begin() + position + 3), (Bytes{0xA5, 0x74, 0xF0}));
-
+    // The tracks' times on the one time line are read back by an independent parser in
+    // mido_crosscheck.py; here the file must come back whole through an open and a save.
     CSound openedFirst(0);
     CSound openedLast(30);
     CFirmware openedFirmware;
     openedLast.setName("changed before the open");
     ASSERT_TRUE(m_file.openBanks({&openedFirst, &openedLast, &openedFirmware}, path));
     ASSERT_TRUE(m_file.saveBanks({&openedFirst, &openedLast, &openedFirmware}, m_folder.file("again.mid")));
-    EXPECT_EQ(ScratchFolder::read(m_folder.file("again.mid")), file);
+    EXPECT_EQ(ScratchFolder::read(m_folder.file("again.mid")), ScratchFolder::read(path));
     EXPECT_FALSE(m_file.openBank(openedFirst, path));
     EXPECT_FALSE(m_file.openBanks({&openedFirst, &openedLast}, path));
 }

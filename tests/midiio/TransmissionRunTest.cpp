@@ -8,6 +8,7 @@
 #include "model/CSound.h"
 #include "tests/support/DeviceSimulator.h"
 #include "tests/support/LoopbackMidiService.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,6 @@
 #include <filesystem>
 #include <fstream>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -24,13 +24,6 @@ using End = TransmissionAccount::End;
 
 // Three banks to one device simulator, with the device record in a folder of its own.
 struct Rig {
-    Rig() { std::filesystem::remove_all(folder); }
-    ~Rig()
-    {
-        std::filesystem::remove_all(folder);
-        std::filesystem::remove_all(folder + ".moved");
-    }
-
     // Runs banks S01 to S03; the run's virtual time starts now.
     End runThreeBanks()
     {
@@ -50,9 +43,8 @@ struct Rig {
     DeviceSimulator& device = service.addDestinationOf<DeviceSimulator>();
     std::shared_ptr<WrapperZQMidiInterface> wrapper = WrapperZQMidiInterface::createTransmitter(system, 0);
     CSound banks[3]{CSound(0), CSound(1), CSound(2)};
-    // Of this process and this rig alone: tests run side by side.
-    std::string folder = testing::TempDir() + "zylox-run-record-" + std::to_string(getpid()) + "-" +
-                         std::to_string(reinterpret_cast<std::uintptr_t>(this));
+    ScratchFolder scratch{"zylox-run-record"};
+    std::string folder = scratch.file("state");
     DeviceRecord record{folder, MidiPortIdentity::of(device.names)};
     TransmissionRun run{*wrapper, clock, 0, &record};
     std::uint64_t start = 0;

@@ -1,5 +1,5 @@
-// What `zylox send` runs: the banks through one output with progress, a stop from another thread
-// (a signal), and the choice of the port by index or name.
+// What `zylox send` runs: the banks through one output with progress, and the choice of the port by
+// index or name. A stop from another thread is SendCommandTest's signal and TransmissionRunTest's stop.
 #include "cli/BankSender.h"
 #include "cli/PortChoice.h"
 #include "midiio/WrapperZQMidiInterface.h"
@@ -58,27 +58,6 @@ TEST_F(BankSenderTest, StopsAtTheFirstBankThatFails)
     EXPECT_EQ(device.writtenBlocks(), (std::vector<std::size_t>{0, 1, 2}));
     EXPECT_NE(out.str().find("S02 - factory -: FAILED\n"), std::string::npos);
     EXPECT_EQ(out.str().find("S03"), std::string::npos);
-}
-
-TEST_F(BankSenderTest, AStopFromAnotherThreadEndsTheSendWithinASecond)
-{
-    std::uint64_t stoppedAt = 0;
-    clock.at(130'000'000, [&] { // in S02's first write
-        stoppedAt = clock.nowMicroseconds();
-        wrapper->stop();
-    });
-
-    const TransmissionAccount account =
-        BankSender(out, false).send(*wrapper, {{0, &first}, {1, &second}, {2, &third}}, 0, nullptr);
-
-    EXPECT_EQ(account.end, TransmissionAccount::End::Stopped);
-    EXPECT_EQ(account.complete, Rows{0});
-    EXPECT_EQ(account.incomplete, 1u);
-    EXPECT_EQ(account.notSent, Rows{2});
-    EXPECT_LE(clock.nowMicroseconds() - stoppedAt, 1'000'000u);
-    EXPECT_EQ(withoutProgress(), "sending bank (S01 - factory -)...\nS01 - factory -: sent\n"
-                                 "sending bank (S02 - factory -)...\nS02 - factory -: STOPPED\n");
-    EXPECT_EQ(device.writtenBlocks(), (std::vector<std::size_t>{0, 1}));
 }
 
 TEST(BankSenderProgressTest, ShowsPercentAndTimeLeftOfTheWholeTransmission)

@@ -1,5 +1,6 @@
 #include "content/CMessage.h"
 #include "content/CSample.h"
+#include "tests/support/Bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +10,6 @@
 #include <vector>
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 TEST(ContentPrint, FiveHexDigitOffsetsNoDumpWhenEmptyAndTheCallersFlagsKept)
 {
@@ -32,10 +31,7 @@ TEST(SysExImport, TakesTheFirstWholeMessageInTheDevicesFormOrWithoutAForeignIden
 {
     const Bytes original{0xF0, 0x31, 0x40, 0x38, 0x00, 0x11, 0xF7};
     // Whether a message suits a slot is the bank's to say: its length is no concern here.
-    Bytes long_(131079, 0x01);
-    long_.front() = 0xF0;
-    long_[1] = 0x31;
-    long_.back() = 0xF7;
+    const Bytes long_ = deviceMessage(131079);
     // Each file with the message it leaves: the one taken, or the original kept.
     const std::pair<Bytes, Bytes> cases[] = {
         {{0x00, 0xF0, 0x7D, 0x01, 0x02, 0x10, 0x20, 0xF7, 0x33}, {0xF0, 0x10, 0x20, 0xF7}},

@@ -4,7 +4,6 @@
 #include "model/CSound.h"
 #include "model/FactoryBank.h"
 #include "model/FactoryData.h"
-#include "model/MessageSlotRefusal.h"
 #include "tests/support/Bytes.h"
 #include "tests/support/PrintedContent.h"
 
@@ -124,17 +123,7 @@ TEST(SoundBank, DumpRoundTripsEveryByteValueIntoACloneThatRefusesWhatCannotFillI
     EXPECT_EQ(target->getContentNames(), (std::vector<std::string>{"one", "CLOSED HI HAT", "hat.aif"}));
 }
 
-// The shortest message a firmware slot takes: F0 31, 1,021 bytes of fill, F7.
-Bytes shortestMessage(std::uint8_t fill)
-{
-    Bytes message(1024, fill);
-    message[0] = 0xF0;
-    message[1] = 0x31;
-    message.back() = 0xF7;
-    return message;
-}
-
-// Its hex dump as print writes it: 64 lines of 16 bytes.
+// The hex dump of the shortest message a firmware slot takes (1,024 bytes) as print writes it: 64 lines of 16 bytes.
 std::string dumpOfShortest(const std::string& fill)
 {
     std::string dump;
@@ -151,8 +140,8 @@ std::string dumpOfShortest(const std::string& fill)
 
 TEST(FirmwareBank, DumpsItsStoredMessagesTakesCopiesOfTwoAndPrintsEveryField)
 {
-    const Bytes presets = shortestMessage(0x01);
-    const Bytes os = shortestMessage(0x02);
+    const Bytes presets = deviceMessage(1024, 0x01);
+    const Bytes os = deviceMessage(1024, 0x02);
     CFirmware bank;
     bank.setIndex(3);
     const std::vector<CEvent*>& events = bank.createEvents(9);
@@ -240,16 +229,6 @@ TEST(FlashBlocks, EachBankTakesOnlyMessagesForItsOwnBlocks)
     }
 }
 
-// A message in the device's form of the given length that addresses no block (byte 4 is no channel).
-Bytes deviceMessage(std::size_t length)
-{
-    Bytes message(length, 0x01);
-    message[0] = 0xF0;
-    message[1] = 0x31;
-    message.back() = 0xF7;
-    return message;
-}
-
 TEST(FlashBlocks, FirmwareSlotsTakeOnlyAMessageASendCanPutIntoTheirBlock)
 {
     using Refusal = audio::ImportResult::Refusal;
@@ -300,19 +279,6 @@ TEST(FlashBlocks, FirmwareSlotsTakeOnlyAMessageASendCanPutIntoTheirBlock)
     }
 }
 
-TEST(FlashBlocks, AFirmwareSlotsRefusalSaysWhatTheFileHoldsAndWhatTheSlotNeeds)
-{
-    CFirmware firmware;
-    const Bytes tiny{0xF0, 0x31, 0x7E, 0x38, 0xF7};
-    EXPECT_EQ(messageSlotRefusal(firmware.importContent(0, tiny, "tiny.syx", {}), "PRESETS", 0),
-              "holds a System Exclusive message of 5 bytes; PRESETS takes one ZYLOX 515 System Exclusive message of "
-              "1,024 to 131,078 bytes for flash block 62");
-    EXPECT_EQ(messageSlotRefusal(firmware.importContent(1, Bytes{'M', 'T', 'h', 'd'}, "kit.mid", {}), "OS", 1),
-              "is a bank file, not a System Exclusive message; OS takes one ZYLOX 515 System Exclusive message of "
-              "1,024 to 131,078 bytes for flash block 63");
-    EXPECT_EQ(messageSlotRefusal(audio::ImportResult::refused(audio::ImportResult::Refusal::NoSound), "OS", 1), "");
-}
-
 // What an earlier version's import of a bank file left in PRESETS (its erase message less three
 // bytes), as a bank file saved then still holds it.
 TEST(FlashBlocks, AFirmwareBankFromAnOlderFileOpensButIsNeverSentWithASlotNoImportTakes)
@@ -330,7 +296,8 @@ TEST(FlashBlocks, AFirmwareBankFromAnOlderFileOpensButIsNeverSentWithASlotNoImpo
     const Bytes tiny{0xF0, 0x31, 0x7E, 0x38, 0xF7};
     CMessage os(tiny.data(), tiny.size());
     ASSERT_TRUE(firmware.setContents({const_cast<CContent*>(factory.getContent(0)), &os}));
-    EXPECT_EQ(firmware.sendRefusal().substr(0, 48), "OS holds a System Exclusive message of 5 bytes; ");
+    EXPECT_EQ(firmware.sendRefusal(), "OS holds a System Exclusive message of 5 bytes; OS takes one ZYLOX 515 System "
+                                      "Exclusive message of 1,024 to 131,078 bytes for flash block 63");
 }
 
 } // namespace

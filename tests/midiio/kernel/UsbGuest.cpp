@@ -3,13 +3,11 @@
 // carries. With one ALSA service throughout: a whole bank arrives byte for byte; an unplug in the
 // middle of a message fails it within a second; after the replug the port is listed again and a
 // second send arrives byte for byte.
-#include "flash/CEvent.h"
 #include "midiio/AlsaMidiService.h"
 #include "midiio/MidiDestinations.h"
 #include "midiio/SystemClock.h"
-#include "midiio/WrapperZQMidiInterface.h"
 #include "midiio/ZQMidiSystem.h"
-#include "model/CSound.h"
+#include "tests/midiio/kernel/GuestSend.h"
 
 #include <alsa/asoundlib.h>
 
@@ -27,18 +25,14 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using guest::Bytes;
+using guest::secondsSince;
 using Clock = std::chrono::steady_clock;
 
 const MidiPortIdentity cable{"Test USB MIDI", "Test USB MIDI MIDI 1"};
 const char* const udc = "/sys/kernel/config/usb_gadget/g1/UDC";
 constexpr std::uint16_t bankIndex = 12;
 constexpr std::int32_t channel = 9;
-
-double secondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 void plug(bool in)
 {
@@ -136,56 +130,17 @@ private:
     std::thread m_thread;
 };
 
-Bytes notesOff()
-{
-    Bytes bytes;
-    for (int channelByte = 0; channelByte < 17; ++channelByte)
-        bytes.insert(bytes.end(), {static_cast<std::uint8_t>(0xB0 + channelByte % 16), 0x7B, 0x00});
-    return bytes;
-}
-
-bool report(const char* what, const Bytes& got, const Bytes& expected)
-{
-    std::size_t same = 0;
-    while (same < std::min(got.size(), expected.size()) && got[same] == expected[same])
-        ++same;
-    std::printf("%s: %zu bytes arrived, %zu expected, %s\n", what, got.size(), expected.size(),
-                got == expected ? "identical" : ("first difference at byte " + std::to_string(same)).c_str());
-    return got == expected;
-}
-
 bool sendsABank(ZQMidiSystem& system, GadgetReader& reader)
 {
     const auto index = MidiDestinations::indexOf(system.service(), cable);
-    CSound sound(bankIndex);
-    Bytes expected = notesOff();
-    for (const CEvent* event : sound.createEvents(channel))
-        expected.insert(expected.end(), event->getData().begin(), event->getData().end());
-    const auto start = Clock::now();
-    auto wrapper = WrapperZQMidiInterface::createTransmitter(system, static_cast<std::uint16_t>(*index));
-    const bool sent = wrapper->transmitBank(sound, channel);
-    const double seconds = secondsSince(start);
-    const double wireAndPauses = 2 * (131'078 + 6) / 3125.0 + 18;
-    std::printf("bank %u over USB: %s in %.2f s (wire time plus pauses %.2f s, estimate %lld s)\n", bankIndex,
-                sent ? "sent" : "FAILED", seconds, wireAndPauses, static_cast<long long>(WrapperZQMidiInterface::estimateSeconds(sound.createEvents(static_cast<std::uint16_t>(channel)))));
-    const bool same = report("bank", reader.stop(), expected);
-    return sent && same && seconds >= wireAndPauses && seconds <= wireAndPauses + 6;
-}
-
-Bytes message(std::size_t length)
-{
-    Bytes bytes(length);
-    for (std::size_t i = 1; i + 1 < length; ++i)
-        bytes[i] = static_cast<std::uint8_t>((i * 7) & 0x7F);
-    bytes.front() = 0xF0;
-    bytes.back() = 0xF7;
-    return bytes;
+    const bool sent = guest::sendsABankInItsTime(system, static_cast<std::uint16_t>(*index), bankIndex, channel);
+    return guest::arrivedWhole("bank", reader.stop(), guest::wireOf(bankIndex, channel)) && sent;
 }
 
 // Sends a ten-second message and unplugs the cable two seconds into it.
 bool unplugFailsTheSendWithinASecond(AlsaMidiService& service)
 {
-    const Bytes long_ = message(31'250);
+    const Bytes long_ = guest::message(31'250);
     std::promise<bool> outcome;
     auto completed = outcome.get_future();
     service.sendSysex({service.destinationAt(*MidiDestinations::indexOf(service, cable)), long_.data(),
@@ -206,7 +161,7 @@ bool sendsAgainAfterTheReplug(ZQMidiSystem& system, Notices& notices, GadgetRead
     std::printf("replug: the port is listed again after %.2f s (%d notices so far)\n", listed, notices.count);
     if (listed < 0 || !reader.start())
         return false;
-    const Bytes second = message(31'250);
+    const Bytes second = guest::message(31'250);
     auto wrapper = WrapperZQMidiInterface::createTransmitter(
         system, static_cast<std::uint16_t>(*MidiDestinations::indexOf(system.service(), cable)));
     const auto start = Clock::now();
@@ -216,9 +171,9 @@ bool sendsAgainAfterTheReplug(ZQMidiSystem& system, Notices& notices, GadgetRead
     const bool sent = !wrapper->transmitter()->didTransmissionFail();
     std::printf("second send: %s after %.2f s (wire time %.2f s)\n", sent ? "sent" : "FAILED", secondsSince(start),
                 second.size() / 3125.0);
-    Bytes expected = notesOff();
+    Bytes expected = guest::notesOff();
     expected.insert(expected.end(), second.begin(), second.end());
-    return report("second send", reader.stop(), expected) && sent;
+    return guest::arrivedWhole("second send", reader.stop(), expected) && sent;
 }
 
 } // namespace

@@ -1,0 +1,81 @@
+#pragma once
+
+// What the guests that send through a real driver share: the bytes a transmitter must put on the
+// wire, a bank sent in the time its wire and pauses take, and the comparison of what arrived.
+#include "flash/CEvent.h"
+#include "midiio/WrapperZQMidiInterface.h"
+#include "model/CSound.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace guest {
+
+using Bytes = std::vector<std::uint8_t>;
+
+inline double secondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// A System Exclusive message of the given length whose data bytes vary.
+inline Bytes message(std::size_t length)
+{
+    Bytes bytes(length);
+    for (std::size_t i = 1; i + 1 < length; ++i)
+        bytes[i] = static_cast<std::uint8_t>((i * 7) & 0x7F);
+    bytes.front() = 0xF0;
+    bytes.back() = 0xF7;
+    return bytes;
+}
+
+// A new transmitter silences its destination first: all notes off on each channel, the first once more.
+inline Bytes notesOff()
+{
+    Bytes bytes;
+    for (int channelByte = 0; channelByte < 17; ++channelByte)
+        bytes.insert(bytes.end(), {static_cast<std::uint8_t>(0xB0 + channelByte % 16), 0x7B, 0x00});
+    return bytes;
+}
+
+// The silencing, then the bank's dump on the channel.
+inline Bytes wireOf(std::uint16_t bank, std::int32_t channel)
+{
+    Bytes bytes = notesOff();
+    CSound sound(bank);
+    for (const CEvent* event : sound.createEvents(static_cast<std::uint16_t>(channel)))
+        bytes.insert(bytes.end(), event->getData().begin(), event->getData().end());
+    return bytes;
+}
+
+// Sends the bank through a new transmitter; true when it was sent in no less than its wire time and
+// 18 s of pauses, and no more than 6 s over (0.9 s of silencing, at most four 300 ms polls, a busy host).
+inline bool sendsABankInItsTime(ZQMidiSystem& system, std::uint16_t destination, std::uint16_t bank, std::int32_t channel)
+{
+    const auto start = std::chrono::steady_clock::now();
+    auto wrapper = WrapperZQMidiInterface::createTransmitter(system, destination);
+    CSound sound(bank);
+    const bool sent = wrapper->transmitBank(sound, channel);
+    const double seconds = secondsSince(start);
+    const double least = 2 * (131'078 + 6) / 3125.0 + 18;
+    std::printf("bank %u: %s in %.2f s (wire time plus pauses %.2f s, estimate %lld s)\n", bank, sent ? "sent" : "FAILED",
+                seconds, least,
+                static_cast<long long>(WrapperZQMidiInterface::estimateSeconds(sound.createEvents(static_cast<std::uint16_t>(channel)))));
+    return sent && seconds >= least && seconds <= least + 6;
+}
+
+// True when what arrived is what was expected; says so, or where they first differ.
+inline bool arrivedWhole(const char* what, const Bytes& got, const Bytes& expected)
+{
+    std::size_t same = 0;
+    while (same < std::min(got.size(), expected.size()) && got[same] == expected[same])
+        ++same;
+    std::printf("%s: %zu bytes arrived, %zu expected, %s\n", what, got.size(), expected.size(),
+                got == expected ? "identical" : ("first difference at byte " + std::to_string(same)).c_str());
+    return got == expected;
+}
+
+} // namespace guest

@@ -144,6 +144,11 @@ def self_test():
         "app/common/CDialogs.h": ["<QMessageBox>"],
         "tools/generate.cpp": ["<cmath>", '"tools/tables.h"'],
         "tools/tables.h": [],
+        # Headers only the wrong includes below name.
+        "cli/Main.h": [],
+        "cli/Command.h": [],
+        "app/window/CMain.h": [],
+        "app/banks/CView.cpp": [],
     }
     wrong = [
         ("midifile/buffer.h", '"audio/sample.h"'),
@@ -160,7 +165,6 @@ def self_test():
         ("tools/tables.h", '"midifile/buffer.h"'),
         ("tools/generate.cpp", "<zlib.h>"),
     ]
-    extra = ["cli/Main.h", "cli/Command.h", "app/window/CMain.h", "app/banks/CView.cpp"]
 
     def build(root, files):
         for relative, includes in files.items():
@@ -168,15 +172,12 @@ def self_test():
             with open(os.path.join(root, relative), "w", encoding="utf-8") as out:
                 out.write("#pragma once\n")
                 out.writelines(f"#include {include}\n" for include in includes)
-        for relative in extra:
-            os.makedirs(os.path.dirname(os.path.join(root, relative)), exist_ok=True)
-            open(os.path.join(root, relative), "w", encoding="utf-8").close()
 
     failures = []
     with tempfile.TemporaryDirectory() as root:
         build(root, right)
         found, scanned = check(root)
-        if found or scanned != len(right) + len(extra):
+        if found or scanned != len(right):
             failures.append(f"the right tree gave {found} after {scanned} files")
     for relative, include in wrong:
         with tempfile.TemporaryDirectory() as root:

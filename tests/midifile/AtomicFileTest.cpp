@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -59,6 +60,20 @@ TEST(AtomicFile, LinksThatGoRoundAreRefusedBeforeAnythingIsWritten)
     const AtomicFile file(folder.file("a.mid"));
     EXPECT_EQ(file.temporaryPath(), "");
     EXPECT_EQ(file.reason(), std::strerror(ELOOP));
+    EXPECT_EQ(entries(folder), 2u);
+}
+
+// Refused before a temporary is made; a target that turns into one meanwhile is refused by the commit.
+TEST(AtomicFile, AFifoOrAFolderIsRefusedBeforeAnythingIsWritten)
+{
+    ScratchFolder folder("atomic");
+    ASSERT_EQ(::mkfifo(folder.file("fifo").c_str(), 0644), 0);
+    fs::create_symlink("fifo", folder.file("link to fifo"));
+    for (const char* name : {"fifo", "link to fifo", "."}) {
+        const AtomicFile file(folder.file(name));
+        EXPECT_EQ(file.temporaryPath(), "") << name;
+        EXPECT_EQ(file.reason(), "not a regular file") << name;
+    }
     EXPECT_EQ(entries(folder), 2u);
 }
 

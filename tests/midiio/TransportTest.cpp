@@ -93,7 +93,9 @@ TEST_F(TransportTest, DumpPausesCountInWholeMicrosecondsFromTheEndOfThePreviousM
     EXPECT_FALSE(transmitter->didTransmissionFail());
 }
 
-TEST_F(TransportTest, EmptyDumpSendsNothingAndStaysIdle)
+// A bank's estimate (102 s a sound bank, 97 s the firmware) is SendCommandTest's question and
+// TransmissionRunTest's time left.
+TEST_F(TransportTest, EmptyDumpSendsNothingStaysIdleAndIsEstimatedAtASecond)
 {
     auto transmitter = wrapperFor()->transmitter();
 
@@ -101,6 +103,7 @@ TEST_F(TransportTest, EmptyDumpSendsNothingAndStaysIdle)
 
     EXPECT_FALSE(transmitter->isStillTransmitting());
     EXPECT_TRUE(clock.timeline().empty());
+    EXPECT_EQ(WrapperZQMidiInterface::estimateSeconds({}), 1);
 }
 
 TEST_F(TransportTest, EndpointNamesPutTheManufacturerFirst)
@@ -113,16 +116,6 @@ TEST_F(TransportTest, EndpointNamesPutTheManufacturerFirst)
     EXPECT_EQ(ZQMidiInterfaceTransmitter::DestinationNameAt(service, 2), ": ");
     EXPECT_EQ(ZQMidiInterfaceReceiver::SourceNameAt(service, 0), "Tarvo: MIDI Out");
     EXPECT_EQ(ZQMidiInterfaceReceiver::SourceNameAt(service, 1), ": ");
-}
-
-TEST_F(TransportTest, EstimatesCountPausesAndBytesAtTheWireRate)
-{
-    CSound sound(4);
-    CFirmware firmware;
-
-    EXPECT_EQ(WrapperZQMidiInterface::estimateSeconds({}), 1);
-    EXPECT_EQ(WrapperZQMidiInterface::estimateSeconds(sound.createEvents(0)), 102);
-    EXPECT_EQ(WrapperZQMidiInterface::estimateSeconds(firmware.createEvents(0)), 97);
 }
 
 TEST_F(TransportTest, ABankSleepsItsPausesBeforeEachMessageAndPollsUntilEachIsSent)

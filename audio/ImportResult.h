@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audio/ImportOptions.h"
+#include "audio/ShapeReport.h"
 
 #include <cstddef>
 #include <string>
@@ -22,6 +23,7 @@ struct ImportResult {
         EraseMessage,     // a flash erase: sent in place of the slot's data it would leave the block empty
         WrongBlock,       // a flash write for another flash block than the slot's own
         MessageLength,    // a message too short or too long to be a block's data: length says how long
+        FitOutOfReach,    // fitting the region into the slot needs a pitch beyond reach: detail says which
     };
 
     Kind kind = Kind::None;     // None: nothing was imported and the slot is unchanged
@@ -32,7 +34,8 @@ struct ImportResult {
     ImportOptions options{};
     std::size_t trimmed = 0;    // device bytes of silence dropped before the sound
     double gainDecibels = 0.0;  // what normalising added (negative where it took away)
-    std::string detail{};       // why an undecodable sound did not decode, in words
+    std::string detail{};       // why an undecodable sound did not decode, or the pitch a fit needs, in words
+    ShapeReport report{};       // what the slot's sound came out as
 
     static ImportResult refused(Refusal why, std::size_t length = 0) { return {Kind::None, length, 0, why}; }
 

@@ -38,10 +38,25 @@ const Soxr* soxrLibrary()
 
 using Resampler = std::unique_ptr<soxr, decltype(&soxr_delete)>;
 
-Resampler createResampler(const Soxr& library, double sourceRate, double deviceRate)
+// libsoxr's own phase-response recipes.
+unsigned long phaseRecipe(FilterPhase phase)
+{
+    switch (phase) {
+    case FilterPhase::Intermediate:
+        return SOXR_INTERMEDIATE_PHASE;
+    case FilterPhase::Minimum:
+        return SOXR_MINIMUM_PHASE;
+    case FilterPhase::Linear:
+        break;
+    }
+    return SOXR_LINEAR_PHASE;
+}
+
+Resampler createResampler(const Soxr& library, double sourceRate, double deviceRate,
+                          FilterPhase phase = FilterPhase::Linear)
 {
     const soxr_io_spec_t io = library.ioSpec(SOXR_FLOAT64_I, SOXR_FLOAT64_I);
-    const soxr_quality_spec_t quality = library.qualitySpec(SOXR_HQ, 0);
+    const soxr_quality_spec_t quality = library.qualitySpec(SOXR_HQ | phaseRecipe(phase), 0);
     soxr_error_t error = nullptr;
     Resampler resampler(library.create(sourceRate, deviceRate, 1, &error, &io, &quality, nullptr), library.destroy);
     if (error != nullptr) {
@@ -56,12 +71,12 @@ double stepOf(const sample& mono)
     return std::ldexp(1.0, 8 - static_cast<int>(mono.m_bitrate));
 }
 
-// Feeds the mono sample to the resampler a block at a time, so no second copy of a long source is
-// held, until the output is full or the resampler has flushed what the source's end leaves.
-bool resampleInto(const Soxr& library, soxr_t resampler, const sample& mono, std::vector<double>& out)
+// Feeds the source's frames (fill puts count of them from a frame on into a block) to the resampler
+// a block at a time, so no second copy of a long source is held, until the output is full or the
+// resampler has flushed what the source's end leaves.
+template <typename Fill>
+bool resampleInto(const Soxr& library, soxr_t resampler, std::uint64_t frames, Fill fill, std::vector<double>& out)
 {
-    const double step = stepOf(mono);
-    const std::uint64_t frames = mono.frameCount();
     std::array<double, 4096> block{};
     std::size_t blockLength = 0;
     std::size_t blockUsed = 0;
@@ -70,9 +85,7 @@ bool resampleInto(const Soxr& library, soxr_t resampler, const sample& mono, std
     while (produced < out.size()) {
         if (blockUsed == blockLength && nextFrame < frames) {
             blockLength = static_cast<std::size_t>(std::min<std::uint64_t>(block.size(), frames - nextFrame));
-            for (std::size_t i = 0; i < blockLength; ++i) {
-                block[i] = static_cast<double>(mono.getValue(nextFrame + i, 0)) * step;
-            }
+            fill(block.data(), nextFrame, blockLength);
             nextFrame += blockLength;
             blockUsed = 0;
         }
@@ -121,7 +134,35 @@ std::vector<double> resampleClean(const sample& in, double deviceRate, std::size
         return {};
     }
     const Resampler resampler = createResampler(*library, rate, deviceRate);
-    if (!resampler || !resampleInto(*library, resampler.get(), mono, out)) {
+    const double step = stepOf(mono);
+    const auto fill = [&mono, step](double* block, std::uint64_t from, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) {
+            block[i] = static_cast<double>(mono.getValue(from + i, 0)) * step;
+        }
+    };
+    if (!resampler || !resampleInto(*library, resampler.get(), mono.frameCount(), fill, out)) {
+        return {};
+    }
+    return out;
+}
+
+std::vector<double> resampleSteps(std::span<const double> steps, double sourceRate, double deviceRate, FilterPhase phase,
+                                  std::size_t maxFrames)
+{
+    if (!(sourceRate >= cleanLowestRate && sourceRate <= cleanHighestRate) || steps.empty()) {
+        return {};
+    }
+    const double wanted = std::trunc(static_cast<double>(steps.size()) * deviceRate / sourceRate);
+    std::vector<double> out(static_cast<std::size_t>(std::min(wanted, static_cast<double>(maxFrames))));
+    const Soxr* library = soxrLibrary();
+    if (out.empty() || library == nullptr) {
+        return {};
+    }
+    const Resampler resampler = createResampler(*library, sourceRate, deviceRate, phase);
+    const auto fill = [steps](double* block, std::uint64_t from, std::size_t count) {
+        std::copy_n(steps.begin() + static_cast<std::ptrdiff_t>(from), count, block);
+    };
+    if (!resampler || !resampleInto(*library, resampler.get(), steps.size(), fill, out)) {
         return {};
     }
     return out;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "audio/SoundShape.h"
 #include "audio/sample.h"
 
 #include <cstddef>
+#include <span>
 #include <vector>
 
 namespace audio {
@@ -17,5 +19,10 @@ constexpr double cleanHighestRate = 1000000.0;
 // mixes them. At most maxFrames frames; empty for a sample without frames, with a rate outside
 // the range above, or when the resampler fails.
 std::vector<double> resampleClean(const sample& in, double deviceRate, std::size_t maxFrames);
+
+// One channel of steps at sourceRate (which a pitch may have moved) resampled to the device rate
+// with a filter of the given phase; at most maxFrames frames, empty where resampleClean would be.
+std::vector<double> resampleSteps(std::span<const double> steps, double sourceRate, double deviceRate, FilterPhase phase,
+                                  std::size_t maxFrames);
 
 } // namespace audio

@@ -60,8 +60,15 @@ std::size_t soundStart(const std::vector<double>& steps, bool normalize)
     return silent >= shortestSilence ? silent - 1 : 0;
 }
 
-// Scales the steps so the highest reaches 127 or the lowest -128, whichever comes first; the
-// divisions are done last so the peak lands exactly on full scale even when truncated.
+std::uint8_t toByte(double step, Resampling resampling)
+{
+    const double whole = resampling == Resampling::Classic ? std::trunc(step) : std::nearbyint(step);
+    return static_cast<std::uint8_t>(std::clamp(whole, lowestStep, highestStep) + 128.0);
+}
+
+} // namespace
+
+// The divisions are done last so the peak lands exactly on full scale even when truncated.
 double normalizeSteps(std::vector<double>& steps)
 {
     if (steps.empty()) {
@@ -81,14 +88,6 @@ double normalizeSteps(std::vector<double>& steps)
     }
     return 20.0 * std::log10(target / peak);
 }
-
-std::uint8_t toByte(double step, Resampling resampling)
-{
-    const double whole = resampling == Resampling::Classic ? std::trunc(step) : std::nearbyint(step);
-    return static_cast<std::uint8_t>(std::clamp(whole, lowestStep, highestStep) + 128.0);
-}
-
-} // namespace
 
 std::size_t deviceFramesUsed(std::size_t slotLength, const ImportOptions& options)
 {

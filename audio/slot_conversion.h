@@ -19,6 +19,10 @@ std::size_t deviceFramesUsed(std::size_t slotLength, const ImportOptions& option
 // slotLength bytes, before the slot's own finishing (padding, fade, first byte). Notes in result
 // what trim and normalise did. With the default options this is the classic conversion, byte for
 // byte.
+// Scales steps so the highest reaches 127 or the lowest -128, whichever comes first; returns the
+// gain in dB (0 for silence).
+double normalizeSteps(std::vector<double>& steps);
+
 std::vector<std::uint8_t> convertForSlot(const sample& in, std::size_t slotLength, const ImportOptions& options,
                                          ImportResult& result);
 

@@ -13,6 +13,8 @@ namespace audio {
 // The most bytes of a source file an import into a slot of slotLength bytes reads: the sample
 // data its conversion can use at most, and room for the chunks before it.
 std::size_t sourceLimit(std::size_t slotLength);
+// The same for a shape, whose region may reach further into the source (a minute at most).
+std::size_t sourceLimit(std::size_t slotLength, const ImportOptions& options);
 
 // Fills a sample slot from a sound file's bytes: integer WAV or AIFF through our own reader, every
 // other sound format libsndfile decodes through it, both converted the same way to the device
@@ -21,7 +23,8 @@ std::size_t sourceLimit(std::size_t slotLength);
 // that is no sound at all. The slot keeps its length. What the file
 // delivers is followed by silence (0x80), its last seven bytes fade out and the first byte of the
 // slot is 0x80; a device-format sound of exactly the slot's length, as export writes it, is taken
-// as it is. Returns what it did; a refusal leaves the slot unchanged.
+// as it is. The shape in the options is rendered as renderSlot renders it. Returns what it did; a
+// refusal leaves the slot unchanged.
 ImportResult importSlot(std::span<const std::uint8_t> source, const ImportOptions& options,
                       std::vector<std::uint8_t>& slot);
 

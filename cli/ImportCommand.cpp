@@ -29,6 +29,8 @@ std::string reasonFor(const audio::ImportResult& refused, const IBank& bank, std
         return "could not be decoded: " + refused.detail;
     case Refusal::NotASound:
         return "not a sound file zylox decodes; --raw loads its bytes into the slot as they are";
+    case Refusal::FitOutOfReach:
+        return refused.detail;
     case Refusal::NoSound:
     case Refusal::BankFile:
     case Refusal::NoMessage:

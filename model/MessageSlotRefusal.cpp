@@ -34,6 +34,7 @@ std::string holding(const audio::ImportResult& refused)
     case Refusal::OtherSoundFormat:
     case Refusal::Undecodable:
     case Refusal::NotASound:
+    case Refusal::FitOutOfReach:
         break;
     }
     return {};

@@ -1,0 +1,79 @@
+#include "audio/DecodedSound.h"
+
+#include "audio/SoundFileDecoder.h"
+#include "audio/SoundFormat.h"
+#include "audio/ZQAudioFileReader.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace audio {
+
+namespace {
+
+// WAV and AIFF data bytes to read: the frames wanted, within the cap.
+std::uint64_t dataBytesWanted(ZQAudioFileReader& reader, const FramesWanted& framesWanted, std::uint64_t cap)
+{
+    sample format;
+    if (!reader.readFormat(format) || !(format.m_samplerate > 0.0)) {
+        return cap;
+    }
+    const double frameBytes = static_cast<double>(format.m_channels) * format.m_byterate;
+    const double bytes = static_cast<double>(framesWanted(format.m_samplerate)) * frameBytes;
+    return bytes >= 1.0 && bytes < static_cast<double>(cap) ? static_cast<std::uint64_t>(bytes) : cap;
+}
+
+// A file that looks like a sound and that no decoder took: a format or encoding none knows, said
+// apart from a format that did not decode (cut short, damaged) or whose library is missing.
+ImportResult undecoded(SoundFormat format, SoundFileDecoder::Failure failure)
+{
+    using Failure = SoundFileDecoder::Failure;
+    if (failure != Failure::NoLibrary && (format == SoundFormat::Encoded || failure != Failure::Undecodable)) {
+        return ImportResult::refused(ImportResult::Refusal::OtherSoundFormat);
+    }
+    ImportResult result = ImportResult::refused(ImportResult::Refusal::Undecodable);
+    result.detail = failure == SoundFileDecoder::Failure::NoLibrary ? "libsndfile.so.1, which decodes it, is not installed"
+                                                                      : "the file is damaged or cut short";
+    return result;
+}
+
+} // namespace
+
+double DecodedSound::seconds() const
+{
+    return frames.m_samplerate > 0.0 ? static_cast<double>(frames.frameCount()) / frames.m_samplerate : 0.0;
+}
+
+DecodedSound decodeSound(std::span<const std::uint8_t> source, const FramesWanted& framesWanted,
+                         std::uint64_t maxDataBytes)
+{
+    DecodedSound decoded;
+    decoded.failure.kind = ImportResult::Kind::Sound;
+    const SoundFormat format = recogniseSound(source);
+    if (format == SoundFormat::Convertible) {
+        ZQAudioFileReader reader(source);
+        reader.read(decoded.frames, static_cast<std::size_t>(dataBytesWanted(reader, framesWanted, maxDataBytes)));
+        const std::uint64_t frameBytes = static_cast<std::uint64_t>(decoded.frames.m_channels) * decoded.frames.m_byterate;
+        decoded.wholeFrames = frameBytes != 0 ? reader.m_dataLength / frameBytes : 0;
+    } else if (SoundFileDecoder decoder(source); decoder.isOpen()) {
+        // The decoder bounds what it holds however high the rate.
+        const auto frames = static_cast<double>(framesWanted(decoder.samplerate()));
+        decoder.read(decoded.frames, static_cast<std::size_t>(std::min(frames, 1e12)));
+        decoded.wholeFrames = decoder.frameCount();
+    } else {
+        decoded.failure = format == SoundFormat::Unknown ? ImportResult::refused(ImportResult::Refusal::NotASound)
+                                                         : undecoded(format, decoder.failure());
+    }
+    return decoded;
+}
+
+DecodedSound decodeSound(std::span<const std::uint8_t> source, double maxSeconds)
+{
+    const auto wanted = [maxSeconds](double rate) {
+        const double frames = std::ceil(maxSeconds * rate);
+        return frames > 0.0 && frames < 1e12 ? static_cast<std::uint64_t>(frames) : std::uint64_t{0};
+    };
+    return decodeSound(source, wanted, UINT64_MAX);
+}
+
+} // namespace audio

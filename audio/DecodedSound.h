@@ -1,0 +1,36 @@
+#pragma once
+
+#include "audio/ImportResult.h"
+#include "audio/sample.h"
+
+#include <cstdint>
+#include <functional>
+#include <span>
+
+namespace audio {
+
+// A sound file decoded once, so that a shape can be rendered from it again and again without
+// reading or decoding the file anew.
+struct DecodedSound {
+    sample frames;                  // from the file's start, at its own rate, width and channels
+    std::uint64_t wholeFrames = 0;  // the whole sound as the file declares it, held or not
+    // Kind Sound when it decoded; else the refusal an import gives, unless it takes the file as raw
+    // device bytes.
+    ImportResult failure{};
+
+    explicit operator bool() const { return failure.kind == ImportResult::Kind::Sound; }
+    double seconds() const;
+};
+
+// How many frames from the start a decoder keeps of a sound at the given rate.
+using FramesWanted = std::function<std::uint64_t(double samplerate)>;
+
+// Integer WAV or AIFF through our own reader (at most maxDataBytes of sample data), every other
+// sound format libsndfile decodes through it.
+DecodedSound decodeSound(std::span<const std::uint8_t> source, const FramesWanted& framesWanted,
+                         std::uint64_t maxDataBytes);
+
+// At most the first maxSeconds of a sound (the editor keeps up to a minute of each source).
+DecodedSound decodeSound(std::span<const std::uint8_t> source, double maxSeconds);
+
+} // namespace audio

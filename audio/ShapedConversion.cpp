@@ -1,0 +1,177 @@
+#include "audio/ShapedConversion.h"
+
+#include "audio/MonoSteps.h"
+#include "audio/PeakLimiter.h"
+#include "audio/clean_resampler.h"
+#include "audio/slot_conversion.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <numeric>
+
+namespace audio {
+
+namespace {
+
+constexpr double deviceRate = 33000.0;
+constexpr double highestStep = 127.0;
+// Source frames taken past the last one the slot needs: the interpolation reads the next frame,
+// the clean resampler's filter looks ahead.
+constexpr std::uint64_t framesAfterTheSlot = 1024;
+// How many slots' worth of source trim may look through for the start of a sound, as it always did.
+constexpr double slotsSearchedByTrim = 24.0;
+
+std::uint64_t frameAt(double seconds, double samplerate, std::uint64_t frames)
+{
+    const double frame = std::round(seconds * samplerate);
+    return frame > 0.0 ? static_cast<std::uint64_t>(std::min(frame, static_cast<double>(frames))) : 0;
+}
+
+std::string signedFixed(double value)
+{
+    std::array<char, 32> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, 1).ptr;
+    return (value >= 0.0 ? "+" : "") + std::string(digits.data(), end);
+}
+
+// The rate change the pitch asks for: 2 plays an octave higher. Fit's is the one that makes the
+// region's sound exactly the slot's length; 0 when it is out of reach (result says why).
+double pitchRatio(const SoundShape& shape, double regionFrames, double samplerate, std::size_t slotLength,
+                  ImportResult& result)
+{
+    if (!shape.fit) {
+        return std::exp2(shape.pitch / 12.0);
+    }
+    // A hair under the exact ratio, so that the conversion's whole count of frames is the slot's
+    // length and not one less.
+    const double ratio = regionFrames * deviceRate / (samplerate * static_cast<double>(slotLength)) * (1.0 - 1e-12);
+    const double semitones = 12.0 * std::log2(ratio);
+    if (std::abs(semitones) <= furthestFit) {
+        return ratio;
+    }
+    result = ImportResult::refused(ImportResult::Refusal::FitOutOfReach);
+    result.detail = regionFrames > 0.0 ? "the region needs a pitch of " + signedFixed(semitones)
+                                             + " semitones to fill the slot; a fit reaches -48 to +48"
+                                       : "the region holds no sound to fit into the slot";
+    return 0.0;
+}
+
+// The source frames the slot can use; reversed, they are the region's last ones.
+SourceRegion usedPart(SourceRegion region, std::uint64_t capacity, const SoundShape& shape)
+{
+    if (shape.fit || region.length() <= capacity) {
+        return region;
+    }
+    if (shape.reverse && shape.end) {
+        return {region.last - capacity, region.last};
+    }
+    return {region.first, region.first + capacity};
+}
+
+// Frames before the first one above the threshold, less one so that the sound keeps the frame it
+// rises from; none when the silence is shorter than 1 ms or the sound is silence throughout.
+std::size_t silenceBefore(const std::vector<double>& steps, double threshold, double samplerate)
+{
+    const auto first = std::find_if(steps.begin(), steps.end(), [threshold](double value) { return std::abs(value) > threshold; });
+    const auto silent = static_cast<std::size_t>(first - steps.begin());
+    return first == steps.end() || static_cast<double>(silent) < samplerate / 1000.0 ? 0 : silent - 1;
+}
+
+double peakOf(const std::vector<double>& steps)
+{
+    return std::accumulate(steps.begin(), steps.end(), 0.0, [](double peak, double value) { return std::max(peak, std::abs(value)); });
+}
+
+// Classic's rate step on steps: linear interpolation towards the next frame, no filter.
+std::vector<double> interpolate(const std::vector<double>& steps, double ratio, std::size_t maxFrames)
+{
+    const double wanted = std::trunc(static_cast<double>(steps.size()) / ratio);
+    std::vector<double> out(static_cast<std::size_t>(std::min(wanted, static_cast<double>(maxFrames))));
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const double position = static_cast<double>(i) * ratio;
+        const auto k = static_cast<std::size_t>(position);
+        const double a = k < steps.size() ? steps[k] : 0.0;
+        const double b = k + 1 < steps.size() ? steps[k + 1] : 0.0;
+        out[i] = (b - a) * (position - static_cast<double>(k)) + a;
+    }
+    return out;
+}
+
+// Linear ramps over whole device frames, so the first frame of a fade-in and the last of a
+// fade-out are silence.
+void fade(std::vector<double>& steps, double fadeIn, double fadeOut)
+{
+    const auto frames = [&steps](double ms) { return std::min(steps.size(), static_cast<std::size_t>(std::round(ms * deviceRate / 1000.0))); };
+    const std::size_t in = frames(fadeIn);
+    for (std::size_t i = 0; i < in; ++i) {
+        steps[i] *= static_cast<double>(i) / static_cast<double>(in);
+    }
+    const std::size_t out = frames(fadeOut);
+    for (std::size_t i = 0; i < out; ++i) {
+        steps[steps.size() - 1 - i] *= static_cast<double>(i) / static_cast<double>(out);
+    }
+}
+
+} // namespace
+
+SourceRegion regionOf(const DecodedSound& sound, const SoundShape& shape)
+{
+    const double rate = sound.frames.m_samplerate;
+    const std::uint64_t held = sound.frames.frameCount();
+    const std::uint64_t first = frameAt(shape.start, rate, held);
+    return {first, shape.end ? std::max(first, frameAt(*shape.end, rate, held)) : held};
+}
+
+std::vector<double> convertShaped(const DecodedSound& sound, const SoundShape& shape, std::size_t slotLength,
+                                  ImportResult& result)
+{
+    const double rate = sound.frames.m_samplerate;
+    const SourceRegion region = regionOf(sound, shape);
+    // Without an end the region runs to the sound's end, which may lie past what was decoded.
+    const double regionFrames = shape.end ? static_cast<double>(region.length())
+                                          : static_cast<double>(std::max(sound.wholeFrames, region.last) - region.first);
+    const double ratio = pitchRatio(shape, regionFrames, rate, slotLength, result);
+    if (!result) {
+        return {};
+    }
+    const double sourceRate = rate * ratio;
+    const double slotFrames = std::ceil(static_cast<double>(slotLength) * sourceRate / deviceRate)
+                              * (shape.trim ? slotsSearchedByTrim : 1.0);
+    const auto capacity = static_cast<std::uint64_t>(std::min(slotFrames, 1e15)) + framesAfterTheSlot;
+    std::vector<double> steps = MonoSteps(sound.frames, shape.mono).of(usedPart(region, capacity, shape));
+    if (shape.reverse) {
+        std::reverse(steps.begin(), steps.end());
+    }
+    std::size_t trimmed = 0;
+    if (shape.trim) {
+        const double peak = peakOf(steps);
+        const double level = stepsOfLevel(shape.trimThreshold);
+        trimmed = silenceBefore(steps, shape.normalize && peak > 0.0 ? level * peak / highestStep : level, rate);
+        steps.erase(steps.begin(), steps.begin() + static_cast<std::ptrdiff_t>(trimmed));
+    }
+    if (shape.removeDc && !steps.empty()) {
+        const double mean = std::accumulate(steps.begin(), steps.end(), 0.0) / static_cast<double>(steps.size());
+        std::for_each(steps.begin(), steps.end(), [mean](double& value) { value -= mean; });
+    }
+    const double gain = std::pow(10.0, shape.gain / 20.0);
+    std::for_each(steps.begin(), steps.end(), [gain](double& value) { value *= gain; });
+    if (shape.limit) {
+        limitPeaks(steps, stepsOfLevel(*shape.limit), rate);
+    }
+    // A rate the device already has needs no filter, and keeps its samples exactly.
+    std::vector<double> device = shape.resampling == Resampling::Clean && sourceRate != deviceRate
+                                     ? resampleSteps(steps, sourceRate, deviceRate, shape.phase, slotLength)
+                                     : interpolate(steps, sourceRate / deviceRate, slotLength);
+    if (shape.normalize) {
+        result.gainDecibels = normalizeSteps(device);
+    }
+    fade(device, shape.fadeIn, shape.fadeOut);
+    result.trimmed = static_cast<std::size_t>(static_cast<double>(trimmed) * deviceRate / sourceRate);
+    const double length = (regionFrames - static_cast<double>(trimmed)) * deviceRate / sourceRate;
+    result.length = shape.fit ? slotLength : std::max(device.size(), static_cast<std::size_t>(std::max(length, 0.0)));
+    return device;
+}
+
+} // namespace audio

@@ -1,0 +1,115 @@
+#include "audio/SlotRender.h"
+
+#include "audio/ShapedConversion.h"
+#include "audio/SlotRounding.h"
+#include "audio/SoundSnapping.h"
+#include "audio/slot_conversion.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace audio {
+
+namespace {
+
+constexpr std::uint8_t silence = 0x80;
+constexpr std::size_t fadeLength = 7;
+constexpr double deviceRate = 33000.0;
+
+// Halves the distance to the zero line once more for every byte, so the last byte is silence.
+void fadeOut(std::vector<std::uint8_t>& bytes, std::size_t count)
+{
+    for (std::size_t step = 1; step <= fadeLength; ++step) {
+        std::uint8_t& byte = bytes[count - fadeLength + step - 1];
+        if (byte == silence) {
+            continue;
+        }
+        const int value = std::max<int>(byte, 1);
+        const int distance = (value > silence ? value - silence : silence - value) >> step;
+        byte = static_cast<std::uint8_t>(value > silence ? silence + distance : silence - distance);
+    }
+}
+
+// The whole sound's length at the device rate, though only what fits the slot was read.
+// A rate a header can claim (a tiny AIFF rate) can make it longer than any count: it stops there.
+std::size_t deviceLength(std::uint64_t frames, double samplerate)
+{
+    if (!(samplerate > 0.0)) {
+        return 0;
+    }
+    const double length = static_cast<double>(frames) * deviceRate / samplerate;
+    constexpr double longest = 0x1p63;
+    return length < longest ? static_cast<std::size_t>(length) : static_cast<std::size_t>(longest);
+}
+
+// The conversion, trim and normalise of old.
+std::vector<std::uint8_t> convertPlain(const DecodedSound& sound, std::size_t slotLength, ImportResult& result)
+{
+    std::vector<std::uint8_t> device = convertForSlot(sound.frames, slotLength, result.options, result);
+    const std::size_t whole = deviceLength(sound.wholeFrames, sound.frames.m_samplerate);
+    result.length = std::max(device.size(), whole > result.trimmed ? whole - result.trimmed : 0);
+    return device;
+}
+
+std::vector<std::uint8_t> convert(const DecodedSound& sound, const SoundShape& shape, std::size_t slotLength,
+                                  ImportResult& result)
+{
+    if (!shape.reshapes()) {
+        return convertPlain(sound, slotLength, result);
+    }
+    const std::vector<double> steps = convertShaped(sound, shape, slotLength, result);
+    return roundToDevice(steps, shape.resampling, shape.dither, result.report.clipped);
+}
+
+ShapeReport reportOn(const std::vector<std::uint8_t>& slot, const DecodedSound& sound, const SoundShape& shape, bool clipped)
+{
+    ShapeReport report;
+    report.clipped = clipped;
+    int peak = 0;
+    for (const std::uint8_t byte : slot) {
+        peak = std::max(peak, std::abs(static_cast<int>(byte) - silence));
+    }
+    report.peakDecibels = peak == 0 ? -std::numeric_limits<double>::infinity() : 20.0 * std::log10(peak / 128.0);
+    report.silent = report.peakDecibels < ShapeReport::quietestSound;
+    report.soundStart = soundStart(sound, shape);
+    return report;
+}
+
+} // namespace
+
+void finishSlot(std::vector<std::uint8_t>& slot, std::size_t count, bool deviceFade)
+{
+    if (deviceFade && count >= fadeLength && count <= slot.size()) {
+        fadeOut(slot, count);
+    }
+    if (!slot.empty()) {
+        slot.front() = silence;
+    }
+}
+
+RenderedSlot renderSlot(const DecodedSound& sound, const SoundShape& shape, std::size_t slotLength)
+{
+    RenderedSlot rendered{{}, {ImportResult::Kind::Sound, 0, slotLength}};
+    rendered.result.options = shape;
+    if (!sound || slotLength == 0) {
+        rendered.result = sound ? ImportResult::refused(ImportResult::Refusal::NoSound) : sound.failure;
+        return rendered;
+    }
+    std::vector<std::uint8_t> device = convert(sound, shape, slotLength, rendered.result);
+    if (!rendered.result) {
+        return rendered;
+    }
+    if (device.empty()) {
+        rendered.result = ImportResult::refused(ImportResult::Refusal::NoSound);
+        return rendered;
+    }
+    const std::size_t count = device.size();
+    device.resize(slotLength, silence);
+    finishSlot(device, count, shape.fadeOut == 0.0);
+    rendered.result.report = reportOn(device, sound, shape, rendered.result.report.clipped);
+    rendered.bytes = std::move(device);
+    return rendered;
+}
+
+} // namespace audio

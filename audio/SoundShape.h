@@ -1,0 +1,94 @@
+#pragma once
+
+#include <optional>
+
+namespace audio {
+
+// How a sound file's samples become the slot's 8-bit samples at 33,000 per second.
+enum class Resampling {
+    Classic,  // linear interpolation without a low-pass filter, then truncation: what slots always held
+    Clean,    // band-limited resampling, then rounding: high sounds do not fold down into the slot
+};
+
+// Which of a source's channels reach the one channel of a slot.
+enum class MonoSource {
+    Mix,    // the mean of every channel, as imports always made it
+    Left,   // the first channel
+    Right,  // the second channel (the only one of a mono source)
+    Side,   // half the difference of the first two: what is not in the centre
+};
+
+// The phase of the clean resampler's low-pass filter. Below 44.1 kHz a linear-phase filter's ringing
+// before a drum hit can be heard as pre-echo; a minimum-phase one rings only after it.
+enum class FilterPhase { Linear, Intermediate, Minimum };
+
+// How the clean conversion chooses the last of the 8 bits.
+enum class Dither {
+    None,        // plain rounding: a quiet decay turns into stepped distortion
+    Triangular,  // TPDF noise of one step either way: the distortion becomes a steady hiss
+    Shaped,      // triangular noise whose error is moved above 4 kHz, with a filter made for 33 kHz
+};
+
+// The ranges a user may give each step; the command line names them when refusing a value.
+constexpr double lowestPitch = -24.0;      // semitones
+constexpr double highestPitch = 24.0;
+constexpr double furthestFit = 48.0;       // semitones either way that --fit may reach
+constexpr double lowestGain = -48.0;       // dB
+constexpr double highestGain = 48.0;
+constexpr double lowestLevel = -96.0;      // dBFS, for the trim threshold and the limiter's ceiling
+constexpr double highestLevel = 0.0;
+constexpr double longestFade = 1000.0;     // ms, longer than any slot
+constexpr double defaultTrimThreshold = -48.0;  // dBFS: half a step of 8 bits, silence to a slot
+
+// How a source becomes a slot: one value for the editor and the command line. The steps are taken
+// in this order:
+//   1. region: start and end (or start and length) in seconds of the source; an end short of the
+//      slot leaves the rest of the slot silent, no end takes as much as the slot holds;
+//   2. mono: mix, left, right or side;
+//   3. reverse;
+//   4. trim: the silence before the sound, below trimThreshold (relative to the peak when
+//      normalising, as the sound will reach the slot);
+//   5. DC removal: the region's mean taken away;
+//   6. gain in dB;
+//   7. peak limiter (a ceiling in dBFS, fast attack, short release), then normalise (measured on the
+//      converted sound, so the slot's own peak reaches full scale);
+//   8. pitch in semitones, or fit: the source is resampled so that the device plays it higher or
+//      lower (+12 fits twice the sound into the slot); fit is the pitch that makes the whole region
+//      fill the slot;
+//   9. the conversion, Classic or Clean, and for Clean the filter's phase;
+//  10. fade-in and fade-out in ms of the slot; without a fade-out the device's short fade at a cut
+//      stays;
+//  11. for Clean, the dither (rounding, never flooring; none in digital silence; a fixed seed, so
+//      the same shape always gives the same bytes).
+// The default value is the classic import, byte for byte.
+struct SoundShape {
+    // The import's first options stay first, so that initialisers naming them by position keep
+    // their meaning. raw is no step of the shape: a file that no decoder takes goes into a sample
+    // slot as raw device bytes, even when its first bytes look like a sound's.
+    bool raw = false;
+    Resampling resampling = Resampling::Classic;
+    bool normalize = false;  // scale the converted sound so its peak reaches full scale
+    bool trim = false;       // drop the silence before the sound starts
+
+    double start = 0.0;                  // seconds into the source
+    std::optional<double> end{};         // seconds into the source; none: as much as the slot holds
+    MonoSource mono = MonoSource::Mix;
+    bool reverse = false;
+    double trimThreshold = defaultTrimThreshold;  // dBFS
+    bool removeDc = false;
+    double gain = 0.0;                   // dB
+    std::optional<double> limit{};       // the limiter's ceiling in dBFS; none: no limiter
+    double pitch = 0.0;                  // semitones
+    bool fit = false;                    // the pitch that makes the region fill the slot, in place of pitch
+    FilterPhase phase = FilterPhase::Linear;
+    double fadeIn = 0.0;                 // ms of the slot
+    double fadeOut = 0.0;
+    Dither dither = Dither::None;
+
+    // Whether any step beyond the conversion, normalise and trim of old is asked for.
+    bool reshapes() const;
+    // Whether the sound is changed beyond converting it, so even a slot's own image is reshaped.
+    bool shapes() const { return normalize || trim || reshapes(); }
+};
+
+} // namespace audio

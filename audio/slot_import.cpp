@@ -2,6 +2,7 @@
 
 #include "audio/DecodedSound.h"
 #include "audio/SlotRender.h"
+#include "audio/SoundSnapping.h"
 #include "audio/slot_conversion.h"
 
 #include <algorithm>
@@ -103,6 +104,11 @@ ImportResult importSlot(std::span<const std::uint8_t> source, const ImportOption
         return result;
     }
     RenderedSlot rendered = renderSlot(decoded, options, slot.size());
+    // A silent slot names where the sound starts, which may lie past what the slot needed.
+    ShapeReport& report = rendered.result.report;
+    if (report.silent && !report.soundStart && decoded.wholeFrames > decoded.frames.frameCount()) {
+        report.soundStart = soundStart(decodeSound(source, longestSource), options);
+    }
     if (rendered.result) {
         slot = std::move(rendered.bytes);
     }

@@ -3,8 +3,11 @@
 #include "cli/BankFileOutput.h"
 #include "cli/BankSet.h"
 #include "audio/SoundFileTypes.h"
+#include "audio/slot_import.h"
 #include "content/CContent.h"
 #include "midifile/SourceFile.h"
+#include "model/BankNumber.h"
+#include "model/FactoryBank.h"
 #include "model/MessageSlotRefusal.h"
 
 #include <CLI/CLI.hpp>
@@ -12,11 +15,8 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
-#include <map>
 
-namespace {
-
-std::string reasonFor(const audio::ImportResult& refused, const IBank& bank, std::uint16_t slot)
+std::string ImportCommand::reasonFor(const audio::ImportResult& refused, const IBank& bank, std::uint16_t slot)
 {
     using Refusal = audio::ImportResult::Refusal;
     if (const std::string message = messageSlotRefusal(refused, bank.getContentLabel(slot), slot); !message.empty())
@@ -43,29 +43,20 @@ std::string reasonFor(const audio::ImportResult& refused, const IBank& bank, std
     return "holds no sound";
 }
 
-} // namespace
-
 ImportCommand::ImportCommand(CLI::App& app)
-    : Command(app, "import", "Import a file into a slot and write the bank (or all banks) to a bank file")
+    : Command(app, "import", "Import files into consecutive slots and write the bank (or all banks) to a bank file")
 {
     addBankOption(*m_command, m_row)->required();
-    m_command->add_option("--slot", m_slot, "Slot, 0 to 5 (0 to 1 in the firmware bank)")
+    m_command->add_option("--slot", m_slot, "Slot, 0 to 5 (0 to 1 in the firmware bank): the first SOURCE's; "
+                                            "each further one goes into the next slot")
         ->required()
         ->check(CLI::Range(0, 5));
-    m_command->add_option("source", m_source, "Sound file (" + audio::decodedFormatsText() + "), raw sample "
-                                              "bytes, or a System Exclusive file for a firmware slot")
+    m_command->add_option("source", m_sources, "Sound files (" + audio::decodedFormatsText() + "), raw sample "
+                                               "bytes, or a System Exclusive file for a firmware slot")
         ->required();
-    m_command->add_flag("--raw", m_options.raw, "Load a file that does not decode as a sound into a sample slot as "
-                                                "raw 8-bit device bytes, whatever its first bytes look like");
-    const std::map<std::string, audio::Resampling> resamplings = {{"classic", audio::Resampling::Classic},
-                                                                  {"clean", audio::Resampling::Clean}};
-    m_command
-        ->add_option("--resample", m_options.resampling,
-                     "How a sound is converted: classic (the default, as slots always were) or clean "
-                     "(band-limited, rounded to 8 bits)")
-        ->transform(CLI::CheckedTransformer(resamplings, CLI::ignore_case));
-    m_command->add_flag("--normalize", m_options.normalize, "Scale the sound so that its peak reaches full scale");
-    m_command->add_flag("--trim", m_options.trim, "Drop the silence before the sound starts");
+    m_command->add_flag("--raw", m_raw, "Load a file that does not decode as a sound into a sample slot as "
+                                        "raw 8-bit device bytes, whatever its first bytes look like");
+    m_shape.addTo(*m_command);
     addBankFileOption();
     m_command->add_option("-o,--output", m_output, "The bank file to write")->required();
     m_command->add_flag("--all", m_all, "Write all 32 banks instead of the one bank");
@@ -73,22 +64,43 @@ ImportCommand::ImportCommand(CLI::App& app)
 
 int ImportCommand::run()
 {
+    if (const int status = m_shape.resolve())
+        return status;
+    const unsigned last = m_slot + static_cast<unsigned>(m_sources.size()) - 1;
+    if (const unsigned slots = factory::slotCount(m_row); m_sources.size() > 1 && last >= slots) {
+        std::cerr << "zylox: " << m_sources.size() << " sources need slots " << m_slot << " to " << last << ", but bank "
+                  << BankNumber::of(static_cast<std::uint16_t>(m_row)) << " has slots 0 to " << slots - 1 << '\n';
+        return 2;
+    }
     BankSet banks;
     if (const int status = openSlotBanks(banks, m_row, m_slot))
         return status;
     IBank& bank = banks.bank(m_row);
-    const auto slot = static_cast<std::uint16_t>(m_slot);
-    // Read once: standard input or a FIFO has nothing left for a second reading.
-    const SourceFile source(m_source, bank.getContent(slot)->sourceLimit());
-    if (source.error() != 0)
-        return fail(m_source, std::strerror(source.error()));
-    const audio::ImportResult result = bank.importContent(slot, source.bytes(), m_source, m_options);
-    if (!result)
-        return fail(m_source, reasonFor(result, bank, slot));
+    audio::ImportOptions options = m_shape.shape();
+    options.raw = m_raw;
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < m_sources.size(); ++i) {
+        const std::string& path = m_sources[i];
+        const auto slot = static_cast<std::uint16_t>(m_slot + i);
+        const CContent& content = *bank.getContent(slot);
+        const std::size_t limit = content.isSample() ? audio::sourceLimit(content.getData().size(), options) : content.sourceLimit();
+        // Read once: standard input or a FIFO has nothing left for a second reading.
+        const SourceFile source(path, limit);
+        if (source.error() != 0)
+            return fail(path, std::strerror(source.error()));
+        const audio::ImportResult result = bank.importContent(slot, source.bytes(), path, options);
+        if (!result)
+            return fail(path, reasonFor(result, bank, slot));
+        const std::string name = std::filesystem::path(path).filename().string();
+        lines.push_back(result.describe(name, bank.getContentLabel(slot)));
+        if (const std::string warning = ShapeOptions::silenceWarning(result); !warning.empty())
+            std::cerr << "zylox: " << name << ": " << warning << '\n';
+    }
 
     std::string reason;
     if (!BankFileOutput::write(banks, m_all, m_row, m_output, reason))
         return fail(m_output, reason);
-    std::cout << result.describe(std::filesystem::path(m_source).filename().string(), bank.getContentLabel(slot)) << '\n';
+    for (const std::string& line : lines)
+        std::cout << line << '\n';
     return 0;
 }

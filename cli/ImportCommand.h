@@ -1,25 +1,33 @@
 #pragma once
 
-#include "audio/ImportOptions.h"
 #include "cli/Command.h"
+#include "cli/ShapeOptions.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
-// `zylox import`: a sound file (or, with --raw, any file as raw device bytes) into a sample slot,
-// or a System Exclusive file into a firmware slot, exactly as the editor imports it; then the
-// bank, or all banks, saved.
+class IBank;
+
+// `zylox import`: sound files (or, with --raw, any files as raw device bytes) shaped into
+// consecutive sample slots, or a System Exclusive file into a firmware slot, exactly as the editor
+// imports them; then the bank, or all banks, saved.
 class ImportCommand : public Command {
 public:
     explicit ImportCommand(CLI::App& app);
 
     int run() override;
 
+    // Why a file did not go into the slot, in words after its name.
+    static std::string reasonFor(const audio::ImportResult& refused, const IBank& bank, std::uint16_t slot);
+
 private:
     std::size_t m_row = 0;
     unsigned m_slot = 0;
-    std::string m_source;
+    std::vector<std::string> m_sources;
     std::string m_output;
     bool m_all = false;
-    audio::ImportOptions m_options;
+    bool m_raw = false;
+    ShapeOptions m_shape;
 };

@@ -1,26 +1,38 @@
 #include "cli/PlayCommand.h"
 
 #include "cli/BankSet.h"
+#include "cli/ImportCommand.h"
+#include "audio/slot_import.h"
 #include "content/CContent.h"
+#include "midifile/SourceFile.h"
 #include "model/BankNumber.h"
 #include "playback/ISoundOutput.h"
 
 #include <CLI/CLI.hpp>
 
+#include <cstring>
+#include <filesystem>
 #include <future>
+#include <iostream>
 #include <utility>
 
 PlayCommand::PlayCommand(CLI::App& app, OutputFactory makeOutput)
-    : Command(app, "play", "Play a sample slot through the system's sound output")
+    : Command(app, "play", "Play a sample slot, or what importing a sound file would put into it, through the "
+                           "system's sound output")
     , m_makeOutput(std::move(makeOutput))
 {
     addBankOption(*m_command, m_row)->required();
     m_command->add_option("--slot", m_slot, "Slot, 0 to 5")->required()->check(CLI::Range(0, 5));
+    m_command->add_option("source", m_source, "A sound file to hear as the import would shape it into the slot "
+                                              "(nothing is written)");
+    m_shape.addTo(*m_command);
     addBankFileOption();
 }
 
 int PlayCommand::run()
 {
+    if (const int status = m_shape.resolve())
+        return status;
     BankSet banks;
     if (const int status = openSlotBanks(banks, m_row, m_slot))
         return status;
@@ -29,12 +41,39 @@ int PlayCommand::run()
     const CContent& content = *bank.getContent(slot);
     if (!content.isSample())
         return fail(BankNumber::of(static_cast<std::uint16_t>(m_row)) + " " + bank.getContentLabel(slot), "holds a System Exclusive message, not a sound");
+    std::vector<std::uint8_t> bytes = content.getData();
+    if (!m_source.empty()) {
+        if (const int status = shapeSource(bank, slot, bytes))
+            return status;
+    }
+    return play(std::move(bytes));
+}
+
+int PlayCommand::shapeSource(const IBank& bank, std::uint16_t slot, std::vector<std::uint8_t>& bytes)
+{
+    const audio::ImportOptions& options = m_shape.shape();
+    const SourceFile source(m_source, audio::sourceLimit(bytes.size(), options));
+    if (source.error() != 0)
+        return fail(m_source, std::strerror(source.error()));
+    // The import's own path, so what is heard is what an import would write.
+    const audio::ImportResult result = audio::importSlot(source.bytes(), options, bytes);
+    const std::string name = std::filesystem::path(m_source).filename().string();
+    if (!result)
+        return fail(m_source, ImportCommand::reasonFor(result, bank, slot));
+    std::cout << result.describe(name, bank.getContentLabel(slot)) << '\n';
+    if (const std::string warning = ShapeOptions::silenceWarning(result); !warning.empty())
+        std::cerr << "zylox: " << name << ": " << warning << '\n';
+    return 0;
+}
+
+int PlayCommand::play(std::vector<std::uint8_t> bytes)
+{
     const std::unique_ptr<ISoundOutput> output = m_makeOutput();
     if (const std::string reason = output->unavailableReason(); !reason.empty())
         return fail("play", reason);
 
     std::promise<std::string> ended; // empty when every sample was heard
-    output->play(content.getData(), [&ended](bool played, const std::string& failure) {
+    output->play(std::move(bytes), [&ended](bool played, const std::string& failure) {
         ended.set_value(played ? std::string() : failure.empty() ? "the sound output stopped before the end of the slot" : failure);
     });
     if (const std::string failure = ended.get_future().get(); !failure.empty())

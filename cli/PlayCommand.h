@@ -1,14 +1,22 @@
 #pragma once
 
 #include "cli/Command.h"
+#include "cli/ShapeOptions.h"
 
 #include "playback/ISoundOutput.h"
+
+#include <cstdint>
 
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
-// `zylox play`: a sample slot through the system's sound output, as the device would sound it.
+class IBank;
+
+// `zylox play`: a sample slot through the system's sound output, as the device would sound it; or
+// what importing a sound file into the slot would put there, without writing anything.
 class PlayCommand : public Command {
 public:
     using OutputFactory = std::function<std::unique_ptr<ISoundOutput>()>;
@@ -19,7 +27,13 @@ public:
     int run() override;
 
 private:
+    // The slot's bytes as the source, shaped, would make them; 0, or the failure's status.
+    int shapeSource(const IBank& bank, std::uint16_t slot, std::vector<std::uint8_t>& bytes);
+    int play(std::vector<std::uint8_t> bytes);
+
     OutputFactory m_makeOutput;
+    ShapeOptions m_shape;
+    std::string m_source;
     std::size_t m_row = 0;
     unsigned m_slot = 0;
 };

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "audio/ImportOptions.h"
+#include "audio/ImportResult.h"
+
+#include <optional>
+#include <string>
+
+namespace CLI {
+class App;
+}
+
+// The options that shape a sound on its way into a slot, for `zylox import` and `zylox play`: the
+// conversion (--resample, --normalize, --trim) and the rest of the shape, with their ranges.
+class ShapeOptions {
+public:
+    // Adds the options to a command, after its own.
+    void addTo(CLI::App& command);
+
+    // The shape the command line asks for; 0, or 2 after saying what is wrong with a combination
+    // the parser cannot see (--phase under Classic, an end before the start).
+    int resolve();
+    const audio::ImportOptions& shape() const { return m_shape; }
+    audio::ImportOptions& shape() { return m_shape; }
+
+    // The warning for a slot that came out silent or nearly so, without "zylox: "; empty when it did not.
+    static std::string silenceWarning(const audio::ImportResult& result);
+
+private:
+    audio::ImportOptions m_shape;
+    std::optional<double> m_end;
+    std::optional<double> m_length;
+    std::optional<double> m_trimThreshold;
+    std::string m_phase;
+    std::string m_dither;
+};

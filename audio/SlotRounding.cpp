@@ -9,8 +9,12 @@ namespace {
 
 constexpr double highestStep = 127.0;
 constexpr double lowestStep = -128.0;
-// A run of exact zeros this long (1 ms at the device rate) is digital silence: it stays exactly on
-// the zero line, without dither noise, as a silent slot must.
+// Below half the smallest step of a 24-bit source is nothing, though the resampler's arithmetic leaves
+// crumbs of 1e-15 where its input was zero. A run of nothing 1 ms long, or one at either end of the
+// sound (where a fade ends), is digital silence: it stays exactly on the zero line. Single values
+// near zero inside a sound are dithered like the rest: a tone at a whole fraction of the rate
+// passes close to zero once every cycle, and leaving those alone brings its distortion back.
+constexpr double nothing = 0x1p-17;
 constexpr std::size_t shortestSilence = 33;
 // The same bytes from the same shape, every time.
 constexpr std::uint64_t seed = 0x5A594C4F58353135;
@@ -41,17 +45,16 @@ private:
 // top octave is heard.
 const double shapingTap = -2.0 * std::cos(2.0 * 3.14159265358979323846 * 3000.0 / 33000.0);
 
-// Which values lie inside a run of digital silence.
 std::vector<bool> digitalSilence(std::span<const double> steps)
 {
     std::vector<bool> silent(steps.size(), false);
     std::size_t run = 0;
     for (std::size_t i = 0; i <= steps.size(); ++i) {
-        if (i < steps.size() && steps[i] == 0.0) {
+        if (i < steps.size() && std::abs(steps[i]) < nothing) {
             ++run;
             continue;
         }
-        if (run >= shortestSilence) {
+        if (run >= shortestSilence || run == i || i == steps.size()) {
             std::fill(silent.begin() + static_cast<std::ptrdiff_t>(i - run), silent.begin() + static_cast<std::ptrdiff_t>(i), true);
         }
         run = 0;

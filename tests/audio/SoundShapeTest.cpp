@@ -1,0 +1,283 @@
+// The shape of a sound measured in the slot it makes: where the region lands, pitch, fit, mono,
+// gain, DC, limiter and fades; the report; snapping.
+#include "audio/MonoSteps.h"
+#include "audio/SlotRender.h"
+#include "audio/SoundSnapping.h"
+#include "tests/audio/ShapeSounds.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using audio::Resampling;
+using audio::SoundShape;
+
+constexpr Resampling both[] = {Resampling::Classic, Resampling::Clean};
+
+Bytes render(const audio::DecodedSound& sound, const SoundShape& shape, std::size_t slotLength)
+{
+    audio::RenderedSlot rendered = audio::renderSlot(sound, shape, slotLength);
+    EXPECT_TRUE(rendered.result);
+    return rendered.bytes;
+}
+
+std::size_t firstSound(const Bytes& slot)
+{
+    return static_cast<std::size_t>(std::find_if(slot.begin(), slot.end(), [](std::uint8_t b) { return b != 0x80; }) - slot.begin());
+}
+
+// One past the last byte off the zero line.
+std::size_t soundEnd(const Bytes& slot)
+{
+    return static_cast<std::size_t>(std::find_if(slot.rbegin(), slot.rend(), [](std::uint8_t b) { return b != 0x80; }).base()
+                                    - slot.begin());
+}
+
+double rms(const Bytes& slot, std::size_t from, std::size_t to)
+{
+    double sum = 0.0;
+    for (std::size_t i = from; i < to; ++i)
+        sum += (slot[i] - 128.0) * (slot[i] - 128.0);
+    return std::sqrt(sum / static_cast<double>(to - from));
+}
+
+int peak(const Bytes& slot)
+{
+    int most = 0;
+    for (const std::uint8_t b : slot)
+        most = std::max(most, std::abs(b - 128));
+    return most;
+}
+
+// The frequency of a tone in the slot, from its first and last rising zero crossings (interpolated
+// between bytes) inside [from, to), in Hz at the device rate.
+double frequency(const Bytes& slot, std::size_t from, std::size_t to, int* cycles = nullptr)
+{
+    double first = -1.0;
+    double last = -1.0;
+    int count = 0;
+    for (std::size_t i = from + 1; i < to; ++i) {
+        const double a = slot[i - 1] - 128.0;
+        const double b = slot[i] - 128.0;
+        if (a < 0.0 && b >= 0.0) {
+            const double at = static_cast<double>(i - 1) + -a / (b - a);
+            if (first < 0.0)
+                first = at;
+            last = at;
+            ++count;
+        }
+    }
+    if (cycles != nullptr)
+        *cycles = count - 1;
+    return (count - 1) * 33000.0 / (last - first);
+}
+
+double cents(double measured, double expected)
+{
+    return 1200.0 * std::log2(measured / expected);
+}
+
+TEST(SoundShape, TheRegionChoosesWhatReachesTheSlotAndItsEndLeavesSilence)
+{
+    // A 3 ms burst at 0.40 s of a second of silence.
+    const auto burst = shape_sounds::make(44100.0, 1, 44100, [](std::uint64_t frame, std::uint16_t) {
+        const double t = static_cast<double>(frame) / 44100.0 - 0.4;
+        return t >= 0.0 && t < 0.003 ? 0.8 * std::sin(2.0 * std::numbers::pi * 2000.0 * t + 0.5) : 0.0;
+    });
+    const auto tone = shape_sounds::sine(44100.0, 1.0, 440.0, -3.0);
+    for (const Resampling resampling : both) {
+        SoundShape shape{.resampling = resampling};
+        EXPECT_GE(firstSound(render(burst, shape, 32768)), 13190u);  // where it lies without a region
+        shape.start = 0.40;
+        const Bytes late = render(burst, shape, 32768);
+        EXPECT_LE(firstSound(late), 2u);  // byte 0 is every slot's silence
+        EXPECT_GT(peak(late), 80);
+
+        shape = {.resampling = resampling, .start = 0.1, .end = 0.2};
+        const Bytes cut = render(tone, shape, 8192);
+        EXPECT_TRUE(std::all_of(cut.begin() + 3299, cut.end(), [](std::uint8_t b) { return b == 0x80; }));
+        EXPECT_GE(soundEnd(cut), 3290u);  // the device's fade ends on silence
+        EXPECT_GT(rms(cut, 1, 3290), 60.0);
+        EXPECT_EQ(soundEnd(render(tone, {.resampling = resampling, .start = 0.1}, 8192)), 8192u - 1);
+    }
+}
+
+TEST(SoundShape, ReverseTurnsTheSlotAroundAndTwiceGivesTheSameBytes)
+{
+    // At the device rate nothing is resampled, so the bytes can be compared one for one.
+    const auto noise = shape_sounds::make(33000.0, 1, 3300, [](std::uint64_t frame, std::uint16_t) {
+        return 0.7 * std::sin(static_cast<double>(frame * frame % 977));
+    });
+    const auto backwards = shape_sounds::make(33000.0, 1, 3300, [](std::uint64_t frame, std::uint16_t) {
+        const std::uint64_t from = 3299 - frame;
+        return 0.7 * std::sin(static_cast<double>(from * from % 977));
+    });
+    const Bytes forward = render(noise, {}, 8192);
+    const Bytes reversed = render(noise, {.reverse = true}, 8192);
+    for (std::size_t i = 7; i < 3293; ++i)
+        ASSERT_EQ(reversed[i], forward[3299 - i]) << i;
+    EXPECT_EQ(render(backwards, {.reverse = true}, 8192), forward);
+
+    const auto tone = shape_sounds::sine(44100.0, 0.2, 300.0, -6.0);
+    const Bytes clean = render(tone, {.resampling = Resampling::Clean}, 8192);
+    const auto turned = shape_sounds::make(44100.0, 1, 8820, [](std::uint64_t frame, std::uint16_t) {
+        return std::pow(10.0, -6.0 / 20.0) * std::sin(2.0 * std::numbers::pi * 300.0 * static_cast<double>(8819 - frame) / 44100.0);
+    });
+    const Bytes twice = render(turned, {.resampling = Resampling::Clean, .reverse = true}, 8192);
+    for (std::size_t i = 0; i < clean.size(); ++i)
+        ASSERT_LE(std::abs(clean[i] - twice[i]), 1) << i;
+}
+
+TEST(SoundShape, PitchMovesATonePreciselyAndFitFillsTheSlotWithTheWholeRegion)
+{
+    const auto tone = shape_sounds::sine(44100.0, 2.0, 1000.0, -3.0);
+    for (const Resampling resampling : both) {
+        for (const double semitones : {12.0, -7.0, 4.5}) {
+            const Bytes slot = render(tone, {.resampling = resampling, .pitch = semitones}, 32768);
+            int cycles = 0;
+            const double measured = frequency(slot, 100, 32700, &cycles);
+            EXPECT_GE(cycles, 100);
+            EXPECT_NEAR(cents(measured, 1000.0 * std::exp2(semitones / 12.0)), 0.0, 1.0) << semitones;
+        }
+        // Up an octave, 0.2 s of sound take 0.1 s of the slot.
+        const auto shortTone = shape_sounds::sine(44100.0, 0.2, 1000.0, -3.0);
+        EXPECT_NEAR(static_cast<double>(soundEnd(render(shortTone, {.resampling = resampling, .pitch = 12.0}, 8192))), 3300.0, 8.0);
+
+        // 1.5 s of a 500 Hz tone squeezed into 24,576 bytes (0.745 s): all of it, and no more.
+        const auto region = shape_sounds::sine(44100.0, 1.5, 500.0, -3.0);
+        const Bytes fitted = render(region, {.resampling = resampling, .fit = true}, 24576);
+        EXPECT_GE(soundEnd(fitted), 24576u - 8);
+        EXPECT_NEAR(cents(frequency(fitted, 100, 24500), 500.0 * 1.5 * 33000.0 / 24576.0), 0.0, 1.0);
+    }
+    const auto long20 = shape_sounds::sine(8000.0, 20.0, 100.0, -3.0);
+    const audio::RenderedSlot refused = audio::renderSlot(long20, {.fit = true}, 8192);
+    EXPECT_FALSE(refused.result);
+    EXPECT_TRUE(refused.bytes.empty());
+    EXPECT_EQ(refused.result.detail, "the region needs a pitch of +76.0 semitones to fill the slot; a fit reaches -48 to +48");
+}
+
+TEST(SoundShape, MonoTakesTheChosenChannelAndSideCancelsTheCentre)
+{
+    const double half = std::pow(10.0, -6.0 / 20.0);
+    const auto leftOnly = shape_sounds::make(44100.0, 2, 22050, [half](std::uint64_t frame, std::uint16_t channel) {
+        return channel == 0 ? half * std::sin(2.0 * std::numbers::pi * 440.0 * static_cast<double>(frame) / 44100.0) : 0.0;
+    });
+    const auto centred = shape_sounds::make(44100.0, 2, 22050, [half](std::uint64_t frame, std::uint16_t) {
+        return half * std::sin(2.0 * std::numbers::pi * 440.0 * static_cast<double>(frame) / 44100.0);
+    });
+    for (const Resampling resampling : both) {
+        EXPECT_NEAR(peak(render(leftOnly, {.resampling = resampling, .mono = audio::MonoSource::Left}, 8192)), 64, 2);
+        EXPECT_NEAR(peak(render(leftOnly, {.resampling = resampling}, 8192)), 32, 2);
+        EXPECT_EQ(peak(render(leftOnly, {.resampling = resampling, .mono = audio::MonoSource::Right}, 8192)), 0);
+        EXPECT_EQ(peak(render(centred, {.resampling = resampling, .mono = audio::MonoSource::Side}, 8192)), 0);
+    }
+}
+
+TEST(SoundShape, GainDcAndTheLimiterChangeTheLevelAsAsked)
+{
+    const auto quiet = shape_sounds::sine(44100.0, 1.0, 1000.0, -20.0);
+    const Bytes plain = render(quiet, {.resampling = Resampling::Clean, .start = 0.0001}, 32768);
+    const Bytes louder = render(quiet, {.resampling = Resampling::Clean, .gain = 20.0 * std::log10(2.0)}, 32768);
+    EXPECT_NEAR(rms(louder, 100, 32000) / rms(plain, 100, 32000), 2.0, 0.02);
+
+    const auto offset = shape_sounds::make(44100.0, 1, 44100, [](std::uint64_t frame, std::uint16_t) {
+        return 0.3 + 0.2 * std::sin(2.0 * std::numbers::pi * 250.0 * static_cast<double>(frame) / 44100.0);
+    });
+    const auto mean = [](const Bytes& slot) {
+        double sum = 0.0;
+        for (std::size_t i = 100; i < 32000; ++i)
+            sum += slot[i];
+        return sum / 31900.0;
+    };
+    EXPECT_GT(mean(render(offset, {.resampling = Resampling::Clean}, 32768)), 160.0);
+    EXPECT_NEAR(mean(render(offset, {.resampling = Resampling::Clean, .removeDc = true}, 32768)), 128.0, 0.5);
+
+    // One full-scale spike over a body at -30 dBFS: normalising alone leaves the body where it was.
+    const auto spiked = shape_sounds::make(44100.0, 1, 44100, [](std::uint64_t frame, std::uint16_t) {
+        return frame == 4410 ? 1.0 : 0.0316 * std::sin(2.0 * std::numbers::pi * 200.0 * static_cast<double>(frame) / 44100.0);
+    });
+    EXPECT_LE(peak(render(spiked, {.limit = -20.0}, 32768)), 13);  // -20 dBFS is 12.8 steps
+    const Bytes normalised = render(spiked, {.normalize = true, .start = 0.0001}, 32768);
+    const Bytes limited = render(spiked, {.normalize = true, .limit = -24.0}, 32768);
+    EXPECT_GT(20.0 * std::log10(rms(limited, 16000, 32000) / rms(normalised, 16000, 32000)), 20.0);
+}
+
+TEST(SoundShape, FadesReachTheZeroLineAtTheirEnds)
+{
+    const auto tone = shape_sounds::sine(44100.0, 1.0, 1000.0, -6.0);
+    for (const audio::Dither dither : {audio::Dither::None, audio::Dither::Triangular, audio::Dither::Shaped}) {
+        const SoundShape shape{.resampling = Resampling::Clean, .end = 0.5, .fadeIn = 20.0, .fadeOut = 30.0, .dither = dither};
+        const Bytes slot = render(tone, shape, 32768);
+        EXPECT_LE(std::abs(slot[1] - 128), 1);
+        EXPECT_EQ(slot[16499], 0x80);  // the last byte of the region's sound
+        EXPECT_LE(rms(slot, 1, 66), 0.1 * 64.0);  // the first tenth of the fade-in
+        EXPECT_GT(rms(slot, 660, 15500), 40.0);
+        EXPECT_LE(rms(slot, 16400, 16499), 0.1 * 64.0);
+        EXPECT_GE(soundEnd(slot), 16400u);
+        EXPECT_LE(soundEnd(slot), 16499u);
+    }
+}
+
+TEST(SoundShape, TheReportNamesAPeakClippingAndWhereASilentSlotsSoundStarts)
+{
+    const auto late = shape_sounds::make(44100.0, 1, 26460, [](std::uint64_t frame, std::uint16_t) {
+        return frame < 17640 ? 0.0 : 0.5 * std::sin(2.0 * std::numbers::pi * 440.0 * static_cast<double>(frame) / 44100.0);
+    });
+    const audio::RenderedSlot silent = audio::renderSlot(late, {}, 8192);
+    EXPECT_TRUE(silent.result.report.silent);
+    ASSERT_TRUE(silent.result.report.soundStart);
+    EXPECT_NEAR(*silent.result.report.soundStart, 0.40, 0.001);
+    const audio::RenderedSlot heard = audio::renderSlot(late, {.start = 0.4}, 8192);
+    EXPECT_FALSE(heard.result.report.silent);
+    EXPECT_NEAR(heard.result.report.peakDecibels, -6.0, 0.2);
+    EXPECT_FALSE(heard.result.report.clipped);
+    EXPECT_TRUE(audio::renderSlot(late, {.start = 0.4, .gain = 12.0}, 8192).result.report.clipped);
+    const audio::RenderedSlot nothing = audio::renderSlot(shape_sounds::sine(44100.0, 0.5, 440.0, -60.0), {.start = 0.1}, 8192);
+    EXPECT_TRUE(nothing.result.report.silent);
+    EXPECT_FALSE(nothing.result.report.soundStart);
+}
+
+TEST(SoundSnapping, NeverEmptiesARegionOnShortSilentOrOffsetSources)
+{
+    const auto one = shape_sounds::make(44100.0, 1, 1, [](std::uint64_t, std::uint16_t) { return 0.5; });
+    const auto three = shape_sounds::make(44100.0, 2, 3, [](std::uint64_t frame, std::uint16_t) { return frame == 1 ? -0.5 : 0.5; });
+    const auto silence = shape_sounds::make(44100.0, 1, 44100, [](std::uint64_t, std::uint16_t) { return 0.0; });
+    const auto offset = shape_sounds::make(44100.0, 1, 44100, [](std::uint64_t frame, std::uint16_t) {
+        return 0.5 + 0.1 * std::sin(2.0 * std::numbers::pi * 100.0 * static_cast<double>(frame) / 44100.0 + 1.0);
+    });
+    const auto constant = shape_sounds::make(44100.0, 1, 44100, [](std::uint64_t, std::uint16_t) { return 0.4; });
+    for (const audio::DecodedSound* sound : {&one, &three, &silence, &offset, &constant}) {
+        const std::uint64_t frames = sound->frames.frameCount();
+        for (const audio::SourceRegion region : {audio::SourceRegion{0, frames}, audio::SourceRegion{frames, frames},
+                                                 audio::SourceRegion{0, 0}, audio::SourceRegion{frames / 3, frames / 2 + 1},
+                                                 audio::SourceRegion{frames + 5, frames + 9}}) {
+            for (const audio::SourceRegion snapped : {audio::snapStartToOnset(*sound, region, -48.0),
+                                                      audio::snapToZeroCrossings(*sound, region)}) {
+                EXPECT_LT(snapped.first, snapped.last) << frames;
+                EXPECT_LE(snapped.last, frames);
+            }
+        }
+    }
+    EXPECT_EQ(audio::snapStartToOnset(silence, {100, 2000}, -48.0), (audio::SourceRegion{100, 2000}));
+
+    // The offset tone never crosses zero; its edges snap to where it crosses its own middle.
+    const audio::MonoSteps steps(offset.frames, audio::MonoSource::Mix);
+    const audio::SourceRegion snapped = audio::snapToZeroCrossings(offset, {10000, 30000});
+    for (const std::uint64_t edge : {snapped.first, snapped.last}) {
+        EXPECT_LE((steps.at(edge - 1) - 64.0) * (steps.at(edge) - 64.0), 0.0) << edge;
+    }
+    EXPECT_NEAR(static_cast<double>(snapped.first), 10000.0, 221.0);  // within half a period
+    EXPECT_NEAR(static_cast<double>(snapped.last), 30000.0, 221.0);
+
+    const auto late = shape_sounds::make(44100.0, 1, 44100, [](std::uint64_t frame, std::uint16_t) { return frame >= 13230 ? 0.1 : 0.0; });
+    EXPECT_EQ(audio::snapStartToOnset(late, {2000, 40000}, -48.0), (audio::SourceRegion{13230, 40000}));
+    EXPECT_EQ(audio::snapStartToOnset(late, {2000, 10000}, -48.0), (audio::SourceRegion{2000, 10000}));
+}
+
+} // namespace

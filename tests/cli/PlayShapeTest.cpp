@@ -1,0 +1,66 @@
+// `zylox play SOURCE` in process: it plays what the import would write, and writes nothing.
+#include "audio/slot_import.h"
+#include "cli/PlayCommand.h"
+#include "tests/support/RecordingSoundOutput.h"
+#include "tests/support/SoundFileFolder.h"
+
+#include <CLI/CLI.hpp>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Hears every sound to its end at once, and keeps what it was given after the command let it go.
+class HeardAtOnce : public RecordingSoundOutput {
+public:
+    explicit HeardAtOnce(std::vector<std::vector<std::uint8_t>>& heard) : m_heard(heard) {}
+    void play(std::vector<std::uint8_t> samples, EndHandler onEnd) override
+    {
+        m_heard.push_back(samples);
+        RecordingSoundOutput::play(std::move(samples), std::move(onEnd));
+        finish();
+    }
+
+private:
+    std::vector<std::vector<std::uint8_t>>& m_heard;
+};
+
+int play(std::vector<std::string> arguments, std::vector<std::vector<std::uint8_t>>& heard)
+{
+    CLI::App app;
+    PlayCommand command(app, [&heard] { return std::make_unique<HeardAtOnce>(heard); });
+    arguments.insert(arguments.begin(), "play");
+    std::reverse(arguments.begin(), arguments.end());
+    app.parse(arguments);
+    return command.run();
+}
+
+TEST(PlayShape, PlaysExactlyWhatTheImportWouldWriteAndWritesNothing)
+{
+    const SoundFileFolder folder;
+    const std::string source = folder.synth("late.wav", "-r 48000 -c 2 -b 24", "synth 0.3 pluck 220 pad 0.2");
+    const auto before = std::distance(std::filesystem::directory_iterator(folder.path("")), {});
+    std::vector<std::vector<std::uint8_t>> heard;
+    ASSERT_EQ(play({"--bank", "S05", "--slot", "1", source, "--start", "0.2", "--resample", "clean", "--pitch", "-3.5",
+                    "--dither", "shaped", "--fade-out", "40"}, heard), 0);
+    ASSERT_EQ(heard.size(), 1u);
+    std::vector<std::uint8_t> expected(8192, 0x80);
+    const audio::ImportOptions shape{.resampling = audio::Resampling::Clean, .start = 0.2, .pitch = -3.5, .fadeOut = 40.0,
+                                     .dither = audio::Dither::Shaped};
+    ASSERT_TRUE(audio::importSlot(SoundFileFolder::read(source), shape, expected));
+    EXPECT_EQ(heard[0], expected);
+    EXPECT_NE(expected, std::vector<std::uint8_t>(8192, 0x80));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path("")), {}), before);
+
+    // Without a source, the slot as it is.
+    ASSERT_EQ(play({"--bank", "S05", "--slot", "1"}, heard), 0);
+    ASSERT_EQ(heard.size(), 2u);
+    EXPECT_EQ(heard[1].size(), 8192u);
+    EXPECT_NE(heard[1], expected);
+}
+
+} // namespace

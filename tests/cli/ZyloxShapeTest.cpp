@@ -1,0 +1,120 @@
+// `zylox import` and `zylox play` with the shape of a sound: what lands in the slot, several sources,
+// the warning for a silent slot and the refusals.
+#include "tests/cli/ZyloxFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+class ZyloxShapeTest : public ZyloxTest {
+protected:
+    // The 8,192 bytes of S05's slot 1 (CLOSED HI HAT) of a bank file.
+    Bytes slot(const std::string& bankFile)
+    {
+        EXPECT_EQ(zylox("export --bank S05 --slot 1 --in " + bankFile + " -o slot.wav"), 0) << m_err;
+        return slice("slot.wav", 44, 8192);
+    }
+    static std::size_t firstSound(const Bytes& bytes)
+    {
+        return static_cast<std::size_t>(std::find_if(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b != 0x80; }) - bytes.begin());
+    }
+};
+
+TEST_F(ZyloxShapeTest, StartAndEndChooseThePartOfTheSourceThatFillsTheSlot)
+{
+    // A 3 ms click at 0.40 s; then a tone from 0.40 s to 1 s.
+    ASSERT_EQ(run(kSox + " -n -r 44100 -c 1 -b 16 click.wav synth 0.003 sine 2000 pad 0.4 0.5 && " + kSox
+                  + " -n -r 44100 -c 2 -b 16 late.wav synth 0.6 sine 440 pad 0.4"), 0) << m_err;
+    ASSERT_EQ(zylox("import --bank S05 --slot 1 click.wav --start 0.40 -o a.mid"), 0) << m_err;
+    EXPECT_EQ(m_out, "click.wav: 0.50 s, cut to 0.25 s to fit CLOSED HI HAT (Classic)\n");
+    const Bytes clicked = slot("a.mid");
+    EXPECT_LE(firstSound(clicked), 2u);
+    EXPECT_TRUE(std::all_of(clicked.begin() + 120, clicked.end(), [](std::uint8_t b) { return b == 0x80; }));
+
+    // Slot 1 holds 0.25 s; --end stops the sound at 0.1 s of it, --length says the same.
+    ASSERT_EQ(zylox("import --bank S05 --slot 1 late.wav --start 0.4 --end 0.5 --resample clean -o b.mid"), 0) << m_err;
+    EXPECT_EQ(m_out, "late.wav: 0.10 s, padded to 0.25 s with silence (Clean)\n");
+    EXPECT_EQ(m_err, "");
+    const Bytes cut = slot("b.mid");
+    EXPECT_GT(std::count_if(cut.begin(), cut.begin() + 3300, [](std::uint8_t b) { return b > 0xC0 || b < 0x40; }), 1000);
+    EXPECT_TRUE(std::all_of(cut.begin() + 3300, cut.end(), [](std::uint8_t b) { return b == 0x80; }));
+    ASSERT_EQ(zylox("import --bank S05 --slot 1 late.wav --start 0.4 --length 0.1 --resample clean -o c.mid"), 0) << m_err;
+    EXPECT_EQ(slot("c.mid"), cut);
+
+    // The lead-in alone: a warning that names where the sound starts, and the slot is imported all the same.
+    ASSERT_EQ(zylox("import --bank S05 --slot 1 late.wav -o d.mid"), 0) << m_err;
+    EXPECT_EQ(m_err, "zylox: late.wav: the slot is silent: the sound starts at 0.40 s; --start 0.40 or --trim\n");
+    EXPECT_TRUE(exists("d.mid"));
+}
+
+TEST_F(ZyloxShapeTest, ShapeOptionsChangeTheSlotAsTheEditorsShapeDoes)
+{
+    ASSERT_EQ(run(kSox + " -n -r 44100 -c 2 -b 16 tone.wav synth 1 sine 1000 sine 1000 remix 1 2v0 gain -6"), 0) << m_err;
+    ASSERT_EQ(zylox("import --bank S05 --slot 1 tone.wav --mono left -o left.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("import --bank S05 --slot 1 tone.wav --mono right -o right.mid"), 0) << m_err;
+    EXPECT_EQ(m_err, "zylox: tone.wav: the slot is silent: the source holds no sound above -48 dBFS\n");
+    EXPECT_EQ(slot("right.mid"), Bytes(8192, 0x80));
+    const Bytes left = slot("left.mid");
+    EXPECT_GT(*std::max_element(left.begin(), left.end()), 0xB8);
+
+    ASSERT_EQ(zylox("import --bank S05 --slot 1 tone.wav --mono left --gain -6.02 --pitch 12 --fade-in 5 --fade-out 20 "
+                    "--resample clean --dither shaped --phase minimum --limit -1 --dc --reverse --trim-threshold -40 -o all.mid"), 0)
+        << m_err;
+    const Bytes all = slot("all.mid");
+    EXPECT_NEAR(*std::max_element(all.begin(), all.end()) - 0x80, 32, 6);  // -12 dBFS, shaped noise on top
+    EXPECT_EQ(all.back(), 0x80);
+
+    // Fit: the whole second into the quarter-second slot, two octaves up.
+    ASSERT_EQ(zylox("import --bank S05 --slot 1 tone.wav --mono left --fit -o fit.mid"), 0) << m_err;
+    EXPECT_EQ(m_out, "tone.wav: 0.25 s, fills CLOSED HI HAT exactly (Classic)\n");
+    EXPECT_EQ(zylox("import --bank S05 --slot 1 tone.wav --fit --end 0.01 -o no.mid"), 1);
+    EXPECT_EQ(m_err, "zylox: tone.wav: the region needs a pitch of -55.6 semitones to fill the slot; a fit reaches -48 to +48\n");
+    EXPECT_FALSE(exists("no.mid"));
+}
+
+TEST_F(ZyloxShapeTest, SeveralSourcesFillConsecutiveSlotsOrNothingIsWritten)
+{
+    ASSERT_EQ(run(kSox + " -n -r 44100 -c 1 -b 16 a.wav synth 0.1 sine 300 && cp a.wav b.wav && cp a.wav c.wav"), 0) << m_err;
+    ASSERT_EQ(zylox("import --bank S05 --slot 2 a.wav b.wav c.wav -o three.mid"), 0) << m_err;
+    EXPECT_EQ(rows(), (std::vector<std::string>{"a.wav: 0.10 s, padded to 0.74 s with silence (Classic)",
+                                                 "b.wav: 0.10 s, padded to 0.25 s with silence (Classic)",
+                                                 "c.wav: 0.10 s, padded to 0.99 s with silence (Classic)"}));
+    ASSERT_EQ(zylox("info --in three.mid"), 0) << m_err;
+    EXPECT_TRUE(rows()[4].ends_with("\tCLAP\ta.wav\t24576\tRIM SHOT\tb.wav\t8192\tCRASH\tc.wav\t32768\tRIDE\tRIDE\t32768"));
+
+    EXPECT_EQ(zylox("import --bank S05 --slot 4 a.wav b.wav c.wav -o four.mid"), 2);
+    EXPECT_EQ(m_err, "zylox: 3 sources need slots 4 to 6, but bank S05 has slots 0 to 5\n");
+    EXPECT_EQ(zylox("import --bank S05 --slot 1 a.wav missing.wav -o four.mid"), 1);
+    EXPECT_FALSE(exists("four.mid"));
+}
+
+TEST_F(ZyloxShapeTest, OutOfRangeValuesAndMisfitCombinationsAreRefusedNamingTheRange)
+{
+    ASSERT_EQ(run(kSox + " -n -r 44100 -c 1 -b 16 a.wav synth 0.1 sine 300"), 0) << m_err;
+    const std::pair<std::string, std::string> refusals[] = {
+        {"--pitch 24.5", "--pitch: 24.5 is outside -24 to +24 semitones"},
+        {"--gain -60", "--gain: -60 is outside -48 to +48 dB"},
+        {"--fade-in 1200", "--fade-in: 1200 is outside 0 to 1000 ms"},
+        {"--limit 3", "--limit: 3 is outside -96 to 0 dBFS"},
+        {"--trim-threshold -100", "--trim-threshold: -100 is outside -96 to 0 dBFS"},
+        {"--start -1", "--start: -1 is outside 0 to 3600 seconds"},
+        {"--dither shaped", "zylox: --phase and --dither choose how the clean conversion works: add --resample clean"},
+        {"--resample classic --phase minimum", "zylox: --phase and --dither choose how the clean conversion works: add --resample clean"},
+        {"--start 0.3 --end 0.2", "zylox: --end 0.20 is not after --start 0.30"},
+        {"--fit --pitch 3", "--pitch excludes --fit"},
+        {"--end 1 --length 1", "--end excludes --length"},
+        {"--mono centre", "--mono: Check centre value in {"},
+        {"--dither loud --resample clean", "--dither: loud not in {none,tpdf,shaped}"},
+    };
+    for (const auto& [options, message] : refusals) {
+        EXPECT_EQ(zylox("import --bank S05 --slot 1 a.wav -o x.mid " + options), 2) << options;
+        EXPECT_NE(m_err.find(message), std::string::npos) << options << ": " << m_err;
+        EXPECT_EQ(zylox("play --bank S05 --slot 1 a.wav " + options), 2) << options;
+    }
+    EXPECT_FALSE(exists("x.mid"));
+}
+
+} // namespace

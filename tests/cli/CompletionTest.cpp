@@ -73,4 +73,17 @@ TEST(ZyloxCompletion, PortNamesWithAColonCompleteWholeInAnInteractiveShell)
         EXPECT_NE(shown.find(words), std::string::npos) << words << " not in:\n" << shown;
 }
 
+TEST(ZyloxCompletion, ShapeOptionsAndTheirWordsComplete)
+{
+    ScratchFolder stub("completion");
+    const std::string shown = typeIntoBash(stub.path().string(),
+                                           completedWords("zylox import --fade-o") +
+                                           completedWords("zylox play --bank S05 --slot 1 a.wav --dither sh") +
+                                           completedWords("zylox import --mono si") +
+                                           completedWords("zylox import --resample clean --phase mi"));
+    for (const char* words : {"[zylox][import][--fade-out]\r\n", "[zylox][play][--bank][S05][--slot][1][a.wav][--dither][shaped]\r\n",
+                              "[zylox][import][--mono][side]\r\n", "[zylox][import][--resample][clean][--phase][minimum]\r\n"})
+        EXPECT_NE(shown.find(words), std::string::npos) << words << " not in:\n" << shown;
+}
+
 } // namespace

@@ -44,8 +44,21 @@ double DecodedSound::seconds() const
     return frames.m_samplerate > 0.0 ? static_cast<double>(frames.frameCount()) / frames.m_samplerate : 0.0;
 }
 
+std::uint64_t bytesDecoded(std::span<const std::uint8_t> head, const FramesWanted& framesWanted,
+                           std::uint64_t maxDataBytes)
+{
+    // Only WAV says where its data starts (AIFF's lies past an offset of any length); the other
+    // formats are libsndfile's, which reads as it likes.
+    ZQAudioFileReader reader(head);
+    sample format;
+    if (recogniseSound(head) != SoundFormat::Convertible || !reader.readFormat(format) || reader.m_dataStart == 0) {
+        return UINT64_MAX;
+    }
+    return reader.m_dataStart + dataBytesWanted(reader, framesWanted, maxDataBytes);
+}
+
 DecodedSound decodeSound(std::span<const std::uint8_t> source, const FramesWanted& framesWanted,
-                         std::uint64_t maxDataBytes)
+                         std::uint64_t maxDataBytes, std::uint64_t fileSize)
 {
     DecodedSound decoded;
     decoded.failure.kind = ImportResult::Kind::Sound;
@@ -54,7 +67,10 @@ DecodedSound decodeSound(std::span<const std::uint8_t> source, const FramesWante
         ZQAudioFileReader reader(source);
         reader.read(decoded.frames, static_cast<std::size_t>(dataBytesWanted(reader, framesWanted, maxDataBytes)));
         const std::uint64_t frameBytes = static_cast<std::uint64_t>(decoded.frames.m_channels) * decoded.frames.m_byterate;
-        decoded.wholeFrames = frameBytes != 0 ? reader.m_dataLength / frameBytes : 0;
+        // What the rest of the file can hold of the declared data.
+        const std::uint64_t unread = fileSize > source.size() ? fileSize - source.size() : 0;
+        const std::uint64_t data = std::min(reader.m_declaredLength, reader.m_dataLength + unread);
+        decoded.wholeFrames = frameBytes != 0 ? data / frameBytes : 0;
     } else if (SoundFileDecoder decoder(source); decoder.isOpen()) {
         // The decoder bounds what it holds however high the rate.
         const auto frames = static_cast<double>(framesWanted(decoder.samplerate()));

@@ -26,9 +26,15 @@ struct DecodedSound {
 using FramesWanted = std::function<std::uint64_t(double samplerate)>;
 
 // Integer WAV or AIFF through our own reader (at most maxDataBytes of sample data), every other
-// sound format libsndfile decodes through it.
+// sound format libsndfile decodes through it. fileSize is the whole file's where source holds only
+// its first bytes (0: source is the whole file), so the sound's whole length is known all the same.
 DecodedSound decodeSound(std::span<const std::uint8_t> source, const FramesWanted& framesWanted,
-                         std::uint64_t maxDataBytes);
+                         std::uint64_t maxDataBytes, std::uint64_t fileSize = 0);
+
+// How many of a file's first bytes decodeSound uses with these arguments, from the file's first
+// bytes (head); all of them (SIZE_MAX) unless it is a WAV file whose sample data starts in head.
+std::uint64_t bytesDecoded(std::span<const std::uint8_t> head, const FramesWanted& framesWanted,
+                           std::uint64_t maxDataBytes);
 
 // At most the first maxSeconds of a sound (the editor keeps up to a minute of each source).
 DecodedSound decodeSound(std::span<const std::uint8_t> source, double maxSeconds);

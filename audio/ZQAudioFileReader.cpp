@@ -173,6 +173,8 @@ bool ZQAudioFileReader::readWave(audio::sample& sample, std::size_t maxBytes)
         return false;
     }
     m_dataLength = std::min<std::uint64_t>(length, remaining());
+    m_declaredLength = length;
+    m_dataStart = tell();
     std::uint64_t count = (maxBytes != 0 && maxBytes <= length) ? maxBytes : length;
     sample.resize(static_cast<std::size_t>(std::min(count, remaining())));
     readBuffer(sample);
@@ -229,6 +231,7 @@ bool ZQAudioFileReader::readAiff(std::uint32_t& offset, std::uint32_t& blockSize
     m_dataLength = 0;
     if (offset < limited && skip(offset)) {
         m_dataLength = std::min(body - offset, remaining());
+        m_declaredLength = body - offset;
         count = std::min(limited - offset, remaining());
     }
     sample.resize(static_cast<std::size_t>(count));

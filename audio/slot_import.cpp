@@ -53,6 +53,19 @@ double secondsUsed(std::size_t slotLength, const ImportOptions& options)
     return std::clamp(end, 0.0, longestSource);
 }
 
+// The frames of the source the import decodes, at its rate.
+FramesWanted framesWanted(std::size_t slotLength, const ImportOptions& options)
+{
+    const double seconds = secondsUsed(slotLength, options);
+    return [seconds](double rate) { return static_cast<std::uint64_t>(std::min(std::ceil(seconds * rate) + framesAfterTheSlot, 1e15)); };
+}
+
+// The sample data bytes the import reads at most.
+std::uint64_t dataCap(std::size_t slotLength, const ImportOptions& options)
+{
+    return options.reshapes() ? sourceLimit(slotLength, options) - headerAllowance : sourceBytesPerSlotByte * slotLength;
+}
+
 std::size_t importRaw(std::span<const std::uint8_t> source, std::vector<std::uint8_t>& bytes)
 {
     const std::size_t count = std::min(source.size(), bytes.size());
@@ -73,19 +86,18 @@ std::size_t sourceLimit(std::size_t slotLength, const ImportOptions& options)
     return std::max(sourceLimit(slotLength), shaped + headerAllowance);
 }
 
+std::uint64_t sourceBytesNeeded(std::span<const std::uint8_t> head, std::size_t slotLength, const ImportOptions& options)
+{
+    return bytesDecoded(head, framesWanted(slotLength, options), dataCap(slotLength, options));
+}
+
 ImportResult importSlot(std::span<const std::uint8_t> source, const ImportOptions& options,
-                        std::vector<std::uint8_t>& slot)
+                        std::vector<std::uint8_t>& slot, std::uint64_t fileSize)
 {
     if (source.empty() || slot.empty()) {
         return ImportResult::refused(ImportResult::Refusal::NoSound);
     }
-    const double seconds = secondsUsed(slot.size(), options);
-    const auto framesWanted = [seconds](double rate) {
-        return static_cast<std::uint64_t>(std::min(std::ceil(seconds * rate) + framesAfterTheSlot, 1e15));
-    };
-    const std::uint64_t cap = options.reshapes() ? sourceLimit(slot.size(), options) - headerAllowance
-                                                 : sourceBytesPerSlotByte * slot.size();
-    const DecodedSound decoded = decodeSound(source, framesWanted, cap);
+    const DecodedSound decoded = decodeSound(source, framesWanted(slot.size(), options), dataCap(slot.size(), options), fileSize);
     if (!decoded) {
         if (!options.raw) {
             return decoded.failure;

@@ -25,7 +25,13 @@ std::size_t sourceLimit(std::size_t slotLength, const ImportOptions& options);
 // slot is 0x80; a device-format sound of exactly the slot's length, as export writes it, is taken
 // as it is. The shape in the options is rendered as renderSlot renders it. Returns what it did; a
 // refusal leaves the slot unchanged.
+// fileSize is the whole file's where source holds only its first bytes (0: source is the whole
+// file), as many as sourceBytesNeeded says.
 ImportResult importSlot(std::span<const std::uint8_t> source, const ImportOptions& options,
-                      std::vector<std::uint8_t>& slot);
+                      std::vector<std::uint8_t>& slot, std::uint64_t fileSize = 0);
+
+// How many of a file's first bytes importSlot uses, from its first bytes (head): for a WAV file no
+// more than the part of its sample data the slot needs; for others all of them (SIZE_MAX).
+std::uint64_t sourceBytesNeeded(std::span<const std::uint8_t> head, std::size_t slotLength, const ImportOptions& options);
 
 } // namespace audio

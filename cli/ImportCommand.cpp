@@ -62,6 +62,30 @@ ImportCommand::ImportCommand(CLI::App& app)
     m_command->add_flag("--all", m_all, "Write all 32 banks instead of the one bank");
 }
 
+int ImportCommand::importInto(IBank& bank, std::uint16_t slot, const std::string& path, const audio::ImportOptions& options,
+                              audio::ImportResult& result) const
+{
+    const CContent& content = *bank.getContent(slot);
+    const std::size_t slotLength = content.getData().size();
+    const std::size_t limit = content.isSample() ? audio::sourceLimit(slotLength, options) : content.sourceLimit();
+    const auto needed = [slotLength, &options](std::span<const std::uint8_t> head) {
+        return audio::sourceBytesNeeded(head, slotLength, options);
+    };
+    for (const bool wholeFile : {false, true}) {
+        // Read once: standard input or a FIFO has nothing left for a second reading. Of a regular
+        // file only the part the slot needs is read, unless a silent slot needs to say where the
+        // sound starts further on.
+        const SourceFile source(path, limit, content.isSample() && !wholeFile ? needed : SourceFile::Needed());
+        if (source.error() != 0)
+            return fail(path, std::strerror(source.error()));
+        result = bank.importContent(slot, source.bytes(), path, options, source.fileSize());
+        const bool partial = source.fileSize() > source.bytes().size();
+        if (!partial || !result || !result.report.silent || result.report.soundStart)
+            break;
+    }
+    return 0;
+}
+
 int ImportCommand::run()
 {
     if (const int status = m_shape.resolve())
@@ -82,13 +106,9 @@ int ImportCommand::run()
     for (std::size_t i = 0; i < m_sources.size(); ++i) {
         const std::string& path = m_sources[i];
         const auto slot = static_cast<std::uint16_t>(m_slot + i);
-        const CContent& content = *bank.getContent(slot);
-        const std::size_t limit = content.isSample() ? audio::sourceLimit(content.getData().size(), options) : content.sourceLimit();
-        // Read once: standard input or a FIFO has nothing left for a second reading.
-        const SourceFile source(path, limit);
-        if (source.error() != 0)
-            return fail(path, std::strerror(source.error()));
-        const audio::ImportResult result = bank.importContent(slot, source.bytes(), path, options);
+        audio::ImportResult result;
+        if (const int status = importInto(bank, slot, path, options, result))
+            return status;
         if (!result)
             return fail(path, reasonFor(result, bank, slot));
         const std::string name = std::filesystem::path(path).filename().string();

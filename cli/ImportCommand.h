@@ -2,6 +2,7 @@
 
 #include "cli/Command.h"
 #include "cli/ShapeOptions.h"
+#include "audio/ImportResult.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -23,6 +24,10 @@ public:
     static std::string reasonFor(const audio::ImportResult& refused, const IBank& bank, std::uint16_t slot);
 
 private:
+    // Imports one file into the slot; 0, or 1 after saying why the file could not be read.
+    int importInto(IBank& bank, std::uint16_t slot, const std::string& path, const audio::ImportOptions& options,
+                   audio::ImportResult& result) const;
+
     std::size_t m_row = 0;
     unsigned m_slot = 0;
     std::vector<std::string> m_sources;

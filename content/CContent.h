@@ -18,8 +18,10 @@ public:
 
     virtual CContent* clone() const = 0;
     // Replaces the bytes from a file's bytes, read once by the caller, and says what it did; when
-    // nothing was imported the bytes are unchanged.
-    virtual audio::ImportResult load(std::span<const std::uint8_t> source, const audio::ImportOptions& options) = 0;
+    // nothing was imported the bytes are unchanged. fileSize is the whole file's where source holds
+    // only its first bytes (0: source is the whole file).
+    virtual audio::ImportResult load(std::span<const std::uint8_t> source, const audio::ImportOptions& options,
+                                     std::uint64_t fileSize = 0) = 0;
     // The most bytes of a file that load can use: the caller reads no more.
     virtual std::size_t sourceLimit() const = 0;
     virtual bool isSample() const = 0;

@@ -63,7 +63,7 @@ bool CMessage::isSystemExclusive(std::span<const std::uint8_t> bytes)
            && std::all_of(bytes.begin() + 1, bytes.end() - 1, [](std::uint8_t byte) { return byte < 0x80; });
 }
 
-audio::ImportResult CMessage::load(std::span<const std::uint8_t> source, const audio::ImportOptions&)
+audio::ImportResult CMessage::load(std::span<const std::uint8_t> source, const audio::ImportOptions&, std::uint64_t)
 {
     // A bank file holds whole dumps, erases first: its first message would only ever be an erase
     // that lost its header on the way in.

@@ -14,9 +14,10 @@ CContent* CSample::clone() const
     return new CSample(*this);
 }
 
-audio::ImportResult CSample::load(std::span<const std::uint8_t> source, const audio::ImportOptions& options)
+audio::ImportResult CSample::load(std::span<const std::uint8_t> source, const audio::ImportOptions& options,
+                                  std::uint64_t fileSize)
 {
-    return audio::importSlot(source, options, m_data);
+    return audio::importSlot(source, options, m_data, fileSize);
 }
 
 std::size_t CSample::sourceLimit() const

@@ -11,7 +11,8 @@ public:
     ~CBank() override;
 
     audio::ImportResult importContent(std::uint16_t index, std::span<const std::uint8_t> source,
-                                      const std::string& path, const audio::ImportOptions& options) override;
+                                      const std::string& path, const audio::ImportOptions& options,
+                                      std::uint64_t fileSize = 0) override;
     std::string getName() const override;
     std::string getContentLabel(std::uint16_t index) const override;
     std::string getContentName(std::uint16_t index) const override;

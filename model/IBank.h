@@ -24,9 +24,11 @@ public:
     virtual IBank* clone() const = 0;
     // Imports a file's bytes (read once, at most the slot content's sourceLimit) into a slot and
     // says what it did; when it took them the slot is named after the base name of path, otherwise
-    // the bank is unchanged. A bank takes only what belongs to its own flash blocks.
+    // the bank is unchanged. A bank takes only what belongs to its own flash blocks. fileSize is
+    // the whole file's where source holds only its first bytes (0: source is the whole file).
     virtual audio::ImportResult importContent(std::uint16_t index, std::span<const std::uint8_t> source,
-                                       const std::string& path, const audio::ImportOptions& options) = 0;
+                                       const std::string& path, const audio::ImportOptions& options,
+                                       std::uint64_t fileSize = 0) = 0;
     virtual std::uint16_t getContentCount() const = 0;
     virtual std::string getName() const = 0;
     virtual std::string getContentLabel(std::uint16_t index) const = 0;

@@ -91,6 +91,22 @@ TEST_F(ZyloxShapeTest, SeveralSourcesFillConsecutiveSlotsOrNothingIsWritten)
     EXPECT_FALSE(exists("four.mid"));
 }
 
+TEST_F(ZyloxShapeTest, ALongFileGivesTheSameSlotReadInPartAsFromAPipe)
+{
+    // 4 s with a LIST chunk after the data: only the start of the data is read from the file.
+    ASSERT_EQ(run(kSox + " -n -r 44100 -c 2 -b 16 long.wav synth 4 sine 110 fade 0 4 3 && printf 'LIST\\004\\0\\0\\0abcd' >>long.wav"), 0) << m_err;
+    for (const std::string shape : {"", " --start 1.5 --resample clean --dither tpdf", " --start 3.9 --normalize"}) {
+        ASSERT_EQ(zylox("import --bank S05 --slot 4 long.wav -o file.mid" + shape), 0) << m_err;
+        const std::string line = m_out;
+        EXPECT_EQ(line.substr(0, 16), shape.empty() ? "long.wav: 4.00 s" : shape[9] == '1' ? "long.wav: 2.50 s" : "long.wav: 0.10 s");
+        ASSERT_EQ(run("cat long.wav | " ZYLOX_PROGRAM " import --bank S05 --slot 4 /dev/stdin -o pipe.mid" + shape), 0) << m_err;
+        EXPECT_EQ(line, "long.wav" + m_out.substr(std::string("stdin").size())) << shape;
+        ASSERT_EQ(zylox("export --bank S05 --slot 4 --in file.mid -o file.wav"), 0) << m_err;
+        ASSERT_EQ(zylox("export --bank S05 --slot 4 --in pipe.mid -o pipe.wav"), 0) << m_err;
+        EXPECT_EQ(read("file.wav"), read("pipe.wav")) << shape;
+    }
+}
+
 TEST_F(ZyloxShapeTest, OutOfRangeValuesAndMisfitCombinationsAreRefusedNamingTheRange)
 {
     ASSERT_EQ(run(kSox + " -n -r 44100 -c 1 -b 16 a.wav synth 0.1 sine 300"), 0) << m_err;

@@ -88,8 +88,9 @@ void finishSlot(std::vector<std::uint8_t>& slot, std::size_t count, bool deviceF
     }
 }
 
-RenderedSlot renderSlot(const DecodedSound& sound, const SoundShape& shape, std::size_t slotLength)
+RenderedSlot renderSlot(const DecodedSound& sound, const SoundShape& asked, std::size_t slotLength)
 {
+    const SoundShape shape = asked.withinRanges();
     RenderedSlot rendered{{}, {ImportResult::Kind::Sound, 0, slotLength}};
     rendered.result.options = shape;
     if (!sound || slotLength == 0) {

@@ -39,6 +39,7 @@ constexpr double lowestLevel = -96.0;      // dBFS, for the trim threshold and t
 constexpr double highestLevel = 0.0;
 constexpr double longestFade = 1000.0;     // ms, longer than any slot
 constexpr double defaultTrimThreshold = -48.0;  // dBFS: half a step of 8 bits, silence to a slot
+constexpr double longestRegion = 3600.0;   // seconds into a source
 
 // How a source becomes a slot: one value for the editor and the command line. The steps are taken
 // in this order:
@@ -87,6 +88,9 @@ struct SoundShape {
 
     // Whether any step beyond the conversion, normalise and trim of old is asked for.
     bool reshapes() const;
+    // The shape with every number inside its range (an hour at most for the region) and every
+    // value that is no number at its default, so that no value a caller gives can upset a render.
+    SoundShape withinRanges() const;
     // Whether the sound is changed beyond converting it, so even a slot's own image is reshaped.
     bool shapes() const { return normalize || trim || reshapes(); }
 };

@@ -39,8 +39,9 @@ bool isSlotImage(const sample& fileSample, std::size_t slotLength)
 
 // Seconds from the source's start that the shape can use: reading a long file's every frame only
 // to leave most of them unconverted took an import longer than its conversion.
-double secondsUsed(std::size_t slotLength, const ImportOptions& options)
+double secondsUsed(std::size_t slotLength, const ImportOptions& asked)
 {
+    const ImportOptions options = asked.withinRanges();
     if (!options.reshapes()) {
         return static_cast<double>(deviceFramesUsed(slotLength, options)) / deviceRate;
     }

@@ -243,6 +243,17 @@ TEST(SoundShape, TheReportNamesAPeakClippingAndWhereASilentSlotsSoundStarts)
     EXPECT_FALSE(nothing.result.report.soundStart);
 }
 
+TEST(SoundShape, ValuesBeyondTheirRangesAreHeldToThemAndNoNumberIsTheDefault)
+{
+    const auto tone = shape_sounds::sine(44100.0, 0.5, 440.0, -6.0);
+    const double nan = std::nan("");
+    const SoundShape wild{.resampling = Resampling::Clean, .start = -3.0, .end = nan, .gain = nan, .limit = 40.0,
+                          .pitch = 1e9, .fadeIn = -5.0, .fadeOut = 1e12};
+    const SoundShape tame{.resampling = Resampling::Clean, .start = 0.0, .end = 3600.0, .gain = 0.0, .limit = 0.0,
+                          .pitch = 24.0, .fadeIn = 0.0, .fadeOut = 1000.0};
+    EXPECT_EQ(render(tone, wild, 8192), render(tone, tame, 8192));
+}
+
 TEST(SoundSnapping, NeverEmptiesARegionOnShortSilentOrOffsetSources)
 {
     const auto one = shape_sounds::make(44100.0, 1, 1, [](std::uint64_t, std::uint16_t) { return 0.5; });

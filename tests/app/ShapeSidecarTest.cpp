@@ -1,0 +1,130 @@
+// The file beside a bank file that keeps how its slots were shaped: where it lives, that a shape
+// comes back whole, and that a damaged or foreign file never gives a slot a shape it did not have.
+#include "app/files/CShapeSidecar.h"
+#include "tests/support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string text(const std::string& path)
+{
+    const std::vector<std::uint8_t> bytes = ScratchFolder::read(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+void expectSameShape(const audio::SoundShape& a, const audio::SoundShape& b)
+{
+    EXPECT_EQ(a.resampling, b.resampling);
+    EXPECT_EQ(a.normalize, b.normalize);
+    EXPECT_EQ(a.trim, b.trim);
+    EXPECT_EQ(a.start, b.start);
+    EXPECT_EQ(a.end, b.end);
+    EXPECT_EQ(a.mono, b.mono);
+    EXPECT_EQ(a.reverse, b.reverse);
+    EXPECT_EQ(a.trimThreshold, b.trimThreshold);
+    EXPECT_EQ(a.removeDc, b.removeDc);
+    EXPECT_EQ(a.gain, b.gain);
+    EXPECT_EQ(a.limit, b.limit);
+    EXPECT_EQ(a.pitch, b.pitch);
+    EXPECT_EQ(a.fit, b.fit);
+    EXPECT_EQ(a.phase, b.phase);
+    EXPECT_EQ(a.fadeIn, b.fadeIn);
+    EXPECT_EQ(a.fadeOut, b.fadeOut);
+    EXPECT_EQ(a.dither, b.dither);
+}
+
+CShapeSidecar::Slot shapedSlot()
+{
+    audio::SoundShape shape;
+    shape.resampling = audio::Resampling::Clean;
+    shape.normalize = shape.trim = shape.reverse = shape.removeDc = true;
+    shape.start = 0.4;
+    shape.end = 1.25;
+    shape.mono = audio::MonoSource::Side;
+    shape.trimThreshold = -40.5;
+    shape.gain = -3.25;
+    shape.limit = -1.0;
+    shape.pitch = 7.5;
+    shape.phase = audio::FilterPhase::Minimum;
+    shape.fadeIn = 2.0;
+    shape.fadeOut = 30.0;
+    shape.dither = audio::Dither::Shaped;
+    const std::vector<std::uint8_t> bytes{0x80, 0x90, 0x70};
+    return {31 - 27, 5, "/sounds/kick drum.wav", 786476, -1234567890123456789, shape, CShapeSidecar::hashOf(bytes)};
+}
+
+TEST(ShapeSidecar, LivesBesideTheBankFileWhateverTheCaseOrDotsOfItsName)
+{
+    EXPECT_EQ(CShapeSidecar::pathFor("/sets/kit.v2.MID"), "/sets/kit.v2.zylox.json");
+    EXPECT_EQ(CShapeSidecar::pathFor("/sets/All banks.mid"), "/sets/All banks.zylox.json");
+    EXPECT_EQ(CShapeSidecar::pathFor("/sets/kit"), "/sets/kit.zylox.json");
+    EXPECT_EQ(CShapeSidecar::hashOf(std::vector<std::uint8_t>{}),
+              "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+}
+
+TEST(ShapeSidecar, EveryStepOfAShapeComesBackAndNoSlotsRemoveAnOldSidecar)
+{
+    const ScratchFolder folder("sidecar");
+    const std::string bank = folder.file("kit.mid");
+    const CShapeSidecar::Slot shaped = shapedSlot();
+    const CShapeSidecar::Slot plain{0, 0, "/sounds/snare.aiff", 0, 0, {}, shaped.bytesHash};
+    std::string error;
+    ASSERT_TRUE(CShapeSidecar::write(bank, {shaped, plain}, error)) << error;
+
+    const std::vector<CShapeSidecar::Slot> read = CShapeSidecar::read(bank);
+    ASSERT_EQ(read.size(), 2u);
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        const CShapeSidecar::Slot& written = i == 0 ? shaped : plain;
+        EXPECT_EQ(read[i].row, written.row);
+        EXPECT_EQ(read[i].slot, written.slot);
+        EXPECT_EQ(read[i].sourcePath, written.sourcePath);
+        EXPECT_EQ(read[i].sourceSize, written.sourceSize);
+        EXPECT_EQ(read[i].sourceModified, written.sourceModified);
+        EXPECT_EQ(read[i].bytesHash, written.bytesHash);
+        expectSameShape(read[i].shape, written.shape);
+    }
+
+    ASSERT_TRUE(CShapeSidecar::write(bank, {}, error)) << error;
+    EXPECT_FALSE(std::filesystem::exists(CShapeSidecar::pathFor(bank)));
+    EXPECT_TRUE(CShapeSidecar::read(bank).empty());
+}
+
+TEST(ShapeSidecar, ADamagedOrForeignFileGivesNoSlotAShapeAndAnEntryThatMakesNoSenseIsLeftOut)
+{
+    const ScratchFolder folder("sidecar");
+    const std::string bank = folder.file("kit.mid");
+    const std::string sidecar = CShapeSidecar::pathFor(bank);
+    std::string error;
+    ASSERT_TRUE(CShapeSidecar::write(bank, {shapedSlot()}, error)) << error;
+    const std::string good = text(sidecar);
+    const auto withEntry = [&](const std::string& from, const std::string& to) {
+        std::string changed = good;
+        changed.replace(changed.find(from), from.size(), to);
+        std::ofstream(sidecar) << changed;
+        return CShapeSidecar::read(bank).size();
+    };
+    EXPECT_EQ(withEntry("\"row\": 4", "\"row\": 4"), 1u);
+    EXPECT_EQ(withEntry("\"row\": 4", "\"row\": 32"), 0u);
+    EXPECT_EQ(withEntry("\"row\": 4", "\"row\": 4.5"), 0u);
+    EXPECT_EQ(withEntry("\"slot\": 5", "\"slot\": 6"), 0u);
+    EXPECT_EQ(withEntry("\"source\": \"/sounds", "\"source\": \"sounds"), 0u);
+    EXPECT_EQ(withEntry("\"hash\": \"", "\"hash\": \"0"), 0u);
+    EXPECT_EQ(withEntry("\"dither\": \"shaped\"", "\"dither\": \"loud\""), 0u);
+    EXPECT_EQ(withEntry("\"gain\": -3.25", "\"gain\": 480"), 0u);
+    EXPECT_EQ(withEntry("\"end\": 1.25", "\"end\": 0.2"), 0u);
+    EXPECT_EQ(withEntry("\"reverse\": true", "\"reverse\": \"yes\""), 0u);
+    EXPECT_EQ(withEntry("\"format\": 1", "\"format\": 2"), 0u);
+
+    for (const std::string& foreign : {std::string("not json"), std::string("[1, 2]"), std::string(2 << 20, ' ')}) {
+        std::ofstream(sidecar) << foreign;
+        EXPECT_TRUE(CShapeSidecar::read(bank).empty());
+    }
+}
+
+} // namespace

@@ -1,5 +1,7 @@
 #include "cli/ShapeOptions.h"
 
+#include "audio/ShapeNames.h"
+
 #include <CLI/CLI.hpp>
 
 #include <array>
@@ -46,12 +48,21 @@ CLI::Validator seconds()
         "0 to 3600 seconds");
 }
 
+// The words for each of choices, as the option takes them.
+template <class Choice>
+std::map<std::string, Choice> wordsFor(std::initializer_list<Choice> choices)
+{
+    std::map<std::string, Choice> words;
+    for (const Choice choice : choices)
+        words.emplace(audio::nameOf(choice), choice);
+    return words;
+}
+
 } // namespace
 
 void ShapeOptions::addTo(CLI::App& command)
 {
-    const std::map<std::string, audio::Resampling> resamplings = {{"classic", audio::Resampling::Classic},
-                                                                  {"clean", audio::Resampling::Clean}};
+    const auto resamplings = wordsFor({audio::Resampling::Classic, audio::Resampling::Clean});
     command
         .add_option("--resample", m_shape.resampling,
                     "How a sound is converted: classic (the default, as slots always were) or clean "
@@ -87,10 +98,8 @@ void ShapeOptions::addTo(CLI::App& command)
     command.add_flag("--fit", m_shape.fit, "The pitch that makes the whole region fill the slot (within 48 "
                                            "semitones either way)")
         ->excludes(pitch);
-    const std::map<std::string, audio::MonoSource> monos = {{"mix", audio::MonoSource::Mix},
-                                                            {"left", audio::MonoSource::Left},
-                                                            {"right", audio::MonoSource::Right},
-                                                            {"side", audio::MonoSource::Side}};
+    const auto monos = wordsFor(
+        {audio::MonoSource::Mix, audio::MonoSource::Left, audio::MonoSource::Right, audio::MonoSource::Side});
     command.add_option("--mono", m_shape.mono, "Which channels make the slot's one: mix (the default), left, right, "
                                                "or side (what is not in the centre)")
         ->transform(CLI::CheckedTransformer(monos, CLI::ignore_case));
@@ -122,12 +131,8 @@ int ShapeOptions::resolve()
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return text;
     };
-    const std::string phase = lower(m_phase);
-    m_shape.phase = phase == "minimum" ? audio::FilterPhase::Minimum
-                    : phase == "intermediate" ? audio::FilterPhase::Intermediate
-                                              : audio::FilterPhase::Linear;
-    const std::string dither = lower(m_dither);
-    m_shape.dither = dither == "tpdf" ? audio::Dither::Triangular : dither == "shaped" ? audio::Dither::Shaped : audio::Dither::None;
+    m_shape.phase = audio::filterPhaseNamed(lower(m_phase)).value_or(audio::FilterPhase::Linear);
+    m_shape.dither = audio::ditherNamed(lower(m_dither)).value_or(audio::Dither::None);
     if (m_length && *m_length <= 0.0) {
         std::cerr << "zylox: --length " << fixed(*m_length, 2) << ": a region lasts more than 0 seconds\n";
         return 2;

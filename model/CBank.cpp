@@ -3,6 +3,7 @@
 #include "content/CContent.h"
 #include "flash/CEvent.h"
 
+#include <algorithm>
 #include <memory>
 #include <ostream>
 
@@ -71,11 +72,25 @@ audio::ImportResult CBank::importContent(std::uint16_t index, std::span<const st
     const std::size_t slash = name.rfind('/');
     if (slash != std::string::npos)
         name.erase(0, slash + 1);
-    // A bank given too few names still gets the name of the slot it imported into.
+    nameSlot(index, std::move(name));
+    return result;
+}
+
+bool CBank::putSound(std::uint16_t index, std::span<const std::uint8_t> bytes, const std::string& name)
+{
+    if (!isSampleContent(index) || bytes.size() != m_contents[index]->getSize())
+        return false;
+    // In place, as an import: events built from this content keep referring to it.
+    std::copy(bytes.begin(), bytes.end(), m_contents[index]->getData().begin());
+    nameSlot(index, name);
+    return true;
+}
+
+void CBank::nameSlot(std::uint16_t index, std::string name)
+{
     while (m_contentName.size() <= index)
         m_contentName.push_back(getContentLabel(static_cast<std::uint16_t>(m_contentName.size())));
     m_contentName[index] = std::move(name);
-    return result;
 }
 
 std::string CBank::getName() const

@@ -13,6 +13,7 @@ public:
     audio::ImportResult importContent(std::uint16_t index, std::span<const std::uint8_t> source,
                                       const std::string& path, const audio::ImportOptions& options,
                                       std::uint64_t fileSize = 0) override;
+    bool putSound(std::uint16_t index, std::span<const std::uint8_t> bytes, const std::string& name) override;
     std::string getName() const override;
     std::string getContentLabel(std::uint16_t index) const override;
     std::string getContentName(std::uint16_t index) const override;
@@ -35,6 +36,8 @@ protected:
     CBank(const CBank& source);
 
     void deleteEvents();
+    // A bank given too few names still gets the name of the slot that took new bytes.
+    void nameSlot(std::uint16_t index, std::string name);
     // Why a slot may not hold the content an import made for it; none when it may.
     virtual std::optional<audio::ImportResult::Refusal> refusal(std::uint16_t index, const CContent& content) const;
 

@@ -29,6 +29,10 @@ public:
     virtual audio::ImportResult importContent(std::uint16_t index, std::span<const std::uint8_t> source,
                                        const std::string& path, const audio::ImportOptions& options,
                                        std::uint64_t fileSize = 0) = 0;
+    // Puts a sound already rendered for a sample slot into it, named name: exactly as many device
+    // bytes as the slot holds. Anything else (a firmware slot, another length) is refused with
+    // false, the bank unchanged.
+    virtual bool putSound(std::uint16_t index, std::span<const std::uint8_t> bytes, const std::string& name) = 0;
     virtual std::uint16_t getContentCount() const = 0;
     virtual std::string getName() const = 0;
     virtual std::string getContentLabel(std::uint16_t index) const = 0;

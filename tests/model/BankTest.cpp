@@ -122,6 +122,33 @@ TEST(SoundBank, DumpRoundTripsEveryByteValueIntoACloneThatRefusesWhatCannotFillI
     EXPECT_EQ(target->getContentNames(), (std::vector<std::string>{"one", "CLOSED HI HAT", "hat.aif"}));
 }
 
+TEST(SoundBank, PutSoundTakesExactlyASampleSlotsLengthOfBytesAndRefusesEverythingElseUnchanged)
+{
+    CSound bank(3);
+    const Bytes before = imageOf(bank);
+    const std::size_t length = bank.getContent(2)->getSize();
+    for (const std::size_t wrong : {std::size_t{0}, length - 1, length + 1})
+        EXPECT_FALSE(bank.putSound(2, Bytes(wrong, 0x90), "wrong.wav")) << wrong;
+    EXPECT_FALSE(bank.putSound(6, Bytes(length, 0x90), "past.wav"));
+    EXPECT_EQ(imageOf(bank), before);
+    EXPECT_EQ(bank.getContentName(2), CSound(3).getContentName(2));
+
+    Bytes shaped(length);
+    for (std::size_t i = 0; i < length; ++i)
+        shaped[i] = static_cast<std::uint8_t>(i * 7);
+    ASSERT_TRUE(bank.putSound(2, shaped, "shaped kick"));
+    EXPECT_EQ(bank.getContent(2)->getData(), shaped);
+    EXPECT_EQ(bank.getContentName(2), "shaped kick");
+    const std::unique_ptr<IBank> copy(bank.clone());
+    EXPECT_EQ(imageOf(*copy), imageOf(bank));
+
+    // A firmware slot holds messages, never a rendered sound.
+    CFirmware firmware;
+    const Bytes message = firmware.getContent(0)->getData();
+    EXPECT_FALSE(firmware.putSound(0, Bytes(message.size(), 0x80), "noise"));
+    EXPECT_EQ(firmware.getContent(0)->getData(), message);
+}
+
 TEST(FirmwareBank, DumpsItsStoredMessagesTakesCopiesOfTwoAndPrintsEveryField)
 {
     const Bytes presets = deviceMessage(1024, 0x01);

@@ -1,24 +1,74 @@
 #include "app/banks/CBankEdits.h"
 
+#include "app/banks/CSoundPanel.h"
+#include "app/document/CWorkingBanks.h"
 #include "app/files/CFilePanels.h"
 #include "app/settings/CImportPreferences.h"
-#include "app/document/CWorkingBanks.h"
 #include "audio/SoundFileTypes.h"
+#include "audio/slot_import.h"
 #include "content/CContent.h"
+#include "midifile/SourceFile.h"
 #include "model/IBank.h"
 
+#include <cmath>
 #include <filesystem>
 
+namespace {
+
+// The most of a source a slot keeps to be shaped again.
+constexpr double kLongestSource = 60.0;
+constexpr double kDeviceRate = 33000.0;
+
+// What a sample slot reads of a file: as much as a shape may reach into, a minute of the source.
+std::size_t sourceLimit(std::size_t slotLength)
+{
+    audio::SoundShape reachingAMinute;
+    reachingAMinute.fit = true;
+    return audio::sourceLimit(slotLength, reachingAMinute);
+}
+
+std::shared_ptr<const audio::DecodedSound> decodedMinute(const SourceFile& source)
+{
+    const auto wanted = [](double rate) {
+        const double frames = std::ceil(kLongestSource * rate);
+        return frames > 0.0 && frames < 1e12 ? static_cast<std::uint64_t>(frames) : std::uint64_t{0};
+    };
+    return std::make_shared<const audio::DecodedSound>(
+        audio::decodeSound(source.bytes(), wanted, UINT64_MAX, source.fileSize()));
+}
+
+// A slot's own bytes as a source: 8-bit mono at the device's rate.
+std::shared_ptr<const audio::DecodedSound> slotSound(const std::vector<std::uint8_t>& bytes)
+{
+    auto sound = std::make_shared<audio::DecodedSound>();
+    sound->frames = audio::sample(1, 8, true, kDeviceRate);
+    sound->frames.assign(bytes.begin(), bytes.end());
+    sound->wholeFrames = bytes.size();
+    sound->failure.kind = audio::ImportResult::Kind::Sound;
+    return sound;
+}
+
+std::string fileName(const std::string& path)
+{
+    return std::filesystem::path(path).filename().string();
+}
+
+} // namespace
+
 CBankEdits::CBankEdits(IDialogs& dialogs, CFilePanels& panels, const CImportPreferences& preferences,
-                       CWorkingBanks& banks, QObject* parent)
-    : QObject(parent)
+                       CWorkingBanks& banks, ISoundOutput& output, QWidget& window)
+    : QObject(&window)
     , m_dialogs(dialogs)
     , m_panels(panels)
     , m_preferences(preferences)
     , m_banks(banks)
+    , m_output(output)
+    , m_window(window)
     , m_contentImport(dialogs)
 {
 }
+
+CBankEdits::~CBankEdits() = default;
 
 void CBankEdits::renameBank(std::size_t row, const std::string& name)
 {
@@ -60,19 +110,94 @@ void CBankEdits::chooseImport(std::size_t row, int slot)
     const std::string path = m_panels.open(CSettings::Folder::Import, content->isSample() ? audio::soundFileTypes()
                                                                                           : std::vector<std::string>{});
     if (!path.empty())
-        import(row, slot, path);
+        importFile(row, static_cast<std::uint16_t>(slot), path, true);
 }
 
 void CBankEdits::import(std::size_t row, int slot, const std::string& path)
 {
-    const auto index = static_cast<std::uint16_t>(slot);
+    importFile(row, static_cast<std::uint16_t>(slot), path, false);
+}
+
+void CBankEdits::importFile(std::size_t row, std::uint16_t slot, const std::string& path, bool shapeFirst)
+{
+    const CContent* content = m_banks.bank(row).getContent(slot);
+    if (content == nullptr)
+        return;
+    // Read once: a FIFO or a device has nothing left for a second reading, and an endless one
+    // stops at what the slot can use, a sample slot at a minute of source to keep.
+    const SourceFile source(path, content->isSample() ? sourceLimit(content->getSize()) : content->sourceLimit());
+    if (source.error() != 0)
+        return m_contentImport.refuseUnreadable(path);
+    const audio::ImportOptions options = m_preferences.options();
+    if (content->isSample()) {
+        if (const auto decoded = decodedMinute(source); *decoded) {
+            const SlotSource kept{decoded, path, options};
+            if (shapeFirst)
+                return openPanel(row, slot, kept, fileName(path), "Import");
+            // Straight in, byte for byte as an import without a panel makes it.
+            const std::unique_ptr<IBank> scratch(m_banks.bank(row).clone());
+            if (const audio::ImportResult result = scratch->importContent(slot, source.bytes(), path, options,
+                                                                          source.fileSize()))
+                return put("Import", row, slot, scratch->getContent(slot)->getData(), fileName(path), kept, result);
+        }
+    }
     audio::ImportResult result;
     m_banks.edit("Import", row, [&](IBank& bank) {
-        result = m_contentImport.import(bank, index, path, m_preferences.options());
+        result = m_contentImport.import(bank, slot, path, source, options);
         return static_cast<bool>(result);
     });
-    if (result) {
-        const std::string fileName = std::filesystem::path(path).filename().string();
-        emit status(QString::fromStdString(result.describe(fileName, m_banks.bank(row).getContentLabel(index))));
+    if (result)
+        emit status(QString::fromStdString(result.describe(fileName(path), m_banks.bank(row).getContentLabel(slot))));
+}
+
+void CBankEdits::shape(std::size_t row, int slot)
+{
+    const auto index = static_cast<std::uint16_t>(slot);
+    const IBank& bank = m_banks.bank(row);
+    if (!bank.isSampleContent(index))
+        return;
+    const SlotSource* kept = m_banks.source(row, index);
+    openPanel(row, index, kept != nullptr ? *kept : SlotSource{slotSound(bank.getContent(index)->getData()), {}, {}},
+              bank.getContentName(index), "Shape");
+}
+
+void CBankEdits::openPanel(std::size_t row, std::uint16_t slot, const SlotSource& source, const std::string& name,
+                           const std::string& what)
+{
+    if (!m_panel) {
+        m_panel = std::make_unique<CSoundPanel>(m_output, &m_window);
+        connect(m_panel.get(), &QDialog::accepted, this, &CBankEdits::applyPanel);
     }
+    m_panelRow = row;
+    m_panelSlot = slot;
+    m_panelName = name;
+    m_panelStep = what;
+    const IBank& bank = m_banks.bank(row);
+    const QString title = tr("Shape \u201C%1\u201D for %2")
+                              .arg(QString::fromStdString(name), QString::fromStdString(bank.getContentLabel(slot)));
+    m_panel->start(source, bank.getContent(slot)->getSize(), title);
+}
+
+void CBankEdits::applyPanel()
+{
+    const audio::RenderedSlot& rendered = m_panel->rendered();
+    if (!rendered.bytes.empty())
+        put(m_panelStep, m_panelRow, m_panelSlot, rendered.bytes, m_panelName, m_panel->source(), rendered.result);
+}
+
+void CBankEdits::put(const std::string& what, std::size_t row, std::uint16_t slot, std::span<const std::uint8_t> bytes,
+                     const std::string& name, const SlotSource& source, const audio::ImportResult& result)
+{
+    const CWorkingBanks::SoundPut put = m_banks.putSound(what, row, slot, bytes, name, source);
+    if (!put.taken)
+        return;
+    QString line = QString::fromStdString(result.describe(name, m_banks.bank(row).getContentLabel(slot)));
+    if (const QString warning = CSoundPanel::warning(result); !warning.isEmpty())
+        line += QStringLiteral(" ") + warning;
+    if (put.sourcesLetGo > 0)
+        line += tr(" To stay within %1 MB of kept sources, %2 older slot(s) let go of theirs: shaping them again "
+                   "starts from their bytes.")
+                    .arg(m_banks.sourceBudget() >> 20)
+                    .arg(put.sourcesLetGo);
+    emit status(line);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/banks/CContentImport.h"
+#include "app/document/SlotSource.h"
 
 #include <QObject>
 
@@ -11,34 +12,61 @@
 
 class CFilePanels;
 class CImportPreferences;
+class CSoundPanel;
 class CWorkingBanks;
+class ISoundOutput;
+class QWidget;
 
 // The user's edits of the working banks, each one step in the undo history: a bank's name, a
-// slot's name, a file imported into a slot, and a bank given back its factory name and sounds.
+// slot's name, a file imported into a slot, a slot's sound shaped in the sound panel, and a bank
+// given back its factory name and sounds.
 class CBankEdits : public QObject {
     Q_OBJECT
 public:
-    // Everything stays the caller's and must outlive the edits.
+    // Everything stays the caller's and must outlive the edits; the sound panel opens over window.
     CBankEdits(IDialogs& dialogs, CFilePanels& panels, const CImportPreferences& preferences, CWorkingBanks& banks,
-               QObject* parent = nullptr);
+               ISoundOutput& output, QWidget& window);
+    ~CBankEdits() override;
 
     // A name left as it was is no rename.
     void renameBank(std::size_t row, const std::string& name);
     void renameSlot(std::size_t row, int slot, const std::string& name);
     // Only after the user agreed: what the bank holds now is replaced.
     void resetToFactory(std::size_t row);
-    // Import…: asks for the file to import into the slot.
+    // Import…: asks for the file; a sound for a sample slot opens the sound panel, anything else
+    // goes in at once.
     void chooseImport(std::size_t row, int slot);
+    // A file straight into the slot (a drop), shaped as the import preferences say; a sound keeps
+    // its source, so the panel can shape it again.
     void import(std::size_t row, int slot, const std::string& path);
+    // Opens the sound panel for the sound a sample slot holds: from its kept source, else from its
+    // own bytes.
+    void shape(std::size_t row, int slot);
 
 signals:
-    // What an import took, for the status line.
+    // What an import or the panel's Apply did, for the status line.
     void status(const QString& text);
 
 private:
+    void importFile(std::size_t row, std::uint16_t slot, const std::string& path, bool shapeFirst);
+    void openPanel(std::size_t row, std::uint16_t slot, const SlotSource& source, const std::string& name,
+                   const std::string& what);
+    void applyPanel();
+    // Puts a rendered sound with its source into the slot and says what was done.
+    void put(const std::string& what, std::size_t row, std::uint16_t slot, std::span<const std::uint8_t> bytes,
+             const std::string& name, const SlotSource& source, const audio::ImportResult& result);
+
     IDialogs& m_dialogs;
     CFilePanels& m_panels;
     const CImportPreferences& m_preferences;
     CWorkingBanks& m_banks;
+    ISoundOutput& m_output;
+    QWidget& m_window;
     CContentImport m_contentImport;
+    std::unique_ptr<CSoundPanel> m_panel;
+    // The slot the panel is open for, the name it gets and the undo step's name.
+    std::size_t m_panelRow = 0;
+    std::uint16_t m_panelSlot = 0;
+    std::string m_panelName;
+    std::string m_panelStep;
 };

@@ -54,6 +54,7 @@ void CBankView::makeSlotRooms(QWidget& window, QGridLayout& slotGrid, QBoxLayout
     m_player = std::make_unique<CSlotPlayer>(soundOutput, m_playButtons, window,
                                              [this] { return m_waveforms->selectedSlot(); });
     connect(m_player.get(), &CSlotPlayer::failed, this, &CBankView::status);
+    connect(m_waveforms.get(), &CWaveforms::shapeRequested, this, &CBankView::shapeClicked);
     std::vector<std::vector<QWidget*>> cells;
     for (int slot = 0; slot < rows; ++slot)
         cells.push_back({m_labels.cellWithTag(slot), m_names.cellWithTag(slot), m_openButtons.cellWithTag(slot),

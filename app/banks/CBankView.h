@@ -53,6 +53,8 @@ signals:
     void bankNameEdited();
     void slotNameEdited(int slot);
     void importClicked(int slot);
+    // A slot's waveform double-clicked: shape its sound.
+    void shapeClicked(int slot);
     // A file dropped onto a slot row; several dropped at once arrive one by one, in slot order.
     void fileDropped(int slot, const std::string& path);
     void bankFileDropped(const std::string& path);

@@ -1,7 +1,6 @@
 #include "app/banks/CContentImport.h"
 
 #include "audio/SoundFileTypes.h"
-#include "content/CContent.h"
 #include "midifile/SourceFile.h"
 #include "model/IBank.h"
 #include "model/MessageSlotRefusal.h"
@@ -23,22 +22,19 @@ CContentImport::CContentImport(IDialogs& dialogs)
 {
 }
 
+void CContentImport::refuseUnreadable(const std::string& path)
+{
+    refuse("Import Failed", quotedName(path) + " could not be read.");
+}
+
 audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, const std::string& path,
-                                           audio::ImportOptions options)
+                                           const SourceFile& source, audio::ImportOptions options)
 {
     using Refusal = audio::ImportResult::Refusal;
-    const CContent* content = bank.getContent(slot);
-    if (content == nullptr)
+    if (bank.getContent(slot) == nullptr)
         return {};
     const std::string file = quotedName(path);
-    // Read once: a FIFO or a device has nothing left for a second reading, and an endless one
-    // stops at what the slot can use.
-    const SourceFile source(path, content->sourceLimit());
-    if (source.error() != 0) {
-        refuse("Import Failed", file + " could not be read.");
-        return {};
-    }
-    audio::ImportResult result = bank.importContent(slot, source.bytes(), path, options);
+    audio::ImportResult result = bank.importContent(slot, source.bytes(), path, options, source.fileSize());
     if (!result && result.refusal == Refusal::NotASound) {
         const std::string question = file + " is not a sound file this editor decodes (" + audio::decodedFormatsText()
                                      + "). Load its bytes into the slot as raw 8-bit device data?";
@@ -79,6 +75,9 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
     case Refusal::WrongBlock:
     case Refusal::MessageLength:
         refuse("Import Failed", file + " holds no sound.");
+        break;
+    case Refusal::FitOutOfReach:
+        refuse("Import Failed", file + " cannot fill the slot: " + result.detail + ".");
         break;
     }
     return result;

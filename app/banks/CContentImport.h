@@ -8,17 +8,21 @@
 #include <string>
 
 class IBank;
+class SourceFile;
 
 // Brings a file the user chose into a slot of a bank, with the question and the refusals the user
-// sees on the way, each naming the file: the file is read once, and a file that does not decode
-// as a sound goes in as raw device bytes only after the user agreed.
+// sees on the way, each naming the file: the file is read once, by the caller, and a file that does
+// not decode as a sound goes in as raw device bytes only after the user agreed.
 class CContentImport {
 public:
     explicit CContentImport(IDialogs& dialogs);
 
-    // What the slot took of the file, a sound converted as the options say; when nothing, the bank
-    // is unchanged and the user was told why (or declined).
-    audio::ImportResult import(IBank& bank, std::uint16_t slot, const std::string& path, audio::ImportOptions options);
+    // What the slot took of the file read from path, a sound converted as the options say; when
+    // nothing, the bank is unchanged and the user was told why (or declined).
+    audio::ImportResult import(IBank& bank, std::uint16_t slot, const std::string& path, const SourceFile& source,
+                               audio::ImportOptions options);
+    // Tells the user the file could not be read.
+    void refuseUnreadable(const std::string& path);
 
 private:
     // The file's bytes as they are, after the user asked for them.

@@ -20,9 +20,10 @@ std::size_t bytesOf(const IBank& bank)
 
 } // namespace
 
-CUndoHistory::CUndoHistory(Banks& banks, QObject* parent)
+CUndoHistory::CUndoHistory(Banks& banks, std::vector<RowSources>& sources, QObject* parent)
     : QObject(parent)
     , m_banks(banks)
+    , m_sources(sources)
     , m_undo(new QAction(this))
     , m_redo(new QAction(this))
 {
@@ -40,9 +41,10 @@ CUndoHistory::~CUndoHistory() = default;
 bool CUndoHistory::perform(const std::string& what, const std::vector<std::size_t>& rows,
                            const std::function<bool()>& change)
 {
-    Step step{what, rows, {}, 0};
+    Step step{what, rows, {}, {}, 0};
     for (const std::size_t row : rows) {
         step.other.emplace_back(m_banks.at(row)->clone());
+        step.otherSources.push_back(m_sources.at(row));
         step.bytes += bytesOf(*step.other.back());
     }
     if (!change())
@@ -73,10 +75,19 @@ void CUndoHistory::redo()
 
 void CUndoHistory::swap(Step& step)
 {
-    for (std::size_t i = 0; i < step.rows.size(); ++i)
+    for (std::size_t i = 0; i < step.rows.size(); ++i) {
         m_banks.at(step.rows[i]).swap(step.other[i]);
+        m_sources.at(step.rows[i]).swap(step.otherSources[i]);
+    }
     updateActions();
     emit banksChanged(QList<int>(step.rows.begin(), step.rows.end()));
+}
+
+void CUndoHistory::forEachSources(const std::function<void(RowSources&)>& visit)
+{
+    for (Step& step : m_steps)
+        for (RowSources& sources : step.otherSources)
+            visit(sources);
 }
 
 void CUndoHistory::trim()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/document/SlotSource.h"
+
 #include <QList>
 #include <QObject>
 
@@ -14,16 +16,17 @@ class IBank;
 class QAction;
 
 // Every change to the working banks as a step the user can take back and do again: imports,
-// renames, resets, banks opened from a file. A step keeps a copy of the banks it touched as they
-// were before; undoing swaps them with the banks now in place, and redoing swaps them back. The
-// oldest steps go once the history holds too many or too many bytes of banks.
+// renames, resets, banks opened from a file. A step keeps a copy of the banks it touched, and of
+// their slots' kept sources, as they were before; undoing swaps them with those now in place, and
+// redoing swaps them back. The oldest steps go once the history holds too many or too many bytes
+// of banks.
 class CUndoHistory : public QObject {
     Q_OBJECT
 public:
     using Banks = std::vector<std::unique_ptr<IBank>>;
 
-    // The banks stay the caller's and must outlive the history.
-    explicit CUndoHistory(Banks& banks, QObject* parent = nullptr);
+    // The banks and their sources (one entry per bank) stay the caller's and must outlive the history.
+    CUndoHistory(Banks& banks, std::vector<RowSources>& sources, QObject* parent = nullptr);
     ~CUndoHistory() override;
 
     // Runs change, which may replace or edit the banks of rows; when it returns true, what they
@@ -32,6 +35,8 @@ public:
 
     void undo();
     void redo();
+    // Visits the kept sources of every step, so that a source let go leaves the history too.
+    void forEachSources(const std::function<void(RowSources&)>& visit);
     // Edit › Undo (Ctrl+Z) and Edit › Redo (Ctrl+Shift+Z), enabled and named after the step they take.
     QAction* undoAction() const { return m_undo; }
     QAction* redoAction() const { return m_redo; }
@@ -48,6 +53,7 @@ private:
         std::string what;
         std::vector<std::size_t> rows;
         Banks other; // the rows' banks on the side of the step the history is not on
+        std::vector<RowSources> otherSources; // and their kept sources
         std::size_t bytes = 0;
     };
 
@@ -56,6 +62,7 @@ private:
     void updateActions();
 
     Banks& m_banks;
+    std::vector<RowSources>& m_sources;
     std::deque<Step> m_steps;
     std::size_t m_done = 0; // steps before this one are done, the rest undone
     QAction* m_undo = nullptr;

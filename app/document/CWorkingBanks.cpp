@@ -1,7 +1,11 @@
 #include "app/document/CWorkingBanks.h"
 
+#include "content/CContent.h"
 #include "model/FactoryBank.h"
 #include "model/IBank.h"
+
+#include <algorithm>
+#include <set>
 
 namespace {
 
@@ -15,11 +19,13 @@ CWorkingBanks::Banks copiesOf(const CWorkingBanks::Banks& banks)
 
 } // namespace
 
-CWorkingBanks::CWorkingBanks(QObject* parent)
+CWorkingBanks::CWorkingBanks(QObject* parent, std::size_t sourceBudget)
     : QObject(parent)
     , m_factory(factory::makeBanks())
     , m_banks(copiesOf(m_factory))
-    , m_history(m_banks, this)
+    , m_sources(m_banks.size())
+    , m_sourceBudget(sourceBudget)
+    , m_history(m_banks, m_sources, this)
 {
     connect(&m_history, &CUndoHistory::banksChanged, this, &CWorkingBanks::banksChanged);
 }
@@ -31,10 +37,29 @@ CWorkingBanks::Banks CWorkingBanks::copies() const
     return copiesOf(m_banks);
 }
 
+const SlotSource* CWorkingBanks::source(std::size_t row, std::uint16_t slot) const
+{
+    const RowSources& sources = m_sources.at(row);
+    const auto found = sources.find(slot);
+    return found != sources.end() ? &found->second : nullptr;
+}
+
 bool CWorkingBanks::edit(const std::string& what, std::size_t row, const std::function<bool(IBank&)>& change)
 {
     IBank& bank = *m_banks.at(row);
-    return m_history.perform(what, {row}, [&] { return change(bank); });
+    RowSources& sources = m_sources.at(row);
+    return m_history.perform(what, {row}, [&] {
+        std::map<std::uint16_t, std::vector<std::uint8_t>> shaped;
+        for (const auto& [slot, source] : sources)
+            shaped[slot] = bank.getContent(slot)->getData();
+        if (!change(bank))
+            return false;
+        // A source no longer says how the slot's bytes were made once other bytes replace them.
+        for (const auto& [slot, bytes] : shaped)
+            if (bank.getContent(slot) == nullptr || bank.getContent(slot)->getData() != bytes)
+                sources.erase(slot);
+        return true;
+    });
 }
 
 void CWorkingBanks::replace(const std::string& what, const std::vector<std::size_t>& rows, Banks banks)
@@ -42,8 +67,10 @@ void CWorkingBanks::replace(const std::string& what, const std::vector<std::size
     if (banks.size() != rows.size())
         return;
     m_history.perform(what, rows, [&] {
-        for (std::size_t i = 0; i < rows.size(); ++i)
+        for (std::size_t i = 0; i < rows.size(); ++i) {
             m_banks.at(rows[i]) = std::move(banks[i]);
+            m_sources.at(rows[i]).clear();
+        }
         return true;
     });
 }
@@ -53,4 +80,60 @@ void CWorkingBanks::resetToFactory(const std::string& what, std::size_t row)
     Banks factoryBank;
     factoryBank.emplace_back(m_factory.at(row)->clone());
     replace(what, {row}, std::move(factoryBank));
+}
+
+CWorkingBanks::SoundPut CWorkingBanks::putSound(const std::string& what, std::size_t row, std::uint16_t slot,
+                                                std::span<const std::uint8_t> bytes, const std::string& name,
+                                                std::optional<SlotSource> source)
+{
+    SoundPut put;
+    put.taken = m_history.perform(what, {row}, [&] {
+        if (!m_banks.at(row)->putSound(slot, bytes, name))
+            return false;
+        if (source && source->sound)
+            m_sources.at(row)[slot] = *source;
+        else
+            m_sources.at(row).erase(slot);
+        return true;
+    });
+    if (put.taken && source && source->sound) {
+        // A source shaped again is the newest: the one the user works with is the last to go.
+        std::erase_if(m_keptOrder, [&](const auto& old) { return old.lock() == source->sound; });
+        m_keptOrder.push_back(source->sound);
+        put.sourcesLetGo = keepWithinBudget();
+    }
+    return put;
+}
+
+void CWorkingBanks::forEachSources(const std::function<void(RowSources&)>& visit)
+{
+    for (RowSources& sources : m_sources)
+        visit(sources);
+    m_history.forEachSources(visit);
+}
+
+std::size_t CWorkingBanks::keepWithinBudget()
+{
+    // A source held by several slots and steps counts once.
+    const auto keptBytes = [this] {
+        std::set<const audio::DecodedSound*> sounds;
+        forEachSources([&](RowSources& sources) {
+            for (const auto& [slot, source] : sources)
+                sounds.insert(source.sound.get());
+        });
+        std::size_t bytes = 0;
+        for (const audio::DecodedSound* sound : sounds)
+            bytes += sound->frames.size();
+        return bytes;
+    };
+    std::erase_if(m_keptOrder, [](const auto& sound) { return sound.expired(); });
+    std::size_t letGo = 0;
+    while (m_keptOrder.size() > 1 && keptBytes() > m_sourceBudget) {
+        const std::shared_ptr<const audio::DecodedSound> oldest = m_keptOrder.front().lock();
+        m_keptOrder.erase(m_keptOrder.begin());
+        forEachSources([&](RowSources& sources) {
+            letGo += std::erase_if(sources, [&](const auto& entry) { return entry.second.sound == oldest; });
+        });
+    }
+    return letGo;
 }

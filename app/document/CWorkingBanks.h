@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/document/CUndoHistory.h"
+#include "app/document/SlotSource.h"
 
 #include <QList>
 #include <QObject>
@@ -8,21 +9,34 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 class IBank;
 class QAction;
 
-// The editor's document: the 32 banks the user edits and the untouched factory banks beside them.
-// Rooms read the banks here and change them only through edit and replace, so every change is a
-// step in the undo history and banksChanged tells whoever shows them.
+// The editor's document: the 32 banks the user edits, the sources their shaped slots were made
+// from, and the untouched factory banks beside them. Rooms read the banks here and change them
+// only through edit, replace and putSound, so every change is a step in the undo history and
+// banksChanged tells whoever shows them.
 class CWorkingBanks : public QObject {
     Q_OBJECT
 public:
     using Banks = std::vector<std::unique_ptr<IBank>>;
 
-    explicit CWorkingBanks(QObject* parent = nullptr);
+    // The most bytes of decoded sources the session keeps, the undo history's included.
+    static constexpr std::size_t kSourceBudget = 256u << 20;
+
+    // What putSound did: whether the slot took the bytes, and how many slots (now or in the undo
+    // history) lost their kept sources to stay within the budget, the oldest sources first.
+    struct SoundPut {
+        bool taken = false;
+        std::size_t sourcesLetGo = 0;
+    };
+
+    explicit CWorkingBanks(QObject* parent = nullptr, std::size_t sourceBudget = kSourceBudget);
     ~CWorkingBanks() override;
 
     std::size_t size() const { return m_banks.size(); }
@@ -31,13 +45,22 @@ public:
     // A copy of every working bank, for what must outlive the next change (a save, a send).
     Banks copies() const;
 
+    std::size_t sourceBudget() const { return m_sourceBudget; }
+    // The source a sample slot was shaped from; null for a slot that is plain bytes.
+    const SlotSource* source(std::size_t row, std::uint16_t slot) const;
+
     // Runs change on the bank of row; when it returns true, that is one step named what ("Rename",
-    // "Import"...), otherwise the bank must be as it was.
+    // "Import"...), otherwise the bank must be as it was. A slot whose bytes change loses its source.
     bool edit(const std::string& what, std::size_t row, const std::function<bool(IBank&)>& change);
     // The banks of rows become banks (in the same order), as one step named what.
     void replace(const std::string& what, const std::vector<std::size_t>& rows, Banks banks);
     // A row's bank given back its factory name and sounds, as one step named what.
     void resetToFactory(const std::string& what, std::size_t row);
+    // Puts a sound rendered for a sample slot (exactly the slot's length of device bytes) into it,
+    // named name, with the source it was made from (none: the slot is plain bytes), as one step
+    // named what. Refused, nothing changed, where the bank refuses the bytes.
+    SoundPut putSound(const std::string& what, std::size_t row, std::uint16_t slot, std::span<const std::uint8_t> bytes,
+                      const std::string& name, std::optional<SlotSource> source);
 
     // Edit › Undo and Edit › Redo, named after the step they take.
     QAction* undoAction() const { return m_history.undoAction(); }
@@ -48,8 +71,17 @@ signals:
     void banksChanged(const QList<int>& rows);
 
 private:
+    // Lets the oldest sources go, everywhere they are held, until those kept fit the budget; the
+    // newest always stays. Returns how many slots lost theirs.
+    std::size_t keepWithinBudget();
+    void forEachSources(const std::function<void(RowSources&)>& visit);
+
     Banks m_factory;
     Banks m_banks;
+    std::vector<RowSources> m_sources;
+    const std::size_t m_sourceBudget;
+    // The sources in the order they were last put into a slot, so the oldest go first.
+    std::vector<std::weak_ptr<const audio::DecodedSound>> m_keptOrder;
     // A child as well as a member, so that its actions are found among the window's.
     CUndoHistory m_history;
 };

@@ -20,7 +20,8 @@ CWaveformView::CWaveformView(bool withTimeAxis, QWidget* parent)
     , m_withTimeAxis(withTimeAxis)
 {
     setSizePolicy(QSizePolicy::Expanding, withTimeAxis ? QSizePolicy::Expanding : QSizePolicy::Preferred);
-    setToolTip(QStringLiteral("Click to select this slot; drag it out to save it as a WAV file"));
+    setToolTip(QStringLiteral("Click to select this slot; double-click to shape its sound; drag it out to save it as "
+                              "a WAV file"));
     // A click selects the slot; taking the focus from the button pressed before lets Space play the
     // slot just chosen instead of pressing that button again.
     setFocusPolicy(Qt::ClickFocus);
@@ -121,4 +122,11 @@ void CWaveformView::mouseMoveEvent(QMouseEvent* event)
         return;
     m_pressedAt = QPoint(-1, -1);
     emit dragStarted();
+}
+
+void CWaveformView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || m_samples.empty())
+        return QWidget::mouseDoubleClickEvent(event);
+    emit doubleClicked();
 }

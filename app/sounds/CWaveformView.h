@@ -27,6 +27,7 @@ public:
 
 signals:
     void pressed();
+    void doubleClicked();
     void dragStarted();
 
 protected:
@@ -34,6 +35,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QRect waveRect() const;

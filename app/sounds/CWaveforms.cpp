@@ -35,12 +35,14 @@ CWaveforms::CWaveforms(QGridLayout& slotGrid, int rows, int column, QBoxLayout& 
         slotGrid.addWidget(view, slot + 1, column);
         connect(view, &CWaveformView::pressed, this, [this, slot] { select(slot); });
         connect(view, &CWaveformView::dragStarted, this, [this, slot] { dragOut(slot); });
+        connect(view, &CWaveformView::doubleClicked, this, [this, slot] { emit shapeRequested(slot); });
         m_rows.push_back(view);
     }
     slotGrid.setColumnStretch(column, 2);
     m_large = new CWaveformView(true);
     m_large->setObjectName(QStringLiteral("view_waveform_selected"));
     connect(m_large, &CWaveformView::dragStarted, this, [this] { dragOut(m_selected); });
+    connect(m_large, &CWaveformView::doubleClicked, this, [this] { emit shapeRequested(m_selected); });
     panel.insertWidget(panelIndex, m_large, 1);
 }
 

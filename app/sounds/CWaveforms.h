@@ -36,6 +36,8 @@ public:
 
 signals:
     void slotSelected(int slot);
+    // A slot's waveform was double-clicked: its sound is to be shaped.
+    void shapeRequested(int slot);
 
 private:
     void dragOut(int slot);

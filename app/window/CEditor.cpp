@@ -64,7 +64,7 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
                                              std::initializer_list<QWidget*>{ui.button_reset, ui.button_save, ui.button_load},
                                              soundOutput);
     m_importPreferences = std::make_unique<CImportPreferences>(m_settings, *this, *ui.menu_file, ui.menu_quit);
-    m_edits = std::make_unique<CBankEdits>(dialogs, *m_panels, *m_importPreferences, *m_banks);
+    m_edits = std::make_unique<CBankEdits>(dialogs, *m_panels, *m_importPreferences, *m_banks, soundOutput, *this);
     m_outputs = std::make_unique<COutputList>(*ui.popup_out, midiSystem.service());
     m_memory = std::make_unique<CWindowMemory>(m_settings, *this, *m_outputs, *ui.popup_out, *ui.popup_channel,
                                                m_selection->options(), *ui.splitter);
@@ -94,6 +94,8 @@ void CEditor::connectControls()
     connect(m_bankView.get(), &CBankView::bankNameEdited, this, &CEditor::BankNameHasChanged);
     connect(m_bankView.get(), &CBankView::slotNameEdited, this, &CEditor::ContentNameHasChanged);
     connect(m_bankView.get(), &CBankView::importClicked, this, &CEditor::openContent);
+    connect(m_bankView.get(), &CBankView::shapeClicked, this,
+            [this](int tag) { if (const auto row = rowToActOn()) m_edits->shape(*row, tag); });
     connect(m_bankView.get(), &CBankView::fileDropped, this, &CEditor::importFile);
     connect(m_bankView.get(), &CBankView::bankFileDropped, this, &CEditor::openBankFile);
     connect(m_bankView.get(), &CBankView::filesLeftOut, this, [this](int count) {

@@ -226,7 +226,7 @@ TEST_F(EditorDesktopTest, ImportPreferencesAreRememberedAndTheImportLineNamesThe
     restart();
     selectRow(4);
     paths = {make("late.wav", "sox -n -r 48k -c 2 -b 24", "synth 0.2 sine 440 gain -12 pad 0.03")};
-    click("button_openContents_1");
+    importWithApply("button_openContents_1");
     EXPECT_EQ(textOf("text_status"), "late.wav: 0.20 s, padded to 0.25 s with silence (Clean, 0.03 s of silence "
                                      "trimmed, normalised +11.9 dB)");
 

@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDragEnterEvent>
 #include <QLineEdit>
 #include <QMimeData>
@@ -65,6 +66,29 @@ protected:
     }
     std::string textOf(const QString& name) { return control<QObject>(name).property("text").toString().toStdString(); }
     void click(const QString& button) { QTest::mouseClick(&control<QAbstractButton>(button), Qt::LeftButton); }
+
+    // The sound panel over the window, while it is open; null otherwise.
+    QDialog* soundPanel()
+    {
+        auto* panel = editor->findChild<QDialog*>(QStringLiteral("dialog_sound"));
+        return panel != nullptr && panel->isVisible() ? panel : nullptr;
+    }
+    template <class Control = QWidget>
+    Control& panelControl(const QString& name)
+    {
+        QDialog* panel = soundPanel();
+        auto* found = panel != nullptr ? panel->findChild<Control*>(name) : nullptr;
+        return found != nullptr ? *found : throw std::runtime_error("no open panel with " + name.toStdString());
+    }
+    void clickInPanel(const QString& button) { QTest::mouseClick(&panelControl<QAbstractButton>(button), Qt::LeftButton); }
+    // Clicks the import button as a user who takes whatever sound it brings as the panel first
+    // shapes it: Apply, where the file opened the sound panel.
+    void importWithApply(const QString& button)
+    {
+        click(button);
+        if (soundPanel() != nullptr)
+            clickInPanel(QStringLiteral("button_apply"));
+    }
 
     // A key as the user presses it in the active window, so that menu shortcuts reach their items.
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers)

@@ -43,7 +43,7 @@ TEST_F(EditorSlotsFixture, WaveformsFollowTheBankAndTheSelectedSlotIsShownLarge)
     EXPECT_EQ(waveform("2"), slot(7, 2));
     EXPECT_EQ(waveform("selected"), slot(7, 5));
     paths = {make("short.wav", "sox -n -r 33000 -c 1 -b 8 -e unsigned-integer", "synth 0.05 sine 300")};
-    click("button_openContents_2");
+    importWithApply("button_openContents_2");
     EXPECT_EQ(waveform("2"), slot(7, 2));
     EXPECT_NE(slot(7, 2), editor->defaultBank(7).getContent(2)->getData());
     click("button_reset");

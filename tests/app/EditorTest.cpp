@@ -260,7 +260,7 @@ TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnyt
         shown.clear();
         reply = answer;
         paths = {file};
-        click("button_openContents_1");
+        importWithApply("button_openContents_1");
         Texts expected{row == 31 ? "open" : kOpenSound};
         expected.insert(expected.end(), alerts.begin(), alerts.end());
         EXPECT_EQ(shown, expected);

@@ -1,0 +1,309 @@
+#include "app/banks/CSoundPanel.h"
+
+#include "app/sounds/CShapeControls.h"
+#include "app/sounds/CSourceView.h"
+#include "app/sounds/CWaveformView.h"
+#include "audio/SoundSnapping.h"
+#include "playback/ISoundOutput.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double kDeviceRate = 33000.0;
+
+QPushButton* button(const QString& name, const QString& text)
+{
+    auto* made = new QPushButton(text);
+    made->setObjectName(name);
+    made->setAutoDefault(false);
+    return made;
+}
+
+QString seconds(double value)
+{
+    return QString::number(value, 'f', 3) + QStringLiteral(" s");
+}
+
+// The source's frames as they are, in 16 bits, its first two channels at most.
+PcmRun runOf(const audio::DecodedSound& sound, audio::SourceRegion region)
+{
+    const audio::sample& frames = sound.frames;
+    PcmRun run;
+    run.rate = static_cast<unsigned>(std::lround(frames.m_samplerate));
+    run.channels = std::min<unsigned>(frames.m_channels, 2);
+    region.last = std::min(region.last, frames.frameCount());
+    const double scale = std::ldexp(1.0, 16 - 8 * frames.m_byterate);
+    run.samples.reserve(region.length() * run.channels);
+    for (std::uint64_t frame = region.first; frame < region.last; ++frame)
+        for (std::uint16_t channel = 0; channel < run.channels; ++channel)
+            run.samples.push_back(static_cast<std::int16_t>(
+                std::clamp(std::round(static_cast<double>(frames.getValue(frame, channel)) * scale), -32768.0, 32767.0)));
+    return run;
+}
+
+} // namespace
+
+CSoundPanel::CSoundPanel(ISoundOutput& output, QWidget* parent)
+    : QDialog(parent)
+    , m_output(output)
+{
+    setObjectName(QStringLiteral("dialog_sound"));
+    setWindowModality(Qt::WindowModal);
+    m_renderTimer.setSingleShot(true);
+    m_renderTimer.setInterval(0);
+    connect(&m_renderTimer, &QTimer::timeout, this, &CSoundPanel::render);
+    build();
+}
+
+CSoundPanel::~CSoundPanel()
+{
+    // After this no end notice of the panel's plays can arrive.
+    m_output.stop();
+}
+
+void CSoundPanel::build()
+{
+    m_sourceView = new CSourceView;
+    m_sourceView->setObjectName(QStringLiteral("view_source"));
+    m_resultView = new CWaveformView(true);
+    m_resultView->setObjectName(QStringLiteral("view_result"));
+    m_resultView->setToolTip(tr("The slot as the shape makes it"));
+    m_controls = new CShapeControls;
+    m_window = new QLabel;
+    m_window->setObjectName(QStringLiteral("text_window"));
+    m_warning = new QLabel;
+    m_warning->setObjectName(QStringLiteral("text_warning"));
+    m_warning->setWordWrap(true);
+    m_warning->setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold"));
+
+    auto* zoomIn = button(QStringLiteral("button_zoomIn"), tr("Zoom &In"));
+    auto* zoomOut = button(QStringLiteral("button_zoomOut"), tr("Zoom &Out"));
+    auto* onset = button(QStringLiteral("button_snapOnset"), tr("Snap to &Onset"));
+    onset->setToolTip(tr("Move the window's start to where the sound rises above the trim threshold"));
+    auto* crossing = button(QStringLiteral("button_snapZero"), tr("Snap to &Zero Crossing"));
+    m_playSource = button(QStringLiteral("button_playSource"), tr("Play &Source"));
+    m_playResult = button(QStringLiteral("button_playResult"), tr("Play &Result"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
+    m_apply = buttons->addButton(tr("&Apply"), QDialogButtonBox::AcceptRole);
+    m_apply->setObjectName(QStringLiteral("button_apply"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("button_cancel"));
+
+    auto* tools = new QHBoxLayout;
+    for (QWidget* widget : std::initializer_list<QWidget*>{onset, crossing, m_window})
+        tools->addWidget(widget);
+    tools->addStretch(1);
+    tools->addWidget(zoomIn);
+    tools->addWidget(zoomOut);
+    auto* result = new QGridLayout;
+    result->addWidget(new QLabel(tr("Result in the slot:")), 0, 0);
+    result->addWidget(m_resultView, 1, 0);
+    result->addWidget(m_controls, 0, 1, 2, 1);
+    result->setColumnStretch(0, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_playSource);
+    bottom->addWidget(m_playResult);
+    bottom->addStretch(1);
+    bottom->addWidget(buttons);
+    auto* all = new QVBoxLayout(this);
+    all->addWidget(new QLabel(tr("Source:")));
+    all->addWidget(m_sourceView, 1);
+    all->addLayout(tools);
+    all->addLayout(result, 1);
+    all->addWidget(m_warning);
+    all->addLayout(bottom);
+
+    connect(zoomIn, &QPushButton::clicked, m_sourceView, &CSourceView::zoomIn);
+    connect(zoomOut, &QPushButton::clicked, m_sourceView, &CSourceView::zoomOut);
+    connect(onset, &QPushButton::clicked, this, &CSoundPanel::snapToOnset);
+    connect(crossing, &QPushButton::clicked, this, &CSoundPanel::snapToZeroCrossing);
+    connect(m_playSource, &QPushButton::clicked, this, &CSoundPanel::playSource);
+    connect(m_playResult, &QPushButton::clicked, this, &CSoundPanel::playResult);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_controls, &CShapeControls::changed, this, &CSoundPanel::shapeChanged);
+    connect(m_sourceView, &CSourceView::regionDragged, this, &CSoundPanel::regionDragged);
+}
+
+void CSoundPanel::start(const SlotSource& source, std::size_t slotLength, const QString& title)
+{
+    m_source = source;
+    m_slotLength = slotLength;
+    setWindowTitle(title);
+    m_sourceView->setSound(m_source.sound);
+    m_controls->setShape(m_source.shape);
+    const std::string unavailable = m_output.unavailableReason();
+    for (QPushButton* play : {m_playSource, m_playResult}) {
+        play->setEnabled(unavailable.empty());
+        play->setToolTip(QString::fromStdString(unavailable));
+    }
+    showWindow();
+    render();
+    open();
+}
+
+double CSoundPanel::rate() const
+{
+    return m_source.sound && m_source.sound->frames.m_samplerate > 0.0 ? m_source.sound->frames.m_samplerate : kDeviceRate;
+}
+
+std::uint64_t CSoundPanel::slotFrames() const
+{
+    const double frames = static_cast<double>(m_slotLength) * rate() / kDeviceRate * std::exp2(m_source.shape.pitch / 12.0);
+    return static_cast<std::uint64_t>(std::max(1.0, std::ceil(frames)));
+}
+
+audio::SourceRegion CSoundPanel::windowRegion() const
+{
+    const audio::SoundShape& shape = m_source.shape;
+    const std::uint64_t whole = m_source.sound ? m_source.sound->frames.frameCount() : 0;
+    const auto first = static_cast<std::uint64_t>(std::llround(std::max(0.0, shape.start) * rate()));
+    // Fit takes the whole rest of the source where no end is given, as its import does.
+    const std::uint64_t reach = shape.fit ? std::max(whole, first + 1) - first : slotFrames();
+    const std::uint64_t last = shape.end ? static_cast<std::uint64_t>(std::llround(*shape.end * rate())) : first + reach;
+    return {first, std::max(last, first + 1)};
+}
+
+void CSoundPanel::showWindow()
+{
+    const audio::SourceRegion region = windowRegion();
+    m_sourceView->setRegion(region, m_source.shape.fit ? 0 : slotFrames());
+    const double whole = m_source.sound ? m_source.sound->seconds() : 0.0;
+    m_window->setText(tr("Window %1 to %2 of %3").arg(seconds(static_cast<double>(region.first) / rate()),
+                                                       seconds(static_cast<double>(region.last) / rate()), seconds(whole)));
+}
+
+void CSoundPanel::shapeChanged()
+{
+    m_source.shape = m_controls->shape(m_source.shape);
+    // A window the new pitch no longer fits ends where the slot does.
+    if (!m_source.shape.fit && m_source.shape.end && *m_source.shape.end - m_source.shape.start > static_cast<double>(slotFrames()) / rate())
+        m_source.shape.end.reset();
+    showWindow();
+    scheduleRender();
+}
+
+void CSoundPanel::regionDragged(audio::SourceRegion region)
+{
+    audio::SoundShape& shape = m_source.shape;
+    shape.start = static_cast<double>(region.first) / rate();
+    // A window as long as the slot holds needs no end: the sound runs to the slot's end.
+    if (shape.fit || region.length() < slotFrames())
+        shape.end = static_cast<double>(region.last) / rate();
+    else
+        shape.end.reset();
+    showWindow();
+    scheduleRender();
+}
+
+void CSoundPanel::moveWindow(std::uint64_t first)
+{
+    const audio::SourceRegion region = windowRegion();
+    audio::SoundShape& shape = m_source.shape;
+    shape.start = static_cast<double>(first) / rate();
+    if (shape.end)
+        shape.end = static_cast<double>(first + region.length()) / rate();
+    showWindow();
+    scheduleRender();
+}
+
+void CSoundPanel::snapToOnset()
+{
+    if (m_source.sound)
+        moveWindow(audio::snapStartToOnset(*m_source.sound, windowRegion(), m_source.shape.trimThreshold).first);
+}
+
+void CSoundPanel::snapToZeroCrossing()
+{
+    if (m_source.sound)
+        moveWindow(audio::snapToZeroCrossings(*m_source.sound, windowRegion()).first);
+}
+
+void CSoundPanel::scheduleRender()
+{
+    m_stale = true;
+    // However many moves a drag delivers before the loop comes round, one render follows them.
+    if (!m_renderTimer.isActive())
+        m_renderTimer.start();
+}
+
+void CSoundPanel::render()
+{
+    m_renderTimer.stop();
+    m_stale = false;
+    m_rendered = m_source.sound ? audio::renderSlot(*m_source.sound, m_source.shape, m_slotLength) : audio::RenderedSlot{};
+    m_resultView->setSamples(m_rendered.bytes);
+    m_warning->setText(warning(m_rendered.result));
+    m_apply->setEnabled(!m_rendered.bytes.empty());
+    m_playResult->setEnabled(!m_rendered.bytes.empty() && m_output.unavailableReason().empty());
+}
+
+const audio::RenderedSlot& CSoundPanel::rendered()
+{
+    if (m_stale)
+        render();
+    return m_rendered;
+}
+
+QString CSoundPanel::warning(const audio::ImportResult& result)
+{
+    if (!result)
+        return result.refusal == audio::ImportResult::Refusal::FitOutOfReach
+                   ? tr("Cannot fit: %1.").arg(QString::fromStdString(result.detail))
+                   : tr("Nothing to put into the slot: the window holds no sound.");
+    QStringList warnings;
+    const audio::ShapeReport& report = result.report;
+    if (report.silent) {
+        QString text = tr("Silent: the result's peak is %1, below %2 dBFS")
+                           .arg(std::isfinite(report.peakDecibels) ? QString::number(report.peakDecibels, 'f', 1) + " dBFS"
+                                                                   : tr("zero"))
+                           .arg(audio::ShapeReport::quietestSound, 0, 'f', 0);
+        if (report.soundStart)
+            text += tr("; the sound starts at %1 s").arg(*report.soundStart, 0, 'f', 2);
+        warnings << text + ".";
+    }
+    if (report.clipped)
+        warnings << tr("Clipped: the gain pushes the sound past full scale, its peaks are cut flat.");
+    return warnings.join(QLatin1Char(' '));
+}
+
+void CSoundPanel::playSource()
+{
+    if (!m_source.sound)
+        return;
+    const unsigned play = ++m_play;
+    m_output.playRun(runOf(*m_source.sound, windowRegion()), [this, play](bool, const std::string& failure) {
+        QMetaObject::invokeMethod(this, [this, play, failure] { played(play, failure); }, Qt::QueuedConnection);
+    });
+}
+
+void CSoundPanel::playResult()
+{
+    const unsigned play = ++m_play;
+    m_output.play(rendered().bytes, [this, play](bool, const std::string& failure) {
+        QMetaObject::invokeMethod(this, [this, play, failure] { played(play, failure); }, Qt::QueuedConnection);
+    });
+}
+
+void CSoundPanel::played(unsigned play, const std::string& failure)
+{
+    if (play == m_play && !failure.empty())
+        m_warning->setText(tr("Could not play: %1").arg(QString::fromStdString(failure)));
+}
+
+void CSoundPanel::done(int result)
+{
+    // What the panel plays ends with it, whichever way it closes.
+    m_output.stop();
+    QDialog::done(result);
+}

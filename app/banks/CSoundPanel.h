@@ -1,0 +1,82 @@
+#pragma once
+
+#include "app/document/SlotSource.h"
+#include "audio/SlotRender.h"
+#include "audio/SourceRegion.h"
+
+#include <QDialog>
+#include <QTimer>
+
+#include <cstddef>
+
+class CShapeControls;
+class CSourceView;
+class CWaveformView;
+class ISoundOutput;
+class QLabel;
+class QPushButton;
+
+// The sound panel: a source shaped to fit one sample slot before it goes in. The source's
+// waveform with the window that goes into the slot, the shape's controls and the resulting slot's
+// waveform, rendered again (once per pass of the event loop, however many moves a drag makes) as
+// they change; Play Source plays the window as it is, Play Result the very bytes Apply gives. A
+// result that is silent or nearly so, or clipped by the gain, is marked. Apply accepts the dialog
+// and leaves putting the result into the slot to whoever opened it; Cancel changes nothing.
+class CSoundPanel : public QDialog {
+    Q_OBJECT
+public:
+    // The output stays the caller's.
+    CSoundPanel(ISoundOutput& output, QWidget* parent);
+    ~CSoundPanel() override;
+
+    // Shows the source for a slot of slotLength bytes, starting from its shape, without waiting
+    // for the user: accepted or rejected follows.
+    void start(const SlotSource& source, std::size_t slotLength, const QString& title);
+
+    // The slot's bytes and what was done, as the controls stand now.
+    const audio::RenderedSlot& rendered();
+    // The source with the shape the controls give it.
+    const SlotSource& source() const { return m_source; }
+
+    // What a result has that the user must hear of before it goes to the device; empty when nothing.
+    static QString warning(const audio::ImportResult& result);
+
+private:
+    void build();
+    void shapeChanged();
+    void regionDragged(audio::SourceRegion region);
+    // The window over the source as the shape's region and pitch make it.
+    void showWindow();
+    void scheduleRender();
+    void render();
+    void snapToOnset();
+    void snapToZeroCrossing();
+    void playSource();
+    void playResult();
+    void played(unsigned play, const std::string& failure);
+    void done(int result) override;
+
+    double rate() const;
+    // Source frames one slot holds at the shape's pitch.
+    std::uint64_t slotFrames() const;
+    audio::SourceRegion windowRegion() const;
+    // Moves the window to start at first, keeping its length.
+    void moveWindow(std::uint64_t first);
+
+    ISoundOutput& m_output;
+    SlotSource m_source;
+    std::size_t m_slotLength = 0;
+    audio::RenderedSlot m_rendered;
+    bool m_stale = true;
+    QTimer m_renderTimer;
+    unsigned m_play = 0;
+
+    CSourceView* m_sourceView = nullptr;
+    CWaveformView* m_resultView = nullptr;
+    CShapeControls* m_controls = nullptr;
+    QLabel* m_window = nullptr;
+    QLabel* m_warning = nullptr;
+    QPushButton* m_playSource = nullptr;
+    QPushButton* m_playResult = nullptr;
+    QPushButton* m_apply = nullptr;
+};

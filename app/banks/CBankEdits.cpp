@@ -195,8 +195,8 @@ void CBankEdits::put(const std::string& what, std::size_t row, std::uint16_t slo
     if (const QString warning = CSoundPanel::warning(result); !warning.isEmpty())
         line += QStringLiteral(" ") + warning;
     if (put.sourcesLetGo > 0)
-        line += tr(" To stay within %1 MB of kept sources, %2 older slot(s) let go of theirs: shaping them again "
-                   "starts from their bytes.")
+        line += tr(" To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes "
+                   "now, and shaping them again starts from those.")
                     .arg(m_banks.sourceBudget() >> 20)
                     .arg(put.sourcesLetGo);
     emit status(line);

@@ -126,14 +126,18 @@ std::size_t CWorkingBanks::keepWithinBudget()
             bytes += sound->frames.size();
         return bytes;
     };
+    // A source no slot or step holds any more went with them.
     std::erase_if(m_keptOrder, [](const auto& sound) { return sound.expired(); });
     std::size_t letGo = 0;
     while (m_keptOrder.size() > 1 && keptBytes() > m_sourceBudget) {
         const std::shared_ptr<const audio::DecodedSound> oldest = m_keptOrder.front().lock();
         m_keptOrder.erase(m_keptOrder.begin());
+        std::size_t holders = 0;
         forEachSources([&](RowSources& sources) {
-            letGo += std::erase_if(sources, [&](const auto& entry) { return entry.second.sound == oldest; });
+            holders += std::erase_if(sources, [&](const auto& entry) { return entry.second.sound == oldest; });
         });
+        // A source the panel still holds, though no slot does, was no longer kept.
+        letGo += holders > 0 ? 1 : 0;
     }
     return letGo;
 }

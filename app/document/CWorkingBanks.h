@@ -29,8 +29,8 @@ public:
     // The most bytes of decoded sources the session keeps, the undo history's included.
     static constexpr std::size_t kSourceBudget = 256u << 20;
 
-    // What putSound did: whether the slot took the bytes, and how many slots (now or in the undo
-    // history) lost their kept sources to stay within the budget, the oldest sources first.
+    // What putSound did: whether the slot took the bytes, and how many of the oldest sources were
+    // let go, from the slots and the undo history alike, to stay within the budget.
     struct SoundPut {
         bool taken = false;
         std::size_t sourcesLetGo = 0;
@@ -72,7 +72,7 @@ signals:
 
 private:
     // Lets the oldest sources go, everywhere they are held, until those kept fit the budget; the
-    // newest always stays. Returns how many slots lost theirs.
+    // newest always stays. Returns how many went.
     std::size_t keepWithinBudget();
     void forEachSources(const std::function<void(RowSources&)>& visit);
 

@@ -6,7 +6,6 @@
 #include "audio/SoundSnapping.h"
 #include "playback/ISoundOutput.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -94,10 +93,9 @@ void CSoundPanel::build()
     auto* crossing = button(QStringLiteral("button_snapZero"), tr("Snap to &Zero Crossing"));
     m_playSource = button(QStringLiteral("button_playSource"), tr("Play &Source"));
     m_playResult = button(QStringLiteral("button_playResult"), tr("Play &Result"));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
-    m_apply = buttons->addButton(tr("&Apply"), QDialogButtonBox::AcceptRole);
-    m_apply->setObjectName(QStringLiteral("button_apply"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("button_cancel"));
+    // No default button: Return commits a value typed into a field and must not apply it at once.
+    auto* cancel = button(QStringLiteral("button_cancel"), tr("Cancel"));
+    m_apply = button(QStringLiteral("button_apply"), tr("&Apply"));
 
     auto* tools = new QHBoxLayout;
     for (QWidget* widget : std::initializer_list<QWidget*>{onset, crossing, m_window})
@@ -114,7 +112,8 @@ void CSoundPanel::build()
     bottom->addWidget(m_playSource);
     bottom->addWidget(m_playResult);
     bottom->addStretch(1);
-    bottom->addWidget(buttons);
+    bottom->addWidget(cancel);
+    bottom->addWidget(m_apply);
     auto* all = new QVBoxLayout(this);
     all->addWidget(new QLabel(tr("Source:")));
     all->addWidget(m_sourceView, 1);
@@ -129,8 +128,8 @@ void CSoundPanel::build()
     connect(crossing, &QPushButton::clicked, this, &CSoundPanel::snapToZeroCrossing);
     connect(m_playSource, &QPushButton::clicked, this, &CSoundPanel::playSource);
     connect(m_playResult, &QPushButton::clicked, this, &CSoundPanel::playResult);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_apply, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_controls, &CShapeControls::changed, this, &CSoundPanel::shapeChanged);
     connect(m_sourceView, &CSourceView::regionDragged, this, &CSoundPanel::regionDragged);
 }
@@ -219,8 +218,12 @@ void CSoundPanel::moveWindow(std::uint64_t first)
 
 void CSoundPanel::snapToOnset()
 {
-    if (m_source.sound)
-        moveWindow(audio::snapStartToOnset(*m_source.sound, windowRegion(), m_source.shape.trimThreshold).first);
+    // The onset may lie past the window's end: a sound whose hit comes late is what this is for.
+    if (!m_source.sound)
+        return;
+    if (const auto onset = audio::onsetFrame(*m_source.sound, windowRegion().first, m_source.shape.trimThreshold,
+                                             m_source.shape.mono))
+        moveWindow(*onset);
 }
 
 void CSoundPanel::snapToZeroCrossing()

@@ -1,0 +1,240 @@
+// The sound panel as a musician uses it: Import… of a sound opens it, the window over the source is
+// dragged, the controls are worked, both sounds are heard, and Apply or Cancel close it.
+#include "EditorFixture.h"
+
+#include "app/sounds/CSourceView.h"
+#include "app/sounds/CWaveformView.h"
+#include "tests/support/SoundFileFolder.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace {
+
+class EditorSoundPanelTest : public EditorFixture {
+protected:
+    // A slot of the bank on show, S05.
+    Bytes slot(int index) { return editor->workBank(4).getContent(static_cast<std::uint16_t>(index))->getData(); }
+    Bytes result() { return panelControl<CWaveformView>("view_result").samples(); }
+    std::string panelText(const QString& label) { return panelControl<QLabel>(label).text().toStdString(); }
+    void importIntoSlot(int index, const std::string& file)
+    {
+        paths = {file};
+        click("button_openContents_" + QString::number(index));
+        settle();
+        ASSERT_NE(soundPanel(), nullptr);
+    }
+    void shapeSlot(int index)
+    {
+        QTest::mouseDClick(&control("view_waveform_" + QString::number(index)), Qt::LeftButton);
+        settle();
+    }
+    // Presses the window over the source a third of the way into it and drags it right by pixels,
+    // in several moves, as a hand does.
+    void dragWindow(int pixels)
+    {
+        auto& view = panelControl<CSourceView>("view_source");
+        const auto [shownFirst, shownLast] = view.visible();
+        const auto x = [&](std::uint64_t frame) {
+            return static_cast<double>(frame - shownFirst) * view.width() / static_cast<double>(shownLast - shownFirst);
+        };
+        const audio::SourceRegion window = view.region();
+        const QPoint from(static_cast<int>(x(window.first) + (x(window.last) - x(window.first)) / 3), view.height() / 2);
+        QTest::mousePress(&view, Qt::LeftButton, {}, from);
+        for (int step = 1; step <= 4; ++step)
+            QTest::mouseMove(&view, from + QPoint(pixels * step / 4, 0));
+        QTest::mouseRelease(&view, Qt::LeftButton, {}, from + QPoint(pixels, 0));
+    }
+    // Types the value into one of the panel's number fields and presses Return.
+    void typeInPanel(const QString& field, const QString& value)
+    {
+        auto& box = panelControl<QDoubleSpinBox>(field);
+        QTest::mouseClick(&box, Qt::LeftButton);
+        QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(&box, value);
+        QTest::keyClick(&box, Qt::Key_Return);
+        settle();
+    }
+    static int peakOf(const Bytes& bytes)
+    {
+        int peak = 0;
+        for (const std::uint8_t byte : bytes)
+            peak = std::max(peak, std::abs(static_cast<int>(byte) - 0x80));
+        return peak;
+    }
+
+    SoundFileFolder sounds;
+    std::string sweep = sounds.synth("sweep.wav", "-r 44100 -c 1 -b 16", "synth 2 sine 200-4000 gain -3");
+};
+
+TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoStepGivingBackSourceAndShape)
+{
+    const Bytes factory = slot(1);
+    importIntoSlot(1, sweep);
+    EXPECT_EQ(slot(1), factory) << "nothing goes in before Apply";
+    const Bytes start = result();
+    EXPECT_EQ(start.size(), factory.size());
+    EXPECT_TRUE(panelText("text_window").starts_with("Window 0.000 s to ")) << panelText("text_window");
+
+    dragWindow(150);
+    settle();
+    EXPECT_GT(panelControl<CSourceView>("view_source").region().first, 0u);
+    EXPECT_FALSE(panelText("text_window").starts_with("Window 0.000 s")) << panelText("text_window");
+    const Bytes moved = result();
+    EXPECT_NE(moved, start);
+
+    // Gain that pushes the sweep past full scale is marked, in the panel and after Apply.
+    EXPECT_EQ(panelText("text_warning"), "");
+    typeInPanel("spin_gain", "9");
+    const Bytes louder = result();
+    EXPECT_NE(louder, moved);
+    EXPECT_TRUE(panelText("text_warning").starts_with("Clipped")) << panelText("text_warning");
+    const std::string window = panelText("text_window");
+    clickInPanel("button_apply");
+    settle();
+    EXPECT_EQ(soundPanel(), nullptr);
+    EXPECT_EQ(slot(1), louder);
+    EXPECT_EQ(editor->workBank(4).getContentName(1), "sweep.wav");
+    // The line counts the sound from the window's start on.
+    EXPECT_TRUE(textOf("text_status").starts_with("sweep.wav: 1.")) << textOf("text_status");
+    EXPECT_TRUE(textOf("text_status").ends_with("to fit CLOSED HI HAT (Classic) Clipped: the gain pushes the sound past "
+                                                "full scale, its peaks are cut flat."))
+        << textOf("text_status");
+
+    // One step: undone, the slot is the factory's again and opens from its own bytes.
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(slot(1), factory);
+    EXPECT_FALSE(control<QAction>("menu_undo").isEnabled());
+    shapeSlot(1);
+    ASSERT_NE(soundPanel(), nullptr);
+    EXPECT_TRUE(panelText("text_window").ends_with("of " + QString::number(factory.size() / 33000.0, 'f', 3).toStdString() + " s"))
+        << panelText("text_window");
+    EXPECT_EQ(panelControl<QDoubleSpinBox>("spin_gain").value(), 0.0);
+    clickInPanel("button_cancel");
+
+    // Redone, the slot has its bytes, its source and its shape back.
+    press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(slot(1), louder);
+    shapeSlot(1);
+    ASSERT_NE(soundPanel(), nullptr);
+    EXPECT_EQ(panelText("text_window"), window);
+    EXPECT_EQ(panelControl<QDoubleSpinBox>("spin_gain").value(), 9.0);
+    EXPECT_EQ(result(), louder);
+    clickInPanel("button_cancel");
+}
+
+TEST_F(EditorSoundPanelTest, CancelChangesNothingAndTheCleanOnlyControlsWaitForClean)
+{
+    const Bytes factory = slot(3);
+    importIntoSlot(3, sweep);
+    auto& conversion = panelControl<QComboBox>("popup_conversion");
+    EXPECT_EQ(conversion.currentText(), "Classic");
+    EXPECT_FALSE(panelControl("popup_phase").isEnabled());
+    EXPECT_FALSE(panelControl("popup_dither").isEnabled());
+    const Bytes classic = result();
+    conversion.setFocus();
+    QTest::keyClick(&conversion, Qt::Key_Down);
+    settle();
+    EXPECT_EQ(conversion.currentText(), "Clean");
+    EXPECT_TRUE(panelControl("popup_phase").isEnabled());
+    EXPECT_TRUE(panelControl("popup_dither").isEnabled());
+    EXPECT_NE(result(), classic);
+    typeInPanel("spin_fadeOut", "50");
+    dragWindow(60);
+    settle();
+
+    clickInPanel("button_cancel");
+    EXPECT_EQ(soundPanel(), nullptr);
+    EXPECT_EQ(slot(3), factory);
+    EXPECT_EQ(editor->workBank(4).getContentName(3), editor->defaultBank(4).getContentName(3));
+    EXPECT_FALSE(control<QAction>("menu_undo").isEnabled());
+    EXPECT_EQ(textOf("text_status"), "");
+}
+
+TEST_F(EditorSoundPanelTest, ASilentLeadInIsMarkedAndNamedAndSnappingToTheOnsetBringsTheHitIn)
+{
+    const std::string lead = sounds.synth("lead.wav", "-r 44100 -c 1 -b 16", "synth 0.2 sine 1000 pad 0.4");
+    importIntoSlot(1, lead);
+    const std::string silent = "Silent: the result's peak is zero, below -36 dBFS; the sound starts at 0.40 s.";
+    EXPECT_EQ(panelText("text_warning"), silent);
+    clickInPanel("button_apply");
+    EXPECT_TRUE(textOf("text_status").ends_with(silent)) << textOf("text_status");
+    EXPECT_EQ(peakOf(slot(1)), 0);
+
+    // Opened again from the kept source, the window moves onto the hit.
+    shapeSlot(1);
+    clickInPanel("button_snapOnset");
+    settle();
+    EXPECT_TRUE(panelText("text_window").starts_with("Window 0.400 s")) << panelText("text_window");
+    EXPECT_EQ(panelText("text_warning"), "");
+    EXPECT_GT(peakOf(result()), 64);
+    clickInPanel("button_apply");
+    EXPECT_EQ(textOf("text_status").find("Silent"), std::string::npos) << textOf("text_status");
+    EXPECT_GT(peakOf(slot(1)), 64);
+}
+
+TEST_F(EditorSoundPanelTest, PlaySourcePlaysTheWindowAsItIsAndPlayResultTheBytesApplyWrites)
+{
+    // A stereo source whose every frame can be told apart: a ramp on the left, its negative on the right.
+    const std::size_t frames = 48000;
+    std::vector<std::int16_t> values;
+    Bytes raw;
+    for (std::size_t frame = 0; frame < frames; ++frame) {
+        const auto left = static_cast<std::int16_t>(static_cast<int>(frame % 20000) - 10000);
+        for (const std::int16_t value : {left, static_cast<std::int16_t>(-left)}) {
+            values.push_back(value);
+            raw.push_back(static_cast<std::uint8_t>(value & 0xFF));
+            raw.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
+        }
+    }
+    importIntoSlot(2, sounds.sox(raw, "-r 48000 -c 2 -b 16 -e signed-integer", "ramp.wav"));
+    dragWindow(100);
+    settle();
+    const audio::SourceRegion window = panelControl<CSourceView>("view_source").region();
+    ASSERT_GT(window.first, 0u);
+
+    clickInPanel("button_playSource");
+    ASSERT_EQ(sound.runs.size(), 1u);
+    const PcmRun& run = sound.runs.back();
+    EXPECT_EQ(run.rate, 48000u);
+    EXPECT_EQ(run.channels, 2u);
+    const std::size_t last = std::min<std::size_t>(window.last, frames);
+    EXPECT_EQ(run.samples, std::vector<std::int16_t>(values.begin() + static_cast<std::ptrdiff_t>(2 * window.first),
+                                                     values.begin() + static_cast<std::ptrdiff_t>(2 * last)));
+
+    typeInPanel("spin_gain", "-6");
+    clickInPanel("checkbox_reverse");
+    settle();
+    clickInPanel("button_playResult");
+    ASSERT_EQ(sound.played.size(), 1u);
+    EXPECT_EQ(sound.played.back(), result());
+    clickInPanel("button_apply");
+    EXPECT_EQ(slot(2), sound.played.back());
+    EXPECT_FALSE(sound.playing()) << "what the panel played ends with it";
+}
+
+TEST_F(EditorSoundPanelTest, ADroppedSoundGoesStraightInAndKeepsItsSourceForThePanel)
+{
+    const Bytes factory = slot(4);
+    ASSERT_TRUE(drop("view_waveform_4", {sweep}));
+    settle();
+    EXPECT_EQ(soundPanel(), nullptr);
+    EXPECT_NE(slot(4), factory);
+    const Bytes dropped = slot(4);
+    shapeSlot(4);
+    ASSERT_NE(soundPanel(), nullptr);
+    EXPECT_TRUE(panelText("text_window").ends_with("of 2.000 s")) << panelText("text_window");
+    // The panel starts from the shape the drop gave, so it shows what the slot holds.
+    EXPECT_EQ(result(), dropped);
+    clickInPanel("button_cancel");
+
+    // A firmware slot holds no sound to shape.
+    selectRow(31);
+    shapeSlot(0);
+    EXPECT_EQ(soundPanel(), nullptr);
+}
+
+} // namespace

@@ -1,8 +1,41 @@
 #!/usr/bin/env bash
-# Builds the editor, starts it on a virtual X display and saves a picture of its window.
-# Usage: scripts/screenshot.sh [OUT.png]   (default: docs/editor.png)
+# Builds the editor, starts it on a virtual X display and saves a picture of its window, or with
+# --panel of the sound panel shaping a synthesised kick for the first slot.
+# Usage: scripts/screenshot.sh [--panel] [OUT.png]   (default: docs/editor.png, docs/sound-panel.png)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+# The id of the first window whose title line in the window tree matches the pattern; waits for it.
+window_titled() {
+  local window=""
+  for _ in $(seq 100); do
+    window=$(xwininfo -root -tree 2>/dev/null | awk -v pattern="$1" '$0 ~ pattern {print $1; exit}' || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+  done
+  echo "$window"
+}
+
+# Second stage for the panel: Ctrl+1 imports into the first slot; the file panel takes the path.
+if [ "${1:-}" = "--panel-in-display" ]; then
+  out=$2 sounds=$(mktemp -d)
+  sox -n -r 44100 -c 1 -b 16 "$sounds/kick.wav" synth 0.9 sine 160-45 fade q 0.002 0.9 0.8 pad 0.12
+  XDG_CONFIG_HOME=$(mktemp -d) build/default/app/zylox-editor 2>/dev/null &
+  editor=$!
+  window=$(window_titled 'ZYLOX 515 Editor": \("zylox-editor"')
+  [ -n "$window" ] && xdotool windowfocus --sync "$window" key ctrl+1
+  sleep 1
+  xdotool type --delay 5 "$sounds/kick.wav"
+  xdotool key Return
+  panel=$(window_titled '"Shape ')
+  # Snap to Onset: the window moves onto the hit.
+  [ -n "$panel" ] && sleep 1 && xdotool key alt+o
+  sleep 1 # lets the paint finish
+  [ -n "$panel" ] && import -window "$panel" "$out"
+  kill "$editor"
+  [ -n "$panel" ] || { echo "screenshot: the sound panel did not appear" >&2; exit 1; }
+  exit 0
+fi
 
 # Second stage, inside the virtual display: wait for the window to be mapped, then grab it.
 if [ "${1:-}" = "--in-display" ]; then
@@ -23,10 +56,15 @@ if [ "${1:-}" = "--in-display" ]; then
   exit 0
 fi
 
-out=${1:-docs/editor.png}
+stage=--in-display out=docs/editor.png
+if [ "${1:-}" = "--panel" ]; then
+  stage=--panel-in-display out=docs/sound-panel.png
+  shift
+fi
+out=${1:-$out}
 scripts/install-deps.sh --no-kernel
 cmake --preset default >/dev/null
 cmake --build --preset default --target zylox-editor
 mkdir -p "$(dirname "$out")"
-xvfb-run --auto-servernum --server-args="-screen 0 1280x800x24" "$0" --in-display "$out"
+xvfb-run --auto-servernum --server-args="-screen 0 1280x800x24" "$0" "$stage" "$out"
 echo "$out"

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -55,6 +56,10 @@ void CBankView::makeSlotRooms(QWidget& window, QGridLayout& slotGrid, QBoxLayout
                                              [this] { return m_waveforms->selectedSlot(); });
     connect(m_player.get(), &CSlotPlayer::failed, this, &CBankView::status);
     connect(m_waveforms.get(), &CWaveforms::shapeRequested, this, &CBankView::shapeClicked);
+    // The keyboard's way to what a double-click on a waveform does.
+    auto* shape = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), &window);
+    shape->setObjectName(QStringLiteral("shortcut_shape"));
+    connect(shape, &QShortcut::activated, this, [this] { emit shapeClicked(m_waveforms->selectedSlot()); });
     std::vector<std::vector<QWidget*>> cells;
     for (int slot = 0; slot < rows; ++slot)
         cells.push_back({m_labels.cellWithTag(slot), m_names.cellWithTag(slot), m_openButtons.cellWithTag(slot),

@@ -53,7 +53,7 @@ signals:
     void bankNameEdited();
     void slotNameEdited(int slot);
     void importClicked(int slot);
-    // A slot's waveform double-clicked: shape its sound.
+    // A slot's waveform double-clicked, or Ctrl+E for the selected slot: shape its sound.
     void shapeClicked(int slot);
     // A file dropped onto a slot row; several dropped at once arrive one by one, in slot order.
     void fileDropped(int slot, const std::string& path);

@@ -87,7 +87,7 @@ void CSoundPanel::build()
     m_warning->setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold"));
 
     auto* zoomIn = button(QStringLiteral("button_zoomIn"), tr("Zoom &In"));
-    auto* zoomOut = button(QStringLiteral("button_zoomOut"), tr("Zoom &Out"));
+    auto* zoomOut = button(QStringLiteral("button_zoomOut"), tr("Zoom O&ut"));
     auto* onset = button(QStringLiteral("button_snapOnset"), tr("Snap to &Onset"));
     onset->setToolTip(tr("Move the window's start to where the sound rises above the trim threshold"));
     auto* crossing = button(QStringLiteral("button_snapZero"), tr("Snap to &Zero Crossing"));

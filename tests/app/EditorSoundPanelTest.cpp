@@ -224,7 +224,10 @@ TEST_F(EditorSoundPanelTest, ADroppedSoundGoesStraightInAndKeepsItsSourceForTheP
     EXPECT_EQ(soundPanel(), nullptr);
     EXPECT_NE(slot(4), factory);
     const Bytes dropped = slot(4);
-    shapeSlot(4);
+    // Ctrl+E shapes the selected slot, as a double-click on its waveform does.
+    QTest::mouseClick(&control("view_waveform_4"), Qt::LeftButton);
+    press(Qt::Key_E, Qt::ControlModifier);
+    settle();
     ASSERT_NE(soundPanel(), nullptr);
     EXPECT_TRUE(panelText("text_window").ends_with("of 2.000 s")) << panelText("text_window");
     // The panel starts from the shape the drop gave, so it shows what the slot holds.

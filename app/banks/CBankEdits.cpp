@@ -194,10 +194,12 @@ void CBankEdits::put(const std::string& what, std::size_t row, std::uint16_t slo
     QString line = QString::fromStdString(result.describe(name, m_banks.bank(row).getContentLabel(slot)));
     if (const QString warning = CSoundPanel::warning(result); !warning.isEmpty())
         line += QStringLiteral(" ") + warning;
-    if (put.sourcesLetGo > 0)
+    const qulonglong budget = m_banks.sourceBudget() >> 20;
+    if (put.sourcesLetGo == 1)
+        line += tr(" To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and "
+                   "shaping it again starts from those.").arg(budget);
+    else if (put.sourcesLetGo > 1)
         line += tr(" To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes "
-                   "now, and shaping them again starts from those.")
-                    .arg(m_banks.sourceBudget() >> 20)
-                    .arg(put.sourcesLetGo);
+                   "now, and shaping them again starts from those.").arg(budget).arg(put.sourcesLetGo);
     emit status(line);
 }

@@ -1,0 +1,68 @@
+// Sounds dropped into slots one after another, with a budget of kept sources that holds two of
+// them: the third lets the oldest go, the status line says so, and that slot keeps its bytes.
+#include "app/banks/CBankEdits.h"
+#include "app/document/CWorkingBanks.h"
+#include "app/files/CFilePanels.h"
+#include "app/settings/CImportPreferences.h"
+#include "app/settings/CSettings.h"
+#include "content/CContent.h"
+#include "model/IBank.h"
+#include "tests/support/RecordingSoundOutput.h"
+#include "tests/support/SoundFileFolder.h"
+
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class BankEditsSourcesTest : public testing::Test, public IDialogs {
+protected:
+    AlertReply runAlert(const Alert& alert) override
+    {
+        alerts.push_back(alert.message);
+        return AlertReply::Default;
+    }
+    std::string runOpenPanel(const std::vector<std::string>&, const std::string&) override { return {}; }
+    std::string runSavePanel(const std::vector<std::string>&, const std::string&) override { return {}; }
+    void beep() override {}
+
+    // One second of 44.1 kHz 16-bit mono: 88,200 bytes decoded.
+    static constexpr std::size_t kSoundBytes = 88200;
+
+    std::vector<std::string> alerts;
+    QTemporaryDir folder;
+    CSettings settings{folder.filePath(QStringLiteral("settings.ini"))};
+    QWidget window;
+    QMenu menu;
+    CFilePanels panels{*this, settings};
+    CImportPreferences preferences{settings, window, menu, nullptr};
+    CWorkingBanks banks{nullptr, 2 * kSoundBytes + kSoundBytes / 2};
+    RecordingSoundOutput output;
+    CBankEdits edits{*this, panels, preferences, banks, output, window};
+    SoundFileFolder sounds;
+};
+
+TEST_F(BankEditsSourcesTest, PastTheBudgetTheOldestSourceGoesAndTheStatusLineSaysSo)
+{
+    QSignalSpy status(&edits, &CBankEdits::status);
+    for (const int slot : {0, 1, 2}) {
+        const std::string name = "tone" + std::to_string(slot) + ".wav";
+        edits.import(4, slot, sounds.synth(name, "-r 44100 -c 1 -b 16", "synth 1 sine " + std::to_string(300 + 100 * slot)));
+        ASSERT_EQ(status.size(), slot + 1);
+        ASSERT_NE(banks.source(4, static_cast<std::uint16_t>(slot)), nullptr) << slot;
+    }
+    EXPECT_TRUE(alerts.empty());
+    const std::string last = status.last().at(0).toString().toStdString();
+    EXPECT_EQ(last, "tone2.wav: 1.00 s, cut to 0.74 s to fit CLAP (Classic) To stay within 0 MB of kept sources, the "
+                    "oldest was let go: its slot is plain bytes now, and shaping it again starts from those.");
+    EXPECT_EQ(status.at(1).at(0).toString().toStdString().find("let go"), std::string::npos);
+    EXPECT_EQ(banks.source(4, 0), nullptr);
+    EXPECT_NE(banks.bank(4).getContent(0)->getData(), banks.factoryBank(4).getContent(0)->getData())
+        << "the slot keeps its bytes";
+}
+
+} // namespace

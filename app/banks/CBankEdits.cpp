@@ -130,7 +130,8 @@ void CBankEdits::importFile(std::size_t row, std::uint16_t slot, const std::stri
         return m_contentImport.refuseUnreadable(path);
     const audio::ImportOptions options = m_preferences.options();
     if (content->isSample()) {
-        if (const auto decoded = decodedMinute(source); *decoded) {
+        // A sound without a frame is refused as the import refuses it, not shown empty in the panel.
+        if (const auto decoded = decodedMinute(source); *decoded && decoded->frames.frameCount() > 0) {
             const SlotSource kept{decoded, path, options};
             if (shapeFirst)
                 return openPanel(row, slot, kept, fileName(path), "Import");

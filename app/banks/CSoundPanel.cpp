@@ -51,6 +51,28 @@ PcmRun runOf(const audio::DecodedSound& sound, audio::SourceRegion region)
     return run;
 }
 
+// A slot's own image, as export writes it and a slot without a kept source opens: an import takes
+// it back unchanged, since a second fade would wear down the end of a sound on every round trip.
+bool isSlotImage(const audio::DecodedSound& sound, std::size_t slotLength)
+{
+    const audio::sample& frames = sound.frames;
+    return frames.m_channels == 1 && frames.m_bitrate == 8 && frames.m_unsigned8Bit && frames.m_samplerate == kDeviceRate
+           && frames.size() == slotLength;
+}
+
+audio::RenderedSlot slotImage(const audio::DecodedSound& sound, const audio::SoundShape& shape)
+{
+    audio::RenderedSlot image{{sound.frames.begin(), sound.frames.end()}, {audio::ImportResult::Kind::Sound, sound.frames.size(), sound.frames.size()}};
+    image.result.options = shape;
+    int peak = 0;
+    for (const std::uint8_t byte : image.bytes)
+        peak = std::max(peak, std::abs(static_cast<int>(byte) - 0x80));
+    audio::ShapeReport& report = image.result.report;
+    report.peakDecibels = peak == 0 ? -std::numeric_limits<double>::infinity() : 20.0 * std::log10(peak / 128.0);
+    report.silent = report.peakDecibels < audio::ShapeReport::quietestSound;
+    return image;
+}
+
 } // namespace
 
 CSoundPanel::CSoundPanel(ISoundOutput& output, QWidget* parent)
@@ -244,7 +266,13 @@ void CSoundPanel::render()
 {
     m_renderTimer.stop();
     m_stale = false;
-    m_rendered = m_source.sound ? audio::renderSlot(*m_source.sound, m_source.shape, m_slotLength) : audio::RenderedSlot{};
+    const audio::DecodedSound* sound = m_source.sound.get();
+    if (sound == nullptr)
+        m_rendered = {};
+    else if (isSlotImage(*sound, m_slotLength) && !m_source.shape.shapes())
+        m_rendered = slotImage(*sound, m_source.shape);
+    else
+        m_rendered = audio::renderSlot(*sound, m_source.shape, m_slotLength);
     m_resultView->setSamples(m_rendered.bytes);
     m_warning->setText(warning(m_rendered.result));
     m_apply->setEnabled(!m_rendered.bytes.empty());

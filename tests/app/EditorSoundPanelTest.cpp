@@ -113,6 +113,7 @@ TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoS
     EXPECT_TRUE(panelText("text_window").ends_with("of " + QString::number(factory.size() / 33000.0, 'f', 3).toStdString() + " s"))
         << panelText("text_window");
     EXPECT_EQ(panelControl<QDoubleSpinBox>("spin_gain").value(), 0.0);
+    EXPECT_EQ(panelText("text_warning"), "");
     clickInPanel("button_cancel");
 
     // Redone, the slot has its bytes, its source and its shape back.
@@ -233,6 +234,18 @@ TEST_F(EditorSoundPanelTest, ADroppedSoundGoesStraightInAndKeepsItsSourceForTheP
     // The panel starts from the shape the drop gave, so it shows what the slot holds.
     EXPECT_EQ(result(), dropped);
     clickInPanel("button_cancel");
+
+    // Raw bytes go in at once and, unshaped, are the panel's result as they are: a second fade
+    // at their cut would wear them down on every Apply.
+    paths = {make("noise.raw", "head -c 40000 /dev/urandom >")};
+    click("button_openContents_5");
+    EXPECT_EQ(soundPanel(), nullptr);
+    const Bytes raw = slot(5);
+    shapeSlot(5);
+    ASSERT_NE(soundPanel(), nullptr);
+    EXPECT_EQ(result(), raw);
+    clickInPanel("button_apply");
+    EXPECT_EQ(slot(5), raw);
 
     // A firmware slot holds no sound to shape.
     selectRow(31);

@@ -244,6 +244,9 @@ TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnyt
         {text, 4, AlertReply::Alternate, {rawQuestion("notes.txt")}, false},
         {text, 4, AlertReply::Default, {rawQuestion("notes.txt")}, true},
         {make("empty.wav", ": >"), 4, AlertReply::Default, {noSound}, false},
+        // A header without a frame: refused at once, not shaped in a panel with nothing to show.
+        {make("hollow.wav", "sox -n -r 44100 -c 1 -b 16", "trim 0 0"), 4, AlertReply::Default,
+         {"critical|Import Failed|\u201Chollow.wav\u201D holds no sound.|OK|"}, false},
         {path("gone.wav"), 4, AlertReply::Default, {unreadable}, false},
         {path("kick.wav"), 31, AlertReply::Default, {noMessage}, false},
         {bankFile("s05.mid", 4), 31, AlertReply::Default, {bankFileRefusal}, false},

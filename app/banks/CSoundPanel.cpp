@@ -62,7 +62,8 @@ bool isSlotImage(const audio::DecodedSound& sound, std::size_t slotLength)
 
 audio::RenderedSlot slotImage(const audio::DecodedSound& sound, const audio::SoundShape& shape)
 {
-    audio::RenderedSlot image{{sound.frames.begin(), sound.frames.end()}, {audio::ImportResult::Kind::Sound, sound.frames.size(), sound.frames.size()}};
+    const std::size_t length = sound.frames.size();
+    audio::RenderedSlot image{{sound.frames.begin(), sound.frames.end()}, {audio::ImportResult::Kind::Sound, length, length}};
     image.result.options = shape;
     int peak = 0;
     for (const std::uint8_t byte : image.bytes)
@@ -208,7 +209,8 @@ void CSoundPanel::shapeChanged()
 {
     m_source.shape = m_controls->shape(m_source.shape);
     // A window the new pitch no longer fits ends where the slot does.
-    if (!m_source.shape.fit && m_source.shape.end && *m_source.shape.end - m_source.shape.start > static_cast<double>(slotFrames()) / rate())
+    const audio::SoundShape& shape = m_source.shape;
+    if (!shape.fit && shape.end && *shape.end - shape.start > static_cast<double>(slotFrames()) / rate())
         m_source.shape.end.reset();
     showWindow();
     scheduleRender();

@@ -64,7 +64,8 @@ CShapeControls::CShapeControls(QWidget* parent)
     , m_mono(comboBox(QStringLiteral("popup_mono"), {tr("Mix"), tr("Left"), tr("Right"), tr("Side")}))
     , m_dc(checkBox(QStringLiteral("checkbox_dc"), tr("Remove DC offset")))
     , m_trim(checkBox(QStringLiteral("checkbox_trim"), tr("Trim silence below")))
-    , m_trimThreshold(spinBox(QStringLiteral("spin_trimThreshold"), audio::lowestLevel, audio::highestLevel, 1.0, 0, tr("dBFS")))
+    , m_trimThreshold(
+          spinBox(QStringLiteral("spin_trimThreshold"), audio::lowestLevel, audio::highestLevel, 1.0, 0, tr("dBFS")))
 {
     m_fit->setToolTip(tr("The pitch that makes the whole window fill the slot"));
     m_limit->setValue(-1.0);

@@ -66,7 +66,8 @@ std::uint64_t CSourceView::frames() const
 std::uint64_t CSourceView::frameAt(double x) const
 {
     const double span = static_cast<double>(m_viewLast - m_viewFirst);
-    const double frame = static_cast<double>(m_viewFirst) + std::clamp(x, 0.0, static_cast<double>(width())) * span / std::max(1, width());
+    const double across = std::clamp(x, 0.0, static_cast<double>(width())) / std::max(1, width());
+    const double frame = static_cast<double>(m_viewFirst) + across * span;
     return static_cast<std::uint64_t>(std::llround(frame));
 }
 
@@ -82,7 +83,8 @@ std::pair<double, double> CSourceView::extremes(std::uint64_t first, std::uint64
     double low = 0.0;
     double high = 0.0;
     if (last - first >= kBucket) {
-        for (std::uint64_t bucket = first / kBucket; bucket < std::min<std::uint64_t>(m_buckets.size(), (last + kBucket - 1) / kBucket); ++bucket) {
+        const std::uint64_t end = std::min<std::uint64_t>(m_buckets.size(), (last + kBucket - 1) / kBucket);
+        for (std::uint64_t bucket = first / kBucket; bucket < end; ++bucket) {
             low = std::min<double>(low, m_buckets[bucket].first);
             high = std::max<double>(high, m_buckets[bucket].second);
         }

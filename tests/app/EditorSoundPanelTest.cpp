@@ -110,7 +110,8 @@ TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoS
     EXPECT_FALSE(control<QAction>("menu_undo").isEnabled());
     shapeSlot(1);
     ASSERT_NE(soundPanel(), nullptr);
-    EXPECT_TRUE(panelText("text_window").ends_with("of " + QString::number(factory.size() / 33000.0, 'f', 3).toStdString() + " s"))
+    const std::string slotSeconds = QString::number(factory.size() / 33000.0, 'f', 3).toStdString();
+    EXPECT_TRUE(panelText("text_window").ends_with("of " + slotSeconds + " s"))
         << panelText("text_window");
     EXPECT_EQ(panelControl<QDoubleSpinBox>("spin_gain").value(), 0.0);
     EXPECT_EQ(panelText("text_warning"), "");

@@ -70,7 +70,9 @@ TEST_F(WorkingBanksSourcesTest, UndoAndRedoGiveBackSourceAndShapeWithTheBytesAnd
         return true;
     }));
     EXPECT_EQ(keptGain(4, 1), 6.0);
-    ASSERT_TRUE(banks.edit("Import", 4, [](IBank& bank) { return static_cast<bool>(bank.importContent(1, Bytes(50, 0x70), "raw.bin", audio::ImportOptions{true})); }));
+    ASSERT_TRUE(banks.edit("Import", 4, [](IBank& bank) {
+        return static_cast<bool>(bank.importContent(1, Bytes(50, 0x70), "raw.bin", audio::ImportOptions{true}));
+    }));
     EXPECT_EQ(banks.source(4, 1), nullptr);
 
     // Refused bytes are no step and change nothing.
@@ -138,7 +140,8 @@ TEST(WorkingBanksSourceBudget, PastItTheOldestSourcesGoFromSlotsAndHistoryAndThe
     CWorkingBanks tight(nullptr, soundBytes / 2);
     const Bytes bytes(tight.bank(4).getContent(0)->getSize(), 0x90);
     EXPECT_EQ(tight.putSound("Import", 4, 0, bytes, "big", sourceOf(sounds[0], 0.0)).sourcesLetGo, 0u);
-    EXPECT_EQ(tight.putSound("Import", 4, 1, Bytes(tight.bank(4).getContent(1)->getSize(), 0x90), "big", sourceOf(sounds[1], 0.0)).sourcesLetGo, 1u);
+    const Bytes other(tight.bank(4).getContent(1)->getSize(), 0x90);
+    EXPECT_EQ(tight.putSound("Import", 4, 1, other, "big", sourceOf(sounds[1], 0.0)).sourcesLetGo, 1u);
     EXPECT_EQ(tight.source(4, 0), nullptr);
     EXPECT_EQ(tight.source(4, 1)->sound, sounds[1]);
 }

@@ -98,9 +98,11 @@ void CSoundPanel::build()
 {
     m_sourceView = new CSourceView;
     m_sourceView->setObjectName(QStringLiteral("view_source"));
+    m_sourceView->setAccessibleName(tr("Source waveform and the window that goes into the slot"));
     m_resultView = new CWaveformView(true);
     m_resultView->setObjectName(QStringLiteral("view_result"));
     m_resultView->setToolTip(tr("The slot as the shape makes it"));
+    m_resultView->setAccessibleName(tr("Result in the slot"));
     m_controls = new CShapeControls;
     m_window = new QLabel;
     m_window->setObjectName(QStringLiteral("text_window"));

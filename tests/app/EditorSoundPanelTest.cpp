@@ -4,6 +4,7 @@
 
 #include "app/sounds/CSourceView.h"
 #include "app/sounds/CWaveformView.h"
+#include "app/sounds/WaveformEnvelope.h"
 #include "tests/support/SoundFileFolder.h"
 
 #include <QComboBox>
@@ -32,9 +33,9 @@ protected:
         QTest::mouseDClick(&control("view_waveform_" + QString::number(index)), Qt::LeftButton);
         settle();
     }
-    // Presses the window over the source a third of the way into it and drags it right by pixels,
-    // in several moves, as a hand does.
-    void dragWindow(int pixels)
+    // Presses the window over the source at a share of its width (0 its start, 1 its end) and drags
+    // right by pixels (left where negative), in several moves, as a hand does.
+    void dragWindow(int pixels, double share = 1.0 / 3)
     {
         auto& view = panelControl<CSourceView>("view_source");
         const auto [shownFirst, shownLast] = view.visible();
@@ -42,7 +43,7 @@ protected:
             return static_cast<double>(frame - shownFirst) * view.width() / static_cast<double>(shownLast - shownFirst);
         };
         const audio::SourceRegion window = view.region();
-        const QPoint from(static_cast<int>(x(window.first) + (x(window.last) - x(window.first)) / 3), view.height() / 2);
+        const QPoint from(static_cast<int>(x(window.first) + (x(window.last) - x(window.first)) * share), view.height() / 2);
         QTest::mousePress(&view, Qt::LeftButton, {}, from);
         for (int step = 1; step <= 4; ++step)
             QTest::mouseMove(&view, from + QPoint(pixels * step / 4, 0));
@@ -147,6 +148,21 @@ TEST_F(EditorSoundPanelTest, CancelChangesNothingAndTheCleanOnlyControlsWaitForC
     typeInPanel("spin_fadeOut", "50");
     dragWindow(60);
     settle();
+
+    // Its end dragged left, the window is shorter and the rest of the slot silent; zoomed in, the
+    // view shows half as much of the source.
+    const audio::SourceRegion whole = panelControl<CSourceView>("view_source").region();
+    const std::size_t sounding = WaveformEnvelope::soundLength(result());
+    dragWindow(-30, 1.0);
+    settle();
+    const audio::SourceRegion shortened = panelControl<CSourceView>("view_source").region();
+    EXPECT_EQ(shortened.first, whole.first);
+    EXPECT_LT(shortened.last, whole.last);
+    EXPECT_LT(WaveformEnvelope::soundLength(result()), sounding);
+    const auto [first, last] = panelControl<CSourceView>("view_source").visible();
+    clickInPanel("button_zoomIn");
+    const auto [zoomedFirst, zoomedLast] = panelControl<CSourceView>("view_source").visible();
+    EXPECT_EQ(zoomedLast - zoomedFirst, (last - first) / 2);
 
     clickInPanel("button_cancel");
     EXPECT_EQ(soundPanel(), nullptr);

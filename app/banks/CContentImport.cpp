@@ -63,9 +63,6 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
             return importRaw(bank, slot, source.bytes(), path, options);
         break;
     }
-    case Refusal::FitOutOfReach:
-        refuse("Import Failed", file + ": " + result.detail + ".");
-        break;
     case Refusal::NoSound:
     case Refusal::NotASound:
     case Refusal::BankFile:

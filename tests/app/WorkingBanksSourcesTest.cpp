@@ -132,8 +132,9 @@ TEST(WorkingBanksSourceBudget, PastItTheOldestSourcesGoFromSlotsAndHistoryAndThe
         banks.undoAction()->trigger();
         for (const std::size_t row : {4u, 5u, 6u})
             for (const std::uint16_t slot : {0, 1})
-                if (const SlotSource* source = banks.source(row, slot))
+                if (const SlotSource* source = banks.source(row, slot)) {
                     EXPECT_TRUE(source->sound == sounds[1] || source->sound == sounds[3]) << row << "/" << slot;
+                }
     }
 
     // A source larger than the whole budget still goes into its slot, alone.

@@ -15,27 +15,7 @@
 
 namespace {
 
-// The most of a source a slot keeps to be shaped again.
-constexpr double kLongestSource = 60.0;
 constexpr double kDeviceRate = 33000.0;
-
-// What a sample slot reads of a file: as much as a shape may reach into, a minute of the source.
-std::size_t sourceLimit(std::size_t slotLength)
-{
-    audio::SoundShape reachingAMinute;
-    reachingAMinute.fit = true;
-    return audio::sourceLimit(slotLength, reachingAMinute);
-}
-
-std::shared_ptr<const audio::DecodedSound> decodedMinute(const SourceFile& source)
-{
-    const auto wanted = [](double rate) {
-        const double frames = std::ceil(kLongestSource * rate);
-        return frames > 0.0 && frames < 1e12 ? static_cast<std::uint64_t>(frames) : std::uint64_t{0};
-    };
-    return std::make_shared<const audio::DecodedSound>(
-        audio::decodeSound(source.bytes(), wanted, UINT64_MAX, source.fileSize()));
-}
 
 // A slot's own bytes as a source: 8-bit mono at the device's rate.
 std::shared_ptr<const audio::DecodedSound> slotSound(const std::vector<std::uint8_t>& bytes)
@@ -125,14 +105,14 @@ void CBankEdits::importFile(std::size_t row, std::uint16_t slot, const std::stri
         return;
     // Read once: a FIFO or a device has nothing left for a second reading, and an endless one
     // stops at what the slot can use, a sample slot at a minute of source to keep.
-    const SourceFile source(path, content->isSample() ? sourceLimit(content->getSize()) : content->sourceLimit());
+    const SourceFile source(path, content->isSample() ? keptSourceLimit(content->getSize()) : content->sourceLimit());
     if (source.error() != 0)
         return m_contentImport.refuseUnreadable(path);
     const audio::ImportOptions options = m_preferences.options();
     if (content->isSample()) {
         // A sound without a frame is refused as the import refuses it, not shown empty in the panel.
-        if (const auto decoded = decodedMinute(source); *decoded && decoded->frames.frameCount() > 0) {
-            const SlotSource kept{decoded, path, options};
+        if (const auto decoded = decodeMinute(source); *decoded && decoded->frames.frameCount() > 0) {
+            const SlotSource kept{decoded, path, options, fileStampOf(path).value_or(FileStamp{})};
             if (shapeFirst)
                 return openPanel(row, slot, kept, fileName(path), "Import");
             // Straight in, byte for byte as an import without a panel makes it.
@@ -158,7 +138,7 @@ void CBankEdits::shape(std::size_t row, int slot)
     if (!bank.isSampleContent(index))
         return;
     const SlotSource* kept = m_banks.source(row, index);
-    openPanel(row, index, kept != nullptr ? *kept : SlotSource{slotSound(bank.getContent(index)->getData()), {}, {}},
+    openPanel(row, index, kept != nullptr ? *kept : SlotSource{slotSound(bank.getContent(index)->getData()), {}, {}, {}},
               bank.getContentName(index), "Shape");
 }
 

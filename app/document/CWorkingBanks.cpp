@@ -96,13 +96,26 @@ CWorkingBanks::SoundPut CWorkingBanks::putSound(const std::string& what, std::si
             m_sources.at(row).erase(slot);
         return true;
     });
-    if (put.taken && source && source->sound) {
-        // A source shaped again is the newest: the one the user works with is the last to go.
-        std::erase_if(m_keptOrder, [&](const auto& old) { return old.lock() == source->sound; });
-        m_keptOrder.push_back(source->sound);
-        put.sourcesLetGo = keepWithinBudget();
-    }
+    if (put.taken && source && source->sound)
+        put.sourcesLetGo = keepNewest(source->sound);
     return put;
+}
+
+std::size_t CWorkingBanks::keepSource(std::size_t row, std::uint16_t slot, SlotSource source)
+{
+    if (!source.sound || !m_banks.at(row)->isSampleContent(slot))
+        return 0;
+    const auto sound = source.sound;
+    m_sources.at(row)[slot] = std::move(source);
+    return keepNewest(sound);
+}
+
+std::size_t CWorkingBanks::keepNewest(const std::shared_ptr<const audio::DecodedSound>& sound)
+{
+    // A source shaped again is the newest: the one the user works with is the last to go.
+    std::erase_if(m_keptOrder, [&](const auto& old) { return old.lock() == sound; });
+    m_keptOrder.push_back(sound);
+    return keepWithinBudget();
 }
 
 void CWorkingBanks::forEachSources(const std::function<void(RowSources&)>& visit)

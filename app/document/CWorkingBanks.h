@@ -62,6 +62,11 @@ public:
     SoundPut putSound(const std::string& what, std::size_t row, std::uint16_t slot, std::span<const std::uint8_t> bytes,
                       const std::string& name, std::optional<SlotSource> source);
 
+    // Keeps source as what the slot's bytes, as they are now, were made from, with no step of its
+    // own: for sources found again beside a bank file just opened, whose open is the step. Returns
+    // how many of the oldest sources were let go to stay within the budget.
+    std::size_t keepSource(std::size_t row, std::uint16_t slot, SlotSource source);
+
     // Edit › Undo and Edit › Redo, named after the step they take.
     QAction* undoAction() const { return m_history.undoAction(); }
     QAction* redoAction() const { return m_history.redoAction(); }
@@ -74,6 +79,8 @@ private:
     // Lets the oldest sources go, everywhere they are held, until those kept fit the budget; the
     // newest always stays. Returns how many went.
     std::size_t keepWithinBudget();
+    // Makes sound the newest of the kept sources, then keeps within the budget.
+    std::size_t keepNewest(const std::shared_ptr<const audio::DecodedSound>& sound);
     void forEachSources(const std::function<void(RowSources&)>& visit);
 
     Banks m_factory;

@@ -3,10 +3,21 @@
 #include "audio/DecodedSound.h"
 #include "audio/SoundShape.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+
+class SourceFile;
+
+// A file's size and modification time as the file system gives them, to tell whether it changed.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;  // nanoseconds since the epoch
+    bool operator==(const FileStamp&) const = default;
+};
 
 // What a shaped slot was made from: the decoded source (at most a minute of it, shared between
 // the slot and the undo steps that hold it) and the shape it was given, so the sound panel starts
@@ -16,7 +27,17 @@ struct SlotSource {
     std::shared_ptr<const audio::DecodedSound> sound;
     std::string path;
     audio::SoundShape shape;
+    // The file at path as it was when it was read.
+    FileStamp stamp;
 };
+
+// The stamp of the regular file at path now; none for anything else or a file that is gone.
+std::optional<FileStamp> fileStampOf(const std::string& path);
+// What a sample slot of slotLength bytes reads of a source file: as much as a shape may reach
+// into, a minute of the source.
+std::size_t keptSourceLimit(std::size_t slotLength);
+// The first minute of a sound file read whole or in part, decoded once to be shaped again and again.
+std::shared_ptr<const audio::DecodedSound> decodeMinute(const SourceFile& source);
 
 // The kept sources of one bank's slots, by slot.
 using RowSources = std::map<std::uint16_t, SlotSource>;

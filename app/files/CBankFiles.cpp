@@ -1,8 +1,11 @@
 #include "app/files/CBankFiles.h"
 
-#include "app/files/CFilePanels.h"
 #include "app/document/CUnsavedChanges.h"
 #include "app/document/CWorkingBanks.h"
+#include "app/files/CFilePanels.h"
+#include "app/files/CShapeSidecar.h"
+#include "content/CContent.h"
+#include "midifile/SourceFile.h"
 #include "audio/SoundFileTypes.h"
 #include "bankfile/BankFileOpening.h"
 #include "bankfile/WrapperZQMidiFile.h"
@@ -19,8 +22,10 @@ const std::vector<std::string> kBankFileTypes{"mid"};
 
 } // namespace
 
-CBankFiles::CBankFiles(IDialogs& dialogs, CFilePanels& panels, CWorkingBanks& banks, CUnsavedChanges& unsaved)
-    : m_dialogs(dialogs)
+CBankFiles::CBankFiles(IDialogs& dialogs, CFilePanels& panels, CWorkingBanks& banks, CUnsavedChanges& unsaved,
+                       QObject* parent)
+    : QObject(parent)
+    , m_dialogs(dialogs)
     , m_panels(panels)
     , m_banks(banks)
     , m_unsaved(unsaved)
@@ -75,8 +80,10 @@ void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::s
             return;
         opening.readdress();
     }
+    const std::size_t fileRow = opening.fileRow().value_or(row);
     m_banks.replace("Open", {row}, opening.takeBanks());
     m_unsaved.matchFile({row}, path);
+    findSources({{fileRow, row}}, path);
 }
 
 void CBankFiles::openAll(BankFileOpening& opening, const std::string& path)
@@ -85,6 +92,10 @@ void CBankFiles::openAll(BankFileOpening& opening, const std::string& path)
     std::iota(rows.begin(), rows.end(), std::size_t{0});
     m_banks.replace("Open", rows, opening.takeBanks());
     m_unsaved.matchFile(rows, path);
+    std::map<std::size_t, std::size_t> sameRows;
+    for (const std::size_t row : rows)
+        sameRows.emplace(row, row);
+    findSources(sameRows, path);
 }
 
 bool CBankFiles::save(std::size_t row, bool allBanks)
@@ -124,7 +135,64 @@ bool CBankFiles::write(const std::vector<std::size_t>& rows, const std::string& 
         return false;
     }
     m_unsaved.matchFile(rows, path);
+    writeShapes(rows, path);
     return true;
+}
+
+void CBankFiles::writeShapes(const std::vector<std::size_t>& rows, const std::string& path)
+{
+    std::vector<CShapeSidecar::Slot> shaped;
+    for (const std::size_t row : rows) {
+        const IBank& bank = m_banks.bank(row);
+        for (std::uint16_t slot = 0; slot < bank.getContentCount(); ++slot) {
+            const SlotSource* source = m_banks.source(row, slot);
+            // A source changed since it was read could not be found again as it was.
+            if (source == nullptr || source->path.empty() || fileStampOf(source->path) != source->stamp)
+                continue;
+            shaped.push_back({row, slot, std::filesystem::absolute(source->path).string(), source->stamp.size,
+                              source->stamp.modified, source->shape,
+                              CShapeSidecar::hashOf(bank.getContent(slot)->getData())});
+        }
+    }
+    std::string error;
+    if (!CShapeSidecar::write(path, shaped, error))
+        emit status(QString::fromStdString("The shapes of its slots could not be kept beside " +
+                                           std::filesystem::path(path).filename().string() + ": " + error));
+}
+
+void CBankFiles::findSources(const std::map<std::size_t, std::size_t>& rows, const std::string& path)
+{
+    std::size_t plain = 0;
+    std::size_t letGo = 0;
+    for (const CShapeSidecar::Slot& kept : CShapeSidecar::read(path)) {
+        const auto row = rows.find(kept.row);
+        if (row == rows.end())
+            continue;
+        const CContent* content = m_banks.bank(row->second).getContent(static_cast<std::uint16_t>(kept.slot));
+        const FileStamp stamp{kept.sourceSize, kept.sourceModified};
+        // A slot changed since by other means, or a source changed or gone, opens as plain bytes.
+        if (content == nullptr || !content->isSample() || CShapeSidecar::hashOf(content->getData()) != kept.bytesHash
+            || fileStampOf(kept.sourcePath) != stamp) {
+            ++plain;
+            continue;
+        }
+        const SourceFile source(kept.sourcePath, keptSourceLimit(content->getSize()));
+        const std::shared_ptr<const audio::DecodedSound> sound = decodeMinute(source);
+        if (source.error() != 0 || !*sound || sound->frames.frameCount() == 0) {
+            ++plain;
+            continue;
+        }
+        letGo += m_banks.keepSource(row->second, static_cast<std::uint16_t>(kept.slot),
+                                    SlotSource{sound, kept.sourcePath, kept.shape, stamp});
+    }
+    std::string said;
+    if (plain > 0)
+        said = std::to_string(plain) + " shaped slot(s) open as plain bytes: their sources changed or are gone.";
+    if (letGo > 0)
+        said += (said.empty() ? "" : " ") + std::to_string(letGo) + " of the oldest kept sources were let go to stay within " +
+                std::to_string(m_banks.sourceBudget() >> 20) + " MB.";
+    if (!said.empty())
+        emit status(QString::fromStdString(said));
 }
 
 bool CBankFiles::saveChanges()

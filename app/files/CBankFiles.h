@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QObject>
+
 #include <cstddef>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,11 +18,14 @@ class WrapperZQMidiFile;
 // The editor's bank files: Open… onto the selected row (or every row, for a file of all banks),
 // Save into the file last opened or saved with the banks it holds, Save As… of one bank or all,
 // and the "Save changes?" question before unsaved banks would be lost. What is opened is a step
-// in the undo history, and the saved state follows every open and save.
-class CBankFiles {
+// in the undo history, and the saved state follows every open and save. Beside a bank file it
+// keeps how its slots were shaped (CShapeSidecar), and an open finds their sources again.
+class CBankFiles : public QObject {
+    Q_OBJECT
 public:
     // Everything stays the caller's and must outlive this.
-    CBankFiles(IDialogs& dialogs, CFilePanels& panels, CWorkingBanks& banks, CUnsavedChanges& unsaved);
+    CBankFiles(IDialogs& dialogs, CFilePanels& panels, CWorkingBanks& banks, CUnsavedChanges& unsaved,
+               QObject* parent = nullptr);
     ~CBankFiles();
 
     void open(std::size_t row);
@@ -35,6 +41,10 @@ public:
     // on: nothing unsaved, the user discarded it, or saved it (one changed bank alone, else all).
     bool settle(const std::string& before);
 
+signals:
+    // What became of the slots' sources on a save or an open, for the status line.
+    void status(const QString& text);
+
 private:
     // The one bank of a file onto row, after asking when it is another bank.
     void openOne(std::size_t row, BankFileOpening& opening, const std::string& path);
@@ -45,6 +55,11 @@ private:
     bool saveChanges();
     // A file of the banks of rows (one row, or all) at path.
     bool write(const std::vector<std::size_t>& rows, const std::string& path);
+    // Keeps beside the bank file at path the shapes of the slots of rows made from source files.
+    void writeShapes(const std::vector<std::size_t>& rows, const std::string& path);
+    // The sources of the file's shaped slots, found again where the slots and their sources are as
+    // they were saved; rows maps a row of the file to the row it was opened onto.
+    void findSources(const std::map<std::size_t, std::size_t>& rows, const std::string& path);
 
     IDialogs& m_dialogs;
     CFilePanels& m_panels;

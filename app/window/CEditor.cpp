@@ -104,6 +104,7 @@ void CEditor::connectControls()
     });
     connect(m_bankView.get(), &CBankView::status, this, &CEditor::showStatus);
     connect(m_edits.get(), &CBankEdits::status, this, &CEditor::showStatus);
+    connect(m_files.get(), &CBankFiles::status, this, &CEditor::showStatus);
     connect(m_transmission.get(), &CTransmission::status, this, &CEditor::showStatus);
     // A button's key presses it at once and clicks it a moment later: the name being typed is the
     // bank's from the moment it goes down.

@@ -33,7 +33,7 @@ SlotSource sourceOf(Sound sound, double gain)
 {
     audio::SoundShape shape;
     shape.gain = gain;
-    return {std::move(sound), "/sounds/kick.wav", shape};
+    return {std::move(sound), "/sounds/kick.wav", shape, {}};
 }
 
 class WorkingBanksSourcesTest : public testing::Test {

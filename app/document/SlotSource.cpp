@@ -1,0 +1,46 @@
+#include "app/document/SlotSource.h"
+
+#include "audio/slot_import.h"
+#include "midifile/SourceFile.h"
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// The most of a source a slot keeps to be shaped again.
+constexpr double kLongestSource = 60.0;
+
+} // namespace
+
+std::optional<FileStamp> fileStampOf(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::path file(path);
+    if (!std::filesystem::is_regular_file(file, error))
+        return std::nullopt;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    const std::filesystem::file_time_type modified = std::filesystem::last_write_time(file, error);
+    if (error)
+        return std::nullopt;
+    return FileStamp{size, std::chrono::duration_cast<std::chrono::nanoseconds>(modified.time_since_epoch()).count()};
+}
+
+std::size_t keptSourceLimit(std::size_t slotLength)
+{
+    audio::SoundShape reachingAMinute;
+    reachingAMinute.fit = true;
+    return audio::sourceLimit(slotLength, reachingAMinute);
+}
+
+std::shared_ptr<const audio::DecodedSound> decodeMinute(const SourceFile& source)
+{
+    const auto wanted = [](double rate) {
+        const double frames = std::ceil(kLongestSource * rate);
+        return frames > 0.0 && frames < 1e12 ? static_cast<std::uint64_t>(frames) : std::uint64_t{0};
+    };
+    return std::make_shared<const audio::DecodedSound>(
+        audio::decodeSound(source.bytes(), wanted, UINT64_MAX, source.fileSize()));
+}

@@ -1,0 +1,57 @@
+// A saved set remembers where its shaped slots came from: opening its bank file again finds their
+// sources, unless a slot or its source changed since, and then the slot is plain bytes, said so.
+#include "EditorFixture.h"
+
+#include "app/document/CWorkingBanks.h"
+#include "app/files/CShapeSidecar.h"
+#include "model/CSound.h"
+
+#include <filesystem>
+
+namespace {
+
+using EditorShapeSidecarTest = EditorFixture;
+
+TEST_F(EditorShapeSidecarTest, OpeningASavedSetFindsTheSourcesOfItsShapedSlotsUnlessTheyChanged)
+{
+    const std::string kick = make("kick.wav", "sox -n -r 44100 -c 1 -b 16", "synth 0.3 sine 60");
+    ASSERT_TRUE(drop("textfield_contentNames_1", {kick}));
+    const auto& banks = *editor->findChild<CWorkingBanks*>();
+    ASSERT_NE(banks.source(4, 1), nullptr);
+    const auto dropped = banks.source(4, 1)->sound;
+    paths = {path("kit.mid")};
+    click("button_save");
+    ASSERT_TRUE(std::filesystem::exists(path("kit.zylox.json")));
+
+    paths = {path("kit.mid")};
+    click("button_load");
+    const SlotSource* found = banks.source(4, 1);
+    ASSERT_NE(found, nullptr);
+    EXPECT_NE(found->sound, dropped) << "the source must come from the file, not stay from before";
+    EXPECT_EQ(found->path, kick);
+    EXPECT_EQ(found->sound->frames.frameCount(), dropped->frames.frameCount());
+    EXPECT_EQ(banks.source(4, 0), nullptr);
+    // Nothing to say: the import's line stays.
+    EXPECT_EQ(textOf("text_status"), "kick.wav: 0.30 s, cut to 0.25 s to fit CLOSED HI HAT (Classic)");
+
+    // Another program wrote the bank file since: the slot is no longer what the shape made.
+    CSound factory(4);
+    ASSERT_TRUE(WrapperZQMidiFile().saveBank(factory, path("kit.mid")));
+    paths = {path("kit.mid")};
+    click("button_load");
+    EXPECT_EQ(banks.source(4, 1), nullptr);
+    EXPECT_EQ(textOf("text_status"), "1 shaped slot(s) open as plain bytes: their sources changed or are gone.");
+
+    // The source itself changed since the save.
+    paths = {path("kit.mid")};
+    ASSERT_TRUE(drop("textfield_contentNames_1", {kick}));
+    saveChangesReply = AlertReply::Default;
+    click("button_save");
+    make("kick.wav", "sox -n -r 44100 -c 1 -b 16", "synth 0.5 sine 80");
+    paths = {path("kit.mid")};
+    click("button_load");
+    EXPECT_EQ(banks.source(4, 1), nullptr);
+    EXPECT_EQ(textOf("text_status"), "1 shaped slot(s) open as plain bytes: their sources changed or are gone.");
+}
+
+} // namespace

@@ -45,27 +45,39 @@ std::string conversion(const ImportResult& result)
     return text;
 }
 
-} // namespace
-
-std::string ImportResult::describe(const std::string& fileName, const std::string& slotLabel) const
+// What the import did; with a label where the line has not named the slot yet.
+std::string outcome(const ImportResult& result, const std::string* slotLabel)
 {
-    switch (kind) {
+    using Kind = ImportResult::Kind;
+    switch (result.kind) {
     case Kind::None:
-        return fileName + ": nothing imported";
+        return "nothing imported";
     case Kind::Message:
-        return fileName + ": System Exclusive message of " + grouped(length) + " bytes into " + slotLabel;
+        return "System Exclusive message of " + grouped(result.length) + " bytes" + (slotLabel ? " into " + *slotLabel : "");
     case Kind::Sound:
     case Kind::Raw:
         break;
     }
-    std::string line = fileName + ": " + (kind == Kind::Raw ? grouped(length) + " bytes of raw device data" : seconds(length));
-    if (cut())
-        line += ", cut to " + seconds(slotLength) + " to fit " + slotLabel;
-    else if (padded())
-        line += ", padded to " + seconds(slotLength) + " with silence";
+    std::string line = result.kind == Kind::Raw ? grouped(result.length) + " bytes of raw device data" : seconds(result.length);
+    if (result.cut())
+        line += ", cut to " + seconds(result.slotLength) + (slotLabel ? " to fit " + *slotLabel : "");
+    else if (result.padded())
+        line += ", padded to " + seconds(result.slotLength) + " with silence";
     else
-        line += ", fills " + slotLabel + " exactly";
-    return kind == Kind::Sound ? line + " (" + conversion(*this) + ")" : line;
+        line += ", fills " + (slotLabel ? *slotLabel : "the slot") + " exactly";
+    return result.kind == Kind::Sound ? line + " (" + conversion(result) + ")" : line;
+}
+
+} // namespace
+
+std::string ImportResult::describe(const std::string& fileName, const std::string& slotLabel) const
+{
+    return fileName + ": " + outcome(*this, &slotLabel);
+}
+
+std::string ImportResult::describeInNamedSlot(const std::string& fileName) const
+{
+    return fileName + ", " + outcome(*this, nullptr);
 }
 
 } // namespace audio

@@ -46,6 +46,9 @@ struct ImportResult {
     // One line for the status line and `zylox import`, for example
     // "kick.wav: 3.02 s, cut to 0.25 s to fit CLOSED HI HAT (Clean, normalised +6.0 dB)".
     std::string describe(const std::string& fileName, const std::string& slotLabel) const;
+    // The same for a line that has named the slot before it, so without its label:
+    // "kick.wav, 3.02 s, cut to 0.25 s (Clean, normalised +6.0 dB)".
+    std::string describeInNamedSlot(const std::string& fileName) const;
 };
 
 } // namespace audio

@@ -1,8 +1,8 @@
 #include "cli/Command.h"
 
 #include "cli/BankSet.h"
+#include "cli/SlotChoice.h"
 #include "model/BankNumber.h"
-#include "model/FactoryBank.h"
 
 #include <CLI/CLI.hpp>
 
@@ -63,16 +63,6 @@ CLI::Option* Command::addChannelOption(CLI::App& to, std::uint16_t& deviceChanne
             "1..16"));
 }
 
-int Command::checkSlot(std::size_t row, unsigned slot)
-{
-    const unsigned slots = factory::slotCount(row);
-    if (slot < slots)
-        return 0;
-    std::cerr << "zylox: --slot " << slot << ": bank " << BankNumber::of(static_cast<std::uint16_t>(row))
-              << " has slots 0 to " << slots - 1 << '\n';
-    return 2;
-}
-
 void Command::addBankFileOption(Readdress readdress)
 {
     m_command->add_option("--in", m_bankFile, "A bank file (.mid) to open onto the factory banks first");
@@ -104,9 +94,11 @@ int Command::openBankFile(BankSet& banks, std::optional<std::size_t> row) const
     return 1;
 }
 
-int Command::openSlotBanks(BankSet& banks, std::size_t row, unsigned slot) const
+int Command::openSlotBanks(BankSet& banks, std::size_t row, const SlotChoice& choice, std::uint16_t& slot) const
 {
-    if (const int status = checkSlot(row, slot))
-        return status;
+    const std::optional<std::uint16_t> chosen = choice.resolve(row);
+    if (!chosen)
+        return 2;
+    slot = *chosen;
     return openBankFile(banks, row);
 }

@@ -11,6 +11,7 @@ class Option;
 class Validator;
 }
 class BankSet;
+class SlotChoice;
 
 // One `zylox` command: it adds its subcommand and options to the application when constructed and
 // runs when the command line chose it.
@@ -37,8 +38,6 @@ protected:
     static CLI::Validator bankRow();
     // Adds --channel, 1 to 16 as in the editor; stores the channel as the device counts it, 0 to 15.
     static CLI::Option* addChannelOption(CLI::App& to, std::uint16_t& deviceChannel);
-    // A slot number beyond the bank of that row is a wrong command line: 0, or 2 after saying so.
-    static int checkSlot(std::size_t row, unsigned slot);
 
     // Whether a command that works on one bank offers --readdress: moving the one bank of the
     // --in file onto that bank's row, as the editor does when the user answers its question.
@@ -50,9 +49,9 @@ protected:
     // --readdress moves it there, and one of the other kind (sound or firmware) is no bank file
     // for that row, as in the editor. 0; 1 after the failure's message; 2 for --readdress misused.
     int openBankFile(BankSet& banks, std::optional<std::size_t> row) const;
-    // The slot check, then the --in file: what every command on one slot does first; 0, 1 or 2.
-    // Opening replaces banks, so the caller takes the row's bank only afterwards.
-    int openSlotBanks(BankSet& banks, std::size_t row, unsigned slot) const;
+    // The --slot choice resolved into slot, then the --in file: what every command on one slot
+    // does first; 0, 1 or 2. Opening replaces banks, so the caller takes the row's bank only afterwards.
+    int openSlotBanks(BankSet& banks, std::size_t row, const SlotChoice& choice, std::uint16_t& slot) const;
 
     CLI::App* m_command;
     std::string m_bankFile;

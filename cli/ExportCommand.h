@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/Command.h"
+#include "cli/SlotChoice.h"
 
 #include <cstddef>
 #include <string>
@@ -15,6 +16,6 @@ public:
 
 private:
     std::size_t m_row = 0;
-    unsigned m_slot = 0;
+    SlotChoice m_slot;
     std::string m_output;
 };

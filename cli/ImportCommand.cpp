@@ -15,6 +15,7 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
 std::string ImportCommand::reasonFor(const audio::ImportResult& refused, const IBank& bank, std::uint16_t slot)
 {
@@ -47,10 +48,9 @@ ImportCommand::ImportCommand(CLI::App& app)
     : Command(app, "import", "Import files into consecutive slots and write the bank (or all banks) to a bank file")
 {
     addBankOption(*m_command, m_row)->required();
-    m_command->add_option("--slot", m_slot, "Slot, 0 to 5 (0 to 1 in the firmware bank): the first SOURCE's; "
-                                            "each further one goes into the next slot")
-        ->required()
-        ->check(CLI::Range(0, 5));
+    m_slot.addTo(*m_command, "Slot: 0 to 5 (0 to 1 in the firmware bank) or its label (\"CLOSED HI HAT\", any case); the "
+                             "first SOURCE's, each further one goes into the next slot")
+        ->required();
     m_command->add_option("source", m_sources, "Sound files (" + audio::decodedFormatsText() + "), raw sample "
                                                "bytes, or a System Exclusive file for a firmware slot")
         ->required();
@@ -90,14 +90,18 @@ int ImportCommand::run()
 {
     if (const int status = m_shape.resolve())
         return status;
-    const unsigned last = m_slot + static_cast<unsigned>(m_sources.size()) - 1;
-    if (const unsigned slots = factory::slotCount(m_row); m_sources.size() > 1 && last >= slots) {
-        std::cerr << "zylox: " << m_sources.size() << " sources need slots " << m_slot << " to " << last << ", but bank "
+    const std::optional<std::uint16_t> chosen = m_slot.resolve(m_row);
+    if (!chosen)
+        return 2;
+    const std::uint16_t first = *chosen;
+    const unsigned last = first + static_cast<unsigned>(m_sources.size()) - 1;
+    if (const unsigned slots = factory::slotCount(m_row); last >= slots) {
+        std::cerr << "zylox: " << m_sources.size() << " sources need slots " << first << " to " << last << ", but bank "
                   << BankNumber::of(static_cast<std::uint16_t>(m_row)) << " has slots 0 to " << slots - 1 << '\n';
         return 2;
     }
     BankSet banks;
-    if (const int status = openSlotBanks(banks, m_row, m_slot))
+    if (const int status = openBankFile(banks, m_row))
         return status;
     IBank& bank = banks.bank(m_row);
     audio::ImportOptions options = m_shape.shape();
@@ -105,16 +109,17 @@ int ImportCommand::run()
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < m_sources.size(); ++i) {
         const std::string& path = m_sources[i];
-        const auto slot = static_cast<std::uint16_t>(m_slot + i);
+        const auto slot = static_cast<std::uint16_t>(first + i);
         audio::ImportResult result;
         if (const int status = importInto(bank, slot, path, options, result))
             return status;
         if (!result)
             return fail(path, reasonFor(result, bank, slot));
         const std::string name = std::filesystem::path(path).filename().string();
-        lines.push_back(result.describe(name, bank.getContentLabel(slot)));
+        const std::string where = SlotChoice::name(m_row, slot);
+        lines.push_back(where + ": " + result.describeInNamedSlot(name));
         if (const std::string warning = ShapeOptions::silenceWarning(result); !warning.empty())
-            std::cerr << "zylox: " << name << ": " << warning << '\n';
+            std::cerr << "zylox: " << where << ": " << name << ": " << warning << '\n';
     }
 
     std::string reason;

@@ -2,6 +2,7 @@
 
 #include "cli/Command.h"
 #include "cli/ShapeOptions.h"
+#include "cli/SlotChoice.h"
 #include "audio/ImportResult.h"
 
 #include <cstddef>
@@ -29,7 +30,7 @@ private:
                    audio::ImportResult& result) const;
 
     std::size_t m_row = 0;
-    unsigned m_slot = 0;
+    SlotChoice m_slot;
     std::vector<std::string> m_sources;
     std::string m_output;
     bool m_all = false;

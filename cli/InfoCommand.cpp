@@ -3,11 +3,14 @@
 #include "cli/BankSet.h"
 #include "content/CContent.h"
 #include "model/BankNumber.h"
+#include "model/FactoryTables.h"
 
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
 #include <iostream>
+
+#include <unistd.h>
 
 namespace {
 
@@ -41,6 +44,13 @@ int InfoCommand::run()
     BankSet banks;
     if (const int status = openBankFile(banks, std::nullopt))
         return status;
+    // A header helps the eye; scripts read the lines through a pipe, and there they stay lines of banks only.
+    if (::isatty(STDOUT_FILENO) == 1) {
+        std::cout << "row\tbank\tindex\tname";
+        for (unsigned slot = 0; slot < factory::kSoundSlotCount; ++slot)
+            std::cout << "\tslot " << slot << "\tname\tbytes";
+        std::cout << '\n';
+    }
     for (std::size_t row = 0; row < banks.size(); ++row) {
         const IBank& bank = banks.bank(row);
         std::cout << row << '\t' << BankNumber::of(static_cast<std::uint16_t>(row)) << '\t' << bank.getIndex() << '\t'

@@ -22,7 +22,7 @@ PlayCommand::PlayCommand(CLI::App& app, OutputFactory makeOutput)
     , m_makeOutput(std::move(makeOutput))
 {
     addBankOption(*m_command, m_row)->required();
-    m_command->add_option("--slot", m_slot, "Slot, 0 to 5")->required()->check(CLI::Range(0, 5));
+    m_slot.addTo(*m_command, "Slot: 0 to 5 or its label (\"CLOSED HI HAT\", any case)")->required();
     m_command->add_option("source", m_source, "A sound file to hear as the import would shape it into the slot "
                                               "(nothing is written)");
     m_shape.addTo(*m_command);
@@ -34,13 +34,13 @@ int PlayCommand::run()
     if (const int status = m_shape.resolve())
         return status;
     BankSet banks;
-    if (const int status = openSlotBanks(banks, m_row, m_slot))
+    std::uint16_t slot = 0;
+    if (const int status = openSlotBanks(banks, m_row, m_slot, slot))
         return status;
     const IBank& bank = banks.bank(m_row);
-    const auto slot = static_cast<std::uint16_t>(m_slot);
     const CContent& content = *bank.getContent(slot);
     if (!content.isSample())
-        return fail(BankNumber::of(static_cast<std::uint16_t>(m_row)) + " " + bank.getContentLabel(slot), "holds a System Exclusive message, not a sound");
+        return fail(SlotChoice::name(m_row, slot), "holds a System Exclusive message, not a sound");
     std::vector<std::uint8_t> bytes = content.getData();
     if (!m_source.empty()) {
         if (const int status = shapeSource(bank, slot, bytes))
@@ -60,9 +60,10 @@ int PlayCommand::shapeSource(const IBank& bank, std::uint16_t slot, std::vector<
     const std::string name = std::filesystem::path(m_source).filename().string();
     if (!result)
         return fail(m_source, ImportCommand::reasonFor(result, bank, slot));
-    std::cout << result.describe(name, bank.getContentLabel(slot)) << '\n';
+    const std::string where = SlotChoice::name(m_row, slot);
+    std::cout << where << ": " << result.describeInNamedSlot(name) << '\n';
     if (const std::string warning = ShapeOptions::silenceWarning(result); !warning.empty())
-        std::cerr << "zylox: " << name << ": " << warning << '\n';
+        std::cerr << "zylox: " << where << ": " << name << ": " << warning << '\n';
     return 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include "cli/Command.h"
 #include "cli/ShapeOptions.h"
+#include "cli/SlotChoice.h"
 
 #include "playback/ISoundOutput.h"
 
@@ -35,5 +36,5 @@ private:
     ShapeOptions m_shape;
     std::string m_source;
     std::size_t m_row = 0;
-    unsigned m_slot = 0;
+    SlotChoice m_slot;
 };

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "cli/Command.h"
+#include "cli/SlotChoice.h"
 
 #include <cstddef>
-#include <optional>
 #include <string>
 
 // `zylox rename`: renames a bank or one of its slots, then writes the bank (or all banks) to a
@@ -16,7 +16,7 @@ public:
 
 private:
     std::size_t m_row = 0;
-    std::optional<unsigned> m_slot;
+    SlotChoice m_slot;
     std::string m_name;
     bool m_all = false;
     std::string m_output;

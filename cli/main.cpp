@@ -7,6 +7,7 @@
 #include "cli/RenameCommand.h"
 #include "cli/SaveCommand.h"
 #include "cli/SendCommand.h"
+#include "cli/SlotChoice.h"
 
 #include "midiio/AlsaMidiService.h"
 #include "midiio/SystemClock.h"
@@ -38,6 +39,9 @@ int main(int argc, char** argv)
     commands.push_back(
         std::make_unique<SendCommand>(app, [] { return std::make_shared<AlsaMidiService>(); }, clock));
     commands.push_back(std::make_unique<PlayCommand>(app, [] { return std::make_unique<AlsaSoundOutput>(); }));
+
+    // Set after the commands are made, which would take it over; those with --slot carry it themselves.
+    app.footer(SlotChoice::kNumbering);
 
     try {
         app.parse(argc, argv);

@@ -29,14 +29,14 @@ TEST_F(ZyloxShapeTest, StartAndEndChooseThePartOfTheSourceThatFillsTheSlot)
     ASSERT_EQ(run(kSox + " -n -r 44100 -c 1 -b 16 click.wav synth 0.003 sine 2000 pad 0.4 0.5 && " + kSox
                   + " -n -r 44100 -c 2 -b 16 late.wav synth 0.6 sine 440 pad 0.4"), 0) << m_err;
     ASSERT_EQ(zylox("import --bank S05 --slot 1 click.wav --start 0.40 -o a.mid"), 0) << m_err;
-    EXPECT_EQ(m_out, "click.wav: 0.50 s, cut to 0.25 s to fit CLOSED HI HAT (Classic)\n");
+    EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: click.wav, 0.50 s, cut to 0.25 s (Classic)\n");
     const Bytes clicked = slot("a.mid");
     EXPECT_LE(firstSound(clicked), 2u);
     EXPECT_TRUE(std::all_of(clicked.begin() + 120, clicked.end(), [](std::uint8_t b) { return b == 0x80; }));
 
     // Slot 1 holds 0.25 s; --end stops the sound at 0.1 s of it, --length says the same.
     ASSERT_EQ(zylox("import --bank S05 --slot 1 late.wav --start 0.4 --end 0.5 --resample clean -o b.mid"), 0) << m_err;
-    EXPECT_EQ(m_out, "late.wav: 0.10 s, padded to 0.25 s with silence (Clean)\n");
+    EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: late.wav, 0.10 s, padded to 0.25 s with silence (Clean)\n");
     EXPECT_EQ(m_err, "");
     const Bytes cut = slot("b.mid");
     EXPECT_GT(std::count_if(cut.begin(), cut.begin() + 3300, [](std::uint8_t b) { return b > 0xC0 || b < 0x40; }), 1000);
@@ -46,7 +46,7 @@ TEST_F(ZyloxShapeTest, StartAndEndChooseThePartOfTheSourceThatFillsTheSlot)
 
     // The lead-in alone: a warning that names where the sound starts, and the slot is imported all the same.
     ASSERT_EQ(zylox("import --bank S05 --slot 1 late.wav -o d.mid"), 0) << m_err;
-    EXPECT_EQ(m_err, "zylox: late.wav: the slot is silent: the sound starts at 0.40 s; --start 0.40 or --trim\n");
+    EXPECT_EQ(m_err, "zylox: S05 slot 1 CLOSED HI HAT: late.wav: the slot is silent: the sound starts at 0.40 s; --start 0.40 or --trim\n");
     EXPECT_TRUE(exists("d.mid"));
 }
 
@@ -55,7 +55,7 @@ TEST_F(ZyloxShapeTest, ShapeOptionsChangeTheSlotAsTheEditorsShapeDoes)
     ASSERT_EQ(run(kSox + " -n -r 44100 -c 2 -b 16 tone.wav synth 1 sine 1000 sine 1000 remix 1 2v0 gain -6"), 0) << m_err;
     ASSERT_EQ(zylox("import --bank S05 --slot 1 tone.wav --mono left -o left.mid"), 0) << m_err;
     ASSERT_EQ(zylox("import --bank S05 --slot 1 tone.wav --mono right -o right.mid"), 0) << m_err;
-    EXPECT_EQ(m_err, "zylox: tone.wav: the slot is silent: the source holds no sound above -48 dBFS\n");
+    EXPECT_EQ(m_err, "zylox: S05 slot 1 CLOSED HI HAT: tone.wav: the slot is silent: the source holds no sound above -48 dBFS\n");
     EXPECT_EQ(slot("right.mid"), Bytes(8192, 0x80));
     const Bytes left = slot("left.mid");
     EXPECT_GT(*std::max_element(left.begin(), left.end()), 0xB8);
@@ -69,7 +69,7 @@ TEST_F(ZyloxShapeTest, ShapeOptionsChangeTheSlotAsTheEditorsShapeDoes)
 
     // Fit: the whole second into the quarter-second slot, two octaves up.
     ASSERT_EQ(zylox("import --bank S05 --slot 1 tone.wav --mono left --fit -o fit.mid"), 0) << m_err;
-    EXPECT_EQ(m_out, "tone.wav: 0.25 s, fills CLOSED HI HAT exactly (Classic)\n");
+    EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: tone.wav, 0.25 s, fills the slot exactly (Classic)\n");
     EXPECT_EQ(zylox("import --bank S05 --slot 1 tone.wav --fit --end 0.01 -o no.mid"), 1);
     EXPECT_EQ(m_err, "zylox: tone.wav: the region needs a pitch of -55.6 semitones to fill the slot; a fit reaches -48 to +48\n");
     EXPECT_FALSE(exists("no.mid"));
@@ -79,9 +79,9 @@ TEST_F(ZyloxShapeTest, SeveralSourcesFillConsecutiveSlotsOrNothingIsWritten)
 {
     ASSERT_EQ(run(kSox + " -n -r 44100 -c 1 -b 16 a.wav synth 0.1 sine 300 && cp a.wav b.wav && cp a.wav c.wav"), 0) << m_err;
     ASSERT_EQ(zylox("import --bank S05 --slot 2 a.wav b.wav c.wav -o three.mid"), 0) << m_err;
-    EXPECT_EQ(rows(), (std::vector<std::string>{"a.wav: 0.10 s, padded to 0.74 s with silence (Classic)",
-                                                 "b.wav: 0.10 s, padded to 0.25 s with silence (Classic)",
-                                                 "c.wav: 0.10 s, padded to 0.99 s with silence (Classic)"}));
+    EXPECT_EQ(rows(), (std::vector<std::string>{"S05 slot 2 CLAP: a.wav, 0.10 s, padded to 0.74 s with silence (Classic)",
+                                                 "S05 slot 3 RIM SHOT: b.wav, 0.10 s, padded to 0.25 s with silence (Classic)",
+                                                 "S05 slot 4 CRASH: c.wav, 0.10 s, padded to 0.99 s with silence (Classic)"}));
     ASSERT_EQ(zylox("info --in three.mid"), 0) << m_err;
     EXPECT_TRUE(rows()[4].ends_with("\tCLAP\ta.wav\t24576\tRIM SHOT\tb.wav\t8192\tCRASH\tc.wav\t32768\tRIDE\tRIDE\t32768"));
 
@@ -98,9 +98,11 @@ TEST_F(ZyloxShapeTest, ALongFileGivesTheSameSlotReadInPartAsFromAPipe)
     for (const std::string shape : {"", " --start 1.5 --resample clean --dither tpdf", " --start 3.9 --normalize"}) {
         ASSERT_EQ(zylox("import --bank S05 --slot 4 long.wav -o file.mid" + shape), 0) << m_err;
         const std::string line = m_out;
-        EXPECT_EQ(line.substr(0, 16), shape.empty() ? "long.wav: 4.00 s" : shape[9] == '1' ? "long.wav: 2.50 s" : "long.wav: 0.10 s");
+        EXPECT_EQ(line.substr(0, 34), shape.empty()      ? "S05 slot 4 CRASH: long.wav, 4.00 s"
+                                      : shape[9] == '1' ? "S05 slot 4 CRASH: long.wav, 2.50 s"
+                                                        : "S05 slot 4 CRASH: long.wav, 0.10 s");
         ASSERT_EQ(run("cat long.wav | " ZYLOX_PROGRAM " import --bank S05 --slot 4 /dev/stdin -o pipe.mid" + shape), 0) << m_err;
-        EXPECT_EQ(line, "long.wav" + m_out.substr(std::string("stdin").size())) << shape;
+        EXPECT_EQ(line, "S05 slot 4 CRASH: long.wav" + m_out.substr(std::string("S05 slot 4 CRASH: stdin").size())) << shape;
         ASSERT_EQ(zylox("export --bank S05 --slot 4 --in file.mid -o file.wav"), 0) << m_err;
         ASSERT_EQ(zylox("export --bank S05 --slot 4 --in pipe.mid -o pipe.wav"), 0) << m_err;
         EXPECT_EQ(read("file.wav"), read("pipe.wav")) << shape;

@@ -111,7 +111,7 @@ TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWr
         {"import --bank 4 --slot 0 packed.wav -o out.mid", "packed.wav" + pcmOnly},
         {"import --bank 4 --slot 0 empty.wav -o out.mid", "empty.wav: holds no sound"},
         {"import --bank 4 --slot 0 missing.wav -o out.mid", "missing.wav: No such file or directory"},
-        {"play --bank FW --slot 1", "FW OS: holds a System Exclusive message, not a sound"},
+        {"play --bank FW --slot 1", "FW slot 1 OS: holds a System Exclusive message, not a sound"},
         {"import --bank 31 --slot 0 plain.txt -o out.mid", "plain.txt" + noMessage("PRESETS", 62)},
         {"import --bank 4 --slot 0 plain.txt -o out.mid", "plain.txt" + notASound},
         // Endless sources end at what the slot can use.
@@ -136,7 +136,7 @@ TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWr
         EXPECT_EQ(zylox(arguments), 2) << arguments;
         EXPECT_NE(m_err, "") << arguments;
     }
-    EXPECT_EQ(m_err, "zylox: --slot 2: bank FW has slots 0 to 1\n");
+    EXPECT_EQ(m_err, "zylox: --slot 2: bank FW has slots 0 to 1: 0 PRESETS, 1 OS\n");
     // Channels used to count from 0: a script still giving 0 is told why, not sent elsewhere.
     EXPECT_EQ(zylox("dump --bank 3 --channel 0 -o x"), 2);
     EXPECT_NE(m_err.find("channels count from 1"), std::string::npos) << m_err;
@@ -156,7 +156,7 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     Bytes expected(8192, 0x80);
     ASSERT_TRUE(audio::importSlot(read("in/kick.wav"), {}, expected));
     ASSERT_EQ(zylox("import --bank 4 --slot 1 in/kick.wav -o out.mid"), 0) << m_err;
-    EXPECT_EQ(m_out, "kick.wav: 0.30 s, cut to 0.25 s to fit CLOSED HI HAT (Classic)\n");
+    EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: kick.wav, 0.30 s, cut to 0.25 s (Classic)\n");
     ASSERT_EQ(zylox("info --in out.mid"), 0) << m_err;
     EXPECT_TRUE(rows()[4].starts_with("4\tS05\t4\tS05\tOPEN HI HAT\tOPEN HI HAT\t24576\tCLOSED HI HAT\tkick.wav\t8192\t"));
     ASSERT_EQ(zylox("export --bank 4 --slot 1 --in out.mid -o slot.wav"), 0) << m_err;
@@ -171,7 +171,7 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     const audio::ImportOptions shaped{.resampling = audio::Resampling::Clean, .normalize = true, .trim = true};
     ASSERT_TRUE(audio::importSlot(read("in/late.wav"), shaped, clean));
     ASSERT_EQ(zylox("import --bank 4 --slot 1 in/late.wav --resample Clean --normalize --trim -o clean.mid"), 0) << m_err;
-    EXPECT_EQ(m_out, "late.wav: 0.20 s, padded to 0.25 s with silence (Clean, 0.03 s of silence trimmed, normalised "
+    EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: late.wav, 0.20 s, padded to 0.25 s with silence (Clean, 0.03 s of silence trimmed, normalised "
                      "+11.9 dB)\n");
     ASSERT_EQ(zylox("export --bank 4 --slot 1 --in clean.mid -o clean.wav"), 0) << m_err;
     EXPECT_EQ(slice("clean.wav", 44, 8192), clean);
@@ -195,7 +195,7 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     os.insert(os.end(), {0xF7, 0x33});
     m_folder.write("os.syx", os);
     ASSERT_EQ(zylox("import --bank 31 --slot 1 os.syx -o fw.mid"), 0) << m_err;
-    EXPECT_EQ(m_out, "os.syx: System Exclusive message of 2,000 bytes into OS\n");
+    EXPECT_EQ(m_out, "FW slot 1 OS: os.syx, System Exclusive message of 2,000 bytes\n");
     ASSERT_EQ(zylox("export --bank 31 --slot 1 --in fw.mid -o out.syx"), 0) << m_err;
     Bytes stored{0xF0, 0x31, 0x7F, 0x38, 0x10};
     stored.insert(stored.end(), 1994, 0x01);

@@ -1,0 +1,72 @@
+#include "cli/SlotChoice.h"
+
+#include "model/BankNumber.h"
+#include "model/FactoryBank.h"
+#include "model/FactoryTables.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <iostream>
+
+namespace {
+
+// The labels are the factory's: a bank file renames slots, never relabels them.
+const std::string& label(std::size_t row, std::uint16_t slot)
+{
+    return factory::isSoundRow(row) ? factory::contentName(slot) : factory::firmwareContentName(slot);
+}
+
+bool sameLabel(const std::string& typed, const std::string& label)
+{
+    return std::equal(typed.begin(), typed.end(), label.begin(), label.end(), [](char a, char b) {
+        return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+    });
+}
+
+} // namespace
+
+const char* const SlotChoice::kNumbering =
+    "Slots count from 0 (the window's Ctrl+1 is slot 0); --bank takes S01-S31/FW or rows 0-31.";
+
+CLI::Option* SlotChoice::addTo(CLI::App& command, const std::string& description)
+{
+    command.footer(kNumbering);
+    m_option = command.add_option("--slot", m_text, description)->type_name("SLOT");
+    return m_option;
+}
+
+bool SlotChoice::given() const
+{
+    return m_option->count() > 0;
+}
+
+std::optional<std::uint16_t> SlotChoice::resolve(std::size_t row) const
+{
+    const unsigned slots = factory::slotCount(row);
+    unsigned number = 0;
+    const char* end = m_text.data() + m_text.size();
+    if (const auto [stop, error] = std::from_chars(m_text.data(), end, number); error == std::errc() && stop == end) {
+        if (number < slots)
+            return static_cast<std::uint16_t>(number);
+    } else {
+        for (std::uint16_t slot = 0; slot < slots; ++slot) {
+            if (sameLabel(m_text, label(row, slot)))
+                return slot;
+        }
+    }
+    const bool numeric = !m_text.empty() && std::all_of(m_text.begin(), m_text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    std::cerr << "zylox: --slot " << (numeric ? m_text : '"' + m_text + '"') << ": bank " << BankNumber::of(static_cast<std::uint16_t>(row)) << " has slots 0 to "
+              << slots - 1 << ":";
+    for (std::uint16_t slot = 0; slot < slots; ++slot)
+        std::cerr << (slot > 0 ? "," : "") << ' ' << slot << ' ' << label(row, slot);
+    std::cerr << '\n';
+    return std::nullopt;
+}
+
+std::string SlotChoice::name(std::size_t row, std::uint16_t slot)
+{
+    return BankNumber::of(static_cast<std::uint16_t>(row)) + " slot " + std::to_string(slot) + " " + label(row, slot);
+}

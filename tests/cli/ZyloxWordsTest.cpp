@@ -1,0 +1,111 @@
+// What a user meets of bank and slot numbers on zylox's command line: slots chosen by their
+// labels, output lines that name the slot they touched, help that says how slots count, and
+// info's header on a terminal only.
+#include "tests/cli/ZyloxFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kSoundSlots = "0 OPEN HI HAT, 1 CLOSED HI HAT, 2 CLAP, 3 RIM SHOT, 4 CRASH, 5 RIDE\n";
+
+TEST_F(ZyloxTest, ASlotsLabelInAnyCaseChoosesItWhereverASlotNumberDoes)
+{
+    ASSERT_EQ(run(kSox + " -n -r 44.1k -c 1 -b 16 kick.wav synth 0.4 sine 60"), 0) << m_err;
+    ASSERT_EQ(zylox("import --bank S05 --slot 1 kick.wav -o number.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("import --bank S05 --slot 'closed hi hat' kick.wav -o label.mid"), 0) << m_err;
+    EXPECT_EQ(read("label.mid"), read("number.mid"));
+    ASSERT_EQ(zylox("export --bank S05 --slot 1 --in label.mid -o number.wav"), 0) << m_err;
+    ASSERT_EQ(zylox("export --bank S05 --slot Closed\\ Hi\\ Hat --in label.mid -o label.wav"), 0) << m_err;
+    EXPECT_EQ(read("label.wav"), read("number.wav"));
+    ASSERT_EQ(zylox("rename --bank FW --slot os 'OS 2' -o fw.mid && " ZYLOX_PROGRAM " info --in fw.mid"), 0) << m_err;
+    EXPECT_TRUE(rows()[31].ends_with("\tOS\tOS 2\t114182")) << rows()[31];
+    // The firmware bank's labels are its own; play resolves the label before it looks for a sound output.
+    EXPECT_EQ(zylox("play --bank FW --slot Presets"), 1);
+    EXPECT_EQ(m_err, "zylox: FW slot 0 PRESETS: holds a System Exclusive message, not a sound\n");
+
+    // A label the bank does not have, another bank's label, a slot past the last: the slots are named.
+    const std::pair<std::string, std::string> refused[] = {
+        {"import --bank S05 --slot KICK kick.wav -o out.mid", "--slot \"KICK\": bank S05 has slots 0 to 5: " + kSoundSlots},
+        {"import --bank S05 --slot OS kick.wav -o out.mid", "--slot \"OS\": bank S05 has slots 0 to 5: " + kSoundSlots},
+        {"export --bank 4 --slot 'CLOSED HI' -o out.wav", "--slot \"CLOSED HI\": bank S05 has slots 0 to 5: " + kSoundSlots},
+        {"rename --bank S05 --slot '' X -o out.mid", "--slot \"\": bank S05 has slots 0 to 5: " + kSoundSlots},
+        {"play --bank S05 --slot 6", "--slot 6: bank S05 has slots 0 to 5: " + kSoundSlots},
+        {"export --bank FW --slot crash -o out.wav", "--slot \"crash\": bank FW has slots 0 to 1: 0 PRESETS, 1 OS\n"},
+    };
+    for (const auto& [command, message] : refused) {
+        EXPECT_EQ(zylox(command), 2) << command;
+        EXPECT_EQ(m_err, "zylox: " + message) << command;
+    }
+    EXPECT_FALSE(exists("out.mid"));
+    EXPECT_FALSE(exists("out.wav"));
+}
+
+TEST_F(ZyloxTest, EveryLineOfAnImportOrExportNamesBankAndSlot)
+{
+    ASSERT_EQ(run(kSox + " -n -r 44.1k -c 1 -b 16 kick.wav synth 0.4 sine 60 && cp kick.wav snare.wav"), 0) << m_err;
+    ASSERT_EQ(zylox("import --bank s05 --slot rim\\ shot kick.wav snare.wav -o kit.mid"), 0) << m_err;
+    EXPECT_EQ(m_out, "S05 slot 3 RIM SHOT: kick.wav, 0.40 s, cut to 0.25 s (Classic)\n"
+                     "S05 slot 4 CRASH: snare.wav, 0.40 s, padded to 0.99 s with silence (Classic)\n");
+    ASSERT_EQ(zylox("export --bank 4 --slot 3 --in kit.mid -o rim.wav"), 0) << m_err;
+    EXPECT_EQ(m_out, "S05 slot 3 RIM SHOT: 0.25 s into rim.wav\n");
+    ASSERT_EQ(zylox("export --bank FW --slot OS -o os.syx"), 0) << m_err;
+    EXPECT_EQ(m_out, "FW slot 1 OS: System Exclusive message of 114,182 bytes into os.syx\n");
+    m_folder.write("notes.txt", Bytes(100, 'x'));
+    ASSERT_EQ(zylox("import --bank 0 --slot 0 notes.txt --raw -o raw.mid"), 0) << m_err;
+    EXPECT_EQ(m_out, "S01 slot 0 OPEN HI HAT: notes.txt, 100 bytes of raw device data, padded to 0.74 s with silence\n");
+
+    // Play tells what the import would do before it opens the sound output, which here fails.
+    EXPECT_EQ(run("ALSA_CONFIG_PATH=/nonexistent/alsa.conf " ZYLOX_PROGRAM " play kick.wav --bank S05 --slot 'Closed Hi Hat'"), 1);
+    EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: kick.wav, 0.40 s, cut to 0.25 s (Classic)\n");
+}
+
+TEST_F(ZyloxTest, HelpSaysHowSlotsAndBanksCount)
+{
+    const std::string numbering = "Slots count from 0 (the window's Ctrl+1 is slot 0); --bank takes S01-S31/FW or rows 0-31.\n";
+    for (const char* help : {"--help", "import --help", "export --help", "rename --help", "play --help"}) {
+        ASSERT_EQ(zylox(help), 0) << help;
+        EXPECT_TRUE(m_out.ends_with(numbering)) << help << ":\n" << m_out;
+    }
+}
+
+// Runs zylox with standard output on a terminal and returns what the terminal showed.
+std::string onTerminal(const char* arguments)
+{
+    int terminal = -1;
+    const pid_t program = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+    if (program == 0) {
+        ::execl("/bin/sh", "sh", "-c", (std::string(ZYLOX_PROGRAM " ") + arguments).c_str(), nullptr);
+        ::_exit(127);
+    }
+    std::string shown;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(terminal, buffer, sizeof buffer)) > 0;)
+        shown.append(buffer, static_cast<std::size_t>(got));
+    ::close(terminal);
+    int status = 0;
+    ::waitpid(program, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << shown;
+    return shown;
+}
+
+TEST_F(ZyloxTest, InfoHasAHeaderOnATerminalOnlyAndTheSameRowsBelowIt)
+{
+    ASSERT_EQ(zylox("info"), 0) << m_err;
+    ASSERT_EQ(rows().size(), 32u);
+    EXPECT_TRUE(rows()[0].starts_with("0\tS01\t0\t"));
+    std::string piped;
+    for (const std::string& row : rows())
+        piped += row + "\r\n";
+    EXPECT_EQ(onTerminal("info"), "row\tbank\tindex\tname\tslot 0\tname\tbytes\tslot 1\tname\tbytes\tslot 2\tname\tbytes"
+                                  "\tslot 3\tname\tbytes\tslot 4\tname\tbytes\tslot 5\tname\tbytes\r\n" + piped);
+}
+
+} // namespace

@@ -86,4 +86,21 @@ TEST(ZyloxCompletion, ShapeOptionsAndTheirWordsComplete)
         EXPECT_NE(shown.find(words), std::string::npos) << words << " not in:\n" << shown;
 }
 
+TEST(ZyloxCompletion, SlotLabelsCompleteInAnyCaseQuotedForTheBankOnTheLine)
+{
+    ScratchFolder stub("completion");
+    const std::string shown = typeIntoBash(stub.path().string(),
+                                           completedWords("zylox import --bank S05 --slot clo") +
+                                           completedWords("zylox export --bank s05 --slot \"rim") +
+                                           completedWords("zylox rename --slot 'op") +
+                                           completedWords("zylox play --bank fw --slot p") +
+                                           completedWords("zylox export --bank 31 --slot o") +
+                                           completedWords("zylox import --bank S05 --slot 4"));
+    for (const char* words : {"[zylox][import][--bank][S05][--slot][CLOSED HI HAT]\r\n",
+                              "[zylox][export][--bank][s05][--slot][RIM SHOT]\r\n",
+                              "[zylox][rename][--slot][OPEN HI HAT]\r\n", "[zylox][play][--bank][fw][--slot][PRESETS]\r\n",
+                              "[zylox][export][--bank][31][--slot][OS]\r\n", "[zylox][import][--bank][S05][--slot][4]\r\n"})
+        EXPECT_NE(shown.find(words), std::string::npos) << words << " not in:\n" << shown;
+}
+
 } // namespace

@@ -14,6 +14,9 @@
 
 namespace {
 
+// Samples per second of every slot.
+constexpr double kDeviceRate = 33000.0;
+
 // What the written file holds, in the words of the import's line.
 std::string what(const CContent& content)
 {
@@ -25,7 +28,7 @@ std::string what(const CContent& content)
         return "System Exclusive message of " + grouped + " bytes";
     }
     std::array<char, 32> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), static_cast<double>(bytes) / 33000.0,
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), static_cast<double>(bytes) / kDeviceRate,
                                    std::chars_format::fixed, 2).ptr;
     return std::string(digits.data(), end) + " s";
 }

@@ -5,7 +5,6 @@
 #include "audio/slot_import.h"
 #include "content/CContent.h"
 #include "midifile/SourceFile.h"
-#include "model/BankNumber.h"
 #include "playback/ISoundOutput.h"
 
 #include <CLI/CLI.hpp>

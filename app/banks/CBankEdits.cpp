@@ -8,6 +8,7 @@
 #include "audio/slot_import.h"
 #include "content/CContent.h"
 #include "midifile/SourceFile.h"
+#include "model/BankNumber.h"
 #include "model/IBank.h"
 
 #include <cmath>
@@ -33,6 +34,11 @@ std::string fileName(const std::string& path)
     return std::filesystem::path(path).filename().string();
 }
 
+std::string bankNumber(std::size_t row)
+{
+    return BankNumber::of(static_cast<std::uint16_t>(row));
+}
+
 } // namespace
 
 CBankEdits::CBankEdits(IDialogs& dialogs, CFilePanels& panels, const CImportPreferences& preferences,
@@ -54,10 +60,11 @@ void CBankEdits::renameBank(std::size_t row, const std::string& name)
 {
     if (name == m_banks.bank(row).getName())
         return;
-    m_banks.edit("Rename", row, [&](IBank& bank) {
-        bank.setName(name.c_str());
-        return true;
-    });
+    if (m_banks.edit({"Rename", "rename of " + bankNumber(row)}, row, [&](IBank& bank) {
+            bank.setName(name.c_str());
+            return true;
+        }))
+        emit status(QString::fromStdString("Renamed " + bankNumber(row) + " to \"" + name + "\""));
 }
 
 void CBankEdits::renameSlot(std::size_t row, int slot, const std::string& name)
@@ -65,20 +72,31 @@ void CBankEdits::renameSlot(std::size_t row, int slot, const std::string& name)
     const auto index = static_cast<std::uint16_t>(slot);
     if (name == m_banks.bank(row).getContentName(index))
         return;
-    m_banks.edit("Rename", row, [&](IBank& bank) {
-        bank.setContentName(index, name.c_str());
-        return true;
-    });
+    const std::string slotName = slotOf(row, index);
+    if (m_banks.edit({"Rename", "rename of " + slotName}, row, [&](IBank& bank) {
+            bank.setContentName(index, name.c_str());
+            return true;
+        }))
+        emit status(QString::fromStdString("Renamed " + slotName + " to \"" + name + "\""));
 }
 
-void CBankEdits::resetToFactory(std::size_t row)
+void CBankEdits::resetToFactory(std::size_t row, bool transferring)
 {
+    if (transferring) {
+        m_dialogs.runAlert({IDialogs::AlertStyle::Informational, "Reset to Default",
+                            "Don't Reset To Default any bank during sending or receiveing!", "OK", {}, {}});
+        emit status(QString::fromStdString("Not reset: " + bankNumber(row) + " stays as it is while banks are sent"));
+        return;
+    }
     const std::string question = "Give the bank \"" + m_banks.bank(row).getName()
                                  + "\" back its factory name and sounds? What it holds now is replaced.";
-    if (m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Reset to Default", question, "Reset", "Cancel", {}})
+    // Enter keeps the bank: what it holds is lost by a slip of the key otherwise.
+    if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, "Reset to Default", question, "Reset", "Cancel", {},
+                            IDialogs::AlertReply::Alternate})
         != IDialogs::AlertReply::Default)
         return;
-    m_banks.resetToFactory("Reset", row);
+    m_banks.resetToFactory({"Reset", "reset of " + bankNumber(row)}, row);
+    emit status(QString::fromStdString("Reset " + bankNumber(row) + " to its factory name and sounds"));
 }
 
 void CBankEdits::chooseImport(std::size_t row, int slot)
@@ -106,8 +124,11 @@ void CBankEdits::importFile(std::size_t row, std::uint16_t slot, const std::stri
     // Read once: a FIFO or a device has nothing left for a second reading, and an endless one
     // stops at what the slot can use, a sample slot at a minute of source to keep.
     const SourceFile source(path, content->isSample() ? keptSourceLimit(content->getSize()) : content->sourceLimit());
-    if (source.error() != 0)
-        return m_contentImport.refuseUnreadable(path);
+    if (source.error() != 0) {
+        m_contentImport.refuseUnreadable(path);
+        emit status(QString::fromStdString("Not imported: " + m_contentImport.refusal()));
+        return;
+    }
     const audio::ImportOptions options = m_preferences.options();
     if (content->isSample()) {
         // A sound without a frame is refused as the import refuses it, not shown empty in the panel.
@@ -123,12 +144,14 @@ void CBankEdits::importFile(std::size_t row, std::uint16_t slot, const std::stri
         }
     }
     audio::ImportResult result;
-    m_banks.edit("Import", row, [&](IBank& bank) {
+    m_banks.edit({"Import", "import into " + slotOf(row, slot)}, row, [&](IBank& bank) {
         result = m_contentImport.import(bank, slot, path, source, options);
         return static_cast<bool>(result);
     });
     if (result)
         emit status(QString::fromStdString(result.describe(fileName(path), m_banks.bank(row).getContentLabel(slot))));
+    else if (!m_contentImport.refusal().empty())
+        emit status(QString::fromStdString("Not imported: " + m_contentImport.refusal()));
 }
 
 void CBankEdits::shape(std::size_t row, int slot)
@@ -166,10 +189,16 @@ void CBankEdits::applyPanel()
         put(m_panelStep, m_panelRow, m_panelSlot, rendered.bytes, m_panelName, m_panel->source(), rendered.result);
 }
 
+std::string CBankEdits::slotOf(std::size_t row, std::uint16_t slot) const
+{
+    return bankNumber(row) + " " + m_banks.bank(row).getContentLabel(slot);
+}
+
 void CBankEdits::put(const std::string& what, std::size_t row, std::uint16_t slot, std::span<const std::uint8_t> bytes,
                      const std::string& name, const SlotSource& source, const audio::ImportResult& result)
 {
-    const CWorkingBanks::SoundPut put = m_banks.putSound(what, row, slot, bytes, name, source);
+    const std::string said = (what == "Import" ? "import into " : "shape of ") + slotOf(row, slot);
+    const CWorkingBanks::SoundPut put = m_banks.putSound({what, said}, row, slot, bytes, name, source);
     if (!put.taken)
         return;
     QString line = QString::fromStdString(result.describe(name, m_banks.bank(row).getContentLabel(slot)));

@@ -31,8 +31,9 @@ public:
     // A name left as it was is no rename.
     void renameBank(std::size_t row, const std::string& name);
     void renameSlot(std::size_t row, int slot, const std::string& name);
-    // Only after the user agreed: what the bank holds now is replaced.
-    void resetToFactory(std::size_t row);
+    // Only after the user agreed, and refused while banks are being sent or received: what the
+    // bank holds now is replaced.
+    void resetToFactory(std::size_t row, bool transferring);
     // Import…: asks for the file; a sound for a sample slot opens the sound panel, anything else
     // goes in at once.
     void chooseImport(std::size_t row, int slot);
@@ -44,7 +45,7 @@ public:
     void shape(std::size_t row, int slot);
 
 signals:
-    // What an import or the panel's Apply did, for the status line.
+    // What an edit did, or why an import was refused, for the status line.
     void status(const QString& text);
 
 private:
@@ -52,6 +53,8 @@ private:
     void openPanel(std::size_t row, std::uint16_t slot, const SlotSource& source, const std::string& name,
                    const std::string& what);
     void applyPanel();
+    // "S05 CLOSED HI HAT": the bank's number and the slot's label, as the status line names a slot.
+    std::string slotOf(std::size_t row, std::uint16_t slot) const;
     // Puts a rendered sound with its source into the slot and says what was done.
     void put(const std::string& what, std::size_t row, std::uint16_t slot, std::span<const std::uint8_t> bytes,
              const std::string& name, const SlotSource& source, const audio::ImportResult& result);

@@ -31,6 +31,7 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
                                            const SourceFile& source, audio::ImportOptions options)
 {
     using Refusal = audio::ImportResult::Refusal;
+    m_refusal.clear();
     if (bank.getContent(slot) == nullptr)
         return {};
     const std::string file = quotedName(path);
@@ -38,7 +39,7 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
     if (!result && result.refusal == Refusal::NotASound) {
         const std::string question = file + " is not a sound file this editor decodes (" + audio::decodedFormatsText()
                                      + "). Load its bytes into the slot as raw 8-bit device data?";
-        if (m_dialogs.runAlert({IDialogs::AlertStyle::Informational, "Not a Sound", question, "Load Raw", "Cancel", {}})
+        if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, "Not a Sound", question, "Load Raw", "Cancel", {}})
             != IDialogs::AlertReply::Default)
             return {};
         return importRaw(bank, slot, source.bytes(), path, options);
@@ -61,6 +62,7 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
         if (m_dialogs.runAlert({IDialogs::AlertStyle::Critical, audio::kWrongFileFormat, why, "OK", "Load Raw", {}})
             == IDialogs::AlertReply::Alternate)
             return importRaw(bank, slot, source.bytes(), path, options);
+        m_refusal = why;
         break;
     }
     case Refusal::NoSound:
@@ -92,5 +94,6 @@ audio::ImportResult CContentImport::importRaw(IBank& bank, std::uint16_t slot, s
 
 void CContentImport::refuse(const std::string& title, const std::string& message)
 {
+    m_refusal = message;
     m_dialogs.runAlert({IDialogs::AlertStyle::Critical, title, message, "OK", {}, {}});
 }

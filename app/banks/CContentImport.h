@@ -23,6 +23,9 @@ public:
                                audio::ImportOptions options);
     // Tells the user the file could not be read.
     void refuseUnreadable(const std::string& path);
+    // Why the last import or refuseUnreadable took nothing; empty when it took something or the
+    // user declined.
+    const std::string& refusal() const { return m_refusal; }
 
 private:
     // The file's bytes as they are, after the user asked for them.
@@ -31,4 +34,5 @@ private:
     void refuse(const std::string& title, const std::string& message);
 
     IDialogs& m_dialogs;
+    std::string m_refusal;
 };

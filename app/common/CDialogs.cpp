@@ -24,6 +24,19 @@ QStringList nameFilters(const std::vector<std::string>& fileTypes)
     return {QObject::tr("Sounds (%1)").arg(patterns.join(QLatin1Char(' '))), all};
 }
 
+QMessageBox::Icon iconOf(IDialogs::AlertStyle style)
+{
+    switch (style) {
+    case IDialogs::AlertStyle::Critical:
+        return QMessageBox::Critical;
+    case IDialogs::AlertStyle::Question:
+        return QMessageBox::Question;
+    case IDialogs::AlertStyle::Informational:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
 std::string runFileDialog(QFileDialog& dialog)
 {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -37,20 +50,24 @@ std::string runFileDialog(QFileDialog& dialog)
 IDialogs::AlertReply CDialogs::runAlert(const Alert& alert)
 {
     QMessageBox box(QApplication::activeWindow());
-    box.setIcon(alert.style == AlertStyle::Critical ? QMessageBox::Critical : QMessageBox::Information);
+    box.setIcon(iconOf(alert.style));
     box.setWindowTitle(QString::fromStdString(alert.title));
     // Bank names are user text: never let them be read as markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(alert.message));
     QPushButton* defaultButton = box.addButton(QString::fromStdString(alert.defaultButton), QMessageBox::AcceptRole);
-    box.setDefaultButton(defaultButton);
-    if (!alert.alternateButton.empty())
-        box.setEscapeButton(box.addButton(QString::fromStdString(alert.alternateButton), QMessageBox::RejectRole));
-    else
-        box.setEscapeButton(defaultButton);
+    QPushButton* alternateButton = alert.alternateButton.empty()
+                                       ? nullptr
+                                       : box.addButton(QString::fromStdString(alert.alternateButton),
+                                                       QMessageBox::RejectRole);
+    box.setEscapeButton(alternateButton != nullptr ? alternateButton : defaultButton);
     QPushButton* otherButton = alert.otherButton.empty()
                                    ? nullptr
                                    : box.addButton(QString::fromStdString(alert.otherButton), QMessageBox::ActionRole);
+    QPushButton* enterButton = alert.enterChooses == AlertReply::Alternate ? alternateButton
+                               : alert.enterChooses == AlertReply::Other   ? otherButton
+                                                                           : defaultButton;
+    box.setDefaultButton(enterButton != nullptr ? enterButton : defaultButton);
     box.exec();
     if (box.clickedButton() == defaultButton)
         return AlertReply::Default;

@@ -8,18 +8,21 @@
 // opens a panel itself, so tests can answer in its place.
 class IDialogs {
 public:
-    enum class AlertStyle { Critical, Informational };
+    // Critical for failures only; Question for anything that asks the user to choose.
+    enum class AlertStyle { Critical, Informational, Question };
     enum class AlertReply { Default, Alternate, Other };
 
     struct Alert {
         Alert(AlertStyle style, std::string title, std::string message, std::string defaultButton,
-              std::string alternateButton = {}, std::string otherButton = {})
+              std::string alternateButton = {}, std::string otherButton = {},
+              AlertReply enterChooses = AlertReply::Default)
             : style(style)
             , title(std::move(title))
             , message(std::move(message))
             , defaultButton(std::move(defaultButton))
             , alternateButton(std::move(alternateButton))
             , otherButton(std::move(otherButton))
+            , enterChooses(enterChooses)
         {
         }
 
@@ -29,6 +32,8 @@ public:
         std::string defaultButton;
         std::string alternateButton; // empty: the alert has only the default button
         std::string otherButton; // a third choice; empty: none
+        // The button Enter presses: never one that loses the user's work.
+        AlertReply enterChooses;
     };
 
     virtual ~IDialogs() = default;

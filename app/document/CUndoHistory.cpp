@@ -38,10 +38,10 @@ CUndoHistory::CUndoHistory(Banks& banks, std::vector<RowSources>& sources, QObje
 
 CUndoHistory::~CUndoHistory() = default;
 
-bool CUndoHistory::perform(const std::string& what, const std::vector<std::size_t>& rows,
+bool CUndoHistory::perform(const StepName& name, const std::vector<std::size_t>& rows,
                            const std::function<bool()>& change)
 {
-    Step step{what, rows, {}, {}, 0};
+    Step step{name, rows, {}, {}, 0};
     for (const std::size_t row : rows) {
         step.other.emplace_back(m_banks.at(row)->clone());
         step.otherSources.push_back(m_sources.at(row));
@@ -63,17 +63,17 @@ void CUndoHistory::undo()
 {
     if (m_done == 0)
         return;
-    swap(m_steps[--m_done]);
+    swap(m_steps[--m_done], "Undid ");
 }
 
 void CUndoHistory::redo()
 {
     if (m_done == m_steps.size())
         return;
-    swap(m_steps[m_done++]);
+    swap(m_steps[m_done++], "Redid ");
 }
 
-void CUndoHistory::swap(Step& step)
+void CUndoHistory::swap(Step& step, const char* done)
 {
     for (std::size_t i = 0; i < step.rows.size(); ++i) {
         m_banks.at(step.rows[i]).swap(step.other[i]);
@@ -81,6 +81,7 @@ void CUndoHistory::swap(Step& step)
     }
     updateActions();
     emit banksChanged(QList<int>(step.rows.begin(), step.rows.end()));
+    emit status(QString::fromStdString(done + step.name.said));
 }
 
 void CUndoHistory::forEachSources(const std::function<void(RowSources&)>& visit)
@@ -106,8 +107,9 @@ void CUndoHistory::trim()
 void CUndoHistory::updateActions()
 {
     m_undo->setEnabled(m_done > 0);
-    m_undo->setText(m_done > 0 ? tr("&Undo %1").arg(QString::fromStdString(m_steps[m_done - 1].what)) : tr("&Undo"));
+    m_undo->setText(m_done > 0 ? tr("&Undo %1").arg(QString::fromStdString(m_steps[m_done - 1].name.what))
+                               : tr("&Undo"));
     m_redo->setEnabled(m_done < m_steps.size());
-    m_redo->setText(m_done < m_steps.size() ? tr("&Redo %1").arg(QString::fromStdString(m_steps[m_done].what))
+    m_redo->setText(m_done < m_steps.size() ? tr("&Redo %1").arg(QString::fromStdString(m_steps[m_done].name.what))
                                             : tr("&Redo"));
 }

@@ -15,6 +15,13 @@
 class IBank;
 class QAction;
 
+// A step's two names: the menu's, short ("Import", shown as Undo Import), and the status line's,
+// naming what it touched ("import into S05 CLOSED HI HAT", shown as Undid import into ...).
+struct StepName {
+    std::string what;
+    std::string said;
+};
+
 // Every change to the working banks as a step the user can take back and do again: imports,
 // renames, resets, banks opened from a file. A step keeps a copy of the banks it touched, and of
 // their slots' kept sources, as they were before; undoing swaps them with those now in place, and
@@ -30,8 +37,8 @@ public:
     ~CUndoHistory() override;
 
     // Runs change, which may replace or edit the banks of rows; when it returns true, what they
-    // were before is one step named what ("Import", "Rename"...), and banksChanged follows.
-    bool perform(const std::string& what, const std::vector<std::size_t>& rows, const std::function<bool()>& change);
+    // were before is one step named name, and banksChanged follows.
+    bool perform(const StepName& name, const std::vector<std::size_t>& rows, const std::function<bool()>& change);
 
     void undo();
     void redo();
@@ -47,17 +54,19 @@ public:
 signals:
     // The banks of these rows are new or changed: whatever shows them shows them again.
     void banksChanged(const QList<int>& rows);
+    // What an undo or redo did, for the status line.
+    void status(const QString& text);
 
 private:
     struct Step {
-        std::string what;
+        StepName name;
         std::vector<std::size_t> rows;
         Banks other; // the rows' banks on the side of the step the history is not on
         std::vector<RowSources> otherSources; // and their kept sources
         std::size_t bytes = 0;
     };
 
-    void swap(Step& step);
+    void swap(Step& step, const char* done);
     void trim();
     void updateActions();
 

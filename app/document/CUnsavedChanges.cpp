@@ -68,7 +68,7 @@ CUnsavedChanges::Answer CUnsavedChanges::ask(const std::string& before) const
         names += " and " + std::to_string(rows.size() - kNamesShown) + " more";
     const std::string message = (rows.size() == 1 ? "The bank " + names + " has" : "The banks " + names + " have")
                                 + " changes that are not saved. Save them before " + before + "?";
-    switch (m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Save changes?", message, "Save", "Cancel", "Discard"})) {
+    switch (m_dialogs.runAlert({IDialogs::AlertStyle::Question, "Save changes?", message, "Save", "Cancel", "Discard"})) {
     case IDialogs::AlertReply::Default:
         return Answer::Save;
     case IDialogs::AlertReply::Other:

@@ -28,6 +28,7 @@ CWorkingBanks::CWorkingBanks(QObject* parent, std::size_t sourceBudget)
     , m_history(m_banks, m_sources, this)
 {
     connect(&m_history, &CUndoHistory::banksChanged, this, &CWorkingBanks::banksChanged);
+    connect(&m_history, &CUndoHistory::status, this, &CWorkingBanks::status);
 }
 
 CWorkingBanks::~CWorkingBanks() = default;
@@ -44,11 +45,11 @@ const SlotSource* CWorkingBanks::source(std::size_t row, std::uint16_t slot) con
     return found != sources.end() ? &found->second : nullptr;
 }
 
-bool CWorkingBanks::edit(const std::string& what, std::size_t row, const std::function<bool(IBank&)>& change)
+bool CWorkingBanks::edit(const StepName& name, std::size_t row, const std::function<bool(IBank&)>& change)
 {
     IBank& bank = *m_banks.at(row);
     RowSources& sources = m_sources.at(row);
-    return m_history.perform(what, {row}, [&] {
+    return m_history.perform(name, {row}, [&] {
         std::map<std::uint16_t, std::vector<std::uint8_t>> shaped;
         for (const auto& [slot, source] : sources)
             shaped[slot] = bank.getContent(slot)->getData();
@@ -62,11 +63,11 @@ bool CWorkingBanks::edit(const std::string& what, std::size_t row, const std::fu
     });
 }
 
-void CWorkingBanks::replace(const std::string& what, const std::vector<std::size_t>& rows, Banks banks)
+void CWorkingBanks::replace(const StepName& name, const std::vector<std::size_t>& rows, Banks banks)
 {
     if (banks.size() != rows.size())
         return;
-    m_history.perform(what, rows, [&] {
+    m_history.perform(name, rows, [&] {
         for (std::size_t i = 0; i < rows.size(); ++i) {
             m_banks.at(rows[i]) = std::move(banks[i]);
             m_sources.at(rows[i]).clear();
@@ -75,19 +76,19 @@ void CWorkingBanks::replace(const std::string& what, const std::vector<std::size
     });
 }
 
-void CWorkingBanks::resetToFactory(const std::string& what, std::size_t row)
+void CWorkingBanks::resetToFactory(const StepName& name, std::size_t row)
 {
     Banks factoryBank;
     factoryBank.emplace_back(m_factory.at(row)->clone());
-    replace(what, {row}, std::move(factoryBank));
+    replace(name, {row}, std::move(factoryBank));
 }
 
-CWorkingBanks::SoundPut CWorkingBanks::putSound(const std::string& what, std::size_t row, std::uint16_t slot,
+CWorkingBanks::SoundPut CWorkingBanks::putSound(const StepName& step, std::size_t row, std::uint16_t slot,
                                                 std::span<const std::uint8_t> bytes, const std::string& name,
                                                 std::optional<SlotSource> source)
 {
     SoundPut put;
-    put.taken = m_history.perform(what, {row}, [&] {
+    put.taken = m_history.perform(step, {row}, [&] {
         if (!m_banks.at(row)->putSound(slot, bytes, name))
             return false;
         if (source && source->sound)

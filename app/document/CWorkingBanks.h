@@ -49,17 +49,17 @@ public:
     // The source a sample slot was shaped from; null for a slot that is plain bytes.
     const SlotSource* source(std::size_t row, std::uint16_t slot) const;
 
-    // Runs change on the bank of row; when it returns true, that is one step named what ("Rename",
-    // "Import"...), otherwise the bank must be as it was. A slot whose bytes change loses its source.
-    bool edit(const std::string& what, std::size_t row, const std::function<bool(IBank&)>& change);
-    // The banks of rows become banks (in the same order), as one step named what.
-    void replace(const std::string& what, const std::vector<std::size_t>& rows, Banks banks);
-    // A row's bank given back its factory name and sounds, as one step named what.
-    void resetToFactory(const std::string& what, std::size_t row);
+    // Runs change on the bank of row; when it returns true, that is one step named name, otherwise
+    // the bank must be as it was. A slot whose bytes change loses its source.
+    bool edit(const StepName& name, std::size_t row, const std::function<bool(IBank&)>& change);
+    // The banks of rows become banks (in the same order), as one step named name.
+    void replace(const StepName& name, const std::vector<std::size_t>& rows, Banks banks);
+    // A row's bank given back its factory name and sounds, as one step named name.
+    void resetToFactory(const StepName& name, std::size_t row);
     // Puts a sound rendered for a sample slot (exactly the slot's length of device bytes) into it,
     // named name, with the source it was made from (none: the slot is plain bytes), as one step
-    // named what. Refused, nothing changed, where the bank refuses the bytes.
-    SoundPut putSound(const std::string& what, std::size_t row, std::uint16_t slot, std::span<const std::uint8_t> bytes,
+    // named step. Refused, nothing changed, where the bank refuses the bytes.
+    SoundPut putSound(const StepName& step, std::size_t row, std::uint16_t slot, std::span<const std::uint8_t> bytes,
                       const std::string& name, std::optional<SlotSource> source);
 
     // Keeps source as what the slot's bytes, as they are now, were made from, with no step of its
@@ -74,6 +74,8 @@ public:
 signals:
     // The banks of these rows are new or changed: whatever shows them shows them again.
     void banksChanged(const QList<int>& rows);
+    // What an undo or redo did, for the status line.
+    void status(const QString& text);
 
 private:
     // Lets the oldest sources go, everywhere they are held, until those kept fit the budget; the

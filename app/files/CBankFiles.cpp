@@ -20,6 +20,16 @@ namespace {
 
 const std::vector<std::string> kBankFileTypes{"mid"};
 
+std::string fileName(const std::string& path)
+{
+    return std::filesystem::path(path).filename().string();
+}
+
+std::string bankNumber(std::size_t row)
+{
+    return BankNumber::of(static_cast<std::uint16_t>(row));
+}
+
 } // namespace
 
 CBankFiles::CBankFiles(IDialogs& dialogs, CFilePanels& panels, CWorkingBanks& banks, CUnsavedChanges& unsaved,
@@ -65,37 +75,55 @@ void CBankFiles::openFile(std::size_t row, const std::string& path)
     }
     m_dialogs.runAlert({IDialogs::AlertStyle::Informational, audio::kWrongFileFormat,
                         "This file contains no sound bank(s)\nfor a Tarvo ZYLOX 515!", "OK", {}});
+    emit status(QString::fromStdString("Not opened: " + fileName(path) + " holds no sound bank"));
 }
 
 void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::string& path)
 {
+    std::size_t onto = row;
     if (opening.needsReaddress()) {
         const std::size_t fileIndex = *opening.fileRow();
-        const std::string fileBankName = fileIndex < m_banks.size() ? m_banks.bank(fileIndex).getName() : std::string();
+        const bool ownRowShown = fileIndex < m_banks.size();
+        const std::string fileBankName = ownRowShown ? m_banks.bank(fileIndex).getName() : std::string();
+        const std::string selected = bankNumber(row);
+        const std::string own = bankNumber(fileIndex);
         m_dialogs.beep();
-        const std::string message = "The file contains data for bank: \"" + fileBankName + "\".\n"
-                                    "Do you want to overwrite bank: \"" + m_banks.bank(row).getName() + "\"?";
-        if (m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Different Banks!", message, "YES", "NO"})
-            != IDialogs::AlertReply::Default)
+        const std::string message = "The file contains data for bank: \"" + fileBankName + "\" (" + own + ").\n"
+                                    "Load it into the selected bank \"" + m_banks.bank(row).getName() + "\" ("
+                                    + selected + ")" + (ownRowShown ? " or into " + own : std::string())
+                                    + "? What that bank holds now is replaced.";
+        // Enter loads nothing: either load replaces a bank, and the user picks which.
+        switch (m_dialogs.runAlert({IDialogs::AlertStyle::Question, "Different Banks!", message, "Load into " + selected,
+                                    "Cancel", ownRowShown ? "Load into " + own : std::string(),
+                                    IDialogs::AlertReply::Alternate})) {
+        case IDialogs::AlertReply::Default:
+            opening.readdress();
+            break;
+        case IDialogs::AlertReply::Other:
+            onto = fileIndex;
+            break;
+        case IDialogs::AlertReply::Alternate:
             return;
-        opening.readdress();
+        }
     }
-    const std::size_t fileRow = opening.fileRow().value_or(row);
-    m_banks.replace("Open", {row}, opening.takeBanks());
-    m_unsaved.matchFile({row}, path);
-    findSources({{fileRow, row}}, path);
+    const std::size_t fileRow = opening.fileRow().value_or(onto);
+    const std::string opened = fileName(path) + " into " + bankNumber(onto);
+    m_banks.replace({"Open", "opening " + opened}, {onto}, opening.takeBanks());
+    m_unsaved.matchFile({onto}, path);
+    report("Opened " + opened, findSources({{fileRow, onto}}, path));
 }
 
 void CBankFiles::openAll(BankFileOpening& opening, const std::string& path)
 {
     std::vector<std::size_t> rows(m_banks.size());
     std::iota(rows.begin(), rows.end(), std::size_t{0});
-    m_banks.replace("Open", rows, opening.takeBanks());
+    const std::string opened = fileName(path) + " (all banks)";
+    m_banks.replace({"Open", "opening " + opened}, rows, opening.takeBanks());
     m_unsaved.matchFile(rows, path);
     std::map<std::size_t, std::size_t> sameRows;
     for (const std::size_t row : rows)
         sameRows.emplace(row, row);
-    findSources(sameRows, path);
+    report("Opened " + opened, findSources(sameRows, path));
 }
 
 bool CBankFiles::save(std::size_t row, bool allBanks)
@@ -128,18 +156,19 @@ bool CBankFiles::write(const std::vector<std::size_t>& rows, const std::string& 
         banks.push_back(copies.emplace_back(m_banks.bank(row).clone()).get());
     const bool saved = m_file->saveBanks(banks, path);
     if (!saved) {
-        const std::string name = std::filesystem::path(path).filename().string();
-        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Save Failed",
-                            "The bank file \"" + name + "\" could not be written: " + m_file->saveError() + ".", "OK",
-                            {}});
+        const std::string failure = "The bank file \"" + fileName(path) + "\" could not be written: "
+                                    + m_file->saveError() + ".";
+        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Save Failed", failure, "OK", {}});
+        emit status(QString::fromStdString("Not saved: " + failure));
         return false;
     }
     m_unsaved.matchFile(rows, path);
-    writeShapes(rows, path);
+    report("Saved " + fileName(path) + " (" + (rows.size() == 1 ? bankNumber(rows.front()) : "all banks") + ")",
+           writeShapes(rows, path));
     return true;
 }
 
-void CBankFiles::writeShapes(const std::vector<std::size_t>& rows, const std::string& path)
+std::string CBankFiles::writeShapes(const std::vector<std::size_t>& rows, const std::string& path)
 {
     std::vector<CShapeSidecar::Slot> shaped;
     for (const std::size_t row : rows) {
@@ -156,11 +185,11 @@ void CBankFiles::writeShapes(const std::vector<std::size_t>& rows, const std::st
     }
     std::string error;
     if (!CShapeSidecar::write(path, shaped, error))
-        emit status(QString::fromStdString("The shapes of its slots could not be kept beside " +
-                                           std::filesystem::path(path).filename().string() + ": " + error));
+        return "The shapes of its slots could not be kept beside " + fileName(path) + ": " + error;
+    return {};
 }
 
-void CBankFiles::findSources(const std::map<std::size_t, std::size_t>& rows, const std::string& path)
+std::string CBankFiles::findSources(const std::map<std::size_t, std::size_t>& rows, const std::string& path)
 {
     std::size_t plain = 0;
     std::size_t letGo = 0;
@@ -191,8 +220,12 @@ void CBankFiles::findSources(const std::map<std::size_t, std::size_t>& rows, con
     if (letGo > 0)
         said += (said.empty() ? "" : " ") + std::to_string(letGo) + " of the oldest kept sources were let go to stay within " +
                 std::to_string(m_banks.sourceBudget() >> 20) + " MB.";
-    if (!said.empty())
-        emit status(QString::fromStdString(said));
+    return said;
+}
+
+void CBankFiles::report(const std::string& done, const std::string& note)
+{
+    emit status(QString::fromStdString(note.empty() ? done : done + ". " + note));
 }
 
 bool CBankFiles::saveChanges()

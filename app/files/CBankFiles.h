@@ -42,11 +42,12 @@ public:
     bool settle(const std::string& before);
 
 signals:
-    // What became of the slots' sources on a save or an open, for the status line.
+    // What an open or a save did, and what became of the slots' sources, or why nothing was
+    // opened or saved, for the status line.
     void status(const QString& text);
 
 private:
-    // The one bank of a file onto row, after asking when it is another bank.
+    // The one bank of a file onto row, or onto its own row, after asking when it is another bank.
     void openOne(std::size_t row, BankFileOpening& opening, const std::string& path);
     void openAll(BankFileOpening& opening, const std::string& path);
     void openFile(std::size_t row, const std::string& path);
@@ -55,11 +56,15 @@ private:
     bool saveChanges();
     // A file of the banks of rows (one row, or all) at path.
     bool write(const std::vector<std::size_t>& rows, const std::string& path);
-    // Keeps beside the bank file at path the shapes of the slots of rows made from source files.
-    void writeShapes(const std::vector<std::size_t>& rows, const std::string& path);
+    // Keeps beside the bank file at path the shapes of the slots of rows made from source files;
+    // says why not, when it could not.
+    std::string writeShapes(const std::vector<std::size_t>& rows, const std::string& path);
     // The sources of the file's shaped slots, found again where the slots and their sources are as
-    // they were saved; rows maps a row of the file to the row it was opened onto.
-    void findSources(const std::map<std::size_t, std::size_t>& rows, const std::string& path);
+    // they were saved; rows maps a row of the file to the row it was opened onto. Says what could
+    // not be found or kept, if anything.
+    std::string findSources(const std::map<std::size_t, std::size_t>& rows, const std::string& path);
+    // What was done, and a note on it when there is one, as one status line.
+    void report(const std::string& done, const std::string& note);
 
     IDialogs& m_dialogs;
     CFilePanels& m_panels;

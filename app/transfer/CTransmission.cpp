@@ -66,7 +66,7 @@ bool CTransmission::send(std::size_t row, bool allBanks, std::uint32_t channel)
     DeviceRecord record(DeviceRecord::defaultFolder(), output);
     SenderLock::Taken lock = SenderLock::take(record, kProgram);
     if (!lock.lock) {
-        alert(IDialogs::AlertStyle::Critical, "Transmission Failed", "Nothing was sent: " + lock.refusal + ".", "OK");
+        refuse("Nothing was sent: " + lock.refusal + ".");
         return false;
     }
     const std::vector<std::size_t> rows = allBanks ? chooseAllBanks(channel, record) : std::vector<std::size_t>{row};
@@ -90,7 +90,7 @@ std::vector<std::size_t> CTransmission::chooseAllBanks(std::uint32_t channel, co
     if (!m_unfinished.empty() && output == m_unfinishedOutput) {
         const std::int64_t left = TransmissionRun::estimateSeconds(banksOf(m_unfinished), channelOfDump);
         const std::string count = std::to_string(m_unfinished.size());
-        const auto reply = alert(IDialogs::AlertStyle::Informational, "Send All Banks",
+        const auto reply = alert(IDialogs::AlertStyle::Question, "Send All Banks",
                                  "The last transmission of all banks to this device did not finish: " + count +
                                      " banks are left, starting with " + TransmissionAccount::rowName(m_unfinished.front()) +
                                      " (about " + TransmissionRun::durationText(left) +
@@ -109,7 +109,7 @@ std::vector<std::size_t> CTransmission::chooseAllBanks(std::uint32_t channel, co
     const std::int64_t changedSeconds = TransmissionRun::estimateSeconds(changedBanks, channelOfDump);
     const std::int64_t allSeconds = TransmissionRun::estimateSeconds(banks, channelOfDump);
     if (changed.size() == factory::kBankCount) {
-        const auto reply = alert(IDialogs::AlertStyle::Informational, "Send All Banks",
+        const auto reply = alert(IDialogs::AlertStyle::Question, "Send All Banks",
                                  "The sending of all banks take over 50 Minutes.\nDo you want to really transmit?",
                                  "Transmit", "Cancel");
         return reply == IDialogs::AlertReply::Default ? allRows() : std::vector<std::size_t>{};
@@ -124,8 +124,8 @@ std::vector<std::size_t> CTransmission::chooseAllBanks(std::uint32_t channel, co
                                 ".\n\nThis program keeps its own record of what it sent; it cannot see the device. If "
                                 "the device was changed by other means since, send all banks.";
     const auto reply = changed.empty()
-                           ? alert(IDialogs::AlertStyle::Informational, "Send All Banks", message, "Send All 32", "Cancel")
-                           : alert(IDialogs::AlertStyle::Informational, "Send All Banks", message,
+                           ? alert(IDialogs::AlertStyle::Question, "Send All Banks", message, "Send All 32", "Cancel")
+                           : alert(IDialogs::AlertStyle::Question, "Send All Banks", message,
                                    "Send " + count + " Changed", "Cancel", "Send All 32");
     if (reply == IDialogs::AlertReply::Alternate)
         return {};
@@ -138,12 +138,13 @@ void CTransmission::start(const std::vector<std::size_t>& rows, std::uint32_t ch
     const MidiPortIdentity output = record.device();
     std::shared_ptr<WrapperZQMidiInterface> midi = WrapperZQMidiInterface::createTransmitterTo(m_midiSystem, output);
     if (!midi) {
-        alert(IDialogs::AlertStyle::Critical, "Transmission Failed",
-              "The MIDI output " + output.displayName() + " is not connected.", "OK");
+        refuse("The MIDI output " + output.displayName() + " is not connected.");
         return;
     }
     m_allBanks = allBanks;
     m_sendingTo = output;
+    m_rows = rows;
+    m_startedAt = m_midiSystem.clock().calendarSeconds();
     m_progress.setFormat(QStringLiteral("%p%"));
     m_worker = std::make_unique<CTransmissionWorker>(
         *this, std::move(lock), std::move(midi), rows, m_banks, channel, std::move(record),
@@ -195,10 +196,12 @@ bool CTransmission::stopForQuit()
 {
     if (!m_worker)
         return true;
-    if (alert(IDialogs::AlertStyle::Critical, "Quit While Sending?",
-              "Banks are being sent to the device. Stop the transmission and quit?\n"
-              "The bank on its way will be incomplete on the device and must be sent again.",
-              "Stop and Quit", "Keep Sending") != IDialogs::AlertReply::Default)
+    // Enter keeps sending: stopping leaves a bank half-written on the device.
+    if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, "Quit While Sending?",
+                            "Banks are being sent to the device. Stop the transmission and quit?\n"
+                            "The bank on its way will be incomplete on the device and must be sent again.",
+                            "Stop and Quit", "Keep Sending", {}, IDialogs::AlertReply::Alternate})
+        != IDialogs::AlertReply::Default)
         return false;
     stop();
     const TransmissionAccount account = m_worker->finish();
@@ -227,7 +230,7 @@ void CTransmission::transmissionEnded(const TransmissionAccount& account)
               "The MIDI output stopped accepting data.\n\n" + account.describe() + resume, "OK");
     else if (account.end == TransmissionAccount::End::Stopped)
         alert(IDialogs::AlertStyle::Informational, "Transmission Stopped", account.describe() + resume, "OK");
-    emit status(QString());
+    emit status(QString::fromStdString(endLine(account)));
     m_progress.setFormat(QStringLiteral("%p%"));
     finish();
 }
@@ -239,6 +242,33 @@ void CTransmission::tick()
     m_progress.setValue(static_cast<int>(m_worker->percent()));
     m_progress.setFormat(QString::fromStdString("%p%, " + TransmissionRun::durationText(m_worker->secondsLeft()) + " left"));
     m_ticks->start();
+}
+
+std::string CTransmission::endLine(const TransmissionAccount& account) const
+{
+    const std::string to = m_sendingTo.displayName();
+    const std::string took = TransmissionRun::durationText(m_midiSystem.clock().calendarSeconds() - m_startedAt);
+    const std::size_t count = m_rows.size();
+    if (account.end == TransmissionAccount::End::Sent) {
+        const std::string banks = count == 1                    ? TransmissionAccount::rowName(m_rows.front())
+                                  : count == factory::kBankCount ? "all 32 banks"
+                                                                 : std::to_string(count) + " banks ("
+                                                                       + TransmissionAccount::rowList(m_rows) + ")";
+        return "Sent " + banks + " to " + to + " in " + took;
+    }
+    std::string done = std::to_string(account.complete.size()) + " of " + std::to_string(count)
+                       + (count == 1 ? " bank" : " banks") + " sent";
+    if (account.incomplete)
+        done += ", " + TransmissionAccount::rowName(*account.incomplete) + " must be sent again";
+    if (account.end == TransmissionAccount::End::Stopped)
+        return "Stopped sending to " + to + " after " + took + ": " + done;
+    return "Sending to " + to + " failed after " + took + ": " + done;
+}
+
+void CTransmission::refuse(const std::string& message)
+{
+    alert(IDialogs::AlertStyle::Critical, "Transmission Failed", message, "OK");
+    emit status(QString::fromStdString(message));
 }
 
 IDialogs::AlertReply CTransmission::alert(IDialogs::AlertStyle style, const std::string& title,

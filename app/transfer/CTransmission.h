@@ -46,7 +46,7 @@ public:
     void receive();
 
 signals:
-    // What the transmission is doing, for the status line; empty when it has nothing to say.
+    // What the transmission is doing or did, or why it did not begin, for the status line.
     void status(const QString& text);
     void ended();
 
@@ -59,6 +59,10 @@ private:
     void tick();
     void showProgressFromZero();
     void finish();
+    // The status line at a transmission's end: what was sent, to which output, in how long.
+    std::string endLine(const TransmissionAccount& account) const;
+    // Tells why nothing was sent, in an alert and the status line.
+    void refuse(const std::string& message);
     IDialogs::AlertReply alert(IDialogs::AlertStyle style, const std::string& title, const std::string& message,
                                const std::string& defaultButton, const std::string& alternateButton = {},
                                const std::string& otherButton = {});
@@ -74,6 +78,9 @@ private:
     bool m_allBanks = false;
     // The device the transmission under way goes to.
     MidiPortIdentity m_sendingTo;
+    // The rows of the transmission under way, and when it began (the transport clock's seconds).
+    std::vector<std::size_t> m_rows;
+    std::int64_t m_startedAt = 0;
     // The rows an all-banks transmission to this output left unfinished, to offer next time.
     MidiPortIdentity m_unfinishedOutput;
     std::vector<std::size_t> m_unfinished;

@@ -38,7 +38,6 @@ constexpr int kStartRow = 4; // S05, the first bank whose factory name has no " 
 CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& settings, ISoundOutput& soundOutput,
                  QWidget* parent)
     : QMainWindow(parent)
-    , m_dialogs(dialogs)
     , m_midiSystem(midiSystem)
     , m_settings(settings)
     , m_ui(std::make_unique<Ui::EditorWindow>())
@@ -104,6 +103,7 @@ void CEditor::connectControls()
     });
     connect(m_bankView.get(), &CBankView::status, this, &CEditor::showStatus);
     connect(m_edits.get(), &CBankEdits::status, this, &CEditor::showStatus);
+    connect(m_banks.get(), &CWorkingBanks::status, this, &CEditor::showStatus);
     connect(m_files.get(), &CBankFiles::status, this, &CEditor::showStatus);
     connect(m_transmission.get(), &CTransmission::status, this, &CEditor::showStatus);
     // A button's key presses it at once and clicks it a moment later: the name being typed is the
@@ -272,12 +272,8 @@ void CEditor::ContentNameHasChanged(int tag)
 
 void CEditor::openDefaultBank()
 {
-    const auto row = rowToActOn();
-    if (m_state != State::Idle)
-        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Reset to Default",
-                            "Don't Reset To Default any bank during sending or receiveing!", "OK", {}, {}});
-    else if (row)
-        m_edits->resetToFactory(*row);
+    if (const auto row = rowToActOn())
+        m_edits->resetToFactory(*row, m_state != State::Idle);
 }
 
 void CEditor::banksDidChange(const QList<int>& rows)

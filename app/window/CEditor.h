@@ -99,7 +99,6 @@ private:
     // The window's title: the bank file's name, marked while banks are unsaved.
     void updateTitle();
 
-    IDialogs& m_dialogs;
     ZQMidiSystem& m_midiSystem;
     CSettings& m_settings;
     std::unique_ptr<Ui::EditorWindow> m_ui;

@@ -40,7 +40,7 @@ using Texts = std::vector<std::string>;
 // The question before a file that decodes as no sound goes into a sample slot as it is.
 inline std::string rawQuestion(const std::string& file)
 {
-    return "informational|Not a Sound|\u201C" + file + "\u201D is not a sound file this editor decodes (WAV, AIFF, "
+    return "question|Not a Sound|\u201C" + file + "\u201D is not a sound file this editor decodes (WAV, AIFF, "
            "AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64). Load its bytes into the slot as raw 8-bit device "
            "data?|Load Raw|Cancel";
 }
@@ -230,9 +230,15 @@ protected:
 
     AlertReply runAlert(const Alert& alert) override
     {
-        shown.push_back((alert.style == AlertStyle::Critical ? "critical|" : "informational|") + alert.title + "|" +
-                        alert.message + "|" + alert.defaultButton + "|" + alert.alternateButton +
-                        (alert.otherButton.empty() ? "" : "|" + alert.otherButton));
+        const std::string style = alert.style == AlertStyle::Critical   ? "critical|"
+                                  : alert.style == AlertStyle::Question ? "question|"
+                                                                        : "informational|";
+        const std::string enter = alert.enterChooses == AlertReply::Alternate ? alert.alternateButton
+                                  : alert.enterChooses == AlertReply::Other   ? alert.otherButton
+                                                                              : std::string();
+        shown.push_back(style + alert.title + "|" + alert.message + "|" + alert.defaultButton + "|" +
+                        alert.alternateButton + (alert.otherButton.empty() ? "" : "|" + alert.otherButton) +
+                        (enter.empty() ? "" : "|Enter: " + enter));
         if (whenAlerted)
             whenAlerted();
         return alert.title == "Save changes?" ? saveChangesReply : reply;
@@ -264,7 +270,8 @@ protected:
     AlertReply reply = AlertReply::Default;
     AlertReply saveChangesReply = AlertReply::Other;
     std::deque<std::string> paths;
-    // What the dialogs showed: "beep", "open <types>", "save <types>", "<style>|title|message|buttons".
+    // What the dialogs showed: "beep", "open <types>", "save <types>", "<style>|title|message|buttons",
+    // the buttons followed by "|Enter: <button>" where Enter presses another than the first.
     // Settled by letting queued calls run: the output list follows the service's notices so.
     Texts shown;
     // Where each panel started: the open panel's folder, the save panel's suggested path.

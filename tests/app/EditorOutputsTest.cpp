@@ -130,7 +130,7 @@ TEST_F(EditorOutputsTest, StopAccountsForTheDeviceAndTheNextSendOffersTheRest)
         EXPECT_EQ(target.erasedBlocks(), expected.erased);
 
         // Resume: the banks left, from the incomplete one on, whatever came before.
-        const std::string left = "informational|Send All Banks|The last transmission of all banks to this device did "
+        const std::string left = "question|Send All Banks|The last transmission of all banks to this device did "
                                  "not finish: 30 banks are left, starting with S03 (about 50 min 55 s).\nSend the banks "
                                  "that are left, or all 32 banks again?|Send 30 Left|Cancel|Send All 32";
         pauseAt(1, [&] { click("button_send"); }); // stopped again in its first pause: nothing touched
@@ -164,7 +164,7 @@ TEST_F(EditorOutputsTest, TheRestIsOfferedToTheDeviceTheBanksWentToWhicheverIsCh
     EXPECT_EQ(outputList(), (Texts{zylox, "*Other:Other Port"}));
     EXPECT_EQ(device.erasedBlocks(), (Blocks{0, 1, 2, 3}));
 
-    const std::string allBanks = "informational|Send All Banks|The sending of all banks take over 50 Minutes.\n"
+    const std::string allBanks = "question|Send All Banks|The sending of all banks take over 50 Minutes.\n"
                                  "Do you want to really transmit?|Transmit|Cancel";
     shown.clear();
     reply = AlertReply::Alternate;
@@ -173,7 +173,7 @@ TEST_F(EditorOutputsTest, TheRestIsOfferedToTheDeviceTheBanksWentToWhicheverIsCh
     control<QComboBox>("popup_out").setCurrentIndex(0);
     click("button_send");
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[1].rfind("informational|Send All Banks|The last transmission of all banks to this device did not "
+    EXPECT_EQ(shown[1].rfind("question|Send All Banks|The last transmission of all banks to this device did not "
                              "finish: 30 banks are left, starting with S03 ", 0), 0u) << shown[1];
 }
 
@@ -210,7 +210,7 @@ TEST_F(EditorOutputsTest, AllBanksOffersOnlyTheBanksThatDifferFromWhatTheDeviceW
     ASSERT_NE(imageOf(editor->workBank(6)), imageOf(editor->defaultBank(6)));
     shown.clear();
     click("radiobutton_options_1");
-    const std::string offer = "informational|Send All Banks|1 of the 32 banks differ from what this device was last "
+    const std::string offer = "question|Send All Banks|1 of the 32 banks differ from what this device was last "
                               "sent (S07): sending them takes about 1 min 42 s.\nAll 32 banks take about 54 min 19 s."
                               "\n\nThis program keeps its own record of what it sent; it cannot see the device. If the "
                               "device was changed by other means since, send all banks.|Send 1 Changed|Cancel|Send All 32";

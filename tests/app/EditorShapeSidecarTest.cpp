@@ -31,8 +31,8 @@ TEST_F(EditorShapeSidecarTest, OpeningASavedSetFindsTheSourcesOfItsShapedSlotsUn
     EXPECT_EQ(found->path, kick);
     EXPECT_EQ(found->sound->frames.frameCount(), dropped->frames.frameCount());
     EXPECT_EQ(banks.source(4, 0), nullptr);
-    // Nothing to say: the import's line stays.
-    EXPECT_EQ(textOf("text_status"), "kick.wav: 0.30 s, cut to 0.25 s to fit CLOSED HI HAT (Classic)");
+    // Every source found: the open says only what it did.
+    EXPECT_EQ(textOf("text_status"), "Opened kit.mid into S05");
 
     // Another program wrote the bank file since: the slot is no longer what the shape made.
     CSound factory(4);
@@ -40,7 +40,8 @@ TEST_F(EditorShapeSidecarTest, OpeningASavedSetFindsTheSourcesOfItsShapedSlotsUn
     paths = {path("kit.mid")};
     click("button_load");
     EXPECT_EQ(banks.source(4, 1), nullptr);
-    EXPECT_EQ(textOf("text_status"), "1 shaped slot(s) open as plain bytes: their sources changed or are gone.");
+    EXPECT_EQ(textOf("text_status"),
+              "Opened kit.mid into S05. 1 shaped slot(s) open as plain bytes: their sources changed or are gone.");
 
     // The source itself changed since the save.
     paths = {path("kit.mid")};
@@ -51,7 +52,8 @@ TEST_F(EditorShapeSidecarTest, OpeningASavedSetFindsTheSourcesOfItsShapedSlotsUn
     paths = {path("kit.mid")};
     click("button_load");
     EXPECT_EQ(banks.source(4, 1), nullptr);
-    EXPECT_EQ(textOf("text_status"), "1 shaped slot(s) open as plain bytes: their sources changed or are gone.");
+    EXPECT_EQ(textOf("text_status"),
+              "Opened kit.mid into S05. 1 shaped slot(s) open as plain bytes: their sources changed or are gone.");
 }
 
 } // namespace

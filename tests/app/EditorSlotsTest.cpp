@@ -138,7 +138,7 @@ TEST_F(EditorSlotsFixture, DroppedSoundsFillSlotsFromTheRowUnderThePointerAndABa
     EXPECT_EQ(waveform("1"), editor->defaultBank(4).getContent(1)->getData());
     // The imports are unsaved work: the window asks first, as Open… does.
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_TRUE(shown.front().starts_with("critical|Save changes?|")) << shown.front();
+    EXPECT_TRUE(shown.front().starts_with("question|Save changes?|")) << shown.front();
 }
 
 TEST_F(EditorSlotsFixture, FilesDroppedOnFirmwareSlotsGoInOnlyAsTheirMessagesAndARefusalNamesItsFile)

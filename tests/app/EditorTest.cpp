@@ -16,13 +16,13 @@ using EditorTest = EditorFixture;
 
 std::string resetQuestion(const std::string& bank)
 {
-    return "critical|Reset to Default|Give the bank \"" + bank
-           + "\" back its factory name and sounds? What it holds now is replaced.|Reset|Cancel";
+    return "question|Reset to Default|Give the bank \"" + bank
+           + "\" back its factory name and sounds? What it holds now is replaced.|Reset|Cancel|Enter: Cancel";
 }
 
 std::string saveChangesQuestion(const std::string& banks, const std::string& before)
 {
-    return "critical|Save changes?|" + banks + " changes that are not saved. Save them before " + before
+    return "question|Save changes?|" + banks + " changes that are not saved. Save them before " + before
            + "?|Save|Cancel|Discard";
 }
 
@@ -73,17 +73,23 @@ TEST_F(EditorTest, EditsChangeOnlyTheWorkingBankAndResetPutsANewFactoryCopyBack)
     EXPECT_EQ(shown, (Texts{kOpenSound, rawQuestion("raw.txt"), resetQuestion(std::string(200, 'x'))}));
 }
 
-TEST_F(EditorTest, OneBankFileOpensOntoItsOwnRowAndOntoAnotherOnlyAfterABeepAndYes)
+TEST_F(EditorTest, OneBankFileOpensOntoItsOwnRowAndOntoAnotherOnlyAfterABeepAndAChoiceOfRow)
 {
-    const std::string question = "critical|Different Banks!|The file contains data for bank: \"S08\".\n"
-                                 "Do you want to overwrite bank: \"file bank 4\"?|YES|NO";
+    const auto questionOver = [](const std::string& selected) {
+        return "question|Different Banks!|The file contains data for bank: \"S08\" (S08).\nLoad it into the selected "
+               "bank \"" + selected + "\" (S05) or into S08? What that bank holds now is replaced.|Load into S05|Cancel|"
+               "Load into S08|Enter: Cancel";
+    };
+    const std::string question = questionOver("file bank 4");
     paths = {bankFile("s05.mid", 4), bankFile("s08.mid", 7), path("s08.mid")};
     click("button_load");
     EXPECT_EQ(tableRow(4), "file bank 4");
+    EXPECT_EQ(textOf("text_status"), "Opened s05.mid into S05");
     reply = AlertReply::Alternate;
     click("button_load");
     EXPECT_EQ(tableRow(4), "file bank 4");
     EXPECT_EQ(imageOf(editor->workBank(4)), imageOf(editor->defaultBank(4)));
+    EXPECT_EQ(textOf("text_status"), "Opened s05.mid into S05");
 
     reply = AlertReply::Default;
     click("button_load");
@@ -92,6 +98,21 @@ TEST_F(EditorTest, OneBankFileOpensOntoItsOwnRowAndOntoAnotherOnlyAfterABeepAndY
     EXPECT_EQ(tableRow(4), "file bank 7");
     EXPECT_EQ(imageOf(editor->workBank(4)), imageOf(editor->defaultBank(7)));
     EXPECT_EQ(tableRow(7), "S08");
+    EXPECT_EQ(textOf("text_status"), "Opened s08.mid into S05");
+
+    // Its own row instead: S08 takes it as it is, the selected S05 keeps what it held, and S08 is
+    // shown, selected, with the bank just opened.
+    paths = {path("s08.mid")};
+    reply = AlertReply::Other;
+    click("button_load");
+    EXPECT_EQ(tableRow(7), "file bank 7");
+    EXPECT_EQ(editor->workBank(7).getIndex(), 7);
+    EXPECT_EQ(imageOf(editor->workBank(7)), imageOf(editor->defaultBank(7)));
+    EXPECT_EQ(tableRow(4), "file bank 7");
+    EXPECT_EQ(textOf("textfield_bankName"), "file bank 7");
+    EXPECT_EQ(control<QTableView>("tableview_banks").currentIndex().row(), 7);
+    EXPECT_EQ(textOf("text_status"), "Opened s08.mid into S08");
+    EXPECT_EQ(shown.back(), questionOver("file bank 7"));
 }
 
 TEST_F(EditorTest, FileOfAllBanksReplacesEveryRowAndAFileWithoutBanksNone)
@@ -271,9 +292,14 @@ TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnyt
         const Bytes after = editor->workBank(row).getContent(1)->getData();
         EXPECT_EQ(after.size(), before.size());
         EXPECT_EQ(after == before, !taken);
-        // The status line tells what the last import that took did.
+        // The status line tells what the last import that took did, or why a file was refused; a
+        // question declined leaves it as it was.
         if (taken)
             status = file.ends_with("kick.wav") ? kick : file.ends_with("clap.aifc") ? clap : file.ends_with("raw.mp3") ? rawMp3 : notes;
+        else if (!alerts.empty() && alerts.front().starts_with("critical|")) {
+            const std::size_t message = alerts.front().find('|', std::string("critical|").size()) + 1;
+            status = "Not imported: " + alerts.front().substr(message, alerts.front().find('|', message) - message);
+        }
         EXPECT_EQ(textOf("text_status"), status);
     }
     const Bytes raw = editor->workBank(4).getContent(1)->getData();

@@ -72,12 +72,13 @@ TEST_F(EditorTransmissionTest, SendsTheCurrentBankIntoItsFlashBlocksAndRefusesQu
     EXPECT_EQ(device.writeChannels(), (std::vector<unsigned>{3, 3}));
     EXPECT_EQ(flashOf(7), imageOf(editor->workBank(7)));
     EXPECT_TRUE(device.faults().empty());
-    EXPECT_EQ(controls(), "+++- ");
+    // The end says what went where, in the transport clock's time.
+    EXPECT_EQ(controls(), "+++- Sent S08 to ZYLOX 515:ZYLOX 515 MIDI In in 1 min 44 s");
     EXPECT_EQ(textOf("button_send"), "Sen&d");
     EXPECT_EQ(textOf("menu_send"), "&Send");
-    EXPECT_EQ(shown, Texts{"critical|Quit While Sending?|Banks are being sent to the device. Stop the transmission "
+    EXPECT_EQ(shown, Texts{"question|Quit While Sending?|Banks are being sent to the device. Stop the transmission "
                            "and quit?\nThe bank on its way will be incomplete on the device and must be sent "
-                           "again.|Stop and Quit|Keep Sending"});
+                           "again.|Stop and Quit|Keep Sending|Enter: Keep Sending"});
 
     // A tick after the return to idle arms no other.
     tickProgress();
@@ -129,7 +130,7 @@ TEST_F(EditorTransmissionTest, BanksGoOnlyToTheirOwnRowsBlocksWhateverTheFileHol
 
 TEST_F(EditorTransmissionTest, SendsAllBanksInRowOrderOnlyAfterTransmit)
 {
-    const std::string question = "informational|Send All Banks|The sending of all banks take over 50 Minutes.\n"
+    const std::string question = "question|Send All Banks|The sending of all banks take over 50 Minutes.\n"
                                  "Do you want to really transmit?|Transmit|Cancel";
     click("radiobutton_options_1");
     reply = AlertReply::Alternate;
@@ -159,7 +160,7 @@ TEST_F(EditorTransmissionTest, SendsAllBanksInRowOrderOnlyAfterTransmit)
     EXPECT_EQ(flashOf(30), imageOf(editor->workBank(30)));
     EXPECT_EQ(device.otherMessages().size(), 2u); // the firmware bank's messages, delivered as stored
     EXPECT_TRUE(device.faults().empty());
-    EXPECT_EQ(controls(), "+++- ");
+    EXPECT_EQ(controls(), "+++- Sent all 32 banks to ZYLOX 515:ZYLOX 515 MIDI In in 55 min 17 s");
 }
 
 TEST_F(EditorTransmissionTest, OutputThatDisappearsStopsTheTransmissionWithAnAlert)
@@ -175,7 +176,8 @@ TEST_F(EditorTransmissionTest, OutputThatDisappearsStopsTheTransmissionWithAnAle
     EXPECT_EQ(device.sysexMessages().size(), 1u); // nothing after the broken message
     // The output has gone: it stays chosen, shown as disconnected, and Send waits for it.
     EXPECT_EQ(control<QComboBox>("popup_out").currentText(), "ZYLOX 515:ZYLOX 515 MIDI In (disconnected)");
-    EXPECT_EQ(controls(), "--+- ");
+    EXPECT_EQ(controls(), "--+- Sending to ZYLOX 515:ZYLOX 515 MIDI In failed after 11 s: 0 of 1 bank sent, S05 "
+                          "must be sent again");
 }
 
 TEST_F(EditorTransmissionTest, OneSenderPerDeviceAndTheOtherIsToldWhoHoldsIt)
@@ -189,7 +191,7 @@ TEST_F(EditorTransmissionTest, OneSenderPerDeviceAndTheOtherIsToldWhoHoldsIt)
         EXPECT_EQ(shown, Texts{"critical|Transmission Failed|Nothing was sent: ZYLOX 515:ZYLOX 515 MIDI In is being sent "
                                "to by zylox, " + process + ".|OK|"});
         EXPECT_TRUE(device.packets().empty());
-        EXPECT_EQ(controls(), "+++- ");
+        EXPECT_EQ(controls(), "+++- Nothing was sent: ZYLOX 515:ZYLOX 515 MIDI In is being sent to by zylox, " + process + ".");
     }
 
     std::string refusal;
@@ -238,8 +240,8 @@ TEST_F(EditorTransmissionTest, EditsWhileSendingLeaveTheBankOnItsWayAloneAndRese
         click("button_openContents_4");
         click("button_reset");
         click("button_load");
-        EXPECT_EQ(shown, (Texts{"open wav aif aiff aifc flac ogg opus mp3 w64 au caf", rawQuestion("raw.txt"), "critical|Reset to Default|Don't Reset To Default any bank during sending "
-                                        "or receiveing!|OK|", "critical|Save changes?|The bank \"renamed while sending\" has "
+        EXPECT_EQ(shown, (Texts{"open wav aif aiff aifc flac ogg opus mp3 w64 au caf", rawQuestion("raw.txt"), "informational|Reset to Default|Don't Reset To Default any bank during sending "
+                                        "or receiveing!|OK|", "question|Save changes?|The bank \"renamed while sending\" has "
                                         "changes that are not saved. Save them before opening another bank file?|Save|"
                                         "Cancel|Discard", "open mid"}));
         EXPECT_EQ(tableRow(4), "file bank 4");

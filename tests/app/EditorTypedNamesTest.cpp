@@ -19,7 +19,7 @@ protected:
 
     std::string question(const std::string& bank, const std::string& before)
     {
-        return "critical|Save changes?|The bank \"" + bank + "\" has changes that are not saved. Save them before "
+        return "question|Save changes?|The bank \"" + bank + "\" has changes that are not saved. Save them before "
                + before + "?|Save|Cancel|Discard";
     }
     QWidget& focused() { return *QApplication::focusWidget(); }

@@ -88,7 +88,7 @@ TEST_F(EditorWorkTest, EveryChangeToTheBanksCanBeUndoneAndRedone)
 TEST_F(EditorWorkTest, TitleMarksUnsavedBanksAndQuitCloseAndOpenAskBeforeLosingThem)
 {
     const auto question = [](const std::string& banks, const std::string& before) {
-        return "critical|Save changes?|" + banks + " changes that are not saved. Save them before " + before
+        return "question|Save changes?|" + banks + " changes that are not saved. Save them before " + before
                + "?|Save|Cancel|Discard";
     };
     EXPECT_EQ(editor->windowTitle().toStdString(), "Untitled[*]");

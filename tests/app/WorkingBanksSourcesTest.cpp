@@ -57,26 +57,26 @@ TEST_F(WorkingBanksSourcesTest, UndoAndRedoGiveBackSourceAndShapeWithTheBytesAnd
 {
     const Bytes factory = bytesOf(4, 1);
     const Sound kick = soundOf(1000);
-    ASSERT_TRUE(banks.putSound("Import", 4, 1, slotBytes(4, 1, 0x90), "kick.wav", sourceOf(kick, 3.0)).taken);
-    ASSERT_TRUE(banks.putSound("Shape", 4, 1, slotBytes(4, 1, 0xA0), "kick.wav", sourceOf(kick, 6.0)).taken);
+    ASSERT_TRUE(banks.putSound({"Import", "import"}, 4, 1, slotBytes(4, 1, 0x90), "kick.wav", sourceOf(kick, 3.0)).taken);
+    ASSERT_TRUE(banks.putSound({"Shape", "shape"}, 4, 1, slotBytes(4, 1, 0xA0), "kick.wav", sourceOf(kick, 6.0)).taken);
     EXPECT_EQ(banks.source(4, 1)->sound, kick);
     EXPECT_EQ(banks.source(4, 1)->path, "/sounds/kick.wav");
     EXPECT_EQ(banks.bank(4).getContentName(1), "kick.wav");
     EXPECT_EQ(banks.source(4, 0), nullptr);
 
     // A rename leaves the slot's bytes and so its source; an import of other bytes does not.
-    ASSERT_TRUE(banks.edit("Rename", 4, [](IBank& bank) {
+    ASSERT_TRUE(banks.edit({"Rename", "rename"}, 4, [](IBank& bank) {
         bank.setName("kit");
         return true;
     }));
     EXPECT_EQ(keptGain(4, 1), 6.0);
-    ASSERT_TRUE(banks.edit("Import", 4, [](IBank& bank) {
+    ASSERT_TRUE(banks.edit({"Import", "import"}, 4, [](IBank& bank) {
         return static_cast<bool>(bank.importContent(1, Bytes(50, 0x70), "raw.bin", audio::ImportOptions{true}));
     }));
     EXPECT_EQ(banks.source(4, 1), nullptr);
 
     // Refused bytes are no step and change nothing.
-    EXPECT_FALSE(banks.putSound("Shape", 4, 1, Bytes(10, 0x90), "short", sourceOf(kick, 1.0)).taken);
+    EXPECT_FALSE(banks.putSound({"Shape", "shape"}, 4, 1, Bytes(10, 0x90), "short", sourceOf(kick, 1.0)).taken);
     EXPECT_EQ(banks.undoAction()->text().toStdString(), "&Undo Import");
 
     const std::vector<std::pair<Bytes, double>> back{
@@ -92,7 +92,7 @@ TEST_F(WorkingBanksSourcesTest, UndoAndRedoGiveBackSourceAndShapeWithTheBytesAnd
     EXPECT_EQ(banks.source(4, 1)->sound, kick);
 
     // A bank replaced (opened, reset) keeps none of the old one's sources, until undone.
-    banks.resetToFactory("Reset", 4);
+    banks.resetToFactory({"Reset", "reset"}, 4);
     EXPECT_EQ(banks.source(4, 1), nullptr);
     banks.undoAction()->trigger();
     EXPECT_EQ(keptGain(4, 1), 6.0);
@@ -106,7 +106,7 @@ TEST(WorkingBanksSourceBudget, PastItTheOldestSourcesGoFromSlotsAndHistoryAndThe
     const std::vector<Sound> sounds{soundOf(frames), soundOf(frames), soundOf(frames), soundOf(frames), soundOf(frames)};
     const auto put = [&](std::size_t row, std::uint16_t slot, const Sound& sound) {
         const Bytes bytes(banks.bank(row).getContent(slot)->getSize(), static_cast<std::uint8_t>(0x81 + slot));
-        const CWorkingBanks::SoundPut done = banks.putSound("Import", row, slot, bytes, "s", sourceOf(sound, 0.0));
+        const CWorkingBanks::SoundPut done = banks.putSound({"Import", "import"}, row, slot, bytes, "s", sourceOf(sound, 0.0));
         EXPECT_TRUE(done.taken);
         return done.sourcesLetGo;
     };
@@ -140,9 +140,9 @@ TEST(WorkingBanksSourceBudget, PastItTheOldestSourcesGoFromSlotsAndHistoryAndThe
     // A source larger than the whole budget still goes into its slot, alone.
     CWorkingBanks tight(nullptr, soundBytes / 2);
     const Bytes bytes(tight.bank(4).getContent(0)->getSize(), 0x90);
-    EXPECT_EQ(tight.putSound("Import", 4, 0, bytes, "big", sourceOf(sounds[0], 0.0)).sourcesLetGo, 0u);
+    EXPECT_EQ(tight.putSound({"Import", "import"}, 4, 0, bytes, "big", sourceOf(sounds[0], 0.0)).sourcesLetGo, 0u);
     const Bytes other(tight.bank(4).getContent(1)->getSize(), 0x90);
-    EXPECT_EQ(tight.putSound("Import", 4, 1, other, "big", sourceOf(sounds[1], 0.0)).sourcesLetGo, 1u);
+    EXPECT_EQ(tight.putSound({"Import", "import"}, 4, 1, other, "big", sourceOf(sounds[1], 0.0)).sourcesLetGo, 1u);
     EXPECT_EQ(tight.source(4, 0), nullptr);
     EXPECT_EQ(tight.source(4, 1)->sound, sounds[1]);
 }

@@ -21,7 +21,7 @@ protected:
     // One step named what that renames the bank of the first row to name.
     void rename(const std::string& what, const std::string& name)
     {
-        ASSERT_TRUE(banks.edit(what, 0, [&](IBank& bank) {
+        ASSERT_TRUE(banks.edit({what, what}, 0, [&](IBank& bank) {
             bank.setName(name.c_str());
             return true;
         }));
@@ -34,7 +34,7 @@ protected:
         for (const std::size_t row : allRows)
             copies.emplace_back(banks.bank(row).clone());
         copies[0]->setName(name.c_str());
-        banks.replace(what, allRows, std::move(copies));
+        banks.replace({what, what}, allRows, std::move(copies));
     }
     // Takes action until it is disabled; how many times it could.
     int exhaust(QAction* action)
@@ -129,12 +129,12 @@ TEST_F(WorkingBanksTest, ARefusedEditIsNoStepAndAResetIsOneThatUndoes)
 {
     rename("Rename", "mine");
     QSignalSpy changed(&banks, &CWorkingBanks::banksChanged);
-    EXPECT_FALSE(banks.edit("Import", 3, [](IBank&) { return false; }));
+    EXPECT_FALSE(banks.edit({"Import", "import"}, 3, [](IBank&) { return false; }));
     EXPECT_TRUE(changed.isEmpty());
     EXPECT_EQ(banks.undoAction()->text().toStdString(), "&Undo Rename");
 
     const std::string factoryName = banks.factoryBank(0).getName();
-    banks.resetToFactory("Reset", 0);
+    banks.resetToFactory({"Reset", "reset"}, 0);
     EXPECT_EQ(banks.bank(0).getName(), factoryName);
     ASSERT_EQ(changed.size(), 1);
     EXPECT_EQ(changed.last().at(0).value<QList<int>>(), QList<int>{0});

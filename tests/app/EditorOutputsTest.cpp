@@ -138,6 +138,11 @@ TEST_F(EditorOutputsTest, StopAccountsForTheDeviceAndTheNextSendOffersTheRest)
         runUntilIdle();
         EXPECT_EQ(shown.at(2), left);
         EXPECT_EQ(target.erasedBlocks(), expected.erased);
+        // Stopped within its first second, in whole seconds of the transport clock.
+        const std::string stopped = textOf("text_status");
+        EXPECT_TRUE(stopped == "Stopped sending to ZYLOX 515:ZYLOX 515 MIDI In after 0 s: 0 of 30 banks sent"
+                    || stopped == "Stopped sending to ZYLOX 515:ZYLOX 515 MIDI In after 1 s: 0 of 30 banks sent")
+            << stopped;
         shown.clear();
         click("button_send");
         runUntilIdle();

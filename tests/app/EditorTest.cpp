@@ -137,8 +137,10 @@ TEST_F(EditorTest, SavesTheCurrentBankOrAllBanksAndReportsAFailedSave)
     type("textfield_bankName", "Saved kit");
     paths = {path("one.mid"), path("all.mid"), path("one.mid"), path("all.mid"), path("missing/s01.mid")};
     click("button_save"); // the first save of an untitled set asks where
+    EXPECT_EQ(textOf("text_status"), "Saved one.mid (S10)");
     click("radiobutton_options_1");
     press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(textOf("text_status"), "Saved all.mid (all banks)");
     click("button_reset");
     EXPECT_EQ(tableRow(9), "S10");
     click("button_load");
@@ -157,6 +159,8 @@ TEST_F(EditorTest, SavesTheCurrentBankOrAllBanksAndReportsAFailedSave)
                             "directory.|OK|"}));
     EXPECT_TRUE(control("button_save").isEnabled());
     EXPECT_FALSE(std::filesystem::exists(path("missing")));
+    EXPECT_EQ(textOf("text_status"), "Not saved: The bank file \"s01.mid\" could not be written: No such file or "
+                                     "directory.");
 
     // A FIFO (or a device) is never replaced by a file.
     paths = {make("fifo.mid", "mkfifo")};

@@ -239,12 +239,14 @@ TEST_F(EditorTransmissionTest, EditsWhileSendingLeaveTheBankOnItsWayAloneAndRese
         type("textfield_bankName", "renamed while sending");
         click("button_openContents_4");
         click("button_reset");
+        EXPECT_EQ(textOf("text_status"), "Not reset: S05 stays as it is while banks are sent");
         click("button_load");
         EXPECT_EQ(shown, (Texts{"open wav aif aiff aifc flac ogg opus mp3 w64 au caf", rawQuestion("raw.txt"), "informational|Reset to Default|Don't Reset To Default any bank during sending "
                                         "or receiveing!|OK|", "question|Save changes?|The bank \"renamed while sending\" has "
                                         "changes that are not saved. Save them before opening another bank file?|Save|"
                                         "Cancel|Discard", "open mid"}));
         EXPECT_EQ(tableRow(4), "file bank 4");
+        EXPECT_EQ(textOf("text_status"), "Opened all.mid (all banks)");
     });
     click("button_send");
     runUntilIdle();

@@ -1,11 +1,12 @@
-// The window protects the user's work: every change to the banks can be undone and redone, the
-// title tells unsaved changes, nothing unsaved goes without asking, and keyboard focus never waits
-// on a button that destroys something.
+// The window protects the user's work: every change to the banks can be undone and redone, each
+// saying in the status line what it did, the title tells unsaved changes, nothing unsaved goes
+// without asking, and keyboard focus never waits on a button that destroys something.
 #include "EditorFixture.h"
 
 #include <QAction>
 
 #include <filesystem>
+#include <tuple>
 
 namespace {
 
@@ -40,27 +41,32 @@ TEST_F(EditorWorkTest, EveryChangeToTheBanksCanBeUndoneAndRedone)
     EXPECT_FALSE(undo.isEnabled());
 
     std::vector<BankSet> states{banks()};
-    const std::vector<std::function<void()>> changes{
-        [&] { type("textfield_bankName", "Kit"); },
-        [&] { type("textfield_contentNames_2", "Clap 2"); },
-        [&] {
-            paths = {make("raw.txt", "printf 'raw bytes' >")};
-            click("button_openContents_1");
-        },
-        [&] { click("button_reset"); },
-        [&] {
-            paths = {bankFile("s06.mid", 5)};
-            click("button_load");
-        },
-        [&] {
-            paths = {bankFile("all.mid")};
-            click("button_load");
-        },
+    // Each change, the start of the status line it leaves, and how an undo or redo names it there.
+    const std::vector<std::tuple<std::function<void()>, std::string, std::string>> changes{
+        {[&] { type("textfield_bankName", "Kit"); }, "Renamed S06 to \"Kit\"", "rename of S06"},
+        {[&] { type("textfield_contentNames_2", "Clap 2"); }, "Renamed S06 CLAP to \"Clap 2\"", "rename of S06 CLAP"},
+        {[&] {
+             paths = {make("raw.txt", "printf 'raw bytes' >")};
+             click("button_openContents_1");
+         },
+         "raw.txt: 9 bytes of raw device data", "import into S06 CLOSED HI HAT"},
+        {[&] { click("button_reset"); }, "Reset S06 to its factory name and sounds", "reset of S06"},
+        {[&] {
+             paths = {bankFile("s06.mid", 5)};
+             click("button_load");
+         },
+         "Opened s06.mid into S06", "opening s06.mid into S06"},
+        {[&] {
+             paths = {bankFile("all.mid")};
+             click("button_load");
+         },
+         "Opened all.mid (all banks)", "opening all.mid (all banks)"},
     };
-    for (const auto& change : changes) {
+    for (const auto& [change, status, said] : changes) {
         change();
         states.push_back(banks());
         EXPECT_NE(states.back(), states[states.size() - 2]);
+        EXPECT_TRUE(textOf("text_status").starts_with(status)) << textOf("text_status");
     }
     EXPECT_EQ(undo.text().toStdString(), "&Undo Open");
     type("textfield_bankName", "file bank 5"); // unchanged: no step
@@ -72,6 +78,7 @@ TEST_F(EditorWorkTest, EveryChangeToTheBanksCanBeUndoneAndRedone)
     for (std::size_t step = changes.size(); step > 0; --step) {
         QTest::keyClick(&table, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(banks(), states[step - 1]) << "undone step " << step;
+        EXPECT_EQ(textOf("text_status"), "Undid " + std::get<2>(changes[step - 1]));
     }
     EXPECT_FALSE(undo.isEnabled());
     EXPECT_EQ(redo.text().toStdString(), "&Redo Rename");
@@ -80,6 +87,7 @@ TEST_F(EditorWorkTest, EveryChangeToTheBanksCanBeUndoneAndRedone)
     for (std::size_t step = 1; step <= changes.size(); ++step) {
         QTest::keyClick(&table, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(banks(), states[step]) << "redone step " << step;
+        EXPECT_EQ(textOf("text_status"), "Redid " + std::get<2>(changes[step - 1]));
     }
     EXPECT_FALSE(redo.isEnabled());
     EXPECT_EQ(tableRow(5), "file bank 5");
@@ -119,6 +127,7 @@ TEST_F(EditorWorkTest, TitleMarksUnsavedBanksAndQuitCloseAndOpenAskBeforeLosingT
     EXPECT_EQ(editor->windowTitle().toStdString(), "kits.mid[*]");
     EXPECT_FALSE(editor->isWindowModified());
     EXPECT_EQ(std::filesystem::file_size(path("kits.mid")), 8'376'062u);
+    EXPECT_EQ(textOf("text_status"), "Saved kits.mid (all banks)");
 
     // The set now has a file of all banks: Save writes it whole, without a panel.
     editor->show();
@@ -149,6 +158,7 @@ TEST_F(EditorWorkTest, TitleMarksUnsavedBanksAndQuitCloseAndOpenAskBeforeLosingT
                             question(nine, "quitting"), "save mid"}));
     EXPECT_EQ(std::filesystem::file_size(path("kit4.mid")), 262'298u);
     EXPECT_EQ(std::filesystem::file_size(path("kit9.mid")), 262'298u);
+    EXPECT_EQ(textOf("text_status"), "Saved kit9.mid (S10)");
     EXPECT_EQ(editor->windowTitle().toStdString(), "kit9.mid[*]");
 
     // Discard quits as it is.

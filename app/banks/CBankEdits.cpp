@@ -85,7 +85,8 @@ void CBankEdits::resetToFactory(std::size_t row, bool transferring)
     if (transferring) {
         m_dialogs.runAlert({IDialogs::AlertStyle::Informational, "Reset to Default",
                             "Don't Reset To Default any bank during sending or receiveing!", "OK", {}, {}});
-        emit status(QString::fromStdString("Not reset: " + bankNumber(row) + " stays as it is while banks are sent"));
+        emit status(
+            QString::fromStdString("Not reset: " + bankNumber(row) + " stays as it is while banks are being sent"));
         return;
     }
     const std::string question = "Give the bank \"" + m_banks.bank(row).getName()

@@ -93,9 +93,9 @@ void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::s
                                     + selected + ")" + (ownRowShown ? " or into " + own : std::string())
                                     + "? What that bank holds now is replaced.";
         // Enter loads nothing: either load replaces a bank, and the user picks which.
-        switch (m_dialogs.runAlert({IDialogs::AlertStyle::Question, "Different Banks!", message, "Load into " + selected,
-                                    "Cancel", ownRowShown ? "Load into " + own : std::string(),
-                                    IDialogs::AlertReply::Alternate})) {
+        const std::string other = ownRowShown ? "Load into " + own : std::string();
+        switch (m_dialogs.runAlert({IDialogs::AlertStyle::Question, "Different Banks!", message,
+                                    "Load into " + selected, "Cancel", other, IDialogs::AlertReply::Alternate})) {
         case IDialogs::AlertReply::Default:
             opening.readdress();
             break;

@@ -77,8 +77,8 @@ TEST_F(EditorTest, OneBankFileOpensOntoItsOwnRowAndOntoAnotherOnlyAfterABeepAndA
 {
     const auto questionOver = [](const std::string& selected) {
         return "question|Different Banks!|The file contains data for bank: \"S08\" (S08).\nLoad it into the selected "
-               "bank \"" + selected + "\" (S05) or into S08? What that bank holds now is replaced.|Load into S05|Cancel|"
-               "Load into S08|Enter: Cancel";
+               "bank \"" + selected + "\" (S05) or into S08? What that bank holds now is replaced.|Load into S05|"
+               "Cancel|Load into S08|Enter: Cancel";
     };
     const std::string question = questionOver("file bank 4");
     paths = {bankFile("s05.mid", 4), bankFile("s08.mid", 7), path("s08.mid")};

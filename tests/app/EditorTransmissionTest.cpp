@@ -191,7 +191,8 @@ TEST_F(EditorTransmissionTest, OneSenderPerDeviceAndTheOtherIsToldWhoHoldsIt)
         EXPECT_EQ(shown, Texts{"critical|Transmission Failed|Nothing was sent: ZYLOX 515:ZYLOX 515 MIDI In is being sent "
                                "to by zylox, " + process + ".|OK|"});
         EXPECT_TRUE(device.packets().empty());
-        EXPECT_EQ(controls(), "+++- Nothing was sent: ZYLOX 515:ZYLOX 515 MIDI In is being sent to by zylox, " + process + ".");
+        EXPECT_EQ(controls(),
+                  "+++- Nothing was sent: ZYLOX 515:ZYLOX 515 MIDI In is being sent to by zylox, " + process + ".");
     }
 
     std::string refusal;
@@ -239,7 +240,7 @@ TEST_F(EditorTransmissionTest, EditsWhileSendingLeaveTheBankOnItsWayAloneAndRese
         type("textfield_bankName", "renamed while sending");
         click("button_openContents_4");
         click("button_reset");
-        EXPECT_EQ(textOf("text_status"), "Not reset: S05 stays as it is while banks are sent");
+        EXPECT_EQ(textOf("text_status"), "Not reset: S05 stays as it is while banks are being sent");
         click("button_load");
         EXPECT_EQ(shown, (Texts{"open wav aif aiff aifc flac ogg opus mp3 w64 au caf", rawQuestion("raw.txt"), "informational|Reset to Default|Don't Reset To Default any bank during sending "
                                         "or receiveing!|OK|", "question|Save changes?|The bank \"renamed while sending\" has "

@@ -57,7 +57,8 @@ TEST_F(WorkingBanksSourcesTest, UndoAndRedoGiveBackSourceAndShapeWithTheBytesAnd
 {
     const Bytes factory = bytesOf(4, 1);
     const Sound kick = soundOf(1000);
-    ASSERT_TRUE(banks.putSound({"Import", "import"}, 4, 1, slotBytes(4, 1, 0x90), "kick.wav", sourceOf(kick, 3.0)).taken);
+    ASSERT_TRUE(
+        banks.putSound({"Import", "import"}, 4, 1, slotBytes(4, 1, 0x90), "kick.wav", sourceOf(kick, 3.0)).taken);
     ASSERT_TRUE(banks.putSound({"Shape", "shape"}, 4, 1, slotBytes(4, 1, 0xA0), "kick.wav", sourceOf(kick, 6.0)).taken);
     EXPECT_EQ(banks.source(4, 1)->sound, kick);
     EXPECT_EQ(banks.source(4, 1)->path, "/sounds/kick.wav");
@@ -106,7 +107,8 @@ TEST(WorkingBanksSourceBudget, PastItTheOldestSourcesGoFromSlotsAndHistoryAndThe
     const std::vector<Sound> sounds{soundOf(frames), soundOf(frames), soundOf(frames), soundOf(frames), soundOf(frames)};
     const auto put = [&](std::size_t row, std::uint16_t slot, const Sound& sound) {
         const Bytes bytes(banks.bank(row).getContent(slot)->getSize(), static_cast<std::uint8_t>(0x81 + slot));
-        const CWorkingBanks::SoundPut done = banks.putSound({"Import", "import"}, row, slot, bytes, "s", sourceOf(sound, 0.0));
+        const CWorkingBanks::SoundPut done =
+            banks.putSound({"Import", "import"}, row, slot, bytes, "s", sourceOf(sound, 0.0));
         EXPECT_TRUE(done.taken);
         return done.sourcesLetGo;
     };

@@ -3,11 +3,10 @@
 // ports come from a stand-in `zylox` on PATH: the completion's only view of the world is what
 // `zylox ports` prints, and a machine without MIDI hardware has no ports to print.
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/Terminal.h"
 
 #include <gtest/gtest.h>
 
-#include <pty.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -21,29 +20,18 @@ namespace {
 // everything the terminal showed.
 std::string typeIntoBash(const std::string& stubFolder, const std::string& keys)
 {
-    int terminal = -1;
-    const pid_t shell = ::forkpty(&terminal, nullptr, nullptr, nullptr);
-    if (shell == 0) {
-        const std::string path = stubFolder + ":" + std::getenv("PATH");
-        ::setenv("PATH", path.c_str(), 1);
-        ::setenv("TERM", "dumb", 1);
-        ::setenv("PS1", "$ ", 1);
-        ::setenv("INPUTRC", "/dev/null", 1);
-        ::execl("/bin/bash", "bash", "--norc", "--noprofile", "-i", nullptr);
-        ::_exit(127);
-    }
-    const std::string input = "source " BASH_COMPLETION "; source " COMPLETION_SCRIPT "\n" + keys + "exit\n";
-    // Readline takes the keys as they come; those after a Tab wait until the completion is done.
-    EXPECT_EQ(::write(terminal, input.data(), input.size()), static_cast<ssize_t>(input.size()));
-    std::string shown;
-    char buffer[4096];
-    for (ssize_t got; (got = ::read(terminal, buffer, sizeof buffer)) > 0;)
-        shown.append(buffer, static_cast<std::size_t>(got));
-    ::close(terminal);
-    int status = 0;
-    ::waitpid(shell, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << shown;
-    return shown;
+    const TerminalRun run = runOnTerminal(
+        [&] {
+            const std::string path = stubFolder + ":" + std::getenv("PATH");
+            ::setenv("PATH", path.c_str(), 1);
+            ::setenv("TERM", "dumb", 1);
+            ::setenv("PS1", "$ ", 1);
+            ::setenv("INPUTRC", "/dev/null", 1);
+            ::execl("/bin/bash", "bash", "--norc", "--noprofile", "-i", nullptr);
+        },
+        "source " BASH_COMPLETION "; source " COMPLETION_SCRIPT "\n" + keys + "exit\n");
+    EXPECT_TRUE(run.succeeded) << run.shown;
+    return run.shown;
 }
 
 // The keys of a command line up to a Tab, then Home and a printf that shows each word the shell

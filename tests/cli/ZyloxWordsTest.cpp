@@ -2,11 +2,10 @@
 // labels, output lines that name the slot they touched, help that says how slots count, and
 // info's header on a terminal only.
 #include "tests/cli/ZyloxFixture.h"
+#include "tests/support/Terminal.h"
 
 #include <gtest/gtest.h>
 
-#include <pty.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <string>
@@ -79,21 +78,10 @@ TEST_F(ZyloxTest, HelpSaysHowSlotsAndBanksCount)
 // Runs zylox with standard output on a terminal and returns what the terminal showed.
 std::string onTerminal(const char* arguments)
 {
-    int terminal = -1;
-    const pid_t program = ::forkpty(&terminal, nullptr, nullptr, nullptr);
-    if (program == 0) {
-        ::execl("/bin/sh", "sh", "-c", (std::string(ZYLOX_PROGRAM " ") + arguments).c_str(), nullptr);
-        ::_exit(127);
-    }
-    std::string shown;
-    char buffer[4096];
-    for (ssize_t got; (got = ::read(terminal, buffer, sizeof buffer)) > 0;)
-        shown.append(buffer, static_cast<std::size_t>(got));
-    ::close(terminal);
-    int status = 0;
-    ::waitpid(program, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << shown;
-    return shown;
+    const TerminalRun run = runOnTerminal(
+        [&] { ::execl("/bin/sh", "sh", "-c", (std::string(ZYLOX_PROGRAM " ") + arguments).c_str(), nullptr); });
+    EXPECT_TRUE(run.succeeded) << run.shown;
+    return run.shown;
 }
 
 TEST_F(ZyloxTest, InfoHasAHeaderOnATerminalOnlyAndTheSameRowsBelowIt)

@@ -5,7 +5,7 @@
 # hidden outright (in a mount namespace of its own: an empty folder over their headers and CMake
 # files, an unreadable empty file over their programs). A second build without the editor
 # (ZYLOX_EDITOR=OFF, Qt disabled) must install zylox with its manual page and completion.
-# Usage: scripts/build-only.sh   (builds in build/build-only/)
+# Usage: scripts/build-only.sh   (builds in build/packager-both/ and build/packager-cli/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,31 +29,32 @@ else
   echo "build-only: not root, so the test tools stay visible; the cache check below still holds"
 fi
 
-build=build/build-only
-rm -rf "$build"
+# Beside the presets' folders, at their depth, so that a compiler cache shares their objects.
+build=build/packager
 configure() {
-  cmake -S . -B "$build/$1" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+  rm -rf "$build-$1" "$build-$1-root"
+  cmake -S . -B "$build-$1" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
     -DBUILD_TESTING=OFF -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON "${@:2}" \
-    >"$build/$1.log" 2>&1 || { cat "$build/$1.log"; fail "configure ($1) failed"; }
+    >"$build-$1.log" 2>&1 || { cat "$build-$1.log"; fail "configure ($1) failed"; }
   # Nothing of the tests may even have been looked for.
   local looked
   looked=$(grep -E '^(SOX_PROGRAM|OPUSENC_PROGRAM|ZYLOX_QEMU|ZYLOX_BUSYBOX|BASH_COMPLETION_SCRIPT|GTest_DIR|benchmark_DIR|Qt6Test_DIR)[:=]' \
-    "$build/$1/CMakeCache.txt" || true)
+    "$build-$1/CMakeCache.txt" || true)
   [ -z "$looked" ] || fail "configure ($1) looked for test tools: $looked"
-  cmake --build "$build/$1"
-  DESTDIR=$PWD/$build/$1-root cmake --install "$build/$1" >/dev/null
+  cmake --build "$build-$1"
+  DESTDIR=$PWD/$build-$1-root cmake --install "$build-$1" >/dev/null
 }
 expect() {
-  local root=$build/$1-root; shift
+  local root=$build-$1-root; shift
   for file in "$@"; do [ -e "$root/usr/$file" ] || fail "$file is not installed"; done
 }
-mkdir -p "$build"
+mkdir -p build
 configure both
 expect both bin/zylox bin/zylox-editor share/man/man1/zylox.1.gz share/man/man1/zylox-editor.1.gz \
   share/bash-completion/completions/zylox share/applications/zylox-editor.desktop \
   share/icons/hicolor/48x48/apps/zylox-editor.png share/metainfo/io.github.zylox.Editor.metainfo.xml
 configure cli -DZYLOX_EDITOR=OFF -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
 expect cli bin/zylox share/man/man1/zylox.1.gz share/bash-completion/completions/zylox share/doc/zylox/copyright
-[ ! -e "$build/cli-root/usr/bin/zylox-editor" ] || fail "the build without the editor installed it"
-"$build/cli-root/usr/bin/zylox" --version
+[ ! -e "$build-cli-root/usr/bin/zylox-editor" ] || fail "the build without the editor installed it"
+"$build-cli-root/usr/bin/zylox" --version
 echo "build-only: both programs build and install without the test tools"

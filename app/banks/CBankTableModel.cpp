@@ -30,11 +30,15 @@ int CBankTableModel::columnCount(const QModelIndex& parent) const
 
 QVariant CBankTableModel::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= static_cast<int>(m_banks.size()))
+    if ((role != Qt::DisplayRole && role != Qt::AccessibleTextRole) || !index.isValid()
+        || index.row() >= static_cast<int>(m_banks.size()))
         return {};
+    const QString number = QString::fromStdString(BankNumber::of(static_cast<std::uint16_t>(index.row())));
     if (index.column() == kNumberColumn)
-        return QString::fromStdString(BankNumber::of(static_cast<std::uint16_t>(index.row())));
-    return QString::fromStdString(m_banks.bank(static_cast<std::size_t>(index.row())).getName());
+        return number;
+    const QString name = QString::fromStdString(m_banks.bank(static_cast<std::size_t>(index.row())).getName());
+    // A screen reader on the name cell, where the keyboard moves, hears which bank it is too.
+    return role == Qt::AccessibleTextRole ? tr("%1, %2").arg(number, name) : name;
 }
 
 QVariant CBankTableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -49,5 +53,5 @@ QVariant CBankTableModel::headerData(int section, Qt::Orientation orientation, i
 void CBankTableModel::reloadData()
 {
     if (m_visibleBanks > 0)
-        emit dataChanged(index(0, 0), index(m_visibleBanks - 1, columnCount() - 1), {Qt::DisplayRole});
+        emit dataChanged(index(0, 0), index(m_visibleBanks - 1, columnCount() - 1), {Qt::DisplayRole, Qt::AccessibleTextRole});
 }

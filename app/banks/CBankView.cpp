@@ -98,11 +98,22 @@ void CBankView::show(const IBank& bank, bool editable)
             name->setEnabled(false);
             open->setEnabled(false);
         }
+        nameRow(slot, label->text());
     }
     for (QWidget* button : m_bankButtons)
         button->setEnabled(editable);
     m_waveforms->show(bank);
     m_player->show(bank);
+}
+
+void CBankView::nameRow(int slot, const QString& label)
+{
+    // Six rows of "Import…" and "Play" buttons sound alike to a screen reader: each says its row.
+    const int number = slot + 1;
+    m_names.cellWithTag(slot)->setAccessibleName(tr("Name of slot %1, %2").arg(number).arg(label));
+    m_openButtons.cellWithTag(slot)->setAccessibleName(tr("Import into slot %1, %2").arg(number).arg(label));
+    if (QPushButton* play = m_playButtons.cellWithTag(slot))
+        play->setAccessibleName(tr("Play slot %1, %2").arg(number).arg(label));
 }
 
 QString CBankView::bankName() const

@@ -66,6 +66,7 @@ signals:
 private:
     void makeSlotRooms(QWidget& window, QGridLayout& slotGrid, QBoxLayout& panel, ISoundOutput& soundOutput);
     int shownSlotCount() const;
+    void nameRow(int slot, const QString& label);
 
 protected:
     // Undo and Redo pressed in a name field with nothing of its own to take back or do again reach

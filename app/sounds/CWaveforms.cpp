@@ -1,6 +1,7 @@
 #include "app/sounds/CWaveforms.h"
 
 #include "app/sounds/CWaveformView.h"
+#include "app/sounds/SlotSoundDescription.h"
 #include "audio/DeviceWave.h"
 #include "content/CContent.h"
 #include "model/BankNumber.h"
@@ -21,6 +22,13 @@ std::vector<std::uint8_t> soundOf(const IBank* bank, int slot)
 {
     const CContent* content = bank != nullptr ? bank->getContent(static_cast<std::uint16_t>(slot)) : nullptr;
     return content != nullptr && content->isSample() ? content->getData() : std::vector<std::uint8_t>();
+}
+
+QString labelOf(const IBank* bank, int slot)
+{
+    return bank != nullptr && slot < static_cast<int>(bank->getContentCount())
+               ? QString::fromStdString(bank->getContentLabel(static_cast<std::uint16_t>(slot)))
+               : QString();
 }
 
 } // namespace
@@ -49,8 +57,10 @@ CWaveforms::CWaveforms(QGridLayout& slotGrid, int rows, int column, QBoxLayout& 
 void CWaveforms::show(const IBank& bank)
 {
     m_bank = &bank;
-    for (std::size_t slot = 0; slot < m_rows.size(); ++slot)
-        m_rows[slot]->setSamples(soundOf(m_bank, static_cast<int>(slot)));
+    for (std::size_t slot = 0; slot < m_rows.size(); ++slot) {
+        const int row = static_cast<int>(slot);
+        describe(*m_rows[slot], tr("Waveform of slot %1, %2").arg(row + 1).arg(labelOf(m_bank, row)), row);
+    }
     const int last = std::max(0, static_cast<int>(bank.getContentCount()) - 1);
     select(std::min(m_selected, last));
 }
@@ -67,8 +77,16 @@ void CWaveforms::select(int slot)
     m_selected = slot;
     for (CWaveformView* view : m_rows)
         view->setSelected(view == m_rows[static_cast<std::size_t>(slot)]);
-    m_large->setSamples(soundOf(m_bank, slot));
+    describe(*m_large, tr("Waveform of the selected slot, slot %1, %2").arg(slot + 1).arg(labelOf(m_bank, slot)), slot);
     emit slotSelected(slot);
+}
+
+void CWaveforms::describe(CWaveformView& view, const QString& name, int slot)
+{
+    const std::vector<std::uint8_t> sound = soundOf(m_bank, slot);
+    view.setAccessibleName(name);
+    view.setAccessibleDescription(slotSoundDescription(labelOf(m_bank, slot), sound));
+    view.setSamples(sound);
 }
 
 std::string CWaveforms::exportName(int slot) const

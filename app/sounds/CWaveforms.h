@@ -41,6 +41,8 @@ signals:
 
 private:
     void dragOut(int slot);
+    // Draws the slot's sound in the view and tells a screen reader what it shows.
+    void describe(CWaveformView& view, const QString& name, int slot);
     std::string exportName(int slot) const;
 
     std::vector<CWaveformView*> m_rows;

@@ -1,3 +1,4 @@
+#include "app/sounds/SlotSoundDescription.h"
 #include "app/sounds/WaveformEnvelope.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +32,24 @@ TEST(WaveformEnvelope, TheSoundEndsAtItsLastByteOffTheCentreLine)
     EXPECT_EQ(WaveformEnvelope::soundLength(Bytes(8192, 0x80)), 0u);
     EXPECT_EQ(WaveformEnvelope::soundLength(Bytes(8192, 0x00)), 8192u);
     EXPECT_EQ(WaveformEnvelope::soundLength(Bytes{}), 0u);
+}
+
+// What a screen reader hears of a waveform it cannot see.
+TEST(SlotSoundDescription, SaysHowLongTheSoundLastsHowLoudItPeaksAndWhatSilenceFollows)
+{
+    Bytes halfScale(8250, 0x80);
+    for (std::size_t i = 0; i < 3300; ++i)
+        halfScale[i] = i % 2 == 0 ? 0x80 + 64 : 0x80 - 64;
+    Bytes fullScale(8250, 0x00);
+    const std::tuple<Bytes, const char*> cases[] = {
+        {halfScale, "CLAP: 0.10 s of sound, peak \u22126 dBFS, 0.15 s of silence"},
+        // The lowest byte is a full step further from the centre line than the highest.
+        {fullScale, "CLAP: 0.25 s of sound, peak 0 dBFS, 0.00 s of silence"},
+        {Bytes(8250, 0x80), "CLAP: 0.25 s of silence"},
+        {Bytes{}, "CLAP: no sound"},
+    };
+    for (const auto& [bytes, expected] : cases)
+        EXPECT_EQ(slotSoundDescription(QStringLiteral("CLAP"), bytes).toStdString(), expected);
 }
 
 } // namespace

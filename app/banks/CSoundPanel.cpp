@@ -1,5 +1,6 @@
 #include "app/banks/CSoundPanel.h"
 
+#include "app/common/WarningColour.h"
 #include "app/sounds/CShapeControls.h"
 #include "app/sounds/CSourceView.h"
 #include "app/sounds/CWaveformView.h"
@@ -109,7 +110,7 @@ void CSoundPanel::build()
     m_warning = new QLabel;
     m_warning->setObjectName(QStringLiteral("text_warning"));
     m_warning->setWordWrap(true);
-    m_warning->setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold"));
+    m_warning->setStyleSheet(QStringLiteral("color: %1; font-weight: bold").arg(warningColour(palette()).name()));
 
     auto* zoomIn = button(QStringLiteral("button_zoomIn"), tr("Zoom &In"));
     auto* zoomOut = button(QStringLiteral("button_zoomOut"), tr("Zoom O&ut"));

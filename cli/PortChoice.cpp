@@ -38,7 +38,7 @@ PortChoice::PortChoice(const std::vector<MidiPortIdentity>& ports, const std::st
 std::string PortChoice::candidates() const
 {
     if (m_candidates.empty())
-        return "no output ports detected\n";
+        return "no MIDI output: plug in your interface\n";
     std::string lines;
     for (const std::size_t index : m_candidates)
         lines += std::to_string(index) + ": " + m_ports[index].displayName() + "\n";

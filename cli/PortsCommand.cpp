@@ -1,6 +1,7 @@
 #include "cli/PortsCommand.h"
 
 #include "midiio/AlsaMidiService.h"
+#include "midiio/MidiDestinations.h"
 
 #include <iostream>
 
@@ -9,11 +10,15 @@ PortsCommand::PortsCommand(CLI::App& app) : Command(app, "ports", "List the MIDI
 int PortsCommand::run()
 {
     AlsaMidiService service;
-    const std::size_t count = service.destinationCount();
-    if (count == 0) {
-        std::cout << "no output ports detected\n";
-        return 0;
+    // Without a MIDI system nothing can ever be sent: a failure. An empty list is an answer, given
+    // on stderr so that a script reading the ports sees none.
+    if (!service.systemAvailable()) {
+        std::cerr << "zylox: " << MidiDestinations::absence(service) << '\n';
+        return 1;
     }
+    const std::size_t count = service.destinationCount();
+    if (count == 0)
+        std::cerr << MidiDestinations::absence(service) << '\n';
     for (std::size_t index = 0; index < count; ++index) {
         const MidiEndpointNames names = service.endpointNames(service.destinationAt(index));
         std::cout << index << ": " << names.model << ':' << names.display << '\n';

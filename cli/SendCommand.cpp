@@ -133,7 +133,7 @@ int SendCommand::run()
     const std::string port = "port " + m_port;
     const std::vector<MidiPortIdentity> outputs = MidiDestinations::identities(*service);
     if (outputs.empty())
-        return fail(port, "no output ports detected");
+        return fail(port, MidiDestinations::absence(*service));
     const PortChoice choice(outputs, m_port);
     switch (choice.outcome()) {
     case PortChoice::Outcome::Found:

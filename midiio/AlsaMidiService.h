@@ -40,8 +40,7 @@ public:
     AlsaMidiService(const AlsaMidiService&) = delete;
     AlsaMidiService& operator=(const AlsaMidiService&) = delete;
 
-    bool isOpen() const { return m_seq != nullptr; }
-
+    bool systemAvailable() const override { return m_seq != nullptr; }
     MidiRef createClient(const std::string& name) override;
     std::size_t destinationCount() override;
     MidiRef destinationAt(std::size_t index) override;

@@ -21,6 +21,10 @@ public:
 
     virtual ~IMidiService() = default;
 
+    // False when the platform's MIDI system itself cannot be reached (no sequencer), which a user
+    // mends differently from a system that merely has no destinations.
+    virtual bool systemAvailable() const = 0;
+
     virtual MidiRef createClient(const std::string& name) = 0;
 
     // Endpoints in the service's order; an index out of range gives 0.

@@ -23,3 +23,12 @@ std::optional<std::size_t> MidiDestinations::indexOf(IMidiService& service, cons
         return std::nullopt;
     return static_cast<std::size_t>(found - all.begin());
 }
+
+std::string MidiDestinations::absence(IMidiService& service)
+{
+    if (!service.systemAvailable())
+        return "no MIDI system (the ALSA sequencer is not available: is the snd-seq module loaded?)";
+    if (service.destinationCount() == 0)
+        return "no MIDI output: plug in your interface";
+    return {};
+}

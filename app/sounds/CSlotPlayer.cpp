@@ -31,7 +31,14 @@ CSlotPlayer::CSlotPlayer(ISoundOutput& output, const CCellMatrix<QPushButton>& b
     // lets its buttons and lists keep theirs too.
     auto* space = new QShortcut(QKeySequence(Qt::Key_Space), &window);
     space->setObjectName(QStringLiteral("shortcut_play"));
-    connect(space, &QShortcut::activated, this, [this] { toggle(m_selectedSlot()); });
+    connect(space, &QShortcut::activated, this, [this] {
+        // Space reaches no disabled button, so it tells what the button's tooltip would.
+        const QPushButton* button = m_buttons.cellWithTag(m_selectedSlot());
+        if (button != nullptr && !button->isEnabled())
+            emit failed(button->toolTip());
+        else
+            toggle(m_selectedSlot());
+    });
 }
 
 CSlotPlayer::~CSlotPlayer()

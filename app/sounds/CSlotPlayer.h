@@ -32,7 +32,8 @@ public:
     int playingSlot() const { return m_playing; }
 
 signals:
-    // The play of a slot failed: why, in words for the status line.
+    // The play of a slot failed, or Space asked for a slot that cannot play: why, in words for the
+    // status line.
     void failed(const QString& message);
 
 private:

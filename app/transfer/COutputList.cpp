@@ -48,9 +48,19 @@ void COutputList::refresh()
     for (const MidiPortIdentity& output : outputs)
         m_popup.addItem(QString::fromStdString(output.displayName()), QString::fromStdString(output.toString()));
     if (m_popup.count() == 0)
-        m_popup.addItem(QStringLiteral("no output ports detected"));
+        m_popup.addItem(QString::fromStdString(MidiDestinations::absence(m_service)));
     m_popup.setCurrentIndex(m_connected ? static_cast<int>(found - outputs.begin()) : 0);
     emit connectionChanged(m_connected);
+}
+
+QString COutputList::unavailableReason() const
+{
+    if (m_connected)
+        return {};
+    const std::string absent = MidiDestinations::absence(m_service);
+    if (!absent.empty())
+        return QString::fromStdString(absent);
+    return QString::fromStdString(m_chosen.displayName() + " is disconnected: plug it in again or choose another output");
 }
 
 void COutputList::userChose(int row)

@@ -22,6 +22,8 @@ public:
     // Chooses an output, present or not (a remembered one, for instance).
     void choose(const MidiPortIdentity& identity);
     bool isConnected() const { return m_connected; }
+    // Why nothing can be sent, in words for the user; empty while the chosen output is connected.
+    QString unavailableReason() const;
 
     // Lists the service's destinations again.
     void refresh();

@@ -158,19 +158,6 @@ void CTransmission::start(const std::vector<std::size_t>& rows, std::uint32_t ch
     m_ticks->start();
 }
 
-void CTransmission::receive()
-{
-    showProgressFromZero();
-    // Alerts belong to the UI thread: the report runs there, after this action has returned.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            alert(IDialogs::AlertStyle::Critical, "", "Receive from ZYLOX is not supported yet!", "OK");
-            finish();
-        },
-        Qt::QueuedConnection);
-}
-
 void CTransmission::showProgressFromZero()
 {
     m_progress.setValue(0);

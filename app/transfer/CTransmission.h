@@ -42,8 +42,6 @@ public:
     // For closing the window during a send: asks whether to stop and quit; on yes, stops, tells
     // what the device holds and returns true.
     bool stopForQuit();
-    // Receiving is not supported yet: says so once the action that asked has returned, then ends.
-    void receive();
 
 signals:
     // What the transmission is doing or did, or why it did not begin, for the status line.

@@ -1,6 +1,7 @@
 #include "app/window/CEditor.h"
 
 #include "app/banks/CBankEdits.h"
+#include "app/common/CDisabledReasons.h"
 #include "app/banks/CBankSelection.h"
 #include "app/banks/CBankView.h"
 #include "app/document/CUnsavedChanges.h"
@@ -25,6 +26,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <optional>
@@ -69,6 +71,9 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
                                                m_selection->options(), *ui.splitter);
     // A child as well, so that its progress ticks are among the window's timers.
     m_transmission = std::make_unique<CTransmission>(dialogs, midiSystem, *m_outputs, *ui.progress_out, *m_banks, this);
+    m_sendTip = ui.button_send->toolTip();
+    m_disabledReasons = std::make_unique<CDisabledReasons>(findChildren<QAbstractButton*>(QRegularExpression(
+        QStringLiteral("^button_(send|playContents_\\d)$"))));
     m_menuValidation = std::make_unique<CMenuValidation>(std::vector<CMenuValidation::Item>{
         {ui.menu_open, ui.button_load}, {ui.menu_save, ui.button_save}, {ui.menu_saveAs, ui.button_save},
         {ui.menu_send, ui.button_send}});
@@ -106,6 +111,7 @@ void CEditor::connectControls()
     connect(m_banks.get(), &CWorkingBanks::status, this, &CEditor::showStatus);
     connect(m_files.get(), &CBankFiles::status, this, &CEditor::showStatus);
     connect(m_transmission.get(), &CTransmission::status, this, &CEditor::showStatus);
+    connect(m_disabledReasons.get(), &CDisabledReasons::status, this, &CEditor::showStatus);
     // A button's key presses it at once and clicks it a moment later: the name being typed is the
     // bank's from the moment it goes down.
     for (QAbstractButton* button : {ui.button_reset, ui.button_load, ui.button_save, ui.button_send})
@@ -119,7 +125,6 @@ void CEditor::connectControls()
     connect(ui.menu_saveAs, &QAction::triggered, this, &CEditor::saveBankAs);
     connect(ui.menu_quit, &QAction::triggered, this, &QWidget::close);
     connect(ui.menu_send, &QAction::triggered, this, &CEditor::sendBank);
-    connect(ui.menu_receive, &QAction::triggered, this, &CEditor::receiveBank);
     connect(ui.menu_about, &QAction::triggered, this, &CEditor::orderFrontAboutWindow);
     connect(m_outputs.get(), &COutputList::connectionChanged, this, &CEditor::enableMIDIButtons);
     connect(m_transmission.get(), &CTransmission::ended, this, [this] { switchToIdleState(true); });
@@ -174,29 +179,11 @@ bool CEditor::switchToSendState(bool on)
     return false;
 }
 
-bool CEditor::switchToReceiveState(bool on)
-{
-    Ui::EditorWindow& ui = *m_ui;
-    if (on && m_state == State::Idle) {
-        ui.menu_quit->setEnabled(false);
-        m_state = State::Receive;
-        return true;
-    }
-    if (!on && m_state == State::Receive) {
-        ui.menu_quit->setEnabled(true);
-        m_state = State::Idle;
-        return true;
-    }
-    return false;
-}
-
 bool CEditor::switchToIdleState(bool)
 {
     switch (m_state) {
     case State::Send:
         return switchToSendState(false);
-    case State::Receive:
-        return switchToReceiveState(false);
     case State::Idle:
         break;
     }
@@ -302,8 +289,12 @@ void CEditor::showStatus(const QString& text)
 void CEditor::enableMIDIButtons()
 {
     // While sending, the button is Stop and stays usable whatever the output does.
-    if (m_state != State::Send)
-        m_ui->button_send->setEnabled(m_outputs->isConnected());
+    if (m_state == State::Send)
+        return;
+    const QString reason = m_outputs->unavailableReason();
+    m_ui->button_send->setEnabled(reason.isEmpty());
+    m_ui->button_send->setToolTip(reason.isEmpty() ? m_sendTip : reason);
+    m_ui->menu_send->setToolTip(m_ui->button_send->toolTip());
 }
 
 void CEditor::updateContentView()
@@ -385,10 +376,4 @@ void CEditor::sendBank()
     const auto row = static_cast<std::size_t>(std::max(0, m_selection->currentRow()));
     if (m_transmission->send(row, m_selection->allBanksChosen(), channel))
         switchToSendState(true);
-}
-
-void CEditor::receiveBank()
-{
-    if (switchToReceiveState(true))
-        m_transmission->receive();
 }

@@ -16,6 +16,7 @@ class CBankEdits;
 class CBankFiles;
 class CBankSelection;
 class CBankView;
+class CDisabledReasons;
 class CFilePanels;
 class CFocusGuard;
 class CImportPreferences;
@@ -44,7 +45,7 @@ class EditorWindow;
 class CEditor : public QMainWindow {
     Q_OBJECT
 public:
-    enum class State { Idle = 0, Send = 2, Receive = 3 };
+    enum class State { Idle = 0, Send = 2 };
 
     // The dialogs, the MIDI system, the settings and the sound output stay the caller's and must
     // outlive the editor.
@@ -59,7 +60,6 @@ public:
     COutputList& outputs() { return *m_outputs; }
 
     bool switchToSendState(bool on);
-    bool switchToReceiveState(bool on);
     bool switchToIdleState(bool on);
     // Quitting at once is allowed only while idle; during a send, closing asks to stop first.
     bool applicationShouldTerminate() const;
@@ -73,7 +73,6 @@ public slots:
     void saveBankAs();
     void openContent(int tag);
     void sendBank();
-    void receiveBank();
     void orderFrontAboutWindow();
 
 protected:
@@ -108,6 +107,8 @@ private:
     State m_state = State::Idle;
     // The Send button's and menu item's own texts, while they say Stop.
     std::pair<QString, QString> m_sendTexts;
+    // The Send button's tooltip while it can send; otherwise it says why not.
+    QString m_sendTip;
 
     // The rooms, in the order they are made; each goes before those it was given.
     std::unique_ptr<CWorkingBanks> m_banks;
@@ -122,5 +123,6 @@ private:
     std::unique_ptr<COutputList> m_outputs;
     std::unique_ptr<CWindowMemory> m_memory;
     std::unique_ptr<CTransmission> m_transmission;
+    std::unique_ptr<CDisabledReasons> m_disabledReasons;
     std::unique_ptr<CMenuValidation> m_menuValidation;
 };

@@ -7,6 +7,7 @@
 #include "tests/support/ScratchFolder.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 
@@ -105,8 +106,13 @@ TEST_F(EditorSlotsFixture, WithoutASoundOutputThePlayButtonsAreDisabledAndSayWhy
     editor->show();
     EXPECT_EQ(playButtons(), "-Play -Play -Play -Play -Play -Play ");
     EXPECT_EQ(control("button_playContents_2").toolTip().toStdString(), "No sound output: nothing here");
-    QTest::keyClick(editor.get(), Qt::Key_Space);
+    press(Qt::Key_Space, Qt::NoModifier);
     EXPECT_TRUE(none.played.empty());
+    // Pressed anyway, by the keyboard or the mouse, the button says why in the status line.
+    EXPECT_EQ(textOf("text_status"), "No sound output: nothing here");
+    control<QLabel>("text_status").clear();
+    click("button_playContents_4");
+    EXPECT_EQ(textOf("text_status"), "No sound output: nothing here");
     editor.reset();
 }
 

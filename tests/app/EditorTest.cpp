@@ -39,7 +39,7 @@ TEST_F(EditorTest, StartsWithTheFactoryBanksAndS05SelectedAndShowsEachBanksSlotR
     EXPECT_TRUE(table.selectionModel()->isRowSelected(4));
     EXPECT_EQ(textOf("textfield_bankName"), "S05");
     EXPECT_EQ(slotRows(), kSoundSlots);
-    EXPECT_EQ(control<QComboBox>("popup_out").currentText(), "no output ports detected");
+    EXPECT_EQ(control<QComboBox>("popup_out").currentText(), "no MIDI output: plug in your interface");
     EXPECT_EQ(controls(), "--+- ");
 
     selectRow(4, Qt::ControlModifier); // the table keeps one row selected

@@ -57,8 +57,6 @@ TEST_F(EditorTransmissionTest, SendsTheCurrentBankIntoItsFlashBlocksAndRefusesQu
         reply = AlertReply::Alternate; // Keep Sending
         EXPECT_FALSE(editor->close());
         reply = AlertReply::Default;
-        control<QAction>("menu_receive").trigger();
-        EXPECT_EQ(editor->state(), CEditor::State::Send);
         tickProgress();
         // 50 s of the 102 s estimate, the rest of the bank left.
         EXPECT_EQ(control<QProgressBar>("progress_out").value(), 49);
@@ -253,17 +251,6 @@ TEST_F(EditorTransmissionTest, EditsWhileSendingLeaveTheBankOnItsWayAloneAndRese
     runUntilIdle();
     EXPECT_EQ(checksRun, 1);
     EXPECT_EQ(flashOf(4), s05);
-}
-
-TEST_F(EditorTransmissionTest, ReceiveReportsThatItIsNotSupportedAndHoldsCloseUntilThen)
-{
-    control<QAction>("menu_receive").trigger();
-    EXPECT_EQ(editor->state(), CEditor::State::Receive);
-    EXPECT_EQ(controls(), "++-+ ");
-    EXPECT_FALSE(editor->close());
-    runUntilIdle();
-    EXPECT_EQ(shown, Texts{"critical||Receive from ZYLOX is not supported yet!|OK|"});
-    EXPECT_EQ(controls(), "+++- ");
 }
 
 } // namespace

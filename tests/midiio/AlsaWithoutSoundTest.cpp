@@ -17,7 +17,7 @@ TEST(AlsaWithoutSoundTest, HasNoEndpointsAndFailsEverySendWithoutHanging)
     setenv("ALSA_CONFIG_PATH", "/nonexistent/alsa.conf", 1);
     AlsaMidiService service;
 
-    EXPECT_FALSE(service.isOpen());
+    EXPECT_FALSE(service.systemAvailable());
     EXPECT_EQ(service.destinationCount(), 0u);
     EXPECT_EQ(service.sourceCount(), 0u);
     EXPECT_EQ(service.destinationAt(0), 0u);

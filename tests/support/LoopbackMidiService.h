@@ -43,6 +43,10 @@ public:
     // The source sends the packets at the given virtual time to the input ports connected to it then.
     void emitAt(std::size_t sourceIndex, std::uint64_t dueMicroseconds, MidiPacketList packets);
     int clientCreations() const { return m_clientCreations; }
+    // As on a machine whose MIDI system cannot be opened; such a test adds no destinations.
+    void withoutSystem() { m_systemAvailable = false; }
+
+    bool systemAvailable() const override { return m_systemAvailable; }
 
     MidiRef createClient(const std::string& name) override;
     std::size_t destinationCount() override { return m_present.size(); }
@@ -74,6 +78,7 @@ private:
 
     VirtualClock& m_clock;
     int m_clientCreations = 0;
+    bool m_systemAvailable = true;
     MidiRef m_nextRef = 1;
     std::vector<std::unique_ptr<LoopbackDestination>> m_destinations;
     std::vector<std::pair<MidiRef, LoopbackDestination*>> m_present;

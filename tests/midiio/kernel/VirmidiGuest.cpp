@@ -145,7 +145,7 @@ int main()
 {
     AlsaMidiService service;
     SystemClock clock;
-    if (!service.isOpen()) {
+    if (!service.systemAvailable()) {
         std::printf("the sequencer did not open\n");
         return 1;
     }

@@ -1,0 +1,82 @@
+// Why Send and Receive are unavailable, as the window tells it: the output list, the tooltips and
+// the status line when a disabled control is pressed anyway.
+#include "EditorFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+
+const std::string kNoSystem = "no MIDI system (the ALSA sequencer is not available: is the snd-seq module loaded?)";
+const std::string kNoOutput = "no MIDI output: plug in your interface";
+
+class EditorReasonsTest : public EditorFixture {
+protected:
+    std::string tipOf(const QString& name) { return control<QObject>(name).property("toolTip").toString().toStdString(); }
+    std::string status() { return textOf("text_status"); }
+};
+
+class EditorWithoutMidiSystemTest : public EditorReasonsTest {
+protected:
+    void SetUp() override
+    {
+        service.withoutSystem();
+        EditorReasonsTest::SetUp();
+    }
+};
+
+TEST_F(EditorReasonsTest, WithoutOutputsTheListAndSendSayPlugInAndAPressOnSendSaysItToo)
+{
+    EXPECT_EQ(control<QComboBox>("popup_out").currentText().toStdString(), kNoOutput);
+    EXPECT_EQ(tipOf("button_send"), kNoOutput);
+    EXPECT_EQ(tipOf("menu_send"), kNoOutput);
+    click("button_send");
+    EXPECT_EQ(status(), kNoOutput);
+    EXPECT_EQ(editor->state(), CEditor::State::Idle);
+
+    // Plugged in, the button sends and its tooltip says what it does again.
+    service.addDestination({"", "UM-ONE", "UM-ONE MIDI 1"});
+    settle();
+    EXPECT_TRUE(control<QAbstractButton>("button_send").isEnabled());
+    EXPECT_EQ(tipOf("button_send"), "Send the bank(s) to the ZYLOX 515 over MIDI");
+}
+
+TEST_F(EditorReasonsTest, AChosenOutputUnpluggedIsNamedAsTheReason)
+{
+    LoopbackDestination& device = service.addDestination({"", "UM-ONE", "UM-ONE MIDI 1"});
+    service.addDestination({"", "Midi Through", "Midi Through Port-0"});
+    settle();
+    service.unplug(device);
+    settle();
+    const std::string reason = "UM-ONE:UM-ONE MIDI 1 is disconnected: plug it in again or choose another output";
+    EXPECT_EQ(tipOf("button_send"), reason);
+    click("button_send");
+    EXPECT_EQ(status(), reason);
+}
+
+TEST_F(EditorWithoutMidiSystemTest, TheListAndSendSayThereIsNoMidiSystem)
+{
+    EXPECT_EQ(control<QComboBox>("popup_out").currentText().toStdString(), kNoSystem);
+    EXPECT_FALSE(control<QAbstractButton>("button_send").isEnabled());
+    EXPECT_EQ(tipOf("button_send"), kNoSystem);
+    click("button_send");
+    EXPECT_EQ(status(), kNoSystem);
+}
+
+TEST_F(EditorReasonsTest, ReceiveIsDisabledAndSaysTheDeviceCannotSendItsMemory)
+{
+    auto& receive = control<QAction>("menu_receive");
+    EXPECT_FALSE(receive.isEnabled());
+    EXPECT_EQ(tipOf("menu_receive"), "the ZYLOX 515 cannot send its memory");
+    EXPECT_TRUE(control<QMenu>("menu_midi").toolTipsVisible());
+    // Even when something asks for it, nothing starts: no alert, no progress.
+    receive.trigger();
+    settle();
+    EXPECT_TRUE(shown.empty());
+    EXPECT_FALSE(control<QWidget>("progress_out").isVisible());
+    EXPECT_EQ(editor->state(), CEditor::State::Idle);
+}
+
+} // namespace

@@ -76,8 +76,10 @@ void CBankEdits::renameSlot(std::size_t row, int slot, const std::string& name)
     if (m_banks.edit({"Rename", "rename of " + slotName}, row, [&](IBank& bank) {
             bank.setContentName(index, name.c_str());
             return true;
-        }))
+        })) {
         emit status(QString::fromStdString("Renamed " + slotName + " to \"" + name + "\""));
+        emit slotChanged(slot);
+    }
 }
 
 void CBankEdits::resetToFactory(std::size_t row, bool transferring)
@@ -149,9 +151,10 @@ void CBankEdits::importFile(std::size_t row, std::uint16_t slot, const std::stri
         result = m_contentImport.import(bank, slot, path, source, options);
         return static_cast<bool>(result);
     });
-    if (result)
+    if (result) {
         emit status(QString::fromStdString(result.describe(fileName(path), m_banks.bank(row).getContentLabel(slot))));
-    else if (!m_contentImport.refusal().empty())
+        emit slotChanged(slot);
+    } else if (!m_contentImport.refusal().empty())
         emit status(QString::fromStdString("Not imported: " + m_contentImport.refusal()));
 }
 
@@ -213,4 +216,5 @@ void CBankEdits::put(const std::string& what, std::size_t row, std::uint16_t slo
         line += tr(" To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes "
                    "now, and shaping them again starts from those.").arg(budget).arg(put.sourcesLetGo);
     emit status(line);
+    emit slotChanged(slot);
 }

@@ -47,6 +47,8 @@ public:
 signals:
     // What an edit did, or why an import was refused, for the status line.
     void status(const QString& text);
+    // A slot of the row took an edit (a name, an import, a shape): the one to show and play next.
+    void slotChanged(int slot);
 
 private:
     void importFile(std::size_t row, std::uint16_t slot, const std::string& path, bool shapeFirst);

@@ -61,10 +61,13 @@ void CBankView::makeSlotRooms(QWidget& window, QGridLayout& slotGrid, QBoxLayout
     shape->setObjectName(QStringLiteral("shortcut_shape"));
     connect(shape, &QShortcut::activated, this, [this] { emit shapeClicked(m_waveforms->selectedSlot()); });
     std::vector<std::vector<QWidget*>> cells;
-    for (int slot = 0; slot < rows; ++slot)
+    for (int slot = 0; slot < rows; ++slot) {
         cells.push_back({m_labels.cellWithTag(slot), m_names.cellWithTag(slot), m_openButtons.cellWithTag(slot),
                          m_playButtons.cellWithTag(slot),
                          m_waveforms->rowView(slot)});
+        // Each row's waveform comes after its Play button, so Tab reaches the slot list row by row.
+        QWidget::setTabOrder(m_playButtons.cellWithTag(slot), m_waveforms->rowView(slot));
+    }
     m_drops = std::make_unique<CSlotDrops>(window, std::move(cells),
                                            CSlotDrops::Actions{[this] { return shownSlotCount(); },
                                                                [this](int slot, const std::string& path) {
@@ -134,6 +137,11 @@ void CBankView::commitTypedName()
         emit bankNameEdited();
     else if (focused != nullptr && m_names.cells().contains(focused))
         emit slotNameEdited(CCellMatrix<QLineEdit>::tagOf(focused));
+}
+
+void CBankView::selectSlot(int slot)
+{
+    m_waveforms->select(slot);
 }
 
 void CBankView::takeDrag(QDropEvent& event)

@@ -46,6 +46,8 @@ public:
     // it: the window calls this before any of those acts on the banks, and the name being typed
     // is reported as Return would report it.
     void commitTypedName();
+    // The slot the large waveform shows, and Space plays: the one last imported or changed, for one.
+    void selectSlot(int slot);
     // Drags and drops that reached the window itself, at a point of the window.
     void takeDrag(QDropEvent& event);
 

@@ -11,6 +11,7 @@
 #include <QDrag>
 #include <QFile>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QUrl>
 
@@ -44,6 +45,8 @@ CWaveforms::CWaveforms(QGridLayout& slotGrid, int rows, int column, QBoxLayout& 
         connect(view, &CWaveformView::pressed, this, [this, slot] { select(slot); });
         connect(view, &CWaveformView::dragStarted, this, [this, slot] { dragOut(slot); });
         connect(view, &CWaveformView::doubleClicked, this, [this, slot] { emit shapeRequested(slot); });
+        view->setFocusPolicy(Qt::StrongFocus);
+        view->installEventFilter(this);
         m_rows.push_back(view);
     }
     slotGrid.setColumnStretch(column, 2);
@@ -87,6 +90,32 @@ void CWaveforms::describe(CWaveformView& view, const QString& name, int slot)
     view.setAccessibleName(name);
     view.setAccessibleDescription(slotSoundDescription(labelOf(m_bank, slot), sound));
     view.setSamples(sound);
+}
+
+bool CWaveforms::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto row = std::find(m_rows.begin(), m_rows.end(), watched);
+    if (row == m_rows.end())
+        return QObject::eventFilter(watched, event);
+    const int slot = static_cast<int>(row - m_rows.begin());
+    if (event->type() == QEvent::FocusIn)
+        select(slot);
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const int shown = m_bank != nullptr ? static_cast<int>(m_bank->getContentCount()) : 0;
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        // The list ends where the bank's slots do; an empty row is no place to land on.
+        const int next = slot + (key == Qt::Key_Up ? -1 : 1);
+        if (next >= 0 && next < std::min(shown, static_cast<int>(m_rows.size())))
+            m_rows[static_cast<std::size_t>(next)]->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && slot < shown) {
+        emit shapeRequested(slot);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 std::string CWaveforms::exportName(int slot) const

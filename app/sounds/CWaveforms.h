@@ -14,8 +14,10 @@ class QMimeData;
 class QWidget;
 
 // The waveform room: a small waveform on every slot row and a large one, with its time axis, of
-// the selected slot. A slot is selected by pressing its waveform; dragging a waveform out leaves
-// the slot as a WAV file wherever it is dropped, as `zylox export` writes it.
+// the selected slot. A slot is selected by pressing its waveform or giving it the focus; dragging a
+// waveform out leaves the slot as a WAV file wherever it is dropped, as `zylox export` writes it.
+// The row waveforms are the slot list of the keyboard: Up and Down move the focus and the selection
+// between the bank's slots, Enter asks for the focused slot's sound to be shaped.
 class CWaveforms : public QObject {
     Q_OBJECT
 public:
@@ -38,6 +40,9 @@ signals:
     void slotSelected(int slot);
     // A slot's waveform was double-clicked: its sound is to be shaped.
     void shapeRequested(int slot);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void dragOut(int slot);

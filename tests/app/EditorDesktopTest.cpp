@@ -134,7 +134,7 @@ TEST_F(EditorDesktopTest, TabLeavesTheBankTableAndReachesEveryEnabledControlInOr
 {
     Texts forward{"textfield_bankName"};
     for (const std::string slot : {"0", "1", "2", "3", "4", "5"})
-        for (const char* cell : {"textfield_contentNames_", "button_openContents_", "button_playContents_"})
+        for (const char* cell : {"textfield_contentNames_", "button_openContents_", "button_playContents_", "view_waveform_"})
             forward.push_back(cell + slot);
     for (const char* rest : {"button_load", "button_save", "button_reset", "radiobutton_options_0", "popup_out",
                              "popup_channel", "button_send"})

@@ -3,11 +3,14 @@
 #include "app/banks/CSlotDrops.h"
 #include "app/sounds/CSlotPlayer.h"
 #include "app/sounds/CWaveforms.h"
+#include "content/CContent.h"
 #include "model/IBank.h"
 
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -17,6 +20,21 @@ namespace {
 // small ones, a place in the panel below the bank's box for the large one.
 constexpr int kWaveformColumn = 4;
 constexpr int kLargeWaveformIndex = 1;
+// The firmware bank's account of its slots takes the place of the rows it does not have.
+constexpr int kFirmwareTextRow = 3;
+constexpr int kFirmwareTextColumns = 5;
+
+// What a firmware slot holds on the device, which its label alone does not tell.
+QString firmwareSlotText(const IBank& bank, int slot)
+{
+    static const char* const kWhat[] = {"the device's preset memory", "the device's operating system"};
+    const CContent* content = bank.getContent(static_cast<std::uint16_t>(slot));
+    const int block = bank.getIndex() * 2 + slot;
+    return QStringLiteral("%1: %2, block %3 (%4 bytes)")
+        .arg(QString::fromStdString(bank.getContentLabel(static_cast<std::uint16_t>(slot))),
+             QString::fromLatin1(kWhat[slot % 2]), QString::number(block),
+             QLocale(QLocale::English).toString(static_cast<qulonglong>(content != nullptr ? content->getSize() : 0)));
+}
 
 } // namespace
 
@@ -31,6 +49,12 @@ CBankView::CBankView(QWidget& window, QGridLayout& slotGrid, QBoxLayout& panel, 
     , m_playButtons(window, QStringLiteral("button_playContents"))
 {
     makeSlotRooms(window, slotGrid, panel, soundOutput);
+    m_firmwareText = new QLabel(&window);
+    m_firmwareText->setObjectName(QStringLiteral("text_firmwareSlots"));
+    m_firmwareText->setWordWrap(true);
+    m_firmwareText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_firmwareText->hide();
+    slotGrid.addWidget(m_firmwareText, kFirmwareTextRow, 0, 1, kFirmwareTextColumns);
     connect(&m_bankName, &QLineEdit::editingFinished, this, &CBankView::bankNameEdited);
     // The name fields would paste a dropped file's address into a name: they leave drops to the
     // window, which imports or opens the file.
@@ -105,6 +129,7 @@ void CBankView::show(const IBank& bank, bool editable)
     }
     for (QWidget* button : m_bankButtons)
         button->setEnabled(editable);
+    showRows(bank);
     m_waveforms->show(bank);
     m_player->show(bank);
 }
@@ -117,6 +142,24 @@ void CBankView::nameRow(int slot, const QString& label)
     m_openButtons.cellWithTag(slot)->setAccessibleName(tr("Import into slot %1, %2").arg(number).arg(label));
     if (QPushButton* play = m_playButtons.cellWithTag(slot))
         play->setAccessibleName(tr("Play slot %1, %2").arg(number).arg(label));
+}
+
+void CBankView::showRows(const IBank& bank)
+{
+    const int count = bank.getContentCount();
+    const CContent* first = bank.getContent(0);
+    const bool firmware = first != nullptr && !first->isSample();
+    QStringList firmwareSlots;
+    for (int slot = 0; slot < m_labels.numberOfRows(); ++slot) {
+        for (QWidget* cell : std::initializer_list<QWidget*>{m_labels.cellWithTag(slot), m_names.cellWithTag(slot),
+                                                             m_openButtons.cellWithTag(slot), m_playButtons.cellWithTag(slot),
+                                                             m_waveforms->rowView(slot)})
+            cell->setVisible(slot < count);
+        if (firmware && slot < count)
+            firmwareSlots << firmwareSlotText(bank, slot);
+    }
+    m_firmwareText->setText(firmwareSlots.join(QLatin1Char('\n')));
+    m_firmwareText->setVisible(firmware);
 }
 
 QString CBankView::bankName() const

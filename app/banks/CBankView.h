@@ -69,6 +69,8 @@ private:
     void makeSlotRooms(QWidget& window, QGridLayout& slotGrid, QBoxLayout& panel, ISoundOutput& soundOutput);
     int shownSlotCount() const;
     void nameRow(int slot, const QString& label);
+    // Rows the bank has are shown, the others hidden; the firmware bank tells what its slots are.
+    void showRows(const IBank& bank);
 
 protected:
     // Undo and Redo pressed in a name field with nothing of its own to take back or do again reach
@@ -84,6 +86,7 @@ private:
     CCellMatrix<QLineEdit> m_names;
     CCellMatrix<QPushButton> m_openButtons;
     CCellMatrix<QPushButton> m_playButtons;
+    QLabel* m_firmwareText = nullptr;
     std::unique_ptr<CWaveforms> m_waveforms;
     std::unique_ptr<CSlotPlayer> m_player;
     std::unique_ptr<CSlotDrops> m_drops;

@@ -110,6 +110,7 @@ void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::s
     const std::string opened = fileName(path) + " into " + bankNumber(onto);
     m_banks.replace({"Open", "opening " + opened}, {onto}, opening.takeBanks());
     m_unsaved.matchFile({onto}, path);
+    emit fileUsed(QString::fromStdString(path));
     report("Opened " + opened, findSources({{fileRow, onto}}, path));
 }
 
@@ -120,6 +121,7 @@ void CBankFiles::openAll(BankFileOpening& opening, const std::string& path)
     const std::string opened = fileName(path) + " (all banks)";
     m_banks.replace({"Open", "opening " + opened}, rows, opening.takeBanks());
     m_unsaved.matchFile(rows, path);
+    emit fileUsed(QString::fromStdString(path));
     std::map<std::size_t, std::size_t> sameRows;
     for (const std::size_t row : rows)
         sameRows.emplace(row, row);
@@ -163,6 +165,7 @@ bool CBankFiles::write(const std::vector<std::size_t>& rows, const std::string& 
         return false;
     }
     m_unsaved.matchFile(rows, path);
+    emit fileUsed(QString::fromStdString(path));
     report("Saved " + fileName(path) + " (" + (rows.size() == 1 ? bankNumber(rows.front()) : "all banks") + ")",
            writeShapes(rows, path));
     return true;

@@ -8,6 +8,7 @@
 #include "app/document/CWorkingBanks.h"
 #include "app/files/CBankFiles.h"
 #include "app/files/CFilePanels.h"
+#include "app/files/CRecentFiles.h"
 #include "app/settings/CImportPreferences.h"
 #include "app/transfer/COutputList.h"
 #include "app/transfer/CTransmission.h"
@@ -51,6 +52,7 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     m_panels = std::make_unique<CFilePanels>(dialogs, settings);
     m_unsaved = std::make_unique<CUnsavedChanges>(*m_banks, dialogs);
     m_files = std::make_unique<CBankFiles>(dialogs, *m_panels, *m_banks, *m_unsaved);
+    m_recent = std::make_unique<CRecentFiles>(settings, *ui.menu_file, ui.menu_save);
 
     auto* edit = new QMenu(tr("&Edit"), this);
     edit->setObjectName(QStringLiteral("menu_edit"));
@@ -111,6 +113,10 @@ void CEditor::connectControls()
     connect(m_edits.get(), &CBankEdits::slotChanged, m_bankView.get(), &CBankView::selectSlot);
     connect(m_banks.get(), &CWorkingBanks::status, this, &CEditor::showStatus);
     connect(m_files.get(), &CBankFiles::status, this, &CEditor::showStatus);
+    connect(m_files.get(), &CBankFiles::fileUsed, m_recent.get(), &CRecentFiles::add);
+    connect(m_recent.get(), &CRecentFiles::status, this, &CEditor::showStatus);
+    connect(m_recent.get(), &CRecentFiles::openRequested, this,
+            [this](const QString& path) { openBankFile(path.toStdString()); });
     connect(m_transmission.get(), &CTransmission::status, this, &CEditor::showStatus);
     connect(m_disabledReasons.get(), &CDisabledReasons::status, this, &CEditor::showStatus);
     // A button's key presses it at once and clicks it a moment later: the name being typed is the

@@ -21,6 +21,7 @@ class CFilePanels;
 class CFocusGuard;
 class CImportPreferences;
 class CMenuValidation;
+class CRecentFiles;
 class COutputList;
 class CSettings;
 class ISoundOutput;
@@ -37,11 +38,12 @@ class EditorWindow;
 
 // The editor's one controller and its window: it owns the document (the working banks, the factory
 // banks and the undo history) and the rooms of the window's further concerns (the bank table's
-// selection, the bank view and its edits, the import preferences, unsaved changes, the bank files
-// and file panels, the window's memory, the focus guard, the live output list, the transmission,
-// the menus' validation), each a member it destroys before its widgets, and wires between them
-// what one room may not reach in another. It alone writes the status line. Everything here runs
-// on the UI thread; the transmission worker reaches it only through queued calls.
+// selection, the bank view and its edits, the import preferences, unsaved changes, the bank files,
+// recent files and file panels, the window's memory, the focus guard, the live output list, the
+// transmission, the reasons of disabled buttons, the menus' validation), each a member it destroys
+// before its widgets, and wires between them what one room may not reach in another. It alone
+// writes the status line. Everything here runs on the UI thread; the transmission worker reaches
+// it only through queued calls.
 class CEditor : public QMainWindow {
     Q_OBJECT
 public:
@@ -115,6 +117,7 @@ private:
     std::unique_ptr<CFilePanels> m_panels;
     std::unique_ptr<CUnsavedChanges> m_unsaved;
     std::unique_ptr<CBankFiles> m_files;
+    std::unique_ptr<CRecentFiles> m_recent;
     std::unique_ptr<CFocusGuard> m_focusGuard;
     std::unique_ptr<CBankSelection> m_selection;
     std::unique_ptr<CBankView> m_bankView;

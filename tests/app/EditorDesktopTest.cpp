@@ -136,7 +136,8 @@ TEST_F(EditorDesktopTest, TabLeavesTheBankTableAndReachesEveryEnabledControlInOr
     for (const std::string slot : {"0", "1", "2", "3", "4", "5"})
         for (const char* cell : {"textfield_contentNames_", "button_openContents_", "button_playContents_", "view_waveform_"})
             forward.push_back(cell + slot);
-    for (const char* rest : {"button_load", "button_save", "button_reset", "radiobutton_options_0", "popup_out",
+    // Open… and Save sit beside the Current bank / All banks switch they obey.
+    for (const char* rest : {"button_reset", "radiobutton_options_0", "button_load", "button_save", "popup_out",
                              "popup_channel", "button_send"})
         forward.push_back(rest);
     EXPECT_EQ(tabRound(Qt::NoModifier), forward);

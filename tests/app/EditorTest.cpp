@@ -44,10 +44,20 @@ TEST_F(EditorTest, StartsWithTheFactoryBanksAndS05SelectedAndShowsEachBanksSlotR
 
     selectRow(4, Qt::ControlModifier); // the table keeps one row selected
     EXPECT_TRUE(table.selectionModel()->isRowSelected(4));
+    EXPECT_FALSE(control("text_firmwareSlots").isVisible());
     selectRow(31);
     EXPECT_EQ(slotRows(), (Texts{"PRESETS|PRESETS|++-", "OS|OS|++-", "||---", "||---", "||---", "||---"}));
+    // The firmware bank says what its two slots hold in place of the rows it does not have.
+    EXPECT_EQ(textOf("text_firmwareSlots"), "PRESETS: the device's preset memory, block 62 (130,950 bytes)\n"
+                                            "OS: the device's operating system, block 63 (114,182 bytes)");
+    EXPECT_TRUE(control("text_firmwareSlots").isVisible());
+    EXPECT_TRUE(control("view_waveform_1").isVisible());
+    for (const char* hidden : {"textfield_contentNames_2", "button_playContents_3", "view_waveform_5"})
+        EXPECT_FALSE(control(hidden).isVisible()) << hidden;
     selectRow(2);
     EXPECT_EQ(slotRows(), kSoundSlots);
+    EXPECT_FALSE(control("text_firmwareSlots").isVisible());
+    EXPECT_TRUE(control("view_waveform_5").isVisible());
 }
 
 TEST_F(EditorTest, EditsChangeOnlyTheWorkingBankAndResetPutsANewFactoryCopyBack)

@@ -1,0 +1,84 @@
+// File › Open Recent: the bank files last opened or saved, remembered, and those that went away.
+#include "EditorFixture.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <filesystem>
+
+namespace {
+
+class EditorRecentFilesTest : public EditorFixture {
+protected:
+    QMenu& recentMenu() { return control<QMenu>("menu_openRecent"); }
+    // The entries' texts, the separator and Clear left out.
+    Texts recent()
+    {
+        Texts texts;
+        for (const QAction* item : recentMenu().actions())
+            if (!item->isSeparator() && item->objectName() != QLatin1String("menu_clearRecent"))
+                texts.push_back(item->text().toStdString());
+        return texts;
+    }
+    void chooseRecent(int index)
+    {
+        int seen = 0;
+        for (QAction* item : recentMenu().actions())
+            if (!item->isSeparator() && seen++ == index)
+                return item->trigger();
+        FAIL() << "no recent entry " << index;
+    }
+    void openByPanel(const std::string& file)
+    {
+        paths = {file};
+        click("button_load");
+    }
+};
+
+TEST_F(EditorRecentFilesTest, KeepsTheLastEightOpenedOrSavedNewestFirstAcrossRuns)
+{
+    EXPECT_FALSE(recentMenu().menuAction()->isEnabled());
+    for (int number = 1; number <= 9; ++number)
+        openByPanel(bankFile("kit" + std::to_string(number) + ".mid", 4));
+    openByPanel(path("kit8.mid")); // again: moves up, not in twice
+    EXPECT_EQ(recent(), (Texts{"&1 kit8.mid", "&2 kit9.mid", "&3 kit7.mid", "&4 kit6.mid", "&5 kit5.mid",
+                               "&6 kit4.mid", "&7 kit3.mid", "&8 kit2.mid"}));
+    EXPECT_EQ(recentMenu().actions().front()->toolTip().toStdString(), path("kit8.mid"));
+
+    // A save is offered again too.
+    paths = {path("saved & kept.mid")};
+    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_TRUE(std::filesystem::exists(path("saved & kept.mid")));
+    EXPECT_EQ(recent().front(), "&1 saved && kept.mid");
+
+    // The next run of the editor offers the same files; choosing one opens it.
+    editor = std::make_unique<CEditor>(*this, system, settings, sound);
+    editor->show();
+    EXPECT_EQ(recent().size(), 8u);
+    EXPECT_EQ(recent()[2], "&3 kit9.mid");
+    chooseRecent(2);
+    EXPECT_EQ(textOf("text_status"), "Opened kit9.mid into S05");
+    EXPECT_EQ(recent().front(), "&1 kit9.mid");
+    EXPECT_EQ(recent().size(), 8u);
+}
+
+TEST_F(EditorRecentFilesTest, AFileThatWentAwayIsSaidSoAndLeavesTheListAndClearEmptiesIt)
+{
+    openByPanel(bankFile("gone.mid", 4));
+    openByPanel(bankFile("here.mid", 4));
+    std::filesystem::remove(path("gone.mid"));
+    const Texts shownBefore = shown;
+    chooseRecent(1);
+    EXPECT_EQ(textOf("text_status"), "Not opened: " + path("gone.mid") + " is no longer there; it has left Open Recent");
+    EXPECT_EQ(recent(), Texts{"&1 here.mid"});
+    EXPECT_EQ(shown, shownBefore);
+    EXPECT_EQ(tableRow(4), "file bank 4");
+
+    control<QAction>("menu_clearRecent").trigger();
+    settle();
+    EXPECT_TRUE(recent().empty());
+    EXPECT_FALSE(recentMenu().menuAction()->isEnabled());
+    EXPECT_TRUE(settings.value(QStringLiteral("files/recent")).toStringList().isEmpty());
+}
+
+} // namespace

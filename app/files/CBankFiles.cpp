@@ -45,22 +45,22 @@ CBankFiles::CBankFiles(IDialogs& dialogs, CFilePanels& panels, CWorkingBanks& ba
 
 CBankFiles::~CBankFiles() = default;
 
-void CBankFiles::open(std::size_t row)
+void CBankFiles::open(std::size_t row, bool allBanks)
 {
     if (!settle("opening another bank file"))
         return;
     const std::string path = m_panels.open(CSettings::Folder::Open, kBankFileTypes);
     if (!path.empty())
-        openFile(row, path);
+        openFile(row, path, allBanks);
 }
 
-void CBankFiles::open(std::size_t row, const std::string& path)
+void CBankFiles::open(std::size_t row, const std::string& path, bool allBanks)
 {
     if (settle("opening another bank file"))
-        openFile(row, path);
+        openFile(row, path, allBanks);
 }
 
-void CBankFiles::openFile(std::size_t row, const std::string& path)
+void CBankFiles::openFile(std::size_t row, const std::string& path, bool allBanks)
 {
     BankFileOpening opening = BankFileOpening::open(path, row);
     switch (opening.fills()) {
@@ -68,7 +68,10 @@ void CBankFiles::openFile(std::size_t row, const std::string& path)
         openOne(row, opening, path);
         return;
     case BankFileOpening::Fills::AllRows:
-        openAll(opening, path);
+        if (allBanks)
+            openAll(opening, path);
+        else
+            openRowOfAll(row, opening, path);
         return;
     case BankFileOpening::Fills::Nothing:
         break;
@@ -126,6 +129,19 @@ void CBankFiles::openAll(BankFileOpening& opening, const std::string& path)
     for (const std::size_t row : rows)
         sameRows.emplace(row, row);
     report("Opened " + opened, findSources(sameRows, path));
+}
+
+void CBankFiles::openRowOfAll(std::size_t row, BankFileOpening& opening, const std::string& path)
+{
+    CWorkingBanks::Banks banks = opening.takeBanks();
+    CWorkingBanks::Banks one;
+    one.push_back(std::move(banks.at(row)));
+    const std::string opened = bankNumber(row) + " from " + fileName(path);
+    m_banks.replace({"Open", "opening " + opened}, {row}, std::move(one));
+    // The file stays what it was, not the set's file: a Save of the set into it would put our
+    // other banks over its own.
+    emit fileUsed(QString::fromStdString(path));
+    report("Opened " + opened, findSources({{row, row}}, path));
 }
 
 bool CBankFiles::save(std::size_t row, bool allBanks)

@@ -15,7 +15,8 @@ class CWorkingBanks;
 class IDialogs;
 class WrapperZQMidiFile;
 
-// The editor's bank files: Open… onto the selected row (or every row, for a file of all banks),
+// The editor's bank files: Open… onto the selected row (a file of all banks fills every row when
+// All banks is chosen, else gives the selected row its own bank alone),
 // Save into the file last opened or saved with the banks it holds, Save As… of one bank or all,
 // and the "Save changes?" question before unsaved banks would be lost. What is opened is a step
 // in the undo history, and the saved state follows every open and save. Beside a bank file it
@@ -28,9 +29,10 @@ public:
                QObject* parent = nullptr);
     ~CBankFiles();
 
-    void open(std::size_t row);
+    // With allBanks false, a file of all banks gives the row only its own bank.
+    void open(std::size_t row, bool allBanks);
     // A file the user already chose (dropped onto the window), opened as Open… opens it.
-    void open(std::size_t row, const std::string& path);
+    void open(std::size_t row, const std::string& path, bool allBanks);
     // Writes the banks' file with the banks it holds, so a file never loses banks to a save; a set
     // without a file yet asks as saveAs does. True when saved; a failure has been told, a
     // cancelled panel has not.
@@ -52,7 +54,9 @@ private:
     // The one bank of a file onto row, or onto its own row, after asking when it is another bank.
     void openOne(std::size_t row, BankFileOpening& opening, const std::string& path);
     void openAll(BankFileOpening& opening, const std::string& path);
-    void openFile(std::size_t row, const std::string& path);
+    // The bank of row alone out of a file of all banks.
+    void openRowOfAll(std::size_t row, BankFileOpening& opening, const std::string& path);
+    void openFile(std::size_t row, const std::string& path, bool allBanks);
     // Saves what "Save changes?" is about: the banks' file when it holds a changed bank, else the
     // changed banks as a first save would (one alone, or all).
     bool saveChanges();

@@ -330,7 +330,7 @@ std::optional<std::size_t> CEditor::rowToActOn()
 void CEditor::openBank()
 {
     if (const auto row = rowToActOn()) {
-        m_files->open(*row);
+        m_files->open(*row, m_selection->allBanksChosen());
         updateTitle();
     }
 }
@@ -338,7 +338,7 @@ void CEditor::openBank()
 void CEditor::openBankFile(const std::string& path)
 {
     if (const auto row = rowToActOn()) {
-        m_files->open(*row, path);
+        m_files->open(*row, path, m_selection->allBanksChosen());
         updateTitle();
     }
 }

@@ -125,17 +125,27 @@ TEST_F(EditorTest, OneBankFileOpensOntoItsOwnRowAndOntoAnotherOnlyAfterABeepAndA
     EXPECT_EQ(shown.back(), questionOver("file bank 7"));
 }
 
-TEST_F(EditorTest, FileOfAllBanksReplacesEveryRowAndAFileWithoutBanksNone)
+TEST_F(EditorTest, FileOfAllBanksGivesTheCurrentBankItsOwnOrEveryRowAndAFileWithoutBanksNone)
 {
     selectRow(12);
-    paths = {make("notes.mid", "printf 'not a bank file' >"), "", bankFile("all.mid")};
+    paths = {make("notes.mid", "printf 'not a bank file' >"), "", bankFile("all.mid"), bankFile("all.mid")};
     click("button_load");
     click("button_load"); // cancelled
     for (int row = 0; row < 32; ++row)
         EXPECT_EQ(tableRow(row), editor->defaultBank(row).getName());
+    // Current bank: the row takes its own bank from the file, and the file does not become the
+    // set's, so that no Save puts the other banks over the file's own.
+    click("button_load");
+    EXPECT_EQ(textOf("text_status"), "Opened S13 from all.mid");
+    for (int row = 0; row < 32; ++row)
+        EXPECT_EQ(tableRow(row), row == 12 ? "file bank 12" : editor->defaultBank(row).getName());
+    EXPECT_EQ(editor->windowTitle().toStdString(), "Untitled[*]");
+    click("radiobutton_options_1");
     click("button_load");
     EXPECT_EQ(shown, (Texts{"open mid", "informational|Wrong File Format|This file contains no sound bank(s)\n"
-                                        "for a Tarvo ZYLOX 515!|OK|", "open mid", "open mid"}));
+                                        "for a Tarvo ZYLOX 515!|OK|", "open mid", "open mid",
+                            saveChangesQuestion("The bank \"file bank 12\" has", "opening another bank file"),
+                            "open mid"}));
     for (int row = 0; row < 32; ++row)
         EXPECT_EQ(tableRow(row), "file bank " + std::to_string(row));
     EXPECT_EQ(textOf("textfield_bankName"), "file bank 12");
@@ -192,6 +202,7 @@ TEST_F(EditorTest, SaveWritesTheFileTheBanksCameFromWithTheBanksItHoldsAndSaveAs
 {
     // An opened file of all banks and one changed bank: Save changes? Save keeps all 32 banks in it.
     paths = {bankFile("all.mid")};
+    click("radiobutton_options_1");
     press(Qt::Key_O, Qt::ControlModifier);
     type("textfield_bankName", "Changed S05");
     saveChangesReply = AlertReply::Default;

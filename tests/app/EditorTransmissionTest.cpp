@@ -245,7 +245,7 @@ TEST_F(EditorTransmissionTest, EditsWhileSendingLeaveTheBankOnItsWayAloneAndRese
                                         "changes that are not saved. Save them before opening another bank file?|Save|"
                                         "Cancel|Discard", "open mid"}));
         EXPECT_EQ(tableRow(4), "file bank 4");
-        EXPECT_EQ(textOf("text_status"), "Opened all.mid (all banks)");
+        EXPECT_EQ(textOf("text_status"), "Opened S05 from all.mid");
     });
     click("button_send");
     runUntilIdle();

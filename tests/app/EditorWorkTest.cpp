@@ -43,6 +43,11 @@ TEST_F(EditorWorkTest, EveryChangeToTheBanksCanBeUndoneAndRedone)
     std::vector<BankSet> states{banks()};
     // Each change, the start of the status line it leaves, and how an undo or redo names it there.
     const std::vector<std::tuple<std::function<void()>, std::string, std::string>> changes{
+        {[&] {
+             paths = {bankFile("all.mid")};
+             click("button_load");
+         },
+         "Opened S06 from all.mid", "opening S06 from all.mid"},
         {[&] { type("textfield_bankName", "Kit"); }, "Renamed S06 to \"Kit\"", "rename of S06"},
         {[&] { type("textfield_contentNames_2", "Clap 2"); }, "Renamed S06 CLAP to \"Clap 2\"", "rename of S06 CLAP"},
         {[&] {
@@ -58,6 +63,7 @@ TEST_F(EditorWorkTest, EveryChangeToTheBanksCanBeUndoneAndRedone)
          "Opened s06.mid into S06", "opening s06.mid into S06"},
         {[&] {
              paths = {bankFile("all.mid")};
+             click("radiobutton_options_1");
              click("button_load");
          },
          "Opened all.mid (all banks)", "opening all.mid (all banks)"},
@@ -81,7 +87,7 @@ TEST_F(EditorWorkTest, EveryChangeToTheBanksCanBeUndoneAndRedone)
         EXPECT_EQ(textOf("text_status"), "Undid " + std::get<2>(changes[step - 1]));
     }
     EXPECT_FALSE(undo.isEnabled());
-    EXPECT_EQ(redo.text().toStdString(), "&Redo Rename");
+    EXPECT_EQ(redo.text().toStdString(), "&Redo Open");
     EXPECT_EQ(textOf("textfield_bankName"), "S06"); // the bank the step changed is on show
     EXPECT_TRUE(editor->isWindowModified()); // all.mid, opened last, is the file
     for (std::size_t step = 1; step <= changes.size(); ++step) {

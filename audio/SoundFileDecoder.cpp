@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <limits>
 #include <vector>
 
@@ -78,11 +80,14 @@ struct SoundFileDecoder::File {
     const Sndfile* library = nullptr;
     SNDFILE* handle = nullptr;
     SF_INFO info{};
+    // The bytes in memory, or the file on disk when it is open.
     std::span<const std::uint8_t> bytes;
+    std::ifstream disk;
+    sf_count_t size = 0;
     sf_count_t position = 0;
 
-    // libsndfile reads the bytes in memory through these.
-    static sf_count_t length(void* file) { return static_cast<sf_count_t>(static_cast<File*>(file)->bytes.size()); }
+    // libsndfile reads the bytes through these.
+    static sf_count_t length(void* file) { return static_cast<File*>(file)->size; }
     static sf_count_t tell(void* file) { return static_cast<File*>(file)->position; }
     static sf_count_t seek(sf_count_t offset, int whence, void* user)
     {
@@ -96,8 +101,17 @@ struct SoundFileDecoder::File {
     static sf_count_t read(void* destination, sf_count_t count, void* user)
     {
         File& file = *static_cast<File*>(user);
-        const sf_count_t got = std::clamp<sf_count_t>(count, 0, length(user) - file.position);
-        std::copy_n(file.bytes.begin() + file.position, got, static_cast<std::uint8_t*>(destination));
+        const sf_count_t wanted = std::clamp<sf_count_t>(count, 0, length(user) - file.position);
+        sf_count_t got = wanted;
+        if (file.disk.is_open()) {
+            file.disk.clear();
+            file.disk.seekg(file.position);
+            file.disk.read(static_cast<char*>(destination), wanted);
+            // A file cut short since its size was taken reads as far as it now goes.
+            got = file.disk.gcount();
+        } else {
+            std::copy_n(file.bytes.begin() + file.position, got, static_cast<std::uint8_t*>(destination));
+        }
         file.position += got;
         return got;
     }
@@ -108,6 +122,28 @@ SoundFileDecoder::SoundFileDecoder(std::span<const std::uint8_t> bytes)
     : m_file(std::make_unique<File>())
 {
     m_file->bytes = bytes;
+    m_file->size = static_cast<sf_count_t>(bytes.size());
+    open();
+}
+
+SoundFileDecoder::SoundFileDecoder(const std::string& path)
+    : m_file(std::make_unique<File>())
+{
+    std::error_code error;
+    const bool regular = std::filesystem::is_regular_file(path, error);
+    const std::uintmax_t size = regular ? std::filesystem::file_size(path, error) : 0;
+    if (regular && !error)
+        m_file->disk.open(path, std::ios::binary);
+    if (!m_file->disk.is_open()) {
+        m_failure = Failure::Unreadable;
+        return;
+    }
+    m_file->size = static_cast<sf_count_t>(std::min<std::uintmax_t>(size, std::numeric_limits<sf_count_t>::max()));
+    open();
+}
+
+void SoundFileDecoder::open()
+{
     m_file->library = sndfile();
     if (m_file->library == nullptr) {
         m_failure = Failure::NoLibrary;
@@ -156,6 +192,11 @@ std::uint64_t SoundFileDecoder::frameCount() const
 double SoundFileDecoder::samplerate() const
 {
     return static_cast<double>(m_file->info.samplerate);
+}
+
+unsigned SoundFileDecoder::channels() const
+{
+    return isOpen() ? static_cast<unsigned>(m_file->info.channels) : 0;
 }
 
 std::size_t SoundFileDecoder::read(sample& out, std::size_t maxFrames)

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 
 namespace audio {
 
@@ -18,13 +19,18 @@ class SoundFileDecoder {
 public:
     // The file's bytes, which must outlive the decoder.
     explicit SoundFileDecoder(std::span<const std::uint8_t> bytes);
+    // A regular file on disk, read as far as libsndfile asks: its header alone tells the length,
+    // rate and channels of a long file without the rest being read. Anything but a regular file
+    // (a FIFO would wait for a writer) is not opened and fails as Unreadable.
+    explicit SoundFileDecoder(const std::string& path);
     ~SoundFileDecoder();
     SoundFileDecoder(const SoundFileDecoder&) = delete;
     SoundFileDecoder& operator=(const SoundFileDecoder&) = delete;
 
     // Why a file did not open: libsndfile could not be loaded, it does not know the file's format
-    // (or its encoding), or the file is of a format it knows and does not decode (damaged, cut short).
-    enum class Failure { None, NoLibrary, UnknownFormat, Undecodable };
+    // (or its encoding), the file is of a format it knows and does not decode (damaged, cut short),
+    // or a file on disk could not be opened.
+    enum class Failure { None, NoLibrary, UnknownFormat, Undecodable, Unreadable };
 
     // libsndfile knows the file's format and it has channels and a rate.
     bool isOpen() const;
@@ -32,11 +38,14 @@ public:
     // The whole sound's length in frames as the file declares it (0 when it does not say).
     std::uint64_t frameCount() const;
     double samplerate() const;
+    unsigned channels() const;
 
     // Fills the sample with at most maxFrames frames from the start; returns how many it holds.
     std::size_t read(sample& out, std::size_t maxFrames);
 
 private:
+    void open();
+
     struct File;
     std::unique_ptr<File> m_file;
     Failure m_failure = Failure::None;

@@ -114,6 +114,11 @@ void CBankEdits::chooseImport(std::size_t row, int slot)
         importFile(row, static_cast<std::uint16_t>(slot), path, true);
 }
 
+void CBankEdits::importChosen(std::size_t row, int slot, const std::string& path)
+{
+    importFile(row, static_cast<std::uint16_t>(slot), path, true);
+}
+
 void CBankEdits::import(std::size_t row, int slot, const std::string& path)
 {
     importFile(row, static_cast<std::uint16_t>(slot), path, false);

@@ -37,6 +37,8 @@ public:
     // Import…: asks for the file; a sound for a sample slot opens the sound panel, anything else
     // goes in at once.
     void chooseImport(std::size_t row, int slot);
+    // A file chosen elsewhere (the sound browser), taken as Import… takes the file it asked for.
+    void importChosen(std::size_t row, int slot, const std::string& path);
     // A file straight into the slot (a drop), shaped as the import preferences say; a sound keeps
     // its source, so the panel can shape it again.
     void import(std::size_t row, int slot, const std::string& path);

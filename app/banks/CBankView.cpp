@@ -97,6 +97,9 @@ void CBankView::makeSlotRooms(QWidget& window, QGridLayout& slotGrid, QBoxLayout
                                                                [this](int slot, const std::string& path) {
                                                                    emit fileDropped(slot, path);
                                                                },
+                                                               [this](int slot, const std::string& path) {
+                                                                   emit fileDroppedToShape(slot, path);
+                                                               },
                                                                [this](const std::string& path) { emit bankFileDropped(path); },
                                                                [this](int leftOver) { emit filesLeftOut(leftOver); }});
 }
@@ -190,6 +193,16 @@ void CBankView::selectSlot(int slot)
 void CBankView::takeDrag(QDropEvent& event)
 {
     m_drops->take(event);
+}
+
+int CBankView::selectedSlot() const
+{
+    return m_waveforms->selectedSlot();
+}
+
+void CBankView::fill(int firstSlot, const std::vector<std::string>& paths)
+{
+    m_drops->fill(firstSlot, paths);
 }
 
 bool CBankView::eventFilter(QObject* watched, QEvent* event)

@@ -50,6 +50,11 @@ public:
     void selectSlot(int slot);
     // Drags and drops that reached the window itself, at a point of the window.
     void takeDrag(QDropEvent& event);
+    // The slot whose row is selected, which the keyboard's Space, Ctrl+E and the browser's Enter act on.
+    int selectedSlot() const;
+    // Files brought in at once from elsewhere than a drop, going where a drop onto the slot's row
+    // sends them: one each into the slots from there on.
+    void fill(int firstSlot, const std::vector<std::string>& paths);
 
 signals:
     void bankNameEdited();
@@ -59,6 +64,8 @@ signals:
     void shapeClicked(int slot);
     // A file dropped onto a slot row; several dropped at once arrive one by one, in slot order.
     void fileDropped(int slot, const std::string& path);
+    // One file dragged from the sound browser onto a slot row: to be shaped for it first.
+    void fileDroppedToShape(int slot, const std::string& path);
     void bankFileDropped(const std::string& path);
     // Dropped files past the bank's last slot that were not imported.
     void filesLeftOut(int count);

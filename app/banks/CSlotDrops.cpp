@@ -59,12 +59,21 @@ bool CSlotDrops::accepts(const std::vector<std::string>& paths, QPoint at) const
     return slotAt(at) >= 0;
 }
 
-void CSlotDrops::drop(const std::vector<std::string>& paths, QPoint at)
+void CSlotDrops::drop(const std::vector<std::string>& paths, QPoint at, bool fromBrowser)
 {
     // A bank file opens wherever it lands: taken into a slot it would only be noise.
     if (paths.size() == 1 && isBankFile(paths.front()))
         return m_actions.open(paths.front());
     const int first = slotAt(at);
+    if (first < 0)
+        return;
+    if (fromBrowser && paths.size() == 1)
+        return m_actions.shape(first, paths.front());
+    fill(first, paths);
+}
+
+void CSlotDrops::fill(int first, const std::vector<std::string>& paths)
+{
     if (first < 0)
         return;
     // File k goes to the k-th slot from the pointer on, whether or not the ones before took theirs,
@@ -89,5 +98,5 @@ void CSlotDrops::take(QDropEvent& drag)
     drag.setDropAction(Qt::CopyAction);
     drag.accept();
     if (type == QEvent::Drop)
-        drop(paths, at);
+        drop(paths, at, drag.mimeData()->hasFormat(QString::fromLatin1(kChosenInBrowser)));
 }

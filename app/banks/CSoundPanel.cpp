@@ -4,6 +4,7 @@
 #include "app/sounds/CShapeControls.h"
 #include "app/sounds/CSourceView.h"
 #include "app/sounds/CWaveformView.h"
+#include "app/sounds/SourceRun.h"
 #include "audio/SoundSnapping.h"
 #include "playback/ISoundOutput.h"
 
@@ -33,23 +34,6 @@ QPushButton* button(const QString& name, const QString& text)
 QString seconds(double value)
 {
     return QString::number(value, 'f', 3) + QStringLiteral(" s");
-}
-
-// The source's frames as they are, in 16 bits, its first two channels at most.
-PcmRun runOf(const audio::DecodedSound& sound, audio::SourceRegion region)
-{
-    const audio::sample& frames = sound.frames;
-    PcmRun run;
-    run.rate = static_cast<unsigned>(std::lround(frames.m_samplerate));
-    run.channels = std::min<unsigned>(frames.m_channels, 2);
-    region.last = std::min(region.last, frames.frameCount());
-    const double scale = std::ldexp(1.0, 16 - 8 * frames.m_byterate);
-    run.samples.reserve(region.length() * run.channels);
-    for (std::uint64_t frame = region.first; frame < region.last; ++frame)
-        for (std::uint16_t channel = 0; channel < run.channels; ++channel)
-            run.samples.push_back(static_cast<std::int16_t>(
-                std::clamp(std::round(static_cast<double>(frames.getValue(frame, channel)) * scale), -32768.0, 32767.0)));
-    return run;
 }
 
 // A slot's own image, as export writes it and a slot without a kept source opens: an import takes
@@ -318,7 +302,7 @@ void CSoundPanel::playSource()
     if (!m_source.sound)
         return;
     const unsigned play = ++m_play;
-    m_output.playRun(runOf(*m_source.sound, windowRegion()), [this, play](bool, const std::string& failure) {
+    m_output.playRun(sourceRun(*m_source.sound, windowRegion()), [this, play](bool, const std::string& failure) {
         QMetaObject::invokeMethod(this, [this, play, failure] { played(play, failure); }, Qt::QueuedConnection);
     });
 }

@@ -13,6 +13,12 @@ namespace {
 // The most of a source a slot keeps to be shaped again.
 constexpr double kLongestSource = 60.0;
 
+std::uint64_t minuteWanted(double rate)
+{
+    const double frames = std::ceil(kLongestSource * rate);
+    return frames > 0.0 && frames < 1e12 ? static_cast<std::uint64_t>(frames) : std::uint64_t{0};
+}
+
 } // namespace
 
 std::optional<FileStamp> fileStampOf(const std::string& path)
@@ -37,10 +43,20 @@ std::size_t keptSourceLimit(std::size_t slotLength)
 
 std::shared_ptr<const audio::DecodedSound> decodeMinute(const SourceFile& source)
 {
-    const auto wanted = [](double rate) {
-        const double frames = std::ceil(kLongestSource * rate);
-        return frames > 0.0 && frames < 1e12 ? static_cast<std::uint64_t>(frames) : std::uint64_t{0};
-    };
     return std::make_shared<const audio::DecodedSound>(
-        audio::decodeSound(source.bytes(), wanted, UINT64_MAX, source.fileSize()));
+        audio::decodeSound(source.bytes(), minuteWanted, UINT64_MAX, source.fileSize()));
+}
+
+std::shared_ptr<const audio::DecodedSound> decodeMinute(const std::string& path)
+{
+    // Whatever the slot: a minute is what the limit of the longest slot reaches too.
+    const SourceFile source(path, keptSourceLimit(0), [](std::span<const std::uint8_t> head) {
+        return audio::bytesDecoded(head, minuteWanted, UINT64_MAX);
+    });
+    if (source.error() != 0) {
+        auto unreadable = std::make_shared<audio::DecodedSound>();
+        unreadable->failure = audio::ImportResult::refused(audio::ImportResult::Refusal::NoSound);
+        return unreadable;
+    }
+    return decodeMinute(source);
 }

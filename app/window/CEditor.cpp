@@ -9,6 +9,7 @@
 #include "app/files/CBankFiles.h"
 #include "app/files/CFilePanels.h"
 #include "app/files/CRecentFiles.h"
+#include "app/library/CSoundBrowser.h"
 #include "app/settings/CImportPreferences.h"
 #include "app/transfer/COutputList.h"
 #include "app/transfer/CTransmission.h"
@@ -79,6 +80,8 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     m_menuValidation = std::make_unique<CMenuValidation>(std::vector<CMenuValidation::Item>{
         {ui.menu_open, ui.button_load}, {ui.menu_save, ui.button_save}, {ui.menu_saveAs, ui.button_save},
         {ui.menu_send, ui.button_send}});
+    m_library = std::make_unique<CSoundBrowser>(*this, ui.menu_help->menuAction(), settings, soundOutput,
+                                                CSoundBrowser::Rooms{*m_selection, *m_bankView, *m_edits});
 
     connectControls();
     awakeFromNib();
@@ -119,6 +122,7 @@ void CEditor::connectControls()
             [this](const QString& path) { openBankFile(path.toStdString()); });
     connect(m_transmission.get(), &CTransmission::status, this, &CEditor::showStatus);
     connect(m_disabledReasons.get(), &CDisabledReasons::status, this, &CEditor::showStatus);
+    connect(m_library.get(), &CSoundBrowser::status, this, &CEditor::showStatus);
     // A button's key presses it at once and clicks it a moment later: the name being typed is the
     // bank's from the moment it goes down.
     for (QAbstractButton* button : {ui.button_reset, ui.button_load, ui.button_save, ui.button_send})

@@ -24,6 +24,7 @@ class CMenuValidation;
 class CRecentFiles;
 class COutputList;
 class CSettings;
+class CSoundBrowser;
 class ISoundOutput;
 class CTransmission;
 class CUnsavedChanges;
@@ -128,4 +129,5 @@ private:
     std::unique_ptr<CTransmission> m_transmission;
     std::unique_ptr<CDisabledReasons> m_disabledReasons;
     std::unique_ptr<CMenuValidation> m_menuValidation;
+    std::unique_ptr<CSoundBrowser> m_library;
 };

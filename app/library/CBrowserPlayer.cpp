@@ -1,0 +1,84 @@
+#include "app/library/CBrowserPlayer.h"
+
+#include "app/document/SlotSource.h"
+#include "app/sounds/SourceRun.h"
+#include "audio/SoundFileTypes.h"
+#include "playback/ISoundOutput.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMetaObject>
+
+namespace {
+
+QString whyNotDecoded(const audio::DecodedSound& sound)
+{
+    if (sound.failure.refusal == audio::ImportResult::Refusal::Undecodable)
+        return QStringLiteral("it could not be decoded: %1").arg(QString::fromStdString(sound.failure.detail));
+    return QStringLiteral("it is not a sound this editor decodes (%1)")
+        .arg(QString::fromStdString(audio::decodedFormatsText()));
+}
+
+} // namespace
+
+CBrowserPlayer::CBrowserPlayer(ISoundOutput& output, QObject* parent)
+    : QObject(parent)
+    , m_output(output)
+{
+}
+
+CBrowserPlayer::~CBrowserPlayer()
+{
+    // After this no end notice can arrive from the output's thread.
+    m_output.stop();
+}
+
+void CBrowserPlayer::toggle(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    if (path == m_playing)
+        return stop();
+    const QString name = QFileInfo(path).fileName();
+    if (const std::string reason = m_output.unavailableReason(); !reason.empty()) {
+        emit failed(QStringLiteral("Could not play \u201C%1\u201D: %2").arg(name, QString::fromStdString(reason)));
+        return;
+    }
+    const auto sound = decodeMinute(QFile::encodeName(path).toStdString());
+    if (!*sound) {
+        stop();
+        emit failed(QStringLiteral("Could not play \u201C%1\u201D: %2").arg(name, whyNotDecoded(*sound)));
+        return;
+    }
+    const unsigned play = ++m_play;
+    setPlaying(path);
+    // The output may end a play on its own thread: the window hears of it on its own.
+    m_output.playRun(sourceRun(*sound, {0, sound->frames.frameCount()}), [this, play](bool, const std::string& failure) {
+        QMetaObject::invokeMethod(this, [this, play, failure] { ended(play, failure); }, Qt::QueuedConnection);
+    });
+}
+
+void CBrowserPlayer::stop()
+{
+    if (m_playing.isEmpty())
+        return;
+    ++m_play;
+    setPlaying({});
+    m_output.stop();
+}
+
+void CBrowserPlayer::ended(unsigned play, const std::string& failure)
+{
+    if (play != m_play || m_playing.isEmpty())
+        return;
+    const QString name = QFileInfo(m_playing).fileName();
+    setPlaying({});
+    if (!failure.empty())
+        emit failed(QStringLiteral("Could not play \u201C%1\u201D: %2").arg(name, QString::fromStdString(failure)));
+}
+
+void CBrowserPlayer::setPlaying(const QString& path)
+{
+    m_playing = path;
+    emit playingChanged(path);
+}

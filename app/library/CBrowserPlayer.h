@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <string>
+
+class ISoundOutput;
+
+// Listening in the sound browser: a file played as it is (its first minute at most, its first two
+// channels, at its own rate) through the sound output the slots play on, so that playing a slot or
+// another file stops it.
+class CBrowserPlayer : public QObject {
+    Q_OBJECT
+public:
+    // The output stays the caller's.
+    CBrowserPlayer(ISoundOutput& output, QObject* parent);
+    ~CBrowserPlayer() override;
+
+    // Plays the file, or stops it when it is the one playing.
+    void toggle(const QString& path);
+    void stop();
+    // The file playing; empty when none.
+    const QString& playing() const { return m_playing; }
+
+signals:
+    void playingChanged(const QString& path);
+    // Why a file could not be played, for the status line.
+    void failed(const QString& message);
+
+private:
+    void ended(unsigned play, const std::string& failure);
+    void setPlaying(const QString& path);
+
+    ISoundOutput& m_output;
+    QString m_playing;
+    // Counts plays, so the end of one that was replaced does not touch the one that replaced it.
+    unsigned m_play = 0;
+};

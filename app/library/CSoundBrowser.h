@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+class CBankEdits;
+class CBankSelection;
+class CBankView;
+class CBrowserPlayer;
+class CFavouriteFolders;
+class CSettings;
+class CSoundFileModel;
+class CSoundListing;
+class ISoundOutput;
+class QAction;
+class QDockWidget;
+class QFileSystemModel;
+class QLabel;
+class QLineEdit;
+class QMainWindow;
+class QTreeView;
+
+// The sound browser, a panel beside the banks that the View menu shows and hides (remembered): the
+// folder tree with the favourite folders, and the chosen folder's sound files with their length,
+// rate and channels, read in the background. Space (or a file's play control) plays the file as
+// it is; Enter imports it into the selected slot through the sound panel, and several files fill
+// the slots from there on as a drop of them does; a file dragged onto a slot row goes in there.
+class CSoundBrowser : public QObject {
+    Q_OBJECT
+public:
+    // The rooms the browser's files go to.
+    struct Rooms {
+        CBankSelection& selection;
+        CBankView& bankView;
+        CBankEdits& edits;
+    };
+
+    // Everything stays the caller's and must outlive the browser; its View menu goes before the
+    // menu of menuBefore.
+    CSoundBrowser(QMainWindow& window, QAction* menuBefore, CSettings& settings, ISoundOutput& output, Rooms rooms);
+    ~CSoundBrowser() override;
+
+    // The folder listed; empty before the first.
+    const QString& folder() const { return m_folder; }
+
+signals:
+    // What the browser did or why it could not, for the status line.
+    void status(const QString& text);
+
+protected:
+    // Space and Enter in the file list are the browser's, not the window's shortcuts'.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build(QMainWindow& window, QAction* menuBefore);
+    void connectParts();
+    void goTo(const QString& folder);
+    void goToTyped();
+    void showListing(bool finished);
+    void playCurrent();
+    void importChosen();
+    void importDropped(int slot, const std::string& path);
+    std::vector<std::string> chosenFiles() const;
+
+    CSettings& m_settings;
+    Rooms m_rooms;
+    QString m_folder;
+    // Set while the tree is moved to a folder chosen elsewhere, so that it does not list it again.
+    bool m_followingTree = false;
+
+    QDockWidget* m_dock = nullptr;
+    QLineEdit* m_location = nullptr;
+    QTreeView* m_tree = nullptr;
+    QTreeView* m_files = nullptr;
+    QLabel* m_listingText = nullptr;
+    QFileSystemModel* m_folders = nullptr;
+    CSoundFileModel* m_model = nullptr;
+    CSoundListing* m_listing = nullptr;
+    CBrowserPlayer* m_player = nullptr;
+    CFavouriteFolders* m_favourites = nullptr;
+};

@@ -1,0 +1,295 @@
+// The sound browser as a musician uses it: a folder of sounds that sox wrote is listed with what
+// each holds, files are heard with Space or their play control, taken into slots with Enter or by
+// dragging them, and the favourites and the panel's place in the View menu outlast the window.
+#include "EditorFixture.h"
+
+#include "tests/support/SoundFileFolder.h"
+
+#include <QDockWidget>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QListWidget>
+#include <QTreeView>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+
+namespace {
+
+class EditorBrowserTest : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        sounds.synth("kick 2.wav", "-r 44100 -c 1 -b 16", "synth 0.5 sine 60");
+        sounds.synth("kick 10.wav", "-r 48000 -c 2 -b 24", "synth 0.25 sine 80");
+        sounds.synth("snare.aiff", "-r 22050 -c 1 -b 16", "synth 1 noise gain -6");
+        sounds.synth("hat.flac", "-r 96000 -c 2 -b 16", "synth 0.1 noise gain -6");
+        sounds.write("broken.wav", {'n', 'o', 't', ' ', 'a', ' ', 's', 'o', 'u', 'n', 'd'});
+        sounds.write("readme.txt", {'h', 'i'});
+        ::mkfifo(sounds.path("pipe.wav").c_str(), 0600);
+        std::filesystem::create_directory(sounds.path("loops"));
+        loop = sounds.synth("loops/break.wav", "-r 44100 -c 2 -b 16", "synth 2 noise gain -6");
+    }
+
+    // Ctrl+B, the View menu's Sound Browser, in the active window.
+    void toggleBrowser() { press(Qt::Key_B, Qt::ControlModifier); }
+    bool browserShown() { return control<QDockWidget>("dock_browser").isVisible(); }
+    // Types the folder into the browser's folder field, presses Enter and waits for the listing.
+    void goTo(const std::string& folder)
+    {
+        typeWithoutReturn("textfield_browserFolder", QString::fromStdString(folder));
+        QTest::keyClick(&control("textfield_browserFolder"), Qt::Key_Return);
+        waitForListing();
+    }
+    void waitForListing()
+    {
+        while (textOf("text_browserListing").find("Reading") != std::string::npos)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+
+    QTreeView& files() { return control<QTreeView>("list_sounds"); }
+    // Each row as the list shows it: "play|name|length|rate|channels".
+    Texts rows()
+    {
+        const QAbstractItemModel& model = *files().model();
+        Texts shown;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            std::string line;
+            for (int column = 0; column < model.columnCount(); ++column)
+                line += (column > 0 ? "|" : "") + model.data(model.index(row, column)).toString().toStdString();
+            shown.push_back(line);
+        }
+        return shown;
+    }
+    QPoint cellCentre(int row, int column) { return files().visualRect(files().model()->index(row, column)).center(); }
+    // Clicks a file's name, with Ctrl to add it to those chosen.
+    void choose(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::mouseClick(files().viewport(), Qt::LeftButton, modifiers, cellCentre(row, 1));
+    }
+    void pressInList(Qt::Key key) { QTest::keyClick(&files(), key); }
+    void selectSlot(int slot) { QTest::mouseClick(&control("view_waveform_" + QString::number(slot)), Qt::LeftButton); }
+
+    // Drags the chosen files from the list, as the list gives them away, and drops them on the control.
+    bool dragChosenOnto(const QString& onto)
+    {
+        const std::unique_ptr<QMimeData> data(files().model()->mimeData(files().selectionModel()->selectedIndexes()));
+        QWidget& target = control(onto);
+        const QPoint at = target.rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &enter);
+        QDragMoveEvent move(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &move);
+        if (!move.isAccepted())
+            return false;
+        QDropEvent dropped(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &dropped);
+        return dropped.isAccepted();
+    }
+    Bytes slotOfS05(int slot) { return editor->workBank(4).getContent(static_cast<std::uint16_t>(slot))->getData(); }
+    std::string nameInS05(int slot) { return editor->workBank(4).getContentName(static_cast<std::uint16_t>(slot)); }
+
+    void restart()
+    {
+        ASSERT_TRUE(editor->close());
+        editor = std::make_unique<CEditor>(*this, system, settings, sound);
+        editor->show();
+        QApplication::setActiveWindow(editor.get());
+    }
+
+    SoundFileFolder sounds;
+    std::string loop;
+};
+
+const Texts kListed{
+    "\u25B6|broken.wav|not a sound||",
+    "\u25B6|hat.flac|0.10 s|96 kHz|stereo",
+    "\u25B6|kick 2.wav|0.50 s|44.1 kHz|mono",
+    "\u25B6|kick 10.wav|0.25 s|48 kHz|stereo",
+    "\u25B6|snare.aiff|1.00 s|22.05 kHz|mono",
+};
+
+TEST_F(EditorBrowserTest, ListsAFoldersSoundsWithLengthRateAndChannelsAndItsTreeGoesToOthers)
+{
+    // The test's screen is too small for the panel beside the banks: a first start leaves it hidden.
+    EXPECT_FALSE(browserShown());
+    toggleBrowser();
+    ASSERT_TRUE(browserShown());
+    goTo(sounds.ScratchFolder::path().string());
+    // In the order people sort names; the text file and the FIFO named like a sound are left out.
+    EXPECT_EQ(rows(), kListed);
+    EXPECT_EQ(textOf("text_browserListing"), "4 sounds, 1 file not a sound");
+    auto& tree = control<QTreeView>("tree_folders");
+    const auto& folders = static_cast<const QFileSystemModel&>(*tree.model());
+    EXPECT_EQ(folders.filePath(tree.currentIndex()).toStdString(), sounds.ScratchFolder::path().string());
+
+    // The tree shows the folder's folders once it has read them; a click lists one.
+    tree.expand(tree.currentIndex());
+    while (folders.rowCount(tree.currentIndex()) == 0)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const QModelIndex loops = folders.index(0, 0, tree.currentIndex());
+    ASSERT_EQ(folders.fileName(loops), "loops");
+    tree.scrollTo(loops);
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualRect(loops).center());
+    waitForListing();
+    EXPECT_EQ(rows(), Texts{"\u25B6|break.wav|2.00 s|44.1 kHz|stereo"});
+    EXPECT_EQ(textOf("textfield_browserFolder"), sounds.file("loops"));
+
+    // A folder that is not there leaves the listing as it was and says so.
+    goTo(sounds.file("gone"));
+    EXPECT_EQ(rows(), Texts{"\u25B6|break.wav|2.00 s|44.1 kHz|stereo"});
+    EXPECT_EQ(textOf("text_status"), "No folder \u201C" + sounds.file("gone") + "\u201D: the browser stays in \u201C"
+                                         + sounds.file("loops") + "\u201D");
+    EXPECT_EQ(textOf("textfield_browserFolder"), sounds.file("loops"));
+}
+
+TEST_F(EditorBrowserTest, SpaceOrThePlayControlPlaysTheFileAsItIsAndSpaceAgainOrAnotherPlayStopsIt)
+{
+    toggleBrowser();
+    goTo(sounds.ScratchFolder::path().string());
+    choose(2);
+    pressInList(Qt::Key_Space);
+    ASSERT_EQ(sound.runs.size(), 1u);
+    EXPECT_TRUE(sound.played.empty()) << "Space in the list is the browser's, not the selected slot's";
+    EXPECT_EQ(sound.runs[0].rate, 44100u);
+    EXPECT_EQ(sound.runs[0].channels, 1u);
+    EXPECT_EQ(sound.runs[0].frames(), 22050u);
+    EXPECT_EQ(rows()[2].substr(0, 3), "\u25A0");
+    pressInList(Qt::Key_Space);
+    EXPECT_FALSE(sound.playing());
+    EXPECT_EQ(rows()[2], kListed[2]);
+
+    // The play control of another row plays that one; a slot's Play stops it in turn.
+    QTest::mouseClick(files().viewport(), Qt::LeftButton, {}, cellCentre(3, 0));
+    ASSERT_EQ(sound.runs.size(), 2u);
+    EXPECT_EQ(sound.runs[1].rate, 48000u);
+    EXPECT_EQ(sound.runs[1].channels, 2u);
+    EXPECT_EQ(sound.runs[1].frames(), 12000u);
+    EXPECT_EQ(rows()[3].substr(0, 3), "\u25A0");
+    click("button_playContents_0");
+    settle();
+    EXPECT_EQ(sound.played.size(), 1u);
+    EXPECT_EQ(rows()[3], kListed[3]);
+    // Heard to its end, the file's control is Play again.
+    pressInList(Qt::Key_Space);
+    sound.finish();
+    settle();
+    EXPECT_EQ(rows()[3], kListed[3]);
+
+    // What is no sound says why, and nothing plays.
+    choose(0);
+    pressInList(Qt::Key_Space);
+    EXPECT_EQ(sound.runs.size(), 3u);
+    EXPECT_EQ(textOf("text_status"), "Could not play \u201C" "broken.wav\u201D: it is not a sound this editor decodes "
+                                     "(WAV, AIFF, AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64)");
+    EXPECT_EQ(rows(), kListed);
+}
+
+TEST_F(EditorBrowserTest, EnterImportsOneFileIntoTheSelectedSlotThroughTheSoundPanel)
+{
+    toggleBrowser();
+    goTo(sounds.ScratchFolder::path().string());
+    const Bytes before = slotOfS05(2);
+    selectSlot(2);
+    choose(4);
+    pressInList(Qt::Key_Return);
+    ASSERT_NE(soundPanel(), nullptr);
+    EXPECT_EQ(soundPanel()->windowTitle().toStdString(), "Shape \u201Csnare.aiff\u201D for " + editor->workBank(4).getContentLabel(2));
+    EXPECT_EQ(slotOfS05(2), before) << "nothing goes in before Apply";
+    clickInPanel(QStringLiteral("button_apply"));
+    EXPECT_NE(slotOfS05(2), before);
+    EXPECT_EQ(nameInS05(2), "snare.aiff");
+
+    // Dragged onto another row, one file goes to that row, through the panel as well.
+    choose(2);
+    ASSERT_TRUE(dragChosenOnto("textfield_contentNames_5"));
+    ASSERT_NE(soundPanel(), nullptr);
+    clickInPanel(QStringLiteral("button_apply"));
+    EXPECT_EQ(nameInS05(5), "kick 2.wav");
+}
+
+TEST_F(EditorBrowserTest, SeveralFilesFillTheSlotsFromThereOnWithTheDefaultShapeAsADropOfThemDoes)
+{
+    toggleBrowser();
+    goTo(sounds.ScratchFolder::path().string());
+    // What an outside drop of the same file puts into S06's slot of that row, for comparison.
+    selectRow(5);
+    ASSERT_TRUE(drop("textfield_contentNames_4", {sounds.path("kick 2.wav")}));
+    const Bytes kick = editor->workBank(5).getContent(4)->getData();
+    selectRow(4);
+    selectSlot(3);
+    choose(1);
+    choose(2, Qt::ControlModifier);
+    choose(3, Qt::ControlModifier);
+    choose(4, Qt::ControlModifier);
+    pressInList(Qt::Key_Return);
+    EXPECT_EQ(soundPanel(), nullptr);
+    EXPECT_EQ(nameInS05(3), "hat.flac");
+    EXPECT_EQ(nameInS05(4), "kick 2.wav");
+    EXPECT_EQ(nameInS05(5), "kick 10.wav");
+    EXPECT_EQ(slotOfS05(4), kick);
+    EXPECT_NE(textOf("text_status").find("(1 more file(s) left out: the bank has no more slots)"), std::string::npos)
+        << textOf("text_status");
+
+    // Dragged onto the first row, they fill the rows from there on.
+    choose(4);
+    choose(2, Qt::ControlModifier);
+    ASSERT_TRUE(dragChosenOnto("textfield_contentNames_1"));
+    EXPECT_EQ(soundPanel(), nullptr);
+    EXPECT_EQ(nameInS05(1), "kick 2.wav");
+    EXPECT_EQ(nameInS05(2), "snare.aiff");
+}
+
+TEST_F(EditorBrowserTest, FavouritesThePanelsChoiceAndTheFolderOutlastTheWindow)
+{
+    toggleBrowser();
+    goTo(sounds.ScratchFolder::path().string());
+    click("button_addFavourite");
+    goTo(sounds.file("loops"));
+    click("button_addFavourite");
+    click("button_addFavourite");
+    auto favourites = [this] {
+        Texts names;
+        const auto& list = control<QListWidget>("list_favourites");
+        for (int row = 0; row < list.count(); ++row)
+            names.push_back(list.item(row)->text().toStdString() + " " + list.item(row)->toolTip().toStdString());
+        return names;
+    };
+    const Texts both{sounds.ScratchFolder::path().filename().string() + " " + sounds.ScratchFolder::path().string(), "loops " + sounds.file("loops")};
+    EXPECT_EQ(favourites(), both);
+
+    restart();
+    EXPECT_TRUE(browserShown());
+    waitForListing();
+    EXPECT_EQ(textOf("textfield_browserFolder"), sounds.file("loops"));
+    EXPECT_EQ(rows(), Texts{"\u25B6|break.wav|2.00 s|44.1 kHz|stereo"});
+    EXPECT_EQ(favourites(), both);
+    auto& list = control<QListWidget>("list_favourites");
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(0)).center());
+    waitForListing();
+    EXPECT_EQ(rows(), kListed);
+    // Removed with the button, and with Delete in the list.
+    EXPECT_TRUE(control("button_removeFavourite").isEnabled());
+    click("button_removeFavourite");
+    EXPECT_EQ(favourites(), Texts{both[1]});
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(0)).center());
+    QTest::keyClick(&list, Qt::Key_Delete);
+    EXPECT_TRUE(favourites().empty());
+    EXPECT_FALSE(control("button_removeFavourite").isEnabled());
+
+    // Hidden from the View menu, it stays hidden at the next start; the panel's own close button too.
+    toggleBrowser();
+    EXPECT_FALSE(browserShown());
+    restart();
+    EXPECT_FALSE(browserShown());
+    EXPECT_TRUE(favourites().empty());
+    toggleBrowser();
+    ASSERT_TRUE(browserShown());
+    control<QDockWidget>("dock_browser").close();
+    restart();
+    EXPECT_FALSE(browserShown());
+}
+
+} // namespace

@@ -123,6 +123,8 @@ void CSoundListing::run(const std::shared_ptr<Job>& job)
     for (const QString& name : names)
         paths << QDir(job->folder).filePath(name);
     std::sort(paths.begin(), paths.end(), [&collator](const QString& a, const QString& b) { return sortsBefore(collator, a, b); });
+    if (job->cancelled)
+        return;
     post(job, [this, paths] { emit listed(paths); });
 
     std::vector<audio::SoundSummary> batch;

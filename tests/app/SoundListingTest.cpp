@@ -1,0 +1,120 @@
+// Folders read in the background: names in the order people sort them, what each file holds in
+// batches, and a listing left for another folder, or dropped, never heard from again.
+#include "app/library/CSoundFileModel.h"
+#include "app/library/CSoundListing.h"
+
+#include "tests/support/SoundFileFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// What one listing told, in the order it told it.
+struct Heard {
+    explicit Heard(CSoundListing& listing)
+    {
+        QObject::connect(&listing, &CSoundListing::listed, &context, [this](const QStringList& paths) {
+            for (const QString& path : paths)
+                listed.push_back(QDir(path).dirName().toStdString());
+        });
+        QObject::connect(&listing, &CSoundListing::summarised, &context,
+                         [this](int first, const std::vector<audio::SoundSummary>& summaries) {
+                             for (std::size_t k = 0; k < summaries.size(); ++k)
+                                 summarised.push_back(first + static_cast<int>(k));
+                         });
+        QObject::connect(&listing, &CSoundListing::finished, &context, [this] { ++finished; });
+    }
+    void waitUntil(const std::function<bool()>& done) const
+    {
+        while (!done())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+
+    QObject context;
+    Texts listed;
+    std::vector<int> summarised;
+    int finished = 0;
+};
+
+// A folder of copies of one short sound.
+std::string folderOfCopies(const SoundFileFolder& sounds, const std::string& name, int count)
+{
+    const std::string source = sounds.synth(name + ".wav", "-r 8000 -c 1 -b 16", "synth 0.01 sine 300");
+    std::filesystem::create_directory(sounds.file(name));
+    for (int copy = 0; copy < count; ++copy)
+        std::filesystem::copy_file(source, sounds.file(name + "/" + std::to_string(copy) + ".wav"));
+    return sounds.file(name);
+}
+
+TEST(SoundListing, NamesComeInThePeoplesOrderAndEveryFileIsSummarisedOnce)
+{
+    const SoundFileFolder sounds;
+    std::filesystem::create_directory(sounds.file("takes"));
+    for (const char* name : {"take 10.wav", "Take 3.WAV", "take 2.wav", "take 02b.flac", "take.aiff", "notes.txt"})
+        sounds.write(std::string("takes/") + name, {'x'});
+    CSoundListing listing;
+    const Heard heard(listing);
+    listing.list(QString::fromStdString(sounds.file("takes")));
+    heard.waitUntil([&] { return heard.finished == 1; });
+    EXPECT_EQ(heard.listed, (Texts{"take 2.wav", "take 02b.flac", "Take 3.WAV", "take 10.wav", "take.aiff"}));
+    EXPECT_EQ(heard.summarised, (std::vector<int>{0, 1, 2, 3, 4}));
+}
+
+TEST(SoundListing, AListingLeftForAnotherFolderOrDroppedIsNeverHeardFromAgain)
+{
+    const SoundFileFolder sounds;
+    const std::string many = folderOfCopies(sounds, "many", 400);
+    const std::string few = folderOfCopies(sounds, "few", 3);
+    auto listing = std::make_unique<CSoundListing>();
+    const Heard heard(*listing);
+    // Left at once for the next folder: a listing started always names its files, and the names
+    // of the one left must not reach the window, even after the next has ended.
+    listing->list(QString::fromStdString(many));
+    listing->list(QString::fromStdString(few));
+    heard.waitUntil([&] { return heard.finished == 1; });
+    EXPECT_EQ(heard.listed, (Texts{"0.wav", "1.wav", "2.wav"}));
+    listing->list(QString::fromStdString(many));
+    heard.waitUntil([&] { return heard.finished == 2; });
+    ASSERT_EQ(heard.listed.size(), 403u);
+    std::vector<int> summarised{0, 1, 2};
+    for (int file = 0; file < 400; ++file)
+        summarised.push_back(file);
+    EXPECT_EQ(heard.summarised, summarised);
+
+    // Dropped half way through a folder: the window hears nothing more of it.
+    listing->list(QString::fromStdString(many));
+    heard.waitUntil([&] { return heard.listed.size() == 803; });
+    const std::size_t before = heard.summarised.size();
+    listing.reset();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(heard.summarised.size(), before);
+    EXPECT_EQ(heard.finished, 2);
+}
+
+TEST(SoundFileModel, LengthsRatesAndChannelsReadAsMusiciansWriteThem)
+{
+    EXPECT_EQ(CSoundFileModel::lengthText(0.4), "0.40 s");
+    EXPECT_EQ(CSoundFileModel::lengthText(59.994), "59.99 s");
+    // Never "60.00 s": past the minute it counts minutes.
+    EXPECT_EQ(CSoundFileModel::lengthText(59.996), "1:00.0");
+    EXPECT_EQ(CSoundFileModel::lengthText(65.26), "1:05.3");
+    EXPECT_EQ(CSoundFileModel::lengthText(3725.0), "62:05.0");
+    EXPECT_EQ(CSoundFileModel::rateText(44100), "44.1 kHz");
+    EXPECT_EQ(CSoundFileModel::rateText(8000), "8 kHz");
+    EXPECT_EQ(CSoundFileModel::rateText(11025), "11.025 kHz");
+    EXPECT_EQ(CSoundFileModel::channelsText(1), "mono");
+    EXPECT_EQ(CSoundFileModel::channelsText(2), "stereo");
+    EXPECT_EQ(CSoundFileModel::channelsText(6), "6 channels");
+}
+
+} // namespace

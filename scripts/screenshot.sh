@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the editor, starts it on a virtual X display and saves a picture of its window, or with
-# --panel of the sound panel shaping a synthesised kick for the first slot.
+# Builds the editor, starts it on a virtual X display and saves a picture of its window with the
+# sound browser open on a folder of synthesised sounds, or with --panel of the sound panel shaping
+# a synthesised kick for the first slot.
 # Usage: scripts/screenshot.sh [--panel] [OUT.png]   (default: docs/editor.png, docs/sound-panel.png)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -40,8 +41,21 @@ fi
 # Second stage, inside the virtual display: wait for the window to be mapped, then grab it.
 if [ "${1:-}" = "--in-display" ]; then
   out=$2 window=""
-  # A first start, whatever this machine's user has set up in the editor before.
-  XDG_CONFIG_HOME=$(mktemp -d) build/default/app/zylox-editor 2>/dev/null &
+  # A first start, whatever this machine's user has set up in the editor before, but for the
+  # browser: open on a folder of drum sounds, which is also a favourite.
+  config=$(mktemp -d) sounds=$(mktemp -d)/Drums
+  trap 'rm -rf "$config" "$(dirname "$sounds")"' EXIT
+  mkdir -p "$sounds" "$config/zylox"
+  sox -n -r 44100 -c 1 -b 16 "$sounds/Kick 1.wav" synth 0.6 sine 150-40 fade q 0.002 0.6 0.5
+  sox -n -r 44100 -c 1 -b 16 "$sounds/Kick 2.wav" synth 0.4 sine 180-50 fade q 0.002 0.4 0.35
+  sox -n -r 48000 -c 2 -b 24 "$sounds/Snare.wav" synth 0.3 noise lowpass 6000 fade q 0.001 0.3 0.28 gain -6
+  sox -n -r 48000 -c 2 -b 24 "$sounds/Clap.flac" synth 0.25 noise bandpass 1200 400 fade q 0.001 0.25 0.2 gain -6
+  sox -n -r 44100 -c 1 -b 16 "$sounds/Closed Hat.aiff" synth 0.08 noise gain -6 highpass 7000 fade q 0 0.08 0.07
+  sox -n -r 44100 -c 1 -b 16 "$sounds/Open Hat.aiff" synth 0.5 noise gain -6 highpass 6000 fade q 0 0.5 0.45
+  sox -n -r 22050 -c 1 -b 16 "$sounds/Rim.wav" synth 0.05 square 1700 fade q 0 0.05 0.045 gain -9
+  sox -n -r 96000 -c 2 -b 24 "$sounds/Ride.flac" synth 2.5 noise gain -12 highpass 5000 fade q 0.001 2.5 2.4
+  printf '[browser]\nvisible=true\nfolder=%s\nfavourites=%s\n' "$sounds" "$sounds" > "$config/zylox/zylox-editor.conf"
+  XDG_CONFIG_HOME=$config build/default/app/zylox-editor 2>/dev/null &
   editor=$!
   for _ in $(seq 100); do
     # The title begins with the bank file's name, so look for the window by the end of its title.

@@ -27,6 +27,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -34,6 +35,10 @@ namespace {
 
 const QString kVisibleKey = QStringLiteral("browser/visible");
 const QString kFolderKey = QStringLiteral("browser/folder");
+const QString kWidthKey = QStringLiteral("browser/width");
+// Wide enough for a file's name beside its length, rate and channels.
+constexpr int kFirstWidth = 330;
+constexpr int kWidestStored = 4000;
 
 // Where a first start opens: the user's music, else home.
 QString firstFolder()
@@ -42,15 +47,15 @@ QString firstFolder()
     return !music.isEmpty() && QFileInfo(music).isDir() ? music : QDir::homePath();
 }
 
-// Room on the screen for the panel at its usual width beside the bank's controls at their least,
+// Room on the screen for the panel at its first width beside the bank's controls at their least,
 // with the window's frame.
-bool roomBeside(const QMainWindow& window, const QDockWidget& dock)
+bool roomBeside(const QMainWindow& window)
 {
     constexpr int kFrame = 16;
     const QScreen* screen = window.screen();
     return screen != nullptr
            && screen->availableGeometry().width()
-                  >= window.centralWidget()->minimumSizeHint().width() + dock.sizeHint().width() + kFrame;
+                  >= window.centralWidget()->minimumSizeHint().width() + kFirstWidth + kFrame;
 }
 
 bool isPlainKey(const QKeyEvent& key, std::initializer_list<int> keys)
@@ -90,7 +95,7 @@ void CSoundBrowser::build(QMainWindow& window, QAction* menuBefore)
     auto* favourites = new QListWidget;
     favourites->setObjectName(QStringLiteral("list_favourites"));
     favourites->setAccessibleName(tr("Favourite folders"));
-    favourites->setMaximumHeight(favourites->fontMetrics().height() * 5);
+    favourites->setMaximumHeight(favourites->fontMetrics().height() * 4);
     auto* add = new QPushButton(tr("&Add Folder"));
     add->setObjectName(QStringLiteral("button_addFavourite"));
     add->setToolTip(tr("Keep the folder listed among the favourites"));
@@ -159,7 +164,9 @@ void CSoundBrowser::build(QMainWindow& window, QAction* menuBefore)
     window.menuBar()->insertMenu(menuBefore, view);
     // Shown at a first start, as it is how sounds are found by ear, unless the screen is too small
     // for it beside the bank's controls: those keep their room, and the View menu shows it.
-    m_dock->setVisible(m_settings.value(kVisibleKey, roomBeside(window, *m_dock)).toBool());
+    m_dock->setVisible(m_settings.value(kVisibleKey, roomBeside(window)).toBool());
+    const int width = m_settings.value(kWidthKey, kFirstWidth).toInt();
+    window.resizeDocks({m_dock}, {width > 0 && width <= kWidestStored ? width : kFirstWidth}, Qt::Horizontal);
     // The user's choice only: closing the window hides the panel too, which is no choice of the user's.
     connect(toggle, &QAction::triggered, this, [this](bool shown) {
         m_settings.setValue(kVisibleKey, shown);
@@ -174,6 +181,12 @@ void CSoundBrowser::connectParts()
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
         if (!m_followingTree && current.isValid())
             goTo(m_folders->filePath(current));
+    });
+    // The tree reads folders as it needs them: the folder listed comes into view once its parents are read.
+    // Its rows are sorted a moment after they are read, so the scroll waits for that too.
+    connect(m_folders, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if (m_folder.startsWith(loaded))
+            QTimer::singleShot(0, this, [this] { m_tree->scrollTo(m_folders->index(m_folder)); });
     });
     connect(m_location, &QLineEdit::returnPressed, this, &CSoundBrowser::goToTyped);
     connect(m_favourites, &CFavouriteFolders::chosen, this, &CSoundBrowser::goTo);
@@ -247,6 +260,9 @@ bool CSoundBrowser::eventFilter(QObject* watched, QEvent* event)
     // The panel's own close button.
     if (watched == m_dock && event->type() == QEvent::Close)
         m_settings.setValue(kVisibleKey, false);
+    // The width the user left it at, while it is on show.
+    if (watched == m_dock && event->type() == QEvent::Resize && m_dock->isVisible())
+        m_settings.setValue(kWidthKey, m_dock->width());
     if (watched == m_files && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         const bool space = isPlainKey(key, {Qt::Key_Space});

@@ -113,9 +113,7 @@ const Texts kListed{
 
 TEST_F(EditorBrowserTest, ListsAFoldersSoundsWithLengthRateAndChannelsAndItsTreeGoesToOthers)
 {
-    // The test's screen is too small for the panel beside the banks: a first start leaves it hidden.
-    EXPECT_FALSE(browserShown());
-    toggleBrowser();
+    // A first start on a screen with room for it beside the banks shows it.
     ASSERT_TRUE(browserShown());
     goTo(sounds.ScratchFolder::path().string());
     // In the order people sort names; the text file and the FIFO named like a sound are left out.
@@ -147,7 +145,6 @@ TEST_F(EditorBrowserTest, ListsAFoldersSoundsWithLengthRateAndChannelsAndItsTree
 
 TEST_F(EditorBrowserTest, SpaceOrThePlayControlPlaysTheFileAsItIsAndSpaceAgainOrAnotherPlayStopsIt)
 {
-    toggleBrowser();
     goTo(sounds.ScratchFolder::path().string());
     choose(2);
     pressInList(Qt::Key_Space);
@@ -189,7 +186,6 @@ TEST_F(EditorBrowserTest, SpaceOrThePlayControlPlaysTheFileAsItIsAndSpaceAgainOr
 
 TEST_F(EditorBrowserTest, EnterImportsOneFileIntoTheSelectedSlotThroughTheSoundPanel)
 {
-    toggleBrowser();
     goTo(sounds.ScratchFolder::path().string());
     const Bytes before = slotOfS05(2);
     selectSlot(2);
@@ -212,7 +208,6 @@ TEST_F(EditorBrowserTest, EnterImportsOneFileIntoTheSelectedSlotThroughTheSoundP
 
 TEST_F(EditorBrowserTest, SeveralFilesFillTheSlotsFromThereOnWithTheDefaultShapeAsADropOfThemDoes)
 {
-    toggleBrowser();
     goTo(sounds.ScratchFolder::path().string());
     // What an outside drop of the same file puts into S06's slot of that row, for comparison.
     selectRow(5);
@@ -244,7 +239,6 @@ TEST_F(EditorBrowserTest, SeveralFilesFillTheSlotsFromThereOnWithTheDefaultShape
 
 TEST_F(EditorBrowserTest, FavouritesThePanelsChoiceAndTheFolderOutlastTheWindow)
 {
-    toggleBrowser();
     goTo(sounds.ScratchFolder::path().string());
     click("button_addFavourite");
     goTo(sounds.file("loops"));
@@ -259,9 +253,16 @@ TEST_F(EditorBrowserTest, FavouritesThePanelsChoiceAndTheFolderOutlastTheWindow)
     };
     const Texts both{sounds.ScratchFolder::path().filename().string() + " " + sounds.ScratchFolder::path().string(), "loops " + sounds.file("loops")};
     EXPECT_EQ(favourites(), both);
+    // Made narrower, as by its edge, it comes back at that width.
+    editor->resizeDocks({&control<QDockWidget>("dock_browser")}, {270}, Qt::Horizontal);
+    settle();
+    const int width = control("dock_browser").width();
+    ASSERT_LT(width, 300);
 
     restart();
+    settle();
     EXPECT_TRUE(browserShown());
+    EXPECT_EQ(control("dock_browser").width(), width);
     waitForListing();
     EXPECT_EQ(textOf("textfield_browserFolder"), sounds.file("loops"));
     EXPECT_EQ(rows(), Texts{"\u25B6|break.wav|2.00 s|44.1 kHz|stereo"});
@@ -282,6 +283,7 @@ TEST_F(EditorBrowserTest, FavouritesThePanelsChoiceAndTheFolderOutlastTheWindow)
     // Hidden from the View menu, it stays hidden at the next start; the panel's own close button too.
     toggleBrowser();
     EXPECT_FALSE(browserShown());
+    EXPECT_FALSE(control<QAction>("menu_browser").isChecked());
     restart();
     EXPECT_FALSE(browserShown());
     EXPECT_TRUE(favourites().empty());

@@ -18,6 +18,8 @@ TEST_F(EditorSmallScreenTest, FirstStartFitsTheScreenCentredAndOnlyGeometryThatF
     EXPECT_EQ(first, CWindowMemory::firstPlace(available, QSize(1280, 800)));
     EXPECT_EQ(first.size(), QSize(1008, 652));
     EXPECT_TRUE(available.contains(first.adjusted(-8, -40, 8, 8)));
+    // No room for the sound browser beside the bank's controls: it waits in the View menu.
+    EXPECT_FALSE(control("dock_browser").isVisible());
 
     // Left where it fits, it comes back there.
     editor->setGeometry(100, 50, 900, 600);

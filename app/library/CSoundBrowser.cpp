@@ -31,6 +31,9 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace {
 
 const QString kVisibleKey = QStringLiteral("browser/visible");
@@ -188,6 +191,10 @@ void CSoundBrowser::connectParts()
         if (m_folder.startsWith(loaded))
             QTimer::singleShot(0, this, [this] { m_tree->scrollTo(m_folders->index(m_folder)); });
     });
+    connect(m_dock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible && m_listed != m_folder)
+            listFolder();
+    });
     connect(m_location, &QLineEdit::returnPressed, this, &CSoundBrowser::goToTyped);
     connect(m_favourites, &CFavouriteFolders::chosen, this, &CSoundBrowser::goTo);
     connect(m_listing, &CSoundListing::listed, this, [this](const QStringList& paths) {
@@ -227,8 +234,17 @@ void CSoundBrowser::goTo(const QString& folder)
     m_tree->scrollTo(index);
     m_followingTree = false;
     m_model->setFiles({});
+    // A hidden panel reads nothing: the folder is listed when the panel is first shown.
+    m_listed.clear();
+    if (!m_dock->isHidden())
+        listFolder();
+}
+
+void CSoundBrowser::listFolder()
+{
+    m_listed = m_folder;
     m_listingText->setText(tr("Reading the folder\u2026"));
-    m_listing->list(clean);
+    m_listing->list(m_folder);
 }
 
 void CSoundBrowser::goToTyped()

@@ -59,6 +59,7 @@ private:
     void connectParts();
     void goTo(const QString& folder);
     void goToTyped();
+    void listFolder();
     void showListing(bool finished);
     void playCurrent();
     void importChosen();
@@ -68,6 +69,8 @@ private:
     CSettings& m_settings;
     Rooms m_rooms;
     QString m_folder;
+    // The folder whose files the list holds or is reading; empty while the panel has not been shown.
+    QString m_listed;
     // Set while the tree is moved to a folder chosen elsewhere, so that it does not list it again.
     bool m_followingTree = false;
 

@@ -287,8 +287,12 @@ TEST_F(EditorBrowserTest, FavouritesThePanelsChoiceAndTheFolderOutlastTheWindow)
     restart();
     EXPECT_FALSE(browserShown());
     EXPECT_TRUE(favourites().empty());
+    // Hidden, it reads no folder; shown, it lists the one it was in.
+    EXPECT_TRUE(rows().empty());
     toggleBrowser();
     ASSERT_TRUE(browserShown());
+    waitForListing();
+    EXPECT_EQ(rows(), Texts{"\u25B6|break.wav|2.00 s|44.1 kHz|stereo"});
     control<QDockWidget>("dock_browser").close();
     restart();
     EXPECT_FALSE(browserShown());

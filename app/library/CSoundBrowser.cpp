@@ -107,6 +107,35 @@ void CSoundBrowser::build(QMainWindow& window, QAction* menuBefore)
     remove->setObjectName(QStringLiteral("button_removeFavourite"));
     remove->setToolTip(tr("Take the selected folder off the favourites"));
 
+    makeTree();
+    makeFileList();
+    m_listingText = new QLabel;
+    m_listingText->setObjectName(QStringLiteral("text_browserListing"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    auto* split = new QSplitter(Qt::Vertical);
+    split->addWidget(m_tree);
+    split->addWidget(m_files);
+    split->setStretchFactor(1, 2);
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(m_location);
+    auto* favouritesLabel = new QLabel(tr("Favourites:"));
+    favouritesLabel->setBuddy(favourites);
+    layout->addWidget(favouritesLabel);
+    layout->addWidget(favourites);
+    layout->addLayout(buttons);
+    layout->addWidget(split, 1);
+    layout->addWidget(m_listingText);
+    m_dock->setWidget(panel);
+    window.addDockWidget(Qt::LeftDockWidgetArea, m_dock);
+    m_favourites = new CFavouriteFolders(m_settings, *favourites, *add, *remove, [this] { return m_folder; }, this);
+    makeViewMenu(window, menuBefore);
+}
+
+void CSoundBrowser::makeTree()
+{
     m_tree = new QTreeView;
     m_tree->setObjectName(QStringLiteral("tree_folders"));
     m_tree->setAccessibleName(tr("Folders"));
@@ -117,7 +146,10 @@ void CSoundBrowser::build(QMainWindow& window, QAction* menuBefore)
     m_tree->setHeaderHidden(true);
     for (int column = 1; column < m_folders->columnCount(); ++column)
         m_tree->hideColumn(column);
+}
 
+void CSoundBrowser::makeFileList()
+{
     m_files = new QTreeView;
     m_files->setObjectName(QStringLiteral("list_sounds"));
     m_files->setAccessibleName(tr("Sound files"));
@@ -136,27 +168,10 @@ void CSoundBrowser::build(QMainWindow& window, QAction* menuBefore)
     for (const int column : {CSoundFileModel::Play, CSoundFileModel::Length, CSoundFileModel::Rate, CSoundFileModel::Channels})
         m_files->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     m_files->installEventFilter(this);
-    m_listingText = new QLabel;
-    m_listingText->setObjectName(QStringLiteral("text_browserListing"));
+}
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(add);
-    buttons->addWidget(remove);
-    auto* split = new QSplitter(Qt::Vertical);
-    split->addWidget(m_tree);
-    split->addWidget(m_files);
-    split->setStretchFactor(1, 2);
-    auto* layout = new QVBoxLayout(panel);
-    layout->addWidget(m_location);
-    layout->addWidget(new QLabel(tr("Favourites:")));
-    layout->addWidget(favourites);
-    layout->addLayout(buttons);
-    layout->addWidget(split, 1);
-    layout->addWidget(m_listingText);
-    m_dock->setWidget(panel);
-    window.addDockWidget(Qt::LeftDockWidgetArea, m_dock);
-    m_favourites = new CFavouriteFolders(m_settings, *favourites, *add, *remove, [this] { return m_folder; }, this);
-
+void CSoundBrowser::makeViewMenu(QMainWindow& window, QAction* menuBefore)
+{
     auto* view = new QMenu(tr("&View"), &window);
     view->setObjectName(QStringLiteral("menu_view"));
     QAction* toggle = m_dock->toggleViewAction();

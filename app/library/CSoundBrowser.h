@@ -56,6 +56,10 @@ protected:
 
 private:
     void build(QMainWindow& window, QAction* menuBefore);
+    void makeTree();
+    void makeFileList();
+    // The View menu's item, the panel's place and width as they were left.
+    void makeViewMenu(QMainWindow& window, QAction* menuBefore);
     void connectParts();
     void goTo(const QString& folder);
     void goToTyped();

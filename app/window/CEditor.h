@@ -41,9 +41,10 @@ class EditorWindow;
 // banks and the undo history) and the rooms of the window's further concerns (the bank table's
 // selection, the bank view and its edits, the import preferences, unsaved changes, the bank files,
 // recent files and file panels, the window's memory, the focus guard, the live output list, the
-// transmission, the reasons of disabled buttons, the menus' validation), each a member it destroys
-// before its widgets, and wires between them what one room may not reach in another. It alone
-// writes the status line. Everything here runs on the UI thread; the transmission worker reaches
+// transmission, the reasons of disabled buttons, the menus' validation, the sound browser), each a
+// member it destroys before its widgets, and wires between them what one room may not reach in
+// another. It alone writes the status line. Everything here runs on the UI thread; the
+// transmission worker and the browser's listing reach
 // it only through queued calls.
 class CEditor : public QMainWindow {
     Q_OBJECT

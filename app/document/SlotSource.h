@@ -39,7 +39,8 @@ std::size_t keptSourceLimit(std::size_t slotLength);
 // The first minute of a sound file read whole or in part, decoded once to be shaped again and again.
 std::shared_ptr<const audio::DecodedSound> decodeMinute(const SourceFile& source);
 // The first minute of the sound file at path, decoded, reading no more of a WAV file than that
-// minute: what listening to a source as it is needs.
+// minute: what listening to a source as it is needs. A file that cannot be read is refused as
+// NoSound.
 std::shared_ptr<const audio::DecodedSound> decodeMinute(const std::string& path);
 
 // The kept sources of one bank's slots, by slot.

@@ -13,6 +13,9 @@ namespace {
 
 QString whyNotDecoded(const audio::DecodedSound& sound)
 {
+    // Gone or unreadable since the folder was listed.
+    if (sound.failure.refusal == audio::ImportResult::Refusal::NoSound)
+        return QStringLiteral("it could not be read");
     if (sound.failure.refusal == audio::ImportResult::Refusal::Undecodable)
         return QStringLiteral("it could not be decoded: %1").arg(QString::fromStdString(sound.failure.detail));
     return QStringLiteral("it is not a sound this editor decodes (%1)")

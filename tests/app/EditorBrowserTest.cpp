@@ -182,6 +182,11 @@ TEST_F(EditorBrowserTest, SpaceOrThePlayControlPlaysTheFileAsItIsAndSpaceAgainOr
     EXPECT_EQ(textOf("text_status"), "Could not play \u201C" "broken.wav\u201D: it is not a sound this editor decodes "
                                      "(WAV, AIFF, AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64)");
     EXPECT_EQ(rows(), kListed);
+    // Gone since it was listed.
+    std::filesystem::remove(sounds.path("snare.aiff"));
+    choose(4);
+    pressInList(Qt::Key_Space);
+    EXPECT_EQ(textOf("text_status"), "Could not play \u201Csnare.aiff\u201D: it could not be read");
 }
 
 TEST_F(EditorBrowserTest, EnterImportsOneFileIntoTheSelectedSlotThroughTheSoundPanel)

@@ -44,8 +44,7 @@ class EditorWindow;
 // transmission, the reasons of disabled buttons, the menus' validation, the sound browser), each a
 // member it destroys before its widgets, and wires between them what one room may not reach in
 // another. It alone writes the status line. Everything here runs on the UI thread; the
-// transmission worker and the browser's listing reach
-// it only through queued calls.
+// transmission worker and the browser's listing reach it only through queued calls.
 class CEditor : public QMainWindow {
     Q_OBJECT
 public:

@@ -103,20 +103,7 @@ void CSourceView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QPalette& colours = palette();
     painter.fillRect(rect(), colours.base());
-    const double middle = height() / 2.0;
-    const double scale = (height() / 2.0 - 2.0) / 128.0;
-    painter.setPen(colours.mid().color());
-    painter.drawLine(QPointF(0, middle), QPointF(width(), middle));
-    if (frames() > 0) {
-        painter.setPen(colours.text().color());
-        for (int x = 0; x < width(); ++x) {
-            const std::uint64_t first = frameAt(x);
-            if (first >= frames())
-                break;
-            const auto [low, high] = extremes(first, std::max(frameAt(x + 1), first + 1));
-            painter.drawLine(QPointF(x, middle - high * scale), QPointF(x, middle - low * scale));
-        }
-    }
+    drawWaveform(painter);
     // The window: what goes into the slot, shaded, with its two ends as handles.
     const double left = xOf(m_region.first);
     const double right = xOf(m_region.last);
@@ -128,6 +115,31 @@ void CSourceView::paintEvent(QPaintEvent*)
     painter.drawLine(QPointF(right, 0), QPointF(right, height()));
     painter.setPen(QPen(colours.mid(), 1));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void CSourceView::drawWaveform(QPainter& painter) const
+{
+    // In the device's own pixels: a screen at twice the scale gets twice the columns.
+    const double ratio = painter.deviceTransform().m11();
+    const int columns = static_cast<int>(std::lround(width() * ratio));
+    const double pixelsHigh = height() * ratio;
+    const double middle = pixelsHigh / 2.0;
+    const double scale = (pixelsHigh / 2.0 - 2.0 * ratio) / 128.0;
+    painter.save();
+    painter.scale(1.0 / ratio, 1.0 / ratio);
+    painter.setPen(QPen(palette().mid().color(), 0));
+    painter.drawLine(QPointF(0, middle), QPointF(columns, middle));
+    if (frames() > 0) {
+        painter.setPen(QPen(palette().text().color(), 0));
+        for (int x = 0; x < columns; ++x) {
+            const std::uint64_t first = frameAt(x / ratio);
+            if (first >= frames())
+                break;
+            const auto [low, high] = extremes(first, std::max(frameAt((x + 1) / ratio), first + 1));
+            painter.drawLine(QPointF(x, middle - high * scale), QPointF(x, middle - low * scale));
+        }
+    }
+    painter.restore();
 }
 
 void CSourceView::mousePressEvent(QMouseEvent* event)

@@ -50,6 +50,8 @@ private:
     double xOf(std::uint64_t frame) const;
     // The lowest and highest mono value in 8-bit steps over the frames [first, last).
     std::pair<double, double> extremes(std::uint64_t first, std::uint64_t last) const;
+    // The source's envelope and its centre line, in the painter's device pixels.
+    void drawWaveform(QPainter& painter) const;
     void zoom(double factor, int aroundX);
     void drag(std::uint64_t frame);
 

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -31,7 +33,7 @@ void CWaveformView::setSamples(std::vector<std::uint8_t> samples)
 {
     m_samples = std::move(samples);
     m_soundLength = WaveformEnvelope::soundLength(m_samples);
-    m_envelope = WaveformEnvelope::of(m_samples, static_cast<std::size_t>(std::max(1, waveRect().width())));
+    m_envelope.clear();
     update();
 }
 
@@ -59,12 +61,6 @@ QRect CWaveformView::waveRect() const
     return m_withTimeAxis ? all.adjusted(0, 0, 0, -kAxisHeight) : all;
 }
 
-void CWaveformView::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    m_envelope = WaveformEnvelope::of(m_samples, static_cast<std::size_t>(std::max(1, waveRect().width())));
-}
-
 void CWaveformView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -76,20 +72,37 @@ void CWaveformView::paintEvent(QPaintEvent*)
         const int soundEnd = wave.left() + static_cast<int>(static_cast<double>(m_soundLength) * wave.width()
                                                             / static_cast<double>(m_samples.size()));
         painter.fillRect(QRect(QPoint(soundEnd, wave.top()), wave.bottomRight()), colours.alternateBase());
-        const double scale = (wave.height() - 1) / 255.0;
-        const auto y = [&](std::uint8_t value) { return wave.top() + static_cast<int>((255 - value) * scale + 0.5); };
-        painter.setPen(colours.mid().color());
-        painter.drawLine(wave.left(), y(0x80), wave.right(), y(0x80));
-        painter.setPen(colours.text().color());
-        for (std::size_t column = 0; column < m_envelope.size(); ++column) {
-            const int x = wave.left() + static_cast<int>(column);
-            painter.drawLine(x, y(m_envelope[column].high), x, y(m_envelope[column].low));
-        }
+        drawEnvelope(painter, wave);
         if (m_withTimeAxis)
             drawTimeAxis(painter, wave);
     }
     painter.setPen(m_selected ? QPen(colours.highlight(), 2) : QPen(colours.mid(), 1));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void CWaveformView::drawEnvelope(QPainter& painter, const QRect& wave)
+{
+    // Drawn in the device's own pixels: a screen at twice the scale shows twice the detail rather
+    // than every column doubled.
+    const double ratio = painter.deviceTransform().m11();
+    const QRect pixels(QPoint(static_cast<int>(std::lround(wave.left() * ratio)),
+                              static_cast<int>(std::lround(wave.top() * ratio))),
+                       QSize(std::max(1, static_cast<int>(std::lround(wave.width() * ratio))),
+                             std::max(1, static_cast<int>(std::lround(wave.height() * ratio)))));
+    if (m_envelope.size() != static_cast<std::size_t>(pixels.width()))
+        m_envelope = WaveformEnvelope::of(m_samples, static_cast<std::size_t>(pixels.width()));
+    painter.save();
+    painter.scale(1.0 / ratio, 1.0 / ratio);
+    const double scale = (pixels.height() - 1) / 255.0;
+    const auto y = [&](std::uint8_t value) { return pixels.top() + static_cast<int>((255 - value) * scale + 0.5); };
+    painter.setPen(QPen(palette().mid().color(), 0));
+    painter.drawLine(pixels.left(), y(0x80), pixels.right(), y(0x80));
+    painter.setPen(QPen(palette().text().color(), 0));
+    for (std::size_t column = 0; column < m_envelope.size(); ++column) {
+        const int x = pixels.left() + static_cast<int>(column);
+        painter.drawLine(x, y(m_envelope[column].high), x, y(m_envelope[column].low));
+    }
+    painter.restore();
 }
 
 void CWaveformView::drawTimeAxis(QPainter& painter, const QRect& wave) const

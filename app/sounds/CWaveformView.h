@@ -32,18 +32,20 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QRect waveRect() const;
+    // The envelope in the painter's device pixels over the wave's logical rectangle.
+    void drawEnvelope(QPainter& painter, const QRect& wave);
     void drawTimeAxis(QPainter& painter, const QRect& wave) const;
 
     const bool m_withTimeAxis;
     std::vector<std::uint8_t> m_samples;
-    // The envelope for the current width, made again only when the samples or the width change.
+    // The envelope for the width in device pixels last drawn, made again only when the samples, the
+    // width or the screen's scale change.
     std::vector<WaveformEnvelope::Column> m_envelope;
     std::size_t m_soundLength = 0;
     bool m_selected = false;

@@ -8,15 +8,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
-#include <poll.h>
 #include <vector>
 
 namespace {
 
 constexpr unsigned int destinationCapabilities = SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE;
 constexpr unsigned int sourceCapabilities = SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ;
-// How often the reader looks whether the service is stopping.
-constexpr auto watchInterval = std::chrono::milliseconds(100);
 // Longest the destructor waits for bytes still on the wire: one flash write message and some.
 constexpr auto longestDrain = std::chrono::seconds(60);
 // Encoder room for a short message; System Exclusive never goes through the encoder.
@@ -71,7 +68,7 @@ AlsaMidiService::AlsaMidiService(std::uint64_t wireBytesPerSecond)
 AlsaMidiService::~AlsaMidiService()
 {
     m_sysex->drain(longestDrain);
-    m_stopping = true;
+    m_readerWait.wake();
     if (m_reader.joinable())
         m_reader.join();
     m_sysex.reset();
@@ -295,13 +292,7 @@ void AlsaMidiService::readLoop()
     std::vector<pollfd> descriptors(static_cast<std::size_t>(std::max(count, 0)));
     snd_seq_poll_descriptors(m_seq, descriptors.data(), static_cast<unsigned int>(descriptors.size()), POLLIN);
     MidiEventCoder decoder(encoderBytes);
-    for (;;) {
-        if (m_stopping)
-            return;
-        const int ready = poll(descriptors.data(), descriptors.size(),
-                               static_cast<int>(std::chrono::milliseconds(watchInterval).count()));
-        if (ready <= 0 || !decoder.coder)
-            continue;
+    while (m_readerWait.wait(descriptors)) {
         // Gathered under the sequencer's lock, handed out without it.
         std::vector<std::tuple<int, MidiRef, std::vector<std::uint8_t>>> arrived;
         std::vector<int> announcements;
@@ -328,7 +319,7 @@ void AlsaMidiService::readLoop()
                 } else if (event->type == SND_SEQ_EVENT_SYSEX) {
                     const auto* data = static_cast<const std::uint8_t*>(event->data.ext.ptr);
                     bytes.assign(data, data + event->data.ext.len);
-                } else {
+                } else if (decoder.coder) {
                     bytes.resize(encoderBytes);
                     const long length =
                         snd_midi_event_decode(decoder.coder, bytes.data(), static_cast<long>(bytes.size()), event);

@@ -2,8 +2,7 @@
 
 #include "midiio/AlsaSysexSender.h"
 #include "midiio/IMidiService.h"
-
-#include <atomic>
+#include "midiio/WakeablePoll.h"
 
 #include <chrono>
 #include <cstdint>
@@ -86,6 +85,7 @@ private:
     std::map<std::tuple<int, MidiRef>, void*> m_connections;
 
     std::unique_ptr<AlsaSysexSender> m_sysex;
-    std::atomic<bool> m_stopping{false};
+    // The reader waits on the sequencer without a timeout; the destructor ends its wait.
+    WakeablePoll m_readerWait;
     std::thread m_reader;
 };

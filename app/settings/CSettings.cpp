@@ -19,6 +19,24 @@ QString folderKey(CSettings::Folder which)
     return QStringLiteral("folders/import");
 }
 
+// Whether writing the value would leave the settings as they are. The file gives numbers and
+// truth values back as text; text is compared as text ("00" is not the number 0 stored before).
+bool isStored(const QVariant& stored, const QVariant& value)
+{
+    if (stored.typeId() == value.typeId())
+        return stored == value;
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::Double:
+    case QMetaType::Bool:
+        return stored.typeId() == QMetaType::QString && stored.toString() == value.toString();
+    default:
+        return false;
+    }
+}
+
 constexpr int kFirstChannel = 1;
 constexpr int kLastChannel = 16;
 
@@ -43,7 +61,7 @@ QString CSettings::folder(Folder which) const
 void CSettings::rememberFile(Folder which, const QString& path)
 {
     if (!path.isEmpty())
-        m_store->setValue(folderKey(which), QFileInfo(path).absoluteDir().path());
+        store(folderKey(which), QFileInfo(path).absoluteDir().path());
 }
 
 QString CSettings::output() const
@@ -53,7 +71,7 @@ QString CSettings::output() const
 
 void CSettings::setOutput(const QString& output)
 {
-    m_store->setValue(QStringLiteral("midi/output"), output);
+    store(QStringLiteral("midi/output"), output);
 }
 
 int CSettings::channel() const
@@ -66,7 +84,7 @@ int CSettings::channel() const
 void CSettings::setChannel(int channel)
 {
     if (channel >= kFirstChannel && channel <= kLastChannel)
-        m_store->setValue(QStringLiteral("midi/channel"), channel);
+        store(QStringLiteral("midi/channel"), channel);
 }
 
 bool CSettings::allBanks() const
@@ -76,7 +94,7 @@ bool CSettings::allBanks() const
 
 void CSettings::setAllBanks(bool allBanks)
 {
-    m_store->setValue(QStringLiteral("banks/all"), allBanks);
+    store(QStringLiteral("banks/all"), allBanks);
 }
 
 QByteArray CSettings::geometry() const
@@ -86,7 +104,7 @@ QByteArray CSettings::geometry() const
 
 void CSettings::setGeometry(const QByteArray& geometry)
 {
-    m_store->setValue(QStringLiteral("window/geometry"), geometry);
+    store(QStringLiteral("window/geometry"), geometry);
 }
 
 QByteArray CSettings::splitter() const
@@ -96,7 +114,7 @@ QByteArray CSettings::splitter() const
 
 void CSettings::setSplitter(const QByteArray& state)
 {
-    m_store->setValue(QStringLiteral("window/splitter"), state);
+    store(QStringLiteral("window/splitter"), state);
 }
 
 QVariant CSettings::value(const QString& key, const QVariant& fallback) const
@@ -106,5 +124,14 @@ QVariant CSettings::value(const QString& key, const QVariant& fallback) const
 
 void CSettings::setValue(const QString& key, const QVariant& value)
 {
-    m_store->setValue(key, value);
+    store(key, value);
+}
+
+void CSettings::store(const QString& key, const QVariant& value)
+{
+    // A change is written out with two flushes to the disk (the lock file's and the file's), the
+    // window's place among them when it closes: on a busy disk that keeps the closed window's
+    // process alive for a second or more. What is there already is not written again.
+    if (!isStored(m_store->value(key), value))
+        m_store->setValue(key, value);
 }

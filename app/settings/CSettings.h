@@ -48,5 +48,7 @@ public:
     void setValue(const QString& key, const QVariant& value);
 
 private:
+    void store(const QString& key, const QVariant& value);
+
     std::unique_ptr<QSettings> m_store;
 };

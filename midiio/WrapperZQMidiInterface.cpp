@@ -9,7 +9,11 @@
 
 namespace {
 
+// How often a pause looks whether it was stopped.
 constexpr std::uint64_t pollMicroseconds = 300'000;
+// How long a wait for a message's completion goes without looking whether it was stopped: a
+// signal handler's stop cannot wake it.
+constexpr std::uint64_t stopCheckMicroseconds = 100'000;
 
 } // namespace
 
@@ -93,15 +97,14 @@ bool WrapperZQMidiInterface::pause(std::uint64_t seconds)
 void WrapperZQMidiInterface::waitForMessage()
 {
     bool cut = false;
-    bool busy = true;
-    while (busy) {
+    // The completion wakes the clock: the next pause begins as the message ends.
+    while (m_transmitter->isStillTransmitting()) {
         // The service is told from this thread, the one that handed the message over.
         if (stopRequested() && !cut) {
             m_transmitter->cancel();
             cut = true;
         }
-        busy = m_transmitter->isStillTransmitting();
-        m_clock.sleepMicroseconds(pollMicroseconds);
+        m_clock.sleepUntilWoken(stopCheckMicroseconds);
     }
 }
 

@@ -27,7 +27,7 @@ public:
 
     // A wrapper with a receiver for the source and no transmitter.
     static std::shared_ptr<WrapperZQMidiInterface> createReceiver(ZQMidiSystem& system, std::uint16_t source);
-    // A wrapper with a transmitter for the destination; takes about 0.9 s to silence it.
+    // A wrapper with a transmitter for the destination, silenced first.
     static std::shared_ptr<WrapperZQMidiInterface> createTransmitter(ZQMidiSystem& system, std::uint16_t destination);
     // The same for the first destination of this identity wherever it is listed now; none when no
     // such destination is there, or another had taken its place by the time the port opened. Once
@@ -64,7 +64,7 @@ public:
 private:
     // Sleeps the pause before a message in steps that notice stop; false when stopped.
     bool pause(std::uint64_t seconds);
-    // Polls until the message on its way has ended, cutting it when stopped.
+    // Waits until the message on its way has ended, cutting it when stopped.
     void waitForMessage();
 
     IClock& m_clock;

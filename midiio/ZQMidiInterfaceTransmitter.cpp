@@ -1,9 +1,9 @@
 #include "midiio/ZQMidiInterfaceTransmitter.h"
 
+#include "midiio/SysexChunkPlan.h"
+
 namespace {
 
-constexpr std::uint64_t portSettleMicroseconds = 600'000;
-constexpr std::uint64_t afterNotesOffMicroseconds = 300'000;
 constexpr std::uint64_t afterHandOverMicroseconds = 320;
 constexpr std::size_t notesOffListBytes = 255;
 // Longest pause a dump event may ask for; keeps the conversion to microseconds defined.
@@ -44,19 +44,21 @@ void ZQMidiInterfaceTransmitter::initWithClient(std::uint16_t destination)
         if (auto transmitter = self.lock())
             transmitter->complete(sent);
     };
-    m_clock.sleepMicroseconds(portSettleMicroseconds);
     sendAllNotesOffOverPort(port, m_request.destination);
 }
 
 void ZQMidiInterfaceTransmitter::sendAllNotesOffOverPort(MidiRef port, MidiRef destination)
 {
     MidiPacketList list(notesOffListBytes);
-    for (std::uint8_t channel = 0; channel < 16; ++channel)
+    std::size_t bytes = 0;
+    for (std::uint8_t channel = 0; channel < 16; ++channel, bytes += 3)
         list.add(0, {static_cast<std::uint8_t>(0xB0 + channel), 0x7B, 0x00});
     // The burst has always ended with channel 1 once more: 51 bytes that devices have seen for years.
     list.add(0, {0xB0, 0x7B, 0x00});
+    bytes += 3;
     m_service.send(port, destination, list);
-    m_clock.sleepMicroseconds(afterNotesOffMicroseconds);
+    // The device needs no settling time: the silencing has left once the wire has carried it.
+    m_clock.sleepMicroseconds(SysexChunkPlan::wireMicroseconds(bytes, SysexChunkPlan::wireBytesPerSecond));
 }
 
 void ZQMidiInterfaceTransmitter::transmitMessage(const std::vector<std::uint8_t>& message)
@@ -117,6 +119,7 @@ void ZQMidiInterfaceTransmitter::finish(bool failed)
     m_dumpIndex = 0;
     m_didFail.store(failed, std::memory_order_relaxed);
     m_isStillTransmitting.store(false, std::memory_order_release);
+    m_clock.wake();
 }
 
 void ZQMidiInterfaceTransmitter::waitOffset(double seconds)

@@ -22,7 +22,7 @@ public:
     static std::uint16_t DestinationNumber(IMidiService& service);
     // "manufacturer: display name"; a part the service does not know is empty.
     static std::string DestinationNameAt(IMidiService& service, std::uint16_t index);
-    // Opens an output port, waits 600 ms, silences the destination and waits 300 ms more. A
+    // Opens an output port, silences the destination and waits until the silencing has left. A
     // destination that does not exist gives a transmitter whose every send fails.
     static std::shared_ptr<ZQMidiInterfaceTransmitter> ZQMidiInterfaceTransmitterWithClient(
         IMidiService& service, IClock& clock, MidiRef client, std::uint16_t destination);
@@ -44,7 +44,8 @@ public:
     MidiRef destination() const { return m_request.destination; }
 
     bool isStillTransmitting() const;
-    // Whether the last send ended in a failure; meaningful once isStillTransmitting() is false.
+    // Whether the last send ended in a failure; meaningful once isStillTransmitting() is false. The
+    // clock is woken when a send ends.
     bool didTransmissionFail() const;
 
     void sendAllNotesOffOverPort(MidiRef port, MidiRef destination);

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -54,7 +56,7 @@ protected:
     DeviceSimulator& device = service.addDestinationOf<DeviceSimulator>();
 };
 
-TEST_F(TransportTest, CreationSilencesTheDestinationWithOnePacketBetweenTheFixedWaits)
+TEST_F(TransportTest, CreationSilencesTheDestinationWithOnePacketAndWaitsOnlyForItsWireTime)
 {
     WrapperZQMidiInterface::createTransmitter(system, 0);
 
@@ -62,14 +64,14 @@ TEST_F(TransportTest, CreationSilencesTheDestinationWithOnePacketBetweenTheFixed
     for (int channel = 0; channel < 17; ++channel) // channel 1 once more at the end
         notesOff.insert(notesOff.end(), {static_cast<std::uint8_t>(0xB0 + channel % 16), 0x7B, 0x00});
     EXPECT_EQ(device.packets(), std::vector<Bytes>{notesOff});
-    EXPECT_EQ(steps(), (Steps{{Kind::Sleep, 600'000}, {Kind::Handover, 51}, {Kind::Sleep, 300'000}}));
+    EXPECT_EQ(steps(), (Steps{{Kind::Handover, 51}, {Kind::Sleep, 16'320}}));
 }
 
 // Found wherever it is listed, or not at all: SendCommandTest.TheBanksGoToTheDeviceChosenBeforeTheQuestionOrNowhere.
 TEST_F(TransportTest, ATransmitterToAnIdentityGoneWhileItsPortSettledIsNoneAndNeverReachesAnother)
 {
     LoopbackDestination& other = service.addDestination({"", "Other", "Other Port"});
-    clock.at(clock.nowMicroseconds() + 300'000, [&] { service.unplug(device); });
+    clock.at(clock.nowMicroseconds() + 10'000, [&] { service.unplug(device); });
 
     EXPECT_EQ(WrapperZQMidiInterface::createTransmitterTo(system, MidiPortIdentity::of(device.names)), nullptr);
 
@@ -118,26 +120,31 @@ TEST_F(TransportTest, EndpointNamesPutTheManufacturerFirst)
     EXPECT_EQ(ZQMidiInterfaceReceiver::SourceNameAt(service, 1), ": ");
 }
 
-TEST_F(TransportTest, ABankSleepsItsPausesBeforeEachMessageAndPollsUntilEachIsSent)
+TEST_F(TransportTest, ABankSleepsItsPausesBeforeEachMessageAndGoesOnTheMomentEachIsSent)
 {
     auto wrapper = wrapperFor();
     CSound sound(0);
+    const std::uint64_t start = clock.nowMicroseconds();
 
     EXPECT_TRUE(wrapper->transmitBank(sound, 0));
 
-    // Pauses in steps of 300 ms, so that a stop ends them. Erase: 6 bytes, sent within the first
-    // poll. Write: 41,944,960 µs of wire, 140 polls busy.
+    // Pauses in steps of 300 ms, so that a stop ends them. Then the wait for the completion, which
+    // looks for a stop every 100 ms and ends with the wire time: 1,920 µs for an erase,
+    // 41,944,960 µs for a write.
     Steps expected;
-    for (const auto& [pause, bytes, polls] : {std::tuple{3, 6, 2}, {6, 131078, 141}, {3, 6, 2}, {6, 131078, 141}}) {
+    for (const auto& [pause, bytes, wire] :
+         {std::tuple{3, 6, 1'920}, {6, 131078, 41'944'960}, {3, 6, 1'920}, {6, 131078, 41'944'960}}) {
         for (int step = 0; step < pause * 1'000'000 / 300'000; ++step)
             expected.emplace_back(Kind::Sleep, 300'000);
         expected.emplace_back(Kind::Handover, bytes);
         expected.emplace_back(Kind::Sleep, 320);
-        for (int poll = 0; poll < polls; ++poll)
-            expected.emplace_back(Kind::Sleep, 300'000);
+        for (int waited = 320; waited < wire; waited += 100'000)
+            expected.emplace_back(Kind::Sleep, std::min(100'000, wire - waited));
     }
     EXPECT_EQ(steps(), expected);
     EXPECT_TRUE(device.faults().empty());
+    // Not a microsecond beyond the pauses and the wire.
+    EXPECT_EQ(clock.nowMicroseconds() - start, 18'000'000u + 2 * (1'920 + 41'944'960));
 }
 
 TEST_F(TransportTest, BanksArriveIntactOnTheirChannels)

@@ -28,6 +28,25 @@ void VirtualClock::sleepMicroseconds(std::uint64_t microseconds)
     m_now = std::max(m_now, target);
 }
 
+void VirtualClock::sleepUntilWoken(std::uint64_t microseconds)
+{
+    std::unique_lock lock(m_mutex);
+    const std::uint64_t began = m_now;
+    const std::uint64_t target = m_now + microseconds;
+    if (!insideAction)
+        advanceTo(lock, target, true);
+    if (!m_wakeCalled)
+        m_now = std::max(m_now, target);
+    m_wakeCalled = false;
+    m_timeline.push_back({Entry::Kind::Sleep, began, m_now - began});
+}
+
+void VirtualClock::wake()
+{
+    std::lock_guard lock(m_mutex);
+    m_wakeCalled = true;
+}
+
 std::uint64_t VirtualClock::nowMicroseconds() const
 {
     std::lock_guard lock(m_mutex);
@@ -65,11 +84,11 @@ void VirtualClock::runPending()
 }
 
 // One action at a time, with the clock unlocked so that it can schedule and sleep.
-void VirtualClock::advanceTo(std::unique_lock<std::mutex>& lock, std::uint64_t target)
+void VirtualClock::advanceTo(std::unique_lock<std::mutex>& lock, std::uint64_t target, bool wakeable)
 {
     for (;;) {
         m_actionDone.wait(lock, [this] { return !m_acting; });
-        if (m_pending.empty() || m_pending.begin()->first > target)
+        if ((wakeable && m_wakeCalled) || m_pending.empty() || m_pending.begin()->first > target)
             return;
         m_now = std::max(m_now, m_pending.begin()->first);
         std::function<void()> action = std::move(m_pending.begin()->second);

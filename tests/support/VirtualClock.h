@@ -30,6 +30,9 @@ public:
     std::int64_t calendarSeconds() override;
     void sleepSeconds(std::uint64_t seconds) override { sleepMicroseconds(seconds * 1'000'000); }
     void sleepMicroseconds(std::uint64_t microseconds) override;
+    // Moves time on action by action until one wakes the sleeper, or by the whole time.
+    void sleepUntilWoken(std::uint64_t microseconds) override;
+    void wake() override;
 
     std::uint64_t nowMicroseconds() const;
     void recordHandover(std::size_t bytes);
@@ -43,12 +46,14 @@ public:
     void runPending();
 
 private:
-    void advanceTo(std::unique_lock<std::mutex>& lock, std::uint64_t target);
+    // Runs the actions due by the target, until woken if wakeable.
+    void advanceTo(std::unique_lock<std::mutex>& lock, std::uint64_t target, bool wakeable = false);
 
     mutable std::mutex m_mutex;
     std::condition_variable m_actionDone;
     std::uint64_t m_now = 0;
     bool m_acting = false;
+    bool m_wakeCalled = false;
     std::multimap<std::uint64_t, std::function<void()>> m_pending;
     std::vector<Entry> m_timeline;
 };

@@ -14,8 +14,10 @@
 
 namespace {
 
-const std::string kHeader = "zylox device record 1";
-// A record holds 34 short lines; anything much larger is not one.
+const std::string kHeader = "zylox device record 2";
+// What records of one fingerprint per bank begin with: read, never written.
+const std::string kBankHeader = "zylox device record 1";
+// A record holds at most 98 short lines; anything much larger is not one.
 constexpr std::uintmax_t kLargestFile = 16 * 1024;
 
 // FNV-1a: enough to tell one dump from another, where nobody forges dumps.
@@ -37,6 +39,21 @@ std::string hex(std::uint64_t value)
     return text;
 }
 
+std::optional<std::uint64_t> fromHex(const std::string& value)
+{
+    if (value.size() != 16 || value.find_first_not_of("0123456789abcdef") != std::string::npos)
+        return std::nullopt;
+    return std::stoull(value, nullptr, 16);
+}
+
+std::uint64_t hashedEvents(const std::vector<CEvent*>& events, std::size_t first, std::size_t count)
+{
+    std::uint64_t hash = kHashStart;
+    for (std::size_t i = first; i < first + count && i < events.size(); ++i)
+        hash = hashed(hash, events[i]->getData().data(), events[i]->getData().size());
+    return hash;
+}
+
 } // namespace
 
 std::string DeviceRecord::defaultFolder()
@@ -52,17 +69,24 @@ std::string DeviceRecord::defaultFolder()
 
 std::uint64_t DeviceRecord::fingerprint(IBank& bank, std::uint16_t channel)
 {
-    std::uint64_t hash = kHashStart;
-    for (const CEvent* event : bank.createEvents(channel))
-        hash = hashed(hash, event->getData().data(), event->getData().size());
-    return hash;
+    const std::vector<CEvent*>& events = bank.createEvents(channel);
+    return hashedEvents(events, 0, events.size());
+}
+
+std::array<std::uint64_t, 2> DeviceRecord::blockFingerprints(IBank& bank, std::uint16_t channel)
+{
+    // Each block's erase and write follow one another in the dump.
+    const std::vector<CEvent*>& events = bank.createEvents(channel);
+    return {hashedEvents(events, 0, 2), hashedEvents(events, 2, 2)};
 }
 
 DeviceRecord::DeviceRecord(std::string folder, MidiPortIdentity device)
     : m_folder(std::move(folder)), m_device(std::move(device))
 {
-    if (!load())
-        m_rows = {};
+    if (!load()) {
+        m_blocks = {};
+        m_banks = {};
+    }
 }
 
 std::string DeviceRecord::fileNamed(const std::string& extension) const
@@ -89,36 +113,68 @@ std::string DeviceRecord::unwritable(int error) const
     return "the device record in " + m_folder + " could not be written (" + std::strerror(error) + ")";
 }
 
-bool DeviceRecord::holds(std::size_t row, std::uint64_t fingerprint) const
+unsigned DeviceRecord::differingBlocks(std::size_t row, IBank& bank, std::uint16_t channel) const
 {
-    return row < kRows && m_rows[row] == fingerprint;
+    if (row >= kRows)
+        return kBothBlocks;
+    const RowKnowledge knows = known(row);
+    if (!knows.first && !knows.second && knows.bank)
+        return *knows.bank == fingerprint(bank, channel) ? kNoBlock : kBothBlocks;
+    const std::array<std::uint64_t, 2> blocks = blockFingerprints(bank, channel);
+    return (knows.first == blocks[0] ? kNoBlock : kFirstBlock) | (knows.second == blocks[1] ? kNoBlock : kSecondBlock);
 }
 
-std::vector<std::size_t> DeviceRecord::differing(const std::vector<RowBank>& banks,
-                                                 std::uint16_t channel) const
+std::vector<RowBank> DeviceRecord::differing(const std::vector<RowBank>& banks, std::uint16_t channel) const
 {
-    std::vector<std::size_t> rows;
-    for (const auto& [row, bank] : banks)
-        if (!holds(row, fingerprint(*bank, channel)))
-            rows.push_back(row);
-    return rows;
+    std::vector<RowBank> differ;
+    for (RowBank bank : banks) {
+        bank.blocks &= differingBlocks(bank.row, *bank.bank, channel);
+        if (bank.blocks != kNoBlock)
+            differ.push_back(bank);
+    }
+    return differ;
 }
 
-bool DeviceRecord::remember(std::size_t row, std::uint64_t fingerprint)
+std::optional<std::uint64_t> DeviceRecord::at(std::size_t block) const
 {
-    return restore(row, fingerprint);
+    return block < kBlocks ? m_blocks[block] : std::nullopt;
 }
 
-bool DeviceRecord::forget(std::size_t row)
+DeviceRecord::RowKnowledge DeviceRecord::known(std::size_t row) const
 {
-    return restore(row, std::nullopt);
+    if (row >= kRows)
+        return {};
+    return {m_blocks[2 * row], m_blocks[2 * row + 1], m_banks[row]};
 }
 
-bool DeviceRecord::restore(std::size_t row, std::optional<std::uint64_t> fingerprint)
+bool DeviceRecord::remember(std::size_t block, std::uint64_t fingerprint)
+{
+    if (block >= kBlocks)
+        return false;
+    RowKnowledge knows = known(block / 2);
+    (block % 2 == 0 ? knows.first : knows.second) = fingerprint;
+    // An old whole-bank fingerprint cannot speak for a bank of which one block has changed.
+    knows.bank.reset();
+    return restore(block / 2, knows);
+}
+
+bool DeviceRecord::forget(std::size_t block)
+{
+    if (block >= kBlocks)
+        return false;
+    RowKnowledge knows = known(block / 2);
+    (block % 2 == 0 ? knows.first : knows.second).reset();
+    knows.bank.reset();
+    return restore(block / 2, knows);
+}
+
+bool DeviceRecord::restore(std::size_t row, const RowKnowledge& knowledge)
 {
     if (row >= kRows)
         return false;
-    m_rows[row] = fingerprint;
+    m_blocks[2 * row] = knowledge.first;
+    m_blocks[2 * row + 1] = knowledge.second;
+    m_banks[row] = knowledge.bank;
     return save();
 }
 
@@ -130,19 +186,33 @@ bool DeviceRecord::load()
         return false;
     std::ifstream in(file);
     std::string header, identity, line;
-    if (!std::getline(in, header) || header != kHeader || !std::getline(in, identity) ||
+    if (!std::getline(in, header) || (header != kHeader && header != kBankHeader) || !std::getline(in, identity) ||
         identity != m_device.toString())
         return false;
-    while (std::getline(in, line)) {
-        std::istringstream fields(line);
-        std::size_t row = kRows;
-        std::string value, rest;
-        if (!(fields >> row >> value) || fields >> rest || row >= kRows || value.size() != 16 ||
-            value.find_first_not_of("0123456789abcdef") != std::string::npos)
+    while (std::getline(in, line))
+        if (!loadLine(line, header == kHeader))
             return false;
-        m_rows[row] = std::stoull(value, nullptr, 16);
-    }
     return in.eof();
+}
+
+// "block 12 <hex>" and "bank 5 <hex>" in a record of blocks, "5 <hex>" in one of banks.
+bool DeviceRecord::loadLine(const std::string& line, bool perBlock)
+{
+    std::istringstream fields(line);
+    std::string kind = "bank", value, rest;
+    std::size_t number = kBlocks;
+    if ((perBlock && !(fields >> kind)) || !(fields >> number >> value) || fields >> rest)
+        return false;
+    const std::optional<std::uint64_t> fingerprint = fromHex(value);
+    if (!fingerprint)
+        return false;
+    if (kind == "block" && number < kBlocks)
+        m_blocks[number] = fingerprint;
+    else if (kind == "bank" && number < kRows)
+        m_banks[number] = fingerprint;
+    else
+        return false;
+    return true;
 }
 
 bool DeviceRecord::save()
@@ -161,9 +231,12 @@ bool DeviceRecord::save()
         errno = 0;
         std::ofstream out(target.temporaryPath(), std::ios::trunc);
         out << kHeader << '\n' << m_device.toString() << '\n';
+        for (std::size_t block = 0; block < kBlocks; ++block)
+            if (m_blocks[block])
+                out << "block " << block << ' ' << hex(*m_blocks[block]) << '\n';
         for (std::size_t row = 0; row < kRows; ++row)
-            if (m_rows[row])
-                out << row << ' ' << hex(*m_rows[row]) << '\n';
+            if (m_banks[row])
+                out << "bank " << row << ' ' << hex(*m_banks[row]) << '\n';
         out.close();
         if (!out)
             return failed(errno != 0 ? errno : EIO);

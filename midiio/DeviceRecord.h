@@ -15,39 +15,60 @@
 class IBank;
 
 // What one device (known by its output's identity) was last sent completely: a fingerprint of each
-// bank's dump, by row. It lets a send skip the banks the device already holds. It is a convenience,
-// not a source of truth: the device may have been changed by other means since.
+// flash block's erase and write, by block (two per bank). It lets a send skip the blocks the device
+// already holds. It is a convenience, not a source of truth: the device may have been changed by
+// other means since.
+//
+// Records written before blocks were told apart hold one fingerprint of a whole bank's dump per row.
+// They still speak for a row whose blocks are both unknown, and only for the whole bank: when the
+// bank is sent as it is, nothing differs; otherwise both blocks do, since an old fingerprint
+// cannot say which block changed. Such a row's old fingerprint is dropped the moment one of its
+// blocks changes in the record.
 //
 // Kept as one small text file per device in the given folder, replaced atomically on every change.
-// A missing, unreadable or damaged file, or one for another device, means every row is unknown.
+// A missing, unreadable or damaged file, or one for another device, means every block is unknown.
 // Without a folder the record lives in memory only: nothing on disk can then speak for the device.
 class DeviceRecord {
 public:
     static constexpr std::size_t kRows = factory::kBankCount;
+    static constexpr std::size_t kBlocks = 2 * kRows;
+
+    // What the record knows of one row: its blocks, and an old whole-bank fingerprint.
+    struct RowKnowledge {
+        std::optional<std::uint64_t> first;
+        std::optional<std::uint64_t> second;
+        std::optional<std::uint64_t> bank;
+
+        bool operator==(const RowKnowledge&) const = default;
+    };
 
     // $XDG_STATE_HOME/zylox, else ~/.local/state/zylox; empty when neither can be named.
     static std::string defaultFolder();
-    // A hash of the dump as it is sent on this channel (the bank's event cache is rebuilt).
+    // A hash of the whole dump as it is sent on this channel (the bank's event cache is rebuilt):
+    // what records of one fingerprint per bank hold.
     static std::uint64_t fingerprint(IBank& bank, std::uint16_t channel);
+    // The hashes of the first and of the second block's erase and write on this channel.
+    static std::array<std::uint64_t, 2> blockFingerprints(IBank& bank, std::uint16_t channel);
 
     // Reads the device's record from the folder; an empty folder keeps the record in memory only.
     DeviceRecord(std::string folder, MidiPortIdentity device);
 
     const MidiPortIdentity& device() const { return m_device; }
-    // Whether the device was last sent exactly this dump in that row.
-    bool holds(std::size_t row, std::uint64_t fingerprint) const;
-    // The rows among these whose bank, sent on this channel, is not what the device was last sent
-    // there (their events are rebuilt), in the order given.
-    std::vector<std::size_t> differing(const std::vector<RowBank>& banks,
-                                       std::uint16_t channel) const;
-    // The fingerprint recorded for the row; none when unknown.
-    std::optional<std::uint64_t> at(std::size_t row) const { return row < kRows ? m_rows[row] : std::nullopt; }
-    // Both write the file at once; false when it could not be written (the record in memory holds,
+    // Which of the bank's blocks (kFirstBlock, kSecondBlock), sent on this channel, are not what the
+    // device was last sent in that row (its events are rebuilt).
+    unsigned differingBlocks(std::size_t row, IBank& bank, std::uint16_t channel) const;
+    // The banks among these of which a chosen block differs, narrowed to those blocks, in the order
+    // given.
+    std::vector<RowBank> differing(const std::vector<RowBank>& banks, std::uint16_t channel) const;
+    // The fingerprint recorded for a flash block (0 to 63); none when unknown.
+    std::optional<std::uint64_t> at(std::size_t block) const;
+    RowKnowledge known(std::size_t row) const;
+    // All write the file at once; false when it could not be written (the record in memory holds,
     // and failure() says why).
-    bool remember(std::size_t row, std::uint64_t fingerprint);
-    bool forget(std::size_t row);
-    // Puts back what at(row) gave.
-    bool restore(std::size_t row, std::optional<std::uint64_t> fingerprint);
+    bool remember(std::size_t block, std::uint64_t fingerprint);
+    bool forget(std::size_t block);
+    // Puts back what known(row) gave.
+    bool restore(std::size_t row, const RowKnowledge& knowledge);
     // Why the last write failed, naming the folder: "the device record in /home/u/.local/state/zylox
     // could not be written (No space left on device)"; empty after one that succeeded.
     const std::string& failure() const { return m_failure; }
@@ -63,11 +84,13 @@ public:
 private:
     std::string fileNamed(const std::string& extension) const;
     bool load();
+    bool loadLine(const std::string& line, bool perBlock);
     bool save();
     bool failed(int error);
 
     std::string m_folder;
     MidiPortIdentity m_device;
-    std::array<std::optional<std::uint64_t>, kRows> m_rows{};
+    std::array<std::optional<std::uint64_t>, kBlocks> m_blocks{};
+    std::array<std::optional<std::uint64_t>, kRows> m_banks{};
     std::string m_failure;
 };

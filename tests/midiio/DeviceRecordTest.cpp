@@ -1,15 +1,25 @@
 // The device record on disk, and the output identities it is kept by.
 #include "midiio/DeviceRecord.h"
 #include "midiio/MidiPortIdentity.h"
+#include "content/CContent.h"
+#include "model/CSound.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 namespace {
+
+std::string hex(std::uint64_t value)
+{
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
+    return text;
+}
 
 class DeviceRecordTest : public testing::Test {
 protected:
@@ -22,27 +32,39 @@ TEST_F(DeviceRecordTest, RemembersPerDeviceAcrossInstancesInANewFolder)
 {
     DeviceRecord written(folder, usb);
     EXPECT_TRUE(written.remember(0, 0x0123456789abcdefULL));
-    EXPECT_TRUE(written.remember(31, 7));
-    EXPECT_TRUE(written.forget(31));
+    EXPECT_TRUE(written.remember(63, 7));
+    EXPECT_TRUE(written.remember(62, 8));
+    EXPECT_TRUE(written.forget(63));
 
     DeviceRecord again(folder, usb);
-    EXPECT_TRUE(again.holds(0, 0x0123456789abcdefULL));
-    EXPECT_FALSE(again.holds(0, 0x0123456789abcdeeULL));
-    EXPECT_EQ(again.at(31), std::nullopt);
+    EXPECT_EQ(again.at(0), 0x0123456789abcdefULL);
+    EXPECT_EQ(again.at(1), std::nullopt);
+    EXPECT_EQ(again.at(62), 8u);
+    EXPECT_EQ(again.at(63), std::nullopt);
+    EXPECT_EQ(again.known(31), (DeviceRecord::RowKnowledge{8, std::nullopt, std::nullopt}));
     EXPECT_EQ(DeviceRecord(folder, {"Test USB MIDI", "other port"}).at(0), std::nullopt);
-    EXPECT_FALSE(again.remember(32, 1));
+    EXPECT_FALSE(again.remember(64, 1));
+    EXPECT_FALSE(again.restore(32, {}));
     // Only the record itself is left in the folder: no temporary file behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
 
 TEST_F(DeviceRecordTest, ADamagedRecordIsUnknownAndIsReplacedByTheNextWrite)
 {
-    const std::string header = "zylox device record 1\n" + usb.toString() + "\n";
+    const std::string header = "zylox device record 2\n" + usb.toString() + "\n";
+    const std::string banks = "zylox device record 1\n" + usb.toString() + "\n";
     for (const std::string& damaged :
-         {std::string(), std::string("\0\1\2", 3), header.substr(0, 10), "zylox device record 2\n" + usb.toString() + "\n0 0000000000000001\n",
-          header + "0 000000000000000g\n", header + "0 00000000000000001\n", header + "32 0000000000000001\n",
-          header + "-1 0000000000000001\n", header + "0 0000000000000001 extra\n", header + "1 0000000000000001\nnonsense\n",
-          std::string("zylox device record 1\nsomeone else:port\n0 0000000000000001\n"), header + std::string(20'000, '\n')}) {
+         {std::string(), std::string("\0\1\2", 3), header.substr(0, 10),
+          "zylox device record 3\n" + usb.toString() + "\nblock 0 0000000000000001\n",
+          header + "block 0 000000000000000g\n", header + "block 0 00000000000000001\n",
+          header + "block 64 0000000000000001\n", header + "block -1 0000000000000001\n",
+          header + "bank 32 0000000000000001\n", header + "slot 1 0000000000000001\n",
+          header + "0 0000000000000001\n", header + "block 0 0000000000000001 extra\n",
+          header + "block 1 0000000000000001\nnonsense\n", header + "block\n",
+          banks + "0 000000000000000g\n", banks + "32 0000000000000001\n", banks + "-1 0000000000000001\n",
+          banks + "block 0 0000000000000001\n", banks + "1 0000000000000001\nnonsense\n",
+          std::string("zylox device record 2\nsomeone else:port\nblock 0 0000000000000001\n"),
+          header + std::string(20'000, '\n')}) {
         SCOPED_TRACE(damaged.substr(0, 60));
         DeviceRecord(folder, usb).remember(5, 1); // makes the folder and names the file
         const std::string path = DeviceRecord(folder, usb).path();
@@ -50,10 +72,37 @@ TEST_F(DeviceRecordTest, ADamagedRecordIsUnknownAndIsReplacedByTheNextWrite)
 
         DeviceRecord record(folder, usb);
         for (std::size_t row = 0; row < DeviceRecord::kRows; ++row)
-            EXPECT_EQ(record.at(row), std::nullopt) << row;
+            EXPECT_EQ(record.known(row), DeviceRecord::RowKnowledge{}) << row;
         EXPECT_TRUE(record.remember(2, 3));
-        EXPECT_TRUE(DeviceRecord(folder, usb).holds(2, 3));
+        EXPECT_EQ(DeviceRecord(folder, usb).at(2), 3u);
     }
+}
+
+// A record of one fingerprint per bank, as earlier versions wrote it, still speaks for whole banks:
+// nothing is sent again for a bank that is as it was, and both blocks of one that is not.
+TEST_F(DeviceRecordTest, ARecordOfWholeBanksCarriesOverUntilItsBanksAreSentAgain)
+{
+    CSound sent(4), changed(4), other(6);
+    ASSERT_TRUE(changed.putSound(5, std::vector<std::uint8_t>(changed.getContent(5)->getSize(), 0x80), "quiet"));
+    DeviceRecord(folder, usb).remember(0, 1); // makes the folder and names the file
+    std::ofstream(DeviceRecord(folder, usb).path(), std::ios::trunc)
+        << "zylox device record 1\n" << usb.toString() << "\n4 " << hex(DeviceRecord::fingerprint(sent, 0)) << "\n";
+
+    DeviceRecord record(folder, usb);
+    EXPECT_EQ(record.differingBlocks(4, sent, 0), kNoBlock);
+    EXPECT_EQ(record.differingBlocks(4, changed, 0), kBothBlocks);
+    EXPECT_EQ(record.differingBlocks(4, sent, 1), kBothBlocks);
+    EXPECT_EQ(record.differingBlocks(6, other, 0), kBothBlocks);
+    EXPECT_EQ(record.at(8), std::nullopt);
+
+    // Written back in the form of blocks, the old fingerprint with it, until a block of its bank changes.
+    EXPECT_TRUE(record.remember(20, 5));
+    EXPECT_EQ(DeviceRecord(folder, usb).differingBlocks(4, sent, 0), kNoBlock);
+    EXPECT_TRUE(record.forget(9));
+    DeviceRecord after(folder, usb);
+    EXPECT_EQ(after.known(4), DeviceRecord::RowKnowledge{});
+    EXPECT_EQ(after.differingBlocks(4, sent, 0), kBothBlocks);
+    EXPECT_EQ(after.at(20), 5u);
 }
 
 // A folder below a regular file refuses writes to everyone, root included.
@@ -62,7 +111,7 @@ TEST_F(DeviceRecordTest, AFolderThatCannotBeWrittenSaysWhyAndKeepsTheRecordInMem
     std::ofstream(scratch.file("file")) << "a file, not a folder";
     DeviceRecord record(scratch.file("file/state"), usb);
     EXPECT_FALSE(record.remember(1, 9));
-    EXPECT_TRUE(record.holds(1, 9));
+    EXPECT_EQ(record.at(1), 9u);
     EXPECT_EQ(record.failure(), "the device record in " + scratch.file("file/state") + " could not be written (Not a directory)");
 
     // Where only the record's own file cannot be replaced, the folder is named all the same.
@@ -81,7 +130,7 @@ TEST_F(DeviceRecordTest, AFolderThatCannotBeWrittenSaysWhyAndKeepsTheRecordInMem
     // Without a folder nothing on disk can speak for the device: the record lives in memory.
     DeviceRecord nowhere("", usb);
     EXPECT_TRUE(nowhere.remember(1, 9));
-    EXPECT_TRUE(nowhere.holds(1, 9));
+    EXPECT_EQ(nowhere.at(1), 9u);
     EXPECT_EQ(nowhere.path(), "");
     EXPECT_EQ(nowhere.lockPath(), "");
 }

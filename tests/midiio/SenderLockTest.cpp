@@ -36,7 +36,7 @@ TEST_F(SenderLockTest, OneSenderPerDeviceUntilItLetsGo)
     EXPECT_NE(SenderLock::take(usb, "zylox-editor").lock, nullptr);
     // The record itself is not disturbed by its lock.
     EXPECT_TRUE(usb.remember(3, 7));
-    EXPECT_TRUE(DeviceRecord(usb.folder(), usb.device()).holds(3, 7));
+    EXPECT_EQ(DeviceRecord(usb.folder(), usb.device()).at(3), 7u);
 
     // Without a folder there is no file to lock, and nothing to refuse.
     const SenderLock::Taken unlocked = SenderLock::take(DeviceRecord("", usb.device()), "zylox");

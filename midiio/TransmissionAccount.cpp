@@ -1,15 +1,9 @@
 #include "midiio/TransmissionAccount.h"
 
+#include "midiio/BankBlocks.h"
 #include "model/BankNumber.h"
 
-std::vector<std::size_t> TransmissionAccount::unfinished() const
-{
-    std::vector<std::size_t> rows;
-    if (incomplete)
-        rows.push_back(*incomplete);
-    rows.insert(rows.end(), notSent.begin(), notSent.end());
-    return rows;
-}
+#include <algorithm>
 
 std::string TransmissionAccount::rowName(std::size_t row)
 {
@@ -37,10 +31,16 @@ std::string TransmissionAccount::describe() const
 {
     std::string text = "Sent completely: " + rowList(complete) + ".\n";
     if (incomplete)
-        text += "Incomplete on the device: " + rowName(*incomplete) +
-                " (its flash blocks were erased or partly written: send it again).\n";
+        text += "On the device: " + rowName(*incomplete) + ", " + bankblocks::name(incompleteBlock) +
+                ", incomplete (its flash block was erased or partly written: send it again).\n";
     else
         text += "Incomplete on the device: none.\n";
-    text += "Not sent: " + rowList(notSent) + ".";
+    // A row of which a block arrived before the transmission ended is named with the block it lacks.
+    std::vector<RowBlocks> unsent;
+    for (const std::size_t row : notSent) {
+        const auto found = std::find_if(left.begin(), left.end(), [row](const RowBlocks& l) { return l.row == row; });
+        unsent.push_back(found != left.end() ? *found : RowBlocks{row});
+    }
+    text += "Not sent: " + bankblocks::list(unsent) + ".";
     return text;
 }

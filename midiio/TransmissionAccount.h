@@ -1,28 +1,36 @@
 #pragma once
 
+#include "midiio/RowBank.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
-// What the device holds after a transmission of banks, by row: the banks it received completely,
-// the one whose blocks were erased or partly written when the transmission failed or was stopped
-// (the device holds neither the old nor the new bank there, so it must be sent again), and those
-// never begun.
+// What the device holds after a transmission of banks, by row: the banks whose chosen blocks it
+// received completely, the one with a block that was erased or partly written when the
+// transmission failed or was stopped (the device holds neither the old nor the new block there, so
+// it must be sent again), and those never begun; and the blocks that would finish the
+// transmission.
 struct TransmissionAccount {
     enum class End { Sent, Failed, Stopped };
 
     End end = End::Sent;
     std::vector<std::size_t> complete;
     std::optional<std::size_t> incomplete;
+    // Which block of the incomplete row was cut: kFirstBlock or kSecondBlock.
+    BankBlock incompleteBlock = kNoBlock;
     std::vector<std::size_t> notSent;
     // When the transmission failed before the next bank's first byte, why that bank was not sent:
     // the device record could not mark it unknown (the record's folder and the error), or the
     // bank holds what the device must not be sent.
     std::string notSentBecause;
 
-    // The rows to send to finish the transmission: the incomplete one first, then the rest.
-    std::vector<std::size_t> unfinished() const;
+    // The blocks to send to finish the transmission: the incomplete one first (with the block after
+    // it, when that was to be sent too), then the rest as they were chosen.
+    std::vector<RowBlocks> left;
+
+    const std::vector<RowBlocks>& unfinished() const { return left; }
     // A few lines for the user, rows named as the window names them ("S01" to "S31", "FW").
     std::string describe() const;
 

@@ -1,12 +1,16 @@
 #include "midiio/TransmissionRun.h"
 
+#include "flash/CEvent.h"
+#include "midiio/BankBlocks.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/IClock.h"
 #include "midiio/WrapperZQMidiInterface.h"
 #include "model/IBank.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
+#include <span>
 
 TransmissionRun::TransmissionRun(WrapperZQMidiInterface& wrapper, IClock& clock, std::int32_t channel,
                                  DeviceRecord* record)
@@ -14,11 +18,21 @@ TransmissionRun::TransmissionRun(WrapperZQMidiInterface& wrapper, IClock& clock,
 {
 }
 
+std::vector<CEvent*> TransmissionRun::chosenEvents(const RowBank& bank, std::int32_t channel)
+{
+    const std::vector<CEvent*>& events = bank.bank->createEvents(static_cast<std::uint16_t>(channel));
+    std::vector<CEvent*> chosen;
+    for (std::size_t i = 0; i < events.size(); ++i)
+        if ((bank.blocks & (i < 2 ? kFirstBlock : kSecondBlock)) != 0)
+            chosen.push_back(events[i]);
+    return chosen;
+}
+
 std::int64_t TransmissionRun::estimateSeconds(const std::vector<RowBank>& banks, std::int32_t channel)
 {
     std::int64_t total = 0;
     for (const RowBank& bank : banks)
-        total += WrapperZQMidiInterface::estimateSeconds(bank.bank->createEvents(static_cast<std::uint16_t>(channel)));
+        total += WrapperZQMidiInterface::estimateSeconds(chosenEvents(bank, channel));
     return total;
 }
 
@@ -44,46 +58,84 @@ TransmissionAccount::End TransmissionRun::run(const std::vector<RowBank>& banks,
         m_account.notSentBecause = bank.bank->sendRefusal();
         if (!m_account.notSentBecause.empty())
             return endBefore(next, banks, TransmissionAccount::End::Failed);
-        const std::uint64_t fingerprint = DeviceRecord::fingerprint(*bank.bank, static_cast<std::uint16_t>(m_channel));
-        // Unknown before the first byte goes, so that a program killed meanwhile leaves it so. Where
-        // that cannot be written the bank stays unsent: the record would go on calling it unchanged
-        // after a stop had left it half-erased.
-        const std::optional<std::uint64_t> before = m_record ? m_record->at(bank.row) : std::nullopt;
-        if (m_record && !m_record->forget(bank.row)) {
-            m_account.notSentBecause = m_record->failure();
-            return endBefore(next, banks, TransmissionAccount::End::Failed);
-        }
-        if (started)
-            started(bank.row, bank.bank->getName());
-        m_current.store(WrapperZQMidiInterface::estimateSeconds(bank.bank->createEvents(static_cast<std::uint16_t>(m_channel))));
-        m_currentBegan.store(m_clock.calendarSeconds());
-        const bool sent = m_wrapper.transmitBank(*bank.bank, m_channel);
+        const std::optional<TransmissionAccount::End> end = sendBlocks(bank, started);
         m_done.fetch_add(m_current.exchange(0));
-        if (sent) {
+        if (!end) {
             m_account.complete.push_back(bank.row);
-            if (m_record)
-                m_record->remember(bank.row, fingerprint);
             continue;
         }
-        m_account.end = m_wrapper.stopRequested() ? TransmissionAccount::End::Stopped : TransmissionAccount::End::Failed;
-        if (m_wrapper.touchedDevice()) {
-            m_account.incomplete = bank.row;
-        } else {
-            m_account.notSent.push_back(bank.row);
-            if (m_record)
-                m_record->restore(bank.row, before);
-        }
-        return endBefore(next + 1, banks, m_account.end);
+        return endBefore(next + 1, banks, *end);
     }
     m_account.end = TransmissionAccount::End::Sent;
     return m_account.end;
 }
 
+std::optional<TransmissionAccount::End> TransmissionRun::sendBlocks(const RowBank& bank, const BankStarted& started)
+{
+    bool begun = false;
+    const auto channel = static_cast<std::uint16_t>(m_channel);
+    const std::array<std::uint64_t, 2> fingerprints = DeviceRecord::blockFingerprints(*bank.bank, channel);
+    const std::vector<CEvent*>& events = bank.bank->createEvents(channel);
+    for (const BankBlock which : {kFirstBlock, kSecondBlock}) {
+        if ((bank.blocks & which) == 0)
+            continue;
+        const std::size_t block = bankblocks::number(bank.row, which);
+        // This block and what was to follow it in this bank.
+        const RowBlocks rest{bank.row, bank.blocks & (which == kFirstBlock ? kBothBlocks : kSecondBlock)};
+        if (m_wrapper.stopRequested())
+            return ended(rest, kNoBlock, TransmissionAccount::End::Stopped);
+        // Unknown before the first byte goes, so that a program killed meanwhile leaves it so. Where
+        // that cannot be written the block stays unsent: the record would go on calling it unchanged
+        // after a stop had left it half-erased.
+        const DeviceRecord::RowKnowledge before = m_record ? m_record->known(bank.row) : DeviceRecord::RowKnowledge{};
+        if (m_record && !m_record->forget(block)) {
+            m_account.notSentBecause = m_record->failure();
+            return ended(rest, kNoBlock, TransmissionAccount::End::Failed);
+        }
+        if (!begun) {
+            begun = true;
+            if (started)
+                started(bank.row, bank.bank->getName());
+            m_current.store(WrapperZQMidiInterface::estimateSeconds(chosenEvents(bank, m_channel)));
+            m_currentBegan.store(m_clock.calendarSeconds());
+        }
+        const std::size_t first = which == kFirstBlock ? 0 : 2;
+        if (m_wrapper.transmitEvents(std::span<CEvent* const>(events).subspan(first, 2))) {
+            if (m_record)
+                m_record->remember(block, fingerprints[which == kFirstBlock ? 0 : 1]);
+            continue;
+        }
+        const TransmissionAccount::End end =
+            m_wrapper.stopRequested() ? TransmissionAccount::End::Stopped : TransmissionAccount::End::Failed;
+        if (m_wrapper.touchedDevice())
+            return ended(rest, which, end);
+        if (m_record)
+            m_record->restore(bank.row, before);
+        return ended(rest, kNoBlock, end);
+    }
+    return std::nullopt;
+}
+
+TransmissionAccount::End TransmissionRun::ended(const RowBlocks& rest, BankBlock cut, TransmissionAccount::End end)
+{
+    if (cut != kNoBlock) {
+        m_account.incomplete = rest.row;
+        m_account.incompleteBlock = cut;
+    } else {
+        m_account.notSent.push_back(rest.row);
+    }
+    m_account.left.push_back(rest);
+    m_account.end = end;
+    return end;
+}
+
 TransmissionAccount::End TransmissionRun::endBefore(std::size_t next, const std::vector<RowBank>& banks,
                                                     TransmissionAccount::End end)
 {
-    for (std::size_t rest = next; rest < banks.size(); ++rest)
+    for (std::size_t rest = next; rest < banks.size(); ++rest) {
         m_account.notSent.push_back(banks[rest].row);
+        m_account.left.push_back({banks[rest].row, banks[rest].blocks});
+    }
     m_account.end = end;
     return end;
 }

@@ -7,9 +7,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+class CEvent;
 class DeviceRecord;
 class IBank;
 class IClock;
@@ -48,6 +50,13 @@ public:
     const TransmissionAccount& account() const { return m_account; }
 
 private:
+    // The events of the bank's chosen blocks, in dump order.
+    static std::vector<CEvent*> chosenEvents(const RowBank& bank, std::int32_t channel);
+    // Sends the bank's chosen blocks one after the other; how the run ended when one was not sent.
+    // The bank is announced once its first block may go.
+    std::optional<TransmissionAccount::End> sendBlocks(const RowBank& bank, const BankStarted& started);
+    // Accounts for the block that was not sent (cut, if the device was touched) and those after it.
+    TransmissionAccount::End ended(const RowBlocks& rest, BankBlock cut, TransmissionAccount::End end);
     // Ends the run with the banks from next on not sent.
     TransmissionAccount::End endBefore(std::size_t next, const std::vector<RowBank>& banks, TransmissionAccount::End end);
 

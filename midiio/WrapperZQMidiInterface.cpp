@@ -63,7 +63,13 @@ bool WrapperZQMidiInterface::transmitBank(IBank& bank, std::int32_t channel)
 
 bool WrapperZQMidiInterface::transmitABank(IBank& bank, std::int32_t channel)
 {
-    const std::vector<CEvent*>& events = bank.createEvents(static_cast<std::uint16_t>(channel));
+    return transmitEvents(bank.createEvents(static_cast<std::uint16_t>(channel)));
+}
+
+bool WrapperZQMidiInterface::transmitEvents(std::span<CEvent* const> events)
+{
+    if (!m_transmitter)
+        return false;
     m_touchedDevice.store(false);
     bool sent = true;
     for (const CEvent* event : events) {

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 class CEvent;
@@ -46,6 +47,8 @@ public:
     // stopped; sending stops there.
     bool transmitBank(IBank& bank, std::int32_t channel);
     bool transmitABank(IBank& bank, std::int32_t channel);
+    // Sends these events of a dump the same way: one flash block's erase and write, say.
+    bool transmitEvents(std::span<CEvent* const> events);
     // Estimate in whole seconds, at least 1: the pauses plus the bytes at the wire rate.
     static std::int64_t estimateSeconds(const std::vector<CEvent*>& events);
 

@@ -1,5 +1,6 @@
 // Transmissions of several banks on the loopback service and the virtual clock: stop at several
 // points with the account of what the device holds, failures, the device record, the time left.
+#include "midiio/BankBlocks.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/TransmissionRun.h"
 #include "midiio/WrapperZQMidiInterface.h"
@@ -52,22 +53,36 @@ struct Rig {
 
 class TransmissionRunTest : public testing::Test, public Rig {};
 
-// A bank takes 103.8 s here: per message its pause, its wire time rounded up to 300 ms polls.
-// S02 begins at 103.8 s, erases at 106.8 s and starts writing at 113.4 s.
-TEST_F(TransmissionRunTest, StopEndsWithinASecondAndAccountsForWhatTheDeviceHolds)
+// A bank takes 101.9 s here: per message its pause and its wire time. S02 begins at 101.9 s, erases
+// its first block at 104.9 s and writes it from 110.9 s to 152.8 s, erases its second block at
+// 155.8 s and writes it from 161.8 s to 203.8 s.
+TEST_F(TransmissionRunTest, StopEndsWithinASecondAndAccountsForWhatTheDeviceHoldsByBlock)
 {
+    enum class Block { AsBefore, Unknown, Sent };
     struct Case {
         double stopAt;
         std::optional<std::size_t> incomplete;
+        BankBlock incompleteBlock;
         Rows notSent;
-        std::vector<std::size_t> erased;
+        std::vector<RowBlocks> left;
+        Rows erased;
+        Block first, second; // what the record says of S02's blocks afterwards
     };
-    for (const Case& expected : {Case{104.5, std::nullopt, {1, 2}, {0, 1}},  // the pause before S02's first erase
-                                 Case{110.0, 1, {2}, {0, 1, 2}},               // between S02's erase and write
-                                 Case{130.0, 1, {2}, {0, 1, 2}}}) {            // during S02's first write
+    const std::vector<RowBlocks> rest{{2}};
+    for (const Case& expected : {
+             // the pause before S02's first erase
+             Case{104.5, std::nullopt, kNoBlock, {1, 2}, {{1}, {2}}, {0, 1}, Block::AsBefore, Block::AsBefore},
+             // between S02's first erase and its write, and during the write
+             Case{110.0, 1, kFirstBlock, {2}, {{1}, {2}}, {0, 1, 2}, Block::Unknown, Block::AsBefore},
+             Case{130.0, 1, kFirstBlock, {2}, {{1}, {2}}, {0, 1, 2}, Block::Unknown, Block::AsBefore},
+             // the pause between S02's blocks: its first has arrived, its second not begun
+             Case{154.0, std::nullopt, kNoBlock, {1, 2}, {{1, kSecondBlock}, {2}}, {0, 1, 2}, Block::Sent, Block::AsBefore},
+             // during S02's second write
+             Case{170.0, 1, kSecondBlock, {2}, {{1, kSecondBlock}, {2}}, {0, 1, 2, 3}, Block::Sent, Block::Unknown}}) {
         SCOPED_TRACE(expected.stopAt);
         Rig rig;
-        rig.record.remember(1, 42); // what the device held before, for all we know
+        rig.record.remember(2, 41); // what the device held before, for all we know
+        rig.record.remember(3, 42);
         rig.clock.at(rig.at(expected.stopAt), [&] { rig.run.stop(); });
 
         EXPECT_EQ(rig.runThreeBanks(), End::Stopped);
@@ -76,23 +91,63 @@ TEST_F(TransmissionRunTest, StopEndsWithinASecondAndAccountsForWhatTheDeviceHold
         const TransmissionAccount& account = rig.run.account();
         EXPECT_EQ(account.complete, Rows{0});
         EXPECT_EQ(account.incomplete, expected.incomplete);
+        EXPECT_EQ(account.incompleteBlock, expected.incompleteBlock);
         EXPECT_EQ(account.notSent, expected.notSent);
+        EXPECT_EQ(account.unfinished(), expected.left);
         EXPECT_EQ(rig.device.erasedBlocks(), expected.erased);
-        EXPECT_EQ(rig.device.writtenBlocks(), (Rows{0, 1}));
-        // The record survives in its file: S01 known, S02 unknown once touched, kept if not.
+        // The record survives in its file: S01 known, S02's blocks unknown once touched, kept if not.
         DeviceRecord reread(rig.folder, MidiPortIdentity::of(rig.device.names));
-        EXPECT_TRUE(reread.holds(0, rig.fingerprint(0)));
-        EXPECT_EQ(reread.at(1), expected.incomplete ? std::nullopt : std::optional<std::uint64_t>(42));
-        EXPECT_EQ(reread.at(2), std::nullopt);
+        EXPECT_EQ(reread.differingBlocks(0, rig.banks[0], 0), kNoBlock);
+        const auto blocks = DeviceRecord::blockFingerprints(rig.banks[1], 0);
+        const auto says = [](Block block, std::uint64_t before, std::uint64_t sent) {
+            return block == Block::AsBefore ? std::optional(before)
+                                            : block == Block::Sent ? std::optional(sent) : std::nullopt;
+        };
+        EXPECT_EQ(reread.at(2), says(expected.first, 41, blocks[0]));
+        EXPECT_EQ(reread.at(3), says(expected.second, 42, blocks[1]));
+        EXPECT_EQ(reread.at(4), std::nullopt);
     }
+}
+
+TEST_F(TransmissionRunTest, AStopInTheSecondBlockIsAccountedForAndResumeStartsThere)
+{
+    clock.at(at(170), [&] { run.stop(); });
+    runThreeBanks();
+    EXPECT_EQ(run.account().describe(),
+              "Sent completely: S01.\n"
+              "On the device: S02, second block, incomplete (its flash block was erased or partly written: send it "
+              "again).\n"
+              "Not sent: S03.");
+
+    // Resuming through a new wrapper sends S02's second block, then S03 whole, and nothing else.
+    const std::size_t erasedBefore = device.erasedBlocks().size();
+    auto again = WrapperZQMidiInterface::createTransmitter(system, 0);
+    TransmissionRun resume(*again, clock, 0, &record);
+    std::vector<RowBank> left;
+    for (const RowBlocks& row : run.account().unfinished())
+        left.push_back({row.row, &banks[row.row], row.blocks});
+    EXPECT_EQ(TransmissionRun::estimateSeconds(left, 0), 51 + 102);
+
+    EXPECT_EQ(resume.run(left), End::Sent);
+
+    EXPECT_EQ(Rows(device.erasedBlocks().begin() + static_cast<std::ptrdiff_t>(erasedBefore), device.erasedBlocks().end()),
+              (Rows{3, 4, 5}));
+    EXPECT_EQ(resume.account().complete, (Rows{1, 2}));
+    for (std::size_t row = 0; row < 3; ++row)
+        EXPECT_EQ(record.differingBlocks(row, banks[row], 0), kNoBlock) << row;
+    std::vector<std::uint8_t> lastSlots;
+    for (std::uint16_t slot = 4; slot < 6; ++slot)
+        lastSlots.insert(lastSlots.end(), banks[1].getContent(slot)->getData().begin(),
+                         banks[1].getContent(slot)->getData().end());
+    EXPECT_EQ(device.block(3), lastSlots);
 }
 
 // The record's folder goes during S01 (a disk taken away, a folder replaced): a regular file in
 // its place refuses every write, root's included.
 TEST_F(TransmissionRunTest, ABankWhoseRecordCannotBeMarkedUnknownIsNotSent)
 {
-    record.remember(1, 42); // the device holds S02 as recorded, and so it must stay
-    clock.at(at(50), [&] {
+    record.remember(2, 42); // the device holds S02's first block as recorded, and so it must stay
+    clock.at(at(80), [&] { // during S01's second write
         std::filesystem::rename(folder, folder + ".moved");
         std::ofstream(folder) << "not a folder";
     });
@@ -104,7 +159,7 @@ TEST_F(TransmissionRunTest, ABankWhoseRecordCannotBeMarkedUnknownIsNotSent)
     EXPECT_EQ(run.account().notSent, (Rows{1, 2}));
     EXPECT_EQ(run.account().notSentBecause, "the device record in " + folder + " could not be written (Not a directory)");
     EXPECT_EQ(device.erasedBlocks(), (Rows{0, 1}));
-    EXPECT_EQ(DeviceRecord(folder + ".moved", MidiPortIdentity::of(device.names)).at(1), 42u);
+    EXPECT_EQ(DeviceRecord(folder + ".moved", MidiPortIdentity::of(device.names)).at(2), 42u);
 }
 
 TEST_F(TransmissionRunTest, AFirmwareBankWithASlotNoSendCanUseIsNotSentAndTheRecordKeepsWhatItKnew)
@@ -114,7 +169,7 @@ TEST_F(TransmissionRunTest, AFirmwareBankWithASlotNoSendCanUseIsNotSentAndTheRec
     CMessage presets(leftOver.data(), leftOver.size());
     CFirmware firmware;
     ASSERT_TRUE(firmware.setContents({&presets, const_cast<CContent*>(factory.getContent(1))}));
-    record.remember(31, 42);
+    record.remember(62, 42);
 
     EXPECT_EQ(run.run({{0, &banks[0]}, {31, &firmware}}), End::Failed);
 
@@ -122,7 +177,7 @@ TEST_F(TransmissionRunTest, AFirmwareBankWithASlotNoSendCanUseIsNotSentAndTheRec
     EXPECT_EQ(run.account().notSent, Rows{31});
     EXPECT_EQ(run.account().notSentBecause, firmware.sendRefusal());
     EXPECT_EQ(device.erasedBlocks(), (Rows{0, 1}));
-    EXPECT_EQ(record.at(31), 42u);
+    EXPECT_EQ(record.at(62), 42u);
 }
 
 TEST_F(TransmissionRunTest, AStopDuringAWriteCutsItAndFreesTheWire)
@@ -149,13 +204,11 @@ TEST_F(TransmissionRunTest, AFailureLeavesTheBankIncompleteAndUnknownAndTheRestU
 
     EXPECT_EQ(run.account().complete, Rows{0});
     EXPECT_EQ(run.account().incomplete, 1u);
+    EXPECT_EQ(run.account().incompleteBlock, kSecondBlock);
     EXPECT_EQ(run.account().notSent, Rows{2});
-    EXPECT_EQ(run.account().unfinished(), (Rows{1, 2}));
-    EXPECT_EQ(record.at(1), std::nullopt);
-    EXPECT_EQ(run.account().describe(),
-              "Sent completely: S01.\n"
-              "Incomplete on the device: S02 (its flash blocks were erased or partly written: send it again).\n"
-              "Not sent: S03.");
+    EXPECT_EQ(run.account().unfinished(), (std::vector<RowBlocks>{{1, kSecondBlock}, {2}}));
+    EXPECT_EQ(record.at(2), DeviceRecord::blockFingerprints(banks[1], 0)[0]);
+    EXPECT_EQ(record.at(3), std::nullopt);
 }
 
 TEST_F(TransmissionRunTest, ACompleteRunRecordsEveryBankAndAChangedBankNoLongerMatches)
@@ -165,16 +218,30 @@ TEST_F(TransmissionRunTest, ACompleteRunRecordsEveryBankAndAChangedBankNoLongerM
     EXPECT_EQ(run.account().complete, (Rows{0, 1, 2}));
     EXPECT_TRUE(run.account().unfinished().empty());
     for (std::size_t row = 0; row < 3; ++row)
-        EXPECT_TRUE(record.holds(row, fingerprint(row))) << row;
+        EXPECT_EQ(record.differingBlocks(row, banks[row], 0), kNoBlock) << row;
     banks[1].setContentName(0, "renamed"); // names are not sent: the dump is the same
-    EXPECT_TRUE(record.holds(1, fingerprint(1)));
+    EXPECT_EQ(record.differingBlocks(1, banks[1], 0), kNoBlock);
     CSound other(0); // S01's sounds in S02's place
     other.setIndex(1);
-    EXPECT_FALSE(record.holds(1, DeviceRecord::fingerprint(other, 0)));
-    EXPECT_FALSE(record.holds(1, DeviceRecord::fingerprint(banks[1], 1))); // another channel, another dump
+    EXPECT_EQ(record.differingBlocks(1, other, 0), kBothBlocks);
+    EXPECT_EQ(record.differingBlocks(1, banks[1], 1), kBothBlocks); // another channel, another dump
+    // One changed slot changes the block that holds it, and only that one.
+    CSound lastSlot(1), firstSlot(1);
+    const auto silenced = [](CSound& bank, std::uint16_t slot) {
+        return bank.putSound(slot, std::vector<std::uint8_t>(bank.getContent(slot)->getSize(), 0x80), "quiet");
+    };
+    ASSERT_TRUE(silenced(lastSlot, 5));
+    ASSERT_TRUE(silenced(firstSlot, 0));
+    EXPECT_EQ(record.differingBlocks(1, lastSlot, 0), kSecondBlock);
+    EXPECT_EQ(record.differingBlocks(1, firstSlot, 0), kFirstBlock);
     CSound fourth(3);
-    EXPECT_EQ(record.differing({{0, &banks[0]}, {1, &other}, {2, &banks[2]}, {3, &fourth}}, 0), (Rows{1, 3}));
-    EXPECT_EQ(record.differing({{0, &banks[0]}, {2, &banks[2]}}, 1), (Rows{0, 2}));
+    const std::vector<RowBank> differ =
+        record.differing({{0, &banks[0]}, {1, &lastSlot}, {2, &banks[2]}, {3, &fourth}}, 0);
+    EXPECT_EQ(bankblocks::rowsOf(differ), (std::vector<RowBlocks>{{1, kSecondBlock}, {3}}));
+    // Only the blocks asked about are compared.
+    EXPECT_TRUE(record.differing({{1, &lastSlot, kFirstBlock}}, 0).empty());
+    EXPECT_EQ(bankblocks::rowsOf(record.differing({{0, &banks[0]}, {2, &banks[2]}}, 1)),
+              (std::vector<RowBlocks>{{0}, {2}}));
 }
 
 TEST_F(TransmissionRunTest, TimeLeftCoversEveryBankOfTheTransmission)
@@ -185,7 +252,7 @@ TEST_F(TransmissionRunTest, TimeLeftCoversEveryBankOfTheTransmission)
 
     runThreeBanks();
 
-    // Three estimates of 102 s; each bank overruns its estimate by about two seconds.
+    // Three estimates of 102 s; each bank takes a little less.
     ASSERT_EQ(seen.size(), 4u);
     EXPECT_EQ(seen[0], (std::pair<std::int64_t, std::uint64_t>{306, 0}));
     EXPECT_NEAR(seen[1].first, 255, 1);
@@ -218,6 +285,9 @@ TEST_F(TransmissionRunTest, ProgressReadFromAnotherThreadStaysInBoundsAndEndsCom
 TEST(TransmissionAccountTest, NamesRowsAndJoinsRuns)
 {
     EXPECT_EQ(TransmissionAccount::rowList({}), "none");
+    EXPECT_EQ(bankblocks::list({}), "none");
+    EXPECT_EQ(bankblocks::list({{0}, {1}, {2}, {4, kSecondBlock}, {5}, {6}, {31, kFirstBlock}}),
+              "S01 to S03, S05 (second block), S06, S07, FW (first block)");
     EXPECT_EQ(TransmissionAccount::rowList({0, 1, 2, 3, 4, 6, 8, 9, 30, 31}), "S01 to S05, S07, S09, S10, S31, FW");
     EXPECT_EQ(TransmissionRun::durationText(3259), "54 min 19 s");
     EXPECT_EQ(TransmissionRun::durationText(3720), "1 h 2 min");

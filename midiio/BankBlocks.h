@@ -1,0 +1,30 @@
+#pragma once
+
+#include "midiio/RowBank.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// The flash blocks of the rows, as a send chooses them and as the user reads of them.
+namespace bankblocks {
+
+// The firmware bank's row; its second block holds the device's operating system.
+inline constexpr std::size_t kFirmwareRow = 31;
+inline constexpr std::size_t kOperatingSystemBlock = 63;
+
+// The flash block number of a row's first or second block: 2n or 2n+1.
+std::size_t number(std::size_t row, BankBlock which);
+// "first block", "second block".
+std::string name(BankBlock which);
+// How many of kFirstBlock and kSecondBlock the set holds.
+std::size_t count(unsigned blocks);
+// The banks with the firmware bank's operating system block taken out; a bank left without a
+// block is taken out with it.
+std::vector<RowBank> leavingOperatingSystemAlone(const std::vector<RowBank>& banks);
+// "S01 to S03, S05 (second block)": whole banks as TransmissionAccount::rowList joins them, a bank
+// of which one block is meant with its block; "none" for none.
+std::string list(const std::vector<RowBlocks>& rows);
+std::vector<RowBlocks> rowsOf(const std::vector<RowBank>& banks);
+
+} // namespace bankblocks

@@ -3,6 +3,7 @@
 #include "cli/BankSender.h"
 #include "cli/BankSet.h"
 #include "cli/PortChoice.h"
+#include "midiio/BankBlocks.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/MidiDestinations.h"
 #include "midiio/SenderLock.h"
@@ -86,11 +87,12 @@ SendCommand::SendCommand(CLI::App& app, ServiceFactory makeService, IClock& cloc
         ->type_name("BANK")
         ->transform(bankRow())
         ->needs(all);
-    m_command
-        ->add_flag("--changed", m_changed,
-                   "With --all: only the banks that differ from what this device was last sent (as this program "
-                   "recorded it)")
-        ->needs(all);
+    m_command->add_flag("--changed", m_changed,
+                        "Only the flash blocks that differ from what this device was last sent (as this program "
+                        "recorded it)");
+    m_command->add_flag("--os", m_os,
+                        "Also rewrite the device's operating system (the firmware bank's block 63); left alone "
+                        "otherwise, --yes included");
     addChannelOption(*m_command, m_channel);
     addBankFileOption();
     m_command->add_flag("--yes", m_yes, "Send all banks without asking");
@@ -109,17 +111,16 @@ bool SendCommand::confirm(std::size_t banks, std::int64_t estimateSeconds) const
     return answer == "y" || answer == "Y" || answer == "yes";
 }
 
-std::vector<std::size_t> SendCommand::chosenRows(BankSet& banks, const DeviceRecord& record) const
+std::vector<RowBank> SendCommand::chosenBanks(BankSet& banks, const DeviceRecord& record) const
 {
-    if (!m_all)
-        return {m_row};
-    std::vector<RowBank> from;
-    std::vector<std::size_t> rows;
-    for (std::size_t row = m_from; row < factory::kBankCount; ++row) {
-        from.push_back({row, &banks.bank(row)});
-        rows.push_back(row);
+    std::vector<RowBank> chosen;
+    for (std::size_t row = m_all ? m_from : m_row; row < (m_all ? factory::kBankCount : m_row + 1); ++row)
+        chosen.push_back({row, &banks.bank(row)});
+    if (!m_os && chosen.back().row == bankblocks::kFirmwareRow) {
+        chosen = bankblocks::leavingOperatingSystemAlone(chosen);
+        std::cout << "FW: the device's operating system (block 63) is left alone (add --os to rewrite it)\n";
     }
-    return m_changed ? record.differing(from, m_channel) : rows;
+    return m_changed ? record.differing(chosen, m_channel) : chosen;
 }
 
 int SendCommand::run()
@@ -158,18 +159,16 @@ int SendCommand::run()
     const SenderLock::Taken lock = SenderLock::take(record, "zylox");
     if (!lock.lock)
         return fail(port, "nothing sent: " + lock.refusal);
-    const std::vector<std::size_t> rows = chosenRows(banks, record);
+    const std::vector<RowBank> chosen = chosenBanks(banks, record);
     if (m_changed) {
-        std::cout << rows.size() << " of " << factory::kBankCount - m_from << " banks differ from what "
-                  << output.displayName() << " was last sent: " << TransmissionAccount::rowList(rows)
+        const std::size_t of = m_all ? factory::kBankCount - m_from : 1;
+        std::cout << chosen.size() << " of " << of << (of == 1 ? " bank differs" : " banks differ") << " from what "
+                  << output.displayName() << " was last sent: " << bankblocks::list(bankblocks::rowsOf(chosen))
                   << " (as this program recorded it; send without --changed if the device was changed by other means)\n"
                   << std::flush;
-        if (rows.empty())
+        if (chosen.empty())
             return 0;
     }
-    std::vector<RowBank> chosen;
-    for (const std::size_t row : rows)
-        chosen.push_back({row, &banks.bank(row)});
     if (m_all && !m_yes && !confirm(chosen.size(), TransmissionRun::estimateSeconds(chosen, m_channel)))
         return fail("all banks", "not confirmed, nothing sent");
 

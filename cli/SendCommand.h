@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/Command.h"
+#include "midiio/RowBank.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,7 +17,8 @@ class IMidiService;
 struct MidiPortIdentity;
 
 // `zylox send`: transmits one bank, all 32 or the rest from a row to a MIDI output exactly as the
-// editor does, optionally only the banks that differ from what the device was last sent. SIGINT
+// editor does, optionally only the flash blocks that differ from what the device was last sent, the
+// device's operating system only when asked for. SIGINT
 // and SIGTERM stop it within a second; it then says what the device holds. No other program sends
 // to the device while it does, and the banks go only to the device that was chosen.
 class SendCommand : public Command {
@@ -31,8 +33,9 @@ public:
 private:
     // True when the user agrees to the long transmission.
     bool confirm(std::size_t banks, std::int64_t estimateSeconds) const;
-    // The rows to send; with --changed only those the record does not hold as they are.
-    std::vector<std::size_t> chosenRows(BankSet& banks, const DeviceRecord& record) const;
+    // The banks to send, the operating system's block only with --os; with --changed only the
+    // blocks the record does not hold as they are.
+    std::vector<RowBank> chosenBanks(BankSet& banks, const DeviceRecord& record) const;
 
     const ServiceFactory m_makeService;
     IClock& m_clock;
@@ -41,6 +44,7 @@ private:
     bool m_all = false;
     std::size_t m_from = 0;
     bool m_changed = false;
+    bool m_os = false;
     std::uint16_t m_channel = 0;
     bool m_yes = false;
 };

@@ -1,6 +1,10 @@
 // `zylox send` as the command line runs it, over the loopback service with the device simulator on
 // the virtual clock: the banks it sends, what it says, its exit status, the device it reaches.
+#include "cli/BankFileOutput.h"
+#include "cli/BankSet.h"
 #include "cli/SendCommand.h"
+#include "content/CContent.h"
+#include "model/IBank.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/SenderLock.h"
 #include "tests/support/DeviceSimulator.h"
@@ -10,6 +14,7 @@
 #include <CLI/CLI.hpp>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -112,7 +117,8 @@ protected:
 
 TEST_F(SendCommandTest, AllFromABankSendsItAndTheRestAndChangedOnlyWhatTheDeviceWasNotSent)
 {
-    EXPECT_EQ(zylox("send --port zylox --all --from S31 --yes"), 0);
+    const std::string osAlone = "FW: the device's operating system (block 63) is left alone (add --os to rewrite it)\n";
+    EXPECT_EQ(zylox("send --port zylox --all --from S31 --yes --os"), 0);
     EXPECT_EQ(said(), "sending bank (S31)...\nS31: sent\n"
                       "sending bank (FIRMWARE - factory -)...\nFIRMWARE - factory -: sent\n");
     EXPECT_EQ(complained(), "");
@@ -121,20 +127,72 @@ TEST_F(SendCommandTest, AllFromABankSendsItAndTheRestAndChangedOnlyWhatTheDevice
     const std::string recorded = " (as this program recorded it; send without --changed if the device was changed by "
                                  "other means)\n";
     EXPECT_EQ(zylox("send --port zylox --all --from S30 --changed --yes"), 0);
-    EXPECT_EQ(said(), "1 of 3 banks differ from what " + zylox515 + " was last sent: S30" + recorded +
+    EXPECT_EQ(said(), osAlone + "1 of 3 banks differ from what " + zylox515 + " was last sent: S30" + recorded +
                           "sending bank (S30)...\nS30: sent\n");
     EXPECT_EQ(device.erasedBlocks(), (Blocks{60, 61, 62, 63, 58, 59}));
 
     // On another channel the sound banks' dumps differ; the firmware's has no channel.
     EXPECT_EQ(zylox("send --port zylox --all --from 29 --changed --channel 2", nullptr), 1);
-    EXPECT_EQ(said(), "2 of 3 banks differ from what " + zylox515 + " was last sent: S30, S31" + recorded);
+    EXPECT_EQ(said(), osAlone + "2 of 3 banks differ from what " + zylox515 + " was last sent: S30, S31" + recorded);
     EXPECT_EQ(complained(), "Sending 2 banks takes about 3 min 24 s.\nDo you want to really transmit? [y/N] "
                             "zylox: all banks: not confirmed, nothing sent\n");
 
     EXPECT_EQ(zylox("send --port zylox --all --from S30 --changed"), 0);
-    EXPECT_EQ(said(), "0 of 3 banks differ from what " + zylox515 + " was last sent: none" + recorded);
+    EXPECT_EQ(said(), osAlone + "0 of 3 banks differ from what " + zylox515 + " was last sent: none" + recorded);
     EXPECT_EQ(complained(), "");
     EXPECT_EQ(device.erasedBlocks().size(), 6u);
+}
+
+TEST_F(SendCommandTest, ChangedSendsOnlyTheBlockThatChangedAndTheOperatingSystemOnlyWithOs)
+{
+    EXPECT_EQ(zylox("send --port 0 --bank S05"), 0);
+    said();
+    // S05 with its last slot silenced: only its second block differs.
+    const std::string in = scratch.file("changed.mid");
+    {
+        BankSet banks;
+        ASSERT_TRUE(banks.bank(4).putSound(5, std::vector<std::uint8_t>(banks.bank(4).getContent(5)->getSize(), 0x80),
+                                           "quiet"));
+        std::string reason;
+        ASSERT_TRUE(BankFileOutput::write(banks, false, 4, in, reason)) << reason;
+    }
+    const std::size_t erasedBefore = device.erasedBlocks().size();
+    const std::size_t writtenBefore = device.writtenBlocks().size();
+
+    EXPECT_EQ(zylox("send --port 0 --bank S05 --changed --in " + in), 0);
+
+    EXPECT_EQ(said(), "1 of 1 bank differs from what " + zylox515 + " was last sent: S05 (second block) (as this "
+                      "program recorded it; send without --changed if the device was changed by other means)\n"
+                      "sending bank (S05)...\nS05: sent\n");
+    EXPECT_EQ(Blocks(device.erasedBlocks().begin() + static_cast<std::ptrdiff_t>(erasedBefore), device.erasedBlocks().end()),
+              Blocks{9});
+    EXPECT_EQ(Blocks(device.writtenBlocks().begin() + static_cast<std::ptrdiff_t>(writtenBefore),
+                     device.writtenBlocks().end()),
+              Blocks{9});
+    const std::vector<std::uint8_t> block = device.block(9);
+    BankSet factory;
+    const std::vector<std::uint8_t>& slot5 = factory.bank(4).getContent(4)->getData();
+    ASSERT_EQ(block.size(), slot5.size() + factory.bank(4).getContent(5)->getSize());
+    EXPECT_TRUE(std::equal(slot5.begin(), slot5.end(), block.begin()));
+    EXPECT_TRUE(std::all_of(block.begin() + static_cast<std::ptrdiff_t>(slot5.size()), block.end(),
+                            [](std::uint8_t byte) { return byte == 0x80; }));
+
+    // The firmware's presets alone, --yes or not; the operating system only with --os, changed or not.
+    EXPECT_EQ(zylox("send --port 0 --bank FW --yes"), 0);
+    EXPECT_EQ(device.erasedBlocks().back(), 62u);
+    EXPECT_EQ(zylox("send --port 0 --bank FW --changed"), 0);
+    EXPECT_EQ(said(), "FW: the device's operating system (block 63) is left alone (add --os to rewrite it)\n"
+                      "sending bank (FIRMWARE - factory -)...\nFIRMWARE - factory -: sent\n"
+                      "FW: the device's operating system (block 63) is left alone (add --os to rewrite it)\n"
+                      "0 of 1 bank differs from what " + zylox515 + " was last sent: none (as this program recorded "
+                      "it; send without --changed if the device was changed by other means)\n");
+    EXPECT_EQ(zylox("send --port 0 --bank FW --changed --os"), 0);
+    EXPECT_EQ(said(), "1 of 1 bank differs from what " + zylox515 + " was last sent: FW (second block) (as this "
+                      "program recorded it; send without --changed if the device was changed by other means)\n"
+                      "sending bank (FIRMWARE - factory -)...\nFIRMWARE - factory -: sent\n");
+    EXPECT_EQ(device.erasedBlocks().back(), 63u);
+    EXPECT_EQ(std::count(device.erasedBlocks().begin(), device.erasedBlocks().end(), 63u), 1);
+    EXPECT_TRUE(device.faults().empty());
 }
 
 TEST_F(SendCommandTest, SigtermAndSigintStopTheSendWithTheirOwnStatusAndTheAccount)
@@ -146,8 +204,9 @@ TEST_F(SendCommandTest, SigtermAndSigintStopTheSendWithTheirOwnStatusAndTheAccou
         EXPECT_EQ(zylox("send --port 0 --bank S05"), status);
 
         EXPECT_EQ(said(), "sending bank (S05)...\nS05: STOPPED\n");
-        EXPECT_EQ(complained(), "zylox: port 0: stopped\nSent completely: none.\nIncomplete on the device: S05 (its "
-                                "flash blocks were erased or partly written: send it again).\nNot sent: none.\n");
+        EXPECT_EQ(complained(), "zylox: port 0: stopped\nSent completely: none.\nOn the device: S05, first block, "
+                                "incomplete (its flash block was erased or partly written: send it again).\n"
+                                "Not sent: none.\n");
     }
     EXPECT_EQ(device.erasedBlocks(), (Blocks{8, 8}));
     EXPECT_TRUE(device.writtenBlocks().empty());
@@ -161,7 +220,7 @@ TEST_F(SendCommandTest, TheBanksGoToTheDeviceChosenBeforeTheQuestionOrNowhere)
         service->unplug(device);
         service->plugIn(device);
     });
-    EXPECT_EQ(zylox("send --port zylox --all --from FW", &replugged), 0);
+    EXPECT_EQ(zylox("send --port zylox --all --from FW --os", &replugged), 0);
     EXPECT_EQ(device.erasedBlocks(), (Blocks{62, 63}));
     EXPECT_TRUE(other.sysexMessages().empty());
     const std::string question = "Sending 1 banks takes about 1 min 37 s.\nDo you want to really transmit? [y/N] ";
@@ -171,7 +230,7 @@ TEST_F(SendCommandTest, TheBanksGoToTheDeviceChosenBeforeTheQuestionOrNowhere)
     service->unplug(other);
     service->plugIn(other);
     Answer gone("y\n", [&] { service->unplug(device); });
-    EXPECT_EQ(zylox("send --port 0 --all --from FW", &gone), 1);
+    EXPECT_EQ(zylox("send --port 0 --all --from FW --os", &gone), 1);
     EXPECT_EQ(complained(), question + "zylox: port 0: " + zylox515 + " is not connected any more; nothing sent\n");
     EXPECT_TRUE(other.packets().empty());
     EXPECT_TRUE(other.sysexMessages().empty());
@@ -207,18 +266,19 @@ TEST_F(SendCommandTest, ARecordFolderThatRefusesWritesSendsNothingMoreAndSaysWhy
                                 + " could not be written (Not a directory)\n");
     EXPECT_TRUE(device.packets().empty());
 
-    // The folder goes during S30: S31 is not begun.
+    // The folder goes during S30's second write: S31 is not begun.
     setenv("XDG_STATE_HOME", scratch.file("state").c_str(), 1);
     const std::string folder = scratch.file("state/zylox");
-    clock.at(clock.nowMicroseconds() + 50'000'000, [&] {
+    clock.at(clock.nowMicroseconds() + 80'000'000, [&] {
         std::filesystem::rename(folder, scratch.file("moved"));
         std::ofstream(folder) << "not a folder";
     });
     EXPECT_EQ(zylox("send --port 0 --all --from S30 --yes"), 1);
-    EXPECT_EQ(said(), "sending bank (S30)...\nS30: sent\n");
+    EXPECT_EQ(said(), "FW: the device's operating system (block 63) is left alone (add --os to rewrite it)\n"
+                      "sending bank (S30)...\nS30: sent\n");
     EXPECT_EQ(complained(), "zylox: port 0: bank S31 (S31) not sent: the device record in " + folder +
                                 " could not be written (Not a directory); Sent completely: S30; Incomplete on the "
-                                "device: none; Not sent: S31, FW.\n");
+                                "device: none; Not sent: S31, FW (first block).\n");
     EXPECT_EQ(device.erasedBlocks(), (Blocks{58, 59}));
 }
 

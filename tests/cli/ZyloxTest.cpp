@@ -130,7 +130,7 @@ TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWr
          {"", "frobnicate", "info --verbose", "info --in", "dump --bank 32 -o x", "dump --bank S32 -o x", "dump --bank S00 -o x",
           "dump --bank 3 --channel 17 -o x",
           "dump --bank 3", "save --bank 4 --all -o x", "rename --bank 4 -o x", "rename --bank 4 --slot 6 X -o x",
-          "send --bank 4", "send --port 0 --bank 4 --from S05", "send --port 0 --bank 4 --changed",
+          "send --bank 4", "send --port 0 --bank 4 --from S05", "send --port 0 --os --changed",
           "send --port 0 --all --from S32", "export --bank 31 --slot 2 -o x",
           "import --bank 4 --slot 0 x.wav --resample linear -o x", "import --bank 31 --slot 2 x.syx -o x"}) {
         EXPECT_EQ(zylox(arguments), 2) << arguments;

@@ -3,6 +3,7 @@
 #include "app/transfer/COutputList.h"
 #include "app/transfer/CTransmissionWorker.h"
 #include "app/document/CWorkingBanks.h"
+#include "midiio/BankBlocks.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/SenderLock.h"
 #include "midiio/TransmissionRun.h"
@@ -15,20 +16,14 @@
 #include <QProgressBar>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kTickMilliseconds = 1000;
 
 // How the device's lock names this program to another sender it refuses.
 const std::string kProgram = "zylox-editor";
-
-std::vector<std::size_t> allRows()
-{
-    std::vector<std::size_t> rows;
-    for (std::size_t row = 0; row < factory::kBankCount; ++row)
-        rows.push_back(row);
-    return rows;
-}
 
 } // namespace
 
@@ -40,6 +35,7 @@ CTransmission::CTransmission(IDialogs& dialogs, ZQMidiSystem& midiSystem, COutpu
     , m_outputs(outputs)
     , m_progress(progress)
     , m_ticks(new QTimer(this))
+    , m_choice(dialogs, banks)
     , m_banks(banks)
 {
     m_progress.hide();
@@ -69,70 +65,16 @@ bool CTransmission::send(std::size_t row, bool allBanks, std::uint32_t channel)
         refuse("Nothing was sent: " + lock.refusal + ".");
         return false;
     }
-    const std::vector<std::size_t> rows = allBanks ? chooseAllBanks(channel, record) : std::vector<std::size_t>{row};
+    const std::vector<RowBlocks> rows =
+        allBanks ? m_choice.allBanks(channel, record, output == m_unfinishedOutput ? m_unfinished : std::vector<RowBlocks>{})
+                 : m_choice.oneBank(row, channel, record);
     if (rows.empty())
         return false;
     start(rows, channel, allBanks, std::move(record), std::move(lock.lock));
     return isSending();
 }
 
-std::vector<std::size_t> CTransmission::chooseAllBanks(std::uint32_t channel, const DeviceRecord& record)
-{
-    const MidiPortIdentity& output = record.device();
-    const auto channelOfDump = static_cast<std::uint16_t>(channel);
-    std::vector<std::unique_ptr<IBank>> copies;
-    const auto banksOf = [&](const std::vector<std::size_t>& rows) {
-        std::vector<RowBank> banks;
-        for (const std::size_t row : rows)
-            banks.push_back({row, copies.emplace_back(m_banks.bank(row).clone()).get()});
-        return banks;
-    };
-    if (!m_unfinished.empty() && output == m_unfinishedOutput) {
-        const std::int64_t left = TransmissionRun::estimateSeconds(banksOf(m_unfinished), channelOfDump);
-        const std::string count = std::to_string(m_unfinished.size());
-        const auto reply = alert(IDialogs::AlertStyle::Question, "Send All Banks",
-                                 "The last transmission of all banks to this device did not finish: " + count +
-                                     " banks are left, starting with " + TransmissionAccount::rowName(m_unfinished.front()) +
-                                     " (about " + TransmissionRun::durationText(left) +
-                                     ").\nSend the banks that are left, or all 32 banks again?",
-                                 "Send " + count + " Left", "Cancel", "Send All 32");
-        if (reply == IDialogs::AlertReply::Alternate)
-            return {};
-        return reply == IDialogs::AlertReply::Default ? m_unfinished : allRows();
-    }
-
-    const std::vector<RowBank> banks = banksOf(allRows());
-    const std::vector<std::size_t> changed = record.differing(banks, channelOfDump);
-    std::vector<RowBank> changedBanks;
-    for (const std::size_t row : changed)
-        changedBanks.push_back(banks[row]);
-    const std::int64_t changedSeconds = TransmissionRun::estimateSeconds(changedBanks, channelOfDump);
-    const std::int64_t allSeconds = TransmissionRun::estimateSeconds(banks, channelOfDump);
-    if (changed.size() == factory::kBankCount) {
-        const auto reply = alert(IDialogs::AlertStyle::Question, "Send All Banks",
-                                 "The sending of all banks take over 50 Minutes.\nDo you want to really transmit?",
-                                 "Transmit", "Cancel");
-        return reply == IDialogs::AlertReply::Default ? allRows() : std::vector<std::size_t>{};
-    }
-    const std::string count = std::to_string(changed.size());
-    const std::string differ = changed.empty()
-                                   ? "All 32 banks are as this device was last sent them."
-                                   : count + " of the 32 banks differ from what this device was last sent (" +
-                                         TransmissionAccount::rowList(changed) + "): sending them takes about " +
-                                         TransmissionRun::durationText(changedSeconds) + ".";
-    const std::string message = differ + "\nAll 32 banks take about " + TransmissionRun::durationText(allSeconds) +
-                                ".\n\nThis program keeps its own record of what it sent; it cannot see the device. If "
-                                "the device was changed by other means since, send all banks.";
-    const auto reply = changed.empty()
-                           ? alert(IDialogs::AlertStyle::Question, "Send All Banks", message, "Send All 32", "Cancel")
-                           : alert(IDialogs::AlertStyle::Question, "Send All Banks", message,
-                                   "Send " + count + " Changed", "Cancel", "Send All 32");
-    if (reply == IDialogs::AlertReply::Alternate)
-        return {};
-    return reply == IDialogs::AlertReply::Default && !changed.empty() ? changed : allRows();
-}
-
-void CTransmission::start(const std::vector<std::size_t>& rows, std::uint32_t channel, bool allBanks,
+void CTransmission::start(const std::vector<RowBlocks>& rows, std::uint32_t channel, bool allBanks,
                           DeviceRecord record, std::unique_ptr<SenderLock> lock)
 {
     const MidiPortIdentity output = record.device();
@@ -236,17 +178,19 @@ std::string CTransmission::endLine(const TransmissionAccount& account) const
     const std::string to = m_sendingTo.displayName();
     const std::string took = TransmissionRun::durationText(m_midiSystem.clock().calendarSeconds() - m_startedAt);
     const std::size_t count = m_rows.size();
+    const bool whole = std::all_of(m_rows.begin(), m_rows.end(), [](const RowBlocks& row) { return row.blocks == kBothBlocks; });
     if (account.end == TransmissionAccount::End::Sent) {
-        const std::string banks = count == 1                    ? TransmissionAccount::rowName(m_rows.front())
-                                  : count == factory::kBankCount ? "all 32 banks"
+        const std::string banks = count == 1                    ? bankblocks::list(m_rows)
+                                  : count == factory::kBankCount && whole ? "all 32 banks"
                                                                  : std::to_string(count) + " banks ("
-                                                                       + TransmissionAccount::rowList(m_rows) + ")";
+                                                                       + bankblocks::list(m_rows) + ")";
         return "Sent " + banks + " to " + to + " in " + took;
     }
     std::string done = std::to_string(account.complete.size()) + " of " + std::to_string(count)
                        + (count == 1 ? " bank" : " banks") + " sent";
     if (account.incomplete)
-        done += ", " + TransmissionAccount::rowName(*account.incomplete) + " must be sent again";
+        done += ", " + TransmissionAccount::rowName(*account.incomplete) + " (" +
+                bankblocks::name(account.incompleteBlock) + ") must be sent again";
     if (account.end == TransmissionAccount::End::Stopped)
         return "Stopped sending to " + to + " after " + took + ": " + done;
     return "Sending to " + to + " failed after " + took + ": " + done;

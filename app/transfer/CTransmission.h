@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/common/IDialogs.h"
+#include "app/transfer/CSendChoice.h"
 #include "midiio/MidiPortIdentity.h"
+#include "midiio/RowBank.h"
 
 #include <QObject>
 
@@ -23,9 +25,7 @@ class SenderLock;
 class ZQMidiSystem;
 struct TransmissionAccount;
 
-// The editor's transmission room: the questions before a send (all banks, only those that changed
-// since this device was last sent them, or the rest of a transmission that did not finish), the
-// worker that sends, Stop, the progress with the time left for the whole transmission, and the
+// The editor's transmission room: the questions before a send (CSendChoice), the worker that sends, Stop, the progress with the time left for the whole transmission, and the
 // account of what the device holds when a transmission fails or is stopped. It alone shows the
 // progress bar. UI thread only.
 class CTransmission : public QObject {
@@ -49,8 +49,7 @@ signals:
     void ended();
 
 private:
-    std::vector<std::size_t> chooseAllBanks(std::uint32_t channel, const DeviceRecord& record);
-    void start(const std::vector<std::size_t>& rows, std::uint32_t channel, bool allBanks, DeviceRecord record,
+    void start(const std::vector<RowBlocks>& rows, std::uint32_t channel, bool allBanks, DeviceRecord record,
                std::unique_ptr<SenderLock> lock);
     void transmissionEnded(const TransmissionAccount& account);
     // Shows the progress and the time left, and waits for the next tick while sending.
@@ -70,6 +69,7 @@ private:
     COutputList& m_outputs;
     QProgressBar& m_progress;
     QTimer* m_ticks = nullptr;
+    CSendChoice m_choice;
     // What a send takes copies of, as the banks are when it begins.
     const CWorkingBanks& m_banks;
     std::unique_ptr<CTransmissionWorker> m_worker;
@@ -77,9 +77,9 @@ private:
     // The device the transmission under way goes to.
     MidiPortIdentity m_sendingTo;
     // The rows of the transmission under way, and when it began (the transport clock's seconds).
-    std::vector<std::size_t> m_rows;
+    std::vector<RowBlocks> m_rows;
     std::int64_t m_startedAt = 0;
     // The rows an all-banks transmission to this output left unfinished, to offer next time.
     MidiPortIdentity m_unfinishedOutput;
-    std::vector<std::size_t> m_unfinished;
+    std::vector<RowBlocks> m_unfinished;
 };

@@ -10,7 +10,7 @@
 
 CTransmissionWorker::CTransmissionWorker(QObject& receiver, std::unique_ptr<SenderLock> lock,
                                          std::shared_ptr<WrapperZQMidiInterface> midi,
-                                         const std::vector<std::size_t>& rows, const CWorkingBanks& banks,
+                                         const std::vector<RowBlocks>& rows, const CWorkingBanks& banks,
                                          std::uint32_t channel, DeviceRecord record, StatusHandler onBankStarted,
                                          EndHandler onEnded)
     : m_receiver(receiver)
@@ -25,11 +25,11 @@ CTransmissionWorker::CTransmissionWorker(QObject& receiver, std::unique_ptr<Send
 {
 }
 
-std::vector<RowBank> CTransmissionWorker::copies(const std::vector<std::size_t>& rows, const CWorkingBanks& banks)
+std::vector<RowBank> CTransmissionWorker::copies(const std::vector<RowBlocks>& rows, const CWorkingBanks& banks)
 {
     std::vector<RowBank> copies;
-    for (const std::size_t row : rows)
-        copies.push_back({row, m_copies.emplace_back(banks.bank(row).clone()).get()});
+    for (const RowBlocks& row : rows)
+        copies.push_back({row.row, m_copies.emplace_back(banks.bank(row.row).clone()).get(), row.blocks});
     return copies;
 }
 

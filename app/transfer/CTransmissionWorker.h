@@ -27,9 +27,9 @@ public:
     // The account of what the device now holds; the worker's thread has ended when it runs.
     using EndHandler = std::function<void(const TransmissionAccount& account)>;
 
-    // The worker sends copies of the banks of rows, made here on the caller's thread.
+    // The worker sends the chosen blocks of copies of the banks of rows, made here on the caller's thread.
     CTransmissionWorker(QObject& receiver, std::unique_ptr<SenderLock> lock, std::shared_ptr<WrapperZQMidiInterface> midi,
-                        const std::vector<std::size_t>& rows, const CWorkingBanks& banks, std::uint32_t channel,
+                        const std::vector<RowBlocks>& rows, const CWorkingBanks& banks, std::uint32_t channel,
                         DeviceRecord record, StatusHandler onBankStarted, EndHandler onEnded);
     // Waits for the thread, which ends within a second of a stop.
     ~CTransmissionWorker();
@@ -43,7 +43,7 @@ public:
     std::int64_t secondsLeft() const { return m_run.secondsLeft(); }
 
 private:
-    std::vector<RowBank> copies(const std::vector<std::size_t>& rows, const CWorkingBanks& banks);
+    std::vector<RowBank> copies(const std::vector<RowBlocks>& rows, const CWorkingBanks& banks);
     void work();
 
     QObject& m_receiver;

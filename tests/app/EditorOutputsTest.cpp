@@ -29,7 +29,9 @@ protected:
         DeviceRecord record(DeviceRecord::defaultFolder(), MidiPortIdentity::of(device.names));
         for (std::size_t row = 0; row < 32; ++row) {
             const std::unique_ptr<IBank> bank(editor->workBank(static_cast<int>(row)).clone());
-            record.remember(row, DeviceRecord::fingerprint(*bank, 0));
+            const auto blocks = DeviceRecord::blockFingerprints(*bank, 0);
+            record.remember(2 * row, blocks[0]);
+            record.remember(2 * row + 1, blocks[1]);
         }
     }
 
@@ -89,27 +91,31 @@ TEST_F(EditorOutputsTest, APortAddedOrRemovedDuringASendLeavesItAlone)
 }
 
 // All banks, stopped at several points: in the pause before S03's first erase, after that erase,
-// in S03's first write. S03 begins at about 208 s; its first erase goes at 211 s.
+// in S03's first write, in its second write. S03 begins at about 203.8 s; its first erase goes at
+// 206.8 s, its second at 257.7 s. The operating system is left alone.
 TEST_F(EditorOutputsTest, StopAccountsForTheDeviceAndTheNextSendOffersTheRest)
 {
     struct Case {
         std::uint64_t stopAt;
         std::string account;
         Blocks erased;
-        Blocks resumedFrom;
+        std::string startingWith;
+        std::size_t resumedBlocks;
     };
     LoopbackDestination* current = &device;
-    const std::string notFinished = "\n\nTo send the 30 banks that did not finish, choose All banks and Send.";
+    const std::string notFinished = ".\n\nTo send the 30 banks that did not finish, choose All banks and Send.";
+    const std::string cut = "(its flash block was erased or partly written: send it again).\nNot sent: S04 to S31, FW "
+                            "(first block)" + notFinished;
     for (const Case& expected :
-         {Case{209, "Sent completely: S01, S02.\nIncomplete on the device: none.\nNot sent: S03 to FW." +
-                        std::string("\n\nTo send the 30 banks that did not finish, choose All banks and Send."),
-               {0, 1, 2, 3}, {4, 5}},
-          Case{214, "Sent completely: S01, S02.\nIncomplete on the device: S03 (its flash blocks were erased or partly "
-                    "written: send it again).\nNot sent: S04 to FW." + notFinished,
-               {0, 1, 2, 3, 4}, {4, 5}},
-          Case{240, "Sent completely: S01, S02.\nIncomplete on the device: S03 (its flash blocks were erased or partly "
-                    "written: send it again).\nNot sent: S04 to FW." + notFinished,
-               {0, 1, 2, 3, 4}, {4, 5}}}) {
+         {Case{205, "Sent completely: S01, S02.\nIncomplete on the device: none.\nNot sent: S03 to S31, FW (first "
+                    "block)" + notFinished,
+               {0, 1, 2, 3}, "S03 (about 50 min 9 s)", 59},
+          Case{210, "Sent completely: S01, S02.\nOn the device: S03, first block, incomplete " + cut, {0, 1, 2, 3, 4},
+               "S03 (about 50 min 9 s)", 59},
+          Case{240, "Sent completely: S01, S02.\nOn the device: S03, first block, incomplete " + cut, {0, 1, 2, 3, 4},
+               "S03 (about 50 min 9 s)", 59},
+          Case{270, "Sent completely: S01, S02.\nOn the device: S03, second block, incomplete " + cut,
+               {0, 1, 2, 3, 4, 5}, "S03 (second block) (about 49 min 18 s)", 58}}) {
         SCOPED_TRACE(expected.stopAt);
         // A fresh window, device and record for each case; the device keeps its identity.
         editor.reset();
@@ -126,17 +132,19 @@ TEST_F(EditorOutputsTest, StopAccountsForTheDeviceAndTheNextSendOffersTheRest)
         });
         click("button_send");
         runUntilIdle();
-        EXPECT_EQ(shown.at(1), "informational|Transmission Stopped|" + expected.account + "|OK|");
+        ASSERT_EQ(shown.size(), 3u); // all banks, the operating system, the account
+        EXPECT_EQ(shown.at(2), "informational|Transmission Stopped|" + expected.account + "|OK|");
         EXPECT_EQ(target.erasedBlocks(), expected.erased);
 
-        // Resume: the banks left, from the incomplete one on, whatever came before.
+        // Resume: the blocks left, from the incomplete one on, whatever came before; the operating
+        // system is not asked about again.
         const std::string left = "question|Send All Banks|The last transmission of all banks to this device did "
-                                 "not finish: 30 banks are left, starting with S03 (about 50 min 55 s).\nSend the banks "
-                                 "that are left, or all 32 banks again?|Send 30 Left|Cancel|Send All 32";
+                                 "not finish: 30 banks are left, starting with " + expected.startingWith +
+                                 ".\nSend the banks that are left, or all 32 banks again?|Send 30 Left|Cancel|Send All 32";
         pauseAt(1, [&] { click("button_send"); }); // stopped again in its first pause: nothing touched
         click("button_send");
         runUntilIdle();
-        EXPECT_EQ(shown.at(2), left);
+        EXPECT_EQ(shown.at(3), left);
         EXPECT_EQ(target.erasedBlocks(), expected.erased);
         // Stopped within its first second, in whole seconds of the transport clock.
         const std::string stopped = textOf("text_status");
@@ -146,11 +154,11 @@ TEST_F(EditorOutputsTest, StopAccountsForTheDeviceAndTheNextSendOffersTheRest)
         shown.clear();
         click("button_send");
         runUntilIdle();
-        EXPECT_EQ(shown.at(0), left);
+        EXPECT_EQ(shown, Texts{left});
         Blocks resumed(target.erasedBlocks().begin() + static_cast<long>(expected.erased.size()), target.erasedBlocks().end());
-        ASSERT_EQ(resumed.size(), 60u);
-        EXPECT_EQ(resumed.front(), expected.resumedFrom.front());
-        EXPECT_EQ(resumed.back(), 63u);
+        ASSERT_EQ(resumed.size(), expected.resumedBlocks);
+        EXPECT_EQ(resumed.front(), expected.erased.size() == 6 ? 5u : 4u);
+        EXPECT_EQ(resumed.back(), 62u);
         EXPECT_TRUE(target.faults().empty() || target.faults().back().rfind("message broken off", 0) == 0);
     }
 }
@@ -160,7 +168,7 @@ TEST_F(EditorOutputsTest, TheRestIsOfferedToTheDeviceTheBanksWentToWhicheverIsCh
     service.addDestination({"", "Other", "Other Port"});
     settle();
     click("radiobutton_options_1");
-    pauseAt(209, [&] { // before S03's first erase
+    pauseAt(205, [&] { // before S03's first erase
         control<QComboBox>("popup_out").setCurrentIndex(1);
         click("button_send");
     });
@@ -200,8 +208,8 @@ TEST_F(EditorOutputsTest, ClosingDuringASendStopsItTellsTheDeviceStateAndQuits)
     click("button_send");
     runUntilIdle();
     EXPECT_TRUE(closed);
-    ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[2].rfind("informational|Transmission Stopped|Sent completely: ", 0), 0u) << shown[2];
+    ASSERT_EQ(shown.size(), 4u); // all banks, the operating system, quit, the account
+    EXPECT_EQ(shown[3].rfind("informational|Transmission Stopped|Sent completely: ", 0), 0u) << shown[3];
     EXPECT_FALSE(editor->isVisible());
     EXPECT_LT(device.erasedBlocks().size(), 64u);
 }
@@ -216,7 +224,8 @@ TEST_F(EditorOutputsTest, AllBanksOffersOnlyTheBanksThatDifferFromWhatTheDeviceW
     shown.clear();
     click("radiobutton_options_1");
     const std::string offer = "question|Send All Banks|1 of the 32 banks differ from what this device was last "
-                              "sent (S07): sending them takes about 1 min 42 s.\nAll 32 banks take about 54 min 19 s."
+                              "sent (S07 (first block)): sending them takes about 51 s.\nAll 32 banks take about 53 min "
+                              "33 s."
                               "\n\nThis program keeps its own record of what it sent; it cannot see the device. If the "
                               "device was changed by other means since, send all banks.|Send 1 Changed|Cancel|Send All 32";
 
@@ -226,7 +235,8 @@ TEST_F(EditorOutputsTest, AllBanksOffersOnlyTheBanksThatDifferFromWhatTheDeviceW
     click("button_send");
     runUntilIdle();
     EXPECT_EQ(shown, (Texts{offer, offer}));
-    EXPECT_EQ(device.erasedBlocks(), (Blocks{12, 13}));
+    EXPECT_EQ(device.erasedBlocks(), Blocks{12});
+    EXPECT_EQ(device.writtenBlocks(), Blocks{12});
 
     // Now the device holds everything the window does.
     shown.clear();
@@ -234,6 +244,51 @@ TEST_F(EditorOutputsTest, AllBanksOffersOnlyTheBanksThatDifferFromWhatTheDeviceW
     click("button_send");
     EXPECT_NE(shown.at(0).find("|All 32 banks are as this device was last sent them.\nAll 32 banks take about"), std::string::npos);
     EXPECT_EQ(shown.at(0).substr(shown.at(0).size() - 19), "|Send All 32|Cancel");
+}
+
+TEST_F(EditorOutputsTest, SendOfTheCurrentBankOffersTheOneChangedBlockBesideTheWholeBank)
+{
+    recordEveryBankSent();
+    paths = {make("raw.bin", "head -c 5000 /dev/urandom >")};
+    selectRow(6);
+    click("button_openContents_5"); // as raw device bytes, into the second block
+    shown.clear();
+    const std::string offer = "question|Send Bank|S07: the second block differs from what this device was last sent; "
+                              "the other is as it was sent.\n\nThis program keeps its own record of what it sent; it "
+                              "cannot see the device. If the device was changed by other means since, send the whole "
+                              "bank.|Send 1 Changed Block (51 s)|Cancel|Send Whole Bank (1 min 42 s)";
+
+    reply = AlertReply::Alternate;
+    click("button_send");
+    runUntilIdle();
+    EXPECT_EQ(shown, Texts{offer});
+    EXPECT_TRUE(device.sysexMessages().empty());
+
+    reply = AlertReply::Default;
+    click("button_send");
+    runUntilIdle();
+    EXPECT_EQ(shown, (Texts{offer, offer}));
+    EXPECT_EQ(device.erasedBlocks(), Blocks{13});
+    EXPECT_EQ(device.writtenBlocks(), Blocks{13});
+    EXPECT_EQ(textOf("text_status"), "Sent S07 (second block) to " + zylox + " in 50 s");
+
+    // Now the record holds the bank as it is: Send sends it whole without asking.
+    shown.clear();
+    click("button_send");
+    runUntilIdle();
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{13, 12, 13}));
+
+    // The whole bank, when the user would rather.
+    paths = {make("raw2.bin", "head -c 5000 /dev/urandom >")};
+    click("button_openContents_0");
+    shown.clear();
+    reply = AlertReply::Other;
+    click("button_send");
+    runUntilIdle();
+    ASSERT_EQ(shown.size(), 1u) << shown.back();
+    EXPECT_NE(shown[0].find("S07: the first block differs"), std::string::npos) << shown[0];
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{13, 12, 13, 12, 13}));
 }
 
 } // namespace

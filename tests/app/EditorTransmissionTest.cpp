@@ -71,7 +71,7 @@ TEST_F(EditorTransmissionTest, SendsTheCurrentBankIntoItsFlashBlocksAndRefusesQu
     EXPECT_EQ(flashOf(7), imageOf(editor->workBank(7)));
     EXPECT_TRUE(device.faults().empty());
     // The end says what went where, in the transport clock's time.
-    EXPECT_EQ(controls(), "+++- Sent S08 to ZYLOX 515:ZYLOX 515 MIDI In in 1 min 44 s");
+    EXPECT_EQ(controls(), "+++- Sent S08 to ZYLOX 515:ZYLOX 515 MIDI In in 1 min 41 s");
     EXPECT_EQ(textOf("button_send"), "Sen&d");
     EXPECT_EQ(textOf("menu_send"), "&Send");
     EXPECT_EQ(shown, Texts{"question|Quit While Sending?|Banks are being sent to the device. Stop the transmission "
@@ -130,6 +130,10 @@ TEST_F(EditorTransmissionTest, SendsAllBanksInRowOrderOnlyAfterTransmit)
 {
     const std::string question = "question|Send All Banks|The sending of all banks take over 50 Minutes.\n"
                                  "Do you want to really transmit?|Transmit|Cancel";
+    const std::string operatingSystem =
+        "question|Send Firmware|Also rewrite the device's operating system (block 63)?\n\nThe presets are sent either "
+        "way. Rewrite the operating system only to change it: if its write is cut, the device may not start.|Leave It "
+        "Alone|Cancel|Rewrite It";
     click("radiobutton_options_1");
     reply = AlertReply::Alternate;
     click("button_send");
@@ -148,17 +152,31 @@ TEST_F(EditorTransmissionTest, SendsAllBanksInRowOrderOnlyAfterTransmit)
     reply = AlertReply::Default;
     click("button_send");
     runUntilIdle();
-    EXPECT_EQ(shown, (Texts{question, question}));
+    // Enter leaves the device's operating system alone.
+    EXPECT_EQ(shown, (Texts{question, question, operatingSystem}));
     ASSERT_EQ(statuses.size(), 32u);
     for (int row = 0; row < 32; ++row)
         EXPECT_EQ(statuses.at(row), "sending bank (" + editor->workBank(row).getName() + ")...");
-    std::vector<std::size_t> blocks(64);
+    std::vector<std::size_t> blocks(63);
     std::iota(blocks.begin(), blocks.end(), 0);
     EXPECT_EQ(device.erasedBlocks(), blocks);
     EXPECT_EQ(flashOf(30), imageOf(editor->workBank(30)));
-    EXPECT_EQ(device.otherMessages().size(), 2u); // the firmware bank's messages, delivered as stored
+    EXPECT_EQ(device.otherMessages().size(), 1u); // the firmware's presets, delivered as stored
     EXPECT_TRUE(device.faults().empty());
-    EXPECT_EQ(controls(), "+++- Sent all 32 banks to ZYLOX 515:ZYLOX 515 MIDI In in 55 min 17 s");
+    EXPECT_EQ(controls(), "+++- Sent 32 banks (S01 to S31, FW (first block)) to ZYLOX 515:ZYLOX 515 MIDI In in 53 min 29 s");
+
+    // Asked for, the operating system goes too, after the presets.
+    shown.clear();
+    reply = AlertReply::Other;
+    click("radiobutton_options_0");
+    selectRow(31);
+    click("button_send");
+    runUntilIdle();
+    EXPECT_EQ(shown, Texts{operatingSystem});
+    EXPECT_EQ(std::vector<std::size_t>(device.erasedBlocks().end() - 2, device.erasedBlocks().end()),
+              (std::vector<std::size_t>{62, 63}));
+    EXPECT_EQ(device.otherMessages().size(), 3u);
+    EXPECT_EQ(controls(), "+++- Sent FW to ZYLOX 515:ZYLOX 515 MIDI In in 1 min 37 s");
 }
 
 TEST_F(EditorTransmissionTest, OutputThatDisappearsStopsTheTransmissionWithAnAlert)
@@ -168,14 +186,14 @@ TEST_F(EditorTransmissionTest, OutputThatDisappearsStopsTheTransmissionWithAnAle
     click("button_send");
     runUntilIdle();
     EXPECT_EQ(shown, Texts{"critical|Transmission Failed|The MIDI output stopped accepting data.\n\n"
-                           "Sent completely: none.\nIncomplete on the device: S05 (its flash blocks were erased or "
-                           "partly written: send it again).\nNot sent: none.|OK|"});
+                           "Sent completely: none.\nOn the device: S05, first block, incomplete (its flash block was "
+                           "erased or partly written: send it again).\nNot sent: none.|OK|"});
     EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{8}));
     EXPECT_EQ(device.sysexMessages().size(), 1u); // nothing after the broken message
     // The output has gone: it stays chosen, shown as disconnected, and Send waits for it.
     EXPECT_EQ(control<QComboBox>("popup_out").currentText(), "ZYLOX 515:ZYLOX 515 MIDI In (disconnected)");
-    EXPECT_EQ(controls(), "--+- Sending to ZYLOX 515:ZYLOX 515 MIDI In failed after 11 s: 0 of 1 bank sent, S05 "
-                          "must be sent again");
+    EXPECT_EQ(controls(), "--+- Sending to ZYLOX 515:ZYLOX 515 MIDI In failed after 9 s: 0 of 1 bank sent, S05 "
+                          "(first block) must be sent again");
 }
 
 TEST_F(EditorTransmissionTest, OneSenderPerDeviceAndTheOtherIsToldWhoHoldsIt)
@@ -211,10 +229,10 @@ TEST_F(EditorTransmissionTest, ARecordFolderThatRefusesWritesSendsNothingMoreAnd
                            "/zylox could not be written (Not a directory).|OK|"});
     EXPECT_TRUE(device.packets().empty());
 
-    // The folder goes during S01: S02 is not begun.
+    // The folder goes during S01's second write: S02 is not begun.
     qputenv("XDG_STATE_HOME", path("state").c_str());
     const std::string folder = path("state") + "/zylox";
-    pauseAt(50, [&] {
+    pauseAt(80, [&] {
         std::filesystem::rename(folder, path("moved"));
         std::ofstream(folder) << "not a folder";
     });
@@ -222,11 +240,11 @@ TEST_F(EditorTransmissionTest, ARecordFolderThatRefusesWritesSendsNothingMoreAnd
     click("radiobutton_options_1");
     click("button_send");
     runUntilIdle();
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[1], "critical|Transmission Failed|S02 was not sent: the device record in " + folder +
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[2], "critical|Transmission Failed|S02 was not sent: the device record in " + folder +
                             " could not be written (Not a directory).\n\nSent completely: S01.\nIncomplete on the "
-                            "device: none.\nNot sent: S02 to FW.\n\nTo send the 31 banks that did not finish, choose All "
-                            "banks and Send.|OK|");
+                            "device: none.\nNot sent: S02 to S31, FW (first block).\n\nTo send the 31 banks that did "
+                            "not finish, choose All banks and Send.|OK|");
     EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{0, 1}));
 }
 

@@ -1,0 +1,143 @@
+#include "app/transfer/CSendChoice.h"
+
+#include "app/document/CWorkingBanks.h"
+#include "midiio/BankBlocks.h"
+#include "midiio/DeviceRecord.h"
+#include "midiio/TransmissionAccount.h"
+#include "midiio/TransmissionRun.h"
+#include "model/FactoryTables.h"
+#include "model/IBank.h"
+
+#include <algorithm>
+
+namespace {
+
+std::vector<RowBlocks> allRows()
+{
+    std::vector<RowBlocks> rows;
+    for (std::size_t row = 0; row < factory::kBankCount; ++row)
+        rows.push_back({row});
+    return rows;
+}
+
+std::string about(const std::vector<RowBank>& banks, std::uint32_t channel)
+{
+    return TransmissionRun::durationText(TransmissionRun::estimateSeconds(banks, static_cast<std::int32_t>(channel)));
+}
+
+} // namespace
+
+CSendChoice::CSendChoice(IDialogs& dialogs, const CWorkingBanks& banks)
+    : m_dialogs(dialogs), m_banks(banks)
+{
+}
+
+std::vector<RowBank> CSendChoice::copiesOf(const std::vector<RowBlocks>& rows)
+{
+    std::vector<RowBank> banks;
+    for (const RowBlocks& row : rows)
+        banks.push_back({row.row, m_copies.emplace_back(m_banks.bank(row.row).clone()).get(), row.blocks});
+    return banks;
+}
+
+std::vector<RowBlocks> CSendChoice::oneBank(std::size_t row, std::uint32_t channel, const DeviceRecord& record)
+{
+    m_copies.clear();
+    if (row == bankblocks::kFirmwareRow)
+        return askingForTheOperatingSystem({{row, kFirstBlock}});
+    const RowBank whole = copiesOf({{row}}).front();
+    const unsigned changed = record.differingBlocks(row, *whole.bank, static_cast<std::uint16_t>(channel));
+    // Where both blocks differ, or neither (the user sends on purpose what the record already
+    // holds), there is nothing to choose.
+    if (bankblocks::count(changed) != 1)
+        return {{row}};
+    const RowBank block{row, whole.bank, changed};
+    const auto reply = ask("Send Bank",
+                           TransmissionAccount::rowName(row) + ": the " +
+                               bankblocks::name(static_cast<BankBlock>(changed)) +
+                               " differs from what this device was last sent; the other is as it was sent.\n\n"
+                               "This program keeps its own record of what it sent; it cannot see the device. If the "
+                               "device was changed by other means since, send the whole bank.",
+                           "Send 1 Changed Block (" + about({block}, channel) + ")", "Cancel",
+                           "Send Whole Bank (" + about({whole}, channel) + ")");
+    if (reply == IDialogs::AlertReply::Alternate)
+        return {};
+    return {{row, reply == IDialogs::AlertReply::Default ? changed : kBothBlocks}};
+}
+
+std::vector<RowBlocks> CSendChoice::allBanks(std::uint32_t channel, const DeviceRecord& record,
+                                             const std::vector<RowBlocks>& unfinished)
+{
+    m_copies.clear();
+    if (!unfinished.empty()) {
+        const std::string count = std::to_string(unfinished.size());
+        const auto reply = ask("Send All Banks",
+                               "The last transmission of all banks to this device did not finish: " + count +
+                                   " banks are left, starting with " + bankblocks::list({unfinished.front()}) +
+                                   " (about " + about(copiesOf(unfinished), channel) +
+                                   ").\nSend the banks that are left, or all 32 banks again?",
+                               "Send " + count + " Left", "Cancel", "Send All 32");
+        if (reply == IDialogs::AlertReply::Alternate)
+            return {};
+        // What is left was chosen already, the operating system's block with it if it was.
+        return reply == IDialogs::AlertReply::Default ? unfinished : askingForTheOperatingSystem(allRows());
+    }
+
+    // The operating system is left out of the comparison: it is not sent unless the user asks.
+    const std::vector<RowBank> banks = bankblocks::leavingOperatingSystemAlone(copiesOf(allRows()));
+    const std::vector<RowBank> changed = record.differing(banks, static_cast<std::uint16_t>(channel));
+    if (changed.size() == factory::kBankCount) {
+        const auto reply = ask("Send All Banks",
+                               "The sending of all banks take over 50 Minutes.\nDo you want to really transmit?",
+                               "Transmit", "Cancel");
+        return reply == IDialogs::AlertReply::Default ? askingForTheOperatingSystem(allRows())
+                                                      : std::vector<RowBlocks>{};
+    }
+    const std::string count = std::to_string(changed.size());
+    const std::string differ = changed.empty()
+                                   ? "All 32 banks are as this device was last sent them."
+                                   : count + " of the 32 banks differ from what this device was last sent (" +
+                                         bankblocks::list(bankblocks::rowsOf(changed)) + "): sending them takes about " +
+                                         about(changed, channel) + ".";
+    const std::string message = differ + "\nAll 32 banks take about " + about(banks, channel) +
+                                ".\n\nThis program keeps its own record of what it sent; it cannot see the device. If "
+                                "the device was changed by other means since, send all banks.";
+    const auto reply = changed.empty() ? ask("Send All Banks", message, "Send All 32", "Cancel")
+                                       : ask("Send All Banks", message, "Send " + count + " Changed", "Cancel",
+                                             "Send All 32");
+    if (reply == IDialogs::AlertReply::Alternate)
+        return {};
+    return askingForTheOperatingSystem(reply == IDialogs::AlertReply::Default && !changed.empty()
+                                           ? bankblocks::rowsOf(changed)
+                                           : allRows());
+}
+
+std::vector<RowBlocks> CSendChoice::askingForTheOperatingSystem(std::vector<RowBlocks> rows)
+{
+    const auto firmware = std::find_if(rows.begin(), rows.end(),
+                                       [](const RowBlocks& row) { return row.row == bankblocks::kFirmwareRow; });
+    if (firmware == rows.end())
+        return rows;
+    // Enter leaves the operating system alone: a cut write of it can leave the device unable to start.
+    const auto reply = m_dialogs.runAlert(
+        {IDialogs::AlertStyle::Question, "Send Firmware",
+         "Also rewrite the device's operating system (block 63)?\n\nThe presets are sent either way. Rewrite the "
+         "operating system only to change it: if its write is cut, the device may not start.",
+         "Leave It Alone", "Cancel", "Rewrite It", IDialogs::AlertReply::Default});
+    if (reply == IDialogs::AlertReply::Alternate)
+        return {};
+    if (reply == IDialogs::AlertReply::Other)
+        firmware->blocks |= kSecondBlock;
+    else
+        firmware->blocks &= ~static_cast<unsigned>(kSecondBlock);
+    if (firmware->blocks == kNoBlock)
+        rows.erase(firmware);
+    return rows;
+}
+
+IDialogs::AlertReply CSendChoice::ask(const std::string& title, const std::string& message,
+                                      const std::string& defaultButton, const std::string& alternateButton,
+                                      const std::string& otherButton)
+{
+    return m_dialogs.runAlert({IDialogs::AlertStyle::Question, title, message, defaultButton, alternateButton, otherButton});
+}

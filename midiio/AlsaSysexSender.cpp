@@ -130,7 +130,7 @@ bool AlsaSysexSender::sendOne(const SysexSendRequest& request, std::uint64_t gen
         if (m_generation != generation)
             return false;
     }
-    const SysexChunkPlan plan(request.bytesToSend, m_wireBytesPerSecond);
+    const SysexChunkPlan plan(request.bytesToSend, m_wireBytesPerSecond, request.pacing);
     int port;
     Clock::time_point start;
     {
@@ -147,8 +147,7 @@ bool AlsaSysexSender::sendOne(const SysexSendRequest& request, std::uint64_t gen
         return true;
     // What never reached the kernel takes no wire time: give it back, so that the next message
     // and the closing wait only for the bytes really on their way.
-    const std::uint64_t unused =
-        plan.completionMicroseconds() - SysexChunkPlan::wireMicroseconds(handedOver, m_wireBytesPerSecond);
+    const std::uint64_t unused = plan.completionMicroseconds() - plan.takenMicroseconds(handedOver);
     std::lock_guard lock(m_sequencer.mutex);
     m_sequencer.wireFreeAt = std::max(Clock::now(), m_sequencer.wireFreeAt - std::chrono::microseconds(unused));
     return false;
@@ -158,7 +157,7 @@ bool AlsaSysexSender::sendChunks(const SysexSendRequest& request, std::uint64_t 
                                  Clock::time_point start, std::size_t& handedOver)
 {
     const MidiRef destination = request.destination;
-    const SysexChunkPlan plan(request.bytesToSend, m_wireBytesPerSecond);
+    const SysexChunkPlan plan(request.bytesToSend, m_wireBytesPerSecond, request.pacing);
     for (const SysexChunkPlan::Chunk& chunk : plan.chunks()) {
         if (!waitUntil(start + std::chrono::microseconds(chunk.dueMicroseconds), generation, destination))
             return false;

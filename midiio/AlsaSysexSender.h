@@ -15,10 +15,11 @@
 struct _snd_seq;
 
 // The ALSA service's System Exclusive messages, queued and sent one after the other on a thread of
-// its own: events of at most 256 bytes addressed to the destination port, paced at the wire rate
-// (SysexChunkPlan), each completed when its wire time has passed, or failed when the sequencer
-// refuses an event, the destination's port ends (the service says when a port ends) or the message
-// is cancelled. A failed message gives back the wire time of what it never handed to the kernel.
+// its own: events of at most 256 bytes (or the request's smaller pieces, with their gaps) addressed
+// to the destination port, paced at the wire rate (SysexChunkPlan), each completed when its wire
+// time has passed, or failed when the sequencer refuses an event, the destination's port ends (the
+// service says when a port ends) or the message is cancelled. A failed message gives back the wire
+// time of what it never handed to the kernel.
 class AlsaSysexSender {
 public:
     using Clock = std::chrono::steady_clock;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "midiio/RowBank.h"
+#include "model/FactoryTables.h"
 
 #include <cstddef>
 #include <string>
@@ -10,8 +11,7 @@
 namespace bankblocks {
 
 // The firmware bank's row; its second block holds the device's operating system.
-inline constexpr std::size_t kFirmwareRow = 31;
-inline constexpr std::size_t kOperatingSystemBlock = 63;
+inline constexpr std::size_t kFirmwareRow = factory::kSoundBankCount;
 
 // The flash block number of a row's first or second block: 2n or 2n+1.
 std::size_t number(std::size_t row, BankBlock which);

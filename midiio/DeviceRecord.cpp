@@ -86,6 +86,7 @@ DeviceRecord::DeviceRecord(std::string folder, MidiPortIdentity device)
     if (!load()) {
         m_blocks = {};
         m_banks = {};
+        m_pacing = {};
     }
 }
 
@@ -178,6 +179,14 @@ bool DeviceRecord::restore(std::size_t row, const RowKnowledge& knowledge)
     return save();
 }
 
+bool DeviceRecord::setPacing(const OutputPacing& pacing)
+{
+    if (!pacing.valid())
+        return false;
+    m_pacing = pacing;
+    return save();
+}
+
 bool DeviceRecord::load()
 {
     const std::string file = path();
@@ -195,7 +204,8 @@ bool DeviceRecord::load()
     return in.eof();
 }
 
-// "block 12 <hex>" and "bank 5 <hex>" in a record of blocks, "5 <hex>" in one of banks.
+// "block 12 <hex>", "bank 5 <hex>" and "pacing 32 20" in a record of blocks, "5 <hex>" in one of
+// banks.
 bool DeviceRecord::loadLine(const std::string& line, bool perBlock)
 {
     std::istringstream fields(line);
@@ -203,6 +213,12 @@ bool DeviceRecord::loadLine(const std::string& line, bool perBlock)
     std::size_t number = kBlocks;
     if ((perBlock && !(fields >> kind)) || !(fields >> number >> value) || fields >> rest)
         return false;
+    if (kind == "pacing") {
+        if (value.empty() || value.size() > 3 || value.find_first_not_of("0123456789") != std::string::npos)
+            return false;
+        m_pacing = {number, static_cast<std::uint32_t>(std::stoul(value))};
+        return m_pacing.valid();
+    }
     const std::optional<std::uint64_t> fingerprint = fromHex(value);
     if (!fingerprint)
         return false;
@@ -237,6 +253,8 @@ bool DeviceRecord::save()
         for (std::size_t row = 0; row < kRows; ++row)
             if (m_banks[row])
                 out << "bank " << row << ' ' << hex(*m_banks[row]) << '\n';
+        if (m_pacing != OutputPacing{})
+            out << "pacing " << m_pacing.pieceBytes << ' ' << m_pacing.gapMilliseconds << '\n';
         out.close();
         if (!out)
             return failed(errno != 0 ? errno : EIO);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "midiio/MidiPortIdentity.h"
+#include "midiio/OutputPacing.h"
 #include "midiio/RowBank.h"
 #include "model/FactoryTables.h"
 
@@ -15,7 +16,7 @@
 class IBank;
 
 // What one device (known by its output's identity) was last sent completely: a fingerprint of each
-// flash block's erase and write, by block (two per bank). It lets a send skip the blocks the device
+// flash block's erase and write, by block (two per bank); and how carefully its interface is sent to. It lets a send skip the blocks the device
 // already holds. It is a convenience, not a source of truth: the device may have been changed by
 // other means since.
 //
@@ -69,6 +70,10 @@ public:
     bool forget(std::size_t block);
     // Puts back what known(row) gave.
     bool restore(std::size_t row, const RowKnowledge& knowledge);
+    // How carefully this device's interface is sent to, kept for both programs; false, and nothing
+    // changed, for a pacing outside what an output may be given.
+    const OutputPacing& pacing() const { return m_pacing; }
+    bool setPacing(const OutputPacing& pacing);
     // Why the last write failed, naming the folder: "the device record in /home/u/.local/state/zylox
     // could not be written (No space left on device)"; empty after one that succeeded.
     const std::string& failure() const { return m_failure; }
@@ -92,5 +97,6 @@ private:
     MidiPortIdentity m_device;
     std::array<std::optional<std::uint64_t>, kBlocks> m_blocks{};
     std::array<std::optional<std::uint64_t>, kRows> m_banks{};
+    OutputPacing m_pacing;
     std::string m_failure;
 };

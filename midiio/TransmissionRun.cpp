@@ -28,11 +28,12 @@ std::vector<CEvent*> TransmissionRun::chosenEvents(const RowBank& bank, std::int
     return chosen;
 }
 
-std::int64_t TransmissionRun::estimateSeconds(const std::vector<RowBank>& banks, std::int32_t channel)
+std::int64_t TransmissionRun::estimateSeconds(const std::vector<RowBank>& banks, std::int32_t channel,
+                                              const OutputPacing& pacing)
 {
     std::int64_t total = 0;
     for (const RowBank& bank : banks)
-        total += WrapperZQMidiInterface::estimateSeconds(chosenEvents(bank, channel));
+        total += WrapperZQMidiInterface::estimateSeconds(chosenEvents(bank, channel), pacing);
     return total;
 }
 
@@ -49,7 +50,7 @@ std::string TransmissionRun::durationText(std::int64_t seconds)
 TransmissionAccount::End TransmissionRun::run(const std::vector<RowBank>& banks, const BankStarted& started)
 {
     m_account = {};
-    m_total.store(std::max<std::int64_t>(1, estimateSeconds(banks, m_channel)));
+    m_total.store(std::max<std::int64_t>(1, estimateSeconds(banks, m_channel, m_wrapper.pacing())));
     m_done.store(0);
     for (std::size_t next = 0; next < banks.size(); ++next) {
         const RowBank& bank = banks[next];
@@ -96,7 +97,7 @@ std::optional<TransmissionAccount::End> TransmissionRun::sendBlocks(const RowBan
             begun = true;
             if (started)
                 started(bank.row, bank.bank->getName());
-            m_current.store(WrapperZQMidiInterface::estimateSeconds(chosenEvents(bank, m_channel)));
+            m_current.store(WrapperZQMidiInterface::estimateSeconds(chosenEvents(bank, m_channel), m_wrapper.pacing()));
             m_currentBegan.store(m_clock.calendarSeconds());
         }
         const std::size_t first = which == kFirstBlock ? 0 : 2;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "midiio/OutputPacing.h"
 #include "midiio/RowBank.h"
 #include "midiio/TransmissionAccount.h"
 
@@ -34,8 +35,9 @@ public:
     TransmissionRun(WrapperZQMidiInterface& wrapper, IClock& clock, std::int32_t channel,
                     DeviceRecord* record = nullptr);
 
-    // The seconds a transmission of these banks is estimated to take.
-    static std::int64_t estimateSeconds(const std::vector<RowBank>& banks, std::int32_t channel);
+    // The seconds a transmission of these banks is estimated to take at this pacing.
+    static std::int64_t estimateSeconds(const std::vector<RowBank>& banks, std::int32_t channel,
+                                        const OutputPacing& pacing = {});
     // "54 min 12 s", "1 h 2 min", "42 s".
     static std::string durationText(std::int64_t seconds);
 

@@ -2,6 +2,7 @@
 
 #include "flash/CEvent.h"
 #include "midiio/MidiDestinations.h"
+#include "midiio/SysexChunkPlan.h"
 #include "model/IBank.h"
 
 #include <algorithm>
@@ -114,11 +115,21 @@ void WrapperZQMidiInterface::waitForMessage()
     }
 }
 
-std::int64_t WrapperZQMidiInterface::estimateSeconds(const std::vector<CEvent*>& events)
+std::int64_t WrapperZQMidiInterface::estimateSeconds(const std::vector<CEvent*>& events, const OutputPacing& pacing)
 {
+    // 320 µs a byte at the wire rate: whole microseconds, so the sum is exact.
     std::uint64_t total = 0;
     for (const CEvent* event : events)
-        total += event->getOffset() * wireBytesPerSecond + event->getSize();
-    return static_cast<std::int64_t>(total / wireBytesPerSecond + 1);
+        total += event->getOffset() * 1'000'000 + SysexChunkPlan::wireMicroseconds(event->getSize(), wireBytesPerSecond) +
+                 pacing.gapsMicroseconds(event->getSize());
+    return static_cast<std::int64_t>(total / 1'000'000 + 1);
 }
 
+void WrapperZQMidiInterface::setPacing(const OutputPacing& pacing)
+{
+    if (!pacing.valid())
+        return;
+    m_pacing = pacing;
+    if (m_transmitter)
+        m_transmitter->setPacing(pacing);
+}

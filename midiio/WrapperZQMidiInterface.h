@@ -1,6 +1,7 @@
 #pragma once
 
 #include "midiio/MidiPortIdentity.h"
+#include "midiio/OutputPacing.h"
 #include "midiio/ZQMidiInterfaceReceiver.h"
 #include "midiio/ZQMidiInterfaceTransmitter.h"
 #include "midiio/ZQMidiSystem.h"
@@ -49,8 +50,14 @@ public:
     bool transmitABank(IBank& bank, std::int32_t channel);
     // Sends these events of a dump the same way: one flash block's erase and write, say.
     bool transmitEvents(std::span<CEvent* const> events);
-    // Estimate in whole seconds, at least 1: the pauses plus the bytes at the wire rate.
-    static std::int64_t estimateSeconds(const std::vector<CEvent*>& events);
+    // Estimate in whole seconds, at least 1: the pauses plus the bytes at the wire rate, and the
+    // gaps between the pieces of each message.
+    static std::int64_t estimateSeconds(const std::vector<CEvent*>& events, const OutputPacing& pacing = {});
+
+    // How carefully the transmitter's messages go from the next one on; an invalid pacing is
+    // ignored.
+    void setPacing(const OutputPacing& pacing);
+    const OutputPacing& pacing() const { return m_pacing; }
 
     // Ends the transmission within a second, from any thread: a pause ends, the message on its way
     // is cut, and this wrapper sends nothing more.
@@ -75,4 +82,5 @@ private:
     std::shared_ptr<ZQMidiInterfaceTransmitter> m_transmitter;
     std::atomic<bool> m_stopRequested{false};
     std::atomic<bool> m_touchedDevice{false};
+    OutputPacing m_pacing;
 };

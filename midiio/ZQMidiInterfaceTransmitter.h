@@ -30,6 +30,8 @@ public:
     ZQMidiInterfaceTransmitter(const ZQMidiInterfaceTransmitter&) = delete;
     ZQMidiInterfaceTransmitter& operator=(const ZQMidiInterfaceTransmitter&) = delete;
 
+    // The pieces and gaps of the messages from the next one on.
+    void setPacing(OutputPacing pacing) { m_request.pacing = pacing; }
     // Starts sending one complete message, F0 to F7; returns at once.
     void transmitMessage(const std::vector<std::uint8_t>& message);
     // Sends the events one after another, each after a pause of its offset counted from the end

@@ -45,6 +45,12 @@ TEST_F(DeviceRecordTest, RemembersPerDeviceAcrossInstancesInANewFolder)
     EXPECT_EQ(DeviceRecord(folder, {"Test USB MIDI", "other port"}).at(0), std::nullopt);
     EXPECT_FALSE(again.remember(64, 1));
     EXPECT_FALSE(again.restore(32, {}));
+    // The device's pacing is kept beside its blocks; one no output may be given is refused.
+    EXPECT_TRUE(again.setPacing({32, 20}));
+    EXPECT_FALSE(again.setPacing({32, 101}));
+    EXPECT_FALSE(again.setPacing({8, 0}));
+    EXPECT_EQ(DeviceRecord(folder, usb).pacing(), (OutputPacing{32, 20}));
+    EXPECT_EQ(DeviceRecord(folder, usb).at(62), 8u);
     // Only the record itself is left in the folder: no temporary file behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
@@ -63,6 +69,8 @@ TEST_F(DeviceRecordTest, ADamagedRecordIsUnknownAndIsReplacedByTheNextWrite)
           header + "block 1 0000000000000001\nnonsense\n", header + "block\n",
           banks + "0 000000000000000g\n", banks + "32 0000000000000001\n", banks + "-1 0000000000000001\n",
           banks + "block 0 0000000000000001\n", banks + "1 0000000000000001\nnonsense\n",
+          header + "pacing 15 0\n", header + "pacing 257 0\n", header + "pacing 32 101\n", header + "pacing 32 -1\n",
+          header + "pacing 32 x\n", header + "pacing 32 0020\n", header + "pacing 32\n",
           std::string("zylox device record 2\nsomeone else:port\nblock 0 0000000000000001\n"),
           header + std::string(20'000, '\n')}) {
         SCOPED_TRACE(damaged.substr(0, 60));
@@ -73,6 +81,7 @@ TEST_F(DeviceRecordTest, ADamagedRecordIsUnknownAndIsReplacedByTheNextWrite)
         DeviceRecord record(folder, usb);
         for (std::size_t row = 0; row < DeviceRecord::kRows; ++row)
             EXPECT_EQ(record.known(row), DeviceRecord::RowKnowledge{}) << row;
+        EXPECT_EQ(record.pacing(), OutputPacing{});
         EXPECT_TRUE(record.remember(2, 3));
         EXPECT_EQ(DeviceRecord(folder, usb).at(2), 3u);
     }

@@ -31,4 +31,27 @@ TEST(SysexChunkPlanTest, MessagesLeaveIn256ByteEventsAtTheWireRate)
     }
 }
 
+TEST(SysexChunkPlanTest, CarefulPacingCutsSmallerPiecesWithAGapBetweenThem)
+{
+    // 100 bytes in pieces of 32 with 20 ms gaps: three gaps, none after the last piece.
+    const SysexChunkPlan plan(100, 3125, OutputPacing{32, 20});
+    ASSERT_EQ(plan.chunks().size(), 4u);
+    for (std::size_t k = 0; k < 4; ++k) {
+        EXPECT_EQ(plan.chunks()[k].offset, 32 * k);
+        EXPECT_EQ(plan.chunks()[k].length, k < 3 ? 32u : 4u);
+        EXPECT_EQ(plan.chunks()[k].dueMicroseconds, 32 * k * 320 + k * 20'000);
+    }
+    EXPECT_EQ(plan.completionMicroseconds(), 100u * 320 + 3 * 20'000);
+    // A message cut after two pieces took their wire and their gaps; a whole one never more than all.
+    EXPECT_EQ(plan.takenMicroseconds(64), 64u * 320 + 2 * 20'000);
+    EXPECT_EQ(plan.takenMicroseconds(100), plan.completionMicroseconds());
+
+    // A pacing no output may be given is the wire's own.
+    for (const OutputPacing& wrong : {OutputPacing{8, 0}, OutputPacing{512, 0}, OutputPacing{32, 101}}) {
+        const SysexChunkPlan unpaced(600, 3125, wrong);
+        EXPECT_EQ(unpaced.chunks().size(), 3u);
+        EXPECT_EQ(unpaced.completionMicroseconds(), 600u * 320);
+    }
+}
+
 } // namespace

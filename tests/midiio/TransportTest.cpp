@@ -147,6 +147,25 @@ TEST_F(TransportTest, ABankSleepsItsPausesBeforeEachMessageAndGoesOnTheMomentEac
     EXPECT_EQ(clock.nowMicroseconds() - start, 18'000'000u + 2 * (1'920 + 41'944'960));
 }
 
+TEST_F(TransportTest, CarefulPacingAddsItsGapsToTheSendAndToTheEstimate)
+{
+    auto wrapper = wrapperFor();
+    wrapper->setPacing({32, 20});
+    wrapper->setPacing({32, 500}); // no output may be given that: ignored
+    CSound sound(0);
+    const std::uint64_t start = clock.nowMicroseconds();
+
+    EXPECT_TRUE(wrapper->transmitBank(sound, 0));
+
+    // A write goes in 4,097 pieces: 4,096 gaps of 20 ms; an erase in one piece, without a gap.
+    const std::uint64_t gaps = 2 * 4'096 * 20'000;
+    EXPECT_EQ(clock.nowMicroseconds() - start, 18'000'000u + 2 * (1'920 + 41'944'960) + gaps);
+    EXPECT_EQ(WrapperZQMidiInterface::estimateSeconds(sound.createEvents(0), wrapper->pacing()), 266);
+    EXPECT_EQ(WrapperZQMidiInterface::estimateSeconds(sound.createEvents(0)), 102);
+    EXPECT_TRUE(device.faults().empty());
+    EXPECT_EQ(device.writtenBlocks(), (std::vector<std::size_t>{0, 1}));
+}
+
 TEST_F(TransportTest, BanksArriveIntactOnTheirChannels)
 {
     auto wrapper = wrapperFor();

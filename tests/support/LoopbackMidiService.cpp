@@ -96,7 +96,7 @@ void LoopbackMidiService::sendSysex(const SysexSendRequest& request)
     const std::size_t arriving = std::min<std::size_t>(request.bytesToSend, vanishPoint.value_or(request.bytesToSend));
     auto message = std::make_shared<InFlight>(InFlight{request, target, m_wireFreeAt});
     m_inFlight.push_back(message);
-    m_wireFreeAt += SysexChunkPlan::wireMicroseconds(arriving, target->bytesPerSecond);
+    m_wireFreeAt += SysexChunkPlan(arriving, target->bytesPerSecond, request.pacing).completionMicroseconds();
     m_clock.at(m_wireFreeAt, [this, message, arriving, whole = !vanishPoint] {
         if (message->cancelled)
             return;

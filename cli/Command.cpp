@@ -1,7 +1,9 @@
 #include "cli/Command.h"
 
 #include "cli/BankSet.h"
+#include "cli/PortChoice.h"
 #include "cli/SlotChoice.h"
+#include "midiio/MidiDestinations.h"
 #include "model/BankNumber.h"
 
 #include <CLI/CLI.hpp>
@@ -22,6 +24,65 @@ int Command::fail(const std::string& subject, const std::string& reason)
 {
     std::cerr << "zylox: " << subject << ": " << reason << '\n';
     return 1;
+}
+
+Command::PacingOptions Command::addPacingOptions(CLI::App& to, OutputPacing& given, const std::string& purpose)
+{
+    PacingOptions options;
+    options.piece = to.add_option("--piece", given.pieceBytes,
+                                  purpose + "the largest piece of a message handed to the MIDI output at once, " +
+                                      std::to_string(OutputPacing::kSmallestPiece) + " to " +
+                                      std::to_string(OutputPacing::kLargestPiece) + " bytes (256 unless set)")
+                        ->type_name("BYTES")
+                        ->check(CLI::Range(OutputPacing::kSmallestPiece, OutputPacing::kLargestPiece));
+    options.gap = to.add_option("--gap", given.gapMilliseconds,
+                                purpose + "a gap after each piece, 0 to " +
+                                    std::to_string(OutputPacing::kLongestGapMilliseconds) +
+                                    " milliseconds, for interfaces that drop bytes of long messages (0 unless set)")
+                      ->type_name("MS")
+                      ->check(CLI::Range(0U, OutputPacing::kLongestGapMilliseconds));
+    return options;
+}
+
+OutputPacing Command::PacingOptions::over(OutputPacing pacing, const OutputPacing& given) const
+{
+    if (piece->count() > 0)
+        pacing.pieceBytes = given.pieceBytes;
+    if (gap->count() > 0)
+        pacing.gapMilliseconds = given.gapMilliseconds;
+    return pacing;
+}
+
+std::string Command::pacingText(const OutputPacing& pacing)
+{
+    return "pieces of " + std::to_string(pacing.pieceBytes) + " bytes, " +
+           (pacing.gapMilliseconds == 0 ? std::string("no gap") : std::to_string(pacing.gapMilliseconds) + " ms after each") +
+           (pacing == OutputPacing{} ? " (the wire's own pace)" : "");
+}
+
+int Command::choosePort(IMidiService& service, const std::string& wanted, MidiPortIdentity& chosen)
+{
+    const std::string port = "port " + wanted;
+    const std::vector<MidiPortIdentity> outputs = MidiDestinations::identities(service);
+    if (outputs.empty())
+        return fail(port, MidiDestinations::absence(service));
+    const PortChoice choice(outputs, wanted);
+    switch (choice.outcome()) {
+    case PortChoice::Outcome::Found:
+        chosen = outputs[choice.index()];
+        return 0;
+    case PortChoice::Outcome::NoSuchIndex:
+        return fail(port, "no such MIDI output (see zylox ports)");
+    case PortChoice::Outcome::NoMatch:
+    case PortChoice::Outcome::SeveralMatch:
+        break;
+    }
+    std::cerr << "zylox: --port " << wanted
+              << (choice.outcome() == PortChoice::Outcome::NoMatch
+                      ? ": no output port has this in its name; the ports are:\n"
+                      : ": several output ports have this in their name; name one of them:\n")
+              << choice.candidates();
+    return 2;
 }
 
 CLI::Option* Command::addBankOption(CLI::App& to, std::size_t& row)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "midiio/OutputPacing.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -11,7 +13,9 @@ class Option;
 class Validator;
 }
 class BankSet;
+class IMidiService;
 class SlotChoice;
+struct MidiPortIdentity;
 
 // One `zylox` command: it adds its subcommand and options to the application when constructed and
 // runs when the command line chose it.
@@ -31,6 +35,19 @@ protected:
     // Writes "zylox: <subject>: <reason>" to standard error and returns the failure status 1.
     static int fail(const std::string& subject, const std::string& reason);
 
+    // --piece and --gap, of which either may be given alone.
+    struct PacingOptions {
+        CLI::Option* piece = nullptr;
+        CLI::Option* gap = nullptr;
+        // The pacing with what was given of these options put over it.
+        OutputPacing over(OutputPacing pacing, const OutputPacing& given) const;
+    };
+    static PacingOptions addPacingOptions(CLI::App& to, OutputPacing& given, const std::string& purpose);
+    // "pieces of 32 bytes, 20 ms after each"; "pieces of 256 bytes, no gap (the wire's own pace)".
+    static std::string pacingText(const OutputPacing& pacing);
+    // The output --port names, by index or a part of its name: 0; 1 after the failure's message;
+    // 2, with the candidates listed, for a name that matches none or several.
+    static int choosePort(IMidiService& service, const std::string& wanted, MidiPortIdentity& chosen);
     // Adds --bank, a row of the bank set, to the command or to one of its option groups. It takes
     // the number the editor shows (S01 to S31, FW) as well as the row (0 to 31).
     static CLI::Option* addBankOption(CLI::App& to, std::size_t& row);

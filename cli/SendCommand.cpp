@@ -2,10 +2,8 @@
 
 #include "cli/BankSender.h"
 #include "cli/BankSet.h"
-#include "cli/PortChoice.h"
 #include "midiio/BankBlocks.h"
 #include "midiio/DeviceRecord.h"
-#include "midiio/MidiDestinations.h"
 #include "midiio/SenderLock.h"
 #include "midiio/WrapperZQMidiInterface.h"
 #include "model/BankNumber.h"
@@ -93,6 +91,7 @@ SendCommand::SendCommand(CLI::App& app, ServiceFactory makeService, IClock& cloc
     m_command->add_flag("--os", m_os,
                         "Also rewrite the device's operating system (the firmware bank's block 63); left alone "
                         "otherwise, --yes included");
+    m_pacingOptions = addPacingOptions(*m_command, m_pacing, "For this send only: ");
     addChannelOption(*m_command, m_channel);
     addBankFileOption();
     m_command->add_flag("--yes", m_yes, "Send all banks without asking");
@@ -132,26 +131,9 @@ int SendCommand::run()
     const std::shared_ptr<IMidiService> service = m_makeService();
     ZQMidiSystem system(*service, m_clock);
     const std::string port = "port " + m_port;
-    const std::vector<MidiPortIdentity> outputs = MidiDestinations::identities(*service);
-    if (outputs.empty())
-        return fail(port, MidiDestinations::absence(*service));
-    const PortChoice choice(outputs, m_port);
-    switch (choice.outcome()) {
-    case PortChoice::Outcome::Found:
-        break;
-    case PortChoice::Outcome::NoSuchIndex:
-        return fail(port, "no such MIDI output (see zylox ports)");
-    case PortChoice::Outcome::NoMatch:
-    case PortChoice::Outcome::SeveralMatch:
-        std::cerr << "zylox: --port " << m_port
-                  << (choice.outcome() == PortChoice::Outcome::NoMatch ? ": no output port has this in its name; "
-                                                                          "the ports are:\n"
-                                                                        : ": several output ports have this in their "
-                                                                          "name; name one of them:\n")
-                  << choice.candidates();
-        return 2;
-    }
-    const MidiPortIdentity& output = outputs[choice.index()];
+    MidiPortIdentity output;
+    if (const int status = choosePort(*service, m_port, output))
+        return status;
 
     DeviceRecord record(DeviceRecord::defaultFolder(), output);
     // Held from before the record is read until the send has ended: no other sender changes the
@@ -159,6 +141,7 @@ int SendCommand::run()
     const SenderLock::Taken lock = SenderLock::take(record, "zylox");
     if (!lock.lock)
         return fail(port, "nothing sent: " + lock.refusal);
+    const OutputPacing pacing = m_pacingOptions.over(record.pacing(), m_pacing);
     const std::vector<RowBank> chosen = chosenBanks(banks, record);
     if (m_changed) {
         const std::size_t of = m_all ? factory::kBankCount - m_from : 1;
@@ -169,7 +152,7 @@ int SendCommand::run()
         if (chosen.empty())
             return 0;
     }
-    if (m_all && !m_yes && !confirm(chosen.size(), TransmissionRun::estimateSeconds(chosen, m_channel)))
+    if (m_all && !m_yes && !confirm(chosen.size(), TransmissionRun::estimateSeconds(chosen, m_channel, pacing)))
         return fail("all banks", "not confirmed, nothing sent");
 
     // Devices may have come and gone while the question waited: the banks go to the device that
@@ -177,6 +160,9 @@ int SendCommand::run()
     const std::shared_ptr<WrapperZQMidiInterface> wrapper = WrapperZQMidiInterface::createTransmitterTo(system, output);
     if (!wrapper)
         return fail(port, output.displayName() + " is not connected any more; nothing sent");
+    wrapper->setPacing(pacing);
+    if (pacing != OutputPacing{})
+        std::cout << "pacing: " << pacingText(pacing) << '\n';
     BankSender sender(std::cout, isatty(STDOUT_FILENO) == 1);
     TransmissionAccount sent;
     {

@@ -18,7 +18,7 @@ struct MidiPortIdentity;
 
 // `zylox send`: transmits one bank, all 32 or the rest from a row to a MIDI output exactly as the
 // editor does, optionally only the flash blocks that differ from what the device was last sent, the
-// device's operating system only when asked for. SIGINT
+// device's operating system only when asked for, as carefully as the device's interface needs. SIGINT
 // and SIGTERM stop it within a second; it then says what the device holds. No other program sends
 // to the device while it does, and the banks go only to the device that was chosen.
 class SendCommand : public Command {
@@ -45,6 +45,8 @@ private:
     std::size_t m_from = 0;
     bool m_changed = false;
     bool m_os = false;
+    OutputPacing m_pacing;
+    PacingOptions m_pacingOptions;
     std::uint16_t m_channel = 0;
     bool m_yes = false;
 };

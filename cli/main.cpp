@@ -2,6 +2,7 @@
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/PacingCommand.h"
 #include "cli/PlayCommand.h"
 #include "cli/PortsCommand.h"
 #include "cli/RenameCommand.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv)
     commands.push_back(std::make_unique<PortsCommand>(app));
     commands.push_back(
         std::make_unique<SendCommand>(app, [] { return std::make_shared<AlsaMidiService>(); }, clock));
+    commands.push_back(std::make_unique<PacingCommand>(app, [] { return std::make_shared<AlsaMidiService>(); }));
     commands.push_back(std::make_unique<PlayCommand>(app, [] { return std::make_unique<AlsaSoundOutput>(); }));
 
     // Set after the commands are made, which would take it over; those with --slot carry it themselves.

@@ -2,6 +2,7 @@
 // the virtual clock: the banks it sends, what it says, its exit status, the device it reaches.
 #include "cli/BankFileOutput.h"
 #include "cli/BankSet.h"
+#include "cli/PacingCommand.h"
 #include "cli/SendCommand.h"
 #include "content/CContent.h"
 #include "model/IBank.h"
@@ -88,12 +89,13 @@ protected:
     {
         CLI::App app{"zylox", "zylox"};
         SendCommand send(app, [this] { return service; }, clock);
+        PacingCommand pacing(app, [this] { return service; });
         try {
             app.parse(words);
         } catch (const CLI::ParseError&) {
             return 2;
         }
-        return send.run();
+        return send.chosen() ? send.run() : pacing.run();
     }
     // What zylox wrote to standard output, but the progress lines, whose number depends on how
     // fast the machine is; both outputs are cleared.
@@ -280,6 +282,45 @@ TEST_F(SendCommandTest, ARecordFolderThatRefusesWritesSendsNothingMoreAndSaysWhy
                                 " could not be written (Not a directory); Sent completely: S30; Incomplete on the "
                                 "device: none; Not sent: S31, FW (first block).\n");
     EXPECT_EQ(device.erasedBlocks(), (Blocks{58, 59}));
+}
+
+TEST_F(SendCommandTest, PacingKeptForTheDeviceOrGivenForOneSendSlowsItsMessagesDown)
+{
+    const std::string wirePace = zylox515 + ": pieces of 256 bytes, no gap (the wire's own pace)\n";
+    EXPECT_EQ(zylox("pacing --port 0"), 0);
+    EXPECT_EQ(said(), wirePace);
+    for (const char* wrong : {"pacing --port 0 --piece 15", "pacing --port 0 --piece 257", "pacing --port 0 --gap 101",
+                              "send --port 0 --bank S05 --gap -1", "pacing --piece 32"})
+        EXPECT_EQ(zylox(wrong), 2) << wrong;
+
+    // Kept: each option alone changes its half only.
+    EXPECT_EQ(zylox("pacing --port zylox --piece 32"), 0);
+    EXPECT_EQ(zylox("pacing --port zylox --gap 20"), 0);
+    EXPECT_EQ(said(), zylox515 + ": pieces of 32 bytes, no gap\n" + zylox515 + ": pieces of 32 bytes, 20 ms after each\n");
+    std::uint64_t start = clock.nowMicroseconds();
+    EXPECT_EQ(zylox("send --port 0 --bank S05"), 0);
+    EXPECT_EQ(said(), "pacing: pieces of 32 bytes, 20 ms after each\nsending bank (S05)...\nS05: sent\n");
+    // A write in 4,097 pieces has 4,096 gaps of 20 ms.
+    const std::uint64_t bank = 18'000'000 + 2 * (1'920 + 41'944'960);
+    EXPECT_GE(clock.nowMicroseconds() - start, bank + 2 * 4'096 * 20'000);
+
+    // Given for one send, over what is kept; the next send keeps to the record again.
+    start = clock.nowMicroseconds();
+    EXPECT_EQ(zylox("send --port 0 --bank S05 --gap 0"), 0);
+    EXPECT_EQ(said(), "pacing: pieces of 32 bytes, no gap\nsending bank (S05)...\nS05: sent\n");
+    EXPECT_LT(clock.nowMicroseconds() - start, bank + 1'000'000);
+    EXPECT_EQ(zylox("pacing --port 0 --piece 256 --gap 0"), 0);
+    EXPECT_EQ(said(), wirePace);
+    EXPECT_TRUE(device.faults().empty());
+
+    // While a send holds the device, its pacing stays as it is.
+    int refused = -1;
+    clock.at(clock.nowMicroseconds() + 20'000'000, [&] { refused = alongside("pacing --port 0 --gap 50"); });
+    EXPECT_EQ(zylox("send --port 0 --bank S06"), 0);
+    EXPECT_EQ(refused, 1);
+    EXPECT_EQ(complained(), "zylox: port 0: pacing not changed: " + zylox515 + " is being sent to by zylox, process " +
+                                std::to_string(getpid()) + "\n");
+    EXPECT_EQ(DeviceRecord(DeviceRecord::defaultFolder(), {"ZYLOX 515", "ZYLOX 515 MIDI In"}).pacing(), OutputPacing{});
 }
 
 } // namespace

@@ -20,9 +20,10 @@ std::vector<RowBlocks> allRows()
     return rows;
 }
 
-std::string about(const std::vector<RowBank>& banks, std::uint32_t channel)
+std::string about(const std::vector<RowBank>& banks, std::uint32_t channel, const OutputPacing& pacing)
 {
-    return TransmissionRun::durationText(TransmissionRun::estimateSeconds(banks, static_cast<std::int32_t>(channel)));
+    return TransmissionRun::durationText(
+        TransmissionRun::estimateSeconds(banks, static_cast<std::int32_t>(channel), pacing));
 }
 
 } // namespace
@@ -58,8 +59,8 @@ std::vector<RowBlocks> CSendChoice::oneBank(std::size_t row, std::uint32_t chann
                                " differs from what this device was last sent; the other is as it was sent.\n\n"
                                "This program keeps its own record of what it sent; it cannot see the device. If the "
                                "device was changed by other means since, send the whole bank.",
-                           "Send 1 Changed Block (" + about({block}, channel) + ")", "Cancel",
-                           "Send Whole Bank (" + about({whole}, channel) + ")");
+                           "Send 1 Changed Block (" + about({block}, channel, record.pacing()) + ")", "Cancel",
+                           "Send Whole Bank (" + about({whole}, channel, record.pacing()) + ")");
     if (reply == IDialogs::AlertReply::Alternate)
         return {};
     return {{row, reply == IDialogs::AlertReply::Default ? changed : kBothBlocks}};
@@ -74,7 +75,7 @@ std::vector<RowBlocks> CSendChoice::allBanks(std::uint32_t channel, const Device
         const auto reply = ask("Send All Banks",
                                "The last transmission of all banks to this device did not finish: " + count +
                                    " banks are left, starting with " + bankblocks::list({unfinished.front()}) +
-                                   " (about " + about(copiesOf(unfinished), channel) +
+                                   " (about " + about(copiesOf(unfinished), channel, record.pacing()) +
                                    ").\nSend the banks that are left, or all 32 banks again?",
                                "Send " + count + " Left", "Cancel", "Send All 32");
         if (reply == IDialogs::AlertReply::Alternate)
@@ -98,8 +99,8 @@ std::vector<RowBlocks> CSendChoice::allBanks(std::uint32_t channel, const Device
                                    ? "All 32 banks are as this device was last sent them."
                                    : count + " of the 32 banks differ from what this device was last sent (" +
                                          bankblocks::list(bankblocks::rowsOf(changed)) + "): sending them takes about " +
-                                         about(changed, channel) + ".";
-    const std::string message = differ + "\nAll 32 banks take about " + about(banks, channel) +
+                                         about(changed, channel, record.pacing()) + ".";
+    const std::string message = differ + "\nAll 32 banks take about " + about(banks, channel, record.pacing()) +
                                 ".\n\nThis program keeps its own record of what it sent; it cannot see the device. If "
                                 "the device was changed by other means since, send all banks.";
     const auto reply = changed.empty() ? ask("Send All Banks", message, "Send All 32", "Cancel")

@@ -83,6 +83,7 @@ void CTransmission::start(const std::vector<RowBlocks>& rows, std::uint32_t chan
         refuse("The MIDI output " + output.displayName() + " is not connected.");
         return;
     }
+    midi->setPacing(record.pacing());
     m_allBanks = allBanks;
     m_sendingTo = output;
     m_rows = rows;

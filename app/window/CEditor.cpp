@@ -12,6 +12,7 @@
 #include "app/library/CSoundBrowser.h"
 #include "app/settings/CImportPreferences.h"
 #include "app/transfer/COutputList.h"
+#include "app/transfer/COutputSettings.h"
 #include "app/transfer/CTransmission.h"
 #include "app/window/CAboutWindow.h"
 #include "app/window/CFocusGuard.h"
@@ -77,6 +78,8 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     m_sendTip = ui.button_send->toolTip();
     m_disabledReasons = std::make_unique<CDisabledReasons>(findChildren<QAbstractButton*>(QRegularExpression(
         QStringLiteral("^button_(send|playContents_\\d)$"))));
+    // A child as well, so that it lives no longer than the menu it adds to.
+    m_outputSettings = std::make_unique<COutputSettings>(dialogs, *m_outputs, *this, *ui.menu_midi);
     m_menuValidation = std::make_unique<CMenuValidation>(std::vector<CMenuValidation::Item>{
         {ui.menu_open, ui.button_load}, {ui.menu_save, ui.button_save}, {ui.menu_saveAs, ui.button_save},
         {ui.menu_send, ui.button_send}});
@@ -121,6 +124,7 @@ void CEditor::connectControls()
     connect(m_recent.get(), &CRecentFiles::openRequested, this,
             [this](const QString& path) { openBankFile(path.toStdString()); });
     connect(m_transmission.get(), &CTransmission::status, this, &CEditor::showStatus);
+    connect(m_outputSettings.get(), &COutputSettings::status, this, &CEditor::showStatus);
     connect(m_disabledReasons.get(), &CDisabledReasons::status, this, &CEditor::showStatus);
     connect(m_library.get(), &CSoundBrowser::status, this, &CEditor::showStatus);
     // A button's key presses it at once and clicks it a moment later: the name being typed is the

@@ -23,6 +23,7 @@ class CImportPreferences;
 class CMenuValidation;
 class CRecentFiles;
 class COutputList;
+class COutputSettings;
 class CSettings;
 class CSoundBrowser;
 class ISoundOutput;
@@ -125,6 +126,7 @@ private:
     std::unique_ptr<CImportPreferences> m_importPreferences;
     std::unique_ptr<CBankEdits> m_edits;
     std::unique_ptr<COutputList> m_outputs;
+    std::unique_ptr<COutputSettings> m_outputSettings;
     std::unique_ptr<CWindowMemory> m_memory;
     std::unique_ptr<CTransmission> m_transmission;
     std::unique_ptr<CDisabledReasons> m_disabledReasons;

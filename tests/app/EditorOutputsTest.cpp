@@ -1,5 +1,5 @@
-// The live output list, Stop, Resume and sending only what changed, from the window, over the
-// loopback service with the device simulator and the virtual clock.
+// The live output list, Stop, Resume, sending only what changed and the output settings, from the
+// window, over the loopback service with the device simulator and the virtual clock.
 #include "EditorFixture.h"
 
 #include "app/transfer/COutputList.h"
@@ -7,7 +7,11 @@
 #include "tests/support/DeviceSimulator.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
+#include <QSpinBox>
+
+#include <unistd.h>
 
 namespace {
 
@@ -289,6 +293,54 @@ TEST_F(EditorOutputsTest, SendOfTheCurrentBankOffersTheOneChangedBlockBesideTheW
     ASSERT_EQ(shown.size(), 1u) << shown.back();
     EXPECT_NE(shown[0].find("S07: the first block differs"), std::string::npos) << shown[0];
     EXPECT_EQ(device.erasedBlocks(), (Blocks{13, 12, 13, 12, 13}));
+}
+
+TEST_F(EditorOutputsTest, OutputSettingsAreKeptWithTheDeviceAndSlowItsSendsDown)
+{
+    const auto settings = [&](int piece, int gap) {
+        control<QAction>("menu_outputSettings").trigger();
+        auto& dialog = control<QDialog>("dialog_output_settings");
+        for (const auto& [name, value] : {std::pair{"spinbox_piece", piece}, std::pair{"spinbox_gap", gap}}) {
+            auto* box = dialog.findChild<QSpinBox*>(name);
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(box, QString::number(value));
+        }
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    settings(32, 20);
+    EXPECT_EQ(textOf("text_status"), "Output settings of " + zylox + ": pieces of 32 bytes, 20 ms after each");
+    const DeviceRecord kept(DeviceRecord::defaultFolder(), MidiPortIdentity::of(device.names));
+    EXPECT_EQ(kept.pacing(), (OutputPacing{32, 20}));
+
+    // The offer counts the gaps: 4,096 of 20 ms in each write.
+    recordEveryBankSent();
+    paths = {make("raw.bin", "head -c 5000 /dev/urandom >")};
+    selectRow(6);
+    click("button_openContents_5");
+    shown.clear();
+    reply = AlertReply::Other;
+    click("button_send");
+    runUntilIdle();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].find("|Send 1 Changed Block (2 min 13 s)|Cancel|Send Whole Bank (4 min 26 s)"), std::string::npos)
+        << shown[0];
+    EXPECT_EQ(textOf("text_status"), "Sent S07 to " + zylox + " in 4 min 25 s");
+
+    // The dialog opens with what is kept; while a send holds the device, nothing changes.
+    control<QAction>("menu_outputSettings").trigger();
+    EXPECT_EQ(control<QDialog>("dialog_output_settings").findChild<QSpinBox*>("spinbox_gap")->value(), 20);
+    control<QDialog>("dialog_output_settings").reject();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    shown.clear();
+    pauseAt(20, [&] { settings(256, 0); });
+    click("button_send");
+    runUntilIdle();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], "critical|Output Settings|The output settings were not changed: " + zylox +
+                            " is being sent to by zylox-editor, process " + std::to_string(getpid()) + ".|OK|");
+    EXPECT_EQ(DeviceRecord(DeviceRecord::defaultFolder(), MidiPortIdentity::of(device.names)).pacing(),
+              (OutputPacing{32, 20}));
 }
 
 } // namespace

@@ -1,20 +1,47 @@
 // Sends a sound bank through the wrapper on the real clock to the serial MIDI port of the test
-// kernel. On the host, with --check FILE, compares what the wire carried with what it must.
+// kernel, then one message carefully paced, in pieces of 32 bytes with 20 ms after each. On the
+// host, with --check FILE, compares what the wire carried with what it must.
 #include "midiio/AlsaMidiService.h"
+#include "midiio/SysexChunkPlan.h"
 #include "midiio/SystemClock.h"
 #include "midiio/ZQMidiSystem.h"
 #include "tests/midiio/kernel/GuestSend.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 
 namespace {
 
 constexpr std::uint16_t bankIndex = 7;
 constexpr std::int32_t channel = 3;
+const OutputPacing careful{32, 20};
+// A second of wire in 98 pieces: 97 gaps.
+const guest::Bytes paced = guest::message(3125);
+
+// Through a new transmitter, silenced first as every one is; true when it was sent in no less than
+// its wire time and gaps. Prints the wall time against the estimate.
+bool sendsAPacedMessage(ZQMidiSystem& system, std::uint16_t destination)
+{
+    auto wrapper = WrapperZQMidiInterface::createTransmitter(system, destination);
+    wrapper->setPacing(careful);
+    const auto start = std::chrono::steady_clock::now();
+    wrapper->transmitter()->transmitMessage(paced);
+    while (wrapper->transmitter()->isStillTransmitting())
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const double seconds = guest::secondsSince(start);
+    const double estimate = SysexChunkPlan(paced.size(), 3125, careful).completionMicroseconds() / 1e6;
+    const bool sent = !wrapper->transmitter()->didTransmissionFail();
+    std::printf("paced message: %zu bytes in pieces of %zu with %u ms after each: %s in %.2f s (estimate %.2f s, "
+                "%.4f times that)\n",
+                paced.size(), careful.pieceBytes, careful.gapMilliseconds, sent ? "sent" : "FAILED", seconds, estimate,
+                seconds / estimate);
+    return sent && seconds >= estimate;
+}
 
 // The driver selects its port with F5 01 after 3 s idle; F5 never occurs in what we send.
 int checkWire(const char* path)
@@ -32,7 +59,11 @@ int checkWire(const char* path)
         }
     }
     std::printf("the wire carried %zu port selects besides\n", selects);
-    return guest::arrivedWhole("wire", carried, guest::wireOf(bankIndex, channel)) ? 0 : 1;
+    guest::Bytes expected = guest::wireOf(bankIndex, channel);
+    const guest::Bytes silencing = guest::notesOff();
+    expected.insert(expected.end(), silencing.begin(), silencing.end());
+    expected.insert(expected.end(), paced.begin(), paced.end());
+    return guest::arrivedWhole("wire", carried, expected) ? 0 : 1;
 }
 
 } // namespace
@@ -56,5 +87,7 @@ int main(int argc, char** argv)
         std::printf("no serial MIDI port listed\n");
         return 1;
     }
-    return guest::sendsABankInItsTime(system, static_cast<std::uint16_t>(destination), bankIndex, channel) ? 0 : 1;
+    const bool bank = guest::sendsABankInItsTime(system, static_cast<std::uint16_t>(destination), bankIndex, channel);
+    const bool pacedSent = sendsAPacedMessage(system, static_cast<std::uint16_t>(destination));
+    return bank && pacedSent ? 0 : 1;
 }

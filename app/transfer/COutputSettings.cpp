@@ -26,7 +26,7 @@ COutputSettings::COutputSettings(IDialogs& dialogs, COutputList& outputs, QWidge
     , m_outputs(outputs)
     , m_window(window)
 {
-    auto* action = new QAction(tr("Output &Settings…"), &window);
+    auto* action = new QAction(tr("&Output Settings…"), &window);
     action->setObjectName(QStringLiteral("menu_outputSettings"));
     menu.addSeparator();
     menu.addAction(action);

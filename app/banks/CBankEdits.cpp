@@ -60,11 +60,12 @@ void CBankEdits::renameBank(std::size_t row, const std::string& name)
 {
     if (name == m_banks.bank(row).getName())
         return;
-    if (m_banks.edit({"Rename", "rename of " + bankNumber(row)}, row, [&](IBank& bank) {
+    const QString number = QString::fromStdString(bankNumber(row));
+    if (m_banks.edit({tr("Rename").toStdString(), tr("rename of %1").arg(number).toStdString()}, row, [&](IBank& bank) {
             bank.setName(name.c_str());
             return true;
         }))
-        emit status(QString::fromStdString("Renamed " + bankNumber(row) + " to \"" + name + "\""));
+        emit status(tr("Renamed %1 to \"%2\"").arg(number, QString::fromStdString(name)));
 }
 
 void CBankEdits::renameSlot(std::size_t row, int slot, const std::string& name)
@@ -72,12 +73,12 @@ void CBankEdits::renameSlot(std::size_t row, int slot, const std::string& name)
     const auto index = static_cast<std::uint16_t>(slot);
     if (name == m_banks.bank(row).getContentName(index))
         return;
-    const std::string slotName = slotOf(row, index);
-    if (m_banks.edit({"Rename", "rename of " + slotName}, row, [&](IBank& bank) {
+    const QString slotName = QString::fromStdString(slotOf(row, index));
+    if (m_banks.edit({tr("Rename").toStdString(), tr("rename of %1").arg(slotName).toStdString()}, row, [&](IBank& bank) {
             bank.setContentName(index, name.c_str());
             return true;
         })) {
-        emit status(QString::fromStdString("Renamed " + slotName + " to \"" + name + "\""));
+        emit status(tr("Renamed %1 to \"%2\"").arg(slotName, QString::fromStdString(name)));
         emit slotChanged(slot);
     }
 }
@@ -85,21 +86,25 @@ void CBankEdits::renameSlot(std::size_t row, int slot, const std::string& name)
 void CBankEdits::resetToFactory(std::size_t row, bool transferring)
 {
     if (transferring) {
-        m_dialogs.runAlert({IDialogs::AlertStyle::Informational, "Reset to Default",
-                            "Don't Reset To Default any bank during sending or receiveing!", "OK", {}, {}});
-        emit status(
-            QString::fromStdString("Not reset: " + bankNumber(row) + " stays as it is while banks are being sent"));
+        m_dialogs.runAlert({IDialogs::AlertStyle::Informational, tr("Reset to Default").toStdString(),
+                            tr("Don't Reset To Default any bank during sending or receiveing!").toStdString(),
+                            tr("OK").toStdString(), {}, {}});
+        emit status(tr("Not reset: %1 stays as it is while banks are being sent")
+                        .arg(QString::fromStdString(bankNumber(row))));
         return;
     }
-    const std::string question = "Give the bank \"" + m_banks.bank(row).getName()
-                                 + "\" back its factory name and sounds? What it holds now is replaced.";
+    const std::string question = tr("Give the bank \"%1\" back its factory name and sounds? What it holds now is replaced.")
+                                     .arg(QString::fromStdString(m_banks.bank(row).getName()))
+                                     .toStdString();
     // Enter keeps the bank: what it holds is lost by a slip of the key otherwise.
-    if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, "Reset to Default", question, "Reset", "Cancel", {},
+    if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Reset to Default").toStdString(), question,
+                            tr("Reset").toStdString(), tr("Cancel").toStdString(), {},
                             IDialogs::AlertReply::Alternate})
         != IDialogs::AlertReply::Default)
         return;
-    m_banks.resetToFactory({"Reset", "reset of " + bankNumber(row)}, row);
-    emit status(QString::fromStdString("Reset " + bankNumber(row) + " to its factory name and sounds"));
+    const QString number = QString::fromStdString(bankNumber(row));
+    m_banks.resetToFactory({tr("Reset").toStdString(), tr("reset of %1").arg(number).toStdString()}, row);
+    emit status(tr("Reset %1 to its factory name and sounds").arg(number));
 }
 
 void CBankEdits::chooseImport(std::size_t row, int slot)
@@ -134,7 +139,7 @@ void CBankEdits::importFile(std::size_t row, std::uint16_t slot, const std::stri
     const SourceFile source(path, content->isSample() ? keptSourceLimit(content->getSize()) : content->sourceLimit());
     if (source.error() != 0) {
         m_contentImport.refuseUnreadable(path);
-        emit status(QString::fromStdString("Not imported: " + m_contentImport.refusal()));
+        emit status(tr("Not imported: %1").arg(QString::fromStdString(m_contentImport.refusal())));
         return;
     }
     const audio::ImportOptions options = m_preferences.options();
@@ -152,7 +157,7 @@ void CBankEdits::importFile(std::size_t row, std::uint16_t slot, const std::stri
         }
     }
     audio::ImportResult result;
-    m_banks.edit({"Import", "import into " + slotOf(row, slot)}, row, [&](IBank& bank) {
+    m_banks.edit(stepName("Import", row, slot), row, [&](IBank& bank) {
         result = m_contentImport.import(bank, slot, path, source, options);
         return static_cast<bool>(result);
     });
@@ -160,7 +165,7 @@ void CBankEdits::importFile(std::size_t row, std::uint16_t slot, const std::stri
         emit status(QString::fromStdString(result.describe(fileName(path), m_banks.bank(row).getContentLabel(slot))));
         emit slotChanged(slot);
     } else if (!m_contentImport.refusal().empty())
-        emit status(QString::fromStdString("Not imported: " + m_contentImport.refusal()));
+        emit status(tr("Not imported: %1").arg(QString::fromStdString(m_contentImport.refusal())));
 }
 
 void CBankEdits::shape(std::size_t row, int slot)
@@ -198,6 +203,14 @@ void CBankEdits::applyPanel()
         put(m_panelStep, m_panelRow, m_panelSlot, rendered.bytes, m_panelName, m_panel->source(), rendered.result);
 }
 
+StepName CBankEdits::stepName(const std::string& what, std::size_t row, std::uint16_t slot) const
+{
+    const QString where = QString::fromStdString(slotOf(row, slot));
+    if (what == "Import")
+        return {tr("Import").toStdString(), tr("import into %1").arg(where).toStdString()};
+    return {tr("Shape").toStdString(), tr("shape of %1").arg(where).toStdString()};
+}
+
 std::string CBankEdits::slotOf(std::size_t row, std::uint16_t slot) const
 {
     return bankNumber(row) + " " + m_banks.bank(row).getContentLabel(slot);
@@ -206,8 +219,7 @@ std::string CBankEdits::slotOf(std::size_t row, std::uint16_t slot) const
 void CBankEdits::put(const std::string& what, std::size_t row, std::uint16_t slot, std::span<const std::uint8_t> bytes,
                      const std::string& name, const SlotSource& source, const audio::ImportResult& result)
 {
-    const std::string said = (what == "Import" ? "import into " : "shape of ") + slotOf(row, slot);
-    const CWorkingBanks::SoundPut put = m_banks.putSound({what, said}, row, slot, bytes, name, source);
+    const CWorkingBanks::SoundPut put = m_banks.putSound(stepName(what, row, slot), row, slot, bytes, name, source);
     if (!put.taken)
         return;
     QString line = QString::fromStdString(result.describe(name, m_banks.bank(row).getContentLabel(slot)));

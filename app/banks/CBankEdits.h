@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+struct StepName;
 class CFilePanels;
 class CImportPreferences;
 class CSoundPanel;
@@ -59,6 +60,8 @@ private:
     void applyPanel();
     // "S05 CLOSED HI HAT": the bank's number and the slot's label, as the status line names a slot.
     std::string slotOf(std::size_t row, std::uint16_t slot) const;
+    // The undo step for putting a sound into a slot: an "Import" or a "Shape".
+    StepName stepName(const std::string& what, std::size_t row, std::uint16_t slot) const;
     // Puts a rendered sound with its source into the slot and says what was done.
     void put(const std::string& what, std::size_t row, std::uint16_t slot, std::span<const std::uint8_t> bytes,
              const std::string& name, const SlotSource& source, const audio::ImportResult& result);

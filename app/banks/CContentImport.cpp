@@ -10,9 +10,9 @@
 namespace {
 
 // Every text names the file: after a drop of several files the user must know which one it is about.
-std::string quotedName(const std::string& path)
+QString quotedName(const std::string& path)
 {
-    return "\u201C" + std::filesystem::path(path).filename().string() + "\u201D";
+    return QStringLiteral("\u201C%1\u201D").arg(QString::fromStdString(std::filesystem::path(path).filename().string()));
 }
 
 } // namespace
@@ -24,7 +24,7 @@ CContentImport::CContentImport(IDialogs& dialogs)
 
 void CContentImport::refuseUnreadable(const std::string& path)
 {
-    refuse("Import Failed", quotedName(path) + " could not be read.");
+    refuse(tr("%1 could not be read.").arg(quotedName(path)));
 }
 
 audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, const std::string& path,
@@ -34,12 +34,14 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
     m_refusal.clear();
     if (bank.getContent(slot) == nullptr)
         return {};
-    const std::string file = quotedName(path);
+    const QString file = quotedName(path);
     audio::ImportResult result = bank.importContent(slot, source.bytes(), path, options, source.fileSize());
     if (!result && result.refusal == Refusal::NotASound) {
-        const std::string question = file + " is not a sound file this editor decodes (" + audio::decodedFormatsText()
-                                     + "). Load its bytes into the slot as raw 8-bit device data?";
-        if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, "Not a Sound", question, "Load Raw", "Cancel", {}})
+        const QString question = tr("%1 is not a sound file this editor decodes (%2). Load its bytes into the slot "
+                                    "as raw 8-bit device data?")
+                                     .arg(file, QString::fromStdString(audio::decodedFormatsText()));
+        if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Not a Sound").toStdString(), question.toStdString(),
+                                tr("Load Raw").toStdString(), tr("Cancel").toStdString(), {}})
             != IDialogs::AlertReply::Default)
             return {};
         return importRaw(bank, slot, source.bytes(), path, options);
@@ -47,19 +49,21 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
     if (result)
         return result;
     if (const std::string message = messageSlotRefusal(result, bank.getContentLabel(slot), slot); !message.empty()) {
-        const std::string hint = result.refusal == Refusal::BankFile ? " Open it with Open\u2026 to load its banks." : "";
-        refuse("Import Failed", file + " " + message + "." + hint);
+        const QString hint = result.refusal == Refusal::BankFile ? tr(" Open it with Open\u2026 to load its banks.") : QString();
+        refuse(tr("%1 %2.").arg(file, QString::fromStdString(message)) + hint);
         return result;
     }
     switch (result.refusal) {
     case Refusal::OtherSoundFormat:
     case Refusal::Undecodable: {
-        const std::string why = result.refusal == Refusal::Undecodable
-                                    ? file + " could not be decoded: " + result.detail + "."
-                                    : "ZYLOX 515 Editor cannot decode the format of " + file + ". It imports "
-                                          + audio::decodedFormatsText() + " sounds.";
+        const std::string why = (result.refusal == Refusal::Undecodable
+                                     ? tr("%1 could not be decoded: %2.").arg(file, QString::fromStdString(result.detail))
+                                     : tr("ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.")
+                                           .arg(file, QString::fromStdString(audio::decodedFormatsText())))
+                                    .toStdString();
         // Raw device data may begin with bytes that look like a sound's: the user can still take them.
-        if (m_dialogs.runAlert({IDialogs::AlertStyle::Critical, audio::kWrongFileFormat, why, "OK", "Load Raw", {}})
+        if (m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Wrong File Format").toStdString(), why,
+                                tr("OK").toStdString(), tr("Load Raw").toStdString(), {}})
             == IDialogs::AlertReply::Alternate)
             return importRaw(bank, slot, source.bytes(), path, options);
         m_refusal = why;
@@ -73,10 +77,10 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
     case Refusal::EraseMessage:
     case Refusal::WrongBlock:
     case Refusal::MessageLength:
-        refuse("Import Failed", file + " holds no sound.");
+        refuse(tr("%1 holds no sound.").arg(file));
         break;
     case Refusal::FitOutOfReach:
-        refuse("Import Failed", file + " cannot fill the slot: " + result.detail + ".");
+        refuse(tr("%1 cannot fill the slot: %2.").arg(file, QString::fromStdString(result.detail)));
         break;
     }
     return result;
@@ -88,12 +92,13 @@ audio::ImportResult CContentImport::importRaw(IBank& bank, std::uint16_t slot, s
     options.raw = true;
     const audio::ImportResult result = bank.importContent(slot, source, path, options);
     if (!result)
-        refuse("Import Failed", quotedName(path) + " holds no sound.");
+        refuse(tr("%1 holds no sound.").arg(quotedName(path)));
     return result;
 }
 
-void CContentImport::refuse(const std::string& title, const std::string& message)
+void CContentImport::refuse(const QString& message)
 {
-    m_refusal = message;
-    m_dialogs.runAlert({IDialogs::AlertStyle::Critical, title, message, "OK", {}, {}});
+    m_refusal = message.toStdString();
+    m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Import Failed").toStdString(), m_refusal,
+                        tr("OK").toStdString(), {}, {}});
 }

@@ -3,6 +3,8 @@
 #include "app/common/IDialogs.h"
 #include "audio/ImportResult.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -14,6 +16,8 @@ class SourceFile;
 // sees on the way, each naming the file: the file is read once, by the caller, and a file that does
 // not decode as a sound goes in as raw device bytes only after the user agreed.
 class CContentImport {
+    Q_DECLARE_TR_FUNCTIONS(CContentImport)
+
 public:
     explicit CContentImport(IDialogs& dialogs);
 
@@ -31,7 +35,7 @@ private:
     // The file's bytes as they are, after the user asked for them.
     audio::ImportResult importRaw(IBank& bank, std::uint16_t slot, std::span<const std::uint8_t> source,
                                   const std::string& path, audio::ImportOptions options);
-    void refuse(const std::string& title, const std::string& message);
+    void refuse(const QString& message);
 
     IDialogs& m_dialogs;
     std::string m_refusal;

@@ -8,6 +8,7 @@
 #include "audio/SoundSnapping.h"
 #include "playback/ISoundOutput.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,7 +34,7 @@ QPushButton* button(const QString& name, const QString& text)
 
 QString seconds(double value)
 {
-    return QString::number(value, 'f', 3) + QStringLiteral(" s");
+    return QCoreApplication::translate("CSoundPanel", "%1 s").arg(value, 0, 'f', 3);
 }
 
 // A slot's own image, as export writes it and a slot without a kept source opens: an import takes

@@ -63,17 +63,17 @@ void CUndoHistory::undo()
 {
     if (m_done == 0)
         return;
-    swap(m_steps[--m_done], "Undid ");
+    swap(m_steps[--m_done], tr("Undid %1"));
 }
 
 void CUndoHistory::redo()
 {
     if (m_done == m_steps.size())
         return;
-    swap(m_steps[m_done++], "Redid ");
+    swap(m_steps[m_done++], tr("Redid %1"));
 }
 
-void CUndoHistory::swap(Step& step, const char* done)
+void CUndoHistory::swap(Step& step, const QString& done)
 {
     for (std::size_t i = 0; i < step.rows.size(); ++i) {
         m_banks.at(step.rows[i]).swap(step.other[i]);
@@ -81,7 +81,7 @@ void CUndoHistory::swap(Step& step, const char* done)
     }
     updateActions();
     emit banksChanged(QList<int>(step.rows.begin(), step.rows.end()));
-    emit status(QString::fromStdString(done + step.name.said));
+    emit status(done.arg(QString::fromStdString(step.name.said)));
 }
 
 void CUndoHistory::forEachSources(const std::function<void(RowSources&)>& visit)

@@ -66,7 +66,7 @@ private:
         std::size_t bytes = 0;
     };
 
-    void swap(Step& step, const char* done);
+    void swap(Step& step, const QString& done);
     void trim();
     void updateActions();
 

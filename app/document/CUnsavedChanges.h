@@ -3,6 +3,8 @@
 #include "app/common/IDialogs.h"
 #include "app/document/CWorkingBanks.h"
 
+#include <QCoreApplication>
+
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -12,6 +14,8 @@
 // was last saved to, or opened from, a bank file (at start: the factory bank). Undoing a change
 // makes a bank saved again. It also names the window after that file ("Untitled" before any).
 class CUnsavedChanges {
+    Q_DECLARE_TR_FUNCTIONS(CUnsavedChanges)
+
 public:
     enum class Answer { Save, Discard, Cancel };
 

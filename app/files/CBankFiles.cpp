@@ -47,7 +47,7 @@ CBankFiles::~CBankFiles() = default;
 
 void CBankFiles::open(std::size_t row, bool allBanks)
 {
-    if (!settle("opening another bank file"))
+    if (!settle(tr("opening another bank file").toStdString()))
         return;
     const std::string path = m_panels.open(CSettings::Folder::Open, kBankFileTypes);
     if (!path.empty())
@@ -56,7 +56,7 @@ void CBankFiles::open(std::size_t row, bool allBanks)
 
 void CBankFiles::open(std::size_t row, const std::string& path, bool allBanks)
 {
-    if (settle("opening another bank file"))
+    if (settle(tr("opening another bank file").toStdString()))
         openFile(row, path, allBanks);
 }
 
@@ -76,9 +76,10 @@ void CBankFiles::openFile(std::size_t row, const std::string& path, bool allBank
     case BankFileOpening::Fills::Nothing:
         break;
     }
-    m_dialogs.runAlert({IDialogs::AlertStyle::Informational, audio::kWrongFileFormat,
-                        "This file contains no sound bank(s)\nfor a Tarvo ZYLOX 515!", "OK", {}});
-    emit status(QString::fromStdString("Not opened: " + fileName(path) + " holds no sound bank"));
+    m_dialogs.runAlert({IDialogs::AlertStyle::Informational, tr("Wrong File Format").toStdString(),
+                        tr("This file contains no sound bank(s)\nfor a Tarvo ZYLOX 515!").toStdString(),
+                        tr("OK").toStdString(), {}});
+    emit status(tr("Not opened: %1 holds no sound bank").arg(QString::fromStdString(fileName(path))));
 }
 
 void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::string& path)
@@ -88,17 +89,22 @@ void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::s
         const std::size_t fileIndex = *opening.fileRow();
         const bool ownRowShown = fileIndex < m_banks.size();
         const std::string fileBankName = ownRowShown ? m_banks.bank(fileIndex).getName() : std::string();
-        const std::string selected = bankNumber(row);
-        const std::string own = bankNumber(fileIndex);
+        const QString selected = QString::fromStdString(bankNumber(row));
+        const QString own = QString::fromStdString(bankNumber(fileIndex));
+        const QString selectedName = QString::fromStdString(m_banks.bank(row).getName());
         m_dialogs.beep();
-        const std::string message = "The file contains data for bank: \"" + fileBankName + "\" (" + own + ").\n"
-                                    "Load it into the selected bank \"" + m_banks.bank(row).getName() + "\" ("
-                                    + selected + ")" + (ownRowShown ? " or into " + own : std::string())
-                                    + "? What that bank holds now is replaced.";
+        const QString message =
+            (ownRowShown ? tr("The file contains data for bank: \"%1\" (%2).\nLoad it into the selected bank \"%3\" (%4) "
+                              "or into %2? What that bank holds now is replaced.")
+                               .arg(QString::fromStdString(fileBankName), own, selectedName, selected)
+                         : tr("The file contains data for bank: \"\" (%1).\nLoad it into the selected bank \"%2\" (%3)? "
+                              "What that bank holds now is replaced.")
+                               .arg(own, selectedName, selected));
         // Enter loads nothing: either load replaces a bank, and the user picks which.
-        const std::string other = ownRowShown ? "Load into " + own : std::string();
-        switch (m_dialogs.runAlert({IDialogs::AlertStyle::Question, "Different Banks!", message,
-                                    "Load into " + selected, "Cancel", other, IDialogs::AlertReply::Alternate})) {
+        const std::string other = ownRowShown ? tr("Load into %1").arg(own).toStdString() : std::string();
+        switch (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Different Banks!").toStdString(),
+                                    message.toStdString(), tr("Load into %1").arg(selected).toStdString(),
+                                    tr("Cancel").toStdString(), other, IDialogs::AlertReply::Alternate})) {
         case IDialogs::AlertReply::Default:
             opening.readdress();
             break;
@@ -110,25 +116,28 @@ void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::s
         }
     }
     const std::size_t fileRow = opening.fileRow().value_or(onto);
-    const std::string opened = fileName(path) + " into " + bankNumber(onto);
-    m_banks.replace({"Open", "opening " + opened}, {onto}, opening.takeBanks());
+    const QString file = QString::fromStdString(fileName(path));
+    const QString number = QString::fromStdString(bankNumber(onto));
+    m_banks.replace({tr("Open").toStdString(), tr("opening %1 into %2").arg(file, number).toStdString()}, {onto},
+                    opening.takeBanks());
     m_unsaved.matchFile({onto}, path);
     emit fileUsed(QString::fromStdString(path));
-    report("Opened " + opened, findSources({{fileRow, onto}}, path));
+    report(tr("Opened %1 into %2").arg(file, number), findSources({{fileRow, onto}}, path));
 }
 
 void CBankFiles::openAll(BankFileOpening& opening, const std::string& path)
 {
     std::vector<std::size_t> rows(m_banks.size());
     std::iota(rows.begin(), rows.end(), std::size_t{0});
-    const std::string opened = fileName(path) + " (all banks)";
-    m_banks.replace({"Open", "opening " + opened}, rows, opening.takeBanks());
+    const QString file = QString::fromStdString(fileName(path));
+    m_banks.replace({tr("Open").toStdString(), tr("opening %1 (all banks)").arg(file).toStdString()}, rows,
+                    opening.takeBanks());
     m_unsaved.matchFile(rows, path);
     emit fileUsed(QString::fromStdString(path));
     std::map<std::size_t, std::size_t> sameRows;
     for (const std::size_t row : rows)
         sameRows.emplace(row, row);
-    report("Opened " + opened, findSources(sameRows, path));
+    report(tr("Opened %1 (all banks)").arg(file), findSources(sameRows, path));
 }
 
 void CBankFiles::openRowOfAll(std::size_t row, BankFileOpening& opening, const std::string& path)
@@ -136,12 +145,14 @@ void CBankFiles::openRowOfAll(std::size_t row, BankFileOpening& opening, const s
     CWorkingBanks::Banks banks = opening.takeBanks();
     CWorkingBanks::Banks one;
     one.push_back(std::move(banks.at(row)));
-    const std::string opened = bankNumber(row) + " from " + fileName(path);
-    m_banks.replace({"Open", "opening " + opened}, {row}, std::move(one));
+    const QString file = QString::fromStdString(fileName(path));
+    const QString number = QString::fromStdString(bankNumber(row));
+    m_banks.replace({tr("Open").toStdString(), tr("opening %1 from %2").arg(number, file).toStdString()}, {row},
+                    std::move(one));
     // The file stays what it was, not the set's file: a Save of the set into it would put our
     // other banks over its own.
     emit fileUsed(QString::fromStdString(path));
-    report("Opened " + opened, findSources({{row, row}}, path));
+    report(tr("Opened %1 from %2").arg(number, file), findSources({{row, row}}, path));
 }
 
 bool CBankFiles::save(std::size_t row, bool allBanks)
@@ -153,7 +164,8 @@ bool CBankFiles::save(std::size_t row, bool allBanks)
 
 bool CBankFiles::saveAs(std::size_t row, bool allBanks)
 {
-    const std::string suggested = allBanks ? "All banks" : BankNumber::of(static_cast<std::uint16_t>(row));
+    const std::string suggested =
+        allBanks ? tr("All banks").toStdString() : BankNumber::of(static_cast<std::uint16_t>(row));
     const std::string path = m_panels.save(kBankFileTypes, suggested + ".mid");
     if (path.empty())
         return false;
@@ -174,20 +186,23 @@ bool CBankFiles::write(const std::vector<std::size_t>& rows, const std::string& 
         banks.push_back(copies.emplace_back(m_banks.bank(row).clone()).get());
     const bool saved = m_file->saveBanks(banks, path);
     if (!saved) {
-        const std::string failure = "The bank file \"" + fileName(path) + "\" could not be written: "
-                                    + m_file->saveError() + ".";
-        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Save Failed", failure, "OK", {}});
-        emit status(QString::fromStdString("Not saved: " + failure));
+        const QString failure = tr("The bank file \"%1\" could not be written: %2.")
+                                    .arg(QString::fromStdString(fileName(path)), QString::fromStdString(m_file->saveError()));
+        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Save Failed").toStdString(), failure.toStdString(),
+                            tr("OK").toStdString(), {}});
+        emit status(tr("Not saved: %1").arg(failure));
         return false;
     }
     m_unsaved.matchFile(rows, path);
     emit fileUsed(QString::fromStdString(path));
-    report("Saved " + fileName(path) + " (" + (rows.size() == 1 ? bankNumber(rows.front()) : "all banks") + ")",
+    const QString file = QString::fromStdString(fileName(path));
+    report(rows.size() == 1 ? tr("Saved %1 (%2)").arg(file, QString::fromStdString(bankNumber(rows.front())))
+                            : tr("Saved %1 (all banks)").arg(file),
            writeShapes(rows, path));
     return true;
 }
 
-std::string CBankFiles::writeShapes(const std::vector<std::size_t>& rows, const std::string& path)
+QString CBankFiles::writeShapes(const std::vector<std::size_t>& rows, const std::string& path)
 {
     std::vector<CShapeSidecar::Slot> shaped;
     for (const std::size_t row : rows) {
@@ -204,11 +219,12 @@ std::string CBankFiles::writeShapes(const std::vector<std::size_t>& rows, const 
     }
     std::string error;
     if (!CShapeSidecar::write(path, shaped, error))
-        return "The shapes of its slots could not be kept beside " + fileName(path) + ": " + error;
+        return tr("The shapes of its slots could not be kept beside %1: %2")
+            .arg(QString::fromStdString(fileName(path)), QString::fromStdString(error));
     return {};
 }
 
-std::string CBankFiles::findSources(const std::map<std::size_t, std::size_t>& rows, const std::string& path)
+QString CBankFiles::findSources(const std::map<std::size_t, std::size_t>& rows, const std::string& path)
 {
     std::size_t plain = 0;
     std::size_t letGo = 0;
@@ -233,18 +249,20 @@ std::string CBankFiles::findSources(const std::map<std::size_t, std::size_t>& ro
         letGo += m_banks.keepSource(row->second, static_cast<std::uint16_t>(kept.slot),
                                     SlotSource{sound, kept.sourcePath, kept.shape, stamp});
     }
-    std::string said;
+    QString said;
     if (plain > 0)
-        said = std::to_string(plain) + " shaped slot(s) open as plain bytes: their sources changed or are gone.";
+        said = tr("%n shaped slot(s) open as plain bytes: their sources changed or are gone.", nullptr,
+                  static_cast<int>(plain));
     if (letGo > 0)
-        said += (said.empty() ? "" : " ") + std::to_string(letGo) + " of the oldest kept sources were let go to stay within " +
-                std::to_string(m_banks.sourceBudget() >> 20) + " MB.";
+        said += (said.isEmpty() ? QString() : QStringLiteral(" "))
+                + tr("%n of the oldest kept sources were let go to stay within %1 MB.", nullptr, static_cast<int>(letGo))
+                      .arg(m_banks.sourceBudget() >> 20);
     return said;
 }
 
-void CBankFiles::report(const std::string& done, const std::string& note)
+void CBankFiles::report(const QString& done, const QString& note)
 {
-    emit status(QString::fromStdString(note.empty() ? done : done + ". " + note));
+    emit status(note.isEmpty() ? done : tr("%1. %2").arg(done, note));
 }
 
 bool CBankFiles::saveChanges()

@@ -64,13 +64,13 @@ private:
     bool write(const std::vector<std::size_t>& rows, const std::string& path);
     // Keeps beside the bank file at path the shapes of the slots of rows made from source files;
     // says why not, when it could not.
-    std::string writeShapes(const std::vector<std::size_t>& rows, const std::string& path);
+    QString writeShapes(const std::vector<std::size_t>& rows, const std::string& path);
     // The sources of the file's shaped slots, found again where the slots and their sources are as
     // they were saved; rows maps a row of the file to the row it was opened onto. Says what could
     // not be found or kept, if anything.
-    std::string findSources(const std::map<std::size_t, std::size_t>& rows, const std::string& path);
+    QString findSources(const std::map<std::size_t, std::size_t>& rows, const std::string& path);
     // What was done, and a note on it when there is one, as one status line.
-    void report(const std::string& done, const std::string& note);
+    void report(const QString& done, const QString& note);
 
     IDialogs& m_dialogs;
     CFilePanels& m_panels;

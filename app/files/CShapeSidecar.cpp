@@ -4,6 +4,7 @@
 #include "model/FactoryBank.h"
 #include "model/FactoryTables.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QJsonArray>
@@ -185,7 +186,7 @@ bool CShapeSidecar::write(const std::string& bankFile, const std::vector<Slot>& 
     if (shaped.empty()) {
         if (!QFile::exists(path) || QFile::remove(path))
             return true;
-        error = "could not remove " + path.toStdString();
+        error = QCoreApplication::translate("CShapeSidecar", "could not remove %1").arg(path).toStdString();
         return false;
     }
     QJsonArray entries;

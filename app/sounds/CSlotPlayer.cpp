@@ -9,13 +9,6 @@
 #include <QPushButton>
 #include <QShortcut>
 
-namespace {
-
-const QString kPlayTip = QStringLiteral("Play this slot as the ZYLOX 515 sounds it (Space plays the selected slot)");
-const QString kNoSoundTip = QStringLiteral("A firmware slot holds no sound");
-
-} // namespace
-
 CSlotPlayer::CSlotPlayer(ISoundOutput& output, const CCellMatrix<QPushButton>& buttons, QWidget& window,
                          std::function<int()> selectedSlot)
     : QObject(&window)
@@ -57,7 +50,9 @@ void CSlotPlayer::show(const IBank& bank)
         const CContent* content = bank.getContent(slot);
         const bool sound = content != nullptr && content->isSample();
         button->setEnabled(sound && unavailable.empty());
-        button->setToolTip(!unavailable.empty() ? QString::fromStdString(unavailable) : sound ? kPlayTip : kNoSoundTip);
+        button->setToolTip(!unavailable.empty() ? QString::fromStdString(unavailable)
+                           : sound ? tr("Play this slot as the ZYLOX 515 sounds it (Space plays the selected slot)")
+                                   : tr("A firmware slot holds no sound"));
     }
 }
 
@@ -98,12 +93,12 @@ void CSlotPlayer::ended(unsigned play, const std::string& failure)
     label(m_playing, false);
     m_playing = -1;
     if (!failure.empty())
-        emit failed(QStringLiteral("Could not play \"%1\": %2")
+        emit failed(tr("Could not play \"%1\": %2")
                         .arg(QString::fromStdString(m_bank->getContentName(slot)), QString::fromStdString(failure)));
 }
 
 void CSlotPlayer::label(int slot, bool playing)
 {
     if (QPushButton* button = m_buttons.cellWithTag(slot))
-        button->setText(playing ? QStringLiteral("Stop") : QStringLiteral("Play"));
+        button->setText(playing ? tr("Stop") : tr("Play"));
 }

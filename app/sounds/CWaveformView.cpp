@@ -22,8 +22,7 @@ CWaveformView::CWaveformView(bool withTimeAxis, QWidget* parent)
     , m_withTimeAxis(withTimeAxis)
 {
     setSizePolicy(QSizePolicy::Expanding, withTimeAxis ? QSizePolicy::Expanding : QSizePolicy::Preferred);
-    setToolTip(QStringLiteral("Click to select this slot; double-click to shape its sound; drag it out to save it as "
-                              "a WAV file"));
+    setToolTip(tr("Click to select this slot; double-click to shape its sound; drag it out to save it as a WAV file"));
     // A click selects the slot; taking the focus from the button pressed before lets Space play the
     // slot just chosen instead of pressing that button again.
     setFocusPolicy(Qt::ClickFocus);

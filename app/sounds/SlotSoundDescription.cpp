@@ -21,18 +21,17 @@ QString seconds(std::size_t bytes)
 
 QString slotSoundDescription(const QString& label, std::span<const std::uint8_t> bytes)
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("SlotSoundDescription", text); };
     if (bytes.empty())
-        return tr("%1: no sound").arg(label);
+        return QCoreApplication::translate("SlotSoundDescription", "%1: no sound").arg(label);
     const std::size_t sound = WaveformEnvelope::soundLength(bytes);
     if (sound == 0)
-        return tr("%1: %2 of silence").arg(label, seconds(bytes.size()));
+        return QCoreApplication::translate("SlotSoundDescription", "%1: %2 of silence").arg(label, seconds(bytes.size()));
     int peak = 0;
     for (const std::uint8_t byte : bytes.first(sound))
         peak = std::max(peak, std::abs(static_cast<int>(byte) - 0x80));
     const long decibels = std::lround(20.0 * std::log10(peak / 128.0));
     // The typographic minus, as a screen reader reads "minus" rather than "dash".
     const QString level = decibels < 0 ? QStringLiteral("\u2212%1").arg(-decibels) : QString::number(decibels);
-    return tr("%1: %2 of sound, peak %3 dBFS, %4 of silence")
+    return QCoreApplication::translate("SlotSoundDescription", "%1: %2 of sound, peak %3 dBFS, %4 of silence")
         .arg(label, seconds(sound), level, seconds(bytes.size() - sound));
 }

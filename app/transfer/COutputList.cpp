@@ -44,11 +44,11 @@ void COutputList::refresh()
     const QSignalBlocker quiet(&m_popup);
     m_popup.clear();
     if (!m_chosen.empty() && !m_connected)
-        m_popup.addItem(QString::fromStdString(m_chosen.displayName() + " (disconnected)"));
+        m_popup.addItem(tr("%1 (disconnected)").arg(QString::fromStdString(m_chosen.displayName())));
     for (const MidiPortIdentity& output : outputs)
         m_popup.addItem(QString::fromStdString(output.displayName()), QString::fromStdString(output.toString()));
     if (m_popup.count() == 0)
-        m_popup.addItem(QString::fromStdString(MidiDestinations::absence(m_service)));
+        m_popup.addItem(absence());
     m_popup.setCurrentIndex(m_connected ? static_cast<int>(found - outputs.begin()) : 0);
     emit connectionChanged(m_connected);
 }
@@ -57,10 +57,21 @@ QString COutputList::unavailableReason() const
 {
     if (m_connected)
         return {};
-    const std::string absent = MidiDestinations::absence(m_service);
-    if (!absent.empty())
-        return QString::fromStdString(absent);
-    return QString::fromStdString(m_chosen.displayName() + " is disconnected: plug it in again or choose another output");
+    const QString absent = absence();
+    if (!absent.isEmpty())
+        return absent;
+    return tr("%1 is disconnected: plug it in again or choose another output")
+        .arg(QString::fromStdString(m_chosen.displayName()));
+}
+
+QString COutputList::absence() const
+{
+    // Worded here as MidiDestinations words it for zylox, in the window's language.
+    if (!m_service.systemAvailable())
+        return tr("no MIDI system (the ALSA sequencer is not available: is the snd-seq module loaded?)");
+    if (m_service.destinationCount() == 0)
+        return tr("no MIDI output: plug in your interface");
+    return {};
 }
 
 void COutputList::userChose(int row)

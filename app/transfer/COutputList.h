@@ -34,6 +34,8 @@ signals:
 
 private:
     void userChose(int row);
+    // Why there is no output to choose; empty while one is there.
+    QString absence() const;
 
     QComboBox& m_popup;
     IMidiService& m_service;

@@ -62,7 +62,7 @@ bool CTransmission::send(std::size_t row, bool allBanks, std::uint32_t channel)
     DeviceRecord record(DeviceRecord::defaultFolder(), output);
     SenderLock::Taken lock = SenderLock::take(record, kProgram);
     if (!lock.lock) {
-        refuse("Nothing was sent: " + lock.refusal + ".");
+        refuse(tr("Nothing was sent: %1.").arg(QString::fromStdString(lock.refusal)));
         return false;
     }
     const std::vector<RowBlocks> rows =
@@ -80,7 +80,7 @@ void CTransmission::start(const std::vector<RowBlocks>& rows, std::uint32_t chan
     const MidiPortIdentity output = record.device();
     std::shared_ptr<WrapperZQMidiInterface> midi = WrapperZQMidiInterface::createTransmitterTo(m_midiSystem, output);
     if (!midi) {
-        refuse("The MIDI output " + output.displayName() + " is not connected.");
+        refuse(tr("The MIDI output %1 is not connected.").arg(QString::fromStdString(output.displayName())));
         return;
     }
     midi->setPacing(record.pacing());
@@ -91,7 +91,7 @@ void CTransmission::start(const std::vector<RowBlocks>& rows, std::uint32_t chan
     m_progress.setFormat(QStringLiteral("%p%"));
     m_worker = std::make_unique<CTransmissionWorker>(
         *this, std::move(lock), std::move(midi), rows, m_banks, channel, std::move(record),
-        [this](const std::string& name) { emit status(QString::fromStdString("sending bank (" + name + ")...")); },
+        [this](const std::string& name) { emit status(tr("sending bank (%1)...").arg(QString::fromStdString(name))); },
         [this](const TransmissionAccount& account) {
             // After a stop for quitting, the end has been told already.
             if (m_worker)
@@ -119,7 +119,7 @@ void CTransmission::stop()
     if (!m_worker)
         return;
     m_worker->stop();
-    emit status(QStringLiteral("stopping..."));
+    emit status(tr("stopping..."));
 }
 
 bool CTransmission::stopForQuit()
@@ -127,10 +127,12 @@ bool CTransmission::stopForQuit()
     if (!m_worker)
         return true;
     // Enter keeps sending: stopping leaves a bank half-written on the device.
-    if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, "Quit While Sending?",
-                            "Banks are being sent to the device. Stop the transmission and quit?\n"
-                            "The bank on its way will be incomplete on the device and must be sent again.",
-                            "Stop and Quit", "Keep Sending", {}, IDialogs::AlertReply::Alternate})
+    if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Quit While Sending?").toStdString(),
+                            tr("Banks are being sent to the device. Stop the transmission and quit?\n"
+                               "The bank on its way will be incomplete on the device and must be sent again.")
+                                .toStdString(),
+                            tr("Stop and Quit").toStdString(), tr("Keep Sending").toStdString(), {},
+                            IDialogs::AlertReply::Alternate})
         != IDialogs::AlertReply::Default)
         return false;
     stop();
@@ -146,21 +148,24 @@ void CTransmission::transmissionEnded(const TransmissionAccount& account)
         m_unfinished = account.unfinished();
         m_unfinishedOutput = m_sendingTo;
     }
-    const std::string resume = m_allBanks && !m_unfinished.empty()
-                                   ? "\n\nTo send the " + std::to_string(m_unfinished.size()) +
-                                         " banks that did not finish, choose All banks and Send."
-                                   : std::string();
+    const QString resume = m_allBanks && !m_unfinished.empty()
+                               ? tr("\n\nTo send the %n banks that did not finish, choose All banks and Send.", nullptr,
+                                    static_cast<int>(m_unfinished.size()))
+                               : QString();
+    const QString described = QString::fromStdString(account.describe());
     if (account.end == TransmissionAccount::End::Failed && !account.notSentBecause.empty())
-        alert(IDialogs::AlertStyle::Critical, "Transmission Failed",
-              TransmissionAccount::rowName(account.notSent.front()) + " was not sent: " + account.notSentBecause +
-                  ".\n\n" + account.describe() + resume,
-              "OK");
+        alert(IDialogs::AlertStyle::Critical, tr("Transmission Failed"),
+              tr("%1 was not sent: %2.\n\n")
+                      .arg(QString::fromStdString(TransmissionAccount::rowName(account.notSent.front())),
+                           QString::fromStdString(account.notSentBecause))
+                  + described + resume,
+              tr("OK"));
     else if (account.end == TransmissionAccount::End::Failed)
-        alert(IDialogs::AlertStyle::Critical, "Transmission Failed",
-              "The MIDI output stopped accepting data.\n\n" + account.describe() + resume, "OK");
+        alert(IDialogs::AlertStyle::Critical, tr("Transmission Failed"),
+              tr("The MIDI output stopped accepting data.\n\n") + described + resume, tr("OK"));
     else if (account.end == TransmissionAccount::End::Stopped)
-        alert(IDialogs::AlertStyle::Informational, "Transmission Stopped", account.describe() + resume, "OK");
-    emit status(QString::fromStdString(endLine(account)));
+        alert(IDialogs::AlertStyle::Informational, tr("Transmission Stopped"), described + resume, tr("OK"));
+    emit status(endLine(account));
     m_progress.setFormat(QStringLiteral("%p%"));
     finish();
 }
@@ -170,42 +175,48 @@ void CTransmission::tick()
     if (!m_worker)
         return;
     m_progress.setValue(static_cast<int>(m_worker->percent()));
-    m_progress.setFormat(QString::fromStdString("%p%, " + TransmissionRun::durationText(m_worker->secondsLeft()) + " left"));
+    m_progress.setFormat(
+        tr("%p%, %1 left").arg(QString::fromStdString(TransmissionRun::durationText(m_worker->secondsLeft()))));
     m_ticks->start();
 }
 
-std::string CTransmission::endLine(const TransmissionAccount& account) const
+QString CTransmission::endLine(const TransmissionAccount& account) const
 {
-    const std::string to = m_sendingTo.displayName();
-    const std::string took = TransmissionRun::durationText(m_midiSystem.clock().calendarSeconds() - m_startedAt);
+    const QString to = QString::fromStdString(m_sendingTo.displayName());
+    const QString took =
+        QString::fromStdString(TransmissionRun::durationText(m_midiSystem.clock().calendarSeconds() - m_startedAt));
     const std::size_t count = m_rows.size();
     const bool whole = std::all_of(m_rows.begin(), m_rows.end(), [](const RowBlocks& row) { return row.blocks == kBothBlocks; });
     if (account.end == TransmissionAccount::End::Sent) {
-        const std::string banks = count == 1                    ? bankblocks::list(m_rows)
-                                  : count == factory::kBankCount && whole ? "all 32 banks"
-                                                                 : std::to_string(count) + " banks ("
-                                                                       + bankblocks::list(m_rows) + ")";
-        return "Sent " + banks + " to " + to + " in " + took;
+        const QString banks = count == 1 ? QString::fromStdString(bankblocks::list(m_rows))
+                              : count == factory::kBankCount && whole
+                                  ? tr("all 32 banks")
+                                  : tr("%n banks (%1)", nullptr, static_cast<int>(count))
+                                        .arg(QString::fromStdString(bankblocks::list(m_rows)));
+        return tr("Sent %1 to %2 in %3").arg(banks, to, took);
     }
-    std::string done = std::to_string(account.complete.size()) + " of " + std::to_string(count)
-                       + (count == 1 ? " bank" : " banks") + " sent";
+    const auto complete = static_cast<int>(account.complete.size());
+    QString done = count == 1 ? tr("%1 of 1 bank sent").arg(complete)
+                              : tr("%1 of %2 banks sent").arg(complete).arg(count);
     if (account.incomplete)
-        done += ", " + TransmissionAccount::rowName(*account.incomplete) + " (" +
-                bankblocks::name(account.incompleteBlock) + ") must be sent again";
+        done += tr(", %1 (%2) must be sent again")
+                    .arg(QString::fromStdString(TransmissionAccount::rowName(*account.incomplete)),
+                         QString::fromStdString(bankblocks::name(account.incompleteBlock)));
     if (account.end == TransmissionAccount::End::Stopped)
-        return "Stopped sending to " + to + " after " + took + ": " + done;
-    return "Sending to " + to + " failed after " + took + ": " + done;
+        return tr("Stopped sending to %1 after %2: %3").arg(to, took, done);
+    return tr("Sending to %1 failed after %2: %3").arg(to, took, done);
 }
 
-void CTransmission::refuse(const std::string& message)
+void CTransmission::refuse(const QString& message)
 {
-    alert(IDialogs::AlertStyle::Critical, "Transmission Failed", message, "OK");
-    emit status(QString::fromStdString(message));
+    alert(IDialogs::AlertStyle::Critical, tr("Transmission Failed"), message, tr("OK"));
+    emit status(message);
 }
 
-IDialogs::AlertReply CTransmission::alert(IDialogs::AlertStyle style, const std::string& title,
-                                          const std::string& message, const std::string& defaultButton,
-                                          const std::string& alternateButton, const std::string& otherButton)
+IDialogs::AlertReply CTransmission::alert(IDialogs::AlertStyle style, const QString& title, const QString& message,
+                                          const QString& defaultButton, const QString& alternateButton,
+                                          const QString& otherButton)
 {
-    return m_dialogs.runAlert({style, title, message, defaultButton, alternateButton, otherButton});
+    return m_dialogs.runAlert({style, title.toStdString(), message.toStdString(), defaultButton.toStdString(),
+                               alternateButton.toStdString(), otherButton.toStdString()});
 }

@@ -57,12 +57,12 @@ private:
     void showProgressFromZero();
     void finish();
     // The status line at a transmission's end: what was sent, to which output, in how long.
-    std::string endLine(const TransmissionAccount& account) const;
+    QString endLine(const TransmissionAccount& account) const;
     // Tells why nothing was sent, in an alert and the status line.
-    void refuse(const std::string& message);
-    IDialogs::AlertReply alert(IDialogs::AlertStyle style, const std::string& title, const std::string& message,
-                               const std::string& defaultButton, const std::string& alternateButton = {},
-                               const std::string& otherButton = {});
+    void refuse(const QString& message);
+    IDialogs::AlertReply alert(IDialogs::AlertStyle style, const QString& title, const QString& message,
+                               const QString& defaultButton, const QString& alternateButton = {},
+                               const QString& otherButton = {});
 
     IDialogs& m_dialogs;
     ZQMidiSystem& m_midiSystem;

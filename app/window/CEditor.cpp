@@ -112,7 +112,7 @@ void CEditor::connectControls()
     connect(m_bankView.get(), &CBankView::bankFileDropped, this, &CEditor::openBankFile);
     connect(m_bankView.get(), &CBankView::filesLeftOut, this, [this](int count) {
         showStatus(m_ui->text_status->text()
-                   + QStringLiteral(" (%1 more file(s) left out: the bank has no more slots)").arg(count));
+                   + tr(" (%n more file(s) left out: the bank has no more slots)", nullptr, count));
     });
     connect(m_bankView.get(), &CBankView::status, this, &CEditor::showStatus);
     connect(m_edits.get(), &CBankEdits::status, this, &CEditor::showStatus);
@@ -149,7 +149,7 @@ void CEditor::connectControls()
 void CEditor::awakeFromNib()
 {
     Ui::EditorWindow& ui = *m_ui;
-    ui.text_version->setText(QStringLiteral("Version ") + QStringLiteral(ZYLOX_VERSION));
+    ui.text_version->setText(tr("Version %1").arg(QStringLiteral(ZYLOX_VERSION)));
     ui.text_status->setText(QString());
     enableMIDIButtons();
     ui.popup_channel->setCurrentIndex(0);
@@ -178,8 +178,8 @@ bool CEditor::switchToSendState(bool on)
     // Send becomes Stop while sending; quitting stays possible, after a question.
     if (on && m_state == State::Idle) {
         m_sendTexts = {ui.button_send->text(), ui.menu_send->text()};
-        ui.button_send->setText(QStringLiteral("Sto&p"));
-        ui.menu_send->setText(QStringLiteral("&Stop"));
+        ui.button_send->setText(tr("Sto&p"));
+        ui.menu_send->setText(tr("&Stop"));
         ui.button_send->setEnabled(true);
         m_state = State::Send;
         return true;
@@ -245,7 +245,7 @@ void CEditor::closeEvent(QCloseEvent* event)
     // Unsaved banks first; then a window closed while banks are on their way would leave the
     // program running unseen: the transmission is stopped first, if the user agrees, and the
     // device's state told.
-    if (m_files->settle("quitting")
+    if (m_files->settle(tr("quitting").toStdString())
         && (applicationShouldTerminate() || (m_state == State::Send && m_transmission->stopForQuit()))) {
         m_memory->keep();
         event->accept();

@@ -1,5 +1,6 @@
 #include "app/common/CDialogs.h"
 #include "app/window/CEditor.h"
+#include "app/window/CTranslations.h"
 #include "app/settings/CSettings.h"
 #include "midiio/AlsaMidiService.h"
 #include "midiio/SystemClock.h"
@@ -8,10 +9,13 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    CTranslations translations;
+    translations.install(QLocale::system(), CTranslations::folder());
     QApplication::setApplicationName(QStringLiteral("zylox-editor"));
     QApplication::setApplicationDisplayName(QStringLiteral("ZYLOX 515 Editor"));
     QApplication::setApplicationVersion(QStringLiteral(ZYLOX_VERSION));

@@ -1,0 +1,29 @@
+#include "app/window/CTranslations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+
+CTranslations::~CTranslations()
+{
+    QCoreApplication::removeTranslator(&m_qt);
+    QCoreApplication::removeTranslator(&m_editor);
+}
+
+QString CTranslations::folder()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../share/zylox-editor/translations");
+}
+
+bool CTranslations::install(const QLocale& locale, const QString& folder)
+{
+    if (!m_editor.load(locale, QStringLiteral("zylox-editor"), QStringLiteral("_"), folder))
+        return false;
+    QCoreApplication::installTranslator(&m_editor);
+    // Qt's texts only in the language the window speaks: a French file panel over an English
+    // window, for a language the editor lacks, would be two languages at once.
+    if (m_qt.load(QLocale(m_editor.language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qt);
+    return true;
+}

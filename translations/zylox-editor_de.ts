@@ -1,0 +1,1479 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <location filename="../app/window/AboutWindow.ui" line="6"/>
+        <source>About ZYLOX 515 Editor</source>
+        <translation>Über ZYLOX 515 Editor</translation>
+    </message>
+    <message>
+        <location filename="../app/window/AboutWindow.ui" line="25"/>
+        <source>&lt;b&gt;ZYLOX 515 Editor&lt;/b&gt;</source>
+        <translation>&lt;b&gt;ZYLOX 515 Editor&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <location filename="../app/window/AboutWindow.ui" line="42"/>
+        <source>Edits the sample memory of the ZYLOX 515 drum machine:
+import drum sounds into its 31 sound banks, keep banks
+in bank files and send them to the device over MIDI.</source>
+        <translation>Bearbeitet den Sample-Speicher des Drumcomputers ZYLOX 515:
+importiert Drum-Sounds in seine 31 Soundbänke, bewahrt Bänke
+in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutWindow</name>
+    <message>
+        <location filename="../app/window/CAboutWindow.cpp" line="12"/>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>CBankEdits</name>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="64"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="77"/>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="64"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="77"/>
+        <source>rename of %1</source>
+        <translation>Umbenennen von %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="68"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="81"/>
+        <source>Renamed %1 to &quot;%2&quot;</source>
+        <translation>%1 in „%2“ umbenannt</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="87"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="98"/>
+        <source>Reset to Default</source>
+        <translation>Auf Werkseinstellung zurücksetzen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="88"/>
+        <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
+        <translation>Setzen Sie während des Sendens oder Empfangens keine Bank auf die Werkseinstellung zurück!</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="89"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
+        <source>Not reset: %1 stays as it is while banks are being sent</source>
+        <translation>Nicht zurückgesetzt: %1 bleibt unverändert, solange Bänke gesendet werden</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="94"/>
+        <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
+        <translation>Der Bank „%1“ ihren Werksnamen und ihre Werkssounds zurückgeben? Ihr jetziger Inhalt wird ersetzt.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="99"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="104"/>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="99"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="104"/>
+        <source>reset of %1</source>
+        <translation>Zurücksetzen von %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="105"/>
+        <source>Reset %1 to its factory name and sounds</source>
+        <translation>%1 auf Werksnamen und Werkssounds zurückgesetzt</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="135"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="160"/>
+        <source>Not imported: %1</source>
+        <translation>Nicht importiert: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="186"/>
+        <source>Shape “%1” for %2</source>
+        <translation>„%1“ für %2 formen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="202"/>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="202"/>
+        <source>import into %1</source>
+        <translation>Import in %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="203"/>
+        <source>Shape</source>
+        <translation>Formen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="203"/>
+        <source>shape of %1</source>
+        <translation>Formen von %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="222"/>
+        <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
+        <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurde die älteste verworfen: Ihr Slot besteht jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="225"/>
+        <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
+        <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurden die %2 ältesten verworfen: Ihre Slots bestehen jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
+    </message>
+</context>
+<context>
+    <name>CBankFiles</name>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="50"/>
+        <location filename="../app/files/CBankFiles.cpp" line="59"/>
+        <source>opening another bank file</source>
+        <translation>dem Öffnen einer anderen Bankdatei</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="76"/>
+        <source>Wrong File Format</source>
+        <translation>Falsches Dateiformat</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="77"/>
+        <source>This file contains no sound bank(s)
+for a Tarvo ZYLOX 515!</source>
+        <translation>Diese Datei enthält keine Soundbank
+für einen Tarvo ZYLOX 515!</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="78"/>
+        <location filename="../app/files/CBankFiles.cpp" line="172"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="79"/>
+        <source>Not opened: %1 holds no sound bank</source>
+        <translation>Nicht geöffnet: %1 enthält keine Soundbank</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="94"/>
+        <source>The file contains data for bank: &quot;%1&quot; (%2).
+Load it into the selected bank &quot;%3&quot; (%4) or into %2? What that bank holds now is replaced.</source>
+        <translation>Die Datei enthält Daten für die Bank „%1“ (%2).
+In die ausgewählte Bank „%3“ (%4) oder in %2 laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="97"/>
+        <source>The file contains data for bank: &quot;&quot; (%1).
+Load it into the selected bank &quot;%2&quot; (%3)? What that bank holds now is replaced.</source>
+        <translation>Die Datei enthält Daten für die Bank „“ (%1).
+In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="101"/>
+        <location filename="../app/files/CBankFiles.cpp" line="103"/>
+        <source>Load into %1</source>
+        <translation>In %1 laden</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="102"/>
+        <source>Different Banks!</source>
+        <translation>Unterschiedliche Bänke!</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="104"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="118"/>
+        <location filename="../app/files/CBankFiles.cpp" line="129"/>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="118"/>
+        <source>opening %1 into %2</source>
+        <translation>Öffnen von %1 in %2</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="121"/>
+        <source>Opened %1 into %2</source>
+        <translation>%1 in %2 geöffnet</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="129"/>
+        <source>opening %1 (all banks)</source>
+        <translation>Öffnen von %1 (alle Bänke)</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="135"/>
+        <source>Opened %1 (all banks)</source>
+        <translation>%1 geöffnet (alle Bänke)</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="148"/>
+        <source>All banks</source>
+        <translation>Alle Bänke</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="169"/>
+        <source>The bank file &quot;%1&quot; could not be written: %2.</source>
+        <translation>Die Bankdatei „%1“ konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="171"/>
+        <source>Save Failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="173"/>
+        <source>Not saved: %1</source>
+        <translation>Nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="178"/>
+        <source>Saved %1 (%2)</source>
+        <translation>%1 gespeichert (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="179"/>
+        <source>Saved %1 (all banks)</source>
+        <translation>%1 gespeichert (alle Bänke)</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="201"/>
+        <source>The shapes of its slots could not be kept beside %1: %2</source>
+        <translation>Die Formen ihrer Slots konnten nicht neben %1 aufbewahrt werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/files/CBankFiles.cpp" line="233"/>
+        <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
+        <translation>
+            <numerusform>%n geformter Slot öffnet sich als reine Bytes: Seine Quelle wurde geändert oder ist verschwunden.</numerusform>
+            <numerusform>%n geformte Slots öffnen sich als reine Bytes: Ihre Quellen wurden geändert oder sind verschwunden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/files/CBankFiles.cpp" line="237"/>
+        <source>%n of the oldest kept sources were let go to stay within %1 MB.</source>
+        <translation>
+            <numerusform>%n der ältesten aufbewahrten Quellen wurde verworfen, um unter %1 MB zu bleiben.</numerusform>
+            <numerusform>%n der ältesten aufbewahrten Quellen wurden verworfen, um unter %1 MB zu bleiben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="244"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>CBankTableModel</name>
+    <message>
+        <location filename="../app/banks/CBankTableModel.cpp" line="41"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankTableModel.cpp" line="47"/>
+        <source>Bank</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankTableModel.cpp" line="49"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>CBankView</name>
+    <message>
+        <location filename="../app/banks/CBankView.cpp" line="113"/>
+        <source>Name of slot %1, %2</source>
+        <translation>Name von Slot %1, %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankView.cpp" line="114"/>
+        <source>Import into slot %1, %2</source>
+        <translation>In Slot %1 importieren, %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankView.cpp" line="116"/>
+        <source>Play slot %1, %2</source>
+        <translation>Slot %1 abspielen, %2</translation>
+    </message>
+</context>
+<context>
+    <name>CContentImport</name>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="27"/>
+        <source>%1 could not be read.</source>
+        <translation>%1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="40"/>
+        <source>%1 is not a sound file this editor decodes (%2). Load its bytes into the slot as raw 8-bit device data?</source>
+        <translation>%1 ist keine Sounddatei, die dieser Editor dekodiert (%2). Ihre Bytes als rohe 8-Bit-Gerätedaten in den Slot laden?</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="43"/>
+        <source>Not a Sound</source>
+        <translation>Kein Sound</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="44"/>
+        <location filename="../app/banks/CContentImport.cpp" line="66"/>
+        <source>Load Raw</source>
+        <translation>Roh laden</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="44"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="52"/>
+        <source> Open it with Open… to load its banks.</source>
+        <translation> Öffnen Sie sie mit „Öffnen…“, um ihre Bänke zu laden.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="53"/>
+        <source>%1 %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="60"/>
+        <source>%1 could not be decoded: %2.</source>
+        <translation>%1 konnte nicht dekodiert werden: %2.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="61"/>
+        <source>ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.</source>
+        <translation>ZYLOX 515 Editor kann das Format von %1 nicht dekodieren. Er importiert Sounds im Format %2.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="65"/>
+        <source>Wrong File Format</source>
+        <translation>Falsches Dateiformat</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="66"/>
+        <location filename="../app/banks/CContentImport.cpp" line="103"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="80"/>
+        <location filename="../app/banks/CContentImport.cpp" line="95"/>
+        <source>%1 holds no sound.</source>
+        <translation>%1 enthält keinen Sound.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="83"/>
+        <source>%1 cannot fill the slot: %2.</source>
+        <translation>%1 kann den Slot nicht füllen: %2.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="102"/>
+        <source>Import Failed</source>
+        <translation>Import fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>CEditor</name>
+    <message>
+        <location filename="../app/window/CEditor.cpp" line="53"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/window/CEditor.cpp" line="102"/>
+        <source> (%n more file(s) left out: the bank has no more slots)</source>
+        <translation>
+            <numerusform> (%n weitere Datei ausgelassen: Die Bank hat keine Slots mehr)</numerusform>
+            <numerusform> (%n weitere Dateien ausgelassen: Die Bank hat keine Slots mehr)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/window/CEditor.cpp" line="132"/>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CEditor.cpp" line="161"/>
+        <source>Sto&amp;p</source>
+        <translation>Sto&amp;pp</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CEditor.cpp" line="162"/>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CEditor.cpp" line="246"/>
+        <source>quitting</source>
+        <translation>dem Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>CImportPreferences</name>
+    <message>
+        <location filename="../app/settings/CImportPreferences.cpp" line="25"/>
+        <source>Pr&amp;eferences…</source>
+        <translation>&amp;Einstellungen…</translation>
+    </message>
+</context>
+<context>
+    <name>COutputList</name>
+    <message>
+        <location filename="../app/transfer/COutputList.cpp" line="47"/>
+        <source>%1 (disconnected)</source>
+        <translation>%1 (getrennt)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputList.cpp" line="51"/>
+        <source>no output ports detected</source>
+        <translation>keine Ausgänge gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>CPreferencesDialog</name>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="15"/>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="19"/>
+        <source>Classic: as slots have always been made</source>
+        <translation>Klassisch: wie Slots schon immer erstellt wurden</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="20"/>
+        <source>Linear interpolation to 33,000 Hz and truncation to 8 bits. Sound above 16.5 kHz folds back into the slot as lower tones.</source>
+        <translation>Lineare Interpolation auf 33.000 Hz und Abschneiden auf 8 Bit. Klanganteile über 16,5 kHz falten sich als tiefere Töne in den Slot zurück.</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="23"/>
+        <source>Clean: band-limited, for bright sounds</source>
+        <translation>Sauber: bandbegrenzt, für helle Sounds</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="24"/>
+        <source>Band-limited resampling and rounding to 8 bits. Hi-hats and cymbals keep their highs without folded tones.</source>
+        <translation>Bandbegrenzte Abtastratenwandlung und Runden auf 8 Bit. Hi-Hats und Becken behalten ihre Höhen ohne gefaltete Töne.</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="28"/>
+        <source>&amp;Normalise: raise the peak to full scale</source>
+        <translation>&amp;Normalisieren: Spitzenpegel auf Vollaussteuerung anheben</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="31"/>
+        <source>&amp;Trim the silence before the sound</source>
+        <translation>S&amp;tille vor dem Sound abschneiden</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="35"/>
+        <source>Con&amp;version:</source>
+        <translation>&amp;Wandlung:</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="37"/>
+        <source>Raw files and System Exclusive messages are always imported as they are.</source>
+        <translation>Rohdateien und System-Exclusive-Nachrichten werden immer unverändert importiert.</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="39"/>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+</context>
+<context>
+    <name>CShapeControls</name>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="52"/>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="52"/>
+        <source>Clean</source>
+        <translation>Sauber</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
+        <source>Intermediate</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
+        <source>Minimum</source>
+        <translation>Minimal</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <source>None</source>
+        <translation>Keins</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <source>Triangular (TPDF)</source>
+        <translation>Dreieck (TPDF)</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <source>Noise-shaped</source>
+        <translation>Rauschgeformt</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
+        <source>Limit to</source>
+        <translation>Begrenzen auf</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="57"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="68"/>
+        <source>dBFS</source>
+        <translation>dBFS</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="58"/>
+        <source>Normalise</source>
+        <translation>Normalisieren</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="59"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="60"/>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="61"/>
+        <source>Reverse</source>
+        <translation>Rückwärts</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="62"/>
+        <source>semitones</source>
+        <translation>Halbtöne</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="63"/>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
+        <source>Mix</source>
+        <translation>Mischen</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
+        <source>Side</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
+        <source>Remove DC offset</source>
+        <translation>Gleichanteil entfernen</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <source>Trim silence below</source>
+        <translation>Stille abschneiden unter</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="70"/>
+        <source>The pitch that makes the whole window fill the slot</source>
+        <translation>Die Tonhöhe, bei der das ganze Fenster den Slot füllt</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="75"/>
+        <source>Gain:</source>
+        <translation>Verstärkung:</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="77"/>
+        <source>Fade in:</source>
+        <translation>Einblenden:</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="78"/>
+        <source>Fade out:</source>
+        <translation>Ausblenden:</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="79"/>
+        <source>Pitch:</source>
+        <translation>Tonhöhe:</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="80"/>
+        <source>Channels:</source>
+        <translation>Kanäle:</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="82"/>
+        <source>Conversion:</source>
+        <translation>Wandlung:</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="83"/>
+        <source>Filter phase:</source>
+        <translation>Filterphase:</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="84"/>
+        <source>Dither:</source>
+        <translation>Dither:</translation>
+    </message>
+</context>
+<context>
+    <name>CShapeSidecar</name>
+    <message>
+        <location filename="../app/files/CShapeSidecar.cpp" line="189"/>
+        <source>could not remove %1</source>
+        <translation>%1 konnte nicht entfernt werden</translation>
+    </message>
+</context>
+<context>
+    <name>CSlotPlayer</name>
+    <message>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="47"/>
+        <source>Play this slot as the ZYLOX 515 sounds it (Space plays the selected slot)</source>
+        <translation>Diesen Slot so abspielen, wie der ZYLOX 515 ihn klingen lässt (Leertaste spielt den ausgewählten Slot)</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="48"/>
+        <source>A firmware slot holds no sound</source>
+        <translation>Ein Firmware-Slot enthält keinen Sound</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="89"/>
+        <source>Could not play &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht abgespielt werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="96"/>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="96"/>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+</context>
+<context>
+    <name>CSoundPanel</name>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="36"/>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="103"/>
+        <source>Source waveform and the window that goes into the slot</source>
+        <translation>Wellenform der Quelle und das Fenster, das in den Slot kommt</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="106"/>
+        <source>The slot as the shape makes it</source>
+        <translation>Der Slot, wie die Form ihn macht</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
+        <source>Result in the slot</source>
+        <translation>Ergebnis im Slot</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="116"/>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="117"/>
+        <source>Zoom O&amp;ut</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="118"/>
+        <source>Snap to &amp;Onset</source>
+        <translation>Am &amp;Einsatz ausrichten</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="119"/>
+        <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
+        <translation>Den Anfang des Fensters dorthin verschieben, wo der Sound über die Abschneideschwelle steigt</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="120"/>
+        <source>Snap to &amp;Zero Crossing</source>
+        <translation>Am &amp;Nulldurchgang ausrichten</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="121"/>
+        <source>Play &amp;Source</source>
+        <translation>&amp;Quelle abspielen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="122"/>
+        <source>Play &amp;Result</source>
+        <translation>E&amp;rgebnis abspielen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="124"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="125"/>
+        <source>&amp;Apply</source>
+        <translation>&amp;Anwenden</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="134"/>
+        <source>Result in the slot:</source>
+        <translation>Ergebnis im Slot:</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="145"/>
+        <source>Source:</source>
+        <translation>Quelle:</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="208"/>
+        <source>Window %1 to %2 of %3</source>
+        <translation>Fenster %1 bis %2 von %3</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="299"/>
+        <source>Cannot fit: %1.</source>
+        <translation>Einpassen nicht möglich: %1.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="300"/>
+        <source>Nothing to put into the slot: the window holds no sound.</source>
+        <translation>Nichts für den Slot: Das Fenster enthält keinen Sound.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="304"/>
+        <source>Silent: the result&apos;s peak is %1, below %2 dBFS</source>
+        <translation>Stumm: Der Spitzenpegel des Ergebnisses ist %1, unter %2 dBFS</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="306"/>
+        <source>zero</source>
+        <translation>null</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="309"/>
+        <source>; the sound starts at %1 s</source>
+        <translation>; der Sound beginnt bei %1 s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="313"/>
+        <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
+        <translation>Übersteuert: Die Verstärkung treibt den Sound über die Vollaussteuerung, seine Spitzen werden abgeschnitten.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="338"/>
+        <source>Could not play: %1</source>
+        <translation>Abspielen nicht möglich: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSourceView</name>
+    <message>
+        <location filename="../app/sounds/CSourceView.cpp" line="26"/>
+        <source>Drag the window to choose the part of the sound that goes into the slot; drag its ends to shorten it; the wheel zooms</source>
+        <translation>Ziehen Sie das Fenster, um den Teil des Sounds zu wählen, der in den Slot kommt; ziehen Sie seine Enden, um es zu kürzen; das Mausrad zoomt</translation>
+    </message>
+</context>
+<context>
+    <name>CTransmission</name>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="69"/>
+        <source>Nothing was sent: %1.</source>
+        <translation>Nichts wurde gesendet: %1.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="93"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="113"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="131"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="133"/>
+        <source>Send All Banks</source>
+        <translation>Alle Bänke senden</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CTransmission.cpp" line="94"/>
+        <source>The last transmission of all banks to this device did not finish: %n banks are left, starting with %1 (about %2).
+Send the banks that are left, or all 32 banks again?</source>
+        <translation>
+            <numerusform>Die letzte Übertragung aller Bänke an dieses Gerät wurde nicht beendet: %n Bank fehlt noch, %1 (etwa %2).
+Die fehlende Bank senden oder alle 32 Bänke erneut?</numerusform>
+            <numerusform>Die letzte Übertragung aller Bänke an dieses Gerät wurde nicht beendet: %n Bänke fehlen noch, beginnend mit %1 (etwa %2).
+Die fehlenden Bänke senden oder alle 32 Bänke erneut?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CTransmission.cpp" line="99"/>
+        <source>Send %n Left</source>
+        <translation>
+            <numerusform>%n fehlende senden</numerusform>
+            <numerusform>%n fehlende senden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="99"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="115"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="132"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="134"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="99"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="131"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="134"/>
+        <source>Send All 32</source>
+        <translation>Alle 32 senden</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="114"/>
+        <source>The sending of all banks take over 50 Minutes.
+Do you want to really transmit?</source>
+        <translation>Das Senden aller Bänke dauert über 50 Minuten.
+Wollen Sie wirklich übertragen?</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="115"/>
+        <source>Transmit</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="120"/>
+        <source>All 32 banks are as this device was last sent them.</source>
+        <translation>Alle 32 Bänke sind so, wie sie zuletzt an dieses Gerät gesendet wurden.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CTransmission.cpp" line="121"/>
+        <source>%n of the 32 banks differ from what this device was last sent (%1): sending them takes about %2.</source>
+        <translation>
+            <numerusform>%n der 32 Bänke weicht von dem ab, was zuletzt an dieses Gerät gesendet wurde (%1): Das Senden dauert etwa %2.</numerusform>
+            <numerusform>%n der 32 Bänke weichen von dem ab, was zuletzt an dieses Gerät gesendet wurde (%1): Das Senden dauert etwa %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="126"/>
+        <source>
+All 32 banks take about %1.
+
+This program keeps its own record of what it sent; it cannot see the device. If the device was changed by other means since, send all banks.</source>
+        <translation>
+Alle 32 Bänke dauern etwa %1.
+
+Dieses Programm führt selbst Buch darüber, was es gesendet hat; in das Gerät sieht es nicht. Wurde das Gerät seither auf anderem Weg geändert, senden Sie alle Bänke.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CTransmission.cpp" line="134"/>
+        <source>Send %n Changed</source>
+        <translation>
+            <numerusform>%n geänderte senden</numerusform>
+            <numerusform>%n geänderte senden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="146"/>
+        <source>The MIDI output %1 is not connected.</source>
+        <translation>Der MIDI-Ausgang %1 ist nicht verbunden.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="156"/>
+        <source>sending bank (%1)...</source>
+        <translation>sende Bank (%1)…</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="173"/>
+        <source>Receive from ZYLOX is not supported yet!</source>
+        <translation>Empfangen vom ZYLOX wird noch nicht unterstützt!</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="173"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="237"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="240"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="242"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="284"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="197"/>
+        <source>stopping...</source>
+        <translation>wird angehalten…</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="205"/>
+        <source>Quit While Sending?</source>
+        <translation>Während des Sendens beenden?</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="206"/>
+        <source>Banks are being sent to the device. Stop the transmission and quit?
+The bank on its way will be incomplete on the device and must be sent again.</source>
+        <translation>Es werden Bänke an das Gerät gesendet. Die Übertragung anhalten und beenden?
+Die Bank, die gerade unterwegs ist, bleibt auf dem Gerät unvollständig und muss erneut gesendet werden.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="209"/>
+        <source>Stop and Quit</source>
+        <translation>Anhalten und beenden</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="209"/>
+        <source>Keep Sending</source>
+        <translation>Weiter senden</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CTransmission.cpp" line="227"/>
+        <source>
+
+To send the %n banks that did not finish, choose All banks and Send.</source>
+        <translation>
+            <numerusform>
+
+Um die %n nicht fertig gesendete Bank zu senden, wählen Sie „Alle Bänke“ und „Senden“.</numerusform>
+            <numerusform>
+
+Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke“ und „Senden“.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="232"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="239"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="284"/>
+        <source>Transmission Failed</source>
+        <translation>Übertragung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="233"/>
+        <source>%1 was not sent: %2.
+
+</source>
+        <translation>%1 wurde nicht gesendet: %2.
+
+</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="240"/>
+        <source>The MIDI output stopped accepting data.
+
+</source>
+        <translation>Der MIDI-Ausgang hat aufgehört, Daten anzunehmen.
+
+</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="242"/>
+        <source>Transmission Stopped</source>
+        <translation>Übertragung angehalten</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="254"/>
+        <source>%p%, %1 left</source>
+        <translation>%p %, noch %1</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="267"/>
+        <source>all 32 banks</source>
+        <translation>alle 32 Bänke</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CTransmission.cpp" line="268"/>
+        <source>%n banks (%1)</source>
+        <translation>
+            <numerusform>%n Bank (%1)</numerusform>
+            <numerusform>%n Bänke (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="270"/>
+        <source>Sent %1 to %2 in %3</source>
+        <translation>%1 in %3 an %2 gesendet</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="273"/>
+        <source>%1 of 1 bank sent</source>
+        <translation>%1 von 1 Bank gesendet</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="274"/>
+        <source>%1 of %2 banks sent</source>
+        <translation>%1 von %2 Bänken gesendet</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="276"/>
+        <source>, %1 must be sent again</source>
+        <translation>, %1 muss erneut gesendet werden</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="278"/>
+        <source>Stopped sending to %1 after %2: %3</source>
+        <translation>Senden an %1 nach %2 angehalten: %3</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="279"/>
+        <source>Sending to %1 failed after %2: %3</source>
+        <translation>Senden an %1 nach %2 fehlgeschlagen: %3</translation>
+    </message>
+</context>
+<context>
+    <name>CUndoHistory</name>
+    <message>
+        <location filename="../app/document/CUndoHistory.cpp" line="66"/>
+        <source>Undid %1</source>
+        <translation>Rückgängig gemacht: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUndoHistory.cpp" line="73"/>
+        <source>Redid %1</source>
+        <translation>Wiederhergestellt: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUndoHistory.cpp" line="110"/>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUndoHistory.cpp" line="111"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUndoHistory.cpp" line="113"/>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUndoHistory.cpp" line="114"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>CUnsavedChanges</name>
+    <message>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="56"/>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="68"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="68"/>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/document/CUnsavedChanges.cpp" line="70"/>
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="72"/>
+        <source>The bank %1 has changes that are not saved. Save them before %2?</source>
+        <translation>Die Bank %1 hat ungespeicherte Änderungen. Vor %2 speichern?</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="73"/>
+        <source>The banks %1 have changes that are not saved. Save them before %2?</source>
+        <translation>Die Bänke %1 haben ungespeicherte Änderungen. Vor %2 speichern?</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="75"/>
+        <source>Save changes?</source>
+        <translation>Änderungen speichern?</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="76"/>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="76"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="76"/>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+</context>
+<context>
+    <name>CWaveformView</name>
+    <message>
+        <location filename="../app/sounds/CWaveformView.cpp" line="23"/>
+        <source>Click to select this slot; double-click to shape its sound; drag it out to save it as a WAV file</source>
+        <translation>Klicken wählt diesen Slot; Doppelklicken formt seinen Sound; Herausziehen speichert ihn als WAV-Datei</translation>
+    </message>
+</context>
+<context>
+    <name>CWaveforms</name>
+    <message>
+        <location filename="../app/sounds/CWaveforms.cpp" line="62"/>
+        <source>Waveform of slot %1, %2</source>
+        <translation>Wellenform von Slot %1, %2</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CWaveforms.cpp" line="80"/>
+        <source>Waveform of the selected slot, slot %1, %2</source>
+        <translation>Wellenform des ausgewählten Slots, Slot %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>EditorWindow</name>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="20"/>
+        <source>ZYLOX 515 Editor</source>
+        <translation>ZYLOX 515 Editor</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="34"/>
+        <source>&amp;Banks</source>
+        <translation>&amp;Bänke</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="40"/>
+        <source>Banks</source>
+        <translation>Bänke</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="96"/>
+        <source>Current bank</source>
+        <translation>Aktuelle Bank</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="105"/>
+        <source>Bank &amp;name:</source>
+        <translation>Bank&amp;name:</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="137"/>
+        <location filename="../app/window/EditorWindow.ui" line="192"/>
+        <location filename="../app/window/EditorWindow.ui" line="247"/>
+        <location filename="../app/window/EditorWindow.ui" line="302"/>
+        <location filename="../app/window/EditorWindow.ui" line="357"/>
+        <location filename="../app/window/EditorWindow.ui" line="412"/>
+        <source>Name of what this slot holds</source>
+        <translation>Name dessen, was dieser Slot enthält</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="147"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+1)</source>
+        <translation>Eine Sounddatei (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, …) oder rohe Gerätedaten in diesen Slot importieren (Strg+1)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="150"/>
+        <location filename="../app/window/EditorWindow.ui" line="205"/>
+        <location filename="../app/window/EditorWindow.ui" line="260"/>
+        <location filename="../app/window/EditorWindow.ui" line="315"/>
+        <location filename="../app/window/EditorWindow.ui" line="370"/>
+        <location filename="../app/window/EditorWindow.ui" line="425"/>
+        <source>Import…</source>
+        <translation>Importieren…</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="153"/>
+        <source>Ctrl+1</source>
+        <translation>Ctrl+1</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="166"/>
+        <location filename="../app/window/EditorWindow.ui" line="221"/>
+        <location filename="../app/window/EditorWindow.ui" line="276"/>
+        <location filename="../app/window/EditorWindow.ui" line="331"/>
+        <location filename="../app/window/EditorWindow.ui" line="386"/>
+        <location filename="../app/window/EditorWindow.ui" line="441"/>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="202"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+2)</source>
+        <translation>Eine Sounddatei (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, …) oder rohe Gerätedaten in diesen Slot importieren (Strg+2)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="208"/>
+        <source>Ctrl+2</source>
+        <translation>Ctrl+2</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="257"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+3)</source>
+        <translation>Eine Sounddatei (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, …) oder rohe Gerätedaten in diesen Slot importieren (Strg+3)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="263"/>
+        <source>Ctrl+3</source>
+        <translation>Ctrl+3</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="312"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+4)</source>
+        <translation>Eine Sounddatei (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, …) oder rohe Gerätedaten in diesen Slot importieren (Strg+4)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="318"/>
+        <source>Ctrl+4</source>
+        <translation>Ctrl+4</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="367"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+5)</source>
+        <translation>Eine Sounddatei (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, …) oder rohe Gerätedaten in diesen Slot importieren (Strg+5)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="373"/>
+        <source>Ctrl+5</source>
+        <translation>Ctrl+5</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="422"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+6)</source>
+        <translation>Eine Sounddatei (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, …) oder rohe Gerätedaten in diesen Slot importieren (Strg+6)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="428"/>
+        <source>Ctrl+6</source>
+        <translation>Ctrl+6</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="451"/>
+        <source>Open a bank file (.mid) holding this bank or all banks</source>
+        <translation>Eine Bankdatei (.mid) mit dieser Bank oder allen Bänken öffnen</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="454"/>
+        <location filename="../app/window/EditorWindow.ui" line="753"/>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="461"/>
+        <source>Save the banks into their bank file (.mid), with the banks it holds; Save As… (Ctrl+Shift+S) writes this bank or all banks to another</source>
+        <translation>Die Bänke in ihre Bankdatei (.mid) speichern, mit den Bänken, die sie enthält; „Speichern unter…“ (Strg+Umschalt+S) schreibt diese Bank oder alle Bänke in eine andere</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="464"/>
+        <location filename="../app/window/EditorWindow.ui" line="761"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="478"/>
+        <source>Give this bank back its factory name and sounds</source>
+        <translation>Dieser Bank ihren Werksnamen und ihre Werkssounds zurückgeben</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="481"/>
+        <source>&amp;Reset to Default</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="493"/>
+        <source>Save and send</source>
+        <translation>Speichern und senden</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="502"/>
+        <source>Banks:</source>
+        <translation>Bänke:</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="514"/>
+        <source>C&amp;urrent bank</source>
+        <translation>A&amp;ktuelle Bank</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="527"/>
+        <source>A&amp;ll banks</source>
+        <translation>A&amp;lle Bänke</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="543"/>
+        <source>MIDI ou&amp;tput:</source>
+        <translation>MIDI-Aus&amp;gang:</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="553"/>
+        <source>MIDI output</source>
+        <translation>MIDI-Ausgang</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="566"/>
+        <source>&amp;Channel:</source>
+        <translation>Ka&amp;nal:</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="576"/>
+        <source>MIDI channel</source>
+        <translation>MIDI-Kanal</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="669"/>
+        <source>Send the bank(s) to the ZYLOX 515 over MIDI</source>
+        <translation>Die Bank bzw. Bänke per MIDI an den ZYLOX 515 senden</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="672"/>
+        <source>Sen&amp;d</source>
+        <translation>Sen&amp;den</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="726"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="736"/>
+        <source>&amp;MIDI</source>
+        <translation>&amp;MIDI</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="743"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="756"/>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="764"/>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="769"/>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="772"/>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="777"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="780"/>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="788"/>
+        <source>&amp;Send</source>
+        <translation>&amp;Senden</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="793"/>
+        <source>&amp;Receive</source>
+        <translation>&amp;Empfangen</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="798"/>
+        <source>&amp;About ZYLOX 515 Editor</source>
+        <translation>Ü&amp;ber ZYLOX 515 Editor</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../app/common/CDialogs.cpp" line="16"/>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../app/common/CDialogs.cpp" line="23"/>
+        <source>Bank files (%1)</source>
+        <translation>Bankdateien (%1)</translation>
+    </message>
+    <message>
+        <location filename="../app/common/CDialogs.cpp" line="24"/>
+        <source>Sounds (%1)</source>
+        <translation>Sounds (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>SlotSoundDescription</name>
+    <message>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="17"/>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="25"/>
+        <source>%1: no sound</source>
+        <translation>%1: kein Sound</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="28"/>
+        <source>%1: %2 of silence</source>
+        <translation>%1: %2 Stille</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="35"/>
+        <source>%1: %2 of sound, peak %3 dBFS, %4 of silence</source>
+        <translation>%1: %2 Sound, Spitzenpegel %3 dBFS, %4 Stille</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1479 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <location filename="../app/window/AboutWindow.ui" line="6"/>
+        <source>About ZYLOX 515 Editor</source>
+        <translation>À propos de ZYLOX 515 Editor</translation>
+    </message>
+    <message>
+        <location filename="../app/window/AboutWindow.ui" line="25"/>
+        <source>&lt;b&gt;ZYLOX 515 Editor&lt;/b&gt;</source>
+        <translation>&lt;b&gt;ZYLOX 515 Editor&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <location filename="../app/window/AboutWindow.ui" line="42"/>
+        <source>Edits the sample memory of the ZYLOX 515 drum machine:
+import drum sounds into its 31 sound banks, keep banks
+in bank files and send them to the device over MIDI.</source>
+        <translation>Édite la mémoire d’échantillons de la boîte à rythmes ZYLOX 515&#xa0;:
+importez des sons de batterie dans ses 31 banques, conservez les banques
+dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutWindow</name>
+    <message>
+        <location filename="../app/window/CAboutWindow.cpp" line="12"/>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>CBankEdits</name>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="64"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="77"/>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="64"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="77"/>
+        <source>rename of %1</source>
+        <translation>renommage de %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="68"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="81"/>
+        <source>Renamed %1 to &quot;%2&quot;</source>
+        <translation>%1 renommé en «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="87"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="98"/>
+        <source>Reset to Default</source>
+        <translation>Rétablir les réglages d’usine</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="88"/>
+        <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
+        <translation>Ne rétablissez aucune banque d’usine pendant un envoi ou une réception&#xa0;!</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="89"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
+        <source>Not reset: %1 stays as it is while banks are being sent</source>
+        <translation>Non rétablie&#xa0;: %1 reste telle quelle pendant l’envoi des banques</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="94"/>
+        <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
+        <translation>Rendre à la banque «&#xa0;%1&#xa0;» son nom et ses sons d’usine&#xa0;? Son contenu actuel sera remplacé.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="99"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="104"/>
+        <source>Reset</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="99"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="104"/>
+        <source>reset of %1</source>
+        <translation>rétablissement de %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="105"/>
+        <source>Reset %1 to its factory name and sounds</source>
+        <translation>%1 rétablie avec son nom et ses sons d’usine</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="135"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="160"/>
+        <source>Not imported: %1</source>
+        <translation>Non importé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="186"/>
+        <source>Shape “%1” for %2</source>
+        <translation>Façonner «&#xa0;%1&#xa0;» pour %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="202"/>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="202"/>
+        <source>import into %1</source>
+        <translation>import dans %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="203"/>
+        <source>Shape</source>
+        <translation>Façonner</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="203"/>
+        <source>shape of %1</source>
+        <translation>façonnage de %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="222"/>
+        <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
+        <translation> Pour rester sous %1&#xa0;Mo de sources conservées, la plus ancienne a été abandonnée&#xa0;: son emplacement ne contient plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="225"/>
+        <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
+        <translation> Pour rester sous %1&#xa0;Mo de sources conservées, les %2 plus anciennes ont été abandonnées&#xa0;: leurs emplacements ne contiennent plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
+    </message>
+</context>
+<context>
+    <name>CBankFiles</name>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="50"/>
+        <location filename="../app/files/CBankFiles.cpp" line="59"/>
+        <source>opening another bank file</source>
+        <translation>d’ouvrir un autre fichier de banques</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="76"/>
+        <source>Wrong File Format</source>
+        <translation>Format de fichier incorrect</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="77"/>
+        <source>This file contains no sound bank(s)
+for a Tarvo ZYLOX 515!</source>
+        <translation>Ce fichier ne contient aucune banque de sons
+pour un Tarvo ZYLOX 515&#xa0;!</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="78"/>
+        <location filename="../app/files/CBankFiles.cpp" line="172"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="79"/>
+        <source>Not opened: %1 holds no sound bank</source>
+        <translation>Non ouvert&#xa0;: %1 ne contient aucune banque de sons</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="94"/>
+        <source>The file contains data for bank: &quot;%1&quot; (%2).
+Load it into the selected bank &quot;%3&quot; (%4) or into %2? What that bank holds now is replaced.</source>
+        <translation>Le fichier contient les données de la banque «&#xa0;%1&#xa0;» (%2).
+Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4) ou dans %2&#xa0;? Le contenu actuel de cette banque sera remplacé.</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="97"/>
+        <source>The file contains data for bank: &quot;&quot; (%1).
+Load it into the selected bank &quot;%2&quot; (%3)? What that bank holds now is replaced.</source>
+        <translation>Le fichier contient les données de la banque «&#xa0;&#xa0;» (%1).
+Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le contenu actuel de cette banque sera remplacé.</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="101"/>
+        <location filename="../app/files/CBankFiles.cpp" line="103"/>
+        <source>Load into %1</source>
+        <translation>Charger dans %1</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="102"/>
+        <source>Different Banks!</source>
+        <translation>Banques différentes&#xa0;!</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="104"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="118"/>
+        <location filename="../app/files/CBankFiles.cpp" line="129"/>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="118"/>
+        <source>opening %1 into %2</source>
+        <translation>ouverture de %1 dans %2</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="121"/>
+        <source>Opened %1 into %2</source>
+        <translation>%1 ouvert dans %2</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="129"/>
+        <source>opening %1 (all banks)</source>
+        <translation>ouverture de %1 (toutes les banques)</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="135"/>
+        <source>Opened %1 (all banks)</source>
+        <translation>%1 ouvert (toutes les banques)</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="148"/>
+        <source>All banks</source>
+        <translation>Toutes les banques</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="169"/>
+        <source>The bank file &quot;%1&quot; could not be written: %2.</source>
+        <translation>Le fichier de banques «&#xa0;%1&#xa0;» n’a pas pu être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="171"/>
+        <source>Save Failed</source>
+        <translation>Échec de l’enregistrement</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="173"/>
+        <source>Not saved: %1</source>
+        <translation>Non enregistré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="178"/>
+        <source>Saved %1 (%2)</source>
+        <translation>%1 enregistré (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="179"/>
+        <source>Saved %1 (all banks)</source>
+        <translation>%1 enregistré (toutes les banques)</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="201"/>
+        <source>The shapes of its slots could not be kept beside %1: %2</source>
+        <translation>Le façonnage de ses emplacements n’a pas pu être conservé à côté de %1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/files/CBankFiles.cpp" line="233"/>
+        <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
+        <translation>
+            <numerusform>%n emplacement façonné s’ouvre en simples octets&#xa0;: sa source a changé ou a disparu.</numerusform>
+            <numerusform>%n emplacements façonnés s’ouvrent en simples octets&#xa0;: leurs sources ont changé ou ont disparu.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/files/CBankFiles.cpp" line="237"/>
+        <source>%n of the oldest kept sources were let go to stay within %1 MB.</source>
+        <translation>
+            <numerusform>%n des plus anciennes sources conservées a été abandonnée pour rester sous %1&#xa0;Mo.</numerusform>
+            <numerusform>%n des plus anciennes sources conservées ont été abandonnées pour rester sous %1&#xa0;Mo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="244"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>CBankTableModel</name>
+    <message>
+        <location filename="../app/banks/CBankTableModel.cpp" line="41"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankTableModel.cpp" line="47"/>
+        <source>Bank</source>
+        <translation>Banque</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankTableModel.cpp" line="49"/>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+</context>
+<context>
+    <name>CBankView</name>
+    <message>
+        <location filename="../app/banks/CBankView.cpp" line="113"/>
+        <source>Name of slot %1, %2</source>
+        <translation>Nom de l’emplacement %1, %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankView.cpp" line="114"/>
+        <source>Import into slot %1, %2</source>
+        <translation>Importer dans l’emplacement %1, %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankView.cpp" line="116"/>
+        <source>Play slot %1, %2</source>
+        <translation>Écouter l’emplacement %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>CContentImport</name>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="27"/>
+        <source>%1 could not be read.</source>
+        <translation>%1 n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="40"/>
+        <source>%1 is not a sound file this editor decodes (%2). Load its bytes into the slot as raw 8-bit device data?</source>
+        <translation>%1 n’est pas un fichier son que cet éditeur sait décoder (%2). Charger ses octets dans l’emplacement comme données brutes 8&#xa0;bits de l’appareil&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="43"/>
+        <source>Not a Sound</source>
+        <translation>Pas un son</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="44"/>
+        <location filename="../app/banks/CContentImport.cpp" line="66"/>
+        <source>Load Raw</source>
+        <translation>Charger brut</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="44"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="52"/>
+        <source> Open it with Open… to load its banks.</source>
+        <translation> Ouvrez-le avec «&#xa0;Ouvrir…&#xa0;» pour charger ses banques.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="53"/>
+        <source>%1 %2.</source>
+        <translation>%1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="60"/>
+        <source>%1 could not be decoded: %2.</source>
+        <translation>%1 n’a pas pu être décodé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="61"/>
+        <source>ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.</source>
+        <translation>ZYLOX 515 Editor ne sait pas décoder le format de %1. Il importe les sons aux formats %2.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="65"/>
+        <source>Wrong File Format</source>
+        <translation>Format de fichier incorrect</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="66"/>
+        <location filename="../app/banks/CContentImport.cpp" line="103"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="80"/>
+        <location filename="../app/banks/CContentImport.cpp" line="95"/>
+        <source>%1 holds no sound.</source>
+        <translation>%1 ne contient aucun son.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="83"/>
+        <source>%1 cannot fill the slot: %2.</source>
+        <translation>%1 ne peut pas remplir l’emplacement&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CContentImport.cpp" line="102"/>
+        <source>Import Failed</source>
+        <translation>Échec de l’import</translation>
+    </message>
+</context>
+<context>
+    <name>CEditor</name>
+    <message>
+        <location filename="../app/window/CEditor.cpp" line="53"/>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/window/CEditor.cpp" line="102"/>
+        <source> (%n more file(s) left out: the bank has no more slots)</source>
+        <translation>
+            <numerusform> (%n autre fichier laissé de côté&#xa0;: la banque n’a plus d’emplacement)</numerusform>
+            <numerusform> (%n autres fichiers laissés de côté&#xa0;: la banque n’a plus d’emplacement)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/window/CEditor.cpp" line="132"/>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CEditor.cpp" line="161"/>
+        <source>Sto&amp;p</source>
+        <translation>A&amp;rrêter</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CEditor.cpp" line="162"/>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CEditor.cpp" line="246"/>
+        <source>quitting</source>
+        <translation>de quitter</translation>
+    </message>
+</context>
+<context>
+    <name>CImportPreferences</name>
+    <message>
+        <location filename="../app/settings/CImportPreferences.cpp" line="25"/>
+        <source>Pr&amp;eferences…</source>
+        <translation>&amp;Préférences…</translation>
+    </message>
+</context>
+<context>
+    <name>COutputList</name>
+    <message>
+        <location filename="../app/transfer/COutputList.cpp" line="47"/>
+        <source>%1 (disconnected)</source>
+        <translation>%1 (déconnecté)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputList.cpp" line="51"/>
+        <source>no output ports detected</source>
+        <translation>aucun port de sortie détecté</translation>
+    </message>
+</context>
+<context>
+    <name>CPreferencesDialog</name>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="15"/>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="19"/>
+        <source>Classic: as slots have always been made</source>
+        <translation>Classique&#xa0;: comme les emplacements ont toujours été faits</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="20"/>
+        <source>Linear interpolation to 33,000 Hz and truncation to 8 bits. Sound above 16.5 kHz folds back into the slot as lower tones.</source>
+        <translation>Interpolation linéaire à 33&#xa0;000&#xa0;Hz et troncature à 8&#xa0;bits. Le son au-dessus de 16,5&#xa0;kHz se replie dans l’emplacement en tons plus graves.</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="23"/>
+        <source>Clean: band-limited, for bright sounds</source>
+        <translation>Propre&#xa0;: à bande limitée, pour les sons brillants</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="24"/>
+        <source>Band-limited resampling and rounding to 8 bits. Hi-hats and cymbals keep their highs without folded tones.</source>
+        <translation>Rééchantillonnage à bande limitée et arrondi à 8&#xa0;bits. Charleys et cymbales gardent leurs aigus sans tons repliés.</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="28"/>
+        <source>&amp;Normalise: raise the peak to full scale</source>
+        <translation>&amp;Normaliser&#xa0;: porter la crête à pleine échelle</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="31"/>
+        <source>&amp;Trim the silence before the sound</source>
+        <translation>&amp;Couper le silence avant le son</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="35"/>
+        <source>Con&amp;version:</source>
+        <translation>Con&amp;version&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="37"/>
+        <source>Raw files and System Exclusive messages are always imported as they are.</source>
+        <translation>Les fichiers bruts et les messages System Exclusive sont toujours importés tels quels.</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="39"/>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+</context>
+<context>
+    <name>CShapeControls</name>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="52"/>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="52"/>
+        <source>Clean</source>
+        <translation>Propre</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
+        <source>Linear</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
+        <source>Intermediate</source>
+        <translation>Intermédiaire</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
+        <source>Minimum</source>
+        <translation>Minimale</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <source>Triangular (TPDF)</source>
+        <translation>Triangulaire (TPDF)</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <source>Noise-shaped</source>
+        <translation>Mise en forme du bruit</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
+        <source>Limit to</source>
+        <translation>Limiter à</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="57"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="68"/>
+        <source>dBFS</source>
+        <translation>dBFS</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="58"/>
+        <source>Normalise</source>
+        <translation>Normaliser</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="59"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="60"/>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="61"/>
+        <source>Reverse</source>
+        <translation>Inverser</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="62"/>
+        <source>semitones</source>
+        <translation>demi-tons</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="63"/>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
+        <source>Mix</source>
+        <translation>Mélange</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
+        <source>Side</source>
+        <translation>Côté</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
+        <source>Remove DC offset</source>
+        <translation>Supprimer la composante continue</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <source>Trim silence below</source>
+        <translation>Couper le silence sous</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="70"/>
+        <source>The pitch that makes the whole window fill the slot</source>
+        <translation>La hauteur qui fait remplir l’emplacement par toute la fenêtre</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="75"/>
+        <source>Gain:</source>
+        <translation>Gain&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="77"/>
+        <source>Fade in:</source>
+        <translation>Fondu d’entrée&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="78"/>
+        <source>Fade out:</source>
+        <translation>Fondu de sortie&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="79"/>
+        <source>Pitch:</source>
+        <translation>Hauteur&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="80"/>
+        <source>Channels:</source>
+        <translation>Canaux&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="82"/>
+        <source>Conversion:</source>
+        <translation>Conversion&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="83"/>
+        <source>Filter phase:</source>
+        <translation>Phase du filtre&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="84"/>
+        <source>Dither:</source>
+        <translation>Dither&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>CShapeSidecar</name>
+    <message>
+        <location filename="../app/files/CShapeSidecar.cpp" line="189"/>
+        <source>could not remove %1</source>
+        <translation>impossible de supprimer %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSlotPlayer</name>
+    <message>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="47"/>
+        <source>Play this slot as the ZYLOX 515 sounds it (Space plays the selected slot)</source>
+        <translation>Écouter cet emplacement tel que le ZYLOX 515 le joue (Espace joue l’emplacement sélectionné)</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="48"/>
+        <source>A firmware slot holds no sound</source>
+        <translation>Un emplacement de firmware ne contient aucun son</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="89"/>
+        <source>Could not play &quot;%1&quot;: %2</source>
+        <translation>Impossible d’écouter «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="96"/>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="96"/>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+</context>
+<context>
+    <name>CSoundPanel</name>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="36"/>
+        <source>%1 s</source>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="103"/>
+        <source>Source waveform and the window that goes into the slot</source>
+        <translation>Forme d’onde de la source et la fenêtre qui va dans l’emplacement</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="106"/>
+        <source>The slot as the shape makes it</source>
+        <translation>L’emplacement tel que le façonnage le produit</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
+        <source>Result in the slot</source>
+        <translation>Résultat dans l’emplacement</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="116"/>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom a&amp;vant</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="117"/>
+        <source>Zoom O&amp;ut</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="118"/>
+        <source>Snap to &amp;Onset</source>
+        <translation>Caler sur l’&amp;attaque</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="119"/>
+        <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
+        <translation>Placer le début de la fenêtre là où le son dépasse le seuil de coupe</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="120"/>
+        <source>Snap to &amp;Zero Crossing</source>
+        <translation>Caler sur le passage par &amp;zéro</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="121"/>
+        <source>Play &amp;Source</source>
+        <translation>Écouter la &amp;source</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="122"/>
+        <source>Play &amp;Result</source>
+        <translation>Écouter le &amp;résultat</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="124"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="125"/>
+        <source>&amp;Apply</source>
+        <translation>A&amp;ppliquer</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="134"/>
+        <source>Result in the slot:</source>
+        <translation>Résultat dans l’emplacement&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="145"/>
+        <source>Source:</source>
+        <translation>Source&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="208"/>
+        <source>Window %1 to %2 of %3</source>
+        <translation>Fenêtre de %1 à %2 sur %3</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="299"/>
+        <source>Cannot fit: %1.</source>
+        <translation>Ajustement impossible&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="300"/>
+        <source>Nothing to put into the slot: the window holds no sound.</source>
+        <translation>Rien à mettre dans l’emplacement&#xa0;: la fenêtre ne contient aucun son.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="304"/>
+        <source>Silent: the result&apos;s peak is %1, below %2 dBFS</source>
+        <translation>Silencieux&#xa0;: la crête du résultat est %1, sous %2&#xa0;dBFS</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="306"/>
+        <source>zero</source>
+        <translation>zéro</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="309"/>
+        <source>; the sound starts at %1 s</source>
+        <translation>&#xa0;; le son commence à %1&#xa0;s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="313"/>
+        <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
+        <translation>Écrêté&#xa0;: le gain pousse le son au-delà de la pleine échelle, ses crêtes sont coupées.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="338"/>
+        <source>Could not play: %1</source>
+        <translation>Impossible d’écouter&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CSourceView</name>
+    <message>
+        <location filename="../app/sounds/CSourceView.cpp" line="26"/>
+        <source>Drag the window to choose the part of the sound that goes into the slot; drag its ends to shorten it; the wheel zooms</source>
+        <translation>Faites glisser la fenêtre pour choisir la partie du son qui va dans l’emplacement&#xa0;; faites glisser ses bords pour la raccourcir&#xa0;; la molette zoome</translation>
+    </message>
+</context>
+<context>
+    <name>CTransmission</name>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="69"/>
+        <source>Nothing was sent: %1.</source>
+        <translation>Rien n’a été envoyé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="93"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="113"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="131"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="133"/>
+        <source>Send All Banks</source>
+        <translation>Envoyer toutes les banques</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CTransmission.cpp" line="94"/>
+        <source>The last transmission of all banks to this device did not finish: %n banks are left, starting with %1 (about %2).
+Send the banks that are left, or all 32 banks again?</source>
+        <translation>
+            <numerusform>La dernière transmission de toutes les banques à cet appareil ne s’est pas terminée&#xa0;: il reste %n banque, %1 (environ %2).
+Envoyer la banque restante, ou de nouveau les 32 banques&#xa0;?</numerusform>
+            <numerusform>La dernière transmission de toutes les banques à cet appareil ne s’est pas terminée&#xa0;: il reste %n banques, à partir de %1 (environ %2).
+Envoyer les banques restantes, ou de nouveau les 32 banques&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CTransmission.cpp" line="99"/>
+        <source>Send %n Left</source>
+        <translation>
+            <numerusform>Envoyer la restante</numerusform>
+            <numerusform>Envoyer les %n restantes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="99"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="115"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="132"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="134"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="99"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="131"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="134"/>
+        <source>Send All 32</source>
+        <translation>Envoyer les 32</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="114"/>
+        <source>The sending of all banks take over 50 Minutes.
+Do you want to really transmit?</source>
+        <translation>L’envoi de toutes les banques prend plus de 50&#xa0;minutes.
+Voulez-vous vraiment transmettre&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="115"/>
+        <source>Transmit</source>
+        <translation>Transmettre</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="120"/>
+        <source>All 32 banks are as this device was last sent them.</source>
+        <translation>Les 32 banques sont telles qu’elles ont été envoyées à cet appareil la dernière fois.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CTransmission.cpp" line="121"/>
+        <source>%n of the 32 banks differ from what this device was last sent (%1): sending them takes about %2.</source>
+        <translation>
+            <numerusform>%n des 32 banques diffère de ce qui a été envoyé à cet appareil la dernière fois (%1)&#xa0;: l’envoyer prend environ %2.</numerusform>
+            <numerusform>%n des 32 banques diffèrent de ce qui a été envoyé à cet appareil la dernière fois (%1)&#xa0;: les envoyer prend environ %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="126"/>
+        <source>
+All 32 banks take about %1.
+
+This program keeps its own record of what it sent; it cannot see the device. If the device was changed by other means since, send all banks.</source>
+        <translation>
+Les 32 banques prennent environ %1.
+
+Ce programme tient son propre registre de ce qu’il a envoyé&#xa0;; il ne voit pas l’appareil. Si l’appareil a été modifié autrement depuis, envoyez toutes les banques.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CTransmission.cpp" line="134"/>
+        <source>Send %n Changed</source>
+        <translation>
+            <numerusform>Envoyer la modifiée</numerusform>
+            <numerusform>Envoyer les %n modifiées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="146"/>
+        <source>The MIDI output %1 is not connected.</source>
+        <translation>La sortie MIDI %1 n’est pas connectée.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="156"/>
+        <source>sending bank (%1)...</source>
+        <translation>envoi de la banque (%1)…</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="173"/>
+        <source>Receive from ZYLOX is not supported yet!</source>
+        <translation>La réception depuis le ZYLOX n’est pas encore prise en charge&#xa0;!</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="173"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="237"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="240"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="242"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="284"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="197"/>
+        <source>stopping...</source>
+        <translation>arrêt en cours…</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="205"/>
+        <source>Quit While Sending?</source>
+        <translation>Quitter pendant l’envoi&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="206"/>
+        <source>Banks are being sent to the device. Stop the transmission and quit?
+The bank on its way will be incomplete on the device and must be sent again.</source>
+        <translation>Des banques sont en cours d’envoi vers l’appareil. Arrêter la transmission et quitter&#xa0;?
+La banque en cours sera incomplète sur l’appareil et devra être renvoyée.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="209"/>
+        <source>Stop and Quit</source>
+        <translation>Arrêter et quitter</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="209"/>
+        <source>Keep Sending</source>
+        <translation>Continuer l’envoi</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CTransmission.cpp" line="227"/>
+        <source>
+
+To send the %n banks that did not finish, choose All banks and Send.</source>
+        <translation>
+            <numerusform>
+
+Pour envoyer la banque inachevée, choisissez «&#xa0;Toutes les banques&#xa0;» puis «&#xa0;Envoyer&#xa0;».</numerusform>
+            <numerusform>
+
+Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#xa0;» puis «&#xa0;Envoyer&#xa0;».</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="232"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="239"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="284"/>
+        <source>Transmission Failed</source>
+        <translation>Échec de la transmission</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="233"/>
+        <source>%1 was not sent: %2.
+
+</source>
+        <translation>%1 n’a pas été envoyée&#xa0;: %2.
+
+</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="240"/>
+        <source>The MIDI output stopped accepting data.
+
+</source>
+        <translation>La sortie MIDI n’accepte plus de données.
+
+</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="242"/>
+        <source>Transmission Stopped</source>
+        <translation>Transmission arrêtée</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="254"/>
+        <source>%p%, %1 left</source>
+        <translation>%p&#xa0;%, encore %1</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="267"/>
+        <source>all 32 banks</source>
+        <translation>les 32 banques</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CTransmission.cpp" line="268"/>
+        <source>%n banks (%1)</source>
+        <translation>
+            <numerusform>%n banque (%1)</numerusform>
+            <numerusform>%n banques (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="270"/>
+        <source>Sent %1 to %2 in %3</source>
+        <translation>%1 envoyé à %2 en %3</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="273"/>
+        <source>%1 of 1 bank sent</source>
+        <translation>%1 banque sur 1 envoyée</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="274"/>
+        <source>%1 of %2 banks sent</source>
+        <translation>%1 banques sur %2 envoyées</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="276"/>
+        <source>, %1 must be sent again</source>
+        <translation>, %1 doit être renvoyée</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="278"/>
+        <source>Stopped sending to %1 after %2: %3</source>
+        <translation>Envoi à %1 arrêté après %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="279"/>
+        <source>Sending to %1 failed after %2: %3</source>
+        <translation>Échec de l’envoi à %1 après %2&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>CUndoHistory</name>
+    <message>
+        <location filename="../app/document/CUndoHistory.cpp" line="66"/>
+        <source>Undid %1</source>
+        <translation>Annulé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUndoHistory.cpp" line="73"/>
+        <source>Redid %1</source>
+        <translation>Rétabli&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUndoHistory.cpp" line="110"/>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUndoHistory.cpp" line="111"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUndoHistory.cpp" line="113"/>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUndoHistory.cpp" line="114"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+</context>
+<context>
+    <name>CUnsavedChanges</name>
+    <message>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="56"/>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="68"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="68"/>
+        <source>&quot;%1&quot;</source>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/document/CUnsavedChanges.cpp" line="70"/>
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="72"/>
+        <source>The bank %1 has changes that are not saved. Save them before %2?</source>
+        <translation>La banque %1 a des modifications non enregistrées. Les enregistrer avant %2&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="73"/>
+        <source>The banks %1 have changes that are not saved. Save them before %2?</source>
+        <translation>Les banques %1 ont des modifications non enregistrées. Les enregistrer avant %2&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="75"/>
+        <source>Save changes?</source>
+        <translation>Enregistrer les modifications&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="76"/>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="76"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="76"/>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+</context>
+<context>
+    <name>CWaveformView</name>
+    <message>
+        <location filename="../app/sounds/CWaveformView.cpp" line="23"/>
+        <source>Click to select this slot; double-click to shape its sound; drag it out to save it as a WAV file</source>
+        <translation>Cliquez pour sélectionner cet emplacement&#xa0;; double-cliquez pour façonner son son&#xa0;; faites-le glisser dehors pour l’enregistrer en fichier WAV</translation>
+    </message>
+</context>
+<context>
+    <name>CWaveforms</name>
+    <message>
+        <location filename="../app/sounds/CWaveforms.cpp" line="62"/>
+        <source>Waveform of slot %1, %2</source>
+        <translation>Forme d’onde de l’emplacement %1, %2</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CWaveforms.cpp" line="80"/>
+        <source>Waveform of the selected slot, slot %1, %2</source>
+        <translation>Forme d’onde de l’emplacement sélectionné, emplacement %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>EditorWindow</name>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="20"/>
+        <source>ZYLOX 515 Editor</source>
+        <translation>ZYLOX 515 Editor</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="34"/>
+        <source>&amp;Banks</source>
+        <translation>&amp;Banques</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="40"/>
+        <source>Banks</source>
+        <translation>Banques</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="96"/>
+        <source>Current bank</source>
+        <translation>Banque actuelle</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="105"/>
+        <source>Bank &amp;name:</source>
+        <translation>&amp;Nom de la banque&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="137"/>
+        <location filename="../app/window/EditorWindow.ui" line="192"/>
+        <location filename="../app/window/EditorWindow.ui" line="247"/>
+        <location filename="../app/window/EditorWindow.ui" line="302"/>
+        <location filename="../app/window/EditorWindow.ui" line="357"/>
+        <location filename="../app/window/EditorWindow.ui" line="412"/>
+        <source>Name of what this slot holds</source>
+        <translation>Nom de ce que contient cet emplacement</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="147"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+1)</source>
+        <translation>Importer un fichier son (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3…) ou des données brutes de l’appareil dans cet emplacement (Ctrl+1)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="150"/>
+        <location filename="../app/window/EditorWindow.ui" line="205"/>
+        <location filename="../app/window/EditorWindow.ui" line="260"/>
+        <location filename="../app/window/EditorWindow.ui" line="315"/>
+        <location filename="../app/window/EditorWindow.ui" line="370"/>
+        <location filename="../app/window/EditorWindow.ui" line="425"/>
+        <source>Import…</source>
+        <translation>Importer…</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="153"/>
+        <source>Ctrl+1</source>
+        <translation>Ctrl+1</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="166"/>
+        <location filename="../app/window/EditorWindow.ui" line="221"/>
+        <location filename="../app/window/EditorWindow.ui" line="276"/>
+        <location filename="../app/window/EditorWindow.ui" line="331"/>
+        <location filename="../app/window/EditorWindow.ui" line="386"/>
+        <location filename="../app/window/EditorWindow.ui" line="441"/>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="202"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+2)</source>
+        <translation>Importer un fichier son (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3…) ou des données brutes de l’appareil dans cet emplacement (Ctrl+2)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="208"/>
+        <source>Ctrl+2</source>
+        <translation>Ctrl+2</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="257"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+3)</source>
+        <translation>Importer un fichier son (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3…) ou des données brutes de l’appareil dans cet emplacement (Ctrl+3)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="263"/>
+        <source>Ctrl+3</source>
+        <translation>Ctrl+3</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="312"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+4)</source>
+        <translation>Importer un fichier son (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3…) ou des données brutes de l’appareil dans cet emplacement (Ctrl+4)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="318"/>
+        <source>Ctrl+4</source>
+        <translation>Ctrl+4</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="367"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+5)</source>
+        <translation>Importer un fichier son (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3…) ou des données brutes de l’appareil dans cet emplacement (Ctrl+5)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="373"/>
+        <source>Ctrl+5</source>
+        <translation>Ctrl+5</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="422"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+6)</source>
+        <translation>Importer un fichier son (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3…) ou des données brutes de l’appareil dans cet emplacement (Ctrl+6)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="428"/>
+        <source>Ctrl+6</source>
+        <translation>Ctrl+6</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="451"/>
+        <source>Open a bank file (.mid) holding this bank or all banks</source>
+        <translation>Ouvrir un fichier de banques (.mid) contenant cette banque ou toutes les banques</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="454"/>
+        <location filename="../app/window/EditorWindow.ui" line="753"/>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="461"/>
+        <source>Save the banks into their bank file (.mid), with the banks it holds; Save As… (Ctrl+Shift+S) writes this bank or all banks to another</source>
+        <translation>Enregistrer les banques dans leur fichier de banques (.mid), avec les banques qu’il contient&#xa0;; «&#xa0;Enregistrer sous…&#xa0;» (Ctrl+Maj+S) écrit cette banque ou toutes les banques dans un autre</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="464"/>
+        <location filename="../app/window/EditorWindow.ui" line="761"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="478"/>
+        <source>Give this bank back its factory name and sounds</source>
+        <translation>Rendre à cette banque son nom et ses sons d’usine</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="481"/>
+        <source>&amp;Reset to Default</source>
+        <translation>&amp;Réglages d’usine</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="493"/>
+        <source>Save and send</source>
+        <translation>Enregistrer et envoyer</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="502"/>
+        <source>Banks:</source>
+        <translation>Banques&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="514"/>
+        <source>C&amp;urrent bank</source>
+        <translation>Banque ac&amp;tuelle</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="527"/>
+        <source>A&amp;ll banks</source>
+        <translation>To&amp;utes les banques</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="543"/>
+        <source>MIDI ou&amp;tput:</source>
+        <translation>Sor&amp;tie MIDI&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="553"/>
+        <source>MIDI output</source>
+        <translation>Sortie MIDI</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="566"/>
+        <source>&amp;Channel:</source>
+        <translation>&amp;Canal&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="576"/>
+        <source>MIDI channel</source>
+        <translation>Canal MIDI</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="669"/>
+        <source>Send the bank(s) to the ZYLOX 515 over MIDI</source>
+        <translation>Envoyer la ou les banques au ZYLOX 515 par MIDI</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="672"/>
+        <source>Sen&amp;d</source>
+        <translation>Envo&amp;yer</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="726"/>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="736"/>
+        <source>&amp;MIDI</source>
+        <translation>&amp;MIDI</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="743"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="756"/>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="764"/>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="769"/>
+        <source>Save &amp;As…</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="772"/>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="777"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="780"/>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="788"/>
+        <source>&amp;Send</source>
+        <translation>&amp;Envoyer</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="793"/>
+        <source>&amp;Receive</source>
+        <translation>&amp;Recevoir</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="798"/>
+        <source>&amp;About ZYLOX 515 Editor</source>
+        <translation>À &amp;propos de ZYLOX 515 Editor</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../app/common/CDialogs.cpp" line="16"/>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location filename="../app/common/CDialogs.cpp" line="23"/>
+        <source>Bank files (%1)</source>
+        <translation>Fichiers de banques (%1)</translation>
+    </message>
+    <message>
+        <location filename="../app/common/CDialogs.cpp" line="24"/>
+        <source>Sounds (%1)</source>
+        <translation>Sons (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>SlotSoundDescription</name>
+    <message>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="17"/>
+        <source>%1 s</source>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="25"/>
+        <source>%1: no sound</source>
+        <translation>%1&#xa0;: aucun son</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="28"/>
+        <source>%1: %2 of silence</source>
+        <translation>%1&#xa0;: %2 de silence</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="35"/>
+        <source>%1: %2 of sound, peak %3 dBFS, %4 of silence</source>
+        <translation>%1&#xa0;: %2 de son, crête %3&#xa0;dBFS, %4 de silence</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,115 @@
+// The window in German and French, as the system's language brings them: its own texts, Qt's, the
+// messages it makes as the user works, and all of it still fitting a laptop's small screen.
+#include "EditorFixture.h"
+
+#include "app/window/CTranslations.h"
+#include "app/window/CWindowMemory.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace {
+
+const QString kFolder = QStringLiteral(ZYLOX_TRANSLATIONS_FOLDER);
+
+QString translated(const char* context, const char* text)
+{
+    return QCoreApplication::translate(context, text);
+}
+
+TEST(TranslationsTest, TheFirstOfTheLocalesLanguagesThatHasTextsWinsWithQtsOwnInTheSameLanguage)
+{
+    {
+        CTranslations translations;
+        // A Canadian French system gets the French texts.
+        ASSERT_TRUE(translations.install(QLocale(QStringLiteral("fr_CA")), kFolder));
+        EXPECT_EQ(translated("CUndoHistory", "&Redo"), QStringLiteral("&R\u00E9tablir"));
+        EXPECT_EQ(translated("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+    }
+    // Gone with the object that installed them.
+    EXPECT_EQ(translated("CUndoHistory", "&Redo"), QStringLiteral("&Redo"));
+    EXPECT_EQ(translated("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+
+    // A language the editor lacks leaves everything English, Qt's dialogs too, rather than a
+    // window in one language over dialogs in another.
+    CTranslations spanish;
+    EXPECT_FALSE(spanish.install(QLocale(QStringLiteral("es_ES")), kFolder));
+    EXPECT_EQ(translated("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    CTranslations nowhere;
+    EXPECT_FALSE(nowhere.install(QLocale(QStringLiteral("de_DE")), QStringLiteral("/nonexistent")));
+    EXPECT_EQ(translated("CUndoHistory", "&Redo"), QStringLiteral("&Redo"));
+}
+
+// The editor started under the language given, on the 1024 x 700 screen of small_screen_main.
+class TranslatedWindowTest : public EditorFixture, public testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(translations.install(QLocale(QString::fromLatin1(GetParam())), kFolder));
+        EditorFixture::SetUp();
+    }
+
+    CTranslations translations;
+};
+
+TEST_P(TranslatedWindowTest, EveryVisibleTextFitsItsControlOnASmallScreen)
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_EQ(available, QRect(0, 0, 1024, 700));
+    // The longest texts: the labels of a bank full of its longest names, and the Stop button.
+    EXPECT_EQ(editor->geometry(), CWindowMemory::firstPlace(available, QSize(1280, 800)));
+    EXPECT_LE(editor->minimumSizeHint().width(), editor->width());
+    EXPECT_LE(editor->minimumSizeHint().height(), editor->height());
+    QCoreApplication::processEvents();
+
+    int checked = 0;
+    const QRect window = editor->rect();
+    for (QWidget* widget : editor->findChildren<QWidget*>()) {
+        const bool showsText = qobject_cast<QAbstractButton*>(widget) != nullptr || qobject_cast<QLabel*>(widget) != nullptr
+                               || qobject_cast<QGroupBox*>(widget) != nullptr;
+        // The status line shows whatever was done last and wraps or elides it.
+        if (!showsText || !widget->isVisibleTo(editor.get()) || widget->objectName() == QLatin1String("text_status"))
+            continue;
+        const std::string name = widget->objectName().toStdString() + " \"" + widget->property("text").toString().toStdString()
+                                 + widget->property("title").toString().toStdString() + "\"";
+        const QRect place(widget->mapTo(editor.get(), QPoint()), widget->size());
+        EXPECT_TRUE(window.contains(place)) << name;
+        EXPECT_GE(widget->width(), widget->minimumSizeHint().width()) << name;
+        EXPECT_GE(widget->height(), widget->minimumSizeHint().height()) << name;
+        ++checked;
+    }
+    EXPECT_GE(checked, 25);
+    // Every menu title shows in the menu bar, none pushed into its overflow button.
+    const auto& menus = control<QMenuBar>("menubar");
+    for (QAction* menu : menus.actions())
+        EXPECT_TRUE(menus.rect().contains(menus.actionGeometry(menu))) << menu->text().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(GermanAndFrench, TranslatedWindowTest, testing::Values("de_DE", "fr_FR"));
+
+using GermanWindowTest = TranslatedWindowTest;
+
+TEST_P(GermanWindowTest, ControlsMenusAndTheMessagesOfWorkSpeakGerman)
+{
+    EXPECT_EQ(textOf("button_save"), "&Speichern");
+    EXPECT_EQ(textOf("button_openContents_0"), "Importieren\u2026");
+    EXPECT_EQ(control<QAction>("menu_saveAs").text(), QStringLiteral("Speichern &unter\u2026"));
+    EXPECT_EQ(control<QAction>("menu_undo").text(), QStringLiteral("&R\u00FCckg\u00E4ngig"));
+    // The device's own labels stay as it shows them.
+    EXPECT_EQ(textOf("textfield_contentLabels_1"), "CLOSED HI HAT");
+
+    type(QStringLiteral("textfield_bankName"), QStringLiteral("KICKS"));
+    EXPECT_EQ(textOf("text_status"), "S05 in \u201EKICKS\u201C umbenannt");
+    EXPECT_EQ(control<QAction>("menu_undo").text(), QStringLiteral("&R\u00FCckg\u00E4ngig: Umbenennen"));
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(textOf("text_status"), "R\u00FCckg\u00E4ngig gemacht: Umbenennen von S05");
+    // The window's accessible descriptions come in the same language.
+    EXPECT_EQ(control("view_waveform_1").accessibleName(), QStringLiteral("Wellenform von Slot 2, CLOSED HI HAT"));
+}
+
+INSTANTIATE_TEST_SUITE_P(German, GermanWindowTest, testing::Values("de_DE"));
+
+} // namespace

@@ -9,9 +9,22 @@ const std::vector<std::string>& soundFileTypes()
     return types;
 }
 
+const std::vector<std::string>& decodedFormats()
+{
+    static const std::vector<std::string> formats{"WAV", "AIFF", "AIFF-C", "FLAC", "Ogg Vorbis",
+                                                  "Opus", "MP3", "AU", "CAF", "W64"};
+    return formats;
+}
+
 const std::string& decodedFormatsText()
 {
-    static const std::string text = "WAV, AIFF, AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64";
+    static const std::string text = [] {
+        const std::vector<std::string>& formats = decodedFormats();
+        std::string joined;
+        for (std::size_t i = 0; i < formats.size(); ++i)
+            joined += (i == 0 ? "" : i + 1 == formats.size() ? " and " : ", ") + formats[i];
+        return joined;
+    }();
     return text;
 }
 

@@ -9,6 +9,8 @@ namespace audio {
 // The file name endings a sound file panel offers.
 const std::vector<std::string>& soundFileTypes();
 // The formats a sound is decoded from, as a list in words ("WAV, AIFF, ... and W64").
+// The sound formats the decoders take, by name: "WAV", "AIFF", ...
+const std::vector<std::string>& decodedFormats();
 const std::string& decodedFormatsText();
 // The title of a refusal of a file that is not what was asked for.
 inline constexpr const char* kWrongFileFormat = "Wrong File Format";

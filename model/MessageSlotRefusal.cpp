@@ -42,12 +42,17 @@ std::string holding(const audio::ImportResult& refused)
 
 } // namespace
 
+MessageSlotNeeds messageSlotNeeds(std::uint16_t slot)
+{
+    return {CFirmware::kShortestMessage, CMessage::kLongestMessage, static_cast<unsigned>(2 * factory::kSoundBankCount + slot)};
+}
+
 std::string messageSlotRefusal(const audio::ImportResult& refused, const std::string& slotLabel, std::uint16_t slot)
 {
     const std::string holds = holding(refused);
     if (holds.empty())
         return {};
-    return holds + "; " + slotLabel + " takes one ZYLOX 515 System Exclusive message of "
-           + grouped(CFirmware::kShortestMessage) + " to " + grouped(CMessage::kLongestMessage) + " bytes for flash block "
-           + std::to_string(2 * factory::kSoundBankCount + slot);
+    const MessageSlotNeeds needs = messageSlotNeeds(slot);
+    return holds + "; " + slotLabel + " takes one ZYLOX 515 System Exclusive message of " + grouped(needs.shortest)
+           + " to " + grouped(needs.longest) + " bytes for flash block " + std::to_string(needs.block);
 }

@@ -2,6 +2,7 @@
 
 #include "audio/ImportResult.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -9,4 +10,12 @@
 // the slot needs, for example "holds a System Exclusive message of 5 bytes; PRESETS takes one ZYLOX
 // 515 System Exclusive message of 1,024 to 131,078 bytes for flash block 62". Empty for a refusal
 // that is no firmware slot's.
+// What a firmware slot takes: one message of shortest to longest bytes writing flash block block.
+struct MessageSlotNeeds {
+    std::size_t shortest;
+    std::size_t longest;
+    unsigned block;
+};
+MessageSlotNeeds messageSlotNeeds(std::uint16_t slot);
+
 std::string messageSlotRefusal(const audio::ImportResult& refused, const std::string& slotLabel, std::uint16_t slot);

@@ -34,108 +34,108 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
 <context>
     <name>CBankEdits</name>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="64"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="77"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="65"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="78"/>
         <source>Rename</source>
         <translation>Umbenennen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="64"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="77"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="65"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="78"/>
         <source>rename of %1</source>
         <translation>Umbenennen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="68"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="81"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="69"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="82"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 in „%2“ umbenannt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="87"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="98"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="88"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="99"/>
         <source>Reset to Default</source>
         <translation>Auf Werkseinstellung zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="88"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="89"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Setzen Sie während des Sendens oder Empfangens keine Bank auf die Werkseinstellung zurück!</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="89"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="91"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Nicht zurückgesetzt: %1 bleibt unverändert, solange Bänke gesendet werden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="94"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="95"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Der Bank „%1“ ihren Werksnamen und ihre Werkssounds zurückgeben? Ihr jetziger Inhalt wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="99"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="104"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="100"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="105"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="99"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="100"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="104"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="105"/>
         <source>reset of %1</source>
         <translation>Zurücksetzen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="105"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="106"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 auf Werksnamen und Werkssounds zurückgesetzt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="135"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="160"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="136"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="162"/>
         <source>Not imported: %1</source>
         <translation>Nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="186"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="188"/>
         <source>Shape “%1” for %2</source>
         <translation>„%1“ für %2 formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="202"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="204"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="202"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="204"/>
         <source>import into %1</source>
         <translation>Import in %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="203"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="205"/>
         <source>Shape</source>
         <translation>Formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="203"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="205"/>
         <source>shape of %1</source>
         <translation>Formen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="222"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="225"/>
         <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurde die älteste verworfen: Ihr Slot besteht jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="225"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="228"/>
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurden die %2 ältesten verworfen: Ihre Slots bestehen jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
     </message>
@@ -323,6 +323,12 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>CContentImport</name>
     <message>
+        <location filename="../app/banks/CContentImport.cpp" line="15"/>
+        <source>“%1”</source>
+        <extracomment>A file&apos;s name in quotes</extracomment>
+        <translation>„%1“</translation>
+    </message>
+    <message>
         <location filename="../app/banks/CContentImport.cpp" line="27"/>
         <source>%1 could not be read.</source>
         <translation>%1 konnte nicht gelesen werden.</translation>
@@ -339,7 +345,7 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
     </message>
     <message>
         <location filename="../app/banks/CContentImport.cpp" line="44"/>
-        <location filename="../app/banks/CContentImport.cpp" line="66"/>
+        <location filename="../app/banks/CContentImport.cpp" line="68"/>
         <source>Load Raw</source>
         <translation>Roh laden</translation>
     </message>
@@ -349,49 +355,49 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="52"/>
+        <location filename="../app/banks/CContentImport.cpp" line="54"/>
         <source> Open it with Open… to load its banks.</source>
         <translation> Öffnen Sie sie mit „Öffnen…“, um ihre Bänke zu laden.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="53"/>
+        <location filename="../app/banks/CContentImport.cpp" line="55"/>
         <source>%1 %2.</source>
-        <translation>%1: %2.</translation>
+        <translation>%1 %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="60"/>
+        <location filename="../app/banks/CContentImport.cpp" line="62"/>
         <source>%1 could not be decoded: %2.</source>
         <translation>%1 konnte nicht dekodiert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="61"/>
+        <location filename="../app/banks/CContentImport.cpp" line="63"/>
         <source>ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.</source>
         <translation>ZYLOX 515 Editor kann das Format von %1 nicht dekodieren. Er importiert Sounds im Format %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="65"/>
+        <location filename="../app/banks/CContentImport.cpp" line="67"/>
         <source>Wrong File Format</source>
         <translation>Falsches Dateiformat</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="66"/>
-        <location filename="../app/banks/CContentImport.cpp" line="103"/>
+        <location filename="../app/banks/CContentImport.cpp" line="68"/>
+        <location filename="../app/banks/CContentImport.cpp" line="105"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="80"/>
-        <location filename="../app/banks/CContentImport.cpp" line="95"/>
+        <location filename="../app/banks/CContentImport.cpp" line="82"/>
+        <location filename="../app/banks/CContentImport.cpp" line="97"/>
         <source>%1 holds no sound.</source>
         <translation>%1 enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="83"/>
+        <location filename="../app/banks/CContentImport.cpp" line="85"/>
         <source>%1 cannot fill the slot: %2.</source>
         <translation>%1 kann den Slot nicht füllen: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="102"/>
+        <location filename="../app/banks/CContentImport.cpp" line="104"/>
         <source>Import Failed</source>
         <translation>Import fehlgeschlagen</translation>
     </message>
@@ -1433,6 +1439,122 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         <location filename="../app/window/EditorWindow.ui" line="798"/>
         <source>&amp;About ZYLOX 515 Editor</source>
         <translation>Ü&amp;ber ZYLOX 515 Editor</translation>
+    </message>
+</context>
+<context>
+    <name>ImportWording</name>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="23"/>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="33"/>
+        <source>Clean</source>
+        <translation>Sauber</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="34"/>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="36"/>
+        <source>, %1 of silence trimmed</source>
+        <translation>, %1 Stille abgeschnitten</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="37"/>
+        <source>, no silence to trim</source>
+        <translation>, keine Stille abzuschneiden</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="41"/>
+        <source>, normalised %1 dB</source>
+        <translation>, normalisiert %1 dB</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="51"/>
+        <source>nothing imported</source>
+        <translation>nichts importiert</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="53"/>
+        <source>System Exclusive message of %1 bytes into %2</source>
+        <translation>System-Exclusive-Nachricht mit %1 Bytes in %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="58"/>
+        <source>%1 bytes of raw device data</source>
+        <translation>%1 Bytes rohe Gerätedaten</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="61"/>
+        <source>, cut to %1 to fit %2</source>
+        <translation>, auf %1 gekürzt, passend für %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="63"/>
+        <source>, padded to %1 with silence</source>
+        <translation>, mit Stille auf %1 aufgefüllt</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="65"/>
+        <source>, fills %1 exactly</source>
+        <translation>, füllt %1 genau</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="67"/>
+        <source>%1 (%2)</source>
+        <extracomment>The conversion in brackets after what the import did: &quot;Clean, normalised +6.0 dB&quot;</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="75"/>
+        <source>is a bank file, not a System Exclusive message</source>
+        <translation>ist eine Bankdatei, keine System-Exclusive-Nachricht</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="77"/>
+        <source>holds no System Exclusive message</source>
+        <translation>enthält keine System-Exclusive-Nachricht</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="79"/>
+        <source>holds a System Exclusive message that is not in the ZYLOX 515&apos;s own form</source>
+        <translation>enthält eine System-Exclusive-Nachricht, die nicht im eigenen Format des ZYLOX 515 ist</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="81"/>
+        <source>holds a flash erase message, which would leave the block empty</source>
+        <translation>enthält eine Flash-Löschnachricht, die den Block leer ließe</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="83"/>
+        <source>holds a flash write for another flash block</source>
+        <translation>enthält einen Flash-Schreibvorgang für einen anderen Flash-Block</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="85"/>
+        <source>holds a System Exclusive message of 1 byte</source>
+        <translation>enthält eine System-Exclusive-Nachricht von 1 Byte</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="86"/>
+        <source>holds a System Exclusive message of %1 bytes</source>
+        <translation>enthält eine System-Exclusive-Nachricht von %1 Bytes</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="102"/>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s name, then what its import did</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="120"/>
+        <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
+        <extracomment>What the file holds, then what the firmware slot takes</extracomment>
+        <translation>%1; %2 nimmt eine System-Exclusive-Nachricht des ZYLOX 515 von %3 bis %4 Bytes für Flash-Block %5</translation>
     </message>
 </context>
 <context>

@@ -34,108 +34,108 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
 <context>
     <name>CBankEdits</name>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="64"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="77"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="65"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="78"/>
         <source>Rename</source>
         <translation>Renommer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="64"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="77"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="65"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="78"/>
         <source>rename of %1</source>
         <translation>renommage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="68"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="81"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="69"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="82"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 renommé en «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="87"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="98"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="88"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="99"/>
         <source>Reset to Default</source>
         <translation>Rétablir les réglages d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="88"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="89"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Ne rétablissez aucune banque d’usine pendant un envoi ou une réception&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="89"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="91"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Non rétablie&#xa0;: %1 reste telle quelle pendant l’envoi des banques</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="94"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="95"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Rendre à la banque «&#xa0;%1&#xa0;» son nom et ses sons d’usine&#xa0;? Son contenu actuel sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="99"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="104"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="100"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="105"/>
         <source>Reset</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="99"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="100"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="104"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="105"/>
         <source>reset of %1</source>
         <translation>rétablissement de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="105"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="106"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 rétablie avec son nom et ses sons d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="135"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="160"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="136"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="162"/>
         <source>Not imported: %1</source>
         <translation>Non importé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="186"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="188"/>
         <source>Shape “%1” for %2</source>
         <translation>Façonner «&#xa0;%1&#xa0;» pour %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="202"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="204"/>
         <source>Import</source>
         <translation>Importer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="202"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="204"/>
         <source>import into %1</source>
         <translation>import dans %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="203"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="205"/>
         <source>Shape</source>
         <translation>Façonner</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="203"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="205"/>
         <source>shape of %1</source>
         <translation>façonnage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="222"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="225"/>
         <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
         <translation> Pour rester sous %1&#xa0;Mo de sources conservées, la plus ancienne a été abandonnée&#xa0;: son emplacement ne contient plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="225"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="228"/>
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Pour rester sous %1&#xa0;Mo de sources conservées, les %2 plus anciennes ont été abandonnées&#xa0;: leurs emplacements ne contiennent plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
     </message>
@@ -323,6 +323,12 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
 <context>
     <name>CContentImport</name>
     <message>
+        <location filename="../app/banks/CContentImport.cpp" line="15"/>
+        <source>“%1”</source>
+        <extracomment>A file&apos;s name in quotes</extracomment>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
         <location filename="../app/banks/CContentImport.cpp" line="27"/>
         <source>%1 could not be read.</source>
         <translation>%1 n’a pas pu être lu.</translation>
@@ -339,7 +345,7 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
     </message>
     <message>
         <location filename="../app/banks/CContentImport.cpp" line="44"/>
-        <location filename="../app/banks/CContentImport.cpp" line="66"/>
+        <location filename="../app/banks/CContentImport.cpp" line="68"/>
         <source>Load Raw</source>
         <translation>Charger brut</translation>
     </message>
@@ -349,49 +355,49 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="52"/>
+        <location filename="../app/banks/CContentImport.cpp" line="54"/>
         <source> Open it with Open… to load its banks.</source>
         <translation> Ouvrez-le avec «&#xa0;Ouvrir…&#xa0;» pour charger ses banques.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="53"/>
+        <location filename="../app/banks/CContentImport.cpp" line="55"/>
         <source>%1 %2.</source>
-        <translation>%1&#xa0;: %2.</translation>
+        <translation>%1 %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="60"/>
+        <location filename="../app/banks/CContentImport.cpp" line="62"/>
         <source>%1 could not be decoded: %2.</source>
         <translation>%1 n’a pas pu être décodé&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="61"/>
+        <location filename="../app/banks/CContentImport.cpp" line="63"/>
         <source>ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.</source>
         <translation>ZYLOX 515 Editor ne sait pas décoder le format de %1. Il importe les sons aux formats %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="65"/>
+        <location filename="../app/banks/CContentImport.cpp" line="67"/>
         <source>Wrong File Format</source>
         <translation>Format de fichier incorrect</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="66"/>
-        <location filename="../app/banks/CContentImport.cpp" line="103"/>
+        <location filename="../app/banks/CContentImport.cpp" line="68"/>
+        <location filename="../app/banks/CContentImport.cpp" line="105"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="80"/>
-        <location filename="../app/banks/CContentImport.cpp" line="95"/>
+        <location filename="../app/banks/CContentImport.cpp" line="82"/>
+        <location filename="../app/banks/CContentImport.cpp" line="97"/>
         <source>%1 holds no sound.</source>
         <translation>%1 ne contient aucun son.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="83"/>
+        <location filename="../app/banks/CContentImport.cpp" line="85"/>
         <source>%1 cannot fill the slot: %2.</source>
         <translation>%1 ne peut pas remplir l’emplacement&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="102"/>
+        <location filename="../app/banks/CContentImport.cpp" line="104"/>
         <source>Import Failed</source>
         <translation>Échec de l’import</translation>
     </message>
@@ -1433,6 +1439,122 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         <location filename="../app/window/EditorWindow.ui" line="798"/>
         <source>&amp;About ZYLOX 515 Editor</source>
         <translation>À &amp;propos de ZYLOX 515 Editor</translation>
+    </message>
+</context>
+<context>
+    <name>ImportWording</name>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="23"/>
+        <source>%1 s</source>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="33"/>
+        <source>Clean</source>
+        <translation>Propre</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="34"/>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="36"/>
+        <source>, %1 of silence trimmed</source>
+        <translation>, %1 de silence coupé</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="37"/>
+        <source>, no silence to trim</source>
+        <translation>, aucun silence à couper</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="41"/>
+        <source>, normalised %1 dB</source>
+        <translation>, normalisé %1&#xa0;dB</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="51"/>
+        <source>nothing imported</source>
+        <translation>rien d’importé</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="53"/>
+        <source>System Exclusive message of %1 bytes into %2</source>
+        <translation>message System Exclusive de %1&#xa0;octets dans %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="58"/>
+        <source>%1 bytes of raw device data</source>
+        <translation>%1&#xa0;octets de données brutes de l’appareil</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="61"/>
+        <source>, cut to %1 to fit %2</source>
+        <translation>, coupé à %1 pour tenir dans %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="63"/>
+        <source>, padded to %1 with silence</source>
+        <translation>, complété de silence jusqu’à %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="65"/>
+        <source>, fills %1 exactly</source>
+        <translation>, remplit exactement %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="67"/>
+        <source>%1 (%2)</source>
+        <extracomment>The conversion in brackets after what the import did: &quot;Clean, normalised +6.0 dB&quot;</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="75"/>
+        <source>is a bank file, not a System Exclusive message</source>
+        <translation>est un fichier de banques, pas un message System Exclusive</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="77"/>
+        <source>holds no System Exclusive message</source>
+        <translation>ne contient aucun message System Exclusive</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="79"/>
+        <source>holds a System Exclusive message that is not in the ZYLOX 515&apos;s own form</source>
+        <translation>contient un message System Exclusive qui n’est pas au format propre du ZYLOX 515</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="81"/>
+        <source>holds a flash erase message, which would leave the block empty</source>
+        <translation>contient un message d’effacement flash, qui laisserait le bloc vide</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="83"/>
+        <source>holds a flash write for another flash block</source>
+        <translation>contient une écriture flash pour un autre bloc flash</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="85"/>
+        <source>holds a System Exclusive message of 1 byte</source>
+        <translation>contient un message System Exclusive de 1&#xa0;octet</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="86"/>
+        <source>holds a System Exclusive message of %1 bytes</source>
+        <translation>contient un message System Exclusive de %1&#xa0;octets</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="102"/>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s name, then what its import did</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="120"/>
+        <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
+        <extracomment>What the file holds, then what the firmware slot takes</extracomment>
+        <translation>%1&#xa0;; %2 prend un message System Exclusive du ZYLOX 515 de %3 à %4&#xa0;octets pour le bloc flash %5</translation>
     </message>
 </context>
 <context>

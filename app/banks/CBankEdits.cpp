@@ -1,6 +1,7 @@
 #include "app/banks/CBankEdits.h"
 
 #include "app/banks/CSoundPanel.h"
+#include "app/banks/ImportWording.h"
 #include "app/document/CWorkingBanks.h"
 #include "app/files/CFilePanels.h"
 #include "app/settings/CImportPreferences.h"
@@ -162,7 +163,8 @@ void CBankEdits::importFile(std::size_t row, std::uint16_t slot, const std::stri
         return static_cast<bool>(result);
     });
     if (result) {
-        emit status(QString::fromStdString(result.describe(fileName(path), m_banks.bank(row).getContentLabel(slot))));
+        emit status(ImportWording::line(result, QString::fromStdString(fileName(path)),
+                                        QString::fromStdString(m_banks.bank(row).getContentLabel(slot))));
         emit slotChanged(slot);
     } else if (!m_contentImport.refusal().empty())
         emit status(tr("Not imported: %1").arg(QString::fromStdString(m_contentImport.refusal())));
@@ -222,7 +224,8 @@ void CBankEdits::put(const std::string& what, std::size_t row, std::uint16_t slo
     const CWorkingBanks::SoundPut put = m_banks.putSound(stepName(what, row, slot), row, slot, bytes, name, source);
     if (!put.taken)
         return;
-    QString line = QString::fromStdString(result.describe(name, m_banks.bank(row).getContentLabel(slot)));
+    QString line = ImportWording::line(result, QString::fromStdString(name),
+                                       QString::fromStdString(m_banks.bank(row).getContentLabel(slot)));
     if (const QString warning = CSoundPanel::warning(result); !warning.isEmpty())
         line += QStringLiteral(" ") + warning;
     const qulonglong budget = m_banks.sourceBudget() >> 20;

@@ -1,9 +1,8 @@
 #include "app/banks/CContentImport.h"
 
-#include "audio/SoundFileTypes.h"
+#include "app/banks/ImportWording.h"
 #include "midifile/SourceFile.h"
 #include "model/IBank.h"
-#include "model/MessageSlotRefusal.h"
 
 #include <filesystem>
 
@@ -12,7 +11,8 @@ namespace {
 // Every text names the file: after a drop of several files the user must know which one it is about.
 QString quotedName(const std::string& path)
 {
-    return QStringLiteral("\u201C%1\u201D").arg(QString::fromStdString(std::filesystem::path(path).filename().string()));
+    //: A file's name in quotes
+    return CContentImport::tr("\u201C%1\u201D").arg(QString::fromStdString(std::filesystem::path(path).filename().string()));
 }
 
 } // namespace
@@ -39,7 +39,7 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
     if (!result && result.refusal == Refusal::NotASound) {
         const QString question = tr("%1 is not a sound file this editor decodes (%2). Load its bytes into the slot "
                                     "as raw 8-bit device data?")
-                                     .arg(file, QString::fromStdString(audio::decodedFormatsText()));
+                                     .arg(file, ImportWording::decodedFormats());
         if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Not a Sound").toStdString(), question.toStdString(),
                                 tr("Load Raw").toStdString(), tr("Cancel").toStdString(), {}})
             != IDialogs::AlertReply::Default)
@@ -48,9 +48,11 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
     }
     if (result)
         return result;
-    if (const std::string message = messageSlotRefusal(result, bank.getContentLabel(slot), slot); !message.empty()) {
+    if (const QString message =
+            ImportWording::messageSlotRefusal(result, QString::fromStdString(bank.getContentLabel(slot)), slot);
+        !message.isEmpty()) {
         const QString hint = result.refusal == Refusal::BankFile ? tr(" Open it with Open\u2026 to load its banks.") : QString();
-        refuse(tr("%1 %2.").arg(file, QString::fromStdString(message)) + hint);
+        refuse(tr("%1 %2.").arg(file, message) + hint);
         return result;
     }
     switch (result.refusal) {
@@ -59,7 +61,7 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
         const std::string why = (result.refusal == Refusal::Undecodable
                                      ? tr("%1 could not be decoded: %2.").arg(file, QString::fromStdString(result.detail))
                                      : tr("ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.")
-                                           .arg(file, QString::fromStdString(audio::decodedFormatsText())))
+                                           .arg(file, ImportWording::decodedFormats()))
                                     .toStdString();
         // Raw device data may begin with bytes that look like a sound's: the user can still take them.
         if (m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Wrong File Format").toStdString(), why,

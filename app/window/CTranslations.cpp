@@ -6,6 +6,8 @@
 
 CTranslations::~CTranslations()
 {
+    if (m_locale)
+        QLocale::setDefault(*m_locale);
     QCoreApplication::removeTranslator(&m_qt);
     QCoreApplication::removeTranslator(&m_editor);
 }
@@ -20,6 +22,9 @@ bool CTranslations::install(const QLocale& locale, const QString& folder)
     if (!m_editor.load(locale, QStringLiteral("zylox-editor"), QStringLiteral("_"), folder))
         return false;
     QCoreApplication::installTranslator(&m_editor);
+    // Numbers, in the texts and the panel's fields alike, as the window's language writes them.
+    m_locale = QLocale();
+    QLocale::setDefault(QLocale(m_editor.language()));
     // Qt's texts only in the language the window speaks: a French file panel over an English
     // window, for a language the editor lacks, would be two languages at once.
     if (m_qt.load(QLocale(m_editor.language()), QStringLiteral("qtbase"), QStringLiteral("_"),

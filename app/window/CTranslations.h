@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QTranslator>
 
-class QLocale;
+#include <optional>
 
 // The editor's own texts and Qt's (its dialogs' buttons, the file panel) in the user's language,
 // installed into the running application for as long as this lives.
@@ -25,4 +26,5 @@ public:
 private:
     QTranslator m_editor;
     QTranslator m_qt;
+    std::optional<QLocale> m_locale; // the default before this set the window's
 };

@@ -5,6 +5,7 @@
 #include "app/window/CTranslations.h"
 #include "app/window/CWindowMemory.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
@@ -106,6 +107,16 @@ TEST_P(GermanWindowTest, ControlsMenusAndTheMessagesOfWorkSpeakGerman)
     EXPECT_EQ(control<QAction>("menu_undo").text(), QStringLiteral("&R\u00FCckg\u00E4ngig: Umbenennen"));
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(textOf("text_status"), "R\u00FCckg\u00E4ngig gemacht: Umbenennen von S05");
+    // What an import did, and the question before it, worded here with German numbers.
+    QFile notes(folder.filePath(QStringLiteral("notes.txt")));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write(QByteArray(2000, 'x'));
+    notes.close();
+    ASSERT_TRUE(drop(QStringLiteral("textfield_contentNames_1"), {notes.fileName().toStdString()}));
+    EXPECT_EQ(shown.back(), "question|Kein Sound|„notes.txt“ ist keine Sounddatei, die dieser Editor dekodiert "
+                            "(WAV, AIFF, AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF und W64). Ihre Bytes als rohe "
+                            "8-Bit-Gerätedaten in den Slot laden?|Roh laden|Abbrechen");
+    EXPECT_EQ(textOf("text_status"), "notes.txt: 2.000 Bytes rohe Gerätedaten, mit Stille auf 0,25 s aufgefüllt");
     // The window's accessible descriptions come in the same language.
     EXPECT_EQ(control("view_waveform_1").accessibleName(), QStringLiteral("Wellenform von Slot 2, CLOSED HI HAT"));
 }

@@ -1,0 +1,89 @@
+// What an import did, as the window says it: word for word zylox's line in English, and in German
+// with German numbers.
+#include "app/banks/ImportWording.h"
+#include "app/window/CTranslations.h"
+#include "audio/SoundFileTypes.h"
+#include "model/MessageSlotRefusal.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using audio::ImportResult;
+using Kind = ImportResult::Kind;
+using Refusal = ImportResult::Refusal;
+
+ImportResult result(Kind kind, std::size_t length, std::size_t slotLength)
+{
+    ImportResult made;
+    made.kind = kind;
+    made.length = length;
+    made.slotLength = slotLength;
+    return made;
+}
+
+// Cut, with every part of the conversion said: Clean, trimmed, normalised.
+ImportResult cutClean()
+{
+    ImportResult cut = result(Kind::Sound, 99660, 8250);
+    cut.options.resampling = audio::Resampling::Clean;
+    cut.options.trim = true;
+    cut.options.normalize = true;
+    cut.trimmed = 330;
+    cut.gainDecibels = 6.04;
+    return cut;
+}
+
+class ImportWordingTest : public testing::Test {
+protected:
+    // The English of a program started without a language: the C locale.
+    void SetUp() override { QLocale::setDefault(QLocale::c()); }
+    void TearDown() override { QLocale::setDefault(QLocale::system()); }
+};
+
+TEST_F(ImportWordingTest, InEnglishTheWindowSaysWhatZyloxSays)
+{
+    ImportResult quiet = result(Kind::Sound, 3300, 8250);
+    quiet.options.trim = true;
+    quiet.options.normalize = true;
+    quiet.gainDecibels = -1.5;
+    std::vector<ImportResult> results{cutClean(), quiet, result(Kind::Sound, 8250, 8250), result(Kind::Raw, 2000, 8250),
+                                      result(Kind::Raw, 9000, 8250), result(Kind::Message, 131078, 131078), ImportResult{}};
+    for (const ImportResult& each : results)
+        EXPECT_EQ(ImportWording::line(each, QStringLiteral("kick.wav"), QStringLiteral("CLAP")).toStdString(),
+                  each.describe("kick.wav", "CLAP"));
+
+    EXPECT_EQ(ImportWording::decodedFormats().toStdString(), audio::decodedFormatsText());
+
+    for (const Refusal why : {Refusal::BankFile, Refusal::NoMessage, Refusal::ForeignMessage, Refusal::EraseMessage,
+                              Refusal::WrongBlock, Refusal::NoSound, Refusal::FitOutOfReach}) {
+        const ImportResult refused = ImportResult::refused(why);
+        EXPECT_EQ(ImportWording::messageSlotRefusal(refused, QStringLiteral("OS"), 0).toStdString(),
+                  messageSlotRefusal(refused, "OS", 0));
+    }
+    for (const std::size_t length : {1u, 5u, 200000u}) {
+        const ImportResult refused = ImportResult::refused(Refusal::MessageLength, length);
+        EXPECT_EQ(ImportWording::messageSlotRefusal(refused, QStringLiteral("PRESETS"), 1).toStdString(),
+                  messageSlotRefusal(refused, "PRESETS", 1));
+    }
+}
+
+TEST_F(ImportWordingTest, InGermanWithGermanDecimalsAndThousands)
+{
+    CTranslations german;
+    ASSERT_TRUE(german.install(QLocale(QStringLiteral("de_DE")), QStringLiteral(ZYLOX_TRANSLATIONS_FOLDER)));
+    EXPECT_EQ(ImportWording::line(cutClean(), QStringLiteral("kick.wav"), QStringLiteral("CLAP")),
+              QStringLiteral("kick.wav: 3,02 s, auf 0,25 s gek\u00FCrzt, passend f\u00FCr CLAP (Sauber, 0,01 s Stille "
+                             "abgeschnitten, normalisiert +6,0 dB)"));
+    EXPECT_EQ(ImportWording::line(result(Kind::Raw, 2000, 8250), QStringLiteral("raw.mp3"), QStringLiteral("CLAP")),
+              QStringLiteral("raw.mp3: 2.000 Bytes rohe Ger\u00E4tedaten, mit Stille auf 0,25 s aufgef\u00FCllt"));
+    EXPECT_EQ(ImportWording::messageSlotRefusal(ImportResult::refused(Refusal::MessageLength, 5), QStringLiteral("OS"), 0),
+              QStringLiteral("enth\u00E4lt eine System-Exclusive-Nachricht von 5 Bytes; OS nimmt eine "
+                             "System-Exclusive-Nachricht des ZYLOX 515 von 1.024 bis 131.078 Bytes f\u00FCr Flash-Block 62"));
+}
+
+} // namespace

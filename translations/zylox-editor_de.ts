@@ -711,117 +711,117 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>CSoundPanel</name>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="36"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="37"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="103"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="104"/>
         <source>Source waveform and the window that goes into the slot</source>
         <translation>Wellenform der Quelle und das Fenster, das in den Slot kommt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="106"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
         <source>The slot as the shape makes it</source>
         <translation>Der Slot, wie die Form ihn macht</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="108"/>
         <source>Result in the slot</source>
         <translation>Ergebnis im Slot</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="116"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="117"/>
         <source>Zoom &amp;In</source>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="117"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="118"/>
         <source>Zoom O&amp;ut</source>
         <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="118"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="119"/>
         <source>Snap to &amp;Onset</source>
         <translation>Am &amp;Einsatz ausrichten</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="119"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="120"/>
         <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
         <translation>Den Anfang des Fensters dorthin verschieben, wo der Sound über die Abschneideschwelle steigt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="120"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="121"/>
         <source>Snap to &amp;Zero Crossing</source>
         <translation>Am &amp;Nulldurchgang ausrichten</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="121"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="122"/>
         <source>Play &amp;Source</source>
         <translation>&amp;Quelle abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="122"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="123"/>
         <source>Play &amp;Result</source>
         <translation>E&amp;rgebnis abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="124"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="125"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="125"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="126"/>
         <source>&amp;Apply</source>
         <translation>&amp;Anwenden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="134"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="135"/>
         <source>Result in the slot:</source>
         <translation>Ergebnis im Slot:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="145"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="146"/>
         <source>Source:</source>
         <translation>Quelle:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="208"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="209"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenster %1 bis %2 von %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="299"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="300"/>
         <source>Cannot fit: %1.</source>
         <translation>Einpassen nicht möglich: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="300"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="301"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Nichts für den Slot: Das Fenster enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="304"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="305"/>
         <source>Silent: the result&apos;s peak is %1, below %2 dBFS</source>
         <translation>Stumm: Der Spitzenpegel des Ergebnisses ist %1, unter %2 dBFS</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="306"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="307"/>
         <source>zero</source>
         <translation>null</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="309"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="310"/>
         <source>; the sound starts at %1 s</source>
         <translation>; der Sound beginnt bei %1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="313"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="314"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Übersteuert: Die Verstärkung treibt den Sound über die Vollaussteuerung, seine Spitzen werden abgeschnitten.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="338"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="339"/>
         <source>Could not play: %1</source>
         <translation>Abspielen nicht möglich: %1</translation>
     </message>
@@ -1163,9 +1163,14 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 <context>
     <name>CWaveformView</name>
     <message>
-        <location filename="../app/sounds/CWaveformView.cpp" line="23"/>
+        <location filename="../app/sounds/CWaveformView.cpp" line="24"/>
         <source>Click to select this slot; double-click to shape its sound; drag it out to save it as a WAV file</source>
         <translation>Klicken wählt diesen Slot; Doppelklicken formt seinen Sound; Herausziehen speichert ihn als WAV-Datei</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CWaveformView.cpp" line="105"/>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
@@ -1578,22 +1583,22 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 <context>
     <name>SlotSoundDescription</name>
     <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="17"/>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="18"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="25"/>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="27"/>
         <source>%1: no sound</source>
         <translation>%1: kein Sound</translation>
     </message>
     <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="28"/>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="30"/>
         <source>%1: %2 of silence</source>
         <translation>%1: %2 Stille</translation>
     </message>
     <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="35"/>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="37"/>
         <source>%1: %2 of sound, peak %3 dBFS, %4 of silence</source>
         <translation>%1: %2 Sound, Spitzenpegel %3 dBFS, %4 Stille</translation>
     </message>

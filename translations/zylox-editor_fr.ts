@@ -711,117 +711,117 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
 <context>
     <name>CSoundPanel</name>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="36"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="37"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="103"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="104"/>
         <source>Source waveform and the window that goes into the slot</source>
         <translation>Forme d’onde de la source et la fenêtre qui va dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="106"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
         <source>The slot as the shape makes it</source>
         <translation>L’emplacement tel que le façonnage le produit</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="108"/>
         <source>Result in the slot</source>
         <translation>Résultat dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="116"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="117"/>
         <source>Zoom &amp;In</source>
         <translation>Zoom a&amp;vant</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="117"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="118"/>
         <source>Zoom O&amp;ut</source>
         <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="118"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="119"/>
         <source>Snap to &amp;Onset</source>
         <translation>Caler sur l’&amp;attaque</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="119"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="120"/>
         <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
         <translation>Placer le début de la fenêtre là où le son dépasse le seuil de coupe</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="120"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="121"/>
         <source>Snap to &amp;Zero Crossing</source>
         <translation>Caler sur le passage par &amp;zéro</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="121"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="122"/>
         <source>Play &amp;Source</source>
         <translation>Écouter la &amp;source</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="122"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="123"/>
         <source>Play &amp;Result</source>
         <translation>Écouter le &amp;résultat</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="124"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="125"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="125"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="126"/>
         <source>&amp;Apply</source>
         <translation>A&amp;ppliquer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="134"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="135"/>
         <source>Result in the slot:</source>
         <translation>Résultat dans l’emplacement&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="145"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="146"/>
         <source>Source:</source>
         <translation>Source&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="208"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="209"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenêtre de %1 à %2 sur %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="299"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="300"/>
         <source>Cannot fit: %1.</source>
         <translation>Ajustement impossible&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="300"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="301"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Rien à mettre dans l’emplacement&#xa0;: la fenêtre ne contient aucun son.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="304"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="305"/>
         <source>Silent: the result&apos;s peak is %1, below %2 dBFS</source>
         <translation>Silencieux&#xa0;: la crête du résultat est %1, sous %2&#xa0;dBFS</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="306"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="307"/>
         <source>zero</source>
         <translation>zéro</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="309"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="310"/>
         <source>; the sound starts at %1 s</source>
         <translation>&#xa0;; le son commence à %1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="313"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="314"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Écrêté&#xa0;: le gain pousse le son au-delà de la pleine échelle, ses crêtes sont coupées.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="338"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="339"/>
         <source>Could not play: %1</source>
         <translation>Impossible d’écouter&#xa0;: %1</translation>
     </message>
@@ -1163,9 +1163,14 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 <context>
     <name>CWaveformView</name>
     <message>
-        <location filename="../app/sounds/CWaveformView.cpp" line="23"/>
+        <location filename="../app/sounds/CWaveformView.cpp" line="24"/>
         <source>Click to select this slot; double-click to shape its sound; drag it out to save it as a WAV file</source>
         <translation>Cliquez pour sélectionner cet emplacement&#xa0;; double-cliquez pour façonner son son&#xa0;; faites-le glisser dehors pour l’enregistrer en fichier WAV</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CWaveformView.cpp" line="105"/>
+        <source>%1 s</source>
+        <translation>%1&#xa0;s</translation>
     </message>
 </context>
 <context>
@@ -1578,22 +1583,22 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 <context>
     <name>SlotSoundDescription</name>
     <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="17"/>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="18"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="25"/>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="27"/>
         <source>%1: no sound</source>
         <translation>%1&#xa0;: aucun son</translation>
     </message>
     <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="28"/>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="30"/>
         <source>%1: %2 of silence</source>
         <translation>%1&#xa0;: %2 de silence</translation>
     </message>
     <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="35"/>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="37"/>
         <source>%1: %2 of sound, peak %3 dBFS, %4 of silence</source>
         <translation>%1&#xa0;: %2 de son, crête %3&#xa0;dBFS, %4 de silence</translation>
     </message>

@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMetaObject>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -34,7 +35,7 @@ QPushButton* button(const QString& name, const QString& text)
 
 QString seconds(double value)
 {
-    return QCoreApplication::translate("CSoundPanel", "%1 s").arg(value, 0, 'f', 3);
+    return QCoreApplication::translate("CSoundPanel", "%1 s").arg(QLocale().toString(value, 'f', 3));
 }
 
 // A slot's own image, as export writes it and a slot without a kept source opens: an import takes
@@ -286,11 +287,11 @@ QString CSoundPanel::warning(const audio::ImportResult& result)
     const audio::ShapeReport& report = result.report;
     if (report.silent) {
         QString text = tr("Silent: the result's peak is %1, below %2 dBFS")
-                           .arg(std::isfinite(report.peakDecibels) ? QString::number(report.peakDecibels, 'f', 1) + " dBFS"
+                           .arg(std::isfinite(report.peakDecibels) ? QLocale().toString(report.peakDecibels, 'f', 1) + QStringLiteral(" dBFS")
                                                                    : tr("zero"))
-                           .arg(audio::ShapeReport::quietestSound, 0, 'f', 0);
+                           .arg(QLocale().toString(audio::ShapeReport::quietestSound, 'f', 0));
         if (report.soundStart)
-            text += tr("; the sound starts at %1 s").arg(*report.soundStart, 0, 'f', 2);
+            text += tr("; the sound starts at %1 s").arg(QLocale().toString(*report.soundStart, 'f', 2));
         warnings << text + ".";
     }
     if (report.clipped)

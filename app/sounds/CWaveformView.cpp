@@ -1,6 +1,7 @@
 #include "app/sounds/CWaveformView.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -114,7 +115,7 @@ void CWaveformView::drawTimeAxis(QPainter& painter, const QRect& wave) const
         painter.drawLine(x, baseline, x, baseline + kTickLength);
         // Every other tick carries its time, as far as the label fits inside the view.
         if (tick % 2 == 0 && x + 40 < wave.right())
-            painter.drawText(x + 2, baseline + kAxisHeight - 3, QString::number(tick * kTickSeconds, 'f', 1) + " s");
+            painter.drawText(x + 2, baseline + kAxisHeight - 3, tr("%1 s").arg(QLocale().toString(tick * kTickSeconds, 'f', 1)));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "app/sounds/WaveformEnvelope.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -14,7 +15,8 @@ constexpr double kDeviceRate = 33000.0;
 
 QString seconds(std::size_t bytes)
 {
-    return QCoreApplication::translate("SlotSoundDescription", "%1 s").arg(static_cast<double>(bytes) / kDeviceRate, 0, 'f', 2);
+    return QCoreApplication::translate("SlotSoundDescription", "%1 s")
+        .arg(QLocale().toString(static_cast<double>(bytes) / kDeviceRate, 'f', 2));
 }
 
 } // namespace

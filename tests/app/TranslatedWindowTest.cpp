@@ -119,6 +119,8 @@ TEST_P(GermanWindowTest, ControlsMenusAndTheMessagesOfWorkSpeakGerman)
     EXPECT_EQ(textOf("text_status"), "notes.txt: 2.000 Bytes rohe Gerätedaten, mit Stille auf 0,25 s aufgefüllt");
     // The window's accessible descriptions come in the same language.
     EXPECT_EQ(control("view_waveform_1").accessibleName(), QStringLiteral("Wellenform von Slot 2, CLOSED HI HAT"));
+    EXPECT_EQ(control("view_waveform_1").accessibleDescription().toStdString(),
+              "CLOSED HI HAT: 0,06 s Sound, Spitzenpegel \u221224 dBFS, 0,19 s Stille");
 }
 
 INSTANTIATE_TEST_SUITE_P(German, GermanWindowTest, testing::Values("de_DE"));

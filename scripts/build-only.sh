@@ -52,7 +52,8 @@ mkdir -p build
 configure both
 expect both bin/zylox bin/zylox-editor share/man/man1/zylox.1.gz share/man/man1/zylox-editor.1.gz \
   share/bash-completion/completions/zylox share/applications/zylox-editor.desktop \
-  share/icons/hicolor/48x48/apps/zylox-editor.png share/metainfo/io.github.zylox.Editor.metainfo.xml
+  share/icons/hicolor/48x48/apps/zylox-editor.png share/metainfo/io.github.zylox.Editor.metainfo.xml \
+  share/zylox-editor/translations/zylox-editor_de.qm
 configure cli -DZYLOX_EDITOR=OFF -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
 expect cli bin/zylox share/man/man1/zylox.1.gz share/bash-completion/completions/zylox share/doc/zylox/copyright
 [ ! -e "$build-cli-root/usr/bin/zylox-editor" ] || fail "the build without the editor installed it"

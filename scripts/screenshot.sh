@@ -3,14 +3,16 @@
 # sound browser open on a folder of synthesised sounds, or with --panel of the sound panel shaping
 # a synthesised kick for the first slot.
 # Usage: scripts/screenshot.sh [--panel] [OUT.png]   (default: docs/editor.png, docs/sound-panel.png)
+# The window speaks the language of LANG: LANG=de_DE.UTF-8 scripts/screenshot.sh docs/editor-de.png
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # The id of the first window whose title line in the window tree matches the pattern; waits for it.
+# xwininfo reads titles in a UTF-8 locale whatever LANG the editor was given, which may not exist here.
 window_titled() {
   local window=""
   for _ in $(seq 100); do
-    window=$(xwininfo -root -tree 2>/dev/null | awk -v pattern="$1" '$0 ~ pattern {print $1; exit}' || true)
+    window=$(LC_ALL=C.UTF-8 xwininfo -root -tree 2>/dev/null | awk -v pattern="$1" '$0 ~ pattern {print $1; exit}' || true)
     [ -n "$window" ] && break
     sleep 0.1
   done
@@ -59,7 +61,7 @@ if [ "${1:-}" = "--in-display" ]; then
   editor=$!
   for _ in $(seq 100); do
     # The title begins with the bank file's name, so look for the window by the end of its title.
-    window=$(xwininfo -root -tree 2>/dev/null | awk '/ZYLOX 515 Editor": \("zylox-editor"/ {print $1; exit}' || true)
+    window=$(LC_ALL=C.UTF-8 xwininfo -root -tree 2>/dev/null | awk '/ZYLOX 515 Editor": \("zylox-editor"/ {print $1; exit}' || true)
     [ -n "$window" ] && break
     sleep 0.1
   done

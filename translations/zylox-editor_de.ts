@@ -837,20 +837,20 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>CTransmission</name>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="69"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="70"/>
         <source>Nothing was sent: %1.</source>
         <translation>Nichts wurde gesendet: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="93"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="113"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="131"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="133"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="94"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="114"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="132"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="134"/>
         <source>Send All Banks</source>
         <translation>Alle Bänke senden</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="94"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="95"/>
         <source>The last transmission of all banks to this device did not finish: %n banks are left, starting with %1 (about %2).
 Send the banks that are left, or all 32 banks again?</source>
         <translation>
@@ -861,7 +861,7 @@ Die fehlenden Bänke senden oder alle 32 Bänke erneut?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="99"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="100"/>
         <source>Send %n Left</source>
         <translation>
             <numerusform>%n fehlende senden</numerusform>
@@ -869,39 +869,39 @@ Die fehlenden Bänke senden oder alle 32 Bänke erneut?</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="99"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="115"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="132"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="134"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="100"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="116"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="133"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="99"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="131"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="134"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="100"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="132"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
         <source>Send All 32</source>
         <translation>Alle 32 senden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="114"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="115"/>
         <source>The sending of all banks take over 50 Minutes.
 Do you want to really transmit?</source>
         <translation>Das Senden aller Bänke dauert über 50 Minuten.
 Wollen Sie wirklich übertragen?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="115"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="116"/>
         <source>Transmit</source>
         <translation>Übertragen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="120"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="121"/>
         <source>All 32 banks are as this device was last sent them.</source>
         <translation>Alle 32 Bänke sind so, wie sie zuletzt an dieses Gerät gesendet wurden.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="121"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="122"/>
         <source>%n of the 32 banks differ from what this device was last sent (%1): sending them takes about %2.</source>
         <translation>
             <numerusform>%n der 32 Bänke weicht von dem ab, was zuletzt an dieses Gerät gesendet wurde (%1): Das Senden dauert etwa %2.</numerusform>
@@ -909,7 +909,7 @@ Wollen Sie wirklich übertragen?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="126"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="127"/>
         <source>
 All 32 banks take about %1.
 
@@ -920,7 +920,7 @@ Alle 32 Bänke dauern etwa %1.
 Dieses Programm führt selbst Buch darüber, was es gesendet hat; in das Gerät sieht es nicht. Wurde das Gerät seither auf anderem Weg geändert, senden Sie alle Bänke.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="134"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
         <source>Send %n Changed</source>
         <translation>
             <numerusform>%n geänderte senden</numerusform>
@@ -928,58 +928,58 @@ Dieses Programm führt selbst Buch darüber, was es gesendet hat; in das Gerät 
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="146"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="147"/>
         <source>The MIDI output %1 is not connected.</source>
         <translation>Der MIDI-Ausgang %1 ist nicht verbunden.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="156"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="157"/>
         <source>sending bank (%1)...</source>
         <translation>sende Bank (%1)…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="173"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="174"/>
         <source>Receive from ZYLOX is not supported yet!</source>
         <translation>Empfangen vom ZYLOX wird noch nicht unterstützt!</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="173"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="237"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="240"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="242"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="284"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="174"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="238"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="241"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="243"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="285"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="197"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="198"/>
         <source>stopping...</source>
         <translation>wird angehalten…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="205"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="206"/>
         <source>Quit While Sending?</source>
         <translation>Während des Sendens beenden?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="206"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="207"/>
         <source>Banks are being sent to the device. Stop the transmission and quit?
 The bank on its way will be incomplete on the device and must be sent again.</source>
         <translation>Es werden Bänke an das Gerät gesendet. Die Übertragung anhalten und beenden?
 Die Bank, die gerade unterwegs ist, bleibt auf dem Gerät unvollständig und muss erneut gesendet werden.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="209"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="210"/>
         <source>Stop and Quit</source>
         <translation>Anhalten und beenden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="209"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="210"/>
         <source>Keep Sending</source>
         <translation>Weiter senden</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="227"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="228"/>
         <source>
 
 To send the %n banks that did not finish, choose All banks and Send.</source>
@@ -993,14 +993,14 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="232"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="239"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="284"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="233"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="240"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="285"/>
         <source>Transmission Failed</source>
         <translation>Übertragung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="233"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="234"/>
         <source>%1 was not sent: %2.
 
 </source>
@@ -1009,7 +1009,7 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="240"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="241"/>
         <source>The MIDI output stopped accepting data.
 
 </source>
@@ -1018,22 +1018,22 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="242"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="243"/>
         <source>Transmission Stopped</source>
         <translation>Übertragung angehalten</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="254"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="255"/>
         <source>%p%, %1 left</source>
         <translation>%p %, noch %1</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="267"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="268"/>
         <source>all 32 banks</source>
         <translation>alle 32 Bänke</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="268"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="269"/>
         <source>%n banks (%1)</source>
         <translation>
             <numerusform>%n Bank (%1)</numerusform>
@@ -1041,32 +1041,32 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="270"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="271"/>
         <source>Sent %1 to %2 in %3</source>
         <translation>%1 in %3 an %2 gesendet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="273"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="274"/>
         <source>%1 of 1 bank sent</source>
         <translation>%1 von 1 Bank gesendet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="274"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="275"/>
         <source>%1 of %2 banks sent</source>
         <translation>%1 von %2 Bänken gesendet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="276"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="277"/>
         <source>, %1 must be sent again</source>
         <translation>, %1 muss erneut gesendet werden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="278"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="279"/>
         <source>Stopped sending to %1 after %2: %3</source>
         <translation>Senden an %1 nach %2 angehalten: %3</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="279"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="280"/>
         <source>Sending to %1 failed after %2: %3</source>
         <translation>Senden an %1 nach %2 fehlgeschlagen: %3</translation>
     </message>
@@ -1601,6 +1601,67 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         <location filename="../app/sounds/SlotSoundDescription.cpp" line="37"/>
         <source>%1: %2 of sound, peak %3 dBFS, %4 of silence</source>
         <translation>%1: %2 Sound, Spitzenpegel %3 dBFS, %4 Stille</translation>
+    </message>
+</context>
+<context>
+    <name>TransmissionWording</name>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="18"/>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="20"/>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="21"/>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="27"/>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="33"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="36"/>
+        <source>, </source>
+        <extracomment>Two neighbouring banks are listed, &quot;S01, S02&quot;; a longer run by its ends, &quot;S01 to S05&quot;</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="36"/>
+        <source> to </source>
+        <translation> bis </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="44"/>
+        <source>Sent completely: %1.
+</source>
+        <translation>Vollständig gesendet: %1.
+</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="46"/>
+        <source>Incomplete on the device: %1 (its flash blocks were erased or partly written: send it again).
+</source>
+        <translation>Unvollständig auf dem Gerät: %1 (ihre Flash-Blöcke wurden gelöscht oder teilweise geschrieben: erneut senden).
+</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="49"/>
+        <source>Incomplete on the device: none.
+</source>
+        <translation>Unvollständig auf dem Gerät: keine.
+</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="50"/>
+        <source>Not sent: %1.</source>
+        <translation>Nicht gesendet: %1.</translation>
     </message>
 </context>
 </TS>

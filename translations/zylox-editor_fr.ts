@@ -837,20 +837,20 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
 <context>
     <name>CTransmission</name>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="69"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="70"/>
         <source>Nothing was sent: %1.</source>
         <translation>Rien n’a été envoyé&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="93"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="113"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="131"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="133"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="94"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="114"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="132"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="134"/>
         <source>Send All Banks</source>
         <translation>Envoyer toutes les banques</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="94"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="95"/>
         <source>The last transmission of all banks to this device did not finish: %n banks are left, starting with %1 (about %2).
 Send the banks that are left, or all 32 banks again?</source>
         <translation>
@@ -861,7 +861,7 @@ Envoyer les banques restantes, ou de nouveau les 32 banques&#xa0;?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="99"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="100"/>
         <source>Send %n Left</source>
         <translation>
             <numerusform>Envoyer la restante</numerusform>
@@ -869,39 +869,39 @@ Envoyer les banques restantes, ou de nouveau les 32 banques&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="99"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="115"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="132"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="134"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="100"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="116"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="133"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="99"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="131"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="134"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="100"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="132"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
         <source>Send All 32</source>
         <translation>Envoyer les 32</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="114"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="115"/>
         <source>The sending of all banks take over 50 Minutes.
 Do you want to really transmit?</source>
         <translation>L’envoi de toutes les banques prend plus de 50&#xa0;minutes.
 Voulez-vous vraiment transmettre&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="115"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="116"/>
         <source>Transmit</source>
         <translation>Transmettre</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="120"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="121"/>
         <source>All 32 banks are as this device was last sent them.</source>
         <translation>Les 32 banques sont telles qu’elles ont été envoyées à cet appareil la dernière fois.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="121"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="122"/>
         <source>%n of the 32 banks differ from what this device was last sent (%1): sending them takes about %2.</source>
         <translation>
             <numerusform>%n des 32 banques diffère de ce qui a été envoyé à cet appareil la dernière fois (%1)&#xa0;: l’envoyer prend environ %2.</numerusform>
@@ -909,7 +909,7 @@ Voulez-vous vraiment transmettre&#xa0;?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="126"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="127"/>
         <source>
 All 32 banks take about %1.
 
@@ -920,7 +920,7 @@ Les 32 banques prennent environ %1.
 Ce programme tient son propre registre de ce qu’il a envoyé&#xa0;; il ne voit pas l’appareil. Si l’appareil a été modifié autrement depuis, envoyez toutes les banques.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="134"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
         <source>Send %n Changed</source>
         <translation>
             <numerusform>Envoyer la modifiée</numerusform>
@@ -928,58 +928,58 @@ Ce programme tient son propre registre de ce qu’il a envoyé&#xa0;; il ne voit
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="146"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="147"/>
         <source>The MIDI output %1 is not connected.</source>
         <translation>La sortie MIDI %1 n’est pas connectée.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="156"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="157"/>
         <source>sending bank (%1)...</source>
         <translation>envoi de la banque (%1)…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="173"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="174"/>
         <source>Receive from ZYLOX is not supported yet!</source>
         <translation>La réception depuis le ZYLOX n’est pas encore prise en charge&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="173"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="237"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="240"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="242"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="284"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="174"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="238"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="241"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="243"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="285"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="197"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="198"/>
         <source>stopping...</source>
         <translation>arrêt en cours…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="205"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="206"/>
         <source>Quit While Sending?</source>
         <translation>Quitter pendant l’envoi&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="206"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="207"/>
         <source>Banks are being sent to the device. Stop the transmission and quit?
 The bank on its way will be incomplete on the device and must be sent again.</source>
         <translation>Des banques sont en cours d’envoi vers l’appareil. Arrêter la transmission et quitter&#xa0;?
 La banque en cours sera incomplète sur l’appareil et devra être renvoyée.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="209"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="210"/>
         <source>Stop and Quit</source>
         <translation>Arrêter et quitter</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="209"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="210"/>
         <source>Keep Sending</source>
         <translation>Continuer l’envoi</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="227"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="228"/>
         <source>
 
 To send the %n banks that did not finish, choose All banks and Send.</source>
@@ -993,14 +993,14 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="232"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="239"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="284"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="233"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="240"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="285"/>
         <source>Transmission Failed</source>
         <translation>Échec de la transmission</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="233"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="234"/>
         <source>%1 was not sent: %2.
 
 </source>
@@ -1009,7 +1009,7 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="240"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="241"/>
         <source>The MIDI output stopped accepting data.
 
 </source>
@@ -1018,22 +1018,22 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="242"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="243"/>
         <source>Transmission Stopped</source>
         <translation>Transmission arrêtée</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="254"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="255"/>
         <source>%p%, %1 left</source>
         <translation>%p&#xa0;%, encore %1</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="267"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="268"/>
         <source>all 32 banks</source>
         <translation>les 32 banques</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="268"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="269"/>
         <source>%n banks (%1)</source>
         <translation>
             <numerusform>%n banque (%1)</numerusform>
@@ -1041,32 +1041,32 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="270"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="271"/>
         <source>Sent %1 to %2 in %3</source>
         <translation>%1 envoyé à %2 en %3</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="273"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="274"/>
         <source>%1 of 1 bank sent</source>
         <translation>%1 banque sur 1 envoyée</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="274"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="275"/>
         <source>%1 of %2 banks sent</source>
         <translation>%1 banques sur %2 envoyées</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="276"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="277"/>
         <source>, %1 must be sent again</source>
         <translation>, %1 doit être renvoyée</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="278"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="279"/>
         <source>Stopped sending to %1 after %2: %3</source>
         <translation>Envoi à %1 arrêté après %2&#xa0;: %3</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="279"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="280"/>
         <source>Sending to %1 failed after %2: %3</source>
         <translation>Échec de l’envoi à %1 après %2&#xa0;: %3</translation>
     </message>
@@ -1601,6 +1601,67 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         <location filename="../app/sounds/SlotSoundDescription.cpp" line="37"/>
         <source>%1: %2 of sound, peak %3 dBFS, %4 of silence</source>
         <translation>%1&#xa0;: %2 de son, crête %3&#xa0;dBFS, %4 de silence</translation>
+    </message>
+</context>
+<context>
+    <name>TransmissionWording</name>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="18"/>
+        <source>%1 h %2 min</source>
+        <translation>%1&#xa0;h %2&#xa0;min</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="20"/>
+        <source>%1 min %2 s</source>
+        <translation>%1&#xa0;min %2&#xa0;s</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="21"/>
+        <source>%1 s</source>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="27"/>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="33"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="36"/>
+        <source>, </source>
+        <extracomment>Two neighbouring banks are listed, &quot;S01, S02&quot;; a longer run by its ends, &quot;S01 to S05&quot;</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="36"/>
+        <source> to </source>
+        <translation> à </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="44"/>
+        <source>Sent completely: %1.
+</source>
+        <translation>Envoyées entièrement&#xa0;: %1.
+</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="46"/>
+        <source>Incomplete on the device: %1 (its flash blocks were erased or partly written: send it again).
+</source>
+        <translation>Incomplète sur l’appareil&#xa0;: %1 (ses blocs flash ont été effacés ou écrits en partie&#xa0;: renvoyez-la).
+</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="49"/>
+        <source>Incomplete on the device: none.
+</source>
+        <translation>Incomplète sur l’appareil&#xa0;: aucune.
+</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="50"/>
+        <source>Not sent: %1.</source>
+        <translation>Non envoyées&#xa0;: %1.</translation>
     </message>
 </context>
 </TS>

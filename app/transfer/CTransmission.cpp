@@ -2,6 +2,7 @@
 
 #include "app/transfer/COutputList.h"
 #include "app/transfer/CTransmissionWorker.h"
+#include "app/transfer/TransmissionWording.h"
 #include "app/document/CWorkingBanks.h"
 #include "midiio/BankBlocks.h"
 #include "midiio/DeviceRecord.h"
@@ -152,7 +153,7 @@ void CTransmission::transmissionEnded(const TransmissionAccount& account)
                                ? tr("\n\nTo send the %n banks that did not finish, choose All banks and Send.", nullptr,
                                     static_cast<int>(m_unfinished.size()))
                                : QString();
-    const QString described = QString::fromStdString(account.describe());
+    const QString described = TransmissionWording::account(account);
     if (account.end == TransmissionAccount::End::Failed && !account.notSentBecause.empty())
         alert(IDialogs::AlertStyle::Critical, tr("Transmission Failed"),
               tr("%1 was not sent: %2.\n\n")
@@ -176,7 +177,7 @@ void CTransmission::tick()
         return;
     m_progress.setValue(static_cast<int>(m_worker->percent()));
     m_progress.setFormat(
-        tr("%p%, %1 left").arg(QString::fromStdString(TransmissionRun::durationText(m_worker->secondsLeft()))));
+        tr("%p%, %1 left").arg(TransmissionWording::duration(m_worker->secondsLeft())));
     m_ticks->start();
 }
 
@@ -184,7 +185,7 @@ QString CTransmission::endLine(const TransmissionAccount& account) const
 {
     const QString to = QString::fromStdString(m_sendingTo.displayName());
     const QString took =
-        QString::fromStdString(TransmissionRun::durationText(m_midiSystem.clock().calendarSeconds() - m_startedAt));
+        TransmissionWording::duration(m_midiSystem.clock().calendarSeconds() - m_startedAt);
     const std::size_t count = m_rows.size();
     const bool whole = std::all_of(m_rows.begin(), m_rows.end(), [](const RowBlocks& row) { return row.blocks == kBothBlocks; });
     if (account.end == TransmissionAccount::End::Sent) {

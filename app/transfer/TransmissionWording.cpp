@@ -1,0 +1,51 @@
+#include "app/transfer/TransmissionWording.h"
+
+#include <algorithm>
+
+namespace {
+
+QString rowName(std::size_t row)
+{
+    return QString::fromStdString(TransmissionAccount::rowName(row));
+}
+
+} // namespace
+
+QString TransmissionWording::duration(std::int64_t seconds)
+{
+    seconds = std::max<std::int64_t>(seconds, 0);
+    if (seconds >= 3600)
+        return tr("%1 h %2 min").arg(seconds / 3600).arg(seconds % 3600 / 60);
+    if (seconds >= 60)
+        return tr("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
+    return tr("%1 s").arg(seconds);
+}
+
+QString TransmissionWording::rows(const std::vector<std::size_t>& rows)
+{
+    if (rows.empty())
+        return tr("none");
+    QString list;
+    for (std::size_t first = 0; first < rows.size();) {
+        std::size_t last = first;
+        while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1)
+            ++last;
+        list += (list.isEmpty() ? QString() : tr(", ")) + rowName(rows[first]);
+        if (last > first)
+            //: Two neighbouring banks are listed, "S01, S02"; a longer run by its ends, "S01 to S05"
+            list += (last == first + 1 ? tr(", ") : tr(" to ")) + rowName(rows[last]);
+        first = last + 1;
+    }
+    return list;
+}
+
+QString TransmissionWording::account(const TransmissionAccount& account)
+{
+    QString text = tr("Sent completely: %1.\n").arg(rows(account.complete));
+    if (account.incomplete)
+        text += tr("Incomplete on the device: %1 (its flash blocks were erased or partly written: send it again).\n")
+                    .arg(rowName(*account.incomplete));
+    else
+        text += tr("Incomplete on the device: none.\n");
+    return text + tr("Not sent: %1.").arg(rows(account.notSent));
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "midiio/TransmissionAccount.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// A transmission's times, rows and account in the window's language; the core words the same in
+// English for zylox.
+class TransmissionWording {
+    Q_DECLARE_TR_FUNCTIONS(TransmissionWording)
+
+public:
+    // "1 h 5 min", "1 min 45 s", "40 s".
+    static QString duration(std::int64_t seconds);
+    // "S01 to S05, S07", consecutive rows joined; "none" for no rows.
+    static QString rows(const std::vector<std::size_t>& rows);
+    // Which banks were sent completely, which one is incomplete on the device and which were not sent.
+    static QString account(const TransmissionAccount& account);
+};

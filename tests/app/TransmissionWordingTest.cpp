@@ -1,0 +1,46 @@
+// A transmission's times, rows and account as the window says them: word for word zylox's in
+// English, and in French.
+#include "app/transfer/TransmissionWording.h"
+#include "app/window/CTranslations.h"
+#include "midiio/TransmissionRun.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TransmissionAccount stopped()
+{
+    TransmissionAccount account;
+    account.end = TransmissionAccount::End::Stopped;
+    account.complete = {0, 1, 2, 3, 4, 6};
+    account.incomplete = 7;
+    account.notSent = {8, 31};
+    return account;
+}
+
+TEST(TransmissionWordingTest, InEnglishTheWindowSaysWhatZyloxSays)
+{
+    for (const std::int64_t seconds : {-5, 0, 59, 60, 105, 3599, 3600, 3000 * 60 + 7})
+        EXPECT_EQ(TransmissionWording::duration(seconds).toStdString(), TransmissionRun::durationText(seconds)) << seconds;
+    for (const std::vector<std::size_t>& rows : std::vector<std::vector<std::size_t>>{{}, {4}, {4, 5}, {0, 1, 2, 4, 30, 31}})
+        EXPECT_EQ(TransmissionWording::rows(rows).toStdString(), TransmissionAccount::rowList(rows));
+    TransmissionAccount whole;
+    whole.complete = {0, 1};
+    for (const TransmissionAccount& account : {stopped(), whole})
+        EXPECT_EQ(TransmissionWording::account(account).toStdString(), account.describe());
+}
+
+TEST(TransmissionWordingTest, InFrench)
+{
+    CTranslations french;
+    ASSERT_TRUE(french.install(QLocale(QStringLiteral("fr_FR")), QStringLiteral(ZYLOX_TRANSLATIONS_FOLDER)));
+    EXPECT_EQ(TransmissionWording::duration(105), QStringLiteral("1\u00A0min 45\u00A0s"));
+    EXPECT_EQ(TransmissionWording::account(stopped()),
+              QStringLiteral("Envoy\u00E9es enti\u00E8rement\u00A0: S01 \u00E0 S05, S07.\n"
+                             "Incompl\u00E8te sur l\u2019appareil\u00A0: S08 (ses blocs flash ont \u00E9t\u00E9 effac\u00E9s ou "
+                             "\u00E9crits en partie\u00A0: renvoyez-la).\nNon envoy\u00E9es\u00A0: S09, FW."));
+}
+
+} // namespace

@@ -52,90 +52,90 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
         <translation>%1 in „%2“ umbenannt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="88"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="99"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
         <source>Reset to Default</source>
         <translation>Auf Werkseinstellung zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="89"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="91"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Setzen Sie während des Sendens oder Empfangens keine Bank auf die Werkseinstellung zurück!</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="92"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="91"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="93"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Nicht zurückgesetzt: %1 bleibt unverändert, solange Bänke gesendet werden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="95"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="97"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Der Bank „%1“ ihren Werksnamen und ihre Werkssounds zurückgeben? Ihr jetziger Inhalt wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="100"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="105"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="102"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="107"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="100"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="102"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="105"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="107"/>
         <source>reset of %1</source>
         <translation>Zurücksetzen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="106"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="108"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 auf Werksnamen und Werkssounds zurückgesetzt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="136"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="162"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="143"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="170"/>
         <source>Not imported: %1</source>
         <translation>Nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="188"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="196"/>
         <source>Shape “%1” for %2</source>
         <translation>„%1“ für %2 formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="204"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="212"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="204"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="212"/>
         <source>import into %1</source>
         <translation>Import in %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="205"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="213"/>
         <source>Shape</source>
         <translation>Formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="205"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="213"/>
         <source>shape of %1</source>
         <translation>Formen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="225"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="233"/>
         <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurde die älteste verworfen: Ihr Slot besteht jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="228"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="236"/>
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurden die %2 ältesten verworfen: Ihre Slots bestehen jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
     </message>
@@ -149,121 +149,132 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
         <translation>dem Öffnen einer anderen Bankdatei</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="76"/>
+        <location filename="../app/files/CBankFiles.cpp" line="79"/>
         <source>Wrong File Format</source>
         <translation>Falsches Dateiformat</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="77"/>
+        <location filename="../app/files/CBankFiles.cpp" line="80"/>
         <source>This file contains no sound bank(s)
 for a Tarvo ZYLOX 515!</source>
         <translation>Diese Datei enthält keine Soundbank
 für einen Tarvo ZYLOX 515!</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="78"/>
-        <location filename="../app/files/CBankFiles.cpp" line="172"/>
+        <location filename="../app/files/CBankFiles.cpp" line="81"/>
+        <location filename="../app/files/CBankFiles.cpp" line="192"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="79"/>
+        <location filename="../app/files/CBankFiles.cpp" line="82"/>
         <source>Not opened: %1 holds no sound bank</source>
         <translation>Nicht geöffnet: %1 enthält keine Soundbank</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="94"/>
+        <location filename="../app/files/CBankFiles.cpp" line="97"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4) or into %2? What that bank holds now is replaced.</source>
         <translation>Die Datei enthält Daten für die Bank „%1“ (%2).
 In die ausgewählte Bank „%3“ (%4) oder in %2 laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="97"/>
+        <location filename="../app/files/CBankFiles.cpp" line="100"/>
         <source>The file contains data for bank: &quot;&quot; (%1).
 Load it into the selected bank &quot;%2&quot; (%3)? What that bank holds now is replaced.</source>
         <translation>Die Datei enthält Daten für die Bank „“ (%1).
 In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="101"/>
-        <location filename="../app/files/CBankFiles.cpp" line="103"/>
+        <location filename="../app/files/CBankFiles.cpp" line="104"/>
+        <location filename="../app/files/CBankFiles.cpp" line="106"/>
         <source>Load into %1</source>
         <translation>In %1 laden</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="102"/>
+        <location filename="../app/files/CBankFiles.cpp" line="105"/>
         <source>Different Banks!</source>
         <translation>Unterschiedliche Bänke!</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="104"/>
+        <location filename="../app/files/CBankFiles.cpp" line="107"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="118"/>
-        <location filename="../app/files/CBankFiles.cpp" line="129"/>
+        <location filename="../app/files/CBankFiles.cpp" line="121"/>
+        <location filename="../app/files/CBankFiles.cpp" line="133"/>
+        <location filename="../app/files/CBankFiles.cpp" line="150"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="118"/>
+        <location filename="../app/files/CBankFiles.cpp" line="121"/>
         <source>opening %1 into %2</source>
         <translation>Öffnen von %1 in %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="121"/>
+        <location filename="../app/files/CBankFiles.cpp" line="125"/>
         <source>Opened %1 into %2</source>
         <translation>%1 in %2 geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="129"/>
+        <location filename="../app/files/CBankFiles.cpp" line="133"/>
         <source>opening %1 (all banks)</source>
         <translation>Öffnen von %1 (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="135"/>
+        <location filename="../app/files/CBankFiles.cpp" line="140"/>
         <source>Opened %1 (all banks)</source>
         <translation>%1 geöffnet (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="148"/>
+        <location filename="../app/files/CBankFiles.cpp" line="150"/>
+        <source>opening %1 from %2</source>
+        <translation>Öffnen von %1 aus %2</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="155"/>
+        <source>Opened %1 from %2</source>
+        <translation>%1 aus %2 geöffnet</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="168"/>
         <source>All banks</source>
         <translation>Alle Bänke</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="169"/>
+        <location filename="../app/files/CBankFiles.cpp" line="189"/>
         <source>The bank file &quot;%1&quot; could not be written: %2.</source>
         <translation>Die Bankdatei „%1“ konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="171"/>
+        <location filename="../app/files/CBankFiles.cpp" line="191"/>
         <source>Save Failed</source>
         <translation>Speichern fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="173"/>
+        <location filename="../app/files/CBankFiles.cpp" line="193"/>
         <source>Not saved: %1</source>
         <translation>Nicht gespeichert: %1</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="178"/>
+        <location filename="../app/files/CBankFiles.cpp" line="199"/>
         <source>Saved %1 (%2)</source>
         <translation>%1 gespeichert (%2)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="179"/>
+        <location filename="../app/files/CBankFiles.cpp" line="200"/>
         <source>Saved %1 (all banks)</source>
         <translation>%1 gespeichert (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="201"/>
+        <location filename="../app/files/CBankFiles.cpp" line="222"/>
         <source>The shapes of its slots could not be kept beside %1: %2</source>
         <translation>Die Formen ihrer Slots konnten nicht neben %1 aufbewahrt werden: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="233"/>
+        <location filename="../app/files/CBankFiles.cpp" line="254"/>
         <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
         <translation>
             <numerusform>%n geformter Slot öffnet sich als reine Bytes: Seine Quelle wurde geändert oder ist verschwunden.</numerusform>
@@ -271,7 +282,7 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="237"/>
+        <location filename="../app/files/CBankFiles.cpp" line="258"/>
         <source>%n of the oldest kept sources were let go to stay within %1 MB.</source>
         <translation>
             <numerusform>%n der ältesten aufbewahrten Quellen wurde verworfen, um unter %1 MB zu bleiben.</numerusform>
@@ -279,7 +290,7 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
         </translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="244"/>
+        <location filename="../app/files/CBankFiles.cpp" line="265"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -305,19 +316,54 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>CBankView</name>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="113"/>
+        <location filename="../app/banks/CBankView.cpp" line="41"/>
+        <source>%1: the device&apos;s preset memory, block %2 (%3 bytes)</source>
+        <translation>%1: Presetspeicher des Geräts, Block %2 (%3 Byte)</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankView.cpp" line="42"/>
+        <source>%1: the device&apos;s operating system, block %2 (%3 bytes)</source>
+        <translation>%1: Betriebssystem des Geräts, Block %2 (%3 Byte)</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankView.cpp" line="150"/>
         <source>Name of slot %1, %2</source>
         <translation>Name von Slot %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="114"/>
+        <location filename="../app/banks/CBankView.cpp" line="151"/>
         <source>Import into slot %1, %2</source>
         <translation>In Slot %1 importieren, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="116"/>
+        <location filename="../app/banks/CBankView.cpp" line="153"/>
         <source>Play slot %1, %2</source>
         <translation>Slot %1 abspielen, %2</translation>
+    </message>
+</context>
+<context>
+    <name>CBrowserPlayer</name>
+    <message>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="19"/>
+        <source>it could not be read</source>
+        <translation>sie konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="21"/>
+        <source>it could not be decoded: %1</source>
+        <translation>sie konnte nicht dekodiert werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="22"/>
+        <source>it is not a sound this editor decodes (%1)</source>
+        <translation>sie ist kein Sound, den dieser Editor dekodiert (%1)</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="47"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="53"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="80"/>
+        <source>Could not play “%1”: %2</source>
+        <translation>„%1“ konnte nicht abgespielt werden: %2</translation>
     </message>
 </context>
 <context>
@@ -405,12 +451,12 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>CEditor</name>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="53"/>
+        <location filename="../app/window/CEditor.cpp" line="59"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/CEditor.cpp" line="102"/>
+        <location filename="../app/window/CEditor.cpp" line="115"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n weitere Datei ausgelassen: Die Bank hat keine Slots mehr)</numerusform>
@@ -418,22 +464,22 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
         </translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="132"/>
+        <location filename="../app/window/CEditor.cpp" line="152"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="161"/>
+        <location filename="../app/window/CEditor.cpp" line="181"/>
         <source>Sto&amp;p</source>
         <translation>Sto&amp;pp</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="162"/>
+        <location filename="../app/window/CEditor.cpp" line="182"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="246"/>
+        <location filename="../app/window/CEditor.cpp" line="248"/>
         <source>quitting</source>
         <translation>dem Beenden</translation>
     </message>
@@ -454,9 +500,97 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
         <translation>%1 (getrennt)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="51"/>
-        <source>no output ports detected</source>
-        <translation>keine Ausgänge gefunden</translation>
+        <location filename="../app/transfer/COutputList.cpp" line="63"/>
+        <source>%1 is disconnected: plug it in again or choose another output</source>
+        <translation>%1 ist getrennt: Schließen Sie es wieder an oder wählen Sie einen anderen Ausgang</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputList.cpp" line="71"/>
+        <source>no MIDI system (the ALSA sequencer is not available: is the snd-seq module loaded?)</source>
+        <translation>kein MIDI-System (der ALSA-Sequencer ist nicht verfügbar: Ist das Modul snd-seq geladen?)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputList.cpp" line="73"/>
+        <source>no MIDI output: plug in your interface</source>
+        <translation>kein MIDI-Ausgang: Schließen Sie Ihr Interface an</translation>
+    </message>
+</context>
+<context>
+    <name>COutputSettings</name>
+    <message>
+        <location filename="../app/transfer/COutputSettings.cpp" line="20"/>
+        <source>pieces of %1 bytes, no gap</source>
+        <translation>Stücke von %1 Byte, ohne Pause</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettings.cpp" line="21"/>
+        <source>pieces of %1 bytes, %2 ms after each</source>
+        <translation>Stücke von %1 Byte, %2 ms nach jedem</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettings.cpp" line="33"/>
+        <source>&amp;Output Settings…</source>
+        <translation>&amp;Ausgangseinstellungen…</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettings.cpp" line="44"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="70"/>
+        <source>Output Settings</source>
+        <translation>Ausgangseinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettings.cpp" line="45"/>
+        <source>No MIDI output is chosen.</source>
+        <translation>Es ist kein MIDI-Ausgang gewählt.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettings.cpp" line="45"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="71"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettings.cpp" line="69"/>
+        <source>The output settings were not changed: %1.</source>
+        <translation>Die Ausgangseinstellungen wurden nicht geändert: %1.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettings.cpp" line="75"/>
+        <source>Output settings of %1: %2</source>
+        <translation>Ausgangseinstellungen von %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>COutputSettingsDialog</name>
+    <message>
+        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="13"/>
+        <source>Output Settings</source>
+        <translation>Ausgangseinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="18"/>
+        <source> bytes</source>
+        <translation> Byte</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="23"/>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="26"/>
+        <source>How messages go to %1. Some USB MIDI interfaces drop bytes of long messages: smaller pieces with a gap after each bring them through, at the cost of a longer send. 256 bytes and no gap keep to the wire&apos;s own pace.</source>
+        <translation>Wie Nachrichten an %1 gehen. Manche USB-MIDI-Interfaces verlieren Bytes langer Nachrichten: Kleinere Stücke mit einer Pause nach jedem bringen sie durch, auf Kosten eines längeren Sendens. 256 Byte ohne Pause halten das eigene Tempo der Leitung.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="32"/>
+        <source>Largest &amp;piece:</source>
+        <translation>Größtes &amp;Stück:</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="34"/>
+        <source>&amp;Gap after each piece:</source>
+        <translation>&amp;Pause nach jedem Stück:</translation>
     </message>
 </context>
 <context>
@@ -510,6 +644,163 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
         <location filename="../app/settings/CPreferencesDialog.cpp" line="39"/>
         <source>Import</source>
         <translation>Import</translation>
+    </message>
+</context>
+<context>
+    <name>CRecentFiles</name>
+    <message>
+        <location filename="../app/files/CRecentFiles.cpp" line="19"/>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CRecentFiles.cpp" line="25"/>
+        <source>&amp;Clear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CRecentFiles.cpp" line="55"/>
+        <source>Not opened: %1 is no longer there; it has left Open Recent</source>
+        <translation>Nicht geöffnet: %1 ist nicht mehr vorhanden und wurde aus „Zuletzt geöffnet“ entfernt</translation>
+    </message>
+</context>
+<context>
+    <name>CSendChoice</name>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="57"/>
+        <source>Send Bank</source>
+        <translation>Bank senden</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="58"/>
+        <source>%1: the %2 differs from what this device was last sent; the other is as it was sent.
+
+This program keeps its own record of what it sent; it cannot see the device. If the device was changed by other means since, send the whole bank.</source>
+        <translation>%1: Der %2 weicht von dem ab, was zuletzt an dieses Gerät gesendet wurde; der andere ist so, wie er gesendet wurde.
+
+Dieses Programm führt selbst Buch darüber, was es gesendet hat; in das Gerät sieht es nicht. Wurde das Gerät seither auf anderem Weg geändert, senden Sie die ganze Bank.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="63"/>
+        <source>Send 1 Changed Block (%1)</source>
+        <translation>1 geänderten Block senden (%1)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="63"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="82"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="95"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="111"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="113"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="133"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="64"/>
+        <source>Send Whole Bank (%1)</source>
+        <translation>Ganze Bank senden (%1)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="76"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="93"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="111"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="112"/>
+        <source>Send All Banks</source>
+        <translation>Alle Bänke senden</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CSendChoice.cpp" line="77"/>
+        <source>The last transmission of all banks to this device did not finish: %n banks are left, starting with %1 (about %2).
+Send the banks that are left, or all 32 banks again?</source>
+        <translation>
+            <numerusform>Die letzte Übertragung aller Bänke an dieses Gerät wurde nicht beendet: %n Bank fehlt noch, %1 (etwa %2).
+Die fehlende Bank senden oder alle 32 Bänke erneut?</numerusform>
+            <numerusform>Die letzte Übertragung aller Bänke an dieses Gerät wurde nicht beendet: %n Bänke fehlen noch, beginnend mit %1 (etwa %2).
+Die fehlenden Bänke senden oder alle 32 Bänke erneut?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CSendChoice.cpp" line="82"/>
+        <source>Send %n Left</source>
+        <translation>
+            <numerusform>%n fehlende senden</numerusform>
+            <numerusform>%n fehlende senden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="82"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="111"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="113"/>
+        <source>Send All 32</source>
+        <translation>Alle 32 senden</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="94"/>
+        <source>The sending of all banks take over 50 Minutes.
+Do you want to really transmit?</source>
+        <translation>Das Senden aller Bänke dauert über 50 Minuten.
+Wollen Sie wirklich übertragen?</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="95"/>
+        <source>Transmit</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="101"/>
+        <source>All 32 banks are as this device was last sent them.</source>
+        <translation>Alle 32 Bänke sind so, wie sie zuletzt an dieses Gerät gesendet wurden.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CSendChoice.cpp" line="102"/>
+        <source>%n of the 32 banks differ from what this device was last sent (%1): sending them takes about %2.</source>
+        <translation>
+            <numerusform>%n der 32 Bänke weicht von dem ab, was zuletzt an dieses Gerät gesendet wurde (%1): Das Senden dauert etwa %2.</numerusform>
+            <numerusform>%n der 32 Bänke weichen von dem ab, was zuletzt an dieses Gerät gesendet wurde (%1): Das Senden dauert etwa %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="107"/>
+        <source>
+All 32 banks take about %1.
+
+This program keeps its own record of what it sent; it cannot see the device. If the device was changed by other means since, send all banks.</source>
+        <translation>
+Alle 32 Bänke dauern etwa %1.
+
+Dieses Programm führt selbst Buch darüber, was es gesendet hat; in das Gerät sieht es nicht. Wurde das Gerät seither auf anderem Weg geändert, senden Sie alle Bänke.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CSendChoice.cpp" line="112"/>
+        <source>Send %n Changed</source>
+        <translation>
+            <numerusform>%n geänderte senden</numerusform>
+            <numerusform>%n geänderte senden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="129"/>
+        <source>Send Firmware</source>
+        <translation>Firmware senden</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="130"/>
+        <source>Also rewrite the device&apos;s operating system (block 63)?
+
+The presets are sent either way. Rewrite the operating system only to change it: if its write is cut, the device may not start.</source>
+        <translation>Auch das Betriebssystem des Geräts (Block 63) neu schreiben?
+
+Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur neu, um es zu ändern: Wird das Schreiben unterbrochen, startet das Gerät womöglich nicht mehr.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="133"/>
+        <source>Leave It Alone</source>
+        <translation>Unverändert lassen</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="133"/>
+        <source>Rewrite It</source>
+        <translation>Neu schreiben</translation>
     </message>
 </context>
 <context>
@@ -683,145 +974,321 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>CSlotPlayer</name>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="47"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="54"/>
         <source>Play this slot as the ZYLOX 515 sounds it (Space plays the selected slot)</source>
         <translation>Diesen Slot so abspielen, wie der ZYLOX 515 ihn klingen lässt (Leertaste spielt den ausgewählten Slot)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="48"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="55"/>
         <source>A firmware slot holds no sound</source>
         <translation>Ein Firmware-Slot enthält keinen Sound</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="89"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="96"/>
         <source>Could not play &quot;%1&quot;: %2</source>
         <translation>„%1“ konnte nicht abgespielt werden: %2</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="96"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="103"/>
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="96"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="103"/>
         <source>Play</source>
         <translation>Abspielen</translation>
     </message>
 </context>
 <context>
-    <name>CSoundPanel</name>
+    <name>CSoundBrowser</name>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="37"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="89"/>
+        <source>Sound Browser</source>
+        <translation>Sound-Browser</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="95"/>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="96"/>
+        <source>The folder listed: type another and press Enter to go there</source>
+        <translation>Der angezeigte Ordner: Geben Sie einen anderen ein und drücken Sie die Eingabetaste, um dorthin zu wechseln</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="100"/>
+        <source>Favourite folders</source>
+        <translation>Lieblingsordner</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="102"/>
+        <source>&amp;Add Folder</source>
+        <translation>Ordner &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="104"/>
+        <source>Keep the folder listed among the favourites</source>
+        <translation>Den angezeigten Ordner zu den Lieblingsordnern hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="106"/>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="108"/>
+        <source>Take the selected folder off the favourites</source>
+        <translation>Den gewählten Ordner aus den Lieblingsordnern entfernen</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="124"/>
+        <source>Favourites:</source>
+        <translation>Favoriten:</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="141"/>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="155"/>
+        <source>Sound files</source>
+        <translation>Sound-Dateien</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="175"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="179"/>
+        <source>Sound &amp;Browser</source>
+        <translation>Sound-&amp;Browser</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="238"/>
+        <source>No folder “%1”: the browser stays in “%2”</source>
+        <translation>Kein Ordner „%1“: Der Browser bleibt in „%2“</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="261"/>
+        <source>Reading the folder…</source>
+        <translation>Ordner wird gelesen…</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="275"/>
+        <source>Reading %1 of %2 files…</source>
+        <translation>%1 von %2 Dateien werden gelesen…</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="279"/>
+        <source>No sound files in this folder</source>
+        <translation>Keine Sound-Dateien in diesem Ordner</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="283"/>
+        <source>1 sound</source>
+        <translation>1 Sound</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="283"/>
+        <source>%1 sounds</source>
+        <translation>%1 Sounds</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="285"/>
+        <source>, 1 file not a sound</source>
+        <translation>, 1 Datei kein Sound</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="285"/>
+        <source>, %1 files not sounds</source>
+        <translation>, %1 Dateien keine Sounds</translation>
+    </message>
+</context>
+<context>
+    <name>CSoundFileModel</name>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="87"/>
+        <source>Stop (Space)</source>
+        <translation>Stopp (Leertaste)</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="87"/>
+        <source>Play the file as it is (Space)</source>
+        <translation>Die Datei so abspielen, wie sie ist (Leertaste)</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="108"/>
+        <source>not a sound</source>
+        <translation>kein Sound</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="108"/>
+        <source>unreadable</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="125"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="127"/>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="129"/>
+        <source>Rate</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="131"/>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="165"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="104"/>
+        <location filename="../app/library/CSoundFileModel.cpp" line="176"/>
+        <source>%1 kHz</source>
+        <translation>%1 kHz</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="182"/>
+        <source>mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="184"/>
+        <source>stereo</source>
+        <translation>stereo</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="185"/>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+</context>
+<context>
+    <name>CSoundPanel</name>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="38"/>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="88"/>
         <source>Source waveform and the window that goes into the slot</source>
         <translation>Wellenform der Quelle und das Fenster, das in den Slot kommt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="91"/>
         <source>The slot as the shape makes it</source>
         <translation>Der Slot, wie die Form ihn macht</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="108"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="92"/>
         <source>Result in the slot</source>
         <translation>Ergebnis im Slot</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="117"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="101"/>
         <source>Zoom &amp;In</source>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="118"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="102"/>
         <source>Zoom O&amp;ut</source>
         <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="119"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="103"/>
         <source>Snap to &amp;Onset</source>
         <translation>Am &amp;Einsatz ausrichten</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="120"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="104"/>
         <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
         <translation>Den Anfang des Fensters dorthin verschieben, wo der Sound über die Abschneideschwelle steigt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="121"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="105"/>
         <source>Snap to &amp;Zero Crossing</source>
         <translation>Am &amp;Nulldurchgang ausrichten</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="122"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="106"/>
         <source>Play &amp;Source</source>
         <translation>&amp;Quelle abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="123"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
         <source>Play &amp;Result</source>
         <translation>E&amp;rgebnis abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="125"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="109"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="126"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="110"/>
         <source>&amp;Apply</source>
         <translation>&amp;Anwenden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="135"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="119"/>
         <source>Result in the slot:</source>
         <translation>Ergebnis im Slot:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="146"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="130"/>
         <source>Source:</source>
         <translation>Quelle:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="209"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="193"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenster %1 bis %2 von %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="300"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="284"/>
         <source>Cannot fit: %1.</source>
         <translation>Einpassen nicht möglich: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="301"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="285"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Nichts für den Slot: Das Fenster enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="305"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="289"/>
         <source>Silent: the result&apos;s peak is %1, below %2 dBFS</source>
         <translation>Stumm: Der Spitzenpegel des Ergebnisses ist %1, unter %2 dBFS</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="307"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="291"/>
         <source>zero</source>
         <translation>null</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="310"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="294"/>
         <source>; the sound starts at %1 s</source>
         <translation>; der Sound beginnt bei %1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="314"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="298"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Übersteuert: Die Verstärkung treibt den Sound über die Vollaussteuerung, seine Spitzen werden abgeschnitten.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="339"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="323"/>
         <source>Could not play: %1</source>
         <translation>Abspielen nicht möglich: %1</translation>
     </message>
@@ -837,149 +1304,57 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>CTransmission</name>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="70"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="66"/>
         <source>Nothing was sent: %1.</source>
         <translation>Nichts wurde gesendet: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="94"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="114"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="132"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="134"/>
-        <source>Send All Banks</source>
-        <translation>Alle Bänke senden</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="95"/>
-        <source>The last transmission of all banks to this device did not finish: %n banks are left, starting with %1 (about %2).
-Send the banks that are left, or all 32 banks again?</source>
-        <translation>
-            <numerusform>Die letzte Übertragung aller Bänke an dieses Gerät wurde nicht beendet: %n Bank fehlt noch, %1 (etwa %2).
-Die fehlende Bank senden oder alle 32 Bänke erneut?</numerusform>
-            <numerusform>Die letzte Übertragung aller Bänke an dieses Gerät wurde nicht beendet: %n Bänke fehlen noch, beginnend mit %1 (etwa %2).
-Die fehlenden Bänke senden oder alle 32 Bänke erneut?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="100"/>
-        <source>Send %n Left</source>
-        <translation>
-            <numerusform>%n fehlende senden</numerusform>
-            <numerusform>%n fehlende senden</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="100"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="116"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="133"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="100"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="132"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
-        <source>Send All 32</source>
-        <translation>Alle 32 senden</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="115"/>
-        <source>The sending of all banks take over 50 Minutes.
-Do you want to really transmit?</source>
-        <translation>Das Senden aller Bänke dauert über 50 Minuten.
-Wollen Sie wirklich übertragen?</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="116"/>
-        <source>Transmit</source>
-        <translation>Übertragen</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="121"/>
-        <source>All 32 banks are as this device was last sent them.</source>
-        <translation>Alle 32 Bänke sind so, wie sie zuletzt an dieses Gerät gesendet wurden.</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="122"/>
-        <source>%n of the 32 banks differ from what this device was last sent (%1): sending them takes about %2.</source>
-        <translation>
-            <numerusform>%n der 32 Bänke weicht von dem ab, was zuletzt an dieses Gerät gesendet wurde (%1): Das Senden dauert etwa %2.</numerusform>
-            <numerusform>%n der 32 Bänke weichen von dem ab, was zuletzt an dieses Gerät gesendet wurde (%1): Das Senden dauert etwa %2.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="127"/>
-        <source>
-All 32 banks take about %1.
-
-This program keeps its own record of what it sent; it cannot see the device. If the device was changed by other means since, send all banks.</source>
-        <translation>
-Alle 32 Bänke dauern etwa %1.
-
-Dieses Programm führt selbst Buch darüber, was es gesendet hat; in das Gerät sieht es nicht. Wurde das Gerät seither auf anderem Weg geändert, senden Sie alle Bänke.</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
-        <source>Send %n Changed</source>
-        <translation>
-            <numerusform>%n geänderte senden</numerusform>
-            <numerusform>%n geänderte senden</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="147"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="84"/>
         <source>The MIDI output %1 is not connected.</source>
         <translation>Der MIDI-Ausgang %1 ist nicht verbunden.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="157"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="95"/>
         <source>sending bank (%1)...</source>
         <translation>sende Bank (%1)…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="174"/>
-        <source>Receive from ZYLOX is not supported yet!</source>
-        <translation>Empfangen vom ZYLOX wird noch nicht unterstützt!</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="174"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="238"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="241"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="243"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="285"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="163"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="166"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="168"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="213"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="198"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="123"/>
         <source>stopping...</source>
         <translation>wird angehalten…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="206"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="131"/>
         <source>Quit While Sending?</source>
         <translation>Während des Sendens beenden?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="207"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="132"/>
         <source>Banks are being sent to the device. Stop the transmission and quit?
 The bank on its way will be incomplete on the device and must be sent again.</source>
         <translation>Es werden Bänke an das Gerät gesendet. Die Übertragung anhalten und beenden?
 Die Bank, die gerade unterwegs ist, bleibt auf dem Gerät unvollständig und muss erneut gesendet werden.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="210"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
         <source>Stop and Quit</source>
         <translation>Anhalten und beenden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="210"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
         <source>Keep Sending</source>
         <translation>Weiter senden</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="228"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="153"/>
         <source>
 
 To send the %n banks that did not finish, choose All banks and Send.</source>
@@ -993,14 +1368,14 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="233"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="240"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="285"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="158"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="165"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="213"/>
         <source>Transmission Failed</source>
         <translation>Übertragung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="234"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="159"/>
         <source>%1 was not sent: %2.
 
 </source>
@@ -1009,7 +1384,7 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="241"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="166"/>
         <source>The MIDI output stopped accepting data.
 
 </source>
@@ -1018,22 +1393,22 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="243"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="168"/>
         <source>Transmission Stopped</source>
         <translation>Übertragung angehalten</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="255"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="180"/>
         <source>%p%, %1 left</source>
         <translation>%p %, noch %1</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="268"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="194"/>
         <source>all 32 banks</source>
         <translation>alle 32 Bänke</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="269"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="195"/>
         <source>%n banks (%1)</source>
         <translation>
             <numerusform>%n Bank (%1)</numerusform>
@@ -1041,32 +1416,32 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="271"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="197"/>
         <source>Sent %1 to %2 in %3</source>
         <translation>%1 in %3 an %2 gesendet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="274"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="200"/>
         <source>%1 of 1 bank sent</source>
         <translation>%1 von 1 Bank gesendet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="275"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="201"/>
         <source>%1 of %2 banks sent</source>
         <translation>%1 von %2 Bänken gesendet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="277"/>
-        <source>, %1 must be sent again</source>
-        <translation>, %1 muss erneut gesendet werden</translation>
+        <location filename="../app/transfer/CTransmission.cpp" line="203"/>
+        <source>, %1 (%2) must be sent again</source>
+        <translation>, %1 (%2) muss erneut gesendet werden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="279"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="207"/>
         <source>Stopped sending to %1 after %2: %3</source>
         <translation>Senden an %1 nach %2 angehalten: %3</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="280"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="208"/>
         <source>Sending to %1 failed after %2: %3</source>
         <translation>Senden an %1 nach %2 fehlgeschlagen: %3</translation>
     </message>
@@ -1163,12 +1538,12 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 <context>
     <name>CWaveformView</name>
     <message>
-        <location filename="../app/sounds/CWaveformView.cpp" line="24"/>
+        <location filename="../app/sounds/CWaveformView.cpp" line="26"/>
         <source>Click to select this slot; double-click to shape its sound; drag it out to save it as a WAV file</source>
         <translation>Klicken wählt diesen Slot; Doppelklicken formt seinen Sound; Herausziehen speichert ihn als WAV-Datei</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CWaveformView.cpp" line="105"/>
+        <location filename="../app/sounds/CWaveformView.cpp" line="118"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
@@ -1176,12 +1551,12 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 <context>
     <name>CWaveforms</name>
     <message>
-        <location filename="../app/sounds/CWaveforms.cpp" line="62"/>
+        <location filename="../app/sounds/CWaveforms.cpp" line="65"/>
         <source>Waveform of slot %1, %2</source>
         <translation>Wellenform von Slot %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CWaveforms.cpp" line="80"/>
+        <location filename="../app/sounds/CWaveforms.cpp" line="83"/>
         <source>Waveform of the selected slot, slot %1, %2</source>
         <translation>Wellenform des ausgewählten Slots, Slot %1, %2</translation>
     </message>
@@ -1304,54 +1679,54 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         <translation>Ctrl+6</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="451"/>
+        <location filename="../app/window/EditorWindow.ui" line="473"/>
+        <source>Open, save and send</source>
+        <translation>Öffnen, Speichern und Senden</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="514"/>
         <source>Open a bank file (.mid) holding this bank or all banks</source>
         <translation>Eine Bankdatei (.mid) mit dieser Bank oder allen Bänken öffnen</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="454"/>
-        <location filename="../app/window/EditorWindow.ui" line="753"/>
+        <location filename="../app/window/EditorWindow.ui" line="517"/>
+        <location filename="../app/window/EditorWindow.ui" line="756"/>
         <source>&amp;Open…</source>
         <translation>Ö&amp;ffnen…</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="461"/>
+        <location filename="../app/window/EditorWindow.ui" line="524"/>
         <source>Save the banks into their bank file (.mid), with the banks it holds; Save As… (Ctrl+Shift+S) writes this bank or all banks to another</source>
         <translation>Die Bänke in ihre Bankdatei (.mid) speichern, mit den Bänken, die sie enthält; „Speichern unter…“ (Strg+Umschalt+S) schreibt diese Bank oder alle Bänke in eine andere</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="464"/>
-        <location filename="../app/window/EditorWindow.ui" line="761"/>
+        <location filename="../app/window/EditorWindow.ui" line="527"/>
+        <location filename="../app/window/EditorWindow.ui" line="764"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="478"/>
+        <location filename="../app/window/EditorWindow.ui" line="458"/>
         <source>Give this bank back its factory name and sounds</source>
         <translation>Dieser Bank ihren Werksnamen und ihre Werkssounds zurückgeben</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="481"/>
+        <location filename="../app/window/EditorWindow.ui" line="461"/>
         <source>&amp;Reset to Default</source>
         <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="493"/>
-        <source>Save and send</source>
-        <translation>Speichern und senden</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="502"/>
+        <location filename="../app/window/EditorWindow.ui" line="482"/>
         <source>Banks:</source>
         <translation>Bänke:</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="514"/>
+        <location filename="../app/window/EditorWindow.ui" line="494"/>
         <source>C&amp;urrent bank</source>
         <translation>A&amp;ktuelle Bank</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="527"/>
+        <location filename="../app/window/EditorWindow.ui" line="507"/>
         <source>A&amp;ll banks</source>
         <translation>A&amp;lle Bänke</translation>
     </message>
@@ -1396,52 +1771,57 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         <translation>&amp;MIDI</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="743"/>
+        <location filename="../app/window/EditorWindow.ui" line="746"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="756"/>
+        <location filename="../app/window/EditorWindow.ui" line="759"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="764"/>
+        <location filename="../app/window/EditorWindow.ui" line="767"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="769"/>
+        <location filename="../app/window/EditorWindow.ui" line="772"/>
         <source>Save &amp;As…</source>
         <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="772"/>
+        <location filename="../app/window/EditorWindow.ui" line="775"/>
         <source>Ctrl+Shift+S</source>
         <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="777"/>
+        <location filename="../app/window/EditorWindow.ui" line="780"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="780"/>
+        <location filename="../app/window/EditorWindow.ui" line="783"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="788"/>
+        <location filename="../app/window/EditorWindow.ui" line="791"/>
         <source>&amp;Send</source>
         <translation>&amp;Senden</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="793"/>
+        <location filename="../app/window/EditorWindow.ui" line="799"/>
         <source>&amp;Receive</source>
         <translation>&amp;Empfangen</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="798"/>
+        <location filename="../app/window/EditorWindow.ui" line="802"/>
+        <source>the ZYLOX 515 cannot send its memory</source>
+        <translation>der ZYLOX 515 kann seinen Speicher nicht senden</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="807"/>
         <source>&amp;About ZYLOX 515 Editor</source>
         <translation>Ü&amp;ber ZYLOX 515 Editor</translation>
     </message>
@@ -1622,14 +2002,19 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
     </message>
     <message>
         <location filename="../app/transfer/TransmissionWording.cpp" line="27"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="67"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
         <location filename="../app/transfer/TransmissionWording.cpp" line="33"/>
         <location filename="../app/transfer/TransmissionWording.cpp" line="36"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="53"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="63"/>
         <source>, </source>
-        <extracomment>Two neighbouring banks are listed, &quot;S01, S02&quot;; a longer run by its ends, &quot;S01 to S05&quot;</extracomment>
+        <extracomment>Two neighbouring banks are listed, &quot;S01, S02&quot;; a longer run by its ends, &quot;S01 to S05&quot;
+----------
+A bank of which one flash block is meant: &quot;S05 (second block)&quot;</extracomment>
         <translation>, </translation>
     </message>
     <message>
@@ -1639,27 +2024,42 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
     </message>
     <message>
         <location filename="../app/transfer/TransmissionWording.cpp" line="44"/>
+        <source>second block</source>
+        <translation>zweiter Block</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="44"/>
+        <source>first block</source>
+        <translation>erster Block</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="64"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="72"/>
         <source>Sent completely: %1.
 </source>
         <translation>Vollständig gesendet: %1.
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="46"/>
-        <source>Incomplete on the device: %1 (its flash blocks were erased or partly written: send it again).
+        <location filename="../app/transfer/TransmissionWording.cpp" line="74"/>
+        <source>On the device: %1, %2, incomplete (its flash block was erased or partly written: send it again).
 </source>
-        <translation>Unvollständig auf dem Gerät: %1 (ihre Flash-Blöcke wurden gelöscht oder teilweise geschrieben: erneut senden).
+        <translation>Auf dem Gerät: %1, %2, unvollständig (sein Flash-Block wurde gelöscht oder teilweise geschrieben: erneut senden).
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="49"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="77"/>
         <source>Incomplete on the device: none.
 </source>
         <translation>Unvollständig auf dem Gerät: keine.
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="50"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="85"/>
         <source>Not sent: %1.</source>
         <translation>Nicht gesendet: %1.</translation>
     </message>

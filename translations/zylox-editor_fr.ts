@@ -52,90 +52,90 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
         <translation>%1 renommé en «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="88"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="99"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
         <source>Reset to Default</source>
         <translation>Rétablir les réglages d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="89"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="91"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Ne rétablissez aucune banque d’usine pendant un envoi ou une réception&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="92"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="91"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="93"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Non rétablie&#xa0;: %1 reste telle quelle pendant l’envoi des banques</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="95"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="97"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Rendre à la banque «&#xa0;%1&#xa0;» son nom et ses sons d’usine&#xa0;? Son contenu actuel sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="100"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="105"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="102"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="107"/>
         <source>Reset</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="100"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="102"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="105"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="107"/>
         <source>reset of %1</source>
         <translation>rétablissement de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="106"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="108"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 rétablie avec son nom et ses sons d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="136"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="162"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="143"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="170"/>
         <source>Not imported: %1</source>
         <translation>Non importé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="188"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="196"/>
         <source>Shape “%1” for %2</source>
         <translation>Façonner «&#xa0;%1&#xa0;» pour %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="204"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="212"/>
         <source>Import</source>
         <translation>Importer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="204"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="212"/>
         <source>import into %1</source>
         <translation>import dans %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="205"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="213"/>
         <source>Shape</source>
         <translation>Façonner</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="205"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="213"/>
         <source>shape of %1</source>
         <translation>façonnage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="225"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="233"/>
         <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
         <translation> Pour rester sous %1&#xa0;Mo de sources conservées, la plus ancienne a été abandonnée&#xa0;: son emplacement ne contient plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="228"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="236"/>
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Pour rester sous %1&#xa0;Mo de sources conservées, les %2 plus anciennes ont été abandonnées&#xa0;: leurs emplacements ne contiennent plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
     </message>
@@ -149,121 +149,132 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
         <translation>d’ouvrir un autre fichier de banques</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="76"/>
+        <location filename="../app/files/CBankFiles.cpp" line="79"/>
         <source>Wrong File Format</source>
         <translation>Format de fichier incorrect</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="77"/>
+        <location filename="../app/files/CBankFiles.cpp" line="80"/>
         <source>This file contains no sound bank(s)
 for a Tarvo ZYLOX 515!</source>
         <translation>Ce fichier ne contient aucune banque de sons
 pour un Tarvo ZYLOX 515&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="78"/>
-        <location filename="../app/files/CBankFiles.cpp" line="172"/>
+        <location filename="../app/files/CBankFiles.cpp" line="81"/>
+        <location filename="../app/files/CBankFiles.cpp" line="192"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="79"/>
+        <location filename="../app/files/CBankFiles.cpp" line="82"/>
         <source>Not opened: %1 holds no sound bank</source>
         <translation>Non ouvert&#xa0;: %1 ne contient aucune banque de sons</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="94"/>
+        <location filename="../app/files/CBankFiles.cpp" line="97"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4) or into %2? What that bank holds now is replaced.</source>
         <translation>Le fichier contient les données de la banque «&#xa0;%1&#xa0;» (%2).
 Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4) ou dans %2&#xa0;? Le contenu actuel de cette banque sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="97"/>
+        <location filename="../app/files/CBankFiles.cpp" line="100"/>
         <source>The file contains data for bank: &quot;&quot; (%1).
 Load it into the selected bank &quot;%2&quot; (%3)? What that bank holds now is replaced.</source>
         <translation>Le fichier contient les données de la banque «&#xa0;&#xa0;» (%1).
 Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le contenu actuel de cette banque sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="101"/>
-        <location filename="../app/files/CBankFiles.cpp" line="103"/>
+        <location filename="../app/files/CBankFiles.cpp" line="104"/>
+        <location filename="../app/files/CBankFiles.cpp" line="106"/>
         <source>Load into %1</source>
         <translation>Charger dans %1</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="102"/>
+        <location filename="../app/files/CBankFiles.cpp" line="105"/>
         <source>Different Banks!</source>
         <translation>Banques différentes&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="104"/>
+        <location filename="../app/files/CBankFiles.cpp" line="107"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="118"/>
-        <location filename="../app/files/CBankFiles.cpp" line="129"/>
+        <location filename="../app/files/CBankFiles.cpp" line="121"/>
+        <location filename="../app/files/CBankFiles.cpp" line="133"/>
+        <location filename="../app/files/CBankFiles.cpp" line="150"/>
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="118"/>
+        <location filename="../app/files/CBankFiles.cpp" line="121"/>
         <source>opening %1 into %2</source>
         <translation>ouverture de %1 dans %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="121"/>
+        <location filename="../app/files/CBankFiles.cpp" line="125"/>
         <source>Opened %1 into %2</source>
         <translation>%1 ouvert dans %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="129"/>
+        <location filename="../app/files/CBankFiles.cpp" line="133"/>
         <source>opening %1 (all banks)</source>
         <translation>ouverture de %1 (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="135"/>
+        <location filename="../app/files/CBankFiles.cpp" line="140"/>
         <source>Opened %1 (all banks)</source>
         <translation>%1 ouvert (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="148"/>
+        <location filename="../app/files/CBankFiles.cpp" line="150"/>
+        <source>opening %1 from %2</source>
+        <translation>ouverture de %1 depuis %2</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="155"/>
+        <source>Opened %1 from %2</source>
+        <translation>%1 ouvert depuis %2</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="168"/>
         <source>All banks</source>
         <translation>Toutes les banques</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="169"/>
+        <location filename="../app/files/CBankFiles.cpp" line="189"/>
         <source>The bank file &quot;%1&quot; could not be written: %2.</source>
         <translation>Le fichier de banques «&#xa0;%1&#xa0;» n’a pas pu être écrit&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="171"/>
+        <location filename="../app/files/CBankFiles.cpp" line="191"/>
         <source>Save Failed</source>
         <translation>Échec de l’enregistrement</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="173"/>
+        <location filename="../app/files/CBankFiles.cpp" line="193"/>
         <source>Not saved: %1</source>
         <translation>Non enregistré&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="178"/>
+        <location filename="../app/files/CBankFiles.cpp" line="199"/>
         <source>Saved %1 (%2)</source>
         <translation>%1 enregistré (%2)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="179"/>
+        <location filename="../app/files/CBankFiles.cpp" line="200"/>
         <source>Saved %1 (all banks)</source>
         <translation>%1 enregistré (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="201"/>
+        <location filename="../app/files/CBankFiles.cpp" line="222"/>
         <source>The shapes of its slots could not be kept beside %1: %2</source>
         <translation>Le façonnage de ses emplacements n’a pas pu être conservé à côté de %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="233"/>
+        <location filename="../app/files/CBankFiles.cpp" line="254"/>
         <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
         <translation>
             <numerusform>%n emplacement façonné s’ouvre en simples octets&#xa0;: sa source a changé ou a disparu.</numerusform>
@@ -271,7 +282,7 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="237"/>
+        <location filename="../app/files/CBankFiles.cpp" line="258"/>
         <source>%n of the oldest kept sources were let go to stay within %1 MB.</source>
         <translation>
             <numerusform>%n des plus anciennes sources conservées a été abandonnée pour rester sous %1&#xa0;Mo.</numerusform>
@@ -279,7 +290,7 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
         </translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="244"/>
+        <location filename="../app/files/CBankFiles.cpp" line="265"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -305,19 +316,54 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
 <context>
     <name>CBankView</name>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="113"/>
+        <location filename="../app/banks/CBankView.cpp" line="41"/>
+        <source>%1: the device&apos;s preset memory, block %2 (%3 bytes)</source>
+        <translation>%1&#xa0;: mémoire des presets de l’appareil, bloc %2 (%3&#xa0;octets)</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankView.cpp" line="42"/>
+        <source>%1: the device&apos;s operating system, block %2 (%3 bytes)</source>
+        <translation>%1&#xa0;: système d’exploitation de l’appareil, bloc %2 (%3&#xa0;octets)</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankView.cpp" line="150"/>
         <source>Name of slot %1, %2</source>
         <translation>Nom de l’emplacement %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="114"/>
+        <location filename="../app/banks/CBankView.cpp" line="151"/>
         <source>Import into slot %1, %2</source>
         <translation>Importer dans l’emplacement %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="116"/>
+        <location filename="../app/banks/CBankView.cpp" line="153"/>
         <source>Play slot %1, %2</source>
         <translation>Écouter l’emplacement %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>CBrowserPlayer</name>
+    <message>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="19"/>
+        <source>it could not be read</source>
+        <translation>il n’a pas pu être lu</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="21"/>
+        <source>it could not be decoded: %1</source>
+        <translation>il n’a pas pu être décodé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="22"/>
+        <source>it is not a sound this editor decodes (%1)</source>
+        <translation>ce n’est pas un son que cet éditeur décode (%1)</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="47"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="53"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="80"/>
+        <source>Could not play “%1”: %2</source>
+        <translation>Impossible d’écouter «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -405,12 +451,12 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
 <context>
     <name>CEditor</name>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="53"/>
+        <location filename="../app/window/CEditor.cpp" line="59"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/CEditor.cpp" line="102"/>
+        <location filename="../app/window/CEditor.cpp" line="115"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n autre fichier laissé de côté&#xa0;: la banque n’a plus d’emplacement)</numerusform>
@@ -418,22 +464,22 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
         </translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="132"/>
+        <location filename="../app/window/CEditor.cpp" line="152"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="161"/>
+        <location filename="../app/window/CEditor.cpp" line="181"/>
         <source>Sto&amp;p</source>
         <translation>A&amp;rrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="162"/>
+        <location filename="../app/window/CEditor.cpp" line="182"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="246"/>
+        <location filename="../app/window/CEditor.cpp" line="248"/>
         <source>quitting</source>
         <translation>de quitter</translation>
     </message>
@@ -454,9 +500,97 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
         <translation>%1 (déconnecté)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="51"/>
-        <source>no output ports detected</source>
-        <translation>aucun port de sortie détecté</translation>
+        <location filename="../app/transfer/COutputList.cpp" line="63"/>
+        <source>%1 is disconnected: plug it in again or choose another output</source>
+        <translation>%1 est déconnecté&#xa0;: rebranchez-le ou choisissez une autre sortie</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputList.cpp" line="71"/>
+        <source>no MIDI system (the ALSA sequencer is not available: is the snd-seq module loaded?)</source>
+        <translation>aucun système MIDI (le séquenceur ALSA n’est pas disponible&#xa0;: le module snd-seq est-il chargé&#xa0;?)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputList.cpp" line="73"/>
+        <source>no MIDI output: plug in your interface</source>
+        <translation>aucune sortie MIDI&#xa0;: branchez votre interface</translation>
+    </message>
+</context>
+<context>
+    <name>COutputSettings</name>
+    <message>
+        <location filename="../app/transfer/COutputSettings.cpp" line="20"/>
+        <source>pieces of %1 bytes, no gap</source>
+        <translation>morceaux de %1&#xa0;octets, sans pause</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettings.cpp" line="21"/>
+        <source>pieces of %1 bytes, %2 ms after each</source>
+        <translation>morceaux de %1&#xa0;octets, %2&#xa0;ms après chacun</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettings.cpp" line="33"/>
+        <source>&amp;Output Settings…</source>
+        <translation>Réglages de la &amp;sortie…</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettings.cpp" line="44"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="70"/>
+        <source>Output Settings</source>
+        <translation>Réglages de la sortie</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettings.cpp" line="45"/>
+        <source>No MIDI output is chosen.</source>
+        <translation>Aucune sortie MIDI n’est choisie.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettings.cpp" line="45"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="71"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettings.cpp" line="69"/>
+        <source>The output settings were not changed: %1.</source>
+        <translation>Les réglages de la sortie n’ont pas été modifiés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettings.cpp" line="75"/>
+        <source>Output settings of %1: %2</source>
+        <translation>Réglages de la sortie %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>COutputSettingsDialog</name>
+    <message>
+        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="13"/>
+        <source>Output Settings</source>
+        <translation>Réglages de la sortie</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="18"/>
+        <source> bytes</source>
+        <translation>&#xa0;octets</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="23"/>
+        <source> ms</source>
+        <translation>&#xa0;ms</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="26"/>
+        <source>How messages go to %1. Some USB MIDI interfaces drop bytes of long messages: smaller pieces with a gap after each bring them through, at the cost of a longer send. 256 bytes and no gap keep to the wire&apos;s own pace.</source>
+        <translation>Comment les messages vont à %1. Certaines interfaces MIDI USB perdent des octets des longs messages&#xa0;: des morceaux plus petits, avec une pause après chacun, les font passer, au prix d’un envoi plus long. 256&#xa0;octets sans pause suivent le rythme propre du câble.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="32"/>
+        <source>Largest &amp;piece:</source>
+        <translation>&amp;Plus grand morceau&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="34"/>
+        <source>&amp;Gap after each piece:</source>
+        <translation>Pa&amp;use après chaque morceau&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -510,6 +644,163 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
         <location filename="../app/settings/CPreferencesDialog.cpp" line="39"/>
         <source>Import</source>
         <translation>Import</translation>
+    </message>
+</context>
+<context>
+    <name>CRecentFiles</name>
+    <message>
+        <location filename="../app/files/CRecentFiles.cpp" line="19"/>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CRecentFiles.cpp" line="25"/>
+        <source>&amp;Clear</source>
+        <translation>&amp;Effacer la liste</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CRecentFiles.cpp" line="55"/>
+        <source>Not opened: %1 is no longer there; it has left Open Recent</source>
+        <translation>Non ouvert&#xa0;: %1 n’existe plus&#xa0;; il a été retiré des fichiers récents</translation>
+    </message>
+</context>
+<context>
+    <name>CSendChoice</name>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="57"/>
+        <source>Send Bank</source>
+        <translation>Envoyer la banque</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="58"/>
+        <source>%1: the %2 differs from what this device was last sent; the other is as it was sent.
+
+This program keeps its own record of what it sent; it cannot see the device. If the device was changed by other means since, send the whole bank.</source>
+        <translation>%1&#xa0;: le %2 diffère de ce qui a été envoyé à cet appareil la dernière fois&#xa0;; l’autre est tel qu’il a été envoyé.
+
+Ce programme tient son propre registre de ce qu’il a envoyé&#xa0;; il ne voit pas l’appareil. Si l’appareil a été modifié autrement depuis, envoyez la banque entière.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="63"/>
+        <source>Send 1 Changed Block (%1)</source>
+        <translation>Envoyer le bloc modifié (%1)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="63"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="82"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="95"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="111"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="113"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="133"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="64"/>
+        <source>Send Whole Bank (%1)</source>
+        <translation>Envoyer la banque entière (%1)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="76"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="93"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="111"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="112"/>
+        <source>Send All Banks</source>
+        <translation>Envoyer toutes les banques</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CSendChoice.cpp" line="77"/>
+        <source>The last transmission of all banks to this device did not finish: %n banks are left, starting with %1 (about %2).
+Send the banks that are left, or all 32 banks again?</source>
+        <translation>
+            <numerusform>La dernière transmission de toutes les banques à cet appareil ne s’est pas terminée&#xa0;: il reste %n banque, %1 (environ %2).
+Envoyer la banque restante, ou de nouveau les 32 banques&#xa0;?</numerusform>
+            <numerusform>La dernière transmission de toutes les banques à cet appareil ne s’est pas terminée&#xa0;: il reste %n banques, à partir de %1 (environ %2).
+Envoyer les banques restantes, ou de nouveau les 32 banques&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CSendChoice.cpp" line="82"/>
+        <source>Send %n Left</source>
+        <translation>
+            <numerusform>Envoyer la restante</numerusform>
+            <numerusform>Envoyer les %n restantes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="82"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="111"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="113"/>
+        <source>Send All 32</source>
+        <translation>Envoyer les 32</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="94"/>
+        <source>The sending of all banks take over 50 Minutes.
+Do you want to really transmit?</source>
+        <translation>L’envoi de toutes les banques prend plus de 50&#xa0;minutes.
+Voulez-vous vraiment transmettre&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="95"/>
+        <source>Transmit</source>
+        <translation>Transmettre</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="101"/>
+        <source>All 32 banks are as this device was last sent them.</source>
+        <translation>Les 32 banques sont telles qu’elles ont été envoyées à cet appareil la dernière fois.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CSendChoice.cpp" line="102"/>
+        <source>%n of the 32 banks differ from what this device was last sent (%1): sending them takes about %2.</source>
+        <translation>
+            <numerusform>%n des 32 banques diffère de ce qui a été envoyé à cet appareil la dernière fois (%1)&#xa0;: l’envoyer prend environ %2.</numerusform>
+            <numerusform>%n des 32 banques diffèrent de ce qui a été envoyé à cet appareil la dernière fois (%1)&#xa0;: les envoyer prend environ %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="107"/>
+        <source>
+All 32 banks take about %1.
+
+This program keeps its own record of what it sent; it cannot see the device. If the device was changed by other means since, send all banks.</source>
+        <translation>
+Les 32 banques prennent environ %1.
+
+Ce programme tient son propre registre de ce qu’il a envoyé&#xa0;; il ne voit pas l’appareil. Si l’appareil a été modifié autrement depuis, envoyez toutes les banques.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/CSendChoice.cpp" line="112"/>
+        <source>Send %n Changed</source>
+        <translation>
+            <numerusform>Envoyer la modifiée</numerusform>
+            <numerusform>Envoyer les %n modifiées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="129"/>
+        <source>Send Firmware</source>
+        <translation>Envoyer le firmware</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="130"/>
+        <source>Also rewrite the device&apos;s operating system (block 63)?
+
+The presets are sent either way. Rewrite the operating system only to change it: if its write is cut, the device may not start.</source>
+        <translation>Réécrire aussi le système d’exploitation de l’appareil (bloc 63)&#xa0;?
+
+Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’exploitation que pour le changer&#xa0;: si son écriture est interrompue, l’appareil risque de ne plus démarrer.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="133"/>
+        <source>Leave It Alone</source>
+        <translation>Ne pas y toucher</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CSendChoice.cpp" line="133"/>
+        <source>Rewrite It</source>
+        <translation>Le réécrire</translation>
     </message>
 </context>
 <context>
@@ -683,145 +974,321 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
 <context>
     <name>CSlotPlayer</name>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="47"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="54"/>
         <source>Play this slot as the ZYLOX 515 sounds it (Space plays the selected slot)</source>
         <translation>Écouter cet emplacement tel que le ZYLOX 515 le joue (Espace joue l’emplacement sélectionné)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="48"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="55"/>
         <source>A firmware slot holds no sound</source>
         <translation>Un emplacement de firmware ne contient aucun son</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="89"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="96"/>
         <source>Could not play &quot;%1&quot;: %2</source>
         <translation>Impossible d’écouter «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="96"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="103"/>
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="96"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="103"/>
         <source>Play</source>
         <translation>Écouter</translation>
     </message>
 </context>
 <context>
-    <name>CSoundPanel</name>
+    <name>CSoundBrowser</name>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="37"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="89"/>
+        <source>Sound Browser</source>
+        <translation>Navigateur de sons</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="95"/>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="96"/>
+        <source>The folder listed: type another and press Enter to go there</source>
+        <translation>Le dossier affiché&#xa0;: saisissez-en un autre et appuyez sur Entrée pour y aller</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="100"/>
+        <source>Favourite folders</source>
+        <translation>Dossiers favoris</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="102"/>
+        <source>&amp;Add Folder</source>
+        <translation>&amp;Ajouter le dossier</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="104"/>
+        <source>Keep the folder listed among the favourites</source>
+        <translation>Garder le dossier affiché parmi les favoris</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="106"/>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="108"/>
+        <source>Take the selected folder off the favourites</source>
+        <translation>Retirer le dossier choisi des favoris</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="124"/>
+        <source>Favourites:</source>
+        <translation>Favoris&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="141"/>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="155"/>
+        <source>Sound files</source>
+        <translation>Fichiers son</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="175"/>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="179"/>
+        <source>Sound &amp;Browser</source>
+        <translation>&amp;Navigateur de sons</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="238"/>
+        <source>No folder “%1”: the browser stays in “%2”</source>
+        <translation>Pas de dossier «&#xa0;%1&#xa0;»&#xa0;: le navigateur reste dans «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="261"/>
+        <source>Reading the folder…</source>
+        <translation>Lecture du dossier…</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="275"/>
+        <source>Reading %1 of %2 files…</source>
+        <translation>Lecture de %1 fichiers sur %2…</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="279"/>
+        <source>No sound files in this folder</source>
+        <translation>Aucun fichier son dans ce dossier</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="283"/>
+        <source>1 sound</source>
+        <translation>1 son</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="283"/>
+        <source>%1 sounds</source>
+        <translation>%1 sons</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="285"/>
+        <source>, 1 file not a sound</source>
+        <translation>, 1 fichier qui n’est pas un son</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundBrowser.cpp" line="285"/>
+        <source>, %1 files not sounds</source>
+        <translation>, %1 fichiers qui ne sont pas des sons</translation>
+    </message>
+</context>
+<context>
+    <name>CSoundFileModel</name>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="87"/>
+        <source>Stop (Space)</source>
+        <translation>Arrêter (Espace)</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="87"/>
+        <source>Play the file as it is (Space)</source>
+        <translation>Écouter le fichier tel qu’il est (Espace)</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="108"/>
+        <source>not a sound</source>
+        <translation>pas un son</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="108"/>
+        <source>unreadable</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="125"/>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="127"/>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="129"/>
+        <source>Rate</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="131"/>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="165"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="104"/>
+        <location filename="../app/library/CSoundFileModel.cpp" line="176"/>
+        <source>%1 kHz</source>
+        <translation>%1&#xa0;kHz</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="182"/>
+        <source>mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="184"/>
+        <source>stereo</source>
+        <translation>stéréo</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CSoundFileModel.cpp" line="185"/>
+        <source>%1 channels</source>
+        <translation>%1&#xa0;canaux</translation>
+    </message>
+</context>
+<context>
+    <name>CSoundPanel</name>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="38"/>
+        <source>%1 s</source>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="88"/>
         <source>Source waveform and the window that goes into the slot</source>
         <translation>Forme d’onde de la source et la fenêtre qui va dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="91"/>
         <source>The slot as the shape makes it</source>
         <translation>L’emplacement tel que le façonnage le produit</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="108"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="92"/>
         <source>Result in the slot</source>
         <translation>Résultat dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="117"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="101"/>
         <source>Zoom &amp;In</source>
         <translation>Zoom a&amp;vant</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="118"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="102"/>
         <source>Zoom O&amp;ut</source>
         <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="119"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="103"/>
         <source>Snap to &amp;Onset</source>
         <translation>Caler sur l’&amp;attaque</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="120"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="104"/>
         <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
         <translation>Placer le début de la fenêtre là où le son dépasse le seuil de coupe</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="121"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="105"/>
         <source>Snap to &amp;Zero Crossing</source>
         <translation>Caler sur le passage par &amp;zéro</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="122"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="106"/>
         <source>Play &amp;Source</source>
         <translation>Écouter la &amp;source</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="123"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
         <source>Play &amp;Result</source>
         <translation>Écouter le &amp;résultat</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="125"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="109"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="126"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="110"/>
         <source>&amp;Apply</source>
         <translation>A&amp;ppliquer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="135"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="119"/>
         <source>Result in the slot:</source>
         <translation>Résultat dans l’emplacement&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="146"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="130"/>
         <source>Source:</source>
         <translation>Source&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="209"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="193"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenêtre de %1 à %2 sur %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="300"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="284"/>
         <source>Cannot fit: %1.</source>
         <translation>Ajustement impossible&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="301"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="285"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Rien à mettre dans l’emplacement&#xa0;: la fenêtre ne contient aucun son.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="305"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="289"/>
         <source>Silent: the result&apos;s peak is %1, below %2 dBFS</source>
         <translation>Silencieux&#xa0;: la crête du résultat est %1, sous %2&#xa0;dBFS</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="307"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="291"/>
         <source>zero</source>
         <translation>zéro</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="310"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="294"/>
         <source>; the sound starts at %1 s</source>
         <translation>&#xa0;; le son commence à %1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="314"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="298"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Écrêté&#xa0;: le gain pousse le son au-delà de la pleine échelle, ses crêtes sont coupées.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="339"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="323"/>
         <source>Could not play: %1</source>
         <translation>Impossible d’écouter&#xa0;: %1</translation>
     </message>
@@ -837,149 +1304,57 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
 <context>
     <name>CTransmission</name>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="70"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="66"/>
         <source>Nothing was sent: %1.</source>
         <translation>Rien n’a été envoyé&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="94"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="114"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="132"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="134"/>
-        <source>Send All Banks</source>
-        <translation>Envoyer toutes les banques</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="95"/>
-        <source>The last transmission of all banks to this device did not finish: %n banks are left, starting with %1 (about %2).
-Send the banks that are left, or all 32 banks again?</source>
-        <translation>
-            <numerusform>La dernière transmission de toutes les banques à cet appareil ne s’est pas terminée&#xa0;: il reste %n banque, %1 (environ %2).
-Envoyer la banque restante, ou de nouveau les 32 banques&#xa0;?</numerusform>
-            <numerusform>La dernière transmission de toutes les banques à cet appareil ne s’est pas terminée&#xa0;: il reste %n banques, à partir de %1 (environ %2).
-Envoyer les banques restantes, ou de nouveau les 32 banques&#xa0;?</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="100"/>
-        <source>Send %n Left</source>
-        <translation>
-            <numerusform>Envoyer la restante</numerusform>
-            <numerusform>Envoyer les %n restantes</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="100"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="116"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="133"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="100"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="132"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
-        <source>Send All 32</source>
-        <translation>Envoyer les 32</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="115"/>
-        <source>The sending of all banks take over 50 Minutes.
-Do you want to really transmit?</source>
-        <translation>L’envoi de toutes les banques prend plus de 50&#xa0;minutes.
-Voulez-vous vraiment transmettre&#xa0;?</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="116"/>
-        <source>Transmit</source>
-        <translation>Transmettre</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="121"/>
-        <source>All 32 banks are as this device was last sent them.</source>
-        <translation>Les 32 banques sont telles qu’elles ont été envoyées à cet appareil la dernière fois.</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="122"/>
-        <source>%n of the 32 banks differ from what this device was last sent (%1): sending them takes about %2.</source>
-        <translation>
-            <numerusform>%n des 32 banques diffère de ce qui a été envoyé à cet appareil la dernière fois (%1)&#xa0;: l’envoyer prend environ %2.</numerusform>
-            <numerusform>%n des 32 banques diffèrent de ce qui a été envoyé à cet appareil la dernière fois (%1)&#xa0;: les envoyer prend environ %2.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="127"/>
-        <source>
-All 32 banks take about %1.
-
-This program keeps its own record of what it sent; it cannot see the device. If the device was changed by other means since, send all banks.</source>
-        <translation>
-Les 32 banques prennent environ %1.
-
-Ce programme tient son propre registre de ce qu’il a envoyé&#xa0;; il ne voit pas l’appareil. Si l’appareil a été modifié autrement depuis, envoyez toutes les banques.</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
-        <source>Send %n Changed</source>
-        <translation>
-            <numerusform>Envoyer la modifiée</numerusform>
-            <numerusform>Envoyer les %n modifiées</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="147"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="84"/>
         <source>The MIDI output %1 is not connected.</source>
         <translation>La sortie MIDI %1 n’est pas connectée.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="157"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="95"/>
         <source>sending bank (%1)...</source>
         <translation>envoi de la banque (%1)…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="174"/>
-        <source>Receive from ZYLOX is not supported yet!</source>
-        <translation>La réception depuis le ZYLOX n’est pas encore prise en charge&#xa0;!</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="174"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="238"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="241"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="243"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="285"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="163"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="166"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="168"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="213"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="198"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="123"/>
         <source>stopping...</source>
         <translation>arrêt en cours…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="206"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="131"/>
         <source>Quit While Sending?</source>
         <translation>Quitter pendant l’envoi&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="207"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="132"/>
         <source>Banks are being sent to the device. Stop the transmission and quit?
 The bank on its way will be incomplete on the device and must be sent again.</source>
         <translation>Des banques sont en cours d’envoi vers l’appareil. Arrêter la transmission et quitter&#xa0;?
 La banque en cours sera incomplète sur l’appareil et devra être renvoyée.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="210"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
         <source>Stop and Quit</source>
         <translation>Arrêter et quitter</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="210"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
         <source>Keep Sending</source>
         <translation>Continuer l’envoi</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="228"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="153"/>
         <source>
 
 To send the %n banks that did not finish, choose All banks and Send.</source>
@@ -993,14 +1368,14 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="233"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="240"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="285"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="158"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="165"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="213"/>
         <source>Transmission Failed</source>
         <translation>Échec de la transmission</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="234"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="159"/>
         <source>%1 was not sent: %2.
 
 </source>
@@ -1009,7 +1384,7 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="241"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="166"/>
         <source>The MIDI output stopped accepting data.
 
 </source>
@@ -1018,22 +1393,22 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="243"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="168"/>
         <source>Transmission Stopped</source>
         <translation>Transmission arrêtée</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="255"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="180"/>
         <source>%p%, %1 left</source>
         <translation>%p&#xa0;%, encore %1</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="268"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="194"/>
         <source>all 32 banks</source>
         <translation>les 32 banques</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="269"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="195"/>
         <source>%n banks (%1)</source>
         <translation>
             <numerusform>%n banque (%1)</numerusform>
@@ -1041,32 +1416,32 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="271"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="197"/>
         <source>Sent %1 to %2 in %3</source>
         <translation>%1 envoyé à %2 en %3</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="274"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="200"/>
         <source>%1 of 1 bank sent</source>
         <translation>%1 banque sur 1 envoyée</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="275"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="201"/>
         <source>%1 of %2 banks sent</source>
         <translation>%1 banques sur %2 envoyées</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="277"/>
-        <source>, %1 must be sent again</source>
-        <translation>, %1 doit être renvoyée</translation>
+        <location filename="../app/transfer/CTransmission.cpp" line="203"/>
+        <source>, %1 (%2) must be sent again</source>
+        <translation>, %1 (%2) doit être renvoyé</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="279"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="207"/>
         <source>Stopped sending to %1 after %2: %3</source>
         <translation>Envoi à %1 arrêté après %2&#xa0;: %3</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="280"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="208"/>
         <source>Sending to %1 failed after %2: %3</source>
         <translation>Échec de l’envoi à %1 après %2&#xa0;: %3</translation>
     </message>
@@ -1163,12 +1538,12 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 <context>
     <name>CWaveformView</name>
     <message>
-        <location filename="../app/sounds/CWaveformView.cpp" line="24"/>
+        <location filename="../app/sounds/CWaveformView.cpp" line="26"/>
         <source>Click to select this slot; double-click to shape its sound; drag it out to save it as a WAV file</source>
         <translation>Cliquez pour sélectionner cet emplacement&#xa0;; double-cliquez pour façonner son son&#xa0;; faites-le glisser dehors pour l’enregistrer en fichier WAV</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CWaveformView.cpp" line="105"/>
+        <location filename="../app/sounds/CWaveformView.cpp" line="118"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
@@ -1176,12 +1551,12 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 <context>
     <name>CWaveforms</name>
     <message>
-        <location filename="../app/sounds/CWaveforms.cpp" line="62"/>
+        <location filename="../app/sounds/CWaveforms.cpp" line="65"/>
         <source>Waveform of slot %1, %2</source>
         <translation>Forme d’onde de l’emplacement %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CWaveforms.cpp" line="80"/>
+        <location filename="../app/sounds/CWaveforms.cpp" line="83"/>
         <source>Waveform of the selected slot, slot %1, %2</source>
         <translation>Forme d’onde de l’emplacement sélectionné, emplacement %1, %2</translation>
     </message>
@@ -1304,54 +1679,54 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         <translation>Ctrl+6</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="451"/>
+        <location filename="../app/window/EditorWindow.ui" line="473"/>
+        <source>Open, save and send</source>
+        <translation>Ouvrir, enregistrer et envoyer</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="514"/>
         <source>Open a bank file (.mid) holding this bank or all banks</source>
         <translation>Ouvrir un fichier de banques (.mid) contenant cette banque ou toutes les banques</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="454"/>
-        <location filename="../app/window/EditorWindow.ui" line="753"/>
+        <location filename="../app/window/EditorWindow.ui" line="517"/>
+        <location filename="../app/window/EditorWindow.ui" line="756"/>
         <source>&amp;Open…</source>
         <translation>&amp;Ouvrir…</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="461"/>
+        <location filename="../app/window/EditorWindow.ui" line="524"/>
         <source>Save the banks into their bank file (.mid), with the banks it holds; Save As… (Ctrl+Shift+S) writes this bank or all banks to another</source>
         <translation>Enregistrer les banques dans leur fichier de banques (.mid), avec les banques qu’il contient&#xa0;; «&#xa0;Enregistrer sous…&#xa0;» (Ctrl+Maj+S) écrit cette banque ou toutes les banques dans un autre</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="464"/>
-        <location filename="../app/window/EditorWindow.ui" line="761"/>
+        <location filename="../app/window/EditorWindow.ui" line="527"/>
+        <location filename="../app/window/EditorWindow.ui" line="764"/>
         <source>&amp;Save</source>
         <translation>&amp;Enregistrer</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="478"/>
+        <location filename="../app/window/EditorWindow.ui" line="458"/>
         <source>Give this bank back its factory name and sounds</source>
         <translation>Rendre à cette banque son nom et ses sons d’usine</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="481"/>
+        <location filename="../app/window/EditorWindow.ui" line="461"/>
         <source>&amp;Reset to Default</source>
         <translation>&amp;Réglages d’usine</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="493"/>
-        <source>Save and send</source>
-        <translation>Enregistrer et envoyer</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="502"/>
+        <location filename="../app/window/EditorWindow.ui" line="482"/>
         <source>Banks:</source>
         <translation>Banques&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="514"/>
+        <location filename="../app/window/EditorWindow.ui" line="494"/>
         <source>C&amp;urrent bank</source>
         <translation>Banque ac&amp;tuelle</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="527"/>
+        <location filename="../app/window/EditorWindow.ui" line="507"/>
         <source>A&amp;ll banks</source>
         <translation>To&amp;utes les banques</translation>
     </message>
@@ -1396,52 +1771,57 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         <translation>&amp;MIDI</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="743"/>
+        <location filename="../app/window/EditorWindow.ui" line="746"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="756"/>
+        <location filename="../app/window/EditorWindow.ui" line="759"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="764"/>
+        <location filename="../app/window/EditorWindow.ui" line="767"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="769"/>
+        <location filename="../app/window/EditorWindow.ui" line="772"/>
         <source>Save &amp;As…</source>
         <translation>Enregistrer &amp;sous…</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="772"/>
+        <location filename="../app/window/EditorWindow.ui" line="775"/>
         <source>Ctrl+Shift+S</source>
         <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="777"/>
+        <location filename="../app/window/EditorWindow.ui" line="780"/>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="780"/>
+        <location filename="../app/window/EditorWindow.ui" line="783"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="788"/>
+        <location filename="../app/window/EditorWindow.ui" line="791"/>
         <source>&amp;Send</source>
         <translation>&amp;Envoyer</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="793"/>
+        <location filename="../app/window/EditorWindow.ui" line="799"/>
         <source>&amp;Receive</source>
         <translation>&amp;Recevoir</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="798"/>
+        <location filename="../app/window/EditorWindow.ui" line="802"/>
+        <source>the ZYLOX 515 cannot send its memory</source>
+        <translation>le ZYLOX 515 ne peut pas envoyer sa mémoire</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="807"/>
         <source>&amp;About ZYLOX 515 Editor</source>
         <translation>À &amp;propos de ZYLOX 515 Editor</translation>
     </message>
@@ -1622,14 +2002,19 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
     </message>
     <message>
         <location filename="../app/transfer/TransmissionWording.cpp" line="27"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="67"/>
         <source>none</source>
         <translation>aucune</translation>
     </message>
     <message>
         <location filename="../app/transfer/TransmissionWording.cpp" line="33"/>
         <location filename="../app/transfer/TransmissionWording.cpp" line="36"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="53"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="63"/>
         <source>, </source>
-        <extracomment>Two neighbouring banks are listed, &quot;S01, S02&quot;; a longer run by its ends, &quot;S01 to S05&quot;</extracomment>
+        <extracomment>Two neighbouring banks are listed, &quot;S01, S02&quot;; a longer run by its ends, &quot;S01 to S05&quot;
+----------
+A bank of which one flash block is meant: &quot;S05 (second block)&quot;</extracomment>
         <translation>, </translation>
     </message>
     <message>
@@ -1639,27 +2024,42 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
     </message>
     <message>
         <location filename="../app/transfer/TransmissionWording.cpp" line="44"/>
+        <source>second block</source>
+        <translation>second bloc</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="44"/>
+        <source>first block</source>
+        <translation>premier bloc</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="64"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="72"/>
         <source>Sent completely: %1.
 </source>
         <translation>Envoyées entièrement&#xa0;: %1.
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="46"/>
-        <source>Incomplete on the device: %1 (its flash blocks were erased or partly written: send it again).
+        <location filename="../app/transfer/TransmissionWording.cpp" line="74"/>
+        <source>On the device: %1, %2, incomplete (its flash block was erased or partly written: send it again).
 </source>
-        <translation>Incomplète sur l’appareil&#xa0;: %1 (ses blocs flash ont été effacés ou écrits en partie&#xa0;: renvoyez-la).
+        <translation>Sur l’appareil&#xa0;: %1, %2, incomplet (son bloc flash a été effacé ou écrit en partie&#xa0;: renvoyez-le).
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="49"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="77"/>
         <source>Incomplete on the device: none.
 </source>
         <translation>Incomplète sur l’appareil&#xa0;: aucune.
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="50"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="85"/>
         <source>Not sent: %1.</source>
         <translation>Non envoyées&#xa0;: %1.</translation>
     </message>

@@ -24,16 +24,22 @@ constexpr int kLargeWaveformIndex = 1;
 constexpr int kFirmwareTextRow = 3;
 constexpr int kFirmwareTextColumns = 5;
 
+// The window's language's digits; under the C locale English ones, with their thousands separators.
+QLocale numbers()
+{
+    const QLocale locale;
+    return locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedKingdom) : locale;
+}
+
 // What a firmware slot holds on the device, which its label alone does not tell.
 QString firmwareSlotText(const IBank& bank, int slot)
 {
-    static const char* const kWhat[] = {"the device's preset memory", "the device's operating system"};
     const CContent* content = bank.getContent(static_cast<std::uint16_t>(slot));
     const int block = bank.getIndex() * 2 + slot;
-    return QStringLiteral("%1: %2, block %3 (%4 bytes)")
-        .arg(QString::fromStdString(bank.getContentLabel(static_cast<std::uint16_t>(slot))),
-             QString::fromLatin1(kWhat[slot % 2]), QString::number(block),
-             QLocale(QLocale::English).toString(static_cast<qulonglong>(content != nullptr ? content->getSize() : 0)));
+    const QString label = QString::fromStdString(bank.getContentLabel(static_cast<std::uint16_t>(slot)));
+    const QString size = numbers().toString(static_cast<qulonglong>(content != nullptr ? content->getSize() : 0));
+    return slot % 2 == 0 ? CBankView::tr("%1: the device's preset memory, block %2 (%3 bytes)").arg(label, QString::number(block), size)
+                         : CBankView::tr("%1: the device's operating system, block %2 (%3 bytes)").arg(label, QString::number(block), size);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/library/CBrowserPlayer.h"
 
+#include "app/banks/ImportWording.h"
 #include "app/document/SlotSource.h"
 #include "app/sounds/SourceRun.h"
 #include "audio/SoundFileTypes.h"
@@ -15,11 +16,10 @@ QString whyNotDecoded(const audio::DecodedSound& sound)
 {
     // Gone or unreadable since the folder was listed.
     if (sound.failure.refusal == audio::ImportResult::Refusal::NoSound)
-        return QStringLiteral("it could not be read");
+        return CBrowserPlayer::tr("it could not be read");
     if (sound.failure.refusal == audio::ImportResult::Refusal::Undecodable)
-        return QStringLiteral("it could not be decoded: %1").arg(QString::fromStdString(sound.failure.detail));
-    return QStringLiteral("it is not a sound this editor decodes (%1)")
-        .arg(QString::fromStdString(audio::decodedFormatsText()));
+        return CBrowserPlayer::tr("it could not be decoded: %1").arg(QString::fromStdString(sound.failure.detail));
+    return CBrowserPlayer::tr("it is not a sound this editor decodes (%1)").arg(ImportWording::decodedFormats());
 }
 
 } // namespace
@@ -44,13 +44,13 @@ void CBrowserPlayer::toggle(const QString& path)
         return stop();
     const QString name = QFileInfo(path).fileName();
     if (const std::string reason = m_output.unavailableReason(); !reason.empty()) {
-        emit failed(QStringLiteral("Could not play \u201C%1\u201D: %2").arg(name, QString::fromStdString(reason)));
+        emit failed(tr("Could not play “%1”: %2").arg(name, QString::fromStdString(reason)));
         return;
     }
     const auto sound = decodeMinute(QFile::encodeName(path).toStdString());
     if (!*sound) {
         stop();
-        emit failed(QStringLiteral("Could not play \u201C%1\u201D: %2").arg(name, whyNotDecoded(*sound)));
+        emit failed(tr("Could not play “%1”: %2").arg(name, whyNotDecoded(*sound)));
         return;
     }
     const unsigned play = ++m_play;
@@ -77,7 +77,7 @@ void CBrowserPlayer::ended(unsigned play, const std::string& failure)
     const QString name = QFileInfo(m_playing).fileName();
     setPlaying({});
     if (!failure.empty())
-        emit failed(QStringLiteral("Could not play \u201C%1\u201D: %2").arg(name, QString::fromStdString(failure)));
+        emit failed(tr("Could not play “%1”: %2").arg(name, QString::fromStdString(failure)));
 }
 
 void CBrowserPlayer::setPlaying(const QString& path)

@@ -162,14 +162,18 @@ QMimeData* CSoundFileModel::mimeData(const QModelIndexList& indexes) const
 QString CSoundFileModel::lengthText(double seconds)
 {
     if (seconds < 59.995)
-        return QStringLiteral("%1 s").arg(seconds, 0, 'f', 2);
+        return tr("%1 s").arg(QLocale().toString(seconds, 'f', 2));
     const auto tenths = static_cast<long long>(std::llround(seconds * 10.0));
-    return QStringLiteral("%1:%2.%3").arg(tenths / 600).arg(tenths / 10 % 60, 2, 10, QLatin1Char('0')).arg(tenths % 10);
+    return QStringLiteral("%1:%2%3%4")
+        .arg(tenths / 600)
+        .arg(tenths / 10 % 60, 2, 10, QLatin1Char('0'))
+        .arg(QLocale().decimalPoint())
+        .arg(tenths % 10);
 }
 
 QString CSoundFileModel::rateText(double rate)
 {
-    return QStringLiteral("%1 kHz").arg(QString::number(rate / 1000.0, 'g', 6));
+    return tr("%1 kHz").arg(QLocale().toString(rate / 1000.0, 'g', 6));
 }
 
 QString CSoundFileModel::channelsText(unsigned channels)

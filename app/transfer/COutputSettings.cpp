@@ -6,16 +6,20 @@
 #include "midiio/SenderLock.h"
 
 #include <QAction>
+#include <QLocale>
 #include <QMenu>
 
 namespace {
 
 const std::string kProgram = "zylox-editor";
 
-std::string described(const OutputPacing& pacing)
+QString described(const OutputPacing& pacing)
 {
-    return "pieces of " + std::to_string(pacing.pieceBytes) + " bytes, " +
-           (pacing.gapMilliseconds == 0 ? std::string("no gap") : std::to_string(pacing.gapMilliseconds) + " ms after each");
+    const QLocale numbers;
+    return pacing.gapMilliseconds == 0
+               ? COutputSettings::tr("pieces of %1 bytes, no gap").arg(numbers.toString(static_cast<qulonglong>(pacing.pieceBytes)))
+               : COutputSettings::tr("pieces of %1 bytes, %2 ms after each")
+                     .arg(numbers.toString(static_cast<qulonglong>(pacing.pieceBytes)), numbers.toString(static_cast<qulonglong>(pacing.gapMilliseconds)));
 }
 
 } // namespace
@@ -37,7 +41,8 @@ void COutputSettings::edit()
 {
     const MidiPortIdentity output = m_outputs.chosen();
     if (output.empty()) {
-        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Output Settings", "No MIDI output is chosen.", "OK"});
+        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Output Settings").toStdString(),
+                            tr("No MIDI output is chosen.").toStdString(), tr("OK").toStdString()});
         return;
     }
     const DeviceRecord record(DeviceRecord::defaultFolder(), output);
@@ -61,10 +66,11 @@ void COutputSettings::keep(const MidiPortIdentity& output, const OutputPacing& p
             failure = record.failure();
     }
     if (!failure.empty()) {
-        const std::string message = "The output settings were not changed: " + failure + ".";
-        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, "Output Settings", message, "OK"});
-        emit status(QString::fromStdString(message));
+        const QString message = tr("The output settings were not changed: %1.").arg(QString::fromStdString(failure));
+        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Output Settings").toStdString(), message.toStdString(),
+                            tr("OK").toStdString()});
+        emit status(message);
         return;
     }
-    emit status(QString::fromStdString("Output settings of " + output.displayName() + ": " + described(pacing)));
+    emit status(tr("Output settings of %1: %2").arg(QString::fromStdString(output.displayName()), described(pacing)));
 }

@@ -1,6 +1,7 @@
 #include "app/transfer/CSendChoice.h"
 
 #include "app/document/CWorkingBanks.h"
+#include "app/transfer/TransmissionWording.h"
 #include "midiio/BankBlocks.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/TransmissionAccount.h"
@@ -20,9 +21,9 @@ std::vector<RowBlocks> allRows()
     return rows;
 }
 
-std::string about(const std::vector<RowBank>& banks, std::uint32_t channel, const OutputPacing& pacing)
+QString about(const std::vector<RowBank>& banks, std::uint32_t channel, const OutputPacing& pacing)
 {
-    return TransmissionRun::durationText(
+    return TransmissionWording::duration(
         TransmissionRun::estimateSeconds(banks, static_cast<std::int32_t>(channel), pacing));
 }
 
@@ -53,14 +54,14 @@ std::vector<RowBlocks> CSendChoice::oneBank(std::size_t row, std::uint32_t chann
     if (bankblocks::count(changed) != 1)
         return {{row}};
     const RowBank block{row, whole.bank, changed};
-    const auto reply = ask("Send Bank",
-                           TransmissionAccount::rowName(row) + ": the " +
-                               bankblocks::name(static_cast<BankBlock>(changed)) +
-                               " differs from what this device was last sent; the other is as it was sent.\n\n"
-                               "This program keeps its own record of what it sent; it cannot see the device. If the "
-                               "device was changed by other means since, send the whole bank.",
-                           "Send 1 Changed Block (" + about({block}, channel, record.pacing()) + ")", "Cancel",
-                           "Send Whole Bank (" + about({whole}, channel, record.pacing()) + ")");
+    const auto reply = ask(tr("Send Bank"),
+                           tr("%1: the %2 differs from what this device was last sent; the other is as it was sent.\n\n"
+                              "This program keeps its own record of what it sent; it cannot see the device. If the "
+                              "device was changed by other means since, send the whole bank.")
+                               .arg(QString::fromStdString(TransmissionAccount::rowName(row)),
+                                    TransmissionWording::block(static_cast<BankBlock>(changed))),
+                           tr("Send 1 Changed Block (%1)").arg(about({block}, channel, record.pacing())), tr("Cancel"),
+                           tr("Send Whole Bank (%1)").arg(about({whole}, channel, record.pacing())));
     if (reply == IDialogs::AlertReply::Alternate)
         return {};
     return {{row, reply == IDialogs::AlertReply::Default ? changed : kBothBlocks}};
@@ -71,13 +72,14 @@ std::vector<RowBlocks> CSendChoice::allBanks(std::uint32_t channel, const Device
 {
     m_copies.clear();
     if (!unfinished.empty()) {
-        const std::string count = std::to_string(unfinished.size());
-        const auto reply = ask("Send All Banks",
-                               "The last transmission of all banks to this device did not finish: " + count +
-                                   " banks are left, starting with " + bankblocks::list({unfinished.front()}) +
-                                   " (about " + about(copiesOf(unfinished), channel, record.pacing()) +
-                                   ").\nSend the banks that are left, or all 32 banks again?",
-                               "Send " + count + " Left", "Cancel", "Send All 32");
+        const auto count = static_cast<int>(unfinished.size());
+        const auto reply = ask(tr("Send All Banks"),
+                               tr("The last transmission of all banks to this device did not finish: %n banks are "
+                                  "left, starting with %1 (about %2).\nSend the banks that are left, or all 32 banks "
+                                  "again?", nullptr, count)
+                                   .arg(TransmissionWording::blocks({unfinished.front()}),
+                                        about(copiesOf(unfinished), channel, record.pacing())),
+                               tr("Send %n Left", nullptr, count), tr("Cancel"), tr("Send All 32"));
         if (reply == IDialogs::AlertReply::Alternate)
             return {};
         // What is left was chosen already, the operating system's block with it if it was.
@@ -88,24 +90,27 @@ std::vector<RowBlocks> CSendChoice::allBanks(std::uint32_t channel, const Device
     const std::vector<RowBank> banks = bankblocks::leavingOperatingSystemAlone(copiesOf(allRows()));
     const std::vector<RowBank> changed = record.differing(banks, static_cast<std::uint16_t>(channel));
     if (changed.size() == factory::kBankCount) {
-        const auto reply = ask("Send All Banks",
-                               "The sending of all banks take over 50 Minutes.\nDo you want to really transmit?",
-                               "Transmit", "Cancel");
+        const auto reply = ask(tr("Send All Banks"),
+                               tr("The sending of all banks take over 50 Minutes.\nDo you want to really transmit?"),
+                               tr("Transmit"), tr("Cancel"));
         return reply == IDialogs::AlertReply::Default ? askingForTheOperatingSystem(allRows())
                                                       : std::vector<RowBlocks>{};
     }
-    const std::string count = std::to_string(changed.size());
-    const std::string differ = changed.empty()
-                                   ? "All 32 banks are as this device was last sent them."
-                                   : count + " of the 32 banks differ from what this device was last sent (" +
-                                         bankblocks::list(bankblocks::rowsOf(changed)) + "): sending them takes about " +
-                                         about(changed, channel, record.pacing()) + ".";
-    const std::string message = differ + "\nAll 32 banks take about " + about(banks, channel, record.pacing()) +
-                                ".\n\nThis program keeps its own record of what it sent; it cannot see the device. If "
-                                "the device was changed by other means since, send all banks.";
-    const auto reply = changed.empty() ? ask("Send All Banks", message, "Send All 32", "Cancel")
-                                       : ask("Send All Banks", message, "Send " + count + " Changed", "Cancel",
-                                             "Send All 32");
+    const auto count = static_cast<int>(changed.size());
+    const QString differ = changed.empty()
+                               ? tr("All 32 banks are as this device was last sent them.")
+                               : tr("%n of the 32 banks differ from what this device was last sent (%1): sending "
+                                    "them takes about %2.", nullptr, count)
+                                     .arg(TransmissionWording::blocks(bankblocks::rowsOf(changed)),
+                                          about(changed, channel, record.pacing()));
+    const QString message = differ
+                            + tr("\nAll 32 banks take about %1.\n\nThis program keeps its own record of what it sent; "
+                                 "it cannot see the device. If the device was changed by other means since, send all "
+                                 "banks.")
+                                  .arg(about(banks, channel, record.pacing()));
+    const auto reply = changed.empty() ? ask(tr("Send All Banks"), message, tr("Send All 32"), tr("Cancel"))
+                                       : ask(tr("Send All Banks"), message, tr("Send %n Changed", nullptr, count),
+                                             tr("Cancel"), tr("Send All 32"));
     if (reply == IDialogs::AlertReply::Alternate)
         return {};
     return askingForTheOperatingSystem(reply == IDialogs::AlertReply::Default && !changed.empty()
@@ -121,10 +126,12 @@ std::vector<RowBlocks> CSendChoice::askingForTheOperatingSystem(std::vector<RowB
         return rows;
     // Enter leaves the operating system alone: a cut write of it can leave the device unable to start.
     const auto reply = m_dialogs.runAlert(
-        {IDialogs::AlertStyle::Question, "Send Firmware",
-         "Also rewrite the device's operating system (block 63)?\n\nThe presets are sent either way. Rewrite the "
-         "operating system only to change it: if its write is cut, the device may not start.",
-         "Leave It Alone", "Cancel", "Rewrite It", IDialogs::AlertReply::Default});
+        {IDialogs::AlertStyle::Question, tr("Send Firmware").toStdString(),
+         tr("Also rewrite the device's operating system (block 63)?\n\nThe presets are sent either way. Rewrite the "
+            "operating system only to change it: if its write is cut, the device may not start.")
+             .toStdString(),
+         tr("Leave It Alone").toStdString(), tr("Cancel").toStdString(), tr("Rewrite It").toStdString(),
+         IDialogs::AlertReply::Default});
     if (reply == IDialogs::AlertReply::Alternate)
         return {};
     if (reply == IDialogs::AlertReply::Other)
@@ -136,9 +143,9 @@ std::vector<RowBlocks> CSendChoice::askingForTheOperatingSystem(std::vector<RowB
     return rows;
 }
 
-IDialogs::AlertReply CSendChoice::ask(const std::string& title, const std::string& message,
-                                      const std::string& defaultButton, const std::string& alternateButton,
-                                      const std::string& otherButton)
+IDialogs::AlertReply CSendChoice::ask(const QString& title, const QString& message, const QString& defaultButton,
+                                      const QString& alternateButton, const QString& otherButton)
 {
-    return m_dialogs.runAlert({IDialogs::AlertStyle::Question, title, message, defaultButton, alternateButton, otherButton});
+    return m_dialogs.runAlert({IDialogs::AlertStyle::Question, title.toStdString(), message.toStdString(),
+                               defaultButton.toStdString(), alternateButton.toStdString(), otherButton.toStdString()});
 }

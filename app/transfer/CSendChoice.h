@@ -3,6 +3,9 @@
 #include "app/common/IDialogs.h"
 #include "midiio/RowBank.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -18,6 +21,8 @@ class IBank;
 // of a transmission that did not finish, and the device's operating system only when the user says
 // so. UI thread only.
 class CSendChoice {
+    Q_DECLARE_TR_FUNCTIONS(CSendChoice)
+
 public:
     CSendChoice(IDialogs& dialogs, const CWorkingBanks& banks);
 
@@ -33,8 +38,8 @@ private:
     // adds its block on yes; empty when the user cancelled.
     std::vector<RowBlocks> askingForTheOperatingSystem(std::vector<RowBlocks> rows);
     std::vector<RowBank> copiesOf(const std::vector<RowBlocks>& rows);
-    IDialogs::AlertReply ask(const std::string& title, const std::string& message, const std::string& defaultButton,
-                             const std::string& alternateButton, const std::string& otherButton = {});
+    IDialogs::AlertReply ask(const QString& title, const QString& message, const QString& defaultButton,
+                             const QString& alternateButton, const QString& otherButton = {});
 
     IDialogs& m_dialogs;
     const CWorkingBanks& m_banks;

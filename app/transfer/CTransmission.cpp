@@ -189,11 +189,11 @@ QString CTransmission::endLine(const TransmissionAccount& account) const
     const std::size_t count = m_rows.size();
     const bool whole = std::all_of(m_rows.begin(), m_rows.end(), [](const RowBlocks& row) { return row.blocks == kBothBlocks; });
     if (account.end == TransmissionAccount::End::Sent) {
-        const QString banks = count == 1 ? QString::fromStdString(bankblocks::list(m_rows))
+        const QString banks = count == 1 ? TransmissionWording::blocks(m_rows)
                               : count == factory::kBankCount && whole
                                   ? tr("all 32 banks")
                                   : tr("%n banks (%1)", nullptr, static_cast<int>(count))
-                                        .arg(QString::fromStdString(bankblocks::list(m_rows)));
+                                        .arg(TransmissionWording::blocks(m_rows));
         return tr("Sent %1 to %2 in %3").arg(banks, to, took);
     }
     const auto complete = static_cast<int>(account.complete.size());
@@ -202,7 +202,7 @@ QString CTransmission::endLine(const TransmissionAccount& account) const
     if (account.incomplete)
         done += tr(", %1 (%2) must be sent again")
                     .arg(QString::fromStdString(TransmissionAccount::rowName(*account.incomplete)),
-                         QString::fromStdString(bankblocks::name(account.incompleteBlock)));
+                         TransmissionWording::block(account.incompleteBlock));
     if (account.end == TransmissionAccount::End::Stopped)
         return tr("Stopped sending to %1 after %2: %3").arg(to, took, done);
     return tr("Sending to %1 failed after %2: %3").arg(to, took, done);

@@ -39,13 +39,48 @@ QString TransmissionWording::rows(const std::vector<std::size_t>& rows)
     return list;
 }
 
+QString TransmissionWording::block(BankBlock which)
+{
+    return which == kSecondBlock ? tr("second block") : tr("first block");
+}
+
+QString TransmissionWording::blocks(const std::vector<RowBlocks>& rows)
+{
+    QString list;
+    std::vector<std::size_t> whole;
+    const auto flush = [&] {
+        if (!whole.empty())
+            list += (list.isEmpty() ? QString() : tr(", ")) + TransmissionWording::rows(whole);
+        whole.clear();
+    };
+    for (const RowBlocks& row : rows) {
+        if ((row.blocks & kBothBlocks) == kBothBlocks) {
+            whole.push_back(row.row);
+            continue;
+        }
+        flush();
+        //: A bank of which one flash block is meant: "S05 (second block)"
+        list += (list.isEmpty() ? QString() : tr(", "))
+                + tr("%1 (%2)").arg(rowName(row.row), block((row.blocks & kFirstBlock) != 0 ? kFirstBlock : kSecondBlock));
+    }
+    flush();
+    return list.isEmpty() ? tr("none") : list;
+}
+
 QString TransmissionWording::account(const TransmissionAccount& account)
 {
     QString text = tr("Sent completely: %1.\n").arg(rows(account.complete));
     if (account.incomplete)
-        text += tr("Incomplete on the device: %1 (its flash blocks were erased or partly written: send it again).\n")
-                    .arg(rowName(*account.incomplete));
+        text += tr("On the device: %1, %2, incomplete (its flash block was erased or partly written: send it again).\n")
+                    .arg(rowName(*account.incomplete), block(account.incompleteBlock));
     else
         text += tr("Incomplete on the device: none.\n");
-    return text + tr("Not sent: %1.").arg(rows(account.notSent));
+    // A row of which a block arrived before the transmission ended is named with the block it lacks.
+    std::vector<RowBlocks> unsent;
+    for (const std::size_t row : account.notSent) {
+        const auto found = std::find_if(account.left.begin(), account.left.end(),
+                                        [row](const RowBlocks& left) { return left.row == row; });
+        unsent.push_back(found != account.left.end() ? *found : RowBlocks{row});
+    }
+    return text + tr("Not sent: %1.").arg(blocks(unsent));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "midiio/RowBank.h"
 #include "midiio/TransmissionAccount.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,11 @@ public:
     static QString duration(std::int64_t seconds);
     // "S01 to S05, S07", consecutive rows joined; "none" for no rows.
     static QString rows(const std::vector<std::size_t>& rows);
+    // "first block", "second block".
+    static QString block(BankBlock which);
+    // "S01 to S03, S05 (second block)": whole banks joined as rows() joins them, a bank of which one
+    // block is meant with its block; "none" for none.
+    static QString blocks(const std::vector<RowBlocks>& rows);
     // Which banks were sent completely, which one is incomplete on the device and which were not sent.
     static QString account(const TransmissionAccount& account);
 };

@@ -2,6 +2,7 @@
 // English, and in French.
 #include "app/transfer/TransmissionWording.h"
 #include "app/window/CTranslations.h"
+#include "midiio/BankBlocks.h"
 #include "midiio/TransmissionRun.h"
 
 #include <QLocale>
@@ -16,7 +17,10 @@ TransmissionAccount stopped()
     account.end = TransmissionAccount::End::Stopped;
     account.complete = {0, 1, 2, 3, 4, 6};
     account.incomplete = 7;
+    account.incompleteBlock = kSecondBlock;
     account.notSent = {8, 31};
+    // The firmware bank's presets were still to go, its operating system left alone.
+    account.left = {{7, kSecondBlock}, {8}, {31, kFirstBlock}};
     return account;
 }
 
@@ -26,6 +30,12 @@ TEST(TransmissionWordingTest, InEnglishTheWindowSaysWhatZyloxSays)
         EXPECT_EQ(TransmissionWording::duration(seconds).toStdString(), TransmissionRun::durationText(seconds)) << seconds;
     for (const std::vector<std::size_t>& rows : std::vector<std::vector<std::size_t>>{{}, {4}, {4, 5}, {0, 1, 2, 4, 30, 31}})
         EXPECT_EQ(TransmissionWording::rows(rows).toStdString(), TransmissionAccount::rowList(rows));
+    const std::vector<std::vector<RowBlocks>> blockLists{
+        {}, {{4}}, {{4, kSecondBlock}}, {{0}, {1}, {2}, {4, kFirstBlock}, {5}, {31, kFirstBlock}}, {{3}, {4}}};
+    for (const std::vector<RowBlocks>& rows : blockLists)
+        EXPECT_EQ(TransmissionWording::blocks(rows).toStdString(), bankblocks::list(rows));
+    for (const BankBlock block : {kFirstBlock, kSecondBlock})
+        EXPECT_EQ(TransmissionWording::block(block).toStdString(), bankblocks::name(block));
     TransmissionAccount whole;
     whole.complete = {0, 1};
     for (const TransmissionAccount& account : {stopped(), whole})
@@ -39,8 +49,8 @@ TEST(TransmissionWordingTest, InFrench)
     EXPECT_EQ(TransmissionWording::duration(105), QStringLiteral("1\u00A0min 45\u00A0s"));
     EXPECT_EQ(TransmissionWording::account(stopped()),
               QStringLiteral("Envoy\u00E9es enti\u00E8rement\u00A0: S01 \u00E0 S05, S07.\n"
-                             "Incompl\u00E8te sur l\u2019appareil\u00A0: S08 (ses blocs flash ont \u00E9t\u00E9 effac\u00E9s ou "
-                             "\u00E9crits en partie\u00A0: renvoyez-la).\nNon envoy\u00E9es\u00A0: S09, FW."));
+                             "Sur l\u2019appareil\u00A0: S08, second bloc, incomplet (son bloc flash a \u00E9t\u00E9 effac\u00E9 ou "
+                             "\u00E9crit en partie\u00A0: renvoyez-le).\nNon envoy\u00E9es\u00A0: S09, FW (premier bloc)."));
 }
 
 } // namespace

@@ -7,8 +7,10 @@
 
 #include <QFile>
 #include <QGroupBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 
@@ -121,6 +123,13 @@ TEST_P(GermanWindowTest, ControlsMenusAndTheMessagesOfWorkSpeakGerman)
     EXPECT_EQ(control("view_waveform_1").accessibleName(), QStringLiteral("Wellenform von Slot 2, CLOSED HI HAT"));
     EXPECT_EQ(control("view_waveform_1").accessibleDescription().toStdString(),
               "CLOSED HI HAT: 0,06 s Sound, Spitzenpegel \u221224 dBFS, 0,19 s Stille");
+    // Why nothing can be sent, what the firmware slots hold and the later menus speak German too.
+    EXPECT_EQ(control<QComboBox>("popup_out").currentText(), "kein MIDI-Ausgang: Schlie\u00DFen Sie Ihr Interface an");
+    EXPECT_EQ(control<QAction>("menu_outputSettings").text(), QStringLiteral("&Ausgangseinstellungen\u2026"));
+    EXPECT_EQ(control<QMenu>("menu_openRecent").title(), QStringLiteral("&Zuletzt ge\u00F6ffnet"));
+    selectRow(31);
+    EXPECT_EQ(textOf("text_firmwareSlots"), "PRESETS: Presetspeicher des Ger\u00E4ts, Block 62 (130.950 Byte)\n"
+                                            "OS: Betriebssystem des Ger\u00E4ts, Block 63 (114.182 Byte)");
 }
 
 INSTANTIATE_TEST_SUITE_P(German, GermanWindowTest, testing::Values("de_DE"));

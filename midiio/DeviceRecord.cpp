@@ -80,6 +80,12 @@ std::array<std::uint64_t, 2> DeviceRecord::blockFingerprints(IBank& bank, std::u
     return {hashedEvents(events, 0, 2), hashedEvents(events, 2, 2)};
 }
 
+std::uint64_t DeviceRecord::blockFingerprint(const std::vector<std::uint8_t>& erase,
+                                           const std::vector<std::uint8_t>& write)
+{
+    return hashed(hashed(kHashStart, erase.data(), erase.size()), write.data(), write.size());
+}
+
 DeviceRecord::DeviceRecord(std::string folder, MidiPortIdentity device)
     : m_folder(std::move(folder)), m_device(std::move(device))
 {
@@ -107,6 +113,11 @@ std::string DeviceRecord::path() const
 std::string DeviceRecord::lockPath() const
 {
     return fileNamed(".lock");
+}
+
+std::string DeviceRecord::contentsPath() const
+{
+    return fileNamed(".contents");
 }
 
 std::string DeviceRecord::unwritable(int error) const

@@ -50,6 +50,8 @@ public:
     static std::uint64_t fingerprint(IBank& bank, std::uint16_t channel);
     // The hashes of the first and of the second block's erase and write on this channel.
     static std::array<std::uint64_t, 2> blockFingerprints(IBank& bank, std::uint16_t channel);
+    // The fingerprint of one block from the bytes of its erase and write.
+    static std::uint64_t blockFingerprint(const std::vector<std::uint8_t>& erase, const std::vector<std::uint8_t>& write);
 
     // Reads the device's record from the folder; an empty folder keeps the record in memory only.
     DeviceRecord(std::string folder, MidiPortIdentity device);
@@ -85,6 +87,8 @@ public:
     // empty without a folder.
     std::string path() const;
     std::string lockPath() const;
+    // The copy of what the device holds (DeviceContents) lives beside the record; empty without a folder.
+    std::string contentsPath() const;
 
 private:
     std::string fileNamed(const std::string& extension) const;

@@ -2,6 +2,7 @@
 
 #include "flash/CEvent.h"
 #include "midiio/BankBlocks.h"
+#include "midiio/DeviceContents.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/IClock.h"
 #include "midiio/WrapperZQMidiInterface.h"
@@ -14,9 +15,12 @@
 
 TransmissionRun::TransmissionRun(WrapperZQMidiInterface& wrapper, IClock& clock, std::int32_t channel,
                                  DeviceRecord* record)
-    : m_wrapper(wrapper), m_clock(clock), m_channel(channel), m_record(record)
+    : m_wrapper(wrapper), m_clock(clock), m_channel(channel), m_record(record),
+      m_contents(record ? std::make_unique<DeviceContents>(*record) : nullptr)
 {
 }
+
+TransmissionRun::~TransmissionRun() = default;
 
 std::vector<CEvent*> TransmissionRun::chosenEvents(const RowBank& bank, std::int32_t channel)
 {
@@ -102,8 +106,8 @@ std::optional<TransmissionAccount::End> TransmissionRun::sendBlocks(const RowBan
         }
         const std::size_t first = which == kFirstBlock ? 0 : 2;
         if (m_wrapper.transmitEvents(std::span<CEvent* const>(events).subspan(first, 2))) {
-            if (m_record)
-                m_record->remember(block, fingerprints[which == kFirstBlock ? 0 : 1]);
+            if (m_record && m_record->remember(block, fingerprints[which == kFirstBlock ? 0 : 1]))
+                m_contents->keep(block, *events[first], *events[first + 1], *bank.bank);
             continue;
         }
         const TransmissionAccount::End end =

@@ -8,11 +8,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 class CEvent;
+class DeviceContents;
 class DeviceRecord;
 class IBank;
 class IClock;
@@ -23,7 +25,8 @@ class WrapperZQMidiInterface;
 // fails or when stopped. It keeps the account of what the device now holds, the progress and time
 // left over the whole transmission, and the device record, if there is one: a bank is unknown
 // there from the moment it starts until it has arrived completely, and is not sent at all when
-// the record cannot say so.
+// the record cannot say so. Each block that arrives completely is also kept as a copy beside the
+// record; a copy that cannot be written leaves that block unknown in it but stops no send.
 //
 // Threads: run blocks the calling thread; stop, percent and secondsLeft may be called from any
 // other thread meanwhile; the account is the caller's once run has returned.
@@ -34,6 +37,7 @@ public:
 
     TransmissionRun(WrapperZQMidiInterface& wrapper, IClock& clock, std::int32_t channel,
                     DeviceRecord* record = nullptr);
+    ~TransmissionRun();
 
     // The seconds a transmission of these banks is estimated to take at this pacing.
     static std::int64_t estimateSeconds(const std::vector<RowBank>& banks, std::int32_t channel,
@@ -66,6 +70,8 @@ private:
     IClock& m_clock;
     const std::int32_t m_channel;
     DeviceRecord* const m_record;
+    // The copy of what the device holds, kept beside the record.
+    std::unique_ptr<DeviceContents> m_contents;
     TransmissionAccount m_account;
 
     std::atomic<std::int64_t> m_total{1};

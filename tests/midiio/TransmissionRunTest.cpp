@@ -1,10 +1,12 @@
 // Transmissions of several banks on the loopback service and the virtual clock: stop at several
 // points with the account of what the device holds, failures, the device record, the time left.
 #include "midiio/BankBlocks.h"
+#include "midiio/DeviceContents.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/TransmissionRun.h"
 #include "midiio/WrapperZQMidiInterface.h"
 #include "content/CMessage.h"
+#include "flash/CEvent.h"
 #include "model/CFirmware.h"
 #include "model/CSound.h"
 #include "tests/support/DeviceSimulator.h"
@@ -140,6 +142,46 @@ TEST_F(TransmissionRunTest, AStopInTheSecondBlockIsAccountedForAndResumeStartsTh
         lastSlots.insert(lastSlots.end(), banks[1].getContent(slot)->getData().begin(),
                          banks[1].getContent(slot)->getData().end());
     EXPECT_EQ(device.block(3), lastSlots);
+}
+
+// What a bank rebuilt from the kept copy would send, against what the bank itself sends.
+std::vector<std::vector<std::uint8_t>> dumpOf(IBank& bank)
+{
+    std::vector<std::vector<std::uint8_t>> dump;
+    for (const CEvent* event : bank.createEvents(0))
+        dump.push_back(event->getData());
+    return dump;
+}
+
+TEST_F(TransmissionRunTest, TheCopyOfTheDeviceHoldsEveryBlockThatArrivedCompletely)
+{
+    banks[1].setName("Kicks");
+    banks[1].setContentName(4, "Snare 9");
+    clock.at(at(170), [&] { run.stop(); }); // in S02's second write
+    runThreeBanks();
+
+    const DeviceRecord afterStop(folder, MidiPortIdentity::of(device.names));
+    const DeviceContents partial(afterStop);
+    EXPECT_EQ(partial.knownRows(), Rows{0});
+    EXPECT_NE(partial.block(2), nullptr); // S02's first block arrived
+    EXPECT_EQ(partial.block(3), nullptr);
+    EXPECT_EQ(partial.block(4), nullptr);
+    EXPECT_EQ(partial.bank(1), nullptr);
+    ASSERT_NE(partial.bank(0), nullptr);
+    EXPECT_EQ(dumpOf(*partial.bank(0)), dumpOf(banks[0]));
+
+    // The rest sent completely: every bank is known, with the names it was sent with, byte for byte.
+    auto again = WrapperZQMidiInterface::createTransmitter(system, 0);
+    TransmissionRun resume(*again, clock, 0, &record);
+    ASSERT_EQ(resume.run({{1, &banks[1], kSecondBlock}, {2, &banks[2]}}), End::Sent);
+    banks[1].setName("renamed after the send");
+    const DeviceRecord reread(folder, MidiPortIdentity::of(device.names));
+    const DeviceContents whole(reread);
+    EXPECT_EQ(whole.knownRows(), (Rows{0, 1, 2}));
+    for (std::size_t row = 0; row < 3; ++row)
+        EXPECT_EQ(dumpOf(*whole.bank(row)), dumpOf(banks[row])) << row;
+    EXPECT_EQ(whole.bank(1)->getName(), "Kicks");
+    EXPECT_EQ(whole.bank(1)->getContentName(4), "Snare 9");
 }
 
 // The record's folder goes during S01 (a disk taken away, a folder replaced): a regular file in

@@ -1,0 +1,111 @@
+// The copy of what a device holds, kept beside its record: read back, and refused when damaged.
+#include "midiio/DeviceContents.h"
+#include "flash/CEvent.h"
+#include "model/CSound.h"
+#include "model/IBank.h"
+#include "tests/support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+class DeviceContentsTest : public testing::Test {
+protected:
+    // S02 kept as it went out on channel 0, and recorded so.
+    void keepSecondBank()
+    {
+        bank.setName("Toms");
+        const std::vector<CEvent*>& events = bank.createEvents(0);
+        const std::array<std::uint64_t, 2> fingerprints = DeviceRecord::blockFingerprints(bank, 0);
+        for (std::size_t which = 0; which < 2; ++which) {
+            ASSERT_TRUE(record.remember(2 + which, fingerprints[which]));
+            ASSERT_TRUE(contents.keep(2 + which, *events[2 * which], *events[2 * which + 1], bank));
+        }
+    }
+    std::string fileText() const
+    {
+        std::ifstream in(record.contentsPath(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    void writeFile(const std::string& text) const
+    {
+        std::ofstream(record.contentsPath(), std::ios::binary | std::ios::trunc) << text;
+    }
+
+    ScratchFolder scratch{"zylox-device-contents"};
+    std::string folder = scratch.file("state");
+    MidiPortIdentity usb{"Test USB MIDI", "Test USB MIDI MIDI 1"};
+    DeviceRecord record{folder, usb};
+    DeviceContents contents{record};
+    CSound bank{1};
+};
+
+TEST_F(DeviceContentsTest, AKeptBankReadsBackWithItsNamesAndOnlyWhileTheRecordVouchesForIt)
+{
+    keepSecondBank();
+    const DeviceContents reread(record);
+    EXPECT_EQ(reread.knownRows(), std::vector<std::size_t>{1});
+    ASSERT_NE(reread.bank(1), nullptr);
+    EXPECT_EQ(reread.bank(1)->getName(), "Toms");
+    EXPECT_EQ(reread.block(3)->write, bank.createEvents(0)[3]->getData());
+    EXPECT_EQ(reread.bank(0), nullptr);
+    EXPECT_EQ(reread.block(64), nullptr);
+
+    // The record calls the block unknown before its erase: so does the copy.
+    ASSERT_TRUE(record.forget(3));
+    EXPECT_NE(reread.block(2), nullptr);
+    EXPECT_EQ(reread.block(3), nullptr);
+    EXPECT_TRUE(reread.knownRows().empty());
+    // Without a folder nothing is kept on disk, and keeping still works in memory.
+    DeviceRecord inMemory("", usb);
+    DeviceContents memoryOnly(inMemory);
+    const std::vector<CEvent*>& events = bank.createEvents(0);
+    EXPECT_TRUE(memoryOnly.keep(0, *events[0], *events[1], bank));
+}
+
+TEST_F(DeviceContentsTest, ADamagedShortOrForeignFileYieldsNothingWrong)
+{
+    keepSecondBank();
+    const std::string good = fileText();
+    const std::size_t write3 = good.find("write 3 ");
+    const std::size_t write3Bytes = good.find('\n', write3) + 1;
+    ASSERT_NE(write3, std::string::npos);
+    const auto replaced = [&](std::size_t at, std::size_t length, const std::string& by) {
+        return std::string(good).replace(at, length, by);
+    };
+    std::string flipped = good;
+    flipped[write3Bytes + 100] ^= 0x01;
+    struct Case {
+        const char* what;
+        std::string text;
+        std::vector<std::size_t> knownBlocks;
+    };
+    for (const Case& damaged : {
+             Case{"intact", good, {2, 3}},
+             Case{"empty", "", {}},
+             Case{"cut short by a byte", good.substr(0, good.size() - 1), {}},
+             Case{"cut inside the second write", good.substr(0, write3Bytes + 10), {}},
+             Case{"a length beyond the file", replaced(write3, good.find('\n', write3) - write3, "write 3 99999999999"), {}},
+             Case{"a length no number holds", replaced(write3, good.find('\n', write3) - write3, "write 3 999999999999999999999999"), {}},
+             Case{"another device's copy", replaced(good.find('\n') + 1, usb.toString().size(), "Other:port"), {}},
+             Case{"another header", replaced(0, 5, "zylix"), {}},
+             Case{"a block out of range", replaced(write3, 7, "write 64"), {}},
+             Case{"an unknown entry", replaced(write3, 5, "wrote"), {}},
+             Case{"no line end anywhere", std::string(4096, 'x'), {}},
+             Case{"a changed byte in the second write", flipped, {2}},
+         }) {
+        writeFile(damaged.text);
+        const DeviceContents read(record);
+        std::vector<std::size_t> known;
+        for (std::size_t block = 0; block < DeviceRecord::kBlocks; ++block)
+            if (read.block(block) != nullptr)
+                known.push_back(block);
+        EXPECT_EQ(known, damaged.knownBlocks) << damaged.what;
+        EXPECT_EQ(read.bank(1) != nullptr, damaged.knownBlocks.size() == 2) << damaged.what;
+    }
+}
+
+} // namespace

@@ -3,6 +3,7 @@
 #include "cli/BankSet.h"
 #include "cli/PortChoice.h"
 #include "cli/SlotChoice.h"
+#include "midiio/DeviceRecord.h"
 #include "midiio/MidiDestinations.h"
 #include "model/BankNumber.h"
 
@@ -81,6 +82,30 @@ int Command::choosePort(IMidiService& service, const std::string& wanted, MidiPo
               << (choice.outcome() == PortChoice::Outcome::NoMatch
                       ? ": no output port has this in its name; the ports are:\n"
                       : ": several output ports have this in their name; name one of them:\n")
+              << choice.candidates();
+    return 2;
+}
+
+int Command::chooseRecordedDevice(const std::string& wanted, MidiPortIdentity& chosen)
+{
+    const std::vector<MidiPortIdentity> devices = DeviceRecord::recorded(DeviceRecord::defaultFolder());
+    if (devices.empty())
+        return fail("device " + wanted, "no device has a record yet (a device gets one when banks are sent to it)");
+    const PortChoice choice(devices, wanted);
+    switch (choice.outcome()) {
+    case PortChoice::Outcome::Found:
+        chosen = devices[choice.index()];
+        return 0;
+    case PortChoice::Outcome::NoSuchIndex:
+        return fail("device " + wanted, "no such device (see zylox devices)");
+    case PortChoice::Outcome::NoMatch:
+    case PortChoice::Outcome::SeveralMatch:
+        break;
+    }
+    std::cerr << "zylox: --device " << wanted
+              << (choice.outcome() == PortChoice::Outcome::NoMatch
+                      ? ": no device with a record has this in its name; the devices are:\n"
+                      : ": several devices with a record have this in their name; name one of them:\n")
               << choice.candidates();
     return 2;
 }

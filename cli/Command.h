@@ -48,6 +48,9 @@ protected:
     // The output --port names, by index or a part of its name: 0; 1 after the failure's message;
     // 2, with the candidates listed, for a name that matches none or several.
     static int choosePort(IMidiService& service, const std::string& wanted, MidiPortIdentity& chosen);
+    // The device with a record that --device names, by its index in `zylox devices` or a part of
+    // its name; 0, 1 or 2 as choosePort.
+    static int chooseRecordedDevice(const std::string& wanted, MidiPortIdentity& chosen);
     // Adds --bank, a row of the bank set, to the command or to one of its option groups. It takes
     // the number the editor shows (S01 to S31, FW) as well as the row (0 to 31).
     static CLI::Option* addBankOption(CLI::App& to, std::size_t& row);

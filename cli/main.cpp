@@ -1,3 +1,5 @@
+#include "cli/DeviceContentsCommand.h"
+#include "cli/DevicesCommand.h"
 #include "cli/DumpCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
@@ -40,6 +42,8 @@ int main(int argc, char** argv)
     commands.push_back(
         std::make_unique<SendCommand>(app, [] { return std::make_shared<AlsaMidiService>(); }, clock));
     commands.push_back(std::make_unique<PacingCommand>(app, [] { return std::make_shared<AlsaMidiService>(); }));
+    commands.push_back(std::make_unique<DevicesCommand>(app));
+    commands.push_back(std::make_unique<DeviceContentsCommand>(app));
     commands.push_back(std::make_unique<PlayCommand>(app, [] { return std::make_unique<AlsaSoundOutput>(); }));
 
     // Set after the commands are made, which would take it over; those with --slot carry it themselves.

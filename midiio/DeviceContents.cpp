@@ -78,6 +78,17 @@ std::vector<std::size_t> DeviceContents::knownRows() const
     return rows;
 }
 
+std::vector<RowBlocks> DeviceContents::knownBlocks() const
+{
+    std::vector<RowBlocks> rows;
+    for (std::size_t row = 0; row < DeviceRecord::kRows; ++row) {
+        const unsigned blocks = (block(2 * row) ? kFirstBlock : kNoBlock) | (block(2 * row + 1) ? kSecondBlock : kNoBlock);
+        if (blocks != kNoBlock)
+            rows.push_back({row, blocks});
+    }
+    return rows;
+}
+
 std::unique_ptr<IBank> DeviceContents::bank(std::size_t row) const
 {
     if (row >= DeviceRecord::kRows || !rowKnown(row))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "midiio/DeviceRecord.h"
+#include "midiio/RowBank.h"
 
 #include <array>
 #include <cstddef>
@@ -32,6 +33,8 @@ public:
     // Both blocks of the row are known.
     bool rowKnown(std::size_t row) const;
     std::vector<std::size_t> knownRows() const;
+    // Every row of which a block is known, with those blocks.
+    std::vector<RowBlocks> knownBlocks() const;
     // The row's bank rebuilt from its kept blocks, with the names it was sent with; null unless
     // the row is known.
     std::unique_ptr<IBank> bank(std::size_t row) const;

@@ -4,6 +4,7 @@
 #include "midifile/AtomicFile.h"
 #include "model/IBank.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -78,6 +79,33 @@ std::array<std::uint64_t, 2> DeviceRecord::blockFingerprints(IBank& bank, std::u
     // Each block's erase and write follow one another in the dump.
     const std::vector<CEvent*>& events = bank.createEvents(channel);
     return {hashedEvents(events, 0, 2), hashedEvents(events, 2, 2)};
+}
+
+std::vector<MidiPortIdentity> DeviceRecord::recorded(const std::string& folder)
+{
+    std::vector<MidiPortIdentity> devices;
+    std::error_code error;
+    if (folder.empty())
+        return devices;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("device-", 0) != 0 || entry.path().extension() != ".txt" ||
+            entry.file_size(error) > kLargestFile || error)
+            continue;
+        std::ifstream in(entry.path());
+        std::string header, stored;
+        std::getline(in, header);
+        std::getline(in, stored);
+        const std::optional<MidiPortIdentity> device = MidiPortIdentity::fromString(stored);
+        // A file copied or renamed by hand is not the record of the device it names.
+        if ((header == kHeader || header == kBankHeader) && device &&
+            DeviceRecord(folder, *device).path() == entry.path().string())
+            devices.push_back(*device);
+    }
+    std::sort(devices.begin(), devices.end(), [](const MidiPortIdentity& a, const MidiPortIdentity& b) {
+        return a.displayName() < b.displayName();
+    });
+    return devices;
 }
 
 std::uint64_t DeviceRecord::blockFingerprint(const std::vector<std::uint8_t>& erase,

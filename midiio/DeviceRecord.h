@@ -53,6 +53,9 @@ public:
     // The fingerprint of one block from the bytes of its erase and write.
     static std::uint64_t blockFingerprint(const std::vector<std::uint8_t>& erase, const std::vector<std::uint8_t>& write);
 
+    // The devices with a record in the folder, by their names.
+    static std::vector<MidiPortIdentity> recorded(const std::string& folder);
+
     // Reads the device's record from the folder; an empty folder keeps the record in memory only.
     DeviceRecord(std::string folder, MidiPortIdentity device);
 

@@ -1,0 +1,87 @@
+#include "cli/DeviceContentsCommand.h"
+
+#include "bankfile/WrapperZQMidiFile.h"
+#include "midiio/BankBlocks.h"
+#include "midiio/DeviceContents.h"
+#include "midiio/DeviceRecord.h"
+#include "midiio/TransmissionAccount.h"
+#include "model/BankNumber.h"
+#include "model/IBank.h"
+
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+DeviceContentsCommand::DeviceContentsCommand(CLI::App& app)
+    : Command(app, "device-contents",
+              "Write what a device was last sent, as this program recorded it, to bank files; the device need not "
+              "be plugged in")
+{
+    m_command
+        ->add_option("--device", m_device,
+                     "Device: its index as `zylox devices` lists them, or a part of its name that no other has")
+        ->required();
+    m_command
+        ->add_option("-o,--output", m_output,
+                     "All banks known: the bank file to write; otherwise the folder for one file per known bank")
+        ->required();
+    m_command->add_flag("--yes", m_yes, "Write the known banks' files when some banks are unknown, without asking");
+}
+
+bool DeviceContentsCommand::confirm(const std::string& unknown, std::size_t known) const
+{
+    std::cerr << "Not known: " << unknown << ".\nWrite the " << known << (known == 1 ? " known bank" : " known banks")
+              << " as one-bank files into " << m_output << "? [y/N] " << std::flush;
+    std::string answer;
+    std::getline(std::cin, answer);
+    return answer == "y" || answer == "Y" || answer == "yes";
+}
+
+int DeviceContentsCommand::run()
+{
+    MidiPortIdentity device;
+    if (const int status = chooseRecordedDevice(m_device, device))
+        return status;
+    const std::string subject = "device " + device.displayName();
+    const DeviceRecord record(DeviceRecord::defaultFolder(), device);
+    const DeviceContents contents(record);
+    std::vector<std::unique_ptr<IBank>> banks;
+    std::vector<std::size_t> unknown;
+    for (std::size_t row = 0; row < DeviceRecord::kRows; ++row) {
+        std::unique_ptr<IBank> bank = contents.bank(row);
+        if (bank)
+            banks.push_back(std::move(bank));
+        else
+            unknown.push_back(row);
+    }
+    if (banks.empty())
+        return fail(subject, "no bank is known completely; nothing written");
+
+    WrapperZQMidiFile file;
+    if (unknown.empty()) {
+        std::vector<IBank*> all;
+        for (const auto& bank : banks)
+            all.push_back(bank.get());
+        if (!file.saveBanks(all, m_output))
+            return fail(m_output, file.saveError());
+        std::cout << m_output << ": all 32 banks\n";
+        return 0;
+    }
+    // Bank files hold one bank or all of them: the known ones go one to a file, after a word with
+    // the user, as `zylox send --all` asks before its hour of sending.
+    if (!m_yes && !confirm(TransmissionAccount::rowList(unknown), banks.size()))
+        return fail(subject, "not confirmed, nothing written");
+    std::error_code error;
+    std::filesystem::create_directories(m_output, error);
+    if (error)
+        return fail(m_output, error.message());
+    for (const auto& bank : banks) {
+        const std::string path = m_output + "/" + BankNumber::of(bank->getIndex()) + ".mid";
+        if (!file.saveBank(*bank, path))
+            return fail(path, file.saveError());
+        std::cout << path << '\n';
+    }
+    return 0;
+}

@@ -1,0 +1,118 @@
+// `zylox devices` and `zylox device-contents` over a record kept in a scratch state folder, as a
+// send leaves it: no device plugged in.
+#include "bankfile/WrapperZQMidiFile.h"
+#include "flash/CEvent.h"
+#include "midiio/DeviceContents.h"
+#include "model/FactoryBank.h"
+#include "tests/cli/ZyloxFixture.h"
+
+#include <optional>
+
+namespace {
+
+class ZyloxDeviceContentsTest : public ZyloxTest {
+protected:
+    ~ZyloxDeviceContentsTest() override
+    {
+        if (m_oldState)
+            ::setenv("XDG_STATE_HOME", m_oldState->c_str(), 1);
+        else
+            ::unsetenv("XDG_STATE_HOME");
+    }
+
+    // The device now holds these blocks of the rows' banks, as a complete send of them leaves it.
+    void sent(std::size_t row, unsigned blocks)
+    {
+        IBank& bank = *m_banks[row];
+        const std::array<std::uint64_t, 2> fingerprints = DeviceRecord::blockFingerprints(bank, 0);
+        const std::vector<CEvent*>& events = bank.createEvents(0);
+        for (std::size_t which = 0; which < 2; ++which) {
+            if ((blocks & (which == 0 ? kFirstBlock : kSecondBlock)) == 0)
+                continue;
+            ASSERT_TRUE(m_record.remember(2 * row + which, fingerprints[which]));
+            ASSERT_TRUE(m_contents.keep(2 * row + which, *events[2 * which], *events[2 * which + 1], bank));
+        }
+    }
+    // The bank file the program writes for these banks, to compare with what the command wrote.
+    Bytes expected(const std::vector<std::size_t>& rows)
+    {
+        std::vector<IBank*> banks;
+        for (const std::size_t row : rows)
+            banks.push_back(m_banks[row].get());
+        WrapperZQMidiFile file;
+        const std::string path = m_folder.file("expected.mid");
+        EXPECT_TRUE(rows.size() == 1 ? file.saveBank(*banks.front(), path) : file.saveBanks(banks, path));
+        return read("expected.mid");
+    }
+
+    const std::optional<std::string> m_oldState =
+        std::getenv("XDG_STATE_HOME") ? std::optional<std::string>(std::getenv("XDG_STATE_HOME")) : std::nullopt;
+    const std::string m_state = m_folder.file("state");
+    // Every zylox run reads its records from the scratch state folder.
+    const int m_setState = ::setenv("XDG_STATE_HOME", m_state.c_str(), 1);
+    DeviceRecord m_record{m_state + "/zylox", {"Test USB MIDI", "Test USB MIDI MIDI 1"}};
+    DeviceContents m_contents{m_record};
+    std::vector<std::unique_ptr<IBank>> m_banks = factory::makeBanks();
+};
+
+TEST_F(ZyloxDeviceContentsTest, WithoutARecordNothingIsListedOrWritten)
+{
+    EXPECT_EQ(zylox("devices"), 0);
+    EXPECT_EQ(m_out, "");
+    EXPECT_EQ(m_err, "no device has a record yet (a device gets one when banks are sent to it)\n");
+    EXPECT_EQ(zylox("device-contents --device USB -o all.mid"), 1);
+    EXPECT_EQ(m_err, "zylox: device USB: no device has a record yet (a device gets one when banks are sent to it)\n");
+    EXPECT_EQ(zylox("device-contents --device USB"), 2);
+    EXPECT_FALSE(exists("all.mid"));
+}
+
+TEST_F(ZyloxDeviceContentsTest, SomeBanksKnownAreWrittenOneToAFileOnceAgreed)
+{
+    m_banks[1]->setName("Toms");
+    m_banks[1]->setContentName(5, "Floor");
+    sent(0, kBothBlocks);
+    sent(1, kBothBlocks);
+    sent(4, kSecondBlock);
+    m_banks[1]->setName("renamed since");
+
+    EXPECT_EQ(zylox("devices"), 0) << m_err;
+    EXPECT_EQ(m_out, "0: Test USB MIDI:Test USB MIDI MIDI 1: known: S01, S02, S05 (second block)\n");
+
+    // Unanswered, refused, and nothing written.
+    EXPECT_EQ(zylox("device-contents --device usb -o banks </dev/null"), 1);
+    EXPECT_EQ(m_err, "Not known: S03 to FW.\nWrite the 2 known banks as one-bank files into banks? [y/N] "
+                     "zylox: device Test USB MIDI:Test USB MIDI MIDI 1: not confirmed, nothing written\n");
+    EXPECT_FALSE(exists("banks"));
+    EXPECT_EQ(run("echo y | " + std::string(ZYLOX_PROGRAM) + " device-contents --device 0 -o banks"), 0) << m_err;
+    EXPECT_EQ(rows(), (std::vector<std::string>{"banks/S01.mid", "banks/S02.mid"}));
+    m_banks[1]->setName("Toms");
+    EXPECT_EQ(read("banks/S01.mid"), expected({0}));
+    EXPECT_EQ(read("banks/S02.mid"), expected({1}));
+    EXPECT_FALSE(exists("banks/S05.mid"));
+    ASSERT_EQ(zylox("info --in banks/S02.mid"), 0) << m_err;
+    EXPECT_NE(m_out.find("Toms"), std::string::npos) << m_out;
+    EXPECT_NE(m_out.find("Floor"), std::string::npos) << m_out;
+
+    // A name that is no device's is a wrong command line, with the devices listed.
+    EXPECT_EQ(zylox("device-contents --device Serial -o x --yes"), 2);
+    EXPECT_EQ(m_err, "zylox: --device Serial: no device with a record has this in its name; the devices are:\n"
+                     "0: Test USB MIDI:Test USB MIDI MIDI 1\n");
+}
+
+TEST_F(ZyloxDeviceContentsTest, AllBanksKnownMakeOneFileThatOpensToTheBanksSent)
+{
+    m_banks[30]->setName("Last");
+    std::vector<std::size_t> all;
+    for (std::size_t row = 0; row < m_banks.size(); ++row) {
+        sent(row, kBothBlocks);
+        all.push_back(row);
+    }
+    EXPECT_EQ(zylox("devices"), 0) << m_err;
+    EXPECT_EQ(m_out, "0: Test USB MIDI:Test USB MIDI MIDI 1: known: S01 to FW\n");
+    ASSERT_EQ(zylox("device-contents --device USB -o all.mid"), 0) << m_err;
+    EXPECT_EQ(read("all.mid"), expected(all));
+    ASSERT_EQ(zylox("info --in all.mid"), 0) << m_err;
+    EXPECT_NE(m_out.find("Last"), std::string::npos);
+}
+
+} // namespace

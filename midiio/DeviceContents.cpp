@@ -99,7 +99,7 @@ std::unique_ptr<IBank> DeviceContents::bank(std::size_t row) const
     if (!bank || !bank->setContents({&first, &second}) || bank->getIndex() != row)
         return nullptr;
     bank->setName(m_names[row].bank.c_str());
-    bank->setContentNames(m_names[row].slots);
+    bank->setContentNames(m_names[row].slotNames);
     return bank;
 }
 
@@ -164,7 +164,7 @@ bool DeviceContents::loadEntry(const std::string& kind, std::size_t number, std:
     else if (kind == "bank" && number < DeviceRecord::kRows)
         m_names[number].bank.assign(payload.begin(), payload.end());
     else if (kind == "slots" && number < DeviceRecord::kRows)
-        m_names[number].slots = split(payload);
+        m_names[number].slotNames = split(payload);
     else
         return false;
     return true;
@@ -199,7 +199,7 @@ bool DeviceContents::save()
         }
         for (std::size_t row = 0; row < DeviceRecord::kRows; ++row) {
             put("bank", row, m_names[row].bank);
-            put("slots", row, joined(m_names[row].slots));
+            put("slots", row, joined(m_names[row].slotNames));
         }
         out.close();
         written = out.good() && target.commit();

@@ -47,7 +47,7 @@ public:
 private:
     struct Names {
         std::string bank;
-        std::vector<std::string> slots;
+        std::vector<std::string> slotNames;
     };
 
     bool load();

@@ -7,6 +7,7 @@
 #include "app/document/CUnsavedChanges.h"
 #include "app/document/CWorkingBanks.h"
 #include "app/files/CBankFiles.h"
+#include "app/files/CDeviceContentsSaving.h"
 #include "app/files/CFilePanels.h"
 #include "app/files/CRecentFiles.h"
 #include "app/library/CSoundBrowser.h"
@@ -80,6 +81,7 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
         QStringLiteral("^button_(send|playContents_\\d)$"))));
     // A child as well, so that it lives no longer than the menu it adds to.
     m_outputSettings = std::make_unique<COutputSettings>(dialogs, *m_outputs, *this, *ui.menu_midi);
+    m_deviceContents = std::make_unique<CDeviceContentsSaving>(dialogs, *m_outputs, *this, *ui.menu_file, ui.menu_saveAs);
     m_menuValidation = std::make_unique<CMenuValidation>(std::vector<CMenuValidation::Item>{
         {ui.menu_open, ui.button_load}, {ui.menu_save, ui.button_save}, {ui.menu_saveAs, ui.button_save},
         {ui.menu_send, ui.button_send}});
@@ -125,6 +127,7 @@ void CEditor::connectControls()
             [this](const QString& path) { openBankFile(path.toStdString()); });
     connect(m_transmission.get(), &CTransmission::status, this, &CEditor::showStatus);
     connect(m_outputSettings.get(), &COutputSettings::status, this, &CEditor::showStatus);
+    connect(m_deviceContents.get(), &CDeviceContentsSaving::status, this, &CEditor::showStatus);
     connect(m_disabledReasons.get(), &CDisabledReasons::status, this, &CEditor::showStatus);
     connect(m_library.get(), &CSoundBrowser::status, this, &CEditor::showStatus);
     // A button's key presses it at once and clicks it a moment later: the name being typed is the

@@ -19,6 +19,7 @@ class CBankView;
 class CDisabledReasons;
 class CFilePanels;
 class CFocusGuard;
+class CDeviceContentsSaving;
 class CImportPreferences;
 class CMenuValidation;
 class CRecentFiles;
@@ -127,6 +128,7 @@ private:
     std::unique_ptr<CBankEdits> m_edits;
     std::unique_ptr<COutputList> m_outputs;
     std::unique_ptr<COutputSettings> m_outputSettings;
+    std::unique_ptr<CDeviceContentsSaving> m_deviceContents;
     std::unique_ptr<CWindowMemory> m_memory;
     std::unique_ptr<CTransmission> m_transmission;
     std::unique_ptr<CDisabledReasons> m_disabledReasons;

@@ -7,9 +7,11 @@
 #include "midiio/SenderLock.h"
 #include "midiio/WrapperZQMidiInterface.h"
 #include "tests/support/DeviceSimulator.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QMenu>
 #include <QMetaObject>
 #include <QProgressBar>
 #include <QTimer>
@@ -269,6 +271,50 @@ TEST_F(EditorTransmissionTest, EditsWhileSendingLeaveTheBankOnItsWayAloneAndRese
     runUntilIdle();
     EXPECT_EQ(checksRun, 1);
     EXPECT_EQ(flashOf(4), s05);
+}
+
+} // namespace
+
+namespace {
+
+// File → Save Device Contents… after all banks were sent and stopped in S03's second block: S01
+// and S02 are known and go one to a file, once the question naming the unknown ones is answered.
+TEST_F(EditorTransmissionTest, SaveDeviceContentsAfterAPartialSendWritesTheKnownBanksOneToAFile)
+{
+    const auto chooseSaveDeviceContents = [&] {
+        QApplication::setActiveWindow(editor.get());
+        QTest::keyClick(editor.get(), Qt::Key_F, Qt::AltModifier);
+        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        QTest::keyClick(menu, Qt::Key_D);
+    };
+    click("radiobutton_options_1");
+    pauseAt(270, [&] { click("button_send"); }); // in S03's second write
+    click("button_send");
+    runUntilIdle();
+    shown.clear();
+
+    const std::string question = "question|Save Device Contents|Not known on ZYLOX 515:ZYLOX 515 MIDI In: S03 to FW.\n"
+                                 "A bank file holds one bank or all 32: save the 2 known banks as one-bank files into a "
+                                 "folder?|Save into Folder…|Cancel";
+    reply = AlertReply::Alternate; // Cancel
+    chooseSaveDeviceContents();
+    EXPECT_EQ(shown, Texts{question});
+    reply = AlertReply::Default;
+    shown.clear();
+    paths.push_back(path("on the device"));
+    chooseSaveDeviceContents();
+    EXPECT_EQ(shown, (Texts{question, "save"}));
+    EXPECT_EQ(textOf("text_status"), "Saved 2 banks of ZYLOX 515:ZYLOX 515 MIDI In into " + path("on the device"));
+    for (const std::size_t row : {0, 1}) {
+        const std::unique_ptr<IBank> sent(editor->workBank(row).clone());
+        WrapperZQMidiFile expected;
+        ASSERT_TRUE(expected.saveBank(*sent, path("expected.mid")));
+        EXPECT_EQ(ScratchFolder::read(path("on the device/S0" + std::to_string(row + 1) + ".mid")),
+                  ScratchFolder::read(path("expected.mid")))
+            << row;
+    }
+    EXPECT_FALSE(std::filesystem::exists(path("on the device/S03.mid")));
 }
 
 } // namespace

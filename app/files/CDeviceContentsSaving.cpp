@@ -1,0 +1,110 @@
+#include "app/files/CDeviceContentsSaving.h"
+
+#include "app/transfer/COutputList.h"
+#include "bankfile/WrapperZQMidiFile.h"
+#include "midiio/DeviceContents.h"
+#include "midiio/DeviceRecord.h"
+#include "midiio/TransmissionAccount.h"
+#include "model/BankNumber.h"
+#include "model/IBank.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+CDeviceContentsSaving::CDeviceContentsSaving(IDialogs& dialogs, COutputList& outputs, QWidget& window, QMenu& menu,
+                                             QAction* after)
+    : QObject(&window)
+    , m_dialogs(dialogs)
+    , m_outputs(outputs)
+{
+    auto* action = new QAction(tr("Save &Device Contents…"), &window);
+    action->setObjectName(QStringLiteral("menu_saveDeviceContents"));
+    const QList<QAction*> actions = menu.actions();
+    const qsizetype next = actions.indexOf(after) + 1;
+    menu.insertAction(next > 0 && next < actions.size() ? actions[next] : nullptr, action);
+    connect(action, &QAction::triggered, this, &CDeviceContentsSaving::save);
+}
+
+void CDeviceContentsSaving::alert(IDialogs::AlertStyle style, const QString& message)
+{
+    m_dialogs.runAlert({style, tr("Save Device Contents").toStdString(), message.toStdString(), tr("OK").toStdString()});
+}
+
+void CDeviceContentsSaving::save()
+{
+    const MidiPortIdentity output = m_outputs.chosen();
+    if (output.empty()) {
+        alert(IDialogs::AlertStyle::Critical, tr("No MIDI output is chosen."));
+        return;
+    }
+    const QString device = QString::fromStdString(output.displayName());
+    const DeviceRecord record(DeviceRecord::defaultFolder(), output);
+    const DeviceContents contents(record);
+    std::vector<std::unique_ptr<IBank>> banks;
+    std::vector<std::size_t> unknown;
+    for (std::size_t row = 0; row < DeviceRecord::kRows; ++row) {
+        if (std::unique_ptr<IBank> bank = contents.bank(row))
+            banks.push_back(std::move(bank));
+        else
+            unknown.push_back(row);
+    }
+    if (banks.empty()) {
+        alert(IDialogs::AlertStyle::Informational,
+              tr("No bank of %1 is known: a bank is known once it has been sent to the device completely.").arg(device));
+        return;
+    }
+
+    WrapperZQMidiFile file;
+    if (unknown.empty()) {
+        const std::string path = m_dialogs.runSavePanel({"mid"}, tr("Device contents").toStdString() + ".mid");
+        if (path.empty())
+            return;
+        std::vector<IBank*> all;
+        for (const auto& bank : banks)
+            all.push_back(bank.get());
+        if (!file.saveBanks(all, path)) {
+            alert(IDialogs::AlertStyle::Critical, tr("%1 could not be saved (%2).")
+                                                      .arg(QString::fromStdString(path), QString::fromStdString(file.saveError())));
+            return;
+        }
+        emit status(tr("Saved all banks of %1 to %2").arg(device, QString::fromStdString(path)));
+        return;
+    }
+    // A bank file holds one bank or all 32: the known banks can only go one to a file.
+    const QString count = QString::number(banks.size());
+    const QString unknownBanks = QString::fromStdString(TransmissionAccount::rowList(unknown));
+    const QString question =
+        banks.size() == 1 ? tr("Not known on %1: %2.\nA bank file holds one bank or all 32: save the known bank as a "
+                               "one-bank file into a folder?")
+                                .arg(device, unknownBanks)
+                          : tr("Not known on %1: %2.\nA bank file holds one bank or all 32: save the %3 known banks as "
+                               "one-bank files into a folder?")
+                                .arg(device, unknownBanks, count);
+    if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Save Device Contents").toStdString(),
+                            question.toStdString(), tr("Save into Folder…").toStdString(), tr("Cancel").toStdString()})
+        != IDialogs::AlertReply::Default)
+        return;
+    // The panel names the folder, which is made if need be.
+    const std::string folder = m_dialogs.runSavePanel({}, tr("Device contents").toStdString());
+    if (folder.empty())
+        return;
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    for (const auto& bank : banks) {
+        const std::string path = folder + "/" + BankNumber::of(bank->getIndex()) + ".mid";
+        if (error || !file.saveBank(*bank, path)) {
+            const std::string reason = error ? error.message() : file.saveError();
+            alert(IDialogs::AlertStyle::Critical, tr("%1 could not be saved (%2).")
+                                                      .arg(QString::fromStdString(error ? folder : path),
+                                                           QString::fromStdString(reason)));
+            return;
+        }
+    }
+    const QString into = QString::fromStdString(folder);
+    emit status(banks.size() == 1 ? tr("Saved 1 bank of %1 into %2").arg(device, into)
+                                  : tr("Saved %3 banks of %1 into %2").arg(device, into, count));
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/common/IDialogs.h"
+
+#include <QObject>
+
+class COutputList;
+class QAction;
+class QMenu;
+class QWidget;
+
+// File → Save Device Contents…: what the chosen output's device was last sent completely, as the
+// copy kept with its record holds it, saved as bank files with the names the banks were sent with.
+// All 32 banks known make one file; otherwise, once the user agrees to what is unknown, each known
+// bank goes to a one-bank file in a folder. UI thread only.
+class CDeviceContentsSaving : public QObject {
+    Q_OBJECT
+public:
+    // Puts "Save Device Contents…" into the menu after the action given; the rest stays the caller's.
+    CDeviceContentsSaving(IDialogs& dialogs, COutputList& outputs, QWidget& window, QMenu& menu, QAction* after);
+
+    void save();
+
+signals:
+    // What was saved, or why not, for the status line.
+    void status(const QString& text);
+
+private:
+    void alert(IDialogs::AlertStyle style, const QString& message);
+
+    IDialogs& m_dialogs;
+    COutputList& m_outputs;
+};

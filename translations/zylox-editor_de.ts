@@ -449,14 +449,94 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
     </message>
 </context>
 <context>
+    <name>CDeviceContentsSaving</name>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="24"/>
+        <source>Save &amp;Device Contents…</source>
+        <translation>&amp;Geräteinhalt speichern…</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="34"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="87"/>
+        <source>Save Device Contents</source>
+        <translation>Geräteinhalt speichern</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="34"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="41"/>
+        <source>No MIDI output is chosen.</source>
+        <translation>Es ist kein MIDI-Ausgang gewählt.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="57"/>
+        <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
+        <translation>Von %1 ist keine Bank bekannt: Eine Bank ist bekannt, sobald sie vollständig an das Gerät gesendet wurde.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="63"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="92"/>
+        <source>Device contents</source>
+        <translation>Geräteinhalt</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="70"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="101"/>
+        <source>%1 could not be saved (%2).</source>
+        <translation>%1 konnte nicht gespeichert werden (%2).</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="74"/>
+        <source>Saved all banks of %1 to %2</source>
+        <translation>Alle Bänke von %1 in %2 gespeichert</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="81"/>
+        <source>Not known on %1: %2.
+A bank file holds one bank or all 32: save the known bank as a one-bank file into a folder?</source>
+        <translation>Auf %1 nicht bekannt: %2.
+Eine Bankdatei enthält eine Bank oder alle 32: Die bekannte Bank als Datei mit einer Bank in einen Ordner speichern?</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="84"/>
+        <source>Not known on %1: %2.
+A bank file holds one bank or all 32: save the %3 known banks as one-bank files into a folder?</source>
+        <translation>Auf %1 nicht bekannt: %2.
+Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Dateien mit je einer Bank in einen Ordner speichern?</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="88"/>
+        <source>Save into Folder…</source>
+        <translation>In Ordner speichern…</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="88"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="108"/>
+        <source>Saved 1 bank of %1 into %2</source>
+        <translation>1 Bank von %1 in %2 gespeichert</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="109"/>
+        <source>Saved %3 banks of %1 into %2</source>
+        <translation>%3 Bänke von %1 in %2 gespeichert</translation>
+    </message>
+</context>
+<context>
     <name>CEditor</name>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="59"/>
+        <location filename="../app/window/CEditor.cpp" line="60"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/CEditor.cpp" line="115"/>
+        <location filename="../app/window/CEditor.cpp" line="117"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n weitere Datei ausgelassen: Die Bank hat keine Slots mehr)</numerusform>
@@ -464,22 +544,22 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
         </translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="152"/>
+        <location filename="../app/window/CEditor.cpp" line="155"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="181"/>
+        <location filename="../app/window/CEditor.cpp" line="184"/>
         <source>Sto&amp;p</source>
         <translation>Sto&amp;pp</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="182"/>
+        <location filename="../app/window/CEditor.cpp" line="185"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="248"/>
+        <location filename="../app/window/CEditor.cpp" line="251"/>
         <source>quitting</source>
         <translation>dem Beenden</translation>
     </message>

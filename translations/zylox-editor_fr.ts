@@ -449,14 +449,94 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
     </message>
 </context>
 <context>
+    <name>CDeviceContentsSaving</name>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="24"/>
+        <source>Save &amp;Device Contents…</source>
+        <translation>Enregistrer le contenu de l’&amp;appareil…</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="34"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="87"/>
+        <source>Save Device Contents</source>
+        <translation>Enregistrer le contenu de l’appareil</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="34"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="41"/>
+        <source>No MIDI output is chosen.</source>
+        <translation>Aucune sortie MIDI n’est choisie.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="57"/>
+        <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
+        <translation>Aucune banque de %1 n’est connue&#xa0;: une banque est connue dès qu’elle a été envoyée entièrement à l’appareil.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="63"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="92"/>
+        <source>Device contents</source>
+        <translation>Contenu de l’appareil</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="70"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="101"/>
+        <source>%1 could not be saved (%2).</source>
+        <translation>%1 n’a pas pu être enregistré (%2).</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="74"/>
+        <source>Saved all banks of %1 to %2</source>
+        <translation>Toutes les banques de %1 enregistrées dans %2</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="81"/>
+        <source>Not known on %1: %2.
+A bank file holds one bank or all 32: save the known bank as a one-bank file into a folder?</source>
+        <translation>Inconnu sur %1&#xa0;: %2.
+Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer la banque connue comme fichier d’une banque dans un dossier&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="84"/>
+        <source>Not known on %1: %2.
+A bank file holds one bank or all 32: save the %3 known banks as one-bank files into a folder?</source>
+        <translation>Inconnu sur %1&#xa0;: %2.
+Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 banques connues comme fichiers d’une banque dans un dossier&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="88"/>
+        <source>Save into Folder…</source>
+        <translation>Enregistrer dans un dossier…</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="88"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="108"/>
+        <source>Saved 1 bank of %1 into %2</source>
+        <translation>1 banque de %1 enregistrée dans %2</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="109"/>
+        <source>Saved %3 banks of %1 into %2</source>
+        <translation>%3 banques de %1 enregistrées dans %2</translation>
+    </message>
+</context>
+<context>
     <name>CEditor</name>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="59"/>
+        <location filename="../app/window/CEditor.cpp" line="60"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/CEditor.cpp" line="115"/>
+        <location filename="../app/window/CEditor.cpp" line="117"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n autre fichier laissé de côté&#xa0;: la banque n’a plus d’emplacement)</numerusform>
@@ -464,22 +544,22 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
         </translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="152"/>
+        <location filename="../app/window/CEditor.cpp" line="155"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="181"/>
+        <location filename="../app/window/CEditor.cpp" line="184"/>
         <source>Sto&amp;p</source>
         <translation>A&amp;rrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="182"/>
+        <location filename="../app/window/CEditor.cpp" line="185"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="248"/>
+        <location filename="../app/window/CEditor.cpp" line="251"/>
         <source>quitting</source>
         <translation>de quitter</translation>
     </message>

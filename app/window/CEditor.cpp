@@ -7,7 +7,7 @@
 #include "app/document/CUnsavedChanges.h"
 #include "app/document/CWorkingBanks.h"
 #include "app/files/CBankFiles.h"
-#include "app/files/CDeviceContentsSaving.h"
+#include "app/transfer/CDeviceContentsSaving.h"
 #include "app/files/CFilePanels.h"
 #include "app/files/CRecentFiles.h"
 #include "app/library/CSoundBrowser.h"

@@ -1,4 +1,4 @@
-#include "app/files/CDeviceContentsSaving.h"
+#include "app/transfer/CDeviceContentsSaving.h"
 
 #include "app/transfer/COutputList.h"
 #include "bankfile/WrapperZQMidiFile.h"

@@ -46,7 +46,7 @@ TEST(TranslationsTest, TheFirstOfTheLocalesLanguagesThatHasTextsWinsWithQtsOwnIn
     EXPECT_EQ(translated("CUndoHistory", "&Redo"), QStringLiteral("&Redo"));
 }
 
-// The editor started under the language given, on the 1024 x 700 screen of small_screen_main.
+// The editor started under the language given, on the 1024 x 700 screen its suite is given.
 class TranslatedWindowTest : public EditorFixture, public testing::WithParamInterface<const char*> {
 protected:
     void SetUp() override

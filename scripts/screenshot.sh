@@ -45,8 +45,9 @@ if [ "${1:-}" = "--in-display" ]; then
   out=$2 window=""
   # A first start, whatever this machine's user has set up in the editor before, but for the
   # browser: open on a folder of drum sounds, which is also a favourite.
-  config=$(mktemp -d) sounds=$(mktemp -d)/Drums
-  trap 'rm -rf "$config" "$(dirname "$sounds")"' EXIT
+  config=$(mktemp -d) home=$(mktemp -d)
+  sounds=$home/Music/Drums
+  trap 'rm -rf "$config" "$home"' EXIT
   mkdir -p "$sounds" "$config/zylox"
   sox -n -r 44100 -c 1 -b 16 "$sounds/Kick 1.wav" synth 0.6 sine 150-40 fade q 0.002 0.6 0.5
   sox -n -r 44100 -c 1 -b 16 "$sounds/Kick 2.wav" synth 0.4 sine 180-50 fade q 0.002 0.4 0.35
@@ -57,7 +58,7 @@ if [ "${1:-}" = "--in-display" ]; then
   sox -n -r 22050 -c 1 -b 16 "$sounds/Rim.wav" synth 0.05 square 1700 fade q 0 0.05 0.045 gain -9
   sox -n -r 96000 -c 2 -b 24 "$sounds/Ride.flac" synth 2.5 noise gain -12 highpass 5000 fade q 0.001 2.5 2.4
   printf '[browser]\nvisible=true\nfolder=%s\nfavourites=%s\n' "$sounds" "$sounds" > "$config/zylox/zylox-editor.conf"
-  XDG_CONFIG_HOME=$config build/default/app/zylox-editor 2>/dev/null &
+  HOME=$home XDG_CONFIG_HOME=$config build/default/app/zylox-editor 2>/dev/null &
   editor=$!
   for _ in $(seq 100); do
     # The title begins with the bank file's name, so look for the window by the end of its title.

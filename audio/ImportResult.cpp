@@ -1,5 +1,7 @@
 #include "audio/ImportResult.h"
 
+#include "audio/DeviceRate.h"
+
 #include <array>
 #include <charconv>
 
@@ -7,13 +9,11 @@ namespace audio {
 
 namespace {
 
-constexpr double deviceRate = 33000.0;
-
 // Two decimals and a point whatever the user's locale, as the rest of the line is English.
 std::string seconds(std::size_t bytes)
 {
     std::array<char, 32> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), static_cast<double>(bytes) / deviceRate,
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), static_cast<double>(bytes) / audio::kDeviceRate,
                                    std::chars_format::fixed, 2).ptr;
     return std::string(digits.data(), end) + " s";
 }

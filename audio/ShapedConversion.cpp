@@ -1,5 +1,6 @@
 #include "audio/ShapedConversion.h"
 
+#include "audio/DeviceRate.h"
 #include "audio/MonoSteps.h"
 #include "audio/PeakLimiter.h"
 #include "audio/clean_resampler.h"
@@ -15,7 +16,6 @@ namespace audio {
 
 namespace {
 
-constexpr double deviceRate = 33000.0;
 constexpr double highestStep = 127.0;
 // Source frames taken past the last one the slot needs: the interpolation reads the next frame,
 // the clean resampler's filter looks ahead.
@@ -46,7 +46,7 @@ double pitchRatio(const SoundShape& shape, double regionFrames, double samplerat
     }
     // A hair under the exact ratio, so that the conversion's whole count of frames is the slot's
     // length and not one less.
-    const double ratio = regionFrames * deviceRate / (samplerate * static_cast<double>(slotLength)) * (1.0 - 1e-12);
+    const double ratio = regionFrames * audio::kDeviceRate / (samplerate * static_cast<double>(slotLength)) * (1.0 - 1e-12);
     const double semitones = 12.0 * std::log2(ratio);
     if (std::abs(semitones) <= furthestFit) {
         return ratio;
@@ -103,7 +103,7 @@ std::vector<double> interpolate(const std::vector<double>& steps, double ratio, 
 // fade-out are silence.
 void fade(std::vector<double>& steps, double fadeIn, double fadeOut)
 {
-    const auto frames = [&steps](double ms) { return std::min(steps.size(), static_cast<std::size_t>(std::round(ms * deviceRate / 1000.0))); };
+    const auto frames = [&steps](double ms) { return std::min(steps.size(), static_cast<std::size_t>(std::round(ms * audio::kDeviceRate / 1000.0))); };
     const std::size_t in = frames(fadeIn);
     for (std::size_t i = 0; i < in; ++i) {
         steps[i] *= static_cast<double>(i) / static_cast<double>(in);
@@ -137,7 +137,7 @@ std::vector<double> convertShaped(const DecodedSound& sound, const SoundShape& s
         return {};
     }
     const double sourceRate = rate * ratio;
-    const double slotFrames = std::ceil(static_cast<double>(slotLength) * sourceRate / deviceRate)
+    const double slotFrames = std::ceil(static_cast<double>(slotLength) * sourceRate / audio::kDeviceRate)
                               * (shape.trim ? slotsSearchedByTrim : 1.0);
     const auto capacity = static_cast<std::uint64_t>(std::min(slotFrames, 1e15)) + framesAfterTheSlot;
     std::vector<double> steps = MonoSteps(sound.frames, shape.mono).of(usedPart(region, capacity, shape));
@@ -161,15 +161,15 @@ std::vector<double> convertShaped(const DecodedSound& sound, const SoundShape& s
         limitPeaks(steps, stepsOfLevel(*shape.limit), rate);
     }
     // A rate the device already has needs no filter, and keeps its samples exactly.
-    std::vector<double> device = shape.resampling == Resampling::Clean && sourceRate != deviceRate
-                                     ? resampleSteps(steps, sourceRate, deviceRate, shape.phase, slotLength)
-                                     : interpolate(steps, sourceRate / deviceRate, slotLength);
+    std::vector<double> device = shape.resampling == Resampling::Clean && sourceRate != audio::kDeviceRate
+                                     ? resampleSteps(steps, sourceRate, audio::kDeviceRate, shape.phase, slotLength)
+                                     : interpolate(steps, sourceRate / audio::kDeviceRate, slotLength);
     if (shape.normalize) {
         result.gainDecibels = normalizeSteps(device);
     }
     fade(device, shape.fadeIn, shape.fadeOut);
-    result.trimmed = static_cast<std::size_t>(static_cast<double>(trimmed) * deviceRate / sourceRate);
-    const double length = (regionFrames - static_cast<double>(trimmed)) * deviceRate / sourceRate;
+    result.trimmed = static_cast<std::size_t>(static_cast<double>(trimmed) * audio::kDeviceRate / sourceRate);
+    const double length = (regionFrames - static_cast<double>(trimmed)) * audio::kDeviceRate / sourceRate;
     result.length = shape.fit ? slotLength : std::max(device.size(), static_cast<std::size_t>(std::max(length, 0.0)));
     return device;
 }

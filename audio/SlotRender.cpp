@@ -1,5 +1,6 @@
 #include "audio/SlotRender.h"
 
+#include "audio/DeviceRate.h"
 #include "audio/ShapedConversion.h"
 #include "audio/SlotRounding.h"
 #include "audio/SoundSnapping.h"
@@ -15,7 +16,6 @@ namespace {
 
 constexpr std::uint8_t silence = 0x80;
 constexpr std::size_t fadeLength = 7;
-constexpr double deviceRate = 33000.0;
 
 // Halves the distance to the zero line once more for every byte, so the last byte is silence.
 void fadeOut(std::vector<std::uint8_t>& bytes, std::size_t count)
@@ -38,7 +38,7 @@ std::size_t deviceLength(std::uint64_t frames, double samplerate)
     if (!(samplerate > 0.0)) {
         return 0;
     }
-    const double length = static_cast<double>(frames) * deviceRate / samplerate;
+    const double length = static_cast<double>(frames) * audio::kDeviceRate / samplerate;
     constexpr double longest = 0x1p63;
     return length < longest ? static_cast<std::size_t>(length) : static_cast<std::size_t>(longest);
 }

@@ -1,5 +1,6 @@
 #include "audio/slot_conversion.h"
 
+#include "audio/DeviceRate.h"
 #include "audio/clean_resampler.h"
 #include "audio/converter.h"
 
@@ -10,7 +11,6 @@ namespace audio {
 
 namespace {
 
-constexpr double deviceRate = 33000.0;
 // The largest steps either way from the zero line of the device's 8-bit samples.
 constexpr double highestStep = 127.0;
 constexpr double lowestStep = -128.0;
@@ -28,7 +28,7 @@ constexpr std::size_t framesPerSlotByteWhenTrimming = 24;
 std::vector<double> convertClassic(const sample& in, std::size_t maxFrames, bool keepFractions)
 {
     sample device;
-    converter(1, in.m_bitrate, false, deviceRate).convert(device, in, maxFrames);
+    converter(1, in.m_bitrate, false, audio::kDeviceRate).convert(device, in, maxFrames);
     const double scale = std::ldexp(1.0, 8 - static_cast<int>(device.m_bitrate));
     std::vector<double> steps(device.frameCount());
     for (std::size_t i = 0; i < steps.size(); ++i) {
@@ -98,7 +98,7 @@ std::vector<std::uint8_t> convertForSlot(const sample& in, std::size_t slotLengt
                                          ImportResult& result)
 {
     const std::size_t maxFrames = deviceFramesUsed(slotLength, options);
-    std::vector<double> steps = options.resampling == Resampling::Clean ? resampleClean(in, deviceRate, maxFrames)
+    std::vector<double> steps = options.resampling == Resampling::Clean ? resampleClean(in, audio::kDeviceRate, maxFrames)
                                                                        : convertClassic(in, maxFrames, options.normalize);
     result.trimmed = options.trim ? soundStart(steps, options.normalize) : 0;
     // In place: every fresh page an import touches costs it time.

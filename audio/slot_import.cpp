@@ -1,6 +1,7 @@
 #include "audio/slot_import.h"
 
 #include "audio/DecodedSound.h"
+#include "audio/DeviceRate.h"
 #include "audio/SlotRender.h"
 #include "audio/SoundSnapping.h"
 #include "audio/slot_conversion.h"
@@ -14,11 +15,10 @@ namespace audio {
 namespace {
 
 constexpr std::uint8_t silence = 0x80;
-constexpr double deviceRate = 33000.0;
 // Source bytes read per slot byte (32-bit stereo at 99 kHz): at most 768 KiB for a 32 KiB slot.
 constexpr std::size_t sourceBytesPerSlotByte = 24;
 // The same, per second of source a shape reaches into.
-constexpr double sourceBytesPerSecond = 24.0 * deviceRate;
+constexpr double sourceBytesPerSecond = 24.0 * audio::kDeviceRate;
 // What a sound file may hold before its sample data (text, markers, tags with cover pictures).
 constexpr std::size_t headerAllowance = 8 * 1024 * 1024;
 // Source frames read past the last one the slot needs: the classic rate step interpolates
@@ -34,7 +34,7 @@ constexpr double slotsSearchedByTrim = 24.0;
 bool isSlotImage(const sample& fileSample, std::size_t slotLength)
 {
     return fileSample.m_channels == 1 && fileSample.m_bitrate == 8 && fileSample.m_unsigned8Bit
-           && fileSample.m_samplerate == deviceRate && fileSample.size() == slotLength;
+           && fileSample.m_samplerate == audio::kDeviceRate && fileSample.size() == slotLength;
 }
 
 // Seconds from the source's start that the shape can use: reading a long file's every frame only
@@ -43,12 +43,12 @@ double secondsUsed(std::size_t slotLength, const ImportOptions& asked)
 {
     const ImportOptions options = asked.withinRanges();
     if (!options.reshapes()) {
-        return static_cast<double>(deviceFramesUsed(slotLength, options)) / deviceRate;
+        return static_cast<double>(deviceFramesUsed(slotLength, options)) / audio::kDeviceRate;
     }
     if (options.fit || (options.reverse && options.end)) {
         return options.end ? std::min(*options.end, longestSource) : longestSource;
     }
-    const double slot = static_cast<double>(slotLength) / deviceRate * std::exp2(options.pitch / 12.0)
+    const double slot = static_cast<double>(slotLength) / audio::kDeviceRate * std::exp2(options.pitch / 12.0)
                         * (options.trim ? slotsSearchedByTrim : 1.0);
     const double end = options.end ? std::min(*options.end, options.start + slot) : options.start + slot;
     return std::clamp(end, 0.0, longestSource);

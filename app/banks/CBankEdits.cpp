@@ -5,6 +5,7 @@
 #include "app/document/CWorkingBanks.h"
 #include "app/files/CFilePanels.h"
 #include "app/settings/CImportPreferences.h"
+#include "audio/DeviceRate.h"
 #include "audio/SoundFileTypes.h"
 #include "audio/slot_import.h"
 #include "content/CContent.h"
@@ -17,13 +18,11 @@
 
 namespace {
 
-constexpr double kDeviceRate = 33000.0;
-
 // A slot's own bytes as a source: 8-bit mono at the device's rate.
 std::shared_ptr<const audio::DecodedSound> slotSound(const std::vector<std::uint8_t>& bytes)
 {
     auto sound = std::make_shared<audio::DecodedSound>();
-    sound->frames = audio::sample(1, 8, true, kDeviceRate);
+    sound->frames = audio::sample(1, 8, true, audio::kDeviceRate);
     sound->frames.assign(bytes.begin(), bytes.end());
     sound->wholeFrames = bytes.size();
     sound->failure.kind = audio::ImportResult::Kind::Sound;

@@ -5,6 +5,7 @@
 #include "app/sounds/CSourceView.h"
 #include "app/sounds/CWaveformView.h"
 #include "app/sounds/SourceRun.h"
+#include "audio/DeviceRate.h"
 #include "audio/SoundSnapping.h"
 #include "playback/ISoundOutput.h"
 
@@ -22,8 +23,6 @@
 #include <limits>
 
 namespace {
-
-constexpr double kDeviceRate = 33000.0;
 
 QPushButton* button(const QString& name, const QString& text)
 {
@@ -43,7 +42,7 @@ QString seconds(double value)
 bool isSlotImage(const audio::DecodedSound& sound, std::size_t slotLength)
 {
     const audio::sample& frames = sound.frames;
-    return frames.m_channels == 1 && frames.m_bitrate == 8 && frames.m_unsigned8Bit && frames.m_samplerate == kDeviceRate
+    return frames.m_channels == 1 && frames.m_bitrate == 8 && frames.m_unsigned8Bit && frames.m_samplerate == audio::kDeviceRate
            && frames.size() == slotLength;
 }
 
@@ -165,12 +164,12 @@ void CSoundPanel::start(const SlotSource& source, std::size_t slotLength, const 
 
 double CSoundPanel::rate() const
 {
-    return m_source.sound && m_source.sound->frames.m_samplerate > 0.0 ? m_source.sound->frames.m_samplerate : kDeviceRate;
+    return m_source.sound && m_source.sound->frames.m_samplerate > 0.0 ? m_source.sound->frames.m_samplerate : audio::kDeviceRate;
 }
 
 std::uint64_t CSoundPanel::slotFrames() const
 {
-    const double frames = static_cast<double>(m_slotLength) * rate() / kDeviceRate * std::exp2(m_source.shape.pitch / 12.0);
+    const double frames = static_cast<double>(m_slotLength) * rate() / audio::kDeviceRate * std::exp2(m_source.shape.pitch / 12.0);
     return static_cast<std::uint64_t>(std::max(1.0, std::ceil(frames)));
 }
 

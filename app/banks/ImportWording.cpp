@@ -1,5 +1,6 @@
 #include "app/banks/ImportWording.h"
 
+#include "audio/DeviceRate.h"
 #include "audio/SoundFileTypes.h"
 #include "model/MessageSlotRefusal.h"
 
@@ -7,8 +8,6 @@
 #include <QStringList>
 
 namespace {
-
-constexpr double kDeviceRate = 33000.0;
 
 // The window's language's digits; where the program runs under the C locale, English ones, with
 // their thousands separators and lists without a comma before "and".
@@ -20,7 +19,7 @@ QLocale numbers()
 
 QString seconds(std::size_t bytes)
 {
-    return ImportWording::tr("%1 s").arg(numbers().toString(static_cast<double>(bytes) / kDeviceRate, 'f', 2));
+    return ImportWording::tr("%1 s").arg(numbers().toString(static_cast<double>(bytes) / audio::kDeviceRate, 'f', 2));
 }
 
 QString bytes(std::size_t count)

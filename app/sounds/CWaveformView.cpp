@@ -1,5 +1,7 @@
 #include "app/sounds/CWaveformView.h"
 
+#include "audio/DeviceRate.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <QMouseEvent>
@@ -11,7 +13,6 @@
 
 namespace {
 
-constexpr double kDeviceRate = 33000.0;
 constexpr int kAxisHeight = 18;
 constexpr int kTickLength = 4;
 constexpr double kTickSeconds = 0.1;
@@ -107,7 +108,7 @@ void CWaveformView::drawEnvelope(QPainter& painter, const QRect& wave)
 
 void CWaveformView::drawTimeAxis(QPainter& painter, const QRect& wave) const
 {
-    const double seconds = static_cast<double>(m_samples.size()) / kDeviceRate;
+    const double seconds = static_cast<double>(m_samples.size()) / audio::kDeviceRate;
     const int baseline = wave.bottom() + 1;
     painter.setPen(palette().text().color());
     for (int tick = 0; tick * kTickSeconds <= seconds; ++tick) {

@@ -1,6 +1,7 @@
 #include "app/sounds/SlotSoundDescription.h"
 
 #include "app/sounds/WaveformEnvelope.h"
+#include "audio/DeviceRate.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -11,12 +12,10 @@
 
 namespace {
 
-constexpr double kDeviceRate = 33000.0;
-
 QString seconds(std::size_t bytes)
 {
     return QCoreApplication::translate("SlotSoundDescription", "%1 s")
-        .arg(QLocale().toString(static_cast<double>(bytes) / kDeviceRate, 'f', 2));
+        .arg(QLocale().toString(static_cast<double>(bytes) / audio::kDeviceRate, 'f', 2));
 }
 
 } // namespace

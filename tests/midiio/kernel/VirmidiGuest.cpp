@@ -93,7 +93,7 @@ bool failsWhenTheDestinationVanishes(AlsaMidiService& service)
     auto completed = outcome.get_future();
     const auto start = std::chrono::steady_clock::now();
     service.sendSysex({destination, message.data(), static_cast<std::uint32_t>(message.size()),
-                       [&](bool sent) { outcome.set_value(sent); }});
+                       [&](bool sent) { outcome.set_value(sent); }, {}});
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     snd_seq_delete_port(other, port);
     const double deleted = secondsSince(start);

@@ -8,16 +8,17 @@
 #include "midiio/SystemClock.h"
 #include "midiio/ZQMidiSystem.h"
 #include "tests/midiio/kernel/GuestSend.h"
+#include "tests/midiio/kernel/RawmidiReader.h"
 
 #include <alsa/asoundlib.h>
 
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <future>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -80,54 +81,23 @@ public:
                     break;
             }
         }
-        const std::string device = "hw:" + std::to_string(card) + ",0";
-        if (card < 0 || snd_rawmidi_open(&m_input, nullptr, device.c_str(), SND_RAWMIDI_NONBLOCK) < 0) {
+        m_reader = std::make_unique<guest::RawmidiReader>();
+        if (card < 0 || !m_reader->open(card)) {
             std::printf("no gadget card to read from\n");
             return false;
         }
-        m_bytes.clear();
-        m_running = true;
-        m_thread = std::thread([this] { read(); });
         return true;
     }
     // Waits until nothing has arrived for a second, then gives what arrived.
     Bytes stop()
     {
-        for (std::size_t seen = SIZE_MAX; seen != size();) {
-            seen = size();
-            std::this_thread::sleep_for(std::chrono::seconds(1));
-        }
-        m_running = false;
-        m_thread.join();
-        snd_rawmidi_close(m_input);
-        return m_bytes;
+        const Bytes arrived = m_reader->take(std::chrono::seconds(1));
+        m_reader.reset();
+        return arrived;
     }
 
 private:
-    std::size_t size()
-    {
-        std::lock_guard lock(m_mutex);
-        return m_bytes.size();
-    }
-    void read()
-    {
-        std::uint8_t buffer[4096];
-        while (m_running) {
-            const ssize_t got = snd_rawmidi_read(m_input, buffer, sizeof buffer);
-            if (got > 0) {
-                std::lock_guard lock(m_mutex);
-                m_bytes.insert(m_bytes.end(), buffer, buffer + got);
-            } else {
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            }
-        }
-    }
-
-    snd_rawmidi_t* m_input = nullptr;
-    std::atomic<bool> m_running{false};
-    std::mutex m_mutex;
-    Bytes m_bytes;
-    std::thread m_thread;
+    std::unique_ptr<guest::RawmidiReader> m_reader;
 };
 
 // The cable was plugged in a moment ago and the gadget's end has only just been opened: bytes sent
@@ -152,7 +122,7 @@ bool unplugFailsTheSendWithinASecond(AlsaMidiService& service)
     std::promise<bool> outcome;
     auto completed = outcome.get_future();
     service.sendSysex({service.destinationAt(*MidiDestinations::indexOf(service, cable)), long_.data(),
-                       static_cast<std::uint32_t>(long_.size()), [&](bool sent) { outcome.set_value(sent); }});
+                       static_cast<std::uint32_t>(long_.size()), [&](bool sent) { outcome.set_value(sent); }, {}});
     std::this_thread::sleep_for(std::chrono::seconds(2));
     const auto unplugged = Clock::now();
     plug(false);

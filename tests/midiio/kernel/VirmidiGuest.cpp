@@ -15,6 +15,7 @@
 #include "midiio/WrapperZQMidiInterface.h"
 #include "midiio/ZQMidiSystem.h"
 #include "tests/midiio/kernel/GuestSend.h"
+#include "tests/midiio/kernel/RawmidiReader.h"
 
 #include <alsa/asoundlib.h>
 #include <fcntl.h>
@@ -25,9 +26,7 @@
 
 #include <chrono>
 #include <cstdio>
-#include <atomic>
 #include <fstream>
-#include <mutex>
 #include <optional>
 #include <future>
 #include <iterator>
@@ -118,61 +117,6 @@ private:
     SystemClock m_clock;
 };
 
-// What reaches the VirMIDI card's rawmidi input from its sequencer port.
-class RawmidiReader {
-public:
-    bool open(int card)
-    {
-        const std::string device = "hw:" + std::to_string(card) + ",0";
-        if (snd_rawmidi_open(&m_input, nullptr, device.c_str(), SND_RAWMIDI_NONBLOCK) < 0)
-            return false;
-        m_thread = std::thread([this] {
-            std::uint8_t buffer[4096];
-            while (m_running) {
-                const ssize_t got = snd_rawmidi_read(m_input, buffer, sizeof buffer);
-                if (got > 0) {
-                    std::lock_guard lock(m_mutex);
-                    m_bytes.insert(m_bytes.end(), buffer, buffer + got);
-                } else {
-                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-                }
-            }
-        });
-        return true;
-    }
-    ~RawmidiReader()
-    {
-        m_running = false;
-        if (m_thread.joinable())
-            m_thread.join();
-        if (m_input)
-            snd_rawmidi_close(m_input);
-    }
-    // What arrived since the last take, once nothing more has come for half a second.
-    guest::Bytes take()
-    {
-        for (std::size_t seen = SIZE_MAX; seen != size();) {
-            seen = size();
-            std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        }
-        std::lock_guard lock(m_mutex);
-        return std::exchange(m_bytes, {});
-    }
-
-private:
-    std::size_t size()
-    {
-        std::lock_guard lock(m_mutex);
-        return m_bytes.size();
-    }
-
-    snd_rawmidi_t* m_input = nullptr;
-    std::atomic<bool> m_running{true};
-    std::mutex m_mutex;
-    guest::Bytes m_bytes;
-    std::thread m_thread;
-};
-
 // S05 sent whole, then with its last slot silenced: the record knows the first block is as it was.
 bool aChangedLastSlotSendsTheSecondBlockAlone(int card)
 {
@@ -184,7 +128,8 @@ bool aChangedLastSlotSendsTheSecondBlockAlone(int card)
     for (const MidiPortIdentity& identity : MidiDestinations::identities(service))
         if (identity.port == port)
             found = identity;
-    RawmidiReader reader;
+    // What reaches the VirMIDI card's rawmidi input from its sequencer port.
+    guest::RawmidiReader reader;
     if (!found || !reader.open(card)) {
         std::printf("blocks: no VirMIDI %d-0 to send to\n", card);
         return false;
@@ -194,7 +139,7 @@ bool aChangedLastSlotSendsTheSecondBlockAlone(int card)
     TransmissionRun run(*wrapper, clock, 0, &record);
     CSound sent(4);
     const bool whole = run.run({{4, &sent}}) == TransmissionAccount::End::Sent;
-    const guest::Bytes first = reader.take();
+    const guest::Bytes first = reader.take(std::chrono::milliseconds(500));
 
     CSound changed(4);
     changed.putSound(5, guest::Bytes(changed.getContent(5)->getSize(), 0x80), "quiet");
@@ -206,7 +151,7 @@ bool aChangedLastSlotSendsTheSecondBlockAlone(int card)
     expected.insert(expected.end(), events[3]->getData().begin(), events[3]->getData().end());
     std::printf("blocks: the whole bank %s (%zu bytes arrived), then %s\n", whole ? "sent" : "FAILED", first.size(),
                 secondOnly ? "the second block alone differs" : "NOT the second block alone");
-    return whole && block && guest::arrivedWhole("the changed block", reader.take(), expected);
+    return whole && block && guest::arrivedWhole("the changed block", reader.take(std::chrono::milliseconds(500)), expected);
 }
 
 // Runs /bin/zylox with the arguments; after the delay, if one is given, interrupts it. Its exit

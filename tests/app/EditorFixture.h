@@ -45,6 +45,13 @@ inline std::string rawQuestion(const std::string& file)
            "data?|Load Raw|Cancel";
 }
 
+// The question before unsaved changes are lost: banks as "The bank \"S05\" has", before as "quitting".
+inline std::string saveChangesQuestion(const std::string& banks, const std::string& before)
+{
+    return "question|Save changes?|" + banks + " changes that are not saved. Save them before " + before
+           + "?|Save|Cancel|Discard";
+}
+
 // The real editor window, offscreen, over the loopback MIDI service and the virtual clock. The
 // fixture plays the user: it works the controls and answers the dialogs as the test scripted.
 class EditorFixture : public testing::Test, public IDialogs {
@@ -140,6 +147,11 @@ protected:
         for (const QUrl& url : urls)
             texts << url.toLocalFile();
         data.setText(texts.join('\n'));
+        return drop(onto, data);
+    }
+    // Drags the data over the control and drops it on its centre; whether the control took it.
+    bool drop(const QString& onto, const QMimeData& data)
+    {
         QWidget& target = control(onto);
         const QPointF at = QRectF(target.rect()).center();
         QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -174,6 +186,15 @@ protected:
         for (const char* name : {"button_send", "menu_send", "menu_quit", "progress_out"})
             signs += control<QObject>(name).property(name[0] == 'p' ? "visible" : "enabled").toBool() ? "+" : "-";
         return signs + " " + textOf("text_status");
+    }
+
+    // Closes the window as the user would and opens a new one over the same settings.
+    void restart()
+    {
+        ASSERT_TRUE(editor->close());
+        editor = std::make_unique<CEditor>(*this, system, settings, sound);
+        editor->show();
+        QApplication::setActiveWindow(editor.get());
     }
 
     void settle() { QCoreApplication::processEvents(); }
@@ -218,6 +239,7 @@ protected:
         return path(name);
     }
 
+    Bytes slot(int row, int index) { return editor->workBank(row).getContent(static_cast<std::uint16_t>(index))->getData(); }
     static Bytes imageOf(const IBank& bank)
     {
         Bytes image;

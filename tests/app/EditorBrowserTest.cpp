@@ -76,28 +76,9 @@ protected:
     bool dragChosenOnto(const QString& onto)
     {
         const std::unique_ptr<QMimeData> data(files().model()->mimeData(files().selectionModel()->selectedIndexes()));
-        QWidget& target = control(onto);
-        const QPoint at = target.rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&target, &enter);
-        QDragMoveEvent move(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&target, &move);
-        if (!move.isAccepted())
-            return false;
-        QDropEvent dropped(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&target, &dropped);
-        return dropped.isAccepted();
+        return drop(onto, *data);
     }
-    Bytes slotOfS05(int slot) { return editor->workBank(4).getContent(static_cast<std::uint16_t>(slot))->getData(); }
     std::string nameInS05(int slot) { return editor->workBank(4).getContentName(static_cast<std::uint16_t>(slot)); }
-
-    void restart()
-    {
-        ASSERT_TRUE(editor->close());
-        editor = std::make_unique<CEditor>(*this, system, settings, sound);
-        editor->show();
-        QApplication::setActiveWindow(editor.get());
-    }
 
     SoundFileFolder sounds;
     std::string loop;
@@ -192,15 +173,15 @@ TEST_F(EditorBrowserTest, SpaceOrThePlayControlPlaysTheFileAsItIsAndSpaceAgainOr
 TEST_F(EditorBrowserTest, EnterImportsOneFileIntoTheSelectedSlotThroughTheSoundPanel)
 {
     goTo(sounds.ScratchFolder::path().string());
-    const Bytes before = slotOfS05(2);
+    const Bytes before = slot(4, 2);
     selectSlot(2);
     choose(4);
     pressInList(Qt::Key_Return);
     ASSERT_NE(soundPanel(), nullptr);
     EXPECT_EQ(soundPanel()->windowTitle().toStdString(), "Shape \u201Csnare.aiff\u201D for " + editor->workBank(4).getContentLabel(2));
-    EXPECT_EQ(slotOfS05(2), before) << "nothing goes in before Apply";
+    EXPECT_EQ(slot(4, 2), before) << "nothing goes in before Apply";
     clickInPanel(QStringLiteral("button_apply"));
-    EXPECT_NE(slotOfS05(2), before);
+    EXPECT_NE(slot(4, 2), before);
     EXPECT_EQ(nameInS05(2), "snare.aiff");
 
     // Dragged onto another row, one file goes to that row, through the panel as well.
@@ -229,7 +210,7 @@ TEST_F(EditorBrowserTest, SeveralFilesFillTheSlotsFromThereOnWithTheDefaultShape
     EXPECT_EQ(nameInS05(3), "hat.flac");
     EXPECT_EQ(nameInS05(4), "kick 2.wav");
     EXPECT_EQ(nameInS05(5), "kick 10.wav");
-    EXPECT_EQ(slotOfS05(4), kick);
+    EXPECT_EQ(slot(4, 4), kick);
     EXPECT_NE(textOf("text_status").find("(1 more file(s) left out: the bank has no more slots)"), std::string::npos)
         << textOf("text_status");
 

@@ -21,14 +21,6 @@ namespace {
 
 class EditorDesktopTest : public EditorFixture {
 protected:
-    // Closes the window as the user would and opens a new one over the same settings.
-    void restart()
-    {
-        ASSERT_TRUE(editor->close());
-        editor = std::make_unique<CEditor>(*this, system, settings, sound);
-        editor->show();
-    }
-
     std::string folderOf(const std::string& name)
     {
         return QDir::cleanPath(folder.filePath(QString::fromStdString(name))).toStdString();

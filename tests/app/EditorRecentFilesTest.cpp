@@ -52,8 +52,7 @@ TEST_F(EditorRecentFilesTest, KeepsTheLastEightOpenedOrSavedNewestFirstAcrossRun
     EXPECT_EQ(recent().front(), "&1 saved && kept.mid");
 
     // The next run of the editor offers the same files; choosing one opens it.
-    editor = std::make_unique<CEditor>(*this, system, settings, sound);
-    editor->show();
+    restart();
     EXPECT_EQ(recent().size(), 8u);
     EXPECT_EQ(recent()[2], "&3 kit9.mid");
     chooseRecent(2);

@@ -15,7 +15,6 @@ namespace {
 
 class EditorSlotsFixture : public EditorFixture {
 protected:
-    Bytes slot(int row, int index) { return editor->workBank(row).getContent(static_cast<std::uint16_t>(index))->getData(); }
     Bytes waveform(const QString& view) { return control<CWaveformView>("view_waveform_" + view).samples(); }
     // Each Play button's text, with + or - for being enabled.
     std::string playButtons()

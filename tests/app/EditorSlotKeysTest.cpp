@@ -7,7 +7,6 @@ namespace {
 
 class EditorSlotKeysTest : public EditorFixture {
 protected:
-    Bytes slot(int row, int index) { return editor->workBank(row).getContent(static_cast<std::uint16_t>(index))->getData(); }
     Bytes large() { return control<CWaveformView>("view_waveform_selected").samples(); }
     // The slot whose row waveform has the focus, or -1.
     int focusedSlot()

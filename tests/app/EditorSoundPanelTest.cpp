@@ -17,8 +17,6 @@ namespace {
 
 class EditorSoundPanelTest : public EditorFixture {
 protected:
-    // A slot of the bank on show, S05.
-    Bytes slot(int index) { return editor->workBank(4).getContent(static_cast<std::uint16_t>(index))->getData(); }
     Bytes result() { return panelControl<CWaveformView>("view_result").samples(); }
     std::string panelText(const QString& label) { return panelControl<QLabel>(label).text().toStdString(); }
     void importIntoSlot(int index, const std::string& file)
@@ -73,9 +71,9 @@ protected:
 
 TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoStepGivingBackSourceAndShape)
 {
-    const Bytes factory = slot(1);
+    const Bytes factory = slot(4, 1);
     importIntoSlot(1, sweep);
-    EXPECT_EQ(slot(1), factory) << "nothing goes in before Apply";
+    EXPECT_EQ(slot(4, 1), factory) << "nothing goes in before Apply";
     const Bytes start = result();
     EXPECT_EQ(start.size(), factory.size());
     EXPECT_TRUE(panelText("text_window").starts_with("Window 0.000 s to ")) << panelText("text_window");
@@ -97,7 +95,7 @@ TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoS
     clickInPanel("button_apply");
     settle();
     EXPECT_EQ(soundPanel(), nullptr);
-    EXPECT_EQ(slot(1), louder);
+    EXPECT_EQ(slot(4, 1), louder);
     EXPECT_EQ(editor->workBank(4).getContentName(1), "sweep.wav");
     // The line counts the sound from the window's start on.
     EXPECT_TRUE(textOf("text_status").starts_with("sweep.wav: 1.")) << textOf("text_status");
@@ -107,7 +105,7 @@ TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoS
 
     // One step: undone, the slot is the factory's again and opens from its own bytes.
     press(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(slot(1), factory);
+    EXPECT_EQ(slot(4, 1), factory);
     EXPECT_FALSE(control<QAction>("menu_undo").isEnabled());
     shapeSlot(1);
     ASSERT_NE(soundPanel(), nullptr);
@@ -120,7 +118,7 @@ TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoS
 
     // Redone, the slot has its bytes, its source and its shape back.
     press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(slot(1), louder);
+    EXPECT_EQ(slot(4, 1), louder);
     shapeSlot(1);
     ASSERT_NE(soundPanel(), nullptr);
     EXPECT_EQ(panelText("text_window"), window);
@@ -131,7 +129,7 @@ TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoS
 
 TEST_F(EditorSoundPanelTest, CancelChangesNothingAndTheCleanOnlyControlsWaitForClean)
 {
-    const Bytes factory = slot(3);
+    const Bytes factory = slot(4, 3);
     importIntoSlot(3, sweep);
     auto& conversion = panelControl<QComboBox>("popup_conversion");
     EXPECT_EQ(conversion.currentText(), "Classic");
@@ -166,7 +164,7 @@ TEST_F(EditorSoundPanelTest, CancelChangesNothingAndTheCleanOnlyControlsWaitForC
 
     clickInPanel("button_cancel");
     EXPECT_EQ(soundPanel(), nullptr);
-    EXPECT_EQ(slot(3), factory);
+    EXPECT_EQ(slot(4, 3), factory);
     EXPECT_EQ(editor->workBank(4).getContentName(3), editor->defaultBank(4).getContentName(3));
     EXPECT_FALSE(control<QAction>("menu_undo").isEnabled());
     EXPECT_EQ(textOf("text_status"), "");
@@ -180,7 +178,7 @@ TEST_F(EditorSoundPanelTest, ASilentLeadInIsMarkedAndNamedAndSnappingToTheOnsetB
     EXPECT_EQ(panelText("text_warning"), silent);
     clickInPanel("button_apply");
     EXPECT_TRUE(textOf("text_status").ends_with(silent)) << textOf("text_status");
-    EXPECT_EQ(peakOf(slot(1)), 0);
+    EXPECT_EQ(peakOf(slot(4, 1)), 0);
 
     // Opened again from the kept source, the window moves onto the hit.
     shapeSlot(1);
@@ -191,7 +189,7 @@ TEST_F(EditorSoundPanelTest, ASilentLeadInIsMarkedAndNamedAndSnappingToTheOnsetB
     EXPECT_GT(peakOf(result()), 64);
     clickInPanel("button_apply");
     EXPECT_EQ(textOf("text_status").find("Silent"), std::string::npos) << textOf("text_status");
-    EXPECT_GT(peakOf(slot(1)), 64);
+    EXPECT_GT(peakOf(slot(4, 1)), 64);
 }
 
 TEST_F(EditorSoundPanelTest, PlaySourcePlaysTheWindowAsItIsAndPlayResultTheBytesApplyWrites)
@@ -230,18 +228,18 @@ TEST_F(EditorSoundPanelTest, PlaySourcePlaysTheWindowAsItIsAndPlayResultTheBytes
     ASSERT_EQ(sound.played.size(), 1u);
     EXPECT_EQ(sound.played.back(), result());
     clickInPanel("button_apply");
-    EXPECT_EQ(slot(2), sound.played.back());
+    EXPECT_EQ(slot(4, 2), sound.played.back());
     EXPECT_FALSE(sound.playing()) << "what the panel played ends with it";
 }
 
 TEST_F(EditorSoundPanelTest, ADroppedSoundGoesStraightInAndKeepsItsSourceForThePanel)
 {
-    const Bytes factory = slot(4);
+    const Bytes factory = slot(4, 4);
     ASSERT_TRUE(drop("view_waveform_4", {sweep}));
     settle();
     EXPECT_EQ(soundPanel(), nullptr);
-    EXPECT_NE(slot(4), factory);
-    const Bytes dropped = slot(4);
+    EXPECT_NE(slot(4, 4), factory);
+    const Bytes dropped = slot(4, 4);
     // Ctrl+E shapes the selected slot, as a double-click on its waveform does.
     QTest::mouseClick(&control("view_waveform_4"), Qt::LeftButton);
     press(Qt::Key_E, Qt::ControlModifier);
@@ -257,12 +255,12 @@ TEST_F(EditorSoundPanelTest, ADroppedSoundGoesStraightInAndKeepsItsSourceForTheP
     paths = {make("noise.raw", "head -c 40000 /dev/urandom >")};
     click("button_openContents_5");
     EXPECT_EQ(soundPanel(), nullptr);
-    const Bytes raw = slot(5);
+    const Bytes raw = slot(4, 5);
     shapeSlot(5);
     ASSERT_NE(soundPanel(), nullptr);
     EXPECT_EQ(result(), raw);
     clickInPanel("button_apply");
-    EXPECT_EQ(slot(5), raw);
+    EXPECT_EQ(slot(4, 5), raw);
 
     // A firmware slot holds no sound to shape.
     selectRow(31);

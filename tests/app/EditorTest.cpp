@@ -20,12 +20,6 @@ std::string resetQuestion(const std::string& bank)
            + "\" back its factory name and sounds? What it holds now is replaced.|Reset|Cancel|Enter: Cancel";
 }
 
-std::string saveChangesQuestion(const std::string& banks, const std::string& before)
-{
-    return "question|Save changes?|" + banks + " changes that are not saved. Save them before " + before
-           + "?|Save|Cancel|Discard";
-}
-
 const Texts kSoundSlots{"OPEN HI HAT|OPEN HI HAT|+++", "CLOSED HI HAT|CLOSED HI HAT|+++", "CLAP|CLAP|+++",
                         "RIM SHOT|RIM SHOT|+++",       "CRASH|CRASH|+++",                 "RIDE|RIDE|+++"};
 const std::string kOpenSound = "open wav aif aiff aifc flac ogg opus mp3 w64 au caf";

@@ -101,10 +101,7 @@ TEST_F(EditorWorkTest, EveryChangeToTheBanksCanBeUndoneAndRedone)
 
 TEST_F(EditorWorkTest, TitleMarksUnsavedBanksAndQuitCloseAndOpenAskBeforeLosingThem)
 {
-    const auto question = [](const std::string& banks, const std::string& before) {
-        return "question|Save changes?|" + banks + " changes that are not saved. Save them before " + before
-               + "?|Save|Cancel|Discard";
-    };
+    const auto question = saveChangesQuestion;
     EXPECT_EQ(editor->windowTitle().toStdString(), "Untitled[*]");
     EXPECT_FALSE(editor->isWindowModified());
     EXPECT_TRUE(editor->close()); // nothing to lose, nothing asked

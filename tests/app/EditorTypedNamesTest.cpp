@@ -17,10 +17,9 @@ protected:
         QApplication::setActiveWindow(editor.get());
     }
 
-    std::string question(const std::string& bank, const std::string& before)
+    static std::string question(const std::string& bank, const std::string& before)
     {
-        return "question|Save changes?|The bank \"" + bank + "\" has changes that are not saved. Save them before "
-               + before + "?|Save|Cancel|Discard";
+        return saveChangesQuestion("The bank \"" + bank + "\" has", before);
     }
     QWidget& focused() { return *QApplication::focusWidget(); }
 };

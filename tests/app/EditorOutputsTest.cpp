@@ -38,6 +38,17 @@ protected:
             record.remember(2 * row + 1, blocks[1]);
         }
     }
+    // The device sent every bank, then S07's slot given other bytes, as raw device data; what
+    // the dialogs showed until then is forgotten.
+    void changeS07AfterEverythingWasSent(int index)
+    {
+        recordEveryBankSent();
+        paths = {make("raw.bin", "head -c 5000 /dev/urandom >")};
+        selectRow(6);
+        click("button_openContents_" + QString::number(index));
+        EXPECT_NE(slot(6, index), editor->defaultBank(6).getContent(static_cast<std::uint16_t>(index))->getData());
+        shown.clear();
+    }
 
     DeviceSimulator& device = service.addDestinationOf<DeviceSimulator>();
     const std::string zylox = "ZYLOX 515:ZYLOX 515 MIDI In";
@@ -220,12 +231,7 @@ TEST_F(EditorOutputsTest, ClosingDuringASendStopsItTellsTheDeviceStateAndQuits)
 
 TEST_F(EditorOutputsTest, AllBanksOffersOnlyTheBanksThatDifferFromWhatTheDeviceWasLastSent)
 {
-    recordEveryBankSent();
-    paths = {make("raw.bin", "head -c 5000 /dev/urandom >")};
-    selectRow(6);
-    click("button_openContents_1"); // as raw device bytes
-    ASSERT_NE(imageOf(editor->workBank(6)), imageOf(editor->defaultBank(6)));
-    shown.clear();
+    changeS07AfterEverythingWasSent(1);
     click("radiobutton_options_1");
     const std::string offer = "question|Send All Banks|1 of the 32 banks differ from what this device was last "
                               "sent (S07 (first block)): sending them takes about 51 s.\nAll 32 banks take about 53 min "
@@ -252,11 +258,7 @@ TEST_F(EditorOutputsTest, AllBanksOffersOnlyTheBanksThatDifferFromWhatTheDeviceW
 
 TEST_F(EditorOutputsTest, SendOfTheCurrentBankOffersTheOneChangedBlockBesideTheWholeBank)
 {
-    recordEveryBankSent();
-    paths = {make("raw.bin", "head -c 5000 /dev/urandom >")};
-    selectRow(6);
-    click("button_openContents_5"); // as raw device bytes, into the second block
-    shown.clear();
+    changeS07AfterEverythingWasSent(5); // the second block
     const std::string offer = "question|Send Bank|S07: the second block differs from what this device was last sent; "
                               "the other is as it was sent.\n\nThis program keeps its own record of what it sent; it "
                               "cannot see the device. If the device was changed by other means since, send the whole "
@@ -314,11 +316,7 @@ TEST_F(EditorOutputsTest, OutputSettingsAreKeptWithTheDeviceAndSlowItsSendsDown)
     EXPECT_EQ(kept.pacing(), (OutputPacing{32, 20}));
 
     // The offer counts the gaps: 4,096 of 20 ms in each write.
-    recordEveryBankSent();
-    paths = {make("raw.bin", "head -c 5000 /dev/urandom >")};
-    selectRow(6);
-    click("button_openContents_5");
-    shown.clear();
+    changeS07AfterEverythingWasSent(5);
     reply = AlertReply::Other;
     click("button_send");
     runUntilIdle();

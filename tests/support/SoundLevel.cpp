@@ -3,6 +3,7 @@
 #include "audio/ZQAudioFileReader.h"
 #include "midifile/SourceFile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -44,6 +45,23 @@ double ofDeviceBytes(const std::vector<std::uint8_t>& bytes, std::size_t edge)
 double changeInDecibels(double source, double converted)
 {
     return 20.0 * std::log10(converted / source);
+}
+
+double correlation(const std::vector<std::uint8_t>& delayed, const std::vector<std::uint8_t>& other, std::size_t lag)
+{
+    const std::size_t count = std::min(delayed.size() - lag, other.size());
+    const auto a = delayed.begin() + static_cast<std::ptrdiff_t>(lag);
+    const auto b = other.begin();
+    const double n = static_cast<double>(count);
+    const double meanA = std::accumulate(a, a + static_cast<std::ptrdiff_t>(count), 0.0) / n;
+    const double meanB = std::accumulate(b, b + static_cast<std::ptrdiff_t>(count), 0.0) / n;
+    double ab = 0.0, aa = 0.0, bb = 0.0;
+    for (std::size_t i = 0; i < count; ++i) {
+        ab += (a[i] - meanA) * (b[i] - meanB);
+        aa += (a[i] - meanA) * (a[i] - meanA);
+        bb += (b[i] - meanB) * (b[i] - meanB);
+    }
+    return ab / std::sqrt(aa * bb);
 }
 
 } // namespace sound_level

@@ -1,14 +1,19 @@
 #pragma once
 
 #include "audio/DecodedSound.h"
+#include "audio/SlotRender.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <functional>
 #include <numbers>
 #include <vector>
 
-// Sources made in the test, held as a decoder holds them: 32-bit integer frames, full scale 1.0.
+// Sources made in the test, held as a decoder holds them: 32-bit integer frames, full scale 1.0;
+// and the slots shaped from them.
 namespace shape_sounds {
 
 // channels values per frame from value(frame, channel), each between -1 and 1.
@@ -38,6 +43,21 @@ inline audio::DecodedSound sine(double rate, double seconds, double hertz, doubl
     return make(rate, 1, static_cast<std::uint64_t>(seconds * rate), [=](std::uint64_t frame, std::uint16_t) {
         return amplitude * std::sin(2.0 * std::numbers::pi * hertz * static_cast<double>(frame) / rate);
     });
+}
+
+// The slot the shape makes of the sound, which it must be able to make; the largest slot unless told.
+inline std::vector<std::uint8_t> render(const audio::DecodedSound& sound, const audio::SoundShape& shape,
+                                        std::size_t slotLength = 32768)
+{
+    audio::RenderedSlot rendered = audio::renderSlot(sound, shape, slotLength);
+    EXPECT_TRUE(rendered.result);
+    return rendered.bytes;
+}
+
+// Index of the first byte off the zero line; the slot's length when there is none.
+inline std::size_t firstSound(const std::vector<std::uint8_t>& slot)
+{
+    return static_cast<std::size_t>(std::find_if(slot.begin(), slot.end(), [](std::uint8_t b) { return b != 0x80; }) - slot.begin());
 }
 
 } // namespace shape_sounds

@@ -6,6 +6,7 @@
 
 #include "tests/support/Bytes.h"
 #include "tests/support/SoundFileFolder.h"
+#include "tests/support/SoundLevel.h"
 
 #include <gtest/gtest.h>
 
@@ -267,29 +268,12 @@ TEST_F(SoundImport, SlotIsFilledFadedAndFollowedBySilenceOrKeptWhenNothingIsDeli
     }
 }
 
-// Pearson's correlation of a run of device bytes, from its byte at lag on, with the start of another.
-double correlation(const Bytes& delayed, const Bytes& b, std::size_t lag)
-{
-    const std::size_t count = std::min(delayed.size() - lag, b.size());
-    const auto a = delayed.begin() + static_cast<std::ptrdiff_t>(lag);
-    const double n = static_cast<double>(count);
-    const double meanA = std::accumulate(a, a + static_cast<std::ptrdiff_t>(count), 0.0) / n;
-    const double meanB = std::accumulate(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(count), 0.0) / n;
-    double ab = 0.0, aa = 0.0, bb = 0.0;
-    for (std::size_t i = 0; i < count; ++i) {
-        ab += (a[i] - meanA) * (b[i] - meanB);
-        aa += (a[i] - meanA) * (a[i] - meanA);
-        bb += (b[i] - meanB) * (b[i] - meanB);
-    }
-    return ab / std::sqrt(aa * bb);
-}
-
 // Lossy coders put up to some 50 ms of their own delay before the sound.
 double bestCorrelation(const Bytes& decoded, const Bytes& source)
 {
     double best = -1.0;
     for (std::size_t lag = 0; lag < 1650; ++lag)
-        best = std::max(best, correlation(decoded, source, lag));
+        best = std::max(best, sound_level::correlation(decoded, source, lag));
     return best;
 }
 

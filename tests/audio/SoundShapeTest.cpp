@@ -17,20 +17,10 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using audio::Resampling;
 using audio::SoundShape;
+using shape_sounds::firstSound;
+using shape_sounds::render;
 
 constexpr Resampling both[] = {Resampling::Classic, Resampling::Clean};
-
-Bytes render(const audio::DecodedSound& sound, const SoundShape& shape, std::size_t slotLength)
-{
-    audio::RenderedSlot rendered = audio::renderSlot(sound, shape, slotLength);
-    EXPECT_TRUE(rendered.result);
-    return rendered.bytes;
-}
-
-std::size_t firstSound(const Bytes& slot)
-{
-    return static_cast<std::size_t>(std::find_if(slot.begin(), slot.end(), [](std::uint8_t b) { return b != 0x80; }) - slot.begin());
-}
 
 // One past the last byte off the zero line.
 std::size_t soundEnd(const Bytes& slot)

@@ -1,6 +1,7 @@
 #include "audio/slot_import.h"
 #include "midifile/SourceFile.h"
 
+#include "tests/audio/ShapeSounds.h"
 #include "tests/support/SoundFileFolder.h"
 #include "tests/support/SoundLevel.h"
 
@@ -17,6 +18,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using audio::ImportOptions;
 using audio::Resampling;
+using shape_sounds::firstSound;
 
 constexpr Resampling both[] = {Resampling::Classic, Resampling::Clean};
 const char* const cdQuality = "-r 44100 -c 2 -b 16";
@@ -37,13 +39,6 @@ Bytes import(const std::string& path, std::size_t slotLength, const ImportOption
     Bytes slot(slotLength, 0x11);
     EXPECT_TRUE(importInto(slot, path, options)) << path;
     return slot;
-}
-
-// Index of the first byte off the zero line; the slot's length when there is none.
-std::size_t firstSound(const Bytes& slot)
-{
-    return static_cast<std::size_t>(std::find_if(slot.begin(), slot.end(), [](std::uint8_t b) { return b != 0x80; })
-                                    - slot.begin());
 }
 
 TEST(CleanImport, DropsWhatTheDeviceRateCannotHoldAndKeepsTheRest)
@@ -133,24 +128,6 @@ TEST(ImportShaping, NormaliseReachesFullScaleAndTrimStartsWithTheSound)
     }
 }
 
-// Pearson's correlation of two runs of device bytes of the same length.
-double correlation(const Bytes& a, const Bytes& b)
-{
-    const double n = static_cast<double>(a.size());
-    double meanA = 0.0, meanB = 0.0;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        meanA += a[i] / n;
-        meanB += b[i] / n;
-    }
-    double ab = 0.0, aa = 0.0, bb = 0.0;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        ab += (a[i] - meanA) * (b[i] - meanB);
-        aa += (a[i] - meanA) * (a[i] - meanA);
-        bb += (b[i] - meanB) * (b[i] - meanB);
-    }
-    return ab / std::sqrt(aa * bb);
-}
-
 TEST(ImportShaping, NormaliseGivesAQuietSoundTheShapeOfTheSameSoundAtFullScale)
 {
     const SoundFileFolder folder;
@@ -162,7 +139,7 @@ TEST(ImportShaping, NormaliseGivesAQuietSoundTheShapeOfTheSameSoundAtFullScale)
             Bytes normalised(8192, 0x11);
             const audio::ImportResult result = importInto(normalised, quiet, {.resampling = resampling, .normalize = true});
             const Bytes reference = import(loud, 8192, {.resampling = resampling});
-            EXPECT_GT(correlation(normalised, reference), 0.99);
+            EXPECT_GT(sound_level::correlation(normalised, reference), 0.99);
             EXPECT_GT(result.gainDecibels, -std::stod(level) - 2.0);
             const auto [low, high] = std::minmax_element(normalised.begin(), normalised.end());
             EXPECT_TRUE(*low == 0x00 || *high == 0xFF) << int(*low) << " to " << int(*high);

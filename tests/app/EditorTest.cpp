@@ -2,7 +2,6 @@
 #include "EditorFixture.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QMenu>
 
 #include <filesystem>
@@ -33,7 +32,6 @@ TEST_F(EditorTest, StartsWithTheFactoryBanksAndS05SelectedAndShowsEachBanksSlotR
     EXPECT_TRUE(table.selectionModel()->isRowSelected(4));
     EXPECT_EQ(textOf("textfield_bankName"), "S05");
     EXPECT_EQ(slotRows(), kSoundSlots);
-    EXPECT_EQ(control<QComboBox>("popup_out").currentText(), "no MIDI output: plug in your interface");
     EXPECT_EQ(controls(), "--+- ");
 
     selectRow(4, Qt::ControlModifier); // the table keeps one row selected

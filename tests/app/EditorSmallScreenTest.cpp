@@ -23,21 +23,18 @@ TEST_F(EditorSmallScreenTest, FirstStartFitsTheScreenCentredAndOnlyGeometryThatF
 
     // Left where it fits, it comes back there.
     editor->setGeometry(100, 50, 900, 600);
-    ASSERT_TRUE(editor->close());
-    editor = std::make_unique<CEditor>(*this, system, settings, sound);
+    restart();
     EXPECT_EQ(editor->geometry(), QRect(100, 50, 900, 600));
 
     // Half off this screen: brought wholly onto it at the size it had.
     editor->setGeometry(600, 300, 900, 600);
-    ASSERT_TRUE(editor->close());
-    editor = std::make_unique<CEditor>(*this, system, settings, sound);
+    restart();
     EXPECT_EQ(editor->size(), QSize(900, 600));
     EXPECT_TRUE(available.contains(editor->geometry().adjusted(-8, -40, 8, 8))) << editor->geometry().y();
 
     // Stored on a larger screen: placed as at the first start.
     editor->setGeometry(40, 60, 1280, 800);
-    ASSERT_TRUE(editor->close());
-    editor = std::make_unique<CEditor>(*this, system, settings, sound);
+    restart();
     EXPECT_EQ(editor->geometry(), first);
 }
 

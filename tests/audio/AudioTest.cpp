@@ -340,10 +340,7 @@ TEST_F(SoundImport, NanSamplesAreSilenceAndCutShortFilesSayTheyDidNotDecode)
     for (const Bytes* value : {&quarter, &nan, &quarter})
         for (int frame = 0; frame < 400; ++frame)
             data.insert(data.end(), value->begin(), value->end());
-    const std::string floats = write("nan.wav", {{"fmt ", concat({number(3, 2, false), number(1, 2, false),
-                                                                number(44100, 4, false), number(176400, 4, false),
-                                                                number(4, 2, false), number(32, 2, false)})},
-                                                {"data", data}});
+    const std::string floats = write("nan.wav", {fmt(3, 32), {"data", data}});
     Bytes slot(8192, 0x11);
     ASSERT_TRUE(audio::importSlot(SoundFileFolder::read(floats), {}, slot));
     EXPECT_EQ(*std::min_element(slot.begin(), slot.end()), 0x80) << "a click of full-scale negative samples";

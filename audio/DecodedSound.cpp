@@ -15,7 +15,7 @@ namespace {
 std::uint64_t dataBytesWanted(ZQAudioFileReader& reader, const FramesWanted& framesWanted, std::uint64_t cap)
 {
     sample format;
-    if (!reader.readFormat(format) || !(format.m_samplerate > 0.0)) {
+    if (!reader.readFormat(format) || !usableRate(format.m_samplerate)) {
         return cap;
     }
     const double frameBytes = static_cast<double>(format.m_channels) * format.m_byterate;
@@ -38,6 +38,11 @@ ImportResult undecoded(SoundFormat format, SoundFileDecoder::Failure failure)
 }
 
 } // namespace
+
+bool usableRate(double samplerate)
+{
+    return std::isfinite(samplerate) && samplerate >= 1.0;
+}
 
 double DecodedSound::seconds() const
 {
@@ -71,6 +76,11 @@ DecodedSound decodeSound(std::span<const std::uint8_t> source, const FramesWante
         const std::uint64_t unread = fileSize > source.size() ? fileSize - source.size() : 0;
         const std::uint64_t data = std::min(reader.m_declaredLength, reader.m_dataLength + unread);
         decoded.wholeFrames = frameBytes != 0 ? data / frameBytes : 0;
+        // Samples at no usable rate cannot be placed in time: the header is damaged.
+        if ((!decoded.frames.empty() || decoded.wholeFrames > 0) && !usableRate(decoded.frames.m_samplerate)) {
+            decoded = {};
+            decoded.failure = undecoded(format, SoundFileDecoder::Failure::Undecodable);
+        }
     } else if (SoundFileDecoder decoder(source); decoder.isOpen()) {
         // The decoder bounds what it holds however high the rate.
         const auto frames = static_cast<double>(framesWanted(decoder.samplerate()));

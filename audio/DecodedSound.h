@@ -22,6 +22,10 @@ struct DecodedSound {
     double seconds() const;
 };
 
+// A rate a sound can be converted from: a finite number of frames a second, at least one. A
+// header may declare anything (an AIFF rate is an 80-bit float: negative, infinite, not a number).
+bool usableRate(double samplerate);
+
 // How many frames from the start a decoder keeps of a sound at the given rate.
 using FramesWanted = std::function<std::uint64_t(double samplerate)>;
 

@@ -1,5 +1,6 @@
 #include "audio/SoundSummary.h"
 
+#include "audio/DecodedSound.h"
 #include "audio/SoundFileDecoder.h"
 #include "audio/SoundFormat.h"
 #include "audio/ZQAudioFileReader.h"
@@ -21,7 +22,7 @@ bool summariseFromHeader(const SourceFile& head, SoundSummary& summary)
 {
     ZQAudioFileReader reader(head.bytes());
     sample format;
-    if (!reader.readFormat(format) || !(format.m_samplerate > 0.0) || format.m_channels == 0)
+    if (!reader.readFormat(format) || !usableRate(format.m_samplerate) || format.m_channels == 0)
         return false;
     const std::uint64_t frameBytes = static_cast<std::uint64_t>(format.m_channels) * format.m_byterate;
     const std::uint64_t unread = head.fileSize() - head.bytes().size();

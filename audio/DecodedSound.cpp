@@ -76,10 +76,13 @@ DecodedSound decodeSound(std::span<const std::uint8_t> source, const FramesWante
         const std::uint64_t unread = fileSize > source.size() ? fileSize - source.size() : 0;
         const std::uint64_t data = std::min(reader.m_declaredLength, reader.m_dataLength + unread);
         decoded.wholeFrames = frameBytes != 0 ? data / frameBytes : 0;
-        // Samples at no usable rate cannot be placed in time: the header is damaged.
-        if ((!decoded.frames.empty() || decoded.wholeFrames > 0) && !usableRate(decoded.frames.m_samplerate)) {
+        // Samples at no usable rate cannot be placed in time: the header is damaged. Without
+        // samples either, the file holds no sound, as one without a format chunk.
+        if (!usableRate(decoded.frames.m_samplerate)) {
+            const bool samples = !decoded.frames.empty() || decoded.wholeFrames > 0;
             decoded = {};
-            decoded.failure = undecoded(format, SoundFileDecoder::Failure::Undecodable);
+            decoded.failure = samples ? undecoded(format, SoundFileDecoder::Failure::Undecodable)
+                                      : ImportResult::refused(ImportResult::Refusal::NoSound);
         }
     } else if (SoundFileDecoder decoder(source); decoder.isOpen()) {
         // The decoder bounds what it holds however high the rate.

@@ -388,6 +388,12 @@ TEST_F(SoundImport, AHeaderWithoutAUsableRateSaysTheFileIsDamagedAndLeavesTheSlo
         }
         EXPECT_FALSE(audio::decodeSound(bytes, 60.0));
     }
+    // Without samples the file holds no sound, whatever its rate.
+    Bytes slot(8192, 0x11);
+    const audio::ImportResult empty = audio::importSlot(
+        SoundFileFolder::read(write("empty.aiff", {comm(2, 8, {0xC0, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0}), ssnd(0, {})})), {}, slot);
+    EXPECT_EQ(empty ? std::nullopt : std::optional(empty.refusal), audio::ImportResult::Refusal::NoSound);
+    EXPECT_EQ(slot, Bytes(8192, 0x11));
 }
 
 // Which file standard error is now, and how many descriptors the process holds.

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstring>
 #include <cstdint>
 #include <string_view>
 
@@ -61,7 +60,7 @@ bool WrapperZQMidiFile::save(const std::vector<IBank*>& banks, const std::string
     if (banks.empty() || std::find(banks.begin(), banks.end(), nullptr) != banks.end())
         return false;
     AtomicFile target(path);
-    m_saveError = target.reason();
+    m_saveFailure = target.failure();
     if (target.temporaryPath().empty())
         return false;
     errno = 0;
@@ -73,11 +72,11 @@ bool WrapperZQMidiFile::save(const std::vector<IBank*>& banks, const std::string
     const bool written = !m_writer->fail();
     m_writer.reset();
     if (!written) {
-        m_saveError = errno != 0 ? std::strerror(errno) : "cannot be written";
+        m_saveFailure = FileFailure::fromErrno(errno);
         return false;
     }
     const bool committed = target.commit();
-    m_saveError = target.reason();
+    m_saveFailure = target.failure();
     return committed;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "midifile/FileFailure.h"
 #include "midifile/ZQMidiFileReader.h"
 #include "midifile/ZQMidiFileWriter.h"
 
@@ -31,8 +32,8 @@ public:
     // Banks read before a failing track have changed: read into temporary banks.
     bool openBanks(const std::vector<IBank*>& banks, const std::string& path);
 
-    // Why the last save failed: "not a regular file", or the system's text for the error.
-    const std::string& saveError() const { return m_saveError; }
+    // Why the last save failed: no regular file at the path, or the system's error.
+    const FileFailure& saveFailure() const { return m_saveFailure; }
 
     // Ticks per quarter note; with no tempo event 48 ticks make a second.
     static constexpr std::uint16_t division = 24;
@@ -48,5 +49,5 @@ private:
     std::unique_ptr<ZQMidiFileReader> m_reader;
     std::unique_ptr<ZQMidiFileWriter> m_writer;
     double m_startPause = 0.0;
-    std::string m_saveError;
+    FileFailure m_saveFailure;
 };

@@ -8,6 +8,6 @@ bool BankFileOutput::write(BankSet& banks, bool all, std::size_t row, const std:
     WrapperZQMidiFile file;
     if (all ? file.saveBanks(banks.banks(), path) : file.saveBank(banks.bank(row), path))
         return true;
-    reason = file.saveError();
+    reason = file.saveFailure().describe();
     return false;
 }

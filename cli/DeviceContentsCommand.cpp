@@ -65,7 +65,7 @@ int DeviceContentsCommand::run()
         for (const auto& bank : banks)
             all.push_back(bank.get());
         if (!file.saveBanks(all, m_output))
-            return fail(m_output, file.saveError());
+            return fail(m_output, file.saveFailure().describe());
         std::cout << m_output << ": all 32 banks\n";
         return 0;
     }
@@ -80,7 +80,7 @@ int DeviceContentsCommand::run()
     for (const auto& bank : banks) {
         const std::string path = m_output + "/" + BankNumber::of(bank->getIndex()) + ".mid";
         if (!file.saveBank(*bank, path))
-            return fail(path, file.saveError());
+            return fail(path, file.saveFailure().describe());
         std::cout << path << '\n';
     }
     return 0;

@@ -19,7 +19,7 @@ bool OutputFile::write(const std::string& path, std::span<const std::uint8_t> by
 {
     AtomicFile target(path);
     if (target.temporaryPath().empty()) {
-        reason = target.reason();
+        reason = target.failure().describe();
         return false;
     }
     errno = 0;
@@ -31,7 +31,7 @@ bool OutputFile::write(const std::string& path, std::span<const std::uint8_t> by
         return false;
     }
     if (!target.commit()) {
-        reason = target.reason();
+        reason = target.failure().describe();
         return false;
     }
     return true;

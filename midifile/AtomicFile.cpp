@@ -191,11 +191,9 @@ bool AtomicFile::commit()
     return syncFolderOf(m_target) || failWith(errno);
 }
 
-std::string AtomicFile::reason() const
+FileFailure AtomicFile::failure() const
 {
-    if (m_notRegular)
-        return "not a regular file";
-    return m_error != 0 ? std::strerror(m_error) : "cannot be written";
+    return m_notRegular ? FileFailure{FileFailure::Kind::NotRegular} : FileFailure::fromErrno(m_error);
 }
 
 bool AtomicFile::failWith(int error)

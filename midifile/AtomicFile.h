@@ -1,5 +1,7 @@
 #pragma once
 
+#include "midifile/FileFailure.h"
+
 #include <string>
 
 // Stands in for a file that is about to be replaced: everything is written to a temporary file in
@@ -18,7 +20,7 @@ public:
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    // Where to write the new contents; empty when no temporary file could be made (see reason()).
+    // Where to write the new contents; empty when no temporary file could be made (see failure()).
     const std::string& temporaryPath() const { return m_temporary; }
 
     // Flushes the temporary file to disk, renames it over the target and flushes the folder, so
@@ -26,9 +28,9 @@ public:
     // without error.
     bool commit();
 
-    // Why the temporary could not be made or the commit failed: "not a regular file", or the
-    // system's text for the error.
-    std::string reason() const;
+    // Why the temporary could not be made or the commit failed: no regular file, or the system's
+    // error.
+    FileFailure failure() const;
 
 private:
     bool openUnnamed(const std::string& folder);

@@ -4,6 +4,7 @@
 #include "app/document/CWorkingBanks.h"
 #include "app/files/CFilePanels.h"
 #include "app/files/CShapeSidecar.h"
+#include "app/files/SaveWording.h"
 #include "content/CContent.h"
 #include "midifile/SourceFile.h"
 #include "audio/SoundFileTypes.h"
@@ -187,7 +188,7 @@ bool CBankFiles::write(const std::vector<std::size_t>& rows, const std::string& 
     const bool saved = m_file->saveBanks(banks, path);
     if (!saved) {
         const QString failure = tr("The bank file \"%1\" could not be written: %2.")
-                                    .arg(QString::fromStdString(fileName(path)), QString::fromStdString(m_file->saveError()));
+                                    .arg(QString::fromStdString(fileName(path)), SaveWording::failure(m_file->saveFailure()));
         m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Save Failed").toStdString(), failure.toStdString(),
                             tr("OK").toStdString(), {}});
         emit status(tr("Not saved: %1").arg(failure));

@@ -1,5 +1,6 @@
 #include "app/transfer/CDeviceContentsSaving.h"
 
+#include "app/files/SaveWording.h"
 #include "app/transfer/COutputList.h"
 #include "bankfile/WrapperZQMidiFile.h"
 #include "midiio/DeviceContents.h"
@@ -68,7 +69,7 @@ void CDeviceContentsSaving::save()
             all.push_back(bank.get());
         if (!file.saveBanks(all, path)) {
             alert(IDialogs::AlertStyle::Critical, tr("%1 could not be saved (%2).")
-                                                      .arg(QString::fromStdString(path), QString::fromStdString(file.saveError())));
+                                                      .arg(QString::fromStdString(path), SaveWording::failure(file.saveFailure())));
             return;
         }
         emit status(tr("Saved all banks of %1 to %2").arg(device, QString::fromStdString(path)));
@@ -97,10 +98,10 @@ void CDeviceContentsSaving::save()
     for (const auto& bank : banks) {
         const std::string path = folder + "/" + BankNumber::of(bank->getIndex()) + ".mid";
         if (error || !file.saveBank(*bank, path)) {
-            const std::string reason = error ? error.message() : file.saveError();
+            const QString reason = SaveWording::failure(error ? FileFailure::fromErrno(error.value()) : file.saveFailure());
             alert(IDialogs::AlertStyle::Critical, tr("%1 could not be saved (%2).")
                                                       .arg(QString::fromStdString(error ? folder : path),
-                                                           QString::fromStdString(reason)));
+                                                           reason));
             return;
         }
     }

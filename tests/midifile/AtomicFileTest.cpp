@@ -59,7 +59,7 @@ TEST(AtomicFile, LinksThatGoRoundAreRefusedBeforeAnythingIsWritten)
     fs::create_symlink("a.mid", folder.file("b.mid"));
     const AtomicFile file(folder.file("a.mid"));
     EXPECT_EQ(file.temporaryPath(), "");
-    EXPECT_EQ(file.reason(), std::strerror(ELOOP));
+    EXPECT_EQ(file.failure().describe(), std::strerror(ELOOP));
     EXPECT_EQ(entries(folder), 2u);
 }
 
@@ -72,7 +72,7 @@ TEST(AtomicFile, AFifoOrAFolderIsRefusedBeforeAnythingIsWritten)
     for (const char* name : {"fifo", "link to fifo", "."}) {
         const AtomicFile file(folder.file(name));
         EXPECT_EQ(file.temporaryPath(), "") << name;
-        EXPECT_EQ(file.reason(), "not a regular file") << name;
+        EXPECT_EQ(file.failure().describe(), "not a regular file") << name;
     }
     EXPECT_EQ(entries(folder), 2u);
 }

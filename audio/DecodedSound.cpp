@@ -32,8 +32,7 @@ ImportResult undecoded(SoundFormat format, SoundFileDecoder::Failure failure)
         return ImportResult::refused(ImportResult::Refusal::OtherSoundFormat);
     }
     ImportResult result = ImportResult::refused(ImportResult::Refusal::Undecodable);
-    result.detail = failure == SoundFileDecoder::Failure::NoLibrary ? "libsndfile.so.1, which decodes it, is not installed"
-                                                                      : "the file is damaged or cut short";
+    result.cause = failure == Failure::NoLibrary ? ImportResult::Cause::NoDecoderLibrary : ImportResult::Cause::Damaged;
     return result;
 }
 

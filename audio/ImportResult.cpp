@@ -1,6 +1,8 @@
 #include "audio/ImportResult.h"
 
 #include "audio/DeviceRate.h"
+#include "audio/SoundFileDecoder.h"
+#include "audio/SoundShape.h"
 
 #include <array>
 #include <charconv>
@@ -26,11 +28,16 @@ std::string grouped(std::size_t value)
     return digits;
 }
 
-std::string decibels(double value)
+std::string signedFixed(double value)
 {
     std::array<char, 32> digits{};
     const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, 1).ptr;
-    return (value >= 0.0 ? "+" : "") + std::string(digits.data(), end) + " dB";
+    return (value >= 0.0 ? "+" : "") + std::string(digits.data(), end);
+}
+
+std::string decibels(double value)
+{
+    return signedFixed(value) + " dB";
 }
 
 // Which conversion made the sound, and what trim and normalise did, so a slot that sounds
@@ -69,6 +76,24 @@ std::string outcome(const ImportResult& result, const std::string* slotLabel)
 }
 
 } // namespace
+
+std::string ImportResult::detail() const
+{
+    switch (cause) {
+    case Cause::None:
+        break;
+    case Cause::NoDecoderLibrary:
+        return std::string(kSoundFileLibrary) + ", which decodes it, is not installed";
+    case Cause::Damaged:
+        return "the file is damaged or cut short";
+    case Cause::PitchOutOfReach:
+        return "the region needs a pitch of " + signedFixed(pitchNeeded) + " semitones to fill the slot; a fit reaches "
+               + std::to_string(-static_cast<int>(furthestFit)) + " to +" + std::to_string(static_cast<int>(furthestFit));
+    case Cause::EmptyRegion:
+        return "the region holds no sound to fit into the slot";
+    }
+    return {};
+}
 
 std::string ImportResult::describe(const std::string& fileName, const std::string& slotLabel) const
 {

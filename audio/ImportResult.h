@@ -15,7 +15,7 @@ struct ImportResult {
     enum class Refusal {
         NoSound,          // a sample slot got nothing: no sample data, or an empty file
         OtherSoundFormat, // a sound format no decoder here takes (M4A, WavPack, a WAV of an unknown encoding, ...)
-        Undecodable,      // a sound format known here that did not decode, or whose library is missing: detail says which
+        Undecodable,      // a sound format known here that did not decode, or whose library is missing: cause says which
         NotASound,        // no sound file at all, and raw device bytes were not allowed
         BankFile,         // a bank file (a Standard MIDI File) offered to a firmware slot
         NoMessage,        // no whole System Exclusive message of 7-bit data bytes
@@ -23,7 +23,15 @@ struct ImportResult {
         EraseMessage,     // a flash erase: sent in place of the slot's data it would leave the block empty
         WrongBlock,       // a flash write for another flash block than the slot's own
         MessageLength,    // a message too short or too long to be a block's data: length says how long
-        FitOutOfReach,    // fitting the region into the slot needs a pitch beyond reach: detail says which
+        FitOutOfReach,    // fitting the region into the slot needs a pitch beyond reach: cause says which
+    };
+    // What lies behind an Undecodable or FitOutOfReach refusal.
+    enum class Cause {
+        None,
+        NoDecoderLibrary, // the library that decodes the format (kSoundFileLibrary) is not installed
+        Damaged,          // the file is damaged or cut short
+        PitchOutOfReach,  // the fit needs pitchNeeded semitones, beyond furthestFit either way
+        EmptyRegion,      // the region holds no sound to fit
     };
 
     Kind kind = Kind::None;     // None: nothing was imported and the slot is unchanged
@@ -34,7 +42,8 @@ struct ImportResult {
     ImportOptions options{};
     std::size_t trimmed = 0;    // device bytes of silence dropped before the sound
     double gainDecibels = 0.0;  // what normalising added (negative where it took away)
-    std::string detail{};       // why an undecodable sound did not decode, or the pitch a fit needs, in words
+    Cause cause = Cause::None;
+    double pitchNeeded = 0.0;   // semitones, for PitchOutOfReach
     ShapeReport report{};       // what the slot's sound came out as
 
     static ImportResult refused(Refusal why, std::size_t length = 0) { return {Kind::None, length, 0, why}; }
@@ -42,6 +51,10 @@ struct ImportResult {
     explicit operator bool() const { return kind != Kind::None; }
     bool cut() const { return kind != Kind::Message && length > slotLength; }
     bool padded() const { return kind != Kind::Message && length < slotLength; }
+
+    // The cause in words for zylox: "the file is damaged or cut short", "the region needs a pitch of
+    // +76.0 semitones to fill the slot; a fit reaches -48 to +48"; empty for none.
+    std::string detail() const;
 
     // One line for the status line and `zylox import`, for example
     // "kick.wav: 3.02 s, cut to 0.25 s to fit CLOSED HI HAT (Clean, normalised +6.0 dB)".

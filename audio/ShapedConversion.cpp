@@ -7,8 +7,6 @@
 #include "audio/slot_conversion.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <numeric>
 
@@ -29,13 +27,6 @@ std::uint64_t frameAt(double seconds, double samplerate, std::uint64_t frames)
     return frame > 0.0 ? static_cast<std::uint64_t>(std::min(frame, static_cast<double>(frames))) : 0;
 }
 
-std::string signedFixed(double value)
-{
-    std::array<char, 32> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, 1).ptr;
-    return (value >= 0.0 ? "+" : "") + std::string(digits.data(), end);
-}
-
 // The rate change the pitch asks for: 2 plays an octave higher. Fit's is the one that makes the
 // region's sound exactly the slot's length; 0 when it is out of reach (result says why).
 double pitchRatio(const SoundShape& shape, double regionFrames, double samplerate, std::size_t slotLength,
@@ -52,9 +43,8 @@ double pitchRatio(const SoundShape& shape, double regionFrames, double samplerat
         return ratio;
     }
     result = ImportResult::refused(ImportResult::Refusal::FitOutOfReach);
-    result.detail = regionFrames > 0.0 ? "the region needs a pitch of " + signedFixed(semitones)
-                                             + " semitones to fill the slot; a fit reaches -48 to +48"
-                                       : "the region holds no sound to fit into the slot";
+    result.cause = regionFrames > 0.0 ? ImportResult::Cause::PitchOutOfReach : ImportResult::Cause::EmptyRegion;
+    result.pitchNeeded = semitones;
     return 0.0;
 }
 

@@ -63,7 +63,7 @@ struct Sndfile {
 // Null where libsndfile is missing: then no file decodes through it.
 const Sndfile* sndfile()
 {
-    static const LoadedLibrary library("libsndfile.so.1");
+    static const LoadedLibrary library(kSoundFileLibrary);
     static const Sndfile functions{library.function<decltype(sf_open_virtual)>("sf_open_virtual"),
                                    library.function<decltype(sf_readf_double)>("sf_readf_double"),
                                    library.function<decltype(sf_close)>("sf_close"),

@@ -10,6 +10,9 @@
 
 namespace audio {
 
+// The decoding library's name as it is opened, which is also what a user without it must install.
+inline constexpr const char* kSoundFileLibrary = "libsndfile.so.1";
+
 // The sound formats our own WAV/AIFF reader does not convert (float WAV, AIFF-C, FLAC, Ogg Vorbis,
 // Opus, MP3, W64, AU, CAF, ...), decoded through libsndfile into signed integer frames at the
 // file's own rate (32-bit, or the file's own width where it holds integers), so they take the

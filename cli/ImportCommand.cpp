@@ -27,11 +27,11 @@ std::string ImportCommand::reasonFor(const audio::ImportResult& refused, const I
         return std::string(audio::kWrongFileFormat) + ": this sound's format cannot be decoded; zylox imports " + audio::decodedFormatsText()
                + " sounds";
     case Refusal::Undecodable:
-        return "could not be decoded: " + refused.detail;
+        return "could not be decoded: " + refused.detail();
     case Refusal::NotASound:
         return "not a sound file zylox decodes; --raw loads its bytes into the slot as they are";
     case Refusal::FitOutOfReach:
-        return refused.detail;
+        return refused.detail();
     case Refusal::NoSound:
     case Refusal::BankFile:
     case Refusal::NoMessage:

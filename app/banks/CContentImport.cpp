@@ -59,7 +59,7 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
     case Refusal::OtherSoundFormat:
     case Refusal::Undecodable: {
         const std::string why = (result.refusal == Refusal::Undecodable
-                                     ? tr("%1 could not be decoded: %2.").arg(file, QString::fromStdString(result.detail))
+                                     ? tr("%1 could not be decoded: %2.").arg(file, ImportWording::detail(result))
                                      : tr("ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.")
                                            .arg(file, ImportWording::decodedFormats()))
                                     .toStdString();
@@ -82,7 +82,7 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
         refuse(tr("%1 holds no sound.").arg(file));
         break;
     case Refusal::FitOutOfReach:
-        refuse(tr("%1 cannot fill the slot: %2.").arg(file, QString::fromStdString(result.detail)));
+        refuse(tr("%1 cannot fill the slot: %2.").arg(file, ImportWording::detail(result)));
         break;
     }
     return result;

@@ -1,5 +1,6 @@
 #include "app/banks/CSoundPanel.h"
 
+#include "app/banks/ImportWording.h"
 #include "app/common/WarningColour.h"
 #include "app/sounds/CShapeControls.h"
 #include "app/sounds/CSourceView.h"
@@ -280,7 +281,7 @@ QString CSoundPanel::warning(const audio::ImportResult& result)
 {
     if (!result)
         return result.refusal == audio::ImportResult::Refusal::FitOutOfReach
-                   ? tr("Cannot fit: %1.").arg(QString::fromStdString(result.detail))
+                   ? tr("Cannot fit: %1.").arg(ImportWording::detail(result))
                    : tr("Nothing to put into the slot: the window holds no sound.");
     QStringList warnings;
     const audio::ShapeReport& report = result.report;

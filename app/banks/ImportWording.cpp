@@ -1,6 +1,8 @@
 #include "app/banks/ImportWording.h"
 
 #include "audio/DeviceRate.h"
+#include "audio/SoundFileDecoder.h"
+#include "audio/SoundShape.h"
 #include "audio/SoundFileTypes.h"
 #include "model/MessageSlotRefusal.h"
 
@@ -99,6 +101,29 @@ QString ImportWording::line(const audio::ImportResult& result, const QString& fi
 {
     //: A file's name, then what its import did
     return tr("%1: %2").arg(fileName, outcome(result, slotLabel));
+}
+
+QString ImportWording::detail(const audio::ImportResult& refused)
+{
+    using Cause = audio::ImportResult::Cause;
+    switch (refused.cause) {
+    case Cause::None:
+        break;
+    case Cause::NoDecoderLibrary:
+        //: The library's file name, as a user installs it
+        return tr("%1, which decodes it, is not installed").arg(QString::fromUtf8(audio::kSoundFileLibrary));
+    case Cause::Damaged:
+        return tr("the file is damaged or cut short");
+    case Cause::PitchOutOfReach:
+        return tr("the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3")
+            .arg((refused.pitchNeeded >= 0.0 ? QStringLiteral("+") : QString())
+                     + numbers().toString(refused.pitchNeeded, 'f', 1),
+                 numbers().toString(-static_cast<int>(audio::furthestFit)),
+                 QStringLiteral("+") + numbers().toString(static_cast<int>(audio::furthestFit)));
+    case Cause::EmptyRegion:
+        return tr("the region holds no sound to fit into the slot");
+    }
+    return {};
 }
 
 QString ImportWording::decodedFormats()

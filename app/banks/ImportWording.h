@@ -16,6 +16,9 @@ public:
     // What the import did, for the status line: "kick.wav: 3.02 s, cut to 0.25 s to fit CLOSED HI
     // HAT (Clean, normalised +6.0 dB)".
     static QString line(const audio::ImportResult& result, const QString& fileName, const QString& slotLabel);
+    // What lies behind a refusal that did not decode or fit, or empty: "the file is damaged or cut
+    // short", "the region needs a pitch of +76.0 semitones to fill the slot; a fit reaches -48 to +48".
+    static QString detail(const audio::ImportResult& refused);
     // The sound formats the decoders take, listed as the language lists: "WAV, ... CAF and W64".
     static QString decodedFormats();
     // Why a firmware slot refused a file, what it holds and what the slot takes; empty for a

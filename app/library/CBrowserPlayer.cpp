@@ -18,7 +18,7 @@ QString whyNotDecoded(const audio::DecodedSound& sound)
     if (sound.failure.refusal == audio::ImportResult::Refusal::NoSound)
         return CBrowserPlayer::tr("it could not be read");
     if (sound.failure.refusal == audio::ImportResult::Refusal::Undecodable)
-        return CBrowserPlayer::tr("it could not be decoded: %1").arg(QString::fromStdString(sound.failure.detail));
+        return CBrowserPlayer::tr("it could not be decoded: %1").arg(ImportWording::detail(sound.failure));
     return CBrowserPlayer::tr("it is not a sound this editor decodes (%1)").arg(ImportWording::decodedFormats());
 }
 

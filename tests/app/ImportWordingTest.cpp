@@ -16,6 +16,7 @@ namespace {
 using audio::ImportResult;
 using Kind = ImportResult::Kind;
 using Refusal = ImportResult::Refusal;
+using Cause = ImportResult::Cause;
 
 ImportResult result(Kind kind, std::size_t length, std::size_t slotLength)
 {
@@ -70,6 +71,15 @@ TEST_F(ImportWordingTest, InEnglishTheWindowSaysWhatZyloxSays)
         EXPECT_EQ(ImportWording::messageSlotRefusal(refused, QStringLiteral("PRESETS"), 1).toStdString(),
                   messageSlotRefusal(refused, "PRESETS", 1));
     }
+
+    // Why a sound did not decode or fit, a pitch above and below the reach of a fit.
+    for (const Cause cause : {Cause::None, Cause::NoDecoderLibrary, Cause::Damaged, Cause::PitchOutOfReach, Cause::EmptyRegion})
+        for (const double pitch : {76.04, -50.0, 0.0}) {
+            ImportResult refused = ImportResult::refused(Refusal::FitOutOfReach);
+            refused.cause = cause;
+            refused.pitchNeeded = pitch;
+            EXPECT_EQ(ImportWording::detail(refused).toStdString(), refused.detail()) << static_cast<int>(cause);
+        }
 }
 
 TEST_F(ImportWordingTest, InGermanWithGermanDecimalsAndThousands)

@@ -358,7 +358,7 @@ TEST_F(SoundImport, NanSamplesAreSilenceAndCutShortFilesSayTheyDidNotDecode)
         Bytes kept(8192, 0x11);
         const audio::ImportResult result = audio::importSlot(Bytes(whole.begin(), whole.begin() + 3000), {}, kept);
         EXPECT_EQ(result ? std::nullopt : std::optional(result.refusal), audio::ImportResult::Refusal::Undecodable) << name;
-        EXPECT_EQ(result.detail, "the file is damaged or cut short") << name;
+        EXPECT_EQ(result.detail(), "the file is damaged or cut short") << name;
         EXPECT_EQ(kept, Bytes(8192, 0x11)) << name;
     }
 }

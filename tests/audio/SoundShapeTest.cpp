@@ -149,7 +149,7 @@ TEST(SoundShape, PitchMovesATonePreciselyAndFitFillsTheSlotWithTheWholeRegion)
     const audio::RenderedSlot refused = audio::renderSlot(long20, {.fit = true}, 8192);
     EXPECT_FALSE(refused.result);
     EXPECT_TRUE(refused.bytes.empty());
-    EXPECT_EQ(refused.result.detail, "the region needs a pitch of +76.0 semitones to fill the slot; a fit reaches -48 to +48");
+    EXPECT_EQ(refused.result.detail(), "the region needs a pitch of +76.0 semitones to fill the slot; a fit reaches -48 to +48");
 }
 
 TEST(SoundShape, MonoTakesTheChosenChannelAndSideCancelsTheCentre)

@@ -73,8 +73,8 @@ int PlayCommand::play(std::vector<std::uint8_t> bytes)
         return fail("play", reason);
 
     std::promise<std::string> ended; // empty when every sample was heard
-    output->play(std::move(bytes), [&ended](bool played, const std::string& failure) {
-        ended.set_value(played ? std::string() : failure.empty() ? "the sound output stopped before the end of the slot" : failure);
+    output->play(std::move(bytes), [&ended](bool played, const PlaybackFailure& failure) {
+        ended.set_value(played ? std::string() : failure ? failure.describe() : "the sound output stopped before the end of the slot");
     });
     if (const std::string failure = ended.get_future().get(); !failure.empty())
         return fail("play", failure);

@@ -20,12 +20,12 @@ void ignoreLibraryError(const char*, int, const char*, int, const char*, ...)
 } // namespace
 
 std::unique_ptr<IPcmStream> AlsaPcmStream::open(const std::string& device, const PcmFormat& format,
-                                                std::string& failure)
+                                                PlaybackFailure& failure)
 {
     snd_lib_error_set_handler(ignoreLibraryError);
     snd_pcm_t* pcm = nullptr;
     if (const int error = snd_pcm_open(&pcm, device.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK); error < 0) {
-        failure = "the ALSA device \"" + device + "\" cannot be opened (" + snd_strerror(error) + ")";
+        failure = {PlaybackFailure::Kind::Unopenable, device, format, snd_strerror(error)};
         return nullptr;
     }
     // Resampling allowed: a sound server or card that cannot run at 33 kHz, or at a source's own
@@ -38,7 +38,7 @@ std::unique_ptr<IPcmStream> AlsaPcmStream::open(const std::string& device, const
         error = snd_pcm_get_params(pcm, &buffer, &period);
     if (error < 0) {
         snd_pcm_close(pcm);
-        failure = "the ALSA device \"" + device + "\" cannot play " + format.describe() + " (" + snd_strerror(error) + ")";
+        failure = {PlaybackFailure::Kind::FormatRefused, device, format, snd_strerror(error)};
         return nullptr;
     }
     return std::unique_ptr<IPcmStream>(new AlsaPcmStream(pcm, device, buffer));
@@ -97,7 +97,7 @@ void AlsaPcmStream::drop()
     snd_pcm_drop(m_pcm);
 }
 
-std::string AlsaPcmStream::describe(long error) const
+PlaybackFailure AlsaPcmStream::failure(long error) const
 {
-    return "the ALSA device \"" + m_device + "\" failed (" + snd_strerror(static_cast<int>(error)) + ")";
+    return {PlaybackFailure::Kind::Failed, m_device, {}, snd_strerror(static_cast<int>(error))};
 }

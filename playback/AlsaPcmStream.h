@@ -12,7 +12,7 @@ typedef struct _snd_pcm snd_pcm_t;
 class AlsaPcmStream : public IPcmStream {
 public:
     // None, with the reason in failure, when the device cannot be opened or set up.
-    static std::unique_ptr<IPcmStream> open(const std::string& device, const PcmFormat& format, std::string& failure);
+    static std::unique_ptr<IPcmStream> open(const std::string& device, const PcmFormat& format, PlaybackFailure& failure);
     ~AlsaPcmStream() override;
     AlsaPcmStream(const AlsaPcmStream&) = delete;
     AlsaPcmStream& operator=(const AlsaPcmStream&) = delete;
@@ -22,7 +22,7 @@ public:
     void waitForRoom(int wakeUp) override;
     long queued() override;
     void drop() override;
-    std::string describe(long error) const override;
+    PlaybackFailure failure(long error) const override;
 
 private:
     AlsaPcmStream(snd_pcm_t* pcm, std::string device, std::size_t bufferFrames);

@@ -10,7 +10,7 @@
 #include <vector>
 
 AlsaSoundOutput::AlsaSoundOutput(std::string device)
-    : AlsaSoundOutput([device = std::move(device)](const PcmFormat& format, std::string& failure) {
+    : AlsaSoundOutput([device = std::move(device)](const PcmFormat& format, PlaybackFailure& failure) {
         return AlsaPcmStream::open(device, format, failure);
     })
 {
@@ -20,9 +20,9 @@ AlsaSoundOutput::AlsaSoundOutput(PcmStreamOpener open)
     : m_open(std::move(open))
     , m_wakeUp(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC))
 {
-    std::string failure;
+    PlaybackFailure failure;
     if (!m_open(kSlotFormat, failure))
-        m_unavailableReason = "No sound output: " + failure;
+        m_unavailable = failure;
 }
 
 AlsaSoundOutput::~AlsaSoundOutput()
@@ -32,9 +32,9 @@ AlsaSoundOutput::~AlsaSoundOutput()
         close(m_wakeUp);
 }
 
-std::string AlsaSoundOutput::unavailableReason() const
+PlaybackFailure AlsaSoundOutput::unavailable() const
 {
-    return m_unavailableReason;
+    return m_unavailable;
 }
 
 void AlsaSoundOutput::play(std::vector<std::uint8_t> samples, EndHandler onEnd)
@@ -45,7 +45,7 @@ void AlsaSoundOutput::play(std::vector<std::uint8_t> samples, EndHandler onEnd)
 void AlsaSoundOutput::playRun(PcmRun pcm, EndHandler onEnd)
 {
     start([this, pcm = std::move(pcm), onEnd = std::move(onEnd)] {
-        if (const std::string refusal = pcm.refusal(); !refusal.empty()) {
+        if (const PlaybackFailure refusal = pcm.refusal()) {
             if (onEnd)
                 onEnd(false, refusal);
             return;
@@ -82,7 +82,7 @@ void AlsaSoundOutput::endPlay()
 
 void AlsaSoundOutput::run(const PcmFormat& format, std::span<const std::uint8_t> frames, const EndHandler& onEnd)
 {
-    std::string failure;
+    PlaybackFailure failure;
     bool played = false;
     if (const std::unique_ptr<IPcmStream> stream = m_open(format, failure)) {
         played = feed(*stream, format, frames, failure);
@@ -94,7 +94,7 @@ void AlsaSoundOutput::run(const PcmFormat& format, std::span<const std::uint8_t>
 }
 
 bool AlsaSoundOutput::feed(IPcmStream& stream, const PcmFormat& format, std::span<const std::uint8_t> frames,
-                           std::string& failure)
+                           PlaybackFailure& failure)
 {
     // A buffer of silence follows the sound and is dropped once the sound's end has been heard:
     // the device never plays frames its buffer held from earlier, and no drain holds the thread.
@@ -105,7 +105,7 @@ bool AlsaSoundOutput::feed(IPcmStream& stream, const PcmFormat& format, std::spa
     while (!m_stop) {
         const long queued = stream.queued();
         if (queued < 0) {
-            failure = stream.describe(queued);
+            failure = stream.failure(queued);
             return false;
         }
         if (static_cast<std::size_t>(queued) <= silence)
@@ -118,7 +118,7 @@ bool AlsaSoundOutput::feed(IPcmStream& stream, const PcmFormat& format, std::spa
 }
 
 bool AlsaSoundOutput::write(IPcmStream& stream, std::size_t frameBytes, std::span<const std::uint8_t> frames,
-                            std::string& failure)
+                            PlaybackFailure& failure)
 {
     const std::size_t count = frames.size() / frameBytes;
     for (std::size_t done = 0; done < count;) {
@@ -126,7 +126,7 @@ bool AlsaSoundOutput::write(IPcmStream& stream, std::size_t frameBytes, std::spa
             return false;
         const long written = stream.write(frames.data() + done * frameBytes, count - done);
         if (written < 0) {
-            failure = stream.describe(written);
+            failure = stream.failure(written);
             return false;
         }
         if (written == 0)

@@ -26,7 +26,7 @@ public:
     AlsaSoundOutput(const AlsaSoundOutput&) = delete;
     AlsaSoundOutput& operator=(const AlsaSoundOutput&) = delete;
 
-    std::string unavailableReason() const override;
+    PlaybackFailure unavailable() const override;
     void play(std::vector<std::uint8_t> samples, EndHandler onEnd) override;
     void playRun(PcmRun run, EndHandler onEnd) override;
     void stop() override;
@@ -36,15 +36,15 @@ private:
     void start(std::function<void()> play);
     void run(const PcmFormat& format, std::span<const std::uint8_t> frames, const EndHandler& onEnd);
     // Whether every frame was heard; false when stopped, or failed with failure set.
-    bool feed(IPcmStream& stream, const PcmFormat& format, std::span<const std::uint8_t> frames, std::string& failure);
+    bool feed(IPcmStream& stream, const PcmFormat& format, std::span<const std::uint8_t> frames, PlaybackFailure& failure);
     // Whether the stream took all the frames; false when stopped, or failed with failure set.
-    bool write(IPcmStream& stream, std::size_t frameBytes, std::span<const std::uint8_t> frames, std::string& failure);
+    bool write(IPcmStream& stream, std::size_t frameBytes, std::span<const std::uint8_t> frames, PlaybackFailure& failure);
     // Stops the play on its way, if any, and waits for its thread; with m_playing held.
     void endPlay();
 
     const PcmStreamOpener m_open;
     // Probed once: asking the sound server again on every repaint would be slow.
-    std::string m_unavailableReason;
+    PlaybackFailure m_unavailable;
     std::mutex m_playing; // serialises play and stop; the player thread never takes it
     std::thread m_player;
     std::atomic<bool> m_stop{false};

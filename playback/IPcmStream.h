@@ -1,16 +1,16 @@
 #pragma once
 
 #include "playback/PcmFormat.h"
+#include "playback/PlaybackFailure.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <string>
 
 // An open playback stream of frames in the format it was opened for, as the sound output's feeder
 // thread uses it: nothing here waits for the sound, so a stop is never held up by the device.
-// Errors are negative numbers the stream puts into words itself.
+// Errors are negative numbers the stream turns into a failure itself.
 class IPcmStream {
 public:
     virtual ~IPcmStream() = default;
@@ -27,9 +27,9 @@ public:
     virtual long queued() = 0;
     // Discards whatever has not been heard.
     virtual void drop() = 0;
-    virtual std::string describe(long error) const = 0;
+    virtual PlaybackFailure failure(long error) const = 0;
 };
 
 // Opens a stream to play frames of the format on; none, with the reason in failure, when there is no
 // such device or it cannot play them.
-using PcmStreamOpener = std::function<std::unique_ptr<IPcmStream>(const PcmFormat& format, std::string& failure)>;
+using PcmStreamOpener = std::function<std::unique_ptr<IPcmStream>(const PcmFormat& format, PlaybackFailure& failure)>;

@@ -2,6 +2,7 @@
 
 #include "playback/PcmFormat.h"
 #include "playback/PcmRun.h"
+#include "playback/PlaybackFailure.h"
 
 #include <cstdint>
 #include <functional>
@@ -17,14 +18,16 @@ public:
     static constexpr PcmFormat kSlotFormat{PcmFormat::Encoding::Unsigned8, kSampleRate, 1};
 
     // Called once per play when it ends: played when every sample was heard; otherwise it was
-    // stopped, or the output failed or refused the sound and failure says why in words for the
-    // user (empty after a stop). It may come on a thread of the output's own.
-    using EndHandler = std::function<void(bool played, const std::string& failure)>;
+    // stopped, or the output failed or refused the sound and failure says why (none after a
+    // stop). It may come on a thread of the output's own.
+    using EndHandler = std::function<void(bool played, const PlaybackFailure& failure)>;
 
     virtual ~ISoundOutput() = default;
 
-    // Empty when there is an output to play on; otherwise why there is none, in words for the user.
-    virtual std::string unavailableReason() const = 0;
+    // None when there is an output to play on; otherwise why there is none.
+    virtual PlaybackFailure unavailable() const = 0;
+    // The same in English for zylox: "No sound output: the ALSA device ...", or empty.
+    std::string unavailableReason() const;
     // Stops what is playing, then plays these samples of a slot without waiting for them.
     virtual void play(std::vector<std::uint8_t> samples, EndHandler onEnd) = 0;
     // Stops what is playing, then plays the run without waiting for it. A run the output cannot

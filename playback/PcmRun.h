@@ -1,10 +1,10 @@
 #pragma once
 
 #include "playback/PcmFormat.h"
+#include "playback/PlaybackFailure.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 // A run of a source's frames as they are, before the source is shaped into a slot: signed 16-bit
@@ -21,6 +21,6 @@ struct PcmRun {
     // Whole frames only.
     std::size_t frames() const;
     PcmFormat format() const;
-    // Empty when the run can be played; otherwise why not, in words for the user.
-    std::string refusal() const;
+    // None when the run can be played; otherwise why not.
+    PlaybackFailure refusal() const;
 };

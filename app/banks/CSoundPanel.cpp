@@ -5,6 +5,7 @@
 #include "app/sounds/CShapeControls.h"
 #include "app/sounds/CSourceView.h"
 #include "app/sounds/CWaveformView.h"
+#include "app/sounds/PlaybackWording.h"
 #include "app/sounds/SourceRun.h"
 #include "audio/DeviceRate.h"
 #include "audio/SoundSnapping.h"
@@ -153,10 +154,10 @@ void CSoundPanel::start(const SlotSource& source, std::size_t slotLength, const 
     setWindowTitle(title);
     m_sourceView->setSound(m_source.sound);
     m_controls->setShape(m_source.shape);
-    const std::string unavailable = m_output.unavailableReason();
+    const QString unavailable = PlaybackWording::unavailable(m_output.unavailable());
     for (QPushButton* play : {m_playSource, m_playResult}) {
-        play->setEnabled(unavailable.empty());
-        play->setToolTip(QString::fromStdString(unavailable));
+        play->setEnabled(unavailable.isEmpty());
+        play->setToolTip(unavailable);
     }
     showWindow();
     render();
@@ -267,7 +268,7 @@ void CSoundPanel::render()
     m_resultView->setSamples(m_rendered.bytes);
     m_warning->setText(warning(m_rendered.result));
     m_apply->setEnabled(!m_rendered.bytes.empty());
-    m_playResult->setEnabled(!m_rendered.bytes.empty() && m_output.unavailableReason().empty());
+    m_playResult->setEnabled(!m_rendered.bytes.empty() && !m_output.unavailable());
 }
 
 const audio::RenderedSlot& CSoundPanel::rendered()
@@ -304,7 +305,7 @@ void CSoundPanel::playSource()
     if (!m_source.sound)
         return;
     const unsigned play = ++m_play;
-    m_output.playRun(sourceRun(*m_source.sound, windowRegion()), [this, play](bool, const std::string& failure) {
+    m_output.playRun(sourceRun(*m_source.sound, windowRegion()), [this, play](bool, const PlaybackFailure& failure) {
         QMetaObject::invokeMethod(this, [this, play, failure] { played(play, failure); }, Qt::QueuedConnection);
     });
 }
@@ -312,15 +313,15 @@ void CSoundPanel::playSource()
 void CSoundPanel::playResult()
 {
     const unsigned play = ++m_play;
-    m_output.play(rendered().bytes, [this, play](bool, const std::string& failure) {
+    m_output.play(rendered().bytes, [this, play](bool, const PlaybackFailure& failure) {
         QMetaObject::invokeMethod(this, [this, play, failure] { played(play, failure); }, Qt::QueuedConnection);
     });
 }
 
-void CSoundPanel::played(unsigned play, const std::string& failure)
+void CSoundPanel::played(unsigned play, const PlaybackFailure& failure)
 {
-    if (play == m_play && !failure.empty())
-        m_warning->setText(tr("Could not play: %1").arg(QString::fromStdString(failure)));
+    if (play == m_play && failure)
+        m_warning->setText(tr("Could not play: %1").arg(PlaybackWording::failure(failure)));
 }
 
 void CSoundPanel::done(int result)

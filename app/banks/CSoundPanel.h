@@ -13,6 +13,7 @@ class CShapeControls;
 class CSourceView;
 class CWaveformView;
 class ISoundOutput;
+struct PlaybackFailure;
 class QLabel;
 class QPushButton;
 
@@ -53,7 +54,7 @@ private:
     void snapToZeroCrossing();
     void playSource();
     void playResult();
-    void played(unsigned play, const std::string& failure);
+    void played(unsigned play, const PlaybackFailure& failure);
     void done(int result) override;
 
     double rate() const;

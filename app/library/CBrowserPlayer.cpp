@@ -2,6 +2,7 @@
 
 #include "app/banks/ImportWording.h"
 #include "app/document/SlotSource.h"
+#include "app/sounds/PlaybackWording.h"
 #include "app/sounds/SourceRun.h"
 #include "audio/SoundFileTypes.h"
 #include "playback/ISoundOutput.h"
@@ -43,8 +44,8 @@ void CBrowserPlayer::toggle(const QString& path)
     if (path == m_playing)
         return stop();
     const QString name = QFileInfo(path).fileName();
-    if (const std::string reason = m_output.unavailableReason(); !reason.empty()) {
-        emit failed(tr("Could not play “%1”: %2").arg(name, QString::fromStdString(reason)));
+    if (const PlaybackFailure unavailable = m_output.unavailable()) {
+        emit failed(tr("Could not play “%1”: %2").arg(name, PlaybackWording::unavailable(unavailable)));
         return;
     }
     const auto sound = decodeMinute(QFile::encodeName(path).toStdString());
@@ -56,7 +57,7 @@ void CBrowserPlayer::toggle(const QString& path)
     const unsigned play = ++m_play;
     setPlaying(path);
     // The output may end a play on its own thread: the window hears of it on its own.
-    m_output.playRun(sourceRun(*sound, {0, sound->frames.frameCount()}), [this, play](bool, const std::string& failure) {
+    m_output.playRun(sourceRun(*sound, {0, sound->frames.frameCount()}), [this, play](bool, const PlaybackFailure& failure) {
         QMetaObject::invokeMethod(this, [this, play, failure] { ended(play, failure); }, Qt::QueuedConnection);
     });
 }
@@ -70,14 +71,14 @@ void CBrowserPlayer::stop()
     m_output.stop();
 }
 
-void CBrowserPlayer::ended(unsigned play, const std::string& failure)
+void CBrowserPlayer::ended(unsigned play, const PlaybackFailure& failure)
 {
     if (play != m_play || m_playing.isEmpty())
         return;
     const QString name = QFileInfo(m_playing).fileName();
     setPlaying({});
-    if (!failure.empty())
-        emit failed(tr("Could not play “%1”: %2").arg(name, QString::fromStdString(failure)));
+    if (failure)
+        emit failed(tr("Could not play “%1”: %2").arg(name, PlaybackWording::failure(failure)));
 }
 
 void CBrowserPlayer::setPlaying(const QString& path)

@@ -3,9 +3,8 @@
 #include <QObject>
 #include <QString>
 
-#include <string>
-
 class ISoundOutput;
+struct PlaybackFailure;
 
 // Listening in the sound browser: a file played as it is (its first minute at most, its first two
 // channels, at its own rate) through the sound output the slots play on, so that playing a slot or
@@ -29,7 +28,7 @@ signals:
     void failed(const QString& message);
 
 private:
-    void ended(unsigned play, const std::string& failure);
+    void ended(unsigned play, const PlaybackFailure& failure);
     void setPlaying(const QString& path);
 
     ISoundOutput& m_output;

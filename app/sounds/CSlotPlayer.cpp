@@ -1,5 +1,6 @@
 #include "app/sounds/CSlotPlayer.h"
 
+#include "app/sounds/PlaybackWording.h"
 #include "content/CContent.h"
 #include "model/IBank.h"
 #include "playback/ISoundOutput.h"
@@ -44,13 +45,13 @@ void CSlotPlayer::show(const IBank& bank)
 {
     stop();
     m_bank = &bank;
-    const std::string unavailable = m_output.unavailableReason();
+    const QString unavailable = PlaybackWording::unavailable(m_output.unavailable());
     for (QPushButton* button : m_buttons.cells()) {
         const auto slot = static_cast<std::uint16_t>(CCellMatrix<QPushButton>::tagOf(button));
         const CContent* content = bank.getContent(slot);
         const bool sound = content != nullptr && content->isSample();
-        button->setEnabled(sound && unavailable.empty());
-        button->setToolTip(!unavailable.empty() ? QString::fromStdString(unavailable)
+        button->setEnabled(sound && unavailable.isEmpty());
+        button->setToolTip(!unavailable.isEmpty() ? unavailable
                            : sound ? tr("Play this slot as the ZYLOX 515 sounds it (Space plays the selected slot)")
                                    : tr("A firmware slot holds no sound"));
     }
@@ -70,7 +71,7 @@ void CSlotPlayer::toggle(int slot)
     const unsigned play = ++m_play;
     // The output may end a play on its own thread: the window hears of it on its own.
     m_output.play(m_bank->getContent(static_cast<std::uint16_t>(slot))->getData(),
-                  [this, play](bool, const std::string& failure) {
+                  [this, play](bool, const PlaybackFailure& failure) {
                       QMetaObject::invokeMethod(this, [this, play, failure] { ended(play, failure); }, Qt::QueuedConnection);
                   });
 }
@@ -85,16 +86,16 @@ void CSlotPlayer::stop()
     m_output.stop();
 }
 
-void CSlotPlayer::ended(unsigned play, const std::string& failure)
+void CSlotPlayer::ended(unsigned play, const PlaybackFailure& failure)
 {
     if (play != m_play || m_playing < 0)
         return;
     const auto slot = static_cast<std::uint16_t>(m_playing);
     label(m_playing, false);
     m_playing = -1;
-    if (!failure.empty())
+    if (failure)
         emit failed(tr("Could not play \"%1\": %2")
-                        .arg(QString::fromStdString(m_bank->getContentName(slot)), QString::fromStdString(failure)));
+                        .arg(QString::fromStdString(m_bank->getContentName(slot)), PlaybackWording::failure(failure)));
 }
 
 void CSlotPlayer::label(int slot, bool playing)

@@ -5,10 +5,10 @@
 #include <QObject>
 
 #include <functional>
-#include <string>
 
 class IBank;
 class ISoundOutput;
+struct PlaybackFailure;
 class QPushButton;
 class QWidget;
 
@@ -38,7 +38,7 @@ signals:
 
 private:
     void stop();
-    void ended(unsigned play, const std::string& failure);
+    void ended(unsigned play, const PlaybackFailure& failure);
     void label(int slot, bool playing);
 
     ISoundOutput& m_output;

@@ -91,7 +91,7 @@ TEST_F(EditorSlotsFixture, PlayTogglesAnotherPlayStopsTheFirstAndSpacePlaysTheSe
 TEST_F(EditorSlotsFixture, APlayThatFailsSaysWhyInTheStatusLine)
 {
     click("button_playContents_2");
-    sound.fail("the ALSA device \"default\" failed (Broken pipe)");
+    sound.fail({PlaybackFailure::Kind::Failed, "default", {}, "Broken pipe"});
     settle();
     EXPECT_EQ(playButtons(), "+Play +Play +Play +Play +Play +Play ");
     EXPECT_EQ(textOf("text_status"), "Could not play \"" + editor->workBank(4).getContentName(2)
@@ -100,18 +100,19 @@ TEST_F(EditorSlotsFixture, APlayThatFailsSaysWhyInTheStatusLine)
 
 TEST_F(EditorSlotsFixture, WithoutASoundOutputThePlayButtonsAreDisabledAndSayWhy)
 {
-    RecordingSoundOutput none("No sound output: nothing here");
+    RecordingSoundOutput none({PlaybackFailure::Kind::Unopenable, "default", {}, "No such file or directory"});
+    const std::string why = "No sound output: the ALSA device \"default\" cannot be opened (No such file or directory)";
     editor = std::make_unique<CEditor>(*this, system, settings, none);
     editor->show();
     EXPECT_EQ(playButtons(), "-Play -Play -Play -Play -Play -Play ");
-    EXPECT_EQ(control("button_playContents_2").toolTip().toStdString(), "No sound output: nothing here");
+    EXPECT_EQ(control("button_playContents_2").toolTip().toStdString(), why);
     press(Qt::Key_Space, Qt::NoModifier);
     EXPECT_TRUE(none.played.empty());
     // Pressed anyway, by the keyboard or the mouse, the button says why in the status line.
-    EXPECT_EQ(textOf("text_status"), "No sound output: nothing here");
+    EXPECT_EQ(textOf("text_status"), why);
     control<QLabel>("text_status").clear();
     click("button_playContents_4");
-    EXPECT_EQ(textOf("text_status"), "No sound output: nothing here");
+    EXPECT_EQ(textOf("text_status"), why);
     editor.reset();
 }
 

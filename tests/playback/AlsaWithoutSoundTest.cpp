@@ -19,8 +19,8 @@ TEST(AlsaSoundOutputWithoutSound, SaysWhyAndEndsEveryPlayAtOnceUnheard)
 
     for (int play = 0; play < 2; ++play) {
         std::promise<std::string> ended;
-        output.play(std::vector<std::uint8_t>(33000, 0x80), [&ended](bool played, const std::string& failure) {
-            ended.set_value(played ? "played" : failure);
+        output.play(std::vector<std::uint8_t>(33000, 0x80), [&ended](bool played, const PlaybackFailure& failure) {
+            ended.set_value(played ? "played" : failure.describe());
         });
         EXPECT_TRUE(ended.get_future().get().starts_with("the ALSA device \"default\" cannot be opened ("));
     }

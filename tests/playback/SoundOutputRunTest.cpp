@@ -42,7 +42,7 @@ public:
     void waitForRoom(int) override {}
     long queued() override { return 0; }
     void drop() override {}
-    std::string describe(long error) const override { return std::to_string(error); }
+    PlaybackFailure failure(long error) const override { return {PlaybackFailure::Kind::Failed, "test", {}, std::to_string(error)}; }
 
 private:
     StreamLog& m_log;
@@ -53,7 +53,7 @@ private:
 class SoundOutputRunTest : public testing::Test {
 protected:
     SoundOutputRunTest()
-        : output([this](const PcmFormat& format, std::string&) {
+        : output([this](const PcmFormat& format, PlaybackFailure&) {
             return std::make_unique<HeardStream>(streams.emplace_back(StreamLog{format, {}}), format.frameBytes());
         })
     {
@@ -63,8 +63,8 @@ protected:
     static std::future<std::string> ending(ISoundOutput::EndHandler& onEnd)
     {
         auto ended = std::make_shared<std::promise<std::string>>();
-        onEnd = [ended](bool played, const std::string& failure) {
-            ended->set_value(played ? "played" : failure.empty() ? "stopped" : failure);
+        onEnd = [ended](bool played, const PlaybackFailure& failure) {
+            ended->set_value(played ? "played" : failure ? failure.describe() : "stopped");
         };
         return ended->get_future();
     }

@@ -64,7 +64,7 @@ public:
         return static_cast<long>(kBuffer) + 1;
     }
     void drop() override { ++m_log.dropped; }
-    std::string describe(long error) const override { return "the device broke (" + std::to_string(error) + ")"; }
+    PlaybackFailure failure(long error) const override { return {PlaybackFailure::Kind::Failed, "test", {}, std::to_string(error)}; }
 
 private:
     void saysItWaits()
@@ -85,7 +85,7 @@ protected:
     // the output's look for a device.
     std::unique_ptr<AlsaSoundOutput> output(std::vector<std::size_t> rooms)
     {
-        return std::make_unique<AlsaSoundOutput>([this, rooms](const PcmFormat& format, std::string&) {
+        return std::make_unique<AlsaSoundOutput>([this, rooms](const PcmFormat& format, PlaybackFailure&) {
             const std::size_t n = logs.size();
             return std::make_unique<HeldStream>(logs.emplace_back(DeviceLog{format, {}}), rooms.at(n), 0, &waiting.at(n));
         });
@@ -95,8 +95,8 @@ protected:
     {
         auto promise = std::make_shared<std::promise<std::string>>();
         ended = promise->get_future();
-        return [promise](bool played, const std::string& failure) {
-            promise->set_value(played ? "played" : failure.empty() ? "stopped" : failure);
+        return [promise](bool played, const PlaybackFailure& failure) {
+            promise->set_value(played ? "played" : failure ? failure.describe() : "stopped");
         };
     }
     static std::future<std::string> play(AlsaSoundOutput& out, std::vector<std::uint8_t> samples)
@@ -152,21 +152,22 @@ TEST_F(SoundOutputStopTest, APlayThatFailsSaysWhy)
 {
     DeviceLog log{ISoundOutput::kSlotFormat, {}};
     int opens = 0;
-    AlsaSoundOutput output([&](const PcmFormat&, std::string& failure) -> std::unique_ptr<IPcmStream> {
+    AlsaSoundOutput output([&](const PcmFormat& format, PlaybackFailure& failure) -> std::unique_ptr<IPcmStream> {
         switch (opens++) {
         case 0: // the look for a device
             return std::make_unique<HeldStream>(log, 0);
         case 1:
             return std::make_unique<HeldStream>(log, 0, -5);
         default:
-            failure = "the device has gone";
+            failure = {PlaybackFailure::Kind::FormatRefused, "test", format, "Device or resource busy"};
             return nullptr;
         }
     });
     EXPECT_EQ(output.unavailableReason(), "");
-    EXPECT_EQ(play(output, std::vector<std::uint8_t>(10, 0x10)).get(), "the device broke (-5)");
+    EXPECT_EQ(play(output, std::vector<std::uint8_t>(10, 0x10)).get(), "the ALSA device \"test\" failed (-5)");
     EXPECT_EQ(log.dropped, 1);
-    EXPECT_EQ(play(output, std::vector<std::uint8_t>(10, 0x10)).get(), "the device has gone");
+    EXPECT_EQ(play(output, std::vector<std::uint8_t>(10, 0x10)).get(),
+              "the ALSA device \"test\" cannot play 8-bit mono at 33000 frames per second (Device or resource busy)");
 }
 
 } // namespace

@@ -12,13 +12,13 @@
 // output would refuse ends at once with the same refusal, as there.
 class RecordingSoundOutput : public ISoundOutput {
 public:
-    // An empty reason: an output exists.
-    explicit RecordingSoundOutput(std::string unavailableReason = {})
-        : m_unavailableReason(std::move(unavailableReason))
+    // None: an output exists.
+    explicit RecordingSoundOutput(PlaybackFailure unavailable = {})
+        : m_unavailable(std::move(unavailable))
     {
     }
 
-    std::string unavailableReason() const override { return m_unavailableReason; }
+    PlaybackFailure unavailable() const override { return m_unavailable; }
     void play(std::vector<std::uint8_t> samples, EndHandler onEnd) override
     {
         stop();
@@ -28,10 +28,10 @@ public:
     void playRun(PcmRun run, EndHandler onEnd) override
     {
         stop();
-        const std::string refusal = run.refusal();
+        const PlaybackFailure refusal = run.refusal();
         runs.push_back(std::move(run));
         m_onEnd = std::move(onEnd);
-        if (!refusal.empty())
+        if (refusal)
             fail(refusal);
     }
     void stop() override { end(false, {}); }
@@ -39,7 +39,7 @@ public:
     // The sound now playing has been heard to its end.
     void finish() { end(true, {}); }
     // The output failed while playing the sound now playing.
-    void fail(const std::string& failure) { end(false, failure); }
+    void fail(const PlaybackFailure& failure) { end(false, failure); }
     bool playing() const { return static_cast<bool>(m_onEnd); }
 
     // Every slot given to play (8-bit unsigned mono at kSampleRate), in order.
@@ -48,7 +48,7 @@ public:
     std::vector<PcmRun> runs;
 
 private:
-    void end(bool heard, const std::string& failure)
+    void end(bool heard, const PlaybackFailure& failure)
     {
         EndHandler onEnd = std::move(m_onEnd);
         m_onEnd = nullptr;
@@ -56,6 +56,6 @@ private:
             onEnd(heard, failure);
     }
 
-    std::string m_unavailableReason;
+    PlaybackFailure m_unavailable;
     EndHandler m_onEnd;
 };

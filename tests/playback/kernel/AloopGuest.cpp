@@ -129,7 +129,7 @@ bool slotsArrive(AlsaSoundOutput& output)
     const double duration = static_cast<double>(run.size()) / ISoundOutput::kSampleRate;
     std::promise<bool> ended; // outlives the play, whose thread may still be ending
     const auto start = std::chrono::steady_clock::now();
-    output.play(run, [&ended](bool played, const std::string&) { ended.set_value(played); });
+    output.play(run, [&ended](bool played, const PlaybackFailure&) { ended.set_value(played); });
     auto endNotice = ended.get_future();
     const bool finished = endNotice.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
     const bool played = finished && endNotice.get();
@@ -142,7 +142,7 @@ bool slotsArrive(AlsaSoundOutput& output)
         longRun.insert(longRun.end(), run.begin(), run.end());
     const std::size_t beforeLongRun = recorder.recorded().size();
     std::promise<bool> longEnded;
-    output.play(longRun, [&longEnded](bool played, const std::string&) { longEnded.set_value(played); });
+    output.play(longRun, [&longEnded](bool played, const PlaybackFailure&) { longEnded.set_value(played); });
     const auto longRunHeard = [&] {
         const std::vector<std::uint8_t> recorded = recorder.recorded();
         return static_cast<std::size_t>(std::count_if(recorded.begin() + static_cast<std::ptrdiff_t>(beforeLongRun),
@@ -213,8 +213,8 @@ bool sourceRunArrives(AlsaSoundOutput& output)
     const double duration = static_cast<double>(run.frames()) / kSourceRate;
     std::promise<std::string> ended;
     const auto start = std::chrono::steady_clock::now();
-    output.playRun(run, [&ended](bool played, const std::string& failure) {
-        ended.set_value(played ? "played" : failure.empty() ? "stopped" : failure);
+    output.playRun(run, [&ended](bool played, const PlaybackFailure& failure) {
+        ended.set_value(played ? "played" : failure ? failure.describe() : "stopped");
     });
     auto endNotice = ended.get_future();
     const bool finished = endNotice.wait_for(std::chrono::seconds(20)) == std::future_status::ready;

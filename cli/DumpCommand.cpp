@@ -24,8 +24,8 @@ int DumpCommand::run()
     if (const int status = openBankFile(banks, m_row))
         return status;
     // A dump is made to be sent: one the device must not take is not written.
-    if (const std::string refusal = banks.bank(m_row).sendRefusal(); !refusal.empty())
-        return fail(BankNumber::of(static_cast<std::uint16_t>(m_row)), refusal);
+    if (const std::optional<SlotRefusal> refusal = banks.bank(m_row).sendRefusal())
+        return fail(BankNumber::of(static_cast<std::uint16_t>(m_row)), refusal->describe());
     std::vector<std::uint8_t> bytes;
     for (const CEvent* event : banks.bank(m_row).createEvents(m_channel)) {
         const std::vector<std::uint8_t>& message = event->getData();

@@ -30,10 +30,10 @@ int PacingCommand::run()
         // A sender writes the record as it goes: the change waits until it has ended.
         const SenderLock::Taken lock = SenderLock::take(record, "zylox");
         if (!lock.lock)
-            return fail(port, "pacing not changed: " + lock.refusal);
+            return fail(port, "pacing not changed: " + lock.refusal.describe());
         record = DeviceRecord(DeviceRecord::defaultFolder(), output); // as the last sender left it
         if (!record.setPacing(m_options.over(record.pacing(), m_pacing)))
-            return fail(port, "pacing not changed: " + record.failure());
+            return fail(port, "pacing not changed: " + record.failure().describe());
     }
     std::cout << output.displayName() << ": " << pacingText(record.pacing()) << '\n';
     return 0;

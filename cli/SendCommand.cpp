@@ -140,7 +140,7 @@ int SendCommand::run()
     // device, or what its record says, meanwhile.
     const SenderLock::Taken lock = SenderLock::take(record, "zylox");
     if (!lock.lock)
-        return fail(port, "nothing sent: " + lock.refusal);
+        return fail(port, "nothing sent: " + lock.refusal.describe());
     const OutputPacing pacing = m_pacingOptions.over(record.pacing(), m_pacing);
     const std::vector<RowBank> chosen = chosenBanks(banks, record);
     if (m_changed) {
@@ -180,7 +180,7 @@ int SendCommand::run()
     }
     const std::size_t failed = sent.incomplete ? *sent.incomplete : sent.notSent.front();
     const std::string bank = BankNumber::of(static_cast<std::uint16_t>(failed)) + " (" + banks.bank(failed).getName() + ")";
-    if (!sent.notSentBecause.empty())
-        return fail(port, "bank " + bank + " not sent: " + sent.notSentBecause + "; " + account(sent));
+    if (const std::string why = sent.notSentBecause(); !why.empty())
+        return fail(port, "bank " + bank + " not sent: " + why + "; " + account(sent));
     return fail(port, "transmission of bank " + bank + " failed: " + account(sent));
 }

@@ -208,6 +208,6 @@ bool DeviceContents::save()
         m_failure = m_record.unwritable(errno != 0 ? errno : EIO);
         return false;
     }
-    m_failure.clear();
+    m_failure = {};
     return true;
 }

@@ -42,7 +42,7 @@ public:
     // Keeps the block as it has just gone out completely, with the names the bank had, and
     // replaces the file at once; false, with failure() saying why, when it could not be written.
     bool keep(std::size_t number, const CEvent& erase, const CEvent& write, const IBank& bank);
-    const std::string& failure() const { return m_failure; }
+    const RecordFailure& failure() const { return m_failure; }
 
 private:
     struct Names {
@@ -57,5 +57,5 @@ private:
     const DeviceRecord& m_record;
     std::array<Block, DeviceRecord::kBlocks> m_blocks{};
     std::array<Names, DeviceRecord::kRows> m_names{};
-    std::string m_failure;
+    RecordFailure m_failure;
 };

@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -148,9 +147,9 @@ std::string DeviceRecord::contentsPath() const
     return fileNamed(".contents");
 }
 
-std::string DeviceRecord::unwritable(int error) const
+RecordFailure DeviceRecord::unwritable(int error) const
 {
-    return "the device record in " + m_folder + " could not be written (" + std::strerror(error) + ")";
+    return {m_folder, error};
 }
 
 unsigned DeviceRecord::differingBlocks(std::size_t row, IBank& bank, std::uint16_t channel) const
@@ -301,7 +300,7 @@ bool DeviceRecord::save()
     errno = 0;
     if (!target.commit())
         return failed(errno != 0 ? errno : EIO);
-    m_failure.clear();
+    m_failure = {};
     return true;
 }
 

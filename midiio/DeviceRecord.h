@@ -2,6 +2,7 @@
 
 #include "midiio/MidiPortIdentity.h"
 #include "midiio/OutputPacing.h"
+#include "midiio/RecordFailure.h"
 #include "midiio/RowBank.h"
 #include "model/FactoryTables.h"
 
@@ -79,11 +80,10 @@ public:
     // changed, for a pacing outside what an output may be given.
     const OutputPacing& pacing() const { return m_pacing; }
     bool setPacing(const OutputPacing& pacing);
-    // Why the last write failed, naming the folder: "the device record in /home/u/.local/state/zylox
-    // could not be written (No space left on device)"; empty after one that succeeded.
-    const std::string& failure() const { return m_failure; }
-    // The same sentence for another failure in the record's folder, by its errno.
-    std::string unwritable(int error) const;
+    // Why the last write failed, with the folder; none after one that succeeded.
+    const RecordFailure& failure() const { return m_failure; }
+    // The same for another failure in the record's folder, by its errno.
+    RecordFailure unwritable(int error) const;
 
     const std::string& folder() const { return m_folder; }
     // The file the record lives in, and the one beside it that senders to the device lock; both
@@ -105,5 +105,5 @@ private:
     std::array<std::optional<std::uint64_t>, kBlocks> m_blocks{};
     std::array<std::optional<std::uint64_t>, kRows> m_banks{};
     OutputPacing m_pacing;
-    std::string m_failure;
+    RecordFailure m_failure;
 };

@@ -15,22 +15,23 @@ namespace {
 // "zylox 4242\n" is all a holder writes; a longer file was not written by one.
 constexpr std::size_t kLongestHolder = 256;
 
-// "zylox, process 4242" from the holder's line; a holder caught before it wrote its line, or a
-// file someone else wrote, is just another program.
-std::string holderOf(int descriptor)
+// The program and process from the holder's line; a holder caught before it wrote its line, or a
+// file someone else wrote, is just another program, and the refusal names none.
+void nameHolder(int descriptor, SenderLock::Refusal& refusal)
 {
     char text[kLongestHolder];
     const ssize_t length = ::pread(descriptor, text, sizeof text, 0);
     std::string_view line(text, length > 0 ? static_cast<std::size_t>(length) : 0);
     if (line.empty() || line.back() != '\n')
-        return "another program";
+        return;
     line.remove_suffix(1);
     const std::size_t space = line.rfind(' ');
     if (space == std::string_view::npos || space == 0 || space + 1 == line.size() ||
         line.find_first_not_of("0123456789", space + 1) != std::string_view::npos ||
         line.find('\n') != std::string_view::npos)
-        return "another program";
-    return std::string(line.substr(0, space)) + ", process " + std::string(line.substr(space + 1));
+        return;
+    refusal.holder = line.substr(0, space);
+    refusal.process = line.substr(space + 1);
 }
 
 } // namespace
@@ -43,15 +44,19 @@ SenderLock::Taken SenderLock::take(const DeviceRecord& record, const std::string
     std::error_code error;
     std::filesystem::create_directories(record.folder(), error);
     if (error)
-        return {nullptr, record.unwritable(error.value())};
+        return {nullptr, {.unwritable = record.unwritable(error.value())}};
     const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (descriptor < 0)
-        return {nullptr, record.unwritable(errno)};
+        return {nullptr, {.unwritable = record.unwritable(errno)}};
     if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
         const int why = errno;
-        const std::string refusal = why == EWOULDBLOCK
-                                        ? record.device().displayName() + " is being sent to by " + holderOf(descriptor)
-                                        : record.unwritable(why);
+        Refusal refusal;
+        if (why == EWOULDBLOCK) {
+            refusal.device = record.device().displayName();
+            nameHolder(descriptor, refusal);
+        } else {
+            refusal.unwritable = record.unwritable(why);
+        }
         ::close(descriptor);
         return {nullptr, refusal};
     }
@@ -61,6 +66,15 @@ SenderLock::Taken SenderLock::take(const DeviceRecord& record, const std::string
         ::ftruncate(descriptor, 0) == 0 &&
         ::pwrite(descriptor, line.data(), line.size(), 0) == static_cast<ssize_t>(line.size());
     return {std::unique_ptr<SenderLock>(new SenderLock(descriptor)), {}};
+}
+
+std::string SenderLock::Refusal::describe() const
+{
+    if (unwritable)
+        return unwritable.describe();
+    if (device.empty())
+        return {};
+    return device + " is being sent to by " + (holder.empty() ? "another program" : holder + ", process " + process);
 }
 
 SenderLock::~SenderLock()

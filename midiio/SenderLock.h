@@ -1,5 +1,7 @@
 #pragma once
 
+#include "midiio/RecordFailure.h"
+
 #include <memory>
 #include <string>
 
@@ -16,12 +18,23 @@ class DeviceRecord;
 // record goes on in memory only.
 class SenderLock {
 public:
+    // Why the lock was not taken: another sender holds it, or the lock file could not be made in
+    // the record's folder.
+    struct Refusal {
+        std::string device{};  // the device's name, for a lock held by another sender
+        std::string holder{};  // that sender's program, "zylox"; empty when it did not say
+        std::string process{}; // and its process id, "4242"
+        RecordFailure unwritable{};
+
+        explicit operator bool() const { return unwritable || !device.empty(); }
+        // "UM-ONE:UM-ONE MIDI 1 is being sent to by zylox, process 4242", "... by another
+        // program", or the record's failure; empty for none.
+        std::string describe() const;
+    };
     struct Taken {
         // None when refused.
         std::unique_ptr<SenderLock> lock;
-        // Why not: "UM-ONE:UM-ONE MIDI 1 is being sent to by zylox, process 4242", or the record's
-        // folder and the error when the lock file cannot be made there.
-        std::string refusal;
+        Refusal refusal;
     };
 
     // Takes the lock of the record's device for this program ("zylox", "zylox-editor") without

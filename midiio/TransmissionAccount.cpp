@@ -27,6 +27,11 @@ std::string TransmissionAccount::rowList(const std::vector<std::size_t>& rows)
     return list;
 }
 
+std::string TransmissionAccount::notSentBecause() const
+{
+    return refused ? refused->describe() : unrecorded.describe();
+}
+
 std::string TransmissionAccount::describe() const
 {
     std::string text = "Sent completely: " + rowList(complete) + ".\n";

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "midiio/RecordFailure.h"
 #include "midiio/RowBank.h"
+#include "model/MessageSlotRefusal.h"
 
 #include <cstddef>
 #include <optional>
@@ -22,15 +24,18 @@ struct TransmissionAccount {
     BankBlock incompleteBlock = kNoBlock;
     std::vector<std::size_t> notSent;
     // When the transmission failed before the next bank's first byte, why that bank was not sent:
-    // the device record could not mark it unknown (the record's folder and the error), or the
-    // bank holds what the device must not be sent.
-    std::string notSentBecause;
+    // the device record could not mark it unknown, or the bank holds what the device must not be
+    // sent.
+    RecordFailure unrecorded;
+    std::optional<SlotRefusal> refused;
 
     // The blocks to send to finish the transmission: the incomplete one first (with the block after
     // it, when that was to be sent too), then the rest as they were chosen.
     std::vector<RowBlocks> left;
 
     const std::vector<RowBlocks>& unfinished() const { return left; }
+    // Why the first bank not sent was not, in English; empty when it simply was not reached.
+    std::string notSentBecause() const;
     // A few lines for the user, rows named as the window names them ("S01" to "S31", "FW").
     std::string describe() const;
 

@@ -60,8 +60,8 @@ TransmissionAccount::End TransmissionRun::run(const std::vector<RowBank>& banks,
         const RowBank& bank = banks[next];
         if (m_wrapper.stopRequested())
             return endBefore(next, banks, TransmissionAccount::End::Stopped);
-        m_account.notSentBecause = bank.bank->sendRefusal();
-        if (!m_account.notSentBecause.empty())
+        m_account.refused = bank.bank->sendRefusal();
+        if (m_account.refused)
             return endBefore(next, banks, TransmissionAccount::End::Failed);
         const std::optional<TransmissionAccount::End> end = sendBlocks(bank, started);
         m_done.fetch_add(m_current.exchange(0));
@@ -94,7 +94,7 @@ std::optional<TransmissionAccount::End> TransmissionRun::sendBlocks(const RowBan
         // after a stop had left it half-erased.
         const DeviceRecord::RowKnowledge before = m_record ? m_record->known(bank.row) : DeviceRecord::RowKnowledge{};
         if (m_record && !m_record->forget(block)) {
-            m_account.notSentBecause = m_record->failure();
+            m_account.unrecorded = m_record->failure();
             return ended(rest, kNoBlock, TransmissionAccount::End::Failed);
         }
         if (!begun) {

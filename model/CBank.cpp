@@ -48,9 +48,9 @@ std::optional<audio::ImportResult::Refusal> CBank::refusal(std::uint16_t, const 
     return std::nullopt;
 }
 
-std::string CBank::sendRefusal() const
+std::optional<SlotRefusal> CBank::sendRefusal() const
 {
-    return {};
+    return std::nullopt;
 }
 
 audio::ImportResult CBank::importContent(std::uint16_t index, std::span<const std::uint8_t> source,

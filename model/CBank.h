@@ -26,7 +26,7 @@ public:
     void print(std::ostream& out, bool dumpData) const override;
     IBank* cloneOf(const IBank& other) const override;
     const CContent* getContent(std::uint16_t index) const override;
-    std::string sendRefusal() const override;
+    std::optional<SlotRefusal> sendRefusal() const override;
 
 protected:
     static constexpr std::size_t kEventCount = 4;

@@ -93,14 +93,13 @@ bool CFirmware::belongsToItsBlock(std::uint16_t index, const std::vector<std::ui
     return !block || *block == kFirstBlock + index;
 }
 
-std::string CFirmware::sendRefusal() const
+std::optional<SlotRefusal> CFirmware::sendRefusal() const
 {
     for (std::uint16_t slot = 0; slot < factory::kFirmwareContentCount; ++slot) {
         if (const auto why = refusal(slot, *m_contents[slot]))
-            return m_contentLabel[slot] + " "
-                   + messageSlotRefusal(audio::ImportResult::refused(*why, m_contents[slot]->getSize()), m_contentLabel[slot], slot);
+            return SlotRefusal{slot, m_contentLabel[slot], audio::ImportResult::refused(*why, m_contents[slot]->getSize())};
     }
-    return {};
+    return std::nullopt;
 }
 
 std::optional<audio::ImportResult::Refusal> CFirmware::refusal(std::uint16_t index, const CContent& content) const

@@ -25,8 +25,8 @@ public:
     // erase nor a write for another block: the rule bank files were saved under before the slots
     // took only what a send can use.
     bool setContents(const std::vector<CContent*>& contents) override;
-    // The first slot whose message a send could not put into its block, in words.
-    std::string sendRefusal() const override;
+    // The first slot whose message a send could not put into its block.
+    std::optional<SlotRefusal> sendRefusal() const override;
     const std::vector<std::string>& getContentNames() const override;
     void setContentNames(const std::vector<std::string>& names) override;
     void print(std::ostream& out, bool dumpData) const override;

@@ -2,9 +2,11 @@
 
 #include "audio/ImportOptions.h"
 #include "audio/ImportResult.h"
+#include "model/MessageSlotRefusal.h"
 
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -50,10 +52,10 @@ public:
     // Returns false, with the bank unchanged, when the messages cannot fill the bank or address
     // flash blocks that are not its own.
     virtual bool setContents(const std::vector<CContent*>& contents) = 0;
-    // Why the device must not be sent this bank as it stands; empty when it may. A file saved by an
+    // Why the device must not be sent this bank as it stands; none when it may. A file saved by an
     // earlier version can hold a firmware slot that no import takes any more: it still opens, so
     // that the sound banks beside it are not lost, but it is never sent.
-    virtual std::string sendRefusal() const = 0;
+    virtual std::optional<SlotRefusal> sendRefusal() const = 0;
     virtual const std::vector<std::string>& getContentNames() const = 0;
     virtual void setContentNames(const std::vector<std::string>& names) = 0;
     virtual void print(std::ostream& out, bool dumpData) const = 0;

@@ -47,6 +47,11 @@ MessageSlotNeeds messageSlotNeeds(std::uint16_t slot)
     return {CFirmware::kShortestMessage, CMessage::kLongestMessage, static_cast<unsigned>(2 * factory::kSoundBankCount + slot)};
 }
 
+std::string SlotRefusal::describe() const
+{
+    return slotLabel + " " + messageSlotRefusal(refused, slotLabel, slot);
+}
+
 std::string messageSlotRefusal(const audio::ImportResult& refused, const std::string& slotLabel, std::uint16_t slot)
 {
     const std::string holds = holding(refused);

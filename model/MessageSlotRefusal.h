@@ -19,3 +19,14 @@ struct MessageSlotNeeds {
 MessageSlotNeeds messageSlotNeeds(std::uint16_t slot);
 
 std::string messageSlotRefusal(const audio::ImportResult& refused, const std::string& slotLabel, std::uint16_t slot);
+
+// A firmware slot whose message the device must not be sent: which slot, its label, and what its
+// message is, as an import would have refused it.
+struct SlotRefusal {
+    std::uint16_t slot = 0;
+    std::string slotLabel{};
+    audio::ImportResult refused{};
+
+    // "PRESETS holds a System Exclusive message of 5 bytes; PRESETS takes one ...".
+    std::string describe() const;
+};

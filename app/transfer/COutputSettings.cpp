@@ -2,6 +2,7 @@
 
 #include "app/transfer/COutputList.h"
 #include "app/transfer/COutputSettingsDialog.h"
+#include "app/transfer/TransmissionWording.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/SenderLock.h"
 
@@ -59,14 +60,14 @@ void COutputSettings::keep(const MidiPortIdentity& output, const OutputPacing& p
     DeviceRecord record(DeviceRecord::defaultFolder(), output);
     // A sender writes the record as it goes: the change waits until it has ended.
     const SenderLock::Taken lock = SenderLock::take(record, kProgram);
-    std::string failure = lock.lock ? std::string() : lock.refusal;
+    QString failure = lock.lock ? QString() : TransmissionWording::lockRefusal(lock.refusal);
     if (lock.lock) {
         record = DeviceRecord(DeviceRecord::defaultFolder(), output); // as the last sender left it
         if (!record.setPacing(pacing))
-            failure = record.failure();
+            failure = TransmissionWording::recordFailure(record.failure());
     }
-    if (!failure.empty()) {
-        const QString message = tr("The output settings were not changed: %1.").arg(QString::fromStdString(failure));
+    if (!failure.isEmpty()) {
+        const QString message = tr("The output settings were not changed: %1.").arg(failure);
         m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Output Settings").toStdString(), message.toStdString(),
                             tr("OK").toStdString()});
         emit status(message);

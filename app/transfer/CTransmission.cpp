@@ -63,7 +63,7 @@ bool CTransmission::send(std::size_t row, bool allBanks, std::uint32_t channel)
     DeviceRecord record(DeviceRecord::defaultFolder(), output);
     SenderLock::Taken lock = SenderLock::take(record, kProgram);
     if (!lock.lock) {
-        refuse(tr("Nothing was sent: %1.").arg(QString::fromStdString(lock.refusal)));
+        refuse(tr("Nothing was sent: %1.").arg(TransmissionWording::lockRefusal(lock.refusal)));
         return false;
     }
     const std::vector<RowBlocks> rows =
@@ -154,11 +154,11 @@ void CTransmission::transmissionEnded(const TransmissionAccount& account)
                                     static_cast<int>(m_unfinished.size()))
                                : QString();
     const QString described = TransmissionWording::account(account);
-    if (account.end == TransmissionAccount::End::Failed && !account.notSentBecause.empty())
+    const QString notSentBecause = TransmissionWording::notSentBecause(account);
+    if (account.end == TransmissionAccount::End::Failed && !notSentBecause.isEmpty())
         alert(IDialogs::AlertStyle::Critical, tr("Transmission Failed"),
               tr("%1 was not sent: %2.\n\n")
-                      .arg(QString::fromStdString(TransmissionAccount::rowName(account.notSent.front())),
-                           QString::fromStdString(account.notSentBecause))
+                      .arg(QString::fromStdString(TransmissionAccount::rowName(account.notSent.front())), notSentBecause)
                   + described + resume,
               tr("OK"));
     else if (account.end == TransmissionAccount::End::Failed)

@@ -1,6 +1,9 @@
 #include "app/transfer/TransmissionWording.h"
 
+#include "app/banks/ImportWording.h"
+
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -83,4 +86,35 @@ QString TransmissionWording::account(const TransmissionAccount& account)
         unsent.push_back(found != account.left.end() ? *found : RowBlocks{row});
     }
     return text + tr("Not sent: %1.").arg(blocks(unsent));
+}
+
+QString TransmissionWording::notSentBecause(const TransmissionAccount& account)
+{
+    if (!account.refused)
+        return recordFailure(account.unrecorded);
+    const SlotRefusal& refused = *account.refused;
+    const QString label = QString::fromStdString(refused.slotLabel);
+    //: A firmware slot's label, then what it holds and what it takes: "PRESETS holds ...; PRESETS takes ..."
+    return tr("%1 %2").arg(label, ImportWording::messageSlotRefusal(refused.refused, label, refused.slot));
+}
+
+QString TransmissionWording::recordFailure(const RecordFailure& failure)
+{
+    if (!failure)
+        return {};
+    // The system's own text, in the user's language where the C library has it.
+    return tr("the device record in %1 could not be written (%2)")
+        .arg(QString::fromStdString(failure.folder), QString::fromLocal8Bit(std::strerror(failure.error)));
+}
+
+QString TransmissionWording::lockRefusal(const SenderLock::Refusal& refusal)
+{
+    if (refusal.unwritable || !refusal)
+        return recordFailure(refusal.unwritable);
+    const QString device = QString::fromStdString(refusal.device);
+    if (refusal.holder.empty())
+        return tr("%1 is being sent to by another program").arg(device);
+    //: The device, then the program sending to it and that program's process id
+    return tr("%1 is being sent to by %2, process %3")
+        .arg(device, QString::fromStdString(refusal.holder), QString::fromStdString(refusal.process));
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "midiio/RecordFailure.h"
 #include "midiio/RowBank.h"
+#include "midiio/SenderLock.h"
 #include "midiio/TransmissionAccount.h"
 
 #include <QCoreApplication>
@@ -10,8 +12,8 @@
 #include <cstdint>
 #include <vector>
 
-// A transmission's times, rows and account in the window's language; the core words the same in
-// English for zylox.
+// A transmission's times, rows, account and refusals in the window's language; the core words the
+// same in English for zylox.
 class TransmissionWording {
     Q_DECLARE_TR_FUNCTIONS(TransmissionWording)
 
@@ -27,4 +29,11 @@ public:
     static QString blocks(const std::vector<RowBlocks>& rows);
     // Which banks were sent completely, which one is incomplete on the device and which were not sent.
     static QString account(const TransmissionAccount& account);
+    // Why the first bank not sent was not: the record's failure or the firmware slot's refusal;
+    // empty when it simply was not reached.
+    static QString notSentBecause(const TransmissionAccount& account);
+    // "the device record in ... could not be written (No space left on device)"; empty for none.
+    static QString recordFailure(const RecordFailure& failure);
+    // "... is being sent to by zylox, process 4242", or the record's failure.
+    static QString lockRefusal(const SenderLock::Refusal& refusal);
 };

@@ -214,7 +214,7 @@ TEST_F(EditorTransmissionTest, OneSenderPerDeviceAndTheOtherIsToldWhoHoldsIt)
     }
 
     std::string refusal;
-    pauseAt(20, [&] { refusal = SenderLock::take(record, "zylox").refusal; });
+    pauseAt(20, [&] { refusal = SenderLock::take(record, "zylox").refusal.describe(); });
     click("button_send");
     runUntilIdle();
     EXPECT_EQ(refusal, "ZYLOX 515:ZYLOX 515 MIDI In is being sent to by zylox-editor, " + process);

@@ -1,9 +1,11 @@
-// A transmission's times, rows and account as the window says them: word for word zylox's in
-// English, and in French.
+// A transmission's times, rows, account and refusals as the window says them: word for word
+// zylox's in English, and in French.
 #include "app/transfer/TransmissionWording.h"
 #include "app/window/CTranslations.h"
 #include "midiio/BankBlocks.h"
 #include "midiio/TransmissionRun.h"
+
+#include <cerrno>
 
 #include <QLocale>
 
@@ -40,6 +42,24 @@ TEST(TransmissionWordingTest, InEnglishTheWindowSaysWhatZyloxSays)
     whole.complete = {0, 1};
     for (const TransmissionAccount& account : {stopped(), whole})
         EXPECT_EQ(TransmissionWording::account(account).toStdString(), account.describe());
+}
+
+TEST(TransmissionWordingTest, InEnglishTheWindowRefusesAsZyloxDoes)
+{
+    const RecordFailure full{"/home/u/.local/state/zylox", ENOSPC};
+    using Refusal = SenderLock::Refusal;
+    for (const Refusal& refusal : {Refusal{}, Refusal{"UM-ONE:UM-ONE MIDI 1", "zylox", "4242"},
+                                   Refusal{"UM-ONE:UM-ONE MIDI 1"}, Refusal{.unwritable = full}})
+        EXPECT_EQ(TransmissionWording::lockRefusal(refusal).toStdString(), refusal.describe());
+
+    TransmissionAccount unrecorded = stopped();
+    unrecorded.unrecorded = full;
+    TransmissionAccount refused = stopped();
+    for (const auto why : {audio::ImportResult::Refusal::ForeignMessage, audio::ImportResult::Refusal::MessageLength}) {
+        refused.refused = SlotRefusal{1, "PRESETS", audio::ImportResult::refused(why, 5)};
+        for (const TransmissionAccount& account : {stopped(), unrecorded, refused})
+            EXPECT_EQ(TransmissionWording::notSentBecause(account).toStdString(), account.notSentBecause());
+    }
 }
 
 TEST(TransmissionWordingTest, InFrench)

@@ -121,7 +121,7 @@ TEST_F(DeviceRecordTest, AFolderThatCannotBeWrittenSaysWhyAndKeepsTheRecordInMem
     DeviceRecord record(scratch.file("file/state"), usb);
     EXPECT_FALSE(record.remember(1, 9));
     EXPECT_EQ(record.at(1), 9u);
-    EXPECT_EQ(record.failure(), "the device record in " + scratch.file("file/state") + " could not be written (Not a directory)");
+    EXPECT_EQ(record.failure().describe(), "the device record in " + scratch.file("file/state") + " could not be written (Not a directory)");
 
     // Where only the record's own file cannot be replaced, the folder is named all the same.
     DeviceRecord(folder, usb).remember(0, 1);
@@ -130,11 +130,11 @@ TEST_F(DeviceRecordTest, AFolderThatCannotBeWrittenSaysWhyAndKeepsTheRecordInMem
     std::filesystem::create_directory(path);
     DeviceRecord blocked(folder, usb);
     EXPECT_FALSE(blocked.forget(0));
-    EXPECT_EQ(blocked.failure().rfind("the device record in " + folder + " could not be written (", 0), 0u)
-        << blocked.failure();
+    EXPECT_EQ(blocked.failure().describe().rfind("the device record in " + folder + " could not be written (", 0), 0u)
+        << blocked.failure().describe();
     std::filesystem::remove(path);
     EXPECT_TRUE(blocked.forget(0));
-    EXPECT_EQ(blocked.failure(), "");
+    EXPECT_FALSE(blocked.failure());
 
     // Without a folder nothing on disk can speak for the device: the record lives in memory.
     DeviceRecord nowhere("", usb);

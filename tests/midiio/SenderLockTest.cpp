@@ -24,12 +24,12 @@ TEST_F(SenderLockTest, OneSenderPerDeviceUntilItLetsGo)
 {
     SenderLock::Taken first = SenderLock::take(usb, "zylox");
     ASSERT_NE(first.lock, nullptr);
-    EXPECT_EQ(first.refusal, "");
+    EXPECT_EQ(first.refusal.describe(), "");
 
     // Another sender in the same process is refused too, and told who holds the device.
     const SenderLock::Taken second = SenderLock::take(DeviceRecord(usb.folder(), usb.device()), "zylox-editor");
     EXPECT_EQ(second.lock, nullptr);
-    EXPECT_EQ(second.refusal, busy + "zylox, process " + std::to_string(getpid()));
+    EXPECT_EQ(second.refusal.describe(), busy + "zylox, process " + std::to_string(getpid()));
     EXPECT_NE(SenderLock::take(other, "zylox-editor").lock, nullptr);
 
     first.lock.reset();
@@ -78,10 +78,10 @@ TEST_F(SenderLockTest, TheLockOfAProcessThatEndsIsFreeWhateverItsFileStillSays)
     ASSERT_EQ(told, 1);
     ASSERT_EQ(held, 'y');
     EXPECT_EQ(refused.lock, nullptr);
-    EXPECT_EQ(refused.refusal, busy + "zylox, process " + std::to_string(child));
+    EXPECT_EQ(refused.refusal.describe(), busy + "zylox, process " + std::to_string(child));
     const SenderLock::Taken after = SenderLock::take(usb, "zylox-editor");
     EXPECT_NE(after.lock, nullptr);
-    EXPECT_EQ(after.refusal, "");
+    EXPECT_EQ(after.refusal.describe(), "");
 }
 
 TEST_F(SenderLockTest, AHolderWhoseLineIsMissingOrForeignIsAnotherProgram)
@@ -92,10 +92,10 @@ TEST_F(SenderLockTest, AHolderWhoseLineIsMissingOrForeignIsAnotherProgram)
                                     std::string("zylox twelve\n"), std::string(" 12\n"), std::string(300, 'x') + " 1\n"}) {
         SCOPED_TRACE(line);
         std::ofstream(usb.lockPath(), std::ios::trunc) << line;
-        EXPECT_EQ(SenderLock::take(usb, "zylox-editor").refusal, busy + "another program");
+        EXPECT_EQ(SenderLock::take(usb, "zylox-editor").refusal.describe(), busy + "another program");
     }
     std::ofstream(usb.lockPath(), std::ios::trunc) << "zylox editor 99\n";
-    EXPECT_EQ(SenderLock::take(usb, "zylox-editor").refusal, busy + "zylox editor, process 99");
+    EXPECT_EQ(SenderLock::take(usb, "zylox-editor").refusal.describe(), busy + "zylox editor, process 99");
 }
 
 } // namespace

@@ -199,7 +199,7 @@ TEST_F(TransmissionRunTest, ABankWhoseRecordCannotBeMarkedUnknownIsNotSent)
     EXPECT_EQ(run.account().complete, Rows{0});
     EXPECT_EQ(run.account().incomplete, std::nullopt);
     EXPECT_EQ(run.account().notSent, (Rows{1, 2}));
-    EXPECT_EQ(run.account().notSentBecause, "the device record in " + folder + " could not be written (Not a directory)");
+    EXPECT_EQ(run.account().notSentBecause(), "the device record in " + folder + " could not be written (Not a directory)");
     EXPECT_EQ(device.erasedBlocks(), (Rows{0, 1}));
     EXPECT_EQ(DeviceRecord(folder + ".moved", MidiPortIdentity::of(device.names)).at(2), 42u);
 }
@@ -217,7 +217,7 @@ TEST_F(TransmissionRunTest, AFirmwareBankWithASlotNoSendCanUseIsNotSentAndTheRec
 
     EXPECT_EQ(run.account().complete, Rows{0});
     EXPECT_EQ(run.account().notSent, Rows{31});
-    EXPECT_EQ(run.account().notSentBecause, firmware.sendRefusal());
+    EXPECT_EQ(run.account().notSentBecause(), firmware.sendRefusal().value_or(SlotRefusal{}).describe());
     EXPECT_EQ(device.erasedBlocks(), (Rows{0, 1}));
     EXPECT_EQ(record.at(62), 42u);
 }

@@ -303,15 +303,15 @@ TEST(FlashBlocks, AFirmwareBankFromAnOlderFileOpensButIsNeverSentWithASlotNoImpo
     CMessage presets(leftOver.data(), leftOver.size());
     CFirmware firmware;
     ASSERT_TRUE(firmware.setContents({&presets, const_cast<CContent*>(factory.getContent(1))}));
-    EXPECT_EQ(firmware.sendRefusal(), "PRESETS holds a System Exclusive message that is not in the ZYLOX 515's own form; "
+    EXPECT_EQ(firmware.sendRefusal().value_or(SlotRefusal{}).describe(), "PRESETS holds a System Exclusive message that is not in the ZYLOX 515's own form; "
                                       "PRESETS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes "
                                       "for flash block 62");
-    EXPECT_EQ(factory.sendRefusal(), "");
-    EXPECT_EQ(CSound(4).sendRefusal(), "");
+    EXPECT_FALSE(factory.sendRefusal());
+    EXPECT_FALSE(CSound(4).sendRefusal());
     const Bytes tiny{0xF0, 0x31, 0x7E, 0x38, 0xF7};
     CMessage os(tiny.data(), tiny.size());
     ASSERT_TRUE(firmware.setContents({const_cast<CContent*>(factory.getContent(0)), &os}));
-    EXPECT_EQ(firmware.sendRefusal(), "OS holds a System Exclusive message of 5 bytes; OS takes one ZYLOX 515 System "
+    EXPECT_EQ(firmware.sendRefusal().value_or(SlotRefusal{}).describe(), "OS holds a System Exclusive message of 5 bytes; OS takes one ZYLOX 515 System "
                                       "Exclusive message of 1,024 to 131,078 bytes for flash block 63");
 }
 

@@ -34,108 +34,108 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
 <context>
     <name>CBankEdits</name>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="65"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="78"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="64"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="77"/>
         <source>Rename</source>
         <translation>Umbenennen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="65"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="78"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="64"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="77"/>
         <source>rename of %1</source>
         <translation>Umbenennen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="69"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="82"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="68"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="81"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 in „%2“ umbenannt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="89"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="100"/>
         <source>Reset to Default</source>
         <translation>Auf Werkseinstellung zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="91"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Setzen Sie während des Sendens oder Empfangens keine Bank auf die Werkseinstellung zurück!</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="92"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="91"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="93"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="92"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Nicht zurückgesetzt: %1 bleibt unverändert, solange Bänke gesendet werden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="97"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="96"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Der Bank „%1“ ihren Werksnamen und ihre Werkssounds zurückgeben? Ihr jetziger Inhalt wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="102"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="107"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="106"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="102"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="107"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="106"/>
         <source>reset of %1</source>
         <translation>Zurücksetzen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="108"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="107"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 auf Werksnamen und Werkssounds zurückgesetzt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="143"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="170"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="142"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="169"/>
         <source>Not imported: %1</source>
         <translation>Nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="196"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="195"/>
         <source>Shape “%1” for %2</source>
         <translation>„%1“ für %2 formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="212"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="211"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="212"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="211"/>
         <source>import into %1</source>
         <translation>Import in %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="213"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="212"/>
         <source>Shape</source>
         <translation>Formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="213"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="212"/>
         <source>shape of %1</source>
         <translation>Formen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="233"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="232"/>
         <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurde die älteste verworfen: Ihr Slot besteht jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="236"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="235"/>
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurden die %2 ältesten verworfen: Ihre Slots bestehen jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
     </message>
@@ -143,138 +143,138 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
 <context>
     <name>CBankFiles</name>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="50"/>
-        <location filename="../app/files/CBankFiles.cpp" line="59"/>
+        <location filename="../app/files/CBankFiles.cpp" line="51"/>
+        <location filename="../app/files/CBankFiles.cpp" line="60"/>
         <source>opening another bank file</source>
         <translation>dem Öffnen einer anderen Bankdatei</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="79"/>
+        <location filename="../app/files/CBankFiles.cpp" line="80"/>
         <source>Wrong File Format</source>
         <translation>Falsches Dateiformat</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="80"/>
+        <location filename="../app/files/CBankFiles.cpp" line="81"/>
         <source>This file contains no sound bank(s)
 for a Tarvo ZYLOX 515!</source>
         <translation>Diese Datei enthält keine Soundbank
 für einen Tarvo ZYLOX 515!</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="81"/>
-        <location filename="../app/files/CBankFiles.cpp" line="192"/>
+        <location filename="../app/files/CBankFiles.cpp" line="82"/>
+        <location filename="../app/files/CBankFiles.cpp" line="193"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="82"/>
+        <location filename="../app/files/CBankFiles.cpp" line="83"/>
         <source>Not opened: %1 holds no sound bank</source>
         <translation>Nicht geöffnet: %1 enthält keine Soundbank</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="97"/>
+        <location filename="../app/files/CBankFiles.cpp" line="98"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4) or into %2? What that bank holds now is replaced.</source>
         <translation>Die Datei enthält Daten für die Bank „%1“ (%2).
 In die ausgewählte Bank „%3“ (%4) oder in %2 laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="100"/>
+        <location filename="../app/files/CBankFiles.cpp" line="101"/>
         <source>The file contains data for bank: &quot;&quot; (%1).
 Load it into the selected bank &quot;%2&quot; (%3)? What that bank holds now is replaced.</source>
         <translation>Die Datei enthält Daten für die Bank „“ (%1).
 In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="104"/>
-        <location filename="../app/files/CBankFiles.cpp" line="106"/>
+        <location filename="../app/files/CBankFiles.cpp" line="105"/>
+        <location filename="../app/files/CBankFiles.cpp" line="107"/>
         <source>Load into %1</source>
         <translation>In %1 laden</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="105"/>
+        <location filename="../app/files/CBankFiles.cpp" line="106"/>
         <source>Different Banks!</source>
         <translation>Unterschiedliche Bänke!</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="107"/>
+        <location filename="../app/files/CBankFiles.cpp" line="108"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="121"/>
-        <location filename="../app/files/CBankFiles.cpp" line="133"/>
-        <location filename="../app/files/CBankFiles.cpp" line="150"/>
+        <location filename="../app/files/CBankFiles.cpp" line="122"/>
+        <location filename="../app/files/CBankFiles.cpp" line="134"/>
+        <location filename="../app/files/CBankFiles.cpp" line="151"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="121"/>
+        <location filename="../app/files/CBankFiles.cpp" line="122"/>
         <source>opening %1 into %2</source>
         <translation>Öffnen von %1 in %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="125"/>
+        <location filename="../app/files/CBankFiles.cpp" line="126"/>
         <source>Opened %1 into %2</source>
         <translation>%1 in %2 geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="133"/>
+        <location filename="../app/files/CBankFiles.cpp" line="134"/>
         <source>opening %1 (all banks)</source>
         <translation>Öffnen von %1 (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="140"/>
+        <location filename="../app/files/CBankFiles.cpp" line="141"/>
         <source>Opened %1 (all banks)</source>
         <translation>%1 geöffnet (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="150"/>
+        <location filename="../app/files/CBankFiles.cpp" line="151"/>
         <source>opening %1 from %2</source>
         <translation>Öffnen von %1 aus %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="155"/>
+        <location filename="../app/files/CBankFiles.cpp" line="156"/>
         <source>Opened %1 from %2</source>
         <translation>%1 aus %2 geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="168"/>
+        <location filename="../app/files/CBankFiles.cpp" line="169"/>
         <source>All banks</source>
         <translation>Alle Bänke</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="189"/>
+        <location filename="../app/files/CBankFiles.cpp" line="190"/>
         <source>The bank file &quot;%1&quot; could not be written: %2.</source>
         <translation>Die Bankdatei „%1“ konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="191"/>
+        <location filename="../app/files/CBankFiles.cpp" line="192"/>
         <source>Save Failed</source>
         <translation>Speichern fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="193"/>
+        <location filename="../app/files/CBankFiles.cpp" line="194"/>
         <source>Not saved: %1</source>
         <translation>Nicht gespeichert: %1</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="199"/>
+        <location filename="../app/files/CBankFiles.cpp" line="200"/>
         <source>Saved %1 (%2)</source>
         <translation>%1 gespeichert (%2)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="200"/>
+        <location filename="../app/files/CBankFiles.cpp" line="201"/>
         <source>Saved %1 (all banks)</source>
         <translation>%1 gespeichert (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="222"/>
+        <location filename="../app/files/CBankFiles.cpp" line="223"/>
         <source>The shapes of its slots could not be kept beside %1: %2</source>
         <translation>Die Formen ihrer Slots konnten nicht neben %1 aufbewahrt werden: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="254"/>
+        <location filename="../app/files/CBankFiles.cpp" line="255"/>
         <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
         <translation>
             <numerusform>%n geformter Slot öffnet sich als reine Bytes: Seine Quelle wurde geändert oder ist verschwunden.</numerusform>
@@ -282,7 +282,7 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="258"/>
+        <location filename="../app/files/CBankFiles.cpp" line="259"/>
         <source>%n of the oldest kept sources were let go to stay within %1 MB.</source>
         <translation>
             <numerusform>%n der ältesten aufbewahrten Quellen wurde verworfen, um unter %1 MB zu bleiben.</numerusform>
@@ -290,7 +290,7 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
         </translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="265"/>
+        <location filename="../app/files/CBankFiles.cpp" line="266"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -344,24 +344,24 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>CBrowserPlayer</name>
     <message>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="19"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="20"/>
         <source>it could not be read</source>
         <translation>sie konnte nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="21"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="22"/>
         <source>it could not be decoded: %1</source>
         <translation>sie konnte nicht dekodiert werden: %1</translation>
     </message>
     <message>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="22"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="23"/>
         <source>it is not a sound this editor decodes (%1)</source>
         <translation>sie ist kein Sound, den dieser Editor dekodiert (%1)</translation>
     </message>
     <message>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="47"/>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="53"/>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="80"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="48"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="54"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="81"/>
         <source>Could not play “%1”: %2</source>
         <translation>„%1“ konnte nicht abgespielt werden: %2</translation>
     </message>
@@ -451,79 +451,79 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>CDeviceContentsSaving</name>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="24"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="25"/>
         <source>Save &amp;Device Contents…</source>
         <translation>&amp;Geräteinhalt speichern…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="34"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="87"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="35"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="88"/>
         <source>Save Device Contents</source>
         <translation>Geräteinhalt speichern</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="34"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="35"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="41"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="42"/>
         <source>No MIDI output is chosen.</source>
         <translation>Es ist kein MIDI-Ausgang gewählt.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="57"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="58"/>
         <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Von %1 ist keine Bank bekannt: Eine Bank ist bekannt, sobald sie vollständig an das Gerät gesendet wurde.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="63"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="92"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="64"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="93"/>
         <source>Device contents</source>
         <translation>Geräteinhalt</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="70"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="101"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="71"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="102"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 konnte nicht gespeichert werden (%2).</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="74"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="75"/>
         <source>Saved all banks of %1 to %2</source>
         <translation>Alle Bänke von %1 in %2 gespeichert</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="81"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="82"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the known bank as a one-bank file into a folder?</source>
         <translation>Auf %1 nicht bekannt: %2.
 Eine Bankdatei enthält eine Bank oder alle 32: Die bekannte Bank als Datei mit einer Bank in einen Ordner speichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="84"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="85"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %3 known banks as one-bank files into a folder?</source>
         <translation>Auf %1 nicht bekannt: %2.
 Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Dateien mit je einer Bank in einen Ordner speichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="88"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="89"/>
         <source>Save into Folder…</source>
         <translation>In Ordner speichern…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="88"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="89"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="108"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="109"/>
         <source>Saved 1 bank of %1 into %2</source>
         <translation>1 Bank von %1 in %2 gespeichert</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="109"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="110"/>
         <source>Saved %3 banks of %1 into %2</source>
         <translation>%3 Bänke von %1 in %2 gespeichert</translation>
     </message>
@@ -598,44 +598,44 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
 <context>
     <name>COutputSettings</name>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="20"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="21"/>
         <source>pieces of %1 bytes, no gap</source>
         <translation>Stücke von %1 Byte, ohne Pause</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="21"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="22"/>
         <source>pieces of %1 bytes, %2 ms after each</source>
         <translation>Stücke von %1 Byte, %2 ms nach jedem</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="33"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="34"/>
         <source>&amp;Output Settings…</source>
         <translation>&amp;Ausgangseinstellungen…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="44"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="70"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="45"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="71"/>
         <source>Output Settings</source>
         <translation>Ausgangseinstellungen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="45"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="46"/>
         <source>No MIDI output is chosen.</source>
         <translation>Es ist kein MIDI-Ausgang gewählt.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="45"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="71"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="46"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="72"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="69"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="70"/>
         <source>The output settings were not changed: %1.</source>
         <translation>Die Ausgangseinstellungen wurden nicht geändert: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="75"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="76"/>
         <source>Output settings of %1: %2</source>
         <translation>Ausgangseinstellungen von %1: %2</translation>
     </message>
@@ -1054,27 +1054,27 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>CSlotPlayer</name>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="54"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="55"/>
         <source>Play this slot as the ZYLOX 515 sounds it (Space plays the selected slot)</source>
         <translation>Diesen Slot so abspielen, wie der ZYLOX 515 ihn klingen lässt (Leertaste spielt den ausgewählten Slot)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="55"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="56"/>
         <source>A firmware slot holds no sound</source>
         <translation>Ein Firmware-Slot enthält keinen Sound</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="96"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="97"/>
         <source>Could not play &quot;%1&quot;: %2</source>
         <translation>„%1“ konnte nicht abgespielt werden: %2</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="103"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="104"/>
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="103"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="104"/>
         <source>Play</source>
         <translation>Abspielen</translation>
     </message>
@@ -1258,117 +1258,117 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>CSoundPanel</name>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="38"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="39"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="88"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="89"/>
         <source>Source waveform and the window that goes into the slot</source>
         <translation>Wellenform der Quelle und das Fenster, das in den Slot kommt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="91"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="92"/>
         <source>The slot as the shape makes it</source>
         <translation>Der Slot, wie die Form ihn macht</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="92"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="93"/>
         <source>Result in the slot</source>
         <translation>Ergebnis im Slot</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="101"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="102"/>
         <source>Zoom &amp;In</source>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="102"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="103"/>
         <source>Zoom O&amp;ut</source>
         <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="103"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="104"/>
         <source>Snap to &amp;Onset</source>
         <translation>Am &amp;Einsatz ausrichten</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="104"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="105"/>
         <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
         <translation>Den Anfang des Fensters dorthin verschieben, wo der Sound über die Abschneideschwelle steigt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="105"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="106"/>
         <source>Snap to &amp;Zero Crossing</source>
         <translation>Am &amp;Nulldurchgang ausrichten</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="106"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
         <source>Play &amp;Source</source>
         <translation>&amp;Quelle abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="108"/>
         <source>Play &amp;Result</source>
         <translation>E&amp;rgebnis abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="109"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="110"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="110"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="111"/>
         <source>&amp;Apply</source>
         <translation>&amp;Anwenden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="119"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="120"/>
         <source>Result in the slot:</source>
         <translation>Ergebnis im Slot:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="130"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="131"/>
         <source>Source:</source>
         <translation>Quelle:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="193"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="194"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenster %1 bis %2 von %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="284"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="285"/>
         <source>Cannot fit: %1.</source>
         <translation>Einpassen nicht möglich: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="285"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="286"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Nichts für den Slot: Das Fenster enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="289"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="290"/>
         <source>Silent: the result&apos;s peak is %1, below %2 dBFS</source>
         <translation>Stumm: Der Spitzenpegel des Ergebnisses ist %1, unter %2 dBFS</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="291"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="292"/>
         <source>zero</source>
         <translation>null</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="294"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="295"/>
         <source>; the sound starts at %1 s</source>
         <translation>; der Sound beginnt bei %1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="298"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="299"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Übersteuert: Die Verstärkung treibt den Sound über die Vollaussteuerung, seine Spitzen werden abgeschnitten.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="323"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="324"/>
         <source>Could not play: %1</source>
         <translation>Abspielen nicht möglich: %1</translation>
     </message>
@@ -1448,14 +1448,14 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="158"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="159"/>
         <location filename="../app/transfer/CTransmission.cpp" line="165"/>
         <location filename="../app/transfer/CTransmission.cpp" line="213"/>
         <source>Transmission Failed</source>
         <translation>Übertragung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="159"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="160"/>
         <source>%1 was not sent: %2.
 
 </source>
@@ -1618,12 +1618,12 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 <context>
     <name>CWaveformView</name>
     <message>
-        <location filename="../app/sounds/CWaveformView.cpp" line="26"/>
+        <location filename="../app/sounds/CWaveformView.cpp" line="27"/>
         <source>Click to select this slot; double-click to shape its sound; drag it out to save it as a WAV file</source>
         <translation>Klicken wählt diesen Slot; Doppelklicken formt seinen Sound; Herausziehen speichert ihn als WAV-Datei</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CWaveformView.cpp" line="118"/>
+        <location filename="../app/sounds/CWaveformView.cpp" line="119"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
@@ -1909,117 +1909,212 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 <context>
     <name>ImportWording</name>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="23"/>
+        <location filename="../app/banks/ImportWording.cpp" line="24"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="33"/>
+        <location filename="../app/banks/ImportWording.cpp" line="34"/>
         <source>Clean</source>
         <translation>Sauber</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="34"/>
+        <location filename="../app/banks/ImportWording.cpp" line="35"/>
         <source>Classic</source>
         <translation>Klassisch</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="36"/>
+        <location filename="../app/banks/ImportWording.cpp" line="37"/>
         <source>, %1 of silence trimmed</source>
         <translation>, %1 Stille abgeschnitten</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="37"/>
+        <location filename="../app/banks/ImportWording.cpp" line="38"/>
         <source>, no silence to trim</source>
         <translation>, keine Stille abzuschneiden</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="41"/>
+        <location filename="../app/banks/ImportWording.cpp" line="42"/>
         <source>, normalised %1 dB</source>
         <translation>, normalisiert %1 dB</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="51"/>
+        <location filename="../app/banks/ImportWording.cpp" line="52"/>
         <source>nothing imported</source>
         <translation>nichts importiert</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="53"/>
+        <location filename="../app/banks/ImportWording.cpp" line="54"/>
         <source>System Exclusive message of %1 bytes into %2</source>
         <translation>System-Exclusive-Nachricht mit %1 Bytes in %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="58"/>
+        <location filename="../app/banks/ImportWording.cpp" line="59"/>
         <source>%1 bytes of raw device data</source>
         <translation>%1 Bytes rohe Gerätedaten</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="61"/>
+        <location filename="../app/banks/ImportWording.cpp" line="62"/>
         <source>, cut to %1 to fit %2</source>
         <translation>, auf %1 gekürzt, passend für %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="63"/>
+        <location filename="../app/banks/ImportWording.cpp" line="64"/>
         <source>, padded to %1 with silence</source>
         <translation>, mit Stille auf %1 aufgefüllt</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="65"/>
+        <location filename="../app/banks/ImportWording.cpp" line="66"/>
         <source>, fills %1 exactly</source>
         <translation>, füllt %1 genau</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="67"/>
+        <location filename="../app/banks/ImportWording.cpp" line="68"/>
         <source>%1 (%2)</source>
         <extracomment>The conversion in brackets after what the import did: &quot;Clean, normalised +6.0 dB&quot;</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="75"/>
+        <location filename="../app/banks/ImportWording.cpp" line="76"/>
         <source>is a bank file, not a System Exclusive message</source>
         <translation>ist eine Bankdatei, keine System-Exclusive-Nachricht</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="77"/>
+        <location filename="../app/banks/ImportWording.cpp" line="78"/>
         <source>holds no System Exclusive message</source>
         <translation>enthält keine System-Exclusive-Nachricht</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="79"/>
+        <location filename="../app/banks/ImportWording.cpp" line="80"/>
         <source>holds a System Exclusive message that is not in the ZYLOX 515&apos;s own form</source>
         <translation>enthält eine System-Exclusive-Nachricht, die nicht im eigenen Format des ZYLOX 515 ist</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="81"/>
+        <location filename="../app/banks/ImportWording.cpp" line="82"/>
         <source>holds a flash erase message, which would leave the block empty</source>
         <translation>enthält eine Flash-Löschnachricht, die den Block leer ließe</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="83"/>
+        <location filename="../app/banks/ImportWording.cpp" line="84"/>
         <source>holds a flash write for another flash block</source>
         <translation>enthält einen Flash-Schreibvorgang für einen anderen Flash-Block</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="85"/>
+        <location filename="../app/banks/ImportWording.cpp" line="86"/>
         <source>holds a System Exclusive message of 1 byte</source>
         <translation>enthält eine System-Exclusive-Nachricht von 1 Byte</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="86"/>
+        <location filename="../app/banks/ImportWording.cpp" line="87"/>
         <source>holds a System Exclusive message of %1 bytes</source>
         <translation>enthält eine System-Exclusive-Nachricht von %1 Bytes</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="102"/>
+        <location filename="../app/banks/ImportWording.cpp" line="103"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s name, then what its import did</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="120"/>
+        <location filename="../app/banks/ImportWording.cpp" line="114"/>
+        <source>%1, which decodes it, is not installed</source>
+        <extracomment>The library&apos;s file name, as a user installs it</extracomment>
+        <translation>%1, das sie dekodiert, ist nicht installiert</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="116"/>
+        <source>the file is damaged or cut short</source>
+        <translation>die Datei ist beschädigt oder unvollständig</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="118"/>
+        <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
+        <translation>der Bereich bräuchte eine Tonhöhe von %1 Halbtönen, um den Slot zu füllen; Einpassen reicht von %2 bis %3</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="124"/>
+        <source>the region holds no sound to fit into the slot</source>
+        <translation>der Bereich enthält keinen Sound, der sich in den Slot einpassen ließe</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="144"/>
         <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
         <extracomment>What the file holds, then what the firmware slot takes</extracomment>
         <translation>%1; %2 nimmt eine System-Exclusive-Nachricht des ZYLOX 515 von %3 bis %4 Bytes für Flash-Block %5</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackWording</name>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="9"/>
+        <source>16-bit</source>
+        <translation>16-Bit</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="10"/>
+        <source>8-bit</source>
+        <translation>8-Bit</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="11"/>
+        <source>mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="12"/>
+        <source>stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="13"/>
+        <source>%1-channel</source>
+        <translation>%1-Kanal</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="15"/>
+        <source>%1 %2 at %3 frames per second</source>
+        <extracomment>A sound&apos;s sample width, its channels and its rate: &quot;16-bit stereo at 44100 frames per second&quot;</extracomment>
+        <translation>%1 %2 mit %3 Frames pro Sekunde</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="30"/>
+        <source>the ALSA device &quot;%1&quot; cannot be opened (%2)</source>
+        <translation>das ALSA-Gerät „%1“ lässt sich nicht öffnen (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="32"/>
+        <source>the ALSA device &quot;%1&quot; cannot play %2 (%3)</source>
+        <translation>das ALSA-Gerät „%1“ kann %2 nicht abspielen (%3)</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="34"/>
+        <source>the ALSA device &quot;%1&quot; failed (%2)</source>
+        <translation>das ALSA-Gerät „%1“ ist ausgefallen (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="36"/>
+        <source>a sound of %1 channels cannot be played, only mono or stereo</source>
+        <translation>ein Sound mit %1 Kanälen kann nicht abgespielt werden, nur Mono oder Stereo</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="38"/>
+        <source>a sound at %1 frames per second cannot be played, only at %2 to %3</source>
+        <translation>ein Sound mit %1 Frames pro Sekunde kann nicht abgespielt werden, nur mit %2 bis %3</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="43"/>
+        <source>the sound to play holds no frames</source>
+        <translation>der abzuspielende Sound enthält keine Frames</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="45"/>
+        <source>the sound to play ends in half a stereo frame</source>
+        <translation>der abzuspielende Sound endet mit einem halben Stereo-Frame</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="52"/>
+        <source>No sound output: %1</source>
+        <translation>Keine Tonausgabe: %1</translation>
     </message>
 </context>
 <context>
@@ -2041,24 +2136,37 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
     </message>
 </context>
 <context>
+    <name>SaveWording</name>
+    <message>
+        <location filename="../app/files/SaveWording.cpp" line="11"/>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <location filename="../app/files/SaveWording.cpp" line="17"/>
+        <source>cannot be written</source>
+        <translation>kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>SlotSoundDescription</name>
     <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="18"/>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="17"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="27"/>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="26"/>
         <source>%1: no sound</source>
         <translation>%1: kein Sound</translation>
     </message>
     <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="30"/>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="29"/>
         <source>%1: %2 of silence</source>
         <translation>%1: %2 Stille</translation>
     </message>
     <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="37"/>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="36"/>
         <source>%1: %2 of sound, peak %3 dBFS, %4 of silence</source>
         <translation>%1: %2 Sound, Spitzenpegel %3 dBFS, %4 Stille</translation>
     </message>
@@ -2066,31 +2174,31 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 <context>
     <name>TransmissionWording</name>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="18"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="21"/>
         <source>%1 h %2 min</source>
         <translation>%1 h %2 min</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="20"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="23"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="21"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="24"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="27"/>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="67"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="30"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="70"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="33"/>
         <location filename="../app/transfer/TransmissionWording.cpp" line="36"/>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="53"/>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="63"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="39"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="56"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="66"/>
         <source>, </source>
         <extracomment>Two neighbouring banks are listed, &quot;S01, S02&quot;; a longer run by its ends, &quot;S01 to S05&quot;
 ----------
@@ -2098,50 +2206,72 @@ A bank of which one flash block is meant: &quot;S05 (second block)&quot;</extrac
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="36"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="39"/>
         <source> to </source>
         <translation> bis </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="44"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="47"/>
         <source>second block</source>
         <translation>zweiter Block</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="44"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="47"/>
         <source>first block</source>
         <translation>erster Block</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="64"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="67"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="72"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="75"/>
         <source>Sent completely: %1.
 </source>
         <translation>Vollständig gesendet: %1.
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="74"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="77"/>
         <source>On the device: %1, %2, incomplete (its flash block was erased or partly written: send it again).
 </source>
         <translation>Auf dem Gerät: %1, %2, unvollständig (sein Flash-Block wurde gelöscht oder teilweise geschrieben: erneut senden).
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="77"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="80"/>
         <source>Incomplete on the device: none.
 </source>
         <translation>Unvollständig auf dem Gerät: keine.
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="85"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="88"/>
         <source>Not sent: %1.</source>
         <translation>Nicht gesendet: %1.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="98"/>
+        <source>%1 %2</source>
+        <extracomment>A firmware slot&apos;s label, then what it holds and what it takes: &quot;PRESETS holds ...; PRESETS takes ...&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="106"/>
+        <source>the device record in %1 could not be written (%2)</source>
+        <translation>die Aufzeichnung zum Gerät in %1 konnte nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="116"/>
+        <source>%1 is being sent to by another program</source>
+        <translation>an %1 sendet gerade ein anderes Programm</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="118"/>
+        <source>%1 is being sent to by %2, process %3</source>
+        <extracomment>The device, then the program sending to it and that program&apos;s process id</extracomment>
+        <translation>an %1 sendet gerade %2 (Prozess %3)</translation>
     </message>
 </context>
 </TS>

@@ -34,108 +34,108 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
 <context>
     <name>CBankEdits</name>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="65"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="78"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="64"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="77"/>
         <source>Rename</source>
         <translation>Renommer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="65"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="78"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="64"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="77"/>
         <source>rename of %1</source>
         <translation>renommage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="69"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="82"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="68"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="81"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 renommé en «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="89"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="100"/>
         <source>Reset to Default</source>
         <translation>Rétablir les réglages d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="91"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Ne rétablissez aucune banque d’usine pendant un envoi ou une réception&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="92"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="91"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="93"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="92"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Non rétablie&#xa0;: %1 reste telle quelle pendant l’envoi des banques</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="97"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="96"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Rendre à la banque «&#xa0;%1&#xa0;» son nom et ses sons d’usine&#xa0;? Son contenu actuel sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="102"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="107"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="106"/>
         <source>Reset</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="102"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="107"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="106"/>
         <source>reset of %1</source>
         <translation>rétablissement de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="108"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="107"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 rétablie avec son nom et ses sons d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="143"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="170"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="142"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="169"/>
         <source>Not imported: %1</source>
         <translation>Non importé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="196"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="195"/>
         <source>Shape “%1” for %2</source>
         <translation>Façonner «&#xa0;%1&#xa0;» pour %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="212"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="211"/>
         <source>Import</source>
         <translation>Importer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="212"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="211"/>
         <source>import into %1</source>
         <translation>import dans %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="213"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="212"/>
         <source>Shape</source>
         <translation>Façonner</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="213"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="212"/>
         <source>shape of %1</source>
         <translation>façonnage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="233"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="232"/>
         <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
         <translation> Pour rester sous %1&#xa0;Mo de sources conservées, la plus ancienne a été abandonnée&#xa0;: son emplacement ne contient plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="236"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="235"/>
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Pour rester sous %1&#xa0;Mo de sources conservées, les %2 plus anciennes ont été abandonnées&#xa0;: leurs emplacements ne contiennent plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
     </message>
@@ -143,138 +143,138 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
 <context>
     <name>CBankFiles</name>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="50"/>
-        <location filename="../app/files/CBankFiles.cpp" line="59"/>
+        <location filename="../app/files/CBankFiles.cpp" line="51"/>
+        <location filename="../app/files/CBankFiles.cpp" line="60"/>
         <source>opening another bank file</source>
         <translation>d’ouvrir un autre fichier de banques</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="79"/>
+        <location filename="../app/files/CBankFiles.cpp" line="80"/>
         <source>Wrong File Format</source>
         <translation>Format de fichier incorrect</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="80"/>
+        <location filename="../app/files/CBankFiles.cpp" line="81"/>
         <source>This file contains no sound bank(s)
 for a Tarvo ZYLOX 515!</source>
         <translation>Ce fichier ne contient aucune banque de sons
 pour un Tarvo ZYLOX 515&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="81"/>
-        <location filename="../app/files/CBankFiles.cpp" line="192"/>
+        <location filename="../app/files/CBankFiles.cpp" line="82"/>
+        <location filename="../app/files/CBankFiles.cpp" line="193"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="82"/>
+        <location filename="../app/files/CBankFiles.cpp" line="83"/>
         <source>Not opened: %1 holds no sound bank</source>
         <translation>Non ouvert&#xa0;: %1 ne contient aucune banque de sons</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="97"/>
+        <location filename="../app/files/CBankFiles.cpp" line="98"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4) or into %2? What that bank holds now is replaced.</source>
         <translation>Le fichier contient les données de la banque «&#xa0;%1&#xa0;» (%2).
 Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4) ou dans %2&#xa0;? Le contenu actuel de cette banque sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="100"/>
+        <location filename="../app/files/CBankFiles.cpp" line="101"/>
         <source>The file contains data for bank: &quot;&quot; (%1).
 Load it into the selected bank &quot;%2&quot; (%3)? What that bank holds now is replaced.</source>
         <translation>Le fichier contient les données de la banque «&#xa0;&#xa0;» (%1).
 Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le contenu actuel de cette banque sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="104"/>
-        <location filename="../app/files/CBankFiles.cpp" line="106"/>
+        <location filename="../app/files/CBankFiles.cpp" line="105"/>
+        <location filename="../app/files/CBankFiles.cpp" line="107"/>
         <source>Load into %1</source>
         <translation>Charger dans %1</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="105"/>
+        <location filename="../app/files/CBankFiles.cpp" line="106"/>
         <source>Different Banks!</source>
         <translation>Banques différentes&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="107"/>
+        <location filename="../app/files/CBankFiles.cpp" line="108"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="121"/>
-        <location filename="../app/files/CBankFiles.cpp" line="133"/>
-        <location filename="../app/files/CBankFiles.cpp" line="150"/>
+        <location filename="../app/files/CBankFiles.cpp" line="122"/>
+        <location filename="../app/files/CBankFiles.cpp" line="134"/>
+        <location filename="../app/files/CBankFiles.cpp" line="151"/>
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="121"/>
+        <location filename="../app/files/CBankFiles.cpp" line="122"/>
         <source>opening %1 into %2</source>
         <translation>ouverture de %1 dans %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="125"/>
+        <location filename="../app/files/CBankFiles.cpp" line="126"/>
         <source>Opened %1 into %2</source>
         <translation>%1 ouvert dans %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="133"/>
+        <location filename="../app/files/CBankFiles.cpp" line="134"/>
         <source>opening %1 (all banks)</source>
         <translation>ouverture de %1 (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="140"/>
+        <location filename="../app/files/CBankFiles.cpp" line="141"/>
         <source>Opened %1 (all banks)</source>
         <translation>%1 ouvert (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="150"/>
+        <location filename="../app/files/CBankFiles.cpp" line="151"/>
         <source>opening %1 from %2</source>
         <translation>ouverture de %1 depuis %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="155"/>
+        <location filename="../app/files/CBankFiles.cpp" line="156"/>
         <source>Opened %1 from %2</source>
         <translation>%1 ouvert depuis %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="168"/>
+        <location filename="../app/files/CBankFiles.cpp" line="169"/>
         <source>All banks</source>
         <translation>Toutes les banques</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="189"/>
+        <location filename="../app/files/CBankFiles.cpp" line="190"/>
         <source>The bank file &quot;%1&quot; could not be written: %2.</source>
         <translation>Le fichier de banques «&#xa0;%1&#xa0;» n’a pas pu être écrit&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="191"/>
+        <location filename="../app/files/CBankFiles.cpp" line="192"/>
         <source>Save Failed</source>
         <translation>Échec de l’enregistrement</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="193"/>
+        <location filename="../app/files/CBankFiles.cpp" line="194"/>
         <source>Not saved: %1</source>
         <translation>Non enregistré&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="199"/>
+        <location filename="../app/files/CBankFiles.cpp" line="200"/>
         <source>Saved %1 (%2)</source>
         <translation>%1 enregistré (%2)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="200"/>
+        <location filename="../app/files/CBankFiles.cpp" line="201"/>
         <source>Saved %1 (all banks)</source>
         <translation>%1 enregistré (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="222"/>
+        <location filename="../app/files/CBankFiles.cpp" line="223"/>
         <source>The shapes of its slots could not be kept beside %1: %2</source>
         <translation>Le façonnage de ses emplacements n’a pas pu être conservé à côté de %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="254"/>
+        <location filename="../app/files/CBankFiles.cpp" line="255"/>
         <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
         <translation>
             <numerusform>%n emplacement façonné s’ouvre en simples octets&#xa0;: sa source a changé ou a disparu.</numerusform>
@@ -282,7 +282,7 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="258"/>
+        <location filename="../app/files/CBankFiles.cpp" line="259"/>
         <source>%n of the oldest kept sources were let go to stay within %1 MB.</source>
         <translation>
             <numerusform>%n des plus anciennes sources conservées a été abandonnée pour rester sous %1&#xa0;Mo.</numerusform>
@@ -290,7 +290,7 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
         </translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="265"/>
+        <location filename="../app/files/CBankFiles.cpp" line="266"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -344,24 +344,24 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
 <context>
     <name>CBrowserPlayer</name>
     <message>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="19"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="20"/>
         <source>it could not be read</source>
         <translation>il n’a pas pu être lu</translation>
     </message>
     <message>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="21"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="22"/>
         <source>it could not be decoded: %1</source>
         <translation>il n’a pas pu être décodé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="22"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="23"/>
         <source>it is not a sound this editor decodes (%1)</source>
         <translation>ce n’est pas un son que cet éditeur décode (%1)</translation>
     </message>
     <message>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="47"/>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="53"/>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="80"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="48"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="54"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="81"/>
         <source>Could not play “%1”: %2</source>
         <translation>Impossible d’écouter «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
@@ -451,79 +451,79 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
 <context>
     <name>CDeviceContentsSaving</name>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="24"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="25"/>
         <source>Save &amp;Device Contents…</source>
         <translation>Enregistrer le contenu de l’&amp;appareil…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="34"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="87"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="35"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="88"/>
         <source>Save Device Contents</source>
         <translation>Enregistrer le contenu de l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="34"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="35"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="41"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="42"/>
         <source>No MIDI output is chosen.</source>
         <translation>Aucune sortie MIDI n’est choisie.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="57"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="58"/>
         <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Aucune banque de %1 n’est connue&#xa0;: une banque est connue dès qu’elle a été envoyée entièrement à l’appareil.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="63"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="92"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="64"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="93"/>
         <source>Device contents</source>
         <translation>Contenu de l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="70"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="101"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="71"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="102"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 n’a pas pu être enregistré (%2).</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="74"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="75"/>
         <source>Saved all banks of %1 to %2</source>
         <translation>Toutes les banques de %1 enregistrées dans %2</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="81"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="82"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the known bank as a one-bank file into a folder?</source>
         <translation>Inconnu sur %1&#xa0;: %2.
 Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer la banque connue comme fichier d’une banque dans un dossier&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="84"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="85"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %3 known banks as one-bank files into a folder?</source>
         <translation>Inconnu sur %1&#xa0;: %2.
 Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 banques connues comme fichiers d’une banque dans un dossier&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="88"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="89"/>
         <source>Save into Folder…</source>
         <translation>Enregistrer dans un dossier…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="88"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="89"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="108"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="109"/>
         <source>Saved 1 bank of %1 into %2</source>
         <translation>1 banque de %1 enregistrée dans %2</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="109"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="110"/>
         <source>Saved %3 banks of %1 into %2</source>
         <translation>%3 banques de %1 enregistrées dans %2</translation>
     </message>
@@ -598,44 +598,44 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 ba
 <context>
     <name>COutputSettings</name>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="20"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="21"/>
         <source>pieces of %1 bytes, no gap</source>
         <translation>morceaux de %1&#xa0;octets, sans pause</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="21"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="22"/>
         <source>pieces of %1 bytes, %2 ms after each</source>
         <translation>morceaux de %1&#xa0;octets, %2&#xa0;ms après chacun</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="33"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="34"/>
         <source>&amp;Output Settings…</source>
         <translation>Réglages de la &amp;sortie…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="44"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="70"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="45"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="71"/>
         <source>Output Settings</source>
         <translation>Réglages de la sortie</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="45"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="46"/>
         <source>No MIDI output is chosen.</source>
         <translation>Aucune sortie MIDI n’est choisie.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="45"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="71"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="46"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="72"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="69"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="70"/>
         <source>The output settings were not changed: %1.</source>
         <translation>Les réglages de la sortie n’ont pas été modifiés&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="75"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="76"/>
         <source>Output settings of %1: %2</source>
         <translation>Réglages de la sortie %1&#xa0;: %2</translation>
     </message>
@@ -1054,27 +1054,27 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
 <context>
     <name>CSlotPlayer</name>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="54"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="55"/>
         <source>Play this slot as the ZYLOX 515 sounds it (Space plays the selected slot)</source>
         <translation>Écouter cet emplacement tel que le ZYLOX 515 le joue (Espace joue l’emplacement sélectionné)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="55"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="56"/>
         <source>A firmware slot holds no sound</source>
         <translation>Un emplacement de firmware ne contient aucun son</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="96"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="97"/>
         <source>Could not play &quot;%1&quot;: %2</source>
         <translation>Impossible d’écouter «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="103"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="104"/>
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="103"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="104"/>
         <source>Play</source>
         <translation>Écouter</translation>
     </message>
@@ -1258,117 +1258,117 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
 <context>
     <name>CSoundPanel</name>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="38"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="39"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="88"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="89"/>
         <source>Source waveform and the window that goes into the slot</source>
         <translation>Forme d’onde de la source et la fenêtre qui va dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="91"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="92"/>
         <source>The slot as the shape makes it</source>
         <translation>L’emplacement tel que le façonnage le produit</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="92"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="93"/>
         <source>Result in the slot</source>
         <translation>Résultat dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="101"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="102"/>
         <source>Zoom &amp;In</source>
         <translation>Zoom a&amp;vant</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="102"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="103"/>
         <source>Zoom O&amp;ut</source>
         <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="103"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="104"/>
         <source>Snap to &amp;Onset</source>
         <translation>Caler sur l’&amp;attaque</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="104"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="105"/>
         <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
         <translation>Placer le début de la fenêtre là où le son dépasse le seuil de coupe</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="105"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="106"/>
         <source>Snap to &amp;Zero Crossing</source>
         <translation>Caler sur le passage par &amp;zéro</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="106"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
         <source>Play &amp;Source</source>
         <translation>Écouter la &amp;source</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="108"/>
         <source>Play &amp;Result</source>
         <translation>Écouter le &amp;résultat</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="109"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="110"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="110"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="111"/>
         <source>&amp;Apply</source>
         <translation>A&amp;ppliquer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="119"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="120"/>
         <source>Result in the slot:</source>
         <translation>Résultat dans l’emplacement&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="130"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="131"/>
         <source>Source:</source>
         <translation>Source&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="193"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="194"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenêtre de %1 à %2 sur %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="284"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="285"/>
         <source>Cannot fit: %1.</source>
         <translation>Ajustement impossible&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="285"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="286"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Rien à mettre dans l’emplacement&#xa0;: la fenêtre ne contient aucun son.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="289"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="290"/>
         <source>Silent: the result&apos;s peak is %1, below %2 dBFS</source>
         <translation>Silencieux&#xa0;: la crête du résultat est %1, sous %2&#xa0;dBFS</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="291"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="292"/>
         <source>zero</source>
         <translation>zéro</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="294"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="295"/>
         <source>; the sound starts at %1 s</source>
         <translation>&#xa0;; le son commence à %1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="298"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="299"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Écrêté&#xa0;: le gain pousse le son au-delà de la pleine échelle, ses crêtes sont coupées.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="323"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="324"/>
         <source>Could not play: %1</source>
         <translation>Impossible d’écouter&#xa0;: %1</translation>
     </message>
@@ -1448,14 +1448,14 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="158"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="159"/>
         <location filename="../app/transfer/CTransmission.cpp" line="165"/>
         <location filename="../app/transfer/CTransmission.cpp" line="213"/>
         <source>Transmission Failed</source>
         <translation>Échec de la transmission</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="159"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="160"/>
         <source>%1 was not sent: %2.
 
 </source>
@@ -1618,12 +1618,12 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 <context>
     <name>CWaveformView</name>
     <message>
-        <location filename="../app/sounds/CWaveformView.cpp" line="26"/>
+        <location filename="../app/sounds/CWaveformView.cpp" line="27"/>
         <source>Click to select this slot; double-click to shape its sound; drag it out to save it as a WAV file</source>
         <translation>Cliquez pour sélectionner cet emplacement&#xa0;; double-cliquez pour façonner son son&#xa0;; faites-le glisser dehors pour l’enregistrer en fichier WAV</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CWaveformView.cpp" line="118"/>
+        <location filename="../app/sounds/CWaveformView.cpp" line="119"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
@@ -1909,117 +1909,212 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 <context>
     <name>ImportWording</name>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="23"/>
+        <location filename="../app/banks/ImportWording.cpp" line="24"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="33"/>
+        <location filename="../app/banks/ImportWording.cpp" line="34"/>
         <source>Clean</source>
         <translation>Propre</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="34"/>
+        <location filename="../app/banks/ImportWording.cpp" line="35"/>
         <source>Classic</source>
         <translation>Classique</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="36"/>
+        <location filename="../app/banks/ImportWording.cpp" line="37"/>
         <source>, %1 of silence trimmed</source>
         <translation>, %1 de silence coupé</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="37"/>
+        <location filename="../app/banks/ImportWording.cpp" line="38"/>
         <source>, no silence to trim</source>
         <translation>, aucun silence à couper</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="41"/>
+        <location filename="../app/banks/ImportWording.cpp" line="42"/>
         <source>, normalised %1 dB</source>
         <translation>, normalisé %1&#xa0;dB</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="51"/>
+        <location filename="../app/banks/ImportWording.cpp" line="52"/>
         <source>nothing imported</source>
         <translation>rien d’importé</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="53"/>
+        <location filename="../app/banks/ImportWording.cpp" line="54"/>
         <source>System Exclusive message of %1 bytes into %2</source>
         <translation>message System Exclusive de %1&#xa0;octets dans %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="58"/>
+        <location filename="../app/banks/ImportWording.cpp" line="59"/>
         <source>%1 bytes of raw device data</source>
         <translation>%1&#xa0;octets de données brutes de l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="61"/>
+        <location filename="../app/banks/ImportWording.cpp" line="62"/>
         <source>, cut to %1 to fit %2</source>
         <translation>, coupé à %1 pour tenir dans %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="63"/>
+        <location filename="../app/banks/ImportWording.cpp" line="64"/>
         <source>, padded to %1 with silence</source>
         <translation>, complété de silence jusqu’à %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="65"/>
+        <location filename="../app/banks/ImportWording.cpp" line="66"/>
         <source>, fills %1 exactly</source>
         <translation>, remplit exactement %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="67"/>
+        <location filename="../app/banks/ImportWording.cpp" line="68"/>
         <source>%1 (%2)</source>
         <extracomment>The conversion in brackets after what the import did: &quot;Clean, normalised +6.0 dB&quot;</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="75"/>
+        <location filename="../app/banks/ImportWording.cpp" line="76"/>
         <source>is a bank file, not a System Exclusive message</source>
         <translation>est un fichier de banques, pas un message System Exclusive</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="77"/>
+        <location filename="../app/banks/ImportWording.cpp" line="78"/>
         <source>holds no System Exclusive message</source>
         <translation>ne contient aucun message System Exclusive</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="79"/>
+        <location filename="../app/banks/ImportWording.cpp" line="80"/>
         <source>holds a System Exclusive message that is not in the ZYLOX 515&apos;s own form</source>
         <translation>contient un message System Exclusive qui n’est pas au format propre du ZYLOX 515</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="81"/>
+        <location filename="../app/banks/ImportWording.cpp" line="82"/>
         <source>holds a flash erase message, which would leave the block empty</source>
         <translation>contient un message d’effacement flash, qui laisserait le bloc vide</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="83"/>
+        <location filename="../app/banks/ImportWording.cpp" line="84"/>
         <source>holds a flash write for another flash block</source>
         <translation>contient une écriture flash pour un autre bloc flash</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="85"/>
+        <location filename="../app/banks/ImportWording.cpp" line="86"/>
         <source>holds a System Exclusive message of 1 byte</source>
         <translation>contient un message System Exclusive de 1&#xa0;octet</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="86"/>
+        <location filename="../app/banks/ImportWording.cpp" line="87"/>
         <source>holds a System Exclusive message of %1 bytes</source>
         <translation>contient un message System Exclusive de %1&#xa0;octets</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="102"/>
+        <location filename="../app/banks/ImportWording.cpp" line="103"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s name, then what its import did</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="120"/>
+        <location filename="../app/banks/ImportWording.cpp" line="114"/>
+        <source>%1, which decodes it, is not installed</source>
+        <extracomment>The library&apos;s file name, as a user installs it</extracomment>
+        <translation>%1, qui le décode, n’est pas installé</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="116"/>
+        <source>the file is damaged or cut short</source>
+        <translation>le fichier est endommagé ou tronqué</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="118"/>
+        <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
+        <translation>la zone demanderait une hauteur de %1 demi-tons pour remplir l’emplacement&#xa0;; l’ajustement va de %2 à %3</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="124"/>
+        <source>the region holds no sound to fit into the slot</source>
+        <translation>la zone ne contient aucun son à ajuster dans l’emplacement</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="144"/>
         <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
         <extracomment>What the file holds, then what the firmware slot takes</extracomment>
         <translation>%1&#xa0;; %2 prend un message System Exclusive du ZYLOX 515 de %3 à %4&#xa0;octets pour le bloc flash %5</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackWording</name>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="9"/>
+        <source>16-bit</source>
+        <translation>16 bits</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="10"/>
+        <source>8-bit</source>
+        <translation>8 bits</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="11"/>
+        <source>mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="12"/>
+        <source>stereo</source>
+        <translation>stéréo</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="13"/>
+        <source>%1-channel</source>
+        <translation>à %1 canaux</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="15"/>
+        <source>%1 %2 at %3 frames per second</source>
+        <extracomment>A sound&apos;s sample width, its channels and its rate: &quot;16-bit stereo at 44100 frames per second&quot;</extracomment>
+        <translation>un son %2 %1 à %3 trames par seconde</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="30"/>
+        <source>the ALSA device &quot;%1&quot; cannot be opened (%2)</source>
+        <translation>le périphérique ALSA «&#xa0;%1&#xa0;» ne peut pas être ouvert (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="32"/>
+        <source>the ALSA device &quot;%1&quot; cannot play %2 (%3)</source>
+        <translation>le périphérique ALSA «&#xa0;%1&#xa0;» ne peut pas lire %2 (%3)</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="34"/>
+        <source>the ALSA device &quot;%1&quot; failed (%2)</source>
+        <translation>le périphérique ALSA «&#xa0;%1&#xa0;» a échoué (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="36"/>
+        <source>a sound of %1 channels cannot be played, only mono or stereo</source>
+        <translation>un son à %1 canaux ne peut pas être lu, seulement en mono ou en stéréo</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="38"/>
+        <source>a sound at %1 frames per second cannot be played, only at %2 to %3</source>
+        <translation>un son à %1 trames par seconde ne peut pas être lu, seulement de %2 à %3</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="43"/>
+        <source>the sound to play holds no frames</source>
+        <translation>le son à lire ne contient aucune trame</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="45"/>
+        <source>the sound to play ends in half a stereo frame</source>
+        <translation>le son à lire se termine par une demi-trame stéréo</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="52"/>
+        <source>No sound output: %1</source>
+        <translation>Pas de sortie son&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2041,24 +2136,37 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
     </message>
 </context>
 <context>
+    <name>SaveWording</name>
+    <message>
+        <location filename="../app/files/SaveWording.cpp" line="11"/>
+        <source>not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <location filename="../app/files/SaveWording.cpp" line="17"/>
+        <source>cannot be written</source>
+        <translation>impossible à écrire</translation>
+    </message>
+</context>
+<context>
     <name>SlotSoundDescription</name>
     <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="18"/>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="17"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="27"/>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="26"/>
         <source>%1: no sound</source>
         <translation>%1&#xa0;: aucun son</translation>
     </message>
     <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="30"/>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="29"/>
         <source>%1: %2 of silence</source>
         <translation>%1&#xa0;: %2 de silence</translation>
     </message>
     <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="37"/>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="36"/>
         <source>%1: %2 of sound, peak %3 dBFS, %4 of silence</source>
         <translation>%1&#xa0;: %2 de son, crête %3&#xa0;dBFS, %4 de silence</translation>
     </message>
@@ -2066,31 +2174,31 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 <context>
     <name>TransmissionWording</name>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="18"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="21"/>
         <source>%1 h %2 min</source>
         <translation>%1&#xa0;h %2&#xa0;min</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="20"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="23"/>
         <source>%1 min %2 s</source>
         <translation>%1&#xa0;min %2&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="21"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="24"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="27"/>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="67"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="30"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="70"/>
         <source>none</source>
         <translation>aucune</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="33"/>
         <location filename="../app/transfer/TransmissionWording.cpp" line="36"/>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="53"/>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="63"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="39"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="56"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="66"/>
         <source>, </source>
         <extracomment>Two neighbouring banks are listed, &quot;S01, S02&quot;; a longer run by its ends, &quot;S01 to S05&quot;
 ----------
@@ -2098,50 +2206,72 @@ A bank of which one flash block is meant: &quot;S05 (second block)&quot;</extrac
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="36"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="39"/>
         <source> to </source>
         <translation> à </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="44"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="47"/>
         <source>second block</source>
         <translation>second bloc</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="44"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="47"/>
         <source>first block</source>
         <translation>premier bloc</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="64"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="67"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="72"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="75"/>
         <source>Sent completely: %1.
 </source>
         <translation>Envoyées entièrement&#xa0;: %1.
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="74"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="77"/>
         <source>On the device: %1, %2, incomplete (its flash block was erased or partly written: send it again).
 </source>
         <translation>Sur l’appareil&#xa0;: %1, %2, incomplet (son bloc flash a été effacé ou écrit en partie&#xa0;: renvoyez-le).
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="77"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="80"/>
         <source>Incomplete on the device: none.
 </source>
         <translation>Incomplète sur l’appareil&#xa0;: aucune.
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="85"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="88"/>
         <source>Not sent: %1.</source>
         <translation>Non envoyées&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="98"/>
+        <source>%1 %2</source>
+        <extracomment>A firmware slot&apos;s label, then what it holds and what it takes: &quot;PRESETS holds ...; PRESETS takes ...&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="106"/>
+        <source>the device record in %1 could not be written (%2)</source>
+        <translation>le registre de l’appareil dans %1 n’a pas pu être écrit (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="116"/>
+        <source>%1 is being sent to by another program</source>
+        <translation>un autre programme envoie en ce moment à %1</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="118"/>
+        <source>%1 is being sent to by %2, process %3</source>
+        <extracomment>The device, then the program sending to it and that program&apos;s process id</extracomment>
+        <translation>%2 (processus %3) envoie en ce moment à %1</translation>
     </message>
 </context>
 </TS>

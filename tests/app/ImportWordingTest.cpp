@@ -94,6 +94,11 @@ TEST_F(ImportWordingTest, InGermanWithGermanDecimalsAndThousands)
     EXPECT_EQ(ImportWording::messageSlotRefusal(ImportResult::refused(Refusal::MessageLength, 5), QStringLiteral("OS"), 0),
               QStringLiteral("enth\u00E4lt eine System-Exclusive-Nachricht von 5 Bytes; OS nimmt eine "
                              "System-Exclusive-Nachricht des ZYLOX 515 von 1.024 bis 131.078 Bytes f\u00FCr Flash-Block 62"));
+    ImportResult unfit = ImportResult::refused(Refusal::FitOutOfReach);
+    unfit.cause = Cause::PitchOutOfReach;
+    unfit.pitchNeeded = 76.04;
+    EXPECT_EQ(ImportWording::detail(unfit), QStringLiteral("der Bereich br\u00E4uchte eine Tonh\u00F6he von +76,0 Halbt\u00F6nen, "
+                                                           "um den Slot zu f\u00FCllen; Einpassen reicht von -48 bis +48"));
 }
 
 } // namespace

@@ -132,6 +132,23 @@ TEST_P(GermanWindowTest, ControlsMenusAndTheMessagesOfWorkSpeakGerman)
                                             "OS: Betriebssystem des Ger\u00E4ts, Block 63 (114.182 Byte)");
 }
 
+// Why a save or a play failed, worded in German from what the core reports.
+TEST_P(GermanWindowTest, WhyASaveOrAPlayFailedComesInGerman)
+{
+    paths = {make("fifo.mid", "mkfifo")};
+    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(shown.back(), "critical|Speichern fehlgeschlagen|Die Bankdatei \u201Efifo.mid\u201C konnte nicht geschrieben "
+                            "werden: keine regul\u00E4re Datei.|OK|");
+
+    RecordingSoundOutput none({PlaybackFailure::Kind::Unopenable, "default", {}, "No such file or directory"});
+    editor = std::make_unique<CEditor>(*this, system, settings, none);
+    editor->show();
+    EXPECT_EQ(control("button_playContents_2").toolTip(),
+              QStringLiteral("Keine Tonausgabe: das ALSA-Ger\u00E4t \u201Edefault\u201C l\u00E4sst sich nicht \u00F6ffnen "
+                             "(No such file or directory)"));
+    editor.reset();
+}
+
 INSTANTIATE_TEST_SUITE_P(German, GermanWindowTest, testing::Values("de_DE"));
 
 } // namespace

@@ -71,6 +71,8 @@ TEST(TransmissionWordingTest, InFrench)
               QStringLiteral("Envoy\u00E9es enti\u00E8rement\u00A0: S01 \u00E0 S05, S07.\n"
                              "Sur l\u2019appareil\u00A0: S08, second bloc, incomplet (son bloc flash a \u00E9t\u00E9 effac\u00E9 ou "
                              "\u00E9crit en partie\u00A0: renvoyez-le).\nNon envoy\u00E9es\u00A0: S09, FW (premier bloc)."));
+    EXPECT_EQ(TransmissionWording::lockRefusal({"UM-ONE:UM-ONE MIDI 1", "zylox", "4242"}),
+              QStringLiteral("zylox (processus 4242) envoie en ce moment \u00E0 UM-ONE:UM-ONE MIDI 1"));
 }
 
 } // namespace

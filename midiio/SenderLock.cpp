@@ -44,18 +44,19 @@ SenderLock::Taken SenderLock::take(const DeviceRecord& record, const std::string
     std::error_code error;
     std::filesystem::create_directories(record.folder(), error);
     if (error)
-        return {nullptr, {.unwritable = record.unwritable(error.value())}};
+        return {nullptr, {.kind = Refusal::Kind::Unwritable, .unwritable = record.unwritable(error.value())}};
     const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (descriptor < 0)
-        return {nullptr, {.unwritable = record.unwritable(errno)}};
+        return {nullptr, {.kind = Refusal::Kind::Unwritable, .unwritable = record.unwritable(errno)}};
     if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
         const int why = errno;
         Refusal refusal;
         if (why == EWOULDBLOCK) {
+            refusal.kind = Refusal::Kind::Busy;
             refusal.device = record.device().displayName();
             nameHolder(descriptor, refusal);
         } else {
-            refusal.unwritable = record.unwritable(why);
+            refusal = {.kind = Refusal::Kind::Unwritable, .unwritable = record.unwritable(why)};
         }
         ::close(descriptor);
         return {nullptr, refusal};
@@ -70,11 +71,15 @@ SenderLock::Taken SenderLock::take(const DeviceRecord& record, const std::string
 
 std::string SenderLock::Refusal::describe() const
 {
-    if (unwritable)
+    switch (kind) {
+    case Kind::None:
+        break;
+    case Kind::Unwritable:
         return unwritable.describe();
-    if (device.empty())
-        return {};
-    return device + " is being sent to by " + (holder.empty() ? "another program" : holder + ", process " + process);
+    case Kind::Busy:
+        return device + " is being sent to by " + (holder.empty() ? "another program" : holder + ", process " + process);
+    }
+    return {};
 }
 
 SenderLock::~SenderLock()

@@ -21,12 +21,15 @@ public:
     // Why the lock was not taken: another sender holds it, or the lock file could not be made in
     // the record's folder.
     struct Refusal {
+        enum class Kind { None, Busy, Unwritable };
+
+        Kind kind = Kind::None;
         std::string device{};  // the device's name, for a lock held by another sender
         std::string holder{};  // that sender's program, "zylox"; empty when it did not say
         std::string process{}; // and its process id, "4242"
         RecordFailure unwritable{};
 
-        explicit operator bool() const { return unwritable || !device.empty(); }
+        explicit operator bool() const { return kind != Kind::None; }
         // "UM-ONE:UM-ONE MIDI 1 is being sent to by zylox, process 4242", "... by another
         // program", or the record's failure; empty for none.
         std::string describe() const;

@@ -109,7 +109,7 @@ QString TransmissionWording::recordFailure(const RecordFailure& failure)
 
 QString TransmissionWording::lockRefusal(const SenderLock::Refusal& refusal)
 {
-    if (refusal.unwritable || !refusal)
+    if (refusal.kind != SenderLock::Refusal::Kind::Busy)
         return recordFailure(refusal.unwritable);
     const QString device = QString::fromStdString(refusal.device);
     if (refusal.holder.empty())

@@ -48,8 +48,10 @@ TEST(TransmissionWordingTest, InEnglishTheWindowRefusesAsZyloxDoes)
 {
     const RecordFailure full{"/home/u/.local/state/zylox", ENOSPC};
     using Refusal = SenderLock::Refusal;
-    for (const Refusal& refusal : {Refusal{}, Refusal{"UM-ONE:UM-ONE MIDI 1", "zylox", "4242"},
-                                   Refusal{"UM-ONE:UM-ONE MIDI 1"}, Refusal{.unwritable = full}})
+    using Kind = Refusal::Kind;
+    for (const Refusal& refusal : {Refusal{}, Refusal{Kind::Busy, "UM-ONE:UM-ONE MIDI 1", "zylox", "4242"},
+                                   Refusal{Kind::Busy, "UM-ONE:UM-ONE MIDI 1"}, Refusal{Kind::Busy},
+                                   Refusal{.kind = Kind::Unwritable, .unwritable = full}})
         EXPECT_EQ(TransmissionWording::lockRefusal(refusal).toStdString(), refusal.describe());
 
     TransmissionAccount unrecorded = stopped();
@@ -71,7 +73,7 @@ TEST(TransmissionWordingTest, InFrench)
               QStringLiteral("Envoy\u00E9es enti\u00E8rement\u00A0: S01 \u00E0 S05, S07.\n"
                              "Sur l\u2019appareil\u00A0: S08, second bloc, incomplet (son bloc flash a \u00E9t\u00E9 effac\u00E9 ou "
                              "\u00E9crit en partie\u00A0: renvoyez-le).\nNon envoy\u00E9es\u00A0: S09, FW (premier bloc)."));
-    EXPECT_EQ(TransmissionWording::lockRefusal({"UM-ONE:UM-ONE MIDI 1", "zylox", "4242"}),
+    EXPECT_EQ(TransmissionWording::lockRefusal({SenderLock::Refusal::Kind::Busy, "UM-ONE:UM-ONE MIDI 1", "zylox", "4242"}),
               QStringLiteral("zylox (processus 4242) envoie en ce moment \u00E0 UM-ONE:UM-ONE MIDI 1"));
 }
 

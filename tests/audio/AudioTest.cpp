@@ -383,7 +383,7 @@ TEST_F(SoundImport, AHeaderWithoutAUsableRateSaysTheFileIsDamagedAndLeavesTheSlo
             Bytes slot(8192, 0x11);
             const audio::ImportResult result = audio::importSlot(bytes, options, slot);
             EXPECT_EQ(result ? std::nullopt : std::optional(result.refusal), audio::ImportResult::Refusal::Undecodable);
-            EXPECT_EQ(result.detail, "the file is damaged or cut short");
+            EXPECT_EQ(result.detail(), "the file is damaged or cut short");
             EXPECT_EQ(slot, Bytes(8192, 0x11));
         }
         EXPECT_FALSE(audio::decodeSound(bytes, 60.0));

@@ -5,11 +5,13 @@
 #include "cli/SlotChoice.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/MidiDestinations.h"
+#include "midiio/RecordHandover.h"
 #include "model/BankNumber.h"
 
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <unistd.h>
 
 Command::Command(CLI::App& app, const std::string& name, const std::string& description)
     : m_command(app.add_subcommand(name, description))
@@ -67,7 +69,7 @@ int Command::choosePort(IMidiService& service, const std::string& wanted, MidiPo
     const std::vector<MidiPortIdentity> outputs = MidiDestinations::identities(service);
     if (outputs.empty())
         return fail(port, MidiDestinations::absence(service));
-    const PortChoice choice(outputs, wanted);
+    const PortChoice choice(MidiDestinations::listedNames(outputs), wanted);
     switch (choice.outcome()) {
     case PortChoice::Outcome::Found:
         chosen = outputs[choice.index()];
@@ -86,12 +88,46 @@ int Command::choosePort(IMidiService& service, const std::string& wanted, MidiPo
     return 2;
 }
 
+bool Command::inputIsTerminal()
+{
+    return ::isatty(STDIN_FILENO) == 1;
+}
+
+int Command::handOverRecord(IMidiService& service, const MidiPortIdentity& output, bool hasTerminal)
+{
+    const std::string folder = DeviceRecord::defaultFolder();
+    RecordHandover handover = RecordHandover::forDevice(folder, output, MidiDestinations::identities(service));
+    const std::string subject = "port " + output.displayName();
+    switch (handover.step()) {
+    case RecordHandover::Step::None:
+        return 0;
+    case RecordHandover::Step::TakeOver:
+        return handover.takeOver(folder, output) ? 0 : fail(subject, "its record could not be taken over: " + handover.failure().describe());
+    case RecordHandover::Step::Ask:
+        break;
+    }
+    const std::string question = "Is this the same ZYLOX 515 as the one last sent to through " +
+                                 handover.from().displayName() + "?";
+    if (!hasTerminal) {
+        std::cerr << "zylox: " << output.displayName() << " has no device record. " << question
+                  << " No terminal to answer: the two records are kept apart for this run.\n";
+        return 0;
+    }
+    std::cerr << output.displayName() << " has no device record.\n" << question
+              << " Its record then moves to this socket. [y/N] " << std::flush;
+    std::string answer;
+    std::getline(std::cin, answer);
+    if (answer == "y" || answer == "Y" || answer == "yes")
+        return handover.takeOver(folder, output) ? 0 : fail(subject, "its record could not be taken over: " + handover.failure().describe());
+    return handover.keepApart(folder, output) ? 0 : fail(subject, handover.failure().describe());
+}
+
 int Command::chooseRecordedDevice(const std::string& wanted, MidiPortIdentity& chosen)
 {
     const std::vector<MidiPortIdentity> devices = DeviceRecord::recorded(DeviceRecord::defaultFolder());
     if (devices.empty())
         return fail("device " + wanted, "no device has a record yet (a device gets one when banks are sent to it)");
-    const PortChoice choice(devices, wanted);
+    const PortChoice choice(MidiDestinations::listedNames(devices), wanted);
     switch (choice.outcome()) {
     case PortChoice::Outcome::Found:
         chosen = devices[choice.index()];

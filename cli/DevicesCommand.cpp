@@ -3,6 +3,7 @@
 #include "midiio/BankBlocks.h"
 #include "midiio/DeviceContents.h"
 #include "midiio/DeviceRecord.h"
+#include "midiio/MidiDestinations.h"
 
 #include <CLI/CLI.hpp>
 
@@ -20,10 +21,11 @@ int DevicesCommand::run()
     // None is an answer, given on stderr so that a script reading the list sees none.
     if (devices.empty())
         std::cerr << "no device has a record yet (a device gets one when banks are sent to it)\n";
+    const std::vector<std::string> names = MidiDestinations::listedNames(devices);
     for (std::size_t index = 0; index < devices.size(); ++index) {
         const DeviceRecord record(folder, devices[index]);
         const DeviceContents contents(record);
-        std::cout << index << ": " << devices[index].displayName()
+        std::cout << index << ": " << names[index]
                   << ": known: " << bankblocks::list(contents.knownBlocks()) << '\n';
     }
     return 0;

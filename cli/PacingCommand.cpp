@@ -24,6 +24,8 @@ int PacingCommand::run()
     MidiPortIdentity output;
     if (const int status = choosePort(*service, m_port, output))
         return status;
+    if (const int status = handOverRecord(*service, output, inputIsTerminal()))
+        return status;
     const std::string port = "port " + m_port;
     DeviceRecord record(DeviceRecord::defaultFolder(), output);
     if (m_options.piece->count() > 0 || m_options.gap->count() > 0) {

@@ -1,18 +1,16 @@
 #pragma once
 
-#include "midiio/MidiPortIdentity.h"
-
 #include <cstddef>
 #include <string>
 #include <vector>
 
-// What `--port` names: an index as `zylox ports` lists them, or a part of a port's name ("USB
-// MIDI"), in any case, that only one port's name holds.
+// What `--port` names: an index as `zylox ports` lists them, or a part of a port's name as listed
+// ("USB MIDI", "socket 2"), in any case, that only one port's name holds.
 class PortChoice {
 public:
     enum class Outcome { Found, NoSuchIndex, NoMatch, SeveralMatch };
 
-    PortChoice(const std::vector<MidiPortIdentity>& ports, const std::string& wanted);
+    PortChoice(std::vector<std::string> names, const std::string& wanted);
 
     Outcome outcome() const { return m_outcome; }
     std::size_t index() const { return m_index; }
@@ -20,7 +18,7 @@ public:
     std::string candidates() const;
 
 private:
-    const std::vector<MidiPortIdentity>& m_ports;
+    const std::vector<std::string> m_names;
     Outcome m_outcome = Outcome::NoMatch;
     std::size_t m_index = 0;
     std::vector<std::size_t> m_candidates;

@@ -16,12 +16,10 @@ int PortsCommand::run()
         std::cerr << "zylox: " << MidiDestinations::absence(service) << '\n';
         return 1;
     }
-    const std::size_t count = service.destinationCount();
-    if (count == 0)
+    const std::vector<std::string> names = MidiDestinations::listedNames(MidiDestinations::identities(service));
+    if (names.empty())
         std::cerr << MidiDestinations::absence(service) << '\n';
-    for (std::size_t index = 0; index < count; ++index) {
-        const MidiEndpointNames names = service.endpointNames(service.destinationAt(index));
-        std::cout << index << ": " << names.model << ':' << names.display << '\n';
-    }
+    for (std::size_t index = 0; index < names.size(); ++index)
+        std::cout << index << ": " << names[index] << '\n';
     return 0;
 }

@@ -69,10 +69,11 @@ std::string account(const TransmissionAccount& account)
 
 } // namespace
 
-SendCommand::SendCommand(CLI::App& app, ServiceFactory makeService, IClock& clock)
+SendCommand::SendCommand(CLI::App& app, ServiceFactory makeService, IClock& clock, std::function<bool()> hasTerminal)
     : Command(app, "send", "Transmit a bank, or all banks, to the device over a MIDI output")
     , m_makeService(std::move(makeService))
     , m_clock(clock)
+    , m_hasTerminal(std::move(hasTerminal))
 {
     m_command
         ->add_option("--port", m_port,
@@ -133,6 +134,8 @@ int SendCommand::run()
     const std::string port = "port " + m_port;
     MidiPortIdentity output;
     if (const int status = choosePort(*service, m_port, output))
+        return status;
+    if (const int status = handOverRecord(*service, output, m_hasTerminal()))
         return status;
 
     DeviceRecord record(DeviceRecord::defaultFolder(), output);

@@ -26,7 +26,10 @@ public:
     using ServiceFactory = std::function<std::shared_ptr<IMidiService>()>;
 
     // The MIDI service is made only when the command runs, so other commands never open the sequencer.
-    SendCommand(CLI::App& app, ServiceFactory makeService, IClock& clock);
+    // hasTerminal says whether a user is there to answer a question about the device's record
+    // (standard input is a terminal).
+    SendCommand(CLI::App& app, ServiceFactory makeService, IClock& clock,
+                std::function<bool()> hasTerminal = inputIsTerminal);
 
     int run() override;
 
@@ -39,6 +42,7 @@ private:
 
     const ServiceFactory m_makeService;
     IClock& m_clock;
+    const std::function<bool()> m_hasTerminal;
     std::string m_port;
     std::size_t m_row = 0;
     bool m_all = false;

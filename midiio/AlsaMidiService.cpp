@@ -1,6 +1,7 @@
 #include "midiio/AlsaMidiService.h"
 
 #include "midiio/AlsaAddress.h"
+#include "midiio/MidiDestinations.h"
 #include "midiio/SysexChunkPlan.h"
 
 #include <alsa/asoundlib.h>
@@ -153,6 +154,11 @@ MidiEndpointNames AlsaMidiService::endpointNames(MidiRef endpoint)
         if (card >= 0 && snd_card_get_name(card, &cardName) >= 0 && cardName) {
             names.manufacturer = cardName;
             std::free(cardName);
+        }
+        char* longName = nullptr;
+        if (card >= 0 && snd_card_get_longname(card, &longName) >= 0 && longName) {
+            names.location = MidiDestinations::locationOfCard(longName);
+            std::free(longName);
         }
     }
     if (snd_seq_get_any_port_info(m_seq, Address::clientOf(endpoint), Address::portOf(endpoint), port) >= 0)

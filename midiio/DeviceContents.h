@@ -42,6 +42,8 @@ public:
     // Keeps the block as it has just gone out completely, with the names the bank had, and
     // replaces the file at once; false, with failure() saying why, when it could not be written.
     bool keep(std::size_t number, const CEvent& erase, const CEvent& write, const IBank& bank);
+    // Writes the copy again under its record's present identity, once the record was renamed.
+    bool rewrite() { return save(); }
     const RecordFailure& failure() const { return m_failure; }
 
 private:

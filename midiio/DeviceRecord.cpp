@@ -225,6 +225,20 @@ bool DeviceRecord::setPacing(const OutputPacing& pacing)
     return save();
 }
 
+bool DeviceRecord::keep()
+{
+    return save();
+}
+
+bool DeviceRecord::renameTo(const MidiPortIdentity& device)
+{
+    MidiPortIdentity previous = std::exchange(m_device, device);
+    if (save())
+        return true;
+    m_device = std::move(previous);
+    return false;
+}
+
 bool DeviceRecord::load()
 {
     const std::string file = path();

@@ -76,6 +76,13 @@ public:
     bool forget(std::size_t block);
     // Puts back what known(row) gave.
     bool restore(std::size_t row, const RowKnowledge& knowledge);
+    // Writes the record as it stands, even when it knows nothing: a device told apart from another
+    // one of the same names keeps a record of its own from now on.
+    bool keep();
+    // Takes the record over to another identity (the device moved to another USB socket): writes
+    // it under the new one, leaving the old file for the caller to remove once all is moved; on
+    // failure the record keeps its identity.
+    bool renameTo(const MidiPortIdentity& device);
     // How carefully this device's interface is sent to, kept for both programs; false, and nothing
     // changed, for a pacing outside what an output may be given.
     const OutputPacing& pacing() const { return m_pacing; }

@@ -18,10 +18,43 @@ std::vector<MidiPortIdentity> MidiDestinations::identities(IMidiService& service
 std::optional<std::size_t> MidiDestinations::indexOf(IMidiService& service, const MidiPortIdentity& identity)
 {
     const std::vector<MidiPortIdentity> all = identities(service);
-    const auto found = identity.empty() ? all.end() : std::find(all.begin(), all.end(), identity);
+    const auto found = identity.empty() ? all.end()
+                                        : std::find_if(all.begin(), all.end(),
+                                                       [&](const MidiPortIdentity& listed) { return listed.answers(identity); });
     if (found == all.end())
         return std::nullopt;
     return static_cast<std::size_t>(found - all.begin());
+}
+
+std::vector<std::string> MidiDestinations::listedNames(const std::vector<MidiPortIdentity>& identities)
+{
+    std::vector<std::string> names;
+    for (const MidiPortIdentity& identity : identities) {
+        const bool twin = std::any_of(identities.begin(), identities.end(), [&](const MidiPortIdentity& other) {
+            return other != identity && other.displayName() == identity.displayName();
+        });
+        names.push_back(twin ? identity.displayNameWithBus() : identity.displayName());
+    }
+    return names;
+}
+
+std::string MidiDestinations::locationOfCard(const std::string& longName)
+{
+    // The USB audio driver ends its long name with " at <path>, <speed> speed"; a product name
+    // may hold anything, so the last such mention counts.
+    const std::size_t at = longName.rfind(" at usb-");
+    if (at == std::string::npos)
+        return {};
+    const std::size_t start = at + 4;
+    const std::size_t comma = longName.find(',', start);
+    const std::string path = longName.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    // "usb-<bus>-<ports>", the ports numbers joined by dots.
+    const std::size_t dash = path.rfind('-');
+    const std::string ports = dash == std::string::npos ? std::string() : path.substr(dash + 1);
+    if (dash <= 4 || ports.empty() || ports.find_first_not_of("0123456789.") != std::string::npos ||
+        path.find(' ') != std::string::npos)
+        return {};
+    return path;
 }
 
 std::string MidiDestinations::absence(IMidiService& service)

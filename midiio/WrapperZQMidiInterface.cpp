@@ -38,7 +38,7 @@ std::shared_ptr<WrapperZQMidiInterface> WrapperZQMidiInterface::createTransmitte
         return nullptr;
     auto wrapper = createTransmitter(system, static_cast<std::uint16_t>(*index));
     IMidiService& service = system.service();
-    if (MidiPortIdentity::of(service.endpointNames(wrapper->transmitter()->destination())) != device)
+    if (!MidiPortIdentity::of(service.endpointNames(wrapper->transmitter()->destination())).answers(device))
         return nullptr;
     return wrapper;
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
@@ -81,6 +82,17 @@ std::string CDialogs::runOpenPanel(const std::vector<std::string>& fileTypes, co
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(nameFilters(fileTypes));
     return runFileDialog(dialog);
+}
+
+int CDialogs::runPick(const Pick& pick)
+{
+    QStringList items;
+    for (const std::string& item : pick.items)
+        items << QString::fromStdString(item);
+    bool chosen = false;
+    const QString item = QInputDialog::getItem(QApplication::activeWindow(), QString::fromStdString(pick.title),
+                                               QString::fromStdString(pick.label), items, 0, false, &chosen);
+    return chosen ? static_cast<int>(items.indexOf(item)) : -1;
 }
 
 std::string CDialogs::runSavePanel(const std::vector<std::string>& fileTypes, const std::string& suggested)

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-// What the editor asks of its user, modally: alerts, file panels and the beep. The editor never
+// What the editor asks of its user, modally: alerts, a choice from a list, file panels and the beep. The editor never
 // opens a panel itself, so tests can answer in its place.
 class IDialogs {
 public:
@@ -36,9 +36,18 @@ public:
         AlertReply enterChooses;
     };
 
+    // A choice of one among a few named things.
+    struct Pick {
+        std::string title;
+        std::string label;
+        std::vector<std::string> items;
+    };
+
     virtual ~IDialogs() = default;
 
     virtual AlertReply runAlert(const Alert& alert) = 0;
+    // The position of the item chosen, the first proposed; -1 when the user cancelled.
+    virtual int runPick(const Pick& pick) = 0;
     // fileTypes are extensions without the dot; an empty list allows any file.
     // Both return the chosen path, or an empty string when the user cancelled.
     // The open panel starts in folder (empty: wherever the desktop starts it).

@@ -5,6 +5,7 @@
 #include "bankfile/WrapperZQMidiFile.h"
 #include "midiio/DeviceContents.h"
 #include "midiio/DeviceRecord.h"
+#include "midiio/MidiDestinations.h"
 #include "midiio/TransmissionAccount.h"
 #include "model/BankNumber.h"
 #include "model/IBank.h"
@@ -14,6 +15,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
 
 CDeviceContentsSaving::CDeviceContentsSaving(IDialogs& dialogs, COutputList& outputs, QWidget& window, QMenu& menu,
@@ -37,11 +39,55 @@ void CDeviceContentsSaving::alert(IDialogs::AlertStyle style, const QString& mes
 
 void CDeviceContentsSaving::save()
 {
+    if (const std::optional<MidiPortIdentity> device = deviceToSave())
+        saveContentsOf(*device);
+}
+
+std::optional<MidiPortIdentity> CDeviceContentsSaving::deviceToSave()
+{
+    const std::string folder = DeviceRecord::defaultFolder();
+    const auto knownRowsOf = [&folder](const MidiPortIdentity& device) {
+        const DeviceRecord record(folder, device);
+        return DeviceContents(record).knownRows();
+    };
     const MidiPortIdentity output = m_outputs.chosen();
-    if (output.empty()) {
-        alert(IDialogs::AlertStyle::Critical, tr("No MIDI output is chosen."));
-        return;
+    if (!output.empty() && !knownRowsOf(output).empty())
+        return output;
+    // The copy is saved without its device plugged in: any device of which a bank is known will do.
+    std::vector<MidiPortIdentity> devices;
+    std::vector<std::vector<std::size_t>> known;
+    for (const MidiPortIdentity& device : DeviceRecord::recorded(folder)) {
+        if (std::vector<std::size_t> rows = knownRowsOf(device); !rows.empty()) {
+            devices.push_back(device);
+            known.push_back(std::move(rows));
+        }
     }
+    const QString chosen = QString::fromStdString(output.displayName());
+    if (devices.empty()) {
+        if (output.empty())
+            alert(IDialogs::AlertStyle::Critical, tr("No MIDI output is chosen."));
+        else
+            alert(IDialogs::AlertStyle::Informational,
+                  tr("No bank of %1 is known: a bank is known once it has been sent to the device completely.").arg(chosen));
+        return std::nullopt;
+    }
+    const std::vector<std::string> names = MidiDestinations::listedNames(devices);
+    std::vector<std::string> items;
+    for (std::size_t index = 0; index < devices.size(); ++index)
+        items.push_back(tr("%1 (known: %2)")
+                            .arg(QString::fromStdString(names[index]),
+                                 QString::fromStdString(TransmissionAccount::rowList(known[index])))
+                            .toStdString());
+    const QString label = output.empty() ? tr("No MIDI output is chosen. Save what is known of which device?")
+                                         : tr("No bank of %1 is known. Save what is known of which device?").arg(chosen);
+    const int picked = m_dialogs.runPick({tr("Save Device Contents").toStdString(), label.toStdString(), items});
+    if (picked < 0 || static_cast<std::size_t>(picked) >= devices.size())
+        return std::nullopt;
+    return devices[static_cast<std::size_t>(picked)];
+}
+
+void CDeviceContentsSaving::saveContentsOf(const MidiPortIdentity& output)
+{
     const QString device = QString::fromStdString(output.displayName());
     const DeviceRecord record(DeviceRecord::defaultFolder(), output);
     const DeviceContents contents(record);
@@ -53,6 +99,7 @@ void CDeviceContentsSaving::save()
         else
             unknown.push_back(row);
     }
+    // Another program may have changed the record since it was chosen.
     if (banks.empty()) {
         alert(IDialogs::AlertStyle::Informational,
               tr("No bank of %1 is known: a bank is known once it has been sent to the device completely.").arg(device));

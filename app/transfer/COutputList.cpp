@@ -37,16 +37,21 @@ void COutputList::refresh()
     const std::vector<MidiPortIdentity> outputs = MidiDestinations::identities(m_service);
     if (m_chosen.empty() && !outputs.empty())
         m_chosen = outputs.front();
-    const auto found = std::find(outputs.begin(), outputs.end(), m_chosen);
+    // An output remembered before sockets were told apart is the first one of its names.
+    const auto found = std::find_if(outputs.begin(), outputs.end(),
+                                    [this](const MidiPortIdentity& output) { return output.answers(m_chosen); });
     m_connected = !m_chosen.empty() && found != outputs.end();
+    if (m_connected)
+        m_chosen = *found;
 
     // Each entry carries its output's identity; the stand-in for a missing one carries none.
     const QSignalBlocker quiet(&m_popup);
     m_popup.clear();
     if (!m_chosen.empty() && !m_connected)
         m_popup.addItem(tr("%1 (disconnected)").arg(QString::fromStdString(m_chosen.displayName())));
-    for (const MidiPortIdentity& output : outputs)
-        m_popup.addItem(QString::fromStdString(output.displayName()), QString::fromStdString(output.toString()));
+    const std::vector<std::string> names = MidiDestinations::listedNames(outputs);
+    for (std::size_t index = 0; index < outputs.size(); ++index)
+        m_popup.addItem(QString::fromStdString(names[index]), QString::fromStdString(outputs[index].toString()));
     if (m_popup.count() == 0)
         m_popup.addItem(absence());
     m_popup.setCurrentIndex(m_connected ? static_cast<int>(found - outputs.begin()) : 0);
@@ -72,6 +77,11 @@ QString COutputList::absence() const
     if (m_service.destinationCount() == 0)
         return tr("no MIDI output: plug in your interface");
     return {};
+}
+
+std::vector<MidiPortIdentity> COutputList::present() const
+{
+    return MidiDestinations::identities(m_service);
 }
 
 void COutputList::userChose(int row)

@@ -4,13 +4,15 @@
 
 #include <QObject>
 
+#include <vector>
+
 class IMidiService;
 class QComboBox;
 
 // The MIDI output popup, kept in step with the service's destinations as devices are plugged in
 // and out. The chosen output is remembered by identity, never by row: when it goes, the list shows
 // it as disconnected and says so; when a port of the same identity comes back, wherever it is
-// listed, it is chosen again. Lives on the UI thread; the service's notices reach it queued.
+// listed, it is chosen again. Identical interfaces in two USB sockets are two outputs. Lives on the UI thread; the service's notices reach it queued.
 class COutputList : public QObject {
     Q_OBJECT
 public:
@@ -25,6 +27,8 @@ public:
     // Why nothing can be sent, in words for the user; empty while the chosen output is connected.
     QString unavailableReason() const;
 
+    // The outputs there now, in the service's order.
+    std::vector<MidiPortIdentity> present() const;
     // Lists the service's destinations again.
     void refresh();
 

@@ -2,6 +2,7 @@
 
 #include "app/transfer/COutputList.h"
 #include "app/transfer/COutputSettingsDialog.h"
+#include "app/transfer/CRecordHandover.h"
 #include "app/transfer/TransmissionWording.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/SenderLock.h"
@@ -44,6 +45,12 @@ void COutputSettings::edit()
     if (output.empty()) {
         m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Output Settings").toStdString(),
                             tr("No MIDI output is chosen.").toStdString(), tr("OK").toStdString()});
+        return;
+    }
+    // The settings are the record's: a device that moved to another socket takes them along.
+    if (const QString unsettled = CRecordHandover(m_dialogs).settle(output, m_outputs.present()); !unsettled.isEmpty()) {
+        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Output Settings").toStdString(), unsettled.toStdString(),
+                            tr("OK").toStdString()});
         return;
     }
     const DeviceRecord record(DeviceRecord::defaultFolder(), output);

@@ -1,6 +1,7 @@
 #include "app/transfer/CTransmission.h"
 
 #include "app/transfer/COutputList.h"
+#include "app/transfer/CRecordHandover.h"
 #include "app/transfer/CTransmissionWorker.h"
 #include "app/transfer/TransmissionWording.h"
 #include "app/document/CWorkingBanks.h"
@@ -60,6 +61,10 @@ bool CTransmission::send(std::size_t row, bool allBanks, std::uint32_t channel)
     // The device is the one chosen now, whatever the popup shows later; its lock is held from
     // before its record is read until the send has ended.
     const MidiPortIdentity output = m_outputs.chosen();
+    if (const QString unsettled = CRecordHandover(m_dialogs).settle(output, m_outputs.present()); !unsettled.isEmpty()) {
+        refuse(tr("Nothing was sent: %1.").arg(unsettled));
+        return false;
+    }
     DeviceRecord record(DeviceRecord::defaultFolder(), output);
     SenderLock::Taken lock = SenderLock::take(record, kProgram);
     if (!lock.lock) {

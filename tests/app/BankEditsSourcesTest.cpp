@@ -26,6 +26,7 @@ protected:
         alerts.push_back(alert.message);
         return AlertReply::Default;
     }
+    int runPick(const Pick&) override { return -1; }
     std::string runOpenPanel(const std::vector<std::string>&, const std::string&) override { return {}; }
     std::string runSavePanel(const std::vector<std::string>&, const std::string&) override { return {}; }
     void beep() override {}

@@ -265,6 +265,14 @@ protected:
             whenAlerted();
         return alert.title == "Save changes?" ? saveChangesReply : reply;
     }
+    int runPick(const Pick& pick) override
+    {
+        std::string items;
+        for (const std::string& item : pick.items)
+            items += "|" + item;
+        shown.push_back("pick|" + pick.title + "|" + pick.label + items);
+        return picked;
+    }
     std::string runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder) override
     {
         panelStarts.push_back(folder);
@@ -292,7 +300,10 @@ protected:
     AlertReply reply = AlertReply::Default;
     AlertReply saveChangesReply = AlertReply::Other;
     std::deque<std::string> paths;
+    // The position every list choice answers with; -1 cancels.
+    int picked = 0;
     // What the dialogs showed: "beep", "open <types>", "save <types>", "<style>|title|message|buttons",
+    // "pick|title|label|<items>",
     // the buttons followed by "|Enter: <button>" where Enter presses another than the first.
     // Settled by letting queued calls run: the output list follows the service's notices so.
     Texts shown;

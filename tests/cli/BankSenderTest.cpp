@@ -2,6 +2,7 @@
 // index or name. A stop from another thread is SendCommandTest's signal and TransmissionRunTest's stop.
 #include "cli/BankSender.h"
 #include "cli/PortChoice.h"
+#include "midiio/MidiDestinations.h"
 #include "midiio/WrapperZQMidiInterface.h"
 #include "model/CFirmware.h"
 #include "model/CSound.h"
@@ -72,7 +73,9 @@ TEST(PortChoiceTest, AnIndexOrAUniquePartOfANameInAnyCase)
     const std::vector<MidiPortIdentity> ports{{"Midi Through", "Midi Through Port-0"},
                                               {"Test USB MIDI", "Test USB MIDI MIDI 1"},
                                               {"VirMIDI 1-0", "VirMIDI 1-0"},
-                                              {"VirMIDI 1-1", "VirMIDI 1-1"}};
+                                              {"VirMIDI 1-1", "VirMIDI 1-1"},
+                                              {"Twin", "Twin Port 1", "usb-0000:00:14.0-2"},
+                                              {"Twin", "Twin Port 1", "usb-0000:00:14.0-3"}};
     using Outcome = PortChoice::Outcome;
     struct Case {
         std::string wanted;
@@ -81,15 +84,18 @@ TEST(PortChoiceTest, AnIndexOrAUniquePartOfANameInAnyCase)
         std::string candidates;
     };
     const std::string all = "0: Midi Through:Midi Through Port-0\n1: Test USB MIDI:Test USB MIDI MIDI 1\n"
-                            "2: VirMIDI 1-0:VirMIDI 1-0\n3: VirMIDI 1-1:VirMIDI 1-1\n";
-    for (const Case& expected : {Case{"1", Outcome::Found, 1, ""}, Case{"4", Outcome::NoSuchIndex, 4, ""},
-                                 Case{"99999999999999999999", Outcome::NoSuchIndex, 4, ""},
+                            "2: VirMIDI 1-0:VirMIDI 1-0\n3: VirMIDI 1-1:VirMIDI 1-1\n"
+                            "4: Twin:Twin Port 1 (USB socket 2)\n5: Twin:Twin Port 1 (USB socket 3)\n";
+    for (const Case& expected : {Case{"1", Outcome::Found, 1, ""}, Case{"6", Outcome::NoSuchIndex, 6, ""},
+                                 Case{"99999999999999999999", Outcome::NoSuchIndex, 6, ""},
+                                 Case{"socket 3", Outcome::Found, 5, ""},
+                                 Case{"twin", Outcome::SeveralMatch, 0, "4: Twin:Twin Port 1 (USB socket 2)\n5: Twin:Twin Port 1 (USB socket 3)\n"},
                                  Case{"usb midi", Outcome::Found, 1, ""}, Case{"1-1", Outcome::Found, 3, ""},
                                  Case{"Through:", Outcome::Found, 0, ""},
                                  Case{"virmidi", Outcome::SeveralMatch, 0, "2: VirMIDI 1-0:VirMIDI 1-0\n3: VirMIDI 1-1:VirMIDI 1-1\n"},
                                  Case{"serial", Outcome::NoMatch, 0, all}, Case{"", Outcome::NoMatch, 0, all}}) {
         SCOPED_TRACE(expected.wanted);
-        const PortChoice choice(ports, expected.wanted);
+        const PortChoice choice(MidiDestinations::listedNames(ports), expected.wanted);
         EXPECT_EQ(choice.outcome(), expected.outcome);
         if (expected.outcome == Outcome::Found) {
             EXPECT_EQ(choice.index(), expected.index);

@@ -1,5 +1,6 @@
 // The device record on disk, and the output identities it is kept by.
 #include "midiio/DeviceRecord.h"
+#include "midiio/MidiDestinations.h"
 #include "midiio/MidiPortIdentity.h"
 #include "content/CContent.h"
 #include "model/CSound.h"
@@ -11,6 +12,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -72,6 +76,9 @@ TEST_F(DeviceRecordTest, ADamagedRecordIsUnknownAndIsReplacedByTheNextWrite)
           header + "pacing 15 0\n", header + "pacing 257 0\n", header + "pacing 32 101\n", header + "pacing 32 -1\n",
           header + "pacing 32 x\n", header + "pacing 32 0020\n", header + "pacing 32\n",
           std::string("zylox device record 2\nsomeone else:port\nblock 0 0000000000000001\n"),
+          // The same names under a socket are another device's record; an empty socket is never written.
+          "zylox device record 2\n" + usb.toString() + ":usb-0000\\:00\\:14.0-2\nblock 0 0000000000000001\n",
+          "zylox device record 2\n" + usb.toString() + ":\nblock 0 0000000000000001\n",
           header + std::string(20'000, '\n')}) {
         SCOPED_TRACE(damaged.substr(0, 60));
         DeviceRecord(folder, usb).remember(5, 1); // makes the folder and names the file
@@ -166,13 +173,52 @@ TEST(MidiPortIdentityTest, StoredFormReadsBackAndRefusesWhatItNeverWrites)
 {
     for (const MidiPortIdentity& identity :
          {MidiPortIdentity{"Test USB MIDI", "Test USB MIDI MIDI 1"}, MidiPortIdentity{"a:b\\c", ":\\:"},
-          MidiPortIdentity{"", ""}, MidiPortIdentity{"client", ""}}) {
+          MidiPortIdentity{"", ""}, MidiPortIdentity{"client", ""},
+          MidiPortIdentity{"USB MIDI", "Port 1", "usb-0000:00:14.0-2.3"}, MidiPortIdentity{"", "", "usb-x\\y-1"}}) {
         EXPECT_EQ(MidiPortIdentity::fromString(identity.toString()), identity) << identity.toString();
     }
     EXPECT_EQ(MidiPortIdentity({"a:b", "c"}).toString(), "a\\:b:c");
-    EXPECT_EQ(MidiPortIdentity({"USB", "MIDI 1"}).displayName(), "USB:MIDI 1");
-    for (const char* wrong : {"", "no colon", "a:b:c", "a\\", "a\\x:b"})
+    EXPECT_EQ(MidiPortIdentity({"a", "b", "usb-0000:00:14.0-2"}).toString(), "a:b:usb-0000\\:00\\:14.0-2");
+    // What was stored before sockets were told apart reads as an identity without one.
+    EXPECT_EQ(MidiPortIdentity::fromString("USB\\:MIDI:Port 1"), (MidiPortIdentity{"USB:MIDI", "Port 1", ""}));
+    for (const char* wrong : {"", "no colon", "a:b:", "a:b:c:d", "a\\", "a\\x:b"})
         EXPECT_EQ(MidiPortIdentity::fromString(wrong), std::nullopt) << wrong;
+}
+
+// Names as the output list, `zylox ports` and `--port` see them: the socket always for USB, the bus
+// only where two sockets of one number on different buses would read the same.
+TEST(MidiPortIdentityTest, AUsbInterfaceIsNamedWithItsSocketAndTwinsApartByTheirBus)
+{
+    EXPECT_EQ(MidiPortIdentity({"USB", "MIDI 1"}).displayName(), "USB:MIDI 1");
+    EXPECT_EQ(MidiPortIdentity({"USB", "MIDI 1", "usb-0000:00:14.0-2.3"}).displayName(), "USB:MIDI 1 (USB socket 2.3)");
+    const std::vector<MidiPortIdentity> listed{{"VirMIDI", "VirMIDI 1-0"},
+                                               {"Twin", "Port 1", "usb-dummy_hcd.0-1"},
+                                               {"Twin", "Port 1", "usb-dummy_hcd.1-1"},
+                                               {"Twin", "Port 1", "usb-dummy_hcd.1-2"},
+                                               {"Other", "Port 1", "usb-dummy_hcd.0-2"}};
+    EXPECT_EQ(MidiDestinations::listedNames(listed),
+              (std::vector<std::string>{"VirMIDI:VirMIDI 1-0", "Twin:Port 1 (USB socket 1 on bus dummy_hcd.0)",
+                                        "Twin:Port 1 (USB socket 1 on bus dummy_hcd.1)", "Twin:Port 1 (USB socket 2)",
+                                        "Other:Port 1 (USB socket 2)"}));
+}
+
+// The kernel's long names of sound cards, as captured from USB, virtual and serial cards.
+TEST(MidiPortIdentityTest, TheSocketIsTakenFromAUsbCardsLongNameOnly)
+{
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"Test USB MIDI at usb-dummy_hcd.0-1, full speed", "usb-dummy_hcd.0-1"},
+        {"M-Audio USB Uno at usb-0000:00:14.0-2.3, full speed", "usb-0000:00:14.0-2.3"},
+        {"Box at usb-0000:00:1d.0-1.4, high speed", "usb-0000:00:1d.0-1.4"},
+        {"Cable at usb 2 at usb-0000:00:14.0-9", "usb-0000:00:14.0-9"},
+        {"Virtual MIDI Card 1", ""},
+        {"MPU-401 UART at 0x330, irq 9", ""},
+        {"Broken at usb-0000:00:14.0, full speed", ""},
+        {"Broken at usb-0000:00:14.0-, full speed", ""},
+        {"Broken at usb-0000:00:14.0-x2, full speed", ""},
+        {"Broken at usb-2, full speed", ""},
+        {"", ""}};
+    for (const auto& [longName, location] : cases)
+        EXPECT_EQ(MidiDestinations::locationOfCard(longName), location) << longName;
 }
 
 } // namespace

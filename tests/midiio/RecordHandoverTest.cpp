@@ -1,0 +1,122 @@
+// Which record a USB device takes under its socket: one kept before sockets were told apart, one of
+// the same names under another socket, or a record of its own; and what moves with it.
+#include "midiio/DeviceContents.h"
+#include "midiio/DeviceRecord.h"
+#include "midiio/RecordHandover.h"
+#include "flash/CEvent.h"
+#include "model/CSound.h"
+#include "tests/support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+namespace {
+
+using Step = RecordHandover::Step;
+
+class RecordHandoverTest : public testing::Test {
+protected:
+    // S02 sent completely to the device, with a pacing of its own.
+    void sendSecondBankTo(const MidiPortIdentity& device)
+    {
+        DeviceRecord record(folder, device);
+        DeviceContents contents(record);
+        const std::vector<CEvent*>& events = bank.createEvents(0);
+        const std::array<std::uint64_t, 2> fingerprints = DeviceRecord::blockFingerprints(bank, 0);
+        for (std::size_t which = 0; which < 2; ++which) {
+            ASSERT_TRUE(record.remember(2 + which, fingerprints[which]));
+            ASSERT_TRUE(contents.keep(2 + which, *events[2 * which], *events[2 * which + 1], bank));
+        }
+        ASSERT_TRUE(record.setPacing({32, 20}));
+    }
+    void expectSecondBankKnownOn(const MidiPortIdentity& device)
+    {
+        const DeviceRecord record(folder, device);
+        EXPECT_EQ(record.pacing(), (OutputPacing{32, 20}));
+        EXPECT_EQ(DeviceContents(record).knownRows(), std::vector<std::size_t>{1});
+        EXPECT_EQ(DeviceContents(record).bank(1)->getName(), "Toms");
+    }
+    Step stepFor(const MidiPortIdentity& device, const std::vector<MidiPortIdentity>& present)
+    {
+        return RecordHandover::forDevice(folder, device, present).step();
+    }
+
+    ScratchFolder scratch{"zylox-record-handover"};
+    std::string folder = scratch.file("state");
+    MidiPortIdentity plain{"USB MIDI", "Port 1"};
+    MidiPortIdentity socket2{"USB MIDI", "Port 1", "usb-0000:00:14.0-2"};
+    MidiPortIdentity socket3{"USB MIDI", "Port 1", "usb-0000:00:14.0-3"};
+    CSound bank{1};
+
+    void SetUp() override { bank.setName("Toms"); }
+};
+
+TEST_F(RecordHandoverTest, ARecordWithoutSocketGoesToTheOnlyInterfaceOfItsNamesAndIsAskedAboutWithTwo)
+{
+    sendSecondBankTo(plain);
+    const std::string plainRecord = DeviceRecord(folder, plain).path();
+    const std::string plainContents = DeviceRecord(folder, plain).contentsPath();
+    EXPECT_EQ(stepFor(socket2, {socket2, socket3}), Step::Ask);
+    EXPECT_EQ(RecordHandover::forDevice(folder, socket2, {socket2, socket3}).from(), plain);
+
+    RecordHandover handover = RecordHandover::forDevice(folder, socket3, {socket3});
+    ASSERT_EQ(handover.step(), Step::TakeOver);
+    ASSERT_TRUE(handover.takeOver(folder, socket3));
+    expectSecondBankKnownOn(socket3);
+    EXPECT_FALSE(std::filesystem::exists(plainRecord));
+    EXPECT_FALSE(std::filesystem::exists(plainContents));
+    EXPECT_EQ(DeviceRecord::recorded(folder), std::vector<MidiPortIdentity>{socket3});
+    // Taken once: the twin plugged in later starts with nothing to take or ask about.
+    EXPECT_EQ(stepFor(socket3, {socket3}), Step::None);
+    EXPECT_EQ(stepFor(socket2, {socket2, socket3}), Step::None);
+}
+
+TEST_F(RecordHandoverTest, ARecordUnderAnotherSocketIsAskedAboutOnlyWhileItsInterfaceIsAwayAndNoIsKept)
+{
+    sendSecondBankTo(socket2);
+    // Plugged in beside it, the interface in socket 2 is another unit.
+    EXPECT_EQ(stepFor(socket3, {socket2, socket3}), Step::None);
+    // Ports that are not on USB, and a device with a record of its own, are never asked about.
+    EXPECT_EQ(stepFor(plain, {plain}), Step::None);
+    EXPECT_EQ(stepFor(socket2, {socket2}), Step::None);
+    EXPECT_EQ(stepFor({"Other", "Port 1", "usb-0000:00:14.0-3"}, {}), Step::None);
+    EXPECT_EQ(RecordHandover::forDevice("", socket3, {socket3}).step(), Step::None);
+
+    RecordHandover handover = RecordHandover::forDevice(folder, socket3, {socket3});
+    ASSERT_EQ(handover.step(), Step::Ask);
+    EXPECT_EQ(handover.from(), socket2);
+    ASSERT_TRUE(handover.keepApart(folder, socket3));
+    EXPECT_EQ(stepFor(socket3, {socket3}), Step::None);
+    expectSecondBankKnownOn(socket2);
+    EXPECT_TRUE(DeviceContents(DeviceRecord(folder, socket3)).knownRows().empty());
+
+    // The same device moved back and forth: "same" takes the record along, copy and pacing too.
+    const MidiPortIdentity socket4{"USB MIDI", "Port 1", "usb-0000:00:14.0-4"};
+    handover = RecordHandover::forDevice(folder, socket4, {socket4});
+    ASSERT_EQ(handover.step(), Step::Ask);
+    ASSERT_TRUE(handover.takeOver(folder, socket4));
+    expectSecondBankKnownOn(socket4);
+    EXPECT_EQ(DeviceRecord::recorded(folder), (std::vector<MidiPortIdentity>{socket3, socket4}));
+}
+
+// A folder where the new record's or copy's file would go blocks the write, root included.
+TEST_F(RecordHandoverTest, ATakeOverThatCannotBeWrittenSaysWhyAndLeavesTheOldRecordAsItWas)
+{
+    sendSecondBankTo(plain);
+    for (const std::string& blocked : {DeviceRecord(folder, socket2).path(), DeviceRecord(folder, socket2).contentsPath()}) {
+        SCOPED_TRACE(blocked);
+        std::filesystem::create_directory(blocked);
+        RecordHandover handover = RecordHandover::forDevice(folder, socket2, {socket2});
+        ASSERT_EQ(handover.step(), Step::TakeOver);
+        EXPECT_FALSE(handover.takeOver(folder, socket2));
+        EXPECT_EQ(handover.failure().rfind("the device record in " + folder + " could not be written (", 0), 0u)
+            << handover.failure();
+        std::filesystem::remove(blocked);
+        expectSecondBankKnownOn(plain);
+        EXPECT_EQ(DeviceRecord::recorded(folder), std::vector<MidiPortIdentity>{plain});
+    }
+}
+
+} // namespace

@@ -108,15 +108,14 @@ int Command::handOverRecord(IMidiService& service, const MidiPortIdentity& outpu
     }
     const std::string question = "Is this the same ZYLOX 515 as the one last sent to through " +
                                  handover.from().displayName() + "?";
-    if (!hasTerminal) {
-        std::cerr << "zylox: " << output.displayName() << " has no device record. " << question
-                  << " No terminal to answer: the two records are kept apart for this run.\n";
-        return 0;
-    }
-    std::cerr << output.displayName() << " has no device record.\n" << question
-              << " Its record then moves to this socket. [y/N] " << std::flush;
+    std::cerr << output.displayName() << " has no device record.\n" << question;
     std::string answer;
-    std::getline(std::cin, answer);
+    if (hasTerminal) {
+        std::cerr << " Its record then moves to this socket. [y/N] " << std::flush;
+        std::getline(std::cin, answer);
+    } else {
+        std::cerr << "\nNo terminal to answer: taken as another device, each keeps a record of its own.\n";
+    }
     if (answer == "y" || answer == "Y" || answer == "yes")
         return handover.takeOver(folder, output) ? 0 : fail(subject, "its record could not be taken over: " + handover.failure().describe());
     return handover.keepApart(folder, output) ? 0 : fail(subject, handover.failure().describe());

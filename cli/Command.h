@@ -50,10 +50,10 @@ protected:
     static int choosePort(IMidiService& service, const std::string& wanted, MidiPortIdentity& chosen);
     // Before a USB device gets a record under its socket: takes over the one kept before sockets
     // were told apart, or asks on the terminal whether it is the device last sent to under another
-    // socket (a record of the same names, its interface not plugged in now). Without a terminal to
-    // answer (hasTerminal false) the records stay apart for this run and the question comes again:
-    // a script never merges two devices' records. 0, or 1 after the message when a record could not
-    // be written.
+    // socket (a record of the same names, its interface not plugged in now); "no" is kept as a
+    // record of the device's own. Without a terminal to answer (hasTerminal false) the answer is
+    // no, whatever --yes says: a script never merges two devices' records. 0, or 1 after the
+    // message when a record could not be written.
     static bool inputIsTerminal();
     static int handOverRecord(IMidiService& service, const MidiPortIdentity& output, bool hasTerminal);
     // The device with a record that --device names, by its index in `zylox devices` or a part of

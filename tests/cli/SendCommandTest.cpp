@@ -88,7 +88,7 @@ protected:
     int alongside(const std::string& words)
     {
         CLI::App app{"zylox", "zylox"};
-        SendCommand send(app, [this] { return service; }, clock);
+        SendCommand send(app, [this] { return service; }, clock, [this] { return onTerminal; });
         PacingCommand pacing(app, [this] { return service; });
         try {
             app.parse(words);
@@ -115,6 +115,8 @@ protected:
     const std::string zylox515 = "ZYLOX 515:ZYLOX 515 MIDI In";
     std::ostringstream out;
     std::ostringstream err;
+    // Whether a user is there to answer a question about the device's record.
+    bool onTerminal = false;
 };
 
 TEST_F(SendCommandTest, AllFromABankSendsItAndTheRestAndChangedOnlyWhatTheDeviceWasNotSent)
@@ -321,6 +323,68 @@ TEST_F(SendCommandTest, PacingKeptForTheDeviceOrGivenForOneSendSlowsItsMessagesD
     EXPECT_EQ(complained(), "zylox: port 0: pacing not changed: " + zylox515 + " is being sent to by zylox, process " +
                                 std::to_string(getpid()) + "\n");
     EXPECT_EQ(DeviceRecord(DeviceRecord::defaultFolder(), {"ZYLOX 515", "ZYLOX 515 MIDI In"}).pacing(), OutputPacing{});
+}
+
+// Two units behind identical USB interfaces, one per socket: `--port` names one by its socket, and
+// each keeps a record of its own.
+TEST_F(SendCommandTest, TwoIdenticalInterfacesAreTwoDevicesEachWithItsOwnRecord)
+{
+    DeviceSimulator& second = service->addDestinationOf<DeviceSimulator>(3125, "usb-0000:00:14.0-2");
+    DeviceSimulator& third = service->addDestinationOf<DeviceSimulator>(3125, "usb-0000:00:14.0-3");
+    EXPECT_EQ(zylox("send --port socket --bank S01"), 2);
+    EXPECT_EQ(complained(), "zylox: --port socket: several output ports have this in their name; name one of them:\n"
+                            "1: " + zylox515 + " (USB socket 2)\n2: " + zylox515 + " (USB socket 3)\n");
+
+    EXPECT_EQ(zylox("send --port 'socket 3' --bank S01"), 0);
+    EXPECT_EQ(zylox("send --port 'socket 2' --bank S02"), 0);
+    EXPECT_EQ(complained(), "");
+    EXPECT_EQ(third.erasedBlocks(), (Blocks{0, 1}));
+    EXPECT_EQ(second.erasedBlocks(), (Blocks{2, 3}));
+    EXPECT_TRUE(device.erasedBlocks().empty());
+    const MidiPortIdentity in2{"ZYLOX 515", "ZYLOX 515 MIDI In", "usb-0000:00:14.0-2"};
+    const MidiPortIdentity in3{"ZYLOX 515", "ZYLOX 515 MIDI In", "usb-0000:00:14.0-3"};
+    EXPECT_EQ(DeviceRecord::recorded(DeviceRecord::defaultFolder()), (std::vector<MidiPortIdentity>{in2, in3}));
+    // What the unit in socket 3 was sent says nothing of the one in socket 2.
+    said();
+    EXPECT_EQ(zylox("send --port 'socket 2' --bank S01 --changed"), 0);
+    EXPECT_EQ(said().substr(0, 19), "1 of 1 bank differs");
+    EXPECT_EQ(second.erasedBlocks(), (Blocks{2, 3, 0, 1}));
+}
+
+// A unit plugged into another socket: a record of its names under a socket now empty may be its own.
+// Only a user at a terminal can say so; a script's answer is always no, whatever --yes says.
+TEST_F(SendCommandTest, AnInterfaceInANewSocketTakesTheRecordOfTheOldOneOnlyWhenTheUserSaysSo)
+{
+    DeviceSimulator& before = service->addDestinationOf<DeviceSimulator>(3125, "usb-0000:00:14.0-2");
+    EXPECT_EQ(zylox("send --port 'socket 2' --bank S01"), 0);
+    service->unplug(before);
+    DeviceSimulator& script = service->addDestinationOf<DeviceSimulator>(3125, "usb-0000:00:14.0-4");
+    said();
+    const std::string question = zylox515 + " (USB socket 4) has no device record.\nIs this the same ZYLOX 515 as "
+                                 "the one last sent to through " + zylox515 + " (USB socket 2)?";
+
+    EXPECT_EQ(zylox("send --port 'socket 4' --bank S01 --changed --yes"), 0);
+    EXPECT_EQ(complained(), question + "\nNo terminal to answer: taken as another device, each keeps a record of "
+                                       "its own.\n");
+    EXPECT_EQ(said().substr(0, 19), "1 of 1 bank differs");
+    EXPECT_EQ(script.erasedBlocks(), (Blocks{0, 1}));
+    // Kept apart: not asked again.
+    EXPECT_EQ(zylox("send --port 'socket 4' --bank S02 --changed"), 0);
+    EXPECT_EQ(complained(), "");
+
+    service->unplug(script);
+    DeviceSimulator& moved = service->addDestinationOf<DeviceSimulator>(3125, "usb-0000:00:14.0-5");
+    onTerminal = true;
+    said();
+    std::istringstream yes("y\n");
+    EXPECT_EQ(zylox("send --port 'socket 5' --bank S01 --changed", yes.rdbuf()), 0);
+    EXPECT_EQ(complained(), question.substr(0, question.find(" (USB socket 4)")) + " (USB socket 5)" +
+                                question.substr(question.find(" has no")) + " Its record then moves to this socket. [y/N] ");
+    EXPECT_EQ(said().substr(0, 19), "0 of 1 bank differs");
+    EXPECT_TRUE(moved.erasedBlocks().empty());
+    const MidiPortIdentity in4{"ZYLOX 515", "ZYLOX 515 MIDI In", "usb-0000:00:14.0-4"};
+    const MidiPortIdentity in5{"ZYLOX 515", "ZYLOX 515 MIDI In", "usb-0000:00:14.0-5"};
+    EXPECT_EQ(DeviceRecord::recorded(DeviceRecord::defaultFolder()), (std::vector<MidiPortIdentity>{in4, in5}));
 }
 
 } // namespace

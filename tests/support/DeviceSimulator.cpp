@@ -1,6 +1,7 @@
 #include "tests/support/DeviceSimulator.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -9,8 +10,8 @@ constexpr std::size_t writeLength = 5 + 2 * DeviceSimulator::blockBytes + 1;
 
 } // namespace
 
-DeviceSimulator::DeviceSimulator(std::uint64_t bytesPerSecond)
-    : LoopbackDestination({"Tarvo", "ZYLOX 515", "ZYLOX 515 MIDI In"}, bytesPerSecond)
+DeviceSimulator::DeviceSimulator(std::uint64_t bytesPerSecond, std::string location)
+    : LoopbackDestination({"Tarvo", "ZYLOX 515", "ZYLOX 515 MIDI In", std::move(location)}, bytesPerSecond)
 {
 }
 

@@ -15,7 +15,8 @@ class DeviceSimulator final : public LoopbackDestination {
 public:
     static constexpr std::size_t blockBytes = 65536;
 
-    explicit DeviceSimulator(std::uint64_t bytesPerSecond = 3125);
+    // A location gives it as a USB interface in that socket would be listed.
+    explicit DeviceSimulator(std::uint64_t bytesPerSecond = 3125, std::string location = {});
 
     // A copy of one of the 64 blocks.
     Bytes block(std::size_t index) const;

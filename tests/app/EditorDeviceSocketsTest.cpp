@@ -1,0 +1,140 @@
+// Identical USB interfaces in the window: listed by their sockets, each unit with a record of its
+// own, a unit in a new socket asked about before its record is written; and File → Save Device
+// Contents… offering the devices with a record when the chosen output's is unknown.
+#include "EditorFixture.h"
+
+#include "midiio/DeviceRecord.h"
+#include "tests/support/DeviceSimulator.h"
+
+#include <QComboBox>
+#include <QMenu>
+
+namespace {
+
+using Blocks = std::vector<std::size_t>;
+
+class EditorDeviceSocketsTest : public EditorFixture {
+protected:
+    Texts outputList()
+    {
+        Texts items;
+        auto& popup = control<QComboBox>("popup_out");
+        for (int row = 0; row < popup.count(); ++row)
+            items.push_back((row == popup.currentIndex() ? "*" : "") + popup.itemText(row).toStdString());
+        return items;
+    }
+    void sendCurrentBank()
+    {
+        click("button_send");
+        runUntilIdle();
+    }
+    std::vector<MidiPortIdentity> recorded() { return DeviceRecord::recorded(DeviceRecord::defaultFolder()); }
+    void chooseSaveDeviceContents()
+    {
+        QApplication::setActiveWindow(editor.get());
+        QTest::keyClick(editor.get(), Qt::Key_F, Qt::AltModifier);
+        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        QTest::keyClick(menu, Qt::Key_D);
+    }
+    static MidiPortIdentity inSocket(const std::string& socket)
+    {
+        return {"ZYLOX 515", "ZYLOX 515 MIDI In", "usb-0000:00:14.0-" + socket};
+    }
+
+    // Made before the window, which lists them.
+    DeviceSimulator& unit2 = service.addDestinationOf<DeviceSimulator>(3125, "usb-0000:00:14.0-2");
+    DeviceSimulator& unit3 = service.addDestinationOf<DeviceSimulator>(3125, "usb-0000:00:14.0-3");
+    const std::string zylox = "ZYLOX 515:ZYLOX 515 MIDI In";
+};
+
+TEST_F(EditorDeviceSocketsTest, IdenticalInterfacesAreTwoOutputsAndAUnitInANewSocketIsAskedAboutOnce)
+{
+    EXPECT_EQ(outputList(), (Texts{"*" + zylox + " (USB socket 2)", zylox + " (USB socket 3)"}));
+    selectRow(4);
+    control<QComboBox>("popup_out").setCurrentIndex(1);
+    sendCurrentBank();
+    EXPECT_EQ(unit3.erasedBlocks(), (Blocks{8, 9}));
+    EXPECT_TRUE(unit2.erasedBlocks().empty());
+    EXPECT_EQ(recorded(), std::vector<MidiPortIdentity>{inSocket("3")});
+
+    // The unit in socket 3 moves to socket 4.
+    service.unplug(unit3);
+    DeviceSimulator& unit4 = service.addDestinationOf<DeviceSimulator>(3125, "usb-0000:00:14.0-4");
+    settle();
+    EXPECT_EQ(outputList(), (Texts{"*" + zylox + " (USB socket 3) (disconnected)", zylox + " (USB socket 2)",
+                                   zylox + " (USB socket 4)"}));
+    control<QComboBox>("popup_out").setCurrentIndex(2);
+    shown.clear();
+    sendCurrentBank();
+    EXPECT_EQ(shown, Texts{"question|Same Device?|" + zylox + " (USB socket 4) has no device record yet.\n"
+                           "Is this the same ZYLOX 515 as the one last sent to through " + zylox + " (USB socket 3)?\n"
+                           "If it is, that device's record (what it was sent, where a stopped send resumes, its output "
+                           "settings) moves to this socket; if not, each keeps a record of its own.|Same Device|"
+                           "Another Device|Enter: Another Device"});
+    EXPECT_EQ(unit4.erasedBlocks(), (Blocks{8, 9}));
+    EXPECT_EQ(recorded(), std::vector<MidiPortIdentity>{inSocket("4")});
+
+    // Another unit in socket 5 is another device, and is not asked about again.
+    service.unplug(unit4);
+    DeviceSimulator& unit5 = service.addDestinationOf<DeviceSimulator>(3125, "usb-0000:00:14.0-5");
+    settle();
+    control<QComboBox>("popup_out").setCurrentIndex(2);
+    reply = AlertReply::Alternate;
+    shown.clear();
+    sendCurrentBank();
+    EXPECT_EQ(shown.size(), 1u);
+    EXPECT_EQ(unit5.erasedBlocks(), (Blocks{8, 9}));
+    EXPECT_EQ(recorded(), (std::vector<MidiPortIdentity>{inSocket("4"), inSocket("5")}));
+    shown.clear();
+    sendCurrentBank();
+    EXPECT_EQ(shown, Texts{});
+    EXPECT_EQ(unit5.erasedBlocks(), (Blocks{8, 9, 8, 9}));
+}
+
+// The output remembered before sockets were told apart is the first of its names, and a record
+// kept then goes to it at the first send, without a question, when it is the only one.
+TEST_F(EditorDeviceSocketsTest, ARecordWithoutSocketGoesToTheOnlyUnitOfItsNamesAtItsFirstSend)
+{
+    service.unplug(unit3);
+    settle();
+    const MidiPortIdentity plain{"ZYLOX 515", "ZYLOX 515 MIDI In"};
+    ASSERT_TRUE(DeviceRecord(DeviceRecord::defaultFolder(), plain).setPacing({32, 20}));
+    shown.clear();
+    sendCurrentBank();
+    EXPECT_EQ(shown, Texts{});
+    EXPECT_EQ(recorded(), std::vector<MidiPortIdentity>{inSocket("2")});
+    EXPECT_EQ(DeviceRecord(DeviceRecord::defaultFolder(), inSocket("2")).pacing(), (OutputPacing{32, 20}));
+}
+
+TEST_F(EditorDeviceSocketsTest, SaveDeviceContentsOffersTheDevicesWithAKnownBankWhenTheChosenOnesIsUnknown)
+{
+    chooseSaveDeviceContents();
+    EXPECT_EQ(shown, Texts{"informational|Save Device Contents|No bank of " + zylox + " (USB socket 2) is known: a "
+                           "bank is known once it has been sent to the device completely.|OK|"});
+
+    control<QComboBox>("popup_out").setCurrentIndex(1);
+    selectRow(1);
+    sendCurrentBank();
+    control<QComboBox>("popup_out").setCurrentIndex(0);
+    const std::string pick = "pick|Save Device Contents|No bank of " + zylox + " (USB socket 2) is known. Save what "
+                             "is known of which device?|" + zylox + " (USB socket 3) (known: S02)";
+    picked = -1;
+    shown.clear();
+    chooseSaveDeviceContents();
+    EXPECT_EQ(shown, Texts{pick});
+
+    picked = 0;
+    reply = AlertReply::Default;
+    paths.push_back(path("unit 3"));
+    shown.clear();
+    chooseSaveDeviceContents();
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0], pick);
+    EXPECT_EQ(shown[1].substr(0, shown[1].find('\n')),
+              "question|Save Device Contents|Not known on " + zylox + " (USB socket 3): S01, S03 to FW.");
+    EXPECT_EQ(textOf("text_status"), "Saved 1 bank of " + zylox + " (USB socket 3) into " + path("unit 3"));
+    EXPECT_TRUE(std::filesystem::exists(path("unit 3/S02.mid")));
+}
+
+} // namespace

@@ -93,11 +93,16 @@ bool Command::inputIsTerminal()
     return ::isatty(STDIN_FILENO) == 1;
 }
 
+std::string Command::nameOf(IMidiService& service, const MidiPortIdentity& output)
+{
+    return MidiDestinations::nameAmong(MidiDestinations::identities(service), output);
+}
+
 int Command::handOverRecord(IMidiService& service, const MidiPortIdentity& output, bool hasTerminal)
 {
     const std::string folder = DeviceRecord::defaultFolder();
     RecordHandover handover = RecordHandover::forDevice(folder, output, MidiDestinations::identities(service));
-    const std::string subject = "port " + output.displayName();
+    const std::string subject = "port " + handover.name();
     switch (handover.step()) {
     case RecordHandover::Step::None:
         return 0;
@@ -107,8 +112,8 @@ int Command::handOverRecord(IMidiService& service, const MidiPortIdentity& outpu
         break;
     }
     const std::string question = "Is this the same ZYLOX 515 as the one last sent to through " +
-                                 handover.from().displayName() + "?";
-    std::cerr << output.displayName() << " has no device record.\n" << question;
+                                 handover.fromName() + "?";
+    std::cerr << handover.name() << " has no device record.\n" << question;
     std::string answer;
     if (hasTerminal) {
         std::cerr << " Its record then moves to this socket. [y/N] " << std::flush;

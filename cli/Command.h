@@ -54,6 +54,8 @@ protected:
     // record of the device's own. Without a terminal to answer (hasTerminal false) the answer is
     // no, whatever --yes says: a script never merges two devices' records. 0, or 1 after the
     // message when a record could not be written.
+    // The output's name as `zylox ports` lists it now.
+    static std::string nameOf(IMidiService& service, const MidiPortIdentity& output);
     static bool inputIsTerminal();
     static int handOverRecord(IMidiService& service, const MidiPortIdentity& output, bool hasTerminal);
     // The device with a record that --device names, by its index in `zylox devices` or a part of

@@ -37,6 +37,6 @@ int PacingCommand::run()
         if (!record.setPacing(m_options.over(record.pacing(), m_pacing)))
             return fail(port, "pacing not changed: " + record.failure().describe());
     }
-    std::cout << output.displayName() << ": " << pacingText(record.pacing()) << '\n';
+    std::cout << nameOf(*service, output) << ": " << pacingText(record.pacing()) << '\n';
     return 0;
 }

@@ -149,7 +149,7 @@ int SendCommand::run()
     if (m_changed) {
         const std::size_t of = m_all ? factory::kBankCount - m_from : 1;
         std::cout << chosen.size() << " of " << of << (of == 1 ? " bank differs" : " banks differ") << " from what "
-                  << output.displayName() << " was last sent: " << bankblocks::list(bankblocks::rowsOf(chosen))
+                  << nameOf(*service, output) << " was last sent: " << bankblocks::list(bankblocks::rowsOf(chosen))
                   << " (as this program recorded it; send without --changed if the device was changed by other means)\n"
                   << std::flush;
         if (chosen.empty())
@@ -162,7 +162,7 @@ int SendCommand::run()
     // was chosen, wherever it is listed now, or nowhere.
     const std::shared_ptr<WrapperZQMidiInterface> wrapper = WrapperZQMidiInterface::createTransmitterTo(system, output);
     if (!wrapper)
-        return fail(port, output.displayName() + " is not connected any more; nothing sent");
+        return fail(port, nameOf(*service, output) + " is not connected any more; nothing sent");
     wrapper->setPacing(pacing);
     if (pacing != OutputPacing{})
         std::cout << "pacing: " << pacingText(pacing) << '\n';

@@ -102,7 +102,8 @@ std::vector<MidiPortIdentity> DeviceRecord::recorded(const std::string& folder)
             devices.push_back(*device);
     }
     std::sort(devices.begin(), devices.end(), [](const MidiPortIdentity& a, const MidiPortIdentity& b) {
-        return a.displayName() < b.displayName();
+        // Twins on two buses share a display name; their stored forms tell them apart.
+        return std::pair(a.displayName(), a.toString()) < std::pair(b.displayName(), b.toString());
     });
     return devices;
 }

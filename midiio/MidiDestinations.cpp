@@ -29,13 +29,17 @@ std::optional<std::size_t> MidiDestinations::indexOf(IMidiService& service, cons
 std::vector<std::string> MidiDestinations::listedNames(const std::vector<MidiPortIdentity>& identities)
 {
     std::vector<std::string> names;
-    for (const MidiPortIdentity& identity : identities) {
-        const bool twin = std::any_of(identities.begin(), identities.end(), [&](const MidiPortIdentity& other) {
-            return other != identity && other.displayName() == identity.displayName();
-        });
-        names.push_back(twin ? identity.displayNameWithBus() : identity.displayName());
-    }
+    for (const MidiPortIdentity& identity : identities)
+        names.push_back(nameAmong(identities, identity));
     return names;
+}
+
+std::string MidiDestinations::nameAmong(const std::vector<MidiPortIdentity>& identities, const MidiPortIdentity& identity)
+{
+    const bool twin = std::any_of(identities.begin(), identities.end(), [&](const MidiPortIdentity& other) {
+        return other != identity && other.displayName() == identity.displayName();
+    });
+    return twin ? identity.displayNameWithBus() : identity.displayName();
 }
 
 std::string MidiDestinations::locationOfCard(const std::string& longName)

@@ -20,6 +20,8 @@ public:
     // The names to list these identities under, each telling its output from the others: the
     // display name, with the USB bus where two sockets on different buses share a number.
     static std::vector<std::string> listedNames(const std::vector<MidiPortIdentity>& identities);
+    // The name of one identity as it is listed among these (present or not).
+    static std::string nameAmong(const std::vector<MidiPortIdentity>& identities, const MidiPortIdentity& identity);
     // Where a sound card of this long name is plugged, as the kernel words it ("ZYLOX at
     // usb-0000:00:14.0-2, full speed" gives "usb-0000:00:14.0-2"); empty for a card not on USB.
     static std::string locationOfCard(const std::string& longName);

@@ -2,6 +2,7 @@
 
 #include "midiio/DeviceContents.h"
 #include "midiio/DeviceRecord.h"
+#include "midiio/MidiDestinations.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -19,6 +20,7 @@ RecordHandover RecordHandover::forDevice(const std::string& folder, const MidiPo
                                          const std::vector<MidiPortIdentity>& present)
 {
     RecordHandover handover;
+    handover.m_name = MidiDestinations::nameAmong(present, device);
     if (folder.empty() || device.location.empty())
         return handover;
     const std::vector<MidiPortIdentity> recorded = DeviceRecord::recorded(folder);
@@ -30,6 +32,7 @@ RecordHandover RecordHandover::forDevice(const std::string& folder, const MidiPo
         });
         handover.m_step = claimants <= 1 ? Step::TakeOver : Step::Ask;
         handover.m_from = device.withoutLocation();
+        handover.m_fromName = MidiDestinations::nameAmong(recorded, handover.m_from);
         return handover;
     }
     // A record under another socket whose interface is plugged in now belongs to that one.
@@ -39,6 +42,7 @@ RecordHandover RecordHandover::forDevice(const std::string& folder, const MidiPo
     if (moved != recorded.end()) {
         handover.m_step = Step::Ask;
         handover.m_from = *moved;
+        handover.m_fromName = MidiDestinations::nameAmong(recorded, handover.m_from);
     }
     return handover;
 }

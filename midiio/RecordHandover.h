@@ -23,6 +23,10 @@ public:
     Step step() const { return m_step; }
     // The identity whose record the device may take.
     const MidiPortIdentity& from() const { return m_from; }
+    // The device's name as listed among the destinations present, and from()'s among the devices
+    // with a record: both tell twins on two buses apart.
+    const std::string& name() const { return m_name; }
+    const std::string& fromName() const { return m_fromName; }
 
     // Moves the record and the copy of the contents from from() to the device; false, with
     // failure() saying why, when they could not be written (the old ones then stay).
@@ -34,5 +38,7 @@ public:
 private:
     Step m_step = Step::None;
     MidiPortIdentity m_from;
+    std::string m_name;
+    std::string m_fromName;
     RecordFailure m_failure;
 };

@@ -39,11 +39,11 @@ void CDeviceContentsSaving::alert(IDialogs::AlertStyle style, const QString& mes
 
 void CDeviceContentsSaving::save()
 {
-    if (const std::optional<MidiPortIdentity> device = deviceToSave())
+    if (const std::optional<Device> device = deviceToSave())
         saveContentsOf(*device);
 }
 
-std::optional<MidiPortIdentity> CDeviceContentsSaving::deviceToSave()
+std::optional<CDeviceContentsSaving::Device> CDeviceContentsSaving::deviceToSave()
 {
     const std::string folder = DeviceRecord::defaultFolder();
     const auto knownRowsOf = [&folder](const MidiPortIdentity& device) {
@@ -52,7 +52,7 @@ std::optional<MidiPortIdentity> CDeviceContentsSaving::deviceToSave()
     };
     const MidiPortIdentity output = m_outputs.chosen();
     if (!output.empty() && !knownRowsOf(output).empty())
-        return output;
+        return Device{output, m_outputs.nameOf(output)};
     // The copy is saved without its device plugged in: any device of which a bank is known will do.
     std::vector<MidiPortIdentity> devices;
     std::vector<std::vector<std::size_t>> known;
@@ -62,7 +62,7 @@ std::optional<MidiPortIdentity> CDeviceContentsSaving::deviceToSave()
             known.push_back(std::move(rows));
         }
     }
-    const QString chosen = QString::fromStdString(output.displayName());
+    const QString chosen = m_outputs.nameOf(output);
     if (devices.empty()) {
         if (output.empty())
             alert(IDialogs::AlertStyle::Critical, tr("No MIDI output is chosen."));
@@ -83,13 +83,13 @@ std::optional<MidiPortIdentity> CDeviceContentsSaving::deviceToSave()
     const int picked = m_dialogs.runPick({tr("Save Device Contents").toStdString(), label.toStdString(), items});
     if (picked < 0 || static_cast<std::size_t>(picked) >= devices.size())
         return std::nullopt;
-    return devices[static_cast<std::size_t>(picked)];
+    return Device{devices[static_cast<std::size_t>(picked)], QString::fromStdString(names[static_cast<std::size_t>(picked)])};
 }
 
-void CDeviceContentsSaving::saveContentsOf(const MidiPortIdentity& output)
+void CDeviceContentsSaving::saveContentsOf(const Device& chosen)
 {
-    const QString device = QString::fromStdString(output.displayName());
-    const DeviceRecord record(DeviceRecord::defaultFolder(), output);
+    const QString& device = chosen.name;
+    const DeviceRecord record(DeviceRecord::defaultFolder(), chosen.identity);
     const DeviceContents contents(record);
     std::vector<std::unique_ptr<IBank>> banks;
     std::vector<std::size_t> unknown;

@@ -4,6 +4,7 @@
 #include "midiio/MidiPortIdentity.h"
 
 #include <QObject>
+#include <QString>
 
 #include <optional>
 
@@ -32,8 +33,12 @@ signals:
 private:
     // The chosen output's device when a bank of it is known; otherwise the one the user picks among
     // the devices of which a bank is known; none when there is none or the user cancelled.
-    std::optional<MidiPortIdentity> deviceToSave();
-    void saveContentsOf(const MidiPortIdentity& device);
+    struct Device {
+        MidiPortIdentity identity;
+        QString name;
+    };
+    std::optional<Device> deviceToSave();
+    void saveContentsOf(const Device& device);
     void alert(IDialogs::AlertStyle style, const QString& message);
 
     IDialogs& m_dialogs;

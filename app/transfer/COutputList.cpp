@@ -48,7 +48,7 @@ void COutputList::refresh()
     const QSignalBlocker quiet(&m_popup);
     m_popup.clear();
     if (!m_chosen.empty() && !m_connected)
-        m_popup.addItem(tr("%1 (disconnected)").arg(QString::fromStdString(m_chosen.displayName())));
+        m_popup.addItem(tr("%1 (disconnected)").arg(nameOf(m_chosen)));
     const std::vector<std::string> names = MidiDestinations::listedNames(outputs);
     for (std::size_t index = 0; index < outputs.size(); ++index)
         m_popup.addItem(QString::fromStdString(names[index]), QString::fromStdString(outputs[index].toString()));
@@ -66,7 +66,7 @@ QString COutputList::unavailableReason() const
     if (!absent.isEmpty())
         return absent;
     return tr("%1 is disconnected: plug it in again or choose another output")
-        .arg(QString::fromStdString(m_chosen.displayName()));
+        .arg(nameOf(m_chosen));
 }
 
 QString COutputList::absence() const
@@ -77,6 +77,11 @@ QString COutputList::absence() const
     if (m_service.destinationCount() == 0)
         return tr("no MIDI output: plug in your interface");
     return {};
+}
+
+QString COutputList::nameOf(const MidiPortIdentity& output) const
+{
+    return QString::fromStdString(MidiDestinations::nameAmong(present(), output));
 }
 
 std::vector<MidiPortIdentity> COutputList::present() const

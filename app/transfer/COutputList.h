@@ -27,6 +27,8 @@ public:
     // Why nothing can be sent, in words for the user; empty while the chosen output is connected.
     QString unavailableReason() const;
 
+    // The output's name as the list shows it.
+    QString nameOf(const MidiPortIdentity& output) const;
     // The outputs there now, in the service's order.
     std::vector<MidiPortIdentity> present() const;
     // Lists the service's destinations again.

@@ -55,7 +55,7 @@ void COutputSettings::edit()
     }
     const DeviceRecord record(DeviceRecord::defaultFolder(), output);
     // Gone once closed, so no hidden copy of its controls lingers among the window's.
-    auto* dialog = new COutputSettingsDialog(output.displayName(), record.pacing(), &m_window);
+    auto* dialog = new COutputSettingsDialog(m_outputs.nameOf(output).toStdString(), record.pacing(), &m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // For the output chosen when the dialog opened, whatever the popup shows by then.
     connect(dialog, &QDialog::accepted, this, [this, dialog, output] { keep(output, dialog->pacing()); });
@@ -80,5 +80,5 @@ void COutputSettings::keep(const MidiPortIdentity& output, const OutputPacing& p
         emit status(message);
         return;
     }
-    emit status(tr("Output settings of %1: %2").arg(QString::fromStdString(output.displayName()), described(pacing)));
+    emit status(tr("Output settings of %1: %2").arg(m_outputs.nameOf(output), described(pacing)));
 }

@@ -86,7 +86,7 @@ void CTransmission::start(const std::vector<RowBlocks>& rows, std::uint32_t chan
     const MidiPortIdentity output = record.device();
     std::shared_ptr<WrapperZQMidiInterface> midi = WrapperZQMidiInterface::createTransmitterTo(m_midiSystem, output);
     if (!midi) {
-        refuse(tr("The MIDI output %1 is not connected.").arg(QString::fromStdString(output.displayName())));
+        refuse(tr("The MIDI output %1 is not connected.").arg(m_outputs.nameOf(output)));
         return;
     }
     midi->setPacing(record.pacing());
@@ -188,7 +188,7 @@ void CTransmission::tick()
 
 QString CTransmission::endLine(const TransmissionAccount& account) const
 {
-    const QString to = QString::fromStdString(m_sendingTo.displayName());
+    const QString to = m_outputs.nameOf(m_sendingTo);
     const QString took =
         TransmissionWording::duration(m_midiSystem.clock().calendarSeconds() - m_startedAt);
     const std::size_t count = m_rows.size();

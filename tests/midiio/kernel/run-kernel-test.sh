@@ -9,6 +9,9 @@
 #   run-kernel-test.sh usb KERNEL_DIR WORK_DIR GUEST
 #       a USB MIDI gadget on the dummy USB controller, driven by snd-usb-audio on the host side;
 #       the guest unplugs and replugs it through configfs; passes when the guest passes.
+#   run-kernel-test.sh usbtwins KERNEL_DIR WORK_DIR GUEST ZYLOX
+#       two dummy USB controllers, each with a USB MIDI gadget of the same strings, zylox in the
+#       image as /bin/zylox; passes when the guest passes.
 #   run-kernel-test.sh aloop KERNEL_DIR WORK_DIR GUEST
 #       snd-aloop loaded, with "default" going straight to its first playback device; passes when
 #       the guest passes.
@@ -30,7 +33,7 @@ modules=$kernel/lib/modules/$version/kernel
 case $mode in
   virmidi) wanted="snd-seq snd-seq-dummy snd-virmidi" ;;
   serial) wanted="snd-seq snd-seq-midi snd-serial-u16550" ;;
-  usb) wanted="snd-seq snd-seq-midi dummy_hcd libcomposite usb_f_midi snd-usb-audio" ;;
+  usb | usbtwins) wanted="snd-seq snd-seq-midi dummy_hcd libcomposite usb_f_midi snd-usb-audio" ;;
   aloop) wanted="snd-aloop" ;;
   *) echo "unknown mode $mode"; exit 2 ;;
 esac
@@ -41,7 +44,7 @@ mkdir -p $root/bin $root/dev $root/proc $root/sys $root/mods $root/usr/share/als
 cp /bin/busybox $root/bin/
 cp "$guest" $root/bin/guest
 programs=("$guest")
-if [ "$mode" = virmidi ]; then cp "$5" $root/bin/zylox && programs+=("$5"); fi
+if [ "$mode" = virmidi ] || [ "$mode" = usbtwins ]; then cp "$5" $root/bin/zylox && programs+=("$5"); fi
 # snd_seq_open cannot work without ALSA's configuration
 cp /usr/share/alsa/alsa.conf $root/usr/share/alsa/
 if [ "$mode" = aloop ]; then
@@ -81,22 +84,31 @@ for module in $(cat /mods/order); do
   case $module in
     # adaptor=1 (MS-124T) oopses on the first channel message: its port index starts at -1.
     snd-serial-u16550.ko) parameters="port=0x2f8 irq=3 speed=38400 adaptor=4" ;;
+    # Two controllers, dummy_udc.0 and dummy_udc.1, for two identical interfaces.
+    dummy_hcd.ko) [ "$mode" = usbtwins ] && parameters="num=2" || parameters="" ;;
     *) parameters="" ;;
   esac
   insmod /mods/$module $parameters || echo "insmod $module failed"
 done
-if [ "$mode" = usb ]; then
-  # The gadget side of a USB MIDI cable; the host side enumerates it once it is bound.
-  g=/sys/kernel/config/usb_gadget/g1
+if [ "$mode" = usb ] || [ "$mode" = usbtwins ]; then
+  # The gadget side of a USB MIDI cable; the host side enumerates it once it is bound. Twins have
+  # the same strings, each on a controller of its own.
   mount -t configfs none /sys/kernel/config
-  mkdir $g
-  echo 0x1d6b >$g/idVendor; echo 0x0104 >$g/idProduct; echo 0x0200 >$g/bcdUSB
-  mkdir $g/strings/0x409 $g/configs/c.1 $g/configs/c.1/strings/0x409
-  echo Test >$g/strings/0x409/manufacturer; echo "Test USB MIDI" >$g/strings/0x409/product
-  echo MIDI >$g/configs/c.1/strings/0x409/configuration
-  mkdir $g/functions/midi.usb0
-  ln -s $g/functions/midi.usb0 $g/configs/c.1/
-  echo dummy_udc.0 >$g/UDC
+  udcs=dummy_udc.0
+  [ "$mode" = usbtwins ] && udcs="dummy_udc.0 dummy_udc.1"
+  n=1
+  for udc in $udcs; do
+    g=/sys/kernel/config/usb_gadget/g$n
+    mkdir $g
+    echo 0x1d6b >$g/idVendor; echo 0x0104 >$g/idProduct; echo 0x0200 >$g/bcdUSB
+    mkdir $g/strings/0x409 $g/configs/c.1 $g/configs/c.1/strings/0x409
+    echo Test >$g/strings/0x409/manufacturer; echo "Test USB MIDI" >$g/strings/0x409/product
+    echo MIDI >$g/configs/c.1/strings/0x409/configuration
+    mkdir $g/functions/midi.usb0
+    ln -s $g/functions/midi.usb0 $g/configs/c.1/
+    echo $udc >$g/UDC
+    n=$((n + 1))
+  done
 fi
 echo "guest starts at $(cut -d' ' -f1 /proc/uptime) s"
 if /bin/guest; then result=PASS; else result=FAIL; fi

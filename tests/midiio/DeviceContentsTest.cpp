@@ -91,6 +91,8 @@ TEST_F(DeviceContentsTest, ADamagedShortOrForeignFileYieldsNothingWrong)
              Case{"a length beyond the file", replaced(write3, good.find('\n', write3) - write3, "write 3 99999999999"), {}},
              Case{"a length no number holds", replaced(write3, good.find('\n', write3) - write3, "write 3 999999999999999999999999"), {}},
              Case{"another device's copy", replaced(good.find('\n') + 1, usb.toString().size(), "Other:port"), {}},
+             Case{"the copy of the same names in a USB socket",
+                  replaced(good.find('\n') + 1, usb.toString().size(), usb.toString() + ":usb-0000\\:00\\:14.0-2"), {}},
              Case{"another header", replaced(0, 5, "zylix"), {}},
              Case{"a block out of range", replaced(write3, 7, "write 64"), {}},
              Case{"an unknown entry", replaced(write3, 5, "wrote"), {}},

@@ -102,12 +102,16 @@ int Command::handOverRecord(IMidiService& service, const MidiPortIdentity& outpu
 {
     const std::string folder = DeviceRecord::defaultFolder();
     RecordHandover handover = RecordHandover::forDevice(folder, output, MidiDestinations::identities(service));
-    const std::string subject = "port " + handover.name();
+    const auto takeOver = [&] {
+        return handover.takeOver(folder, output)
+                   ? 0
+                   : fail("port " + handover.name(), "its record could not be taken over: " + handover.failure());
+    };
     switch (handover.step()) {
     case RecordHandover::Step::None:
         return 0;
     case RecordHandover::Step::TakeOver:
-        return handover.takeOver(folder, output) ? 0 : fail(subject, "its record could not be taken over: " + handover.failure().describe());
+        return takeOver();
     case RecordHandover::Step::Ask:
         break;
     }
@@ -122,8 +126,8 @@ int Command::handOverRecord(IMidiService& service, const MidiPortIdentity& outpu
         std::cerr << "\nNo terminal to answer: taken as another device, each keeps a record of its own.\n";
     }
     if (answer == "y" || answer == "Y" || answer == "yes")
-        return handover.takeOver(folder, output) ? 0 : fail(subject, "its record could not be taken over: " + handover.failure().describe());
-    return handover.keepApart(folder, output) ? 0 : fail(subject, handover.failure().describe());
+        return takeOver();
+    return handover.keepApart(folder, output) ? 0 : fail("port " + handover.name(), handover.failure().describe());
 }
 
 int Command::chooseRecordedDevice(const std::string& wanted, MidiPortIdentity& chosen)

@@ -2,7 +2,8 @@
 
 #include "app/common/IDialogs.h"
 
-// The real panels: message boxes, an item dialog, file dialogs and the system beep of the running desktop.
+// The real panels: message boxes, an item dialog, file dialogs and the system beep of the running
+// desktop.
 class CDialogs : public IDialogs {
 public:
     AlertReply runAlert(const Alert& alert) override;

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-// What the editor asks of its user, modally: alerts, a choice from a list, file panels and the beep. The editor never
-// opens a panel itself, so tests can answer in its place.
+// What the editor asks of its user, modally: alerts, a choice from a list, file panels and the
+// beep. The editor never opens a panel itself, so tests can answer in its place.
 class IDialogs {
 public:
     // Critical for failures only; Question for anything that asks the user to choose.

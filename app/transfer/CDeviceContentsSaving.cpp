@@ -83,7 +83,8 @@ std::optional<CDeviceContentsSaving::Device> CDeviceContentsSaving::deviceToSave
     const int picked = m_dialogs.runPick({tr("Save Device Contents").toStdString(), label.toStdString(), items});
     if (picked < 0 || static_cast<std::size_t>(picked) >= devices.size())
         return std::nullopt;
-    return Device{devices[static_cast<std::size_t>(picked)], QString::fromStdString(names[static_cast<std::size_t>(picked)])};
+    const auto index = static_cast<std::size_t>(picked);
+    return Device{devices[index], QString::fromStdString(names[index])};
 }
 
 void CDeviceContentsSaving::saveContentsOf(const Device& chosen)

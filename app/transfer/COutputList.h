@@ -12,7 +12,8 @@ class QComboBox;
 // The MIDI output popup, kept in step with the service's destinations as devices are plugged in
 // and out. The chosen output is remembered by identity, never by row: when it goes, the list shows
 // it as disconnected and says so; when a port of the same identity comes back, wherever it is
-// listed, it is chosen again. Identical interfaces in two USB sockets are two outputs. Lives on the UI thread; the service's notices reach it queued.
+// listed, it is chosen again. Identical interfaces in two USB sockets are two outputs. Lives on the
+// UI thread; the service's notices reach it queued.
 class COutputList : public QObject {
     Q_OBJECT
 public:

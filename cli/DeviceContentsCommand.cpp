@@ -4,6 +4,7 @@
 #include "midiio/BankBlocks.h"
 #include "midiio/DeviceContents.h"
 #include "midiio/DeviceRecord.h"
+#include "midiio/MidiDestinations.h"
 #include "midiio/TransmissionAccount.h"
 #include "model/BankNumber.h"
 #include "model/IBank.h"
@@ -44,7 +45,8 @@ int DeviceContentsCommand::run()
     MidiPortIdentity device;
     if (const int status = chooseRecordedDevice(m_device, device))
         return status;
-    const std::string subject = "device " + device.displayName();
+    const std::string subject =
+        "device " + MidiDestinations::nameAmong(DeviceRecord::recorded(DeviceRecord::defaultFolder()), device);
     const DeviceRecord record(DeviceRecord::defaultFolder(), device);
     const DeviceContents contents(record);
     std::vector<std::unique_ptr<IBank>> banks;

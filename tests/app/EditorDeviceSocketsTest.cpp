@@ -6,8 +6,11 @@
 #include "midiio/DeviceRecord.h"
 #include "tests/support/DeviceSimulator.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QMenu>
+#include <QSpinBox>
 
 namespace {
 
@@ -92,19 +95,20 @@ TEST_F(EditorDeviceSocketsTest, IdenticalInterfacesAreTwoOutputsAndAUnitInANewSo
     EXPECT_EQ(unit5.erasedBlocks(), (Blocks{8, 9, 8, 9}));
 }
 
-// The output remembered before sockets were told apart is the first of its names, and a record
-// kept then goes to it at the first send, without a question, when it is the only one.
-TEST_F(EditorDeviceSocketsTest, ARecordWithoutSocketGoesToTheOnlyUnitOfItsNamesAtItsFirstSend)
+// A record kept before sockets were told apart goes, without a question, to the only unit of its
+// names, as soon as the window needs it: here for the output settings it holds.
+TEST_F(EditorDeviceSocketsTest, ARecordWithoutSocketGoesToTheOnlyUnitOfItsNamesWhenFirstNeeded)
 {
     service.unplug(unit3);
     settle();
     const MidiPortIdentity plain{"ZYLOX 515", "ZYLOX 515 MIDI In"};
     ASSERT_TRUE(DeviceRecord(DeviceRecord::defaultFolder(), plain).setPacing({32, 20}));
     shown.clear();
-    sendCurrentBank();
+    control<QAction>("menu_outputSettings").trigger();
+    EXPECT_EQ(control<QDialog>("dialog_output_settings").findChild<QSpinBox*>("spinbox_gap")->value(), 20);
+    control<QDialog>("dialog_output_settings").reject();
     EXPECT_EQ(shown, Texts{});
     EXPECT_EQ(recorded(), std::vector<MidiPortIdentity>{inSocket("2")});
-    EXPECT_EQ(DeviceRecord(DeviceRecord::defaultFolder(), inSocket("2")).pacing(), (OutputPacing{32, 20}));
 }
 
 TEST_F(EditorDeviceSocketsTest, SaveDeviceContentsOffersTheDevicesWithAKnownBankWhenTheChosenOnesIsUnknown)

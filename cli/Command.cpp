@@ -105,7 +105,7 @@ int Command::handOverRecord(IMidiService& service, const MidiPortIdentity& outpu
     const auto takeOver = [&] {
         return handover.takeOver(folder, output)
                    ? 0
-                   : fail("port " + handover.name(), "its record could not be taken over: " + handover.failure());
+                   : fail("port " + handover.name(), "its record could not be taken over: " + handover.failure().describe());
     };
     switch (handover.step()) {
     case RecordHandover::Step::None:

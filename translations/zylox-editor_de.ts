@@ -451,79 +451,96 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>CDeviceContentsSaving</name>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="25"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="27"/>
         <source>Save &amp;Device Contents…</source>
         <translation>&amp;Geräteinhalt speichern…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="35"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="88"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="37"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="83"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="136"/>
         <source>Save Device Contents</source>
         <translation>Geräteinhalt speichern</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="35"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="37"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="42"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="68"/>
         <source>No MIDI output is chosen.</source>
         <translation>Es ist kein MIDI-Ausgang gewählt.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="58"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="71"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="106"/>
         <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Von %1 ist keine Bank bekannt: Eine Bank ist bekannt, sobald sie vollständig an das Gerät gesendet wurde.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="64"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="93"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="77"/>
+        <source>%1 (known: %2)</source>
+        <translation>%1 (bekannt: %2)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="81"/>
+        <source>No MIDI output is chosen. Save what is known of which device?</source>
+        <translation>Es ist kein MIDI-Ausgang gewählt. Was von welchem Gerät bekannt ist, sichern?</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="82"/>
+        <source>No bank of %1 is known. Save what is known of which device?</source>
+        <translation>Von %1 ist keine Bank bekannt. Was von welchem Gerät bekannt ist, sichern?</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="112"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="141"/>
         <source>Device contents</source>
         <translation>Geräteinhalt</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="71"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="102"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="119"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="150"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 konnte nicht gespeichert werden (%2).</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="75"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="123"/>
         <source>Saved all banks of %1 to %2</source>
         <translation>Alle Bänke von %1 in %2 gespeichert</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="82"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="130"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the known bank as a one-bank file into a folder?</source>
         <translation>Auf %1 nicht bekannt: %2.
 Eine Bankdatei enthält eine Bank oder alle 32: Die bekannte Bank als Datei mit einer Bank in einen Ordner speichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="85"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="133"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %3 known banks as one-bank files into a folder?</source>
         <translation>Auf %1 nicht bekannt: %2.
 Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Dateien mit je einer Bank in einen Ordner speichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="89"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="137"/>
         <source>Save into Folder…</source>
         <translation>In Ordner speichern…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="89"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="137"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="109"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="157"/>
         <source>Saved 1 bank of %1 into %2</source>
         <translation>1 Bank von %1 in %2 gespeichert</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="110"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="158"/>
         <source>Saved %3 banks of %1 into %2</source>
         <translation>%3 Bänke von %1 in %2 gespeichert</translation>
     </message>
@@ -575,22 +592,22 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
 <context>
     <name>COutputList</name>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="47"/>
+        <location filename="../app/transfer/COutputList.cpp" line="51"/>
         <source>%1 (disconnected)</source>
         <translation>%1 (getrennt)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="63"/>
+        <location filename="../app/transfer/COutputList.cpp" line="68"/>
         <source>%1 is disconnected: plug it in again or choose another output</source>
         <translation>%1 ist getrennt: Schließen Sie es wieder an oder wählen Sie einen anderen Ausgang</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="71"/>
+        <location filename="../app/transfer/COutputList.cpp" line="76"/>
         <source>no MIDI system (the ALSA sequencer is not available: is the snd-seq module loaded?)</source>
         <translation>kein MIDI-System (der ALSA-Sequencer ist nicht verfügbar: Ist das Modul snd-seq geladen?)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="73"/>
+        <location filename="../app/transfer/COutputList.cpp" line="78"/>
         <source>no MIDI output: plug in your interface</source>
         <translation>kein MIDI-Ausgang: Schließen Sie Ihr Interface an</translation>
     </message>
@@ -598,44 +615,46 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
 <context>
     <name>COutputSettings</name>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="21"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="22"/>
         <source>pieces of %1 bytes, no gap</source>
         <translation>Stücke von %1 Byte, ohne Pause</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="22"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="23"/>
         <source>pieces of %1 bytes, %2 ms after each</source>
         <translation>Stücke von %1 Byte, %2 ms nach jedem</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="34"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="35"/>
         <source>&amp;Output Settings…</source>
         <translation>&amp;Ausgangseinstellungen…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="45"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="71"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="46"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="52"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="78"/>
         <source>Output Settings</source>
         <translation>Ausgangseinstellungen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="46"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="47"/>
         <source>No MIDI output is chosen.</source>
         <translation>Es ist kein MIDI-Ausgang gewählt.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="46"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="72"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="47"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="53"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="79"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="70"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="77"/>
         <source>The output settings were not changed: %1.</source>
         <translation>Die Ausgangseinstellungen wurden nicht geändert: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="76"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="83"/>
         <source>Output settings of %1: %2</source>
         <translation>Ausgangseinstellungen von %1: %2</translation>
     </message>
@@ -742,6 +761,33 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
         <location filename="../app/files/CRecentFiles.cpp" line="55"/>
         <source>Not opened: %1 is no longer there; it has left Open Recent</source>
         <translation>Nicht geöffnet: %1 ist nicht mehr vorhanden und wurde aus „Zuletzt geöffnet“ entfernt</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordHandover</name>
+    <message>
+        <location filename="../app/transfer/CRecordHandover.cpp" line="20"/>
+        <source>%1 has no device record yet.
+Is this the same ZYLOX 515 as the one last sent to through %2?
+If it is, that device&apos;s record (what it was sent, where a stopped send resumes, its output settings) moves to this socket; if not, each keeps a record of its own.</source>
+        <translation>%1 hat noch keinen Geräteeintrag.
+Ist dies dasselbe ZYLOX 515, an das zuletzt über %2 gesendet wurde?
+Wenn ja, wandert dessen Eintrag (was es erhalten hat, wo ein angehaltenes Senden fortfährt, seine Ausgangseinstellungen) an diese Buchse; wenn nicht, behält jedes einen eigenen Eintrag.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CRecordHandover.cpp" line="25"/>
+        <source>Same Device?</source>
+        <translation>Dasselbe Gerät?</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CRecordHandover.cpp" line="26"/>
+        <source>Same Device</source>
+        <translation>Dasselbe Gerät</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CRecordHandover.cpp" line="26"/>
+        <source>Another Device</source>
+        <translation>Ein anderes Gerät</translation>
     </message>
 </context>
 <context>
@@ -1384,57 +1430,58 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>CTransmission</name>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="66"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="65"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="71"/>
         <source>Nothing was sent: %1.</source>
         <translation>Nichts wurde gesendet: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="84"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="89"/>
         <source>The MIDI output %1 is not connected.</source>
         <translation>Der MIDI-Ausgang %1 ist nicht verbunden.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="95"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="100"/>
         <source>sending bank (%1)...</source>
         <translation>sende Bank (%1)…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="163"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="166"/>
         <location filename="../app/transfer/CTransmission.cpp" line="168"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="213"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="171"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="173"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="218"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="123"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="128"/>
         <source>stopping...</source>
         <translation>wird angehalten…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="131"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="136"/>
         <source>Quit While Sending?</source>
         <translation>Während des Sendens beenden?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="132"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="137"/>
         <source>Banks are being sent to the device. Stop the transmission and quit?
 The bank on its way will be incomplete on the device and must be sent again.</source>
         <translation>Es werden Bänke an das Gerät gesendet. Die Übertragung anhalten und beenden?
 Die Bank, die gerade unterwegs ist, bleibt auf dem Gerät unvollständig und muss erneut gesendet werden.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="140"/>
         <source>Stop and Quit</source>
         <translation>Anhalten und beenden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="140"/>
         <source>Keep Sending</source>
         <translation>Weiter senden</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="153"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="158"/>
         <source>
 
 To send the %n banks that did not finish, choose All banks and Send.</source>
@@ -1448,14 +1495,14 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="159"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="165"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="213"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="164"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="170"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="218"/>
         <source>Transmission Failed</source>
         <translation>Übertragung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="160"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="165"/>
         <source>%1 was not sent: %2.
 
 </source>
@@ -1464,7 +1511,7 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="166"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="171"/>
         <source>The MIDI output stopped accepting data.
 
 </source>
@@ -1473,22 +1520,22 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="168"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="173"/>
         <source>Transmission Stopped</source>
         <translation>Übertragung angehalten</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="180"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="185"/>
         <source>%p%, %1 left</source>
         <translation>%p %, noch %1</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="194"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="199"/>
         <source>all 32 banks</source>
         <translation>alle 32 Bänke</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="195"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="200"/>
         <source>%n banks (%1)</source>
         <translation>
             <numerusform>%n Bank (%1)</numerusform>
@@ -1496,32 +1543,32 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="197"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="202"/>
         <source>Sent %1 to %2 in %3</source>
         <translation>%1 in %3 an %2 gesendet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="200"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="205"/>
         <source>%1 of 1 bank sent</source>
         <translation>%1 von 1 Bank gesendet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="201"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="206"/>
         <source>%1 of %2 banks sent</source>
         <translation>%1 von %2 Bänken gesendet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="203"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="208"/>
         <source>, %1 (%2) must be sent again</source>
         <translation>, %1 (%2) muss erneut gesendet werden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="207"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="212"/>
         <source>Stopped sending to %1 after %2: %3</source>
         <translation>Senden an %1 nach %2 angehalten: %3</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="208"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="213"/>
         <source>Sending to %1 failed after %2: %3</source>
         <translation>Senden an %1 nach %2 fehlgeschlagen: %3</translation>
     </message>
@@ -2120,17 +2167,17 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../app/common/CDialogs.cpp" line="16"/>
+        <location filename="../app/common/CDialogs.cpp" line="17"/>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../app/common/CDialogs.cpp" line="23"/>
+        <location filename="../app/common/CDialogs.cpp" line="24"/>
         <source>Bank files (%1)</source>
         <translation>Bankdateien (%1)</translation>
     </message>
     <message>
-        <location filename="../app/common/CDialogs.cpp" line="24"/>
+        <location filename="../app/common/CDialogs.cpp" line="25"/>
         <source>Sounds (%1)</source>
         <translation>Sounds (%1)</translation>
     </message>

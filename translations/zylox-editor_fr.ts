@@ -451,79 +451,96 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
 <context>
     <name>CDeviceContentsSaving</name>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="25"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="27"/>
         <source>Save &amp;Device Contents…</source>
         <translation>Enregistrer le contenu de l’&amp;appareil…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="35"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="88"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="37"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="83"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="136"/>
         <source>Save Device Contents</source>
         <translation>Enregistrer le contenu de l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="35"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="37"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="42"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="68"/>
         <source>No MIDI output is chosen.</source>
         <translation>Aucune sortie MIDI n’est choisie.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="58"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="71"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="106"/>
         <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Aucune banque de %1 n’est connue&#xa0;: une banque est connue dès qu’elle a été envoyée entièrement à l’appareil.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="64"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="93"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="77"/>
+        <source>%1 (known: %2)</source>
+        <translation>%1 (connues&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="81"/>
+        <source>No MIDI output is chosen. Save what is known of which device?</source>
+        <translation>Aucune sortie MIDI n’est choisie. Enregistrer ce qui est connu de quel appareil&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="82"/>
+        <source>No bank of %1 is known. Save what is known of which device?</source>
+        <translation>Aucune banque de %1 n’est connue. Enregistrer ce qui est connu de quel appareil&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="112"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="141"/>
         <source>Device contents</source>
         <translation>Contenu de l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="71"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="102"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="119"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="150"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 n’a pas pu être enregistré (%2).</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="75"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="123"/>
         <source>Saved all banks of %1 to %2</source>
         <translation>Toutes les banques de %1 enregistrées dans %2</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="82"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="130"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the known bank as a one-bank file into a folder?</source>
         <translation>Inconnu sur %1&#xa0;: %2.
 Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer la banque connue comme fichier d’une banque dans un dossier&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="85"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="133"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %3 known banks as one-bank files into a folder?</source>
         <translation>Inconnu sur %1&#xa0;: %2.
 Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 banques connues comme fichiers d’une banque dans un dossier&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="89"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="137"/>
         <source>Save into Folder…</source>
         <translation>Enregistrer dans un dossier…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="89"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="137"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="109"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="157"/>
         <source>Saved 1 bank of %1 into %2</source>
         <translation>1 banque de %1 enregistrée dans %2</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="110"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="158"/>
         <source>Saved %3 banks of %1 into %2</source>
         <translation>%3 banques de %1 enregistrées dans %2</translation>
     </message>
@@ -575,22 +592,22 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 ba
 <context>
     <name>COutputList</name>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="47"/>
+        <location filename="../app/transfer/COutputList.cpp" line="51"/>
         <source>%1 (disconnected)</source>
         <translation>%1 (déconnecté)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="63"/>
+        <location filename="../app/transfer/COutputList.cpp" line="68"/>
         <source>%1 is disconnected: plug it in again or choose another output</source>
         <translation>%1 est déconnecté&#xa0;: rebranchez-le ou choisissez une autre sortie</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="71"/>
+        <location filename="../app/transfer/COutputList.cpp" line="76"/>
         <source>no MIDI system (the ALSA sequencer is not available: is the snd-seq module loaded?)</source>
         <translation>aucun système MIDI (le séquenceur ALSA n’est pas disponible&#xa0;: le module snd-seq est-il chargé&#xa0;?)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="73"/>
+        <location filename="../app/transfer/COutputList.cpp" line="78"/>
         <source>no MIDI output: plug in your interface</source>
         <translation>aucune sortie MIDI&#xa0;: branchez votre interface</translation>
     </message>
@@ -598,44 +615,46 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 ba
 <context>
     <name>COutputSettings</name>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="21"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="22"/>
         <source>pieces of %1 bytes, no gap</source>
         <translation>morceaux de %1&#xa0;octets, sans pause</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="22"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="23"/>
         <source>pieces of %1 bytes, %2 ms after each</source>
         <translation>morceaux de %1&#xa0;octets, %2&#xa0;ms après chacun</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="34"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="35"/>
         <source>&amp;Output Settings…</source>
         <translation>Réglages de la &amp;sortie…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="45"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="71"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="46"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="52"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="78"/>
         <source>Output Settings</source>
         <translation>Réglages de la sortie</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="46"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="47"/>
         <source>No MIDI output is chosen.</source>
         <translation>Aucune sortie MIDI n’est choisie.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="46"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="72"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="47"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="53"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="79"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="70"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="77"/>
         <source>The output settings were not changed: %1.</source>
         <translation>Les réglages de la sortie n’ont pas été modifiés&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="76"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="83"/>
         <source>Output settings of %1: %2</source>
         <translation>Réglages de la sortie %1&#xa0;: %2</translation>
     </message>
@@ -742,6 +761,33 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 ba
         <location filename="../app/files/CRecentFiles.cpp" line="55"/>
         <source>Not opened: %1 is no longer there; it has left Open Recent</source>
         <translation>Non ouvert&#xa0;: %1 n’existe plus&#xa0;; il a été retiré des fichiers récents</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordHandover</name>
+    <message>
+        <location filename="../app/transfer/CRecordHandover.cpp" line="20"/>
+        <source>%1 has no device record yet.
+Is this the same ZYLOX 515 as the one last sent to through %2?
+If it is, that device&apos;s record (what it was sent, where a stopped send resumes, its output settings) moves to this socket; if not, each keeps a record of its own.</source>
+        <translation>Aucun registre d’appareil n’existe encore pour %1.
+Est-ce le même ZYLOX 515 que celui qui a reçu les derniers envois par %2&#xa0;?
+Si oui, son registre (ce qu’il a reçu, où reprend un envoi arrêté, ses réglages de sortie) passe à cette prise&#xa0;; sinon, chacun garde son propre registre.</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CRecordHandover.cpp" line="25"/>
+        <source>Same Device?</source>
+        <translation>Même appareil&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CRecordHandover.cpp" line="26"/>
+        <source>Same Device</source>
+        <translation>Même appareil</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CRecordHandover.cpp" line="26"/>
+        <source>Another Device</source>
+        <translation>Un autre appareil</translation>
     </message>
 </context>
 <context>
@@ -1384,57 +1430,58 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
 <context>
     <name>CTransmission</name>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="66"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="65"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="71"/>
         <source>Nothing was sent: %1.</source>
         <translation>Rien n’a été envoyé&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="84"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="89"/>
         <source>The MIDI output %1 is not connected.</source>
         <translation>La sortie MIDI %1 n’est pas connectée.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="95"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="100"/>
         <source>sending bank (%1)...</source>
         <translation>envoi de la banque (%1)…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="163"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="166"/>
         <location filename="../app/transfer/CTransmission.cpp" line="168"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="213"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="171"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="173"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="218"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="123"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="128"/>
         <source>stopping...</source>
         <translation>arrêt en cours…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="131"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="136"/>
         <source>Quit While Sending?</source>
         <translation>Quitter pendant l’envoi&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="132"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="137"/>
         <source>Banks are being sent to the device. Stop the transmission and quit?
 The bank on its way will be incomplete on the device and must be sent again.</source>
         <translation>Des banques sont en cours d’envoi vers l’appareil. Arrêter la transmission et quitter&#xa0;?
 La banque en cours sera incomplète sur l’appareil et devra être renvoyée.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="140"/>
         <source>Stop and Quit</source>
         <translation>Arrêter et quitter</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="135"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="140"/>
         <source>Keep Sending</source>
         <translation>Continuer l’envoi</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="153"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="158"/>
         <source>
 
 To send the %n banks that did not finish, choose All banks and Send.</source>
@@ -1448,14 +1495,14 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="159"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="165"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="213"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="164"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="170"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="218"/>
         <source>Transmission Failed</source>
         <translation>Échec de la transmission</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="160"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="165"/>
         <source>%1 was not sent: %2.
 
 </source>
@@ -1464,7 +1511,7 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="166"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="171"/>
         <source>The MIDI output stopped accepting data.
 
 </source>
@@ -1473,22 +1520,22 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="168"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="173"/>
         <source>Transmission Stopped</source>
         <translation>Transmission arrêtée</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="180"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="185"/>
         <source>%p%, %1 left</source>
         <translation>%p&#xa0;%, encore %1</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="194"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="199"/>
         <source>all 32 banks</source>
         <translation>les 32 banques</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="195"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="200"/>
         <source>%n banks (%1)</source>
         <translation>
             <numerusform>%n banque (%1)</numerusform>
@@ -1496,32 +1543,32 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="197"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="202"/>
         <source>Sent %1 to %2 in %3</source>
         <translation>%1 envoyé à %2 en %3</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="200"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="205"/>
         <source>%1 of 1 bank sent</source>
         <translation>%1 banque sur 1 envoyée</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="201"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="206"/>
         <source>%1 of %2 banks sent</source>
         <translation>%1 banques sur %2 envoyées</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="203"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="208"/>
         <source>, %1 (%2) must be sent again</source>
         <translation>, %1 (%2) doit être renvoyé</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="207"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="212"/>
         <source>Stopped sending to %1 after %2: %3</source>
         <translation>Envoi à %1 arrêté après %2&#xa0;: %3</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="208"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="213"/>
         <source>Sending to %1 failed after %2: %3</source>
         <translation>Échec de l’envoi à %1 après %2&#xa0;: %3</translation>
     </message>
@@ -2120,17 +2167,17 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../app/common/CDialogs.cpp" line="16"/>
+        <location filename="../app/common/CDialogs.cpp" line="17"/>
         <source>All files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location filename="../app/common/CDialogs.cpp" line="23"/>
+        <location filename="../app/common/CDialogs.cpp" line="24"/>
         <source>Bank files (%1)</source>
         <translation>Fichiers de banques (%1)</translation>
     </message>
     <message>
-        <location filename="../app/common/CDialogs.cpp" line="24"/>
+        <location filename="../app/common/CDialogs.cpp" line="25"/>
         <source>Sounds (%1)</source>
         <translation>Sons (%1)</translation>
     </message>

@@ -89,8 +89,8 @@ TEST_F(RecordHandoverTest, ATakeOverThatCannotBeWrittenSaysWhyAndLeavesTheOldRec
         RecordHandover handover = RecordHandover::forDevice(folder, socket2, {socket2});
         ASSERT_EQ(handover.step(), Step::TakeOver);
         EXPECT_FALSE(handover.takeOver(folder, socket2));
-        EXPECT_EQ(handover.failure().rfind("the device record in " + folder + " could not be written (", 0), 0u)
-            << handover.failure();
+        EXPECT_EQ(handover.failure().describe().rfind("the device record in " + folder + " could not be written (", 0), 0u)
+            << handover.failure().describe();
         std::filesystem::remove(blocked);
         expectSecondBankKnownOn(plain);
         EXPECT_EQ(DeviceRecord::recorded(folder), std::vector<MidiPortIdentity>{plain});

@@ -23,8 +23,9 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("zylox-editor"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zylox-editor")));
 
-    AlsaMidiService midiService;
+    // Before the service, whose thread may still wake it while the service closes.
     SystemClock clock;
+    AlsaMidiService midiService;
     ZQMidiSystem midiSystem(midiService, clock);
     CDialogs dialogs;
     CSettings settings;

@@ -95,11 +95,13 @@ TEST(SoundListing, AListingLeftForAnotherFolderOrDroppedIsNeverHeardFromAgain)
     // Dropped half way through a folder: the window hears nothing more of it.
     listing->list(QString::fromStdString(many));
     heard.waitUntil([&] { return heard.listed.size() == 803; });
+    // (On a fast machine its headers may all have arrived by then: nothing more comes either way.)
     const std::size_t before = heard.summarised.size();
+    const int finished = heard.finished;
     listing.reset();
     QCoreApplication::processEvents();
     EXPECT_EQ(heard.summarised.size(), before);
-    EXPECT_EQ(heard.finished, 2);
+    EXPECT_EQ(heard.finished, finished);
 }
 
 TEST(SoundFileModel, LengthsRatesAndChannelsReadAsMusiciansWriteThem)

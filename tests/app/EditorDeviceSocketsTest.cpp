@@ -18,14 +18,6 @@ using Blocks = std::vector<std::size_t>;
 
 class EditorDeviceSocketsTest : public EditorFixture {
 protected:
-    Texts outputList()
-    {
-        Texts items;
-        auto& popup = control<QComboBox>("popup_out");
-        for (int row = 0; row < popup.count(); ++row)
-            items.push_back((row == popup.currentIndex() ? "*" : "") + popup.itemText(row).toStdString());
-        return items;
-    }
     void sendCurrentBank()
     {
         click("button_send");

@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDragEnterEvent>
 #include <QLineEdit>
@@ -163,6 +164,16 @@ protected:
         QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&target, &dropped);
         return dropped.isAccepted();
+    }
+
+    // The output list's items, the chosen one marked "*".
+    Texts outputList()
+    {
+        Texts items;
+        auto& popup = control<QComboBox>("popup_out");
+        for (int row = 0; row < popup.count(); ++row)
+            items.push_back((row == popup.currentIndex() ? "*" : "") + popup.itemText(row).toStdString());
+        return items;
     }
 
     // Each slot row as "label|name|" and + or - for its name cell, open and play buttons being enabled.

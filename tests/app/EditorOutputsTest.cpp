@@ -19,14 +19,6 @@ using Blocks = std::vector<std::size_t>;
 
 class EditorOutputsTest : public EditorFixture {
 protected:
-    Texts outputList()
-    {
-        Texts items;
-        auto& popup = control<QComboBox>("popup_out");
-        for (int row = 0; row < popup.count(); ++row)
-            items.push_back((row == popup.currentIndex() ? "*" : "") + popup.itemText(row).toStdString());
-        return items;
-    }
     // The record of a device that was sent every bank as the window holds it now.
     void recordEveryBankSent()
     {

@@ -2,6 +2,7 @@
 
 #include "app/banks/CSoundPanel.h"
 #include "app/banks/ImportWording.h"
+#include "app/common/ShownNames.h"
 #include "app/document/CWorkingBanks.h"
 #include "app/files/CFilePanels.h"
 #include "app/settings/CImportPreferences.h"
@@ -10,11 +11,9 @@
 #include "audio/slot_import.h"
 #include "content/CContent.h"
 #include "midifile/SourceFile.h"
-#include "model/BankNumber.h"
 #include "model/IBank.h"
 
 #include <cmath>
-#include <filesystem>
 
 namespace {
 
@@ -27,16 +26,6 @@ std::shared_ptr<const audio::DecodedSound> slotSound(const std::vector<std::uint
     sound->wholeFrames = bytes.size();
     sound->failure.kind = audio::ImportResult::Kind::Sound;
     return sound;
-}
-
-std::string fileName(const std::string& path)
-{
-    return std::filesystem::path(path).filename().string();
-}
-
-std::string bankNumber(std::size_t row)
-{
-    return BankNumber::of(static_cast<std::uint16_t>(row));
 }
 
 } // namespace
@@ -60,7 +49,7 @@ void CBankEdits::renameBank(std::size_t row, const std::string& name)
 {
     if (name == m_banks.bank(row).getName())
         return;
-    const QString number = QString::fromStdString(bankNumber(row));
+    const QString number = QString::fromStdString(shownBankNumber(row));
     if (m_banks.edit({tr("Rename").toStdString(), tr("rename of %1").arg(number).toStdString()}, row, [&](IBank& bank) {
             bank.setName(name.c_str());
             return true;
@@ -90,7 +79,7 @@ void CBankEdits::resetToFactory(std::size_t row, bool transferring)
                             tr("Don't Reset To Default any bank during sending or receiveing!").toStdString(),
                             tr("OK").toStdString(), {}, {}});
         emit status(tr("Not reset: %1 stays as it is while banks are being sent")
-                        .arg(QString::fromStdString(bankNumber(row))));
+                        .arg(QString::fromStdString(shownBankNumber(row))));
         return;
     }
     const std::string question = tr("Give the bank \"%1\" back its factory name and sounds? What it holds now is replaced.")
@@ -102,7 +91,7 @@ void CBankEdits::resetToFactory(std::size_t row, bool transferring)
                             IDialogs::AlertReply::Alternate})
         != IDialogs::AlertReply::Default)
         return;
-    const QString number = QString::fromStdString(bankNumber(row));
+    const QString number = QString::fromStdString(shownBankNumber(row));
     m_banks.resetToFactory({tr("Reset").toStdString(), tr("reset of %1").arg(number).toStdString()}, row);
     emit status(tr("Reset %1 to its factory name and sounds").arg(number));
 }
@@ -148,12 +137,12 @@ void CBankEdits::importFile(std::size_t row, std::uint16_t slot, const std::stri
         if (const auto decoded = decodeMinute(source); *decoded && decoded->frames.frameCount() > 0) {
             const SlotSource kept{decoded, path, options, fileStampOf(path).value_or(FileStamp{})};
             if (shapeFirst)
-                return openPanel(row, slot, kept, fileName(path), "Import");
+                return openPanel(row, slot, kept, shownFileName(path), "Import");
             // Straight in, byte for byte as an import without a panel makes it.
             const std::unique_ptr<IBank> scratch(m_banks.bank(row).clone());
             if (const audio::ImportResult result = scratch->importContent(slot, source.bytes(), path, options,
                                                                           source.fileSize()))
-                return put("Import", row, slot, scratch->getContent(slot)->getData(), fileName(path), kept, result);
+                return put("Import", row, slot, scratch->getContent(slot)->getData(), shownFileName(path), kept, result);
         }
     }
     audio::ImportResult result;
@@ -162,7 +151,7 @@ void CBankEdits::importFile(std::size_t row, std::uint16_t slot, const std::stri
         return static_cast<bool>(result);
     });
     if (result) {
-        emit status(ImportWording::line(result, QString::fromStdString(fileName(path)),
+        emit status(ImportWording::line(result, QString::fromStdString(shownFileName(path)),
                                         QString::fromStdString(m_banks.bank(row).getContentLabel(slot))));
         emit slotChanged(slot);
     } else if (!m_contentImport.refusal().empty())
@@ -214,7 +203,7 @@ StepName CBankEdits::stepName(const std::string& what, std::size_t row, std::uin
 
 std::string CBankEdits::slotOf(std::size_t row, std::uint16_t slot) const
 {
-    return bankNumber(row) + " " + m_banks.bank(row).getContentLabel(slot);
+    return shownBankNumber(row) + " " + m_banks.bank(row).getContentLabel(slot);
 }
 
 void CBankEdits::put(const std::string& what, std::size_t row, std::uint16_t slot, std::span<const std::uint8_t> bytes,

@@ -1,5 +1,6 @@
 #include "app/files/CBankFiles.h"
 
+#include "app/common/ShownNames.h"
 #include "app/document/CUnsavedChanges.h"
 #include "app/document/CWorkingBanks.h"
 #include "app/files/CFilePanels.h"
@@ -10,7 +11,6 @@
 #include "audio/SoundFileTypes.h"
 #include "bankfile/BankFileOpening.h"
 #include "bankfile/WrapperZQMidiFile.h"
-#include "model/BankNumber.h"
 #include "model/IBank.h"
 
 #include <algorithm>
@@ -20,16 +20,6 @@
 namespace {
 
 const std::vector<std::string> kBankFileTypes{"mid"};
-
-std::string fileName(const std::string& path)
-{
-    return std::filesystem::path(path).filename().string();
-}
-
-std::string bankNumber(std::size_t row)
-{
-    return BankNumber::of(static_cast<std::uint16_t>(row));
-}
 
 } // namespace
 
@@ -80,7 +70,7 @@ void CBankFiles::openFile(std::size_t row, const std::string& path, bool allBank
     m_dialogs.runAlert({IDialogs::AlertStyle::Informational, tr("Wrong File Format").toStdString(),
                         tr("This file contains no sound bank(s)\nfor a Tarvo ZYLOX 515!").toStdString(),
                         tr("OK").toStdString(), {}});
-    emit status(tr("Not opened: %1 holds no sound bank").arg(QString::fromStdString(fileName(path))));
+    emit status(tr("Not opened: %1 holds no sound bank").arg(QString::fromStdString(shownFileName(path))));
 }
 
 void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::string& path)
@@ -90,8 +80,8 @@ void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::s
         const std::size_t fileIndex = *opening.fileRow();
         const bool ownRowShown = fileIndex < m_banks.size();
         const std::string fileBankName = ownRowShown ? m_banks.bank(fileIndex).getName() : std::string();
-        const QString selected = QString::fromStdString(bankNumber(row));
-        const QString own = QString::fromStdString(bankNumber(fileIndex));
+        const QString selected = QString::fromStdString(shownBankNumber(row));
+        const QString own = QString::fromStdString(shownBankNumber(fileIndex));
         const QString selectedName = QString::fromStdString(m_banks.bank(row).getName());
         m_dialogs.beep();
         const QString message =
@@ -117,8 +107,8 @@ void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::s
         }
     }
     const std::size_t fileRow = opening.fileRow().value_or(onto);
-    const QString file = QString::fromStdString(fileName(path));
-    const QString number = QString::fromStdString(bankNumber(onto));
+    const QString file = QString::fromStdString(shownFileName(path));
+    const QString number = QString::fromStdString(shownBankNumber(onto));
     m_banks.replace({tr("Open").toStdString(), tr("opening %1 into %2").arg(file, number).toStdString()}, {onto},
                     opening.takeBanks());
     m_unsaved.matchFile({onto}, path);
@@ -130,7 +120,7 @@ void CBankFiles::openAll(BankFileOpening& opening, const std::string& path)
 {
     std::vector<std::size_t> rows(m_banks.size());
     std::iota(rows.begin(), rows.end(), std::size_t{0});
-    const QString file = QString::fromStdString(fileName(path));
+    const QString file = QString::fromStdString(shownFileName(path));
     m_banks.replace({tr("Open").toStdString(), tr("opening %1 (all banks)").arg(file).toStdString()}, rows,
                     opening.takeBanks());
     m_unsaved.matchFile(rows, path);
@@ -146,8 +136,8 @@ void CBankFiles::openRowOfAll(std::size_t row, BankFileOpening& opening, const s
     CWorkingBanks::Banks banks = opening.takeBanks();
     CWorkingBanks::Banks one;
     one.push_back(std::move(banks.at(row)));
-    const QString file = QString::fromStdString(fileName(path));
-    const QString number = QString::fromStdString(bankNumber(row));
+    const QString file = QString::fromStdString(shownFileName(path));
+    const QString number = QString::fromStdString(shownBankNumber(row));
     m_banks.replace({tr("Open").toStdString(), tr("opening %1 from %2").arg(number, file).toStdString()}, {row},
                     std::move(one));
     // The file stays what it was, not the set's file: a Save of the set into it would put our
@@ -166,7 +156,7 @@ bool CBankFiles::save(std::size_t row, bool allBanks)
 bool CBankFiles::saveAs(std::size_t row, bool allBanks)
 {
     const std::string suggested =
-        allBanks ? tr("All banks").toStdString() : BankNumber::of(static_cast<std::uint16_t>(row));
+        allBanks ? tr("All banks").toStdString() : shownBankNumber(row);
     const std::string path = m_panels.save(kBankFileTypes, suggested + ".mid");
     if (path.empty())
         return false;
@@ -188,7 +178,7 @@ bool CBankFiles::write(const std::vector<std::size_t>& rows, const std::string& 
     const bool saved = m_file->saveBanks(banks, path);
     if (!saved) {
         const QString failure = tr("The bank file \"%1\" could not be written: %2.")
-                                    .arg(QString::fromStdString(fileName(path)), SaveWording::failure(m_file->saveFailure()));
+                                    .arg(QString::fromStdString(shownFileName(path)), SaveWording::failure(m_file->saveFailure()));
         m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Save Failed").toStdString(), failure.toStdString(),
                             tr("OK").toStdString(), {}});
         emit status(tr("Not saved: %1").arg(failure));
@@ -196,8 +186,8 @@ bool CBankFiles::write(const std::vector<std::size_t>& rows, const std::string& 
     }
     m_unsaved.matchFile(rows, path);
     emit fileUsed(QString::fromStdString(path));
-    const QString file = QString::fromStdString(fileName(path));
-    report(rows.size() == 1 ? tr("Saved %1 (%2)").arg(file, QString::fromStdString(bankNumber(rows.front())))
+    const QString file = QString::fromStdString(shownFileName(path));
+    report(rows.size() == 1 ? tr("Saved %1 (%2)").arg(file, QString::fromStdString(shownBankNumber(rows.front())))
                             : tr("Saved %1 (all banks)").arg(file),
            writeShapes(rows, path));
     return true;
@@ -221,7 +211,7 @@ QString CBankFiles::writeShapes(const std::vector<std::size_t>& rows, const std:
     std::string error;
     if (!CShapeSidecar::write(path, shaped, error))
         return tr("The shapes of its slots could not be kept beside %1: %2")
-            .arg(QString::fromStdString(fileName(path)), QString::fromStdString(error));
+            .arg(QString::fromStdString(shownFileName(path)), QString::fromStdString(error));
     return {};
 }
 

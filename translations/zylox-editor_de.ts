@@ -486,12 +486,12 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
     <message>
         <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="81"/>
         <source>No MIDI output is chosen. Save what is known of which device?</source>
-        <translation>Es ist kein MIDI-Ausgang gewählt. Was von welchem Gerät bekannt ist, sichern?</translation>
+        <translation>Es ist kein MIDI-Ausgang gewählt. Den bekannten Inhalt welches Geräts sichern?</translation>
     </message>
     <message>
         <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="82"/>
         <source>No bank of %1 is known. Save what is known of which device?</source>
-        <translation>Von %1 ist keine Bank bekannt. Was von welchem Gerät bekannt ist, sichern?</translation>
+        <translation>Von %1 ist keine Bank bekannt. Den bekannten Inhalt welches Geräts sichern?</translation>
     </message>
     <message>
         <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="112"/>

@@ -486,12 +486,12 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
     <message>
         <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="81"/>
         <source>No MIDI output is chosen. Save what is known of which device?</source>
-        <translation>Aucune sortie MIDI n’est choisie. Enregistrer ce qui est connu de quel appareil&#xa0;?</translation>
+        <translation>Aucune sortie MIDI n’est choisie. De quel appareil enregistrer le contenu connu&#xa0;?</translation>
     </message>
     <message>
         <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="82"/>
         <source>No bank of %1 is known. Save what is known of which device?</source>
-        <translation>Aucune banque de %1 n’est connue. Enregistrer ce qui est connu de quel appareil&#xa0;?</translation>
+        <translation>Aucune banque de %1 n’est connue. De quel appareil enregistrer le contenu connu&#xa0;?</translation>
     </message>
     <message>
         <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="112"/>

@@ -65,25 +65,31 @@ std::string Command::pacingText(const OutputPacing& pacing)
 
 int Command::choosePort(IMidiService& service, const std::string& wanted, MidiPortIdentity& chosen)
 {
-    const std::string port = "port " + wanted;
     const std::vector<MidiPortIdentity> outputs = MidiDestinations::identities(service);
     if (outputs.empty())
-        return fail(port, MidiDestinations::absence(service));
-    const PortChoice choice(MidiDestinations::listedNames(outputs), wanted);
+        return fail("port " + wanted, MidiDestinations::absence(service));
+    return chooseAmong(outputs, wanted, {"port", "no such MIDI output (see zylox ports)", "output port", "output ports", "ports"},
+                       chosen);
+}
+
+int Command::chooseAmong(const std::vector<MidiPortIdentity>& among, const std::string& wanted, const ChoiceWords& words,
+                         MidiPortIdentity& chosen)
+{
+    const PortChoice choice(MidiDestinations::listedNames(among), wanted);
     switch (choice.outcome()) {
     case PortChoice::Outcome::Found:
-        chosen = outputs[choice.index()];
+        chosen = among[choice.index()];
         return 0;
     case PortChoice::Outcome::NoSuchIndex:
-        return fail(port, "no such MIDI output (see zylox ports)");
+        return fail(std::string(words.option) + " " + wanted, words.noSuch);
     case PortChoice::Outcome::NoMatch:
     case PortChoice::Outcome::SeveralMatch:
         break;
     }
-    std::cerr << "zylox: --port " << wanted
+    std::cerr << "zylox: --" << words.option << " " << wanted
               << (choice.outcome() == PortChoice::Outcome::NoMatch
-                      ? ": no output port has this in its name; the ports are:\n"
-                      : ": several output ports have this in their name; name one of them:\n")
+                      ? std::string(": no ") + words.one + " has this in its name; the " + words.all + " are:\n"
+                      : std::string(": several ") + words.several + " have this in their name; name one of them:\n")
               << choice.candidates();
     return 2;
 }
@@ -135,23 +141,9 @@ int Command::chooseRecordedDevice(const std::string& wanted, MidiPortIdentity& c
     const std::vector<MidiPortIdentity> devices = DeviceRecord::recorded(DeviceRecord::defaultFolder());
     if (devices.empty())
         return fail("device " + wanted, "no device has a record yet (a device gets one when banks are sent to it)");
-    const PortChoice choice(MidiDestinations::listedNames(devices), wanted);
-    switch (choice.outcome()) {
-    case PortChoice::Outcome::Found:
-        chosen = devices[choice.index()];
-        return 0;
-    case PortChoice::Outcome::NoSuchIndex:
-        return fail("device " + wanted, "no such device (see zylox devices)");
-    case PortChoice::Outcome::NoMatch:
-    case PortChoice::Outcome::SeveralMatch:
-        break;
-    }
-    std::cerr << "zylox: --device " << wanted
-              << (choice.outcome() == PortChoice::Outcome::NoMatch
-                      ? ": no device with a record has this in its name; the devices are:\n"
-                      : ": several devices with a record have this in their name; name one of them:\n")
-              << choice.candidates();
-    return 2;
+    return chooseAmong(devices, wanted,
+                       {"device", "no such device (see zylox devices)", "device with a record", "devices with a record", "devices"},
+                       chosen);
 }
 
 CLI::Option* Command::addBankOption(CLI::App& to, std::size_t& row)

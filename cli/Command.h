@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace CLI {
 class App;
@@ -48,15 +49,15 @@ protected:
     // The output --port names, by index or a part of its name: 0; 1 after the failure's message;
     // 2, with the candidates listed, for a name that matches none or several.
     static int choosePort(IMidiService& service, const std::string& wanted, MidiPortIdentity& chosen);
+    // The output's name as `zylox ports` lists it now.
+    static std::string nameOf(IMidiService& service, const MidiPortIdentity& output);
+    static bool inputIsTerminal();
     // Before a USB device gets a record under its socket: takes over the one kept before sockets
     // were told apart, or asks on the terminal whether it is the device last sent to under another
     // socket (a record of the same names, its interface not plugged in now); "no" is kept as a
     // record of the device's own. Without a terminal to answer (hasTerminal false) the answer is
     // no, whatever --yes says: a script never merges two devices' records. 0, or 1 after the
     // message when a record could not be written.
-    // The output's name as `zylox ports` lists it now.
-    static std::string nameOf(IMidiService& service, const MidiPortIdentity& output);
-    static bool inputIsTerminal();
     static int handOverRecord(IMidiService& service, const MidiPortIdentity& output, bool hasTerminal);
     // The device with a record that --device names, by its index in `zylox devices` or a part of
     // its name; 0, 1 or 2 as choosePort.
@@ -86,4 +87,17 @@ protected:
     CLI::App* m_command;
     std::string m_bankFile;
     bool m_readdress = false;
+
+private:
+    // How a choice by --port or --device names what it chooses among, in its messages.
+    struct ChoiceWords {
+        const char* option;  // "port", as the option without its dashes and the failure's subject
+        const char* noSuch;  // for an index past the list
+        const char* one;     // "output port"
+        const char* several; // "output ports"
+        const char* all;     // "ports"
+    };
+    // The one of among that wanted names; 0, 1 or 2 as choosePort.
+    static int chooseAmong(const std::vector<MidiPortIdentity>& among, const std::string& wanted,
+                           const ChoiceWords& words, MidiPortIdentity& chosen);
 };

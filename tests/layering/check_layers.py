@@ -24,7 +24,8 @@ ALSA_FOLDERS = {"midiio", "playback"}
 
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".cc", ".c")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
-QT_HEADER = re.compile(r"^(Q[A-Z]\w*|Qt\w*/.*|q\w+\.h)$")
+# QWidget, QtCore (a whole module), QtCore/QObject, qglobal.h.
+QT_HEADER = re.compile(r"^(Q[A-Z]\w*|Qt\w*(/.*)?|q\w+\.h)$")
 
 
 def allowed_layers(layer):
@@ -52,10 +53,11 @@ def app_folder_of(relative):
     return None
 
 
-def resolve(root, including, target):
-    """The repository path an include names: beside the including file first, then from the
-    root, then (for the editor) from app/; the text itself where no such file exists (generated)."""
-    bases = [os.path.dirname(including), ""]
+def resolve(root, including, target, bracket='"'):
+    """The repository path an include names: beside the including file first (quoted only), then
+    from the root, which is an include path, then (for the editor) from app/. Where no such file
+    exists, the text itself for a quoted include (generated), None for <...> (a system header)."""
+    bases = [os.path.dirname(including), ""] if bracket == '"' else [""]
     if layer_of(including) == "app":
         bases.append("app")
     for base in bases:
@@ -68,7 +70,7 @@ def resolve(root, including, target):
                  for directory, _, files in os.walk(os.path.join(root, "app")) if target in files]
         if len(named) == 1:
             return named[0]
-    return os.path.normpath(target)
+    return os.path.normpath(target) if bracket == '"' else None
 
 
 def problems_in(root, relative):
@@ -92,9 +94,9 @@ def problems_in(root, relative):
             if layer == TOOLS and bracket == "<" and ("." in target or "/" in target):
                 found.append(f"{where}: tools/ uses the standard library only")
                 continue
-            if bracket == "<":
+            resolved = resolve(root, relative, target, bracket)
+            if resolved is None:
                 continue
-            resolved = resolve(root, relative, target)
             used = layer_of(resolved)
             if used is None:
                 if layer == TOOLS:
@@ -133,11 +135,11 @@ def self_test():
         "midiio/Alsa.cpp": ["<alsa/asoundlib.h>", '"model/CBank.h"'],
         "playback/Pcm.cpp": ["<alsa/asoundlib.h>", '"midiio/Alsa.h"'],
         "midiio/Alsa.h": [],
-        "cli/Main.cpp": ['"playback/Pcm.h"', "<CLI/CLI.hpp>"],
+        "cli/Main.cpp": ['"playback/Pcm.h"', "<CLI/CLI.hpp>", "<model/CBank.h>"],
         "playback/Pcm.h": [],
         "app/CEditor.cpp": ["<QWidget>", "<QtCore/QObject>", '"app/CEditor.h"', '"ui_EditorWindow.h"'],
         "app/CEditor.h": [],
-        "app/window/CMain.cpp": ['"app/banks/CView.h"', '"../common/CDialogs.h"'],
+        "app/window/CMain.cpp": ['"app/banks/CView.h"', '"../common/CDialogs.h"', "<app/banks/CView.h>", "<QtCore>"],
         "app/banks/CView.h": ['"app/document/CWorking.h"', '"common/CDialogs.h"', '"CViewPart.h"'],
         "app/banks/CViewPart.h": [],
         "app/document/CWorking.h": ['"model/CBank.h"'],
@@ -164,6 +166,11 @@ def self_test():
         ("app/common/CDialogs.h", '"CWorking.h"'),
         ("tools/tables.h", '"midifile/buffer.h"'),
         ("tools/generate.cpp", "<zlib.h>"),
+        # The root is an include path, so <...> reaches the project's folders as "..." does.
+        ("app/CEditor.h", "<cli/Command.h>"),
+        ("model/CBank.h", "<midiio/Alsa.h>"),
+        ("app/document/CWorking.h", "<app/banks/CView.h>"),
+        ("playback/Pcm.h", "<QtCore>"),
     ]
 
     def build(root, files):

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "audio/SoundShape.h"
+#include "app/files/ShapeSidecarText.h"
 
-#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -14,15 +13,7 @@
 // hash, or whose source changed, opens as plain bytes: a stale or foreign file is harmless.
 class CShapeSidecar {
 public:
-    struct Slot {
-        std::size_t row = 0;
-        int slot = 0;
-        std::string sourcePath;  // absolute
-        std::uint64_t sourceSize = 0;
-        std::int64_t sourceModified = 0;  // nanoseconds since the epoch, as the file system gives them
-        audio::SoundShape shape;
-        std::string bytesHash;  // of the slot's bytes, hex
-    };
+    using Slot = ShapeSidecarText::Slot;
 
     // "kit.v2.MID" gives "kit.v2.zylox.json" beside it; a name without ".mid" is kept whole.
     static std::string pathFor(const std::string& bankFile);
@@ -31,8 +22,8 @@ public:
     // Writes the shaped slots beside the bank file in one step; without any, removes a sidecar left
     // there by an earlier save. False, with the reason, when it could not.
     static bool write(const std::string& bankFile, const std::vector<Slot>& shaped, std::string& error);
-    // The shaped slots a sidecar beside the bank file keeps; none when there is no sidecar or it cannot be
-    // read, and an entry that does not make sense (a value out of range, a word that names nothing)
-    // is left out.
+    // The shaped slots a sidecar beside the bank file keeps; none when there is no sidecar, it is no
+    // regular file (a FIFO is never waited on) or it cannot be read, and an entry that does not make
+    // sense is left out.
     static std::vector<Slot> read(const std::string& bankFile);
 };

@@ -6,6 +6,8 @@
 #include "app/files/CShapeSidecar.h"
 #include "model/CSound.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 namespace {
@@ -54,6 +56,36 @@ TEST_F(EditorShapeSidecarTest, OpeningASavedSetFindsTheSourcesOfItsShapedSlotsUn
     EXPECT_EQ(banks.source(4, 1), nullptr);
     EXPECT_EQ(textOf("text_status"),
               "Opened kit.mid into S05. 1 shaped slot(s) open as plain bytes: their sources changed or are gone.");
+}
+
+TEST_F(EditorShapeSidecarTest, ASourceNamedInBytesThatAreNotUtf8IsFoundAgainAndAFifoInTheSidecarsPlaceIsPassedBy)
+{
+    // "café kick.wav" in Latin-1: a name no Unicode text holds as it is.
+    const std::string latin1 = folder.path().toStdString() + "/caf\xE9 kick.wav";
+    std::filesystem::rename(make("kick.wav", "sox -n -r 44100 -c 1 -b 16", "synth 0.3 sine 60"), latin1);
+    paths = {latin1};
+    click("button_openContents_1");
+    ASSERT_NE(soundPanel(), nullptr);
+    clickInPanel("button_apply");
+    const auto& banks = *editor->findChild<CWorkingBanks*>();
+    ASSERT_NE(banks.source(4, 1), nullptr);
+    paths = {path("kit.mid")};
+    press(Qt::Key_S, Qt::ControlModifier);
+
+    paths = {path("kit.mid")};
+    press(Qt::Key_O, Qt::ControlModifier);
+    const SlotSource* found = banks.source(4, 1);
+    ASSERT_NE(found, nullptr) << textOf("text_status");
+    EXPECT_EQ(found->path, latin1);
+    EXPECT_EQ(textOf("text_status"), "Opened kit.mid into S05");
+
+    // Nothing would ever write into the FIFO: the open neither waits for it nor takes it as a sidecar.
+    std::filesystem::remove(path("kit.zylox.json"));
+    ASSERT_EQ(::mkfifo(path("kit.zylox.json").c_str(), 0600), 0);
+    paths = {path("kit.mid")};
+    press(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(banks.source(4, 1), nullptr);
+    EXPECT_EQ(textOf("text_status"), "Opened kit.mid into S05");
 }
 
 } // namespace

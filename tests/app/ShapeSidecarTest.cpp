@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -120,11 +123,59 @@ TEST(ShapeSidecar, ADamagedOrForeignFileGivesNoSlotAShapeAndAnEntryThatMakesNoSe
     EXPECT_EQ(withEntry("\"end\": 1.25", "\"end\": 0.2"), 0u);
     EXPECT_EQ(withEntry("\"reverse\": true", "\"reverse\": \"yes\""), 0u);
     EXPECT_EQ(withEntry("\"format\": 1", "\"format\": 2"), 0u);
+    // Beyond every integer's range: checked as numbers, never converted first.
+    EXPECT_EQ(withEntry("\"row\": 4", "\"row\": 1e30"), 0u);
+    EXPECT_EQ(withEntry("\"row\": 4", "\"row\": -1e30"), 0u);
+    EXPECT_EQ(withEntry("\"slot\": 5", "\"slot\": 1e30"), 0u);
+    EXPECT_EQ(withEntry("\"size\": 786476", "\"size\": 1e30"), 0u);
+    EXPECT_EQ(withEntry("\"size\": 786476", "\"size\": -1"), 0u);
+    EXPECT_EQ(withEntry("\"size\": 786476", "\"size\": 786476.5"), 0u);
+    EXPECT_EQ(withEntry("\"source\": \"/sounds/kick drum.wav\"", "\"sourceBytes\": \"/sounds/kick%00drum.wav\""), 0u);
 
     for (const std::string& foreign : {std::string("not json"), std::string("[1, 2]"), std::string(2 << 20, ' ')}) {
         std::ofstream(sidecar) << foreign;
         EXPECT_TRUE(CShapeSidecar::read(bank).empty());
     }
+}
+
+TEST(ShapeSidecar, ASidecarThatIsNoRegularFileIsPassedByWithoutWaitingForIt)
+{
+    const ScratchFolder folder("sidecar");
+    const std::string bank = folder.file("kit.mid");
+    // A FIFO that no one writes into would hold a blocking open for ever.
+    ASSERT_EQ(::mkfifo(CShapeSidecar::pathFor(bank).c_str(), 0600), 0);
+    EXPECT_TRUE(CShapeSidecar::read(bank).empty());
+    std::filesystem::remove(CShapeSidecar::pathFor(bank));
+    std::filesystem::create_directory(CShapeSidecar::pathFor(bank));
+    EXPECT_TRUE(CShapeSidecar::read(bank).empty());
+}
+
+TEST(ShapeSidecar, EveryPathComesBackByteForByteAndAUtf8OneStaysTextEarlierVersionsRead)
+{
+    const ScratchFolder folder("sidecar");
+    // The bank file's own name need not be UTF-8 either: its sidecar is found beside it.
+    const std::string bank = folder.file("caf\xE9.mid");
+    std::mt19937 random(28);
+    std::uniform_int_distribution<int> byte(1, 255);
+    for (int round = 0; round < 50; ++round) {
+        std::vector<CShapeSidecar::Slot> shaped{shapedSlot(), shapedSlot()};
+        for (CShapeSidecar::Slot& slot : shaped) {
+            slot.sourcePath = "/";
+            for (int length = round % 40 + 1; length > 0; --length)
+                slot.sourcePath += static_cast<char>(byte(random));
+        }
+        std::string error;
+        ASSERT_TRUE(CShapeSidecar::write(bank, shaped, error)) << error;
+        const std::vector<CShapeSidecar::Slot> read = CShapeSidecar::read(bank);
+        ASSERT_EQ(read.size(), 2u);
+        EXPECT_EQ(read[0].sourcePath, shaped[0].sourcePath);
+        EXPECT_EQ(read[1].sourcePath, shaped[1].sourcePath);
+    }
+    EXPECT_TRUE(std::filesystem::exists(folder.file("caf\xE9.zylox.json")));
+
+    std::string error;
+    ASSERT_TRUE(CShapeSidecar::write(bank, {shapedSlot()}, error)) << error;
+    EXPECT_NE(text(CShapeSidecar::pathFor(bank)).find("\"source\": \"/sounds/kick drum.wav\""), std::string::npos);
 }
 
 } // namespace

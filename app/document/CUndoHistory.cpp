@@ -7,6 +7,7 @@
 #include <QKeySequence>
 
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -20,10 +21,11 @@ std::size_t bytesOf(const IBank& bank)
 
 } // namespace
 
-CUndoHistory::CUndoHistory(Banks& banks, std::vector<RowSources>& sources, QObject* parent)
+CUndoHistory::CUndoHistory(Banks& banks, std::vector<RowSources>& sources, FileBinding& binding, QObject* parent)
     : QObject(parent)
     , m_banks(banks)
     , m_sources(sources)
+    , m_binding(binding)
     , m_undo(new QAction(this))
     , m_redo(new QAction(this))
 {
@@ -39,16 +41,24 @@ CUndoHistory::CUndoHistory(Banks& banks, std::vector<RowSources>& sources, QObje
 CUndoHistory::~CUndoHistory() = default;
 
 bool CUndoHistory::perform(const StepName& name, const std::vector<std::size_t>& rows,
-                           const std::function<bool()>& change)
+                           const std::function<bool()>& change, Binding binding)
 {
-    Step step{name, rows, {}, {}, 0};
+    Step step{name, rows, {}, {}, {}, 0};
     for (const std::size_t row : rows) {
         step.other.emplace_back(m_banks.at(row)->clone());
         step.otherSources.push_back(m_sources.at(row));
         step.bytes += bytesOf(*step.other.back());
     }
+    if (binding == Binding::Changed)
+        step.otherBinding = m_binding;
     if (!change())
         return false;
+    if (step.otherBinding) {
+        // The saved banks the new binding shares with the old one cost nothing more.
+        for (std::size_t row = 0; row < step.otherBinding->saved.size(); ++row)
+            if (row >= m_binding.saved.size() || m_binding.saved[row] != step.otherBinding->saved[row])
+                step.bytes += bytesOf(*step.otherBinding->saved[row]);
+    }
     // A new step makes the undone ones unreachable.
     m_steps.erase(m_steps.begin() + static_cast<std::ptrdiff_t>(m_done), m_steps.end());
     m_steps.push_back(std::move(step));
@@ -61,6 +71,7 @@ bool CUndoHistory::perform(const StepName& name, const std::vector<std::size_t>&
 
 void CUndoHistory::undo()
 {
+    emit aboutToUndoOrRedo();
     if (m_done == 0)
         return;
     swap(m_steps[--m_done], tr("Undid %1"));
@@ -68,6 +79,7 @@ void CUndoHistory::undo()
 
 void CUndoHistory::redo()
 {
+    emit aboutToUndoOrRedo();
     if (m_done == m_steps.size())
         return;
     swap(m_steps[m_done++], tr("Redid %1"));
@@ -79,6 +91,8 @@ void CUndoHistory::swap(Step& step, const QString& done)
         m_banks.at(step.rows[i]).swap(step.other[i]);
         m_sources.at(step.rows[i]).swap(step.otherSources[i]);
     }
+    if (step.otherBinding)
+        std::swap(m_binding, *step.otherBinding);
     updateActions();
     emit banksChanged(QList<int>(step.rows.begin(), step.rows.end()));
     emit status(done.arg(QString::fromStdString(step.name.said)));
@@ -89,6 +103,13 @@ void CUndoHistory::forEachSources(const std::function<void(RowSources&)>& visit)
     for (Step& step : m_steps)
         for (RowSources& sources : step.otherSources)
             visit(sources);
+}
+
+void CUndoHistory::forEachBinding(const std::function<void(FileBinding&)>& visit)
+{
+    for (Step& step : m_steps)
+        if (step.otherBinding)
+            visit(*step.otherBinding);
 }
 
 void CUndoHistory::trim()

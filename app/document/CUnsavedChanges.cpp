@@ -27,25 +27,16 @@ bool sameBank(const IBank& a, const IBank& b)
 CUnsavedChanges::CUnsavedChanges(const CWorkingBanks& banks, IDialogs& dialogs)
     : m_banks(banks)
     , m_dialogs(dialogs)
-    , m_saved(banks.copies())
 {
 }
 
 CUnsavedChanges::~CUnsavedChanges() = default;
 
-void CUnsavedChanges::matchFile(const std::vector<std::size_t>& rows, const std::string& path)
-{
-    for (const std::size_t row : rows)
-        m_saved.at(row).reset(m_banks.bank(row).clone());
-    m_filePath = path;
-    m_fileRows = rows;
-}
-
 std::vector<std::size_t> CUnsavedChanges::changedRows() const
 {
     std::vector<std::size_t> rows;
     for (std::size_t row = 0; row < m_banks.size(); ++row) {
-        if (!sameBank(m_banks.bank(row), *m_saved[row]))
+        if (!sameBank(m_banks.bank(row), *m_banks.binding().saved.at(row)))
             rows.push_back(row);
     }
     return rows;
@@ -53,8 +44,8 @@ std::vector<std::size_t> CUnsavedChanges::changedRows() const
 
 std::string CUnsavedChanges::title() const
 {
-    return (m_filePath.empty() ? tr("Untitled").toStdString()
-                               : std::filesystem::path(m_filePath).filename().string())
+    return (filePath().empty() ? tr("Untitled").toStdString()
+                               : std::filesystem::path(filePath()).filename().string())
            + "[*]";
 }
 

@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
-// What of the working banks the user has not saved: each bank is compared with a copy of it as it
-// was last saved to, or opened from, a bank file (at start: the factory bank). Undoing a change
-// makes a bank saved again. It also names the window after that file ("Untitled" before any).
+// What of the working banks the user has not saved: each bank is compared with the set's file
+// binding's copy of it as it was last saved to, or opened from, a bank file (at start: the factory
+// bank). Undoing a change makes a bank saved again. It also names the window after that file
+// ("Untitled" before any).
 class CUnsavedChanges {
     Q_DECLARE_TR_FUNCTIONS(CUnsavedChanges)
 
@@ -23,12 +24,10 @@ public:
     CUnsavedChanges(const CWorkingBanks& banks, IDialogs& dialogs);
     ~CUnsavedChanges();
 
-    // The rows' banks are now as in the bank file at path, which holds those rows and no others;
-    // it is the file the banks are saved to from now on.
-    void matchFile(const std::vector<std::size_t>& rows, const std::string& path);
-    // The bank file of the last open or save, empty before any; and the rows it holds.
-    const std::string& filePath() const { return m_filePath; }
-    const std::vector<std::size_t>& fileRows() const { return m_fileRows; }
+    // The set's bank file, empty before any (or once the open that gave it is undone); and the
+    // rows it holds.
+    const std::string& filePath() const { return m_banks.binding().path; }
+    const std::vector<std::size_t>& fileRows() const { return m_banks.binding().rows; }
     // Rows whose banks differ from their file, in row order.
     std::vector<std::size_t> changedRows() const;
     // The file's name and Qt's mark for unsaved changes: "s05.mid[*]", or "Untitled[*]".
@@ -40,7 +39,4 @@ public:
 private:
     const CWorkingBanks& m_banks;
     IDialogs& m_dialogs;
-    CWorkingBanks::Banks m_saved;
-    std::string m_filePath;
-    std::vector<std::size_t> m_fileRows;
 };

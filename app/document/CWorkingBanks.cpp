@@ -5,7 +5,9 @@
 #include "model/IBank.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
+#include <system_error>
 
 namespace {
 
@@ -17,6 +19,21 @@ CWorkingBanks::Banks copiesOf(const CWorkingBanks::Banks& banks)
     return copies;
 }
 
+std::vector<std::shared_ptr<const IBank>> sharedCopiesOf(const CWorkingBanks::Banks& banks)
+{
+    std::vector<std::shared_ptr<const IBank>> copies;
+    for (const auto& bank : banks)
+        copies.emplace_back(bank->clone());
+    return copies;
+}
+
+// Whether two paths name one file, however each spells it.
+bool sameFile(const std::string& a, const std::string& b)
+{
+    std::error_code error;
+    return a == b || (std::filesystem::equivalent(a, b, error) && !error);
+}
+
 } // namespace
 
 CWorkingBanks::CWorkingBanks(QObject* parent, std::size_t sourceBudget)
@@ -24,9 +41,11 @@ CWorkingBanks::CWorkingBanks(QObject* parent, std::size_t sourceBudget)
     , m_factory(factory::makeBanks())
     , m_banks(copiesOf(m_factory))
     , m_sources(m_banks.size())
+    , m_binding{{}, {}, sharedCopiesOf(m_factory)}
     , m_sourceBudget(sourceBudget)
-    , m_history(m_banks, m_sources, this)
+    , m_history(m_banks, m_sources, m_binding, this)
 {
+    connect(&m_history, &CUndoHistory::aboutToUndoOrRedo, this, &CWorkingBanks::aboutToUndoOrRedo);
     connect(&m_history, &CUndoHistory::banksChanged, this, &CWorkingBanks::banksChanged);
     connect(&m_history, &CUndoHistory::status, this, &CWorkingBanks::status);
 }
@@ -68,12 +87,67 @@ void CWorkingBanks::replace(const StepName& name, const std::vector<std::size_t>
     if (banks.size() != rows.size())
         return;
     m_history.perform(name, rows, [&] {
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            m_banks.at(rows[i]) = std::move(banks[i]);
-            m_sources.at(rows[i]).clear();
-        }
+        put(rows, banks);
         return true;
     });
+}
+
+void CWorkingBanks::open(const StepName& name, const std::vector<std::size_t>& rows, Banks banks, const std::string& path)
+{
+    if (banks.size() != rows.size())
+        return;
+    m_history.perform(
+        name, rows,
+        [&] {
+            put(rows, banks);
+            bind(rows, path);
+            return true;
+        },
+        CUndoHistory::Binding::Changed);
+}
+
+void CWorkingBanks::put(const std::vector<std::size_t>& rows, Banks& banks)
+{
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        m_banks.at(rows[i]) = std::move(banks[i]);
+        m_sources.at(rows[i]).clear();
+    }
+}
+
+void CWorkingBanks::matchFile(const std::vector<std::size_t>& rows, const std::string& path)
+{
+    const auto rewritten = [&](const FileBinding& binding) {
+        return !binding.path.empty() && sameFile(binding.path, path);
+    };
+    // The rows the file held before and holds no more are on no file now: only their factory
+    // banks count as saved.
+    const auto forgetRowsNotHeld = [&](FileBinding& binding) {
+        for (const std::size_t row : binding.rows)
+            if (std::find(rows.begin(), rows.end(), row) == rows.end())
+                binding.saved.at(row).reset(m_factory.at(row)->clone());
+    };
+    if (rewritten(m_binding))
+        forgetRowsNotHeld(m_binding);
+    bind(rows, path);
+    // An undone open of this file, redone, must know the file as it is now, not as it was opened:
+    // else Save would write the rows it held then over those it holds now.
+    m_history.forEachBinding([&](FileBinding& kept) {
+        if (!rewritten(kept))
+            return;
+        forgetRowsNotHeld(kept);
+        kept.path = path;
+        kept.rows = rows;
+        for (const std::size_t row : rows)
+            kept.saved.at(row) = m_binding.saved.at(row);
+    });
+}
+
+void CWorkingBanks::bind(const std::vector<std::size_t>& rows, const std::string& path)
+{
+    m_binding.path = path;
+    m_binding.rows = rows;
+    for (const std::size_t row : rows)
+        m_binding.saved.at(row).reset(m_banks.at(row)->clone());
 }
 
 void CWorkingBanks::resetToFactory(const StepName& name, std::size_t row)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/document/CUndoHistory.h"
+#include "app/document/FileBinding.h"
 #include "app/document/SlotSource.h"
 
 #include <QList>
@@ -18,9 +19,9 @@ class IBank;
 class QAction;
 
 // The editor's document: the 32 banks the user edits, the sources their shaped slots were made
-// from, and the untouched factory banks beside them. Rooms read the banks here and change them
-// only through edit, replace and putSound, so every change is a step in the undo history and
-// banksChanged tells whoever shows them.
+// from, the set's file binding, and the untouched factory banks beside them. Rooms read the banks
+// here and change them only through edit, replace, open and putSound, so every change is a step in
+// the undo history and banksChanged tells whoever shows them.
 class CWorkingBanks : public QObject {
     Q_OBJECT
 public:
@@ -54,6 +55,14 @@ public:
     bool edit(const StepName& name, std::size_t row, const std::function<bool(IBank&)>& change);
     // The banks of rows become banks (in the same order), as one step named name.
     void replace(const StepName& name, const std::vector<std::size_t>& rows, Banks banks);
+    // The banks of rows become banks (in the same order), those of the bank file at path, which
+    // holds those rows and no others; it becomes the set's file, as part of one step named name,
+    // so undoing the open gives back the file the banks belonged to before.
+    void open(const StepName& name, const std::vector<std::size_t>& rows, Banks banks, const std::string& path);
+    // The bank file at path now holds the banks of rows as they are, and no others (a save): it is
+    // the set's file from now on, also for an undone open of it that is redone later.
+    void matchFile(const std::vector<std::size_t>& rows, const std::string& path);
+    const FileBinding& binding() const { return m_binding; }
     // A row's bank given back its factory name and sounds, as one step named name.
     void resetToFactory(const StepName& name, std::size_t row);
     // Puts a sound rendered for a sample slot (exactly the slot's length of device bytes) into it,
@@ -72,12 +81,18 @@ public:
     QAction* redoAction() const { return m_history.redoAction(); }
 
 signals:
+    // An undo or redo is about to be taken: a name being typed becomes its bank's first.
+    void aboutToUndoOrRedo();
     // The banks of these rows are new or changed: whatever shows them shows them again.
     void banksChanged(const QList<int>& rows);
     // What an undo or redo did, for the status line.
     void status(const QString& text);
 
 private:
+    // The banks of rows become banks, their slots with no sources.
+    void put(const std::vector<std::size_t>& rows, Banks& banks);
+    // The bank file at path holds the banks of rows as they are now, and no others.
+    void bind(const std::vector<std::size_t>& rows, const std::string& path);
     // Lets the oldest sources go, everywhere they are held, until those kept fit the budget; the
     // newest always stays. Returns how many went.
     std::size_t keepWithinBudget();
@@ -88,6 +103,7 @@ private:
     Banks m_factory;
     Banks m_banks;
     std::vector<RowSources> m_sources;
+    FileBinding m_binding;
     const std::size_t m_sourceBudget;
     // The sources in the order they were last put into a slot, so the oldest go first.
     std::vector<std::weak_ptr<const audio::DecodedSound>> m_keptOrder;

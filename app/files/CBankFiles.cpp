@@ -109,9 +109,8 @@ void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::s
     const std::size_t fileRow = opening.fileRow().value_or(onto);
     const QString file = QString::fromStdString(shownFileName(path));
     const QString number = QString::fromStdString(shownBankNumber(onto));
-    m_banks.replace({tr("Open").toStdString(), tr("opening %1 into %2").arg(file, number).toStdString()}, {onto},
-                    opening.takeBanks());
-    m_unsaved.matchFile({onto}, path);
+    m_banks.open({tr("Open").toStdString(), tr("opening %1 into %2").arg(file, number).toStdString()}, {onto},
+                 opening.takeBanks(), path);
     emit fileUsed(QString::fromStdString(path));
     report(tr("Opened %1 into %2").arg(file, number), findSources({{fileRow, onto}}, path));
 }
@@ -121,9 +120,8 @@ void CBankFiles::openAll(BankFileOpening& opening, const std::string& path)
     std::vector<std::size_t> rows(m_banks.size());
     std::iota(rows.begin(), rows.end(), std::size_t{0});
     const QString file = QString::fromStdString(shownFileName(path));
-    m_banks.replace({tr("Open").toStdString(), tr("opening %1 (all banks)").arg(file).toStdString()}, rows,
-                    opening.takeBanks());
-    m_unsaved.matchFile(rows, path);
+    m_banks.open({tr("Open").toStdString(), tr("opening %1 (all banks)").arg(file).toStdString()}, rows,
+                 opening.takeBanks(), path);
     emit fileUsed(QString::fromStdString(path));
     std::map<std::size_t, std::size_t> sameRows;
     for (const std::size_t row : rows)
@@ -184,7 +182,7 @@ bool CBankFiles::write(const std::vector<std::size_t>& rows, const std::string& 
         emit status(tr("Not saved: %1").arg(failure));
         return false;
     }
-    m_unsaved.matchFile(rows, path);
+    m_banks.matchFile(rows, path);
     emit fileUsed(QString::fromStdString(path));
     const QString file = QString::fromStdString(shownFileName(path));
     report(rows.size() == 1 ? tr("Saved %1 (%2)").arg(file, QString::fromStdString(shownBankNumber(rows.front())))

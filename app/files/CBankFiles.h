@@ -19,7 +19,8 @@ class WrapperZQMidiFile;
 // All banks is chosen, else gives the selected row its own bank alone),
 // Save into the file last opened or saved with the banks it holds, Save As… of one bank or all,
 // and the "Save changes?" question before unsaved banks would be lost. What is opened is a step
-// in the undo history, and the saved state follows every open and save. Beside a bank file it
+// in the undo history that makes the file the set's (undone, the earlier file is the set's
+// again), and the saved state follows every open and save. Beside a bank file it
 // keeps how its slots were shaped (CShapeSidecar), and an open finds their sources again.
 class CBankFiles : public QObject {
     Q_OBJECT

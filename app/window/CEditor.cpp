@@ -134,6 +134,8 @@ void CEditor::connectControls()
     // bank's from the moment it goes down.
     for (QAbstractButton* button : {ui.button_reset, ui.button_load, ui.button_save, ui.button_send})
         connect(button, &QAbstractButton::pressed, m_bankView.get(), &CBankView::commitTypedName);
+    // Undo and Redo, the menu's too, take the name being typed as a step of its own, never losing it.
+    connect(m_banks.get(), &CWorkingBanks::aboutToUndoOrRedo, m_bankView.get(), &CBankView::commitTypedName);
     connect(ui.button_reset, &QPushButton::clicked, this, &CEditor::openDefaultBank);
     connect(ui.button_load, &QPushButton::clicked, this, &CEditor::openBank);
     connect(ui.button_save, &QPushButton::clicked, this, &CEditor::saveBank);

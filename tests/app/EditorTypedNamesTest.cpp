@@ -1,11 +1,13 @@
 // A name typed into a field is the user's work before Return is pressed: what acts on the banks
-// without taking the focus from the field (a shortcut, a drop, closing the window) takes
+// without taking the focus from the field (a shortcut, a menu, a drop, closing the window) takes
 // the name first; and Undo pressed in a field with nothing of its own to undo undoes the last step.
 #include "EditorFixture.h"
 
 #include "model/CSound.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QMenu>
 
 namespace {
 
@@ -22,6 +24,26 @@ protected:
         return saveChangesQuestion("The bank \"" + bank + "\" has", before);
     }
     QWidget& focused() { return *QApplication::focusWidget(); }
+    // Opens the Edit menu by its key, as the field being typed in keeps the focus, and chooses the
+    // item of the mnemonic.
+    void chooseInEditMenu(Qt::Key mnemonic)
+    {
+        QTest::keyClick(&focused(), Qt::Key_E, Qt::AltModifier);
+        QWidget* menu = QApplication::activePopupWidget();
+        ASSERT_NE(menu, nullptr);
+        ASSERT_EQ(menu->objectName().toStdString(), "menu_edit");
+        QTest::keyClick(menu, mnemonic);
+    }
+    // Presses an item of the Edit menu as a screen reader does (and a desktop's own menu bar):
+    // no menu opens, and the focus stays in the field.
+    void pressInEditMenu(int item)
+    {
+        QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(&control<QMenu>("menu_edit"));
+        ASSERT_NE(menu, nullptr);
+        QAccessibleInterface* entry = menu->child(item);
+        ASSERT_TRUE(entry != nullptr && entry->actionInterface() != nullptr);
+        entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
 };
 
 TEST_F(EditorTypedNamesTest, QuitOpenCloseAndADroppedBankFileTakeTheNameBeingTyped)
@@ -87,6 +109,33 @@ TEST_F(EditorTypedNamesTest, UndoAndRedoKeysInAFieldWithNothingOfItsOwnReachTheH
     EXPECT_EQ(field.text().toStdString(), "Snare");
     EXPECT_EQ(editor->workBank(6).getContentName(1), "Snare");
     EXPECT_EQ(control<QAction>("menu_undo").text().toStdString(), "&Undo Rename");
+}
+
+TEST_F(EditorTypedNamesTest, MenuUndoAndRedoTakeTheNameBeingTypedAsAStepOfItsOwn)
+{
+    enum { kUndo, kRedo };
+    type("textfield_bankName", "First typed");
+    typeWithoutReturn("textfield_bankName", "Second typed");
+    pressInEditMenu(kUndo);
+    EXPECT_EQ(editor->workBank(4).getName(), "First typed");
+    EXPECT_EQ(textOf("textfield_bankName"), "First typed");
+    EXPECT_EQ(textOf("text_status"), "Undid rename of S05");
+    pressInEditMenu(kRedo);
+    EXPECT_EQ(editor->workBank(4).getName(), "Second typed");
+
+    // A name typed before Redo is the newest change: nothing is redone over it.
+    pressInEditMenu(kUndo);
+    typeWithoutReturn("textfield_bankName", "Third typed");
+    pressInEditMenu(kRedo);
+    EXPECT_EQ(editor->workBank(4).getName(), "Third typed");
+    EXPECT_FALSE(control<QAction>("menu_redo").isEnabled());
+
+    // The menu opened by its keys takes the name as well.
+    typeWithoutReturn("textfield_bankName", "Fourth typed");
+    chooseInEditMenu(Qt::Key_U);
+    EXPECT_EQ(editor->workBank(4).getName(), "Third typed");
+    chooseInEditMenu(Qt::Key_R);
+    EXPECT_EQ(editor->workBank(4).getName(), "Fourth typed");
 }
 
 } // namespace

@@ -7,8 +7,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <optional>
@@ -166,10 +166,12 @@ std::optional<audio::SoundShape> shapeOf(const QJsonObject& object)
     return shape;
 }
 
+// 64 lowercase hex digits and nothing else (a pattern's $ would let a final line break through).
 bool isHash(const QString& value)
 {
-    static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{64}$"));
-    return hex.match(value).hasMatch();
+    return value.size() == 64 && std::all_of(value.begin(), value.end(), [](QChar digit) {
+               return (digit >= u'0' && digit <= u'9') || (digit >= u'a' && digit <= u'f');
+           });
 }
 
 std::optional<ShapeSidecarText::Slot> slotOf(const QJsonValue& value)

@@ -118,6 +118,7 @@ TEST(ShapeSidecar, ADamagedOrForeignFileGivesNoSlotAShapeAndAnEntryThatMakesNoSe
     EXPECT_EQ(withEntry("\"slot\": 5", "\"slot\": 6"), 0u);
     EXPECT_EQ(withEntry("\"source\": \"/sounds", "\"source\": \"sounds"), 0u);
     EXPECT_EQ(withEntry("\"hash\": \"", "\"hash\": \"0"), 0u);
+    EXPECT_EQ(withEntry(shapedSlot().bytesHash + "\"", shapedSlot().bytesHash + "\\n\""), 0u);
     EXPECT_EQ(withEntry("\"dither\": \"shaped\"", "\"dither\": \"loud\""), 0u);
     EXPECT_EQ(withEntry("\"gain\": -3.25", "\"gain\": 480"), 0u);
     EXPECT_EQ(withEntry("\"end\": 1.25", "\"end\": 0.2"), 0u);

@@ -31,10 +31,12 @@ DeviceContentsCommand::DeviceContentsCommand(CLI::App& app)
     m_command->add_flag("--yes", m_yes, "Write the known banks' files when some banks are unknown, without asking");
 }
 
-bool DeviceContentsCommand::confirm(const std::string& unknown, std::size_t known) const
+bool DeviceContentsCommand::confirm(const std::string& unknown, std::size_t known, bool newFolder) const
 {
+    // -o all.mid names a file to a user who expects all banks: say it becomes a folder.
     std::cerr << "Not known: " << unknown << ".\nWrite the " << known << (known == 1 ? " known bank" : " known banks")
-              << " as one-bank files into " << m_output << "? [y/N] " << std::flush;
+              << " as one-bank files into " << (newFolder ? "a new folder " : "the folder ") << m_output << " ("
+              << m_output << "/S01.mid and so on)? [y/N] " << std::flush;
     std::string answer;
     std::getline(std::cin, answer);
     return answer == "y" || answer == "Y" || answer == "yes";
@@ -73,9 +75,12 @@ int DeviceContentsCommand::run()
     }
     // Bank files hold one bank or all of them: the known ones go one to a file, after a word with
     // the user, as `zylox send --all` asks before its hour of sending.
-    if (!m_yes && !confirm(TransmissionAccount::rowList(unknown), banks.size()))
-        return fail(subject, "not confirmed, nothing written");
     std::error_code error;
+    const std::filesystem::file_status folder = std::filesystem::status(m_output, error);
+    if (std::filesystem::exists(folder) && !std::filesystem::is_directory(folder))
+        return fail(m_output, "not a folder: with banks unknown, the known ones are written one to a file into a folder");
+    if (!m_yes && !confirm(TransmissionAccount::rowList(unknown), banks.size(), !std::filesystem::exists(folder)))
+        return fail(subject, "not confirmed, nothing written");
     std::filesystem::create_directories(m_output, error);
     if (error)
         return fail(m_output, error.message());

@@ -16,7 +16,8 @@ public:
     int run() override;
 
 private:
-    bool confirm(const std::string& unknown, std::size_t known) const;
+    // newFolder: the folder -o names does not exist yet.
+    bool confirm(const std::string& unknown, std::size_t known, bool newFolder) const;
 
     std::string m_device;
     std::string m_output;

@@ -36,6 +36,8 @@ std::string field(const std::string& text)
 InfoCommand::InfoCommand(CLI::App& app)
     : Command(app, "info", "List the banks: row, number (S01 to S31, FW), index, name, then each slot's label, name and length in bytes")
 {
+    m_bank = addBankOption(*m_command, m_row);
+    m_bank->description("Only this bank: S01 to S31 or FW as the editor shows it, or its row 0 to 31");
     addBankFileOption(Readdress::NotOffered);
 }
 
@@ -52,6 +54,8 @@ int InfoCommand::run()
         std::cout << '\n';
     }
     for (std::size_t row = 0; row < banks.size(); ++row) {
+        if (m_bank->count() > 0 && row != m_row)
+            continue;
         const IBank& bank = banks.bank(row);
         std::cout << row << '\t' << BankNumber::of(static_cast<std::uint16_t>(row)) << '\t' << bank.getIndex() << '\t'
                   << field(bank.getName());

@@ -2,11 +2,17 @@
 
 #include "cli/Command.h"
 
-// `zylox info`: one line per bank, tab-separated: row, the number the editor shows, index, name,
-// then label, name and byte length of each slot.
+#include <cstddef>
+
+// `zylox info`: one line per bank (or for the one --bank names), tab-separated: row, the number the
+// editor shows, index, name, then label, name and byte length of each slot.
 class InfoCommand : public Command {
 public:
     explicit InfoCommand(CLI::App& app);
 
     int run() override;
+
+private:
+    CLI::Option* m_bank = nullptr;
+    std::size_t m_row = 0;
 };

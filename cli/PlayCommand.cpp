@@ -2,36 +2,118 @@
 
 #include "cli/BankSet.h"
 #include "cli/ImportCommand.h"
+#include "audio/DecodedSound.h"
+#include "audio/SoundFileTypes.h"
 #include "audio/slot_import.h"
 #include "content/CContent.h"
 #include "midifile/SourceFile.h"
 #include "playback/ISoundOutput.h"
+#include "playback/SourceRun.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <future>
 #include <iostream>
 #include <utility>
 
+namespace {
+
+// The most of a file played as it is, as the sound browser plays it: seconds.
+constexpr double kLongestPlay = 60.0;
+
+std::string fixed(double value)
+{
+    std::array<char, 32> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, 2).ptr;
+    return std::string(digits.data(), end);
+}
+
+// "0.30 s, 44100 Hz, mono"; "the first 60.00 s of 180.00 s, 48000 Hz, stereo".
+std::string heard(const audio::DecodedSound& sound)
+{
+    const audio::sample& frames = sound.frames;
+    const double rate = frames.m_samplerate;
+    const double held = static_cast<double>(frames.frameCount()) / rate;
+    const double whole = static_cast<double>(std::max<std::uint64_t>(sound.wholeFrames, frames.frameCount())) / rate;
+    const std::string length = whole > held + 0.005 ? "the first " + fixed(held) + " s of " + fixed(whole) : fixed(held);
+    const std::string channels = frames.m_channels == 1   ? "mono"
+                                 : frames.m_channels == 2 ? "stereo"
+                                                          : "the first two of " + std::to_string(frames.m_channels) + " channels";
+    return length + " s, " + std::to_string(std::lround(rate)) + " Hz, " + channels;
+}
+
+std::string whyNotDecoded(const audio::ImportResult& refused)
+{
+    using Refusal = audio::ImportResult::Refusal;
+    if (refused.refusal == Refusal::Undecodable)
+        return "could not be decoded: " + refused.detail();
+    if (refused.refusal == Refusal::OtherSoundFormat)
+        return std::string(audio::kWrongFileFormat) + ": this sound's format cannot be decoded; zylox plays "
+               + audio::decodedFormatsText() + " sounds";
+    return "not a sound file zylox decodes (" + audio::decodedFormatsText() + ")";
+}
+
+} // namespace
+
 PlayCommand::PlayCommand(CLI::App& app, OutputFactory makeOutput)
     : Command(app, "play", "Play a sample slot, or what importing a sound file would put into it, through the "
-                           "system's sound output")
+                           "system's sound output; a sound file alone plays as it is")
     , m_makeOutput(std::move(makeOutput))
 {
-    addBankOption(*m_command, m_row)->required();
-    m_slot.addTo(*m_command, "Slot: 0 to 5 or its label (\"CLOSED HI HAT\", any case)")->required();
+    CLI::Option* bank = addBankOption(*m_command, m_row);
+    CLI::Option* slot = m_slot.addTo(*m_command, "Slot: 0 to 5 or its label (\"CLOSED HI HAT\", any case)");
+    bank->needs(slot);
+    slot->needs(bank);
     m_command->add_option("source", m_source, "A sound file to hear as the import would shape it into the slot "
-                                              "(nothing is written)");
+                                              "(nothing is written); without --bank and --slot, the file as it is "
+                                              "(its first minute, at its own rate)");
     m_shape.addTo(*m_command);
     addBankFileOption();
+    // Only a slot has a shape or a bank file to take it from.
+    for (CLI::Option* option : m_shape.options())
+        option->needs(bank);
+    m_command->get_option("--in")->needs(bank);
 }
 
 int PlayCommand::run()
 {
     if (const int status = m_shape.resolve())
         return status;
+    if (m_slot.given())
+        return playSlot();
+    if (m_source.empty()) {
+        std::cerr << "zylox: play: name a sound file, or a slot with --bank and --slot\n";
+        return 2;
+    }
+    return playFile();
+}
+
+int PlayCommand::playFile()
+{
+    // Enough bytes for a minute of any source a slot's shape could reach, as the editor keeps.
+    audio::ImportOptions aMinute;
+    aMinute.fit = true;
+    const SourceFile source(m_source, audio::sourceLimit(0, aMinute));
+    if (source.error() != 0)
+        return fail(m_source, std::strerror(source.error()));
+    const audio::DecodedSound sound = audio::decodeSound(source.bytes(), kLongestPlay);
+    if (!sound)
+        return fail(m_source, whyNotDecoded(sound.failure));
+    if (sound.frames.frameCount() == 0)
+        return fail(m_source, "holds no sound");
+    std::cout << std::filesystem::path(m_source).filename().string() << ": " << heard(sound) << '\n';
+    PcmRun run = sourceRun(sound, {0, sound.frames.frameCount()});
+    return play([&run](ISoundOutput& output, ISoundOutput::EndHandler onEnd) { output.playRun(std::move(run), std::move(onEnd)); });
+}
+
+int PlayCommand::playSlot()
+{
     BankSet banks;
     std::uint16_t slot = 0;
     if (const int status = openSlotBanks(banks, m_row, m_slot, slot))
@@ -45,7 +127,7 @@ int PlayCommand::run()
         if (const int status = shapeSource(bank, slot, bytes))
             return status;
     }
-    return play(std::move(bytes));
+    return play([&bytes](ISoundOutput& output, ISoundOutput::EndHandler onEnd) { output.play(std::move(bytes), std::move(onEnd)); });
 }
 
 int PlayCommand::shapeSource(const IBank& bank, std::uint16_t slot, std::vector<std::uint8_t>& bytes)
@@ -66,15 +148,15 @@ int PlayCommand::shapeSource(const IBank& bank, std::uint16_t slot, std::vector<
     return 0;
 }
 
-int PlayCommand::play(std::vector<std::uint8_t> bytes)
+int PlayCommand::play(const std::function<void(ISoundOutput&, ISoundOutput::EndHandler)>& start)
 {
     const std::unique_ptr<ISoundOutput> output = m_makeOutput();
     if (const std::string reason = output->unavailableReason(); !reason.empty())
         return fail("play", reason);
 
     std::promise<std::string> ended; // empty when every sample was heard
-    output->play(std::move(bytes), [&ended](bool played, const PlaybackFailure& failure) {
-        ended.set_value(played ? std::string() : failure ? failure.describe() : "the sound output stopped before the end of the slot");
+    start(*output, [&ended](bool played, const PlaybackFailure& failure) {
+        ended.set_value(played ? std::string() : failure ? failure.describe() : "the sound output stopped before the end of the sound");
     });
     if (const std::string failure = ended.get_future().get(); !failure.empty())
         return fail("play", failure);

@@ -17,7 +17,8 @@
 class IBank;
 
 // `zylox play`: a sample slot through the system's sound output, as the device would sound it; or
-// what importing a sound file into the slot would put there, without writing anything.
+// what importing a sound file into the slot would put there, without writing anything; or, without
+// a slot, a sound file as it is, as the editor's sound browser plays it.
 class PlayCommand : public Command {
 public:
     using OutputFactory = std::function<std::unique_ptr<ISoundOutput>()>;
@@ -30,7 +31,10 @@ public:
 private:
     // The slot's bytes as the source, shaped, would make them; 0, or the failure's status.
     int shapeSource(const IBank& bank, std::uint16_t slot, std::vector<std::uint8_t>& bytes);
-    int play(std::vector<std::uint8_t> bytes);
+    int playSlot();
+    int playFile();
+    // Plays through the output the factory makes: a slot's bytes or a source's run; 0, or 1 after saying why not.
+    int play(const std::function<void(ISoundOutput&, ISoundOutput::EndHandler)>& start);
 
     OutputFactory m_makeOutput;
     ShapeOptions m_shape;

@@ -2,6 +2,7 @@
 
 #include "cli/BankFileOutput.h"
 #include "cli/BankSet.h"
+#include "model/BankNumber.h"
 
 #include <CLI/CLI.hpp>
 
@@ -44,5 +45,7 @@ int RenameCommand::run()
     std::string reason;
     if (!BankFileOutput::write(banks, m_all, m_row, m_output, reason))
         return fail(m_output, reason);
+    std::cout << (slot ? SlotChoice::name(m_row, *slot) : BankNumber::of(static_cast<std::uint16_t>(m_row))) << ": named \""
+              << m_name << "\" into " << m_output << (m_all ? " (all 32 banks)" : "") << '\n';
     return 0;
 }

@@ -48,26 +48,31 @@ CLI::Validator seconds()
         "0 to 3600 seconds");
 }
 
-// The words for each of choices, as the option takes them.
+// One of the choices by its word, any case; help shows the words in their order as --phase shows
+// its own ("TEXT:{classic,clean}"), not the numbers the choices are kept as.
 template <class Choice>
-std::map<std::string, Choice> wordsFor(std::initializer_list<Choice> choices)
+CLI::Validator wordsFor(std::initializer_list<Choice> choices)
 {
     std::map<std::string, Choice> words;
-    for (const Choice choice : choices)
+    std::string shown;
+    for (const Choice choice : choices) {
         words.emplace(audio::nameOf(choice), choice);
-    return words;
+        shown += (shown.empty() ? "{" : ",") + std::string(audio::nameOf(choice));
+    }
+    return CLI::CheckedTransformer(words, CLI::ignore_case).description(shown + "}");
 }
 
 } // namespace
 
 void ShapeOptions::addTo(CLI::App& command)
 {
-    const auto resamplings = wordsFor({audio::Resampling::Classic, audio::Resampling::Clean});
+    const std::size_t before = command.get_options().size();
     command
         .add_option("--resample", m_shape.resampling,
                     "How a sound is converted: classic (the default, as slots always were) or clean "
                     "(band-limited, rounded to 8 bits)")
-        ->transform(CLI::CheckedTransformer(resamplings, CLI::ignore_case));
+        ->type_name("TEXT")
+        ->transform(wordsFor({audio::Resampling::Classic, audio::Resampling::Clean}));
     command.add_flag("--normalize", m_shape.normalize, "Scale the sound so that its peak reaches full scale");
     command.add_flag("--trim", m_shape.trim, "Drop the silence before the sound starts");
 
@@ -98,11 +103,11 @@ void ShapeOptions::addTo(CLI::App& command)
     command.add_flag("--fit", m_shape.fit, "The pitch that makes the whole region fill the slot (within 48 "
                                            "semitones either way)")
         ->excludes(pitch);
-    const auto monos = wordsFor(
-        {audio::MonoSource::Mix, audio::MonoSource::Left, audio::MonoSource::Right, audio::MonoSource::Side});
     command.add_option("--mono", m_shape.mono, "Which channels make the slot's one: mix (the default), left, right, "
                                                "or side (what is not in the centre)")
-        ->transform(CLI::CheckedTransformer(monos, CLI::ignore_case));
+        ->type_name("TEXT")
+        ->transform(wordsFor(
+            {audio::MonoSource::Mix, audio::MonoSource::Left, audio::MonoSource::Right, audio::MonoSource::Side}));
     command.add_flag("--dc", m_shape.removeDc, "Centre a sound that sits off the zero line (DC offset)");
     command.add_option_function<double>("--limit", [this](const double& value) { m_shape.limit = value; }, "Hold peaks under this ceiling in dBFS (e.g. -1), so gain or "
                                                  "--normalize can lift the body of a sound")
@@ -118,6 +123,8 @@ void ShapeOptions::addTo(CLI::App& command)
     command.add_option("--dither", m_dither, "With --resample clean: none (the default), tpdf, or shaped (noise "
                                              "moved above 4 kHz)")
         ->check(CLI::IsMember({"none", "tpdf", "shaped"}, CLI::ignore_case));
+    const std::vector<CLI::Option*> all = command.get_options();
+    m_options.assign(all.begin() + static_cast<std::ptrdiff_t>(before), all.end());
 }
 
 int ShapeOptions::resolve()

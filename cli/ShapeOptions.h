@@ -5,9 +5,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace CLI {
 class App;
+class Option;
 }
 
 // The options that shape a sound on its way into a slot, for `zylox import` and `zylox play`: the
@@ -21,6 +23,8 @@ public:
     // the parser cannot see (--phase under Classic, an end before the start).
     int resolve();
     const audio::ImportOptions& shape() const { return m_shape; }
+    // The options addTo added.
+    const std::vector<CLI::Option*>& options() const { return m_options; }
     audio::ImportOptions& shape() { return m_shape; }
 
     // The warning for a slot that came out silent or nearly so, without "zylox: "; empty when it did not.
@@ -33,4 +37,5 @@ private:
     std::optional<double> m_trimThreshold;
     std::string m_phase;
     std::string m_dither;
+    std::vector<CLI::Option*> m_options;
 };

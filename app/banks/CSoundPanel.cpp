@@ -6,10 +6,10 @@
 #include "app/sounds/CSourceView.h"
 #include "app/sounds/CWaveformView.h"
 #include "app/sounds/PlaybackWording.h"
-#include "app/sounds/SourceRun.h"
 #include "audio/DeviceRate.h"
 #include "audio/SoundSnapping.h"
 #include "playback/ISoundOutput.h"
+#include "playback/SourceRun.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>

@@ -3,9 +3,9 @@
 #include "app/banks/ImportWording.h"
 #include "app/document/SlotSource.h"
 #include "app/sounds/PlaybackWording.h"
-#include "app/sounds/SourceRun.h"
 #include "audio/SoundFileTypes.h"
 #include "playback/ISoundOutput.h"
+#include "playback/SourceRun.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -54,10 +54,12 @@ TEST(ZyloxCompletion, PortNamesWithAColonCompleteWholeInAnInteractiveShell)
                                            completedWords("zylox send --port Midi\\ Through:M") +
                                            completedWords("zylox send --port U") +
                                            completedWords("zylox se") +
-                                           completedWords("zylox dump --bank s07 --rea"));
+                                           completedWords("zylox dump --bank s07 --rea") +
+                                           completedWords("zylox info --ba"));
     for (const char* words : {"[zylox][send][--port][UM-ONE:UM-ONE MIDI 1]\r\n",
                               "[zylox][send][--port][Midi Through:Midi Through Port-0]\r\n",
-                              "[zylox][send]\r\n", "[zylox][dump][--bank][s07][--readdress]\r\n"})
+                              "[zylox][send]\r\n", "[zylox][dump][--bank][s07][--readdress]\r\n",
+                              "[zylox][info][--bank]\r\n"})
         EXPECT_NE(shown.find(words), std::string::npos) << words << " not in:\n" << shown;
 }
 

@@ -1,4 +1,5 @@
-// `zylox play SOURCE` in process: it plays what the import would write, and writes nothing.
+// `zylox play SOURCE` in process: with a slot it plays what the import would write, and writes
+// nothing; alone, it plays the file as it is, at its own rate.
 #include "audio/slot_import.h"
 #include "cli/PlayCommand.h"
 #include "tests/support/RecordingSoundOutput.h"
@@ -9,6 +10,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,15 @@ public:
         RecordingSoundOutput::play(std::move(samples), std::move(onEnd));
         finish();
     }
+    void playRun(PcmRun run, EndHandler onEnd) override
+    {
+        heardRuns.push_back(run);
+        RecordingSoundOutput::playRun(std::move(run), std::move(onEnd));
+        finish();
+    }
+
+    // Shared by every output one test's commands make.
+    static inline std::vector<PcmRun> heardRuns;
 
 private:
     std::vector<std::vector<std::uint8_t>>& m_heard;
@@ -61,6 +72,35 @@ TEST(PlayShape, PlaysExactlyWhatTheImportWouldWriteAndWritesNothing)
     ASSERT_EQ(heard.size(), 2u);
     EXPECT_EQ(heard[1].size(), 8192u);
     EXPECT_NE(heard[1], expected);
+}
+
+TEST(PlayShape, AFileAlonePlaysAsItIsAtItsOwnRateForAMinuteAtMost)
+{
+    const SoundFileFolder folder;
+    // Known 16-bit values, so the run must carry them unchanged: no conversion, no slot.
+    std::vector<std::uint8_t> raw(2 * 2 * 3000);
+    std::mt19937 random(13);
+    for (std::uint8_t& byte : raw)
+        byte = static_cast<std::uint8_t>(random());
+    const std::string stereo = folder.sox(raw, "-r 22050 -c 2 -b 16 -e signed-integer", "stereo.wav");
+    std::vector<std::vector<std::uint8_t>> heard;
+    HeardAtOnce::heardRuns.clear();
+    ASSERT_EQ(play({stereo}, heard), 0);
+    EXPECT_TRUE(heard.empty()) << "no slot is played";
+    ASSERT_EQ(HeardAtOnce::heardRuns.size(), 1u);
+    const PcmRun& run = HeardAtOnce::heardRuns[0];
+    EXPECT_EQ(run.rate, 22050u);
+    EXPECT_EQ(run.channels, 2u);
+    ASSERT_EQ(run.samples.size(), raw.size() / 2);
+    for (std::size_t i = 0; i < run.samples.size(); ++i)
+        ASSERT_EQ(static_cast<std::uint16_t>(run.samples[i]), raw[2 * i] | raw[2 * i + 1] << 8) << i;
+
+    // As the sound browser plays it: the first minute of a longer file.
+    const std::string longer = folder.synth("long.wav", "-r 8000 -c 1 -b 16", "synth 61 sine 440");
+    ASSERT_EQ(play({longer}, heard), 0);
+    ASSERT_EQ(HeardAtOnce::heardRuns.size(), 2u);
+    EXPECT_EQ(HeardAtOnce::heardRuns[1].frames(), 60u * 8000u);
+    EXPECT_EQ(HeardAtOnce::heardRuns[1].rate, 8000u);
 }
 
 } // namespace

@@ -80,15 +80,28 @@ TEST_F(ZyloxDeviceContentsTest, SomeBanksKnownAreWrittenOneToAFileOnceAgreed)
 
     // Unanswered, refused, and nothing written.
     EXPECT_EQ(zylox("device-contents --device usb -o banks </dev/null"), 1);
-    EXPECT_EQ(m_err, "Not known: S03 to FW.\nWrite the 2 known banks as one-bank files into banks? [y/N] "
+    EXPECT_EQ(m_err, "Not known: S03 to FW.\nWrite the 2 known banks as one-bank files into a new folder banks "
+                     "(banks/S01.mid and so on)? [y/N] "
                      "zylox: device Test USB MIDI:Test USB MIDI MIDI 1: not confirmed, nothing written\n");
     EXPECT_FALSE(exists("banks"));
+    // A name that reads as a bank file's is a folder all the same, and the question says so first.
+    EXPECT_EQ(zylox("device-contents --device usb -o dc.mid </dev/null"), 1);
+    EXPECT_TRUE(m_err.starts_with("Not known: S03 to FW.\nWrite the 2 known banks as one-bank files into a new "
+                                  "folder dc.mid (dc.mid/S01.mid and so on)? [y/N] ")) << m_err;
+    // A file there cannot become the folder: refused before the question, and left as it is.
+    m_folder.write("dc.mid", Bytes{1, 2, 3});
+    EXPECT_EQ(zylox("device-contents --device usb -o dc.mid --yes"), 1);
+    EXPECT_EQ(m_err, "zylox: dc.mid: not a folder: with banks unknown, the known ones are written one to a file into "
+                     "a folder\n");
+    EXPECT_EQ(read("dc.mid"), (Bytes{1, 2, 3}));
     EXPECT_EQ(run("echo y | " + std::string(ZYLOX_PROGRAM) + " device-contents --device 0 -o banks"), 0) << m_err;
     EXPECT_EQ(rows(), (std::vector<std::string>{"banks/S01.mid", "banks/S02.mid"}));
     m_banks[1]->setName("Toms");
     EXPECT_EQ(read("banks/S01.mid"), expected({0}));
     EXPECT_EQ(read("banks/S02.mid"), expected({1}));
     EXPECT_FALSE(exists("banks/S05.mid"));
+    EXPECT_EQ(zylox("device-contents --device usb -o banks </dev/null"), 1);
+    EXPECT_TRUE(m_err.find("into the folder banks (banks/S01.mid and so on)? [y/N] ") != std::string::npos) << m_err;
     ASSERT_EQ(zylox("info --in banks/S02.mid"), 0) << m_err;
     EXPECT_NE(m_out.find("Toms"), std::string::npos) << m_out;
     EXPECT_NE(m_out.find("Floor"), std::string::npos) << m_out;

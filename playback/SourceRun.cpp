@@ -1,4 +1,4 @@
-#include "app/sounds/SourceRun.h"
+#include "playback/SourceRun.h"
 
 #include <algorithm>
 #include <cmath>

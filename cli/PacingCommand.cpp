@@ -30,7 +30,7 @@ int PacingCommand::run()
     DeviceRecord record(DeviceRecord::defaultFolder(), output);
     if (m_options.piece->count() > 0 || m_options.gap->count() > 0) {
         // A sender writes the record as it goes: the change waits until it has ended.
-        const SenderLock::Taken lock = SenderLock::take(record, "zylox");
+        const SenderLock::Taken lock = SenderLock::take(output, "zylox", SenderLock::Places::of(*service));
         if (!lock.lock)
             return fail(port, "pacing not changed: " + lock.refusal.describe());
         record = DeviceRecord(DeviceRecord::defaultFolder(), output); // as the last sender left it

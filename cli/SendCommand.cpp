@@ -138,12 +138,12 @@ int SendCommand::run()
     if (const int status = handOverRecord(*service, output, m_hasTerminal()))
         return status;
 
-    DeviceRecord record(DeviceRecord::defaultFolder(), output);
     // Held from before the record is read until the send has ended: no other sender changes the
     // device, or what its record says, meanwhile.
-    const SenderLock::Taken lock = SenderLock::take(record, "zylox");
+    const SenderLock::Taken lock = SenderLock::take(output, "zylox", SenderLock::Places::of(*service));
     if (!lock.lock)
         return fail(port, "nothing sent: " + lock.refusal.describe());
+    DeviceRecord record(DeviceRecord::defaultFolder(), output);
     const OutputPacing pacing = m_pacingOptions.over(record.pacing(), m_pacing);
     const std::vector<RowBank> chosen = chosenBanks(banks, record);
     if (m_changed) {
@@ -172,6 +172,9 @@ int SendCommand::run()
         const SignalsStopSending signals(*wrapper);
         sent = sender.send(*wrapper, chosen, static_cast<std::int32_t>(m_channel), &record);
     }
+    // The banks went out all the same; the next send of them with --changed repeats them.
+    if (sent.unkept)
+        std::cerr << "zylox: " << port << ": " << sent.unkept.describe() << "; what was sent counts as unknown there\n";
     switch (sent.end) {
     case TransmissionAccount::End::Sent:
         return 0;

@@ -40,6 +40,8 @@ public:
     AlsaMidiService& operator=(const AlsaMidiService&) = delete;
 
     bool systemAvailable() const override { return m_seq != nullptr; }
+    // The system's folder for the locks of devices, shared by every user and root.
+    std::string sharedLockFolder() const override { return "/run/lock"; }
     MidiRef createClient(const std::string& name) override;
     std::size_t destinationCount() override;
     MidiRef destinationAt(std::size_t index) override;

@@ -177,14 +177,13 @@ bool DeviceContents::save()
         return true;
     std::error_code error;
     std::filesystem::create_directories(m_record.folder(), error);
-    if (error) {
-        m_failure = m_record.unwritable(error.value());
-        return false;
-    }
+    if (error)
+        return failed(FileFailure::fromErrno(error.value()));
     AtomicFile target(file);
-    errno = 0;
-    bool written = !target.temporaryPath().empty();
-    if (written) {
+    if (target.temporaryPath().empty())
+        return failed(target.failure());
+    {
+        errno = 0;
         std::ofstream out(target.temporaryPath(), std::ios::binary | std::ios::trunc);
         const auto put = [&out](const std::string& kind, std::size_t number, const auto& bytes) {
             out << kind << ' ' << number << ' ' << bytes.size() << '\n';
@@ -202,12 +201,17 @@ bool DeviceContents::save()
             put("slots", row, joined(m_names[row].slotNames));
         }
         out.close();
-        written = out.good() && target.commit();
+        if (!out)
+            return failed(FileFailure::fromErrno(errno != 0 ? errno : EIO));
     }
-    if (!written) {
-        m_failure = m_record.unwritable(errno != 0 ? errno : EIO);
-        return false;
-    }
+    if (!target.commit())
+        return failed(target.failure());
     m_failure = {};
     return true;
+}
+
+bool DeviceContents::failed(FileFailure cause)
+{
+    m_failure = {RecordFailure::Subject::Copy, m_record.contentsPath(), cause};
+    return false;
 }

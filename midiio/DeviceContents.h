@@ -55,6 +55,7 @@ private:
     bool load();
     bool loadEntry(const std::string& kind, std::size_t number, std::vector<std::uint8_t> payload);
     bool save();
+    bool failed(FileFailure cause);
 
     const DeviceRecord& m_record;
     std::array<Block, DeviceRecord::kBlocks> m_blocks{};

@@ -124,13 +124,16 @@ DeviceRecord::DeviceRecord(std::string folder, MidiPortIdentity device)
     }
 }
 
+std::string DeviceRecord::fileName(const MidiPortIdentity& device, const std::string& extension)
+{
+    const std::string identity = device.toString();
+    return "device-" + hex(hashed(kHashStart, reinterpret_cast<const std::uint8_t*>(identity.data()), identity.size()))
+           + extension;
+}
+
 std::string DeviceRecord::fileNamed(const std::string& extension) const
 {
-    if (m_folder.empty())
-        return {};
-    const std::string identity = m_device.toString();
-    return m_folder + "/device-" + hex(hashed(kHashStart, reinterpret_cast<const std::uint8_t*>(identity.data()),
-                                               identity.size())) + extension;
+    return m_folder.empty() ? std::string() : m_folder + "/" + fileName(m_device, extension);
 }
 
 std::string DeviceRecord::path() const
@@ -138,19 +141,9 @@ std::string DeviceRecord::path() const
     return fileNamed(".txt");
 }
 
-std::string DeviceRecord::lockPath() const
-{
-    return fileNamed(".lock");
-}
-
 std::string DeviceRecord::contentsPath() const
 {
     return fileNamed(".contents");
-}
-
-RecordFailure DeviceRecord::unwritable(int error) const
-{
-    return {m_folder, error};
 }
 
 unsigned DeviceRecord::differingBlocks(std::size_t row, IBank& bank, std::uint16_t channel) const
@@ -292,10 +285,10 @@ bool DeviceRecord::save()
     std::error_code error;
     std::filesystem::create_directories(m_folder, error);
     if (error)
-        return failed(error.value());
+        return failed(FileFailure::fromErrno(error.value()));
     AtomicFile target(file);
     if (target.temporaryPath().empty())
-        return failed(errno);
+        return failed(target.failure());
     {
         errno = 0;
         std::ofstream out(target.temporaryPath(), std::ios::trunc);
@@ -310,17 +303,16 @@ bool DeviceRecord::save()
             out << "pacing " << m_pacing.pieceBytes << ' ' << m_pacing.gapMilliseconds << '\n';
         out.close();
         if (!out)
-            return failed(errno != 0 ? errno : EIO);
+            return failed(FileFailure::fromErrno(errno != 0 ? errno : EIO));
     }
-    errno = 0;
     if (!target.commit())
-        return failed(errno != 0 ? errno : EIO);
+        return failed(target.failure());
     m_failure = {};
     return true;
 }
 
-bool DeviceRecord::failed(int error)
+bool DeviceRecord::failed(FileFailure cause)
 {
-    m_failure = unwritable(error);
+    m_failure = {RecordFailure::Subject::Record, path(), cause};
     return false;
 }

@@ -87,16 +87,15 @@ public:
     // changed, for a pacing outside what an output may be given.
     const OutputPacing& pacing() const { return m_pacing; }
     bool setPacing(const OutputPacing& pacing);
-    // Why the last write failed, with the folder; none after one that succeeded.
+    // Why the last write failed, with the record's file; none after one that succeeded.
     const RecordFailure& failure() const { return m_failure; }
-    // The same for another failure in the record's folder, by its errno.
-    RecordFailure unwritable(int error) const;
 
     const std::string& folder() const { return m_folder; }
-    // The file the record lives in, and the one beside it that senders to the device lock; both
-    // empty without a folder.
+    // The file the record lives in; empty without a folder.
     std::string path() const;
-    std::string lockPath() const;
+    // The name of a device's file with this extension ("device-0123456789abcdef.txt"): a hash of
+    // its identity, so that no name of a device can reach outside the folder.
+    static std::string fileName(const MidiPortIdentity& device, const std::string& extension);
     // The copy of what the device holds (DeviceContents) lives beside the record; empty without a folder.
     std::string contentsPath() const;
 
@@ -105,7 +104,7 @@ private:
     bool load();
     bool loadLine(const std::string& line, bool perBlock);
     bool save();
-    bool failed(int error);
+    bool failed(FileFailure cause);
 
     std::string m_folder;
     MidiPortIdentity m_device;

@@ -24,6 +24,9 @@ public:
     // False when the platform's MIDI system itself cannot be reached (no sequencer), which a user
     // mends differently from a system that merely has no destinations.
     virtual bool systemAvailable() const = 0;
+    // The folder where every sender to the service's devices takes its lock (SenderLock), whichever
+    // user runs it; empty for a service whose devices no other program reaches.
+    virtual std::string sharedLockFolder() const = 0;
 
     virtual MidiRef createClient(const std::string& name) = 0;
 

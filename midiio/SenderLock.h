@@ -1,25 +1,44 @@
 #pragma once
 
+#include "midiio/MidiPortIdentity.h"
 #include "midiio/RecordFailure.h"
 
 #include <memory>
 #include <string>
 
-class DeviceRecord;
+class IMidiService;
 
-// Only one program at a time sends to a device: two senders would interleave their System
-// Exclusive pieces on the wire, the device's flash would take garbage and both records would say
-// the banks arrived. The lock is a file beside the device's record, locked with flock for the
+// Only one program at a time sends to a device, whoever runs it: two senders would interleave
+// their System Exclusive pieces on the wire, the device's flash would take garbage and both
+// records would say the banks arrived. The lock is a file per device, locked with flock for the
 // whole of a send; the kernel releases it when the holder ends, however it ends, so a crashed
 // sender never blocks the device. An flock belongs to one opening of the file, so two senders in
-// one process exclude each other as well. The file names its holder for whoever is refused.
+// one process exclude each other as well.
 //
-// A record without a folder has nowhere to keep a lock: the send then goes on unlocked, as its
-// record goes on in memory only.
+// The file lies where every user and root meet (/run/lock): it is made readable and writable for
+// everyone, whatever the maker's umask, and a sender that may not write it opens it for reading,
+// which is all flock needs. Each holder writes its program and process into the file for whoever
+// is refused; the file is the lock itself, so no second file can tell of a holder that no longer
+// holds. In that folder anyone may put anything: a link, a FIFO or a file with a second name is
+// refused rather than opened, so that no sender (root least of all) writes where a link points.
+// Where that folder does not exist or is not open to everyone, the lock lies in the user's own
+// state folder, as the device's record does; without either a send goes on unlocked.
 class SenderLock {
 public:
-    // Why the lock was not taken: another sender holds it, or the lock file could not be made in
-    // the record's folder.
+    // Where the lock of a device lies.
+    struct Places {
+        // A folder every user may make files in and none may remove another's (sticky, world-
+        // writable); empty for none.
+        std::string shared{};
+        // The user's own folder, the record's: where the shared one is not such a folder.
+        std::string own{};
+
+        // Where senders to the service's devices meet: its shared folder, and the user's own.
+        static Places of(const IMidiService& service);
+        // The device's lock file; empty when there is nowhere to keep it.
+        std::string lockFile(const MidiPortIdentity& device) const;
+    };
+    // Why the lock was not taken: another sender holds it, or its file could not be opened.
     struct Refusal {
         enum class Kind { None, Busy, Unwritable };
 
@@ -31,7 +50,7 @@ public:
 
         explicit operator bool() const { return kind != Kind::None; }
         // "UM-ONE:UM-ONE MIDI 1 is being sent to by zylox, process 4242", "... by another
-        // program", or the record's failure; empty for none.
+        // program", or the lock file's failure; empty for none.
         std::string describe() const;
     };
     struct Taken {
@@ -40,9 +59,9 @@ public:
         Refusal refusal;
     };
 
-    // Takes the lock of the record's device for this program ("zylox", "zylox-editor") without
-    // waiting.
-    static Taken take(const DeviceRecord& record, const std::string& program);
+    // Takes the lock of the device for this program ("zylox", "zylox-editor") without waiting.
+    // Take it before reading the device's record: the record is what the last holder left.
+    static Taken take(const MidiPortIdentity& device, const std::string& program, const Places& places);
 
     ~SenderLock();
     SenderLock(const SenderLock&) = delete;

@@ -28,6 +28,9 @@ struct TransmissionAccount {
     // sent.
     RecordFailure unrecorded;
     std::optional<SlotRefusal> refused;
+    // The first block that went out completely but could not be kept in the record or its copy:
+    // the transmission went on, and there the block counts as unknown.
+    RecordFailure unkept;
 
     // The blocks to send to finish the transmission: the incomplete one first (with the block after
     // it, when that was to be sent too), then the rest as they were chosen.

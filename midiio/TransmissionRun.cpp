@@ -106,8 +106,8 @@ std::optional<TransmissionAccount::End> TransmissionRun::sendBlocks(const RowBan
         }
         const std::size_t first = which == kFirstBlock ? 0 : 2;
         if (m_wrapper.transmitEvents(std::span<CEvent* const>(events).subspan(first, 2))) {
-            if (m_record && m_record->remember(block, fingerprints[which == kFirstBlock ? 0 : 1]))
-                m_contents->keep(block, *events[first], *events[first + 1], *bank.bank);
+            if (m_record)
+                keep(block, fingerprints[which == kFirstBlock ? 0 : 1], *events[first], *events[first + 1], *bank.bank);
             continue;
         }
         const TransmissionAccount::End end =
@@ -119,6 +119,16 @@ std::optional<TransmissionAccount::End> TransmissionRun::sendBlocks(const RowBan
         return ended(rest, kNoBlock, end);
     }
     return std::nullopt;
+}
+
+void TransmissionRun::keep(std::size_t block, std::uint64_t fingerprint, const CEvent& erase, const CEvent& write,
+                           const IBank& bank)
+{
+    // The copy vouches only for what the record does.
+    const bool recorded = m_record->remember(block, fingerprint);
+    const bool copied = recorded && m_contents->keep(block, erase, write, bank);
+    if (!copied && !m_account.unkept)
+        m_account.unkept = recorded ? m_contents->failure() : m_record->failure();
 }
 
 TransmissionAccount::End TransmissionRun::ended(const RowBlocks& rest, BankBlock cut, TransmissionAccount::End end)

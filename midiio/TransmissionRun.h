@@ -26,7 +26,8 @@ class WrapperZQMidiInterface;
 // left over the whole transmission, and the device record, if there is one: a bank is unknown
 // there from the moment it starts until it has arrived completely, and is not sent at all when
 // the record cannot say so. Each block that arrives completely is also kept as a copy beside the
-// record; a copy that cannot be written leaves that block unknown in it but stops no send.
+// record; a record or copy that cannot be written then leaves that block unknown there but stops
+// no send, and the account names the first such failure.
 //
 // Threads: run blocks the calling thread; stop, percent and secondsLeft may be called from any
 // other thread meanwhile; the account is the caller's once run has returned.
@@ -61,6 +62,8 @@ private:
     // Sends the bank's chosen blocks one after the other; how the run ended when one was not sent.
     // The bank is announced once its first block may go.
     std::optional<TransmissionAccount::End> sendBlocks(const RowBank& bank, const BankStarted& started);
+    // Keeps a block that arrived completely in the record and its copy, accounting for a failure.
+    void keep(std::size_t block, std::uint64_t fingerprint, const CEvent& erase, const CEvent& write, const IBank& bank);
     // Accounts for the block that was not sent (cut, if the device was touched) and those after it.
     TransmissionAccount::End ended(const RowBlocks& rest, BankBlock cut, TransmissionAccount::End end);
     // Ends the run with the banks from next on not sent.

@@ -34,108 +34,108 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
 <context>
     <name>CBankEdits</name>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="64"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="77"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="53"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="66"/>
         <source>Rename</source>
         <translation>Umbenennen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="64"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="77"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="53"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="66"/>
         <source>rename of %1</source>
         <translation>Umbenennen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="68"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="81"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="57"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="70"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 in „%2“ umbenannt</translation>
     </message>
     <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="78"/>
         <location filename="../app/banks/CBankEdits.cpp" line="89"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="100"/>
         <source>Reset to Default</source>
         <translation>Auf Werkseinstellung zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="79"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Setzen Sie während des Sendens oder Empfangens keine Bank auf die Werkseinstellung zurück!</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="91"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="80"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="92"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="81"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Nicht zurückgesetzt: %1 bleibt unverändert, solange Bänke gesendet werden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="96"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="85"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Der Bank „%1“ ihren Werksnamen und ihre Werkssounds zurückgeben? Ihr jetziger Inhalt wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="106"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="95"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="106"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="95"/>
         <source>reset of %1</source>
         <translation>Zurücksetzen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="107"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="96"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 auf Werksnamen und Werkssounds zurückgesetzt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="142"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="169"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="131"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="158"/>
         <source>Not imported: %1</source>
         <translation>Nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="195"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="184"/>
         <source>Shape “%1” for %2</source>
         <translation>„%1“ für %2 formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="211"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="200"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="211"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="200"/>
         <source>import into %1</source>
         <translation>Import in %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="212"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="201"/>
         <source>Shape</source>
         <translation>Formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="212"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="201"/>
         <source>shape of %1</source>
         <translation>Formen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="232"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="221"/>
         <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurde die älteste verworfen: Ihr Slot besteht jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="235"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="224"/>
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurden die %2 ältesten verworfen: Ihre Slots bestehen jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
     </message>
@@ -143,138 +143,138 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
 <context>
     <name>CBankFiles</name>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="51"/>
-        <location filename="../app/files/CBankFiles.cpp" line="60"/>
+        <location filename="../app/files/CBankFiles.cpp" line="41"/>
+        <location filename="../app/files/CBankFiles.cpp" line="50"/>
         <source>opening another bank file</source>
         <translation>dem Öffnen einer anderen Bankdatei</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="80"/>
+        <location filename="../app/files/CBankFiles.cpp" line="70"/>
         <source>Wrong File Format</source>
         <translation>Falsches Dateiformat</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="81"/>
+        <location filename="../app/files/CBankFiles.cpp" line="71"/>
         <source>This file contains no sound bank(s)
 for a Tarvo ZYLOX 515!</source>
         <translation>Diese Datei enthält keine Soundbank
 für einen Tarvo ZYLOX 515!</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="82"/>
-        <location filename="../app/files/CBankFiles.cpp" line="193"/>
+        <location filename="../app/files/CBankFiles.cpp" line="72"/>
+        <location filename="../app/files/CBankFiles.cpp" line="183"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="83"/>
+        <location filename="../app/files/CBankFiles.cpp" line="73"/>
         <source>Not opened: %1 holds no sound bank</source>
         <translation>Nicht geöffnet: %1 enthält keine Soundbank</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="98"/>
+        <location filename="../app/files/CBankFiles.cpp" line="88"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4) or into %2? What that bank holds now is replaced.</source>
         <translation>Die Datei enthält Daten für die Bank „%1“ (%2).
 In die ausgewählte Bank „%3“ (%4) oder in %2 laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="101"/>
+        <location filename="../app/files/CBankFiles.cpp" line="91"/>
         <source>The file contains data for bank: &quot;&quot; (%1).
 Load it into the selected bank &quot;%2&quot; (%3)? What that bank holds now is replaced.</source>
         <translation>Die Datei enthält Daten für die Bank „“ (%1).
 In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="105"/>
-        <location filename="../app/files/CBankFiles.cpp" line="107"/>
+        <location filename="../app/files/CBankFiles.cpp" line="95"/>
+        <location filename="../app/files/CBankFiles.cpp" line="97"/>
         <source>Load into %1</source>
         <translation>In %1 laden</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="106"/>
+        <location filename="../app/files/CBankFiles.cpp" line="96"/>
         <source>Different Banks!</source>
         <translation>Unterschiedliche Bänke!</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="108"/>
+        <location filename="../app/files/CBankFiles.cpp" line="98"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="122"/>
-        <location filename="../app/files/CBankFiles.cpp" line="134"/>
-        <location filename="../app/files/CBankFiles.cpp" line="151"/>
+        <location filename="../app/files/CBankFiles.cpp" line="112"/>
+        <location filename="../app/files/CBankFiles.cpp" line="124"/>
+        <location filename="../app/files/CBankFiles.cpp" line="141"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="122"/>
+        <location filename="../app/files/CBankFiles.cpp" line="112"/>
         <source>opening %1 into %2</source>
         <translation>Öffnen von %1 in %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="126"/>
+        <location filename="../app/files/CBankFiles.cpp" line="116"/>
         <source>Opened %1 into %2</source>
         <translation>%1 in %2 geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="134"/>
+        <location filename="../app/files/CBankFiles.cpp" line="124"/>
         <source>opening %1 (all banks)</source>
         <translation>Öffnen von %1 (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="141"/>
+        <location filename="../app/files/CBankFiles.cpp" line="131"/>
         <source>Opened %1 (all banks)</source>
         <translation>%1 geöffnet (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="151"/>
+        <location filename="../app/files/CBankFiles.cpp" line="141"/>
         <source>opening %1 from %2</source>
         <translation>Öffnen von %1 aus %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="156"/>
+        <location filename="../app/files/CBankFiles.cpp" line="146"/>
         <source>Opened %1 from %2</source>
         <translation>%1 aus %2 geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="169"/>
+        <location filename="../app/files/CBankFiles.cpp" line="159"/>
         <source>All banks</source>
         <translation>Alle Bänke</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="190"/>
+        <location filename="../app/files/CBankFiles.cpp" line="180"/>
         <source>The bank file &quot;%1&quot; could not be written: %2.</source>
         <translation>Die Bankdatei „%1“ konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="192"/>
+        <location filename="../app/files/CBankFiles.cpp" line="182"/>
         <source>Save Failed</source>
         <translation>Speichern fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="194"/>
+        <location filename="../app/files/CBankFiles.cpp" line="184"/>
         <source>Not saved: %1</source>
         <translation>Nicht gespeichert: %1</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="200"/>
+        <location filename="../app/files/CBankFiles.cpp" line="190"/>
         <source>Saved %1 (%2)</source>
         <translation>%1 gespeichert (%2)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="201"/>
+        <location filename="../app/files/CBankFiles.cpp" line="191"/>
         <source>Saved %1 (all banks)</source>
         <translation>%1 gespeichert (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="223"/>
+        <location filename="../app/files/CBankFiles.cpp" line="213"/>
         <source>The shapes of its slots could not be kept beside %1: %2</source>
         <translation>Die Formen ihrer Slots konnten nicht neben %1 aufbewahrt werden: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="255"/>
+        <location filename="../app/files/CBankFiles.cpp" line="245"/>
         <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
         <translation>
             <numerusform>%n geformter Slot öffnet sich als reine Bytes: Seine Quelle wurde geändert oder ist verschwunden.</numerusform>
@@ -282,7 +282,7 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="259"/>
+        <location filename="../app/files/CBankFiles.cpp" line="249"/>
         <source>%n of the oldest kept sources were let go to stay within %1 MB.</source>
         <translation>
             <numerusform>%n der ältesten aufbewahrten Quellen wurde verworfen, um unter %1 MB zu bleiben.</numerusform>
@@ -290,7 +290,7 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
         </translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="266"/>
+        <location filename="../app/files/CBankFiles.cpp" line="256"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -632,7 +632,7 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
     <message>
         <location filename="../app/transfer/COutputSettings.cpp" line="46"/>
         <location filename="../app/transfer/COutputSettings.cpp" line="52"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="78"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="77"/>
         <source>Output Settings</source>
         <translation>Ausgangseinstellungen</translation>
     </message>
@@ -644,17 +644,17 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
     <message>
         <location filename="../app/transfer/COutputSettings.cpp" line="47"/>
         <location filename="../app/transfer/COutputSettings.cpp" line="53"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="79"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="78"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="77"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="76"/>
         <source>The output settings were not changed: %1.</source>
         <translation>Die Ausgangseinstellungen wurden nicht geändert: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="83"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="82"/>
         <source>Output settings of %1: %2</source>
         <translation>Ausgangseinstellungen von %1: %2</translation>
     </message>
@@ -1431,7 +1431,7 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
     <name>CTransmission</name>
     <message>
         <location filename="../app/transfer/CTransmission.cpp" line="65"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="71"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="70"/>
         <source>Nothing was sent: %1.</source>
         <translation>Nichts wurde gesendet: %1.</translation>
     </message>
@@ -1449,7 +1449,8 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <location filename="../app/transfer/CTransmission.cpp" line="168"/>
         <location filename="../app/transfer/CTransmission.cpp" line="171"/>
         <location filename="../app/transfer/CTransmission.cpp" line="173"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="218"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="175"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="220"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1497,7 +1498,7 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
     <message>
         <location filename="../app/transfer/CTransmission.cpp" line="164"/>
         <location filename="../app/transfer/CTransmission.cpp" line="170"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="218"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="220"/>
         <source>Transmission Failed</source>
         <translation>Übertragung fehlgeschlagen</translation>
     </message>
@@ -1525,17 +1526,22 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         <translation>Übertragung angehalten</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="185"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="175"/>
+        <source>Transmission Not Recorded</source>
+        <translation>Übertragung nicht aufgezeichnet</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="187"/>
         <source>%p%, %1 left</source>
         <translation>%p %, noch %1</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="199"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="201"/>
         <source>all 32 banks</source>
         <translation>alle 32 Bänke</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="200"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="202"/>
         <source>%n banks (%1)</source>
         <translation>
             <numerusform>%n Bank (%1)</numerusform>
@@ -1543,32 +1549,32 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="202"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="204"/>
         <source>Sent %1 to %2 in %3</source>
         <translation>%1 in %3 an %2 gesendet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="205"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="207"/>
         <source>%1 of 1 bank sent</source>
         <translation>%1 von 1 Bank gesendet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="206"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="208"/>
         <source>%1 of %2 banks sent</source>
         <translation>%1 von %2 Bänken gesendet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="208"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="210"/>
         <source>, %1 (%2) must be sent again</source>
         <translation>, %1 (%2) muss erneut gesendet werden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="212"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="214"/>
         <source>Stopped sending to %1 after %2: %3</source>
         <translation>Senden an %1 nach %2 angehalten: %3</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="213"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="215"/>
         <source>Sending to %1 failed after %2: %3</source>
         <translation>Senden an %1 nach %2 fehlgeschlagen: %3</translation>
     </message>
@@ -2305,17 +2311,39 @@ A bank of which one flash block is meant: &quot;S05 (second block)&quot;</extrac
         <translation>%1 %2</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="106"/>
-        <source>the device record in %1 could not be written (%2)</source>
-        <translation>die Aufzeichnung zum Gerät in %1 konnte nicht geschrieben werden (%2)</translation>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="105"/>
+        <source>
+
+Not kept: %1; what was sent counts as unknown there.</source>
+        <translation>
+
+Nicht festgehalten: %1; das Gesendete gilt dort als unbekannt.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="116"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="119"/>
+        <source>the copy of the device&apos;s contents %1 could not be written (%2)</source>
+        <extracomment>The file that keeps a copy of what the device holds, then why it could not be written</extracomment>
+        <translation>die Kopie des Geräteinhalts %1 konnte nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="122"/>
+        <source>the device&apos;s lock %1 could not be opened (%2)</source>
+        <extracomment>The file that senders to the device lock, then why it could not be opened</extracomment>
+        <translation>die Sperre des Geräts %1 konnte nicht geöffnet werden (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="125"/>
+        <source>the device record %1 could not be written (%2)</source>
+        <extracomment>The device record&apos;s file, then why it could not be written</extracomment>
+        <translation>die Aufzeichnung zum Gerät %1 konnte nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="134"/>
         <source>%1 is being sent to by another program</source>
         <translation>an %1 sendet gerade ein anderes Programm</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="118"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="136"/>
         <source>%1 is being sent to by %2, process %3</source>
         <extracomment>The device, then the program sending to it and that program&apos;s process id</extracomment>
         <translation>an %1 sendet gerade %2 (Prozess %3)</translation>

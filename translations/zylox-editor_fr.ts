@@ -34,108 +34,108 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
 <context>
     <name>CBankEdits</name>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="64"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="77"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="53"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="66"/>
         <source>Rename</source>
         <translation>Renommer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="64"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="77"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="53"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="66"/>
         <source>rename of %1</source>
         <translation>renommage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="68"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="81"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="57"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="70"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 renommé en «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="78"/>
         <location filename="../app/banks/CBankEdits.cpp" line="89"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="100"/>
         <source>Reset to Default</source>
         <translation>Rétablir les réglages d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="79"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Ne rétablissez aucune banque d’usine pendant un envoi ou une réception&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="91"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="80"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="92"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="81"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Non rétablie&#xa0;: %1 reste telle quelle pendant l’envoi des banques</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="96"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="85"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Rendre à la banque «&#xa0;%1&#xa0;» son nom et ses sons d’usine&#xa0;? Son contenu actuel sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="106"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="95"/>
         <source>Reset</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="106"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="95"/>
         <source>reset of %1</source>
         <translation>rétablissement de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="107"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="96"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 rétablie avec son nom et ses sons d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="142"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="169"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="131"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="158"/>
         <source>Not imported: %1</source>
         <translation>Non importé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="195"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="184"/>
         <source>Shape “%1” for %2</source>
         <translation>Façonner «&#xa0;%1&#xa0;» pour %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="211"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="200"/>
         <source>Import</source>
         <translation>Importer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="211"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="200"/>
         <source>import into %1</source>
         <translation>import dans %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="212"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="201"/>
         <source>Shape</source>
         <translation>Façonner</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="212"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="201"/>
         <source>shape of %1</source>
         <translation>façonnage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="232"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="221"/>
         <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
         <translation> Pour rester sous %1&#xa0;Mo de sources conservées, la plus ancienne a été abandonnée&#xa0;: son emplacement ne contient plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="235"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="224"/>
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Pour rester sous %1&#xa0;Mo de sources conservées, les %2 plus anciennes ont été abandonnées&#xa0;: leurs emplacements ne contiennent plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
     </message>
@@ -143,138 +143,138 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
 <context>
     <name>CBankFiles</name>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="51"/>
-        <location filename="../app/files/CBankFiles.cpp" line="60"/>
+        <location filename="../app/files/CBankFiles.cpp" line="41"/>
+        <location filename="../app/files/CBankFiles.cpp" line="50"/>
         <source>opening another bank file</source>
         <translation>d’ouvrir un autre fichier de banques</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="80"/>
+        <location filename="../app/files/CBankFiles.cpp" line="70"/>
         <source>Wrong File Format</source>
         <translation>Format de fichier incorrect</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="81"/>
+        <location filename="../app/files/CBankFiles.cpp" line="71"/>
         <source>This file contains no sound bank(s)
 for a Tarvo ZYLOX 515!</source>
         <translation>Ce fichier ne contient aucune banque de sons
 pour un Tarvo ZYLOX 515&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="82"/>
-        <location filename="../app/files/CBankFiles.cpp" line="193"/>
+        <location filename="../app/files/CBankFiles.cpp" line="72"/>
+        <location filename="../app/files/CBankFiles.cpp" line="183"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="83"/>
+        <location filename="../app/files/CBankFiles.cpp" line="73"/>
         <source>Not opened: %1 holds no sound bank</source>
         <translation>Non ouvert&#xa0;: %1 ne contient aucune banque de sons</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="98"/>
+        <location filename="../app/files/CBankFiles.cpp" line="88"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4) or into %2? What that bank holds now is replaced.</source>
         <translation>Le fichier contient les données de la banque «&#xa0;%1&#xa0;» (%2).
 Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4) ou dans %2&#xa0;? Le contenu actuel de cette banque sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="101"/>
+        <location filename="../app/files/CBankFiles.cpp" line="91"/>
         <source>The file contains data for bank: &quot;&quot; (%1).
 Load it into the selected bank &quot;%2&quot; (%3)? What that bank holds now is replaced.</source>
         <translation>Le fichier contient les données de la banque «&#xa0;&#xa0;» (%1).
 Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le contenu actuel de cette banque sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="105"/>
-        <location filename="../app/files/CBankFiles.cpp" line="107"/>
+        <location filename="../app/files/CBankFiles.cpp" line="95"/>
+        <location filename="../app/files/CBankFiles.cpp" line="97"/>
         <source>Load into %1</source>
         <translation>Charger dans %1</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="106"/>
+        <location filename="../app/files/CBankFiles.cpp" line="96"/>
         <source>Different Banks!</source>
         <translation>Banques différentes&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="108"/>
+        <location filename="../app/files/CBankFiles.cpp" line="98"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="122"/>
-        <location filename="../app/files/CBankFiles.cpp" line="134"/>
-        <location filename="../app/files/CBankFiles.cpp" line="151"/>
+        <location filename="../app/files/CBankFiles.cpp" line="112"/>
+        <location filename="../app/files/CBankFiles.cpp" line="124"/>
+        <location filename="../app/files/CBankFiles.cpp" line="141"/>
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="122"/>
+        <location filename="../app/files/CBankFiles.cpp" line="112"/>
         <source>opening %1 into %2</source>
         <translation>ouverture de %1 dans %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="126"/>
+        <location filename="../app/files/CBankFiles.cpp" line="116"/>
         <source>Opened %1 into %2</source>
         <translation>%1 ouvert dans %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="134"/>
+        <location filename="../app/files/CBankFiles.cpp" line="124"/>
         <source>opening %1 (all banks)</source>
         <translation>ouverture de %1 (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="141"/>
+        <location filename="../app/files/CBankFiles.cpp" line="131"/>
         <source>Opened %1 (all banks)</source>
         <translation>%1 ouvert (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="151"/>
+        <location filename="../app/files/CBankFiles.cpp" line="141"/>
         <source>opening %1 from %2</source>
         <translation>ouverture de %1 depuis %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="156"/>
+        <location filename="../app/files/CBankFiles.cpp" line="146"/>
         <source>Opened %1 from %2</source>
         <translation>%1 ouvert depuis %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="169"/>
+        <location filename="../app/files/CBankFiles.cpp" line="159"/>
         <source>All banks</source>
         <translation>Toutes les banques</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="190"/>
+        <location filename="../app/files/CBankFiles.cpp" line="180"/>
         <source>The bank file &quot;%1&quot; could not be written: %2.</source>
         <translation>Le fichier de banques «&#xa0;%1&#xa0;» n’a pas pu être écrit&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="192"/>
+        <location filename="../app/files/CBankFiles.cpp" line="182"/>
         <source>Save Failed</source>
         <translation>Échec de l’enregistrement</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="194"/>
+        <location filename="../app/files/CBankFiles.cpp" line="184"/>
         <source>Not saved: %1</source>
         <translation>Non enregistré&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="200"/>
+        <location filename="../app/files/CBankFiles.cpp" line="190"/>
         <source>Saved %1 (%2)</source>
         <translation>%1 enregistré (%2)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="201"/>
+        <location filename="../app/files/CBankFiles.cpp" line="191"/>
         <source>Saved %1 (all banks)</source>
         <translation>%1 enregistré (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="223"/>
+        <location filename="../app/files/CBankFiles.cpp" line="213"/>
         <source>The shapes of its slots could not be kept beside %1: %2</source>
         <translation>Le façonnage de ses emplacements n’a pas pu être conservé à côté de %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="255"/>
+        <location filename="../app/files/CBankFiles.cpp" line="245"/>
         <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
         <translation>
             <numerusform>%n emplacement façonné s’ouvre en simples octets&#xa0;: sa source a changé ou a disparu.</numerusform>
@@ -282,7 +282,7 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="259"/>
+        <location filename="../app/files/CBankFiles.cpp" line="249"/>
         <source>%n of the oldest kept sources were let go to stay within %1 MB.</source>
         <translation>
             <numerusform>%n des plus anciennes sources conservées a été abandonnée pour rester sous %1&#xa0;Mo.</numerusform>
@@ -290,7 +290,7 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
         </translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="266"/>
+        <location filename="../app/files/CBankFiles.cpp" line="256"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -632,7 +632,7 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 ba
     <message>
         <location filename="../app/transfer/COutputSettings.cpp" line="46"/>
         <location filename="../app/transfer/COutputSettings.cpp" line="52"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="78"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="77"/>
         <source>Output Settings</source>
         <translation>Réglages de la sortie</translation>
     </message>
@@ -644,17 +644,17 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 ba
     <message>
         <location filename="../app/transfer/COutputSettings.cpp" line="47"/>
         <location filename="../app/transfer/COutputSettings.cpp" line="53"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="79"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="78"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="77"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="76"/>
         <source>The output settings were not changed: %1.</source>
         <translation>Les réglages de la sortie n’ont pas été modifiés&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="83"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="82"/>
         <source>Output settings of %1: %2</source>
         <translation>Réglages de la sortie %1&#xa0;: %2</translation>
     </message>
@@ -1431,7 +1431,7 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
     <name>CTransmission</name>
     <message>
         <location filename="../app/transfer/CTransmission.cpp" line="65"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="71"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="70"/>
         <source>Nothing was sent: %1.</source>
         <translation>Rien n’a été envoyé&#xa0;: %1.</translation>
     </message>
@@ -1449,7 +1449,8 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <location filename="../app/transfer/CTransmission.cpp" line="168"/>
         <location filename="../app/transfer/CTransmission.cpp" line="171"/>
         <location filename="../app/transfer/CTransmission.cpp" line="173"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="218"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="175"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="220"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1497,7 +1498,7 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
     <message>
         <location filename="../app/transfer/CTransmission.cpp" line="164"/>
         <location filename="../app/transfer/CTransmission.cpp" line="170"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="218"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="220"/>
         <source>Transmission Failed</source>
         <translation>Échec de la transmission</translation>
     </message>
@@ -1525,17 +1526,22 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         <translation>Transmission arrêtée</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="185"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="175"/>
+        <source>Transmission Not Recorded</source>
+        <translation>Transmission non inscrite au registre</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CTransmission.cpp" line="187"/>
         <source>%p%, %1 left</source>
         <translation>%p&#xa0;%, encore %1</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="199"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="201"/>
         <source>all 32 banks</source>
         <translation>les 32 banques</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="200"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="202"/>
         <source>%n banks (%1)</source>
         <translation>
             <numerusform>%n banque (%1)</numerusform>
@@ -1543,32 +1549,32 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="202"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="204"/>
         <source>Sent %1 to %2 in %3</source>
         <translation>%1 envoyé à %2 en %3</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="205"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="207"/>
         <source>%1 of 1 bank sent</source>
         <translation>%1 banque sur 1 envoyée</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="206"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="208"/>
         <source>%1 of %2 banks sent</source>
         <translation>%1 banques sur %2 envoyées</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="208"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="210"/>
         <source>, %1 (%2) must be sent again</source>
         <translation>, %1 (%2) doit être renvoyé</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="212"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="214"/>
         <source>Stopped sending to %1 after %2: %3</source>
         <translation>Envoi à %1 arrêté après %2&#xa0;: %3</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="213"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="215"/>
         <source>Sending to %1 failed after %2: %3</source>
         <translation>Échec de l’envoi à %1 après %2&#xa0;: %3</translation>
     </message>
@@ -2305,17 +2311,39 @@ A bank of which one flash block is meant: &quot;S05 (second block)&quot;</extrac
         <translation>%1 %2</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="106"/>
-        <source>the device record in %1 could not be written (%2)</source>
-        <translation>le registre de l’appareil dans %1 n’a pas pu être écrit (%2)</translation>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="105"/>
+        <source>
+
+Not kept: %1; what was sent counts as unknown there.</source>
+        <translation>
+
+Non conservé&#xa0;: %1&#xa0;; ce qui a été envoyé y compte comme inconnu.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="116"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="119"/>
+        <source>the copy of the device&apos;s contents %1 could not be written (%2)</source>
+        <extracomment>The file that keeps a copy of what the device holds, then why it could not be written</extracomment>
+        <translation>la copie du contenu de l’appareil %1 n’a pas pu être écrite (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="122"/>
+        <source>the device&apos;s lock %1 could not be opened (%2)</source>
+        <extracomment>The file that senders to the device lock, then why it could not be opened</extracomment>
+        <translation>le verrou de l’appareil %1 n’a pas pu être ouvert (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="125"/>
+        <source>the device record %1 could not be written (%2)</source>
+        <extracomment>The device record&apos;s file, then why it could not be written</extracomment>
+        <translation>le registre de l’appareil %1 n’a pas pu être écrit (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="134"/>
         <source>%1 is being sent to by another program</source>
         <translation>un autre programme envoie en ce moment à %1</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="118"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="136"/>
         <source>%1 is being sent to by %2, process %3</source>
         <extracomment>The device, then the program sending to it and that program&apos;s process id</extracomment>
         <translation>%2 (processus %3) envoie en ce moment à %1</translation>

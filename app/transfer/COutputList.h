@@ -1,6 +1,7 @@
 #pragma once
 
 #include "midiio/MidiPortIdentity.h"
+#include "midiio/SenderLock.h"
 
 #include <QObject>
 
@@ -32,6 +33,8 @@ public:
     QString nameOf(const MidiPortIdentity& output) const;
     // The outputs there now, in the service's order.
     std::vector<MidiPortIdentity> present() const;
+    // Where every sender to the listed outputs takes their lock, whichever user runs it.
+    SenderLock::Places lockPlaces() const { return SenderLock::Places::of(m_service); }
     // Lists the service's destinations again.
     void refresh();
 

@@ -64,12 +64,11 @@ void COutputSettings::edit()
 
 void COutputSettings::keep(const MidiPortIdentity& output, const OutputPacing& pacing)
 {
-    DeviceRecord record(DeviceRecord::defaultFolder(), output);
     // A sender writes the record as it goes: the change waits until it has ended.
-    const SenderLock::Taken lock = SenderLock::take(record, kProgram);
+    const SenderLock::Taken lock = SenderLock::take(output, kProgram, m_outputs.lockPlaces());
     QString failure = lock.lock ? QString() : TransmissionWording::lockRefusal(lock.refusal);
     if (lock.lock) {
-        record = DeviceRecord(DeviceRecord::defaultFolder(), output); // as the last sender left it
+        DeviceRecord record(DeviceRecord::defaultFolder(), output); // as the last sender left it
         if (!record.setPacing(pacing))
             failure = TransmissionWording::recordFailure(record.failure());
     }

@@ -65,12 +65,12 @@ bool CTransmission::send(std::size_t row, bool allBanks, std::uint32_t channel)
         refuse(tr("Nothing was sent: %1.").arg(unsettled));
         return false;
     }
-    DeviceRecord record(DeviceRecord::defaultFolder(), output);
-    SenderLock::Taken lock = SenderLock::take(record, kProgram);
+    SenderLock::Taken lock = SenderLock::take(output, kProgram, m_outputs.lockPlaces());
     if (!lock.lock) {
         refuse(tr("Nothing was sent: %1.").arg(TransmissionWording::lockRefusal(lock.refusal)));
         return false;
     }
+    DeviceRecord record(DeviceRecord::defaultFolder(), output);
     const std::vector<RowBlocks> rows =
         allBanks ? m_choice.allBanks(channel, record, output == m_unfinishedOutput ? m_unfinished : std::vector<RowBlocks>{})
                  : m_choice.oneBank(row, channel, record);
@@ -158,7 +158,7 @@ void CTransmission::transmissionEnded(const TransmissionAccount& account)
                                ? tr("\n\nTo send the %n banks that did not finish, choose All banks and Send.", nullptr,
                                     static_cast<int>(m_unfinished.size()))
                                : QString();
-    const QString described = TransmissionWording::account(account);
+    const QString described = TransmissionWording::account(account) + TransmissionWording::unkept(account);
     const QString notSentBecause = TransmissionWording::notSentBecause(account);
     if (account.end == TransmissionAccount::End::Failed && !notSentBecause.isEmpty())
         alert(IDialogs::AlertStyle::Critical, tr("Transmission Failed"),
@@ -171,6 +171,8 @@ void CTransmission::transmissionEnded(const TransmissionAccount& account)
               tr("The MIDI output stopped accepting data.\n\n") + described + resume, tr("OK"));
     else if (account.end == TransmissionAccount::End::Stopped)
         alert(IDialogs::AlertStyle::Informational, tr("Transmission Stopped"), described + resume, tr("OK"));
+    else if (account.unkept)
+        alert(IDialogs::AlertStyle::Informational, tr("Transmission Not Recorded"), described, tr("OK"));
     emit status(endLine(account));
     m_progress.setFormat(QStringLiteral("%p%"));
     finish();

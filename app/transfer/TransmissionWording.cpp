@@ -1,9 +1,9 @@
 #include "app/transfer/TransmissionWording.h"
 
 #include "app/banks/ImportWording.h"
+#include "app/files/SaveWording.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -98,13 +98,31 @@ QString TransmissionWording::notSentBecause(const TransmissionAccount& account)
     return tr("%1 %2").arg(label, ImportWording::messageSlotRefusal(refused.refused, label, refused.slot));
 }
 
+QString TransmissionWording::unkept(const TransmissionAccount& account)
+{
+    if (!account.unkept)
+        return {};
+    return tr("\n\nNot kept: %1; what was sent counts as unknown there.").arg(recordFailure(account.unkept));
+}
+
 QString TransmissionWording::recordFailure(const RecordFailure& failure)
 {
     if (!failure)
         return {};
-    // The system's own text, in the user's language where the C library has it.
-    return tr("the device record in %1 could not be written (%2)")
-        .arg(QString::fromStdString(failure.folder), QString::fromLocal8Bit(std::strerror(failure.error)));
+    const QString file = QString::fromStdString(failure.file);
+    const QString why = SaveWording::failure(failure.cause);
+    switch (failure.subject) {
+    case RecordFailure::Subject::Record:
+        break;
+    case RecordFailure::Subject::Copy:
+        //: The file that keeps a copy of what the device holds, then why it could not be written
+        return tr("the copy of the device's contents %1 could not be written (%2)").arg(file, why);
+    case RecordFailure::Subject::Lock:
+        //: The file that senders to the device lock, then why it could not be opened
+        return tr("the device's lock %1 could not be opened (%2)").arg(file, why);
+    }
+    //: The device record's file, then why it could not be written
+    return tr("the device record %1 could not be written (%2)").arg(file, why);
 }
 
 QString TransmissionWording::lockRefusal(const SenderLock::Refusal& refusal)

@@ -32,7 +32,11 @@ public:
     // Why the first bank not sent was not: the record's failure or the firmware slot's refusal;
     // empty when it simply was not reached.
     static QString notSentBecause(const TransmissionAccount& account);
-    // "the device record in ... could not be written (No space left on device)"; empty for none.
+    // A paragraph on the first block that arrived but could not be kept in the record or its copy;
+    // empty for none.
+    static QString unkept(const TransmissionAccount& account);
+    // "the device record /…/device-….txt could not be written (not a regular file)", and the same
+    // for the copy of the device's contents and the device's lock; empty for none.
     static QString recordFailure(const RecordFailure& failure);
     // "... is being sent to by zylox, process 4242", or the record's failure.
     static QString lockRefusal(const SenderLock::Refusal& refusal);

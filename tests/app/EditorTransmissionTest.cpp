@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 #include <numeric>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -198,13 +199,19 @@ TEST_F(EditorTransmissionTest, OutputThatDisappearsStopsTheTransmissionWithAnAle
                           "(first block) must be sent again");
 }
 
-TEST_F(EditorTransmissionTest, OneSenderPerDeviceAndTheOtherIsToldWhoHoldsIt)
+// The command line of root or of another user keeps its record in a state folder of its own; the
+// senders meet in the folder shared by everyone all the same.
+TEST_F(EditorTransmissionTest, OneSenderPerDeviceForEveryUserAndTheOtherIsToldWhoHoldsIt)
 {
-    const DeviceRecord record(DeviceRecord::defaultFolder(), MidiPortIdentity::of(device.names));
+    std::filesystem::create_directory(path("lock"));
+    std::filesystem::permissions(path("lock"), std::filesystem::perms::all | std::filesystem::perms::sticky_bit);
+    service.shareLocksIn(path("lock"));
+    const SenderLock::Places root{path("lock"), path("root-state")};
+    const MidiPortIdentity identity = MidiPortIdentity::of(device.names);
     const std::string process = "process " + std::to_string(getpid());
     {
         // The command line sending to the device meanwhile.
-        const SenderLock::Taken commandLine = SenderLock::take(record, "zylox");
+        const SenderLock::Taken commandLine = SenderLock::take(identity, "zylox", root);
         click("button_send");
         EXPECT_EQ(shown, Texts{"critical|Transmission Failed|Nothing was sent: ZYLOX 515:ZYLOX 515 MIDI In is being sent "
                                "to by zylox, " + process + ".|OK|"});
@@ -214,26 +221,39 @@ TEST_F(EditorTransmissionTest, OneSenderPerDeviceAndTheOtherIsToldWhoHoldsIt)
     }
 
     std::string refusal;
-    pauseAt(20, [&] { refusal = SenderLock::take(record, "zylox").refusal.describe(); });
+    pauseAt(20, [&] { refusal = SenderLock::take(identity, "zylox", root).refusal.describe(); });
     click("button_send");
     runUntilIdle();
     EXPECT_EQ(refusal, "ZYLOX 515:ZYLOX 515 MIDI In is being sent to by zylox-editor, " + process);
     EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{8, 9}));
-    EXPECT_NE(SenderLock::take(record, "zylox").lock, nullptr);
+    EXPECT_NE(SenderLock::take(identity, "zylox", root).lock, nullptr);
 }
 
 TEST_F(EditorTransmissionTest, ARecordFolderThatRefusesWritesSendsNothingMoreAndSaysWhy)
 {
     // A regular file where the record's folder would be: no write gets through, root's neither.
     qputenv("XDG_STATE_HOME", make("file", "printf x >").c_str());
+    const std::string file = DeviceRecord::fileName(MidiPortIdentity::of(device.names), "");
     click("button_send");
-    EXPECT_EQ(shown, Texts{"critical|Transmission Failed|Nothing was sent: the device record in " + path("file") +
-                           "/zylox could not be written (Not a directory).|OK|"});
+    EXPECT_EQ(shown, Texts{"critical|Transmission Failed|Nothing was sent: the device's lock " + path("file") + "/zylox/" +
+                           file + ".lock could not be opened (Not a directory).|OK|"});
     EXPECT_TRUE(device.packets().empty());
 
-    // The folder goes during S01's second write: S02 is not begun.
+    // A FIFO where the record's file goes: the editor says so, and does not blame the MIDI output.
     qputenv("XDG_STATE_HOME", path("state").c_str());
     const std::string folder = path("state") + "/zylox";
+    std::filesystem::create_directories(folder);
+    ASSERT_EQ(::mkfifo((folder + "/" + file + ".txt").c_str(), 0600), 0);
+    shown.clear();
+    click("button_send");
+    runUntilIdle();
+    EXPECT_EQ(shown, Texts{"critical|Transmission Failed|S05 was not sent: the device record " + folder + "/" + file +
+                           ".txt could not be written (not a regular file).\n\nSent completely: none.\nIncomplete "
+                           "on the device: none.\nNot sent: S05.|OK|"});
+    std::filesystem::remove(folder + "/" + file + ".txt");
+
+    // The folder goes during S01's second write: S02 is not begun, and S01's second block is
+    // unknown in the record.
     pauseAt(80, [&] {
         std::filesystem::rename(folder, path("moved"));
         std::ofstream(folder) << "not a folder";
@@ -243,10 +263,11 @@ TEST_F(EditorTransmissionTest, ARecordFolderThatRefusesWritesSendsNothingMoreAnd
     click("button_send");
     runUntilIdle();
     ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[2], "critical|Transmission Failed|S02 was not sent: the device record in " + folder +
-                            " could not be written (Not a directory).\n\nSent completely: S01.\nIncomplete on the "
-                            "device: none.\nNot sent: S02 to S31, FW (first block).\n\nTo send the 31 banks that did "
-                            "not finish, choose All banks and Send.|OK|");
+    const std::string unwritten = "the device record " + folder + "/" + file + ".txt could not be written (Not a directory)";
+    EXPECT_EQ(shown[2], "critical|Transmission Failed|S02 was not sent: " + unwritten + ".\n\nSent completely: S01.\n"
+                        "Incomplete on the device: none.\nNot sent: S02 to S31, FW (first block).\n\nNot kept: " +
+                            unwritten + "; what was sent counts as unknown there.\n\nTo send the 31 banks that did not "
+                                        "finish, choose All banks and Send.|OK|");
     EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{0, 1}));
 }
 

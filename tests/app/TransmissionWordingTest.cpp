@@ -46,22 +46,34 @@ TEST(TransmissionWordingTest, InEnglishTheWindowSaysWhatZyloxSays)
 
 TEST(TransmissionWordingTest, InEnglishTheWindowRefusesAsZyloxDoes)
 {
-    const RecordFailure full{"/home/u/.local/state/zylox", ENOSPC};
+    using Subject = RecordFailure::Subject;
+    const FileFailure notRegular{FileFailure::Kind::NotRegular};
+    const RecordFailure full{Subject::Record, "/home/u/.local/state/zylox/device-0123.txt", FileFailure::fromErrno(ENOSPC)};
+    const RecordFailure fifo{Subject::Record, "/home/u/.local/state/zylox/device-0123.txt", notRegular};
+    const RecordFailure copy{Subject::Copy, "/home/u/.local/state/zylox/device-0123.contents", notRegular};
+    const RecordFailure lock{Subject::Lock, "/run/lock/zylox-device-0123.lock", FileFailure::fromErrno(EACCES)};
+    for (const RecordFailure& failure : {RecordFailure{}, full, fifo, copy, lock})
+        EXPECT_EQ(TransmissionWording::recordFailure(failure).toStdString(), failure.describe());
     using Refusal = SenderLock::Refusal;
     using Kind = Refusal::Kind;
     for (const Refusal& refusal : {Refusal{}, Refusal{Kind::Busy, "UM-ONE:UM-ONE MIDI 1", "zylox", "4242"},
                                    Refusal{Kind::Busy, "UM-ONE:UM-ONE MIDI 1"}, Refusal{Kind::Busy},
-                                   Refusal{.kind = Kind::Unwritable, .unwritable = full}})
+                                   Refusal{.kind = Kind::Unwritable, .unwritable = lock}})
         EXPECT_EQ(TransmissionWording::lockRefusal(refusal).toStdString(), refusal.describe());
 
     TransmissionAccount unrecorded = stopped();
-    unrecorded.unrecorded = full;
+    unrecorded.unrecorded = fifo;
     TransmissionAccount refused = stopped();
     for (const auto why : {audio::ImportResult::Refusal::ForeignMessage, audio::ImportResult::Refusal::MessageLength}) {
         refused.refused = SlotRefusal{1, "PRESETS", audio::ImportResult::refused(why, 5)};
         for (const TransmissionAccount& account : {stopped(), unrecorded, refused})
             EXPECT_EQ(TransmissionWording::notSentBecause(account).toStdString(), account.notSentBecause());
     }
+    TransmissionAccount unkept;
+    unkept.unkept = copy;
+    EXPECT_EQ(TransmissionWording::unkept(unkept).toStdString(),
+              "\n\nNot kept: " + copy.describe() + "; what was sent counts as unknown there.");
+    EXPECT_EQ(TransmissionWording::unkept(stopped()), QString());
 }
 
 TEST(TransmissionWordingTest, InFrench)
@@ -75,6 +87,10 @@ TEST(TransmissionWordingTest, InFrench)
                              "\u00E9crit en partie\u00A0: renvoyez-le).\nNon envoy\u00E9es\u00A0: S09, FW (premier bloc)."));
     EXPECT_EQ(TransmissionWording::lockRefusal({SenderLock::Refusal::Kind::Busy, "UM-ONE:UM-ONE MIDI 1", "zylox", "4242"}),
               QStringLiteral("zylox (processus 4242) envoie en ce moment \u00E0 UM-ONE:UM-ONE MIDI 1"));
+    EXPECT_EQ(TransmissionWording::recordFailure({RecordFailure::Subject::Record, "/s/device-0123.txt",
+                                                  {FileFailure::Kind::NotRegular}}),
+              QStringLiteral("le registre de l\u2019appareil /s/device-0123.txt n\u2019a pas pu \u00EAtre \u00E9crit (ce "
+                             "n\u2019est pas un fichier ordinaire)"));
 }
 
 } // namespace

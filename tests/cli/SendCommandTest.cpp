@@ -2,15 +2,13 @@
 // the virtual clock: the banks it sends, what it says, its exit status, the device it reaches.
 #include "cli/BankFileOutput.h"
 #include "cli/BankSet.h"
-#include "cli/PacingCommand.h"
-#include "cli/SendCommand.h"
 #include "content/CContent.h"
 #include "model/IBank.h"
 #include "midiio/DeviceRecord.h"
-#include "midiio/SenderLock.h"
 #include "tests/support/DeviceSimulator.h"
 #include "tests/support/LoopbackMidiService.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/cli/SendFixture.h"
 
 #include <CLI/CLI.hpp>
 #include <gtest/gtest.h>
@@ -30,94 +28,7 @@
 
 namespace {
 
-using Blocks = std::vector<std::size_t>;
-
-// Standard input that plays the user at the `[y/N]` question: does something first, then answers.
-class Answer : public std::streambuf {
-public:
-    Answer(std::string text, std::function<void()> meanwhile) : m_text(std::move(text)), m_meanwhile(std::move(meanwhile))
-    {
-    }
-
-protected:
-    int_type underflow() override
-    {
-        if (m_meanwhile)
-            std::exchange(m_meanwhile, {})();
-        setg(m_text.data(), m_text.data(), m_text.data() + m_text.size());
-        return gptr() == egptr() ? traits_type::eof() : traits_type::to_int_type(*gptr());
-    }
-
-private:
-    std::string m_text;
-    std::function<void()> m_meanwhile;
-};
-
-class SendCommandTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        const char* state = std::getenv("XDG_STATE_HOME");
-        savedState = state ? std::optional<std::string>(state) : std::nullopt;
-        setenv("XDG_STATE_HOME", scratch.file("state").c_str(), 1);
-    }
-    void TearDown() override
-    {
-        if (savedState)
-            setenv("XDG_STATE_HOME", savedState->c_str(), 1);
-        else
-            unsetenv("XDG_STATE_HOME");
-    }
-
-    // Runs `zylox <words>` with this standard input; what it writes is added to out and err.
-    int zylox(const std::string& words, std::streambuf* input = nullptr)
-    {
-        std::istringstream nothing;
-        std::streambuf* const in = std::cin.rdbuf(input ? input : nothing.rdbuf());
-        std::streambuf* const cout = std::cout.rdbuf(out.rdbuf());
-        std::streambuf* const cerr = std::cerr.rdbuf(err.rdbuf());
-        std::ostream* const tie = std::cerr.tie(nullptr);
-        const int status = alongside(words);
-        std::cerr.tie(tie);
-        std::cerr.rdbuf(cerr);
-        std::cout.rdbuf(cout);
-        std::cin.rdbuf(in);
-        return status;
-    }
-    // The same inside a run of zylox, whose streams it shares.
-    int alongside(const std::string& words)
-    {
-        CLI::App app{"zylox", "zylox"};
-        SendCommand send(app, [this] { return service; }, clock, [this] { return onTerminal; });
-        PacingCommand pacing(app, [this] { return service; });
-        try {
-            app.parse(words);
-        } catch (const CLI::ParseError&) {
-            return 2;
-        }
-        return send.chosen() ? send.run() : pacing.run();
-    }
-    // What zylox wrote to standard output, but the progress lines, whose number depends on how
-    // fast the machine is; both outputs are cleared.
-    std::string said()
-    {
-        const std::string shown = std::regex_replace(out.str(), std::regex(".*%.*\n"), "");
-        out.str({});
-        return shown;
-    }
-    std::string complained() { return std::exchange(err, {}).str(); }
-
-    ScratchFolder scratch{"zylox-send"};
-    std::optional<std::string> savedState;
-    VirtualClock clock;
-    std::shared_ptr<LoopbackMidiService> service = std::make_shared<LoopbackMidiService>(clock);
-    DeviceSimulator& device = service->addDestinationOf<DeviceSimulator>();
-    const std::string zylox515 = "ZYLOX 515:ZYLOX 515 MIDI In";
-    std::ostringstream out;
-    std::ostringstream err;
-    // Whether a user is there to answer a question about the device's record.
-    bool onTerminal = false;
-};
+using SendCommandTest = SendFixture;
 
 TEST_F(SendCommandTest, AllFromABankSendsItAndTheRestAndChangedOnlyWhatTheDeviceWasNotSent)
 {
@@ -239,51 +150,6 @@ TEST_F(SendCommandTest, TheBanksGoToTheDeviceChosenBeforeTheQuestionOrNowhere)
     EXPECT_TRUE(other.packets().empty());
     EXPECT_TRUE(other.sysexMessages().empty());
     EXPECT_EQ(device.erasedBlocks(), (Blocks{62, 63}));
-}
-
-TEST_F(SendCommandTest, ASecondSenderToTheSameDeviceIsRefusedBeforeItOpensThePort)
-{
-    int second = -1;
-    clock.at(clock.nowMicroseconds() + 20'000'000, [&] { second = alongside("send --port 0 --bank S06"); });
-
-    EXPECT_EQ(zylox("send --port 0 --bank S05"), 0);
-
-    EXPECT_EQ(second, 1);
-    EXPECT_EQ(complained(), "zylox: port 0: nothing sent: " + zylox515 + " is being sent to by zylox, process " +
-                                std::to_string(getpid()) + "\n");
-    EXPECT_EQ(device.erasedBlocks(), (Blocks{8, 9}));
-    EXPECT_EQ(device.packets().size(), 1u); // the first sender's silencing alone
-    EXPECT_TRUE(device.faults().empty());
-
-    // Once the first has ended, the device is free again.
-    EXPECT_EQ(zylox("send --port 0 --bank S06"), 0);
-    EXPECT_EQ(device.erasedBlocks(), (Blocks{8, 9, 10, 11}));
-}
-
-TEST_F(SendCommandTest, ARecordFolderThatRefusesWritesSendsNothingMoreAndSaysWhy)
-{
-    // A regular file where the record's folder would be: no write gets through, root's neither.
-    std::ofstream(scratch.file("file")) << "not a folder";
-    setenv("XDG_STATE_HOME", scratch.file("file").c_str(), 1);
-    EXPECT_EQ(zylox("send --port 0 --bank S05"), 1);
-    EXPECT_EQ(complained(), "zylox: port 0: nothing sent: the device record in " + scratch.file("file/zylox")
-                                + " could not be written (Not a directory)\n");
-    EXPECT_TRUE(device.packets().empty());
-
-    // The folder goes during S30's second write: S31 is not begun.
-    setenv("XDG_STATE_HOME", scratch.file("state").c_str(), 1);
-    const std::string folder = scratch.file("state/zylox");
-    clock.at(clock.nowMicroseconds() + 80'000'000, [&] {
-        std::filesystem::rename(folder, scratch.file("moved"));
-        std::ofstream(folder) << "not a folder";
-    });
-    EXPECT_EQ(zylox("send --port 0 --all --from S30 --yes"), 1);
-    EXPECT_EQ(said(), "FW: the device's operating system (block 63) is left alone (add --os to rewrite it)\n"
-                      "sending bank (S30)...\nS30: sent\n");
-    EXPECT_EQ(complained(), "zylox: port 0: bank S31 (S31) not sent: the device record in " + folder +
-                                " could not be written (Not a directory); Sent completely: S30; Incomplete on the "
-                                "device: none; Not sent: S31, FW (first block).\n");
-    EXPECT_EQ(device.erasedBlocks(), (Blocks{58, 59}));
 }
 
 TEST_F(SendCommandTest, PacingKeptForTheDeviceOrGivenForOneSendSlowsItsMessagesDown)

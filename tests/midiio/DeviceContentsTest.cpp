@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 
 namespace {
 
@@ -107,6 +109,36 @@ TEST_F(DeviceContentsTest, ADamagedShortOrForeignFileYieldsNothingWrong)
                 known.push_back(block);
         EXPECT_EQ(known, damaged.knownBlocks) << damaged.what;
         EXPECT_EQ(read.bank(1) != nullptr, damaged.knownBlocks.size() == 2) << damaged.what;
+    }
+}
+
+// What stands where the record's or the copy's file goes and is no regular file is named with
+// its file, and left as it is; once it is gone, the write goes through.
+TEST_F(DeviceContentsTest, ARecordOrCopyWhoseFileIsNoRegularFileSaysWhichAndWhy)
+{
+    const std::vector<CEvent*>& events = bank.createEvents(0);
+    const auto fifo = [](const std::string& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); };
+    const auto directory = [](const std::string& path) { std::filesystem::create_directory(path); };
+    std::filesystem::create_directories(folder);
+    for (const auto& [made, what] : {std::pair{+fifo, "a FIFO"}, std::pair{+directory, "a folder"}}) {
+        SCOPED_TRACE(what);
+        made(record.path());
+        EXPECT_FALSE(record.remember(2, 5));
+        EXPECT_EQ(record.failure().describe(), "the device record " + record.path() + " could not be written (not a regular file)");
+        std::filesystem::remove(record.path());
+
+        ASSERT_TRUE(record.remember(2, DeviceRecord::blockFingerprints(bank, 0)[0]));
+        made(record.contentsPath());
+        EXPECT_FALSE(contents.keep(2, *events[0], *events[1], bank));
+        EXPECT_EQ(contents.failure().describe(),
+                  "the copy of the device's contents " + record.contentsPath() + " could not be written (not a regular file)");
+        EXPECT_FALSE(std::filesystem::is_regular_file(record.contentsPath()));
+        std::filesystem::remove(record.contentsPath());
+        EXPECT_TRUE(contents.keep(2, *events[0], *events[1], bank));
+        EXPECT_FALSE(contents.failure());
+        EXPECT_NE(DeviceContents(record).block(2), nullptr);
+        std::filesystem::remove(record.contentsPath());
+        std::filesystem::remove(record.path());
     }
 }
 

@@ -18,6 +18,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <thread>
 
 namespace {
@@ -199,9 +200,32 @@ TEST_F(TransmissionRunTest, ABankWhoseRecordCannotBeMarkedUnknownIsNotSent)
     EXPECT_EQ(run.account().complete, Rows{0});
     EXPECT_EQ(run.account().incomplete, std::nullopt);
     EXPECT_EQ(run.account().notSent, (Rows{1, 2}));
-    EXPECT_EQ(run.account().notSentBecause(), "the device record in " + folder + " could not be written (Not a directory)");
+    const std::string notWritten = "the device record " + record.path() + " could not be written (Not a directory)";
+    EXPECT_EQ(run.account().notSentBecause(), notWritten);
+    // S01's second block arrived after the folder went: the record could not say so.
+    EXPECT_EQ(run.account().unkept.describe(), notWritten);
     EXPECT_EQ(device.erasedBlocks(), (Rows{0, 1}));
     EXPECT_EQ(DeviceRecord(folder + ".moved", MidiPortIdentity::of(device.names)).at(2), 42u);
+}
+
+// A FIFO where the record's file goes stops the send before a byte goes, and says why. Where only
+// the copy's file is blocked, the banks go out, the record knows them and the account names the
+// copy that does not.
+TEST_F(TransmissionRunTest, ARecordOrCopyThatIsNoRegularFileIsNamedInTheAccount)
+{
+    std::filesystem::create_directories(folder);
+    ASSERT_EQ(::mkfifo(record.path().c_str(), 0600), 0);
+    EXPECT_EQ(run.run({{0, &banks[0]}}), End::Failed);
+    EXPECT_EQ(run.account().notSent, Rows{0});
+    EXPECT_EQ(run.account().notSentBecause(), "the device record " + record.path() + " could not be written (not a regular file)");
+    EXPECT_TRUE(device.erasedBlocks().empty());
+    std::filesystem::remove(record.path());
+
+    std::filesystem::create_directory(record.contentsPath());
+    EXPECT_EQ(run.run({{0, &banks[0]}}), End::Sent);
+    EXPECT_EQ(run.account().unkept.describe(),
+              "the copy of the device's contents " + record.contentsPath() + " could not be written (not a regular file)");
+    EXPECT_EQ(DeviceRecord(folder, MidiPortIdentity::of(device.names)).differingBlocks(0, banks[0], 0), kNoBlock);
 }
 
 TEST_F(TransmissionRunTest, AFirmwareBankWithASlotNoSendCanUseIsNotSentAndTheRecordKeepsWhatItKnew)
@@ -259,6 +283,7 @@ TEST_F(TransmissionRunTest, ACompleteRunRecordsEveryBankAndAChangedBankNoLongerM
 
     EXPECT_EQ(run.account().complete, (Rows{0, 1, 2}));
     EXPECT_TRUE(run.account().unfinished().empty());
+    EXPECT_FALSE(run.account().unkept);
     for (std::size_t row = 0; row < 3; ++row)
         EXPECT_EQ(record.differingBlocks(row, banks[row], 0), kNoBlock) << row;
     banks[1].setContentName(0, "renamed"); // names are not sent: the dump is the same

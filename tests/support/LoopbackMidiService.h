@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -46,7 +47,12 @@ public:
     // As on a machine whose MIDI system cannot be opened; such a test adds no destinations.
     void withoutSystem() { m_systemAvailable = false; }
 
+    // Senders to this service's devices meet in the folder, as all users' senders meet in the
+    // system's; without one, each sender's own folder holds its locks.
+    void shareLocksIn(std::string folder) { m_lockFolder = std::move(folder); }
+
     bool systemAvailable() const override { return m_systemAvailable; }
+    std::string sharedLockFolder() const override { return m_lockFolder; }
 
     MidiRef createClient(const std::string& name) override;
     std::size_t destinationCount() override { return m_present.size(); }
@@ -79,6 +85,7 @@ private:
     VirtualClock& m_clock;
     int m_clientCreations = 0;
     bool m_systemAvailable = true;
+    std::string m_lockFolder;
     MidiRef m_nextRef = 1;
     std::vector<std::unique_ptr<LoopbackDestination>> m_destinations;
     std::vector<std::pair<MidiRef, LoopbackDestination*>> m_present;

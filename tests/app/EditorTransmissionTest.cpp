@@ -252,6 +252,19 @@ TEST_F(EditorTransmissionTest, ARecordFolderThatRefusesWritesSendsNothingMoreAnd
                            "on the device: none.\nNot sent: S05.|OK|"});
     std::filesystem::remove(folder + "/" + file + ".txt");
 
+    // Where only the copy of the contents cannot be kept, the bank arrives and the window says so.
+    const std::string copy = folder + "/" + file + ".contents";
+    std::filesystem::create_directory(copy);
+    shown.clear();
+    click("button_send");
+    runUntilIdle();
+    EXPECT_EQ(shown, Texts{"informational|Transmission Not Recorded|Sent completely: S05.\nIncomplete on the device: "
+                           "none.\nNot sent: none.\n\nNot kept: the copy of the device's contents " + copy +
+                           " could not be written (not a regular file); what was sent counts as unknown there.|OK|"});
+    EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{8, 9}));
+    std::filesystem::remove(copy);
+    std::filesystem::remove(folder + "/" + file + ".txt"); // all banks differ again
+
     // The folder goes during S01's second write: S02 is not begun, and S01's second block is
     // unknown in the record.
     pauseAt(80, [&] {
@@ -268,7 +281,7 @@ TEST_F(EditorTransmissionTest, ARecordFolderThatRefusesWritesSendsNothingMoreAnd
                         "Incomplete on the device: none.\nNot sent: S02 to S31, FW (first block).\n\nNot kept: " +
                             unwritten + "; what was sent counts as unknown there.\n\nTo send the 31 banks that did not "
                                         "finish, choose All banks and Send.|OK|");
-    EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{0, 1}));
+    EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{8, 9, 0, 1}));
 }
 
 TEST_F(EditorTransmissionTest, EditsWhileSendingLeaveTheBankOnItsWayAloneAndResetIsRefused)

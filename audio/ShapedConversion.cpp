@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 
 namespace audio {
@@ -15,8 +16,8 @@ namespace audio {
 namespace {
 
 constexpr double highestStep = 127.0;
-// Source frames taken past the last one the slot needs: the interpolation reads the next frame,
-// the clean resampler's filter looks ahead.
+// Source frames taken past the last one the slot needs (before the first, reversed from the end):
+// the interpolation reads the next frame, the clean resampler's filter looks ahead.
 constexpr std::uint64_t framesAfterTheSlot = 1024;
 // How many slots' worth of source trim may look through for the start of a sound, as it always did.
 constexpr double slotsSearchedByTrim = 24.0;
@@ -48,30 +49,71 @@ double pitchRatio(const SoundShape& shape, double regionFrames, double samplerat
     return 0.0;
 }
 
-// The source frames the slot can use; reversed, they are the region's last ones.
-SourceRegion usedPart(SourceRegion region, std::uint64_t capacity, const SoundShape& shape)
+// The source frames a slot's sound is converted from, and the silence trim found next to the sound.
+struct Part {
+    SourceRegion frames;
+    std::uint64_t trimmed = 0;
+    // Reversed from the region's end: all of the part is converted and the slot keeps its last frames
+    // (reversed, its first). Otherwise the slot takes the converted frames from the part's start.
+    bool fromTheEnd = false;
+};
+
+// The frames from the first one above the threshold back to the window's start, less one so that
+// the sound keeps the frame it rises from; none when that silence is shorter than 1 ms or the window
+// is silence throughout. Reversed, the same from the window's end: the silence after the sound.
+std::uint64_t silenceAtEdge(const MonoSteps& steps, SourceRegion window, double threshold, double samplerate, bool atEnd)
 {
-    if (shape.fit || region.length() <= capacity) {
-        return region;
+    std::uint64_t silent = 0;
+    while (silent < window.length()) {
+        const std::uint64_t frame = atEnd ? window.last - 1 - silent : window.first + silent;
+        if (std::abs(steps.at(frame)) > threshold) {
+            break;
+        }
+        ++silent;
     }
-    if (shape.reverse && shape.end) {
-        return {region.last - capacity, region.last};
-    }
-    return {region.first, region.first + capacity};
+    return silent == window.length() || static_cast<double>(silent) < samplerate / 1000.0 ? 0 : silent - 1;
 }
 
-// Frames before the first one above the threshold, less one so that the sound keeps the frame it
-// rises from; none when the silence is shorter than 1 ms or the sound is silence throughout.
-std::size_t silenceBefore(const std::vector<double>& steps, double threshold, double samplerate)
+double peakOf(const MonoSteps& steps, SourceRegion window)
 {
-    const auto first = std::find_if(steps.begin(), steps.end(), [threshold](double value) { return std::abs(value) > threshold; });
-    const auto silent = static_cast<std::size_t>(first - steps.begin());
-    return first == steps.end() || static_cast<double>(silent) < samplerate / 1000.0 ? 0 : silent - 1;
+    double peak = 0.0;
+    for (std::uint64_t frame = window.first; frame < window.last; ++frame) {
+        peak = std::max(peak, std::abs(steps.at(frame)));
+    }
+    return peak;
 }
 
-double peakOf(const std::vector<double>& steps)
+// The part of the region the slot's sound comes from. slotFrames is how many source frames the slot
+// holds; the frames past them (before them, reversed from the end) let the interpolation and the
+// clean filter see the sound go on across the cut.
+Part partOf(const MonoSteps& steps, SourceRegion region, const SoundShape& shape, std::uint64_t slotFrames, double samplerate)
 {
-    return std::accumulate(steps.begin(), steps.end(), 0.0, [](double peak, double value) { return std::max(peak, std::abs(value)); });
+    const std::uint64_t reach = shape.fit ? region.length() : slotFrames + framesAfterTheSlot;
+    const std::uint64_t searched = shape.trim && !shape.fit
+                                       ? static_cast<std::uint64_t>(std::min(static_cast<double>(slotFrames) * slotsSearchedByTrim, 1e15)) + framesAfterTheSlot
+                                       : reach;
+    const std::uint64_t windowLength = std::min(region.length(), searched);
+    // A reversed region with an end sounds from its end; without an end (a slot's worth from the start)
+    // and without trim it is the forward slot backwards, frame for frame.
+    const bool fromTheEnd = shape.reverse && (shape.end || shape.trim);
+    const SourceRegion window = fromTheEnd && shape.end ? SourceRegion{region.last - windowLength, region.last}
+                                                        : SourceRegion{region.first, region.first + windowLength};
+    Part part{window, 0, fromTheEnd};
+    if (shape.trim) {
+        const double level = stepsOfLevel(shape.trimThreshold);
+        const double peak = shape.normalize ? peakOf(steps, window) : 0.0;
+        // Relative to the peak when normalising: measured as the sound will reach the slot.
+        const double threshold = peak > 0.0 ? level * peak / highestStep : level;
+        part.trimmed = silenceAtEdge(steps, window, threshold, samplerate, fromTheEnd);
+    }
+    if (fromTheEnd) {
+        const std::uint64_t last = window.last - part.trimmed;
+        part.frames = {last - std::min(last - region.first, reach), last};
+    } else {
+        const std::uint64_t first = window.first + part.trimmed;
+        part.frames = {first, first + std::min(window.last - first, reach)};
+    }
+    return part;
 }
 
 // Classic's rate step on steps: linear interpolation towards the next frame, no filter.
@@ -127,20 +169,10 @@ std::vector<double> convertShaped(const DecodedSound& sound, const SoundShape& s
         return {};
     }
     const double sourceRate = rate * ratio;
-    const double slotFrames = std::ceil(static_cast<double>(slotLength) * sourceRate / audio::kDeviceRate)
-                              * (shape.trim ? slotsSearchedByTrim : 1.0);
-    const auto capacity = static_cast<std::uint64_t>(std::min(slotFrames, 1e15)) + framesAfterTheSlot;
-    std::vector<double> steps = MonoSteps(sound.frames, shape.mono).of(usedPart(region, capacity, shape));
-    if (shape.reverse) {
-        std::reverse(steps.begin(), steps.end());
-    }
-    std::size_t trimmed = 0;
-    if (shape.trim) {
-        const double peak = peakOf(steps);
-        const double level = stepsOfLevel(shape.trimThreshold);
-        trimmed = silenceBefore(steps, shape.normalize && peak > 0.0 ? level * peak / highestStep : level, rate);
-        steps.erase(steps.begin(), steps.begin() + static_cast<std::ptrdiff_t>(trimmed));
-    }
+    const double slotFrames = std::ceil(static_cast<double>(slotLength) * sourceRate / audio::kDeviceRate);
+    const MonoSteps mono(sound.frames, shape.mono);
+    const Part part = partOf(mono, region, shape, static_cast<std::uint64_t>(std::min(slotFrames, 1e15)), rate);
+    std::vector<double> steps = mono.of(part.frames);
     if (shape.removeDc && !steps.empty()) {
         const double mean = std::accumulate(steps.begin(), steps.end(), 0.0) / static_cast<double>(steps.size());
         std::for_each(steps.begin(), steps.end(), [mean](double& value) { value -= mean; });
@@ -150,16 +182,25 @@ std::vector<double> convertShaped(const DecodedSound& sound, const SoundShape& s
     if (shape.limit) {
         limitPeaks(steps, stepsOfLevel(*shape.limit), rate);
     }
+    // Reversed from the end, every frame of the part is converted, so that the slot's first frame is
+    // the region's last.
+    const std::size_t converted = part.fromTheEnd ? std::numeric_limits<std::size_t>::max() : slotLength;
     // A rate the device already has needs no filter, and keeps its samples exactly.
     std::vector<double> device = shape.resampling == Resampling::Clean && sourceRate != audio::kDeviceRate
-                                     ? resampleSteps(steps, sourceRate, audio::kDeviceRate, shape.phase, slotLength)
-                                     : interpolate(steps, sourceRate / audio::kDeviceRate, slotLength);
+                                     ? resampleSteps(steps, sourceRate, audio::kDeviceRate, shape.phase, converted)
+                                     : interpolate(steps, sourceRate / audio::kDeviceRate, converted);
+    // The converted frames backwards rather than the source's: the reversed slot is the forward one
+    // mirrored, whichever way the conversion's frames fall between the source's.
+    if (shape.reverse) {
+        std::reverse(device.begin(), device.end());
+        device.resize(std::min(device.size(), slotLength));
+    }
     if (shape.normalize) {
         result.gainDecibels = normalizeSteps(device);
     }
     fade(device, shape.fadeIn, shape.fadeOut);
-    result.trimmed = static_cast<std::size_t>(static_cast<double>(trimmed) * audio::kDeviceRate / sourceRate);
-    const double length = (regionFrames - static_cast<double>(trimmed)) * audio::kDeviceRate / sourceRate;
+    result.trimmed = static_cast<std::size_t>(static_cast<double>(part.trimmed) * audio::kDeviceRate / sourceRate);
+    const double length = (regionFrames - static_cast<double>(part.trimmed)) * audio::kDeviceRate / sourceRate;
     result.length = shape.fit ? slotLength : std::max(device.size(), static_cast<std::size_t>(std::max(length, 0.0)));
     return device;
 }

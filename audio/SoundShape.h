@@ -46,20 +46,21 @@ constexpr double longestRegion = 3600.0;   // seconds into a source
 //   1. region: start and end (or start and length) in seconds of the source; an end short of the
 //      slot leaves the rest of the slot silent, no end takes as much as the slot holds;
 //   2. mono: mix, left, right or side;
-//   3. reverse;
-//   4. trim: the silence before the sound, below trimThreshold (relative to the peak when
-//      normalising, as the sound will reach the slot);
-//   5. DC removal: the region's mean taken away;
-//   6. gain in dB;
-//   7. peak limiter (a ceiling in dBFS, fast attack, short release), then normalise (measured on the
-//      converted sound, so the slot's own peak reaches full scale);
-//   8. pitch in semitones, or fit: the source is resampled so that the device plays it higher or
+//   3. trim: the silence before the sound, below trimThreshold (relative to the peak when
+//      normalising, as the sound will reach the slot); reversed, the silence after it;
+//   4. DC removal: the region's mean taken away;
+//   5. gain in dB;
+//   6. peak limiter (a ceiling in dBFS, fast attack, short release);
+//   7. pitch in semitones, or fit: the source is resampled so that the device plays it higher or
 //      lower (+12 fits twice the sound into the slot); fit is the pitch that makes the whole region
 //      fill the slot;
-//   9. the conversion, Classic or Clean, and for Clean the filter's phase;
-//  10. fade-in and fade-out in ms of the slot; without a fade-out the device's short fade at a cut
+//   8. the conversion, Classic or Clean, and for Clean the filter's phase;
+//   9. reverse: the converted frames backwards, so the reversed slot is the forward one mirrored; a
+//      region with an end longer than the slot sounds from its end;
+//  10. normalise (measured on the converted sound, so the slot's own peak reaches full scale);
+//  11. fade-in and fade-out in ms of the slot; without a fade-out the device's short fade at a cut
 //      stays;
-//  11. for Clean, the dither (rounding, never flooring; none in digital silence; a fixed seed, so
+//  12. for Clean, the dither (rounding, never flooring; none in digital silence; a fixed seed, so
 //      the same shape always gives the same bytes).
 // The default value is the classic import, byte for byte.
 struct SoundShape {

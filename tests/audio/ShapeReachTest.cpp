@@ -1,0 +1,80 @@
+// Shapes on sources outside the common case, measured in the slot: a reversed region long or
+// short, the limiter's ceiling after the conversion and the dither, a fit at the ends of its range.
+#include "audio/MonoSteps.h"
+#include "audio/SlotRender.h"
+#include "tests/audio/ShapeSounds.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using audio::Dither;
+using audio::Resampling;
+using audio::SoundShape;
+using shape_sounds::firstSound;
+using shape_sounds::render;
+
+constexpr Resampling both[] = {Resampling::Classic, Resampling::Clean};
+
+// One past the last byte off the zero line.
+std::size_t soundEnd(const Bytes& slot)
+{
+    return static_cast<std::size_t>(std::find_if(slot.rbegin(), slot.rend(), [](std::uint8_t b) { return b != 0x80; }).base()
+                                    - slot.begin());
+}
+
+// A 10 ms hit of 1 kHz at -3 dBFS at `at` seconds into silence, at 44.1 kHz.
+audio::DecodedSound hitAt(double at, double seconds)
+{
+    return shape_sounds::make(44100.0, 1, static_cast<std::uint64_t>(seconds * 44100.0), [at](std::uint64_t frame, std::uint16_t) {
+        const double t = static_cast<double>(frame) / 44100.0 - at;
+        return t >= 0.0 && t < 0.010 ? 0.7 * std::sin(2.0 * std::numbers::pi * 1000.0 * t + 0.3) : 0.0;
+    });
+}
+
+// Whether the reversed slot holds the forward one's first `count` bytes backwards, away from the
+// ends where every slot has its silent first byte and the device's fade.
+void expectMirrored(const Bytes& reversed, const Bytes& forward, std::size_t count)
+{
+    for (std::size_t i = 8; i + 8 < count; ++i)
+        ASSERT_EQ(reversed[i], forward[count - 1 - i]) << i << " of " << count;
+}
+
+TEST(ReversedRegion, IsTheSameFramesBackwardsForRegionsLongerAndShorterThanTheSlot)
+{
+    const auto late = hitAt(0.40, 2.0);
+    const auto shortSource = hitAt(0.10, 0.30);
+    for (const Resampling resampling : both) {
+        SCOPED_TRACE(static_cast<int>(resampling));
+        // Without an end: the slot's worth from 0.40 s, backwards, so the hit closes the slot.
+        const Bytes forward = render(late, {.resampling = resampling, .start = 0.40});
+        const Bytes reversed = render(late, {.resampling = resampling, .start = 0.40, .reverse = true});
+        expectMirrored(reversed, forward, 32768);
+        EXPECT_GE(firstSound(reversed), 32768u - 340);
+
+        // A region shorter than the slot, and a source shorter than the slot.
+        const SoundShape region{.resampling = resampling, .start = 0.40, .end = 0.45};
+        SoundShape backwards = region;
+        backwards.reverse = true;
+        expectMirrored(render(late, backwards), render(late, region), 1650);
+        expectMirrored(render(shortSource, {.resampling = resampling, .reverse = true}), render(shortSource, {.resampling = resampling}), 9900);
+
+        // A region longer than the slot sounds from its end: the hit lies 0.79 s to 0.80 s before it.
+        const Bytes fromTheEnd = render(late, {.resampling = resampling, .start = 0.1, .end = 1.2, .reverse = true});
+        EXPECT_NEAR(static_cast<double>(firstSound(fromTheEnd)), 0.79 * 33000.0, 12.0);
+        EXPECT_NEAR(static_cast<double>(soundEnd(fromTheEnd)), 0.80 * 33000.0, 12.0);
+
+        // Trim drops the silence after the sound, which comes first reversed.
+        const Bytes trimmed = render(late, {.resampling = resampling, .trim = true, .start = 0.40, .reverse = true});
+        EXPECT_LE(firstSound(trimmed), 3u);
+        EXPECT_NEAR(static_cast<double>(soundEnd(trimmed)), 330.0, 12.0);
+    }
+}
+
+} // namespace

@@ -179,9 +179,6 @@ std::vector<double> convertShaped(const DecodedSound& sound, const SoundShape& s
     }
     const double gain = std::pow(10.0, shape.gain / 20.0);
     std::for_each(steps.begin(), steps.end(), [gain](double& value) { value *= gain; });
-    if (shape.limit) {
-        limitPeaks(steps, stepsOfLevel(*shape.limit), rate);
-    }
     // Reversed from the end, every frame of the part is converted, so that the slot's first frame is
     // the region's last.
     const std::size_t converted = part.fromTheEnd ? std::numeric_limits<std::size_t>::max() : slotLength;
@@ -189,6 +186,11 @@ std::vector<double> convertShaped(const DecodedSound& sound, const SoundShape& s
     std::vector<double> device = shape.resampling == Resampling::Clean && sourceRate != audio::kDeviceRate
                                      ? resampleSteps(steps, sourceRate, audio::kDeviceRate, shape.phase, converted)
                                      : interpolate(steps, sourceRate / audio::kDeviceRate, converted);
+    // On the converted frames, so that neither the clean filter's ringing nor the interpolation
+    // carries a peak past the ceiling; before reversing, so the reversed slot stays the mirror.
+    if (shape.limit) {
+        limitPeaks(device, stepsOfLevel(*shape.limit), audio::kDeviceRate);
+    }
     // The converted frames backwards rather than the source's: the reversed slot is the forward one
     // mirrored, whichever way the conversion's frames fall between the source's.
     if (shape.reverse) {

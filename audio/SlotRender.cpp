@@ -1,6 +1,7 @@
 #include "audio/SlotRender.h"
 
 #include "audio/DeviceRate.h"
+#include "audio/MonoSteps.h"
 #include "audio/ShapedConversion.h"
 #include "audio/SlotRounding.h"
 #include "audio/SoundSnapping.h"
@@ -59,7 +60,10 @@ std::vector<std::uint8_t> convert(const DecodedSound& sound, const SoundShape& s
         return convertPlain(sound, slotLength, result);
     }
     const std::vector<double> steps = convertShaped(sound, shape, slotLength, result);
-    return roundToDevice(steps, shape.resampling, shape.dither, result.report.clipped);
+    // Normalising lifts the limited sound to full scale on purpose; otherwise no byte passes the
+    // limiter's ceiling, the dither's noise included.
+    const double ceiling = shape.limit && !shape.normalize ? stepsOfLevel(*shape.limit) : fullScaleSteps;
+    return roundToDevice(steps, shape.resampling, shape.dither, ceiling, result.report.clipped);
 }
 
 ShapeReport reportOn(const std::vector<std::uint8_t>& slot, const DecodedSound& sound, const SoundShape& shape, bool clipped)

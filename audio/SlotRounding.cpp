@@ -62,16 +62,31 @@ std::vector<bool> digitalSilence(std::span<const double> steps)
     return silent;
 }
 
-std::uint8_t toByte(double whole, bool& clipped)
+// The whole steps a byte may hold: the 8-bit range, within the limiter's ceiling where there is one.
+struct Range {
+    double lowest;
+    double highest;
+
+    explicit Range(double ceiling)
+        : lowest(std::max(lowestStep, -std::floor(ceiling))), highest(std::min(highestStep, std::floor(ceiling)))
+    {
+    }
+    double held(double whole) const { return std::clamp(whole, lowest, highest); }
+};
+
+// Only a value beyond the 8-bit range is clipping; one the ceiling holds was the limiter's to hold.
+std::uint8_t toByte(double whole, const Range& range, bool& clipped)
 {
     if (whole > highestStep || whole < lowestStep) {
         clipped = true;
     }
-    return static_cast<std::uint8_t>(std::clamp(whole, lowestStep, highestStep) + 128.0);
+    return static_cast<std::uint8_t>(range.held(whole) + 128.0);
 }
 
 // Rounds with triangular dither; shaped, the rounding error is fed back through the filter above.
-std::vector<std::uint8_t> dithered(std::span<const double> steps, bool shaped, bool& clipped)
+// Where the noise would carry a value past the range, the byte is held at its end, and the error
+// fed back is what that holding made, as at full scale.
+std::vector<std::uint8_t> dithered(std::span<const double> steps, bool shaped, const Range& range, bool& clipped)
 {
     const std::vector<bool> silent = digitalSilence(steps);
     std::vector<std::uint8_t> bytes(steps.size());
@@ -86,9 +101,9 @@ std::vector<std::uint8_t> dithered(std::span<const double> steps, bool shaped, b
         }
         const double wanted = shaped ? steps[i] + shapingTap * error1 + error2 : steps[i];
         const double whole = std::nearbyint(wanted + noise.triangular());
-        bytes[i] = toByte(whole, clipped);
-        // Beyond full scale the error would grow without end: it is held to what rounding makes.
-        const double error = std::clamp(std::clamp(whole, lowestStep, highestStep) - wanted, -1.5, 1.5);
+        bytes[i] = toByte(whole, range, clipped);
+        // Beyond the range the error would grow without end: it is held to what rounding makes.
+        const double error = std::clamp(range.held(whole) - wanted, -1.5, 1.5);
         error2 = error1;
         error1 = error;
     }
@@ -97,14 +112,16 @@ std::vector<std::uint8_t> dithered(std::span<const double> steps, bool shaped, b
 
 } // namespace
 
-std::vector<std::uint8_t> roundToDevice(std::span<const double> steps, Resampling resampling, Dither dither, bool& clipped)
+std::vector<std::uint8_t> roundToDevice(std::span<const double> steps, Resampling resampling, Dither dither, double ceiling,
+                                        bool& clipped)
 {
+    const Range range(ceiling);
     if (resampling == Resampling::Clean && dither != Dither::None) {
-        return dithered(steps, dither == Dither::Shaped, clipped);
+        return dithered(steps, dither == Dither::Shaped, range, clipped);
     }
     std::vector<std::uint8_t> bytes(steps.size());
-    std::transform(steps.begin(), steps.end(), bytes.begin(), [resampling, &clipped](double step) {
-        return toByte(resampling == Resampling::Classic ? std::trunc(step) : std::nearbyint(step), clipped);
+    std::transform(steps.begin(), steps.end(), bytes.begin(), [resampling, &range, &clipped](double step) {
+        return toByte(resampling == Resampling::Classic ? std::trunc(step) : std::nearbyint(step), range, clipped);
     });
     return bytes;
 }

@@ -50,18 +50,20 @@ constexpr double longestRegion = 3600.0;   // seconds into a source
 //      normalising, as the sound will reach the slot); reversed, the silence after it;
 //   4. DC removal: the region's mean taken away;
 //   5. gain in dB;
-//   6. peak limiter (a ceiling in dBFS, fast attack, short release);
-//   7. pitch in semitones, or fit: the source is resampled so that the device plays it higher or
+//   6. pitch in semitones, or fit: the source is resampled so that the device plays it higher or
 //      lower (+12 fits twice the sound into the slot); fit is the pitch that makes the whole region
 //      fill the slot;
-//   8. the conversion, Classic or Clean, and for Clean the filter's phase;
+//   7. the conversion, Classic or Clean, and for Clean the filter's phase;
+//   8. peak limiter (a ceiling in dBFS, fast attack, short release) on the converted sound;
 //   9. reverse: the converted frames backwards, so the reversed slot is the forward one mirrored; a
 //      region with an end longer than the slot sounds from its end;
 //  10. normalise (measured on the converted sound, so the slot's own peak reaches full scale);
 //  11. fade-in and fade-out in ms of the slot; without a fade-out the device's short fade at a cut
 //      stays;
 //  12. for Clean, the dither (rounding, never flooring; none in digital silence; a fixed seed, so
-//      the same shape always gives the same bytes).
+//      the same shape always gives the same bytes). Without normalise no byte passes the limiter's
+//      ceiling: where rounding or the dither's noise would carry one past it, it stays on the last
+//      whole step inside.
 // The default value is the classic import, byte for byte.
 struct SoundShape {
     // The import's first options stay first, so that initialisers naming them by position keep

@@ -77,4 +77,42 @@ TEST(ReversedRegion, IsTheSameFramesBackwardsForRegionsLongerAndShorterThanTheSl
     }
 }
 
+int peak(const Bytes& slot)
+{
+    int most = 0;
+    for (const std::uint8_t b : slot)
+        most = std::max(most, std::abs(b - 128));
+    return most;
+}
+
+TEST(LimiterCeiling, HoldsOnEveryByteAfterTheConversionAndTheDither)
+{
+    // A square just under full scale: the clean filter rings past its edges, and a shaped dither's
+    // noise reaches several steps.
+    const double level = std::pow(10.0, -0.9 / 20.0);
+    const auto square = shape_sounds::make(44100.0, 1, 44100, [level](std::uint64_t frame, std::uint16_t) {
+        return (frame / 110) % 2 == 0 ? level : -level;
+    });
+    const SoundShape shapes[] = {{.resampling = Resampling::Classic},
+                                 {.resampling = Resampling::Clean, .dither = Dither::None},
+                                 {.resampling = Resampling::Clean, .dither = Dither::Triangular},
+                                 {.resampling = Resampling::Clean, .dither = Dither::Shaped}};
+    for (SoundShape shape : shapes) {
+        for (const double ceiling : {-6.0, -1.0, -3.0, -30.0}) {
+            shape.limit = ceiling;
+            const Bytes slot = render(square, shape);
+            const double steps = audio::stepsOfLevel(ceiling);
+            EXPECT_LE(peak(slot), steps) << ceiling << " dBFS, " << static_cast<int>(shape.dither);
+            // Held, not emptied: the body stays within a step of the ceiling.
+            EXPECT_GE(peak(slot), std::floor(steps) - 1.0) << ceiling;
+        }
+        // Gain into the limiter, and the limiter on a pitched, reversed sound.
+        shape.limit = -6.0;
+        shape.gain = 24.0;
+        shape.pitch = 7.0;
+        shape.reverse = true;
+        EXPECT_LE(peak(render(square, shape)), audio::stepsOfLevel(-6.0)) << static_cast<int>(shape.dither);
+    }
+}
+
 } // namespace

@@ -36,12 +36,12 @@ double pitchRatio(const SoundShape& shape, double regionFrames, double samplerat
     if (!shape.fit) {
         return std::exp2(shape.pitch / 12.0);
     }
-    // A hair under the exact ratio, so that the conversion's whole count of frames is the slot's
-    // length and not one less.
-    const double ratio = regionFrames * audio::kDeviceRate / (samplerate * static_cast<double>(slotLength)) * (1.0 - 1e-12);
-    const double semitones = 12.0 * std::log2(ratio);
+    const double exact = regionFrames * audio::kDeviceRate / (samplerate * static_cast<double>(slotLength));
+    const double semitones = 12.0 * std::log2(exact);
     if (std::abs(semitones) <= furthestFit) {
-        return ratio;
+        // A hair under the exact ratio, so that the conversion's whole count of frames is the slot's
+        // length and not one less.
+        return exact * (1.0 - 1e-12);
     }
     result = ImportResult::refused(ImportResult::Refusal::FitOutOfReach);
     result.cause = regionFrames > 0.0 ? ImportResult::Cause::PitchOutOfReach : ImportResult::Cause::EmptyRegion;

@@ -9,10 +9,12 @@
 
 namespace audio {
 
-// Source rates the band-limited resampler takes, in frames per second: real recordings lie well
-// inside, and ratios far beyond them make the filter design take seconds.
-constexpr double cleanLowestRate = 1000.0;
-constexpr double cleanHighestRate = 1000000.0;
+// Source rates the band-limited resampler takes, in frames per second: every source from 4 kHz to
+// 384 kHz moved by a fit's 48 semitones either way (a sixteenth to sixteen times its rate) lies
+// inside. The work grows with the frames converted, not with the ratio; a rate beyond these is a
+// header's claim rather than a recording.
+constexpr double cleanLowestRate = 250.0;
+constexpr double cleanHighestRate = 8000000.0;
 
 // The sample as one channel at the device rate, band-limited to what that rate can hold, in 8-bit
 // steps before rounding (full scale is -128 to 128). Channels are mixed as the classic conversion

@@ -115,4 +115,43 @@ TEST(LimiterCeiling, HoldsOnEveryByteAfterTheConversionAndTheDither)
     }
 }
 
+// Rising zero crossings a second, in the slot between two bytes.
+double crossingsPerSecond(const Bytes& slot, std::size_t from, std::size_t to)
+{
+    int rising = 0;
+    for (std::size_t i = from + 1; i < to; ++i)
+        rising += slot[i - 1] < 0x80 && slot[i] >= 0x80;
+    return rising * 33000.0 / static_cast<double>(to - from);
+}
+
+TEST(FitRange, FillsTheSlotAcrossFortyEightSemitonesUnderBothConversions)
+{
+    struct Case {
+        double rate;
+        double seconds;  // of the region
+        double hertz;    // of its tone
+    };
+    constexpr std::size_t slotLength = 4096;
+    const double slotSeconds = static_cast<double>(slotLength) / 33000.0;
+    const Case cases[] = {
+        {96000.0, 12.0 * slotSeconds / 0.99297, 100.0},                     // +43 semitones, as 12 s into the largest slot
+        {8000.0, 0.12 * slotSeconds / 0.99297, 1000.0},                     // -43
+        {384000.0, std::floor(16.0 * slotSeconds * 384000.0) / 384000.0, 60.0},  // +48, just inside
+        {8000.0, std::ceil(slotSeconds / 16.0 * 8000.0) / 8000.0, 1900.0},       // -48, just inside
+    };
+    for (const Case& c : cases) {
+        const auto tone = shape_sounds::make(c.rate, 1, static_cast<std::uint64_t>(std::ceil(c.seconds * c.rate)) + 100, [&c](std::uint64_t frame, std::uint16_t) {
+            return 0.5 * std::sin(2.0 * std::numbers::pi * c.hertz * static_cast<double>(frame) / c.rate);
+        });
+        for (const Resampling resampling : both) {
+            SCOPED_TRACE(std::to_string(c.rate) + " Hz, " + std::to_string(c.seconds) + " s, " + std::to_string(static_cast<int>(resampling)));
+            const Bytes slot = render(tone, {.resampling = resampling, .end = c.seconds, .fit = true}, slotLength);
+            EXPECT_LE(firstSound(slot), 3u);
+            EXPECT_GE(soundEnd(slot), slotLength - 8);
+            const double expected = c.hertz * c.seconds / slotSeconds;
+            EXPECT_NEAR(crossingsPerSecond(slot, 0, slotLength) / expected, 1.0, 0.03);
+        }
+    }
+}
+
 } // namespace

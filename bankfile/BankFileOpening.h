@@ -24,6 +24,9 @@ public:
     Fills fills() const { return m_fills; }
     // The row of the one bank the file holds; none unless fills() is OneRow.
     std::optional<std::size_t> fileRow() const;
+    // The one bank the file holds, with the name the file gives it; null unless fills() is OneRow
+    // and the banks are still here.
+    const IBank* oneBank() const { return m_fills == Fills::OneRow && !m_banks.empty() ? m_banks.front().get() : nullptr; }
     // A one-bank file of another bank than the row it was opened onto.
     bool needsReaddress() const;
     // Moves the one bank onto the row it was opened onto, into that row's flash blocks.

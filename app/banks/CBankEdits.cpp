@@ -98,12 +98,19 @@ void CBankEdits::resetToFactory(std::size_t row, bool transferring)
 
 void CBankEdits::chooseImport(std::size_t row, int slot)
 {
-    const CContent* content = m_banks.bank(row).getContent(static_cast<std::uint16_t>(slot));
+    const IBank& bank = m_banks.bank(row);
+    const CContent* content = bank.getContent(static_cast<std::uint16_t>(slot));
     if (content == nullptr)
         return;
+    // The panel names the slot: with Ctrl+1 to Ctrl+6 nothing else on screen says which one it fills.
+    const QString title = tr("Import into %1 slot %2, %3")
+                              .arg(QString::fromStdString(shownBankNumber(row)))
+                              .arg(slot + 1)
+                              .arg(QString::fromStdString(bank.getContentLabel(static_cast<std::uint16_t>(slot))));
     // Sounds first for a sample slot; a firmware slot takes System Exclusive files of any name.
-    const std::string path = m_panels.open(CSettings::Folder::Import, content->isSample() ? audio::soundFileTypes()
-                                                                                          : std::vector<std::string>{});
+    const std::string path = m_panels.open(CSettings::Folder::Import,
+                                           content->isSample() ? audio::soundFileTypes() : std::vector<std::string>{},
+                                           title.toStdString());
     if (!path.empty())
         importFile(row, static_cast<std::uint16_t>(slot), path, true);
 }

@@ -84,7 +84,7 @@ void CBankView::makeSlotRooms(QWidget& window, QGridLayout& slotGrid, QBoxLayout
     m_waveforms = std::make_unique<CWaveforms>(slotGrid, rows, kWaveformColumn, panel, kLargeWaveformIndex, this);
     m_player = std::make_unique<CSlotPlayer>(soundOutput, m_playButtons, window,
                                              [this] { return m_waveforms->selectedSlot(); });
-    connect(m_player.get(), &CSlotPlayer::failed, this, &CBankView::status);
+    connect(m_player.get(), &CSlotPlayer::status, this, &CBankView::status);
     connect(m_waveforms.get(), &CWaveforms::shapeRequested, this, &CBankView::shapeClicked);
     // The keyboard's way to what a double-click on a waveform does.
     auto* shape = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), &window);

@@ -40,8 +40,10 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
         const QString question = tr("%1 is not a sound file this editor decodes (%2). Load its bytes into the slot "
                                     "as raw 8-bit device data?")
                                      .arg(file, ImportWording::decodedFormats());
+        // Enter cancels: a key pressed once too often must not put a text file's bytes into a slot.
         if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Not a Sound").toStdString(), question.toStdString(),
-                                tr("Load Raw").toStdString(), tr("Cancel").toStdString(), {}})
+                                tr("Load Raw").toStdString(), tr("Cancel").toStdString(), {},
+                                IDialogs::AlertReply::Alternate})
             != IDialogs::AlertReply::Default)
             return {};
         return importRaw(bank, slot, source.bytes(), path, options);

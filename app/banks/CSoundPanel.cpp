@@ -106,9 +106,10 @@ void CSoundPanel::build()
     auto* crossing = button(QStringLiteral("button_snapZero"), tr("Snap to &Zero Crossing"));
     m_playSource = button(QStringLiteral("button_playSource"), tr("Play &Source"));
     m_playResult = button(QStringLiteral("button_playResult"), tr("Play &Result"));
-    // No default button: Return commits a value typed into a field and must not apply it at once.
+    // Enter applies, Escape cancels; a value typed into a field is the shape's before Enter applies it.
     auto* cancel = button(QStringLiteral("button_cancel"), tr("Cancel"));
     m_apply = button(QStringLiteral("button_apply"), tr("&Apply"));
+    m_apply->setDefault(true);
 
     auto* tools = new QHBoxLayout;
     for (QWidget* widget : std::initializer_list<QWidget*>{onset, crossing, m_window})
@@ -162,6 +163,8 @@ void CSoundPanel::start(const SlotSource& source, std::size_t slotLength, const 
     showWindow();
     render();
     open();
+    // The window over the source first, as the panel is about choosing it.
+    m_sourceView->setFocus(Qt::OtherFocusReason);
 }
 
 double CSoundPanel::rate() const
@@ -191,8 +194,17 @@ void CSoundPanel::showWindow()
     const audio::SourceRegion region = windowRegion();
     m_sourceView->setRegion(region, m_source.shape.fit ? 0 : slotFrames());
     const double whole = m_source.sound ? m_source.sound->seconds() : 0.0;
-    m_window->setText(tr("Window %1 to %2 of %3").arg(seconds(static_cast<double>(region.first) / rate()),
-                                                       seconds(static_cast<double>(region.last) / rate()), seconds(whole)));
+    // The window holds what the source holds: past the source's end there is nothing to take.
+    const std::uint64_t frames = m_source.sound ? m_source.sound->frames.frameCount() : 0;
+    const std::uint64_t held = std::clamp(region.last, region.first, std::max(frames, region.first));
+    const QString window = tr("Window %1 to %2 of %3")
+                               .arg(seconds(static_cast<double>(region.first) / rate()),
+                                    seconds(static_cast<double>(held) / rate()), seconds(whole));
+    // The slot's time the window fills at the shape's pitch; silence fills the rest.
+    const double slotSeconds = static_cast<double>(m_slotLength) / audio::kDeviceRate;
+    const double filled = static_cast<double>(held - region.first) / rate() / std::exp2(m_source.shape.pitch / 12.0);
+    const double padding = m_source.shape.fit ? 0.0 : slotSeconds - filled;
+    m_window->setText(padding < 0.0005 ? window : tr("%1, then %2 of silence to the slot's end").arg(window, seconds(padding)));
 }
 
 void CSoundPanel::shapeChanged()
@@ -304,6 +316,8 @@ void CSoundPanel::playSource()
 {
     if (!m_source.sound)
         return;
+    // What an earlier play failed with is gone with the next one.
+    m_warning->setText(warning(rendered().result));
     const unsigned play = ++m_play;
     m_output.playRun(sourceRun(*m_source.sound, windowRegion()), [this, play](bool, const PlaybackFailure& failure) {
         QMetaObject::invokeMethod(this, [this, play, failure] { played(play, failure); }, Qt::QueuedConnection);
@@ -312,6 +326,7 @@ void CSoundPanel::playSource()
 
 void CSoundPanel::playResult()
 {
+    m_warning->setText(warning(rendered().result));
     const unsigned play = ++m_play;
     m_output.play(rendered().bytes, [this, play](bool, const PlaybackFailure& failure) {
         QMetaObject::invokeMethod(this, [this, play, failure] { played(play, failure); }, Qt::QueuedConnection);

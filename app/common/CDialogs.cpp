@@ -32,6 +32,8 @@ QMessageBox::Icon iconOf(IDialogs::AlertStyle style)
         return QMessageBox::Critical;
     case IDialogs::AlertStyle::Question:
         return QMessageBox::Question;
+    case IDialogs::AlertStyle::Warning:
+        return QMessageBox::Warning;
     case IDialogs::AlertStyle::Informational:
         break;
     }
@@ -75,9 +77,11 @@ IDialogs::AlertReply CDialogs::runAlert(const Alert& alert)
     return otherButton != nullptr && box.clickedButton() == otherButton ? AlertReply::Other : AlertReply::Alternate;
 }
 
-std::string CDialogs::runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder)
+std::string CDialogs::runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder,
+                                   const std::string& title)
 {
-    QFileDialog dialog(QApplication::activeWindow(), QString(), QFile::decodeName(QByteArray::fromStdString(folder)));
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title),
+                       QFile::decodeName(QByteArray::fromStdString(folder)));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(nameFilters(fileTypes));

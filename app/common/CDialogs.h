@@ -8,7 +8,8 @@ class CDialogs : public IDialogs {
 public:
     AlertReply runAlert(const Alert& alert) override;
     int runPick(const Pick& pick) override;
-    std::string runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder) override;
+    std::string runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder,
+                             const std::string& title) override;
     std::string runSavePanel(const std::vector<std::string>& fileTypes, const std::string& suggested) override;
     void beep() override;
 };

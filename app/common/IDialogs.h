@@ -8,8 +8,9 @@
 // beep. The editor never opens a panel itself, so tests can answer in its place.
 class IDialogs {
 public:
-    // Critical for failures only; Question for anything that asks the user to choose.
-    enum class AlertStyle { Critical, Informational, Question };
+    // Critical for failures only; Warning for a file or input that is not what it should be;
+    // Question for anything that asks the user to choose.
+    enum class AlertStyle { Critical, Informational, Question, Warning };
     enum class AlertReply { Default, Alternate, Other };
 
     struct Alert {
@@ -50,8 +51,10 @@ public:
     virtual int runPick(const Pick& pick) = 0;
     // fileTypes are extensions without the dot; an empty list allows any file.
     // Both return the chosen path, or an empty string when the user cancelled.
-    // The open panel starts in folder (empty: wherever the desktop starts it).
-    virtual std::string runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder) = 0;
+    // The open panel, titled by what the file is for, starts in folder (empty: wherever the desktop
+    // starts it).
+    virtual std::string runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder,
+                                     const std::string& title) = 0;
     // The save panel proposes suggested: a file name, with or without its folder.
     virtual std::string runSavePanel(const std::vector<std::string>& fileTypes, const std::string& suggested) = 0;
     virtual void beep() = 0;

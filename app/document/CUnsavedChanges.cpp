@@ -64,7 +64,7 @@ CUnsavedChanges::Answer CUnsavedChanges::ask(const std::string& before) const
                           : tr("The banks %1 have changes that are not saved. Save them before %2?"))
             .arg(names, QString::fromStdString(before));
     switch (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Save changes?").toStdString(), message.toStdString(),
-                                tr("Save").toStdString(), tr("Cancel").toStdString(), tr("Discard").toStdString()})) {
+                                tr("Save").toStdString(), tr("Cancel").toStdString(), tr("&Discard").toStdString()})) {
     case IDialogs::AlertReply::Default:
         return Answer::Save;
     case IDialogs::AlertReply::Other:

@@ -11,6 +11,7 @@
 #include "audio/SoundFileTypes.h"
 #include "bankfile/BankFileOpening.h"
 #include "bankfile/WrapperZQMidiFile.h"
+#include "midiio/TransmissionAccount.h"
 #include "model/IBank.h"
 
 #include <algorithm>
@@ -40,7 +41,7 @@ void CBankFiles::open(std::size_t row, bool allBanks)
 {
     if (!settle(tr("opening another bank file").toStdString()))
         return;
-    const std::string path = m_panels.open(CSettings::Folder::Open, kBankFileTypes);
+    const std::string path = m_panels.open(CSettings::Folder::Open, kBankFileTypes, tr("Open Bank File").toStdString());
     if (!path.empty())
         openFile(row, path, allBanks);
 }
@@ -67,10 +68,12 @@ void CBankFiles::openFile(std::size_t row, const std::string& path, bool allBank
     case BankFileOpening::Fills::Nothing:
         break;
     }
-    m_dialogs.runAlert({IDialogs::AlertStyle::Informational, tr("Wrong File Format").toStdString(),
-                        tr("This file contains no sound bank(s)\nfor a Tarvo ZYLOX 515!").toStdString(),
+    const QString file = QString::fromStdString(shownFileName(path));
+    m_dialogs.runAlert({IDialogs::AlertStyle::Warning, tr("Wrong File Format").toStdString(),
+                        tr("%1 holds no sound bank for a Tarvo ZYLOX 515: it is not a bank file, or it is damaged.")
+                            .arg(file).toStdString(),
                         tr("OK").toStdString(), {}});
-    emit status(tr("Not opened: %1 holds no sound bank").arg(QString::fromStdString(shownFileName(path))));
+    emit status(tr("Not opened: %1 holds no sound bank").arg(file));
 }
 
 void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::string& path)
@@ -79,7 +82,8 @@ void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::s
     if (opening.needsReaddress()) {
         const std::size_t fileIndex = *opening.fileRow();
         const bool ownRowShown = fileIndex < m_banks.size();
-        const std::string fileBankName = ownRowShown ? m_banks.bank(fileIndex).getName() : std::string();
+        // The file's own name for its bank: the row's bank here may have been renamed since.
+        const std::string fileBankName = opening.oneBank()->getName();
         const QString selected = QString::fromStdString(shownBankNumber(row));
         const QString own = QString::fromStdString(shownBankNumber(fileIndex));
         const QString selectedName = QString::fromStdString(m_banks.bank(row).getName());
@@ -88,9 +92,9 @@ void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::s
             (ownRowShown ? tr("The file contains data for bank: \"%1\" (%2).\nLoad it into the selected bank \"%3\" (%4) "
                               "or into %2? What that bank holds now is replaced.")
                                .arg(QString::fromStdString(fileBankName), own, selectedName, selected)
-                         : tr("The file contains data for bank: \"\" (%1).\nLoad it into the selected bank \"%2\" (%3)? "
+                         : tr("The file contains data for bank: \"%1\" (%2).\nLoad it into the selected bank \"%3\" (%4)? "
                               "What that bank holds now is replaced.")
-                               .arg(own, selectedName, selected));
+                               .arg(QString::fromStdString(fileBankName), own, selectedName, selected));
         // Enter loads nothing: either load replaces a bank, and the user picks which.
         const std::string other = ownRowShown ? tr("Load into %1").arg(own).toStdString() : std::string();
         switch (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Different Banks!").toStdString(),
@@ -163,7 +167,11 @@ bool CBankFiles::saveAs(std::size_t row, bool allBanks)
         rows.resize(m_banks.size());
         std::iota(rows.begin(), rows.end(), std::size_t{0});
     }
-    return write(rows, path);
+    // A folder the file could not be written into is not where the next panel starts.
+    if (!write(rows, path))
+        return false;
+    m_panels.saved(path);
+    return true;
 }
 
 bool CBankFiles::write(const std::vector<std::size_t>& rows, const std::string& path)
@@ -185,10 +193,22 @@ bool CBankFiles::write(const std::vector<std::size_t>& rows, const std::string& 
     m_banks.matchFile(rows, path);
     emit fileUsed(QString::fromStdString(path));
     const QString file = QString::fromStdString(shownFileName(path));
+    const QString shapes = writeShapes(rows, path);
+    const QString left = leftUnsaved(file);
     report(rows.size() == 1 ? tr("Saved %1 (%2)").arg(file, QString::fromStdString(shownBankNumber(rows.front())))
                             : tr("Saved %1 (all banks)").arg(file),
-           writeShapes(rows, path));
+           shapes.isEmpty() || left.isEmpty() ? shapes + left : tr("%1 %2").arg(shapes, left));
     return true;
+}
+
+QString CBankFiles::leftUnsaved(const QString& file) const
+{
+    const std::vector<std::size_t> changed = m_unsaved.changedRows();
+    if (changed.empty())
+        return {};
+    const QString rows = QString::fromStdString(TransmissionAccount::rowList(changed));
+    return changed.size() == 1 ? tr("%1 stays unsaved: %2 does not hold it (Save As\u2026 writes it).").arg(rows, file)
+                               : tr("%1 stay unsaved: %2 does not hold them (Save As\u2026 writes them).").arg(rows, file);
 }
 
 QString CBankFiles::writeShapes(const std::vector<std::size_t>& rows, const std::string& path)

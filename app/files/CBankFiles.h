@@ -70,6 +70,8 @@ private:
     // they were saved; rows maps a row of the file to the row it was opened onto. Says what could
     // not be found or kept, if anything.
     QString findSources(const std::map<std::size_t, std::size_t>& rows, const std::string& path);
+    // After a save into file: the changed banks it does not hold, which stay unsaved; empty when none.
+    QString leftUnsaved(const QString& file) const;
     // What was done, and a note on it when there is one, as one status line.
     void report(const QString& done, const QString& note);
 

@@ -45,17 +45,18 @@ void CBrowserPlayer::toggle(const QString& path)
         return stop();
     const QString name = QFileInfo(path).fileName();
     if (const PlaybackFailure unavailable = m_output.unavailable()) {
-        emit failed(tr("Could not play “%1”: %2").arg(name, PlaybackWording::unavailable(unavailable)));
+        emit status(tr("Could not play “%1”: %2").arg(name, PlaybackWording::unavailable(unavailable)));
         return;
     }
     const auto sound = decodeMinute(QFile::encodeName(path).toStdString());
     if (!*sound) {
         stop();
-        emit failed(tr("Could not play “%1”: %2").arg(name, whyNotDecoded(*sound)));
+        emit status(tr("Could not play “%1”: %2").arg(name, whyNotDecoded(*sound)));
         return;
     }
     const unsigned play = ++m_play;
     setPlaying(path);
+    emit status(tr("Playing “%1”").arg(name));
     // The output may end a play on its own thread: the window hears of it on its own.
     m_output.playRun(sourceRun(*sound, {0, sound->frames.frameCount()}), [this, play](bool, const PlaybackFailure& failure) {
         QMetaObject::invokeMethod(this, [this, play, failure] { ended(play, failure); }, Qt::QueuedConnection);
@@ -78,7 +79,7 @@ void CBrowserPlayer::ended(unsigned play, const PlaybackFailure& failure)
     const QString name = QFileInfo(m_playing).fileName();
     setPlaying({});
     if (failure)
-        emit failed(tr("Could not play “%1”: %2").arg(name, PlaybackWording::failure(failure)));
+        emit status(tr("Could not play “%1”: %2").arg(name, PlaybackWording::failure(failure)));
 }
 
 void CBrowserPlayer::setPlaying(const QString& path)

@@ -24,8 +24,8 @@ public:
 
 signals:
     void playingChanged(const QString& path);
-    // Why a file could not be played, for the status line.
-    void failed(const QString& message);
+    // For the status line: the file that plays, or why it could not. Each replaces what a play said before.
+    void status(const QString& message);
 
 private:
     void ended(unsigned play, const PlaybackFailure& failure);

@@ -223,7 +223,7 @@ void CSoundBrowser::connectParts()
     });
     connect(m_listing, &CSoundListing::finished, this, [this] { showListing(true); });
     connect(m_player, &CBrowserPlayer::playingChanged, this, [this](const QString& path) { m_model->setPlayingRow(m_model->rowOf(path)); });
-    connect(m_player, &CBrowserPlayer::failed, this, &CSoundBrowser::status);
+    connect(m_player, &CBrowserPlayer::status, this, &CSoundBrowser::status);
     connect(m_files, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         if (index.column() == CSoundFileModel::Play)
             m_player->toggle(m_model->path(index.row()));

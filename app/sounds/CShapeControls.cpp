@@ -68,6 +68,14 @@ CShapeControls::CShapeControls(QWidget* parent)
           spinBox(QStringLiteral("spin_trimThreshold"), audio::lowestLevel, audio::highestLevel, 1.0, 0, tr("dBFS")))
 {
     m_fit->setToolTip(tr("The pitch that makes the whole window fill the slot"));
+    // A screen reader names a field by its own name: three share a row with a check box, and a
+    // label before a row names the row, not the field in it.
+    m_gain->setAccessibleName(tr("Gain"));
+    m_limit->setAccessibleName(tr("Limit"));
+    m_fadeIn->setAccessibleName(tr("Fade in"));
+    m_fadeOut->setAccessibleName(tr("Fade out"));
+    m_pitch->setAccessibleName(tr("Pitch"));
+    m_trimThreshold->setAccessibleName(tr("Trim threshold"));
     m_limit->setValue(-1.0);
     m_trimThreshold->setValue(audio::defaultTrimThreshold);
     auto* form = new QFormLayout(this);

@@ -29,7 +29,7 @@ CSlotPlayer::CSlotPlayer(ISoundOutput& output, const CCellMatrix<QPushButton>& b
         // Space reaches no disabled button, so it tells what the button's tooltip would.
         const QPushButton* button = m_buttons.cellWithTag(m_selectedSlot());
         if (button != nullptr && !button->isEnabled())
-            emit failed(button->toolTip());
+            emit status(button->toolTip());
         else
             toggle(m_selectedSlot());
     });
@@ -68,9 +68,11 @@ void CSlotPlayer::toggle(int slot)
         label(m_playing, false);
     m_playing = slot;
     label(slot, true);
+    const auto played = static_cast<std::uint16_t>(slot);
+    emit status(tr("Playing \"%1\"").arg(QString::fromStdString(m_bank->getContentName(played))));
     const unsigned play = ++m_play;
     // The output may end a play on its own thread: the window hears of it on its own.
-    m_output.play(m_bank->getContent(static_cast<std::uint16_t>(slot))->getData(),
+    m_output.play(m_bank->getContent(played)->getData(),
                   [this, play](bool, const PlaybackFailure& failure) {
                       QMetaObject::invokeMethod(this, [this, play, failure] { ended(play, failure); }, Qt::QueuedConnection);
                   });
@@ -94,7 +96,7 @@ void CSlotPlayer::ended(unsigned play, const PlaybackFailure& failure)
     label(m_playing, false);
     m_playing = -1;
     if (failure)
-        emit failed(tr("Could not play \"%1\": %2")
+        emit status(tr("Could not play \"%1\": %2")
                         .arg(QString::fromStdString(m_bank->getContentName(slot)), PlaybackWording::failure(failure)));
 }
 

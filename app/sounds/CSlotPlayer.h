@@ -32,9 +32,9 @@ public:
     int playingSlot() const { return m_playing; }
 
 signals:
-    // The play of a slot failed, or Space asked for a slot that cannot play: why, in words for the
-    // status line.
-    void failed(const QString& message);
+    // For the status line: the slot that plays; or why a play failed, or why the slot Space asked
+    // for cannot play. Each replaces what a play said before.
+    void status(const QString& message);
 
 private:
     void stop();

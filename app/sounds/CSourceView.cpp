@@ -2,6 +2,7 @@
 
 #include "audio/MonoSteps.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -26,6 +27,8 @@ CSourceView::CSourceView(QWidget* parent)
     setToolTip(tr("Drag the window to choose the part of the sound that goes into the slot; drag its ends to "
                   "shorten it; the wheel zooms"));
     setMouseTracking(false);
+    // The window is the panel's first control: the keyboard moves it too.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void CSourceView::setSound(std::shared_ptr<const audio::DecodedSound> sound)
@@ -113,7 +116,7 @@ void CSourceView::paintEvent(QPaintEvent*)
     painter.setPen(QPen(colours.highlight(), 2));
     painter.drawLine(QPointF(left, 0), QPointF(left, height()));
     painter.drawLine(QPointF(right, 0), QPointF(right, height()));
-    painter.setPen(QPen(colours.mid(), 1));
+    painter.setPen(hasFocus() ? QPen(colours.highlight(), 2) : QPen(colours.mid(), 1));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
@@ -201,6 +204,33 @@ void CSourceView::drag(std::uint64_t frame)
     m_region = region;
     update();
     emit regionDragged(region);
+}
+
+void CSourceView::keyPressEvent(QKeyEvent* event)
+{
+    const std::uint64_t step = std::max<std::uint64_t>(
+        1, (m_viewLast - m_viewFirst) / ((event->modifiers() & Qt::ShiftModifier) ? 10 : 100));
+    const std::uint64_t first = m_region.first;
+    std::uint64_t to = 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        to = first > step ? first - step : 0;
+        break;
+    case Qt::Key_Right:
+        to = first + step;
+        break;
+    case Qt::Key_Home:
+        break;
+    default:
+        return QWidget::keyPressEvent(event);
+    }
+    if (frames() == 0)
+        return;
+    // As a drag of the whole window by its start.
+    m_handle = Handle::Move;
+    m_grip = 0;
+    drag(to);
+    m_handle = Handle::None;
 }
 
 void CSourceView::wheelEvent(QWheelEvent* event)

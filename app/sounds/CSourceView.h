@@ -13,6 +13,8 @@
 // A source's waveform, zoomable, with the window of what goes into the slot drawn over it. Dragging
 // inside the window moves it, dragging one of its ends moves that end (never further apart than
 // the slot holds), a press outside it moves its start there; the wheel zooms around the pointer.
+// With the focus, Left and Right move the window by a hundredth of the view (Shift: a tenth), Home
+// to the source's start.
 class CSourceView : public QWidget {
     Q_OBJECT
 public:
@@ -41,6 +43,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     enum class Handle { None, Move, First, Last };

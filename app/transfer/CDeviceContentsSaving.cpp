@@ -63,12 +63,13 @@ std::optional<CDeviceContentsSaving::Device> CDeviceContentsSaving::deviceToSave
         }
     }
     const QString chosen = m_outputs.nameOf(output);
+    // The copies need no output, nor a MIDI system: without one chosen, any device's will do.
     if (devices.empty()) {
-        if (output.empty())
-            alert(IDialogs::AlertStyle::Critical, tr("No MIDI output is chosen."));
-        else
-            alert(IDialogs::AlertStyle::Informational,
-                  tr("No bank of %1 is known: a bank is known once it has been sent to the device completely.").arg(chosen));
+        alert(IDialogs::AlertStyle::Informational,
+              output.empty() ? tr("No bank of any device is known: a bank is known once it has been sent to the device "
+                                  "completely.")
+                             : tr("No bank of %1 is known: a bank is known once it has been sent to the device "
+                                  "completely.").arg(chosen));
         return std::nullopt;
     }
     const std::vector<std::string> names = MidiDestinations::listedNames(devices);
@@ -78,7 +79,7 @@ std::optional<CDeviceContentsSaving::Device> CDeviceContentsSaving::deviceToSave
                             .arg(QString::fromStdString(names[index]),
                                  QString::fromStdString(TransmissionAccount::rowList(known[index])))
                             .toStdString());
-    const QString label = output.empty() ? tr("No MIDI output is chosen. Save what is known of which device?")
+    const QString label = output.empty() ? tr("Save what is known of which device?")
                                          : tr("No bank of %1 is known. Save what is known of which device?").arg(chosen);
     const int picked = m_dialogs.runPick({tr("Save Device Contents").toStdString(), label.toStdString(), items});
     if (picked < 0 || static_cast<std::size_t>(picked) >= devices.size())

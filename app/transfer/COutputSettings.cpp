@@ -37,16 +37,22 @@ COutputSettings::COutputSettings(IDialogs& dialogs, COutputList& outputs, QWidge
     menu.addSeparator();
     menu.addAction(action);
     connect(action, &QAction::triggered, this, &COutputSettings::edit);
+    // The settings are a device's: without an output chosen there is none, and the item says why,
+    // as Send does. A chosen output unplugged keeps its settings open to change.
+    const auto enable = [this, action] {
+        const bool chosen = !m_outputs.chosen().empty();
+        action->setEnabled(chosen);
+        action->setToolTip(chosen ? QString() : m_outputs.unavailableReason());
+    };
+    connect(&m_outputs, &COutputList::connectionChanged, this, enable);
+    enable();
 }
 
 void COutputSettings::edit()
 {
     const MidiPortIdentity output = m_outputs.chosen();
-    if (output.empty()) {
-        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Output Settings").toStdString(),
-                            tr("No MIDI output is chosen.").toStdString(), tr("OK").toStdString()});
+    if (output.empty())
         return;
-    }
     // The settings are the record's: a device that moved to another socket takes them along.
     if (const QString unsettled = CRecordHandover(m_dialogs).settle(output, m_outputs.present()); !unsettled.isEmpty()) {
         m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Output Settings").toStdString(), unsettled.toStdString(),

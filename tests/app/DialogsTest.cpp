@@ -35,6 +35,18 @@ std::function<void(QMessageBox&)> key(Qt::Key pressed)
     return [pressed](QMessageBox& box) { QTest::keyClick(&box, pressed); };
 }
 
+// Presses the button that answers to Alt and the key, as the user would by its mnemonic.
+std::function<void(QMessageBox&)> mnemonic(Qt::Key pressed)
+{
+    return [pressed](QMessageBox& box) {
+        for (QAbstractButton* button : box.buttons())
+            if (button->shortcut() == QKeySequence(Qt::ALT | pressed))
+                return QTest::mouseClick(button, Qt::LeftButton);
+        box.reject();
+        FAIL() << "no button answers to Alt+" << QKeySequence(pressed).toString().toStdString();
+    };
+}
+
 std::function<void(QMessageBox&)> clickOn(const QString& text)
 {
     return [text](QMessageBox& box) {
@@ -49,11 +61,12 @@ TEST(DialogsTest, QuestionsShowTheQuestionIconAndEnterPressesTheButtonTheAlertNa
 {
     const IDialogs::Alert reset{Style::Question, "Reset to Default", "Give the bank back?", "Reset", "Cancel", {},
                                 Reply::Alternate};
-    const IDialogs::Alert saveChanges{Style::Question, "Save changes?", "Save them?", "Save", "Cancel", "Discard"};
+    const IDialogs::Alert saveChanges{Style::Question, "Save changes?", "Save them?", "Save", "Cancel", "&Discard"};
     const IDialogs::Alert differentBanks{Style::Question, "Different Banks!", "Load it where?", "Load into S10",
                                          "Cancel", "Load into S05", Reply::Alternate};
     const IDialogs::Alert failure{Style::Critical, "Save Failed", "Could not be written.", "OK"};
     const IDialogs::Alert notice{Style::Informational, "Transmission Stopped", "Sent completely: none.", "OK"};
+    const IDialogs::Alert wrongFile{Style::Warning, "Wrong File Format", "notes.mid holds no sound bank.", "OK"};
     const struct {
         const IDialogs::Alert& alert;
         std::function<void(QMessageBox&)> act;
@@ -66,13 +79,15 @@ TEST(DialogsTest, QuestionsShowTheQuestionIconAndEnterPressesTheButtonTheAlertNa
         // Save stays the default; Discard only by its own button.
         {saveChanges, key(Qt::Key_Enter), QMessageBox::Question, Reply::Default},
         {saveChanges, key(Qt::Key_Escape), QMessageBox::Question, Reply::Alternate},
-        {saveChanges, clickOn("Discard"), QMessageBox::Question, Reply::Other},
+        {saveChanges, clickOn("&Discard"), QMessageBox::Question, Reply::Other},
+        {saveChanges, mnemonic(Qt::Key_D), QMessageBox::Question, Reply::Other},
         {differentBanks, key(Qt::Key_Return), QMessageBox::Question, Reply::Alternate},
         {differentBanks, clickOn("Load into S10"), QMessageBox::Question, Reply::Default},
         {differentBanks, clickOn("Load into S05"), QMessageBox::Question, Reply::Other},
         {failure, key(Qt::Key_Return), QMessageBox::Critical, Reply::Default},
         {failure, key(Qt::Key_Escape), QMessageBox::Critical, Reply::Default},
         {notice, key(Qt::Key_Return), QMessageBox::Information, Reply::Default},
+        {wrongFile, key(Qt::Key_Return), QMessageBox::Warning, Reply::Default},
     };
     for (const auto& [alert, act, icon, reply] : cases) {
         SCOPED_TRACE(alert.title);

@@ -168,6 +168,10 @@ TEST_F(EditorBrowserTest, SpaceOrThePlayControlPlaysTheFileAsItIsAndSpaceAgainOr
     choose(4);
     pressInList(Qt::Key_Space);
     EXPECT_EQ(textOf("text_status"), "Could not play \u201Csnare.aiff\u201D: it could not be read");
+    // A later play that works says so in its place.
+    choose(2);
+    pressInList(Qt::Key_Space);
+    EXPECT_EQ(textOf("text_status"), "Playing \u201Ckick 2.wav\u201D");
 }
 
 TEST_F(EditorBrowserTest, EnterImportsOneFileIntoTheSelectedSlotThroughTheSoundPanel)

@@ -98,6 +98,8 @@ TEST_F(EditorDesktopTest, OutputChannelChoiceAndSplitterComeBackAtTheNextStart)
 
 TEST_F(EditorDesktopTest, FilePanelsStartInTheFolderLastUsedForTheirPurposeAndSaveSuggestsTheBanksName)
 {
+    // Before any folder is known the panels start at home, not wherever the toolkit was last.
+    const std::string home = QDir::homePath().toStdString();
     ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("banks")) && QDir(folder.path()).mkpath(QStringLiteral("saved")));
     click("button_save"); // cancelled: nothing to remember
     paths = {bankFile("banks/s05.mid", 4), path("saved/mine.mid")};
@@ -109,8 +111,11 @@ TEST_F(EditorDesktopTest, FilePanelsStartInTheFolderLastUsedForTheirPurposeAndSa
     click("radiobutton_options_1");
     press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     click("button_openContents_2");
-    EXPECT_EQ(panelStarts, (Texts{"S05.mid", "", "S05.mid", "", folderOf("banks"), folderOf("saved") + "/All banks.mid",
-                                  folderOf("")}));
+    EXPECT_EQ(panelStarts, (Texts{home + "/S05.mid", home, home + "/S05.mid", home, folderOf("banks"),
+                                  folderOf("saved") + "/All banks.mid", folderOf("")}));
+    // An open panel says what its file is for, naming the slot a sound goes into.
+    EXPECT_EQ(panelTitles, (Texts{"Open Bank File", "Import into S05 slot 2, CLOSED HI HAT", "Open Bank File",
+                                  "Import into S05 slot 3, CLAP"}));
 
     // Folders stick across starts; one removed since is forgotten rather than opened.
     restart();
@@ -119,7 +124,17 @@ TEST_F(EditorDesktopTest, FilePanelsStartInTheFolderLastUsedForTheirPurposeAndSa
     selectRow(31);
     click("button_load");
     click("button_save");
-    EXPECT_EQ(panelStarts, (Texts{"", folderOf("saved") + "/All banks.mid"}));
+    EXPECT_EQ(panelStarts, (Texts{home, folderOf("saved") + "/All banks.mid"}));
+
+    // A folder a save failed in is not where the next one starts: here a folder stands where the
+    // file would go.
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("locked/All banks.mid")));
+    panelStarts.clear();
+    paths = {path("locked/All banks.mid")};
+    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_EQ(shown.back().substr(0, 21), "critical|Save Failed|");
+    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(panelStarts, (Texts{folderOf("saved") + "/All banks.mid", folderOf("saved") + "/All banks.mid"}));
 }
 
 TEST_F(EditorDesktopTest, TabLeavesTheBankTableAndReachesEveryEnabledControlInOrderBothWays)

@@ -133,4 +133,23 @@ TEST_F(EditorDeviceSocketsTest, SaveDeviceContentsOffersTheDevicesWithAKnownBank
     EXPECT_TRUE(std::filesystem::exists(path("unit 3/S02.mid")));
 }
 
+TEST_F(EditorDeviceSocketsTest, WithoutAMidiSystemSaveDeviceContentsOffersTheDevicesWithARecord)
+{
+    selectRow(1);
+    control<QComboBox>("popup_out").setCurrentIndex(1);
+    sendCurrentBank();
+    // The next start finds no MIDI system, and so no output chosen.
+    editor.reset();
+    service.unplug(unit2);
+    service.unplug(unit3);
+    service.withoutSystem();
+    settings.setOutput(QString());
+    editor = std::make_unique<CEditor>(*this, system, settings, sound);
+    editor->show();
+    picked = -1;
+    chooseSaveDeviceContents();
+    EXPECT_EQ(shown, Texts{"pick|Save Device Contents|Save what is known of which device?|" + zylox
+                           + " (USB socket 3) (known: S02)"});
+}
+
 } // namespace

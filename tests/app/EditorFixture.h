@@ -38,19 +38,19 @@
 using Bytes = std::vector<std::uint8_t>;
 using Texts = std::vector<std::string>;
 
-// The question before a file that decodes as no sound goes into a sample slot as it is.
+// The question before a file that decodes as no sound goes into a sample slot as it is; Enter cancels.
 inline std::string rawQuestion(const std::string& file)
 {
     return "question|Not a Sound|\u201C" + file + "\u201D is not a sound file this editor decodes (WAV, AIFF, "
            "AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64). Load its bytes into the slot as raw 8-bit device "
-           "data?|Load Raw|Cancel";
+           "data?|Load Raw|Cancel|Enter: Cancel";
 }
 
 // The question before unsaved changes are lost: banks as "The bank \"S05\" has", before as "quitting".
 inline std::string saveChangesQuestion(const std::string& banks, const std::string& before)
 {
     return "question|Save changes?|" + banks + " changes that are not saved. Save them before " + before
-           + "?|Save|Cancel|Discard";
+           + "?|Save|Cancel|&Discard";
 }
 
 // The real editor window, offscreen, over the loopback MIDI service and the virtual clock. The
@@ -265,6 +265,7 @@ protected:
     {
         const std::string style = alert.style == AlertStyle::Critical   ? "critical|"
                                   : alert.style == AlertStyle::Question ? "question|"
+                                  : alert.style == AlertStyle::Warning  ? "warning|"
                                                                         : "informational|";
         const std::string enter = alert.enterChooses == AlertReply::Alternate ? alert.alternateButton
                                   : alert.enterChooses == AlertReply::Other   ? alert.otherButton
@@ -284,9 +285,11 @@ protected:
         shown.push_back("pick|" + pick.title + "|" + pick.label + items);
         return picked;
     }
-    std::string runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder) override
+    std::string runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder,
+                             const std::string& title) override
     {
         panelStarts.push_back(folder);
+        panelTitles.push_back(title);
         return runPanel("open", fileTypes);
     }
     std::string runSavePanel(const std::vector<std::string>& fileTypes, const std::string& suggested) override
@@ -320,6 +323,8 @@ protected:
     Texts shown;
     // Where each panel started: the open panel's folder, the save panel's suggested path.
     Texts panelStarts;
+    // Each open panel's title.
+    Texts panelTitles;
     int checksRun = 0;
     // Runs as each alert is shown, before it is answered.
     std::function<void()> whenAlerted;

@@ -1,5 +1,5 @@
-// Why Send and Receive are unavailable, as the window tells it: the output list, the tooltips and
-// the status line when a disabled control is pressed anyway.
+// Why Send, Receive and the output settings are unavailable, as the window tells it: the output
+// list, the tooltips and the status line when a disabled control is pressed anyway.
 #include "EditorFixture.h"
 
 #include <QAction>
@@ -39,12 +39,17 @@ TEST_F(EditorReasonsTest, WithoutOutputsTheListAndSendSayPlugInAndAPressOnSendSa
     EXPECT_EQ(tipOf("menu_send"), kNoOutput);
     expectSendSays(kNoOutput);
     EXPECT_EQ(editor->state(), CEditor::State::Idle);
+    // The output settings are a device's: none without an output.
+    EXPECT_FALSE(control<QAction>("menu_outputSettings").isEnabled());
+    EXPECT_EQ(tipOf("menu_outputSettings"), kNoOutput);
 
     // Plugged in, the button sends and its tooltip says what it does again.
     service.addDestination({"", "UM-ONE", "UM-ONE MIDI 1"});
     settle();
     EXPECT_TRUE(control<QAbstractButton>("button_send").isEnabled());
     EXPECT_EQ(tipOf("button_send"), "Send the bank(s) to the ZYLOX 515 over MIDI");
+    EXPECT_TRUE(control<QAction>("menu_outputSettings").isEnabled());
+    EXPECT_NE(tipOf("menu_outputSettings"), kNoOutput);
 }
 
 TEST_F(EditorReasonsTest, AChosenOutputUnpluggedIsNamedAsTheReason)
@@ -57,11 +62,18 @@ TEST_F(EditorReasonsTest, AChosenOutputUnpluggedIsNamedAsTheReason)
     expectSendSays("UM-ONE:UM-ONE MIDI 1 is disconnected: plug it in again or choose another output");
 }
 
-TEST_F(EditorWithoutMidiSystemTest, TheListAndSendSayThereIsNoMidiSystem)
+TEST_F(EditorWithoutMidiSystemTest, TheListSendAndOutputSettingsSayThereIsNoMidiSystemButTheCopiesAreLookedFor)
 {
     EXPECT_EQ(control<QComboBox>("popup_out").currentText().toStdString(), kNoSystem);
     EXPECT_FALSE(control<QAbstractButton>("button_send").isEnabled());
     expectSendSays(kNoSystem);
+    EXPECT_FALSE(control<QAction>("menu_outputSettings").isEnabled());
+    EXPECT_EQ(tipOf("menu_outputSettings"), kNoSystem);
+
+    // The copies of what devices were sent need no output: without any, that is what is said.
+    control<QAction>("menu_saveDeviceContents").trigger();
+    EXPECT_EQ(shown, Texts{"informational|Save Device Contents|No bank of any device is known: a bank is known once "
+                           "it has been sent to the device completely.|OK|"});
 }
 
 TEST_F(EditorReasonsTest, ReceiveIsDisabledAndSaysTheDeviceCannotSendItsMemory)

@@ -88,14 +88,17 @@ TEST_F(EditorSlotsFixture, PlayTogglesAnotherPlayStopsTheFirstAndSpacePlaysTheSe
     EXPECT_EQ(control("button_playContents_0").toolTip().toStdString(), "A firmware slot holds no sound");
 }
 
-TEST_F(EditorSlotsFixture, APlayThatFailsSaysWhyInTheStatusLine)
+TEST_F(EditorSlotsFixture, APlayThatFailsSaysWhyInTheStatusLineUntilTheNextPlaySaysWhatPlays)
 {
     click("button_playContents_2");
+    EXPECT_EQ(textOf("text_status"), "Playing \"" + editor->workBank(4).getContentName(2) + "\"");
     sound.fail({PlaybackFailure::Kind::Failed, "default", {}, "Broken pipe"});
     settle();
     EXPECT_EQ(playButtons(), "+Play +Play +Play +Play +Play +Play ");
     EXPECT_EQ(textOf("text_status"), "Could not play \"" + editor->workBank(4).getContentName(2)
                                          + "\": the ALSA device \"default\" failed (Broken pipe)");
+    click("button_playContents_3");
+    EXPECT_EQ(textOf("text_status"), "Playing \"" + editor->workBank(4).getContentName(3) + "\"");
 }
 
 TEST_F(EditorSlotsFixture, WithoutASoundOutputThePlayButtonsAreDisabledAndSayWhy)

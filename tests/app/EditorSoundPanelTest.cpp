@@ -7,6 +7,7 @@
 #include "app/sounds/WaveformEnvelope.h"
 #include "tests/support/SoundFileFolder.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -47,14 +48,15 @@ protected:
             QTest::mouseMove(&view, from + QPoint(pixels * step / 4, 0));
         QTest::mouseRelease(&view, Qt::LeftButton, {}, from + QPoint(pixels, 0));
     }
-    // Types the value into one of the panel's number fields and presses Return.
-    void typeInPanel(const QString& field, const QString& value)
+    // Types the value into one of the panel's number fields and leaves it with Tab (Return would
+    // apply the panel).
+    void typeInPanel(const QString& field, const QString& value, Qt::Key leaving = Qt::Key_Tab)
     {
         auto& box = panelControl<QDoubleSpinBox>(field);
         QTest::mouseClick(&box, Qt::LeftButton);
         QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(&box, value);
-        QTest::keyClick(&box, Qt::Key_Return);
+        QTest::keyClick(&box, leaving);
         settle();
     }
     static int peakOf(const Bytes& bytes)
@@ -168,6 +170,54 @@ TEST_F(EditorSoundPanelTest, CancelChangesNothingAndTheCleanOnlyControlsWaitForC
     EXPECT_EQ(editor->workBank(4).getContentName(3), editor->defaultBank(4).getContentName(3));
     EXPECT_FALSE(control<QAction>("menu_undo").isEnabled());
     EXPECT_EQ(textOf("text_status"), "");
+}
+
+TEST_F(EditorSoundPanelTest, AShortSourcesWindowEndsWithItAndTheKeyboardAndAScreenReaderWorkThePanel)
+{
+    const std::string hit = sounds.synth("hit.wav", "-r 44100 -c 1 -b 16", "synth 0.1 sine 440 gain -6");
+    const Bytes factory = slot(4, 1);
+    importIntoSlot(1, hit);
+    // The window is what the source holds; silence fills the rest of the slot, and the line says so.
+    const QString padding = QString::number(static_cast<double>(factory.size()) / 33000.0 - 0.1, 'f', 3);
+    EXPECT_EQ(panelText("text_window"), "Window 0.000 s to 0.100 s of 0.100 s, then " + padding.toStdString()
+                                            + " s of silence to the slot's end");
+
+    // The window has the focus first, and the keys move it as a drag would.
+    auto& source = panelControl<CSourceView>("view_source");
+    EXPECT_EQ(soundPanel()->focusWidget(), &source);
+    QTest::keyClick(&source, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_GT(source.region().first, 0u);
+    EXPECT_FALSE(panelText("text_window").starts_with("Window 0.000 s")) << panelText("text_window");
+    QTest::keyClick(&source, Qt::Key_Home);
+    EXPECT_EQ(source.region().first, 0u);
+
+    // Every number field is named by what it sets, not only by its kind.
+    std::vector<std::string> names;
+    for (QAbstractSpinBox* field : soundPanel()->findChildren<QAbstractSpinBox*>())
+        names.push_back(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name).toStdString());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Fade in", "Fade out", "Gain", "Limit", "Pitch", "Trim threshold"}));
+
+    // A failed play is marked until the next play.
+    clickInPanel("button_playResult");
+    sound.fail({PlaybackFailure::Kind::Failed, "default", {}, "Broken pipe"});
+    settle();
+    EXPECT_TRUE(panelText("text_warning").starts_with("Could not play")) << panelText("text_warning");
+    clickInPanel("button_playResult");
+    EXPECT_EQ(panelText("text_warning"), "");
+
+    // Escape cancels; Enter in a field applies with the value just typed.
+    QTest::keyClick(soundPanel(), Qt::Key_Escape);
+    EXPECT_EQ(soundPanel(), nullptr);
+    EXPECT_EQ(slot(4, 1), factory);
+    importIntoSlot(1, hit);
+    typeInPanel("spin_gain", "-12", Qt::Key_Return);
+    EXPECT_EQ(soundPanel(), nullptr);
+    EXPECT_NE(slot(4, 1), factory);
+    shapeSlot(1);
+    ASSERT_NE(soundPanel(), nullptr);
+    EXPECT_EQ(panelControl<QDoubleSpinBox>("spin_gain").value(), -12.0);
+    clickInPanel("button_cancel");
 }
 
 TEST_F(EditorSoundPanelTest, ASilentLeadInIsMarkedAndNamedAndSnappingToTheOnsetBringsTheHitIn)

@@ -2,6 +2,7 @@
 #include "EditorFixture.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 
 #include <filesystem>
@@ -78,7 +79,8 @@ TEST_F(EditorTest, EditsChangeOnlyTheWorkingBankAndResetPutsANewFactoryCopyBack)
 TEST_F(EditorTest, OneBankFileOpensOntoItsOwnRowAndOntoAnotherOnlyAfterABeepAndAChoiceOfRow)
 {
     const auto questionOver = [](const std::string& selected) {
-        return "question|Different Banks!|The file contains data for bank: \"S08\" (S08).\nLoad it into the selected "
+        // The bank by the file's own name for it, not the name S08 has in the window.
+        return "question|Different Banks!|The file contains data for bank: \"file bank 7\" (S08).\nLoad it into the selected "
                "bank \"" + selected + "\" (S05) or into S08? What that bank holds now is replaced.|Load into S05|"
                "Cancel|Load into S08|Enter: Cancel";
     };
@@ -134,8 +136,8 @@ TEST_F(EditorTest, FileOfAllBanksGivesTheCurrentBankItsOwnOrEveryRowAndAFileWith
     EXPECT_EQ(editor->windowTitle().toStdString(), "Untitled[*]");
     click("radiobutton_options_1");
     click("button_load");
-    EXPECT_EQ(shown, (Texts{"open mid", "informational|Wrong File Format|This file contains no sound bank(s)\n"
-                                        "for a Tarvo ZYLOX 515!|OK|", "open mid", "open mid",
+    EXPECT_EQ(shown, (Texts{"open mid", "warning|Wrong File Format|notes.mid holds no sound bank for a Tarvo ZYLOX "
+                                        "515: it is not a bank file, or it is damaged.|OK|", "open mid", "open mid",
                             saveChangesQuestion("The bank \"file bank 12\" has", "opening another bank file"),
                             "open mid"}));
     for (int row = 0; row < 32; ++row)
@@ -233,6 +235,14 @@ TEST_F(EditorTest, SaveWritesTheFileTheBanksCameFromWithTheBanksItHoldsAndSaveAs
     EXPECT_EQ(saved->getName(), "Kit in S10");
     EXPECT_EQ(editor->windowTitle().toStdString(), "s05.mid[*]");
     EXPECT_TRUE(editor->isWindowModified());
+    // The star stays, and the line says why.
+    EXPECT_EQ(textOf("text_status"),
+              "Saved s05.mid (S10). S07 stays unsaved: s05.mid does not hold it (Save As\u2026 writes it).");
+    selectRow(11);
+    type("textfield_bankName", "Kit in S12");
+    press(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(textOf("text_status"),
+              "Saved s05.mid (S10). S07, S12 stay unsaved: s05.mid does not hold them (Save As\u2026 writes them).");
     EXPECT_EQ(shown.size(), 3u); // open, beep, Different Banks!: no save panel
 
     // Save As… asks where, and writes the layout the Banks switch names.
@@ -241,7 +251,7 @@ TEST_F(EditorTest, SaveWritesTheFileTheBanksCameFromWithTheBanksItHoldsAndSaveAs
     EXPECT_TRUE(control<QMenu>("menu_file").actions().contains(&control<QAction>("menu_saveAs")));
     press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(shown.back(), "save mid");
-    EXPECT_EQ(panelStarts.back(), "All banks.mid");
+    EXPECT_EQ(panelStarts.back(), QDir::homePath().toStdString() + "/All banks.mid");
     EXPECT_EQ(banksIn(path("everything.mid")), 32);
     EXPECT_EQ(editor->windowTitle().toStdString(), "everything.mid[*]");
     EXPECT_FALSE(editor->isWindowModified());

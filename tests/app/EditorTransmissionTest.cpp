@@ -99,8 +99,10 @@ TEST_F(EditorTransmissionTest, SendByItsKeyTakesTheNameBeingTypedBeforeItStarts)
 
 TEST_F(EditorTransmissionTest, BanksGoOnlyToTheirOwnRowsBlocksWhateverTheFileHolds)
 {
-    const std::string wrongFormat = "informational|Wrong File Format|This file contains no sound bank(s)\n"
-                                    "for a Tarvo ZYLOX 515!|OK|";
+    const auto wrongFormat = [](const std::string& file) {
+        return "warning|Wrong File Format|" + file + " holds no sound bank for a Tarvo ZYLOX 515: it is not a bank "
+               "file, or it is damaged.|OK|";
+    };
     // All banks, but the firmware's track holds sound bank S31.
     std::vector<std::unique_ptr<IBank>> banks;
     std::vector<IBank*> tracks;
@@ -112,7 +114,7 @@ TEST_F(EditorTransmissionTest, BanksGoOnlyToTheirOwnRowsBlocksWhateverTheFileHol
     paths = {bankFile("s08.mid", 7), path("sound-last.mid")};
     click("button_load");
     click("button_load");
-    EXPECT_EQ(shown, (Texts{"open mid", wrongFormat, "open mid", wrongFormat}));
+    EXPECT_EQ(shown, (Texts{"open mid", wrongFormat("s08.mid"), "open mid", wrongFormat("sound-last.mid")}));
     EXPECT_EQ(imageOf(editor->workBank(31)), firmware);
     EXPECT_EQ(tableRow(31), "FIRMWARE - factory -");
     EXPECT_EQ(tableRow(30), "S31");
@@ -297,7 +299,7 @@ TEST_F(EditorTransmissionTest, EditsWhileSendingLeaveTheBankOnItsWayAloneAndRese
         EXPECT_EQ(shown, (Texts{"open wav aif aiff aifc flac ogg opus mp3 w64 au caf", rawQuestion("raw.txt"), "informational|Reset to Default|Don't Reset To Default any bank during sending "
                                         "or receiveing!|OK|", "question|Save changes?|The bank \"renamed while sending\" has "
                                         "changes that are not saved. Save them before opening another bank file?|Save|"
-                                        "Cancel|Discard", "open mid"}));
+                                        "Cancel|&Discard", "open mid"}));
         EXPECT_EQ(tableRow(4), "file bank 4");
         EXPECT_EQ(textOf("text_status"), "Opened S05 from all.mid");
     });

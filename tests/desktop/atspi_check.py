@@ -138,6 +138,7 @@ def import_by_actions(application, window, tone):
     button.queryAction().doAction(0)
     panel = wait_for(lambda: [f for f in frames(application, pyatspi.ROLE_DIALOG) + frames(application, pyatspi.ROLE_FILE_CHOOSER)],
                      "the file panel")[0]
+    check((panel.name or "").startswith("Import into S05 slot 1, "), f"the file panel is titled {panel.name!r}")
     # What a screen reader user types reaches the focused field through its editable text; no window
     # manager gives the panel the keyboard here.
     field = wait_for(lambda: [node for node in descendants(panel) if node.getRole() == pyatspi.ROLE_TEXT
@@ -146,6 +147,13 @@ def import_by_actions(application, window, tone):
     named(panel, pyatspi.ROLE_PUSH_BUTTON, "Open")[0].queryAction().doAction(0)
     apply = wait_for(lambda: [b for d in frames(application, pyatspi.ROLE_DIALOG)
                               for b in named(d, pyatspi.ROLE_PUSH_BUTTON, "Apply")], "the sound panel")[0]
+    sound_panel = [d for d in frames(application, pyatspi.ROLE_DIALOG) if named(d, pyatspi.ROLE_PUSH_BUTTON, "Apply")][0]
+    # Every field of the shape is named by what it sets, and the window over the source has the focus.
+    check_names(sound_panel)
+    focused = wait_for(lambda: [node for node in descendants(sound_panel)
+                                if node.getState().contains(pyatspi.STATE_FOCUSED)], "the sound panel's focus")
+    check(any((node.name or "").startswith("Source waveform") for node in focused),
+          f"the sound panel opens with the focus on {[node.name for node in focused]!r}")
     apply.queryAction().doAction(0)
     wait_for(lambda: not frames(application, pyatspi.ROLE_DIALOG), "the end of the sound panel")
     wave_one = wait_for(lambda: named(window, pyatspi.ROLE_FILLER, "Waveform of slot 1, ")

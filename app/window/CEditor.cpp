@@ -17,6 +17,7 @@
 #include "app/transfer/CTransmission.h"
 #include "app/window/CAboutWindow.h"
 #include "app/window/CFocusGuard.h"
+#include "app/window/CHelpMenu.h"
 #include "app/window/CMenuValidation.h"
 #include "app/window/CWindowMemory.h"
 #include "midiio/ZQMidiSystem.h"
@@ -87,6 +88,7 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
         {ui.menu_send, ui.button_send}});
     m_library = std::make_unique<CSoundBrowser>(*this, ui.menu_help->menuAction(), settings, soundOutput,
                                                 CSoundBrowser::Rooms{*m_selection, *m_bankView, *m_edits});
+    m_help = std::make_unique<CHelpMenu>(*this, *menuBar(), *ui.menu_help, ui.menu_about);
 
     connectControls();
     awakeFromNib();
@@ -154,7 +156,6 @@ void CEditor::connectControls()
 void CEditor::awakeFromNib()
 {
     Ui::EditorWindow& ui = *m_ui;
-    ui.text_version->setText(tr("Version %1").arg(QStringLiteral(ZYLOX_VERSION)));
     ui.text_status->setText(QString());
     enableMIDIButtons();
     ui.popup_channel->setCurrentIndex(0);

@@ -19,6 +19,7 @@ class CBankView;
 class CDisabledReasons;
 class CFilePanels;
 class CFocusGuard;
+class CHelpMenu;
 class CDeviceContentsSaving;
 class CImportPreferences;
 class CMenuValidation;
@@ -134,4 +135,5 @@ private:
     std::unique_ptr<CDisabledReasons> m_disabledReasons;
     std::unique_ptr<CMenuValidation> m_menuValidation;
     std::unique_ptr<CSoundBrowser> m_library;
+    std::unique_ptr<CHelpMenu> m_help;
 };

@@ -99,43 +99,48 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
         <translation>%1 auf Werksnamen und Werkssounds zurückgesetzt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="131"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="158"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="106"/>
+        <source>Import into %1 slot %2, %3</source>
+        <translation>In %1, Slot %2 importieren, %3</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="138"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="165"/>
         <source>Not imported: %1</source>
         <translation>Nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="184"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="191"/>
         <source>Shape “%1” for %2</source>
         <translation>„%1“ für %2 formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="200"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="207"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="200"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="207"/>
         <source>import into %1</source>
         <translation>Import in %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="201"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="208"/>
         <source>Shape</source>
         <translation>Formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="201"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="208"/>
         <source>shape of %1</source>
         <translation>Formen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="221"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="228"/>
         <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurde die älteste verworfen: Ihr Slot besteht jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="224"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="231"/>
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurden die %2 ältesten verworfen: Ihre Slots bestehen jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
     </message>
@@ -143,138 +148,156 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
 <context>
     <name>CBankFiles</name>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="41"/>
-        <location filename="../app/files/CBankFiles.cpp" line="50"/>
+        <location filename="../app/files/CBankFiles.cpp" line="42"/>
+        <location filename="../app/files/CBankFiles.cpp" line="51"/>
         <source>opening another bank file</source>
         <translation>dem Öffnen einer anderen Bankdatei</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="70"/>
+        <location filename="../app/files/CBankFiles.cpp" line="44"/>
+        <source>Open Bank File</source>
+        <translation>Bankdatei öffnen</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="72"/>
         <source>Wrong File Format</source>
         <translation>Falsches Dateiformat</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="71"/>
-        <source>This file contains no sound bank(s)
-for a Tarvo ZYLOX 515!</source>
-        <translation>Diese Datei enthält keine Soundbank
-für einen Tarvo ZYLOX 515!</translation>
-    </message>
-    <message>
-        <location filename="../app/files/CBankFiles.cpp" line="72"/>
-        <location filename="../app/files/CBankFiles.cpp" line="183"/>
+        <location filename="../app/files/CBankFiles.cpp" line="75"/>
+        <location filename="../app/files/CBankFiles.cpp" line="189"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="73"/>
+        <location filename="../app/files/CBankFiles.cpp" line="76"/>
         <source>Not opened: %1 holds no sound bank</source>
         <translation>Nicht geöffnet: %1 enthält keine Soundbank</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="88"/>
+        <location filename="../app/files/CBankFiles.cpp" line="92"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4) or into %2? What that bank holds now is replaced.</source>
         <translation>Die Datei enthält Daten für die Bank „%1“ (%2).
 In die ausgewählte Bank „%3“ (%4) oder in %2 laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="91"/>
-        <source>The file contains data for bank: &quot;&quot; (%1).
-Load it into the selected bank &quot;%2&quot; (%3)? What that bank holds now is replaced.</source>
-        <translation>Die Datei enthält Daten für die Bank „“ (%1).
-In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
+        <location filename="../app/files/CBankFiles.cpp" line="73"/>
+        <source>%1 holds no sound bank for a Tarvo ZYLOX 515: it is not a bank file, or it is damaged.</source>
+        <translation>%1 enthält keine Soundbank für einen Tarvo ZYLOX 515: Es ist keine Bankdatei, oder sie ist beschädigt.</translation>
     </message>
     <message>
         <location filename="../app/files/CBankFiles.cpp" line="95"/>
-        <location filename="../app/files/CBankFiles.cpp" line="97"/>
+        <source>The file contains data for bank: &quot;%1&quot; (%2).
+Load it into the selected bank &quot;%3&quot; (%4)? What that bank holds now is replaced.</source>
+        <translation>Die Datei enthält Daten für die Bank „%1“ (%2).
+In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="99"/>
+        <location filename="../app/files/CBankFiles.cpp" line="101"/>
         <source>Load into %1</source>
         <translation>In %1 laden</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="96"/>
+        <location filename="../app/files/CBankFiles.cpp" line="100"/>
         <source>Different Banks!</source>
         <translation>Unterschiedliche Bänke!</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="98"/>
+        <location filename="../app/files/CBankFiles.cpp" line="102"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="112"/>
-        <location filename="../app/files/CBankFiles.cpp" line="124"/>
-        <location filename="../app/files/CBankFiles.cpp" line="141"/>
+        <location filename="../app/files/CBankFiles.cpp" line="116"/>
+        <location filename="../app/files/CBankFiles.cpp" line="127"/>
+        <location filename="../app/files/CBankFiles.cpp" line="143"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="112"/>
+        <location filename="../app/files/CBankFiles.cpp" line="116"/>
         <source>opening %1 into %2</source>
         <translation>Öffnen von %1 in %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="116"/>
+        <location filename="../app/files/CBankFiles.cpp" line="119"/>
         <source>Opened %1 into %2</source>
         <translation>%1 in %2 geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="124"/>
+        <location filename="../app/files/CBankFiles.cpp" line="127"/>
         <source>opening %1 (all banks)</source>
         <translation>Öffnen von %1 (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="131"/>
+        <location filename="../app/files/CBankFiles.cpp" line="133"/>
         <source>Opened %1 (all banks)</source>
         <translation>%1 geöffnet (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="141"/>
+        <location filename="../app/files/CBankFiles.cpp" line="143"/>
         <source>opening %1 from %2</source>
         <translation>Öffnen von %1 aus %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="146"/>
+        <location filename="../app/files/CBankFiles.cpp" line="148"/>
         <source>Opened %1 from %2</source>
         <translation>%1 aus %2 geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="159"/>
+        <location filename="../app/files/CBankFiles.cpp" line="161"/>
         <source>All banks</source>
         <translation>Alle Bänke</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="180"/>
+        <location filename="../app/files/CBankFiles.cpp" line="186"/>
         <source>The bank file &quot;%1&quot; could not be written: %2.</source>
         <translation>Die Bankdatei „%1“ konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="182"/>
+        <location filename="../app/files/CBankFiles.cpp" line="188"/>
         <source>Save Failed</source>
         <translation>Speichern fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="184"/>
+        <location filename="../app/files/CBankFiles.cpp" line="190"/>
         <source>Not saved: %1</source>
         <translation>Nicht gespeichert: %1</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="190"/>
+        <location filename="../app/files/CBankFiles.cpp" line="198"/>
         <source>Saved %1 (%2)</source>
         <translation>%1 gespeichert (%2)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="191"/>
+        <location filename="../app/files/CBankFiles.cpp" line="199"/>
         <source>Saved %1 (all banks)</source>
         <translation>%1 gespeichert (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="213"/>
+        <location filename="../app/files/CBankFiles.cpp" line="200"/>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="210"/>
+        <source>%1 stays unsaved: %2 does not hold it (Save As… writes it).</source>
+        <translation>%1 bleibt ungespeichert: %2 enthält diese Bank nicht („Speichern unter…“ schreibt sie).</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="211"/>
+        <source>%1 stay unsaved: %2 does not hold them (Save As… writes them).</source>
+        <translation>%1 bleiben ungespeichert: %2 enthält diese Bänke nicht („Speichern unter…“ schreibt sie).</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="231"/>
         <source>The shapes of its slots could not be kept beside %1: %2</source>
         <translation>Die Formen ihrer Slots konnten nicht neben %1 aufbewahrt werden: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="245"/>
+        <location filename="../app/files/CBankFiles.cpp" line="263"/>
         <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
         <translation>
             <numerusform>%n geformter Slot öffnet sich als reine Bytes: Seine Quelle wurde geändert oder ist verschwunden.</numerusform>
@@ -282,7 +305,7 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="249"/>
+        <location filename="../app/files/CBankFiles.cpp" line="267"/>
         <source>%n of the oldest kept sources were let go to stay within %1 MB.</source>
         <translation>
             <numerusform>%n der ältesten aufbewahrten Quellen wurde verworfen, um unter %1 MB zu bleiben.</numerusform>
@@ -290,7 +313,7 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
         </translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="256"/>
+        <location filename="../app/files/CBankFiles.cpp" line="274"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -361,9 +384,14 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
     <message>
         <location filename="../app/library/CBrowserPlayer.cpp" line="48"/>
         <location filename="../app/library/CBrowserPlayer.cpp" line="54"/>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="81"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="82"/>
         <source>Could not play “%1”: %2</source>
         <translation>„%1“ konnte nicht abgespielt werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="59"/>
+        <source>Playing “%1”</source>
+        <translation>„%1“ wird abgespielt</translation>
     </message>
 </context>
 <context>
@@ -385,65 +413,65 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
         <translation>%1 ist keine Sounddatei, die dieser Editor dekodiert (%2). Ihre Bytes als rohe 8-Bit-Gerätedaten in den Slot laden?</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="43"/>
+        <location filename="../app/banks/CContentImport.cpp" line="44"/>
         <source>Not a Sound</source>
         <translation>Kein Sound</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="44"/>
-        <location filename="../app/banks/CContentImport.cpp" line="68"/>
+        <location filename="../app/banks/CContentImport.cpp" line="45"/>
+        <location filename="../app/banks/CContentImport.cpp" line="70"/>
         <source>Load Raw</source>
         <translation>Roh laden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="44"/>
+        <location filename="../app/banks/CContentImport.cpp" line="45"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="54"/>
+        <location filename="../app/banks/CContentImport.cpp" line="56"/>
         <source> Open it with Open… to load its banks.</source>
         <translation> Öffnen Sie sie mit „Öffnen…“, um ihre Bänke zu laden.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="55"/>
+        <location filename="../app/banks/CContentImport.cpp" line="57"/>
         <source>%1 %2.</source>
         <translation>%1 %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="62"/>
+        <location filename="../app/banks/CContentImport.cpp" line="64"/>
         <source>%1 could not be decoded: %2.</source>
         <translation>%1 konnte nicht dekodiert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="63"/>
+        <location filename="../app/banks/CContentImport.cpp" line="65"/>
         <source>ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.</source>
         <translation>ZYLOX 515 Editor kann das Format von %1 nicht dekodieren. Er importiert Sounds im Format %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="67"/>
+        <location filename="../app/banks/CContentImport.cpp" line="69"/>
         <source>Wrong File Format</source>
         <translation>Falsches Dateiformat</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="68"/>
-        <location filename="../app/banks/CContentImport.cpp" line="105"/>
+        <location filename="../app/banks/CContentImport.cpp" line="70"/>
+        <location filename="../app/banks/CContentImport.cpp" line="107"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="82"/>
-        <location filename="../app/banks/CContentImport.cpp" line="97"/>
+        <location filename="../app/banks/CContentImport.cpp" line="84"/>
+        <location filename="../app/banks/CContentImport.cpp" line="99"/>
         <source>%1 holds no sound.</source>
         <translation>%1 enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="85"/>
+        <location filename="../app/banks/CContentImport.cpp" line="87"/>
         <source>%1 cannot fill the slot: %2.</source>
         <translation>%1 kann den Slot nicht füllen: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="104"/>
+        <location filename="../app/banks/CContentImport.cpp" line="106"/>
         <source>Import Failed</source>
         <translation>Import fehlgeschlagen</translation>
     </message>
@@ -457,8 +485,8 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
     </message>
     <message>
         <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="37"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="83"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="136"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="84"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="137"/>
         <source>Save Device Contents</source>
         <translation>Geräteinhalt speichern</translation>
     </message>
@@ -468,79 +496,79 @@ In die ausgewählte Bank „%2“ (%3) laden? Der jetzige Inhalt dieser Bank wir
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="68"/>
-        <source>No MIDI output is chosen.</source>
-        <translation>Es ist kein MIDI-Ausgang gewählt.</translation>
-    </message>
-    <message>
         <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="71"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="106"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="107"/>
         <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Von %1 ist keine Bank bekannt: Eine Bank ist bekannt, sobald sie vollständig an das Gerät gesendet wurde.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="77"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="78"/>
         <source>%1 (known: %2)</source>
         <translation>%1 (bekannt: %2)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="81"/>
-        <source>No MIDI output is chosen. Save what is known of which device?</source>
-        <translation>Es ist kein MIDI-Ausgang gewählt. Den bekannten Inhalt welches Geräts sichern?</translation>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="69"/>
+        <source>No bank of any device is known: a bank is known once it has been sent to the device completely.</source>
+        <translation>Von keinem Gerät ist eine Bank bekannt: Eine Bank ist bekannt, sobald sie vollständig an das Gerät gesendet wurde.</translation>
     </message>
     <message>
         <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="82"/>
+        <source>Save what is known of which device?</source>
+        <translation>Den bekannten Inhalt welches Geräts sichern?</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="83"/>
         <source>No bank of %1 is known. Save what is known of which device?</source>
         <translation>Von %1 ist keine Bank bekannt. Den bekannten Inhalt welches Geräts sichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="112"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="141"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="113"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="142"/>
         <source>Device contents</source>
         <translation>Geräteinhalt</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="119"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="150"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="120"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="151"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 konnte nicht gespeichert werden (%2).</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="123"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="124"/>
         <source>Saved all banks of %1 to %2</source>
         <translation>Alle Bänke von %1 in %2 gespeichert</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="130"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="131"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the known bank as a one-bank file into a folder?</source>
         <translation>Auf %1 nicht bekannt: %2.
 Eine Bankdatei enthält eine Bank oder alle 32: Die bekannte Bank als Datei mit einer Bank in einen Ordner speichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="133"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="134"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %3 known banks as one-bank files into a folder?</source>
         <translation>Auf %1 nicht bekannt: %2.
 Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Dateien mit je einer Bank in einen Ordner speichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="137"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="138"/>
         <source>Save into Folder…</source>
         <translation>In Ordner speichern…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="137"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="138"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="157"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="158"/>
         <source>Saved 1 bank of %1 into %2</source>
         <translation>1 Bank von %1 in %2 gespeichert</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="158"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="159"/>
         <source>Saved %3 banks of %1 into %2</source>
         <translation>%3 Bänke von %1 in %2 gespeichert</translation>
     </message>
@@ -548,12 +576,12 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
 <context>
     <name>CEditor</name>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="60"/>
+        <location filename="../app/window/CEditor.cpp" line="61"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/CEditor.cpp" line="117"/>
+        <location filename="../app/window/CEditor.cpp" line="119"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n weitere Datei ausgelassen: Die Bank hat keine Slots mehr)</numerusform>
@@ -561,24 +589,32 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="155"/>
-        <source>Version %1</source>
-        <translation>Version %1</translation>
-    </message>
-    <message>
-        <location filename="../app/window/CEditor.cpp" line="184"/>
+        <location filename="../app/window/CEditor.cpp" line="187"/>
         <source>Sto&amp;p</source>
         <translation>Sto&amp;pp</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="185"/>
+        <location filename="../app/window/CEditor.cpp" line="188"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="251"/>
+        <location filename="../app/window/CEditor.cpp" line="254"/>
         <source>quitting</source>
         <translation>dem Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpMenu</name>
+    <message>
+        <location filename="../app/window/CHelpMenu.cpp" line="14"/>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CHelpMenu.cpp" line="16"/>
+        <source>ZYLOX 515 Editor &amp;Manual</source>
+        <translation>&amp;Handbuch zu ZYLOX 515 Editor</translation>
     </message>
 </context>
 <context>
@@ -587,6 +623,19 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
         <location filename="../app/settings/CImportPreferences.cpp" line="25"/>
         <source>Pr&amp;eferences…</source>
         <translation>&amp;Einstellungen…</translation>
+    </message>
+</context>
+<context>
+    <name>CManualWindow</name>
+    <message>
+        <location filename="../app/window/CManualWindow.cpp" line="14"/>
+        <source>ZYLOX 515 Editor Manual</source>
+        <translation>Handbuch zu ZYLOX 515 Editor</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CManualWindow.cpp" line="17"/>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
     </message>
 </context>
 <context>
@@ -630,31 +679,24 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
         <translation>&amp;Ausgangseinstellungen…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="46"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="52"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="77"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="58"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="83"/>
         <source>Output Settings</source>
         <translation>Ausgangseinstellungen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="47"/>
-        <source>No MIDI output is chosen.</source>
-        <translation>Es ist kein MIDI-Ausgang gewählt.</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="47"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="53"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="78"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="59"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="84"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="76"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="82"/>
         <source>The output settings were not changed: %1.</source>
         <translation>Die Ausgangseinstellungen wurden nicht geändert: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="82"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="88"/>
         <source>Output settings of %1: %2</source>
         <translation>Ausgangseinstellungen von %1: %2</translation>
     </message>
@@ -1049,42 +1091,72 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>Die Tonhöhe, bei der das ganze Fenster den Slot füllt</translation>
     </message>
     <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="73"/>
+        <source>Gain</source>
+        <translation>Verstärkung</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="74"/>
+        <source>Limit</source>
+        <translation>Grenze</translation>
+    </message>
+    <message>
         <location filename="../app/sounds/CShapeControls.cpp" line="75"/>
+        <source>Fade in</source>
+        <translation>Einblenden</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="76"/>
+        <source>Fade out</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="77"/>
+        <source>Pitch</source>
+        <translation>Tonhöhe</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="78"/>
+        <source>Trim threshold</source>
+        <translation>Schwelle zum Abschneiden</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="83"/>
         <source>Gain:</source>
         <translation>Verstärkung:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="77"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="85"/>
         <source>Fade in:</source>
         <translation>Einblenden:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="78"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="86"/>
         <source>Fade out:</source>
         <translation>Ausblenden:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="79"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="87"/>
         <source>Pitch:</source>
         <translation>Tonhöhe:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="80"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="88"/>
         <source>Channels:</source>
         <translation>Kanäle:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="82"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="90"/>
         <source>Conversion:</source>
         <translation>Wandlung:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="83"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="91"/>
         <source>Filter phase:</source>
         <translation>Filterphase:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="84"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="92"/>
         <source>Dither:</source>
         <translation>Dither:</translation>
     </message>
@@ -1092,9 +1164,92 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>CShapeSidecar</name>
     <message>
-        <location filename="../app/files/CShapeSidecar.cpp" line="189"/>
+        <location filename="../app/files/CShapeSidecar.cpp" line="81"/>
         <source>could not remove %1</source>
         <translation>%1 konnte nicht entfernt werden</translation>
+    </message>
+</context>
+<context>
+    <name>CShortcutsWindow</name>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="42"/>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="45"/>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="46"/>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="46"/>
+        <source>What they do</source>
+        <translation>Was sie tun</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="60"/>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="61"/>
+        <source>Import a sound into slot 1 to 6 of the selected bank</source>
+        <translation>Einen Sound in Slot 1 bis 6 der ausgewählten Bank importieren</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="62"/>
+        <source>Play the selected slot, or stop it; in the sound browser&apos;s list, the selected file</source>
+        <translation>Den ausgewählten Slot abspielen oder anhalten; in der Liste des Sound-Browsers die ausgewählte Datei</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="63"/>
+        <source>Open the selected slot&apos;s sound panel</source>
+        <translation>Das Soundfenster des ausgewählten Slots öffnen</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="64"/>
+        <source>With a slot&apos;s waveform focused: select the slot above or below</source>
+        <translation>Bei fokussierter Wellenform eines Slots: den Slot darüber oder darunter auswählen</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="65"/>
+        <source>With a slot&apos;s waveform focused: open its sound panel; in the sound browser&apos;s list: import the selected files from the selected slot on</source>
+        <translation>Bei fokussierter Wellenform eines Slots: sein Soundfenster öffnen; in der Liste des Sound-Browsers: die ausgewählten Dateien ab dem ausgewählten Slot importieren</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="67"/>
+        <source>S05, 5, FW</source>
+        <translation>S05, 5, FW</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="67"/>
+        <source>Typed in the bank table: select that bank</source>
+        <translation>In der Banktabelle getippt: diese Bank auswählen</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="68"/>
+        <source>In the sound panel, with the source focused: move the window (with Shift, further)</source>
+        <translation>Im Soundfenster bei fokussierter Quelle: das Fenster verschieben (mit Umschalt weiter)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="70"/>
+        <source>In the sound panel, with the source focused: move the window to the source&apos;s start</source>
+        <translation>Im Soundfenster bei fokussierter Quelle: das Fenster an den Anfang der Quelle setzen</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="71"/>
+        <source>In the sound panel: Apply, Cancel</source>
+        <translation>Im Soundfenster: Anwenden, Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="72"/>
+        <source>In the favourite folders: remove the selected folder</source>
+        <translation>In den Lieblingsordnern: den ausgewählten Ordner entfernen</translation>
     </message>
 </context>
 <context>
@@ -1110,17 +1265,22 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>Ein Firmware-Slot enthält keinen Sound</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="97"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="72"/>
+        <source>Playing &quot;%1&quot;</source>
+        <translation>„%1“ wird abgespielt</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="99"/>
         <source>Could not play &quot;%1&quot;: %2</source>
         <translation>„%1“ konnte nicht abgespielt werden: %2</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="104"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="106"/>
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="104"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="106"/>
         <source>Play</source>
         <translation>Abspielen</translation>
     </message>
@@ -1369,52 +1529,57 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>&amp;Anwenden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="120"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="121"/>
         <source>Result in the slot:</source>
         <translation>Ergebnis im Slot:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="131"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="132"/>
         <source>Source:</source>
         <translation>Quelle:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="194"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="200"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenster %1 bis %2 von %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="285"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="207"/>
+        <source>%1, then %2 of silence to the slot&apos;s end</source>
+        <translation>%1, danach %2 Stille bis zum Ende des Slots</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="297"/>
         <source>Cannot fit: %1.</source>
         <translation>Einpassen nicht möglich: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="286"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="298"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Nichts für den Slot: Das Fenster enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="290"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="302"/>
         <source>Silent: the result&apos;s peak is %1, below %2 dBFS</source>
         <translation>Stumm: Der Spitzenpegel des Ergebnisses ist %1, unter %2 dBFS</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="292"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="304"/>
         <source>zero</source>
         <translation>null</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="295"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="307"/>
         <source>; the sound starts at %1 s</source>
         <translation>; der Sound beginnt bei %1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="299"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="311"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Übersteuert: Die Verstärkung treibt den Sound über die Vollaussteuerung, seine Spitzen werden abgeschnitten.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="324"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="339"/>
         <source>Could not play: %1</source>
         <translation>Abspielen nicht möglich: %1</translation>
     </message>
@@ -1422,7 +1587,7 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>CSourceView</name>
     <message>
-        <location filename="../app/sounds/CSourceView.cpp" line="26"/>
+        <location filename="../app/sounds/CSourceView.cpp" line="27"/>
         <source>Drag the window to choose the part of the sound that goes into the slot; drag its ends to shorten it; the wheel zooms</source>
         <translation>Ziehen Sie das Fenster, um den Teil des Sounds zu wählen, der in den Slot kommt; ziehen Sie seine Enden, um es zu kürzen; das Mausrad zoomt</translation>
     </message>
@@ -1582,32 +1747,32 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 <context>
     <name>CUndoHistory</name>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="66"/>
+        <location filename="../app/document/CUndoHistory.cpp" line="77"/>
         <source>Undid %1</source>
         <translation>Rückgängig gemacht: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="73"/>
+        <location filename="../app/document/CUndoHistory.cpp" line="85"/>
         <source>Redid %1</source>
         <translation>Wiederhergestellt: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="110"/>
+        <location filename="../app/document/CUndoHistory.cpp" line="131"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="111"/>
+        <location filename="../app/document/CUndoHistory.cpp" line="132"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="113"/>
+        <location filename="../app/document/CUndoHistory.cpp" line="134"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederherstellen: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="114"/>
+        <location filename="../app/document/CUndoHistory.cpp" line="135"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>
@@ -1615,22 +1780,22 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 <context>
     <name>CUnsavedChanges</name>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="56"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="47"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="68"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="59"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="68"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="59"/>
         <source>&quot;%1&quot;</source>
         <translation>„%1“</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/document/CUnsavedChanges.cpp" line="70"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="61"/>
         <source>%1 and %n more</source>
         <translation>
             <numerusform>%1 und %n weitere</numerusform>
@@ -1638,34 +1803,34 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="72"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="63"/>
         <source>The bank %1 has changes that are not saved. Save them before %2?</source>
         <translation>Die Bank %1 hat ungespeicherte Änderungen. Vor %2 speichern?</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="73"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="64"/>
         <source>The banks %1 have changes that are not saved. Save them before %2?</source>
         <translation>Die Bänke %1 haben ungespeicherte Änderungen. Vor %2 speichern?</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="75"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="66"/>
         <source>Save changes?</source>
         <translation>Änderungen speichern?</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="76"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="67"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="76"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="67"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="76"/>
-        <source>Discard</source>
-        <translation>Verwerfen</translation>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="67"/>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
     </message>
 </context>
 <context>
@@ -1823,7 +1988,7 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
     </message>
     <message>
         <location filename="../app/window/EditorWindow.ui" line="517"/>
-        <location filename="../app/window/EditorWindow.ui" line="756"/>
+        <location filename="../app/window/EditorWindow.ui" line="749"/>
         <source>&amp;Open…</source>
         <translation>Ö&amp;ffnen…</translation>
     </message>
@@ -1834,7 +1999,7 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
     </message>
     <message>
         <location filename="../app/window/EditorWindow.ui" line="527"/>
-        <location filename="../app/window/EditorWindow.ui" line="764"/>
+        <location filename="../app/window/EditorWindow.ui" line="757"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
@@ -1894,67 +2059,67 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         <translation>Sen&amp;den</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="726"/>
+        <location filename="../app/window/EditorWindow.ui" line="719"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="736"/>
+        <location filename="../app/window/EditorWindow.ui" line="729"/>
         <source>&amp;MIDI</source>
         <translation>&amp;MIDI</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="746"/>
+        <location filename="../app/window/EditorWindow.ui" line="739"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="759"/>
+        <location filename="../app/window/EditorWindow.ui" line="752"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="767"/>
+        <location filename="../app/window/EditorWindow.ui" line="760"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="772"/>
+        <location filename="../app/window/EditorWindow.ui" line="765"/>
         <source>Save &amp;As…</source>
         <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="775"/>
+        <location filename="../app/window/EditorWindow.ui" line="768"/>
         <source>Ctrl+Shift+S</source>
         <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="780"/>
+        <location filename="../app/window/EditorWindow.ui" line="773"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="783"/>
+        <location filename="../app/window/EditorWindow.ui" line="776"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="791"/>
+        <location filename="../app/window/EditorWindow.ui" line="784"/>
         <source>&amp;Send</source>
         <translation>&amp;Senden</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="799"/>
+        <location filename="../app/window/EditorWindow.ui" line="792"/>
         <source>&amp;Receive</source>
         <translation>&amp;Empfangen</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="802"/>
+        <location filename="../app/window/EditorWindow.ui" line="795"/>
         <source>the ZYLOX 515 cannot send its memory</source>
         <translation>der ZYLOX 515 kann seinen Speicher nicht senden</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="807"/>
+        <location filename="../app/window/EditorWindow.ui" line="800"/>
         <source>&amp;About ZYLOX 515 Editor</source>
         <translation>Ü&amp;ber ZYLOX 515 Editor</translation>
     </message>

@@ -99,43 +99,48 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
         <translation>%1 rétablie avec son nom et ses sons d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="131"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="158"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="106"/>
+        <source>Import into %1 slot %2, %3</source>
+        <translation>Importer dans %1, emplacement %2, %3</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="138"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="165"/>
         <source>Not imported: %1</source>
         <translation>Non importé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="184"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="191"/>
         <source>Shape “%1” for %2</source>
         <translation>Façonner «&#xa0;%1&#xa0;» pour %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="200"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="207"/>
         <source>Import</source>
         <translation>Importer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="200"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="207"/>
         <source>import into %1</source>
         <translation>import dans %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="201"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="208"/>
         <source>Shape</source>
         <translation>Façonner</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="201"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="208"/>
         <source>shape of %1</source>
         <translation>façonnage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="221"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="228"/>
         <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
         <translation> Pour rester sous %1&#xa0;Mo de sources conservées, la plus ancienne a été abandonnée&#xa0;: son emplacement ne contient plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="224"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="231"/>
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Pour rester sous %1&#xa0;Mo de sources conservées, les %2 plus anciennes ont été abandonnées&#xa0;: leurs emplacements ne contiennent plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
     </message>
@@ -143,138 +148,156 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
 <context>
     <name>CBankFiles</name>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="41"/>
-        <location filename="../app/files/CBankFiles.cpp" line="50"/>
+        <location filename="../app/files/CBankFiles.cpp" line="42"/>
+        <location filename="../app/files/CBankFiles.cpp" line="51"/>
         <source>opening another bank file</source>
         <translation>d’ouvrir un autre fichier de banques</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="70"/>
+        <location filename="../app/files/CBankFiles.cpp" line="44"/>
+        <source>Open Bank File</source>
+        <translation>Ouvrir un fichier de banques</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="72"/>
         <source>Wrong File Format</source>
         <translation>Format de fichier incorrect</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="71"/>
-        <source>This file contains no sound bank(s)
-for a Tarvo ZYLOX 515!</source>
-        <translation>Ce fichier ne contient aucune banque de sons
-pour un Tarvo ZYLOX 515&#xa0;!</translation>
-    </message>
-    <message>
-        <location filename="../app/files/CBankFiles.cpp" line="72"/>
-        <location filename="../app/files/CBankFiles.cpp" line="183"/>
+        <location filename="../app/files/CBankFiles.cpp" line="75"/>
+        <location filename="../app/files/CBankFiles.cpp" line="189"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="73"/>
+        <location filename="../app/files/CBankFiles.cpp" line="76"/>
         <source>Not opened: %1 holds no sound bank</source>
         <translation>Non ouvert&#xa0;: %1 ne contient aucune banque de sons</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="88"/>
+        <location filename="../app/files/CBankFiles.cpp" line="92"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4) or into %2? What that bank holds now is replaced.</source>
         <translation>Le fichier contient les données de la banque «&#xa0;%1&#xa0;» (%2).
 Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4) ou dans %2&#xa0;? Le contenu actuel de cette banque sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="91"/>
-        <source>The file contains data for bank: &quot;&quot; (%1).
-Load it into the selected bank &quot;%2&quot; (%3)? What that bank holds now is replaced.</source>
-        <translation>Le fichier contient les données de la banque «&#xa0;&#xa0;» (%1).
-Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le contenu actuel de cette banque sera remplacé.</translation>
+        <location filename="../app/files/CBankFiles.cpp" line="73"/>
+        <source>%1 holds no sound bank for a Tarvo ZYLOX 515: it is not a bank file, or it is damaged.</source>
+        <translation>%1 ne contient aucune banque de sons pour un Tarvo ZYLOX 515 : ce n’est pas un fichier de banques, ou il est endommagé.</translation>
     </message>
     <message>
         <location filename="../app/files/CBankFiles.cpp" line="95"/>
-        <location filename="../app/files/CBankFiles.cpp" line="97"/>
+        <source>The file contains data for bank: &quot;%1&quot; (%2).
+Load it into the selected bank &quot;%3&quot; (%4)? What that bank holds now is replaced.</source>
+        <translation>Le fichier contient les données de la banque « %1 » (%2).
+Le charger dans la banque sélectionnée « %3 » (%4) ? Le contenu actuel de cette banque sera remplacé.</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="99"/>
+        <location filename="../app/files/CBankFiles.cpp" line="101"/>
         <source>Load into %1</source>
         <translation>Charger dans %1</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="96"/>
+        <location filename="../app/files/CBankFiles.cpp" line="100"/>
         <source>Different Banks!</source>
         <translation>Banques différentes&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="98"/>
+        <location filename="../app/files/CBankFiles.cpp" line="102"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="112"/>
-        <location filename="../app/files/CBankFiles.cpp" line="124"/>
-        <location filename="../app/files/CBankFiles.cpp" line="141"/>
+        <location filename="../app/files/CBankFiles.cpp" line="116"/>
+        <location filename="../app/files/CBankFiles.cpp" line="127"/>
+        <location filename="../app/files/CBankFiles.cpp" line="143"/>
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="112"/>
+        <location filename="../app/files/CBankFiles.cpp" line="116"/>
         <source>opening %1 into %2</source>
         <translation>ouverture de %1 dans %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="116"/>
+        <location filename="../app/files/CBankFiles.cpp" line="119"/>
         <source>Opened %1 into %2</source>
         <translation>%1 ouvert dans %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="124"/>
+        <location filename="../app/files/CBankFiles.cpp" line="127"/>
         <source>opening %1 (all banks)</source>
         <translation>ouverture de %1 (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="131"/>
+        <location filename="../app/files/CBankFiles.cpp" line="133"/>
         <source>Opened %1 (all banks)</source>
         <translation>%1 ouvert (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="141"/>
+        <location filename="../app/files/CBankFiles.cpp" line="143"/>
         <source>opening %1 from %2</source>
         <translation>ouverture de %1 depuis %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="146"/>
+        <location filename="../app/files/CBankFiles.cpp" line="148"/>
         <source>Opened %1 from %2</source>
         <translation>%1 ouvert depuis %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="159"/>
+        <location filename="../app/files/CBankFiles.cpp" line="161"/>
         <source>All banks</source>
         <translation>Toutes les banques</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="180"/>
+        <location filename="../app/files/CBankFiles.cpp" line="186"/>
         <source>The bank file &quot;%1&quot; could not be written: %2.</source>
         <translation>Le fichier de banques «&#xa0;%1&#xa0;» n’a pas pu être écrit&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="182"/>
+        <location filename="../app/files/CBankFiles.cpp" line="188"/>
         <source>Save Failed</source>
         <translation>Échec de l’enregistrement</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="184"/>
+        <location filename="../app/files/CBankFiles.cpp" line="190"/>
         <source>Not saved: %1</source>
         <translation>Non enregistré&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="190"/>
+        <location filename="../app/files/CBankFiles.cpp" line="198"/>
         <source>Saved %1 (%2)</source>
         <translation>%1 enregistré (%2)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="191"/>
+        <location filename="../app/files/CBankFiles.cpp" line="199"/>
         <source>Saved %1 (all banks)</source>
         <translation>%1 enregistré (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="213"/>
+        <location filename="../app/files/CBankFiles.cpp" line="200"/>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="210"/>
+        <source>%1 stays unsaved: %2 does not hold it (Save As… writes it).</source>
+        <translation>%1 reste non enregistrée : %2 ne la contient pas (« Enregistrer sous… » l’écrit).</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="211"/>
+        <source>%1 stay unsaved: %2 does not hold them (Save As… writes them).</source>
+        <translation>%1 restent non enregistrées : %2 ne les contient pas (« Enregistrer sous… » les écrit).</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="231"/>
         <source>The shapes of its slots could not be kept beside %1: %2</source>
         <translation>Le façonnage de ses emplacements n’a pas pu être conservé à côté de %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="245"/>
+        <location filename="../app/files/CBankFiles.cpp" line="263"/>
         <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
         <translation>
             <numerusform>%n emplacement façonné s’ouvre en simples octets&#xa0;: sa source a changé ou a disparu.</numerusform>
@@ -282,7 +305,7 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="249"/>
+        <location filename="../app/files/CBankFiles.cpp" line="267"/>
         <source>%n of the oldest kept sources were let go to stay within %1 MB.</source>
         <translation>
             <numerusform>%n des plus anciennes sources conservées a été abandonnée pour rester sous %1&#xa0;Mo.</numerusform>
@@ -290,7 +313,7 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
         </translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="256"/>
+        <location filename="../app/files/CBankFiles.cpp" line="274"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -361,9 +384,14 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
     <message>
         <location filename="../app/library/CBrowserPlayer.cpp" line="48"/>
         <location filename="../app/library/CBrowserPlayer.cpp" line="54"/>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="81"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="82"/>
         <source>Could not play “%1”: %2</source>
         <translation>Impossible d’écouter «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="59"/>
+        <source>Playing “%1”</source>
+        <translation>Écoute de « %1 »</translation>
     </message>
 </context>
 <context>
@@ -385,65 +413,65 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
         <translation>%1 n’est pas un fichier son que cet éditeur sait décoder (%2). Charger ses octets dans l’emplacement comme données brutes 8&#xa0;bits de l’appareil&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="43"/>
+        <location filename="../app/banks/CContentImport.cpp" line="44"/>
         <source>Not a Sound</source>
         <translation>Pas un son</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="44"/>
-        <location filename="../app/banks/CContentImport.cpp" line="68"/>
+        <location filename="../app/banks/CContentImport.cpp" line="45"/>
+        <location filename="../app/banks/CContentImport.cpp" line="70"/>
         <source>Load Raw</source>
         <translation>Charger brut</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="44"/>
+        <location filename="../app/banks/CContentImport.cpp" line="45"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="54"/>
+        <location filename="../app/banks/CContentImport.cpp" line="56"/>
         <source> Open it with Open… to load its banks.</source>
         <translation> Ouvrez-le avec «&#xa0;Ouvrir…&#xa0;» pour charger ses banques.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="55"/>
+        <location filename="../app/banks/CContentImport.cpp" line="57"/>
         <source>%1 %2.</source>
         <translation>%1 %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="62"/>
+        <location filename="../app/banks/CContentImport.cpp" line="64"/>
         <source>%1 could not be decoded: %2.</source>
         <translation>%1 n’a pas pu être décodé&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="63"/>
+        <location filename="../app/banks/CContentImport.cpp" line="65"/>
         <source>ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.</source>
         <translation>ZYLOX 515 Editor ne sait pas décoder le format de %1. Il importe les sons aux formats %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="67"/>
+        <location filename="../app/banks/CContentImport.cpp" line="69"/>
         <source>Wrong File Format</source>
         <translation>Format de fichier incorrect</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="68"/>
-        <location filename="../app/banks/CContentImport.cpp" line="105"/>
+        <location filename="../app/banks/CContentImport.cpp" line="70"/>
+        <location filename="../app/banks/CContentImport.cpp" line="107"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="82"/>
-        <location filename="../app/banks/CContentImport.cpp" line="97"/>
+        <location filename="../app/banks/CContentImport.cpp" line="84"/>
+        <location filename="../app/banks/CContentImport.cpp" line="99"/>
         <source>%1 holds no sound.</source>
         <translation>%1 ne contient aucun son.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="85"/>
+        <location filename="../app/banks/CContentImport.cpp" line="87"/>
         <source>%1 cannot fill the slot: %2.</source>
         <translation>%1 ne peut pas remplir l’emplacement&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="104"/>
+        <location filename="../app/banks/CContentImport.cpp" line="106"/>
         <source>Import Failed</source>
         <translation>Échec de l’import</translation>
     </message>
@@ -457,8 +485,8 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
     </message>
     <message>
         <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="37"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="83"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="136"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="84"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="137"/>
         <source>Save Device Contents</source>
         <translation>Enregistrer le contenu de l’appareil</translation>
     </message>
@@ -468,79 +496,79 @@ Le charger dans la banque sélectionnée «&#xa0;%2&#xa0;» (%3)&#xa0;? Le conte
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="68"/>
-        <source>No MIDI output is chosen.</source>
-        <translation>Aucune sortie MIDI n’est choisie.</translation>
-    </message>
-    <message>
         <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="71"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="106"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="107"/>
         <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Aucune banque de %1 n’est connue&#xa0;: une banque est connue dès qu’elle a été envoyée entièrement à l’appareil.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="77"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="78"/>
         <source>%1 (known: %2)</source>
         <translation>%1 (connues&#xa0;: %2)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="81"/>
-        <source>No MIDI output is chosen. Save what is known of which device?</source>
-        <translation>Aucune sortie MIDI n’est choisie. De quel appareil enregistrer le contenu connu&#xa0;?</translation>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="69"/>
+        <source>No bank of any device is known: a bank is known once it has been sent to the device completely.</source>
+        <translation>Aucune banque d’aucun appareil n’est connue : une banque est connue dès qu’elle a été envoyée entièrement à l’appareil.</translation>
     </message>
     <message>
         <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="82"/>
+        <source>Save what is known of which device?</source>
+        <translation>De quel appareil enregistrer le contenu connu ?</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="83"/>
         <source>No bank of %1 is known. Save what is known of which device?</source>
         <translation>Aucune banque de %1 n’est connue. De quel appareil enregistrer le contenu connu&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="112"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="141"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="113"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="142"/>
         <source>Device contents</source>
         <translation>Contenu de l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="119"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="150"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="120"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="151"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 n’a pas pu être enregistré (%2).</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="123"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="124"/>
         <source>Saved all banks of %1 to %2</source>
         <translation>Toutes les banques de %1 enregistrées dans %2</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="130"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="131"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the known bank as a one-bank file into a folder?</source>
         <translation>Inconnu sur %1&#xa0;: %2.
 Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer la banque connue comme fichier d’une banque dans un dossier&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="133"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="134"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %3 known banks as one-bank files into a folder?</source>
         <translation>Inconnu sur %1&#xa0;: %2.
 Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 banques connues comme fichiers d’une banque dans un dossier&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="137"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="138"/>
         <source>Save into Folder…</source>
         <translation>Enregistrer dans un dossier…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="137"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="138"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="157"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="158"/>
         <source>Saved 1 bank of %1 into %2</source>
         <translation>1 banque de %1 enregistrée dans %2</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="158"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="159"/>
         <source>Saved %3 banks of %1 into %2</source>
         <translation>%3 banques de %1 enregistrées dans %2</translation>
     </message>
@@ -548,12 +576,12 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 ba
 <context>
     <name>CEditor</name>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="60"/>
+        <location filename="../app/window/CEditor.cpp" line="61"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/CEditor.cpp" line="117"/>
+        <location filename="../app/window/CEditor.cpp" line="119"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n autre fichier laissé de côté&#xa0;: la banque n’a plus d’emplacement)</numerusform>
@@ -561,24 +589,32 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 ba
         </translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="155"/>
-        <source>Version %1</source>
-        <translation>Version %1</translation>
-    </message>
-    <message>
-        <location filename="../app/window/CEditor.cpp" line="184"/>
+        <location filename="../app/window/CEditor.cpp" line="187"/>
         <source>Sto&amp;p</source>
         <translation>A&amp;rrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="185"/>
+        <location filename="../app/window/CEditor.cpp" line="188"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="251"/>
+        <location filename="../app/window/CEditor.cpp" line="254"/>
         <source>quitting</source>
         <translation>de quitter</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpMenu</name>
+    <message>
+        <location filename="../app/window/CHelpMenu.cpp" line="14"/>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Raccourcis clavier</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CHelpMenu.cpp" line="16"/>
+        <source>ZYLOX 515 Editor &amp;Manual</source>
+        <translation>&amp;Manuel de ZYLOX 515 Editor</translation>
     </message>
 </context>
 <context>
@@ -587,6 +623,19 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 ba
         <location filename="../app/settings/CImportPreferences.cpp" line="25"/>
         <source>Pr&amp;eferences…</source>
         <translation>&amp;Préférences…</translation>
+    </message>
+</context>
+<context>
+    <name>CManualWindow</name>
+    <message>
+        <location filename="../app/window/CManualWindow.cpp" line="14"/>
+        <source>ZYLOX 515 Editor Manual</source>
+        <translation>Manuel de ZYLOX 515 Editor</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CManualWindow.cpp" line="17"/>
+        <source>Manual</source>
+        <translation>Manuel</translation>
     </message>
 </context>
 <context>
@@ -630,31 +679,24 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 ba
         <translation>Réglages de la &amp;sortie…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="46"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="52"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="77"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="58"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="83"/>
         <source>Output Settings</source>
         <translation>Réglages de la sortie</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="47"/>
-        <source>No MIDI output is chosen.</source>
-        <translation>Aucune sortie MIDI n’est choisie.</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="47"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="53"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="78"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="59"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="84"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="76"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="82"/>
         <source>The output settings were not changed: %1.</source>
         <translation>Les réglages de la sortie n’ont pas été modifiés&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="82"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="88"/>
         <source>Output settings of %1: %2</source>
         <translation>Réglages de la sortie %1&#xa0;: %2</translation>
     </message>
@@ -1049,42 +1091,72 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <translation>La hauteur qui fait remplir l’emplacement par toute la fenêtre</translation>
     </message>
     <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="73"/>
+        <source>Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="74"/>
+        <source>Limit</source>
+        <translation>Limite</translation>
+    </message>
+    <message>
         <location filename="../app/sounds/CShapeControls.cpp" line="75"/>
+        <source>Fade in</source>
+        <translation>Fondu d’entrée</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="76"/>
+        <source>Fade out</source>
+        <translation>Fondu de sortie</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="77"/>
+        <source>Pitch</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="78"/>
+        <source>Trim threshold</source>
+        <translation>Seuil de coupe</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="83"/>
         <source>Gain:</source>
         <translation>Gain&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="77"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="85"/>
         <source>Fade in:</source>
         <translation>Fondu d’entrée&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="78"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="86"/>
         <source>Fade out:</source>
         <translation>Fondu de sortie&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="79"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="87"/>
         <source>Pitch:</source>
         <translation>Hauteur&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="80"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="88"/>
         <source>Channels:</source>
         <translation>Canaux&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="82"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="90"/>
         <source>Conversion:</source>
         <translation>Conversion&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="83"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="91"/>
         <source>Filter phase:</source>
         <translation>Phase du filtre&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="84"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="92"/>
         <source>Dither:</source>
         <translation>Dither&#xa0;:</translation>
     </message>
@@ -1092,9 +1164,92 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
 <context>
     <name>CShapeSidecar</name>
     <message>
-        <location filename="../app/files/CShapeSidecar.cpp" line="189"/>
+        <location filename="../app/files/CShapeSidecar.cpp" line="81"/>
         <source>could not remove %1</source>
         <translation>impossible de supprimer %1</translation>
+    </message>
+</context>
+<context>
+    <name>CShortcutsWindow</name>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="42"/>
+        <source>Keyboard Shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="45"/>
+        <source>Keyboard shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="46"/>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="46"/>
+        <source>What they do</source>
+        <translation>Ce qu’elles font</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="60"/>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="61"/>
+        <source>Import a sound into slot 1 to 6 of the selected bank</source>
+        <translation>Importer un son dans l’emplacement 1 à 6 de la banque sélectionnée</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="62"/>
+        <source>Play the selected slot, or stop it; in the sound browser&apos;s list, the selected file</source>
+        <translation>Écouter l’emplacement sélectionné, ou l’arrêter ; dans la liste du navigateur de sons, le fichier sélectionné</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="63"/>
+        <source>Open the selected slot&apos;s sound panel</source>
+        <translation>Ouvrir le panneau de son de l’emplacement sélectionné</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="64"/>
+        <source>With a slot&apos;s waveform focused: select the slot above or below</source>
+        <translation>Forme d’onde d’un emplacement active : sélectionner l’emplacement au-dessus ou au-dessous</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="65"/>
+        <source>With a slot&apos;s waveform focused: open its sound panel; in the sound browser&apos;s list: import the selected files from the selected slot on</source>
+        <translation>Forme d’onde d’un emplacement active : ouvrir son panneau de son ; dans la liste du navigateur de sons : importer les fichiers sélectionnés à partir de l’emplacement sélectionné</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="67"/>
+        <source>S05, 5, FW</source>
+        <translation>S05, 5, FW</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="67"/>
+        <source>Typed in the bank table: select that bank</source>
+        <translation>Tapé dans le tableau des banques : sélectionner cette banque</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="68"/>
+        <source>In the sound panel, with the source focused: move the window (with Shift, further)</source>
+        <translation>Dans le panneau de son, la source active : déplacer la fenêtre (avec Maj, plus loin)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="70"/>
+        <source>In the sound panel, with the source focused: move the window to the source&apos;s start</source>
+        <translation>Dans le panneau de son, la source active : placer la fenêtre au début de la source</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="71"/>
+        <source>In the sound panel: Apply, Cancel</source>
+        <translation>Dans le panneau de son : Appliquer, Annuler</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="72"/>
+        <source>In the favourite folders: remove the selected folder</source>
+        <translation>Dans les dossiers favoris : retirer le dossier sélectionné</translation>
     </message>
 </context>
 <context>
@@ -1110,17 +1265,22 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <translation>Un emplacement de firmware ne contient aucun son</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="97"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="72"/>
+        <source>Playing &quot;%1&quot;</source>
+        <translation>Écoute de « %1 »</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="99"/>
         <source>Could not play &quot;%1&quot;: %2</source>
         <translation>Impossible d’écouter «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="104"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="106"/>
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="104"/>
+        <location filename="../app/sounds/CSlotPlayer.cpp" line="106"/>
         <source>Play</source>
         <translation>Écouter</translation>
     </message>
@@ -1369,52 +1529,57 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <translation>A&amp;ppliquer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="120"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="121"/>
         <source>Result in the slot:</source>
         <translation>Résultat dans l’emplacement&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="131"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="132"/>
         <source>Source:</source>
         <translation>Source&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="194"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="200"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenêtre de %1 à %2 sur %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="285"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="207"/>
+        <source>%1, then %2 of silence to the slot&apos;s end</source>
+        <translation>%1, puis %2 de silence jusqu’à la fin de l’emplacement</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="297"/>
         <source>Cannot fit: %1.</source>
         <translation>Ajustement impossible&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="286"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="298"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Rien à mettre dans l’emplacement&#xa0;: la fenêtre ne contient aucun son.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="290"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="302"/>
         <source>Silent: the result&apos;s peak is %1, below %2 dBFS</source>
         <translation>Silencieux&#xa0;: la crête du résultat est %1, sous %2&#xa0;dBFS</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="292"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="304"/>
         <source>zero</source>
         <translation>zéro</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="295"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="307"/>
         <source>; the sound starts at %1 s</source>
         <translation>&#xa0;; le son commence à %1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="299"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="311"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Écrêté&#xa0;: le gain pousse le son au-delà de la pleine échelle, ses crêtes sont coupées.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="324"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="339"/>
         <source>Could not play: %1</source>
         <translation>Impossible d’écouter&#xa0;: %1</translation>
     </message>
@@ -1422,7 +1587,7 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
 <context>
     <name>CSourceView</name>
     <message>
-        <location filename="../app/sounds/CSourceView.cpp" line="26"/>
+        <location filename="../app/sounds/CSourceView.cpp" line="27"/>
         <source>Drag the window to choose the part of the sound that goes into the slot; drag its ends to shorten it; the wheel zooms</source>
         <translation>Faites glisser la fenêtre pour choisir la partie du son qui va dans l’emplacement&#xa0;; faites glisser ses bords pour la raccourcir&#xa0;; la molette zoome</translation>
     </message>
@@ -1582,32 +1747,32 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 <context>
     <name>CUndoHistory</name>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="66"/>
+        <location filename="../app/document/CUndoHistory.cpp" line="77"/>
         <source>Undid %1</source>
         <translation>Annulé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="73"/>
+        <location filename="../app/document/CUndoHistory.cpp" line="85"/>
         <source>Redid %1</source>
         <translation>Rétabli&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="110"/>
+        <location filename="../app/document/CUndoHistory.cpp" line="131"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Annuler&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="111"/>
+        <location filename="../app/document/CUndoHistory.cpp" line="132"/>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="113"/>
+        <location filename="../app/document/CUndoHistory.cpp" line="134"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rétablir&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="114"/>
+        <location filename="../app/document/CUndoHistory.cpp" line="135"/>
         <source>&amp;Redo</source>
         <translation>&amp;Rétablir</translation>
     </message>
@@ -1615,22 +1780,22 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 <context>
     <name>CUnsavedChanges</name>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="56"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="47"/>
         <source>Untitled</source>
         <translation>Sans titre</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="68"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="59"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="68"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="59"/>
         <source>&quot;%1&quot;</source>
         <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/document/CUnsavedChanges.cpp" line="70"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="61"/>
         <source>%1 and %n more</source>
         <translation>
             <numerusform>%1 et %n autre</numerusform>
@@ -1638,34 +1803,34 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         </translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="72"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="63"/>
         <source>The bank %1 has changes that are not saved. Save them before %2?</source>
         <translation>La banque %1 a des modifications non enregistrées. Les enregistrer avant %2&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="73"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="64"/>
         <source>The banks %1 have changes that are not saved. Save them before %2?</source>
         <translation>Les banques %1 ont des modifications non enregistrées. Les enregistrer avant %2&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="75"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="66"/>
         <source>Save changes?</source>
         <translation>Enregistrer les modifications&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="76"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="67"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="76"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="67"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="76"/>
-        <source>Discard</source>
-        <translation>Abandonner</translation>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="67"/>
+        <source>&amp;Discard</source>
+        <translation>&amp;Abandonner</translation>
     </message>
 </context>
 <context>
@@ -1823,7 +1988,7 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
     </message>
     <message>
         <location filename="../app/window/EditorWindow.ui" line="517"/>
-        <location filename="../app/window/EditorWindow.ui" line="756"/>
+        <location filename="../app/window/EditorWindow.ui" line="749"/>
         <source>&amp;Open…</source>
         <translation>&amp;Ouvrir…</translation>
     </message>
@@ -1834,7 +1999,7 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
     </message>
     <message>
         <location filename="../app/window/EditorWindow.ui" line="527"/>
-        <location filename="../app/window/EditorWindow.ui" line="764"/>
+        <location filename="../app/window/EditorWindow.ui" line="757"/>
         <source>&amp;Save</source>
         <translation>&amp;Enregistrer</translation>
     </message>
@@ -1894,67 +2059,67 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         <translation>Envo&amp;yer</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="726"/>
+        <location filename="../app/window/EditorWindow.ui" line="719"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="736"/>
+        <location filename="../app/window/EditorWindow.ui" line="729"/>
         <source>&amp;MIDI</source>
         <translation>&amp;MIDI</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="746"/>
+        <location filename="../app/window/EditorWindow.ui" line="739"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="759"/>
+        <location filename="../app/window/EditorWindow.ui" line="752"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="767"/>
+        <location filename="../app/window/EditorWindow.ui" line="760"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="772"/>
+        <location filename="../app/window/EditorWindow.ui" line="765"/>
         <source>Save &amp;As…</source>
         <translation>Enregistrer &amp;sous…</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="775"/>
+        <location filename="../app/window/EditorWindow.ui" line="768"/>
         <source>Ctrl+Shift+S</source>
         <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="780"/>
+        <location filename="../app/window/EditorWindow.ui" line="773"/>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="783"/>
+        <location filename="../app/window/EditorWindow.ui" line="776"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="791"/>
+        <location filename="../app/window/EditorWindow.ui" line="784"/>
         <source>&amp;Send</source>
         <translation>&amp;Envoyer</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="799"/>
+        <location filename="../app/window/EditorWindow.ui" line="792"/>
         <source>&amp;Receive</source>
         <translation>&amp;Recevoir</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="802"/>
+        <location filename="../app/window/EditorWindow.ui" line="795"/>
         <source>the ZYLOX 515 cannot send its memory</source>
         <translation>le ZYLOX 515 ne peut pas envoyer sa mémoire</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="807"/>
+        <location filename="../app/window/EditorWindow.ui" line="800"/>
         <source>&amp;About ZYLOX 515 Editor</source>
         <translation>À &amp;propos de ZYLOX 515 Editor</translation>
     </message>

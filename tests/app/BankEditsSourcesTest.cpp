@@ -27,7 +27,10 @@ protected:
         return AlertReply::Default;
     }
     int runPick(const Pick&) override { return -1; }
-    std::string runOpenPanel(const std::vector<std::string>&, const std::string&) override { return {}; }
+    std::string runOpenPanel(const std::vector<std::string>&, const std::string&, const std::string&) override
+    {
+        return {};
+    }
     std::string runSavePanel(const std::vector<std::string>&, const std::string&) override { return {}; }
     void beep() override {}
 

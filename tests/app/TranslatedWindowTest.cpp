@@ -117,7 +117,7 @@ TEST_P(GermanWindowTest, ControlsMenusAndTheMessagesOfWorkSpeakGerman)
     ASSERT_TRUE(drop(QStringLiteral("textfield_contentNames_1"), {notes.fileName().toStdString()}));
     EXPECT_EQ(shown.back(), "question|Kein Sound|„notes.txt“ ist keine Sounddatei, die dieser Editor dekodiert "
                             "(WAV, AIFF, AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF und W64). Ihre Bytes als rohe "
-                            "8-Bit-Gerätedaten in den Slot laden?|Roh laden|Abbrechen");
+                            "8-Bit-Gerätedaten in den Slot laden?|Roh laden|Abbrechen|Enter: Abbrechen");
     EXPECT_EQ(textOf("text_status"), "notes.txt: 2.000 Bytes rohe Gerätedaten, mit Stille auf 0,25 s aufgefüllt");
     // The window's accessible descriptions come in the same language.
     EXPECT_EQ(control("view_waveform_1").accessibleName(), QStringLiteral("Wellenform von Slot 2, CLOSED HI HAT"));

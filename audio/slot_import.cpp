@@ -15,10 +15,13 @@ namespace audio {
 namespace {
 
 constexpr std::uint8_t silence = 0x80;
-// Source bytes read per slot byte (32-bit stereo at 99 kHz): at most 768 KiB for a 32 KiB slot.
-constexpr std::size_t sourceBytesPerSlotByte = 24;
-// The same, per second of source a shape reaches into.
-constexpr double sourceBytesPerSecond = 24.0 * audio::kDeviceRate;
+// Source bytes read per second of source the slot needs: enough for the widest source a slot takes
+// as it takes a 44.1 kHz stereo file, 8 channels of 32 bits at 384 kHz (12 MB for the largest slot).
+// A WAV file's head says its own width, and only that much of it is read.
+constexpr double sourceBytesPerSecond = 8.0 * 4.0 * 384000.0;
+// What a program holds of a source to keep or play a minute of it (the editor's panel, zylox play
+// FILE): 24 bytes a frame at the device rate, a minute of 24-bit stereo at 132 kHz.
+constexpr double heldBytesPerSecond = 24.0 * audio::kDeviceRate;
 // What a sound file may hold before its sample data (text, markers, tags with cover pictures).
 constexpr std::size_t headerAllowance = 8 * 1024 * 1024;
 // Source frames read past the last one the slot needs: the classic rate step interpolates
@@ -64,7 +67,7 @@ FramesWanted framesWanted(std::size_t slotLength, const ImportOptions& options)
 // The sample data bytes the import reads at most.
 std::uint64_t dataCap(std::size_t slotLength, const ImportOptions& options)
 {
-    return options.reshapes() ? sourceLimit(slotLength, options) - headerAllowance : sourceBytesPerSlotByte * slotLength;
+    return sourceLimit(slotLength, options) - headerAllowance;
 }
 
 std::size_t importRaw(std::span<const std::uint8_t> source, std::vector<std::uint8_t>& bytes)
@@ -78,13 +81,19 @@ std::size_t importRaw(std::span<const std::uint8_t> source, std::vector<std::uin
 
 std::size_t sourceLimit(std::size_t slotLength)
 {
-    return sourceBytesPerSlotByte * slotLength + headerAllowance;
+    const double seconds = static_cast<double>(slotLength) / audio::kDeviceRate;
+    return static_cast<std::size_t>(std::ceil(seconds * sourceBytesPerSecond)) + headerAllowance;
 }
 
 std::size_t sourceLimit(std::size_t slotLength, const ImportOptions& options)
 {
     const auto shaped = static_cast<std::size_t>(std::ceil(secondsUsed(slotLength, options) * sourceBytesPerSecond));
     return std::max(sourceLimit(slotLength), shaped + headerAllowance);
+}
+
+std::size_t heldSourceLimit()
+{
+    return static_cast<std::size_t>(longestSource * heldBytesPerSecond) + headerAllowance;
 }
 
 std::uint64_t sourceBytesNeeded(std::span<const std::uint8_t> head, std::size_t slotLength, const ImportOptions& options)

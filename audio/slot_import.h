@@ -15,6 +15,9 @@ namespace audio {
 std::size_t sourceLimit(std::size_t slotLength);
 // The same for a shape, whose region may reach further into the source (a minute at most).
 std::size_t sourceLimit(std::size_t slotLength, const ImportOptions& options);
+// The most bytes of a source file a program reads to hold a minute of it for shaping or playing;
+// of a wide source (many channels, a high rate) that is less than a minute.
+std::size_t heldSourceLimit();
 
 // Fills a sample slot from a sound file's bytes: integer WAV or AIFF through our own reader, every
 // other sound format libsndfile decodes through it, both converted the same way to the device

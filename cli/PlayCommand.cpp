@@ -96,10 +96,8 @@ int PlayCommand::run()
 
 int PlayCommand::playFile()
 {
-    // Enough bytes for a minute of any source a slot's shape could reach, as the editor keeps.
-    audio::ImportOptions aMinute;
-    aMinute.fit = true;
-    const SourceFile source(m_source, audio::sourceLimit(0, aMinute));
+    // A minute of the source, as the editor keeps.
+    const SourceFile source(m_source, audio::heldSourceLimit());
     if (source.error() != 0)
         return fail(m_source, std::strerror(source.error()));
     const audio::DecodedSound sound = audio::decodeSound(source.bytes(), kLongestPlay);

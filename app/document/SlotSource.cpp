@@ -3,6 +3,7 @@
 #include "audio/slot_import.h"
 #include "midifile/SourceFile.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <filesystem>
@@ -36,9 +37,7 @@ std::optional<FileStamp> fileStampOf(const std::string& path)
 
 std::size_t keptSourceLimit(std::size_t slotLength)
 {
-    audio::SoundShape reachingAMinute;
-    reachingAMinute.fit = true;
-    return audio::sourceLimit(slotLength, reachingAMinute);
+    return std::max(audio::sourceLimit(slotLength), audio::heldSourceLimit());
 }
 
 std::shared_ptr<const audio::DecodedSound> decodeMinute(const SourceFile& source)

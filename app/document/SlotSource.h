@@ -33,8 +33,8 @@ struct SlotSource {
 
 // The stamp of the regular file at path now; none for anything else or a file that is gone.
 std::optional<FileStamp> fileStampOf(const std::string& path);
-// What a sample slot of slotLength bytes reads of a source file: as much as a shape may reach
-// into, a minute of the source.
+// What a sample slot of slotLength bytes reads of a source file: what the slot needs of any source,
+// and a minute of a common one to shape it again.
 std::size_t keptSourceLimit(std::size_t slotLength);
 // The first minute of a sound file read whole or in part, decoded once to be shaped again and again.
 std::shared_ptr<const audio::DecodedSound> decodeMinute(const SourceFile& source);

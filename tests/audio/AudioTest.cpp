@@ -250,10 +250,12 @@ TEST_F(SoundImport, SlotIsFilledFadedAndFollowedBySilenceOrKeptWhenNothingIsDeli
         {folder.write("in.caf", {'c', 'a', 'f', 'f', 0, 1, 0, 0}), false, Refusal::OtherSoundFormat, kept},
         // Raw device bytes when the user asked for them, whatever sound their first bytes look like.
         {folder.path("in.mp3"), true, taken, concat({{0x80, 0xFB, 0x90, 0x64, 0x00}, Bytes(8187, 0x80)})},
-        // Only the first 786,432 bytes of 16-bit values 0x4040 at 24 x 33 kHz are read: 16,384 slot bytes.
-        {folder.sox(Bytes(1000000, 0x40), "-r 792000 -c 1 -b 16 -e signed-integer", "fast.wav"), false,
+        // A source wider than any a slot takes (16 channels of 32-bit values 0x40404040 at 24 x 33 kHz) is
+        // read only as far as the widest one would be, 8 channels of 32 bits at 384 kHz: 1,536,000 bytes for
+        // 4,125 slot bytes (0.125 s), which are 24,000 of its frames and 1,000 slot bytes.
+        {folder.sox(Bytes(2000000, 0x40), "-r 792000 -c 16 -b 32 -e signed-integer", "fast.wav"), false,
          taken,
-         concat({{0x80}, Bytes(16376, 0xC0), {0xA0, 0x90, 0x88, 0x84, 0x82, 0x81, 0x80}, Bytes(16384, 0x80)})},
+         concat({{0x80}, Bytes(992, 0xC0), {0xA0, 0x90, 0x88, 0x84, 0x82, 0x81, 0x80}, Bytes(3125, 0x80)})},
         // Nothing delivered: the slot keeps its bytes.
         {folder.write("empty", {}), true, Refusal::NoSound, kept},
         {write("nodata.wav", {fmt(1, 16)}), false, Refusal::NoSound, kept},

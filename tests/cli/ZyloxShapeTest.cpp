@@ -109,6 +109,45 @@ TEST_F(ZyloxShapeTest, ALongFileGivesTheSameSlotReadInPartAsFromAPipe)
     }
 }
 
+TEST_F(ZyloxShapeTest, WideSourcesReversedRegionsTheLimitAndAFarFitGiveTheSlotsTheyShould)
+{
+    // Slot 4 (CRASH) holds 32,768 bytes, 0.99 s.
+    const auto crash = [this](const std::string& bankFile) {
+        EXPECT_EQ(zylox("export --bank S05 --slot 4 --in " + bankFile + " -o crash.wav"), 0) << m_err;
+        return slice("crash.wav", 44, 32768);
+    };
+    const auto soundBytes = [](const Bytes& bytes) { return std::count_if(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b != 0x80; }); };
+    const auto peak = [](const Bytes& bytes) {
+        int most = 0;
+        for (const std::uint8_t b : bytes)
+            most = std::max(most, std::abs(b - 128));
+        return most;
+    };
+    ASSERT_EQ(run(kSox + " -n -r 192000 -c 2 -b 24 wide.wav synth 2 whitenoise gain -6 && " + kSox
+                  + " -n -r 44100 -c 1 -b 16 hit.wav synth 0.01 sine 1000 pad 0.4 1.59 && " + kSox
+                  + " -n -r 44100 -c 1 -b 16 square.wav synth 1 square 200 gain -0.9 && " + kSox
+                  + " -n -r 96000 -c 1 -b 16 long.wav synth 12 sine 440 gain -3"), 0) << m_err;
+
+    ASSERT_EQ(zylox("import --bank S05 --slot 4 wide.wav -o wide.mid"), 0) << m_err;
+    EXPECT_EQ(m_out, "S05 slot 4 CRASH: wide.wav, 2.00 s, cut to 0.99 s (Classic)\n");
+    EXPECT_GT(soundBytes(crash("wide.mid")), 32768 * 97 / 100);  // noise passes the zero line now and then
+
+    ASSERT_EQ(zylox("import --bank S05 --slot 4 hit.wav --start 0.40 --reverse --resample clean -o hit.mid"), 0) << m_err;
+    const Bytes reversed = crash("hit.mid");
+    EXPECT_GT(soundBytes(reversed), 300);
+    EXPECT_GT(std::find_if(reversed.begin(), reversed.end(), [](std::uint8_t b) { return b != 0x80; }) - reversed.begin(), 32768 - 340);
+
+    for (const std::string dither : {"none", "tpdf", "shaped"}) {
+        ASSERT_EQ(zylox("import --bank S05 --slot 4 square.wav --limit -6 --resample clean --dither " + dither + " -o square.mid"), 0) << m_err;
+        EXPECT_EQ(peak(crash("square.mid")), 64) << dither;  // -6 dBFS is 64.15 steps
+    }
+
+    ASSERT_EQ(zylox("import --bank S05 --slot 4 long.wav --fit --end 12 --resample clean -o fit.mid"), 0) << m_err;
+    EXPECT_EQ(m_out, "S05 slot 4 CRASH: long.wav, 0.99 s, fills the slot exactly (Clean)\n");
+    const Bytes fitted = crash("fit.mid");
+    EXPECT_GT(soundBytes(fitted), 32768 * 95 / 100);
+}
+
 TEST_F(ZyloxShapeTest, OutOfRangeValuesAndMisfitCombinationsAreRefusedNamingTheRange)
 {
     ASSERT_EQ(run(kSox + " -n -r 44100 -c 1 -b 16 a.wav synth 0.1 sine 300"), 0) << m_err;

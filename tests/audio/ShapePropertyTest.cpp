@@ -1,0 +1,264 @@
+// What must hold for every source and shape, over sources and shapes drawn at random (a fixed seed):
+// a reversed slot is the forward one mirrored, no byte passes the limiter's ceiling, a fit fills the
+// slot across its 48 semitones, and a file of any rate, width and channel count fills what the
+// import's line says.
+#include "audio/MonoSteps.h"
+#include "audio/ShapedConversion.h"
+#include "audio/SlotRender.h"
+#include "audio/slot_import.h"
+#include "tests/audio/ShapeSounds.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using audio::Dither;
+using audio::Resampling;
+using audio::SoundShape;
+
+// splitmix64: the same draws on every platform, as the standard distributions are not.
+class Draw {
+public:
+    double uniform(double low, double high)
+    {
+        m_state += 0x9E3779B97F4A7C15;
+        std::uint64_t z = m_state;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EB;
+        z ^= z >> 31;
+        return low + (high - low) * static_cast<double>(z >> 11) * 0x1p-53;
+    }
+    int whole(int low, int high) { return std::min(high, static_cast<int>(std::floor(uniform(low, high + 1.0)))); }
+    bool chance(double p) { return uniform(0.0, 1.0) < p; }
+    template <typename T, std::size_t N>
+    T oneOf(const T (&values)[N]) { return values[static_cast<std::size_t>(whole(0, static_cast<int>(N) - 1))]; }
+
+private:
+    std::uint64_t m_state = 0x7A796C6F78353135;
+};
+
+constexpr double rates[] = {8000.0, 11025.0, 22050.0, 32000.0, 33000.0, 44100.0, 48000.0, 88200.0, 96000.0, 176400.0, 192000.0, 384000.0};
+constexpr int cases = 200;
+
+// A square wave of some period with a lead-in of silence: never near the zero line once it sounds,
+// so where the slot's sound ends is where the conversion's frames end.
+struct Source {
+    double rate;
+    std::uint16_t channels;
+    std::uint64_t frames;
+    std::uint64_t leadIn;
+    double period;  // frames
+    double level;   // full scale 1
+    double value(std::uint64_t frame, std::uint16_t channel) const
+    {
+        if (frame < leadIn)
+            return 0.0;
+        const double gain = 1.0 - 0.05 * channel;
+        return std::fmod(static_cast<double>(frame - leadIn), period) < period / 2.0 ? level * gain : -level * gain;
+    }
+};
+
+Source drawSource(Draw& draw, double seconds, bool leadIn)
+{
+    Source source{draw.oneOf(rates), static_cast<std::uint16_t>(draw.whole(1, 8)), 0, 0, 0.0, std::pow(10.0, draw.uniform(-12.0, -1.0) / 20.0)};
+    source.frames = static_cast<std::uint64_t>(std::ceil(seconds * source.rate)) + 1;
+    source.leadIn = leadIn ? static_cast<std::uint64_t>(draw.uniform(0.0, 0.4) * static_cast<double>(source.frames)) : 0;
+    source.period = draw.uniform(8.0, 400.0) * source.rate / 44100.0;
+    return source;
+}
+
+audio::DecodedSound decoded(const Source& s)
+{
+    return shape_sounds::make(s.rate, s.channels, s.frames, [&s](std::uint64_t frame, std::uint16_t channel) { return s.value(frame, channel); });
+}
+
+SoundShape drawConversion(Draw& draw)
+{
+    SoundShape shape;
+    shape.resampling = draw.chance(0.5) ? Resampling::Clean : Resampling::Classic;
+    if (shape.resampling == Resampling::Clean) {
+        shape.dither = draw.oneOf({Dither::None, Dither::Triangular, Dither::Shaped});
+        shape.phase = draw.oneOf({audio::FilterPhase::Linear, audio::FilterPhase::Minimum});
+    }
+    return shape;
+}
+
+// How far the same value may land apart in two slots that dither it differently: rounding alone
+// none; triangular noise of a step either way two; shaped, the fed-back error of up to 1.5 steps
+// through the filter's taps (2 cos(3 kHz / 33 kHz) and 1) adds up to 4.3 steps either way.
+int ditherSpread(Dither dither)
+{
+    switch (dither) {
+    case Dither::Triangular:
+        return 2;
+    case Dither::Shaped:
+        return 11;
+    case Dither::None:
+        break;
+    }
+    return 0;
+}
+
+std::size_t soundEnd(const Bytes& slot)
+{
+    return static_cast<std::size_t>(std::find_if(slot.rbegin(), slot.rend(), [](std::uint8_t b) { return b != 0x80; }).base() - slot.begin());
+}
+
+TEST(ShapeProperty, AReversedSlotIsTheForwardOneMirroredWithinTheDithersStep)
+{
+    Draw draw;
+    for (int n = 0; n < cases; ++n) {
+        const std::size_t slotLength = static_cast<std::size_t>(draw.whole(128, 768));
+        const double slotSeconds = static_cast<double>(slotLength) / 33000.0;
+        const Source source = drawSource(draw, draw.uniform(0.3, 3.0) * slotSeconds, true);
+        const audio::DecodedSound sound = decoded(source);
+        SoundShape forward = drawConversion(draw);
+        forward.start = draw.chance(0.5) ? draw.uniform(0.0, 0.5) * static_cast<double>(source.frames) / source.rate : 0.0;
+        if (draw.chance(0.5))
+            forward.end = forward.start + draw.uniform(0.1, 1.0) * slotSeconds;
+        forward.pitch = draw.chance(0.5) ? draw.uniform(-12.0, 12.0) : 0.0;
+        forward.gain = draw.uniform(0.0, 12.0);
+        if (draw.chance(0.4))
+            forward.limit = draw.uniform(-20.0, 0.0);
+        forward.normalize = draw.chance(0.3);
+        forward.removeDc = draw.chance(0.3);
+        forward.fadeIn = draw.chance(0.3) ? draw.uniform(0.0, 5.0) : 0.0;
+        forward.fadeOut = draw.chance(0.3) ? draw.uniform(0.0, 5.0) : 0.0;
+        SoundShape reversed = forward;
+        reversed.reverse = true;
+        std::swap(reversed.fadeIn, reversed.fadeOut);
+        SCOPED_TRACE("case " + std::to_string(n));
+
+        audio::ImportResult ignored{audio::ImportResult::Kind::Sound};
+        std::vector<double> steps = audio::convertShaped(sound, forward, slotLength, ignored);
+        // A region with an end longer than the slot sounds from its end, not its start.
+        if (forward.end && steps.size() >= slotLength)
+            continue;
+        std::reverse(steps.begin(), steps.end());
+        const std::vector<double> backwards = audio::convertShaped(sound, reversed, slotLength, ignored);
+        ASSERT_EQ(backwards.size(), steps.size());
+        // Exactly, but for the order of two fades' factors where they overlap.
+        for (std::size_t i = 0; i < steps.size(); ++i)
+            ASSERT_NEAR(backwards[i], steps[i], 1e-9) << i;
+
+        const Bytes there = audio::renderSlot(sound, forward, slotLength).bytes;
+        const Bytes back = audio::renderSlot(sound, reversed, slotLength).bytes;
+        const std::size_t count = steps.size();
+        for (std::size_t i = 8; i + 8 < count && !there.empty(); ++i)
+            ASSERT_LE(std::abs(back[i] - there[count - 1 - i]), ditherSpread(forward.dither)) << i;
+    }
+}
+
+TEST(ShapeProperty, NoBytePassesTheLimitersCeilingAndAFitFillsTheSlot)
+{
+    Draw draw;
+    for (int n = 0; n < cases; ++n) {
+        const std::size_t slotLength = static_cast<std::size_t>(draw.whole(128, 768));
+        const double slotSeconds = static_cast<double>(slotLength) / 33000.0;
+        const double semitones = draw.uniform(-48.0, 48.0);
+        const Source source = drawSource(draw, slotSeconds * std::exp2(semitones / 12.0), false);
+        const audio::DecodedSound sound = decoded(source);
+        SCOPED_TRACE("case " + std::to_string(n) + ", " + std::to_string(source.rate) + " Hz, " + std::to_string(semitones) + " semitones");
+
+        SoundShape fit = drawConversion(draw);
+        fit.end = static_cast<double>(source.frames - 1) / source.rate;
+        fit.fit = true;
+        fit.reverse = draw.chance(0.3);
+        const audio::RenderedSlot fitted = audio::renderSlot(sound, fit, slotLength);
+        ASSERT_TRUE(fitted.result);
+        EXPECT_EQ(fitted.result.length, slotLength);
+        EXPECT_GE(soundEnd(fitted.bytes), slotLength - 9);
+
+        SoundShape limited = drawConversion(draw);
+        limited.limit = draw.uniform(-40.0, 0.0);
+        limited.gain = draw.uniform(0.0, 30.0);
+        limited.pitch = draw.uniform(-24.0, 24.0);
+        limited.reverse = draw.chance(0.3);
+        limited.fadeIn = draw.chance(0.3) ? draw.uniform(0.0, 5.0) : 0.0;
+        const double ceiling = audio::stepsOfLevel(*limited.limit);
+        for (const std::uint8_t byte : audio::renderSlot(sound, limited, slotLength).bytes)
+            ASSERT_LE(std::abs(byte - 128), ceiling) << *limited.limit << " dBFS";
+    }
+}
+
+// A WAV file's bytes: integer PCM of 8 (unsigned) to 32 bits, or 32-bit float.
+Bytes wavOf(const Source& s, std::uint16_t bits, bool floating)
+{
+    const std::uint32_t bytesPerValue = bits / 8;
+    const std::uint32_t dataBytes = static_cast<std::uint32_t>(s.frames * s.channels * bytesPerValue);
+    Bytes wav;
+    const auto put = [&wav](std::uint64_t value, int width) {
+        for (int i = 0; i < width; ++i)
+            wav.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    };
+    const auto text = [&wav](const char* word) { wav.insert(wav.end(), word, word + 4); };
+    text("RIFF");
+    put(36 + dataBytes, 4);
+    text("WAVE");
+    text("fmt ");
+    put(16, 4);
+    put(floating ? 3 : 1, 2);
+    put(s.channels, 2);
+    put(static_cast<std::uint64_t>(s.rate), 4);
+    put(static_cast<std::uint64_t>(s.rate) * s.channels * bytesPerValue, 4);
+    put(s.channels * bytesPerValue, 2);
+    put(bits, 2);
+    text("data");
+    put(dataBytes, 4);
+    for (std::uint64_t frame = 0; frame < s.frames; ++frame) {
+        for (std::uint16_t channel = 0; channel < s.channels; ++channel) {
+            const double value = s.value(frame, channel);
+            if (floating) {
+                const float f = static_cast<float>(value);
+                std::uint32_t word = 0;
+                std::memcpy(&word, &f, 4);
+                put(word, 4);
+            } else if (bits == 8) {
+                put(static_cast<std::uint64_t>(std::lround(value * 127.0) + 128), 1);
+            } else {
+                put(static_cast<std::uint64_t>(std::llround(value * std::ldexp(1.0, bits - 1) * 0.999)), static_cast<int>(bytesPerValue));
+            }
+        }
+    }
+    return wav;
+}
+
+TEST(ShapeProperty, AFileOfAnyRateWidthAndChannelsFillsWhatTheLineSays)
+{
+    Draw draw;
+    for (int n = 0; n < cases / 3; ++n) {
+        const std::size_t slotLength = static_cast<std::size_t>(draw.whole(128, 768));
+        const double slotSeconds = static_cast<double>(slotLength) / 33000.0;
+        const Source source = drawSource(draw, draw.uniform(0.3, 3.0) * slotSeconds, false);
+        const bool floating = draw.chance(0.2);
+        const auto bits = static_cast<std::uint16_t>(floating ? 32 : draw.oneOf({8, 16, 24, 32}));
+        const Bytes file = wavOf(source, bits, floating);
+        SoundShape shape = drawConversion(draw);
+        shape.start = draw.chance(0.5) ? draw.uniform(0.0, 0.5) * static_cast<double>(source.frames) / source.rate : 0.0;
+        SCOPED_TRACE("case " + std::to_string(n) + ", " + std::to_string(source.rate) + " Hz, " + std::to_string(source.channels)
+                     + " channels, " + std::to_string(bits) + (floating ? " float" : " bits") + ", start " + std::to_string(shape.start));
+
+        // Read as the programs read a file: no more of it than the slot needs.
+        const std::size_t read = static_cast<std::size_t>(std::min<std::uint64_t>(
+            {file.size(), audio::sourceLimit(slotLength, shape), audio::sourceBytesNeeded(file, slotLength, shape)}));
+        Bytes slot(slotLength, 0x11);
+        const audio::ImportResult result = audio::importSlot(std::span(file).first(read), shape, slot, file.size());
+        ASSERT_TRUE(result);
+        const double seconds = static_cast<double>(source.frames) / source.rate - shape.start;
+        // The region's start lies on a whole frame of the source.
+        EXPECT_NEAR(static_cast<double>(result.length), seconds * 33000.0, 2.0 + 33000.0 / source.rate);
+        const std::size_t said = std::min(result.length, slotLength);
+        EXPECT_GE(soundEnd(slot), said - std::min<std::size_t>(said, 9));
+        EXPECT_LE(soundEnd(slot), said);
+    }
+}
+
+} // namespace

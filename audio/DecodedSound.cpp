@@ -1,5 +1,6 @@
 #include "audio/DecodedSound.h"
 
+#include "audio/SoundChunks.h"
 #include "audio/SoundFileDecoder.h"
 #include "audio/SoundFormat.h"
 #include "audio/ZQAudioFileReader.h"
@@ -28,7 +29,8 @@ std::uint64_t dataBytesWanted(ZQAudioFileReader& reader, const FramesWanted& fra
 ImportResult undecoded(SoundFormat format, SoundFileDecoder::Failure failure)
 {
     using Failure = SoundFileDecoder::Failure;
-    if (failure != Failure::NoLibrary && (format == SoundFormat::Encoded || failure != Failure::Undecodable)) {
+    if (failure != Failure::NoLibrary && failure != Failure::Damaged
+        && (format == SoundFormat::Encoded || failure != Failure::Undecodable)) {
         return ImportResult::refused(ImportResult::Refusal::OtherSoundFormat);
     }
     ImportResult result = ImportResult::refused(ImportResult::Refusal::Undecodable);
@@ -75,6 +77,14 @@ DecodedSound decodeSound(std::span<const std::uint8_t> source, const FramesWante
         const std::uint64_t unread = fileSize > source.size() ? fileSize - source.size() : 0;
         const std::uint64_t data = std::min(reader.m_declaredLength, reader.m_dataLength + unread);
         decoded.wholeFrames = frameBytes != 0 ? data / frameBytes : 0;
+        const SoundChunks chunks(
+            [source](std::uint64_t offset, std::span<std::uint8_t> into) {
+                const std::size_t count = offset < source.size() ? std::min(into.size(), source.size() - offset) : 0;
+                std::copy_n(source.begin() + static_cast<std::ptrdiff_t>(offset), count, into.begin());
+                return count;
+            },
+            std::max<std::uint64_t>(fileSize, source.size()));
+        decoded.cutShort = chunks.soundCut();
         // Samples at no usable rate cannot be placed in time: the header is damaged. Without
         // samples either, the file holds no sound, as one without a format chunk.
         if (!usableRate(decoded.frames.m_samplerate)) {
@@ -88,6 +98,11 @@ DecodedSound decodeSound(std::span<const std::uint8_t> source, const FramesWante
         const auto frames = static_cast<double>(framesWanted(decoder.samplerate()));
         decoder.read(decoded.frames, static_cast<std::size_t>(std::min(frames, 1e12)));
         decoded.wholeFrames = decoder.frameCount();
+        // Of the first bytes of a longer file, a decoder that runs out says nothing of the file.
+        decoded.cutShort = decoder.cutShort() && fileSize <= source.size();
+        // Cut before its first frame ended, it holds no sound to keep.
+        if (decoded.cutShort && decoded.frames.empty())
+            decoded = {sample{}, 0, false, undecoded(format, SoundFileDecoder::Failure::Damaged)};
     } else {
         decoded.failure = format == SoundFormat::Unknown ? ImportResult::refused(ImportResult::Refusal::NotASound)
                                                          : undecoded(format, decoder.failure());

@@ -14,6 +14,9 @@ namespace audio {
 struct DecodedSound {
     sample frames;                  // from the file's start, at its own rate, width and channels
     std::uint64_t wholeFrames = 0;  // the whole sound as the file declares it, held or not
+    // The file's sound ends before the length its header declares (wholeFrames is then what it
+    // holds): it is damaged or cut short.
+    bool cutShort = false;
     // Kind Sound when it decoded; else the refusal an import gives, unless it takes the file as raw
     // device bytes.
     ImportResult failure{};

@@ -72,7 +72,10 @@ std::string outcome(const ImportResult& result, const std::string* slotLabel)
         line += ", padded to " + seconds(result.slotLength) + " with silence";
     else
         line += ", fills " + (slotLabel ? *slotLabel : "the slot") + " exactly";
-    return result.kind == Kind::Sound ? line + " (" + conversion(result) + ")" : line;
+    if (result.kind == Kind::Raw)
+        return line;
+    line += " (" + conversion(result) + ")";
+    return result.cutShort ? line + "; the file is damaged or cut short" : line;
 }
 
 } // namespace

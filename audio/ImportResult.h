@@ -45,6 +45,8 @@ struct ImportResult {
     Cause cause = Cause::None;
     double pitchNeeded = 0.0;   // semitones, for PitchOutOfReach
     ShapeReport report{};       // what the slot's sound came out as
+    // The file's sound ended before the length its header declares: length is what it held.
+    bool cutShort = false;
 
     static ImportResult refused(Refusal why, std::size_t length = 0) { return {Kind::None, length, 0, why}; }
 
@@ -57,7 +59,8 @@ struct ImportResult {
     std::string detail() const;
 
     // One line for the status line and `zylox import`, for example
-    // "kick.wav: 3.02 s, cut to 0.25 s to fit CLOSED HI HAT (Clean, normalised +6.0 dB)".
+    // "kick.wav: 3.02 s, cut to 0.25 s to fit CLOSED HI HAT (Clean, normalised +6.0 dB)"; of a file
+    // cut short, "cut.flac: 0.09 s, padded to 0.74 s with silence (Classic); the file is damaged or cut short".
     std::string describe(const std::string& fileName, const std::string& slotLabel) const;
     // The same for a line that has named the slot before it, so without its label:
     // "kick.wav, 3.02 s, cut to 0.25 s (Clean, normalised +6.0 dB)".

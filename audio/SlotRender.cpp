@@ -113,6 +113,7 @@ RenderedSlot renderSlot(const DecodedSound& sound, const SoundShape& asked, std:
     device.resize(slotLength, silence);
     finishSlot(device, count, shape.fadeOut == 0.0);
     rendered.result.report = reportOn(device, sound, shape, rendered.result.report.clipped);
+    rendered.result.cutShort = sound.cutShort;
     rendered.bytes = std::move(device);
     return rendered;
 }

@@ -2,6 +2,8 @@
 
 #include "audio/LoadedLibrary.h"
 #include "audio/MutedStandardError.h"
+#include "audio/SoundChunks.h"
+#include "audio/SoundFormat.h"
 
 #include <sndfile.h>
 
@@ -22,6 +24,8 @@ namespace {
 // beyond its own size.
 constexpr std::size_t kMaxDecodedBytes = 16u << 20;
 constexpr std::size_t kChunkFrames = 4096;
+// Two MPEG audio frames of 1,152 samples.
+constexpr std::uint64_t kMpegUncertainFrames = 2 * 1152;
 // libsndfile hands every format out as -1.0 to 1.0; this brings it to the 32-bit integer scale.
 constexpr double kFullScale = 2147483648.0;
 
@@ -85,10 +89,16 @@ struct SoundFileDecoder::File {
     std::span<const std::uint8_t> bytes;
     std::ifstream disk;
     sf_count_t size = 0;
+    // Where libsndfile's view of the file starts: past an MP3's leading zeros, which it does not skip.
+    sf_count_t start = 0;
     sf_count_t position = 0;
+    // The frames the last read gave, and whether it ended where the decoder gave no more.
+    std::uint64_t framesRead = 0;
+    bool ranOut = false;
+    bool soundCut = false;
 
     // libsndfile reads the bytes through these.
-    static sf_count_t length(void* file) { return static_cast<File*>(file)->size; }
+    static sf_count_t length(void* file) { return static_cast<File*>(file)->size - static_cast<File*>(file)->start; }
     static sf_count_t tell(void* file) { return static_cast<File*>(file)->position; }
     static sf_count_t seek(sf_count_t offset, int whence, void* user)
     {
@@ -103,51 +113,42 @@ struct SoundFileDecoder::File {
     {
         File& file = *static_cast<File*>(user);
         const sf_count_t wanted = std::clamp<sf_count_t>(count, 0, length(user) - file.position);
+        const sf_count_t from = file.start + file.position;
         sf_count_t got = wanted;
         if (file.disk.is_open()) {
             file.disk.clear();
-            file.disk.seekg(file.position);
+            file.disk.seekg(from);
             file.disk.read(static_cast<char*>(destination), wanted);
             // A file cut short since its size was taken reads as far as it now goes.
             got = file.disk.gcount();
         } else {
-            std::copy_n(file.bytes.begin() + file.position, got, static_cast<std::uint8_t*>(destination));
+            std::copy_n(file.bytes.begin() + from, got, static_cast<std::uint8_t*>(destination));
         }
         file.position += got;
         return got;
     }
     static sf_count_t write(const void*, sf_count_t, void*) { return 0; }
 
-    // Whether every LIST chunk of a RIFF file lies within the file. libsndfile's parser of a LIST
-    // chunk's sub-chunks spins without end on one that claims more than the file holds (a 118-byte
-    // file was enough), so such a file never reaches it; other files pass as they are.
-    bool listChunksFit()
+    // The bytes from offset, wherever libsndfile's position is: how the checks before it read.
+    std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> into)
     {
-        std::array<std::uint8_t, 12> head{};
-        if (read(head.data(), 12, this) != 12 || !std::equal(head.begin() + 8, head.end(), "WAVE")
-            || !(std::equal(head.begin(), head.begin() + 4, "RIFF") || std::equal(head.begin(), head.begin() + 4, "RF64")
-                 || std::equal(head.begin(), head.begin() + 4, "RIFX"))) {
-            position = 0;
-            return true;
-        }
-        const bool bigEndian = head[3] == 'X';
-        sf_count_t at = 12;
-        std::array<std::uint8_t, 8> chunk{};
-        for (int chunks = 0; chunks < kMostChunksLooked && at + 8 <= size; ++chunks) {
-            position = at;
-            if (read(chunk.data(), 8, this) != 8)
-                break;
-            sf_count_t length = 0;
-            for (int i = 0; i < 4; ++i)
-                length |= static_cast<sf_count_t>(chunk[static_cast<std::size_t>(bigEndian ? 7 - i : 4 + i)]) << (8 * i);
-            if (std::equal(chunk.begin(), chunk.begin() + 4, "LIST") && length > size - at - 8)
-                return false;
-            at += 8 + length + (length & 1);
-        }
-        position = 0;
-        return true;
+        const sf_count_t kept = position;
+        position = static_cast<sf_count_t>(std::min<std::uint64_t>(offset, static_cast<std::uint64_t>(length(this))));
+        const sf_count_t got = read(into.data(), static_cast<sf_count_t>(into.size()), this);
+        position = kept;
+        return static_cast<std::size_t>(got);
     }
-    static constexpr int kMostChunksLooked = 1000;
+
+    // Where an MP3's first frame starts after zero padding; 0 for every other file.
+    sf_count_t mpegStart()
+    {
+        std::array<std::uint8_t, 1> first{};
+        if (readAt(0, first) != 1 || first[0] != 0)
+            return 0;
+        std::vector<std::uint8_t> head(kMostMpegPadding + 4);
+        head.resize(readAt(0, head));
+        return static_cast<sf_count_t>(mpegPadding(head));
+    }
 };
 
 SoundFileDecoder::SoundFileDecoder(std::span<const std::uint8_t> bytes)
@@ -181,10 +182,14 @@ void SoundFileDecoder::open()
         m_failure = Failure::NoLibrary;
         return;
     }
-    if (!m_file->listChunksFit()) {
-        m_failure = Failure::Undecodable;
+    m_file->start = m_file->mpegStart();
+    const SoundChunks chunks([this](std::uint64_t offset, std::span<std::uint8_t> into) { return m_file->readAt(offset, into); },
+                             static_cast<std::uint64_t>(m_file->size));
+    if (!chunks.fit()) {
+        m_failure = Failure::Damaged;
         return;
     }
+    m_file->soundCut = chunks.soundCut();
     const MutedStandardError quiet;
     SF_VIRTUAL_IO io{&File::length, &File::seek, &File::read, &File::write, &File::tell};
     m_file->handle = m_file->library->openVirtual(&io, SFM_READ, &m_file->info, m_file.get());
@@ -217,12 +222,17 @@ SoundFileDecoder::Failure SoundFileDecoder::failure() const
     return m_failure;
 }
 
-std::uint64_t SoundFileDecoder::frameCount() const
+std::uint64_t SoundFileDecoder::declaredFrames() const
 {
     // Streams of unknown length report a huge count: that is no length at all.
     const sf_count_t frames = m_file->info.frames;
     return isOpen() && frames > 0 && frames < std::numeric_limits<sf_count_t>::max() / 2 ? static_cast<std::uint64_t>(frames)
                                                                                           : 0;
+}
+
+std::uint64_t SoundFileDecoder::frameCount() const
+{
+    return m_file->ranOut ? std::min(m_file->framesRead, declaredFrames()) : declaredFrames();
 }
 
 double SoundFileDecoder::samplerate() const
@@ -264,7 +274,22 @@ std::size_t SoundFileDecoder::read(sample& out, std::size_t maxFrames)
         }
         frames += static_cast<std::size_t>(got);
     }
+    m_file->framesRead += frames;
+    m_file->ranOut = frames < limit;
     return frames;
+}
+
+bool SoundFileDecoder::cutShort() const
+{
+    if (m_file->soundCut)
+        return true;
+    const std::uint64_t declared = declaredFrames();
+    // An MP3's length is the decoder's estimate from the file's size and first bit rate, which a
+    // whole file misses by a frame or two (216 of 46,296 frames were seen): only a shortfall well
+    // beyond that is a cut. Every other format's count is exact.
+    const bool estimated = (m_file->info.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_MPEG;
+    const std::uint64_t uncertain = estimated ? std::max<std::uint64_t>(kMpegUncertainFrames, declared / 20) : 0;
+    return m_file->ranOut && m_file->framesRead + uncertain < declared;
 }
 
 } // namespace audio

@@ -17,7 +17,7 @@ inline constexpr const char* kSoundFileLibrary = "libsndfile.so.1";
 // Opus, MP3, W64, AU, CAF, ...), decoded through libsndfile into signed integer frames at the
 // file's own rate (32-bit, or the file's own width where it holds integers), so they take the
 // same conversion as every other sound. It decodes the file's bytes as they were read once, in
-// memory.
+// memory. An MP3 that starts with zero padding is decoded from its first frame.
 class SoundFileDecoder {
 public:
     // The file's bytes, which must outlive the decoder.
@@ -32,22 +32,29 @@ public:
 
     // Why a file did not open: libsndfile could not be loaded, it does not know the file's format
     // (or its encoding), the file is of a format it knows and does not decode (damaged, cut short),
-    // or a file on disk could not be opened.
-    enum class Failure { None, NoLibrary, UnknownFormat, Undecodable, Unreadable };
+    // its chunks do not fit within each other (damaged: it never reaches libsndfile, whose parsers
+    // can spin on such sizes), or a file on disk could not be opened.
+    enum class Failure { None, NoLibrary, UnknownFormat, Undecodable, Damaged, Unreadable };
 
     // libsndfile knows the file's format and it has channels and a rate.
     bool isOpen() const;
     Failure failure() const;
-    // The whole sound's length in frames as the file declares it (0 when it does not say).
+    // The whole sound's length in frames as the file declares it (0 when it does not say), or as
+    // far as a read found it when it ran out of frames before that.
     std::uint64_t frameCount() const;
+    // The file is damaged or cut short: its sound data chunk runs past the file's end, or a read ran
+    // out of frames well before the length the file declares.
+    bool cutShort() const;
     double samplerate() const;
     unsigned channels() const;
 
-    // Fills the sample with at most maxFrames frames from the start; returns how many it holds.
+    // Fills the sample with at most maxFrames frames from where the last read ended (the start, at
+    // first); returns how many it holds.
     std::size_t read(sample& out, std::size_t maxFrames);
 
 private:
     void open();
+    std::uint64_t declaredFrames() const;
 
     struct File;
     std::unique_ptr<File> m_file;

@@ -53,10 +53,19 @@ SoundFormat recogniseSound(std::span<const std::uint8_t> bytes)
     const ZQAudioFileReader reader(bytes);
     if (reader.isAudioFile())
         return reader.isPcmFile() ? SoundFormat::Convertible : SoundFormat::Encoded;
-    const bool other = isMpegFrame(bytes) || std::any_of(kOtherSounds.begin(), kOtherSounds.end(), [&](const Signature& s) {
+    const bool other = isMpegFrame(bytes) || mpegPadding(bytes) != 0 || std::any_of(kOtherSounds.begin(), kOtherSounds.end(), [&](const Signature& s) {
                            return startsWith(bytes, s.offset, s.tag);
                        });
     return other ? SoundFormat::Other : SoundFormat::Unknown;
+}
+
+std::size_t mpegPadding(std::span<const std::uint8_t> bytes)
+{
+    const auto zeros = static_cast<std::size_t>(
+        std::find_if(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min(bytes.size(), kMostMpegPadding)),
+                     [](std::uint8_t byte) { return byte != 0; })
+        - bytes.begin());
+    return zeros != 0 && isMpegFrame(bytes.subspan(zeros)) ? zeros : 0;
 }
 
 } // namespace audio

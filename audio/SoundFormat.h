@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -15,5 +16,12 @@ enum class SoundFormat {
 
 // bytes is the file from its start; WAV chunks are walked as far as they go.
 SoundFormat recogniseSound(std::span<const std::uint8_t> bytes);
+
+// The most zero bytes looked through for an MP3's first frame.
+inline constexpr std::size_t kMostMpegPadding = 64 * 1024;
+
+// How many zero bytes stand before an MPEG audio frame header at the start of the file (an MP3
+// that starts with padding, which players skip and libsndfile does not); 0 for any other file.
+std::size_t mpegPadding(std::span<const std::uint8_t> bytes);
 
 } // namespace audio

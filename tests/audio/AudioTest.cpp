@@ -399,25 +399,6 @@ TEST_F(SoundImport, AHeaderWithoutAUsableRateSaysTheFileIsDamagedAndLeavesTheSlo
     EXPECT_EQ(slot, Bytes(8192, 0x11));
 }
 
-// A fuzzer's find: libsndfile's reading of a LIST chunk that claims more than the file holds never
-// ended, for an import and for the browser's summary alike.
-TEST_F(SoundImport, AListChunkLongerThanItsFileIsRefusedAtOnce)
-{
-    const std::string hex =
-        "5249464600000000574156454c4953540300ffffffffffffffffffffffffffffffffffffffffffffffffffffffffffff"
-        "fffffffffffffffff7ffffffffffffffffffffffffffffffffffffffffffffffffffff00006162000000000006000f94"
-        "1b337d6c0000000000000035000000090000663d6d74";
-    Bytes bytes;
-    for (std::size_t i = 0; i < hex.size(); i += 2)
-        bytes.push_back(static_cast<std::uint8_t>(std::stoi(hex.substr(i, 2), nullptr, 16)));
-    Bytes slot(8192, 0x11);
-    const audio::ImportResult result = audio::importSlot(bytes, {}, slot);
-    // As any WAV file no decoder here opens.
-    EXPECT_EQ(result ? std::nullopt : std::optional(result.refusal), audio::ImportResult::Refusal::OtherSoundFormat);
-    EXPECT_EQ(slot, Bytes(8192, 0x11));
-    EXPECT_EQ(audio::summariseSoundFile(folder.write("list.wav", bytes)).kind, audio::SoundSummary::Kind::NotASound);
-}
-
 // Which file standard error is now, and how many descriptors the process holds.
 std::pair<std::pair<dev_t, ino_t>, std::size_t> standardErrorAndDescriptors()
 {

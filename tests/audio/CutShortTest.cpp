@@ -1,0 +1,129 @@
+// Files whose sound ends before the length their header declares, through each decoder: the
+// import keeps what they hold, says how long that is, and says the file is damaged or cut short;
+// whole files of every format never say so. And an MP3 that starts with zero padding decodes.
+#include "audio/SoundFormat.h"
+#include "audio/slot_import.h"
+
+#include "tests/support/Bytes.h"
+#include "tests/support/SoundFileFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kSlot = 32768;  // 0.99 s at the device's rate: more than any cut file here holds
+constexpr std::uint8_t kSilence = 0x80;
+
+// Where the slot's sound ends: past its last byte that is not silence (the device's fade ends on silence).
+std::size_t soundEnd(const Bytes& slot)
+{
+    const auto last = std::find_if(slot.rbegin(), slot.rend(), [](std::uint8_t b) { return b != kSilence; });
+    return static_cast<std::size_t>(slot.rend() - last);
+}
+
+struct CutShort : testing::Test {
+    audio::ImportResult import(const Bytes& file, Bytes& slot, std::uint64_t fileSize = 0) const
+    {
+        slot.assign(kSlot, 0x11);
+        return audio::importSlot(file, {}, slot, fileSize);
+    }
+    Bytes head(const std::string& name, std::size_t bytes) const
+    {
+        const Bytes whole = SoundFileFolder::read(folder.path(name));
+        EXPECT_GT(whole.size(), bytes) << name;
+        return Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(std::min(bytes, whole.size())));
+    }
+
+    const SoundFileFolder folder;
+};
+
+TEST_F(CutShort, EveryDecoderKeepsWhatTheFileHoldsAndSaysItIsCutShort)
+{
+    // A second of a tone at 44.1 kHz: WAV and AIFF through our reader, the rest through libsndfile.
+    const std::string noise = folder.synth("noise.wav", "-r 44100 -c 1 -b 16", "synth 1 sine 300 gain -3");
+    for (const std::string out : {"noise.aiff", "float.wav -e floating-point -b 32", "float.aifc -e floating-point -b 32",
+                                  "noise.flac", "noise.mp3", "noise.ogg"}) {
+        const std::string name = out.substr(0, out.find(' '));
+        folder.run(noise + out.substr(name.size()) + " " + folder.path(name));
+    }
+    ASSERT_EQ(std::system((std::string(OPUSENC_PROGRAM) + " --quiet " + noise + " " + folder.path("noise.opus")).c_str()), 0);
+
+    // Whole, none is cut short, and each is the second its header says (an MP3 decodes a frame or
+    // two past it, an Opus file at 48 kHz).
+    for (const char* name : {"noise.wav", "noise.aiff", "float.wav", "float.aifc", "noise.flac", "noise.mp3",
+                             "noise.ogg", "noise.opus"}) {
+        Bytes slot;
+        const audio::ImportResult whole = import(SoundFileFolder::read(folder.path(name)), slot);
+        ASSERT_TRUE(whole) << name;
+        EXPECT_FALSE(whole.cutShort) << name;
+        EXPECT_NEAR(static_cast<double>(whole.length), 33000.0, 2000.0) << name;
+    }
+
+    // Cut, each keeps the sound it holds: the slot's sound ends where the line says the file's does.
+    const std::pair<const char*, std::size_t> cuts[] = {
+        {"noise.wav", 30000}, {"noise.aiff", 30000}, {"float.wav", 30000}, {"float.aifc", 30000}, {"noise.flac", 5000}};
+    for (const auto& [name, bytes] : cuts) {
+        SCOPED_TRACE(name);
+        Bytes slot;
+        const audio::ImportResult cut = import(head(name, bytes), slot);
+        ASSERT_TRUE(cut);
+        EXPECT_TRUE(cut.cutShort);
+        EXPECT_GT(cut.length, 1000u);
+        EXPECT_LT(cut.length, 33000u * bytes / SoundFileFolder::read(folder.path(name)).size() + 100);
+        EXPECT_NEAR(static_cast<double>(soundEnd(slot)), static_cast<double>(cut.length), 8.0);
+        EXPECT_TRUE(cut.describeInNamedSlot(name).ends_with(" with silence (Classic); the file is damaged or cut short"))
+            << cut.describeInNamedSlot(name);
+        // The first bytes of a longer file, read as far as the slot needs, are no cut file.
+        const audio::ImportResult partial = import(head(name, bytes), slot, SoundFileFolder::read(folder.path(name)).size());
+        EXPECT_FALSE(partial.cutShort);
+    }
+
+    // Cut before its first frame ends, a file holds nothing to keep: it did not decode.
+    folder.synth("hiss.flac", "-r 44100 -c 1 -b 16", "synth 1 whitenoise");
+    Bytes slot;
+    const audio::ImportResult nothing = import(head("hiss.flac", 5000), slot);
+    EXPECT_EQ(nothing ? std::nullopt : std::optional(nothing.refusal), audio::ImportResult::Refusal::Undecodable);
+    EXPECT_EQ(nothing.detail(), "the file is damaged or cut short");
+    EXPECT_EQ(slot, Bytes(kSlot, 0x11));
+}
+
+TEST_F(CutShort, TheLineSaysTheLengthHeldAndThatTheFileIsDamagedOrCutShort)
+{
+    audio::ImportResult result{audio::ImportResult::Kind::Sound, 2970, 24576};
+    result.cutShort = true;
+    EXPECT_EQ(result.describe("cut.flac", "CLAP"),
+              "cut.flac: 0.09 s, padded to 0.74 s with silence (Classic); the file is damaged or cut short");
+    result.kind = audio::ImportResult::Kind::Raw;
+    EXPECT_EQ(result.describe("cut.flac", "CLAP"), "cut.flac: 2,970 bytes of raw device data, padded to 0.74 s with silence");
+}
+
+TEST_F(CutShort, AnMp3ThatStartsWithZeroPaddingDecodesAsItWouldWithout)
+{
+    const std::string tone = folder.synth("tone.wav", "-r 44100 -c 2 -b 16", "synth 0.5 sine 300");
+    folder.run(tone + " " + folder.path("tone.mp3"));
+    const Bytes mp3 = SoundFileFolder::read(folder.path("tone.mp3"));
+    Bytes plain;
+    ASSERT_TRUE(import(mp3, plain));
+    for (const std::size_t zeros : {std::size_t{1}, std::size_t{1000}, audio::kMostMpegPadding}) {
+        SCOPED_TRACE(zeros);
+        const Bytes padded = concat({Bytes(zeros, 0), mp3});
+        EXPECT_EQ(audio::recogniseSound(padded), audio::SoundFormat::Other);
+        Bytes slot;
+        const audio::ImportResult result = import(padded, slot);
+        ASSERT_TRUE(result);
+        EXPECT_FALSE(result.cutShort);
+        EXPECT_EQ(slot, plain);
+    }
+    // Zeros before no sound, or too many of them, are not an MP3.
+    EXPECT_EQ(audio::recogniseSound(concat({Bytes(100, 0), Bytes(2000, 'x')})), audio::SoundFormat::Unknown);
+    EXPECT_EQ(audio::recogniseSound(concat({Bytes(audio::kMostMpegPadding + 1, 0), mp3})), audio::SoundFormat::Unknown);
+    EXPECT_EQ(audio::recogniseSound(Bytes(5000, 0)), audio::SoundFormat::Unknown);
+}
+
+} // namespace

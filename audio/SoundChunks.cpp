@@ -33,6 +33,10 @@ constexpr std::uint64_t kCuePointBytes = 24;
 constexpr std::uint64_t kSamplerBytes = 36;
 constexpr std::uint64_t kSampleLoopBytes = 24;
 constexpr std::uint64_t kDs64Bytes = 28;
+// Wave64's container tag after "riff" (bytes 4 to 7 are the rest of the first of its GUIDs), and its data chunk's tag.
+constexpr std::uint32_t kWave64Riff = 0xA5D628DB;
+constexpr std::array<std::uint8_t, 16> kWave64Data{'d', 'a', 't', 'a', 0xF3, 0xAC, 0xD3, 0x11,
+                                                   0x8C, 0xD1, 0x00, 0xC0, 0x4F, 0x8E, 0xDB, 0x8A};
 // Where an AIFF marker's or comment's text length stands in it: after its id and position, or
 // after its time stamp and marker.
 constexpr std::uint64_t kTextLengthAt = 6;
@@ -48,6 +52,19 @@ SoundChunks::SoundChunks(const ReadAt& read, std::uint64_t fileSize)
         return;
     const std::uint32_t container = code(std::span<const std::uint8_t, 4>(head.data(), 4));
     const std::uint32_t form = code(std::span<const std::uint8_t, 4>(head.data() + 8, 4));
+    // Neither has chunks libsndfile reads field by field, but both declare their sound's length.
+    if (container == code(".snd")) {
+        m_bigEndian = true;
+        std::uint64_t offset = 0;
+        std::uint64_t length = 0;
+        m_soundCut = number(4, 4, offset) && number(8, 4, length) && length != kUntilTheEnd && offset <= m_size
+                     && length > m_size - offset;
+        return;
+    }
+    if (container == code("riff") && form == kWave64Riff) {
+        m_soundCut = wave64SoundCut();
+        return;
+    }
     m_wave = form == code("WAVE")
              && (container == code("RIFF") || container == code("RIFX") || container == code("RF64")
                  || container == code("BW64"));
@@ -87,6 +104,23 @@ bool SoundChunks::walkTop(std::uint64_t at)
         at = body + length + (length & 1);
     }
     return true;
+}
+
+bool SoundChunks::wave64SoundCut()
+{
+    // Chunks from byte 40: a 16-byte tag, a 64-bit size that counts the 24 bytes of both, 8-byte alignment.
+    std::array<std::uint8_t, 16> tag{};
+    for (std::uint64_t at = 40; at <= m_size && m_size - at >= 24; ++m_chunks) {
+        std::uint64_t size = 0;
+        if (m_chunks >= kMostChunks || !read(at, tag) || !number(at + 16, 8, size) || size < 24)
+            return false;
+        if (std::equal(tag.begin(), tag.end(), kWave64Data.begin()))
+            return size - 24 > m_size - at - 24;
+        if (size > m_size - at)
+            return false;
+        at += (size + 7) / 8 * 8;
+    }
+    return false;
 }
 
 bool SoundChunks::entriesFit(std::uint32_t id, std::uint64_t body, std::uint64_t length)

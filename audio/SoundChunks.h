@@ -8,7 +8,7 @@
 namespace audio {
 
 // The chunks of a WAV (RIFF, RIFX, RF64, BW64) or AIFF (FORM) file, walked before libsndfile sees
-// the file. libsndfile trusts the sizes and counts inside the chunks it reads field by field, and
+// the file; of a W64 or AU file only whether its sound is all there. libsndfile trusts the sizes and counts inside the chunks it reads field by field, and
 // some of its loops never end on one that claims more than its chunk holds (a LIST sub-chunk of
 // 4 GB in a 104-byte file was enough), so a file whose chunks do not fit never reaches it.
 class SoundChunks {
@@ -23,14 +23,16 @@ public:
     // within its LIST, every counted entry (cue points, sample loops, AIFF markers and comments)
     // within its chunk, and there are no more than kMostChunks. Files of other formats fit.
     bool fit() const { return m_fit; }
-    // The sound data chunk (data, SSND) declares more bytes than the file holds: the file was cut
-    // short (or damaged) within its sound. A length of 0xFFFFFFFF, "until the end", declares none.
+    // The sound data chunk (data, SSND, W64's data, an AU header's data size) declares more bytes
+    // than the file holds: the file was cut short (or damaged) within its sound. A length of
+    // 0xFFFFFFFF, "until the end", declares none.
     bool soundCut() const { return m_soundCut; }
 
     static constexpr int kMostChunks = 4096;
 
 private:
     bool walkTop(std::uint64_t at);
+    bool wave64SoundCut();
     bool walkList(std::uint64_t body, std::uint64_t length);
     bool entriesFit(std::uint32_t id, std::uint64_t body, std::uint64_t length);
     // AIFF markers (a 1-byte text length) and comments (2 bytes): a count, then entries with text.

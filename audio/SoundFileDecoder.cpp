@@ -139,15 +139,19 @@ struct SoundFileDecoder::File {
         return static_cast<std::size_t>(got);
     }
 
-    // Where an MP3's first frame starts after zero padding; 0 for every other file.
+    // Where an MP3's first frame starts after zero padding, behind its ID3v2 tag or not; 0 for
+    // every other file. Of a tag, with its pictures, only the header is read.
     sf_count_t mpegStart()
     {
-        std::array<std::uint8_t, 1> first{};
-        if (readAt(0, first) != 1 || first[0] != 0)
+        std::array<std::uint8_t, 10> first{};
+        const std::size_t tag = id3TagBytes(std::span(first.data(), readAt(0, first)));
+        std::array<std::uint8_t, 1> next{};
+        if (readAt(tag, next) != 1 || next[0] != 0)
             return 0;
-        std::vector<std::uint8_t> head(kMostMpegPadding + 4);
-        head.resize(readAt(0, head));
-        return static_cast<sf_count_t>(mpegPadding(head));
+        std::vector<std::uint8_t> after(kMostMpegPadding + 4);
+        after.resize(readAt(tag, after));
+        const std::size_t zeros = zerosBeforeMpegFrame(after);
+        return zeros != 0 ? static_cast<sf_count_t>(tag + zeros) : 0;
     }
 };
 

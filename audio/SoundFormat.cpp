@@ -59,13 +59,31 @@ SoundFormat recogniseSound(std::span<const std::uint8_t> bytes)
     return other ? SoundFormat::Other : SoundFormat::Unknown;
 }
 
-std::size_t mpegPadding(std::span<const std::uint8_t> bytes)
+std::size_t id3TagBytes(std::span<const std::uint8_t> bytes)
+{
+    if (!startsWith(bytes, 0, "ID3") || bytes.size() < 10)
+        return 0;
+    // The size counts seven bits a byte; a footer adds ten bytes.
+    std::size_t tag = 10 + (bytes[5] & 0x10 ? 10 : 0);
+    for (std::size_t i = 6; i < 10; ++i)
+        tag += static_cast<std::size_t>(bytes[i] & 0x7F) << (7 * (9 - i));
+    return tag;
+}
+
+std::size_t zerosBeforeMpegFrame(std::span<const std::uint8_t> bytes)
 {
     const auto zeros = static_cast<std::size_t>(
         std::find_if(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min(bytes.size(), kMostMpegPadding)),
                      [](std::uint8_t byte) { return byte != 0; })
         - bytes.begin());
     return zeros != 0 && isMpegFrame(bytes.subspan(zeros)) ? zeros : 0;
+}
+
+std::size_t mpegPadding(std::span<const std::uint8_t> bytes)
+{
+    const std::size_t tag = id3TagBytes(bytes);
+    const std::size_t zeros = tag < bytes.size() ? zerosBeforeMpegFrame(bytes.subspan(tag)) : 0;
+    return zeros != 0 ? tag + zeros : 0;
 }
 
 } // namespace audio

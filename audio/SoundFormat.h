@@ -20,8 +20,12 @@ SoundFormat recogniseSound(std::span<const std::uint8_t> bytes);
 // The most zero bytes looked through for an MP3's first frame.
 inline constexpr std::size_t kMostMpegPadding = 64 * 1024;
 
-// How many zero bytes stand before an MPEG audio frame header at the start of the file (an MP3
-// that starts with padding, which players skip and libsndfile does not); 0 for any other file.
+// Where the first MPEG audio frame of an MP3 that starts with zero padding (alone, or after its
+// ID3v2 tag) begins: players skip the padding, libsndfile does not. 0 for any other file.
 std::size_t mpegPadding(std::span<const std::uint8_t> bytes);
+// Its two parts: the bytes of an ID3v2 tag at the start of a file (0 without one; its first ten
+// bytes tell), and how many zero bytes stand before an MPEG frame header (0 if none does).
+std::size_t id3TagBytes(std::span<const std::uint8_t> bytes);
+std::size_t zerosBeforeMpegFrame(std::span<const std::uint8_t> bytes);
 
 } // namespace audio

@@ -113,10 +113,11 @@ int ImportCommand::run()
         audio::ImportResult result;
         if (const int status = importInto(bank, slot, path, options, result))
             return status;
-        if (!result)
-            return fail(path, reasonFor(result, bank, slot));
         const std::string name = std::filesystem::path(path).filename().string();
         const std::string where = SlotChoice::name(m_row, slot);
+        // A sound named as the lines of those that went in: by its slot, then its file as given.
+        if (!result)
+            return fail(bank.isSampleContent(slot) ? where + ": " + path : path, reasonFor(result, bank, slot));
         lines.push_back(where + ": " + result.describeInNamedSlot(name));
         if (const std::string warning = ShapeOptions::silenceWarning(result); !warning.empty())
             std::cerr << "zylox: " << where << ": " << name << ": " << warning << '\n';

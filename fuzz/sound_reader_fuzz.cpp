@@ -1,7 +1,7 @@
 // Arbitrary bytes through the two sound readers alone, up to the decoded frames and without the
 // conversion into a slot, so that a fuzzing hour spends its inputs on the parsers: our WAV/AIFF
-// reader (format first, then the data, all of it and cut short) and the libsndfile path. Neither
-// may crash, hang, or hold more than the file could give it.
+// reader (format first, then the data, all of it and cut short) and the libsndfile path with the
+// walk of chunks before it. Neither may crash, hang, or hold more than the file could give it.
 #include "audio/SoundFileDecoder.h"
 #include "audio/ZQAudioFileReader.h"
 
@@ -55,6 +55,11 @@ void decode(std::span<const std::uint8_t> bytes)
     if (count > kDecodedFrames || frames.frameCount() != count) {
         std::abort();
     }
+    // A read that ran out of frames found where the sound ends: no length may claim more.
+    if (count < kDecodedFrames && decoder.frameCount() > count) {
+        std::abort();
+    }
+    static_cast<void>(decoder.cutShort());
 }
 
 } // namespace

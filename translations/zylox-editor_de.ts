@@ -64,6 +64,7 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
     </message>
     <message>
         <location filename="../app/banks/CBankEdits.cpp" line="80"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="241"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -143,6 +144,11 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
         <location filename="../app/banks/CBankEdits.cpp" line="231"/>
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurden die %2 ältesten verworfen: Ihre Slots bestehen jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="237"/>
+        <source>Damaged or Cut Short</source>
+        <translation>Beschädigt oder unvollständig</translation>
     </message>
 </context>
 <context>
@@ -2187,75 +2193,81 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         <translation>, füllt %1 genau</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="68"/>
+        <location filename="../app/banks/ImportWording.cpp" line="70"/>
         <source>%1 (%2)</source>
         <extracomment>The conversion in brackets after what the import did: &quot;Clean, normalised +6.0 dB&quot;</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="76"/>
+        <location filename="../app/banks/ImportWording.cpp" line="72"/>
+        <source>%1; the file is damaged or cut short</source>
+        <extracomment>What the import did, then that the file&apos;s sound ended before the length its header declares</extracomment>
+        <translation>%1; die Datei ist beschädigt oder unvollständig</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="80"/>
         <source>is a bank file, not a System Exclusive message</source>
         <translation>ist eine Bankdatei, keine System-Exclusive-Nachricht</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="78"/>
+        <location filename="../app/banks/ImportWording.cpp" line="82"/>
         <source>holds no System Exclusive message</source>
         <translation>enthält keine System-Exclusive-Nachricht</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="80"/>
+        <location filename="../app/banks/ImportWording.cpp" line="84"/>
         <source>holds a System Exclusive message that is not in the ZYLOX 515&apos;s own form</source>
         <translation>enthält eine System-Exclusive-Nachricht, die nicht im eigenen Format des ZYLOX 515 ist</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="82"/>
+        <location filename="../app/banks/ImportWording.cpp" line="86"/>
         <source>holds a flash erase message, which would leave the block empty</source>
         <translation>enthält eine Flash-Löschnachricht, die den Block leer ließe</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="84"/>
+        <location filename="../app/banks/ImportWording.cpp" line="88"/>
         <source>holds a flash write for another flash block</source>
         <translation>enthält einen Flash-Schreibvorgang für einen anderen Flash-Block</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="86"/>
+        <location filename="../app/banks/ImportWording.cpp" line="90"/>
         <source>holds a System Exclusive message of 1 byte</source>
         <translation>enthält eine System-Exclusive-Nachricht von 1 Byte</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="87"/>
+        <location filename="../app/banks/ImportWording.cpp" line="91"/>
         <source>holds a System Exclusive message of %1 bytes</source>
         <translation>enthält eine System-Exclusive-Nachricht von %1 Bytes</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="103"/>
+        <location filename="../app/banks/ImportWording.cpp" line="107"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s name, then what its import did</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="114"/>
+        <location filename="../app/banks/ImportWording.cpp" line="118"/>
         <source>%1, which decodes it, is not installed</source>
         <extracomment>The library&apos;s file name, as a user installs it</extracomment>
         <translation>%1, das sie dekodiert, ist nicht installiert</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="116"/>
+        <location filename="../app/banks/ImportWording.cpp" line="120"/>
         <source>the file is damaged or cut short</source>
         <translation>die Datei ist beschädigt oder unvollständig</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="118"/>
+        <location filename="../app/banks/ImportWording.cpp" line="122"/>
         <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
         <translation>der Bereich bräuchte eine Tonhöhe von %1 Halbtönen, um den Slot zu füllen; Einpassen reicht von %2 bis %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="124"/>
+        <location filename="../app/banks/ImportWording.cpp" line="128"/>
         <source>the region holds no sound to fit into the slot</source>
         <translation>der Bereich enthält keinen Sound, der sich in den Slot einpassen ließe</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="144"/>
+        <location filename="../app/banks/ImportWording.cpp" line="148"/>
         <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
         <extracomment>What the file holds, then what the firmware slot takes</extracomment>
         <translation>%1; %2 nimmt eine System-Exclusive-Nachricht des ZYLOX 515 von %3 bis %4 Bytes für Flash-Block %5</translation>

@@ -64,6 +64,7 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
     </message>
     <message>
         <location filename="../app/banks/CBankEdits.cpp" line="80"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="241"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -144,6 +145,11 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Pour rester sous %1&#xa0;Mo de sources conservées, les %2 plus anciennes ont été abandonnées&#xa0;: leurs emplacements ne contiennent plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
     </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="237"/>
+        <source>Damaged or Cut Short</source>
+        <translation>Endommagé ou tronqué</translation>
+    </message>
 </context>
 <context>
     <name>CBankFiles</name>
@@ -184,14 +190,14 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4) ou dans %2&#xa0
     <message>
         <location filename="../app/files/CBankFiles.cpp" line="73"/>
         <source>%1 holds no sound bank for a Tarvo ZYLOX 515: it is not a bank file, or it is damaged.</source>
-        <translation>%1 ne contient aucune banque de sons pour un Tarvo ZYLOX 515 : ce n’est pas un fichier de banques, ou il est endommagé.</translation>
+        <translation>%1 ne contient aucune banque de sons pour un Tarvo ZYLOX 515&#xa0;: ce n’est pas un fichier de banques, ou il est endommagé.</translation>
     </message>
     <message>
         <location filename="../app/files/CBankFiles.cpp" line="95"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4)? What that bank holds now is replaced.</source>
-        <translation>Le fichier contient les données de la banque « %1 » (%2).
-Le charger dans la banque sélectionnée « %3 » (%4) ? Le contenu actuel de cette banque sera remplacé.</translation>
+        <translation>Le fichier contient les données de la banque «&#xa0;%1&#xa0;» (%2).
+Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le contenu actuel de cette banque sera remplacé.</translation>
     </message>
     <message>
         <location filename="../app/files/CBankFiles.cpp" line="99"/>
@@ -284,12 +290,12 @@ Le charger dans la banque sélectionnée « %3 » (%4) ? Le contenu actuel de
     <message>
         <location filename="../app/files/CBankFiles.cpp" line="210"/>
         <source>%1 stays unsaved: %2 does not hold it (Save As… writes it).</source>
-        <translation>%1 reste non enregistrée : %2 ne la contient pas (« Enregistrer sous… » l’écrit).</translation>
+        <translation>%1 reste non enregistrée&#xa0;: %2 ne la contient pas («&#xa0;Enregistrer sous…&#xa0;» l’écrit).</translation>
     </message>
     <message>
         <location filename="../app/files/CBankFiles.cpp" line="211"/>
         <source>%1 stay unsaved: %2 does not hold them (Save As… writes them).</source>
-        <translation>%1 restent non enregistrées : %2 ne les contient pas (« Enregistrer sous… » les écrit).</translation>
+        <translation>%1 restent non enregistrées&#xa0;: %2 ne les contient pas («&#xa0;Enregistrer sous…&#xa0;» les écrit).</translation>
     </message>
     <message>
         <location filename="../app/files/CBankFiles.cpp" line="231"/>
@@ -391,7 +397,7 @@ Le charger dans la banque sélectionnée « %3 » (%4) ? Le contenu actuel de
     <message>
         <location filename="../app/library/CBrowserPlayer.cpp" line="59"/>
         <source>Playing “%1”</source>
-        <translation>Écoute de « %1 »</translation>
+        <translation>Écoute de «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -509,12 +515,12 @@ Le charger dans la banque sélectionnée « %3 » (%4) ? Le contenu actuel de
     <message>
         <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="69"/>
         <source>No bank of any device is known: a bank is known once it has been sent to the device completely.</source>
-        <translation>Aucune banque d’aucun appareil n’est connue : une banque est connue dès qu’elle a été envoyée entièrement à l’appareil.</translation>
+        <translation>Aucune banque d’aucun appareil n’est connue&#xa0;: une banque est connue dès qu’elle a été envoyée entièrement à l’appareil.</translation>
     </message>
     <message>
         <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="82"/>
         <source>Save what is known of which device?</source>
-        <translation>De quel appareil enregistrer le contenu connu ?</translation>
+        <translation>De quel appareil enregistrer le contenu connu&#xa0;?</translation>
     </message>
     <message>
         <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="83"/>
@@ -1204,7 +1210,7 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
     <message>
         <location filename="../app/window/CShortcutsWindow.cpp" line="62"/>
         <source>Play the selected slot, or stop it; in the sound browser&apos;s list, the selected file</source>
-        <translation>Écouter l’emplacement sélectionné, ou l’arrêter ; dans la liste du navigateur de sons, le fichier sélectionné</translation>
+        <translation>Écouter l’emplacement sélectionné, ou l’arrêter&#xa0;; dans la liste du navigateur de sons, le fichier sélectionné</translation>
     </message>
     <message>
         <location filename="../app/window/CShortcutsWindow.cpp" line="63"/>
@@ -1214,12 +1220,12 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
     <message>
         <location filename="../app/window/CShortcutsWindow.cpp" line="64"/>
         <source>With a slot&apos;s waveform focused: select the slot above or below</source>
-        <translation>Forme d’onde d’un emplacement active : sélectionner l’emplacement au-dessus ou au-dessous</translation>
+        <translation>Forme d’onde d’un emplacement active&#xa0;: sélectionner l’emplacement au-dessus ou au-dessous</translation>
     </message>
     <message>
         <location filename="../app/window/CShortcutsWindow.cpp" line="65"/>
         <source>With a slot&apos;s waveform focused: open its sound panel; in the sound browser&apos;s list: import the selected files from the selected slot on</source>
-        <translation>Forme d’onde d’un emplacement active : ouvrir son panneau de son ; dans la liste du navigateur de sons : importer les fichiers sélectionnés à partir de l’emplacement sélectionné</translation>
+        <translation>Forme d’onde d’un emplacement active&#xa0;: ouvrir son panneau de son&#xa0;; dans la liste du navigateur de sons&#xa0;: importer les fichiers sélectionnés à partir de l’emplacement sélectionné</translation>
     </message>
     <message>
         <location filename="../app/window/CShortcutsWindow.cpp" line="67"/>
@@ -1229,27 +1235,27 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
     <message>
         <location filename="../app/window/CShortcutsWindow.cpp" line="67"/>
         <source>Typed in the bank table: select that bank</source>
-        <translation>Tapé dans le tableau des banques : sélectionner cette banque</translation>
+        <translation>Tapé dans le tableau des banques&#xa0;: sélectionner cette banque</translation>
     </message>
     <message>
         <location filename="../app/window/CShortcutsWindow.cpp" line="68"/>
         <source>In the sound panel, with the source focused: move the window (with Shift, further)</source>
-        <translation>Dans le panneau de son, la source active : déplacer la fenêtre (avec Maj, plus loin)</translation>
+        <translation>Dans le panneau de son, la source active&#xa0;: déplacer la fenêtre (avec Maj, plus loin)</translation>
     </message>
     <message>
         <location filename="../app/window/CShortcutsWindow.cpp" line="70"/>
         <source>In the sound panel, with the source focused: move the window to the source&apos;s start</source>
-        <translation>Dans le panneau de son, la source active : placer la fenêtre au début de la source</translation>
+        <translation>Dans le panneau de son, la source active&#xa0;: placer la fenêtre au début de la source</translation>
     </message>
     <message>
         <location filename="../app/window/CShortcutsWindow.cpp" line="71"/>
         <source>In the sound panel: Apply, Cancel</source>
-        <translation>Dans le panneau de son : Appliquer, Annuler</translation>
+        <translation>Dans le panneau de son&#xa0;: Appliquer, Annuler</translation>
     </message>
     <message>
         <location filename="../app/window/CShortcutsWindow.cpp" line="72"/>
         <source>In the favourite folders: remove the selected folder</source>
-        <translation>Dans les dossiers favoris : retirer le dossier sélectionné</translation>
+        <translation>Dans les dossiers favoris&#xa0;: retirer le dossier sélectionné</translation>
     </message>
 </context>
 <context>
@@ -1267,7 +1273,7 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
     <message>
         <location filename="../app/sounds/CSlotPlayer.cpp" line="72"/>
         <source>Playing &quot;%1&quot;</source>
-        <translation>Écoute de « %1 »</translation>
+        <translation>Écoute de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location filename="../app/sounds/CSlotPlayer.cpp" line="99"/>
@@ -2187,75 +2193,81 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         <translation>, remplit exactement %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="68"/>
+        <location filename="../app/banks/ImportWording.cpp" line="70"/>
         <source>%1 (%2)</source>
         <extracomment>The conversion in brackets after what the import did: &quot;Clean, normalised +6.0 dB&quot;</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="76"/>
+        <location filename="../app/banks/ImportWording.cpp" line="72"/>
+        <source>%1; the file is damaged or cut short</source>
+        <extracomment>What the import did, then that the file&apos;s sound ended before the length its header declares</extracomment>
+        <translation>%1&#xa0;; le fichier est endommagé ou tronqué</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="80"/>
         <source>is a bank file, not a System Exclusive message</source>
         <translation>est un fichier de banques, pas un message System Exclusive</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="78"/>
+        <location filename="../app/banks/ImportWording.cpp" line="82"/>
         <source>holds no System Exclusive message</source>
         <translation>ne contient aucun message System Exclusive</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="80"/>
+        <location filename="../app/banks/ImportWording.cpp" line="84"/>
         <source>holds a System Exclusive message that is not in the ZYLOX 515&apos;s own form</source>
         <translation>contient un message System Exclusive qui n’est pas au format propre du ZYLOX 515</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="82"/>
+        <location filename="../app/banks/ImportWording.cpp" line="86"/>
         <source>holds a flash erase message, which would leave the block empty</source>
         <translation>contient un message d’effacement flash, qui laisserait le bloc vide</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="84"/>
+        <location filename="../app/banks/ImportWording.cpp" line="88"/>
         <source>holds a flash write for another flash block</source>
         <translation>contient une écriture flash pour un autre bloc flash</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="86"/>
+        <location filename="../app/banks/ImportWording.cpp" line="90"/>
         <source>holds a System Exclusive message of 1 byte</source>
         <translation>contient un message System Exclusive de 1&#xa0;octet</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="87"/>
+        <location filename="../app/banks/ImportWording.cpp" line="91"/>
         <source>holds a System Exclusive message of %1 bytes</source>
         <translation>contient un message System Exclusive de %1&#xa0;octets</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="103"/>
+        <location filename="../app/banks/ImportWording.cpp" line="107"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s name, then what its import did</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="114"/>
+        <location filename="../app/banks/ImportWording.cpp" line="118"/>
         <source>%1, which decodes it, is not installed</source>
         <extracomment>The library&apos;s file name, as a user installs it</extracomment>
         <translation>%1, qui le décode, n’est pas installé</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="116"/>
+        <location filename="../app/banks/ImportWording.cpp" line="120"/>
         <source>the file is damaged or cut short</source>
         <translation>le fichier est endommagé ou tronqué</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="118"/>
+        <location filename="../app/banks/ImportWording.cpp" line="122"/>
         <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
         <translation>la zone demanderait une hauteur de %1 demi-tons pour remplir l’emplacement&#xa0;; l’ajustement va de %2 à %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="124"/>
+        <location filename="../app/banks/ImportWording.cpp" line="128"/>
         <source>the region holds no sound to fit into the slot</source>
         <translation>la zone ne contient aucun son à ajuster dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="144"/>
+        <location filename="../app/banks/ImportWording.cpp" line="148"/>
         <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
         <extracomment>What the file holds, then what the firmware slot takes</extracomment>
         <translation>%1&#xa0;; %2 prend un message System Exclusive du ZYLOX 515 de %3 à %4&#xa0;octets pour le bloc flash %5</translation>

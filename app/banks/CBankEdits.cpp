@@ -232,4 +232,11 @@ void CBankEdits::put(const std::string& what, std::size_t row, std::uint16_t slo
                    "now, and shaping them again starts from those.").arg(budget).arg(put.sourcesLetGo);
     emit status(line);
     emit slotChanged(slot);
+    // A sound that broke off is in, and the user must hear of it before taking it for the file's whole sound.
+    if (result.cutShort && what == "Import")
+        m_dialogs.runAlert({IDialogs::AlertStyle::Warning, tr("Damaged or Cut Short").toStdString(),
+                            ImportWording::line(result, QString::fromStdString(name),
+                                                QString::fromStdString(m_banks.bank(row).getContentLabel(slot)))
+                                .toStdString(),
+                            tr("OK").toStdString(), {}, {}});
 }

@@ -64,8 +64,12 @@ QString outcome(const audio::ImportResult& result, const QString& slotLabel)
         line += ImportWording::tr(", padded to %1 with silence").arg(seconds(result.slotLength));
     else
         line += ImportWording::tr(", fills %1 exactly").arg(slotLabel);
+    if (result.kind == Kind::Raw)
+        return line;
     //: The conversion in brackets after what the import did: "Clean, normalised +6.0 dB"
-    return result.kind == Kind::Sound ? ImportWording::tr("%1 (%2)").arg(line, conversion(result)) : line;
+    line = ImportWording::tr("%1 (%2)").arg(line, conversion(result));
+    //: What the import did, then that the file's sound ended before the length its header declares
+    return result.cutShort ? ImportWording::tr("%1; the file is damaged or cut short").arg(line) : line;
 }
 
 QString holding(const audio::ImportResult& refused)

@@ -2,6 +2,7 @@
 // import keeps what they hold, says how long that is, and says the file is damaged or cut short;
 // whole files of every format never say so. And an MP3 that starts with zero padding decodes.
 #include "audio/SoundFormat.h"
+#include "audio/SoundSummary.h"
 #include "audio/slot_import.h"
 
 #include "tests/support/Bytes.h"
@@ -48,7 +49,7 @@ TEST_F(CutShort, EveryDecoderKeepsWhatTheFileHoldsAndSaysItIsCutShort)
     // A second of a tone at 44.1 kHz: WAV and AIFF through our reader, the rest through libsndfile.
     const std::string noise = folder.synth("noise.wav", "-r 44100 -c 1 -b 16", "synth 1 sine 300 gain -3");
     for (const std::string out : {"noise.aiff", "float.wav -e floating-point -b 32", "float.aifc -e floating-point -b 32",
-                                  "noise.flac", "noise.mp3", "noise.ogg"}) {
+                                  "noise.flac", "noise.w64", "noise.au", "noise.mp3", "noise.ogg"}) {
         const std::string name = out.substr(0, out.find(' '));
         folder.run(noise + out.substr(name.size()) + " " + folder.path(name));
     }
@@ -56,8 +57,8 @@ TEST_F(CutShort, EveryDecoderKeepsWhatTheFileHoldsAndSaysItIsCutShort)
 
     // Whole, none is cut short, and each is the second its header says (an MP3 decodes a frame or
     // two past it, an Opus file at 48 kHz).
-    for (const char* name : {"noise.wav", "noise.aiff", "float.wav", "float.aifc", "noise.flac", "noise.mp3",
-                             "noise.ogg", "noise.opus"}) {
+    for (const char* name : {"noise.wav", "noise.aiff", "float.wav", "float.aifc", "noise.flac", "noise.w64", "noise.au",
+                             "noise.mp3", "noise.ogg", "noise.opus"}) {
         Bytes slot;
         const audio::ImportResult whole = import(SoundFileFolder::read(folder.path(name)), slot);
         ASSERT_TRUE(whole) << name;
@@ -67,7 +68,8 @@ TEST_F(CutShort, EveryDecoderKeepsWhatTheFileHoldsAndSaysItIsCutShort)
 
     // Cut, each keeps the sound it holds: the slot's sound ends where the line says the file's does.
     const std::pair<const char*, std::size_t> cuts[] = {
-        {"noise.wav", 30000}, {"noise.aiff", 30000}, {"float.wav", 30000}, {"float.aifc", 30000}, {"noise.flac", 5000}};
+        {"noise.wav", 30000}, {"noise.aiff", 30000}, {"float.wav", 30000}, {"float.aifc", 30000}, {"noise.flac", 5000},
+        {"noise.w64", 30000}, {"noise.au", 30000}};
     for (const auto& [name, bytes] : cuts) {
         SCOPED_TRACE(name);
         Bytes slot;
@@ -110,15 +112,19 @@ TEST_F(CutShort, AnMp3ThatStartsWithZeroPaddingDecodesAsItWouldWithout)
     const Bytes mp3 = SoundFileFolder::read(folder.path("tone.mp3"));
     Bytes plain;
     ASSERT_TRUE(import(mp3, plain));
-    for (const std::size_t zeros : {std::size_t{1}, std::size_t{1000}, audio::kMostMpegPadding}) {
-        SCOPED_TRACE(zeros);
-        const Bytes padded = concat({Bytes(zeros, 0), mp3});
+    // Its tag, as a tagger writes one: ten bytes of header, a body of 0x81 bytes, sizes in seven bits a byte.
+    const Bytes tag = concat({{'I', 'D', '3', 4, 0, 0, 0, 0, 1, 1}, Bytes(0x81, 'T')});
+    for (const auto& [before, zeros] : {std::pair{Bytes{}, std::size_t{1}}, std::pair{Bytes{}, std::size_t{1000}},
+                                        std::pair{Bytes{}, audio::kMostMpegPadding}, std::pair{tag, std::size_t{300}}}) {
+        SCOPED_TRACE(testing::Message() << before.size() << " bytes of tag, " << zeros << " zeros");
+        const Bytes padded = concat({before, Bytes(zeros, 0), mp3});
         EXPECT_EQ(audio::recogniseSound(padded), audio::SoundFormat::Other);
         Bytes slot;
         const audio::ImportResult result = import(padded, slot);
         ASSERT_TRUE(result);
         EXPECT_FALSE(result.cutShort);
         EXPECT_EQ(slot, plain);
+        EXPECT_EQ(audio::summariseSoundFile(folder.write("padded.mp3", padded)).kind, audio::SoundSummary::Kind::Sound);
     }
     // Zeros before no sound, or too many of them, are not an MP3.
     EXPECT_EQ(audio::recogniseSound(concat({Bytes(100, 0), Bytes(2000, 'x')})), audio::SoundFormat::Unknown);

@@ -108,14 +108,14 @@ TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWr
         {"info --in missing.mid", "missing.mid: No such file or directory"},
         {"dump --bank 1 -o folder/d.syx", "folder/d.syx: No such file or directory"},
         {"save --bank 4 -o folder/s05.mid", "folder/s05.mid: No such file or directory"},
-        {"import --bank 4 --slot 0 packed.wav -o out.mid", "packed.wav" + pcmOnly},
-        {"import --bank 4 --slot 0 empty.wav -o out.mid", "empty.wav: holds no sound"},
+        {"import --bank 4 --slot 0 packed.wav -o out.mid", "S05 slot 0 OPEN HI HAT: packed.wav" + pcmOnly},
+        {"import --bank 4 --slot 0 empty.wav -o out.mid", "S05 slot 0 OPEN HI HAT: empty.wav: holds no sound"},
         {"import --bank 4 --slot 0 missing.wav -o out.mid", "missing.wav: No such file or directory"},
         {"play --bank FW --slot 1", "FW slot 1 OS: holds a System Exclusive message, not a sound"},
         {"import --bank 31 --slot 0 plain.txt -o out.mid", "plain.txt" + noMessage("PRESETS", 62)},
-        {"import --bank 4 --slot 0 plain.txt -o out.mid", "plain.txt" + notASound},
+        {"import --bank 4 --slot 0 plain.txt -o out.mid", "S05 slot 0 OPEN HI HAT: plain.txt" + notASound},
         // Endless sources end at what the slot can use.
-        {"import --bank 4 --slot 5 /dev/zero -o out.mid", "/dev/zero" + notASound},
+        {"import --bank 4 --slot 5 /dev/zero -o out.mid", "S05 slot 5 RIDE: /dev/zero" + notASound},
         {"import --bank 31 --slot 1 /dev/zero -o out.mid", "/dev/zero" + noMessage("OS", 63)},
         {"import --bank 31 --slot 1 /dev/stdin -o out.mid < /dev/zero", "/dev/stdin" + noMessage("OS", 63)},
     };
@@ -261,7 +261,7 @@ TEST_F(ZyloxTest, UndecodableSoundsSayWhyInOneLineAndRawTakesTheirBytes)
     for (const char* file : {"raw.bin", "broken.mp3", "cut.ogg", "cut.opus"}) {
         EXPECT_EQ(zylox(std::string("import --bank 0 --slot 1 ") + file + " -o out.mid"), 1) << file;
         // libmpg123 has its own say on a damaged MP3; only ours reaches the terminal.
-        EXPECT_EQ(m_err, "zylox: " + std::string(file) + ": could not be decoded: the file is damaged or cut short\n");
+        EXPECT_EQ(m_err, "zylox: S01 slot 1 CLOSED HI HAT: " + std::string(file) + ": could not be decoded: the file is damaged or cut short\n");
     }
     EXPECT_FALSE(exists("out.mid"));
 }

@@ -22,6 +22,8 @@ struct ImportResult {
         ForeignMessage,   // a System Exclusive message that is not in the device's own form
         EraseMessage,     // a flash erase: sent in place of the slot's data it would leave the block empty
         WrongBlock,       // a flash write for another flash block than the slot's own
+        OtherSlotMessage, // the other firmware slot's message (it begins as that slot's factory message does):
+                          // it writes the other block, so this slot's block would be left erased
         MessageLength,    // a message too short or too long to be a block's data: length says how long
         FitOutOfReach,    // fitting the region into the slot needs a pitch beyond reach: cause says which
     };

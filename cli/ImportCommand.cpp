@@ -38,6 +38,7 @@ std::string ImportCommand::reasonFor(const audio::ImportResult& refused, const I
     case Refusal::ForeignMessage:
     case Refusal::EraseMessage:
     case Refusal::WrongBlock:
+    case Refusal::OtherSlotMessage:
     case Refusal::MessageLength:
         break;
     }

@@ -47,6 +47,16 @@ std::size_t CFirmware::messageLength(std::span<const std::uint8_t> chunk)
     return end == chunk.end() ? chunk.size() : static_cast<std::size_t>(end - chunk.begin()) + 1;
 }
 
+std::span<const std::uint8_t> CFirmware::factoryForm(std::uint16_t slot)
+{
+    if (slot >= factory::kFirmwareContentCount)
+        return {};
+    std::size_t offset = 0;
+    for (std::uint16_t before = 0; before < slot; ++before)
+        offset += factory::kFirmwareChunkLength[before];
+    return factory::firmwareData().subspan(offset, kFormLength);
+}
+
 IBank* CFirmware::clone() const
 {
     return new CFirmware(*this);
@@ -114,6 +124,9 @@ std::optional<audio::ImportResult::Refusal> CFirmware::refusal(std::uint16_t ind
         return Refusal::EraseMessage;
     if (const std::optional<unsigned> block = flash::writtenBlock(message); block && *block != kFirstBlock + index)
         return Refusal::WrongBlock;
+    const std::span<const std::uint8_t> otherForm = factoryForm(index == 0 ? 1 : 0);
+    if (message.size() >= otherForm.size() && std::equal(otherForm.begin(), otherForm.end(), message.begin()))
+        return Refusal::OtherSlotMessage;
     if (message.size() < kShortestMessage || message.size() > CMessage::kLongestMessage)
         return Refusal::MessageLength;
     return std::nullopt;

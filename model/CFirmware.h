@@ -33,11 +33,16 @@ public:
 
     // The shortest message a slot takes: anything shorter is no block's data.
     static constexpr std::size_t kShortestMessage = 1024;
+    // How a slot's factory message begins, its first kFormLength bytes: F0 31 40 38 00 for the
+    // presets, F0 31 7F 38 10 for the operating system. Empty past the last slot.
+    static std::span<const std::uint8_t> factoryForm(std::uint16_t slot);
+    static constexpr std::size_t kFormLength = 5;
 
 protected:
     // A slot holds one System Exclusive message in the device's own form that a send can put into
     // its block (62 for the presets, 63 for the operating system, erased just before it is sent):
-    // 1,024 to 131,078 bytes, no erase, and no write built for another block.
+    // 1,024 to 131,078 bytes, no erase, no write built for another block, and not the other slot's
+    // message, which writes the other block.
     std::optional<audio::ImportResult::Refusal> refusal(std::uint16_t index, const CContent& content) const override;
 
 private:

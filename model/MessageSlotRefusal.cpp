@@ -4,6 +4,8 @@
 #include "model/CFirmware.h"
 #include "model/FactoryTables.h"
 
+#include <span>
+
 namespace {
 
 std::string grouped(std::size_t value)
@@ -14,7 +16,20 @@ std::string grouped(std::size_t value)
     return digits;
 }
 
-std::string holding(const audio::ImportResult& refused)
+std::string hex(std::span<const std::uint8_t> bytes)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    for (const std::uint8_t byte : bytes) {
+        if (!text.empty())
+            text += ' ';
+        text += kDigits[byte >> 4];
+        text += kDigits[byte & 0x0F];
+    }
+    return text;
+}
+
+std::string holding(const audio::ImportResult& refused, const MessageSlotNeeds& needs)
 {
     using Refusal = audio::ImportResult::Refusal;
     switch (refused.refusal) {
@@ -28,6 +43,8 @@ std::string holding(const audio::ImportResult& refused)
         return "holds a flash erase message, which would leave the block empty";
     case Refusal::WrongBlock:
         return "holds a flash write for another flash block";
+    case Refusal::OtherSlotMessage:
+        return "holds the " + needs.otherLabel + " message";
     case Refusal::MessageLength:
         return "holds a System Exclusive message of " + grouped(refused.length) + (refused.length == 1 ? " byte" : " bytes");
     case Refusal::NoSound:
@@ -44,7 +61,9 @@ std::string holding(const audio::ImportResult& refused)
 
 MessageSlotNeeds messageSlotNeeds(std::uint16_t slot)
 {
-    return {CFirmware::kShortestMessage, CMessage::kLongestMessage, static_cast<unsigned>(2 * factory::kSoundBankCount + slot)};
+    const auto other = static_cast<std::uint16_t>(slot == 0 ? 1 : 0);
+    return {CFirmware::kShortestMessage, CMessage::kLongestMessage, static_cast<unsigned>(2 * factory::kSoundBankCount + slot),
+            hex(CFirmware::factoryForm(slot)), factory::firmwareContentName(other)};
 }
 
 std::string SlotRefusal::describe() const
@@ -54,10 +73,13 @@ std::string SlotRefusal::describe() const
 
 std::string messageSlotRefusal(const audio::ImportResult& refused, const std::string& slotLabel, std::uint16_t slot)
 {
-    const std::string holds = holding(refused);
+    const MessageSlotNeeds needs = messageSlotNeeds(slot);
+    const std::string holds = holding(refused, needs);
     if (holds.empty())
         return {};
-    const MessageSlotNeeds needs = messageSlotNeeds(slot);
+    if (refused.refusal == audio::ImportResult::Refusal::OtherSlotMessage)
+        return holds + "; " + slotLabel + " takes the " + slotLabel + " message, which begins " + needs.form + ", for flash block "
+               + std::to_string(needs.block);
     return holds + "; " + slotLabel + " takes one ZYLOX 515 System Exclusive message of " + grouped(needs.shortest)
            + " to " + grouped(needs.longest) + " bytes for flash block " + std::to_string(needs.block);
 }

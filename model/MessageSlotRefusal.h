@@ -10,11 +10,14 @@
 // the slot needs, for example "holds a System Exclusive message of 5 bytes; PRESETS takes one ZYLOX
 // 515 System Exclusive message of 1,024 to 131,078 bytes for flash block 62". Empty for a refusal
 // that is no firmware slot's.
-// What a firmware slot takes: one message of shortest to longest bytes writing flash block block.
+// What a firmware slot takes: one message of shortest to longest bytes writing flash block block,
+// not the message of the slot labelled otherLabel; its own begins as form says ("F0 31 7F 38 10").
 struct MessageSlotNeeds {
     std::size_t shortest;
     std::size_t longest;
     unsigned block;
+    std::string form;
+    std::string otherLabel;
 };
 MessageSlotNeeds messageSlotNeeds(std::uint16_t slot);
 

@@ -461,23 +461,23 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
     </message>
     <message>
         <location filename="../app/banks/CContentImport.cpp" line="70"/>
-        <location filename="../app/banks/CContentImport.cpp" line="107"/>
+        <location filename="../app/banks/CContentImport.cpp" line="108"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="84"/>
-        <location filename="../app/banks/CContentImport.cpp" line="99"/>
+        <location filename="../app/banks/CContentImport.cpp" line="85"/>
+        <location filename="../app/banks/CContentImport.cpp" line="100"/>
         <source>%1 holds no sound.</source>
         <translation>%1 enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="87"/>
+        <location filename="../app/banks/CContentImport.cpp" line="88"/>
         <source>%1 cannot fill the slot: %2.</source>
         <translation>%1 kann den Slot nicht füllen: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="106"/>
+        <location filename="../app/banks/CContentImport.cpp" line="107"/>
         <source>Import Failed</source>
         <translation>Import fehlgeschlagen</translation>
     </message>
@@ -2230,44 +2230,56 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         <translation>enthält einen Flash-Schreibvorgang für einen anderen Flash-Block</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="90"/>
+        <location filename="../app/banks/ImportWording.cpp" line="91"/>
+        <source>holds the %1 message</source>
+        <extracomment>The other firmware slot&apos;s label: &quot;holds the PRESETS message&quot;</extracomment>
+        <translation>enthält die %1-Nachricht</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="93"/>
         <source>holds a System Exclusive message of 1 byte</source>
         <translation>enthält eine System-Exclusive-Nachricht von 1 Byte</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="91"/>
+        <location filename="../app/banks/ImportWording.cpp" line="94"/>
         <source>holds a System Exclusive message of %1 bytes</source>
         <translation>enthält eine System-Exclusive-Nachricht von %1 Bytes</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="107"/>
+        <location filename="../app/banks/ImportWording.cpp" line="110"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s name, then what its import did</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="118"/>
+        <location filename="../app/banks/ImportWording.cpp" line="121"/>
         <source>%1, which decodes it, is not installed</source>
         <extracomment>The library&apos;s file name, as a user installs it</extracomment>
         <translation>%1, das sie dekodiert, ist nicht installiert</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="120"/>
+        <location filename="../app/banks/ImportWording.cpp" line="123"/>
         <source>the file is damaged or cut short</source>
         <translation>die Datei ist beschädigt oder unvollständig</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="122"/>
+        <location filename="../app/banks/ImportWording.cpp" line="125"/>
         <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
         <translation>der Bereich bräuchte eine Tonhöhe von %1 Halbtönen, um den Slot zu füllen; Einpassen reicht von %2 bis %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="128"/>
+        <location filename="../app/banks/ImportWording.cpp" line="131"/>
         <source>the region holds no sound to fit into the slot</source>
         <translation>der Bereich enthält keinen Sound, der sich in den Slot einpassen ließe</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="148"/>
+        <location filename="../app/banks/ImportWording.cpp" line="152"/>
+        <source>%1; %2 takes the %2 message, which begins %3, for flash block %4</source>
+        <extracomment>What the file holds, then the firmware slot&apos;s label twice and how its own message begins</extracomment>
+        <translation>%1; %2 nimmt die %2-Nachricht, die mit %3 beginnt, für Flash-Block %4</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="155"/>
         <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
         <extracomment>What the file holds, then what the firmware slot takes</extracomment>
         <translation>%1; %2 nimmt eine System-Exclusive-Nachricht des ZYLOX 515 von %3 bis %4 Bytes für Flash-Block %5</translation>

@@ -461,23 +461,23 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
     </message>
     <message>
         <location filename="../app/banks/CContentImport.cpp" line="70"/>
-        <location filename="../app/banks/CContentImport.cpp" line="107"/>
+        <location filename="../app/banks/CContentImport.cpp" line="108"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="84"/>
-        <location filename="../app/banks/CContentImport.cpp" line="99"/>
+        <location filename="../app/banks/CContentImport.cpp" line="85"/>
+        <location filename="../app/banks/CContentImport.cpp" line="100"/>
         <source>%1 holds no sound.</source>
         <translation>%1 ne contient aucun son.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="87"/>
+        <location filename="../app/banks/CContentImport.cpp" line="88"/>
         <source>%1 cannot fill the slot: %2.</source>
         <translation>%1 ne peut pas remplir l’emplacement&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="106"/>
+        <location filename="../app/banks/CContentImport.cpp" line="107"/>
         <source>Import Failed</source>
         <translation>Échec de l’import</translation>
     </message>
@@ -2230,44 +2230,56 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         <translation>contient une écriture flash pour un autre bloc flash</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="90"/>
+        <location filename="../app/banks/ImportWording.cpp" line="91"/>
+        <source>holds the %1 message</source>
+        <extracomment>The other firmware slot&apos;s label: &quot;holds the PRESETS message&quot;</extracomment>
+        <translation>contient le message %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="93"/>
         <source>holds a System Exclusive message of 1 byte</source>
         <translation>contient un message System Exclusive de 1&#xa0;octet</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="91"/>
+        <location filename="../app/banks/ImportWording.cpp" line="94"/>
         <source>holds a System Exclusive message of %1 bytes</source>
         <translation>contient un message System Exclusive de %1&#xa0;octets</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="107"/>
+        <location filename="../app/banks/ImportWording.cpp" line="110"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s name, then what its import did</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="118"/>
+        <location filename="../app/banks/ImportWording.cpp" line="121"/>
         <source>%1, which decodes it, is not installed</source>
         <extracomment>The library&apos;s file name, as a user installs it</extracomment>
         <translation>%1, qui le décode, n’est pas installé</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="120"/>
+        <location filename="../app/banks/ImportWording.cpp" line="123"/>
         <source>the file is damaged or cut short</source>
         <translation>le fichier est endommagé ou tronqué</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="122"/>
+        <location filename="../app/banks/ImportWording.cpp" line="125"/>
         <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
         <translation>la zone demanderait une hauteur de %1 demi-tons pour remplir l’emplacement&#xa0;; l’ajustement va de %2 à %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="128"/>
+        <location filename="../app/banks/ImportWording.cpp" line="131"/>
         <source>the region holds no sound to fit into the slot</source>
         <translation>la zone ne contient aucun son à ajuster dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="148"/>
+        <location filename="../app/banks/ImportWording.cpp" line="152"/>
+        <source>%1; %2 takes the %2 message, which begins %3, for flash block %4</source>
+        <extracomment>What the file holds, then the firmware slot&apos;s label twice and how its own message begins</extracomment>
+        <translation>%1&#xa0;; %2 prend le message %2, qui commence par %3, pour le bloc flash %4</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="155"/>
         <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
         <extracomment>What the file holds, then what the firmware slot takes</extracomment>
         <translation>%1&#xa0;; %2 prend un message System Exclusive du ZYLOX 515 de %3 à %4&#xa0;octets pour le bloc flash %5</translation>

@@ -80,6 +80,7 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
     case Refusal::ForeignMessage:
     case Refusal::EraseMessage:
     case Refusal::WrongBlock:
+    case Refusal::OtherSlotMessage:
     case Refusal::MessageLength:
         refuse(tr("%1 holds no sound.").arg(file));
         break;

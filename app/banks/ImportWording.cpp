@@ -72,7 +72,7 @@ QString outcome(const audio::ImportResult& result, const QString& slotLabel)
     return result.cutShort ? ImportWording::tr("%1; the file is damaged or cut short").arg(line) : line;
 }
 
-QString holding(const audio::ImportResult& refused)
+QString holding(const audio::ImportResult& refused, const MessageSlotNeeds& needs)
 {
     using Refusal = audio::ImportResult::Refusal;
     switch (refused.refusal) {
@@ -86,6 +86,9 @@ QString holding(const audio::ImportResult& refused)
         return ImportWording::tr("holds a flash erase message, which would leave the block empty");
     case Refusal::WrongBlock:
         return ImportWording::tr("holds a flash write for another flash block");
+    case Refusal::OtherSlotMessage:
+        //: The other firmware slot's label: "holds the PRESETS message"
+        return ImportWording::tr("holds the %1 message").arg(QString::fromStdString(needs.otherLabel));
     case Refusal::MessageLength:
         return refused.length == 1 ? ImportWording::tr("holds a System Exclusive message of 1 byte")
                                    : ImportWording::tr("holds a System Exclusive message of %1 bytes").arg(bytes(refused.length));
@@ -140,10 +143,14 @@ QString ImportWording::decodedFormats()
 
 QString ImportWording::messageSlotRefusal(const audio::ImportResult& refused, const QString& slotLabel, std::uint16_t slot)
 {
-    const QString holds = holding(refused);
+    const MessageSlotNeeds needs = messageSlotNeeds(slot);
+    const QString holds = holding(refused, needs);
     if (holds.isEmpty())
         return {};
-    const MessageSlotNeeds needs = messageSlotNeeds(slot);
+    if (refused.refusal == audio::ImportResult::Refusal::OtherSlotMessage)
+        //: What the file holds, then the firmware slot's label twice and how its own message begins
+        return tr("%1; %2 takes the %2 message, which begins %3, for flash block %4")
+            .arg(holds, slotLabel, QString::fromStdString(needs.form), QString::number(needs.block));
     //: What the file holds, then what the firmware slot takes
     return tr("%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5")
         .arg(holds, slotLabel, bytes(needs.shortest), bytes(needs.longest), QString::number(needs.block));

@@ -152,20 +152,33 @@ TEST_F(EditorSlotsFixture, DroppedSoundsFillSlotsFromTheRowUnderThePointerAndABa
 
 TEST_F(EditorSlotsFixture, FilesDroppedOnFirmwareSlotsGoInOnlyAsTheirMessagesAndARefusalNamesItsFile)
 {
-    // The factory operating system, as zylox export writes it, and a bank file beside it.
-    const Bytes os = editor->defaultBank(31).getContent(1)->getData();
-    QFile exported(QString::fromStdString(path("os.syx")));
-    ASSERT_TRUE(exported.open(QIODevice::WriteOnly));
-    exported.write(reinterpret_cast<const char*>(os.data()), static_cast<qint64>(os.size()));
-    exported.close();
+    // The factory presets and operating system, as zylox export writes them, and a bank file beside them.
+    const auto exportSlot = [this](int slot, const std::string& name) {
+        const Bytes message = editor->defaultBank(31).getContent(static_cast<std::uint16_t>(slot))->getData();
+        QFile exported(QString::fromStdString(path(name)));
+        EXPECT_TRUE(exported.open(QIODevice::WriteOnly));
+        exported.write(reinterpret_cast<const char*>(message.data()), static_cast<qint64>(message.size()));
+        return message;
+    };
+    const Bytes presets = exportSlot(0, "p.syx");
+    const Bytes os = exportSlot(1, "os.syx");
     const std::string kit = bankFile("kit.mid", 4);
     selectRow(31);
-    EXPECT_TRUE(drop("textfield_contentNames_0", {path("os.syx"), kit}));
-    EXPECT_EQ(slot(31, 0), os);
-    EXPECT_EQ(editor->workBank(31).getContentName(0), "os.syx");
+    EXPECT_TRUE(drop("textfield_contentNames_0", {path("p.syx"), path("os.syx")}));
+    EXPECT_EQ(editor->workBank(31).getContentNames(), (std::vector<std::string>{"p.syx", "os.syx"}));
+    EXPECT_TRUE(shown.empty());
+
+    // Each slot's message in the other slot, and a bank file beside a message: the slots keep what they hold.
+    EXPECT_TRUE(drop("textfield_contentNames_0", {path("os.syx"), path("p.syx")}));
+    EXPECT_TRUE(drop("textfield_contentNames_0", {path("p.syx"), kit}));
+    EXPECT_EQ(slot(31, 0), presets);
     EXPECT_EQ(slot(31, 1), os);
-    EXPECT_EQ(editor->workBank(31).getContentName(1), "OS");
-    EXPECT_EQ(shown, (Texts{"critical|Import Failed|\u201Ckit.mid\u201D is a bank file, not a System Exclusive "
+    EXPECT_EQ(editor->workBank(31).getContentNames(), (std::vector<std::string>{"p.syx", "os.syx"}));
+    EXPECT_EQ(shown, (Texts{"critical|Import Failed|\u201Cos.syx\u201D holds the OS message; PRESETS takes the PRESETS "
+                            "message, which begins F0 31 40 38 00, for flash block 62.|OK|",
+                            "critical|Import Failed|\u201Cp.syx\u201D holds the PRESETS message; OS takes the OS "
+                            "message, which begins F0 31 7F 38 10, for flash block 63.|OK|",
+                            "critical|Import Failed|\u201Ckit.mid\u201D is a bank file, not a System Exclusive "
                             "message; OS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes for "
                             "flash block 63. Open it with Open\u2026 to load its banks.|OK|"}));
 }

@@ -66,6 +66,12 @@ TEST_F(ImportWordingTest, InEnglishTheWindowSaysWhatZyloxSays)
         EXPECT_EQ(ImportWording::messageSlotRefusal(refused, QStringLiteral("OS"), 0).toStdString(),
                   messageSlotRefusal(refused, "OS", 0));
     }
+    for (const std::uint16_t slot : {0, 1}) {
+        const ImportResult refused = ImportResult::refused(Refusal::OtherSlotMessage, 130950);
+        const std::string label = slot == 0 ? "PRESETS" : "OS";
+        EXPECT_EQ(ImportWording::messageSlotRefusal(refused, QString::fromStdString(label), slot).toStdString(),
+                  messageSlotRefusal(refused, label, slot));
+    }
     for (const std::size_t length : {1u, 5u, 200000u}) {
         const ImportResult refused = ImportResult::refused(Refusal::MessageLength, length);
         EXPECT_EQ(ImportWording::messageSlotRefusal(refused, QStringLiteral("PRESETS"), 1).toStdString(),

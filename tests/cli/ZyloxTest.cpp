@@ -202,10 +202,9 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     stored.push_back(0xF7);
     EXPECT_EQ(read("out.syx"), stored);
     // Read once from a pipe.
-    ASSERT_EQ(run("cat os.syx | " ZYLOX_PROGRAM " import --bank 31 --slot 0 /dev/stdin --in fw.mid -o fw2.mid"), 0)
-        << m_err;
-    ASSERT_EQ(zylox("export --bank 31 --slot 0 --in fw2.mid -o presets.syx"), 0) << m_err;
-    EXPECT_EQ(read("presets.syx"), read("out.syx"));
+    ASSERT_EQ(run("cat os.syx | " ZYLOX_PROGRAM " import --bank 31 --slot 1 /dev/stdin -o fw2.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("export --bank 31 --slot 1 --in fw2.mid -o piped.syx"), 0) << m_err;
+    EXPECT_EQ(read("piped.syx"), read("out.syx"));
     EXPECT_EQ(run("yes | " ZYLOX_PROGRAM " import --bank 31 --slot 1 /dev/stdin -o fw3.mid"), 1);
     EXPECT_EQ(m_err, "zylox: /dev/stdin" + std::string(": holds no System Exclusive message; OS takes one ZYLOX 515 System "
                                                       "Exclusive message of 1,024 to 131,078 bytes for flash block 63\n"));
@@ -240,6 +239,22 @@ TEST_F(ZyloxTest, AFirmwareSlotTakesOnlyAMessageASendCanPutIntoItsBlock)
     ASSERT_EQ(zylox("import --bank FW --slot 0 presets.syx -o out.mid"), 0) << m_err;
     ASSERT_EQ(zylox("dump --bank FW --in out.mid -o again.syx"), 0) << m_err;
     EXPECT_TRUE(read("again.syx") == read("fw.syx"));
+
+    // Never into the other slot: the dump would erase the operating system's block and write the
+    // presets after it. A file saved with the slots swapped opens, but is never sent.
+    EXPECT_EQ(zylox("import --bank FW --slot OS presets.syx -o swapped.mid"), 1);
+    EXPECT_EQ(m_err, "zylox: presets.syx: holds the PRESETS message; OS takes the OS message, which begins F0 31 7F 38 "
+                     "10, for flash block 63\n");
+    EXPECT_FALSE(exists("swapped.mid"));
+    ASSERT_EQ(run("/usr/bin/python3 -c \"import mido; f = mido.MidiFile('fw.mid'); "
+                  "w = [m for m in f.tracks[0] if m.type == 'sysex'][1::2]; w[0].data, w[1].data = w[1].data, w[0].data; "
+                  "f.save('swapped.mid')\""),
+              0) << m_err;
+    ASSERT_EQ(zylox("info --in swapped.mid"), 0) << m_err;
+    EXPECT_EQ(zylox("dump --bank FW --in swapped.mid -o swapped.syx"), 1);
+    EXPECT_EQ(m_err, "zylox: FW: PRESETS holds the OS message; PRESETS takes the PRESETS message, which begins F0 31 40 "
+                     "38 00, for flash block 62\n");
+    EXPECT_FALSE(exists("swapped.syx"));
 }
 
 TEST_F(ZyloxTest, UndecodableSoundsSayWhyInOneLineAndRawTakesTheirBytes)

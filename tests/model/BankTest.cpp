@@ -254,6 +254,12 @@ TEST(FlashBlocks, FirmwareSlotsTakeOnlyAMessageASendCanPutIntoTheirBlock)
     foreignIdentifier.insert(foreignIdentifier.begin() + 1, {0x00, 0x20, 0x33});
     Bytes otherMaker = deviceMessage(2000);
     otherMaker[1] = 0x43;
+    // A message of 2,000 bytes that begins as given.
+    const auto inForm = [](const Bytes& start) {
+        Bytes message = deviceMessage(2000);
+        std::copy(start.begin(), start.end(), message.begin());
+        return message;
+    };
     // The start of a bank file of S05: header, track, then the erase of block 8 as a MIDI event.
     const Bytes bankFile{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 24, 'M', 'T', 'r', 'k', 0, 0, 0, 12,
                          0x00, 0xF0, 0x05, 0x31, 0x0D, 0x79, 0x08, 0xF7, 0x00, 0xFF, 0x2F, 0x00};
@@ -263,9 +269,15 @@ TEST(FlashBlocks, FirmwareSlotsTakeOnlyAMessageASendCanPutIntoTheirBlock)
         {flashWrite(63), 1, std::nullopt, 0},
         {presets, 0, std::nullopt, 0},
         {os, 1, std::nullopt, 0},
-        {presets, 1, std::nullopt, 0},
         {foreignIdentifier, 0, std::nullopt, 0},
         {deviceMessage(1024), 1, std::nullopt, 0},
+        {inForm({0xF0, 0x31, 0x7F, 0x38, 0x11}), 0, std::nullopt, 0},
+        {inForm({0xF0, 0x31, 0x40, 0x38, 0x10}), 1, std::nullopt, 0},
+        // Each slot's message in the other's slot: its dump would erase the block and write the other.
+        {presets, 1, Refusal::OtherSlotMessage, 130950},
+        {os, 0, Refusal::OtherSlotMessage, 114182},
+        {inForm({0xF0, 0x31, 0x40, 0x38, 0x00}), 1, Refusal::OtherSlotMessage, 2000},
+        {inForm({0xF0, 0x00, 0x20, 0x33, 0x31, 0x7F, 0x38, 0x10}), 0, Refusal::OtherSlotMessage, 1997},
         {bankFile, 0, Refusal::BankFile, 0},
         {flashWrite(63), 0, Refusal::WrongBlock, 131078},
         {flashWrite(4), 0, Refusal::WrongBlock, 131078},
@@ -313,6 +325,13 @@ TEST(FlashBlocks, AFirmwareBankFromAnOlderFileOpensButIsNeverSentWithASlotNoImpo
     ASSERT_TRUE(firmware.setContents({const_cast<CContent*>(factory.getContent(0)), &os}));
     EXPECT_EQ(firmware.sendRefusal().value_or(SlotRefusal{}).describe(), "OS holds a System Exclusive message of 5 bytes; OS takes one ZYLOX 515 System "
                                       "Exclusive message of 1,024 to 131,078 bytes for flash block 63");
+    // Saved with the two messages swapped, as an import let them be until now.
+    ASSERT_TRUE(firmware.setContents({const_cast<CContent*>(factory.getContent(1)), const_cast<CContent*>(factory.getContent(0))}));
+    EXPECT_EQ(firmware.sendRefusal().value_or(SlotRefusal{}).describe(), "PRESETS holds the OS message; PRESETS takes the PRESETS "
+                                      "message, which begins F0 31 40 38 00, for flash block 62");
+    ASSERT_TRUE(firmware.setContents({const_cast<CContent*>(factory.getContent(0)), const_cast<CContent*>(factory.getContent(0))}));
+    EXPECT_EQ(firmware.sendRefusal().value_or(SlotRefusal{}).describe(), "OS holds the PRESETS message; OS takes the OS message, "
+                                      "which begins F0 31 7F 38 10, for flash block 63");
 }
 
 } // namespace

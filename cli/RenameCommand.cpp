@@ -3,6 +3,7 @@
 #include "cli/BankFileOutput.h"
 #include "cli/BankSet.h"
 #include "model/BankNumber.h"
+#include "model/NameRefusal.h"
 
 #include <CLI/CLI.hpp>
 
@@ -16,7 +17,9 @@ RenameCommand::RenameCommand(CLI::App& app)
     addBankOption(*m_command, m_row)->required();
     m_slot.addTo(*m_command, "Slot to rename instead of the bank: 0 to 5 (0 to 1 in the firmware bank) or its label "
                              "(\"CLOSED HI HAT\", any case)");
-    m_command->add_option("name", m_name, "The new name")->required();
+    m_command->add_option("name", m_name, "The new name: empty, or up to " + std::to_string(NameRefusal::kLongestName)
+                                                     + " bytes of UTF-8")
+        ->required();
     addBankFileOption();
     m_command->add_option("-o,--output", m_output, "The bank file (.mid) to write")->required();
     m_command->add_flag("--all", m_all, "Write all 32 banks, not only the renamed one");
@@ -24,6 +27,10 @@ RenameCommand::RenameCommand(CLI::App& app)
 
 int RenameCommand::run()
 {
+    if (const std::optional<NameRefusal> refused = NameRefusal::of(m_name)) {
+        std::cerr << "zylox: name: " << refused->describe() << '\n';
+        return 2;
+    }
     BankSet banks;
     std::optional<std::uint16_t> slot;
     if (m_slot.given() && !(slot = m_slot.resolve(m_row)))

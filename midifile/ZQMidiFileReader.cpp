@@ -66,7 +66,8 @@ bool ZQMidiFileReader::readMetaEvent(std::uint8_t& type, buffer& body)
     }
     type = readByte();
     const std::uint64_t length = readVarLen();
-    if (length == 0 || length > remaining()) {
+    // An empty body is a meta event too (an empty name); the end of the track is not one.
+    if (type == endOfTrackType || fail() || length > remaining()) {
         seek(start);
         return false;
     }

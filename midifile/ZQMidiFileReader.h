@@ -22,7 +22,8 @@ public:
     std::uint16_t division() const { return m_division; }
 
     bool readTrackHeader();
-    // One meta event with a non-empty body; on false the position is where it was.
+    // One meta event other than the end of the track, its body possibly empty; on false the
+    // position is where it was.
     bool readMetaEvent(std::uint8_t& type, buffer& body);
     // One message with its own status byte, and the pause before it in seconds.
     bool readEvent(buffer& message, double& seconds);

@@ -34,119 +34,140 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
 <context>
     <name>CBankEdits</name>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="53"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="66"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="67"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="82"/>
         <source>Rename</source>
         <translation>Umbenennen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="53"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="66"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="67"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="82"/>
         <source>rename of %1</source>
         <translation>Umbenennen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="57"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="70"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="71"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="86"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 in „%2“ umbenannt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="78"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="89"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="109"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="120"/>
         <source>Reset to Default</source>
         <translation>Auf Werkseinstellung zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="79"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="110"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Setzen Sie während des Sendens oder Empfangens keine Bank auf die Werkseinstellung zurück!</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="80"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="241"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="111"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="272"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="81"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="36"/>
+        <source>the new name holds a zero byte (U+0000), which would end the name in a bank file</source>
+        <translation>der neue Name enthält ein Null-Byte (U+0000), das den Namen in einer Bankdatei beenden würde</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="37"/>
+        <source>the new name is %1 bytes long; a bank or slot name holds at most %2 bytes of UTF-8, as a file&apos;s name does</source>
+        <translation>der neue Name ist %1 Bytes lang; ein Bank- oder Slotname fasst wie ein Dateiname höchstens %2 Bytes UTF-8</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="99"/>
+        <source>%1 keeps its name: %2.</source>
+        <translation>%1 behält seinen Namen: %2.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="100"/>
+        <source>Rename Failed</source>
+        <translation>Umbenennen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="112"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Nicht zurückgesetzt: %1 bleibt unverändert, solange Bänke gesendet werden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="85"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="116"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Der Bank „%1“ ihren Werksnamen und ihre Werkssounds zurückgeben? Ihr jetziger Inhalt wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="95"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="121"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="126"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="121"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="95"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="126"/>
         <source>reset of %1</source>
         <translation>Zurücksetzen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="96"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="127"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 auf Werksnamen und Werkssounds zurückgesetzt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="106"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="137"/>
         <source>Import into %1 slot %2, %3</source>
         <translation>In %1, Slot %2 importieren, %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="138"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="165"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="169"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="196"/>
         <source>Not imported: %1</source>
         <translation>Nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="191"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="222"/>
         <source>Shape “%1” for %2</source>
         <translation>„%1“ für %2 formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="207"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="238"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="207"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="238"/>
         <source>import into %1</source>
         <translation>Import in %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="208"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="239"/>
         <source>Shape</source>
         <translation>Formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="208"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="239"/>
         <source>shape of %1</source>
         <translation>Formen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="228"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="259"/>
         <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurde die älteste verworfen: Ihr Slot besteht jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="231"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="262"/>
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurden die %2 ältesten verworfen: Ihre Slots bestehen jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="237"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="268"/>
         <source>Damaged or Cut Short</source>
         <translation>Beschädigt oder unvollständig</translation>
     </message>
@@ -595,17 +616,17 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="187"/>
+        <location filename="../app/window/CEditor.cpp" line="188"/>
         <source>Sto&amp;p</source>
         <translation>Sto&amp;pp</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="188"/>
+        <location filename="../app/window/CEditor.cpp" line="189"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="254"/>
+        <location filename="../app/window/CEditor.cpp" line="255"/>
         <source>quitting</source>
         <translation>dem Beenden</translation>
     </message>

@@ -34,119 +34,140 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
 <context>
     <name>CBankEdits</name>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="53"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="66"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="67"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="82"/>
         <source>Rename</source>
         <translation>Renommer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="53"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="66"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="67"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="82"/>
         <source>rename of %1</source>
         <translation>renommage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="57"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="70"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="71"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="86"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 renommé en «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="78"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="89"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="109"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="120"/>
         <source>Reset to Default</source>
         <translation>Rétablir les réglages d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="79"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="110"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Ne rétablissez aucune banque d’usine pendant un envoi ou une réception&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="80"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="241"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="111"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="272"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="81"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="36"/>
+        <source>the new name holds a zero byte (U+0000), which would end the name in a bank file</source>
+        <translation>le nouveau nom contient un octet nul (U+0000), qui y terminerait le nom dans un fichier de banques</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="37"/>
+        <source>the new name is %1 bytes long; a bank or slot name holds at most %2 bytes of UTF-8, as a file&apos;s name does</source>
+        <translation>le nouveau nom fait %1&#xa0;octets&#xa0;; un nom de banque ou d’emplacement tient en %2&#xa0;octets d’UTF-8 au plus, comme un nom de fichier</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="99"/>
+        <source>%1 keeps its name: %2.</source>
+        <translation>%1 garde son nom&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="100"/>
+        <source>Rename Failed</source>
+        <translation>Échec du renommage</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CBankEdits.cpp" line="112"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Non rétablie&#xa0;: %1 reste telle quelle pendant l’envoi des banques</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="85"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="116"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Rendre à la banque «&#xa0;%1&#xa0;» son nom et ses sons d’usine&#xa0;? Son contenu actuel sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="95"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="121"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="126"/>
         <source>Reset</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="90"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="121"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="95"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="126"/>
         <source>reset of %1</source>
         <translation>rétablissement de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="96"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="127"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 rétablie avec son nom et ses sons d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="106"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="137"/>
         <source>Import into %1 slot %2, %3</source>
         <translation>Importer dans %1, emplacement %2, %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="138"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="165"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="169"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="196"/>
         <source>Not imported: %1</source>
         <translation>Non importé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="191"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="222"/>
         <source>Shape “%1” for %2</source>
         <translation>Façonner «&#xa0;%1&#xa0;» pour %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="207"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="238"/>
         <source>Import</source>
         <translation>Importer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="207"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="238"/>
         <source>import into %1</source>
         <translation>import dans %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="208"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="239"/>
         <source>Shape</source>
         <translation>Façonner</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="208"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="239"/>
         <source>shape of %1</source>
         <translation>façonnage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="228"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="259"/>
         <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
         <translation> Pour rester sous %1&#xa0;Mo de sources conservées, la plus ancienne a été abandonnée&#xa0;: son emplacement ne contient plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="231"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="262"/>
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Pour rester sous %1&#xa0;Mo de sources conservées, les %2 plus anciennes ont été abandonnées&#xa0;: leurs emplacements ne contiennent plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="237"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="268"/>
         <source>Damaged or Cut Short</source>
         <translation>Endommagé ou tronqué</translation>
     </message>
@@ -595,17 +616,17 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 ba
         </translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="187"/>
+        <location filename="../app/window/CEditor.cpp" line="188"/>
         <source>Sto&amp;p</source>
         <translation>A&amp;rrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="188"/>
+        <location filename="../app/window/CEditor.cpp" line="189"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="254"/>
+        <location filename="../app/window/CEditor.cpp" line="255"/>
         <source>quitting</source>
         <translation>de quitter</translation>
     </message>

@@ -12,6 +12,7 @@
 #include "content/CContent.h"
 #include "midifile/SourceFile.h"
 #include "model/IBank.h"
+#include "model/NameRefusal.h"
 
 #include <cmath>
 
@@ -26,6 +27,17 @@ std::shared_ptr<const audio::DecodedSound> slotSound(const std::vector<std::uint
     sound->wholeFrames = bytes.size();
     sound->failure.kind = audio::ImportResult::Kind::Sound;
     return sound;
+}
+
+// Why a name is not kept, in the window's language, from the core's reason.
+QString reasonOf(const NameRefusal& refused)
+{
+    if (refused.why == NameRefusal::Why::ZeroByte)
+        return CBankEdits::tr("the new name holds a zero byte (U+0000), which would end the name in a bank file");
+    return CBankEdits::tr("the new name is %1 bytes long; a bank or slot name holds at most %2 bytes of UTF-8, as a "
+                          "file's name does")
+        .arg(refused.length)
+        .arg(NameRefusal::kLongestName);
 }
 
 } // namespace
@@ -50,6 +62,8 @@ void CBankEdits::renameBank(std::size_t row, const std::string& name)
     if (name == m_banks.bank(row).getName())
         return;
     const QString number = QString::fromStdString(shownBankNumber(row));
+    if (refusesName(name, number))
+        return;
     if (m_banks.edit({tr("Rename").toStdString(), tr("rename of %1").arg(number).toStdString()}, row, [&](IBank& bank) {
             bank.setName(name.c_str());
             return true;
@@ -63,6 +77,8 @@ void CBankEdits::renameSlot(std::size_t row, int slot, const std::string& name)
     if (name == m_banks.bank(row).getContentName(index))
         return;
     const QString slotName = QString::fromStdString(slotOf(row, index));
+    if (refusesName(name, slotName))
+        return;
     if (m_banks.edit({tr("Rename").toStdString(), tr("rename of %1").arg(slotName).toStdString()}, row, [&](IBank& bank) {
             bank.setContentName(index, name.c_str());
             return true;
@@ -70,6 +86,21 @@ void CBankEdits::renameSlot(std::size_t row, int slot, const std::string& name)
         emit status(tr("Renamed %1 to \"%2\"").arg(slotName, QString::fromStdString(name)));
         emit slotChanged(slot);
     }
+}
+
+bool CBankEdits::refusesName(const std::string& name, const QString& renamed)
+{
+    const std::optional<NameRefusal> refused = NameRefusal::of(name);
+    if (!refused)
+        return false;
+    // The field shows the name kept before the alert takes the focus from it: leaving the field
+    // then is no second rename.
+    emit nameRefused();
+    const QString text = tr("%1 keeps its name: %2.").arg(renamed, reasonOf(*refused));
+    m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Rename Failed").toStdString(), text.toStdString(),
+                        tr("OK").toStdString(), {}, {}});
+    emit status(text);
+    return true;
 }
 
 void CBankEdits::resetToFactory(std::size_t row, bool transferring)

@@ -29,7 +29,8 @@ public:
                ISoundOutput& output, QWidget& window);
     ~CBankEdits() override;
 
-    // A name left as it was is no rename.
+    // A name left as it was is no rename; one no bank file keeps as it is (NameRefusal) is refused
+    // with its reason.
     void renameBank(std::size_t row, const std::string& name);
     void renameSlot(std::size_t row, int slot, const std::string& name);
     // Only after the user agreed, and refused while banks are being sent or received: what the
@@ -52,8 +53,12 @@ signals:
     void status(const QString& text);
     // A slot of the row took an edit (a name, an import, a shape): the one to show and play next.
     void slotChanged(int slot);
+    // A typed name was refused: the view shows the bank's names again.
+    void nameRefused();
 
 private:
+    // Says why the name cannot be kept and asks the view to show the kept one; false when it can be.
+    bool refusesName(const std::string& name, const QString& renamed);
     void importFile(std::size_t row, std::uint16_t slot, const std::string& path, bool shapeFirst);
     void openPanel(std::size_t row, std::uint16_t slot, const SlotSource& source, const std::string& name,
                    const std::string& what);

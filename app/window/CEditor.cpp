@@ -121,6 +121,7 @@ void CEditor::connectControls()
     connect(m_bankView.get(), &CBankView::status, this, &CEditor::showStatus);
     connect(m_edits.get(), &CBankEdits::status, this, &CEditor::showStatus);
     connect(m_edits.get(), &CBankEdits::slotChanged, m_bankView.get(), &CBankView::selectSlot);
+    connect(m_edits.get(), &CBankEdits::nameRefused, this, &CEditor::updateContentView);
     connect(m_banks.get(), &CWorkingBanks::status, this, &CEditor::showStatus);
     connect(m_files.get(), &CBankFiles::status, this, &CEditor::showStatus);
     connect(m_files.get(), &CBankFiles::fileUsed, m_recent.get(), &CRecentFiles::add);

@@ -138,4 +138,38 @@ TEST_F(EditorTypedNamesTest, MenuUndoAndRedoTakeTheNameBeingTypedAsAStepOfItsOwn
     EXPECT_EQ(editor->workBank(4).getName(), "Fourth typed");
 }
 
+// Every name the window takes reads back from the file it is saved to: empty ones too. One that no
+// bank file keeps is refused with its reason, and the field shows the kept name again at once.
+TEST_F(EditorTypedNamesTest, ANameTheWindowTakesReadsBackAndOneNoFileKeepsIsRefusedWithItsReason)
+{
+    type("textfield_bankName", "");
+    type("textfield_contentNames_2", "\u00C9t\u00E9\tkit");
+    type("textfield_contentNames_3", "");
+    paths = {path("e.mid")};
+    press(Qt::Key_S, Qt::ControlModifier);
+    type("textfield_bankName", "Changed");
+    paths = {path("e.mid")};
+    press(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(shown.back(), "open mid");
+    EXPECT_EQ(editor->workBank(4).getName(), "");
+    EXPECT_EQ(editor->workBank(4).getContentName(2), "\u00C9t\u00E9\tkit");
+    EXPECT_EQ(editor->workBank(4).getContentName(3), "");
+
+    // 128 letters of two bytes each: one byte more than a name holds.
+    shown.clear();
+    std::string fieldAtAlert;
+    whenAlerted = [&] { fieldAtAlert = textOf("textfield_contentNames_3"); };
+    type("textfield_contentNames_3", QString(128, QChar(0x00E4)));
+    EXPECT_EQ(editor->workBank(4).getContentName(3), "");
+    EXPECT_EQ(fieldAtAlert, "");
+    EXPECT_EQ(textOf("textfield_contentNames_3"), "");
+    const std::string label = editor->workBank(4).getContentLabel(3);
+    EXPECT_EQ(shown, Texts{"critical|Rename Failed|S05 " + label + " keeps its name: the new name is 256 bytes long; a bank "
+                           "or slot name holds at most 255 bytes of UTF-8, as a file's name does.|OK|"});
+    EXPECT_EQ(textOf("text_status"), "S05 " + label + " keeps its name: the new name is 256 bytes long; a bank or slot "
+                                     "name holds at most 255 bytes of UTF-8, as a file's name does.");
+    type("textfield_bankName", QString(255, QLatin1Char('x')));
+    EXPECT_EQ(editor->workBank(4).getName(), std::string(255, 'x'));
+}
+
 } // namespace

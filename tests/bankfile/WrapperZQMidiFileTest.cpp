@@ -5,6 +5,7 @@
 #include "tests/support/ScratchFolder.h"
 #include "model/CFirmware.h"
 #include "model/CSound.h"
+#include "model/NameRefusal.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <random>
 
 namespace {
 
@@ -143,6 +145,44 @@ TEST_F(WrapperZQMidiFileTest, SlotNamesStopAtTheSlotCount)
     writer.close();
     ASSERT_TRUE(m_file.openBank(bank, path));
     EXPECT_EQ(bank.getContentNames(), (std::vector<std::string>{"p", "o"}));
+}
+
+// Every name the programs keep comes back from a save and an open byte for byte: empty, one byte to
+// the longest, any byte but zero (non-ASCII, control characters, bytes that are no UTF-8).
+TEST_F(WrapperZQMidiFileTest, EveryNameTheProgramsKeepComesBackFromTheFile)
+{
+    std::mt19937 random(28);
+    std::uniform_int_distribution<std::size_t> lengths(0, NameRefusal::kLongestName);
+    std::uniform_int_distribution<int> bytes(1, 255);
+    const std::string path = m_folder.file("names.mid");
+    for (int round = 0; round < 24; ++round) {
+        // The first round names everything empty, the second as long as a name may be.
+        const auto name = [&] {
+            std::string text(round == 0 ? 0 : round == 1 ? NameRefusal::kLongestName : lengths(random), ' ');
+            for (char& byte : text)
+                byte = static_cast<char>(bytes(random));
+            EXPECT_FALSE(NameRefusal::of(text));
+            return text;
+        };
+        const auto index = static_cast<std::uint16_t>(round % 31);
+        CSound sound(index);
+        CFirmware firmware;
+        for (IBank* bank : {static_cast<IBank*>(&sound), static_cast<IBank*>(&firmware)}) {
+            bank->setName(name().c_str());
+            std::vector<std::string> names;
+            for (std::uint16_t slot = 0; slot < bank->getContentCount(); ++slot)
+                names.push_back(name());
+            bank->setContentNames(names);
+        }
+        ASSERT_TRUE(m_file.saveBanks({&sound, &firmware}, path));
+        CSound openedSound(index);
+        CFirmware openedFirmware;
+        ASSERT_TRUE(m_file.openBanks({&openedSound, &openedFirmware}, path)) << round;
+        EXPECT_EQ(openedSound.getName(), sound.getName());
+        EXPECT_EQ(openedSound.getContentNames(), sound.getContentNames());
+        EXPECT_EQ(openedFirmware.getName(), firmware.getName());
+        EXPECT_EQ(openedFirmware.getContentNames(), firmware.getContentNames());
+    }
 }
 
 TEST_F(WrapperZQMidiFileTest, FailedSaveReportsFalseAndKeepsTheOldFile)

@@ -115,6 +115,9 @@ TEST_F(ZyloxDeviceContentsTest, SomeBanksKnownAreWrittenOneToAFileOnceAgreed)
 TEST_F(ZyloxDeviceContentsTest, AllBanksKnownMakeOneFileThatOpensToTheBanksSent)
 {
     m_banks[30]->setName("Last");
+    // Sent with empty names, which the bank file keeps as empty meta events.
+    m_banks[29]->setName("");
+    m_banks[29]->setContentName(0, "");
     std::vector<std::size_t> all;
     for (std::size_t row = 0; row < m_banks.size(); ++row) {
         sent(row, kBothBlocks);
@@ -126,6 +129,7 @@ TEST_F(ZyloxDeviceContentsTest, AllBanksKnownMakeOneFileThatOpensToTheBanksSent)
     EXPECT_EQ(read("all.mid"), expected(all));
     ASSERT_EQ(zylox("info --in all.mid"), 0) << m_err;
     EXPECT_NE(m_out.find("Last"), std::string::npos);
+    EXPECT_TRUE(rows().at(29).starts_with("29\tS30\t29\t\tOPEN HI HAT\t\t24576\t")) << rows().at(29);
 }
 
 } // namespace

@@ -50,6 +50,27 @@ TEST_F(ZyloxTest, InfoRenameAndSaveWithBankFilesOfOneOrAllBanks)
     EXPECT_EQ(read("again.mid"), read("all.mid"));
 }
 
+// Every name rename takes reads back, an empty one too; one no bank file keeps is refused before
+// anything is written.
+TEST_F(ZyloxTest, EveryNameRenameTakesReadsBackAndOneNoFileKeepsIsRefusedFirst)
+{
+    ASSERT_EQ(zylox("rename --bank S05 '' -o e.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("rename --bank S05 --slot 5 '' --in e.mid -o e.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("info --in e.mid"), 0) << m_err;
+    EXPECT_EQ(rows().at(4), "4\tS05\t4\t\tOPEN HI HAT\tOPEN HI HAT\t24576\tCLOSED HI HAT\tCLOSED HI HAT\t8192"
+                            "\tCLAP\tCLAP\t24576\tRIM SHOT\tRIM SHOT\t8192\tCRASH\tCRASH\t32768\tRIDE\t\t32768");
+
+    const std::string longest(255, 'x');
+    ASSERT_EQ(zylox("rename --bank S05 " + longest + " --in e.mid -o e.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("info --in e.mid"), 0) << m_err;
+    EXPECT_TRUE(rows().at(4).starts_with("4\tS05\t4\t" + longest + "\t")) << rows().at(4);
+    const Bytes before = read("e.mid");
+    EXPECT_EQ(zylox("rename --bank S05 --slot 0 " + longest + "y --in e.mid -o e.mid"), 2);
+    EXPECT_EQ(m_err, "zylox: name: 256 bytes long; a bank or slot name holds at most 255 bytes of UTF-8, as a file's "
+                     "name does\n");
+    EXPECT_TRUE(read("e.mid") == before);
+}
+
 TEST_F(ZyloxTest, DumpWritesTheFourMessagesBackToBackInPlaceOfALongerFile)
 {
     m_folder.write("d.syx", Bytes(300000, 0x55));

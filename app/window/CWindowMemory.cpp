@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMargins>
@@ -22,7 +23,8 @@ const QMargins kFrame(8, 40, 8, 8);
 
 CWindowMemory::CWindowMemory(CSettings& settings, QMainWindow& window, COutputList& outputs, QComboBox& outputPopup,
                              QComboBox& channel, QButtonGroup& choice, QSplitter& splitter)
-    : m_settings(settings)
+    : QObject(&window)
+    , m_settings(settings)
     , m_window(window)
     , m_outputs(outputs)
     , m_outputPopup(outputPopup)
@@ -30,6 +32,13 @@ CWindowMemory::CWindowMemory(CSettings& settings, QMainWindow& window, COutputLi
     , m_choice(choice)
     , m_splitter(splitter)
 {
+    m_keepTimer.setParent(this);
+    m_keepTimer.setObjectName(QStringLiteral("timer_keepWindowPlace"));
+    m_keepTimer.setSingleShot(true);
+    m_keepTimer.setInterval(kKeepAfter);
+    QObject::connect(&m_keepTimer, &QTimer::timeout, this, &CWindowMemory::keep);
+    QObject::connect(&m_splitter, &QSplitter::splitterMoved, this, [this] { m_keepTimer.start(); });
+    m_window.installEventFilter(this);
     // Only the user's own choices are remembered, not the lists being filled or restored. An entry
     // without an identity stands for no output, or for the chosen one while it is unplugged.
     QObject::connect(&m_outputPopup, &QComboBox::activated, &m_window, [this](int row) {
@@ -51,8 +60,17 @@ void CWindowMemory::restore()
     restoreControls();
 }
 
+bool CWindowMemory::eventFilter(QObject* watched, QEvent* event)
+{
+    // Only what the user does with the window on show: not its restoring, nor its hiding at close.
+    if (watched == &m_window && m_window.isVisible() && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        m_keepTimer.start();
+    return QObject::eventFilter(watched, event);
+}
+
 void CWindowMemory::keep()
 {
+    m_keepTimer.stop();
     m_settings.setGeometry(m_window.saveGeometry());
     m_settings.setSplitter(m_splitter.saveState());
 }

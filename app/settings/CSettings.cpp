@@ -122,6 +122,11 @@ QVariant CSettings::value(const QString& key, const QVariant& fallback) const
     return m_store->value(key, fallback);
 }
 
+void CSettings::sync()
+{
+    m_store->sync();
+}
+
 void CSettings::setValue(const QString& key, const QVariant& value)
 {
     store(key, value);
@@ -129,9 +134,9 @@ void CSettings::setValue(const QString& key, const QVariant& value)
 
 void CSettings::store(const QString& key, const QVariant& value)
 {
-    // A change is written out with two flushes to the disk (the lock file's and the file's), the
-    // window's place among them when it closes: on a busy disk that keeps the closed window's
-    // process alive for a second or more. What is there already is not written again.
+    // A change is written out with two flushes to the disk (the lock file's and the file's), which
+    // on a busy disk take a second or more: what is there already is not written again, and the
+    // window's place is kept while the window is in use, so that closing it writes nothing.
     if (!isStored(m_store->value(key), value))
         m_store->setValue(key, value);
 }

@@ -43,6 +43,9 @@ public:
     QByteArray splitter() const;
     void setSplitter(const QByteArray& state);
 
+    // Writes what was stored to the disk now, rather than a moment later or when the settings go.
+    void sync();
+
     // Anything else a room of the editor keeps, under a key of its own ("import/resample").
     QVariant value(const QString& key, const QVariant& fallback = {}) const;
     void setValue(const QString& key, const QVariant& value);

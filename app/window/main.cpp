@@ -1,6 +1,7 @@
 #include "app/common/CDialogs.h"
 #include "app/window/CEditor.h"
 #include "app/window/CTranslations.h"
+#include "app/window/ProcessEnd.h"
 #include "app/settings/CSettings.h"
 #include "midiio/AlsaMidiService.h"
 #include "midiio/SystemClock.h"
@@ -13,6 +14,7 @@
 
 int main(int argc, char* argv[])
 {
+    returnLargeBlocksWhenFreed();
     QApplication application(argc, argv);
     CTranslations translations;
     translations.install(QLocale::system(), CTranslations::folder());
@@ -32,5 +34,9 @@ int main(int argc, char* argv[])
     AlsaSoundOutput soundOutput;
     CEditor editor(dialogs, midiSystem, settings, soundOutput);
     editor.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Closed while idle, nothing of the session needs taking down in order.
+    if (editor.applicationShouldTerminate())
+        endAtOnce(status, soundOutput, settings);
+    return status;
 }

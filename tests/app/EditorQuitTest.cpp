@@ -1,7 +1,9 @@
 // Quitting waits on nothing: the window's place is kept a moment after the user moves it, so
 // Ctrl+Q writes nothing to the disk, whose flushes on a busy disk kept the program alive for
-// seconds after long use.
+// seconds after long use; and the process then ends at once, with its settings on the disk.
 #include "EditorFixture.h"
+
+#include "app/window/ProcessEnd.h"
 
 #include <QSettings>
 #include <QTimer>
@@ -44,6 +46,18 @@ TEST_F(EditorQuitTest, TheWindowsPlaceIsKeptWhileInUseAndCtrlQWritesNothing)
     settle();
     EXPECT_FALSE(keep.isActive());
     EXPECT_TRUE(fileNow() == before) << "the quit wrote the settings again";
+}
+
+TEST(ProcessEndTest, EndingAtOnceLeavesTheSettingsOnTheDiskAndEndsWithTheStatus)
+{
+    QTemporaryDir folder;
+    const QString ini = folder.filePath(QStringLiteral("settings.ini"));
+    CSettings settings(ini);
+    RecordingSoundOutput sound;
+    // Stored a moment ago: the settings would write it a moment later, or when they go.
+    settings.setAllBanks(true);
+    EXPECT_EXIT(endAtOnce(3, sound, settings), testing::ExitedWithCode(3), "");
+    EXPECT_TRUE(QSettings(ini, QSettings::IniFormat).value("banks/all").toBool());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "audio/slot_import.h"
 #include "midifile/SourceFile.h"
 
+#include "tests/audio/ShapeSounds.h"
 #include "tests/support/SoundFileFolder.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using audio::ImportOptions;
 using audio::Resampling;
+using shape_sounds::soundEnd;
 
 // The file imported into a slot of slotLength bytes, read as zylox import reads it.
 Bytes imported(const std::string& path, std::size_t slotLength, const ImportOptions& options)
@@ -29,12 +31,6 @@ Bytes imported(const std::string& path, std::size_t slotLength, const ImportOpti
 }
 
 // One past the last byte off the zero line, and how many bytes are off it.
-std::size_t soundEnd(const Bytes& slot)
-{
-    return static_cast<std::size_t>(std::find_if(slot.rbegin(), slot.rend(), [](std::uint8_t b) { return b != 0x80; }).base()
-                                    - slot.begin());
-}
-
 std::size_t soundBytes(const Bytes& slot)
 {
     return static_cast<std::size_t>(std::count_if(slot.begin(), slot.end(), [](std::uint8_t b) { return b != 0x80; }));

@@ -6,6 +6,7 @@
 #include "audio/slot_import.h"
 
 #include "tests/support/Bytes.h"
+#include "tests/audio/ShapeSounds.h"
 #include "tests/support/SoundFileFolder.h"
 
 #include <gtest/gtest.h>
@@ -19,14 +20,7 @@
 namespace {
 
 constexpr std::size_t kSlot = 32768;  // 0.99 s at the device's rate: more than any cut file here holds
-constexpr std::uint8_t kSilence = 0x80;
-
-// Where the slot's sound ends: past its last byte that is not silence (the device's fade ends on silence).
-std::size_t soundEnd(const Bytes& slot)
-{
-    const auto last = std::find_if(slot.rbegin(), slot.rend(), [](std::uint8_t b) { return b != kSilence; });
-    return static_cast<std::size_t>(slot.rend() - last);
-}
+using shape_sounds::soundEnd;
 
 struct CutShort : testing::Test {
     audio::ImportResult import(const Bytes& file, Bytes& slot, std::uint64_t fileSize = 0) const

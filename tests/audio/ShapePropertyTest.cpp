@@ -23,6 +23,7 @@ using Bytes = std::vector<std::uint8_t>;
 using audio::Dither;
 using audio::Resampling;
 using audio::SoundShape;
+using shape_sounds::soundEnd;
 
 // splitmix64: the same draws on every platform, as the standard distributions are not.
 class Draw {
@@ -105,11 +106,6 @@ int ditherSpread(Dither dither)
         break;
     }
     return 0;
-}
-
-std::size_t soundEnd(const Bytes& slot)
-{
-    return static_cast<std::size_t>(std::find_if(slot.rbegin(), slot.rend(), [](std::uint8_t b) { return b != 0x80; }).base() - slot.begin());
 }
 
 TEST(ShapeProperty, AReversedSlotIsTheForwardOneMirroredWithinTheDithersStep)

@@ -19,15 +19,9 @@ using audio::Resampling;
 using audio::SoundShape;
 using shape_sounds::firstSound;
 using shape_sounds::render;
+using shape_sounds::soundEnd;
 
 constexpr Resampling both[] = {Resampling::Classic, Resampling::Clean};
-
-// One past the last byte off the zero line.
-std::size_t soundEnd(const Bytes& slot)
-{
-    return static_cast<std::size_t>(std::find_if(slot.rbegin(), slot.rend(), [](std::uint8_t b) { return b != 0x80; }).base()
-                                    - slot.begin());
-}
 
 // A 10 ms hit of 1 kHz at -3 dBFS at `at` seconds into silence, at 44.1 kHz.
 audio::DecodedSound hitAt(double at, double seconds)

@@ -60,4 +60,11 @@ inline std::size_t firstSound(const std::vector<std::uint8_t>& slot)
     return static_cast<std::size_t>(std::find_if(slot.begin(), slot.end(), [](std::uint8_t b) { return b != 0x80; }) - slot.begin());
 }
 
+// One past the last byte off the zero line; 0 when there is none.
+inline std::size_t soundEnd(const std::vector<std::uint8_t>& slot)
+{
+    return static_cast<std::size_t>(std::find_if(slot.rbegin(), slot.rend(), [](std::uint8_t b) { return b != 0x80; }).base()
+                                    - slot.begin());
+}
+
 } // namespace shape_sounds

@@ -1,6 +1,5 @@
 // Shapes on sources outside the common case, measured in the slot: a reversed region long or
 // short, the limiter's ceiling after the conversion and the dither, a fit at the ends of its range.
-#include "audio/MonoSteps.h"
 #include "audio/SlotRender.h"
 #include "tests/audio/ShapeSounds.h"
 
@@ -14,7 +13,6 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using audio::Dither;
 using audio::Resampling;
 using audio::SoundShape;
 using shape_sounds::firstSound;
@@ -68,44 +66,6 @@ TEST(ReversedRegion, IsTheSameFramesBackwardsForRegionsLongerAndShorterThanTheSl
         const Bytes trimmed = render(late, {.resampling = resampling, .trim = true, .start = 0.40, .reverse = true});
         EXPECT_LE(firstSound(trimmed), 3u);
         EXPECT_NEAR(static_cast<double>(soundEnd(trimmed)), 330.0, 12.0);
-    }
-}
-
-int peak(const Bytes& slot)
-{
-    int most = 0;
-    for (const std::uint8_t b : slot)
-        most = std::max(most, std::abs(b - 128));
-    return most;
-}
-
-TEST(LimiterCeiling, HoldsOnEveryByteAfterTheConversionAndTheDither)
-{
-    // A square just under full scale: the clean filter rings past its edges, and a shaped dither's
-    // noise reaches several steps.
-    const double level = std::pow(10.0, -0.9 / 20.0);
-    const auto square = shape_sounds::make(44100.0, 1, 44100, [level](std::uint64_t frame, std::uint16_t) {
-        return (frame / 110) % 2 == 0 ? level : -level;
-    });
-    const SoundShape shapes[] = {{.resampling = Resampling::Classic},
-                                 {.resampling = Resampling::Clean, .dither = Dither::None},
-                                 {.resampling = Resampling::Clean, .dither = Dither::Triangular},
-                                 {.resampling = Resampling::Clean, .dither = Dither::Shaped}};
-    for (SoundShape shape : shapes) {
-        for (const double ceiling : {-6.0, -1.0, -3.0, -30.0}) {
-            shape.limit = ceiling;
-            const Bytes slot = render(square, shape);
-            const double steps = audio::stepsOfLevel(ceiling);
-            EXPECT_LE(peak(slot), steps) << ceiling << " dBFS, " << static_cast<int>(shape.dither);
-            // Held, not emptied: the body stays within a step of the ceiling.
-            EXPECT_GE(peak(slot), std::floor(steps) - 1.0) << ceiling;
-        }
-        // Gain into the limiter, and the limiter on a pitched, reversed sound.
-        shape.limit = -6.0;
-        shape.gain = 24.0;
-        shape.pitch = 7.0;
-        shape.reverse = true;
-        EXPECT_LE(peak(render(square, shape)), audio::stepsOfLevel(-6.0)) << static_cast<int>(shape.dither);
     }
 }
 

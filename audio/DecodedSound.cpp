@@ -72,7 +72,8 @@ DecodedSound decodeSound(std::span<const std::uint8_t> source, const FramesWante
     if (format == SoundFormat::Convertible) {
         ZQAudioFileReader reader(source);
         reader.read(decoded.frames, static_cast<std::size_t>(dataBytesWanted(reader, framesWanted, maxDataBytes)));
-        const std::uint64_t frameBytes = static_cast<std::uint64_t>(decoded.frames.m_channels) * decoded.frames.m_byterate;
+        const std::uint64_t frameBytes
+            = static_cast<std::uint64_t>(decoded.frames.m_channels) * decoded.frames.m_byterate;
         // What the rest of the file can hold of the declared data.
         const std::uint64_t unread = fileSize > source.size() ? fileSize - source.size() : 0;
         const std::uint64_t data = std::min(reader.m_declaredLength, reader.m_dataLength + unread);

@@ -12,8 +12,8 @@ namespace audio {
 // A sound file decoded once, so that a shape can be rendered from it again and again without
 // reading or decoding the file anew.
 struct DecodedSound {
-    sample frames;                  // from the file's start, at its own rate, width and channels
-    std::uint64_t wholeFrames = 0;  // the whole sound as the file declares it, held or not
+    sample frames; // from the file's start, at its own rate, width and channels
+    std::uint64_t wholeFrames = 0; // the whole sound as the file declares it, held or not
     // The file's sound ends before the length its header declares (wholeFrames is then what it
     // holds): it is damaged or cut short.
     bool cutShort = false;

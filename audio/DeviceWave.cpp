@@ -35,12 +35,12 @@ std::vector<std::uint8_t> deviceWave(const std::vector<std::uint8_t>& samples)
     appendTag(bytes, "WAVE");
     appendTag(bytes, "fmt ");
     appendLittle(bytes, 16, 4);
-    appendLittle(bytes, 1, 2);           // PCM
-    appendLittle(bytes, 1, 2);           // channels
-    appendLittle(bytes, deviceRate, 4);  // frames per second
-    appendLittle(bytes, deviceRate, 4);  // bytes per second
-    appendLittle(bytes, 1, 2);           // bytes per frame
-    appendLittle(bytes, 8, 2);           // bits per sample
+    appendLittle(bytes, 1, 2); // PCM
+    appendLittle(bytes, 1, 2); // channels
+    appendLittle(bytes, deviceRate, 4); // frames per second
+    appendLittle(bytes, deviceRate, 4); // bytes per second
+    appendLittle(bytes, 1, 2); // bytes per frame
+    appendLittle(bytes, 8, 2); // bits per sample
     appendTag(bytes, "data");
     appendLittle(bytes, dataLength, 4);
     bytes.insert(bytes.end(), samples.begin(), samples.end());

@@ -15,8 +15,9 @@ namespace {
 std::string seconds(std::size_t bytes)
 {
     std::array<char, 32> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), static_cast<double>(bytes) / audio::kDeviceRate,
-                                   std::chars_format::fixed, 2).ptr;
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                   static_cast<double>(bytes) / audio::kDeviceRate, std::chars_format::fixed, 2)
+                         .ptr;
     return std::string(digits.data(), end) + " s";
 }
 
@@ -31,7 +32,8 @@ std::string grouped(std::size_t value)
 std::string signedFixed(double value)
 {
     std::array<char, 32> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, 1).ptr;
+    const auto end
+        = std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, 1).ptr;
     return (value >= 0.0 ? "+" : "") + std::string(digits.data(), end);
 }
 
@@ -60,12 +62,14 @@ std::string outcome(const ImportResult& result, const std::string* slotLabel)
     case Kind::None:
         return "nothing imported";
     case Kind::Message:
-        return "System Exclusive message of " + grouped(result.length) + " bytes" + (slotLabel ? " into " + *slotLabel : "");
+        return "System Exclusive message of " + grouped(result.length) + " bytes"
+               + (slotLabel ? " into " + *slotLabel : "");
     case Kind::Sound:
     case Kind::Raw:
         break;
     }
-    std::string line = result.kind == Kind::Raw ? grouped(result.length) + " bytes of raw device data" : seconds(result.length);
+    std::string line
+        = result.kind == Kind::Raw ? grouped(result.length) + " bytes of raw device data" : seconds(result.length);
     if (result.cut())
         line += ", cut to " + seconds(result.slotLength) + (slotLabel ? " to fit " + *slotLabel : "");
     else if (result.padded())
@@ -91,7 +95,8 @@ std::string ImportResult::detail() const
         return "the file is damaged or cut short";
     case Cause::PitchOutOfReach:
         return "the region needs a pitch of " + signedFixed(pitchNeeded) + " semitones to fill the slot; a fit reaches "
-               + std::to_string(-static_cast<int>(furthestFit)) + " to +" + std::to_string(static_cast<int>(furthestFit));
+               + std::to_string(-static_cast<int>(furthestFit)) + " to +"
+               + std::to_string(static_cast<int>(furthestFit));
     case Cause::EmptyRegion:
         return "the region holds no sound to fit into the slot";
     }

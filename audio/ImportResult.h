@@ -13,40 +13,40 @@ namespace audio {
 struct ImportResult {
     enum class Kind { None, Sound, Raw, Message };
     enum class Refusal {
-        NoSound,          // a sample slot got nothing: no sample data, or an empty file
+        NoSound, // a sample slot got nothing: no sample data, or an empty file
         OtherSoundFormat, // a sound format no decoder here takes (M4A, WavPack, a WAV of an unknown encoding, ...)
-        Undecodable,      // a sound format known here that did not decode, or whose library is missing: cause says which
-        NotASound,        // no sound file at all, and raw device bytes were not allowed
-        BankFile,         // a bank file (a Standard MIDI File) offered to a firmware slot
-        NoMessage,        // no whole System Exclusive message of 7-bit data bytes
-        ForeignMessage,   // a System Exclusive message that is not in the device's own form
-        EraseMessage,     // a flash erase: sent in place of the slot's data it would leave the block empty
-        WrongBlock,       // a flash write for another flash block than the slot's own
+        Undecodable, // a sound format known here that did not decode, or whose library is missing: cause says which
+        NotASound, // no sound file at all, and raw device bytes were not allowed
+        BankFile, // a bank file (a Standard MIDI File) offered to a firmware slot
+        NoMessage, // no whole System Exclusive message of 7-bit data bytes
+        ForeignMessage, // a System Exclusive message that is not in the device's own form
+        EraseMessage, // a flash erase: sent in place of the slot's data it would leave the block empty
+        WrongBlock, // a flash write for another flash block than the slot's own
         OtherSlotMessage, // the other firmware slot's message (it begins as that slot's factory message does):
                           // it writes the other block, so this slot's block would be left erased
-        MessageLength,    // a message too short or too long to be a block's data: length says how long
-        FitOutOfReach,    // fitting the region into the slot needs a pitch beyond reach: cause says which
+        MessageLength, // a message too short or too long to be a block's data: length says how long
+        FitOutOfReach, // fitting the region into the slot needs a pitch beyond reach: cause says which
     };
     // What lies behind an Undecodable or FitOutOfReach refusal.
     enum class Cause {
         None,
         NoDecoderLibrary, // the library that decodes the format (kSoundFileLibrary) is not installed
-        Damaged,          // the file is damaged or cut short
-        PitchOutOfReach,  // the fit needs pitchNeeded semitones, beyond furthestFit either way
-        EmptyRegion,      // the region holds no sound to fit
+        Damaged, // the file is damaged or cut short
+        PitchOutOfReach, // the fit needs pitchNeeded semitones, beyond furthestFit either way
+        EmptyRegion, // the region holds no sound to fit
     };
 
-    Kind kind = Kind::None;     // None: nothing was imported and the slot is unchanged
-    std::size_t length = 0;     // what the file holds, in device bytes (33,000 per second) or message bytes
+    Kind kind = Kind::None; // None: nothing was imported and the slot is unchanged
+    std::size_t length = 0; // what the file holds, in device bytes (33,000 per second) or message bytes
     std::size_t slotLength = 0; // the slot's length in bytes
     Refusal refusal = Refusal::NoSound; // why, when nothing was imported
     // How a sound was converted, and what trim and normalise did to it.
     ImportOptions options{};
-    std::size_t trimmed = 0;    // device bytes of silence dropped before the sound
-    double gainDecibels = 0.0;  // what normalising added (negative where it took away)
+    std::size_t trimmed = 0; // device bytes of silence dropped before the sound
+    double gainDecibels = 0.0; // what normalising added (negative where it took away)
     Cause cause = Cause::None;
-    double pitchNeeded = 0.0;   // semitones, for PitchOutOfReach
-    ShapeReport report{};       // what the slot's sound came out as
+    double pitchNeeded = 0.0; // semitones, for PitchOutOfReach
+    ShapeReport report{}; // what the slot's sound came out as
     // The file's sound ended before the length its header declares: length is what it held.
     bool cutShort = false;
 

@@ -14,8 +14,7 @@ public:
     LoadedLibrary& operator=(const LoadedLibrary&) = delete;
 
     // Null when the library could not be opened or does not have the function.
-    template <typename Function>
-    Function* function(const char* name) const
+    template <typename Function> Function* function(const char* name) const
     {
         return reinterpret_cast<Function*>(symbol(name));
     }

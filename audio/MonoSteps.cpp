@@ -6,19 +6,22 @@
 namespace audio {
 
 MonoSteps::MonoSteps(const sample& source, MonoSource mono)
-    : m_source(source), m_mono(mono), m_step(std::ldexp(1.0, 8 - static_cast<int>(source.m_bitrate))),
-      m_frames(source.m_byterate >= 1 && source.m_byterate <= 4 ? source.frameCount() : 0)
+    : m_source(source)
+    , m_mono(mono)
+    , m_step(std::ldexp(1.0, 8 - static_cast<int>(source.m_bitrate)))
+    , m_frames(source.m_byterate >= 1 && source.m_byterate <= 4 ? source.frameCount() : 0)
 {
 }
 
 double MonoSteps::at(std::uint64_t frame) const
 {
-    const auto value = [this, frame](std::uint16_t channel) { return static_cast<double>(m_source.getValue(frame, channel)); };
+    const auto value
+        = [this, frame](std::uint16_t channel) { return static_cast<double>(m_source.getValue(frame, channel)); };
     switch (m_mono) {
     case MonoSource::Left:
         return value(0) * m_step;
     case MonoSource::Right:
-        return value(1) * m_step;  // a mono source's one channel
+        return value(1) * m_step; // a mono source's one channel
     case MonoSource::Side:
         return m_source.m_channels < 2 ? 0.0 : (value(0) - value(1)) / 2.0 * m_step;
     case MonoSource::Mix:

@@ -11,9 +11,9 @@ struct ShapeReport {
     // A slot whose peak stays below this is silent or nearly so: two steps of 8 bits.
     static constexpr double quietestSound = -36.0;
 
-    double peakDecibels = -std::numeric_limits<double>::infinity();  // of the slot's sound, dBFS
-    bool clipped = false;   // gain pushed the sound past full scale, so its peaks were cut flat
-    bool silent = true;     // the peak is below quietestSound
+    double peakDecibels = -std::numeric_limits<double>::infinity(); // of the slot's sound, dBFS
+    bool clipped = false; // gain pushed the sound past full scale, so its peaks were cut flat
+    bool silent = true; // the peak is below quietestSound
     // Where the sound starts in the source, in seconds: its first sample above the trim threshold
     // at or after the region's start (before it when there is none after); none in a silent source.
     std::optional<double> soundStart;

@@ -61,7 +61,8 @@ struct Part {
 // The frames from the first one above the threshold back to the window's start, less one so that
 // the sound keeps the frame it rises from; none when that silence is shorter than 1 ms or the window
 // is silence throughout. Reversed, the same from the window's end: the silence after the sound.
-std::uint64_t silenceAtEdge(const MonoSteps& steps, SourceRegion window, double threshold, double samplerate, bool atEnd)
+std::uint64_t silenceAtEdge(const MonoSteps& steps, SourceRegion window, double threshold, double samplerate,
+                            bool atEnd)
 {
     std::uint64_t silent = 0;
     while (silent < window.length()) {
@@ -86,12 +87,15 @@ double peakOf(const MonoSteps& steps, SourceRegion window)
 // The part of the region the slot's sound comes from. slotFrames is how many source frames the slot
 // holds; the frames past them (before them, reversed from the end) let the interpolation and the
 // clean filter see the sound go on across the cut.
-Part partOf(const MonoSteps& steps, SourceRegion region, const SoundShape& shape, std::uint64_t slotFrames, double samplerate)
+Part partOf(const MonoSteps& steps, SourceRegion region, const SoundShape& shape, std::uint64_t slotFrames,
+            double samplerate)
 {
     const std::uint64_t reach = shape.fit ? region.length() : slotFrames + framesAfterTheSlot;
-    const std::uint64_t searched = shape.trim && !shape.fit
-                                       ? static_cast<std::uint64_t>(std::min(static_cast<double>(slotFrames) * slotsSearchedByTrim, 1e15)) + framesAfterTheSlot
-                                       : reach;
+    const std::uint64_t searched
+        = shape.trim && !shape.fit
+              ? static_cast<std::uint64_t>(std::min(static_cast<double>(slotFrames) * slotsSearchedByTrim, 1e15))
+                    + framesAfterTheSlot
+              : reach;
     const std::uint64_t windowLength = std::min(region.length(), searched);
     // A reversed region with an end sounds from its end; without an end (a slot's worth from the start)
     // and without trim it is the forward slot backwards, frame for frame.
@@ -135,7 +139,9 @@ std::vector<double> interpolate(const std::vector<double>& steps, double ratio, 
 // fade-out are silence.
 void fade(std::vector<double>& steps, double fadeIn, double fadeOut)
 {
-    const auto frames = [&steps](double ms) { return std::min(steps.size(), static_cast<std::size_t>(std::round(ms * audio::kDeviceRate / 1000.0))); };
+    const auto frames = [&steps](double ms) {
+        return std::min(steps.size(), static_cast<std::size_t>(std::round(ms * audio::kDeviceRate / 1000.0)));
+    };
     const std::size_t in = frames(fadeIn);
     for (std::size_t i = 0; i < in; ++i) {
         steps[i] *= static_cast<double>(i) / static_cast<double>(in);
@@ -162,8 +168,9 @@ std::vector<double> convertShaped(const DecodedSound& sound, const SoundShape& s
     const double rate = sound.frames.m_samplerate;
     const SourceRegion region = regionOf(sound, shape);
     // Without an end the region runs to the sound's end, which may lie past what was decoded.
-    const double regionFrames = shape.end ? static_cast<double>(region.length())
-                                          : static_cast<double>(std::max(sound.wholeFrames, region.last) - region.first);
+    const double regionFrames = shape.end
+                                    ? static_cast<double>(region.length())
+                                    : static_cast<double>(std::max(sound.wholeFrames, region.last) - region.first);
     const double ratio = pitchRatio(shape, regionFrames, rate, slotLength, result);
     if (!result) {
         return {};

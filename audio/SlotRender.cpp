@@ -66,7 +66,8 @@ std::vector<std::uint8_t> convert(const DecodedSound& sound, const SoundShape& s
     return roundToDevice(steps, shape.resampling, shape.dither, ceiling, result.report.clipped);
 }
 
-ShapeReport reportOn(const std::vector<std::uint8_t>& slot, const DecodedSound& sound, const SoundShape& shape, bool clipped)
+ShapeReport reportOn(const std::vector<std::uint8_t>& slot, const DecodedSound& sound, const SoundShape& shape,
+                     bool clipped)
 {
     ShapeReport report;
     report.clipped = clipped;

@@ -55,7 +55,8 @@ std::vector<bool> digitalSilence(std::span<const double> steps)
             continue;
         }
         if (run >= shortestSilence || run == i || i == steps.size()) {
-            std::fill(silent.begin() + static_cast<std::ptrdiff_t>(i - run), silent.begin() + static_cast<std::ptrdiff_t>(i), true);
+            std::fill(silent.begin() + static_cast<std::ptrdiff_t>(i - run),
+                      silent.begin() + static_cast<std::ptrdiff_t>(i), true);
         }
         run = 0;
     }
@@ -68,7 +69,8 @@ struct Range {
     double highest;
 
     explicit Range(double ceiling)
-        : lowest(std::max(lowestStep, -std::floor(ceiling))), highest(std::min(highestStep, std::floor(ceiling)))
+        : lowest(std::max(lowestStep, -std::floor(ceiling)))
+        , highest(std::min(highestStep, std::floor(ceiling)))
     {
     }
     double held(double whole) const { return std::clamp(whole, lowest, highest); }
@@ -112,8 +114,8 @@ std::vector<std::uint8_t> dithered(std::span<const double> steps, bool shaped, c
 
 } // namespace
 
-std::vector<std::uint8_t> roundToDevice(std::span<const double> steps, Resampling resampling, Dither dither, double ceiling,
-                                        bool& clipped)
+std::vector<std::uint8_t> roundToDevice(std::span<const double> steps, Resampling resampling, Dither dither,
+                                        double ceiling, bool& clipped)
 {
     const Range range(ceiling);
     if (resampling == Resampling::Clean && dither != Dither::None) {

@@ -16,7 +16,7 @@ constexpr double fullScaleSteps = 128.0;
 // steps from the zero line: rounding or the dither's noise that would carry one past it holds it at
 // the last whole step inside. Sets clipped when a value lay beyond the 8-bit range and was held at
 // its end.
-std::vector<std::uint8_t> roundToDevice(std::span<const double> steps, Resampling resampling, Dither dither, double ceiling,
-                                        bool& clipped);
+std::vector<std::uint8_t> roundToDevice(std::span<const double> steps, Resampling resampling, Dither dither,
+                                        double ceiling, bool& clipped);
 
 } // namespace audio

@@ -35,7 +35,7 @@ constexpr std::uint64_t kSampleLoopBytes = 24;
 constexpr std::uint64_t kDs64Bytes = 28;
 // Wave64's container tag after "riff" (bytes 4 to 7 are the rest of the first of its GUIDs), and its data chunk's tag.
 constexpr std::uint32_t kWave64Riff = 0xA5D628DB;
-constexpr std::array<std::uint8_t, 16> kWave64Data{'d', 'a', 't', 'a', 0xF3, 0xAC, 0xD3, 0x11,
+constexpr std::array<std::uint8_t, 16> kWave64Data{'d',  'a',  't',  'a',  0xF3, 0xAC, 0xD3, 0x11,
                                                    0x8C, 0xD1, 0x00, 0xC0, 0x4F, 0x8E, 0xDB, 0x8A};
 // Where an AIFF marker's or comment's text length stands in it: after its id and position, or
 // after its time stamp and marker.

@@ -8,9 +8,9 @@
 namespace audio {
 
 // The chunks of a WAV (RIFF, RIFX, RF64, BW64) or AIFF (FORM) file, walked before libsndfile sees
-// the file; of a W64 or AU file only whether its sound is all there. libsndfile trusts the sizes and counts inside the chunks it reads field by field, and
-// some of its loops never end on one that claims more than its chunk holds (a LIST sub-chunk of
-// 4 GB in a 104-byte file was enough), so a file whose chunks do not fit never reaches it.
+// the file; of a W64 or AU file only whether its sound is all there. libsndfile trusts the sizes and counts inside the
+// chunks it reads field by field, and some of its loops never end on one that claims more than its chunk holds (a LIST
+// sub-chunk of 4 GB in a 104-byte file was enough), so a file whose chunks do not fit never reaches it.
 class SoundChunks {
 public:
     // Reads into the span from a byte offset of the file; returns how many bytes it read.
@@ -45,7 +45,7 @@ private:
     std::uint64_t m_size;
     bool m_bigEndian = false;
     bool m_wave = false;
-    std::uint64_t m_rf64DataLength = 0;  // the 64-bit length an RF64 file's ds64 chunk gives its data
+    std::uint64_t m_rf64DataLength = 0; // the 64-bit length an RF64 file's ds64 chunk gives its data
     int m_chunks = 0;
     bool m_fit = true;
     bool m_soundCut = false;

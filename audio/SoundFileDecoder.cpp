@@ -38,7 +38,7 @@ std::int32_t toInteger(double value)
     if (!(scaled > std::numeric_limits<std::int32_t>::min()))
         return std::numeric_limits<std::int32_t>::min();
     return scaled < std::numeric_limits<std::int32_t>::max() ? static_cast<std::int32_t>(scaled)
-                                                              : std::numeric_limits<std::int32_t>::max();
+                                                             : std::numeric_limits<std::int32_t>::max();
 }
 
 // Integer formats keep their own width, so a FLAC or AU file gives exactly the slot its WAV twin
@@ -75,8 +75,8 @@ const Sndfile* sndfile()
                                    library.function<decltype(sf_error)>("sf_error")};
     return functions.openVirtual != nullptr && functions.readfDouble != nullptr && functions.close != nullptr
                    && functions.error != nullptr
-        ? &functions
-        : nullptr;
+               ? &functions
+               : nullptr;
 }
 
 } // namespace
@@ -187,8 +187,9 @@ void SoundFileDecoder::open()
         return;
     }
     m_file->start = m_file->mpegStart();
-    const SoundChunks chunks([this](std::uint64_t offset, std::span<std::uint8_t> into) { return m_file->readAt(offset, into); },
-                             static_cast<std::uint64_t>(m_file->size));
+    const SoundChunks chunks(
+        [this](std::uint64_t offset, std::span<std::uint8_t> into) { return m_file->readAt(offset, into); },
+        static_cast<std::uint64_t>(m_file->size));
     if (!chunks.fit()) {
         m_failure = Failure::Damaged;
         return;
@@ -230,8 +231,9 @@ std::uint64_t SoundFileDecoder::declaredFrames() const
 {
     // Streams of unknown length report a huge count: that is no length at all.
     const sf_count_t frames = m_file->info.frames;
-    return isOpen() && frames > 0 && frames < std::numeric_limits<sf_count_t>::max() / 2 ? static_cast<std::uint64_t>(frames)
-                                                                                          : 0;
+    return isOpen() && frames > 0 && frames < std::numeric_limits<sf_count_t>::max() / 2
+               ? static_cast<std::uint64_t>(frames)
+               : 0;
 }
 
 std::uint64_t SoundFileDecoder::frameCount() const

@@ -4,15 +4,15 @@ namespace audio {
 
 const std::vector<std::string>& soundFileTypes()
 {
-    static const std::vector<std::string> types{"wav", "aif", "aiff", "aifc", "flac", "ogg",
-                                                "opus", "mp3", "w64", "au", "caf"};
+    static const std::vector<std::string> types{"wav",  "aif", "aiff", "aifc", "flac", "ogg",
+                                                "opus", "mp3", "w64",  "au",   "caf"};
     return types;
 }
 
 const std::vector<std::string>& decodedFormats()
 {
-    static const std::vector<std::string> formats{"WAV", "AIFF", "AIFF-C", "FLAC", "Ogg Vorbis",
-                                                  "Opus", "MP3", "AU", "CAF", "W64"};
+    static const std::vector<std::string> formats{"WAV",  "AIFF", "AIFF-C", "FLAC", "Ogg Vorbis",
+                                                  "Opus", "MP3",  "AU",     "CAF",  "W64"};
     return formats;
 }
 

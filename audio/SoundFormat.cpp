@@ -12,8 +12,9 @@ namespace {
 
 bool startsWith(std::span<const std::uint8_t> bytes, std::size_t offset, std::string_view tag)
 {
-    return bytes.size() >= offset + tag.size() && std::equal(tag.begin(), tag.end(), bytes.begin() + offset,
-                                                             [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; });
+    return bytes.size() >= offset + tag.size()
+           && std::equal(tag.begin(), tag.end(), bytes.begin() + offset,
+                         [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; });
 }
 
 // An MPEG audio frame header: the sync bits, a layer, and a bit rate and sample rate that exist.
@@ -34,16 +35,16 @@ struct Signature {
     std::string_view tag;
 };
 constexpr std::array<Signature, 10> kOtherSounds{{
-    {0, "fLaC"},  // FLAC
-    {0, "OggS"},  // Ogg: Vorbis, Opus, FLAC
-    {0, "ID3"},   // MP3 behind an ID3v2 tag
-    {0, ".snd"},  // AU
-    {0, "caff"},  // CAF
-    {4, "ftyp"},  // MP4, M4A
-    {0, "RF64"},  // WAV beyond 4 GB
+    {0, "fLaC"}, // FLAC
+    {0, "OggS"}, // Ogg: Vorbis, Opus, FLAC
+    {0, "ID3"}, // MP3 behind an ID3v2 tag
+    {0, ".snd"}, // AU
+    {0, "caff"}, // CAF
+    {4, "ftyp"}, // MP4, M4A
+    {0, "RF64"}, // WAV beyond 4 GB
     {0, "BW64"},
-    {0, "riff"},  // Wave64
-    {0, "wvpk"},  // WavPack
+    {0, "riff"}, // Wave64
+    {0, "wvpk"}, // WavPack
 }};
 
 } // namespace
@@ -53,9 +54,9 @@ SoundFormat recogniseSound(std::span<const std::uint8_t> bytes)
     const ZQAudioFileReader reader(bytes);
     if (reader.isAudioFile())
         return reader.isPcmFile() ? SoundFormat::Convertible : SoundFormat::Encoded;
-    const bool other = isMpegFrame(bytes) || mpegPadding(bytes) != 0 || std::any_of(kOtherSounds.begin(), kOtherSounds.end(), [&](const Signature& s) {
-                           return startsWith(bytes, s.offset, s.tag);
-                       });
+    const bool other = isMpegFrame(bytes) || mpegPadding(bytes) != 0
+                       || std::any_of(kOtherSounds.begin(), kOtherSounds.end(),
+                                      [&](const Signature& s) { return startsWith(bytes, s.offset, s.tag); });
     return other ? SoundFormat::Other : SoundFormat::Unknown;
 }
 
@@ -73,7 +74,8 @@ std::size_t id3TagBytes(std::span<const std::uint8_t> bytes)
 std::size_t zerosBeforeMpegFrame(std::span<const std::uint8_t> bytes)
 {
     const auto zeros = static_cast<std::size_t>(
-        std::find_if(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min(bytes.size(), kMostMpegPadding)),
+        std::find_if(bytes.begin(),
+                     bytes.begin() + static_cast<std::ptrdiff_t>(std::min(bytes.size(), kMostMpegPadding)),
                      [](std::uint8_t byte) { return byte != 0; })
         - bytes.begin());
     return zeros != 0 && isMpegFrame(bytes.subspan(zeros)) ? zeros : 0;

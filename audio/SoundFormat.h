@@ -9,9 +9,9 @@ namespace audio {
 // What the leading bytes of a file say it is, as far as a sample slot is concerned.
 enum class SoundFormat {
     Convertible, // integer PCM WAV or uncompressed AIFF: our own reader takes it
-    Encoded,     // WAV or AIFF of another encoding (floating point, compressed, ...): a decoder's, if any
-    Other,       // another sound format's leading bytes (FLAC, Ogg, MP3, ...): a decoder's, if any
-    Unknown,     // no sound format known here: raw device bytes, unless a decoder knows better
+    Encoded, // WAV or AIFF of another encoding (floating point, compressed, ...): a decoder's, if any
+    Other, // another sound format's leading bytes (FLAC, Ogg, MP3, ...): a decoder's, if any
+    Unknown, // no sound format known here: raw device bytes, unless a decoder knows better
 };
 
 // bytes is the file from its start; WAV chunks are walked as far as they go.

@@ -6,16 +6,16 @@ namespace audio {
 
 // How a sound file's samples become the slot's 8-bit samples at 33,000 per second.
 enum class Resampling {
-    Classic,  // linear interpolation without a low-pass filter, then truncation: what slots always held
-    Clean,    // band-limited resampling, then rounding: high sounds do not fold down into the slot
+    Classic, // linear interpolation without a low-pass filter, then truncation: what slots always held
+    Clean, // band-limited resampling, then rounding: high sounds do not fold down into the slot
 };
 
 // Which of a source's channels reach the one channel of a slot.
 enum class MonoSource {
-    Mix,    // the mean of every channel, as imports always made it
-    Left,   // the first channel
-    Right,  // the second channel (the only one of a mono source)
-    Side,   // half the difference of the first two: what is not in the centre
+    Mix, // the mean of every channel, as imports always made it
+    Left, // the first channel
+    Right, // the second channel (the only one of a mono source)
+    Side, // half the difference of the first two: what is not in the centre
 };
 
 // The phase of the clean resampler's low-pass filter. Below 44.1 kHz a linear-phase filter's ringing
@@ -24,22 +24,22 @@ enum class FilterPhase { Linear, Intermediate, Minimum };
 
 // How the clean conversion chooses the last of the 8 bits.
 enum class Dither {
-    None,        // plain rounding: a quiet decay turns into stepped distortion
-    Triangular,  // TPDF noise of one step either way: the distortion becomes a steady hiss
-    Shaped,      // triangular noise whose error is moved above 4 kHz, with a filter made for 33 kHz
+    None, // plain rounding: a quiet decay turns into stepped distortion
+    Triangular, // TPDF noise of one step either way: the distortion becomes a steady hiss
+    Shaped, // triangular noise whose error is moved above 4 kHz, with a filter made for 33 kHz
 };
 
 // The ranges a user may give each step; the command line names them when refusing a value.
-constexpr double lowestPitch = -24.0;      // semitones
+constexpr double lowestPitch = -24.0; // semitones
 constexpr double highestPitch = 24.0;
-constexpr double furthestFit = 48.0;       // semitones either way that --fit may reach
-constexpr double lowestGain = -48.0;       // dB
+constexpr double furthestFit = 48.0; // semitones either way that --fit may reach
+constexpr double lowestGain = -48.0; // dB
 constexpr double highestGain = 48.0;
-constexpr double lowestLevel = -96.0;      // dBFS, for the trim threshold and the limiter's ceiling
+constexpr double lowestLevel = -96.0; // dBFS, for the trim threshold and the limiter's ceiling
 constexpr double highestLevel = 0.0;
-constexpr double longestFade = 1000.0;     // ms, longer than any slot
-constexpr double defaultTrimThreshold = -48.0;  // dBFS: half a step of 8 bits, silence to a slot
-constexpr double longestRegion = 3600.0;   // seconds into a source
+constexpr double longestFade = 1000.0; // ms, longer than any slot
+constexpr double defaultTrimThreshold = -48.0; // dBFS: half a step of 8 bits, silence to a slot
+constexpr double longestRegion = 3600.0; // seconds into a source
 
 // How a source becomes a slot: one value for the editor and the command line. The steps are taken
 // in this order:
@@ -71,21 +71,21 @@ struct SoundShape {
     // slot as raw device bytes, even when its first bytes look like a sound's.
     bool raw = false;
     Resampling resampling = Resampling::Classic;
-    bool normalize = false;  // scale the converted sound so its peak reaches full scale
-    bool trim = false;       // drop the silence before the sound starts
+    bool normalize = false; // scale the converted sound so its peak reaches full scale
+    bool trim = false; // drop the silence before the sound starts
 
-    double start = 0.0;                  // seconds into the source
-    std::optional<double> end{};         // seconds into the source; none: as much as the slot holds
+    double start = 0.0; // seconds into the source
+    std::optional<double> end{}; // seconds into the source; none: as much as the slot holds
     MonoSource mono = MonoSource::Mix;
     bool reverse = false;
-    double trimThreshold = defaultTrimThreshold;  // dBFS
+    double trimThreshold = defaultTrimThreshold; // dBFS
     bool removeDc = false;
-    double gain = 0.0;                   // dB
-    std::optional<double> limit{};       // the limiter's ceiling in dBFS; none: no limiter
-    double pitch = 0.0;                  // semitones
-    bool fit = false;                    // the pitch that makes the region fill the slot, in place of pitch
+    double gain = 0.0; // dB
+    std::optional<double> limit{}; // the limiter's ceiling in dBFS; none: no limiter
+    double pitch = 0.0; // semitones
+    bool fit = false; // the pitch that makes the region fill the slot, in place of pitch
     FilterPhase phase = FilterPhase::Linear;
-    double fadeIn = 0.0;                 // ms of the slot
+    double fadeIn = 0.0; // ms of the slot
     double fadeOut = 0.0;
     Dither dither = Dither::None;
 

@@ -28,8 +28,8 @@ bool summariseFromHeader(const SourceFile& head, SoundSummary& summary)
     const std::uint64_t unread = head.fileSize() - head.bytes().size();
     // A file cut short holds less than its header declares: the length is what it holds.
     const std::uint64_t data = std::min(reader.m_declaredLength, reader.m_dataLength + unread);
-    summary = {SoundSummary::Kind::Sound, frameBytes != 0 ? data / frameBytes : 0, format.m_samplerate,
-               format.m_channels};
+    summary
+        = {SoundSummary::Kind::Sound, frameBytes != 0 ? data / frameBytes : 0, format.m_samplerate, format.m_channels};
     return true;
 }
 
@@ -50,7 +50,7 @@ SoundSummary summariseSoundFile(const std::string& path)
     const SoundFileDecoder decoder(path);
     if (!decoder.isOpen()) {
         summary.kind = decoder.failure() == SoundFileDecoder::Failure::Unreadable ? SoundSummary::Kind::Unreadable
-                                                                                   : SoundSummary::Kind::NotASound;
+                                                                                  : SoundSummary::Kind::NotASound;
         return summary;
     }
     return {SoundSummary::Kind::Sound, decoder.frameCount(), decoder.samplerate(), decoder.channels()};

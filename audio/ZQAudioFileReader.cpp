@@ -21,8 +21,8 @@ constexpr std::uint16_t formatExtensible = 0xFFFE;
 constexpr std::uint32_t extensibleFmtLength = 40;
 constexpr std::uint32_t subFormatOffset = 24;
 // Bytes 2 to 15 of every sub-format GUID that wraps a plain format code in its bytes 0 and 1.
-constexpr std::array<std::uint8_t, 14> subFormatBase = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
-                                                        0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+constexpr std::array<std::uint8_t, 14> subFormatBase
+    = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
 
 constexpr std::uint64_t padded(std::uint32_t length)
 {
@@ -114,8 +114,8 @@ bool ZQAudioFileReader::readFormat(audio::sample& format)
 {
     std::uint32_t offset = 0;
     std::uint32_t blockSize = 0;
-    const bool found = (m_formType == WAVE && readWave(format, 1))
-                       || (m_formType == AIFF && readAiff(offset, blockSize, format, 1));
+    const bool found
+        = (m_formType == WAVE && readWave(format, 1)) || (m_formType == AIFF && readAiff(offset, blockSize, format, 1));
     format.clear();
     return found;
 }
@@ -154,7 +154,7 @@ bool ZQAudioFileReader::readFmtChunk(std::uint16_t& format, double& samplerate, 
     format = readUInt16(false);
     channels = readUInt16(false);
     samplerate = static_cast<double>(readUInt32(false));
-    skip(6);  // byte rate and block alignment
+    skip(6); // byte rate and block alignment
     bits = readUInt16(false);
     seek(start);
     return true;
@@ -200,7 +200,7 @@ bool ZQAudioFileReader::readCommChunk(double& samplerate, std::uint16_t& channel
         return false;
     }
     channels = readUInt16(true);
-    skip(4);  // frame count: the data length comes from SSND
+    skip(4); // frame count: the data length comes from SSND
     bits = readUInt16(true);
     samplerate = readExtended();
     seek(start);
@@ -240,7 +240,7 @@ bool ZQAudioFileReader::readAiff(std::uint32_t& offset, std::uint32_t& blockSize
     sample.m_channels = channels;
     sample.m_samplerate = samplerate;
     sample.setBitrate(containerBits(bits));
-    sample.m_unsigned8Bit = false;  // AIFF 8-bit values are signed
+    sample.m_unsigned8Bit = false; // AIFF 8-bit values are signed
     seek(start);
     return true;
 }

@@ -33,13 +33,13 @@ public:
     bool readFmtChunk(std::uint16_t& format, double& samplerate, std::uint16_t& channels, std::uint16_t& bits);
     bool readCommChunk(double& samplerate, std::uint16_t& channels, std::uint16_t& bits);
 
-    std::uint32_t m_fileType = 0;      // four-character code of bytes 0 to 3
-    std::uint32_t m_formType = 0;      // four-character code of bytes 8 to 11
-    std::uint16_t m_formatTag = 0;     // WAV "fmt " format code; 0 for other files
-    std::uint16_t m_subFormatTag = 0;  // format code inside an extensible WAV's sub-format; else 0
-    std::uint64_t m_dataLength = 0;    // sample data bytes the file holds, read or not; set by read
+    std::uint32_t m_fileType = 0; // four-character code of bytes 0 to 3
+    std::uint32_t m_formType = 0; // four-character code of bytes 8 to 11
+    std::uint16_t m_formatTag = 0; // WAV "fmt " format code; 0 for other files
+    std::uint16_t m_subFormatTag = 0; // format code inside an extensible WAV's sub-format; else 0
+    std::uint64_t m_dataLength = 0; // sample data bytes the file holds, read or not; set by read
     std::uint64_t m_declaredLength = 0; // sample data bytes the header declares, whether the bytes hold them or not
-    std::uint64_t m_dataStart = 0;     // where a WAV file's sample data starts; 0 when not known
+    std::uint64_t m_dataStart = 0; // where a WAV file's sample data starts; 0 when not known
 
 private:
     void probeHeader();

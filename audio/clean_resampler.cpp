@@ -31,8 +31,8 @@ const Soxr* soxrLibrary()
                                 library.function<decltype(soxr_create)>("soxr_create"),
                                 library.function<decltype(soxr_process)>("soxr_process"),
                                 library.function<decltype(soxr_delete)>("soxr_delete")};
-    const bool complete = functions.ioSpec != nullptr && functions.qualitySpec != nullptr
-                          && functions.create != nullptr && functions.process != nullptr && functions.destroy != nullptr;
+    const bool complete = functions.ioSpec != nullptr && functions.qualitySpec != nullptr && functions.create != nullptr
+                          && functions.process != nullptr && functions.destroy != nullptr;
     return complete ? &functions : nullptr;
 }
 
@@ -93,7 +93,8 @@ bool resampleInto(const Soxr& library, soxr_t resampler, std::uint64_t frames, F
         std::size_t taken = 0;
         std::size_t given = 0;
         if (library.process(resampler, ended ? nullptr : block.data() + blockUsed, blockLength - blockUsed, &taken,
-                         out.data() + produced, out.size() - produced, &given) != nullptr) {
+                            out.data() + produced, out.size() - produced, &given)
+            != nullptr) {
             return false;
         }
         blockUsed += taken;
@@ -146,8 +147,8 @@ std::vector<double> resampleClean(const sample& in, double deviceRate, std::size
     return out;
 }
 
-std::vector<double> resampleSteps(std::span<const double> steps, double sourceRate, double deviceRate, FilterPhase phase,
-                                  std::size_t maxFrames)
+std::vector<double> resampleSteps(std::span<const double> steps, double sourceRate, double deviceRate,
+                                  FilterPhase phase, std::size_t maxFrames)
 {
     if (!(sourceRate >= cleanLowestRate && sourceRate <= cleanHighestRate) || steps.empty()) {
         return {};

@@ -24,7 +24,7 @@ std::vector<double> resampleClean(const sample& in, double deviceRate, std::size
 
 // One channel of steps at sourceRate (which a pitch may have moved) resampled to the device rate
 // with a filter of the given phase; at most maxFrames frames, empty where resampleClean would be.
-std::vector<double> resampleSteps(std::span<const double> steps, double sourceRate, double deviceRate, FilterPhase phase,
-                                  std::size_t maxFrames);
+std::vector<double> resampleSteps(std::span<const double> steps, double sourceRate, double deviceRate,
+                                  FilterPhase phase, std::size_t maxFrames);
 
 } // namespace audio

@@ -10,12 +10,10 @@ namespace {
 
 // A value width known when compiled, so that the loops over every frame the slot needs read and
 // write whole values without a loop or a switch per byte: those took most of an import's time.
-template <std::uint16_t Bytes>
-using Width = std::integral_constant<std::uint16_t, Bytes>;
+template <std::uint16_t Bytes> using Width = std::integral_constant<std::uint16_t, Bytes>;
 
 // Calls step with the width of the sample's values as a constant where it is one of 1 to 4 bytes.
-template <typename Step>
-void byWidth(std::uint16_t width, Step&& step)
+template <typename Step> void byWidth(std::uint16_t width, Step&& step)
 {
     switch (width) {
     case 1:
@@ -33,8 +31,7 @@ void byWidth(std::uint16_t width, Step&& step)
 
 // Writes the low `width` bytes of value, least significant first, sign-extended past 8 bytes;
 // nothing is clipped.
-template <typename Bytes>
-void store(std::uint8_t* at, std::int64_t value, Bytes width)
+template <typename Bytes> void store(std::uint8_t* at, std::int64_t value, Bytes width)
 {
     const auto bits = static_cast<std::uint64_t>(value);
     const std::uint8_t sign = value < 0 ? 0xFF : 0x00;
@@ -45,12 +42,14 @@ void store(std::uint8_t* at, std::int64_t value, Bytes width)
 
 // Reads the values of a sample with a layout (1 to 4 bytes wide) as sample::getValue does; the
 // fields are copied so that writing the output's bytes cannot make the compiler reload them.
-template <typename Bytes>
-class Values {
+template <typename Bytes> class Values {
 public:
     Values(const sample& in, Bytes width)
-        : m_data(in.data()), m_channels(in.m_channels), m_width(width), m_shift(in.m_shiftoffset),
-          m_unsigned8Bit(in.m_unsigned8Bit)
+        : m_data(in.data())
+        , m_channels(in.m_channels)
+        , m_width(width)
+        , m_shift(in.m_shiftoffset)
+        , m_unsigned8Bit(in.m_unsigned8Bit)
     {
     }
 
@@ -77,8 +76,8 @@ private:
 };
 
 // Sizes the output (all zero) and gives it its format; an unsigned result is always 8 bits wide.
-void prepare(sample& out, std::uint64_t length, double samplerate, std::uint16_t channels,
-             std::uint16_t bits, bool unsigned8Bit)
+void prepare(sample& out, std::uint64_t length, double samplerate, std::uint16_t channels, std::uint16_t bits,
+             bool unsigned8Bit)
 {
     out.assign(length, 0);
     out.m_samplerate = samplerate;
@@ -110,8 +109,10 @@ std::int64_t truncate(double value)
 } // namespace
 
 converter::converter(std::uint16_t channels, std::uint16_t bits, bool unsigned8Bit, double samplerate)
-    : m_samplerate(samplerate), m_channels(channels), m_bitrate(unsigned8Bit ? 8 : bits),
-      m_unsigned8Bit(unsigned8Bit)
+    : m_samplerate(samplerate)
+    , m_channels(channels)
+    , m_bitrate(unsigned8Bit ? 8 : bits)
+    , m_unsigned8Bit(unsigned8Bit)
 {
 }
 

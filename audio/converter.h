@@ -26,9 +26,9 @@ public:
     void convertBitrate(sample& out, const sample& in) const;
     void convertSign(sample& out, const sample& in) const;
 
-    double m_samplerate = 44100.0;  // target frames per second
+    double m_samplerate = 44100.0; // target frames per second
     std::uint16_t m_channels = 2;
-    std::uint16_t m_bitrate = 16;   // always 8 when m_unsigned8Bit is set
+    std::uint16_t m_bitrate = 16; // always 8 when m_unsigned8Bit is set
     bool m_unsigned8Bit = false;
 };
 

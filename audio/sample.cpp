@@ -5,7 +5,8 @@
 namespace audio {
 
 sample::sample(std::uint16_t channels, std::uint16_t bits, bool unsigned8Bit, double samplerate)
-    : m_samplerate(samplerate), m_channels(channels)
+    : m_samplerate(samplerate)
+    , m_channels(channels)
 {
     setBitrate(bits);
     m_unsigned8Bit = unsigned8Bit;

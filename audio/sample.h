@@ -25,12 +25,12 @@ public:
 
     std::string toString() const override;
 
-    double m_samplerate = 44100.0;     // frames per second
-    std::uint16_t m_channels = 2;      // values per frame
-    std::uint16_t m_bitrate = 16;      // declared bits per value
-    std::uint16_t m_byterate = 2;      // bytes per value
-    std::uint16_t m_shiftoffset = 48;  // bits that sign-extend one value held in 64 bits
-    bool m_unsigned8Bit = false;       // offset binary, 128 is silence
+    double m_samplerate = 44100.0; // frames per second
+    std::uint16_t m_channels = 2; // values per frame
+    std::uint16_t m_bitrate = 16; // declared bits per value
+    std::uint16_t m_byterate = 2; // bytes per value
+    std::uint16_t m_shiftoffset = 48; // bits that sign-extend one value held in 64 bits
+    bool m_unsigned8Bit = false; // offset binary, 128 is silence
 };
 
 } // namespace audio

@@ -52,7 +52,8 @@ std::size_t soundStart(const std::vector<double>& steps, bool normalize)
 {
     const double peak = peakOf(steps.begin(), steps.end());
     const double level = normalize && peak > 0.0 ? silenceLevel * peak / highestStep : silenceLevel;
-    const auto first = std::find_if(steps.begin(), steps.end(), [level](double value) { return std::abs(value) > level; });
+    const auto first
+        = std::find_if(steps.begin(), steps.end(), [level](double value) { return std::abs(value) > level; });
     if (first == steps.end()) {
         return 0;
     }
@@ -98,8 +99,9 @@ std::vector<std::uint8_t> convertForSlot(const sample& in, std::size_t slotLengt
                                          ImportResult& result)
 {
     const std::size_t maxFrames = deviceFramesUsed(slotLength, options);
-    std::vector<double> steps = options.resampling == Resampling::Clean ? resampleClean(in, audio::kDeviceRate, maxFrames)
-                                                                       : convertClassic(in, maxFrames, options.normalize);
+    std::vector<double> steps = options.resampling == Resampling::Clean
+                                    ? resampleClean(in, audio::kDeviceRate, maxFrames)
+                                    : convertClassic(in, maxFrames, options.normalize);
     result.trimmed = options.trim ? soundStart(steps, options.normalize) : 0;
     // In place: every fresh page an import touches costs it time.
     steps.erase(steps.begin(), steps.begin() + static_cast<std::ptrdiff_t>(result.trimmed));

@@ -61,7 +61,9 @@ double secondsUsed(std::size_t slotLength, const ImportOptions& asked)
 FramesWanted framesWanted(std::size_t slotLength, const ImportOptions& options)
 {
     const double seconds = secondsUsed(slotLength, options);
-    return [seconds](double rate) { return static_cast<std::uint64_t>(std::min(std::ceil(seconds * rate) + framesAfterTheSlot, 1e15)); };
+    return [seconds](double rate) {
+        return static_cast<std::uint64_t>(std::min(std::ceil(seconds * rate) + framesAfterTheSlot, 1e15));
+    };
 }
 
 // The sample data bytes the import reads at most.
@@ -96,7 +98,8 @@ std::size_t heldSourceLimit()
     return static_cast<std::size_t>(longestSource * heldBytesPerSecond) + headerAllowance;
 }
 
-std::uint64_t sourceBytesNeeded(std::span<const std::uint8_t> head, std::size_t slotLength, const ImportOptions& options)
+std::uint64_t sourceBytesNeeded(std::span<const std::uint8_t> head, std::size_t slotLength,
+                                const ImportOptions& options)
 {
     return bytesDecoded(head, framesWanted(slotLength, options), dataCap(slotLength, options));
 }
@@ -107,7 +110,8 @@ ImportResult importSlot(std::span<const std::uint8_t> source, const ImportOption
     if (source.empty() || slot.empty()) {
         return ImportResult::refused(ImportResult::Refusal::NoSound);
     }
-    const DecodedSound decoded = decodeSound(source, framesWanted(slot.size(), options), dataCap(slot.size(), options), fileSize);
+    const DecodedSound decoded
+        = decodeSound(source, framesWanted(slot.size(), options), dataCap(slot.size(), options), fileSize);
     if (!decoded) {
         if (!options.raw) {
             return decoded.failure;

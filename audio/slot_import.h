@@ -31,10 +31,11 @@ std::size_t heldSourceLimit();
 // fileSize is the whole file's where source holds only its first bytes (0: source is the whole
 // file), as many as sourceBytesNeeded says.
 ImportResult importSlot(std::span<const std::uint8_t> source, const ImportOptions& options,
-                      std::vector<std::uint8_t>& slot, std::uint64_t fileSize = 0);
+                        std::vector<std::uint8_t>& slot, std::uint64_t fileSize = 0);
 
 // How many of a file's first bytes importSlot uses, from its first bytes (head): for a WAV file no
 // more than the part of its sample data the slot needs; for others all of them (SIZE_MAX).
-std::uint64_t sourceBytesNeeded(std::span<const std::uint8_t> head, std::size_t slotLength, const ImportOptions& options);
+std::uint64_t sourceBytesNeeded(std::span<const std::uint8_t> head, std::size_t slotLength,
+                                const ImportOptions& options);
 
 } // namespace audio

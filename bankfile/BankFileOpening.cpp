@@ -11,8 +11,8 @@ BankFileOpening BankFileOpening::open(const std::string& path, std::optional<std
     WrapperZQMidiFile file;
     // Without a row a sound bank reads first: the firmware bank takes any two messages but the
     // erases, a sound bank only whole blocks, and the file's first block tells which sound bank.
-    const std::vector<std::size_t> readers = row ? std::vector<std::size_t>{*row}
-                                                 : std::vector<std::size_t>{0, factory::kSoundBankCount};
+    const std::vector<std::size_t> readers
+        = row ? std::vector<std::size_t>{*row} : std::vector<std::size_t>{0, factory::kSoundBankCount};
     for (const std::size_t reader : readers) {
         std::unique_ptr<IBank> one = factory::makeBank(reader);
         if (file.openBank(*one, path)) {

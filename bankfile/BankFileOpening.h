@@ -26,7 +26,10 @@ public:
     std::optional<std::size_t> fileRow() const;
     // The one bank the file holds, with the name the file gives it; null unless fills() is OneRow
     // and the banks are still here.
-    const IBank* oneBank() const { return m_fills == Fills::OneRow && !m_banks.empty() ? m_banks.front().get() : nullptr; }
+    const IBank* oneBank() const
+    {
+        return m_fills == Fills::OneRow && !m_banks.empty() ? m_banks.front().get() : nullptr;
+    }
     // A one-bank file of another bank than the row it was opened onto.
     bool needsReaddress() const;
     // Moves the one bank onto the row it was opened onto, into that row's flash blocks.

@@ -28,7 +28,8 @@ struct AllBanks {
 
 std::string scratchPath(const char* name)
 {
-    return (std::filesystem::temp_directory_path() / ("zylox-bench-" + std::to_string(::getpid()) + "-" + name)).string();
+    return (std::filesystem::temp_directory_path() / ("zylox-bench-" + std::to_string(::getpid()) + "-" + name))
+        .string();
 }
 
 std::size_t savedFileSize(AllBanks& all, const std::string& path)

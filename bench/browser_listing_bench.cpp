@@ -47,7 +47,8 @@ void BM_ListingOf2000Files(benchmark::State& state)
     QElapsedTimer clock;
     double namesMs = 0.0;
     bool finished = false;
-    QObject::connect(&listing, &CSoundListing::listed, [&](const QStringList&) { namesMs += clock.nsecsElapsed() / 1e6; });
+    QObject::connect(&listing, &CSoundListing::listed,
+                     [&](const QStringList&) { namesMs += clock.nsecsElapsed() / 1e6; });
     QObject::connect(&listing, &CSoundListing::finished, [&] { finished = true; });
     for (auto _ : state) {
         finished = false;

@@ -57,7 +57,8 @@ namespace {
 // Nanoseconds on the monotonic clock, which the parent and the child share.
 qint64 now()
 {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 void phase(const char* what, qint64& from)
@@ -118,7 +119,8 @@ private:
     void addRound(int round)
     {
         const int slot = round % 6;
-        const QString sound = QStringLiteral("%1/sounds/take %2.%3").arg(m_folder).arg(round % 24).arg(round % 3 == 2 ? "flac" : "wav");
+        const QString sound
+            = QStringLiteral("%1/sounds/take %2.%3").arg(m_folder).arg(round % 24).arg(round % 3 == 2 ? "flac" : "wav");
         m_steps.push_back([this, slot, sound] {
             m_fileChosen = sound;
             key(static_cast<Qt::Key>(Qt::Key_1 + slot), Qt::ControlModifier);
@@ -144,7 +146,8 @@ private:
         });
         // Now and then the window is made larger or smaller, as a user fits it to the work.
         if (round % 10 == 9)
-            m_steps.push_back([this, round] { m_window.resize(m_window.width() + (round % 20 == 9 ? 40 : -40), m_window.height()); });
+            m_steps.push_back(
+                [this, round] { m_window.resize(m_window.width() + (round % 20 == 9 ? 40 : -40), m_window.height()); });
         if (round % 8 == 7)
             m_steps.push_back([this] {
                 m_fileChosen = m_folder + "/kit.mid";
@@ -209,10 +212,10 @@ bool makeSounds(const std::string& folder)
         // Mostly hits, and every fourth a loop of most of a minute, of which a source keeps all.
         const std::string seconds = std::to_string(take % 4 == 3 ? 45 : 1 + take % 5);
         for (const char* type : {"wav", "flac"}) {
-            const std::string command = "sox -n -r 44100 -c 2 -b 16 '" + folder + "/sounds/take " + std::to_string(take) + "."
-                                        + type + "' synth " + seconds + " pluck " + std::to_string(110 + take * 20)
-                                        + " 2>/dev/null && cp '" + folder + "/sounds/take " + std::to_string(take) + "." + type
-                                        + "' '" + folder + "/more/'";
+            const std::string command
+                = "sox -n -r 44100 -c 2 -b 16 '" + folder + "/sounds/take " + std::to_string(take) + "." + type
+                  + "' synth " + seconds + " pluck " + std::to_string(110 + take * 20) + " 2>/dev/null && cp '" + folder
+                  + "/sounds/take " + std::to_string(take) + "." + type + "' '" + folder + "/more/'";
             if (std::system(command.c_str()) != 0)
                 return false;
         }
@@ -352,8 +355,8 @@ int main(int argc, char* argv[])
     phase("the MIDI system", from);
     application.reset();
     phase("the application", from);
-    std::printf("threads left: %s; %s\nscratch %s\nquit pressed at %lld\nmain returned at %lld\n", threads().c_str(), memory().c_str(),
-                folder.c_str(), static_cast<long long>(used), static_cast<long long>(now()));
+    std::printf("threads left: %s; %s\nscratch %s\nquit pressed at %lld\nmain returned at %lld\n", threads().c_str(),
+                memory().c_str(), folder.c_str(), static_cast<long long>(used), static_cast<long long>(now()));
     std::fflush(stdout);
     return 0;
 }

@@ -49,13 +49,14 @@ void writeSource()
     appendLittle(bytes, dataLength, 4);
     for (std::uint32_t frame = 0; frame < dataLength / 4; ++frame) {
         const double t = frame / 44100.0;
-        const auto value = static_cast<std::int16_t>(30000.0 * std::exp(-2.0 * t) * std::sin(2 * std::numbers::pi * 220 * t));
+        const auto value
+            = static_cast<std::int16_t>(30000.0 * std::exp(-2.0 * t) * std::sin(2 * std::numbers::pi * 220 * t));
         appendLittle(bytes, static_cast<std::uint16_t>(value), 2);
         appendLittle(bytes, static_cast<std::uint16_t>(value / 2), 2);
     }
     std::filesystem::create_directories(folder);
-    std::ofstream(wavPath, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                   static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(wavPath, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 bool runSox(const std::string& source, const std::string& target)
@@ -117,8 +118,8 @@ public:
 std::vector<double> bandLevels(const std::string& band)
 {
     const std::string source = (folder / "band.wav").string();
-    const std::string make = "sox -n -r 44100 -c 2 -b 16 '" + source + "' synth 1 whitenoise vol 0.5 sinc " + band
-        + " gain -n -3";
+    const std::string make
+        = "sox -n -r 44100 -c 2 -b 16 '" + source + "' synth 1 whitenoise vol 0.5 sinc " + band + " gain -n -3";
     if (std::system(make.c_str()) != 0 || !runSox(source, rawPath)) {
         return {};
     }
@@ -152,11 +153,12 @@ int main(int argc, char** argv)
     writeSource();
     RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::cout << '\n' << std::left << std::setw(34) << "" << std::right << std::setw(10) << "Classic" << std::setw(10)
+    std::cout << '\n'
+              << std::left << std::setw(34) << "" << std::right << std::setw(10) << "Classic" << std::setw(10)
               << "Clean" << std::setw(10) << "sox" << '\n';
-    printRow("786 KB stereo WAV, ms", {reporter.m_milliseconds["importIntoSlot/Classic"],
-                                       reporter.m_milliseconds["importIntoSlot/Clean"],
-                                       reporter.m_milliseconds["soxConversion"]});
+    printRow("786 KB stereo WAV, ms",
+             {reporter.m_milliseconds["importIntoSlot/Classic"], reporter.m_milliseconds["importIntoSlot/Clean"],
+              reporter.m_milliseconds["soxConversion"]});
     printRow("noise 17-21.5 kHz kept, dB", bandLevels("17000-21500"));
     printRow("noise 0.2-15 kHz kept, dB", bandLevels("200-15000"));
     std::cout << "Goals for Clean: at most -30 dB above 16.5 kHz, within 0.3 dB at 0.2-15 kHz, faster than sox.\n";

@@ -18,15 +18,16 @@ constexpr auto refresh = std::chrono::seconds(1);
 } // namespace
 
 BankSender::BankSender(std::ostream& out, bool terminal)
-    : m_out(out), m_terminal(terminal)
+    : m_out(out)
+    , m_terminal(terminal)
 {
 }
 
 std::string BankSender::progressBar(const std::string& bank, std::uint64_t percent, std::int64_t secondsLeft)
 {
     const std::size_t filled = std::min<std::size_t>(barWidth, percent * barWidth / 100);
-    return "\r" + bank + " [" + std::string(filled, '#') + std::string(barWidth - filled, '-') + "] " +
-           std::to_string(percent) + "%, " + TransmissionRun::durationText(secondsLeft) + " left  ";
+    return "\r" + bank + " [" + std::string(filled, '#') + std::string(barWidth - filled, '-') + "] "
+           + std::to_string(percent) + "%, " + TransmissionRun::durationText(secondsLeft) + " left  ";
 }
 
 std::string BankSender::progressLine(const std::string& bank, std::uint64_t percent, std::int64_t secondsLeft)
@@ -75,8 +76,9 @@ TransmissionAccount BankSender::send(WrapperZQMidiInterface& wrapper, const std:
         if (!current.empty())
             m_out << (m_terminal && sent ? progressBar(current, run.percent(), run.secondsLeft()) : std::string{})
                   << (m_terminal ? "\n" : "") << current
-                  << (sent ? ": sent\n" : run.account().end == TransmissionAccount::End::Stopped ? ": STOPPED\n"
-                                                                                               : ": FAILED\n")
+                  << (sent                                                     ? ": sent\n"
+                      : run.account().end == TransmissionAccount::End::Stopped ? ": STOPPED\n"
+                                                                               : ": FAILED\n")
                   << std::flush;
         current.clear();
         done = true;

@@ -20,8 +20,8 @@ public:
 
     // What the device holds afterwards: the transmission through the wrapper stops at the first
     // bank that fails, or within a second of the wrapper's stop (from any thread, or a signal).
-    TransmissionAccount send(WrapperZQMidiInterface& wrapper, const std::vector<RowBank>& banks,
-                             std::int32_t channel, DeviceRecord* record);
+    TransmissionAccount send(WrapperZQMidiInterface& wrapper, const std::vector<RowBank>& banks, std::int32_t channel,
+                             DeviceRecord* record);
 
     static std::string progressBar(const std::string& bank, std::uint64_t percent, std::int64_t secondsLeft);
     static std::string progressLine(const std::string& bank, std::uint64_t percent, std::int64_t secondsLeft);

@@ -33,15 +33,15 @@ Command::PacingOptions Command::addPacingOptions(CLI::App& to, OutputPacing& giv
 {
     PacingOptions options;
     options.piece = to.add_option("--piece", given.pieceBytes,
-                                  purpose + "the largest piece of a message handed to the MIDI output at once, " +
-                                      std::to_string(OutputPacing::kSmallestPiece) + " to " +
-                                      std::to_string(OutputPacing::kLargestPiece) + " bytes (256 unless set)")
+                                  purpose + "the largest piece of a message handed to the MIDI output at once, "
+                                      + std::to_string(OutputPacing::kSmallestPiece) + " to "
+                                      + std::to_string(OutputPacing::kLargestPiece) + " bytes (256 unless set)")
                         ->type_name("BYTES")
                         ->check(CLI::Range(OutputPacing::kSmallestPiece, OutputPacing::kLargestPiece));
     options.gap = to.add_option("--gap", given.gapMilliseconds,
-                                purpose + "a gap after each piece, 0 to " +
-                                    std::to_string(OutputPacing::kLongestGapMilliseconds) +
-                                    " milliseconds, for interfaces that drop bytes of long messages (0 unless set)")
+                                purpose + "a gap after each piece, 0 to "
+                                    + std::to_string(OutputPacing::kLongestGapMilliseconds)
+                                    + " milliseconds, for interfaces that drop bytes of long messages (0 unless set)")
                       ->type_name("MS")
                       ->check(CLI::Range(0U, OutputPacing::kLongestGapMilliseconds));
     return options;
@@ -58,9 +58,10 @@ OutputPacing Command::PacingOptions::over(OutputPacing pacing, const OutputPacin
 
 std::string Command::pacingText(const OutputPacing& pacing)
 {
-    return "pieces of " + std::to_string(pacing.pieceBytes) + " bytes, " +
-           (pacing.gapMilliseconds == 0 ? std::string("no gap") : std::to_string(pacing.gapMilliseconds) + " ms after each") +
-           (pacing == OutputPacing{} ? " (the wire's own pace)" : "");
+    return "pieces of " + std::to_string(pacing.pieceBytes) + " bytes, "
+           + (pacing.gapMilliseconds == 0 ? std::string("no gap")
+                                          : std::to_string(pacing.gapMilliseconds) + " ms after each")
+           + (pacing == OutputPacing{} ? " (the wire's own pace)" : "");
 }
 
 int Command::choosePort(IMidiService& service, const std::string& wanted, MidiPortIdentity& chosen)
@@ -68,12 +69,13 @@ int Command::choosePort(IMidiService& service, const std::string& wanted, MidiPo
     const std::vector<MidiPortIdentity> outputs = MidiDestinations::identities(service);
     if (outputs.empty())
         return fail("port " + wanted, MidiDestinations::absence(service));
-    return chooseAmong(outputs, wanted, {"port", "no such MIDI output (see zylox ports)", "output port", "output ports", "ports"},
+    return chooseAmong(outputs, wanted,
+                       {"port", "no such MIDI output (see zylox ports)", "output port", "output ports", "ports"},
                        chosen);
 }
 
-int Command::chooseAmong(const std::vector<MidiPortIdentity>& among, const std::string& wanted, const ChoiceWords& words,
-                         MidiPortIdentity& chosen)
+int Command::chooseAmong(const std::vector<MidiPortIdentity>& among, const std::string& wanted,
+                         const ChoiceWords& words, MidiPortIdentity& chosen)
 {
     const PortChoice choice(MidiDestinations::listedNames(among), wanted);
     switch (choice.outcome()) {
@@ -111,7 +113,8 @@ int Command::handOverRecord(IMidiService& service, const MidiPortIdentity& outpu
     const auto takeOver = [&] {
         return handover.takeOver(folder, output)
                    ? 0
-                   : fail("port " + handover.name(), "its record could not be taken over: " + handover.failure().describe());
+                   : fail("port " + handover.name(),
+                          "its record could not be taken over: " + handover.failure().describe());
     };
     switch (handover.step()) {
     case RecordHandover::Step::None:
@@ -121,8 +124,8 @@ int Command::handOverRecord(IMidiService& service, const MidiPortIdentity& outpu
     case RecordHandover::Step::Ask:
         break;
     }
-    const std::string question = "Is this the same ZYLOX 515 as the one last sent to through " +
-                                 handover.fromName() + "?";
+    const std::string question
+        = "Is this the same ZYLOX 515 as the one last sent to through " + handover.fromName() + "?";
     std::cerr << handover.name() << " has no device record.\n" << question;
     std::string answer;
     if (hasTerminal) {
@@ -141,9 +144,10 @@ int Command::chooseRecordedDevice(const std::string& wanted, MidiPortIdentity& c
     const std::vector<MidiPortIdentity> devices = DeviceRecord::recorded(DeviceRecord::defaultFolder());
     if (devices.empty())
         return fail("device " + wanted, "no device has a record yet (a device gets one when banks are sent to it)");
-    return chooseAmong(devices, wanted,
-                       {"device", "no such device (see zylox devices)", "device with a record", "devices with a record", "devices"},
-                       chosen);
+    return chooseAmong(
+        devices, wanted,
+        {"device", "no such device (see zylox devices)", "device with a record", "devices with a record", "devices"},
+        chosen);
 }
 
 CLI::Option* Command::addBankOption(CLI::App& to, std::size_t& row)
@@ -170,7 +174,8 @@ CLI::Option* Command::addChannelOption(CLI::App& to, std::uint16_t& deviceChanne
 {
     return to
         .add_option_function<unsigned>(
-            "--channel", [&deviceChannel](const unsigned& channel) { deviceChannel = static_cast<std::uint16_t>(channel - 1); },
+            "--channel",
+            [&deviceChannel](const unsigned& channel) { deviceChannel = static_cast<std::uint16_t>(channel - 1); },
             "MIDI channel, 1 to 16 as in the editor (default 1; the firmware bank ignores it)")
         ->type_name("CHANNEL")
         ->check(CLI::Validator(
@@ -211,8 +216,8 @@ int Command::openBankFile(BankSet& banks, std::optional<std::size_t> row) const
     if (!row || !fileRow || *fileRow == *row)
         return 0;
     const std::string bank = BankNumber::of(static_cast<std::uint16_t>(*row));
-    std::cerr << "zylox: " << m_bankFile << " holds " << BankNumber::of(static_cast<std::uint16_t>(*fileRow)) << ", not "
-              << bank << " (--readdress moves it onto " << bank << ")\n";
+    std::cerr << "zylox: " << m_bankFile << " holds " << BankNumber::of(static_cast<std::uint16_t>(*fileRow))
+              << ", not " << bank << " (--readdress moves it onto " << bank << ")\n";
     return 1;
 }
 

@@ -12,7 +12,7 @@ namespace CLI {
 class App;
 class Option;
 class Validator;
-}
+} // namespace CLI
 class BankSet;
 class IMidiService;
 class SlotChoice;
@@ -91,11 +91,11 @@ protected:
 private:
     // How a choice by --port or --device names what it chooses among, in its messages.
     struct ChoiceWords {
-        const char* option;  // "port", as the option without its dashes and the failure's subject
-        const char* noSuch;  // for an index past the list
-        const char* one;     // "output port"
+        const char* option; // "port", as the option without its dashes and the failure's subject
+        const char* noSuch; // for an index past the list
+        const char* one; // "output port"
         const char* several; // "output ports"
-        const char* all;     // "ports"
+        const char* all; // "ports"
     };
     // The one of among that wanted names; 0, 1 or 2 as choosePort.
     static int chooseAmong(const std::vector<MidiPortIdentity>& among, const std::string& wanted,

@@ -47,8 +47,8 @@ int DeviceContentsCommand::run()
     MidiPortIdentity device;
     if (const int status = chooseRecordedDevice(m_device, device))
         return status;
-    const std::string subject =
-        "device " + MidiDestinations::nameAmong(DeviceRecord::recorded(DeviceRecord::defaultFolder()), device);
+    const std::string subject
+        = "device " + MidiDestinations::nameAmong(DeviceRecord::recorded(DeviceRecord::defaultFolder()), device);
     const DeviceRecord record(DeviceRecord::defaultFolder(), device);
     const DeviceContents contents(record);
     std::vector<std::unique_ptr<IBank>> banks;
@@ -78,7 +78,8 @@ int DeviceContentsCommand::run()
     std::error_code error;
     const std::filesystem::file_status folder = std::filesystem::status(m_output, error);
     if (std::filesystem::exists(folder) && !std::filesystem::is_directory(folder))
-        return fail(m_output, "not a folder: with banks unknown, the known ones are written one to a file into a folder");
+        return fail(m_output,
+                    "not a folder: with banks unknown, the known ones are written one to a file into a folder");
     if (!m_yes && !confirm(TransmissionAccount::rowList(unknown), banks.size(), !std::filesystem::exists(folder)))
         return fail(subject, "not confirmed, nothing written");
     std::filesystem::create_directories(m_output, error);

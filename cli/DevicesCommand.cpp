@@ -25,8 +25,7 @@ int DevicesCommand::run()
     for (std::size_t index = 0; index < devices.size(); ++index) {
         const DeviceRecord record(folder, devices[index]);
         const DeviceContents contents(record);
-        std::cout << index << ": " << names[index]
-                  << ": known: " << bankblocks::list(contents.knownBlocks()) << '\n';
+        std::cout << index << ": " << names[index] << ": known: " << bankblocks::list(contents.knownBlocks()) << '\n';
     }
     return 0;
 }

@@ -35,7 +35,7 @@ int DumpCommand::run()
     std::string reason;
     if (!OutputFile::write(m_output, bytes, reason))
         return fail(m_output, reason);
-    std::cout << BankNumber::of(static_cast<std::uint16_t>(m_row)) << ": dump (erase, write, erase, write) on channel " << m_channel + 1
-              << " into " << m_output << '\n';
+    std::cout << BankNumber::of(static_cast<std::uint16_t>(m_row)) << ": dump (erase, write, erase, write) on channel "
+              << m_channel + 1 << " into " << m_output << '\n';
     return 0;
 }

@@ -28,8 +28,9 @@ std::string what(const CContent& content)
         return "System Exclusive message of " + grouped + " bytes";
     }
     std::array<char, 32> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), static_cast<double>(bytes) / kDeviceRate,
-                                   std::chars_format::fixed, 2).ptr;
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                   static_cast<double>(bytes) / kDeviceRate, std::chars_format::fixed, 2)
+                         .ptr;
     return std::string(digits.data(), end) + " s";
 }
 
@@ -53,7 +54,8 @@ int ExportCommand::run()
         return status;
     const IBank& bank = banks.bank(m_row);
     const CContent& content = *bank.getContent(slot);
-    const std::vector<std::uint8_t> bytes = content.isSample() ? audio::deviceWave(content.getData()) : content.getData();
+    const std::vector<std::uint8_t> bytes
+        = content.isSample() ? audio::deviceWave(content.getData()) : content.getData();
     std::string reason;
     if (!OutputFile::write(m_output, bytes, reason))
         return fail(m_output, reason);

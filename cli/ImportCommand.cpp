@@ -1,9 +1,9 @@
 #include "cli/ImportCommand.h"
 
-#include "cli/BankFileOutput.h"
-#include "cli/BankSet.h"
 #include "audio/SoundFileTypes.h"
 #include "audio/slot_import.h"
+#include "cli/BankFileOutput.h"
+#include "cli/BankSet.h"
 #include "content/CContent.h"
 #include "midifile/SourceFile.h"
 #include "model/BankNumber.h"
@@ -24,8 +24,8 @@ std::string ImportCommand::reasonFor(const audio::ImportResult& refused, const I
         return message;
     switch (refused.refusal) {
     case Refusal::OtherSoundFormat:
-        return std::string(audio::kWrongFileFormat) + ": this sound's format cannot be decoded; zylox imports " + audio::decodedFormatsText()
-               + " sounds";
+        return std::string(audio::kWrongFileFormat) + ": this sound's format cannot be decoded; zylox imports "
+               + audio::decodedFormatsText() + " sounds";
     case Refusal::Undecodable:
         return "could not be decoded: " + refused.detail();
     case Refusal::NotASound:
@@ -49,22 +49,27 @@ ImportCommand::ImportCommand(CLI::App& app)
     : Command(app, "import", "Import files into consecutive slots and write the bank (or all banks) to a bank file")
 {
     addBankOption(*m_command, m_row)->required();
-    m_slot.addTo(*m_command, "Slot: 0 to 5 (0 to 1 in the firmware bank) or its label (\"CLOSED HI HAT\", any case); the "
-                             "first SOURCE's, each further one goes into the next slot")
+    m_slot
+        .addTo(*m_command, "Slot: 0 to 5 (0 to 1 in the firmware bank) or its label (\"CLOSED HI HAT\", any case); the "
+                           "first SOURCE's, each further one goes into the next slot")
         ->required();
-    m_command->add_option("source", m_sources, "Sound files (" + audio::decodedFormatsText() + "), raw sample "
-                                               "bytes, or a System Exclusive file for a firmware slot")
+    m_command
+        ->add_option("source", m_sources,
+                     "Sound files (" + audio::decodedFormatsText()
+                         + "), raw sample "
+                           "bytes, or a System Exclusive file for a firmware slot")
         ->required();
-    m_command->add_flag("--raw", m_raw, "Load a file that does not decode as a sound into a sample slot as "
-                                        "raw 8-bit device bytes, whatever its first bytes look like");
+    m_command->add_flag("--raw", m_raw,
+                        "Load a file that does not decode as a sound into a sample slot as "
+                        "raw 8-bit device bytes, whatever its first bytes look like");
     m_shape.addTo(*m_command);
     addBankFileOption();
     m_command->add_option("-o,--output", m_output, "The bank file to write")->required();
     m_command->add_flag("--all", m_all, "Write all 32 banks instead of the one bank");
 }
 
-int ImportCommand::importInto(IBank& bank, std::uint16_t slot, const std::string& path, const audio::ImportOptions& options,
-                              audio::ImportResult& result) const
+int ImportCommand::importInto(IBank& bank, std::uint16_t slot, const std::string& path,
+                              const audio::ImportOptions& options, audio::ImportResult& result) const
 {
     const CContent& content = *bank.getContent(slot);
     const std::size_t slotLength = content.getData().size();

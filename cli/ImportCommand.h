@@ -1,9 +1,9 @@
 #pragma once
 
+#include "audio/ImportResult.h"
 #include "cli/Command.h"
 #include "cli/ShapeOptions.h"
 #include "cli/SlotChoice.h"
-#include "audio/ImportResult.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -34,7 +34,9 @@ std::string field(const std::string& text)
 } // namespace
 
 InfoCommand::InfoCommand(CLI::App& app)
-    : Command(app, "info", "List the banks: row, number (S01 to S31, FW), index, name, then each slot's label, name and length in bytes")
+    : Command(
+        app, "info",
+        "List the banks: row, number (S01 to S31, FW), index, name, then each slot's label, name and length in bytes")
 {
     m_bank = addBankOption(*m_command, m_row);
     m_bank->description("Only this bank: S01 to S31 or FW as the editor shows it, or its row 0 to 31");
@@ -61,8 +63,8 @@ int InfoCommand::run()
                   << field(bank.getName());
         for (std::uint16_t slot = 0; slot < bank.getContentCount(); ++slot) {
             const CContent* content = bank.getContent(slot);
-            std::cout << '\t' << field(bank.getContentLabel(slot)) << '\t' << field(bank.getContentName(slot))
-                      << '\t' << (content != nullptr ? content->getSize() : 0);
+            std::cout << '\t' << field(bank.getContentLabel(slot)) << '\t' << field(bank.getContentName(slot)) << '\t'
+                      << (content != nullptr ? content->getSize() : 0);
         }
         std::cout << '\n';
     }

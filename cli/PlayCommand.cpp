@@ -1,10 +1,10 @@
 #include "cli/PlayCommand.h"
 
-#include "cli/BankSet.h"
-#include "cli/ImportCommand.h"
 #include "audio/DecodedSound.h"
 #include "audio/SoundFileTypes.h"
 #include "audio/slot_import.h"
+#include "cli/BankSet.h"
+#include "cli/ImportCommand.h"
 #include "content/CContent.h"
 #include "midifile/SourceFile.h"
 #include "playback/ISoundOutput.h"
@@ -30,7 +30,8 @@ constexpr double kLongestPlay = 60.0;
 std::string fixed(double value)
 {
     std::array<char, 32> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, 2).ptr;
+    const auto end
+        = std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, 2).ptr;
     return std::string(digits.data(), end);
 }
 
@@ -41,10 +42,12 @@ std::string heard(const audio::DecodedSound& sound)
     const double rate = frames.m_samplerate;
     const double held = static_cast<double>(frames.frameCount()) / rate;
     const double whole = static_cast<double>(std::max<std::uint64_t>(sound.wholeFrames, frames.frameCount())) / rate;
-    const std::string length = whole > held + 0.005 ? "the first " + fixed(held) + " s of " + fixed(whole) : fixed(held);
-    const std::string channels = frames.m_channels == 1   ? "mono"
-                                 : frames.m_channels == 2 ? "stereo"
-                                                          : "the first two of " + std::to_string(frames.m_channels) + " channels";
+    const std::string length
+        = whole > held + 0.005 ? "the first " + fixed(held) + " s of " + fixed(whole) : fixed(held);
+    const std::string channels = frames.m_channels == 1 ? "mono"
+                                 : frames.m_channels == 2
+                                     ? "stereo"
+                                     : "the first two of " + std::to_string(frames.m_channels) + " channels";
     return length + " s, " + std::to_string(std::lround(rate)) + " Hz, " + channels;
 }
 
@@ -62,17 +65,19 @@ std::string whyNotDecoded(const audio::ImportResult& refused)
 } // namespace
 
 PlayCommand::PlayCommand(CLI::App& app, OutputFactory makeOutput)
-    : Command(app, "play", "Play a sample slot, or what importing a sound file would put into it, through the "
-                           "system's sound output; a sound file alone plays as it is")
+    : Command(app, "play",
+              "Play a sample slot, or what importing a sound file would put into it, through the "
+              "system's sound output; a sound file alone plays as it is")
     , m_makeOutput(std::move(makeOutput))
 {
     CLI::Option* bank = addBankOption(*m_command, m_row);
     CLI::Option* slot = m_slot.addTo(*m_command, "Slot: 0 to 5 or its label (\"CLOSED HI HAT\", any case)");
     bank->needs(slot);
     slot->needs(bank);
-    m_command->add_option("source", m_source, "A sound file to hear as the import would shape it into the slot "
-                                              "(nothing is written); without --bank and --slot, the file as it is "
-                                              "(its first minute, at its own rate)");
+    m_command->add_option("source", m_source,
+                          "A sound file to hear as the import would shape it into the slot "
+                          "(nothing is written); without --bank and --slot, the file as it is "
+                          "(its first minute, at its own rate)");
     m_shape.addTo(*m_command);
     addBankFileOption();
     // Only a slot has a shape or a bank file to take it from.
@@ -107,7 +112,9 @@ int PlayCommand::playFile()
         return fail(m_source, "holds no sound");
     std::cout << std::filesystem::path(m_source).filename().string() << ": " << heard(sound) << '\n';
     PcmRun run = sourceRun(sound, {0, sound.frames.frameCount()});
-    return play([&run](ISoundOutput& output, ISoundOutput::EndHandler onEnd) { output.playRun(std::move(run), std::move(onEnd)); });
+    return play([&run](ISoundOutput& output, ISoundOutput::EndHandler onEnd) {
+        output.playRun(std::move(run), std::move(onEnd));
+    });
 }
 
 int PlayCommand::playSlot()
@@ -125,7 +132,9 @@ int PlayCommand::playSlot()
         if (const int status = shapeSource(bank, slot, bytes))
             return status;
     }
-    return play([&bytes](ISoundOutput& output, ISoundOutput::EndHandler onEnd) { output.play(std::move(bytes), std::move(onEnd)); });
+    return play([&bytes](ISoundOutput& output, ISoundOutput::EndHandler onEnd) {
+        output.play(std::move(bytes), std::move(onEnd));
+    });
 }
 
 int PlayCommand::shapeSource(const IBank& bank, std::uint16_t slot, std::vector<std::uint8_t>& bytes)
@@ -154,7 +163,9 @@ int PlayCommand::play(const std::function<void(ISoundOutput&, ISoundOutput::EndH
 
     std::promise<std::string> ended; // empty when every sample was heard
     start(*output, [&ended](bool played, const PlaybackFailure& failure) {
-        ended.set_value(played ? std::string() : failure ? failure.describe() : "the sound output stopped before the end of the sound");
+        ended.set_value(played    ? std::string()
+                        : failure ? failure.describe()
+                                  : "the sound output stopped before the end of the sound");
     });
     if (const std::string failure = ended.get_future().get(); !failure.empty())
         return fail("play", failure);

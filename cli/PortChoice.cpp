@@ -14,7 +14,8 @@ std::string folded(std::string text)
 
 } // namespace
 
-PortChoice::PortChoice(std::vector<std::string> names, const std::string& wanted) : m_names(std::move(names))
+PortChoice::PortChoice(std::vector<std::string> names, const std::string& wanted)
+    : m_names(std::move(names))
 {
     if (!wanted.empty() && std::all_of(wanted.begin(), wanted.end(), [](unsigned char c) { return std::isdigit(c); })) {
         m_index = wanted.size() < 6 ? std::stoul(wanted) : m_names.size();

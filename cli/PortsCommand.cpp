@@ -5,7 +5,10 @@
 
 #include <iostream>
 
-PortsCommand::PortsCommand(CLI::App& app) : Command(app, "ports", "List the MIDI outputs that banks can be sent to") {}
+PortsCommand::PortsCommand(CLI::App& app)
+    : Command(app, "ports", "List the MIDI outputs that banks can be sent to")
+{
+}
 
 int PortsCommand::run()
 {

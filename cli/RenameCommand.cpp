@@ -17,8 +17,9 @@ RenameCommand::RenameCommand(CLI::App& app)
     addBankOption(*m_command, m_row)->required();
     m_slot.addTo(*m_command, "Slot to rename instead of the bank: 0 to 5 (0 to 1 in the firmware bank) or its label "
                              "(\"CLOSED HI HAT\", any case)");
-    m_command->add_option("name", m_name, "The new name: empty, or up to " + std::to_string(NameRefusal::kLongestName)
-                                                     + " bytes of UTF-8")
+    m_command
+        ->add_option("name", m_name,
+                     "The new name: empty, or up to " + std::to_string(NameRefusal::kLongestName) + " bytes of UTF-8")
         ->required();
     addBankFileOption();
     m_command->add_option("-o,--output", m_output, "The bank file (.mid) to write")->required();
@@ -52,7 +53,7 @@ int RenameCommand::run()
     std::string reason;
     if (!BankFileOutput::write(banks, m_all, m_row, m_output, reason))
         return fail(m_output, reason);
-    std::cout << (slot ? SlotChoice::name(m_row, *slot) : BankNumber::of(static_cast<std::uint16_t>(m_row))) << ": named \""
-              << m_name << "\" into " << m_output << (m_all ? " (all 32 banks)" : "") << '\n';
+    std::cout << (slot ? SlotChoice::name(m_row, *slot) : BankNumber::of(static_cast<std::uint16_t>(m_row)))
+              << ": named \"" << m_name << "\" into " << m_output << (m_all ? " (all 32 banks)" : "") << '\n';
     return 0;
 }

@@ -38,7 +38,7 @@ public:
     {
         stopSignal.store(0);
         stopping.store(&wrapper);
-        struct sigaction action {};
+        struct sigaction action { };
         action.sa_handler = stopOnSignal;
         sigemptyset(&action.sa_mask);
         sigaction(SIGINT, &action, &m_int);
@@ -54,8 +54,8 @@ public:
     SignalsStopSending& operator=(const SignalsStopSending&) = delete;
 
 private:
-    struct sigaction m_int {};
-    struct sigaction m_term {};
+    struct sigaction m_int { };
+    struct sigaction m_term { };
 };
 
 // The account on one line, its sentences joined by semicolons.
@@ -82,7 +82,8 @@ SendCommand::SendCommand(CLI::App& app, ServiceFactory makeService, IClock& cloc
     auto* bank = addBankOption(*m_command, m_row);
     auto* all = m_command->add_flag("--all", m_all, "All 32 banks in row order (takes close to an hour)");
     bank->excludes(all);
-    m_command->add_option("--from", m_from, "With --all: start at this bank (S01 to S31, FW or a row), send it and the rest")
+    m_command
+        ->add_option("--from", m_from, "With --all: start at this bank (S01 to S31, FW or a row), send it and the rest")
         ->type_name("BANK")
         ->transform(bankRow())
         ->needs(all);
@@ -185,7 +186,8 @@ int SendCommand::run()
         break;
     }
     const std::size_t failed = sent.incomplete ? *sent.incomplete : sent.notSent.front();
-    const std::string bank = BankNumber::of(static_cast<std::uint16_t>(failed)) + " (" + banks.bank(failed).getName() + ")";
+    const std::string bank
+        = BankNumber::of(static_cast<std::uint16_t>(failed)) + " (" + banks.bank(failed).getName() + ")";
     if (const std::string why = sent.notSentBecause(); !why.empty())
         return fail(port, "bank " + bank + " not sent: " + why + "; " + account(sent));
     return fail(port, "transmission of bank " + bank + " failed: " + account(sent));

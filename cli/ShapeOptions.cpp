@@ -15,7 +15,8 @@ namespace {
 std::string fixed(double value, int decimals)
 {
     std::array<char, 32> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, decimals).ptr;
+    const auto end
+        = std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, decimals).ptr;
     return std::string(digits.data(), end);
 }
 
@@ -50,8 +51,7 @@ CLI::Validator seconds()
 
 // One of the choices by its word, any case; help shows the words in their order as --phase shows
 // its own ("TEXT:{classic,clean}"), not the numbers the choices are kept as.
-template <class Choice>
-CLI::Validator wordsFor(std::initializer_list<Choice> choices)
+template <class Choice> CLI::Validator wordsFor(std::initializer_list<Choice> choices)
 {
     std::map<std::string, Choice> words;
     std::string shown;
@@ -79,49 +79,75 @@ void ShapeOptions::addTo(CLI::App& command)
     command.add_option("--start", m_shape.start, "Where in the source the slot's sound starts, in seconds (default 0)")
         ->type_name("SEC")
         ->check(seconds());
-    auto* end = command.add_option_function<double>("--end", [this](const double& value) { m_end = value; }, "Where in the source the sound ends, in seconds; the rest of the "
-                                                   "slot stays silent")
+    auto* end = command
+                    .add_option_function<double>(
+                        "--end", [this](const double& value) { m_end = value; },
+                        "Where in the source the sound ends, in seconds; the rest of the "
+                        "slot stays silent")
                     ->type_name("SEC")
                     ->check(seconds());
-    command.add_option_function<double>("--length", [this](const double& value) { m_length = value; }, "How many seconds of the source from --start, in place of --end")
+    command
+        .add_option_function<double>(
+            "--length", [this](const double& value) { m_length = value; },
+            "How many seconds of the source from --start, in place of --end")
         ->type_name("SEC")
         ->check(seconds())
         ->excludes(end);
-    command.add_option("--gain", m_shape.gain, "Gain in dB")->type_name("DB")->check(within(audio::lowestGain, audio::highestGain, "dB"));
+    command.add_option("--gain", m_shape.gain, "Gain in dB")
+        ->type_name("DB")
+        ->check(within(audio::lowestGain, audio::highestGain, "dB"));
     command.add_option("--fade-in", m_shape.fadeIn, "Fade in over the slot's first MS milliseconds")
         ->type_name("MS")
         ->check(within(0.0, audio::longestFade, "ms"));
-    command.add_option("--fade-out", m_shape.fadeOut, "Fade out over the sound's last MS milliseconds in the slot (in "
-                                                      "place of the short fade at a cut)")
+    command
+        .add_option("--fade-out", m_shape.fadeOut,
+                    "Fade out over the sound's last MS milliseconds in the slot (in "
+                    "place of the short fade at a cut)")
         ->type_name("MS")
         ->check(within(0.0, audio::longestFade, "ms"));
     command.add_flag("--reverse", m_shape.reverse, "Play the region backwards");
-    auto* pitch = command.add_option("--pitch", m_shape.pitch, "Play the sound higher or lower, in semitones (-24 to "
-                                                               "+24, fractions allowed): +12 fits twice the sound")
+    auto* pitch = command
+                      .add_option("--pitch", m_shape.pitch,
+                                  "Play the sound higher or lower, in semitones (-24 to "
+                                  "+24, fractions allowed): +12 fits twice the sound")
                       ->type_name("SEMITONES")
                       ->check(within(audio::lowestPitch, audio::highestPitch, "semitones"));
-    command.add_flag("--fit", m_shape.fit, "The pitch that makes the whole region fill the slot (within 48 "
-                                           "semitones either way)")
+    command
+        .add_flag("--fit", m_shape.fit,
+                  "The pitch that makes the whole region fill the slot (within 48 "
+                  "semitones either way)")
         ->excludes(pitch);
-    command.add_option("--mono", m_shape.mono, "Which channels make the slot's one: mix (the default), left, right, "
-                                               "or side (what is not in the centre)")
+    command
+        .add_option("--mono", m_shape.mono,
+                    "Which channels make the slot's one: mix (the default), left, right, "
+                    "or side (what is not in the centre)")
         ->type_name("TEXT")
         ->transform(wordsFor(
             {audio::MonoSource::Mix, audio::MonoSource::Left, audio::MonoSource::Right, audio::MonoSource::Side}));
     command.add_flag("--dc", m_shape.removeDc, "Centre a sound that sits off the zero line (DC offset)");
-    command.add_option_function<double>("--limit", [this](const double& value) { m_shape.limit = value; }, "Hold peaks under this ceiling in dBFS (e.g. -1), so gain or "
-                                                 "--normalize can lift the body of a sound")
+    command
+        .add_option_function<double>(
+            "--limit", [this](const double& value) { m_shape.limit = value; },
+            "Hold peaks under this ceiling in dBFS (e.g. -1), so gain or "
+            "--normalize can lift the body of a sound")
         ->type_name("DBFS")
         ->check(within(audio::lowestLevel, audio::highestLevel, "dBFS"));
-    command.add_option_function<double>("--trim-threshold", [this](const double& value) { m_trimThreshold = value; }, "The level below which --trim takes a sound's start for "
-                                                            "silence, in dBFS (default -48); implies --trim")
+    command
+        .add_option_function<double>(
+            "--trim-threshold", [this](const double& value) { m_trimThreshold = value; },
+            "The level below which --trim takes a sound's start for "
+            "silence, in dBFS (default -48); implies --trim")
         ->type_name("DBFS")
         ->check(within(audio::lowestLevel, audio::highestLevel, "dBFS"));
-    command.add_option("--phase", m_phase, "With --resample clean: the filter's phase, linear (the default), "
-                                           "intermediate or minimum (no pre-echo before a hit)")
+    command
+        .add_option("--phase", m_phase,
+                    "With --resample clean: the filter's phase, linear (the default), "
+                    "intermediate or minimum (no pre-echo before a hit)")
         ->check(CLI::IsMember({"linear", "intermediate", "minimum"}, CLI::ignore_case));
-    command.add_option("--dither", m_dither, "With --resample clean: none (the default), tpdf, or shaped (noise "
-                                             "moved above 4 kHz)")
+    command
+        .add_option("--dither", m_dither,
+                    "With --resample clean: none (the default), tpdf, or shaped (noise "
+                    "moved above 4 kHz)")
         ->check(CLI::IsMember({"none", "tpdf", "shaped"}, CLI::ignore_case));
     const std::vector<CLI::Option*> all = command.get_options();
     m_options.assign(all.begin() + static_cast<std::ptrdiff_t>(before), all.end());
@@ -165,13 +191,15 @@ std::string ShapeOptions::silenceWarning(const audio::ImportResult& result)
     if (result.kind != audio::ImportResult::Kind::Sound || !report.silent)
         return {};
     if (!report.soundStart)
-        return "the slot is silent: the source holds no sound above " + fixed(result.options.trimThreshold, 0) + " dBFS";
+        return "the slot is silent: the source holds no sound above " + fixed(result.options.trimThreshold, 0)
+               + " dBFS";
     // A sound that starts well inside the region was cut off by the region's start or a lead-in.
     if (*report.soundStart > result.options.start + 0.005 || *report.soundStart < result.options.start) {
         const std::string at = fixed(*report.soundStart, 2);
         return "the slot is silent: the sound starts at " + at + " s; --start " + at + " or --trim";
     }
-    const std::string level = std::isfinite(report.peakDecibels) ? "its peak is " + fixed(report.peakDecibels, 1) + " dBFS"
-                                                                 : "the sound rounds away to nothing";
+    const std::string level = std::isfinite(report.peakDecibels)
+                                  ? "its peak is " + fixed(report.peakDecibels, 1) + " dBFS"
+                                  : "the sound rounds away to nothing";
     return "the slot is silent: " + level + "; --gain or --normalize lifts it";
 }

@@ -10,7 +10,7 @@
 namespace CLI {
 class App;
 class Option;
-}
+} // namespace CLI
 
 // The options that shape a sound on its way into a slot, for `zylox import` and `zylox play`: the
 // conversion (--resample, --normalize, --trim) and the rest of the shape, with their ranges.

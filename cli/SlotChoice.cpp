@@ -28,8 +28,8 @@ bool sameLabel(const std::string& typed, const std::string& label)
 
 } // namespace
 
-const char* const SlotChoice::kNumbering =
-    "Slots count from 0 (the window's Ctrl+1 is slot 0); --bank takes S01-S31/FW or rows 0-31.";
+const char* const SlotChoice::kNumbering
+    = "Slots count from 0 (the window's Ctrl+1 is slot 0); --bank takes S01-S31/FW or rows 0-31.";
 
 CLI::Option* SlotChoice::addTo(CLI::App& command, const std::string& description)
 {
@@ -57,9 +57,10 @@ std::optional<std::uint16_t> SlotChoice::resolve(std::size_t row) const
                 return slot;
         }
     }
-    const bool numeric = !m_text.empty() && std::all_of(m_text.begin(), m_text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    std::cerr << "zylox: --slot " << (numeric ? m_text : '"' + m_text + '"') << ": bank " << BankNumber::of(static_cast<std::uint16_t>(row)) << " has slots 0 to "
-              << slots - 1 << ":";
+    const bool numeric
+        = !m_text.empty() && std::all_of(m_text.begin(), m_text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    std::cerr << "zylox: --slot " << (numeric ? m_text : '"' + m_text + '"') << ": bank "
+              << BankNumber::of(static_cast<std::uint16_t>(row)) << " has slots 0 to " << slots - 1 << ":";
     for (std::uint16_t slot = 0; slot < slots; ++slot)
         std::cerr << (slot > 0 ? "," : "") << ' ' << slot << ' ' << label(row, slot);
     std::cerr << '\n';

@@ -8,7 +8,7 @@
 namespace CLI {
 class App;
 class Option;
-}
+} // namespace CLI
 
 // --slot: a slot by its number (0 to 5, as scripts have always given it) or by the label the
 // window shows ("CLOSED HI HAT", any case). Which labels there are depends on the bank, so the

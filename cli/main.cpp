@@ -39,8 +39,8 @@ int main(int argc, char** argv)
     commands.push_back(std::make_unique<ImportCommand>(app));
     commands.push_back(std::make_unique<ExportCommand>(app));
     commands.push_back(std::make_unique<PortsCommand>(app));
-    commands.push_back(
-        std::make_unique<SendCommand>(app, [] { return std::make_shared<AlsaMidiService>(); }, clock));
+    commands.push_back(std::make_unique<SendCommand>(
+        app, [] { return std::make_shared<AlsaMidiService>(); }, clock));
     commands.push_back(std::make_unique<PacingCommand>(app, [] { return std::make_shared<AlsaMidiService>(); }));
     commands.push_back(std::make_unique<DevicesCommand>(app));
     commands.push_back(std::make_unique<DeviceContentsCommand>(app));

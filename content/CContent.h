@@ -21,7 +21,8 @@ public:
     // nothing was imported the bytes are unchanged. fileSize is the whole file's where source holds
     // only its first bytes (0: source is the whole file).
     virtual audio::ImportResult load(std::span<const std::uint8_t> source, const audio::ImportOptions& options,
-                                     std::uint64_t fileSize = 0) = 0;
+                                     std::uint64_t fileSize = 0)
+        = 0;
     // The most bytes of a file that load can use: the caller reads no more.
     virtual std::size_t sourceLimit() const = 0;
     virtual bool isSample() const = 0;

@@ -41,8 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static VirtualClock clock;
     static LoopbackMidiService service{clock};
-    static const auto receiver =
-        ZQMidiInterfaceReceiver::ZQMidiInterfaceReceiverWithClient(service, clock, service.createClient("fuzz"), 0);
+    static const auto receiver
+        = ZQMidiInterfaceReceiver::ZQMidiInterfaceReceiverWithClient(service, clock, service.createClient("fuzz"), 0);
 
     std::vector<midi::event> events;
     receiver->readData(&events, packetsOf(data, size));

@@ -4,10 +4,10 @@
 // the import says so.
 #include "audio/slot_import.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <cmath>
 #include <span>
 #include <vector>
 
@@ -19,9 +19,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         {.raw = true},
         {.raw = false, .resampling = audio::Resampling::Clean, .normalize = true, .trim = true},
         // Every step of a shape at once, and values no user interface lets through.
-        {.resampling = audio::Resampling::Clean, .normalize = true, .trim = true, .start = 0.001, .end = 0.5,
-         .mono = audio::MonoSource::Side, .reverse = true, .trimThreshold = -30.0, .removeDc = true, .gain = 12.0,
-         .limit = -3.0, .pitch = 7.5, .phase = audio::FilterPhase::Minimum, .fadeIn = 3.0, .fadeOut = 5.0,
+        {.resampling = audio::Resampling::Clean,
+         .normalize = true,
+         .trim = true,
+         .start = 0.001,
+         .end = 0.5,
+         .mono = audio::MonoSource::Side,
+         .reverse = true,
+         .trimThreshold = -30.0,
+         .removeDc = true,
+         .gain = 12.0,
+         .limit = -3.0,
+         .pitch = 7.5,
+         .phase = audio::FilterPhase::Minimum,
+         .fadeIn = 3.0,
+         .fadeOut = 5.0,
          .dither = audio::Dither::Shaped},
         {.start = -1.0, .end = std::nan(""), .gain = 1e300, .fit = true, .fadeIn = -5.0, .fadeOut = 1e9},
     };

@@ -77,7 +77,7 @@ void removeAbandonedTemporaries(const std::string& target)
 // True when nothing is at path, or a regular file (after following links).
 bool regularOrAbsent(const std::string& path)
 {
-    struct stat status {};
+    struct stat status { };
     return ::stat(path.c_str(), &status) != 0 ? errno == ENOENT : S_ISREG(status.st_mode);
 }
 
@@ -110,7 +110,7 @@ AtomicFile::AtomicFile(std::string target)
         failWith(errno);
         return;
     }
-    struct stat old {};
+    struct stat old { };
     const bool exists = ::stat(m_target.c_str(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode)) {
         m_notRegular = true;

@@ -9,14 +9,17 @@ struct FileFailure {
     enum class Kind {
         None,
         NotRegular, // the path names a folder, device or FIFO, which a save must not replace
-        System,     // error holds the errno
-        Unknown,    // the stream failed without saying why
+        System, // error holds the errno
+        Unknown, // the stream failed without saying why
     };
 
     Kind kind = Kind::None;
     int error = 0;
 
-    static FileFailure fromErrno(int error) { return error != 0 ? FileFailure{Kind::System, error} : FileFailure{Kind::Unknown}; }
+    static FileFailure fromErrno(int error)
+    {
+        return error != 0 ? FileFailure{Kind::System, error} : FileFailure{Kind::Unknown};
+    }
 
     explicit operator bool() const { return kind != Kind::None; }
     // "not a regular file", the system's text for the error, or "cannot be written".

@@ -12,7 +12,10 @@ constexpr std::size_t kReadStep = 64 * 1024;
 
 } // namespace
 
-SourceFile::SourceFile(const std::string& path, std::size_t limit) : SourceFile(path, limit, nullptr) {}
+SourceFile::SourceFile(const std::string& path, std::size_t limit)
+    : SourceFile(path, limit, nullptr)
+{
+}
 
 SourceFile::SourceFile(const std::string& path, std::size_t limit, const Needed& needed)
 {
@@ -22,7 +25,7 @@ SourceFile::SourceFile(const std::string& path, std::size_t limit, const Needed&
         m_error = errno;
         return;
     }
-    struct stat status {};
+    struct stat status { };
     if (::fstat(descriptor, &status) != 0)
         m_error = errno;
     else if (S_ISDIR(status.st_mode))

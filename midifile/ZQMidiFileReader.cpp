@@ -155,8 +155,7 @@ bool ZQMidiFileReader::readTrack(std::vector<midi::event>& events)
 {
     std::uint8_t type = 0;
     buffer body;
-    while (readMetaEvent(type, body)) {
-    }
+    while (readMetaEvent(type, body)) { }
     events.clear();
     midi::event message;
     double seconds = 0.0;

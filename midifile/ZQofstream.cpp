@@ -18,8 +18,8 @@ std::size_t ZQofstream::writeUInt16(std::uint16_t value, bool bigEndian)
 {
     const std::uint8_t high = static_cast<std::uint8_t>(value >> 8);
     const std::uint8_t low = static_cast<std::uint8_t>(value);
-    const std::array<std::uint8_t, 2> bytes = bigEndian ? std::array<std::uint8_t, 2>{high, low}
-                                                        : std::array<std::uint8_t, 2>{low, high};
+    const std::array<std::uint8_t, 2> bytes
+        = bigEndian ? std::array<std::uint8_t, 2>{high, low} : std::array<std::uint8_t, 2>{low, high};
     return writeBytes(bytes.data(), bytes.size());
 }
 

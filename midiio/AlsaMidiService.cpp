@@ -40,12 +40,15 @@ struct MidiEventCoder {
 
 // The library would print its own lines on standard error, on a machine without sound support
 // among others; every failure here is answered through the service's results instead.
-void ignoreLibraryError(const char*, int, const char*, int, const char*, ...) {}
+void ignoreLibraryError(const char*, int, const char*, int, const char*, ...)
+{
+}
 
 } // namespace
 
 AlsaMidiService::AlsaMidiService(std::uint64_t wireBytesPerSecond)
-    : m_wireBytesPerSecond(wireBytesPerSecond), m_wireFreeAt(Clock::now())
+    : m_wireBytesPerSecond(wireBytesPerSecond)
+    , m_wireFreeAt(Clock::now())
 {
     snd_lib_error_set_handler(ignoreLibraryError);
     snd_seq_t* seq = nullptr;
@@ -107,8 +110,8 @@ std::vector<MidiRef> AlsaMidiService::endpoints(unsigned int wantedCapabilities)
         snd_seq_port_info_set_port(port, -1);
         while (snd_seq_query_next_port(m_seq, port) >= 0) {
             const unsigned int capabilities = snd_seq_port_info_get_capability(port);
-            if ((capabilities & wantedCapabilities) == wantedCapabilities &&
-                !(capabilities & SND_SEQ_PORT_CAP_NO_EXPORT))
+            if ((capabilities & wantedCapabilities) == wantedCapabilities
+                && !(capabilities & SND_SEQ_PORT_CAP_NO_EXPORT))
                 found.push_back(Address::refOf(id, snd_seq_port_info_get_port(port)));
         }
     }
@@ -211,7 +214,8 @@ void AlsaMidiService::disposePort(MidiRef port)
     {
         std::lock_guard lock(m_readMutex);
         m_readCallbacks.erase(Address::portOf(port));
-        std::erase_if(m_connections, [&](const auto& entry) { return std::get<0>(entry.first) == Address::portOf(port); });
+        std::erase_if(m_connections,
+                      [&](const auto& entry) { return std::get<0>(entry.first) == Address::portOf(port); });
     }
     std::lock_guard lock(m_seqMutex);
     std::erase_if(m_outputPorts, [&](const auto& entry) { return entry.second == Address::portOf(port); });
@@ -253,8 +257,8 @@ bool AlsaMidiService::send(MidiRef outputPort, MidiRef destination, const MidiPa
         }
         bytes += packet.data.size();
     }
-    m_wireFreeAt = std::max(m_wireFreeAt, Clock::now()) +
-                   std::chrono::microseconds(SysexChunkPlan::wireMicroseconds(bytes, m_wireBytesPerSecond));
+    m_wireFreeAt = std::max(m_wireFreeAt, Clock::now())
+                   + std::chrono::microseconds(SysexChunkPlan::wireMicroseconds(bytes, m_wireBytesPerSecond));
     return true;
 }
 
@@ -276,8 +280,8 @@ void AlsaMidiService::setDestinationsChanged(DestinationsChanged onChange)
 
 void AlsaMidiService::listenToAnnouncements()
 {
-    const int port = snd_seq_create_simple_port(m_seq, "Announcements", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT,
-                                                SND_SEQ_PORT_TYPE_APPLICATION);
+    const int port = snd_seq_create_simple_port(
+        m_seq, "Announcements", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT, SND_SEQ_PORT_TYPE_APPLICATION);
     // Without them the list still follows every look at it; only the notices are missing.
     if (port >= 0)
         snd_seq_connect_from(m_seq, port, SND_SEQ_CLIENT_SYSTEM, SND_SEQ_PORT_SYSTEM_ANNOUNCE);
@@ -327,8 +331,8 @@ void AlsaMidiService::readLoop()
                     bytes.assign(data, data + event->data.ext.len);
                 } else if (decoder.coder) {
                     bytes.resize(encoderBytes);
-                    const long length =
-                        snd_midi_event_decode(decoder.coder, bytes.data(), static_cast<long>(bytes.size()), event);
+                    const long length
+                        = snd_midi_event_decode(decoder.coder, bytes.data(), static_cast<long>(bytes.size()), event);
                     bytes.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
                 }
                 if (!bytes.empty())
@@ -360,7 +364,8 @@ bool AlsaMidiService::connectSource(MidiRef inputPort, MidiRef source, void* con
         m_connections[{Address::portOf(inputPort), source}] = connectionContext;
     }
     std::lock_guard lock(m_seqMutex);
-    if (snd_seq_connect_from(m_seq, Address::portOf(inputPort), Address::clientOf(source), Address::portOf(source)) < 0) {
+    if (snd_seq_connect_from(m_seq, Address::portOf(inputPort), Address::clientOf(source), Address::portOf(source))
+        < 0) {
         std::lock_guard readLock(m_readMutex);
         m_connections.erase({Address::portOf(inputPort), source});
         return false;
@@ -377,5 +382,7 @@ bool AlsaMidiService::disconnectSource(MidiRef inputPort, MidiRef source)
         m_connections.erase({Address::portOf(inputPort), source});
     }
     std::lock_guard lock(m_seqMutex);
-    return snd_seq_disconnect_from(m_seq, Address::portOf(inputPort), Address::clientOf(source), Address::portOf(source)) >= 0;
+    return snd_seq_disconnect_from(m_seq, Address::portOf(inputPort), Address::clientOf(source),
+                                   Address::portOf(source))
+           >= 0;
 }

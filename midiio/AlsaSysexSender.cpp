@@ -16,7 +16,9 @@ constexpr auto watchInterval = std::chrono::milliseconds(100);
 } // namespace
 
 AlsaSysexSender::AlsaSysexSender(Sequencer sequencer, std::uint64_t wireBytesPerSecond)
-    : m_sequencer(std::move(sequencer)), m_wireBytesPerSecond(wireBytesPerSecond), m_thread([this] { sendLoop(); })
+    : m_sequencer(std::move(sequencer))
+    , m_wireBytesPerSecond(wireBytesPerSecond)
+    , m_thread([this] { sendLoop(); })
 {
 }
 
@@ -97,9 +99,8 @@ bool AlsaSysexSender::waitUntil(Clock::time_point when, std::uint64_t generation
     std::unique_lock lock(m_queueMutex);
     for (;;) {
         const std::uint64_t portsEnded = m_portsEnded;
-        const bool woken = m_queueChanged.wait_until(lock, when, [&] {
-            return m_stopping || m_generation != generation || m_portsEnded != portsEnded;
-        });
+        const bool woken = m_queueChanged.wait_until(
+            lock, when, [&] { return m_stopping || m_generation != generation || m_portsEnded != portsEnded; });
         if (!woken)
             return true;
         if (m_stopping || m_generation != generation)
@@ -118,7 +119,9 @@ bool AlsaSysexSender::portExists(MidiRef endpoint)
     std::lock_guard lock(m_sequencer.mutex);
     snd_seq_port_info_t* port;
     snd_seq_port_info_alloca(&port);
-    return snd_seq_get_any_port_info(m_sequencer.seq, AlsaAddress::clientOf(endpoint), AlsaAddress::portOf(endpoint), port) >= 0;
+    return snd_seq_get_any_port_info(m_sequencer.seq, AlsaAddress::clientOf(endpoint), AlsaAddress::portOf(endpoint),
+                                     port)
+           >= 0;
 }
 
 bool AlsaSysexSender::sendOne(const SysexSendRequest& request, std::uint64_t generation)

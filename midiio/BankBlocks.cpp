@@ -46,8 +46,8 @@ std::string list(const std::vector<RowBlocks>& rows)
             continue;
         }
         flush();
-        text += (text.empty() ? "" : ", ") + TransmissionAccount::rowName(row.row) + " (" +
-                name((row.blocks & kFirstBlock) != 0 ? kFirstBlock : kSecondBlock) + ")";
+        text += (text.empty() ? "" : ", ") + TransmissionAccount::rowName(row.row) + " ("
+                + name((row.blocks & kFirstBlock) != 0 ? kFirstBlock : kSecondBlock) + ")";
     }
     flush();
     return text.empty() ? "none" : text;

@@ -6,8 +6,8 @@
 #include "model/FactoryBank.h"
 #include "model/IBank.h"
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -45,7 +45,8 @@ std::vector<std::string> split(const std::vector<std::uint8_t>& payload)
 
 } // namespace
 
-DeviceContents::DeviceContents(const DeviceRecord& record) : m_record(record)
+DeviceContents::DeviceContents(const DeviceRecord& record)
+    : m_record(record)
 {
     if (!load()) {
         m_blocks = {};
@@ -82,7 +83,8 @@ std::vector<RowBlocks> DeviceContents::knownBlocks() const
 {
     std::vector<RowBlocks> rows;
     for (std::size_t row = 0; row < DeviceRecord::kRows; ++row) {
-        const unsigned blocks = (block(2 * row) ? kFirstBlock : kNoBlock) | (block(2 * row + 1) ? kSecondBlock : kNoBlock);
+        const unsigned blocks
+            = (block(2 * row) ? kFirstBlock : kNoBlock) | (block(2 * row + 1) ? kSecondBlock : kNoBlock);
         if (blocks != kNoBlock)
             rows.push_back({row, blocks});
     }
@@ -129,7 +131,8 @@ bool DeviceContents::load()
         const std::size_t limit = std::min(all.size(), at + kLongestLine + m_record.device().toString().size());
         for (std::size_t end = at; end < limit; ++end) {
             if (all[end] == '\n') {
-                text.assign(all.begin() + static_cast<std::ptrdiff_t>(at), all.begin() + static_cast<std::ptrdiff_t>(end));
+                text.assign(all.begin() + static_cast<std::ptrdiff_t>(at),
+                            all.begin() + static_cast<std::ptrdiff_t>(end));
                 at = end + 1;
                 return true;
             }

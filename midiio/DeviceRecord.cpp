@@ -88,8 +88,8 @@ std::vector<MidiPortIdentity> DeviceRecord::recorded(const std::string& folder)
         return devices;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         const std::string name = entry.path().filename().string();
-        if (name.rfind("device-", 0) != 0 || entry.path().extension() != ".txt" ||
-            entry.file_size(error) > kLargestFile || error)
+        if (name.rfind("device-", 0) != 0 || entry.path().extension() != ".txt" || entry.file_size(error) > kLargestFile
+            || error)
             continue;
         std::ifstream in(entry.path());
         std::string header, stored;
@@ -97,8 +97,8 @@ std::vector<MidiPortIdentity> DeviceRecord::recorded(const std::string& folder)
         std::getline(in, stored);
         const std::optional<MidiPortIdentity> device = MidiPortIdentity::fromString(stored);
         // A file copied or renamed by hand is not the record of the device it names.
-        if ((header == kHeader || header == kBankHeader) && device &&
-            DeviceRecord(folder, *device).path() == entry.path().string())
+        if ((header == kHeader || header == kBankHeader) && device
+            && DeviceRecord(folder, *device).path() == entry.path().string())
             devices.push_back(*device);
     }
     std::sort(devices.begin(), devices.end(), [](const MidiPortIdentity& a, const MidiPortIdentity& b) {
@@ -109,13 +109,14 @@ std::vector<MidiPortIdentity> DeviceRecord::recorded(const std::string& folder)
 }
 
 std::uint64_t DeviceRecord::blockFingerprint(const std::vector<std::uint8_t>& erase,
-                                           const std::vector<std::uint8_t>& write)
+                                             const std::vector<std::uint8_t>& write)
 {
     return hashed(hashed(kHashStart, erase.data(), erase.size()), write.data(), write.size());
 }
 
 DeviceRecord::DeviceRecord(std::string folder, MidiPortIdentity device)
-    : m_folder(std::move(folder)), m_device(std::move(device))
+    : m_folder(std::move(folder))
+    , m_device(std::move(device))
 {
     if (!load()) {
         m_blocks = {};
@@ -241,8 +242,8 @@ bool DeviceRecord::load()
         return false;
     std::ifstream in(file);
     std::string header, identity, line;
-    if (!std::getline(in, header) || (header != kHeader && header != kBankHeader) || !std::getline(in, identity) ||
-        identity != m_device.toString())
+    if (!std::getline(in, header) || (header != kHeader && header != kBankHeader) || !std::getline(in, identity)
+        || identity != m_device.toString())
         return false;
     while (std::getline(in, line))
         if (!loadLine(line, header == kHeader))

@@ -17,9 +17,9 @@
 class IBank;
 
 // What one device (known by its output's identity) was last sent completely: a fingerprint of each
-// flash block's erase and write, by block (two per bank); and how carefully its interface is sent to. It lets a send skip the blocks the device
-// already holds. It is a convenience, not a source of truth: the device may have been changed by
-// other means since.
+// flash block's erase and write, by block (two per bank); and how carefully its interface is sent to. It lets a send
+// skip the blocks the device already holds. It is a convenience, not a source of truth: the device may have been
+// changed by other means since.
 //
 // Records written before blocks were told apart hold one fingerprint of a whole bank's dump per row.
 // They still speak for a row whose blocks are both unknown, and only for the whole bank: when the
@@ -52,7 +52,8 @@ public:
     // The hashes of the first and of the second block's erase and write on this channel.
     static std::array<std::uint64_t, 2> blockFingerprints(IBank& bank, std::uint16_t channel);
     // The fingerprint of one block from the bytes of its erase and write.
-    static std::uint64_t blockFingerprint(const std::vector<std::uint8_t>& erase, const std::vector<std::uint8_t>& write);
+    static std::uint64_t blockFingerprint(const std::vector<std::uint8_t>& erase,
+                                          const std::vector<std::uint8_t>& write);
 
     // The devices with a record in the folder, by their names.
     static std::vector<MidiPortIdentity> recorded(const std::string& folder);

@@ -10,7 +10,8 @@ std::vector<MidiPortIdentity> MidiDestinations::identities(IMidiService& service
         // A destination that went between the count and this look keeps its place, nameless, so
         // that positions stay those of the service.
         const MidiRef destination = service.destinationAt(index);
-        found.push_back(destination != 0 ? MidiPortIdentity::of(service.endpointNames(destination)) : MidiPortIdentity{});
+        found.push_back(destination != 0 ? MidiPortIdentity::of(service.endpointNames(destination))
+                                         : MidiPortIdentity{});
     }
     return found;
 }
@@ -18,9 +19,10 @@ std::vector<MidiPortIdentity> MidiDestinations::identities(IMidiService& service
 std::optional<std::size_t> MidiDestinations::indexOf(IMidiService& service, const MidiPortIdentity& identity)
 {
     const std::vector<MidiPortIdentity> all = identities(service);
-    const auto found = identity.empty() ? all.end()
-                                        : std::find_if(all.begin(), all.end(),
-                                                       [&](const MidiPortIdentity& listed) { return listed.answers(identity); });
+    const auto found
+        = identity.empty() ? all.end() : std::find_if(all.begin(), all.end(), [&](const MidiPortIdentity& listed) {
+              return listed.answers(identity);
+          });
     if (found == all.end())
         return std::nullopt;
     return static_cast<std::size_t>(found - all.begin());
@@ -34,7 +36,8 @@ std::vector<std::string> MidiDestinations::listedNames(const std::vector<MidiPor
     return names;
 }
 
-std::string MidiDestinations::nameAmong(const std::vector<MidiPortIdentity>& identities, const MidiPortIdentity& identity)
+std::string MidiDestinations::nameAmong(const std::vector<MidiPortIdentity>& identities,
+                                        const MidiPortIdentity& identity)
 {
     const bool twin = std::any_of(identities.begin(), identities.end(), [&](const MidiPortIdentity& other) {
         return other != identity && other.displayName() == identity.displayName();
@@ -55,8 +58,8 @@ std::string MidiDestinations::locationOfCard(const std::string& longName)
     // "usb-<bus>-<ports>", the ports numbers joined by dots.
     const std::size_t dash = path.rfind('-');
     const std::string ports = dash == std::string::npos ? std::string() : path.substr(dash + 1);
-    if (dash <= 4 || ports.empty() || ports.find_first_not_of("0123456789.") != std::string::npos ||
-        path.find(' ') != std::string::npos)
+    if (dash <= 4 || ports.empty() || ports.find_first_not_of("0123456789.") != std::string::npos
+        || path.find(' ') != std::string::npos)
         return {};
     return path;
 }

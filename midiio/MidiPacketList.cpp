@@ -1,6 +1,9 @@
 #include "midiio/MidiPacketList.h"
 
-MidiPacketList::MidiPacketList(std::size_t capacityBytes) : m_capacityBytes(capacityBytes) {}
+MidiPacketList::MidiPacketList(std::size_t capacityBytes)
+    : m_capacityBytes(capacityBytes)
+{
+}
 
 bool MidiPacketList::add(std::uint64_t timeStamp, const std::vector<std::uint8_t>& bytes)
 {

@@ -36,8 +36,8 @@ std::string MidiPortIdentity::displayNameWithBus() const
     const std::size_t dash = location.rfind('-');
     if (location.empty() || dash == std::string::npos || location.rfind(kUsbPrefix, 0) != 0 || dash < kUsbPrefix.size())
         return displayName();
-    return client + ":" + port + " (USB socket " + socket() + " on bus " +
-           location.substr(kUsbPrefix.size(), dash - kUsbPrefix.size()) + ")";
+    return client + ":" + port + " (USB socket " + socket() + " on bus "
+           + location.substr(kUsbPrefix.size(), dash - kUsbPrefix.size()) + ")";
 }
 
 std::string MidiPortIdentity::toString() const

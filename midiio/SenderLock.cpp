@@ -29,7 +29,7 @@ constexpr int kTries = 3;
 bool openToEveryone(const std::string& folder)
 {
     constexpr mode_t kEveryonesFolder = S_ISVTX | S_IWOTH | S_IXOTH;
-    struct stat status {};
+    struct stat status { };
     return !folder.empty() && ::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode)
            && (status.st_mode & kEveryonesFolder) == kEveryonesFolder;
 }
@@ -75,11 +75,11 @@ Opened openLockFile(const std::string& path, mode_t mode)
         opened.failure = openingFailure(errno);
         return opened;
     }
-    struct stat status {};
+    struct stat status { };
     if (::fstat(opened.descriptor, &status) != 0 || !S_ISREG(status.st_mode) || status.st_nlink != 1) {
         // A second name may be any file of the system's, which a holder would overwrite.
         opened.failure = S_ISREG(status.st_mode) && status.st_nlink > 1 ? FileFailure::fromErrno(EMLINK)
-                                                                         : FileFailure{FileFailure::Kind::NotRegular};
+                                                                        : FileFailure{FileFailure::Kind::NotRegular};
         ::close(opened.descriptor);
         opened.descriptor = -1;
     }
@@ -107,9 +107,9 @@ void nameHolder(int descriptor, SenderLock::Refusal& refusal)
         return;
     line.remove_suffix(1);
     const std::size_t space = line.rfind(' ');
-    if (space == std::string_view::npos || space == 0 || space + 1 == line.size() ||
-        line.find_first_not_of("0123456789", space + 1) != std::string_view::npos ||
-        line.find('\n') != std::string_view::npos || !running(line.substr(space + 1)))
+    if (space == std::string_view::npos || space == 0 || space + 1 == line.size()
+        || line.find_first_not_of("0123456789", space + 1) != std::string_view::npos
+        || line.find('\n') != std::string_view::npos || !running(line.substr(space + 1)))
         return;
     refusal.holder = line.substr(0, space);
     refusal.process = line.substr(space + 1);
@@ -136,7 +136,8 @@ SenderLock::Taken SenderLock::take(const MidiPortIdentity& device, const std::st
     if (path.empty())
         return {std::unique_ptr<SenderLock>(new SenderLock(-1)), {}};
     const auto unwritable = [&path](FileFailure cause) {
-        return Taken{nullptr, {.kind = Refusal::Kind::Unwritable, .unwritable = {RecordFailure::Subject::Lock, path, cause}}};
+        return Taken{nullptr,
+                     {.kind = Refusal::Kind::Unwritable, .unwritable = {RecordFailure::Subject::Lock, path, cause}}};
     };
     const bool shared = openToEveryone(places.shared);
     if (!shared) {
@@ -160,9 +161,9 @@ SenderLock::Taken SenderLock::take(const MidiPortIdentity& device, const std::st
     }
     // Without its line the lock still holds; whoever is refused then hears of another program.
     const std::string line = program + " " + std::to_string(::getpid()) + "\n";
-    [[maybe_unused]] const bool named =
-        opened.writable && ::ftruncate(opened.descriptor, 0) == 0 &&
-        ::pwrite(opened.descriptor, line.data(), line.size(), 0) == static_cast<ssize_t>(line.size());
+    [[maybe_unused]] const bool named
+        = opened.writable && ::ftruncate(opened.descriptor, 0) == 0
+          && ::pwrite(opened.descriptor, line.data(), line.size(), 0) == static_cast<ssize_t>(line.size());
     return {std::unique_ptr<SenderLock>(new SenderLock(opened.descriptor)), {}};
 }
 
@@ -174,7 +175,8 @@ std::string SenderLock::Refusal::describe() const
     case Kind::Unwritable:
         return unwritable.describe();
     case Kind::Busy:
-        return device + " is being sent to by " + (holder.empty() ? "another program" : holder + ", process " + process);
+        return device + " is being sent to by "
+               + (holder.empty() ? "another program" : holder + ", process " + process);
     }
     return {};
 }

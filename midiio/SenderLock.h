@@ -43,8 +43,8 @@ public:
         enum class Kind { None, Busy, Unwritable };
 
         Kind kind = Kind::None;
-        std::string device{};  // the device's name, for a lock held by another sender
-        std::string holder{};  // that sender's program, "zylox"; empty when it did not say
+        std::string device{}; // the device's name, for a lock held by another sender
+        std::string holder{}; // that sender's program, "zylox"; empty when it did not say
         std::string process{}; // and its process id, "4242"
         RecordFailure unwritable{};
 
@@ -68,7 +68,10 @@ public:
     SenderLock& operator=(const SenderLock&) = delete;
 
 private:
-    explicit SenderLock(int descriptor) : m_descriptor(descriptor) {}
+    explicit SenderLock(int descriptor)
+        : m_descriptor(descriptor)
+    {
+    }
 
     // Closing the file releases the lock; -1 for a send without one.
     const int m_descriptor;

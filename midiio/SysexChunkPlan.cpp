@@ -16,9 +16,9 @@ SysexChunkPlan::SysexChunkPlan(std::size_t messageBytes, std::uint64_t bytesPerS
 std::uint64_t SysexChunkPlan::takenMicroseconds(std::size_t handedOverBytes) const
 {
     // No gap follows the last piece.
-    return std::min(m_completionMicroseconds,
-                    wireMicroseconds(handedOverBytes, m_bytesPerSecond) +
-                        static_cast<std::uint64_t>(m_pacing.pieces(handedOverBytes)) * m_pacing.gapMilliseconds * 1000);
+    return std::min(m_completionMicroseconds, wireMicroseconds(handedOverBytes, m_bytesPerSecond)
+                                                  + static_cast<std::uint64_t>(m_pacing.pieces(handedOverBytes))
+                                                        * m_pacing.gapMilliseconds * 1000);
 }
 
 std::uint64_t SysexChunkPlan::wireMicroseconds(std::size_t bytes, std::uint64_t bytesPerSecond)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cstddef>
 #include "midiio/OutputPacing.h"
+#include <cstddef>
 
 #include <cstdint>
 #include <vector>

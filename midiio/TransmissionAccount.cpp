@@ -36,8 +36,8 @@ std::string TransmissionAccount::describe() const
 {
     std::string text = "Sent completely: " + rowList(complete) + ".\n";
     if (incomplete)
-        text += "On the device: " + rowName(*incomplete) + ", " + bankblocks::name(incompleteBlock) +
-                ", incomplete (its flash block was erased or partly written: send it again).\n";
+        text += "On the device: " + rowName(*incomplete) + ", " + bankblocks::name(incompleteBlock)
+                + ", incomplete (its flash block was erased or partly written: send it again).\n";
     else
         text += "Incomplete on the device: none.\n";
     // A row of which a block arrived before the transmission ended is named with the block it lacks.

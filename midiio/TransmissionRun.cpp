@@ -15,8 +15,11 @@
 
 TransmissionRun::TransmissionRun(WrapperZQMidiInterface& wrapper, IClock& clock, std::int32_t channel,
                                  DeviceRecord* record)
-    : m_wrapper(wrapper), m_clock(clock), m_channel(channel), m_record(record),
-      m_contents(record ? std::make_unique<DeviceContents>(*record) : nullptr)
+    : m_wrapper(wrapper)
+    , m_clock(clock)
+    , m_channel(channel)
+    , m_record(record)
+    , m_contents(record ? std::make_unique<DeviceContents>(*record) : nullptr)
 {
 }
 
@@ -110,8 +113,8 @@ std::optional<TransmissionAccount::End> TransmissionRun::sendBlocks(const RowBan
                 keep(block, fingerprints[which == kFirstBlock ? 0 : 1], *events[first], *events[first + 1], *bank.bank);
             continue;
         }
-        const TransmissionAccount::End end =
-            m_wrapper.stopRequested() ? TransmissionAccount::End::Stopped : TransmissionAccount::End::Failed;
+        const TransmissionAccount::End end
+            = m_wrapper.stopRequested() ? TransmissionAccount::End::Stopped : TransmissionAccount::End::Failed;
         if (m_wrapper.touchedDevice())
             return ended(rest, which, end);
         if (m_record)
@@ -163,7 +166,8 @@ void TransmissionRun::stop()
 std::int64_t TransmissionRun::secondsLeft() const
 {
     const std::int64_t current = m_current.load();
-    const std::int64_t elapsed = std::clamp<std::int64_t>(m_clock.calendarSeconds() - m_currentBegan.load(), 0, current);
+    const std::int64_t elapsed
+        = std::clamp<std::int64_t>(m_clock.calendarSeconds() - m_currentBegan.load(), 0, current);
     return std::max<std::int64_t>(0, m_total.load() - m_done.load() - elapsed);
 }
 

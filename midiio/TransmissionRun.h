@@ -63,11 +63,13 @@ private:
     // The bank is announced once its first block may go.
     std::optional<TransmissionAccount::End> sendBlocks(const RowBank& bank, const BankStarted& started);
     // Keeps a block that arrived completely in the record and its copy, accounting for a failure.
-    void keep(std::size_t block, std::uint64_t fingerprint, const CEvent& erase, const CEvent& write, const IBank& bank);
+    void keep(std::size_t block, std::uint64_t fingerprint, const CEvent& erase, const CEvent& write,
+              const IBank& bank);
     // Accounts for the block that was not sent (cut, if the device was touched) and those after it.
     TransmissionAccount::End ended(const RowBlocks& rest, BankBlock cut, TransmissionAccount::End end);
     // Ends the run with the banks from next on not sent.
-    TransmissionAccount::End endBefore(std::size_t next, const std::vector<RowBank>& banks, TransmissionAccount::End end);
+    TransmissionAccount::End endBefore(std::size_t next, const std::vector<RowBank>& banks,
+                                       TransmissionAccount::End end);
 
     WrapperZQMidiInterface& m_wrapper;
     IClock& m_clock;

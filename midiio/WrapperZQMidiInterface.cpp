@@ -48,8 +48,8 @@ WrapperZQMidiInterface::WrapperZQMidiInterface(ZQMidiSystem& system, std::int32_
 {
     const MidiRef client = system.sharedClient();
     if (inport >= 0)
-        m_receiver = ZQMidiInterfaceReceiver::ZQMidiInterfaceReceiverWithClient(
-            system.service(), m_clock, client, static_cast<std::uint16_t>(inport));
+        m_receiver = ZQMidiInterfaceReceiver::ZQMidiInterfaceReceiverWithClient(system.service(), m_clock, client,
+                                                                                static_cast<std::uint16_t>(inport));
     if (outport >= 0)
         m_transmitter = ZQMidiInterfaceTransmitter::ZQMidiInterfaceTransmitterWithClient(
             system.service(), m_clock, client, static_cast<std::uint16_t>(outport));
@@ -120,8 +120,8 @@ std::int64_t WrapperZQMidiInterface::estimateSeconds(const std::vector<CEvent*>&
     // 320 µs a byte at the wire rate: whole microseconds, so the sum is exact.
     std::uint64_t total = 0;
     for (const CEvent* event : events)
-        total += event->getOffset() * 1'000'000 + SysexChunkPlan::wireMicroseconds(event->getSize(), wireBytesPerSecond) +
-                 pacing.gapsMicroseconds(event->getSize());
+        total += event->getOffset() * 1'000'000 + SysexChunkPlan::wireMicroseconds(event->getSize(), wireBytesPerSecond)
+                 + pacing.gapsMicroseconds(event->getSize());
     return static_cast<std::int64_t>(total / 1'000'000 + 1);
 }
 

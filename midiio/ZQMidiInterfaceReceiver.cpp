@@ -26,15 +26,18 @@ std::string ZQMidiInterfaceReceiver::SourceNameAt(IMidiService& service, std::ui
     return names.manufacturer + ": " + names.display;
 }
 
-std::shared_ptr<ZQMidiInterfaceReceiver> ZQMidiInterfaceReceiver::ZQMidiInterfaceReceiverWithClient(
-    IMidiService& service, IClock& clock, MidiRef client, std::uint16_t source)
+std::shared_ptr<ZQMidiInterfaceReceiver>
+ZQMidiInterfaceReceiver::ZQMidiInterfaceReceiverWithClient(IMidiService& service, IClock& clock, MidiRef client,
+                                                           std::uint16_t source)
 {
     return std::shared_ptr<ZQMidiInterfaceReceiver>(new ZQMidiInterfaceReceiver(service, clock, client, source));
 }
 
 ZQMidiInterfaceReceiver::ZQMidiInterfaceReceiver(IMidiService& service, IClock& clock, MidiRef client,
                                                  std::uint16_t source)
-    : m_service(service), m_clock(clock), m_client(client)
+    : m_service(service)
+    , m_clock(clock)
+    , m_client(client)
 {
     m_port = m_service.createInputPort(m_client, "InPort", [this](const MidiPacketList& packets, void* context) {
         readData(static_cast<std::vector<midi::event>*>(context), packets);

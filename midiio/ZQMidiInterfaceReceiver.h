@@ -22,8 +22,8 @@ public:
     // "manufacturer: display name"; a part the service does not know is empty.
     static std::string SourceNameAt(IMidiService& service, std::uint16_t index);
     // A source that does not exist gives a receiver that never receives anything.
-    static std::shared_ptr<ZQMidiInterfaceReceiver> ZQMidiInterfaceReceiverWithClient(
-        IMidiService& service, IClock& clock, MidiRef client, std::uint16_t source);
+    static std::shared_ptr<ZQMidiInterfaceReceiver>
+    ZQMidiInterfaceReceiverWithClient(IMidiService& service, IClock& clock, MidiRef client, std::uint16_t source);
 
     ~ZQMidiInterfaceReceiver();
     ZQMidiInterfaceReceiver(const ZQMidiInterfaceReceiver&) = delete;

@@ -22,8 +22,9 @@ std::string ZQMidiInterfaceTransmitter::DestinationNameAt(IMidiService& service,
     return names.manufacturer + ": " + names.display;
 }
 
-std::shared_ptr<ZQMidiInterfaceTransmitter> ZQMidiInterfaceTransmitter::ZQMidiInterfaceTransmitterWithClient(
-    IMidiService& service, IClock& clock, MidiRef client, std::uint16_t destination)
+std::shared_ptr<ZQMidiInterfaceTransmitter>
+ZQMidiInterfaceTransmitter::ZQMidiInterfaceTransmitterWithClient(IMidiService& service, IClock& clock, MidiRef client,
+                                                                 std::uint16_t destination)
 {
     std::shared_ptr<ZQMidiInterfaceTransmitter> transmitter(new ZQMidiInterfaceTransmitter(service, clock, client));
     transmitter->initWithClient(destination);
@@ -31,7 +32,9 @@ std::shared_ptr<ZQMidiInterfaceTransmitter> ZQMidiInterfaceTransmitter::ZQMidiIn
 }
 
 ZQMidiInterfaceTransmitter::ZQMidiInterfaceTransmitter(IMidiService& service, IClock& clock, MidiRef client)
-    : m_service(service), m_clock(clock), m_client(client)
+    : m_service(service)
+    , m_clock(clock)
+    , m_client(client)
 {
 }
 

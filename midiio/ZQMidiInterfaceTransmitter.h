@@ -24,8 +24,10 @@ public:
     static std::string DestinationNameAt(IMidiService& service, std::uint16_t index);
     // Opens an output port, silences the destination and waits until the silencing has left. A
     // destination that does not exist gives a transmitter whose every send fails.
-    static std::shared_ptr<ZQMidiInterfaceTransmitter> ZQMidiInterfaceTransmitterWithClient(
-        IMidiService& service, IClock& clock, MidiRef client, std::uint16_t destination);
+    static std::shared_ptr<ZQMidiInterfaceTransmitter> ZQMidiInterfaceTransmitterWithClient(IMidiService& service,
+                                                                                            IClock& clock,
+                                                                                            MidiRef client,
+                                                                                            std::uint16_t destination);
 
     ZQMidiInterfaceTransmitter(const ZQMidiInterfaceTransmitter&) = delete;
     ZQMidiInterfaceTransmitter& operator=(const ZQMidiInterfaceTransmitter&) = delete;

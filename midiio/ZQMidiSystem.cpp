@@ -1,6 +1,10 @@
 #include "midiio/ZQMidiSystem.h"
 
-ZQMidiSystem::ZQMidiSystem(IMidiService& service, IClock& clock) : m_service(service), m_clock(clock) {}
+ZQMidiSystem::ZQMidiSystem(IMidiService& service, IClock& clock)
+    : m_service(service)
+    , m_clock(clock)
+{
+}
 
 MidiRef ZQMidiSystem::sharedClient()
 {

@@ -44,7 +44,8 @@ std::optional<std::uint16_t> BankNumber::row(std::string_view text)
     if (name == "FW" || name == "FIRMWARE")
         return factory::kSoundBankCount;
     if (name.size() == 3 && name[0] == 'S') {
-        const std::optional<std::uint16_t> shown = number(std::string_view(name).substr(1), factory::kSoundBankCount + 1);
+        const std::optional<std::uint16_t> shown
+            = number(std::string_view(name).substr(1), factory::kSoundBankCount + 1);
         if (shown && *shown > 0)
             return static_cast<std::uint16_t>(*shown - 1);
         return std::nullopt;

@@ -97,7 +97,8 @@ bool CFirmware::setContents(const std::vector<CContent*>& contents)
 
 bool CFirmware::belongsToItsBlock(std::uint16_t index, const std::vector<std::uint8_t>& message)
 {
-    if (!CMessage::isSystemExclusive(message) || message.size() > CMessage::kLongestMessage || flash::erasedBlock(message))
+    if (!CMessage::isSystemExclusive(message) || message.size() > CMessage::kLongestMessage
+        || flash::erasedBlock(message))
         return false;
     const std::optional<unsigned> block = flash::writtenBlock(message);
     return !block || *block == kFirstBlock + index;
@@ -107,7 +108,8 @@ std::optional<SlotRefusal> CFirmware::sendRefusal() const
 {
     for (std::uint16_t slot = 0; slot < factory::kFirmwareContentCount; ++slot) {
         if (const auto why = refusal(slot, *m_contents[slot]))
-            return SlotRefusal{slot, m_contentLabel[slot], audio::ImportResult::refused(*why, m_contents[slot]->getSize())};
+            return SlotRefusal{slot, m_contentLabel[slot],
+                               audio::ImportResult::refused(*why, m_contents[slot]->getSize())};
     }
     return std::nullopt;
 }
@@ -148,4 +150,3 @@ void CFirmware::print(std::ostream& out, bool dumpData) const
     out << "CFirmware <" << static_cast<const void*>(this) << ">\n";
     CBank::print(out, dumpData);
 }
-

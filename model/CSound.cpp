@@ -62,8 +62,7 @@ const std::vector<CEvent*>& CSound::createEvents(std::uint16_t channel)
     m_events[1] = new CFlash(std::make_unique<CMessage>(firstBlock, channel, slots), kWritePause);
     m_events[2] = new CErase(secondBlock, kErasePause);
     m_events[3] = new CFlash(
-        std::make_unique<CMessage>(secondBlock, channel, slots.subspan(factory::kSecondBlockFirstSlot)),
-        kWritePause);
+        std::make_unique<CMessage>(secondBlock, channel, slots.subspan(factory::kSecondBlockFirstSlot)), kWritePause);
     return m_events;
 }
 

@@ -18,8 +18,7 @@ inline constexpr std::uint16_t kBankCount = kSoundBankCount + 1;
 inline constexpr std::uint8_t kSilence = 0x80;
 
 // Sample bytes per slot of a sound bank; slots 0-3 fill one 64 KiB flash block, slots 4-5 the next.
-inline constexpr std::array<std::uint16_t, kSoundSlotCount> kSlotLength{
-    0x6000, 0x2000, 0x6000, 0x2000, 0x8000, 0x8000};
+inline constexpr std::array<std::uint16_t, kSoundSlotCount> kSlotLength{0x6000, 0x2000, 0x6000, 0x2000, 0x8000, 0x8000};
 // The first slot of the second flash block.
 inline constexpr std::uint16_t kSecondBlockFirstSlot = 4;
 // Sample bytes of one sound bank: its two flash blocks.

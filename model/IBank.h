@@ -29,8 +29,9 @@ public:
     // the bank is unchanged. A bank takes only what belongs to its own flash blocks. fileSize is
     // the whole file's where source holds only its first bytes (0: source is the whole file).
     virtual audio::ImportResult importContent(std::uint16_t index, std::span<const std::uint8_t> source,
-                                       const std::string& path, const audio::ImportOptions& options,
-                                       std::uint64_t fileSize = 0) = 0;
+                                              const std::string& path, const audio::ImportOptions& options,
+                                              std::uint64_t fileSize = 0)
+        = 0;
     // Puts a sound already rendered for a sample slot into it, named name: exactly as many device
     // bytes as the slot holds. Anything else (a firmware slot, another length) is refused with
     // false, the bank unchanged.

@@ -46,7 +46,8 @@ std::string holding(const audio::ImportResult& refused, const MessageSlotNeeds& 
     case Refusal::OtherSlotMessage:
         return "holds the " + needs.otherLabel + " message";
     case Refusal::MessageLength:
-        return "holds a System Exclusive message of " + grouped(refused.length) + (refused.length == 1 ? " byte" : " bytes");
+        return "holds a System Exclusive message of " + grouped(refused.length)
+               + (refused.length == 1 ? " byte" : " bytes");
     case Refusal::NoSound:
     case Refusal::OtherSoundFormat:
     case Refusal::Undecodable:
@@ -62,8 +63,9 @@ std::string holding(const audio::ImportResult& refused, const MessageSlotNeeds& 
 MessageSlotNeeds messageSlotNeeds(std::uint16_t slot)
 {
     const auto other = static_cast<std::uint16_t>(slot == 0 ? 1 : 0);
-    return {CFirmware::kShortestMessage, CMessage::kLongestMessage, static_cast<unsigned>(2 * factory::kSoundBankCount + slot),
-            hex(CFirmware::factoryForm(slot)), factory::firmwareContentName(other)};
+    return {CFirmware::kShortestMessage, CMessage::kLongestMessage,
+            static_cast<unsigned>(2 * factory::kSoundBankCount + slot), hex(CFirmware::factoryForm(slot)),
+            factory::firmwareContentName(other)};
 }
 
 std::string SlotRefusal::describe() const
@@ -78,8 +80,8 @@ std::string messageSlotRefusal(const audio::ImportResult& refused, const std::st
     if (holds.empty())
         return {};
     if (refused.refusal == audio::ImportResult::Refusal::OtherSlotMessage)
-        return holds + "; " + slotLabel + " takes the " + slotLabel + " message, which begins " + needs.form + ", for flash block "
-               + std::to_string(needs.block);
+        return holds + "; " + slotLabel + " takes the " + slotLabel + " message, which begins " + needs.form
+               + ", for flash block " + std::to_string(needs.block);
     return holds + "; " + slotLabel + " takes one ZYLOX 515 System Exclusive message of " + grouped(needs.shortest)
            + " to " + grouped(needs.longest) + " bytes for flash block " + std::to_string(needs.block);
 }

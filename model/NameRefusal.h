@@ -14,7 +14,7 @@
 struct NameRefusal {
     enum class Why {
         ZeroByte, // holds a zero byte (U+0000)
-        TooLong,  // longer than kLongestName bytes: length says how long
+        TooLong, // longer than kLongestName bytes: length says how long
     };
     static constexpr std::size_t kLongestName = 255;
 

@@ -30,8 +30,10 @@ std::unique_ptr<IPcmStream> AlsaPcmStream::open(const std::string& device, const
     }
     // Resampling allowed: a sound server or card that cannot run at 33 kHz, or at a source's own
     // rate, still plays the sound.
-    const snd_pcm_format_t values = format.encoding == PcmFormat::Encoding::Signed16 ? SND_PCM_FORMAT_S16 : SND_PCM_FORMAT_U8;
-    int error = snd_pcm_set_params(pcm, values, SND_PCM_ACCESS_RW_INTERLEAVED, format.channels, format.rate, 1, kLatency);
+    const snd_pcm_format_t values
+        = format.encoding == PcmFormat::Encoding::Signed16 ? SND_PCM_FORMAT_S16 : SND_PCM_FORMAT_U8;
+    int error
+        = snd_pcm_set_params(pcm, values, SND_PCM_ACCESS_RW_INTERLEAVED, format.channels, format.rate, 1, kLatency);
     snd_pcm_uframes_t buffer = 0;
     snd_pcm_uframes_t period = 0;
     if (error >= 0)

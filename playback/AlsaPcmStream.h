@@ -12,7 +12,8 @@ typedef struct _snd_pcm snd_pcm_t;
 class AlsaPcmStream : public IPcmStream {
 public:
     // None, with the reason in failure, when the device cannot be opened or set up.
-    static std::unique_ptr<IPcmStream> open(const std::string& device, const PcmFormat& format, PlaybackFailure& failure);
+    static std::unique_ptr<IPcmStream> open(const std::string& device, const PcmFormat& format,
+                                            PlaybackFailure& failure);
     ~AlsaPcmStream() override;
     AlsaPcmStream(const AlsaPcmStream&) = delete;
     AlsaPcmStream& operator=(const AlsaPcmStream&) = delete;

@@ -100,7 +100,8 @@ bool AlsaSoundOutput::feed(IPcmStream& stream, const PcmFormat& format, std::spa
     // the device never plays frames its buffer held from earlier, and no drain holds the thread.
     const std::size_t silence = stream.bufferFrames();
     const std::vector<std::uint8_t> silentFrames(silence * format.frameBytes(), format.silence());
-    if (!write(stream, format.frameBytes(), frames, failure) || !write(stream, format.frameBytes(), silentFrames, failure))
+    if (!write(stream, format.frameBytes(), frames, failure)
+        || !write(stream, format.frameBytes(), silentFrames, failure))
         return false;
     while (!m_stop) {
         const long queued = stream.queued();

@@ -36,9 +36,11 @@ private:
     void start(std::function<void()> play);
     void run(const PcmFormat& format, std::span<const std::uint8_t> frames, const EndHandler& onEnd);
     // Whether every frame was heard; false when stopped, or failed with failure set.
-    bool feed(IPcmStream& stream, const PcmFormat& format, std::span<const std::uint8_t> frames, PlaybackFailure& failure);
+    bool feed(IPcmStream& stream, const PcmFormat& format, std::span<const std::uint8_t> frames,
+              PlaybackFailure& failure);
     // Whether the stream took all the frames; false when stopped, or failed with failure set.
-    bool write(IPcmStream& stream, std::size_t frameBytes, std::span<const std::uint8_t> frames, PlaybackFailure& failure);
+    bool write(IPcmStream& stream, std::size_t frameBytes, std::span<const std::uint8_t> frames,
+               PlaybackFailure& failure);
     // Stops the play on its way, if any, and waits for its thread; with m_playing held.
     void endPlay();
 

@@ -13,6 +13,8 @@ std::uint8_t PcmFormat::silence() const
 std::string PcmFormat::describe() const
 {
     const std::string width = encoding == Encoding::Signed16 ? "16-bit" : "8-bit";
-    const std::string layout = channels == 1 ? "mono" : channels == 2 ? "stereo" : std::to_string(channels) + "-channel";
+    const std::string layout = channels == 1   ? "mono"
+                               : channels == 2 ? "stereo"
+                                               : std::to_string(channels) + "-channel";
     return width + " " + layout + " at " + std::to_string(rate) + " frames per second";
 }

@@ -10,13 +10,13 @@
 struct PlaybackFailure {
     enum class Kind {
         None,
-        Unopenable,    // device cannot be opened
+        Unopenable, // device cannot be opened
         FormatRefused, // device cannot play format
-        Failed,        // device failed while playing
-        Channels,      // a run of format.channels channels: only mono or stereo play
-        Rate,          // a run at format.rate frames per second, outside PcmRun's rates
-        NoFrames,      // a run without a frame
-        HalfFrame,     // a stereo run that ends in half a frame
+        Failed, // device failed while playing
+        Channels, // a run of format.channels channels: only mono or stereo play
+        Rate, // a run at format.rate frames per second, outside PcmRun's rates
+        NoFrames, // a run without a frame
+        HalfFrame, // a stereo run that ends in half a frame
     };
 
     Kind kind = Kind::None;

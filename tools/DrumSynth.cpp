@@ -125,8 +125,8 @@ std::vector<std::uint8_t> DrumSynth::rimShot(std::size_t length)
     std::vector<double> sound(length);
     for (std::size_t n = 0; n < length; ++n) {
         const double t = seconds(n);
-        const double ring = std::sin(kTwoPi * high * t) * std::exp(-t / (0.010 * m_decay)) +
-                            0.6 * std::sin(kTwoPi * low * t) * std::exp(-t / (0.018 * m_decay));
+        const double ring = std::sin(kTwoPi * high * t) * std::exp(-t / (0.010 * m_decay))
+                            + 0.6 * std::sin(kTwoPi * low * t) * std::exp(-t / (0.018 * m_decay));
         const double tick = click.process(noise()) * std::exp(-t / 0.0012);
         sound[n] = (ring + 0.5 * tick) * attack(n);
     }
@@ -142,8 +142,7 @@ std::vector<std::uint8_t> DrumSynth::crash(std::size_t length)
     for (std::size_t n = 0; n < length; ++n) {
         const double raw = 0.45 * sound[n] + 0.55 * noise();
         const double swell = 1.0 - 0.4 * std::exp(-seconds(n) / 0.02);
-        sound[n] = (highPass.process(raw) + 0.6 * wash.process(raw)) * swell * attack(n) *
-                   std::exp(-seconds(n) / tau);
+        sound[n] = (highPass.process(raw) + 0.6 * wash.process(raw)) * swell * attack(n) * std::exp(-seconds(n) / tau);
     }
     return toDeviceBytes(std::move(sound), 0.93);
 }
@@ -172,7 +171,8 @@ std::vector<std::uint8_t> DrumSynth::toDeviceBytes(std::vector<double> sound, do
     const std::size_t tail = static_cast<std::size_t>(static_cast<double>(sound.size()) * kTailShare);
     for (std::size_t i = 0; i < tail; ++i) {
         // Half a cosine from 1 down to exactly 0 at the last sample.
-        const double fade = 0.5 + 0.5 * std::cos(std::numbers::pi * static_cast<double>(i + 1) / static_cast<double>(tail));
+        const double fade
+            = 0.5 + 0.5 * std::cos(std::numbers::pi * static_cast<double>(i + 1) / static_cast<double>(tail));
         sound[sound.size() - tail + i] *= fade;
     }
     double loudest = 0.0;

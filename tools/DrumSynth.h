@@ -27,8 +27,8 @@ private:
     // rounds to device bytes; the first byte is always the zero line.
     static std::vector<std::uint8_t> toDeviceBytes(std::vector<double> sound, double peak);
 
-    double m_pitch;      // frequency factor, about 0.8 to 1.3
-    double m_decay;      // decay time factor, about 0.7 to 1.4
+    double m_pitch; // frequency factor, about 0.8 to 1.3
+    double m_decay; // decay time factor, about 0.7 to 1.4
     double m_brightness; // 0 (dark) to 1 (bright)
     std::uint64_t m_noiseState;
 };

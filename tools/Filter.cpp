@@ -10,7 +10,11 @@ constexpr double kSampleRate = 33000.0;
 } // namespace
 
 Filter::Filter(double b0, double b1, double b2, double a1, double a2)
-    : m_b0(b0), m_b1(b1), m_b2(b2), m_a1(a1), m_a2(a2)
+    : m_b0(b0)
+    , m_b1(b1)
+    , m_b2(b2)
+    , m_a1(a1)
+    , m_a2(a2)
 {
 }
 
@@ -20,8 +24,7 @@ Filter Filter::highPass(double cutoffHz, double q)
     const double alpha = std::sin(w) / (2.0 * q);
     const double a0 = 1.0 + alpha;
     const double c = std::cos(w);
-    return Filter((1.0 + c) / 2.0 / a0, -(1.0 + c) / a0, (1.0 + c) / 2.0 / a0, -2.0 * c / a0,
-                  (1.0 - alpha) / a0);
+    return Filter((1.0 + c) / 2.0 / a0, -(1.0 + c) / a0, (1.0 + c) / 2.0 / a0, -2.0 * c / a0, (1.0 - alpha) / a0);
 }
 
 Filter Filter::bandPass(double centreHz, double q)

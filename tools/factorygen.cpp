@@ -32,9 +32,9 @@ std::vector<std::uint8_t> sampleData()
     std::vector<std::uint8_t> data;
     for (unsigned bank = 0; bank < kSoundBanks; ++bank) {
         DrumSynth kit(bank);
-        for (const auto& sound : {kit.openHiHat(kSlotLength[0]), kit.closedHiHat(kSlotLength[1]),
-                                  kit.clap(kSlotLength[2]), kit.rimShot(kSlotLength[3]),
-                                  kit.crash(kSlotLength[4]), kit.ride(kSlotLength[5])})
+        for (const auto& sound :
+             {kit.openHiHat(kSlotLength[0]), kit.closedHiHat(kSlotLength[1]), kit.clap(kSlotLength[2]),
+              kit.rimShot(kSlotLength[3]), kit.crash(kSlotLength[4]), kit.ride(kSlotLength[5])})
             data.insert(data.end(), sound.begin(), sound.end());
     }
     return data;

@@ -79,10 +79,11 @@ void CBankEdits::renameSlot(std::size_t row, int slot, const std::string& name)
     const QString slotName = QString::fromStdString(slotOf(row, index));
     if (refusesName(name, slotName))
         return;
-    if (m_banks.edit({tr("Rename").toStdString(), tr("rename of %1").arg(slotName).toStdString()}, row, [&](IBank& bank) {
-            bank.setContentName(index, name.c_str());
-            return true;
-        })) {
+    if (m_banks.edit({tr("Rename").toStdString(), tr("rename of %1").arg(slotName).toStdString()}, row,
+                     [&](IBank& bank) {
+                         bank.setContentName(index, name.c_str());
+                         return true;
+                     })) {
         emit status(tr("Renamed %1 to \"%2\"").arg(slotName, QString::fromStdString(name)));
         emit slotChanged(slot);
     }
@@ -97,8 +98,12 @@ bool CBankEdits::refusesName(const std::string& name, const QString& renamed)
     // then is no second rename.
     emit nameRefused();
     const QString text = tr("%1 keeps its name: %2.").arg(renamed, reasonOf(*refused));
-    m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Rename Failed").toStdString(), text.toStdString(),
-                        tr("OK").toStdString(), {}, {}});
+    m_dialogs.runAlert({IDialogs::AlertStyle::Critical,
+                        tr("Rename Failed").toStdString(),
+                        text.toStdString(),
+                        tr("OK").toStdString(),
+                        {},
+                        {}});
     emit status(text);
     return true;
 }
@@ -106,19 +111,27 @@ bool CBankEdits::refusesName(const std::string& name, const QString& renamed)
 void CBankEdits::resetToFactory(std::size_t row, bool transferring)
 {
     if (transferring) {
-        m_dialogs.runAlert({IDialogs::AlertStyle::Informational, tr("Reset to Default").toStdString(),
+        m_dialogs.runAlert({IDialogs::AlertStyle::Informational,
+                            tr("Reset to Default").toStdString(),
                             tr("Don't Reset To Default any bank during sending or receiveing!").toStdString(),
-                            tr("OK").toStdString(), {}, {}});
+                            tr("OK").toStdString(),
+                            {},
+                            {}});
         emit status(tr("Not reset: %1 stays as it is while banks are being sent")
                         .arg(QString::fromStdString(shownBankNumber(row))));
         return;
     }
-    const std::string question = tr("Give the bank \"%1\" back its factory name and sounds? What it holds now is replaced.")
-                                     .arg(QString::fromStdString(m_banks.bank(row).getName()))
-                                     .toStdString();
+    const std::string question
+        = tr("Give the bank \"%1\" back its factory name and sounds? What it holds now is replaced.")
+              .arg(QString::fromStdString(m_banks.bank(row).getName()))
+              .toStdString();
     // Enter keeps the bank: what it holds is lost by a slip of the key otherwise.
-    if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Reset to Default").toStdString(), question,
-                            tr("Reset").toStdString(), tr("Cancel").toStdString(), {},
+    if (m_dialogs.runAlert({IDialogs::AlertStyle::Question,
+                            tr("Reset to Default").toStdString(),
+                            question,
+                            tr("Reset").toStdString(),
+                            tr("Cancel").toStdString(),
+                            {},
                             IDialogs::AlertReply::Alternate})
         != IDialogs::AlertReply::Default)
         return;
@@ -178,9 +191,10 @@ void CBankEdits::importFile(std::size_t row, std::uint16_t slot, const std::stri
                 return openPanel(row, slot, kept, shownFileName(path), "Import");
             // Straight in, byte for byte as an import without a panel makes it.
             const std::unique_ptr<IBank> scratch(m_banks.bank(row).clone());
-            if (const audio::ImportResult result = scratch->importContent(slot, source.bytes(), path, options,
-                                                                          source.fileSize()))
-                return put("Import", row, slot, scratch->getContent(slot)->getData(), shownFileName(path), kept, result);
+            if (const audio::ImportResult result
+                = scratch->importContent(slot, source.bytes(), path, options, source.fileSize()))
+                return put("Import", row, slot, scratch->getContent(slot)->getData(), shownFileName(path), kept,
+                           result);
         }
     }
     audio::ImportResult result;
@@ -203,7 +217,8 @@ void CBankEdits::shape(std::size_t row, int slot)
     if (!bank.isSampleContent(index))
         return;
     const SlotSource* kept = m_banks.source(row, index);
-    openPanel(row, index, kept != nullptr ? *kept : SlotSource{slotSound(bank.getContent(index)->getData()), {}, {}, {}},
+    openPanel(row, index,
+              kept != nullptr ? *kept : SlotSource{slotSound(bank.getContent(index)->getData()), {}, {}, {}},
               bank.getContentName(index), "Shape");
 }
 
@@ -257,17 +272,23 @@ void CBankEdits::put(const std::string& what, std::size_t row, std::uint16_t slo
     const qulonglong budget = m_banks.sourceBudget() >> 20;
     if (put.sourcesLetGo == 1)
         line += tr(" To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and "
-                   "shaping it again starts from those.").arg(budget);
+                   "shaping it again starts from those.")
+                    .arg(budget);
     else if (put.sourcesLetGo > 1)
         line += tr(" To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes "
-                   "now, and shaping them again starts from those.").arg(budget).arg(put.sourcesLetGo);
+                   "now, and shaping them again starts from those.")
+                    .arg(budget)
+                    .arg(put.sourcesLetGo);
     emit status(line);
     emit slotChanged(slot);
     // A sound that broke off is in, and the user must hear of it before taking it for the file's whole sound.
     if (result.cutShort && what == "Import")
-        m_dialogs.runAlert({IDialogs::AlertStyle::Warning, tr("Damaged or Cut Short").toStdString(),
+        m_dialogs.runAlert({IDialogs::AlertStyle::Warning,
+                            tr("Damaged or Cut Short").toStdString(),
                             ImportWording::line(result, QString::fromStdString(name),
                                                 QString::fromStdString(m_banks.bank(row).getContentLabel(slot)))
                                 .toStdString(),
-                            tr("OK").toStdString(), {}, {}});
+                            tr("OK").toStdString(),
+                            {},
+                            {}});
 }

@@ -3,10 +3,10 @@
 #include "app/banks/CBankTableModel.h"
 #include "app/banks/CBankTypeAhead.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QAbstractButton>
 #include <QTableView>
 
 CBankSelection::CBankSelection(QTableView& table, std::initializer_list<QAbstractButton*> options,

@@ -53,5 +53,6 @@ QVariant CBankTableModel::headerData(int section, Qt::Orientation orientation, i
 void CBankTableModel::reloadData()
 {
     if (m_visibleBanks > 0)
-        emit dataChanged(index(0, 0), index(m_visibleBanks - 1, columnCount() - 1), {Qt::DisplayRole, Qt::AccessibleTextRole});
+        emit dataChanged(index(0, 0), index(m_visibleBanks - 1, columnCount() - 1),
+                         {Qt::DisplayRole, Qt::AccessibleTextRole});
 }

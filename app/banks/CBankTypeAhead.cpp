@@ -16,7 +16,9 @@ constexpr int kBeginning = -2; // "S", "0" or "S0": the start of a number
 
 } // namespace
 
-CBankTypeAhead::CBankTypeAhead(QTableView& table) : QObject(&table), m_table(table)
+CBankTypeAhead::CBankTypeAhead(QTableView& table)
+    : QObject(&table)
+    , m_table(table)
 {
     table.installEventFilter(this);
 }
@@ -28,7 +30,8 @@ bool CBankTypeAhead::eventFilter(QObject* watched, QEvent* event)
     const auto* key = static_cast<QKeyEvent*>(event);
     const QString text = key->text().toUpper();
     // Any other key, moving through the table or not, ends what was being typed.
-    if (text.size() != 1 || !text.at(0).isPrint() || (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != 0) {
+    if (text.size() != 1 || !text.at(0).isPrint()
+        || (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != 0) {
         m_typed.clear();
         return false;
     }
@@ -58,8 +61,8 @@ int CBankTypeAhead::rowNamed(const QString& typed)
     const QString digits = typed.startsWith(QLatin1Char('S')) ? typed.mid(1) : typed;
     bool isNumber = false;
     const int shown = digits.toInt(&isNumber);
-    const bool onlyDigits = !digits.isEmpty() && digits.size() <= 2 &&
-                            std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); });
+    const bool onlyDigits = !digits.isEmpty() && digits.size() <= 2
+                            && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); });
     if (digits.isEmpty() && typed == QLatin1String("S"))
         return kBeginning;
     if (!onlyDigits || !isNumber || shown > factory::kSoundBankCount || (shown == 0 && digits.size() > 1))

@@ -38,8 +38,10 @@ QString firmwareSlotText(const IBank& bank, int slot)
     const int block = bank.getIndex() * 2 + slot;
     const QString label = QString::fromStdString(bank.getContentLabel(static_cast<std::uint16_t>(slot)));
     const QString size = numbers().toString(static_cast<qulonglong>(content != nullptr ? content->getSize() : 0));
-    return slot % 2 == 0 ? CBankView::tr("%1: the device's preset memory, block %2 (%3 bytes)").arg(label, QString::number(block), size)
-                         : CBankView::tr("%1: the device's operating system, block %2 (%3 bytes)").arg(label, QString::number(block), size);
+    return slot % 2 == 0 ? CBankView::tr("%1: the device's preset memory, block %2 (%3 bytes)")
+                               .arg(label, QString::number(block), size)
+                         : CBankView::tr("%1: the device's operating system, block %2 (%3 bytes)")
+                               .arg(label, QString::number(block), size);
 }
 
 } // namespace
@@ -93,21 +95,17 @@ void CBankView::makeSlotRooms(QWidget& window, QGridLayout& slotGrid, QBoxLayout
     std::vector<std::vector<QWidget*>> cells;
     for (int slot = 0; slot < rows; ++slot) {
         cells.push_back({m_labels.cellWithTag(slot), m_names.cellWithTag(slot), m_openButtons.cellWithTag(slot),
-                         m_playButtons.cellWithTag(slot),
-                         m_waveforms->rowView(slot)});
+                         m_playButtons.cellWithTag(slot), m_waveforms->rowView(slot)});
         // Each row's waveform comes after its Play button, so Tab reaches the slot list row by row.
         QWidget::setTabOrder(m_playButtons.cellWithTag(slot), m_waveforms->rowView(slot));
     }
-    m_drops = std::make_unique<CSlotDrops>(window, std::move(cells),
-                                           CSlotDrops::Actions{[this] { return shownSlotCount(); },
-                                                               [this](int slot, const std::string& path) {
-                                                                   emit fileDropped(slot, path);
-                                                               },
-                                                               [this](int slot, const std::string& path) {
-                                                                   emit fileDroppedToShape(slot, path);
-                                                               },
-                                                               [this](const std::string& path) { emit bankFileDropped(path); },
-                                                               [this](int leftOver) { emit filesLeftOut(leftOver); }});
+    m_drops = std::make_unique<CSlotDrops>(
+        window, std::move(cells),
+        CSlotDrops::Actions{[this] { return shownSlotCount(); },
+                            [this](int slot, const std::string& path) { emit fileDropped(slot, path); },
+                            [this](int slot, const std::string& path) { emit fileDroppedToShape(slot, path); },
+                            [this](const std::string& path) { emit bankFileDropped(path); },
+                            [this](int leftOver) { emit filesLeftOut(leftOver); }});
 }
 
 CBankView::~CBankView() = default;
@@ -160,9 +158,9 @@ void CBankView::showRows(const IBank& bank)
     const bool firmware = first != nullptr && !first->isSample();
     QStringList firmwareSlots;
     for (int slot = 0; slot < m_labels.numberOfRows(); ++slot) {
-        for (QWidget* cell : std::initializer_list<QWidget*>{m_labels.cellWithTag(slot), m_names.cellWithTag(slot),
-                                                             m_openButtons.cellWithTag(slot), m_playButtons.cellWithTag(slot),
-                                                             m_waveforms->rowView(slot)})
+        for (QWidget* cell : std::initializer_list<QWidget*>{
+                 m_labels.cellWithTag(slot), m_names.cellWithTag(slot), m_openButtons.cellWithTag(slot),
+                 m_playButtons.cellWithTag(slot), m_waveforms->rowView(slot)})
             cell->setVisible(slot < count);
         if (firmware && slot < count)
             firmwareSlots << firmwareSlotText(bank, slot);

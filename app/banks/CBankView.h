@@ -85,7 +85,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-
     QLineEdit& m_bankName;
     std::vector<QWidget*> m_bankButtons;
     // The columns of the slot rows; the layout gives them their rows.

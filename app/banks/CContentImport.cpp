@@ -12,7 +12,8 @@ namespace {
 QString quotedName(const std::string& path)
 {
     //: A file's name in quotes
-    return CContentImport::tr("\u201C%1\u201D").arg(QString::fromStdString(std::filesystem::path(path).filename().string()));
+    return CContentImport::tr("\u201C%1\u201D")
+        .arg(QString::fromStdString(std::filesystem::path(path).filename().string()));
 }
 
 } // namespace
@@ -41,8 +42,12 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
                                     "as raw 8-bit device data?")
                                      .arg(file, ImportWording::decodedFormats());
         // Enter cancels: a key pressed once too often must not put a text file's bytes into a slot.
-        if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Not a Sound").toStdString(), question.toStdString(),
-                                tr("Load Raw").toStdString(), tr("Cancel").toStdString(), {},
+        if (m_dialogs.runAlert({IDialogs::AlertStyle::Question,
+                                tr("Not a Sound").toStdString(),
+                                question.toStdString(),
+                                tr("Load Raw").toStdString(),
+                                tr("Cancel").toStdString(),
+                                {},
                                 IDialogs::AlertReply::Alternate})
             != IDialogs::AlertReply::Default)
             return {};
@@ -50,10 +55,11 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
     }
     if (result)
         return result;
-    if (const QString message =
-            ImportWording::messageSlotRefusal(result, QString::fromStdString(bank.getContentLabel(slot)), slot);
+    if (const QString message
+        = ImportWording::messageSlotRefusal(result, QString::fromStdString(bank.getContentLabel(slot)), slot);
         !message.isEmpty()) {
-        const QString hint = result.refusal == Refusal::BankFile ? tr(" Open it with Open\u2026 to load its banks.") : QString();
+        const QString hint
+            = result.refusal == Refusal::BankFile ? tr(" Open it with Open\u2026 to load its banks.") : QString();
         refuse(tr("%1 %2.").arg(file, message) + hint);
         return result;
     }
@@ -66,8 +72,12 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
                                            .arg(file, ImportWording::decodedFormats()))
                                     .toStdString();
         // Raw device data may begin with bytes that look like a sound's: the user can still take them.
-        if (m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Wrong File Format").toStdString(), why,
-                                tr("OK").toStdString(), tr("Load Raw").toStdString(), {}})
+        if (m_dialogs.runAlert({IDialogs::AlertStyle::Critical,
+                                tr("Wrong File Format").toStdString(),
+                                why,
+                                tr("OK").toStdString(),
+                                tr("Load Raw").toStdString(),
+                                {}})
             == IDialogs::AlertReply::Alternate)
             return importRaw(bank, slot, source.bytes(), path, options);
         m_refusal = why;
@@ -104,6 +114,6 @@ audio::ImportResult CContentImport::importRaw(IBank& bank, std::uint16_t slot, s
 void CContentImport::refuse(const QString& message)
 {
     m_refusal = message.toStdString();
-    m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Import Failed").toStdString(), m_refusal,
-                        tr("OK").toStdString(), {}, {}});
+    m_dialogs.runAlert(
+        {IDialogs::AlertStyle::Critical, tr("Import Failed").toStdString(), m_refusal, tr("OK").toStdString(), {}, {}});
 }

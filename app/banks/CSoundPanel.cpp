@@ -44,14 +44,15 @@ QString seconds(double value)
 bool isSlotImage(const audio::DecodedSound& sound, std::size_t slotLength)
 {
     const audio::sample& frames = sound.frames;
-    return frames.m_channels == 1 && frames.m_bitrate == 8 && frames.m_unsigned8Bit && frames.m_samplerate == audio::kDeviceRate
-           && frames.size() == slotLength;
+    return frames.m_channels == 1 && frames.m_bitrate == 8 && frames.m_unsigned8Bit
+           && frames.m_samplerate == audio::kDeviceRate && frames.size() == slotLength;
 }
 
 audio::RenderedSlot slotImage(const audio::DecodedSound& sound, const audio::SoundShape& shape)
 {
     const std::size_t length = sound.frames.size();
-    audio::RenderedSlot image{{sound.frames.begin(), sound.frames.end()}, {audio::ImportResult::Kind::Sound, length, length}};
+    audio::RenderedSlot image{{sound.frames.begin(), sound.frames.end()},
+                              {audio::ImportResult::Kind::Sound, length, length}};
     image.result.options = shape;
     int peak = 0;
     for (const std::uint8_t byte : image.bytes)
@@ -169,12 +170,14 @@ void CSoundPanel::start(const SlotSource& source, std::size_t slotLength, const 
 
 double CSoundPanel::rate() const
 {
-    return m_source.sound && m_source.sound->frames.m_samplerate > 0.0 ? m_source.sound->frames.m_samplerate : audio::kDeviceRate;
+    return m_source.sound && m_source.sound->frames.m_samplerate > 0.0 ? m_source.sound->frames.m_samplerate
+                                                                       : audio::kDeviceRate;
 }
 
 std::uint64_t CSoundPanel::slotFrames() const
 {
-    const double frames = static_cast<double>(m_slotLength) * rate() / audio::kDeviceRate * std::exp2(m_source.shape.pitch / 12.0);
+    const double frames
+        = static_cast<double>(m_slotLength) * rate() / audio::kDeviceRate * std::exp2(m_source.shape.pitch / 12.0);
     return static_cast<std::uint64_t>(std::max(1.0, std::ceil(frames)));
 }
 
@@ -185,7 +188,8 @@ audio::SourceRegion CSoundPanel::windowRegion() const
     const auto first = static_cast<std::uint64_t>(std::llround(std::max(0.0, shape.start) * rate()));
     // Fit takes the whole rest of the source where no end is given, as its import does.
     const std::uint64_t reach = shape.fit ? std::max(whole, first + 1) - first : slotFrames();
-    const std::uint64_t last = shape.end ? static_cast<std::uint64_t>(std::llround(*shape.end * rate())) : first + reach;
+    const std::uint64_t last
+        = shape.end ? static_cast<std::uint64_t>(std::llround(*shape.end * rate())) : first + reach;
     return {first, std::max(last, first + 1)};
 }
 
@@ -204,7 +208,8 @@ void CSoundPanel::showWindow()
     const double slotSeconds = static_cast<double>(m_slotLength) / audio::kDeviceRate;
     const double filled = static_cast<double>(held - region.first) / rate() / std::exp2(m_source.shape.pitch / 12.0);
     const double padding = m_source.shape.fit ? 0.0 : slotSeconds - filled;
-    m_window->setText(padding < 0.0005 ? window : tr("%1, then %2 of silence to the slot's end").arg(window, seconds(padding)));
+    m_window->setText(padding < 0.0005 ? window
+                                       : tr("%1, then %2 of silence to the slot's end").arg(window, seconds(padding)));
 }
 
 void CSoundPanel::shapeChanged()
@@ -247,8 +252,8 @@ void CSoundPanel::snapToOnset()
     // The onset may lie past the window's end: a sound whose hit comes late is what this is for.
     if (!m_source.sound)
         return;
-    if (const auto onset = audio::onsetFrame(*m_source.sound, windowRegion().first, m_source.shape.trimThreshold,
-                                             m_source.shape.mono))
+    if (const auto onset
+        = audio::onsetFrame(*m_source.sound, windowRegion().first, m_source.shape.trimThreshold, m_source.shape.mono))
         moveWindow(*onset);
 }
 
@@ -300,8 +305,9 @@ QString CSoundPanel::warning(const audio::ImportResult& result)
     const audio::ShapeReport& report = result.report;
     if (report.silent) {
         QString text = tr("Silent: the result's peak is %1, below %2 dBFS")
-                           .arg(std::isfinite(report.peakDecibels) ? QLocale().toString(report.peakDecibels, 'f', 1) + QStringLiteral(" dBFS")
-                                                                   : tr("zero"))
+                           .arg(std::isfinite(report.peakDecibels)
+                                    ? QLocale().toString(report.peakDecibels, 'f', 1) + QStringLiteral(" dBFS")
+                                    : tr("zero"))
                            .arg(QLocale().toString(audio::ShapeReport::quietestSound, 'f', 0));
         if (report.soundStart)
             text += tr("; the sound starts at %1 s").arg(QLocale().toString(*report.soundStart, 'f', 2));
@@ -320,7 +326,8 @@ void CSoundPanel::playSource()
     m_warning->setText(warning(rendered().result));
     const unsigned play = ++m_play;
     m_output.playRun(sourceRun(*m_source.sound, windowRegion()), [this, play](bool, const PlaybackFailure& failure) {
-        QMetaObject::invokeMethod(this, [this, play, failure] { played(play, failure); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, play, failure] { played(play, failure); }, Qt::QueuedConnection);
     });
 }
 
@@ -329,7 +336,8 @@ void CSoundPanel::playResult()
     m_warning->setText(warning(rendered().result));
     const unsigned play = ++m_play;
     m_output.play(rendered().bytes, [this, play](bool, const PlaybackFailure& failure) {
-        QMetaObject::invokeMethod(this, [this, play, failure] { played(play, failure); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, play, failure] { played(play, failure); }, Qt::QueuedConnection);
     });
 }
 

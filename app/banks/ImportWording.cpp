@@ -2,8 +2,8 @@
 
 #include "audio/DeviceRate.h"
 #include "audio/SoundFileDecoder.h"
-#include "audio/SoundShape.h"
 #include "audio/SoundFileTypes.h"
+#include "audio/SoundShape.h"
 #include "model/MessageSlotRefusal.h"
 
 #include <QLocale>
@@ -90,8 +90,9 @@ QString holding(const audio::ImportResult& refused, const MessageSlotNeeds& need
         //: The other firmware slot's label: "holds the PRESETS message"
         return ImportWording::tr("holds the %1 message").arg(QString::fromStdString(needs.otherLabel));
     case Refusal::MessageLength:
-        return refused.length == 1 ? ImportWording::tr("holds a System Exclusive message of 1 byte")
-                                   : ImportWording::tr("holds a System Exclusive message of %1 bytes").arg(bytes(refused.length));
+        return refused.length == 1
+                   ? ImportWording::tr("holds a System Exclusive message of 1 byte")
+                   : ImportWording::tr("holds a System Exclusive message of %1 bytes").arg(bytes(refused.length));
     case Refusal::NoSound:
     case Refusal::OtherSoundFormat:
     case Refusal::Undecodable:
@@ -141,7 +142,8 @@ QString ImportWording::decodedFormats()
     return numbers().createSeparatedList(names);
 }
 
-QString ImportWording::messageSlotRefusal(const audio::ImportResult& refused, const QString& slotLabel, std::uint16_t slot)
+QString ImportWording::messageSlotRefusal(const audio::ImportResult& refused, const QString& slotLabel,
+                                          std::uint16_t slot)
 {
     const MessageSlotNeeds needs = messageSlotNeeds(slot);
     const QString holds = holding(refused, needs);

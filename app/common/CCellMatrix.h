@@ -10,8 +10,7 @@
 // One column of the slot rows, as the layout file lays it out: the widgets named "<name>_<n>",
 // each carrying its slot number in the dynamic property "tag". The layout decides how many rows
 // there are; the code only asks.
-template <class Cell>
-class CCellMatrix {
+template <class Cell> class CCellMatrix {
 public:
     CCellMatrix() = default;
     CCellMatrix(const QWidget& window, const QString& name)

@@ -59,10 +59,10 @@ IDialogs::AlertReply CDialogs::runAlert(const Alert& alert)
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(alert.message));
     QPushButton* defaultButton = box.addButton(QString::fromStdString(alert.defaultButton), QMessageBox::AcceptRole);
-    QPushButton* alternateButton = alert.alternateButton.empty()
-                                       ? nullptr
-                                       : box.addButton(QString::fromStdString(alert.alternateButton),
-                                                       QMessageBox::RejectRole);
+    QPushButton* alternateButton
+        = alert.alternateButton.empty()
+              ? nullptr
+              : box.addButton(QString::fromStdString(alert.alternateButton), QMessageBox::RejectRole);
     box.setEscapeButton(alternateButton != nullptr ? alternateButton : defaultButton);
     QPushButton* otherButton = alert.otherButton.empty()
                                    ? nullptr

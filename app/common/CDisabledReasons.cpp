@@ -3,7 +3,8 @@
 #include <QAbstractButton>
 #include <QEvent>
 
-CDisabledReasons::CDisabledReasons(const QList<QAbstractButton*>& buttons, QObject* parent) : QObject(parent)
+CDisabledReasons::CDisabledReasons(const QList<QAbstractButton*>& buttons, QObject* parent)
+    : QObject(parent)
 {
     // A disabled widget drops mouse presses in its own event handling; its filters still see them.
     for (QAbstractButton* button : buttons)

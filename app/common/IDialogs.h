@@ -54,7 +54,8 @@ public:
     // The open panel, titled by what the file is for, starts in folder (empty: wherever the desktop
     // starts it).
     virtual std::string runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder,
-                                     const std::string& title) = 0;
+                                     const std::string& title)
+        = 0;
     // The save panel proposes suggested: a file name, with or without its folder.
     virtual std::string runSavePanel(const std::vector<std::string>& fileTypes, const std::string& suggested) = 0;
     virtual void beep() = 0;

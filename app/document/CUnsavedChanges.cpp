@@ -44,8 +44,7 @@ std::vector<std::size_t> CUnsavedChanges::changedRows() const
 
 std::string CUnsavedChanges::title() const
 {
-    return (filePath().empty() ? tr("Untitled").toStdString()
-                               : std::filesystem::path(filePath()).filename().string())
+    return (filePath().empty() ? tr("Untitled").toStdString() : std::filesystem::path(filePath()).filename().string())
            + "[*]";
 }
 
@@ -56,15 +55,17 @@ CUnsavedChanges::Answer CUnsavedChanges::ask(const std::string& before) const
         return Answer::Discard;
     QString names;
     for (std::size_t i = 0; i < rows.size() && i < kNamesShown; ++i)
-        names += (i == 0 ? QString() : tr(", ")) + tr("\"%1\"").arg(QString::fromStdString(m_banks.bank(rows[i]).getName()));
+        names += (i == 0 ? QString() : tr(", "))
+                 + tr("\"%1\"").arg(QString::fromStdString(m_banks.bank(rows[i]).getName()));
     if (rows.size() > kNamesShown)
         names = tr("%1 and %n more", nullptr, static_cast<int>(rows.size() - kNamesShown)).arg(names);
-    const QString message =
-        (rows.size() == 1 ? tr("The bank %1 has changes that are not saved. Save them before %2?")
-                          : tr("The banks %1 have changes that are not saved. Save them before %2?"))
-            .arg(names, QString::fromStdString(before));
-    switch (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Save changes?").toStdString(), message.toStdString(),
-                                tr("Save").toStdString(), tr("Cancel").toStdString(), tr("&Discard").toStdString()})) {
+    const QString message
+        = (rows.size() == 1 ? tr("The bank %1 has changes that are not saved. Save them before %2?")
+                            : tr("The banks %1 have changes that are not saved. Save them before %2?"))
+              .arg(names, QString::fromStdString(before));
+    switch (
+        m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Save changes?").toStdString(), message.toStdString(),
+                            tr("Save").toStdString(), tr("Cancel").toStdString(), tr("&Discard").toStdString()})) {
     case IDialogs::AlertReply::Default:
         return Answer::Save;
     case IDialogs::AlertReply::Other:

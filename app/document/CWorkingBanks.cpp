@@ -92,7 +92,8 @@ void CWorkingBanks::replace(const StepName& name, const std::vector<std::size_t>
     });
 }
 
-void CWorkingBanks::open(const StepName& name, const std::vector<std::size_t>& rows, Banks banks, const std::string& path)
+void CWorkingBanks::open(const StepName& name, const std::vector<std::size_t>& rows, Banks banks,
+                         const std::string& path)
 {
     if (banks.size() != rows.size())
         return;
@@ -116,9 +117,8 @@ void CWorkingBanks::put(const std::vector<std::size_t>& rows, Banks& banks)
 
 void CWorkingBanks::matchFile(const std::vector<std::size_t>& rows, const std::string& path)
 {
-    const auto rewritten = [&](const FileBinding& binding) {
-        return !binding.path.empty() && sameFile(binding.path, path);
-    };
+    const auto rewritten
+        = [&](const FileBinding& binding) { return !binding.path.empty() && sameFile(binding.path, path); };
     // The rows the file held before and holds no more are on no file now: only their factory
     // banks count as saved.
     const auto forgetRowsNotHeld = [&](FileBinding& binding) {

@@ -15,7 +15,7 @@ class SourceFile;
 // A file's size and modification time as the file system gives them, to tell whether it changed.
 struct FileStamp {
     std::uint64_t size = 0;
-    std::int64_t modified = 0;  // nanoseconds since the epoch
+    std::int64_t modified = 0; // nanoseconds since the epoch
     bool operator==(const FileStamp&) const = default;
 };
 

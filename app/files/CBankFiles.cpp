@@ -6,11 +6,11 @@
 #include "app/files/CFilePanels.h"
 #include "app/files/CShapeSidecar.h"
 #include "app/files/SaveWording.h"
-#include "content/CContent.h"
-#include "midifile/SourceFile.h"
 #include "audio/SoundFileTypes.h"
 #include "bankfile/BankFileOpening.h"
 #include "bankfile/WrapperZQMidiFile.h"
+#include "content/CContent.h"
+#include "midifile/SourceFile.h"
 #include "midiio/TransmissionAccount.h"
 #include "model/IBank.h"
 
@@ -69,10 +69,13 @@ void CBankFiles::openFile(std::size_t row, const std::string& path, bool allBank
         break;
     }
     const QString file = QString::fromStdString(shownFileName(path));
-    m_dialogs.runAlert({IDialogs::AlertStyle::Warning, tr("Wrong File Format").toStdString(),
+    m_dialogs.runAlert({IDialogs::AlertStyle::Warning,
+                        tr("Wrong File Format").toStdString(),
                         tr("%1 holds no sound bank for a Tarvo ZYLOX 515: it is not a bank file, or it is damaged.")
-                            .arg(file).toStdString(),
-                        tr("OK").toStdString(), {}});
+                            .arg(file)
+                            .toStdString(),
+                        tr("OK").toStdString(),
+                        {}});
     emit status(tr("Not opened: %1 holds no sound bank").arg(file));
 }
 
@@ -88,13 +91,14 @@ void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::s
         const QString own = QString::fromStdString(shownBankNumber(fileIndex));
         const QString selectedName = QString::fromStdString(m_banks.bank(row).getName());
         m_dialogs.beep();
-        const QString message =
-            (ownRowShown ? tr("The file contains data for bank: \"%1\" (%2).\nLoad it into the selected bank \"%3\" (%4) "
-                              "or into %2? What that bank holds now is replaced.")
-                               .arg(QString::fromStdString(fileBankName), own, selectedName, selected)
-                         : tr("The file contains data for bank: \"%1\" (%2).\nLoad it into the selected bank \"%3\" (%4)? "
-                              "What that bank holds now is replaced.")
-                               .arg(QString::fromStdString(fileBankName), own, selectedName, selected));
+        const QString message
+            = (ownRowShown
+                   ? tr("The file contains data for bank: \"%1\" (%2).\nLoad it into the selected bank \"%3\" (%4) "
+                        "or into %2? What that bank holds now is replaced.")
+                         .arg(QString::fromStdString(fileBankName), own, selectedName, selected)
+                   : tr("The file contains data for bank: \"%1\" (%2).\nLoad it into the selected bank \"%3\" (%4)? "
+                        "What that bank holds now is replaced.")
+                         .arg(QString::fromStdString(fileBankName), own, selectedName, selected));
         // Enter loads nothing: either load replaces a bank, and the user picks which.
         const std::string other = ownRowShown ? tr("Load into %1").arg(own).toStdString() : std::string();
         switch (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Different Banks!").toStdString(),
@@ -157,8 +161,7 @@ bool CBankFiles::save(std::size_t row, bool allBanks)
 
 bool CBankFiles::saveAs(std::size_t row, bool allBanks)
 {
-    const std::string suggested =
-        allBanks ? tr("All banks").toStdString() : shownBankNumber(row);
+    const std::string suggested = allBanks ? tr("All banks").toStdString() : shownBankNumber(row);
     const std::string path = m_panels.save(kBankFileTypes, suggested + ".mid");
     if (path.empty())
         return false;
@@ -183,10 +186,14 @@ bool CBankFiles::write(const std::vector<std::size_t>& rows, const std::string& 
         banks.push_back(copies.emplace_back(m_banks.bank(row).clone()).get());
     const bool saved = m_file->saveBanks(banks, path);
     if (!saved) {
-        const QString failure = tr("The bank file \"%1\" could not be written: %2.")
-                                    .arg(QString::fromStdString(shownFileName(path)), SaveWording::failure(m_file->saveFailure()));
-        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Save Failed").toStdString(), failure.toStdString(),
-                            tr("OK").toStdString(), {}});
+        const QString failure
+            = tr("The bank file \"%1\" could not be written: %2.")
+                  .arg(QString::fromStdString(shownFileName(path)), SaveWording::failure(m_file->saveFailure()));
+        m_dialogs.runAlert({IDialogs::AlertStyle::Critical,
+                            tr("Save Failed").toStdString(),
+                            failure.toStdString(),
+                            tr("OK").toStdString(),
+                            {}});
         emit status(tr("Not saved: %1").arg(failure));
         return false;
     }
@@ -207,8 +214,9 @@ QString CBankFiles::leftUnsaved(const QString& file) const
     if (changed.empty())
         return {};
     const QString rows = QString::fromStdString(TransmissionAccount::rowList(changed));
-    return changed.size() == 1 ? tr("%1 stays unsaved: %2 does not hold it (Save As\u2026 writes it).").arg(rows, file)
-                               : tr("%1 stay unsaved: %2 does not hold them (Save As\u2026 writes them).").arg(rows, file);
+    return changed.size() == 1
+               ? tr("%1 stays unsaved: %2 does not hold it (Save As\u2026 writes it).").arg(rows, file)
+               : tr("%1 stay unsaved: %2 does not hold them (Save As\u2026 writes them).").arg(rows, file);
 }
 
 QString CBankFiles::writeShapes(const std::vector<std::size_t>& rows, const std::string& path)
@@ -263,9 +271,10 @@ QString CBankFiles::findSources(const std::map<std::size_t, std::size_t>& rows, 
         said = tr("%n shaped slot(s) open as plain bytes: their sources changed or are gone.", nullptr,
                   static_cast<int>(plain));
     if (letGo > 0)
-        said += (said.isEmpty() ? QString() : QStringLiteral(" "))
-                + tr("%n of the oldest kept sources were let go to stay within %1 MB.", nullptr, static_cast<int>(letGo))
-                      .arg(m_banks.sourceBudget() >> 20);
+        said
+            += (said.isEmpty() ? QString() : QStringLiteral(" "))
+               + tr("%n of the oldest kept sources were let go to stay within %1 MB.", nullptr, static_cast<int>(letGo))
+                     .arg(m_banks.sourceBudget() >> 20);
     return said;
 }
 

@@ -5,7 +5,11 @@
 #include <QDir>
 #include <QFile>
 
-CFilePanels::CFilePanels(IDialogs& dialogs, CSettings& settings) : m_dialogs(dialogs), m_settings(settings) {}
+CFilePanels::CFilePanels(IDialogs& dialogs, CSettings& settings)
+    : m_dialogs(dialogs)
+    , m_settings(settings)
+{
+}
 
 std::string CFilePanels::open(CSettings::Folder purpose, const std::vector<std::string>& fileTypes,
                               const std::string& title)

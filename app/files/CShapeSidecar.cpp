@@ -29,7 +29,7 @@ std::optional<std::string> sidecarText(const std::string& path)
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (descriptor < 0)
         return std::nullopt;
-    struct stat status {};
+    struct stat status { };
     std::optional<std::string> text;
     if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)
         && static_cast<std::uint64_t>(status.st_size) <= kLargestSidecar) {
@@ -57,7 +57,8 @@ std::optional<std::string> sidecarText(const std::string& path)
 std::string CShapeSidecar::pathFor(const std::string& bankFile)
 {
     std::string base = bankFile;
-    if (base.size() >= 4 && QString::fromStdString(base.substr(base.size() - 4)).compare(".mid", Qt::CaseInsensitive) == 0)
+    if (base.size() >= 4
+        && QString::fromStdString(base.substr(base.size() - 4)).compare(".mid", Qt::CaseInsensitive) == 0)
         base.resize(base.size() - 4);
     return base + ".zylox.json";
 }

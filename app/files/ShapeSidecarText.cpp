@@ -127,9 +127,10 @@ std::optional<audio::SoundShape> shapeOf(const QJsonObject& object)
     const auto reverse = flag(object, "reverse");
     const auto dc = flag(object, "dc");
     const auto fit = flag(object, "fit");
-    constexpr double kLongest = 3600.0;  // seconds: far past the minute of a source the editor keeps
+    constexpr double kLongest = 3600.0; // seconds: far past the minute of a source the editor keeps
     const auto start = number(object, "start", 0.0, kLongest, 0.0);
-    const auto threshold = number(object, "trimThreshold", audio::lowestLevel, audio::highestLevel, shape.trimThreshold);
+    const auto threshold
+        = number(object, "trimThreshold", audio::lowestLevel, audio::highestLevel, shape.trimThreshold);
     const auto gain = number(object, "gain", audio::lowestGain, audio::highestGain, 0.0);
     const auto pitch = number(object, "pitch", audio::lowestPitch, audio::highestPitch, 0.0);
     const auto fadeIn = number(object, "fadeIn", 0.0, audio::longestFade, 0.0);
@@ -189,8 +190,8 @@ std::optional<ShapeSidecarText::Slot> slotOf(const QJsonValue& value)
     const qint64 modifiedNanoseconds = modified.toLongLong(&modifiedIsNumber);
     if (!row || !slot || !size || !source || !shape || !modifiedIsNumber || !isHash(hash))
         return std::nullopt;
-    return ShapeSidecarText::Slot{*row, static_cast<int>(*slot), *source, *size, modifiedNanoseconds, *shape,
-                                  hash.toStdString()};
+    return ShapeSidecarText::Slot{*row,   static_cast<int>(*slot), *source, *size, modifiedNanoseconds,
+                                  *shape, hash.toStdString()};
 }
 
 } // namespace

@@ -16,11 +16,11 @@ public:
     struct Slot {
         std::size_t row = 0;
         int slot = 0;
-        std::string sourcePath;  // absolute; the file system's bytes, which need not be UTF-8
+        std::string sourcePath; // absolute; the file system's bytes, which need not be UTF-8
         std::uint64_t sourceSize = 0;
-        std::int64_t sourceModified = 0;  // nanoseconds since the epoch, as the file system gives them
+        std::int64_t sourceModified = 0; // nanoseconds since the epoch, as the file system gives them
         audio::SoundShape shape;
-        std::string bytesHash;  // of the slot's bytes, hex
+        std::string bytesHash; // of the slot's bytes, hex
     };
 
     // bankFileName is only told, never read back.

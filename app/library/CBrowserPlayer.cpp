@@ -58,9 +58,11 @@ void CBrowserPlayer::toggle(const QString& path)
     setPlaying(path);
     emit status(tr("Playing “%1”").arg(name));
     // The output may end a play on its own thread: the window hears of it on its own.
-    m_output.playRun(sourceRun(*sound, {0, sound->frames.frameCount()}), [this, play](bool, const PlaybackFailure& failure) {
-        QMetaObject::invokeMethod(this, [this, play, failure] { ended(play, failure); }, Qt::QueuedConnection);
-    });
+    m_output.playRun(sourceRun(*sound, {0, sound->frames.frameCount()}),
+                     [this, play](bool, const PlaybackFailure& failure) {
+                         QMetaObject::invokeMethod(
+                             this, [this, play, failure] { ended(play, failure); }, Qt::QueuedConnection);
+                     });
 }
 
 void CBrowserPlayer::stop()

@@ -10,7 +10,8 @@ class QAbstractButton;
 class QListWidget;
 
 // The folders the user keeps at hand in the sound browser: added (the folder on show) and removed
-// with their buttons (or Delete in the list), remembered from one run to the next, and a click or Enter on one goes there.
+// with their buttons (or Delete in the list), remembered from one run to the next, and a click or Enter on one goes
+// there.
 class CFavouriteFolders : public QObject {
     Q_OBJECT
 public:

@@ -63,7 +63,8 @@ bool roomBeside(const QMainWindow& window)
 
 bool isPlainKey(const QKeyEvent& key, std::initializer_list<int> keys)
 {
-    return (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && std::find(keys.begin(), keys.end(), key.key()) != keys.end();
+    return (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+           && std::find(keys.begin(), keys.end(), key.key()) != keys.end();
 }
 
 } // namespace
@@ -130,7 +131,8 @@ void CSoundBrowser::build(QMainWindow& window, QAction* menuBefore)
     layout->addWidget(m_listingText);
     m_dock->setWidget(panel);
     window.addDockWidget(Qt::LeftDockWidgetArea, m_dock);
-    m_favourites = new CFavouriteFolders(m_settings, *favourites, *add, *remove, [this] { return m_folder; }, this);
+    m_favourites = new CFavouriteFolders(
+        m_settings, *favourites, *add, *remove, [this] { return m_folder; }, this);
     makeViewMenu(window, menuBefore);
 }
 
@@ -165,7 +167,8 @@ void CSoundBrowser::makeFileList()
     m_files->setDefaultDropAction(Qt::CopyAction);
     m_files->header()->setStretchLastSection(false);
     m_files->header()->setSectionResizeMode(CSoundFileModel::Name, QHeaderView::Stretch);
-    for (const int column : {CSoundFileModel::Play, CSoundFileModel::Length, CSoundFileModel::Rate, CSoundFileModel::Channels})
+    for (const int column :
+         {CSoundFileModel::Play, CSoundFileModel::Length, CSoundFileModel::Rate, CSoundFileModel::Channels})
         m_files->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     m_files->installEventFilter(this);
 }
@@ -217,12 +220,14 @@ void CSoundBrowser::connectParts()
         m_model->setPlayingRow(m_model->rowOf(m_player->playing()));
         showListing(false);
     });
-    connect(m_listing, &CSoundListing::summarised, this, [this](int first, const std::vector<audio::SoundSummary>& summaries) {
-        m_model->setSummaries(first, summaries);
-        showListing(false);
-    });
+    connect(m_listing, &CSoundListing::summarised, this,
+            [this](int first, const std::vector<audio::SoundSummary>& summaries) {
+                m_model->setSummaries(first, summaries);
+                showListing(false);
+            });
     connect(m_listing, &CSoundListing::finished, this, [this] { showListing(true); });
-    connect(m_player, &CBrowserPlayer::playingChanged, this, [this](const QString& path) { m_model->setPlayingRow(m_model->rowOf(path)); });
+    connect(m_player, &CBrowserPlayer::playingChanged, this,
+            [this](const QString& path) { m_model->setPlayingRow(m_model->rowOf(path)); });
     connect(m_player, &CBrowserPlayer::status, this, &CSoundBrowser::status);
     connect(m_files, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         if (index.column() == CSoundFileModel::Play)

@@ -100,8 +100,7 @@ void CSoundListing::cancel()
     m_job.reset();
 }
 
-template <class Fact>
-void CSoundListing::post(const std::shared_ptr<Job>& job, Fact fact)
+template <class Fact> void CSoundListing::post(const std::shared_ptr<Job>& job, Fact fact)
 {
     QMetaObject::invokeMethod(
         this,
@@ -122,7 +121,8 @@ void CSoundListing::run(const std::shared_ptr<Job>& job)
     paths.reserve(names.size());
     for (const QString& name : names)
         paths << QDir(job->folder).filePath(name);
-    std::sort(paths.begin(), paths.end(), [&collator](const QString& a, const QString& b) { return sortsBefore(collator, a, b); });
+    std::sort(paths.begin(), paths.end(),
+              [&collator](const QString& a, const QString& b) { return sortsBefore(collator, a, b); });
     if (job->cancelled)
         return;
     post(job, [this, paths] { emit listed(paths); });
@@ -134,7 +134,8 @@ void CSoundListing::run(const std::shared_ptr<Job>& job)
         if (job->cancelled)
             return;
         batch.push_back(audio::summariseSoundFile(QFile::encodeName(paths[index]).toStdString()));
-        if (batch.size() >= kBatchFiles || std::chrono::steady_clock::now() - started >= kBatchAge || index + 1 == paths.size()) {
+        if (batch.size() >= kBatchFiles || std::chrono::steady_clock::now() - started >= kBatchAge
+            || index + 1 == paths.size()) {
             post(job, [this, first, batch = std::move(batch)] { emit summarised(first, batch); });
             batch.clear();
             first = index + 1;

@@ -39,8 +39,7 @@ private:
     // On a thread of the pool.
     void run(const std::shared_ptr<Job>& job);
     // Hands fact to the window's thread, where it is dropped once another listing has begun.
-    template <class Fact>
-    void post(const std::shared_ptr<Job>& job, Fact fact);
+    template <class Fact> void post(const std::shared_ptr<Job>& job, Fact fact);
 
     QThreadPool m_pool;
     std::shared_ptr<Job> m_job;

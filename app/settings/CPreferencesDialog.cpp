@@ -17,12 +17,14 @@ CPreferencesDialog::CPreferencesDialog(const audio::ImportOptions& options, QWid
     m_resampling = new QComboBox(this);
     m_resampling->setObjectName(QStringLiteral("popup_resampling"));
     m_resampling->addItem(tr("Classic: as slots have always been made"));
-    m_resampling->setItemData(0, tr("Linear interpolation to 33,000 Hz and truncation to 8 bits. Sound above "
-                                    "16.5 kHz folds back into the slot as lower tones."),
+    m_resampling->setItemData(0,
+                              tr("Linear interpolation to 33,000 Hz and truncation to 8 bits. Sound above "
+                                 "16.5 kHz folds back into the slot as lower tones."),
                               Qt::ToolTipRole);
     m_resampling->addItem(tr("Clean: band-limited, for bright sounds"));
-    m_resampling->setItemData(1, tr("Band-limited resampling and rounding to 8 bits. Hi-hats and cymbals keep "
-                                    "their highs without folded tones."),
+    m_resampling->setItemData(1,
+                              tr("Band-limited resampling and rounding to 8 bits. Hi-hats and cymbals keep "
+                                 "their highs without folded tones."),
                               Qt::ToolTipRole);
     m_resampling->setCurrentIndex(options.resampling == audio::Resampling::Clean ? 1 : 0);
     m_normalize = new QCheckBox(tr("&Normalise: raise the peak to full scale"), this);

@@ -47,7 +47,10 @@ CSettings::CSettings()
 {
 }
 
-CSettings::CSettings(const QString& iniPath) : m_store(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+CSettings::CSettings(const QString& iniPath)
+    : m_store(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+{
+}
 
 CSettings::~CSettings() = default;
 

@@ -8,7 +8,8 @@
 
 namespace {
 
-QDoubleSpinBox* spinBox(const QString& name, double lowest, double highest, double step, int decimals, const QString& unit)
+QDoubleSpinBox* spinBox(const QString& name, double lowest, double highest, double step, int decimals,
+                        const QString& unit)
 {
     auto* box = new QDoubleSpinBox;
     box->setObjectName(name);

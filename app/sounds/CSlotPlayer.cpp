@@ -72,10 +72,10 @@ void CSlotPlayer::toggle(int slot)
     emit status(tr("Playing \"%1\"").arg(QString::fromStdString(m_bank->getContentName(played))));
     const unsigned play = ++m_play;
     // The output may end a play on its own thread: the window hears of it on its own.
-    m_output.play(m_bank->getContent(played)->getData(),
-                  [this, play](bool, const PlaybackFailure& failure) {
-                      QMetaObject::invokeMethod(this, [this, play, failure] { ended(play, failure); }, Qt::QueuedConnection);
-                  });
+    m_output.play(m_bank->getContent(played)->getData(), [this, play](bool, const PlaybackFailure& failure) {
+        QMetaObject::invokeMethod(
+            this, [this, play, failure] { ended(play, failure); }, Qt::QueuedConnection);
+    });
 }
 
 void CSlotPlayer::stop()

@@ -208,8 +208,8 @@ void CSourceView::drag(std::uint64_t frame)
 
 void CSourceView::keyPressEvent(QKeyEvent* event)
 {
-    const std::uint64_t step = std::max<std::uint64_t>(
-        1, (m_viewLast - m_viewFirst) / ((event->modifiers() & Qt::ShiftModifier) ? 10 : 100));
+    const std::uint64_t step = std::max<std::uint64_t>(1, (m_viewLast - m_viewFirst)
+                                                              / ((event->modifiers() & Qt::ShiftModifier) ? 10 : 100));
     const std::uint64_t first = m_region.first;
     std::uint64_t to = 0;
     switch (event->key()) {

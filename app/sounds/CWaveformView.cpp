@@ -70,8 +70,9 @@ void CWaveformView::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), colours.base());
     if (!m_samples.empty()) {
         // The padding silence after the sound, shaded so the user sees how much of the slot is used.
-        const int soundEnd = wave.left() + static_cast<int>(static_cast<double>(m_soundLength) * wave.width()
-                                                            / static_cast<double>(m_samples.size()));
+        const int soundEnd = wave.left()
+                             + static_cast<int>(static_cast<double>(m_soundLength) * wave.width()
+                                                / static_cast<double>(m_samples.size()));
         painter.fillRect(QRect(QPoint(soundEnd, wave.top()), wave.bottomRight()), colours.alternateBase());
         drawEnvelope(painter, wave);
         if (m_withTimeAxis)
@@ -86,10 +87,10 @@ void CWaveformView::drawEnvelope(QPainter& painter, const QRect& wave)
     // Drawn in the device's own pixels: a screen at twice the scale shows twice the detail rather
     // than every column doubled.
     const double ratio = painter.deviceTransform().m11();
-    const QRect pixels(QPoint(static_cast<int>(std::lround(wave.left() * ratio)),
-                              static_cast<int>(std::lround(wave.top() * ratio))),
-                       QSize(std::max(1, static_cast<int>(std::lround(wave.width() * ratio))),
-                             std::max(1, static_cast<int>(std::lround(wave.height() * ratio)))));
+    const QRect pixels(
+        QPoint(static_cast<int>(std::lround(wave.left() * ratio)), static_cast<int>(std::lround(wave.top() * ratio))),
+        QSize(std::max(1, static_cast<int>(std::lround(wave.width() * ratio))),
+              std::max(1, static_cast<int>(std::lround(wave.height() * ratio)))));
     if (m_envelope.size() != static_cast<std::size_t>(pixels.width()))
         m_envelope = WaveformEnvelope::of(m_samples, static_cast<std::size_t>(pixels.width()));
     painter.save();
@@ -116,7 +117,8 @@ void CWaveformView::drawTimeAxis(QPainter& painter, const QRect& wave) const
         painter.drawLine(x, baseline, x, baseline + kTickLength);
         // Every other tick carries its time, as far as the label fits inside the view.
         if (tick % 2 == 0 && x + 40 < wave.right())
-            painter.drawText(x + 2, baseline + kAxisHeight - 3, tr("%1 s").arg(QLocale().toString(tick * kTickSeconds, 'f', 1)));
+            painter.drawText(x + 2, baseline + kAxisHeight - 3,
+                             tr("%1 s").arg(QLocale().toString(tick * kTickSeconds, 'f', 1)));
     }
 }
 

@@ -120,9 +120,11 @@ bool CWaveforms::eventFilter(QObject* watched, QEvent* event)
 
 std::string CWaveforms::exportName(int slot) const
 {
-    std::string name = BankNumber::of(m_bank->getIndex()) + " " + m_bank->getContentName(static_cast<std::uint16_t>(slot));
+    std::string name
+        = BankNumber::of(m_bank->getIndex()) + " " + m_bank->getContentName(static_cast<std::uint16_t>(slot));
     // The slot's name is the user's text: nothing in it may leave our folder or hide the file.
-    std::replace_if(name.begin(), name.end(), [](char c) { return c == '/' || (c >= 0 && c < ' '); }, '_');
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return c == '/' || (c >= 0 && c < ' '); }, '_');
     return name + ".wav";
 }
 

@@ -23,7 +23,8 @@ class CWaveforms : public QObject {
 public:
     // The row views go into column `column` of the slot grid, row r + 1 for slot r; the large view
     // into the panel at `panelIndex`. Both layouts stay the window's.
-    CWaveforms(QGridLayout& slotGrid, int rows, int column, QBoxLayout& panel, int panelIndex, QObject* parent = nullptr);
+    CWaveforms(QGridLayout& slotGrid, int rows, int column, QBoxLayout& panel, int panelIndex,
+               QObject* parent = nullptr);
 
     // Draws the bank's slots again (the bank stays the caller's and must outlive the next show).
     void show(const IBank& bank);

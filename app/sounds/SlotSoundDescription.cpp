@@ -26,7 +26,8 @@ QString slotSoundDescription(const QString& label, std::span<const std::uint8_t>
         return QCoreApplication::translate("SlotSoundDescription", "%1: no sound").arg(label);
     const std::size_t sound = WaveformEnvelope::soundLength(bytes);
     if (sound == 0)
-        return QCoreApplication::translate("SlotSoundDescription", "%1: %2 of silence").arg(label, seconds(bytes.size()));
+        return QCoreApplication::translate("SlotSoundDescription", "%1: %2 of silence")
+            .arg(label, seconds(bytes.size()));
     int peak = 0;
     for (const std::uint8_t byte : bytes.first(sound))
         peak = std::max(peak, std::abs(static_cast<int>(byte) - 0x80));

@@ -34,7 +34,8 @@ CDeviceContentsSaving::CDeviceContentsSaving(IDialogs& dialogs, COutputList& out
 
 void CDeviceContentsSaving::alert(IDialogs::AlertStyle style, const QString& message)
 {
-    m_dialogs.runAlert({style, tr("Save Device Contents").toStdString(), message.toStdString(), tr("OK").toStdString()});
+    m_dialogs.runAlert(
+        {style, tr("Save Device Contents").toStdString(), message.toStdString(), tr("OK").toStdString()});
 }
 
 void CDeviceContentsSaving::save()
@@ -69,7 +70,8 @@ std::optional<CDeviceContentsSaving::Device> CDeviceContentsSaving::deviceToSave
               output.empty() ? tr("No bank of any device is known: a bank is known once it has been sent to the device "
                                   "completely.")
                              : tr("No bank of %1 is known: a bank is known once it has been sent to the device "
-                                  "completely.").arg(chosen));
+                                  "completely.")
+                                   .arg(chosen));
         return std::nullopt;
     }
     const std::vector<std::string> names = MidiDestinations::listedNames(devices);
@@ -79,8 +81,9 @@ std::optional<CDeviceContentsSaving::Device> CDeviceContentsSaving::deviceToSave
                             .arg(QString::fromStdString(names[index]),
                                  QString::fromStdString(TransmissionAccount::rowList(known[index])))
                             .toStdString());
-    const QString label = output.empty() ? tr("Save what is known of which device?")
-                                         : tr("No bank of %1 is known. Save what is known of which device?").arg(chosen);
+    const QString label = output.empty()
+                              ? tr("Save what is known of which device?")
+                              : tr("No bank of %1 is known. Save what is known of which device?").arg(chosen);
     const int picked = m_dialogs.runPick({tr("Save Device Contents").toStdString(), label.toStdString(), items});
     if (picked < 0 || static_cast<std::size_t>(picked) >= devices.size())
         return std::nullopt;
@@ -103,8 +106,9 @@ void CDeviceContentsSaving::saveContentsOf(const Device& chosen)
     }
     // Another program may have changed the record since it was chosen.
     if (banks.empty()) {
-        alert(IDialogs::AlertStyle::Informational,
-              tr("No bank of %1 is known: a bank is known once it has been sent to the device completely.").arg(device));
+        alert(
+            IDialogs::AlertStyle::Informational,
+            tr("No bank of %1 is known: a bank is known once it has been sent to the device completely.").arg(device));
         return;
     }
 
@@ -117,8 +121,9 @@ void CDeviceContentsSaving::saveContentsOf(const Device& chosen)
         for (const auto& bank : banks)
             all.push_back(bank.get());
         if (!file.saveBanks(all, path)) {
-            alert(IDialogs::AlertStyle::Critical, tr("%1 could not be saved (%2).")
-                                                      .arg(QString::fromStdString(path), SaveWording::failure(file.saveFailure())));
+            alert(IDialogs::AlertStyle::Critical,
+                  tr("%1 could not be saved (%2).")
+                      .arg(QString::fromStdString(path), SaveWording::failure(file.saveFailure())));
             return;
         }
         emit status(tr("Saved all banks of %1 to %2").arg(device, QString::fromStdString(path)));
@@ -127,13 +132,14 @@ void CDeviceContentsSaving::saveContentsOf(const Device& chosen)
     // A bank file holds one bank or all 32: the known banks can only go one to a file.
     const QString count = QString::number(banks.size());
     const QString unknownBanks = QString::fromStdString(TransmissionAccount::rowList(unknown));
-    const QString question =
-        banks.size() == 1 ? tr("Not known on %1: %2.\nA bank file holds one bank or all 32: save the known bank as a "
-                               "one-bank file into a folder?")
-                                .arg(device, unknownBanks)
-                          : tr("Not known on %1: %2.\nA bank file holds one bank or all 32: save the %3 known banks as "
-                               "one-bank files into a folder?")
-                                .arg(device, unknownBanks, count);
+    const QString question
+        = banks.size() == 1
+              ? tr("Not known on %1: %2.\nA bank file holds one bank or all 32: save the known bank as a "
+                   "one-bank file into a folder?")
+                    .arg(device, unknownBanks)
+              : tr("Not known on %1: %2.\nA bank file holds one bank or all 32: save the %3 known banks as "
+                   "one-bank files into a folder?")
+                    .arg(device, unknownBanks, count);
     if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Save Device Contents").toStdString(),
                             question.toStdString(), tr("Save into Folder…").toStdString(), tr("Cancel").toStdString()})
         != IDialogs::AlertReply::Default)
@@ -147,10 +153,10 @@ void CDeviceContentsSaving::saveContentsOf(const Device& chosen)
     for (const auto& bank : banks) {
         const std::string path = folder + "/" + BankNumber::of(bank->getIndex()) + ".mid";
         if (error || !file.saveBank(*bank, path)) {
-            const QString reason = SaveWording::failure(error ? FileFailure::fromErrno(error.value()) : file.saveFailure());
-            alert(IDialogs::AlertStyle::Critical, tr("%1 could not be saved (%2).")
-                                                      .arg(QString::fromStdString(error ? folder : path),
-                                                           reason));
+            const QString reason
+                = SaveWording::failure(error ? FileFailure::fromErrno(error.value()) : file.saveFailure());
+            alert(IDialogs::AlertStyle::Critical,
+                  tr("%1 could not be saved (%2).").arg(QString::fromStdString(error ? folder : path), reason));
             return;
         }
     }

@@ -10,7 +10,9 @@
 #include <algorithm>
 
 COutputList::COutputList(QComboBox& popup, IMidiService& service, QObject* parent)
-    : QObject(parent), m_popup(popup), m_service(service)
+    : QObject(parent)
+    , m_popup(popup)
+    , m_service(service)
 {
     // Any change of the current entry but the list's own refills: the user's, or a remembered
     // output being restored.
@@ -65,8 +67,7 @@ QString COutputList::unavailableReason() const
     const QString absent = absence();
     if (!absent.isEmpty())
         return absent;
-    return tr("%1 is disconnected: plug it in again or choose another output")
-        .arg(nameOf(m_chosen));
+    return tr("%1 is disconnected: plug it in again or choose another output").arg(nameOf(m_chosen));
 }
 
 QString COutputList::absence() const

@@ -18,10 +18,11 @@ const std::string kProgram = "zylox-editor";
 QString described(const OutputPacing& pacing)
 {
     const QLocale numbers;
-    return pacing.gapMilliseconds == 0
-               ? COutputSettings::tr("pieces of %1 bytes, no gap").arg(numbers.toString(static_cast<qulonglong>(pacing.pieceBytes)))
-               : COutputSettings::tr("pieces of %1 bytes, %2 ms after each")
-                     .arg(numbers.toString(static_cast<qulonglong>(pacing.pieceBytes)), numbers.toString(static_cast<qulonglong>(pacing.gapMilliseconds)));
+    return pacing.gapMilliseconds == 0 ? COutputSettings::tr("pieces of %1 bytes, no gap")
+                                             .arg(numbers.toString(static_cast<qulonglong>(pacing.pieceBytes)))
+                                       : COutputSettings::tr("pieces of %1 bytes, %2 ms after each")
+                                             .arg(numbers.toString(static_cast<qulonglong>(pacing.pieceBytes)),
+                                                  numbers.toString(static_cast<qulonglong>(pacing.gapMilliseconds)));
 }
 
 } // namespace
@@ -54,9 +55,10 @@ void COutputSettings::edit()
     if (output.empty())
         return;
     // The settings are the record's: a device that moved to another socket takes them along.
-    if (const QString unsettled = CRecordHandover(m_dialogs).settle(output, m_outputs.present()); !unsettled.isEmpty()) {
-        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Output Settings").toStdString(), unsettled.toStdString(),
-                            tr("OK").toStdString()});
+    if (const QString unsettled = CRecordHandover(m_dialogs).settle(output, m_outputs.present());
+        !unsettled.isEmpty()) {
+        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Output Settings").toStdString(),
+                            unsettled.toStdString(), tr("OK").toStdString()});
         return;
     }
     const DeviceRecord record(DeviceRecord::defaultFolder(), output);

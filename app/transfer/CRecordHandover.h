@@ -15,7 +15,10 @@
 class CRecordHandover {
     Q_DECLARE_TR_FUNCTIONS(CRecordHandover)
 public:
-    explicit CRecordHandover(IDialogs& dialogs) : m_dialogs(dialogs) {}
+    explicit CRecordHandover(IDialogs& dialogs)
+        : m_dialogs(dialogs)
+    {
+    }
 
     // Empty when the device's record is settled; otherwise why a record could not be written.
     QString settle(const MidiPortIdentity& output, const std::vector<MidiPortIdentity>& present);

@@ -30,7 +30,8 @@ QString about(const std::vector<RowBank>& banks, std::uint32_t channel, const Ou
 } // namespace
 
 CSendChoice::CSendChoice(IDialogs& dialogs, const CWorkingBanks& banks)
-    : m_dialogs(dialogs), m_banks(banks)
+    : m_dialogs(dialogs)
+    , m_banks(banks)
 {
 }
 
@@ -76,7 +77,8 @@ std::vector<RowBlocks> CSendChoice::allBanks(std::uint32_t channel, const Device
         const auto reply = ask(tr("Send All Banks"),
                                tr("The last transmission of all banks to this device did not finish: %n banks are "
                                   "left, starting with %1 (about %2).\nSend the banks that are left, or all 32 banks "
-                                  "again?", nullptr, count)
+                                  "again?",
+                                  nullptr, count)
                                    .arg(TransmissionWording::blocks({unfinished.front()}),
                                         about(copiesOf(unfinished), channel, record.pacing())),
                                tr("Send %n Left", nullptr, count), tr("Cancel"), tr("Send All 32"));
@@ -100,7 +102,8 @@ std::vector<RowBlocks> CSendChoice::allBanks(std::uint32_t channel, const Device
     const QString differ = changed.empty()
                                ? tr("All 32 banks are as this device was last sent them.")
                                : tr("%n of the 32 banks differ from what this device was last sent (%1): sending "
-                                    "them takes about %2.", nullptr, count)
+                                    "them takes about %2.",
+                                    nullptr, count)
                                      .arg(TransmissionWording::blocks(bankblocks::rowsOf(changed)),
                                           about(changed, channel, record.pacing()));
     const QString message = differ
@@ -113,9 +116,8 @@ std::vector<RowBlocks> CSendChoice::allBanks(std::uint32_t channel, const Device
                                              tr("Cancel"), tr("Send All 32"));
     if (reply == IDialogs::AlertReply::Alternate)
         return {};
-    return askingForTheOperatingSystem(reply == IDialogs::AlertReply::Default && !changed.empty()
-                                           ? bankblocks::rowsOf(changed)
-                                           : allRows());
+    return askingForTheOperatingSystem(
+        reply == IDialogs::AlertReply::Default && !changed.empty() ? bankblocks::rowsOf(changed) : allRows());
 }
 
 std::vector<RowBlocks> CSendChoice::askingForTheOperatingSystem(std::vector<RowBlocks> rows)

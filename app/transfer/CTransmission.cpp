@@ -1,10 +1,10 @@
 #include "app/transfer/CTransmission.h"
 
+#include "app/document/CWorkingBanks.h"
 #include "app/transfer/COutputList.h"
 #include "app/transfer/CRecordHandover.h"
 #include "app/transfer/CTransmissionWorker.h"
 #include "app/transfer/TransmissionWording.h"
-#include "app/document/CWorkingBanks.h"
 #include "midiio/BankBlocks.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/SenderLock.h"
@@ -61,7 +61,8 @@ bool CTransmission::send(std::size_t row, bool allBanks, std::uint32_t channel)
     // The device is the one chosen now, whatever the popup shows later; its lock is held from
     // before its record is read until the send has ended.
     const MidiPortIdentity output = m_outputs.chosen();
-    if (const QString unsettled = CRecordHandover(m_dialogs).settle(output, m_outputs.present()); !unsettled.isEmpty()) {
+    if (const QString unsettled = CRecordHandover(m_dialogs).settle(output, m_outputs.present());
+        !unsettled.isEmpty()) {
         refuse(tr("Nothing was sent: %1.").arg(unsettled));
         return false;
     }
@@ -71,17 +72,18 @@ bool CTransmission::send(std::size_t row, bool allBanks, std::uint32_t channel)
         return false;
     }
     DeviceRecord record(DeviceRecord::defaultFolder(), output);
-    const std::vector<RowBlocks> rows =
-        allBanks ? m_choice.allBanks(channel, record, output == m_unfinishedOutput ? m_unfinished : std::vector<RowBlocks>{})
-                 : m_choice.oneBank(row, channel, record);
+    const std::vector<RowBlocks> rows
+        = allBanks ? m_choice.allBanks(channel, record,
+                                       output == m_unfinishedOutput ? m_unfinished : std::vector<RowBlocks>{})
+                   : m_choice.oneBank(row, channel, record);
     if (rows.empty())
         return false;
     start(rows, channel, allBanks, std::move(record), std::move(lock.lock));
     return isSending();
 }
 
-void CTransmission::start(const std::vector<RowBlocks>& rows, std::uint32_t channel, bool allBanks,
-                          DeviceRecord record, std::unique_ptr<SenderLock> lock)
+void CTransmission::start(const std::vector<RowBlocks>& rows, std::uint32_t channel, bool allBanks, DeviceRecord record,
+                          std::unique_ptr<SenderLock> lock)
 {
     const MidiPortIdentity output = record.device();
     std::shared_ptr<WrapperZQMidiInterface> midi = WrapperZQMidiInterface::createTransmitterTo(m_midiSystem, output);
@@ -133,11 +135,14 @@ bool CTransmission::stopForQuit()
     if (!m_worker)
         return true;
     // Enter keeps sending: stopping leaves a bank half-written on the device.
-    if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Quit While Sending?").toStdString(),
+    if (m_dialogs.runAlert({IDialogs::AlertStyle::Question,
+                            tr("Quit While Sending?").toStdString(),
                             tr("Banks are being sent to the device. Stop the transmission and quit?\n"
                                "The bank on its way will be incomplete on the device and must be sent again.")
                                 .toStdString(),
-                            tr("Stop and Quit").toStdString(), tr("Keep Sending").toStdString(), {},
+                            tr("Stop and Quit").toStdString(),
+                            tr("Keep Sending").toStdString(),
+                            {},
                             IDialogs::AlertReply::Alternate})
         != IDialogs::AlertReply::Default)
         return false;
@@ -161,11 +166,12 @@ void CTransmission::transmissionEnded(const TransmissionAccount& account)
     const QString described = TransmissionWording::account(account) + TransmissionWording::unkept(account);
     const QString notSentBecause = TransmissionWording::notSentBecause(account);
     if (account.end == TransmissionAccount::End::Failed && !notSentBecause.isEmpty())
-        alert(IDialogs::AlertStyle::Critical, tr("Transmission Failed"),
-              tr("%1 was not sent: %2.\n\n")
-                      .arg(QString::fromStdString(TransmissionAccount::rowName(account.notSent.front())), notSentBecause)
-                  + described + resume,
-              tr("OK"));
+        alert(
+            IDialogs::AlertStyle::Critical, tr("Transmission Failed"),
+            tr("%1 was not sent: %2.\n\n")
+                    .arg(QString::fromStdString(TransmissionAccount::rowName(account.notSent.front())), notSentBecause)
+                + described + resume,
+            tr("OK"));
     else if (account.end == TransmissionAccount::End::Failed)
         alert(IDialogs::AlertStyle::Critical, tr("Transmission Failed"),
               tr("The MIDI output stopped accepting data.\n\n") + described + resume, tr("OK"));
@@ -183,29 +189,28 @@ void CTransmission::tick()
     if (!m_worker)
         return;
     m_progress.setValue(static_cast<int>(m_worker->percent()));
-    m_progress.setFormat(
-        tr("%p%, %1 left").arg(TransmissionWording::duration(m_worker->secondsLeft())));
+    m_progress.setFormat(tr("%p%, %1 left").arg(TransmissionWording::duration(m_worker->secondsLeft())));
     m_ticks->start();
 }
 
 QString CTransmission::endLine(const TransmissionAccount& account) const
 {
     const QString to = m_outputs.nameOf(m_sendingTo);
-    const QString took =
-        TransmissionWording::duration(m_midiSystem.clock().calendarSeconds() - m_startedAt);
+    const QString took = TransmissionWording::duration(m_midiSystem.clock().calendarSeconds() - m_startedAt);
     const std::size_t count = m_rows.size();
-    const bool whole = std::all_of(m_rows.begin(), m_rows.end(), [](const RowBlocks& row) { return row.blocks == kBothBlocks; });
+    const bool whole
+        = std::all_of(m_rows.begin(), m_rows.end(), [](const RowBlocks& row) { return row.blocks == kBothBlocks; });
     if (account.end == TransmissionAccount::End::Sent) {
-        const QString banks = count == 1 ? TransmissionWording::blocks(m_rows)
-                              : count == factory::kBankCount && whole
-                                  ? tr("all 32 banks")
-                                  : tr("%n banks (%1)", nullptr, static_cast<int>(count))
-                                        .arg(TransmissionWording::blocks(m_rows));
+        const QString banks
+            = count == 1 ? TransmissionWording::blocks(m_rows)
+              : count == factory::kBankCount && whole
+                  ? tr("all 32 banks")
+                  : tr("%n banks (%1)", nullptr, static_cast<int>(count)).arg(TransmissionWording::blocks(m_rows));
         return tr("Sent %1 to %2 in %3").arg(banks, to, took);
     }
     const auto complete = static_cast<int>(account.complete.size());
-    QString done = count == 1 ? tr("%1 of 1 bank sent").arg(complete)
-                              : tr("%1 of %2 banks sent").arg(complete).arg(count);
+    QString done
+        = count == 1 ? tr("%1 of 1 bank sent").arg(complete) : tr("%1 of %2 banks sent").arg(complete).arg(count);
     if (account.incomplete)
         done += tr(", %1 (%2) must be sent again")
                     .arg(QString::fromStdString(TransmissionAccount::rowName(*account.incomplete)),

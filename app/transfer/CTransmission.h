@@ -25,9 +25,9 @@ class SenderLock;
 class ZQMidiSystem;
 struct TransmissionAccount;
 
-// The editor's transmission room: the questions before a send (CSendChoice), the worker that sends, Stop, the progress with the time left for the whole transmission, and the
-// account of what the device holds when a transmission fails or is stopped. It alone shows the
-// progress bar. UI thread only.
+// The editor's transmission room: the questions before a send (CSendChoice), the worker that sends, Stop, the progress
+// with the time left for the whole transmission, and the account of what the device holds when a transmission fails or
+// is stopped. It alone shows the progress bar. UI thread only.
 class CTransmission : public QObject {
     Q_OBJECT
 public:

@@ -28,9 +28,10 @@ public:
     using EndHandler = std::function<void(const TransmissionAccount& account)>;
 
     // The worker sends the chosen blocks of copies of the banks of rows, made here on the caller's thread.
-    CTransmissionWorker(QObject& receiver, std::unique_ptr<SenderLock> lock, std::shared_ptr<WrapperZQMidiInterface> midi,
-                        const std::vector<RowBlocks>& rows, const CWorkingBanks& banks, std::uint32_t channel,
-                        DeviceRecord record, StatusHandler onBankStarted, EndHandler onEnded);
+    CTransmissionWorker(QObject& receiver, std::unique_ptr<SenderLock> lock,
+                        std::shared_ptr<WrapperZQMidiInterface> midi, const std::vector<RowBlocks>& rows,
+                        const CWorkingBanks& banks, std::uint32_t channel, DeviceRecord record,
+                        StatusHandler onBankStarted, EndHandler onEnded);
     // Waits for the thread, which ends within a second of a stop.
     ~CTransmissionWorker();
     CTransmissionWorker(const CTransmissionWorker&) = delete;

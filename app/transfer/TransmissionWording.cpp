@@ -64,7 +64,8 @@ QString TransmissionWording::blocks(const std::vector<RowBlocks>& rows)
         flush();
         //: A bank of which one flash block is meant: "S05 (second block)"
         list += (list.isEmpty() ? QString() : tr(", "))
-                + tr("%1 (%2)").arg(rowName(row.row), block((row.blocks & kFirstBlock) != 0 ? kFirstBlock : kSecondBlock));
+                + tr("%1 (%2)").arg(rowName(row.row),
+                                    block((row.blocks & kFirstBlock) != 0 ? kFirstBlock : kSecondBlock));
     }
     flush();
     return list.isEmpty() ? tr("none") : list;

@@ -1,17 +1,17 @@
 #include "app/window/CEditor.h"
 
 #include "app/banks/CBankEdits.h"
-#include "app/common/CDisabledReasons.h"
 #include "app/banks/CBankSelection.h"
 #include "app/banks/CBankView.h"
+#include "app/common/CDisabledReasons.h"
 #include "app/document/CUnsavedChanges.h"
 #include "app/document/CWorkingBanks.h"
 #include "app/files/CBankFiles.h"
-#include "app/transfer/CDeviceContentsSaving.h"
 #include "app/files/CFilePanels.h"
 #include "app/files/CRecentFiles.h"
 #include "app/library/CSoundBrowser.h"
 #include "app/settings/CImportPreferences.h"
+#include "app/transfer/CDeviceContentsSaving.h"
 #include "app/transfer/COutputList.h"
 #include "app/transfer/COutputSettings.h"
 #include "app/transfer/CTransmission.h"
@@ -63,13 +63,15 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     edit->addAction(m_banks->undoAction());
     edit->addAction(m_banks->redoAction());
     menuBar()->insertMenu(ui.menu_midi->menuAction(), edit);
-    m_focusGuard = std::make_unique<CFocusGuard>(*ui.tableview_banks, std::initializer_list<QWidget*>{ui.button_reset, ui.button_send});
+    m_focusGuard = std::make_unique<CFocusGuard>(*ui.tableview_banks,
+                                                 std::initializer_list<QWidget*>{ui.button_reset, ui.button_send});
     m_selection = std::make_unique<CBankSelection>(
-        *ui.tableview_banks, std::initializer_list<QAbstractButton*>{ui.radiobutton_options_0, ui.radiobutton_options_1},
-        *m_banks, m_visibleBanks);
-    m_bankView = std::make_unique<CBankView>(*this, *ui.layout_slots, *ui.layout_panel, *ui.textfield_bankName,
-                                             std::initializer_list<QWidget*>{ui.button_reset, ui.button_save, ui.button_load},
-                                             soundOutput);
+        *ui.tableview_banks,
+        std::initializer_list<QAbstractButton*>{ui.radiobutton_options_0, ui.radiobutton_options_1}, *m_banks,
+        m_visibleBanks);
+    m_bankView = std::make_unique<CBankView>(
+        *this, *ui.layout_slots, *ui.layout_panel, *ui.textfield_bankName,
+        std::initializer_list<QWidget*>{ui.button_reset, ui.button_save, ui.button_load}, soundOutput);
     m_importPreferences = std::make_unique<CImportPreferences>(m_settings, *this, *ui.menu_file, ui.menu_quit);
     m_edits = std::make_unique<CBankEdits>(dialogs, *m_panels, *m_importPreferences, *m_banks, soundOutput, *this);
     m_outputs = std::make_unique<COutputList>(*ui.popup_out, midiSystem.service());
@@ -78,14 +80,17 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     // A child as well, so that its progress ticks are among the window's timers.
     m_transmission = std::make_unique<CTransmission>(dialogs, midiSystem, *m_outputs, *ui.progress_out, *m_banks, this);
     m_sendTip = ui.button_send->toolTip();
-    m_disabledReasons = std::make_unique<CDisabledReasons>(findChildren<QAbstractButton*>(QRegularExpression(
-        QStringLiteral("^button_(send|playContents_\\d)$"))));
+    m_disabledReasons = std::make_unique<CDisabledReasons>(
+        findChildren<QAbstractButton*>(QRegularExpression(QStringLiteral("^button_(send|playContents_\\d)$"))));
     // A child as well, so that it lives no longer than the menu it adds to.
     m_outputSettings = std::make_unique<COutputSettings>(dialogs, *m_outputs, *this, *ui.menu_midi);
-    m_deviceContents = std::make_unique<CDeviceContentsSaving>(dialogs, *m_outputs, *this, *ui.menu_file, ui.menu_saveAs);
-    m_menuValidation = std::make_unique<CMenuValidation>(std::vector<CMenuValidation::Item>{
-        {ui.menu_open, ui.button_load}, {ui.menu_save, ui.button_save}, {ui.menu_saveAs, ui.button_save},
-        {ui.menu_send, ui.button_send}});
+    m_deviceContents
+        = std::make_unique<CDeviceContentsSaving>(dialogs, *m_outputs, *this, *ui.menu_file, ui.menu_saveAs);
+    m_menuValidation
+        = std::make_unique<CMenuValidation>(std::vector<CMenuValidation::Item>{{ui.menu_open, ui.button_load},
+                                                                               {ui.menu_save, ui.button_save},
+                                                                               {ui.menu_saveAs, ui.button_save},
+                                                                               {ui.menu_send, ui.button_send}});
     m_library = std::make_unique<CSoundBrowser>(*this, ui.menu_help->menuAction(), settings, soundOutput,
                                                 CSoundBrowser::Rooms{*m_selection, *m_bankView, *m_edits});
     m_help = std::make_unique<CHelpMenu>(*this, *menuBar(), *ui.menu_help, ui.menu_about);
@@ -110,8 +115,10 @@ void CEditor::connectControls()
     connect(m_bankView.get(), &CBankView::bankNameEdited, this, &CEditor::BankNameHasChanged);
     connect(m_bankView.get(), &CBankView::slotNameEdited, this, &CEditor::ContentNameHasChanged);
     connect(m_bankView.get(), &CBankView::importClicked, this, &CEditor::openContent);
-    connect(m_bankView.get(), &CBankView::shapeClicked, this,
-            [this](int tag) { if (const auto row = rowToActOn()) m_edits->shape(*row, tag); });
+    connect(m_bankView.get(), &CBankView::shapeClicked, this, [this](int tag) {
+        if (const auto row = rowToActOn())
+            m_edits->shape(*row, tag);
+    });
     connect(m_bankView.get(), &CBankView::fileDropped, this, &CEditor::importFile);
     connect(m_bankView.get(), &CBankView::bankFileDropped, this, &CEditor::openBankFile);
     connect(m_bankView.get(), &CBankView::filesLeftOut, this, [this](int count) {
@@ -223,7 +230,8 @@ bool CEditor::event(QEvent* event)
     // keyboard still presses what has the focus.
     if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
         const QWidget* focused = QApplication::focusWidget();
-        if (qobject_cast<const QAbstractButton*>(focused) != nullptr || qobject_cast<const QComboBox*>(focused) != nullptr) {
+        if (qobject_cast<const QAbstractButton*>(focused) != nullptr
+            || qobject_cast<const QComboBox*>(focused) != nullptr) {
             event->accept();
             return true;
         }

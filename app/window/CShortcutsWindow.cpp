@@ -59,15 +59,18 @@ CShortcutsWindow::CShortcutsWindow(const QMenuBar& menus, QWidget* parent)
     const QList<QStringList> others{
         {tr("%1 to %2").arg(keys({Qt::CTRL | Qt::Key_1}), keys({Qt::CTRL | Qt::Key_6})),
          tr("Import a sound into slot 1 to 6 of the selected bank")},
-        {keys({Qt::Key_Space}), tr("Play the selected slot, or stop it; in the sound browser's list, the selected file")},
+        {keys({Qt::Key_Space}),
+         tr("Play the selected slot, or stop it; in the sound browser's list, the selected file")},
         {keys({Qt::CTRL | Qt::Key_E}), tr("Open the selected slot's sound panel")},
         {keys({Qt::Key_Up, Qt::Key_Down}), tr("With a slot's waveform focused: select the slot above or below")},
-        {keys({Qt::Key_Return}), tr("With a slot's waveform focused: open its sound panel; in the sound browser's list: "
-                                    "import the selected files from the selected slot on")},
+        {keys({Qt::Key_Return}),
+         tr("With a slot's waveform focused: open its sound panel; in the sound browser's list: "
+            "import the selected files from the selected slot on")},
         {tr("S05, 5, FW"), tr("Typed in the bank table: select that bank")},
         {keys({Qt::Key_Left, Qt::Key_Right}), tr("In the sound panel, with the source focused: move the window (with "
                                                  "Shift, further)")},
-        {keys({Qt::Key_Home}), tr("In the sound panel, with the source focused: move the window to the source's start")},
+        {keys({Qt::Key_Home}),
+         tr("In the sound panel, with the source focused: move the window to the source's start")},
         {keys({Qt::Key_Return, Qt::Key_Escape}), tr("In the sound panel: Apply, Cancel")},
         {keys({Qt::Key_Delete}), tr("In the favourite folders: remove the selected folder")},
     };

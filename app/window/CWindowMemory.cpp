@@ -1,7 +1,7 @@
 #include "app/window/CWindowMemory.h"
 
-#include "app/transfer/COutputList.h"
 #include "app/settings/CSettings.h"
+#include "app/transfer/COutputList.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -63,7 +63,8 @@ void CWindowMemory::restore()
 bool CWindowMemory::eventFilter(QObject* watched, QEvent* event)
 {
     // Only what the user does with the window on show: not its restoring, nor its hiding at close.
-    if (watched == &m_window && m_window.isVisible() && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+    if (watched == &m_window && m_window.isVisible()
+        && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
         m_keepTimer.start();
     return QObject::eventFilter(watched, event);
 }

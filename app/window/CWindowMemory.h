@@ -15,11 +15,10 @@ class QScreen;
 class QSplitter;
 
 // Brings the window back as the user left it (the MIDI output by its identity, channel, the
-// "Current bank"/"All banks" choice, geometry and splitter) and keeps the settings up to date as the user changes them. The
-// window never starts larger than its screen, nor where it would not be wholly visible. The
-// window's place and splitter are kept a moment after the user last moves them, not when the
-// window closes: writing settings flushes them to the disk twice, which on a busy disk kept a
-// quitting program alive for seconds.
+// "Current bank"/"All banks" choice, geometry and splitter) and keeps the settings up to date as the user changes them.
+// The window never starts larger than its screen, nor where it would not be wholly visible. The window's place and
+// splitter are kept a moment after the user last moves them, not when the window closes: writing settings flushes them
+// to the disk twice, which on a busy disk kept a quitting program alive for seconds.
 class CWindowMemory : public QObject {
     Q_OBJECT
 public:

@@ -63,7 +63,9 @@ QString inlineHtml(const QString& text)
             const QChar font = text[++at];
             if (!open.isEmpty())
                 html += QStringLiteral("</%1>").arg(open);
-            open = font == QLatin1Char('B') ? QStringLiteral("b") : font == QLatin1Char('I') ? QStringLiteral("i") : QString();
+            open = font == QLatin1Char('B')   ? QStringLiteral("b")
+                   : font == QLatin1Char('I') ? QStringLiteral("i")
+                                              : QString();
             if (!open.isEmpty())
                 html += QStringLiteral("<%1>").arg(open);
         } else {
@@ -80,7 +82,7 @@ QString fontMacro(const QString& macro, const QString& rest)
 {
     const auto tagged = [](QChar font, const QString& text) {
         const QString html = inlineHtml(text);
-        return font == QLatin1Char('B') ? QStringLiteral("<b>%1</b>").arg(html)
+        return font == QLatin1Char('B')   ? QStringLiteral("<b>%1</b>").arg(html)
                : font == QLatin1Char('I') ? QStringLiteral("<i>%1</i>").arg(html)
                                           : html;
     };
@@ -112,8 +114,9 @@ QString ManualPage::toHtml(const QString& roff)
             html += QStringLiteral("</dl>");
         inList = false;
     };
-    static const QStringList kFonts{QStringLiteral("B"),  QStringLiteral("I"),  QStringLiteral("BR"), QStringLiteral("RB"),
-                                    QStringLiteral("IR"), QStringLiteral("RI"), QStringLiteral("BI"), QStringLiteral("IB")};
+    static const QStringList kFonts{QStringLiteral("B"),  QStringLiteral("I"),  QStringLiteral("BR"),
+                                    QStringLiteral("RB"), QStringLiteral("IR"), QStringLiteral("RI"),
+                                    QStringLiteral("BI"), QStringLiteral("IB")};
     for (const QString& line : roff.split(QLatin1Char('\n'))) {
         QString text;
         if (line.startsWith(QLatin1Char('.'))) {

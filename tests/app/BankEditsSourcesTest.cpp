@@ -32,7 +32,7 @@ protected:
         return {};
     }
     std::string runSavePanel(const std::vector<std::string>&, const std::string&) override { return {}; }
-    void beep() override {}
+    void beep() override { }
 
     // One second of 44.1 kHz 16-bit mono: 88,200 bytes decoded.
     static constexpr std::size_t kSoundBytes = 88200;
@@ -55,7 +55,8 @@ TEST_F(BankEditsSourcesTest, PastTheBudgetTheOldestSourceGoesAndTheStatusLineSay
     QSignalSpy status(&edits, &CBankEdits::status);
     for (const int slot : {0, 1, 2}) {
         const std::string name = "tone" + std::to_string(slot) + ".wav";
-        edits.import(4, slot, sounds.synth(name, "-r 44100 -c 1 -b 16", "synth 1 sine " + std::to_string(300 + 100 * slot)));
+        edits.import(4, slot,
+                     sounds.synth(name, "-r 44100 -c 1 -b 16", "synth 1 sine " + std::to_string(300 + 100 * slot)));
         ASSERT_EQ(status.size(), slot + 1);
         ASSERT_NE(banks.source(4, static_cast<std::uint16_t>(slot)), nullptr) << slot;
     }

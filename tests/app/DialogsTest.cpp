@@ -63,7 +63,7 @@ TEST(DialogsTest, QuestionsShowTheQuestionIconAndEnterPressesTheButtonTheAlertNa
                                 Reply::Alternate};
     const IDialogs::Alert saveChanges{Style::Question, "Save changes?", "Save them?", "Save", "Cancel", "&Discard"};
     const IDialogs::Alert differentBanks{Style::Question, "Different Banks!", "Load it where?", "Load into S10",
-                                         "Cancel", "Load into S05", Reply::Alternate};
+                                         "Cancel",        "Load into S05",    Reply::Alternate};
     const IDialogs::Alert failure{Style::Critical, "Save Failed", "Could not be written.", "OK"};
     const IDialogs::Alert notice{Style::Informational, "Transmission Stopped", "Sent completely: none.", "OK"};
     const IDialogs::Alert wrongFile{Style::Warning, "Wrong File Format", "notes.mid holds no sound bank.", "OK"};

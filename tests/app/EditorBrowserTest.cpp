@@ -85,10 +85,8 @@ protected:
 };
 
 const Texts kListed{
-    "\u25B6|broken.wav|not a sound||",
-    "\u25B6|hat.flac|0.10 s|96 kHz|stereo",
-    "\u25B6|kick 2.wav|0.50 s|44.1 kHz|mono",
-    "\u25B6|kick 10.wav|0.25 s|48 kHz|stereo",
+    "\u25B6|broken.wav|not a sound||",         "\u25B6|hat.flac|0.10 s|96 kHz|stereo",
+    "\u25B6|kick 2.wav|0.50 s|44.1 kHz|mono",  "\u25B6|kick 10.wav|0.25 s|48 kHz|stereo",
     "\u25B6|snare.aiff|1.00 s|22.05 kHz|mono",
 };
 
@@ -160,7 +158,8 @@ TEST_F(EditorBrowserTest, SpaceOrThePlayControlPlaysTheFileAsItIsAndSpaceAgainOr
     choose(0);
     pressInList(Qt::Key_Space);
     EXPECT_EQ(sound.runs.size(), 3u);
-    EXPECT_EQ(textOf("text_status"), "Could not play \u201C" "broken.wav\u201D: it is not a sound this editor decodes "
+    EXPECT_EQ(textOf("text_status"), "Could not play \u201C"
+                                     "broken.wav\u201D: it is not a sound this editor decodes "
                                      "(WAV, AIFF, AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64)");
     EXPECT_EQ(rows(), kListed);
     // Gone since it was listed.
@@ -182,7 +181,8 @@ TEST_F(EditorBrowserTest, EnterImportsOneFileIntoTheSelectedSlotThroughTheSoundP
     choose(4);
     pressInList(Qt::Key_Return);
     ASSERT_NE(soundPanel(), nullptr);
-    EXPECT_EQ(soundPanel()->windowTitle().toStdString(), "Shape \u201Csnare.aiff\u201D for " + editor->workBank(4).getContentLabel(2));
+    EXPECT_EQ(soundPanel()->windowTitle().toStdString(),
+              "Shape \u201Csnare.aiff\u201D for " + editor->workBank(4).getContentLabel(2));
     EXPECT_EQ(slot(4, 2), before) << "nothing goes in before Apply";
     clickInPanel(QStringLiteral("button_apply"));
     EXPECT_NE(slot(4, 2), before);
@@ -241,7 +241,8 @@ TEST_F(EditorBrowserTest, FavouritesThePanelsChoiceAndTheFolderOutlastTheWindow)
             names.push_back(list.item(row)->text().toStdString() + " " + list.item(row)->toolTip().toStdString());
         return names;
     };
-    const Texts both{sounds.ScratchFolder::path().filename().string() + " " + sounds.ScratchFolder::path().string(), "loops " + sounds.file("loops")};
+    const Texts both{sounds.ScratchFolder::path().filename().string() + " " + sounds.ScratchFolder::path().string(),
+                     "loops " + sounds.file("loops")};
     EXPECT_EQ(favourites(), both);
     // Made narrower, as by its edge, it comes back at that width.
     editor->resizeDocks({&control<QDockWidget>("dock_browser")}, {270}, Qt::Horizontal);

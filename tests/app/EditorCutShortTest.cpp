@@ -21,7 +21,8 @@ TEST_F(EditorCutShortTest, TheImportLineAndTheWarningSayTheSoundEndedEarly)
     importWithApply("button_openContents_2");
     const std::string line = textOf("text_status");
     EXPECT_TRUE(line.starts_with("cut.flac: 0.")) << line;
-    EXPECT_TRUE(line.ends_with(" s, padded to 0.74 s with silence (Classic); the file is damaged or cut short")) << line;
+    EXPECT_TRUE(line.ends_with(" s, padded to 0.74 s with silence (Classic); the file is damaged or cut short"))
+        << line;
     EXPECT_EQ(shown, (Texts{kOpenSound, "warning|Damaged or Cut Short|" + line + "|OK|"}));
     EXPECT_NE(editor->workBank(4).getContent(2)->getData(), before);
 

@@ -100,7 +100,8 @@ TEST_F(EditorDesktopTest, FilePanelsStartInTheFolderLastUsedForTheirPurposeAndSa
 {
     // Before any folder is known the panels start at home, not wherever the toolkit was last.
     const std::string home = QDir::homePath().toStdString();
-    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("banks")) && QDir(folder.path()).mkpath(QStringLiteral("saved")));
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("banks"))
+                && QDir(folder.path()).mkpath(QStringLiteral("saved")));
     click("button_save"); // cancelled: nothing to remember
     paths = {bankFile("banks/s05.mid", 4), path("saved/mine.mid")};
     click("button_load");
@@ -141,7 +142,8 @@ TEST_F(EditorDesktopTest, TabLeavesTheBankTableAndReachesEveryEnabledControlInOr
 {
     Texts forward{"textfield_bankName"};
     for (const std::string slot : {"0", "1", "2", "3", "4", "5"})
-        for (const char* cell : {"textfield_contentNames_", "button_openContents_", "button_playContents_", "view_waveform_"})
+        for (const char* cell :
+             {"textfield_contentNames_", "button_openContents_", "button_playContents_", "view_waveform_"})
             forward.push_back(cell + slot);
     // Open… and Save sit beside the Current bank / All banks switch they obey.
     for (const char* rest : {"button_reset", "radiobutton_options_0", "button_load", "button_save", "popup_out",
@@ -161,7 +163,8 @@ TEST_F(EditorDesktopTest, MnemonicsAndShortcutsNeverClashAndEveryMenuItemAndImpo
             return;
         const QChar letter = text.at(at + 1).toUpper();
         EXPECT_TRUE(owners.emplace(letter, owner).second)
-            << owner.toStdString() << " and " << owners[letter].toStdString() << " share Alt+" << QString(letter).toStdString();
+            << owner.toStdString() << " and " << owners[letter].toStdString() << " share Alt+"
+            << QString(letter).toStdString();
     };
     for (const QAbstractButton* button : editor->findChildren<QAbstractButton*>())
         claim(button->text(), button->objectName());
@@ -176,7 +179,8 @@ TEST_F(EditorDesktopTest, MnemonicsAndShortcutsNeverClashAndEveryMenuItemAndImpo
 
     std::map<QString, QString> shortcuts;
     // Ctrl+1 to Ctrl+6 import into the slot of that row.
-    for (const QAbstractButton* button : editor->findChildren<QAbstractButton*>(QRegularExpression("^button_openContents_")))
+    for (const QAbstractButton* button :
+         editor->findChildren<QAbstractButton*>(QRegularExpression("^button_openContents_")))
         EXPECT_TRUE(shortcuts.emplace(button->shortcut().toString(), button->objectName()).second);
     EXPECT_EQ(shortcuts.count(QStringLiteral("Ctrl+6")), 1u);
     // A shortcut presses its button at once and lets it go a moment later, as if clicked.
@@ -210,8 +214,8 @@ TEST_F(EditorDesktopTest, TheTableShowsEachBanksNumberBesideItsNameAndAnswersToT
 
     auto& table = control<QTableView>("tableview_banks");
     // Each case is typed within the type-ahead interval; Escape ends it, so the next starts afresh.
-    const std::pair<const char*, int> typed[] = {{"21", 20}, {"s21", 20}, {"3", 2}, {"05", 4}, {"45", 4},
-                                                 {"f", 31}, {"FW", 31}, {"S9", 8}, {"99", 8}, {"0", 8}};
+    const std::pair<const char*, int> typed[] = {{"21", 20}, {"s21", 20}, {"3", 2},  {"05", 4}, {"45", 4},
+                                                 {"f", 31},  {"FW", 31},  {"S9", 8}, {"99", 8}, {"0", 8}};
     for (const auto& [keys, row] : typed) {
         QTest::keyClicks(&table, QString::fromLatin1(keys));
         QTest::keyClick(&table, Qt::Key_Escape);

@@ -62,11 +62,15 @@ TEST_F(EditorDeviceSocketsTest, IdenticalInterfacesAreTwoOutputsAndAUnitInANewSo
     control<QComboBox>("popup_out").setCurrentIndex(2);
     shown.clear();
     sendCurrentBank();
-    EXPECT_EQ(shown, Texts{"question|Same Device?|" + zylox + " (USB socket 4) has no device record yet.\n"
-                           "Is this the same ZYLOX 515 as the one last sent to through " + zylox + " (USB socket 3)?\n"
-                           "If it is, that device's record (what it was sent, where a stopped send resumes, its output "
-                           "settings) moves to this socket; if not, each keeps a record of its own.|Same Device|"
-                           "Another Device|Enter: Another Device"});
+    EXPECT_EQ(shown,
+              Texts{"question|Same Device?|" + zylox
+                    + " (USB socket 4) has no device record yet.\n"
+                      "Is this the same ZYLOX 515 as the one last sent to through "
+                    + zylox
+                    + " (USB socket 3)?\n"
+                      "If it is, that device's record (what it was sent, where a stopped send resumes, its output "
+                      "settings) moves to this socket; if not, each keeps a record of its own.|Same Device|"
+                      "Another Device|Enter: Another Device"});
     EXPECT_EQ(unit4.erasedBlocks(), (Blocks{8, 9}));
     EXPECT_EQ(recorded(), std::vector<MidiPortIdentity>{inSocket("4")});
 
@@ -106,15 +110,18 @@ TEST_F(EditorDeviceSocketsTest, ARecordWithoutSocketGoesToTheOnlyUnitOfItsNamesW
 TEST_F(EditorDeviceSocketsTest, SaveDeviceContentsOffersTheDevicesWithAKnownBankWhenTheChosenOnesIsUnknown)
 {
     chooseSaveDeviceContents();
-    EXPECT_EQ(shown, Texts{"informational|Save Device Contents|No bank of " + zylox + " (USB socket 2) is known: a "
-                           "bank is known once it has been sent to the device completely.|OK|"});
+    EXPECT_EQ(shown, Texts{"informational|Save Device Contents|No bank of " + zylox
+                           + " (USB socket 2) is known: a "
+                             "bank is known once it has been sent to the device completely.|OK|"});
 
     control<QComboBox>("popup_out").setCurrentIndex(1);
     selectRow(1);
     sendCurrentBank();
     control<QComboBox>("popup_out").setCurrentIndex(0);
-    const std::string pick = "pick|Save Device Contents|No bank of " + zylox + " (USB socket 2) is known. Save what "
-                             "is known of which device?|" + zylox + " (USB socket 3) (known: S02)";
+    const std::string pick = "pick|Save Device Contents|No bank of " + zylox
+                             + " (USB socket 2) is known. Save what "
+                               "is known of which device?|"
+                             + zylox + " (USB socket 3) (known: S02)";
     picked = -1;
     shown.clear();
     chooseSaveDeviceContents();

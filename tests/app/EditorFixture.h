@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/window/CEditor.h"
-#include "app/settings/CSettings.h"
 #include "app/common/IDialogs.h"
+#include "app/settings/CSettings.h"
+#include "app/window/CEditor.h"
 #include "bankfile/WrapperZQMidiFile.h"
 #include "content/CContent.h"
 #include "midiio/ZQMidiSystem.h"
@@ -41,9 +41,10 @@ using Texts = std::vector<std::string>;
 // The question before a file that decodes as no sound goes into a sample slot as it is; Enter cancels.
 inline std::string rawQuestion(const std::string& file)
 {
-    return "question|Not a Sound|\u201C" + file + "\u201D is not a sound file this editor decodes (WAV, AIFF, "
-           "AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64). Load its bytes into the slot as raw 8-bit device "
-           "data?|Load Raw|Cancel|Enter: Cancel";
+    return "question|Not a Sound|\u201C" + file
+           + "\u201D is not a sound file this editor decodes (WAV, AIFF, "
+             "AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64). Load its bytes into the slot as raw 8-bit device "
+             "data?|Load Raw|Cancel|Enter: Cancel";
 }
 
 // The question before unsaved changes are lost: banks as "The bank \"S05\" has", before as "quitting".
@@ -66,8 +67,7 @@ protected:
         editor->show();
     }
 
-    template <class Control = QWidget>
-    Control& control(const QString& name)
+    template <class Control = QWidget> Control& control(const QString& name)
     {
         auto* found = editor->findChild<Control*>(name);
         return found != nullptr ? *found : throw std::runtime_error("no control " + name.toStdString());
@@ -81,14 +81,16 @@ protected:
         auto* panel = editor->findChild<QDialog*>(QStringLiteral("dialog_sound"));
         return panel != nullptr && panel->isVisible() ? panel : nullptr;
     }
-    template <class Control = QWidget>
-    Control& panelControl(const QString& name)
+    template <class Control = QWidget> Control& panelControl(const QString& name)
     {
         QDialog* panel = soundPanel();
         auto* found = panel != nullptr ? panel->findChild<Control*>(name) : nullptr;
         return found != nullptr ? *found : throw std::runtime_error("no open panel with " + name.toStdString());
     }
-    void clickInPanel(const QString& button) { QTest::mouseClick(&panelControl<QAbstractButton>(button), Qt::LeftButton); }
+    void clickInPanel(const QString& button)
+    {
+        QTest::mouseClick(&panelControl<QAbstractButton>(button), Qt::LeftButton);
+    }
     // Clicks the import button as a user who takes whatever sound it brings as the panel first
     // shapes it: Apply, where the file opened the sound panel.
     void importWithApply(const QString& button)
@@ -221,7 +223,14 @@ protected:
     {
         clock.at(clock.nowMicroseconds() + seconds * 1'000'000, [this, check = std::move(check)] {
             std::promise<void> checked;
-            QMetaObject::invokeMethod(qApp, [&] { check(); ++checksRun; checked.set_value(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                qApp,
+                [&] {
+                    check();
+                    ++checksRun;
+                    checked.set_value();
+                },
+                Qt::QueuedConnection);
             checked.get_future().wait();
         });
     }
@@ -250,7 +259,10 @@ protected:
         return path(name);
     }
 
-    Bytes slot(int row, int index) { return editor->workBank(row).getContent(static_cast<std::uint16_t>(index))->getData(); }
+    Bytes slot(int row, int index)
+    {
+        return editor->workBank(row).getContent(static_cast<std::uint16_t>(index))->getData();
+    }
     static Bytes imageOf(const IBank& bank)
     {
         Bytes image;
@@ -270,9 +282,9 @@ protected:
         const std::string enter = alert.enterChooses == AlertReply::Alternate ? alert.alternateButton
                                   : alert.enterChooses == AlertReply::Other   ? alert.otherButton
                                                                               : std::string();
-        shown.push_back(style + alert.title + "|" + alert.message + "|" + alert.defaultButton + "|" +
-                        alert.alternateButton + (alert.otherButton.empty() ? "" : "|" + alert.otherButton) +
-                        (enter.empty() ? "" : "|Enter: " + enter));
+        shown.push_back(style + alert.title + "|" + alert.message + "|" + alert.defaultButton + "|"
+                        + alert.alternateButton + (alert.otherButton.empty() ? "" : "|" + alert.otherButton)
+                        + (enter.empty() ? "" : "|Enter: " + enter));
         if (whenAlerted)
             whenAlerted();
         return alert.title == "Save changes?" ? saveChangesReply : reply;

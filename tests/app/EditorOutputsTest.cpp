@@ -83,7 +83,10 @@ TEST_F(EditorOutputsTest, TheListFollowsDevicesAndKeepsTheChoiceByIdentity)
 TEST_F(EditorOutputsTest, APortAddedOrRemovedDuringASendLeavesItAlone)
 {
     LoopbackDestination* other = nullptr;
-    pauseAt(20, [&] { other = &service.addDestination({"", "New", "New Port"}); settle(); });
+    pauseAt(20, [&] {
+        other = &service.addDestination({"", "New", "New Port"});
+        settle();
+    });
     pauseAt(60, [&] {
         EXPECT_EQ(outputList(), (Texts{"*" + zylox, "New:New Port"}));
         service.unplug(*other);
@@ -112,17 +115,31 @@ TEST_F(EditorOutputsTest, StopAccountsForTheDeviceAndTheNextSendOffersTheRest)
     LoopbackDestination* current = &device;
     const std::string notFinished = ".\n\nTo send the 30 banks that did not finish, choose All banks and Send.";
     const std::string cut = "(its flash block was erased or partly written: send it again).\nNot sent: S04 to S31, FW "
-                            "(first block)" + notFinished;
+                            "(first block)"
+                            + notFinished;
     for (const Case& expected :
-         {Case{205, "Sent completely: S01, S02.\nIncomplete on the device: none.\nNot sent: S03 to S31, FW (first "
-                    "block)" + notFinished,
-               {0, 1, 2, 3}, "S03 (about 50 min 9 s)", 59},
-          Case{210, "Sent completely: S01, S02.\nOn the device: S03, first block, incomplete " + cut, {0, 1, 2, 3, 4},
-               "S03 (about 50 min 9 s)", 59},
-          Case{240, "Sent completely: S01, S02.\nOn the device: S03, first block, incomplete " + cut, {0, 1, 2, 3, 4},
-               "S03 (about 50 min 9 s)", 59},
-          Case{270, "Sent completely: S01, S02.\nOn the device: S03, second block, incomplete " + cut,
-               {0, 1, 2, 3, 4, 5}, "S03 (second block) (about 49 min 18 s)", 58}}) {
+         {Case{205,
+               "Sent completely: S01, S02.\nIncomplete on the device: none.\nNot sent: S03 to S31, FW (first "
+               "block)"
+                   + notFinished,
+               {0, 1, 2, 3},
+               "S03 (about 50 min 9 s)",
+               59},
+          Case{210,
+               "Sent completely: S01, S02.\nOn the device: S03, first block, incomplete " + cut,
+               {0, 1, 2, 3, 4},
+               "S03 (about 50 min 9 s)",
+               59},
+          Case{240,
+               "Sent completely: S01, S02.\nOn the device: S03, first block, incomplete " + cut,
+               {0, 1, 2, 3, 4},
+               "S03 (about 50 min 9 s)",
+               59},
+          Case{270,
+               "Sent completely: S01, S02.\nOn the device: S03, second block, incomplete " + cut,
+               {0, 1, 2, 3, 4, 5},
+               "S03 (second block) (about 49 min 18 s)",
+               58}}) {
         SCOPED_TRACE(expected.stopAt);
         // A fresh window, device and record for each case; the device keeps its identity.
         editor.reset();
@@ -145,9 +162,11 @@ TEST_F(EditorOutputsTest, StopAccountsForTheDeviceAndTheNextSendOffersTheRest)
 
         // Resume: the blocks left, from the incomplete one on, whatever came before; the operating
         // system is not asked about again.
-        const std::string left = "question|Send All Banks|The last transmission of all banks to this device did "
-                                 "not finish: 30 banks are left, starting with " + expected.startingWith +
-                                 ".\nSend the banks that are left, or all 32 banks again?|Send 30 Left|Cancel|Send All 32";
+        const std::string left
+            = "question|Send All Banks|The last transmission of all banks to this device did "
+              "not finish: 30 banks are left, starting with "
+              + expected.startingWith
+              + ".\nSend the banks that are left, or all 32 banks again?|Send 30 Left|Cancel|Send All 32";
         pauseAt(1, [&] { click("button_send"); }); // stopped again in its first pause: nothing touched
         click("button_send");
         runUntilIdle();
@@ -162,7 +181,8 @@ TEST_F(EditorOutputsTest, StopAccountsForTheDeviceAndTheNextSendOffersTheRest)
         click("button_send");
         runUntilIdle();
         EXPECT_EQ(shown, Texts{left});
-        Blocks resumed(target.erasedBlocks().begin() + static_cast<long>(expected.erased.size()), target.erasedBlocks().end());
+        Blocks resumed(target.erasedBlocks().begin() + static_cast<long>(expected.erased.size()),
+                       target.erasedBlocks().end());
         ASSERT_EQ(resumed.size(), expected.resumedBlocks);
         EXPECT_EQ(resumed.front(), expected.erased.size() == 6 ? 5u : 4u);
         EXPECT_EQ(resumed.back(), 62u);
@@ -194,7 +214,10 @@ TEST_F(EditorOutputsTest, TheRestIsOfferedToTheDeviceTheBanksWentToWhicheverIsCh
     click("button_send");
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[1].rfind("question|Send All Banks|The last transmission of all banks to this device did not "
-                             "finish: 30 banks are left, starting with S03 ", 0), 0u) << shown[1];
+                             "finish: 30 banks are left, starting with S03 ",
+                             0),
+              0u)
+        << shown[1];
 }
 
 TEST_F(EditorOutputsTest, ClosingDuringASendStopsItTellsTheDeviceStateAndQuits)
@@ -204,7 +227,8 @@ TEST_F(EditorOutputsTest, ClosingDuringASendStopsItTellsTheDeviceStateAndQuits)
     std::promise<void> asked;
     bool closed = false;
     clock.at(clock.nowMicroseconds() + 30'000'000, [&] {
-        QMetaObject::invokeMethod(qApp, [&] { closed = editor->close(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp, [&] { closed = editor->close(); }, Qt::QueuedConnection);
         asked.get_future().wait();
     });
     whenAlerted = [&] {
@@ -225,11 +249,12 @@ TEST_F(EditorOutputsTest, AllBanksOffersOnlyTheBanksThatDifferFromWhatTheDeviceW
 {
     changeS07AfterEverythingWasSent(1);
     click("radiobutton_options_1");
-    const std::string offer = "question|Send All Banks|1 of the 32 banks differ from what this device was last "
-                              "sent (S07 (first block)): sending them takes about 51 s.\nAll 32 banks take about 53 min "
-                              "33 s."
-                              "\n\nThis program keeps its own record of what it sent; it cannot see the device. If the "
-                              "device was changed by other means since, send all banks.|Send 1 Changed|Cancel|Send All 32";
+    const std::string offer
+        = "question|Send All Banks|1 of the 32 banks differ from what this device was last "
+          "sent (S07 (first block)): sending them takes about 51 s.\nAll 32 banks take about 53 min "
+          "33 s."
+          "\n\nThis program keeps its own record of what it sent; it cannot see the device. If the "
+          "device was changed by other means since, send all banks.|Send 1 Changed|Cancel|Send All 32";
 
     reply = AlertReply::Alternate;
     click("button_send");
@@ -244,7 +269,8 @@ TEST_F(EditorOutputsTest, AllBanksOffersOnlyTheBanksThatDifferFromWhatTheDeviceW
     shown.clear();
     reply = AlertReply::Alternate;
     click("button_send");
-    EXPECT_NE(shown.at(0).find("|All 32 banks are as this device was last sent them.\nAll 32 banks take about"), std::string::npos);
+    EXPECT_NE(shown.at(0).find("|All 32 banks are as this device was last sent them.\nAll 32 banks take about"),
+              std::string::npos);
     EXPECT_EQ(shown.at(0).substr(shown.at(0).size() - 19), "|Send All 32|Cancel");
 }
 
@@ -313,7 +339,8 @@ TEST_F(EditorOutputsTest, OutputSettingsAreKeptWithTheDeviceAndSlowItsSendsDown)
     click("button_send");
     runUntilIdle();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_NE(shown[0].find("|Send 1 Changed Block (2 min 13 s)|Cancel|Send Whole Bank (4 min 26 s)"), std::string::npos)
+    EXPECT_NE(shown[0].find("|Send 1 Changed Block (2 min 13 s)|Cancel|Send Whole Bank (4 min 26 s)"),
+              std::string::npos)
         << shown[0];
     EXPECT_EQ(textOf("text_status"), "Sent S07 to " + zylox + " in 4 min 25 s");
 
@@ -327,8 +354,8 @@ TEST_F(EditorOutputsTest, OutputSettingsAreKeptWithTheDeviceAndSlowItsSendsDown)
     click("button_send");
     runUntilIdle();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], "critical|Output Settings|The output settings were not changed: " + zylox +
-                            " is being sent to by zylox-editor, process " + std::to_string(getpid()) + ".|OK|");
+    EXPECT_EQ(shown[0], "critical|Output Settings|The output settings were not changed: " + zylox
+                            + " is being sent to by zylox-editor, process " + std::to_string(getpid()) + ".|OK|");
     EXPECT_EQ(DeviceRecord(DeviceRecord::defaultFolder(), MidiPortIdentity::of(device.names)).pacing(),
               (OutputPacing{32, 20}));
 }

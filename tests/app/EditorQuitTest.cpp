@@ -38,7 +38,8 @@ TEST_F(EditorQuitTest, TheWindowsPlaceIsKeptWhileInUseAndCtrlQWritesNothing)
     settle();
     ASSERT_TRUE(std::filesystem::exists(ini));
     const QByteArray place = editor->saveGeometry();
-    EXPECT_EQ(QSettings(QString::fromStdString(ini), QSettings::IniFormat).value("window/geometry").toByteArray(), place);
+    EXPECT_EQ(QSettings(QString::fromStdString(ini), QSettings::IniFormat).value("window/geometry").toByteArray(),
+              place);
 
     const auto before = fileNow();
     press(Qt::Key_Q, Qt::ControlModifier);

@@ -14,7 +14,10 @@ const std::string kNoOutput = "no MIDI output: plug in your interface";
 
 class EditorReasonsTest : public EditorFixture {
 protected:
-    std::string tipOf(const QString& name) { return control<QObject>(name).property("toolTip").toString().toStdString(); }
+    std::string tipOf(const QString& name)
+    {
+        return control<QObject>(name).property("toolTip").toString().toStdString();
+    }
     // Send's tooltip gives the reason, and so does the status line when Send is pressed anyway.
     void expectSendSays(const std::string& reason)
     {

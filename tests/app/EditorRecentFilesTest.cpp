@@ -41,8 +41,8 @@ TEST_F(EditorRecentFilesTest, KeepsTheLastEightOpenedOrSavedNewestFirstAcrossRun
     for (int number = 1; number <= 9; ++number)
         openByPanel(bankFile("kit" + std::to_string(number) + ".mid", 4));
     openByPanel(path("kit8.mid")); // again: moves up, not in twice
-    EXPECT_EQ(recent(), (Texts{"&1 kit8.mid", "&2 kit9.mid", "&3 kit7.mid", "&4 kit6.mid", "&5 kit5.mid",
-                               "&6 kit4.mid", "&7 kit3.mid", "&8 kit2.mid"}));
+    EXPECT_EQ(recent(), (Texts{"&1 kit8.mid", "&2 kit9.mid", "&3 kit7.mid", "&4 kit6.mid", "&5 kit5.mid", "&6 kit4.mid",
+                               "&7 kit3.mid", "&8 kit2.mid"}));
     EXPECT_EQ(recentMenu().actions().front()->toolTip().toStdString(), path("kit8.mid"));
 
     // A save is offered again too.
@@ -68,7 +68,8 @@ TEST_F(EditorRecentFilesTest, AFileThatWentAwayIsSaidSoAndLeavesTheListAndClearE
     std::filesystem::remove(path("gone.mid"));
     const Texts shownBefore = shown;
     chooseRecent(1);
-    EXPECT_EQ(textOf("text_status"), "Not opened: " + path("gone.mid") + " is no longer there; it has left Open Recent");
+    EXPECT_EQ(textOf("text_status"),
+              "Not opened: " + path("gone.mid") + " is no longer there; it has left Open Recent");
     EXPECT_EQ(recent(), Texts{"&1 here.mid"});
     EXPECT_EQ(shown, shownBefore);
     EXPECT_EQ(tableRow(4), "file bank 4");

@@ -44,9 +44,10 @@ TEST_F(EditorSmallScreenTest, EveryControlStaysWhollyInsideTheWindowAt900By600)
     ASSERT_EQ(editor->size(), QSize(900, 600));
     QCoreApplication::processEvents();
     const QRect window = editor->rect();
-    for (const char* name : {"tableview_banks", "textfield_bankName", "textfield_contentNames_5", "button_openContents_5",
-                             "button_playContents_5", "button_load", "button_save", "button_reset", "radiobutton_options_1",
-                             "popup_out", "popup_channel", "button_send", "text_status"}) {
+    for (const char* name :
+         {"tableview_banks", "textfield_bankName", "textfield_contentNames_5", "button_openContents_5",
+          "button_playContents_5", "button_load", "button_save", "button_reset", "radiobutton_options_1", "popup_out",
+          "popup_channel", "button_send", "text_status"}) {
         const QWidget& widget = control(name);
         const QRect place(widget.mapTo(editor.get(), QPoint()), widget.size());
         EXPECT_TRUE(window.contains(place)) << name;

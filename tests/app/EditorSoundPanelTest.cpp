@@ -42,7 +42,8 @@ protected:
             return static_cast<double>(frame - shownFirst) * view.width() / static_cast<double>(shownLast - shownFirst);
         };
         const audio::SourceRegion window = view.region();
-        const QPoint from(static_cast<int>(x(window.first) + (x(window.last) - x(window.first)) * share), view.height() / 2);
+        const QPoint from(static_cast<int>(x(window.first) + (x(window.last) - x(window.first)) * share),
+                          view.height() / 2);
         QTest::mousePress(&view, Qt::LeftButton, {}, from);
         for (int step = 1; step <= 4; ++step)
             QTest::mouseMove(&view, from + QPoint(pixels * step / 4, 0));
@@ -101,8 +102,9 @@ TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoS
     EXPECT_EQ(editor->workBank(4).getContentName(1), "sweep.wav");
     // The line counts the sound from the window's start on.
     EXPECT_TRUE(textOf("text_status").starts_with("sweep.wav: 1.")) << textOf("text_status");
-    EXPECT_TRUE(textOf("text_status").ends_with("to fit CLOSED HI HAT (Classic) Clipped: the gain pushes the sound past "
-                                                "full scale, its peaks are cut flat."))
+    EXPECT_TRUE(textOf("text_status")
+                    .ends_with("to fit CLOSED HI HAT (Classic) Clipped: the gain pushes the sound past "
+                               "full scale, its peaks are cut flat."))
         << textOf("text_status");
 
     // One step: undone, the slot is the factory's again and opens from its own bytes.
@@ -112,8 +114,7 @@ TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoS
     shapeSlot(1);
     ASSERT_NE(soundPanel(), nullptr);
     const std::string slotSeconds = QString::number(factory.size() / 33000.0, 'f', 3).toStdString();
-    EXPECT_TRUE(panelText("text_window").ends_with("of " + slotSeconds + " s"))
-        << panelText("text_window");
+    EXPECT_TRUE(panelText("text_window").ends_with("of " + slotSeconds + " s")) << panelText("text_window");
     EXPECT_EQ(panelControl<QDoubleSpinBox>("spin_gain").value(), 0.0);
     EXPECT_EQ(panelText("text_warning"), "");
     clickInPanel("button_cancel");

@@ -20,8 +20,12 @@ std::string resetQuestion(const std::string& bank)
            + "\" back its factory name and sounds? What it holds now is replaced.|Reset|Cancel|Enter: Cancel";
 }
 
-const Texts kSoundSlots{"OPEN HI HAT|OPEN HI HAT|+++", "CLOSED HI HAT|CLOSED HI HAT|+++", "CLAP|CLAP|+++",
-                        "RIM SHOT|RIM SHOT|+++",       "CRASH|CRASH|+++",                 "RIDE|RIDE|+++"};
+const Texts kSoundSlots{"OPEN HI HAT|OPEN HI HAT|+++",
+                        "CLOSED HI HAT|CLOSED HI HAT|+++",
+                        "CLAP|CLAP|+++",
+                        "RIM SHOT|RIM SHOT|+++",
+                        "CRASH|CRASH|+++",
+                        "RIDE|RIDE|+++"};
 const std::string kOpenSound = "open wav aif aiff aifc flac ogg opus mp3 w64 au caf";
 
 TEST_F(EditorTest, StartsWithTheFactoryBanksAndS05SelectedAndShowsEachBanksSlotRows)
@@ -80,9 +84,12 @@ TEST_F(EditorTest, OneBankFileOpensOntoItsOwnRowAndOntoAnotherOnlyAfterABeepAndA
 {
     const auto questionOver = [](const std::string& selected) {
         // The bank by the file's own name for it, not the name S08 has in the window.
-        return "question|Different Banks!|The file contains data for bank: \"file bank 7\" (S08).\nLoad it into the selected "
-               "bank \"" + selected + "\" (S05) or into S08? What that bank holds now is replaced.|Load into S05|"
-               "Cancel|Load into S08|Enter: Cancel";
+        return "question|Different Banks!|The file contains data for bank: \"file bank 7\" (S08).\nLoad it into the "
+               "selected "
+               "bank \""
+               + selected
+               + "\" (S05) or into S08? What that bank holds now is replaced.|Load into S05|"
+                 "Cancel|Load into S08|Enter: Cancel";
     };
     const std::string question = questionOver("file bank 4");
     paths = {bankFile("s05.mid", 4), bankFile("s08.mid", 7), path("s08.mid")};
@@ -136,10 +143,12 @@ TEST_F(EditorTest, FileOfAllBanksGivesTheCurrentBankItsOwnOrEveryRowAndAFileWith
     EXPECT_EQ(editor->windowTitle().toStdString(), "Untitled[*]");
     click("radiobutton_options_1");
     click("button_load");
-    EXPECT_EQ(shown, (Texts{"open mid", "warning|Wrong File Format|notes.mid holds no sound bank for a Tarvo ZYLOX "
-                                        "515: it is not a bank file, or it is damaged.|OK|", "open mid", "open mid",
-                            saveChangesQuestion("The bank \"file bank 12\" has", "opening another bank file"),
-                            "open mid"}));
+    EXPECT_EQ(shown,
+              (Texts{"open mid",
+                     "warning|Wrong File Format|notes.mid holds no sound bank for a Tarvo ZYLOX "
+                     "515: it is not a bank file, or it is damaged.|OK|",
+                     "open mid", "open mid",
+                     saveChangesQuestion("The bank \"file bank 12\" has", "opening another bank file"), "open mid"}));
     for (int row = 0; row < 32; ++row)
         EXPECT_EQ(tableRow(row), "file bank " + std::to_string(row));
     EXPECT_EQ(textOf("textfield_bankName"), "file bank 12");
@@ -179,7 +188,8 @@ TEST_F(EditorTest, SavesTheCurrentBankOrAllBanksAndReportsAFailedSave)
     // A FIFO (or a device) is never replaced by a file.
     paths = {make("fifo.mid", "mkfifo")};
     press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(shown.back(), "critical|Save Failed|The bank file \"fifo.mid\" could not be written: not a regular file.|OK|");
+    EXPECT_EQ(shown.back(),
+              "critical|Save Failed|The bank file \"fifo.mid\" could not be written: not a regular file.|OK|");
     EXPECT_TRUE(std::filesystem::is_fifo(path("fifo.mid")));
 }
 
@@ -268,33 +278,48 @@ TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnyt
     const std::string unreadable = "critical|Import Failed|\u201Cgone.wav\u201D could not be read.|OK|";
     const std::string needs = "; OS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes for flash "
                               "block 63.";
-    const std::string noMessage = "critical|Import Failed|\u201Ckick.wav\u201D holds no System Exclusive message" + needs + "|OK|";
-    const std::string bankFileRefusal = "critical|Import Failed|\u201Cs05.mid\u201D is a bank file, not a System Exclusive "
-                                 "message" + needs + " Open it with Open\u2026 to load its banks.|OK|";
+    const std::string noMessage
+        = "critical|Import Failed|\u201Ckick.wav\u201D holds no System Exclusive message" + needs + "|OK|";
+    const std::string bankFileRefusal
+        = "critical|Import Failed|\u201Cs05.mid\u201D is a bank file, not a System Exclusive "
+          "message"
+          + needs + " Open it with Open\u2026 to load its banks.|OK|";
     const std::string shortMessage = "critical|Import Failed|\u201Cshort.syx\u201D holds a System Exclusive message of "
-                                     "5 bytes" + needs + "|OK|";
+                                     "5 bytes"
+                                     + needs + "|OK|";
     const std::string text = make("notes.txt", "printf 'plain text, taken as samples' >");
     const std::string kick = "kick.wav: 0.20 s, padded to 0.25 s with silence (Classic)";
     const std::string clap = "clap.aifc: 0.10 s, padded to 0.25 s with silence (Classic)";
     const std::string notes = "notes.txt: 28 bytes of raw device data, padded to 0.25 s with silence";
     const std::string rawMp3 = "raw.mp3: 2,000 bytes of raw device data, padded to 0.25 s with silence";
-    // Each file with the row, the reply to a question, what the dialogs show after the panel, and whether the slot took it.
+    // Each file with the row, the reply to a question, what the dialogs show after the panel, and whether the slot took
+    // it.
     const std::tuple<std::string, int, AlertReply, Texts, bool> cases[] = {
         {make("kick.wav", "sox -n -r 44100 -c 2 -b 16", "synth 0.2 sine 60"), 4, AlertReply::Default, {}, true},
         {make("clap.aifc", "sox -n -r 22050 -c 1 -b 16 -t aifc", "synth 0.1 noise"), 4, AlertReply::Default, {}, true},
         // A WAV file of a format no decoder knows (0x1234): refused, its bytes offered as raw data.
         {make("odd.wav", "printf 'RIFF\\050\\0\\0\\0WAVEfmt \\020\\0\\0\\0\\064\\022\\001\\0\\104\\254\\0\\0"
                          "\\210\\130\\001\\0\\002\\0\\020\\0data\\004\\0\\0\\0\\001\\002\\003\\004' >"),
-         4, AlertReply::Default, {undecodable}, false},
+         4,
+         AlertReply::Default,
+         {undecodable},
+         false},
         // Raw bytes that begin like an MP3 frame: refused as a sound, taken as raw bytes when the user asks.
-        {make("raw.mp3", "{ printf '\\377\\373\\220\\144'; head -c 1996 /dev/zero; } >"), 4, AlertReply::Default, {damaged}, false},
+        {make("raw.mp3", "{ printf '\\377\\373\\220\\144'; head -c 1996 /dev/zero; } >"),
+         4,
+         AlertReply::Default,
+         {damaged},
+         false},
         {path("raw.mp3"), 4, AlertReply::Alternate, {damaged}, true},
         {text, 4, AlertReply::Alternate, {rawQuestion("notes.txt")}, false},
         {text, 4, AlertReply::Default, {rawQuestion("notes.txt")}, true},
         {make("empty.wav", ": >"), 4, AlertReply::Default, {noSound}, false},
         // A header without a frame: refused at once, not shaped in a panel with nothing to show.
-        {make("hollow.wav", "sox -n -r 44100 -c 1 -b 16", "trim 0 0"), 4, AlertReply::Default,
-         {"critical|Import Failed|\u201Chollow.wav\u201D holds no sound.|OK|"}, false},
+        {make("hollow.wav", "sox -n -r 44100 -c 1 -b 16", "trim 0 0"),
+         4,
+         AlertReply::Default,
+         {"critical|Import Failed|\u201Chollow.wav\u201D holds no sound.|OK|"},
+         false},
         {path("gone.wav"), 4, AlertReply::Default, {unreadable}, false},
         {path("kick.wav"), 31, AlertReply::Default, {noMessage}, false},
         {bankFile("s05.mid", 4), 31, AlertReply::Default, {bankFileRefusal}, false},
@@ -305,8 +330,8 @@ TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnyt
     for (const auto& [file, row, answer, alerts, taken] : cases) {
         SCOPED_TRACE(file);
         selectRow(row);
-        const std::string name = taken ? std::filesystem::path(file).filename().string()
-                                       : editor->workBank(row).getContentName(1);
+        const std::string name
+            = taken ? std::filesystem::path(file).filename().string() : editor->workBank(row).getContentName(1);
         const Bytes before = editor->workBank(row).getContent(1)->getData();
         shown.clear();
         reply = answer;
@@ -322,7 +347,10 @@ TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnyt
         // The status line tells what the last import that took did, or why a file was refused; a
         // question declined leaves it as it was.
         if (taken)
-            status = file.ends_with("kick.wav") ? kick : file.ends_with("clap.aifc") ? clap : file.ends_with("raw.mp3") ? rawMp3 : notes;
+            status = file.ends_with("kick.wav")    ? kick
+                     : file.ends_with("clap.aifc") ? clap
+                     : file.ends_with("raw.mp3")   ? rawMp3
+                                                   : notes;
         else if (!alerts.empty() && alerts.front().starts_with("critical|")) {
             const std::size_t message = alerts.front().find('|', std::string("critical|").size()) + 1;
             status = "Not imported: " + alerts.front().substr(message, alerts.front().find('|', message) - message);

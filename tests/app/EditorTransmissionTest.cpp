@@ -100,8 +100,9 @@ TEST_F(EditorTransmissionTest, SendByItsKeyTakesTheNameBeingTypedBeforeItStarts)
 TEST_F(EditorTransmissionTest, BanksGoOnlyToTheirOwnRowsBlocksWhateverTheFileHolds)
 {
     const auto wrongFormat = [](const std::string& file) {
-        return "warning|Wrong File Format|" + file + " holds no sound bank for a Tarvo ZYLOX 515: it is not a bank "
-               "file, or it is damaged.|OK|";
+        return "warning|Wrong File Format|" + file
+               + " holds no sound bank for a Tarvo ZYLOX 515: it is not a bank "
+                 "file, or it is damaged.|OK|";
     };
     // All banks, but the firmware's track holds sound bank S31.
     std::vector<std::unique_ptr<IBank>> banks;
@@ -135,10 +136,11 @@ TEST_F(EditorTransmissionTest, SendsAllBanksInRowOrderOnlyAfterTransmit)
 {
     const std::string question = "question|Send All Banks|The sending of all banks take over 50 Minutes.\n"
                                  "Do you want to really transmit?|Transmit|Cancel";
-    const std::string operatingSystem =
-        "question|Send Firmware|Also rewrite the device's operating system (block 63)?\n\nThe presets are sent either "
-        "way. Rewrite the operating system only to change it: if its write is cut, the device may not start.|Leave It "
-        "Alone|Cancel|Rewrite It";
+    const std::string operatingSystem = "question|Send Firmware|Also rewrite the device's operating system (block "
+                                        "63)?\n\nThe presets are sent either "
+                                        "way. Rewrite the operating system only to change it: if its write is cut, the "
+                                        "device may not start.|Leave It "
+                                        "Alone|Cancel|Rewrite It";
     click("radiobutton_options_1");
     reply = AlertReply::Alternate;
     click("button_send");
@@ -168,7 +170,8 @@ TEST_F(EditorTransmissionTest, SendsAllBanksInRowOrderOnlyAfterTransmit)
     EXPECT_EQ(flashOf(30), imageOf(editor->workBank(30)));
     EXPECT_EQ(device.otherMessages().size(), 1u); // the firmware's presets, delivered as stored
     EXPECT_TRUE(device.faults().empty());
-    EXPECT_EQ(controls(), "+++- Sent 32 banks (S01 to S31, FW (first block)) to ZYLOX 515:ZYLOX 515 MIDI In in 53 min 29 s");
+    EXPECT_EQ(controls(),
+              "+++- Sent 32 banks (S01 to S31, FW (first block)) to ZYLOX 515:ZYLOX 515 MIDI In in 53 min 29 s");
 
     // Asked for, the operating system goes too, after the presets.
     shown.clear();
@@ -215,8 +218,10 @@ TEST_F(EditorTransmissionTest, OneSenderPerDeviceForEveryUserAndTheOtherIsToldWh
         // The command line sending to the device meanwhile.
         const SenderLock::Taken commandLine = SenderLock::take(identity, "zylox", root);
         click("button_send");
-        EXPECT_EQ(shown, Texts{"critical|Transmission Failed|Nothing was sent: ZYLOX 515:ZYLOX 515 MIDI In is being sent "
-                               "to by zylox, " + process + ".|OK|"});
+        EXPECT_EQ(shown,
+                  Texts{"critical|Transmission Failed|Nothing was sent: ZYLOX 515:ZYLOX 515 MIDI In is being sent "
+                        "to by zylox, "
+                        + process + ".|OK|"});
         EXPECT_TRUE(device.packets().empty());
         EXPECT_EQ(controls(),
                   "+++- Nothing was sent: ZYLOX 515:ZYLOX 515 MIDI In is being sent to by zylox, " + process + ".");
@@ -237,8 +242,8 @@ TEST_F(EditorTransmissionTest, ARecordFolderThatRefusesWritesSendsNothingMoreAnd
     qputenv("XDG_STATE_HOME", make("file", "printf x >").c_str());
     const std::string file = DeviceRecord::fileName(MidiPortIdentity::of(device.names), "");
     click("button_send");
-    EXPECT_EQ(shown, Texts{"critical|Transmission Failed|Nothing was sent: the device's lock " + path("file") + "/zylox/" +
-                           file + ".lock could not be opened (Not a directory).|OK|"});
+    EXPECT_EQ(shown, Texts{"critical|Transmission Failed|Nothing was sent: the device's lock " + path("file")
+                           + "/zylox/" + file + ".lock could not be opened (Not a directory).|OK|"});
     EXPECT_TRUE(device.packets().empty());
 
     // A FIFO where the record's file goes: the editor says so, and does not blame the MIDI output.
@@ -249,9 +254,9 @@ TEST_F(EditorTransmissionTest, ARecordFolderThatRefusesWritesSendsNothingMoreAnd
     shown.clear();
     click("button_send");
     runUntilIdle();
-    EXPECT_EQ(shown, Texts{"critical|Transmission Failed|S05 was not sent: the device record " + folder + "/" + file +
-                           ".txt could not be written (not a regular file).\n\nSent completely: none.\nIncomplete "
-                           "on the device: none.\nNot sent: S05.|OK|"});
+    EXPECT_EQ(shown, Texts{"critical|Transmission Failed|S05 was not sent: the device record " + folder + "/" + file
+                           + ".txt could not be written (not a regular file).\n\nSent completely: none.\nIncomplete "
+                             "on the device: none.\nNot sent: S05.|OK|"});
     std::filesystem::remove(folder + "/" + file + ".txt");
 
     // Where only the copy of the contents cannot be kept, the bank arrives and the window says so.
@@ -260,9 +265,10 @@ TEST_F(EditorTransmissionTest, ARecordFolderThatRefusesWritesSendsNothingMoreAnd
     shown.clear();
     click("button_send");
     runUntilIdle();
-    EXPECT_EQ(shown, Texts{"informational|Transmission Not Recorded|Sent completely: S05.\nIncomplete on the device: "
-                           "none.\nNot sent: none.\n\nNot kept: the copy of the device's contents " + copy +
-                           " could not be written (not a regular file); what was sent counts as unknown there.|OK|"});
+    EXPECT_EQ(shown,
+              Texts{"informational|Transmission Not Recorded|Sent completely: S05.\nIncomplete on the device: "
+                    "none.\nNot sent: none.\n\nNot kept: the copy of the device's contents "
+                    + copy + " could not be written (not a regular file); what was sent counts as unknown there.|OK|"});
     EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{8, 9}));
     std::filesystem::remove(copy);
     std::filesystem::remove(folder + "/" + file + ".txt"); // all banks differ again
@@ -278,11 +284,14 @@ TEST_F(EditorTransmissionTest, ARecordFolderThatRefusesWritesSendsNothingMoreAnd
     click("button_send");
     runUntilIdle();
     ASSERT_EQ(shown.size(), 3u);
-    const std::string unwritten = "the device record " + folder + "/" + file + ".txt could not be written (Not a directory)";
-    EXPECT_EQ(shown[2], "critical|Transmission Failed|S02 was not sent: " + unwritten + ".\n\nSent completely: S01.\n"
-                        "Incomplete on the device: none.\nNot sent: S02 to S31, FW (first block).\n\nNot kept: " +
-                            unwritten + "; what was sent counts as unknown there.\n\nTo send the 31 banks that did not "
-                                        "finish, choose All banks and Send.|OK|");
+    const std::string unwritten
+        = "the device record " + folder + "/" + file + ".txt could not be written (Not a directory)";
+    EXPECT_EQ(shown[2], "critical|Transmission Failed|S02 was not sent: " + unwritten
+                            + ".\n\nSent completely: S01.\n"
+                              "Incomplete on the device: none.\nNot sent: S02 to S31, FW (first block).\n\nNot kept: "
+                            + unwritten
+                            + "; what was sent counts as unknown there.\n\nTo send the 31 banks that did not "
+                              "finish, choose All banks and Send.|OK|");
     EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{8, 9, 0, 1}));
 }
 
@@ -296,10 +305,13 @@ TEST_F(EditorTransmissionTest, EditsWhileSendingLeaveTheBankOnItsWayAloneAndRese
         click("button_reset");
         EXPECT_EQ(textOf("text_status"), "Not reset: S05 stays as it is while banks are being sent");
         click("button_load");
-        EXPECT_EQ(shown, (Texts{"open wav aif aiff aifc flac ogg opus mp3 w64 au caf", rawQuestion("raw.txt"), "informational|Reset to Default|Don't Reset To Default any bank during sending "
-                                        "or receiveing!|OK|", "question|Save changes?|The bank \"renamed while sending\" has "
-                                        "changes that are not saved. Save them before opening another bank file?|Save|"
-                                        "Cancel|&Discard", "open mid"}));
+        EXPECT_EQ(shown, (Texts{"open wav aif aiff aifc flac ogg opus mp3 w64 au caf", rawQuestion("raw.txt"),
+                                "informational|Reset to Default|Don't Reset To Default any bank during sending "
+                                "or receiveing!|OK|",
+                                "question|Save changes?|The bank \"renamed while sending\" has "
+                                "changes that are not saved. Save them before opening another bank file?|Save|"
+                                "Cancel|&Discard",
+                                "open mid"}));
         EXPECT_EQ(tableRow(4), "file bank 4");
         EXPECT_EQ(textOf("text_status"), "Opened S05 from all.mid");
     });
@@ -330,9 +342,10 @@ TEST_F(EditorTransmissionTest, SaveDeviceContentsAfterAPartialSendWritesTheKnown
     runUntilIdle();
     shown.clear();
 
-    const std::string question = "question|Save Device Contents|Not known on ZYLOX 515:ZYLOX 515 MIDI In: S03 to FW.\n"
-                                 "A bank file holds one bank or all 32: save the 2 known banks as one-bank files into a "
-                                 "folder?|Save into Folder…|Cancel";
+    const std::string question
+        = "question|Save Device Contents|Not known on ZYLOX 515:ZYLOX 515 MIDI In: S03 to FW.\n"
+          "A bank file holds one bank or all 32: save the 2 known banks as one-bank files into a "
+          "folder?|Save into Folder…|Cancel";
     reply = AlertReply::Alternate; // Cancel
     chooseSaveDeviceContents();
     EXPECT_EQ(shown, Texts{question});

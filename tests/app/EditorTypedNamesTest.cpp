@@ -164,10 +164,12 @@ TEST_F(EditorTypedNamesTest, ANameTheWindowTakesReadsBackAndOneNoFileKeepsIsRefu
     EXPECT_EQ(fieldAtAlert, "");
     EXPECT_EQ(textOf("textfield_contentNames_3"), "");
     const std::string label = editor->workBank(4).getContentLabel(3);
-    EXPECT_EQ(shown, Texts{"critical|Rename Failed|S05 " + label + " keeps its name: the new name is 256 bytes long; a bank "
-                           "or slot name holds at most 255 bytes of UTF-8, as a file's name does.|OK|"});
-    EXPECT_EQ(textOf("text_status"), "S05 " + label + " keeps its name: the new name is 256 bytes long; a bank or slot "
-                                     "name holds at most 255 bytes of UTF-8, as a file's name does.");
+    EXPECT_EQ(shown, Texts{"critical|Rename Failed|S05 " + label
+                           + " keeps its name: the new name is 256 bytes long; a bank "
+                             "or slot name holds at most 255 bytes of UTF-8, as a file's name does.|OK|"});
+    EXPECT_EQ(textOf("text_status"), "S05 " + label
+                                         + " keeps its name: the new name is 256 bytes long; a bank or slot "
+                                           "name holds at most 255 bytes of UTF-8, as a file's name does.");
     type("textfield_bankName", QString(255, QLatin1Char('x')));
     EXPECT_EQ(editor->workBank(4).getName(), std::string(255, 'x'));
 }

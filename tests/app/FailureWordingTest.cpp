@@ -20,8 +20,8 @@ constexpr PcmFormat kStereo{PcmFormat::Encoding::Signed16, 44100, 2};
 
 TEST(FailureWordingTest, InEnglishTheWindowSaysWhatZyloxSays)
 {
-    for (const FileFailure& failure : {FileFailure{}, FileFailure{FileFailure::Kind::NotRegular}, FileFailure::fromErrno(EACCES),
-                                       FileFailure::fromErrno(0)})
+    for (const FileFailure& failure : {FileFailure{}, FileFailure{FileFailure::Kind::NotRegular},
+                                       FileFailure::fromErrno(EACCES), FileFailure::fromErrno(0)})
         EXPECT_EQ(SaveWording::failure(failure).toStdString(), failure.describe());
 
     // Every kind, and the formats a device may refuse: widths, and channels the words name or count.
@@ -49,11 +49,13 @@ TEST(FailureWordingTest, InGerman)
     CTranslations german;
     ASSERT_TRUE(german.install(QLocale(QStringLiteral("de_DE")), QStringLiteral(ZYLOX_TRANSLATIONS_FOLDER)));
     EXPECT_EQ(SaveWording::failure(FileFailure::fromErrno(0)), QStringLiteral("kann nicht geschrieben werden"));
-    EXPECT_EQ(PlaybackWording::failure({Kind::FormatRefused, "default", kStereo, "Invalid argument"}),
-              QStringLiteral("das ALSA-Ger\u00E4t \u201Edefault\u201C kann 16-Bit Stereo mit 44100 Frames pro Sekunde nicht "
-                             "abspielen (Invalid argument)"));
-    EXPECT_EQ(PlaybackWording::failure(PcmRun{{1, 2}, 999, 1}.refusal()),
-              QStringLiteral("ein Sound mit 999 Frames pro Sekunde kann nicht abgespielt werden, nur mit 1000 bis 768000"));
+    EXPECT_EQ(
+        PlaybackWording::failure({Kind::FormatRefused, "default", kStereo, "Invalid argument"}),
+        QStringLiteral("das ALSA-Ger\u00E4t \u201Edefault\u201C kann 16-Bit Stereo mit 44100 Frames pro Sekunde nicht "
+                       "abspielen (Invalid argument)"));
+    EXPECT_EQ(
+        PlaybackWording::failure(PcmRun{{1, 2}, 999, 1}.refusal()),
+        QStringLiteral("ein Sound mit 999 Frames pro Sekunde kann nicht abgespielt werden, nur mit 1000 bis 768000"));
 }
 
 } // namespace

@@ -52,8 +52,13 @@ TEST_F(ImportWordingTest, InEnglishTheWindowSaysWhatZyloxSays)
     quiet.options.trim = true;
     quiet.options.normalize = true;
     quiet.gainDecibels = -1.5;
-    std::vector<ImportResult> results{cutClean(), quiet, result(Kind::Sound, 8250, 8250), result(Kind::Raw, 2000, 8250),
-                                      result(Kind::Raw, 9000, 8250), result(Kind::Message, 131078, 131078), ImportResult{}};
+    std::vector<ImportResult> results{cutClean(),
+                                      quiet,
+                                      result(Kind::Sound, 8250, 8250),
+                                      result(Kind::Raw, 2000, 8250),
+                                      result(Kind::Raw, 9000, 8250),
+                                      result(Kind::Message, 131078, 131078),
+                                      ImportResult{}};
     for (const ImportResult& each : results)
         EXPECT_EQ(ImportWording::line(each, QStringLiteral("kick.wav"), QStringLiteral("CLAP")).toStdString(),
                   each.describe("kick.wav", "CLAP"));
@@ -79,7 +84,8 @@ TEST_F(ImportWordingTest, InEnglishTheWindowSaysWhatZyloxSays)
     }
 
     // Why a sound did not decode or fit, a pitch above and below the reach of a fit.
-    for (const Cause cause : {Cause::None, Cause::NoDecoderLibrary, Cause::Damaged, Cause::PitchOutOfReach, Cause::EmptyRegion})
+    for (const Cause cause :
+         {Cause::None, Cause::NoDecoderLibrary, Cause::Damaged, Cause::PitchOutOfReach, Cause::EmptyRegion})
         for (const double pitch : {76.04, -50.0, 0.0}) {
             ImportResult refused = ImportResult::refused(Refusal::FitOutOfReach);
             refused.cause = cause;
@@ -97,14 +103,16 @@ TEST_F(ImportWordingTest, InGermanWithGermanDecimalsAndThousands)
                              "abgeschnitten, normalisiert +6,0 dB)"));
     EXPECT_EQ(ImportWording::line(result(Kind::Raw, 2000, 8250), QStringLiteral("raw.mp3"), QStringLiteral("CLAP")),
               QStringLiteral("raw.mp3: 2.000 Bytes rohe Ger\u00E4tedaten, mit Stille auf 0,25 s aufgef\u00FCllt"));
-    EXPECT_EQ(ImportWording::messageSlotRefusal(ImportResult::refused(Refusal::MessageLength, 5), QStringLiteral("OS"), 0),
-              QStringLiteral("enth\u00E4lt eine System-Exclusive-Nachricht von 5 Bytes; OS nimmt eine "
-                             "System-Exclusive-Nachricht des ZYLOX 515 von 1.024 bis 131.078 Bytes f\u00FCr Flash-Block 62"));
+    EXPECT_EQ(
+        ImportWording::messageSlotRefusal(ImportResult::refused(Refusal::MessageLength, 5), QStringLiteral("OS"), 0),
+        QStringLiteral("enth\u00E4lt eine System-Exclusive-Nachricht von 5 Bytes; OS nimmt eine "
+                       "System-Exclusive-Nachricht des ZYLOX 515 von 1.024 bis 131.078 Bytes f\u00FCr Flash-Block 62"));
     ImportResult unfit = ImportResult::refused(Refusal::FitOutOfReach);
     unfit.cause = Cause::PitchOutOfReach;
     unfit.pitchNeeded = 76.04;
-    EXPECT_EQ(ImportWording::detail(unfit), QStringLiteral("der Bereich br\u00E4uchte eine Tonh\u00F6he von +76,0 Halbt\u00F6nen, "
-                                                           "um den Slot zu f\u00FCllen; Einpassen reicht von -48 bis +48"));
+    EXPECT_EQ(ImportWording::detail(unfit),
+              QStringLiteral("der Bereich br\u00E4uchte eine Tonh\u00F6he von +76,0 Halbt\u00F6nen, "
+                             "um den Slot zu f\u00FCllen; Einpassen reicht von -48 bis +48"));
 }
 
 } // namespace

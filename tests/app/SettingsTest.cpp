@@ -14,7 +14,7 @@ namespace {
 // The file is replaced whole whenever it is written: a new inode says it was.
 ino_t inodeOf(const std::string& path)
 {
-    struct stat status {};
+    struct stat status { };
     EXPECT_EQ(stat(path.c_str(), &status), 0) << path;
     return status.st_ino;
 }

@@ -38,11 +38,16 @@ QPalette darkPalette()
     QPalette dark;
     const QColor window(53, 53, 53);
     const QColor base(42, 42, 42);
-    for (const auto& [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
-             {QPalette::Window, window}, {QPalette::WindowText, Qt::white}, {QPalette::Base, base},
-             {QPalette::AlternateBase, window}, {QPalette::Text, Qt::white}, {QPalette::Button, window},
-             {QPalette::ButtonText, Qt::white}, {QPalette::Mid, QColor(90, 90, 90)},
-             {QPalette::Highlight, QColor(42, 130, 218)}})
+    for (const auto& [role, colour] :
+         std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{{QPalette::Window, window},
+                                                                       {QPalette::WindowText, Qt::white},
+                                                                       {QPalette::Base, base},
+                                                                       {QPalette::AlternateBase, window},
+                                                                       {QPalette::Text, Qt::white},
+                                                                       {QPalette::Button, window},
+                                                                       {QPalette::ButtonText, Qt::white},
+                                                                       {QPalette::Mid, QColor(90, 90, 90)},
+                                                                       {QPalette::Highlight, QColor(42, 130, 218)}})
         dark.setColor(role, colour);
     return dark;
 }
@@ -67,7 +72,8 @@ TEST(ThemeContrast, TheWaveAndAWarningStandOutFromTheirBackgroundInLightAndDarkT
         const QImage drawn = view.grab().toImage();
         const QColor wave = drawn.pixelColor(40, 30);
         const QColor background = drawn.pixelColor(40, 5);
-        EXPECT_GE(contrast(wave, background), 4.5) << wave.name().toStdString() << " on " << background.name().toStdString();
+        EXPECT_GE(contrast(wave, background), 4.5)
+            << wave.name().toStdString() << " on " << background.name().toStdString();
         EXPECT_GE(contrast(warningColour(palette), palette.color(QPalette::Window)), 4.5);
     }
 }

@@ -5,9 +5,9 @@
 #include "app/window/CTranslations.h"
 #include "app/window/CWindowMemory.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -71,12 +71,14 @@ TEST_P(TranslatedWindowTest, EveryVisibleTextFitsItsControlOnASmallScreen)
     int checked = 0;
     const QRect window = editor->rect();
     for (QWidget* widget : editor->findChildren<QWidget*>()) {
-        const bool showsText = qobject_cast<QAbstractButton*>(widget) != nullptr || qobject_cast<QLabel*>(widget) != nullptr
+        const bool showsText = qobject_cast<QAbstractButton*>(widget) != nullptr
+                               || qobject_cast<QLabel*>(widget) != nullptr
                                || qobject_cast<QGroupBox*>(widget) != nullptr;
         // The status line shows whatever was done last and wraps or elides it.
         if (!showsText || !widget->isVisibleTo(editor.get()) || widget->objectName() == QLatin1String("text_status"))
             continue;
-        const std::string name = widget->objectName().toStdString() + " \"" + widget->property("text").toString().toStdString()
+        const std::string name = widget->objectName().toStdString() + " \""
+                                 + widget->property("text").toString().toStdString()
                                  + widget->property("title").toString().toStdString() + "\"";
         const QRect place(widget->mapTo(editor.get(), QPoint()), widget->size());
         EXPECT_TRUE(window.contains(place)) << name;
@@ -137,15 +139,17 @@ TEST_P(GermanWindowTest, WhyASaveOrAPlayFailedComesInGerman)
 {
     paths = {make("fifo.mid", "mkfifo")};
     press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(shown.back(), "critical|Speichern fehlgeschlagen|Die Bankdatei \u201Efifo.mid\u201C konnte nicht geschrieben "
-                            "werden: keine regul\u00E4re Datei.|OK|");
+    EXPECT_EQ(shown.back(),
+              "critical|Speichern fehlgeschlagen|Die Bankdatei \u201Efifo.mid\u201C konnte nicht geschrieben "
+              "werden: keine regul\u00E4re Datei.|OK|");
 
     RecordingSoundOutput none({PlaybackFailure::Kind::Unopenable, "default", {}, "No such file or directory"});
     editor = std::make_unique<CEditor>(*this, system, settings, none);
     editor->show();
-    EXPECT_EQ(control("button_playContents_2").toolTip(),
-              QStringLiteral("Keine Tonausgabe: das ALSA-Ger\u00E4t \u201Edefault\u201C l\u00E4sst sich nicht \u00F6ffnen "
-                             "(No such file or directory)"));
+    EXPECT_EQ(
+        control("button_playContents_2").toolTip(),
+        QStringLiteral("Keine Tonausgabe: das ALSA-Ger\u00E4t \u201Edefault\u201C l\u00E4sst sich nicht \u00F6ffnen "
+                       "(No such file or directory)"));
     editor.reset();
 }
 

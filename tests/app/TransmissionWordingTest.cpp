@@ -29,8 +29,10 @@ TransmissionAccount stopped()
 TEST(TransmissionWordingTest, InEnglishTheWindowSaysWhatZyloxSays)
 {
     for (const std::int64_t seconds : {-5, 0, 59, 60, 105, 3599, 3600, 3000 * 60 + 7})
-        EXPECT_EQ(TransmissionWording::duration(seconds).toStdString(), TransmissionRun::durationText(seconds)) << seconds;
-    for (const std::vector<std::size_t>& rows : std::vector<std::vector<std::size_t>>{{}, {4}, {4, 5}, {0, 1, 2, 4, 30, 31}})
+        EXPECT_EQ(TransmissionWording::duration(seconds).toStdString(), TransmissionRun::durationText(seconds))
+            << seconds;
+    for (const std::vector<std::size_t>& rows :
+         std::vector<std::vector<std::size_t>>{{}, {4}, {4, 5}, {0, 1, 2, 4, 30, 31}})
         EXPECT_EQ(TransmissionWording::rows(rows).toStdString(), TransmissionAccount::rowList(rows));
     const std::vector<std::vector<RowBlocks>> blockLists{
         {}, {{4}}, {{4, kSecondBlock}}, {{0}, {1}, {2}, {4, kFirstBlock}, {5}, {31, kFirstBlock}}, {{3}, {4}}};
@@ -48,7 +50,8 @@ TEST(TransmissionWordingTest, InEnglishTheWindowRefusesAsZyloxDoes)
 {
     using Subject = RecordFailure::Subject;
     const FileFailure notRegular{FileFailure::Kind::NotRegular};
-    const RecordFailure full{Subject::Record, "/home/u/.local/state/zylox/device-0123.txt", FileFailure::fromErrno(ENOSPC)};
+    const RecordFailure full{Subject::Record, "/home/u/.local/state/zylox/device-0123.txt",
+                             FileFailure::fromErrno(ENOSPC)};
     const RecordFailure fifo{Subject::Record, "/home/u/.local/state/zylox/device-0123.txt", notRegular};
     const RecordFailure copy{Subject::Copy, "/home/u/.local/state/zylox/device-0123.contents", notRegular};
     const RecordFailure lock{Subject::Lock, "/run/lock/zylox-device-0123.lock", FileFailure::fromErrno(EACCES)};
@@ -81,16 +84,20 @@ TEST(TransmissionWordingTest, InFrench)
     CTranslations french;
     ASSERT_TRUE(french.install(QLocale(QStringLiteral("fr_FR")), QStringLiteral(ZYLOX_TRANSLATIONS_FOLDER)));
     EXPECT_EQ(TransmissionWording::duration(105), QStringLiteral("1\u00A0min 45\u00A0s"));
-    EXPECT_EQ(TransmissionWording::account(stopped()),
-              QStringLiteral("Envoy\u00E9es enti\u00E8rement\u00A0: S01 \u00E0 S05, S07.\n"
-                             "Sur l\u2019appareil\u00A0: S08, second bloc, incomplet (son bloc flash a \u00E9t\u00E9 effac\u00E9 ou "
-                             "\u00E9crit en partie\u00A0: renvoyez-le).\nNon envoy\u00E9es\u00A0: S09, FW (premier bloc)."));
-    EXPECT_EQ(TransmissionWording::lockRefusal({SenderLock::Refusal::Kind::Busy, "UM-ONE:UM-ONE MIDI 1", "zylox", "4242"}),
-              QStringLiteral("zylox (processus 4242) envoie en ce moment \u00E0 UM-ONE:UM-ONE MIDI 1"));
-    EXPECT_EQ(TransmissionWording::recordFailure({RecordFailure::Subject::Record, "/s/device-0123.txt",
-                                                  {FileFailure::Kind::NotRegular}}),
-              QStringLiteral("le registre de l\u2019appareil /s/device-0123.txt n\u2019a pas pu \u00EAtre \u00E9crit (ce "
-                             "n\u2019est pas un fichier ordinaire)"));
+    EXPECT_EQ(
+        TransmissionWording::account(stopped()),
+        QStringLiteral(
+            "Envoy\u00E9es enti\u00E8rement\u00A0: S01 \u00E0 S05, S07.\n"
+            "Sur l\u2019appareil\u00A0: S08, second bloc, incomplet (son bloc flash a \u00E9t\u00E9 effac\u00E9 ou "
+            "\u00E9crit en partie\u00A0: renvoyez-le).\nNon envoy\u00E9es\u00A0: S09, FW (premier bloc)."));
+    EXPECT_EQ(
+        TransmissionWording::lockRefusal({SenderLock::Refusal::Kind::Busy, "UM-ONE:UM-ONE MIDI 1", "zylox", "4242"}),
+        QStringLiteral("zylox (processus 4242) envoie en ce moment \u00E0 UM-ONE:UM-ONE MIDI 1"));
+    EXPECT_EQ(
+        TransmissionWording::recordFailure(
+            {RecordFailure::Subject::Record, "/s/device-0123.txt", {FileFailure::Kind::NotRegular}}),
+        QStringLiteral("le registre de l\u2019appareil /s/device-0123.txt n\u2019a pas pu \u00EAtre \u00E9crit (ce "
+                       "n\u2019est pas un fichier ordinaire)"));
 }
 
 } // namespace

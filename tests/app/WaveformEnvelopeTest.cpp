@@ -1,5 +1,5 @@
-#include "app/sounds/SlotSoundDescription.h"
 #include "app/sounds/WaveformEnvelope.h"
+#include "app/sounds/SlotSoundDescription.h"
 
 #include <gtest/gtest.h>
 

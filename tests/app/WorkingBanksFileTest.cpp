@@ -29,7 +29,7 @@ public:
         return {};
     }
     std::string runSavePanel(const std::vector<std::string>&, const std::string&) override { return {}; }
-    void beep() override {}
+    void beep() override { }
 };
 
 // What Save would do and what the title says: the file, the rows it holds, the rows unsaved.

@@ -104,11 +104,12 @@ TEST(WorkingBanksSourceBudget, PastItTheOldestSourcesGoFromSlotsAndHistoryAndThe
     const std::size_t frames = 10000;
     const std::size_t soundBytes = frames * 2;
     CWorkingBanks banks(nullptr, 3 * soundBytes + soundBytes / 2);
-    const std::vector<Sound> sounds{soundOf(frames), soundOf(frames), soundOf(frames), soundOf(frames), soundOf(frames)};
+    const std::vector<Sound> sounds{soundOf(frames), soundOf(frames), soundOf(frames), soundOf(frames),
+                                    soundOf(frames)};
     const auto put = [&](std::size_t row, std::uint16_t slot, const Sound& sound) {
         const Bytes bytes(banks.bank(row).getContent(slot)->getSize(), static_cast<std::uint8_t>(0x81 + slot));
-        const CWorkingBanks::SoundPut done =
-            banks.putSound({"Import", "import"}, row, slot, bytes, "s", sourceOf(sound, 0.0));
+        const CWorkingBanks::SoundPut done
+            = banks.putSound({"Import", "import"}, row, slot, bytes, "s", sourceOf(sound, 0.0));
         EXPECT_TRUE(done.taken);
         return done.sourcesLetGo;
     };

@@ -22,9 +22,10 @@ using shape_sounds::soundEnd;
 // The file imported into a slot of slotLength bytes, read as zylox import reads it.
 Bytes imported(const std::string& path, std::size_t slotLength, const ImportOptions& options)
 {
-    const SourceFile source(path, audio::sourceLimit(slotLength, options), [slotLength, &options](std::span<const std::uint8_t> head) {
-        return audio::sourceBytesNeeded(head, slotLength, options);
-    });
+    const SourceFile source(path, audio::sourceLimit(slotLength, options),
+                            [slotLength, &options](std::span<const std::uint8_t> head) {
+                                return audio::sourceBytesNeeded(head, slotLength, options);
+                            });
     Bytes slot(slotLength, 0x11);
     EXPECT_TRUE(audio::importSlot(source.bytes(), options, slot, source.fileSize())) << path;
     return slot;
@@ -47,16 +48,17 @@ int peak(const Bytes& slot)
 TEST(AnySource, FillsTheSlotAsA44kHzStereoFileDoesFromItsStartOrFromWithin)
 {
     const SoundFileFolder folder;
-    constexpr std::size_t slotLength = 4096;  // 0.12 s of the 0.45 s files
-    const char* const formats[] = {"-r 44100 -c 2 -b 16",           "-r 192000 -c 2 -b 24", "-r 176400 -c 2 -b 24",
-                                   "-r 96000 -c 8 -b 24",           "-r 384000 -c 8 -b 32", "-r 384000 -c 8 -b 32 -e floating-point",
-                                   "-r 8000 -c 1 -b 8",             "-r 48000 -c 6 -b 16",  "-r 22050 -c 3 -b 32 -e floating-point"};
+    constexpr std::size_t slotLength = 4096; // 0.12 s of the 0.45 s files
+    const char* const formats[]
+        = {"-r 44100 -c 2 -b 16", "-r 192000 -c 2 -b 24", "-r 176400 -c 2 -b 24",
+           "-r 96000 -c 8 -b 24", "-r 384000 -c 8 -b 32", "-r 384000 -c 8 -b 32 -e floating-point",
+           "-r 8000 -c 1 -b 8",   "-r 48000 -c 6 -b 16",  "-r 22050 -c 3 -b 32 -e floating-point"};
     for (const char* format : formats) {
         const std::string path = folder.synth("source.wav", format, "synth 0.45 sine 300 gain -3");
         for (const Resampling resampling : {Resampling::Classic, Resampling::Clean}) {
             for (const double start : {0.0, 0.3}) {
-                SCOPED_TRACE(std::string(format) + (resampling == Resampling::Clean ? ", Clean" : ", Classic") + ", start "
-                             + std::to_string(start));
+                SCOPED_TRACE(std::string(format) + (resampling == Resampling::Clean ? ", Clean" : ", Classic")
+                             + ", start " + std::to_string(start));
                 const Bytes slot = imported(path, slotLength, {.resampling = resampling, .start = start});
                 // The tone runs to the slot's end (its last bytes are the device's fade) and its
                 // level is the source's, however wide the source.
@@ -75,8 +77,9 @@ TEST(AnySource, MonoTakesTheFirstTwoChannelsOfAMultichannelFileAndMixAllOfThem)
 {
     const SoundFileFolder folder;
     // Six channels: a tone in the first, silence in the second, a louder tone in the third alone.
-    const std::string path = folder.synth("six.wav", "-r 48000 -c 6 -b 16",
-                                          "synth 0.5 sine 300 sine 300 sine 500 sine 500 sine 500 sine 500 remix 1v0.5 2v0 3 0 0 0");
+    const std::string path
+        = folder.synth("six.wav", "-r 48000 -c 6 -b 16",
+                       "synth 0.5 sine 300 sine 300 sine 500 sine 500 sine 500 sine 500 remix 1v0.5 2v0 3 0 0 0");
     for (const Resampling resampling : {Resampling::Classic, Resampling::Clean}) {
         const Bytes left = imported(path, 8192, {.resampling = resampling, .mono = audio::MonoSource::Left});
         const Bytes right = imported(path, 8192, {.resampling = resampling, .mono = audio::MonoSource::Right});

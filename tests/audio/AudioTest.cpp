@@ -43,8 +43,9 @@ Bytes number(std::uint64_t value, unsigned width, bool bigEndian)
 // Mono at 44,100 Hz; the byte rate and block alignment are never read.
 Chunk fmt(std::uint16_t format, std::uint16_t bits, const Bytes& extension = {})
 {
-    return {"fmt ", concat({number(format, 2, false), {1, 0, 0x44, 0xAC, 0, 0}, Bytes(6, 0), number(bits, 2, false),
-                          extension})};
+    return {
+        "fmt ",
+        concat({number(format, 2, false), {1, 0, 0x44, 0xAC, 0, 0}, Bytes(6, 0), number(bits, 2, false), extension})};
 }
 
 Chunk comm(std::uint16_t channels, std::uint16_t bits, const Bytes& rate = {0x40, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0})
@@ -144,19 +145,22 @@ TEST_F(SoundImport, ReaderTakesSoxFilesAsTheirSamples)
 {
     // Bits, channels, rate, sox file type ("wavpcm" forces the plain format tag), format tag.
     const std::tuple<unsigned, unsigned, unsigned, std::string, unsigned> cases[] = {
-        {8, 1, 16500, "wavpcm", 1}, {8, 2, 22050, "wavpcm", 1}, {16, 1, 44100, "wavpcm", 1}, {16, 2, 48000, "wav", 1},
-        {16, 6, 96000, "wav", 0xFFFE}, {16, 6, 32000, "wavpcm", 1}, {24, 1, 44100, "wav", 0xFFFE},
-        {24, 2, 88200, "wavpcm", 1}, {32, 2, 96000, "wav", 0xFFFE}, {32, 1, 33000, "wavpcm", 1},
-        {8, 2, 22050, "aiff", 0}, {16, 1, 44100, "aiff", 0}, {24, 6, 48000, "aiff", 0},
+        {8, 1, 16500, "wavpcm", 1},    {8, 2, 22050, "wavpcm", 1},    {16, 1, 44100, "wavpcm", 1},
+        {16, 2, 48000, "wav", 1},      {16, 6, 96000, "wav", 0xFFFE}, {16, 6, 32000, "wavpcm", 1},
+        {24, 1, 44100, "wav", 0xFFFE}, {24, 2, 88200, "wavpcm", 1},   {32, 2, 96000, "wav", 0xFFFE},
+        {32, 1, 33000, "wavpcm", 1},   {8, 2, 22050, "aiff", 0},      {16, 1, 44100, "aiff", 0},
+        {24, 6, 48000, "aiff", 0},
     };
     for (const auto& [bits, channels, rate, type, formatTag] : cases) {
         SCOPED_TRACE(testing::Message() << bits << " bits, " << channels << " channels, " << type);
         Bytes raw(300 * channels * bits / 8);
         std::iota(raw.begin(), raw.end(), std::uint8_t{0});
-        const bool unsigned8Bit = bits == 8 && type != "aiff";  // AIFF values are always signed
-        const Bytes file = ScratchFolder::read(folder.sox(raw, "-r " + std::to_string(rate) + " -c "
-            + std::to_string(channels) + " -b " + std::to_string(bits)
-            + (unsigned8Bit ? " -e unsigned-integer" : " -e signed-integer"), "in." + type, "-t " + type));
+        const bool unsigned8Bit = bits == 8 && type != "aiff"; // AIFF values are always signed
+        const Bytes file = ScratchFolder::read(
+            folder.sox(raw,
+                       "-r " + std::to_string(rate) + " -c " + std::to_string(channels) + " -b " + std::to_string(bits)
+                           + (unsigned8Bit ? " -e unsigned-integer" : " -e signed-integer"),
+                       "in." + type, "-t " + type));
         ZQAudioFileReader reader(file);
         EXPECT_EQ(std::tuple(reader.isAudioFile(), reader.isPcmFile(), reader.m_formatTag),
                   std::tuple(true, true, formatTag));
@@ -171,7 +175,7 @@ TEST_F(SoundImport, ReaderTakesSoxFilesAsTheirSamples)
 struct FileCase {
     std::string path;
     bool pcm;
-    Bytes data;  // words made little-endian
+    Bytes data; // words made little-endian
     std::uint16_t bits = 16;
     double rate = 44100.0;
     std::size_t maxBytes = 0;
@@ -185,8 +189,10 @@ TEST_F(SoundImport, ReaderOnPaddedMissingTruncatedAndOddParts)
         // Compressed, floating point, or extensible without the integer PCM sub-format.
         {folder.sox(Bytes(8, 0), "-r 44100 -c 1 -b 16 -e signed-integer", "in.aifc"), false, {}},
         {folder.sox(Bytes(8, 0), "-r 44100 -c 1 -b 32 -e floating-point", "float.wav"), false, Bytes(8, 0), 32},
-        {write("xfloat.wav", {fmt(0xFFFE, 32, {22, 0, 32, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0x10, 0, 0x80, 0, 0, 0xAA, 0,
-                                               0x38, 0x9B, 0x71})}), false, {}},
+        {write("xfloat.wav", {fmt(0xFFFE, 32, {22, 0, 32,   0, 0,    0, 0, 0,    3, 0,    0,    0,
+                                               0,  0, 0x10, 0, 0x80, 0, 0, 0xAA, 0, 0x38, 0x9B, 0x71})}),
+         false,
+         {}},
         // Missing chunks, and a declared length far beyond the end of the file.
         {write("nofmt.wav", {{"data", {1, 2}}}), false, {}},
         {write("nocomm.aiff", {ssnd(0, {1, 2})}), true, {}},
@@ -213,7 +219,7 @@ TEST_F(SoundImport, ReaderOnPaddedMissingTruncatedAndOddParts)
         EXPECT_EQ(Bytes(s.begin(), s.end()), c.data);
         if (!c.data.empty()) {
             EXPECT_EQ(std::tuple(s.m_bitrate, s.m_samplerate, s.m_unsigned8Bit),
-                      std::tuple(c.bits, c.rate, c.bits == 8 && c.path.ends_with(".wav")));  // WAV holds unsigned
+                      std::tuple(c.bits, c.rate, c.bits == 8 && c.path.ends_with(".wav"))); // WAV holds unsigned
         }
     }
 }
@@ -228,14 +234,13 @@ TEST_F(SoundImport, SlotIsFilledFadedAndFollowedBySilenceOrKeptWhenNothingIsDeli
     // File, raw bytes allowed, why it is refused (none: taken), slot afterwards.
     const std::tuple<std::string, bool, std::optional<Refusal>, Bytes> cases[] = {
         {folder.sox(concat({Bytes(993, 0xFF), {0x00, 0x80, 0xF0, 0x7F, 0x01, 0x00, 0xFF}}), device, "short.wav"), false,
-         taken,
-         concat({{0x80}, Bytes(992, 0xFF), {0x41, 0x80, 0x8E, 0x80, 0x7D, 0x7F, 0x80}, Bytes(7192, 0x80)})},
+         taken, concat({{0x80}, Bytes(992, 0xFF), {0x41, 0x80, 0x8E, 0x80, 0x7D, 0x7F, 0x80}, Bytes(7192, 0x80)})},
         {folder.sox(Bytes(10000, 0xFF), device, "long.wav"), false, taken,
          concat({{0x80}, Bytes(8184, 0xFF), {0xBF, 0x9F, 0x8F, 0x87, 0x83, 0x81, 0x80}})},
         // Neither WAV nor AIFF: raw device bytes when allowed, also when shorter than the fade.
         {folder.write("clip.avi", clip), true, taken,
          concat({{0x80, 'I', 'F', 'F', 12, 0, 0, 0, 'A', 'V', 'I', ' ', 0xF0, 0xB8, 0x9C, 0x8E, 0x87, 0x83, 0x81},
-               Bytes(8173, 0x80)})},
+                 Bytes(8173, 0x80)})},
         {folder.write("tiny", {'R', 'I', 'F', 'F', 5}), true, taken,
          concat({{0x80, 'I', 'F', 'F', 5}, Bytes(8187, 0x80)})},
         {folder.path("clip.avi"), false, Refusal::NotASound, kept},
@@ -244,7 +249,8 @@ TEST_F(SoundImport, SlotIsFilledFadedAndFollowedBySilenceOrKeptWhenNothingIsDeli
         {write("unknown.wav", {fmt(0x1234, 16), {"data", {1, 2, 3, 4}}}), false, Refusal::OtherSoundFormat, kept},
         {folder.write("in.mp3", {0xFF, 0xFB, 0x90, 0x64, 0x00}), false, Refusal::OtherSoundFormat, kept},
         {folder.write("tagged.mp3", {'I', 'D', '3', 4, 0}), false, Refusal::OtherSoundFormat, kept},
-        {folder.write("broken.mp3", concat({{0xFF, 0xFB, 0x90, 0x64}, Bytes(1996, 0)})), false, Refusal::Undecodable, kept},
+        {folder.write("broken.mp3", concat({{0xFF, 0xFB, 0x90, 0x64}, Bytes(1996, 0)})), false, Refusal::Undecodable,
+         kept},
         {folder.write("in.m4a", {0, 0, 0, 0x20, 'f', 't', 'y', 'p', 'M', '4', 'A', ' '}), false,
          Refusal::OtherSoundFormat, kept},
         {folder.write("in.caf", {'c', 'a', 'f', 'f', 0, 1, 0, 0}), false, Refusal::OtherSoundFormat, kept},
@@ -253,8 +259,7 @@ TEST_F(SoundImport, SlotIsFilledFadedAndFollowedBySilenceOrKeptWhenNothingIsDeli
         // A source wider than any a slot takes (16 channels of 32-bit values 0x40404040 at 24 x 33 kHz) is
         // read only as far as the widest one would be, 8 channels of 32 bits at 384 kHz: 1,536,000 bytes for
         // 4,125 slot bytes (0.125 s), which are 24,000 of its frames and 1,000 slot bytes.
-        {folder.sox(Bytes(2000000, 0x40), "-r 792000 -c 16 -b 32 -e signed-integer", "fast.wav"), false,
-         taken,
+        {folder.sox(Bytes(2000000, 0x40), "-r 792000 -c 16 -b 32 -e signed-integer", "fast.wav"), false, taken,
          concat({{0x80}, Bytes(992, 0xC0), {0xA0, 0x90, 0x88, 0x84, 0x82, 0x81, 0x80}, Bytes(3125, 0x80)})},
         // Nothing delivered: the slot keeps its bytes.
         {folder.write("empty", {}), true, Refusal::NoSound, kept},
@@ -291,9 +296,9 @@ TEST_F(SoundImport, OtherSoundFormatsGiveTheSlotTheirSourceGives)
     };
     const std::string in = folder.path("source.wav") + " ";
     folder.run("-n -r 44100 -c 2 -b 16 " + in + "synth 0.6 sine 200-2000 sine 2000-300 gain -3");
-    for (const std::string out : {"float.wav -e floating-point -b 32", "source.flac", "source.w64", "source.au",
-                                  "source.caf", "source.aifc", "fl32.aifc -e floating-point -b 32", "source.mp3",
-                                  "source.ogg"}) {
+    for (const std::string out :
+         {"float.wav -e floating-point -b 32", "source.flac", "source.w64", "source.au", "source.caf", "source.aifc",
+          "fl32.aifc -e floating-point -b 32", "source.mp3", "source.ogg"}) {
         const std::string name = out.substr(0, out.find(' '));
         folder.run(in + out.substr(name.size()) + " " + folder.path(name));
     }
@@ -304,11 +309,18 @@ TEST_F(SoundImport, OtherSoundFormatsGiveTheSlotTheirSourceGives)
     const Bytes wav = SoundFileFolder::read(folder.path("source.wav"));
     const Bytes data(wav.begin() + 44, wav.end());
     const auto frames = static_cast<std::uint32_t>(data.size() / 4);
-    folder.write("sowt.aifc", concat({{'F', 'O', 'R', 'M'}, number(4 + 8 + 24 + 8 + 8 + data.size(), 4, true),
-                                    {'A', 'I', 'F', 'C', 'C', 'O', 'M', 'M'}, number(24, 4, true), number(2, 2, true),
-                                    number(frames, 4, true), number(16, 2, true),
-                                    {0x40, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0, 's', 'o', 'w', 't', 0, 0},
-                                    {'S', 'S', 'N', 'D'}, number(8 + data.size(), 4, true), Bytes(8, 0), data}));
+    folder.write("sowt.aifc", concat({{'F', 'O', 'R', 'M'},
+                                      number(4 + 8 + 24 + 8 + 8 + data.size(), 4, true),
+                                      {'A', 'I', 'F', 'C', 'C', 'O', 'M', 'M'},
+                                      number(24, 4, true),
+                                      number(2, 2, true),
+                                      number(frames, 4, true),
+                                      number(16, 2, true),
+                                      {0x40, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0, 's', 'o', 'w', 't', 0, 0},
+                                      {'S', 'S', 'N', 'D'},
+                                      number(8 + data.size(), 4, true),
+                                      Bytes(8, 0),
+                                      data}));
 
     const Bytes source = slotOf("source.wav");
     for (const char* lossless : {"source.flac", "source.w64", "source.au", "source.caf", "source.aifc", "sowt.aifc"}) {
@@ -326,7 +338,8 @@ TEST_F(SoundImport, OtherSoundFormatsGiveTheSlotTheirSourceGives)
 
     // The same sound in 32-bit integers and in floats: within one step of rounding.
     folder.run("-n -r 48000 -c 1 -b 32 " + folder.path("int32.wav") + " synth 0.6 sine 440 gain -1");
-    folder.run("-n -r 48000 -c 1 -b 32 -e floating-point " + folder.path("float32.wav") + " synth 0.6 sine 440 gain -1");
+    folder.run("-n -r 48000 -c 1 -b 32 -e floating-point " + folder.path("float32.wav")
+               + " synth 0.6 sine 440 gain -1");
     const Bytes integer = slotOf("int32.wav");
     const Bytes floating = slotOf("float32.wav");
     for (std::size_t i = 0; i < integer.size(); ++i) {
@@ -354,13 +367,15 @@ TEST_F(SoundImport, NanSamplesAreSilenceAndCutShortFilesSayTheyDidNotDecode)
     // Cut short, Ogg Vorbis and Opus files are formats a decoder knows that do not decode.
     const std::string sound = folder.synth("tone.wav", "-r 48000 -c 1 -b 16", "synth 1 sine 440");
     folder.run(sound + " " + folder.path("tone.ogg"));
-    ASSERT_EQ(std::system((std::string(OPUSENC_PROGRAM) + " --quiet " + sound + " " + folder.path("tone.opus")).c_str()), 0);
+    ASSERT_EQ(
+        std::system((std::string(OPUSENC_PROGRAM) + " --quiet " + sound + " " + folder.path("tone.opus")).c_str()), 0);
     for (const char* name : {"tone.ogg", "tone.opus"}) {
         const Bytes whole = SoundFileFolder::read(folder.path(name));
         ASSERT_GT(whole.size(), 3000u) << name;
         Bytes kept(8192, 0x11);
         const audio::ImportResult result = audio::importSlot(Bytes(whole.begin(), whole.begin() + 3000), {}, kept);
-        EXPECT_EQ(result ? std::nullopt : std::optional(result.refusal), audio::ImportResult::Refusal::Undecodable) << name;
+        EXPECT_EQ(result ? std::nullopt : std::optional(result.refusal), audio::ImportResult::Refusal::Undecodable)
+            << name;
         EXPECT_EQ(result.detail(), "the file is damaged or cut short") << name;
         EXPECT_EQ(kept, Bytes(8192, 0x11)) << name;
     }
@@ -370,7 +385,8 @@ TEST_F(SoundImport, NanSamplesAreSilenceAndCutShortFilesSayTheyDidNotDecode)
 TEST_F(SoundImport, AHeaderWithoutAUsableRateSaysTheFileIsDamagedAndLeavesTheSlot)
 {
     const Bytes samples(2000, 0x40);
-    const Bytes zeroRate = concat({number(1, 2, false), number(1, 2, false), Bytes(4, 0), Bytes(6, 0), number(8, 2, false)});
+    const Bytes zeroRate
+        = concat({number(1, 2, false), number(1, 2, false), Bytes(4, 0), Bytes(6, 0), number(8, 2, false)});
     const std::string files[] = {
         write("zero.wav", {{"fmt ", zeroRate}, {"data", samples}}),
         write("negative.aiff", {comm(1, 8, {0xC0, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0}), ssnd(0, samples)}),
@@ -393,8 +409,10 @@ TEST_F(SoundImport, AHeaderWithoutAUsableRateSaysTheFileIsDamagedAndLeavesTheSlo
     }
     // Without samples the file holds no sound, whatever its rate.
     Bytes slot(8192, 0x11);
-    const audio::ImportResult empty = audio::importSlot(
-        SoundFileFolder::read(write("empty.aiff", {comm(2, 8, {0xC0, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0}), ssnd(0, {})})), {}, slot);
+    const audio::ImportResult empty
+        = audio::importSlot(SoundFileFolder::read(write(
+                                "empty.aiff", {comm(2, 8, {0xC0, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0}), ssnd(0, {})})),
+                            {}, slot);
     EXPECT_EQ(empty ? std::nullopt : std::optional(empty.refusal), audio::ImportResult::Refusal::NoSound);
     EXPECT_EQ(slot, Bytes(8192, 0x11));
 }
@@ -402,7 +420,7 @@ TEST_F(SoundImport, AHeaderWithoutAUsableRateSaysTheFileIsDamagedAndLeavesTheSlo
 // Which file standard error is now, and how many descriptors the process holds.
 std::pair<std::pair<dev_t, ino_t>, std::size_t> standardErrorAndDescriptors()
 {
-    struct stat status {};
+    struct stat status { };
     EXPECT_EQ(::fstat(STDERR_FILENO, &status), 0);
     const auto descriptors = static_cast<std::size_t>(
         std::distance(std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator()));
@@ -412,7 +430,7 @@ std::pair<std::pair<dev_t, ino_t>, std::size_t> standardErrorAndDescriptors()
 TEST(MutedStandardError, OverlappingMutesOnSeveralThreadsGiveStandardErrorBackWhenTheLastEnds)
 {
     const auto before = standardErrorAndDescriptors();
-    struct stat nowhere {};
+    struct stat nowhere { };
     ASSERT_EQ(::stat("/dev/null", &nowhere), 0);
     {
         const audio::MutedStandardError outer;
@@ -442,8 +460,10 @@ TEST_F(SoundImport, SaysHowLongTheSoundIsAndWhetherItWasCutOrPaddedToFitTheSlot)
          "snare.aiff: 0.41 s, padded to 0.74 s with silence (Classic)"},
         {folder.sox(Bytes(8192, 0x90), "-r 33000 -c 1 -b 8 -e unsigned-integer", "exact.wav"), 8192,
          "exact.wav: 0.25 s, fills CLOSED HI HAT exactly (Classic)"},
-        {folder.write("notes.txt", Bytes(10000, 'x')), 8192, "notes.txt: 10,000 bytes of raw device data, cut to 0.25 s to fit CLOSED HI HAT"},
-        {folder.write("short.raw", Bytes(100, 'x')), 32768, "short.raw: 100 bytes of raw device data, padded to 0.99 s with silence"},
+        {folder.write("notes.txt", Bytes(10000, 'x')), 8192,
+         "notes.txt: 10,000 bytes of raw device data, cut to 0.25 s to fit CLOSED HI HAT"},
+        {folder.write("short.raw", Bytes(100, 'x')), 32768,
+         "short.raw: 100 bytes of raw device data, padded to 0.99 s with silence"},
     };
     for (const auto& [path, slotLength, line] : cases) {
         Bytes slot(slotLength, 0x80);

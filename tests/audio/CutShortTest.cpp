@@ -5,8 +5,8 @@
 #include "audio/SoundSummary.h"
 #include "audio/slot_import.h"
 
-#include "tests/support/Bytes.h"
 #include "tests/audio/ShapeSounds.h"
+#include "tests/support/Bytes.h"
 #include "tests/support/SoundFileFolder.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr std::size_t kSlot = 32768;  // 0.99 s at the device's rate: more than any cut file here holds
+constexpr std::size_t kSlot = 32768; // 0.99 s at the device's rate: more than any cut file here holds
 using shape_sounds::soundEnd;
 
 struct CutShort : testing::Test {
@@ -42,17 +42,19 @@ TEST_F(CutShort, EveryDecoderKeepsWhatTheFileHoldsAndSaysItIsCutShort)
 {
     // A second of a tone at 44.1 kHz: WAV and AIFF through our reader, the rest through libsndfile.
     const std::string noise = folder.synth("noise.wav", "-r 44100 -c 1 -b 16", "synth 1 sine 300 gain -3");
-    for (const std::string out : {"noise.aiff", "float.wav -e floating-point -b 32", "float.aifc -e floating-point -b 32",
-                                  "noise.flac", "noise.w64", "noise.au", "noise.mp3", "noise.ogg"}) {
+    for (const std::string out :
+         {"noise.aiff", "float.wav -e floating-point -b 32", "float.aifc -e floating-point -b 32", "noise.flac",
+          "noise.w64", "noise.au", "noise.mp3", "noise.ogg"}) {
         const std::string name = out.substr(0, out.find(' '));
         folder.run(noise + out.substr(name.size()) + " " + folder.path(name));
     }
-    ASSERT_EQ(std::system((std::string(OPUSENC_PROGRAM) + " --quiet " + noise + " " + folder.path("noise.opus")).c_str()), 0);
+    ASSERT_EQ(
+        std::system((std::string(OPUSENC_PROGRAM) + " --quiet " + noise + " " + folder.path("noise.opus")).c_str()), 0);
 
     // Whole, none is cut short, and each is the second its header says (an MP3 decodes a frame or
     // two past it, an Opus file at 48 kHz).
-    for (const char* name : {"noise.wav", "noise.aiff", "float.wav", "float.aifc", "noise.flac", "noise.w64", "noise.au",
-                             "noise.mp3", "noise.ogg", "noise.opus"}) {
+    for (const char* name : {"noise.wav", "noise.aiff", "float.wav", "float.aifc", "noise.flac", "noise.w64",
+                             "noise.au", "noise.mp3", "noise.ogg", "noise.opus"}) {
         Bytes slot;
         const audio::ImportResult whole = import(SoundFileFolder::read(folder.path(name)), slot);
         ASSERT_TRUE(whole) << name;
@@ -61,9 +63,9 @@ TEST_F(CutShort, EveryDecoderKeepsWhatTheFileHoldsAndSaysItIsCutShort)
     }
 
     // Cut, each keeps the sound it holds: the slot's sound ends where the line says the file's does.
-    const std::pair<const char*, std::size_t> cuts[] = {
-        {"noise.wav", 30000}, {"noise.aiff", 30000}, {"float.wav", 30000}, {"float.aifc", 30000}, {"noise.flac", 5000},
-        {"noise.w64", 30000}, {"noise.au", 30000}};
+    const std::pair<const char*, std::size_t> cuts[]
+        = {{"noise.wav", 30000}, {"noise.aiff", 30000}, {"float.wav", 30000}, {"float.aifc", 30000},
+           {"noise.flac", 5000}, {"noise.w64", 30000},  {"noise.au", 30000}};
     for (const auto& [name, bytes] : cuts) {
         SCOPED_TRACE(name);
         Bytes slot;
@@ -73,10 +75,12 @@ TEST_F(CutShort, EveryDecoderKeepsWhatTheFileHoldsAndSaysItIsCutShort)
         EXPECT_GT(cut.length, 1000u);
         EXPECT_LT(cut.length, 33000u * bytes / SoundFileFolder::read(folder.path(name)).size() + 100);
         EXPECT_NEAR(static_cast<double>(soundEnd(slot)), static_cast<double>(cut.length), 8.0);
-        EXPECT_TRUE(cut.describeInNamedSlot(name).ends_with(" with silence (Classic); the file is damaged or cut short"))
+        EXPECT_TRUE(
+            cut.describeInNamedSlot(name).ends_with(" with silence (Classic); the file is damaged or cut short"))
             << cut.describeInNamedSlot(name);
         // The first bytes of a longer file, read as far as the slot needs, are no cut file.
-        const audio::ImportResult partial = import(head(name, bytes), slot, SoundFileFolder::read(folder.path(name)).size());
+        const audio::ImportResult partial
+            = import(head(name, bytes), slot, SoundFileFolder::read(folder.path(name)).size());
         EXPECT_FALSE(partial.cutShort);
     }
 
@@ -96,7 +100,8 @@ TEST_F(CutShort, TheLineSaysTheLengthHeldAndThatTheFileIsDamagedOrCutShort)
     EXPECT_EQ(result.describe("cut.flac", "CLAP"),
               "cut.flac: 0.09 s, padded to 0.74 s with silence (Classic); the file is damaged or cut short");
     result.kind = audio::ImportResult::Kind::Raw;
-    EXPECT_EQ(result.describe("cut.flac", "CLAP"), "cut.flac: 2,970 bytes of raw device data, padded to 0.74 s with silence");
+    EXPECT_EQ(result.describe("cut.flac", "CLAP"),
+              "cut.flac: 2,970 bytes of raw device data, padded to 0.74 s with silence");
 }
 
 TEST_F(CutShort, AnMp3ThatStartsWithZeroPaddingDecodesAsItWouldWithout)
@@ -108,8 +113,9 @@ TEST_F(CutShort, AnMp3ThatStartsWithZeroPaddingDecodesAsItWouldWithout)
     ASSERT_TRUE(import(mp3, plain));
     // Its tag, as a tagger writes one: ten bytes of header, a body of 0x81 bytes, sizes in seven bits a byte.
     const Bytes tag = concat({{'I', 'D', '3', 4, 0, 0, 0, 0, 1, 1}, Bytes(0x81, 'T')});
-    for (const auto& [before, zeros] : {std::pair{Bytes{}, std::size_t{1}}, std::pair{Bytes{}, std::size_t{1000}},
-                                        std::pair{Bytes{}, audio::kMostMpegPadding}, std::pair{tag, std::size_t{300}}}) {
+    for (const auto& [before, zeros] :
+         {std::pair{Bytes{}, std::size_t{1}}, std::pair{Bytes{}, std::size_t{1000}},
+          std::pair{Bytes{}, audio::kMostMpegPadding}, std::pair{tag, std::size_t{300}}}) {
         SCOPED_TRACE(testing::Message() << before.size() << " bytes of tag, " << zeros << " zeros");
         const Bytes padded = concat({before, Bytes(zeros, 0), mp3});
         EXPECT_EQ(audio::recogniseSound(padded), audio::SoundFormat::Other);

@@ -27,7 +27,8 @@ std::vector<double> spectrum(const Bytes& slot)
     const std::size_t n = slot.size();
     std::vector<std::complex<double>> x(n);
     for (std::size_t i = 0; i < n; ++i)
-        x[i] = (slot[i] - 128.0) * (0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * static_cast<double>(i) / static_cast<double>(n)));
+        x[i] = (slot[i] - 128.0)
+               * (0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * static_cast<double>(i) / static_cast<double>(n)));
     for (std::size_t i = 1, j = 0; i < n; ++i) {
         std::size_t bit = n >> 1;
         for (; j & bit; bit >>= 1)
@@ -104,7 +105,8 @@ TEST(Dither, TurnsAQuietTonesDistortionIntoNoiseAndShapingMovesTheNoiseAboveTheB
     const double lessNoise = 10.0 * std::log10(noiseFloor(tpdf, 200.0, 4000.0) / noiseFloor(shaped, 200.0, 4000.0));
     EXPECT_GE(lessNoise, 6.0);
     for (const double harmonic : {2000.0, 3000.0, 4000.0, 5000.0})
-        EXPECT_LE(aboveFloor(shaped, harmonic, noiseFloor(shaped, harmonic - 400.0, harmonic + 400.0)), 6.0) << harmonic;
+        EXPECT_LE(aboveFloor(shaped, harmonic, noiseFloor(shaped, harmonic - 400.0, harmonic + 400.0)), 6.0)
+            << harmonic;
 }
 
 TEST(Dither, KeepsTheSlotCentredAndDigitalSilenceExact)
@@ -113,7 +115,7 @@ TEST(Dither, KeepsTheSlotCentredAndDigitalSilenceExact)
     const audio::SoundShape modes[] = {{}, clean(Dither::None), clean(Dither::Triangular), clean(Dither::Shaped)};
     for (const audio::SoundShape& mode : modes) {
         audio::SoundShape shape = mode;
-        shape.start = 0.0001;  // a shape, so Classic takes the same steps
+        shape.start = 0.0001; // a shape, so Classic takes the same steps
         const Bytes slot = render(tone, shape);
         double sum = 0.0;
         for (std::size_t i = 1; i < slotLength - 8; ++i)
@@ -129,7 +131,7 @@ TEST(Dither, KeepsTheSlotCentredAndDigitalSilenceExact)
         EXPECT_TRUE(std::all_of(slot.begin(), slot.begin() + 6500, [](std::uint8_t b) { return b == 0x80; }));
         EXPECT_TRUE(std::all_of(slot.begin() + 13500, slot.end(), [](std::uint8_t b) { return b == 0x80; }));
         EXPECT_NE(std::count(slot.begin() + 6700, slot.begin() + 13000, 0x80), 6300);
-        EXPECT_EQ(render(gap, clean(dither)), slot);  // the same seed every time
+        EXPECT_EQ(render(gap, clean(dither)), slot); // the same seed every time
     }
 }
 
@@ -137,19 +139,23 @@ TEST(Dither, KeepsTheSlotCentredAndDigitalSilenceExact)
 // peak, against the peak: the rise of the response's own main lobe is no echo.
 TEST(FilterPhase, MinimumPhaseLeavesNothingBeforeAnImpulse)
 {
-    const auto impulse = shape_sounds::make(44100.0, 1, 8820, [](std::uint64_t frame, std::uint16_t) { return frame == 4410 ? 0.9 : 0.0; });
+    const auto impulse = shape_sounds::make(
+        44100.0, 1, 8820, [](std::uint64_t frame, std::uint16_t) { return frame == 4410 ? 0.9 : 0.0; });
     const auto energyBeforePeak = [&impulse](audio::FilterPhase phase) {
-        const audio::RenderedSlot rendered = audio::renderSlot(impulse, {.resampling = Resampling::Clean, .phase = phase}, 8192);
+        const audio::RenderedSlot rendered
+            = audio::renderSlot(impulse, {.resampling = Resampling::Clean, .phase = phase}, 8192);
         const Bytes& slot = rendered.bytes;
-        const auto peakAt = std::max_element(slot.begin(), slot.end(), [](std::uint8_t a, std::uint8_t b) { return std::abs(a - 128) < std::abs(b - 128); });
+        const auto peakAt = std::max_element(slot.begin(), slot.end(), [](std::uint8_t a, std::uint8_t b) {
+            return std::abs(a - 128) < std::abs(b - 128);
+        });
         const double peak = (*peakAt - 128.0) * (*peakAt - 128.0);
         double before = 0.0;
         for (auto at = slot.begin(); at < peakAt - 3; ++at)
             before += (*at - 128.0) * (*at - 128.0);
-        return before == 0.0 ? 200.0 : 10.0 * std::log10(peak / before);  // dB below the peak
+        return before == 0.0 ? 200.0 : 10.0 * std::log10(peak / before); // dB below the peak
     };
     EXPECT_GE(energyBeforePeak(audio::FilterPhase::Minimum), 60.0);
-    EXPECT_LT(energyBeforePeak(audio::FilterPhase::Linear), 60.0);  // the measurement sees pre-echo
+    EXPECT_LT(energyBeforePeak(audio::FilterPhase::Linear), 60.0); // the measurement sees pre-echo
 }
 
 } // namespace

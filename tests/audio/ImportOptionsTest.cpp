@@ -45,7 +45,7 @@ TEST(CleanImport, DropsWhatTheDeviceRateCannotHoldAndKeepsTheRest)
 {
     struct Band {
         std::string effects;
-        double classicLow, classicHigh;  // dB: what the classic conversion makes of it, proof of the fixture
+        double classicLow, classicHigh; // dB: what the classic conversion makes of it, proof of the fixture
         double cleanLow, cleanHigh;
     };
     // One second of sound fills the largest slot; levels are measured inside the slot's fade. Rounding
@@ -92,7 +92,8 @@ TEST(CleanImport, MixesChannelsIntoTheirTruncatedMeanAsClassicDoes)
     const SoundFileFolder folder;
     const std::string stereoFile = folder.sox(stereo, "-r 44100 -c 2 -b 16 -e signed-integer", "stereo.wav");
     const std::string monoFile = folder.sox(mono, "-r 44100 -c 1 -b 16 -e signed-integer", "mono.wav");
-    EXPECT_EQ(import(stereoFile, 8192, {.resampling = Resampling::Clean}), import(monoFile, 8192, {.resampling = Resampling::Clean}));
+    EXPECT_EQ(import(stereoFile, 8192, {.resampling = Resampling::Clean}),
+              import(monoFile, 8192, {.resampling = Resampling::Clean}));
 }
 
 TEST(ImportShaping, NormaliseReachesFullScaleAndTrimStartsWithTheSound)
@@ -101,7 +102,7 @@ TEST(ImportShaping, NormaliseReachesFullScaleAndTrimStartsWithTheSound)
         std::string effects;
         bool normalize, trim;
         bool fullScale;
-        std::size_t soundFrom, soundBy;  // where the first byte off the zero line may lie
+        std::size_t soundFrom, soundBy; // where the first byte off the zero line may lie
     };
     // A 440 Hz tone at a quarter of full scale, 30 ms (990 device frames) after the file starts.
     const std::string late = "synth 0.3 sine 440 gain -12 pad 0.03";
@@ -133,11 +134,13 @@ TEST(ImportShaping, NormaliseGivesAQuietSoundTheShapeOfTheSameSoundAtFullScale)
     const SoundFileFolder folder;
     const std::string loud = folder.synth("loud.wav", "-r 44100 -c 1 -b 16", "synth 0.3 sine 440 gain -1");
     for (const char* level : {"-40", "-50"}) {
-        const std::string quiet = folder.synth("quiet.wav", "-r 44100 -c 1 -b 16", std::string("synth 0.3 sine 440 gain ") + level);
+        const std::string quiet
+            = folder.synth("quiet.wav", "-r 44100 -c 1 -b 16", std::string("synth 0.3 sine 440 gain ") + level);
         for (const Resampling resampling : both) {
             SCOPED_TRACE(testing::Message() << nameOf(resampling) << " at " << level << " dBFS");
             Bytes normalised(8192, 0x11);
-            const audio::ImportResult result = importInto(normalised, quiet, {.resampling = resampling, .normalize = true});
+            const audio::ImportResult result
+                = importInto(normalised, quiet, {.resampling = resampling, .normalize = true});
             const Bytes reference = import(loud, 8192, {.resampling = resampling});
             EXPECT_GT(sound_level::correlation(normalised, reference), 0.99);
             EXPECT_GT(result.gainDecibels, -std::stod(level) - 2.0);
@@ -151,7 +154,8 @@ TEST(ImportShaping, CleanRefusesRatesNoRecordingHasAndLeavesTheSlot)
 {
     const SoundFileFolder folder;
     for (const char* rate : {"200", "9000000"}) {
-        const std::string path = folder.synth("odd-rate.wav", std::string("-c 1 -b 16 -r ") + rate, "synth 0.1 sine 100");
+        const std::string path
+            = folder.synth("odd-rate.wav", std::string("-c 1 -b 16 -r ") + rate, "synth 0.1 sine 100");
         Bytes slot(8192, 0x11);
         EXPECT_FALSE(importInto(slot, path, {.resampling = Resampling::Clean})) << rate;
         EXPECT_EQ(slot, Bytes(8192, 0x11));

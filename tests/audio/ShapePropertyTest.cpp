@@ -39,14 +39,17 @@ public:
     }
     int whole(int low, int high) { return std::min(high, static_cast<int>(std::floor(uniform(low, high + 1.0)))); }
     bool chance(double p) { return uniform(0.0, 1.0) < p; }
-    template <typename T, std::size_t N>
-    T oneOf(const T (&values)[N]) { return values[static_cast<std::size_t>(whole(0, static_cast<int>(N) - 1))]; }
+    template <typename T, std::size_t N> T oneOf(const T (&values)[N])
+    {
+        return values[static_cast<std::size_t>(whole(0, static_cast<int>(N) - 1))];
+    }
 
 private:
     std::uint64_t m_state = 0x7A796C6F78353135;
 };
 
-constexpr double rates[] = {8000.0, 11025.0, 22050.0, 32000.0, 33000.0, 44100.0, 48000.0, 88200.0, 96000.0, 176400.0, 192000.0, 384000.0};
+constexpr double rates[]
+    = {8000.0, 11025.0, 22050.0, 32000.0, 33000.0, 44100.0, 48000.0, 88200.0, 96000.0, 176400.0, 192000.0, 384000.0};
 constexpr int cases = 200;
 
 // A square wave of some period with a lead-in of silence: never near the zero line once it sounds,
@@ -56,8 +59,8 @@ struct Source {
     std::uint16_t channels;
     std::uint64_t frames;
     std::uint64_t leadIn;
-    double period;  // frames
-    double level;   // full scale 1
+    double period; // frames
+    double level; // full scale 1
     double value(std::uint64_t frame, std::uint16_t channel) const
     {
         if (frame < leadIn)
@@ -69,16 +72,23 @@ struct Source {
 
 Source drawSource(Draw& draw, double seconds, bool leadIn)
 {
-    Source source{draw.oneOf(rates), static_cast<std::uint16_t>(draw.whole(1, 8)), 0, 0, 0.0, std::pow(10.0, draw.uniform(-12.0, -1.0) / 20.0)};
+    Source source{draw.oneOf(rates),
+                  static_cast<std::uint16_t>(draw.whole(1, 8)),
+                  0,
+                  0,
+                  0.0,
+                  std::pow(10.0, draw.uniform(-12.0, -1.0) / 20.0)};
     source.frames = static_cast<std::uint64_t>(std::ceil(seconds * source.rate)) + 1;
-    source.leadIn = leadIn ? static_cast<std::uint64_t>(draw.uniform(0.0, 0.4) * static_cast<double>(source.frames)) : 0;
+    source.leadIn
+        = leadIn ? static_cast<std::uint64_t>(draw.uniform(0.0, 0.4) * static_cast<double>(source.frames)) : 0;
     source.period = draw.uniform(8.0, 400.0) * source.rate / 44100.0;
     return source;
 }
 
 audio::DecodedSound decoded(const Source& s)
 {
-    return shape_sounds::make(s.rate, s.channels, s.frames, [&s](std::uint64_t frame, std::uint16_t channel) { return s.value(frame, channel); });
+    return shape_sounds::make(s.rate, s.channels, s.frames,
+                              [&s](std::uint64_t frame, std::uint16_t channel) { return s.value(frame, channel); });
 }
 
 SoundShape drawConversion(Draw& draw)
@@ -117,7 +127,8 @@ TEST(ShapeProperty, AReversedSlotIsTheForwardOneMirroredWithinTheDithersStep)
         const Source source = drawSource(draw, draw.uniform(0.3, 3.0) * slotSeconds, true);
         const audio::DecodedSound sound = decoded(source);
         SoundShape forward = drawConversion(draw);
-        forward.start = draw.chance(0.5) ? draw.uniform(0.0, 0.5) * static_cast<double>(source.frames) / source.rate : 0.0;
+        forward.start
+            = draw.chance(0.5) ? draw.uniform(0.0, 0.5) * static_cast<double>(source.frames) / source.rate : 0.0;
         if (draw.chance(0.5))
             forward.end = forward.start + draw.uniform(0.1, 1.0) * slotSeconds;
         forward.pitch = draw.chance(0.5) ? draw.uniform(-12.0, 12.0) : 0.0;
@@ -162,7 +173,8 @@ TEST(ShapeProperty, NoBytePassesTheLimitersCeilingAndAFitFillsTheSlot)
         const double semitones = draw.uniform(-48.0, 48.0);
         const Source source = drawSource(draw, slotSeconds * std::exp2(semitones / 12.0), false);
         const audio::DecodedSound sound = decoded(source);
-        SCOPED_TRACE("case " + std::to_string(n) + ", " + std::to_string(source.rate) + " Hz, " + std::to_string(semitones) + " semitones");
+        SCOPED_TRACE("case " + std::to_string(n) + ", " + std::to_string(source.rate) + " Hz, "
+                     + std::to_string(semitones) + " semitones");
 
         SoundShape fit = drawConversion(draw);
         fit.end = static_cast<double>(source.frames - 1) / source.rate;
@@ -220,7 +232,8 @@ Bytes wavOf(const Source& s, std::uint16_t bits, bool floating)
             } else if (bits == 8) {
                 put(static_cast<std::uint64_t>(std::lround(value * 127.0) + 128), 1);
             } else {
-                put(static_cast<std::uint64_t>(std::llround(value * std::ldexp(1.0, bits - 1) * 0.999)), static_cast<int>(bytesPerValue));
+                put(static_cast<std::uint64_t>(std::llround(value * std::ldexp(1.0, bits - 1) * 0.999)),
+                    static_cast<int>(bytesPerValue));
             }
         }
     }
@@ -238,9 +251,11 @@ TEST(ShapeProperty, AFileOfAnyRateWidthAndChannelsFillsWhatTheLineSays)
         const auto bits = static_cast<std::uint16_t>(floating ? 32 : draw.oneOf({8, 16, 24, 32}));
         const Bytes file = wavOf(source, bits, floating);
         SoundShape shape = drawConversion(draw);
-        shape.start = draw.chance(0.5) ? draw.uniform(0.0, 0.5) * static_cast<double>(source.frames) / source.rate : 0.0;
-        SCOPED_TRACE("case " + std::to_string(n) + ", " + std::to_string(source.rate) + " Hz, " + std::to_string(source.channels)
-                     + " channels, " + std::to_string(bits) + (floating ? " float" : " bits") + ", start " + std::to_string(shape.start));
+        shape.start
+            = draw.chance(0.5) ? draw.uniform(0.0, 0.5) * static_cast<double>(source.frames) / source.rate : 0.0;
+        SCOPED_TRACE("case " + std::to_string(n) + ", " + std::to_string(source.rate) + " Hz, "
+                     + std::to_string(source.channels) + " channels, " + std::to_string(bits)
+                     + (floating ? " float" : " bits") + ", start " + std::to_string(shape.start));
 
         // Read as the programs read a file: no more of it than the slot needs.
         const std::size_t read = static_cast<std::size_t>(std::min<std::uint64_t>(

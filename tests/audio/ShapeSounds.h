@@ -27,7 +27,8 @@ inline audio::DecodedSound make(double rate, std::uint16_t channels, std::uint64
     std::uint8_t* at = sound.frames.data();
     for (std::uint64_t frame = 0; frame < frames; ++frame) {
         for (std::uint16_t channel = 0; channel < channels; ++channel, at += 4) {
-            const auto bits = static_cast<std::uint32_t>(static_cast<std::int32_t>(std::lround(value(frame, channel) * 2147483647.0)));
+            const auto bits = static_cast<std::uint32_t>(
+                static_cast<std::int32_t>(std::lround(value(frame, channel) * 2147483647.0)));
             for (int i = 0; i < 4; ++i)
                 at[i] = static_cast<std::uint8_t>(bits >> (8 * i));
         }
@@ -57,14 +58,15 @@ inline std::vector<std::uint8_t> render(const audio::DecodedSound& sound, const 
 // Index of the first byte off the zero line; the slot's length when there is none.
 inline std::size_t firstSound(const std::vector<std::uint8_t>& slot)
 {
-    return static_cast<std::size_t>(std::find_if(slot.begin(), slot.end(), [](std::uint8_t b) { return b != 0x80; }) - slot.begin());
+    return static_cast<std::size_t>(std::find_if(slot.begin(), slot.end(), [](std::uint8_t b) { return b != 0x80; })
+                                    - slot.begin());
 }
 
 // One past the last byte off the zero line; 0 when there is none.
 inline std::size_t soundEnd(const std::vector<std::uint8_t>& slot)
 {
-    return static_cast<std::size_t>(std::find_if(slot.rbegin(), slot.rend(), [](std::uint8_t b) { return b != 0x80; }).base()
-                                    - slot.begin());
+    return static_cast<std::size_t>(
+        std::find_if(slot.rbegin(), slot.rend(), [](std::uint8_t b) { return b != 0x80; }).base() - slot.begin());
 }
 
 } // namespace shape_sounds

@@ -49,14 +49,20 @@ public:
     struct Field {
         std::size_t at;
         unsigned width;
-        std::uint64_t least;  // 0: a top-level chunk's size, which reaches past the file's end
+        std::uint64_t least; // 0: a top-level chunk's size, which reaches past the file's end
     };
 
-    RandomFile(std::mt19937& random, Kind kind) : m_random(random), m_kind(kind)
+    RandomFile(std::mt19937& random, Kind kind)
+        : m_random(random)
+        , m_kind(kind)
     {
         const bool aiff = kind == Kind::Aiff;
-        const char* head = kind == Kind::Riff ? "RIFF" : kind == Kind::Rifx ? "RIFX" : kind == Kind::Rf64 ? "RF64" : "FORM";
-        m_bytes = concat({Bytes(head, head + 4), number(0, 4, big()), aiff ? Bytes{'A', 'I', 'F', 'F'} : Bytes{'W', 'A', 'V', 'E'}});
+        const char* head = kind == Kind::Riff   ? "RIFF"
+                           : kind == Kind::Rifx ? "RIFX"
+                           : kind == Kind::Rf64 ? "RF64"
+                                                : "FORM";
+        m_bytes = concat(
+            {Bytes(head, head + 4), number(0, 4, big()), aiff ? Bytes{'A', 'I', 'F', 'F'} : Bytes{'W', 'A', 'V', 'E'}});
         if (kind == Kind::Rf64)
             add("ds64", concat({Bytes(8, 0), number(0, 8, false), Bytes(12, 0)}), true);
         for (int chunks = pick(0, 5); chunks > 0; --chunks) {
@@ -100,7 +106,8 @@ private:
     {
         if (checked)
             m_fields.push_back({m_bytes.size() + 4, 4, 0});
-        m_bytes = concat({m_bytes, Bytes(tag, tag + 4), number(body.size(), 4, big()), body, Bytes(body.size() % 2, 0)});
+        m_bytes
+            = concat({m_bytes, Bytes(tag, tag + 4), number(body.size(), 4, big()), body, Bytes(body.size() % 2, 0)});
     }
     void addList()
     {
@@ -110,7 +117,8 @@ private:
         for (int sub = pick(0, 4); sub > 0; --sub) {
             const Bytes inner = text(pick(0, 20));
             sizes.push_back(body + list.size() + 4);
-            list = concat({list, {'I', 'N', 'A', 'M'}, number(inner.size(), 4, big()), inner, Bytes(inner.size() % 2, 0)});
+            list = concat(
+                {list, {'I', 'N', 'A', 'M'}, number(inner.size(), 4, big()), inner, Bytes(inner.size() % 2, 0)});
         }
         for (const std::size_t at : sizes)
             m_fields.push_back({at, 4, body + list.size() - (at + 4) + 1});
@@ -173,10 +181,11 @@ TEST(SoundChunks, ChunksThatFitPassAndAnyOneSizeOrCountBeyondItsParentIsRefused)
             if (field.least > most)
                 continue;
             // The least that does not fit half of the time: a walk one byte off lets it through.
-            const std::uint64_t claim =
-                random() % 2 ? field.least : std::uniform_int_distribution<std::uint64_t>(field.least, most)(random);
+            const std::uint64_t claim
+                = random() % 2 ? field.least : std::uniform_int_distribution<std::uint64_t>(field.least, most)(random);
             Bytes bad = file.bytes();
-            std::copy_n(number(claim, field.width, file.big()).begin(), field.width, bad.begin() + static_cast<std::ptrdiff_t>(field.at));
+            std::copy_n(number(claim, field.width, file.big()).begin(), field.width,
+                        bad.begin() + static_cast<std::ptrdiff_t>(field.at));
             EXPECT_FALSE(walk(bad).fit()) << "field at " << field.at << " claims " << claim;
             ++refused;
         }
@@ -193,13 +202,17 @@ TEST(SoundChunks, LengthsThatMeanUntilTheEndAndOtherFormatsPass)
     EXPECT_TRUE(walk(streamed).fit());
     EXPECT_FALSE(walk(streamed).soundCut());
     const Bytes ds64 = concat({{'d', 's', '6', '4', 28, 0, 0, 0}, Bytes(8, 0), number(1000, 8, false), Bytes(12, 0)});
-    const Bytes rf64 = concat({{'R', 'F', '6', '4', 0xFF, 0xFF, 0xFF, 0xFF, 'W', 'A', 'V', 'E'}, ds64, fmt,
+    const Bytes rf64 = concat({{'R', 'F', '6', '4', 0xFF, 0xFF, 0xFF, 0xFF, 'W', 'A', 'V', 'E'},
+                               ds64,
+                               fmt,
                                {'d', 'a', 't', 'a', 0xFF, 0xFF, 0xFF, 0xFF}});
     EXPECT_TRUE(walk(concat({rf64, Bytes(1000, 1)})).fit());
     EXPECT_FALSE(walk(concat({rf64, Bytes(1000, 1)})).soundCut());
     EXPECT_TRUE(walk(concat({rf64, Bytes(999, 1)})).soundCut());
     // Trailing bytes that are no chunk (an ID3 tag of a tagger), a chunk of no interest past the end.
-    EXPECT_TRUE(walk(concat({riff, fmt, {'d', 'a', 't', 'a', 2, 0, 0, 0, 1, 2}, {'T', 'A', 'G', 'x', 'y', 'z', 'w', 'v'}})).fit());
+    EXPECT_TRUE(
+        walk(concat({riff, fmt, {'d', 'a', 't', 'a', 2, 0, 0, 0, 1, 2}, {'T', 'A', 'G', 'x', 'y', 'z', 'w', 'v'}}))
+            .fit());
     for (const Bytes& other : {Bytes{'f', 'L', 'a', 'C', 0, 0, 0, 0x22}, Bytes{}, Bytes(5000, 0)})
         EXPECT_TRUE(walk(other).fit());
     // More chunks than any sound file holds.
@@ -231,7 +244,10 @@ TEST(SoundChunks, TheFuzzersFindsAreDamagedFilesForTheImportTheDecoderAndTheSumm
         concat({{'R', 'I', 'F', 'F', 149, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 3, 0, 1, 0},
                 {0x44, 0xAC, 0, 0, 0x10, 0xB1, 2, 0, 4, 0, 32, 0},
                 {'L', 'I', 'S', 'T', 36, 0, 0, 0, 'I', 'N', 'F', 'O', 'I', 'K', 'E', 'Y', 0xF8, 0xFF, 0xFF, 0xFF},
-                Bytes(24, 'x'), {'d', 'a', 't', 'a', 60, 0, 0, 0}, Bytes(60, 0), {'i', 'd', '3', ' ', 1, 0, 0, 0, 0}}),
+                Bytes(24, 'x'),
+                {'d', 'a', 't', 'a', 60, 0, 0, 0},
+                Bytes(60, 0),
+                {'i', 'd', '3', ' ', 1, 0, 0, 0, 0}}),
     };
     for (const Bytes& find : finds) {
         SCOPED_TRACE(find.size());

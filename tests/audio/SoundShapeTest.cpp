@@ -77,16 +77,16 @@ TEST(SoundShape, TheRegionChoosesWhatReachesTheSlotAndItsEndLeavesSilence)
     const auto tone = shape_sounds::sine(44100.0, 1.0, 440.0, -3.0);
     for (const Resampling resampling : both) {
         SoundShape shape{.resampling = resampling};
-        EXPECT_GE(firstSound(render(burst, shape, 32768)), 13190u);  // where it lies without a region
+        EXPECT_GE(firstSound(render(burst, shape, 32768)), 13190u); // where it lies without a region
         shape.start = 0.40;
         const Bytes late = render(burst, shape, 32768);
-        EXPECT_LE(firstSound(late), 2u);  // byte 0 is every slot's silence
+        EXPECT_LE(firstSound(late), 2u); // byte 0 is every slot's silence
         EXPECT_GT(peak(late), 80);
 
         shape = {.resampling = resampling, .start = 0.1, .end = 0.2};
         const Bytes cut = render(tone, shape, 8192);
         EXPECT_TRUE(std::all_of(cut.begin() + 3299, cut.end(), [](std::uint8_t b) { return b == 0x80; }));
-        EXPECT_GE(soundEnd(cut), 3290u);  // the device's fade ends on silence
+        EXPECT_GE(soundEnd(cut), 3290u); // the device's fade ends on silence
         EXPECT_GT(rms(cut, 1, 3290), 60.0);
         EXPECT_EQ(soundEnd(render(tone, {.resampling = resampling, .start = 0.1}, 8192)), 8192u - 1);
     }
@@ -111,7 +111,8 @@ TEST(SoundShape, ReverseTurnsTheSlotAroundAndTwiceGivesTheSameBytes)
     const auto tone = shape_sounds::sine(44100.0, 0.2, 300.0, -6.0);
     const Bytes clean = render(tone, {.resampling = Resampling::Clean}, 8192);
     const auto turned = shape_sounds::make(44100.0, 1, 8820, [](std::uint64_t frame, std::uint16_t) {
-        return std::pow(10.0, -6.0 / 20.0) * std::sin(2.0 * std::numbers::pi * 300.0 * static_cast<double>(8819 - frame) / 44100.0);
+        return std::pow(10.0, -6.0 / 20.0)
+               * std::sin(2.0 * std::numbers::pi * 300.0 * static_cast<double>(8819 - frame) / 44100.0);
     });
     const Bytes twice = render(turned, {.resampling = Resampling::Clean, .reverse = true}, 8192);
     for (std::size_t i = 0; i < clean.size(); ++i)
@@ -131,7 +132,8 @@ TEST(SoundShape, PitchMovesATonePreciselyAndFitFillsTheSlotWithTheWholeRegion)
         }
         // Up an octave, 0.2 s of sound take 0.1 s of the slot.
         const auto shortTone = shape_sounds::sine(44100.0, 0.2, 1000.0, -3.0);
-        EXPECT_NEAR(static_cast<double>(soundEnd(render(shortTone, {.resampling = resampling, .pitch = 12.0}, 8192))), 3300.0, 8.0);
+        EXPECT_NEAR(static_cast<double>(soundEnd(render(shortTone, {.resampling = resampling, .pitch = 12.0}, 8192))),
+                    3300.0, 8.0);
 
         // 1.5 s of a 500 Hz tone squeezed into 24,576 bytes (0.745 s): all of it, and no more.
         const auto region = shape_sounds::sine(44100.0, 1.5, 500.0, -3.0);
@@ -143,14 +145,16 @@ TEST(SoundShape, PitchMovesATonePreciselyAndFitFillsTheSlotWithTheWholeRegion)
     const audio::RenderedSlot refused = audio::renderSlot(long20, {.fit = true}, 8192);
     EXPECT_FALSE(refused.result);
     EXPECT_TRUE(refused.bytes.empty());
-    EXPECT_EQ(refused.result.detail(), "the region needs a pitch of +76.0 semitones to fill the slot; a fit reaches -48 to +48");
+    EXPECT_EQ(refused.result.detail(),
+              "the region needs a pitch of +76.0 semitones to fill the slot; a fit reaches -48 to +48");
 }
 
 TEST(SoundShape, MonoTakesTheChosenChannelAndSideCancelsTheCentre)
 {
     const double half = std::pow(10.0, -6.0 / 20.0);
     const auto leftOnly = shape_sounds::make(44100.0, 2, 22050, [half](std::uint64_t frame, std::uint16_t channel) {
-        return channel == 0 ? half * std::sin(2.0 * std::numbers::pi * 440.0 * static_cast<double>(frame) / 44100.0) : 0.0;
+        return channel == 0 ? half * std::sin(2.0 * std::numbers::pi * 440.0 * static_cast<double>(frame) / 44100.0)
+                            : 0.0;
     });
     const auto centred = shape_sounds::make(44100.0, 2, 22050, [half](std::uint64_t frame, std::uint16_t) {
         return half * std::sin(2.0 * std::numbers::pi * 440.0 * static_cast<double>(frame) / 44100.0);
@@ -184,9 +188,10 @@ TEST(SoundShape, GainDcAndTheLimiterChangeTheLevelAsAsked)
 
     // One full-scale spike over a body at -30 dBFS: normalising alone leaves the body where it was.
     const auto spiked = shape_sounds::make(44100.0, 1, 44100, [](std::uint64_t frame, std::uint16_t) {
-        return frame == 4410 ? 1.0 : 0.0316 * std::sin(2.0 * std::numbers::pi * 200.0 * static_cast<double>(frame) / 44100.0);
+        return frame == 4410 ? 1.0
+                             : 0.0316 * std::sin(2.0 * std::numbers::pi * 200.0 * static_cast<double>(frame) / 44100.0);
     });
-    EXPECT_LE(peak(render(spiked, {.limit = -20.0}, 32768)), 13);  // -20 dBFS is 12.8 steps
+    EXPECT_LE(peak(render(spiked, {.limit = -20.0}, 32768)), 13); // -20 dBFS is 12.8 steps
     const Bytes normalised = render(spiked, {.normalize = true, .start = 0.0001}, 32768);
     const Bytes limited = render(spiked, {.normalize = true, .limit = -24.0}, 32768);
     EXPECT_GT(20.0 * std::log10(rms(limited, 16000, 32000) / rms(normalised, 16000, 32000)), 20.0);
@@ -196,11 +201,12 @@ TEST(SoundShape, FadesReachTheZeroLineAtTheirEnds)
 {
     const auto tone = shape_sounds::sine(44100.0, 1.0, 1000.0, -6.0);
     for (const audio::Dither dither : {audio::Dither::None, audio::Dither::Triangular, audio::Dither::Shaped}) {
-        const SoundShape shape{.resampling = Resampling::Clean, .end = 0.5, .fadeIn = 20.0, .fadeOut = 30.0, .dither = dither};
+        const SoundShape shape{
+            .resampling = Resampling::Clean, .end = 0.5, .fadeIn = 20.0, .fadeOut = 30.0, .dither = dither};
         const Bytes slot = render(tone, shape, 32768);
         EXPECT_LE(std::abs(slot[1] - 128), 1);
-        EXPECT_EQ(slot[16499], 0x80);  // the last byte of the region's sound
-        EXPECT_LE(rms(slot, 1, 66), 0.1 * 64.0);  // the first tenth of the fade-in
+        EXPECT_EQ(slot[16499], 0x80); // the last byte of the region's sound
+        EXPECT_LE(rms(slot, 1, 66), 0.1 * 64.0); // the first tenth of the fade-in
         EXPECT_GT(rms(slot, 660, 15500), 40.0);
         EXPECT_LE(rms(slot, 16400, 16499), 0.1 * 64.0);
         EXPECT_GE(soundEnd(slot), 16400u);
@@ -211,7 +217,8 @@ TEST(SoundShape, FadesReachTheZeroLineAtTheirEnds)
 TEST(SoundShape, TheReportNamesAPeakClippingAndWhereASilentSlotsSoundStarts)
 {
     const auto late = shape_sounds::make(44100.0, 1, 26460, [](std::uint64_t frame, std::uint16_t) {
-        return frame < 17640 ? 0.0 : 0.5 * std::sin(2.0 * std::numbers::pi * 440.0 * static_cast<double>(frame) / 44100.0);
+        return frame < 17640 ? 0.0
+                             : 0.5 * std::sin(2.0 * std::numbers::pi * 440.0 * static_cast<double>(frame) / 44100.0);
     });
     const audio::RenderedSlot silent = audio::renderSlot(late, {}, 8192);
     EXPECT_TRUE(silent.result.report.silent);
@@ -222,7 +229,8 @@ TEST(SoundShape, TheReportNamesAPeakClippingAndWhereASilentSlotsSoundStarts)
     EXPECT_NEAR(heard.result.report.peakDecibels, -6.0, 0.2);
     EXPECT_FALSE(heard.result.report.clipped);
     EXPECT_TRUE(audio::renderSlot(late, {.start = 0.4, .gain = 12.0}, 8192).result.report.clipped);
-    const audio::RenderedSlot nothing = audio::renderSlot(shape_sounds::sine(44100.0, 0.5, 440.0, -60.0), {.start = 0.1}, 8192);
+    const audio::RenderedSlot nothing
+        = audio::renderSlot(shape_sounds::sine(44100.0, 0.5, 440.0, -60.0), {.start = 0.1}, 8192);
     EXPECT_TRUE(nothing.result.report.silent);
     EXPECT_FALSE(nothing.result.report.soundStart);
 }
@@ -231,17 +239,30 @@ TEST(SoundShape, ValuesBeyondTheirRangesAreHeldToThemAndNoNumberIsTheDefault)
 {
     const auto tone = shape_sounds::sine(44100.0, 0.5, 440.0, -6.0);
     const double nan = std::nan("");
-    const SoundShape wild{.resampling = Resampling::Clean, .start = -3.0, .end = nan, .gain = nan, .limit = 40.0,
-                          .pitch = 1e9, .fadeIn = -5.0, .fadeOut = 1e12};
-    const SoundShape tame{.resampling = Resampling::Clean, .start = 0.0, .end = 3600.0, .gain = 0.0, .limit = 0.0,
-                          .pitch = 24.0, .fadeIn = 0.0, .fadeOut = 1000.0};
+    const SoundShape wild{.resampling = Resampling::Clean,
+                          .start = -3.0,
+                          .end = nan,
+                          .gain = nan,
+                          .limit = 40.0,
+                          .pitch = 1e9,
+                          .fadeIn = -5.0,
+                          .fadeOut = 1e12};
+    const SoundShape tame{.resampling = Resampling::Clean,
+                          .start = 0.0,
+                          .end = 3600.0,
+                          .gain = 0.0,
+                          .limit = 0.0,
+                          .pitch = 24.0,
+                          .fadeIn = 0.0,
+                          .fadeOut = 1000.0};
     EXPECT_EQ(render(tone, wild, 8192), render(tone, tame, 8192));
 }
 
 TEST(SoundSnapping, NeverEmptiesARegionOnShortSilentOrOffsetSources)
 {
     const auto one = shape_sounds::make(44100.0, 1, 1, [](std::uint64_t, std::uint16_t) { return 0.5; });
-    const auto three = shape_sounds::make(44100.0, 2, 3, [](std::uint64_t frame, std::uint16_t) { return frame == 1 ? -0.5 : 0.5; });
+    const auto three
+        = shape_sounds::make(44100.0, 2, 3, [](std::uint64_t frame, std::uint16_t) { return frame == 1 ? -0.5 : 0.5; });
     const auto silence = shape_sounds::make(44100.0, 1, 44100, [](std::uint64_t, std::uint16_t) { return 0.0; });
     const auto offset = shape_sounds::make(44100.0, 1, 44100, [](std::uint64_t frame, std::uint16_t) {
         return 0.5 + 0.1 * std::sin(2.0 * std::numbers::pi * 100.0 * static_cast<double>(frame) / 44100.0 + 1.0);
@@ -249,11 +270,11 @@ TEST(SoundSnapping, NeverEmptiesARegionOnShortSilentOrOffsetSources)
     const auto constant = shape_sounds::make(44100.0, 1, 44100, [](std::uint64_t, std::uint16_t) { return 0.4; });
     for (const audio::DecodedSound* sound : {&one, &three, &silence, &offset, &constant}) {
         const std::uint64_t frames = sound->frames.frameCount();
-        for (const audio::SourceRegion region : {audio::SourceRegion{0, frames}, audio::SourceRegion{frames, frames},
-                                                 audio::SourceRegion{0, 0}, audio::SourceRegion{frames / 3, frames / 2 + 1},
-                                                 audio::SourceRegion{frames + 5, frames + 9}}) {
-            for (const audio::SourceRegion snapped : {audio::snapStartToOnset(*sound, region, -48.0),
-                                                      audio::snapToZeroCrossings(*sound, region)}) {
+        for (const audio::SourceRegion region :
+             {audio::SourceRegion{0, frames}, audio::SourceRegion{frames, frames}, audio::SourceRegion{0, 0},
+              audio::SourceRegion{frames / 3, frames / 2 + 1}, audio::SourceRegion{frames + 5, frames + 9}}) {
+            for (const audio::SourceRegion snapped :
+                 {audio::snapStartToOnset(*sound, region, -48.0), audio::snapToZeroCrossings(*sound, region)}) {
                 EXPECT_LT(snapped.first, snapped.last) << frames;
                 EXPECT_LE(snapped.last, frames);
             }
@@ -267,10 +288,11 @@ TEST(SoundSnapping, NeverEmptiesARegionOnShortSilentOrOffsetSources)
     for (const std::uint64_t edge : {snapped.first, snapped.last}) {
         EXPECT_LE((steps.at(edge - 1) - 64.0) * (steps.at(edge) - 64.0), 0.0) << edge;
     }
-    EXPECT_NEAR(static_cast<double>(snapped.first), 10000.0, 221.0);  // within half a period
+    EXPECT_NEAR(static_cast<double>(snapped.first), 10000.0, 221.0); // within half a period
     EXPECT_NEAR(static_cast<double>(snapped.last), 30000.0, 221.0);
 
-    const auto late = shape_sounds::make(44100.0, 1, 44100, [](std::uint64_t frame, std::uint16_t) { return frame >= 13230 ? 0.1 : 0.0; });
+    const auto late = shape_sounds::make(44100.0, 1, 44100,
+                                         [](std::uint64_t frame, std::uint16_t) { return frame >= 13230 ? 0.1 : 0.0; });
     EXPECT_EQ(audio::snapStartToOnset(late, {2000, 40000}, -48.0), (audio::SourceRegion{13230, 40000}));
     EXPECT_EQ(audio::snapStartToOnset(late, {2000, 10000}, -48.0), (audio::SourceRegion{2000, 10000}));
 }

@@ -1,7 +1,7 @@
 // What a list of sound files shows of each, read from headers that sox wrote, and the files that
 // are no sound said apart from those that cannot be read at all.
-#include "audio/SoundFileDecoder.h"
 #include "audio/SoundSummary.h"
+#include "audio/SoundFileDecoder.h"
 
 #include "tests/support/SoundFileFolder.h"
 
@@ -37,8 +37,8 @@ TEST(SoundSummary, EveryDecodedFormatGivesItsLengthRateAndChannels)
         {"ogg.ogg", "-r 44100 -c 2", "0.5", {22050, 44100, 2}},
     };
     for (const auto& [name, format, seconds, expected] : cases) {
-        const audio::SoundSummary summary =
-            audio::summariseSoundFile(folder.synth(name, format, "synth " + seconds + " whitenoise gain -6"));
+        const audio::SoundSummary summary
+            = audio::summariseSoundFile(folder.synth(name, format, "synth " + seconds + " whitenoise gain -6"));
         EXPECT_EQ(summary.kind, Kind::Sound) << name;
         EXPECT_EQ(summary.frames, expected.frames) << name;
         EXPECT_EQ(summary.rate, expected.rate) << name;
@@ -57,7 +57,8 @@ TEST(SoundSummary, LengthIsWhatTheFileHoldsAndLongHeadersGoToTheDecoder)
     EXPECT_EQ(audio::summariseSoundFile(folder.write("cut.wav", bytes)).frames, 4000u);
 
     // A chunk of 100,000 bytes before the format and data: our reader's head ends inside it.
-    std::vector<std::uint8_t> padded = SoundFileFolder::read(folder.synth("pad.wav", "-r 16000 -c 1 -b 16", "synth 1.5 sine 300"));
+    std::vector<std::uint8_t> padded
+        = SoundFileFolder::read(folder.synth("pad.wav", "-r 16000 -c 1 -b 16", "synth 1.5 sine 300"));
     std::vector<std::uint8_t> junk{'j', 'u', 'n', 'k', 0xA0, 0x86, 0x01, 0x00};
     junk.resize(8 + 100000);
     padded.insert(padded.begin() + 12, junk.begin(), junk.end());
@@ -80,7 +81,8 @@ TEST(SoundSummary, NoSoundIsToldApartFromWhatCannotBeRead)
     std::filesystem::create_directory(folder.path("folder.wav"));
 
     for (const auto& [path, kind] : std::vector<std::pair<std::string, Kind>>{
-             {folder.write("notes.wav", {'k', 'i', 'c', 'k', ' ', 'l', 'o', 'u', 'd', 'e', 'r', '\n'}), Kind::NotASound},
+             {folder.write("notes.wav", {'k', 'i', 'c', 'k', ' ', 'l', 'o', 'u', 'd', 'e', 'r', '\n'}),
+              Kind::NotASound},
              {folder.write("empty.wav", {}), Kind::NotASound},
              {folder.write("damaged.flac", damaged), Kind::NotASound},
              // Without a writer a FIFO has nothing to give, and the summary does not wait for one.
@@ -110,7 +112,8 @@ TEST(SoundFileDecoder, FromDiskDecodesWhatTheSameBytesInMemoryDecode)
     EXPECT_EQ(inMemory.read(memoryFrames, 100000), 9600u);
     EXPECT_TRUE(std::equal(diskFrames.begin(), diskFrames.end(), memoryFrames.begin(), memoryFrames.end()));
 
-    EXPECT_EQ(audio::SoundFileDecoder(folder.path("gone.flac")).failure(), audio::SoundFileDecoder::Failure::Unreadable);
+    EXPECT_EQ(audio::SoundFileDecoder(folder.path("gone.flac")).failure(),
+              audio::SoundFileDecoder::Failure::Unreadable);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "bankfile/BankFileOpening.h"
 
 #include "bankfile/WrapperZQMidiFile.h"
-#include "tests/support/ScratchFolder.h"
 #include "model/FactoryBank.h"
 #include "model/FactoryTables.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,8 @@ constexpr std::size_t kFirmwareRow = factory::kSoundBankCount;
 TEST(BankFileOpeningTest, WhichRowsAFileFillsAndWhetherItMustMoveOntoTheRow)
 {
     ScratchFolder folder("bankfile-opening");
-    const std::string kitFile = folder.file("s05.mid"), firmwareFile = folder.file("fw.mid"), allFile = folder.file("all.mid");
+    const std::string kitFile = folder.file("s05.mid"), firmwareFile = folder.file("fw.mid"),
+                      allFile = folder.file("all.mid");
     WrapperZQMidiFile file;
     std::unique_ptr<IBank> kit = factory::makeBank(4);
     kit->setName("My Kit");
@@ -71,7 +72,8 @@ TEST(BankFileOpeningTest, WhichRowsAFileFillsAndWhetherItMustMoveOntoTheRow)
         opening.readdress();
         EXPECT_FALSE(opening.needsReaddress());
         const std::vector<std::unique_ptr<IBank>> read = opening.takeBanks();
-        const std::size_t count = expected.fills == Fills::AllRows ? factory::kBankCount : expected.fills == Fills::OneRow;
+        const std::size_t count
+            = expected.fills == Fills::AllRows ? factory::kBankCount : expected.fills == Fills::OneRow;
         ASSERT_EQ(read.size(), count);
         // Every bank in its row's flash blocks: the one moved onto the row, all banks in row order.
         for (std::size_t index = 0; index < read.size(); ++index)

@@ -1,11 +1,11 @@
 #include "bankfile/WrapperZQMidiFile.h"
 
 #include "flash/CEvent.h"
-#include "tests/support/Bytes.h"
-#include "tests/support/ScratchFolder.h"
 #include "model/CFirmware.h"
 #include "model/CSound.h"
 #include "model/NameRefusal.h"
+#include "tests/support/Bytes.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -51,9 +51,17 @@ TEST_F(WrapperZQMidiFileTest, OneSoundBankFileIsByteExact)
     // Each message: delta, 0xF0, the length of the rest (5 or 131077), the rest. The deltas: 96 for the
     // 2 s start pause, 289 for 6 s and the erase's tick on the line, 2161 for 3 s and 2017 ticks of flash
     // write, and before the end of the track 2017 for the last flash write.
-    const Bytes events = concat({meta(0x03, "Dry Kit"), meta(0x04, "Tarvo ZYLOX 515"), meta(0x7F, slotNames),
-                                 {0x60, 0xF0, 0x05}, rest(0), {0x82, 0x21, 0xF0, 0x88, 0x80, 0x05}, rest(1),
-                                 {0x90, 0x71, 0xF0, 0x05}, rest(2), {0x82, 0x21, 0xF0, 0x88, 0x80, 0x05}, rest(3),
+    const Bytes events = concat({meta(0x03, "Dry Kit"),
+                                 meta(0x04, "Tarvo ZYLOX 515"),
+                                 meta(0x7F, slotNames),
+                                 {0x60, 0xF0, 0x05},
+                                 rest(0),
+                                 {0x82, 0x21, 0xF0, 0x88, 0x80, 0x05},
+                                 rest(1),
+                                 {0x90, 0x71, 0xF0, 0x05},
+                                 rest(2),
+                                 {0x82, 0x21, 0xF0, 0x88, 0x80, 0x05},
+                                 rest(3),
                                  {0x8F, 0x61, 0xFF, 0x2F, 0x00}});
     EXPECT_EQ(ScratchFolder::read(path), concat({chunk("MThd", {0, 0, 0, 1, 0, 24}), chunk("MTrk", events)}));
 }

@@ -27,8 +27,8 @@ protected:
     LoopbackMidiService service{clock};
     ZQMidiSystem system{service, clock};
     DeviceSimulator& device = service.addDestinationOf<DeviceSimulator>();
-    std::shared_ptr<WrapperZQMidiInterface> wrapper =
-        WrapperZQMidiInterface::createTransmitterTo(system, MidiPortIdentity::of(device.names));
+    std::shared_ptr<WrapperZQMidiInterface> wrapper
+        = WrapperZQMidiInterface::createTransmitterTo(system, MidiPortIdentity::of(device.names));
     std::ostringstream out;
     CSound first{0}, second{1}, third{2};
 };
@@ -37,7 +37,8 @@ TEST_F(BankSenderTest, SendsTheBanksInOrderThroughOneOutput)
 {
     CFirmware firmware;
 
-    const TransmissionAccount account = BankSender(out, false).send(*wrapper, {{0, &first}, {31, &firmware}}, 2, nullptr);
+    const TransmissionAccount account
+        = BankSender(out, false).send(*wrapper, {{0, &first}, {31, &firmware}}, 2, nullptr);
 
     EXPECT_EQ(account.end, TransmissionAccount::End::Sent);
     EXPECT_EQ(account.complete, (Rows{0, 31}));
@@ -51,8 +52,8 @@ TEST_F(BankSenderTest, StopsAtTheFirstBankThatFails)
 {
     clock.at(120'000'000, [&] { device.vanishAfter(100); }); // cuts the second bank's second erase
 
-    const TransmissionAccount account =
-        BankSender(out, true).send(*wrapper, {{0, &first}, {1, &second}, {2, &third}}, 0, nullptr);
+    const TransmissionAccount account
+        = BankSender(out, true).send(*wrapper, {{0, &first}, {1, &second}, {2, &third}}, 0, nullptr);
 
     EXPECT_EQ(account.end, TransmissionAccount::End::Failed);
     EXPECT_EQ(account.incomplete, 1u);
@@ -86,14 +87,15 @@ TEST(PortChoiceTest, AnIndexOrAUniquePartOfANameInAnyCase)
     const std::string all = "0: Midi Through:Midi Through Port-0\n1: Test USB MIDI:Test USB MIDI MIDI 1\n"
                             "2: VirMIDI 1-0:VirMIDI 1-0\n3: VirMIDI 1-1:VirMIDI 1-1\n"
                             "4: Twin:Twin Port 1 (USB socket 2)\n5: Twin:Twin Port 1 (USB socket 3)\n";
-    for (const Case& expected : {Case{"1", Outcome::Found, 1, ""}, Case{"6", Outcome::NoSuchIndex, 6, ""},
-                                 Case{"99999999999999999999", Outcome::NoSuchIndex, 6, ""},
-                                 Case{"socket 3", Outcome::Found, 5, ""},
-                                 Case{"twin", Outcome::SeveralMatch, 0, "4: Twin:Twin Port 1 (USB socket 2)\n5: Twin:Twin Port 1 (USB socket 3)\n"},
-                                 Case{"usb midi", Outcome::Found, 1, ""}, Case{"1-1", Outcome::Found, 3, ""},
-                                 Case{"Through:", Outcome::Found, 0, ""},
-                                 Case{"virmidi", Outcome::SeveralMatch, 0, "2: VirMIDI 1-0:VirMIDI 1-0\n3: VirMIDI 1-1:VirMIDI 1-1\n"},
-                                 Case{"serial", Outcome::NoMatch, 0, all}, Case{"", Outcome::NoMatch, 0, all}}) {
+    for (const Case& expected :
+         {Case{"1", Outcome::Found, 1, ""}, Case{"6", Outcome::NoSuchIndex, 6, ""},
+          Case{"99999999999999999999", Outcome::NoSuchIndex, 6, ""}, Case{"socket 3", Outcome::Found, 5, ""},
+          Case{"twin", Outcome::SeveralMatch, 0,
+               "4: Twin:Twin Port 1 (USB socket 2)\n5: Twin:Twin Port 1 (USB socket 3)\n"},
+          Case{"usb midi", Outcome::Found, 1, ""}, Case{"1-1", Outcome::Found, 3, ""},
+          Case{"Through:", Outcome::Found, 0, ""},
+          Case{"virmidi", Outcome::SeveralMatch, 0, "2: VirMIDI 1-0:VirMIDI 1-0\n3: VirMIDI 1-1:VirMIDI 1-1\n"},
+          Case{"serial", Outcome::NoMatch, 0, all}, Case{"", Outcome::NoMatch, 0, all}}) {
         SCOPED_TRACE(expected.wanted);
         const PortChoice choice(MidiDestinations::listedNames(ports), expected.wanted);
         EXPECT_EQ(choice.outcome(), expected.outcome);

@@ -19,7 +19,10 @@ namespace {
 // Hears every sound to its end at once, and keeps what it was given after the command let it go.
 class HeardAtOnce : public RecordingSoundOutput {
 public:
-    explicit HeardAtOnce(std::vector<std::vector<std::uint8_t>>& heard) : m_heard(heard) {}
+    explicit HeardAtOnce(std::vector<std::vector<std::uint8_t>>& heard)
+        : m_heard(heard)
+    {
+    }
     void play(std::vector<std::uint8_t> samples, EndHandler onEnd) override
     {
         m_heard.push_back(samples);
@@ -57,10 +60,15 @@ TEST(PlayShape, PlaysExactlyWhatTheImportWouldWriteAndWritesNothing)
     const auto before = std::distance(std::filesystem::directory_iterator(folder.path("")), {});
     std::vector<std::vector<std::uint8_t>> heard;
     ASSERT_EQ(play({"--bank", "S05", "--slot", "1", source, "--start", "0.2", "--resample", "clean", "--pitch", "-3.5",
-                    "--dither", "shaped", "--fade-out", "40"}, heard), 0);
+                    "--dither", "shaped", "--fade-out", "40"},
+                   heard),
+              0);
     ASSERT_EQ(heard.size(), 1u);
     std::vector<std::uint8_t> expected(8192, 0x80);
-    const audio::ImportOptions shape{.resampling = audio::Resampling::Clean, .start = 0.2, .pitch = -3.5, .fadeOut = 40.0,
+    const audio::ImportOptions shape{.resampling = audio::Resampling::Clean,
+                                     .start = 0.2,
+                                     .pitch = -3.5,
+                                     .fadeOut = 40.0,
                                      .dither = audio::Dither::Shaped};
     ASSERT_TRUE(audio::importSlot(SoundFileFolder::read(source), shape, expected));
     EXPECT_EQ(heard[0], expected);

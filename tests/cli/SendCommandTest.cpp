@@ -3,12 +3,12 @@
 #include "cli/BankFileOutput.h"
 #include "cli/BankSet.h"
 #include "content/CContent.h"
-#include "model/IBank.h"
 #include "midiio/DeviceRecord.h"
+#include "model/IBank.h"
+#include "tests/cli/SendFixture.h"
 #include "tests/support/DeviceSimulator.h"
 #include "tests/support/LoopbackMidiService.h"
 #include "tests/support/ScratchFolder.h"
-#include "tests/cli/SendFixture.h"
 
 #include <CLI/CLI.hpp>
 #include <gtest/gtest.h>
@@ -42,8 +42,8 @@ TEST_F(SendCommandTest, AllFromABankSendsItAndTheRestAndChangedOnlyWhatTheDevice
     const std::string recorded = " (as this program recorded it; send without --changed if the device was changed by "
                                  "other means)\n";
     EXPECT_EQ(zylox("send --port zylox --all --from S30 --changed --yes"), 0);
-    EXPECT_EQ(said(), osAlone + "1 of 3 banks differ from what " + zylox515 + " was last sent: S30" + recorded +
-                          "sending bank (S30)...\nS30: sent\n");
+    EXPECT_EQ(said(), osAlone + "1 of 3 banks differ from what " + zylox515 + " was last sent: S30" + recorded
+                          + "sending bank (S30)...\nS30: sent\n");
     EXPECT_EQ(device.erasedBlocks(), (Blocks{60, 61, 62, 63, 58, 59}));
 
     // On another channel the sound banks' dumps differ; the firmware's has no channel.
@@ -76,11 +76,13 @@ TEST_F(SendCommandTest, ChangedSendsOnlyTheBlockThatChangedAndTheOperatingSystem
 
     EXPECT_EQ(zylox("send --port 0 --bank S05 --changed --in " + in), 0);
 
-    EXPECT_EQ(said(), "1 of 1 bank differs from what " + zylox515 + " was last sent: S05 (second block) (as this "
-                      "program recorded it; send without --changed if the device was changed by other means)\n"
-                      "sending bank (S05)...\nS05: sent\n");
-    EXPECT_EQ(Blocks(device.erasedBlocks().begin() + static_cast<std::ptrdiff_t>(erasedBefore), device.erasedBlocks().end()),
-              Blocks{9});
+    EXPECT_EQ(said(), "1 of 1 bank differs from what " + zylox515
+                          + " was last sent: S05 (second block) (as this "
+                            "program recorded it; send without --changed if the device was changed by other means)\n"
+                            "sending bank (S05)...\nS05: sent\n");
+    EXPECT_EQ(
+        Blocks(device.erasedBlocks().begin() + static_cast<std::ptrdiff_t>(erasedBefore), device.erasedBlocks().end()),
+        Blocks{9});
     EXPECT_EQ(Blocks(device.writtenBlocks().begin() + static_cast<std::ptrdiff_t>(writtenBefore),
                      device.writtenBlocks().end()),
               Blocks{9});
@@ -99,12 +101,15 @@ TEST_F(SendCommandTest, ChangedSendsOnlyTheBlockThatChangedAndTheOperatingSystem
     EXPECT_EQ(said(), "FW: the device's operating system (block 63) is left alone (add --os to rewrite it)\n"
                       "sending bank (FIRMWARE - factory -)...\nFIRMWARE - factory -: sent\n"
                       "FW: the device's operating system (block 63) is left alone (add --os to rewrite it)\n"
-                      "0 of 1 bank differs from what " + zylox515 + " was last sent: none (as this program recorded "
-                      "it; send without --changed if the device was changed by other means)\n");
+                      "0 of 1 bank differs from what "
+                          + zylox515
+                          + " was last sent: none (as this program recorded "
+                            "it; send without --changed if the device was changed by other means)\n");
     EXPECT_EQ(zylox("send --port 0 --bank FW --changed --os"), 0);
-    EXPECT_EQ(said(), "1 of 1 bank differs from what " + zylox515 + " was last sent: FW (second block) (as this "
-                      "program recorded it; send without --changed if the device was changed by other means)\n"
-                      "sending bank (FIRMWARE - factory -)...\nFIRMWARE - factory -: sent\n");
+    EXPECT_EQ(said(), "1 of 1 bank differs from what " + zylox515
+                          + " was last sent: FW (second block) (as this "
+                            "program recorded it; send without --changed if the device was changed by other means)\n"
+                            "sending bank (FIRMWARE - factory -)...\nFIRMWARE - factory -: sent\n");
     EXPECT_EQ(device.erasedBlocks().back(), 63u);
     EXPECT_EQ(std::count(device.erasedBlocks().begin(), device.erasedBlocks().end(), 63u), 1);
     EXPECT_TRUE(device.faults().empty());
@@ -164,7 +169,8 @@ TEST_F(SendCommandTest, PacingKeptForTheDeviceOrGivenForOneSendSlowsItsMessagesD
     // Kept: each option alone changes its half only.
     EXPECT_EQ(zylox("pacing --port zylox --piece 32"), 0);
     EXPECT_EQ(zylox("pacing --port zylox --gap 20"), 0);
-    EXPECT_EQ(said(), zylox515 + ": pieces of 32 bytes, no gap\n" + zylox515 + ": pieces of 32 bytes, 20 ms after each\n");
+    EXPECT_EQ(said(),
+              zylox515 + ": pieces of 32 bytes, no gap\n" + zylox515 + ": pieces of 32 bytes, 20 ms after each\n");
     std::uint64_t start = clock.nowMicroseconds();
     EXPECT_EQ(zylox("send --port 0 --bank S05"), 0);
     EXPECT_EQ(said(), "pacing: pieces of 32 bytes, 20 ms after each\nsending bank (S05)...\nS05: sent\n");
@@ -186,8 +192,8 @@ TEST_F(SendCommandTest, PacingKeptForTheDeviceOrGivenForOneSendSlowsItsMessagesD
     clock.at(clock.nowMicroseconds() + 20'000'000, [&] { refused = alongside("pacing --port 0 --gap 50"); });
     EXPECT_EQ(zylox("send --port 0 --bank S06"), 0);
     EXPECT_EQ(refused, 1);
-    EXPECT_EQ(complained(), "zylox: port 0: pacing not changed: " + zylox515 + " is being sent to by zylox, process " +
-                                std::to_string(getpid()) + "\n");
+    EXPECT_EQ(complained(), "zylox: port 0: pacing not changed: " + zylox515 + " is being sent to by zylox, process "
+                                + std::to_string(getpid()) + "\n");
     EXPECT_EQ(DeviceRecord(DeviceRecord::defaultFolder(), {"ZYLOX 515", "ZYLOX 515 MIDI In"}).pacing(), OutputPacing{});
 }
 
@@ -199,7 +205,8 @@ TEST_F(SendCommandTest, TwoIdenticalInterfacesAreTwoDevicesEachWithItsOwnRecord)
     DeviceSimulator& third = service->addDestinationOf<DeviceSimulator>(3125, "usb-0000:00:14.0-3");
     EXPECT_EQ(zylox("send --port socket --bank S01"), 2);
     EXPECT_EQ(complained(), "zylox: --port socket: several output ports have this in their name; name one of them:\n"
-                            "1: " + zylox515 + " (USB socket 2)\n2: " + zylox515 + " (USB socket 3)\n");
+                            "1: "
+                                + zylox515 + " (USB socket 2)\n2: " + zylox515 + " (USB socket 3)\n");
 
     EXPECT_EQ(zylox("send --port 'socket 3' --bank S01"), 0);
     EXPECT_EQ(zylox("send --port 'socket 2' --bank S02"), 0);
@@ -226,12 +233,15 @@ TEST_F(SendCommandTest, AnInterfaceInANewSocketTakesTheRecordOfTheOldOneOnlyWhen
     service->unplug(before);
     DeviceSimulator& script = service->addDestinationOf<DeviceSimulator>(3125, "usb-0000:00:14.0-4");
     said();
-    const std::string question = zylox515 + " (USB socket 4) has no device record.\nIs this the same ZYLOX 515 as "
-                                 "the one last sent to through " + zylox515 + " (USB socket 2)?";
+    const std::string question = zylox515
+                                 + " (USB socket 4) has no device record.\nIs this the same ZYLOX 515 as "
+                                   "the one last sent to through "
+                                 + zylox515 + " (USB socket 2)?";
 
     EXPECT_EQ(zylox("send --port 'socket 4' --bank S01 --changed --yes"), 0);
-    EXPECT_EQ(complained(), question + "\nNo terminal to answer: taken as another device, each keeps a record of "
-                                       "its own.\n");
+    EXPECT_EQ(complained(), question
+                                + "\nNo terminal to answer: taken as another device, each keeps a record of "
+                                  "its own.\n");
     EXPECT_EQ(said().substr(0, 19), "1 of 1 bank differs");
     EXPECT_EQ(script.erasedBlocks(), (Blocks{0, 1}));
     // Kept apart: not asked again.
@@ -244,8 +254,9 @@ TEST_F(SendCommandTest, AnInterfaceInANewSocketTakesTheRecordOfTheOldOneOnlyWhen
     said();
     std::istringstream yes("y\n");
     EXPECT_EQ(zylox("send --port 'socket 5' --bank S01 --changed", yes.rdbuf()), 0);
-    EXPECT_EQ(complained(), question.substr(0, question.find(" (USB socket 4)")) + " (USB socket 5)" +
-                                question.substr(question.find(" has no")) + " Its record then moves to this socket. [y/N] ");
+    EXPECT_EQ(complained(), question.substr(0, question.find(" (USB socket 4)")) + " (USB socket 5)"
+                                + question.substr(question.find(" has no"))
+                                + " Its record then moves to this socket. [y/N] ");
     EXPECT_EQ(said().substr(0, 19), "0 of 1 bank differs");
     EXPECT_TRUE(moved.erasedBlocks().empty());
     const MidiPortIdentity in4{"ZYLOX 515", "ZYLOX 515 MIDI In", "usb-0000:00:14.0-4"};

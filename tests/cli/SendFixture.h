@@ -26,7 +26,9 @@ using Blocks = std::vector<std::size_t>;
 // Standard input that plays the user at the `[y/N]` question: does something first, then answers.
 class Answer : public std::streambuf {
 public:
-    Answer(std::string text, std::function<void()> meanwhile) : m_text(std::move(text)), m_meanwhile(std::move(meanwhile))
+    Answer(std::string text, std::function<void()> meanwhile)
+        : m_text(std::move(text))
+        , m_meanwhile(std::move(meanwhile))
     {
     }
 
@@ -79,7 +81,8 @@ protected:
     int alongside(const std::string& words)
     {
         CLI::App app{"zylox", "zylox"};
-        SendCommand send(app, [this] { return service; }, clock, [this] { return onTerminal; });
+        SendCommand send(
+            app, [this] { return service; }, clock, [this] { return onTerminal; });
         PacingCommand pacing(app, [this] { return service; });
         try {
             app.parse(words);

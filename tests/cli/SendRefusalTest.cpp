@@ -44,8 +44,8 @@ TEST_F(SendRefusalTest, ASecondSenderToTheSameDeviceIsRefusedBeforeItOpensThePor
     EXPECT_EQ(zylox("send --port 0 --bank S05"), 0);
 
     EXPECT_EQ(second, 1);
-    EXPECT_EQ(complained(), "zylox: port 0: nothing sent: " + zylox515 + " is being sent to by zylox, process " +
-                                std::to_string(getpid()) + "\n");
+    EXPECT_EQ(complained(), "zylox: port 0: nothing sent: " + zylox515 + " is being sent to by zylox, process "
+                                + std::to_string(getpid()) + "\n");
     EXPECT_EQ(device.erasedBlocks(), (Blocks{8, 9}));
     EXPECT_EQ(device.packets().size(), 1u); // the first sender's silencing alone
     EXPECT_TRUE(device.faults().empty());
@@ -61,8 +61,8 @@ TEST_F(SendRefusalTest, ASenderOfAnotherUserOrWithoutAStateFolderIsRefusedToo)
 {
     const SenderLock::Taken editor = SenderLock::take(identity, "zylox-editor", {shared, scratch.file("other-user")});
     ASSERT_NE(editor.lock, nullptr);
-    const std::string refused = "zylox: port 0: nothing sent: " + zylox515 +
-                                " is being sent to by zylox-editor, process " + std::to_string(getpid()) + "\n";
+    const std::string refused = "zylox: port 0: nothing sent: " + zylox515
+                                + " is being sent to by zylox-editor, process " + std::to_string(getpid()) + "\n";
     EXPECT_EQ(zylox("send --port 0 --bank S05"), 1);
     EXPECT_EQ(complained(), refused);
 
@@ -84,16 +84,17 @@ TEST_F(SendRefusalTest, ARecordCopyOrLockThatCannotBeWrittenNamesItsFileAndWhy)
     fs::create_directories(scratch.file("state/zylox"));
     ASSERT_EQ(::mkfifo(stateFile(".txt").c_str(), 0600), 0);
     EXPECT_EQ(zylox("send --port 0 --bank S05"), 1);
-    EXPECT_EQ(complained(), "zylox: port 0: bank S05 (S05) not sent: the device record " + stateFile(".txt") +
-                                " could not be written (not a regular file)" + notSentS05);
+    EXPECT_EQ(complained(), "zylox: port 0: bank S05 (S05) not sent: the device record " + stateFile(".txt")
+                                + " could not be written (not a regular file)" + notSentS05);
     fs::remove(stateFile(".txt"));
     EXPECT_TRUE(device.erasedBlocks().empty());
 
     // Where only the copy of the contents cannot be kept, the bank goes out and the copy is named.
     fs::create_directory(stateFile(".contents"));
     EXPECT_EQ(zylox("send --port 0 --bank S05"), 0);
-    EXPECT_EQ(complained(), "zylox: port 0: the copy of the device's contents " + stateFile(".contents") +
-                                " could not be written (not a regular file); what was sent counts as unknown there\n");
+    EXPECT_EQ(complained(),
+              "zylox: port 0: the copy of the device's contents " + stateFile(".contents")
+                  + " could not be written (not a regular file); what was sent counts as unknown there\n");
     EXPECT_EQ(device.erasedBlocks(), (Blocks{8, 9}));
 
     // A regular file where the state folder would be: no write gets through, root's neither; and
@@ -103,12 +104,12 @@ TEST_F(SendRefusalTest, ARecordCopyOrLockThatCannotBeWrittenNamesItsFileAndWhy)
     const std::string inFile = scratch.file("file/zylox/") + DeviceRecord::fileName(identity, ".txt");
     const std::string lockInFile = scratch.file("file/zylox/") + DeviceRecord::fileName(identity, ".lock");
     EXPECT_EQ(zylox("send --port 0 --bank S05"), 1);
-    EXPECT_EQ(complained(), "zylox: port 0: bank S05 (S05) not sent: the device record " + inFile +
-                                " could not be written (Not a directory)" + notSentS05);
+    EXPECT_EQ(complained(), "zylox: port 0: bank S05 (S05) not sent: the device record " + inFile
+                                + " could not be written (Not a directory)" + notSentS05);
     service->shareLocksIn("");
     EXPECT_EQ(zylox("send --port 0 --bank S05"), 1);
-    EXPECT_EQ(complained(),
-              "zylox: port 0: nothing sent: the device's lock " + lockInFile + " could not be opened (Not a directory)\n");
+    EXPECT_EQ(complained(), "zylox: port 0: nothing sent: the device's lock " + lockInFile
+                                + " could not be opened (Not a directory)\n");
     EXPECT_EQ(device.erasedBlocks(), (Blocks{8, 9}));
 }
 
@@ -124,9 +125,10 @@ TEST_F(SendRefusalTest, ARecordFolderThatGoesDuringTheSendStopsItBeforeTheNextBa
     EXPECT_EQ(said(), "FW: the device's operating system (block 63) is left alone (add --os to rewrite it)\n"
                       "sending bank (S30)...\nS30: sent\n");
     const std::string unwritten = "the device record " + stateFile(".txt") + " could not be written (Not a directory)";
-    EXPECT_EQ(complained(), "zylox: port 0: " + unwritten + "; what was sent counts as unknown there\n" +
-                                "zylox: port 0: bank S31 (S31) not sent: " + unwritten +
-                                "; Sent completely: S30; Incomplete on the device: none; Not sent: S31, FW (first block).\n");
+    EXPECT_EQ(complained(),
+              "zylox: port 0: " + unwritten + "; what was sent counts as unknown there\n"
+                  + "zylox: port 0: bank S31 (S31) not sent: " + unwritten
+                  + "; Sent completely: S30; Incomplete on the device: none; Not sent: S31, FW (first block).\n");
     EXPECT_EQ(device.erasedBlocks(), (Blocks{58, 59}));
 }
 

@@ -11,24 +11,28 @@ namespace {
 
 TEST_F(ZyloxTest, AFileCutShortKeepsWhatItHoldsAndSaysSoInItsLine)
 {
-    ASSERT_EQ(run(kSox + " -n -r 44100 -c 1 -b 16 tone.flac synth 1 sine 300 && head -c 5000 tone.flac >cut.flac && " + kSox
-                  + " tone.flac -e floating-point -b 32 float.wav && head -c 20000 float.wav >cut.wav"),
+    ASSERT_EQ(run(kSox + " -n -r 44100 -c 1 -b 16 tone.flac synth 1 sine 300 && head -c 5000 tone.flac >cut.flac && "
+                  + kSox + " tone.flac -e floating-point -b 32 float.wav && head -c 20000 float.wav >cut.wav"),
               0)
         << m_err;
     ASSERT_EQ(zylox("import --bank S05 --slot CLAP cut.flac -o flac.mid"), 0) << m_err;
     // Not the header's second: what the file holds, and why it is no more.
     EXPECT_TRUE(m_out.starts_with("S05 slot 2 CLAP: cut.flac, 0.")) << m_out;
-    EXPECT_TRUE(m_out.ends_with(" s, padded to 0.74 s with silence (Classic); the file is damaged or cut short\n")) << m_out;
+    EXPECT_TRUE(m_out.ends_with(" s, padded to 0.74 s with silence (Classic); the file is damaged or cut short\n"))
+        << m_out;
     EXPECT_EQ(m_err, "");
     ASSERT_EQ(zylox("import --bank S05 --slot CLAP cut.wav -o wav.mid"), 0) << m_err;
-    EXPECT_EQ(m_out, "S05 slot 2 CLAP: cut.wav, 0.11 s, padded to 0.74 s with silence (Classic); the file is damaged or cut short\n");
+    EXPECT_EQ(m_out, "S05 slot 2 CLAP: cut.wav, 0.11 s, padded to 0.74 s with silence (Classic); the file is damaged "
+                     "or cut short\n");
     ASSERT_EQ(zylox("import --bank S05 --slot CLAP tone.flac -o whole.mid"), 0) << m_err;
     EXPECT_EQ(m_out, "S05 slot 2 CLAP: tone.flac, 1.00 s, cut to 0.74 s (Classic)\n");
 }
 
 TEST_F(ZyloxTest, AnMp3AfterZeroPaddingDecodesAndADamagedWavIsRefusedAtOnceNamingItsSlot)
 {
-    ASSERT_EQ(run(kSox + " -n -r 44100 -c 1 -b 16 tone.mp3 synth 0.5 sine 300 && (head -c 2000 /dev/zero; cat tone.mp3) >padded.mp3"),
+    ASSERT_EQ(run(kSox
+                  + " -n -r 44100 -c 1 -b 16 tone.mp3 synth 0.5 sine 300 && (head -c 2000 /dev/zero; cat tone.mp3) "
+                    ">padded.mp3"),
               0)
         << m_err;
     ASSERT_EQ(zylox("import --bank S05 --slot 1 tone.mp3 -o plain.mid"), 0) << m_err;
@@ -36,20 +40,23 @@ TEST_F(ZyloxTest, AnMp3AfterZeroPaddingDecodesAndADamagedWavIsRefusedAtOnceNamin
     ASSERT_EQ(zylox("import --bank S05 --slot 1 padded.mp3 -o padded.mid"), 0) << m_err;
     EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: padded" + plain.substr(plain.find(".mp3, 0.")));
     ASSERT_EQ(zylox("export --bank S05 --slot 1 --in plain.mid -o plain.wav && " ZYLOX_PROGRAM
-                    " export --bank S05 --slot 1 --in padded.mid -o padded.wav"), 0) << m_err;
+                    " export --bank S05 --slot 1 --in padded.mid -o padded.wav"),
+              0)
+        << m_err;
     EXPECT_EQ(read("padded.wav"), read("plain.wav"));
 
     // A float WAV whose LIST sub-chunk claims nearly 4 GB: libsndfile's parser never returned from it.
-    Bytes damaged{'R', 'I', 'F', 'F', 149, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 3, 0, 1, 0,
-                  0x44, 0xAC, 0, 0, 0x10, 0xB1, 2, 0, 4, 0, 32, 0, 'L', 'I', 'S', 'T', 36, 0, 0, 0,
-                  'I', 'N', 'F', 'O', 'I', 'K', 'E', 'Y', 0xF8, 0xFF, 0xFF, 0xFF};
+    Bytes damaged{'R', 'I', 'F', 'F', 149, 0,    0,    0,   'W', 'A',  'V',  'E', 'f', 'm', 't',  ' ',  16,   0,   0,
+                  0,   3,   0,   1,   0,   0x44, 0xAC, 0,   0,   0x10, 0xB1, 2,   0,   4,   0,    32,   0,    'L', 'I',
+                  'S', 'T', 36,  0,   0,   0,    'I',  'N', 'F', 'O',  'I',  'K', 'E', 'Y', 0xF8, 0xFF, 0xFF, 0xFF};
     damaged.resize(damaged.size() + 24, 'x');
     const Bytes data{'d', 'a', 't', 'a', 60, 0, 0, 0};
     damaged.insert(damaged.end(), data.begin(), data.end());
     damaged.resize(damaged.size() + 60, 0);
     m_folder.write("list.wav", damaged);
     EXPECT_EQ(zylox("import --bank S05 --slot 1 list.wav -o list.mid"), 1);
-    EXPECT_EQ(m_err, "zylox: S05 slot 1 CLOSED HI HAT: list.wav: could not be decoded: the file is damaged or cut short\n");
+    EXPECT_EQ(m_err,
+              "zylox: S05 slot 1 CLOSED HI HAT: list.wav: could not be decoded: the file is damaged or cut short\n");
     EXPECT_FALSE(exists("list.mid"));
 }
 

@@ -45,8 +45,8 @@ protected:
         return read("expected.mid");
     }
 
-    const std::optional<std::string> m_oldState =
-        std::getenv("XDG_STATE_HOME") ? std::optional<std::string>(std::getenv("XDG_STATE_HOME")) : std::nullopt;
+    const std::optional<std::string> m_oldState
+        = std::getenv("XDG_STATE_HOME") ? std::optional<std::string>(std::getenv("XDG_STATE_HOME")) : std::nullopt;
     const std::string m_state = m_folder.file("state");
     // Every zylox run reads its records from the scratch state folder.
     const int m_setState = ::setenv("XDG_STATE_HOME", m_state.c_str(), 1);
@@ -87,7 +87,8 @@ TEST_F(ZyloxDeviceContentsTest, SomeBanksKnownAreWrittenOneToAFileOnceAgreed)
     // A name that reads as a bank file's is a folder all the same, and the question says so first.
     EXPECT_EQ(zylox("device-contents --device usb -o dc.mid </dev/null"), 1);
     EXPECT_TRUE(m_err.starts_with("Not known: S03 to FW.\nWrite the 2 known banks as one-bank files into a new "
-                                  "folder dc.mid (dc.mid/S01.mid and so on)? [y/N] ")) << m_err;
+                                  "folder dc.mid (dc.mid/S01.mid and so on)? [y/N] "))
+        << m_err;
     // A file there cannot become the folder: refused before the question, and left as it is.
     m_folder.write("dc.mid", Bytes{1, 2, 3});
     EXPECT_EQ(zylox("device-contents --device usb -o dc.mid --yes"), 1);

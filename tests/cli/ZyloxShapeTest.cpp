@@ -19,7 +19,8 @@ protected:
     }
     static std::size_t firstSound(const Bytes& bytes)
     {
-        return static_cast<std::size_t>(std::find_if(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b != 0x80; }) - bytes.begin());
+        return static_cast<std::size_t>(
+            std::find_if(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b != 0x80; }) - bytes.begin());
     }
 };
 
@@ -27,7 +28,9 @@ TEST_F(ZyloxShapeTest, StartAndEndChooseThePartOfTheSourceThatFillsTheSlot)
 {
     // A 3 ms click at 0.40 s; then a tone from 0.40 s to 1 s.
     ASSERT_EQ(run(kSox + " -n -r 44100 -c 1 -b 16 click.wav synth 0.003 sine 2000 pad 0.4 0.5 && " + kSox
-                  + " -n -r 44100 -c 2 -b 16 late.wav synth 0.6 sine 440 pad 0.4"), 0) << m_err;
+                  + " -n -r 44100 -c 2 -b 16 late.wav synth 0.6 sine 440 pad 0.4"),
+              0)
+        << m_err;
     ASSERT_EQ(zylox("import --bank S05 --slot 1 click.wav --start 0.40 -o a.mid"), 0) << m_err;
     EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: click.wav, 0.50 s, cut to 0.25 s (Classic)\n");
     const Bytes clicked = slot("a.mid");
@@ -39,51 +42,63 @@ TEST_F(ZyloxShapeTest, StartAndEndChooseThePartOfTheSourceThatFillsTheSlot)
     EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: late.wav, 0.10 s, padded to 0.25 s with silence (Clean)\n");
     EXPECT_EQ(m_err, "");
     const Bytes cut = slot("b.mid");
-    EXPECT_GT(std::count_if(cut.begin(), cut.begin() + 3300, [](std::uint8_t b) { return b > 0xC0 || b < 0x40; }), 1000);
+    EXPECT_GT(std::count_if(cut.begin(), cut.begin() + 3300, [](std::uint8_t b) { return b > 0xC0 || b < 0x40; }),
+              1000);
     EXPECT_TRUE(std::all_of(cut.begin() + 3300, cut.end(), [](std::uint8_t b) { return b == 0x80; }));
-    ASSERT_EQ(zylox("import --bank S05 --slot 1 late.wav --start 0.4 --length 0.1 --resample clean -o c.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("import --bank S05 --slot 1 late.wav --start 0.4 --length 0.1 --resample clean -o c.mid"), 0)
+        << m_err;
     EXPECT_EQ(slot("c.mid"), cut);
 
     // The lead-in alone: a warning that names where the sound starts, and the slot is imported all the same.
     ASSERT_EQ(zylox("import --bank S05 --slot 1 late.wav -o d.mid"), 0) << m_err;
-    EXPECT_EQ(m_err, "zylox: S05 slot 1 CLOSED HI HAT: late.wav: the slot is silent: the sound starts at 0.40 s; --start 0.40 or --trim\n");
+    EXPECT_EQ(m_err, "zylox: S05 slot 1 CLOSED HI HAT: late.wav: the slot is silent: the sound starts at 0.40 s; "
+                     "--start 0.40 or --trim\n");
     EXPECT_TRUE(exists("d.mid"));
 }
 
 TEST_F(ZyloxShapeTest, ShapeOptionsChangeTheSlotAsTheEditorsShapeDoes)
 {
-    ASSERT_EQ(run(kSox + " -n -r 44100 -c 2 -b 16 tone.wav synth 1 sine 1000 sine 1000 remix 1 2v0 gain -6"), 0) << m_err;
+    ASSERT_EQ(run(kSox + " -n -r 44100 -c 2 -b 16 tone.wav synth 1 sine 1000 sine 1000 remix 1 2v0 gain -6"), 0)
+        << m_err;
     ASSERT_EQ(zylox("import --bank S05 --slot 1 tone.wav --mono left -o left.mid"), 0) << m_err;
     ASSERT_EQ(zylox("import --bank S05 --slot 1 tone.wav --mono right -o right.mid"), 0) << m_err;
-    EXPECT_EQ(m_err, "zylox: S05 slot 1 CLOSED HI HAT: tone.wav: the slot is silent: the source holds no sound above -48 dBFS\n");
+    EXPECT_EQ(
+        m_err,
+        "zylox: S05 slot 1 CLOSED HI HAT: tone.wav: the slot is silent: the source holds no sound above -48 dBFS\n");
     EXPECT_EQ(slot("right.mid"), Bytes(8192, 0x80));
     const Bytes left = slot("left.mid");
     EXPECT_GT(*std::max_element(left.begin(), left.end()), 0xB8);
 
     ASSERT_EQ(zylox("import --bank S05 --slot 1 tone.wav --mono left --gain -6.02 --pitch 12 --fade-in 5 --fade-out 20 "
-                    "--resample clean --dither shaped --phase minimum --limit -1 --dc --reverse --trim-threshold -40 -o all.mid"), 0)
+                    "--resample clean --dither shaped --phase minimum --limit -1 --dc --reverse --trim-threshold -40 "
+                    "-o all.mid"),
+              0)
         << m_err;
     const Bytes all = slot("all.mid");
-    EXPECT_NEAR(*std::max_element(all.begin(), all.end()) - 0x80, 32, 6);  // -12 dBFS, shaped noise on top
+    EXPECT_NEAR(*std::max_element(all.begin(), all.end()) - 0x80, 32, 6); // -12 dBFS, shaped noise on top
     EXPECT_EQ(all.back(), 0x80);
 
     // Fit: the whole second into the quarter-second slot, two octaves up.
     ASSERT_EQ(zylox("import --bank S05 --slot 1 tone.wav --mono left --fit -o fit.mid"), 0) << m_err;
     EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: tone.wav, 0.25 s, fills the slot exactly (Classic)\n");
     EXPECT_EQ(zylox("import --bank S05 --slot 1 tone.wav --fit --end 0.01 -o no.mid"), 1);
-    EXPECT_EQ(m_err, "zylox: S05 slot 1 CLOSED HI HAT: tone.wav: the region needs a pitch of -55.6 semitones to fill the slot; a fit reaches -48 to +48\n");
+    EXPECT_EQ(m_err, "zylox: S05 slot 1 CLOSED HI HAT: tone.wav: the region needs a pitch of -55.6 semitones to fill "
+                     "the slot; a fit reaches -48 to +48\n");
     EXPECT_FALSE(exists("no.mid"));
 }
 
 TEST_F(ZyloxShapeTest, SeveralSourcesFillConsecutiveSlotsOrNothingIsWritten)
 {
-    ASSERT_EQ(run(kSox + " -n -r 44100 -c 1 -b 16 a.wav synth 0.1 sine 300 && cp a.wav b.wav && cp a.wav c.wav"), 0) << m_err;
+    ASSERT_EQ(run(kSox + " -n -r 44100 -c 1 -b 16 a.wav synth 0.1 sine 300 && cp a.wav b.wav && cp a.wav c.wav"), 0)
+        << m_err;
     ASSERT_EQ(zylox("import --bank S05 --slot 2 a.wav b.wav c.wav -o three.mid"), 0) << m_err;
-    EXPECT_EQ(rows(), (std::vector<std::string>{"S05 slot 2 CLAP: a.wav, 0.10 s, padded to 0.74 s with silence (Classic)",
-                                                 "S05 slot 3 RIM SHOT: b.wav, 0.10 s, padded to 0.25 s with silence (Classic)",
-                                                 "S05 slot 4 CRASH: c.wav, 0.10 s, padded to 0.99 s with silence (Classic)"}));
+    EXPECT_EQ(rows(),
+              (std::vector<std::string>{"S05 slot 2 CLAP: a.wav, 0.10 s, padded to 0.74 s with silence (Classic)",
+                                        "S05 slot 3 RIM SHOT: b.wav, 0.10 s, padded to 0.25 s with silence (Classic)",
+                                        "S05 slot 4 CRASH: c.wav, 0.10 s, padded to 0.99 s with silence (Classic)"}));
     ASSERT_EQ(zylox("info --in three.mid"), 0) << m_err;
-    EXPECT_TRUE(rows()[4].ends_with("\tCLAP\ta.wav\t24576\tRIM SHOT\tb.wav\t8192\tCRASH\tc.wav\t32768\tRIDE\tRIDE\t32768"));
+    EXPECT_TRUE(
+        rows()[4].ends_with("\tCLAP\ta.wav\t24576\tRIM SHOT\tb.wav\t8192\tCRASH\tc.wav\t32768\tRIDE\tRIDE\t32768"));
 
     EXPECT_EQ(zylox("import --bank S05 --slot 4 a.wav b.wav c.wav -o four.mid"), 2);
     EXPECT_EQ(m_err, "zylox: 3 sources need slots 4 to 6, but bank S05 has slots 0 to 5\n");
@@ -94,15 +109,21 @@ TEST_F(ZyloxShapeTest, SeveralSourcesFillConsecutiveSlotsOrNothingIsWritten)
 TEST_F(ZyloxShapeTest, ALongFileGivesTheSameSlotReadInPartAsFromAPipe)
 {
     // 4 s with a LIST chunk after the data: only the start of the data is read from the file.
-    ASSERT_EQ(run(kSox + " -n -r 44100 -c 2 -b 16 long.wav synth 4 sine 110 fade 0 4 3 && printf 'LIST\\004\\0\\0\\0abcd' >>long.wav"), 0) << m_err;
+    ASSERT_EQ(run(kSox
+                  + " -n -r 44100 -c 2 -b 16 long.wav synth 4 sine 110 fade 0 4 3 && printf 'LIST\\004\\0\\0\\0abcd' "
+                    ">>long.wav"),
+              0)
+        << m_err;
     for (const std::string shape : {"", " --start 1.5 --resample clean --dither tpdf", " --start 3.9 --normalize"}) {
         ASSERT_EQ(zylox("import --bank S05 --slot 4 long.wav -o file.mid" + shape), 0) << m_err;
         const std::string line = m_out;
-        EXPECT_EQ(line.substr(0, 34), shape.empty()      ? "S05 slot 4 CRASH: long.wav, 4.00 s"
+        EXPECT_EQ(line.substr(0, 34), shape.empty()     ? "S05 slot 4 CRASH: long.wav, 4.00 s"
                                       : shape[9] == '1' ? "S05 slot 4 CRASH: long.wav, 2.50 s"
                                                         : "S05 slot 4 CRASH: long.wav, 0.10 s");
-        ASSERT_EQ(run("cat long.wav | " ZYLOX_PROGRAM " import --bank S05 --slot 4 /dev/stdin -o pipe.mid" + shape), 0) << m_err;
-        EXPECT_EQ(line, "S05 slot 4 CRASH: long.wav" + m_out.substr(std::string("S05 slot 4 CRASH: stdin").size())) << shape;
+        ASSERT_EQ(run("cat long.wav | " ZYLOX_PROGRAM " import --bank S05 --slot 4 /dev/stdin -o pipe.mid" + shape), 0)
+            << m_err;
+        EXPECT_EQ(line, "S05 slot 4 CRASH: long.wav" + m_out.substr(std::string("S05 slot 4 CRASH: stdin").size()))
+            << shape;
         ASSERT_EQ(zylox("export --bank S05 --slot 4 --in file.mid -o file.wav"), 0) << m_err;
         ASSERT_EQ(zylox("export --bank S05 --slot 4 --in pipe.mid -o pipe.wav"), 0) << m_err;
         EXPECT_EQ(read("file.wav"), read("pipe.wav")) << shape;
@@ -116,7 +137,9 @@ TEST_F(ZyloxShapeTest, WideSourcesReversedRegionsTheLimitAndAFarFitGiveTheSlotsT
         EXPECT_EQ(zylox("export --bank S05 --slot 4 --in " + bankFile + " -o crash.wav"), 0) << m_err;
         return slice("crash.wav", 44, 32768);
     };
-    const auto soundBytes = [](const Bytes& bytes) { return std::count_if(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b != 0x80; }); };
+    const auto soundBytes = [](const Bytes& bytes) {
+        return std::count_if(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b != 0x80; });
+    };
     const auto peak = [](const Bytes& bytes) {
         int most = 0;
         for (const std::uint8_t b : bytes)
@@ -126,20 +149,28 @@ TEST_F(ZyloxShapeTest, WideSourcesReversedRegionsTheLimitAndAFarFitGiveTheSlotsT
     ASSERT_EQ(run(kSox + " -n -r 192000 -c 2 -b 24 wide.wav synth 2 whitenoise gain -6 && " + kSox
                   + " -n -r 44100 -c 1 -b 16 hit.wav synth 0.01 sine 1000 pad 0.4 1.59 && " + kSox
                   + " -n -r 44100 -c 1 -b 16 square.wav synth 1 square 200 gain -0.9 && " + kSox
-                  + " -n -r 96000 -c 1 -b 16 long.wav synth 12 sine 440 gain -3"), 0) << m_err;
+                  + " -n -r 96000 -c 1 -b 16 long.wav synth 12 sine 440 gain -3"),
+              0)
+        << m_err;
 
     ASSERT_EQ(zylox("import --bank S05 --slot 4 wide.wav -o wide.mid"), 0) << m_err;
     EXPECT_EQ(m_out, "S05 slot 4 CRASH: wide.wav, 2.00 s, cut to 0.99 s (Classic)\n");
-    EXPECT_GT(soundBytes(crash("wide.mid")), 32768 * 97 / 100);  // noise passes the zero line now and then
+    EXPECT_GT(soundBytes(crash("wide.mid")), 32768 * 97 / 100); // noise passes the zero line now and then
 
-    ASSERT_EQ(zylox("import --bank S05 --slot 4 hit.wav --start 0.40 --reverse --resample clean -o hit.mid"), 0) << m_err;
+    ASSERT_EQ(zylox("import --bank S05 --slot 4 hit.wav --start 0.40 --reverse --resample clean -o hit.mid"), 0)
+        << m_err;
     const Bytes reversed = crash("hit.mid");
     EXPECT_GT(soundBytes(reversed), 300);
-    EXPECT_GT(std::find_if(reversed.begin(), reversed.end(), [](std::uint8_t b) { return b != 0x80; }) - reversed.begin(), 32768 - 340);
+    EXPECT_GT(std::find_if(reversed.begin(), reversed.end(), [](std::uint8_t b) { return b != 0x80; })
+                  - reversed.begin(),
+              32768 - 340);
 
     for (const std::string dither : {"none", "tpdf", "shaped"}) {
-        ASSERT_EQ(zylox("import --bank S05 --slot 4 square.wav --limit -6 --resample clean --dither " + dither + " -o square.mid"), 0) << m_err;
-        EXPECT_EQ(peak(crash("square.mid")), 64) << dither;  // -6 dBFS is 64.15 steps
+        ASSERT_EQ(zylox("import --bank S05 --slot 4 square.wav --limit -6 --resample clean --dither " + dither
+                        + " -o square.mid"),
+                  0)
+            << m_err;
+        EXPECT_EQ(peak(crash("square.mid")), 64) << dither; // -6 dBFS is 64.15 steps
     }
 
     ASSERT_EQ(zylox("import --bank S05 --slot 4 long.wav --fit --end 12 --resample clean -o fit.mid"), 0) << m_err;
@@ -159,7 +190,8 @@ TEST_F(ZyloxShapeTest, OutOfRangeValuesAndMisfitCombinationsAreRefusedNamingTheR
         {"--trim-threshold -100", "--trim-threshold: -100 is outside -96 to 0 dBFS"},
         {"--start -1", "--start: -1 is outside 0 to 3600 seconds"},
         {"--dither shaped", "zylox: --phase and --dither choose how the clean conversion works: add --resample clean"},
-        {"--resample classic --phase minimum", "zylox: --phase and --dither choose how the clean conversion works: add --resample clean"},
+        {"--resample classic --phase minimum",
+         "zylox: --phase and --dither choose how the clean conversion works: add --resample clean"},
         {"--start 0.3 --end 0.2", "zylox: --end 0.20 is not after --start 0.30"},
         {"--fit --pitch 3", "--pitch excludes --fit"},
         {"--end 1 --length 1", "--end excludes --length"},

@@ -23,8 +23,9 @@ TEST_F(ZyloxTest, InfoRenameAndSaveWithBankFilesOfOneOrAllBanks)
     EXPECT_EQ(m_err, "");
     const std::vector<std::string> factory = rows();
     ASSERT_EQ(factory.size(), 32u);
-    EXPECT_EQ(factory[0], "0\tS01\t0\tS01 - factory -\tOPEN HI HAT\tOPEN HI HAT\t24576\tCLOSED HI HAT\tCLOSED HI HAT\t8192"
-                          "\tCLAP\tCLAP\t24576\tRIM SHOT\tRIM SHOT\t8192\tCRASH\tCRASH\t32768\tRIDE\tRIDE\t32768");
+    EXPECT_EQ(factory[0],
+              "0\tS01\t0\tS01 - factory -\tOPEN HI HAT\tOPEN HI HAT\t24576\tCLOSED HI HAT\tCLOSED HI HAT\t8192"
+              "\tCLAP\tCLAP\t24576\tRIM SHOT\tRIM SHOT\t8192\tCRASH\tCRASH\t32768\tRIDE\tRIDE\t32768");
     EXPECT_EQ(factory[31], "31\tFW\t31\tFIRMWARE - factory -\tPRESETS\tPRESETS\t130950\tOS\tOS\t114182");
 
     ASSERT_EQ(zylox("rename --bank 4 'Dry Kit' -o s05.mid"), 0) << m_err;
@@ -96,23 +97,25 @@ TEST_F(ZyloxTest, DumpWritesTheFourMessagesBackToBackInPlaceOfALongerFile)
     ASSERT_EQ(zylox("save --bank FW -o fw.mid"), 0) << m_err;
     ASSERT_EQ(run("/usr/bin/python3 -c \"import mido; f = mido.MidiFile('fw.mid'); "
                   "[m for m in f.tracks[0] if m.type == 'sysex'][1].data = (0x79, 0x08); f.save('old.mid')\""),
-              0) << m_err;
+              0)
+        << m_err;
     ASSERT_EQ(zylox("info --in old.mid"), 0) << m_err;
     EXPECT_EQ(zylox("dump --bank FW --in old.mid -o old.syx"), 1);
-    EXPECT_EQ(m_err, "zylox: FW: PRESETS holds a System Exclusive message that is not in the ZYLOX 515's own form; "
-                     "PRESETS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes for flash block 62\n");
+    EXPECT_EQ(m_err,
+              "zylox: FW: PRESETS holds a System Exclusive message that is not in the ZYLOX 515's own form; "
+              "PRESETS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes for flash block 62\n");
     EXPECT_FALSE(exists("old.syx"));
 }
 
 TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWritesAnything)
 {
     // A track name declaring 256 MB in a file of 29 bytes.
-    m_folder.write("bad.mid", {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 24, 'M',
-                               'T', 'r', 'k', 0, 0, 0, 0, 0x00, 0xFF, 0x03, 0xFF, 0xFF, 0xFF, 0x7F});
+    m_folder.write("bad.mid", {'M', 'T', 'h', 'd', 0, 0, 0, 6,    0,    0,    0,    1,    0,    24,  'M',
+                               'T', 'r', 'k', 0,   0, 0, 0, 0x00, 0xFF, 0x03, 0xFF, 0xFF, 0xFF, 0x7F});
     // A WAV file of a format no decoder knows (0x1234).
-    m_folder.write("packed.wav", {'R', 'I', 'F', 'F', 40, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0,
-                                  0x34, 0x12, 1, 0, 0x44, 0xAC, 0, 0, 0x88, 0x58, 1, 0, 2, 0, 16, 0,
-                                  'd', 'a', 't', 'a', 4, 0, 0, 0, 1, 2, 3, 4});
+    m_folder.write("packed.wav", {'R', 'I', 'F', 'F', 40,   0,    0,   0,   'W',  'A',  'V', 'E', 'f',  'm',  't', ' ',
+                                  16,  0,   0,   0,   0x34, 0x12, 1,   0,   0x44, 0xAC, 0,   0,   0x88, 0x58, 1,   0,
+                                  2,   0,   16,  0,   'd',  'a',  't', 'a', 4,    0,    0,   0,   1,    2,    3,   4});
     m_folder.write("empty.wav", {});
     m_folder.write("plain.txt", {'n', 'o', ' ', 'm', 'e', 's', 's', 'a', 'g', 'e'});
     m_folder.write("out.mid", {'o', 'l', 'd'});
@@ -120,8 +123,10 @@ TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWr
                                 "AIFF, AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64 sounds";
     const std::string notASound = ": not a sound file zylox decodes; --raw loads its bytes into the slot as they are";
     const auto noMessage = [](const std::string& slot, int block) {
-        return ": holds no System Exclusive message; " + slot + " takes one ZYLOX 515 System Exclusive message of 1,024 "
-               "to 131,078 bytes for flash block " + std::to_string(block);
+        return ": holds no System Exclusive message; " + slot
+               + " takes one ZYLOX 515 System Exclusive message of 1,024 "
+                 "to 131,078 bytes for flash block "
+               + std::to_string(block);
     };
     const std::pair<std::string, std::string> failures[] = {
         {"info --in bad.mid", "bad.mid: Wrong File Format"},
@@ -148,12 +153,12 @@ TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWr
     EXPECT_EQ(read("out.mid"), (Bytes{'o', 'l', 'd'}));
 
     for (const char* arguments :
-         {"", "frobnicate", "info --verbose", "info --in", "dump --bank 32 -o x", "dump --bank S32 -o x", "dump --bank S00 -o x",
-          "dump --bank 3 --channel 17 -o x",
-          "dump --bank 3", "save --bank 4 --all -o x", "rename --bank 4 -o x", "rename --bank 4 --slot 6 X -o x",
-          "send --bank 4", "send --port 0 --bank 4 --from S05", "send --port 0 --os --changed",
-          "send --port 0 --all --from S32", "export --bank 31 --slot 2 -o x",
-          "import --bank 4 --slot 0 x.wav --resample linear -o x", "import --bank 31 --slot 2 x.syx -o x"}) {
+         {"", "frobnicate", "info --verbose", "info --in", "dump --bank 32 -o x", "dump --bank S32 -o x",
+          "dump --bank S00 -o x", "dump --bank 3 --channel 17 -o x", "dump --bank 3", "save --bank 4 --all -o x",
+          "rename --bank 4 -o x", "rename --bank 4 --slot 6 X -o x", "send --bank 4",
+          "send --port 0 --bank 4 --from S05", "send --port 0 --os --changed", "send --port 0 --all --from S32",
+          "export --bank 31 --slot 2 -o x", "import --bank 4 --slot 0 x.wav --resample linear -o x",
+          "import --bank 31 --slot 2 x.syx -o x"}) {
         EXPECT_EQ(zylox(arguments), 2) << arguments;
         EXPECT_NE(m_err, "") << arguments;
     }
@@ -179,7 +184,8 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     ASSERT_EQ(zylox("import --bank 4 --slot 1 in/kick.wav -o out.mid"), 0) << m_err;
     EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: kick.wav, 0.30 s, cut to 0.25 s (Classic)\n");
     ASSERT_EQ(zylox("info --in out.mid"), 0) << m_err;
-    EXPECT_TRUE(rows()[4].starts_with("4\tS05\t4\tS05\tOPEN HI HAT\tOPEN HI HAT\t24576\tCLOSED HI HAT\tkick.wav\t8192\t"));
+    EXPECT_TRUE(
+        rows()[4].starts_with("4\tS05\t4\tS05\tOPEN HI HAT\tOPEN HI HAT\t24576\tCLOSED HI HAT\tkick.wav\t8192\t"));
     ASSERT_EQ(zylox("export --bank 4 --slot 1 --in out.mid -o slot.wav"), 0) << m_err;
     const std::string soxi = kSox + " --i -$option slot.wav";
     ASSERT_EQ(run("for option in c r b e; do " + soxi + "; done && " + kSox + " slot.wav -t raw slot.raw"), 0) << m_err;
@@ -191,8 +197,10 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     Bytes clean(8192, 0x80);
     const audio::ImportOptions shaped{.resampling = audio::Resampling::Clean, .normalize = true, .trim = true};
     ASSERT_TRUE(audio::importSlot(read("in/late.wav"), shaped, clean));
-    ASSERT_EQ(zylox("import --bank 4 --slot 1 in/late.wav --resample Clean --normalize --trim -o clean.mid"), 0) << m_err;
-    EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: late.wav, 0.20 s, padded to 0.25 s with silence (Clean, 0.03 s of silence trimmed, normalised "
+    ASSERT_EQ(zylox("import --bank 4 --slot 1 in/late.wav --resample Clean --normalize --trim -o clean.mid"), 0)
+        << m_err;
+    EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: late.wav, 0.20 s, padded to 0.25 s with silence (Clean, 0.03 s of "
+                     "silence trimmed, normalised "
                      "+11.9 dB)\n");
     ASSERT_EQ(zylox("export --bank 4 --slot 1 --in clean.mid -o clean.wav"), 0) << m_err;
     EXPECT_EQ(slice("clean.wav", 44, 8192), clean);
@@ -227,8 +235,9 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     ASSERT_EQ(zylox("export --bank 31 --slot 1 --in fw2.mid -o piped.syx"), 0) << m_err;
     EXPECT_EQ(read("piped.syx"), read("out.syx"));
     EXPECT_EQ(run("yes | " ZYLOX_PROGRAM " import --bank 31 --slot 1 /dev/stdin -o fw3.mid"), 1);
-    EXPECT_EQ(m_err, "zylox: /dev/stdin" + std::string(": holds no System Exclusive message; OS takes one ZYLOX 515 System "
-                                                      "Exclusive message of 1,024 to 131,078 bytes for flash block 63\n"));
+    EXPECT_EQ(m_err, "zylox: /dev/stdin"
+                         + std::string(": holds no System Exclusive message; OS takes one ZYLOX 515 System "
+                                       "Exclusive message of 1,024 to 131,078 bytes for flash block 63\n"));
 }
 
 TEST_F(ZyloxTest, AFirmwareSlotTakesOnlyAMessageASendCanPutIntoItsBlock)
@@ -267,14 +276,17 @@ TEST_F(ZyloxTest, AFirmwareSlotTakesOnlyAMessageASendCanPutIntoItsBlock)
     EXPECT_EQ(m_err, "zylox: presets.syx: holds the PRESETS message; OS takes the OS message, which begins F0 31 7F 38 "
                      "10, for flash block 63\n");
     EXPECT_FALSE(exists("swapped.mid"));
-    ASSERT_EQ(run("/usr/bin/python3 -c \"import mido; f = mido.MidiFile('fw.mid'); "
-                  "w = [m for m in f.tracks[0] if m.type == 'sysex'][1::2]; w[0].data, w[1].data = w[1].data, w[0].data; "
-                  "f.save('swapped.mid')\""),
-              0) << m_err;
+    ASSERT_EQ(
+        run("/usr/bin/python3 -c \"import mido; f = mido.MidiFile('fw.mid'); "
+            "w = [m for m in f.tracks[0] if m.type == 'sysex'][1::2]; w[0].data, w[1].data = w[1].data, w[0].data; "
+            "f.save('swapped.mid')\""),
+        0)
+        << m_err;
     ASSERT_EQ(zylox("info --in swapped.mid"), 0) << m_err;
     EXPECT_EQ(zylox("dump --bank FW --in swapped.mid -o swapped.syx"), 1);
-    EXPECT_EQ(m_err, "zylox: FW: PRESETS holds the OS message; PRESETS takes the PRESETS message, which begins F0 31 40 "
-                     "38 00, for flash block 62\n");
+    EXPECT_EQ(m_err,
+              "zylox: FW: PRESETS holds the OS message; PRESETS takes the PRESETS message, which begins F0 31 40 "
+              "38 00, for flash block 62\n");
     EXPECT_FALSE(exists("swapped.syx"));
 }
 
@@ -288,7 +300,11 @@ TEST_F(ZyloxTest, UndecodableSoundsSayWhyInOneLineAndRawTakesTheirBytes)
     Bytes broken{0xFF, 0xFB, 0x90, 0x64};
     broken.resize(2000, 0x00);
     m_folder.write("broken.mp3", broken);
-    ASSERT_EQ(run(kSox + " -n -r 44.1k -c 1 -b 16 tone.wav synth 1 sine 440 && " + kSox + " tone.wav tone.ogg && head -c 3000 tone.ogg >cut.ogg && " OPUSENC_PROGRAM " --quiet tone.wav tone.opus && head -c 3000 tone.opus >cut.opus"), 0) << m_err;
+    ASSERT_EQ(run(kSox + " -n -r 44.1k -c 1 -b 16 tone.wav synth 1 sine 440 && " + kSox
+                  + " tone.wav tone.ogg && head -c 3000 tone.ogg >cut.ogg && " OPUSENC_PROGRAM
+                    " --quiet tone.wav tone.opus && head -c 3000 tone.opus >cut.opus"),
+              0)
+        << m_err;
 
     ASSERT_EQ(zylox("import --bank 0 --slot 1 raw.bin --raw -o raw.mid"), 0) << m_err;
     EXPECT_EQ(m_err, "");
@@ -297,7 +313,8 @@ TEST_F(ZyloxTest, UndecodableSoundsSayWhyInOneLineAndRawTakesTheirBytes)
     for (const char* file : {"raw.bin", "broken.mp3", "cut.ogg", "cut.opus"}) {
         EXPECT_EQ(zylox(std::string("import --bank 0 --slot 1 ") + file + " -o out.mid"), 1) << file;
         // libmpg123 has its own say on a damaged MP3; only ours reaches the terminal.
-        EXPECT_EQ(m_err, "zylox: S01 slot 1 CLOSED HI HAT: " + std::string(file) + ": could not be decoded: the file is damaged or cut short\n");
+        EXPECT_EQ(m_err, "zylox: S01 slot 1 CLOSED HI HAT: " + std::string(file)
+                             + ": could not be decoded: the file is damaged or cut short\n");
     }
     EXPECT_FALSE(exists("out.mid"));
 }
@@ -345,9 +362,11 @@ TEST_F(ZyloxTest, SavesKeepTheFilesModeFollowLinksAndRefuseReadOnlyFiles)
     ASSERT_EQ(zylox("save --bank 4 -o banks/link.mid"), 0) << m_err;
     EXPECT_TRUE(fs::is_symlink(m_folder.file("banks/link.mid")));
     EXPECT_EQ(read("kit.mid").size(), 262295u);
-    EXPECT_EQ(fs::status(m_folder.file("kit.mid")).permissions(), perms::owner_read | perms::owner_write | perms::group_read);
+    EXPECT_EQ(fs::status(m_folder.file("kit.mid")).permissions(),
+              perms::owner_read | perms::owner_write | perms::group_read);
     ASSERT_EQ(zylox("dump --bank 4 -o kit.mid"), 0) << m_err;
-    EXPECT_EQ(fs::status(m_folder.file("kit.mid")).permissions(), perms::owner_read | perms::owner_write | perms::group_read);
+    EXPECT_EQ(fs::status(m_folder.file("kit.mid")).permissions(),
+              perms::owner_read | perms::owner_write | perms::group_read);
 
     // A read-only file in a folder anyone may write: the rename would go through, the save must not.
     // Root may write anything, so the save runs as nobody then.
@@ -382,7 +401,8 @@ TEST_F(ZyloxTest, SavesReplaceOnlyRegularFilesAndLeaveAnotherUsersFileTheirs)
     m_folder.write("theirs.mid", {'o', 'l', 'd'});
     ASSERT_EQ(::chown(m_folder.file("theirs.mid").c_str(), 65534, 65534), 0);
     ASSERT_EQ(zylox("save --bank 4 -o theirs.mid"), 0) << m_err;
-    EXPECT_EQ(fs::status(m_folder.file("theirs.mid")).permissions(), fs::status(m_folder.write("new", {})).permissions());
+    EXPECT_EQ(fs::status(m_folder.file("theirs.mid")).permissions(),
+              fs::status(m_folder.write("new", {})).permissions());
     EXPECT_EQ(run("stat -c %u:%g theirs.mid"), 0);
     EXPECT_EQ(m_out, "65534:65534\n");
     EXPECT_EQ(run("setpriv --reuid=65534 --regid=65534 --clear-groups " ZYLOX_PROGRAM " save --all -o theirs.mid"), 0)

@@ -32,9 +32,11 @@ TEST_F(ZyloxTest, ASlotsLabelInAnyCaseChoosesItWhereverASlotNumberDoes)
 
     // A label the bank does not have, another bank's label, a slot past the last: the slots are named.
     const std::pair<std::string, std::string> refused[] = {
-        {"import --bank S05 --slot KICK kick.wav -o out.mid", "--slot \"KICK\": bank S05 has slots 0 to 5: " + kSoundSlots},
+        {"import --bank S05 --slot KICK kick.wav -o out.mid",
+         "--slot \"KICK\": bank S05 has slots 0 to 5: " + kSoundSlots},
         {"import --bank S05 --slot OS kick.wav -o out.mid", "--slot \"OS\": bank S05 has slots 0 to 5: " + kSoundSlots},
-        {"export --bank 4 --slot 'CLOSED HI' -o out.wav", "--slot \"CLOSED HI\": bank S05 has slots 0 to 5: " + kSoundSlots},
+        {"export --bank 4 --slot 'CLOSED HI' -o out.wav",
+         "--slot \"CLOSED HI\": bank S05 has slots 0 to 5: " + kSoundSlots},
         {"rename --bank S05 --slot '' X -o out.mid", "--slot \"\": bank S05 has slots 0 to 5: " + kSoundSlots},
         {"play --bank S05 --slot 6", "--slot 6: bank S05 has slots 0 to 5: " + kSoundSlots},
         {"export --bank FW --slot crash -o out.wav", "--slot \"crash\": bank FW has slots 0 to 1: 0 PRESETS, 1 OS\n"},
@@ -59,7 +61,8 @@ TEST_F(ZyloxTest, EveryLineOfACommandThatWritesNamesBankSlotAndFile)
     EXPECT_EQ(m_out, "FW slot 1 OS: System Exclusive message of 114,182 bytes into os.syx\n");
     m_folder.write("notes.txt", Bytes(100, 'x'));
     ASSERT_EQ(zylox("import --bank 0 --slot 0 notes.txt --raw -o raw.mid"), 0) << m_err;
-    EXPECT_EQ(m_out, "S01 slot 0 OPEN HI HAT: notes.txt, 100 bytes of raw device data, padded to 0.74 s with silence\n");
+    EXPECT_EQ(m_out,
+              "S01 slot 0 OPEN HI HAT: notes.txt, 100 bytes of raw device data, padded to 0.74 s with silence\n");
     ASSERT_EQ(zylox("rename --bank S05 'Dry Kit' --in kit.mid -o kit.mid"), 0) << m_err;
     EXPECT_EQ(m_out, "S05: named \"Dry Kit\" into kit.mid\n");
     ASSERT_EQ(zylox("rename --bank S05 --slot clap 'My Clap' --all -o all.mid"), 0) << m_err;
@@ -68,7 +71,9 @@ TEST_F(ZyloxTest, EveryLineOfACommandThatWritesNamesBankSlotAndFile)
     EXPECT_EQ(m_out, "S05: dump (erase, write, erase, write) on channel 6 into kit.syx\n");
 
     // Play tells what the import would do before it opens the sound output, which here fails.
-    EXPECT_EQ(run("ALSA_CONFIG_PATH=/nonexistent/alsa.conf " ZYLOX_PROGRAM " play kick.wav --bank S05 --slot 'Closed Hi Hat'"), 1);
+    EXPECT_EQ(run("ALSA_CONFIG_PATH=/nonexistent/alsa.conf " ZYLOX_PROGRAM
+                  " play kick.wav --bank S05 --slot 'Closed Hi Hat'"),
+              1);
     EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: kick.wav, 0.40 s, cut to 0.25 s (Classic)\n");
     // A file alone plays as it is; a shape, or a bank file, has no slot to go with.
     EXPECT_EQ(run("ALSA_CONFIG_PATH=/nonexistent/alsa.conf " ZYLOX_PROGRAM " play kick.wav"), 1);
@@ -86,7 +91,8 @@ TEST_F(ZyloxTest, EveryLineOfACommandThatWritesNamesBankSlotAndFile)
 
 TEST_F(ZyloxTest, HelpSaysHowSlotsAndBanksCount)
 {
-    const std::string numbering = "Slots count from 0 (the window's Ctrl+1 is slot 0); --bank takes S01-S31/FW or rows 0-31.\n";
+    const std::string numbering
+        = "Slots count from 0 (the window's Ctrl+1 is slot 0); --bank takes S01-S31/FW or rows 0-31.\n";
     for (const char* help : {"--help", "import --help", "export --help", "rename --help", "play --help"}) {
         ASSERT_EQ(zylox(help), 0) << help;
         EXPECT_TRUE(m_out.ends_with(numbering)) << help << ":\n" << m_out;
@@ -117,8 +123,10 @@ TEST_F(ZyloxTest, InfoHasAHeaderOnATerminalOnlyAndTheSameRowsBelowIt)
     std::string piped;
     for (const std::string& row : rows())
         piped += row + "\r\n";
-    EXPECT_EQ(onTerminal("info"), "row\tbank\tindex\tname\tslot 0\tname\tbytes\tslot 1\tname\tbytes\tslot 2\tname\tbytes"
-                                  "\tslot 3\tname\tbytes\tslot 4\tname\tbytes\tslot 5\tname\tbytes\r\n" + piped);
+    EXPECT_EQ(onTerminal("info"),
+              "row\tbank\tindex\tname\tslot 0\tname\tbytes\tslot 1\tname\tbytes\tslot 2\tname\tbytes"
+              "\tslot 3\tname\tbytes\tslot 4\tname\tbytes\tslot 5\tname\tbytes\r\n"
+                  + piped);
 
     // One bank: its line alone, the same as in the whole list, by either of its numbers.
     const std::vector<std::string> all = rows();

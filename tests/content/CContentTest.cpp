@@ -51,7 +51,8 @@ TEST(SysExImport, TakesTheFirstWholeMessageInTheDevicesFormOrWithoutAForeignIden
         {{0x00, 0x01, 0xF7, 0x90}, original},
     };
     for (const auto& [file, expected] : cases) {
-        SCOPED_TRACE(::testing::PrintToString(Bytes(file.begin(), file.begin() + std::min<std::size_t>(file.size(), 12))));
+        SCOPED_TRACE(
+            ::testing::PrintToString(Bytes(file.begin(), file.begin() + std::min<std::size_t>(file.size(), 12))));
         CMessage message(original.data(), original.size());
         const audio::ImportResult result = message.load(file, {});
         EXPECT_EQ(static_cast<bool>(result), expected != original);

@@ -32,15 +32,15 @@ TEST(Events, PrintHeaderFieldsThenTheMessageAndTheTestPatternHasRunsOf1024Bytes)
     referring.print(out, false);
     empty.print(out, true);
     test.print(out, false);
-    EXPECT_EQ(out.str(), "CErase <" + addressOf(&erase) + ">:\nm_offset: 12\nm_message: "
-                             + printedContent("CMessage", *erase.getMessage()) + "CFlash <" + addressOf(&owning)
-                             + ">:\nm_referenz: false\nm_offset: 6\nm_message: "
-                             + printedContent("CSample", *owning.getMessage())
-                             + "00000: 00 0a ff 80 04 05 06 07 08 09 0a 0b 0c 0d 0e f7\n00010: 10\nCFlash <"
-                             + addressOf(&referring) + ">:\nm_referenz: true\nm_offset: 6\nm_message: "
-                             + printedContent("CMessage", firmware) + "CFlash <" + addressOf(&empty)
-                             + ">:\nm_referenz: false\nm_offset: 6\nm_message: 0x00000000\nCTest <" + addressOf(&test)
-                             + ">:\nm_offset: 0\nm_message: " + printedContent("CMessage", *test.getMessage()));
+    EXPECT_EQ(out.str(),
+              "CErase <" + addressOf(&erase) + ">:\nm_offset: 12\nm_message: "
+                  + printedContent("CMessage", *erase.getMessage()) + "CFlash <" + addressOf(&owning)
+                  + ">:\nm_referenz: false\nm_offset: 6\nm_message: " + printedContent("CSample", *owning.getMessage())
+                  + "00000: 00 0a ff 80 04 05 06 07 08 09 0a 0b 0c 0d 0e f7\n00010: 10\nCFlash <"
+                  + addressOf(&referring)
+                  + ">:\nm_referenz: true\nm_offset: 6\nm_message: " + printedContent("CMessage", firmware) + "CFlash <"
+                  + addressOf(&empty) + ">:\nm_referenz: false\nm_offset: 6\nm_message: 0x00000000\nCTest <"
+                  + addressOf(&test) + ">:\nm_offset: 0\nm_message: " + printedContent("CMessage", *test.getMessage()));
 
     // The test message: each value 0x00 to 0x7F over a run of 1,024 bytes.
     const Bytes& pattern = test.getData();

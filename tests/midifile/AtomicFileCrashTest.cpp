@@ -70,7 +70,8 @@ TEST(AtomicFileCrash, AKilledSaveLeavesTheTargetWholeAndTheNextSaveLeavesNothing
             EXPECT_EQ(ScratchFolder::read(target), point.replaced ? newBytes : oldBytes);
             std::vector<std::string> visible;
             const bool named = std::string(method) == "named";
-            EXPECT_EQ(hiddenAndVisible(folder, visible).size(), (named ? point.leavesHiddenNamed : point.leavesHidden) ? 1u : 0u);
+            EXPECT_EQ(hiddenAndVisible(folder, visible).size(),
+                      (named ? point.leavesHiddenNamed : point.leavesHidden) ? 1u : 0u);
             EXPECT_EQ(visible, std::vector<std::string>{"bank.mid"});
 
             ASSERT_EQ(run({INTERRUPTED_SAVE, target, "none", method}), 0);

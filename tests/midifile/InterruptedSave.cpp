@@ -61,7 +61,7 @@ int __wrap_rename(const char* from, const char* to)
 
 int __wrap_fsync(int descriptor)
 {
-    struct stat status {};
+    struct stat status { };
     if (::fstat(descriptor, &status) == 0 && S_ISDIR(status.st_mode))
         stopAt("renamed");
     return __real_fsync(descriptor);

@@ -90,11 +90,16 @@ TEST_F(DeviceContentsTest, ADamagedShortOrForeignFileYieldsNothingWrong)
              Case{"empty", "", {}},
              Case{"cut short by a byte", good.substr(0, good.size() - 1), {}},
              Case{"cut inside the second write", good.substr(0, write3Bytes + 10), {}},
-             Case{"a length beyond the file", replaced(write3, good.find('\n', write3) - write3, "write 3 99999999999"), {}},
-             Case{"a length no number holds", replaced(write3, good.find('\n', write3) - write3, "write 3 999999999999999999999999"), {}},
+             Case{"a length beyond the file",
+                  replaced(write3, good.find('\n', write3) - write3, "write 3 99999999999"),
+                  {}},
+             Case{"a length no number holds",
+                  replaced(write3, good.find('\n', write3) - write3, "write 3 999999999999999999999999"),
+                  {}},
              Case{"another device's copy", replaced(good.find('\n') + 1, usb.toString().size(), "Other:port"), {}},
              Case{"the copy of the same names in a USB socket",
-                  replaced(good.find('\n') + 1, usb.toString().size(), usb.toString() + ":usb-0000\\:00\\:14.0-2"), {}},
+                  replaced(good.find('\n') + 1, usb.toString().size(), usb.toString() + ":usb-0000\\:00\\:14.0-2"),
+                  {}},
              Case{"another header", replaced(0, 5, "zylix"), {}},
              Case{"a block out of range", replaced(write3, 7, "write 64"), {}},
              Case{"an unknown entry", replaced(write3, 5, "wrote"), {}},
@@ -124,14 +129,15 @@ TEST_F(DeviceContentsTest, ARecordOrCopyWhoseFileIsNoRegularFileSaysWhichAndWhy)
         SCOPED_TRACE(what);
         made(record.path());
         EXPECT_FALSE(record.remember(2, 5));
-        EXPECT_EQ(record.failure().describe(), "the device record " + record.path() + " could not be written (not a regular file)");
+        EXPECT_EQ(record.failure().describe(),
+                  "the device record " + record.path() + " could not be written (not a regular file)");
         std::filesystem::remove(record.path());
 
         ASSERT_TRUE(record.remember(2, DeviceRecord::blockFingerprints(bank, 0)[0]));
         made(record.contentsPath());
         EXPECT_FALSE(contents.keep(2, *events[0], *events[1], bank));
-        EXPECT_EQ(contents.failure().describe(),
-                  "the copy of the device's contents " + record.contentsPath() + " could not be written (not a regular file)");
+        EXPECT_EQ(contents.failure().describe(), "the copy of the device's contents " + record.contentsPath()
+                                                     + " could not be written (not a regular file)");
         EXPECT_FALSE(std::filesystem::is_regular_file(record.contentsPath()));
         std::filesystem::remove(record.contentsPath());
         EXPECT_TRUE(contents.keep(2, *events[0], *events[1], bank));

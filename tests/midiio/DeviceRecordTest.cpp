@@ -1,8 +1,8 @@
 // The device record on disk, and the output identities it is kept by.
 #include "midiio/DeviceRecord.h"
+#include "content/CContent.h"
 #include "midiio/MidiDestinations.h"
 #include "midiio/MidiPortIdentity.h"
-#include "content/CContent.h"
 #include "model/CSound.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -68,14 +68,13 @@ TEST_F(DeviceRecordTest, ADamagedRecordIsUnknownAndIsReplacedByTheNextWrite)
           "zylox device record 3\n" + usb.toString() + "\nblock 0 0000000000000001\n",
           header + "block 0 000000000000000g\n", header + "block 0 00000000000000001\n",
           header + "block 64 0000000000000001\n", header + "block -1 0000000000000001\n",
-          header + "bank 32 0000000000000001\n", header + "slot 1 0000000000000001\n",
-          header + "0 0000000000000001\n", header + "block 0 0000000000000001 extra\n",
-          header + "block 1 0000000000000001\nnonsense\n", header + "block\n",
-          banks + "0 000000000000000g\n", banks + "32 0000000000000001\n", banks + "-1 0000000000000001\n",
-          banks + "block 0 0000000000000001\n", banks + "1 0000000000000001\nnonsense\n",
-          header + "pacing 15 0\n", header + "pacing 257 0\n", header + "pacing 32 101\n", header + "pacing 32 -1\n",
-          header + "pacing 32 x\n", header + "pacing 32 0020\n", header + "pacing 32\n",
-          std::string("zylox device record 2\nsomeone else:port\nblock 0 0000000000000001\n"),
+          header + "bank 32 0000000000000001\n", header + "slot 1 0000000000000001\n", header + "0 0000000000000001\n",
+          header + "block 0 0000000000000001 extra\n", header + "block 1 0000000000000001\nnonsense\n",
+          header + "block\n", banks + "0 000000000000000g\n", banks + "32 0000000000000001\n",
+          banks + "-1 0000000000000001\n", banks + "block 0 0000000000000001\n",
+          banks + "1 0000000000000001\nnonsense\n", header + "pacing 15 0\n", header + "pacing 257 0\n",
+          header + "pacing 32 101\n", header + "pacing 32 -1\n", header + "pacing 32 x\n", header + "pacing 32 0020\n",
+          header + "pacing 32\n", std::string("zylox device record 2\nsomeone else:port\nblock 0 0000000000000001\n"),
           // The same names under a socket are another device's record; an empty socket is never written.
           "zylox device record 2\n" + usb.toString() + ":usb-0000\\:00\\:14.0-2\nblock 0 0000000000000001\n",
           "zylox device record 2\n" + usb.toString() + ":\nblock 0 0000000000000001\n",
@@ -102,7 +101,8 @@ TEST_F(DeviceRecordTest, ARecordOfWholeBanksCarriesOverUntilItsBanksAreSentAgain
     ASSERT_TRUE(changed.putSound(5, std::vector<std::uint8_t>(changed.getContent(5)->getSize(), 0x80), "quiet"));
     DeviceRecord(folder, usb).remember(0, 1); // makes the folder and names the file
     std::ofstream(DeviceRecord(folder, usb).path(), std::ios::trunc)
-        << "zylox device record 1\n" << usb.toString() << "\n4 " << hex(DeviceRecord::fingerprint(sent, 0)) << "\n";
+        << "zylox device record 1\n"
+        << usb.toString() << "\n4 " << hex(DeviceRecord::fingerprint(sent, 0)) << "\n";
 
     DeviceRecord record(folder, usb);
     EXPECT_EQ(record.differingBlocks(4, sent, 0), kNoBlock);
@@ -128,8 +128,9 @@ TEST_F(DeviceRecordTest, AFolderThatCannotBeWrittenSaysWhyAndKeepsTheRecordInMem
     DeviceRecord record(scratch.file("file/state"), usb);
     EXPECT_FALSE(record.remember(1, 9));
     EXPECT_EQ(record.at(1), 9u);
-    EXPECT_EQ(record.failure().describe(), "the device record " + scratch.file("file/state/") +
-                                               DeviceRecord::fileName(usb, ".txt") + " could not be written (Not a directory)");
+    EXPECT_EQ(record.failure().describe(), "the device record " + scratch.file("file/state/")
+                                               + DeviceRecord::fileName(usb, ".txt")
+                                               + " could not be written (Not a directory)");
 
     // Without a folder nothing on disk can speak for the device: the record lives in memory.
     DeviceRecord nowhere("", usb);

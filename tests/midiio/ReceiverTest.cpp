@@ -32,8 +32,8 @@ protected:
     VirtualClock clock;
     LoopbackMidiService service{clock};
     std::size_t source = service.addSource({"Tarvo", "ZYLOX 515", "MIDI Out"});
-    std::shared_ptr<ZQMidiInterfaceReceiver> receiver =
-        ZQMidiInterfaceReceiver::ZQMidiInterfaceReceiverWithClient(service, clock, service.createClient("test"), 0);
+    std::shared_ptr<ZQMidiInterfaceReceiver> receiver
+        = ZQMidiInterfaceReceiver::ZQMidiInterfaceReceiverWithClient(service, clock, service.createClient("test"), 0);
     std::vector<midi::event> events;
 };
 
@@ -48,7 +48,10 @@ TEST_F(ReceiverTest, CollectsWholeMessagesHoweverSplitAndDropsThoseAnotherStatus
     const Case cases[] = {
         {"one packet", {{{0xF0, 0x01, 0x02, 0xF7}}}, {{0xF0, 0x01, 0x02, 0xF7}}, true},
         {"split over two lists", {{{0xF0, 0x01}}, {{0x02, 0xF7}}}, {{0xF0, 0x01, 0x02, 0xF7}}, true},
-        {"split over packets", {{{0xF0}, {0x03}, {0xF7, 0xF0, 0x04, 0xF7}}}, {{0xF0, 0x03, 0xF7}, {0xF0, 0x04, 0xF7}}, true},
+        {"split over packets",
+         {{{0xF0}, {0x03}, {0xF7, 0xF0, 0x04, 0xF7}}},
+         {{0xF0, 0x03, 0xF7}, {0xF0, 0x04, 0xF7}},
+         true},
         {"a timing clock inside", {{{0xF0, 0x01, 0xF8, 0x02, 0xF7}}, {{0xF0, 0x06, 0xF7}}}, {{0xF0, 0x06, 0xF7}}, true},
         {"a note-on inside", {{{0xF0, 0x05, 0x90, 0x3C, 0x40, 0xF7}}}, {}, true},
         {"a note-on in running status", {{{0x90, 0x3C, 0x40, 0x3C, 0x00}}}, {}, false},

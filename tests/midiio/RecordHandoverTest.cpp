@@ -1,10 +1,10 @@
 // Which record a USB device takes under its socket, and what moves with it: the record, the copy of
 // the device's contents and its pacing, all or nothing. The question for a unit in a new socket is
 // tested where it is asked (zylox send, the editor).
-#include "midiio/DeviceContents.h"
-#include "midiio/DeviceRecord.h"
 #include "midiio/RecordHandover.h"
 #include "flash/CEvent.h"
+#include "midiio/DeviceContents.h"
+#include "midiio/DeviceRecord.h"
 #include "model/CSound.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -84,8 +84,8 @@ TEST_F(RecordHandoverTest, ATakeOverThatCannotBeWrittenSaysWhyAndLeavesTheOldRec
 {
     sendSecondBankTo(plain);
     const DeviceRecord moved(folder, socket2);
-    for (const auto& [blocked, named] :
-         {std::pair{moved.path(), "the device record "}, std::pair{moved.contentsPath(), "the copy of the device's contents "}}) {
+    for (const auto& [blocked, named] : {std::pair{moved.path(), "the device record "},
+                                         std::pair{moved.contentsPath(), "the copy of the device's contents "}}) {
         SCOPED_TRACE(blocked);
         std::filesystem::create_directory(blocked);
         RecordHandover handover = RecordHandover::forDevice(folder, socket2, {socket2});

@@ -1,7 +1,7 @@
 // One sender per device for everyone on the machine: the lock in the folder every user shares, in
 // this process, across processes and across users.
-#include "midiio/DeviceRecord.h"
 #include "midiio/SenderLock.h"
+#include "midiio/DeviceRecord.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -35,10 +35,12 @@ public:
         if (m_process == 0) {
             ::close(hold[1]);
             const bool become = !asNobody || (::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
-            const SenderLock::Taken taken = become ? SenderLock::take(device, "zylox-editor", places) : SenderLock::Taken{};
+            const SenderLock::Taken taken
+                = become ? SenderLock::take(device, "zylox-editor", places) : SenderLock::Taken{};
             const std::string said = !become ? "not nobody" : taken.lock ? "held" : taken.refusal.describe();
             char never = 0;
-            if (::write(ready[1], said.data(), said.size()) < 0 || ::close(ready[1]) != 0 || ::read(hold[0], &never, 1) < 0)
+            if (::write(ready[1], said.data(), said.size()) < 0 || ::close(ready[1]) != 0
+                || ::read(hold[0], &never, 1) < 0)
                 ::_exit(1);
             ::_exit(0); // no destructor releases the lock
         }
@@ -126,7 +128,8 @@ TEST_F(SenderLockTest, SendersWithOtherOwnFoldersOrNoneMeetInTheSharedFolder)
     ASSERT_NE(user.lock, nullptr);
     for (const std::string& own : {scratch.file("root-state"), std::string()}) {
         SCOPED_TRACE(own);
-        EXPECT_EQ(SenderLock::take(usb, "zylox", {places.shared, own}).refusal.describe(), busy + "zylox-editor, process " + me);
+        EXPECT_EQ(SenderLock::take(usb, "zylox", {places.shared, own}).refusal.describe(),
+                  busy + "zylox-editor, process " + me);
     }
 
     const std::string plain = scratch.file("plain");
@@ -179,9 +182,9 @@ TEST_F(SenderLockTest, AHolderWhoseLineIsMissingForeignOrGoneIsAnotherProgram)
     if (gone == 0)
         ::_exit(0);
     ::waitpid(gone, nullptr, 0);
-    for (const std::string& line : {std::string(), std::string("zylox 12"), std::string("zylox\n"),
-                                    std::string("zylox twelve\n"), std::string(" 12\n"), std::string(300, 'x') + " 1\n",
-                                    "zylox " + std::to_string(gone) + "\n"}) {
+    for (const std::string& line :
+         {std::string(), std::string("zylox 12"), std::string("zylox\n"), std::string("zylox twelve\n"),
+          std::string(" 12\n"), std::string(300, 'x') + " 1\n", "zylox " + std::to_string(gone) + "\n"}) {
         SCOPED_TRACE(line);
         std::ofstream(lockFile(), std::ios::trunc) << line;
         EXPECT_EQ(take().refusal.describe(), busy + "another program");

@@ -14,8 +14,11 @@ TEST(SysexChunkPlanTest, MessagesLeaveIn256ByteEventsAtTheWireRate)
         std::uint64_t completionMicroseconds;
     };
     // A flash write, an erase, exactly two events, an unpaced wire, nothing.
-    for (const Case& test : {Case{131'078, 3125, 513, 6, 41'944'960}, {6, 3125, 1, 6, 1'920}, {512, 3125, 2, 256, 163'840},
-                             {131'078, 0, 513, 6, 0}, {0, 3125, 0, 0, 0}}) {
+    for (const Case& test : {Case{131'078, 3125, 513, 6, 41'944'960},
+                             {6, 3125, 1, 6, 1'920},
+                             {512, 3125, 2, 256, 163'840},
+                             {131'078, 0, 513, 6, 0},
+                             {0, 3125, 0, 0, 0}}) {
         SCOPED_TRACE(testing::Message() << test.bytes << " bytes at " << test.bytesPerSecond << " bytes/s");
         const SysexChunkPlan plan(test.bytes, test.bytesPerSecond);
         ASSERT_EQ(plan.chunks().size(), test.chunks);

@@ -1,12 +1,12 @@
 // Transmissions of several banks on the loopback service and the virtual clock: stop at several
 // points with the account of what the device holds, failures, the device record, the time left.
+#include "midiio/TransmissionRun.h"
+#include "content/CMessage.h"
+#include "flash/CEvent.h"
 #include "midiio/BankBlocks.h"
 #include "midiio/DeviceContents.h"
 #include "midiio/DeviceRecord.h"
-#include "midiio/TransmissionRun.h"
 #include "midiio/WrapperZQMidiInterface.h"
-#include "content/CMessage.h"
-#include "flash/CEvent.h"
 #include "model/CFirmware.h"
 #include "model/CSound.h"
 #include "tests/support/DeviceSimulator.h"
@@ -54,7 +54,7 @@ struct Rig {
     std::uint64_t start = 0;
 };
 
-class TransmissionRunTest : public testing::Test, public Rig {};
+class TransmissionRunTest : public testing::Test, public Rig { };
 
 // A bank takes 101.9 s here: per message its pause and its wire time. S02 begins at 101.9 s, erases
 // its first block at 104.9 s and writes it from 110.9 s to 152.8 s, erases its second block at
@@ -72,16 +72,17 @@ TEST_F(TransmissionRunTest, StopEndsWithinASecondAndAccountsForWhatTheDeviceHold
         Block first, second; // what the record says of S02's blocks afterwards
     };
     const std::vector<RowBlocks> rest{{2}};
-    for (const Case& expected : {
-             // the pause before S02's first erase
-             Case{104.5, std::nullopt, kNoBlock, {1, 2}, {{1}, {2}}, {0, 1}, Block::AsBefore, Block::AsBefore},
-             // between S02's first erase and its write, and during the write
-             Case{110.0, 1, kFirstBlock, {2}, {{1}, {2}}, {0, 1, 2}, Block::Unknown, Block::AsBefore},
-             Case{130.0, 1, kFirstBlock, {2}, {{1}, {2}}, {0, 1, 2}, Block::Unknown, Block::AsBefore},
-             // the pause between S02's blocks: its first has arrived, its second not begun
-             Case{154.0, std::nullopt, kNoBlock, {1, 2}, {{1, kSecondBlock}, {2}}, {0, 1, 2}, Block::Sent, Block::AsBefore},
-             // during S02's second write
-             Case{170.0, 1, kSecondBlock, {2}, {{1, kSecondBlock}, {2}}, {0, 1, 2, 3}, Block::Sent, Block::Unknown}}) {
+    for (const Case& expected :
+         {// the pause before S02's first erase
+          Case{104.5, std::nullopt, kNoBlock, {1, 2}, {{1}, {2}}, {0, 1}, Block::AsBefore, Block::AsBefore},
+          // between S02's first erase and its write, and during the write
+          Case{110.0, 1, kFirstBlock, {2}, {{1}, {2}}, {0, 1, 2}, Block::Unknown, Block::AsBefore},
+          Case{130.0, 1, kFirstBlock, {2}, {{1}, {2}}, {0, 1, 2}, Block::Unknown, Block::AsBefore},
+          // the pause between S02's blocks: its first has arrived, its second not begun
+          Case{
+              154.0, std::nullopt, kNoBlock, {1, 2}, {{1, kSecondBlock}, {2}}, {0, 1, 2}, Block::Sent, Block::AsBefore},
+          // during S02's second write
+          Case{170.0, 1, kSecondBlock, {2}, {{1, kSecondBlock}, {2}}, {0, 1, 2, 3}, Block::Sent, Block::Unknown}}) {
         SCOPED_TRACE(expected.stopAt);
         Rig rig;
         rig.record.remember(2, 41); // what the device held before, for all we know
@@ -104,7 +105,8 @@ TEST_F(TransmissionRunTest, StopEndsWithinASecondAndAccountsForWhatTheDeviceHold
         const auto blocks = DeviceRecord::blockFingerprints(rig.banks[1], 0);
         const auto says = [](Block block, std::uint64_t before, std::uint64_t sent) {
             return block == Block::AsBefore ? std::optional(before)
-                                            : block == Block::Sent ? std::optional(sent) : std::nullopt;
+                   : block == Block::Sent   ? std::optional(sent)
+                                            : std::nullopt;
         };
         EXPECT_EQ(reread.at(2), says(expected.first, 41, blocks[0]));
         EXPECT_EQ(reread.at(3), says(expected.second, 42, blocks[1]));
@@ -133,8 +135,9 @@ TEST_F(TransmissionRunTest, AStopInTheSecondBlockIsAccountedForAndResumeStartsTh
 
     EXPECT_EQ(resume.run(left), End::Sent);
 
-    EXPECT_EQ(Rows(device.erasedBlocks().begin() + static_cast<std::ptrdiff_t>(erasedBefore), device.erasedBlocks().end()),
-              (Rows{3, 4, 5}));
+    EXPECT_EQ(
+        Rows(device.erasedBlocks().begin() + static_cast<std::ptrdiff_t>(erasedBefore), device.erasedBlocks().end()),
+        (Rows{3, 4, 5}));
     EXPECT_EQ(resume.account().complete, (Rows{1, 2}));
     for (std::size_t row = 0; row < 3; ++row)
         EXPECT_EQ(record.differingBlocks(row, banks[row], 0), kNoBlock) << row;
@@ -217,14 +220,15 @@ TEST_F(TransmissionRunTest, ARecordOrCopyThatIsNoRegularFileIsNamedInTheAccount)
     ASSERT_EQ(::mkfifo(record.path().c_str(), 0600), 0);
     EXPECT_EQ(run.run({{0, &banks[0]}}), End::Failed);
     EXPECT_EQ(run.account().notSent, Rows{0});
-    EXPECT_EQ(run.account().notSentBecause(), "the device record " + record.path() + " could not be written (not a regular file)");
+    EXPECT_EQ(run.account().notSentBecause(),
+              "the device record " + record.path() + " could not be written (not a regular file)");
     EXPECT_TRUE(device.erasedBlocks().empty());
     std::filesystem::remove(record.path());
 
     std::filesystem::create_directory(record.contentsPath());
     EXPECT_EQ(run.run({{0, &banks[0]}}), End::Sent);
-    EXPECT_EQ(run.account().unkept.describe(),
-              "the copy of the device's contents " + record.contentsPath() + " could not be written (not a regular file)");
+    EXPECT_EQ(run.account().unkept.describe(), "the copy of the device's contents " + record.contentsPath()
+                                                   + " could not be written (not a regular file)");
     EXPECT_EQ(DeviceRecord(folder, MidiPortIdentity::of(device.names)).differingBlocks(0, banks[0], 0), kNoBlock);
 }
 
@@ -302,8 +306,8 @@ TEST_F(TransmissionRunTest, ACompleteRunRecordsEveryBankAndAChangedBankNoLongerM
     EXPECT_EQ(record.differingBlocks(1, lastSlot, 0), kSecondBlock);
     EXPECT_EQ(record.differingBlocks(1, firstSlot, 0), kFirstBlock);
     CSound fourth(3);
-    const std::vector<RowBank> differ =
-        record.differing({{0, &banks[0]}, {1, &lastSlot}, {2, &banks[2]}, {3, &fourth}}, 0);
+    const std::vector<RowBank> differ
+        = record.differing({{0, &banks[0]}, {1, &lastSlot}, {2, &banks[2]}, {3, &fourth}}, 0);
     EXPECT_EQ(bankblocks::rowsOf(differ), (std::vector<RowBlocks>{{1, kSecondBlock}, {3}}));
     // Only the blocks asked about are compared.
     EXPECT_TRUE(record.differing({{1, &lastSlot, kFirstBlock}}, 0).empty());

@@ -172,14 +172,15 @@ TEST_F(TransportTest, BanksArriveIntactOnTheirChannels)
     CSound first(0), seventh(7), last(30);
     CFirmware firmware;
     // A negative channel is cut to its low bits: -13 is channel 3.
-    const bool allSent = wrapper->transmitBank(first, 3) && wrapper->transmitBank(seventh, 3) &&
-                         wrapper->transmitBank(last, -13) && wrapper->transmitBank(firmware, 3);
+    const bool allSent = wrapper->transmitBank(first, 3) && wrapper->transmitBank(seventh, 3)
+                         && wrapper->transmitBank(last, -13) && wrapper->transmitBank(firmware, 3);
 
     EXPECT_TRUE(allSent);
     for (const IBank* bank : std::initializer_list<const IBank*>{&first, &seventh, &last}) {
         Bytes samples, flash = device.block(2 * bank->getIndex());
         for (std::uint16_t slot = 0; slot < bank->getContentCount(); ++slot)
-            samples.insert(samples.end(), bank->getContent(slot)->getData().begin(), bank->getContent(slot)->getData().end());
+            samples.insert(samples.end(), bank->getContent(slot)->getData().begin(),
+                           bank->getContent(slot)->getData().end());
         const Bytes second = device.block(2 * bank->getIndex() + 1);
         flash.insert(flash.end(), second.begin(), second.end());
         EXPECT_EQ(flash, samples) << "bank " << bank->getIndex();
@@ -187,7 +188,8 @@ TEST_F(TransportTest, BanksArriveIntactOnTheirChannels)
     EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{0, 1, 14, 15, 60, 61, 62, 63}));
     EXPECT_EQ(device.writtenBlocks(), (std::vector<std::size_t>{0, 1, 14, 15, 60, 61}));
     EXPECT_EQ(device.writeChannels(), std::vector<unsigned>(6, 3));
-    EXPECT_EQ(device.otherMessages(), (std::vector<Bytes>{firmware.getContent(0)->getData(), firmware.getContent(1)->getData()}));
+    EXPECT_EQ(device.otherMessages(),
+              (std::vector<Bytes>{firmware.getContent(0)->getData(), firmware.getContent(1)->getData()}));
     EXPECT_TRUE(device.faults().empty());
 }
 

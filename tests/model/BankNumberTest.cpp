@@ -19,13 +19,32 @@ TEST(BankNumber, NamesEveryRowAndReadsBackWhatItShows)
 
 TEST(BankNumber, TakesShownNamesInAnyCaseAndRowNumbersButNothingElse)
 {
-    const std::pair<const char*, std::optional<std::uint16_t>> cases[] = {
-        {"S21", 20}, {"s21", 20}, {"S01", 0}, {"s31", 30}, {"FW", 31}, {"fw", 31}, {"Firmware", 31},
-        {"0", 0}, {"21", 21}, {"31", 31}, {"00", 0},
-        {"S00", std::nullopt}, {"S32", std::nullopt}, {"S1", std::nullopt}, {"S001", std::nullopt},
-        {"S-1", std::nullopt}, {"32", std::nullopt}, {"-1", std::nullopt}, {"+4", std::nullopt},
-        {"4 ", std::nullopt}, {"", std::nullopt}, {"F", std::nullopt}, {"FIRM", std::nullopt},
-        {"99999999", std::nullopt}, {"S", std::nullopt}, {"SFW", std::nullopt}};
+    const std::pair<const char*, std::optional<std::uint16_t>> cases[] = {{"S21", 20},
+                                                                          {"s21", 20},
+                                                                          {"S01", 0},
+                                                                          {"s31", 30},
+                                                                          {"FW", 31},
+                                                                          {"fw", 31},
+                                                                          {"Firmware", 31},
+                                                                          {"0", 0},
+                                                                          {"21", 21},
+                                                                          {"31", 31},
+                                                                          {"00", 0},
+                                                                          {"S00", std::nullopt},
+                                                                          {"S32", std::nullopt},
+                                                                          {"S1", std::nullopt},
+                                                                          {"S001", std::nullopt},
+                                                                          {"S-1", std::nullopt},
+                                                                          {"32", std::nullopt},
+                                                                          {"-1", std::nullopt},
+                                                                          {"+4", std::nullopt},
+                                                                          {"4 ", std::nullopt},
+                                                                          {"", std::nullopt},
+                                                                          {"F", std::nullopt},
+                                                                          {"FIRM", std::nullopt},
+                                                                          {"99999999", std::nullopt},
+                                                                          {"S", std::nullopt},
+                                                                          {"SFW", std::nullopt}};
     for (const auto& [text, row] : cases)
         EXPECT_EQ(BankNumber::row(text), row) << '"' << text << '"';
 }

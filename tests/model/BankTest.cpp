@@ -190,11 +190,12 @@ TEST(FirmwareBank, DumpsItsStoredMessagesTakesCopiesOfTwoAndPrintsEveryField)
         shown.print(out, true);
         for (std::uint16_t slot = 0; slot < 2; ++slot)
             shown.getContent(slot)->print(contents[slot], true);
-        EXPECT_EQ(out.str(), "CFirmware <" + addressOf(dynamic_cast<const void*>(&shown)) + ">\nm_index: 3\n"
-                             "m_name: FIRMWARE - factory -\nm_contentLabel[0]: PRESETS\nm_contentLabel[1]: OS\n"
-                             "m_contentName[0]: PRESETS\nm_contentName[1]: new OS\nm_contents[0]: "
-                                 + contents[0].str() + "m_contents[1]: " + contents[1].str() +
-                                   "m_events[0]: 0x00000000\nm_events[1]: 0x00000000\nm_events[2]: 0x00000000\n"
+        EXPECT_EQ(out.str(), "CFirmware <" + addressOf(dynamic_cast<const void*>(&shown))
+                                 + ">\nm_index: 3\n"
+                                   "m_name: FIRMWARE - factory -\nm_contentLabel[0]: PRESETS\nm_contentLabel[1]: OS\n"
+                                   "m_contentName[0]: PRESETS\nm_contentName[1]: new OS\nm_contents[0]: "
+                                 + contents[0].str() + "m_contents[1]: " + contents[1].str()
+                                 + "m_events[0]: 0x00000000\nm_events[1]: 0x00000000\nm_events[2]: 0x00000000\n"
                                    "m_events[3]: 0x00000000\n");
     };
     expectPrint(bank);
@@ -204,7 +205,6 @@ TEST(FirmwareBank, DumpsItsStoredMessagesTakesCopiesOfTwoAndPrintsEveryField)
     expectPrint(*copy);
     EXPECT_NE(copy->getContent(1), bank.getContent(1));
 }
-
 
 TEST(FlashBlocks, EachBankTakesOnlyMessagesForItsOwnBlocks)
 {
@@ -231,8 +231,9 @@ TEST(FlashBlocks, EachBankTakesOnlyMessagesForItsOwnBlocks)
         {presets, flashWrite(15), -1, false},
     };
     for (const auto& [first, second, soundIndex, firmwareTakes] : cases) {
-        SCOPED_TRACE(::testing::PrintToString(Bytes(first.begin(), first.begin() + std::min<std::size_t>(first.size(), 5)))
-                     + " " + ::testing::PrintToString(Bytes(second.begin(), second.begin() + 5)));
+        SCOPED_TRACE(
+            ::testing::PrintToString(Bytes(first.begin(), first.begin() + std::min<std::size_t>(first.size(), 5))) + " "
+            + ::testing::PrintToString(Bytes(second.begin(), second.begin() + 5)));
         CMessage a(first.data(), first.size());
         CMessage b(second.data(), second.size());
         CSound sound(3);
@@ -261,8 +262,9 @@ TEST(FlashBlocks, FirmwareSlotsTakeOnlyAMessageASendCanPutIntoTheirBlock)
         return message;
     };
     // The start of a bank file of S05: header, track, then the erase of block 8 as a MIDI event.
-    const Bytes bankFile{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 24, 'M', 'T', 'r', 'k', 0, 0, 0, 12,
-                         0x00, 0xF0, 0x05, 0x31, 0x0D, 0x79, 0x08, 0xF7, 0x00, 0xFF, 0x2F, 0x00};
+    const Bytes bankFile{'M',  'T',  'h',  'd',  0,    0,    0,    6,    0,    0,   0,    1,
+                         0,    24,   'M',  'T',  'r',  'k',  0,    0,    0,    12,  0x00, 0xF0,
+                         0x05, 0x31, 0x0D, 0x79, 0x08, 0xF7, 0x00, 0xFF, 0x2F, 0x00};
     // The file, the slot, why it is refused (none: taken) and the length a refusal reports.
     const std::tuple<Bytes, std::uint16_t, std::optional<Refusal>, std::size_t> cases[] = {
         {flashWrite(62), 0, std::nullopt, 0},
@@ -290,7 +292,8 @@ TEST(FlashBlocks, FirmwareSlotsTakeOnlyAMessageASendCanPutIntoTheirBlock)
         {{'R', 'I', 'F', 'F', 0xF0, 0x31, 0x7F, 0x90, 0xF7}, 0, Refusal::NoMessage, 0},
     };
     for (const auto& [file, slot, refusal, length] : cases) {
-        SCOPED_TRACE(::testing::PrintToString(Bytes(file.begin(), file.begin() + 5)) + " " + std::to_string(file.size()));
+        SCOPED_TRACE(::testing::PrintToString(Bytes(file.begin(), file.begin() + 5)) + " "
+                     + std::to_string(file.size()));
         CFirmware firmware;
         const Bytes before = imageOf(firmware);
         const audio::ImportResult result = firmware.importContent(slot, file, "new.syx", {});
@@ -315,23 +318,29 @@ TEST(FlashBlocks, AFirmwareBankFromAnOlderFileOpensButIsNeverSentWithASlotNoImpo
     CMessage presets(leftOver.data(), leftOver.size());
     CFirmware firmware;
     ASSERT_TRUE(firmware.setContents({&presets, const_cast<CContent*>(factory.getContent(1))}));
-    EXPECT_EQ(firmware.sendRefusal().value_or(SlotRefusal{}).describe(), "PRESETS holds a System Exclusive message that is not in the ZYLOX 515's own form; "
-                                      "PRESETS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes "
-                                      "for flash block 62");
+    EXPECT_EQ(firmware.sendRefusal().value_or(SlotRefusal{}).describe(),
+              "PRESETS holds a System Exclusive message that is not in the ZYLOX 515's own form; "
+              "PRESETS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes "
+              "for flash block 62");
     EXPECT_FALSE(factory.sendRefusal());
     EXPECT_FALSE(CSound(4).sendRefusal());
     const Bytes tiny{0xF0, 0x31, 0x7E, 0x38, 0xF7};
     CMessage os(tiny.data(), tiny.size());
     ASSERT_TRUE(firmware.setContents({const_cast<CContent*>(factory.getContent(0)), &os}));
-    EXPECT_EQ(firmware.sendRefusal().value_or(SlotRefusal{}).describe(), "OS holds a System Exclusive message of 5 bytes; OS takes one ZYLOX 515 System "
-                                      "Exclusive message of 1,024 to 131,078 bytes for flash block 63");
+    EXPECT_EQ(firmware.sendRefusal().value_or(SlotRefusal{}).describe(),
+              "OS holds a System Exclusive message of 5 bytes; OS takes one ZYLOX 515 System "
+              "Exclusive message of 1,024 to 131,078 bytes for flash block 63");
     // Saved with the two messages swapped, as an import let them be until now.
-    ASSERT_TRUE(firmware.setContents({const_cast<CContent*>(factory.getContent(1)), const_cast<CContent*>(factory.getContent(0))}));
-    EXPECT_EQ(firmware.sendRefusal().value_or(SlotRefusal{}).describe(), "PRESETS holds the OS message; PRESETS takes the PRESETS "
-                                      "message, which begins F0 31 40 38 00, for flash block 62");
-    ASSERT_TRUE(firmware.setContents({const_cast<CContent*>(factory.getContent(0)), const_cast<CContent*>(factory.getContent(0))}));
-    EXPECT_EQ(firmware.sendRefusal().value_or(SlotRefusal{}).describe(), "OS holds the PRESETS message; OS takes the OS message, "
-                                      "which begins F0 31 7F 38 10, for flash block 63");
+    ASSERT_TRUE(firmware.setContents(
+        {const_cast<CContent*>(factory.getContent(1)), const_cast<CContent*>(factory.getContent(0))}));
+    EXPECT_EQ(firmware.sendRefusal().value_or(SlotRefusal{}).describe(),
+              "PRESETS holds the OS message; PRESETS takes the PRESETS "
+              "message, which begins F0 31 40 38 00, for flash block 62");
+    ASSERT_TRUE(firmware.setContents(
+        {const_cast<CContent*>(factory.getContent(0)), const_cast<CContent*>(factory.getContent(0))}));
+    EXPECT_EQ(firmware.sendRefusal().value_or(SlotRefusal{}).describe(),
+              "OS holds the PRESETS message; OS takes the OS message, "
+              "which begins F0 31 7F 38 10, for flash block 63");
 }
 
 } // namespace

@@ -14,7 +14,8 @@ TEST(AlsaSoundOutputWithoutSound, SaysWhyAndEndsEveryPlayAtOnceUnheard)
 {
     setenv("ALSA_CONFIG_PATH", "/nonexistent/alsa.conf", 1);
     AlsaSoundOutput output;
-    EXPECT_TRUE(output.unavailableReason().starts_with("No sound output: the ALSA device \"default\" cannot be opened ("))
+    EXPECT_TRUE(
+        output.unavailableReason().starts_with("No sound output: the ALSA device \"default\" cannot be opened ("))
         << output.unavailableReason();
 
     for (int play = 0; play < 2; ++play) {

@@ -39,10 +39,13 @@ public:
         m_log.written.insert(m_log.written.end(), frames, frames + count * m_frameBytes);
         return static_cast<long>(count);
     }
-    void waitForRoom(int) override {}
+    void waitForRoom(int) override { }
     long queued() override { return 0; }
-    void drop() override {}
-    PlaybackFailure failure(long error) const override { return {PlaybackFailure::Kind::Failed, "test", {}, std::to_string(error)}; }
+    void drop() override { }
+    PlaybackFailure failure(long error) const override
+    {
+        return {PlaybackFailure::Kind::Failed, "test", {}, std::to_string(error)};
+    }
 
 private:
     StreamLog& m_log;

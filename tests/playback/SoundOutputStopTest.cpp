@@ -64,7 +64,10 @@ public:
         return static_cast<long>(kBuffer) + 1;
     }
     void drop() override { ++m_log.dropped; }
-    PlaybackFailure failure(long error) const override { return {PlaybackFailure::Kind::Failed, "test", {}, std::to_string(error)}; }
+    PlaybackFailure failure(long error) const override
+    {
+        return {PlaybackFailure::Kind::Failed, "test", {}, std::to_string(error)};
+    }
 
 private:
     void saysItWaits()
@@ -87,7 +90,8 @@ protected:
     {
         return std::make_unique<AlsaSoundOutput>([this, rooms](const PcmFormat& format, PlaybackFailure&) {
             const std::size_t n = logs.size();
-            return std::make_unique<HeldStream>(logs.emplace_back(DeviceLog{format, {}}), rooms.at(n), 0, &waiting.at(n));
+            return std::make_unique<HeldStream>(logs.emplace_back(DeviceLog{format, {}}), rooms.at(n), 0,
+                                                &waiting.at(n));
         });
     }
     // How a play ends: "played", "stopped" or the failure.

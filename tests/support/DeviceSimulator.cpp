@@ -27,12 +27,12 @@ void DeviceSimulator::receiveSysex(const std::uint8_t* data, std::size_t length,
     const Bytes message(data, data + length);
     const bool isErase = length > 4 && data[1] == 0x31 && data[2] == 0x0D && data[3] == 0x79;
     // Byte 4 of a flash write carries 0x20 with the channel; the firmware's own messages do not.
-    const bool isWrite = length > 4 && data[1] == 0x31 && (data[2] & 0xC0) == 0x40 && data[3] == 0x38 &&
-                         (data[4] & 0xF0) == 0x20;
+    const bool isWrite
+        = length > 4 && data[1] == 0x31 && (data[2] & 0xC0) == 0x40 && data[3] == 0x38 && (data[4] & 0xF0) == 0x20;
     if (!whole)
         fault("message broken off after " + std::to_string(length) + " bytes");
-    else if (length < 2 || message.front() != 0xF0 || message.back() != 0xF7 ||
-             std::any_of(message.begin() + 1, message.end() - 1, [](std::uint8_t byte) { return byte >= 0x80; }))
+    else if (length < 2 || message.front() != 0xF0 || message.back() != 0xF7
+             || std::any_of(message.begin() + 1, message.end() - 1, [](std::uint8_t byte) { return byte >= 0x80; }))
         fault("not a System Exclusive message");
     else if ((isErase || isWrite) && length != (isErase ? eraseLength : writeLength))
         fault("flash message of " + std::to_string(length) + " bytes");

@@ -17,7 +17,8 @@ public:
 
     // Wire rate in bytes per second; 0 for an instant wire.
     explicit LoopbackDestination(MidiEndpointNames names, std::uint64_t bytesPerSecond = 3125)
-        : names(std::move(names)), bytesPerSecond(bytesPerSecond)
+        : names(std::move(names))
+        , bytesPerSecond(bytesPerSecond)
     {
     }
     virtual ~LoopbackDestination() = default;

@@ -49,7 +49,8 @@ void LoopbackMidiService::disposePort(MidiRef port)
 
 LoopbackDestination* LoopbackMidiService::present(MidiRef ref) const
 {
-    const auto found = std::find_if(m_present.begin(), m_present.end(), [ref](const auto& entry) { return entry.first == ref; });
+    const auto found
+        = std::find_if(m_present.begin(), m_present.end(), [ref](const auto& entry) { return entry.first == ref; });
     return found == m_present.end() ? nullptr : found->second;
 }
 
@@ -118,8 +119,8 @@ void LoopbackMidiService::cancelSysex()
         const std::uint64_t carried = now > message->wireStart ? now - message->wireStart : 0;
         const std::size_t bytesPerSecond = message->target->bytesPerSecond;
         const std::size_t arrived = bytesPerSecond == 0 ? message->request.bytesToSend
-                                                       : std::min<std::size_t>(message->request.bytesToSend,
-                                                                               carried * bytesPerSecond / 1'000'000);
+                                                        : std::min<std::size_t>(message->request.bytesToSend,
+                                                                                carried * bytesPerSecond / 1'000'000);
         if (arrived > 0)
             message->target->receiveSysex(message->request.data, arrived, false);
         m_clock.at(now, [completion = message->request.completion] { completion(false); });

@@ -19,7 +19,10 @@
 // A cancelled message reaches its destination cut at the bytes its wire time had carried.
 class LoopbackMidiService final : public IMidiService {
 public:
-    explicit LoopbackMidiService(VirtualClock& clock) : m_clock(clock) {}
+    explicit LoopbackMidiService(VirtualClock& clock)
+        : m_clock(clock)
+    {
+    }
 
     // The service keeps the destination; the reference stays valid for the service's lifetime,
     // even after the destination has vanished.
@@ -27,8 +30,7 @@ public:
     {
         return addDestinationOf<LoopbackDestination>(std::move(names), bytesPerSecond);
     }
-    template <typename Destination, typename... Arguments>
-    Destination& addDestinationOf(Arguments&&... arguments)
+    template <typename Destination, typename... Arguments> Destination& addDestinationOf(Arguments&&... arguments)
     {
         auto& added = m_destinations.emplace_back(std::make_unique<Destination>(std::forward<Arguments>(arguments)...));
         plugIn(*added);

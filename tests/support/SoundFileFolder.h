@@ -6,7 +6,10 @@
 // raw sample bytes, so fixtures come from an independent writer and never from our own code.
 class SoundFileFolder : public ScratchFolder {
 public:
-    SoundFileFolder() : ScratchFolder("zylox-audio") {}
+    SoundFileFolder()
+        : ScratchFolder("zylox-audio")
+    {
+    }
 
     std::string path(const std::string& name) const { return file(name); }
     // sox reads the raw bytes as described by rawFormat ("-r 44100 -c 1 -b 16 -e signed-integer")

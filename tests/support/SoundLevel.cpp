@@ -35,10 +35,11 @@ double ofDeviceBytes(const std::vector<std::uint8_t>& bytes, std::size_t edge)
     if (bytes.size() <= 2 * edge) {
         return 0.0;
     }
-    const double sum = std::accumulate(bytes.begin() + edge, bytes.end() - edge, 0.0, [](double total, std::uint8_t byte) {
-        const double value = (byte - 128.0) / 128.0;
-        return total + value * value;
-    });
+    const double sum
+        = std::accumulate(bytes.begin() + edge, bytes.end() - edge, 0.0, [](double total, std::uint8_t byte) {
+              const double value = (byte - 128.0) / 128.0;
+              return total + value * value;
+          });
     return std::sqrt(sum / static_cast<double>(bytes.size() - 2 * edge));
 }
 

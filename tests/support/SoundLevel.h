@@ -21,6 +21,7 @@ double ofDeviceBytes(const std::vector<std::uint8_t>& bytes, std::size_t edge);
 double changeInDecibels(double source, double converted);
 
 // Pearson's correlation of a run of device bytes, from its byte at lag on, with the start of another.
-double correlation(const std::vector<std::uint8_t>& delayed, const std::vector<std::uint8_t>& other, std::size_t lag = 0);
+double correlation(const std::vector<std::uint8_t>& delayed, const std::vector<std::uint8_t>& other,
+                   std::size_t lag = 0);
 
 } // namespace sound_level

@@ -28,8 +28,8 @@ inline TerminalRun runOnTerminal(const std::function<void()>& child, const std::
     if (program < 0)
         return run;
     // Readline takes the keys as they come; those after a Tab wait until the completion is done.
-    const bool written =
-        input.empty() || ::write(terminal, input.data(), input.size()) == static_cast<ssize_t>(input.size());
+    const bool written
+        = input.empty() || ::write(terminal, input.data(), input.size()) == static_cast<ssize_t>(input.size());
     char buffer[4096];
     for (ssize_t got; (got = ::read(terminal, buffer, sizeof buffer)) > 0;)
         run.shown.append(buffer, static_cast<std::size_t>(got));

@@ -54,7 +54,8 @@ inline Bytes wireOf(std::uint16_t bank, std::int32_t channel)
 // Sends the bank through a new transmitter; true when it was sent in no less than its wire time and
 // 18 s of pauses, and no more than 6 s over (a busy host). Prints the wall time against the wire
 // time and pauses: the figure, not a limit, of how closely the sender keeps to the wire.
-inline bool sendsABankInItsTime(ZQMidiSystem& system, std::uint16_t destination, std::uint16_t bank, std::int32_t channel)
+inline bool sendsABankInItsTime(ZQMidiSystem& system, std::uint16_t destination, std::uint16_t bank,
+                                std::int32_t channel)
 {
     const auto start = std::chrono::steady_clock::now();
     auto wrapper = WrapperZQMidiInterface::createTransmitter(system, destination);
@@ -64,7 +65,8 @@ inline bool sendsABankInItsTime(ZQMidiSystem& system, std::uint16_t destination,
     const double least = (notesOff().size() + 2 * (131'078 + 6)) / 3125.0 + 18;
     std::printf("bank %u: %s in %.2f s (wire time plus pauses %.2f s, %.4f times that; estimate %lld s)\n", bank,
                 sent ? "sent" : "FAILED", seconds, least, seconds / least,
-                static_cast<long long>(WrapperZQMidiInterface::estimateSeconds(sound.createEvents(static_cast<std::uint16_t>(channel)))));
+                static_cast<long long>(
+                    WrapperZQMidiInterface::estimateSeconds(sound.createEvents(static_cast<std::uint16_t>(channel)))));
     return sent && seconds >= least && seconds <= least + 6;
 }
 

@@ -121,8 +121,11 @@ bool unplugFailsTheSendWithinASecond(AlsaMidiService& service)
     const Bytes long_ = guest::message(31'250);
     std::promise<bool> outcome;
     auto completed = outcome.get_future();
-    service.sendSysex({service.destinationAt(*MidiDestinations::indexOf(service, cable)), long_.data(),
-                       static_cast<std::uint32_t>(long_.size()), [&](bool sent) { outcome.set_value(sent); }, {}});
+    service.sendSysex({service.destinationAt(*MidiDestinations::indexOf(service, cable)),
+                       long_.data(),
+                       static_cast<std::uint32_t>(long_.size()),
+                       [&](bool sent) { outcome.set_value(sent); },
+                       {}});
     std::this_thread::sleep_for(std::chrono::seconds(2));
     const auto unplugged = Clock::now();
     plug(false);

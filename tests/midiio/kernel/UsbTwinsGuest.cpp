@@ -29,8 +29,8 @@ const MidiPortIdentity cable{"Test USB MIDI", "Test USB MIDI MIDI 1"};
 std::size_t cablesListed(IMidiService& service)
 {
     const std::vector<MidiPortIdentity> all = MidiDestinations::identities(service);
-    return static_cast<std::size_t>(
-        std::count_if(all.begin(), all.end(), [](const MidiPortIdentity& identity) { return identity.sameNamesAs(cable); }));
+    return static_cast<std::size_t>(std::count_if(
+        all.begin(), all.end(), [](const MidiPortIdentity& identity) { return identity.sameNamesAs(cable); }));
 }
 
 // The card of the gadget bound to this dummy controller: its sound device lives below the controller.
@@ -85,7 +85,8 @@ bool secondAloneReceives(AlsaMidiService& service)
     const int firstCard = gadgetCardOf("dummy_udc.0");
     const int secondCard = gadgetCardOf("dummy_udc.1");
     guest::RawmidiReader first, second;
-    if (firstCard < 0 || secondCard < 0 || firstCard == secondCard || !first.open(firstCard) || !second.open(secondCard)) {
+    if (firstCard < 0 || secondCard < 0 || firstCard == secondCard || !first.open(firstCard)
+        || !second.open(secondCard)) {
         std::printf("no two gadget cards to read from (%d, %d)\n", firstCard, secondCard);
         return false;
     }
@@ -93,16 +94,20 @@ bool secondAloneReceives(AlsaMidiService& service)
     std::this_thread::sleep_for(std::chrono::seconds(1));
     const std::vector<MidiPortIdentity> identities = MidiDestinations::identities(service);
     const std::vector<std::string> names = MidiDestinations::listedNames(identities);
-    const auto named = std::find_if(names.begin(), names.end(),
-                                    [](const std::string& name) { return name.find("bus dummy_hcd.1") != std::string::npos; });
+    const auto named = std::find_if(names.begin(), names.end(), [](const std::string& name) {
+        return name.find("bus dummy_hcd.1") != std::string::npos;
+    });
     if (named == names.end())
         return false;
     const std::size_t index = static_cast<std::size_t>(named - names.begin());
     std::printf("sending to %s (%s)\n", named->c_str(), identities[index].toString().c_str());
     const Bytes message = guest::message(300);
     std::promise<bool> outcome;
-    service.sendSysex({service.destinationAt(index), message.data(), static_cast<std::uint32_t>(message.size()),
-                       [&](bool sent) { outcome.set_value(sent); }, {}});
+    service.sendSysex({service.destinationAt(index),
+                       message.data(),
+                       static_cast<std::uint32_t>(message.size()),
+                       [&](bool sent) { outcome.set_value(sent); },
+                       {}});
     const bool sent = outcome.get_future().get();
     const bool arrived = guest::arrivedWhole("second gadget", second.take(std::chrono::seconds(1)), message);
     const Bytes elsewhere = first.take(std::chrono::milliseconds(500));
@@ -114,11 +119,12 @@ bool twoRecordsKept()
 {
     setenv("XDG_STATE_HOME", "/tmp/state", 1);
     std::string said;
-    const bool kept = zylox("pacing --port 'bus dummy_hcd.0' --piece 128", said) == 0 &&
-                      zylox("pacing --port 'bus dummy_hcd.1' --piece 64", said) == 0;
-    return kept && zylox("devices", said) == 0 &&
-           said == "0: Test USB MIDI:Test USB MIDI MIDI 1 (USB socket 1 on bus dummy_hcd.0): known: none\n"
-                   "1: Test USB MIDI:Test USB MIDI MIDI 1 (USB socket 1 on bus dummy_hcd.1): known: none\n";
+    const bool kept = zylox("pacing --port 'bus dummy_hcd.0' --piece 128", said) == 0
+                      && zylox("pacing --port 'bus dummy_hcd.1' --piece 64", said) == 0;
+    return kept && zylox("devices", said) == 0
+           && said
+                  == "0: Test USB MIDI:Test USB MIDI MIDI 1 (USB socket 1 on bus dummy_hcd.0): known: none\n"
+                     "1: Test USB MIDI:Test USB MIDI MIDI 1 (USB socket 1 on bus dummy_hcd.1): known: none\n";
 }
 
 } // namespace

@@ -10,8 +10,8 @@
 #include "midiio/AlsaMidiService.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/MidiDestinations.h"
-#include "midiio/TransmissionRun.h"
 #include "midiio/SystemClock.h"
+#include "midiio/TransmissionRun.h"
 #include "midiio/WrapperZQMidiInterface.h"
 #include "midiio/ZQMidiSystem.h"
 #include "tests/midiio/kernel/GuestSend.h"
@@ -27,9 +27,9 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
-#include <optional>
 #include <future>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <thread>
 #include <utility>
@@ -80,8 +80,9 @@ bool failsWhenTheDestinationVanishes(AlsaMidiService& service)
     if (snd_seq_open(&other, "default", SND_SEQ_OPEN_DUPLEX, 0) < 0)
         return false;
     snd_seq_set_client_name(other, "vanishing");
-    const int port = snd_seq_create_simple_port(other, "vanishing in", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE,
-                                                SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
+    const int port
+        = snd_seq_create_simple_port(other, "vanishing in", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE,
+                                     SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
     MidiRef destination = 0;
     for (std::size_t index = 0; index < service.destinationCount(); ++index)
         if (service.endpointNames(service.destinationAt(index)).display == "vanishing in")
@@ -91,8 +92,11 @@ bool failsWhenTheDestinationVanishes(AlsaMidiService& service)
     std::promise<bool> outcome;
     auto completed = outcome.get_future();
     const auto start = std::chrono::steady_clock::now();
-    service.sendSysex({destination, message.data(), static_cast<std::uint32_t>(message.size()),
-                       [&](bool sent) { outcome.set_value(sent); }, {}});
+    service.sendSysex({destination,
+                       message.data(),
+                       static_cast<std::uint32_t>(message.size()),
+                       [&](bool sent) { outcome.set_value(sent); },
+                       {}});
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     snd_seq_delete_port(other, port);
     const double deleted = secondsSince(start);
@@ -151,7 +155,8 @@ bool aChangedLastSlotSendsTheSecondBlockAlone(int card)
     expected.insert(expected.end(), events[3]->getData().begin(), events[3]->getData().end());
     std::printf("blocks: the whole bank %s (%zu bytes arrived), then %s\n", whole ? "sent" : "FAILED", first.size(),
                 secondOnly ? "the second block alone differs" : "NOT the second block alone");
-    return whole && block && guest::arrivedWhole("the changed block", reader.take(std::chrono::milliseconds(500)), expected);
+    return whole && block
+           && guest::arrivedWhole("the changed block", reader.take(std::chrono::milliseconds(500)), expected);
 }
 
 // Runs /bin/zylox with the arguments; after the delay, if one is given, interrupts it. Its exit
@@ -194,10 +199,10 @@ bool zyloxChoosesByNameAndStopsOnCtrlC()
     const bool listed = several == 2 && errors.find("VirMIDI 0-1") != std::string::npos;
     // The first erase goes after about 3 s: interrupted at 6 s, the bank's first block is incomplete.
     const int stopped = zylox({"send", "--port", "virmidi 0-0", "--bank", "S05"}, 6, errors, after);
-    std::printf("zylox send --port 'virmidi 0-0', Ctrl-C after 6 s: exit %d %.2f s after the signal\n%s", stopped, after,
-                errors.c_str());
-    return listed && stopped == 130 && after < 1.0 &&
-           errors.find("On the device: S05, first block, incomplete ") != std::string::npos;
+    std::printf("zylox send --port 'virmidi 0-0', Ctrl-C after 6 s: exit %d %.2f s after the signal\n%s", stopped,
+                after, errors.c_str());
+    return listed && stopped == 130 && after < 1.0
+           && errors.find("On the device: S05, first block, incomplete ") != std::string::npos;
 }
 
 } // namespace
@@ -211,7 +216,8 @@ int main()
         return 1;
     }
     for (std::uint16_t index = 0; index < ZQMidiInterfaceTransmitter::DestinationNumber(service); ++index)
-        std::printf("destination %u: %s (%s)\n", index, ZQMidiInterfaceTransmitter::DestinationNameAt(service, index).c_str(),
+        std::printf("destination %u: %s (%s)\n", index,
+                    ZQMidiInterfaceTransmitter::DestinationNameAt(service, index).c_str(),
                     service.endpointNames(service.destinationAt(index)).model.c_str());
     for (std::uint16_t index = 0; index < ZQMidiInterfaceReceiver::SourceNumber(service); ++index)
         std::printf("source %u: %s\n", index, ZQMidiInterfaceReceiver::SourceNameAt(service, index).c_str());

@@ -44,7 +44,8 @@ public:
             return false;
         }
         // A long buffer: the emulated machine may leave the reader unscheduled for a while.
-        if (int error = snd_pcm_set_params(m_capture, format, SND_PCM_ACCESS_RW_INTERLEAVED, channels, rate, 0, 1'000'000);
+        if (int error
+            = snd_pcm_set_params(m_capture, format, SND_PCM_ACCESS_RW_INTERLEAVED, channels, rate, 0, 1'000'000);
             error < 0) {
             std::printf("capture parameters: %s\n", snd_strerror(error));
             return false;
@@ -152,20 +153,21 @@ bool slotsArrive(AlsaSoundOutput& output)
         wait(10);
     output.stop();
     auto longNotice = longEnded.get_future();
-    const bool stoppedUnheard = longNotice.wait_for(std::chrono::seconds(0)) == std::future_status::ready
-                                && !longNotice.get();
+    const bool stoppedUnheard
+        = longNotice.wait_for(std::chrono::seconds(0)) == std::future_status::ready && !longNotice.get();
     wait(700);
     recorder.finish();
     const std::size_t longHeard = longRunHeard();
     std::printf("long run stopped once heard: %s; %zu of its %zu bytes arrived\n",
-                stoppedUnheard ? "ended unheard before the stop returned" : "NO END NOTICE", longHeard,
-                longRun.size());
+                stoppedUnheard ? "ended unheard before the stop returned" : "NO END NOTICE", longHeard, longRun.size());
     const bool stopped = stoppedUnheard && longHeard > 0 && longHeard < longRun.size() / 2;
 
     const std::vector<std::uint8_t> recorded = recorder.recorded();
     std::printf("play %s after %.2f s (the sound lasts %.2f s); recorded %zu bytes, %d overruns\n",
-                !finished ? "never ended" : played ? "ended" : "FAILED", seconds, duration, recorded.size(),
-                recorder.overruns());
+                !finished ? "never ended"
+                : played  ? "ended"
+                          : "FAILED",
+                seconds, duration, recorded.size(), recorder.overruns());
     // Ending sooner than the sound lasts would mean the end notice came before the last samples
     // were heard; a tick of slack for the card's timer.
     const bool heard = seconds >= duration - 0.01;
@@ -238,7 +240,8 @@ bool sourceRunArrives(AlsaSoundOutput& output)
         --last;
     const double arrivedSeconds = static_cast<double>(last - first) / kRecordedRate;
     std::printf("16-bit stereo run %s after %.2f s (it lasts %.2f s); %.4f s of it arrived at 48 kHz, "
-                "%d overruns\n", end.c_str(), seconds, duration, arrivedSeconds, recorder.overruns());
+                "%d overruns\n",
+                end.c_str(), seconds, duration, arrivedSeconds, recorder.overruns());
     // Two milliseconds of slack at the edges, where the conversion blurs where the sound starts.
     bool arrived = end == "played" && seconds >= duration - 0.01 && std::abs(arrivedSeconds - duration) < 0.002
                    && recorder.overruns() == 0;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -58,6 +60,33 @@ TEST_F(ZyloxTest, AnMp3AfterZeroPaddingDecodesAndADamagedWavIsRefusedAtOnceNamin
     EXPECT_EQ(m_err,
               "zylox: S05 slot 1 CLOSED HI HAT: list.wav: could not be decoded: the file is damaged or cut short\n");
     EXPECT_FALSE(exists("list.mid"));
+}
+
+TEST_F(ZyloxTest, AnMp3HitWhoseHeaderStatesTheEncodersDelaySoundsInTheSlotWhenItsWavDoes)
+{
+    // A burst of noise 0.2 s in; the VBR encoding states its delay and padding in a LAME tag.
+    ASSERT_EQ(run(kSox + " -D -n -r 48000 -c 2 -b 16 hat.wav synth 0.03 whitenoise gain -3 pad 0.2 0.2 && " + kSox
+                  + " -D hat.wav -C -2 hat.mp3"),
+              0)
+        << m_err;
+    for (const char* name : {"hat.wav", "hat.mp3"}) {
+        ASSERT_EQ(zylox(std::string("import --bank S05 --slot 1 ") + name + " -o " + name
+                        + ".mid && " ZYLOX_PROGRAM " export --bank S05 --slot 1 --in " + name + ".mid -o " + name
+                        + ".slot.wav"),
+                  0)
+            << m_err;
+    }
+    // Both lines say the source's 0.43 s; both slots' hits start at 0.2 s, on the same byte.
+    ASSERT_EQ(zylox("import --bank S05 --slot 1 hat.mp3 -o again.mid"), 0) << m_err;
+    EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: hat.mp3, 0.43 s, cut to 0.25 s (Classic)\n");
+    const auto onset = [this](const std::string& name) {
+        const Bytes wave = read(name);
+        return std::find_if(wave.begin() + 44, wave.end(),
+                            [](std::uint8_t byte) { return std::abs(byte - 0x80) >= 16; })
+               - (wave.begin() + 44);
+    };
+    EXPECT_NEAR(onset("hat.wav.slot.wav"), 0.2 * 33000, 2);
+    EXPECT_NEAR(onset("hat.mp3.slot.wav"), onset("hat.wav.slot.wav"), 1);
 }
 
 } // namespace

@@ -1,0 +1,36 @@
+// An MP3 hit whose header states the encoder's delay and padding, imported into a slot in the
+// window: its sound starts on the byte its WAV's does, and the status line says the source's length.
+#include "EditorFixture.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+using EditorMp3TimingTest = EditorFixture;
+
+// The first byte an eighth of full scale off the zero line: above any encoder's pre-echo.
+std::ptrdiff_t onset(const Bytes& slot)
+{
+    return std::find_if(slot.begin(), slot.end(), [](std::uint8_t byte) { return std::abs(byte - 0x80) >= 16; })
+           - slot.begin();
+}
+
+TEST_F(EditorMp3TimingTest, AnMp3HitStartsInTheSlotWhereItsWavDoes)
+{
+    const std::string wav
+        = make("hat.wav", "sox -D -n -r 44100 -c 1 -b 16", "synth 0.03 whitenoise gain -3 pad 0.2 0.2");
+    const std::string mp3 = make("hat.mp3", "sox -D " + wav + " -C -2");
+    selectRow(4);
+    paths = {wav};
+    importWithApply("button_openContents_2");
+    const Bytes fromWav = slot(4, 2);
+    paths = {mp3};
+    importWithApply("button_openContents_2");
+    EXPECT_EQ(textOf("text_status"), "hat.mp3: 0.43 s, padded to 0.74 s with silence (Classic)");
+    const Bytes fromMp3 = slot(4, 2);
+    EXPECT_NEAR(onset(fromWav), 0.2 * 33000, 2);
+    EXPECT_NEAR(onset(fromMp3), onset(fromWav), 1);
+}
+
+} // namespace

@@ -1,0 +1,125 @@
+// An MP3 whose first frame states the encoder's delay and padding (the LAME tag of a Xing or Info
+// header, which sox writes for a VBR encoding) decodes to its source's frames and no more: a hit
+// sounds when its WAV's does, at every MPEG version's rates, mono and stereo. One without that
+// header says nothing of its delay, and keeps it.
+#include "audio/DecodedSound.h"
+#include "audio/slot_import.h"
+
+#include "tests/support/Bytes.h"
+#include "tests/support/SoundFileFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double kHitAt = 0.2; // seconds into each file
+constexpr double kHitLength = 0.03;
+// Lags searched either way, in frames: past an MPEG frame of 1,152 and a delay of 1,105.
+constexpr int kMostLag = 2048;
+// LAME's own delay and the decoder's: what an MP3 without the header is late by.
+constexpr std::int64_t kUnstatedDelay = 576 + 529;
+
+audio::DecodedSound decode(const std::string& path)
+{
+    audio::DecodedSound sound = audio::decodeSound(SoundFileFolder::read(path), 60.0);
+    EXPECT_TRUE(sound) << path;
+    return sound;
+}
+
+// The first channel's values, and silence after them up to length.
+std::vector<double> firstChannel(const audio::sample& frames, std::uint64_t length)
+{
+    std::vector<double> values(std::max(frames.frameCount(), length), 0.0);
+    for (std::uint64_t frame = 0; frame < frames.frameCount(); ++frame)
+        values[frame] = static_cast<double>(frames.getValue(frame, 0));
+    return values;
+}
+
+// How many frames later the hit sounds in decoded than in source: the lag at which the two match best.
+std::int64_t lateBy(const audio::sample& source, const audio::sample& decoded)
+{
+    const auto from = static_cast<std::int64_t>((kHitAt - 0.01) * source.m_samplerate);
+    const auto to = static_cast<std::int64_t>((kHitAt + kHitLength + 0.01) * source.m_samplerate);
+    const std::vector<double> original = firstChannel(source, static_cast<std::uint64_t>(to));
+    const std::vector<double> late = firstChannel(decoded, static_cast<std::uint64_t>(to + kMostLag));
+    std::int64_t best = 0;
+    double bestMatch = -std::numeric_limits<double>::infinity();
+    for (std::int64_t lag = -std::min<std::int64_t>(kMostLag, from); lag <= kMostLag; ++lag) {
+        double match = 0.0;
+        for (std::int64_t frame = from; frame < to; ++frame)
+            match += original[static_cast<std::size_t>(frame)] * late[static_cast<std::size_t>(frame + lag)];
+        if (match > bestMatch) {
+            bestMatch = match;
+            best = lag;
+        }
+    }
+    return best;
+}
+
+struct Mp3Timing : testing::Test {
+    // A short burst of noise at kHitAt, as a WAV file at this rate and channel count.
+    std::string hit(const std::string& name, int rate, int channels) const
+    {
+        return folder.synth(name, "-r " + std::to_string(rate) + " -c " + std::to_string(channels) + " -b 16",
+                            "synth " + std::to_string(kHitLength) + " whitenoise fade 0 " + std::to_string(kHitLength)
+                                + " 0.02 gain -3 pad " + std::to_string(kHitAt) + " 0.3");
+    }
+
+    const SoundFileFolder folder;
+};
+
+TEST_F(Mp3Timing, AStatedDelayAndPaddingAreTakenAwaySoTheHitIsOnTimeAndTheLengthIsTheSources)
+{
+    // MPEG-1 at 44.1, 48 and 32 kHz, MPEG-2 at 22.05 kHz, MPEG-2.5 at 8 kHz.
+    for (const auto& [rate, channels] :
+         {std::pair{44100, 1}, std::pair{48000, 2}, std::pair{32000, 2}, std::pair{22050, 1}, std::pair{8000, 1}}) {
+        SCOPED_TRACE(testing::Message() << rate << " Hz, " << channels << " channels");
+        const std::string wav = hit("hit.wav", rate, channels);
+        folder.run(wav + " -C -2 " + folder.path("hit.mp3"));
+        const audio::DecodedSound source = decode(wav);
+        const audio::DecodedSound mp3 = decode(folder.path("hit.mp3"));
+        EXPECT_EQ(mp3.frames.m_samplerate, rate);
+        EXPECT_EQ(mp3.frames.m_channels, channels);
+        EXPECT_EQ(lateBy(source.frames, mp3.frames), 0);
+        EXPECT_EQ(mp3.frames.frameCount(), source.frames.frameCount());
+        EXPECT_EQ(mp3.wholeFrames, source.wholeFrames);
+        EXPECT_FALSE(mp3.cutShort);
+    }
+}
+
+TEST_F(Mp3Timing, WithoutTheHeaderTheDelayIsKeptAndTheHitInTheSlotIsAsLate)
+{
+    const std::string wav = hit("hit.wav", 44100, 1);
+    // sox's constant bit rate encoding writes no Xing or Info header.
+    folder.run(wav + " " + folder.path("plain.mp3"));
+    folder.run(wav + " -C -2 " + folder.path("stated.mp3"));
+    const audio::DecodedSound source = decode(wav);
+    const audio::DecodedSound plain = decode(folder.path("plain.mp3"));
+    EXPECT_EQ(lateBy(source.frames, plain.frames), kUnstatedDelay);
+    EXPECT_GT(plain.frames.frameCount(), source.frames.frameCount() + kUnstatedDelay);
+
+    // In the slot, the stated file's hit starts on the WAV's byte, the other's 25 ms later.
+    std::vector<Bytes> slots;
+    for (const char* name : {"hit.wav", "stated.mp3", "plain.mp3"}) {
+        slots.emplace_back(32768, 0x11);
+        ASSERT_TRUE(audio::importSlot(SoundFileFolder::read(folder.path(name)), {}, slots.back())) << name;
+    }
+    // The first byte an eighth of full scale off the zero line: far above the source's dither and
+    // the encoder's pre-echo, far below the hit's first peaks.
+    const auto onset = [](const Bytes& slot) {
+        return std::find_if(slot.begin(), slot.end(), [](std::uint8_t byte) { return std::abs(byte - 0x80) >= 16; })
+               - slot.begin();
+    };
+    EXPECT_NEAR(onset(slots[0]), kHitAt * 33000.0, 2.0);
+    EXPECT_NEAR(onset(slots[1]), onset(slots[0]), 1.0);
+    EXPECT_NEAR(onset(slots[2]) - onset(slots[0]), kUnstatedDelay * 33000.0 / 44100.0, 2.0);
+}
+
+} // namespace

@@ -19,8 +19,8 @@ std::ptrdiff_t onset(const Bytes& slot)
 TEST_F(EditorMp3TimingTest, AnMp3HitStartsInTheSlotWhereItsWavDoes)
 {
     const std::string wav
-        = make("hat.wav", "sox -D -n -r 44100 -c 1 -b 16", "synth 0.03 whitenoise gain -3 pad 0.2 0.2");
-    const std::string mp3 = make("hat.mp3", "sox -D " + wav + " -C -2");
+        = make("hat.wav", "sox -D -R -n -r 44100 -c 1 -b 16", "synth 0.03 whitenoise gain -3 pad 0.2 0.2");
+    const std::string mp3 = make("hat.mp3", "sox -D -R " + wav + " -C -2");
     selectRow(4);
     paths = {wav};
     importWithApply("button_openContents_2");
@@ -29,8 +29,9 @@ TEST_F(EditorMp3TimingTest, AnMp3HitStartsInTheSlotWhereItsWavDoes)
     importWithApply("button_openContents_2");
     EXPECT_EQ(textOf("text_status"), "hat.mp3: 0.43 s, padded to 0.74 s with silence (Classic)");
     const Bytes fromMp3 = slot(4, 2);
-    EXPECT_NEAR(onset(fromWav), 0.2 * 33000, 2);
-    EXPECT_NEAR(onset(fromMp3), onset(fromWav), 1);
+    // Within 0.1 ms, the encoding's pre-echo, where the delay was a flam of 25 ms.
+    EXPECT_NEAR(onset(fromWav), 0.2 * 33000, 3);
+    EXPECT_NEAR(onset(fromMp3), onset(fromWav), 3);
 }
 
 } // namespace

@@ -33,28 +33,39 @@ audio::DecodedSound decode(const std::string& path)
     return sound;
 }
 
-// The first channel's values, and silence after them up to length.
-std::vector<double> firstChannel(const audio::sample& frames, std::uint64_t length)
+// The first channel's values.
+std::vector<double> firstChannel(const audio::sample& frames)
 {
-    std::vector<double> values(std::max(frames.frameCount(), length), 0.0);
+    std::vector<double> values(frames.frameCount());
     for (std::uint64_t frame = 0; frame < frames.frameCount(); ++frame)
         values[frame] = static_cast<double>(frames.getValue(frame, 0));
     return values;
 }
 
-// How many frames later the hit sounds in decoded than in source: the lag at which the two match best.
-std::int64_t lateBy(const audio::sample& source, const audio::sample& decoded)
+// A slot's bytes as values about its zero line.
+std::vector<double> centred(const Bytes& slot)
 {
-    const auto from = static_cast<std::int64_t>((kHitAt - 0.01) * source.m_samplerate);
-    const auto to = static_cast<std::int64_t>((kHitAt + kHitLength + 0.01) * source.m_samplerate);
-    const std::vector<double> original = firstChannel(source, static_cast<std::uint64_t>(to));
-    const std::vector<double> late = firstChannel(decoded, static_cast<std::uint64_t>(to + kMostLag));
+    std::vector<double> values(slot.size());
+    std::transform(slot.begin(), slot.end(), values.begin(), [](std::uint8_t byte) { return byte - 128.0; });
+    return values;
+}
+
+// How many frames later the hit at hitAt seconds sounds in late than in original, both at this
+// rate: the lag at which the two match best around it, which pre-echo and a lossy encoding do not move.
+std::int64_t lateBy(const std::vector<double>& original, const std::vector<double>& late, double rate,
+                    double hitAt = kHitAt)
+{
+    const auto from = static_cast<std::int64_t>((hitAt - 0.01) * rate);
+    const auto to = static_cast<std::int64_t>((hitAt + kHitLength + 0.01) * rate);
+    const auto value = [](const std::vector<double>& values, std::int64_t at) {
+        return at >= 0 && static_cast<std::size_t>(at) < values.size() ? values[static_cast<std::size_t>(at)] : 0.0;
+    };
     std::int64_t best = 0;
     double bestMatch = -std::numeric_limits<double>::infinity();
-    for (std::int64_t lag = -std::min<std::int64_t>(kMostLag, from); lag <= kMostLag; ++lag) {
+    for (std::int64_t lag = -kMostLag; lag <= kMostLag; ++lag) {
         double match = 0.0;
         for (std::int64_t frame = from; frame < to; ++frame)
-            match += original[static_cast<std::size_t>(frame)] * late[static_cast<std::size_t>(frame + lag)];
+            match += value(original, frame) * value(late, frame + lag);
         if (match > bestMatch) {
             bestMatch = match;
             best = lag;
@@ -63,11 +74,17 @@ std::int64_t lateBy(const audio::sample& source, const audio::sample& decoded)
     return best;
 }
 
+std::int64_t lateBy(const audio::sample& source, const audio::sample& decoded)
+{
+    return lateBy(firstChannel(source), firstChannel(decoded), source.m_samplerate);
+}
+
 struct Mp3Timing : testing::Test {
-    // A short burst of noise at kHitAt, as a WAV file at this rate and channel count.
+    // A short burst of noise at kHitAt, as a WAV file at this rate and channel count; the same noise
+    // on every run.
     std::string hit(const std::string& name, int rate, int channels) const
     {
-        return folder.synth(name, "-r " + std::to_string(rate) + " -c " + std::to_string(channels) + " -b 16",
+        return folder.synth(name, "-R -r " + std::to_string(rate) + " -c " + std::to_string(channels) + " -b 16",
                             "synth " + std::to_string(kHitLength) + " whitenoise fade 0 " + std::to_string(kHitLength)
                                 + " 0.02 gain -3 pad " + std::to_string(kHitAt) + " 0.3");
     }
@@ -82,7 +99,7 @@ TEST_F(Mp3Timing, AStatedDelayAndPaddingAreTakenAwaySoTheHitIsOnTimeAndTheLength
          {std::pair{44100, 1}, std::pair{48000, 2}, std::pair{32000, 2}, std::pair{22050, 1}, std::pair{8000, 1}}) {
         SCOPED_TRACE(testing::Message() << rate << " Hz, " << channels << " channels");
         const std::string wav = hit("hit.wav", rate, channels);
-        folder.run(wav + " -C -2 " + folder.path("hit.mp3"));
+        folder.run("-R " + wav + " -C -2 " + folder.path("hit.mp3"));
         const audio::DecodedSound source = decode(wav);
         const audio::DecodedSound mp3 = decode(folder.path("hit.mp3"));
         EXPECT_EQ(mp3.frames.m_samplerate, rate);
@@ -98,8 +115,8 @@ TEST_F(Mp3Timing, InTheSlotAStatedHitIsOnTimeAndOneWithoutTheHeaderKeepsItsDelay
 {
     const std::string wav = hit("hit.wav", 44100, 1);
     // sox's constant bit rate encoding writes no Xing or Info header.
-    folder.run(wav + " " + folder.path("plain.mp3"));
-    folder.run(wav + " -C -2 " + folder.path("stated.mp3"));
+    folder.run("-R " + wav + " " + folder.path("plain.mp3"));
+    folder.run("-R " + wav + " -C -2 " + folder.path("stated.mp3"));
     const audio::DecodedSound source = decode(wav);
     const audio::DecodedSound plain = decode(folder.path("plain.mp3"));
     EXPECT_EQ(lateBy(source.frames, plain.frames), kUnstatedDelay);
@@ -117,15 +134,16 @@ TEST_F(Mp3Timing, InTheSlotAStatedHitIsOnTimeAndOneWithoutTheHeaderKeepsItsDelay
             slots.emplace_back(32768, 0x11);
             ASSERT_TRUE(audio::importSlot(SoundFileFolder::read(folder.path(name)), shape, slots.back())) << name;
         }
-        // The first byte an eighth of full scale off the zero line: far above the source's dither
-        // and the encoder's pre-echo, far below the hit's first peaks.
-        const auto onset = [](const Bytes& slot) {
-            return std::find_if(slot.begin(), slot.end(), [](std::uint8_t byte) { return std::abs(byte - 0x80) >= 16; })
-                   - slot.begin();
-        };
-        EXPECT_NEAR(onset(slots[0]), (kHitAt - shape.start) * 33000.0, 2.0);
-        EXPECT_NEAR(onset(slots[1]), onset(slots[0]), 1.0);
-        EXPECT_NEAR(onset(slots[2]) - onset(slots[0]), kUnstatedDelay * 33000.0 / 44100.0, 2.0);
+        // The WAV's hit starts where the region puts it: its first byte an eighth of full scale off
+        // the zero line (above the source's dither, below the hit's first peaks).
+        const std::ptrdiff_t onset = std::find_if(slots[0].begin(), slots[0].end(),
+                                                  [](std::uint8_t byte) { return std::abs(byte - 0x80) >= 16; })
+                                     - slots[0].begin();
+        const double hitInSlot = kHitAt - shape.start;
+        EXPECT_NEAR(onset, hitInSlot * 33000.0, 2.0);
+        EXPECT_EQ(lateBy(centred(slots[0]), centred(slots[1]), 33000.0, hitInSlot), 0);
+        EXPECT_NEAR(lateBy(centred(slots[0]), centred(slots[2]), 33000.0, hitInSlot),
+                    kUnstatedDelay * 33000.0 / 44100.0, 1.0);
     }
 }
 

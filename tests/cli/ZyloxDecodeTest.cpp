@@ -65,8 +65,8 @@ TEST_F(ZyloxTest, AnMp3AfterZeroPaddingDecodesAndADamagedWavIsRefusedAtOnceNamin
 TEST_F(ZyloxTest, AnMp3HitWhoseHeaderStatesTheEncodersDelaySoundsInTheSlotWhenItsWavDoes)
 {
     // A burst of noise 0.2 s in; the VBR encoding states its delay and padding in a LAME tag.
-    ASSERT_EQ(run(kSox + " -D -n -r 48000 -c 2 -b 16 hat.wav synth 0.03 whitenoise gain -3 pad 0.2 0.2 && " + kSox
-                  + " -D hat.wav -C -2 hat.mp3"),
+    ASSERT_EQ(run(kSox + " -D -R -n -r 48000 -c 2 -b 16 hat.wav synth 0.03 whitenoise gain -3 pad 0.2 0.2 && " + kSox
+                  + " -D -R hat.wav -C -2 hat.mp3"),
               0)
         << m_err;
     for (const char* name : {"hat.wav", "hat.mp3"}) {
@@ -76,7 +76,8 @@ TEST_F(ZyloxTest, AnMp3HitWhoseHeaderStatesTheEncodersDelaySoundsInTheSlotWhenIt
                   0)
             << m_err;
     }
-    // Both lines say the source's 0.43 s; both slots' hits start at 0.2 s, on the same byte.
+    // Both lines say the source's 0.43 s; both slots' hits start at 0.2 s, within 0.1 ms (the
+    // encoding's pre-echo) where a 23 ms flam was heard.
     ASSERT_EQ(zylox("import --bank S05 --slot 1 hat.mp3 -o again.mid"), 0) << m_err;
     EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: hat.mp3, 0.43 s, cut to 0.25 s (Classic)\n");
     const auto onset = [this](const std::string& name) {
@@ -85,8 +86,8 @@ TEST_F(ZyloxTest, AnMp3HitWhoseHeaderStatesTheEncodersDelaySoundsInTheSlotWhenIt
                             [](std::uint8_t byte) { return std::abs(byte - 0x80) >= 16; })
                - (wave.begin() + 44);
     };
-    EXPECT_NEAR(onset("hat.wav.slot.wav"), 0.2 * 33000, 2);
-    EXPECT_NEAR(onset("hat.mp3.slot.wav"), onset("hat.wav.slot.wav"), 1);
+    EXPECT_NEAR(onset("hat.wav.slot.wav"), 0.2 * 33000, 3);
+    EXPECT_NEAR(onset("hat.mp3.slot.wav"), onset("hat.wav.slot.wav"), 3);
 }
 
 } // namespace

@@ -1,13 +1,21 @@
 #include "bankfile/BankFileOpening.h"
 
 #include "bankfile/WrapperZQMidiFile.h"
+#include "midifile/SourceFile.h"
 #include "model/FactoryBank.h"
 #include "model/FactoryTables.h"
+
+#include <filesystem>
 
 BankFileOpening BankFileOpening::open(const std::string& path, std::optional<std::size_t> row)
 {
     BankFileOpening opening;
     opening.m_row = row;
+    // Opened without waiting and nothing read: only whether, and why not, the file can be read.
+    opening.m_error = SourceFile(path, 0).error();
+    std::error_code ignored;
+    if (opening.m_error != 0 || !std::filesystem::is_regular_file(path, ignored))
+        return opening;
     WrapperZQMidiFile file;
     // Without a row a sound bank reads first: the firmware bank takes any two messages but the
     // erases, a sound bank only whole blocks, and the file's first block tells which sound bank.

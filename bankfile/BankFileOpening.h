@@ -13,7 +13,7 @@
 // row's kind (a sound bank's file never lands on the firmware row, nor the other way round); a
 // file of another bank of that kind needs moving onto the row, which the user decides. Opened
 // onto no row, a one-bank file fills the row of the bank it holds. Failing that, the file is read
-// as all banks.
+// as all banks. Only a regular file is read: a FIFO would hold the caller until a writer came.
 class BankFileOpening {
 public:
     enum class Fills { Nothing, OneRow, AllRows };
@@ -22,6 +22,9 @@ public:
 
     // Nothing: no bank file for that row, and banks() is empty.
     Fills fills() const { return m_fills; }
+    // Why the file could not be read (ENOENT, EACCES, EISDIR); 0 when it was, or is no regular
+    // file, whatever it held.
+    int error() const { return m_error; }
     // The row of the one bank the file holds; none unless fills() is OneRow.
     std::optional<std::size_t> fileRow() const;
     // The one bank the file holds, with the name the file gives it; null unless fills() is OneRow
@@ -39,6 +42,7 @@ public:
 
 private:
     Fills m_fills = Fills::Nothing;
+    int m_error = 0;
     std::optional<std::size_t> m_row;
     std::vector<std::unique_ptr<IBank>> m_banks;
 };

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <sys/stat.h>
+
 namespace {
 
 using Fills = BankFileOpening::Fills;
@@ -81,6 +84,36 @@ TEST(BankFileOpeningTest, WhichRowsAFileFillsAndWhetherItMustMoveOntoTheRow)
         if (count > 0) {
             EXPECT_EQ(read[count > 1 ? 9 : 0]->getName(), expected.name);
         }
+    }
+}
+
+// A file that cannot be read says why, for the user to be told; a FIFO, which a read would wait on
+// until a writer came, holds no bank and is not waited on.
+TEST(BankFileOpeningTest, AFileThatCannotBeReadSaysWhyAndAFifoIsNotWaitedOn)
+{
+    ScratchFolder folder("bankfile-opening-unread");
+    const std::string kitFile = folder.file("s05.mid"), fifo = folder.file("pipe.mid");
+    std::unique_ptr<IBank> kit = factory::makeBank(4);
+    ASSERT_TRUE(WrapperZQMidiFile().saveBank(*kit, kitFile));
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    struct Case {
+        std::string path;
+        std::optional<std::size_t> row;
+        int error;
+        Fills fills;
+    };
+    const Case cases[] = {
+        {folder.file("missing.mid"), 4, ENOENT, Fills::Nothing},
+        {folder.path().string(), std::nullopt, EISDIR, Fills::Nothing},
+        {fifo, 4, 0, Fills::Nothing},
+        {fifo, std::nullopt, 0, Fills::Nothing},
+        {kitFile, std::nullopt, 0, Fills::OneRow},
+    };
+    for (const Case& expected : cases) {
+        SCOPED_TRACE(expected.path);
+        const BankFileOpening opening = BankFileOpening::open(expected.path, expected.row);
+        EXPECT_EQ(opening.error(), expected.error);
+        EXPECT_EQ(opening.fills(), expected.fills);
     }
 }
 

@@ -47,25 +47,25 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
     </message>
     <message>
         <location filename="../app/banks/CBankEdits.cpp" line="71"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="86"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="87"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 in „%2“ umbenannt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="109"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="120"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="115"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="130"/>
         <source>Reset to Default</source>
         <translation>Auf Werkseinstellung zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="110"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="116"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Setzen Sie während des Sendens oder Empfangens keine Bank auf die Werkseinstellung zurück!</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="111"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="272"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="104"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="117"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="291"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -80,94 +80,94 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
         <translation>der neue Name ist %1 Bytes lang; ein Bank- oder Slotname fasst wie ein Dateiname höchstens %2 Bytes UTF-8</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="99"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="100"/>
         <source>%1 keeps its name: %2.</source>
         <translation>%1 behält seinen Namen: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="100"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="102"/>
         <source>Rename Failed</source>
         <translation>Umbenennen fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="112"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="120"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Nicht zurückgesetzt: %1 bleibt unverändert, solange Bänke gesendet werden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="116"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="125"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Der Bank „%1“ ihren Werksnamen und ihre Werkssounds zurückgeben? Ihr jetziger Inhalt wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="121"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="126"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="132"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="139"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="121"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="133"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="126"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="139"/>
         <source>reset of %1</source>
         <translation>Zurücksetzen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="127"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="140"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 auf Werksnamen und Werkssounds zurückgesetzt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="137"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="150"/>
         <source>Import into %1 slot %2, %3</source>
         <translation>In %1, Slot %2 importieren, %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="169"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="196"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="182"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="210"/>
         <source>Not imported: %1</source>
         <translation>Nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="222"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="237"/>
         <source>Shape “%1” for %2</source>
         <translation>„%1“ für %2 formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="238"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="253"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="238"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="253"/>
         <source>import into %1</source>
         <translation>Import in %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="239"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="254"/>
         <source>Shape</source>
         <translation>Formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="239"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="254"/>
         <source>shape of %1</source>
         <translation>Formen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="259"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="274"/>
         <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurde die älteste verworfen: Ihr Slot besteht jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="262"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="278"/>
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurden die %2 ältesten verworfen: Ihre Slots bestehen jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="268"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="287"/>
         <source>Damaged or Cut Short</source>
         <translation>Beschädigt oder unvollständig</translation>
     </message>
@@ -175,156 +175,182 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
 <context>
     <name>CBankFiles</name>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="42"/>
-        <location filename="../app/files/CBankFiles.cpp" line="51"/>
+        <location filename="../app/files/CBankFiles.cpp" line="45"/>
+        <location filename="../app/files/CBankFiles.cpp" line="54"/>
         <source>opening another bank file</source>
         <translation>dem Öffnen einer anderen Bankdatei</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="44"/>
+        <location filename="../app/files/CBankFiles.cpp" line="47"/>
         <source>Open Bank File</source>
         <translation>Bankdatei öffnen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="72"/>
+        <location filename="../app/files/CBankFiles.cpp" line="85"/>
         <source>Wrong File Format</source>
         <translation>Falsches Dateiformat</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="75"/>
-        <location filename="../app/files/CBankFiles.cpp" line="189"/>
+        <location filename="../app/files/CBankFiles.cpp" line="79"/>
+        <location filename="../app/files/CBankFiles.cpp" line="89"/>
+        <location filename="../app/files/CBankFiles.cpp" line="229"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="76"/>
+        <location filename="../app/files/CBankFiles.cpp" line="91"/>
         <source>Not opened: %1 holds no sound bank</source>
         <translation>Nicht geöffnet: %1 enthält keine Soundbank</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="92"/>
+        <location filename="../app/files/CBankFiles.cpp" line="130"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4) or into %2? What that bank holds now is replaced.</source>
         <translation>Die Datei enthält Daten für die Bank „%1“ (%2).
 In die ausgewählte Bank „%3“ (%4) oder in %2 laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="73"/>
+        <location filename="../app/files/CBankFiles.cpp" line="86"/>
         <source>%1 holds no sound bank for a Tarvo ZYLOX 515: it is not a bank file, or it is damaged.</source>
         <translation>%1 enthält keine Soundbank für einen Tarvo ZYLOX 515: Es ist keine Bankdatei, oder sie ist beschädigt.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="95"/>
+        <location filename="../app/files/CBankFiles.cpp" line="77"/>
+        <source>File Not Opened</source>
+        <translation>Datei nicht geöffnet</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="78"/>
+        <source>%1 could not be opened: %2.</source>
+        <translation>%1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="81"/>
+        <source>Not opened: %1: %2</source>
+        <translation>Nicht geöffnet: %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="107"/>
+        <source>The last bank file was not opened again: %1: %2</source>
+        <translation>Die letzte Bankdatei wurde nicht wieder geöffnet: %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="113"/>
+        <source>it holds no sound bank</source>
+        <translation>sie enthält keine Soundbank</translation>
+    </message>
+    <message>
+        <location filename="../app/files/CBankFiles.cpp" line="133"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4)? What that bank holds now is replaced.</source>
         <translation>Die Datei enthält Daten für die Bank „%1“ (%2).
 In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="99"/>
-        <location filename="../app/files/CBankFiles.cpp" line="101"/>
+        <location filename="../app/files/CBankFiles.cpp" line="137"/>
+        <location filename="../app/files/CBankFiles.cpp" line="139"/>
         <source>Load into %1</source>
         <translation>In %1 laden</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="100"/>
+        <location filename="../app/files/CBankFiles.cpp" line="138"/>
         <source>Different Banks!</source>
         <translation>Unterschiedliche Bänke!</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="102"/>
+        <location filename="../app/files/CBankFiles.cpp" line="140"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="116"/>
-        <location filename="../app/files/CBankFiles.cpp" line="127"/>
-        <location filename="../app/files/CBankFiles.cpp" line="143"/>
+        <location filename="../app/files/CBankFiles.cpp" line="154"/>
+        <location filename="../app/files/CBankFiles.cpp" line="165"/>
+        <location filename="../app/files/CBankFiles.cpp" line="181"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="116"/>
+        <location filename="../app/files/CBankFiles.cpp" line="154"/>
         <source>opening %1 into %2</source>
         <translation>Öffnen von %1 in %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="119"/>
+        <location filename="../app/files/CBankFiles.cpp" line="157"/>
         <source>Opened %1 into %2</source>
         <translation>%1 in %2 geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="127"/>
+        <location filename="../app/files/CBankFiles.cpp" line="165"/>
         <source>opening %1 (all banks)</source>
         <translation>Öffnen von %1 (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="133"/>
+        <location filename="../app/files/CBankFiles.cpp" line="171"/>
         <source>Opened %1 (all banks)</source>
         <translation>%1 geöffnet (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="143"/>
+        <location filename="../app/files/CBankFiles.cpp" line="181"/>
         <source>opening %1 from %2</source>
         <translation>Öffnen von %1 aus %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="148"/>
+        <location filename="../app/files/CBankFiles.cpp" line="186"/>
         <source>Opened %1 from %2</source>
         <translation>%1 aus %2 geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="161"/>
+        <location filename="../app/files/CBankFiles.cpp" line="198"/>
         <source>All banks</source>
         <translation>Alle Bänke</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="186"/>
+        <location filename="../app/files/CBankFiles.cpp" line="224"/>
         <source>The bank file &quot;%1&quot; could not be written: %2.</source>
         <translation>Die Bankdatei „%1“ konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="188"/>
+        <location filename="../app/files/CBankFiles.cpp" line="227"/>
         <source>Save Failed</source>
         <translation>Speichern fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="190"/>
+        <location filename="../app/files/CBankFiles.cpp" line="231"/>
         <source>Not saved: %1</source>
         <translation>Nicht gespeichert: %1</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="198"/>
+        <location filename="../app/files/CBankFiles.cpp" line="239"/>
         <source>Saved %1 (%2)</source>
         <translation>%1 gespeichert (%2)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="199"/>
+        <location filename="../app/files/CBankFiles.cpp" line="240"/>
         <source>Saved %1 (all banks)</source>
         <translation>%1 gespeichert (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="200"/>
+        <location filename="../app/files/CBankFiles.cpp" line="241"/>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="210"/>
+        <location filename="../app/files/CBankFiles.cpp" line="252"/>
         <source>%1 stays unsaved: %2 does not hold it (Save As… writes it).</source>
         <translation>%1 bleibt ungespeichert: %2 enthält diese Bank nicht („Speichern unter…“ schreibt sie).</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="211"/>
+        <location filename="../app/files/CBankFiles.cpp" line="253"/>
         <source>%1 stay unsaved: %2 does not hold them (Save As… writes them).</source>
         <translation>%1 bleiben ungespeichert: %2 enthält diese Bänke nicht („Speichern unter…“ schreibt sie).</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="231"/>
+        <location filename="../app/files/CBankFiles.cpp" line="273"/>
         <source>The shapes of its slots could not be kept beside %1: %2</source>
         <translation>Die Formen ihrer Slots konnten nicht neben %1 aufbewahrt werden: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="263"/>
+        <location filename="../app/files/CBankFiles.cpp" line="305"/>
         <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
         <translation>
             <numerusform>%n geformter Slot öffnet sich als reine Bytes: Seine Quelle wurde geändert oder ist verschwunden.</numerusform>
@@ -332,7 +358,7 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="267"/>
+        <location filename="../app/files/CBankFiles.cpp" line="310"/>
         <source>%n of the oldest kept sources were let go to stay within %1 MB.</source>
         <translation>
             <numerusform>%n der ältesten aufbewahrten Quellen wurde verworfen, um unter %1 MB zu bleiben.</numerusform>
@@ -340,7 +366,7 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
         </translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="274"/>
+        <location filename="../app/files/CBankFiles.cpp" line="317"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -371,22 +397,22 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
         <translation>%1: Presetspeicher des Geräts, Block %2 (%3 Byte)</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="42"/>
+        <location filename="../app/banks/CBankView.cpp" line="43"/>
         <source>%1: the device&apos;s operating system, block %2 (%3 bytes)</source>
         <translation>%1: Betriebssystem des Geräts, Block %2 (%3 Byte)</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="150"/>
+        <location filename="../app/banks/CBankView.cpp" line="148"/>
         <source>Name of slot %1, %2</source>
         <translation>Name von Slot %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="151"/>
+        <location filename="../app/banks/CBankView.cpp" line="149"/>
         <source>Import into slot %1, %2</source>
         <translation>In Slot %1 importieren, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="153"/>
+        <location filename="../app/banks/CBankView.cpp" line="151"/>
         <source>Play slot %1, %2</source>
         <translation>Slot %1 abspielen, %2</translation>
     </message>
@@ -411,7 +437,7 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
     <message>
         <location filename="../app/library/CBrowserPlayer.cpp" line="48"/>
         <location filename="../app/library/CBrowserPlayer.cpp" line="54"/>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="82"/>
+        <location filename="../app/library/CBrowserPlayer.cpp" line="84"/>
         <source>Could not play “%1”: %2</source>
         <translation>„%1“ konnte nicht abgespielt werden: %2</translation>
     </message>
@@ -430,75 +456,75 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
         <translation>„%1“</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="27"/>
+        <location filename="../app/banks/CContentImport.cpp" line="28"/>
         <source>%1 could not be read.</source>
         <translation>%1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="40"/>
+        <location filename="../app/banks/CContentImport.cpp" line="41"/>
         <source>%1 is not a sound file this editor decodes (%2). Load its bytes into the slot as raw 8-bit device data?</source>
         <translation>%1 ist keine Sounddatei, die dieser Editor dekodiert (%2). Ihre Bytes als rohe 8-Bit-Gerätedaten in den Slot laden?</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="44"/>
+        <location filename="../app/banks/CContentImport.cpp" line="46"/>
         <source>Not a Sound</source>
         <translation>Kein Sound</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="45"/>
-        <location filename="../app/banks/CContentImport.cpp" line="70"/>
+        <location filename="../app/banks/CContentImport.cpp" line="48"/>
+        <location filename="../app/banks/CContentImport.cpp" line="79"/>
         <source>Load Raw</source>
         <translation>Roh laden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="45"/>
+        <location filename="../app/banks/CContentImport.cpp" line="49"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="56"/>
+        <location filename="../app/banks/CContentImport.cpp" line="62"/>
         <source> Open it with Open… to load its banks.</source>
         <translation> Öffnen Sie sie mit „Öffnen…“, um ihre Bänke zu laden.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="57"/>
+        <location filename="../app/banks/CContentImport.cpp" line="63"/>
         <source>%1 %2.</source>
         <translation>%1 %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="64"/>
+        <location filename="../app/banks/CContentImport.cpp" line="70"/>
         <source>%1 could not be decoded: %2.</source>
         <translation>%1 konnte nicht dekodiert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="65"/>
+        <location filename="../app/banks/CContentImport.cpp" line="71"/>
         <source>ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.</source>
         <translation>ZYLOX 515 Editor kann das Format von %1 nicht dekodieren. Er importiert Sounds im Format %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="69"/>
+        <location filename="../app/banks/CContentImport.cpp" line="76"/>
         <source>Wrong File Format</source>
         <translation>Falsches Dateiformat</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="70"/>
-        <location filename="../app/banks/CContentImport.cpp" line="108"/>
+        <location filename="../app/banks/CContentImport.cpp" line="78"/>
+        <location filename="../app/banks/CContentImport.cpp" line="118"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="85"/>
-        <location filename="../app/banks/CContentImport.cpp" line="100"/>
+        <location filename="../app/banks/CContentImport.cpp" line="95"/>
+        <location filename="../app/banks/CContentImport.cpp" line="110"/>
         <source>%1 holds no sound.</source>
         <translation>%1 enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="88"/>
+        <location filename="../app/banks/CContentImport.cpp" line="98"/>
         <source>%1 cannot fill the slot: %2.</source>
         <translation>%1 kann den Slot nicht füllen: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="107"/>
+        <location filename="../app/banks/CContentImport.cpp" line="118"/>
         <source>Import Failed</source>
         <translation>Import fehlgeschlagen</translation>
     </message>
@@ -511,91 +537,91 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
         <translation>&amp;Geräteinhalt speichern…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="37"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="84"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="137"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="38"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="87"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="143"/>
         <source>Save Device Contents</source>
         <translation>Geräteinhalt speichern</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="37"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="38"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="71"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="107"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="72"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="111"/>
         <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Von %1 ist keine Bank bekannt: Eine Bank ist bekannt, sobald sie vollständig an das Gerät gesendet wurde.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="78"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="80"/>
         <source>%1 (known: %2)</source>
         <translation>%1 (bekannt: %2)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="69"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="70"/>
         <source>No bank of any device is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Von keinem Gerät ist eine Bank bekannt: Eine Bank ist bekannt, sobald sie vollständig an das Gerät gesendet wurde.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="82"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="85"/>
         <source>Save what is known of which device?</source>
         <translation>Den bekannten Inhalt welches Geräts sichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="83"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="86"/>
         <source>No bank of %1 is known. Save what is known of which device?</source>
         <translation>Von %1 ist keine Bank bekannt. Den bekannten Inhalt welches Geräts sichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="113"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="142"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="117"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="148"/>
         <source>Device contents</source>
         <translation>Geräteinhalt</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="120"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="151"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="125"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="159"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 konnte nicht gespeichert werden (%2).</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="124"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="129"/>
         <source>Saved all banks of %1 to %2</source>
         <translation>Alle Bänke von %1 in %2 gespeichert</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="131"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="137"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the known bank as a one-bank file into a folder?</source>
         <translation>Auf %1 nicht bekannt: %2.
 Eine Bankdatei enthält eine Bank oder alle 32: Die bekannte Bank als Datei mit einer Bank in einen Ordner speichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="134"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="140"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %3 known banks as one-bank files into a folder?</source>
         <translation>Auf %1 nicht bekannt: %2.
 Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Dateien mit je einer Bank in einen Ordner speichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="138"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="144"/>
         <source>Save into Folder…</source>
         <translation>In Ordner speichern…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="138"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="144"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="158"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="164"/>
         <source>Saved 1 bank of %1 into %2</source>
         <translation>1 Bank von %1 in %2 gespeichert</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="159"/>
+        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="165"/>
         <source>Saved %3 banks of %1 into %2</source>
         <translation>%3 Bänke von %1 in %2 gespeichert</translation>
     </message>
@@ -603,12 +629,12 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
 <context>
     <name>CEditor</name>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="61"/>
+        <location filename="../app/window/CEditor.cpp" line="63"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/CEditor.cpp" line="119"/>
+        <location filename="../app/window/CEditor.cpp" line="128"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n weitere Datei ausgelassen: Die Bank hat keine Slots mehr)</numerusform>
@@ -616,17 +642,17 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="188"/>
+        <location filename="../app/window/CEditor.cpp" line="206"/>
         <source>Sto&amp;p</source>
         <translation>Sto&amp;pp</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="189"/>
+        <location filename="../app/window/CEditor.cpp" line="207"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="255"/>
+        <location filename="../app/window/CEditor.cpp" line="274"/>
         <source>quitting</source>
         <translation>dem Beenden</translation>
     </message>
@@ -668,22 +694,22 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
 <context>
     <name>COutputList</name>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="51"/>
+        <location filename="../app/transfer/COutputList.cpp" line="53"/>
         <source>%1 (disconnected)</source>
         <translation>%1 (getrennt)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="68"/>
+        <location filename="../app/transfer/COutputList.cpp" line="70"/>
         <source>%1 is disconnected: plug it in again or choose another output</source>
         <translation>%1 ist getrennt: Schließen Sie es wieder an oder wählen Sie einen anderen Ausgang</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="76"/>
+        <location filename="../app/transfer/COutputList.cpp" line="77"/>
         <source>no MIDI system (the ALSA sequencer is not available: is the snd-seq module loaded?)</source>
         <translation>kein MIDI-System (der ALSA-Sequencer ist nicht verfügbar: Ist das Modul snd-seq geladen?)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="78"/>
+        <location filename="../app/transfer/COutputList.cpp" line="79"/>
         <source>no MIDI output: plug in your interface</source>
         <translation>kein MIDI-Ausgang: Schließen Sie Ihr Interface an</translation>
     </message>
@@ -691,7 +717,7 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
 <context>
     <name>COutputSettings</name>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="22"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="21"/>
         <source>pieces of %1 bytes, no gap</source>
         <translation>Stücke von %1 Byte, ohne Pause</translation>
     </message>
@@ -701,29 +727,29 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
         <translation>Stücke von %1 Byte, %2 ms nach jedem</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="35"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="36"/>
         <source>&amp;Output Settings…</source>
         <translation>&amp;Ausgangseinstellungen…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="58"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="83"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="60"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="85"/>
         <source>Output Settings</source>
         <translation>Ausgangseinstellungen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="59"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="84"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="61"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="86"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="82"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="84"/>
         <source>The output settings were not changed: %1.</source>
         <translation>Die Ausgangseinstellungen wurden nicht geändert: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="88"/>
+        <location filename="../app/transfer/COutputSettings.cpp" line="90"/>
         <source>Output settings of %1: %2</source>
         <translation>Ausgangseinstellungen von %1: %2</translation>
     </message>
@@ -774,44 +800,59 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
         <translation>Klassisch: wie Slots schon immer erstellt wurden</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="20"/>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="21"/>
         <source>Linear interpolation to 33,000 Hz and truncation to 8 bits. Sound above 16.5 kHz folds back into the slot as lower tones.</source>
         <translation>Lineare Interpolation auf 33.000 Hz und Abschneiden auf 8 Bit. Klanganteile über 16,5 kHz falten sich als tiefere Töne in den Slot zurück.</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="23"/>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="24"/>
         <source>Clean: band-limited, for bright sounds</source>
         <translation>Sauber: bandbegrenzt, für helle Sounds</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="24"/>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="26"/>
         <source>Band-limited resampling and rounding to 8 bits. Hi-hats and cymbals keep their highs without folded tones.</source>
         <translation>Bandbegrenzte Abtastratenwandlung und Runden auf 8 Bit. Hi-Hats und Becken behalten ihre Höhen ohne gefaltete Töne.</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="28"/>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="30"/>
         <source>&amp;Normalise: raise the peak to full scale</source>
         <translation>&amp;Normalisieren: Spitzenpegel auf Vollaussteuerung anheben</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="31"/>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="33"/>
         <source>&amp;Trim the silence before the sound</source>
         <translation>S&amp;tille vor dem Sound abschneiden</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="35"/>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="37"/>
         <source>Con&amp;version:</source>
         <translation>&amp;Wandlung:</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="37"/>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="39"/>
         <source>Raw files and System Exclusive messages are always imported as they are.</source>
         <translation>Rohdateien und System-Exclusive-Nachrichten werden immer unverändert importiert.</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="39"/>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="41"/>
         <source>Import</source>
         <translation>Import</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="48"/>
+        <source>Open the &amp;last bank file again</source>
+        <translation>&amp;Letzte Bankdatei wieder öffnen</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="50"/>
+        <source>The bank file last opened or saved as the one Save writes to. A bank file the editor is started with opens instead.</source>
+        <translation>Die Bankdatei, die zuletzt als die geöffnet oder gespeichert wurde, in die „Speichern“ schreibt. Eine Bankdatei, mit der der Editor gestartet wird, öffnet sich stattdessen.</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/CPreferencesDialog.cpp" line="53"/>
+        <source>Start</source>
+        <translation>Start</translation>
     </message>
 </context>
 <context>
@@ -849,12 +890,12 @@ Wenn ja, wandert dessen Eintrag (was es erhalten hat, wo ein angehaltenes Senden
         <translation>Dasselbe Gerät?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CRecordHandover.cpp" line="26"/>
+        <location filename="../app/transfer/CRecordHandover.cpp" line="27"/>
         <source>Same Device</source>
         <translation>Dasselbe Gerät</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CRecordHandover.cpp" line="26"/>
+        <location filename="../app/transfer/CRecordHandover.cpp" line="28"/>
         <source>Another Device</source>
         <translation>Ein anderes Gerät</translation>
     </message>
@@ -862,12 +903,12 @@ Wenn ja, wandert dessen Eintrag (was es erhalten hat, wo ein angehaltenes Senden
 <context>
     <name>CSendChoice</name>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="57"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="58"/>
         <source>Send Bank</source>
         <translation>Bank senden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="58"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="59"/>
         <source>%1: the %2 differs from what this device was last sent; the other is as it was sent.
 
 This program keeps its own record of what it sent; it cannot see the device. If the device was changed by other means since, send the whole bank.</source>
@@ -876,35 +917,35 @@ This program keeps its own record of what it sent; it cannot see the device. If 
 Dieses Programm führt selbst Buch darüber, was es gesendet hat; in das Gerät sieht es nicht. Wurde das Gerät seither auf anderem Weg geändert, senden Sie die ganze Bank.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="63"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="64"/>
         <source>Send 1 Changed Block (%1)</source>
         <translation>1 geänderten Block senden (%1)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="63"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="82"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="95"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="111"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="113"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="133"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="64"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="84"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="97"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="114"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="116"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="135"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="64"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="65"/>
         <source>Send Whole Bank (%1)</source>
         <translation>Ganze Bank senden (%1)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="76"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="93"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="111"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="112"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="77"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="95"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="114"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="115"/>
         <source>Send All Banks</source>
         <translation>Alle Bänke senden</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CSendChoice.cpp" line="77"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="78"/>
         <source>The last transmission of all banks to this device did not finish: %n banks are left, starting with %1 (about %2).
 Send the banks that are left, or all 32 banks again?</source>
         <translation>
@@ -915,7 +956,7 @@ Die fehlenden Bänke senden oder alle 32 Bänke erneut?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CSendChoice.cpp" line="82"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="84"/>
         <source>Send %n Left</source>
         <translation>
             <numerusform>%n fehlende senden</numerusform>
@@ -923,31 +964,31 @@ Die fehlenden Bänke senden oder alle 32 Bänke erneut?</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="82"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="111"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="113"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="84"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="114"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="116"/>
         <source>Send All 32</source>
         <translation>Alle 32 senden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="94"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="96"/>
         <source>The sending of all banks take over 50 Minutes.
 Do you want to really transmit?</source>
         <translation>Das Senden aller Bänke dauert über 50 Minuten.
 Wollen Sie wirklich übertragen?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="95"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="97"/>
         <source>Transmit</source>
         <translation>Übertragen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="101"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="103"/>
         <source>All 32 banks are as this device was last sent them.</source>
         <translation>Alle 32 Bänke sind so, wie sie zuletzt an dieses Gerät gesendet wurden.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CSendChoice.cpp" line="102"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="104"/>
         <source>%n of the 32 banks differ from what this device was last sent (%1): sending them takes about %2.</source>
         <translation>
             <numerusform>%n der 32 Bänke weicht von dem ab, was zuletzt an dieses Gerät gesendet wurde (%1): Das Senden dauert etwa %2.</numerusform>
@@ -955,7 +996,7 @@ Wollen Sie wirklich übertragen?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="107"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="110"/>
         <source>
 All 32 banks take about %1.
 
@@ -966,7 +1007,7 @@ Alle 32 Bänke dauern etwa %1.
 Dieses Programm führt selbst Buch darüber, was es gesendet hat; in das Gerät sieht es nicht. Wurde das Gerät seither auf anderem Weg geändert, senden Sie alle Bänke.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CSendChoice.cpp" line="112"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="115"/>
         <source>Send %n Changed</source>
         <translation>
             <numerusform>%n geänderte senden</numerusform>
@@ -974,12 +1015,12 @@ Dieses Programm führt selbst Buch darüber, was es gesendet hat; in das Gerät 
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="129"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="131"/>
         <source>Send Firmware</source>
         <translation>Firmware senden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="130"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="132"/>
         <source>Also rewrite the device&apos;s operating system (block 63)?
 
 The presets are sent either way. Rewrite the operating system only to change it: if its write is cut, the device may not start.</source>
@@ -988,12 +1029,12 @@ The presets are sent either way. Rewrite the operating system only to change it:
 Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur neu, um es zu ändern: Wird das Schreiben unterbrochen, startet das Gerät womöglich nicht mehr.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="133"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="135"/>
         <source>Leave It Alone</source>
         <translation>Unverändert lassen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="133"/>
+        <location filename="../app/transfer/CSendChoice.cpp" line="135"/>
         <source>Rewrite It</source>
         <translation>Neu schreiben</translation>
     </message>
@@ -1001,189 +1042,189 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>CShapeControls</name>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="52"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
         <source>Classic</source>
         <translation>Klassisch</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="52"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
         <source>Clean</source>
         <translation>Sauber</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
         <source>Linear</source>
         <translation>Linear</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
         <source>Intermediate</source>
         <translation>Mittel</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
         <source>Minimum</source>
         <translation>Minimal</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
         <source>None</source>
         <translation>Keins</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
         <source>Triangular (TPDF)</source>
         <translation>Dreieck (TPDF)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
         <source>Noise-shaped</source>
         <translation>Rauschgeformt</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
         <source>dB</source>
         <translation>dB</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="57"/>
         <source>Limit to</source>
         <translation>Begrenzen auf</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="57"/>
-        <location filename="../app/sounds/CShapeControls.cpp" line="68"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="58"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="69"/>
         <source>dBFS</source>
         <translation>dBFS</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="58"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="59"/>
         <source>Normalise</source>
         <translation>Normalisieren</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="59"/>
         <location filename="../app/sounds/CShapeControls.cpp" line="60"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="61"/>
         <source>ms</source>
         <translation>ms</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="61"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="62"/>
         <source>Reverse</source>
         <translation>Rückwärts</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="62"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="63"/>
         <source>semitones</source>
         <translation>Halbtöne</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="63"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
         <source>Fit</source>
         <translation>Einpassen</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
         <source>Mix</source>
         <translation>Mischen</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
         <source>Left</source>
         <translation>Links</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
         <source>Right</source>
         <translation>Rechts</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
         <source>Side</source>
         <translation>Seite</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
         <source>Remove DC offset</source>
         <translation>Gleichanteil entfernen</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="67"/>
         <source>Trim silence below</source>
         <translation>Stille abschneiden unter</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="70"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="71"/>
         <source>The pitch that makes the whole window fill the slot</source>
         <translation>Die Tonhöhe, bei der das ganze Fenster den Slot füllt</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="73"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="74"/>
         <source>Gain</source>
         <translation>Verstärkung</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="74"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="75"/>
         <source>Limit</source>
         <translation>Grenze</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="75"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="76"/>
         <source>Fade in</source>
         <translation>Einblenden</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="76"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="77"/>
         <source>Fade out</source>
         <translation>Ausblenden</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="77"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="78"/>
         <source>Pitch</source>
         <translation>Tonhöhe</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="78"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="79"/>
         <source>Trim threshold</source>
         <translation>Schwelle zum Abschneiden</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="83"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="84"/>
         <source>Gain:</source>
         <translation>Verstärkung:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="85"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="86"/>
         <source>Fade in:</source>
         <translation>Einblenden:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="86"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="87"/>
         <source>Fade out:</source>
         <translation>Ausblenden:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="87"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="88"/>
         <source>Pitch:</source>
         <translation>Tonhöhe:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="88"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="89"/>
         <source>Channels:</source>
         <translation>Kanäle:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="90"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="91"/>
         <source>Conversion:</source>
         <translation>Wandlung:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="91"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="92"/>
         <source>Filter phase:</source>
         <translation>Filterphase:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="92"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="93"/>
         <source>Dither:</source>
         <translation>Dither:</translation>
     </message>
@@ -1191,7 +1232,7 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>CShapeSidecar</name>
     <message>
-        <location filename="../app/files/CShapeSidecar.cpp" line="81"/>
+        <location filename="../app/files/CShapeSidecar.cpp" line="82"/>
         <source>could not remove %1</source>
         <translation>%1 konnte nicht entfernt werden</translation>
     </message>
@@ -1229,52 +1270,52 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>Einen Sound in Slot 1 bis 6 der ausgewählten Bank importieren</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="62"/>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="63"/>
         <source>Play the selected slot, or stop it; in the sound browser&apos;s list, the selected file</source>
         <translation>Den ausgewählten Slot abspielen oder anhalten; in der Liste des Sound-Browsers die ausgewählte Datei</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="63"/>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="64"/>
         <source>Open the selected slot&apos;s sound panel</source>
         <translation>Das Soundfenster des ausgewählten Slots öffnen</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="64"/>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="65"/>
         <source>With a slot&apos;s waveform focused: select the slot above or below</source>
         <translation>Bei fokussierter Wellenform eines Slots: den Slot darüber oder darunter auswählen</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="65"/>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="67"/>
         <source>With a slot&apos;s waveform focused: open its sound panel; in the sound browser&apos;s list: import the selected files from the selected slot on</source>
         <translation>Bei fokussierter Wellenform eines Slots: sein Soundfenster öffnen; in der Liste des Sound-Browsers: die ausgewählten Dateien ab dem ausgewählten Slot importieren</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="67"/>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="69"/>
         <source>S05, 5, FW</source>
         <translation>S05, 5, FW</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="67"/>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="69"/>
         <source>Typed in the bank table: select that bank</source>
         <translation>In der Banktabelle getippt: diese Bank auswählen</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="68"/>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="70"/>
         <source>In the sound panel, with the source focused: move the window (with Shift, further)</source>
         <translation>Im Soundfenster bei fokussierter Quelle: das Fenster verschieben (mit Umschalt weiter)</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="70"/>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="73"/>
         <source>In the sound panel, with the source focused: move the window to the source&apos;s start</source>
         <translation>Im Soundfenster bei fokussierter Quelle: das Fenster an den Anfang der Quelle setzen</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="71"/>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="74"/>
         <source>In the sound panel: Apply, Cancel</source>
         <translation>Im Soundfenster: Anwenden, Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="72"/>
+        <location filename="../app/window/CShortcutsWindow.cpp" line="75"/>
         <source>In the favourite folders: remove the selected folder</source>
         <translation>In den Lieblingsordnern: den ausgewählten Ordner entfernen</translation>
     </message>
@@ -1315,107 +1356,107 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>CSoundBrowser</name>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="89"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="90"/>
         <source>Sound Browser</source>
         <translation>Sound-Browser</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="95"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="96"/>
         <source>Folder</source>
         <translation>Ordner</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="96"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="97"/>
         <source>The folder listed: type another and press Enter to go there</source>
         <translation>Der angezeigte Ordner: Geben Sie einen anderen ein und drücken Sie die Eingabetaste, um dorthin zu wechseln</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="100"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="101"/>
         <source>Favourite folders</source>
         <translation>Lieblingsordner</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="102"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="103"/>
         <source>&amp;Add Folder</source>
         <translation>Ordner &amp;hinzufügen</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="104"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="105"/>
         <source>Keep the folder listed among the favourites</source>
         <translation>Den angezeigten Ordner zu den Lieblingsordnern hinzufügen</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="106"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="107"/>
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="108"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="109"/>
         <source>Take the selected folder off the favourites</source>
         <translation>Den gewählten Ordner aus den Lieblingsordnern entfernen</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="124"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="125"/>
         <source>Favourites:</source>
         <translation>Favoriten:</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="141"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="143"/>
         <source>Folders</source>
         <translation>Ordner</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="155"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="157"/>
         <source>Sound files</source>
         <translation>Sound-Dateien</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="175"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="178"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="179"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="182"/>
         <source>Sound &amp;Browser</source>
         <translation>Sound-&amp;Browser</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="238"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="243"/>
         <source>No folder “%1”: the browser stays in “%2”</source>
         <translation>Kein Ordner „%1“: Der Browser bleibt in „%2“</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="261"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="266"/>
         <source>Reading the folder…</source>
         <translation>Ordner wird gelesen…</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="275"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="280"/>
         <source>Reading %1 of %2 files…</source>
         <translation>%1 von %2 Dateien werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="279"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="284"/>
         <source>No sound files in this folder</source>
         <translation>Keine Sound-Dateien in diesem Ordner</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="283"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="288"/>
         <source>1 sound</source>
         <translation>1 Sound</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="283"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="288"/>
         <source>%1 sounds</source>
         <translation>%1 Sounds</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="285"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="290"/>
         <source>, 1 file not a sound</source>
         <translation>, 1 Datei kein Sound</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="285"/>
+        <location filename="../app/library/CSoundBrowser.cpp" line="290"/>
         <source>, %1 files not sounds</source>
         <translation>, %1 Dateien keine Sounds</translation>
     </message>
@@ -1496,117 +1537,117 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="89"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="90"/>
         <source>Source waveform and the window that goes into the slot</source>
         <translation>Wellenform der Quelle und das Fenster, das in den Slot kommt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="92"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="93"/>
         <source>The slot as the shape makes it</source>
         <translation>Der Slot, wie die Form ihn macht</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="93"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="94"/>
         <source>Result in the slot</source>
         <translation>Ergebnis im Slot</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="102"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="103"/>
         <source>Zoom &amp;In</source>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="103"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="104"/>
         <source>Zoom O&amp;ut</source>
         <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="104"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="105"/>
         <source>Snap to &amp;Onset</source>
         <translation>Am &amp;Einsatz ausrichten</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="105"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="106"/>
         <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
         <translation>Den Anfang des Fensters dorthin verschieben, wo der Sound über die Abschneideschwelle steigt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="106"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
         <source>Snap to &amp;Zero Crossing</source>
         <translation>Am &amp;Nulldurchgang ausrichten</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="108"/>
         <source>Play &amp;Source</source>
         <translation>&amp;Quelle abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="108"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="109"/>
         <source>Play &amp;Result</source>
         <translation>E&amp;rgebnis abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="110"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="111"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="111"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="112"/>
         <source>&amp;Apply</source>
         <translation>&amp;Anwenden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="121"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="122"/>
         <source>Result in the slot:</source>
         <translation>Ergebnis im Slot:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="132"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="133"/>
         <source>Source:</source>
         <translation>Quelle:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="200"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="204"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenster %1 bis %2 von %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="207"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="212"/>
         <source>%1, then %2 of silence to the slot&apos;s end</source>
         <translation>%1, danach %2 Stille bis zum Ende des Slots</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="297"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="302"/>
         <source>Cannot fit: %1.</source>
         <translation>Einpassen nicht möglich: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="298"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="303"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Nichts für den Slot: Das Fenster enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="302"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="307"/>
         <source>Silent: the result&apos;s peak is %1, below %2 dBFS</source>
         <translation>Stumm: Der Spitzenpegel des Ergebnisses ist %1, unter %2 dBFS</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="304"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="310"/>
         <source>zero</source>
         <translation>null</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="307"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="313"/>
         <source>; the sound starts at %1 s</source>
         <translation>; der Sound beginnt bei %1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="311"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="317"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Übersteuert: Die Verstärkung treibt den Sound über die Vollaussteuerung, seine Spitzen werden abgeschnitten.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="339"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="347"/>
         <source>Could not play: %1</source>
         <translation>Abspielen nicht möglich: %1</translation>
     </message>
@@ -1622,59 +1663,59 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>CTransmission</name>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="65"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="70"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="66"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="71"/>
         <source>Nothing was sent: %1.</source>
         <translation>Nichts wurde gesendet: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="89"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="91"/>
         <source>The MIDI output %1 is not connected.</source>
         <translation>Der MIDI-Ausgang %1 ist nicht verbunden.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="100"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="102"/>
         <source>sending bank (%1)...</source>
         <translation>sende Bank (%1)…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="168"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="171"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="173"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="175"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="220"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="174"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="177"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="179"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="181"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="225"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="128"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="130"/>
         <source>stopping...</source>
         <translation>wird angehalten…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="136"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="139"/>
         <source>Quit While Sending?</source>
         <translation>Während des Sendens beenden?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="137"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="140"/>
         <source>Banks are being sent to the device. Stop the transmission and quit?
 The bank on its way will be incomplete on the device and must be sent again.</source>
         <translation>Es werden Bänke an das Gerät gesendet. Die Übertragung anhalten und beenden?
 Die Bank, die gerade unterwegs ist, bleibt auf dem Gerät unvollständig und muss erneut gesendet werden.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="140"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="143"/>
         <source>Stop and Quit</source>
         <translation>Anhalten und beenden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="140"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="144"/>
         <source>Keep Sending</source>
         <translation>Weiter senden</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="158"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="163"/>
         <source>
 
 To send the %n banks that did not finish, choose All banks and Send.</source>
@@ -1688,14 +1729,14 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="164"/>
         <location filename="../app/transfer/CTransmission.cpp" line="170"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="220"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="176"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="225"/>
         <source>Transmission Failed</source>
         <translation>Übertragung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="165"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="171"/>
         <source>%1 was not sent: %2.
 
 </source>
@@ -1704,7 +1745,7 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="171"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="177"/>
         <source>The MIDI output stopped accepting data.
 
 </source>
@@ -1713,27 +1754,27 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="173"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="179"/>
         <source>Transmission Stopped</source>
         <translation>Übertragung angehalten</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="175"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="181"/>
         <source>Transmission Not Recorded</source>
         <translation>Übertragung nicht aufgezeichnet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="187"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="192"/>
         <source>%p%, %1 left</source>
         <translation>%p %, noch %1</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="201"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="207"/>
         <source>all 32 banks</source>
         <translation>alle 32 Bänke</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="202"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="208"/>
         <source>%n banks (%1)</source>
         <translation>
             <numerusform>%n Bank (%1)</numerusform>
@@ -1741,32 +1782,32 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="204"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="209"/>
         <source>Sent %1 to %2 in %3</source>
         <translation>%1 in %3 an %2 gesendet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="207"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="213"/>
         <source>%1 of 1 bank sent</source>
         <translation>%1 von 1 Bank gesendet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="208"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="213"/>
         <source>%1 of %2 banks sent</source>
         <translation>%1 von %2 Bänken gesendet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="210"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="215"/>
         <source>, %1 (%2) must be sent again</source>
         <translation>, %1 (%2) muss erneut gesendet werden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="214"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="219"/>
         <source>Stopped sending to %1 after %2: %3</source>
         <translation>Senden an %1 nach %2 angehalten: %3</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="215"/>
+        <location filename="../app/transfer/CTransmission.cpp" line="220"/>
         <source>Sending to %1 failed after %2: %3</source>
         <translation>Senden an %1 nach %2 fehlgeschlagen: %3</translation>
     </message>
@@ -1812,7 +1853,7 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="59"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="58"/>
         <source>, </source>
         <translation>, </translation>
     </message>
@@ -1840,22 +1881,22 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         <translation>Die Bänke %1 haben ungespeicherte Änderungen. Vor %2 speichern?</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="66"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="67"/>
         <source>Save changes?</source>
         <translation>Änderungen speichern?</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="67"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="68"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="67"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="68"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="67"/>
+        <location filename="../app/document/CUnsavedChanges.cpp" line="68"/>
         <source>&amp;Discard</source>
         <translation>&amp;Verwerfen</translation>
     </message>
@@ -1868,7 +1909,7 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         <translation>Klicken wählt diesen Slot; Doppelklicken formt seinen Sound; Herausziehen speichert ihn als WAV-Datei</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CWaveformView.cpp" line="119"/>
+        <location filename="../app/sounds/CWaveformView.cpp" line="121"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
@@ -1884,6 +1925,34 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         <location filename="../app/sounds/CWaveforms.cpp" line="83"/>
         <source>Waveform of the selected slot, slot %1, %2</source>
         <translation>Wellenform des ausgewählten Slots, Slot %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../app/window/CommandLine.cpp" line="12"/>
+        <source>Sample-memory editor for the ZYLOX 515 drum machine.</source>
+        <translation>Sample-Editor für den Drumcomputer ZYLOX 515.</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CommandLine.cpp" line="15"/>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CommandLine.cpp" line="15"/>
+        <source>A bank file to open, as File → Open… opens it.</source>
+        <translation>Eine Bankdatei, die geöffnet wird wie mit Datei → Öffnen…</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CommandLine.cpp" line="16"/>
+        <source>[file]</source>
+        <translation>[Datei]</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CommandLine.cpp" line="31"/>
+        <source>opens one bank file at a time; not opened: %1</source>
+        <translation>öffnet immer nur eine Bankdatei; nicht geöffnet: %1</translation>
     </message>
 </context>
 <context>
@@ -2257,50 +2326,50 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         <translation>enthält die %1-Nachricht</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="93"/>
+        <location filename="../app/banks/ImportWording.cpp" line="94"/>
         <source>holds a System Exclusive message of 1 byte</source>
         <translation>enthält eine System-Exclusive-Nachricht von 1 Byte</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="94"/>
+        <location filename="../app/banks/ImportWording.cpp" line="95"/>
         <source>holds a System Exclusive message of %1 bytes</source>
         <translation>enthält eine System-Exclusive-Nachricht von %1 Bytes</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="110"/>
+        <location filename="../app/banks/ImportWording.cpp" line="111"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s name, then what its import did</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="121"/>
+        <location filename="../app/banks/ImportWording.cpp" line="122"/>
         <source>%1, which decodes it, is not installed</source>
         <extracomment>The library&apos;s file name, as a user installs it</extracomment>
         <translation>%1, das sie dekodiert, ist nicht installiert</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="123"/>
+        <location filename="../app/banks/ImportWording.cpp" line="124"/>
         <source>the file is damaged or cut short</source>
         <translation>die Datei ist beschädigt oder unvollständig</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="125"/>
+        <location filename="../app/banks/ImportWording.cpp" line="126"/>
         <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
         <translation>der Bereich bräuchte eine Tonhöhe von %1 Halbtönen, um den Slot zu füllen; Einpassen reicht von %2 bis %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="131"/>
+        <location filename="../app/banks/ImportWording.cpp" line="132"/>
         <source>the region holds no sound to fit into the slot</source>
         <translation>der Bereich enthält keinen Sound, der sich in den Slot einpassen ließe</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="152"/>
+        <location filename="../app/banks/ImportWording.cpp" line="154"/>
         <source>%1; %2 takes the %2 message, which begins %3, for flash block %4</source>
         <extracomment>What the file holds, then the firmware slot&apos;s label twice and how its own message begins</extracomment>
         <translation>%1; %2 nimmt die %2-Nachricht, die mit %3 beginnt, für Flash-Block %4</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="155"/>
+        <location filename="../app/banks/ImportWording.cpp" line="157"/>
         <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
         <extracomment>What the file holds, then what the firmware slot takes</extracomment>
         <translation>%1; %2 nimmt eine System-Exclusive-Nachricht des ZYLOX 515 von %3 bis %4 Bytes für Flash-Block %5</translation>
@@ -2429,7 +2498,7 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         <translation>%1: %2 Stille</translation>
     </message>
     <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="36"/>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="37"/>
         <source>%1: %2 of sound, peak %3 dBFS, %4 of silence</source>
         <translation>%1: %2 Sound, Spitzenpegel %3 dBFS, %4 Stille</translation>
     </message>
@@ -2453,7 +2522,7 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
     </message>
     <message>
         <location filename="../app/transfer/TransmissionWording.cpp" line="30"/>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="70"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="71"/>
         <source>none</source>
         <translation>keine</translation>
     </message>
@@ -2489,39 +2558,39 @@ A bank of which one flash block is meant: &quot;S05 (second block)&quot;</extrac
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="75"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="76"/>
         <source>Sent completely: %1.
 </source>
         <translation>Vollständig gesendet: %1.
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="77"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="78"/>
         <source>On the device: %1, %2, incomplete (its flash block was erased or partly written: send it again).
 </source>
         <translation>Auf dem Gerät: %1, %2, unvollständig (sein Flash-Block wurde gelöscht oder teilweise geschrieben: erneut senden).
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="80"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="81"/>
         <source>Incomplete on the device: none.
 </source>
         <translation>Unvollständig auf dem Gerät: keine.
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="88"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="89"/>
         <source>Not sent: %1.</source>
         <translation>Nicht gesendet: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="98"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="99"/>
         <source>%1 %2</source>
         <extracomment>A firmware slot&apos;s label, then what it holds and what it takes: &quot;PRESETS holds ...; PRESETS takes ...&quot;</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="105"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="106"/>
         <source>
 
 Not kept: %1; what was sent counts as unknown there.</source>
@@ -2530,30 +2599,30 @@ Not kept: %1; what was sent counts as unknown there.</source>
 Nicht festgehalten: %1; das Gesendete gilt dort als unbekannt.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="119"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="120"/>
         <source>the copy of the device&apos;s contents %1 could not be written (%2)</source>
         <extracomment>The file that keeps a copy of what the device holds, then why it could not be written</extracomment>
         <translation>die Kopie des Geräteinhalts %1 konnte nicht geschrieben werden (%2)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="122"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="123"/>
         <source>the device&apos;s lock %1 could not be opened (%2)</source>
         <extracomment>The file that senders to the device lock, then why it could not be opened</extracomment>
         <translation>die Sperre des Geräts %1 konnte nicht geöffnet werden (%2)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="125"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="126"/>
         <source>the device record %1 could not be written (%2)</source>
         <extracomment>The device record&apos;s file, then why it could not be written</extracomment>
         <translation>die Aufzeichnung zum Gerät %1 konnte nicht geschrieben werden (%2)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="134"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="135"/>
         <source>%1 is being sent to by another program</source>
         <translation>an %1 sendet gerade ein anderes Programm</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="136"/>
+        <location filename="../app/transfer/TransmissionWording.cpp" line="137"/>
         <source>%1 is being sent to by %2, process %3</source>
         <extracomment>The device, then the program sending to it and that program&apos;s process id</extracomment>
         <translation>an %1 sendet gerade %2 (Prozess %3)</translation>

@@ -14,7 +14,10 @@
 #include "midiio/TransmissionAccount.h"
 #include "model/IBank.h"
 
+#include <QDir>
+
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <numeric>
 
@@ -69,6 +72,15 @@ void CBankFiles::openFile(std::size_t row, const std::string& path, bool allBank
         break;
     }
     const QString file = QString::fromStdString(shownFileName(path));
+    if (opening.error() != 0) {
+        m_dialogs.runAlert({IDialogs::AlertStyle::Warning,
+                            tr("File Not Opened").toStdString(),
+                            tr("%1 could not be opened: %2.").arg(file, refusal(opening)).toStdString(),
+                            tr("OK").toStdString(),
+                            {}});
+        emit status(tr("Not opened: %1: %2").arg(file, refusal(opening)));
+        return;
+    }
     m_dialogs.runAlert({IDialogs::AlertStyle::Warning,
                         tr("Wrong File Format").toStdString(),
                         tr("%1 holds no sound bank for a Tarvo ZYLOX 515: it is not a bank file, or it is damaged.")
@@ -77,6 +89,28 @@ void CBankFiles::openFile(std::size_t row, const std::string& path, bool allBank
                         tr("OK").toStdString(),
                         {}});
     emit status(tr("Not opened: %1 holds no sound bank").arg(file));
+}
+
+void CBankFiles::reopen(const std::string& path)
+{
+    BankFileOpening opening = BankFileOpening::open(path, std::nullopt);
+    switch (opening.fills()) {
+    case BankFileOpening::Fills::OneRow:
+        openOne(*opening.fileRow(), opening, path);
+        return;
+    case BankFileOpening::Fills::AllRows:
+        openAll(opening, path);
+        return;
+    case BankFileOpening::Fills::Nothing:
+        break;
+    }
+    emit status(tr("The last bank file was not opened again: %1: %2")
+                    .arg(QDir::toNativeSeparators(QString::fromStdString(path)), refusal(opening)));
+}
+
+QString CBankFiles::refusal(const BankFileOpening& opening)
+{
+    return opening.error() != 0 ? QString::fromLocal8Bit(std::strerror(opening.error())) : tr("it holds no sound bank");
 }
 
 void CBankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::string& path)

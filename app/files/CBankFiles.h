@@ -32,8 +32,13 @@ public:
 
     // With allBanks false, a file of all banks gives the row only its own bank.
     void open(std::size_t row, bool allBanks);
-    // A file the user already chose (dropped onto the window), opened as Open… opens it.
+    // A file the user already chose (dropped onto the window, or given at start), opened as Open…
+    // opens it; one that cannot be read is named in a warning with the system's reason.
     void open(std::size_t row, const std::string& path, bool allBanks);
+    // The set's file of an earlier session, opened again at start without a question or an alert:
+    // a one-bank file onto its bank's own row, a file of all banks onto every row. Why it could
+    // not be is said in the status line alone, with the file's whole path.
+    void reopen(const std::string& path);
     // Writes the banks' file with the banks it holds, so a file never loses banks to a save; a set
     // without a file yet asks as saveAs does. True when saved; a failure has been told, a
     // cancelled panel has not.
@@ -58,6 +63,9 @@ private:
     // The bank of row alone out of a file of all banks.
     void openRowOfAll(std::size_t row, BankFileOpening& opening, const std::string& path);
     void openFile(std::size_t row, const std::string& path, bool allBanks);
+    // Why an opening holds no bank: the system's reason the file could not be read, or that it is
+    // no bank file.
+    static QString refusal(const BankFileOpening& opening);
     // Saves what "Save changes?" is about: the banks' file when it holds a changed bank, else the
     // changed banks as a first save would (one alone, or all).
     bool saveChanges();

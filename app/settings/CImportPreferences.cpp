@@ -51,8 +51,11 @@ void CImportPreferences::setOptions(const audio::ImportOptions& options)
 void CImportPreferences::edit()
 {
     // Gone once closed, so no hidden copy of its controls lingers among the window's.
-    auto* dialog = new CPreferencesDialog(options(), &m_window);
+    auto* dialog = new CPreferencesDialog(options(), m_settings.reopensLastFile(), &m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] { setOptions(dialog->options()); });
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        setOptions(dialog->options());
+        m_settings.setReopensLastFile(dialog->reopensLastFile());
+    });
     dialog->open();
 }

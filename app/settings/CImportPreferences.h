@@ -10,7 +10,8 @@ class QMenu;
 class QWidget;
 
 // How the user wants sound files imported: kept in the settings from one run to the next, and
-// changed in the Preferences dialog that its menu item opens.
+// changed in the Preferences dialog that its menu item opens (which also keeps whether the last bank
+// file opens again at start).
 class CImportPreferences : public QObject {
     Q_OBJECT
 public:
@@ -21,7 +22,7 @@ public:
     audio::ImportOptions options() const;
     void setOptions(const audio::ImportOptions& options);
 
-    // Opens the dialog over the window without blocking it; OK keeps what it shows.
+    // Opens the dialog over the window without blocking it; OK keeps all it shows.
     void edit();
 
 private:

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-CPreferencesDialog::CPreferencesDialog(const audio::ImportOptions& options, QWidget* parent)
+CPreferencesDialog::CPreferencesDialog(const audio::ImportOptions& options, bool reopensLastFile, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("dialog_preferences"));
@@ -45,11 +45,21 @@ CPreferencesDialog::CPreferencesDialog(const audio::ImportOptions& options, QWid
     form->addRow(m_trim);
     form->addRow(note);
 
+    m_reopen = new QCheckBox(tr("Open the &last bank file again"), this);
+    m_reopen->setObjectName(QStringLiteral("checkbox_reopenLast"));
+    m_reopen->setToolTip(tr("The bank file last opened or saved as the one Save writes to. A bank file the "
+                            "editor is started with opens instead."));
+    m_reopen->setChecked(reopensLastFile);
+    auto* start = new QGroupBox(tr("Start"), this);
+    auto* startLayout = new QVBoxLayout(start);
+    startLayout->addWidget(m_reopen);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(import);
+    layout->addWidget(start);
     layout->addWidget(buttons);
 }
 
@@ -60,4 +70,9 @@ audio::ImportOptions CPreferencesDialog::options() const
     options.normalize = m_normalize->isChecked();
     options.trim = m_trim->isChecked();
     return options;
+}
+
+bool CPreferencesDialog::reopensLastFile() const
+{
+    return m_reopen->isChecked();
 }

@@ -100,6 +100,27 @@ void CSettings::setAllBanks(bool allBanks)
     store(QStringLiteral("banks/all"), allBanks);
 }
 
+QString CSettings::lastFile() const
+{
+    return m_store->value(QStringLiteral("files/last")).toString();
+}
+
+void CSettings::setLastFile(const QString& path)
+{
+    if (!path.isEmpty())
+        store(QStringLiteral("files/last"), path);
+}
+
+bool CSettings::reopensLastFile() const
+{
+    return m_store->value(QStringLiteral("files/reopenLast"), false).toBool();
+}
+
+void CSettings::setReopensLastFile(bool reopens)
+{
+    store(QStringLiteral("files/reopenLast"), reopens);
+}
+
 QByteArray CSettings::geometry() const
 {
     return m_store->value(QStringLiteral("window/geometry")).toByteArray();

@@ -37,6 +37,13 @@ public:
     // Whether "All banks" rather than "Current bank" was chosen.
     bool allBanks() const;
     void setAllBanks(bool allBanks);
+    // The set's bank file (the one Save writes) when it last became one; empty before any.
+    QString lastFile() const;
+    // An empty path leaves the last file as it was: the set without a file has not forgotten it.
+    void setLastFile(const QString& path);
+    // Whether the window opens the last file again at start; off until the user turns it on.
+    bool reopensLastFile() const;
+    void setReopensLastFile(bool reopens);
     // QWidget::saveGeometry and QSplitter::saveState of the window.
     QByteArray geometry() const;
     void setGeometry(const QByteArray& geometry);

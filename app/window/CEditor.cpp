@@ -8,6 +8,7 @@
 #include "app/document/CWorkingBanks.h"
 #include "app/files/CBankFiles.h"
 #include "app/files/CFilePanels.h"
+#include "app/files/CLastBankFile.h"
 #include "app/files/CRecentFiles.h"
 #include "app/library/CSoundBrowser.h"
 #include "app/settings/CImportPreferences.h"
@@ -57,6 +58,7 @@ CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& setting
     m_unsaved = std::make_unique<CUnsavedChanges>(*m_banks, dialogs);
     m_files = std::make_unique<CBankFiles>(dialogs, *m_panels, *m_banks, *m_unsaved);
     m_recent = std::make_unique<CRecentFiles>(settings, *ui.menu_file, ui.menu_save);
+    m_lastFile = std::make_unique<CLastBankFile>(settings, *m_banks, *m_files);
 
     auto* edit = new QMenu(tr("&Edit"), this);
     edit->setObjectName(QStringLiteral("menu_edit"));
@@ -172,6 +174,15 @@ void CEditor::awakeFromNib()
     updateContentView();
     m_menuValidation->validateMenus();
     setWindowTitle(QString::fromStdString(m_unsaved->title()));
+}
+
+void CEditor::start(const QString& file)
+{
+    show();
+    // Questions and alerts about the file come over the window, never before it.
+    QMetaObject::invokeMethod(
+        this, [this, file] { file.isEmpty() ? m_lastFile->reopen() : openBankFile(file.toStdString()); },
+        Qt::QueuedConnection);
 }
 
 const IBank& CEditor::workBank(int row) const

@@ -22,6 +22,7 @@ class CFocusGuard;
 class CHelpMenu;
 class CDeviceContentsSaving;
 class CImportPreferences;
+class CLastBankFile;
 class CMenuValidation;
 class CRecentFiles;
 class COutputList;
@@ -58,6 +59,11 @@ public:
     CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& settings, ISoundOutput& soundOutput,
             QWidget* parent = nullptr);
     ~CEditor() override;
+
+    // Shows the window, then, once it is on the screen, opens what the session starts with: the
+    // bank file given (an absolute path) as Open… opens it, or with none, the last session's file
+    // where the preferences ask for it.
+    void start(const QString& file);
 
     State state() const { return m_state; }
     // The banks as the user sees them, rows 0 to 31; and the untouched factory banks.
@@ -122,6 +128,7 @@ private:
     std::unique_ptr<CUnsavedChanges> m_unsaved;
     std::unique_ptr<CBankFiles> m_files;
     std::unique_ptr<CRecentFiles> m_recent;
+    std::unique_ptr<CLastBankFile> m_lastFile;
     std::unique_ptr<CFocusGuard> m_focusGuard;
     std::unique_ptr<CBankSelection> m_selection;
     std::unique_ptr<CBankView> m_bankView;

@@ -2,6 +2,7 @@
 #include "app/settings/CSettings.h"
 #include "app/window/CEditor.h"
 #include "app/window/CTranslations.h"
+#include "app/window/CommandLine.h"
 #include "app/window/ProcessEnd.h"
 #include "midiio/AlsaMidiService.h"
 #include "midiio/SystemClock.h"
@@ -15,6 +16,8 @@
 int main(int argc, char* argv[])
 {
     returnLargeBlocksWhenFreed();
+    if (CommandLine::asksOnlyForText(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication application(argc, argv);
     CTranslations translations;
     translations.install(QLocale::system(), CTranslations::folder());
@@ -24,6 +27,8 @@ int main(int argc, char* argv[])
     // Lets the desktop match the window to the installed launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("zylox-editor"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zylox-editor")));
+    CommandLine commandLine(QApplication::arguments());
+    commandLine.answerOrExit();
 
     // Before the service, whose thread may still wake it while the service closes.
     SystemClock clock;
@@ -33,7 +38,7 @@ int main(int argc, char* argv[])
     CSettings settings;
     AlsaSoundOutput soundOutput;
     CEditor editor(dialogs, midiSystem, settings, soundOutput);
-    editor.show();
+    editor.start(commandLine.file());
     const int status = QApplication::exec();
     // Closed while idle, nothing of the session needs taking down in order.
     if (editor.applicationShouldTerminate())

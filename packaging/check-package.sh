@@ -85,6 +85,9 @@ for size in 48 128 256; do
     fail "the $size pixel icon is not $size x $size"
 done
 "$root/usr/bin/zylox" --version | grep -qx "zylox [0-9.]*" || fail "the installed zylox does not run"
+# Without a display, as in a package build or over ssh: the version needs none.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/zylox-editor" --version 2>/dev/null |
+  grep -qx "zylox-editor [0-9.]*" || fail "the installed zylox-editor does not answer --version"
 [ "$("$root/usr/bin/zylox" info | cut -f2 | tr '\n' ' ')" = "$(printf 'S%02d ' $(seq 1 31))FW " ] ||
   fail "the installed zylox info does not list S01 to S31 and FW"
 

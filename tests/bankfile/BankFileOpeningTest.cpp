@@ -38,7 +38,9 @@ TEST(BankFileOpeningTest, WhichRowsAFileFillsAndWhetherItMustMoveOntoTheRow)
         banks.push_back(bank.get());
     ASSERT_TRUE(file.saveBanks(banks, allFile));
     const std::string text = folder.write("notes.mid", {'M', 'T', 'h', 'd', 0, 0});
-    const std::string missing = folder.file("missing.mid"), aFolder = folder.path().string();
+    const std::string missing = folder.file("missing.mid"), aFolder = folder.path().string(),
+                      fifo = folder.file("pipe.mid");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
 
     struct Case {
         std::string path;
@@ -48,6 +50,8 @@ TEST(BankFileOpeningTest, WhichRowsAFileFillsAndWhetherItMustMoveOntoTheRow)
         bool needsReaddress;
         // Of the first bank read, or of the tenth of all banks, after any readdress.
         std::string name;
+        // Why the file could not be read, for the user to be told.
+        int error = 0;
     };
     const std::optional<std::size_t> none;
     const Case cases[] = {
@@ -63,13 +67,17 @@ TEST(BankFileOpeningTest, WhichRowsAFileFillsAndWhetherItMustMoveOntoTheRow)
         {allFile, kFirmwareRow, Fills::AllRows, none, false, "Ninth"},
         {text, 4, Fills::Nothing, none, false, ""},
         {text, none, Fills::Nothing, none, false, ""},
-        {missing, 4, Fills::Nothing, none, false, ""},
-        {aFolder, none, Fills::Nothing, none, false, ""},
+        {missing, 4, Fills::Nothing, none, false, "", ENOENT},
+        {aFolder, none, Fills::Nothing, none, false, "", EISDIR},
+        // No bank, and not waited on until a writer comes.
+        {fifo, 4, Fills::Nothing, none, false, ""},
+        {fifo, none, Fills::Nothing, none, false, ""},
     };
     for (const Case& expected : cases) {
         SCOPED_TRACE(expected.path + " onto row " + (expected.row ? std::to_string(*expected.row) : "none"));
         BankFileOpening opening = BankFileOpening::open(expected.path, expected.row);
         EXPECT_EQ(opening.fills(), expected.fills);
+        EXPECT_EQ(opening.error(), expected.error);
         EXPECT_EQ(opening.fileRow(), expected.fileRow);
         EXPECT_EQ(opening.needsReaddress(), expected.needsReaddress);
         opening.readdress();
@@ -84,36 +92,6 @@ TEST(BankFileOpeningTest, WhichRowsAFileFillsAndWhetherItMustMoveOntoTheRow)
         if (count > 0) {
             EXPECT_EQ(read[count > 1 ? 9 : 0]->getName(), expected.name);
         }
-    }
-}
-
-// A file that cannot be read says why, for the user to be told; a FIFO, which a read would wait on
-// until a writer came, holds no bank and is not waited on.
-TEST(BankFileOpeningTest, AFileThatCannotBeReadSaysWhyAndAFifoIsNotWaitedOn)
-{
-    ScratchFolder folder("bankfile-opening-unread");
-    const std::string kitFile = folder.file("s05.mid"), fifo = folder.file("pipe.mid");
-    std::unique_ptr<IBank> kit = factory::makeBank(4);
-    ASSERT_TRUE(WrapperZQMidiFile().saveBank(*kit, kitFile));
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    struct Case {
-        std::string path;
-        std::optional<std::size_t> row;
-        int error;
-        Fills fills;
-    };
-    const Case cases[] = {
-        {folder.file("missing.mid"), 4, ENOENT, Fills::Nothing},
-        {folder.path().string(), std::nullopt, EISDIR, Fills::Nothing},
-        {fifo, 4, 0, Fills::Nothing},
-        {fifo, std::nullopt, 0, Fills::Nothing},
-        {kitFile, std::nullopt, 0, Fills::OneRow},
-    };
-    for (const Case& expected : cases) {
-        SCOPED_TRACE(expected.path);
-        const BankFileOpening opening = BankFileOpening::open(expected.path, expected.row);
-        EXPECT_EQ(opening.error(), expected.error);
-        EXPECT_EQ(opening.fills(), expected.fills);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audio/ImportResult.h"
+#include "audio/KeptPeaks.h"
 #include "audio/sample.h"
 
 #include <cstdint>
@@ -21,8 +22,13 @@ struct DecodedSound {
     // device bytes.
     ImportResult failure{};
 
+    // Made on first asking and kept; the frames must not change after that.
+    KeptPeaks keptPeaks{};
+
     explicit operator bool() const { return failure.kind == ImportResult::Kind::Sound; }
     double seconds() const;
+    // Where the sound lies in the frames, for the mono choice: searches that skip its silence.
+    const SoundPeaks& peaks(MonoSource mono) const { return keptPeaks.of(frames, mono); }
 };
 
 // A rate a sound can be converted from: a finite number of frames a second, at least one. A

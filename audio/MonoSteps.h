@@ -5,6 +5,7 @@
 #include "audio/sample.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace audio {
@@ -19,6 +20,9 @@ public:
     double at(std::uint64_t frame) const;
     // The region's frames, clipped to the source.
     std::vector<double> of(SourceRegion region) const;
+    // out.size() frames from first on, which must lie inside the source: what at gives each, read
+    // without a call per value.
+    void into(std::uint64_t first, std::span<double> out) const;
     std::uint64_t frames() const { return m_frames; }
 
 private:

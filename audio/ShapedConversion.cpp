@@ -3,6 +3,7 @@
 #include "audio/DeviceRate.h"
 #include "audio/MonoSteps.h"
 #include "audio/PeakLimiter.h"
+#include "audio/SoundPeaks.h"
 #include "audio/clean_resampler.h"
 #include "audio/slot_conversion.h"
 
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
+#include <optional>
 
 namespace audio {
 
@@ -61,33 +63,19 @@ struct Part {
 // The frames from the first one above the threshold back to the window's start, less one so that
 // the sound keeps the frame it rises from; none when that silence is shorter than 1 ms or the window
 // is silence throughout. Reversed, the same from the window's end: the silence after the sound.
-std::uint64_t silenceAtEdge(const MonoSteps& steps, SourceRegion window, double threshold, double samplerate,
+std::uint64_t silenceAtEdge(const SoundPeaks& peaks, SourceRegion window, double threshold, double samplerate,
                             bool atEnd)
 {
-    std::uint64_t silent = 0;
-    while (silent < window.length()) {
-        const std::uint64_t frame = atEnd ? window.last - 1 - silent : window.first + silent;
-        if (std::abs(steps.at(frame)) > threshold) {
-            break;
-        }
-        ++silent;
-    }
+    const std::optional<std::uint64_t> sound
+        = atEnd ? peaks.lastAbove(window, threshold) : peaks.firstAbove(window, threshold);
+    const std::uint64_t silent = !sound ? window.length() : atEnd ? window.last - 1 - *sound : *sound - window.first;
     return silent == window.length() || static_cast<double>(silent) < samplerate / 1000.0 ? 0 : silent - 1;
-}
-
-double peakOf(const MonoSteps& steps, SourceRegion window)
-{
-    double peak = 0.0;
-    for (std::uint64_t frame = window.first; frame < window.last; ++frame) {
-        peak = std::max(peak, std::abs(steps.at(frame)));
-    }
-    return peak;
 }
 
 // The part of the region the slot's sound comes from. slotFrames is how many source frames the slot
 // holds; the frames past them (before them, reversed from the end) let the interpolation and the
 // clean filter see the sound go on across the cut.
-Part partOf(const MonoSteps& steps, SourceRegion region, const SoundShape& shape, std::uint64_t slotFrames,
+Part partOf(const SoundPeaks& peaks, SourceRegion region, const SoundShape& shape, std::uint64_t slotFrames,
             double samplerate)
 {
     const std::uint64_t reach = shape.fit ? region.length() : slotFrames + framesAfterTheSlot;
@@ -105,10 +93,10 @@ Part partOf(const MonoSteps& steps, SourceRegion region, const SoundShape& shape
     Part part{window, 0, fromTheEnd};
     if (shape.trim) {
         const double level = stepsOfLevel(shape.trimThreshold);
-        const double peak = shape.normalize ? peakOf(steps, window) : 0.0;
+        const double peak = shape.normalize ? peaks.peak(window) : 0.0;
         // Relative to the peak when normalising: measured as the sound will reach the slot.
         const double threshold = peak > 0.0 ? level * peak / highestStep : level;
-        part.trimmed = silenceAtEdge(steps, window, threshold, samplerate, fromTheEnd);
+        part.trimmed = silenceAtEdge(peaks, window, threshold, samplerate, fromTheEnd);
     }
     if (fromTheEnd) {
         const std::uint64_t last = window.last - part.trimmed;
@@ -177,9 +165,9 @@ std::vector<double> convertShaped(const DecodedSound& sound, const SoundShape& s
     }
     const double sourceRate = rate * ratio;
     const double slotFrames = std::ceil(static_cast<double>(slotLength) * sourceRate / audio::kDeviceRate);
-    const MonoSteps mono(sound.frames, shape.mono);
-    const Part part = partOf(mono, region, shape, static_cast<std::uint64_t>(std::min(slotFrames, 1e15)), rate);
-    std::vector<double> steps = mono.of(part.frames);
+    const SoundPeaks& peaks = sound.peaks(shape.mono);
+    const Part part = partOf(peaks, region, shape, static_cast<std::uint64_t>(std::min(slotFrames, 1e15)), rate);
+    std::vector<double> steps = peaks.steps().of(part.frames);
     if (shape.removeDc && !steps.empty()) {
         const double mean = std::accumulate(steps.begin(), steps.end(), 0.0) / static_cast<double>(steps.size());
         std::for_each(steps.begin(), steps.end(), [mean](double& value) { value -= mean; });

@@ -61,14 +61,7 @@ SourceRegion clipped(SourceRegion region, std::uint64_t frames)
 std::optional<std::uint64_t> onsetFrame(const DecodedSound& sound, std::uint64_t from, double thresholdDecibels,
                                         MonoSource mono)
 {
-    const MonoSteps steps(sound.frames, mono);
-    const double threshold = stepsOfLevel(thresholdDecibels);
-    for (std::uint64_t frame = from; frame < steps.frames(); ++frame) {
-        if (std::abs(steps.at(frame)) > threshold) {
-            return frame;
-        }
-    }
-    return std::nullopt;
+    return sound.peaks(mono).firstAbove({from, UINT64_MAX}, stepsOfLevel(thresholdDecibels));
 }
 
 std::optional<double> soundStart(const DecodedSound& sound, const SoundShape& shape)

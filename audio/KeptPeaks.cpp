@@ -1,0 +1,31 @@
+#include "audio/KeptPeaks.h"
+
+namespace audio {
+
+KeptPeaks& KeptPeaks::operator=(const KeptPeaks& other)
+{
+    if (this != &other) {
+        const std::lock_guard lock(m_making);
+        m_peaks = {};
+    }
+    return *this;
+}
+
+KeptPeaks& KeptPeaks::operator=(KeptPeaks&& other) noexcept
+{
+    return *this = static_cast<const KeptPeaks&>(other);
+}
+
+const SoundPeaks& KeptPeaks::of(const sample& source, MonoSource mono) const
+{
+    const std::lock_guard lock(m_making);
+    // A value beyond the known ones mixes, as MonoSteps takes it.
+    const auto index = static_cast<std::size_t>(mono);
+    std::unique_ptr<const SoundPeaks>& peaks = m_peaks[index < m_peaks.size() ? index : 0];
+    if (!peaks) {
+        peaks = std::make_unique<const SoundPeaks>(source, mono);
+    }
+    return *peaks;
+}
+
+} // namespace audio

@@ -65,10 +65,10 @@ Resampler createResampler(const Soxr& library, double sourceRate, double deviceR
     return resampler;
 }
 
-// One 8-bit step in the mono sample's own values.
-double stepOf(const sample& mono)
+// One 8-bit step in the sample's own values.
+double stepOf(const sample& in)
 {
-    return std::ldexp(1.0, 8 - static_cast<int>(mono.m_bitrate));
+    return std::ldexp(1.0, 8 - static_cast<int>(in.m_bitrate));
 }
 
 // Feeds the source's frames (fill puts count of them from a frame on into a block) to the resampler
@@ -115,19 +115,20 @@ std::vector<double> resampleClean(const sample& in, double deviceRate, std::size
     if (!(rate >= cleanLowestRate && rate <= cleanHighestRate)) {
         return {};
     }
-    sample mono;
-    converter(1, in.m_bitrate, in.m_unsigned8Bit, rate).convertChannels(mono, in);
-    const double wanted = std::trunc(static_cast<double>(mono.frameCount()) * deviceRate / rate);
+    // The channels are mixed as the resampler reads them: only the frames it needs, however long
+    // the source.
+    const bool layout = in.m_channels != 0 && in.m_byterate != 0 && in.m_byterate <= 4;
+    const std::uint64_t frames = layout ? in.frameCount() : 0;
+    const double wanted = std::trunc(static_cast<double>(frames) * deviceRate / rate);
     std::vector<double> out(static_cast<std::size_t>(std::min(wanted, static_cast<double>(maxFrames))));
     if (out.empty()) {
         return {};
     }
+    const double step = stepOf(in);
     // At the device rate already there is nothing to filter, and a file in the device format keeps
     // its samples exactly.
     if (rate == deviceRate) {
-        for (std::size_t i = 0; i < out.size(); ++i) {
-            out[i] = static_cast<double>(mono.getValue(i, 0)) * stepOf(mono);
-        }
+        converter::mixedFrames(in, 0, out, step);
         return out;
     }
     const Soxr* library = soxrLibrary();
@@ -135,13 +136,10 @@ std::vector<double> resampleClean(const sample& in, double deviceRate, std::size
         return {};
     }
     const Resampler resampler = createResampler(*library, rate, deviceRate);
-    const double step = stepOf(mono);
-    const auto fill = [&mono, step](double* block, std::uint64_t from, std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i) {
-            block[i] = static_cast<double>(mono.getValue(from + i, 0)) * step;
-        }
+    const auto fill = [&in, step](double* block, std::uint64_t from, std::size_t count) {
+        converter::mixedFrames(in, from, {block, count}, step);
     };
-    if (!resampler || !resampleInto(*library, resampler.get(), mono.frameCount(), fill, out)) {
+    if (!resampler || !resampleInto(*library, resampler.get(), frames, fill, out)) {
         return {};
     }
     return out;

@@ -172,6 +172,29 @@ void converter::convertChannels(sample& out, const sample& in, std::uint64_t use
     });
 }
 
+void converter::mixedFrames(const sample& in, std::uint64_t first, std::span<double> out, double scale)
+{
+    const auto mix = [&](auto width, auto inChannels) {
+        const Values values(in, width);
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            std::int64_t sum = 0;
+            for (std::uint16_t c = 0; c < inChannels; ++c) {
+                sum += values(first + i, c);
+            }
+            out[i] = static_cast<double>(sum / inChannels) * scale;
+        }
+    };
+    byWidth(in.m_byterate, [&](auto width) {
+        if (in.m_channels == 1) {
+            mix(width, std::integral_constant<std::int64_t, 1>{});
+        } else if (in.m_channels == 2) {
+            mix(width, std::integral_constant<std::int64_t, 2>{});
+        } else {
+            mix(width, static_cast<std::int64_t>(in.m_channels));
+        }
+    });
+}
+
 void converter::convertSamplerate(sample& out, const sample& in, std::size_t maxFrames) const
 {
     const double ratio = in.m_samplerate / m_samplerate;

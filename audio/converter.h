@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace audio {
 
@@ -25,6 +26,11 @@ public:
     void convertSamplerate(sample& out, const sample& in, std::size_t maxFrames = 0) const;
     void convertBitrate(sample& out, const sample& in) const;
     void convertSign(sample& out, const sample& in) const;
+
+    // The one channel convertChannels makes of each frame from first on (the mean of its values,
+    // truncated), times scale, into out: what a resampler reads, without a mixed copy of the whole
+    // source. The frames must lie inside the sample, and it must have a layout convert takes.
+    static void mixedFrames(const sample& in, std::uint64_t first, std::span<double> out, double scale);
 
     double m_samplerate = 44100.0; // target frames per second
     std::uint16_t m_channels = 2;

@@ -137,6 +137,9 @@ std::vector<Row> rows()
              s.resampling = audio::Resampling::Classic;
          })},
         {"trim that finds nothing", hushedMinute, with(trimOnly)},
+        {"trim alone that finds nothing, Classic", hushedMinute, audio::SoundShape{.trim = true}},
+        {"trim alone that finds nothing, Clean", hushedMinute,
+         audio::SoundShape{.resampling = audio::Resampling::Clean, .trim = true}},
         {"trim and normalise that find nothing", hushedMinute, with([](SoundShape& s) {
              trimOnly(s);
              s.normalize = true;

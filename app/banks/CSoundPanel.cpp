@@ -26,6 +26,10 @@
 
 namespace {
 
+// Sources of more bytes than this render on a thread of their own: a fit of the longest region a fit
+// reaches, of a source this large, takes about a frame of the screen (16 ms) on one core.
+constexpr std::size_t kLargestRenderedAtOnce = 8 << 20;
+
 QPushButton* button(const QString& name, const QString& text)
 {
     auto* made = new QPushButton(text);
@@ -74,6 +78,7 @@ CSoundPanel::CSoundPanel(ISoundOutput& output, QWidget* parent)
     m_renderTimer.setSingleShot(true);
     m_renderTimer.setInterval(0);
     connect(&m_renderTimer, &QTimer::timeout, this, &CSoundPanel::render);
+    connect(&m_renderer, &CSlotRenderer::rendered, this, &CSoundPanel::arrived);
     build();
 }
 
@@ -263,9 +268,18 @@ void CSoundPanel::snapToZeroCrossing()
         moveWindow(audio::snapToZeroCrossings(*m_source.sound, windowRegion()).first);
 }
 
+bool CSoundPanel::rendersAway() const
+{
+    return m_source.sound && m_source.sound->frames.size() > kLargestRenderedAtOnce;
+}
+
 void CSoundPanel::scheduleRender()
 {
     m_stale = true;
+    if (rendersAway()) {
+        m_renderer.render(m_source.sound, m_source.shape, m_slotLength, ++m_ticket);
+        return;
+    }
     // However many moves a drag delivers before the loop comes round, one render follows them.
     if (!m_renderTimer.isActive())
         m_renderTimer.start();
@@ -274,14 +288,29 @@ void CSoundPanel::scheduleRender()
 void CSoundPanel::render()
 {
     m_renderTimer.stop();
+    // What a thread still renders is out of date now.
+    ++m_ticket;
     m_stale = false;
     const audio::DecodedSound* sound = m_source.sound.get();
     if (sound == nullptr)
-        m_rendered = {};
+        showResult({});
     else if (isSlotImage(*sound, m_slotLength) && !m_source.shape.shapes())
-        m_rendered = slotImage(*sound, m_source.shape);
+        showResult(slotImage(*sound, m_source.shape));
     else
-        m_rendered = audio::renderSlot(*sound, m_source.shape, m_slotLength);
+        showResult(audio::renderSlot(*sound, m_source.shape, m_slotLength));
+}
+
+void CSoundPanel::arrived(unsigned ticket, const audio::RenderedSlot& slot)
+{
+    if (ticket != m_ticket)
+        return;
+    m_stale = false;
+    showResult(slot);
+}
+
+void CSoundPanel::showResult(audio::RenderedSlot slot)
+{
+    m_rendered = std::move(slot);
     m_resultView->setSamples(m_rendered.bytes);
     m_warning->setText(warning(m_rendered.result));
     m_apply->setEnabled(!m_rendered.bytes.empty());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/banks/CSlotRenderer.h"
 #include "app/document/SlotSource.h"
 #include "audio/SlotRender.h"
 #include "audio/SourceRegion.h"
@@ -19,10 +20,10 @@ class QPushButton;
 
 // The sound panel: a source shaped to fit one sample slot before it goes in. The source's
 // waveform with the window that goes into the slot, the shape's controls and the resulting slot's
-// waveform, rendered again (once per pass of the event loop, however many moves a drag makes) as
-// they change; Play Source plays the window as it is, Play Result the very bytes Apply gives. A
-// result that is silent or nearly so, or clipped by the gain, is marked. Apply accepts the dialog
-// and leaves putting the result into the slot to whoever opened it; Cancel changes nothing.
+// waveform, rendered again (once per pass of the event loop, however many moves a drag makes; from a
+// long source on a thread of its own, shown as each render arrives) as they change; Play Source plays the window as it
+// is, Play Result the very bytes Apply gives. A result that is silent or nearly so, or clipped by the gain, is marked.
+// Apply accepts the dialog and leaves putting the result into the slot to whoever opened it; Cancel changes nothing.
 class CSoundPanel : public QDialog {
     Q_OBJECT
 public:
@@ -50,6 +51,10 @@ private:
     void showWindow();
     void scheduleRender();
     void render();
+    // Whether the source is long enough that a render may take longer than a frame of the screen.
+    bool rendersAway() const;
+    void arrived(unsigned ticket, const audio::RenderedSlot& slot);
+    void showResult(audio::RenderedSlot slot);
     void snapToOnset();
     void snapToZeroCrossing();
     void playSource();
@@ -70,6 +75,9 @@ private:
     audio::RenderedSlot m_rendered;
     bool m_stale = true;
     QTimer m_renderTimer;
+    CSlotRenderer m_renderer;
+    // The render whose result the panel waits for; any other that arrives is out of date.
+    unsigned m_ticket = 0;
     unsigned m_play = 0;
 
     CSourceView* m_sourceView = nullptr;

@@ -1,0 +1,222 @@
+// How well the sound panel keeps the window answering while its window over a long source is
+// dragged, measured as a user meets it: the panel is shown over a long source with a shape, xdotool
+// drags the window across the source by real pointer events through the X server (a move every
+// 8 ms, as a mouse reports), and a timer of 1 ms on the window's thread notes the longest gap
+// between two of its timeouts: the longest pass of the event loop, when nothing the user does is
+// answered. The goal: no pass over 16 ms, a frame of the screen. On a busy machine the gaps hold the
+// time the window's thread waited for a core, so the window thread's own CPU time in its
+// passes is printed too (the most any pass took): what the panel's work costs, whatever else runs.
+//
+// Usage: xvfb-run -a bench/panel_drag_bench [MOVES] (default 120 moves, about a second). Needs
+// xdotool and an X server; the sources are made in memory (the 192 kHz one holds 92 MB).
+#include "app/banks/CSoundPanel.h"
+#include "app/sounds/CSourceView.h"
+#include "audio/DecodedSound.h"
+#include "playback/ISoundOutput.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <numbers>
+#include <string>
+
+#include <time.h>
+
+namespace {
+
+// Nothing is played: the bench is about the window.
+class SilentOutput : public ISoundOutput {
+public:
+    PlaybackFailure unavailable() const override { return {}; }
+    void play(std::vector<std::uint8_t>, EndHandler) override { }
+    void playRun(PcmRun, EndHandler) override { }
+    void stop() override { }
+};
+
+// A decaying tone every 10 s with a little noise, or only noise 72 dB down (silence to a trim).
+std::shared_ptr<const audio::DecodedSound> source(double rate, std::uint16_t channels, std::uint16_t bits,
+                                                  double seconds, bool tone)
+{
+    auto sound = std::make_shared<audio::DecodedSound>();
+    sound->failure.kind = audio::ImportResult::Kind::Sound;
+    sound->frames = audio::sample(channels, bits, false, rate);
+    const auto frames = static_cast<std::uint64_t>(seconds * rate);
+    const std::size_t width = sound->frames.m_byterate;
+    sound->frames.resize(frames * channels * width);
+    const double fullScale = std::ldexp(1.0, bits - 1) - 1.0;
+    std::uint32_t noise = 1;
+    std::uint8_t* at = sound->frames.data();
+    for (std::uint64_t frame = 0; frame < frames; ++frame) {
+        const double t = static_cast<double>(frame) / rate;
+        const double value
+            = tone ? 0.6 * std::exp(-0.3 * std::fmod(t, 10.0)) * std::sin(2 * std::numbers::pi * 220 * t) : 0.0;
+        for (std::uint16_t channel = 0; channel < channels; ++channel) {
+            noise = noise * 1664525u + 1013904223u;
+            const double hiss = (static_cast<double>(noise >> 8) / 0x1p24 - 0.5) * 0x1p-11;
+            const auto word
+                = static_cast<std::uint32_t>(static_cast<std::int32_t>(std::lround((value + hiss) * fullScale)));
+            for (std::size_t byte = 0; byte < width; ++byte)
+                *at++ = static_cast<std::uint8_t>(word >> (8 * byte));
+        }
+    }
+    sound->wholeFrames = frames;
+    return sound;
+}
+
+audio::SoundShape drumShape()
+{
+    audio::SoundShape shape;
+    shape.resampling = audio::Resampling::Clean;
+    shape.start = 3.2;
+    shape.gain = 4.5;
+    shape.fadeIn = 2.0;
+    shape.fadeOut = 80.0;
+    shape.pitch = 3.5;
+    shape.dither = audio::Dither::Shaped;
+    return shape;
+}
+
+audio::SoundShape fitShape()
+{
+    audio::SoundShape shape = drumShape();
+    shape.start = 5.0;
+    shape.end = 20.0;
+    shape.fit = true;
+    shape.pitch = 0.0;
+    return shape;
+}
+
+audio::SoundShape trimShape()
+{
+    audio::SoundShape shape = drumShape();
+    shape.start = 0.0;
+    shape.trim = true;
+    return shape;
+}
+
+// CPU time of the calling thread in ns.
+qint64 threadCpu()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<qint64>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+struct Pass {
+    double longestMs = 0.0;
+    double longestCpuMs = 0.0;
+    int overFrame = 0; // passes longer than 16 ms
+    double movedSeconds = 0.0;
+};
+
+// Drags the window of the shown panel right by real pointer moves and notes the event loop's passes.
+Pass drag(CSoundPanel& panel, int moves)
+{
+    auto* view = panel.findChild<CSourceView*>(QStringLiteral("view_source"));
+    const auto [shownFirst, shownLast] = view->visible();
+    const audio::SourceRegion before = view->region();
+    const auto x = [&](std::uint64_t frame) {
+        return static_cast<double>(frame - shownFirst) * view->width() / static_cast<double>(shownLast - shownFirst);
+    };
+    const double left = x(before.first);
+    const double right = std::min<double>(x(before.last), view->width());
+    const QPoint from = view->mapToGlobal(QPoint(static_cast<int>(left + (right - left) / 3), view->height() / 2));
+    // Half the view's width, a pixel or two per move.
+    const double across = view->width() / 2.0;
+    QStringList arguments{QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y()),
+                          QStringLiteral("mousedown"), QStringLiteral("1")};
+    for (int move = 1; move <= moves; ++move) {
+        const int to = from.x() + static_cast<int>(across * move / moves);
+        arguments << QStringLiteral("sleep") << QStringLiteral("0.008") << QStringLiteral("mousemove")
+                  << QString::number(to) << QString::number(from.y());
+    }
+    arguments << QStringLiteral("mouseup") << QStringLiteral("1");
+
+    Pass pass;
+    QElapsedTimer clock;
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    tick.setInterval(1);
+    qint64 last = 0;
+    qint64 lastCpu = threadCpu();
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        const qint64 cpu = threadCpu();
+        const double gap = static_cast<double>(now - last) / 1e6;
+        pass.longestMs = std::max(pass.longestMs, gap);
+        pass.longestCpuMs = std::max(pass.longestCpuMs, static_cast<double>(cpu - lastCpu) / 1e6);
+        pass.overFrame += gap > 16.0 ? 1 : 0;
+        last = now;
+        lastCpu = cpu;
+    });
+    QProcess xdotool;
+    QEventLoop loop;
+    QObject::connect(&xdotool, &QProcess::finished, &loop, &QEventLoop::quit);
+    clock.start();
+    tick.start();
+    xdotool.start(QStringLiteral("xdotool"), arguments);
+    loop.exec();
+    // The last renders a thread may still deliver count too.
+    QTimer::singleShot(300, &loop, &QEventLoop::quit);
+    loop.exec();
+    tick.stop();
+    if (xdotool.exitCode() != 0)
+        std::fprintf(stderr, "xdotool failed: %s\n", xdotool.readAllStandardError().constData());
+    pass.movedSeconds
+        = static_cast<double>(view->region().first - before.first) / panel.source().sound->frames.m_samplerate;
+    return pass;
+}
+
+struct Case {
+    const char* name;
+    std::function<std::shared_ptr<const audio::DecodedSound>()> sound;
+    audio::SoundShape shape;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const int moves = argc > 1 ? std::max(1, std::atoi(argv[1])) : 120;
+    const auto minute = [] { return source(44100.0, 2, 16, 60.0, true); };
+    const Case cases[] = {
+        {"drum shape, 60 s at 44.1 kHz stereo", minute, drumShape()},
+        {"fit of 15 s, 60 s at 44.1 kHz stereo", minute, fitShape()},
+        {"trim that finds nothing, 60 s of silence", [] { return source(44100.0, 2, 16, 60.0, false); }, trimShape()},
+        {"fit of 15 s, 20 s at 192 kHz, 8 channels, 24-bit", [] { return source(192000.0, 8, 24, 20.0, true); },
+         fitShape()},
+    };
+    SilentOutput output;
+    std::printf("%-50s %11s %12s %14s %8s\n", "shape and source", "longest ms", "most CPU ms", "passes >16 ms",
+                "moved s");
+    for (const Case& each : cases) {
+        SlotSource slotSource;
+        slotSource.sound = each.sound();
+        slotSource.shape = each.shape;
+        CSoundPanel panel(output, nullptr);
+        panel.resize(1000, 700);
+        panel.start(slotSource, 32768, QString::fromLatin1(each.name));
+        if (!QTest::qWaitForWindowExposed(&panel)) {
+            std::fprintf(stderr, "the panel was not shown: run under xvfb-run -a\n");
+            return 1;
+        }
+        QTest::qWait(200);
+        const Pass pass = drag(panel, moves);
+        std::printf("%-50s %11.1f %12.1f %14d %8.2f\n", each.name, pass.longestMs, pass.longestCpuMs, pass.overFrame,
+                    pass.movedSeconds);
+        std::fflush(stdout);
+        panel.reject();
+    }
+    return 0;
+}

@@ -21,9 +21,10 @@ class QPushButton;
 // The sound panel: a source shaped to fit one sample slot before it goes in. The source's
 // waveform with the window that goes into the slot, the shape's controls and the resulting slot's
 // waveform, rendered again (once per pass of the event loop, however many moves a drag makes; from a
-// long source on a thread of its own, shown as each render arrives) as they change; Play Source plays the window as it
-// is, Play Result the very bytes Apply gives. A result that is silent or nearly so, or clipped by the gain, is marked.
-// Apply accepts the dialog and leaves putting the result into the slot to whoever opened it; Cancel changes nothing.
+// long source on a thread of its own, shown as each render arrives) as they change; Play Source
+// plays the window as it is, Play Result the very bytes Apply gives. A result that is silent or
+// nearly so, or clipped by the gain, is marked. Apply accepts the dialog and leaves putting the
+// result into the slot to whoever opened it; Cancel changes nothing.
 class CSoundPanel : public QDialog {
     Q_OBJECT
 public:

@@ -166,7 +166,7 @@ def main():
     editor = os.path.abspath(arguments.editor)
     for tool in ("Xvfb", "xdotool"):
         if shutil.which(tool) is None:
-            raise SystemExit(f"{tool} is not installed (scripts/packages.txt has it)")
+            raise SystemExit(f"{tool} is not installed (scripts/packages/test.txt has it)")
 
     cases = [(closing, with_use) for with_use in (False, True) for closing in ("ctrl+q", "WM_DELETE")]
     shown = {case: [] for case in cases}

@@ -207,7 +207,11 @@ Bytes wavOf(const Source& s, std::uint16_t bits, bool floating)
         for (int i = 0; i < width; ++i)
             wav.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
     };
-    const auto text = [&wav](const char* word) { wav.insert(wav.end(), word, word + 4); };
+    // Letter by letter: GCC 12, once it has inlined an insert of the four, warns of an overflow.
+    const auto text = [&wav](const char* word) {
+        for (int i = 0; i < 4; ++i)
+            wav.push_back(static_cast<std::uint8_t>(word[i]));
+    };
     text("RIFF");
     put(36 + dataBytes, 4);
     text("WAVE");

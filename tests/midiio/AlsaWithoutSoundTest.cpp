@@ -29,7 +29,7 @@ TEST(AlsaWithoutSoundTest, HasNoEndpointsAndFailsEverySendWithoutHanging)
 
     std::promise<bool> outcome;
     const std::uint8_t erase[] = {0xF0, 0x31, 0x0D, 0x79, 0x00, 0xF7};
-    service.sendSysex({1, erase, sizeof erase, [&](bool sent) { outcome.set_value(sent); }});
+    service.sendSysex({1, erase, sizeof erase, [&](bool sent) { outcome.set_value(sent); }, {}});
     EXPECT_FALSE(outcome.get_future().get());
 
     ZQMidiSystem system(service, clock);

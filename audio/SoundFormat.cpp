@@ -13,7 +13,7 @@ namespace {
 bool startsWith(std::span<const std::uint8_t> bytes, std::size_t offset, std::string_view tag)
 {
     return bytes.size() >= offset + tag.size()
-           && std::equal(tag.begin(), tag.end(), bytes.begin() + offset,
+           && std::equal(tag.begin(), tag.end(), bytes.subspan(offset).begin(),
                          [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; });
 }
 

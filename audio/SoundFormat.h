@@ -18,7 +18,7 @@ enum class SoundFormat {
 SoundFormat recogniseSound(std::span<const std::uint8_t> bytes);
 
 // The most zero bytes looked through for an MP3's first frame.
-inline constexpr std::size_t kMostMpegPadding = 64 * 1024;
+inline constexpr std::size_t kMostMpegPadding = std::size_t{64} * 1024;
 
 // Where the first MPEG audio frame of an MP3 that starts with zero padding (alone, or after its
 // ID3v2 tag) begins: players skip the padding, libsndfile does not. 0 for any other file.

@@ -14,7 +14,7 @@ namespace {
 
 // Enough for the chunks WAV and AIFF files put before their sample data (metadata, markers, a
 // picture rarely); a header past it goes to libsndfile, which reads the file as it needs.
-constexpr std::size_t kHeadBytes = 64 * 1024;
+constexpr std::size_t kHeadBytes = std::size_t{64} * 1024;
 
 // The header our own reader understands, with the data length the whole file can hold; none when
 // the sample data does not start within the head.

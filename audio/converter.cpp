@@ -152,6 +152,7 @@ void converter::convertChannels(sample& out, const sample& in, std::uint64_t use
         std::uint8_t* at = out.data();
         for (std::uint64_t f = 0; f < frames; ++f) {
             std::int64_t sum = 0;
+            // NOLINTNEXTLINE(bugprone-too-small-loop-variable): inChannels is a 16-bit count, widened
             for (std::uint16_t c = 0; c < inChannels; ++c) {
                 sum += values(f, c);
             }

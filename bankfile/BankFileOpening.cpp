@@ -31,6 +31,7 @@ BankFileOpening BankFileOpening::open(const std::string& path, std::optional<std
     }
     std::vector<std::unique_ptr<IBank>> all = factory::makeBanks();
     std::vector<IBank*> targets;
+    targets.reserve(all.size());
     for (const auto& bank : all)
         targets.push_back(bank.get());
     if (file.openBanks(targets, path)) {

@@ -14,7 +14,7 @@ constexpr std::uint8_t kFlashWriteCommand = 0x38;
 // the device's own messages have their maker byte.
 constexpr std::size_t kForeignIdentifierLength = 3;
 // Bytes a System Exclusive file may hold before its message.
-constexpr std::size_t kLeadingBytesAllowance = 64 * 1024;
+constexpr std::size_t kLeadingBytesAllowance = std::size_t{64} * 1024;
 // How a Standard MIDI File, and so every bank file, begins.
 constexpr std::array<std::uint8_t, 4> kBankFileTag{'M', 'T', 'h', 'd'};
 

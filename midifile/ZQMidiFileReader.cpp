@@ -96,6 +96,7 @@ bool ZQMidiFileReader::readEvent(buffer& message, double& seconds)
     }
     const std::uint64_t previousLineTicks = m_lastEventLength / k;
     const std::uint64_t pauseTicks = pause >= previousLineTicks ? pause - previousLineTicks : 0;
+    // NOLINTNEXTLINE(bugprone-integer-division): an event's pause is in whole seconds
     seconds = static_cast<double>(pauseTicks / 2 / m_division);
     m_firstEvent = false;
 

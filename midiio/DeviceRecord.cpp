@@ -18,7 +18,7 @@ const std::string kHeader = "zylox device record 2";
 // What records of one fingerprint per bank begin with: read, never written.
 const std::string kBankHeader = "zylox device record 1";
 // A record holds at most 98 short lines; anything much larger is not one.
-constexpr std::uintmax_t kLargestFile = 16 * 1024;
+constexpr std::uintmax_t kLargestFile = std::uintmax_t{16} * 1024;
 
 // FNV-1a: enough to tell one dump from another, where nobody forges dumps.
 std::uint64_t hashed(std::uint64_t hash, const std::uint8_t* data, std::size_t length)

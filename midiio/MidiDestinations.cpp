@@ -31,6 +31,7 @@ std::optional<std::size_t> MidiDestinations::indexOf(IMidiService& service, cons
 std::vector<std::string> MidiDestinations::listedNames(const std::vector<MidiPortIdentity>& identities)
 {
     std::vector<std::string> names;
+    names.reserve(identities.size());
     for (const MidiPortIdentity& identity : identities)
         names.push_back(nameAmong(identities, identity));
     return names;
@@ -54,7 +55,7 @@ std::string MidiDestinations::locationOfCard(const std::string& longName)
         return {};
     const std::size_t start = at + 4;
     const std::size_t comma = longName.find(',', start);
-    const std::string path = longName.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    std::string path = longName.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
     // "usb-<bus>-<ports>", the ports numbers joined by dots.
     const std::size_t dash = path.rfind('-');
     const std::string ports = dash == std::string::npos ? std::string() : path.substr(dash + 1);

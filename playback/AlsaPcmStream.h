@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+// NOLINTNEXTLINE(bugprone-reserved-identifier): ALSA's name, declared so that users need no ALSA header
 typedef struct _snd_pcm snd_pcm_t;
 
 // An ALSA PCM device opened without blocking, set up for one format of frames.

@@ -27,7 +27,7 @@ AlsaSoundOutput::AlsaSoundOutput(PcmStreamOpener open)
 
 AlsaSoundOutput::~AlsaSoundOutput()
 {
-    stop();
+    AlsaSoundOutput::stop();
     if (m_wakeUp >= 0)
         close(m_wakeUp);
 }

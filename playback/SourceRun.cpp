@@ -13,7 +13,7 @@ PcmRun sourceRun(const audio::DecodedSound& sound, audio::SourceRegion region)
     const double scale = std::ldexp(1.0, 16 - 8 * frames.m_byterate);
     run.samples.reserve(region.length() * run.channels);
     for (std::uint64_t frame = region.first; frame < region.last; ++frame)
-        for (std::uint16_t channel = 0; channel < run.channels; ++channel)
+        for (unsigned channel = 0; channel < run.channels; ++channel)
             run.samples.push_back(static_cast<std::int16_t>(std::clamp(
                 std::round(static_cast<double>(frames.getValue(frame, channel)) * scale), -32768.0, 32767.0)));
     return run;

@@ -5,15 +5,20 @@
 # hidden outright (in a mount namespace of its own: an empty folder over their headers and CMake
 # files, an unreadable empty file over their programs). A second build without the editor
 # (ZYLOX_EDITOR=OFF, Qt disabled) must install zylox with its manual page and completion.
-# Usage: scripts/build-only.sh   (builds in build/packager-both/ and build/packager-cli/)
+# Usage: scripts/build-only.sh [CMAKE_OPTION...]   (builds in build/packager-both/ and
+# build/packager-cli/; CI adds -DCMAKE_COMPILE_WARNING_AS_ERROR=ON, so that the flags, and with them
+# the compiler cache's objects, are those of its own build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" != --hidden ] && [ "$(id -u)" -eq 0 ] && unshare --mount true 2>/dev/null; then
-  exec unshare --mount "$0" --hidden
+  exec unshare --mount "$0" --hidden "$@"
 fi
 fail() { echo "build-only: $*" >&2; exit 1; }
-if [ "${1:-}" = --hidden ]; then
+hidden=no
+[ "${1:-}" != --hidden ] || { hidden=yes; shift; }
+options=("$@")
+if [ $hidden = yes ]; then
   for folder in /usr/include/gtest /usr/include/gmock /usr/include/benchmark /usr/src/googletest \
       /usr/lib/x86_64-linux-gnu/cmake/GTest /usr/lib/x86_64-linux-gnu/cmake/benchmark \
       /usr/lib/x86_64-linux-gnu/cmake/Qt6Test /usr/share/bash-completion; do
@@ -34,7 +39,7 @@ build=build/packager
 configure() {
   rm -rf "$build-$1" "$build-$1-root"
   cmake -S . -B "$build-$1" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
-    -DBUILD_TESTING=OFF -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON "${@:2}" \
+    -DBUILD_TESTING=OFF -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON ${options[@]+"${options[@]}"} "${@:2}" \
     >"$build-$1.log" 2>&1 || { cat "$build-$1.log"; fail "configure ($1) failed"; }
   # Nothing of the tests may even have been looked for.
   local looked

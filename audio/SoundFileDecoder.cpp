@@ -25,7 +25,7 @@ namespace {
 constexpr std::size_t kMaxDecodedBytes = 16u << 20;
 constexpr std::size_t kChunkFrames = 4096;
 // Two MPEG audio frames of 1,152 samples.
-constexpr std::uint64_t kMpegUncertainFrames = 2 * 1152;
+constexpr std::uint64_t kMpegUncertainFrames = std::uint64_t{2} * 1152;
 // libsndfile hands every format out as -1.0 to 1.0; this brings it to the 32-bit integer scale.
 constexpr double kFullScale = 2147483648.0;
 

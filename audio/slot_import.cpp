@@ -23,7 +23,7 @@ constexpr double sourceBytesPerSecond = 8.0 * 4.0 * 384000.0;
 // FILE): 24 bytes a frame at the device rate, a minute of 24-bit stereo at 132 kHz.
 constexpr double heldBytesPerSecond = 24.0 * audio::kDeviceRate;
 // What a sound file may hold before its sample data (text, markers, tags with cover pictures).
-constexpr std::size_t headerAllowance = 8 * 1024 * 1024;
+constexpr std::size_t headerAllowance = std::size_t{8} * 1024 * 1024;
 // Source frames read past the last one the slot needs: the classic rate step interpolates
 // towards the next frame, the clean resampler's filter looks ahead.
 constexpr double framesAfterTheSlot = 1024.0;

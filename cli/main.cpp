@@ -22,6 +22,7 @@
 #include <memory>
 #include <vector>
 
+// NOLINTNEXTLINE(bugprone-exception-escape): only a mistake in setting up the options, or no memory
 int main(int argc, char** argv)
 {
     CLI::App app{"ZYLOX 515 bank tool: inspect, build and send the device's sample banks", "zylox"};

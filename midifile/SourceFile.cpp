@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::size_t kReadStep = 64 * 1024;
+constexpr std::size_t kReadStep = std::size_t{64} * 1024;
 
 } // namespace
 
@@ -27,7 +27,7 @@ SourceFile::SourceFile(const std::string& path, std::size_t limit, const Needed&
     }
     struct stat status { };
     if (::fstat(descriptor, &status) != 0)
-        m_error = errno;
+        m_error = errno; // NOLINT(bugprone-branch-clone): each call that fails sets its own errno
     else if (S_ISDIR(status.st_mode))
         m_error = EISDIR;
     else if (::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK) != 0)

@@ -12,6 +12,7 @@
 #include <thread>
 #include <utility>
 
+// NOLINTNEXTLINE(bugprone-reserved-identifier): ALSA's name, declared so that users need no ALSA header
 struct _snd_seq;
 
 // The ALSA service's System Exclusive messages, queued and sent one after the other on a thread of

@@ -56,6 +56,7 @@ std::string list(const std::vector<RowBlocks>& rows)
 std::vector<RowBlocks> rowsOf(const std::vector<RowBank>& banks)
 {
     std::vector<RowBlocks> rows;
+    rows.reserve(banks.size());
     for (const RowBank& bank : banks)
         rows.push_back({bank.row, bank.blocks});
     return rows;

@@ -18,7 +18,7 @@ namespace {
 
 const std::string kHeader = "zylox device contents 1";
 // A whole device is about 8.4 MB; anything much larger is not a copy of one.
-constexpr std::uintmax_t kLargestFile = 16 * 1024 * 1024;
+constexpr std::uintmax_t kLargestFile = std::uintmax_t{16} * 1024 * 1024;
 // "write 63 66000" and the like: an entry's line is short.
 constexpr std::size_t kLongestLine = 64;
 

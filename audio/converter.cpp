@@ -175,13 +175,19 @@ void converter::convertChannels(sample& out, const sample& in, std::uint64_t use
 
 void converter::mixedFrames(const sample& in, std::uint64_t first, std::span<double> out, double scale)
 {
+    // A source without channels or a known width has no frames, and nothing to divide a sum by.
+    if (!hasLayout(in))
+        return;
     const auto mix = [&](auto width, auto inChannels) {
         const Values values(in, width);
         for (std::size_t i = 0; i < out.size(); ++i) {
             std::int64_t sum = 0;
+            // NOLINTNEXTLINE(bugprone-too-small-loop-variable): inChannels is a 16-bit count, widened
             for (std::uint16_t c = 0; c < inChannels; ++c) {
                 sum += values(first + i, c);
             }
+            // The mean truncates toward zero, as every conversion does; inChannels is never 0 (see above).
+            // NOLINTNEXTLINE(bugprone-integer-division,clang-analyzer-core.DivideZero)
             out[i] = static_cast<double>(sum / inChannels) * scale;
         }
     };

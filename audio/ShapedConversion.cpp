@@ -24,12 +24,6 @@ constexpr std::uint64_t framesAfterTheSlot = 1024;
 // How many slots' worth of source trim may look through for the start of a sound, as it always did.
 constexpr double slotsSearchedByTrim = 24.0;
 
-std::uint64_t frameAt(double seconds, double samplerate, std::uint64_t frames)
-{
-    const double frame = std::round(seconds * samplerate);
-    return frame > 0.0 ? static_cast<std::uint64_t>(std::min(frame, static_cast<double>(frames))) : 0;
-}
-
 // The rate change the pitch asks for: 2 plays an octave higher. Fit's is the one that makes the
 // region's sound exactly the slot's length; 0 when it is out of reach (result says why).
 double pitchRatio(const SoundShape& shape, double regionFrames, double samplerate, std::size_t slotLength,
@@ -144,10 +138,8 @@ void fade(std::vector<double>& steps, double fadeIn, double fadeOut)
 
 SourceRegion regionOf(const DecodedSound& sound, const SoundShape& shape)
 {
-    const double rate = sound.frames.m_samplerate;
-    const std::uint64_t held = sound.frames.frameCount();
-    const std::uint64_t first = frameAt(shape.start, rate, held);
-    return {first, shape.end ? std::max(first, frameAt(*shape.end, rate, held)) : held};
+    const std::uint64_t first = sound.heldFrameAt(shape.start);
+    return {first, shape.end ? std::max(first, sound.heldFrameAt(*shape.end)) : sound.frames.frameCount()};
 }
 
 std::vector<double> convertShaped(const DecodedSound& sound, const SoundShape& shape, std::size_t slotLength,
@@ -158,7 +150,8 @@ std::vector<double> convertShaped(const DecodedSound& sound, const SoundShape& s
     // Without an end the region runs to the sound's end, which may lie past what was decoded.
     const double regionFrames = shape.end
                                     ? static_cast<double>(region.length())
-                                    : static_cast<double>(std::max(sound.wholeFrames, region.last) - region.first);
+                                    : static_cast<double>(std::max(sound.wholeFrames, sound.firstFrame + region.last)
+                                                          - sound.firstFrame - region.first);
     const double ratio = pitchRatio(shape, regionFrames, rate, slotLength, result);
     if (!result) {
         return {};

@@ -10,7 +10,7 @@
 
 namespace audio {
 
-// The frames of the source a shape's region names, as far as they are held; no end takes all of it.
+// The held frames of the source a shape's region names, as far as they are held; no end takes all of it.
 SourceRegion regionOf(const DecodedSound& sound, const SoundShape& shape);
 
 // The shape's steps from the region to the fades (everything but the rounding to 8 bits), as device

@@ -4,6 +4,8 @@
 #include "audio/MutedStandardError.h"
 #include "audio/SoundChunks.h"
 #include "audio/SoundFormat.h"
+#include "midifile/MemorySource.h"
+#include "midifile/SourceFileReader.h"
 
 #include <sndfile.h>
 
@@ -11,8 +13,6 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <limits>
 #include <vector>
 
@@ -20,9 +20,6 @@ namespace audio {
 
 namespace {
 
-// Decoded bytes held at most, whatever the channel count: a compressed file can decode far
-// beyond its own size.
-constexpr std::size_t kMaxDecodedBytes = 16u << 20;
 constexpr std::size_t kChunkFrames = 4096;
 // Two MPEG audio frames of 1,152 samples.
 constexpr std::uint64_t kMpegUncertainFrames = std::uint64_t{2} * 1152;
@@ -61,6 +58,7 @@ std::uint16_t valueBits(int format)
 struct Sndfile {
     decltype(&sf_open_virtual) openVirtual;
     decltype(&sf_readf_double) readfDouble;
+    decltype(&sf_seek) seek;
     decltype(&sf_close) close;
     decltype(&sf_error) error;
 };
@@ -69,12 +67,12 @@ struct Sndfile {
 const Sndfile* sndfile()
 {
     static const LoadedLibrary library(kSoundFileLibrary);
-    static const Sndfile functions{library.function<decltype(sf_open_virtual)>("sf_open_virtual"),
-                                   library.function<decltype(sf_readf_double)>("sf_readf_double"),
-                                   library.function<decltype(sf_close)>("sf_close"),
-                                   library.function<decltype(sf_error)>("sf_error")};
-    return functions.openVirtual != nullptr && functions.readfDouble != nullptr && functions.close != nullptr
-                   && functions.error != nullptr
+    static const Sndfile functions{
+        library.function<decltype(sf_open_virtual)>("sf_open_virtual"),
+        library.function<decltype(sf_readf_double)>("sf_readf_double"), library.function<decltype(sf_seek)>("sf_seek"),
+        library.function<decltype(sf_close)>("sf_close"), library.function<decltype(sf_error)>("sf_error")};
+    return functions.openVirtual != nullptr && functions.readfDouble != nullptr && functions.seek != nullptr
+                   && functions.close != nullptr && functions.error != nullptr
                ? &functions
                : nullptr;
 }
@@ -85,14 +83,14 @@ struct SoundFileDecoder::File {
     const Sndfile* library = nullptr;
     SNDFILE* handle = nullptr;
     SF_INFO info{};
-    // The bytes in memory, or the file on disk when it is open.
-    std::span<const std::uint8_t> bytes;
-    std::ifstream disk;
+    // Where the bytes come from: the caller's reader, or one the decoder keeps.
+    SourceReader* source = nullptr;
+    std::unique_ptr<SourceReader> kept;
     sf_count_t size = 0;
     // Where libsndfile's view of the file starts: past an MP3's leading zeros, which it does not skip.
     sf_count_t start = 0;
     sf_count_t position = 0;
-    // The frames the last read gave, and whether it ended where the decoder gave no more.
+    // The frames up to where the last read ended, and whether it ended where the decoder gave no more.
     std::uint64_t framesRead = 0;
     bool ranOut = false;
     bool soundCut = false;
@@ -114,16 +112,10 @@ struct SoundFileDecoder::File {
         File& file = *static_cast<File*>(user);
         const sf_count_t wanted = std::clamp<sf_count_t>(count, 0, length(user) - file.position);
         const sf_count_t from = file.start + file.position;
-        sf_count_t got = wanted;
-        if (file.disk.is_open()) {
-            file.disk.clear();
-            file.disk.seekg(from);
-            file.disk.read(static_cast<char*>(destination), wanted);
-            // A file cut short since its size was taken reads as far as it now goes.
-            got = file.disk.gcount();
-        } else {
-            std::copy_n(file.bytes.begin() + from, got, static_cast<std::uint8_t*>(destination));
-        }
+        // A file cut short since its size was taken reads as far as it now goes.
+        const auto got = static_cast<sf_count_t>(
+            file.source->readAt(static_cast<std::uint64_t>(from),
+                                std::span(static_cast<std::uint8_t*>(destination), static_cast<std::size_t>(wanted))));
         file.position += got;
         return got;
     }
@@ -158,29 +150,35 @@ struct SoundFileDecoder::File {
 SoundFileDecoder::SoundFileDecoder(std::span<const std::uint8_t> bytes)
     : m_file(std::make_unique<File>())
 {
-    m_file->bytes = bytes;
-    m_file->size = static_cast<sf_count_t>(bytes.size());
+    m_file->kept = std::make_unique<MemorySource>(bytes);
+    m_file->source = m_file->kept.get();
+    open();
+}
+
+SoundFileDecoder::SoundFileDecoder(SourceReader& source)
+    : m_file(std::make_unique<File>())
+{
+    m_file->source = &source;
     open();
 }
 
 SoundFileDecoder::SoundFileDecoder(const std::string& path)
     : m_file(std::make_unique<File>())
 {
-    std::error_code error;
-    const bool regular = std::filesystem::is_regular_file(path, error);
-    const std::uintmax_t size = regular ? std::filesystem::file_size(path, error) : 0;
-    if (regular && !error)
-        m_file->disk.open(path, std::ios::binary);
-    if (!m_file->disk.is_open()) {
+    auto file = std::make_unique<SourceFileReader>(path);
+    if (file->error() != 0 || !file->seekable()) {
         m_failure = Failure::Unreadable;
         return;
     }
-    m_file->size = static_cast<sf_count_t>(std::min<std::uintmax_t>(size, std::numeric_limits<sf_count_t>::max()));
+    m_file->kept = std::move(file);
+    m_file->source = m_file->kept.get();
     open();
 }
 
 void SoundFileDecoder::open()
 {
+    m_file->size = static_cast<sf_count_t>(
+        std::min<std::uint64_t>(m_file->source->size(), std::numeric_limits<sf_count_t>::max()));
     m_file->library = sndfile();
     if (m_file->library == nullptr) {
         m_failure = Failure::NoLibrary;
@@ -264,7 +262,7 @@ std::size_t SoundFileDecoder::read(sample& out, std::size_t maxFrames)
     out.m_unsigned8Bit = false;
     const std::size_t valueBytes = bits / 8;
 
-    const std::size_t limit = std::min(maxFrames, kMaxDecodedBytes / (channels * valueBytes));
+    const std::size_t limit = maxFrames;
     std::vector<double> chunk(kChunkFrames * channels);
     std::size_t frames = 0;
     const MutedStandardError quiet;
@@ -281,8 +279,38 @@ std::size_t SoundFileDecoder::read(sample& out, std::size_t maxFrames)
         frames += static_cast<std::size_t>(got);
     }
     m_file->framesRead += frames;
-    m_file->ranOut = frames < limit;
+    m_file->ranOut = m_file->ranOut || frames < limit;
     return frames;
+}
+
+std::size_t SoundFileDecoder::frameBytes() const
+{
+    return isOpen() ? static_cast<std::size_t>(m_file->info.channels) * (valueBits(m_file->info.format) / 8u) : 0;
+}
+
+std::uint64_t SoundFileDecoder::seek(std::uint64_t frame)
+{
+    if (!isOpen() || frame == 0)
+        return m_file->framesRead;
+    const MutedStandardError quiet;
+    if (frame < static_cast<std::uint64_t>(std::numeric_limits<sf_count_t>::max())
+        && m_file->library->seek(m_file->handle, static_cast<sf_count_t>(frame), SEEK_SET)
+               == static_cast<sf_count_t>(frame)) {
+        m_file->framesRead = frame;
+        return frame;
+    }
+    // A format or a source that cannot seek is decoded up to the frame, a chunk at a time.
+    std::vector<double> chunk(kChunkFrames * static_cast<std::size_t>(m_file->info.channels));
+    while (m_file->framesRead < frame) {
+        const auto wanted = static_cast<sf_count_t>(std::min<std::uint64_t>(kChunkFrames, frame - m_file->framesRead));
+        const sf_count_t got = m_file->library->readfDouble(m_file->handle, chunk.data(), wanted);
+        if (got <= 0) {
+            m_file->ranOut = true;
+            break;
+        }
+        m_file->framesRead += static_cast<std::uint64_t>(got);
+    }
+    return m_file->framesRead;
 }
 
 bool SoundFileDecoder::cutShort() const

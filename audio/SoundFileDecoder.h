@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 
+class SourceReader;
+
 namespace audio {
 
 // The decoding library's name as it is opened, which is also what a user without it must install.
@@ -16,12 +18,14 @@ inline constexpr const char* kSoundFileLibrary = "libsndfile.so.1";
 // The sound formats our own WAV/AIFF reader does not convert (float WAV, AIFF-C, FLAC, Ogg Vorbis,
 // Opus, MP3, W64, AU, CAF, ...), decoded through libsndfile into signed integer frames at the
 // file's own rate (32-bit, or the file's own width where it holds integers), so they take the
-// same conversion as every other sound. It decodes the file's bytes as they were read once, in
-// memory. An MP3 that starts with zero padding is decoded from its first frame.
+// same conversion as every other sound. It reads the file's bytes where libsndfile asks. An MP3 that starts with zero
+// padding is decoded from its first frame.
 class SoundFileDecoder {
 public:
     // The file's bytes, which must outlive the decoder.
     explicit SoundFileDecoder(std::span<const std::uint8_t> bytes);
+    // A file read at any offset through the reader, which must outlive the decoder.
+    explicit SoundFileDecoder(SourceReader& source);
     // A regular file on disk, read as far as libsndfile asks: its header alone tells the length,
     // rate and channels of a long file without the rest being read. Anything but a regular file
     // (a FIFO would wait for a writer) is not opened and fails as Unreadable.
@@ -48,6 +52,11 @@ public:
     double samplerate() const;
     unsigned channels() const;
 
+    // The bytes one frame takes in what read gives.
+    std::size_t frameBytes() const;
+    // Moves to a frame, so that the next read starts there: sought where the format can, else
+    // decoded through. Returns the frame it reached, short of the one asked for where the sound ends.
+    std::uint64_t seek(std::uint64_t frame);
     // Fills the sample with at most maxFrames frames from where the last read ended (the start, at
     // first); returns how many it holds.
     std::size_t read(sample& out, std::size_t maxFrames);

@@ -70,13 +70,12 @@ std::optional<double> soundStart(const DecodedSound& sound, const SoundShape& sh
     if (!(rate > 0.0)) {
         return std::nullopt;
     }
-    const double start = std::max(0.0, std::round(shape.start * rate));
-    const auto from = static_cast<std::uint64_t>(std::min(start, static_cast<double>(sound.frames.frameCount())));
+    const std::uint64_t from = sound.heldFrameAt(shape.start);
     std::optional<std::uint64_t> frame = onsetFrame(sound, from, shape.trimThreshold, shape.mono);
     if (!frame && from > 0) {
         frame = onsetFrame(sound, 0, shape.trimThreshold, shape.mono);
     }
-    return frame ? std::optional<double>(static_cast<double>(*frame) / rate) : std::nullopt;
+    return frame ? std::optional<double>(sound.secondsAt(*frame)) : std::nullopt;
 }
 
 SourceRegion snapStartToOnset(const DecodedSound& sound, SourceRegion region, double thresholdDecibels)

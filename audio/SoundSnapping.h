@@ -11,7 +11,7 @@ namespace audio {
 
 // Where a region's edges may snap to in a source, for an editor's handles. Each looks at a bounded
 // stretch of the source, so none hangs on a long one, and none returns an empty region: where a
-// snap would leave nothing, the region stays as it was.
+// snap would leave nothing, the region stays as it was. Frames count from the first one held.
 
 // The onset: the first frame at or after from above the threshold (dBFS, the mono choice's channel);
 // none when there is none.

@@ -229,9 +229,12 @@ bool ZQAudioFileReader::readAiff(std::uint32_t& offset, std::uint32_t& blockSize
     const std::uint64_t limited = (maxBytes != 0 && maxBytes <= body) ? maxBytes : body;
     std::uint64_t count = 0;
     m_dataLength = 0;
+    if (offset < body && !fail()) {
+        m_dataStart = tell() + offset;
+        m_declaredLength = body - offset;
+    }
     if (offset < limited && skip(offset)) {
         m_dataLength = std::min(body - offset, remaining());
-        m_declaredLength = body - offset;
         count = std::min(limited - offset, remaining());
     }
     sample.resize(static_cast<std::size_t>(count));

@@ -39,7 +39,7 @@ public:
     std::uint16_t m_subFormatTag = 0; // format code inside an extensible WAV's sub-format; else 0
     std::uint64_t m_dataLength = 0; // sample data bytes the file holds, read or not; set by read
     std::uint64_t m_declaredLength = 0; // sample data bytes the header declares, whether the bytes hold them or not
-    std::uint64_t m_dataStart = 0; // where a WAV file's sample data starts; 0 when not known
+    std::uint64_t m_dataStart = 0; // where the sample data starts in the file; 0 when not known
 
 private:
     void probeHeader();

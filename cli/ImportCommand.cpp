@@ -1,11 +1,10 @@
 #include "cli/ImportCommand.h"
 
 #include "audio/SoundFileTypes.h"
-#include "audio/slot_import.h"
 #include "cli/BankFileOutput.h"
 #include "cli/BankSet.h"
 #include "content/CContent.h"
-#include "midifile/SourceFile.h"
+#include "midifile/SourceFileReader.h"
 #include "model/BankNumber.h"
 #include "model/FactoryBank.h"
 #include "model/MessageSlotRefusal.h"
@@ -71,24 +70,14 @@ ImportCommand::ImportCommand(CLI::App& app)
 int ImportCommand::importInto(IBank& bank, std::uint16_t slot, const std::string& path,
                               const audio::ImportOptions& options, audio::ImportResult& result) const
 {
-    const CContent& content = *bank.getContent(slot);
-    const std::size_t slotLength = content.getData().size();
-    const std::size_t limit = content.isSample() ? audio::sourceLimit(slotLength, options) : content.sourceLimit();
-    const auto needed = [slotLength, &options](std::span<const std::uint8_t> head) {
-        return audio::sourceBytesNeeded(head, slotLength, options);
-    };
-    for (const bool wholeFile : {false, true}) {
-        // Read once: standard input or a FIFO has nothing left for a second reading. Of a regular
-        // file only the part the slot needs is read, unless a silent slot needs to say where the
-        // sound starts further on.
-        const SourceFile source(path, limit, content.isSample() && !wholeFile ? needed : SourceFile::Needed());
-        if (source.error() != 0)
-            return fail(path, std::strerror(source.error()));
-        result = bank.importContent(slot, source.bytes(), path, options, source.fileSize());
-        const bool partial = source.fileSize() > source.bytes().size();
-        if (!partial || !result || !result.report.silent || result.report.soundStart)
-            break;
-    }
+    // Read where the slot needs it: a sound's region (of standard input or a FIFO, read through to
+    // it), a message's first bytes.
+    SourceFileReader source(path);
+    if (source.error() != 0)
+        return fail(path, std::strerror(source.error()));
+    result = bank.importContent(slot, source, path, options);
+    if (source.error() != 0)
+        return fail(path, std::strerror(source.error()));
     return 0;
 }
 

@@ -6,7 +6,7 @@
 #include "cli/BankSet.h"
 #include "cli/ImportCommand.h"
 #include "content/CContent.h"
-#include "midifile/SourceFile.h"
+#include "midifile/SourceFileReader.h"
 #include "playback/ISoundOutput.h"
 #include "playback/SourceRun.h"
 
@@ -102,10 +102,11 @@ int PlayCommand::run()
 int PlayCommand::playFile()
 {
     // A minute of the source, as the editor keeps.
-    const SourceFile source(m_source, audio::heldSourceLimit());
+    SourceFileReader source(m_source);
     if (source.error() != 0)
         return fail(m_source, std::strerror(source.error()));
-    const audio::DecodedSound sound = audio::decodeSound(source.bytes(), kLongestPlay);
+    const audio::DecodedSound sound
+        = audio::decodeSound(source, audio::secondsWanted(0.0, kLongestPlay), audio::heldSourceLimit());
     if (!sound)
         return fail(m_source, whyNotDecoded(sound.failure));
     if (sound.frames.frameCount() == 0)
@@ -140,11 +141,11 @@ int PlayCommand::playSlot()
 int PlayCommand::shapeSource(const IBank& bank, std::uint16_t slot, std::vector<std::uint8_t>& bytes)
 {
     const audio::ImportOptions& options = m_shape.shape();
-    const SourceFile source(m_source, audio::sourceLimit(bytes.size(), options));
+    SourceFileReader source(m_source);
     if (source.error() != 0)
         return fail(m_source, std::strerror(source.error()));
     // The import's own path, so what is heard is what an import would write.
-    const audio::ImportResult result = audio::importSlot(source.bytes(), options, bytes);
+    const audio::ImportResult result = audio::importSlot(source, options, bytes);
     const std::string name = std::filesystem::path(m_source).filename().string();
     if (!result)
         return fail(m_source, ImportCommand::reasonFor(result, bank, slot));

@@ -1,5 +1,7 @@
 #include "content/CContent.h"
 
+#include "midifile/MemorySource.h"
+
 #include <iomanip>
 #include <ostream>
 
@@ -12,6 +14,12 @@ constexpr std::size_t kBytesPerDumpLine = 16;
 CContent::CContent(const std::uint8_t* bytes, std::size_t length)
     : m_data(bytes, bytes + length)
 {
+}
+
+audio::ImportResult CContent::load(std::span<const std::uint8_t> source, const audio::ImportOptions& options)
+{
+    MemorySource memory(source);
+    return load(memory, options);
 }
 
 void CContent::print(std::ostream& out, bool dumpData) const

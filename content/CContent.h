@@ -9,6 +9,8 @@
 #include <span>
 #include <vector>
 
+class SourceReader;
+
 // The bytes of one bank slot: a sample in the device format or a whole System Exclusive message.
 // Contents are copied only through clone; whoever gets one from clone or a constructor owns it.
 class CContent {
@@ -17,13 +19,12 @@ public:
     CContent& operator=(const CContent&) = delete;
 
     virtual CContent* clone() const = 0;
-    // Replaces the bytes from a file's bytes, read once by the caller, and says what it did; when
-    // nothing was imported the bytes are unchanged. fileSize is the whole file's where source holds
-    // only its first bytes (0: source is the whole file).
-    virtual audio::ImportResult load(std::span<const std::uint8_t> source, const audio::ImportOptions& options,
-                                     std::uint64_t fileSize = 0)
-        = 0;
-    // The most bytes of a file that load can use: the caller reads no more.
+    // Replaces the bytes from a file, read where the content needs it, and says what it did; when
+    // nothing was imported the bytes are unchanged.
+    virtual audio::ImportResult load(SourceReader& source, const audio::ImportOptions& options) = 0;
+    // The same of a whole file's bytes in memory.
+    audio::ImportResult load(std::span<const std::uint8_t> source, const audio::ImportOptions& options);
+    // The most bytes of a file that load uses of its start, where the file is held in memory.
     virtual std::size_t sourceLimit() const = 0;
     virtual bool isSample() const = 0;
     virtual void print(std::ostream& out, bool dumpData) const;

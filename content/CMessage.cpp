@@ -1,5 +1,7 @@
 #include "content/CMessage.h"
 
+#include "midifile/SourceReader.h"
+
 #include <algorithm>
 #include <array>
 #include <ostream>
@@ -63,8 +65,12 @@ bool CMessage::isSystemExclusive(std::span<const std::uint8_t> bytes)
            && std::all_of(bytes.begin() + 1, bytes.end() - 1, [](std::uint8_t byte) { return byte < 0x80; });
 }
 
-audio::ImportResult CMessage::load(std::span<const std::uint8_t> source, const audio::ImportOptions&, std::uint64_t)
+audio::ImportResult CMessage::load(SourceReader& file, const audio::ImportOptions&)
 {
+    std::vector<std::uint8_t> bytes(file.seekable() ? std::min<std::uint64_t>(file.size(), sourceLimit())
+                                                    : sourceLimit());
+    bytes.resize(file.readAt(0, bytes));
+    const std::span<const std::uint8_t> source(bytes);
     // A bank file holds whole dumps, erases first: its first message would only ever be an erase
     // that lost its header on the way in.
     if (source.size() >= kBankFileTag.size() && std::equal(kBankFileTag.begin(), kBankFileTag.end(), source.begin()))

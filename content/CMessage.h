@@ -30,8 +30,8 @@ public:
     // Takes the first System Exclusive message of a file: as it is when it is in the device's own
     // form, otherwise without the three bytes of the maker's identifier after its 0xF0. A bank file
     // is refused as one; whether the message suits a slot is for the bank to say.
-    audio::ImportResult load(std::span<const std::uint8_t> source, const audio::ImportOptions& options,
-                             std::uint64_t fileSize = 0) override;
+    audio::ImportResult load(SourceReader& source, const audio::ImportOptions& options) override;
+    using CContent::load;
     std::size_t sourceLimit() const override;
     bool isSample() const override { return false; }
     void print(std::ostream& out, bool dumpData) const override;

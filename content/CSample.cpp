@@ -14,10 +14,9 @@ CContent* CSample::clone() const
     return new CSample(*this);
 }
 
-audio::ImportResult CSample::load(std::span<const std::uint8_t> source, const audio::ImportOptions& options,
-                                  std::uint64_t fileSize)
+audio::ImportResult CSample::load(SourceReader& source, const audio::ImportOptions& options)
 {
-    return audio::importSlot(source, options, m_data, fileSize);
+    return audio::importSlot(source, options, m_data);
 }
 
 std::size_t CSample::sourceLimit() const

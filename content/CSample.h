@@ -11,8 +11,8 @@ public:
 
     CContent* clone() const override;
     // Imports a sound file into the sample, keeping its length.
-    audio::ImportResult load(std::span<const std::uint8_t> source, const audio::ImportOptions& options,
-                             std::uint64_t fileSize = 0) override;
+    audio::ImportResult load(SourceReader& source, const audio::ImportOptions& options) override;
+    using CContent::load;
     std::size_t sourceLimit() const override;
     bool isSample() const override { return true; }
     void print(std::ostream& out, bool dumpData) const override;

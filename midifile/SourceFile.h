@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -14,12 +13,7 @@
 // as empty instead of waiting for one.
 class SourceFile {
 public:
-    // How many of a file's first bytes its reader uses, judged from the first of them (its head).
-    using Needed = std::function<std::uint64_t(std::span<const std::uint8_t> head)>;
-
     SourceFile(const std::string& path, std::size_t limit);
-    // Of a regular file, no more than needed says, so a long sound's unused rest is never read.
-    SourceFile(const std::string& path, std::size_t limit, const Needed& needed);
 
     // The errno of a failed open or read (EISDIR for a folder); 0 when the bytes were read.
     int error() const { return m_error; }
@@ -29,7 +23,7 @@ public:
 
 private:
     // expected: the size a regular file had when opened, plus one; 0 for a stream.
-    void read(int descriptor, std::size_t limit, std::size_t expected, const Needed& needed);
+    void read(int descriptor, std::size_t limit, std::size_t expected);
 
     std::vector<std::uint8_t> m_bytes;
     std::uint64_t m_fileSize = 0;

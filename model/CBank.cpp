@@ -53,14 +53,13 @@ std::optional<SlotRefusal> CBank::sendRefusal() const
     return std::nullopt;
 }
 
-audio::ImportResult CBank::importContent(std::uint16_t index, std::span<const std::uint8_t> source,
-                                         const std::string& path, const audio::ImportOptions& options,
-                                         std::uint64_t fileSize)
+audio::ImportResult CBank::importContent(std::uint16_t index, SourceReader& source, const std::string& path,
+                                         const audio::ImportOptions& options)
 {
     if (index >= m_contents.size() || m_contents[index] == nullptr)
         return audio::ImportResult::refused(audio::ImportResult::Refusal::NoSound);
     const std::unique_ptr<CContent> imported(m_contents[index]->clone());
-    const audio::ImportResult result = imported->load(source, options, fileSize);
+    const audio::ImportResult result = imported->load(source, options);
     if (!result)
         return result;
     if (const auto why = refusal(index, *imported))

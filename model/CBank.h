@@ -10,9 +10,9 @@ class CBank : public IBank {
 public:
     ~CBank() override;
 
-    audio::ImportResult importContent(std::uint16_t index, std::span<const std::uint8_t> source,
-                                      const std::string& path, const audio::ImportOptions& options,
-                                      std::uint64_t fileSize = 0) override;
+    audio::ImportResult importContent(std::uint16_t index, SourceReader& source, const std::string& path,
+                                      const audio::ImportOptions& options) override;
+    using IBank::importContent;
     bool putSound(std::uint16_t index, std::span<const std::uint8_t> bytes, const std::string& name) override;
     std::string getName() const override;
     std::string getContentLabel(std::uint16_t index) const override;

@@ -2,6 +2,7 @@
 
 #include "audio/ImportOptions.h"
 #include "audio/ImportResult.h"
+#include "midifile/MemorySource.h"
 #include "model/MessageSlotRefusal.h"
 
 #include <cstdint>
@@ -24,14 +25,19 @@ public:
     IBank& operator=(const IBank&) = delete;
 
     virtual IBank* clone() const = 0;
-    // Imports a file's bytes (read once, at most the slot content's sourceLimit) into a slot and
-    // says what it did; when it took them the slot is named after the base name of path, otherwise
-    // the bank is unchanged. A bank takes only what belongs to its own flash blocks. fileSize is
-    // the whole file's where source holds only its first bytes (0: source is the whole file).
-    virtual audio::ImportResult importContent(std::uint16_t index, std::span<const std::uint8_t> source,
-                                              const std::string& path, const audio::ImportOptions& options,
-                                              std::uint64_t fileSize = 0)
+    // Imports a file (read where the slot's content needs it: a sound's region, a message's first
+    // bytes) into a slot and says what it did; when it took it the slot is named after the base name
+    // of path, otherwise the bank is unchanged. A bank takes only what belongs to its own flash blocks.
+    virtual audio::ImportResult importContent(std::uint16_t index, SourceReader& source, const std::string& path,
+                                              const audio::ImportOptions& options)
         = 0;
+    // The same of a whole file's bytes in memory.
+    audio::ImportResult importContent(std::uint16_t index, std::span<const std::uint8_t> source,
+                                      const std::string& path, const audio::ImportOptions& options)
+    {
+        MemorySource memory(source);
+        return importContent(index, memory, path, options);
+    }
     // Puts a sound already rendered for a sample slot into it, named name: exactly as many device
     // bytes as the slot holds. Anything else (a firmware slot, another length) is refused with
     // false, the bank unchanged.

@@ -10,7 +10,8 @@
 #include "audio/SoundFileTypes.h"
 #include "audio/slot_import.h"
 #include "content/CContent.h"
-#include "midifile/SourceFile.h"
+#include "midifile/MemorySource.h"
+#include "midifile/SourceFileReader.h"
 #include "model/IBank.h"
 #include "model/NameRefusal.h"
 
@@ -174,10 +175,17 @@ void CBankEdits::importFile(std::size_t row, std::uint16_t slot, const std::stri
     const CContent* content = m_banks.bank(row).getContent(slot);
     if (content == nullptr)
         return;
-    // Read once: a FIFO or a device has nothing left for a second reading, and an endless one
-    // stops at what the slot can use, a sample slot at a minute of source to keep.
-    const SourceFile source(path, content->isSample() ? keptSourceLimit(content->getSize()) : content->sourceLimit());
-    if (source.error() != 0) {
+    // A regular file is read where the slot needs it, as often as needed. A FIFO or a device has
+    // nothing left for a second reading: it is held once, and an endless one stops at what the slot
+    // can use, a sample slot at a minute of source to keep.
+    SourceFileReader file(path);
+    const std::vector<std::uint8_t> streamed
+        = file.error() != 0 || file.seekable()
+              ? std::vector<std::uint8_t>{}
+              : file.bytesUpTo(content->isSample() ? keptSourceLimit(content->getSize()) : content->sourceLimit());
+    MemorySource held(streamed);
+    SourceReader& source = file.seekable() ? static_cast<SourceReader&>(file) : held;
+    if (file.error() != 0) {
         m_contentImport.refuseUnreadable(path);
         emit status(tr("Not imported: %1").arg(QString::fromStdString(m_contentImport.refusal())));
         return;
@@ -185,14 +193,14 @@ void CBankEdits::importFile(std::size_t row, std::uint16_t slot, const std::stri
     const audio::ImportOptions options = m_preferences.options();
     if (content->isSample()) {
         // A sound without a frame is refused as the import refuses it, not shown empty in the panel.
-        if (const auto decoded = decodeMinute(source); *decoded && decoded->frames.frameCount() > 0) {
+        if (const auto decoded = decodeKept(source, content->getSize(), options);
+            *decoded && decoded->frames.frameCount() > 0) {
             const SlotSource kept{decoded, path, options, fileStampOf(path).value_or(FileStamp{})};
             if (shapeFirst)
                 return openPanel(row, slot, kept, shownFileName(path), "Import");
             // Straight in, byte for byte as an import without a panel makes it.
             const std::unique_ptr<IBank> scratch(m_banks.bank(row).clone());
-            if (const audio::ImportResult result
-                = scratch->importContent(slot, source.bytes(), path, options, source.fileSize()))
+            if (const audio::ImportResult result = scratch->importContent(slot, source, path, options))
                 return put("Import", row, slot, scratch->getContent(slot)->getData(), shownFileName(path), kept,
                            result);
         }

@@ -1,7 +1,6 @@
 #include "app/banks/CContentImport.h"
 
 #include "app/banks/ImportWording.h"
-#include "midifile/SourceFile.h"
 #include "model/IBank.h"
 
 #include <filesystem>
@@ -29,14 +28,14 @@ void CContentImport::refuseUnreadable(const std::string& path)
 }
 
 audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, const std::string& path,
-                                           const SourceFile& source, audio::ImportOptions options)
+                                           SourceReader& source, audio::ImportOptions options)
 {
     using Refusal = audio::ImportResult::Refusal;
     m_refusal.clear();
     if (bank.getContent(slot) == nullptr)
         return {};
     const QString file = quotedName(path);
-    audio::ImportResult result = bank.importContent(slot, source.bytes(), path, options, source.fileSize());
+    audio::ImportResult result = bank.importContent(slot, source, path, options);
     if (!result && result.refusal == Refusal::NotASound) {
         const QString question = tr("%1 is not a sound file this editor decodes (%2). Load its bytes into the slot "
                                     "as raw 8-bit device data?")
@@ -51,7 +50,7 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
                                 IDialogs::AlertReply::Alternate})
             != IDialogs::AlertReply::Default)
             return {};
-        return importRaw(bank, slot, source.bytes(), path, options);
+        return importRaw(bank, slot, source, path, options);
     }
     if (result)
         return result;
@@ -79,7 +78,7 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
                                 tr("Load Raw").toStdString(),
                                 {}})
             == IDialogs::AlertReply::Alternate)
-            return importRaw(bank, slot, source.bytes(), path, options);
+            return importRaw(bank, slot, source, path, options);
         m_refusal = why;
         break;
     }
@@ -101,7 +100,7 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
     return result;
 }
 
-audio::ImportResult CContentImport::importRaw(IBank& bank, std::uint16_t slot, std::span<const std::uint8_t> source,
+audio::ImportResult CContentImport::importRaw(IBank& bank, std::uint16_t slot, SourceReader& source,
                                               const std::string& path, audio::ImportOptions options)
 {
     options.raw = true;

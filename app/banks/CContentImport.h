@@ -10,10 +10,10 @@
 #include <string>
 
 class IBank;
-class SourceFile;
+class SourceReader;
 
 // Brings a file the user chose into a slot of a bank, with the question and the refusals the user
-// sees on the way, each naming the file: the file is read once, by the caller, and a file that does
+// sees on the way, each naming the file: the caller opens the file, and a file that does
 // not decode as a sound goes in as raw device bytes only after the user agreed.
 class CContentImport {
     Q_DECLARE_TR_FUNCTIONS(CContentImport)
@@ -23,7 +23,7 @@ public:
 
     // What the slot took of the file read from path, a sound converted as the options say; when
     // nothing, the bank is unchanged and the user was told why (or declined).
-    audio::ImportResult import(IBank& bank, std::uint16_t slot, const std::string& path, const SourceFile& source,
+    audio::ImportResult import(IBank& bank, std::uint16_t slot, const std::string& path, SourceReader& source,
                                audio::ImportOptions options);
     // Tells the user the file could not be read.
     void refuseUnreadable(const std::string& path);
@@ -33,8 +33,8 @@ public:
 
 private:
     // The file's bytes as they are, after the user asked for them.
-    audio::ImportResult importRaw(IBank& bank, std::uint16_t slot, std::span<const std::uint8_t> source,
-                                  const std::string& path, audio::ImportOptions options);
+    audio::ImportResult importRaw(IBank& bank, std::uint16_t slot, SourceReader& source, const std::string& path,
+                                  audio::ImportOptions options);
     void refuse(const QString& message);
 
     IDialogs& m_dialogs;

@@ -186,15 +186,26 @@ std::uint64_t CSoundPanel::slotFrames() const
     return static_cast<std::uint64_t>(std::max(1.0, std::ceil(frames)));
 }
 
+std::uint64_t CSoundPanel::heldFrame(double seconds) const
+{
+    const std::uint64_t frame = static_cast<std::uint64_t>(std::llround(std::max(0.0, seconds) * rate()));
+    const std::uint64_t held = m_source.sound ? m_source.sound->firstFrame : 0;
+    return frame > held ? frame - held : 0;
+}
+
+double CSoundPanel::fileSeconds(std::uint64_t frame) const
+{
+    return static_cast<double>(frame + (m_source.sound ? m_source.sound->firstFrame : 0)) / rate();
+}
+
 audio::SourceRegion CSoundPanel::windowRegion() const
 {
     const audio::SoundShape& shape = m_source.shape;
     const std::uint64_t whole = m_source.sound ? m_source.sound->frames.frameCount() : 0;
-    const auto first = static_cast<std::uint64_t>(std::llround(std::max(0.0, shape.start) * rate()));
+    const std::uint64_t first = heldFrame(shape.start);
     // Fit takes the whole rest of the source where no end is given, as its import does.
     const std::uint64_t reach = shape.fit ? std::max(whole, first + 1) - first : slotFrames();
-    const std::uint64_t last
-        = shape.end ? static_cast<std::uint64_t>(std::llround(*shape.end * rate())) : first + reach;
+    const std::uint64_t last = shape.end ? heldFrame(*shape.end) : first + reach;
     return {first, std::max(last, first + 1)};
 }
 
@@ -202,13 +213,12 @@ void CSoundPanel::showWindow()
 {
     const audio::SourceRegion region = windowRegion();
     m_sourceView->setRegion(region, m_source.shape.fit ? 0 : slotFrames());
-    const double whole = m_source.sound ? m_source.sound->seconds() : 0.0;
+    const double whole = m_source.sound ? m_source.sound->fileSeconds() : 0.0;
     // The window holds what the source holds: past the source's end there is nothing to take.
     const std::uint64_t frames = m_source.sound ? m_source.sound->frames.frameCount() : 0;
     const std::uint64_t held = std::clamp(region.last, region.first, std::max(frames, region.first));
     const QString window = tr("Window %1 to %2 of %3")
-                               .arg(seconds(static_cast<double>(region.first) / rate()),
-                                    seconds(static_cast<double>(held) / rate()), seconds(whole));
+                               .arg(seconds(fileSeconds(region.first)), seconds(fileSeconds(held)), seconds(whole));
     // The slot's time the window fills at the shape's pitch; silence fills the rest.
     const double slotSeconds = static_cast<double>(m_slotLength) / audio::kDeviceRate;
     const double filled = static_cast<double>(held - region.first) / rate() / std::exp2(m_source.shape.pitch / 12.0);
@@ -231,10 +241,10 @@ void CSoundPanel::shapeChanged()
 void CSoundPanel::regionDragged(audio::SourceRegion region)
 {
     audio::SoundShape& shape = m_source.shape;
-    shape.start = static_cast<double>(region.first) / rate();
+    shape.start = fileSeconds(region.first);
     // A window as long as the slot holds needs no end: the sound runs to the slot's end.
     if (shape.fit || region.length() < slotFrames())
-        shape.end = static_cast<double>(region.last) / rate();
+        shape.end = fileSeconds(region.last);
     else
         shape.end.reset();
     showWindow();
@@ -245,9 +255,9 @@ void CSoundPanel::moveWindow(std::uint64_t first)
 {
     const audio::SourceRegion region = windowRegion();
     audio::SoundShape& shape = m_source.shape;
-    shape.start = static_cast<double>(first) / rate();
+    shape.start = fileSeconds(first);
     if (shape.end)
-        shape.end = static_cast<double>(first + region.length()) / rate();
+        shape.end = fileSeconds(first + region.length());
     showWindow();
     scheduleRender();
 }

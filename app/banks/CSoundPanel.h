@@ -66,6 +66,11 @@ private:
     double rate() const;
     // Source frames one slot holds at the shape's pitch.
     std::uint64_t slotFrames() const;
+    // The kept source's frame at a time in the file's seconds (the kept part may start well into
+    // the file), and back.
+    std::uint64_t heldFrame(double seconds) const;
+    double fileSeconds(std::uint64_t frame) const;
+    // The window over the kept source, in its frames.
     audio::SourceRegion windowRegion() const;
     // Moves the window to start at first, keeping its length.
     void moveWindow(std::uint64_t first);

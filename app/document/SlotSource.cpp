@@ -1,7 +1,7 @@
 #include "app/document/SlotSource.h"
 
 #include "audio/slot_import.h"
-#include "midifile/SourceFile.h"
+#include "midifile/SourceFileReader.h"
 
 #include <algorithm>
 #include <chrono>
@@ -11,14 +11,8 @@
 
 namespace {
 
-// The most of a source a slot keeps to be shaped again.
+// The most of a source played as it is.
 constexpr double kLongestSource = 60.0;
-
-std::uint64_t minuteWanted(double rate)
-{
-    const double frames = std::ceil(kLongestSource * rate);
-    return frames > 0.0 && frames < 1e12 ? static_cast<std::uint64_t>(frames) : std::uint64_t{0};
-}
 
 } // namespace
 
@@ -40,22 +34,21 @@ std::size_t keptSourceLimit(std::size_t slotLength)
     return std::max(audio::sourceLimit(slotLength), audio::heldSourceLimit());
 }
 
-std::shared_ptr<const audio::DecodedSound> decodeMinute(const SourceFile& source)
+std::shared_ptr<const audio::DecodedSound> decodeKept(SourceReader& source, std::size_t slotLength,
+                                                      const audio::SoundShape& shape)
 {
-    return std::make_shared<const audio::DecodedSound>(
-        audio::decodeSound(source.bytes(), minuteWanted, UINT64_MAX, source.fileSize()));
+    return std::make_shared<const audio::DecodedSound>(audio::decodeSound(
+        source, audio::framesKept(slotLength, shape), audio::kMostSourceBytes + audio::heldSourceLimit()));
 }
 
 std::shared_ptr<const audio::DecodedSound> decodeMinute(const std::string& path)
 {
-    // Whatever the slot: a minute is what the limit of the longest slot reaches too.
-    const SourceFile source(path, keptSourceLimit(0), [](std::span<const std::uint8_t> head) {
-        return audio::bytesDecoded(head, minuteWanted, UINT64_MAX);
-    });
+    SourceFileReader source(path);
     if (source.error() != 0) {
         auto unreadable = std::make_shared<audio::DecodedSound>();
         unreadable->failure = audio::ImportResult::refused(audio::ImportResult::Refusal::NoSound);
         return unreadable;
     }
-    return decodeMinute(source);
+    return std::make_shared<const audio::DecodedSound>(
+        audio::decodeSound(source, audio::secondsWanted(0.0, kLongestSource), audio::heldSourceLimit()));
 }

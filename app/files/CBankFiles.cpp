@@ -10,7 +10,7 @@
 #include "bankfile/BankFileOpening.h"
 #include "bankfile/WrapperZQMidiFile.h"
 #include "content/CContent.h"
-#include "midifile/SourceFile.h"
+#include "midifile/SourceFileReader.h"
 #include "midiio/TransmissionAccount.h"
 #include "model/IBank.h"
 
@@ -291,8 +291,8 @@ QString CBankFiles::findSources(const std::map<std::size_t, std::size_t>& rows, 
             ++plain;
             continue;
         }
-        const SourceFile source(kept.sourcePath, keptSourceLimit(content->getSize()));
-        const std::shared_ptr<const audio::DecodedSound> sound = decodeMinute(source);
+        SourceFileReader source(kept.sourcePath);
+        const std::shared_ptr<const audio::DecodedSound> sound = decodeKept(source, content->getSize(), kept.shape);
         if (source.error() != 0 || !*sound || sound->frames.frameCount() == 0) {
             ++plain;
             continue;

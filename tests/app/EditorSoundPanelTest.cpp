@@ -2,9 +2,14 @@
 // dragged, the controls are worked, both sounds are heard, and Apply or Cancel close it.
 #include "EditorFixture.h"
 
+#include "app/document/CWorkingBanks.h"
+#include "app/document/SlotSource.h"
+#include "app/files/CShapeSidecar.h"
 #include "app/sounds/CSourceView.h"
 #include "app/sounds/CWaveformView.h"
 #include "app/sounds/WaveformEnvelope.h"
+#include "audio/slot_import.h"
+#include "model/CSound.h"
 #include "tests/support/SoundFileFolder.h"
 
 #include <QAccessible>
@@ -317,6 +322,39 @@ TEST_F(EditorSoundPanelTest, ADroppedSoundGoesStraightInAndKeepsItsSourceForTheP
     selectRow(31);
     shapeSlot(0);
     EXPECT_EQ(soundPanel(), nullptr);
+}
+
+TEST_F(EditorSoundPanelTest, ASlotShapedFromTheTenthMinuteOfALongFileOpensAroundItsRegion)
+{
+    // Ten minutes at 8 kHz with a 0.2 s burst at 600 s; a saved set's slot 1 shaped from it at 600 s.
+    const std::string ten = sounds.synth("ten.wav", "-r 8000 -c 1 -b 16", "synth 0.2 sine 1000 gain -6 pad 600 0.5");
+    const audio::SoundShape shape{.start = 600.0};
+    Bytes shaped(8192, 0x11);
+    ASSERT_TRUE(audio::importSlot(SoundFileFolder::read(ten), shape, shaped));
+    ASSERT_GT(std::count_if(shaped.begin(), shaped.end(), [](std::uint8_t b) { return b != 0x80; }), 6000);
+    CSound bank(4);
+    ASSERT_TRUE(bank.putSound(1, shaped, "ten.wav"));
+    ASSERT_TRUE(WrapperZQMidiFile().saveBank(bank, path("ten.mid")));
+    const FileStamp stamp = fileStampOf(ten).value_or(FileStamp{});
+    std::string error;
+    ASSERT_TRUE(CShapeSidecar::write(
+        path("ten.mid"), {{4, 1, ten, stamp.size, stamp.modified, shape, CShapeSidecar::hashOf(shaped)}}, error))
+        << error;
+    paths = {path("ten.mid")};
+    click("button_load");
+
+    // The panel shows the file's own seconds around the region, and the burst in the result.
+    shapeSlot(1);
+    ASSERT_NE(soundPanel(), nullptr);
+    EXPECT_EQ(panelText("text_window"), "Window 600.000 s to 600.248 s of 600.700 s");
+    EXPECT_EQ(result(), shaped);
+    // What the set keeps of the file is the region's neighbourhood: from 20 s before it to the file's end.
+    const SlotSource* kept = editor->findChild<CWorkingBanks*>()->source(4, 1);
+    ASSERT_NE(kept, nullptr);
+    EXPECT_EQ(kept->sound->firstFrame, 580u * 8000);
+    EXPECT_EQ(kept->sound->heldEnd(), 600u * 8000 + 5600);
+    clickInPanel("button_apply");
+    EXPECT_EQ(slot(4, 1), shaped);
 }
 
 } // namespace

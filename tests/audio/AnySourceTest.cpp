@@ -1,7 +1,7 @@
 // Sound files of any rate, width and channel count fill a slot as a 44.1 kHz stereo file does, read
 // as the programs read them: only the part of the file the slot needs.
 #include "audio/slot_import.h"
-#include "midifile/SourceFile.h"
+#include "midifile/SourceFileReader.h"
 
 #include "tests/audio/ShapeSounds.h"
 #include "tests/support/SoundFileFolder.h"
@@ -22,12 +22,9 @@ using shape_sounds::soundEnd;
 // The file imported into a slot of slotLength bytes, read as zylox import reads it.
 Bytes imported(const std::string& path, std::size_t slotLength, const ImportOptions& options)
 {
-    const SourceFile source(path, audio::sourceLimit(slotLength, options),
-                            [slotLength, &options](std::span<const std::uint8_t> head) {
-                                return audio::sourceBytesNeeded(head, slotLength, options);
-                            });
+    SourceFileReader source(path);
     Bytes slot(slotLength, 0x11);
-    EXPECT_TRUE(audio::importSlot(source.bytes(), options, slot, source.fileSize())) << path;
+    EXPECT_TRUE(audio::importSlot(source, options, slot)) << path;
     return slot;
 }
 

@@ -130,6 +130,32 @@ TEST_F(ZyloxShapeTest, ALongFileGivesTheSameSlotReadInPartAsFromAPipe)
     }
 }
 
+TEST_F(ZyloxShapeTest, ARegionAnywhereInATenMinuteFileGivesTheSlotItsSound)
+{
+    // Ten minutes of silence with a 0.2 s burst at 70 s and another at 600 s.
+    const std::string burst = " -n -r 8000 -c 1 -b 16 ";
+    ASSERT_EQ(run(kSox + burst + "a.wav synth 0.2 sine 1000 gain -6 pad 70 530.5 && " + kSox + burst
+                  + "b.wav synth 0.2 sine 1000 gain -6 pad 600 0.5 && " + kSox + " -m -v 1 a.wav -v 1 b.wav ten.wav && "
+                  + kSox + " ten.wav ten.flac"),
+              0)
+        << m_err;
+    for (const std::string file : {"ten.wav", "ten.flac"}) {
+        for (const std::string start : {"70", "600"}) {
+            SCOPED_TRACE(file + " --start " + start);
+            ASSERT_EQ(zylox("import --bank S05 --slot 1 " + file + " --start " + start + " -o region.mid"), 0) << m_err;
+            EXPECT_EQ(m_err, "");
+            const Bytes region = slot("region.mid");
+            EXPECT_GT(std::count_if(region.begin(), region.end(), [](std::uint8_t b) { return b != 0x80; }), 6000);
+            // Read through from a pipe, the same slot.
+            ASSERT_EQ(run("cat " + file + " | " ZYLOX_PROGRAM " import --bank S05 --slot 1 /dev/stdin --start " + start
+                          + " -o pipe.mid"),
+                      0)
+                << m_err;
+            EXPECT_EQ(slot("pipe.mid"), region);
+        }
+    }
+}
+
 TEST_F(ZyloxShapeTest, WideSourcesReversedRegionsTheLimitAndAFarFitGiveTheSlotsTheyShould)
 {
     // Slot 4 (CRASH) holds 32,768 bytes, 0.99 s.

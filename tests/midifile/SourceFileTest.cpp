@@ -49,36 +49,4 @@ TEST(SourceFile, ReadsOnceAtMostItsLimitFromFilesDevicesAndFifos)
     }
 }
 
-TEST(SourceFile, ReadsOfARegularFileOnlyWhatItsHeadSaysIsNeeded)
-{
-    ScratchFolder folder("source-file");
-    Bytes large(200001);
-    for (std::size_t i = 0; i < large.size(); ++i)
-        large[i] = static_cast<std::uint8_t>(i * 7);
-    const std::string path = folder.write("large", large);
-    std::size_t headSize = 0;
-    const auto needs = [&headSize](std::uint64_t count) {
-        return [&headSize, count](std::span<const std::uint8_t> head) {
-            headSize = head.size();
-            return count;
-        };
-    };
-    const SourceFile part(path, 300000, needs(70000));
-    EXPECT_EQ(headSize, 65536u);
-    EXPECT_EQ(Bytes(part.bytes().begin(), part.bytes().end()), Bytes(large.begin(), large.begin() + 70000));
-    EXPECT_EQ(part.fileSize(), 200001u);
-    // The head is kept whatever the judge says; the limit stands over it.
-    EXPECT_EQ(SourceFile(path, 300000, needs(10)).bytes().size(), 65536u);
-    EXPECT_EQ(SourceFile(path, 100000, needs(UINT64_MAX)).bytes().size(), 100000u);
-    const SourceFile whole(path, 300000, needs(UINT64_MAX));
-    EXPECT_EQ(Bytes(whole.bytes().begin(), whole.bytes().end()), large);
-    EXPECT_EQ(whole.fileSize(), 200001u);
-    // A stream is read as far as the limit: what it held cannot be read again.
-    headSize = 0;
-    const SourceFile zeros("/dev/zero", 100000, needs(10));
-    EXPECT_EQ(zeros.bytes().size(), 100000u);
-    EXPECT_EQ(zeros.fileSize(), 100000u);
-    EXPECT_EQ(headSize, 0u);
-}
-
 } // namespace

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-"""Fails when a source file includes a header of a layer above its own.
+"""Fails when a source file includes a header of a layer above its own, when a folder of sources is
+one docs/architecture.md does not name, or when a source file passes its size.
 
-    check_layers.py SOURCE_DIR    checks the tree and lists every include that reaches up
+    check_layers.py SOURCE_DIR    checks the tree and lists every problem
     check_layers.py --self-test   checks generated trees, right and wrong, to prove the rules bite
 """
 import os
@@ -9,8 +10,15 @@ import re
 import sys
 import tempfile
 
-# From the ground up; a layer may include its own headers and those of the layers before it.
-CORE = ["midifile", "audio", "content", "flash", "model", "bankfile", "midiio", "playback"]
+# The core's layers from the ground up, as the build adds them: a layer may include its own headers
+# and those of the layers before it.
+LAYERS_FILE = os.path.join("cmake", "layers.txt")
+# The guide that must name every folder of sources, as `folder/`.
+GUIDE = os.path.join("docs", "architecture.md")
+# Lines a source file may hold: the product's own, and the tests'. Past that a file holds two
+# concerns, or a table that wants its own file.
+MOST_LINES = 450
+MOST_TEST_LINES = 500
 # The two programs stand side by side on the whole core: neither includes the other.
 PROGRAMS = ["cli", "app"]
 # The editor's folders from the ground up; a folder under app/ uses only those before it. Files
@@ -20,7 +28,17 @@ APP_FOLDERS = ["common", "document", "settings", "files", "sounds", "banks", "tr
 TOOLS = "tools"
 
 QT_FOLDERS = {"app"}
-ALSA_FOLDERS = {"midiio", "playback"}
+ALSA_FOLDERS = ("midiio/", "playback/")
+# Folders of sources outside the layers, named in the guide too.
+OTHER_FOLDERS = ["tests", "bench", "fuzz"]
+
+
+def read_layers(root):
+    with open(os.path.join(root, LAYERS_FILE), encoding="utf-8") as listing:
+        return [line.strip() for line in listing if line.strip() and not line.startswith("#")]
+
+
+CORE = []
 
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".cc", ".c")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
@@ -85,7 +103,7 @@ def problems_in(root, relative):
             bracket, target = match.groups()
             closing = ">" if bracket == "<" else '"'
             where = f"{relative}:{number}: {bracket}{target}{closing}"
-            if target.startswith("alsa/") and layer not in ALSA_FOLDERS:
+            if target.startswith("alsa/") and not relative.startswith(ALSA_FOLDERS):
                 found.append(f"{where}: ALSA is for midiio/ and playback/ only")
                 continue
             if QT_HEADER.match(target) and layer not in QT_FOLDERS:
@@ -111,16 +129,55 @@ def problems_in(root, relative):
     return found
 
 
-def check(root):
-    """What reaches up, and how many files were read."""
+def too_long(root, relative):
+    with open(os.path.join(root, relative), encoding="utf-8", errors="replace") as source:
+        lines = sum(1 for _ in source)
+    most = MOST_TEST_LINES if relative.split("/", 1)[0] in OTHER_FOLDERS else MOST_LINES
+    return [f"{relative}: {lines} lines, more than {most}"] if lines > most else []
+
+
+def source_folders(root, top):
+    """Each folder under top that holds a source file, top itself included, relative to the root."""
+    for directory, folders, files in os.walk(os.path.join(root, top)):
+        folders[:] = sorted(folder for folder in folders if not folder.startswith("."))
+        if any(name.endswith(SOURCE_SUFFIXES) for name in files):
+            yield os.path.relpath(directory, root)
+
+
+def unnamed_folders(root):
+    """The folders of sources the guide does not name: every layer and program, the editor's and
+    midiio's folders, and the tests', benchmarks' and fuzz targets' tops."""
+    try:
+        with open(os.path.join(root, GUIDE), encoding="utf-8") as guide:
+            named = set(re.findall(r"`([\w/]+)/`", guide.read()))
+    except OSError:
+        return [f"{GUIDE}: missing"]
     found = []
+    for top in CORE + PROGRAMS + [TOOLS] + OTHER_FOLDERS:
+        for folder in source_folders(root, top):
+            parts = folder.split("/")
+            if top in OTHER_FOLDERS and len(parts) > 1:
+                continue
+            if folder not in named and not (len(parts) > 1 and "/".join(parts[1:]) in named):
+                found.append(f"{folder}/: a folder of sources that {GUIDE} does not name")
+    return found
+
+
+def check(root):
+    """What reaches up, folders the guide leaves out, files past their size, and how many files
+    were read."""
+    global CORE
+    CORE = read_layers(root)
+    found = unnamed_folders(root)
     scanned = 0
-    for top in CORE + PROGRAMS + [TOOLS]:
+    for top in CORE + PROGRAMS + [TOOLS] + OTHER_FOLDERS:
         for directory, _, files in os.walk(os.path.join(root, top)):
             for name in sorted(files):
                 if name.endswith(SOURCE_SUFFIXES):
                     relative = os.path.relpath(os.path.join(directory, name), root)
-                    found.extend(problems_in(root, relative))
+                    if top not in OTHER_FOLDERS:
+                        found.extend(problems_in(root, relative))
+                    found.extend(too_long(root, relative))
                     scanned += 1
     return sorted(found), scanned
 
@@ -135,6 +192,8 @@ def self_test():
         "midiio/Alsa.cpp": ["<alsa/asoundlib.h>", '"model/CBank.h"'],
         "playback/Pcm.cpp": ["<alsa/asoundlib.h>", '"midiio/Alsa.h"'],
         "midiio/Alsa.h": [],
+        "tests/BankTest.cpp": ['"model/CBank.h"', '"tests/support/Bytes.h"'],
+        "tests/support/Bytes.h": [],
         "cli/Main.cpp": ['"playback/Pcm.h"', "<CLI/CLI.hpp>", "<model/CBank.h>"],
         "playback/Pcm.h": [],
         "app/CEditor.cpp": ["<QWidget>", "<QtCore/QObject>", '"app/CEditor.h"', '"ui_EditorWindow.h"'],
@@ -156,6 +215,7 @@ def self_test():
         ("midifile/buffer.h", '"audio/sample.h"'),
         ("audio/sample.h", "<alsa/asoundlib.h>"),
         ("midiio/Alsa.h", "<QObject>"),
+        ("content/CContent.h", "<alsa/asoundlib.h>"),
         ("playback/Pcm.h", '"cli/Main.h"'),
         ("cli/Main.cpp", '"app/CEditor.h"'),
         ("cli/Main.cpp", "<QtCore/QString>"),
@@ -166,6 +226,9 @@ def self_test():
         ("app/common/CDialogs.h", '"CWorking.h"'),
         ("tools/tables.h", '"midifile/buffer.h"'),
         ("tools/generate.cpp", "<zlib.h>"),
+        # Not includes: a folder the guide leaves out, and a file past its size.
+        ("app/library/CBrowser.h", None),
+        ("model/CBank.h", "#define LONG" + "\n" * MOST_LINES),
         # The root is an include path, so <...> reaches the project's folders as "..." does.
         ("app/CEditor.h", "<cli/Command.h>"),
         ("model/CBank.h", "<midiio/Alsa.h>"),
@@ -173,12 +236,21 @@ def self_test():
         ("playback/Pcm.h", "<QtCore>"),
     ]
 
+    layers = ["midifile", "audio", "content", "model", "midiio", "playback"]
+    guide = " ".join(f"`{folder}/`" for folder in layers + ["cli", "app", "window", "banks",
+                                                              "document", "common", "tools", "tests"])
+
     def build(root, files):
         for relative, includes in files.items():
             os.makedirs(os.path.dirname(os.path.join(root, relative)), exist_ok=True)
             with open(os.path.join(root, relative), "w", encoding="utf-8") as out:
                 out.write("#pragma once\n")
-                out.writelines(f"#include {include}\n" for include in includes)
+                out.writelines(include if include.startswith("#") else f"#include {include}\n"
+                               for include in includes if include is not None)
+        for relative, text in ((LAYERS_FILE, "\n".join(layers)), (GUIDE, guide)):
+            os.makedirs(os.path.dirname(os.path.join(root, relative)), exist_ok=True)
+            with open(os.path.join(root, relative), "w", encoding="utf-8") as out:
+                out.write(text + "\n")
 
     failures = []
     with tempfile.TemporaryDirectory() as root:
@@ -189,10 +261,12 @@ def self_test():
     for relative, include in wrong:
         with tempfile.TemporaryDirectory() as root:
             files = {name: list(includes) for name, includes in right.items()}
-            files[relative].append(include)
+            files.setdefault(relative, []).append(include)
             build(root, files)
             found, _ = check(root)
-            if len(found) != 1 or not found[0].startswith(f"{relative}:") or include not in found[0]:
+            named = os.path.dirname(relative) + "/" if include is None else relative + ":"
+            said = include is None or include.startswith("#") or include in found[0]
+            if len(found) != 1 or not found[0].startswith(named) or not said:
                 failures.append(f"{relative} including {include} gave {found}")
     for failure in failures:
         print("self-test:", failure)
@@ -209,7 +283,7 @@ def main(arguments):
     found, scanned = check(arguments[0])
     for problem in found:
         print(problem)
-    print(f"{scanned} files, {len(found)} includes against the layers")
+    print(f"{scanned} files, {len(found)} problems")
     # No files read would pass a tree the test never saw.
     return 1 if found or scanned == 0 else 0
 

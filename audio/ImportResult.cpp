@@ -6,6 +6,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 
 namespace audio {
 
@@ -29,12 +30,18 @@ std::string grouped(std::size_t value)
     return digits;
 }
 
-std::string signedFixed(double value)
+std::string signedFixed(double value, int decimals = 1)
 {
     std::array<char, 32> digits{};
     const auto end
-        = std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, 1).ptr;
+        = std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, decimals).ptr;
     return (value >= 0.0 ? "+" : "") + std::string(digits.data(), end);
+}
+
+// Rounded as printed, so a pitch a hair below zero reads "+0.00", not "-0.00".
+double hundredths(double value)
+{
+    return std::round(value * 100.0) / 100.0 + 0.0;
 }
 
 std::string decibels(double value)
@@ -76,6 +83,9 @@ std::string outcome(const ImportResult& result, const std::string* slotLabel)
         line += ", padded to " + seconds(result.slotLength) + " with silence";
     else
         line += ", fills " + (slotLabel ? *slotLabel : "the slot") + " exactly";
+    // The pitch it took, so the same sound can be tuned by hand to match.
+    if (result.fitPitch)
+        line += " at " + signedFixed(hundredths(*result.fitPitch), 2) + " semitones";
     if (result.kind == Kind::Raw)
         return line;
     line += " (" + conversion(result) + ")";

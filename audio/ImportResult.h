@@ -4,6 +4,7 @@
 #include "audio/ShapeReport.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace audio {
@@ -46,6 +47,8 @@ struct ImportResult {
     double gainDecibels = 0.0; // what normalising added (negative where it took away)
     Cause cause = Cause::None;
     double pitchNeeded = 0.0; // semitones, for PitchOutOfReach
+    // The pitch a fit chose, in semitones (+12 an octave up); none without a fit or where it refused.
+    std::optional<double> fitPitch{};
     ShapeReport report{}; // what the slot's sound came out as
     // The file's sound ended before the length its header declares: length is what it held.
     bool cutShort = false;
@@ -61,8 +64,9 @@ struct ImportResult {
     std::string detail() const;
 
     // One line for the status line and `zylox import`, for example
-    // "kick.wav: 3.02 s, cut to 0.25 s to fit CLOSED HI HAT (Clean, normalised +6.0 dB)"; of a file
-    // cut short, "cut.flac: 0.09 s, padded to 0.74 s with silence (Classic); the file is damaged or cut short".
+    // "kick.wav: 3.02 s, cut to 0.25 s to fit CLOSED HI HAT (Clean, normalised +6.0 dB)"; of a fit,
+    // "loop.wav: 0.99 s, fills CRASH exactly at +7.02 semitones (Clean)"; of a file cut short, "cut.flac: 0.09 s,
+    // padded to 0.74 s with silence (Classic); the file is damaged or cut short".
     std::string describe(const std::string& fileName, const std::string& slotLabel) const;
     // The same for a line that has named the slot before it, so without its label:
     // "kick.wav, 3.02 s, cut to 0.25 s (Clean, normalised +6.0 dB)".

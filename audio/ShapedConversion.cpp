@@ -35,6 +35,7 @@ double pitchRatio(const SoundShape& shape, double regionFrames, double samplerat
     const double exact = regionFrames * audio::kDeviceRate / (samplerate * static_cast<double>(slotLength));
     const double semitones = 12.0 * std::log2(exact);
     if (std::abs(semitones) <= furthestFit) {
+        result.fitPitch = semitones;
         // A hair under the exact ratio, so that the conversion's whole count of frames is the slot's
         // length and not one less.
         return exact * (1.0 - 1e-12);

@@ -2,6 +2,7 @@
 
 #include "app/banks/ImportWording.h"
 #include "app/common/WarningColour.h"
+#include "app/sounds/CRegionFields.h"
 #include "app/sounds/CShapeControls.h"
 #include "app/sounds/CSourceView.h"
 #include "app/sounds/CWaveformView.h"
@@ -98,6 +99,7 @@ void CSoundPanel::build()
     m_resultView->setToolTip(tr("The slot as the shape makes it"));
     m_resultView->setAccessibleName(tr("Result in the slot"));
     m_controls = new CShapeControls;
+    m_fields = new CRegionFields;
     m_window = new QLabel;
     m_window->setObjectName(QStringLiteral("text_window"));
     m_warning = new QLabel;
@@ -117,9 +119,13 @@ void CSoundPanel::build()
     m_apply = button(QStringLiteral("button_apply"), tr("&Apply"));
     m_apply->setDefault(true);
 
+    auto* numbers = new QHBoxLayout;
+    numbers->addWidget(m_fields);
+    numbers->addWidget(m_window);
+    numbers->addStretch(1);
     auto* tools = new QHBoxLayout;
-    for (QWidget* widget : std::initializer_list<QWidget*>{onset, crossing, m_window})
-        tools->addWidget(widget);
+    tools->addWidget(onset);
+    tools->addWidget(crossing);
     tools->addStretch(1);
     tools->addWidget(zoomIn);
     tools->addWidget(zoomOut);
@@ -137,6 +143,7 @@ void CSoundPanel::build()
     auto* all = new QVBoxLayout(this);
     all->addWidget(new QLabel(tr("Source:")));
     all->addWidget(m_sourceView, 1);
+    all->addLayout(numbers);
     all->addLayout(tools);
     all->addLayout(result, 1);
     all->addWidget(m_warning);
@@ -152,6 +159,8 @@ void CSoundPanel::build()
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_controls, &CShapeControls::changed, this, &CSoundPanel::shapeChanged);
     connect(m_sourceView, &CSourceView::regionDragged, this, &CSoundPanel::regionDragged);
+    connect(m_fields, &CRegionFields::startTyped, this, &CSoundPanel::startTyped);
+    connect(m_fields, &CRegionFields::endTyped, this, &CSoundPanel::endTyped);
 }
 
 void CSoundPanel::start(const SlotSource& source, std::size_t slotLength, const QString& title)
@@ -217,6 +226,8 @@ void CSoundPanel::showWindow()
     // The window holds what the source holds: past the source's end there is nothing to take.
     const std::uint64_t frames = m_source.sound ? m_source.sound->frames.frameCount() : 0;
     const std::uint64_t held = std::clamp(region.last, region.first, std::max(frames, region.first));
+    m_fields->showWindow(static_cast<double>(region.first) / rate(), static_cast<double>(held) / rate(),
+                         static_cast<double>(frames > 0 ? frames - 1 : 0) / rate(), whole);
     const QString window = tr("Window %1 to %2 of %3")
                                .arg(seconds(fileSeconds(region.first)), seconds(fileSeconds(held)), seconds(whole));
     // The slot's time the window fills at the shape's pitch; silence fills the rest.
@@ -249,6 +260,20 @@ void CSoundPanel::regionDragged(audio::SourceRegion region)
         shape.end.reset();
     showWindow();
     scheduleRender();
+}
+
+void CSoundPanel::startTyped(double seconds)
+{
+    // The window moves to start there, as a drag of the whole window would: its length is kept.
+    moveWindow(static_cast<std::uint64_t>(std::llround(std::max(0.0, seconds) * rate())));
+}
+
+void CSoundPanel::endTyped(double seconds)
+{
+    const std::uint64_t first = windowRegion().first;
+    const auto last = static_cast<std::uint64_t>(std::llround(std::max(0.0, seconds) * rate()));
+    // As a drag of the end: further than the slot holds, the window ends where the slot does.
+    regionDragged({first, std::max(last, first + 1)});
 }
 
 void CSoundPanel::moveWindow(std::uint64_t first)
@@ -322,9 +347,12 @@ void CSoundPanel::showResult(audio::RenderedSlot slot)
 {
     m_rendered = std::move(slot);
     m_resultView->setSamples(m_rendered.bytes);
+    m_controls->showFitPitch(m_rendered.result.fitPitch);
     m_warning->setText(warning(m_rendered.result));
     m_apply->setEnabled(!m_rendered.bytes.empty());
     m_playResult->setEnabled(!m_rendered.bytes.empty() && !m_output.unavailable());
+    if (m_rendered.bytes.empty())
+        stopLooping();
 }
 
 const audio::RenderedSlot& CSoundPanel::rendered()
@@ -361,34 +389,65 @@ void CSoundPanel::playSource()
 {
     if (!m_source.sound)
         return;
+    stopLooping();
     // What an earlier play failed with is gone with the next one.
     m_warning->setText(warning(rendered().result));
-    const unsigned play = ++m_play;
-    m_output.playRun(sourceRun(*m_source.sound, windowRegion()), [this, play](bool, const PlaybackFailure& failure) {
-        QMetaObject::invokeMethod(
-            this, [this, play, failure] { played(play, failure); }, Qt::QueuedConnection);
-    });
+    m_output.playRun(sourceRun(*m_source.sound, windowRegion()), endOfPlay());
 }
 
 void CSoundPanel::playResult()
 {
+    if (m_looping)
+        return stopLooping();
     m_warning->setText(warning(rendered().result));
-    const unsigned play = ++m_play;
-    m_output.play(rendered().bytes, [this, play](bool, const PlaybackFailure& failure) {
-        QMetaObject::invokeMethod(
-            this, [this, play, failure] { played(play, failure); }, Qt::QueuedConnection);
-    });
+    m_looping = true;
+    m_playResult->setText(tr("Stop &Result"));
+    playRendered();
 }
 
-void CSoundPanel::played(unsigned play, const PlaybackFailure& failure)
+void CSoundPanel::playRendered()
 {
-    if (play == m_play && failure)
+    m_output.play(rendered().bytes, endOfPlay());
+}
+
+ISoundOutput::EndHandler CSoundPanel::endOfPlay()
+{
+    const unsigned play = ++m_play;
+    // The output may end a play on its own thread: the panel hears of it on its own.
+    return [this, play](bool heard, const PlaybackFailure& failure) {
+        QMetaObject::invokeMethod(
+            this, [this, play, heard, failure] { played(play, heard, failure); }, Qt::QueuedConnection);
+    };
+}
+
+void CSoundPanel::stopLooping()
+{
+    if (!m_looping)
+        return;
+    m_looping = false;
+    m_playResult->setText(tr("Play &Result"));
+    // Its end notice, if one is still on its way, is no round of the loop.
+    ++m_play;
+    m_output.stop();
+}
+
+void CSoundPanel::played(unsigned play, bool heard, const PlaybackFailure& failure)
+{
+    if (play != m_play)
+        return;
+    if (failure)
         m_warning->setText(tr("Could not play: %1").arg(PlaybackWording::failure(failure)));
+    // Heard to its end, the result plays again as the shape now makes it.
+    if (m_looping && heard && !rendered().bytes.empty())
+        playRendered();
+    else if (m_looping)
+        stopLooping();
 }
 
 void CSoundPanel::done(int result)
 {
     // What the panel plays ends with it, whichever way it closes.
+    stopLooping();
     m_output.stop();
     QDialog::done(result);
 }

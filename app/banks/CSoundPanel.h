@@ -4,16 +4,17 @@
 #include "app/document/SlotSource.h"
 #include "audio/SlotRender.h"
 #include "audio/SourceRegion.h"
+#include "playback/ISoundOutput.h"
 
 #include <QDialog>
 #include <QTimer>
 
 #include <cstddef>
 
+class CRegionFields;
 class CShapeControls;
 class CSourceView;
 class CWaveformView;
-class ISoundOutput;
 struct PlaybackFailure;
 class QLabel;
 class QPushButton;
@@ -21,10 +22,12 @@ class QPushButton;
 // The sound panel: a source shaped to fit one sample slot before it goes in. The source's
 // waveform with the window that goes into the slot, the shape's controls and the resulting slot's
 // waveform, rendered again (once per pass of the event loop, however many moves a drag makes; from a
-// long source on a thread of its own, shown as each render arrives) as they change; Play Source
-// plays the window as it is, Play Result the very bytes Apply gives. A result that is silent or
-// nearly so, or clipped by the gain, is marked. Apply accepts the dialog and leaves putting the
-// result into the slot to whoever opened it; Cancel changes nothing.
+// long source on a thread of its own, shown as each render arrives) as they change; the window's
+// start and end also take typed seconds. Play Source plays the window as it is; Play Result plays
+// the very bytes Apply gives, over and over (each round the shape as it stands then) until it is
+// pressed again, Play Source is pressed or the panel closes. A result that is silent or nearly so,
+// or clipped by the gain, is marked. Apply accepts the dialog and leaves putting the result into
+// the slot to whoever opened it; Cancel changes nothing.
 class CSoundPanel : public QDialog {
     Q_OBJECT
 public:
@@ -48,6 +51,8 @@ private:
     void build();
     void shapeChanged();
     void regionDragged(audio::SourceRegion region);
+    void startTyped(double seconds);
+    void endTyped(double seconds);
     // The window over the source as the shape's region and pitch make it.
     void showWindow();
     void scheduleRender();
@@ -60,7 +65,12 @@ private:
     void snapToZeroCrossing();
     void playSource();
     void playResult();
-    void played(unsigned play, const PlaybackFailure& failure);
+    void played(unsigned play, bool heard, const PlaybackFailure& failure);
+    void playRendered();
+    // What a play of the panel's does when it ends: a number for it, so the end of one replaced
+    // by another is not taken for the other's.
+    ISoundOutput::EndHandler endOfPlay();
+    void stopLooping();
     void done(int result) override;
 
     double rate() const;
@@ -85,10 +95,12 @@ private:
     // The render whose result the panel waits for; any other that arrives is out of date.
     unsigned m_ticket = 0;
     unsigned m_play = 0;
+    bool m_looping = false;
 
     CSourceView* m_sourceView = nullptr;
     CWaveformView* m_resultView = nullptr;
     CShapeControls* m_controls = nullptr;
+    CRegionFields* m_fields = nullptr;
     QLabel* m_window = nullptr;
     QLabel* m_warning = nullptr;
     QPushButton* m_playSource = nullptr;

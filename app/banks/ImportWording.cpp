@@ -9,6 +9,8 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <cmath>
+
 namespace {
 
 // The window's language's digits; where the program runs under the C locale, English ones, with
@@ -27,6 +29,13 @@ QString seconds(std::size_t bytes)
 QString bytes(std::size_t count)
 {
     return numbers().toString(static_cast<qulonglong>(count));
+}
+
+// Rounded as printed, so a pitch a hair below zero reads "+0.00", not "-0.00".
+QString signedPitch(double exact)
+{
+    const double semitones = std::round(exact * 100.0) / 100.0 + 0.0;
+    return (semitones >= 0.0 ? QStringLiteral("+") : QString()) + numbers().toString(semitones, 'f', 2);
 }
 
 QString conversion(const audio::ImportResult& result)
@@ -62,6 +71,9 @@ QString outcome(const audio::ImportResult& result, const QString& slotLabel)
         line += ImportWording::tr(", cut to %1 to fit %2").arg(seconds(result.slotLength), slotLabel);
     else if (result.padded())
         line += ImportWording::tr(", padded to %1 with silence").arg(seconds(result.slotLength));
+    else if (result.fitPitch)
+        //: The slot's label, then the pitch a fit chose: "fills CRASH exactly at +7.02 semitones"
+        line += ImportWording::tr(", fills %1 exactly at %2 semitones").arg(slotLabel, signedPitch(*result.fitPitch));
     else
         line += ImportWording::tr(", fills %1 exactly").arg(slotLabel);
     if (result.kind == Kind::Raw)

@@ -5,6 +5,7 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -92,6 +93,11 @@ CShapeControls::CShapeControls(QWidget* parent)
     form->addRow(tr("Filter phase:"), m_phase);
     form->addRow(tr("Dither:"), m_dither);
 
+    // Before the report below, so the shape it reads has the pitch just set.
+    connect(m_pitch, &QDoubleSpinBox::valueChanged, this, [this](double semitones) {
+        if (!m_showsFitPitch)
+            m_ownPitch = semitones;
+    });
     const auto report = [this] {
         enableDependents();
         if (!m_showing)
@@ -120,8 +126,10 @@ void CShapeControls::setShape(const audio::SoundShape& shape)
     m_fadeIn->setValue(shape.fadeIn);
     m_fadeOut->setValue(shape.fadeOut);
     m_reverse->setChecked(shape.reverse);
-    m_pitch->setValue(shape.pitch);
     m_fit->setChecked(shape.fit);
+    showOwnPitch();
+    m_pitch->setValue(shape.pitch);
+    m_ownPitch = shape.pitch;
     m_mono->setCurrentIndex(static_cast<int>(shape.mono));
     m_dc->setChecked(shape.removeDc);
     m_trim->setChecked(shape.trim);
@@ -143,7 +151,7 @@ audio::SoundShape CShapeControls::shape(audio::SoundShape base) const
     base.fadeIn = m_fadeIn->value();
     base.fadeOut = m_fadeOut->value();
     base.reverse = m_reverse->isChecked();
-    base.pitch = m_pitch->value();
+    base.pitch = m_ownPitch;
     base.fit = m_fit->isChecked();
     base.mono = static_cast<audio::MonoSource>(m_mono->currentIndex());
     base.removeDc = m_dc->isChecked();
@@ -159,5 +167,30 @@ void CShapeControls::enableDependents()
     m_dither->setEnabled(clean);
     m_limit->setEnabled(m_limiter->isChecked());
     m_pitch->setEnabled(!m_fit->isChecked());
+    if (!m_fit->isChecked())
+        showOwnPitch();
     m_trimThreshold->setEnabled(m_trim->isChecked());
+}
+
+void CShapeControls::showFitPitch(std::optional<double> semitones)
+{
+    if (!m_fit->isChecked())
+        return;
+    const QSignalBlocker quiet(m_pitch);
+    m_showsFitPitch = true;
+    // A fit reaches further than a pitch may be set; the step below its reach stands for none.
+    m_pitch->setRange(-audio::furthestFit - 0.01, audio::furthestFit);
+    m_pitch->setSpecialValueText(tr("no fit"));
+    m_pitch->setValue(semitones ? *semitones : m_pitch->minimum());
+}
+
+void CShapeControls::showOwnPitch()
+{
+    if (!m_showsFitPitch)
+        return;
+    const QSignalBlocker quiet(m_pitch);
+    m_showsFitPitch = false;
+    m_pitch->setSpecialValueText({});
+    m_pitch->setRange(audio::lowestPitch, audio::highestPitch);
+    m_pitch->setValue(m_ownPitch);
 }

@@ -49,21 +49,46 @@ void CSourceView::setSound(std::shared_ptr<const audio::DecodedSound> sound)
             m_buckets.emplace_back(low, high);
         }
     }
-    m_viewFirst = 0;
-    m_viewLast = std::max<std::uint64_t>(count, 1);
-    update();
+    showWhole();
 }
 
 void CSourceView::setRegion(audio::SourceRegion region, std::uint64_t longest)
 {
     m_region = region;
     m_longest = longest;
+    // Not under a dragging pointer: the scale would slide away beneath it.
+    if (m_showsWhole && m_handle == Handle::None)
+        showWhole();
     update();
 }
 
 std::uint64_t CSourceView::frames() const
 {
     return m_sound ? m_sound->frames.frameCount() : 0;
+}
+
+std::uint64_t CSourceView::extent() const
+{
+    return std::max<std::uint64_t>({frames(), m_region.last, 1});
+}
+
+void CSourceView::showWhole()
+{
+    m_viewFirst = 0;
+    m_viewLast = extent();
+    m_showsWhole = true;
+    update();
+}
+
+void CSourceView::scrollTo(std::uint64_t frame)
+{
+    if (frame >= m_viewFirst && frame < m_viewLast)
+        return;
+    const std::uint64_t span = m_viewLast - m_viewFirst;
+    // The frame a tenth into the view, so that the next steps the same way stay in it a while.
+    m_viewFirst = std::min(frame - std::min(frame, span / 10), extent() - std::min(extent(), span));
+    m_viewLast = m_viewFirst + span;
+    update();
 }
 
 std::uint64_t CSourceView::frameAt(double x) const
@@ -106,6 +131,10 @@ void CSourceView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QPalette& colours = palette();
     painter.fillRect(rect(), colours.base());
+    // Past the source's end the window takes nothing: shown as the panel's own ground.
+    const double end = xOf(frames());
+    if (end < width())
+        painter.fillRect(QRectF(QPointF(std::max(0.0, end), 0), QPointF(width(), height())), colours.window());
     drawWaveform(painter);
     // The window: what goes into the slot, shaded, with its two ends as handles.
     const double left = xOf(m_region.first);
@@ -174,6 +203,8 @@ void CSourceView::mouseMoveEvent(QMouseEvent* event)
 void CSourceView::mouseReleaseEvent(QMouseEvent* event)
 {
     m_handle = Handle::None;
+    if (m_showsWhole)
+        showWhole();
     QWidget::mouseReleaseEvent(event);
 }
 
@@ -208,8 +239,11 @@ void CSourceView::drag(std::uint64_t frame)
 
 void CSourceView::keyPressEvent(QKeyEvent* event)
 {
-    const std::uint64_t step = std::max<std::uint64_t>(1, (m_viewLast - m_viewFirst)
-                                                              / ((event->modifiers() & Qt::ShiftModifier) ? 10 : 100));
+    // A frame, to set the start exactly by ear and eye; 10 ms to move through a sound quickly.
+    const double rate = m_sound ? m_sound->frames.m_samplerate : 0.0;
+    const std::uint64_t step = (event->modifiers() & Qt::ShiftModifier)
+                                   ? std::max<std::uint64_t>(1, static_cast<std::uint64_t>(std::llround(rate / 100.0)))
+                                   : 1;
     const std::uint64_t first = m_region.first;
     std::uint64_t to = 0;
     switch (event->key()) {
@@ -231,6 +265,10 @@ void CSourceView::keyPressEvent(QKeyEvent* event)
     m_grip = 0;
     drag(to);
     m_handle = Handle::None;
+    if (m_showsWhole)
+        showWhole();
+    else
+        scrollTo(m_region.first);
 }
 
 void CSourceView::wheelEvent(QWheelEvent* event)
@@ -243,7 +281,7 @@ void CSourceView::wheelEvent(QWheelEvent* event)
 
 void CSourceView::zoom(double factor, int aroundX)
 {
-    const std::uint64_t count = std::max<std::uint64_t>(frames(), 1);
+    const std::uint64_t count = extent();
     const double anchor = static_cast<double>(frameAt(aroundX));
     const double span = std::clamp(static_cast<double>(m_viewLast - m_viewFirst) * factor,
                                    static_cast<double>(std::min(kFewestVisible, count)), static_cast<double>(count));
@@ -251,5 +289,6 @@ void CSourceView::zoom(double factor, int aroundX)
     const double first = std::clamp(anchor - span * share, 0.0, static_cast<double>(count) - span);
     m_viewFirst = static_cast<std::uint64_t>(first);
     m_viewLast = m_viewFirst + static_cast<std::uint64_t>(span);
+    m_showsWhole = m_viewFirst == 0 && m_viewLast >= count;
     update();
 }

@@ -13,8 +13,9 @@
 // A source's waveform, zoomable, with the window of what goes into the slot drawn over it. Dragging
 // inside the window moves it, dragging one of its ends moves that end (never further apart than
 // the slot holds), a press outside it moves its start there; the wheel zooms around the pointer.
-// With the focus, Left and Right move the window by a hundredth of the view (Shift: a tenth), Home
-// to the source's start.
+// Zoomed out, the view spans the source and the window both, so a window reaching past a short
+// source's end keeps its end handle in sight. With the focus, Left and Right move the window by one
+// frame of the source (Shift: 10 ms), Home to the source's start; the view follows the window's start.
 class CSourceView : public QWidget {
     Q_OBJECT
 public:
@@ -49,6 +50,11 @@ private:
     enum class Handle { None, Move, First, Last };
 
     std::uint64_t frames() const;
+    // What the view can show: the source, and the window where it reaches past the source's end.
+    std::uint64_t extent() const;
+    void showWhole();
+    // Scrolls the view, keeping its zoom, so that the frame is in it.
+    void scrollTo(std::uint64_t frame);
     std::uint64_t frameAt(double x) const;
     double xOf(std::uint64_t frame) const;
     // The lowest and highest mono value in 8-bit steps over the frames [first, last).
@@ -65,6 +71,8 @@ private:
     std::uint64_t m_longest = 0;
     std::uint64_t m_viewFirst = 0;
     std::uint64_t m_viewLast = 0;
+    // Zoomed all the way out: the view grows and shrinks with the window's reach.
+    bool m_showsWhole = true;
     Handle m_handle = Handle::None;
     // Where in the window the pointer took it, in frames from its start.
     std::uint64_t m_grip = 0;

@@ -202,7 +202,8 @@ TEST_F(EditorSoundPanelTest, AShortSourcesWindowEndsWithItAndTheKeyboardAndAScre
     for (QAbstractSpinBox* field : soundPanel()->findChildren<QAbstractSpinBox*>())
         names.push_back(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name).toStdString());
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"Fade in", "Fade out", "Gain", "Limit", "Pitch", "Trim threshold"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"End", "Fade in", "Fade out", "Gain", "Limit", "Pitch", "Start",
+                                               "Trim threshold"}));
 
     // A failed play is marked until the next play.
     clickInPanel("button_playResult");

@@ -59,6 +59,11 @@ TEST_F(ImportWordingTest, InEnglishTheWindowSaysWhatZyloxSays)
                                       result(Kind::Raw, 9000, 8250),
                                       result(Kind::Message, 131078, 131078),
                                       ImportResult{}};
+    for (const double pitch : {24.1221, -0.004, -7.5}) {
+        results.push_back(result(Kind::Sound, 8250, 8250));
+        results.back().options.fit = true;
+        results.back().fitPitch = pitch;
+    }
     for (const ImportResult& each : results)
         EXPECT_EQ(ImportWording::line(each, QStringLiteral("kick.wav"), QStringLiteral("CLAP")).toStdString(),
                   each.describe("kick.wav", "CLAP"));

@@ -93,6 +93,25 @@ TEST_P(TranslatedWindowTest, EveryVisibleTextFitsItsControlOnASmallScreen)
         EXPECT_TRUE(menus.rect().contains(menus.actionGeometry(menu))) << menu->text().toStdString();
 }
 
+TEST_P(TranslatedWindowTest, TheSoundPanelWithItsNumberFieldsFitsTheSmallScreen)
+{
+    // The panel of the slot's own sound, opened by a double-click on its waveform.
+    QTest::mouseDClick(&control("view_waveform_4"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QDialog* panel = soundPanel();
+    ASSERT_NE(panel, nullptr);
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE(panel->minimumSizeHint().width(), available.width());
+    EXPECT_LE(panel->minimumSizeHint().height(), available.height());
+    for (const char* name : {"spin_start", "spin_end", "button_playResult"}) {
+        const QWidget& field = panelControl(QString::fromLatin1(name));
+        EXPECT_TRUE(field.isVisibleTo(panel)) << name;
+        EXPECT_GE(field.width(), field.minimumSizeHint().width()) << name;
+    }
+    EXPECT_NE(panelControl<QAbstractButton>("button_playResult").text(), QStringLiteral("Play &Result"));
+    clickInPanel("button_cancel");
+}
+
 INSTANTIATE_TEST_SUITE_P(GermanAndFrench, TranslatedWindowTest, testing::Values("de_DE", "fr_FR"));
 
 using GermanWindowTest = TranslatedWindowTest;

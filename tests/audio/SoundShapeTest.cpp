@@ -137,13 +137,27 @@ TEST(SoundShape, PitchMovesATonePreciselyAndFitFillsTheSlotWithTheWholeRegion)
 
         // 1.5 s of a 500 Hz tone squeezed into 24,576 bytes (0.745 s): all of it, and no more.
         const auto region = shape_sounds::sine(44100.0, 1.5, 500.0, -3.0);
-        const Bytes fitted = render(region, {.resampling = resampling, .fit = true}, 24576);
+        const audio::RenderedSlot fit = audio::renderSlot(region, {.resampling = resampling, .fit = true}, 24576);
+        const Bytes& fitted = fit.bytes;
         EXPECT_GE(soundEnd(fitted), 24576u - 8);
         EXPECT_NEAR(cents(frequency(fitted, 100, 24500), 500.0 * 1.5 * 33000.0 / 24576.0), 0.0, 1.0);
+        // The pitch it reports is the one heard: the tone moved by as many semitones.
+        ASSERT_TRUE(fit.result.fitPitch);
+        EXPECT_NEAR(cents(frequency(fitted, 100, 24500), 500.0 * std::exp2(*fit.result.fitPitch / 12.0)), 0.0, 1.0);
+        EXPECT_EQ(fit.result.describe("tone.wav", "CRASH"),
+                  "tone.wav: 0.74 s, fills CRASH exactly at +12.12 semitones ("
+                      + std::string(resampling == Resampling::Clean ? "Clean" : "Classic") + ")");
+        // Below the slot's length a fit lowers the pitch; a set pitch is no fit's.
+        const auto shortRegion = shape_sounds::sine(44100.0, 0.5, 500.0, -3.0);
+        const auto lowered = audio::renderSlot(shortRegion, {.resampling = resampling, .fit = true}, 24576);
+        ASSERT_TRUE(lowered.result.fitPitch);
+        EXPECT_NEAR(*lowered.result.fitPitch, 12.0 * std::log2(0.5 * 33000.0 / 24576.0), 1e-9);
+        EXPECT_FALSE(audio::renderSlot(region, {.resampling = resampling, .pitch = 5.0}, 24576).result.fitPitch);
     }
     const auto long20 = shape_sounds::sine(8000.0, 20.0, 100.0, -3.0);
     const audio::RenderedSlot refused = audio::renderSlot(long20, {.fit = true}, 8192);
     EXPECT_FALSE(refused.result);
+    EXPECT_FALSE(refused.result.fitPitch);
     EXPECT_TRUE(refused.bytes.empty());
     EXPECT_EQ(refused.result.detail(),
               "the region needs a pitch of +76.0 semitones to fill the slot; a fit reaches -48 to +48");

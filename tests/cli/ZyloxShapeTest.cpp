@@ -78,9 +78,11 @@ TEST_F(ZyloxShapeTest, ShapeOptionsChangeTheSlotAsTheEditorsShapeDoes)
     EXPECT_NEAR(*std::max_element(all.begin(), all.end()) - 0x80, 32, 6); // -12 dBFS, shaped noise on top
     EXPECT_EQ(all.back(), 0x80);
 
-    // Fit: the whole second into the quarter-second slot, two octaves up.
+    // Fit: the whole second into the 8,192 bytes of the slot, a little over two octaves up; the line
+    // says by how much (12 log2(33000 / 8192) semitones).
     ASSERT_EQ(zylox("import --bank S05 --slot 1 tone.wav --mono left --fit -o fit.mid"), 0) << m_err;
-    EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: tone.wav, 0.25 s, fills the slot exactly (Classic)\n");
+    EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: tone.wav, 0.25 s, fills the slot exactly at +24.12 semitones "
+                     "(Classic)\n");
     EXPECT_EQ(zylox("import --bank S05 --slot 1 tone.wav --fit --end 0.01 -o no.mid"), 1);
     EXPECT_EQ(m_err, "zylox: S05 slot 1 CLOSED HI HAT: tone.wav: the region needs a pitch of -55.6 semitones to fill "
                      "the slot; a fit reaches -48 to +48\n");
@@ -200,7 +202,7 @@ TEST_F(ZyloxShapeTest, WideSourcesReversedRegionsTheLimitAndAFarFitGiveTheSlotsT
     }
 
     ASSERT_EQ(zylox("import --bank S05 --slot 4 long.wav --fit --end 12 --resample clean -o fit.mid"), 0) << m_err;
-    EXPECT_EQ(m_out, "S05 slot 4 CRASH: long.wav, 0.99 s, fills the slot exactly (Clean)\n");
+    EXPECT_EQ(m_out, "S05 slot 4 CRASH: long.wav, 0.99 s, fills the slot exactly at +24.12 semitones (Clean)\n");
     const Bytes fitted = crash("fit.mid");
     EXPECT_GT(soundBytes(fitted), 32768 * 95 / 100);
 }

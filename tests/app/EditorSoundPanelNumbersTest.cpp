@@ -1,0 +1,204 @@
+// The sound panel by numbers and keys alone: the window's start and end typed in seconds, nudged by
+// a frame or 10 ms, reached by Tab; a short source's window end in sight; the pitch a fit chose; the
+// result played round and round until it is stopped.
+#include "EditorFixture.h"
+
+#include "app/sounds/CSourceView.h"
+#include "app/sounds/CWaveformView.h"
+#include "app/sounds/WaveformEnvelope.h"
+#include "tests/support/SoundFileFolder.h"
+
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace {
+
+class EditorSoundPanelNumbersTest : public EditorFixture {
+protected:
+    Bytes result() { return panelControl<CWaveformView>("view_result").samples(); }
+    std::string panelText(const QString& label) { return panelControl<QLabel>(label).text().toStdString(); }
+    CSourceView& source() { return panelControl<CSourceView>("view_source"); }
+    void importIntoSlot(int index, const std::string& file)
+    {
+        paths = {file};
+        click("button_openContents_" + QString::number(index));
+        settle();
+        ASSERT_NE(soundPanel(), nullptr);
+    }
+    // Types seconds into a field and leaves it with Tab, as a user does.
+    void typeSeconds(const QString& field, const QString& value)
+    {
+        auto& box = panelControl<QDoubleSpinBox>(field);
+        QTest::mouseClick(&box, Qt::LeftButton);
+        QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(&box, value);
+        QTest::keyClick(&box, Qt::Key_Tab);
+        settle();
+    }
+    double xOf(std::uint64_t frame)
+    {
+        const auto [first, last] = source().visible();
+        return (static_cast<double>(frame) - static_cast<double>(first)) * source().width()
+               / static_cast<double>(last - first);
+    }
+
+    SoundFileFolder sounds;
+    // 2 s at 44.1 kHz: a frame is 1/44,100 s, 10 ms are 441 frames.
+    std::string sweep = sounds.synth("sweep.wav", "-r 44100 -c 1 -b 16", "synth 2 sine 200-4000 gain -3");
+};
+
+TEST_F(EditorSoundPanelNumbersTest, TypedSecondsSetTheWindowToTheFrameAndTheKeysNudgeItByAFrameOr10Ms)
+{
+    importIntoSlot(1, sweep);
+    typeSeconds("spin_start", "0.5");
+    EXPECT_EQ(source().region().first, 22050u);
+    EXPECT_TRUE(panelText("text_window").starts_with("Window 0.500 s to ")) << panelText("text_window");
+    typeSeconds("spin_end", "0.6");
+    EXPECT_EQ(source().region(), (audio::SourceRegion{22050, 26460}));
+    // A tenth of a second of sound, then silence to the slot's end.
+    EXPECT_NEAR(static_cast<double>(WaveformEnvelope::soundLength(result())), 3300.0, 10.0);
+    EXPECT_EQ(panelText("text_window").substr(0, 30), "Window 0.500 s to 0.600 s of 2");
+
+    // The start typed again moves the window, keeping its length; an end past what the slot holds
+    // makes it a slot long.
+    typeSeconds("spin_start", "1.25");
+    EXPECT_EQ(source().region(), (audio::SourceRegion{55125, 59535}));
+    const std::size_t slotLength = slot(4, 1).size();
+    typeSeconds("spin_end", "1.9");
+    EXPECT_EQ(source().region().first, 55125u);
+    EXPECT_EQ(source().region().length(),
+              static_cast<std::uint64_t>(std::ceil(static_cast<double>(slotLength) * 44100.0 / 33000.0)));
+
+    // Tab leads from the source view to the start field, Shift+Tab back to the view.
+    source().setFocus();
+    QTest::keyClick(soundPanel()->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(soundPanel()->focusWidget(), &panelControl("spin_start"));
+    QTest::keyClick(soundPanel()->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(soundPanel()->focusWidget(), &source());
+
+    // With the view's focus: a frame either way, 10 ms with Shift; the fields say where it went.
+    const audio::SourceRegion at = source().region();
+    QTest::keyClick(&source(), Qt::Key_Right);
+    EXPECT_EQ(source().region().first, at.first + 1);
+    EXPECT_EQ(source().region().length(), at.length());
+    QTest::keyClick(&source(), Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(source().region().first, at.first + 1 + 441);
+    QTest::keyClick(&source(), Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(&source(), Qt::Key_Left);
+    QTest::keyClick(&source(), Qt::Key_Left);
+    EXPECT_EQ(source().region().first, at.first - 1);
+    settle();
+    EXPECT_DOUBLE_EQ(panelControl<QDoubleSpinBox>("spin_start").value(),
+                     std::round((at.first - 1) / 44100.0 * 10000.0) / 10000.0);
+
+    // Zoomed in far, the view follows the window's start as the keys move it out of sight.
+    for (int zoom = 0; zoom < 8; ++zoom)
+        clickInPanel("button_zoomIn");
+    source().setFocus();
+    for (int step = 0; step < 40; ++step)
+        QTest::keyClick(&source(), Qt::Key_Right, Qt::ShiftModifier);
+    const auto [shownFirst, shownLast] = source().visible();
+    EXPECT_GE(source().region().first, shownFirst);
+    EXPECT_LT(source().region().first, shownLast);
+
+    clickInPanel("button_apply");
+    EXPECT_EQ(editor->workBank(4).getContentName(1), "sweep.wav");
+}
+
+TEST_F(EditorSoundPanelNumbersTest, AShortSourcesWindowEndStaysInReachAndAFitShowsItsPitch)
+{
+    // 0.6 s into CRASH's 0.993 s: the window reaches past the source's end.
+    const std::string hit = sounds.synth("hit.wav", "-r 44100 -c 1 -b 16", "synth 0.6 sine 440 gain -6");
+    const std::size_t slotLength = slot(4, 4).size();
+    ASSERT_GT(slotLength, 0.6 * 33000.0);
+    importIntoSlot(4, hit);
+    const audio::SourceRegion window = source().region();
+    EXPECT_GT(window.last, 26460u);
+    EXPECT_LE(source().visible().second, window.last + 1);
+    EXPECT_GE(source().visible().second, window.last);
+    // Zoomed in and out again, the end is back in sight.
+    clickInPanel("button_zoomIn");
+    EXPECT_LT(source().visible().second, window.last);
+    clickInPanel("button_zoomOut");
+    EXPECT_GE(source().visible().second, window.last);
+
+    // Its end handle taken with the mouse and dragged left: the window ends sooner.
+    const QPoint end(static_cast<int>(xOf(window.last)) - 2, source().height() / 2);
+    const QPoint left(source().width() / 2, 0);
+    QTest::mousePress(&source(), Qt::LeftButton, {}, end);
+    QTest::mouseMove(&source(), end - left / 2);
+    QTest::mouseMove(&source(), end - left);
+    QTest::mouseRelease(&source(), Qt::LeftButton, {}, end - left);
+    settle();
+    EXPECT_EQ(source().region().first, 0u);
+    EXPECT_LT(source().region().last, 26460u);
+    typeSeconds("spin_end", "0.6");
+    EXPECT_EQ(source().region(), (audio::SourceRegion{0, 26460}));
+
+    // Fit: the Pitch field, greyed, says what the fit chose (the 0.6 s stretched over the slot, down).
+    auto& pitch = panelControl<QDoubleSpinBox>("spin_pitch");
+    clickInPanel("checkbox_fit");
+    settle();
+    EXPECT_FALSE(pitch.isEnabled());
+    const double chosen = 12.0 * std::log2(26460.0 * 33000.0 / (44100.0 * static_cast<double>(slotLength)));
+    EXPECT_NEAR(pitch.value(), chosen, 0.005);
+    EXPECT_LT(pitch.value(), -8.0);
+    EXPECT_TRUE(pitch.text().endsWith(QStringLiteral(" semitones"))) << pitch.text().toStdString();
+    // Without fit the pitch set by hand is back.
+    clickInPanel("checkbox_fit");
+    EXPECT_TRUE(pitch.isEnabled());
+    EXPECT_EQ(pitch.value(), 0.0);
+    clickInPanel("checkbox_fit");
+    clickInPanel("button_apply");
+    const QString said = QString::number(chosen, 'f', 2);
+    EXPECT_NE(textOf("text_status").find("fills CRASH exactly at " + said.toStdString() + " semitones"),
+              std::string::npos)
+        << textOf("text_status");
+}
+
+TEST_F(EditorSoundPanelNumbersTest, PlayResultLoopsWithTheShapeAsItStandsUntilStoppedOrClosed)
+{
+    importIntoSlot(1, sweep);
+    auto& play = panelControl<QPushButton>("button_playResult");
+    clickInPanel("button_playResult");
+    ASSERT_EQ(sound.played.size(), 1u);
+    EXPECT_EQ(play.text().remove('&'), "Stop Result");
+    const Bytes first = result();
+    EXPECT_EQ(sound.played.back(), first);
+
+    // Heard to its end it starts again, as the gain now makes it.
+    panelControl<QDoubleSpinBox>("spin_gain").setValue(-12.0);
+    settle();
+    sound.finish();
+    settle();
+    ASSERT_EQ(sound.played.size(), 2u);
+    EXPECT_NE(result(), first);
+    EXPECT_EQ(sound.played.back(), result());
+    EXPECT_TRUE(sound.playing());
+
+    // Pressed again it stops, and no round follows.
+    clickInPanel("button_playResult");
+    settle();
+    EXPECT_FALSE(sound.playing());
+    EXPECT_EQ(play.text().remove('&'), "Play Result");
+    EXPECT_EQ(sound.played.size(), 2u);
+
+    // Play Source takes its place; closing the panel ends a loop too.
+    clickInPanel("button_playResult");
+    clickInPanel("button_playSource");
+    sound.finish();
+    settle();
+    EXPECT_EQ(sound.played.size(), 3u);
+    EXPECT_EQ(play.text().remove('&'), "Play Result");
+    clickInPanel("button_playResult");
+    QTest::keyClick(soundPanel(), Qt::Key_Escape);
+    settle();
+    EXPECT_EQ(soundPanel(), nullptr);
+    EXPECT_FALSE(sound.playing());
+    EXPECT_EQ(sound.played.size(), 4u);
+}
+
+} // namespace

@@ -28,8 +28,8 @@ protected:
         settle();
         ASSERT_NE(soundPanel(), nullptr);
     }
-    // Types seconds into a field and leaves it with Tab, as a user does.
-    void typeSeconds(const QString& field, const QString& value)
+    // Types a value into a field and leaves it with Tab, as a user does.
+    void typeInto(const QString& field, const QString& value)
     {
         auto& box = panelControl<QDoubleSpinBox>(field);
         QTest::mouseClick(&box, Qt::LeftButton);
@@ -37,6 +37,12 @@ protected:
         QTest::keyClicks(&box, value);
         QTest::keyClick(&box, Qt::Key_Tab);
         settle();
+    }
+    // Into the source view by the keyboard: a click would move the window.
+    void focusSourceView()
+    {
+        QTest::mouseClick(&panelControl("spin_start"), Qt::LeftButton);
+        QTest::keyClick(soundPanel()->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
     }
     double xOf(std::uint64_t frame)
     {
@@ -53,10 +59,10 @@ protected:
 TEST_F(EditorSoundPanelNumbersTest, TypedSecondsSetTheWindowToTheFrameAndTheKeysNudgeItByAFrameOr10Ms)
 {
     importIntoSlot(1, sweep);
-    typeSeconds("spin_start", "0.5");
+    typeInto("spin_start", "0.5");
     EXPECT_EQ(source().region().first, 22050u);
     EXPECT_TRUE(panelText("text_window").starts_with("Window 0.500 s to ")) << panelText("text_window");
-    typeSeconds("spin_end", "0.6");
+    typeInto("spin_end", "0.6");
     EXPECT_EQ(source().region(), (audio::SourceRegion{22050, 26460}));
     // A tenth of a second of sound, then silence to the slot's end.
     EXPECT_NEAR(static_cast<double>(WaveformEnvelope::soundLength(result())), 3300.0, 10.0);
@@ -64,20 +70,21 @@ TEST_F(EditorSoundPanelNumbersTest, TypedSecondsSetTheWindowToTheFrameAndTheKeys
 
     // The start typed again moves the window, keeping its length; an end past what the slot holds
     // makes it a slot long.
-    typeSeconds("spin_start", "1.25");
+    typeInto("spin_start", "1.25");
     EXPECT_EQ(source().region(), (audio::SourceRegion{55125, 59535}));
     const std::size_t slotLength = slot(4, 1).size();
-    typeSeconds("spin_end", "1.9");
+    typeInto("spin_end", "1.9");
     EXPECT_EQ(source().region().first, 55125u);
     EXPECT_EQ(source().region().length(),
               static_cast<std::uint64_t>(std::ceil(static_cast<double>(slotLength) * 44100.0 / 33000.0)));
 
-    // Tab leads from the source view to the start field, Shift+Tab back to the view.
-    source().setFocus();
+    // The source view is in the Tab order, just before the start field.
+    focusSourceView();
+    EXPECT_EQ(soundPanel()->focusWidget(), &source());
     QTest::keyClick(soundPanel()->focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(soundPanel()->focusWidget(), &panelControl("spin_start"));
     QTest::keyClick(soundPanel()->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(soundPanel()->focusWidget(), &source());
+    ASSERT_EQ(soundPanel()->focusWidget(), &source());
 
     // With the view's focus: a frame either way, 10 ms with Shift; the fields say where it went.
     const audio::SourceRegion at = source().region();
@@ -97,7 +104,8 @@ TEST_F(EditorSoundPanelNumbersTest, TypedSecondsSetTheWindowToTheFrameAndTheKeys
     // Zoomed in far, the view follows the window's start as the keys move it out of sight.
     for (int zoom = 0; zoom < 8; ++zoom)
         clickInPanel("button_zoomIn");
-    source().setFocus();
+    focusSourceView();
+    ASSERT_EQ(soundPanel()->focusWidget(), &source());
     for (int step = 0; step < 40; ++step)
         QTest::keyClick(&source(), Qt::Key_Right, Qt::ShiftModifier);
     const auto [shownFirst, shownLast] = source().visible();
@@ -135,7 +143,7 @@ TEST_F(EditorSoundPanelNumbersTest, AShortSourcesWindowEndStaysInReachAndAFitSho
     settle();
     EXPECT_EQ(source().region().first, 0u);
     EXPECT_LT(source().region().last, 26460u);
-    typeSeconds("spin_end", "0.6");
+    typeInto("spin_end", "0.6");
     EXPECT_EQ(source().region(), (audio::SourceRegion{0, 26460}));
 
     // Fit: the Pitch field, greyed, says what the fit chose (the 0.6 s stretched over the slot, down).
@@ -170,8 +178,7 @@ TEST_F(EditorSoundPanelNumbersTest, PlayResultLoopsWithTheShapeAsItStandsUntilSt
     EXPECT_EQ(sound.played.back(), first);
 
     // Heard to its end it starts again, as the gain now makes it.
-    panelControl<QDoubleSpinBox>("spin_gain").setValue(-12.0);
-    settle();
+    typeInto("spin_gain", "-12");
     sound.finish();
     settle();
     ASSERT_EQ(sound.played.size(), 2u);

@@ -115,7 +115,7 @@ void ShapeOptions::addTo(CLI::App& command)
     command
         .add_flag("--fit", m_shape.fit,
                   "The pitch that makes the whole region fill the slot (within 48 "
-                  "semitones either way)")
+                  "semitones either way); the import's line names it")
         ->excludes(pitch);
     command
         .add_option("--mono", m_shape.mono,

@@ -202,7 +202,8 @@ TEST_F(ZyloxShapeTest, WideSourcesReversedRegionsTheLimitAndAFarFitGiveTheSlotsT
     }
 
     ASSERT_EQ(zylox("import --bank S05 --slot 4 long.wav --fit --end 12 --resample clean -o fit.mid"), 0) << m_err;
-    EXPECT_EQ(m_out, "S05 slot 4 CRASH: long.wav, 0.99 s, fills the slot exactly at +24.12 semitones (Clean)\n");
+    // 12 s into 32,768 bytes: 12 log2(12 x 33000 / 32768) semitones up.
+    EXPECT_EQ(m_out, "S05 slot 4 CRASH: long.wav, 0.99 s, fills the slot exactly at +43.14 semitones (Clean)\n");
     const Bytes fitted = crash("fit.mid");
     EXPECT_GT(soundBytes(fitted), 32768 * 95 / 100);
 }

@@ -905,7 +905,7 @@ Wenn ja, wandert dessen Eintrag (was es erhalten hat, wo ein angehaltenes Senden
     <message>
         <location filename="../app/sounds/CRegionFields.cpp" line="29"/>
         <source>Start</source>
-        <translation type="unfinished">Start</translation>
+        <translation>Anfang</translation>
     </message>
     <message>
         <location filename="../app/sounds/CRegionFields.cpp" line="29"/>

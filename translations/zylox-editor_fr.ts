@@ -905,7 +905,7 @@ Si oui, son registre (ce qu’il a reçu, où reprend un envoi arrêté, ses ré
     <message>
         <location filename="../app/sounds/CRegionFields.cpp" line="29"/>
         <source>Start</source>
-        <translation type="unfinished">Démarrage</translation>
+        <translation>Début</translation>
     </message>
     <message>
         <location filename="../app/sounds/CRegionFields.cpp" line="29"/>

@@ -226,8 +226,7 @@ void CSoundPanel::showWindow()
     // The window holds what the source holds: past the source's end there is nothing to take.
     const std::uint64_t frames = m_source.sound ? m_source.sound->frames.frameCount() : 0;
     const std::uint64_t held = std::clamp(region.last, region.first, std::max(frames, region.first));
-    m_fields->showWindow(static_cast<double>(region.first) / rate(), static_cast<double>(held) / rate(),
-                         static_cast<double>(frames > 0 ? frames - 1 : 0) / rate(), whole);
+    m_fields->showWindow(fileSeconds(region.first), fileSeconds(held), fileSeconds(frames > 0 ? frames - 1 : 0), whole);
     const QString window = tr("Window %1 to %2 of %3")
                                .arg(seconds(fileSeconds(region.first)), seconds(fileSeconds(held)), seconds(whole));
     // The slot's time the window fills at the shape's pitch; silence fills the rest.
@@ -265,13 +264,13 @@ void CSoundPanel::regionDragged(audio::SourceRegion region)
 void CSoundPanel::startTyped(double seconds)
 {
     // The window moves to start there, as a drag of the whole window would: its length is kept.
-    moveWindow(static_cast<std::uint64_t>(std::llround(std::max(0.0, seconds) * rate())));
+    moveWindow(heldFrame(seconds));
 }
 
 void CSoundPanel::endTyped(double seconds)
 {
     const std::uint64_t first = windowRegion().first;
-    const auto last = static_cast<std::uint64_t>(std::llround(std::max(0.0, seconds) * rate()));
+    const std::uint64_t last = heldFrame(seconds);
     // As a drag of the end: further than the slot holds, the window ends where the slot does.
     regionDragged({first, std::max(last, first + 1)});
 }

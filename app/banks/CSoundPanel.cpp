@@ -401,11 +401,6 @@ void CSoundPanel::playResult()
     m_warning->setText(warning(rendered().result));
     m_looping = true;
     m_playResult->setText(tr("Stop &Result"));
-    playRendered();
-}
-
-void CSoundPanel::playRendered()
-{
     m_output.play(rendered().bytes, endOfPlay());
 }
 
@@ -438,7 +433,7 @@ void CSoundPanel::played(unsigned play, bool heard, const PlaybackFailure& failu
         m_warning->setText(tr("Could not play: %1").arg(PlaybackWording::failure(failure)));
     // Heard to its end, the result plays again as the shape now makes it.
     if (m_looping && heard && !rendered().bytes.empty())
-        playRendered();
+        m_output.play(rendered().bytes, endOfPlay());
     else if (m_looping)
         stopLooping();
 }

@@ -66,7 +66,6 @@ private:
     void playSource();
     void playResult();
     void played(unsigned play, bool heard, const PlaybackFailure& failure);
-    void playRendered();
     // What a play of the panel's does when it ends: a number for it, so the end of one replaced
     // by another is not taken for the other's.
     ISoundOutput::EndHandler endOfPlay();

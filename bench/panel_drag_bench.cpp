@@ -11,7 +11,7 @@
 // xdotool and an X server; the sources are made in memory (the 192 kHz one holds 92 MB).
 #include "app/banks/CSoundPanel.h"
 #include "app/sounds/CSourceView.h"
-#include "audio/DecodedSound.h"
+#include "bench/SyntheticSource.h"
 #include "playback/ISoundOutput.h"
 
 #include <QApplication>
@@ -22,12 +22,10 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <memory>
-#include <numbers>
 #include <string>
 
 #include <time.h>
@@ -47,30 +45,8 @@ public:
 std::shared_ptr<const audio::DecodedSound> source(double rate, std::uint16_t channels, std::uint16_t bits,
                                                   double seconds, bool tone)
 {
-    auto sound = std::make_shared<audio::DecodedSound>();
-    sound->failure.kind = audio::ImportResult::Kind::Sound;
-    sound->frames = audio::sample(channels, bits, false, rate);
-    const auto frames = static_cast<std::uint64_t>(seconds * rate);
-    const std::size_t width = sound->frames.m_byterate;
-    sound->frames.resize(frames * channels * width);
-    const double fullScale = std::ldexp(1.0, bits - 1) - 1.0;
-    std::uint32_t noise = 1;
-    std::uint8_t* at = sound->frames.data();
-    for (std::uint64_t frame = 0; frame < frames; ++frame) {
-        const double t = static_cast<double>(frame) / rate;
-        const double value
-            = tone ? 0.6 * std::exp(-0.3 * std::fmod(t, 10.0)) * std::sin(2 * std::numbers::pi * 220 * t) : 0.0;
-        for (std::uint16_t channel = 0; channel < channels; ++channel) {
-            noise = noise * 1664525u + 1013904223u;
-            const double hiss = (static_cast<double>(noise >> 8) / 0x1p24 - 0.5) * 0x1p-11;
-            const auto word
-                = static_cast<std::uint32_t>(static_cast<std::int32_t>(std::lround((value + hiss) * fullScale)));
-            for (std::size_t byte = 0; byte < width; ++byte)
-                *at++ = static_cast<std::uint8_t>(word >> (8 * byte));
-        }
-    }
-    sound->wholeFrames = frames;
-    return sound;
+    return std::make_shared<const audio::DecodedSound>(
+        bench::decoded({rate, channels, bits, seconds, tone ? bench::Content::Tone : bench::Content::Hush}));
 }
 
 audio::SoundShape drumShape()

@@ -4,66 +4,25 @@
 // conversion with minimum phase and shaped dither, and 8 channels at 192 kHz. A frame of the screen
 // is 16 ms; the goal is every shape under 8 ms on one core. Compare CPU time: the machine may be
 // busy. Usage: slot_render_bench [--benchmark_repetitions=N --benchmark_report_aggregates_only].
-#include "audio/DecodedSound.h"
 #include "audio/SlotRender.h"
+#include "bench/SyntheticSource.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <numbers>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace {
 
+using bench::Content;
+using bench::decoded;
+using bench::Source;
+
 constexpr std::size_t slotLength = 32768;
-
-// What a source holds: a decaying 220 Hz tone with a little noise, or only noise 72 dB down, which
-// every trim threshold takes for silence.
-enum class Content { Tone, Hush };
-
-struct Source {
-    double rate;
-    std::uint16_t channels;
-    std::uint16_t bits;
-    double seconds;
-    Content content;
-};
-
-// The source held as a decoder holds it; each channel a little quieter than the one before.
-audio::DecodedSound decoded(const Source& source)
-{
-    audio::DecodedSound sound;
-    sound.failure.kind = audio::ImportResult::Kind::Sound;
-    sound.frames = audio::sample(source.channels, source.bits, false, source.rate);
-    const auto frames = static_cast<std::uint64_t>(source.seconds * source.rate);
-    const std::size_t width = sound.frames.m_byterate;
-    sound.frames.resize(frames * source.channels * width);
-    const double fullScale = std::ldexp(1.0, source.bits - 1) - 1.0;
-    std::uint32_t noise = 1;
-    std::uint8_t* at = sound.frames.data();
-    for (std::uint64_t frame = 0; frame < frames; ++frame) {
-        const double t = static_cast<double>(frame) / source.rate;
-        const double tone = source.content == Content::Tone
-                                ? 0.6 * std::exp(-0.3 * std::fmod(t, 10.0)) * std::sin(2 * std::numbers::pi * 220 * t)
-                                : 0.0;
-        for (std::uint16_t channel = 0; channel < source.channels; ++channel) {
-            noise = noise * 1664525u + 1013904223u;
-            const double hiss = (static_cast<double>(noise >> 8) / 0x1p24 - 0.5) * 0x1p-11;
-            const auto value = static_cast<std::uint32_t>(
-                static_cast<std::int32_t>(std::lround((tone / (1 + channel) + hiss) * fullScale)));
-            for (std::size_t byte = 0; byte < width; ++byte) {
-                *at++ = static_cast<std::uint8_t>(value >> (8 * byte));
-            }
-        }
-    }
-    sound.wholeFrames = frames;
-    return sound;
-}
 
 // The editor's shape for a drum hit: a region, gain, fades, a pitch, clean with shaped dither.
 audio::SoundShape usualShape()

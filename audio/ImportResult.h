@@ -2,6 +2,7 @@
 
 #include "audio/ImportOptions.h"
 #include "audio/ShapeReport.h"
+#include "audio/SlotAdvice.h"
 
 #include <cstddef>
 #include <optional>
@@ -50,6 +51,8 @@ struct ImportResult {
     // The pitch a fit chose, in semitones (+12 an octave up); none without a fit or where it refused.
     std::optional<double> fitPitch{};
     ShapeReport report{}; // what the slot's sound came out as
+    // What would help a slot that is silent or starts late, or a region that gave nothing (refused NoSound).
+    SlotAdvice advice{};
     // The file's sound ended before the length its header declares: length is what it held.
     bool cutShort = false;
 

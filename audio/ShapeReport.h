@@ -1,7 +1,6 @@
 #pragma once
 
 #include <limits>
-#include <optional>
 
 namespace audio {
 
@@ -14,9 +13,6 @@ struct ShapeReport {
     double peakDecibels = -std::numeric_limits<double>::infinity(); // of the slot's sound, dBFS
     bool clipped = false; // gain pushed the sound past full scale, so its peaks were cut flat
     bool silent = true; // the peak is below quietestSound
-    // Where the sound starts in the source, in seconds: its first sample above the trim threshold
-    // at or after the region's start (before it when there is none after); none in a silent source.
-    std::optional<double> soundStart;
 };
 
 } // namespace audio

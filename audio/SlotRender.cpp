@@ -3,13 +3,14 @@
 #include "audio/DeviceRate.h"
 #include "audio/MonoSteps.h"
 #include "audio/ShapedConversion.h"
+#include "audio/SlotAdvice.h"
 #include "audio/SlotRounding.h"
-#include "audio/SoundSnapping.h"
 #include "audio/slot_conversion.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <span>
 
 namespace audio {
 
@@ -53,21 +54,42 @@ std::vector<std::uint8_t> convertPlain(const DecodedSound& sound, std::size_t sl
     return device;
 }
 
+// The first of the slot's device frames a step or more off the zero line (before the dither's noise,
+// which would hide a silent lead-in); the count when there is none.
+std::size_t firstSoundOf(std::span<const double> steps)
+{
+    return static_cast<std::size_t>(
+        std::find_if(steps.begin(), steps.end(), [](double step) { return std::abs(step) >= 1.0; }) - steps.begin());
+}
+
+std::size_t firstSoundOf(std::span<const std::uint8_t> bytes)
+{
+    return static_cast<std::size_t>(
+        std::find_if(bytes.begin(), bytes.end(), [](std::uint8_t byte) { return byte != silence; }) - bytes.begin());
+}
+
 std::vector<std::uint8_t> convert(const DecodedSound& sound, const SoundShape& shape, std::size_t slotLength,
-                                  ImportResult& result)
+                                  ImportResult& result, std::size_t& firstSound)
 {
     if (!shape.reshapes()) {
-        return convertPlain(sound, slotLength, result);
+        std::vector<std::uint8_t> bytes = convertPlain(sound, slotLength, result);
+        firstSound = firstSoundOf(bytes);
+        return bytes;
     }
     const std::vector<double> steps = convertShaped(sound, shape, slotLength, result);
+    firstSound = firstSoundOf(steps);
     // Normalising lifts the limited sound to full scale on purpose; otherwise no byte passes the
     // limiter's ceiling, the dither's noise included.
     const double ceiling = shape.limit && !shape.normalize ? stepsOfLevel(*shape.limit) : fullScaleSteps;
     return roundToDevice(steps, shape.resampling, shape.dither, ceiling, result.report.clipped);
 }
 
-ShapeReport reportOn(const std::vector<std::uint8_t>& slot, const DecodedSound& sound, const SoundShape& shape,
-                     bool clipped)
+double decibelsOf(int steps)
+{
+    return steps == 0 ? -std::numeric_limits<double>::infinity() : 20.0 * std::log10(steps / 128.0);
+}
+
+ShapeReport reportOn(const std::vector<std::uint8_t>& slot, bool clipped)
 {
     ShapeReport report;
     report.clipped = clipped;
@@ -75,9 +97,8 @@ ShapeReport reportOn(const std::vector<std::uint8_t>& slot, const DecodedSound& 
     for (const std::uint8_t byte : slot) {
         peak = std::max(peak, std::abs(static_cast<int>(byte) - silence));
     }
-    report.peakDecibels = peak == 0 ? -std::numeric_limits<double>::infinity() : 20.0 * std::log10(peak / 128.0);
+    report.peakDecibels = decibelsOf(peak);
     report.silent = report.peakDecibels < ShapeReport::quietestSound;
-    report.soundStart = soundStart(sound, shape);
     return report;
 }
 
@@ -102,7 +123,14 @@ RenderedSlot renderSlot(const DecodedSound& sound, const SoundShape& asked, std:
         rendered.result = sound ? ImportResult::refused(ImportResult::Refusal::NoSound) : sound.failure;
         return rendered;
     }
-    std::vector<std::uint8_t> device = convert(sound, shape, slotLength, rendered.result);
+    if (const SlotAdvice region = adviseOnRegion(sound, shape)) {
+        rendered.result = ImportResult::refused(ImportResult::Refusal::NoSound);
+        rendered.result.options = shape;
+        rendered.result.advice = region;
+        return rendered;
+    }
+    SlotSound heard;
+    std::vector<std::uint8_t> device = convert(sound, shape, slotLength, rendered.result, heard.firstSound);
     if (!rendered.result) {
         return rendered;
     }
@@ -110,10 +138,14 @@ RenderedSlot renderSlot(const DecodedSound& sound, const SoundShape& asked, std:
         rendered.result = ImportResult::refused(ImportResult::Refusal::NoSound);
         return rendered;
     }
-    const std::size_t count = device.size();
+    heard.count = device.size();
+    const int firstByte = std::abs(static_cast<int>(device.front()) - silence);
     device.resize(slotLength, silence);
-    finishSlot(device, count, shape.fadeOut == 0.0);
-    rendered.result.report = reportOn(device, sound, shape, rendered.result.report.clipped);
+    finishSlot(device, heard.count, shape.fadeOut == 0.0);
+    rendered.result.report = reportOn(device, rendered.result.report.clipped);
+    heard.silent = rendered.result.report.silent;
+    heard.lostFirstByte = heard.silent && decibelsOf(firstByte) >= ShapeReport::quietestSound;
+    rendered.result.advice = adviseOnSlot(sound, shape, heard, slotLength);
     rendered.result.cutShort = sound.cutShort;
     rendered.bytes = std::move(device);
     return rendered;

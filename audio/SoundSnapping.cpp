@@ -64,20 +64,6 @@ std::optional<std::uint64_t> onsetFrame(const DecodedSound& sound, std::uint64_t
     return sound.peaks(mono).firstAbove({from, UINT64_MAX}, stepsOfLevel(thresholdDecibels));
 }
 
-std::optional<double> soundStart(const DecodedSound& sound, const SoundShape& shape)
-{
-    const double rate = sound.frames.m_samplerate;
-    if (!(rate > 0.0)) {
-        return std::nullopt;
-    }
-    const std::uint64_t from = sound.heldFrameAt(shape.start);
-    std::optional<std::uint64_t> frame = onsetFrame(sound, from, shape.trimThreshold, shape.mono);
-    if (!frame && from > 0) {
-        frame = onsetFrame(sound, 0, shape.trimThreshold, shape.mono);
-    }
-    return frame ? std::optional<double>(sound.secondsAt(*frame)) : std::nullopt;
-}
-
 SourceRegion snapStartToOnset(const DecodedSound& sound, SourceRegion region, double thresholdDecibels)
 {
     region = clipped(region, sound.frames.frameCount());

@@ -18,10 +18,6 @@ namespace audio {
 std::optional<std::uint64_t> onsetFrame(const DecodedSound& sound, std::uint64_t from, double thresholdDecibels,
                                         MonoSource mono = MonoSource::Mix);
 
-// Where the sound starts in seconds of the source, for the shape's report: its onset at or after
-// the region's start, or before it when there is none after; none in a silent source.
-std::optional<double> soundStart(const DecodedSound& sound, const SoundShape& shape);
-
 // The region with its start moved to the onset at or after it.
 SourceRegion snapStartToOnset(const DecodedSound& sound, SourceRegion region, double thresholdDecibels);
 

@@ -2,7 +2,6 @@
 
 #include "audio/DeviceRate.h"
 #include "audio/SlotRender.h"
-#include "audio/SoundSnapping.h"
 #include "audio/slot_conversion.h"
 #include "midifile/MemorySource.h"
 
@@ -159,11 +158,16 @@ ImportResult importSlot(SourceReader& source, const ImportOptions& options, std:
     }
     RenderedSlot rendered = renderSlot(decoded, options, slot.size());
     // A silent slot names where the sound starts, which may lie past what the slot needed.
-    ShapeReport& report = rendered.result.report;
-    if (report.silent && !report.soundStart && decoded.wholeFrames > decoded.heldEnd() && source.seekable()) {
+    SlotAdvice& advice = rendered.result.advice;
+    if (advice.looksFurther() && decoded.wholeFrames > decoded.heldEnd() && source.seekable()) {
         const double start = options.withinRanges().start;
-        report.soundStart
-            = soundStart(decodeSound(source, secondsWanted(start, start + longestSource), kMostSourceBytes), options);
+        const RenderedSlot further = renderSlot(
+            decodeSound(source, secondsWanted(start, start + longestSource), kMostSourceBytes), options, slot.size());
+        // What lies before the region is not read again: a sound found there stays the advice.
+        const bool before = advice.kind == SlotAdvice::Kind::SoundBefore && further.result.advice.looksFurther();
+        if (further.result.report.silent && !before) {
+            advice = further.result.advice;
+        }
     }
     if (rendered.result) {
         slot = std::move(rendered.bytes);

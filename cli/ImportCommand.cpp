@@ -1,6 +1,7 @@
 #include "cli/ImportCommand.h"
 
 #include "audio/SoundFileTypes.h"
+#include "cli/AdviceWords.h"
 #include "cli/BankFileOutput.h"
 #include "cli/BankSet.h"
 #include "content/CContent.h"
@@ -32,6 +33,9 @@ std::string ImportCommand::reasonFor(const audio::ImportResult& refused, const I
     case Refusal::FitOutOfReach:
         return refused.detail();
     case Refusal::NoSound:
+        if (const std::string advice = AdviceWords::refusal(refused); !advice.empty())
+            return advice;
+        break;
     case Refusal::BankFile:
     case Refusal::NoMessage:
     case Refusal::ForeignMessage:
@@ -114,7 +118,7 @@ int ImportCommand::run()
         if (!result)
             return fail(bank.isSampleContent(slot) ? where + ": " + path : path, reasonFor(result, bank, slot));
         lines.push_back(where + ": " + result.describeInNamedSlot(name));
-        if (const std::string warning = ShapeOptions::silenceWarning(result); !warning.empty())
+        if (const std::string warning = AdviceWords::warning(result); !warning.empty())
             std::cerr << "zylox: " << where << ": " << name << ": " << warning << '\n';
     }
 

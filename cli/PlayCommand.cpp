@@ -3,6 +3,7 @@
 #include "audio/DecodedSound.h"
 #include "audio/SoundFileTypes.h"
 #include "audio/slot_import.h"
+#include "cli/AdviceWords.h"
 #include "cli/BankSet.h"
 #include "cli/ImportCommand.h"
 #include "content/CContent.h"
@@ -151,7 +152,7 @@ int PlayCommand::shapeSource(const IBank& bank, std::uint16_t slot, std::vector<
         return fail(m_source, ImportCommand::reasonFor(result, bank, slot));
     const std::string where = SlotChoice::name(m_row, slot);
     std::cout << where << ": " << result.describeInNamedSlot(name) << '\n';
-    if (const std::string warning = ShapeOptions::silenceWarning(result); !warning.empty())
+    if (const std::string warning = AdviceWords::warning(result); !warning.empty())
         std::cerr << "zylox: " << where << ": " << name << ": " << warning << '\n';
     return 0;
 }

@@ -6,7 +6,6 @@
 
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <iostream>
 #include <map>
 
@@ -183,23 +182,4 @@ int ShapeOptions::resolve()
         m_shape.trimThreshold = *m_trimThreshold;
     }
     return 0;
-}
-
-std::string ShapeOptions::silenceWarning(const audio::ImportResult& result)
-{
-    const audio::ShapeReport& report = result.report;
-    if (result.kind != audio::ImportResult::Kind::Sound || !report.silent)
-        return {};
-    if (!report.soundStart)
-        return "the slot is silent: the source holds no sound above " + fixed(result.options.trimThreshold, 0)
-               + " dBFS";
-    // A sound that starts well inside the region was cut off by the region's start or a lead-in.
-    if (*report.soundStart > result.options.start + 0.005 || *report.soundStart < result.options.start) {
-        const std::string at = fixed(*report.soundStart, 2);
-        return "the slot is silent: the sound starts at " + at + " s; --start " + at + " or --trim";
-    }
-    const std::string level = std::isfinite(report.peakDecibels)
-                                  ? "its peak is " + fixed(report.peakDecibels, 1) + " dBFS"
-                                  : "the sound rounds away to nothing";
-    return "the slot is silent: " + level + "; --gain or --normalize lifts it";
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "audio/ImportOptions.h"
-#include "audio/ImportResult.h"
 
 #include <optional>
 #include <string>
@@ -26,9 +25,6 @@ public:
     // The options addTo added.
     const std::vector<CLI::Option*>& options() const { return m_options; }
     audio::ImportOptions& shape() { return m_shape; }
-
-    // The warning for a slot that came out silent or nearly so, without "zylox: "; empty when it did not.
-    static std::string silenceWarning(const audio::ImportResult& result);
 
 private:
     audio::ImportOptions m_shape;

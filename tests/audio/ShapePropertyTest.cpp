@@ -1,8 +1,10 @@
 // What must hold for every source and shape, over sources and shapes drawn at random (a fixed seed):
 // a reversed slot is the forward one mirrored, no byte passes the limiter's ceiling, a fit fills the
-// slot across its 48 semitones, and a file of any rate, width and channel count fills what the
-// import's line says.
+// slot across its 48 semitones, a file of any rate, width and channel count fills what the import's
+// line says, the slot's sound spans what the line says, the region is exact to the frame, and a
+// silent slot always warns with advice that helps.
 #include "audio/MonoSteps.h"
+#include "audio/ShapeNames.h"
 #include "audio/ShapedConversion.h"
 #include "audio/SlotRender.h"
 #include "audio/slot_import.h"
@@ -271,6 +273,143 @@ TEST(ShapeProperty, AFileOfAnyRateWidthAndChannelsFillsWhatTheLineSays)
         EXPECT_GE(soundEnd(slot), said - std::min<std::size_t>(said, 9));
         EXPECT_LE(soundEnd(slot), said);
     }
+}
+
+TEST(ShapeProperty, TheSlotsSoundSpansWhatTheLineSays)
+{
+    Draw draw;
+    for (int n = 0; n < cases; ++n) {
+        const std::size_t slotLength = static_cast<std::size_t>(draw.whole(128, 768));
+        const double slotSeconds = static_cast<double>(slotLength) / 33000.0;
+        const Source source = drawSource(draw, draw.uniform(0.3, 3.0) * slotSeconds, true);
+        const audio::DecodedSound sound = decoded(source);
+        const double seconds = static_cast<double>(source.frames) / source.rate;
+        SoundShape shape = drawConversion(draw);
+        shape.start = draw.chance(0.5) ? draw.uniform(0.0, 0.5) * seconds : 0.0;
+        if (draw.chance(0.5))
+            shape.end = shape.start + draw.uniform(0.2, 1.5) * slotSeconds;
+        shape.pitch = draw.chance(0.5) ? draw.uniform(-12.0, 12.0) : 0.0;
+        shape.gain = draw.uniform(0.0, 6.0);
+        shape.trim = draw.chance(0.5);
+        shape.normalize = draw.chance(0.3);
+        SCOPED_TRACE("case " + std::to_string(n) + ", " + std::to_string(source.rate) + " Hz, start "
+                     + std::to_string(shape.start) + ", end " + std::to_string(shape.end.value_or(-1)) + ", lead-in "
+                     + std::to_string(source.leadIn) + ", pitch " + std::to_string(shape.pitch) + ", trim "
+                     + std::to_string(shape.trim) + ", normalise " + std::to_string(shape.normalize) + ", "
+                     + std::string(audio::nameOf(shape.resampling)) + ", slot " + std::to_string(slotLength));
+
+        const audio::RenderedSlot rendered = audio::renderSlot(sound, shape, slotLength);
+        ASSERT_TRUE(rendered.result);
+        const std::size_t said = std::min(rendered.result.length, slotLength);
+        const double first = std::round(shape.start * source.rate);
+        const double bytesPerFrame = 33000.0 / source.rate / std::exp2(shape.pitch / 12.0);
+        const double leadIn = std::max(0.0, static_cast<double>(source.leadIn) - first) * bytesPerFrame;
+        const double kept = std::max(0.0, leadIn - static_cast<double>(rendered.result.trimmed));
+        // The line's length is the sound's, after the trimmed silence: the slot sounds up to it, and
+        // from where the lead-in the region keeps ends; a lead-in longer than that leaves it silent.
+        EXPECT_LE(soundEnd(rendered.bytes), said);
+        if (kept + bytesPerFrame + 2.0 >= static_cast<double>(said))
+            continue;
+        EXPECT_GE(soundEnd(rendered.bytes) + 9, said);
+        // Classic rises between the last silent frame and the first sound; Clean's linear-phase
+        // filter rings ahead of it (its pre-echo), and dither sounds in the crumbs it leaves.
+        const auto firstSound = static_cast<double>(shape_sounds::firstSound(rendered.bytes));
+        EXPECT_LE(firstSound, std::max(kept, 1.0) + bytesPerFrame + 1.0);
+        if (shape.resampling == Resampling::Classic
+            || (shape.phase == audio::FilterPhase::Minimum && shape.dither == Dither::None && !shape.normalize))
+            EXPECT_GE(firstSound, kept - bytesPerFrame - 2.0);
+    }
+}
+
+TEST(ShapeProperty, StartEndAndLengthAreExactToTheFrame)
+{
+    Draw draw;
+    for (int n = 0; n < cases; ++n) {
+        const std::size_t slotLength = static_cast<std::size_t>(draw.whole(128, 768));
+        // At the device's own rate each slot byte is one source frame: noise, so that a frame too
+        // early or late shows in every byte.
+        const double rate = draw.chance(0.5) ? 33000.0 : draw.oneOf(rates);
+        const auto frames
+            = static_cast<std::uint64_t>(draw.uniform(1.0, 3.0) * static_cast<double>(slotLength) * rate / 33000.0);
+        const auto noise = [](std::uint64_t frame) {
+            return static_cast<double>(static_cast<int>((frame * 2654435761u) % 201) - 100) / 128.0;
+        };
+        const audio::DecodedSound sound
+            = shape_sounds::make(rate, 1, frames, [&](std::uint64_t frame, std::uint16_t) { return noise(frame); });
+        SoundShape shape = drawConversion(draw);
+        shape.dither = Dither::None;
+        const double length = draw.uniform(0.1, 0.9) * static_cast<double>(slotLength) / 33000.0;
+        shape.start = draw.uniform(0.0, 1.0) * (static_cast<double>(frames - 1) / rate - length);
+        // --length is the end at start + length, as the command line makes it.
+        shape.end = shape.start + length;
+        SCOPED_TRACE("case " + std::to_string(n) + ", " + std::to_string(rate) + " Hz, start "
+                     + std::to_string(shape.start) + ", length " + std::to_string(length));
+
+        const audio::RenderedSlot rendered = audio::renderSlot(sound, shape, slotLength);
+        ASSERT_TRUE(rendered.result);
+        const auto first = static_cast<std::uint64_t>(std::llround(shape.start * rate));
+        const auto last = static_cast<std::uint64_t>(std::llround(*shape.end * rate));
+        const double regionBytes = static_cast<double>(last - first) * 33000.0 / rate;
+        EXPECT_NEAR(static_cast<double>(rendered.result.length), regionBytes, 1.0);
+        EXPECT_LE(soundEnd(rendered.bytes), rendered.result.length);
+        if (rate != 33000.0)
+            continue;
+        // The device's short fade at the cut takes the last 7 bytes down to silence.
+        for (std::size_t i = 1; i + 7 < rendered.result.length; ++i)
+            ASSERT_LE(std::abs((rendered.bytes[i] - 128) - noise(first + i) * 128.0), 1.0) << i;
+    }
+}
+
+TEST(ShapeProperty, ASilentSlotAlwaysWarnsAndTheStartItNamesBringsTheSoundIn)
+{
+    using Kind = audio::SlotAdvice::Kind;
+    Draw draw;
+    int silent = 0;
+    for (int n = 0; n < cases; ++n) {
+        const std::size_t slotLength = static_cast<std::size_t>(draw.whole(128, 768));
+        const double slotSeconds = static_cast<double>(slotLength) / 33000.0;
+        Source source = drawSource(draw, draw.uniform(1.0, 8.0) * slotSeconds, true);
+        // From well below the trim threshold to well above the slot's two steps.
+        source.level = std::pow(10.0, draw.uniform(-70.0, -20.0) / 20.0);
+        const audio::DecodedSound sound = decoded(source);
+        const double seconds = static_cast<double>(source.frames) / source.rate;
+        SoundShape shape = drawConversion(draw);
+        shape.start = draw.chance(0.7) ? draw.uniform(0.0, 1.1) * seconds : 0.0;
+        if (draw.chance(0.4))
+            shape.end = shape.start + draw.uniform(0.0, 1.5) * slotSeconds;
+        shape.pitch = draw.chance(0.3) ? draw.uniform(-12.0, 12.0) : 0.0;
+        shape.mono = draw.oneOf({audio::MonoSource::Mix, audio::MonoSource::Left, audio::MonoSource::Side});
+        shape.trim = draw.chance(0.3);
+        shape.reverse = draw.chance(0.2);
+        shape.normalize = draw.chance(0.2);
+        SCOPED_TRACE("case " + std::to_string(n) + ", " + std::to_string(source.rate) + " Hz, "
+                     + std::to_string(source.channels) + " channels, start " + std::to_string(shape.start)
+                     + ", lead-in " + std::to_string(source.leadIn) + " of " + std::to_string(source.frames));
+
+        const audio::RenderedSlot rendered = audio::renderSlot(sound, shape, slotLength);
+        const audio::SlotAdvice& advice = rendered.result.advice;
+        if (!rendered.result) {
+            // Only a region without a frame gives nothing, and says why.
+            EXPECT_TRUE(advice.kind == Kind::PastTheEnd || advice.kind == Kind::UnderAFrame);
+            continue;
+        }
+        if (!rendered.result.report.silent) {
+            EXPECT_TRUE(advice.kind == Kind::None || advice.kind == Kind::LateHit);
+            continue;
+        }
+        ++silent;
+        ASSERT_TRUE(advice) << "a silent slot without advice";
+        EXPECT_NE(advice.kind, Kind::LateHit);
+        // A sound too quiet for the slot wherever it starts gets its --gain advice once it is in.
+        if (!advice.start || advice.kind == Kind::FirstByte || source.level < 0.05)
+            continue;
+        SoundShape taken = shape;
+        taken.start = *advice.start;
+        taken.end = advice.end;
+        EXPECT_FALSE(audio::renderSlot(sound, taken, slotLength).result.report.silent)
+            << "start " << *advice.start << ", the sound at " << advice.soundStart;
+    }
+    EXPECT_GT(silent, cases / 10);
 }
 
 } // namespace

@@ -236,8 +236,8 @@ TEST(SoundShape, TheReportNamesAPeakClippingAndWhereASilentSlotsSoundStarts)
     });
     const audio::RenderedSlot silent = audio::renderSlot(late, {}, 8192);
     EXPECT_TRUE(silent.result.report.silent);
-    ASSERT_TRUE(silent.result.report.soundStart);
-    EXPECT_NEAR(*silent.result.report.soundStart, 0.40, 0.001);
+    EXPECT_EQ(silent.result.advice.kind, audio::SlotAdvice::Kind::SoundAfter);
+    EXPECT_NEAR(silent.result.advice.soundStart, 0.40, 0.001);
     const audio::RenderedSlot heard = audio::renderSlot(late, {.start = 0.4}, 8192);
     EXPECT_FALSE(heard.result.report.silent);
     EXPECT_NEAR(heard.result.report.peakDecibels, -6.0, 0.2);
@@ -246,7 +246,7 @@ TEST(SoundShape, TheReportNamesAPeakClippingAndWhereASilentSlotsSoundStarts)
     const audio::RenderedSlot nothing
         = audio::renderSlot(shape_sounds::sine(44100.0, 0.5, 440.0, -60.0), {.start = 0.1}, 8192);
     EXPECT_TRUE(nothing.result.report.silent);
-    EXPECT_FALSE(nothing.result.report.soundStart);
+    EXPECT_EQ(nothing.result.advice.kind, audio::SlotAdvice::Kind::NoSound);
 }
 
 TEST(SoundShape, ValuesBeyondTheirRangesAreHeldToThemAndNoNumberIsTheDefault)

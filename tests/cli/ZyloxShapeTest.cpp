@@ -51,9 +51,26 @@ TEST_F(ZyloxShapeTest, StartAndEndChooseThePartOfTheSourceThatFillsTheSlot)
 
     // The lead-in alone: a warning that names where the sound starts, and the slot is imported all the same.
     ASSERT_EQ(zylox("import --bank S05 --slot 1 late.wav -o d.mid"), 0) << m_err;
-    EXPECT_EQ(m_err, "zylox: S05 slot 1 CLOSED HI HAT: late.wav: the slot is silent: the sound starts at 0.40 s; "
-                     "--start 0.40 or --trim\n");
+    EXPECT_EQ(m_err, "zylox: S05 slot 1 CLOSED HI HAT: late.wav: the slot is silent: the next sound starts at 0.400 s; "
+                     "--start 0.400 or --trim\n");
     EXPECT_TRUE(exists("d.mid"));
+}
+
+TEST_F(ZyloxShapeTest, TheWarningNamesWhatWouldHelpAndARegionPastTheEndSaysSo)
+{
+    // Sound from 0 to 1 s and from 10 to 11 s of a 20 s file: a start in the gap names the next
+    // sound, which lies past the part of the file the slot needs.
+    ASSERT_EQ(run(kSox + " -n -r 44100 -c 1 -b 16 gap.wav synth 1 sine 440 pad 0 9 repeat 1"), 0) << m_err;
+    ASSERT_EQ(zylox("import --bank S05 --slot 1 gap.wav --start 5 -o a.mid"), 0) << m_err;
+    EXPECT_EQ(m_err, "zylox: S05 slot 1 CLOSED HI HAT: gap.wav: the slot is silent: the next sound starts at "
+                     "10.000 s; --start 10.000 or --trim\n");
+    ASSERT_EQ(zylox("import --bank S05 --slot 1 gap.wav --start 10.000 -o b.mid"), 0) << m_err;
+    EXPECT_EQ(m_err, "");
+    EXPECT_LE(firstSound(slot("b.mid")), 2u);
+
+    EXPECT_EQ(zylox("import --bank S05 --slot 1 gap.wav --start 25 -o c.mid"), 1);
+    EXPECT_EQ(m_err, "zylox: S05 slot 1 CLOSED HI HAT: gap.wav: --start 25 is past the end of the 20.0 s file\n");
+    EXPECT_FALSE(exists("c.mid"));
 }
 
 TEST_F(ZyloxShapeTest, ShapeOptionsChangeTheSlotAsTheEditorsShapeDoes)
@@ -62,9 +79,9 @@ TEST_F(ZyloxShapeTest, ShapeOptionsChangeTheSlotAsTheEditorsShapeDoes)
         << m_err;
     ASSERT_EQ(zylox("import --bank S05 --slot 1 tone.wav --mono left -o left.mid"), 0) << m_err;
     ASSERT_EQ(zylox("import --bank S05 --slot 1 tone.wav --mono right -o right.mid"), 0) << m_err;
-    EXPECT_EQ(
-        m_err,
-        "zylox: S05 slot 1 CLOSED HI HAT: tone.wav: the slot is silent: the source holds no sound above -48 dBFS\n");
+    EXPECT_EQ(m_err, "zylox: S05 slot 1 CLOSED HI HAT: tone.wav: the slot is silent: the right channel holds no sound "
+                     "above -48 dBFS; "
+                     "--mono mix takes its sound\n");
     EXPECT_EQ(slot("right.mid"), Bytes(8192, 0x80));
     const Bytes left = slot("left.mid");
     EXPECT_GT(*std::max_element(left.begin(), left.end()), 0xB8);

@@ -24,6 +24,95 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
     </message>
 </context>
 <context>
+    <name>AdviceWording</name>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="28"/>
+        <source>start the window at %1 s or trim the silence</source>
+        <translation>das Fenster bei %1 s beginnen lassen oder die Stille abschneiden</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="30"/>
+        <source>start the window at %1 s</source>
+        <translation>das Fenster bei %1 s beginnen lassen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="32"/>
+        <source>trim the silence</source>
+        <translation>die Stille abschneiden</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="40"/>
+        <source>%1; %2.</source>
+        <extracomment>What is wrong with the slot, then what would help</extracomment>
+        <translation>%1; %2.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="49"/>
+        <source>Silent: the side of a mono sound is silence; choose Mix for its sound.</source>
+        <translation>Stumm: Die Seite eines Monosounds ist Stille; „Mischen“ wählen, um seinen Sound zu erhalten.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="50"/>
+        <source>Silent: the side of this sound is silence: its left and right are the same; choose Mix for its sound.</source>
+        <translation>Stumm: Die Seite dieses Sounds ist Stille: Links und rechts sind gleich; „Mischen“ wählen, um seinen Sound zu erhalten.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="53"/>
+        <source>Silent: the left channel holds no sound above %1 dBFS; choose Mix for its sound.</source>
+        <translation>Stumm: Der linke Kanal enthält keinen Sound über %1 dBFS; „Mischen“ wählen, um den Sound zu erhalten.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="59"/>
+        <source>Silent: the right channel holds no sound above %1 dBFS; choose Mix for its sound.</source>
+        <translation>Stumm: Der rechte Kanal enthält keinen Sound über %1 dBFS; „Mischen“ wählen, um den Sound zu erhalten.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="70"/>
+        <source>Silent: the only sound, at %1 s, falls on the slot&apos;s first byte, which is always silent</source>
+        <translation>Stumm: Der einzige Sound, bei %1 s, fällt auf das erste Byte des Slots, das immer still ist</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="77"/>
+        <source>Silent: the result&apos;s peak is %1, below %2 dBFS; raise the gain or normalise.</source>
+        <translation>Stumm: Der Spitzenpegel des Ergebnisses ist %1, unter %2 dBFS; die Verstärkung erhöhen oder normalisieren.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="79"/>
+        <source>zero</source>
+        <translation>null</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="84"/>
+        <source>Silent: the next sound starts at %1 s</source>
+        <translation>Stumm: Der nächste Sound beginnt bei %1 s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="86"/>
+        <source>Silent: there is no sound after %1 s; the sound starts at %2 s</source>
+        <translation>Stumm: Nach %1 s kommt kein Sound mehr; der Sound beginnt bei %2 s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="95"/>
+        <source>Silent: the source holds no sound above %1 dBFS.</source>
+        <translation>Stumm: Die Quelle enthält keinen Sound über %1 dBFS.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="111"/>
+        <source>Late: the hit starts at %1 s of %2 s</source>
+        <translation>Spät: Der Schlag beginnt bei %1 s von %2 s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="121"/>
+        <source>Nothing to put into the slot: the window starts at %1 s, past the end of the %2 s source.</source>
+        <translation>Nichts für den Slot: Das Fenster beginnt bei %1 s, nach dem Ende der %2 s langen Quelle.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="124"/>
+        <source>Nothing to put into the slot: the window from %1 s to %2 s is shorter than one frame of the source.</source>
+        <translation>Nichts für den Slot: Das Fenster von %1 s bis %2 s ist kürzer als ein Frame der Quelle.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutWindow</name>
     <message>
         <location filename="../app/window/CAboutWindow.cpp" line="12"/>
@@ -901,45 +990,6 @@ Wenn ja, wandert dessen Eintrag (was es erhalten hat, wo ein angehaltenes Senden
     </message>
 </context>
 <context>
-    <name>CRegionFields</name>
-    <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="29"/>
-        <source>Start</source>
-        <translation>Anfang</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="29"/>
-        <location filename="../app/sounds/CRegionFields.cpp" line="30"/>
-        <source>s</source>
-        <translation>s</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="30"/>
-        <source>End</source>
-        <translation>Ende</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="32"/>
-        <source>Seconds into the source where the window starts; the window keeps its length</source>
-        <translation>Sekunden in der Quelle, bei denen das Fenster beginnt; das Fenster behält seine Länge</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="33"/>
-        <source>Seconds into the source where the window ends; no further than the slot holds</source>
-        <translation>Sekunden in der Quelle, bei denen das Fenster endet; nicht weiter, als der Slot fasst</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="34"/>
-        <source>S&amp;tart:</source>
-        <translation>An&amp;fang:</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="36"/>
-        <source>&amp;End:</source>
-        <translation>En&amp;de:</translation>
-    </message>
-</context>
-<context>
     <name>CSendChoice</name>
     <message>
         <location filename="../app/transfer/CSendChoice.cpp" line="58"/>
@@ -1081,196 +1131,191 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>CShapeControls</name>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
         <source>Classic</source>
         <translation>Klassisch</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
         <source>Clean</source>
         <translation>Sauber</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
         <source>Linear</source>
         <translation>Linear</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
         <source>Intermediate</source>
         <translation>Mittel</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
         <source>Minimum</source>
         <translation>Minimal</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
         <source>None</source>
         <translation>Keins</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
         <source>Triangular (TPDF)</source>
         <translation>Dreieck (TPDF)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
         <source>Noise-shaped</source>
         <translation>Rauschgeformt</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="57"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
         <source>dB</source>
         <translation>dB</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="58"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="57"/>
         <source>Limit to</source>
         <translation>Begrenzen auf</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="59"/>
-        <location filename="../app/sounds/CShapeControls.cpp" line="70"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="58"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="69"/>
         <source>dBFS</source>
         <translation>dBFS</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="60"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="59"/>
         <source>Normalise</source>
         <translation>Normalisieren</translation>
     </message>
     <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="60"/>
         <location filename="../app/sounds/CShapeControls.cpp" line="61"/>
-        <location filename="../app/sounds/CShapeControls.cpp" line="62"/>
         <source>ms</source>
         <translation>ms</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="63"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="62"/>
         <source>Reverse</source>
         <translation>Rückwärts</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="63"/>
         <source>semitones</source>
         <translation>Halbtöne</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
         <source>Fit</source>
         <translation>Einpassen</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
         <source>Mix</source>
         <translation>Mischen</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
         <source>Left</source>
         <translation>Links</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
         <source>Right</source>
         <translation>Rechts</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
         <source>Side</source>
         <translation>Seite</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="67"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
         <source>Remove DC offset</source>
         <translation>Gleichanteil entfernen</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="68"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="67"/>
         <source>Trim silence below</source>
         <translation>Stille abschneiden unter</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="72"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="71"/>
         <source>The pitch that makes the whole window fill the slot</source>
         <translation>Die Tonhöhe, bei der das ganze Fenster den Slot füllt</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="75"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="74"/>
         <source>Gain</source>
         <translation>Verstärkung</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="76"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="75"/>
         <source>Limit</source>
         <translation>Grenze</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="77"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="76"/>
         <source>Fade in</source>
         <translation>Einblenden</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="78"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="77"/>
         <source>Fade out</source>
         <translation>Ausblenden</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="79"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="78"/>
         <source>Pitch</source>
         <translation>Tonhöhe</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="80"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="79"/>
         <source>Trim threshold</source>
         <translation>Schwelle zum Abschneiden</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="85"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="84"/>
         <source>Gain:</source>
         <translation>Verstärkung:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="87"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="86"/>
         <source>Fade in:</source>
         <translation>Einblenden:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="88"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="87"/>
         <source>Fade out:</source>
         <translation>Ausblenden:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="89"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="88"/>
         <source>Pitch:</source>
         <translation>Tonhöhe:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="90"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="89"/>
         <source>Channels:</source>
         <translation>Kanäle:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="92"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="91"/>
         <source>Conversion:</source>
         <translation>Wandlung:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="93"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="92"/>
         <source>Filter phase:</source>
         <translation>Filterphase:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="94"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="93"/>
         <source>Dither:</source>
         <translation>Dither:</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="183"/>
-        <source>no fit</source>
-        <translation>nicht einpassbar</translation>
     </message>
 </context>
 <context>
@@ -1596,108 +1641,87 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>Ergebnis im Slot</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="105"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="104"/>
         <source>Zoom &amp;In</source>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="106"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="105"/>
         <source>Zoom O&amp;ut</source>
         <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="106"/>
         <source>Snap to &amp;Onset</source>
         <translation>Am &amp;Einsatz ausrichten</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="108"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
         <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
         <translation>Den Anfang des Fensters dorthin verschieben, wo der Sound über die Abschneideschwelle steigt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="109"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="108"/>
         <source>Snap to &amp;Zero Crossing</source>
         <translation>Am &amp;Nulldurchgang ausrichten</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="110"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="109"/>
         <source>Play &amp;Source</source>
         <translation>&amp;Quelle abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="111"/>
-        <location filename="../app/banks/CSoundPanel.cpp" line="389"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="110"/>
         <source>Play &amp;Result</source>
         <translation>E&amp;rgebnis abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="113"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="112"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="114"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="113"/>
         <source>&amp;Apply</source>
         <translation>&amp;Anwenden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="128"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="123"/>
         <source>Result in the slot:</source>
         <translation>Ergebnis im Slot:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="139"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="134"/>
         <source>Source:</source>
         <translation>Quelle:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="215"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="205"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenster %1 bis %2 von %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="223"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="213"/>
         <source>%1, then %2 of silence to the slot&apos;s end</source>
         <translation>%1, danach %2 Stille bis zum Ende des Slots</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="330"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="303"/>
         <source>Cannot fit: %1.</source>
         <translation>Einpassen nicht möglich: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="331"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="305"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Nichts für den Slot: Das Fenster enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="335"/>
-        <source>Silent: the result&apos;s peak is %1, below %2 dBFS</source>
-        <translation>Stumm: Der Spitzenpegel des Ergebnisses ist %1, unter %2 dBFS</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="338"/>
-        <source>zero</source>
-        <translation>null</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="341"/>
-        <source>; the sound starts at %1 s</source>
-        <translation>; der Sound beginnt bei %1 s</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="345"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="311"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Übersteuert: Die Verstärkung treibt den Sound über die Vollaussteuerung, seine Spitzen werden abgeschnitten.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="365"/>
-        <source>Stop &amp;Result</source>
-        <translation>E&amp;rgebnis stoppen</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="400"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="341"/>
         <source>Could not play: %1</source>
         <translation>Abspielen nicht möglich: %1</translation>
     </message>
@@ -2273,159 +2297,153 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 <context>
     <name>ImportWording</name>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="26"/>
+        <location filename="../app/banks/ImportWording.cpp" line="24"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="43"/>
+        <location filename="../app/banks/ImportWording.cpp" line="34"/>
         <source>Clean</source>
         <translation>Sauber</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="44"/>
+        <location filename="../app/banks/ImportWording.cpp" line="35"/>
         <source>Classic</source>
         <translation>Klassisch</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="46"/>
+        <location filename="../app/banks/ImportWording.cpp" line="37"/>
         <source>, %1 of silence trimmed</source>
         <translation>, %1 Stille abgeschnitten</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="47"/>
+        <location filename="../app/banks/ImportWording.cpp" line="38"/>
         <source>, no silence to trim</source>
         <translation>, keine Stille abzuschneiden</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="51"/>
+        <location filename="../app/banks/ImportWording.cpp" line="42"/>
         <source>, normalised %1 dB</source>
         <translation>, normalisiert %1 dB</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="61"/>
+        <location filename="../app/banks/ImportWording.cpp" line="52"/>
         <source>nothing imported</source>
         <translation>nichts importiert</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="63"/>
+        <location filename="../app/banks/ImportWording.cpp" line="54"/>
         <source>System Exclusive message of %1 bytes into %2</source>
         <translation>System-Exclusive-Nachricht mit %1 Bytes in %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="68"/>
+        <location filename="../app/banks/ImportWording.cpp" line="59"/>
         <source>%1 bytes of raw device data</source>
         <translation>%1 Bytes rohe Gerätedaten</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="71"/>
+        <location filename="../app/banks/ImportWording.cpp" line="62"/>
         <source>, cut to %1 to fit %2</source>
         <translation>, auf %1 gekürzt, passend für %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="73"/>
+        <location filename="../app/banks/ImportWording.cpp" line="64"/>
         <source>, padded to %1 with silence</source>
         <translation>, mit Stille auf %1 aufgefüllt</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="76"/>
-        <source>, fills %1 exactly at %2 semitones</source>
-        <extracomment>The slot&apos;s label, then the pitch a fit chose: &quot;fills CRASH exactly at +7.02 semitones&quot;</extracomment>
-        <translation>, füllt %1 genau mit %2 Halbtönen</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="78"/>
+        <location filename="../app/banks/ImportWording.cpp" line="66"/>
         <source>, fills %1 exactly</source>
         <translation>, füllt %1 genau</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="82"/>
+        <location filename="../app/banks/ImportWording.cpp" line="70"/>
         <source>%1 (%2)</source>
         <extracomment>The conversion in brackets after what the import did: &quot;Clean, normalised +6.0 dB&quot;</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="84"/>
+        <location filename="../app/banks/ImportWording.cpp" line="72"/>
         <source>%1; the file is damaged or cut short</source>
         <extracomment>What the import did, then that the file&apos;s sound ended before the length its header declares</extracomment>
         <translation>%1; die Datei ist beschädigt oder unvollständig</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="92"/>
+        <location filename="../app/banks/ImportWording.cpp" line="80"/>
         <source>is a bank file, not a System Exclusive message</source>
         <translation>ist eine Bankdatei, keine System-Exclusive-Nachricht</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="94"/>
+        <location filename="../app/banks/ImportWording.cpp" line="82"/>
         <source>holds no System Exclusive message</source>
         <translation>enthält keine System-Exclusive-Nachricht</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="96"/>
+        <location filename="../app/banks/ImportWording.cpp" line="84"/>
         <source>holds a System Exclusive message that is not in the ZYLOX 515&apos;s own form</source>
         <translation>enthält eine System-Exclusive-Nachricht, die nicht im eigenen Format des ZYLOX 515 ist</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="98"/>
+        <location filename="../app/banks/ImportWording.cpp" line="86"/>
         <source>holds a flash erase message, which would leave the block empty</source>
         <translation>enthält eine Flash-Löschnachricht, die den Block leer ließe</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="100"/>
+        <location filename="../app/banks/ImportWording.cpp" line="88"/>
         <source>holds a flash write for another flash block</source>
         <translation>enthält einen Flash-Schreibvorgang für einen anderen Flash-Block</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="103"/>
+        <location filename="../app/banks/ImportWording.cpp" line="91"/>
         <source>holds the %1 message</source>
         <extracomment>The other firmware slot&apos;s label: &quot;holds the PRESETS message&quot;</extracomment>
         <translation>enthält die %1-Nachricht</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="106"/>
+        <location filename="../app/banks/ImportWording.cpp" line="94"/>
         <source>holds a System Exclusive message of 1 byte</source>
         <translation>enthält eine System-Exclusive-Nachricht von 1 Byte</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="107"/>
+        <location filename="../app/banks/ImportWording.cpp" line="95"/>
         <source>holds a System Exclusive message of %1 bytes</source>
         <translation>enthält eine System-Exclusive-Nachricht von %1 Bytes</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="123"/>
+        <location filename="../app/banks/ImportWording.cpp" line="111"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s name, then what its import did</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="134"/>
+        <location filename="../app/banks/ImportWording.cpp" line="122"/>
         <source>%1, which decodes it, is not installed</source>
         <extracomment>The library&apos;s file name, as a user installs it</extracomment>
         <translation>%1, das sie dekodiert, ist nicht installiert</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="136"/>
+        <location filename="../app/banks/ImportWording.cpp" line="124"/>
         <source>the file is damaged or cut short</source>
         <translation>die Datei ist beschädigt oder unvollständig</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="138"/>
+        <location filename="../app/banks/ImportWording.cpp" line="126"/>
         <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
         <translation>der Bereich bräuchte eine Tonhöhe von %1 Halbtönen, um den Slot zu füllen; Einpassen reicht von %2 bis %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="144"/>
+        <location filename="../app/banks/ImportWording.cpp" line="132"/>
         <source>the region holds no sound to fit into the slot</source>
         <translation>der Bereich enthält keinen Sound, der sich in den Slot einpassen ließe</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="166"/>
+        <location filename="../app/banks/ImportWording.cpp" line="154"/>
         <source>%1; %2 takes the %2 message, which begins %3, for flash block %4</source>
         <extracomment>What the file holds, then the firmware slot&apos;s label twice and how its own message begins</extracomment>
         <translation>%1; %2 nimmt die %2-Nachricht, die mit %3 beginnt, für Flash-Block %4</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="169"/>
+        <location filename="../app/banks/ImportWording.cpp" line="157"/>
         <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
         <extracomment>What the file holds, then what the firmware slot takes</extracomment>
         <translation>%1; %2 nimmt eine System-Exclusive-Nachricht des ZYLOX 515 von %3 bis %4 Bytes für Flash-Block %5</translation>

@@ -24,6 +24,95 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
     </message>
 </context>
 <context>
+    <name>AdviceWording</name>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="28"/>
+        <source>start the window at %1 s or trim the silence</source>
+        <translation>faire commencer la fenêtre à %1 s ou couper le silence</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="30"/>
+        <source>start the window at %1 s</source>
+        <translation>faire commencer la fenêtre à %1 s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="32"/>
+        <source>trim the silence</source>
+        <translation>couper le silence</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="40"/>
+        <source>%1; %2.</source>
+        <extracomment>What is wrong with the slot, then what would help</extracomment>
+        <translation>%1&#xa0;; %2.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="49"/>
+        <source>Silent: the side of a mono sound is silence; choose Mix for its sound.</source>
+        <translation>Silencieux&#xa0;: le côté d’un son mono est du silence&#xa0;; choisir «&#xa0;Mélange&#xa0;» pour avoir son son.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="50"/>
+        <source>Silent: the side of this sound is silence: its left and right are the same; choose Mix for its sound.</source>
+        <translation>Silencieux&#xa0;: le côté de ce son est du silence&#xa0;: sa gauche et sa droite sont identiques&#xa0;; choisir «&#xa0;Mélange&#xa0;» pour avoir son son.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="53"/>
+        <source>Silent: the left channel holds no sound above %1 dBFS; choose Mix for its sound.</source>
+        <translation>Silencieux&#xa0;: le canal gauche ne contient aucun son au-dessus de %1&#xa0;dBFS&#xa0;; choisir «&#xa0;Mélange&#xa0;» pour avoir le son.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="59"/>
+        <source>Silent: the right channel holds no sound above %1 dBFS; choose Mix for its sound.</source>
+        <translation>Silencieux&#xa0;: le canal droit ne contient aucun son au-dessus de %1&#xa0;dBFS&#xa0;; choisir «&#xa0;Mélange&#xa0;» pour avoir le son.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="70"/>
+        <source>Silent: the only sound, at %1 s, falls on the slot&apos;s first byte, which is always silent</source>
+        <translation>Silencieux&#xa0;: le seul son, à %1 s, tombe sur le premier octet de l’emplacement, qui est toujours silencieux</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="77"/>
+        <source>Silent: the result&apos;s peak is %1, below %2 dBFS; raise the gain or normalise.</source>
+        <translation>Silencieux&#xa0;: la crête du résultat est %1, sous %2&#xa0;dBFS&#xa0;; augmenter le gain ou normaliser.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="79"/>
+        <source>zero</source>
+        <translation>zéro</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="84"/>
+        <source>Silent: the next sound starts at %1 s</source>
+        <translation>Silencieux&#xa0;: le son suivant commence à %1 s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="86"/>
+        <source>Silent: there is no sound after %1 s; the sound starts at %2 s</source>
+        <translation>Silencieux&#xa0;: aucun son après %1 s&#xa0;; le son commence à %2 s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="95"/>
+        <source>Silent: the source holds no sound above %1 dBFS.</source>
+        <translation>Silencieux&#xa0;: la source ne contient aucun son au-dessus de %1&#xa0;dBFS.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="111"/>
+        <source>Late: the hit starts at %1 s of %2 s</source>
+        <translation>En retard&#xa0;: la frappe commence à %1 s sur %2 s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="121"/>
+        <source>Nothing to put into the slot: the window starts at %1 s, past the end of the %2 s source.</source>
+        <translation>Rien à mettre dans l’emplacement&#xa0;: la fenêtre commence à %1 s, après la fin de la source de %2 s.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="124"/>
+        <source>Nothing to put into the slot: the window from %1 s to %2 s is shorter than one frame of the source.</source>
+        <translation>Rien à mettre dans l’emplacement&#xa0;: la fenêtre de %1 s à %2 s est plus courte qu’une trame de la source.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutWindow</name>
     <message>
         <location filename="../app/window/CAboutWindow.cpp" line="12"/>
@@ -901,45 +990,6 @@ Si oui, son registre (ce qu’il a reçu, où reprend un envoi arrêté, ses ré
     </message>
 </context>
 <context>
-    <name>CRegionFields</name>
-    <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="29"/>
-        <source>Start</source>
-        <translation>Début</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="29"/>
-        <location filename="../app/sounds/CRegionFields.cpp" line="30"/>
-        <source>s</source>
-        <translation>s</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="30"/>
-        <source>End</source>
-        <translation>Fin</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="32"/>
-        <source>Seconds into the source where the window starts; the window keeps its length</source>
-        <translation>Secondes de la source où commence la fenêtre&#xa0;; la fenêtre garde sa longueur</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="33"/>
-        <source>Seconds into the source where the window ends; no further than the slot holds</source>
-        <translation>Secondes de la source où finit la fenêtre&#xa0;; pas plus loin que ce que l’emplacement contient</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="34"/>
-        <source>S&amp;tart:</source>
-        <translation>&amp;Début&#xa0;:</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="36"/>
-        <source>&amp;End:</source>
-        <translation>F&amp;in&#xa0;:</translation>
-    </message>
-</context>
-<context>
     <name>CSendChoice</name>
     <message>
         <location filename="../app/transfer/CSendChoice.cpp" line="58"/>
@@ -1081,196 +1131,191 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
 <context>
     <name>CShapeControls</name>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
         <source>Classic</source>
         <translation>Classique</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
         <source>Clean</source>
         <translation>Propre</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
         <source>Linear</source>
         <translation>Linéaire</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
         <source>Intermediate</source>
         <translation>Intermédiaire</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
         <source>Minimum</source>
         <translation>Minimale</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
         <source>None</source>
         <translation>Aucun</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
         <source>Triangular (TPDF)</source>
         <translation>Triangulaire (TPDF)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
         <source>Noise-shaped</source>
         <translation>Mise en forme du bruit</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="57"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
         <source>dB</source>
         <translation>dB</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="58"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="57"/>
         <source>Limit to</source>
         <translation>Limiter à</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="59"/>
-        <location filename="../app/sounds/CShapeControls.cpp" line="70"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="58"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="69"/>
         <source>dBFS</source>
         <translation>dBFS</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="60"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="59"/>
         <source>Normalise</source>
         <translation>Normaliser</translation>
     </message>
     <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="60"/>
         <location filename="../app/sounds/CShapeControls.cpp" line="61"/>
-        <location filename="../app/sounds/CShapeControls.cpp" line="62"/>
         <source>ms</source>
         <translation>ms</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="63"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="62"/>
         <source>Reverse</source>
         <translation>Inverser</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="63"/>
         <source>semitones</source>
         <translation>demi-tons</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
         <source>Fit</source>
         <translation>Ajuster</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
         <source>Mix</source>
         <translation>Mélange</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
         <source>Left</source>
         <translation>Gauche</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
         <source>Right</source>
         <translation>Droite</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
         <source>Side</source>
         <translation>Côté</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="67"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
         <source>Remove DC offset</source>
         <translation>Supprimer la composante continue</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="68"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="67"/>
         <source>Trim silence below</source>
         <translation>Couper le silence sous</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="72"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="71"/>
         <source>The pitch that makes the whole window fill the slot</source>
         <translation>La hauteur qui fait remplir l’emplacement par toute la fenêtre</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="75"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="74"/>
         <source>Gain</source>
         <translation>Gain</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="76"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="75"/>
         <source>Limit</source>
         <translation>Limite</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="77"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="76"/>
         <source>Fade in</source>
         <translation>Fondu d’entrée</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="78"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="77"/>
         <source>Fade out</source>
         <translation>Fondu de sortie</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="79"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="78"/>
         <source>Pitch</source>
         <translation>Hauteur</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="80"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="79"/>
         <source>Trim threshold</source>
         <translation>Seuil de coupe</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="85"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="84"/>
         <source>Gain:</source>
         <translation>Gain&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="87"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="86"/>
         <source>Fade in:</source>
         <translation>Fondu d’entrée&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="88"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="87"/>
         <source>Fade out:</source>
         <translation>Fondu de sortie&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="89"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="88"/>
         <source>Pitch:</source>
         <translation>Hauteur&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="90"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="89"/>
         <source>Channels:</source>
         <translation>Canaux&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="92"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="91"/>
         <source>Conversion:</source>
         <translation>Conversion&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="93"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="92"/>
         <source>Filter phase:</source>
         <translation>Phase du filtre&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="94"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="93"/>
         <source>Dither:</source>
         <translation>Dither&#xa0;:</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="183"/>
-        <source>no fit</source>
-        <translation>pas d’ajustement</translation>
     </message>
 </context>
 <context>
@@ -1596,108 +1641,87 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <translation>Résultat dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="105"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="104"/>
         <source>Zoom &amp;In</source>
         <translation>Zoom a&amp;vant</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="106"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="105"/>
         <source>Zoom O&amp;ut</source>
         <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="106"/>
         <source>Snap to &amp;Onset</source>
         <translation>Caler sur l’&amp;attaque</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="108"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
         <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
         <translation>Placer le début de la fenêtre là où le son dépasse le seuil de coupe</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="109"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="108"/>
         <source>Snap to &amp;Zero Crossing</source>
         <translation>Caler sur le passage par &amp;zéro</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="110"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="109"/>
         <source>Play &amp;Source</source>
         <translation>Écouter la &amp;source</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="111"/>
-        <location filename="../app/banks/CSoundPanel.cpp" line="389"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="110"/>
         <source>Play &amp;Result</source>
         <translation>Écouter le &amp;résultat</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="113"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="112"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="114"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="113"/>
         <source>&amp;Apply</source>
         <translation>A&amp;ppliquer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="128"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="123"/>
         <source>Result in the slot:</source>
         <translation>Résultat dans l’emplacement&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="139"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="134"/>
         <source>Source:</source>
         <translation>Source&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="215"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="205"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenêtre de %1 à %2 sur %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="223"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="213"/>
         <source>%1, then %2 of silence to the slot&apos;s end</source>
         <translation>%1, puis %2 de silence jusqu’à la fin de l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="330"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="303"/>
         <source>Cannot fit: %1.</source>
         <translation>Ajustement impossible&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="331"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="305"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Rien à mettre dans l’emplacement&#xa0;: la fenêtre ne contient aucun son.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="335"/>
-        <source>Silent: the result&apos;s peak is %1, below %2 dBFS</source>
-        <translation>Silencieux&#xa0;: la crête du résultat est %1, sous %2&#xa0;dBFS</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="338"/>
-        <source>zero</source>
-        <translation>zéro</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="341"/>
-        <source>; the sound starts at %1 s</source>
-        <translation>&#xa0;; le son commence à %1&#xa0;s</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="345"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="311"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Écrêté&#xa0;: le gain pousse le son au-delà de la pleine échelle, ses crêtes sont coupées.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="365"/>
-        <source>Stop &amp;Result</source>
-        <translation>Arrêter le &amp;résultat</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="400"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="341"/>
         <source>Could not play: %1</source>
         <translation>Impossible d’écouter&#xa0;: %1</translation>
     </message>
@@ -2273,159 +2297,153 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 <context>
     <name>ImportWording</name>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="26"/>
+        <location filename="../app/banks/ImportWording.cpp" line="24"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="43"/>
+        <location filename="../app/banks/ImportWording.cpp" line="34"/>
         <source>Clean</source>
         <translation>Propre</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="44"/>
+        <location filename="../app/banks/ImportWording.cpp" line="35"/>
         <source>Classic</source>
         <translation>Classique</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="46"/>
+        <location filename="../app/banks/ImportWording.cpp" line="37"/>
         <source>, %1 of silence trimmed</source>
         <translation>, %1 de silence coupé</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="47"/>
+        <location filename="../app/banks/ImportWording.cpp" line="38"/>
         <source>, no silence to trim</source>
         <translation>, aucun silence à couper</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="51"/>
+        <location filename="../app/banks/ImportWording.cpp" line="42"/>
         <source>, normalised %1 dB</source>
         <translation>, normalisé %1&#xa0;dB</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="61"/>
+        <location filename="../app/banks/ImportWording.cpp" line="52"/>
         <source>nothing imported</source>
         <translation>rien d’importé</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="63"/>
+        <location filename="../app/banks/ImportWording.cpp" line="54"/>
         <source>System Exclusive message of %1 bytes into %2</source>
         <translation>message System Exclusive de %1&#xa0;octets dans %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="68"/>
+        <location filename="../app/banks/ImportWording.cpp" line="59"/>
         <source>%1 bytes of raw device data</source>
         <translation>%1&#xa0;octets de données brutes de l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="71"/>
+        <location filename="../app/banks/ImportWording.cpp" line="62"/>
         <source>, cut to %1 to fit %2</source>
         <translation>, coupé à %1 pour tenir dans %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="73"/>
+        <location filename="../app/banks/ImportWording.cpp" line="64"/>
         <source>, padded to %1 with silence</source>
         <translation>, complété de silence jusqu’à %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="76"/>
-        <source>, fills %1 exactly at %2 semitones</source>
-        <extracomment>The slot&apos;s label, then the pitch a fit chose: &quot;fills CRASH exactly at +7.02 semitones&quot;</extracomment>
-        <translation>, remplit exactement %1 à %2 demi-tons</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="78"/>
+        <location filename="../app/banks/ImportWording.cpp" line="66"/>
         <source>, fills %1 exactly</source>
         <translation>, remplit exactement %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="82"/>
+        <location filename="../app/banks/ImportWording.cpp" line="70"/>
         <source>%1 (%2)</source>
         <extracomment>The conversion in brackets after what the import did: &quot;Clean, normalised +6.0 dB&quot;</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="84"/>
+        <location filename="../app/banks/ImportWording.cpp" line="72"/>
         <source>%1; the file is damaged or cut short</source>
         <extracomment>What the import did, then that the file&apos;s sound ended before the length its header declares</extracomment>
         <translation>%1&#xa0;; le fichier est endommagé ou tronqué</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="92"/>
+        <location filename="../app/banks/ImportWording.cpp" line="80"/>
         <source>is a bank file, not a System Exclusive message</source>
         <translation>est un fichier de banques, pas un message System Exclusive</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="94"/>
+        <location filename="../app/banks/ImportWording.cpp" line="82"/>
         <source>holds no System Exclusive message</source>
         <translation>ne contient aucun message System Exclusive</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="96"/>
+        <location filename="../app/banks/ImportWording.cpp" line="84"/>
         <source>holds a System Exclusive message that is not in the ZYLOX 515&apos;s own form</source>
         <translation>contient un message System Exclusive qui n’est pas au format propre du ZYLOX 515</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="98"/>
+        <location filename="../app/banks/ImportWording.cpp" line="86"/>
         <source>holds a flash erase message, which would leave the block empty</source>
         <translation>contient un message d’effacement flash, qui laisserait le bloc vide</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="100"/>
+        <location filename="../app/banks/ImportWording.cpp" line="88"/>
         <source>holds a flash write for another flash block</source>
         <translation>contient une écriture flash pour un autre bloc flash</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="103"/>
+        <location filename="../app/banks/ImportWording.cpp" line="91"/>
         <source>holds the %1 message</source>
         <extracomment>The other firmware slot&apos;s label: &quot;holds the PRESETS message&quot;</extracomment>
         <translation>contient le message %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="106"/>
+        <location filename="../app/banks/ImportWording.cpp" line="94"/>
         <source>holds a System Exclusive message of 1 byte</source>
         <translation>contient un message System Exclusive de 1&#xa0;octet</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="107"/>
+        <location filename="../app/banks/ImportWording.cpp" line="95"/>
         <source>holds a System Exclusive message of %1 bytes</source>
         <translation>contient un message System Exclusive de %1&#xa0;octets</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="123"/>
+        <location filename="../app/banks/ImportWording.cpp" line="111"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s name, then what its import did</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="134"/>
+        <location filename="../app/banks/ImportWording.cpp" line="122"/>
         <source>%1, which decodes it, is not installed</source>
         <extracomment>The library&apos;s file name, as a user installs it</extracomment>
         <translation>%1, qui le décode, n’est pas installé</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="136"/>
+        <location filename="../app/banks/ImportWording.cpp" line="124"/>
         <source>the file is damaged or cut short</source>
         <translation>le fichier est endommagé ou tronqué</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="138"/>
+        <location filename="../app/banks/ImportWording.cpp" line="126"/>
         <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
         <translation>la zone demanderait une hauteur de %1 demi-tons pour remplir l’emplacement&#xa0;; l’ajustement va de %2 à %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="144"/>
+        <location filename="../app/banks/ImportWording.cpp" line="132"/>
         <source>the region holds no sound to fit into the slot</source>
         <translation>la zone ne contient aucun son à ajuster dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="166"/>
+        <location filename="../app/banks/ImportWording.cpp" line="154"/>
         <source>%1; %2 takes the %2 message, which begins %3, for flash block %4</source>
         <extracomment>What the file holds, then the firmware slot&apos;s label twice and how its own message begins</extracomment>
         <translation>%1&#xa0;; %2 prend le message %2, qui commence par %3, pour le bloc flash %4</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="169"/>
+        <location filename="../app/banks/ImportWording.cpp" line="157"/>
         <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
         <extracomment>What the file holds, then what the firmware slot takes</extracomment>
         <translation>%1&#xa0;; %2 prend un message System Exclusive du ZYLOX 515 de %3 à %4&#xa0;octets pour le bloc flash %5</translation>

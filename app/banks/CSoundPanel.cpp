@@ -1,5 +1,6 @@
 #include "app/banks/CSoundPanel.h"
 
+#include "app/banks/AdviceWording.h"
 #include "app/banks/ImportWording.h"
 #include "app/common/WarningColour.h"
 #include "app/sounds/CRegionFields.h"
@@ -363,23 +364,16 @@ const audio::RenderedSlot& CSoundPanel::rendered()
 
 QString CSoundPanel::warning(const audio::ImportResult& result)
 {
-    if (!result)
-        return result.refusal == audio::ImportResult::Refusal::FitOutOfReach
-                   ? tr("Cannot fit: %1.").arg(ImportWording::detail(result))
-                   : tr("Nothing to put into the slot: the window holds no sound.");
-    QStringList warnings;
-    const audio::ShapeReport& report = result.report;
-    if (report.silent) {
-        QString text = tr("Silent: the result's peak is %1, below %2 dBFS")
-                           .arg(std::isfinite(report.peakDecibels)
-                                    ? QLocale().toString(report.peakDecibels, 'f', 1) + QStringLiteral(" dBFS")
-                                    : tr("zero"))
-                           .arg(QLocale().toString(audio::ShapeReport::quietestSound, 'f', 0));
-        if (report.soundStart)
-            text += tr("; the sound starts at %1 s").arg(QLocale().toString(*report.soundStart, 'f', 2));
-        warnings << text + ".";
+    if (!result) {
+        if (result.refusal == audio::ImportResult::Refusal::FitOutOfReach)
+            return tr("Cannot fit: %1.").arg(ImportWording::detail(result));
+        const QString advice = AdviceWording::refusal(result);
+        return advice.isEmpty() ? tr("Nothing to put into the slot: the window holds no sound.") : advice;
     }
-    if (report.clipped)
+    QStringList warnings;
+    if (const QString advice = AdviceWording::warning(result); !advice.isEmpty())
+        warnings << advice;
+    if (result.report.clipped)
         warnings << tr("Clipped: the gain pushes the sound past full scale, its peaks are cut flat.");
     return warnings.join(QLatin1Char(' '));
 }

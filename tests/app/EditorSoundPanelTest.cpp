@@ -231,7 +231,8 @@ TEST_F(EditorSoundPanelTest, ASilentLeadInIsMarkedAndNamedAndSnappingToTheOnsetB
 {
     const std::string lead = sounds.synth("lead.wav", "-r 44100 -c 1 -b 16", "synth 0.2 sine 1000 pad 0.4");
     importIntoSlot(1, lead);
-    const std::string silent = "Silent: the result's peak is zero, below -36 dBFS; the sound starts at 0.40 s.";
+    const std::string silent
+        = "Silent: the next sound starts at 0.400 s; start the window at 0.400 s or trim the silence.";
     EXPECT_EQ(panelText("text_warning"), silent);
     clickInPanel("button_apply");
     EXPECT_TRUE(textOf("text_status").ends_with(silent)) << textOf("text_status");
@@ -247,6 +248,19 @@ TEST_F(EditorSoundPanelTest, ASilentLeadInIsMarkedAndNamedAndSnappingToTheOnsetB
     clickInPanel("button_apply");
     EXPECT_EQ(textOf("text_status").find("Silent"), std::string::npos) << textOf("text_status");
     EXPECT_GT(peakOf(slot(4, 1)), 64);
+}
+
+TEST_F(EditorSoundPanelTest, ALeadInThatLeavesTheSlotPartlySilentIsNamedInThePanelAndTheStatusLine)
+{
+    const std::string lead = sounds.synth("late_snare.wav", "-r 44100 -c 1 -b 16", "synth 0.2 sine 1000 pad 0.4");
+    importIntoSlot(4, lead);
+    const std::string slotSeconds = QString::number(slot(4, 4).size() / 33000.0, 'f', 2).toStdString();
+    const std::string late
+        = "Late: the hit starts at 0.40 s of " + slotSeconds + " s; start the window at 0.400 s or trim the silence.";
+    EXPECT_EQ(panelText("text_warning"), late);
+    clickInPanel("button_apply");
+    EXPECT_TRUE(textOf("text_status").starts_with("late_snare.wav: ")) << textOf("text_status");
+    EXPECT_TRUE(textOf("text_status").ends_with(late)) << textOf("text_status");
 }
 
 TEST_F(EditorSoundPanelTest, PlaySourcePlaysTheWindowAsItIsAndPlayResultTheBytesApplyWrites)

@@ -85,6 +85,7 @@ SlotAdvice adviseOnSilence(const DecodedSound& sound, const SoundShape& shape, c
         = shape.mono != MonoSource::Mix && onsetFrame(sound, 0, shape.trimThreshold, MonoSource::Mix).has_value();
     advice.kind = mixSounds ? SlotAdvice::Kind::ChannelSilent : SlotAdvice::Kind::NoSound;
     advice.channels = sound.frames.m_channels;
+    advice.nearOnly = !mixSounds && (sound.firstFrame > 0 || sound.heldEnd() < sound.wholeFrames);
     return advice;
 }
 

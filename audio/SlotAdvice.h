@@ -36,6 +36,9 @@ struct SlotAdvice {
     double sourceSeconds = 0.0; // the whole source's length, for PastTheEnd
     double rate = 0.0; // the source's frames a second, for UnderAFrame
     unsigned channels = 0; // the source's, for ChannelSilent
+    // For NoSound: only the part of a long source around the region was looked
+    // through, so sound may lie further away.
+    bool nearOnly = false;
 
     explicit operator bool() const { return kind != Kind::None; }
     // Whether a sound may lie past what was decoded of a source that was not decoded whole: a

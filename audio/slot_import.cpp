@@ -169,6 +169,17 @@ ImportResult importSlot(SourceReader& source, const ImportOptions& options, std:
             advice = further.result.advice;
         }
     }
+    // Nothing sounds from the region's start on: the minute before it may hold the sound.
+    if (advice.looksFurther() && advice.kind != SlotAdvice::Kind::SoundBefore && decoded.firstFrame > 0
+        && source.seekable()) {
+        const double start = options.withinRanges().start;
+        const DecodedSound before
+            = decodeSound(source, secondsWanted(std::max(0.0, start - longestSource), start), kMostSourceBytes);
+        const SlotAdvice earlier = adviseOnSlot(before, options.withinRanges(), SlotSound{}, slot.size());
+        if (earlier.kind == SlotAdvice::Kind::SoundBefore) {
+            advice = earlier;
+        }
+    }
     if (rendered.result) {
         slot = std::move(rendered.bytes);
     }

@@ -91,7 +91,10 @@ std::string silence(const audio::ImportResult& result)
     case Kind::LateHit:
         break;
     }
-    return "the source holds no sound above " + withDecimals(result.options.trimThreshold, 0) + " dBFS";
+    const std::string threshold = withDecimals(result.options.trimThreshold, 0) + " dBFS";
+    if (advice.nearOnly)
+        return "no sound above " + threshold + " lies near " + sourceSeconds(result.options.start);
+    return "the source holds no sound above " + threshold;
 }
 
 } // namespace

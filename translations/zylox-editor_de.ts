@@ -92,22 +92,27 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
         <translation>Stumm: Nach %1 s kommt kein Sound mehr; der Sound beginnt bei %2 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="95"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="96"/>
+        <source>Silent: no sound above %1 dBFS lies near %2 s.</source>
+        <translation>Stumm: In der Nähe von %2 s liegt kein Sound über %1 dBFS.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="98"/>
         <source>Silent: the source holds no sound above %1 dBFS.</source>
         <translation>Stumm: Die Quelle enthält keinen Sound über %1 dBFS.</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="111"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="114"/>
         <source>Late: the hit starts at %1 s of %2 s</source>
         <translation>Spät: Der Schlag beginnt bei %1 s von %2 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="121"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="124"/>
         <source>Nothing to put into the slot: the window starts at %1 s, past the end of the %2 s source.</source>
         <translation>Nichts für den Slot: Das Fenster beginnt bei %1 s, nach dem Ende der %2 s langen Quelle.</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="124"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="127"/>
         <source>Nothing to put into the slot: the window from %1 s to %2 s is shorter than one frame of the source.</source>
         <translation>Nichts für den Slot: Das Fenster von %1 s bis %2 s ist kürzer als ein Frame der Quelle.</translation>
     </message>
@@ -123,140 +128,140 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
 <context>
     <name>CBankEdits</name>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="67"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="82"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="68"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="83"/>
         <source>Rename</source>
         <translation>Umbenennen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="67"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="82"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="68"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="83"/>
         <source>rename of %1</source>
         <translation>Umbenennen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="71"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="87"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="72"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="88"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 in „%2“ umbenannt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="115"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="130"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="116"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="131"/>
         <source>Reset to Default</source>
         <translation>Auf Werkseinstellung zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="116"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="117"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Setzen Sie während des Sendens oder Empfangens keine Bank auf die Werkseinstellung zurück!</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="104"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="117"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="291"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="105"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="118"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="299"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="36"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="37"/>
         <source>the new name holds a zero byte (U+0000), which would end the name in a bank file</source>
         <translation>der neue Name enthält ein Null-Byte (U+0000), das den Namen in einer Bankdatei beenden würde</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="37"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="38"/>
         <source>the new name is %1 bytes long; a bank or slot name holds at most %2 bytes of UTF-8, as a file&apos;s name does</source>
         <translation>der neue Name ist %1 Bytes lang; ein Bank- oder Slotname fasst wie ein Dateiname höchstens %2 Bytes UTF-8</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="100"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
         <source>%1 keeps its name: %2.</source>
         <translation>%1 behält seinen Namen: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="102"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="103"/>
         <source>Rename Failed</source>
         <translation>Umbenennen fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="120"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="121"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Nicht zurückgesetzt: %1 bleibt unverändert, solange Bänke gesendet werden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="125"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="126"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Der Bank „%1“ ihren Werksnamen und ihre Werkssounds zurückgeben? Ihr jetziger Inhalt wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="132"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="139"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="133"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="140"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="133"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="134"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="139"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="140"/>
         <source>reset of %1</source>
         <translation>Zurücksetzen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="140"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="141"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 auf Werksnamen und Werkssounds zurückgesetzt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="150"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="151"/>
         <source>Import into %1 slot %2, %3</source>
         <translation>In %1, Slot %2 importieren, %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="182"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="210"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="190"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="218"/>
         <source>Not imported: %1</source>
         <translation>Nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="237"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="245"/>
         <source>Shape “%1” for %2</source>
         <translation>„%1“ für %2 formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="253"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="261"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="253"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="261"/>
         <source>import into %1</source>
         <translation>Import in %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="254"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="262"/>
         <source>Shape</source>
         <translation>Formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="254"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="262"/>
         <source>shape of %1</source>
         <translation>Formen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="274"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="282"/>
         <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurde die älteste verworfen: Ihr Slot besteht jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="278"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="286"/>
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurden die %2 ältesten verworfen: Ihre Slots bestehen jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="287"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="295"/>
         <source>Damaged or Cut Short</source>
         <translation>Beschädigt oder unvollständig</translation>
     </message>
@@ -539,81 +544,81 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>CContentImport</name>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="15"/>
+        <location filename="../app/banks/CContentImport.cpp" line="14"/>
         <source>“%1”</source>
         <extracomment>A file&apos;s name in quotes</extracomment>
         <translation>„%1“</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="28"/>
+        <location filename="../app/banks/CContentImport.cpp" line="27"/>
         <source>%1 could not be read.</source>
         <translation>%1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="41"/>
+        <location filename="../app/banks/CContentImport.cpp" line="40"/>
         <source>%1 is not a sound file this editor decodes (%2). Load its bytes into the slot as raw 8-bit device data?</source>
         <translation>%1 ist keine Sounddatei, die dieser Editor dekodiert (%2). Ihre Bytes als rohe 8-Bit-Gerätedaten in den Slot laden?</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="46"/>
+        <location filename="../app/banks/CContentImport.cpp" line="45"/>
         <source>Not a Sound</source>
         <translation>Kein Sound</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="48"/>
-        <location filename="../app/banks/CContentImport.cpp" line="79"/>
+        <location filename="../app/banks/CContentImport.cpp" line="47"/>
+        <location filename="../app/banks/CContentImport.cpp" line="78"/>
         <source>Load Raw</source>
         <translation>Roh laden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="49"/>
+        <location filename="../app/banks/CContentImport.cpp" line="48"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="62"/>
+        <location filename="../app/banks/CContentImport.cpp" line="61"/>
         <source> Open it with Open… to load its banks.</source>
         <translation> Öffnen Sie sie mit „Öffnen…“, um ihre Bänke zu laden.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="63"/>
+        <location filename="../app/banks/CContentImport.cpp" line="62"/>
         <source>%1 %2.</source>
         <translation>%1 %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="70"/>
+        <location filename="../app/banks/CContentImport.cpp" line="69"/>
         <source>%1 could not be decoded: %2.</source>
         <translation>%1 konnte nicht dekodiert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="71"/>
+        <location filename="../app/banks/CContentImport.cpp" line="70"/>
         <source>ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.</source>
         <translation>ZYLOX 515 Editor kann das Format von %1 nicht dekodieren. Er importiert Sounds im Format %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="76"/>
+        <location filename="../app/banks/CContentImport.cpp" line="75"/>
         <source>Wrong File Format</source>
         <translation>Falsches Dateiformat</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="78"/>
-        <location filename="../app/banks/CContentImport.cpp" line="118"/>
+        <location filename="../app/banks/CContentImport.cpp" line="77"/>
+        <location filename="../app/banks/CContentImport.cpp" line="117"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="95"/>
-        <location filename="../app/banks/CContentImport.cpp" line="110"/>
+        <location filename="../app/banks/CContentImport.cpp" line="94"/>
+        <location filename="../app/banks/CContentImport.cpp" line="109"/>
         <source>%1 holds no sound.</source>
         <translation>%1 enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="98"/>
+        <location filename="../app/banks/CContentImport.cpp" line="97"/>
         <source>%1 cannot fill the slot: %2.</source>
         <translation>%1 kann den Slot nicht füllen: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="118"/>
+        <location filename="../app/banks/CContentImport.cpp" line="117"/>
         <source>Import Failed</source>
         <translation>Import fehlgeschlagen</translation>
     </message>
@@ -990,6 +995,45 @@ Wenn ja, wandert dessen Eintrag (was es erhalten hat, wo ein angehaltenes Senden
     </message>
 </context>
 <context>
+    <name>CRegionFields</name>
+    <message>
+        <location filename="../app/sounds/CRegionFields.cpp" line="29"/>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CRegionFields.cpp" line="29"/>
+        <location filename="../app/sounds/CRegionFields.cpp" line="30"/>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CRegionFields.cpp" line="30"/>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CRegionFields.cpp" line="32"/>
+        <source>Seconds into the source where the window starts; the window keeps its length</source>
+        <translation>Sekunden in der Quelle, bei denen das Fenster beginnt; das Fenster behält seine Länge</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CRegionFields.cpp" line="33"/>
+        <source>Seconds into the source where the window ends; no further than the slot holds</source>
+        <translation>Sekunden in der Quelle, bei denen das Fenster endet; nicht weiter, als der Slot fasst</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CRegionFields.cpp" line="34"/>
+        <source>S&amp;tart:</source>
+        <translation>An&amp;fang:</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CRegionFields.cpp" line="36"/>
+        <source>&amp;End:</source>
+        <translation>En&amp;de:</translation>
+    </message>
+</context>
+<context>
     <name>CSendChoice</name>
     <message>
         <location filename="../app/transfer/CSendChoice.cpp" line="58"/>
@@ -1131,191 +1175,196 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>CShapeControls</name>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
         <source>Classic</source>
         <translation>Klassisch</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
         <source>Clean</source>
         <translation>Sauber</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
         <source>Linear</source>
         <translation>Linear</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
         <source>Intermediate</source>
         <translation>Mittel</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
         <source>Minimum</source>
         <translation>Minimal</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
         <source>None</source>
         <translation>Keins</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
         <source>Triangular (TPDF)</source>
         <translation>Dreieck (TPDF)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
         <source>Noise-shaped</source>
         <translation>Rauschgeformt</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="57"/>
         <source>dB</source>
         <translation>dB</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="57"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="58"/>
         <source>Limit to</source>
         <translation>Begrenzen auf</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="58"/>
-        <location filename="../app/sounds/CShapeControls.cpp" line="69"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="59"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="70"/>
         <source>dBFS</source>
         <translation>dBFS</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="59"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="60"/>
         <source>Normalise</source>
         <translation>Normalisieren</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="60"/>
         <location filename="../app/sounds/CShapeControls.cpp" line="61"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="62"/>
         <source>ms</source>
         <translation>ms</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="62"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="63"/>
         <source>Reverse</source>
         <translation>Rückwärts</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="63"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
         <source>semitones</source>
         <translation>Halbtöne</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
         <source>Fit</source>
         <translation>Einpassen</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
         <source>Mix</source>
         <translation>Mischen</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
         <source>Left</source>
         <translation>Links</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
         <source>Right</source>
         <translation>Rechts</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
         <source>Side</source>
         <translation>Seite</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="67"/>
         <source>Remove DC offset</source>
         <translation>Gleichanteil entfernen</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="67"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="68"/>
         <source>Trim silence below</source>
         <translation>Stille abschneiden unter</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="71"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="72"/>
         <source>The pitch that makes the whole window fill the slot</source>
         <translation>Die Tonhöhe, bei der das ganze Fenster den Slot füllt</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="74"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="75"/>
         <source>Gain</source>
         <translation>Verstärkung</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="75"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="76"/>
         <source>Limit</source>
         <translation>Grenze</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="76"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="77"/>
         <source>Fade in</source>
         <translation>Einblenden</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="77"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="78"/>
         <source>Fade out</source>
         <translation>Ausblenden</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="78"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="79"/>
         <source>Pitch</source>
         <translation>Tonhöhe</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="79"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="80"/>
         <source>Trim threshold</source>
         <translation>Schwelle zum Abschneiden</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="84"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="85"/>
         <source>Gain:</source>
         <translation>Verstärkung:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="86"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="87"/>
         <source>Fade in:</source>
         <translation>Einblenden:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="87"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="88"/>
         <source>Fade out:</source>
         <translation>Ausblenden:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="88"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="89"/>
         <source>Pitch:</source>
         <translation>Tonhöhe:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="89"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="90"/>
         <source>Channels:</source>
         <translation>Kanäle:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="91"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="92"/>
         <source>Conversion:</source>
         <translation>Wandlung:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="92"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="93"/>
         <source>Filter phase:</source>
         <translation>Filterphase:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="93"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="94"/>
         <source>Dither:</source>
         <translation>Dither:</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="183"/>
+        <source>no fit</source>
+        <translation>nicht einpassbar</translation>
     </message>
 </context>
 <context>
@@ -1621,107 +1670,113 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>CSoundPanel</name>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="40"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="45"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="91"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="97"/>
         <source>Source waveform and the window that goes into the slot</source>
         <translation>Wellenform der Quelle und das Fenster, das in den Slot kommt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="94"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="100"/>
         <source>The slot as the shape makes it</source>
         <translation>Der Slot, wie die Form ihn macht</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="95"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="101"/>
         <source>Result in the slot</source>
         <translation>Ergebnis im Slot</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="104"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="111"/>
         <source>Zoom &amp;In</source>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="105"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="112"/>
         <source>Zoom O&amp;ut</source>
         <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="106"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="113"/>
         <source>Snap to &amp;Onset</source>
         <translation>Am &amp;Einsatz ausrichten</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="114"/>
         <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
         <translation>Den Anfang des Fensters dorthin verschieben, wo der Sound über die Abschneideschwelle steigt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="108"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="115"/>
         <source>Snap to &amp;Zero Crossing</source>
         <translation>Am &amp;Nulldurchgang ausrichten</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="109"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="116"/>
         <source>Play &amp;Source</source>
         <translation>&amp;Quelle abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="110"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="117"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="416"/>
         <source>Play &amp;Result</source>
         <translation>E&amp;rgebnis abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="112"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="119"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="113"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="120"/>
         <source>&amp;Apply</source>
         <translation>&amp;Anwenden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="123"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="134"/>
         <source>Result in the slot:</source>
         <translation>Ergebnis im Slot:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="134"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="145"/>
         <source>Source:</source>
         <translation>Quelle:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="205"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="231"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenster %1 bis %2 von %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="213"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="238"/>
         <source>%1, then %2 of silence to the slot&apos;s end</source>
         <translation>%1, danach %2 Stille bis zum Ende des Slots</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="303"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="369"/>
         <source>Cannot fit: %1.</source>
         <translation>Einpassen nicht möglich: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="305"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="371"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Nichts für den Slot: Das Fenster enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="311"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="377"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Übersteuert: Die Verstärkung treibt den Sound über die Vollaussteuerung, seine Spitzen werden abgeschnitten.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="341"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="397"/>
+        <source>Stop &amp;Result</source>
+        <translation>E&amp;rgebnis stoppen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="427"/>
         <source>Could not play: %1</source>
         <translation>Abspielen nicht möglich: %1</translation>
     </message>
@@ -2297,153 +2352,159 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 <context>
     <name>ImportWording</name>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="24"/>
+        <location filename="../app/banks/ImportWording.cpp" line="26"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="34"/>
+        <location filename="../app/banks/ImportWording.cpp" line="43"/>
         <source>Clean</source>
         <translation>Sauber</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="35"/>
+        <location filename="../app/banks/ImportWording.cpp" line="44"/>
         <source>Classic</source>
         <translation>Klassisch</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="37"/>
+        <location filename="../app/banks/ImportWording.cpp" line="46"/>
         <source>, %1 of silence trimmed</source>
         <translation>, %1 Stille abgeschnitten</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="38"/>
+        <location filename="../app/banks/ImportWording.cpp" line="47"/>
         <source>, no silence to trim</source>
         <translation>, keine Stille abzuschneiden</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="42"/>
+        <location filename="../app/banks/ImportWording.cpp" line="51"/>
         <source>, normalised %1 dB</source>
         <translation>, normalisiert %1 dB</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="52"/>
+        <location filename="../app/banks/ImportWording.cpp" line="61"/>
         <source>nothing imported</source>
         <translation>nichts importiert</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="54"/>
+        <location filename="../app/banks/ImportWording.cpp" line="63"/>
         <source>System Exclusive message of %1 bytes into %2</source>
         <translation>System-Exclusive-Nachricht mit %1 Bytes in %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="59"/>
+        <location filename="../app/banks/ImportWording.cpp" line="68"/>
         <source>%1 bytes of raw device data</source>
         <translation>%1 Bytes rohe Gerätedaten</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="62"/>
+        <location filename="../app/banks/ImportWording.cpp" line="71"/>
         <source>, cut to %1 to fit %2</source>
         <translation>, auf %1 gekürzt, passend für %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="64"/>
+        <location filename="../app/banks/ImportWording.cpp" line="73"/>
         <source>, padded to %1 with silence</source>
         <translation>, mit Stille auf %1 aufgefüllt</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="66"/>
+        <location filename="../app/banks/ImportWording.cpp" line="76"/>
+        <source>, fills %1 exactly at %2 semitones</source>
+        <extracomment>The slot&apos;s label, then the pitch a fit chose: &quot;fills CRASH exactly at +7.02 semitones&quot;</extracomment>
+        <translation>, füllt %1 genau mit %2 Halbtönen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="78"/>
         <source>, fills %1 exactly</source>
         <translation>, füllt %1 genau</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="70"/>
+        <location filename="../app/banks/ImportWording.cpp" line="82"/>
         <source>%1 (%2)</source>
         <extracomment>The conversion in brackets after what the import did: &quot;Clean, normalised +6.0 dB&quot;</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="72"/>
+        <location filename="../app/banks/ImportWording.cpp" line="84"/>
         <source>%1; the file is damaged or cut short</source>
         <extracomment>What the import did, then that the file&apos;s sound ended before the length its header declares</extracomment>
         <translation>%1; die Datei ist beschädigt oder unvollständig</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="80"/>
+        <location filename="../app/banks/ImportWording.cpp" line="92"/>
         <source>is a bank file, not a System Exclusive message</source>
         <translation>ist eine Bankdatei, keine System-Exclusive-Nachricht</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="82"/>
+        <location filename="../app/banks/ImportWording.cpp" line="94"/>
         <source>holds no System Exclusive message</source>
         <translation>enthält keine System-Exclusive-Nachricht</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="84"/>
+        <location filename="../app/banks/ImportWording.cpp" line="96"/>
         <source>holds a System Exclusive message that is not in the ZYLOX 515&apos;s own form</source>
         <translation>enthält eine System-Exclusive-Nachricht, die nicht im eigenen Format des ZYLOX 515 ist</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="86"/>
+        <location filename="../app/banks/ImportWording.cpp" line="98"/>
         <source>holds a flash erase message, which would leave the block empty</source>
         <translation>enthält eine Flash-Löschnachricht, die den Block leer ließe</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="88"/>
+        <location filename="../app/banks/ImportWording.cpp" line="100"/>
         <source>holds a flash write for another flash block</source>
         <translation>enthält einen Flash-Schreibvorgang für einen anderen Flash-Block</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="91"/>
+        <location filename="../app/banks/ImportWording.cpp" line="103"/>
         <source>holds the %1 message</source>
         <extracomment>The other firmware slot&apos;s label: &quot;holds the PRESETS message&quot;</extracomment>
         <translation>enthält die %1-Nachricht</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="94"/>
+        <location filename="../app/banks/ImportWording.cpp" line="106"/>
         <source>holds a System Exclusive message of 1 byte</source>
         <translation>enthält eine System-Exclusive-Nachricht von 1 Byte</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="95"/>
+        <location filename="../app/banks/ImportWording.cpp" line="107"/>
         <source>holds a System Exclusive message of %1 bytes</source>
         <translation>enthält eine System-Exclusive-Nachricht von %1 Bytes</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="111"/>
+        <location filename="../app/banks/ImportWording.cpp" line="123"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s name, then what its import did</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="122"/>
+        <location filename="../app/banks/ImportWording.cpp" line="134"/>
         <source>%1, which decodes it, is not installed</source>
         <extracomment>The library&apos;s file name, as a user installs it</extracomment>
         <translation>%1, das sie dekodiert, ist nicht installiert</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="124"/>
+        <location filename="../app/banks/ImportWording.cpp" line="136"/>
         <source>the file is damaged or cut short</source>
         <translation>die Datei ist beschädigt oder unvollständig</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="126"/>
+        <location filename="../app/banks/ImportWording.cpp" line="138"/>
         <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
         <translation>der Bereich bräuchte eine Tonhöhe von %1 Halbtönen, um den Slot zu füllen; Einpassen reicht von %2 bis %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="132"/>
+        <location filename="../app/banks/ImportWording.cpp" line="144"/>
         <source>the region holds no sound to fit into the slot</source>
         <translation>der Bereich enthält keinen Sound, der sich in den Slot einpassen ließe</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="154"/>
+        <location filename="../app/banks/ImportWording.cpp" line="166"/>
         <source>%1; %2 takes the %2 message, which begins %3, for flash block %4</source>
         <extracomment>What the file holds, then the firmware slot&apos;s label twice and how its own message begins</extracomment>
         <translation>%1; %2 nimmt die %2-Nachricht, die mit %3 beginnt, für Flash-Block %4</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="157"/>
+        <location filename="../app/banks/ImportWording.cpp" line="169"/>
         <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
         <extracomment>What the file holds, then what the firmware slot takes</extracomment>
         <translation>%1; %2 nimmt eine System-Exclusive-Nachricht des ZYLOX 515 von %3 bis %4 Bytes für Flash-Block %5</translation>

@@ -92,22 +92,27 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
         <translation>Silencieux&#xa0;: aucun son après %1 s&#xa0;; le son commence à %2 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="95"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="96"/>
+        <source>Silent: no sound above %1 dBFS lies near %2 s.</source>
+        <translation>Silencieux&#xa0;: aucun son au-dessus de %1&#xa0;dBFS près de %2 s.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/AdviceWording.cpp" line="98"/>
         <source>Silent: the source holds no sound above %1 dBFS.</source>
         <translation>Silencieux&#xa0;: la source ne contient aucun son au-dessus de %1&#xa0;dBFS.</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="111"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="114"/>
         <source>Late: the hit starts at %1 s of %2 s</source>
         <translation>En retard&#xa0;: la frappe commence à %1 s sur %2 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="121"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="124"/>
         <source>Nothing to put into the slot: the window starts at %1 s, past the end of the %2 s source.</source>
         <translation>Rien à mettre dans l’emplacement&#xa0;: la fenêtre commence à %1 s, après la fin de la source de %2 s.</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="124"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="127"/>
         <source>Nothing to put into the slot: the window from %1 s to %2 s is shorter than one frame of the source.</source>
         <translation>Rien à mettre dans l’emplacement&#xa0;: la fenêtre de %1 s à %2 s est plus courte qu’une trame de la source.</translation>
     </message>
@@ -123,140 +128,140 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
 <context>
     <name>CBankEdits</name>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="67"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="82"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="68"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="83"/>
         <source>Rename</source>
         <translation>Renommer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="67"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="82"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="68"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="83"/>
         <source>rename of %1</source>
         <translation>renommage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="71"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="87"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="72"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="88"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 renommé en «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="115"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="130"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="116"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="131"/>
         <source>Reset to Default</source>
         <translation>Rétablir les réglages d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="116"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="117"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Ne rétablissez aucune banque d’usine pendant un envoi ou une réception&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="104"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="117"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="291"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="105"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="118"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="299"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="36"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="37"/>
         <source>the new name holds a zero byte (U+0000), which would end the name in a bank file</source>
         <translation>le nouveau nom contient un octet nul (U+0000), qui y terminerait le nom dans un fichier de banques</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="37"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="38"/>
         <source>the new name is %1 bytes long; a bank or slot name holds at most %2 bytes of UTF-8, as a file&apos;s name does</source>
         <translation>le nouveau nom fait %1&#xa0;octets&#xa0;; un nom de banque ou d’emplacement tient en %2&#xa0;octets d’UTF-8 au plus, comme un nom de fichier</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="100"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
         <source>%1 keeps its name: %2.</source>
         <translation>%1 garde son nom&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="102"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="103"/>
         <source>Rename Failed</source>
         <translation>Échec du renommage</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="120"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="121"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Non rétablie&#xa0;: %1 reste telle quelle pendant l’envoi des banques</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="125"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="126"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Rendre à la banque «&#xa0;%1&#xa0;» son nom et ses sons d’usine&#xa0;? Son contenu actuel sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="132"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="139"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="133"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="140"/>
         <source>Reset</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="133"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="134"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="139"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="140"/>
         <source>reset of %1</source>
         <translation>rétablissement de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="140"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="141"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 rétablie avec son nom et ses sons d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="150"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="151"/>
         <source>Import into %1 slot %2, %3</source>
         <translation>Importer dans %1, emplacement %2, %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="182"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="210"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="190"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="218"/>
         <source>Not imported: %1</source>
         <translation>Non importé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="237"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="245"/>
         <source>Shape “%1” for %2</source>
         <translation>Façonner «&#xa0;%1&#xa0;» pour %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="253"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="261"/>
         <source>Import</source>
         <translation>Importer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="253"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="261"/>
         <source>import into %1</source>
         <translation>import dans %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="254"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="262"/>
         <source>Shape</source>
         <translation>Façonner</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="254"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="262"/>
         <source>shape of %1</source>
         <translation>façonnage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="274"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="282"/>
         <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
         <translation> Pour rester sous %1&#xa0;Mo de sources conservées, la plus ancienne a été abandonnée&#xa0;: son emplacement ne contient plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="278"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="286"/>
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Pour rester sous %1&#xa0;Mo de sources conservées, les %2 plus anciennes ont été abandonnées&#xa0;: leurs emplacements ne contiennent plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="287"/>
+        <location filename="../app/banks/CBankEdits.cpp" line="295"/>
         <source>Damaged or Cut Short</source>
         <translation>Endommagé ou tronqué</translation>
     </message>
@@ -539,81 +544,81 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
 <context>
     <name>CContentImport</name>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="15"/>
+        <location filename="../app/banks/CContentImport.cpp" line="14"/>
         <source>“%1”</source>
         <extracomment>A file&apos;s name in quotes</extracomment>
         <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="28"/>
+        <location filename="../app/banks/CContentImport.cpp" line="27"/>
         <source>%1 could not be read.</source>
         <translation>%1 n’a pas pu être lu.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="41"/>
+        <location filename="../app/banks/CContentImport.cpp" line="40"/>
         <source>%1 is not a sound file this editor decodes (%2). Load its bytes into the slot as raw 8-bit device data?</source>
         <translation>%1 n’est pas un fichier son que cet éditeur sait décoder (%2). Charger ses octets dans l’emplacement comme données brutes 8&#xa0;bits de l’appareil&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="46"/>
+        <location filename="../app/banks/CContentImport.cpp" line="45"/>
         <source>Not a Sound</source>
         <translation>Pas un son</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="48"/>
-        <location filename="../app/banks/CContentImport.cpp" line="79"/>
+        <location filename="../app/banks/CContentImport.cpp" line="47"/>
+        <location filename="../app/banks/CContentImport.cpp" line="78"/>
         <source>Load Raw</source>
         <translation>Charger brut</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="49"/>
+        <location filename="../app/banks/CContentImport.cpp" line="48"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="62"/>
+        <location filename="../app/banks/CContentImport.cpp" line="61"/>
         <source> Open it with Open… to load its banks.</source>
         <translation> Ouvrez-le avec «&#xa0;Ouvrir…&#xa0;» pour charger ses banques.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="63"/>
+        <location filename="../app/banks/CContentImport.cpp" line="62"/>
         <source>%1 %2.</source>
         <translation>%1 %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="70"/>
+        <location filename="../app/banks/CContentImport.cpp" line="69"/>
         <source>%1 could not be decoded: %2.</source>
         <translation>%1 n’a pas pu être décodé&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="71"/>
+        <location filename="../app/banks/CContentImport.cpp" line="70"/>
         <source>ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.</source>
         <translation>ZYLOX 515 Editor ne sait pas décoder le format de %1. Il importe les sons aux formats %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="76"/>
+        <location filename="../app/banks/CContentImport.cpp" line="75"/>
         <source>Wrong File Format</source>
         <translation>Format de fichier incorrect</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="78"/>
-        <location filename="../app/banks/CContentImport.cpp" line="118"/>
+        <location filename="../app/banks/CContentImport.cpp" line="77"/>
+        <location filename="../app/banks/CContentImport.cpp" line="117"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="95"/>
-        <location filename="../app/banks/CContentImport.cpp" line="110"/>
+        <location filename="../app/banks/CContentImport.cpp" line="94"/>
+        <location filename="../app/banks/CContentImport.cpp" line="109"/>
         <source>%1 holds no sound.</source>
         <translation>%1 ne contient aucun son.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="98"/>
+        <location filename="../app/banks/CContentImport.cpp" line="97"/>
         <source>%1 cannot fill the slot: %2.</source>
         <translation>%1 ne peut pas remplir l’emplacement&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="118"/>
+        <location filename="../app/banks/CContentImport.cpp" line="117"/>
         <source>Import Failed</source>
         <translation>Échec de l’import</translation>
     </message>
@@ -990,6 +995,45 @@ Si oui, son registre (ce qu’il a reçu, où reprend un envoi arrêté, ses ré
     </message>
 </context>
 <context>
+    <name>CRegionFields</name>
+    <message>
+        <location filename="../app/sounds/CRegionFields.cpp" line="29"/>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CRegionFields.cpp" line="29"/>
+        <location filename="../app/sounds/CRegionFields.cpp" line="30"/>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CRegionFields.cpp" line="30"/>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CRegionFields.cpp" line="32"/>
+        <source>Seconds into the source where the window starts; the window keeps its length</source>
+        <translation>Secondes de la source où commence la fenêtre&#xa0;; la fenêtre garde sa longueur</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CRegionFields.cpp" line="33"/>
+        <source>Seconds into the source where the window ends; no further than the slot holds</source>
+        <translation>Secondes de la source où finit la fenêtre&#xa0;; pas plus loin que ce que l’emplacement contient</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CRegionFields.cpp" line="34"/>
+        <source>S&amp;tart:</source>
+        <translation>&amp;Début&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CRegionFields.cpp" line="36"/>
+        <source>&amp;End:</source>
+        <translation>F&amp;in&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>CSendChoice</name>
     <message>
         <location filename="../app/transfer/CSendChoice.cpp" line="58"/>
@@ -1131,191 +1175,196 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
 <context>
     <name>CShapeControls</name>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
         <source>Classic</source>
         <translation>Classique</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="53"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
         <source>Clean</source>
         <translation>Propre</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
         <source>Linear</source>
         <translation>Linéaire</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
         <source>Intermediate</source>
         <translation>Intermédiaire</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
         <source>Minimum</source>
         <translation>Minimale</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
         <source>None</source>
         <translation>Aucun</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
         <source>Triangular (TPDF)</source>
         <translation>Triangulaire (TPDF)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
         <source>Noise-shaped</source>
         <translation>Mise en forme du bruit</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="57"/>
         <source>dB</source>
         <translation>dB</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="57"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="58"/>
         <source>Limit to</source>
         <translation>Limiter à</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="58"/>
-        <location filename="../app/sounds/CShapeControls.cpp" line="69"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="59"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="70"/>
         <source>dBFS</source>
         <translation>dBFS</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="59"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="60"/>
         <source>Normalise</source>
         <translation>Normaliser</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="60"/>
         <location filename="../app/sounds/CShapeControls.cpp" line="61"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="62"/>
         <source>ms</source>
         <translation>ms</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="62"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="63"/>
         <source>Reverse</source>
         <translation>Inverser</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="63"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
         <source>semitones</source>
         <translation>demi-tons</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
         <source>Fit</source>
         <translation>Ajuster</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
         <source>Mix</source>
         <translation>Mélange</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
         <source>Left</source>
         <translation>Gauche</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
         <source>Right</source>
         <translation>Droite</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
         <source>Side</source>
         <translation>Côté</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="67"/>
         <source>Remove DC offset</source>
         <translation>Supprimer la composante continue</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="67"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="68"/>
         <source>Trim silence below</source>
         <translation>Couper le silence sous</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="71"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="72"/>
         <source>The pitch that makes the whole window fill the slot</source>
         <translation>La hauteur qui fait remplir l’emplacement par toute la fenêtre</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="74"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="75"/>
         <source>Gain</source>
         <translation>Gain</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="75"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="76"/>
         <source>Limit</source>
         <translation>Limite</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="76"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="77"/>
         <source>Fade in</source>
         <translation>Fondu d’entrée</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="77"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="78"/>
         <source>Fade out</source>
         <translation>Fondu de sortie</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="78"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="79"/>
         <source>Pitch</source>
         <translation>Hauteur</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="79"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="80"/>
         <source>Trim threshold</source>
         <translation>Seuil de coupe</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="84"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="85"/>
         <source>Gain:</source>
         <translation>Gain&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="86"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="87"/>
         <source>Fade in:</source>
         <translation>Fondu d’entrée&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="87"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="88"/>
         <source>Fade out:</source>
         <translation>Fondu de sortie&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="88"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="89"/>
         <source>Pitch:</source>
         <translation>Hauteur&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="89"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="90"/>
         <source>Channels:</source>
         <translation>Canaux&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="91"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="92"/>
         <source>Conversion:</source>
         <translation>Conversion&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="92"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="93"/>
         <source>Filter phase:</source>
         <translation>Phase du filtre&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="93"/>
+        <location filename="../app/sounds/CShapeControls.cpp" line="94"/>
         <source>Dither:</source>
         <translation>Dither&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/CShapeControls.cpp" line="183"/>
+        <source>no fit</source>
+        <translation>pas d’ajustement</translation>
     </message>
 </context>
 <context>
@@ -1621,107 +1670,113 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
 <context>
     <name>CSoundPanel</name>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="40"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="45"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="91"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="97"/>
         <source>Source waveform and the window that goes into the slot</source>
         <translation>Forme d’onde de la source et la fenêtre qui va dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="94"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="100"/>
         <source>The slot as the shape makes it</source>
         <translation>L’emplacement tel que le façonnage le produit</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="95"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="101"/>
         <source>Result in the slot</source>
         <translation>Résultat dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="104"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="111"/>
         <source>Zoom &amp;In</source>
         <translation>Zoom a&amp;vant</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="105"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="112"/>
         <source>Zoom O&amp;ut</source>
         <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="106"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="113"/>
         <source>Snap to &amp;Onset</source>
         <translation>Caler sur l’&amp;attaque</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="107"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="114"/>
         <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
         <translation>Placer le début de la fenêtre là où le son dépasse le seuil de coupe</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="108"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="115"/>
         <source>Snap to &amp;Zero Crossing</source>
         <translation>Caler sur le passage par &amp;zéro</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="109"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="116"/>
         <source>Play &amp;Source</source>
         <translation>Écouter la &amp;source</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="110"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="117"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="416"/>
         <source>Play &amp;Result</source>
         <translation>Écouter le &amp;résultat</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="112"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="119"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="113"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="120"/>
         <source>&amp;Apply</source>
         <translation>A&amp;ppliquer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="123"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="134"/>
         <source>Result in the slot:</source>
         <translation>Résultat dans l’emplacement&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="134"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="145"/>
         <source>Source:</source>
         <translation>Source&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="205"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="231"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenêtre de %1 à %2 sur %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="213"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="238"/>
         <source>%1, then %2 of silence to the slot&apos;s end</source>
         <translation>%1, puis %2 de silence jusqu’à la fin de l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="303"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="369"/>
         <source>Cannot fit: %1.</source>
         <translation>Ajustement impossible&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="305"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="371"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Rien à mettre dans l’emplacement&#xa0;: la fenêtre ne contient aucun son.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="311"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="377"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Écrêté&#xa0;: le gain pousse le son au-delà de la pleine échelle, ses crêtes sont coupées.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="341"/>
+        <location filename="../app/banks/CSoundPanel.cpp" line="397"/>
+        <source>Stop &amp;Result</source>
+        <translation>Arrêter le &amp;résultat</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/CSoundPanel.cpp" line="427"/>
         <source>Could not play: %1</source>
         <translation>Impossible d’écouter&#xa0;: %1</translation>
     </message>
@@ -2297,153 +2352,159 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 <context>
     <name>ImportWording</name>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="24"/>
+        <location filename="../app/banks/ImportWording.cpp" line="26"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="34"/>
+        <location filename="../app/banks/ImportWording.cpp" line="43"/>
         <source>Clean</source>
         <translation>Propre</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="35"/>
+        <location filename="../app/banks/ImportWording.cpp" line="44"/>
         <source>Classic</source>
         <translation>Classique</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="37"/>
+        <location filename="../app/banks/ImportWording.cpp" line="46"/>
         <source>, %1 of silence trimmed</source>
         <translation>, %1 de silence coupé</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="38"/>
+        <location filename="../app/banks/ImportWording.cpp" line="47"/>
         <source>, no silence to trim</source>
         <translation>, aucun silence à couper</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="42"/>
+        <location filename="../app/banks/ImportWording.cpp" line="51"/>
         <source>, normalised %1 dB</source>
         <translation>, normalisé %1&#xa0;dB</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="52"/>
+        <location filename="../app/banks/ImportWording.cpp" line="61"/>
         <source>nothing imported</source>
         <translation>rien d’importé</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="54"/>
+        <location filename="../app/banks/ImportWording.cpp" line="63"/>
         <source>System Exclusive message of %1 bytes into %2</source>
         <translation>message System Exclusive de %1&#xa0;octets dans %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="59"/>
+        <location filename="../app/banks/ImportWording.cpp" line="68"/>
         <source>%1 bytes of raw device data</source>
         <translation>%1&#xa0;octets de données brutes de l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="62"/>
+        <location filename="../app/banks/ImportWording.cpp" line="71"/>
         <source>, cut to %1 to fit %2</source>
         <translation>, coupé à %1 pour tenir dans %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="64"/>
+        <location filename="../app/banks/ImportWording.cpp" line="73"/>
         <source>, padded to %1 with silence</source>
         <translation>, complété de silence jusqu’à %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="66"/>
+        <location filename="../app/banks/ImportWording.cpp" line="76"/>
+        <source>, fills %1 exactly at %2 semitones</source>
+        <extracomment>The slot&apos;s label, then the pitch a fit chose: &quot;fills CRASH exactly at +7.02 semitones&quot;</extracomment>
+        <translation>, remplit exactement %1 à %2 demi-tons</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="78"/>
         <source>, fills %1 exactly</source>
         <translation>, remplit exactement %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="70"/>
+        <location filename="../app/banks/ImportWording.cpp" line="82"/>
         <source>%1 (%2)</source>
         <extracomment>The conversion in brackets after what the import did: &quot;Clean, normalised +6.0 dB&quot;</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="72"/>
+        <location filename="../app/banks/ImportWording.cpp" line="84"/>
         <source>%1; the file is damaged or cut short</source>
         <extracomment>What the import did, then that the file&apos;s sound ended before the length its header declares</extracomment>
         <translation>%1&#xa0;; le fichier est endommagé ou tronqué</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="80"/>
+        <location filename="../app/banks/ImportWording.cpp" line="92"/>
         <source>is a bank file, not a System Exclusive message</source>
         <translation>est un fichier de banques, pas un message System Exclusive</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="82"/>
+        <location filename="../app/banks/ImportWording.cpp" line="94"/>
         <source>holds no System Exclusive message</source>
         <translation>ne contient aucun message System Exclusive</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="84"/>
+        <location filename="../app/banks/ImportWording.cpp" line="96"/>
         <source>holds a System Exclusive message that is not in the ZYLOX 515&apos;s own form</source>
         <translation>contient un message System Exclusive qui n’est pas au format propre du ZYLOX 515</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="86"/>
+        <location filename="../app/banks/ImportWording.cpp" line="98"/>
         <source>holds a flash erase message, which would leave the block empty</source>
         <translation>contient un message d’effacement flash, qui laisserait le bloc vide</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="88"/>
+        <location filename="../app/banks/ImportWording.cpp" line="100"/>
         <source>holds a flash write for another flash block</source>
         <translation>contient une écriture flash pour un autre bloc flash</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="91"/>
+        <location filename="../app/banks/ImportWording.cpp" line="103"/>
         <source>holds the %1 message</source>
         <extracomment>The other firmware slot&apos;s label: &quot;holds the PRESETS message&quot;</extracomment>
         <translation>contient le message %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="94"/>
+        <location filename="../app/banks/ImportWording.cpp" line="106"/>
         <source>holds a System Exclusive message of 1 byte</source>
         <translation>contient un message System Exclusive de 1&#xa0;octet</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="95"/>
+        <location filename="../app/banks/ImportWording.cpp" line="107"/>
         <source>holds a System Exclusive message of %1 bytes</source>
         <translation>contient un message System Exclusive de %1&#xa0;octets</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="111"/>
+        <location filename="../app/banks/ImportWording.cpp" line="123"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s name, then what its import did</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="122"/>
+        <location filename="../app/banks/ImportWording.cpp" line="134"/>
         <source>%1, which decodes it, is not installed</source>
         <extracomment>The library&apos;s file name, as a user installs it</extracomment>
         <translation>%1, qui le décode, n’est pas installé</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="124"/>
+        <location filename="../app/banks/ImportWording.cpp" line="136"/>
         <source>the file is damaged or cut short</source>
         <translation>le fichier est endommagé ou tronqué</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="126"/>
+        <location filename="../app/banks/ImportWording.cpp" line="138"/>
         <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
         <translation>la zone demanderait une hauteur de %1 demi-tons pour remplir l’emplacement&#xa0;; l’ajustement va de %2 à %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="132"/>
+        <location filename="../app/banks/ImportWording.cpp" line="144"/>
         <source>the region holds no sound to fit into the slot</source>
         <translation>la zone ne contient aucun son à ajuster dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="154"/>
+        <location filename="../app/banks/ImportWording.cpp" line="166"/>
         <source>%1; %2 takes the %2 message, which begins %3, for flash block %4</source>
         <extracomment>What the file holds, then the firmware slot&apos;s label twice and how its own message begins</extracomment>
         <translation>%1&#xa0;; %2 prend le message %2, qui commence par %3, pour le bloc flash %4</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="157"/>
+        <location filename="../app/banks/ImportWording.cpp" line="169"/>
         <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
         <extracomment>What the file holds, then what the firmware slot takes</extracomment>
         <translation>%1&#xa0;; %2 prend un message System Exclusive du ZYLOX 515 de %3 à %4&#xa0;octets pour le bloc flash %5</translation>

@@ -92,6 +92,9 @@ QString silence(const audio::ImportResult& result)
     case Kind::LateHit:
         break;
     }
+    if (advice.nearOnly)
+        return AdviceWording::tr("Silent: no sound above %1 dBFS lies near %2 s.")
+            .arg(decibels(result.options.trimThreshold), sourceSeconds(result.options.start));
     return AdviceWording::tr("Silent: the source holds no sound above %1 dBFS.")
         .arg(decibels(result.options.trimThreshold));
 }

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <csignal>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -143,6 +144,47 @@ TEST(LongSource, AStreamIsReadThroughToTheRegionHoldingOnlyItsHeadAndTheRegion)
             expectTheBurst(audio::renderSlot(decoded, {.start = start}, kSlotLength).bytes);
         }
     }
+}
+
+TEST(LongSource, TheAdviceForASilentRegionDeepInTheFileSpeaksInTheFilesSeconds)
+{
+    using Kind = audio::SlotAdvice::Kind;
+    const SoundFileFolder folder;
+    SourceFileReader file(longFile(folder, "long.wav", {5.0, 70.0, 600.0}));
+    // A start in the silence before a burst names the burst where it lies in the file, though only
+    // the region's part of it was read.
+    for (const double start : {65.0, 560.0}) {
+        SCOPED_TRACE("--start " + std::to_string(start));
+        Bytes slot(kSlotLength, 0x11);
+        const audio::ImportResult silent = audio::importSlot(file, {.start = start}, slot);
+        ASSERT_TRUE(silent);
+        EXPECT_TRUE(silent.report.silent);
+        EXPECT_EQ(silent.advice.kind, Kind::SoundAfter);
+        const double burst = start < 70.0 ? 70.0 : 600.0;
+        EXPECT_DOUBLE_EQ(silent.advice.soundStart, burst);
+        ASSERT_TRUE(silent.advice.start);
+        EXPECT_DOUBLE_EQ(*silent.advice.start, burst);
+        Bytes advised(kSlotLength, 0x11);
+        ASSERT_TRUE(audio::importSlot(file, {.start = *silent.advice.start}, advised));
+        expectTheBurst(advised);
+    }
+    // Nothing in the minute after the start: the minute before it is looked through, and where that
+    // is silent too, the advice says the search went no further.
+    Bytes between(kSlotLength, 0x11);
+    const audio::ImportResult after = audio::importSlot(file, {.start = 100.0}, between);
+    EXPECT_EQ(after.advice.kind, Kind::SoundBefore);
+    EXPECT_DOUBLE_EQ(after.advice.soundStart, 70.0);
+    EXPECT_EQ(after.advice.start, std::optional(70.0));
+    const audio::ImportResult nothing = audio::importSlot(file, {.start = 300.0}, between);
+    EXPECT_EQ(nothing.advice.kind, Kind::NoSound);
+    EXPECT_TRUE(nothing.advice.nearOnly);
+    // Past the end, the length said is the file's, not that of the part read.
+    Bytes slot(kSlotLength, 0x11);
+    const audio::ImportResult past = audio::importSlot(file, {.start = 700.0}, slot);
+    EXPECT_FALSE(past);
+    EXPECT_EQ(past.advice.kind, Kind::PastTheEnd);
+    EXPECT_DOUBLE_EQ(past.advice.sourceSeconds, kLength);
+    EXPECT_EQ(slot, Bytes(kSlotLength, 0x11));
 }
 
 TEST(LongSource, TheKeptNeighbourhoodHoldsTheRegionAndAboutAMinuteAroundIt)

@@ -316,8 +316,9 @@ TEST(ShapeProperty, TheSlotsSoundSpansWhatTheLineSays)
         const auto firstSound = static_cast<double>(shape_sounds::firstSound(rendered.bytes));
         EXPECT_LE(firstSound, std::max(kept, 1.0) + bytesPerFrame + 1.0);
         if (shape.resampling == Resampling::Classic
-            || (shape.phase == audio::FilterPhase::Minimum && shape.dither == Dither::None && !shape.normalize))
+            || (shape.phase == audio::FilterPhase::Minimum && shape.dither == Dither::None && !shape.normalize)) {
             EXPECT_GE(firstSound, kept - bytesPerFrame - 2.0);
+        }
     }
 }
 

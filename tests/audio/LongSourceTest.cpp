@@ -109,8 +109,9 @@ TEST(LongSource, ARegionAnywhereInATenMinuteFileFillsTheSlotFromItsPartOfTheFile
             // The file's head and the region (a slot's 0.25 s and the conversion's look-ahead) in
             // WAV and AIFF; libsndfile seeks in a float WAV of 19 MB as it likes, far from all of it.
             // (Its FLAC of mostly silence is too small to tell.)
-            if (!path.ends_with(".flac"))
+            if (!path.ends_with(".flac")) {
                 EXPECT_LE(file.bytesRead(), path.ends_with("float.wav") ? 1024u * 1024 : 256u * 1024);
+            }
         }
     }
     // A region shorter than the slot, well into the file: read from the region, not from the file's start.

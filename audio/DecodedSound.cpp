@@ -17,7 +17,7 @@ namespace {
 
 // The first read of a file's head; a head whose chunks before the sound do not fit is read again,
 // four times as long, up to a stream's kept head (text, markers, tags with cover pictures).
-constexpr std::size_t kFirstHeadBytes = 64 * 1024;
+constexpr std::size_t kFirstHeadBytes = std::size_t{64} * 1024;
 constexpr std::size_t kLongestHead = SourceFileReader::kStreamHeadBytes;
 
 // The file's first bytes, as far as the sound's format and the start of its data (or the whole file).

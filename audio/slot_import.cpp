@@ -82,7 +82,7 @@ ImportResult importRawFile(SourceReader& source, std::vector<std::uint8_t>& slot
     bytes.resize(source.readAt(0, bytes));
     std::uint64_t length = source.size();
     if (!source.seekable()) {
-        std::vector<std::uint8_t> rest(64 * 1024);
+        std::vector<std::uint8_t> rest(std::size_t{64} * 1024);
         while (length < sourceLimit(slot.size()) && source.readAt(length, rest) != 0)
             length = source.size();
     }

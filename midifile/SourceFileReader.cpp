@@ -16,7 +16,7 @@ SourceFileReader::SourceFileReader(const std::string& path)
     }
     struct stat status { };
     if (::fstat(m_descriptor, &status) != 0)
-        m_error = errno;
+        m_error = errno; // NOLINT(bugprone-branch-clone): errno of fstat here, of fcntl below
     else if (S_ISDIR(status.st_mode))
         m_error = EISDIR;
     else if (::fcntl(m_descriptor, F_SETFL, ::fcntl(m_descriptor, F_GETFL) & ~O_NONBLOCK) != 0)

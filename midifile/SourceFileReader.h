@@ -26,7 +26,7 @@ public:
 
     // The bytes of a stream's start kept to be read again: more than any header a sound file has
     // before its sound, by far less than the sound of a long file.
-    static constexpr std::size_t kStreamHeadBytes = 8 * 1024 * 1024;
+    static constexpr std::size_t kStreamHeadBytes = std::size_t{8} * 1024 * 1024;
 
 private:
     // The next bytes of a stream, kept while they lie within its head.

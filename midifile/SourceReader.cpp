@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr std::size_t kFirstStep = 64 * 1024;
+constexpr std::size_t kFirstStep = std::size_t{64} * 1024;
 
 } // namespace
 

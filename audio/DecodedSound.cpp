@@ -1,9 +1,9 @@
 #include "audio/DecodedSound.h"
 
+#include "audio/PcmFileReader.h"
 #include "audio/SoundChunks.h"
 #include "audio/SoundFileDecoder.h"
 #include "audio/SoundFormat.h"
-#include "audio/ZQAudioFileReader.h"
 #include "midifile/MemorySource.h"
 #include "midifile/SourceFileReader.h"
 
@@ -27,8 +27,8 @@ std::vector<std::uint8_t> headOf(SourceReader& source)
     for (std::size_t size = kFirstHeadBytes;; size *= 4) {
         head.resize(std::min(size, kLongestHead));
         head.resize(source.readAt(0, head));
-        ZQAudioFileReader reader(head);
-        sample format;
+        PcmFileReader reader(head);
+        PcmFrames format;
         if (head.size() < std::min(size, kLongestHead) || size >= kLongestHead
             || recogniseSound(head) != SoundFormat::Convertible
             || (reader.readFormat(format) && reader.m_dataStart != 0))
@@ -63,11 +63,11 @@ DecodedSound decodeOwn(SourceReader& source, std::span<const std::uint8_t> head,
 {
     DecodedSound decoded;
     decoded.failure.kind = ImportResult::Kind::Sound;
-    ZQAudioFileReader reader(head);
-    sample format;
+    PcmFileReader reader(head);
+    PcmFrames format;
     const bool found = reader.readFormat(format) && reader.m_dataStart != 0;
     decoded.frames = format;
-    const std::uint64_t frameBytes = static_cast<std::uint64_t>(format.m_channels) * format.m_byterate;
+    const std::uint64_t frameBytes = static_cast<std::uint64_t>(format.m_channels) * format.m_bytesPerValue;
     if (found && frameBytes != 0 && usableRate(format.m_samplerate)) {
         const std::uint64_t start = reader.m_dataStart;
         // Of a file that can be read anywhere, what it holds of the declared data; a stream is read to find out.
@@ -83,8 +83,8 @@ DecodedSound decodeOwn(SourceReader& source, std::span<const std::uint8_t> head,
         decoded.firstFrame = wanted.first;
         // AIFF's values are big-endian; the sample's are little-endian.
         if (reader.m_formType != 0x57415645)
-            for (auto value = decoded.frames.begin(); value != decoded.frames.end(); value += format.m_byterate)
-                std::reverse(value, value + format.m_byterate);
+            for (auto value = decoded.frames.begin(); value != decoded.frames.end(); value += format.m_bytesPerValue)
+                std::reverse(value, value + format.m_bytesPerValue);
         if (!source.seekable() && got < bytes) {
             decoded.wholeFrames = (start + wanted.first * frameBytes + got) / frameBytes;
             decoded.cutShort = true;
@@ -132,7 +132,7 @@ DecodedSound decodeLibrary(SoundFileDecoder& decoder, SoundFormat format, const 
     decoded.cutShort = decoder.cutShort();
     // Cut before its first frame ended, it holds no sound to keep.
     if (decoded.cutShort && decoded.frames.empty() && decoded.wholeFrames == 0)
-        decoded = {sample{}, 0, 0, false, undecoded(format, SoundFileDecoder::Failure::Damaged)};
+        decoded = {PcmFrames{}, 0, 0, false, undecoded(format, SoundFileDecoder::Failure::Damaged)};
     return decoded;
 }
 

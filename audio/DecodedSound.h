@@ -2,8 +2,8 @@
 
 #include "audio/ImportResult.h"
 #include "audio/KeptPeaks.h"
+#include "audio/PcmFrames.h"
 #include "audio/SourceRegion.h"
-#include "audio/sample.h"
 
 #include <cstdint>
 #include <functional>
@@ -17,7 +17,7 @@ namespace audio {
 // without reading or decoding the file anew. Times stay the file's: a shape's start of 600 s is
 // the file's 600th second, wherever in the file the held part begins.
 struct DecodedSound {
-    sample frames; // the file's frames from firstFrame on, at its own rate, width and channels
+    PcmFrames frames; // the file's frames from firstFrame on, at its own rate, width and channels
     std::uint64_t firstFrame = 0; // the file's frame that frames starts with
     std::uint64_t wholeFrames = 0; // the whole sound as the file declares it, held or not
     // The file's sound ends before the length its header declares (wholeFrames is then what it

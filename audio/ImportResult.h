@@ -1,8 +1,8 @@
 #pragma once
 
-#include "audio/ImportOptions.h"
 #include "audio/ShapeReport.h"
 #include "audio/SlotAdvice.h"
+#include "audio/SoundShape.h"
 
 #include <cstddef>
 #include <optional>
@@ -43,7 +43,7 @@ struct ImportResult {
     std::size_t slotLength = 0; // the slot's length in bytes
     Refusal refusal = Refusal::NoSound; // why, when nothing was imported
     // How a sound was converted, and what trim and normalise did to it.
-    ImportOptions options{};
+    SoundShape options{};
     std::size_t trimmed = 0; // device bytes of silence dropped before the sound
     double gainDecibels = 0.0; // what normalising added (negative where it took away)
     Cause cause = Cause::None;

@@ -16,7 +16,7 @@ KeptPeaks& KeptPeaks::operator=(KeptPeaks&& other) noexcept
     return *this = static_cast<const KeptPeaks&>(other);
 }
 
-const SoundPeaks& KeptPeaks::of(const sample& source, MonoSource mono) const
+const SoundPeaks& KeptPeaks::of(const PcmFrames& source, MonoSource mono) const
 {
     const std::lock_guard lock(m_making);
     // A value beyond the known ones mixes, as MonoSteps takes it.

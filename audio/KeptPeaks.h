@@ -21,7 +21,7 @@ public:
     ~KeptPeaks() = default;
 
     // The peaks of source, which must be the same sample, unchanged, at every call.
-    const SoundPeaks& of(const sample& source, MonoSource mono) const;
+    const SoundPeaks& of(const PcmFrames& source, MonoSource mono) const;
 
 private:
     mutable std::mutex m_making;

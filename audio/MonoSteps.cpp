@@ -25,7 +25,7 @@ template <std::size_t Width, bool Unsigned8> double valueAt(const std::uint8_t* 
 
 // The same arithmetic as MonoSteps::at, frame after frame, so that both give the same steps to the bit.
 template <std::size_t Width, bool Unsigned8>
-void fill(const sample& source, MonoSource mono, double step, std::uint64_t first, std::span<double> out)
+void fill(const PcmFrames& source, MonoSource mono, double step, std::uint64_t first, std::span<double> out)
 {
     const std::size_t channels = source.m_channels;
     const std::uint8_t* frame = source.data() + first * channels * Width;
@@ -58,11 +58,11 @@ void fill(const sample& source, MonoSource mono, double step, std::uint64_t firs
 
 } // namespace
 
-MonoSteps::MonoSteps(const sample& source, MonoSource mono)
+MonoSteps::MonoSteps(const PcmFrames& source, MonoSource mono)
     : m_source(source)
     , m_mono(mono)
-    , m_step(std::ldexp(1.0, 8 - static_cast<int>(source.m_bitrate)))
-    , m_frames(source.m_byterate >= 1 && source.m_byterate <= 4 ? source.frameCount() : 0)
+    , m_step(std::ldexp(1.0, 8 - static_cast<int>(source.m_bitsPerValue)))
+    , m_frames(source.m_bytesPerValue >= 1 && source.m_bytesPerValue <= 4 ? source.frameCount() : 0)
 {
 }
 
@@ -100,7 +100,7 @@ void MonoSteps::into(std::uint64_t first, std::span<double> out) const
     if (out.empty()) {
         return;
     }
-    switch (m_source.m_byterate) {
+    switch (m_source.m_bytesPerValue) {
     case 1:
         return m_source.m_unsigned8Bit ? fill<1, true>(m_source, m_mono, m_step, first, out)
                                        : fill<1, false>(m_source, m_mono, m_step, first, out);

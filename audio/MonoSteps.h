@@ -1,8 +1,8 @@
 #pragma once
 
+#include "audio/PcmFrames.h"
 #include "audio/SoundShape.h"
 #include "audio/SourceRegion.h"
-#include "audio/sample.h"
 
 #include <cstdint>
 #include <span>
@@ -14,7 +14,7 @@ namespace audio {
 // so that every width is measured and shaped alike.
 class MonoSteps {
 public:
-    MonoSteps(const sample& source, MonoSource mono);
+    MonoSteps(const PcmFrames& source, MonoSource mono);
 
     // The frame must lie inside the source.
     double at(std::uint64_t frame) const;
@@ -26,7 +26,7 @@ public:
     std::uint64_t frames() const { return m_frames; }
 
 private:
-    const sample& m_source;
+    const PcmFrames& m_source;
     MonoSource m_mono;
     double m_step;
     std::uint64_t m_frames;

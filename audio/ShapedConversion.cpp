@@ -1,11 +1,11 @@
 #include "audio/ShapedConversion.h"
 
+#include "audio/CleanResampler.h"
 #include "audio/DeviceRate.h"
 #include "audio/MonoSteps.h"
 #include "audio/PeakLimiter.h"
+#include "audio/SlotConversion.h"
 #include "audio/SoundPeaks.h"
-#include "audio/clean_resampler.h"
-#include "audio/slot_conversion.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,8 +4,8 @@
 #include "audio/MonoSteps.h"
 #include "audio/ShapedConversion.h"
 #include "audio/SlotAdvice.h"
+#include "audio/SlotConversion.h"
 #include "audio/SlotRounding.h"
-#include "audio/slot_conversion.h"
 
 #include <algorithm>
 #include <cmath>

@@ -249,7 +249,7 @@ unsigned SoundFileDecoder::channels() const
     return isOpen() ? static_cast<unsigned>(m_file->info.channels) : 0;
 }
 
-std::size_t SoundFileDecoder::read(sample& out, std::size_t maxFrames)
+std::size_t SoundFileDecoder::read(PcmFrames& out, std::size_t maxFrames)
 {
     out.clear();
     if (!isOpen())

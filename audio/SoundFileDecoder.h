@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/sample.h"
+#include "audio/PcmFrames.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -59,7 +59,7 @@ public:
     std::uint64_t seek(std::uint64_t frame);
     // Fills the sample with at most maxFrames frames from where the last read ended (the start, at
     // first); returns how many it holds.
-    std::size_t read(sample& out, std::size_t maxFrames);
+    std::size_t read(PcmFrames& out, std::size_t maxFrames);
 
 private:
     void open();

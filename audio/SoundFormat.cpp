@@ -1,6 +1,6 @@
 #include "audio/SoundFormat.h"
 
-#include "audio/ZQAudioFileReader.h"
+#include "audio/PcmFileReader.h"
 
 #include <algorithm>
 #include <array>
@@ -51,7 +51,7 @@ constexpr std::array<Signature, 10> kOtherSounds{{
 
 SoundFormat recogniseSound(std::span<const std::uint8_t> bytes)
 {
-    const ZQAudioFileReader reader(bytes);
+    const PcmFileReader reader(bytes);
     if (reader.isAudioFile())
         return reader.isPcmFile() ? SoundFormat::Convertible : SoundFormat::Encoded;
     const bool other = isMpegFrame(bytes) || mpegPadding(bytes) != 0

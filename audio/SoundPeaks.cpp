@@ -24,7 +24,7 @@ SourceRegion blockRegion(std::uint64_t block)
 
 } // namespace
 
-SoundPeaks::SoundPeaks(const sample& source, MonoSource mono)
+SoundPeaks::SoundPeaks(const PcmFrames& source, MonoSource mono)
     : m_steps(source, mono)
 {
     const std::uint64_t frames = m_steps.frames();

@@ -15,7 +15,7 @@ namespace audio {
 // source by reference: it must outlive the peaks.
 class SoundPeaks {
 public:
-    SoundPeaks(const sample& source, MonoSource mono);
+    SoundPeaks(const PcmFrames& source, MonoSource mono);
 
     // The first frame of the region whose step lies further than threshold from the zero line; none
     // when there is none.

@@ -1,9 +1,9 @@
 #include "audio/SoundSummary.h"
 
 #include "audio/DecodedSound.h"
+#include "audio/PcmFileReader.h"
 #include "audio/SoundFileDecoder.h"
 #include "audio/SoundFormat.h"
-#include "audio/ZQAudioFileReader.h"
 #include "midifile/SourceFile.h"
 
 #include <algorithm>
@@ -20,11 +20,11 @@ constexpr std::size_t kHeadBytes = std::size_t{64} * 1024;
 // the sample data does not start within the head.
 bool summariseFromHeader(const SourceFile& head, SoundSummary& summary)
 {
-    ZQAudioFileReader reader(head.bytes());
-    sample format;
+    PcmFileReader reader(head.bytes());
+    PcmFrames format;
     if (!reader.readFormat(format) || !usableRate(format.m_samplerate) || format.m_channels == 0)
         return false;
-    const std::uint64_t frameBytes = static_cast<std::uint64_t>(format.m_channels) * format.m_byterate;
+    const std::uint64_t frameBytes = static_cast<std::uint64_t>(format.m_channels) * format.m_bytesPerValue;
     const std::uint64_t unread = head.fileSize() - head.bytes().size();
     // A file cut short holds less than its header declares: the length is what it holds.
     const std::uint64_t data = std::min(reader.m_declaredLength, reader.m_dataLength + unread);

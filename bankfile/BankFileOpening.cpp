@@ -1,6 +1,6 @@
 #include "bankfile/BankFileOpening.h"
 
-#include "bankfile/WrapperZQMidiFile.h"
+#include "bankfile/BankFile.h"
 #include "midifile/SourceFile.h"
 #include "model/FactoryBank.h"
 #include "model/FactoryTables.h"
@@ -16,7 +16,7 @@ BankFileOpening BankFileOpening::open(const std::string& path, std::optional<std
     std::error_code ignored;
     if (opening.m_error != 0 || !std::filesystem::is_regular_file(path, ignored))
         return opening;
-    WrapperZQMidiFile file;
+    BankFile file;
     // Without a row a sound bank reads first: the firmware bank takes any two messages but the
     // erases, a sound bank only whole blocks, and the file's first block tells which sound bank.
     const std::vector<std::size_t> readers

@@ -25,9 +25,9 @@ inline audio::DecodedSound decoded(const Source& source)
 {
     audio::DecodedSound sound;
     sound.failure.kind = audio::ImportResult::Kind::Sound;
-    sound.frames = audio::sample(source.channels, source.bits, false, source.rate);
+    sound.frames = audio::PcmFrames(source.channels, source.bits, false, source.rate);
     const auto frames = static_cast<std::uint64_t>(source.seconds * source.rate);
-    const std::size_t width = sound.frames.m_byterate;
+    const std::size_t width = sound.frames.m_bytesPerValue;
     sound.frames.resize(frames * source.channels * width);
     const double fullScale = std::ldexp(1.0, source.bits - 1) - 1.0;
     std::uint32_t noise = 1;

@@ -1,6 +1,6 @@
 // Saving and opening an all-banks file (about 8.4 MB), each beside a plain file stream moving the
 // same bytes: the ratio of the two times is the cost of the bank file format itself.
-#include "bankfile/WrapperZQMidiFile.h"
+#include "bankfile/BankFile.h"
 #include "model/FactoryBank.h"
 
 #include <benchmark/benchmark.h>
@@ -34,7 +34,7 @@ std::string scratchPath(const char* name)
 
 std::size_t savedFileSize(AllBanks& all, const std::string& path)
 {
-    WrapperZQMidiFile file;
+    BankFile file;
     file.saveBanks(all.banks, path);
     return std::filesystem::file_size(path);
 }
@@ -44,7 +44,7 @@ void SaveAllBanks(benchmark::State& state)
     AllBanks all;
     const std::string path = scratchPath("save.mid");
     const std::size_t bytes = savedFileSize(all, path);
-    WrapperZQMidiFile file;
+    BankFile file;
     for (auto _ : state) {
         if (!file.saveBanks(all.banks, path))
             state.SkipWithError("save failed");
@@ -75,7 +75,7 @@ void OpenAllBanks(benchmark::State& state)
     const std::string path = scratchPath("open.mid");
     const std::size_t bytes = savedFileSize(saved, path);
     AllBanks opened;
-    WrapperZQMidiFile file;
+    BankFile file;
     for (auto _ : state) {
         if (!file.openBanks(opened.banks, path))
             state.SkipWithError("open failed");

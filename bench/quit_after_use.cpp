@@ -18,8 +18,8 @@
 #include "app/window/CEditor.h"
 #include "app/window/ProcessEnd.h"
 #include "midiio/AlsaMidiService.h"
+#include "midiio/MidiContext.h"
 #include "midiio/SystemClock.h"
-#include "midiio/ZQMidiSystem.h"
 #include "playback/AlsaSoundOutput.h"
 
 #include <QAbstractButton>
@@ -325,7 +325,7 @@ int main(int argc, char* argv[])
     // As main.cpp makes them, in its order.
     auto clock = std::make_unique<SystemClock>();
     auto midiService = std::make_unique<AlsaMidiService>();
-    auto midiSystem = std::make_unique<ZQMidiSystem>(*midiService, *clock);
+    auto midiSystem = std::make_unique<MidiContext>(*midiService, *clock);
     CDialogs dialogs;
     auto settings = std::make_unique<CSettings>();
     auto soundOutput = std::make_unique<AlsaSoundOutput>();

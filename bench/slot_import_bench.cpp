@@ -2,7 +2,7 @@
 // clean conversion, against sox making the same 8-bit unsigned mono 33 kHz sound; then what each
 // of the three keeps of white noise above 16.5 kHz (which the device rate cannot hold: the less the
 // better) and at 0.2-15 kHz (all of it should pass), in dB against the source.
-#include "audio/slot_import.h"
+#include "audio/SlotImport.h"
 #include "midifile/SourceFile.h"
 #include "tests/support/SoundLevel.h"
 

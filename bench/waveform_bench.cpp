@@ -5,7 +5,7 @@
 #include "app/sounds/CWaveformView.h"
 #include "app/sounds/WaveformEnvelope.h"
 #include "content/CContent.h"
-#include "model/CSound.h"
+#include "model/SoundBank.h"
 
 #include <QApplication>
 #include <QImage>
@@ -19,7 +19,7 @@ namespace {
 
 std::vector<std::uint8_t> crashSlot()
 {
-    const CSound bank(4);
+    const SoundBank bank(4);
     return bank.getContent(4)->getData();
 }
 
@@ -43,7 +43,7 @@ void BM_SelectionChange(benchmark::State& state)
     views.back()->resize(900, 160);
     std::vector<std::vector<std::uint8_t>> banks[2];
     for (int which = 0; which < 2; ++which) {
-        const CSound bank(static_cast<std::uint16_t>(which * 10));
+        const SoundBank bank(static_cast<std::uint16_t>(which * 10));
         for (std::uint16_t slot = 0; slot < 6; ++slot)
             banks[which].push_back(bank.getContent(slot)->getData());
     }

@@ -1,11 +1,11 @@
 #include "cli/BankFileOutput.h"
 
-#include "bankfile/WrapperZQMidiFile.h"
+#include "bankfile/BankFile.h"
 #include "cli/BankSet.h"
 
 bool BankFileOutput::write(BankSet& banks, bool all, std::size_t row, const std::string& path, std::string& reason)
 {
-    WrapperZQMidiFile file;
+    BankFile file;
     if (all ? file.saveBanks(banks.banks(), path) : file.saveBank(banks.bank(row), path))
         return true;
     reason = file.saveFailure().describe();

@@ -1,6 +1,6 @@
 #include "cli/BankSender.h"
 
-#include "midiio/WrapperZQMidiInterface.h"
+#include "midiio/BankTransmitter.h"
 #include "model/IBank.h"
 
 #include <algorithm>
@@ -45,8 +45,8 @@ void BankSender::showProgress(const std::string& bank, std::uint64_t percent, st
     }
 }
 
-TransmissionAccount BankSender::send(WrapperZQMidiInterface& wrapper, const std::vector<RowBank>& banks,
-                                     std::int32_t channel, DeviceRecord* record)
+TransmissionAccount BankSender::send(BankTransmitter& wrapper, const std::vector<RowBank>& banks, std::int32_t channel,
+                                     DeviceRecord* record)
 {
     TransmissionRun run(wrapper, wrapper.clock(), channel, record);
     // About a hundred lines for a long transmission, ten for one bank.

@@ -8,7 +8,7 @@
 #include <vector>
 
 class DeviceRecord;
-class WrapperZQMidiInterface;
+class BankTransmitter;
 
 // Sends banks to one MIDI output exactly as the editor's worker does (one wrapper, the banks in
 // order, each blocking until sent, the device record kept up to date), and shows how far the
@@ -20,7 +20,7 @@ public:
 
     // What the device holds afterwards: the transmission through the wrapper stops at the first
     // bank that fails, or within a second of the wrapper's stop (from any thread, or a signal).
-    TransmissionAccount send(WrapperZQMidiInterface& wrapper, const std::vector<RowBank>& banks, std::int32_t channel,
+    TransmissionAccount send(BankTransmitter& wrapper, const std::vector<RowBank>& banks, std::int32_t channel,
                              DeviceRecord* record);
 
     static std::string progressBar(const std::string& bank, std::uint64_t percent, std::int64_t secondsLeft);

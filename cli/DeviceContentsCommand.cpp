@@ -1,6 +1,6 @@
 #include "cli/DeviceContentsCommand.h"
 
-#include "bankfile/WrapperZQMidiFile.h"
+#include "bankfile/BankFile.h"
 #include "midiio/BankBlocks.h"
 #include "midiio/DeviceContents.h"
 #include "midiio/DeviceRecord.h"
@@ -63,7 +63,7 @@ int DeviceContentsCommand::run()
     if (banks.empty())
         return fail(subject, "no bank is known completely; nothing written");
 
-    WrapperZQMidiFile file;
+    BankFile file;
     if (unknown.empty()) {
         std::vector<IBank*> all;
         for (const auto& bank : banks)

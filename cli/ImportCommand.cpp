@@ -72,7 +72,7 @@ ImportCommand::ImportCommand(CLI::App& app)
 }
 
 int ImportCommand::importInto(IBank& bank, std::uint16_t slot, const std::string& path,
-                              const audio::ImportOptions& options, audio::ImportResult& result) const
+                              const audio::SoundShape& options, audio::ImportResult& result) const
 {
     // Read where the slot needs it: a sound's region (of standard input or a FIFO, read through to
     // it), a message's first bytes.
@@ -103,7 +103,7 @@ int ImportCommand::run()
     if (const int status = openBankFile(banks, m_row))
         return status;
     IBank& bank = banks.bank(m_row);
-    audio::ImportOptions options = m_shape.shape();
+    audio::SoundShape options = m_shape.shape();
     options.raw = m_raw;
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < m_sources.size(); ++i) {

@@ -26,7 +26,7 @@ public:
 
 private:
     // Imports one file into the slot; 0, or 1 after saying why the file could not be read.
-    int importInto(IBank& bank, std::uint16_t slot, const std::string& path, const audio::ImportOptions& options,
+    int importInto(IBank& bank, std::uint16_t slot, const std::string& path, const audio::SoundShape& options,
                    audio::ImportResult& result) const;
 
     std::size_t m_row = 0;

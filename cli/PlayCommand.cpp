@@ -1,8 +1,8 @@
 #include "cli/PlayCommand.h"
 
 #include "audio/DecodedSound.h"
+#include "audio/SlotImport.h"
 #include "audio/SoundFileTypes.h"
-#include "audio/slot_import.h"
 #include "cli/AdviceWords.h"
 #include "cli/BankSet.h"
 #include "cli/ImportCommand.h"
@@ -39,7 +39,7 @@ std::string fixed(double value)
 // "0.30 s, 44100 Hz, mono"; "the first 60.00 s of 180.00 s, 48000 Hz, stereo".
 std::string heard(const audio::DecodedSound& sound)
 {
-    const audio::sample& frames = sound.frames;
+    const audio::PcmFrames& frames = sound.frames;
     const double rate = frames.m_samplerate;
     const double held = static_cast<double>(frames.frameCount()) / rate;
     const double whole = static_cast<double>(std::max<std::uint64_t>(sound.wholeFrames, frames.frameCount())) / rate;
@@ -141,7 +141,7 @@ int PlayCommand::playSlot()
 
 int PlayCommand::shapeSource(const IBank& bank, std::uint16_t slot, std::vector<std::uint8_t>& bytes)
 {
-    const audio::ImportOptions& options = m_shape.shape();
+    const audio::SoundShape& options = m_shape.shape();
     SourceFileReader source(m_source);
     if (source.error() != 0)
         return fail(m_source, std::strerror(source.error()));

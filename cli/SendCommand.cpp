@@ -3,9 +3,9 @@
 #include "cli/BankSender.h"
 #include "cli/BankSet.h"
 #include "midiio/BankBlocks.h"
+#include "midiio/BankTransmitter.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/SenderLock.h"
-#include "midiio/WrapperZQMidiInterface.h"
 #include "model/BankNumber.h"
 
 #include <CLI/CLI.hpp>
@@ -21,20 +21,20 @@ namespace {
 // The handler may run on any of the program's threads. Both stores are lock-free atomics, the
 // wrapper's stop among them, so the handler may make them.
 std::atomic<int> stopSignal{0};
-std::atomic<WrapperZQMidiInterface*> stopping{nullptr};
-static_assert(std::atomic<int>::is_always_lock_free && std::atomic<WrapperZQMidiInterface*>::is_always_lock_free);
+std::atomic<BankTransmitter*> stopping{nullptr};
+static_assert(std::atomic<int>::is_always_lock_free && std::atomic<BankTransmitter*>::is_always_lock_free);
 
 void stopOnSignal(int signal)
 {
     stopSignal.store(signal);
-    if (WrapperZQMidiInterface* wrapper = stopping.load())
+    if (BankTransmitter* wrapper = stopping.load())
         wrapper->stop();
 }
 
 // SIGINT and SIGTERM stop the transmission through the wrapper instead of the program while it lasts.
 class SignalsStopSending {
 public:
-    explicit SignalsStopSending(WrapperZQMidiInterface& wrapper)
+    explicit SignalsStopSending(BankTransmitter& wrapper)
     {
         stopSignal.store(0);
         stopping.store(&wrapper);
@@ -131,7 +131,7 @@ int SendCommand::run()
         return status;
 
     const std::shared_ptr<IMidiService> service = m_makeService();
-    ZQMidiSystem system(*service, m_clock);
+    MidiContext system(*service, m_clock);
     const std::string port = "port " + m_port;
     MidiPortIdentity output;
     if (const int status = choosePort(*service, m_port, output))
@@ -161,7 +161,7 @@ int SendCommand::run()
 
     // Devices may have come and gone while the question waited: the banks go to the device that
     // was chosen, wherever it is listed now, or nowhere.
-    const std::shared_ptr<WrapperZQMidiInterface> wrapper = WrapperZQMidiInterface::createTransmitterTo(system, output);
+    const std::shared_ptr<BankTransmitter> wrapper = BankTransmitter::createTransmitterTo(system, output);
     if (!wrapper)
         return fail(port, nameOf(*service, output) + " is not connected any more; nothing sent");
     wrapper->setPacing(pacing);

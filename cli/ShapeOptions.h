@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/ImportOptions.h"
+#include "audio/SoundShape.h"
 
 #include <optional>
 #include <string>
@@ -21,13 +21,13 @@ public:
     // The shape the command line asks for; 0, or 2 after saying what is wrong with a combination
     // the parser cannot see (--phase under Classic, an end before the start).
     int resolve();
-    const audio::ImportOptions& shape() const { return m_shape; }
+    const audio::SoundShape& shape() const { return m_shape; }
     // The options addTo added.
     const std::vector<CLI::Option*>& options() const { return m_options; }
-    audio::ImportOptions& shape() { return m_shape; }
+    audio::SoundShape& shape() { return m_shape; }
 
 private:
-    audio::ImportOptions m_shape;
+    audio::SoundShape m_shape;
     std::optional<double> m_end;
     std::optional<double> m_length;
     std::optional<double> m_trimThreshold;

@@ -16,7 +16,7 @@ CContent::CContent(const std::uint8_t* bytes, std::size_t length)
 {
 }
 
-audio::ImportResult CContent::load(std::span<const std::uint8_t> source, const audio::ImportOptions& options)
+audio::ImportResult CContent::load(std::span<const std::uint8_t> source, const audio::SoundShape& options)
 {
     MemorySource memory(source);
     return load(memory, options);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "audio/ImportOptions.h"
 #include "audio/ImportResult.h"
+#include "audio/SoundShape.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -21,9 +21,9 @@ public:
     virtual CContent* clone() const = 0;
     // Replaces the bytes from a file, read where the content needs it, and says what it did; when
     // nothing was imported the bytes are unchanged.
-    virtual audio::ImportResult load(SourceReader& source, const audio::ImportOptions& options) = 0;
+    virtual audio::ImportResult load(SourceReader& source, const audio::SoundShape& options) = 0;
     // The same of a whole file's bytes in memory.
-    audio::ImportResult load(std::span<const std::uint8_t> source, const audio::ImportOptions& options);
+    audio::ImportResult load(std::span<const std::uint8_t> source, const audio::SoundShape& options);
     // The most bytes of a file that load uses of its start, where the file is held in memory.
     virtual std::size_t sourceLimit() const = 0;
     virtual bool isSample() const = 0;

@@ -65,7 +65,7 @@ bool CMessage::isSystemExclusive(std::span<const std::uint8_t> bytes)
            && std::all_of(bytes.begin() + 1, bytes.end() - 1, [](std::uint8_t byte) { return byte < 0x80; });
 }
 
-audio::ImportResult CMessage::load(SourceReader& file, const audio::ImportOptions&)
+audio::ImportResult CMessage::load(SourceReader& file, const audio::SoundShape&)
 {
     std::vector<std::uint8_t> bytes(file.seekable() ? std::min<std::uint64_t>(file.size(), sourceLimit())
                                                     : sourceLimit());

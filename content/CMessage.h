@@ -30,7 +30,7 @@ public:
     // Takes the first System Exclusive message of a file: as it is when it is in the device's own
     // form, otherwise without the three bytes of the maker's identifier after its 0xF0. A bank file
     // is refused as one; whether the message suits a slot is for the bank to say.
-    audio::ImportResult load(SourceReader& source, const audio::ImportOptions& options) override;
+    audio::ImportResult load(SourceReader& source, const audio::SoundShape& options) override;
     using CContent::load;
     std::size_t sourceLimit() const override;
     bool isSample() const override { return false; }

@@ -1,7 +1,7 @@
 // Arbitrary bytes opened as a bank file, as one bank and as all 32: no crash, no allocation beyond
 // the input, and a refused one-bank file leaves the bank as it was.
 #include "FuzzInputFile.h"
-#include "bankfile/WrapperZQMidiFile.h"
+#include "bankfile/BankFile.h"
 #include "content/CContent.h"
 #include "model/FactoryBank.h"
 
@@ -24,7 +24,7 @@ bool sameBank(const IBank& a, const IBank& b)
     return true;
 }
 
-void openAsOneBank(WrapperZQMidiFile& file, IBank& bank, const std::string& path)
+void openAsOneBank(BankFile& file, IBank& bank, const std::string& path)
 {
     const std::unique_ptr<IBank> before(bank.clone());
     if (!file.openBank(bank, path) && !sameBank(bank, *before))
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const FuzzInputFile input("zylox-fuzz-bankfile-");
     static std::vector<std::unique_ptr<IBank>> banks = factory::makeBanks();
     const std::string& path = input.write(data, size);
-    WrapperZQMidiFile file;
+    BankFile file;
     openAsOneBank(file, *banks[4], path);
     openAsOneBank(file, *banks[31], path);
     std::vector<IBank*> all;

@@ -1,10 +1,10 @@
 // Writes bank files into a folder as fuzzing seeds: a sound bank and the firmware bank, each alone,
 // as the editor saves them; a firmware bank whose messages are as long as flash writes; and files
 // of all banks whose tracks hold banks that do not belong in their place.
-#include "bankfile/WrapperZQMidiFile.h"
+#include "bankfile/BankFile.h"
 #include "content/CMessage.h"
 #include "model/CFirmware.h"
-#include "model/CSound.h"
+#include "model/SoundBank.h"
 #include "tests/support/Bytes.h"
 
 #include <filesystem>
@@ -22,13 +22,13 @@ CMessage longFirmwareMessage(std::uint8_t block, std::uint8_t fourth)
 }
 
 // All 32 banks, with the sound bank of index misplaced at row place.
-bool saveMisplaced(WrapperZQMidiFile& file, std::uint16_t index, std::size_t place, const std::string& path)
+bool saveMisplaced(BankFile& file, std::uint16_t index, std::size_t place, const std::string& path)
 {
     std::vector<std::unique_ptr<IBank>> banks;
     std::vector<IBank*> tracks;
     for (std::uint16_t row = 0; row < 32; ++row) {
         const std::uint16_t chosen = row == place ? index : row;
-        banks.push_back(chosen < 31 ? std::unique_ptr<IBank>(new CSound(chosen)) : std::make_unique<CFirmware>());
+        banks.push_back(chosen < 31 ? std::unique_ptr<IBank>(new SoundBank(chosen)) : std::make_unique<CFirmware>());
         tracks.push_back(banks.back().get());
     }
     return file.saveBanks(tracks, path);
@@ -44,8 +44,8 @@ int main(int argc, char** argv)
     }
     const std::filesystem::path folder(argv[1]);
     std::filesystem::create_directories(folder);
-    WrapperZQMidiFile file;
-    CSound sound(4);
+    BankFile file;
+    SoundBank sound(4);
     CFirmware firmware;
     CFirmware longFirmware;
     CMessage presets = longFirmwareMessage(0, 0x00);

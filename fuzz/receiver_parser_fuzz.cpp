@@ -1,6 +1,6 @@
 // Arbitrary bytes, cut into packets, through the receiver's parser: every message it collects is a
 // whole System Exclusive message with nothing but data bytes between 0xF0 and 0xF7.
-#include "midiio/ZQMidiInterfaceReceiver.h"
+#include "midiio/SysexReceiver.h"
 #include "tests/support/LoopbackMidiService.h"
 #include "tests/support/VirtualClock.h"
 
@@ -28,7 +28,7 @@ MidiPacketList packetsOf(const std::uint8_t* data, std::size_t size)
     return packets;
 }
 
-bool isWholeMessage(const midi::event& message)
+bool isWholeMessage(const midi::MidiEvent& message)
 {
     if (message.size() < 2 || message.front() != 0xF0 || message.back() != 0xF7)
         return false;
@@ -41,10 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static VirtualClock clock;
     static LoopbackMidiService service{clock};
-    static const auto receiver
-        = ZQMidiInterfaceReceiver::ZQMidiInterfaceReceiverWithClient(service, clock, service.createClient("fuzz"), 0);
+    static const auto receiver = SysexReceiver::withClient(service, clock, service.createClient("fuzz"), 0);
 
-    std::vector<midi::event> events;
+    std::vector<midi::MidiEvent> events;
     receiver->readData(&events, packetsOf(data, size));
     // A message left open by one input must not leak into the next one's.
     receiver->readData(&events, packetsOf(std::vector<std::uint8_t>{0x00, 0xF8}.data(), 2));

@@ -6,7 +6,7 @@
 // and a shape to import it by: a whole file is never refused as no sound, and a limiter's ceiling
 // holds on every byte.
 #include "FuzzDraw.h"
-#include "audio/slot_import.h"
+#include "audio/SlotImport.h"
 
 #include <array>
 #include <cmath>
@@ -89,9 +89,9 @@ DrawnSource drawSource(FuzzDraw& draw)
 }
 
 // Every step of a shape at a value from its whole range, or the plain import.
-audio::ImportOptions drawShape(FuzzDraw& draw)
+audio::SoundShape drawShape(FuzzDraw& draw)
 {
-    audio::ImportOptions shape;
+    audio::SoundShape shape;
     if (!draw.flag())
         return shape;
     shape.resampling = draw.flag() ? audio::Resampling::Clean : audio::Resampling::Classic;
@@ -119,7 +119,7 @@ audio::ImportOptions drawShape(FuzzDraw& draw)
 void importDrawn(std::span<const std::uint8_t> input)
 {
     FuzzDraw draw(input);
-    const audio::ImportOptions shape = drawShape(draw);
+    const audio::SoundShape shape = drawShape(draw);
     const DrawnSource source = drawSource(draw);
     std::vector<std::uint8_t> slot(kSlotLength, 0x11);
     const audio::ImportResult result = audio::importSlot(source.file, shape, slot);
@@ -145,7 +145,7 @@ void importDrawn(std::span<const std::uint8_t> input)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::span<const std::uint8_t> source(data, size);
-    const audio::ImportOptions choices[] = {
+    const audio::SoundShape choices[] = {
         {.raw = false},
         {.raw = true},
         {.raw = false, .resampling = audio::Resampling::Clean, .normalize = true, .trim = true},
@@ -168,7 +168,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
          .dither = audio::Dither::Shaped},
         {.start = -1.0, .end = std::nan(""), .gain = 1e300, .fit = true, .fadeIn = -5.0, .fadeOut = 1e9},
     };
-    for (const audio::ImportOptions& options : choices) {
+    for (const audio::SoundShape& options : choices) {
         std::vector<std::uint8_t> slot(kSlotLength, 0x11);
         const bool imported = static_cast<bool>(audio::importSlot(source, options, slot));
         if (slot.size() != kSlotLength || slot.front() != (imported ? 0x80 : 0x11)) {

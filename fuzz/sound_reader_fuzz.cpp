@@ -2,8 +2,8 @@
 // conversion into a slot, so that a fuzzing hour spends its inputs on the parsers: our WAV/AIFF
 // reader (format first, then the data, all of it and cut short) and the libsndfile path with the
 // walk of chunks before it. Neither may crash, hang, or hold more than the file could give it.
+#include "audio/PcmFileReader.h"
 #include "audio/SoundFileDecoder.h"
-#include "audio/ZQAudioFileReader.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -23,19 +23,19 @@ constexpr std::size_t kDecodedFrames = 10000;
 
 void readOurs(std::span<const std::uint8_t> bytes)
 {
-    ZQAudioFileReader reader(bytes);
+    PcmFileReader reader(bytes);
     if (!reader.isAudioFile() && reader.isPcmFile()) {
         std::abort();
     }
-    audio::sample format;
+    audio::PcmFrames format;
     reader.readFormat(format);
-    audio::sample whole;
+    audio::PcmFrames whole;
     const std::size_t held = reader.read(whole, 0);
     // Data bytes are copied out of the file, never made up.
     if (held != whole.size() || held > bytes.size()) {
         std::abort();
     }
-    audio::sample start;
+    audio::PcmFrames start;
     if (reader.read(start, kCutShortBytes) > kCutShortBytes) {
         std::abort();
     }
@@ -50,7 +50,7 @@ void decode(std::span<const std::uint8_t> bytes)
     if (!decoder.isOpen()) {
         return;
     }
-    audio::sample frames;
+    audio::PcmFrames frames;
     const std::size_t count = decoder.read(frames, kDecodedFrames);
     if (count > kDecodedFrames || frames.frameCount() != count) {
         std::abort();

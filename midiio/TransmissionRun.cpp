@@ -2,10 +2,10 @@
 
 #include "flash/CEvent.h"
 #include "midiio/BankBlocks.h"
+#include "midiio/BankTransmitter.h"
 #include "midiio/DeviceContents.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/IClock.h"
-#include "midiio/WrapperZQMidiInterface.h"
 #include "model/IBank.h"
 
 #include <algorithm>
@@ -13,8 +13,7 @@
 #include <optional>
 #include <span>
 
-TransmissionRun::TransmissionRun(WrapperZQMidiInterface& wrapper, IClock& clock, std::int32_t channel,
-                                 DeviceRecord* record)
+TransmissionRun::TransmissionRun(BankTransmitter& wrapper, IClock& clock, std::int32_t channel, DeviceRecord* record)
     : m_wrapper(wrapper)
     , m_clock(clock)
     , m_channel(channel)
@@ -40,7 +39,7 @@ std::int64_t TransmissionRun::estimateSeconds(const std::vector<RowBank>& banks,
 {
     std::int64_t total = 0;
     for (const RowBank& bank : banks)
-        total += WrapperZQMidiInterface::estimateSeconds(chosenEvents(bank, channel), pacing);
+        total += BankTransmitter::estimateSeconds(chosenEvents(bank, channel), pacing);
     return total;
 }
 
@@ -104,7 +103,7 @@ std::optional<TransmissionAccount::End> TransmissionRun::sendBlocks(const RowBan
             begun = true;
             if (started)
                 started(bank.row, bank.bank->getName());
-            m_current.store(WrapperZQMidiInterface::estimateSeconds(chosenEvents(bank, m_channel), m_wrapper.pacing()));
+            m_current.store(BankTransmitter::estimateSeconds(chosenEvents(bank, m_channel), m_wrapper.pacing()));
             m_currentBegan.store(m_clock.calendarSeconds());
         }
         const std::size_t first = which == kFirstBlock ? 0 : 2;

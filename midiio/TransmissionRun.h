@@ -18,7 +18,7 @@ class DeviceContents;
 class DeviceRecord;
 class IBank;
 class IClock;
-class WrapperZQMidiInterface;
+class BankTransmitter;
 
 // One transmission of banks to the device through one wrapper, as the editor's worker and `zylox
 // send` run it: the banks in the order given, each blocking until sent, stopping at the first that
@@ -36,8 +36,7 @@ public:
     // Called on run's thread as each bank begins.
     using BankStarted = std::function<void(std::size_t row, const std::string& name)>;
 
-    TransmissionRun(WrapperZQMidiInterface& wrapper, IClock& clock, std::int32_t channel,
-                    DeviceRecord* record = nullptr);
+    TransmissionRun(BankTransmitter& wrapper, IClock& clock, std::int32_t channel, DeviceRecord* record = nullptr);
     ~TransmissionRun();
 
     // The seconds a transmission of these banks is estimated to take at this pacing.
@@ -71,7 +70,7 @@ private:
     TransmissionAccount::End endBefore(std::size_t next, const std::vector<RowBank>& banks,
                                        TransmissionAccount::End end);
 
-    WrapperZQMidiInterface& m_wrapper;
+    BankTransmitter& m_wrapper;
     IClock& m_clock;
     const std::int32_t m_channel;
     DeviceRecord* const m_record;

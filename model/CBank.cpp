@@ -54,7 +54,7 @@ std::optional<SlotRefusal> CBank::sendRefusal() const
 }
 
 audio::ImportResult CBank::importContent(std::uint16_t index, SourceReader& source, const std::string& path,
-                                         const audio::ImportOptions& options)
+                                         const audio::SoundShape& options)
 {
     if (index >= m_contents.size() || m_contents[index] == nullptr)
         return audio::ImportResult::refused(audio::ImportResult::Refusal::NoSound);

@@ -11,7 +11,7 @@ public:
     ~CBank() override;
 
     audio::ImportResult importContent(std::uint16_t index, SourceReader& source, const std::string& path,
-                                      const audio::ImportOptions& options) override;
+                                      const audio::SoundShape& options) override;
     using IBank::importContent;
     bool putSound(std::uint16_t index, std::span<const std::uint8_t> bytes, const std::string& name) override;
     std::string getName() const override;

@@ -1,15 +1,15 @@
 #include "model/FactoryBank.h"
 
 #include "model/CFirmware.h"
-#include "model/CSound.h"
 #include "model/FactoryTables.h"
+#include "model/SoundBank.h"
 
 namespace factory {
 
 std::unique_ptr<IBank> makeBank(std::size_t row)
 {
     if (isSoundRow(row))
-        return std::make_unique<CSound>(static_cast<std::uint16_t>(row));
+        return std::make_unique<SoundBank>(static_cast<std::uint16_t>(row));
     return std::make_unique<CFirmware>();
 }
 

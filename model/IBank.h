@@ -1,7 +1,7 @@
 #pragma once
 
-#include "audio/ImportOptions.h"
 #include "audio/ImportResult.h"
+#include "audio/SoundShape.h"
 #include "midifile/MemorySource.h"
 #include "model/MessageSlotRefusal.h"
 
@@ -29,11 +29,11 @@ public:
     // bytes) into a slot and says what it did; when it took it the slot is named after the base name
     // of path, otherwise the bank is unchanged. A bank takes only what belongs to its own flash blocks.
     virtual audio::ImportResult importContent(std::uint16_t index, SourceReader& source, const std::string& path,
-                                              const audio::ImportOptions& options)
+                                              const audio::SoundShape& options)
         = 0;
     // The same of a whole file's bytes in memory.
     audio::ImportResult importContent(std::uint16_t index, std::span<const std::uint8_t> source,
-                                      const std::string& path, const audio::ImportOptions& options)
+                                      const std::string& path, const audio::SoundShape& options)
     {
         MemorySource memory(source);
         return importContent(index, memory, path, options);

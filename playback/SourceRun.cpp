@@ -5,12 +5,12 @@
 
 PcmRun sourceRun(const audio::DecodedSound& sound, audio::SourceRegion region)
 {
-    const audio::sample& frames = sound.frames;
+    const audio::PcmFrames& frames = sound.frames;
     PcmRun run;
     run.rate = static_cast<unsigned>(std::lround(frames.m_samplerate));
     run.channels = std::min<unsigned>(frames.m_channels, 2);
     region.last = std::min(region.last, frames.frameCount());
-    const double scale = std::ldexp(1.0, 16 - 8 * frames.m_byterate);
+    const double scale = std::ldexp(1.0, 16 - 8 * frames.m_bytesPerValue);
     run.samples.reserve(region.length() * run.channels);
     for (std::uint64_t frame = region.first; frame < region.last; ++frame)
         for (unsigned channel = 0; channel < run.channels; ++channel)

@@ -7,8 +7,8 @@
 #include "app/files/CFilePanels.h"
 #include "app/settings/CImportPreferences.h"
 #include "audio/DeviceRate.h"
+#include "audio/SlotImport.h"
 #include "audio/SoundFileTypes.h"
-#include "audio/slot_import.h"
 #include "content/CContent.h"
 #include "midifile/MemorySource.h"
 #include "midifile/SourceFileReader.h"
@@ -23,7 +23,7 @@ namespace {
 std::shared_ptr<const audio::DecodedSound> slotSound(const std::vector<std::uint8_t>& bytes)
 {
     auto sound = std::make_shared<audio::DecodedSound>();
-    sound->frames = audio::sample(1, 8, true, audio::kDeviceRate);
+    sound->frames = audio::PcmFrames(1, 8, true, audio::kDeviceRate);
     sound->frames.assign(bytes.begin(), bytes.end());
     sound->wholeFrames = bytes.size();
     sound->failure.kind = audio::ImportResult::Kind::Sound;
@@ -190,7 +190,7 @@ void CBankEdits::importFile(std::size_t row, std::uint16_t slot, const std::stri
         emit status(tr("Not imported: %1").arg(QString::fromStdString(m_contentImport.refusal())));
         return;
     }
-    const audio::ImportOptions options = m_preferences.options();
+    const audio::SoundShape options = m_preferences.options();
     if (content->isSample()) {
         // A sound without a frame is refused as the import refuses it, not shown empty in the panel.
         if (const auto decoded = decodeKept(source, content->getSize(), options);

@@ -28,7 +28,7 @@ void CContentImport::refuseUnreadable(const std::string& path)
 }
 
 audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, const std::string& path,
-                                           SourceReader& source, audio::ImportOptions options)
+                                           SourceReader& source, audio::SoundShape options)
 {
     using Refusal = audio::ImportResult::Refusal;
     m_refusal.clear();
@@ -101,7 +101,7 @@ audio::ImportResult CContentImport::import(IBank& bank, std::uint16_t slot, cons
 }
 
 audio::ImportResult CContentImport::importRaw(IBank& bank, std::uint16_t slot, SourceReader& source,
-                                              const std::string& path, audio::ImportOptions options)
+                                              const std::string& path, audio::SoundShape options)
 {
     options.raw = true;
     const audio::ImportResult result = bank.importContent(slot, source, path, options);

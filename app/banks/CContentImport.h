@@ -24,7 +24,7 @@ public:
     // What the slot took of the file read from path, a sound converted as the options say; when
     // nothing, the bank is unchanged and the user was told why (or declined).
     audio::ImportResult import(IBank& bank, std::uint16_t slot, const std::string& path, SourceReader& source,
-                               audio::ImportOptions options);
+                               audio::SoundShape options);
     // Tells the user the file could not be read.
     void refuseUnreadable(const std::string& path);
     // Why the last import or refuseUnreadable took nothing; empty when it took something or the
@@ -34,7 +34,7 @@ public:
 private:
     // The file's bytes as they are, after the user asked for them.
     audio::ImportResult importRaw(IBank& bank, std::uint16_t slot, SourceReader& source, const std::string& path,
-                                  audio::ImportOptions options);
+                                  audio::SoundShape options);
     void refuse(const QString& message);
 
     IDialogs& m_dialogs;

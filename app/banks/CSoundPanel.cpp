@@ -49,8 +49,8 @@ QString seconds(double value)
 // it back unchanged, since a second fade would wear down the end of a sound on every round trip.
 bool isSlotImage(const audio::DecodedSound& sound, std::size_t slotLength)
 {
-    const audio::sample& frames = sound.frames;
-    return frames.m_channels == 1 && frames.m_bitrate == 8 && frames.m_unsigned8Bit
+    const audio::PcmFrames& frames = sound.frames;
+    return frames.m_channels == 1 && frames.m_bitsPerValue == 8 && frames.m_unsigned8Bit
            && frames.m_samplerate == audio::kDeviceRate && frames.size() == slotLength;
 }
 

@@ -1,6 +1,6 @@
 #include "app/document/SlotSource.h"
 
-#include "audio/slot_import.h"
+#include "audio/SlotImport.h"
 #include "midifile/SourceFileReader.h"
 
 #include <algorithm>

@@ -7,8 +7,8 @@
 #include "app/files/CShapeSidecar.h"
 #include "app/files/SaveWording.h"
 #include "audio/SoundFileTypes.h"
+#include "bankfile/BankFile.h"
 #include "bankfile/BankFileOpening.h"
-#include "bankfile/WrapperZQMidiFile.h"
 #include "content/CContent.h"
 #include "midifile/SourceFileReader.h"
 #include "midiio/TransmissionAccount.h"
@@ -34,7 +34,7 @@ CBankFiles::CBankFiles(IDialogs& dialogs, CFilePanels& panels, CWorkingBanks& ba
     , m_panels(panels)
     , m_banks(banks)
     , m_unsaved(unsaved)
-    , m_file(std::make_unique<WrapperZQMidiFile>())
+    , m_file(std::make_unique<BankFile>())
 {
 }
 

@@ -13,7 +13,7 @@ class CFilePanels;
 class CUnsavedChanges;
 class CWorkingBanks;
 class IDialogs;
-class WrapperZQMidiFile;
+class BankFile;
 
 // The editor's bank files: Open… onto the selected row (a file of all banks fills every row when
 // All banks is chosen, else gives the selected row its own bank alone),
@@ -87,5 +87,5 @@ private:
     CFilePanels& m_panels;
     CWorkingBanks& m_banks;
     CUnsavedChanges& m_unsaved;
-    std::unique_ptr<WrapperZQMidiFile> m_file;
+    std::unique_ptr<BankFile> m_file;
 };

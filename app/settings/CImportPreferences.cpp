@@ -31,9 +31,9 @@ CImportPreferences::CImportPreferences(CSettings& settings, QWidget& window, QMe
     connect(action, &QAction::triggered, this, &CImportPreferences::edit);
 }
 
-audio::ImportOptions CImportPreferences::options() const
+audio::SoundShape CImportPreferences::options() const
 {
-    audio::ImportOptions options;
+    audio::SoundShape options;
     if (m_settings.value(kResample).toString() == kClean)
         options.resampling = audio::Resampling::Clean;
     options.normalize = m_settings.value(kNormalize, false).toBool();
@@ -41,7 +41,7 @@ audio::ImportOptions CImportPreferences::options() const
     return options;
 }
 
-void CImportPreferences::setOptions(const audio::ImportOptions& options)
+void CImportPreferences::setOptions(const audio::SoundShape& options)
 {
     m_settings.setValue(kResample, options.resampling == audio::Resampling::Clean ? kClean : kClassic);
     m_settings.setValue(kNormalize, options.normalize);

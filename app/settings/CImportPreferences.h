@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/ImportOptions.h"
+#include "audio/SoundShape.h"
 
 #include <QObject>
 
@@ -19,8 +19,8 @@ public:
     CImportPreferences(CSettings& settings, QWidget& window, QMenu& menu, QAction* before);
 
     // The stored choice; what was never stored, or no longer makes sense, reads as the classic import.
-    audio::ImportOptions options() const;
-    void setOptions(const audio::ImportOptions& options);
+    audio::SoundShape options() const;
+    void setOptions(const audio::SoundShape& options);
 
     // Opens the dialog over the window without blocking it; OK keeps all it shows.
     void edit();

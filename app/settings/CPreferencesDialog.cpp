@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-CPreferencesDialog::CPreferencesDialog(const audio::ImportOptions& options, bool reopensLastFile, QWidget* parent)
+CPreferencesDialog::CPreferencesDialog(const audio::SoundShape& options, bool reopensLastFile, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("dialog_preferences"));
@@ -63,9 +63,9 @@ CPreferencesDialog::CPreferencesDialog(const audio::ImportOptions& options, bool
     layout->addWidget(buttons);
 }
 
-audio::ImportOptions CPreferencesDialog::options() const
+audio::SoundShape CPreferencesDialog::options() const
 {
-    audio::ImportOptions options;
+    audio::SoundShape options;
     options.resampling = m_resampling->currentIndex() == 1 ? audio::Resampling::Clean : audio::Resampling::Classic;
     options.normalize = m_normalize->isChecked();
     options.trim = m_trim->isChecked();

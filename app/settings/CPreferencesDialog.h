@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/ImportOptions.h"
+#include "audio/SoundShape.h"
 
 #include <QDialog>
 
@@ -13,10 +13,10 @@ class QComboBox;
 class CPreferencesDialog : public QDialog {
     Q_OBJECT
 public:
-    CPreferencesDialog(const audio::ImportOptions& options, bool reopensLastFile, QWidget* parent);
+    CPreferencesDialog(const audio::SoundShape& options, bool reopensLastFile, QWidget* parent);
 
     // The choice as the dialog shows it now; raw bytes are never a preference.
-    audio::ImportOptions options() const;
+    audio::SoundShape options() const;
     bool reopensLastFile() const;
 
 private:

@@ -2,7 +2,7 @@
 
 #include "app/files/SaveWording.h"
 #include "app/transfer/COutputList.h"
-#include "bankfile/WrapperZQMidiFile.h"
+#include "bankfile/BankFile.h"
 #include "midiio/DeviceContents.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/MidiDestinations.h"
@@ -112,7 +112,7 @@ void CDeviceContentsSaving::saveContentsOf(const Device& chosen)
         return;
     }
 
-    WrapperZQMidiFile file;
+    BankFile file;
     if (unknown.empty()) {
         const std::string path = m_dialogs.runSavePanel({"mid"}, tr("Device contents").toStdString() + ".mid");
         if (path.empty())

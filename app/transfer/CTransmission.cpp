@@ -6,11 +6,11 @@
 #include "app/transfer/CTransmissionWorker.h"
 #include "app/transfer/TransmissionWording.h"
 #include "midiio/BankBlocks.h"
+#include "midiio/BankTransmitter.h"
 #include "midiio/DeviceRecord.h"
+#include "midiio/MidiContext.h"
 #include "midiio/SenderLock.h"
 #include "midiio/TransmissionRun.h"
-#include "midiio/WrapperZQMidiInterface.h"
-#include "midiio/ZQMidiSystem.h"
 #include "model/FactoryTables.h"
 #include "model/IBank.h"
 
@@ -29,7 +29,7 @@ const std::string kProgram = "zylox-editor";
 
 } // namespace
 
-CTransmission::CTransmission(IDialogs& dialogs, ZQMidiSystem& midiSystem, COutputList& outputs, QProgressBar& progress,
+CTransmission::CTransmission(IDialogs& dialogs, MidiContext& midiSystem, COutputList& outputs, QProgressBar& progress,
                              const CWorkingBanks& banks, QObject* parent)
     : QObject(parent)
     , m_dialogs(dialogs)
@@ -86,7 +86,7 @@ void CTransmission::start(const std::vector<RowBlocks>& rows, std::uint32_t chan
                           std::unique_ptr<SenderLock> lock)
 {
     const MidiPortIdentity output = record.device();
-    std::shared_ptr<WrapperZQMidiInterface> midi = WrapperZQMidiInterface::createTransmitterTo(m_midiSystem, output);
+    std::shared_ptr<BankTransmitter> midi = BankTransmitter::createTransmitterTo(m_midiSystem, output);
     if (!midi) {
         refuse(tr("The MIDI output %1 is not connected.").arg(m_outputs.nameOf(output)));
         return;

@@ -22,7 +22,7 @@ class IBank;
 class QProgressBar;
 class QTimer;
 class SenderLock;
-class ZQMidiSystem;
+class MidiContext;
 struct TransmissionAccount;
 
 // The editor's transmission room: the questions before a send (CSendChoice), the worker that sends, Stop, the progress
@@ -31,7 +31,7 @@ struct TransmissionAccount;
 class CTransmission : public QObject {
     Q_OBJECT
 public:
-    CTransmission(IDialogs& dialogs, ZQMidiSystem& midiSystem, COutputList& outputs, QProgressBar& progress,
+    CTransmission(IDialogs& dialogs, MidiContext& midiSystem, COutputList& outputs, QProgressBar& progress,
                   const CWorkingBanks& banks, QObject* parent = nullptr);
     ~CTransmission() override;
 
@@ -65,7 +65,7 @@ private:
                                const QString& otherButton = {});
 
     IDialogs& m_dialogs;
-    ZQMidiSystem& m_midiSystem;
+    MidiContext& m_midiSystem;
     COutputList& m_outputs;
     QProgressBar& m_progress;
     QTimer* m_ticks = nullptr;

@@ -1,18 +1,17 @@
 #include "app/transfer/CTransmissionWorker.h"
 
 #include "app/document/CWorkingBanks.h"
+#include "midiio/BankTransmitter.h"
 #include "midiio/SenderLock.h"
-#include "midiio/WrapperZQMidiInterface.h"
 #include "model/IBank.h"
 
 #include <QMetaObject>
 #include <QObject>
 
 CTransmissionWorker::CTransmissionWorker(QObject& receiver, std::unique_ptr<SenderLock> lock,
-                                         std::shared_ptr<WrapperZQMidiInterface> midi,
-                                         const std::vector<RowBlocks>& rows, const CWorkingBanks& banks,
-                                         std::uint32_t channel, DeviceRecord record, StatusHandler onBankStarted,
-                                         EndHandler onEnded)
+                                         std::shared_ptr<BankTransmitter> midi, const std::vector<RowBlocks>& rows,
+                                         const CWorkingBanks& banks, std::uint32_t channel, DeviceRecord record,
+                                         StatusHandler onBankStarted, EndHandler onEnded)
     : m_receiver(receiver)
     , m_lock(std::move(lock))
     , m_midi(std::move(midi))

@@ -14,7 +14,7 @@ class CWorkingBanks;
 class IBank;
 class QObject;
 class SenderLock;
-class WrapperZQMidiInterface;
+class BankTransmitter;
 
 // One transmission under way: sends its own copies of banks, one after the other, through a MIDI
 // interface on a thread of its own, so that the window stays responsive and the user may go on
@@ -28,10 +28,9 @@ public:
     using EndHandler = std::function<void(const TransmissionAccount& account)>;
 
     // The worker sends the chosen blocks of copies of the banks of rows, made here on the caller's thread.
-    CTransmissionWorker(QObject& receiver, std::unique_ptr<SenderLock> lock,
-                        std::shared_ptr<WrapperZQMidiInterface> midi, const std::vector<RowBlocks>& rows,
-                        const CWorkingBanks& banks, std::uint32_t channel, DeviceRecord record,
-                        StatusHandler onBankStarted, EndHandler onEnded);
+    CTransmissionWorker(QObject& receiver, std::unique_ptr<SenderLock> lock, std::shared_ptr<BankTransmitter> midi,
+                        const std::vector<RowBlocks>& rows, const CWorkingBanks& banks, std::uint32_t channel,
+                        DeviceRecord record, StatusHandler onBankStarted, EndHandler onEnded);
     // Waits for the thread, which ends within a second of a stop.
     ~CTransmissionWorker();
     CTransmissionWorker(const CTransmissionWorker&) = delete;
@@ -49,7 +48,7 @@ private:
 
     QObject& m_receiver;
     const std::unique_ptr<SenderLock> m_lock;
-    std::shared_ptr<WrapperZQMidiInterface> m_midi;
+    std::shared_ptr<BankTransmitter> m_midi;
     // Declared before m_banks, which points into it.
     std::vector<std::unique_ptr<IBank>> m_copies;
     std::vector<RowBank> m_banks;

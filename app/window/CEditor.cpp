@@ -21,7 +21,7 @@
 #include "app/window/CHelpMenu.h"
 #include "app/window/CMenuValidation.h"
 #include "app/window/CWindowMemory.h"
-#include "midiio/ZQMidiSystem.h"
+#include "midiio/MidiContext.h"
 #include "model/IBank.h"
 #include "ui_EditorWindow.h"
 
@@ -43,7 +43,7 @@ constexpr int kStartRow = 4; // S05, the first bank whose factory name has no " 
 
 } // namespace
 
-CEditor::CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& settings, ISoundOutput& soundOutput,
+CEditor::CEditor(IDialogs& dialogs, MidiContext& midiSystem, CSettings& settings, ISoundOutput& soundOutput,
                  QWidget* parent)
     : QMainWindow(parent)
     , m_midiSystem(midiSystem)

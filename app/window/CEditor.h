@@ -35,7 +35,7 @@ class CUnsavedChanges;
 class CWorkingBanks;
 class CWindowMemory;
 class IBank;
-class ZQMidiSystem;
+class MidiContext;
 
 namespace Ui {
 class EditorWindow;
@@ -56,7 +56,7 @@ public:
 
     // The dialogs, the MIDI system, the settings and the sound output stay the caller's and must
     // outlive the editor.
-    CEditor(IDialogs& dialogs, ZQMidiSystem& midiSystem, CSettings& settings, ISoundOutput& soundOutput,
+    CEditor(IDialogs& dialogs, MidiContext& midiSystem, CSettings& settings, ISoundOutput& soundOutput,
             QWidget* parent = nullptr);
     ~CEditor() override;
 
@@ -110,7 +110,7 @@ private:
     // The window's title: the bank file's name, marked while banks are unsaved.
     void updateTitle();
 
-    ZQMidiSystem& m_midiSystem;
+    MidiContext& m_midiSystem;
     CSettings& m_settings;
     std::unique_ptr<Ui::EditorWindow> m_ui;
     // Leading rows whose bank is read-only in the content view; none are.

@@ -5,8 +5,8 @@
 #include "app/window/CommandLine.h"
 #include "app/window/ProcessEnd.h"
 #include "midiio/AlsaMidiService.h"
+#include "midiio/MidiContext.h"
 #include "midiio/SystemClock.h"
-#include "midiio/ZQMidiSystem.h"
 #include "playback/AlsaSoundOutput.h"
 
 #include <QApplication>
@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
     // Before the service, whose thread may still wake it while the service closes.
     SystemClock clock;
     AlsaMidiService midiService;
-    ZQMidiSystem midiSystem(midiService, clock);
+    MidiContext midiSystem(midiService, clock);
     CDialogs dialogs;
     CSettings settings;
     AlsaSoundOutput soundOutput;

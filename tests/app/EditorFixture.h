@@ -3,9 +3,9 @@
 #include "app/common/IDialogs.h"
 #include "app/settings/CSettings.h"
 #include "app/window/CEditor.h"
-#include "bankfile/WrapperZQMidiFile.h"
+#include "bankfile/BankFile.h"
 #include "content/CContent.h"
-#include "midiio/ZQMidiSystem.h"
+#include "midiio/MidiContext.h"
 #include "model/IBank.h"
 #include "tests/support/LoopbackMidiService.h"
 #include "tests/support/RecordingSoundOutput.h"
@@ -253,7 +253,7 @@ protected:
             pointers.push_back(banks.emplace_back(editor->defaultBank(row).clone()).get());
             pointers.back()->setName(("file bank " + std::to_string(row)).c_str());
         }
-        WrapperZQMidiFile files;
+        BankFile files;
         EXPECT_TRUE(onlyRow < 0 ? files.saveBanks(pointers, path(name))
                                 : files.saveBank(*pointers.at(static_cast<std::size_t>(onlyRow)), path(name)));
         return path(name);
@@ -343,7 +343,7 @@ protected:
 
     VirtualClock clock;
     LoopbackMidiService service{clock};
-    ZQMidiSystem system{service, clock};
+    MidiContext system{service, clock};
     QTemporaryDir folder;
     // Each test starts from settings never stored before.
     CSettings settings{folder.filePath(QStringLiteral("settings.ini"))};

@@ -4,7 +4,7 @@
 
 #include "app/document/CWorkingBanks.h"
 #include "app/files/CShapeSidecar.h"
-#include "model/CSound.h"
+#include "model/SoundBank.h"
 
 #include <sys/stat.h>
 
@@ -37,8 +37,8 @@ TEST_F(EditorShapeSidecarTest, OpeningASavedSetFindsTheSourcesOfItsShapedSlotsUn
     EXPECT_EQ(textOf("text_status"), "Opened kit.mid into S05");
 
     // Another program wrote the bank file since: the slot is no longer what the shape made.
-    CSound factory(4);
-    ASSERT_TRUE(WrapperZQMidiFile().saveBank(factory, path("kit.mid")));
+    SoundBank factory(4);
+    ASSERT_TRUE(BankFile().saveBank(factory, path("kit.mid")));
     paths = {path("kit.mid")};
     click("button_load");
     EXPECT_EQ(banks.source(4, 1), nullptr);

@@ -8,8 +8,8 @@
 #include "app/sounds/CSourceView.h"
 #include "app/sounds/CWaveformView.h"
 #include "app/sounds/WaveformEnvelope.h"
-#include "audio/slot_import.h"
-#include "model/CSound.h"
+#include "audio/SlotImport.h"
+#include "model/SoundBank.h"
 #include "tests/support/SoundFileFolder.h"
 
 #include <QAccessible>
@@ -347,9 +347,9 @@ TEST_F(EditorSoundPanelTest, ASlotShapedFromTheTenthMinuteOfALongFileOpensAround
     Bytes shaped(8192, 0x11);
     ASSERT_TRUE(audio::importSlot(SoundFileFolder::read(ten), shape, shaped));
     ASSERT_GT(std::count_if(shaped.begin(), shaped.end(), [](std::uint8_t b) { return b != 0x80; }), 6000);
-    CSound bank(4);
+    SoundBank bank(4);
     ASSERT_TRUE(bank.putSound(1, shaped, "ten.wav"));
-    ASSERT_TRUE(WrapperZQMidiFile().saveBank(bank, path("ten.mid")));
+    ASSERT_TRUE(BankFile().saveBank(bank, path("ten.mid")));
     const FileStamp stamp = fileStampOf(ten).value_or(FileStamp{});
     std::string error;
     ASSERT_TRUE(CShapeSidecar::write(

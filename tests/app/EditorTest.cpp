@@ -225,7 +225,7 @@ TEST_F(EditorTest, SaveWritesTheFileTheBanksCameFromWithTheBanksItHoldsAndSaveAs
         std::vector<IBank*> read;
         for (int row = 0; row < 32; ++row)
             read.push_back(banks.emplace_back(editor->defaultBank(row).clone()).get());
-        ASSERT_TRUE(WrapperZQMidiFile().openBanks(read, path("all.mid")));
+        ASSERT_TRUE(BankFile().openBanks(read, path("all.mid")));
         EXPECT_EQ(banks[4]->getName(), "Changed again");
         EXPECT_EQ(banks[7]->getName(), "file bank 7");
     }
@@ -240,7 +240,7 @@ TEST_F(EditorTest, SaveWritesTheFileTheBanksCameFromWithTheBanksItHoldsAndSaveAs
     type("textfield_bankName", "Kit in S07");
     press(Qt::Key_S, Qt::ControlModifier);
     const std::unique_ptr<IBank> saved(editor->defaultBank(0).clone());
-    ASSERT_TRUE(WrapperZQMidiFile().openBank(*saved, path("s05.mid")));
+    ASSERT_TRUE(BankFile().openBank(*saved, path("s05.mid")));
     EXPECT_EQ(saved->getIndex(), 9);
     EXPECT_EQ(saved->getName(), "Kit in S10");
     EXPECT_EQ(editor->windowTitle().toStdString(), "s05.mid[*]");

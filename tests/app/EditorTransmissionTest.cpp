@@ -3,9 +3,9 @@
 // another sender to the device, and a device record that cannot be written.
 #include "EditorFixture.h"
 
+#include "midiio/BankTransmitter.h"
 #include "midiio/DeviceRecord.h"
 #include "midiio/SenderLock.h"
-#include "midiio/WrapperZQMidiInterface.h"
 #include "tests/support/DeviceSimulator.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -109,7 +109,7 @@ TEST_F(EditorTransmissionTest, BanksGoOnlyToTheirOwnRowsBlocksWhateverTheFileHol
     std::vector<IBank*> tracks;
     for (int row = 0; row < 32; ++row)
         tracks.push_back(banks.emplace_back(editor->defaultBank(std::min(row, 30)).clone()).get());
-    ASSERT_TRUE(WrapperZQMidiFile().saveBanks(tracks, path("sound-last.mid")));
+    ASSERT_TRUE(BankFile().saveBanks(tracks, path("sound-last.mid")));
     const Bytes firmware = imageOf(editor->workBank(31));
     selectRow(31);
     paths = {bankFile("s08.mid", 7), path("sound-last.mid")};
@@ -357,7 +357,7 @@ TEST_F(EditorTransmissionTest, SaveDeviceContentsAfterAPartialSendWritesTheKnown
     EXPECT_EQ(textOf("text_status"), "Saved 2 banks of ZYLOX 515:ZYLOX 515 MIDI In into " + path("on the device"));
     for (const std::size_t row : {0, 1}) {
         const std::unique_ptr<IBank> sent(editor->workBank(row).clone());
-        WrapperZQMidiFile expected;
+        BankFile expected;
         ASSERT_TRUE(expected.saveBank(*sent, path("expected.mid")));
         EXPECT_EQ(ScratchFolder::read(path("on the device/S0" + std::to_string(row + 1) + ".mid")),
                   ScratchFolder::read(path("expected.mid")))

@@ -3,7 +3,7 @@
 // the name first; and Undo pressed in a field with nothing of its own to undo undoes the last step.
 #include "EditorFixture.h"
 
-#include "model/CSound.h"
+#include "model/SoundBank.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -55,8 +55,8 @@ TEST_F(EditorTypedNamesTest, QuitOpenCloseAndADroppedBankFileTakeTheNameBeingTyp
     QTest::keyClick(&focused(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(shown, (Texts{question("Kit", "quitting"), "save mid"}));
-    CSound saved(4);
-    ASSERT_TRUE(WrapperZQMidiFile().openBank(saved, path("kit.mid")));
+    SoundBank saved(4);
+    ASSERT_TRUE(BankFile().openBank(saved, path("kit.mid")));
     EXPECT_EQ(saved.getName(), "Kit");
 
     // Ctrl+O, cancelled at the question: the name stays, as one step to undo.

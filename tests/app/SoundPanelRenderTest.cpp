@@ -26,7 +26,7 @@ std::shared_ptr<const audio::DecodedSound> longSource()
 {
     auto sound = std::make_shared<audio::DecodedSound>();
     sound->failure.kind = audio::ImportResult::Kind::Sound;
-    sound->frames = audio::sample(2, 16, false, 44100.0);
+    sound->frames = audio::PcmFrames(2, 16, false, 44100.0);
     constexpr std::uint64_t frames = 60 * 44100;
     sound->frames.resize(frames * 4);
     for (std::uint64_t frame = 0; frame < frames; ++frame) {

@@ -70,7 +70,7 @@ TEST(WaveformScale, SlotWaveformHasTwiceTheColumnsAtTwiceTheScale)
 TEST(WaveformScale, SourceWaveformHasTwiceTheColumnsAtTwiceTheScale)
 {
     auto sound = std::make_shared<audio::DecodedSound>();
-    sound->frames = audio::sample(1, 16, false, 44100.0);
+    sound->frames = audio::PcmFrames(1, 16, false, 44100.0);
     // Two frames per logical column of a view 200 wide.
     for (std::size_t frame = 0; frame < 400; ++frame) {
         const auto value = static_cast<std::int16_t>(kLevels[frame % kLevels.size()] * 256);

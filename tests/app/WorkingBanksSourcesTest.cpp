@@ -22,7 +22,7 @@ using Sound = std::shared_ptr<const audio::DecodedSound>;
 Sound soundOf(std::size_t frames)
 {
     auto sound = std::make_shared<audio::DecodedSound>();
-    sound->frames = audio::sample(1, 16, false, 44100.0);
+    sound->frames = audio::PcmFrames(1, 16, false, 44100.0);
     sound->frames.resize(frames * 2);
     sound->wholeFrames = frames;
     sound->failure.kind = audio::ImportResult::Kind::Sound;
@@ -72,7 +72,7 @@ TEST_F(WorkingBanksSourcesTest, UndoAndRedoGiveBackSourceAndShapeWithTheBytesAnd
     }));
     EXPECT_EQ(keptGain(4, 1), 6.0);
     ASSERT_TRUE(banks.edit({"Import", "import"}, 4, [](IBank& bank) {
-        return static_cast<bool>(bank.importContent(1, Bytes(50, 0x70), "raw.bin", audio::ImportOptions{true}));
+        return static_cast<bool>(bank.importContent(1, Bytes(50, 0x70), "raw.bin", audio::SoundShape{true}));
     }));
     EXPECT_EQ(banks.source(4, 1), nullptr);
 

@@ -1,6 +1,6 @@
 // Sound files of any rate, width and channel count fill a slot as a 44.1 kHz stereo file does, read
 // as the programs read them: only the part of the file the slot needs.
-#include "audio/slot_import.h"
+#include "audio/SlotImport.h"
 #include "midifile/SourceFileReader.h"
 
 #include "tests/audio/ShapeSounds.h"
@@ -15,12 +15,12 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using audio::ImportOptions;
 using audio::Resampling;
+using audio::SoundShape;
 using shape_sounds::soundEnd;
 
 // The file imported into a slot of slotLength bytes, read as zylox import reads it.
-Bytes imported(const std::string& path, std::size_t slotLength, const ImportOptions& options)
+Bytes imported(const std::string& path, std::size_t slotLength, const SoundShape& options)
 {
     SourceFileReader source(path);
     Bytes slot(slotLength, 0x11);

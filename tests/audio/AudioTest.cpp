@@ -1,9 +1,9 @@
+#include "audio/ClassicConverter.h"
 #include "audio/DecodedSound.h"
 #include "audio/MutedStandardError.h"
+#include "audio/PcmFileReader.h"
+#include "audio/SlotImport.h"
 #include "audio/SoundSummary.h"
-#include "audio/ZQAudioFileReader.h"
-#include "audio/converter.h"
-#include "audio/slot_import.h"
 #include "midifile/SourceFile.h"
 
 #include "tests/support/Bytes.h"
@@ -88,17 +88,17 @@ TEST(Converter, ToTheDeviceFormat)
         };
     for (const auto& [channels, bits, unsigned8Bit, rate, values, device, maxFrames, trailing] : cases) {
         SCOPED_TRACE(testing::Message() << channels << " x " << bits << " bits at " << rate << " Hz");
-        audio::sample in(channels, bits, unsigned8Bit, rate);
+        audio::PcmFrames in(channels, bits, unsigned8Bit, rate);
         for (const std::int64_t value : values) {
-            const Bytes bytes = number(static_cast<std::uint64_t>(value), in.m_byterate, false);
+            const Bytes bytes = number(static_cast<std::uint64_t>(value), in.m_bytesPerValue, false);
             in.insert(in.end(), bytes.begin(), bytes.end());
         }
         in.insert(in.end(), trailing.begin(), trailing.end());
-        audio::sample out;
-        audio::converter(1, 8, true, 33000.0).convert(out, in, maxFrames);
+        audio::PcmFrames out;
+        audio::ClassicConverter(1, 8, true, 33000.0).convert(out, in, maxFrames);
         EXPECT_EQ(Bytes(out.begin(), out.end()), device);
-        EXPECT_EQ(std::tuple(out.m_samplerate, out.m_channels, out.m_bitrate, out.m_byterate, out.m_shiftoffset,
-                             out.m_unsigned8Bit),
+        EXPECT_EQ(std::tuple(out.m_samplerate, out.m_channels, out.m_bitsPerValue, out.m_bytesPerValue,
+                             out.m_shiftoffset, out.m_unsigned8Bit),
                   std::tuple(33000.0, 1, 8, 1, 56, true));
     }
 }
@@ -106,16 +106,16 @@ TEST(Converter, ToTheDeviceFormat)
 TEST(Converter, ABoundOnTheOutputCutsTheUnboundedResultAtThatFrame)
 {
     // Irregular stereo 16-bit values, so that a frame mixed wrongly or left out shows.
-    audio::sample in(2, 16, false, 44100.0);
+    audio::PcmFrames in(2, 16, false, 44100.0);
     for (std::uint32_t i = 0; i < 2 * 5000; ++i) {
         const Bytes bytes = number((i * 2654435761u) >> 7, 2, false);
         in.insert(in.end(), bytes.begin(), bytes.end());
     }
     for (const double rate : {44100.0, 48000.0, 96000.0, 22050.0, 33000.0, 8000.0, 44100.7, 165000.0}) {
         in.m_samplerate = rate;
-        audio::sample whole;
-        audio::sample bounded;
-        const audio::converter device(1, 8, true, 33000.0);
+        audio::PcmFrames whole;
+        audio::PcmFrames bounded;
+        const audio::ClassicConverter device(1, 8, true, 33000.0);
         device.convert(whole, in);
         device.convert(bounded, in, 1000);
         ASSERT_GE(whole.size(), 1000u) << rate;
@@ -161,13 +161,13 @@ TEST_F(SoundImport, ReaderTakesSoxFilesAsTheirSamples)
                        "-r " + std::to_string(rate) + " -c " + std::to_string(channels) + " -b " + std::to_string(bits)
                            + (unsigned8Bit ? " -e unsigned-integer" : " -e signed-integer"),
                        "in." + type, "-t " + type));
-        ZQAudioFileReader reader(file);
+        PcmFileReader reader(file);
         EXPECT_EQ(std::tuple(reader.isAudioFile(), reader.isPcmFile(), reader.m_formatTag),
                   std::tuple(true, true, formatTag));
-        audio::sample s;
+        audio::PcmFrames s;
         ASSERT_EQ(reader.read(s, 0), raw.size());
         EXPECT_EQ(Bytes(s.begin(), s.end()), raw);
-        EXPECT_EQ(std::tuple(s.m_channels, s.m_samplerate, s.m_bitrate, s.m_byterate, s.m_unsigned8Bit),
+        EXPECT_EQ(std::tuple(s.m_channels, s.m_samplerate, s.m_bitsPerValue, s.m_bytesPerValue, s.m_unsigned8Bit),
                   std::tuple(channels, rate, bits, bits / 8, unsigned8Bit));
     }
 }
@@ -212,13 +212,13 @@ TEST_F(SoundImport, ReaderOnPaddedMissingTruncatedAndOddParts)
     for (const FileCase& c : cases) {
         SCOPED_TRACE(c.path);
         const Bytes file = ScratchFolder::read(c.path);
-        ZQAudioFileReader reader(file);
+        PcmFileReader reader(file);
         EXPECT_EQ(std::tuple(reader.isAudioFile(), reader.isPcmFile()), std::tuple(true, c.pcm));
-        audio::sample s;
+        audio::PcmFrames s;
         EXPECT_EQ(reader.read(s, c.maxBytes), c.data.size());
         EXPECT_EQ(Bytes(s.begin(), s.end()), c.data);
         if (!c.data.empty()) {
-            EXPECT_EQ(std::tuple(s.m_bitrate, s.m_samplerate, s.m_unsigned8Bit),
+            EXPECT_EQ(std::tuple(s.m_bitsPerValue, s.m_samplerate, s.m_unsigned8Bit),
                       std::tuple(c.bits, c.rate, c.bits == 8 && c.path.ends_with(".wav"))); // WAV holds unsigned
         }
     }
@@ -271,7 +271,7 @@ TEST_F(SoundImport, SlotIsFilledFadedAndFollowedBySilenceOrKeptWhenNothingIsDeli
         Bytes slot(expected.size(), 0x11);
         const SourceFile source(path, audio::sourceLimit(slot.size()));
         ASSERT_EQ(source.error(), 0);
-        const audio::ImportResult imported = audio::importSlot(source.bytes(), audio::ImportOptions{raw}, slot);
+        const audio::ImportResult imported = audio::importSlot(source.bytes(), audio::SoundShape{raw}, slot);
         EXPECT_EQ(imported ? std::nullopt : std::optional(imported.refusal), result);
         EXPECT_EQ(slot, expected);
     }
@@ -397,8 +397,8 @@ TEST_F(SoundImport, AHeaderWithoutAUsableRateSaysTheFileIsDamagedAndLeavesTheSlo
     for (const std::string& file : files) {
         SCOPED_TRACE(file);
         const Bytes bytes = SoundFileFolder::read(file);
-        for (const audio::ImportOptions& options :
-             {audio::ImportOptions{}, {.resampling = audio::Resampling::Clean, .normalize = true, .trim = true}}) {
+        for (const audio::SoundShape& options :
+             {audio::SoundShape{}, {.resampling = audio::Resampling::Clean, .normalize = true, .trim = true}}) {
             Bytes slot(8192, 0x11);
             const audio::ImportResult result = audio::importSlot(bytes, options, slot);
             EXPECT_EQ(result ? std::nullopt : std::optional(result.refusal), audio::ImportResult::Refusal::Undecodable);
@@ -468,7 +468,7 @@ TEST_F(SoundImport, SaysHowLongTheSoundIsAndWhetherItWasCutOrPaddedToFitTheSlot)
     for (const auto& [path, slotLength, line] : cases) {
         Bytes slot(slotLength, 0x80);
         const SourceFile source(path, audio::sourceLimit(slotLength));
-        EXPECT_EQ(audio::importSlot(source.bytes(), audio::ImportOptions{true}, slot)
+        EXPECT_EQ(audio::importSlot(source.bytes(), audio::SoundShape{true}, slot)
                       .describe(path.substr(path.rfind('/') + 1), "CLOSED HI HAT"),
                   line);
     }

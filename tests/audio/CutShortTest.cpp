@@ -1,9 +1,9 @@
 // Files whose sound ends before the length their header declares, through each decoder: the
 // import keeps what they hold, says how long that is, and says the file is damaged or cut short;
 // whole files of every format never say so. And an MP3 that starts with zero padding decodes.
+#include "audio/SlotImport.h"
 #include "audio/SoundFormat.h"
 #include "audio/SoundSummary.h"
-#include "audio/slot_import.h"
 
 #include "tests/audio/ShapeSounds.h"
 #include "tests/support/Bytes.h"

@@ -1,8 +1,8 @@
 // A region anywhere in a long sound file: only its part of the file is read (sought in WAV and
 // AIFF, through libsndfile in the other formats, read through in a stream), and what is kept
 // around it for shaping again is the region's neighbourhood, not the file's first minute.
+#include "audio/SlotImport.h"
 #include "audio/SlotRender.h"
-#include "audio/slot_import.h"
 #include "midifile/MemorySource.h"
 #include "midifile/SourceFileReader.h"
 
@@ -23,7 +23,7 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using audio::ImportOptions;
+using audio::SoundShape;
 
 constexpr double kRate = 8000.0;
 constexpr double kLength = 601.0; // seconds
@@ -195,8 +195,7 @@ TEST(LongSource, TheKeptNeighbourhoodHoldsTheRegionAndAboutAMinuteAroundIt)
     for (const double start : {0.0, 5.0, 70.0, 300.0, 600.0}) {
         for (const bool fit : {false, true}) {
             SCOPED_TRACE("start " + std::to_string(start) + (fit ? ", fit" : ""));
-            const ImportOptions shape{
-                .start = start, .end = fit ? std::optional(start + 0.8) : std::nullopt, .fit = fit};
+            const SoundShape shape{.start = start, .end = fit ? std::optional(start + 0.8) : std::nullopt, .fit = fit};
             MemorySource memory(bytes);
             const audio::DecodedSound kept
                 = audio::decodeSound(memory, audio::framesKept(kSlotLength, shape), audio::kMostSourceBytes);

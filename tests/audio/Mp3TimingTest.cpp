@@ -3,7 +3,7 @@
 // sounds when its WAV's does, at every MPEG version's rates, mono and stereo. One without that
 // header says nothing of its delay, and keeps it.
 #include "audio/DecodedSound.h"
-#include "audio/slot_import.h"
+#include "audio/SlotImport.h"
 
 #include "tests/support/Bytes.h"
 #include "tests/support/SoundFileFolder.h"
@@ -34,7 +34,7 @@ audio::DecodedSound decode(const std::string& path)
 }
 
 // The first channel's values.
-std::vector<double> firstChannel(const audio::sample& frames)
+std::vector<double> firstChannel(const audio::PcmFrames& frames)
 {
     std::vector<double> values(frames.frameCount());
     for (std::uint64_t frame = 0; frame < frames.frameCount(); ++frame)
@@ -74,7 +74,7 @@ std::int64_t lateBy(const std::vector<double>& original, const std::vector<doubl
     return best;
 }
 
-std::int64_t lateBy(const audio::sample& source, const audio::sample& decoded)
+std::int64_t lateBy(const audio::PcmFrames& source, const audio::PcmFrames& decoded)
 {
     return lateBy(firstChannel(source), firstChannel(decoded), source.m_samplerate);
 }
@@ -124,10 +124,10 @@ TEST_F(Mp3Timing, InTheSlotAStatedHitIsOnTimeAndOneWithoutTheHeaderKeepsItsDelay
 
     // In the slot, the stated file's hit starts on the WAV's byte, the other's 25 ms later; and so
     // in a region that starts before the hit, under both conversions.
-    audio::ImportOptions region;
+    audio::SoundShape region;
     region.start = 0.15;
     region.resampling = audio::Resampling::Clean;
-    for (const audio::ImportOptions& shape : {audio::ImportOptions{}, region}) {
+    for (const audio::SoundShape& shape : {audio::SoundShape{}, region}) {
         SCOPED_TRACE(testing::Message() << "from " << shape.start << " s");
         std::vector<Bytes> slots;
         for (const char* name : {"hit.wav", "stated.mp3", "plain.mp3"}) {

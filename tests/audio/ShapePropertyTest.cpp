@@ -6,8 +6,8 @@
 #include "audio/MonoSteps.h"
 #include "audio/ShapeNames.h"
 #include "audio/ShapedConversion.h"
+#include "audio/SlotImport.h"
 #include "audio/SlotRender.h"
-#include "audio/slot_import.h"
 #include "tests/audio/ShapeSounds.h"
 
 #include <gtest/gtest.h>

@@ -22,7 +22,7 @@ inline audio::DecodedSound make(double rate, std::uint16_t channels, std::uint64
 {
     audio::DecodedSound sound;
     sound.failure.kind = audio::ImportResult::Kind::Sound;
-    sound.frames = audio::sample(channels, 32, false, rate);
+    sound.frames = audio::PcmFrames(channels, 32, false, rate);
     sound.frames.resize(frames * channels * 4);
     std::uint8_t* at = sound.frames.data();
     for (std::uint64_t frame = 0; frame < frames; ++frame) {

@@ -3,9 +3,9 @@
 // else it holds. The fuzzers' finds, on which libsndfile's parser spun without end, are refused
 // at once by the import, the decoder and the browser's summary.
 #include "audio/SoundChunks.h"
+#include "audio/SlotImport.h"
 #include "audio/SoundFileDecoder.h"
 #include "audio/SoundSummary.h"
-#include "audio/slot_import.h"
 
 #include "tests/support/Bytes.h"
 #include "tests/support/SoundFileFolder.h"

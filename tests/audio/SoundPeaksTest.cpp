@@ -36,19 +36,19 @@ private:
 
 // Silence broken by a few bursts of random values, some of them only in one channel, so that blocks
 // are silent, loud, or loud only for some mono choices.
-audio::sample drawnSource(Draw& draw)
+audio::PcmFrames drawnSource(Draw& draw)
 {
     constexpr std::uint16_t widths[] = {8, 8, 12, 16, 20, 24, 32};
     const std::uint16_t bits = widths[draw.below(std::size(widths))];
     const bool unsigned8 = bits == 8 && draw.below(2) == 0;
-    audio::sample source(static_cast<std::uint16_t>(1 + draw.below(8)), bits, unsigned8, 44100.0);
+    audio::PcmFrames source(static_cast<std::uint16_t>(1 + draw.below(8)), bits, unsigned8, 44100.0);
     const std::uint64_t frames = draw.below(6000);
-    const std::size_t frameBytes = static_cast<std::size_t>(source.m_channels) * source.m_byterate;
+    const std::size_t frameBytes = static_cast<std::size_t>(source.m_channels) * source.m_bytesPerValue;
     source.resize(frames * frameBytes);
     for (std::size_t frame = 0; frame < frames; ++frame) {
         for (std::size_t channel = 0; channel < source.m_channels; ++channel) {
-            std::uint8_t* at = source.data() + frame * frameBytes + channel * source.m_byterate;
-            std::fill_n(at, source.m_byterate, std::uint8_t{0});
+            std::uint8_t* at = source.data() + frame * frameBytes + channel * source.m_bytesPerValue;
+            std::fill_n(at, source.m_bytesPerValue, std::uint8_t{0});
             if (unsigned8) {
                 at[0] = 0x80;
             }
@@ -64,9 +64,9 @@ audio::sample drawnSource(Draw& draw)
                 if (oneChannel && channel != loud) {
                     continue;
                 }
-                std::uint8_t* at = source.data() + frame * frameBytes + channel * source.m_byterate;
+                std::uint8_t* at = source.data() + frame * frameBytes + channel * source.m_bytesPerValue;
                 const std::uint64_t value = draw.next();
-                for (std::size_t byte = 0; byte < source.m_byterate; ++byte) {
+                for (std::size_t byte = 0; byte < source.m_bytesPerValue; ++byte) {
                     at[byte] = static_cast<std::uint8_t>(value >> (8 * byte));
                 }
             }
@@ -91,7 +91,7 @@ TEST(SoundPeaks, SearchesAndPeaksAreThoseOfReadingEveryFrame)
     Draw draw;
     constexpr MonoSource monos[] = {MonoSource::Mix, MonoSource::Left, MonoSource::Right, MonoSource::Side};
     for (int source = 0; source < 60; ++source) {
-        const audio::sample frames = drawnSource(draw);
+        const audio::PcmFrames frames = drawnSource(draw);
         for (const MonoSource mono : monos) {
             const audio::MonoSteps steps(frames, mono);
             const audio::SoundPeaks peaks(frames, mono);
@@ -124,7 +124,7 @@ TEST(SoundPeaks, SearchesAndPeaksAreThoseOfReadingEveryFrame)
 TEST(SoundPeaks, ACopiedSoundFindsItsOwnFramesNotThoseOfTheSoundItWasCopiedFrom)
 {
     audio::DecodedSound sound;
-    sound.frames = audio::sample(1, 16, false, 44100.0);
+    sound.frames = audio::PcmFrames(1, 16, false, 44100.0);
     sound.frames.resize(4000 * 2);
     sound.frames[2 * 3000 + 1] = 0x40;
     const auto onset = [](const audio::DecodedSound& held) {

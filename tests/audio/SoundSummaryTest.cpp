@@ -106,8 +106,8 @@ TEST(SoundFileDecoder, FromDiskDecodesWhatTheSameBytesInMemoryDecode)
     audio::SoundFileDecoder inMemory(bytes);
     ASSERT_TRUE(fromDisk.isOpen());
     EXPECT_EQ(fromDisk.channels(), 2u);
-    audio::sample diskFrames;
-    audio::sample memoryFrames;
+    audio::PcmFrames diskFrames;
+    audio::PcmFrames memoryFrames;
     EXPECT_EQ(fromDisk.read(diskFrames, 100000), 9600u);
     EXPECT_EQ(inMemory.read(memoryFrames, 100000), 9600u);
     EXPECT_TRUE(std::equal(diskFrames.begin(), diskFrames.end(), memoryFrames.begin(), memoryFrames.end()));

@@ -1,6 +1,6 @@
 #include "bankfile/BankFileOpening.h"
 
-#include "bankfile/WrapperZQMidiFile.h"
+#include "bankfile/BankFile.h"
 #include "model/FactoryBank.h"
 #include "model/FactoryTables.h"
 #include "tests/support/ScratchFolder.h"
@@ -24,7 +24,7 @@ TEST(BankFileOpeningTest, WhichRowsAFileFillsAndWhetherItMustMoveOntoTheRow)
     ScratchFolder folder("bankfile-opening");
     const std::string kitFile = folder.file("s05.mid"), firmwareFile = folder.file("fw.mid"),
                       allFile = folder.file("all.mid");
-    WrapperZQMidiFile file;
+    BankFile file;
     std::unique_ptr<IBank> kit = factory::makeBank(4);
     kit->setName("My Kit");
     ASSERT_TRUE(file.saveBank(*kit, kitFile));

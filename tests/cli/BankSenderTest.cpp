@@ -2,10 +2,10 @@
 // index or name. A stop from another thread is SendCommandTest's signal and TransmissionRunTest's stop.
 #include "cli/BankSender.h"
 #include "cli/PortChoice.h"
+#include "midiio/BankTransmitter.h"
 #include "midiio/MidiDestinations.h"
-#include "midiio/WrapperZQMidiInterface.h"
 #include "model/CFirmware.h"
-#include "model/CSound.h"
+#include "model/SoundBank.h"
 #include "tests/support/DeviceSimulator.h"
 #include "tests/support/LoopbackMidiService.h"
 
@@ -25,12 +25,12 @@ protected:
 
     VirtualClock clock;
     LoopbackMidiService service{clock};
-    ZQMidiSystem system{service, clock};
+    MidiContext system{service, clock};
     DeviceSimulator& device = service.addDestinationOf<DeviceSimulator>();
-    std::shared_ptr<WrapperZQMidiInterface> wrapper
-        = WrapperZQMidiInterface::createTransmitterTo(system, MidiPortIdentity::of(device.names));
+    std::shared_ptr<BankTransmitter> wrapper
+        = BankTransmitter::createTransmitterTo(system, MidiPortIdentity::of(device.names));
     std::ostringstream out;
-    CSound first{0}, second{1}, third{2};
+    SoundBank first{0}, second{1}, third{2};
 };
 
 TEST_F(BankSenderTest, SendsTheBanksInOrderThroughOneOutput)

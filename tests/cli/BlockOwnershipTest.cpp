@@ -80,7 +80,7 @@ TEST(BlockOwnership, EveryRowsDumpAddressesOnlyItsOwnBlocksAfterAnyOpenOrImport)
     }
     ASSERT_GT(files.size(), 60u);
 
-    const audio::ImportOptions raw{true};
+    const audio::SoundShape raw{true};
     for (const std::filesystem::path& file : files) {
         BankSet set;
         std::string reason;

@@ -1,6 +1,6 @@
 // `zylox play SOURCE` in process: with a slot it plays what the import would write, and writes
 // nothing; alone, it plays the file as it is, at its own rate.
-#include "audio/slot_import.h"
+#include "audio/SlotImport.h"
 #include "cli/PlayCommand.h"
 #include "tests/support/RecordingSoundOutput.h"
 #include "tests/support/SoundFileFolder.h"
@@ -65,11 +65,11 @@ TEST(PlayShape, PlaysExactlyWhatTheImportWouldWriteAndWritesNothing)
               0);
     ASSERT_EQ(heard.size(), 1u);
     std::vector<std::uint8_t> expected(8192, 0x80);
-    const audio::ImportOptions shape{.resampling = audio::Resampling::Clean,
-                                     .start = 0.2,
-                                     .pitch = -3.5,
-                                     .fadeOut = 40.0,
-                                     .dither = audio::Dither::Shaped};
+    const audio::SoundShape shape{.resampling = audio::Resampling::Clean,
+                                  .start = 0.2,
+                                  .pitch = -3.5,
+                                  .fadeOut = 40.0,
+                                  .dither = audio::Dither::Shaped};
     ASSERT_TRUE(audio::importSlot(SoundFileFolder::read(source), shape, expected));
     EXPECT_EQ(heard[0], expected);
     EXPECT_NE(expected, std::vector<std::uint8_t>(8192, 0x80));

@@ -1,6 +1,6 @@
 // `zylox devices` and `zylox device-contents` over a record kept in a scratch state folder, as a
 // send leaves it: no device plugged in.
-#include "bankfile/WrapperZQMidiFile.h"
+#include "bankfile/BankFile.h"
 #include "flash/CEvent.h"
 #include "midiio/DeviceContents.h"
 #include "model/FactoryBank.h"
@@ -39,7 +39,7 @@ protected:
         std::vector<IBank*> banks;
         for (const std::size_t row : rows)
             banks.push_back(m_banks[row].get());
-        WrapperZQMidiFile file;
+        BankFile file;
         const std::string path = m_folder.file("expected.mid");
         EXPECT_TRUE(rows.size() == 1 ? file.saveBank(*banks.front(), path) : file.saveBanks(banks, path));
         return read("expected.mid");

@@ -1,5 +1,5 @@
 // zylox run as a user would: factory banks, bank files, and sound files that sox writes and reads back.
-#include "audio/slot_import.h"
+#include "audio/SlotImport.h"
 #include "tests/cli/ZyloxFixture.h"
 
 #include <gtest/gtest.h>
@@ -195,7 +195,7 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     // A quiet tone after 30 ms of silence, converted clean, trimmed and normalised.
     ASSERT_EQ(run(kSox + " -n -r 48k -c 2 -b 24 in/late.wav synth 0.2 sine 440 gain -12 pad 0.03"), 0);
     Bytes clean(8192, 0x80);
-    const audio::ImportOptions shaped{.resampling = audio::Resampling::Clean, .normalize = true, .trim = true};
+    const audio::SoundShape shaped{.resampling = audio::Resampling::Clean, .normalize = true, .trim = true};
     ASSERT_TRUE(audio::importSlot(read("in/late.wav"), shaped, clean));
     ASSERT_EQ(zylox("import --bank 4 --slot 1 in/late.wav --resample Clean --normalize --trim -o clean.mid"), 0)
         << m_err;

@@ -1,5 +1,5 @@
 #include "content/CMessage.h"
-#include "content/CSample.h"
+#include "content/DeviceSample.h"
 #include "tests/support/Bytes.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ namespace {
 TEST(ContentPrint, FiveHexDigitOffsetsNoDumpWhenEmptyAndTheCallersFlagsKept)
 {
     const Bytes bytes(0x10001, 0x7F);
-    const CSample big(bytes.data(), bytes.size());
+    const DeviceSample big(bytes.data(), bytes.size());
     std::ostringstream out;
     out << std::uppercase << std::showbase;
     const std::ios_base::fmtflags before = out.flags();
@@ -68,14 +68,14 @@ TEST(FlashWriteMessage, TopBitThenLowSevenBitsOfEachByteNeverPastItsEnd)
 {
     // Block and channel cut to six and four bits; too short a run leaves the rest 0xF7.
     const Bytes values{0x80, 0xFF, 0x7F, 0x00};
-    CSample few(values.data(), values.size());
+    DeviceSample few(values.data(), values.size());
     const Bytes partial = CMessage(64 + 9, 16, std::vector<CContent*>{&few}).getData();
     ASSERT_EQ(partial.size(), 131078u);
     EXPECT_EQ(Bytes(partial.begin(), partial.begin() + 14),
               (Bytes{0xF0, 0x31, 0x49, 0x38, 0x20, 1, 0x00, 1, 0x7F, 0, 0x7F, 0, 0x00, 0xF7}));
     // Too long: one content larger than a block is cut where the data area ends.
     const Bytes block(0x18000, 0xFF);
-    CSample tooMany(block.data(), block.size());
+    DeviceSample tooMany(block.data(), block.size());
     const Bytes cut = CMessage(3, 0, std::vector<CContent*>{&tooMany, &few}).getData();
     ASSERT_EQ(cut.size(), 131078u);
     EXPECT_EQ(Bytes(cut.end() - 3, cut.end()), (Bytes{0x01, 0x7F, 0xF7}));

@@ -1,8 +1,8 @@
 #include "content/CMessage.h"
-#include "content/CSample.h"
+#include "content/DeviceSample.h"
 #include "flash/CErase.h"
 #include "flash/CFlash.h"
-#include "flash/CTest.h"
+#include "flash/TestPatternMessage.h"
 #include "tests/support/PrintedContent.h"
 
 #include <gtest/gtest.h>
@@ -19,11 +19,11 @@ TEST(Events, PrintHeaderFieldsThenTheMessageAndTheTestPatternHasRunsOf1024Bytes)
 {
     const CErase erase(2, 12);
     const Bytes bytes{0x00, 0x0a, 0xff, 0x80, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 0xF7, 0x10};
-    const CFlash owning(std::make_unique<CSample>(bytes.data(), bytes.size()), 6);
+    const CFlash owning(std::make_unique<DeviceSample>(bytes.data(), bytes.size()), 6);
     CMessage firmware(bytes.data(), 2);
     const CFlash referring(firmware, 6);
     const CFlash empty(std::unique_ptr<CContent>(), 6);
-    const CTest test;
+    const TestPatternMessage test;
     std::ostringstream out;
     out << std::hex;
     erase.print(out, false);

@@ -185,9 +185,9 @@ def check(root):
 def self_test():
     """Each wrong include is caught alone, in a tree where everything else is right."""
     right = {
-        "midifile/buffer.h": ["<vector>"],
-        "audio/sample.h": ['"midifile/buffer.h"', "<sndfile.h>"],
-        "model/CBank.h": ['"audio/sample.h"', '"CBankPart.h"'],
+        "midifile/ByteBuffer.h": ["<vector>"],
+        "audio/PcmFrames.h": ['"midifile/ByteBuffer.h"', "<sndfile.h>"],
+        "model/CBank.h": ['"audio/PcmFrames.h"', '"CBankPart.h"'],
         "model/CBankPart.h": [],
         "midiio/Alsa.cpp": ["<alsa/asoundlib.h>", '"model/CBank.h"'],
         "playback/Pcm.cpp": ["<alsa/asoundlib.h>", '"midiio/Alsa.h"'],
@@ -212,8 +212,8 @@ def self_test():
         "app/banks/CView.cpp": [],
     }
     wrong = [
-        ("midifile/buffer.h", '"audio/sample.h"'),
-        ("audio/sample.h", "<alsa/asoundlib.h>"),
+        ("midifile/ByteBuffer.h", '"audio/PcmFrames.h"'),
+        ("audio/PcmFrames.h", "<alsa/asoundlib.h>"),
         ("midiio/Alsa.h", "<QObject>"),
         ("content/CContent.h", "<alsa/asoundlib.h>"),
         ("playback/Pcm.h", '"cli/Main.h"'),
@@ -224,7 +224,7 @@ def self_test():
         ("app/document/CWorking.h", '"../banks/CView.h"'),
         ("app/banks/CViewPart.h", '"window/CMain.h"'),
         ("app/common/CDialogs.h", '"CWorking.h"'),
-        ("tools/tables.h", '"midifile/buffer.h"'),
+        ("tools/tables.h", '"midifile/ByteBuffer.h"'),
         ("tools/generate.cpp", "<zlib.h>"),
         # Not includes: a folder the guide leaves out, and a file past its size.
         ("app/library/CBrowser.h", None),

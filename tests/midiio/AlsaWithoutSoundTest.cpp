@@ -1,6 +1,6 @@
 #include "midiio/AlsaMidiService.h"
-#include "midiio/WrapperZQMidiInterface.h"
-#include "model/CSound.h"
+#include "midiio/BankTransmitter.h"
+#include "model/SoundBank.h"
 #include "tests/support/VirtualClock.h"
 
 #include <gtest/gtest.h>
@@ -32,9 +32,9 @@ TEST(AlsaWithoutSoundTest, HasNoEndpointsAndFailsEverySendWithoutHanging)
     service.sendSysex({1, erase, sizeof erase, [&](bool sent) { outcome.set_value(sent); }, {}});
     EXPECT_FALSE(outcome.get_future().get());
 
-    ZQMidiSystem system(service, clock);
-    auto wrapper = WrapperZQMidiInterface::createTransmitter(system, 0);
-    CSound sound(4);
+    MidiContext system(service, clock);
+    auto wrapper = BankTransmitter::createTransmitter(system, 0);
+    SoundBank sound(4);
     EXPECT_FALSE(wrapper->transmitBank(sound, 0));
     EXPECT_FALSE(wrapper->transmitter()->isStillTransmitting());
 }

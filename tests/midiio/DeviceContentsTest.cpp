@@ -1,8 +1,8 @@
 // The copy of what a device holds, kept beside its record: read back, and refused when damaged.
 #include "midiio/DeviceContents.h"
 #include "flash/CEvent.h"
-#include "model/CSound.h"
 #include "model/IBank.h"
+#include "model/SoundBank.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +42,7 @@ protected:
     MidiPortIdentity usb{"Test USB MIDI", "Test USB MIDI MIDI 1"};
     DeviceRecord record{folder, usb};
     DeviceContents contents{record};
-    CSound bank{1};
+    SoundBank bank{1};
 };
 
 TEST_F(DeviceContentsTest, AKeptBankReadsBackWithItsNamesAndOnlyWhileTheRecordVouchesForIt)

@@ -3,7 +3,7 @@
 #include "content/CContent.h"
 #include "midiio/MidiDestinations.h"
 #include "midiio/MidiPortIdentity.h"
-#include "model/CSound.h"
+#include "model/SoundBank.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -97,7 +97,7 @@ TEST_F(DeviceRecordTest, ADamagedRecordIsUnknownAndIsReplacedByTheNextWrite)
 // nothing is sent again for a bank that is as it was, and both blocks of one that is not.
 TEST_F(DeviceRecordTest, ARecordOfWholeBanksCarriesOverUntilItsBanksAreSentAgain)
 {
-    CSound sent(4), changed(4), other(6);
+    SoundBank sent(4), changed(4), other(6);
     ASSERT_TRUE(changed.putSound(5, std::vector<std::uint8_t>(changed.getContent(5)->getSize(), 0x80), "quiet"));
     DeviceRecord(folder, usb).remember(0, 1); // makes the folder and names the file
     std::ofstream(DeviceRecord(folder, usb).path(), std::ios::trunc)

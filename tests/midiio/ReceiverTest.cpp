@@ -1,4 +1,4 @@
-#include "midiio/ZQMidiInterfaceReceiver.h"
+#include "midiio/SysexReceiver.h"
 #include "tests/support/LoopbackMidiService.h"
 
 #include <gtest/gtest.h>
@@ -17,10 +17,10 @@ MidiPacketList packetList(const std::vector<Bytes>& packets)
     return list;
 }
 
-std::vector<Bytes> bytesOf(const std::vector<midi::event>& events)
+std::vector<Bytes> bytesOf(const std::vector<midi::MidiEvent>& events)
 {
     std::vector<Bytes> all;
-    for (const midi::event& event : events) {
+    for (const midi::MidiEvent& event : events) {
         EXPECT_EQ(event.m_offset, 0.0);
         all.emplace_back(event.begin(), event.end());
     }
@@ -32,9 +32,9 @@ protected:
     VirtualClock clock;
     LoopbackMidiService service{clock};
     std::size_t source = service.addSource({"Tarvo", "ZYLOX 515", "MIDI Out"});
-    std::shared_ptr<ZQMidiInterfaceReceiver> receiver
-        = ZQMidiInterfaceReceiver::ZQMidiInterfaceReceiverWithClient(service, clock, service.createClient("test"), 0);
-    std::vector<midi::event> events;
+    std::shared_ptr<SysexReceiver> receiver
+        = SysexReceiver::withClient(service, clock, service.createClient("test"), 0);
+    std::vector<midi::MidiEvent> events;
 };
 
 TEST_F(ReceiverTest, CollectsWholeMessagesHoweverSplitAndDropsThoseAnotherStatusByteInterrupts)
@@ -58,8 +58,8 @@ TEST_F(ReceiverTest, CollectsWholeMessagesHoweverSplitAndDropsThoseAnotherStatus
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
-        auto fresh = ZQMidiInterfaceReceiver::ZQMidiInterfaceReceiverWithClient(service, clock, 0, 0);
-        std::vector<midi::event> collected;
+        auto fresh = SysexReceiver::withClient(service, clock, 0, 0);
+        std::vector<midi::MidiEvent> collected;
         for (const std::vector<Bytes>& packets : test.packetLists)
             fresh->readData(&collected, packetList(packets));
         EXPECT_EQ(bytesOf(collected), test.messages);

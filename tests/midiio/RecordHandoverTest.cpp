@@ -5,7 +5,7 @@
 #include "flash/CEvent.h"
 #include "midiio/DeviceContents.h"
 #include "midiio/DeviceRecord.h"
-#include "model/CSound.h"
+#include "model/SoundBank.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +49,7 @@ protected:
     MidiPortIdentity plain{"USB MIDI", "Port 1"};
     MidiPortIdentity socket2{"USB MIDI", "Port 1", "usb-0000:00:14.0-2"};
     MidiPortIdentity socket3{"USB MIDI", "Port 1", "usb-0000:00:14.0-3"};
-    CSound bank{1};
+    SoundBank bank{1};
 
     void SetUp() override { bank.setName("Toms"); }
 };

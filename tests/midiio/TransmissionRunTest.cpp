@@ -4,11 +4,11 @@
 #include "content/CMessage.h"
 #include "flash/CEvent.h"
 #include "midiio/BankBlocks.h"
+#include "midiio/BankTransmitter.h"
 #include "midiio/DeviceContents.h"
 #include "midiio/DeviceRecord.h"
-#include "midiio/WrapperZQMidiInterface.h"
 #include "model/CFirmware.h"
-#include "model/CSound.h"
+#include "model/SoundBank.h"
 #include "tests/support/DeviceSimulator.h"
 #include "tests/support/LoopbackMidiService.h"
 #include "tests/support/ScratchFolder.h"
@@ -43,10 +43,10 @@ struct Rig {
 
     VirtualClock clock;
     LoopbackMidiService service{clock};
-    ZQMidiSystem system{service, clock};
+    MidiContext system{service, clock};
     DeviceSimulator& device = service.addDestinationOf<DeviceSimulator>();
-    std::shared_ptr<WrapperZQMidiInterface> wrapper = WrapperZQMidiInterface::createTransmitter(system, 0);
-    CSound banks[3]{CSound(0), CSound(1), CSound(2)};
+    std::shared_ptr<BankTransmitter> wrapper = BankTransmitter::createTransmitter(system, 0);
+    SoundBank banks[3]{SoundBank(0), SoundBank(1), SoundBank(2)};
     ScratchFolder scratch{"zylox-run-record"};
     std::string folder = scratch.file("state");
     DeviceRecord record{folder, MidiPortIdentity::of(device.names)};
@@ -126,7 +126,7 @@ TEST_F(TransmissionRunTest, AStopInTheSecondBlockIsAccountedForAndResumeStartsTh
 
     // Resuming through a new wrapper sends S02's second block, then S03 whole, and nothing else.
     const std::size_t erasedBefore = device.erasedBlocks().size();
-    auto again = WrapperZQMidiInterface::createTransmitter(system, 0);
+    auto again = BankTransmitter::createTransmitter(system, 0);
     TransmissionRun resume(*again, clock, 0, &record);
     std::vector<RowBank> left;
     for (const RowBlocks& row : run.account().unfinished())
@@ -175,7 +175,7 @@ TEST_F(TransmissionRunTest, TheCopyOfTheDeviceHoldsEveryBlockThatArrivedComplete
     EXPECT_EQ(dumpOf(*partial.bank(0)), dumpOf(banks[0]));
 
     // The rest sent completely: every bank is known, with the names it was sent with, byte for byte.
-    auto again = WrapperZQMidiInterface::createTransmitter(system, 0);
+    auto again = BankTransmitter::createTransmitter(system, 0);
     TransmissionRun resume(*again, clock, 0, &record);
     ASSERT_EQ(resume.run({{1, &banks[1], kSecondBlock}, {2, &banks[2]}}), End::Sent);
     banks[1].setName("renamed after the send");
@@ -260,8 +260,8 @@ TEST_F(TransmissionRunTest, AStopDuringAWriteCutsItAndFreesTheWire)
     EXPECT_EQ(device.faults().back().rfind("message broken off after ", 0), 0u);
     // The next message through another wrapper does not wait for the cut one's wire time.
     const std::uint64_t before = clock.nowMicroseconds();
-    auto next = WrapperZQMidiInterface::createTransmitter(system, 0);
-    CSound sound(5);
+    auto next = BankTransmitter::createTransmitter(system, 0);
+    SoundBank sound(5);
     EXPECT_TRUE(next->transmitBank(sound, 0));
     EXPECT_LT(clock.nowMicroseconds() - before, 105'000'000u);
 }
@@ -292,20 +292,20 @@ TEST_F(TransmissionRunTest, ACompleteRunRecordsEveryBankAndAChangedBankNoLongerM
         EXPECT_EQ(record.differingBlocks(row, banks[row], 0), kNoBlock) << row;
     banks[1].setContentName(0, "renamed"); // names are not sent: the dump is the same
     EXPECT_EQ(record.differingBlocks(1, banks[1], 0), kNoBlock);
-    CSound other(0); // S01's sounds in S02's place
+    SoundBank other(0); // S01's sounds in S02's place
     other.setIndex(1);
     EXPECT_EQ(record.differingBlocks(1, other, 0), kBothBlocks);
     EXPECT_EQ(record.differingBlocks(1, banks[1], 1), kBothBlocks); // another channel, another dump
     // One changed slot changes the block that holds it, and only that one.
-    CSound lastSlot(1), firstSlot(1);
-    const auto silenced = [](CSound& bank, std::uint16_t slot) {
+    SoundBank lastSlot(1), firstSlot(1);
+    const auto silenced = [](SoundBank& bank, std::uint16_t slot) {
         return bank.putSound(slot, std::vector<std::uint8_t>(bank.getContent(slot)->getSize(), 0x80), "quiet");
     };
     ASSERT_TRUE(silenced(lastSlot, 5));
     ASSERT_TRUE(silenced(firstSlot, 0));
     EXPECT_EQ(record.differingBlocks(1, lastSlot, 0), kSecondBlock);
     EXPECT_EQ(record.differingBlocks(1, firstSlot, 0), kFirstBlock);
-    CSound fourth(3);
+    SoundBank fourth(3);
     const std::vector<RowBank> differ
         = record.differing({{0, &banks[0]}, {1, &lastSlot}, {2, &banks[2]}, {3, &fourth}}, 0);
     EXPECT_EQ(bankblocks::rowsOf(differ), (std::vector<RowBlocks>{{1, kSecondBlock}, {3}}));

@@ -1,7 +1,7 @@
 #include "content/CContent.h"
-#include "midiio/WrapperZQMidiInterface.h"
+#include "midiio/BankTransmitter.h"
 #include "model/CFirmware.h"
-#include "model/CSound.h"
+#include "model/SoundBank.h"
 #include "tests/support/DeviceSimulator.h"
 #include "tests/support/LoopbackMidiService.h"
 
@@ -15,9 +15,9 @@ using Bytes = std::vector<std::uint8_t>;
 using Kind = VirtualClock::Entry::Kind;
 using Steps = std::vector<std::pair<Kind, std::uint64_t>>;
 
-midi::event message(std::size_t length, double offset)
+midi::MidiEvent message(std::size_t length, double offset)
 {
-    midi::event event(length, 0x01);
+    midi::MidiEvent event(length, 0x01);
     event.front() = 0xF0;
     event.back() = 0xF7;
     event.m_offset = offset;
@@ -28,9 +28,9 @@ midi::event message(std::size_t length, double offset)
 class TransportTest : public testing::Test {
 protected:
     // The sleeps of its creation are forgotten.
-    std::shared_ptr<WrapperZQMidiInterface> wrapperFor(std::uint16_t destination = 0)
+    std::shared_ptr<BankTransmitter> wrapperFor(std::uint16_t destination = 0)
     {
-        auto wrapper = WrapperZQMidiInterface::createTransmitter(system, destination);
+        auto wrapper = BankTransmitter::createTransmitter(system, destination);
         clock.clearTimeline();
         return wrapper;
     }
@@ -52,13 +52,13 @@ protected:
 
     VirtualClock clock;
     LoopbackMidiService service{clock};
-    ZQMidiSystem system{service, clock};
+    MidiContext system{service, clock};
     DeviceSimulator& device = service.addDestinationOf<DeviceSimulator>();
 };
 
 TEST_F(TransportTest, CreationSilencesTheDestinationWithOnePacketAndWaitsOnlyForItsWireTime)
 {
-    WrapperZQMidiInterface::createTransmitter(system, 0);
+    BankTransmitter::createTransmitter(system, 0);
 
     Bytes notesOff;
     for (int channel = 0; channel < 17; ++channel) // channel 1 once more at the end
@@ -73,7 +73,7 @@ TEST_F(TransportTest, ATransmitterToAnIdentityGoneWhileItsPortSettledIsNoneAndNe
     LoopbackDestination& other = service.addDestination({"", "Other", "Other Port"});
     clock.at(clock.nowMicroseconds() + 10'000, [&] { service.unplug(device); });
 
-    EXPECT_EQ(WrapperZQMidiInterface::createTransmitterTo(system, MidiPortIdentity::of(device.names)), nullptr);
+    EXPECT_EQ(BankTransmitter::createTransmitterTo(system, MidiPortIdentity::of(device.names)), nullptr);
 
     EXPECT_TRUE(other.packets().empty());
     EXPECT_TRUE(other.sysexMessages().empty());
@@ -82,7 +82,7 @@ TEST_F(TransportTest, ATransmitterToAnIdentityGoneWhileItsPortSettledIsNoneAndNe
 TEST_F(TransportTest, DumpPausesCountInWholeMicrosecondsFromTheEndOfThePreviousMessage)
 {
     auto transmitter = wrapperFor()->transmitter();
-    const std::vector<midi::event> dump{message(6, 0.0000029), message(3125, 0.5), message(10, 1.0)};
+    const std::vector<midi::MidiEvent> dump{message(6, 0.0000029), message(3125, 0.5), message(10, 1.0)};
     const std::uint64_t start = clock.nowMicroseconds();
 
     transmitter->transmitDump(dump);
@@ -105,7 +105,7 @@ TEST_F(TransportTest, EmptyDumpSendsNothingStaysIdleAndIsEstimatedAtASecond)
 
     EXPECT_FALSE(transmitter->isStillTransmitting());
     EXPECT_TRUE(clock.timeline().empty());
-    EXPECT_EQ(WrapperZQMidiInterface::estimateSeconds({}), 1);
+    EXPECT_EQ(BankTransmitter::estimateSeconds({}), 1);
 }
 
 TEST_F(TransportTest, EndpointNamesPutTheManufacturerFirst)
@@ -113,17 +113,17 @@ TEST_F(TransportTest, EndpointNamesPutTheManufacturerFirst)
     service.addDestination({"", "Through", "Midi Through Port-0"});
     service.addSource({"Tarvo", "ZYLOX 515", "MIDI Out"});
 
-    EXPECT_EQ(ZQMidiInterfaceTransmitter::DestinationNameAt(service, 0), "Tarvo: ZYLOX 515 MIDI In");
-    EXPECT_EQ(ZQMidiInterfaceTransmitter::DestinationNameAt(service, 1), ": Midi Through Port-0");
-    EXPECT_EQ(ZQMidiInterfaceTransmitter::DestinationNameAt(service, 2), ": ");
-    EXPECT_EQ(ZQMidiInterfaceReceiver::SourceNameAt(service, 0), "Tarvo: MIDI Out");
-    EXPECT_EQ(ZQMidiInterfaceReceiver::SourceNameAt(service, 1), ": ");
+    EXPECT_EQ(SysexTransmitter::DestinationNameAt(service, 0), "Tarvo: ZYLOX 515 MIDI In");
+    EXPECT_EQ(SysexTransmitter::DestinationNameAt(service, 1), ": Midi Through Port-0");
+    EXPECT_EQ(SysexTransmitter::DestinationNameAt(service, 2), ": ");
+    EXPECT_EQ(SysexReceiver::SourceNameAt(service, 0), "Tarvo: MIDI Out");
+    EXPECT_EQ(SysexReceiver::SourceNameAt(service, 1), ": ");
 }
 
 TEST_F(TransportTest, ABankSleepsItsPausesBeforeEachMessageAndGoesOnTheMomentEachIsSent)
 {
     auto wrapper = wrapperFor();
-    CSound sound(0);
+    SoundBank sound(0);
     const std::uint64_t start = clock.nowMicroseconds();
 
     EXPECT_TRUE(wrapper->transmitBank(sound, 0));
@@ -152,7 +152,7 @@ TEST_F(TransportTest, CarefulPacingAddsItsGapsToTheSendAndToTheEstimate)
     auto wrapper = wrapperFor();
     wrapper->setPacing({32, 20});
     wrapper->setPacing({32, 500}); // no output may be given that: ignored
-    CSound sound(0);
+    SoundBank sound(0);
     const std::uint64_t start = clock.nowMicroseconds();
 
     EXPECT_TRUE(wrapper->transmitBank(sound, 0));
@@ -160,8 +160,8 @@ TEST_F(TransportTest, CarefulPacingAddsItsGapsToTheSendAndToTheEstimate)
     // A write goes in 4,097 pieces: 4,096 gaps of 20 ms; an erase in one piece, without a gap.
     const std::uint64_t gaps = 2 * 4'096 * 20'000;
     EXPECT_EQ(clock.nowMicroseconds() - start, 18'000'000u + 2 * (1'920 + 41'944'960) + gaps);
-    EXPECT_EQ(WrapperZQMidiInterface::estimateSeconds(sound.createEvents(0), wrapper->pacing()), 266);
-    EXPECT_EQ(WrapperZQMidiInterface::estimateSeconds(sound.createEvents(0)), 102);
+    EXPECT_EQ(BankTransmitter::estimateSeconds(sound.createEvents(0), wrapper->pacing()), 266);
+    EXPECT_EQ(BankTransmitter::estimateSeconds(sound.createEvents(0)), 102);
     EXPECT_TRUE(device.faults().empty());
     EXPECT_EQ(device.writtenBlocks(), (std::vector<std::size_t>{0, 1}));
 }
@@ -169,7 +169,7 @@ TEST_F(TransportTest, CarefulPacingAddsItsGapsToTheSendAndToTheEstimate)
 TEST_F(TransportTest, BanksArriveIntactOnTheirChannels)
 {
     auto wrapper = wrapperFor();
-    CSound first(0), seventh(7), last(30);
+    SoundBank first(0), seventh(7), last(30);
     CFirmware firmware;
     // A negative channel is cut to its low bits: -13 is channel 3.
     const bool allSent = wrapper->transmitBank(first, 3) && wrapper->transmitBank(seventh, 3)
@@ -196,7 +196,7 @@ TEST_F(TransportTest, BanksArriveIntactOnTheirChannels)
 TEST_F(TransportTest, AVanishingDeviceFailsTheBankAndStopsIt)
 {
     auto wrapper = wrapperFor();
-    CSound sound(5);
+    SoundBank sound(5);
     clock.at(5'000'000, [&] { device.vanishAfter(40'000); }); // after the first erase has gone
 
     EXPECT_FALSE(wrapper->transmitBank(sound, 0));
@@ -219,8 +219,8 @@ TEST_F(TransportTest, AllWrappersShareOneClientAndAReceiverWrapperSendsNothing)
 {
     service.addSource({"Tarvo", "ZYLOX 515", "MIDI Out"});
     wrapperFor();
-    auto receiving = WrapperZQMidiInterface::createReceiver(system, 0);
-    CSound sound(3);
+    auto receiving = BankTransmitter::createReceiver(system, 0);
+    SoundBank sound(3);
 
     EXPECT_FALSE(receiving->transmitBank(sound, 0));
 

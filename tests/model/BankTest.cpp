@@ -1,9 +1,9 @@
 #include "content/CMessage.h"
 #include "flash/CEvent.h"
 #include "model/CFirmware.h"
-#include "model/CSound.h"
 #include "model/FactoryBank.h"
 #include "model/FactoryData.h"
+#include "model/SoundBank.h"
 #include "tests/support/Bytes.h"
 #include "tests/support/PrintedContent.h"
 
@@ -50,7 +50,7 @@ TEST(FactorySoundBanks, EachItsOwnImageStartingAndEndingOnTheZeroLineUnclipped)
     const auto data = factory::sampleData();
     ASSERT_EQ(data.size(), 31 * 0x20000u);
     for (std::uint16_t bank = 0; bank < 31; ++bank) {
-        const CSound sound(bank);
+        const SoundBank sound(bank);
         EXPECT_EQ(imageOf(sound), Bytes(data.begin() + bank * 0x20000, data.begin() + (bank + 1) * 0x20000));
         for (std::uint16_t slot = 0; slot < 6; ++slot) {
             SCOPED_TRACE(std::to_string(bank) + "/" + std::to_string(slot));
@@ -67,7 +67,7 @@ TEST(FactorySoundBanks, EachItsOwnImageStartingAndEndingOnTheZeroLineUnclipped)
 
 TEST(SoundBank, DumpRoundTripsEveryByteValueIntoACloneThatRefusesWhatCannotFillItAndGuardsItsSlots)
 {
-    CSound seven(7);
+    SoundBank seven(7);
     const std::vector<CEvent*>& stale = seven.createEvents(0);
     for (std::uint16_t slot = 0; slot < 6; ++slot) {
         Bytes& bytes = const_cast<CContent*>(seven.getContent(slot))->getData();
@@ -94,9 +94,9 @@ TEST(SoundBank, DumpRoundTripsEveryByteValueIntoACloneThatRefusesWhatCannotFillI
     CContent* first = events[1]->getMessage();
     const std::unique_ptr<CContent> shortMessage(events[3]->getMessage()->clone());
     shortMessage->getData().pop_back();
-    CSound two(2);
+    SoundBank two(2);
     two.setName("kept");
-    const std::unique_ptr<IBank> target(CSound(1).cloneOf(two));
+    const std::unique_ptr<IBank> target(SoundBank(1).cloneOf(two));
     for (const std::vector<CContent*>& refused : std::vector<std::vector<CContent*>>{
              {}, {first}, {first, shortMessage.get()}, {shortMessage.get(), first}, {first, nullptr}})
         EXPECT_FALSE(target->setContents(refused)) << refused.size();
@@ -107,11 +107,11 @@ TEST(SoundBank, DumpRoundTripsEveryByteValueIntoACloneThatRefusesWhatCannotFillI
     EXPECT_EQ(target->getName(), "kept");
     EXPECT_EQ(imageOf(*target), imageOf(seven));
     EXPECT_TRUE(target->isSampleContent(5));
-    EXPECT_EQ(imageOf(two), imageOf(CSound(2)));
+    EXPECT_EQ(imageOf(two), imageOf(SoundBank(2)));
 
     // Past the last slot nothing changes; a bank given too few names still records an import.
     const Bytes hat(100, 0x90);
-    const audio::ImportOptions raw{true};
+    const audio::SoundShape raw{true};
     EXPECT_FALSE(target->importContent(6, hat, "in/hat.aif", raw));
     target->setContentName(6, "x");
     EXPECT_EQ(target->getContentNames().size(), 6u);
@@ -124,14 +124,14 @@ TEST(SoundBank, DumpRoundTripsEveryByteValueIntoACloneThatRefusesWhatCannotFillI
 
 TEST(SoundBank, PutSoundTakesExactlyASampleSlotsLengthOfBytesAndRefusesEverythingElseUnchanged)
 {
-    CSound bank(3);
+    SoundBank bank(3);
     const Bytes before = imageOf(bank);
     const std::size_t length = bank.getContent(2)->getSize();
     for (const std::size_t wrong : {std::size_t{0}, length - 1, length + 1})
         EXPECT_FALSE(bank.putSound(2, Bytes(wrong, 0x90), "wrong.wav")) << wrong;
     EXPECT_FALSE(bank.putSound(6, Bytes(length, 0x90), "past.wav"));
     EXPECT_EQ(imageOf(bank), before);
-    EXPECT_EQ(bank.getContentName(2), CSound(3).getContentName(2));
+    EXPECT_EQ(bank.getContentName(2), SoundBank(3).getContentName(2));
 
     Bytes shaped(length);
     for (std::size_t i = 0; i < length; ++i)
@@ -236,7 +236,7 @@ TEST(FlashBlocks, EachBankTakesOnlyMessagesForItsOwnBlocks)
             + ::testing::PrintToString(Bytes(second.begin(), second.begin() + 5)));
         CMessage a(first.data(), first.size());
         CMessage b(second.data(), second.size());
-        CSound sound(3);
+        SoundBank sound(3);
         EXPECT_EQ(sound.setContents({&a, &b}), soundIndex >= 0);
         EXPECT_EQ(sound.getIndex(), soundIndex >= 0 ? soundIndex : 3);
         CFirmware firmware;
@@ -323,7 +323,7 @@ TEST(FlashBlocks, AFirmwareBankFromAnOlderFileOpensButIsNeverSentWithASlotNoImpo
               "PRESETS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes "
               "for flash block 62");
     EXPECT_FALSE(factory.sendRefusal());
-    EXPECT_FALSE(CSound(4).sendRefusal());
+    EXPECT_FALSE(SoundBank(4).sendRefusal());
     const Bytes tiny{0xF0, 0x31, 0x7E, 0x38, 0xF7};
     CMessage os(tiny.data(), tiny.size());
     ASSERT_TRUE(firmware.setContents({const_cast<CContent*>(factory.getContent(0)), &os}));

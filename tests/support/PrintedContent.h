@@ -13,7 +13,7 @@ inline std::string addressOf(const void* object)
     return text.str();
 }
 
-// What a content's print writes before its hex dump ("CMessage" or "CSample").
+// What a content's print writes before its hex dump ("CMessage" or "DeviceSample").
 inline std::string printedContent(const char* className, const CContent& content)
 {
     return std::string(className) + " <" + addressOf(&content) + ">:\nm_data: $" + addressOf(content.getData().data())

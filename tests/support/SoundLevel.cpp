@@ -1,6 +1,6 @@
 #include "tests/support/SoundLevel.h"
 
-#include "audio/ZQAudioFileReader.h"
+#include "audio/PcmFileReader.h"
 #include "midifile/SourceFile.h"
 
 #include <algorithm>
@@ -12,12 +12,12 @@ namespace sound_level {
 double ofFile(const std::string& path)
 {
     const SourceFile source(path, 64 * 1024 * 1024);
-    ZQAudioFileReader reader(source.bytes());
-    audio::sample s;
+    PcmFileReader reader(source.bytes());
+    audio::PcmFrames s;
     if (!reader.isPcmFile() || reader.read(s, 0) == 0 || s.frameCount() == 0) {
         return 0.0;
     }
-    const double fullScale = std::ldexp(1.0, s.m_bitrate - 1);
+    const double fullScale = std::ldexp(1.0, s.m_bitsPerValue - 1);
     double sum = 0.0;
     for (std::uint64_t frame = 0; frame < s.frameCount(); ++frame) {
         double mean = 0.0;

@@ -3,8 +3,8 @@
 // What the guests that send through a real driver share: the bytes a transmitter must put on the
 // wire, a bank sent in the time its wire and pauses take, and the comparison of what arrived.
 #include "flash/CEvent.h"
-#include "midiio/WrapperZQMidiInterface.h"
-#include "model/CSound.h"
+#include "midiio/BankTransmitter.h"
+#include "model/SoundBank.h"
 
 #include <algorithm>
 #include <chrono>
@@ -45,7 +45,7 @@ inline Bytes notesOff()
 inline Bytes wireOf(std::uint16_t bank, std::int32_t channel)
 {
     Bytes bytes = notesOff();
-    CSound sound(bank);
+    SoundBank sound(bank);
     for (const CEvent* event : sound.createEvents(static_cast<std::uint16_t>(channel)))
         bytes.insert(bytes.end(), event->getData().begin(), event->getData().end());
     return bytes;
@@ -54,19 +54,19 @@ inline Bytes wireOf(std::uint16_t bank, std::int32_t channel)
 // Sends the bank through a new transmitter; true when it was sent in no less than its wire time and
 // 18 s of pauses, and no more than 6 s over (a busy host). Prints the wall time against the wire
 // time and pauses: the figure, not a limit, of how closely the sender keeps to the wire.
-inline bool sendsABankInItsTime(ZQMidiSystem& system, std::uint16_t destination, std::uint16_t bank,
+inline bool sendsABankInItsTime(MidiContext& system, std::uint16_t destination, std::uint16_t bank,
                                 std::int32_t channel)
 {
     const auto start = std::chrono::steady_clock::now();
-    auto wrapper = WrapperZQMidiInterface::createTransmitter(system, destination);
-    CSound sound(bank);
+    auto wrapper = BankTransmitter::createTransmitter(system, destination);
+    SoundBank sound(bank);
     const bool sent = wrapper->transmitBank(sound, channel);
     const double seconds = secondsSince(start);
     const double least = (notesOff().size() + 2 * (131'078 + 6)) / 3125.0 + 18;
     std::printf("bank %u: %s in %.2f s (wire time plus pauses %.2f s, %.4f times that; estimate %lld s)\n", bank,
                 sent ? "sent" : "FAILED", seconds, least, seconds / least,
                 static_cast<long long>(
-                    WrapperZQMidiInterface::estimateSeconds(sound.createEvents(static_cast<std::uint16_t>(channel)))));
+                    BankTransmitter::estimateSeconds(sound.createEvents(static_cast<std::uint16_t>(channel)))));
     return sent && seconds >= least && seconds <= least + 6;
 }
 

@@ -2,9 +2,9 @@
 // kernel, then one message carefully paced, in pieces of 32 bytes with 20 ms after each. On the
 // host, with --check FILE, compares what the wire carried with what it must.
 #include "midiio/AlsaMidiService.h"
+#include "midiio/MidiContext.h"
 #include "midiio/SysexChunkPlan.h"
 #include "midiio/SystemClock.h"
-#include "midiio/ZQMidiSystem.h"
 #include "tests/midiio/kernel/GuestSend.h"
 
 #include <chrono>
@@ -25,9 +25,9 @@ const guest::Bytes paced = guest::message(3125);
 
 // Through a new transmitter, silenced first as every one is; true when it was sent in no less than
 // its wire time and gaps. Prints the wall time against the estimate.
-bool sendsAPacedMessage(ZQMidiSystem& system, std::uint16_t destination)
+bool sendsAPacedMessage(MidiContext& system, std::uint16_t destination)
 {
-    auto wrapper = WrapperZQMidiInterface::createTransmitter(system, destination);
+    auto wrapper = BankTransmitter::createTransmitter(system, destination);
     wrapper->setPacing(careful);
     const auto start = std::chrono::steady_clock::now();
     wrapper->transmitter()->transmitMessage(paced);
@@ -75,10 +75,10 @@ int main(int argc, char** argv)
 
     AlsaMidiService service;
     SystemClock clock;
-    ZQMidiSystem system(service, clock);
+    MidiContext system(service, clock);
     int destination = -1;
-    for (std::uint16_t index = 0; index < ZQMidiInterfaceTransmitter::DestinationNumber(service); ++index) {
-        const std::string name = ZQMidiInterfaceTransmitter::DestinationNameAt(service, index);
+    for (std::uint16_t index = 0; index < SysexTransmitter::DestinationNumber(service); ++index) {
+        const std::string name = SysexTransmitter::DestinationNameAt(service, index);
         std::printf("destination %u: %s\n", index, name.c_str());
         if (name.find("Serial MIDI") != std::string::npos && destination < 0)
             destination = index;

@@ -4,9 +4,9 @@
 // middle of a message fails it within a second; after the replug the port is listed again and a
 // second send arrives byte for byte.
 #include "midiio/AlsaMidiService.h"
+#include "midiio/MidiContext.h"
 #include "midiio/MidiDestinations.h"
 #include "midiio/SystemClock.h"
-#include "midiio/ZQMidiSystem.h"
 #include "tests/midiio/kernel/GuestSend.h"
 #include "tests/midiio/kernel/RawmidiReader.h"
 
@@ -108,7 +108,7 @@ void settle()
     std::this_thread::sleep_for(std::chrono::seconds(1));
 }
 
-bool sendsABank(ZQMidiSystem& system, GadgetReader& reader)
+bool sendsABank(MidiContext& system, GadgetReader& reader)
 {
     const auto index = MidiDestinations::indexOf(system.service(), cable);
     const bool sent = guest::sendsABankInItsTime(system, static_cast<std::uint16_t>(*index), bankIndex, channel);
@@ -135,7 +135,7 @@ bool unplugFailsTheSendWithinASecond(AlsaMidiService& service)
     return !sent && after < 1.0;
 }
 
-bool sendsAgainAfterTheReplug(ZQMidiSystem& system, Notices& notices, GadgetReader& reader)
+bool sendsAgainAfterTheReplug(MidiContext& system, Notices& notices, GadgetReader& reader)
 {
     plug(true);
     const double listed = notices.waitFor(system.service(), true, 20);
@@ -144,7 +144,7 @@ bool sendsAgainAfterTheReplug(ZQMidiSystem& system, Notices& notices, GadgetRead
         return false;
     settle();
     const Bytes second = guest::message(31'250);
-    auto wrapper = WrapperZQMidiInterface::createTransmitter(
+    auto wrapper = BankTransmitter::createTransmitter(
         system, static_cast<std::uint16_t>(*MidiDestinations::indexOf(system.service(), cable)));
     const auto start = Clock::now();
     wrapper->transmitter()->transmitMessage(second);
@@ -164,7 +164,7 @@ int main()
 {
     AlsaMidiService service;
     SystemClock clock;
-    ZQMidiSystem system(service, clock);
+    MidiContext system(service, clock);
     Notices notices;
     service.setDestinationsChanged([&] { notices.notice(); });
     const double appeared = notices.waitFor(service, true, 30);

@@ -8,12 +8,12 @@
 #include "content/CContent.h"
 #include "flash/CEvent.h"
 #include "midiio/AlsaMidiService.h"
+#include "midiio/BankTransmitter.h"
 #include "midiio/DeviceRecord.h"
+#include "midiio/MidiContext.h"
 #include "midiio/MidiDestinations.h"
 #include "midiio/SystemClock.h"
 #include "midiio/TransmissionRun.h"
-#include "midiio/WrapperZQMidiInterface.h"
-#include "midiio/ZQMidiSystem.h"
 #include "tests/midiio/kernel/GuestSend.h"
 #include "tests/midiio/kernel/RawmidiReader.h"
 
@@ -53,9 +53,9 @@ int findVirmidiSource(IMidiService& service, int& card)
 
 bool receivesFromRawmidi(AlsaMidiService& service, SystemClock& clock, int source, int card)
 {
-    ZQMidiSystem system(service, clock);
-    auto wrapper = WrapperZQMidiInterface::createReceiver(system, static_cast<std::uint16_t>(source));
-    std::vector<midi::event> events;
+    MidiContext system(service, clock);
+    auto wrapper = BankTransmitter::createReceiver(system, static_cast<std::uint16_t>(source));
+    std::vector<midi::MidiEvent> events;
     wrapper->receiver()->recordOn(&events);
 
     const std::string device = "hw:" + std::to_string(card) + ",0";
@@ -68,7 +68,7 @@ bool receivesFromRawmidi(AlsaMidiService& service, SystemClock& clock, int sourc
     snd_rawmidi_close(output);
 
     const bool began = wrapper->receiver()->waitForRecordOffWithTimeout(5);
-    const bool right = events.size() == 1 && events[0] == midi::event{0xF0, 0x01, 0x02, 0x03, 0xF7};
+    const bool right = events.size() == 1 && events[0] == midi::MidiEvent{0xF0, 0x01, 0x02, 0x03, 0xF7};
     std::printf("receive: %s, %zu message(s)%s\n", began ? "began" : "NOTHING", events.size(),
                 right ? ", identical" : "");
     return began && right;
@@ -126,7 +126,7 @@ bool aChangedLastSlotSendsTheSecondBlockAlone(int card)
 {
     AlsaMidiService service(31'250); // ten times the wire rate: VirMIDI has no wire
     ShortPauses clock;
-    ZQMidiSystem system(service, clock);
+    MidiContext system(service, clock);
     const std::string port = "VirMIDI " + std::to_string(card) + "-0";
     std::optional<MidiPortIdentity> found;
     for (const MidiPortIdentity& identity : MidiDestinations::identities(service))
@@ -138,14 +138,14 @@ bool aChangedLastSlotSendsTheSecondBlockAlone(int card)
         std::printf("blocks: no VirMIDI %d-0 to send to\n", card);
         return false;
     }
-    const auto wrapper = WrapperZQMidiInterface::createTransmitterTo(system, *found);
+    const auto wrapper = BankTransmitter::createTransmitterTo(system, *found);
     DeviceRecord record("/tmp/blocks-state", *found);
     TransmissionRun run(*wrapper, clock, 0, &record);
-    CSound sent(4);
+    SoundBank sent(4);
     const bool whole = run.run({{4, &sent}}) == TransmissionAccount::End::Sent;
     const guest::Bytes first = reader.take(std::chrono::milliseconds(500));
 
-    CSound changed(4);
+    SoundBank changed(4);
     changed.putSound(5, guest::Bytes(changed.getContent(5)->getSize(), 0x80), "quiet");
     const std::vector<RowBank> differ = record.differing({{4, &changed}}, 0);
     const bool secondOnly = differ.size() == 1 && differ[0].blocks == kSecondBlock;
@@ -215,12 +215,11 @@ int main()
         std::printf("the sequencer did not open\n");
         return 1;
     }
-    for (std::uint16_t index = 0; index < ZQMidiInterfaceTransmitter::DestinationNumber(service); ++index)
-        std::printf("destination %u: %s (%s)\n", index,
-                    ZQMidiInterfaceTransmitter::DestinationNameAt(service, index).c_str(),
+    for (std::uint16_t index = 0; index < SysexTransmitter::DestinationNumber(service); ++index)
+        std::printf("destination %u: %s (%s)\n", index, SysexTransmitter::DestinationNameAt(service, index).c_str(),
                     service.endpointNames(service.destinationAt(index)).model.c_str());
-    for (std::uint16_t index = 0; index < ZQMidiInterfaceReceiver::SourceNumber(service); ++index)
-        std::printf("source %u: %s\n", index, ZQMidiInterfaceReceiver::SourceNameAt(service, index).c_str());
+    for (std::uint16_t index = 0; index < SysexReceiver::SourceNumber(service); ++index)
+        std::printf("source %u: %s\n", index, SysexReceiver::SourceNameAt(service, index).c_str());
 
     // The destinations' names are the script's to check.
     int card = -1;

@@ -1,0 +1,166 @@
+#include "audio/SlotImport.h"
+#include "midifile/SourceFile.h"
+
+#include "tests/audio/ShapeSounds.h"
+#include "tests/support/SoundFileFolder.h"
+#include "tests/support/SoundLevel.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using audio::Resampling;
+using audio::SoundShape;
+using shape_sounds::firstSound;
+
+constexpr Resampling both[] = {Resampling::Classic, Resampling::Clean};
+const char* const cdQuality = "-r 44100 -c 2 -b 16";
+
+const char* nameOf(Resampling resampling)
+{
+    return resampling == Resampling::Clean ? "Clean" : "Classic";
+}
+
+audio::ImportResult importInto(Bytes& slot, const std::string& path, const SoundShape& options)
+{
+    const SourceFile source(path, audio::sourceLimit(slot.size()));
+    return audio::importSlot(source.bytes(), options, slot);
+}
+
+Bytes import(const std::string& path, std::size_t slotLength, const SoundShape& options)
+{
+    Bytes slot(slotLength, 0x11);
+    EXPECT_TRUE(importInto(slot, path, options)) << path;
+    return slot;
+}
+
+TEST(CleanImport, DropsWhatTheDeviceRateCannotHoldAndKeepsTheRest)
+{
+    struct Band {
+        std::string effects;
+        double classicLow, classicHigh; // dB: what the classic conversion makes of it, proof of the fixture
+        double cleanLow, cleanHigh;
+    };
+    // One second of sound fills the largest slot; levels are measured inside the slot's fade. Rounding
+    // takes what the filter leaves of a band it stops below half a step, so nothing (-inf dB) is fine.
+    const double nothing = -std::numeric_limits<double>::infinity();
+    const Band bands[] = {
+        {"synth 1 whitenoise vol 0.5 sinc 17000-21500 gain -n -3", -10.0, 3.0, nothing, -30.0},
+        {"synth 1 sine 19000 gain -3", -10.0, 3.0, nothing, -30.0},
+        {"synth 1 whitenoise vol 0.5 sinc 200-15000 gain -n -3", -4.0, -0.5, -0.3, 0.3},
+    };
+    const SoundFileFolder folder;
+    for (const Band& band : bands) {
+        const std::string path = folder.synth("band.wav", cdQuality, band.effects);
+        const double source = sound_level::ofFile(path);
+        ASSERT_GT(source, 0.05) << band.effects;
+        for (const Resampling resampling : both) {
+            const Bytes slot = import(path, 32768, {.resampling = resampling});
+            const double change = sound_level::changeInDecibels(source, sound_level::ofDeviceBytes(slot, 8));
+            const bool clean = resampling == Resampling::Clean;
+            EXPECT_GE(change, clean ? band.cleanLow : band.classicLow) << nameOf(resampling) << ": " << band.effects;
+            EXPECT_LE(change, clean ? band.cleanHigh : band.classicHigh) << nameOf(resampling) << ": " << band.effects;
+        }
+    }
+}
+
+TEST(CleanImport, MixesChannelsIntoTheirTruncatedMeanAsClassicDoes)
+{
+    // Left and right sums that are odd and of both signs, so a rounded mean would differ.
+    Bytes stereo;
+    Bytes mono;
+    std::uint32_t state = 12345;
+    for (int frame = 0; frame < 20000; ++frame) {
+        std::int16_t pair[2];
+        for (std::int16_t& value : pair) {
+            state = state * 1103515245 + 12345;
+            value = static_cast<std::int16_t>(static_cast<int>(state >> 16) - 32768);
+        }
+        const auto mean = static_cast<std::int16_t>((pair[0] + pair[1]) / 2);
+        for (const auto& [into, value] : {std::pair{&stereo, pair[0]}, {&stereo, pair[1]}, {&mono, mean}}) {
+            into->push_back(static_cast<std::uint8_t>(value));
+            into->push_back(static_cast<std::uint8_t>(static_cast<std::uint16_t>(value) >> 8));
+        }
+    }
+    const SoundFileFolder folder;
+    const std::string stereoFile = folder.sox(stereo, "-r 44100 -c 2 -b 16 -e signed-integer", "stereo.wav");
+    const std::string monoFile = folder.sox(mono, "-r 44100 -c 1 -b 16 -e signed-integer", "mono.wav");
+    EXPECT_EQ(import(stereoFile, 8192, {.resampling = Resampling::Clean}),
+              import(monoFile, 8192, {.resampling = Resampling::Clean}));
+}
+
+TEST(ImportShaping, NormaliseReachesFullScaleAndTrimStartsWithTheSound)
+{
+    struct Shaping {
+        std::string effects;
+        bool normalize, trim;
+        bool fullScale;
+        std::size_t soundFrom, soundBy; // where the first byte off the zero line may lie
+    };
+    // A 440 Hz tone at a quarter of full scale, 30 ms (990 device frames) after the file starts.
+    const std::string late = "synth 0.3 sine 440 gain -12 pad 0.03";
+    const Shaping cases[] = {
+        {late, false, false, false, 985, 1000},
+        {late, true, false, true, 985, 1000},
+        {late, false, true, false, 1, 33},
+        {late, true, true, true, 1, 33},
+        // Silence stays silence: nothing to scale, nothing to start from.
+        {"synth 0.3 sine 440 gain -200", true, true, false, 8192, 8192},
+    };
+    const SoundFileFolder folder;
+    for (const Shaping& c : cases) {
+        const std::string path = folder.synth("shaped.wav", "-r 44100 -c 1 -b 16", c.effects);
+        for (const Resampling resampling : both) {
+            SCOPED_TRACE(testing::Message() << nameOf(resampling) << ", normalise " << c.normalize << ", trim "
+                                            << c.trim << ": " << c.effects);
+            const Bytes slot = import(path, 8192, {.resampling = resampling, .normalize = c.normalize, .trim = c.trim});
+            const auto [low, high] = std::minmax_element(slot.begin(), slot.end());
+            EXPECT_EQ(*low == 0x00 || *high == 0xFF, c.fullScale) << int(*low) << " to " << int(*high);
+            EXPECT_GE(firstSound(slot), c.soundFrom);
+            EXPECT_LE(firstSound(slot), c.soundBy);
+        }
+    }
+}
+
+TEST(ImportShaping, NormaliseGivesAQuietSoundTheShapeOfTheSameSoundAtFullScale)
+{
+    const SoundFileFolder folder;
+    const std::string loud = folder.synth("loud.wav", "-r 44100 -c 1 -b 16", "synth 0.3 sine 440 gain -1");
+    for (const char* level : {"-40", "-50"}) {
+        const std::string quiet
+            = folder.synth("quiet.wav", "-r 44100 -c 1 -b 16", std::string("synth 0.3 sine 440 gain ") + level);
+        for (const Resampling resampling : both) {
+            SCOPED_TRACE(testing::Message() << nameOf(resampling) << " at " << level << " dBFS");
+            Bytes normalised(8192, 0x11);
+            const audio::ImportResult result
+                = importInto(normalised, quiet, {.resampling = resampling, .normalize = true});
+            const Bytes reference = import(loud, 8192, {.resampling = resampling});
+            EXPECT_GT(sound_level::correlation(normalised, reference), 0.99);
+            EXPECT_GT(result.gainDecibels, -std::stod(level) - 2.0);
+            const auto [low, high] = std::minmax_element(normalised.begin(), normalised.end());
+            EXPECT_TRUE(*low == 0x00 || *high == 0xFF) << int(*low) << " to " << int(*high);
+        }
+    }
+}
+
+TEST(ImportShaping, CleanRefusesRatesNoRecordingHasAndLeavesTheSlot)
+{
+    const SoundFileFolder folder;
+    for (const char* rate : {"200", "9000000"}) {
+        const std::string path
+            = folder.synth("odd-rate.wav", std::string("-c 1 -b 16 -r ") + rate, "synth 0.1 sine 100");
+        Bytes slot(8192, 0x11);
+        EXPECT_FALSE(importInto(slot, path, {.resampling = Resampling::Clean})) << rate;
+        EXPECT_EQ(slot, Bytes(8192, 0x11));
+        EXPECT_TRUE(importInto(slot, path, {.resampling = Resampling::Classic})) << rate;
+    }
+}
+
+} // namespace

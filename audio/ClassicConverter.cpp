@@ -48,7 +48,7 @@ public:
         : m_data(in.data())
         , m_channels(in.m_channels)
         , m_width(width)
-        , m_shift(in.m_shiftoffset)
+        , m_shift(in.m_signShift)
         , m_unsigned8Bit(in.m_unsigned8Bit)
     {
     }

@@ -19,7 +19,7 @@ void PcmFrames::setBitrate(std::uint16_t bits)
 {
     m_bitsPerValue = bits;
     m_bytesPerValue = static_cast<std::uint16_t>((bits + 7) / 8);
-    m_shiftoffset = static_cast<std::uint16_t>(64 - 8 * m_bytesPerValue);
+    m_signShift = static_cast<std::uint16_t>(64 - 8 * m_bytesPerValue);
     if (bits != 8) {
         m_unsigned8Bit = false;
     }
@@ -42,7 +42,7 @@ std::int64_t PcmFrames::getValue(std::uint64_t frame, std::uint16_t channel) con
         bits |= static_cast<std::uint64_t>((*this)[offset + i]) << (8 * i);
     }
     // Arithmetic right shift of the left-aligned value sign-extends it.
-    return static_cast<std::int64_t>(bits << m_shiftoffset) >> m_shiftoffset;
+    return static_cast<std::int64_t>(bits << m_signShift) >> m_signShift;
 }
 
 std::uint64_t PcmFrames::frameCount() const
@@ -59,7 +59,7 @@ std::string PcmFrames::toString() const
          << "m_channels: " << m_channels << '\n'
          << "m_bitrate: " << m_bitsPerValue << '\n'
          << "m_byterate: " << m_bytesPerValue << '\n'
-         << "m_shiftoffset: " << m_shiftoffset << '\n'
+         << "m_shiftoffset: " << m_signShift << '\n'
          << "m_unsigned8Bit: " << (m_unsigned8Bit ? 1 : 0) << ' ';
     return text.str();
 }

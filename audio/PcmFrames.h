@@ -14,7 +14,7 @@ public:
     PcmFrames() = default;
     PcmFrames(std::uint16_t channels, std::uint16_t bits, bool unsigned8Bit, double samplerate);
 
-    // Keeps m_bytesPerValue and m_shiftoffset in step with the declared bits; any width but 8 is signed.
+    // Keeps m_bytesPerValue and m_signShift in step with the declared bits; any width but 8 is signed.
     void setBitrate(std::uint16_t bits);
 
     // A channel beyond the last reads the last one; the frame must lie inside the data.
@@ -29,7 +29,7 @@ public:
     std::uint16_t m_channels = 2; // values per frame
     std::uint16_t m_bitsPerValue = 16; // declared bits per value
     std::uint16_t m_bytesPerValue = 2; // bytes per value
-    std::uint16_t m_shiftoffset = 48; // bits that sign-extend one value held in 64 bits
+    std::uint16_t m_signShift = 48; // bits that sign-extend one value held in 64 bits
     bool m_unsigned8Bit = false; // offset binary, 128 is silence
 };
 

@@ -1,7 +1,7 @@
 #include "bankfile/BankFile.h"
 
-#include "content/CMessage.h"
-#include "flash/CEvent.h"
+#include "content/SysexMessage.h"
+#include "flash/FlashEvent.h"
 #include "midifile/AtomicFile.h"
 #include "model/IBank.h"
 
@@ -83,7 +83,7 @@ bool BankFile::save(const std::vector<IBank*>& banks, const std::string& path)
 void BankFile::writeBank(IBank& bank)
 {
     const std::vector<std::string>& names = bank.getContentNames();
-    const std::vector<CEvent*>& events = bank.createEvents(0);
+    const std::vector<FlashEvent*>& events = bank.createEvents(0);
     m_writer->beginTrack(true);
     const std::string name = bank.getName();
     m_writer->writeMetaEvent(trackNameType, bytesOf(name), false);
@@ -137,7 +137,7 @@ bool BankFile::readBank(IBank& bank)
         else if (type == sequencerSpecificType)
             appendSlotNames(body, names, bank.getContentCount());
     }
-    std::vector<std::unique_ptr<CMessage>> messages;
+    std::vector<std::unique_ptr<SysexMessage>> messages;
     ByteBuffer message;
     double seconds = 0.0;
     // A firmware bank stores whatever System Exclusive file the user imported, not necessarily a
@@ -151,11 +151,11 @@ bool BankFile::readBank(IBank& bank)
             continue;
         if (messages.size() == flashWritesPerBank)
             return false;
-        messages.push_back(std::make_unique<CMessage>(message.data(), message.size()));
+        messages.push_back(std::make_unique<SysexMessage>(message.data(), message.size()));
     }
     if (messages.size() != flashWritesPerBank || !m_reader->readEndOfTrack())
         return false;
-    const std::vector<CContent*> contents{messages[0].get(), messages[1].get()};
+    const std::vector<SlotContent*> contents{messages[0].get(), messages[1].get()};
     if (!bank.setContents(contents))
         return false;
     bank.setName(name.c_str());

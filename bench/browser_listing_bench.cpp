@@ -2,7 +2,7 @@
 // 200 AIFF of a second or less, written by sox and copied): the time until the names are there
 // (names_ms) and until every file's length, rate and channels are (Time), with the folder in the
 // page cache. CPU is the window's own thread, taking the results in: all of the listing it waits for.
-#include "app/library/CSoundListing.h"
+#include "app/library/SoundListing.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -43,13 +43,13 @@ void makeFolder()
 
 void BM_ListingOf2000Files(benchmark::State& state)
 {
-    CSoundListing listing;
+    SoundListing listing;
     QElapsedTimer clock;
     double namesMs = 0.0;
     bool finished = false;
-    QObject::connect(&listing, &CSoundListing::listed,
+    QObject::connect(&listing, &SoundListing::listed,
                      [&](const QStringList&) { namesMs += clock.nsecsElapsed() / 1e6; });
-    QObject::connect(&listing, &CSoundListing::finished, [&] { finished = true; });
+    QObject::connect(&listing, &SoundListing::finished, [&] { finished = true; });
     for (auto _ : state) {
         finished = false;
         clock.start();

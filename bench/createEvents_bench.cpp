@@ -1,7 +1,7 @@
 // Building the dumps of all 32 banks against copying the same number of bytes: the ratio of the two
 // times is what the flash write encoding costs over a plain copy.
 
-#include "flash/CEvent.h"
+#include "flash/FlashEvent.h"
 #include "model/FactoryBank.h"
 
 #include <benchmark/benchmark.h>
@@ -17,7 +17,7 @@ std::size_t dumpBytes(std::vector<std::unique_ptr<IBank>>& banks)
 {
     std::size_t total = 0;
     for (const auto& bank : banks) {
-        for (const CEvent* event : bank->createEvents(0))
+        for (const FlashEvent* event : bank->createEvents(0))
             total += event->getSize();
     }
     return total;

@@ -9,8 +9,8 @@
 //
 // Usage: xvfb-run -a bench/panel_drag_bench [MOVES] (default 120 moves, about a second). Needs
 // xdotool and an X server; the sources are made in memory (the 192 kHz one holds 92 MB).
-#include "app/banks/CSoundPanel.h"
-#include "app/sounds/CSourceView.h"
+#include "app/banks/SoundPanel.h"
+#include "app/sounds/SourceView.h"
 #include "bench/SyntheticSource.h"
 #include "playback/ISoundOutput.h"
 
@@ -96,9 +96,9 @@ struct Pass {
 };
 
 // Drags the window of the shown panel right by real pointer moves and notes the event loop's passes.
-Pass drag(CSoundPanel& panel, int moves)
+Pass drag(SoundPanel& panel, int moves)
 {
-    auto* view = panel.findChild<CSourceView*>(QStringLiteral("view_source"));
+    auto* view = panel.findChild<SourceView*>(QStringLiteral("view_source"));
     const auto [shownFirst, shownLast] = view->visible();
     const audio::SourceRegion before = view->region();
     const auto x = [&](std::uint64_t frame) {
@@ -180,7 +180,7 @@ int main(int argc, char** argv)
         SlotSource slotSource;
         slotSource.sound = each.sound();
         slotSource.shape = each.shape;
-        CSoundPanel panel(output, nullptr);
+        SoundPanel panel(output, nullptr);
         panel.resize(1000, 700);
         panel.start(slotSource, 32768, QString::fromLatin1(each.name));
         if (!QTest::qWaitForWindowExposed(&panel)) {

@@ -13,9 +13,9 @@
 // program's writes and flushes meanwhile, as a desktop's indexer or a download does: a quit that
 // flushes anything to the disk then waits for all of that. Runs offscreen unless DISPLAY is set;
 // with no sound card, ALSA's null device plays. Needs sox.
-#include "app/common/CDialogs.h"
-#include "app/settings/CSettings.h"
-#include "app/window/CEditor.h"
+#include "app/common/Dialogs.h"
+#include "app/settings/Settings.h"
+#include "app/window/EditorWindow.h"
 #include "app/window/ProcessEnd.h"
 #include "midiio/AlsaMidiService.h"
 #include "midiio/MidiContext.h"
@@ -96,7 +96,7 @@ std::string memory()
 // panel, the sound panel or a question that comes up is answered as the step said.
 class Session : public QObject {
 public:
-    Session(CEditor& window, const QString& folder, int rounds)
+    Session(EditorWindow& window, const QString& folder, int rounds)
         : m_window(window)
         , m_folder(folder)
     {
@@ -197,7 +197,7 @@ private:
         }
     }
 
-    CEditor& m_window;
+    EditorWindow& m_window;
     QString m_folder;
     QString m_fileChosen;
     std::deque<std::function<void()>> m_steps;
@@ -326,10 +326,10 @@ int main(int argc, char* argv[])
     auto clock = std::make_unique<SystemClock>();
     auto midiService = std::make_unique<AlsaMidiService>();
     auto midiSystem = std::make_unique<MidiContext>(*midiService, *clock);
-    CDialogs dialogs;
-    auto settings = std::make_unique<CSettings>();
+    Dialogs dialogs;
+    auto settings = std::make_unique<Settings>();
     auto soundOutput = std::make_unique<AlsaSoundOutput>();
-    auto editor = std::make_unique<CEditor>(dialogs, *midiSystem, *settings, *soundOutput);
+    auto editor = std::make_unique<EditorWindow>(dialogs, *midiSystem, *settings, *soundOutput);
     editor->show();
     Session session(*editor, scratch.path(), rounds);
     QApplication::exec();

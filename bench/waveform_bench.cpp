@@ -2,9 +2,9 @@
 // the large view, and a whole selection change (six row waveforms and the large one, envelopes
 // made and painted offscreen), which has to stay well under a 16 ms frame.
 
-#include "app/sounds/CWaveformView.h"
 #include "app/sounds/WaveformEnvelope.h"
-#include "content/CContent.h"
+#include "app/sounds/WaveformView.h"
+#include "content/SlotContent.h"
 #include "model/SoundBank.h"
 
 #include <QApplication>
@@ -34,12 +34,12 @@ BENCHMARK(BM_EnvelopeOfLargestSlot)->Arg(300)->Arg(1200);
 
 void BM_SelectionChange(benchmark::State& state)
 {
-    std::vector<std::unique_ptr<CWaveformView>> views;
+    std::vector<std::unique_ptr<WaveformView>> views;
     for (int row = 0; row < 6; ++row) {
-        views.push_back(std::make_unique<CWaveformView>(false));
+        views.push_back(std::make_unique<WaveformView>(false));
         views.back()->resize(300, 28);
     }
-    views.push_back(std::make_unique<CWaveformView>(true));
+    views.push_back(std::make_unique<WaveformView>(true));
     views.back()->resize(900, 160);
     std::vector<std::vector<std::uint8_t>> banks[2];
     for (int which = 0; which < 2; ++which) {

@@ -2,7 +2,7 @@
 
 #include "cli/BankSet.h"
 #include "cli/OutputFile.h"
-#include "flash/CEvent.h"
+#include "flash/FlashEvent.h"
 #include "model/BankNumber.h"
 
 #include <CLI/CLI.hpp>
@@ -28,7 +28,7 @@ int DumpCommand::run()
     if (const std::optional<SlotRefusal> refusal = banks.bank(m_row).sendRefusal())
         return fail(BankNumber::of(static_cast<std::uint16_t>(m_row)), refusal->describe());
     std::vector<std::uint8_t> bytes;
-    for (const CEvent* event : banks.bank(m_row).createEvents(m_channel)) {
+    for (const FlashEvent* event : banks.bank(m_row).createEvents(m_channel)) {
         const std::vector<std::uint8_t>& message = event->getData();
         bytes.insert(bytes.end(), message.begin(), message.end());
     }

@@ -3,7 +3,7 @@
 #include "audio/DeviceWave.h"
 #include "cli/BankSet.h"
 #include "cli/OutputFile.h"
-#include "content/CContent.h"
+#include "content/SlotContent.h"
 
 #include <CLI/CLI.hpp>
 
@@ -18,7 +18,7 @@ namespace {
 constexpr double kDeviceRate = 33000.0;
 
 // What the written file holds, in the words of the import's line.
-std::string what(const CContent& content)
+std::string what(const SlotContent& content)
 {
     const std::size_t bytes = content.getData().size();
     if (!content.isSample()) {
@@ -53,7 +53,7 @@ int ExportCommand::run()
     if (const int status = openSlotBanks(banks, m_row, m_slot, slot))
         return status;
     const IBank& bank = banks.bank(m_row);
-    const CContent& content = *bank.getContent(slot);
+    const SlotContent& content = *bank.getContent(slot);
     const std::vector<std::uint8_t> bytes
         = content.isSample() ? audio::deviceWave(content.getData()) : content.getData();
     std::string reason;

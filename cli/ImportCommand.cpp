@@ -4,7 +4,7 @@
 #include "cli/AdviceWords.h"
 #include "cli/BankFileOutput.h"
 #include "cli/BankSet.h"
-#include "content/CContent.h"
+#include "content/SlotContent.h"
 #include "midifile/SourceFileReader.h"
 #include "model/BankNumber.h"
 #include "model/FactoryBank.h"

@@ -1,7 +1,7 @@
 #include "cli/InfoCommand.h"
 
 #include "cli/BankSet.h"
-#include "content/CContent.h"
+#include "content/SlotContent.h"
 #include "model/BankNumber.h"
 #include "model/FactoryTables.h"
 
@@ -62,7 +62,7 @@ int InfoCommand::run()
         std::cout << row << '\t' << BankNumber::of(static_cast<std::uint16_t>(row)) << '\t' << bank.getIndex() << '\t'
                   << field(bank.getName());
         for (std::uint16_t slot = 0; slot < bank.getContentCount(); ++slot) {
-            const CContent* content = bank.getContent(slot);
+            const SlotContent* content = bank.getContent(slot);
             std::cout << '\t' << field(bank.getContentLabel(slot)) << '\t' << field(bank.getContentName(slot)) << '\t'
                       << (content != nullptr ? content->getSize() : 0);
         }

@@ -6,7 +6,7 @@
 #include "cli/AdviceWords.h"
 #include "cli/BankSet.h"
 #include "cli/ImportCommand.h"
-#include "content/CContent.h"
+#include "content/SlotContent.h"
 #include "midifile/SourceFileReader.h"
 #include "playback/ISoundOutput.h"
 #include "playback/SourceRun.h"
@@ -126,7 +126,7 @@ int PlayCommand::playSlot()
     if (const int status = openSlotBanks(banks, m_row, m_slot, slot))
         return status;
     const IBank& bank = banks.bank(m_row);
-    const CContent& content = *bank.getContent(slot);
+    const SlotContent& content = *bank.getContent(slot);
     if (!content.isSample())
         return fail(SlotChoice::name(m_row, slot), "holds a System Exclusive message, not a sound");
     std::vector<std::uint8_t> bytes = content.getData();

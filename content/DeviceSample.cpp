@@ -5,11 +5,11 @@
 #include <ostream>
 
 DeviceSample::DeviceSample(const std::uint8_t* bytes, std::size_t length)
-    : CContent(bytes, length)
+    : SlotContent(bytes, length)
 {
 }
 
-CContent* DeviceSample::clone() const
+SlotContent* DeviceSample::clone() const
 {
     return new DeviceSample(*this);
 }
@@ -27,10 +27,10 @@ std::size_t DeviceSample::sourceLimit() const
 void DeviceSample::print(std::ostream& out, bool dumpData) const
 {
     out << "CSample <" << static_cast<const void*>(this) << ">:\n";
-    CContent::print(out, dumpData);
+    SlotContent::print(out, dumpData);
 }
 
-CContent* DeviceSample::cloneOf(const CContent& other) const
+SlotContent* DeviceSample::cloneOf(const SlotContent& other) const
 {
     return other.clone();
 }

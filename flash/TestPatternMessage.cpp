@@ -1,6 +1,6 @@
 #include "flash/TestPatternMessage.h"
 
-#include "content/CMessage.h"
+#include "content/SysexMessage.h"
 
 #include <ostream>
 #include <vector>
@@ -10,21 +10,21 @@ namespace {
 // Each of the 128 values 0x00 to 0x7F repeated over 1,024 bytes.
 constexpr unsigned kPatternRunShift = 10;
 
-CMessage* testMessage()
+SysexMessage* testMessage()
 {
-    std::vector<std::uint8_t> bytes(CMessage::kFlashWriteLength, 0x00);
+    std::vector<std::uint8_t> bytes(SysexMessage::kFlashWriteLength, 0x00);
     bytes.front() = 0xF0;
     bytes[1] = 0x31;
-    for (std::size_t i = 0; i < CMessage::kFlashWriteDataLength; ++i)
-        bytes[CMessage::kFlashWriteDataOffset + i] = static_cast<std::uint8_t>(i >> kPatternRunShift);
+    for (std::size_t i = 0; i < SysexMessage::kFlashWriteDataLength; ++i)
+        bytes[SysexMessage::kFlashWriteDataOffset + i] = static_cast<std::uint8_t>(i >> kPatternRunShift);
     bytes.back() = 0xF7;
-    return new CMessage(bytes.data(), bytes.size());
+    return new SysexMessage(bytes.data(), bytes.size());
 }
 
 } // namespace
 
 TestPatternMessage::TestPatternMessage()
-    : CEvent(testMessage(), 0)
+    : FlashEvent(testMessage(), 0)
 {
 }
 
@@ -36,5 +36,5 @@ TestPatternMessage::~TestPatternMessage()
 void TestPatternMessage::print(std::ostream& out, bool dumpData) const
 {
     out << "CTest <" << static_cast<const void*>(this) << ">:\n";
-    CEvent::print(out, dumpData);
+    FlashEvent::print(out, dumpData);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "flash/CEvent.h"
+#include "flash/FlashEvent.h"
 
 // Carries the device's fixed test pattern; sent without a pause and never part of a dump.
-class TestPatternMessage : public CEvent {
+class TestPatternMessage : public FlashEvent {
 public:
     TestPatternMessage();
     ~TestPatternMessage() override;

@@ -2,7 +2,7 @@
 // the input, and a refused one-bank file leaves the bank as it was.
 #include "FuzzInputFile.h"
 #include "bankfile/BankFile.h"
-#include "content/CContent.h"
+#include "content/SlotContent.h"
 #include "model/FactoryBank.h"
 
 #include <cstddef>

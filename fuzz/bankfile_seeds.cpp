@@ -2,8 +2,8 @@
 // as the editor saves them; a firmware bank whose messages are as long as flash writes; and files
 // of all banks whose tracks hold banks that do not belong in their place.
 #include "bankfile/BankFile.h"
-#include "content/CMessage.h"
-#include "model/CFirmware.h"
+#include "content/SysexMessage.h"
+#include "model/FirmwareBank.h"
 #include "model/SoundBank.h"
 #include "tests/support/Bytes.h"
 
@@ -15,7 +15,7 @@
 namespace {
 
 // A firmware message of a flash write's length that is no flash write: no channel in byte 4.
-CMessage longFirmwareMessage(std::uint8_t block, std::uint8_t fourth)
+SysexMessage longFirmwareMessage(std::uint8_t block, std::uint8_t fourth)
 {
     const Bytes bytes = flashWrite(block, fourth);
     return {bytes.data(), bytes.size()};
@@ -28,7 +28,7 @@ bool saveMisplaced(BankFile& file, std::uint16_t index, std::size_t place, const
     std::vector<IBank*> tracks;
     for (std::uint16_t row = 0; row < 32; ++row) {
         const std::uint16_t chosen = row == place ? index : row;
-        banks.push_back(chosen < 31 ? std::unique_ptr<IBank>(new SoundBank(chosen)) : std::make_unique<CFirmware>());
+        banks.push_back(chosen < 31 ? std::unique_ptr<IBank>(new SoundBank(chosen)) : std::make_unique<FirmwareBank>());
         tracks.push_back(banks.back().get());
     }
     return file.saveBanks(tracks, path);
@@ -46,10 +46,10 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(folder);
     BankFile file;
     SoundBank sound(4);
-    CFirmware firmware;
-    CFirmware longFirmware;
-    CMessage presets = longFirmwareMessage(0, 0x00);
-    CMessage os = longFirmwareMessage(63, 0x10);
+    FirmwareBank firmware;
+    FirmwareBank longFirmware;
+    SysexMessage presets = longFirmwareMessage(0, 0x00);
+    SysexMessage os = longFirmwareMessage(63, 0x10);
     const bool written = file.saveBank(sound, (folder / "s05.mid").string())
                          && file.saveBank(firmware, (folder / "firmware.mid").string())
                          && longFirmware.setContents({&presets, &os})

@@ -1,6 +1,6 @@
 #include "midiio/BankTransmitter.h"
 
-#include "flash/CEvent.h"
+#include "flash/FlashEvent.h"
 #include "midiio/MidiDestinations.h"
 #include "midiio/SysexChunkPlan.h"
 #include "model/IBank.h"
@@ -64,13 +64,13 @@ bool BankTransmitter::transmitABank(IBank& bank, std::int32_t channel)
     return transmitEvents(bank.createEvents(static_cast<std::uint16_t>(channel)));
 }
 
-bool BankTransmitter::transmitEvents(std::span<CEvent* const> events)
+bool BankTransmitter::transmitEvents(std::span<FlashEvent* const> events)
 {
     if (!m_transmitter)
         return false;
     m_touchedDevice.store(false);
     bool sent = true;
-    for (const CEvent* event : events) {
+    for (const FlashEvent* event : events) {
         if (!pause(event->getOffset())) {
             sent = false;
             break;
@@ -112,11 +112,11 @@ void BankTransmitter::waitForMessage()
     }
 }
 
-std::int64_t BankTransmitter::estimateSeconds(const std::vector<CEvent*>& events, const OutputPacing& pacing)
+std::int64_t BankTransmitter::estimateSeconds(const std::vector<FlashEvent*>& events, const OutputPacing& pacing)
 {
     // 320 µs a byte at the wire rate: whole microseconds, so the sum is exact.
     std::uint64_t total = 0;
-    for (const CEvent* event : events)
+    for (const FlashEvent* event : events)
         total += event->getOffset() * 1'000'000 + SysexChunkPlan::wireMicroseconds(event->getSize(), wireBytesPerSecond)
                  + pacing.gapsMicroseconds(event->getSize());
     return static_cast<std::int64_t>(total / 1'000'000 + 1);

@@ -12,7 +12,7 @@
 #include <span>
 #include <vector>
 
-class CEvent;
+class FlashEvent;
 class IBank;
 
 // What the editor and the command line use to send banks to the device: a transmitter (or a
@@ -48,10 +48,10 @@ public:
     bool transmitBank(IBank& bank, std::int32_t channel);
     bool transmitABank(IBank& bank, std::int32_t channel);
     // Sends these events of a dump the same way: one flash block's erase and write, say.
-    bool transmitEvents(std::span<CEvent* const> events);
+    bool transmitEvents(std::span<FlashEvent* const> events);
     // Estimate in whole seconds, at least 1: the pauses plus the bytes at the wire rate, and the
     // gaps between the pieces of each message.
-    static std::int64_t estimateSeconds(const std::vector<CEvent*>& events, const OutputPacing& pacing = {});
+    static std::int64_t estimateSeconds(const std::vector<FlashEvent*>& events, const OutputPacing& pacing = {});
 
     // How carefully the transmitter's messages go from the next one on; an invalid pacing is
     // ignored.

@@ -1,7 +1,7 @@
 #include "midiio/DeviceContents.h"
 
-#include "content/CMessage.h"
-#include "flash/CEvent.h"
+#include "content/SysexMessage.h"
+#include "flash/FlashEvent.h"
 #include "midifile/AtomicFile.h"
 #include "model/FactoryBank.h"
 #include "model/IBank.h"
@@ -96,8 +96,8 @@ std::unique_ptr<IBank> DeviceContents::bank(std::size_t row) const
     if (row >= DeviceRecord::kRows || !rowKnown(row))
         return nullptr;
     std::unique_ptr<IBank> bank = factory::makeBank(row);
-    CMessage first(m_blocks[2 * row].write.data(), m_blocks[2 * row].write.size());
-    CMessage second(m_blocks[2 * row + 1].write.data(), m_blocks[2 * row + 1].write.size());
+    SysexMessage first(m_blocks[2 * row].write.data(), m_blocks[2 * row].write.size());
+    SysexMessage second(m_blocks[2 * row + 1].write.data(), m_blocks[2 * row + 1].write.size());
     if (!bank || !bank->setContents({&first, &second}) || bank->getIndex() != row)
         return nullptr;
     bank->setName(m_names[row].bank.c_str());
@@ -105,7 +105,7 @@ std::unique_ptr<IBank> DeviceContents::bank(std::size_t row) const
     return bank;
 }
 
-bool DeviceContents::keep(std::size_t number, const CEvent& erase, const CEvent& write, const IBank& bank)
+bool DeviceContents::keep(std::size_t number, const FlashEvent& erase, const FlashEvent& write, const IBank& bank)
 {
     if (number >= DeviceRecord::kBlocks)
         return false;

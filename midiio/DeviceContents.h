@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-class CEvent;
+class FlashEvent;
 class IBank;
 
 // A copy of what one device holds: each flash block's erase and write exactly as they last went
@@ -41,7 +41,7 @@ public:
 
     // Keeps the block as it has just gone out completely, with the names the bank had, and
     // replaces the file at once; false, with failure() saying why, when it could not be written.
-    bool keep(std::size_t number, const CEvent& erase, const CEvent& write, const IBank& bank);
+    bool keep(std::size_t number, const FlashEvent& erase, const FlashEvent& write, const IBank& bank);
     // Writes the copy again under its record's present identity, once the record was renamed.
     bool rewrite() { return save(); }
     const RecordFailure& failure() const { return m_failure; }

@@ -1,6 +1,6 @@
 #include "midiio/DeviceRecord.h"
 
-#include "flash/CEvent.h"
+#include "flash/FlashEvent.h"
 #include "midifile/AtomicFile.h"
 #include "model/IBank.h"
 
@@ -46,7 +46,7 @@ std::optional<std::uint64_t> fromHex(const std::string& value)
     return std::stoull(value, nullptr, 16);
 }
 
-std::uint64_t hashedEvents(const std::vector<CEvent*>& events, std::size_t first, std::size_t count)
+std::uint64_t hashedEvents(const std::vector<FlashEvent*>& events, std::size_t first, std::size_t count)
 {
     std::uint64_t hash = kHashStart;
     for (std::size_t i = first; i < first + count && i < events.size(); ++i)
@@ -69,14 +69,14 @@ std::string DeviceRecord::defaultFolder()
 
 std::uint64_t DeviceRecord::fingerprint(IBank& bank, std::uint16_t channel)
 {
-    const std::vector<CEvent*>& events = bank.createEvents(channel);
+    const std::vector<FlashEvent*>& events = bank.createEvents(channel);
     return hashedEvents(events, 0, events.size());
 }
 
 std::array<std::uint64_t, 2> DeviceRecord::blockFingerprints(IBank& bank, std::uint16_t channel)
 {
     // Each block's erase and write follow one another in the dump.
-    const std::vector<CEvent*>& events = bank.createEvents(channel);
+    const std::vector<FlashEvent*>& events = bank.createEvents(channel);
     return {hashedEvents(events, 0, 2), hashedEvents(events, 2, 2)};
 }
 

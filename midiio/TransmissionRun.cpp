@@ -1,6 +1,6 @@
 #include "midiio/TransmissionRun.h"
 
-#include "flash/CEvent.h"
+#include "flash/FlashEvent.h"
 #include "midiio/BankBlocks.h"
 #include "midiio/BankTransmitter.h"
 #include "midiio/DeviceContents.h"
@@ -24,10 +24,10 @@ TransmissionRun::TransmissionRun(BankTransmitter& wrapper, IClock& clock, std::i
 
 TransmissionRun::~TransmissionRun() = default;
 
-std::vector<CEvent*> TransmissionRun::chosenEvents(const RowBank& bank, std::int32_t channel)
+std::vector<FlashEvent*> TransmissionRun::chosenEvents(const RowBank& bank, std::int32_t channel)
 {
-    const std::vector<CEvent*>& events = bank.bank->createEvents(static_cast<std::uint16_t>(channel));
-    std::vector<CEvent*> chosen;
+    const std::vector<FlashEvent*>& events = bank.bank->createEvents(static_cast<std::uint16_t>(channel));
+    std::vector<FlashEvent*> chosen;
     for (std::size_t i = 0; i < events.size(); ++i)
         if ((bank.blocks & (i < 2 ? kFirstBlock : kSecondBlock)) != 0)
             chosen.push_back(events[i]);
@@ -82,7 +82,7 @@ std::optional<TransmissionAccount::End> TransmissionRun::sendBlocks(const RowBan
     bool begun = false;
     const auto channel = static_cast<std::uint16_t>(m_channel);
     const std::array<std::uint64_t, 2> fingerprints = DeviceRecord::blockFingerprints(*bank.bank, channel);
-    const std::vector<CEvent*>& events = bank.bank->createEvents(channel);
+    const std::vector<FlashEvent*>& events = bank.bank->createEvents(channel);
     for (const BankBlock which : {kFirstBlock, kSecondBlock}) {
         if ((bank.blocks & which) == 0)
             continue;
@@ -107,7 +107,7 @@ std::optional<TransmissionAccount::End> TransmissionRun::sendBlocks(const RowBan
             m_currentBegan.store(m_clock.calendarSeconds());
         }
         const std::size_t first = which == kFirstBlock ? 0 : 2;
-        if (m_wrapper.transmitEvents(std::span<CEvent* const>(events).subspan(first, 2))) {
+        if (m_wrapper.transmitEvents(std::span<FlashEvent* const>(events).subspan(first, 2))) {
             if (m_record)
                 keep(block, fingerprints[which == kFirstBlock ? 0 : 1], *events[first], *events[first + 1], *bank.bank);
             continue;
@@ -123,8 +123,8 @@ std::optional<TransmissionAccount::End> TransmissionRun::sendBlocks(const RowBan
     return std::nullopt;
 }
 
-void TransmissionRun::keep(std::size_t block, std::uint64_t fingerprint, const CEvent& erase, const CEvent& write,
-                           const IBank& bank)
+void TransmissionRun::keep(std::size_t block, std::uint64_t fingerprint, const FlashEvent& erase,
+                           const FlashEvent& write, const IBank& bank)
 {
     // The copy vouches only for what the record does.
     const bool recorded = m_record->remember(block, fingerprint);

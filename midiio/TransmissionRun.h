@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-class CEvent;
+class FlashEvent;
 class DeviceContents;
 class DeviceRecord;
 class IBank;
@@ -57,12 +57,12 @@ public:
 
 private:
     // The events of the bank's chosen blocks, in dump order.
-    static std::vector<CEvent*> chosenEvents(const RowBank& bank, std::int32_t channel);
+    static std::vector<FlashEvent*> chosenEvents(const RowBank& bank, std::int32_t channel);
     // Sends the bank's chosen blocks one after the other; how the run ended when one was not sent.
     // The bank is announced once its first block may go.
     std::optional<TransmissionAccount::End> sendBlocks(const RowBank& bank, const BankStarted& started);
     // Keeps a block that arrived completely in the record and its copy, accounting for a failure.
-    void keep(std::size_t block, std::uint64_t fingerprint, const CEvent& erase, const CEvent& write,
+    void keep(std::size_t block, std::uint64_t fingerprint, const FlashEvent& erase, const FlashEvent& write,
               const IBank& bank);
     // Accounts for the block that was not sent (cut, if the device was touched) and those after it.
     TransmissionAccount::End ended(const RowBlocks& rest, BankBlock cut, TransmissionAccount::End end);

@@ -1,7 +1,7 @@
 #include "model/FactoryBank.h"
 
-#include "model/CFirmware.h"
 #include "model/FactoryTables.h"
+#include "model/FirmwareBank.h"
 #include "model/SoundBank.h"
 
 namespace factory {
@@ -10,7 +10,7 @@ std::unique_ptr<IBank> makeBank(std::size_t row)
 {
     if (isSoundRow(row))
         return std::make_unique<SoundBank>(static_cast<std::uint16_t>(row));
-    return std::make_unique<CFirmware>();
+    return std::make_unique<FirmwareBank>();
 }
 
 std::vector<std::unique_ptr<IBank>> makeBanks()

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-class CContent;
-class CEvent;
+class SlotContent;
+class FlashEvent;
 
 // What the editor, the bank file and the MIDI transport see of a bank: a numbered, named set of
 // slots and the flash dump built from them. Banks are copied only through clone; whoever gets a
@@ -54,11 +54,11 @@ public:
     // Builds the bank's dump, erase and write for each of its two flash blocks in sending order,
     // replacing (and deleting) the events of the previous call. Only the low 4 bits of the channel
     // are used. The events belong to the bank.
-    virtual const std::vector<CEvent*>& createEvents(std::uint16_t channel) = 0;
+    virtual const std::vector<FlashEvent*>& createEvents(std::uint16_t channel) = 0;
     // Replaces the slot data by copies taken from the given messages (which stay the caller's).
     // Returns false, with the bank unchanged, when the messages cannot fill the bank or address
     // flash blocks that are not its own.
-    virtual bool setContents(const std::vector<CContent*>& contents) = 0;
+    virtual bool setContents(const std::vector<SlotContent*>& contents) = 0;
     // Why the device must not be sent this bank as it stands; none when it may. A file saved by an
     // earlier version can hold a firmware slot that no import takes any more: it still opens, so
     // that the sound banks beside it are not lost, but it is never sent.
@@ -69,7 +69,7 @@ public:
     // The clone of other; the bank it is called on plays no part.
     virtual IBank* cloneOf(const IBank& other) const = 0;
     // The slot's content, still owned by the bank; null when the index is out of range.
-    virtual const CContent* getContent(std::uint16_t index) const = 0;
+    virtual const SlotContent* getContent(std::uint16_t index) const = 0;
 
 protected:
     IBank() = default;

@@ -1,8 +1,8 @@
 #include "model/MessageSlotRefusal.h"
 
-#include "content/CMessage.h"
-#include "model/CFirmware.h"
+#include "content/SysexMessage.h"
 #include "model/FactoryTables.h"
+#include "model/FirmwareBank.h"
 
 #include <span>
 
@@ -63,8 +63,8 @@ std::string holding(const audio::ImportResult& refused, const MessageSlotNeeds& 
 MessageSlotNeeds messageSlotNeeds(std::uint16_t slot)
 {
     const auto other = static_cast<std::uint16_t>(slot == 0 ? 1 : 0);
-    return {CFirmware::kShortestMessage, CMessage::kLongestMessage,
-            static_cast<unsigned>(2 * factory::kSoundBankCount + slot), hex(CFirmware::factoryForm(slot)),
+    return {FirmwareBank::kShortestMessage, SysexMessage::kLongestMessage,
+            static_cast<unsigned>(2 * factory::kSoundBankCount + slot), hex(FirmwareBank::factoryForm(slot)),
             factory::firmwareContentName(other)};
 }
 

@@ -1,10 +1,10 @@
 #include "model/SoundBank.h"
 
-#include "content/CMessage.h"
 #include "content/DeviceSample.h"
-#include "flash/CErase.h"
-#include "flash/CFlash.h"
+#include "content/SysexMessage.h"
 #include "flash/FlashAddress.h"
+#include "flash/FlashErase.h"
+#include "flash/FlashWrite.h"
 #include "model/FactoryData.h"
 #include "model/FactoryTables.h"
 
@@ -22,7 +22,7 @@ constexpr std::uint64_t kWritePause = 6;
 } // namespace
 
 SoundBank::SoundBank(std::uint16_t index)
-    : CBank(index, factory::bankName(index))
+    : BankBase(index, factory::bankName(index))
 {
     // An index past the last sound bank gets silence rather than bytes beyond the factory data.
     const std::span<const std::uint8_t> data = factory::sampleData();
@@ -52,28 +52,29 @@ std::uint16_t SoundBank::getContentCount() const
     return factory::kSoundSlotCount;
 }
 
-const std::vector<CEvent*>& SoundBank::createEvents(std::uint16_t channel)
+const std::vector<FlashEvent*>& SoundBank::createEvents(std::uint16_t channel)
 {
     deleteEvents();
     const auto firstBlock = static_cast<std::uint16_t>(2 * m_index);
     const auto secondBlock = static_cast<std::uint16_t>(firstBlock + 1);
-    const std::span<CContent* const> slots(m_contents);
-    m_events[0] = new CErase(firstBlock, kErasePause);
-    m_events[1] = new CFlash(std::make_unique<CMessage>(firstBlock, channel, slots), kWritePause);
-    m_events[2] = new CErase(secondBlock, kErasePause);
-    m_events[3] = new CFlash(
-        std::make_unique<CMessage>(secondBlock, channel, slots.subspan(factory::kSecondBlockFirstSlot)), kWritePause);
+    const std::span<SlotContent* const> slots(m_contents);
+    m_events[0] = new FlashErase(firstBlock, kErasePause);
+    m_events[1] = new FlashWrite(std::make_unique<SysexMessage>(firstBlock, channel, slots), kWritePause);
+    m_events[2] = new FlashErase(secondBlock, kErasePause);
+    m_events[3] = new FlashWrite(
+        std::make_unique<SysexMessage>(secondBlock, channel, slots.subspan(factory::kSecondBlockFirstSlot)),
+        kWritePause);
     return m_events;
 }
 
-bool SoundBank::setContents(const std::vector<CContent*>& contents)
+bool SoundBank::setContents(const std::vector<SlotContent*>& contents)
 {
     if (contents.size() < 2)
         return false;
     std::optional<unsigned> blocks[2];
     for (int i = 0; i < 2; ++i) {
-        if (contents[i] == nullptr || contents[i]->getSize() != CMessage::kFlashWriteLength
-            || !CMessage::isSystemExclusive(contents[i]->getData()))
+        if (contents[i] == nullptr || contents[i]->getSize() != SysexMessage::kFlashWriteLength
+            || !SysexMessage::isSystemExclusive(contents[i]->getData()))
             return false;
         blocks[i] = flash::writtenBlock(contents[i]->getData());
     }
@@ -88,15 +89,15 @@ bool SoundBank::setContents(const std::vector<CContent*>& contents)
     return true;
 }
 
-void SoundBank::decodeFlashWrite(const CContent& message, std::uint16_t firstSlot)
+void SoundBank::decodeFlashWrite(const SlotContent& message, std::uint16_t firstSlot)
 {
-    const std::uint8_t* data = message.getData().data() + CMessage::kFlashWriteDataOffset;
+    const std::uint8_t* data = message.getData().data() + SysexMessage::kFlashWriteDataOffset;
     std::size_t position = 0;
     for (std::size_t slot = firstSlot; slot < m_contents.size(); ++slot) {
-        if (position >= CMessage::kFlashWriteDataLength)
+        if (position >= SysexMessage::kFlashWriteDataLength)
             break;
         std::vector<std::uint8_t>& bytes = m_contents[slot]->getData();
-        const std::size_t room = (CMessage::kFlashWriteDataLength - position) / 2;
+        const std::size_t room = (SysexMessage::kFlashWriteDataLength - position) / 2;
         const std::size_t count = bytes.size() < room ? bytes.size() : room;
         for (std::size_t i = 0; i < count; ++i) {
             const std::uint8_t high = data[position + 2 * i];
@@ -121,5 +122,5 @@ void SoundBank::setContentNames(const std::vector<std::string>& names)
 void SoundBank::print(std::ostream& out, bool dumpData) const
 {
     out << "CSound <" << static_cast<const void*>(this) << ">\n";
-    CBank::print(out, dumpData);
+    BankBase::print(out, dumpData);
 }

@@ -118,333 +118,333 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
     </message>
 </context>
 <context>
-    <name>CAboutWindow</name>
+    <name>AboutWindow</name>
     <message>
-        <location filename="../app/window/CAboutWindow.cpp" line="12"/>
+        <location filename="../app/window/AboutWindow.cpp" line="12"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
 </context>
 <context>
-    <name>CBankEdits</name>
+    <name>BankEdits</name>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="68"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="83"/>
+        <location filename="../app/banks/BankEdits.cpp" line="68"/>
+        <location filename="../app/banks/BankEdits.cpp" line="83"/>
         <source>Rename</source>
         <translation>Umbenennen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="68"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="83"/>
+        <location filename="../app/banks/BankEdits.cpp" line="68"/>
+        <location filename="../app/banks/BankEdits.cpp" line="83"/>
         <source>rename of %1</source>
         <translation>Umbenennen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="72"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="88"/>
+        <location filename="../app/banks/BankEdits.cpp" line="72"/>
+        <location filename="../app/banks/BankEdits.cpp" line="88"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 in „%2“ umbenannt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="116"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="131"/>
+        <location filename="../app/banks/BankEdits.cpp" line="116"/>
+        <location filename="../app/banks/BankEdits.cpp" line="131"/>
         <source>Reset to Default</source>
         <translation>Auf Werkseinstellung zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="117"/>
+        <location filename="../app/banks/BankEdits.cpp" line="117"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Setzen Sie während des Sendens oder Empfangens keine Bank auf die Werkseinstellung zurück!</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="105"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="118"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="299"/>
+        <location filename="../app/banks/BankEdits.cpp" line="105"/>
+        <location filename="../app/banks/BankEdits.cpp" line="118"/>
+        <location filename="../app/banks/BankEdits.cpp" line="299"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="37"/>
+        <location filename="../app/banks/BankEdits.cpp" line="37"/>
         <source>the new name holds a zero byte (U+0000), which would end the name in a bank file</source>
         <translation>der neue Name enthält ein Null-Byte (U+0000), das den Namen in einer Bankdatei beenden würde</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="38"/>
+        <location filename="../app/banks/BankEdits.cpp" line="38"/>
         <source>the new name is %1 bytes long; a bank or slot name holds at most %2 bytes of UTF-8, as a file&apos;s name does</source>
         <translation>der neue Name ist %1 Bytes lang; ein Bank- oder Slotname fasst wie ein Dateiname höchstens %2 Bytes UTF-8</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
+        <location filename="../app/banks/BankEdits.cpp" line="101"/>
         <source>%1 keeps its name: %2.</source>
         <translation>%1 behält seinen Namen: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="103"/>
+        <location filename="../app/banks/BankEdits.cpp" line="103"/>
         <source>Rename Failed</source>
         <translation>Umbenennen fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="121"/>
+        <location filename="../app/banks/BankEdits.cpp" line="121"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Nicht zurückgesetzt: %1 bleibt unverändert, solange Bänke gesendet werden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="126"/>
+        <location filename="../app/banks/BankEdits.cpp" line="126"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Der Bank „%1“ ihren Werksnamen und ihre Werkssounds zurückgeben? Ihr jetziger Inhalt wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="133"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="140"/>
+        <location filename="../app/banks/BankEdits.cpp" line="133"/>
+        <location filename="../app/banks/BankEdits.cpp" line="140"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="134"/>
+        <location filename="../app/banks/BankEdits.cpp" line="134"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="140"/>
+        <location filename="../app/banks/BankEdits.cpp" line="140"/>
         <source>reset of %1</source>
         <translation>Zurücksetzen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="141"/>
+        <location filename="../app/banks/BankEdits.cpp" line="141"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 auf Werksnamen und Werkssounds zurückgesetzt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="151"/>
+        <location filename="../app/banks/BankEdits.cpp" line="151"/>
         <source>Import into %1 slot %2, %3</source>
         <translation>In %1, Slot %2 importieren, %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="190"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="218"/>
+        <location filename="../app/banks/BankEdits.cpp" line="190"/>
+        <location filename="../app/banks/BankEdits.cpp" line="218"/>
         <source>Not imported: %1</source>
         <translation>Nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="245"/>
+        <location filename="../app/banks/BankEdits.cpp" line="245"/>
         <source>Shape “%1” for %2</source>
         <translation>„%1“ für %2 formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="261"/>
+        <location filename="../app/banks/BankEdits.cpp" line="261"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="261"/>
+        <location filename="../app/banks/BankEdits.cpp" line="261"/>
         <source>import into %1</source>
         <translation>Import in %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="262"/>
+        <location filename="../app/banks/BankEdits.cpp" line="262"/>
         <source>Shape</source>
         <translation>Formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="262"/>
+        <location filename="../app/banks/BankEdits.cpp" line="262"/>
         <source>shape of %1</source>
         <translation>Formen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="282"/>
+        <location filename="../app/banks/BankEdits.cpp" line="282"/>
         <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurde die älteste verworfen: Ihr Slot besteht jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="286"/>
+        <location filename="../app/banks/BankEdits.cpp" line="286"/>
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurden die %2 ältesten verworfen: Ihre Slots bestehen jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="295"/>
+        <location filename="../app/banks/BankEdits.cpp" line="295"/>
         <source>Damaged or Cut Short</source>
         <translation>Beschädigt oder unvollständig</translation>
     </message>
 </context>
 <context>
-    <name>CBankFiles</name>
+    <name>BankFiles</name>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="45"/>
-        <location filename="../app/files/CBankFiles.cpp" line="54"/>
+        <location filename="../app/files/BankFiles.cpp" line="45"/>
+        <location filename="../app/files/BankFiles.cpp" line="54"/>
         <source>opening another bank file</source>
         <translation>dem Öffnen einer anderen Bankdatei</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="47"/>
+        <location filename="../app/files/BankFiles.cpp" line="47"/>
         <source>Open Bank File</source>
         <translation>Bankdatei öffnen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="85"/>
+        <location filename="../app/files/BankFiles.cpp" line="85"/>
         <source>Wrong File Format</source>
         <translation>Falsches Dateiformat</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="79"/>
-        <location filename="../app/files/CBankFiles.cpp" line="89"/>
-        <location filename="../app/files/CBankFiles.cpp" line="229"/>
+        <location filename="../app/files/BankFiles.cpp" line="79"/>
+        <location filename="../app/files/BankFiles.cpp" line="89"/>
+        <location filename="../app/files/BankFiles.cpp" line="229"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="91"/>
+        <location filename="../app/files/BankFiles.cpp" line="91"/>
         <source>Not opened: %1 holds no sound bank</source>
         <translation>Nicht geöffnet: %1 enthält keine Soundbank</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="130"/>
+        <location filename="../app/files/BankFiles.cpp" line="130"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4) or into %2? What that bank holds now is replaced.</source>
         <translation>Die Datei enthält Daten für die Bank „%1“ (%2).
 In die ausgewählte Bank „%3“ (%4) oder in %2 laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="86"/>
+        <location filename="../app/files/BankFiles.cpp" line="86"/>
         <source>%1 holds no sound bank for a Tarvo ZYLOX 515: it is not a bank file, or it is damaged.</source>
         <translation>%1 enthält keine Soundbank für einen Tarvo ZYLOX 515: Es ist keine Bankdatei, oder sie ist beschädigt.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="77"/>
+        <location filename="../app/files/BankFiles.cpp" line="77"/>
         <source>File Not Opened</source>
         <translation>Datei nicht geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="78"/>
+        <location filename="../app/files/BankFiles.cpp" line="78"/>
         <source>%1 could not be opened: %2.</source>
         <translation>%1 konnte nicht geöffnet werden: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="81"/>
+        <location filename="../app/files/BankFiles.cpp" line="81"/>
         <source>Not opened: %1: %2</source>
         <translation>Nicht geöffnet: %1: %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="107"/>
+        <location filename="../app/files/BankFiles.cpp" line="107"/>
         <source>The last bank file was not opened again: %1: %2</source>
         <translation>Die letzte Bankdatei wurde nicht wieder geöffnet: %1: %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="113"/>
+        <location filename="../app/files/BankFiles.cpp" line="113"/>
         <source>it holds no sound bank</source>
         <translation>sie enthält keine Soundbank</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="133"/>
+        <location filename="../app/files/BankFiles.cpp" line="133"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4)? What that bank holds now is replaced.</source>
         <translation>Die Datei enthält Daten für die Bank „%1“ (%2).
 In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="137"/>
-        <location filename="../app/files/CBankFiles.cpp" line="139"/>
+        <location filename="../app/files/BankFiles.cpp" line="137"/>
+        <location filename="../app/files/BankFiles.cpp" line="139"/>
         <source>Load into %1</source>
         <translation>In %1 laden</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="138"/>
+        <location filename="../app/files/BankFiles.cpp" line="138"/>
         <source>Different Banks!</source>
         <translation>Unterschiedliche Bänke!</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="140"/>
+        <location filename="../app/files/BankFiles.cpp" line="140"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="154"/>
-        <location filename="../app/files/CBankFiles.cpp" line="165"/>
-        <location filename="../app/files/CBankFiles.cpp" line="181"/>
+        <location filename="../app/files/BankFiles.cpp" line="154"/>
+        <location filename="../app/files/BankFiles.cpp" line="165"/>
+        <location filename="../app/files/BankFiles.cpp" line="181"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="154"/>
+        <location filename="../app/files/BankFiles.cpp" line="154"/>
         <source>opening %1 into %2</source>
         <translation>Öffnen von %1 in %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="157"/>
+        <location filename="../app/files/BankFiles.cpp" line="157"/>
         <source>Opened %1 into %2</source>
         <translation>%1 in %2 geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="165"/>
+        <location filename="../app/files/BankFiles.cpp" line="165"/>
         <source>opening %1 (all banks)</source>
         <translation>Öffnen von %1 (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="171"/>
+        <location filename="../app/files/BankFiles.cpp" line="171"/>
         <source>Opened %1 (all banks)</source>
         <translation>%1 geöffnet (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="181"/>
+        <location filename="../app/files/BankFiles.cpp" line="181"/>
         <source>opening %1 from %2</source>
         <translation>Öffnen von %1 aus %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="186"/>
+        <location filename="../app/files/BankFiles.cpp" line="186"/>
         <source>Opened %1 from %2</source>
         <translation>%1 aus %2 geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="198"/>
+        <location filename="../app/files/BankFiles.cpp" line="198"/>
         <source>All banks</source>
         <translation>Alle Bänke</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="224"/>
+        <location filename="../app/files/BankFiles.cpp" line="224"/>
         <source>The bank file &quot;%1&quot; could not be written: %2.</source>
         <translation>Die Bankdatei „%1“ konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="227"/>
+        <location filename="../app/files/BankFiles.cpp" line="227"/>
         <source>Save Failed</source>
         <translation>Speichern fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="231"/>
+        <location filename="../app/files/BankFiles.cpp" line="231"/>
         <source>Not saved: %1</source>
         <translation>Nicht gespeichert: %1</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="239"/>
+        <location filename="../app/files/BankFiles.cpp" line="239"/>
         <source>Saved %1 (%2)</source>
         <translation>%1 gespeichert (%2)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="240"/>
+        <location filename="../app/files/BankFiles.cpp" line="240"/>
         <source>Saved %1 (all banks)</source>
         <translation>%1 gespeichert (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="241"/>
+        <location filename="../app/files/BankFiles.cpp" line="241"/>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="252"/>
+        <location filename="../app/files/BankFiles.cpp" line="252"/>
         <source>%1 stays unsaved: %2 does not hold it (Save As… writes it).</source>
         <translation>%1 bleibt ungespeichert: %2 enthält diese Bank nicht („Speichern unter…“ schreibt sie).</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="253"/>
+        <location filename="../app/files/BankFiles.cpp" line="253"/>
         <source>%1 stay unsaved: %2 does not hold them (Save As… writes them).</source>
         <translation>%1 bleiben ungespeichert: %2 enthält diese Bänke nicht („Speichern unter…“ schreibt sie).</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="273"/>
+        <location filename="../app/files/BankFiles.cpp" line="273"/>
         <source>The shapes of its slots could not be kept beside %1: %2</source>
         <translation>Die Formen ihrer Slots konnten nicht neben %1 aufbewahrt werden: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="305"/>
+        <location filename="../app/files/BankFiles.cpp" line="305"/>
         <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
         <translation>
             <numerusform>%n geformter Slot öffnet sich als reine Bytes: Seine Quelle wurde geändert oder ist verschwunden.</numerusform>
@@ -452,7 +452,7 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="310"/>
+        <location filename="../app/files/BankFiles.cpp" line="310"/>
         <source>%n of the oldest kept sources were let go to stay within %1 MB.</source>
         <translation>
             <numerusform>%n der ältesten aufbewahrten Quellen wurde verworfen, um unter %1 MB zu bleiben.</numerusform>
@@ -460,275 +460,275 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
         </translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="317"/>
+        <location filename="../app/files/BankFiles.cpp" line="317"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
 </context>
 <context>
-    <name>CBankTableModel</name>
+    <name>BankTableModel</name>
     <message>
-        <location filename="../app/banks/CBankTableModel.cpp" line="41"/>
+        <location filename="../app/banks/BankTableModel.cpp" line="41"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankTableModel.cpp" line="47"/>
+        <location filename="../app/banks/BankTableModel.cpp" line="47"/>
         <source>Bank</source>
         <translation>Bank</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankTableModel.cpp" line="49"/>
+        <location filename="../app/banks/BankTableModel.cpp" line="49"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
 </context>
 <context>
-    <name>CBankView</name>
+    <name>BankView</name>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="41"/>
+        <location filename="../app/banks/BankView.cpp" line="41"/>
         <source>%1: the device&apos;s preset memory, block %2 (%3 bytes)</source>
         <translation>%1: Presetspeicher des Geräts, Block %2 (%3 Byte)</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="43"/>
+        <location filename="../app/banks/BankView.cpp" line="43"/>
         <source>%1: the device&apos;s operating system, block %2 (%3 bytes)</source>
         <translation>%1: Betriebssystem des Geräts, Block %2 (%3 Byte)</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="148"/>
+        <location filename="../app/banks/BankView.cpp" line="148"/>
         <source>Name of slot %1, %2</source>
         <translation>Name von Slot %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="149"/>
+        <location filename="../app/banks/BankView.cpp" line="149"/>
         <source>Import into slot %1, %2</source>
         <translation>In Slot %1 importieren, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="151"/>
+        <location filename="../app/banks/BankView.cpp" line="151"/>
         <source>Play slot %1, %2</source>
         <translation>Slot %1 abspielen, %2</translation>
     </message>
 </context>
 <context>
-    <name>CBrowserPlayer</name>
+    <name>BrowserPlayer</name>
     <message>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="20"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="20"/>
         <source>it could not be read</source>
         <translation>sie konnte nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="22"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="22"/>
         <source>it could not be decoded: %1</source>
         <translation>sie konnte nicht dekodiert werden: %1</translation>
     </message>
     <message>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="23"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="23"/>
         <source>it is not a sound this editor decodes (%1)</source>
         <translation>sie ist kein Sound, den dieser Editor dekodiert (%1)</translation>
     </message>
     <message>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="48"/>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="54"/>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="84"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="48"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="54"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="84"/>
         <source>Could not play “%1”: %2</source>
         <translation>„%1“ konnte nicht abgespielt werden: %2</translation>
     </message>
     <message>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="59"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="59"/>
         <source>Playing “%1”</source>
         <translation>„%1“ wird abgespielt</translation>
     </message>
 </context>
 <context>
-    <name>CContentImport</name>
+    <name>ContentImport</name>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="14"/>
+        <location filename="../app/banks/ContentImport.cpp" line="14"/>
         <source>“%1”</source>
         <extracomment>A file&apos;s name in quotes</extracomment>
         <translation>„%1“</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="27"/>
+        <location filename="../app/banks/ContentImport.cpp" line="27"/>
         <source>%1 could not be read.</source>
         <translation>%1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="40"/>
+        <location filename="../app/banks/ContentImport.cpp" line="40"/>
         <source>%1 is not a sound file this editor decodes (%2). Load its bytes into the slot as raw 8-bit device data?</source>
         <translation>%1 ist keine Sounddatei, die dieser Editor dekodiert (%2). Ihre Bytes als rohe 8-Bit-Gerätedaten in den Slot laden?</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="45"/>
+        <location filename="../app/banks/ContentImport.cpp" line="45"/>
         <source>Not a Sound</source>
         <translation>Kein Sound</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="47"/>
-        <location filename="../app/banks/CContentImport.cpp" line="78"/>
+        <location filename="../app/banks/ContentImport.cpp" line="47"/>
+        <location filename="../app/banks/ContentImport.cpp" line="78"/>
         <source>Load Raw</source>
         <translation>Roh laden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="48"/>
+        <location filename="../app/banks/ContentImport.cpp" line="48"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="61"/>
+        <location filename="../app/banks/ContentImport.cpp" line="61"/>
         <source> Open it with Open… to load its banks.</source>
         <translation> Öffnen Sie sie mit „Öffnen…“, um ihre Bänke zu laden.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="62"/>
+        <location filename="../app/banks/ContentImport.cpp" line="62"/>
         <source>%1 %2.</source>
         <translation>%1 %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="69"/>
+        <location filename="../app/banks/ContentImport.cpp" line="69"/>
         <source>%1 could not be decoded: %2.</source>
         <translation>%1 konnte nicht dekodiert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="70"/>
+        <location filename="../app/banks/ContentImport.cpp" line="70"/>
         <source>ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.</source>
         <translation>ZYLOX 515 Editor kann das Format von %1 nicht dekodieren. Er importiert Sounds im Format %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="75"/>
+        <location filename="../app/banks/ContentImport.cpp" line="75"/>
         <source>Wrong File Format</source>
         <translation>Falsches Dateiformat</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="77"/>
-        <location filename="../app/banks/CContentImport.cpp" line="117"/>
+        <location filename="../app/banks/ContentImport.cpp" line="77"/>
+        <location filename="../app/banks/ContentImport.cpp" line="117"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="94"/>
-        <location filename="../app/banks/CContentImport.cpp" line="109"/>
+        <location filename="../app/banks/ContentImport.cpp" line="94"/>
+        <location filename="../app/banks/ContentImport.cpp" line="109"/>
         <source>%1 holds no sound.</source>
         <translation>%1 enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="97"/>
+        <location filename="../app/banks/ContentImport.cpp" line="97"/>
         <source>%1 cannot fill the slot: %2.</source>
         <translation>%1 kann den Slot nicht füllen: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="117"/>
+        <location filename="../app/banks/ContentImport.cpp" line="117"/>
         <source>Import Failed</source>
         <translation>Import fehlgeschlagen</translation>
     </message>
 </context>
 <context>
-    <name>CDeviceContentsSaving</name>
+    <name>DeviceContentsSaving</name>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="27"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="27"/>
         <source>Save &amp;Device Contents…</source>
         <translation>&amp;Geräteinhalt speichern…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="38"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="87"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="143"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="38"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="87"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="143"/>
         <source>Save Device Contents</source>
         <translation>Geräteinhalt speichern</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="38"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="38"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="72"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="111"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="72"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="111"/>
         <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Von %1 ist keine Bank bekannt: Eine Bank ist bekannt, sobald sie vollständig an das Gerät gesendet wurde.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="80"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="80"/>
         <source>%1 (known: %2)</source>
         <translation>%1 (bekannt: %2)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="70"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="70"/>
         <source>No bank of any device is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Von keinem Gerät ist eine Bank bekannt: Eine Bank ist bekannt, sobald sie vollständig an das Gerät gesendet wurde.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="85"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="85"/>
         <source>Save what is known of which device?</source>
         <translation>Den bekannten Inhalt welches Geräts sichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="86"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="86"/>
         <source>No bank of %1 is known. Save what is known of which device?</source>
         <translation>Von %1 ist keine Bank bekannt. Den bekannten Inhalt welches Geräts sichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="117"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="148"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="117"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="148"/>
         <source>Device contents</source>
         <translation>Geräteinhalt</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="125"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="159"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="125"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="159"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 konnte nicht gespeichert werden (%2).</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="129"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="129"/>
         <source>Saved all banks of %1 to %2</source>
         <translation>Alle Bänke von %1 in %2 gespeichert</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="137"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="137"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the known bank as a one-bank file into a folder?</source>
         <translation>Auf %1 nicht bekannt: %2.
 Eine Bankdatei enthält eine Bank oder alle 32: Die bekannte Bank als Datei mit einer Bank in einen Ordner speichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="140"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="140"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %3 known banks as one-bank files into a folder?</source>
         <translation>Auf %1 nicht bekannt: %2.
 Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Dateien mit je einer Bank in einen Ordner speichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="144"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="144"/>
         <source>Save into Folder…</source>
         <translation>In Ordner speichern…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="144"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="144"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="164"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="164"/>
         <source>Saved 1 bank of %1 into %2</source>
         <translation>1 Bank von %1 in %2 gespeichert</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="165"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="165"/>
         <source>Saved %3 banks of %1 into %2</source>
         <translation>%3 Bänke von %1 in %2 gespeichert</translation>
     </message>
 </context>
 <context>
-    <name>CEditor</name>
+    <name>EditorWindow</name>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="63"/>
+        <location filename="../app/window/EditorWindow.cpp" line="63"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/CEditor.cpp" line="128"/>
+        <location filename="../app/window/EditorWindow.cpp" line="128"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n weitere Datei ausgelassen: Die Bank hat keine Slots mehr)</numerusform>
@@ -736,241 +736,241 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="206"/>
+        <location filename="../app/window/EditorWindow.cpp" line="206"/>
         <source>Sto&amp;p</source>
         <translation>Sto&amp;pp</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="207"/>
+        <location filename="../app/window/EditorWindow.cpp" line="207"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="274"/>
+        <location filename="../app/window/EditorWindow.cpp" line="274"/>
         <source>quitting</source>
         <translation>dem Beenden</translation>
     </message>
 </context>
 <context>
-    <name>CHelpMenu</name>
+    <name>HelpMenu</name>
     <message>
-        <location filename="../app/window/CHelpMenu.cpp" line="14"/>
+        <location filename="../app/window/HelpMenu.cpp" line="14"/>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Tastenkürzel</translation>
     </message>
     <message>
-        <location filename="../app/window/CHelpMenu.cpp" line="16"/>
+        <location filename="../app/window/HelpMenu.cpp" line="16"/>
         <source>ZYLOX 515 Editor &amp;Manual</source>
         <translation>&amp;Handbuch zu ZYLOX 515 Editor</translation>
     </message>
 </context>
 <context>
-    <name>CImportPreferences</name>
+    <name>ImportPreferences</name>
     <message>
-        <location filename="../app/settings/CImportPreferences.cpp" line="25"/>
+        <location filename="../app/settings/ImportPreferences.cpp" line="25"/>
         <source>Pr&amp;eferences…</source>
         <translation>&amp;Einstellungen…</translation>
     </message>
 </context>
 <context>
-    <name>CManualWindow</name>
+    <name>ManualWindow</name>
     <message>
-        <location filename="../app/window/CManualWindow.cpp" line="14"/>
+        <location filename="../app/window/ManualWindow.cpp" line="14"/>
         <source>ZYLOX 515 Editor Manual</source>
         <translation>Handbuch zu ZYLOX 515 Editor</translation>
     </message>
     <message>
-        <location filename="../app/window/CManualWindow.cpp" line="17"/>
+        <location filename="../app/window/ManualWindow.cpp" line="17"/>
         <source>Manual</source>
         <translation>Handbuch</translation>
     </message>
 </context>
 <context>
-    <name>COutputList</name>
+    <name>OutputList</name>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="53"/>
+        <location filename="../app/transfer/OutputList.cpp" line="53"/>
         <source>%1 (disconnected)</source>
         <translation>%1 (getrennt)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="70"/>
+        <location filename="../app/transfer/OutputList.cpp" line="70"/>
         <source>%1 is disconnected: plug it in again or choose another output</source>
         <translation>%1 ist getrennt: Schließen Sie es wieder an oder wählen Sie einen anderen Ausgang</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="77"/>
+        <location filename="../app/transfer/OutputList.cpp" line="77"/>
         <source>no MIDI system (the ALSA sequencer is not available: is the snd-seq module loaded?)</source>
         <translation>kein MIDI-System (der ALSA-Sequencer ist nicht verfügbar: Ist das Modul snd-seq geladen?)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="79"/>
+        <location filename="../app/transfer/OutputList.cpp" line="79"/>
         <source>no MIDI output: plug in your interface</source>
         <translation>kein MIDI-Ausgang: Schließen Sie Ihr Interface an</translation>
     </message>
 </context>
 <context>
-    <name>COutputSettings</name>
+    <name>OutputSettings</name>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="21"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="21"/>
         <source>pieces of %1 bytes, no gap</source>
         <translation>Stücke von %1 Byte, ohne Pause</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="23"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="23"/>
         <source>pieces of %1 bytes, %2 ms after each</source>
         <translation>Stücke von %1 Byte, %2 ms nach jedem</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="36"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="36"/>
         <source>&amp;Output Settings…</source>
         <translation>&amp;Ausgangseinstellungen…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="60"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="85"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="60"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="85"/>
         <source>Output Settings</source>
         <translation>Ausgangseinstellungen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="61"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="86"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="61"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="86"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="84"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="84"/>
         <source>The output settings were not changed: %1.</source>
         <translation>Die Ausgangseinstellungen wurden nicht geändert: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="90"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="90"/>
         <source>Output settings of %1: %2</source>
         <translation>Ausgangseinstellungen von %1: %2</translation>
     </message>
 </context>
 <context>
-    <name>COutputSettingsDialog</name>
+    <name>OutputSettingsDialog</name>
     <message>
-        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="13"/>
+        <location filename="../app/transfer/OutputSettingsDialog.cpp" line="13"/>
         <source>Output Settings</source>
         <translation>Ausgangseinstellungen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="18"/>
+        <location filename="../app/transfer/OutputSettingsDialog.cpp" line="18"/>
         <source> bytes</source>
         <translation> Byte</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="23"/>
+        <location filename="../app/transfer/OutputSettingsDialog.cpp" line="23"/>
         <source> ms</source>
         <translation> ms</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="26"/>
+        <location filename="../app/transfer/OutputSettingsDialog.cpp" line="26"/>
         <source>How messages go to %1. Some USB MIDI interfaces drop bytes of long messages: smaller pieces with a gap after each bring them through, at the cost of a longer send. 256 bytes and no gap keep to the wire&apos;s own pace.</source>
         <translation>Wie Nachrichten an %1 gehen. Manche USB-MIDI-Interfaces verlieren Bytes langer Nachrichten: Kleinere Stücke mit einer Pause nach jedem bringen sie durch, auf Kosten eines längeren Sendens. 256 Byte ohne Pause halten das eigene Tempo der Leitung.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="32"/>
+        <location filename="../app/transfer/OutputSettingsDialog.cpp" line="32"/>
         <source>Largest &amp;piece:</source>
         <translation>Größtes &amp;Stück:</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="34"/>
+        <location filename="../app/transfer/OutputSettingsDialog.cpp" line="34"/>
         <source>&amp;Gap after each piece:</source>
         <translation>&amp;Pause nach jedem Stück:</translation>
     </message>
 </context>
 <context>
-    <name>CPreferencesDialog</name>
+    <name>PreferencesDialog</name>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="15"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="15"/>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="19"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="19"/>
         <source>Classic: as slots have always been made</source>
         <translation>Klassisch: wie Slots schon immer erstellt wurden</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="21"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="21"/>
         <source>Linear interpolation to 33,000 Hz and truncation to 8 bits. Sound above 16.5 kHz folds back into the slot as lower tones.</source>
         <translation>Lineare Interpolation auf 33.000 Hz und Abschneiden auf 8 Bit. Klanganteile über 16,5 kHz falten sich als tiefere Töne in den Slot zurück.</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="24"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="24"/>
         <source>Clean: band-limited, for bright sounds</source>
         <translation>Sauber: bandbegrenzt, für helle Sounds</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="26"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="26"/>
         <source>Band-limited resampling and rounding to 8 bits. Hi-hats and cymbals keep their highs without folded tones.</source>
         <translation>Bandbegrenzte Abtastratenwandlung und Runden auf 8 Bit. Hi-Hats und Becken behalten ihre Höhen ohne gefaltete Töne.</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="30"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="30"/>
         <source>&amp;Normalise: raise the peak to full scale</source>
         <translation>&amp;Normalisieren: Spitzenpegel auf Vollaussteuerung anheben</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="33"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="33"/>
         <source>&amp;Trim the silence before the sound</source>
         <translation>S&amp;tille vor dem Sound abschneiden</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="37"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="37"/>
         <source>Con&amp;version:</source>
         <translation>&amp;Wandlung:</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="39"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="39"/>
         <source>Raw files and System Exclusive messages are always imported as they are.</source>
         <translation>Rohdateien und System-Exclusive-Nachrichten werden immer unverändert importiert.</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="41"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="41"/>
         <source>Import</source>
         <translation>Import</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="48"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="48"/>
         <source>Open the &amp;last bank file again</source>
         <translation>&amp;Letzte Bankdatei wieder öffnen</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="50"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="50"/>
         <source>The bank file last opened or saved as the one Save writes to. A bank file the editor is started with opens instead.</source>
         <translation>Die Bankdatei, die zuletzt als die geöffnet oder gespeichert wurde, in die „Speichern“ schreibt. Eine Bankdatei, mit der der Editor gestartet wird, öffnet sich stattdessen.</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="53"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="53"/>
         <source>Start</source>
         <translation>Start</translation>
     </message>
 </context>
 <context>
-    <name>CRecentFiles</name>
+    <name>RecentFiles</name>
     <message>
-        <location filename="../app/files/CRecentFiles.cpp" line="19"/>
+        <location filename="../app/files/RecentFiles.cpp" line="19"/>
         <source>Open &amp;Recent</source>
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/CRecentFiles.cpp" line="25"/>
+        <location filename="../app/files/RecentFiles.cpp" line="25"/>
         <source>&amp;Clear</source>
         <translation>&amp;Leeren</translation>
     </message>
     <message>
-        <location filename="../app/files/CRecentFiles.cpp" line="55"/>
+        <location filename="../app/files/RecentFiles.cpp" line="55"/>
         <source>Not opened: %1 is no longer there; it has left Open Recent</source>
         <translation>Nicht geöffnet: %1 ist nicht mehr vorhanden und wurde aus „Zuletzt geöffnet“ entfernt</translation>
     </message>
 </context>
 <context>
-    <name>CRecordHandover</name>
+    <name>RecordHandoverPrompt</name>
     <message>
-        <location filename="../app/transfer/CRecordHandover.cpp" line="20"/>
+        <location filename="../app/transfer/RecordHandoverPrompt.cpp" line="20"/>
         <source>%1 has no device record yet.
 Is this the same ZYLOX 515 as the one last sent to through %2?
 If it is, that device&apos;s record (what it was sent, where a stopped send resumes, its output settings) moves to this socket; if not, each keeps a record of its own.</source>
@@ -979,69 +979,69 @@ Ist dies dasselbe ZYLOX 515, an das zuletzt über %2 gesendet wurde?
 Wenn ja, wandert dessen Eintrag (was es erhalten hat, wo ein angehaltenes Senden fortfährt, seine Ausgangseinstellungen) an diese Buchse; wenn nicht, behält jedes einen eigenen Eintrag.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CRecordHandover.cpp" line="25"/>
+        <location filename="../app/transfer/RecordHandoverPrompt.cpp" line="25"/>
         <source>Same Device?</source>
         <translation>Dasselbe Gerät?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CRecordHandover.cpp" line="27"/>
+        <location filename="../app/transfer/RecordHandoverPrompt.cpp" line="27"/>
         <source>Same Device</source>
         <translation>Dasselbe Gerät</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CRecordHandover.cpp" line="28"/>
+        <location filename="../app/transfer/RecordHandoverPrompt.cpp" line="28"/>
         <source>Another Device</source>
         <translation>Ein anderes Gerät</translation>
     </message>
 </context>
 <context>
-    <name>CRegionFields</name>
+    <name>RegionFields</name>
     <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="29"/>
+        <location filename="../app/sounds/RegionFields.cpp" line="29"/>
         <source>Start</source>
         <translation>Anfang</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="29"/>
-        <location filename="../app/sounds/CRegionFields.cpp" line="30"/>
+        <location filename="../app/sounds/RegionFields.cpp" line="29"/>
+        <location filename="../app/sounds/RegionFields.cpp" line="30"/>
         <source>s</source>
         <translation>s</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="30"/>
+        <location filename="../app/sounds/RegionFields.cpp" line="30"/>
         <source>End</source>
         <translation>Ende</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="32"/>
+        <location filename="../app/sounds/RegionFields.cpp" line="32"/>
         <source>Seconds into the source where the window starts; the window keeps its length</source>
         <translation>Sekunden in der Quelle, bei denen das Fenster beginnt; das Fenster behält seine Länge</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="33"/>
+        <location filename="../app/sounds/RegionFields.cpp" line="33"/>
         <source>Seconds into the source where the window ends; no further than the slot holds</source>
         <translation>Sekunden in der Quelle, bei denen das Fenster endet; nicht weiter, als der Slot fasst</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="34"/>
+        <location filename="../app/sounds/RegionFields.cpp" line="34"/>
         <source>S&amp;tart:</source>
         <translation>An&amp;fang:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="36"/>
+        <location filename="../app/sounds/RegionFields.cpp" line="36"/>
         <source>&amp;End:</source>
         <translation>En&amp;de:</translation>
     </message>
 </context>
 <context>
-    <name>CSendChoice</name>
+    <name>SendChoice</name>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="58"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="58"/>
         <source>Send Bank</source>
         <translation>Bank senden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="59"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="59"/>
         <source>%1: the %2 differs from what this device was last sent; the other is as it was sent.
 
 This program keeps its own record of what it sent; it cannot see the device. If the device was changed by other means since, send the whole bank.</source>
@@ -1050,35 +1050,35 @@ This program keeps its own record of what it sent; it cannot see the device. If 
 Dieses Programm führt selbst Buch darüber, was es gesendet hat; in das Gerät sieht es nicht. Wurde das Gerät seither auf anderem Weg geändert, senden Sie die ganze Bank.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="64"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="64"/>
         <source>Send 1 Changed Block (%1)</source>
         <translation>1 geänderten Block senden (%1)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="64"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="84"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="97"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="114"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="116"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="135"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="64"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="84"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="97"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="114"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="116"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="135"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="65"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="65"/>
         <source>Send Whole Bank (%1)</source>
         <translation>Ganze Bank senden (%1)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="77"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="95"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="114"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="115"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="77"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="95"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="114"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="115"/>
         <source>Send All Banks</source>
         <translation>Alle Bänke senden</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CSendChoice.cpp" line="78"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="78"/>
         <source>The last transmission of all banks to this device did not finish: %n banks are left, starting with %1 (about %2).
 Send the banks that are left, or all 32 banks again?</source>
         <translation>
@@ -1089,7 +1089,7 @@ Die fehlenden Bänke senden oder alle 32 Bänke erneut?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CSendChoice.cpp" line="84"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="84"/>
         <source>Send %n Left</source>
         <translation>
             <numerusform>%n fehlende senden</numerusform>
@@ -1097,31 +1097,31 @@ Die fehlenden Bänke senden oder alle 32 Bänke erneut?</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="84"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="114"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="116"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="84"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="114"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="116"/>
         <source>Send All 32</source>
         <translation>Alle 32 senden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="96"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="96"/>
         <source>The sending of all banks take over 50 Minutes.
 Do you want to really transmit?</source>
         <translation>Das Senden aller Bänke dauert über 50 Minuten.
 Wollen Sie wirklich übertragen?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="97"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="97"/>
         <source>Transmit</source>
         <translation>Übertragen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="103"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="103"/>
         <source>All 32 banks are as this device was last sent them.</source>
         <translation>Alle 32 Bänke sind so, wie sie zuletzt an dieses Gerät gesendet wurden.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CSendChoice.cpp" line="104"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="104"/>
         <source>%n of the 32 banks differ from what this device was last sent (%1): sending them takes about %2.</source>
         <translation>
             <numerusform>%n der 32 Bänke weicht von dem ab, was zuletzt an dieses Gerät gesendet wurde (%1): Das Senden dauert etwa %2.</numerusform>
@@ -1129,7 +1129,7 @@ Wollen Sie wirklich übertragen?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="110"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="110"/>
         <source>
 All 32 banks take about %1.
 
@@ -1140,7 +1140,7 @@ Alle 32 Bänke dauern etwa %1.
 Dieses Programm führt selbst Buch darüber, was es gesendet hat; in das Gerät sieht es nicht. Wurde das Gerät seither auf anderem Weg geändert, senden Sie alle Bänke.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CSendChoice.cpp" line="115"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="115"/>
         <source>Send %n Changed</source>
         <translation>
             <numerusform>%n geänderte senden</numerusform>
@@ -1148,12 +1148,12 @@ Dieses Programm führt selbst Buch darüber, was es gesendet hat; in das Gerät 
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="131"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="131"/>
         <source>Send Firmware</source>
         <translation>Firmware senden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="132"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="132"/>
         <source>Also rewrite the device&apos;s operating system (block 63)?
 
 The presets are sent either way. Rewrite the operating system only to change it: if its write is cut, the device may not start.</source>
@@ -1162,689 +1162,689 @@ The presets are sent either way. Rewrite the operating system only to change it:
 Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur neu, um es zu ändern: Wird das Schreiben unterbrochen, startet das Gerät womöglich nicht mehr.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="135"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="135"/>
         <source>Leave It Alone</source>
         <translation>Unverändert lassen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="135"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="135"/>
         <source>Rewrite It</source>
         <translation>Neu schreiben</translation>
     </message>
 </context>
 <context>
-    <name>CShapeControls</name>
+    <name>ShapeControls</name>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="54"/>
         <source>Classic</source>
         <translation>Klassisch</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="54"/>
         <source>Clean</source>
         <translation>Sauber</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="55"/>
         <source>Linear</source>
         <translation>Linear</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="55"/>
         <source>Intermediate</source>
         <translation>Mittel</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="55"/>
         <source>Minimum</source>
         <translation>Minimal</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="56"/>
         <source>None</source>
         <translation>Keins</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="56"/>
         <source>Triangular (TPDF)</source>
         <translation>Dreieck (TPDF)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="56"/>
         <source>Noise-shaped</source>
         <translation>Rauschgeformt</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="57"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="57"/>
         <source>dB</source>
         <translation>dB</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="58"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="58"/>
         <source>Limit to</source>
         <translation>Begrenzen auf</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="59"/>
-        <location filename="../app/sounds/CShapeControls.cpp" line="70"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="59"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="70"/>
         <source>dBFS</source>
         <translation>dBFS</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="60"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="60"/>
         <source>Normalise</source>
         <translation>Normalisieren</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="61"/>
-        <location filename="../app/sounds/CShapeControls.cpp" line="62"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="61"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="62"/>
         <source>ms</source>
         <translation>ms</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="63"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="63"/>
         <source>Reverse</source>
         <translation>Rückwärts</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="64"/>
         <source>semitones</source>
         <translation>Halbtöne</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="65"/>
         <source>Fit</source>
         <translation>Einpassen</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="66"/>
         <source>Mix</source>
         <translation>Mischen</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="66"/>
         <source>Left</source>
         <translation>Links</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="66"/>
         <source>Right</source>
         <translation>Rechts</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="66"/>
         <source>Side</source>
         <translation>Seite</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="67"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="67"/>
         <source>Remove DC offset</source>
         <translation>Gleichanteil entfernen</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="68"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="68"/>
         <source>Trim silence below</source>
         <translation>Stille abschneiden unter</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="72"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="72"/>
         <source>The pitch that makes the whole window fill the slot</source>
         <translation>Die Tonhöhe, bei der das ganze Fenster den Slot füllt</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="75"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="75"/>
         <source>Gain</source>
         <translation>Verstärkung</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="76"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="76"/>
         <source>Limit</source>
         <translation>Grenze</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="77"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="77"/>
         <source>Fade in</source>
         <translation>Einblenden</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="78"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="78"/>
         <source>Fade out</source>
         <translation>Ausblenden</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="79"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="79"/>
         <source>Pitch</source>
         <translation>Tonhöhe</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="80"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="80"/>
         <source>Trim threshold</source>
         <translation>Schwelle zum Abschneiden</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="85"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="85"/>
         <source>Gain:</source>
         <translation>Verstärkung:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="87"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="87"/>
         <source>Fade in:</source>
         <translation>Einblenden:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="88"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="88"/>
         <source>Fade out:</source>
         <translation>Ausblenden:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="89"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="89"/>
         <source>Pitch:</source>
         <translation>Tonhöhe:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="90"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="90"/>
         <source>Channels:</source>
         <translation>Kanäle:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="92"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="92"/>
         <source>Conversion:</source>
         <translation>Wandlung:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="93"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="93"/>
         <source>Filter phase:</source>
         <translation>Filterphase:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="94"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="94"/>
         <source>Dither:</source>
         <translation>Dither:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="183"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="183"/>
         <source>no fit</source>
         <translation>nicht einpassbar</translation>
     </message>
 </context>
 <context>
-    <name>CShapeSidecar</name>
+    <name>ShapeSidecar</name>
     <message>
-        <location filename="../app/files/CShapeSidecar.cpp" line="82"/>
+        <location filename="../app/files/ShapeSidecar.cpp" line="82"/>
         <source>could not remove %1</source>
         <translation>%1 konnte nicht entfernt werden</translation>
     </message>
 </context>
 <context>
-    <name>CShortcutsWindow</name>
+    <name>ShortcutsWindow</name>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="42"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="42"/>
         <source>Keyboard Shortcuts</source>
         <translation>Tastenkürzel</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="45"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="45"/>
         <source>Keyboard shortcuts</source>
         <translation>Tastenkürzel</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="46"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="46"/>
         <source>Keys</source>
         <translation>Tasten</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="46"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="46"/>
         <source>What they do</source>
         <translation>Was sie tun</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="60"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="60"/>
         <source>%1 to %2</source>
         <translation>%1 bis %2</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="61"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="61"/>
         <source>Import a sound into slot 1 to 6 of the selected bank</source>
         <translation>Einen Sound in Slot 1 bis 6 der ausgewählten Bank importieren</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="63"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="63"/>
         <source>Play the selected slot, or stop it; in the sound browser&apos;s list, the selected file</source>
         <translation>Den ausgewählten Slot abspielen oder anhalten; in der Liste des Sound-Browsers die ausgewählte Datei</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="64"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="64"/>
         <source>Open the selected slot&apos;s sound panel</source>
         <translation>Das Soundfenster des ausgewählten Slots öffnen</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="65"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="65"/>
         <source>With a slot&apos;s waveform focused: select the slot above or below</source>
         <translation>Bei fokussierter Wellenform eines Slots: den Slot darüber oder darunter auswählen</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="67"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="67"/>
         <source>With a slot&apos;s waveform focused: open its sound panel; in the sound browser&apos;s list: import the selected files from the selected slot on</source>
         <translation>Bei fokussierter Wellenform eines Slots: sein Soundfenster öffnen; in der Liste des Sound-Browsers: die ausgewählten Dateien ab dem ausgewählten Slot importieren</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="69"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="69"/>
         <source>S05, 5, FW</source>
         <translation>S05, 5, FW</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="69"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="69"/>
         <source>Typed in the bank table: select that bank</source>
         <translation>In der Banktabelle getippt: diese Bank auswählen</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="70"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="70"/>
         <source>In the sound panel, with the source focused: move the window (with Shift, further)</source>
         <translation>Im Soundfenster bei fokussierter Quelle: das Fenster verschieben (mit Umschalt weiter)</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="73"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="73"/>
         <source>In the sound panel, with the source focused: move the window to the source&apos;s start</source>
         <translation>Im Soundfenster bei fokussierter Quelle: das Fenster an den Anfang der Quelle setzen</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="74"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="74"/>
         <source>In the sound panel: Apply, Cancel</source>
         <translation>Im Soundfenster: Anwenden, Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="75"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="75"/>
         <source>In the favourite folders: remove the selected folder</source>
         <translation>In den Lieblingsordnern: den ausgewählten Ordner entfernen</translation>
     </message>
 </context>
 <context>
-    <name>CSlotPlayer</name>
+    <name>SlotPlayer</name>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="55"/>
+        <location filename="../app/sounds/SlotPlayer.cpp" line="55"/>
         <source>Play this slot as the ZYLOX 515 sounds it (Space plays the selected slot)</source>
         <translation>Diesen Slot so abspielen, wie der ZYLOX 515 ihn klingen lässt (Leertaste spielt den ausgewählten Slot)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="56"/>
+        <location filename="../app/sounds/SlotPlayer.cpp" line="56"/>
         <source>A firmware slot holds no sound</source>
         <translation>Ein Firmware-Slot enthält keinen Sound</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="72"/>
+        <location filename="../app/sounds/SlotPlayer.cpp" line="72"/>
         <source>Playing &quot;%1&quot;</source>
         <translation>„%1“ wird abgespielt</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="99"/>
+        <location filename="../app/sounds/SlotPlayer.cpp" line="99"/>
         <source>Could not play &quot;%1&quot;: %2</source>
         <translation>„%1“ konnte nicht abgespielt werden: %2</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="106"/>
+        <location filename="../app/sounds/SlotPlayer.cpp" line="106"/>
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="106"/>
+        <location filename="../app/sounds/SlotPlayer.cpp" line="106"/>
         <source>Play</source>
         <translation>Abspielen</translation>
     </message>
 </context>
 <context>
-    <name>CSoundBrowser</name>
+    <name>SoundBrowser</name>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="90"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="90"/>
         <source>Sound Browser</source>
         <translation>Sound-Browser</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="96"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="96"/>
         <source>Folder</source>
         <translation>Ordner</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="97"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="97"/>
         <source>The folder listed: type another and press Enter to go there</source>
         <translation>Der angezeigte Ordner: Geben Sie einen anderen ein und drücken Sie die Eingabetaste, um dorthin zu wechseln</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="101"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="101"/>
         <source>Favourite folders</source>
         <translation>Lieblingsordner</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="103"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="103"/>
         <source>&amp;Add Folder</source>
         <translation>Ordner &amp;hinzufügen</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="105"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="105"/>
         <source>Keep the folder listed among the favourites</source>
         <translation>Den angezeigten Ordner zu den Lieblingsordnern hinzufügen</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="107"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="107"/>
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="109"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="109"/>
         <source>Take the selected folder off the favourites</source>
         <translation>Den gewählten Ordner aus den Lieblingsordnern entfernen</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="125"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="125"/>
         <source>Favourites:</source>
         <translation>Favoriten:</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="143"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="143"/>
         <source>Folders</source>
         <translation>Ordner</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="157"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="157"/>
         <source>Sound files</source>
         <translation>Sound-Dateien</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="178"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="178"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="182"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="182"/>
         <source>Sound &amp;Browser</source>
         <translation>Sound-&amp;Browser</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="243"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="243"/>
         <source>No folder “%1”: the browser stays in “%2”</source>
         <translation>Kein Ordner „%1“: Der Browser bleibt in „%2“</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="266"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="266"/>
         <source>Reading the folder…</source>
         <translation>Ordner wird gelesen…</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="280"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="280"/>
         <source>Reading %1 of %2 files…</source>
         <translation>%1 von %2 Dateien werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="284"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="284"/>
         <source>No sound files in this folder</source>
         <translation>Keine Sound-Dateien in diesem Ordner</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="288"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="288"/>
         <source>1 sound</source>
         <translation>1 Sound</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="288"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="288"/>
         <source>%1 sounds</source>
         <translation>%1 Sounds</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="290"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="290"/>
         <source>, 1 file not a sound</source>
         <translation>, 1 Datei kein Sound</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="290"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="290"/>
         <source>, %1 files not sounds</source>
         <translation>, %1 Dateien keine Sounds</translation>
     </message>
 </context>
 <context>
-    <name>CSoundFileModel</name>
+    <name>SoundFileModel</name>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="87"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="87"/>
         <source>Stop (Space)</source>
         <translation>Stopp (Leertaste)</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="87"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="87"/>
         <source>Play the file as it is (Space)</source>
         <translation>Die Datei so abspielen, wie sie ist (Leertaste)</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="108"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="108"/>
         <source>not a sound</source>
         <translation>kein Sound</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="108"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="108"/>
         <source>unreadable</source>
         <translation>nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="125"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="125"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="127"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="127"/>
         <source>Length</source>
         <translation>Länge</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="129"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="129"/>
         <source>Rate</source>
         <translation>Rate</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="131"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="131"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="165"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="165"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="176"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="176"/>
         <source>%1 kHz</source>
         <translation>%1 kHz</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="182"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="182"/>
         <source>mono</source>
         <translation>mono</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="184"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="184"/>
         <source>stereo</source>
         <translation>stereo</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="185"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="185"/>
         <source>%1 channels</source>
         <translation>%1 Kanäle</translation>
     </message>
 </context>
 <context>
-    <name>CSoundPanel</name>
+    <name>SoundPanel</name>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="45"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="45"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="97"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="97"/>
         <source>Source waveform and the window that goes into the slot</source>
         <translation>Wellenform der Quelle und das Fenster, das in den Slot kommt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="100"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="100"/>
         <source>The slot as the shape makes it</source>
         <translation>Der Slot, wie die Form ihn macht</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="101"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="101"/>
         <source>Result in the slot</source>
         <translation>Ergebnis im Slot</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="111"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="111"/>
         <source>Zoom &amp;In</source>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="112"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="112"/>
         <source>Zoom O&amp;ut</source>
         <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="113"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="113"/>
         <source>Snap to &amp;Onset</source>
         <translation>Am &amp;Einsatz ausrichten</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="114"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="114"/>
         <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
         <translation>Den Anfang des Fensters dorthin verschieben, wo der Sound über die Abschneideschwelle steigt</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="115"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="115"/>
         <source>Snap to &amp;Zero Crossing</source>
         <translation>Am &amp;Nulldurchgang ausrichten</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="116"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="116"/>
         <source>Play &amp;Source</source>
         <translation>&amp;Quelle abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="117"/>
-        <location filename="../app/banks/CSoundPanel.cpp" line="416"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="117"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="416"/>
         <source>Play &amp;Result</source>
         <translation>E&amp;rgebnis abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="119"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="119"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="120"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="120"/>
         <source>&amp;Apply</source>
         <translation>&amp;Anwenden</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="134"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="134"/>
         <source>Result in the slot:</source>
         <translation>Ergebnis im Slot:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="145"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="145"/>
         <source>Source:</source>
         <translation>Quelle:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="231"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="231"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenster %1 bis %2 von %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="238"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="238"/>
         <source>%1, then %2 of silence to the slot&apos;s end</source>
         <translation>%1, danach %2 Stille bis zum Ende des Slots</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="369"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="369"/>
         <source>Cannot fit: %1.</source>
         <translation>Einpassen nicht möglich: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="371"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="371"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Nichts für den Slot: Das Fenster enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="377"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="377"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Übersteuert: Die Verstärkung treibt den Sound über die Vollaussteuerung, seine Spitzen werden abgeschnitten.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="397"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="397"/>
         <source>Stop &amp;Result</source>
         <translation>E&amp;rgebnis stoppen</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="427"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="427"/>
         <source>Could not play: %1</source>
         <translation>Abspielen nicht möglich: %1</translation>
     </message>
 </context>
 <context>
-    <name>CSourceView</name>
+    <name>SourceView</name>
     <message>
-        <location filename="../app/sounds/CSourceView.cpp" line="27"/>
+        <location filename="../app/sounds/SourceView.cpp" line="27"/>
         <source>Drag the window to choose the part of the sound that goes into the slot; drag its ends to shorten it; the wheel zooms</source>
         <translation>Ziehen Sie das Fenster, um den Teil des Sounds zu wählen, der in den Slot kommt; ziehen Sie seine Enden, um es zu kürzen; das Mausrad zoomt</translation>
     </message>
 </context>
 <context>
-    <name>CTransmission</name>
+    <name>Transmission</name>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="66"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="71"/>
+        <location filename="../app/transfer/Transmission.cpp" line="66"/>
+        <location filename="../app/transfer/Transmission.cpp" line="71"/>
         <source>Nothing was sent: %1.</source>
         <translation>Nichts wurde gesendet: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="91"/>
+        <location filename="../app/transfer/Transmission.cpp" line="91"/>
         <source>The MIDI output %1 is not connected.</source>
         <translation>Der MIDI-Ausgang %1 ist nicht verbunden.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="102"/>
+        <location filename="../app/transfer/Transmission.cpp" line="102"/>
         <source>sending bank (%1)...</source>
         <translation>sende Bank (%1)…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="174"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="177"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="179"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="181"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="225"/>
+        <location filename="../app/transfer/Transmission.cpp" line="174"/>
+        <location filename="../app/transfer/Transmission.cpp" line="177"/>
+        <location filename="../app/transfer/Transmission.cpp" line="179"/>
+        <location filename="../app/transfer/Transmission.cpp" line="181"/>
+        <location filename="../app/transfer/Transmission.cpp" line="225"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="130"/>
+        <location filename="../app/transfer/Transmission.cpp" line="130"/>
         <source>stopping...</source>
         <translation>wird angehalten…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="139"/>
+        <location filename="../app/transfer/Transmission.cpp" line="139"/>
         <source>Quit While Sending?</source>
         <translation>Während des Sendens beenden?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="140"/>
+        <location filename="../app/transfer/Transmission.cpp" line="140"/>
         <source>Banks are being sent to the device. Stop the transmission and quit?
 The bank on its way will be incomplete on the device and must be sent again.</source>
         <translation>Es werden Bänke an das Gerät gesendet. Die Übertragung anhalten und beenden?
 Die Bank, die gerade unterwegs ist, bleibt auf dem Gerät unvollständig und muss erneut gesendet werden.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="143"/>
+        <location filename="../app/transfer/Transmission.cpp" line="143"/>
         <source>Stop and Quit</source>
         <translation>Anhalten und beenden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="144"/>
+        <location filename="../app/transfer/Transmission.cpp" line="144"/>
         <source>Keep Sending</source>
         <translation>Weiter senden</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="163"/>
+        <location filename="../app/transfer/Transmission.cpp" line="163"/>
         <source>
 
 To send the %n banks that did not finish, choose All banks and Send.</source>
@@ -1858,14 +1858,14 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="170"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="176"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="225"/>
+        <location filename="../app/transfer/Transmission.cpp" line="170"/>
+        <location filename="../app/transfer/Transmission.cpp" line="176"/>
+        <location filename="../app/transfer/Transmission.cpp" line="225"/>
         <source>Transmission Failed</source>
         <translation>Übertragung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="171"/>
+        <location filename="../app/transfer/Transmission.cpp" line="171"/>
         <source>%1 was not sent: %2.
 
 </source>
@@ -1874,7 +1874,7 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="177"/>
+        <location filename="../app/transfer/Transmission.cpp" line="177"/>
         <source>The MIDI output stopped accepting data.
 
 </source>
@@ -1883,27 +1883,27 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="179"/>
+        <location filename="../app/transfer/Transmission.cpp" line="179"/>
         <source>Transmission Stopped</source>
         <translation>Übertragung angehalten</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="181"/>
+        <location filename="../app/transfer/Transmission.cpp" line="181"/>
         <source>Transmission Not Recorded</source>
         <translation>Übertragung nicht aufgezeichnet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="192"/>
+        <location filename="../app/transfer/Transmission.cpp" line="192"/>
         <source>%p%, %1 left</source>
         <translation>%p %, noch %1</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="207"/>
+        <location filename="../app/transfer/Transmission.cpp" line="207"/>
         <source>all 32 banks</source>
         <translation>alle 32 Bänke</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="208"/>
+        <location filename="../app/transfer/Transmission.cpp" line="208"/>
         <source>%n banks (%1)</source>
         <translation>
             <numerusform>%n Bank (%1)</numerusform>
@@ -1911,88 +1911,88 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="209"/>
+        <location filename="../app/transfer/Transmission.cpp" line="209"/>
         <source>Sent %1 to %2 in %3</source>
         <translation>%1 in %3 an %2 gesendet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="213"/>
+        <location filename="../app/transfer/Transmission.cpp" line="213"/>
         <source>%1 of 1 bank sent</source>
         <translation>%1 von 1 Bank gesendet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="213"/>
+        <location filename="../app/transfer/Transmission.cpp" line="213"/>
         <source>%1 of %2 banks sent</source>
         <translation>%1 von %2 Bänken gesendet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="215"/>
+        <location filename="../app/transfer/Transmission.cpp" line="215"/>
         <source>, %1 (%2) must be sent again</source>
         <translation>, %1 (%2) muss erneut gesendet werden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="219"/>
+        <location filename="../app/transfer/Transmission.cpp" line="219"/>
         <source>Stopped sending to %1 after %2: %3</source>
         <translation>Senden an %1 nach %2 angehalten: %3</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="220"/>
+        <location filename="../app/transfer/Transmission.cpp" line="220"/>
         <source>Sending to %1 failed after %2: %3</source>
         <translation>Senden an %1 nach %2 fehlgeschlagen: %3</translation>
     </message>
 </context>
 <context>
-    <name>CUndoHistory</name>
+    <name>UndoHistory</name>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="77"/>
+        <location filename="../app/document/UndoHistory.cpp" line="77"/>
         <source>Undid %1</source>
         <translation>Rückgängig gemacht: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="85"/>
+        <location filename="../app/document/UndoHistory.cpp" line="85"/>
         <source>Redid %1</source>
         <translation>Wiederhergestellt: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="131"/>
+        <location filename="../app/document/UndoHistory.cpp" line="131"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="132"/>
+        <location filename="../app/document/UndoHistory.cpp" line="132"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="134"/>
+        <location filename="../app/document/UndoHistory.cpp" line="134"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederherstellen: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="135"/>
+        <location filename="../app/document/UndoHistory.cpp" line="135"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>
 </context>
 <context>
-    <name>CUnsavedChanges</name>
+    <name>UnsavedChanges</name>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="47"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="47"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="58"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="58"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="59"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="59"/>
         <source>&quot;%1&quot;</source>
         <translation>„%1“</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/document/CUnsavedChanges.cpp" line="61"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="61"/>
         <source>%1 and %n more</source>
         <translation>
             <numerusform>%1 und %n weitere</numerusform>
@@ -2000,58 +2000,58 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="63"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="63"/>
         <source>The bank %1 has changes that are not saved. Save them before %2?</source>
         <translation>Die Bank %1 hat ungespeicherte Änderungen. Vor %2 speichern?</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="64"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="64"/>
         <source>The banks %1 have changes that are not saved. Save them before %2?</source>
         <translation>Die Bänke %1 haben ungespeicherte Änderungen. Vor %2 speichern?</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="67"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="67"/>
         <source>Save changes?</source>
         <translation>Änderungen speichern?</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="68"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="68"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="68"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
         <source>&amp;Discard</source>
         <translation>&amp;Verwerfen</translation>
     </message>
 </context>
 <context>
-    <name>CWaveformView</name>
+    <name>WaveformView</name>
     <message>
-        <location filename="../app/sounds/CWaveformView.cpp" line="27"/>
+        <location filename="../app/sounds/WaveformView.cpp" line="27"/>
         <source>Click to select this slot; double-click to shape its sound; drag it out to save it as a WAV file</source>
         <translation>Klicken wählt diesen Slot; Doppelklicken formt seinen Sound; Herausziehen speichert ihn als WAV-Datei</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CWaveformView.cpp" line="121"/>
+        <location filename="../app/sounds/WaveformView.cpp" line="121"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
 </context>
 <context>
-    <name>CWaveforms</name>
+    <name>Waveforms</name>
     <message>
-        <location filename="../app/sounds/CWaveforms.cpp" line="65"/>
+        <location filename="../app/sounds/Waveforms.cpp" line="65"/>
         <source>Waveform of slot %1, %2</source>
         <translation>Wellenform von Slot %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CWaveforms.cpp" line="83"/>
+        <location filename="../app/sounds/Waveforms.cpp" line="83"/>
         <source>Waveform of the selected slot, slot %1, %2</source>
         <translation>Wellenform des ausgewählten Slots, Slot %1, %2</translation>
     </message>
@@ -2587,17 +2587,17 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../app/common/CDialogs.cpp" line="17"/>
+        <location filename="../app/common/Dialogs.cpp" line="17"/>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../app/common/CDialogs.cpp" line="24"/>
+        <location filename="../app/common/Dialogs.cpp" line="24"/>
         <source>Bank files (%1)</source>
         <translation>Bankdateien (%1)</translation>
     </message>
     <message>
-        <location filename="../app/common/CDialogs.cpp" line="25"/>
+        <location filename="../app/common/Dialogs.cpp" line="25"/>
         <source>Sounds (%1)</source>
         <translation>Sounds (%1)</translation>
     </message>

@@ -118,333 +118,333 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
     </message>
 </context>
 <context>
-    <name>CAboutWindow</name>
+    <name>AboutWindow</name>
     <message>
-        <location filename="../app/window/CAboutWindow.cpp" line="12"/>
+        <location filename="../app/window/AboutWindow.cpp" line="12"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
 </context>
 <context>
-    <name>CBankEdits</name>
+    <name>BankEdits</name>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="68"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="83"/>
+        <location filename="../app/banks/BankEdits.cpp" line="68"/>
+        <location filename="../app/banks/BankEdits.cpp" line="83"/>
         <source>Rename</source>
         <translation>Renommer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="68"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="83"/>
+        <location filename="../app/banks/BankEdits.cpp" line="68"/>
+        <location filename="../app/banks/BankEdits.cpp" line="83"/>
         <source>rename of %1</source>
         <translation>renommage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="72"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="88"/>
+        <location filename="../app/banks/BankEdits.cpp" line="72"/>
+        <location filename="../app/banks/BankEdits.cpp" line="88"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 renommé en «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="116"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="131"/>
+        <location filename="../app/banks/BankEdits.cpp" line="116"/>
+        <location filename="../app/banks/BankEdits.cpp" line="131"/>
         <source>Reset to Default</source>
         <translation>Rétablir les réglages d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="117"/>
+        <location filename="../app/banks/BankEdits.cpp" line="117"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Ne rétablissez aucune banque d’usine pendant un envoi ou une réception&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="105"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="118"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="299"/>
+        <location filename="../app/banks/BankEdits.cpp" line="105"/>
+        <location filename="../app/banks/BankEdits.cpp" line="118"/>
+        <location filename="../app/banks/BankEdits.cpp" line="299"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="37"/>
+        <location filename="../app/banks/BankEdits.cpp" line="37"/>
         <source>the new name holds a zero byte (U+0000), which would end the name in a bank file</source>
         <translation>le nouveau nom contient un octet nul (U+0000), qui y terminerait le nom dans un fichier de banques</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="38"/>
+        <location filename="../app/banks/BankEdits.cpp" line="38"/>
         <source>the new name is %1 bytes long; a bank or slot name holds at most %2 bytes of UTF-8, as a file&apos;s name does</source>
         <translation>le nouveau nom fait %1&#xa0;octets&#xa0;; un nom de banque ou d’emplacement tient en %2&#xa0;octets d’UTF-8 au plus, comme un nom de fichier</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="101"/>
+        <location filename="../app/banks/BankEdits.cpp" line="101"/>
         <source>%1 keeps its name: %2.</source>
         <translation>%1 garde son nom&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="103"/>
+        <location filename="../app/banks/BankEdits.cpp" line="103"/>
         <source>Rename Failed</source>
         <translation>Échec du renommage</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="121"/>
+        <location filename="../app/banks/BankEdits.cpp" line="121"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Non rétablie&#xa0;: %1 reste telle quelle pendant l’envoi des banques</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="126"/>
+        <location filename="../app/banks/BankEdits.cpp" line="126"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Rendre à la banque «&#xa0;%1&#xa0;» son nom et ses sons d’usine&#xa0;? Son contenu actuel sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="133"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="140"/>
+        <location filename="../app/banks/BankEdits.cpp" line="133"/>
+        <location filename="../app/banks/BankEdits.cpp" line="140"/>
         <source>Reset</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="134"/>
+        <location filename="../app/banks/BankEdits.cpp" line="134"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="140"/>
+        <location filename="../app/banks/BankEdits.cpp" line="140"/>
         <source>reset of %1</source>
         <translation>rétablissement de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="141"/>
+        <location filename="../app/banks/BankEdits.cpp" line="141"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 rétablie avec son nom et ses sons d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="151"/>
+        <location filename="../app/banks/BankEdits.cpp" line="151"/>
         <source>Import into %1 slot %2, %3</source>
         <translation>Importer dans %1, emplacement %2, %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="190"/>
-        <location filename="../app/banks/CBankEdits.cpp" line="218"/>
+        <location filename="../app/banks/BankEdits.cpp" line="190"/>
+        <location filename="../app/banks/BankEdits.cpp" line="218"/>
         <source>Not imported: %1</source>
         <translation>Non importé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="245"/>
+        <location filename="../app/banks/BankEdits.cpp" line="245"/>
         <source>Shape “%1” for %2</source>
         <translation>Façonner «&#xa0;%1&#xa0;» pour %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="261"/>
+        <location filename="../app/banks/BankEdits.cpp" line="261"/>
         <source>Import</source>
         <translation>Importer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="261"/>
+        <location filename="../app/banks/BankEdits.cpp" line="261"/>
         <source>import into %1</source>
         <translation>import dans %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="262"/>
+        <location filename="../app/banks/BankEdits.cpp" line="262"/>
         <source>Shape</source>
         <translation>Façonner</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="262"/>
+        <location filename="../app/banks/BankEdits.cpp" line="262"/>
         <source>shape of %1</source>
         <translation>façonnage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="282"/>
+        <location filename="../app/banks/BankEdits.cpp" line="282"/>
         <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
         <translation> Pour rester sous %1&#xa0;Mo de sources conservées, la plus ancienne a été abandonnée&#xa0;: son emplacement ne contient plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="286"/>
+        <location filename="../app/banks/BankEdits.cpp" line="286"/>
         <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
         <translation> Pour rester sous %1&#xa0;Mo de sources conservées, les %2 plus anciennes ont été abandonnées&#xa0;: leurs emplacements ne contiennent plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankEdits.cpp" line="295"/>
+        <location filename="../app/banks/BankEdits.cpp" line="295"/>
         <source>Damaged or Cut Short</source>
         <translation>Endommagé ou tronqué</translation>
     </message>
 </context>
 <context>
-    <name>CBankFiles</name>
+    <name>BankFiles</name>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="45"/>
-        <location filename="../app/files/CBankFiles.cpp" line="54"/>
+        <location filename="../app/files/BankFiles.cpp" line="45"/>
+        <location filename="../app/files/BankFiles.cpp" line="54"/>
         <source>opening another bank file</source>
         <translation>d’ouvrir un autre fichier de banques</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="47"/>
+        <location filename="../app/files/BankFiles.cpp" line="47"/>
         <source>Open Bank File</source>
         <translation>Ouvrir un fichier de banques</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="85"/>
+        <location filename="../app/files/BankFiles.cpp" line="85"/>
         <source>Wrong File Format</source>
         <translation>Format de fichier incorrect</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="79"/>
-        <location filename="../app/files/CBankFiles.cpp" line="89"/>
-        <location filename="../app/files/CBankFiles.cpp" line="229"/>
+        <location filename="../app/files/BankFiles.cpp" line="79"/>
+        <location filename="../app/files/BankFiles.cpp" line="89"/>
+        <location filename="../app/files/BankFiles.cpp" line="229"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="91"/>
+        <location filename="../app/files/BankFiles.cpp" line="91"/>
         <source>Not opened: %1 holds no sound bank</source>
         <translation>Non ouvert&#xa0;: %1 ne contient aucune banque de sons</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="130"/>
+        <location filename="../app/files/BankFiles.cpp" line="130"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4) or into %2? What that bank holds now is replaced.</source>
         <translation>Le fichier contient les données de la banque «&#xa0;%1&#xa0;» (%2).
 Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4) ou dans %2&#xa0;? Le contenu actuel de cette banque sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="86"/>
+        <location filename="../app/files/BankFiles.cpp" line="86"/>
         <source>%1 holds no sound bank for a Tarvo ZYLOX 515: it is not a bank file, or it is damaged.</source>
         <translation>%1 ne contient aucune banque de sons pour un Tarvo ZYLOX 515&#xa0;: ce n’est pas un fichier de banques, ou il est endommagé.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="77"/>
+        <location filename="../app/files/BankFiles.cpp" line="77"/>
         <source>File Not Opened</source>
         <translation>Fichier non ouvert</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="78"/>
+        <location filename="../app/files/BankFiles.cpp" line="78"/>
         <source>%1 could not be opened: %2.</source>
         <translation>Impossible d’ouvrir %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="81"/>
+        <location filename="../app/files/BankFiles.cpp" line="81"/>
         <source>Not opened: %1: %2</source>
         <translation>Non ouvert&#xa0;: %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="107"/>
+        <location filename="../app/files/BankFiles.cpp" line="107"/>
         <source>The last bank file was not opened again: %1: %2</source>
         <translation>Le dernier fichier de banques n’a pas été rouvert&#xa0;: %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="113"/>
+        <location filename="../app/files/BankFiles.cpp" line="113"/>
         <source>it holds no sound bank</source>
         <translation>il ne contient aucune banque de sons</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="133"/>
+        <location filename="../app/files/BankFiles.cpp" line="133"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4)? What that bank holds now is replaced.</source>
         <translation>Le fichier contient les données de la banque «&#xa0;%1&#xa0;» (%2).
 Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le contenu actuel de cette banque sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="137"/>
-        <location filename="../app/files/CBankFiles.cpp" line="139"/>
+        <location filename="../app/files/BankFiles.cpp" line="137"/>
+        <location filename="../app/files/BankFiles.cpp" line="139"/>
         <source>Load into %1</source>
         <translation>Charger dans %1</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="138"/>
+        <location filename="../app/files/BankFiles.cpp" line="138"/>
         <source>Different Banks!</source>
         <translation>Banques différentes&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="140"/>
+        <location filename="../app/files/BankFiles.cpp" line="140"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="154"/>
-        <location filename="../app/files/CBankFiles.cpp" line="165"/>
-        <location filename="../app/files/CBankFiles.cpp" line="181"/>
+        <location filename="../app/files/BankFiles.cpp" line="154"/>
+        <location filename="../app/files/BankFiles.cpp" line="165"/>
+        <location filename="../app/files/BankFiles.cpp" line="181"/>
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="154"/>
+        <location filename="../app/files/BankFiles.cpp" line="154"/>
         <source>opening %1 into %2</source>
         <translation>ouverture de %1 dans %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="157"/>
+        <location filename="../app/files/BankFiles.cpp" line="157"/>
         <source>Opened %1 into %2</source>
         <translation>%1 ouvert dans %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="165"/>
+        <location filename="../app/files/BankFiles.cpp" line="165"/>
         <source>opening %1 (all banks)</source>
         <translation>ouverture de %1 (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="171"/>
+        <location filename="../app/files/BankFiles.cpp" line="171"/>
         <source>Opened %1 (all banks)</source>
         <translation>%1 ouvert (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="181"/>
+        <location filename="../app/files/BankFiles.cpp" line="181"/>
         <source>opening %1 from %2</source>
         <translation>ouverture de %1 depuis %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="186"/>
+        <location filename="../app/files/BankFiles.cpp" line="186"/>
         <source>Opened %1 from %2</source>
         <translation>%1 ouvert depuis %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="198"/>
+        <location filename="../app/files/BankFiles.cpp" line="198"/>
         <source>All banks</source>
         <translation>Toutes les banques</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="224"/>
+        <location filename="../app/files/BankFiles.cpp" line="224"/>
         <source>The bank file &quot;%1&quot; could not be written: %2.</source>
         <translation>Le fichier de banques «&#xa0;%1&#xa0;» n’a pas pu être écrit&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="227"/>
+        <location filename="../app/files/BankFiles.cpp" line="227"/>
         <source>Save Failed</source>
         <translation>Échec de l’enregistrement</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="231"/>
+        <location filename="../app/files/BankFiles.cpp" line="231"/>
         <source>Not saved: %1</source>
         <translation>Non enregistré&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="239"/>
+        <location filename="../app/files/BankFiles.cpp" line="239"/>
         <source>Saved %1 (%2)</source>
         <translation>%1 enregistré (%2)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="240"/>
+        <location filename="../app/files/BankFiles.cpp" line="240"/>
         <source>Saved %1 (all banks)</source>
         <translation>%1 enregistré (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="241"/>
+        <location filename="../app/files/BankFiles.cpp" line="241"/>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="252"/>
+        <location filename="../app/files/BankFiles.cpp" line="252"/>
         <source>%1 stays unsaved: %2 does not hold it (Save As… writes it).</source>
         <translation>%1 reste non enregistrée&#xa0;: %2 ne la contient pas («&#xa0;Enregistrer sous…&#xa0;» l’écrit).</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="253"/>
+        <location filename="../app/files/BankFiles.cpp" line="253"/>
         <source>%1 stay unsaved: %2 does not hold them (Save As… writes them).</source>
         <translation>%1 restent non enregistrées&#xa0;: %2 ne les contient pas («&#xa0;Enregistrer sous…&#xa0;» les écrit).</translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="273"/>
+        <location filename="../app/files/BankFiles.cpp" line="273"/>
         <source>The shapes of its slots could not be kept beside %1: %2</source>
         <translation>Le façonnage de ses emplacements n’a pas pu être conservé à côté de %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="305"/>
+        <location filename="../app/files/BankFiles.cpp" line="305"/>
         <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
         <translation>
             <numerusform>%n emplacement façonné s’ouvre en simples octets&#xa0;: sa source a changé ou a disparu.</numerusform>
@@ -452,7 +452,7 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/CBankFiles.cpp" line="310"/>
+        <location filename="../app/files/BankFiles.cpp" line="310"/>
         <source>%n of the oldest kept sources were let go to stay within %1 MB.</source>
         <translation>
             <numerusform>%n des plus anciennes sources conservées a été abandonnée pour rester sous %1&#xa0;Mo.</numerusform>
@@ -460,275 +460,275 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
         </translation>
     </message>
     <message>
-        <location filename="../app/files/CBankFiles.cpp" line="317"/>
+        <location filename="../app/files/BankFiles.cpp" line="317"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
 </context>
 <context>
-    <name>CBankTableModel</name>
+    <name>BankTableModel</name>
     <message>
-        <location filename="../app/banks/CBankTableModel.cpp" line="41"/>
+        <location filename="../app/banks/BankTableModel.cpp" line="41"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankTableModel.cpp" line="47"/>
+        <location filename="../app/banks/BankTableModel.cpp" line="47"/>
         <source>Bank</source>
         <translation>Banque</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankTableModel.cpp" line="49"/>
+        <location filename="../app/banks/BankTableModel.cpp" line="49"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
 </context>
 <context>
-    <name>CBankView</name>
+    <name>BankView</name>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="41"/>
+        <location filename="../app/banks/BankView.cpp" line="41"/>
         <source>%1: the device&apos;s preset memory, block %2 (%3 bytes)</source>
         <translation>%1&#xa0;: mémoire des presets de l’appareil, bloc %2 (%3&#xa0;octets)</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="43"/>
+        <location filename="../app/banks/BankView.cpp" line="43"/>
         <source>%1: the device&apos;s operating system, block %2 (%3 bytes)</source>
         <translation>%1&#xa0;: système d’exploitation de l’appareil, bloc %2 (%3&#xa0;octets)</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="148"/>
+        <location filename="../app/banks/BankView.cpp" line="148"/>
         <source>Name of slot %1, %2</source>
         <translation>Nom de l’emplacement %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="149"/>
+        <location filename="../app/banks/BankView.cpp" line="149"/>
         <source>Import into slot %1, %2</source>
         <translation>Importer dans l’emplacement %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/CBankView.cpp" line="151"/>
+        <location filename="../app/banks/BankView.cpp" line="151"/>
         <source>Play slot %1, %2</source>
         <translation>Écouter l’emplacement %1, %2</translation>
     </message>
 </context>
 <context>
-    <name>CBrowserPlayer</name>
+    <name>BrowserPlayer</name>
     <message>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="20"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="20"/>
         <source>it could not be read</source>
         <translation>il n’a pas pu être lu</translation>
     </message>
     <message>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="22"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="22"/>
         <source>it could not be decoded: %1</source>
         <translation>il n’a pas pu être décodé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="23"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="23"/>
         <source>it is not a sound this editor decodes (%1)</source>
         <translation>ce n’est pas un son que cet éditeur décode (%1)</translation>
     </message>
     <message>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="48"/>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="54"/>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="84"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="48"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="54"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="84"/>
         <source>Could not play “%1”: %2</source>
         <translation>Impossible d’écouter «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/library/CBrowserPlayer.cpp" line="59"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="59"/>
         <source>Playing “%1”</source>
         <translation>Écoute de «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
-    <name>CContentImport</name>
+    <name>ContentImport</name>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="14"/>
+        <location filename="../app/banks/ContentImport.cpp" line="14"/>
         <source>“%1”</source>
         <extracomment>A file&apos;s name in quotes</extracomment>
         <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="27"/>
+        <location filename="../app/banks/ContentImport.cpp" line="27"/>
         <source>%1 could not be read.</source>
         <translation>%1 n’a pas pu être lu.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="40"/>
+        <location filename="../app/banks/ContentImport.cpp" line="40"/>
         <source>%1 is not a sound file this editor decodes (%2). Load its bytes into the slot as raw 8-bit device data?</source>
         <translation>%1 n’est pas un fichier son que cet éditeur sait décoder (%2). Charger ses octets dans l’emplacement comme données brutes 8&#xa0;bits de l’appareil&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="45"/>
+        <location filename="../app/banks/ContentImport.cpp" line="45"/>
         <source>Not a Sound</source>
         <translation>Pas un son</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="47"/>
-        <location filename="../app/banks/CContentImport.cpp" line="78"/>
+        <location filename="../app/banks/ContentImport.cpp" line="47"/>
+        <location filename="../app/banks/ContentImport.cpp" line="78"/>
         <source>Load Raw</source>
         <translation>Charger brut</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="48"/>
+        <location filename="../app/banks/ContentImport.cpp" line="48"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="61"/>
+        <location filename="../app/banks/ContentImport.cpp" line="61"/>
         <source> Open it with Open… to load its banks.</source>
         <translation> Ouvrez-le avec «&#xa0;Ouvrir…&#xa0;» pour charger ses banques.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="62"/>
+        <location filename="../app/banks/ContentImport.cpp" line="62"/>
         <source>%1 %2.</source>
         <translation>%1 %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="69"/>
+        <location filename="../app/banks/ContentImport.cpp" line="69"/>
         <source>%1 could not be decoded: %2.</source>
         <translation>%1 n’a pas pu être décodé&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="70"/>
+        <location filename="../app/banks/ContentImport.cpp" line="70"/>
         <source>ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.</source>
         <translation>ZYLOX 515 Editor ne sait pas décoder le format de %1. Il importe les sons aux formats %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="75"/>
+        <location filename="../app/banks/ContentImport.cpp" line="75"/>
         <source>Wrong File Format</source>
         <translation>Format de fichier incorrect</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="77"/>
-        <location filename="../app/banks/CContentImport.cpp" line="117"/>
+        <location filename="../app/banks/ContentImport.cpp" line="77"/>
+        <location filename="../app/banks/ContentImport.cpp" line="117"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="94"/>
-        <location filename="../app/banks/CContentImport.cpp" line="109"/>
+        <location filename="../app/banks/ContentImport.cpp" line="94"/>
+        <location filename="../app/banks/ContentImport.cpp" line="109"/>
         <source>%1 holds no sound.</source>
         <translation>%1 ne contient aucun son.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="97"/>
+        <location filename="../app/banks/ContentImport.cpp" line="97"/>
         <source>%1 cannot fill the slot: %2.</source>
         <translation>%1 ne peut pas remplir l’emplacement&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CContentImport.cpp" line="117"/>
+        <location filename="../app/banks/ContentImport.cpp" line="117"/>
         <source>Import Failed</source>
         <translation>Échec de l’import</translation>
     </message>
 </context>
 <context>
-    <name>CDeviceContentsSaving</name>
+    <name>DeviceContentsSaving</name>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="27"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="27"/>
         <source>Save &amp;Device Contents…</source>
         <translation>Enregistrer le contenu de l’&amp;appareil…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="38"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="87"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="143"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="38"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="87"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="143"/>
         <source>Save Device Contents</source>
         <translation>Enregistrer le contenu de l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="38"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="38"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="72"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="111"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="72"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="111"/>
         <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Aucune banque de %1 n’est connue&#xa0;: une banque est connue dès qu’elle a été envoyée entièrement à l’appareil.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="80"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="80"/>
         <source>%1 (known: %2)</source>
         <translation>%1 (connues&#xa0;: %2)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="70"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="70"/>
         <source>No bank of any device is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Aucune banque d’aucun appareil n’est connue&#xa0;: une banque est connue dès qu’elle a été envoyée entièrement à l’appareil.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="85"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="85"/>
         <source>Save what is known of which device?</source>
         <translation>De quel appareil enregistrer le contenu connu&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="86"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="86"/>
         <source>No bank of %1 is known. Save what is known of which device?</source>
         <translation>Aucune banque de %1 n’est connue. De quel appareil enregistrer le contenu connu&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="117"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="148"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="117"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="148"/>
         <source>Device contents</source>
         <translation>Contenu de l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="125"/>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="159"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="125"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="159"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 n’a pas pu être enregistré (%2).</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="129"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="129"/>
         <source>Saved all banks of %1 to %2</source>
         <translation>Toutes les banques de %1 enregistrées dans %2</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="137"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="137"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the known bank as a one-bank file into a folder?</source>
         <translation>Inconnu sur %1&#xa0;: %2.
 Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer la banque connue comme fichier d’une banque dans un dossier&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="140"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="140"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %3 known banks as one-bank files into a folder?</source>
         <translation>Inconnu sur %1&#xa0;: %2.
 Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 banques connues comme fichiers d’une banque dans un dossier&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="144"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="144"/>
         <source>Save into Folder…</source>
         <translation>Enregistrer dans un dossier…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="144"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="144"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="164"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="164"/>
         <source>Saved 1 bank of %1 into %2</source>
         <translation>1 banque de %1 enregistrée dans %2</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CDeviceContentsSaving.cpp" line="165"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="165"/>
         <source>Saved %3 banks of %1 into %2</source>
         <translation>%3 banques de %1 enregistrées dans %2</translation>
     </message>
 </context>
 <context>
-    <name>CEditor</name>
+    <name>EditorWindow</name>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="63"/>
+        <location filename="../app/window/EditorWindow.cpp" line="63"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/CEditor.cpp" line="128"/>
+        <location filename="../app/window/EditorWindow.cpp" line="128"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n autre fichier laissé de côté&#xa0;: la banque n’a plus d’emplacement)</numerusform>
@@ -736,241 +736,241 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 ba
         </translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="206"/>
+        <location filename="../app/window/EditorWindow.cpp" line="206"/>
         <source>Sto&amp;p</source>
         <translation>A&amp;rrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="207"/>
+        <location filename="../app/window/EditorWindow.cpp" line="207"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/CEditor.cpp" line="274"/>
+        <location filename="../app/window/EditorWindow.cpp" line="274"/>
         <source>quitting</source>
         <translation>de quitter</translation>
     </message>
 </context>
 <context>
-    <name>CHelpMenu</name>
+    <name>HelpMenu</name>
     <message>
-        <location filename="../app/window/CHelpMenu.cpp" line="14"/>
+        <location filename="../app/window/HelpMenu.cpp" line="14"/>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Raccourcis clavier</translation>
     </message>
     <message>
-        <location filename="../app/window/CHelpMenu.cpp" line="16"/>
+        <location filename="../app/window/HelpMenu.cpp" line="16"/>
         <source>ZYLOX 515 Editor &amp;Manual</source>
         <translation>&amp;Manuel de ZYLOX 515 Editor</translation>
     </message>
 </context>
 <context>
-    <name>CImportPreferences</name>
+    <name>ImportPreferences</name>
     <message>
-        <location filename="../app/settings/CImportPreferences.cpp" line="25"/>
+        <location filename="../app/settings/ImportPreferences.cpp" line="25"/>
         <source>Pr&amp;eferences…</source>
         <translation>&amp;Préférences…</translation>
     </message>
 </context>
 <context>
-    <name>CManualWindow</name>
+    <name>ManualWindow</name>
     <message>
-        <location filename="../app/window/CManualWindow.cpp" line="14"/>
+        <location filename="../app/window/ManualWindow.cpp" line="14"/>
         <source>ZYLOX 515 Editor Manual</source>
         <translation>Manuel de ZYLOX 515 Editor</translation>
     </message>
     <message>
-        <location filename="../app/window/CManualWindow.cpp" line="17"/>
+        <location filename="../app/window/ManualWindow.cpp" line="17"/>
         <source>Manual</source>
         <translation>Manuel</translation>
     </message>
 </context>
 <context>
-    <name>COutputList</name>
+    <name>OutputList</name>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="53"/>
+        <location filename="../app/transfer/OutputList.cpp" line="53"/>
         <source>%1 (disconnected)</source>
         <translation>%1 (déconnecté)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="70"/>
+        <location filename="../app/transfer/OutputList.cpp" line="70"/>
         <source>%1 is disconnected: plug it in again or choose another output</source>
         <translation>%1 est déconnecté&#xa0;: rebranchez-le ou choisissez une autre sortie</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="77"/>
+        <location filename="../app/transfer/OutputList.cpp" line="77"/>
         <source>no MIDI system (the ALSA sequencer is not available: is the snd-seq module loaded?)</source>
         <translation>aucun système MIDI (le séquenceur ALSA n’est pas disponible&#xa0;: le module snd-seq est-il chargé&#xa0;?)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputList.cpp" line="79"/>
+        <location filename="../app/transfer/OutputList.cpp" line="79"/>
         <source>no MIDI output: plug in your interface</source>
         <translation>aucune sortie MIDI&#xa0;: branchez votre interface</translation>
     </message>
 </context>
 <context>
-    <name>COutputSettings</name>
+    <name>OutputSettings</name>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="21"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="21"/>
         <source>pieces of %1 bytes, no gap</source>
         <translation>morceaux de %1&#xa0;octets, sans pause</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="23"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="23"/>
         <source>pieces of %1 bytes, %2 ms after each</source>
         <translation>morceaux de %1&#xa0;octets, %2&#xa0;ms après chacun</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="36"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="36"/>
         <source>&amp;Output Settings…</source>
         <translation>Réglages de la &amp;sortie…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="60"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="85"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="60"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="85"/>
         <source>Output Settings</source>
         <translation>Réglages de la sortie</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="61"/>
-        <location filename="../app/transfer/COutputSettings.cpp" line="86"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="61"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="86"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="84"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="84"/>
         <source>The output settings were not changed: %1.</source>
         <translation>Les réglages de la sortie n’ont pas été modifiés&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettings.cpp" line="90"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="90"/>
         <source>Output settings of %1: %2</source>
         <translation>Réglages de la sortie %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
-    <name>COutputSettingsDialog</name>
+    <name>OutputSettingsDialog</name>
     <message>
-        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="13"/>
+        <location filename="../app/transfer/OutputSettingsDialog.cpp" line="13"/>
         <source>Output Settings</source>
         <translation>Réglages de la sortie</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="18"/>
+        <location filename="../app/transfer/OutputSettingsDialog.cpp" line="18"/>
         <source> bytes</source>
         <translation>&#xa0;octets</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="23"/>
+        <location filename="../app/transfer/OutputSettingsDialog.cpp" line="23"/>
         <source> ms</source>
         <translation>&#xa0;ms</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="26"/>
+        <location filename="../app/transfer/OutputSettingsDialog.cpp" line="26"/>
         <source>How messages go to %1. Some USB MIDI interfaces drop bytes of long messages: smaller pieces with a gap after each bring them through, at the cost of a longer send. 256 bytes and no gap keep to the wire&apos;s own pace.</source>
         <translation>Comment les messages vont à %1. Certaines interfaces MIDI USB perdent des octets des longs messages&#xa0;: des morceaux plus petits, avec une pause après chacun, les font passer, au prix d’un envoi plus long. 256&#xa0;octets sans pause suivent le rythme propre du câble.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="32"/>
+        <location filename="../app/transfer/OutputSettingsDialog.cpp" line="32"/>
         <source>Largest &amp;piece:</source>
         <translation>&amp;Plus grand morceau&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/transfer/COutputSettingsDialog.cpp" line="34"/>
+        <location filename="../app/transfer/OutputSettingsDialog.cpp" line="34"/>
         <source>&amp;Gap after each piece:</source>
         <translation>Pa&amp;use après chaque morceau&#xa0;:</translation>
     </message>
 </context>
 <context>
-    <name>CPreferencesDialog</name>
+    <name>PreferencesDialog</name>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="15"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="15"/>
         <source>Preferences</source>
         <translation>Préférences</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="19"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="19"/>
         <source>Classic: as slots have always been made</source>
         <translation>Classique&#xa0;: comme les emplacements ont toujours été faits</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="21"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="21"/>
         <source>Linear interpolation to 33,000 Hz and truncation to 8 bits. Sound above 16.5 kHz folds back into the slot as lower tones.</source>
         <translation>Interpolation linéaire à 33&#xa0;000&#xa0;Hz et troncature à 8&#xa0;bits. Le son au-dessus de 16,5&#xa0;kHz se replie dans l’emplacement en tons plus graves.</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="24"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="24"/>
         <source>Clean: band-limited, for bright sounds</source>
         <translation>Propre&#xa0;: à bande limitée, pour les sons brillants</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="26"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="26"/>
         <source>Band-limited resampling and rounding to 8 bits. Hi-hats and cymbals keep their highs without folded tones.</source>
         <translation>Rééchantillonnage à bande limitée et arrondi à 8&#xa0;bits. Charleys et cymbales gardent leurs aigus sans tons repliés.</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="30"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="30"/>
         <source>&amp;Normalise: raise the peak to full scale</source>
         <translation>&amp;Normaliser&#xa0;: porter la crête à pleine échelle</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="33"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="33"/>
         <source>&amp;Trim the silence before the sound</source>
         <translation>&amp;Couper le silence avant le son</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="37"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="37"/>
         <source>Con&amp;version:</source>
         <translation>Con&amp;version&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="39"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="39"/>
         <source>Raw files and System Exclusive messages are always imported as they are.</source>
         <translation>Les fichiers bruts et les messages System Exclusive sont toujours importés tels quels.</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="41"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="41"/>
         <source>Import</source>
         <translation>Import</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="48"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="48"/>
         <source>Open the &amp;last bank file again</source>
         <translation>Rouvrir le &amp;dernier fichier de banques</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="50"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="50"/>
         <source>The bank file last opened or saved as the one Save writes to. A bank file the editor is started with opens instead.</source>
         <translation>Le fichier de banques ouvert ou enregistré en dernier comme celui où écrit «&#xa0;Enregistrer&#xa0;». Un fichier de banques donné au démarrage de l’éditeur s’ouvre à sa place.</translation>
     </message>
     <message>
-        <location filename="../app/settings/CPreferencesDialog.cpp" line="53"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="53"/>
         <source>Start</source>
         <translation>Démarrage</translation>
     </message>
 </context>
 <context>
-    <name>CRecentFiles</name>
+    <name>RecentFiles</name>
     <message>
-        <location filename="../app/files/CRecentFiles.cpp" line="19"/>
+        <location filename="../app/files/RecentFiles.cpp" line="19"/>
         <source>Open &amp;Recent</source>
         <translation>Ouvrir un fichier &amp;récent</translation>
     </message>
     <message>
-        <location filename="../app/files/CRecentFiles.cpp" line="25"/>
+        <location filename="../app/files/RecentFiles.cpp" line="25"/>
         <source>&amp;Clear</source>
         <translation>&amp;Effacer la liste</translation>
     </message>
     <message>
-        <location filename="../app/files/CRecentFiles.cpp" line="55"/>
+        <location filename="../app/files/RecentFiles.cpp" line="55"/>
         <source>Not opened: %1 is no longer there; it has left Open Recent</source>
         <translation>Non ouvert&#xa0;: %1 n’existe plus&#xa0;; il a été retiré des fichiers récents</translation>
     </message>
 </context>
 <context>
-    <name>CRecordHandover</name>
+    <name>RecordHandoverPrompt</name>
     <message>
-        <location filename="../app/transfer/CRecordHandover.cpp" line="20"/>
+        <location filename="../app/transfer/RecordHandoverPrompt.cpp" line="20"/>
         <source>%1 has no device record yet.
 Is this the same ZYLOX 515 as the one last sent to through %2?
 If it is, that device&apos;s record (what it was sent, where a stopped send resumes, its output settings) moves to this socket; if not, each keeps a record of its own.</source>
@@ -979,69 +979,69 @@ Est-ce le même ZYLOX 515 que celui qui a reçu les derniers envois par %2&#xa0;
 Si oui, son registre (ce qu’il a reçu, où reprend un envoi arrêté, ses réglages de sortie) passe à cette prise&#xa0;; sinon, chacun garde son propre registre.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CRecordHandover.cpp" line="25"/>
+        <location filename="../app/transfer/RecordHandoverPrompt.cpp" line="25"/>
         <source>Same Device?</source>
         <translation>Même appareil&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CRecordHandover.cpp" line="27"/>
+        <location filename="../app/transfer/RecordHandoverPrompt.cpp" line="27"/>
         <source>Same Device</source>
         <translation>Même appareil</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CRecordHandover.cpp" line="28"/>
+        <location filename="../app/transfer/RecordHandoverPrompt.cpp" line="28"/>
         <source>Another Device</source>
         <translation>Un autre appareil</translation>
     </message>
 </context>
 <context>
-    <name>CRegionFields</name>
+    <name>RegionFields</name>
     <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="29"/>
+        <location filename="../app/sounds/RegionFields.cpp" line="29"/>
         <source>Start</source>
         <translation>Début</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="29"/>
-        <location filename="../app/sounds/CRegionFields.cpp" line="30"/>
+        <location filename="../app/sounds/RegionFields.cpp" line="29"/>
+        <location filename="../app/sounds/RegionFields.cpp" line="30"/>
         <source>s</source>
         <translation>s</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="30"/>
+        <location filename="../app/sounds/RegionFields.cpp" line="30"/>
         <source>End</source>
         <translation>Fin</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="32"/>
+        <location filename="../app/sounds/RegionFields.cpp" line="32"/>
         <source>Seconds into the source where the window starts; the window keeps its length</source>
         <translation>Secondes de la source où commence la fenêtre&#xa0;; la fenêtre garde sa longueur</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="33"/>
+        <location filename="../app/sounds/RegionFields.cpp" line="33"/>
         <source>Seconds into the source where the window ends; no further than the slot holds</source>
         <translation>Secondes de la source où finit la fenêtre&#xa0;; pas plus loin que ce que l’emplacement contient</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="34"/>
+        <location filename="../app/sounds/RegionFields.cpp" line="34"/>
         <source>S&amp;tart:</source>
         <translation>&amp;Début&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CRegionFields.cpp" line="36"/>
+        <location filename="../app/sounds/RegionFields.cpp" line="36"/>
         <source>&amp;End:</source>
         <translation>F&amp;in&#xa0;:</translation>
     </message>
 </context>
 <context>
-    <name>CSendChoice</name>
+    <name>SendChoice</name>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="58"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="58"/>
         <source>Send Bank</source>
         <translation>Envoyer la banque</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="59"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="59"/>
         <source>%1: the %2 differs from what this device was last sent; the other is as it was sent.
 
 This program keeps its own record of what it sent; it cannot see the device. If the device was changed by other means since, send the whole bank.</source>
@@ -1050,35 +1050,35 @@ This program keeps its own record of what it sent; it cannot see the device. If 
 Ce programme tient son propre registre de ce qu’il a envoyé&#xa0;; il ne voit pas l’appareil. Si l’appareil a été modifié autrement depuis, envoyez la banque entière.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="64"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="64"/>
         <source>Send 1 Changed Block (%1)</source>
         <translation>Envoyer le bloc modifié (%1)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="64"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="84"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="97"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="114"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="116"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="135"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="64"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="84"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="97"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="114"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="116"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="135"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="65"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="65"/>
         <source>Send Whole Bank (%1)</source>
         <translation>Envoyer la banque entière (%1)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="77"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="95"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="114"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="115"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="77"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="95"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="114"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="115"/>
         <source>Send All Banks</source>
         <translation>Envoyer toutes les banques</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CSendChoice.cpp" line="78"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="78"/>
         <source>The last transmission of all banks to this device did not finish: %n banks are left, starting with %1 (about %2).
 Send the banks that are left, or all 32 banks again?</source>
         <translation>
@@ -1089,7 +1089,7 @@ Envoyer les banques restantes, ou de nouveau les 32 banques&#xa0;?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CSendChoice.cpp" line="84"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="84"/>
         <source>Send %n Left</source>
         <translation>
             <numerusform>Envoyer la restante</numerusform>
@@ -1097,31 +1097,31 @@ Envoyer les banques restantes, ou de nouveau les 32 banques&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="84"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="114"/>
-        <location filename="../app/transfer/CSendChoice.cpp" line="116"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="84"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="114"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="116"/>
         <source>Send All 32</source>
         <translation>Envoyer les 32</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="96"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="96"/>
         <source>The sending of all banks take over 50 Minutes.
 Do you want to really transmit?</source>
         <translation>L’envoi de toutes les banques prend plus de 50&#xa0;minutes.
 Voulez-vous vraiment transmettre&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="97"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="97"/>
         <source>Transmit</source>
         <translation>Transmettre</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="103"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="103"/>
         <source>All 32 banks are as this device was last sent them.</source>
         <translation>Les 32 banques sont telles qu’elles ont été envoyées à cet appareil la dernière fois.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CSendChoice.cpp" line="104"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="104"/>
         <source>%n of the 32 banks differ from what this device was last sent (%1): sending them takes about %2.</source>
         <translation>
             <numerusform>%n des 32 banques diffère de ce qui a été envoyé à cet appareil la dernière fois (%1)&#xa0;: l’envoyer prend environ %2.</numerusform>
@@ -1129,7 +1129,7 @@ Voulez-vous vraiment transmettre&#xa0;?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="110"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="110"/>
         <source>
 All 32 banks take about %1.
 
@@ -1140,7 +1140,7 @@ Les 32 banques prennent environ %1.
 Ce programme tient son propre registre de ce qu’il a envoyé&#xa0;; il ne voit pas l’appareil. Si l’appareil a été modifié autrement depuis, envoyez toutes les banques.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CSendChoice.cpp" line="115"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="115"/>
         <source>Send %n Changed</source>
         <translation>
             <numerusform>Envoyer la modifiée</numerusform>
@@ -1148,12 +1148,12 @@ Ce programme tient son propre registre de ce qu’il a envoyé&#xa0;; il ne voit
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="131"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="131"/>
         <source>Send Firmware</source>
         <translation>Envoyer le firmware</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="132"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="132"/>
         <source>Also rewrite the device&apos;s operating system (block 63)?
 
 The presets are sent either way. Rewrite the operating system only to change it: if its write is cut, the device may not start.</source>
@@ -1162,689 +1162,689 @@ The presets are sent either way. Rewrite the operating system only to change it:
 Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’exploitation que pour le changer&#xa0;: si son écriture est interrompue, l’appareil risque de ne plus démarrer.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="135"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="135"/>
         <source>Leave It Alone</source>
         <translation>Ne pas y toucher</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CSendChoice.cpp" line="135"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="135"/>
         <source>Rewrite It</source>
         <translation>Le réécrire</translation>
     </message>
 </context>
 <context>
-    <name>CShapeControls</name>
+    <name>ShapeControls</name>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="54"/>
         <source>Classic</source>
         <translation>Classique</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="54"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="54"/>
         <source>Clean</source>
         <translation>Propre</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="55"/>
         <source>Linear</source>
         <translation>Linéaire</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="55"/>
         <source>Intermediate</source>
         <translation>Intermédiaire</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="55"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="55"/>
         <source>Minimum</source>
         <translation>Minimale</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="56"/>
         <source>None</source>
         <translation>Aucun</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="56"/>
         <source>Triangular (TPDF)</source>
         <translation>Triangulaire (TPDF)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="56"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="56"/>
         <source>Noise-shaped</source>
         <translation>Mise en forme du bruit</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="57"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="57"/>
         <source>dB</source>
         <translation>dB</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="58"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="58"/>
         <source>Limit to</source>
         <translation>Limiter à</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="59"/>
-        <location filename="../app/sounds/CShapeControls.cpp" line="70"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="59"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="70"/>
         <source>dBFS</source>
         <translation>dBFS</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="60"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="60"/>
         <source>Normalise</source>
         <translation>Normaliser</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="61"/>
-        <location filename="../app/sounds/CShapeControls.cpp" line="62"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="61"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="62"/>
         <source>ms</source>
         <translation>ms</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="63"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="63"/>
         <source>Reverse</source>
         <translation>Inverser</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="64"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="64"/>
         <source>semitones</source>
         <translation>demi-tons</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="65"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="65"/>
         <source>Fit</source>
         <translation>Ajuster</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="66"/>
         <source>Mix</source>
         <translation>Mélange</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="66"/>
         <source>Left</source>
         <translation>Gauche</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="66"/>
         <source>Right</source>
         <translation>Droite</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="66"/>
         <source>Side</source>
         <translation>Côté</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="67"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="67"/>
         <source>Remove DC offset</source>
         <translation>Supprimer la composante continue</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="68"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="68"/>
         <source>Trim silence below</source>
         <translation>Couper le silence sous</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="72"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="72"/>
         <source>The pitch that makes the whole window fill the slot</source>
         <translation>La hauteur qui fait remplir l’emplacement par toute la fenêtre</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="75"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="75"/>
         <source>Gain</source>
         <translation>Gain</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="76"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="76"/>
         <source>Limit</source>
         <translation>Limite</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="77"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="77"/>
         <source>Fade in</source>
         <translation>Fondu d’entrée</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="78"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="78"/>
         <source>Fade out</source>
         <translation>Fondu de sortie</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="79"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="79"/>
         <source>Pitch</source>
         <translation>Hauteur</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="80"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="80"/>
         <source>Trim threshold</source>
         <translation>Seuil de coupe</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="85"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="85"/>
         <source>Gain:</source>
         <translation>Gain&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="87"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="87"/>
         <source>Fade in:</source>
         <translation>Fondu d’entrée&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="88"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="88"/>
         <source>Fade out:</source>
         <translation>Fondu de sortie&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="89"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="89"/>
         <source>Pitch:</source>
         <translation>Hauteur&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="90"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="90"/>
         <source>Channels:</source>
         <translation>Canaux&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="92"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="92"/>
         <source>Conversion:</source>
         <translation>Conversion&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="93"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="93"/>
         <source>Filter phase:</source>
         <translation>Phase du filtre&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="94"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="94"/>
         <source>Dither:</source>
         <translation>Dither&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CShapeControls.cpp" line="183"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="183"/>
         <source>no fit</source>
         <translation>pas d’ajustement</translation>
     </message>
 </context>
 <context>
-    <name>CShapeSidecar</name>
+    <name>ShapeSidecar</name>
     <message>
-        <location filename="../app/files/CShapeSidecar.cpp" line="82"/>
+        <location filename="../app/files/ShapeSidecar.cpp" line="82"/>
         <source>could not remove %1</source>
         <translation>impossible de supprimer %1</translation>
     </message>
 </context>
 <context>
-    <name>CShortcutsWindow</name>
+    <name>ShortcutsWindow</name>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="42"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="42"/>
         <source>Keyboard Shortcuts</source>
         <translation>Raccourcis clavier</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="45"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="45"/>
         <source>Keyboard shortcuts</source>
         <translation>Raccourcis clavier</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="46"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="46"/>
         <source>Keys</source>
         <translation>Touches</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="46"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="46"/>
         <source>What they do</source>
         <translation>Ce qu’elles font</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="60"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="60"/>
         <source>%1 to %2</source>
         <translation>%1 à %2</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="61"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="61"/>
         <source>Import a sound into slot 1 to 6 of the selected bank</source>
         <translation>Importer un son dans l’emplacement 1 à 6 de la banque sélectionnée</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="63"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="63"/>
         <source>Play the selected slot, or stop it; in the sound browser&apos;s list, the selected file</source>
         <translation>Écouter l’emplacement sélectionné, ou l’arrêter&#xa0;; dans la liste du navigateur de sons, le fichier sélectionné</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="64"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="64"/>
         <source>Open the selected slot&apos;s sound panel</source>
         <translation>Ouvrir le panneau de son de l’emplacement sélectionné</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="65"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="65"/>
         <source>With a slot&apos;s waveform focused: select the slot above or below</source>
         <translation>Forme d’onde d’un emplacement active&#xa0;: sélectionner l’emplacement au-dessus ou au-dessous</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="67"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="67"/>
         <source>With a slot&apos;s waveform focused: open its sound panel; in the sound browser&apos;s list: import the selected files from the selected slot on</source>
         <translation>Forme d’onde d’un emplacement active&#xa0;: ouvrir son panneau de son&#xa0;; dans la liste du navigateur de sons&#xa0;: importer les fichiers sélectionnés à partir de l’emplacement sélectionné</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="69"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="69"/>
         <source>S05, 5, FW</source>
         <translation>S05, 5, FW</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="69"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="69"/>
         <source>Typed in the bank table: select that bank</source>
         <translation>Tapé dans le tableau des banques&#xa0;: sélectionner cette banque</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="70"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="70"/>
         <source>In the sound panel, with the source focused: move the window (with Shift, further)</source>
         <translation>Dans le panneau de son, la source active&#xa0;: déplacer la fenêtre (avec Maj, plus loin)</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="73"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="73"/>
         <source>In the sound panel, with the source focused: move the window to the source&apos;s start</source>
         <translation>Dans le panneau de son, la source active&#xa0;: placer la fenêtre au début de la source</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="74"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="74"/>
         <source>In the sound panel: Apply, Cancel</source>
         <translation>Dans le panneau de son&#xa0;: Appliquer, Annuler</translation>
     </message>
     <message>
-        <location filename="../app/window/CShortcutsWindow.cpp" line="75"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="75"/>
         <source>In the favourite folders: remove the selected folder</source>
         <translation>Dans les dossiers favoris&#xa0;: retirer le dossier sélectionné</translation>
     </message>
 </context>
 <context>
-    <name>CSlotPlayer</name>
+    <name>SlotPlayer</name>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="55"/>
+        <location filename="../app/sounds/SlotPlayer.cpp" line="55"/>
         <source>Play this slot as the ZYLOX 515 sounds it (Space plays the selected slot)</source>
         <translation>Écouter cet emplacement tel que le ZYLOX 515 le joue (Espace joue l’emplacement sélectionné)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="56"/>
+        <location filename="../app/sounds/SlotPlayer.cpp" line="56"/>
         <source>A firmware slot holds no sound</source>
         <translation>Un emplacement de firmware ne contient aucun son</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="72"/>
+        <location filename="../app/sounds/SlotPlayer.cpp" line="72"/>
         <source>Playing &quot;%1&quot;</source>
         <translation>Écoute de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="99"/>
+        <location filename="../app/sounds/SlotPlayer.cpp" line="99"/>
         <source>Could not play &quot;%1&quot;: %2</source>
         <translation>Impossible d’écouter «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="106"/>
+        <location filename="../app/sounds/SlotPlayer.cpp" line="106"/>
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CSlotPlayer.cpp" line="106"/>
+        <location filename="../app/sounds/SlotPlayer.cpp" line="106"/>
         <source>Play</source>
         <translation>Écouter</translation>
     </message>
 </context>
 <context>
-    <name>CSoundBrowser</name>
+    <name>SoundBrowser</name>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="90"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="90"/>
         <source>Sound Browser</source>
         <translation>Navigateur de sons</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="96"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="96"/>
         <source>Folder</source>
         <translation>Dossier</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="97"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="97"/>
         <source>The folder listed: type another and press Enter to go there</source>
         <translation>Le dossier affiché&#xa0;: saisissez-en un autre et appuyez sur Entrée pour y aller</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="101"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="101"/>
         <source>Favourite folders</source>
         <translation>Dossiers favoris</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="103"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="103"/>
         <source>&amp;Add Folder</source>
         <translation>&amp;Ajouter le dossier</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="105"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="105"/>
         <source>Keep the folder listed among the favourites</source>
         <translation>Garder le dossier affiché parmi les favoris</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="107"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="107"/>
         <source>Remove</source>
         <translation>Retirer</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="109"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="109"/>
         <source>Take the selected folder off the favourites</source>
         <translation>Retirer le dossier choisi des favoris</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="125"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="125"/>
         <source>Favourites:</source>
         <translation>Favoris&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="143"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="143"/>
         <source>Folders</source>
         <translation>Dossiers</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="157"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="157"/>
         <source>Sound files</source>
         <translation>Fichiers son</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="178"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="178"/>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="182"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="182"/>
         <source>Sound &amp;Browser</source>
         <translation>&amp;Navigateur de sons</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="243"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="243"/>
         <source>No folder “%1”: the browser stays in “%2”</source>
         <translation>Pas de dossier «&#xa0;%1&#xa0;»&#xa0;: le navigateur reste dans «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="266"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="266"/>
         <source>Reading the folder…</source>
         <translation>Lecture du dossier…</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="280"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="280"/>
         <source>Reading %1 of %2 files…</source>
         <translation>Lecture de %1 fichiers sur %2…</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="284"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="284"/>
         <source>No sound files in this folder</source>
         <translation>Aucun fichier son dans ce dossier</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="288"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="288"/>
         <source>1 sound</source>
         <translation>1 son</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="288"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="288"/>
         <source>%1 sounds</source>
         <translation>%1 sons</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="290"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="290"/>
         <source>, 1 file not a sound</source>
         <translation>, 1 fichier qui n’est pas un son</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundBrowser.cpp" line="290"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="290"/>
         <source>, %1 files not sounds</source>
         <translation>, %1 fichiers qui ne sont pas des sons</translation>
     </message>
 </context>
 <context>
-    <name>CSoundFileModel</name>
+    <name>SoundFileModel</name>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="87"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="87"/>
         <source>Stop (Space)</source>
         <translation>Arrêter (Espace)</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="87"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="87"/>
         <source>Play the file as it is (Space)</source>
         <translation>Écouter le fichier tel qu’il est (Espace)</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="108"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="108"/>
         <source>not a sound</source>
         <translation>pas un son</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="108"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="108"/>
         <source>unreadable</source>
         <translation>illisible</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="125"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="125"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="127"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="127"/>
         <source>Length</source>
         <translation>Durée</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="129"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="129"/>
         <source>Rate</source>
         <translation>Fréquence</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="131"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="131"/>
         <source>Channels</source>
         <translation>Canaux</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="165"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="165"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="176"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="176"/>
         <source>%1 kHz</source>
         <translation>%1&#xa0;kHz</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="182"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="182"/>
         <source>mono</source>
         <translation>mono</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="184"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="184"/>
         <source>stereo</source>
         <translation>stéréo</translation>
     </message>
     <message>
-        <location filename="../app/library/CSoundFileModel.cpp" line="185"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="185"/>
         <source>%1 channels</source>
         <translation>%1&#xa0;canaux</translation>
     </message>
 </context>
 <context>
-    <name>CSoundPanel</name>
+    <name>SoundPanel</name>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="45"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="45"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="97"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="97"/>
         <source>Source waveform and the window that goes into the slot</source>
         <translation>Forme d’onde de la source et la fenêtre qui va dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="100"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="100"/>
         <source>The slot as the shape makes it</source>
         <translation>L’emplacement tel que le façonnage le produit</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="101"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="101"/>
         <source>Result in the slot</source>
         <translation>Résultat dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="111"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="111"/>
         <source>Zoom &amp;In</source>
         <translation>Zoom a&amp;vant</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="112"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="112"/>
         <source>Zoom O&amp;ut</source>
         <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="113"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="113"/>
         <source>Snap to &amp;Onset</source>
         <translation>Caler sur l’&amp;attaque</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="114"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="114"/>
         <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
         <translation>Placer le début de la fenêtre là où le son dépasse le seuil de coupe</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="115"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="115"/>
         <source>Snap to &amp;Zero Crossing</source>
         <translation>Caler sur le passage par &amp;zéro</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="116"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="116"/>
         <source>Play &amp;Source</source>
         <translation>Écouter la &amp;source</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="117"/>
-        <location filename="../app/banks/CSoundPanel.cpp" line="416"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="117"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="416"/>
         <source>Play &amp;Result</source>
         <translation>Écouter le &amp;résultat</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="119"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="119"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="120"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="120"/>
         <source>&amp;Apply</source>
         <translation>A&amp;ppliquer</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="134"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="134"/>
         <source>Result in the slot:</source>
         <translation>Résultat dans l’emplacement&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="145"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="145"/>
         <source>Source:</source>
         <translation>Source&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="231"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="231"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenêtre de %1 à %2 sur %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="238"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="238"/>
         <source>%1, then %2 of silence to the slot&apos;s end</source>
         <translation>%1, puis %2 de silence jusqu’à la fin de l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="369"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="369"/>
         <source>Cannot fit: %1.</source>
         <translation>Ajustement impossible&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="371"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="371"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Rien à mettre dans l’emplacement&#xa0;: la fenêtre ne contient aucun son.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="377"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="377"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Écrêté&#xa0;: le gain pousse le son au-delà de la pleine échelle, ses crêtes sont coupées.</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="397"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="397"/>
         <source>Stop &amp;Result</source>
         <translation>Arrêter le &amp;résultat</translation>
     </message>
     <message>
-        <location filename="../app/banks/CSoundPanel.cpp" line="427"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="427"/>
         <source>Could not play: %1</source>
         <translation>Impossible d’écouter&#xa0;: %1</translation>
     </message>
 </context>
 <context>
-    <name>CSourceView</name>
+    <name>SourceView</name>
     <message>
-        <location filename="../app/sounds/CSourceView.cpp" line="27"/>
+        <location filename="../app/sounds/SourceView.cpp" line="27"/>
         <source>Drag the window to choose the part of the sound that goes into the slot; drag its ends to shorten it; the wheel zooms</source>
         <translation>Faites glisser la fenêtre pour choisir la partie du son qui va dans l’emplacement&#xa0;; faites glisser ses bords pour la raccourcir&#xa0;; la molette zoome</translation>
     </message>
 </context>
 <context>
-    <name>CTransmission</name>
+    <name>Transmission</name>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="66"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="71"/>
+        <location filename="../app/transfer/Transmission.cpp" line="66"/>
+        <location filename="../app/transfer/Transmission.cpp" line="71"/>
         <source>Nothing was sent: %1.</source>
         <translation>Rien n’a été envoyé&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="91"/>
+        <location filename="../app/transfer/Transmission.cpp" line="91"/>
         <source>The MIDI output %1 is not connected.</source>
         <translation>La sortie MIDI %1 n’est pas connectée.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="102"/>
+        <location filename="../app/transfer/Transmission.cpp" line="102"/>
         <source>sending bank (%1)...</source>
         <translation>envoi de la banque (%1)…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="174"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="177"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="179"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="181"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="225"/>
+        <location filename="../app/transfer/Transmission.cpp" line="174"/>
+        <location filename="../app/transfer/Transmission.cpp" line="177"/>
+        <location filename="../app/transfer/Transmission.cpp" line="179"/>
+        <location filename="../app/transfer/Transmission.cpp" line="181"/>
+        <location filename="../app/transfer/Transmission.cpp" line="225"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="130"/>
+        <location filename="../app/transfer/Transmission.cpp" line="130"/>
         <source>stopping...</source>
         <translation>arrêt en cours…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="139"/>
+        <location filename="../app/transfer/Transmission.cpp" line="139"/>
         <source>Quit While Sending?</source>
         <translation>Quitter pendant l’envoi&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="140"/>
+        <location filename="../app/transfer/Transmission.cpp" line="140"/>
         <source>Banks are being sent to the device. Stop the transmission and quit?
 The bank on its way will be incomplete on the device and must be sent again.</source>
         <translation>Des banques sont en cours d’envoi vers l’appareil. Arrêter la transmission et quitter&#xa0;?
 La banque en cours sera incomplète sur l’appareil et devra être renvoyée.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="143"/>
+        <location filename="../app/transfer/Transmission.cpp" line="143"/>
         <source>Stop and Quit</source>
         <translation>Arrêter et quitter</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="144"/>
+        <location filename="../app/transfer/Transmission.cpp" line="144"/>
         <source>Keep Sending</source>
         <translation>Continuer l’envoi</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="163"/>
+        <location filename="../app/transfer/Transmission.cpp" line="163"/>
         <source>
 
 To send the %n banks that did not finish, choose All banks and Send.</source>
@@ -1858,14 +1858,14 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="170"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="176"/>
-        <location filename="../app/transfer/CTransmission.cpp" line="225"/>
+        <location filename="../app/transfer/Transmission.cpp" line="170"/>
+        <location filename="../app/transfer/Transmission.cpp" line="176"/>
+        <location filename="../app/transfer/Transmission.cpp" line="225"/>
         <source>Transmission Failed</source>
         <translation>Échec de la transmission</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="171"/>
+        <location filename="../app/transfer/Transmission.cpp" line="171"/>
         <source>%1 was not sent: %2.
 
 </source>
@@ -1874,7 +1874,7 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="177"/>
+        <location filename="../app/transfer/Transmission.cpp" line="177"/>
         <source>The MIDI output stopped accepting data.
 
 </source>
@@ -1883,27 +1883,27 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="179"/>
+        <location filename="../app/transfer/Transmission.cpp" line="179"/>
         <source>Transmission Stopped</source>
         <translation>Transmission arrêtée</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="181"/>
+        <location filename="../app/transfer/Transmission.cpp" line="181"/>
         <source>Transmission Not Recorded</source>
         <translation>Transmission non inscrite au registre</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="192"/>
+        <location filename="../app/transfer/Transmission.cpp" line="192"/>
         <source>%p%, %1 left</source>
         <translation>%p&#xa0;%, encore %1</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="207"/>
+        <location filename="../app/transfer/Transmission.cpp" line="207"/>
         <source>all 32 banks</source>
         <translation>les 32 banques</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/CTransmission.cpp" line="208"/>
+        <location filename="../app/transfer/Transmission.cpp" line="208"/>
         <source>%n banks (%1)</source>
         <translation>
             <numerusform>%n banque (%1)</numerusform>
@@ -1911,88 +1911,88 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="209"/>
+        <location filename="../app/transfer/Transmission.cpp" line="209"/>
         <source>Sent %1 to %2 in %3</source>
         <translation>%1 envoyé à %2 en %3</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="213"/>
+        <location filename="../app/transfer/Transmission.cpp" line="213"/>
         <source>%1 of 1 bank sent</source>
         <translation>%1 banque sur 1 envoyée</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="213"/>
+        <location filename="../app/transfer/Transmission.cpp" line="213"/>
         <source>%1 of %2 banks sent</source>
         <translation>%1 banques sur %2 envoyées</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="215"/>
+        <location filename="../app/transfer/Transmission.cpp" line="215"/>
         <source>, %1 (%2) must be sent again</source>
         <translation>, %1 (%2) doit être renvoyé</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="219"/>
+        <location filename="../app/transfer/Transmission.cpp" line="219"/>
         <source>Stopped sending to %1 after %2: %3</source>
         <translation>Envoi à %1 arrêté après %2&#xa0;: %3</translation>
     </message>
     <message>
-        <location filename="../app/transfer/CTransmission.cpp" line="220"/>
+        <location filename="../app/transfer/Transmission.cpp" line="220"/>
         <source>Sending to %1 failed after %2: %3</source>
         <translation>Échec de l’envoi à %1 après %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
-    <name>CUndoHistory</name>
+    <name>UndoHistory</name>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="77"/>
+        <location filename="../app/document/UndoHistory.cpp" line="77"/>
         <source>Undid %1</source>
         <translation>Annulé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="85"/>
+        <location filename="../app/document/UndoHistory.cpp" line="85"/>
         <source>Redid %1</source>
         <translation>Rétabli&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="131"/>
+        <location filename="../app/document/UndoHistory.cpp" line="131"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Annuler&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="132"/>
+        <location filename="../app/document/UndoHistory.cpp" line="132"/>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="134"/>
+        <location filename="../app/document/UndoHistory.cpp" line="134"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rétablir&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/CUndoHistory.cpp" line="135"/>
+        <location filename="../app/document/UndoHistory.cpp" line="135"/>
         <source>&amp;Redo</source>
         <translation>&amp;Rétablir</translation>
     </message>
 </context>
 <context>
-    <name>CUnsavedChanges</name>
+    <name>UnsavedChanges</name>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="47"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="47"/>
         <source>Untitled</source>
         <translation>Sans titre</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="58"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="58"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="59"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="59"/>
         <source>&quot;%1&quot;</source>
         <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/document/CUnsavedChanges.cpp" line="61"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="61"/>
         <source>%1 and %n more</source>
         <translation>
             <numerusform>%1 et %n autre</numerusform>
@@ -2000,58 +2000,58 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         </translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="63"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="63"/>
         <source>The bank %1 has changes that are not saved. Save them before %2?</source>
         <translation>La banque %1 a des modifications non enregistrées. Les enregistrer avant %2&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="64"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="64"/>
         <source>The banks %1 have changes that are not saved. Save them before %2?</source>
         <translation>Les banques %1 ont des modifications non enregistrées. Les enregistrer avant %2&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="67"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="67"/>
         <source>Save changes?</source>
         <translation>Enregistrer les modifications&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="68"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="68"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/document/CUnsavedChanges.cpp" line="68"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
         <source>&amp;Discard</source>
         <translation>&amp;Abandonner</translation>
     </message>
 </context>
 <context>
-    <name>CWaveformView</name>
+    <name>WaveformView</name>
     <message>
-        <location filename="../app/sounds/CWaveformView.cpp" line="27"/>
+        <location filename="../app/sounds/WaveformView.cpp" line="27"/>
         <source>Click to select this slot; double-click to shape its sound; drag it out to save it as a WAV file</source>
         <translation>Cliquez pour sélectionner cet emplacement&#xa0;; double-cliquez pour façonner son son&#xa0;; faites-le glisser dehors pour l’enregistrer en fichier WAV</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CWaveformView.cpp" line="121"/>
+        <location filename="../app/sounds/WaveformView.cpp" line="121"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
 </context>
 <context>
-    <name>CWaveforms</name>
+    <name>Waveforms</name>
     <message>
-        <location filename="../app/sounds/CWaveforms.cpp" line="65"/>
+        <location filename="../app/sounds/Waveforms.cpp" line="65"/>
         <source>Waveform of slot %1, %2</source>
         <translation>Forme d’onde de l’emplacement %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/sounds/CWaveforms.cpp" line="83"/>
+        <location filename="../app/sounds/Waveforms.cpp" line="83"/>
         <source>Waveform of the selected slot, slot %1, %2</source>
         <translation>Forme d’onde de l’emplacement sélectionné, emplacement %1, %2</translation>
     </message>
@@ -2587,17 +2587,17 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../app/common/CDialogs.cpp" line="17"/>
+        <location filename="../app/common/Dialogs.cpp" line="17"/>
         <source>All files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location filename="../app/common/CDialogs.cpp" line="24"/>
+        <location filename="../app/common/Dialogs.cpp" line="24"/>
         <source>Bank files (%1)</source>
         <translation>Fichiers de banques (%1)</translation>
     </message>
     <message>
-        <location filename="../app/common/CDialogs.cpp" line="25"/>
+        <location filename="../app/common/Dialogs.cpp" line="25"/>
         <source>Sounds (%1)</source>
         <translation>Sons (%1)</translation>
     </message>

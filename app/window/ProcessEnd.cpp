@@ -1,6 +1,6 @@
 #include "app/window/ProcessEnd.h"
 
-#include "app/settings/CSettings.h"
+#include "app/settings/Settings.h"
 #include "playback/ISoundOutput.h"
 
 #include <cstdio>
@@ -22,7 +22,7 @@ void returnLargeBlocksWhenFreed()
     mallopt(M_MMAP_THRESHOLD, kOwnPagesFrom);
 }
 
-void endAtOnce(int status, ISoundOutput& sound, CSettings& settings)
+void endAtOnce(int status, ISoundOutput& sound, Settings& settings)
 {
     sound.stop();
     settings.sync();

@@ -1,6 +1,6 @@
 #pragma once
 
-class CSettings;
+class Settings;
 class ISoundOutput;
 
 // How the editor's process keeps its end prompt however long it was used.
@@ -17,4 +17,4 @@ void returnLargeBlocksWhenFreed();
 // rooms, their threads, the decoded sources, Qt's own teardown) is left to the system, which takes
 // it all back at once, where taking it down piece by piece waited on every thread and freed every
 // block one by one.
-[[noreturn]] void endAtOnce(int status, ISoundOutput& sound, CSettings& settings);
+[[noreturn]] void endAtOnce(int status, ISoundOutput& sound, Settings& settings);

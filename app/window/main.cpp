@@ -1,9 +1,9 @@
-#include "app/common/CDialogs.h"
-#include "app/settings/CSettings.h"
-#include "app/window/CEditor.h"
-#include "app/window/CTranslations.h"
+#include "app/common/Dialogs.h"
+#include "app/settings/Settings.h"
 #include "app/window/CommandLine.h"
+#include "app/window/EditorWindow.h"
 #include "app/window/ProcessEnd.h"
+#include "app/window/Translations.h"
 #include "midiio/AlsaMidiService.h"
 #include "midiio/MidiContext.h"
 #include "midiio/SystemClock.h"
@@ -19,8 +19,8 @@ int main(int argc, char* argv[])
     if (CommandLine::asksOnlyForText(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication application(argc, argv);
-    CTranslations translations;
-    translations.install(QLocale::system(), CTranslations::folder());
+    Translations translations;
+    translations.install(QLocale::system(), Translations::folder());
     QApplication::setApplicationName(QStringLiteral("zylox-editor"));
     QApplication::setApplicationDisplayName(QStringLiteral("ZYLOX 515 Editor"));
     QApplication::setApplicationVersion(QStringLiteral(ZYLOX_VERSION));
@@ -34,10 +34,10 @@ int main(int argc, char* argv[])
     SystemClock clock;
     AlsaMidiService midiService;
     MidiContext midiSystem(midiService, clock);
-    CDialogs dialogs;
-    CSettings settings;
+    Dialogs dialogs;
+    Settings settings;
     AlsaSoundOutput soundOutput;
-    CEditor editor(dialogs, midiSystem, settings, soundOutput);
+    EditorWindow editor(dialogs, midiSystem, settings, soundOutput);
     editor.start(commandLine.file());
     const int status = QApplication::exec();
     // Closed while idle, nothing of the session needs taking down in order.

@@ -1,11 +1,11 @@
 // Sounds dropped into slots one after another, with a budget of kept sources that holds two of
 // them: the third lets the oldest go, the status line says so, and that slot keeps its bytes.
-#include "app/banks/CBankEdits.h"
-#include "app/document/CWorkingBanks.h"
-#include "app/files/CFilePanels.h"
-#include "app/settings/CImportPreferences.h"
-#include "app/settings/CSettings.h"
-#include "content/CContent.h"
+#include "app/banks/BankEdits.h"
+#include "app/document/WorkingBanks.h"
+#include "app/files/FilePanels.h"
+#include "app/settings/ImportPreferences.h"
+#include "app/settings/Settings.h"
+#include "content/SlotContent.h"
 #include "model/IBank.h"
 #include "tests/support/RecordingSoundOutput.h"
 #include "tests/support/SoundFileFolder.h"
@@ -39,20 +39,20 @@ protected:
 
     std::vector<std::string> alerts;
     QTemporaryDir folder;
-    CSettings settings{folder.filePath(QStringLiteral("settings.ini"))};
+    Settings settings{folder.filePath(QStringLiteral("settings.ini"))};
     QWidget window;
     QMenu menu;
-    CFilePanels panels{*this, settings};
-    CImportPreferences preferences{settings, window, menu, nullptr};
-    CWorkingBanks banks{nullptr, 2 * kSoundBytes + kSoundBytes / 2};
+    FilePanels panels{*this, settings};
+    ImportPreferences preferences{settings, window, menu, nullptr};
+    WorkingBanks banks{nullptr, 2 * kSoundBytes + kSoundBytes / 2};
     RecordingSoundOutput output;
-    CBankEdits edits{*this, panels, preferences, banks, output, window};
+    BankEdits edits{*this, panels, preferences, banks, output, window};
     SoundFileFolder sounds;
 };
 
 TEST_F(BankEditsSourcesTest, PastTheBudgetTheOldestSourceGoesAndTheStatusLineSaysSo)
 {
-    QSignalSpy status(&edits, &CBankEdits::status);
+    QSignalSpy status(&edits, &BankEdits::status);
     for (const int slot : {0, 1, 2}) {
         const std::string name = "tone" + std::to_string(slot) + ".wav";
         edits.import(4, slot,

@@ -1,7 +1,7 @@
 // The real message boxes behind the dialogs seam: the icon each kind of alert carries, and the
 // answer Enter, Escape and a click give, pressed on the box as the user would.
 
-#include "app/common/CDialogs.h"
+#include "app/common/Dialogs.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -27,7 +27,7 @@ Reply answer(const IDialogs::Alert& alert, const std::function<void(QMessageBox&
         icon = box->icon();
         act(*box);
     });
-    return CDialogs().runAlert(alert);
+    return Dialogs().runAlert(alert);
 }
 
 std::function<void(QMessageBox&)> key(Qt::Key pressed)

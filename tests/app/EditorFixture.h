@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/common/IDialogs.h"
-#include "app/settings/CSettings.h"
-#include "app/window/CEditor.h"
+#include "app/settings/Settings.h"
+#include "app/window/EditorWindow.h"
 #include "bankfile/BankFile.h"
-#include "content/CContent.h"
+#include "content/SlotContent.h"
 #include "midiio/MidiContext.h"
 #include "model/IBank.h"
 #include "tests/support/LoopbackMidiService.h"
@@ -63,7 +63,7 @@ protected:
     {
         // The device record goes into the test's own folder, never the user's.
         qputenv("XDG_STATE_HOME", folder.filePath(QStringLiteral("state")).toUtf8());
-        editor = std::make_unique<CEditor>(*this, system, settings, sound);
+        editor = std::make_unique<EditorWindow>(*this, system, settings, sound);
         editor->show();
     }
 
@@ -205,7 +205,7 @@ protected:
     void restart()
     {
         ASSERT_TRUE(editor->close());
-        editor = std::make_unique<CEditor>(*this, system, settings, sound);
+        editor = std::make_unique<EditorWindow>(*this, system, settings, sound);
         editor->show();
         QApplication::setActiveWindow(editor.get());
     }
@@ -213,7 +213,7 @@ protected:
     void settle() { QCoreApplication::processEvents(); }
     void runUntilIdle()
     {
-        while (editor->state() != CEditor::State::Idle)
+        while (editor->state() != EditorWindow::State::Idle)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 
@@ -346,7 +346,7 @@ protected:
     MidiContext system{service, clock};
     QTemporaryDir folder;
     // Each test starts from settings never stored before.
-    CSettings settings{folder.filePath(QStringLiteral("settings.ini"))};
+    Settings settings{folder.filePath(QStringLiteral("settings.ini"))};
     RecordingSoundOutput sound;
-    std::unique_ptr<CEditor> editor;
+    std::unique_ptr<EditorWindow> editor;
 };

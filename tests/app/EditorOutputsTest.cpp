@@ -2,7 +2,7 @@
 // window, over the loopback service with the device simulator and the virtual clock.
 #include "EditorFixture.h"
 
-#include "app/transfer/COutputList.h"
+#include "app/transfer/OutputList.h"
 #include "midiio/DeviceRecord.h"
 #include "tests/support/DeviceSimulator.h"
 

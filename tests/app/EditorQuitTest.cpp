@@ -53,7 +53,7 @@ TEST(ProcessEndTest, EndingAtOnceLeavesTheSettingsOnTheDiskAndEndsWithTheStatus)
 {
     QTemporaryDir folder;
     const QString ini = folder.filePath(QStringLiteral("settings.ini"));
-    CSettings settings(ini);
+    Settings settings(ini);
     RecordingSoundOutput sound;
     // Stored a moment ago: the settings would write it a moment later, or when they go.
     settings.setAllBanks(true);

@@ -2,8 +2,8 @@
 // sources, unless a slot or its source changed since, and then the slot is plain bytes, said so.
 #include "EditorFixture.h"
 
-#include "app/document/CWorkingBanks.h"
-#include "app/files/CShapeSidecar.h"
+#include "app/document/WorkingBanks.h"
+#include "app/files/ShapeSidecar.h"
 #include "model/SoundBank.h"
 
 #include <sys/stat.h>
@@ -18,7 +18,7 @@ TEST_F(EditorShapeSidecarTest, OpeningASavedSetFindsTheSourcesOfItsShapedSlotsUn
 {
     const std::string kick = make("kick.wav", "sox -n -r 44100 -c 1 -b 16", "synth 0.3 sine 60");
     ASSERT_TRUE(drop("textfield_contentNames_1", {kick}));
-    const auto& banks = *editor->findChild<CWorkingBanks*>();
+    const auto& banks = *editor->findChild<WorkingBanks*>();
     ASSERT_NE(banks.source(4, 1), nullptr);
     const auto dropped = banks.source(4, 1)->sound;
     paths = {path("kit.mid")};
@@ -67,7 +67,7 @@ TEST_F(EditorShapeSidecarTest, ASourceNamedInBytesThatAreNotUtf8IsFoundAgainAndA
     click("button_openContents_1");
     ASSERT_NE(soundPanel(), nullptr);
     clickInPanel("button_apply");
-    const auto& banks = *editor->findChild<CWorkingBanks*>();
+    const auto& banks = *editor->findChild<WorkingBanks*>();
     ASSERT_NE(banks.source(4, 1), nullptr);
     paths = {path("kit.mid")};
     press(Qt::Key_S, Qt::ControlModifier);

@@ -1,13 +1,13 @@
 // The slot list from the keyboard, and the large waveform following the slot last changed.
 #include "EditorFixture.h"
 
-#include "app/sounds/CWaveformView.h"
+#include "app/sounds/WaveformView.h"
 
 namespace {
 
 class EditorSlotKeysTest : public EditorFixture {
 protected:
-    Bytes large() { return control<CWaveformView>("view_waveform_selected").samples(); }
+    Bytes large() { return control<WaveformView>("view_waveform_selected").samples(); }
     // The slot whose row waveform has the focus, or -1.
     int focusedSlot()
     {
@@ -20,7 +20,7 @@ protected:
     int selectedSlot()
     {
         for (int index = 0; index < 6; ++index)
-            if (control<CWaveformView>("view_waveform_" + QString::number(index)).isSelected())
+            if (control<WaveformView>("view_waveform_" + QString::number(index)).isSelected())
                 return index;
         return -1;
     }

@@ -1,8 +1,8 @@
 // The slot rows as a musician uses them: waveforms, listening, drops and dragging a slot out.
 #include "EditorFixture.h"
 
-#include "app/sounds/CWaveformView.h"
-#include "app/sounds/CWaveforms.h"
+#include "app/sounds/WaveformView.h"
+#include "app/sounds/Waveforms.h"
 #include "audio/DeviceWave.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -15,7 +15,7 @@ namespace {
 
 class EditorSlotsFixture : public EditorFixture {
 protected:
-    Bytes waveform(const QString& view) { return control<CWaveformView>("view_waveform_" + view).samples(); }
+    Bytes waveform(const QString& view) { return control<WaveformView>("view_waveform_" + view).samples(); }
     // Each Play button's text, with + or - for being enabled.
     std::string playButtons()
     {
@@ -35,8 +35,8 @@ TEST_F(EditorSlotsFixture, WaveformsFollowTheBankAndTheSelectedSlotIsShownLarge)
     EXPECT_EQ(waveform("selected"), slot(4, 0));
     QTest::mouseClick(&control("view_waveform_5"), Qt::LeftButton);
     EXPECT_EQ(waveform("selected"), slot(4, 5));
-    EXPECT_TRUE(control<CWaveformView>("view_waveform_5").isSelected());
-    EXPECT_FALSE(control<CWaveformView>("view_waveform_0").isSelected());
+    EXPECT_TRUE(control<WaveformView>("view_waveform_5").isSelected());
+    EXPECT_FALSE(control<WaveformView>("view_waveform_0").isSelected());
 
     // Another bank, an import, a reset: redrawn each time; the firmware bank has no sound to show.
     selectRow(7);
@@ -105,7 +105,7 @@ TEST_F(EditorSlotsFixture, WithoutASoundOutputThePlayButtonsAreDisabledAndSayWhy
 {
     RecordingSoundOutput none({PlaybackFailure::Kind::Unopenable, "default", {}, "No such file or directory"});
     const std::string why = "No sound output: the ALSA device \"default\" cannot be opened (No such file or directory)";
-    editor = std::make_unique<CEditor>(*this, system, settings, none);
+    editor = std::make_unique<EditorWindow>(*this, system, settings, none);
     editor->show();
     EXPECT_EQ(playButtons(), "-Play -Play -Play -Play -Play -Play ");
     EXPECT_EQ(control("button_playContents_2").toolTip().toStdString(), why);
@@ -186,7 +186,7 @@ TEST_F(EditorSlotsFixture, FilesDroppedOnFirmwareSlotsGoInOnlyAsTheirMessagesAnd
 TEST_F(EditorSlotsFixture, ADraggedWaveformLeavesAsTheWavFileZyloxExportWrites)
 {
     selectRow(12);
-    auto* waveforms = editor->findChild<CWaveforms*>();
+    auto* waveforms = editor->findChild<Waveforms*>();
     ASSERT_NE(waveforms, nullptr);
     const std::unique_ptr<QMimeData> data(waveforms->exportedSlot(3));
     ASSERT_NE(data, nullptr);

@@ -2,7 +2,7 @@
 // takes back only geometry that still fits, and keeps every control usable at its least size.
 #include "EditorFixture.h"
 
-#include "app/window/CWindowMemory.h"
+#include "app/window/WindowMemory.h"
 
 #include <QScreen>
 
@@ -15,7 +15,7 @@ TEST_F(EditorSmallScreenTest, FirstStartFitsTheScreenCentredAndOnlyGeometryThatF
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     ASSERT_EQ(available, QRect(0, 0, 1024, 700));
     const QRect first = editor->geometry();
-    EXPECT_EQ(first, CWindowMemory::firstPlace(available, QSize(1280, 800)));
+    EXPECT_EQ(first, WindowMemory::firstPlace(available, QSize(1280, 800)));
     EXPECT_EQ(first.size(), QSize(1008, 652));
     EXPECT_TRUE(available.contains(first.adjusted(-8, -40, 8, 8)));
     // No room for the sound browser beside the bank's controls: it waits in the View menu.
@@ -59,7 +59,7 @@ TEST_F(EditorSmallScreenTest, EveryControlStaysWhollyInsideTheWindowAt900By600)
     const QWidget& status = control("text_status");
     EXPECT_GE(status.mapTo(editor.get(), QPoint(status.width(), 0)).x(), editor->width() - 24);
     // At twice the pixels a 2560 x 1440 screen is 1280 x 720 to the window: it fits whole.
-    EXPECT_EQ(CWindowMemory::firstPlace(QRect(0, 0, 1280, 720), QSize(1280, 800)), QRect(8, 40, 1264, 672));
+    EXPECT_EQ(WindowMemory::firstPlace(QRect(0, 0, 1280, 720), QSize(1280, 800)), QRect(8, 40, 1264, 672));
 }
 
 } // namespace

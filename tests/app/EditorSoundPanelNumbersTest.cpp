@@ -3,9 +3,9 @@
 // result played round and round until it is stopped.
 #include "EditorFixture.h"
 
-#include "app/sounds/CSourceView.h"
-#include "app/sounds/CWaveformView.h"
+#include "app/sounds/SourceView.h"
 #include "app/sounds/WaveformEnvelope.h"
+#include "app/sounds/WaveformView.h"
 #include "tests/support/SoundFileFolder.h"
 
 #include <QDoubleSpinBox>
@@ -18,9 +18,9 @@ namespace {
 
 class EditorSoundPanelNumbersTest : public EditorFixture {
 protected:
-    Bytes result() { return panelControl<CWaveformView>("view_result").samples(); }
+    Bytes result() { return panelControl<WaveformView>("view_result").samples(); }
     std::string panelText(const QString& label) { return panelControl<QLabel>(label).text().toStdString(); }
-    CSourceView& source() { return panelControl<CSourceView>("view_source"); }
+    SourceView& source() { return panelControl<SourceView>("view_source"); }
     void importIntoSlot(int index, const std::string& file)
     {
         paths = {file};

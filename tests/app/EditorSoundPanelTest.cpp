@@ -2,12 +2,12 @@
 // dragged, the controls are worked, both sounds are heard, and Apply or Cancel close it.
 #include "EditorFixture.h"
 
-#include "app/document/CWorkingBanks.h"
 #include "app/document/SlotSource.h"
-#include "app/files/CShapeSidecar.h"
-#include "app/sounds/CSourceView.h"
-#include "app/sounds/CWaveformView.h"
+#include "app/document/WorkingBanks.h"
+#include "app/files/ShapeSidecar.h"
+#include "app/sounds/SourceView.h"
 #include "app/sounds/WaveformEnvelope.h"
+#include "app/sounds/WaveformView.h"
 #include "audio/SlotImport.h"
 #include "model/SoundBank.h"
 #include "tests/support/SoundFileFolder.h"
@@ -23,7 +23,7 @@ namespace {
 
 class EditorSoundPanelTest : public EditorFixture {
 protected:
-    Bytes result() { return panelControl<CWaveformView>("view_result").samples(); }
+    Bytes result() { return panelControl<WaveformView>("view_result").samples(); }
     std::string panelText(const QString& label) { return panelControl<QLabel>(label).text().toStdString(); }
     void importIntoSlot(int index, const std::string& file)
     {
@@ -41,7 +41,7 @@ protected:
     // right by pixels (left where negative), in several moves, as a hand does.
     void dragWindow(int pixels, double share = 1.0 / 3)
     {
-        auto& view = panelControl<CSourceView>("view_source");
+        auto& view = panelControl<SourceView>("view_source");
         const auto [shownFirst, shownLast] = view.visible();
         const auto x = [&](std::uint64_t frame) {
             return static_cast<double>(frame - shownFirst) * view.width() / static_cast<double>(shownLast - shownFirst);
@@ -88,7 +88,7 @@ TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoS
 
     dragWindow(150);
     settle();
-    EXPECT_GT(panelControl<CSourceView>("view_source").region().first, 0u);
+    EXPECT_GT(panelControl<SourceView>("view_source").region().first, 0u);
     EXPECT_FALSE(panelText("text_window").starts_with("Window 0.000 s")) << panelText("text_window");
     const Bytes moved = result();
     EXPECT_NE(moved, start);
@@ -157,17 +157,17 @@ TEST_F(EditorSoundPanelTest, CancelChangesNothingAndTheCleanOnlyControlsWaitForC
 
     // Its end dragged left, the window is shorter and the rest of the slot silent; zoomed in, the
     // view shows half as much of the source.
-    const audio::SourceRegion whole = panelControl<CSourceView>("view_source").region();
+    const audio::SourceRegion whole = panelControl<SourceView>("view_source").region();
     const std::size_t sounding = WaveformEnvelope::soundLength(result());
     dragWindow(-30, 1.0);
     settle();
-    const audio::SourceRegion shortened = panelControl<CSourceView>("view_source").region();
+    const audio::SourceRegion shortened = panelControl<SourceView>("view_source").region();
     EXPECT_EQ(shortened.first, whole.first);
     EXPECT_LT(shortened.last, whole.last);
     EXPECT_LT(WaveformEnvelope::soundLength(result()), sounding);
-    const auto [first, last] = panelControl<CSourceView>("view_source").visible();
+    const auto [first, last] = panelControl<SourceView>("view_source").visible();
     clickInPanel("button_zoomIn");
-    const auto [zoomedFirst, zoomedLast] = panelControl<CSourceView>("view_source").visible();
+    const auto [zoomedFirst, zoomedLast] = panelControl<SourceView>("view_source").visible();
     EXPECT_EQ(zoomedLast - zoomedFirst, (last - first) / 2);
 
     clickInPanel("button_cancel");
@@ -189,7 +189,7 @@ TEST_F(EditorSoundPanelTest, AShortSourcesWindowEndsWithItAndTheKeyboardAndAScre
                                             + " s of silence to the slot's end");
 
     // The window has the focus first, and the keys move it as a drag would.
-    auto& source = panelControl<CSourceView>("view_source");
+    auto& source = panelControl<SourceView>("view_source");
     EXPECT_EQ(soundPanel()->focusWidget(), &source);
     QTest::keyClick(&source, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_GT(source.region().first, 0u);
@@ -280,7 +280,7 @@ TEST_F(EditorSoundPanelTest, PlaySourcePlaysTheWindowAsItIsAndPlayResultTheBytes
     importIntoSlot(2, sounds.sox(raw, "-r 48000 -c 2 -b 16 -e signed-integer", "ramp.wav"));
     dragWindow(100);
     settle();
-    const audio::SourceRegion window = panelControl<CSourceView>("view_source").region();
+    const audio::SourceRegion window = panelControl<SourceView>("view_source").region();
     ASSERT_GT(window.first, 0u);
 
     clickInPanel("button_playSource");
@@ -352,8 +352,8 @@ TEST_F(EditorSoundPanelTest, ASlotShapedFromTheTenthMinuteOfALongFileOpensAround
     ASSERT_TRUE(BankFile().saveBank(bank, path("ten.mid")));
     const FileStamp stamp = fileStampOf(ten).value_or(FileStamp{});
     std::string error;
-    ASSERT_TRUE(CShapeSidecar::write(
-        path("ten.mid"), {{4, 1, ten, stamp.size, stamp.modified, shape, CShapeSidecar::hashOf(shaped)}}, error))
+    ASSERT_TRUE(ShapeSidecar::write(
+        path("ten.mid"), {{4, 1, ten, stamp.size, stamp.modified, shape, ShapeSidecar::hashOf(shaped)}}, error))
         << error;
     paths = {path("ten.mid")};
     click("button_load");
@@ -364,7 +364,7 @@ TEST_F(EditorSoundPanelTest, ASlotShapedFromTheTenthMinuteOfALongFileOpensAround
     EXPECT_EQ(panelText("text_window"), "Window 600.000 s to 600.248 s of 600.700 s");
     EXPECT_EQ(result(), shaped);
     // What the set keeps of the file is the region's neighbourhood: from 20 s before it to the file's end.
-    const SlotSource* kept = editor->findChild<CWorkingBanks*>()->source(4, 1);
+    const SlotSource* kept = editor->findChild<WorkingBanks*>()->source(4, 1);
     ASSERT_NE(kept, nullptr);
     EXPECT_EQ(kept->sound->firstFrame, 580u * 8000);
     EXPECT_EQ(kept->sound->heldEnd(), 600u * 8000 + 5600);

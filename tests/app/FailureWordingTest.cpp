@@ -2,7 +2,7 @@
 // German.
 #include "app/files/SaveWording.h"
 #include "app/sounds/PlaybackWording.h"
-#include "app/window/CTranslations.h"
+#include "app/window/Translations.h"
 #include "playback/PcmRun.h"
 
 #include <QLocale>
@@ -46,7 +46,7 @@ TEST(FailureWordingTest, InEnglishTheWindowSaysWhatZyloxSays)
 
 TEST(FailureWordingTest, InGerman)
 {
-    CTranslations german;
+    Translations german;
     ASSERT_TRUE(german.install(QLocale(QStringLiteral("de_DE")), QStringLiteral(ZYLOX_TRANSLATIONS_FOLDER)));
     EXPECT_EQ(SaveWording::failure(FileFailure::fromErrno(0)), QStringLiteral("kann nicht geschrieben werden"));
     EXPECT_EQ(

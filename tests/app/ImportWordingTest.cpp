@@ -1,7 +1,7 @@
 // What an import did, as the window says it: word for word zylox's line in English, and in German
 // with German numbers.
 #include "app/banks/ImportWording.h"
-#include "app/window/CTranslations.h"
+#include "app/window/Translations.h"
 #include "audio/SoundFileTypes.h"
 #include "model/MessageSlotRefusal.h"
 
@@ -101,7 +101,7 @@ TEST_F(ImportWordingTest, InEnglishTheWindowSaysWhatZyloxSays)
 
 TEST_F(ImportWordingTest, InGermanWithGermanDecimalsAndThousands)
 {
-    CTranslations german;
+    Translations german;
     ASSERT_TRUE(german.install(QLocale(QStringLiteral("de_DE")), QStringLiteral(ZYLOX_TRANSLATIONS_FOLDER)));
     EXPECT_EQ(ImportWording::line(cutClean(), QStringLiteral("kick.wav"), QStringLiteral("CLAP")),
               QStringLiteral("kick.wav: 3,02 s, auf 0,25 s gek\u00FCrzt, passend f\u00FCr CLAP (Sauber, 0,01 s Stille "

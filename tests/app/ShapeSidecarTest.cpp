@@ -1,6 +1,6 @@
 // The file beside a bank file that keeps how its slots were shaped: where it lives, that a shape
 // comes back whole, and that a damaged or foreign file never gives a slot a shape it did not have.
-#include "app/files/CShapeSidecar.h"
+#include "app/files/ShapeSidecar.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +42,7 @@ void expectSameShape(const audio::SoundShape& a, const audio::SoundShape& b)
     EXPECT_EQ(a.dither, b.dither);
 }
 
-CShapeSidecar::Slot shapedSlot()
+ShapeSidecar::Slot shapedSlot()
 {
     audio::SoundShape shape;
     shape.resampling = audio::Resampling::Clean;
@@ -59,15 +59,15 @@ CShapeSidecar::Slot shapedSlot()
     shape.fadeOut = 30.0;
     shape.dither = audio::Dither::Shaped;
     const std::vector<std::uint8_t> bytes{0x80, 0x90, 0x70};
-    return {31 - 27, 5, "/sounds/kick drum.wav", 786476, -1234567890123456789, shape, CShapeSidecar::hashOf(bytes)};
+    return {31 - 27, 5, "/sounds/kick drum.wav", 786476, -1234567890123456789, shape, ShapeSidecar::hashOf(bytes)};
 }
 
 TEST(ShapeSidecar, LivesBesideTheBankFileWhateverTheCaseOrDotsOfItsName)
 {
-    EXPECT_EQ(CShapeSidecar::pathFor("/sets/kit.v2.MID"), "/sets/kit.v2.zylox.json");
-    EXPECT_EQ(CShapeSidecar::pathFor("/sets/All banks.mid"), "/sets/All banks.zylox.json");
-    EXPECT_EQ(CShapeSidecar::pathFor("/sets/kit"), "/sets/kit.zylox.json");
-    EXPECT_EQ(CShapeSidecar::hashOf(std::vector<std::uint8_t>{}),
+    EXPECT_EQ(ShapeSidecar::pathFor("/sets/kit.v2.MID"), "/sets/kit.v2.zylox.json");
+    EXPECT_EQ(ShapeSidecar::pathFor("/sets/All banks.mid"), "/sets/All banks.zylox.json");
+    EXPECT_EQ(ShapeSidecar::pathFor("/sets/kit"), "/sets/kit.zylox.json");
+    EXPECT_EQ(ShapeSidecar::hashOf(std::vector<std::uint8_t>{}),
               "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
 }
 
@@ -75,15 +75,15 @@ TEST(ShapeSidecar, EveryStepOfAShapeComesBackAndNoSlotsRemoveAnOldSidecar)
 {
     const ScratchFolder folder("sidecar");
     const std::string bank = folder.file("kit.mid");
-    const CShapeSidecar::Slot shaped = shapedSlot();
-    const CShapeSidecar::Slot plain{0, 0, "/sounds/snare.aiff", 0, 0, {}, shaped.bytesHash};
+    const ShapeSidecar::Slot shaped = shapedSlot();
+    const ShapeSidecar::Slot plain{0, 0, "/sounds/snare.aiff", 0, 0, {}, shaped.bytesHash};
     std::string error;
-    ASSERT_TRUE(CShapeSidecar::write(bank, {shaped, plain}, error)) << error;
+    ASSERT_TRUE(ShapeSidecar::write(bank, {shaped, plain}, error)) << error;
 
-    const std::vector<CShapeSidecar::Slot> read = CShapeSidecar::read(bank);
+    const std::vector<ShapeSidecar::Slot> read = ShapeSidecar::read(bank);
     ASSERT_EQ(read.size(), 2u);
     for (std::size_t i = 0; i < read.size(); ++i) {
-        const CShapeSidecar::Slot& written = i == 0 ? shaped : plain;
+        const ShapeSidecar::Slot& written = i == 0 ? shaped : plain;
         EXPECT_EQ(read[i].row, written.row);
         EXPECT_EQ(read[i].slot, written.slot);
         EXPECT_EQ(read[i].sourcePath, written.sourcePath);
@@ -93,24 +93,24 @@ TEST(ShapeSidecar, EveryStepOfAShapeComesBackAndNoSlotsRemoveAnOldSidecar)
         expectSameShape(read[i].shape, written.shape);
     }
 
-    ASSERT_TRUE(CShapeSidecar::write(bank, {}, error)) << error;
-    EXPECT_FALSE(std::filesystem::exists(CShapeSidecar::pathFor(bank)));
-    EXPECT_TRUE(CShapeSidecar::read(bank).empty());
+    ASSERT_TRUE(ShapeSidecar::write(bank, {}, error)) << error;
+    EXPECT_FALSE(std::filesystem::exists(ShapeSidecar::pathFor(bank)));
+    EXPECT_TRUE(ShapeSidecar::read(bank).empty());
 }
 
 TEST(ShapeSidecar, ADamagedOrForeignFileGivesNoSlotAShapeAndAnEntryThatMakesNoSenseIsLeftOut)
 {
     const ScratchFolder folder("sidecar");
     const std::string bank = folder.file("kit.mid");
-    const std::string sidecar = CShapeSidecar::pathFor(bank);
+    const std::string sidecar = ShapeSidecar::pathFor(bank);
     std::string error;
-    ASSERT_TRUE(CShapeSidecar::write(bank, {shapedSlot()}, error)) << error;
+    ASSERT_TRUE(ShapeSidecar::write(bank, {shapedSlot()}, error)) << error;
     const std::string good = text(sidecar);
     const auto withEntry = [&](const std::string& from, const std::string& to) {
         std::string changed = good;
         changed.replace(changed.find(from), from.size(), to);
         std::ofstream(sidecar) << changed;
-        return CShapeSidecar::read(bank).size();
+        return ShapeSidecar::read(bank).size();
     };
     EXPECT_EQ(withEntry("\"row\": 4", "\"row\": 4"), 1u);
     EXPECT_EQ(withEntry("\"row\": 4", "\"row\": 32"), 0u);
@@ -135,7 +135,7 @@ TEST(ShapeSidecar, ADamagedOrForeignFileGivesNoSlotAShapeAndAnEntryThatMakesNoSe
 
     for (const std::string& foreign : {std::string("not json"), std::string("[1, 2]"), std::string(2 << 20, ' ')}) {
         std::ofstream(sidecar) << foreign;
-        EXPECT_TRUE(CShapeSidecar::read(bank).empty());
+        EXPECT_TRUE(ShapeSidecar::read(bank).empty());
     }
 }
 
@@ -144,11 +144,11 @@ TEST(ShapeSidecar, ASidecarThatIsNoRegularFileIsPassedByWithoutWaitingForIt)
     const ScratchFolder folder("sidecar");
     const std::string bank = folder.file("kit.mid");
     // A FIFO that no one writes into would hold a blocking open for ever.
-    ASSERT_EQ(::mkfifo(CShapeSidecar::pathFor(bank).c_str(), 0600), 0);
-    EXPECT_TRUE(CShapeSidecar::read(bank).empty());
-    std::filesystem::remove(CShapeSidecar::pathFor(bank));
-    std::filesystem::create_directory(CShapeSidecar::pathFor(bank));
-    EXPECT_TRUE(CShapeSidecar::read(bank).empty());
+    ASSERT_EQ(::mkfifo(ShapeSidecar::pathFor(bank).c_str(), 0600), 0);
+    EXPECT_TRUE(ShapeSidecar::read(bank).empty());
+    std::filesystem::remove(ShapeSidecar::pathFor(bank));
+    std::filesystem::create_directory(ShapeSidecar::pathFor(bank));
+    EXPECT_TRUE(ShapeSidecar::read(bank).empty());
 }
 
 TEST(ShapeSidecar, EveryPathComesBackByteForByteAndAUtf8OneStaysTextEarlierVersionsRead)
@@ -159,15 +159,15 @@ TEST(ShapeSidecar, EveryPathComesBackByteForByteAndAUtf8OneStaysTextEarlierVersi
     std::mt19937 random(28);
     std::uniform_int_distribution<int> byte(1, 255);
     for (int round = 0; round < 50; ++round) {
-        std::vector<CShapeSidecar::Slot> shaped{shapedSlot(), shapedSlot()};
-        for (CShapeSidecar::Slot& slot : shaped) {
+        std::vector<ShapeSidecar::Slot> shaped{shapedSlot(), shapedSlot()};
+        for (ShapeSidecar::Slot& slot : shaped) {
             slot.sourcePath = "/";
             for (int length = round % 40 + 1; length > 0; --length)
                 slot.sourcePath += static_cast<char>(byte(random));
         }
         std::string error;
-        ASSERT_TRUE(CShapeSidecar::write(bank, shaped, error)) << error;
-        const std::vector<CShapeSidecar::Slot> read = CShapeSidecar::read(bank);
+        ASSERT_TRUE(ShapeSidecar::write(bank, shaped, error)) << error;
+        const std::vector<ShapeSidecar::Slot> read = ShapeSidecar::read(bank);
         ASSERT_EQ(read.size(), 2u);
         EXPECT_EQ(read[0].sourcePath, shaped[0].sourcePath);
         EXPECT_EQ(read[1].sourcePath, shaped[1].sourcePath);
@@ -175,8 +175,8 @@ TEST(ShapeSidecar, EveryPathComesBackByteForByteAndAUtf8OneStaysTextEarlierVersi
     EXPECT_TRUE(std::filesystem::exists(folder.file("caf\xE9.zylox.json")));
 
     std::string error;
-    ASSERT_TRUE(CShapeSidecar::write(bank, {shapedSlot()}, error)) << error;
-    EXPECT_NE(text(CShapeSidecar::pathFor(bank)).find("\"source\": \"/sounds/kick drum.wav\""), std::string::npos);
+    ASSERT_TRUE(ShapeSidecar::write(bank, {shapedSlot()}, error)) << error;
+    EXPECT_NE(text(ShapeSidecar::pathFor(bank)).find("\"source\": \"/sounds/kick drum.wav\""), std::string::npos);
 }
 
 } // namespace

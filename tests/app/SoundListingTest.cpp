@@ -1,7 +1,7 @@
 // Folders read in the background: names in the order people sort them, what each file holds in
 // batches, and a listing left for another folder, or dropped, never heard from again.
-#include "app/library/CSoundFileModel.h"
-#include "app/library/CSoundListing.h"
+#include "app/library/SoundListing.h"
+#include "app/library/SoundFileModel.h"
 
 #include "tests/support/SoundFileFolder.h"
 
@@ -22,18 +22,18 @@ using Texts = std::vector<std::string>;
 
 // What one listing told, in the order it told it.
 struct Heard {
-    explicit Heard(CSoundListing& listing)
+    explicit Heard(SoundListing& listing)
     {
-        QObject::connect(&listing, &CSoundListing::listed, &context, [this](const QStringList& paths) {
+        QObject::connect(&listing, &SoundListing::listed, &context, [this](const QStringList& paths) {
             for (const QString& path : paths)
                 listed.push_back(QDir(path).dirName().toStdString());
         });
-        QObject::connect(&listing, &CSoundListing::summarised, &context,
+        QObject::connect(&listing, &SoundListing::summarised, &context,
                          [this](int first, const std::vector<audio::SoundSummary>& summaries) {
                              for (std::size_t k = 0; k < summaries.size(); ++k)
                                  summarised.push_back(first + static_cast<int>(k));
                          });
-        QObject::connect(&listing, &CSoundListing::finished, &context, [this] { ++finished; });
+        QObject::connect(&listing, &SoundListing::finished, &context, [this] { ++finished; });
     }
     void waitUntil(const std::function<bool()>& done) const
     {
@@ -63,7 +63,7 @@ TEST(SoundListing, NamesComeInThePeoplesOrderAndEveryFileIsSummarisedOnce)
     std::filesystem::create_directory(sounds.file("takes"));
     for (const char* name : {"take 10.wav", "Take 3.WAV", "take 2.wav", "take 02b.flac", "take.aiff", "notes.txt"})
         sounds.write(std::string("takes/") + name, {'x'});
-    CSoundListing listing;
+    SoundListing listing;
     const Heard heard(listing);
     listing.list(QString::fromStdString(sounds.file("takes")));
     heard.waitUntil([&] { return heard.finished == 1; });
@@ -76,7 +76,7 @@ TEST(SoundListing, AListingLeftForAnotherFolderOrDroppedIsNeverHeardFromAgain)
     const SoundFileFolder sounds;
     const std::string many = folderOfCopies(sounds, "many", 400);
     const std::string few = folderOfCopies(sounds, "few", 3);
-    auto listing = std::make_unique<CSoundListing>();
+    auto listing = std::make_unique<SoundListing>();
     const Heard heard(*listing);
     // Left at once for the next folder: a listing started always names its files, and the names
     // of the one left must not reach the window, even after the next has ended.
@@ -106,18 +106,18 @@ TEST(SoundListing, AListingLeftForAnotherFolderOrDroppedIsNeverHeardFromAgain)
 
 TEST(SoundFileModel, LengthsRatesAndChannelsReadAsMusiciansWriteThem)
 {
-    EXPECT_EQ(CSoundFileModel::lengthText(0.4), "0.40 s");
-    EXPECT_EQ(CSoundFileModel::lengthText(59.994), "59.99 s");
+    EXPECT_EQ(SoundFileModel::lengthText(0.4), "0.40 s");
+    EXPECT_EQ(SoundFileModel::lengthText(59.994), "59.99 s");
     // Never "60.00 s": past the minute it counts minutes.
-    EXPECT_EQ(CSoundFileModel::lengthText(59.996), "1:00.0");
-    EXPECT_EQ(CSoundFileModel::lengthText(65.26), "1:05.3");
-    EXPECT_EQ(CSoundFileModel::lengthText(3725.0), "62:05.0");
-    EXPECT_EQ(CSoundFileModel::rateText(44100), "44.1 kHz");
-    EXPECT_EQ(CSoundFileModel::rateText(8000), "8 kHz");
-    EXPECT_EQ(CSoundFileModel::rateText(11025), "11.025 kHz");
-    EXPECT_EQ(CSoundFileModel::channelsText(1), "mono");
-    EXPECT_EQ(CSoundFileModel::channelsText(2), "stereo");
-    EXPECT_EQ(CSoundFileModel::channelsText(6), "6 channels");
+    EXPECT_EQ(SoundFileModel::lengthText(59.996), "1:00.0");
+    EXPECT_EQ(SoundFileModel::lengthText(65.26), "1:05.3");
+    EXPECT_EQ(SoundFileModel::lengthText(3725.0), "62:05.0");
+    EXPECT_EQ(SoundFileModel::rateText(44100), "44.1 kHz");
+    EXPECT_EQ(SoundFileModel::rateText(8000), "8 kHz");
+    EXPECT_EQ(SoundFileModel::rateText(11025), "11.025 kHz");
+    EXPECT_EQ(SoundFileModel::channelsText(1), "mono");
+    EXPECT_EQ(SoundFileModel::channelsText(2), "stereo");
+    EXPECT_EQ(SoundFileModel::channelsText(6), "6 channels");
 }
 
 } // namespace

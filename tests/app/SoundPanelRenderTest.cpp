@@ -1,9 +1,9 @@
 // A long source renders on a thread of its own: the window shows the result of the last shape asked
 // for, the one Apply takes, however many moves a drag made while renders ran.
-#include "app/banks/CSlotRenderer.h"
-#include "app/banks/CSoundPanel.h"
-#include "app/sounds/CSourceView.h"
-#include "app/sounds/CWaveformView.h"
+#include "app/banks/SlotRenderer.h"
+#include "app/banks/SoundPanel.h"
+#include "app/sounds/SourceView.h"
+#include "app/sounds/WaveformView.h"
 #include "tests/support/RecordingSoundOutput.h"
 
 #include <QCoreApplication>
@@ -51,10 +51,10 @@ template <typename Check> bool waitFor(Check check)
 TEST(SlotRenderer, OfTheShapesAskedForInABurstTheLastOneArrivesAsItRendersAtOnce)
 {
     const auto sound = longSource();
-    CSlotRenderer renderer;
+    SlotRenderer renderer;
     std::vector<unsigned> tickets;
     audio::RenderedSlot last;
-    QObject::connect(&renderer, &CSlotRenderer::rendered, [&](unsigned ticket, const audio::RenderedSlot& slot) {
+    QObject::connect(&renderer, &SlotRenderer::rendered, [&](unsigned ticket, const audio::RenderedSlot& slot) {
         tickets.push_back(ticket);
         last = slot;
     });
@@ -71,14 +71,14 @@ TEST(SlotRenderer, OfTheShapesAskedForInABurstTheLastOneArrivesAsItRendersAtOnce
 TEST(SlotRenderer, APanelOverALongSourceShowsWhatApplyGivesAfterADrag)
 {
     RecordingSoundOutput output;
-    CSoundPanel panel(output, nullptr);
+    SoundPanel panel(output, nullptr);
     panel.resize(900, 600);
     SlotSource source;
     source.sound = longSource();
     source.shape.resampling = audio::Resampling::Clean;
     panel.start(source, slotLength, QStringLiteral("long"));
-    auto* view = panel.findChild<CSourceView*>(QStringLiteral("view_source"));
-    auto* result = panel.findChild<CWaveformView*>(QStringLiteral("view_result"));
+    auto* view = panel.findChild<SourceView*>(QStringLiteral("view_source"));
+    auto* result = panel.findChild<WaveformView*>(QStringLiteral("view_result"));
     ASSERT_NE(view, nullptr);
     ASSERT_NE(result, nullptr);
     const std::vector<std::uint8_t> first = result->samples();

@@ -2,7 +2,7 @@
 // out from what is behind them as well as text must (contrast ratios as the web's accessibility
 // guidelines compute them: 4.5 for text and the wave, 3 for the outline of a shape).
 #include "app/common/WarningColour.h"
-#include "app/sounds/CWaveformView.h"
+#include "app/sounds/WaveformView.h"
 
 #include <QApplication>
 #include <QImage>
@@ -65,7 +65,7 @@ TEST(ThemeContrast, TheWaveAndAWarningStandOutFromTheirBackgroundInLightAndDarkT
         slot[i] = static_cast<std::uint8_t>(i % 8 < 4 ? 0x80 + 40 : 0x80 - 40);
     for (const QPalette& palette : palettes()) {
         SCOPED_TRACE(palette.color(QPalette::Base).name().toStdString());
-        CWaveformView view(false);
+        WaveformView view(false);
         view.setPalette(palette);
         view.resize(200, 60);
         view.setSamples(slot);

@@ -2,8 +2,8 @@
 // messages it makes as the user works, and all of it still fitting a laptop's small screen.
 #include "EditorFixture.h"
 
-#include "app/window/CTranslations.h"
-#include "app/window/CWindowMemory.h"
+#include "app/window/Translations.h"
+#include "app/window/WindowMemory.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -26,24 +26,24 @@ QString translated(const char* context, const char* text)
 TEST(TranslationsTest, TheFirstOfTheLocalesLanguagesThatHasTextsWinsWithQtsOwnInTheSameLanguage)
 {
     {
-        CTranslations translations;
+        Translations translations;
         // A Canadian French system gets the French texts.
         ASSERT_TRUE(translations.install(QLocale(QStringLiteral("fr_CA")), kFolder));
-        EXPECT_EQ(translated("CUndoHistory", "&Redo"), QStringLiteral("&R\u00E9tablir"));
+        EXPECT_EQ(translated("UndoHistory", "&Redo"), QStringLiteral("&R\u00E9tablir"));
         EXPECT_EQ(translated("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
     }
     // Gone with the object that installed them.
-    EXPECT_EQ(translated("CUndoHistory", "&Redo"), QStringLiteral("&Redo"));
+    EXPECT_EQ(translated("UndoHistory", "&Redo"), QStringLiteral("&Redo"));
     EXPECT_EQ(translated("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
 
     // A language the editor lacks leaves everything English, Qt's dialogs too, rather than a
     // window in one language over dialogs in another.
-    CTranslations spanish;
+    Translations spanish;
     EXPECT_FALSE(spanish.install(QLocale(QStringLiteral("es_ES")), kFolder));
     EXPECT_EQ(translated("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
-    CTranslations nowhere;
+    Translations nowhere;
     EXPECT_FALSE(nowhere.install(QLocale(QStringLiteral("de_DE")), QStringLiteral("/nonexistent")));
-    EXPECT_EQ(translated("CUndoHistory", "&Redo"), QStringLiteral("&Redo"));
+    EXPECT_EQ(translated("UndoHistory", "&Redo"), QStringLiteral("&Redo"));
 }
 
 // The editor started under the language given, on the 1024 x 700 screen its suite is given.
@@ -55,7 +55,7 @@ protected:
         EditorFixture::SetUp();
     }
 
-    CTranslations translations;
+    Translations translations;
 };
 
 TEST_P(TranslatedWindowTest, EveryVisibleTextFitsItsControlOnASmallScreen)
@@ -63,7 +63,7 @@ TEST_P(TranslatedWindowTest, EveryVisibleTextFitsItsControlOnASmallScreen)
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     ASSERT_EQ(available, QRect(0, 0, 1024, 700));
     // The longest texts: the labels of a bank full of its longest names, and the Stop button.
-    EXPECT_EQ(editor->geometry(), CWindowMemory::firstPlace(available, QSize(1280, 800)));
+    EXPECT_EQ(editor->geometry(), WindowMemory::firstPlace(available, QSize(1280, 800)));
     EXPECT_LE(editor->minimumSizeHint().width(), editor->width());
     EXPECT_LE(editor->minimumSizeHint().height(), editor->height());
     QCoreApplication::processEvents();
@@ -163,7 +163,7 @@ TEST_P(GermanWindowTest, WhyASaveOrAPlayFailedComesInGerman)
               "werden: keine regul\u00E4re Datei.|OK|");
 
     RecordingSoundOutput none({PlaybackFailure::Kind::Unopenable, "default", {}, "No such file or directory"});
-    editor = std::make_unique<CEditor>(*this, system, settings, none);
+    editor = std::make_unique<EditorWindow>(*this, system, settings, none);
     editor->show();
     EXPECT_EQ(
         control("button_playContents_2").toolTip(),

@@ -1,7 +1,7 @@
 // A transmission's times, rows, account and refusals as the window says them: word for word
 // zylox's in English, and in French.
 #include "app/transfer/TransmissionWording.h"
-#include "app/window/CTranslations.h"
+#include "app/window/Translations.h"
 #include "midiio/BankBlocks.h"
 #include "midiio/TransmissionRun.h"
 
@@ -81,7 +81,7 @@ TEST(TransmissionWordingTest, InEnglishTheWindowRefusesAsZyloxDoes)
 
 TEST(TransmissionWordingTest, InFrench)
 {
-    CTranslations french;
+    Translations french;
     ASSERT_TRUE(french.install(QLocale(QStringLiteral("fr_FR")), QStringLiteral(ZYLOX_TRANSLATIONS_FOLDER)));
     EXPECT_EQ(TransmissionWording::duration(105), QStringLiteral("1\u00A0min 45\u00A0s"));
     EXPECT_EQ(

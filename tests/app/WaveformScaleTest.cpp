@@ -1,7 +1,7 @@
 // Waveforms on a screen at twice the scale: drawn in the screen's own pixels, so every device
 // column carries its own part of the sound instead of each column being doubled.
-#include "app/sounds/CSourceView.h"
-#include "app/sounds/CWaveformView.h"
+#include "app/sounds/SourceView.h"
+#include "app/sounds/WaveformView.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -51,7 +51,7 @@ QImage atScreenScale(QWidget& widget)
 TEST(WaveformScale, SlotWaveformHasTwiceTheColumnsAtTwiceTheScale)
 {
     for (const bool large : {false, true}) {
-        CWaveformView view(large);
+        WaveformView view(large);
         view.resize(202, 60);
         // The wave spans the view inside its one-pixel border: two bytes per logical column.
         std::vector<std::uint8_t> samples(400);
@@ -78,7 +78,7 @@ TEST(WaveformScale, SourceWaveformHasTwiceTheColumnsAtTwiceTheScale)
         sound->frames.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
     }
     sound->wholeFrames = 400;
-    CSourceView view;
+    SourceView view;
     view.resize(200, 100);
     view.setSound(sound);
     // The window away from the part measured, so only the waveform differs between columns.

@@ -2,9 +2,9 @@
 // it bound the banks to, so Save after the undo goes where it went before the open; a save is
 // known to every step that could bring its file back; and a name being typed becomes a step of
 // its own before an undo takes one.
-#include "app/document/CUnsavedChanges.h"
-#include "app/document/CWorkingBanks.h"
-#include "content/CContent.h"
+#include "app/document/UnsavedChanges.h"
+#include "app/document/WorkingBanks.h"
+#include "content/SlotContent.h"
 #include "model/FactoryTables.h"
 #include "model/IBank.h"
 
@@ -19,7 +19,7 @@
 
 namespace {
 
-// CUnsavedChanges asks nothing in these tests.
+// UnsavedChanges asks nothing in these tests.
 class SilentDialogs : public IDialogs {
 public:
     AlertReply runAlert(const Alert&) override { return AlertReply::Alternate; }
@@ -58,9 +58,9 @@ protected:
     {
         banks.open({"Open", "opening " + path}, rows, renamed(rows, name), path);
     }
-    CWorkingBanks::Banks renamed(const std::vector<std::size_t>& rows, const std::string& name) const
+    WorkingBanks::Banks renamed(const std::vector<std::size_t>& rows, const std::string& name) const
     {
-        CWorkingBanks::Banks copies;
+        WorkingBanks::Banks copies;
         for (const std::size_t row : rows) {
             copies.emplace_back(banks.bank(row).clone());
             copies.back()->setName((name + " " + std::to_string(row)).c_str());
@@ -75,9 +75,9 @@ protected:
         }));
     }
 
-    CWorkingBanks banks;
+    WorkingBanks banks;
     SilentDialogs dialogs;
-    CUnsavedChanges unsaved{banks, dialogs};
+    UnsavedChanges unsaved{banks, dialogs};
     std::vector<std::size_t> allRows = [] {
         std::vector<std::size_t> rows(factory::kBankCount);
         std::iota(rows.begin(), rows.end(), 0);
@@ -93,7 +93,7 @@ TEST_F(WorkingBanksFileTest, UndoAndRedoGiveBackTheFileOfEveryStepOverRandomSess
     for (const std::size_t row : allRows)
         for (std::uint16_t slot = 0; slot < banks.bank(row).getContentCount(); ++slot)
             setBytes += banks.bank(row).getContent(slot)->getData().size();
-    const std::size_t allOpensKept = (CUndoHistory::kMostBytes - 3 * setBytes) / (2 * setBytes);
+    const std::size_t allOpensKept = (UndoHistory::kMostBytes - 3 * setBytes) / (2 * setBytes);
     ASSERT_GE(allOpensKept, 1u);
 
     std::mt19937 random(28);
@@ -198,7 +198,7 @@ TEST_F(WorkingBanksFileTest, ANameNotYetMadeBeforeAnUndoIsTheStepItTakesBack)
 {
     rename(4, "First");
     bool typing = true;
-    QObject::connect(&banks, &CWorkingBanks::aboutToUndoOrRedo, [&] {
+    QObject::connect(&banks, &WorkingBanks::aboutToUndoOrRedo, [&] {
         if (std::exchange(typing, false))
             rename(4, "Second");
     });

@@ -1,8 +1,8 @@
 // The sources of shaped slots in the editor's document: kept with the slot, given back by undo and
 // redo with its bytes, dropped where other bytes replace the slot's, and let go oldest first once
 // they hold more than the session's budget.
-#include "app/document/CWorkingBanks.h"
-#include "content/CContent.h"
+#include "app/document/WorkingBanks.h"
+#include "content/SlotContent.h"
 #include "model/IBank.h"
 
 #include <QAction>
@@ -50,7 +50,7 @@ protected:
         return source != nullptr ? source->shape.gain : -1.0;
     }
 
-    CWorkingBanks banks;
+    WorkingBanks banks;
 };
 
 TEST_F(WorkingBanksSourcesTest, UndoAndRedoGiveBackSourceAndShapeWithTheBytesAndOtherBytesDropTheSource)
@@ -103,12 +103,12 @@ TEST(WorkingBanksSourceBudget, PastItTheOldestSourcesGoFromSlotsAndHistoryAndThe
 {
     const std::size_t frames = 10000;
     const std::size_t soundBytes = frames * 2;
-    CWorkingBanks banks(nullptr, 3 * soundBytes + soundBytes / 2);
+    WorkingBanks banks(nullptr, 3 * soundBytes + soundBytes / 2);
     const std::vector<Sound> sounds{soundOf(frames), soundOf(frames), soundOf(frames), soundOf(frames),
                                     soundOf(frames)};
     const auto put = [&](std::size_t row, std::uint16_t slot, const Sound& sound) {
         const Bytes bytes(banks.bank(row).getContent(slot)->getSize(), static_cast<std::uint8_t>(0x81 + slot));
-        const CWorkingBanks::SoundPut done
+        const WorkingBanks::SoundPut done
             = banks.putSound({"Import", "import"}, row, slot, bytes, "s", sourceOf(sound, 0.0));
         EXPECT_TRUE(done.taken);
         return done.sourcesLetGo;
@@ -141,7 +141,7 @@ TEST(WorkingBanksSourceBudget, PastItTheOldestSourcesGoFromSlotsAndHistoryAndThe
     }
 
     // A source larger than the whole budget still goes into its slot, alone.
-    CWorkingBanks tight(nullptr, soundBytes / 2);
+    WorkingBanks tight(nullptr, soundBytes / 2);
     const Bytes bytes(tight.bank(4).getContent(0)->getSize(), 0x90);
     EXPECT_EQ(tight.putSound({"Import", "import"}, 4, 0, bytes, "big", sourceOf(sounds[0], 0.0)).sourcesLetGo, 0u);
     const Bytes other(tight.bank(4).getContent(1)->getSize(), 0x90);

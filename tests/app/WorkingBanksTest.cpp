@@ -1,7 +1,7 @@
 // The editor's document alone: every change is one undo step; which steps the history forgets once
 // it holds too many or too many bytes, and what undo and redo give back after that.
-#include "app/document/CWorkingBanks.h"
-#include "content/CContent.h"
+#include "app/document/WorkingBanks.h"
+#include "content/SlotContent.h"
 #include "model/FactoryTables.h"
 #include "model/IBank.h"
 
@@ -30,7 +30,7 @@ protected:
     // of all banks does.
     void replaceAll(const std::string& what, const std::string& name)
     {
-        CWorkingBanks::Banks copies;
+        WorkingBanks::Banks copies;
         for (const std::size_t row : allRows)
             copies.emplace_back(banks.bank(row).clone());
         copies[0]->setName(name.c_str());
@@ -55,7 +55,7 @@ protected:
         return bytes;
     }
 
-    CWorkingBanks banks;
+    WorkingBanks banks;
     std::vector<std::size_t> allRows = [] {
         std::vector<std::size_t> rows(factory::kBankCount);
         std::iota(rows.begin(), rows.end(), 0);
@@ -67,20 +67,20 @@ TEST_F(WorkingBanksTest, PastTheMostStepsTheOldestGoAndTheRestUndoAndRedo)
 {
     const std::string factoryName = banks.bank(0).getName();
     const int extra = 5;
-    const int steps = static_cast<int>(CUndoHistory::kMostSteps) + extra;
+    const int steps = static_cast<int>(UndoHistory::kMostSteps) + extra;
     for (int step = 1; step <= steps; ++step)
         rename("Rename " + std::to_string(step), "name " + std::to_string(step));
 
-    QSignalSpy changed(&banks, &CWorkingBanks::banksChanged);
-    EXPECT_EQ(exhaust(banks.undoAction()), static_cast<int>(CUndoHistory::kMostSteps));
+    QSignalSpy changed(&banks, &WorkingBanks::banksChanged);
+    EXPECT_EQ(exhaust(banks.undoAction()), static_cast<int>(UndoHistory::kMostSteps));
     // The oldest step left is the sixth: undoing it gives back what the fifth made, never the factory name.
     EXPECT_EQ(banks.bank(0).getName(), "name " + std::to_string(extra));
     EXPECT_NE(banks.bank(0).getName(), factoryName);
     EXPECT_EQ(banks.redoAction()->text().toStdString(), "&Redo Rename " + std::to_string(extra + 1));
-    ASSERT_EQ(changed.size(), static_cast<int>(CUndoHistory::kMostSteps));
+    ASSERT_EQ(changed.size(), static_cast<int>(UndoHistory::kMostSteps));
     EXPECT_EQ(changed.last().at(0).value<QList<int>>(), QList<int>{0});
 
-    EXPECT_EQ(exhaust(banks.redoAction()), static_cast<int>(CUndoHistory::kMostSteps));
+    EXPECT_EQ(exhaust(banks.redoAction()), static_cast<int>(UndoHistory::kMostSteps));
     EXPECT_EQ(banks.bank(0).getName(), "name " + std::to_string(steps));
     EXPECT_EQ(banks.undoAction()->text().toStdString(), "&Undo Rename " + std::to_string(steps));
 }
@@ -89,14 +89,14 @@ TEST_F(WorkingBanksTest, PastTheMostBytesTheOldestGoThoughFarFewerThanTheMostSte
 {
     // Each step keeps a copy of every row, as opening a file of all banks does.
     const std::size_t stepBytes = bytesOfAllRows();
-    const int kept = static_cast<int>(CUndoHistory::kMostBytes / stepBytes);
+    const int kept = static_cast<int>(UndoHistory::kMostBytes / stepBytes);
     const int extra = 3;
     ASSERT_GE(kept, 2);
-    ASSERT_LT(kept + extra, static_cast<int>(CUndoHistory::kMostSteps)) << "the byte limit must be the one reached";
+    ASSERT_LT(kept + extra, static_cast<int>(UndoHistory::kMostSteps)) << "the byte limit must be the one reached";
     for (int step = 1; step <= kept + extra; ++step)
         replaceAll("Open", "open " + std::to_string(step));
 
-    QSignalSpy changed(&banks, &CWorkingBanks::banksChanged);
+    QSignalSpy changed(&banks, &WorkingBanks::banksChanged);
     EXPECT_EQ(exhaust(banks.undoAction()), kept);
     EXPECT_EQ(banks.bank(0).getName(), "open " + std::to_string(extra));
     ASSERT_FALSE(changed.isEmpty());
@@ -128,7 +128,7 @@ TEST_F(WorkingBanksTest, ANewStepAfterUndoingDropsWhatCouldBeRedone)
 TEST_F(WorkingBanksTest, ARefusedEditIsNoStepAndAResetIsOneThatUndoes)
 {
     rename("Rename", "mine");
-    QSignalSpy changed(&banks, &CWorkingBanks::banksChanged);
+    QSignalSpy changed(&banks, &WorkingBanks::banksChanged);
     EXPECT_FALSE(banks.edit({"Import", "import"}, 3, [](IBank&) { return false; }));
     EXPECT_TRUE(changed.isEmpty());
     EXPECT_EQ(banks.undoAction()->text().toStdString(), "&Undo Rename");

@@ -97,8 +97,8 @@ TEST(Converter, ToTheDeviceFormat)
         audio::PcmFrames out;
         audio::ClassicConverter(1, 8, true, 33000.0).convert(out, in, maxFrames);
         EXPECT_EQ(Bytes(out.begin(), out.end()), device);
-        EXPECT_EQ(std::tuple(out.m_samplerate, out.m_channels, out.m_bitsPerValue, out.m_bytesPerValue,
-                             out.m_shiftoffset, out.m_unsigned8Bit),
+        EXPECT_EQ(std::tuple(out.m_samplerate, out.m_channels, out.m_bitsPerValue, out.m_bytesPerValue, out.m_signShift,
+                             out.m_unsigned8Bit),
                   std::tuple(33000.0, 1, 8, 1, 56, true));
     }
 }

@@ -1,7 +1,7 @@
 #include "bankfile/BankFile.h"
 
-#include "flash/CEvent.h"
-#include "model/CFirmware.h"
+#include "flash/FlashEvent.h"
+#include "model/FirmwareBank.h"
 #include "model/NameRefusal.h"
 #include "model/SoundBank.h"
 #include "tests/support/Bytes.h"
@@ -21,7 +21,7 @@ namespace {
 std::vector<ByteBuffer> dumpOf(IBank& bank)
 {
     std::vector<ByteBuffer> messages;
-    for (const CEvent* event : bank.createEvents(0))
+    for (const FlashEvent* event : bank.createEvents(0))
         messages.emplace_back(event->getData().begin(), event->getData().end());
     return messages;
 }
@@ -70,7 +70,7 @@ TEST_F(BankFileTest, BanksRoundTripOnOneTimeLine)
 {
     SoundBank first(0);
     SoundBank last(30);
-    CFirmware firmware;
+    FirmwareBank firmware;
     first.setName("First");
     last.setContentName(5, "Ride 31");
     firmware.setContentName(0, "My Presets");
@@ -81,7 +81,7 @@ TEST_F(BankFileTest, BanksRoundTripOnOneTimeLine)
     // mido_crosscheck.py; here the file must come back whole through an open and a save.
     SoundBank openedFirst(0);
     SoundBank openedLast(30);
-    CFirmware openedFirmware;
+    FirmwareBank openedFirmware;
     openedLast.setName("changed before the open");
     ASSERT_TRUE(m_file.openBanks({&openedFirst, &openedLast, &openedFirmware}, path));
     ASSERT_TRUE(m_file.saveBanks({&openedFirst, &openedLast, &openedFirmware}, m_folder.file("again.mid")));
@@ -92,7 +92,7 @@ TEST_F(BankFileTest, BanksRoundTripOnOneTimeLine)
 
 TEST_F(BankFileTest, RefusedFilesLeaveTheBankUntouched)
 {
-    CFirmware firmware;
+    FirmwareBank firmware;
     std::vector<std::string> refused{m_folder.file("missing.mid"), m_folder.file("firmware.mid")};
     ASSERT_TRUE(m_file.saveBank(firmware, refused[1]));
     SoundBank saved(4);
@@ -124,12 +124,12 @@ TEST_F(BankFileTest, ImportedFirmwareMessagesOpenAgain)
     Bytes os{0xF0, 0x00, 0x20, 0x33, 0x31, 0x01};
     os.insert(os.end(), 2000, 0x02);
     os.push_back(0xF7);
-    CFirmware firmware;
+    FirmwareBank firmware;
     ASSERT_TRUE(firmware.importContent(1, os, "new-os.syx", {}));
     const std::string path = m_folder.file("firmware.mid");
     ASSERT_TRUE(m_file.saveBank(firmware, path));
 
-    CFirmware opened;
+    FirmwareBank opened;
     ASSERT_TRUE(m_file.openBank(opened, path));
     EXPECT_TRUE(dumpOf(opened) == dumpOf(firmware));
     EXPECT_EQ(opened.getContentNames(), firmware.getContentNames());
@@ -142,7 +142,7 @@ TEST_F(BankFileTest, SlotNamesStopAtTheSlotCount)
     // Two names, then 100000 zero bytes that would otherwise each make one more.
     ByteBuffer names{0x31, 0x00, 0x59, 0x00, 'p', 0x00, 'o', 0x00};
     names.insert(names.end(), 100000, 0x00);
-    CFirmware bank;
+    FirmwareBank bank;
     const std::string path = m_folder.file("names.mid");
     MidiFileWriter writer(path, BankFile::division);
     writer.beginTrack(true);
@@ -174,7 +174,7 @@ TEST_F(BankFileTest, EveryNameTheProgramsKeepComesBackFromTheFile)
         };
         const auto index = static_cast<std::uint16_t>(round % 31);
         SoundBank sound(index);
-        CFirmware firmware;
+        FirmwareBank firmware;
         for (IBank* bank : {static_cast<IBank*>(&sound), static_cast<IBank*>(&firmware)}) {
             bank->setName(name().c_str());
             std::vector<std::string> names;
@@ -184,7 +184,7 @@ TEST_F(BankFileTest, EveryNameTheProgramsKeepComesBackFromTheFile)
         }
         ASSERT_TRUE(m_file.saveBanks({&sound, &firmware}, path));
         SoundBank openedSound(index);
-        CFirmware openedFirmware;
+        FirmwareBank openedFirmware;
         ASSERT_TRUE(m_file.openBanks({&openedSound, &openedFirmware}, path)) << round;
         EXPECT_EQ(openedSound.getName(), sound.getName());
         EXPECT_EQ(openedSound.getContentNames(), sound.getContentNames());

@@ -4,7 +4,7 @@
 #include "cli/PortChoice.h"
 #include "midiio/BankTransmitter.h"
 #include "midiio/MidiDestinations.h"
-#include "model/CFirmware.h"
+#include "model/FirmwareBank.h"
 #include "model/SoundBank.h"
 #include "tests/support/DeviceSimulator.h"
 #include "tests/support/LoopbackMidiService.h"
@@ -35,7 +35,7 @@ protected:
 
 TEST_F(BankSenderTest, SendsTheBanksInOrderThroughOneOutput)
 {
-    CFirmware firmware;
+    FirmwareBank firmware;
 
     const TransmissionAccount account
         = BankSender(out, false).send(*wrapper, {{0, &first}, {31, &firmware}}, 2, nullptr);

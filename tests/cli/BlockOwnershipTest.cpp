@@ -2,9 +2,9 @@
 // n's flash blocks: for every file the fuzz corpora hold, and for the valid bank files among them
 // with the blocks in their messages rewritten.
 #include "cli/BankSet.h"
-#include "content/CContent.h"
-#include "flash/CEvent.h"
+#include "content/SlotContent.h"
 #include "flash/FlashAddress.h"
+#include "flash/FlashEvent.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +33,7 @@ std::vector<std::filesystem::path> corpusFiles()
 void expectOwnBlocksOnly(BankSet& set, const std::string& after)
 {
     for (std::uint16_t row = 0; row < factory::kBankCount; ++row) {
-        for (const CEvent* event : set.bank(row).createEvents(0)) {
+        for (const FlashEvent* event : set.bank(row).createEvents(0)) {
             std::optional<unsigned> block = flash::writtenBlock(event->getData());
             if (!block)
                 block = flash::erasedBlock(event->getData());

@@ -2,7 +2,7 @@
 // the virtual clock: the banks it sends, what it says, its exit status, the device it reaches.
 #include "cli/BankFileOutput.h"
 #include "cli/BankSet.h"
-#include "content/CContent.h"
+#include "content/SlotContent.h"
 #include "midiio/DeviceRecord.h"
 #include "model/IBank.h"
 #include "tests/cli/SendFixture.h"

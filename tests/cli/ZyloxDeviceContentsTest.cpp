@@ -1,7 +1,7 @@
 // `zylox devices` and `zylox device-contents` over a record kept in a scratch state folder, as a
 // send leaves it: no device plugged in.
 #include "bankfile/BankFile.h"
-#include "flash/CEvent.h"
+#include "flash/FlashEvent.h"
 #include "midiio/DeviceContents.h"
 #include "model/FactoryBank.h"
 #include "tests/cli/ZyloxFixture.h"
@@ -25,7 +25,7 @@ protected:
     {
         IBank& bank = *m_banks[row];
         const std::array<std::uint64_t, 2> fingerprints = DeviceRecord::blockFingerprints(bank, 0);
-        const std::vector<CEvent*>& events = bank.createEvents(0);
+        const std::vector<FlashEvent*>& events = bank.createEvents(0);
         for (std::size_t which = 0; which < 2; ++which) {
             if ((blocks & (which == 0 ? kFirstBlock : kSecondBlock)) == 0)
                 continue;

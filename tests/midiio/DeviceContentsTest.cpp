@@ -1,6 +1,6 @@
 // The copy of what a device holds, kept beside its record: read back, and refused when damaged.
 #include "midiio/DeviceContents.h"
-#include "flash/CEvent.h"
+#include "flash/FlashEvent.h"
 #include "model/IBank.h"
 #include "model/SoundBank.h"
 #include "tests/support/ScratchFolder.h"
@@ -20,7 +20,7 @@ protected:
     void keepSecondBank()
     {
         bank.setName("Toms");
-        const std::vector<CEvent*>& events = bank.createEvents(0);
+        const std::vector<FlashEvent*>& events = bank.createEvents(0);
         const std::array<std::uint64_t, 2> fingerprints = DeviceRecord::blockFingerprints(bank, 0);
         for (std::size_t which = 0; which < 2; ++which) {
             ASSERT_TRUE(record.remember(2 + which, fingerprints[which]));
@@ -64,7 +64,7 @@ TEST_F(DeviceContentsTest, AKeptBankReadsBackWithItsNamesAndOnlyWhileTheRecordVo
     // Without a folder nothing is kept on disk, and keeping still works in memory.
     DeviceRecord inMemory("", usb);
     DeviceContents memoryOnly(inMemory);
-    const std::vector<CEvent*>& events = bank.createEvents(0);
+    const std::vector<FlashEvent*>& events = bank.createEvents(0);
     EXPECT_TRUE(memoryOnly.keep(0, *events[0], *events[1], bank));
 }
 
@@ -121,7 +121,7 @@ TEST_F(DeviceContentsTest, ADamagedShortOrForeignFileYieldsNothingWrong)
 // its file, and left as it is; once it is gone, the write goes through.
 TEST_F(DeviceContentsTest, ARecordOrCopyWhoseFileIsNoRegularFileSaysWhichAndWhy)
 {
-    const std::vector<CEvent*>& events = bank.createEvents(0);
+    const std::vector<FlashEvent*>& events = bank.createEvents(0);
     const auto fifo = [](const std::string& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); };
     const auto directory = [](const std::string& path) { std::filesystem::create_directory(path); };
     std::filesystem::create_directories(folder);

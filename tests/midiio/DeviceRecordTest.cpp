@@ -1,6 +1,6 @@
 // The device record on disk, and the output identities it is kept by.
 #include "midiio/DeviceRecord.h"
-#include "content/CContent.h"
+#include "content/SlotContent.h"
 #include "midiio/MidiDestinations.h"
 #include "midiio/MidiPortIdentity.h"
 #include "model/SoundBank.h"

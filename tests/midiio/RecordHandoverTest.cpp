@@ -2,7 +2,7 @@
 // the device's contents and its pacing, all or nothing. The question for a unit in a new socket is
 // tested where it is asked (zylox send, the editor).
 #include "midiio/RecordHandover.h"
-#include "flash/CEvent.h"
+#include "flash/FlashEvent.h"
 #include "midiio/DeviceContents.h"
 #include "midiio/DeviceRecord.h"
 #include "model/SoundBank.h"
@@ -24,7 +24,7 @@ protected:
     {
         DeviceRecord record(folder, device);
         DeviceContents contents(record);
-        const std::vector<CEvent*>& events = bank.createEvents(0);
+        const std::vector<FlashEvent*>& events = bank.createEvents(0);
         const std::array<std::uint64_t, 2> fingerprints = DeviceRecord::blockFingerprints(bank, 0);
         for (std::size_t which = 0; which < 2; ++which) {
             ASSERT_TRUE(record.remember(2 + which, fingerprints[which]));

@@ -1,13 +1,13 @@
 // Transmissions of several banks on the loopback service and the virtual clock: stop at several
 // points with the account of what the device holds, failures, the device record, the time left.
 #include "midiio/TransmissionRun.h"
-#include "content/CMessage.h"
-#include "flash/CEvent.h"
+#include "content/SysexMessage.h"
+#include "flash/FlashEvent.h"
 #include "midiio/BankBlocks.h"
 #include "midiio/BankTransmitter.h"
 #include "midiio/DeviceContents.h"
 #include "midiio/DeviceRecord.h"
-#include "model/CFirmware.h"
+#include "model/FirmwareBank.h"
 #include "model/SoundBank.h"
 #include "tests/support/DeviceSimulator.h"
 #include "tests/support/LoopbackMidiService.h"
@@ -152,7 +152,7 @@ TEST_F(TransmissionRunTest, AStopInTheSecondBlockIsAccountedForAndResumeStartsTh
 std::vector<std::vector<std::uint8_t>> dumpOf(IBank& bank)
 {
     std::vector<std::vector<std::uint8_t>> dump;
-    for (const CEvent* event : bank.createEvents(0))
+    for (const FlashEvent* event : bank.createEvents(0))
         dump.push_back(event->getData());
     return dump;
 }
@@ -234,11 +234,11 @@ TEST_F(TransmissionRunTest, ARecordOrCopyThatIsNoRegularFileIsNamedInTheAccount)
 
 TEST_F(TransmissionRunTest, AFirmwareBankWithASlotNoSendCanUseIsNotSentAndTheRecordKeepsWhatItKnew)
 {
-    const CFirmware factory;
+    const FirmwareBank factory;
     const std::vector<std::uint8_t> leftOver{0xF0, 0x79, 0x08, 0xF7};
-    CMessage presets(leftOver.data(), leftOver.size());
-    CFirmware firmware;
-    ASSERT_TRUE(firmware.setContents({&presets, const_cast<CContent*>(factory.getContent(1))}));
+    SysexMessage presets(leftOver.data(), leftOver.size());
+    FirmwareBank firmware;
+    ASSERT_TRUE(firmware.setContents({&presets, const_cast<SlotContent*>(factory.getContent(1))}));
     record.remember(62, 42);
 
     EXPECT_EQ(run.run({{0, &banks[0]}, {31, &firmware}}), End::Failed);

@@ -1,6 +1,6 @@
-#include "content/CContent.h"
+#include "content/SlotContent.h"
 #include "midiio/BankTransmitter.h"
-#include "model/CFirmware.h"
+#include "model/FirmwareBank.h"
 #include "model/SoundBank.h"
 #include "tests/support/DeviceSimulator.h"
 #include "tests/support/LoopbackMidiService.h"
@@ -170,7 +170,7 @@ TEST_F(TransportTest, BanksArriveIntactOnTheirChannels)
 {
     auto wrapper = wrapperFor();
     SoundBank first(0), seventh(7), last(30);
-    CFirmware firmware;
+    FirmwareBank firmware;
     // A negative channel is cut to its low bits: -13 is channel 3.
     const bool allSent = wrapper->transmitBank(first, 3) && wrapper->transmitBank(seventh, 3)
                          && wrapper->transmitBank(last, -13) && wrapper->transmitBank(firmware, 3);

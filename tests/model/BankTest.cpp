@@ -1,8 +1,8 @@
-#include "content/CMessage.h"
-#include "flash/CEvent.h"
-#include "model/CFirmware.h"
+#include "content/SysexMessage.h"
+#include "flash/FlashEvent.h"
 #include "model/FactoryBank.h"
 #include "model/FactoryData.h"
+#include "model/FirmwareBank.h"
 #include "model/SoundBank.h"
 #include "tests/support/Bytes.h"
 #include "tests/support/PrintedContent.h"
@@ -68,14 +68,14 @@ TEST(FactorySoundBanks, EachItsOwnImageStartingAndEndingOnTheZeroLineUnclipped)
 TEST(SoundBank, DumpRoundTripsEveryByteValueIntoACloneThatRefusesWhatCannotFillItAndGuardsItsSlots)
 {
     SoundBank seven(7);
-    const std::vector<CEvent*>& stale = seven.createEvents(0);
+    const std::vector<FlashEvent*>& stale = seven.createEvents(0);
     for (std::uint16_t slot = 0; slot < 6; ++slot) {
-        Bytes& bytes = const_cast<CContent*>(seven.getContent(slot))->getData();
+        Bytes& bytes = const_cast<SlotContent*>(seven.getContent(slot))->getData();
         for (std::size_t i = 0; i < bytes.size(); ++i)
             bytes[i] = static_cast<std::uint8_t>(i * 31 + slot);
     }
     // A second call replaces the events in the same list and sees the slots as they are now.
-    const std::vector<CEvent*>& events = seven.createEvents(16 + 9);
+    const std::vector<FlashEvent*>& events = seven.createEvents(16 + 9);
     EXPECT_EQ(&events, &stale);
     Bytes heads;
     for (std::size_t i = 0; i < 4; ++i) {
@@ -91,13 +91,13 @@ TEST(SoundBank, DumpRoundTripsEveryByteValueIntoACloneThatRefusesWhatCannotFillI
     EXPECT_EQ(Bytes(events[3]->getData().begin() + 5, events[3]->getData().begin() + 7), (Bytes{0, 4}));
     EXPECT_EQ(Bytes(events[3]->getData().begin() + 65541, events[3]->getData().begin() + 65543), (Bytes{0, 5}));
 
-    CContent* first = events[1]->getMessage();
-    const std::unique_ptr<CContent> shortMessage(events[3]->getMessage()->clone());
+    SlotContent* first = events[1]->getMessage();
+    const std::unique_ptr<SlotContent> shortMessage(events[3]->getMessage()->clone());
     shortMessage->getData().pop_back();
     SoundBank two(2);
     two.setName("kept");
     const std::unique_ptr<IBank> target(SoundBank(1).cloneOf(two));
-    for (const std::vector<CContent*>& refused : std::vector<std::vector<CContent*>>{
+    for (const std::vector<SlotContent*>& refused : std::vector<std::vector<SlotContent*>>{
              {}, {first}, {first, shortMessage.get()}, {shortMessage.get(), first}, {first, nullptr}})
         EXPECT_FALSE(target->setContents(refused)) << refused.size();
     EXPECT_EQ(target->getIndex(), 2);
@@ -143,7 +143,7 @@ TEST(SoundBank, PutSoundTakesExactlyASampleSlotsLengthOfBytesAndRefusesEverythin
     EXPECT_EQ(imageOf(*copy), imageOf(bank));
 
     // A firmware slot holds messages, never a rendered sound.
-    CFirmware firmware;
+    FirmwareBank firmware;
     const Bytes message = firmware.getContent(0)->getData();
     EXPECT_FALSE(firmware.putSound(0, Bytes(message.size(), 0x80), "noise"));
     EXPECT_EQ(firmware.getContent(0)->getData(), message);
@@ -153,9 +153,9 @@ TEST(FirmwareBank, DumpsItsStoredMessagesTakesCopiesOfTwoAndPrintsEveryField)
 {
     const Bytes presets = deviceMessage(1024, 0x01);
     const Bytes os = deviceMessage(1024, 0x02);
-    CFirmware bank;
+    FirmwareBank bank;
     bank.setIndex(3);
-    const std::vector<CEvent*>& events = bank.createEvents(9);
+    const std::vector<FlashEvent*>& events = bank.createEvents(9);
     // The firmware sends its stored messages to the last two blocks on any channel, whatever its index.
     EXPECT_EQ(events[0]->getData(), (Bytes{0xF0, 0x31, 0x0D, 0x79, 0x3E, 0xF7}));
     EXPECT_EQ(events[2]->getData(), (Bytes{0xF0, 0x31, 0x0D, 0x79, 0x3F, 0xF7}));
@@ -176,11 +176,11 @@ TEST(FirmwareBank, DumpsItsStoredMessagesTakesCopiesOfTwoAndPrintsEveryField)
     EXPECT_EQ(events[1]->getMessage(), bank.getContent(0));
     EXPECT_EQ(bank.getContent(0)->getSize(), 130950u);
     // A factory chunk without F7 would be taken whole, never read past.
-    EXPECT_EQ(CFirmware::messageLength(Bytes{0xF0, 0x31, 0x40, 0x00, 0x00}), 5u);
-    EXPECT_EQ(CFirmware::messageLength(Bytes{0xF0, 0xF7, 0x00, 0xF7}), 2u);
+    EXPECT_EQ(FirmwareBank::messageLength(Bytes{0xF0, 0x31, 0x40, 0x00, 0x00}), 5u);
+    EXPECT_EQ(FirmwareBank::messageLength(Bytes{0xF0, 0xF7, 0x00, 0xF7}), 2u);
     // The given messages are gone once the call returns.
-    ASSERT_TRUE(bank.setContents({std::make_unique<CMessage>(presets.data(), presets.size()).get(),
-                                  std::make_unique<CMessage>(os.data(), os.size()).get()}));
+    ASSERT_TRUE(bank.setContents({std::make_unique<SysexMessage>(presets.data(), presets.size()).get(),
+                                  std::make_unique<SysexMessage>(os.data(), os.size()).get()}));
     bank.setContentName(1, "new OS");
     // Each content prints itself with its dump (ContentPrint, Events); here the bank's own fields.
     const auto expectPrint = [&](const IBank& shown) {
@@ -208,7 +208,7 @@ TEST(FirmwareBank, DumpsItsStoredMessagesTakesCopiesOfTwoAndPrintsEveryField)
 
 TEST(FlashBlocks, EachBankTakesOnlyMessagesForItsOwnBlocks)
 {
-    const CFirmware factoryFirmware;
+    const FirmwareBank factoryFirmware;
     const Bytes presets = factoryFirmware.getContent(0)->getData();
     const Bytes os = factoryFirmware.getContent(1)->getData();
     Bytes unclean = flashWrite(14);
@@ -234,12 +234,12 @@ TEST(FlashBlocks, EachBankTakesOnlyMessagesForItsOwnBlocks)
         SCOPED_TRACE(
             ::testing::PrintToString(Bytes(first.begin(), first.begin() + std::min<std::size_t>(first.size(), 5))) + " "
             + ::testing::PrintToString(Bytes(second.begin(), second.begin() + 5)));
-        CMessage a(first.data(), first.size());
-        CMessage b(second.data(), second.size());
+        SysexMessage a(first.data(), first.size());
+        SysexMessage b(second.data(), second.size());
         SoundBank sound(3);
         EXPECT_EQ(sound.setContents({&a, &b}), soundIndex >= 0);
         EXPECT_EQ(sound.getIndex(), soundIndex >= 0 ? soundIndex : 3);
-        CFirmware firmware;
+        FirmwareBank firmware;
         EXPECT_EQ(firmware.setContents({&a, &b}), firmwareTakes);
         EXPECT_EQ(imageOf(firmware), firmwareTakes ? concat({first, second}) : imageOf(factoryFirmware));
     }
@@ -248,7 +248,7 @@ TEST(FlashBlocks, EachBankTakesOnlyMessagesForItsOwnBlocks)
 TEST(FlashBlocks, FirmwareSlotsTakeOnlyAMessageASendCanPutIntoTheirBlock)
 {
     using Refusal = audio::ImportResult::Refusal;
-    const CFirmware factory;
+    const FirmwareBank factory;
     const Bytes presets = factory.getContent(0)->getData();
     const Bytes os = factory.getContent(1)->getData();
     Bytes foreignIdentifier = deviceMessage(2000);
@@ -294,7 +294,7 @@ TEST(FlashBlocks, FirmwareSlotsTakeOnlyAMessageASendCanPutIntoTheirBlock)
     for (const auto& [file, slot, refusal, length] : cases) {
         SCOPED_TRACE(::testing::PrintToString(Bytes(file.begin(), file.begin() + 5)) + " "
                      + std::to_string(file.size()));
-        CFirmware firmware;
+        FirmwareBank firmware;
         const Bytes before = imageOf(firmware);
         const audio::ImportResult result = firmware.importContent(slot, file, "new.syx", {});
         EXPECT_EQ(result ? std::nullopt : std::optional(result.refusal), refusal);
@@ -313,11 +313,11 @@ TEST(FlashBlocks, FirmwareSlotsTakeOnlyAMessageASendCanPutIntoTheirBlock)
 // bytes), as a bank file saved then still holds it.
 TEST(FlashBlocks, AFirmwareBankFromAnOlderFileOpensButIsNeverSentWithASlotNoImportTakes)
 {
-    const CFirmware factory;
+    const FirmwareBank factory;
     const Bytes leftOver{0xF0, 0x79, 0x08, 0xF7};
-    CMessage presets(leftOver.data(), leftOver.size());
-    CFirmware firmware;
-    ASSERT_TRUE(firmware.setContents({&presets, const_cast<CContent*>(factory.getContent(1))}));
+    SysexMessage presets(leftOver.data(), leftOver.size());
+    FirmwareBank firmware;
+    ASSERT_TRUE(firmware.setContents({&presets, const_cast<SlotContent*>(factory.getContent(1))}));
     EXPECT_EQ(firmware.sendRefusal().value_or(SlotRefusal{}).describe(),
               "PRESETS holds a System Exclusive message that is not in the ZYLOX 515's own form; "
               "PRESETS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes "
@@ -325,19 +325,19 @@ TEST(FlashBlocks, AFirmwareBankFromAnOlderFileOpensButIsNeverSentWithASlotNoImpo
     EXPECT_FALSE(factory.sendRefusal());
     EXPECT_FALSE(SoundBank(4).sendRefusal());
     const Bytes tiny{0xF0, 0x31, 0x7E, 0x38, 0xF7};
-    CMessage os(tiny.data(), tiny.size());
-    ASSERT_TRUE(firmware.setContents({const_cast<CContent*>(factory.getContent(0)), &os}));
+    SysexMessage os(tiny.data(), tiny.size());
+    ASSERT_TRUE(firmware.setContents({const_cast<SlotContent*>(factory.getContent(0)), &os}));
     EXPECT_EQ(firmware.sendRefusal().value_or(SlotRefusal{}).describe(),
               "OS holds a System Exclusive message of 5 bytes; OS takes one ZYLOX 515 System "
               "Exclusive message of 1,024 to 131,078 bytes for flash block 63");
     // Saved with the two messages swapped, as an import let them be until now.
     ASSERT_TRUE(firmware.setContents(
-        {const_cast<CContent*>(factory.getContent(1)), const_cast<CContent*>(factory.getContent(0))}));
+        {const_cast<SlotContent*>(factory.getContent(1)), const_cast<SlotContent*>(factory.getContent(0))}));
     EXPECT_EQ(firmware.sendRefusal().value_or(SlotRefusal{}).describe(),
               "PRESETS holds the OS message; PRESETS takes the PRESETS "
               "message, which begins F0 31 40 38 00, for flash block 62");
     ASSERT_TRUE(firmware.setContents(
-        {const_cast<CContent*>(factory.getContent(0)), const_cast<CContent*>(factory.getContent(0))}));
+        {const_cast<SlotContent*>(factory.getContent(0)), const_cast<SlotContent*>(factory.getContent(0))}));
     EXPECT_EQ(firmware.sendRefusal().value_or(SlotRefusal{}).describe(),
               "OS holds the PRESETS message; OS takes the OS message, "
               "which begins F0 31 7F 38 10, for flash block 63");

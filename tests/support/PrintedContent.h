@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/CContent.h"
+#include "content/SlotContent.h"
 
 #include <sstream>
 #include <string>
@@ -13,8 +13,8 @@ inline std::string addressOf(const void* object)
     return text.str();
 }
 
-// What a content's print writes before its hex dump ("CMessage" or "DeviceSample").
-inline std::string printedContent(const char* className, const CContent& content)
+// What a content's print writes before its hex dump ("SysexMessage" or "DeviceSample").
+inline std::string printedContent(const char* className, const SlotContent& content)
 {
     return std::string(className) + " <" + addressOf(&content) + ">:\nm_data: $" + addressOf(content.getData().data())
            + "\tsize: " + std::to_string(content.getSize()) + "\n";

@@ -2,7 +2,7 @@
 
 // What the guests that send through a real driver share: the bytes a transmitter must put on the
 // wire, a bank sent in the time its wire and pauses take, and the comparison of what arrived.
-#include "flash/CEvent.h"
+#include "flash/FlashEvent.h"
 #include "midiio/BankTransmitter.h"
 #include "model/SoundBank.h"
 
@@ -46,7 +46,7 @@ inline Bytes wireOf(std::uint16_t bank, std::int32_t channel)
 {
     Bytes bytes = notesOff();
     SoundBank sound(bank);
-    for (const CEvent* event : sound.createEvents(static_cast<std::uint16_t>(channel)))
+    for (const FlashEvent* event : sound.createEvents(static_cast<std::uint16_t>(channel)))
         bytes.insert(bytes.end(), event->getData().begin(), event->getData().end());
     return bytes;
 }

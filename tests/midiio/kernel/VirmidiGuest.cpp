@@ -5,8 +5,8 @@
 // as a user runs it there: --port by a part of a name, and Ctrl-C in the middle of a bank. That a
 // bank arrives in its wire time is the serial and USB guests' to show, on drivers that carry it to
 // a wire.
-#include "content/CContent.h"
-#include "flash/CEvent.h"
+#include "content/SlotContent.h"
+#include "flash/FlashEvent.h"
 #include "midiio/AlsaMidiService.h"
 #include "midiio/BankTransmitter.h"
 #include "midiio/DeviceRecord.h"
@@ -150,7 +150,7 @@ bool aChangedLastSlotSendsTheSecondBlockAlone(int card)
     const std::vector<RowBank> differ = record.differing({{4, &changed}}, 0);
     const bool secondOnly = differ.size() == 1 && differ[0].blocks == kSecondBlock;
     const bool block = secondOnly && run.run(differ) == TransmissionAccount::End::Sent;
-    const std::vector<CEvent*>& events = changed.createEvents(0);
+    const std::vector<FlashEvent*>& events = changed.createEvents(0);
     guest::Bytes expected = events[2]->getData();
     expected.insert(expected.end(), events[3]->getData().begin(), events[3]->getData().end());
     std::printf("blocks: the whole bank %s (%zu bytes arrived), then %s\n", whole ? "sent" : "FAILED", first.size(),

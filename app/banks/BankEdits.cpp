@@ -1,0 +1,302 @@
+#include "app/banks/BankEdits.h"
+
+#include "app/banks/ImportWording.h"
+#include "app/banks/SoundPanel.h"
+#include "app/common/ShownNames.h"
+#include "app/document/WorkingBanks.h"
+#include "app/files/FilePanels.h"
+#include "app/settings/ImportPreferences.h"
+#include "audio/DeviceRate.h"
+#include "audio/SlotImport.h"
+#include "audio/SoundFileTypes.h"
+#include "content/SlotContent.h"
+#include "midifile/MemorySource.h"
+#include "midifile/SourceFileReader.h"
+#include "model/IBank.h"
+#include "model/NameRefusal.h"
+
+#include <cmath>
+
+namespace {
+
+// A slot's own bytes as a source: 8-bit mono at the device's rate.
+std::shared_ptr<const audio::DecodedSound> slotSound(const std::vector<std::uint8_t>& bytes)
+{
+    auto sound = std::make_shared<audio::DecodedSound>();
+    sound->frames = audio::PcmFrames(1, 8, true, audio::kDeviceRate);
+    sound->frames.assign(bytes.begin(), bytes.end());
+    sound->wholeFrames = bytes.size();
+    sound->failure.kind = audio::ImportResult::Kind::Sound;
+    return sound;
+}
+
+// Why a name is not kept, in the window's language, from the core's reason.
+QString reasonOf(const NameRefusal& refused)
+{
+    if (refused.why == NameRefusal::Why::ZeroByte)
+        return BankEdits::tr("the new name holds a zero byte (U+0000), which would end the name in a bank file");
+    return BankEdits::tr("the new name is %1 bytes long; a bank or slot name holds at most %2 bytes of UTF-8, as a "
+                         "file's name does")
+        .arg(refused.length)
+        .arg(NameRefusal::kLongestName);
+}
+
+} // namespace
+
+BankEdits::BankEdits(IDialogs& dialogs, FilePanels& panels, const ImportPreferences& preferences, WorkingBanks& banks,
+                     ISoundOutput& output, QWidget& window)
+    : QObject(&window)
+    , m_dialogs(dialogs)
+    , m_panels(panels)
+    , m_preferences(preferences)
+    , m_banks(banks)
+    , m_output(output)
+    , m_window(window)
+    , m_contentImport(dialogs)
+{
+}
+
+BankEdits::~BankEdits() = default;
+
+void BankEdits::renameBank(std::size_t row, const std::string& name)
+{
+    if (name == m_banks.bank(row).getName())
+        return;
+    const QString number = QString::fromStdString(shownBankNumber(row));
+    if (refusesName(name, number))
+        return;
+    if (m_banks.edit({tr("Rename").toStdString(), tr("rename of %1").arg(number).toStdString()}, row, [&](IBank& bank) {
+            bank.setName(name.c_str());
+            return true;
+        }))
+        emit status(tr("Renamed %1 to \"%2\"").arg(number, QString::fromStdString(name)));
+}
+
+void BankEdits::renameSlot(std::size_t row, int slot, const std::string& name)
+{
+    const auto index = static_cast<std::uint16_t>(slot);
+    if (name == m_banks.bank(row).getContentName(index))
+        return;
+    const QString slotName = QString::fromStdString(slotOf(row, index));
+    if (refusesName(name, slotName))
+        return;
+    if (m_banks.edit({tr("Rename").toStdString(), tr("rename of %1").arg(slotName).toStdString()}, row,
+                     [&](IBank& bank) {
+                         bank.setContentName(index, name.c_str());
+                         return true;
+                     })) {
+        emit status(tr("Renamed %1 to \"%2\"").arg(slotName, QString::fromStdString(name)));
+        emit slotChanged(slot);
+    }
+}
+
+bool BankEdits::refusesName(const std::string& name, const QString& renamed)
+{
+    const std::optional<NameRefusal> refused = NameRefusal::of(name);
+    if (!refused)
+        return false;
+    // The field shows the name kept before the alert takes the focus from it: leaving the field
+    // then is no second rename.
+    emit nameRefused();
+    const QString text = tr("%1 keeps its name: %2.").arg(renamed, reasonOf(*refused));
+    m_dialogs.runAlert({IDialogs::AlertStyle::Critical,
+                        tr("Rename Failed").toStdString(),
+                        text.toStdString(),
+                        tr("OK").toStdString(),
+                        {},
+                        {}});
+    emit status(text);
+    return true;
+}
+
+void BankEdits::resetToFactory(std::size_t row, bool transferring)
+{
+    if (transferring) {
+        m_dialogs.runAlert({IDialogs::AlertStyle::Informational,
+                            tr("Reset to Default").toStdString(),
+                            tr("Don't Reset To Default any bank during sending or receiveing!").toStdString(),
+                            tr("OK").toStdString(),
+                            {},
+                            {}});
+        emit status(tr("Not reset: %1 stays as it is while banks are being sent")
+                        .arg(QString::fromStdString(shownBankNumber(row))));
+        return;
+    }
+    const std::string question
+        = tr("Give the bank \"%1\" back its factory name and sounds? What it holds now is replaced.")
+              .arg(QString::fromStdString(m_banks.bank(row).getName()))
+              .toStdString();
+    // Enter keeps the bank: what it holds is lost by a slip of the key otherwise.
+    if (m_dialogs.runAlert({IDialogs::AlertStyle::Question,
+                            tr("Reset to Default").toStdString(),
+                            question,
+                            tr("Reset").toStdString(),
+                            tr("Cancel").toStdString(),
+                            {},
+                            IDialogs::AlertReply::Alternate})
+        != IDialogs::AlertReply::Default)
+        return;
+    const QString number = QString::fromStdString(shownBankNumber(row));
+    m_banks.resetToFactory({tr("Reset").toStdString(), tr("reset of %1").arg(number).toStdString()}, row);
+    emit status(tr("Reset %1 to its factory name and sounds").arg(number));
+}
+
+void BankEdits::chooseImport(std::size_t row, int slot)
+{
+    const IBank& bank = m_banks.bank(row);
+    const SlotContent* content = bank.getContent(static_cast<std::uint16_t>(slot));
+    if (content == nullptr)
+        return;
+    // The panel names the slot: with Ctrl+1 to Ctrl+6 nothing else on screen says which one it fills.
+    const QString title = tr("Import into %1 slot %2, %3")
+                              .arg(QString::fromStdString(shownBankNumber(row)))
+                              .arg(slot + 1)
+                              .arg(QString::fromStdString(bank.getContentLabel(static_cast<std::uint16_t>(slot))));
+    // Sounds first for a sample slot; a firmware slot takes System Exclusive files of any name.
+    const std::string path = m_panels.open(Settings::Folder::Import,
+                                           content->isSample() ? audio::soundFileTypes() : std::vector<std::string>{},
+                                           title.toStdString());
+    if (!path.empty())
+        importFile(row, static_cast<std::uint16_t>(slot), path, true);
+}
+
+void BankEdits::importChosen(std::size_t row, int slot, const std::string& path)
+{
+    importFile(row, static_cast<std::uint16_t>(slot), path, true);
+}
+
+void BankEdits::import(std::size_t row, int slot, const std::string& path)
+{
+    importFile(row, static_cast<std::uint16_t>(slot), path, false);
+}
+
+void BankEdits::importFile(std::size_t row, std::uint16_t slot, const std::string& path, bool shapeFirst)
+{
+    const SlotContent* content = m_banks.bank(row).getContent(slot);
+    if (content == nullptr)
+        return;
+    // A regular file is read where the slot needs it, as often as needed. A FIFO or a device has
+    // nothing left for a second reading: it is held once, and an endless one stops at what the slot
+    // can use, a sample slot at a minute of source to keep.
+    SourceFileReader file(path);
+    const std::vector<std::uint8_t> streamed
+        = file.error() != 0 || file.seekable()
+              ? std::vector<std::uint8_t>{}
+              : file.bytesUpTo(content->isSample() ? keptSourceLimit(content->getSize()) : content->sourceLimit());
+    MemorySource held(streamed);
+    SourceReader& source = file.seekable() ? static_cast<SourceReader&>(file) : held;
+    if (file.error() != 0) {
+        m_contentImport.refuseUnreadable(path);
+        emit status(tr("Not imported: %1").arg(QString::fromStdString(m_contentImport.refusal())));
+        return;
+    }
+    const audio::SoundShape options = m_preferences.options();
+    if (content->isSample()) {
+        // A sound without a frame is refused as the import refuses it, not shown empty in the panel.
+        if (const auto decoded = decodeKept(source, content->getSize(), options);
+            *decoded && decoded->frames.frameCount() > 0) {
+            const SlotSource kept{decoded, path, options, fileStampOf(path).value_or(FileStamp{})};
+            if (shapeFirst)
+                return openPanel(row, slot, kept, shownFileName(path), "Import");
+            // Straight in, byte for byte as an import without a panel makes it.
+            const std::unique_ptr<IBank> scratch(m_banks.bank(row).clone());
+            if (const audio::ImportResult result = scratch->importContent(slot, source, path, options))
+                return put("Import", row, slot, scratch->getContent(slot)->getData(), shownFileName(path), kept,
+                           result);
+        }
+    }
+    audio::ImportResult result;
+    m_banks.edit(stepName("Import", row, slot), row, [&](IBank& bank) {
+        result = m_contentImport.import(bank, slot, path, source, options);
+        return static_cast<bool>(result);
+    });
+    if (result) {
+        emit status(ImportWording::line(result, QString::fromStdString(shownFileName(path)),
+                                        QString::fromStdString(m_banks.bank(row).getContentLabel(slot))));
+        emit slotChanged(slot);
+    } else if (!m_contentImport.refusal().empty())
+        emit status(tr("Not imported: %1").arg(QString::fromStdString(m_contentImport.refusal())));
+}
+
+void BankEdits::shape(std::size_t row, int slot)
+{
+    const auto index = static_cast<std::uint16_t>(slot);
+    const IBank& bank = m_banks.bank(row);
+    if (!bank.isSampleContent(index))
+        return;
+    const SlotSource* kept = m_banks.source(row, index);
+    openPanel(row, index,
+              kept != nullptr ? *kept : SlotSource{slotSound(bank.getContent(index)->getData()), {}, {}, {}},
+              bank.getContentName(index), "Shape");
+}
+
+void BankEdits::openPanel(std::size_t row, std::uint16_t slot, const SlotSource& source, const std::string& name,
+                          const std::string& what)
+{
+    if (!m_panel) {
+        m_panel = std::make_unique<SoundPanel>(m_output, &m_window);
+        connect(m_panel.get(), &QDialog::accepted, this, &BankEdits::applyPanel);
+    }
+    m_panelRow = row;
+    m_panelSlot = slot;
+    m_panelName = name;
+    m_panelStep = what;
+    const IBank& bank = m_banks.bank(row);
+    const QString title = tr("Shape \u201C%1\u201D for %2")
+                              .arg(QString::fromStdString(name), QString::fromStdString(bank.getContentLabel(slot)));
+    m_panel->start(source, bank.getContent(slot)->getSize(), title);
+}
+
+void BankEdits::applyPanel()
+{
+    const audio::RenderedSlot& rendered = m_panel->rendered();
+    if (!rendered.bytes.empty())
+        put(m_panelStep, m_panelRow, m_panelSlot, rendered.bytes, m_panelName, m_panel->source(), rendered.result);
+}
+
+StepName BankEdits::stepName(const std::string& what, std::size_t row, std::uint16_t slot) const
+{
+    const QString where = QString::fromStdString(slotOf(row, slot));
+    if (what == "Import")
+        return {tr("Import").toStdString(), tr("import into %1").arg(where).toStdString()};
+    return {tr("Shape").toStdString(), tr("shape of %1").arg(where).toStdString()};
+}
+
+std::string BankEdits::slotOf(std::size_t row, std::uint16_t slot) const
+{
+    return shownBankNumber(row) + " " + m_banks.bank(row).getContentLabel(slot);
+}
+
+void BankEdits::put(const std::string& what, std::size_t row, std::uint16_t slot, std::span<const std::uint8_t> bytes,
+                    const std::string& name, const SlotSource& source, const audio::ImportResult& result)
+{
+    const WorkingBanks::SoundPut put = m_banks.putSound(stepName(what, row, slot), row, slot, bytes, name, source);
+    if (!put.taken)
+        return;
+    QString line = ImportWording::line(result, QString::fromStdString(name),
+                                       QString::fromStdString(m_banks.bank(row).getContentLabel(slot)));
+    if (const QString warning = SoundPanel::warning(result); !warning.isEmpty())
+        line += QStringLiteral(" ") + warning;
+    const qulonglong budget = m_banks.sourceBudget() >> 20;
+    if (put.sourcesLetGo == 1)
+        line += tr(" To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and "
+                   "shaping it again starts from those.")
+                    .arg(budget);
+    else if (put.sourcesLetGo > 1)
+        line += tr(" To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes "
+                   "now, and shaping them again starts from those.")
+                    .arg(budget)
+                    .arg(put.sourcesLetGo);
+    emit status(line);
+    emit slotChanged(slot);
+    // A sound that broke off is in, and the user must hear of it before taking it for the file's whole sound.
+    if (result.cutShort && what == "Import")
+        m_dialogs.runAlert({IDialogs::AlertStyle::Warning,
+                            tr("Damaged or Cut Short").toStdString(),
+                            ImportWording::line(result, QString::fromStdString(name),
+                                                QString::fromStdString(m_banks.bank(row).getContentLabel(slot)))
+                                .toStdString(),
+                            tr("OK").toStdString(),
+                            {},
+                            {}});
+}

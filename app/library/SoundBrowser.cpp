@@ -1,0 +1,354 @@
+#include "app/library/SoundBrowser.h"
+
+#include "app/banks/BankEdits.h"
+#include "app/banks/BankSelection.h"
+#include "app/banks/BankView.h"
+#include "app/library/BrowserPlayer.h"
+#include "app/library/FavouriteFolders.h"
+#include "app/library/SoundFileModel.h"
+#include "app/library/SoundListing.h"
+#include "app/settings/Settings.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDockWidget>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace {
+
+const QString kVisibleKey = QStringLiteral("browser/visible");
+const QString kFolderKey = QStringLiteral("browser/folder");
+const QString kWidthKey = QStringLiteral("browser/width");
+// Wide enough for a file's name beside its length, rate and channels.
+constexpr int kFirstWidth = 330;
+constexpr int kWidestStored = 4000;
+
+// Where a first start opens: the user's music, else home.
+QString firstFolder()
+{
+    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    return !music.isEmpty() && QFileInfo(music).isDir() ? music : QDir::homePath();
+}
+
+// Room on the screen for the panel at its first width beside the bank's controls at their least,
+// with the window's frame.
+bool roomBeside(const QMainWindow& window)
+{
+    constexpr int kFrame = 16;
+    const QScreen* screen = window.screen();
+    return screen != nullptr
+           && screen->availableGeometry().width()
+                  >= window.centralWidget()->minimumSizeHint().width() + kFirstWidth + kFrame;
+}
+
+bool isPlainKey(const QKeyEvent& key, std::initializer_list<int> keys)
+{
+    return (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+           && std::find(keys.begin(), keys.end(), key.key()) != keys.end();
+}
+
+} // namespace
+
+SoundBrowser::SoundBrowser(QMainWindow& window, QAction* menuBefore, Settings& settings, ISoundOutput& output,
+                           Rooms rooms)
+    : QObject(&window)
+    , m_settings(settings)
+    , m_rooms(rooms)
+    , m_listing(new SoundListing(this))
+    , m_player(new BrowserPlayer(output, this))
+{
+    build(window, menuBefore);
+    connectParts();
+    const QString kept = m_settings.value(kFolderKey).toString();
+    goTo(!kept.isEmpty() && QFileInfo(kept).isDir() ? kept : firstFolder());
+}
+
+SoundBrowser::~SoundBrowser() = default;
+
+void SoundBrowser::build(QMainWindow& window, QAction* menuBefore)
+{
+    m_dock = new QDockWidget(tr("Sound Browser"), &window);
+    m_dock->setObjectName(QStringLiteral("dock_browser"));
+    m_dock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    auto* panel = new QWidget;
+    m_location = new QLineEdit;
+    m_location->setObjectName(QStringLiteral("textfield_browserFolder"));
+    m_location->setAccessibleName(tr("Folder"));
+    m_location->setToolTip(tr("The folder listed: type another and press Enter to go there"));
+
+    auto* favourites = new QListWidget;
+    favourites->setObjectName(QStringLiteral("list_favourites"));
+    favourites->setAccessibleName(tr("Favourite folders"));
+    favourites->setMaximumHeight(favourites->fontMetrics().height() * 4);
+    auto* add = new QPushButton(tr("&Add Folder"));
+    add->setObjectName(QStringLiteral("button_addFavourite"));
+    add->setToolTip(tr("Keep the folder listed among the favourites"));
+    // Every letter of the word is another control's mnemonic; Delete in the list removes too.
+    auto* remove = new QPushButton(tr("Remove"));
+    remove->setObjectName(QStringLiteral("button_removeFavourite"));
+    remove->setToolTip(tr("Take the selected folder off the favourites"));
+
+    makeTree();
+    makeFileList();
+    m_listingText = new QLabel;
+    m_listingText->setObjectName(QStringLiteral("text_browserListing"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    auto* split = new QSplitter(Qt::Vertical);
+    split->addWidget(m_tree);
+    split->addWidget(m_files);
+    split->setStretchFactor(1, 2);
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(m_location);
+    auto* favouritesLabel = new QLabel(tr("Favourites:"));
+    favouritesLabel->setBuddy(favourites);
+    layout->addWidget(favouritesLabel);
+    layout->addWidget(favourites);
+    layout->addLayout(buttons);
+    layout->addWidget(split, 1);
+    layout->addWidget(m_listingText);
+    m_dock->setWidget(panel);
+    window.addDockWidget(Qt::LeftDockWidgetArea, m_dock);
+    m_favourites = new FavouriteFolders(
+        m_settings, *favourites, *add, *remove, [this] { return m_folder; }, this);
+    makeViewMenu(window, menuBefore);
+}
+
+void SoundBrowser::makeTree()
+{
+    m_tree = new QTreeView;
+    m_tree->setObjectName(QStringLiteral("tree_folders"));
+    m_tree->setAccessibleName(tr("Folders"));
+    m_folders = new QFileSystemModel(m_tree);
+    m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    m_folders->setRootPath(QDir::rootPath());
+    m_tree->setModel(m_folders);
+    m_tree->setHeaderHidden(true);
+    for (int column = 1; column < m_folders->columnCount(); ++column)
+        m_tree->hideColumn(column);
+}
+
+void SoundBrowser::makeFileList()
+{
+    m_files = new QTreeView;
+    m_files->setObjectName(QStringLiteral("list_sounds"));
+    m_files->setAccessibleName(tr("Sound files"));
+    m_model = new SoundFileModel(m_files);
+    m_files->setModel(m_model);
+    m_files->setRootIsDecorated(false);
+    m_files->setUniformRowHeights(true);
+    m_files->setAllColumnsShowFocus(true);
+    m_files->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_files->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_files->setDragEnabled(true);
+    m_files->setDragDropMode(QAbstractItemView::DragOnly);
+    m_files->setDefaultDropAction(Qt::CopyAction);
+    m_files->header()->setStretchLastSection(false);
+    m_files->header()->setSectionResizeMode(SoundFileModel::Name, QHeaderView::Stretch);
+    for (const int column :
+         {SoundFileModel::Play, SoundFileModel::Length, SoundFileModel::Rate, SoundFileModel::Channels})
+        m_files->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    m_files->installEventFilter(this);
+}
+
+void SoundBrowser::makeViewMenu(QMainWindow& window, QAction* menuBefore)
+{
+    auto* view = new QMenu(tr("&View"), &window);
+    view->setObjectName(QStringLiteral("menu_view"));
+    QAction* toggle = m_dock->toggleViewAction();
+    toggle->setObjectName(QStringLiteral("menu_browser"));
+    toggle->setText(tr("Sound &Browser"));
+    toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    view->addAction(toggle);
+    window.menuBar()->insertMenu(menuBefore, view);
+    // Shown at a first start, as it is how sounds are found by ear, unless the screen is too small
+    // for it beside the bank's controls: those keep their room, and the View menu shows it.
+    m_dock->setVisible(m_settings.value(kVisibleKey, roomBeside(window)).toBool());
+    const int width = m_settings.value(kWidthKey, kFirstWidth).toInt();
+    window.resizeDocks({m_dock}, {width > 0 && width <= kWidestStored ? width : kFirstWidth}, Qt::Horizontal);
+    // The user's choice only: closing the window hides the panel too, which is no choice of the user's.
+    connect(toggle, &QAction::triggered, this, [this](bool shown) {
+        m_settings.setValue(kVisibleKey, shown);
+        if (shown)
+            m_files->setFocus();
+    });
+    m_dock->installEventFilter(this);
+}
+
+void SoundBrowser::connectParts()
+{
+    connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (!m_followingTree && current.isValid())
+            goTo(m_folders->filePath(current));
+    });
+    // The tree reads folders as it needs them: the folder listed comes into view once its parents are read.
+    // Its rows are sorted a moment after they are read, so the scroll waits for that too.
+    connect(m_folders, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if (m_folder.startsWith(loaded))
+            QTimer::singleShot(0, this, [this] { m_tree->scrollTo(m_folders->index(m_folder)); });
+    });
+    connect(m_dock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible && m_listed != m_folder)
+            listFolder();
+    });
+    connect(m_location, &QLineEdit::returnPressed, this, &SoundBrowser::goToTyped);
+    connect(m_favourites, &FavouriteFolders::chosen, this, &SoundBrowser::goTo);
+    connect(m_listing, &SoundListing::listed, this, [this](const QStringList& paths) {
+        m_model->setFiles(paths);
+        m_model->setPlayingRow(m_model->rowOf(m_player->playing()));
+        showListing(false);
+    });
+    connect(m_listing, &SoundListing::summarised, this,
+            [this](int first, const std::vector<audio::SoundSummary>& summaries) {
+                m_model->setSummaries(first, summaries);
+                showListing(false);
+            });
+    connect(m_listing, &SoundListing::finished, this, [this] { showListing(true); });
+    connect(m_player, &BrowserPlayer::playingChanged, this,
+            [this](const QString& path) { m_model->setPlayingRow(m_model->rowOf(path)); });
+    connect(m_player, &BrowserPlayer::status, this, &SoundBrowser::status);
+    connect(m_files, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (index.column() == SoundFileModel::Play)
+            m_player->toggle(m_model->path(index.row()));
+    });
+    connect(&m_rooms.bankView, &BankView::fileDroppedToShape, this, &SoundBrowser::importDropped);
+}
+
+void SoundBrowser::goTo(const QString& folder)
+{
+    const QString clean = QDir::cleanPath(QDir(folder).absolutePath());
+    if (!QFileInfo(clean).isDir()) {
+        emit status(tr("No folder \u201C%1\u201D: the browser stays in \u201C%2\u201D")
+                        .arg(QDir::toNativeSeparators(clean), QDir::toNativeSeparators(m_folder)));
+        m_location->setText(QDir::toNativeSeparators(m_folder));
+        return;
+    }
+    m_folder = clean;
+    m_settings.setValue(kFolderKey, clean);
+    m_location->setText(QDir::toNativeSeparators(clean));
+    m_followingTree = true;
+    const QModelIndex index = m_folders->index(clean);
+    m_tree->setCurrentIndex(index);
+    m_tree->scrollTo(index);
+    m_followingTree = false;
+    m_model->setFiles({});
+    // A hidden panel reads nothing: the folder is listed when the panel is first shown.
+    m_listed.clear();
+    if (!m_dock->isHidden())
+        listFolder();
+}
+
+void SoundBrowser::listFolder()
+{
+    m_listed = m_folder;
+    m_listingText->setText(tr("Reading the folder\u2026"));
+    m_listing->list(m_folder);
+}
+
+void SoundBrowser::goToTyped()
+{
+    goTo(QDir::fromNativeSeparators(m_location->text().trimmed()));
+}
+
+void SoundBrowser::showListing(bool finished)
+{
+    const int files = m_model->rowCount();
+    const int read = m_model->summarisedCount();
+    if (!finished) {
+        m_listingText->setText(tr("Reading %1 of %2 files\u2026").arg(read).arg(files));
+        return;
+    }
+    if (files == 0) {
+        m_listingText->setText(tr("No sound files in this folder"));
+        return;
+    }
+    const int sounds = m_model->soundCount();
+    QString text = sounds == 1 ? tr("1 sound") : tr("%1 sounds").arg(sounds);
+    if (files > sounds)
+        text += files - sounds == 1 ? tr(", 1 file not a sound") : tr(", %1 files not sounds").arg(files - sounds);
+    m_listingText->setText(text);
+}
+
+bool SoundBrowser::eventFilter(QObject* watched, QEvent* event)
+{
+    // The panel's own close button.
+    if (watched == m_dock && event->type() == QEvent::Close)
+        m_settings.setValue(kVisibleKey, false);
+    // The width the user left it at, while it is on show.
+    if (watched == m_dock && event->type() == QEvent::Resize && m_dock->isVisible())
+        m_settings.setValue(kWidthKey, m_dock->width());
+    if (watched == m_files && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        const bool space = isPlainKey(key, {Qt::Key_Space});
+        const bool enter = isPlainKey(key, {Qt::Key_Return, Qt::Key_Enter});
+        if (space || enter) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress) {
+                if (space)
+                    playCurrent();
+                else
+                    importChosen();
+            }
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SoundBrowser::playCurrent()
+{
+    const QModelIndex current = m_files->currentIndex();
+    if (current.isValid())
+        m_player->toggle(m_model->path(current.row()));
+}
+
+std::vector<std::string> SoundBrowser::chosenFiles() const
+{
+    QModelIndexList rows = m_files->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::vector<std::string> paths;
+    for (const QModelIndex& row : rows)
+        paths.push_back(QFile::encodeName(m_model->path(row.row())).toStdString());
+    return paths;
+}
+
+void SoundBrowser::importChosen()
+{
+    const std::vector<std::string> files = chosenFiles();
+    const int slot = m_rooms.bankView.selectedSlot();
+    if (files.empty() || slot < 0)
+        return;
+    if (files.size() > 1)
+        return m_rooms.bankView.fill(slot, files);
+    importDropped(slot, files.front());
+}
+
+void SoundBrowser::importDropped(int slot, const std::string& path)
+{
+    m_rooms.bankView.commitTypedName();
+    const int row = m_rooms.selection.currentRow();
+    if (row >= 0)
+        m_rooms.edits.importChosen(static_cast<std::size_t>(row), slot, path);
+}

@@ -1,0 +1,166 @@
+#include "app/transfer/DeviceContentsSaving.h"
+
+#include "app/files/SaveWording.h"
+#include "app/transfer/OutputList.h"
+#include "bankfile/BankFile.h"
+#include "midiio/DeviceContents.h"
+#include "midiio/DeviceRecord.h"
+#include "midiio/MidiDestinations.h"
+#include "midiio/TransmissionAccount.h"
+#include "model/BankNumber.h"
+#include "model/IBank.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <vector>
+
+DeviceContentsSaving::DeviceContentsSaving(IDialogs& dialogs, OutputList& outputs, QWidget& window, QMenu& menu,
+                                           QAction* after)
+    : QObject(&window)
+    , m_dialogs(dialogs)
+    , m_outputs(outputs)
+{
+    auto* action = new QAction(tr("Save &Device Contents…"), &window);
+    action->setObjectName(QStringLiteral("menu_saveDeviceContents"));
+    const QList<QAction*> actions = menu.actions();
+    const qsizetype next = actions.indexOf(after) + 1;
+    menu.insertAction(next > 0 && next < actions.size() ? actions[next] : nullptr, action);
+    connect(action, &QAction::triggered, this, &DeviceContentsSaving::save);
+}
+
+void DeviceContentsSaving::alert(IDialogs::AlertStyle style, const QString& message)
+{
+    m_dialogs.runAlert(
+        {style, tr("Save Device Contents").toStdString(), message.toStdString(), tr("OK").toStdString()});
+}
+
+void DeviceContentsSaving::save()
+{
+    if (const std::optional<Device> device = deviceToSave())
+        saveContentsOf(*device);
+}
+
+std::optional<DeviceContentsSaving::Device> DeviceContentsSaving::deviceToSave()
+{
+    const std::string folder = DeviceRecord::defaultFolder();
+    const auto knownRowsOf = [&folder](const MidiPortIdentity& device) {
+        const DeviceRecord record(folder, device);
+        return DeviceContents(record).knownRows();
+    };
+    const MidiPortIdentity output = m_outputs.chosen();
+    if (!output.empty() && !knownRowsOf(output).empty())
+        return Device{output, m_outputs.nameOf(output)};
+    // The copy is saved without its device plugged in: any device of which a bank is known will do.
+    std::vector<MidiPortIdentity> devices;
+    std::vector<std::vector<std::size_t>> known;
+    for (const MidiPortIdentity& device : DeviceRecord::recorded(folder)) {
+        if (std::vector<std::size_t> rows = knownRowsOf(device); !rows.empty()) {
+            devices.push_back(device);
+            known.push_back(std::move(rows));
+        }
+    }
+    const QString chosen = m_outputs.nameOf(output);
+    // The copies need no output, nor a MIDI system: without one chosen, any device's will do.
+    if (devices.empty()) {
+        alert(IDialogs::AlertStyle::Informational,
+              output.empty() ? tr("No bank of any device is known: a bank is known once it has been sent to the device "
+                                  "completely.")
+                             : tr("No bank of %1 is known: a bank is known once it has been sent to the device "
+                                  "completely.")
+                                   .arg(chosen));
+        return std::nullopt;
+    }
+    const std::vector<std::string> names = MidiDestinations::listedNames(devices);
+    std::vector<std::string> items;
+    for (std::size_t index = 0; index < devices.size(); ++index)
+        items.push_back(tr("%1 (known: %2)")
+                            .arg(QString::fromStdString(names[index]),
+                                 QString::fromStdString(TransmissionAccount::rowList(known[index])))
+                            .toStdString());
+    const QString label = output.empty()
+                              ? tr("Save what is known of which device?")
+                              : tr("No bank of %1 is known. Save what is known of which device?").arg(chosen);
+    const int picked = m_dialogs.runPick({tr("Save Device Contents").toStdString(), label.toStdString(), items});
+    if (picked < 0 || static_cast<std::size_t>(picked) >= devices.size())
+        return std::nullopt;
+    const auto index = static_cast<std::size_t>(picked);
+    return Device{devices[index], QString::fromStdString(names[index])};
+}
+
+void DeviceContentsSaving::saveContentsOf(const Device& chosen)
+{
+    const QString& device = chosen.name;
+    const DeviceRecord record(DeviceRecord::defaultFolder(), chosen.identity);
+    const DeviceContents contents(record);
+    std::vector<std::unique_ptr<IBank>> banks;
+    std::vector<std::size_t> unknown;
+    for (std::size_t row = 0; row < DeviceRecord::kRows; ++row) {
+        if (std::unique_ptr<IBank> bank = contents.bank(row))
+            banks.push_back(std::move(bank));
+        else
+            unknown.push_back(row);
+    }
+    // Another program may have changed the record since it was chosen.
+    if (banks.empty()) {
+        alert(
+            IDialogs::AlertStyle::Informational,
+            tr("No bank of %1 is known: a bank is known once it has been sent to the device completely.").arg(device));
+        return;
+    }
+
+    BankFile file;
+    if (unknown.empty()) {
+        const std::string path = m_dialogs.runSavePanel({"mid"}, tr("Device contents").toStdString() + ".mid");
+        if (path.empty())
+            return;
+        std::vector<IBank*> all;
+        for (const auto& bank : banks)
+            all.push_back(bank.get());
+        if (!file.saveBanks(all, path)) {
+            alert(IDialogs::AlertStyle::Critical,
+                  tr("%1 could not be saved (%2).")
+                      .arg(QString::fromStdString(path), SaveWording::failure(file.saveFailure())));
+            return;
+        }
+        emit status(tr("Saved all banks of %1 to %2").arg(device, QString::fromStdString(path)));
+        return;
+    }
+    // A bank file holds one bank or all 32: the known banks can only go one to a file.
+    const QString count = QString::number(banks.size());
+    const QString unknownBanks = QString::fromStdString(TransmissionAccount::rowList(unknown));
+    const QString question
+        = banks.size() == 1
+              ? tr("Not known on %1: %2.\nA bank file holds one bank or all 32: save the known bank as a "
+                   "one-bank file into a folder?")
+                    .arg(device, unknownBanks)
+              : tr("Not known on %1: %2.\nA bank file holds one bank or all 32: save the %3 known banks as "
+                   "one-bank files into a folder?")
+                    .arg(device, unknownBanks, count);
+    if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Save Device Contents").toStdString(),
+                            question.toStdString(), tr("Save into Folder…").toStdString(), tr("Cancel").toStdString()})
+        != IDialogs::AlertReply::Default)
+        return;
+    // The panel names the folder, which is made if need be.
+    const std::string folder = m_dialogs.runSavePanel({}, tr("Device contents").toStdString());
+    if (folder.empty())
+        return;
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    for (const auto& bank : banks) {
+        const std::string path = folder + "/" + BankNumber::of(bank->getIndex()) + ".mid";
+        if (error || !file.saveBank(*bank, path)) {
+            const QString reason
+                = SaveWording::failure(error ? FileFailure::fromErrno(error.value()) : file.saveFailure());
+            alert(IDialogs::AlertStyle::Critical,
+                  tr("%1 could not be saved (%2).").arg(QString::fromStdString(error ? folder : path), reason));
+            return;
+        }
+    }
+    const QString into = QString::fromStdString(folder);
+    emit status(banks.size() == 1 ? tr("Saved 1 bank of %1 into %2").arg(device, into)
+                                  : tr("Saved %3 banks of %1 into %2").arg(device, into, count));
+}

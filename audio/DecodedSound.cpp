@@ -4,8 +4,8 @@
 #include "audio/SoundChunks.h"
 #include "audio/SoundFileDecoder.h"
 #include "audio/SoundFormat.h"
-#include "midifile/MemorySource.h"
-#include "midifile/SourceFileReader.h"
+#include "bytes/MemorySource.h"
+#include "bytes/SourceFileReader.h"
 
 #include <algorithm>
 #include <cmath>

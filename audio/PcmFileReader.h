@@ -1,7 +1,7 @@
 #pragma once
 
 #include "audio/PcmFrames.h"
-#include "midifile/ByteReader.h"
+#include "bytes/ByteReader.h"
 
 #include <cstddef>
 #include <cstdint>

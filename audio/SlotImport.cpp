@@ -3,7 +3,7 @@
 #include "audio/DeviceRate.h"
 #include "audio/SlotConversion.h"
 #include "audio/SlotRender.h"
-#include "midifile/MemorySource.h"
+#include "bytes/MemorySource.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,8 +4,8 @@
 #include "audio/MutedStandardError.h"
 #include "audio/SoundChunks.h"
 #include "audio/SoundFormat.h"
-#include "midifile/MemorySource.h"
-#include "midifile/SourceFileReader.h"
+#include "bytes/MemorySource.h"
+#include "bytes/SourceFileReader.h"
 
 #include <sndfile.h>
 

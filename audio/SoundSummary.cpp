@@ -4,7 +4,7 @@
 #include "audio/PcmFileReader.h"
 #include "audio/SoundFileDecoder.h"
 #include "audio/SoundFormat.h"
-#include "midifile/SourceFile.h"
+#include "bytes/SourceFile.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "bankfile/BankFile.h"
 
+#include "bytes/AtomicFile.h"
 #include "content/SysexMessage.h"
 #include "flash/FlashEvent.h"
-#include "midifile/AtomicFile.h"
 #include "model/IBank.h"
 
 #include <algorithm>

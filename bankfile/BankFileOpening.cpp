@@ -1,7 +1,7 @@
 #include "bankfile/BankFileOpening.h"
 
 #include "bankfile/BankFile.h"
-#include "midifile/SourceFile.h"
+#include "bytes/SourceFile.h"
 #include "model/FactoryBank.h"
 #include "model/FactoryTables.h"
 

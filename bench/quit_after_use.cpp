@@ -17,9 +17,9 @@
 #include "app/settings/Settings.h"
 #include "app/window/EditorWindow.h"
 #include "app/window/ProcessEnd.h"
-#include "midiio/AlsaMidiService.h"
 #include "midiio/MidiContext.h"
 #include "midiio/SystemClock.h"
+#include "midiio/alsa/AlsaMidiService.h"
 #include "playback/AlsaSoundOutput.h"
 
 #include <QAbstractButton>

@@ -3,7 +3,7 @@
 // of the three keeps of white noise above 16.5 kHz (which the device rate cannot hold: the less the
 // better) and at 0.2-15 kHz (all of it should pass), in dB against the source.
 #include "audio/SlotImport.h"
-#include "midifile/SourceFile.h"
+#include "bytes/SourceFile.h"
 #include "tests/support/SoundLevel.h"
 
 #include <benchmark/benchmark.h>

@@ -3,9 +3,9 @@
 #include "cli/BankSet.h"
 #include "cli/PortChoice.h"
 #include "cli/SlotChoice.h"
-#include "midiio/DeviceRecord.h"
 #include "midiio/MidiDestinations.h"
-#include "midiio/RecordHandover.h"
+#include "midiio/record/DeviceRecord.h"
+#include "midiio/record/RecordHandover.h"
 #include "model/BankNumber.h"
 
 #include <CLI/CLI.hpp>

@@ -2,10 +2,10 @@
 
 #include "bankfile/BankFile.h"
 #include "midiio/BankBlocks.h"
-#include "midiio/DeviceContents.h"
-#include "midiio/DeviceRecord.h"
 #include "midiio/MidiDestinations.h"
 #include "midiio/TransmissionAccount.h"
+#include "midiio/record/DeviceContents.h"
+#include "midiio/record/DeviceRecord.h"
 #include "model/BankNumber.h"
 #include "model/IBank.h"
 

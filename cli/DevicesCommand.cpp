@@ -1,9 +1,9 @@
 #include "cli/DevicesCommand.h"
 
 #include "midiio/BankBlocks.h"
-#include "midiio/DeviceContents.h"
-#include "midiio/DeviceRecord.h"
 #include "midiio/MidiDestinations.h"
+#include "midiio/record/DeviceContents.h"
+#include "midiio/record/DeviceRecord.h"
 
 #include <CLI/CLI.hpp>
 

@@ -1,11 +1,11 @@
 #include "cli/ImportCommand.h"
 
 #include "audio/SoundFileTypes.h"
+#include "bytes/SourceFileReader.h"
 #include "cli/AdviceWords.h"
 #include "cli/BankFileOutput.h"
 #include "cli/BankSet.h"
 #include "content/SlotContent.h"
-#include "midifile/SourceFileReader.h"
 #include "model/BankNumber.h"
 #include "model/FactoryBank.h"
 #include "model/MessageSlotRefusal.h"

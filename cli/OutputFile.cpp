@@ -1,6 +1,6 @@
 #include "cli/OutputFile.h"
 
-#include "midifile/AtomicFile.h"
+#include "bytes/AtomicFile.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "cli/PacingCommand.h"
 
-#include "midiio/DeviceRecord.h"
-#include "midiio/SenderLock.h"
+#include "midiio/record/DeviceRecord.h"
+#include "midiio/record/SenderLock.h"
 
 #include <CLI/CLI.hpp>
 

@@ -3,11 +3,11 @@
 #include "audio/DecodedSound.h"
 #include "audio/SlotImport.h"
 #include "audio/SoundFileTypes.h"
+#include "bytes/SourceFileReader.h"
 #include "cli/AdviceWords.h"
 #include "cli/BankSet.h"
 #include "cli/ImportCommand.h"
 #include "content/SlotContent.h"
-#include "midifile/SourceFileReader.h"
 #include "playback/ISoundOutput.h"
 #include "playback/SourceRun.h"
 

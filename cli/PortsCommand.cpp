@@ -1,7 +1,7 @@
 #include "cli/PortsCommand.h"
 
-#include "midiio/AlsaMidiService.h"
 #include "midiio/MidiDestinations.h"
+#include "midiio/alsa/AlsaMidiService.h"
 
 #include <iostream>
 

@@ -4,8 +4,8 @@
 #include "cli/BankSet.h"
 #include "midiio/BankBlocks.h"
 #include "midiio/BankTransmitter.h"
-#include "midiio/DeviceRecord.h"
-#include "midiio/SenderLock.h"
+#include "midiio/record/DeviceRecord.h"
+#include "midiio/record/SenderLock.h"
 #include "model/BankNumber.h"
 
 #include <CLI/CLI.hpp>

@@ -12,8 +12,8 @@
 #include "cli/SendCommand.h"
 #include "cli/SlotChoice.h"
 
-#include "midiio/AlsaMidiService.h"
 #include "midiio/SystemClock.h"
+#include "midiio/alsa/AlsaMidiService.h"
 #include "playback/AlsaSoundOutput.h"
 
 #include <CLI/CLI.hpp>

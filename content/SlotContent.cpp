@@ -1,6 +1,6 @@
 #include "content/SlotContent.h"
 
-#include "midifile/MemorySource.h"
+#include "bytes/MemorySource.h"
 
 #include <iomanip>
 #include <ostream>

@@ -1,6 +1,6 @@
 #include "content/SysexMessage.h"
 
-#include "midifile/SourceReader.h"
+#include "bytes/SourceReader.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "midifile/ByteBuffer.h"
+#include "bytes/ByteBuffer.h"
 
 #include <string>
 

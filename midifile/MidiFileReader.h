@@ -1,7 +1,7 @@
 #pragma once
 
-#include "midifile/ByteBuffer.h"
-#include "midifile/ByteReader.h"
+#include "bytes/ByteBuffer.h"
+#include "bytes/ByteReader.h"
 #include "midifile/MidiEvent.h"
 
 #include <cstdint>

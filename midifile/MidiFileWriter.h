@@ -1,7 +1,7 @@
 #pragma once
 
-#include "midifile/ByteBuffer.h"
-#include "midifile/ByteWriter.h"
+#include "bytes/ByteBuffer.h"
+#include "bytes/ByteWriter.h"
 #include "midifile/MidiEvent.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "midiio/RecordFailure.h"
 #include "midiio/RowBank.h"
+#include "midiio/record/RecordFailure.h"
 #include "model/MessageSlotRefusal.h"
 
 #include <cstddef>

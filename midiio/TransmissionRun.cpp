@@ -3,9 +3,9 @@
 #include "flash/FlashEvent.h"
 #include "midiio/BankBlocks.h"
 #include "midiio/BankTransmitter.h"
-#include "midiio/DeviceContents.h"
-#include "midiio/DeviceRecord.h"
 #include "midiio/IClock.h"
+#include "midiio/record/DeviceContents.h"
+#include "midiio/record/DeviceRecord.h"
 #include "model/IBank.h"
 
 #include <algorithm>

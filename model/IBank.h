@@ -2,7 +2,7 @@
 
 #include "audio/ImportResult.h"
 #include "audio/SoundShape.h"
-#include "midifile/MemorySource.h"
+#include "bytes/MemorySource.h"
 #include "model/MessageSlotRefusal.h"
 
 #include <cstdint>

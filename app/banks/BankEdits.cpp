@@ -9,9 +9,9 @@
 #include "audio/DeviceRate.h"
 #include "audio/SlotImport.h"
 #include "audio/SoundFileTypes.h"
+#include "bytes/MemorySource.h"
+#include "bytes/SourceFileReader.h"
 #include "content/SlotContent.h"
-#include "midifile/MemorySource.h"
-#include "midifile/SourceFileReader.h"
 #include "model/IBank.h"
 #include "model/NameRefusal.h"
 

@@ -1,7 +1,7 @@
 #include "app/document/SlotSource.h"
 
 #include "audio/SlotImport.h"
-#include "midifile/SourceFileReader.h"
+#include "bytes/SourceFileReader.h"
 
 #include <algorithm>
 #include <chrono>

@@ -9,8 +9,8 @@
 #include "audio/SoundFileTypes.h"
 #include "bankfile/BankFile.h"
 #include "bankfile/BankFileOpening.h"
+#include "bytes/SourceFileReader.h"
 #include "content/SlotContent.h"
-#include "midifile/SourceFileReader.h"
 #include "midiio/TransmissionAccount.h"
 #include "model/IBank.h"
 

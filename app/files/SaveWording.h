@@ -1,6 +1,6 @@
 #pragma once
 
-#include "midifile/FileFailure.h"
+#include "bytes/FileFailure.h"
 
 #include <QCoreApplication>
 #include <QString>

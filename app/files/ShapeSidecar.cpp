@@ -1,7 +1,7 @@
 #include "app/files/ShapeSidecar.h"
 
 #include "app/files/SaveWording.h"
-#include "midifile/AtomicFile.h"
+#include "bytes/AtomicFile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

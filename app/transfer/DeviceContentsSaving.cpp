@@ -3,10 +3,10 @@
 #include "app/files/SaveWording.h"
 #include "app/transfer/OutputList.h"
 #include "bankfile/BankFile.h"
-#include "midiio/DeviceContents.h"
-#include "midiio/DeviceRecord.h"
 #include "midiio/MidiDestinations.h"
 #include "midiio/TransmissionAccount.h"
+#include "midiio/record/DeviceContents.h"
+#include "midiio/record/DeviceRecord.h"
 #include "model/BankNumber.h"
 #include "model/IBank.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "midiio/MidiPortIdentity.h"
-#include "midiio/SenderLock.h"
+#include "midiio/record/SenderLock.h"
 
 #include <QObject>
 

@@ -4,8 +4,8 @@
 #include "app/transfer/OutputSettingsDialog.h"
 #include "app/transfer/RecordHandoverPrompt.h"
 #include "app/transfer/TransmissionWording.h"
-#include "midiio/DeviceRecord.h"
-#include "midiio/SenderLock.h"
+#include "midiio/record/DeviceRecord.h"
+#include "midiio/record/SenderLock.h"
 
 #include <QAction>
 #include <QLocale>

@@ -1,8 +1,8 @@
 #include "app/transfer/RecordHandoverPrompt.h"
 
 #include "app/transfer/TransmissionWording.h"
-#include "midiio/DeviceRecord.h"
-#include "midiio/RecordHandover.h"
+#include "midiio/record/DeviceRecord.h"
+#include "midiio/record/RecordHandover.h"
 
 QString RecordHandoverPrompt::settle(const MidiPortIdentity& output, const std::vector<MidiPortIdentity>& present)
 {

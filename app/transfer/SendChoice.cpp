@@ -3,9 +3,9 @@
 #include "app/document/WorkingBanks.h"
 #include "app/transfer/TransmissionWording.h"
 #include "midiio/BankBlocks.h"
-#include "midiio/DeviceRecord.h"
 #include "midiio/TransmissionAccount.h"
 #include "midiio/TransmissionRun.h"
+#include "midiio/record/DeviceRecord.h"
 #include "model/FactoryTables.h"
 #include "model/IBank.h"
 

@@ -7,10 +7,10 @@
 #include "app/transfer/TransmissionWorker.h"
 #include "midiio/BankBlocks.h"
 #include "midiio/BankTransmitter.h"
-#include "midiio/DeviceRecord.h"
 #include "midiio/MidiContext.h"
-#include "midiio/SenderLock.h"
 #include "midiio/TransmissionRun.h"
+#include "midiio/record/DeviceRecord.h"
+#include "midiio/record/SenderLock.h"
 #include "model/FactoryTables.h"
 #include "model/IBank.h"
 

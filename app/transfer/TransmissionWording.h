@@ -1,9 +1,9 @@
 #pragma once
 
-#include "midiio/RecordFailure.h"
 #include "midiio/RowBank.h"
-#include "midiio/SenderLock.h"
 #include "midiio/TransmissionAccount.h"
+#include "midiio/record/RecordFailure.h"
+#include "midiio/record/SenderLock.h"
 
 #include <QCoreApplication>
 #include <QString>

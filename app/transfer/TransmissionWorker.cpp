@@ -2,7 +2,7 @@
 
 #include "app/document/WorkingBanks.h"
 #include "midiio/BankTransmitter.h"
-#include "midiio/SenderLock.h"
+#include "midiio/record/SenderLock.h"
 #include "model/IBank.h"
 
 #include <QMetaObject>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "midiio/DeviceRecord.h"
 #include "midiio/TransmissionRun.h"
+#include "midiio/record/DeviceRecord.h"
 
 #include <cstdint>
 #include <functional>

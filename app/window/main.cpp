@@ -4,9 +4,9 @@
 #include "app/window/EditorWindow.h"
 #include "app/window/ProcessEnd.h"
 #include "app/window/Translations.h"
-#include "midiio/AlsaMidiService.h"
 #include "midiio/MidiContext.h"
 #include "midiio/SystemClock.h"
+#include "midiio/alsa/AlsaMidiService.h"
 #include "playback/AlsaSoundOutput.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // Contents… offering the devices with a record when the chosen output's is unknown.
 #include "EditorFixture.h"
 
-#include "midiio/DeviceRecord.h"
+#include "midiio/record/DeviceRecord.h"
 #include "tests/support/DeviceSimulator.h"
 
 #include <QAction>

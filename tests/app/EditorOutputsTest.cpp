@@ -3,7 +3,7 @@
 #include "EditorFixture.h"
 
 #include "app/transfer/OutputList.h"
-#include "midiio/DeviceRecord.h"
+#include "midiio/record/DeviceRecord.h"
 #include "tests/support/DeviceSimulator.h"
 
 #include <QComboBox>

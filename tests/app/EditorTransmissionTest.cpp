@@ -4,8 +4,8 @@
 #include "EditorFixture.h"
 
 #include "midiio/BankTransmitter.h"
-#include "midiio/DeviceRecord.h"
-#include "midiio/SenderLock.h"
+#include "midiio/record/DeviceRecord.h"
+#include "midiio/record/SenderLock.h"
 #include "tests/support/DeviceSimulator.h"
 #include "tests/support/ScratchFolder.h"
 

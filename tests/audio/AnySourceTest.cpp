@@ -1,7 +1,7 @@
 // Sound files of any rate, width and channel count fill a slot as a 44.1 kHz stereo file does, read
 // as the programs read them: only the part of the file the slot needs.
 #include "audio/SlotImport.h"
-#include "midifile/SourceFileReader.h"
+#include "bytes/SourceFileReader.h"
 
 #include "tests/audio/ShapeSounds.h"
 #include "tests/support/SoundFileFolder.h"

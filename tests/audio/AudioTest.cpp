@@ -4,7 +4,7 @@
 #include "audio/PcmFileReader.h"
 #include "audio/SlotImport.h"
 #include "audio/SoundSummary.h"
-#include "midifile/SourceFile.h"
+#include "bytes/SourceFile.h"
 
 #include "tests/support/Bytes.h"
 #include "tests/support/SoundFileFolder.h"

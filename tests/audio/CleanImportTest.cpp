@@ -1,5 +1,5 @@
 #include "audio/SlotImport.h"
-#include "midifile/SourceFile.h"
+#include "bytes/SourceFile.h"
 
 #include "tests/audio/ShapeSounds.h"
 #include "tests/support/SoundFileFolder.h"

@@ -3,8 +3,8 @@
 // around it for shaping again is the region's neighbourhood, not the file's first minute.
 #include "audio/SlotImport.h"
 #include "audio/SlotRender.h"
-#include "midifile/MemorySource.h"
-#include "midifile/SourceFileReader.h"
+#include "bytes/MemorySource.h"
+#include "bytes/SourceFileReader.h"
 
 #include "tests/support/SoundFileFolder.h"
 

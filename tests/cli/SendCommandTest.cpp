@@ -3,7 +3,7 @@
 #include "cli/BankFileOutput.h"
 #include "cli/BankSet.h"
 #include "content/SlotContent.h"
-#include "midiio/DeviceRecord.h"
+#include "midiio/record/DeviceRecord.h"
 #include "model/IBank.h"
 #include "tests/cli/SendFixture.h"
 #include "tests/support/DeviceSimulator.h"

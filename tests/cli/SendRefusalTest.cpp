@@ -1,7 +1,7 @@
 // What keeps `zylox send` from a device, and what it says then: another sender holding it, of any
 // user, and a device record, copy or lock whose file cannot be written.
-#include "midiio/DeviceRecord.h"
-#include "midiio/SenderLock.h"
+#include "midiio/record/DeviceRecord.h"
+#include "midiio/record/SenderLock.h"
 #include "tests/cli/SendFixture.h"
 
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // send leaves it: no device plugged in.
 #include "bankfile/BankFile.h"
 #include "flash/FlashEvent.h"
-#include "midiio/DeviceContents.h"
+#include "midiio/record/DeviceContents.h"
 #include "model/FactoryBank.h"
 #include "tests/cli/ZyloxFixture.h"
 

@@ -28,7 +28,7 @@ APP_FOLDERS = ["common", "document", "settings", "files", "sounds", "banks", "tr
 TOOLS = "tools"
 
 QT_FOLDERS = {"app"}
-ALSA_FOLDERS = ("midiio/", "playback/")
+ALSA_FOLDERS = ("midiio/alsa/", "playback/")
 # Folders of sources outside the layers, named in the guide too.
 OTHER_FOLDERS = ["tests", "bench", "fuzz"]
 
@@ -104,7 +104,7 @@ def problems_in(root, relative):
             closing = ">" if bracket == "<" else '"'
             where = f"{relative}:{number}: {bracket}{target}{closing}"
             if target.startswith("alsa/") and not relative.startswith(ALSA_FOLDERS):
-                found.append(f"{where}: ALSA is for midiio/ and playback/ only")
+                found.append(f"{where}: ALSA is for midiio/alsa/ and playback/ only")
                 continue
             if QT_HEADER.match(target) and layer not in QT_FOLDERS:
                 found.append(f"{where}: Qt is for app/ only")
@@ -185,13 +185,14 @@ def check(root):
 def self_test():
     """Each wrong include is caught alone, in a tree where everything else is right."""
     right = {
-        "midifile/ByteBuffer.h": ["<vector>"],
-        "audio/PcmFrames.h": ['"midifile/ByteBuffer.h"', "<sndfile.h>"],
+        "bytes/ByteBuffer.h": ["<vector>"],
+        "audio/PcmFrames.h": ['"bytes/ByteBuffer.h"', "<sndfile.h>"],
         "model/BankBase.h": ['"audio/PcmFrames.h"', '"CBankPart.h"'],
         "model/CBankPart.h": [],
-        "midiio/Alsa.cpp": ["<alsa/asoundlib.h>", '"model/BankBase.h"'],
-        "playback/Pcm.cpp": ["<alsa/asoundlib.h>", '"midiio/Alsa.h"'],
-        "midiio/Alsa.h": [],
+        "midiio/alsa/Alsa.cpp": ["<alsa/asoundlib.h>", '"model/BankBase.h"', '"midiio/Transport.h"'],
+        "midiio/Transport.h": ['"playback/Pcm.h"'],
+        "playback/Pcm.cpp": ["<alsa/asoundlib.h>", '"audio/PcmFrames.h"'],
+        "midiio/alsa/Alsa.h": [],
         "tests/BankTest.cpp": ['"model/BankBase.h"', '"tests/support/Bytes.h"'],
         "tests/support/Bytes.h": [],
         "cli/Main.cpp": ['"playback/Pcm.h"', "<CLI/CLI.hpp>", "<model/BankBase.h>"],
@@ -212,9 +213,11 @@ def self_test():
         "app/banks/CView.cpp": [],
     }
     wrong = [
-        ("midifile/ByteBuffer.h", '"audio/PcmFrames.h"'),
+        ("bytes/ByteBuffer.h", '"audio/PcmFrames.h"'),
         ("audio/PcmFrames.h", "<alsa/asoundlib.h>"),
-        ("midiio/Alsa.h", "<QObject>"),
+        ("midiio/alsa/Alsa.h", "<QObject>"),
+        ("midiio/Transport.h", "<alsa/asoundlib.h>"),
+        ("playback/Pcm.h", '"midiio/Transport.h"'),
         ("content/SlotContent.h", "<alsa/asoundlib.h>"),
         ("playback/Pcm.h", '"cli/Main.h"'),
         ("cli/Main.cpp", '"app/EditorWindow.h"'),
@@ -224,20 +227,20 @@ def self_test():
         ("app/document/CWorking.h", '"../banks/CView.h"'),
         ("app/banks/CViewPart.h", '"window/CMain.h"'),
         ("app/common/Dialogs.h", '"CWorking.h"'),
-        ("tools/tables.h", '"midifile/ByteBuffer.h"'),
+        ("tools/tables.h", '"bytes/ByteBuffer.h"'),
         ("tools/generate.cpp", "<zlib.h>"),
         # Not includes: a folder the guide leaves out, and a file past its size.
         ("app/library/CBrowser.h", None),
         ("model/BankBase.h", "#define LONG" + "\n" * MOST_LINES),
         # The root is an include path, so <...> reaches the project's folders as "..." does.
         ("app/EditorWindow.h", "<cli/Command.h>"),
-        ("model/BankBase.h", "<midiio/Alsa.h>"),
+        ("model/BankBase.h", "<midiio/alsa/Alsa.h>"),
         ("app/document/CWorking.h", "<app/banks/CView.h>"),
         ("playback/Pcm.h", "<QtCore>"),
     ]
 
-    layers = ["midifile", "audio", "content", "model", "midiio", "playback"]
-    guide = " ".join(f"`{folder}/`" for folder in layers + ["cli", "app", "window", "banks",
+    layers = ["bytes", "midifile", "audio", "playback", "content", "model", "midiio"]
+    guide = " ".join(f"`{folder}/`" for folder in layers + ["alsa", "cli", "app", "window", "banks",
                                                               "document", "common", "tools", "tests"])
 
     def build(root, files):

@@ -1,5 +1,5 @@
-#include "midiio/AlsaMidiService.h"
 #include "midiio/BankTransmitter.h"
+#include "midiio/alsa/AlsaMidiService.h"
 #include "model/SoundBank.h"
 #include "tests/support/VirtualClock.h"
 

@@ -1,5 +1,5 @@
 // The copy of what a device holds, kept beside its record: read back, and refused when damaged.
-#include "midiio/DeviceContents.h"
+#include "midiio/record/DeviceContents.h"
 #include "flash/FlashEvent.h"
 #include "model/IBank.h"
 #include "model/SoundBank.h"

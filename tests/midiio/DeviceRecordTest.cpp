@@ -1,5 +1,5 @@
 // The device record on disk, and the output identities it is kept by.
-#include "midiio/DeviceRecord.h"
+#include "midiio/record/DeviceRecord.h"
 #include "content/SlotContent.h"
 #include "midiio/MidiDestinations.h"
 #include "midiio/MidiPortIdentity.h"

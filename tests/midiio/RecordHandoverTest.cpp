@@ -1,10 +1,10 @@
 // Which record a USB device takes under its socket, and what moves with it: the record, the copy of
 // the device's contents and its pacing, all or nothing. The question for a unit in a new socket is
 // tested where it is asked (zylox send, the editor).
-#include "midiio/RecordHandover.h"
+#include "midiio/record/RecordHandover.h"
 #include "flash/FlashEvent.h"
-#include "midiio/DeviceContents.h"
-#include "midiio/DeviceRecord.h"
+#include "midiio/record/DeviceContents.h"
+#include "midiio/record/DeviceRecord.h"
 #include "model/SoundBank.h"
 #include "tests/support/ScratchFolder.h"
 

@@ -1,7 +1,7 @@
 // One sender per device for everyone on the machine: the lock in the folder every user shares, in
 // this process, across processes and across users.
-#include "midiio/SenderLock.h"
-#include "midiio/DeviceRecord.h"
+#include "midiio/record/SenderLock.h"
+#include "midiio/record/DeviceRecord.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>

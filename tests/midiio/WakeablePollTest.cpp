@@ -1,6 +1,6 @@
 // The reader's wait on the sequencer has no timeout: only a wake-up ends it when nothing arrives.
 // A wake-up that went missing would hang these tests (ctest's timeout fails them).
-#include "midiio/WakeablePoll.h"
+#include "midiio/alsa/WakeablePoll.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "tests/support/SoundLevel.h"
 
 #include "audio/PcmFileReader.h"
-#include "midifile/SourceFile.h"
+#include "bytes/SourceFile.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
 // Sends a sound bank through the wrapper on the real clock to the serial MIDI port of the test
 // kernel, then one message carefully paced, in pieces of 32 bytes with 20 ms after each. On the
 // host, with --check FILE, compares what the wire carried with what it must.
-#include "midiio/AlsaMidiService.h"
 #include "midiio/MidiContext.h"
 #include "midiio/SysexChunkPlan.h"
 #include "midiio/SystemClock.h"
+#include "midiio/alsa/AlsaMidiService.h"
 #include "tests/midiio/kernel/GuestSend.h"
 
 #include <chrono>

@@ -3,10 +3,10 @@
 // carries. With one ALSA service throughout: a whole bank arrives byte for byte; an unplug in the
 // middle of a message fails it within a second; after the replug the port is listed again and a
 // second send arrives byte for byte.
-#include "midiio/AlsaMidiService.h"
 #include "midiio/MidiContext.h"
 #include "midiio/MidiDestinations.h"
 #include "midiio/SystemClock.h"
+#include "midiio/alsa/AlsaMidiService.h"
 #include "tests/midiio/kernel/GuestSend.h"
 #include "tests/midiio/kernel/RawmidiReader.h"
 

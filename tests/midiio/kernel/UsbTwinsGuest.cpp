@@ -2,8 +2,8 @@
 // controllers: the same strings, so the same client and port names, and only the USB path in the
 // host cards' long names tells them apart. `zylox ports` lists them apart; a short message sent to
 // the second by its listed name reaches the second gadget alone; and zylox keeps a record for each.
-#include "midiio/AlsaMidiService.h"
 #include "midiio/MidiDestinations.h"
+#include "midiio/alsa/AlsaMidiService.h"
 #include "tests/midiio/kernel/GuestSend.h"
 #include "tests/midiio/kernel/RawmidiReader.h"
 

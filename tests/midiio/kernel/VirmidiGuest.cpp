@@ -7,13 +7,13 @@
 // a wire.
 #include "content/SlotContent.h"
 #include "flash/FlashEvent.h"
-#include "midiio/AlsaMidiService.h"
 #include "midiio/BankTransmitter.h"
-#include "midiio/DeviceRecord.h"
 #include "midiio/MidiContext.h"
 #include "midiio/MidiDestinations.h"
 #include "midiio/SystemClock.h"
 #include "midiio/TransmissionRun.h"
+#include "midiio/alsa/AlsaMidiService.h"
+#include "midiio/record/DeviceRecord.h"
 #include "tests/midiio/kernel/GuestSend.h"
 #include "tests/midiio/kernel/RawmidiReader.h"
 

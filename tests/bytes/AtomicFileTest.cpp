@@ -1,0 +1,96 @@
+// A save through a temporary that replaces its target on commit. Elsewhere: the target changes only
+// on commit and nothing stays beside it, at every point of a save (AtomicFileCrashTest.cpp); a link,
+// a FIFO, a device node and another user's file saved over (ZyloxTest's saves, through this class).
+#include "bytes/AtomicFile.h"
+
+#include "tests/support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::size_t entries(const ScratchFolder& folder)
+{
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()));
+}
+
+// A process id that surely belongs to no process: one that has just ended.
+pid_t endedProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST(AtomicFile, AnAbandonedSaveLeavesNothingAndANewFileGetsWhatAnyNewFileThereGets)
+{
+    ScratchFolder folder("atomic");
+    const std::string target = folder.write("bank.mid", {'o', 'l', 'd'});
+    {
+        AtomicFile abandoned(target);
+        std::ofstream(abandoned.temporaryPath()) << "never committed";
+    }
+    EXPECT_EQ(ScratchFolder::read(target), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+    EXPECT_EQ(entries(folder), 1u);
+    // Not the private mode of a temporary.
+    AtomicFile fresh(folder.file("new.mid"));
+    std::ofstream(fresh.temporaryPath()) << "new";
+    EXPECT_TRUE(fresh.commit());
+    EXPECT_EQ(fs::status(folder.file("new.mid")).permissions(), fs::status(folder.write("plain", {})).permissions());
+}
+
+TEST(AtomicFile, LinksThatGoRoundAreRefusedBeforeAnythingIsWritten)
+{
+    ScratchFolder folder("atomic");
+    fs::create_symlink("b.mid", folder.file("a.mid"));
+    fs::create_symlink("a.mid", folder.file("b.mid"));
+    const AtomicFile file(folder.file("a.mid"));
+    EXPECT_EQ(file.temporaryPath(), "");
+    EXPECT_EQ(file.failure().describe(), std::strerror(ELOOP));
+    EXPECT_EQ(entries(folder), 2u);
+}
+
+// Refused before a temporary is made; a target that turns into one meanwhile is refused by the commit.
+TEST(AtomicFile, AFifoOrAFolderIsRefusedBeforeAnythingIsWritten)
+{
+    ScratchFolder folder("atomic");
+    ASSERT_EQ(::mkfifo(folder.file("fifo").c_str(), 0644), 0);
+    fs::create_symlink("fifo", folder.file("link to fifo"));
+    for (const char* name : {"fifo", "link to fifo", "."}) {
+        const AtomicFile file(folder.file(name));
+        EXPECT_EQ(file.temporaryPath(), "") << name;
+        EXPECT_EQ(file.failure().describe(), "not a regular file") << name;
+    }
+    EXPECT_EQ(entries(folder), 2u);
+}
+
+TEST(AtomicFile, ASaveRemovesHiddenTemporariesOfEndedProcessesOnly)
+{
+    ScratchFolder folder("atomic");
+    const std::string target = folder.write("bank.mid", {'o', 'l', 'd'});
+    const std::string ended = ".bank.mid.zylox-" + std::to_string(endedProcess()) + ".tmp";
+    const std::string running = ".bank.mid.zylox-" + std::to_string(::getppid()) + ".tmp";
+    const std::string otherFile = ".kit.mid.zylox-" + std::to_string(endedProcess()) + ".tmp";
+    for (const std::string& name : {ended, running, otherFile, std::string(".bank.mid.zylox-x.tmp")})
+        folder.write(name, {'t'});
+    AtomicFile file(target);
+    std::ofstream(file.temporaryPath()) << "new";
+    EXPECT_TRUE(file.commit());
+    EXPECT_FALSE(fs::exists(folder.file(ended)));
+    EXPECT_EQ(entries(folder), 4u);
+}
+
+} // namespace

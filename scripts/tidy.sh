@@ -7,4 +7,4 @@ cd "$(dirname "$0")/.."
 build=${1:-build/default}
 jobs=${2:-$(nproc)}
 [ -f "$build/compile_commands.json" ] || { echo "tidy: no $build/compile_commands.json; configure first (cmake --preset default)" >&2; exit 1; }
-run-clang-tidy -p "$build" -j "$jobs" -quiet "^$PWD/(midifile|model|content|flash|bankfile|midiio|playback|audio|cli)/[^/]*\.cpp$"
+run-clang-tidy -p "$build" -j "$jobs" -quiet "^$PWD/(bytes|midifile|model|content|flash|bankfile|midiio|playback|audio|cli)/([a-z]+/)?[^/]*\.cpp$"

@@ -1,4 +1,5 @@
 #include "bytes/SourceFileReader.h"
+#include "tests/support/Bytes.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +11,6 @@
 #include <iterator>
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 Bytes readAt(SourceReader& source, std::uint64_t offset, std::size_t count)
 {

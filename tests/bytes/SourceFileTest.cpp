@@ -1,4 +1,5 @@
 #include "bytes/SourceFile.h"
+#include "tests/support/Bytes.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +12,6 @@
 #include <tuple>
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 TEST(SourceFile, ReadsOnceAtMostItsLimitFromFilesDevicesAndFifos)
 {

@@ -5,6 +5,7 @@
 #include "content/SlotContent.h"
 #include "flash/FlashAddress.h"
 #include "flash/FlashEvent.h"
+#include "tests/support/Bytes.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +16,6 @@
 #include <vector>
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 std::vector<std::filesystem::path> corpusFiles()
 {

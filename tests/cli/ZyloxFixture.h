@@ -1,6 +1,7 @@
 #pragma once
 
 // zylox run as a user would, in a scratch folder: what each command prints and the files it leaves.
+#include "tests/support/Bytes.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +13,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-using Bytes = std::vector<std::uint8_t>;
 
 inline const std::string kSox = SOX_PROGRAM;
 

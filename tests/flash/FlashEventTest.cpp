@@ -3,6 +3,7 @@
 #include "flash/FlashErase.h"
 #include "flash/FlashWrite.h"
 #include "flash/TestPatternMessage.h"
+#include "tests/support/Bytes.h"
 #include "tests/support/PrintedContent.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +13,6 @@
 #include <vector>
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 TEST(Events, PrintHeaderFieldsThenTheMessageAndTheTestPatternHasRunsOf1024Bytes)
 {

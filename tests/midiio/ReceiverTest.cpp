@@ -1,11 +1,10 @@
 #include "midiio/SysexReceiver.h"
+#include "tests/support/Bytes.h"
 #include "tests/support/LoopbackMidiService.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 // Each packet with a time stamp of its own, so none joins another.
 MidiPacketList packetList(const std::vector<Bytes>& packets)

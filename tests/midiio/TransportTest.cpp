@@ -2,6 +2,7 @@
 #include "midiio/BankTransmitter.h"
 #include "model/FirmwareBank.h"
 #include "model/SoundBank.h"
+#include "tests/support/Bytes.h"
 #include "tests/support/DeviceSimulator.h"
 #include "tests/support/LoopbackMidiService.h"
 
@@ -11,7 +12,6 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 using Kind = VirtualClock::Entry::Kind;
 using Steps = std::vector<std::pair<Kind, std::uint64_t>>;
 

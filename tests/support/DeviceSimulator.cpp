@@ -15,7 +15,7 @@ DeviceSimulator::DeviceSimulator(std::uint64_t bytesPerSecond, std::string locat
 {
 }
 
-LoopbackDestination::Bytes DeviceSimulator::block(std::size_t index) const
+Bytes DeviceSimulator::block(std::size_t index) const
 {
     const auto begin = m_flash.begin() + static_cast<std::ptrdiff_t>(index * blockBytes);
     return {begin, begin + static_cast<std::ptrdiff_t>(blockBytes)};

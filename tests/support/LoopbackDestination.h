@@ -1,6 +1,7 @@
 #pragma once
 
 #include "midiio/MidiEndpointNames.h"
+#include "tests/support/Bytes.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,8 +14,6 @@
 // thread while the sender waits in the clock, so the records need no lock.
 class LoopbackDestination {
 public:
-    using Bytes = std::vector<std::uint8_t>;
-
     // Wire rate in bytes per second; 0 for an instant wire.
     explicit LoopbackDestination(MidiEndpointNames names, std::uint64_t bytesPerSecond = 3125)
         : names(std::move(names))

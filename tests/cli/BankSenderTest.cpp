@@ -4,7 +4,6 @@
 #include "cli/PortChoice.h"
 #include "midiio/BankTransmitter.h"
 #include "midiio/MidiDestinations.h"
-#include "model/FirmwareBank.h"
 #include "model/SoundBank.h"
 #include "tests/support/DeviceSimulator.h"
 #include "tests/support/LoopbackMidiService.h"
@@ -33,21 +32,7 @@ protected:
     SoundBank first{0}, second{1}, third{2};
 };
 
-TEST_F(BankSenderTest, SendsTheBanksInOrderThroughOneOutput)
-{
-    FirmwareBank firmware;
-
-    const TransmissionAccount account
-        = BankSender(out, false).send(*wrapper, {{0, &first}, {31, &firmware}}, 2, nullptr);
-
-    EXPECT_EQ(account.end, TransmissionAccount::End::Sent);
-    EXPECT_EQ(account.complete, (Rows{0, 31}));
-    EXPECT_EQ(withoutProgress(), "sending bank (S01 - factory -)...\nS01 - factory -: sent\n"
-                                 "sending bank (FIRMWARE - factory -)...\nFIRMWARE - factory -: sent\n");
-    EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{0, 1, 62, 63}));
-    EXPECT_EQ(device.packets().size(), 1u);
-}
-
+// The banks in order through one output, and the lines of each, are SendCommandTest's.
 TEST_F(BankSenderTest, StopsAtTheFirstBankThatFails)
 {
     clock.at(120'000'000, [&] { device.vanishAfter(100); }); // cuts the second bank's second erase

@@ -1,10 +1,6 @@
 // `zylox send` as the command line runs it, over the loopback service with the device simulator on
 // the virtual clock: the banks it sends, what it says, its exit status, the device it reaches.
-#include "cli/BankFileOutput.h"
-#include "cli/BankSet.h"
-#include "content/SlotContent.h"
 #include "midiio/record/DeviceRecord.h"
-#include "model/IBank.h"
 #include "tests/cli/SendFixture.h"
 #include "tests/support/DeviceSimulator.h"
 #include "tests/support/LoopbackMidiService.h"
@@ -58,42 +54,11 @@ TEST_F(SendCommandTest, AllFromABankSendsItAndTheRestAndChangedOnlyWhatTheDevice
     EXPECT_EQ(device.erasedBlocks().size(), 6u);
 }
 
-TEST_F(SendCommandTest, ChangedSendsOnlyTheBlockThatChangedAndTheOperatingSystemOnlyWithOs)
+// Which block of a changed bank differs, and that a run sends it alone, is TransmissionRunTest's
+// (ACompleteRunRecordsEveryBankAndAChangedBankNoLongerMatches, AStopInTheSecondBlock…) and the
+// VirMIDI kernel test's, byte for byte.
+TEST_F(SendCommandTest, TheOperatingSystemGoesOnlyWithOsChangedOrNot)
 {
-    EXPECT_EQ(zylox("send --port 0 --bank S05"), 0);
-    said();
-    // S05 with its last slot silenced: only its second block differs.
-    const std::string in = scratch.file("changed.mid");
-    {
-        BankSet banks;
-        ASSERT_TRUE(banks.bank(4).putSound(5, std::vector<std::uint8_t>(banks.bank(4).getContent(5)->getSize(), 0x80),
-                                           "quiet"));
-        std::string reason;
-        ASSERT_TRUE(BankFileOutput::write(banks, false, 4, in, reason)) << reason;
-    }
-    const std::size_t erasedBefore = device.erasedBlocks().size();
-    const std::size_t writtenBefore = device.writtenBlocks().size();
-
-    EXPECT_EQ(zylox("send --port 0 --bank S05 --changed --in " + in), 0);
-
-    EXPECT_EQ(said(), "1 of 1 bank differs from what " + zylox515
-                          + " was last sent: S05 (second block) (as this "
-                            "program recorded it; send without --changed if the device was changed by other means)\n"
-                            "sending bank (S05)...\nS05: sent\n");
-    EXPECT_EQ(
-        Blocks(device.erasedBlocks().begin() + static_cast<std::ptrdiff_t>(erasedBefore), device.erasedBlocks().end()),
-        Blocks{9});
-    EXPECT_EQ(Blocks(device.writtenBlocks().begin() + static_cast<std::ptrdiff_t>(writtenBefore),
-                     device.writtenBlocks().end()),
-              Blocks{9});
-    const std::vector<std::uint8_t> block = device.block(9);
-    BankSet factory;
-    const std::vector<std::uint8_t>& slot5 = factory.bank(4).getContent(4)->getData();
-    ASSERT_EQ(block.size(), slot5.size() + factory.bank(4).getContent(5)->getSize());
-    EXPECT_TRUE(std::equal(slot5.begin(), slot5.end(), block.begin()));
-    EXPECT_TRUE(std::all_of(block.begin() + static_cast<std::ptrdiff_t>(slot5.size()), block.end(),
-                            [](std::uint8_t byte) { return byte == 0x80; }));
-
     // The firmware's presets alone, --yes or not; the operating system only with --os, changed or not.
     EXPECT_EQ(zylox("send --port 0 --bank FW --yes"), 0);
     EXPECT_EQ(device.erasedBlocks().back(), 62u);
@@ -195,33 +160,6 @@ TEST_F(SendCommandTest, PacingKeptForTheDeviceOrGivenForOneSendSlowsItsMessagesD
     EXPECT_EQ(complained(), "zylox: port 0: pacing not changed: " + zylox515 + " is being sent to by zylox, process "
                                 + std::to_string(getpid()) + "\n");
     EXPECT_EQ(DeviceRecord(DeviceRecord::defaultFolder(), {"ZYLOX 515", "ZYLOX 515 MIDI In"}).pacing(), OutputPacing{});
-}
-
-// Two units behind identical USB interfaces, one per socket: `--port` names one by its socket, and
-// each keeps a record of its own.
-TEST_F(SendCommandTest, TwoIdenticalInterfacesAreTwoDevicesEachWithItsOwnRecord)
-{
-    DeviceSimulator& second = service->addDestinationOf<DeviceSimulator>(3125, "usb-0000:00:14.0-2");
-    DeviceSimulator& third = service->addDestinationOf<DeviceSimulator>(3125, "usb-0000:00:14.0-3");
-    EXPECT_EQ(zylox("send --port socket --bank S01"), 2);
-    EXPECT_EQ(complained(), "zylox: --port socket: several output ports have this in their name; name one of them:\n"
-                            "1: "
-                                + zylox515 + " (USB socket 2)\n2: " + zylox515 + " (USB socket 3)\n");
-
-    EXPECT_EQ(zylox("send --port 'socket 3' --bank S01"), 0);
-    EXPECT_EQ(zylox("send --port 'socket 2' --bank S02"), 0);
-    EXPECT_EQ(complained(), "");
-    EXPECT_EQ(third.erasedBlocks(), (Blocks{0, 1}));
-    EXPECT_EQ(second.erasedBlocks(), (Blocks{2, 3}));
-    EXPECT_TRUE(device.erasedBlocks().empty());
-    const MidiPortIdentity in2{"ZYLOX 515", "ZYLOX 515 MIDI In", "usb-0000:00:14.0-2"};
-    const MidiPortIdentity in3{"ZYLOX 515", "ZYLOX 515 MIDI In", "usb-0000:00:14.0-3"};
-    EXPECT_EQ(DeviceRecord::recorded(DeviceRecord::defaultFolder()), (std::vector<MidiPortIdentity>{in2, in3}));
-    // What the unit in socket 3 was sent says nothing of the one in socket 2.
-    said();
-    EXPECT_EQ(zylox("send --port 'socket 2' --bank S01 --changed"), 0);
-    EXPECT_EQ(said().substr(0, 19), "1 of 1 bank differs");
-    EXPECT_EQ(second.erasedBlocks(), (Blocks{2, 3, 0, 1}));
 }
 
 // A unit plugged into another socket: a record of its names under a socket now empty may be its own.

@@ -55,17 +55,6 @@ protected:
     std::vector<std::unique_ptr<IBank>> m_banks = factory::makeBanks();
 };
 
-TEST_F(ZyloxDeviceContentsTest, WithoutARecordNothingIsListedOrWritten)
-{
-    EXPECT_EQ(zylox("devices"), 0);
-    EXPECT_EQ(m_out, "");
-    EXPECT_EQ(m_err, "no device has a record yet (a device gets one when banks are sent to it)\n");
-    EXPECT_EQ(zylox("device-contents --device USB -o all.mid"), 1);
-    EXPECT_EQ(m_err, "zylox: device USB: no device has a record yet (a device gets one when banks are sent to it)\n");
-    EXPECT_EQ(zylox("device-contents --device USB"), 2);
-    EXPECT_FALSE(exists("all.mid"));
-}
-
 TEST_F(ZyloxDeviceContentsTest, SomeBanksKnownAreWrittenOneToAFileOnceAgreed)
 {
     m_banks[1]->setName("Toms");
@@ -103,9 +92,6 @@ TEST_F(ZyloxDeviceContentsTest, SomeBanksKnownAreWrittenOneToAFileOnceAgreed)
     EXPECT_FALSE(exists("banks/S05.mid"));
     EXPECT_EQ(zylox("device-contents --device usb -o banks </dev/null"), 1);
     EXPECT_TRUE(m_err.find("into the folder banks (banks/S01.mid and so on)? [y/N] ") != std::string::npos) << m_err;
-    ASSERT_EQ(zylox("info --in banks/S02.mid"), 0) << m_err;
-    EXPECT_NE(m_out.find("Toms"), std::string::npos) << m_out;
-    EXPECT_NE(m_out.find("Floor"), std::string::npos) << m_out;
 
     // A name that is no device's is a wrong command line, with the devices listed.
     EXPECT_EQ(zylox("device-contents --device Serial -o x --yes"), 2);
@@ -113,8 +99,17 @@ TEST_F(ZyloxDeviceContentsTest, SomeBanksKnownAreWrittenOneToAFileOnceAgreed)
                      "0: Test USB MIDI:Test USB MIDI MIDI 1\n");
 }
 
-TEST_F(ZyloxDeviceContentsTest, AllBanksKnownMakeOneFileThatOpensToTheBanksSent)
+// What the copy holds and that it reads back is DeviceContentsTest's; here, the file it becomes.
+TEST_F(ZyloxDeviceContentsTest, NoneKnownIsSaidAndAllKnownMakeOneFileOfTheBanksSent)
 {
+    EXPECT_EQ(zylox("devices"), 0);
+    EXPECT_EQ(m_out, "");
+    EXPECT_EQ(m_err, "no device has a record yet (a device gets one when banks are sent to it)\n");
+    EXPECT_EQ(zylox("device-contents --device USB -o all.mid"), 1);
+    EXPECT_EQ(m_err, "zylox: device USB: no device has a record yet (a device gets one when banks are sent to it)\n");
+    EXPECT_EQ(zylox("device-contents --device USB"), 2);
+    EXPECT_FALSE(exists("all.mid"));
+
     m_banks[30]->setName("Last");
     // Sent with empty names, which the bank file keeps as empty meta events.
     m_banks[29]->setName("");
@@ -128,9 +123,6 @@ TEST_F(ZyloxDeviceContentsTest, AllBanksKnownMakeOneFileThatOpensToTheBanksSent)
     EXPECT_EQ(m_out, "0: Test USB MIDI:Test USB MIDI MIDI 1: known: S01 to FW\n");
     ASSERT_EQ(zylox("device-contents --device USB -o all.mid"), 0) << m_err;
     EXPECT_EQ(read("all.mid"), expected(all));
-    ASSERT_EQ(zylox("info --in all.mid"), 0) << m_err;
-    EXPECT_NE(m_out.find("Last"), std::string::npos);
-    EXPECT_TRUE(rows().at(29).starts_with("29\tS30\t29\t\tOPEN HI HAT\t\t24576\t")) << rows().at(29);
 }
 
 } // namespace

@@ -17,6 +17,8 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using audio::Resampling;
 using audio::SoundShape;
+using shape_sounds::peak;
+using shape_sounds::soundBytes;
 using shape_sounds::soundEnd;
 
 // The file imported into a slot of slotLength bytes, read as zylox import reads it.
@@ -26,20 +28,6 @@ Bytes imported(const std::string& path, std::size_t slotLength, const SoundShape
     Bytes slot(slotLength, 0x11);
     EXPECT_TRUE(audio::importSlot(source, options, slot)) << path;
     return slot;
-}
-
-// One past the last byte off the zero line, and how many bytes are off it.
-std::size_t soundBytes(const Bytes& slot)
-{
-    return static_cast<std::size_t>(std::count_if(slot.begin(), slot.end(), [](std::uint8_t b) { return b != 0x80; }));
-}
-
-int peak(const Bytes& slot)
-{
-    int most = 0;
-    for (const std::uint8_t b : slot)
-        most = std::max(most, std::abs(b - 128));
-    return most;
 }
 
 TEST(AnySource, FillsTheSlotAsA44kHzStereoFileDoesFromItsStartOrFromWithin)

@@ -6,6 +6,8 @@
 #include "audio/SoundSummary.h"
 #include "bytes/SourceFile.h"
 
+#include "tests/audio/EncodedCopies.h"
+#include "tests/audio/SoundFileBytes.h"
 #include "tests/support/Bytes.h"
 #include "tests/support/SoundFileFolder.h"
 #include "tests/support/SoundLevel.h"
@@ -29,23 +31,13 @@
 
 namespace {
 
-using Chunk = std::pair<const char*, Bytes>;
+using sound_file_bytes::Chunk;
+using sound_file_bytes::number;
 
-Bytes number(std::uint64_t value, unsigned width, bool bigEndian)
-{
-    Bytes bytes(width);
-    for (unsigned i = 0; i < width; ++i) {
-        bytes[bigEndian ? width - 1 - i : i] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
-    return bytes;
-}
-
-// Mono at 44,100 Hz; the byte rate and block alignment are never read.
+// Mono at 44,100 Hz.
 Chunk fmt(std::uint16_t format, std::uint16_t bits, const Bytes& extension = {})
 {
-    return {
-        "fmt ",
-        concat({number(format, 2, false), {1, 0, 0x44, 0xAC, 0, 0}, Bytes(6, 0), number(bits, 2, false), extension})};
+    return sound_file_bytes::fmt(format, 1, 44100, bits, extension);
 }
 
 Chunk comm(std::uint16_t channels, std::uint16_t bits, const Bytes& rate = {0x40, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0})
@@ -128,14 +120,7 @@ struct SoundImport : testing::Test {
     // An AIFF file when the name says so, else a WAV file; tail follows the chunks.
     std::string write(const std::string& name, std::initializer_list<Chunk> chunks, const Bytes& tail = {}) const
     {
-        const bool aiff = name.ends_with(".aiff");
-        const char* header = aiff ? "FORM\0\0\0\0AIFF" : "RIFF\0\0\0\0WAVE";
-        Bytes bytes(header, header + 12);
-        for (const auto& [tag, body] : chunks) {
-            // An odd-length body is followed by a pad byte.
-            bytes = concat({bytes, Bytes(tag, tag + 4), number(body.size(), 4, aiff), body, Bytes(body.size() % 2, 0)});
-        }
-        return folder.write(name, concat({bytes, tail}));
+        return folder.write(name, sound_file_bytes::chunked(name.ends_with(".aiff") ? "AIFF" : "WAVE", chunks, tail));
     }
 
     const SoundFileFolder folder;
@@ -294,33 +279,21 @@ TEST_F(SoundImport, OtherSoundFormatsGiveTheSlotTheirSourceGives)
         EXPECT_TRUE(audio::importSlot(source.bytes(), {}, slot)) << name;
         return slot;
     };
-    const std::string in = folder.path("source.wav") + " ";
-    folder.run("-n -r 44100 -c 2 -b 16 " + in + "synth 0.6 sine 200-2000 sine 2000-300 gain -3");
-    for (const std::string out :
-         {"float.wav -e floating-point -b 32", "source.flac", "source.w64", "source.au", "source.caf", "source.aifc",
-          "fl32.aifc -e floating-point -b 32", "source.mp3", "source.ogg"}) {
-        const std::string name = out.substr(0, out.find(' '));
-        folder.run(in + out.substr(name.size()) + " " + folder.path(name));
-    }
-    // sox cannot write Opus.
-    const std::string opus = std::string(OPUSENC_PROGRAM) + " --quiet " + in + folder.path("source.opus");
-    EXPECT_EQ(std::system(opus.c_str()), 0) << opus;
+    const std::string in = folder.path("source.wav");
+    folder.run("-n -r 44100 -c 2 -b 16 " + in + " synth 0.6 sine 200-2000 sine 2000-300 gain -3");
+    encodeCopies(folder, in,
+                 {"float.wav -e floating-point -b 32", "source.flac", "source.w64", "source.au", "source.caf",
+                  "source.aifc", "fl32.aifc -e floating-point -b 32", "source.mp3", "source.ogg", "source.opus"});
     // No tool writes little-endian AIFF-C: its 16-bit values as the source holds them, after the header.
-    const Bytes wav = SoundFileFolder::read(folder.path("source.wav"));
+    const Bytes wav = SoundFileFolder::read(in);
     const Bytes data(wav.begin() + 44, wav.end());
-    const auto frames = static_cast<std::uint32_t>(data.size() / 4);
-    folder.write("sowt.aifc", concat({{'F', 'O', 'R', 'M'},
-                                      number(4 + 8 + 24 + 8 + 8 + data.size(), 4, true),
-                                      {'A', 'I', 'F', 'C', 'C', 'O', 'M', 'M'},
-                                      number(24, 4, true),
-                                      number(2, 2, true),
-                                      number(frames, 4, true),
-                                      number(16, 2, true),
-                                      {0x40, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0, 's', 'o', 'w', 't', 0, 0},
-                                      {'S', 'S', 'N', 'D'},
-                                      number(8 + data.size(), 4, true),
-                                      Bytes(8, 0),
-                                      data}));
+    const Bytes rate{0x40, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0};
+    folder.write("sowt.aifc", sound_file_bytes::chunked("AIFC", {{"COMM", concat({number(2, 2, true),
+                                                                                  number(data.size() / 4, 4, true),
+                                                                                  number(16, 2, true),
+                                                                                  rate,
+                                                                                  {'s', 'o', 'w', 't', 0, 0}})},
+                                                                 {"SSND", concat({Bytes(8, 0), data})}}));
 
     const Bytes source = slotOf("source.wav");
     for (const char* lossless : {"source.flac", "source.w64", "source.au", "source.caf", "source.aifc", "sowt.aifc"}) {
@@ -335,20 +308,9 @@ TEST_F(SoundImport, OtherSoundFormatsGiveTheSlotTheirSourceGives)
     for (const char* lossy : {"source.mp3", "source.ogg", "source.opus"}) {
         EXPECT_GT(bestCorrelation(slotOf(lossy), source), 0.98) << lossy;
     }
-
-    // The same sound in 32-bit integers and in floats: within one step of rounding.
-    folder.run("-n -r 48000 -c 1 -b 32 " + folder.path("int32.wav") + " synth 0.6 sine 440 gain -1");
-    folder.run("-n -r 48000 -c 1 -b 32 -e floating-point " + folder.path("float32.wav")
-               + " synth 0.6 sine 440 gain -1");
-    const Bytes integer = slotOf("int32.wav");
-    const Bytes floating = slotOf("float32.wav");
-    for (std::size_t i = 0; i < integer.size(); ++i) {
-        ASSERT_LE(std::abs(integer[i] - floating[i]), 1) << "byte " << i;
-    }
-    EXPECT_NE(integer, Bytes(32768, 0x80));
 }
 
-TEST_F(SoundImport, NanSamplesAreSilenceAndCutShortFilesSayTheyDidNotDecode)
+TEST_F(SoundImport, NanSamplesAreSilence)
 {
     // A float WAV file: a quarter of full scale, then not-a-number, then the quarter again.
     const Bytes quarter{0x00, 0x00, 0x80, 0x3E};
@@ -363,32 +325,14 @@ TEST_F(SoundImport, NanSamplesAreSilenceAndCutShortFilesSayTheyDidNotDecode)
     EXPECT_EQ(*std::min_element(slot.begin(), slot.end()), 0x80) << "a click of full-scale negative samples";
     EXPECT_EQ(slot[450], 0x80);
     EXPECT_EQ(slot[150], 0xA0);
-
-    // Cut short, Ogg Vorbis and Opus files are formats a decoder knows that do not decode.
-    const std::string sound = folder.synth("tone.wav", "-r 48000 -c 1 -b 16", "synth 1 sine 440");
-    folder.run(sound + " " + folder.path("tone.ogg"));
-    ASSERT_EQ(
-        std::system((std::string(OPUSENC_PROGRAM) + " --quiet " + sound + " " + folder.path("tone.opus")).c_str()), 0);
-    for (const char* name : {"tone.ogg", "tone.opus"}) {
-        const Bytes whole = SoundFileFolder::read(folder.path(name));
-        ASSERT_GT(whole.size(), 3000u) << name;
-        Bytes kept(8192, 0x11);
-        const audio::ImportResult result = audio::importSlot(Bytes(whole.begin(), whole.begin() + 3000), {}, kept);
-        EXPECT_EQ(result ? std::nullopt : std::optional(result.refusal), audio::ImportResult::Refusal::Undecodable)
-            << name;
-        EXPECT_EQ(result.detail(), "the file is damaged or cut short") << name;
-        EXPECT_EQ(kept, Bytes(8192, 0x11)) << name;
-    }
 }
 
 // The fuzzer's find: samples at a rate of 0 reached the conversion, which divided by it.
 TEST_F(SoundImport, AHeaderWithoutAUsableRateSaysTheFileIsDamagedAndLeavesTheSlot)
 {
     const Bytes samples(2000, 0x40);
-    const Bytes zeroRate
-        = concat({number(1, 2, false), number(1, 2, false), Bytes(4, 0), Bytes(6, 0), number(8, 2, false)});
     const std::string files[] = {
-        write("zero.wav", {{"fmt ", zeroRate}, {"data", samples}}),
+        write("zero.wav", {sound_file_bytes::fmt(1, 1, 0, 8), {"data", samples}}),
         write("negative.aiff", {comm(1, 8, {0xC0, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0}), ssnd(0, samples)}),
         write("infinite.aiff", {comm(1, 8, {0x03, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0}), ssnd(0, samples)}),
         write("nan.aiff", {comm(1, 8, {0x03, 0xFF, 0x80, 0, 0, 0, 0, 0, 0, 0}), ssnd(0, samples)}),

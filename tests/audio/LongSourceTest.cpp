@@ -6,6 +6,7 @@
 #include "bytes/MemorySource.h"
 #include "bytes/SourceFileReader.h"
 
+#include "tests/audio/ShapeSounds.h"
 #include "tests/support/SoundFileFolder.h"
 
 #include <gtest/gtest.h>
@@ -24,6 +25,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 using audio::SoundShape;
+using shape_sounds::soundBytes;
 
 constexpr double kRate = 8000.0;
 constexpr double kLength = 601.0; // seconds
@@ -44,11 +46,6 @@ std::string longFile(const SoundFileFolder& folder, const std::string& name, con
         }
     }
     return folder.sox(raw, "-r 8000 -c 1 -b 16 -e signed-integer", name, format);
-}
-
-std::size_t soundBytes(const Bytes& slot)
-{
-    return static_cast<std::size_t>(std::count_if(slot.begin(), slot.end(), [](std::uint8_t b) { return b != 0x80; }));
 }
 
 // The whole burst reached the slot: 0.2 s of a 0.25 s slot, less the frames the device's fades take.

@@ -8,51 +8,42 @@
 #include "audio/ShapedConversion.h"
 #include "audio/SlotImport.h"
 #include "audio/SlotRender.h"
+#include "tests/audio/Draw.h"
 #include "tests/audio/ShapeSounds.h"
+#include "tests/audio/SoundFileBytes.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <numbers>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 using audio::Dither;
 using audio::Resampling;
 using audio::SoundShape;
 using shape_sounds::soundEnd;
 
-// splitmix64: the same draws on every platform, as the standard distributions are not.
-class Draw {
-public:
-    double uniform(double low, double high)
-    {
-        m_state += 0x9E3779B97F4A7C15;
-        std::uint64_t z = m_state;
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EB;
-        z ^= z >> 31;
-        return low + (high - low) * static_cast<double>(z >> 11) * 0x1p-53;
-    }
-    int whole(int low, int high) { return std::min(high, static_cast<int>(std::floor(uniform(low, high + 1.0)))); }
-    bool chance(double p) { return uniform(0.0, 1.0) < p; }
-    template <typename T, std::size_t N> T oneOf(const T (&values)[N])
-    {
-        return values[static_cast<std::size_t>(whole(0, static_cast<int>(N) - 1))];
-    }
-
-private:
-    std::uint64_t m_state = 0x7A796C6F78353135;
-};
-
+constexpr std::uint64_t seed = 0x7A796C6F78353135;
 constexpr double rates[]
     = {8000.0, 11025.0, 22050.0, 32000.0, 33000.0, 44100.0, 48000.0, 88200.0, 96000.0, 176400.0, 192000.0, 384000.0};
 constexpr int cases = 200;
+
+// A slot of any length a bank holds, in bytes and in seconds at the device's rate.
+struct Slot {
+    std::size_t length;
+    double seconds;
+};
+
+Slot drawSlot(Draw& draw)
+{
+    const auto length = static_cast<std::size_t>(draw.whole(128, 768));
+    return {length, static_cast<double>(length) / 33000.0};
+}
 
 // A square wave of some period with a lead-in of silence: never near the zero line once it sounds,
 // so where the slot's sound ends is where the conversion's frames end.
@@ -70,6 +61,7 @@ struct Source {
         const double gain = 1.0 - 0.05 * channel;
         return std::fmod(static_cast<double>(frame - leadIn), period) < period / 2.0 ? level * gain : -level * gain;
     }
+    double seconds() const { return static_cast<double>(frames) / rate; }
 };
 
 Source drawSource(Draw& draw, double seconds, bool leadIn)
@@ -104,6 +96,24 @@ SoundShape drawConversion(Draw& draw)
     return shape;
 }
 
+// A start within the first half of the source half of the time, else its first frame.
+double drawStart(Draw& draw, const Source& source)
+{
+    return draw.sometimesOrZero(0.5, 0.0, 0.5) * static_cast<double>(source.frames) / source.rate;
+}
+
+// Where a case failed: the source and the shape it was given.
+std::string described(int n, const Source& s, const SoundShape& shape, std::size_t slotLength)
+{
+    std::ostringstream out;
+    out << "case " << n << ": " << s.rate << " Hz, " << s.channels << " channels, " << s.frames << " frames, lead-in "
+        << s.leadIn << ", level " << s.level << "; start " << shape.start << ", end " << shape.end.value_or(-1)
+        << ", pitch " << shape.pitch << ", trim " << shape.trim << ", normalise " << shape.normalize << ", reverse "
+        << shape.reverse << ", " << audio::nameOf(shape.resampling) << ", " << audio::nameOf(shape.dither) << ", "
+        << audio::nameOf(shape.phase) << ", slot " << slotLength;
+    return out.str();
+}
+
 // How far the same value may land apart in two slots that dither it differently: rounding alone
 // none; triangular noise of a step either way two; shaped, the fed-back error of up to 1.5 steps
 // through the filter's taps (2 cos(3 kHz / 33 kHz) and 1) adds up to 4.3 steps either way.
@@ -122,29 +132,26 @@ int ditherSpread(Dither dither)
 
 TEST(ShapeProperty, AReversedSlotIsTheForwardOneMirroredWithinTheDithersStep)
 {
-    Draw draw;
+    Draw draw(seed);
     for (int n = 0; n < cases; ++n) {
-        const std::size_t slotLength = static_cast<std::size_t>(draw.whole(128, 768));
-        const double slotSeconds = static_cast<double>(slotLength) / 33000.0;
+        const auto [slotLength, slotSeconds] = drawSlot(draw);
         const Source source = drawSource(draw, draw.uniform(0.3, 3.0) * slotSeconds, true);
         const audio::DecodedSound sound = decoded(source);
         SoundShape forward = drawConversion(draw);
-        forward.start
-            = draw.chance(0.5) ? draw.uniform(0.0, 0.5) * static_cast<double>(source.frames) / source.rate : 0.0;
-        if (draw.chance(0.5))
-            forward.end = forward.start + draw.uniform(0.1, 1.0) * slotSeconds;
-        forward.pitch = draw.chance(0.5) ? draw.uniform(-12.0, 12.0) : 0.0;
+        forward.start = drawStart(draw, source);
+        if (const std::optional<double> length = draw.sometimes(0.5, 0.1, 1.0))
+            forward.end = forward.start + *length * slotSeconds;
+        forward.pitch = draw.sometimesOrZero(0.5, -12.0, 12.0);
         forward.gain = draw.uniform(0.0, 12.0);
-        if (draw.chance(0.4))
-            forward.limit = draw.uniform(-20.0, 0.0);
+        forward.limit = draw.sometimes(0.4, -20.0, 0.0);
         forward.normalize = draw.chance(0.3);
         forward.removeDc = draw.chance(0.3);
-        forward.fadeIn = draw.chance(0.3) ? draw.uniform(0.0, 5.0) : 0.0;
-        forward.fadeOut = draw.chance(0.3) ? draw.uniform(0.0, 5.0) : 0.0;
+        forward.fadeIn = draw.sometimesOrZero(0.3, 0.0, 5.0);
+        forward.fadeOut = draw.sometimesOrZero(0.3, 0.0, 5.0);
         SoundShape reversed = forward;
         reversed.reverse = true;
         std::swap(reversed.fadeIn, reversed.fadeOut);
-        SCOPED_TRACE("case " + std::to_string(n));
+        SCOPED_TRACE(described(n, source, forward, slotLength));
 
         audio::ImportResult ignored{audio::ImportResult::Kind::Sound};
         std::vector<double> steps = audio::convertShaped(sound, forward, slotLength, ignored);
@@ -168,107 +175,57 @@ TEST(ShapeProperty, AReversedSlotIsTheForwardOneMirroredWithinTheDithersStep)
 
 TEST(ShapeProperty, NoBytePassesTheLimitersCeilingAndAFitFillsTheSlot)
 {
-    Draw draw;
+    Draw draw(seed);
     for (int n = 0; n < cases; ++n) {
-        const std::size_t slotLength = static_cast<std::size_t>(draw.whole(128, 768));
-        const double slotSeconds = static_cast<double>(slotLength) / 33000.0;
+        const auto [slotLength, slotSeconds] = drawSlot(draw);
         const double semitones = draw.uniform(-48.0, 48.0);
         const Source source = drawSource(draw, slotSeconds * std::exp2(semitones / 12.0), false);
         const audio::DecodedSound sound = decoded(source);
-        SCOPED_TRACE("case " + std::to_string(n) + ", " + std::to_string(source.rate) + " Hz, "
-                     + std::to_string(semitones) + " semitones");
-
         SoundShape fit = drawConversion(draw);
         fit.end = static_cast<double>(source.frames - 1) / source.rate;
         fit.fit = true;
         fit.reverse = draw.chance(0.3);
-        const audio::RenderedSlot fitted = audio::renderSlot(sound, fit, slotLength);
-        ASSERT_TRUE(fitted.result);
-        EXPECT_EQ(fitted.result.length, slotLength);
-        EXPECT_GE(soundEnd(fitted.bytes), slotLength - 9);
-
         SoundShape limited = drawConversion(draw);
         limited.limit = draw.uniform(-40.0, 0.0);
         limited.gain = draw.uniform(0.0, 30.0);
         limited.pitch = draw.uniform(-24.0, 24.0);
         limited.reverse = draw.chance(0.3);
-        limited.fadeIn = draw.chance(0.3) ? draw.uniform(0.0, 5.0) : 0.0;
+        limited.fadeIn = draw.sometimesOrZero(0.3, 0.0, 5.0);
+        SCOPED_TRACE(described(n, source, fit, slotLength) + ", " + std::to_string(semitones) + " semitones");
+
+        const audio::RenderedSlot fitted = audio::renderSlot(sound, fit, slotLength);
+        ASSERT_TRUE(fitted.result);
+        EXPECT_EQ(fitted.result.length, slotLength);
+        EXPECT_GE(soundEnd(fitted.bytes), slotLength - 9);
+
         const double ceiling = audio::stepsOfLevel(*limited.limit);
         for (const std::uint8_t byte : audio::renderSlot(sound, limited, slotLength).bytes)
             ASSERT_LE(std::abs(byte - 128), ceiling) << *limited.limit << " dBFS";
     }
 }
 
-// A WAV file's bytes: integer PCM of 8 (unsigned) to 32 bits, or 32-bit float.
-Bytes wavOf(const Source& s, std::uint16_t bits, bool floating)
-{
-    const std::uint32_t bytesPerValue = bits / 8;
-    const std::uint32_t dataBytes = static_cast<std::uint32_t>(s.frames * s.channels * bytesPerValue);
-    Bytes wav;
-    const auto put = [&wav](std::uint64_t value, int width) {
-        for (int i = 0; i < width; ++i)
-            wav.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-    };
-    // Letter by letter: GCC 12, once it has inlined an insert of the four, warns of an overflow.
-    const auto text = [&wav](const char* word) {
-        for (int i = 0; i < 4; ++i)
-            wav.push_back(static_cast<std::uint8_t>(word[i]));
-    };
-    text("RIFF");
-    put(36 + dataBytes, 4);
-    text("WAVE");
-    text("fmt ");
-    put(16, 4);
-    put(floating ? 3 : 1, 2);
-    put(s.channels, 2);
-    put(static_cast<std::uint64_t>(s.rate), 4);
-    put(static_cast<std::uint64_t>(s.rate) * s.channels * bytesPerValue, 4);
-    put(s.channels * bytesPerValue, 2);
-    put(bits, 2);
-    text("data");
-    put(dataBytes, 4);
-    for (std::uint64_t frame = 0; frame < s.frames; ++frame) {
-        for (std::uint16_t channel = 0; channel < s.channels; ++channel) {
-            const double value = s.value(frame, channel);
-            if (floating) {
-                const float f = static_cast<float>(value);
-                std::uint32_t word = 0;
-                std::memcpy(&word, &f, 4);
-                put(word, 4);
-            } else if (bits == 8) {
-                put(static_cast<std::uint64_t>(std::lround(value * 127.0) + 128), 1);
-            } else {
-                put(static_cast<std::uint64_t>(std::llround(value * std::ldexp(1.0, bits - 1) * 0.999)),
-                    static_cast<int>(bytesPerValue));
-            }
-        }
-    }
-    return wav;
-}
-
 TEST(ShapeProperty, AFileOfAnyRateWidthAndChannelsFillsWhatTheLineSays)
 {
-    Draw draw;
+    Draw draw(seed);
     for (int n = 0; n < cases / 3; ++n) {
-        const std::size_t slotLength = static_cast<std::size_t>(draw.whole(128, 768));
-        const double slotSeconds = static_cast<double>(slotLength) / 33000.0;
+        const auto [slotLength, slotSeconds] = drawSlot(draw);
         const Source source = drawSource(draw, draw.uniform(0.3, 3.0) * slotSeconds, false);
         const bool floating = draw.chance(0.2);
         const auto bits = static_cast<std::uint16_t>(floating ? 32 : draw.oneOf({8, 16, 24, 32}));
-        const Bytes file = wavOf(source, bits, floating);
+        const Bytes file = sound_file_bytes::wav(
+            static_cast<std::uint32_t>(source.rate), source.channels, source.frames, bits, floating,
+            [&source](std::uint64_t f, std::uint16_t c) { return source.value(f, c); });
         SoundShape shape = drawConversion(draw);
-        shape.start
-            = draw.chance(0.5) ? draw.uniform(0.0, 0.5) * static_cast<double>(source.frames) / source.rate : 0.0;
-        SCOPED_TRACE("case " + std::to_string(n) + ", " + std::to_string(source.rate) + " Hz, "
-                     + std::to_string(source.channels) + " channels, " + std::to_string(bits)
-                     + (floating ? " float" : " bits") + ", start " + std::to_string(shape.start));
+        shape.start = drawStart(draw, source);
+        SCOPED_TRACE(described(n, source, shape, slotLength) + ", " + std::to_string(bits)
+                     + (floating ? " float" : " bits"));
 
         Bytes slot(slotLength, 0x11);
         const audio::ImportResult result = audio::importSlot(file, shape, slot);
         ASSERT_TRUE(result);
-        const double seconds = static_cast<double>(source.frames) / source.rate - shape.start;
         // The region's start lies on a whole frame of the source.
-        EXPECT_NEAR(static_cast<double>(result.length), seconds * 33000.0, 2.0 + 33000.0 / source.rate);
+        EXPECT_NEAR(static_cast<double>(result.length), (source.seconds() - shape.start) * 33000.0,
+                    2.0 + 33000.0 / source.rate);
         const std::size_t said = std::min(result.length, slotLength);
         EXPECT_GE(soundEnd(slot), said - std::min<std::size_t>(said, 9));
         EXPECT_LE(soundEnd(slot), said);
@@ -277,26 +234,20 @@ TEST(ShapeProperty, AFileOfAnyRateWidthAndChannelsFillsWhatTheLineSays)
 
 TEST(ShapeProperty, TheSlotsSoundSpansWhatTheLineSays)
 {
-    Draw draw;
+    Draw draw(seed);
     for (int n = 0; n < cases; ++n) {
-        const std::size_t slotLength = static_cast<std::size_t>(draw.whole(128, 768));
-        const double slotSeconds = static_cast<double>(slotLength) / 33000.0;
+        const auto [slotLength, slotSeconds] = drawSlot(draw);
         const Source source = drawSource(draw, draw.uniform(0.3, 3.0) * slotSeconds, true);
         const audio::DecodedSound sound = decoded(source);
-        const double seconds = static_cast<double>(source.frames) / source.rate;
         SoundShape shape = drawConversion(draw);
-        shape.start = draw.chance(0.5) ? draw.uniform(0.0, 0.5) * seconds : 0.0;
-        if (draw.chance(0.5))
-            shape.end = shape.start + draw.uniform(0.2, 1.5) * slotSeconds;
-        shape.pitch = draw.chance(0.5) ? draw.uniform(-12.0, 12.0) : 0.0;
+        shape.start = draw.sometimesOrZero(0.5, 0.0, 0.5) * source.seconds();
+        if (const std::optional<double> length = draw.sometimes(0.5, 0.2, 1.5))
+            shape.end = shape.start + *length * slotSeconds;
+        shape.pitch = draw.sometimesOrZero(0.5, -12.0, 12.0);
         shape.gain = draw.uniform(0.0, 6.0);
         shape.trim = draw.chance(0.5);
         shape.normalize = draw.chance(0.3);
-        SCOPED_TRACE("case " + std::to_string(n) + ", " + std::to_string(source.rate) + " Hz, start "
-                     + std::to_string(shape.start) + ", end " + std::to_string(shape.end.value_or(-1)) + ", lead-in "
-                     + std::to_string(source.leadIn) + ", pitch " + std::to_string(shape.pitch) + ", trim "
-                     + std::to_string(shape.trim) + ", normalise " + std::to_string(shape.normalize) + ", "
-                     + std::string(audio::nameOf(shape.resampling)) + ", slot " + std::to_string(slotLength));
+        SCOPED_TRACE(described(n, source, shape, slotLength));
 
         const audio::RenderedSlot rendered = audio::renderSlot(sound, shape, slotLength);
         ASSERT_TRUE(rendered.result);
@@ -324,9 +275,9 @@ TEST(ShapeProperty, TheSlotsSoundSpansWhatTheLineSays)
 
 TEST(ShapeProperty, StartEndAndLengthAreExactToTheFrame)
 {
-    Draw draw;
+    Draw draw(seed);
     for (int n = 0; n < cases; ++n) {
-        const std::size_t slotLength = static_cast<std::size_t>(draw.whole(128, 768));
+        const std::size_t slotLength = drawSlot(draw).length;
         // At the device's own rate each slot byte is one source frame: noise, so that a frame too
         // early or late shows in every byte.
         const double rate = draw.chance(0.5) ? 33000.0 : draw.oneOf(rates);
@@ -364,28 +315,24 @@ TEST(ShapeProperty, StartEndAndLengthAreExactToTheFrame)
 TEST(ShapeProperty, ASilentSlotAlwaysWarnsAndTheStartItNamesBringsTheSoundIn)
 {
     using Kind = audio::SlotAdvice::Kind;
-    Draw draw;
+    Draw draw(seed);
     int silent = 0;
     for (int n = 0; n < cases; ++n) {
-        const std::size_t slotLength = static_cast<std::size_t>(draw.whole(128, 768));
-        const double slotSeconds = static_cast<double>(slotLength) / 33000.0;
+        const auto [slotLength, slotSeconds] = drawSlot(draw);
         Source source = drawSource(draw, draw.uniform(1.0, 8.0) * slotSeconds, true);
         // From well below the trim threshold to well above the slot's two steps.
         source.level = std::pow(10.0, draw.uniform(-70.0, -20.0) / 20.0);
         const audio::DecodedSound sound = decoded(source);
-        const double seconds = static_cast<double>(source.frames) / source.rate;
         SoundShape shape = drawConversion(draw);
-        shape.start = draw.chance(0.7) ? draw.uniform(0.0, 1.1) * seconds : 0.0;
-        if (draw.chance(0.4))
-            shape.end = shape.start + draw.uniform(0.0, 1.5) * slotSeconds;
-        shape.pitch = draw.chance(0.3) ? draw.uniform(-12.0, 12.0) : 0.0;
+        shape.start = draw.sometimesOrZero(0.7, 0.0, 1.1) * source.seconds();
+        if (const std::optional<double> length = draw.sometimes(0.4, 0.0, 1.5))
+            shape.end = shape.start + *length * slotSeconds;
+        shape.pitch = draw.sometimesOrZero(0.3, -12.0, 12.0);
         shape.mono = draw.oneOf({audio::MonoSource::Mix, audio::MonoSource::Left, audio::MonoSource::Side});
         shape.trim = draw.chance(0.3);
         shape.reverse = draw.chance(0.2);
         shape.normalize = draw.chance(0.2);
-        SCOPED_TRACE("case " + std::to_string(n) + ", " + std::to_string(source.rate) + " Hz, "
-                     + std::to_string(source.channels) + " channels, start " + std::to_string(shape.start)
-                     + ", lead-in " + std::to_string(source.leadIn) + " of " + std::to_string(source.frames));
+        SCOPED_TRACE(described(n, source, shape, slotLength));
 
         const audio::RenderedSlot rendered = audio::renderSlot(sound, shape, slotLength);
         const audio::SlotAdvice& advice = rendered.result.advice;

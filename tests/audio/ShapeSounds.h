@@ -69,4 +69,19 @@ inline std::size_t soundEnd(const std::vector<std::uint8_t>& slot)
         std::find_if(slot.rbegin(), slot.rend(), [](std::uint8_t b) { return b != 0x80; }).base() - slot.begin());
 }
 
+// How many bytes are off the zero line.
+inline std::size_t soundBytes(const std::vector<std::uint8_t>& slot)
+{
+    return static_cast<std::size_t>(std::count_if(slot.begin(), slot.end(), [](std::uint8_t b) { return b != 0x80; }));
+}
+
+// The largest distance of a byte from the zero line, in steps.
+inline int peak(const std::vector<std::uint8_t>& slot)
+{
+    int most = 0;
+    for (const std::uint8_t b : slot)
+        most = std::max(most, std::abs(b - 128));
+    return most;
+}
+
 } // namespace shape_sounds

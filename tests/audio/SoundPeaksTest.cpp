@@ -5,6 +5,7 @@
 #include "audio/SoundPeaks.h"
 #include "audio/DecodedSound.h"
 #include "audio/MonoSteps.h"
+#include "tests/audio/Draw.h"
 
 #include <gtest/gtest.h>
 
@@ -17,22 +18,6 @@ namespace {
 
 using audio::MonoSource;
 using audio::SourceRegion;
-
-class Draw {
-public:
-    std::uint64_t next()
-    {
-        m_state += 0x9E3779B97F4A7C15;
-        std::uint64_t z = m_state;
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EB;
-        return z ^ (z >> 31);
-    }
-    std::uint64_t below(std::uint64_t bound) { return bound == 0 ? 0 : next() % bound; }
-
-private:
-    std::uint64_t m_state = 0x5045414B53353135;
-};
 
 // Silence broken by a few bursts of random values, some of them only in one channel, so that blocks
 // are silent, loud, or loud only for some mono choices.
@@ -88,7 +73,7 @@ std::optional<std::uint64_t> firstRead(const audio::MonoSteps& steps, SourceRegi
 
 TEST(SoundPeaks, SearchesAndPeaksAreThoseOfReadingEveryFrame)
 {
-    Draw draw;
+    Draw draw(0x5045414B53353135);
     constexpr MonoSource monos[] = {MonoSource::Mix, MonoSource::Left, MonoSource::Right, MonoSource::Side};
     for (int source = 0; source < 60; ++source) {
         const audio::PcmFrames frames = drawnSource(draw);

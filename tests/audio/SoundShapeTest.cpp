@@ -1,5 +1,5 @@
-// The shape of a sound measured in the slot it makes: where the region lands, pitch, fit, mono,
-// gain, DC, limiter and fades; the report; snapping.
+// The shape of a sound measured in the slot it makes: reverse, pitch, fit, mono, gain, DC, limiter
+// and fades; the report; snapping. Where the region lands is ShapePropertyTest's.
 #include "audio/MonoSteps.h"
 #include "audio/SlotRender.h"
 #include "audio/SoundSnapping.h"
@@ -17,7 +17,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using audio::Resampling;
 using audio::SoundShape;
-using shape_sounds::firstSound;
+using shape_sounds::peak;
 using shape_sounds::render;
 using shape_sounds::soundEnd;
 
@@ -29,14 +29,6 @@ double rms(const Bytes& slot, std::size_t from, std::size_t to)
     for (std::size_t i = from; i < to; ++i)
         sum += (slot[i] - 128.0) * (slot[i] - 128.0);
     return std::sqrt(sum / static_cast<double>(to - from));
-}
-
-int peak(const Bytes& slot)
-{
-    int most = 0;
-    for (const std::uint8_t b : slot)
-        most = std::max(most, std::abs(b - 128));
-    return most;
 }
 
 // The frequency of a tone in the slot, from its first and last rising zero crossings (interpolated
@@ -67,31 +59,6 @@ double cents(double measured, double expected)
     return 1200.0 * std::log2(measured / expected);
 }
 
-TEST(SoundShape, TheRegionChoosesWhatReachesTheSlotAndItsEndLeavesSilence)
-{
-    // A 3 ms burst at 0.40 s of a second of silence.
-    const auto burst = shape_sounds::make(44100.0, 1, 44100, [](std::uint64_t frame, std::uint16_t) {
-        const double t = static_cast<double>(frame) / 44100.0 - 0.4;
-        return t >= 0.0 && t < 0.003 ? 0.8 * std::sin(2.0 * std::numbers::pi * 2000.0 * t + 0.5) : 0.0;
-    });
-    const auto tone = shape_sounds::sine(44100.0, 1.0, 440.0, -3.0);
-    for (const Resampling resampling : both) {
-        SoundShape shape{.resampling = resampling};
-        EXPECT_GE(firstSound(render(burst, shape, 32768)), 13190u); // where it lies without a region
-        shape.start = 0.40;
-        const Bytes late = render(burst, shape, 32768);
-        EXPECT_LE(firstSound(late), 2u); // byte 0 is every slot's silence
-        EXPECT_GT(peak(late), 80);
-
-        shape = {.resampling = resampling, .start = 0.1, .end = 0.2};
-        const Bytes cut = render(tone, shape, 8192);
-        EXPECT_TRUE(std::all_of(cut.begin() + 3299, cut.end(), [](std::uint8_t b) { return b == 0x80; }));
-        EXPECT_GE(soundEnd(cut), 3290u); // the device's fade ends on silence
-        EXPECT_GT(rms(cut, 1, 3290), 60.0);
-        EXPECT_EQ(soundEnd(render(tone, {.resampling = resampling, .start = 0.1}, 8192)), 8192u - 1);
-    }
-}
-
 TEST(SoundShape, ReverseTurnsTheSlotAroundAndTwiceGivesTheSameBytes)
 {
     // At the device rate nothing is resampled, so the bytes can be compared one for one.
@@ -102,11 +69,7 @@ TEST(SoundShape, ReverseTurnsTheSlotAroundAndTwiceGivesTheSameBytes)
         const std::uint64_t from = 3299 - frame;
         return 0.7 * std::sin(static_cast<double>(from * from % 977));
     });
-    const Bytes forward = render(noise, {}, 8192);
-    const Bytes reversed = render(noise, {.reverse = true}, 8192);
-    for (std::size_t i = 7; i < 3293; ++i)
-        ASSERT_EQ(reversed[i], forward[3299 - i]) << i;
-    EXPECT_EQ(render(backwards, {.reverse = true}, 8192), forward);
+    EXPECT_EQ(render(backwards, {.reverse = true}, 8192), render(noise, {}, 8192));
 
     const auto tone = shape_sounds::sine(44100.0, 0.2, 300.0, -6.0);
     const Bytes clean = render(tone, {.resampling = Resampling::Clean}, 8192);
@@ -163,7 +126,7 @@ TEST(SoundShape, PitchMovesATonePreciselyAndFitFillsTheSlotWithTheWholeRegion)
               "the region needs a pitch of +76.0 semitones to fill the slot; a fit reaches -48 to +48");
 }
 
-TEST(SoundShape, MonoTakesTheChosenChannelAndSideCancelsTheCentre)
+TEST(SoundShape, MonoMixesTheChannelsAndSideCancelsTheCentre)
 {
     const double half = std::pow(10.0, -6.0 / 20.0);
     const auto leftOnly = shape_sounds::make(44100.0, 2, 22050, [half](std::uint64_t frame, std::uint16_t channel) {
@@ -174,9 +137,7 @@ TEST(SoundShape, MonoTakesTheChosenChannelAndSideCancelsTheCentre)
         return half * std::sin(2.0 * std::numbers::pi * 440.0 * static_cast<double>(frame) / 44100.0);
     });
     for (const Resampling resampling : both) {
-        EXPECT_NEAR(peak(render(leftOnly, {.resampling = resampling, .mono = audio::MonoSource::Left}, 8192)), 64, 2);
         EXPECT_NEAR(peak(render(leftOnly, {.resampling = resampling}, 8192)), 32, 2);
-        EXPECT_EQ(peak(render(leftOnly, {.resampling = resampling, .mono = audio::MonoSource::Right}, 8192)), 0);
         EXPECT_EQ(peak(render(centred, {.resampling = resampling, .mono = audio::MonoSource::Side}, 8192)), 0);
     }
 }
@@ -205,7 +166,6 @@ TEST(SoundShape, GainDcAndTheLimiterChangeTheLevelAsAsked)
         return frame == 4410 ? 1.0
                              : 0.0316 * std::sin(2.0 * std::numbers::pi * 200.0 * static_cast<double>(frame) / 44100.0);
     });
-    EXPECT_LE(peak(render(spiked, {.limit = -20.0}, 32768)), 13); // -20 dBFS is 12.8 steps
     const Bytes normalised = render(spiked, {.normalize = true, .start = 0.0001}, 32768);
     const Bytes limited = render(spiked, {.normalize = true, .limit = -24.0}, 32768);
     EXPECT_GT(20.0 * std::log10(rms(limited, 16000, 32000) / rms(normalised, 16000, 32000)), 20.0);
@@ -228,25 +188,17 @@ TEST(SoundShape, FadesReachTheZeroLineAtTheirEnds)
     }
 }
 
-TEST(SoundShape, TheReportNamesAPeakClippingAndWhereASilentSlotsSoundStarts)
+TEST(SoundShape, TheReportNamesThePeakAndClipping)
 {
     const auto late = shape_sounds::make(44100.0, 1, 26460, [](std::uint64_t frame, std::uint16_t) {
         return frame < 17640 ? 0.0
                              : 0.5 * std::sin(2.0 * std::numbers::pi * 440.0 * static_cast<double>(frame) / 44100.0);
     });
-    const audio::RenderedSlot silent = audio::renderSlot(late, {}, 8192);
-    EXPECT_TRUE(silent.result.report.silent);
-    EXPECT_EQ(silent.result.advice.kind, audio::SlotAdvice::Kind::SoundAfter);
-    EXPECT_NEAR(silent.result.advice.soundStart, 0.40, 0.001);
     const audio::RenderedSlot heard = audio::renderSlot(late, {.start = 0.4}, 8192);
     EXPECT_FALSE(heard.result.report.silent);
     EXPECT_NEAR(heard.result.report.peakDecibels, -6.0, 0.2);
     EXPECT_FALSE(heard.result.report.clipped);
     EXPECT_TRUE(audio::renderSlot(late, {.start = 0.4, .gain = 12.0}, 8192).result.report.clipped);
-    const audio::RenderedSlot nothing
-        = audio::renderSlot(shape_sounds::sine(44100.0, 0.5, 440.0, -60.0), {.start = 0.1}, 8192);
-    EXPECT_TRUE(nothing.result.report.silent);
-    EXPECT_EQ(nothing.result.advice.kind, audio::SlotAdvice::Kind::NoSound);
 }
 
 TEST(SoundShape, ValuesBeyondTheirRangesAreHeldToThemAndNoNumberIsTheDefault)

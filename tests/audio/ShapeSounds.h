@@ -37,13 +37,22 @@ inline audio::DecodedSound make(double rate, std::uint16_t channels, std::uint64
     return sound;
 }
 
+// A tone of hertz at level (full scale 1) where sounds(seconds, channel) says so, else silence.
+inline audio::DecodedSound tone(double rate, std::uint16_t channels, double seconds, double hertz, double level,
+                                const std::function<bool(double, std::uint16_t)>& sounds = {})
+{
+    return make(
+        rate, channels, static_cast<std::uint64_t>(seconds * rate), [&](std::uint64_t frame, std::uint16_t channel) {
+            const double at = static_cast<double>(frame);
+            return !sounds || sounds(at / rate, channel) ? level * std::sin(2.0 * std::numbers::pi * hertz * at / rate)
+                                                         : 0.0;
+        });
+}
+
 // A mono sine of this level in dBFS.
 inline audio::DecodedSound sine(double rate, double seconds, double hertz, double decibels)
 {
-    const double amplitude = std::pow(10.0, decibels / 20.0);
-    return make(rate, 1, static_cast<std::uint64_t>(seconds * rate), [=](std::uint64_t frame, std::uint16_t) {
-        return amplitude * std::sin(2.0 * std::numbers::pi * hertz * static_cast<double>(frame) / rate);
-    });
+    return tone(rate, 1, seconds, hertz, std::pow(10.0, decibels / 20.0));
 }
 
 // The slot the shape makes of the sound, which it must be able to make; the largest slot unless told.

@@ -18,15 +18,11 @@ using Kind = audio::SlotAdvice::Kind;
 
 constexpr double rate = 44100.0;
 
-// A 440 Hz tone at level (full scale 1) where sounds(seconds) says so, silence elsewhere.
+// A 440 Hz tone at level (full scale 1) where sounds(seconds, channel) says so, silence elsewhere.
 audio::DecodedSound toneWhere(double seconds, std::uint16_t channels, double level,
                               const std::function<bool(double seconds, std::uint16_t channel)>& sounds)
 {
-    return shape_sounds::make(
-        rate, channels, static_cast<std::uint64_t>(seconds * rate), [&](std::uint64_t frame, std::uint16_t channel) {
-            const double t = static_cast<double>(frame) / rate;
-            return sounds(t, channel) ? level * std::sin(2.0 * std::numbers::pi * 440.0 * t) : 0.0;
-        });
+    return shape_sounds::tone(rate, channels, seconds, 440.0, level, sounds);
 }
 
 audio::DecodedSound tone(double seconds, double from, double to, double level = 0.5)

@@ -129,13 +129,9 @@ TEST(SoundShape, PitchMovesATonePreciselyAndFitFillsTheSlotWithTheWholeRegion)
 TEST(SoundShape, MonoMixesTheChannelsAndSideCancelsTheCentre)
 {
     const double half = std::pow(10.0, -6.0 / 20.0);
-    const auto leftOnly = shape_sounds::make(44100.0, 2, 22050, [half](std::uint64_t frame, std::uint16_t channel) {
-        return channel == 0 ? half * std::sin(2.0 * std::numbers::pi * 440.0 * static_cast<double>(frame) / 44100.0)
-                            : 0.0;
-    });
-    const auto centred = shape_sounds::make(44100.0, 2, 22050, [half](std::uint64_t frame, std::uint16_t) {
-        return half * std::sin(2.0 * std::numbers::pi * 440.0 * static_cast<double>(frame) / 44100.0);
-    });
+    const auto leftOnly
+        = shape_sounds::tone(44100.0, 2, 0.5, 440.0, half, [](double, std::uint16_t channel) { return channel == 0; });
+    const auto centred = shape_sounds::tone(44100.0, 2, 0.5, 440.0, half);
     for (const Resampling resampling : both) {
         EXPECT_NEAR(peak(render(leftOnly, {.resampling = resampling}, 8192)), 32, 2);
         EXPECT_EQ(peak(render(centred, {.resampling = resampling, .mono = audio::MonoSource::Side}, 8192)), 0);
@@ -190,15 +186,12 @@ TEST(SoundShape, FadesReachTheZeroLineAtTheirEnds)
 
 TEST(SoundShape, TheReportNamesThePeakAndClipping)
 {
-    const auto late = shape_sounds::make(44100.0, 1, 26460, [](std::uint64_t frame, std::uint16_t) {
-        return frame < 17640 ? 0.0
-                             : 0.5 * std::sin(2.0 * std::numbers::pi * 440.0 * static_cast<double>(frame) / 44100.0);
-    });
-    const audio::RenderedSlot heard = audio::renderSlot(late, {.start = 0.4}, 8192);
+    const auto tone = shape_sounds::sine(44100.0, 0.2, 440.0, -6.0);
+    const audio::RenderedSlot heard = audio::renderSlot(tone, {}, 8192);
     EXPECT_FALSE(heard.result.report.silent);
     EXPECT_NEAR(heard.result.report.peakDecibels, -6.0, 0.2);
     EXPECT_FALSE(heard.result.report.clipped);
-    EXPECT_TRUE(audio::renderSlot(late, {.start = 0.4, .gain = 12.0}, 8192).result.report.clipped);
+    EXPECT_TRUE(audio::renderSlot(tone, {.gain = 12.0}, 8192).result.report.clipped);
 }
 
 TEST(SoundShape, ValuesBeyondTheirRangesAreHeldToThemAndNoNumberIsTheDefault)

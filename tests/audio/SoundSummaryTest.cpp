@@ -3,6 +3,7 @@
 #include "audio/SoundSummary.h"
 #include "audio/SoundFileDecoder.h"
 
+#include "tests/audio/SoundFileBytes.h"
 #include "tests/support/SoundFileFolder.h"
 
 #include <gtest/gtest.h>
@@ -57,14 +58,9 @@ TEST(SoundSummary, LengthIsWhatTheFileHoldsAndLongHeadersGoToTheDecoder)
     EXPECT_EQ(audio::summariseSoundFile(folder.write("cut.wav", bytes)).frames, 4000u);
 
     // A chunk of 100,000 bytes before the format and data: our reader's head ends inside it.
-    std::vector<std::uint8_t> padded
-        = SoundFileFolder::read(folder.synth("pad.wav", "-r 16000 -c 1 -b 16", "synth 1.5 sine 300"));
-    std::vector<std::uint8_t> junk{'j', 'u', 'n', 'k', 0xA0, 0x86, 0x01, 0x00};
-    junk.resize(8 + 100000);
-    padded.insert(padded.begin() + 12, junk.begin(), junk.end());
-    const std::uint32_t riff = static_cast<std::uint32_t>(padded.size() - 8);
-    for (int i = 0; i < 4; ++i)
-        padded[4 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(riff >> (8 * i));
+    const Bytes wav = SoundFileFolder::read(folder.synth("pad.wav", "-r 16000 -c 1 -b 16", "synth 1.5 sine 300"));
+    const Bytes padded
+        = sound_file_bytes::chunked("WAVE", {{"junk", Bytes(100000, 0)}}, Bytes(wav.begin() + 12, wav.end()));
     const audio::SoundSummary summary = audio::summariseSoundFile(folder.write("padded.wav", padded));
     EXPECT_EQ(summary.kind, Kind::Sound);
     EXPECT_EQ(summary.frames, 24000u);

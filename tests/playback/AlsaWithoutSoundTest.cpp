@@ -1,9 +1,9 @@
 #include "playback/AlsaSoundOutput.h"
+#include "tests/playback/PlayEnding.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <future>
 #include <vector>
 
 namespace {
@@ -18,13 +18,10 @@ TEST(AlsaSoundOutputWithoutSound, SaysWhyAndEndsEveryPlayAtOnceUnheard)
         output.unavailableReason().starts_with("No sound output: the ALSA device \"default\" cannot be opened ("))
         << output.unavailableReason();
 
-    for (int play = 0; play < 2; ++play) {
-        std::promise<std::string> ended;
-        output.play(std::vector<std::uint8_t>(33000, 0x80), [&ended](bool played, const PlaybackFailure& failure) {
-            ended.set_value(played ? "played" : failure.describe());
-        });
-        EXPECT_TRUE(ended.get_future().get().starts_with("the ALSA device \"default\" cannot be opened ("));
-    }
+    for (int time = 0; time < 2; ++time)
+        EXPECT_TRUE(play(output, std::vector<std::uint8_t>(33000, 0x80))
+                        .get()
+                        .starts_with("the ALSA device \"default\" cannot be opened ("));
     output.stop();
     output.stop();
 }

@@ -2,6 +2,7 @@
 // and a run the device cannot be asked to play is refused alike by the real output and the
 // recording one, without reaching the device and without a crash.
 #include "playback/AlsaSoundOutput.h"
+#include "tests/playback/PlayEnding.h"
 #include "tests/support/RecordingSoundOutput.h"
 
 #include <gtest/gtest.h>
@@ -62,23 +63,6 @@ protected:
     {
     }
 
-    // How a play ends: "played", "stopped" or the failure.
-    static std::future<std::string> ending(ISoundOutput::EndHandler& onEnd)
-    {
-        auto ended = std::make_shared<std::promise<std::string>>();
-        onEnd = [ended](bool played, const PlaybackFailure& failure) {
-            ended->set_value(played ? "played" : failure ? failure.describe() : "stopped");
-        };
-        return ended->get_future();
-    }
-    static std::string playRun(ISoundOutput& out, PcmRun run)
-    {
-        ISoundOutput::EndHandler onEnd;
-        std::future<std::string> ended = ending(onEnd);
-        out.playRun(std::move(run), onEnd);
-        return ended.get();
-    }
-
     std::deque<StreamLog> streams;
     AlsaSoundOutput output;
 };
@@ -93,12 +77,9 @@ std::vector<std::uint8_t> bytesOf(const std::vector<std::int16_t>& values)
 TEST_F(SoundOutputRunTest, EachRunPlaysInItsOwnFormatFollowedBySilenceAndASlotAfterItInTheSlotFormat)
 {
     const std::vector<std::int16_t> stereo{-32768, 32767, 1, -1, 0x1234, -0x1234};
-    EXPECT_EQ(playRun(output, {stereo, 44100, 2}), "played");
-    EXPECT_EQ(playRun(output, {{-5, 5, 7}, 8000, 1}), "played");
-    ISoundOutput::EndHandler onEnd;
-    std::future<std::string> slotEnded = ending(onEnd);
-    output.play({0x10, 0xF0}, onEnd);
-    EXPECT_EQ(slotEnded.get(), "played");
+    EXPECT_EQ(playRun(output, {stereo, 44100, 2}).get(), "played");
+    EXPECT_EQ(playRun(output, {{-5, 5, 7}, 8000, 1}).get(), "played");
+    EXPECT_EQ(play(output, {0x10, 0xF0}).get(), "played");
 
     ASSERT_EQ(streams.size(), 4u);
     EXPECT_EQ(streams[0].format, ISoundOutput::kSlotFormat);
@@ -127,16 +108,16 @@ TEST_F(SoundOutputRunTest, RunsNoDeviceCanPlayAreRefusedAlikeWithoutReachingTheD
     };
     for (const auto& [run, refusal] : refused) {
         RecordingSoundOutput recording;
-        EXPECT_EQ(playRun(recording, run), refusal);
+        EXPECT_EQ(playRun(recording, run).get(), refusal);
         EXPECT_EQ(recording.runs.size(), 1u);
         EXPECT_FALSE(recording.playing());
-        EXPECT_EQ(playRun(output, run), refusal);
+        EXPECT_EQ(playRun(output, run).get(), refusal);
     }
     EXPECT_EQ(streams.size(), 1u) << "only the look for a device opened a stream";
 
     // The edges of what plays.
-    EXPECT_EQ(playRun(output, {{1}, 1000, 1}), "played");
-    EXPECT_EQ(playRun(output, {{1, 2}, 768000, 2}), "played");
+    EXPECT_EQ(playRun(output, {{1}, 1000, 1}).get(), "played");
+    EXPECT_EQ(playRun(output, {{1, 2}, 768000, 2}).get(), "played");
 }
 
 } // namespace

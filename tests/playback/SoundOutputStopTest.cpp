@@ -2,6 +2,7 @@
 // waited for the device to take or play the last frames of a sound would never return (the
 // suite's timeout ends such a run), so the test needs no clock.
 #include "playback/AlsaSoundOutput.h"
+#include "tests/playback/PlayEnding.h"
 
 #include <gtest/gtest.h>
 
@@ -93,27 +94,6 @@ protected:
             return std::make_unique<HeldStream>(logs.emplace_back(DeviceLog{format, {}}), rooms.at(n), 0,
                                                 &waiting.at(n));
         });
-    }
-    // How a play ends: "played", "stopped" or the failure.
-    static ISoundOutput::EndHandler ending(std::future<std::string>& ended)
-    {
-        auto promise = std::make_shared<std::promise<std::string>>();
-        ended = promise->get_future();
-        return [promise](bool played, const PlaybackFailure& failure) {
-            promise->set_value(played ? "played" : failure ? failure.describe() : "stopped");
-        };
-    }
-    static std::future<std::string> play(AlsaSoundOutput& out, std::vector<std::uint8_t> samples)
-    {
-        std::future<std::string> ended;
-        out.play(std::move(samples), ending(ended));
-        return ended;
-    }
-    static std::future<std::string> playRun(AlsaSoundOutput& out, PcmRun run)
-    {
-        std::future<std::string> ended;
-        out.playRun(std::move(run), ending(ended));
-        return ended;
     }
 
     std::deque<DeviceLog> logs;

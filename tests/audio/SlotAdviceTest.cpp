@@ -30,16 +30,16 @@ audio::DecodedSound tone(double seconds, double from, double to, double level = 
     return toneWhere(seconds, 1, level, [=](double t, std::uint16_t) { return t >= from && t < to; });
 }
 
-struct Case {
-    std::string what;
+// A source, its shape and the advice it must get.
+struct Advised {
     audio::DecodedSound sound;
     SoundShape shape;
-    std::size_t slotLength;
     Kind kind;
     double at = 0.0; // soundStart, or slotStart for a late hit
     std::optional<double> start{};
     std::optional<double> end{};
     bool trimHelps = false;
+    std::size_t slotLength = 8192;
 };
 
 TEST(SlotAdvice, EachSilentLateOrEmptyCaseNamesWhatWouldHelpAndTheStartItNamesBringsTheSoundIn)
@@ -54,62 +54,39 @@ TEST(SlotAdvice, EachSilentLateOrEmptyCaseNamesWhatWouldHelpAndTheStartItNamesBr
     const auto late = tone(0.6, 0.4, 0.6);
     const auto leftOnly = toneWhere(1.0, 2, 0.5, [](double, std::uint16_t channel) { return channel == 0; });
     const auto same = toneWhere(1.0, 2, 0.5, [](double, std::uint16_t) { return true; });
-    const Case cases[] = {
-        {"a tone from its start", tone(1.0, 0.0, 1.0), {}, 8192, Kind::None},
+    const std::pair<std::string, Advised> cases[] = {
+        {"a tone from its start", {tone(1.0, 0.0, 1.0), {}, Kind::None}},
         {"a click exactly at the start falls on the silent first byte",
-         click,
-         {.start = 0.5},
-         8192,
-         Kind::FirstByte,
-         0.5,
-         0.499},
-        {"a click on the file's first frame has no earlier start", first, {}, 8192, Kind::FirstByte},
+         {click, {.start = 0.5}, Kind::FirstByte, 0.5, 0.499}},
+        {"a click on the file's first frame has no earlier start", {first, {}, Kind::FirstByte}},
         {"a start in a gap names the next sound, not the file's first",
-         gapped,
-         {.start = 5.0},
-         8192,
-         Kind::SoundAfter,
-         10.0,
-         10.0,
-         std::nullopt,
-         true},
+         {gapped, {.start = 5.0}, Kind::SoundAfter, 10.0, 10.0, std::nullopt, true}},
         {"with an end before the sound, trim cannot reach it and the end moves along",
-         gapped,
-         {.start = 5.0, .end = 6.0},
-         8192,
-         Kind::SoundAfter,
-         10.0,
-         10.0,
-         11.0},
+         {gapped, {.start = 5.0, .end = 6.0}, Kind::SoundAfter, 10.0, 10.0, 11.0}},
         {"trim already given is not advised again",
-         late,
-         {.trim = true, .start = 0.1, .end = 0.3},
-         8192,
-         Kind::SoundAfter,
-         0.4,
-         0.4,
-         0.6},
-        {"nothing after the start names the sound before it", gap, {.start = 5.0}, 8192, Kind::SoundBefore, 0.0, 0.0},
-        {"the side of a mono sound", tone(1.0, 0.0, 1.0), {.mono = MonoSource::Side}, 8192, Kind::ChannelSilent},
-        {"the side of two equal channels", same, {.mono = MonoSource::Side}, 8192, Kind::ChannelSilent},
-        {"a silent right channel", leftOnly, {.mono = MonoSource::Right}, 8192, Kind::ChannelSilent},
-        {"a source below the trim threshold", tone(1.0, 0.0, 1.0, 0.0005), {}, 8192, Kind::NoSound},
-        {"a sound above the threshold that stays below two steps", tone(1.0, 0.0, 1.0, 0.006), {}, 8192, Kind::Quiet},
-        {"a start past the end", tone(1.0, 0.0, 1.0), {.start = 2.0}, 8192, Kind::PastTheEnd},
-        {"a region shorter than a frame", tone(1.0, 0.0, 1.0), {.start = 0.5, .end = 0.50001}, 8192, Kind::UnderAFrame},
-        {"a lead-in that leaves the slot partly silent", late, {}, 24420, Kind::LateHit, 0.4, 0.4, std::nullopt, true},
+         {late, {.trim = true, .start = 0.1, .end = 0.3}, Kind::SoundAfter, 0.4, 0.4, 0.6}},
+        {"nothing after the start names the sound before it", {gap, {.start = 5.0}, Kind::SoundBefore, 0.0, 0.0}},
+        {"the side of a mono sound", {tone(1.0, 0.0, 1.0), {.mono = MonoSource::Side}, Kind::ChannelSilent}},
+        {"the side of two equal channels", {same, {.mono = MonoSource::Side}, Kind::ChannelSilent}},
+        {"a silent right channel", {leftOnly, {.mono = MonoSource::Right}, Kind::ChannelSilent}},
+        {"a source below the trim threshold", {tone(1.0, 0.0, 1.0, 0.0005), {}, Kind::NoSound}},
+        {"a sound above the threshold that stays below two steps", {tone(1.0, 0.0, 1.0, 0.006), {}, Kind::Quiet}},
+        {"a start past the end", {tone(1.0, 0.0, 1.0), {.start = 2.0}, Kind::PastTheEnd}},
+        {"a region shorter than a frame", {tone(1.0, 0.0, 1.0), {.start = 0.5, .end = 0.50001}, Kind::UnderAFrame}},
+        {"a lead-in that leaves the slot partly silent",
+         {late, {}, Kind::LateHit, 0.4, 0.4, std::nullopt, true, 24420}},
         {"reversed, the silence after the sound is the lead-in, which only trim takes away",
-         tone(1.0, 0.0, 0.2),
-         {.end = 0.5, .reverse = true},
-         32768,
-         Kind::LateHit,
-         0.3,
-         std::nullopt,
-         std::nullopt,
-         true},
+         {tone(1.0, 0.0, 0.2),
+          {.end = 0.5, .reverse = true},
+          Kind::LateHit,
+          0.3,
+          std::nullopt,
+          std::nullopt,
+          true,
+          32768}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, c] : cases) {
+        SCOPED_TRACE(what);
         const audio::RenderedSlot rendered = audio::renderSlot(c.sound, c.shape, c.slotLength);
         const audio::SlotAdvice& advice = rendered.result.advice;
         ASSERT_EQ(advice.kind, c.kind);

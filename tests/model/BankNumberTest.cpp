@@ -19,34 +19,14 @@ TEST(BankNumber, NamesEveryRowAndReadsBackWhatItShows)
 
 TEST(BankNumber, TakesShownNamesInAnyCaseAndRowNumbersButNothingElse)
 {
-    const std::pair<const char*, std::optional<std::uint16_t>> cases[] = {{"S21", 20},
-                                                                          {"s21", 20},
-                                                                          {"S01", 0},
-                                                                          {"s31", 30},
-                                                                          {"FW", 31},
-                                                                          {"fw", 31},
-                                                                          {"Firmware", 31},
-                                                                          {"0", 0},
-                                                                          {"21", 21},
-                                                                          {"31", 31},
-                                                                          {"00", 0},
-                                                                          {"S00", std::nullopt},
-                                                                          {"S32", std::nullopt},
-                                                                          {"S1", std::nullopt},
-                                                                          {"S001", std::nullopt},
-                                                                          {"S-1", std::nullopt},
-                                                                          {"32", std::nullopt},
-                                                                          {"-1", std::nullopt},
-                                                                          {"+4", std::nullopt},
-                                                                          {"4 ", std::nullopt},
-                                                                          {"", std::nullopt},
-                                                                          {"F", std::nullopt},
-                                                                          {"FIRM", std::nullopt},
-                                                                          {"99999999", std::nullopt},
-                                                                          {"S", std::nullopt},
-                                                                          {"SFW", std::nullopt}};
-    for (const auto& [text, row] : cases)
+    const std::pair<const char*, std::uint16_t> taken[]
+        = {{"S21", 20},      {"s21", 20}, {"S01", 0}, {"s31", 30}, {"FW", 31}, {"fw", 31},
+           {"Firmware", 31}, {"0", 0},    {"21", 21}, {"31", 31},  {"00", 0}};
+    for (const auto& [text, row] : taken)
         EXPECT_EQ(BankNumber::row(text), row) << '"' << text << '"';
+    for (const char* text :
+         {"S00", "S32", "S1", "S001", "S-1", "32", "-1", "+4", "4 ", "", "F", "FIRM", "99999999", "S", "SFW"})
+        EXPECT_EQ(BankNumber::row(text), std::nullopt) << '"' << text << '"';
 }
 
 } // namespace

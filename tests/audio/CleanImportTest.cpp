@@ -1,3 +1,4 @@
+#include "audio/ShapeNames.h"
 #include "audio/SlotImport.h"
 #include "bytes/SourceFile.h"
 
@@ -22,11 +23,6 @@ using shape_sounds::firstSound;
 
 constexpr Resampling both[] = {Resampling::Classic, Resampling::Clean};
 const char* const cdQuality = "-r 44100 -c 2 -b 16";
-
-const char* nameOf(Resampling resampling)
-{
-    return resampling == Resampling::Clean ? "Clean" : "Classic";
-}
 
 audio::ImportResult importInto(Bytes& slot, const std::string& path, const SoundShape& options)
 {
@@ -65,8 +61,10 @@ TEST(CleanImport, DropsWhatTheDeviceRateCannotHoldAndKeepsTheRest)
             const Bytes slot = import(path, 32768, {.resampling = resampling});
             const double change = sound_level::changeInDecibels(source, sound_level::ofDeviceBytes(slot, 8));
             const bool clean = resampling == Resampling::Clean;
-            EXPECT_GE(change, clean ? band.cleanLow : band.classicLow) << nameOf(resampling) << ": " << band.effects;
-            EXPECT_LE(change, clean ? band.cleanHigh : band.classicHigh) << nameOf(resampling) << ": " << band.effects;
+            EXPECT_GE(change, clean ? band.cleanLow : band.classicLow)
+                << audio::nameOf(resampling) << ": " << band.effects;
+            EXPECT_LE(change, clean ? band.cleanHigh : band.classicHigh)
+                << audio::nameOf(resampling) << ": " << band.effects;
         }
     }
 }
@@ -118,7 +116,7 @@ TEST(ImportShaping, NormaliseReachesFullScaleAndTrimStartsWithTheSound)
     for (const Shaping& c : cases) {
         const std::string path = folder.synth("shaped.wav", "-r 44100 -c 1 -b 16", c.effects);
         for (const Resampling resampling : both) {
-            SCOPED_TRACE(testing::Message() << nameOf(resampling) << ", normalise " << c.normalize << ", trim "
+            SCOPED_TRACE(testing::Message() << audio::nameOf(resampling) << ", normalise " << c.normalize << ", trim "
                                             << c.trim << ": " << c.effects);
             const Bytes slot = import(path, 8192, {.resampling = resampling, .normalize = c.normalize, .trim = c.trim});
             const auto [low, high] = std::minmax_element(slot.begin(), slot.end());
@@ -137,7 +135,7 @@ TEST(ImportShaping, NormaliseGivesAQuietSoundTheShapeOfTheSameSoundAtFullScale)
         const std::string quiet
             = folder.synth("quiet.wav", "-r 44100 -c 1 -b 16", std::string("synth 0.3 sine 440 gain ") + level);
         for (const Resampling resampling : both) {
-            SCOPED_TRACE(testing::Message() << nameOf(resampling) << " at " << level << " dBFS");
+            SCOPED_TRACE(testing::Message() << audio::nameOf(resampling) << " at " << level << " dBFS");
             Bytes normalised(8192, 0x11);
             const audio::ImportResult result
                 = importInto(normalised, quiet, {.resampling = resampling, .normalize = true});

@@ -1,5 +1,6 @@
-// The shape of a sound measured in the slot it makes: reverse, pitch, fit, mono, gain, DC, limiter
-// and fades; the report; snapping. Where the region lands is ShapePropertyTest's.
+// The shape of a sound measured in the slot it makes: reverse, pitch, fit to the ends of its range,
+// mono, gain, DC, limiter and fades; the report; snapping. Where the region lands is
+// ShapePropertyTest's.
 #include "audio/MonoSteps.h"
 #include "audio/SlotRender.h"
 #include "audio/SoundSnapping.h"
@@ -17,6 +18,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using audio::Resampling;
 using audio::SoundShape;
+using shape_sounds::firstSound;
 using shape_sounds::peak;
 using shape_sounds::render;
 using shape_sounds::soundEnd;
@@ -82,6 +84,29 @@ TEST(SoundShape, ReverseTurnsTheSlotAroundAndTwiceGivesTheSameBytes)
         ASSERT_LE(std::abs(clean[i] - twice[i]), 1) << i;
 }
 
+// Mirrored bytes of any region are ShapePropertyTest's; here where a long region's reversed slot
+// comes from, and what trim takes.
+TEST(ReversedRegion, ALongRegionSoundsFromItsEndAndTrimTakesTheSilenceAfterTheSound)
+{
+    // A 10 ms hit of 1 kHz at -3 dBFS 0.4 s into two seconds of silence.
+    const auto late = shape_sounds::make(44100.0, 1, 88200, [](std::uint64_t frame, std::uint16_t) {
+        const double t = static_cast<double>(frame) / 44100.0 - 0.4;
+        return t >= 0.0 && t < 0.010 ? 0.7 * std::sin(2.0 * std::numbers::pi * 1000.0 * t + 0.3) : 0.0;
+    });
+    for (const Resampling resampling : both) {
+        SCOPED_TRACE(static_cast<int>(resampling));
+        // A region longer than the slot sounds from its end: the hit lies 0.79 s to 0.80 s before it.
+        const Bytes fromTheEnd = render(late, {.resampling = resampling, .start = 0.1, .end = 1.2, .reverse = true});
+        EXPECT_NEAR(static_cast<double>(firstSound(fromTheEnd)), 0.79 * 33000.0, 12.0);
+        EXPECT_NEAR(static_cast<double>(soundEnd(fromTheEnd)), 0.80 * 33000.0, 12.0);
+
+        // Trim drops the silence after the sound, which comes first reversed.
+        const Bytes trimmed = render(late, {.resampling = resampling, .trim = true, .start = 0.40, .reverse = true});
+        EXPECT_LE(firstSound(trimmed), 3u);
+        EXPECT_NEAR(static_cast<double>(soundEnd(trimmed)), 330.0, 12.0);
+    }
+}
+
 TEST(SoundShape, PitchMovesATonePreciselyAndFitFillsTheSlotWithTheWholeRegion)
 {
     const auto tone = shape_sounds::sine(44100.0, 2.0, 1000.0, -3.0);
@@ -124,6 +149,34 @@ TEST(SoundShape, PitchMovesATonePreciselyAndFitFillsTheSlotWithTheWholeRegion)
     EXPECT_TRUE(refused.bytes.empty());
     EXPECT_EQ(refused.result.detail(),
               "the region needs a pitch of +76.0 semitones to fill the slot; a fit reaches -48 to +48");
+}
+
+TEST(FitRange, FillsTheSlotAcrossFortyEightSemitonesUnderBothConversions)
+{
+    struct Case {
+        double rate;
+        double seconds; // of the region
+        double hertz; // of its tone
+    };
+    constexpr std::size_t slotLength = 4096;
+    const double slotSeconds = static_cast<double>(slotLength) / 33000.0;
+    const Case cases[] = {
+        {96000.0, 12.0 * slotSeconds / 0.99297, 100.0}, // +43 semitones, as 12 s into the largest slot
+        {8000.0, 0.12 * slotSeconds / 0.99297, 1000.0}, // -43
+        {384000.0, std::floor(16.0 * slotSeconds * 384000.0) / 384000.0, 60.0}, // +48, just inside
+        {8000.0, std::ceil(slotSeconds / 16.0 * 8000.0) / 8000.0, 1900.0}, // -48, just inside
+    };
+    for (const Case& c : cases) {
+        const auto tone = shape_sounds::tone(c.rate, 1, c.seconds + 100.0 / c.rate, c.hertz, 0.5);
+        for (const Resampling resampling : both) {
+            SCOPED_TRACE(std::to_string(c.rate) + " Hz, " + std::to_string(c.seconds) + " s, "
+                         + std::to_string(static_cast<int>(resampling)));
+            const Bytes slot = render(tone, {.resampling = resampling, .end = c.seconds, .fit = true}, slotLength);
+            EXPECT_LE(firstSound(slot), 3u);
+            EXPECT_GE(soundEnd(slot), slotLength - 8);
+            EXPECT_NEAR(cents(frequency(slot, 0, slotLength), c.hertz * c.seconds / slotSeconds), 0.0, 50.0);
+        }
+    }
 }
 
 TEST(SoundShape, MonoMixesTheChannelsAndSideCancelsTheCentre)

@@ -7,6 +7,7 @@
 #include "audio/SoundFileDecoder.h"
 #include "audio/SoundSummary.h"
 
+#include "tests/audio/SoundFileBytes.h"
 #include "tests/support/Bytes.h"
 #include "tests/support/SoundFileFolder.h"
 
@@ -21,6 +22,7 @@
 namespace {
 
 using Refusal = audio::ImportResult::Refusal;
+using sound_file_bytes::number;
 
 audio::SoundChunks walk(const Bytes& file, std::uint64_t size = 0)
 {
@@ -30,14 +32,6 @@ audio::SoundChunks walk(const Bytes& file, std::uint64_t size = 0)
         return count;
     };
     return audio::SoundChunks(read, size != 0 ? size : file.size());
-}
-
-Bytes number(std::uint64_t value, unsigned width, bool bigEndian)
-{
-    Bytes bytes(width);
-    for (unsigned i = 0; i < width; ++i)
-        bytes[bigEndian ? width - 1 - i : i] = static_cast<std::uint8_t>(value >> (8 * i));
-    return bytes;
 }
 
 // Files made of random chunks that all fit, each remembering where the sizes and counts the walk

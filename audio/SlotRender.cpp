@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <span>
 
 namespace audio {
@@ -84,24 +83,6 @@ std::vector<std::uint8_t> convert(const DecodedSound& sound, const SoundShape& s
     return roundToDevice(steps, shape.resampling, shape.dither, ceiling, result.report.clipped);
 }
 
-double decibelsOf(int steps)
-{
-    return steps == 0 ? -std::numeric_limits<double>::infinity() : 20.0 * std::log10(steps / 128.0);
-}
-
-ShapeReport reportOn(const std::vector<std::uint8_t>& slot, bool clipped)
-{
-    ShapeReport report;
-    report.clipped = clipped;
-    int peak = 0;
-    for (const std::uint8_t byte : slot) {
-        peak = std::max(peak, std::abs(static_cast<int>(byte) - silence));
-    }
-    report.peakDecibels = decibelsOf(peak);
-    report.silent = report.peakDecibels < ShapeReport::quietestSound;
-    return report;
-}
-
 } // namespace
 
 void finishSlot(std::vector<std::uint8_t>& slot, std::size_t count, bool deviceFade)
@@ -142,9 +123,9 @@ RenderedSlot renderSlot(const DecodedSound& sound, const SoundShape& asked, std:
     const int firstByte = std::abs(static_cast<int>(device.front()) - silence);
     device.resize(slotLength, silence);
     finishSlot(device, heard.count, shape.fadeOut == 0.0);
-    rendered.result.report = reportOn(device, rendered.result.report.clipped);
+    rendered.result.report = ShapeReport::of(device, rendered.result.report.clipped);
     heard.silent = rendered.result.report.silent;
-    heard.lostFirstByte = heard.silent && decibelsOf(firstByte) >= ShapeReport::quietestSound;
+    heard.lostFirstByte = heard.silent && ShapeReport::decibelsOf(firstByte) >= ShapeReport::quietestSound;
     rendered.result.advice = adviseOnSlot(sound, shape, heard, slotLength);
     rendered.result.cutShort = sound.cutShort;
     rendered.bytes = std::move(device);

@@ -9,6 +9,7 @@
 #include "app/sounds/SourceView.h"
 #include "app/sounds/WaveformView.h"
 #include "audio/DeviceRate.h"
+#include "audio/ShapeReport.h"
 #include "audio/SoundSnapping.h"
 #include "playback/ISoundOutput.h"
 #include "playback/SourceRun.h"
@@ -24,7 +25,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -60,12 +60,7 @@ audio::RenderedSlot slotImage(const audio::DecodedSound& sound, const audio::Sou
     audio::RenderedSlot image{{sound.frames.begin(), sound.frames.end()},
                               {audio::ImportResult::Kind::Sound, length, length}};
     image.result.options = shape;
-    int peak = 0;
-    for (const std::uint8_t byte : image.bytes)
-        peak = std::max(peak, std::abs(static_cast<int>(byte) - 0x80));
-    audio::ShapeReport& report = image.result.report;
-    report.peakDecibels = peak == 0 ? -std::numeric_limits<double>::infinity() : 20.0 * std::log10(peak / 128.0);
-    report.silent = report.peakDecibels < audio::ShapeReport::quietestSound;
+    image.result.report = audio::ShapeReport::of(image.bytes);
     return image;
 }
 

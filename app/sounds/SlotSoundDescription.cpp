@@ -2,13 +2,12 @@
 
 #include "app/sounds/WaveformEnvelope.h"
 #include "audio/DeviceRate.h"
+#include "audio/ShapeReport.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 
-#include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -28,10 +27,7 @@ QString slotSoundDescription(const QString& label, std::span<const std::uint8_t>
     if (sound == 0)
         return QCoreApplication::translate("SlotSoundDescription", "%1: %2 of silence")
             .arg(label, seconds(bytes.size()));
-    int peak = 0;
-    for (const std::uint8_t byte : bytes.first(sound))
-        peak = std::max(peak, std::abs(static_cast<int>(byte) - 0x80));
-    const long decibels = std::lround(20.0 * std::log10(peak / 128.0));
+    const long decibels = std::lround(audio::ShapeReport::of(bytes.first(sound)).peakDecibels);
     // The typographic minus, as a screen reader reads "minus" rather than "dash".
     const QString level = decibels < 0 ? QStringLiteral("\u2212%1").arg(-decibels) : QString::number(decibels);
     return QCoreApplication::translate("SlotSoundDescription", "%1: %2 of sound, peak %3 dBFS, %4 of silence")

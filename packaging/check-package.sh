@@ -35,7 +35,8 @@ editor_files=(usr/bin/zylox-editor usr/share/applications/zylox-editor.desktop
   usr/share/icons/hicolor/scalable/apps/zylox-editor.svg usr/share/icons/hicolor/48x48/apps/zylox-editor.png
   usr/share/icons/hicolor/128x128/apps/zylox-editor.png usr/share/icons/hicolor/256x256/apps/zylox-editor.png
   usr/share/metainfo/io.github.zylox.Editor.metainfo.xml usr/share/man/man1/zylox-editor.1.gz
-  usr/share/zylox-editor/translations/zylox-editor_de.qm usr/share/zylox-editor/translations/zylox-editor_fr.qm)
+  usr/share/zylox-editor/translations/zylox-editor_de.qm usr/share/zylox-editor/translations/zylox-editor_en.qm
+  usr/share/zylox-editor/translations/zylox-editor_fr.qm)
 expect_files "$editor" "${editor_files[@]}" usr/share/doc/zylox-editor/copyright usr/share/doc/zylox-editor/changelog.gz
 
 # The sound libraries are opened at run time, so no linker names them: the control files must.

@@ -22,6 +22,11 @@ in bank files and send them to the device over MIDI.</source>
 importiert Drum-Sounds in seine 31 Soundbänke, bewahrt Bänke
 in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
     </message>
+    <message>
+        <location filename="../app/window/AboutWindow.cpp" line="12"/>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
 </context>
 <context>
     <name>AdviceWording</name>
@@ -118,150 +123,132 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
     </message>
 </context>
 <context>
-    <name>AboutWindow</name>
-    <message>
-        <location filename="../app/window/AboutWindow.cpp" line="12"/>
-        <source>Version %1</source>
-        <translation>Version %1</translation>
-    </message>
-</context>
-<context>
     <name>BankEdits</name>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="68"/>
-        <location filename="../app/banks/BankEdits.cpp" line="83"/>
+        <location filename="../app/banks/BankEdits.cpp" line="69"/>
+        <location filename="../app/banks/BankEdits.cpp" line="84"/>
         <source>Rename</source>
         <translation>Umbenennen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="68"/>
-        <location filename="../app/banks/BankEdits.cpp" line="83"/>
+        <location filename="../app/banks/BankEdits.cpp" line="69"/>
+        <location filename="../app/banks/BankEdits.cpp" line="84"/>
         <source>rename of %1</source>
         <translation>Umbenennen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="72"/>
-        <location filename="../app/banks/BankEdits.cpp" line="88"/>
+        <location filename="../app/banks/BankEdits.cpp" line="73"/>
+        <location filename="../app/banks/BankEdits.cpp" line="89"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 in „%2“ umbenannt</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="116"/>
-        <location filename="../app/banks/BankEdits.cpp" line="131"/>
+        <location filename="../app/banks/BankEdits.cpp" line="117"/>
+        <location filename="../app/banks/BankEdits.cpp" line="132"/>
         <source>Reset to Default</source>
         <translation>Auf Werkseinstellung zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="117"/>
+        <location filename="../app/banks/BankEdits.cpp" line="118"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Setzen Sie während des Sendens oder Empfangens keine Bank auf die Werkseinstellung zurück!</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="105"/>
-        <location filename="../app/banks/BankEdits.cpp" line="118"/>
-        <location filename="../app/banks/BankEdits.cpp" line="299"/>
+        <location filename="../app/banks/BankEdits.cpp" line="106"/>
+        <location filename="../app/banks/BankEdits.cpp" line="119"/>
+        <location filename="../app/banks/BankEdits.cpp" line="292"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="37"/>
+        <location filename="../app/banks/BankEdits.cpp" line="38"/>
         <source>the new name holds a zero byte (U+0000), which would end the name in a bank file</source>
         <translation>der neue Name enthält ein Null-Byte (U+0000), das den Namen in einer Bankdatei beenden würde</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="38"/>
+        <location filename="../app/banks/BankEdits.cpp" line="39"/>
         <source>the new name is %1 bytes long; a bank or slot name holds at most %2 bytes of UTF-8, as a file&apos;s name does</source>
         <translation>der neue Name ist %1 Bytes lang; ein Bank- oder Slotname fasst wie ein Dateiname höchstens %2 Bytes UTF-8</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="101"/>
+        <location filename="../app/banks/BankEdits.cpp" line="102"/>
         <source>%1 keeps its name: %2.</source>
         <translation>%1 behält seinen Namen: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="103"/>
+        <location filename="../app/banks/BankEdits.cpp" line="104"/>
         <source>Rename Failed</source>
         <translation>Umbenennen fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="121"/>
+        <location filename="../app/banks/BankEdits.cpp" line="122"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Nicht zurückgesetzt: %1 bleibt unverändert, solange Bänke gesendet werden</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="126"/>
+        <location filename="../app/banks/BankEdits.cpp" line="127"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Der Bank „%1“ ihren Werksnamen und ihre Werkssounds zurückgeben? Ihr jetziger Inhalt wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="133"/>
-        <location filename="../app/banks/BankEdits.cpp" line="140"/>
+        <location filename="../app/banks/BankEdits.cpp" line="134"/>
+        <location filename="../app/banks/BankEdits.cpp" line="141"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="134"/>
+        <location filename="../app/banks/BankEdits.cpp" line="135"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="140"/>
+        <location filename="../app/banks/BankEdits.cpp" line="141"/>
         <source>reset of %1</source>
         <translation>Zurücksetzen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="141"/>
+        <location filename="../app/banks/BankEdits.cpp" line="142"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 auf Werksnamen und Werkssounds zurückgesetzt</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="151"/>
+        <location filename="../app/banks/BankEdits.cpp" line="152"/>
         <source>Import into %1 slot %2, %3</source>
         <translation>In %1, Slot %2 importieren, %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="190"/>
-        <location filename="../app/banks/BankEdits.cpp" line="218"/>
+        <location filename="../app/banks/BankEdits.cpp" line="191"/>
+        <location filename="../app/banks/BankEdits.cpp" line="219"/>
         <source>Not imported: %1</source>
         <translation>Nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="245"/>
+        <location filename="../app/banks/BankEdits.cpp" line="246"/>
         <source>Shape “%1” for %2</source>
         <translation>„%1“ für %2 formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="261"/>
+        <location filename="../app/banks/BankEdits.cpp" line="262"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="261"/>
+        <location filename="../app/banks/BankEdits.cpp" line="262"/>
         <source>import into %1</source>
         <translation>Import in %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="262"/>
+        <location filename="../app/banks/BankEdits.cpp" line="263"/>
         <source>Shape</source>
         <translation>Formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="262"/>
+        <location filename="../app/banks/BankEdits.cpp" line="263"/>
         <source>shape of %1</source>
         <translation>Formen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="282"/>
-        <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
-        <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurde die älteste verworfen: Ihr Slot besteht jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/BankEdits.cpp" line="286"/>
-        <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
-        <translation> Um unter %1 MB aufbewahrter Quellen zu bleiben, wurden die %2 ältesten verworfen: Ihre Slots bestehen jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/BankEdits.cpp" line="295"/>
+        <location filename="../app/banks/BankEdits.cpp" line="288"/>
         <source>Damaged or Cut Short</source>
         <translation>Beschädigt oder unvollständig</translation>
     </message>
@@ -269,194 +256,186 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
 <context>
     <name>BankFiles</name>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="45"/>
-        <location filename="../app/files/BankFiles.cpp" line="54"/>
+        <location filename="../app/files/BankFiles.cpp" line="46"/>
+        <location filename="../app/files/BankFiles.cpp" line="55"/>
         <source>opening another bank file</source>
         <translation>dem Öffnen einer anderen Bankdatei</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="47"/>
+        <location filename="../app/files/BankFiles.cpp" line="48"/>
         <source>Open Bank File</source>
         <translation>Bankdatei öffnen</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="85"/>
+        <location filename="../app/files/BankFiles.cpp" line="86"/>
         <source>Wrong File Format</source>
         <translation>Falsches Dateiformat</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="79"/>
-        <location filename="../app/files/BankFiles.cpp" line="89"/>
-        <location filename="../app/files/BankFiles.cpp" line="229"/>
+        <location filename="../app/files/BankFiles.cpp" line="80"/>
+        <location filename="../app/files/BankFiles.cpp" line="90"/>
+        <location filename="../app/files/BankFiles.cpp" line="230"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="91"/>
+        <location filename="../app/files/BankFiles.cpp" line="92"/>
         <source>Not opened: %1 holds no sound bank</source>
         <translation>Nicht geöffnet: %1 enthält keine Soundbank</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="130"/>
+        <location filename="../app/files/BankFiles.cpp" line="131"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4) or into %2? What that bank holds now is replaced.</source>
         <translation>Die Datei enthält Daten für die Bank „%1“ (%2).
 In die ausgewählte Bank „%3“ (%4) oder in %2 laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="86"/>
+        <location filename="../app/files/BankFiles.cpp" line="87"/>
         <source>%1 holds no sound bank for a Tarvo ZYLOX 515: it is not a bank file, or it is damaged.</source>
         <translation>%1 enthält keine Soundbank für einen Tarvo ZYLOX 515: Es ist keine Bankdatei, oder sie ist beschädigt.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="77"/>
+        <location filename="../app/files/BankFiles.cpp" line="78"/>
         <source>File Not Opened</source>
         <translation>Datei nicht geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="78"/>
+        <location filename="../app/files/BankFiles.cpp" line="79"/>
         <source>%1 could not be opened: %2.</source>
         <translation>%1 konnte nicht geöffnet werden: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="81"/>
+        <location filename="../app/files/BankFiles.cpp" line="82"/>
         <source>Not opened: %1: %2</source>
         <translation>Nicht geöffnet: %1: %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="107"/>
+        <location filename="../app/files/BankFiles.cpp" line="108"/>
         <source>The last bank file was not opened again: %1: %2</source>
         <translation>Die letzte Bankdatei wurde nicht wieder geöffnet: %1: %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="113"/>
+        <location filename="../app/files/BankFiles.cpp" line="114"/>
         <source>it holds no sound bank</source>
         <translation>sie enthält keine Soundbank</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="133"/>
+        <location filename="../app/files/BankFiles.cpp" line="134"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4)? What that bank holds now is replaced.</source>
         <translation>Die Datei enthält Daten für die Bank „%1“ (%2).
 In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="137"/>
-        <location filename="../app/files/BankFiles.cpp" line="139"/>
+        <location filename="../app/files/BankFiles.cpp" line="138"/>
+        <location filename="../app/files/BankFiles.cpp" line="140"/>
         <source>Load into %1</source>
         <translation>In %1 laden</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="138"/>
+        <location filename="../app/files/BankFiles.cpp" line="139"/>
         <source>Different Banks!</source>
         <translation>Unterschiedliche Bänke!</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="140"/>
+        <location filename="../app/files/BankFiles.cpp" line="141"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="154"/>
-        <location filename="../app/files/BankFiles.cpp" line="165"/>
-        <location filename="../app/files/BankFiles.cpp" line="181"/>
+        <location filename="../app/files/BankFiles.cpp" line="155"/>
+        <location filename="../app/files/BankFiles.cpp" line="166"/>
+        <location filename="../app/files/BankFiles.cpp" line="182"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="154"/>
+        <location filename="../app/files/BankFiles.cpp" line="155"/>
         <source>opening %1 into %2</source>
         <translation>Öffnen von %1 in %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="157"/>
+        <location filename="../app/files/BankFiles.cpp" line="158"/>
         <source>Opened %1 into %2</source>
         <translation>%1 in %2 geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="165"/>
+        <location filename="../app/files/BankFiles.cpp" line="166"/>
         <source>opening %1 (all banks)</source>
         <translation>Öffnen von %1 (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="171"/>
+        <location filename="../app/files/BankFiles.cpp" line="172"/>
         <source>Opened %1 (all banks)</source>
         <translation>%1 geöffnet (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="181"/>
+        <location filename="../app/files/BankFiles.cpp" line="182"/>
         <source>opening %1 from %2</source>
         <translation>Öffnen von %1 aus %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="186"/>
+        <location filename="../app/files/BankFiles.cpp" line="187"/>
         <source>Opened %1 from %2</source>
         <translation>%1 aus %2 geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="198"/>
+        <location filename="../app/files/BankFiles.cpp" line="199"/>
         <source>All banks</source>
         <translation>Alle Bänke</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="224"/>
+        <location filename="../app/files/BankFiles.cpp" line="225"/>
         <source>The bank file &quot;%1&quot; could not be written: %2.</source>
         <translation>Die Bankdatei „%1“ konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="227"/>
+        <location filename="../app/files/BankFiles.cpp" line="228"/>
         <source>Save Failed</source>
         <translation>Speichern fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="231"/>
+        <location filename="../app/files/BankFiles.cpp" line="232"/>
         <source>Not saved: %1</source>
         <translation>Nicht gespeichert: %1</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="239"/>
+        <location filename="../app/files/BankFiles.cpp" line="240"/>
         <source>Saved %1 (%2)</source>
         <translation>%1 gespeichert (%2)</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="240"/>
+        <location filename="../app/files/BankFiles.cpp" line="241"/>
         <source>Saved %1 (all banks)</source>
         <translation>%1 gespeichert (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="241"/>
+        <location filename="../app/files/BankFiles.cpp" line="242"/>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="252"/>
+        <location filename="../app/files/BankFiles.cpp" line="253"/>
         <source>%1 stays unsaved: %2 does not hold it (Save As… writes it).</source>
         <translation>%1 bleibt ungespeichert: %2 enthält diese Bank nicht („Speichern unter…“ schreibt sie).</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="253"/>
+        <location filename="../app/files/BankFiles.cpp" line="254"/>
         <source>%1 stay unsaved: %2 does not hold them (Save As… writes them).</source>
         <translation>%1 bleiben ungespeichert: %2 enthält diese Bänke nicht („Speichern unter…“ schreibt sie).</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="273"/>
+        <location filename="../app/files/BankFiles.cpp" line="274"/>
         <source>The shapes of its slots could not be kept beside %1: %2</source>
         <translation>Die Formen ihrer Slots konnten nicht neben %1 aufbewahrt werden: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/BankFiles.cpp" line="305"/>
+        <location filename="../app/files/BankFiles.cpp" line="306"/>
         <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
         <translation>
             <numerusform>%n geformter Slot öffnet sich als reine Bytes: Seine Quelle wurde geändert oder ist verschwunden.</numerusform>
             <numerusform>%n geformte Slots öffnen sich als reine Bytes: Ihre Quellen wurden geändert oder sind verschwunden.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/files/BankFiles.cpp" line="310"/>
-        <source>%n of the oldest kept sources were let go to stay within %1 MB.</source>
-        <translation>
-            <numerusform>%n der ältesten aufbewahrten Quellen wurde verworfen, um unter %1 MB zu bleiben.</numerusform>
-            <numerusform>%n der ältesten aufbewahrten Quellen wurden verworfen, um unter %1 MB zu bleiben.</numerusform>
         </translation>
     </message>
     <message>
@@ -539,6 +518,34 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
         <location filename="../app/library/BrowserPlayer.cpp" line="59"/>
         <source>Playing “%1”</source>
         <translation>„%1“ wird abgespielt</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../app/window/CommandLine.cpp" line="12"/>
+        <source>Sample-memory editor for the ZYLOX 515 drum machine.</source>
+        <translation>Sample-Editor für den Drumcomputer ZYLOX 515.</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CommandLine.cpp" line="15"/>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CommandLine.cpp" line="15"/>
+        <source>A bank file to open, as File → Open… opens it.</source>
+        <translation>Eine Bankdatei, die geöffnet wird wie mit Datei → Öffnen…</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CommandLine.cpp" line="16"/>
+        <source>[file]</source>
+        <translation>[Datei]</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CommandLine.cpp" line="31"/>
+        <source>opens one bank file at a time; not opened: %1</source>
+        <translation>öffnet immer nur eine Bankdatei; nicht geöffnet: %1</translation>
     </message>
 </context>
 <context>
@@ -633,7 +640,7 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
     <message>
         <location filename="../app/transfer/DeviceContentsSaving.cpp" line="38"/>
         <location filename="../app/transfer/DeviceContentsSaving.cpp" line="87"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="143"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="138"/>
         <source>Save Device Contents</source>
         <translation>Geräteinhalt speichern</translation>
     </message>
@@ -670,13 +677,13 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
     </message>
     <message>
         <location filename="../app/transfer/DeviceContentsSaving.cpp" line="117"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="148"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="143"/>
         <source>Device contents</source>
         <translation>Geräteinhalt</translation>
     </message>
     <message>
         <location filename="../app/transfer/DeviceContentsSaving.cpp" line="125"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="159"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="154"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 konnte nicht gespeichert werden (%2).</translation>
     </message>
@@ -685,39 +692,34 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
         <source>Saved all banks of %1 to %2</source>
         <translation>Alle Bänke von %1 in %2 gespeichert</translation>
     </message>
-    <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="137"/>
+    <message numerus="yes">
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="134"/>
         <source>Not known on %1: %2.
-A bank file holds one bank or all 32: save the known bank as a one-bank file into a folder?</source>
-        <translation>Auf %1 nicht bekannt: %2.
-Eine Bankdatei enthält eine Bank oder alle 32: Die bekannte Bank als Datei mit einer Bank in einen Ordner speichern?</translation>
+A bank file holds one bank or all 32: save the %n known bank(s) as one-bank files into a folder?</source>
+        <translation>
+            <numerusform>Auf %1 nicht bekannt: %2.
+Eine Bankdatei enthält eine Bank oder alle 32: Die bekannte Bank als Datei mit einer Bank in einen Ordner speichern?</numerusform>
+            <numerusform>Auf %1 nicht bekannt: %2.
+Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Dateien mit je einer Bank in einen Ordner speichern?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="159"/>
+        <source>Saved %n bank(s) of %1 into %2</source>
+        <translation>
+            <numerusform>%n Bank von %1 in %2 gespeichert</numerusform>
+            <numerusform>%n Bänke von %1 in %2 gespeichert</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="140"/>
-        <source>Not known on %1: %2.
-A bank file holds one bank or all 32: save the %3 known banks as one-bank files into a folder?</source>
-        <translation>Auf %1 nicht bekannt: %2.
-Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Dateien mit je einer Bank in einen Ordner speichern?</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="144"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="139"/>
         <source>Save into Folder…</source>
         <translation>In Ordner speichern…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="144"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="139"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="164"/>
-        <source>Saved 1 bank of %1 into %2</source>
-        <translation>1 Bank von %1 in %2 gespeichert</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="165"/>
-        <source>Saved %3 banks of %1 into %2</source>
-        <translation>%3 Bänke von %1 in %2 gespeichert</translation>
     </message>
 </context>
 <context>
@@ -750,6 +752,268 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
         <source>quitting</source>
         <translation>dem Beenden</translation>
     </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="20"/>
+        <source>ZYLOX 515 Editor</source>
+        <translation>ZYLOX 515 Editor</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="34"/>
+        <source>&amp;Banks</source>
+        <translation>&amp;Bänke</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="40"/>
+        <source>Banks</source>
+        <translation>Bänke</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="96"/>
+        <source>Current bank</source>
+        <translation>Aktuelle Bank</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="105"/>
+        <source>Bank &amp;name:</source>
+        <translation>Bank&amp;name:</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="137"/>
+        <location filename="../app/window/EditorWindow.ui" line="192"/>
+        <location filename="../app/window/EditorWindow.ui" line="247"/>
+        <location filename="../app/window/EditorWindow.ui" line="302"/>
+        <location filename="../app/window/EditorWindow.ui" line="357"/>
+        <location filename="../app/window/EditorWindow.ui" line="412"/>
+        <source>Name of what this slot holds</source>
+        <translation>Name dessen, was dieser Slot enthält</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="147"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+1)</source>
+        <translation>Eine Sounddatei (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, …) oder rohe Gerätedaten in diesen Slot importieren (Strg+1)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="150"/>
+        <location filename="../app/window/EditorWindow.ui" line="205"/>
+        <location filename="../app/window/EditorWindow.ui" line="260"/>
+        <location filename="../app/window/EditorWindow.ui" line="315"/>
+        <location filename="../app/window/EditorWindow.ui" line="370"/>
+        <location filename="../app/window/EditorWindow.ui" line="425"/>
+        <source>Import…</source>
+        <translation>Importieren…</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="153"/>
+        <source>Ctrl+1</source>
+        <translation>Ctrl+1</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="166"/>
+        <location filename="../app/window/EditorWindow.ui" line="221"/>
+        <location filename="../app/window/EditorWindow.ui" line="276"/>
+        <location filename="../app/window/EditorWindow.ui" line="331"/>
+        <location filename="../app/window/EditorWindow.ui" line="386"/>
+        <location filename="../app/window/EditorWindow.ui" line="441"/>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="202"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+2)</source>
+        <translation>Eine Sounddatei (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, …) oder rohe Gerätedaten in diesen Slot importieren (Strg+2)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="208"/>
+        <source>Ctrl+2</source>
+        <translation>Ctrl+2</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="257"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+3)</source>
+        <translation>Eine Sounddatei (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, …) oder rohe Gerätedaten in diesen Slot importieren (Strg+3)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="263"/>
+        <source>Ctrl+3</source>
+        <translation>Ctrl+3</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="312"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+4)</source>
+        <translation>Eine Sounddatei (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, …) oder rohe Gerätedaten in diesen Slot importieren (Strg+4)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="318"/>
+        <source>Ctrl+4</source>
+        <translation>Ctrl+4</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="367"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+5)</source>
+        <translation>Eine Sounddatei (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, …) oder rohe Gerätedaten in diesen Slot importieren (Strg+5)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="373"/>
+        <source>Ctrl+5</source>
+        <translation>Ctrl+5</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="422"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+6)</source>
+        <translation>Eine Sounddatei (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, …) oder rohe Gerätedaten in diesen Slot importieren (Strg+6)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="428"/>
+        <source>Ctrl+6</source>
+        <translation>Ctrl+6</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="473"/>
+        <source>Open, save and send</source>
+        <translation>Öffnen, Speichern und Senden</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="514"/>
+        <source>Open a bank file (.mid) holding this bank or all banks</source>
+        <translation>Eine Bankdatei (.mid) mit dieser Bank oder allen Bänken öffnen</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="517"/>
+        <location filename="../app/window/EditorWindow.ui" line="749"/>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="524"/>
+        <source>Save the banks into their bank file (.mid), with the banks it holds; Save As… (Ctrl+Shift+S) writes this bank or all banks to another</source>
+        <translation>Die Bänke in ihre Bankdatei (.mid) speichern, mit den Bänken, die sie enthält; „Speichern unter…“ (Strg+Umschalt+S) schreibt diese Bank oder alle Bänke in eine andere</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="527"/>
+        <location filename="../app/window/EditorWindow.ui" line="757"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="458"/>
+        <source>Give this bank back its factory name and sounds</source>
+        <translation>Dieser Bank ihren Werksnamen und ihre Werkssounds zurückgeben</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="461"/>
+        <source>&amp;Reset to Default</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="482"/>
+        <source>Banks:</source>
+        <translation>Bänke:</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="494"/>
+        <source>C&amp;urrent bank</source>
+        <translation>A&amp;ktuelle Bank</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="507"/>
+        <source>A&amp;ll banks</source>
+        <translation>A&amp;lle Bänke</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="543"/>
+        <source>MIDI ou&amp;tput:</source>
+        <translation>MIDI-Aus&amp;gang:</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="553"/>
+        <source>MIDI output</source>
+        <translation>MIDI-Ausgang</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="566"/>
+        <source>&amp;Channel:</source>
+        <translation>Ka&amp;nal:</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="576"/>
+        <source>MIDI channel</source>
+        <translation>MIDI-Kanal</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="669"/>
+        <source>Send the bank(s) to the ZYLOX 515 over MIDI</source>
+        <translation>Die Bank bzw. Bänke per MIDI an den ZYLOX 515 senden</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="672"/>
+        <source>Sen&amp;d</source>
+        <translation>Sen&amp;den</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="719"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="729"/>
+        <source>&amp;MIDI</source>
+        <translation>&amp;MIDI</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="739"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="752"/>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="760"/>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="765"/>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="768"/>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="773"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="776"/>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="784"/>
+        <source>&amp;Send</source>
+        <translation>&amp;Senden</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="792"/>
+        <source>&amp;Receive</source>
+        <translation>&amp;Empfangen</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="795"/>
+        <source>the ZYLOX 515 cannot send its memory</source>
+        <translation>der ZYLOX 515 kann seinen Speicher nicht senden</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="800"/>
+        <source>&amp;About ZYLOX 515 Editor</source>
+        <translation>Ü&amp;ber ZYLOX 515 Editor</translation>
+    </message>
 </context>
 <context>
     <name>HelpMenu</name>
@@ -770,6 +1034,167 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
         <location filename="../app/settings/ImportPreferences.cpp" line="25"/>
         <source>Pr&amp;eferences…</source>
         <translation>&amp;Einstellungen…</translation>
+    </message>
+</context>
+<context>
+    <name>ImportWording</name>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="26"/>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="43"/>
+        <source>Clean</source>
+        <translation>Sauber</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="44"/>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="46"/>
+        <source>, %1 of silence trimmed</source>
+        <translation>, %1 Stille abgeschnitten</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="47"/>
+        <source>, no silence to trim</source>
+        <translation>, keine Stille abzuschneiden</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="51"/>
+        <source>, normalised %1 dB</source>
+        <translation>, normalisiert %1 dB</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="61"/>
+        <source>nothing imported</source>
+        <translation>nichts importiert</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="63"/>
+        <source>System Exclusive message of %1 bytes into %2</source>
+        <translation>System-Exclusive-Nachricht mit %1 Bytes in %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="68"/>
+        <source>%1 bytes of raw device data</source>
+        <translation>%1 Bytes rohe Gerätedaten</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="71"/>
+        <source>, cut to %1 to fit %2</source>
+        <translation>, auf %1 gekürzt, passend für %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="73"/>
+        <source>, padded to %1 with silence</source>
+        <translation>, mit Stille auf %1 aufgefüllt</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="76"/>
+        <source>, fills %1 exactly at %2 semitones</source>
+        <extracomment>The slot&apos;s label, then the pitch a fit chose: &quot;fills CRASH exactly at +7.02 semitones&quot;</extracomment>
+        <translation>, füllt %1 genau mit %2 Halbtönen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="78"/>
+        <source>, fills %1 exactly</source>
+        <translation>, füllt %1 genau</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="82"/>
+        <source>%1 (%2)</source>
+        <extracomment>The conversion in brackets after what the import did: &quot;Clean, normalised +6.0 dB&quot;</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="84"/>
+        <source>%1; the file is damaged or cut short</source>
+        <extracomment>What the import did, then that the file&apos;s sound ended before the length its header declares</extracomment>
+        <translation>%1; die Datei ist beschädigt oder unvollständig</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="92"/>
+        <source>is a bank file, not a System Exclusive message</source>
+        <translation>ist eine Bankdatei, keine System-Exclusive-Nachricht</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="94"/>
+        <source>holds no System Exclusive message</source>
+        <translation>enthält keine System-Exclusive-Nachricht</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="96"/>
+        <source>holds a System Exclusive message that is not in the ZYLOX 515&apos;s own form</source>
+        <translation>enthält eine System-Exclusive-Nachricht, die nicht im eigenen Format des ZYLOX 515 ist</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="98"/>
+        <source>holds a flash erase message, which would leave the block empty</source>
+        <translation>enthält eine Flash-Löschnachricht, die den Block leer ließe</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="100"/>
+        <source>holds a flash write for another flash block</source>
+        <translation>enthält einen Flash-Schreibvorgang für einen anderen Flash-Block</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="103"/>
+        <source>holds the %1 message</source>
+        <extracomment>The other firmware slot&apos;s label: &quot;holds the PRESETS message&quot;</extracomment>
+        <translation>enthält die %1-Nachricht</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="106"/>
+        <source>holds a System Exclusive message of 1 byte</source>
+        <translation>enthält eine System-Exclusive-Nachricht von 1 Byte</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="107"/>
+        <source>holds a System Exclusive message of %1 bytes</source>
+        <translation>enthält eine System-Exclusive-Nachricht von %1 Bytes</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="123"/>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s name, then what its import did</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="134"/>
+        <source>%1, which decodes it, is not installed</source>
+        <extracomment>The library&apos;s file name, as a user installs it</extracomment>
+        <translation>%1, das sie dekodiert, ist nicht installiert</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="136"/>
+        <source>the file is damaged or cut short</source>
+        <translation>die Datei ist beschädigt oder unvollständig</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="138"/>
+        <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
+        <translation>der Bereich bräuchte eine Tonhöhe von %1 Halbtönen, um den Slot zu füllen; Einpassen reicht von %2 bis %3</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="144"/>
+        <source>the region holds no sound to fit into the slot</source>
+        <translation>der Bereich enthält keinen Sound, der sich in den Slot einpassen ließe</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="166"/>
+        <source>%1; %2 takes the %2 message, which begins %3, for flash block %4</source>
+        <extracomment>What the file holds, then the firmware slot&apos;s label twice and how its own message begins</extracomment>
+        <translation>%1; %2 nimmt die %2-Nachricht, die mit %3 beginnt, für Flash-Block %4</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="169"/>
+        <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
+        <extracomment>What the file holds, then what the firmware slot takes</extracomment>
+        <translation>%1; %2 nimmt eine System-Exclusive-Nachricht des ZYLOX 515 von %3 bis %4 Bytes für Flash-Block %5</translation>
     </message>
 </context>
 <context>
@@ -882,6 +1307,80 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
     </message>
 </context>
 <context>
+    <name>PlaybackWording</name>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="9"/>
+        <source>16-bit</source>
+        <translation>16-Bit</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="10"/>
+        <source>8-bit</source>
+        <translation>8-Bit</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="11"/>
+        <source>mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="12"/>
+        <source>stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="13"/>
+        <source>%1-channel</source>
+        <translation>%1-Kanal</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="15"/>
+        <source>%1 %2 at %3 frames per second</source>
+        <extracomment>A sound&apos;s sample width, its channels and its rate: &quot;16-bit stereo at 44100 frames per second&quot;</extracomment>
+        <translation>%1 %2 mit %3 Frames pro Sekunde</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="30"/>
+        <source>the ALSA device &quot;%1&quot; cannot be opened (%2)</source>
+        <translation>das ALSA-Gerät „%1“ lässt sich nicht öffnen (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="32"/>
+        <source>the ALSA device &quot;%1&quot; cannot play %2 (%3)</source>
+        <translation>das ALSA-Gerät „%1“ kann %2 nicht abspielen (%3)</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="34"/>
+        <source>the ALSA device &quot;%1&quot; failed (%2)</source>
+        <translation>das ALSA-Gerät „%1“ ist ausgefallen (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="36"/>
+        <source>a sound of %1 channels cannot be played, only mono or stereo</source>
+        <translation>ein Sound mit %1 Kanälen kann nicht abgespielt werden, nur Mono oder Stereo</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="38"/>
+        <source>a sound at %1 frames per second cannot be played, only at %2 to %3</source>
+        <translation>ein Sound mit %1 Frames pro Sekunde kann nicht abgespielt werden, nur mit %2 bis %3</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="43"/>
+        <source>the sound to play holds no frames</source>
+        <translation>der abzuspielende Sound enthält keine Frames</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="45"/>
+        <source>the sound to play ends in half a stereo frame</source>
+        <translation>der abzuspielende Sound endet mit einem halben Stereo-Frame</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="52"/>
+        <source>No sound output: %1</source>
+        <translation>Keine Tonausgabe: %1</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <location filename="../app/settings/PreferencesDialog.cpp" line="15"/>
@@ -947,6 +1446,24 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %3 bekannten Bänke als Date
         <location filename="../app/settings/PreferencesDialog.cpp" line="53"/>
         <source>Start</source>
         <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../app/common/Dialogs.cpp" line="17"/>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../app/common/Dialogs.cpp" line="24"/>
+        <source>Bank files (%1)</source>
+        <translation>Bankdateien (%1)</translation>
+    </message>
+    <message>
+        <location filename="../app/common/Dialogs.cpp" line="25"/>
+        <source>Sounds (%1)</source>
+        <translation>Sounds (%1)</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1548,19 @@ Wenn ja, wandert dessen Eintrag (was es erhalten hat, wo ein angehaltenes Senden
         <location filename="../app/sounds/RegionFields.cpp" line="36"/>
         <source>&amp;End:</source>
         <translation>En&amp;de:</translation>
+    </message>
+</context>
+<context>
+    <name>SaveWording</name>
+    <message>
+        <location filename="../app/files/SaveWording.cpp" line="11"/>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <location filename="../app/files/SaveWording.cpp" line="17"/>
+        <source>cannot be written</source>
+        <translation>kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1492,6 +2022,29 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
     </message>
 </context>
 <context>
+    <name>SlotSoundDescription</name>
+    <message>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="16"/>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="25"/>
+        <source>%1: no sound</source>
+        <translation>%1: kein Sound</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="28"/>
+        <source>%1: %2 of silence</source>
+        <translation>%1: %2 Stille</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="33"/>
+        <source>%1: %2 of sound, peak %3 dBFS, %4 of silence</source>
+        <translation>%1: %2 Sound, Spitzenpegel %3 dBFS, %4 Stille</translation>
+    </message>
+</context>
+<context>
     <name>SoundBrowser</name>
     <message>
         <location filename="../app/library/SoundBrowser.cpp" line="90"/>
@@ -1578,25 +2131,21 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <source>No sound files in this folder</source>
         <translation>Keine Sound-Dateien in diesem Ordner</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../app/library/SoundBrowser.cpp" line="288"/>
-        <source>1 sound</source>
-        <translation>1 Sound</translation>
+        <source>%n sound(s)</source>
+        <translation>
+            <numerusform>%n Sound</numerusform>
+            <numerusform>%n Sounds</numerusform>
+        </translation>
     </message>
-    <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="288"/>
-        <source>%1 sounds</source>
-        <translation>%1 Sounds</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <location filename="../app/library/SoundBrowser.cpp" line="290"/>
-        <source>, 1 file not a sound</source>
-        <translation>, 1 Datei kein Sound</translation>
-    </message>
-    <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="290"/>
-        <source>, %1 files not sounds</source>
-        <translation>, %1 Dateien keine Sounds</translation>
+        <source>, %n file(s) not sounds</source>
+        <translation>
+            <numerusform>, %n Datei kein Sound</numerusform>
+            <numerusform>, %n Dateien keine Sounds</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1675,108 +2224,108 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="97"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="92"/>
         <source>Source waveform and the window that goes into the slot</source>
         <translation>Wellenform der Quelle und das Fenster, das in den Slot kommt</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="100"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="95"/>
         <source>The slot as the shape makes it</source>
         <translation>Der Slot, wie die Form ihn macht</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="101"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="96"/>
         <source>Result in the slot</source>
         <translation>Ergebnis im Slot</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="111"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="106"/>
         <source>Zoom &amp;In</source>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="112"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="107"/>
         <source>Zoom O&amp;ut</source>
         <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="113"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="108"/>
         <source>Snap to &amp;Onset</source>
         <translation>Am &amp;Einsatz ausrichten</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="114"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="109"/>
         <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
         <translation>Den Anfang des Fensters dorthin verschieben, wo der Sound über die Abschneideschwelle steigt</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="115"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="110"/>
         <source>Snap to &amp;Zero Crossing</source>
         <translation>Am &amp;Nulldurchgang ausrichten</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="116"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="111"/>
         <source>Play &amp;Source</source>
         <translation>&amp;Quelle abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="117"/>
-        <location filename="../app/banks/SoundPanel.cpp" line="416"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="112"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="411"/>
         <source>Play &amp;Result</source>
         <translation>E&amp;rgebnis abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="119"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="114"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="120"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="115"/>
         <source>&amp;Apply</source>
         <translation>&amp;Anwenden</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="134"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="129"/>
         <source>Result in the slot:</source>
         <translation>Ergebnis im Slot:</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="145"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="140"/>
         <source>Source:</source>
         <translation>Quelle:</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="231"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="226"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenster %1 bis %2 von %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="238"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="233"/>
         <source>%1, then %2 of silence to the slot&apos;s end</source>
         <translation>%1, danach %2 Stille bis zum Ende des Slots</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="369"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="364"/>
         <source>Cannot fit: %1.</source>
         <translation>Einpassen nicht möglich: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="371"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="366"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Nichts für den Slot: Das Fenster enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="377"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="372"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Übersteuert: Die Verstärkung treibt den Sound über die Vollaussteuerung, seine Spitzen werden abgeschnitten.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="397"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="392"/>
         <source>Stop &amp;Result</source>
         <translation>E&amp;rgebnis stoppen</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="427"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="422"/>
         <source>Could not play: %1</source>
         <translation>Abspielen nicht möglich: %1</translation>
     </message>
@@ -1787,6 +2336,17 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <location filename="../app/sounds/SourceView.cpp" line="27"/>
         <source>Drag the window to choose the part of the sound that goes into the slot; drag its ends to shorten it; the wheel zooms</source>
         <translation>Ziehen Sie das Fenster, um den Teil des Sounds zu wählen, der in den Slot kommt; ziehen Sie seine Enden, um es zu kürzen; das Mausrad zoomt</translation>
+    </message>
+</context>
+<context>
+    <name>SourcesLetGo</name>
+    <message numerus="yes">
+        <location filename="../app/document/SourcesLetGo.cpp" line="5"/>
+        <source>To stay within %1 MB of kept sources, the %n oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
+        <translation>
+            <numerusform>Um unter %1 MB aufbewahrter Quellen zu bleiben, wurde die älteste verworfen: Ihr Slot besteht jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</numerusform>
+            <numerusform>Um unter %1 MB aufbewahrter Quellen zu bleiben, wurden die %n ältesten verworfen: Ihre Slots bestehen jetzt nur aus Bytes, und erneutes Formen geht von diesen aus.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1915,15 +2475,13 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         <source>Sent %1 to %2 in %3</source>
         <translation>%1 in %3 an %2 gesendet</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../app/transfer/Transmission.cpp" line="213"/>
-        <source>%1 of 1 bank sent</source>
-        <translation>%1 von 1 Bank gesendet</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="213"/>
-        <source>%1 of %2 banks sent</source>
-        <translation>%1 von %2 Bänken gesendet</translation>
+        <source>%1 of %n bank(s) sent</source>
+        <translation>
+            <numerusform>%1 von %n Bank gesendet</numerusform>
+            <numerusform>%1 von %n Bänken gesendet</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../app/transfer/Transmission.cpp" line="215"/>
@@ -1939,703 +2497,6 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         <location filename="../app/transfer/Transmission.cpp" line="220"/>
         <source>Sending to %1 failed after %2: %3</source>
         <translation>Senden an %1 nach %2 fehlgeschlagen: %3</translation>
-    </message>
-</context>
-<context>
-    <name>UndoHistory</name>
-    <message>
-        <location filename="../app/document/UndoHistory.cpp" line="77"/>
-        <source>Undid %1</source>
-        <translation>Rückgängig gemacht: %1</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UndoHistory.cpp" line="85"/>
-        <source>Redid %1</source>
-        <translation>Wiederhergestellt: %1</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UndoHistory.cpp" line="131"/>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Rückgängig: %1</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UndoHistory.cpp" line="132"/>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UndoHistory.cpp" line="134"/>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Wiederherstellen: %1</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UndoHistory.cpp" line="135"/>
-        <source>&amp;Redo</source>
-        <translation>&amp;Wiederherstellen</translation>
-    </message>
-</context>
-<context>
-    <name>UnsavedChanges</name>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="47"/>
-        <source>Untitled</source>
-        <translation>Unbenannt</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="58"/>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="59"/>
-        <source>&quot;%1&quot;</source>
-        <translation>„%1“</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/document/UnsavedChanges.cpp" line="61"/>
-        <source>%1 and %n more</source>
-        <translation>
-            <numerusform>%1 und %n weitere</numerusform>
-            <numerusform>%1 und %n weitere</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="63"/>
-        <source>The bank %1 has changes that are not saved. Save them before %2?</source>
-        <translation>Die Bank %1 hat ungespeicherte Änderungen. Vor %2 speichern?</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="64"/>
-        <source>The banks %1 have changes that are not saved. Save them before %2?</source>
-        <translation>Die Bänke %1 haben ungespeicherte Änderungen. Vor %2 speichern?</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="67"/>
-        <source>Save changes?</source>
-        <translation>Änderungen speichern?</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
-        <source>&amp;Discard</source>
-        <translation>&amp;Verwerfen</translation>
-    </message>
-</context>
-<context>
-    <name>WaveformView</name>
-    <message>
-        <location filename="../app/sounds/WaveformView.cpp" line="27"/>
-        <source>Click to select this slot; double-click to shape its sound; drag it out to save it as a WAV file</source>
-        <translation>Klicken wählt diesen Slot; Doppelklicken formt seinen Sound; Herausziehen speichert ihn als WAV-Datei</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/WaveformView.cpp" line="121"/>
-        <source>%1 s</source>
-        <translation>%1 s</translation>
-    </message>
-</context>
-<context>
-    <name>Waveforms</name>
-    <message>
-        <location filename="../app/sounds/Waveforms.cpp" line="65"/>
-        <source>Waveform of slot %1, %2</source>
-        <translation>Wellenform von Slot %1, %2</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/Waveforms.cpp" line="83"/>
-        <source>Waveform of the selected slot, slot %1, %2</source>
-        <translation>Wellenform des ausgewählten Slots, Slot %1, %2</translation>
-    </message>
-</context>
-<context>
-    <name>CommandLine</name>
-    <message>
-        <location filename="../app/window/CommandLine.cpp" line="12"/>
-        <source>Sample-memory editor for the ZYLOX 515 drum machine.</source>
-        <translation>Sample-Editor für den Drumcomputer ZYLOX 515.</translation>
-    </message>
-    <message>
-        <location filename="../app/window/CommandLine.cpp" line="15"/>
-        <source>file</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <location filename="../app/window/CommandLine.cpp" line="15"/>
-        <source>A bank file to open, as File → Open… opens it.</source>
-        <translation>Eine Bankdatei, die geöffnet wird wie mit Datei → Öffnen…</translation>
-    </message>
-    <message>
-        <location filename="../app/window/CommandLine.cpp" line="16"/>
-        <source>[file]</source>
-        <translation>[Datei]</translation>
-    </message>
-    <message>
-        <location filename="../app/window/CommandLine.cpp" line="31"/>
-        <source>opens one bank file at a time; not opened: %1</source>
-        <translation>öffnet immer nur eine Bankdatei; nicht geöffnet: %1</translation>
-    </message>
-</context>
-<context>
-    <name>EditorWindow</name>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="20"/>
-        <source>ZYLOX 515 Editor</source>
-        <translation>ZYLOX 515 Editor</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="34"/>
-        <source>&amp;Banks</source>
-        <translation>&amp;Bänke</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="40"/>
-        <source>Banks</source>
-        <translation>Bänke</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="96"/>
-        <source>Current bank</source>
-        <translation>Aktuelle Bank</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="105"/>
-        <source>Bank &amp;name:</source>
-        <translation>Bank&amp;name:</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="137"/>
-        <location filename="../app/window/EditorWindow.ui" line="192"/>
-        <location filename="../app/window/EditorWindow.ui" line="247"/>
-        <location filename="../app/window/EditorWindow.ui" line="302"/>
-        <location filename="../app/window/EditorWindow.ui" line="357"/>
-        <location filename="../app/window/EditorWindow.ui" line="412"/>
-        <source>Name of what this slot holds</source>
-        <translation>Name dessen, was dieser Slot enthält</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="147"/>
-        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+1)</source>
-        <translation>Eine Sounddatei (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, …) oder rohe Gerätedaten in diesen Slot importieren (Strg+1)</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="150"/>
-        <location filename="../app/window/EditorWindow.ui" line="205"/>
-        <location filename="../app/window/EditorWindow.ui" line="260"/>
-        <location filename="../app/window/EditorWindow.ui" line="315"/>
-        <location filename="../app/window/EditorWindow.ui" line="370"/>
-        <location filename="../app/window/EditorWindow.ui" line="425"/>
-        <source>Import…</source>
-        <translation>Importieren…</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="153"/>
-        <source>Ctrl+1</source>
-        <translation>Ctrl+1</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="166"/>
-        <location filename="../app/window/EditorWindow.ui" line="221"/>
-        <location filename="../app/window/EditorWindow.ui" line="276"/>
-        <location filename="../app/window/EditorWindow.ui" line="331"/>
-        <location filename="../app/window/EditorWindow.ui" line="386"/>
-        <location filename="../app/window/EditorWindow.ui" line="441"/>
-        <source>Play</source>
-        <translation>Abspielen</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="202"/>
-        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+2)</source>
-        <translation>Eine Sounddatei (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, …) oder rohe Gerätedaten in diesen Slot importieren (Strg+2)</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="208"/>
-        <source>Ctrl+2</source>
-        <translation>Ctrl+2</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="257"/>
-        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+3)</source>
-        <translation>Eine Sounddatei (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, …) oder rohe Gerätedaten in diesen Slot importieren (Strg+3)</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="263"/>
-        <source>Ctrl+3</source>
-        <translation>Ctrl+3</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="312"/>
-        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+4)</source>
-        <translation>Eine Sounddatei (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, …) oder rohe Gerätedaten in diesen Slot importieren (Strg+4)</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="318"/>
-        <source>Ctrl+4</source>
-        <translation>Ctrl+4</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="367"/>
-        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+5)</source>
-        <translation>Eine Sounddatei (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, …) oder rohe Gerätedaten in diesen Slot importieren (Strg+5)</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="373"/>
-        <source>Ctrl+5</source>
-        <translation>Ctrl+5</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="422"/>
-        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+6)</source>
-        <translation>Eine Sounddatei (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, …) oder rohe Gerätedaten in diesen Slot importieren (Strg+6)</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="428"/>
-        <source>Ctrl+6</source>
-        <translation>Ctrl+6</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="473"/>
-        <source>Open, save and send</source>
-        <translation>Öffnen, Speichern und Senden</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="514"/>
-        <source>Open a bank file (.mid) holding this bank or all banks</source>
-        <translation>Eine Bankdatei (.mid) mit dieser Bank oder allen Bänken öffnen</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="517"/>
-        <location filename="../app/window/EditorWindow.ui" line="749"/>
-        <source>&amp;Open…</source>
-        <translation>Ö&amp;ffnen…</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="524"/>
-        <source>Save the banks into their bank file (.mid), with the banks it holds; Save As… (Ctrl+Shift+S) writes this bank or all banks to another</source>
-        <translation>Die Bänke in ihre Bankdatei (.mid) speichern, mit den Bänken, die sie enthält; „Speichern unter…“ (Strg+Umschalt+S) schreibt diese Bank oder alle Bänke in eine andere</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="527"/>
-        <location filename="../app/window/EditorWindow.ui" line="757"/>
-        <source>&amp;Save</source>
-        <translation>&amp;Speichern</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="458"/>
-        <source>Give this bank back its factory name and sounds</source>
-        <translation>Dieser Bank ihren Werksnamen und ihre Werkssounds zurückgeben</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="461"/>
-        <source>&amp;Reset to Default</source>
-        <translation>&amp;Zurücksetzen</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="482"/>
-        <source>Banks:</source>
-        <translation>Bänke:</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="494"/>
-        <source>C&amp;urrent bank</source>
-        <translation>A&amp;ktuelle Bank</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="507"/>
-        <source>A&amp;ll banks</source>
-        <translation>A&amp;lle Bänke</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="543"/>
-        <source>MIDI ou&amp;tput:</source>
-        <translation>MIDI-Aus&amp;gang:</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="553"/>
-        <source>MIDI output</source>
-        <translation>MIDI-Ausgang</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="566"/>
-        <source>&amp;Channel:</source>
-        <translation>Ka&amp;nal:</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="576"/>
-        <source>MIDI channel</source>
-        <translation>MIDI-Kanal</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="669"/>
-        <source>Send the bank(s) to the ZYLOX 515 over MIDI</source>
-        <translation>Die Bank bzw. Bänke per MIDI an den ZYLOX 515 senden</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="672"/>
-        <source>Sen&amp;d</source>
-        <translation>Sen&amp;den</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="719"/>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="729"/>
-        <source>&amp;MIDI</source>
-        <translation>&amp;MIDI</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="739"/>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="752"/>
-        <source>Ctrl+O</source>
-        <translation>Ctrl+O</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="760"/>
-        <source>Ctrl+S</source>
-        <translation>Ctrl+S</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="765"/>
-        <source>Save &amp;As…</source>
-        <translation>Speichern &amp;unter…</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="768"/>
-        <source>Ctrl+Shift+S</source>
-        <translation>Ctrl+Shift+S</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="773"/>
-        <source>&amp;Quit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="776"/>
-        <source>Ctrl+Q</source>
-        <translation>Ctrl+Q</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="784"/>
-        <source>&amp;Send</source>
-        <translation>&amp;Senden</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="792"/>
-        <source>&amp;Receive</source>
-        <translation>&amp;Empfangen</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="795"/>
-        <source>the ZYLOX 515 cannot send its memory</source>
-        <translation>der ZYLOX 515 kann seinen Speicher nicht senden</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="800"/>
-        <source>&amp;About ZYLOX 515 Editor</source>
-        <translation>Ü&amp;ber ZYLOX 515 Editor</translation>
-    </message>
-</context>
-<context>
-    <name>ImportWording</name>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="26"/>
-        <source>%1 s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="43"/>
-        <source>Clean</source>
-        <translation>Sauber</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="44"/>
-        <source>Classic</source>
-        <translation>Klassisch</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="46"/>
-        <source>, %1 of silence trimmed</source>
-        <translation>, %1 Stille abgeschnitten</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="47"/>
-        <source>, no silence to trim</source>
-        <translation>, keine Stille abzuschneiden</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="51"/>
-        <source>, normalised %1 dB</source>
-        <translation>, normalisiert %1 dB</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="61"/>
-        <source>nothing imported</source>
-        <translation>nichts importiert</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="63"/>
-        <source>System Exclusive message of %1 bytes into %2</source>
-        <translation>System-Exclusive-Nachricht mit %1 Bytes in %2</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="68"/>
-        <source>%1 bytes of raw device data</source>
-        <translation>%1 Bytes rohe Gerätedaten</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="71"/>
-        <source>, cut to %1 to fit %2</source>
-        <translation>, auf %1 gekürzt, passend für %2</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="73"/>
-        <source>, padded to %1 with silence</source>
-        <translation>, mit Stille auf %1 aufgefüllt</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="76"/>
-        <source>, fills %1 exactly at %2 semitones</source>
-        <extracomment>The slot&apos;s label, then the pitch a fit chose: &quot;fills CRASH exactly at +7.02 semitones&quot;</extracomment>
-        <translation>, füllt %1 genau mit %2 Halbtönen</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="78"/>
-        <source>, fills %1 exactly</source>
-        <translation>, füllt %1 genau</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="82"/>
-        <source>%1 (%2)</source>
-        <extracomment>The conversion in brackets after what the import did: &quot;Clean, normalised +6.0 dB&quot;</extracomment>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="84"/>
-        <source>%1; the file is damaged or cut short</source>
-        <extracomment>What the import did, then that the file&apos;s sound ended before the length its header declares</extracomment>
-        <translation>%1; die Datei ist beschädigt oder unvollständig</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="92"/>
-        <source>is a bank file, not a System Exclusive message</source>
-        <translation>ist eine Bankdatei, keine System-Exclusive-Nachricht</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="94"/>
-        <source>holds no System Exclusive message</source>
-        <translation>enthält keine System-Exclusive-Nachricht</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="96"/>
-        <source>holds a System Exclusive message that is not in the ZYLOX 515&apos;s own form</source>
-        <translation>enthält eine System-Exclusive-Nachricht, die nicht im eigenen Format des ZYLOX 515 ist</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="98"/>
-        <source>holds a flash erase message, which would leave the block empty</source>
-        <translation>enthält eine Flash-Löschnachricht, die den Block leer ließe</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="100"/>
-        <source>holds a flash write for another flash block</source>
-        <translation>enthält einen Flash-Schreibvorgang für einen anderen Flash-Block</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="103"/>
-        <source>holds the %1 message</source>
-        <extracomment>The other firmware slot&apos;s label: &quot;holds the PRESETS message&quot;</extracomment>
-        <translation>enthält die %1-Nachricht</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="106"/>
-        <source>holds a System Exclusive message of 1 byte</source>
-        <translation>enthält eine System-Exclusive-Nachricht von 1 Byte</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="107"/>
-        <source>holds a System Exclusive message of %1 bytes</source>
-        <translation>enthält eine System-Exclusive-Nachricht von %1 Bytes</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="123"/>
-        <source>%1: %2</source>
-        <extracomment>A file&apos;s name, then what its import did</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="134"/>
-        <source>%1, which decodes it, is not installed</source>
-        <extracomment>The library&apos;s file name, as a user installs it</extracomment>
-        <translation>%1, das sie dekodiert, ist nicht installiert</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="136"/>
-        <source>the file is damaged or cut short</source>
-        <translation>die Datei ist beschädigt oder unvollständig</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="138"/>
-        <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
-        <translation>der Bereich bräuchte eine Tonhöhe von %1 Halbtönen, um den Slot zu füllen; Einpassen reicht von %2 bis %3</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="144"/>
-        <source>the region holds no sound to fit into the slot</source>
-        <translation>der Bereich enthält keinen Sound, der sich in den Slot einpassen ließe</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="166"/>
-        <source>%1; %2 takes the %2 message, which begins %3, for flash block %4</source>
-        <extracomment>What the file holds, then the firmware slot&apos;s label twice and how its own message begins</extracomment>
-        <translation>%1; %2 nimmt die %2-Nachricht, die mit %3 beginnt, für Flash-Block %4</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="169"/>
-        <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
-        <extracomment>What the file holds, then what the firmware slot takes</extracomment>
-        <translation>%1; %2 nimmt eine System-Exclusive-Nachricht des ZYLOX 515 von %3 bis %4 Bytes für Flash-Block %5</translation>
-    </message>
-</context>
-<context>
-    <name>PlaybackWording</name>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="9"/>
-        <source>16-bit</source>
-        <translation>16-Bit</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="10"/>
-        <source>8-bit</source>
-        <translation>8-Bit</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="11"/>
-        <source>mono</source>
-        <translation>Mono</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="12"/>
-        <source>stereo</source>
-        <translation>Stereo</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="13"/>
-        <source>%1-channel</source>
-        <translation>%1-Kanal</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="15"/>
-        <source>%1 %2 at %3 frames per second</source>
-        <extracomment>A sound&apos;s sample width, its channels and its rate: &quot;16-bit stereo at 44100 frames per second&quot;</extracomment>
-        <translation>%1 %2 mit %3 Frames pro Sekunde</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="30"/>
-        <source>the ALSA device &quot;%1&quot; cannot be opened (%2)</source>
-        <translation>das ALSA-Gerät „%1“ lässt sich nicht öffnen (%2)</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="32"/>
-        <source>the ALSA device &quot;%1&quot; cannot play %2 (%3)</source>
-        <translation>das ALSA-Gerät „%1“ kann %2 nicht abspielen (%3)</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="34"/>
-        <source>the ALSA device &quot;%1&quot; failed (%2)</source>
-        <translation>das ALSA-Gerät „%1“ ist ausgefallen (%2)</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="36"/>
-        <source>a sound of %1 channels cannot be played, only mono or stereo</source>
-        <translation>ein Sound mit %1 Kanälen kann nicht abgespielt werden, nur Mono oder Stereo</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="38"/>
-        <source>a sound at %1 frames per second cannot be played, only at %2 to %3</source>
-        <translation>ein Sound mit %1 Frames pro Sekunde kann nicht abgespielt werden, nur mit %2 bis %3</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="43"/>
-        <source>the sound to play holds no frames</source>
-        <translation>der abzuspielende Sound enthält keine Frames</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="45"/>
-        <source>the sound to play ends in half a stereo frame</source>
-        <translation>der abzuspielende Sound endet mit einem halben Stereo-Frame</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="52"/>
-        <source>No sound output: %1</source>
-        <translation>Keine Tonausgabe: %1</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <location filename="../app/common/Dialogs.cpp" line="17"/>
-        <source>All files (*)</source>
-        <translation>Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <location filename="../app/common/Dialogs.cpp" line="24"/>
-        <source>Bank files (%1)</source>
-        <translation>Bankdateien (%1)</translation>
-    </message>
-    <message>
-        <location filename="../app/common/Dialogs.cpp" line="25"/>
-        <source>Sounds (%1)</source>
-        <translation>Sounds (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>SaveWording</name>
-    <message>
-        <location filename="../app/files/SaveWording.cpp" line="11"/>
-        <source>not a regular file</source>
-        <translation>keine reguläre Datei</translation>
-    </message>
-    <message>
-        <location filename="../app/files/SaveWording.cpp" line="17"/>
-        <source>cannot be written</source>
-        <translation>kann nicht geschrieben werden</translation>
-    </message>
-</context>
-<context>
-    <name>SlotSoundDescription</name>
-    <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="17"/>
-        <source>%1 s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="26"/>
-        <source>%1: no sound</source>
-        <translation>%1: kein Sound</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="29"/>
-        <source>%1: %2 of silence</source>
-        <translation>%1: %2 Stille</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="37"/>
-        <source>%1: %2 of sound, peak %3 dBFS, %4 of silence</source>
-        <translation>%1: %2 Sound, Spitzenpegel %3 dBFS, %4 Stille</translation>
     </message>
 </context>
 <context>
@@ -2761,6 +2622,121 @@ Nicht festgehalten: %1; das Gesendete gilt dort als unbekannt.</translation>
         <source>%1 is being sent to by %2, process %3</source>
         <extracomment>The device, then the program sending to it and that program&apos;s process id</extracomment>
         <translation>an %1 sendet gerade %2 (Prozess %3)</translation>
+    </message>
+</context>
+<context>
+    <name>UndoHistory</name>
+    <message>
+        <location filename="../app/document/UndoHistory.cpp" line="77"/>
+        <source>Undid %1</source>
+        <translation>Rückgängig gemacht: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UndoHistory.cpp" line="85"/>
+        <source>Redid %1</source>
+        <translation>Wiederhergestellt: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UndoHistory.cpp" line="131"/>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UndoHistory.cpp" line="132"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UndoHistory.cpp" line="134"/>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UndoHistory.cpp" line="135"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedChanges</name>
+    <message>
+        <location filename="../app/document/UnsavedChanges.cpp" line="47"/>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UnsavedChanges.cpp" line="58"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../app/document/UnsavedChanges.cpp" line="59"/>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/document/UnsavedChanges.cpp" line="61"/>
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/document/UnsavedChanges.cpp" line="63"/>
+        <source>The bank %1 has changes that are not saved. Save them before %2?</source>
+        <translation>Die Bank %1 hat ungespeicherte Änderungen. Vor %2 speichern?</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UnsavedChanges.cpp" line="64"/>
+        <source>The banks %1 have changes that are not saved. Save them before %2?</source>
+        <translation>Die Bänke %1 haben ungespeicherte Änderungen. Vor %2 speichern?</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UnsavedChanges.cpp" line="67"/>
+        <source>Save changes?</source>
+        <translation>Änderungen speichern?</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+</context>
+<context>
+    <name>WaveformView</name>
+    <message>
+        <location filename="../app/sounds/WaveformView.cpp" line="27"/>
+        <source>Click to select this slot; double-click to shape its sound; drag it out to save it as a WAV file</source>
+        <translation>Klicken wählt diesen Slot; Doppelklicken formt seinen Sound; Herausziehen speichert ihn als WAV-Datei</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/WaveformView.cpp" line="121"/>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>Waveforms</name>
+    <message>
+        <location filename="../app/sounds/Waveforms.cpp" line="65"/>
+        <source>Waveform of slot %1, %2</source>
+        <translation>Wellenform von Slot %1, %2</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/Waveforms.cpp" line="83"/>
+        <source>Waveform of the selected slot, slot %1, %2</source>
+        <translation>Wellenform des ausgewählten Slots, Slot %1, %2</translation>
     </message>
 </context>
 </TS>

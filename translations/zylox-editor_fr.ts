@@ -22,6 +22,11 @@ in bank files and send them to the device over MIDI.</source>
 importez des sons de batterie dans ses 31 banques, conservez les banques
 dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translation>
     </message>
+    <message>
+        <location filename="../app/window/AboutWindow.cpp" line="12"/>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
 </context>
 <context>
     <name>AdviceWording</name>
@@ -118,150 +123,132 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
     </message>
 </context>
 <context>
-    <name>AboutWindow</name>
-    <message>
-        <location filename="../app/window/AboutWindow.cpp" line="12"/>
-        <source>Version %1</source>
-        <translation>Version %1</translation>
-    </message>
-</context>
-<context>
     <name>BankEdits</name>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="68"/>
-        <location filename="../app/banks/BankEdits.cpp" line="83"/>
+        <location filename="../app/banks/BankEdits.cpp" line="69"/>
+        <location filename="../app/banks/BankEdits.cpp" line="84"/>
         <source>Rename</source>
         <translation>Renommer</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="68"/>
-        <location filename="../app/banks/BankEdits.cpp" line="83"/>
+        <location filename="../app/banks/BankEdits.cpp" line="69"/>
+        <location filename="../app/banks/BankEdits.cpp" line="84"/>
         <source>rename of %1</source>
         <translation>renommage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="72"/>
-        <location filename="../app/banks/BankEdits.cpp" line="88"/>
+        <location filename="../app/banks/BankEdits.cpp" line="73"/>
+        <location filename="../app/banks/BankEdits.cpp" line="89"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 renommé en «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="116"/>
-        <location filename="../app/banks/BankEdits.cpp" line="131"/>
+        <location filename="../app/banks/BankEdits.cpp" line="117"/>
+        <location filename="../app/banks/BankEdits.cpp" line="132"/>
         <source>Reset to Default</source>
         <translation>Rétablir les réglages d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="117"/>
+        <location filename="../app/banks/BankEdits.cpp" line="118"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Ne rétablissez aucune banque d’usine pendant un envoi ou une réception&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="105"/>
-        <location filename="../app/banks/BankEdits.cpp" line="118"/>
-        <location filename="../app/banks/BankEdits.cpp" line="299"/>
+        <location filename="../app/banks/BankEdits.cpp" line="106"/>
+        <location filename="../app/banks/BankEdits.cpp" line="119"/>
+        <location filename="../app/banks/BankEdits.cpp" line="292"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="37"/>
+        <location filename="../app/banks/BankEdits.cpp" line="38"/>
         <source>the new name holds a zero byte (U+0000), which would end the name in a bank file</source>
         <translation>le nouveau nom contient un octet nul (U+0000), qui y terminerait le nom dans un fichier de banques</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="38"/>
+        <location filename="../app/banks/BankEdits.cpp" line="39"/>
         <source>the new name is %1 bytes long; a bank or slot name holds at most %2 bytes of UTF-8, as a file&apos;s name does</source>
         <translation>le nouveau nom fait %1&#xa0;octets&#xa0;; un nom de banque ou d’emplacement tient en %2&#xa0;octets d’UTF-8 au plus, comme un nom de fichier</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="101"/>
+        <location filename="../app/banks/BankEdits.cpp" line="102"/>
         <source>%1 keeps its name: %2.</source>
         <translation>%1 garde son nom&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="103"/>
+        <location filename="../app/banks/BankEdits.cpp" line="104"/>
         <source>Rename Failed</source>
         <translation>Échec du renommage</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="121"/>
+        <location filename="../app/banks/BankEdits.cpp" line="122"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Non rétablie&#xa0;: %1 reste telle quelle pendant l’envoi des banques</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="126"/>
+        <location filename="../app/banks/BankEdits.cpp" line="127"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Rendre à la banque «&#xa0;%1&#xa0;» son nom et ses sons d’usine&#xa0;? Son contenu actuel sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="133"/>
-        <location filename="../app/banks/BankEdits.cpp" line="140"/>
+        <location filename="../app/banks/BankEdits.cpp" line="134"/>
+        <location filename="../app/banks/BankEdits.cpp" line="141"/>
         <source>Reset</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="134"/>
+        <location filename="../app/banks/BankEdits.cpp" line="135"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="140"/>
+        <location filename="../app/banks/BankEdits.cpp" line="141"/>
         <source>reset of %1</source>
         <translation>rétablissement de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="141"/>
+        <location filename="../app/banks/BankEdits.cpp" line="142"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 rétablie avec son nom et ses sons d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="151"/>
+        <location filename="../app/banks/BankEdits.cpp" line="152"/>
         <source>Import into %1 slot %2, %3</source>
         <translation>Importer dans %1, emplacement %2, %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="190"/>
-        <location filename="../app/banks/BankEdits.cpp" line="218"/>
+        <location filename="../app/banks/BankEdits.cpp" line="191"/>
+        <location filename="../app/banks/BankEdits.cpp" line="219"/>
         <source>Not imported: %1</source>
         <translation>Non importé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="245"/>
+        <location filename="../app/banks/BankEdits.cpp" line="246"/>
         <source>Shape “%1” for %2</source>
         <translation>Façonner «&#xa0;%1&#xa0;» pour %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="261"/>
+        <location filename="../app/banks/BankEdits.cpp" line="262"/>
         <source>Import</source>
         <translation>Importer</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="261"/>
+        <location filename="../app/banks/BankEdits.cpp" line="262"/>
         <source>import into %1</source>
         <translation>import dans %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="262"/>
+        <location filename="../app/banks/BankEdits.cpp" line="263"/>
         <source>Shape</source>
         <translation>Façonner</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="262"/>
+        <location filename="../app/banks/BankEdits.cpp" line="263"/>
         <source>shape of %1</source>
         <translation>façonnage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="282"/>
-        <source> To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</source>
-        <translation> Pour rester sous %1&#xa0;Mo de sources conservées, la plus ancienne a été abandonnée&#xa0;: son emplacement ne contient plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/BankEdits.cpp" line="286"/>
-        <source> To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
-        <translation> Pour rester sous %1&#xa0;Mo de sources conservées, les %2 plus anciennes ont été abandonnées&#xa0;: leurs emplacements ne contiennent plus que des octets, et un nouveau façonnage partira de ceux-ci.</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/BankEdits.cpp" line="295"/>
+        <location filename="../app/banks/BankEdits.cpp" line="288"/>
         <source>Damaged or Cut Short</source>
         <translation>Endommagé ou tronqué</translation>
     </message>
@@ -269,194 +256,186 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
 <context>
     <name>BankFiles</name>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="45"/>
-        <location filename="../app/files/BankFiles.cpp" line="54"/>
+        <location filename="../app/files/BankFiles.cpp" line="46"/>
+        <location filename="../app/files/BankFiles.cpp" line="55"/>
         <source>opening another bank file</source>
         <translation>d’ouvrir un autre fichier de banques</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="47"/>
+        <location filename="../app/files/BankFiles.cpp" line="48"/>
         <source>Open Bank File</source>
         <translation>Ouvrir un fichier de banques</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="85"/>
+        <location filename="../app/files/BankFiles.cpp" line="86"/>
         <source>Wrong File Format</source>
         <translation>Format de fichier incorrect</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="79"/>
-        <location filename="../app/files/BankFiles.cpp" line="89"/>
-        <location filename="../app/files/BankFiles.cpp" line="229"/>
+        <location filename="../app/files/BankFiles.cpp" line="80"/>
+        <location filename="../app/files/BankFiles.cpp" line="90"/>
+        <location filename="../app/files/BankFiles.cpp" line="230"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="91"/>
+        <location filename="../app/files/BankFiles.cpp" line="92"/>
         <source>Not opened: %1 holds no sound bank</source>
         <translation>Non ouvert&#xa0;: %1 ne contient aucune banque de sons</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="130"/>
+        <location filename="../app/files/BankFiles.cpp" line="131"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4) or into %2? What that bank holds now is replaced.</source>
         <translation>Le fichier contient les données de la banque «&#xa0;%1&#xa0;» (%2).
 Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4) ou dans %2&#xa0;? Le contenu actuel de cette banque sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="86"/>
+        <location filename="../app/files/BankFiles.cpp" line="87"/>
         <source>%1 holds no sound bank for a Tarvo ZYLOX 515: it is not a bank file, or it is damaged.</source>
         <translation>%1 ne contient aucune banque de sons pour un Tarvo ZYLOX 515&#xa0;: ce n’est pas un fichier de banques, ou il est endommagé.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="77"/>
+        <location filename="../app/files/BankFiles.cpp" line="78"/>
         <source>File Not Opened</source>
         <translation>Fichier non ouvert</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="78"/>
+        <location filename="../app/files/BankFiles.cpp" line="79"/>
         <source>%1 could not be opened: %2.</source>
         <translation>Impossible d’ouvrir %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="81"/>
+        <location filename="../app/files/BankFiles.cpp" line="82"/>
         <source>Not opened: %1: %2</source>
         <translation>Non ouvert&#xa0;: %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="107"/>
+        <location filename="../app/files/BankFiles.cpp" line="108"/>
         <source>The last bank file was not opened again: %1: %2</source>
         <translation>Le dernier fichier de banques n’a pas été rouvert&#xa0;: %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="113"/>
+        <location filename="../app/files/BankFiles.cpp" line="114"/>
         <source>it holds no sound bank</source>
         <translation>il ne contient aucune banque de sons</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="133"/>
+        <location filename="../app/files/BankFiles.cpp" line="134"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4)? What that bank holds now is replaced.</source>
         <translation>Le fichier contient les données de la banque «&#xa0;%1&#xa0;» (%2).
 Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le contenu actuel de cette banque sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="137"/>
-        <location filename="../app/files/BankFiles.cpp" line="139"/>
+        <location filename="../app/files/BankFiles.cpp" line="138"/>
+        <location filename="../app/files/BankFiles.cpp" line="140"/>
         <source>Load into %1</source>
         <translation>Charger dans %1</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="138"/>
+        <location filename="../app/files/BankFiles.cpp" line="139"/>
         <source>Different Banks!</source>
         <translation>Banques différentes&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="140"/>
+        <location filename="../app/files/BankFiles.cpp" line="141"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="154"/>
-        <location filename="../app/files/BankFiles.cpp" line="165"/>
-        <location filename="../app/files/BankFiles.cpp" line="181"/>
+        <location filename="../app/files/BankFiles.cpp" line="155"/>
+        <location filename="../app/files/BankFiles.cpp" line="166"/>
+        <location filename="../app/files/BankFiles.cpp" line="182"/>
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="154"/>
+        <location filename="../app/files/BankFiles.cpp" line="155"/>
         <source>opening %1 into %2</source>
         <translation>ouverture de %1 dans %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="157"/>
+        <location filename="../app/files/BankFiles.cpp" line="158"/>
         <source>Opened %1 into %2</source>
         <translation>%1 ouvert dans %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="165"/>
+        <location filename="../app/files/BankFiles.cpp" line="166"/>
         <source>opening %1 (all banks)</source>
         <translation>ouverture de %1 (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="171"/>
+        <location filename="../app/files/BankFiles.cpp" line="172"/>
         <source>Opened %1 (all banks)</source>
         <translation>%1 ouvert (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="181"/>
+        <location filename="../app/files/BankFiles.cpp" line="182"/>
         <source>opening %1 from %2</source>
         <translation>ouverture de %1 depuis %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="186"/>
+        <location filename="../app/files/BankFiles.cpp" line="187"/>
         <source>Opened %1 from %2</source>
         <translation>%1 ouvert depuis %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="198"/>
+        <location filename="../app/files/BankFiles.cpp" line="199"/>
         <source>All banks</source>
         <translation>Toutes les banques</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="224"/>
+        <location filename="../app/files/BankFiles.cpp" line="225"/>
         <source>The bank file &quot;%1&quot; could not be written: %2.</source>
         <translation>Le fichier de banques «&#xa0;%1&#xa0;» n’a pas pu être écrit&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="227"/>
+        <location filename="../app/files/BankFiles.cpp" line="228"/>
         <source>Save Failed</source>
         <translation>Échec de l’enregistrement</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="231"/>
+        <location filename="../app/files/BankFiles.cpp" line="232"/>
         <source>Not saved: %1</source>
         <translation>Non enregistré&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="239"/>
+        <location filename="../app/files/BankFiles.cpp" line="240"/>
         <source>Saved %1 (%2)</source>
         <translation>%1 enregistré (%2)</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="240"/>
+        <location filename="../app/files/BankFiles.cpp" line="241"/>
         <source>Saved %1 (all banks)</source>
         <translation>%1 enregistré (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="241"/>
+        <location filename="../app/files/BankFiles.cpp" line="242"/>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="252"/>
+        <location filename="../app/files/BankFiles.cpp" line="253"/>
         <source>%1 stays unsaved: %2 does not hold it (Save As… writes it).</source>
         <translation>%1 reste non enregistrée&#xa0;: %2 ne la contient pas («&#xa0;Enregistrer sous…&#xa0;» l’écrit).</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="253"/>
+        <location filename="../app/files/BankFiles.cpp" line="254"/>
         <source>%1 stay unsaved: %2 does not hold them (Save As… writes them).</source>
         <translation>%1 restent non enregistrées&#xa0;: %2 ne les contient pas («&#xa0;Enregistrer sous…&#xa0;» les écrit).</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="273"/>
+        <location filename="../app/files/BankFiles.cpp" line="274"/>
         <source>The shapes of its slots could not be kept beside %1: %2</source>
         <translation>Le façonnage de ses emplacements n’a pas pu être conservé à côté de %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/BankFiles.cpp" line="305"/>
+        <location filename="../app/files/BankFiles.cpp" line="306"/>
         <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
         <translation>
             <numerusform>%n emplacement façonné s’ouvre en simples octets&#xa0;: sa source a changé ou a disparu.</numerusform>
             <numerusform>%n emplacements façonnés s’ouvrent en simples octets&#xa0;: leurs sources ont changé ou ont disparu.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/files/BankFiles.cpp" line="310"/>
-        <source>%n of the oldest kept sources were let go to stay within %1 MB.</source>
-        <translation>
-            <numerusform>%n des plus anciennes sources conservées a été abandonnée pour rester sous %1&#xa0;Mo.</numerusform>
-            <numerusform>%n des plus anciennes sources conservées ont été abandonnées pour rester sous %1&#xa0;Mo.</numerusform>
         </translation>
     </message>
     <message>
@@ -539,6 +518,34 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
         <location filename="../app/library/BrowserPlayer.cpp" line="59"/>
         <source>Playing “%1”</source>
         <translation>Écoute de «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../app/window/CommandLine.cpp" line="12"/>
+        <source>Sample-memory editor for the ZYLOX 515 drum machine.</source>
+        <translation>Éditeur de la mémoire d’échantillons de la boîte à rythmes ZYLOX 515.</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CommandLine.cpp" line="15"/>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CommandLine.cpp" line="15"/>
+        <source>A bank file to open, as File → Open… opens it.</source>
+        <translation>Un fichier de banques à ouvrir, comme Fichier → Ouvrir… l’ouvre.</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CommandLine.cpp" line="16"/>
+        <source>[file]</source>
+        <translation>[fichier]</translation>
+    </message>
+    <message>
+        <location filename="../app/window/CommandLine.cpp" line="31"/>
+        <source>opens one bank file at a time; not opened: %1</source>
+        <translation>n’ouvre qu’un fichier de banques à la fois&#xa0;; non ouverts&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -633,7 +640,7 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
     <message>
         <location filename="../app/transfer/DeviceContentsSaving.cpp" line="38"/>
         <location filename="../app/transfer/DeviceContentsSaving.cpp" line="87"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="143"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="138"/>
         <source>Save Device Contents</source>
         <translation>Enregistrer le contenu de l’appareil</translation>
     </message>
@@ -670,13 +677,13 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
     </message>
     <message>
         <location filename="../app/transfer/DeviceContentsSaving.cpp" line="117"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="148"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="143"/>
         <source>Device contents</source>
         <translation>Contenu de l’appareil</translation>
     </message>
     <message>
         <location filename="../app/transfer/DeviceContentsSaving.cpp" line="125"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="159"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="154"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 n’a pas pu être enregistré (%2).</translation>
     </message>
@@ -685,39 +692,34 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
         <source>Saved all banks of %1 to %2</source>
         <translation>Toutes les banques de %1 enregistrées dans %2</translation>
     </message>
-    <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="137"/>
+    <message numerus="yes">
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="134"/>
         <source>Not known on %1: %2.
-A bank file holds one bank or all 32: save the known bank as a one-bank file into a folder?</source>
-        <translation>Inconnu sur %1&#xa0;: %2.
-Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer la banque connue comme fichier d’une banque dans un dossier&#xa0;?</translation>
+A bank file holds one bank or all 32: save the %n known bank(s) as one-bank files into a folder?</source>
+        <translation>
+            <numerusform>Inconnu sur %1&#xa0;: %2.
+Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer la banque connue comme fichier d’une banque dans un dossier&#xa0;?</numerusform>
+            <numerusform>Inconnu sur %1&#xa0;: %2.
+Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n banques connues comme fichiers d’une banque dans un dossier&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="159"/>
+        <source>Saved %n bank(s) of %1 into %2</source>
+        <translation>
+            <numerusform>%n banque de %1 enregistrée dans %2</numerusform>
+            <numerusform>%n banques de %1 enregistrées dans %2</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="140"/>
-        <source>Not known on %1: %2.
-A bank file holds one bank or all 32: save the %3 known banks as one-bank files into a folder?</source>
-        <translation>Inconnu sur %1&#xa0;: %2.
-Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 banques connues comme fichiers d’une banque dans un dossier&#xa0;?</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="144"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="139"/>
         <source>Save into Folder…</source>
         <translation>Enregistrer dans un dossier…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="144"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="139"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="164"/>
-        <source>Saved 1 bank of %1 into %2</source>
-        <translation>1 banque de %1 enregistrée dans %2</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="165"/>
-        <source>Saved %3 banks of %1 into %2</source>
-        <translation>%3 banques de %1 enregistrées dans %2</translation>
     </message>
 </context>
 <context>
@@ -750,6 +752,268 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 ba
         <source>quitting</source>
         <translation>de quitter</translation>
     </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="20"/>
+        <source>ZYLOX 515 Editor</source>
+        <translation>ZYLOX 515 Editor</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="34"/>
+        <source>&amp;Banks</source>
+        <translation>&amp;Banques</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="40"/>
+        <source>Banks</source>
+        <translation>Banques</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="96"/>
+        <source>Current bank</source>
+        <translation>Banque actuelle</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="105"/>
+        <source>Bank &amp;name:</source>
+        <translation>&amp;Nom de la banque&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="137"/>
+        <location filename="../app/window/EditorWindow.ui" line="192"/>
+        <location filename="../app/window/EditorWindow.ui" line="247"/>
+        <location filename="../app/window/EditorWindow.ui" line="302"/>
+        <location filename="../app/window/EditorWindow.ui" line="357"/>
+        <location filename="../app/window/EditorWindow.ui" line="412"/>
+        <source>Name of what this slot holds</source>
+        <translation>Nom de ce que contient cet emplacement</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="147"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+1)</source>
+        <translation>Importer un fichier son (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3…) ou des données brutes de l’appareil dans cet emplacement (Ctrl+1)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="150"/>
+        <location filename="../app/window/EditorWindow.ui" line="205"/>
+        <location filename="../app/window/EditorWindow.ui" line="260"/>
+        <location filename="../app/window/EditorWindow.ui" line="315"/>
+        <location filename="../app/window/EditorWindow.ui" line="370"/>
+        <location filename="../app/window/EditorWindow.ui" line="425"/>
+        <source>Import…</source>
+        <translation>Importer…</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="153"/>
+        <source>Ctrl+1</source>
+        <translation>Ctrl+1</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="166"/>
+        <location filename="../app/window/EditorWindow.ui" line="221"/>
+        <location filename="../app/window/EditorWindow.ui" line="276"/>
+        <location filename="../app/window/EditorWindow.ui" line="331"/>
+        <location filename="../app/window/EditorWindow.ui" line="386"/>
+        <location filename="../app/window/EditorWindow.ui" line="441"/>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="202"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+2)</source>
+        <translation>Importer un fichier son (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3…) ou des données brutes de l’appareil dans cet emplacement (Ctrl+2)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="208"/>
+        <source>Ctrl+2</source>
+        <translation>Ctrl+2</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="257"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+3)</source>
+        <translation>Importer un fichier son (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3…) ou des données brutes de l’appareil dans cet emplacement (Ctrl+3)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="263"/>
+        <source>Ctrl+3</source>
+        <translation>Ctrl+3</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="312"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+4)</source>
+        <translation>Importer un fichier son (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3…) ou des données brutes de l’appareil dans cet emplacement (Ctrl+4)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="318"/>
+        <source>Ctrl+4</source>
+        <translation>Ctrl+4</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="367"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+5)</source>
+        <translation>Importer un fichier son (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3…) ou des données brutes de l’appareil dans cet emplacement (Ctrl+5)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="373"/>
+        <source>Ctrl+5</source>
+        <translation>Ctrl+5</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="422"/>
+        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+6)</source>
+        <translation>Importer un fichier son (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3…) ou des données brutes de l’appareil dans cet emplacement (Ctrl+6)</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="428"/>
+        <source>Ctrl+6</source>
+        <translation>Ctrl+6</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="473"/>
+        <source>Open, save and send</source>
+        <translation>Ouvrir, enregistrer et envoyer</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="514"/>
+        <source>Open a bank file (.mid) holding this bank or all banks</source>
+        <translation>Ouvrir un fichier de banques (.mid) contenant cette banque ou toutes les banques</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="517"/>
+        <location filename="../app/window/EditorWindow.ui" line="749"/>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="524"/>
+        <source>Save the banks into their bank file (.mid), with the banks it holds; Save As… (Ctrl+Shift+S) writes this bank or all banks to another</source>
+        <translation>Enregistrer les banques dans leur fichier de banques (.mid), avec les banques qu’il contient&#xa0;; «&#xa0;Enregistrer sous…&#xa0;» (Ctrl+Maj+S) écrit cette banque ou toutes les banques dans un autre</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="527"/>
+        <location filename="../app/window/EditorWindow.ui" line="757"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="458"/>
+        <source>Give this bank back its factory name and sounds</source>
+        <translation>Rendre à cette banque son nom et ses sons d’usine</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="461"/>
+        <source>&amp;Reset to Default</source>
+        <translation>&amp;Réglages d’usine</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="482"/>
+        <source>Banks:</source>
+        <translation>Banques&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="494"/>
+        <source>C&amp;urrent bank</source>
+        <translation>Banque ac&amp;tuelle</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="507"/>
+        <source>A&amp;ll banks</source>
+        <translation>To&amp;utes les banques</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="543"/>
+        <source>MIDI ou&amp;tput:</source>
+        <translation>Sor&amp;tie MIDI&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="553"/>
+        <source>MIDI output</source>
+        <translation>Sortie MIDI</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="566"/>
+        <source>&amp;Channel:</source>
+        <translation>&amp;Canal&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="576"/>
+        <source>MIDI channel</source>
+        <translation>Canal MIDI</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="669"/>
+        <source>Send the bank(s) to the ZYLOX 515 over MIDI</source>
+        <translation>Envoyer la ou les banques au ZYLOX 515 par MIDI</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="672"/>
+        <source>Sen&amp;d</source>
+        <translation>Envo&amp;yer</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="719"/>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="729"/>
+        <source>&amp;MIDI</source>
+        <translation>&amp;MIDI</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="739"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="752"/>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="760"/>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="765"/>
+        <source>Save &amp;As…</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="768"/>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="773"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="776"/>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="784"/>
+        <source>&amp;Send</source>
+        <translation>&amp;Envoyer</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="792"/>
+        <source>&amp;Receive</source>
+        <translation>&amp;Recevoir</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="795"/>
+        <source>the ZYLOX 515 cannot send its memory</source>
+        <translation>le ZYLOX 515 ne peut pas envoyer sa mémoire</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="800"/>
+        <source>&amp;About ZYLOX 515 Editor</source>
+        <translation>À &amp;propos de ZYLOX 515 Editor</translation>
+    </message>
 </context>
 <context>
     <name>HelpMenu</name>
@@ -770,6 +1034,167 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 ba
         <location filename="../app/settings/ImportPreferences.cpp" line="25"/>
         <source>Pr&amp;eferences…</source>
         <translation>&amp;Préférences…</translation>
+    </message>
+</context>
+<context>
+    <name>ImportWording</name>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="26"/>
+        <source>%1 s</source>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="43"/>
+        <source>Clean</source>
+        <translation>Propre</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="44"/>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="46"/>
+        <source>, %1 of silence trimmed</source>
+        <translation>, %1 de silence coupé</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="47"/>
+        <source>, no silence to trim</source>
+        <translation>, aucun silence à couper</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="51"/>
+        <source>, normalised %1 dB</source>
+        <translation>, normalisé %1&#xa0;dB</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="61"/>
+        <source>nothing imported</source>
+        <translation>rien d’importé</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="63"/>
+        <source>System Exclusive message of %1 bytes into %2</source>
+        <translation>message System Exclusive de %1&#xa0;octets dans %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="68"/>
+        <source>%1 bytes of raw device data</source>
+        <translation>%1&#xa0;octets de données brutes de l’appareil</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="71"/>
+        <source>, cut to %1 to fit %2</source>
+        <translation>, coupé à %1 pour tenir dans %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="73"/>
+        <source>, padded to %1 with silence</source>
+        <translation>, complété de silence jusqu’à %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="76"/>
+        <source>, fills %1 exactly at %2 semitones</source>
+        <extracomment>The slot&apos;s label, then the pitch a fit chose: &quot;fills CRASH exactly at +7.02 semitones&quot;</extracomment>
+        <translation>, remplit exactement %1 à %2 demi-tons</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="78"/>
+        <source>, fills %1 exactly</source>
+        <translation>, remplit exactement %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="82"/>
+        <source>%1 (%2)</source>
+        <extracomment>The conversion in brackets after what the import did: &quot;Clean, normalised +6.0 dB&quot;</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="84"/>
+        <source>%1; the file is damaged or cut short</source>
+        <extracomment>What the import did, then that the file&apos;s sound ended before the length its header declares</extracomment>
+        <translation>%1&#xa0;; le fichier est endommagé ou tronqué</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="92"/>
+        <source>is a bank file, not a System Exclusive message</source>
+        <translation>est un fichier de banques, pas un message System Exclusive</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="94"/>
+        <source>holds no System Exclusive message</source>
+        <translation>ne contient aucun message System Exclusive</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="96"/>
+        <source>holds a System Exclusive message that is not in the ZYLOX 515&apos;s own form</source>
+        <translation>contient un message System Exclusive qui n’est pas au format propre du ZYLOX 515</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="98"/>
+        <source>holds a flash erase message, which would leave the block empty</source>
+        <translation>contient un message d’effacement flash, qui laisserait le bloc vide</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="100"/>
+        <source>holds a flash write for another flash block</source>
+        <translation>contient une écriture flash pour un autre bloc flash</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="103"/>
+        <source>holds the %1 message</source>
+        <extracomment>The other firmware slot&apos;s label: &quot;holds the PRESETS message&quot;</extracomment>
+        <translation>contient le message %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="106"/>
+        <source>holds a System Exclusive message of 1 byte</source>
+        <translation>contient un message System Exclusive de 1&#xa0;octet</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="107"/>
+        <source>holds a System Exclusive message of %1 bytes</source>
+        <translation>contient un message System Exclusive de %1&#xa0;octets</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="123"/>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s name, then what its import did</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="134"/>
+        <source>%1, which decodes it, is not installed</source>
+        <extracomment>The library&apos;s file name, as a user installs it</extracomment>
+        <translation>%1, qui le décode, n’est pas installé</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="136"/>
+        <source>the file is damaged or cut short</source>
+        <translation>le fichier est endommagé ou tronqué</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="138"/>
+        <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
+        <translation>la zone demanderait une hauteur de %1 demi-tons pour remplir l’emplacement&#xa0;; l’ajustement va de %2 à %3</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="144"/>
+        <source>the region holds no sound to fit into the slot</source>
+        <translation>la zone ne contient aucun son à ajuster dans l’emplacement</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="166"/>
+        <source>%1; %2 takes the %2 message, which begins %3, for flash block %4</source>
+        <extracomment>What the file holds, then the firmware slot&apos;s label twice and how its own message begins</extracomment>
+        <translation>%1&#xa0;; %2 prend le message %2, qui commence par %3, pour le bloc flash %4</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/ImportWording.cpp" line="169"/>
+        <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
+        <extracomment>What the file holds, then what the firmware slot takes</extracomment>
+        <translation>%1&#xa0;; %2 prend un message System Exclusive du ZYLOX 515 de %3 à %4&#xa0;octets pour le bloc flash %5</translation>
     </message>
 </context>
 <context>
@@ -882,6 +1307,80 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 ba
     </message>
 </context>
 <context>
+    <name>PlaybackWording</name>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="9"/>
+        <source>16-bit</source>
+        <translation>16 bits</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="10"/>
+        <source>8-bit</source>
+        <translation>8 bits</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="11"/>
+        <source>mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="12"/>
+        <source>stereo</source>
+        <translation>stéréo</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="13"/>
+        <source>%1-channel</source>
+        <translation>à %1 canaux</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="15"/>
+        <source>%1 %2 at %3 frames per second</source>
+        <extracomment>A sound&apos;s sample width, its channels and its rate: &quot;16-bit stereo at 44100 frames per second&quot;</extracomment>
+        <translation>un son %2 %1 à %3 trames par seconde</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="30"/>
+        <source>the ALSA device &quot;%1&quot; cannot be opened (%2)</source>
+        <translation>le périphérique ALSA «&#xa0;%1&#xa0;» ne peut pas être ouvert (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="32"/>
+        <source>the ALSA device &quot;%1&quot; cannot play %2 (%3)</source>
+        <translation>le périphérique ALSA «&#xa0;%1&#xa0;» ne peut pas lire %2 (%3)</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="34"/>
+        <source>the ALSA device &quot;%1&quot; failed (%2)</source>
+        <translation>le périphérique ALSA «&#xa0;%1&#xa0;» a échoué (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="36"/>
+        <source>a sound of %1 channels cannot be played, only mono or stereo</source>
+        <translation>un son à %1 canaux ne peut pas être lu, seulement en mono ou en stéréo</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="38"/>
+        <source>a sound at %1 frames per second cannot be played, only at %2 to %3</source>
+        <translation>un son à %1 trames par seconde ne peut pas être lu, seulement de %2 à %3</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="43"/>
+        <source>the sound to play holds no frames</source>
+        <translation>le son à lire ne contient aucune trame</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="45"/>
+        <source>the sound to play ends in half a stereo frame</source>
+        <translation>le son à lire se termine par une demi-trame stéréo</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/PlaybackWording.cpp" line="52"/>
+        <source>No sound output: %1</source>
+        <translation>Pas de sortie son&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <location filename="../app/settings/PreferencesDialog.cpp" line="15"/>
@@ -947,6 +1446,24 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %3 ba
         <location filename="../app/settings/PreferencesDialog.cpp" line="53"/>
         <source>Start</source>
         <translation>Démarrage</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../app/common/Dialogs.cpp" line="17"/>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location filename="../app/common/Dialogs.cpp" line="24"/>
+        <source>Bank files (%1)</source>
+        <translation>Fichiers de banques (%1)</translation>
+    </message>
+    <message>
+        <location filename="../app/common/Dialogs.cpp" line="25"/>
+        <source>Sounds (%1)</source>
+        <translation>Sons (%1)</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1548,19 @@ Si oui, son registre (ce qu’il a reçu, où reprend un envoi arrêté, ses ré
         <location filename="../app/sounds/RegionFields.cpp" line="36"/>
         <source>&amp;End:</source>
         <translation>F&amp;in&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>SaveWording</name>
+    <message>
+        <location filename="../app/files/SaveWording.cpp" line="11"/>
+        <source>not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <location filename="../app/files/SaveWording.cpp" line="17"/>
+        <source>cannot be written</source>
+        <translation>impossible à écrire</translation>
     </message>
 </context>
 <context>
@@ -1492,6 +2022,29 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
     </message>
 </context>
 <context>
+    <name>SlotSoundDescription</name>
+    <message>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="16"/>
+        <source>%1 s</source>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="25"/>
+        <source>%1: no sound</source>
+        <translation>%1&#xa0;: aucun son</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="28"/>
+        <source>%1: %2 of silence</source>
+        <translation>%1&#xa0;: %2 de silence</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/SlotSoundDescription.cpp" line="33"/>
+        <source>%1: %2 of sound, peak %3 dBFS, %4 of silence</source>
+        <translation>%1&#xa0;: %2 de son, crête %3&#xa0;dBFS, %4 de silence</translation>
+    </message>
+</context>
+<context>
     <name>SoundBrowser</name>
     <message>
         <location filename="../app/library/SoundBrowser.cpp" line="90"/>
@@ -1578,25 +2131,21 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <source>No sound files in this folder</source>
         <translation>Aucun fichier son dans ce dossier</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../app/library/SoundBrowser.cpp" line="288"/>
-        <source>1 sound</source>
-        <translation>1 son</translation>
+        <source>%n sound(s)</source>
+        <translation>
+            <numerusform>%n son</numerusform>
+            <numerusform>%n sons</numerusform>
+        </translation>
     </message>
-    <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="288"/>
-        <source>%1 sounds</source>
-        <translation>%1 sons</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <location filename="../app/library/SoundBrowser.cpp" line="290"/>
-        <source>, 1 file not a sound</source>
-        <translation>, 1 fichier qui n’est pas un son</translation>
-    </message>
-    <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="290"/>
-        <source>, %1 files not sounds</source>
-        <translation>, %1 fichiers qui ne sont pas des sons</translation>
+        <source>, %n file(s) not sounds</source>
+        <translation>
+            <numerusform>, %n fichier qui n’est pas un son</numerusform>
+            <numerusform>, %n fichiers qui ne sont pas des sons</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1675,108 +2224,108 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="97"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="92"/>
         <source>Source waveform and the window that goes into the slot</source>
         <translation>Forme d’onde de la source et la fenêtre qui va dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="100"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="95"/>
         <source>The slot as the shape makes it</source>
         <translation>L’emplacement tel que le façonnage le produit</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="101"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="96"/>
         <source>Result in the slot</source>
         <translation>Résultat dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="111"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="106"/>
         <source>Zoom &amp;In</source>
         <translation>Zoom a&amp;vant</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="112"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="107"/>
         <source>Zoom O&amp;ut</source>
         <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="113"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="108"/>
         <source>Snap to &amp;Onset</source>
         <translation>Caler sur l’&amp;attaque</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="114"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="109"/>
         <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
         <translation>Placer le début de la fenêtre là où le son dépasse le seuil de coupe</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="115"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="110"/>
         <source>Snap to &amp;Zero Crossing</source>
         <translation>Caler sur le passage par &amp;zéro</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="116"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="111"/>
         <source>Play &amp;Source</source>
         <translation>Écouter la &amp;source</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="117"/>
-        <location filename="../app/banks/SoundPanel.cpp" line="416"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="112"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="411"/>
         <source>Play &amp;Result</source>
         <translation>Écouter le &amp;résultat</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="119"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="114"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="120"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="115"/>
         <source>&amp;Apply</source>
         <translation>A&amp;ppliquer</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="134"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="129"/>
         <source>Result in the slot:</source>
         <translation>Résultat dans l’emplacement&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="145"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="140"/>
         <source>Source:</source>
         <translation>Source&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="231"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="226"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenêtre de %1 à %2 sur %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="238"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="233"/>
         <source>%1, then %2 of silence to the slot&apos;s end</source>
         <translation>%1, puis %2 de silence jusqu’à la fin de l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="369"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="364"/>
         <source>Cannot fit: %1.</source>
         <translation>Ajustement impossible&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="371"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="366"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Rien à mettre dans l’emplacement&#xa0;: la fenêtre ne contient aucun son.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="377"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="372"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Écrêté&#xa0;: le gain pousse le son au-delà de la pleine échelle, ses crêtes sont coupées.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="397"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="392"/>
         <source>Stop &amp;Result</source>
         <translation>Arrêter le &amp;résultat</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="427"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="422"/>
         <source>Could not play: %1</source>
         <translation>Impossible d’écouter&#xa0;: %1</translation>
     </message>
@@ -1787,6 +2336,17 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <location filename="../app/sounds/SourceView.cpp" line="27"/>
         <source>Drag the window to choose the part of the sound that goes into the slot; drag its ends to shorten it; the wheel zooms</source>
         <translation>Faites glisser la fenêtre pour choisir la partie du son qui va dans l’emplacement&#xa0;; faites glisser ses bords pour la raccourcir&#xa0;; la molette zoome</translation>
+    </message>
+</context>
+<context>
+    <name>SourcesLetGo</name>
+    <message numerus="yes">
+        <location filename="../app/document/SourcesLetGo.cpp" line="5"/>
+        <source>To stay within %1 MB of kept sources, the %n oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
+        <translation>
+            <numerusform>Pour rester sous %1&#xa0;Mo de sources conservées, la plus ancienne a été abandonnée&#xa0;: son emplacement ne contient plus que des octets, et un nouveau façonnage partira de ceux-ci.</numerusform>
+            <numerusform>Pour rester sous %1&#xa0;Mo de sources conservées, les %n plus anciennes ont été abandonnées&#xa0;: leurs emplacements ne contiennent plus que des octets, et un nouveau façonnage partira de ceux-ci.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1915,15 +2475,13 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         <source>Sent %1 to %2 in %3</source>
         <translation>%1 envoyé à %2 en %3</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location filename="../app/transfer/Transmission.cpp" line="213"/>
-        <source>%1 of 1 bank sent</source>
-        <translation>%1 banque sur 1 envoyée</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="213"/>
-        <source>%1 of %2 banks sent</source>
-        <translation>%1 banques sur %2 envoyées</translation>
+        <source>%1 of %n bank(s) sent</source>
+        <translation>
+            <numerusform>%1 banque sur %n envoyée</numerusform>
+            <numerusform>%1 banques sur %n envoyées</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../app/transfer/Transmission.cpp" line="215"/>
@@ -1939,703 +2497,6 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         <location filename="../app/transfer/Transmission.cpp" line="220"/>
         <source>Sending to %1 failed after %2: %3</source>
         <translation>Échec de l’envoi à %1 après %2&#xa0;: %3</translation>
-    </message>
-</context>
-<context>
-    <name>UndoHistory</name>
-    <message>
-        <location filename="../app/document/UndoHistory.cpp" line="77"/>
-        <source>Undid %1</source>
-        <translation>Annulé&#xa0;: %1</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UndoHistory.cpp" line="85"/>
-        <source>Redid %1</source>
-        <translation>Rétabli&#xa0;: %1</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UndoHistory.cpp" line="131"/>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Annuler&#xa0;: %1</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UndoHistory.cpp" line="132"/>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UndoHistory.cpp" line="134"/>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Rétablir&#xa0;: %1</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UndoHistory.cpp" line="135"/>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
-    </message>
-</context>
-<context>
-    <name>UnsavedChanges</name>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="47"/>
-        <source>Untitled</source>
-        <translation>Sans titre</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="58"/>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="59"/>
-        <source>&quot;%1&quot;</source>
-        <translation>«&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/document/UnsavedChanges.cpp" line="61"/>
-        <source>%1 and %n more</source>
-        <translation>
-            <numerusform>%1 et %n autre</numerusform>
-            <numerusform>%1 et %n autres</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="63"/>
-        <source>The bank %1 has changes that are not saved. Save them before %2?</source>
-        <translation>La banque %1 a des modifications non enregistrées. Les enregistrer avant %2&#xa0;?</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="64"/>
-        <source>The banks %1 have changes that are not saved. Save them before %2?</source>
-        <translation>Les banques %1 ont des modifications non enregistrées. Les enregistrer avant %2&#xa0;?</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="67"/>
-        <source>Save changes?</source>
-        <translation>Enregistrer les modifications&#xa0;?</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
-        <source>&amp;Discard</source>
-        <translation>&amp;Abandonner</translation>
-    </message>
-</context>
-<context>
-    <name>WaveformView</name>
-    <message>
-        <location filename="../app/sounds/WaveformView.cpp" line="27"/>
-        <source>Click to select this slot; double-click to shape its sound; drag it out to save it as a WAV file</source>
-        <translation>Cliquez pour sélectionner cet emplacement&#xa0;; double-cliquez pour façonner son son&#xa0;; faites-le glisser dehors pour l’enregistrer en fichier WAV</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/WaveformView.cpp" line="121"/>
-        <source>%1 s</source>
-        <translation>%1&#xa0;s</translation>
-    </message>
-</context>
-<context>
-    <name>Waveforms</name>
-    <message>
-        <location filename="../app/sounds/Waveforms.cpp" line="65"/>
-        <source>Waveform of slot %1, %2</source>
-        <translation>Forme d’onde de l’emplacement %1, %2</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/Waveforms.cpp" line="83"/>
-        <source>Waveform of the selected slot, slot %1, %2</source>
-        <translation>Forme d’onde de l’emplacement sélectionné, emplacement %1, %2</translation>
-    </message>
-</context>
-<context>
-    <name>CommandLine</name>
-    <message>
-        <location filename="../app/window/CommandLine.cpp" line="12"/>
-        <source>Sample-memory editor for the ZYLOX 515 drum machine.</source>
-        <translation>Éditeur de la mémoire d’échantillons de la boîte à rythmes ZYLOX 515.</translation>
-    </message>
-    <message>
-        <location filename="../app/window/CommandLine.cpp" line="15"/>
-        <source>file</source>
-        <translation>fichier</translation>
-    </message>
-    <message>
-        <location filename="../app/window/CommandLine.cpp" line="15"/>
-        <source>A bank file to open, as File → Open… opens it.</source>
-        <translation>Un fichier de banques à ouvrir, comme Fichier → Ouvrir… l’ouvre.</translation>
-    </message>
-    <message>
-        <location filename="../app/window/CommandLine.cpp" line="16"/>
-        <source>[file]</source>
-        <translation>[fichier]</translation>
-    </message>
-    <message>
-        <location filename="../app/window/CommandLine.cpp" line="31"/>
-        <source>opens one bank file at a time; not opened: %1</source>
-        <translation>n’ouvre qu’un fichier de banques à la fois&#xa0;; non ouverts&#xa0;: %1</translation>
-    </message>
-</context>
-<context>
-    <name>EditorWindow</name>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="20"/>
-        <source>ZYLOX 515 Editor</source>
-        <translation>ZYLOX 515 Editor</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="34"/>
-        <source>&amp;Banks</source>
-        <translation>&amp;Banques</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="40"/>
-        <source>Banks</source>
-        <translation>Banques</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="96"/>
-        <source>Current bank</source>
-        <translation>Banque actuelle</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="105"/>
-        <source>Bank &amp;name:</source>
-        <translation>&amp;Nom de la banque&#xa0;:</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="137"/>
-        <location filename="../app/window/EditorWindow.ui" line="192"/>
-        <location filename="../app/window/EditorWindow.ui" line="247"/>
-        <location filename="../app/window/EditorWindow.ui" line="302"/>
-        <location filename="../app/window/EditorWindow.ui" line="357"/>
-        <location filename="../app/window/EditorWindow.ui" line="412"/>
-        <source>Name of what this slot holds</source>
-        <translation>Nom de ce que contient cet emplacement</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="147"/>
-        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+1)</source>
-        <translation>Importer un fichier son (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3…) ou des données brutes de l’appareil dans cet emplacement (Ctrl+1)</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="150"/>
-        <location filename="../app/window/EditorWindow.ui" line="205"/>
-        <location filename="../app/window/EditorWindow.ui" line="260"/>
-        <location filename="../app/window/EditorWindow.ui" line="315"/>
-        <location filename="../app/window/EditorWindow.ui" line="370"/>
-        <location filename="../app/window/EditorWindow.ui" line="425"/>
-        <source>Import…</source>
-        <translation>Importer…</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="153"/>
-        <source>Ctrl+1</source>
-        <translation>Ctrl+1</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="166"/>
-        <location filename="../app/window/EditorWindow.ui" line="221"/>
-        <location filename="../app/window/EditorWindow.ui" line="276"/>
-        <location filename="../app/window/EditorWindow.ui" line="331"/>
-        <location filename="../app/window/EditorWindow.ui" line="386"/>
-        <location filename="../app/window/EditorWindow.ui" line="441"/>
-        <source>Play</source>
-        <translation>Écouter</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="202"/>
-        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+2)</source>
-        <translation>Importer un fichier son (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3…) ou des données brutes de l’appareil dans cet emplacement (Ctrl+2)</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="208"/>
-        <source>Ctrl+2</source>
-        <translation>Ctrl+2</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="257"/>
-        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+3)</source>
-        <translation>Importer un fichier son (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3…) ou des données brutes de l’appareil dans cet emplacement (Ctrl+3)</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="263"/>
-        <source>Ctrl+3</source>
-        <translation>Ctrl+3</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="312"/>
-        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+4)</source>
-        <translation>Importer un fichier son (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3…) ou des données brutes de l’appareil dans cet emplacement (Ctrl+4)</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="318"/>
-        <source>Ctrl+4</source>
-        <translation>Ctrl+4</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="367"/>
-        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+5)</source>
-        <translation>Importer un fichier son (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3…) ou des données brutes de l’appareil dans cet emplacement (Ctrl+5)</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="373"/>
-        <source>Ctrl+5</source>
-        <translation>Ctrl+5</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="422"/>
-        <source>Import a sound file (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3, ...) or raw device data into this slot (Ctrl+6)</source>
-        <translation>Importer un fichier son (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3…) ou des données brutes de l’appareil dans cet emplacement (Ctrl+6)</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="428"/>
-        <source>Ctrl+6</source>
-        <translation>Ctrl+6</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="473"/>
-        <source>Open, save and send</source>
-        <translation>Ouvrir, enregistrer et envoyer</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="514"/>
-        <source>Open a bank file (.mid) holding this bank or all banks</source>
-        <translation>Ouvrir un fichier de banques (.mid) contenant cette banque ou toutes les banques</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="517"/>
-        <location filename="../app/window/EditorWindow.ui" line="749"/>
-        <source>&amp;Open…</source>
-        <translation>&amp;Ouvrir…</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="524"/>
-        <source>Save the banks into their bank file (.mid), with the banks it holds; Save As… (Ctrl+Shift+S) writes this bank or all banks to another</source>
-        <translation>Enregistrer les banques dans leur fichier de banques (.mid), avec les banques qu’il contient&#xa0;; «&#xa0;Enregistrer sous…&#xa0;» (Ctrl+Maj+S) écrit cette banque ou toutes les banques dans un autre</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="527"/>
-        <location filename="../app/window/EditorWindow.ui" line="757"/>
-        <source>&amp;Save</source>
-        <translation>&amp;Enregistrer</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="458"/>
-        <source>Give this bank back its factory name and sounds</source>
-        <translation>Rendre à cette banque son nom et ses sons d’usine</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="461"/>
-        <source>&amp;Reset to Default</source>
-        <translation>&amp;Réglages d’usine</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="482"/>
-        <source>Banks:</source>
-        <translation>Banques&#xa0;:</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="494"/>
-        <source>C&amp;urrent bank</source>
-        <translation>Banque ac&amp;tuelle</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="507"/>
-        <source>A&amp;ll banks</source>
-        <translation>To&amp;utes les banques</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="543"/>
-        <source>MIDI ou&amp;tput:</source>
-        <translation>Sor&amp;tie MIDI&#xa0;:</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="553"/>
-        <source>MIDI output</source>
-        <translation>Sortie MIDI</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="566"/>
-        <source>&amp;Channel:</source>
-        <translation>&amp;Canal&#xa0;:</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="576"/>
-        <source>MIDI channel</source>
-        <translation>Canal MIDI</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="669"/>
-        <source>Send the bank(s) to the ZYLOX 515 over MIDI</source>
-        <translation>Envoyer la ou les banques au ZYLOX 515 par MIDI</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="672"/>
-        <source>Sen&amp;d</source>
-        <translation>Envo&amp;yer</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="719"/>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="729"/>
-        <source>&amp;MIDI</source>
-        <translation>&amp;MIDI</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="739"/>
-        <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="752"/>
-        <source>Ctrl+O</source>
-        <translation>Ctrl+O</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="760"/>
-        <source>Ctrl+S</source>
-        <translation>Ctrl+S</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="765"/>
-        <source>Save &amp;As…</source>
-        <translation>Enregistrer &amp;sous…</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="768"/>
-        <source>Ctrl+Shift+S</source>
-        <translation>Ctrl+Shift+S</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="773"/>
-        <source>&amp;Quit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="776"/>
-        <source>Ctrl+Q</source>
-        <translation>Ctrl+Q</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="784"/>
-        <source>&amp;Send</source>
-        <translation>&amp;Envoyer</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="792"/>
-        <source>&amp;Receive</source>
-        <translation>&amp;Recevoir</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="795"/>
-        <source>the ZYLOX 515 cannot send its memory</source>
-        <translation>le ZYLOX 515 ne peut pas envoyer sa mémoire</translation>
-    </message>
-    <message>
-        <location filename="../app/window/EditorWindow.ui" line="800"/>
-        <source>&amp;About ZYLOX 515 Editor</source>
-        <translation>À &amp;propos de ZYLOX 515 Editor</translation>
-    </message>
-</context>
-<context>
-    <name>ImportWording</name>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="26"/>
-        <source>%1 s</source>
-        <translation>%1&#xa0;s</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="43"/>
-        <source>Clean</source>
-        <translation>Propre</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="44"/>
-        <source>Classic</source>
-        <translation>Classique</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="46"/>
-        <source>, %1 of silence trimmed</source>
-        <translation>, %1 de silence coupé</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="47"/>
-        <source>, no silence to trim</source>
-        <translation>, aucun silence à couper</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="51"/>
-        <source>, normalised %1 dB</source>
-        <translation>, normalisé %1&#xa0;dB</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="61"/>
-        <source>nothing imported</source>
-        <translation>rien d’importé</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="63"/>
-        <source>System Exclusive message of %1 bytes into %2</source>
-        <translation>message System Exclusive de %1&#xa0;octets dans %2</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="68"/>
-        <source>%1 bytes of raw device data</source>
-        <translation>%1&#xa0;octets de données brutes de l’appareil</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="71"/>
-        <source>, cut to %1 to fit %2</source>
-        <translation>, coupé à %1 pour tenir dans %2</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="73"/>
-        <source>, padded to %1 with silence</source>
-        <translation>, complété de silence jusqu’à %1</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="76"/>
-        <source>, fills %1 exactly at %2 semitones</source>
-        <extracomment>The slot&apos;s label, then the pitch a fit chose: &quot;fills CRASH exactly at +7.02 semitones&quot;</extracomment>
-        <translation>, remplit exactement %1 à %2 demi-tons</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="78"/>
-        <source>, fills %1 exactly</source>
-        <translation>, remplit exactement %1</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="82"/>
-        <source>%1 (%2)</source>
-        <extracomment>The conversion in brackets after what the import did: &quot;Clean, normalised +6.0 dB&quot;</extracomment>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="84"/>
-        <source>%1; the file is damaged or cut short</source>
-        <extracomment>What the import did, then that the file&apos;s sound ended before the length its header declares</extracomment>
-        <translation>%1&#xa0;; le fichier est endommagé ou tronqué</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="92"/>
-        <source>is a bank file, not a System Exclusive message</source>
-        <translation>est un fichier de banques, pas un message System Exclusive</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="94"/>
-        <source>holds no System Exclusive message</source>
-        <translation>ne contient aucun message System Exclusive</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="96"/>
-        <source>holds a System Exclusive message that is not in the ZYLOX 515&apos;s own form</source>
-        <translation>contient un message System Exclusive qui n’est pas au format propre du ZYLOX 515</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="98"/>
-        <source>holds a flash erase message, which would leave the block empty</source>
-        <translation>contient un message d’effacement flash, qui laisserait le bloc vide</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="100"/>
-        <source>holds a flash write for another flash block</source>
-        <translation>contient une écriture flash pour un autre bloc flash</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="103"/>
-        <source>holds the %1 message</source>
-        <extracomment>The other firmware slot&apos;s label: &quot;holds the PRESETS message&quot;</extracomment>
-        <translation>contient le message %1</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="106"/>
-        <source>holds a System Exclusive message of 1 byte</source>
-        <translation>contient un message System Exclusive de 1&#xa0;octet</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="107"/>
-        <source>holds a System Exclusive message of %1 bytes</source>
-        <translation>contient un message System Exclusive de %1&#xa0;octets</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="123"/>
-        <source>%1: %2</source>
-        <extracomment>A file&apos;s name, then what its import did</extracomment>
-        <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="134"/>
-        <source>%1, which decodes it, is not installed</source>
-        <extracomment>The library&apos;s file name, as a user installs it</extracomment>
-        <translation>%1, qui le décode, n’est pas installé</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="136"/>
-        <source>the file is damaged or cut short</source>
-        <translation>le fichier est endommagé ou tronqué</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="138"/>
-        <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
-        <translation>la zone demanderait une hauteur de %1 demi-tons pour remplir l’emplacement&#xa0;; l’ajustement va de %2 à %3</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="144"/>
-        <source>the region holds no sound to fit into the slot</source>
-        <translation>la zone ne contient aucun son à ajuster dans l’emplacement</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="166"/>
-        <source>%1; %2 takes the %2 message, which begins %3, for flash block %4</source>
-        <extracomment>What the file holds, then the firmware slot&apos;s label twice and how its own message begins</extracomment>
-        <translation>%1&#xa0;; %2 prend le message %2, qui commence par %3, pour le bloc flash %4</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="169"/>
-        <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
-        <extracomment>What the file holds, then what the firmware slot takes</extracomment>
-        <translation>%1&#xa0;; %2 prend un message System Exclusive du ZYLOX 515 de %3 à %4&#xa0;octets pour le bloc flash %5</translation>
-    </message>
-</context>
-<context>
-    <name>PlaybackWording</name>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="9"/>
-        <source>16-bit</source>
-        <translation>16 bits</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="10"/>
-        <source>8-bit</source>
-        <translation>8 bits</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="11"/>
-        <source>mono</source>
-        <translation>mono</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="12"/>
-        <source>stereo</source>
-        <translation>stéréo</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="13"/>
-        <source>%1-channel</source>
-        <translation>à %1 canaux</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="15"/>
-        <source>%1 %2 at %3 frames per second</source>
-        <extracomment>A sound&apos;s sample width, its channels and its rate: &quot;16-bit stereo at 44100 frames per second&quot;</extracomment>
-        <translation>un son %2 %1 à %3 trames par seconde</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="30"/>
-        <source>the ALSA device &quot;%1&quot; cannot be opened (%2)</source>
-        <translation>le périphérique ALSA «&#xa0;%1&#xa0;» ne peut pas être ouvert (%2)</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="32"/>
-        <source>the ALSA device &quot;%1&quot; cannot play %2 (%3)</source>
-        <translation>le périphérique ALSA «&#xa0;%1&#xa0;» ne peut pas lire %2 (%3)</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="34"/>
-        <source>the ALSA device &quot;%1&quot; failed (%2)</source>
-        <translation>le périphérique ALSA «&#xa0;%1&#xa0;» a échoué (%2)</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="36"/>
-        <source>a sound of %1 channels cannot be played, only mono or stereo</source>
-        <translation>un son à %1 canaux ne peut pas être lu, seulement en mono ou en stéréo</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="38"/>
-        <source>a sound at %1 frames per second cannot be played, only at %2 to %3</source>
-        <translation>un son à %1 trames par seconde ne peut pas être lu, seulement de %2 à %3</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="43"/>
-        <source>the sound to play holds no frames</source>
-        <translation>le son à lire ne contient aucune trame</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="45"/>
-        <source>the sound to play ends in half a stereo frame</source>
-        <translation>le son à lire se termine par une demi-trame stéréo</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="52"/>
-        <source>No sound output: %1</source>
-        <translation>Pas de sortie son&#xa0;: %1</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <location filename="../app/common/Dialogs.cpp" line="17"/>
-        <source>All files (*)</source>
-        <translation>Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <location filename="../app/common/Dialogs.cpp" line="24"/>
-        <source>Bank files (%1)</source>
-        <translation>Fichiers de banques (%1)</translation>
-    </message>
-    <message>
-        <location filename="../app/common/Dialogs.cpp" line="25"/>
-        <source>Sounds (%1)</source>
-        <translation>Sons (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>SaveWording</name>
-    <message>
-        <location filename="../app/files/SaveWording.cpp" line="11"/>
-        <source>not a regular file</source>
-        <translation>ce n’est pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <location filename="../app/files/SaveWording.cpp" line="17"/>
-        <source>cannot be written</source>
-        <translation>impossible à écrire</translation>
-    </message>
-</context>
-<context>
-    <name>SlotSoundDescription</name>
-    <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="17"/>
-        <source>%1 s</source>
-        <translation>%1&#xa0;s</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="26"/>
-        <source>%1: no sound</source>
-        <translation>%1&#xa0;: aucun son</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="29"/>
-        <source>%1: %2 of silence</source>
-        <translation>%1&#xa0;: %2 de silence</translation>
-    </message>
-    <message>
-        <location filename="../app/sounds/SlotSoundDescription.cpp" line="37"/>
-        <source>%1: %2 of sound, peak %3 dBFS, %4 of silence</source>
-        <translation>%1&#xa0;: %2 de son, crête %3&#xa0;dBFS, %4 de silence</translation>
     </message>
 </context>
 <context>
@@ -2761,6 +2622,121 @@ Non conservé&#xa0;: %1&#xa0;; ce qui a été envoyé y compte comme inconnu.</t
         <source>%1 is being sent to by %2, process %3</source>
         <extracomment>The device, then the program sending to it and that program&apos;s process id</extracomment>
         <translation>%2 (processus %3) envoie en ce moment à %1</translation>
+    </message>
+</context>
+<context>
+    <name>UndoHistory</name>
+    <message>
+        <location filename="../app/document/UndoHistory.cpp" line="77"/>
+        <source>Undid %1</source>
+        <translation>Annulé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UndoHistory.cpp" line="85"/>
+        <source>Redid %1</source>
+        <translation>Rétabli&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UndoHistory.cpp" line="131"/>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UndoHistory.cpp" line="132"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UndoHistory.cpp" line="134"/>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UndoHistory.cpp" line="135"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedChanges</name>
+    <message>
+        <location filename="../app/document/UnsavedChanges.cpp" line="47"/>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UnsavedChanges.cpp" line="58"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../app/document/UnsavedChanges.cpp" line="59"/>
+        <source>&quot;%1&quot;</source>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/document/UnsavedChanges.cpp" line="61"/>
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/document/UnsavedChanges.cpp" line="63"/>
+        <source>The bank %1 has changes that are not saved. Save them before %2?</source>
+        <translation>La banque %1 a des modifications non enregistrées. Les enregistrer avant %2&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UnsavedChanges.cpp" line="64"/>
+        <source>The banks %1 have changes that are not saved. Save them before %2?</source>
+        <translation>Les banques %1 ont des modifications non enregistrées. Les enregistrer avant %2&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UnsavedChanges.cpp" line="67"/>
+        <source>Save changes?</source>
+        <translation>Enregistrer les modifications&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
+        <source>&amp;Discard</source>
+        <translation>&amp;Abandonner</translation>
+    </message>
+</context>
+<context>
+    <name>WaveformView</name>
+    <message>
+        <location filename="../app/sounds/WaveformView.cpp" line="27"/>
+        <source>Click to select this slot; double-click to shape its sound; drag it out to save it as a WAV file</source>
+        <translation>Cliquez pour sélectionner cet emplacement&#xa0;; double-cliquez pour façonner son son&#xa0;; faites-le glisser dehors pour l’enregistrer en fichier WAV</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/WaveformView.cpp" line="121"/>
+        <source>%1 s</source>
+        <translation>%1&#xa0;s</translation>
+    </message>
+</context>
+<context>
+    <name>Waveforms</name>
+    <message>
+        <location filename="../app/sounds/Waveforms.cpp" line="65"/>
+        <source>Waveform of slot %1, %2</source>
+        <translation>Forme d’onde de l’emplacement %1, %2</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/Waveforms.cpp" line="83"/>
+        <source>Waveform of the selected slot, slot %1, %2</source>
+        <translation>Forme d’onde de l’emplacement sélectionné, emplacement %1, %2</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
 #include "app/banks/BankEdits.h"
+#include "app/document/SourcesLetGo.h"
 
 #include "app/banks/ImportWording.h"
 #include "app/banks/SoundPanel.h"
@@ -277,16 +278,8 @@ void BankEdits::put(const std::string& what, std::size_t row, std::uint16_t slot
                                        QString::fromStdString(m_banks.bank(row).getContentLabel(slot)));
     if (const QString warning = SoundPanel::warning(result); !warning.isEmpty())
         line += QStringLiteral(" ") + warning;
-    const qulonglong budget = m_banks.sourceBudget() >> 20;
-    if (put.sourcesLetGo == 1)
-        line += tr(" To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and "
-                   "shaping it again starts from those.")
-                    .arg(budget);
-    else if (put.sourcesLetGo > 1)
-        line += tr(" To stay within %1 MB of kept sources, the %2 oldest were let go: their slots are plain bytes "
-                   "now, and shaping them again starts from those.")
-                    .arg(budget)
-                    .arg(put.sourcesLetGo);
+    if (put.sourcesLetGo > 0)
+        line += QStringLiteral(" ") + SourcesLetGo::sentence(put.sourcesLetGo, m_banks.sourceBudget() >> 20);
     emit status(line);
     emit slotChanged(slot);
     // A sound that broke off is in, and the user must hear of it before taking it for the file's whole sound.

@@ -1,4 +1,5 @@
 #include "app/files/BankFiles.h"
+#include "app/document/SourcesLetGo.h"
 
 #include "app/common/ShownNames.h"
 #include "app/document/UnsavedChanges.h"
@@ -305,10 +306,8 @@ QString BankFiles::findSources(const std::map<std::size_t, std::size_t>& rows, c
         said = tr("%n shaped slot(s) open as plain bytes: their sources changed or are gone.", nullptr,
                   static_cast<int>(plain));
     if (letGo > 0)
-        said
-            += (said.isEmpty() ? QString() : QStringLiteral(" "))
-               + tr("%n of the oldest kept sources were let go to stay within %1 MB.", nullptr, static_cast<int>(letGo))
-                     .arg(m_banks.sourceBudget() >> 20);
+        said += (said.isEmpty() ? QString() : QStringLiteral(" "))
+                + SourcesLetGo::sentence(letGo, m_banks.sourceBudget() >> 20);
     return said;
 }
 

@@ -285,9 +285,9 @@ void SoundBrowser::showListing(bool finished)
         return;
     }
     const int sounds = m_model->soundCount();
-    QString text = sounds == 1 ? tr("1 sound") : tr("%1 sounds").arg(sounds);
+    QString text = tr("%n sound(s)", nullptr, sounds);
     if (files > sounds)
-        text += files - sounds == 1 ? tr(", 1 file not a sound") : tr(", %1 files not sounds").arg(files - sounds);
+        text += tr(", %n file(s) not sounds", nullptr, files - sounds);
     m_listingText->setText(text);
 }
 

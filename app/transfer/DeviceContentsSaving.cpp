@@ -130,16 +130,11 @@ void DeviceContentsSaving::saveContentsOf(const Device& chosen)
         return;
     }
     // A bank file holds one bank or all 32: the known banks can only go one to a file.
-    const QString count = QString::number(banks.size());
-    const QString unknownBanks = QString::fromStdString(TransmissionAccount::rowList(unknown));
-    const QString question
-        = banks.size() == 1
-              ? tr("Not known on %1: %2.\nA bank file holds one bank or all 32: save the known bank as a "
-                   "one-bank file into a folder?")
-                    .arg(device, unknownBanks)
-              : tr("Not known on %1: %2.\nA bank file holds one bank or all 32: save the %3 known banks as "
-                   "one-bank files into a folder?")
-                    .arg(device, unknownBanks, count);
+    const auto known = static_cast<int>(banks.size());
+    const QString question = tr("Not known on %1: %2.\nA bank file holds one bank or all 32: save the %n known bank(s) "
+                                "as one-bank files into a folder?",
+                                nullptr, known)
+                                 .arg(device, QString::fromStdString(TransmissionAccount::rowList(unknown)));
     if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Save Device Contents").toStdString(),
                             question.toStdString(), tr("Save into Folder…").toStdString(), tr("Cancel").toStdString()})
         != IDialogs::AlertReply::Default)
@@ -161,6 +156,5 @@ void DeviceContentsSaving::saveContentsOf(const Device& chosen)
         }
     }
     const QString into = QString::fromStdString(folder);
-    emit status(banks.size() == 1 ? tr("Saved 1 bank of %1 into %2").arg(device, into)
-                                  : tr("Saved %3 banks of %1 into %2").arg(device, into, count));
+    emit status(tr("Saved %n bank(s) of %1 into %2", nullptr, known).arg(device, into));
 }

@@ -209,8 +209,7 @@ QString Transmission::endLine(const TransmissionAccount& account) const
         return tr("Sent %1 to %2 in %3").arg(banks, to, took);
     }
     const auto complete = static_cast<int>(account.complete.size());
-    QString done
-        = count == 1 ? tr("%1 of 1 bank sent").arg(complete) : tr("%1 of %2 banks sent").arg(complete).arg(count);
+    QString done = tr("%1 of %n bank(s) sent", nullptr, static_cast<int>(count)).arg(complete);
     if (account.incomplete)
         done += tr(", %1 (%2) must be sent again")
                     .arg(QString::fromStdString(TransmissionAccount::rowName(*account.incomplete)),

@@ -19,8 +19,15 @@ QString Translations::folder()
 
 bool Translations::install(const QLocale& locale, const QString& folder)
 {
-    if (!m_editor.load(locale, QStringLiteral("zylox-editor"), QStringLiteral("_"), folder))
+    const QString name = QStringLiteral("zylox-editor");
+    const QString prefix = QStringLiteral("_");
+    if (!m_editor.load(locale, name, prefix, folder) || m_editor.language().startsWith(QStringLiteral("en"))) {
+        // The code's own English, with its file of plural forms, so that the window never says
+        // "1 banks"; also where none of the user's languages has a file.
+        if (!m_editor.isEmpty() || m_editor.load(QLocale(QLocale::English), name, prefix, folder))
+            QCoreApplication::installTranslator(&m_editor);
         return false;
+    }
     QCoreApplication::installTranslator(&m_editor);
     // Numbers, in the texts and the panel's fields alike, as the window's language writes them.
     m_locale = QLocale();

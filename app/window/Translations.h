@@ -20,7 +20,8 @@ public:
     static QString folder();
 
     // Installs the editor's texts for the first of the locale's languages that has them, and Qt's
-    // for that same language; false, with English left in place, when none has them.
+    // for that same language; false, with English (and its plural forms) in place, when that is
+    // English or none has them.
     bool install(const QLocale& locale, const QString& folder);
 
 private:

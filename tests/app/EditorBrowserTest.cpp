@@ -215,7 +215,7 @@ TEST_F(EditorBrowserTest, SeveralFilesFillTheSlotsFromThereOnWithTheDefaultShape
     EXPECT_EQ(nameInS05(4), "kick 2.wav");
     EXPECT_EQ(nameInS05(5), "kick 10.wav");
     EXPECT_EQ(slot(4, 4), kick);
-    EXPECT_NE(textOf("text_status").find("(1 more file(s) left out: the bank has no more slots)"), std::string::npos)
+    EXPECT_NE(textOf("text_status").find("(1 more file left out: the bank has no more slots)"), std::string::npos)
         << textOf("text_status");
 
     // Dragged onto the first row, they fill the rows from there on.

@@ -250,8 +250,8 @@ TEST_F(EditorOutputsTest, AllBanksOffersOnlyTheBanksThatDifferFromWhatTheDeviceW
     changeS07AfterEverythingWasSent(1);
     click("radiobutton_options_1");
     const std::string offer
-        = "question|Send All Banks|1 of the 32 banks differ from what this device was last "
-          "sent (S07 (first block)): sending them takes about 51 s.\nAll 32 banks take about 53 min "
+        = "question|Send All Banks|1 of the 32 banks differs from what this device was last "
+          "sent (S07 (first block)): sending it takes about 51 s.\nAll 32 banks take about 53 min "
           "33 s."
           "\n\nThis program keeps its own record of what it sent; it cannot see the device. If the "
           "device was changed by other means since, send all banks.|Send 1 Changed|Cancel|Send All 32";

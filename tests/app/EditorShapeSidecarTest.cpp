@@ -43,7 +43,7 @@ TEST_F(EditorShapeSidecarTest, OpeningASavedSetFindsTheSourcesOfItsShapedSlotsUn
     click("button_load");
     EXPECT_EQ(banks.source(4, 1), nullptr);
     EXPECT_EQ(textOf("text_status"),
-              "Opened kit.mid into S05. 1 shaped slot(s) open as plain bytes: their sources changed or are gone.");
+              "Opened kit.mid into S05. 1 shaped slot opens as plain bytes: its source changed or is gone.");
 
     // The source itself changed since the save.
     paths = {path("kit.mid")};
@@ -55,7 +55,7 @@ TEST_F(EditorShapeSidecarTest, OpeningASavedSetFindsTheSourcesOfItsShapedSlotsUn
     click("button_load");
     EXPECT_EQ(banks.source(4, 1), nullptr);
     EXPECT_EQ(textOf("text_status"),
-              "Opened kit.mid into S05. 1 shaped slot(s) open as plain bytes: their sources changed or are gone.");
+              "Opened kit.mid into S05. 1 shaped slot opens as plain bytes: its source changed or is gone.");
 }
 
 TEST_F(EditorShapeSidecarTest, ASourceNamedInBytesThatAreNotUtf8IsFoundAgainAndAFifoInTheSidecarsPlaceIsPassedBy)

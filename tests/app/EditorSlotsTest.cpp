@@ -133,7 +133,7 @@ TEST_F(EditorSlotsFixture, DroppedSoundsFillSlotsFromTheRowUnderThePointerAndABa
     EXPECT_TRUE(drop("view_waveform_4", {hat, ride, kick}));
     EXPECT_EQ(editor->workBank(4).getContentName(4), "hat.flac");
     EXPECT_EQ(editor->workBank(4).getContentName(5), "ride.aiff");
-    EXPECT_EQ(textOf("text_status"), "ride.aiff: 0.30 s, padded to 0.99 s with silence (Classic) (1 more file(s) left "
+    EXPECT_EQ(textOf("text_status"), "ride.aiff: 0.30 s, padded to 0.99 s with silence (Classic) (1 more file left "
                                      "out: the bank has no more slots)");
     EXPECT_EQ(waveform("5"), slot(4, 5));
 

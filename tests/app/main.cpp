@@ -1,5 +1,8 @@
+#include "app/window/Translations.h"
+
 #include <QApplication>
 #include <QByteArray>
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -8,6 +11,9 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication application(argc, argv);
+    // The window's English as the program installs it, plural forms included.
+    Translations english;
+    english.install(QLocale(QLocale::English), QStringLiteral(ZYLOX_TRANSLATIONS_FOLDER));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

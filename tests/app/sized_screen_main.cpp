@@ -1,5 +1,8 @@
+#include "app/window/Translations.h"
+
 #include <QApplication>
 #include <QByteArray>
+#include <QLocale>
 #include <QTemporaryFile>
 
 #include <gtest/gtest.h>
@@ -18,6 +21,9 @@ int main(int argc, char** argv)
     screens.flush();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     QApplication application(argc, argv);
+    // The window's English as the program installs it, plural forms included.
+    Translations english;
+    english.install(QLocale(QLocale::English), QStringLiteral(ZYLOX_TRANSLATIONS_FOLDER));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

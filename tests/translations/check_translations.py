@@ -2,7 +2,8 @@
 """Runs lupdate over the editor's sources into scratch copies of the translation files and fails,
 naming each text, when a file lacks a text the window shows, holds one it no longer shows, leaves
 one unfinished, or drops a %1 placeholder of the English (the number or name it stands for would
-vanish from the sentence).
+vanish from the sentence). The English file (_en.ts) holds only the plural forms of the texts that
+count with %n.
 Usage: check_translations.py LUPDATE SOURCE_ROOT FILE.ts..."""
 import os
 import re
@@ -55,11 +56,16 @@ def main(lupdate, root, files):
     failed = False
     with tempfile.TemporaryDirectory() as scratch:
         copies = [shutil.copy(path, os.path.join(scratch, os.path.basename(path))) for path in files]
-        run = subprocess.run([lupdate, "-silent", "-I", root, os.path.join(root, "app"), "-ts", *copies],
-                             capture_output=True, text=True)
-        if run.returncode != 0:
-            print(f"lupdate failed: {run.stderr}")
-            return 1
+        english = [copy for copy in copies if copy.endswith("_en.ts")]
+        others = [copy for copy in copies if copy not in english]
+        for options, targets in ((["-pluralonly"], english), ([], others)):
+            if not targets:
+                continue
+            run = subprocess.run([lupdate, "-silent", *options, "-I", root, os.path.join(root, "app"), "-ts", *targets],
+                                 capture_output=True, text=True)
+            if run.returncode != 0:
+                print(f"lupdate failed: {run.stderr}")
+                return 1
         for path, copy in zip(files, copies):
             found = list(problems(path, copy))
             for problem in found:

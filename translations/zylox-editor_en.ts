@@ -1,0 +1,160 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>BankFiles</name>
+    <message numerus="yes">
+        <location filename="../app/files/BankFiles.cpp" line="306"/>
+        <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
+        <translation>
+            <numerusform>%n shaped slot opens as plain bytes: its source changed or is gone.</numerusform>
+            <numerusform>%n shaped slots open as plain bytes: their sources changed or are gone.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DeviceContentsSaving</name>
+    <message numerus="yes">
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="134"/>
+        <source>Not known on %1: %2.
+A bank file holds one bank or all 32: save the %n known bank(s) as one-bank files into a folder?</source>
+        <translation>
+            <numerusform>Not known on %1: %2.
+A bank file holds one bank or all 32: save the known bank as a one-bank file into a folder?</numerusform>
+            <numerusform>Not known on %1: %2.
+A bank file holds one bank or all 32: save the %n known banks as one-bank files into a folder?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="159"/>
+        <source>Saved %n bank(s) of %1 into %2</source>
+        <translation>
+            <numerusform>Saved %n bank of %1 into %2</numerusform>
+            <numerusform>Saved %n banks of %1 into %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>EditorWindow</name>
+    <message numerus="yes">
+        <location filename="../app/window/EditorWindow.cpp" line="128"/>
+        <source> (%n more file(s) left out: the bank has no more slots)</source>
+        <translation>
+            <numerusform> (%n more file left out: the bank has no more slots)</numerusform>
+            <numerusform> (%n more files left out: the bank has no more slots)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SendChoice</name>
+    <message numerus="yes">
+        <location filename="../app/transfer/SendChoice.cpp" line="78"/>
+        <source>The last transmission of all banks to this device did not finish: %n banks are left, starting with %1 (about %2).
+Send the banks that are left, or all 32 banks again?</source>
+        <translation>
+            <numerusform>The last transmission of all banks to this device did not finish: %n bank is left, %1 (about %2).
+Send the bank that is left, or all 32 banks again?</numerusform>
+            <numerusform>The last transmission of all banks to this device did not finish: %n banks are left, starting with %1 (about %2).
+Send the banks that are left, or all 32 banks again?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/SendChoice.cpp" line="84"/>
+        <source>Send %n Left</source>
+        <translation>
+            <numerusform>Send %n Left</numerusform>
+            <numerusform>Send %n Left</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/SendChoice.cpp" line="104"/>
+        <source>%n of the 32 banks differ from what this device was last sent (%1): sending them takes about %2.</source>
+        <translation>
+            <numerusform>%n of the 32 banks differs from what this device was last sent (%1): sending it takes about %2.</numerusform>
+            <numerusform>%n of the 32 banks differ from what this device was last sent (%1): sending them takes about %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/SendChoice.cpp" line="115"/>
+        <source>Send %n Changed</source>
+        <translation>
+            <numerusform>Send %n Changed</numerusform>
+            <numerusform>Send %n Changed</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SoundBrowser</name>
+    <message numerus="yes">
+        <location filename="../app/library/SoundBrowser.cpp" line="288"/>
+        <source>%n sound(s)</source>
+        <translation>
+            <numerusform>%n sound</numerusform>
+            <numerusform>%n sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/library/SoundBrowser.cpp" line="290"/>
+        <source>, %n file(s) not sounds</source>
+        <translation>
+            <numerusform>, %n file not a sound</numerusform>
+            <numerusform>, %n files not sounds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SourcesLetGo</name>
+    <message numerus="yes">
+        <location filename="../app/document/SourcesLetGo.cpp" line="5"/>
+        <source>To stay within %1 MB of kept sources, the %n oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</source>
+        <translation>
+            <numerusform>To stay within %1 MB of kept sources, the oldest was let go: its slot is plain bytes now, and shaping it again starts from those.</numerusform>
+            <numerusform>To stay within %1 MB of kept sources, the %n oldest were let go: their slots are plain bytes now, and shaping them again starts from those.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Transmission</name>
+    <message numerus="yes">
+        <location filename="../app/transfer/Transmission.cpp" line="163"/>
+        <source>
+
+To send the %n banks that did not finish, choose All banks and Send.</source>
+        <translation>
+            <numerusform>
+
+To send the bank that did not finish, choose All banks and Send.</numerusform>
+            <numerusform>
+
+To send the %n banks that did not finish, choose All banks and Send.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/Transmission.cpp" line="208"/>
+        <source>%n banks (%1)</source>
+        <translation>
+            <numerusform>%n bank (%1)</numerusform>
+            <numerusform>%n banks (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/Transmission.cpp" line="213"/>
+        <source>%1 of %n bank(s) sent</source>
+        <translation>
+            <numerusform>%1 of %n bank sent</numerusform>
+            <numerusform>%1 of %n banks sent</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedChanges</name>
+    <message numerus="yes">
+        <location filename="../app/document/UnsavedChanges.cpp" line="61"/>
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 and %n more</numerusform>
+            <numerusform>%1 and %n more</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -4,22 +4,21 @@
 // wire, a bank sent in the time its wire and pauses take, and the comparison of what arrived.
 #include "flash/FlashEvent.h"
 #include "midiio/BankTransmitter.h"
+#include "midiio/IMidiService.h"
 #include "model/SoundBank.h"
+#include "tests/support/Bytes.h"
+#include "tests/support/kernel/Guest.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <functional>
+#include <future>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace guest {
-
-using Bytes = std::vector<std::uint8_t>;
-
-inline double secondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 // A System Exclusive message of the given length whose data bytes vary.
 inline Bytes message(std::size_t length)
@@ -68,6 +67,40 @@ inline bool sendsABankInItsTime(MidiContext& system, std::uint16_t destination, 
                 static_cast<long long>(
                     BankTransmitter::estimateSeconds(sound.createEvents(static_cast<std::uint16_t>(channel)))));
     return sent && seconds >= least && seconds <= least + 6;
+}
+
+// Whether a message sent straight through the service went, and the seconds from the start of
+// what happened meanwhile (an unplug, a port deleted, after a wait) to that outcome.
+struct SysexOutcome {
+    bool sent = false;
+    double secondsAfter = 0;
+};
+
+inline SysexOutcome sendSysex(IMidiService& service, MidiRef destination, const Bytes& message,
+                              std::chrono::milliseconds wait = {}, const std::function<void()>& meanwhile = {})
+{
+    std::promise<bool> outcome;
+    auto completed = outcome.get_future();
+    service.sendSysex({destination,
+                       message.data(),
+                       static_cast<std::uint32_t>(message.size()),
+                       [&](bool sent) { outcome.set_value(sent); },
+                       {}});
+    std::this_thread::sleep_for(wait);
+    const auto start = std::chrono::steady_clock::now();
+    if (meanwhile)
+        meanwhile();
+    const bool sent = completed.get();
+    return {sent, secondsSince(start)};
+}
+
+// Whether the message went through the wrapper's transmitter, waited for to its end.
+inline bool transmitsMessage(BankTransmitter& wrapper, const Bytes& message)
+{
+    wrapper.transmitter()->transmitMessage(message);
+    while (wrapper.transmitter()->isStillTransmitting())
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return !wrapper.transmitter()->didTransmissionFail();
 }
 
 // True when what arrived is what was expected; says so, or where they first differ.

@@ -13,7 +13,6 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <thread>
 
 namespace {
 
@@ -21,7 +20,7 @@ constexpr std::uint16_t bankIndex = 7;
 constexpr std::int32_t channel = 3;
 const OutputPacing careful{32, 20};
 // A second of wire in 98 pieces: 97 gaps.
-const guest::Bytes paced = guest::message(3125);
+const Bytes paced = guest::message(3125);
 
 // Through a new transmitter, silenced first as every one is; true when it was sent in no less than
 // its wire time and gaps. Prints the wall time against the estimate.
@@ -30,12 +29,9 @@ bool sendsAPacedMessage(MidiContext& system, std::uint16_t destination)
     auto wrapper = BankTransmitter::createTransmitter(system, destination);
     wrapper->setPacing(careful);
     const auto start = std::chrono::steady_clock::now();
-    wrapper->transmitter()->transmitMessage(paced);
-    while (wrapper->transmitter()->isStillTransmitting())
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const bool sent = guest::transmitsMessage(*wrapper, paced);
     const double seconds = guest::secondsSince(start);
     const double estimate = SysexChunkPlan(paced.size(), 3125, careful).completionMicroseconds() / 1e6;
-    const bool sent = !wrapper->transmitter()->didTransmissionFail();
     std::printf("paced message: %zu bytes in pieces of %zu with %u ms after each: %s in %.2f s (estimate %.2f s, "
                 "%.4f times that)\n",
                 paced.size(), careful.pieceBytes, careful.gapMilliseconds, sent ? "sent" : "FAILED", seconds, estimate,
@@ -47,8 +43,8 @@ bool sendsAPacedMessage(MidiContext& system, std::uint16_t destination)
 int checkWire(const char* path)
 {
     std::ifstream in(path, std::ios::binary);
-    const guest::Bytes wire{std::istreambuf_iterator<char>(in), {}};
-    guest::Bytes carried;
+    const Bytes wire{std::istreambuf_iterator<char>(in), {}};
+    Bytes carried;
     std::size_t selects = 0;
     for (std::size_t i = 0; i < wire.size(); ++i) {
         if (wire[i] == 0xF5 && i + 1 < wire.size() && wire[i + 1] == 0x01) {
@@ -59,8 +55,8 @@ int checkWire(const char* path)
         }
     }
     std::printf("the wire carried %zu port selects besides\n", selects);
-    guest::Bytes expected = guest::wireOf(bankIndex, channel);
-    const guest::Bytes silencing = guest::notesOff();
+    Bytes expected = guest::wireOf(bankIndex, channel);
+    const Bytes silencing = guest::notesOff();
     expected.insert(expected.end(), silencing.begin(), silencing.end());
     expected.insert(expected.end(), paced.begin(), paced.end());
     return guest::arrivedWhole("wire", carried, expected) ? 0 : 1;

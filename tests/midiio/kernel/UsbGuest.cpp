@@ -15,9 +15,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
-#include <future>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -26,7 +24,6 @@
 
 namespace {
 
-using guest::Bytes;
 using guest::secondsSince;
 using Clock = std::chrono::steady_clock;
 
@@ -71,16 +68,10 @@ class GadgetReader {
 public:
     bool start()
     {
-        int card = -1;
-        while (snd_card_next(&card) >= 0 && card >= 0) {
-            char* name = nullptr;
-            if (snd_card_get_longname(card, &name) >= 0 && name) {
-                const bool gadget = std::strstr(name, "Gadget") || std::strstr(name, "f_midi");
-                std::free(name);
-                if (gadget)
-                    break;
-            }
-        }
+        const int card = guest::findCard([](const guest::SoundCard& card) {
+            return card.longName.find("Gadget") != std::string::npos
+                   || card.longName.find("f_midi") != std::string::npos;
+        });
         m_reader = std::make_unique<guest::RawmidiReader>();
         if (card < 0 || !m_reader->open(card)) {
             std::printf("no gadget card to read from\n");
@@ -118,21 +109,12 @@ bool sendsABank(MidiContext& system, GadgetReader& reader)
 // Sends a ten-second message and unplugs the cable two seconds into it.
 bool unplugFailsTheSendWithinASecond(AlsaMidiService& service)
 {
-    const Bytes long_ = guest::message(31'250);
-    std::promise<bool> outcome;
-    auto completed = outcome.get_future();
-    service.sendSysex({service.destinationAt(*MidiDestinations::indexOf(service, cable)),
-                       long_.data(),
-                       static_cast<std::uint32_t>(long_.size()),
-                       [&](bool sent) { outcome.set_value(sent); },
-                       {}});
-    std::this_thread::sleep_for(std::chrono::seconds(2));
-    const auto unplugged = Clock::now();
-    plug(false);
-    const bool sent = completed.get();
-    const double after = secondsSince(unplugged);
-    std::printf("unplug: the send %s %.2f s after the unplug\n", sent ? "SUCCEEDED" : "failed", after);
-    return !sent && after < 1.0;
+    const guest::SysexOutcome outcome
+        = guest::sendSysex(service, service.destinationAt(*MidiDestinations::indexOf(service, cable)),
+                           guest::message(31'250), std::chrono::seconds(2), [] { plug(false); });
+    std::printf("unplug: the send %s %.2f s after the unplug\n", outcome.sent ? "SUCCEEDED" : "failed",
+                outcome.secondsAfter);
+    return !outcome.sent && outcome.secondsAfter < 1.0;
 }
 
 bool sendsAgainAfterTheReplug(MidiContext& system, Notices& notices, GadgetReader& reader)
@@ -147,10 +129,7 @@ bool sendsAgainAfterTheReplug(MidiContext& system, Notices& notices, GadgetReade
     auto wrapper = BankTransmitter::createTransmitter(
         system, static_cast<std::uint16_t>(*MidiDestinations::indexOf(system.service(), cable)));
     const auto start = Clock::now();
-    wrapper->transmitter()->transmitMessage(second);
-    while (wrapper->transmitter()->isStillTransmitting())
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    const bool sent = !wrapper->transmitter()->didTransmissionFail();
+    const bool sent = guest::transmitsMessage(*wrapper, second);
     std::printf("second send: %s after %.2f s (wire time %.2f s)\n", sent ? "sent" : "FAILED", secondsSince(start),
                 second.size() / 3125.0);
     Bytes expected = guest::notesOff();

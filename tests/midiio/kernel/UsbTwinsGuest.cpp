@@ -13,7 +13,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <future>
 #include <memory>
 #include <string>
 #include <thread>
@@ -21,7 +20,6 @@
 
 namespace {
 
-using guest::Bytes;
 using Clock = std::chrono::steady_clock;
 
 const MidiPortIdentity cable{"Test USB MIDI", "Test USB MIDI MIDI 1"};
@@ -36,44 +34,17 @@ std::size_t cablesListed(IMidiService& service)
 // The card of the gadget bound to this dummy controller: its sound device lives below the controller.
 int gadgetCardOf(const std::string& udc)
 {
-    int card = -1;
-    while (snd_card_next(&card) >= 0 && card >= 0) {
-        char* longName = nullptr;
-        std::string name;
-        if (snd_card_get_longname(card, &longName) >= 0 && longName) {
-            name = longName;
-            std::free(longName);
-        }
-        const std::string link = "/sys/class/sound/card" + std::to_string(card) + "/device";
-        char* resolved = realpath(link.c_str(), nullptr);
-        const std::string device = resolved ? resolved : "";
-        std::free(resolved);
-        std::printf("card %d: %s (device %s)\n", card, name.c_str(), device.c_str());
-        if (name.find("Gadget") != std::string::npos && device.find("/" + udc + "/") != std::string::npos)
-            return card;
-    }
-    return -1;
-}
-
-// What zylox says on both outputs, and its exit status.
-int zylox(const std::string& arguments, std::string& said)
-{
-    said.clear();
-    FILE* output = popen(("/bin/zylox " + arguments + " 2>&1").c_str(), "r");
-    if (!output)
-        return -1;
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, output))
-        said += buffer;
-    const int status = pclose(output);
-    std::printf("$ zylox %s -> %d\n%s", arguments.c_str(), WIFEXITED(status) ? WEXITSTATUS(status) : -1, said.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return guest::findCard([&udc](const guest::SoundCard& card) {
+        return card.longName.find("Gadget") != std::string::npos
+               && card.device.find("/" + udc + "/") != std::string::npos;
+    });
 }
 
 bool listedApartByZylox()
 {
-    std::string said;
-    if (zylox("ports", said) != 0)
+    const guest::ZyloxRun ports = guest::runZylox("ports");
+    const std::string& said = ports.said;
+    if (ports.status != 0)
         return false;
     const std::string first = "Test USB MIDI:Test USB MIDI MIDI 1 (USB socket 1 on bus dummy_hcd.0)\n";
     const std::string second = "Test USB MIDI:Test USB MIDI MIDI 1 (USB socket 1 on bus dummy_hcd.1)\n";
@@ -102,13 +73,7 @@ bool secondAloneReceives(AlsaMidiService& service)
     const std::size_t index = static_cast<std::size_t>(named - names.begin());
     std::printf("sending to %s (%s)\n", named->c_str(), identities[index].toString().c_str());
     const Bytes message = guest::message(300);
-    std::promise<bool> outcome;
-    service.sendSysex({service.destinationAt(index),
-                       message.data(),
-                       static_cast<std::uint32_t>(message.size()),
-                       [&](bool sent) { outcome.set_value(sent); },
-                       {}});
-    const bool sent = outcome.get_future().get();
+    const bool sent = guest::sendSysex(service, service.destinationAt(index), message).sent;
     const bool arrived = guest::arrivedWhole("second gadget", second.take(std::chrono::seconds(1)), message);
     const Bytes elsewhere = first.take(std::chrono::milliseconds(500));
     std::printf("first gadget: %zu bytes arrived\n", elsewhere.size());
@@ -118,11 +83,12 @@ bool secondAloneReceives(AlsaMidiService& service)
 bool twoRecordsKept()
 {
     setenv("XDG_STATE_HOME", "/tmp/state", 1);
-    std::string said;
-    const bool kept = zylox("pacing --port 'bus dummy_hcd.0' --piece 128", said) == 0
-                      && zylox("pacing --port 'bus dummy_hcd.1' --piece 64", said) == 0;
-    return kept && zylox("devices", said) == 0
-           && said
+    if (guest::runZylox("pacing --port 'bus dummy_hcd.0' --piece 128").status != 0
+        || guest::runZylox("pacing --port 'bus dummy_hcd.1' --piece 64").status != 0)
+        return false;
+    const guest::ZyloxRun devices = guest::runZylox("devices");
+    return devices.status == 0
+           && devices.said
                   == "0: Test USB MIDI:Test USB MIDI MIDI 1 (USB socket 1 on bus dummy_hcd.0): known: none\n"
                      "1: Test USB MIDI:Test USB MIDI MIDI 1 (USB socket 1 on bus dummy_hcd.1): known: none\n";
 }

@@ -18,26 +18,15 @@
 #include "tests/midiio/kernel/RawmidiReader.h"
 
 #include <alsa/asoundlib.h>
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <future>
-#include <iterator>
 #include <optional>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
 namespace {
-
-using guest::secondsSince;
 
 // Index of the source whose port is "VirMIDI <card>-0", and the card; -1 when there is none.
 int findVirmidiSource(IMidiService& service, int& card)
@@ -88,23 +77,14 @@ bool failsWhenTheDestinationVanishes(AlsaMidiService& service)
         if (service.endpointNames(service.destinationAt(index)).display == "vanishing in")
             destination = service.destinationAt(index);
 
-    const guest::Bytes message = guest::message(31'250); // ten seconds of wire
-    std::promise<bool> outcome;
-    auto completed = outcome.get_future();
-    const auto start = std::chrono::steady_clock::now();
-    service.sendSysex({destination,
-                       message.data(),
-                       static_cast<std::uint32_t>(message.size()),
-                       [&](bool sent) { outcome.set_value(sent); },
-                       {}});
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    snd_seq_delete_port(other, port);
-    const double deleted = secondsSince(start);
-    const bool sent = completed.get();
-    const double failedAfter = secondsSince(start) - deleted;
+    // Ten seconds of wire, its port deleted half a second in.
+    const guest::SysexOutcome outcome
+        = guest::sendSysex(service, destination, guest::message(31'250), std::chrono::milliseconds(500),
+                           [&] { snd_seq_delete_port(other, port); });
     snd_seq_close(other);
-    std::printf("vanishing destination: %s %.2f s after its port was deleted\n", sent ? "SENT" : "failed", failedAfter);
-    return destination != 0 && !sent && failedAfter < 1.0;
+    std::printf("vanishing destination: %s %.2f s after its port was deleted\n", outcome.sent ? "SENT" : "failed",
+                outcome.secondsAfter);
+    return destination != 0 && !outcome.sent && outcome.secondsAfter < 1.0;
 }
 
 // The real clock with the dump's pauses twenty times shorter, so that two sends take seconds here:
@@ -143,15 +123,15 @@ bool aChangedLastSlotSendsTheSecondBlockAlone(int card)
     TransmissionRun run(*wrapper, clock, 0, &record);
     SoundBank sent(4);
     const bool whole = run.run({{4, &sent}}) == TransmissionAccount::End::Sent;
-    const guest::Bytes first = reader.take(std::chrono::milliseconds(500));
+    const Bytes first = reader.take(std::chrono::milliseconds(500));
 
     SoundBank changed(4);
-    changed.putSound(5, guest::Bytes(changed.getContent(5)->getSize(), 0x80), "quiet");
+    changed.putSound(5, Bytes(changed.getContent(5)->getSize(), 0x80), "quiet");
     const std::vector<RowBank> differ = record.differing({{4, &changed}}, 0);
     const bool secondOnly = differ.size() == 1 && differ[0].blocks == kSecondBlock;
     const bool block = secondOnly && run.run(differ) == TransmissionAccount::End::Sent;
     const std::vector<FlashEvent*>& events = changed.createEvents(0);
-    guest::Bytes expected = events[2]->getData();
+    Bytes expected = events[2]->getData();
     expected.insert(expected.end(), events[3]->getData().begin(), events[3]->getData().end());
     std::printf("blocks: the whole bank %s (%zu bytes arrived), then %s\n", whole ? "sent" : "FAILED", first.size(),
                 secondOnly ? "the second block alone differs" : "NOT the second block alone");
@@ -159,50 +139,16 @@ bool aChangedLastSlotSendsTheSecondBlockAlone(int card)
            && guest::arrivedWhole("the changed block", reader.take(std::chrono::milliseconds(500)), expected);
 }
 
-// Runs /bin/zylox with the arguments; after the delay, if one is given, interrupts it. Its exit
-// status (-1 for anything but an exit), with its standard error and the seconds from the signal.
-int zylox(std::vector<const char*> arguments, int afterSeconds, std::string& errors, double& exitedAfter)
-{
-    mkdir("/tmp", 0777);
-    const pid_t child = fork();
-    if (child == 0) {
-        const int err = open("/tmp/zylox.err", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int out = open("/dev/null", O_WRONLY);
-        dup2(err, 2);
-        dup2(out, 1);
-        arguments.insert(arguments.begin(), "zylox");
-        arguments.push_back(nullptr);
-        execv("/bin/zylox", const_cast<char* const*>(arguments.data()));
-        _exit(127);
-    }
-    auto signalled = std::chrono::steady_clock::now();
-    if (afterSeconds > 0) {
-        std::this_thread::sleep_for(std::chrono::seconds(afterSeconds));
-        signalled = std::chrono::steady_clock::now();
-        kill(child, SIGINT);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    exitedAfter = secondsSince(signalled);
-    std::ifstream in("/tmp/zylox.err");
-    errors.assign(std::istreambuf_iterator<char>(in), {});
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 bool zyloxChoosesByNameAndStopsOnCtrlC()
 {
     setenv("XDG_STATE_HOME", "/tmp/state", 1);
-    std::string errors;
-    double after = 0;
-    const int several = zylox({"send", "--port", "virmidi", "--bank", "S05"}, 0, errors, after);
-    std::printf("zylox send --port virmidi: exit %d\n%s", several, errors.c_str());
-    const bool listed = several == 2 && errors.find("VirMIDI 0-1") != std::string::npos;
+    const guest::ZyloxRun several = guest::runZylox("send --port virmidi --bank S05");
+    const bool listed = several.status == 2 && several.said.find("VirMIDI 0-1") != std::string::npos;
     // The first erase goes after about 3 s: interrupted at 6 s, the bank's first block is incomplete.
-    const int stopped = zylox({"send", "--port", "virmidi 0-0", "--bank", "S05"}, 6, errors, after);
-    std::printf("zylox send --port 'virmidi 0-0', Ctrl-C after 6 s: exit %d %.2f s after the signal\n%s", stopped,
-                after, errors.c_str());
-    return listed && stopped == 130 && after < 1.0
-           && errors.find("On the device: S05, first block, incomplete ") != std::string::npos;
+    const guest::ZyloxRun stopped = guest::runZylox("send --port 'virmidi 0-0' --bank S05", 6);
+    std::printf("Ctrl-C after 6 s: ended %.2f s after the signal\n", stopped.endedAfter);
+    return listed && stopped.status == 130 && stopped.endedAfter < 1.0
+           && stopped.said.find("On the device: S05, first block, incomplete ") != std::string::npos;
 }
 
 } // namespace

@@ -1,24 +1,22 @@
 #!/bin/bash
-# Boots Debian's kernel under qemu with a guest program in a busybox initramfs, and checks it.
-#   run-kernel-test.sh virmidi KERNEL_DIR WORK_DIR GUEST ZYLOX
-#       snd-virmidi loaded, zylox in the image as /bin/zylox; passes when the guest passes.
-#   run-kernel-test.sh serial KERNEL_DIR WORK_DIR GUEST THROTTLE_PY
-#       snd-serial-u16550 on the second UART, whose bytes leave through a 3125 bytes-per-second
-#       pipe into a file; passes when the guest passes and "GUEST --check" finds in the file exactly
-#       what the bank puts on the wire, apart from the driver's port selects.
-#   run-kernel-test.sh usb KERNEL_DIR WORK_DIR GUEST
-#       a USB MIDI gadget on the dummy USB controller, driven by snd-usb-audio on the host side;
-#       the guest unplugs and replugs it through configfs; passes when the guest passes.
-#   run-kernel-test.sh usbtwins KERNEL_DIR WORK_DIR GUEST ZYLOX
-#       two dummy USB controllers, each with a USB MIDI gadget of the same strings, zylox in the
-#       image as /bin/zylox; passes when the guest passes.
-#   run-kernel-test.sh aloop KERNEL_DIR WORK_DIR GUEST
-#       snd-aloop loaded, with "default" going straight to its first playback device; passes when
-#       the guest passes.
-# KERNEL_DIR is Debian's kernel package unpacked (scripts/install-deps.sh fetches it); without it
-# the test is skipped (status 77) and says why.
+# Boots Debian's kernel under qemu with a guest program in a busybox initramfs, and checks it:
+#   run-kernel-test.sh MODE KERNEL_DIR WORK_DIR GUEST [ZYLOX]
+# The guest runs as /bin/guest, zylox (where given) as /bin/zylox; the test passes when the guest
+# passes and the mode's own check on the host does. The modes:
+#   virmidi   snd-virmidi loaded; the script checks the name a VirMIDI port is listed under.
+#   serial    snd-serial-u16550 on the second UART, whose bytes leave through a 3125 bytes-per-second
+#             pipe (throttle.py) into a file; "GUEST --check" must find in the file exactly what
+#             the guest put on the wire, apart from the driver's port selects.
+#   usb       a USB MIDI gadget on the dummy USB controller, driven by snd-usb-audio on the host
+#             side; the guest unplugs and replugs it through configfs.
+#   usbtwins  two dummy USB controllers, each with a USB MIDI gadget of the same strings.
+#   aloop     snd-aloop loaded, with "default" going straight to its first playback device.
+# Tests declare themselves with zylox_add_kernel_test (tests/CMakeLists.txt). KERNEL_DIR is
+# Debian's kernel package unpacked (scripts/install-deps.sh fetches it); without it the test is
+# skipped (status 77) and says why.
 set -euo pipefail
-mode=$1 kernel=$2 work=$3 guest=$4
+mode=$1 kernel=$2 work=$3 guest=$4 zylox=${5:-}
+here=$(cd "$(dirname "$0")" && pwd)
 if [ ! -d "$kernel/boot" ] || [ ! -d "$kernel/lib/modules" ]; then
   echo "skipped: no kernel in $kernel (scripts/install-deps.sh fetches Debian's kernel package;" \
     "scripts/fetch-kernel.sh $(dirname "$kernel") unpacks it there)"
@@ -40,11 +38,11 @@ esac
 
 rm -rf "$work" && mkdir -p "$work" && cd "$work"
 root=rootfs
-mkdir -p $root/bin $root/dev $root/proc $root/sys $root/mods $root/usr/share/alsa
+mkdir -p $root/bin $root/dev $root/proc $root/sys $root/tmp $root/mods $root/usr/share/alsa
 cp /bin/busybox $root/bin/
 cp "$guest" $root/bin/guest
 programs=("$guest")
-if [ "$mode" = virmidi ] || [ "$mode" = usbtwins ]; then cp "$5" $root/bin/zylox && programs+=("$5"); fi
+if [ -n "$zylox" ]; then cp "$zylox" $root/bin/zylox && programs+=("$zylox"); fi
 # snd_seq_open cannot work without ALSA's configuration
 cp /usr/share/alsa/alsa.conf $root/usr/share/alsa/
 if [ "$mode" = aloop ]; then
@@ -125,7 +123,7 @@ lap "initramfs ready ($(stat -c %s initramfs.cpio.gz) bytes, modules:$(tr '\n' '
 serial=()
 if [ "$mode" = serial ]; then
   mkfifo wire.in wire.out
-  $python "$5" wire.out wire.bin 3125 > throttle.txt & throttle=$!
+  $python "$here/throttle.py" wire.out wire.bin 3125 > throttle.txt & throttle=$!
   serial=(-chardev "pipe,id=wire,path=$work/wire" -serial mon:stdio -serial chardev:wire)
 fi
 # Software emulation: KVM is not everywhere, and not every KVM boots this kernel.

@@ -1,10 +1,10 @@
 // `zylox devices` and `zylox device-contents` over a record kept in a scratch state folder, as a
 // send leaves it: no device plugged in.
 #include "bankfile/BankFile.h"
-#include "flash/FlashEvent.h"
 #include "midiio/record/DeviceContents.h"
 #include "model/FactoryBank.h"
 #include "tests/cli/ZyloxFixture.h"
+#include "tests/support/KeptAsSent.h"
 
 #include <optional>
 
@@ -20,18 +20,10 @@ protected:
             ::unsetenv("XDG_STATE_HOME");
     }
 
-    // The device now holds these blocks of the rows' banks, as a complete send of them leaves it.
+    // The device now holds these blocks of the row's bank, as a complete send of them leaves it.
     void sent(std::size_t row, unsigned blocks)
     {
-        IBank& bank = *m_banks[row];
-        const std::array<std::uint64_t, 2> fingerprints = DeviceRecord::blockFingerprints(bank, 0);
-        const std::vector<FlashEvent*>& events = bank.createEvents(0);
-        for (std::size_t which = 0; which < 2; ++which) {
-            if ((blocks & (which == 0 ? kFirstBlock : kSecondBlock)) == 0)
-                continue;
-            ASSERT_TRUE(m_record.remember(2 * row + which, fingerprints[which]));
-            ASSERT_TRUE(m_contents.keep(2 * row + which, *events[2 * which], *events[2 * which + 1], bank));
-        }
+        ASSERT_TRUE(keptAsSent(m_record, m_contents, row, *m_banks[row], blocks));
     }
     // The bank file the program writes for these banks, to compare with what the command wrote.
     Bytes expected(const std::vector<std::size_t>& rows)

@@ -3,6 +3,7 @@
 #include "flash/FlashEvent.h"
 #include "model/IBank.h"
 #include "model/SoundBank.h"
+#include "tests/support/KeptAsSent.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -20,12 +21,7 @@ protected:
     void keepSecondBank()
     {
         bank.setName("Toms");
-        const std::vector<FlashEvent*>& events = bank.createEvents(0);
-        const std::array<std::uint64_t, 2> fingerprints = DeviceRecord::blockFingerprints(bank, 0);
-        for (std::size_t which = 0; which < 2; ++which) {
-            ASSERT_TRUE(record.remember(2 + which, fingerprints[which]));
-            ASSERT_TRUE(contents.keep(2 + which, *events[2 * which], *events[2 * which + 1], bank));
-        }
+        ASSERT_TRUE(keptAsSent(record, contents, 1, bank));
     }
     std::string fileText() const
     {

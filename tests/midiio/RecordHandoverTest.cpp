@@ -2,10 +2,10 @@
 // the device's contents and its pacing, all or nothing. The question for a unit in a new socket is
 // tested where it is asked (zylox send, the editor).
 #include "midiio/record/RecordHandover.h"
-#include "flash/FlashEvent.h"
 #include "midiio/record/DeviceContents.h"
 #include "midiio/record/DeviceRecord.h"
 #include "model/SoundBank.h"
+#include "tests/support/KeptAsSent.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -24,12 +24,7 @@ protected:
     {
         DeviceRecord record(folder, device);
         DeviceContents contents(record);
-        const std::vector<FlashEvent*>& events = bank.createEvents(0);
-        const std::array<std::uint64_t, 2> fingerprints = DeviceRecord::blockFingerprints(bank, 0);
-        for (std::size_t which = 0; which < 2; ++which) {
-            ASSERT_TRUE(record.remember(2 + which, fingerprints[which]));
-            ASSERT_TRUE(contents.keep(2 + which, *events[2 * which], *events[2 * which + 1], bank));
-        }
+        ASSERT_TRUE(keptAsSent(record, contents, 1, bank));
         ASSERT_TRUE(record.setPacing({32, 20}));
     }
     void expectSecondBankKnownOn(const MidiPortIdentity& device)

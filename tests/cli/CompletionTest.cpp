@@ -13,6 +13,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -34,11 +36,16 @@ std::string typeIntoBash(const std::string& stubFolder, const std::string& keys)
     return run.shown;
 }
 
-// The keys of a command line up to a Tab, then Home and a printf that shows each word the shell
-// reads from the completed line, bracketed, on a line of its own.
-std::string completedWords(const std::string& line)
+// Types each line up to a Tab, then Home and a printf that shows each word the shell reads from the
+// completed line, bracketed, on a line of its own; expects the words each line completes to.
+void expectCompletions(const std::string& stubFolder, const std::vector<std::pair<std::string, std::string>>& cases)
 {
-    return line + "\t\001printf '[%s]' \005; echo\n";
+    std::string keys;
+    for (const auto& [line, words] : cases)
+        keys += line + "\t\001printf '[%s]' \005; echo\n";
+    const std::string shown = typeIntoBash(stubFolder, keys);
+    for (const auto& [line, words] : cases)
+        EXPECT_NE(shown.find(words + "\r\n"), std::string::npos) << line << ": " << words << " not in:\n" << shown;
 }
 
 TEST(ZyloxCompletion, PortNamesWithAColonCompleteWholeInAnInteractiveShell)
@@ -49,45 +56,32 @@ TEST(ZyloxCompletion, PortNamesWithAColonCompleteWholeInAnInteractiveShell)
         << "#!/bin/sh\n"
            "[ \"$1\" = ports ] && printf '0: Midi Through:Midi Through Port-0\\n1: UM-ONE:UM-ONE MIDI 1\\n'\n";
     std::filesystem::permissions(zylox, std::filesystem::perms::owner_all);
-
-    const std::string shown = typeIntoBash(
-        stub.path().string(), completedWords("zylox send --port UM-ONE:UM")
-                                  + completedWords("zylox send --port Midi\\ Through:M")
-                                  + completedWords("zylox send --port U") + completedWords("zylox se")
-                                  + completedWords("zylox dump --bank s07 --rea") + completedWords("zylox info --ba"));
-    for (const char* words : {"[zylox][send][--port][UM-ONE:UM-ONE MIDI 1]\r\n",
-                              "[zylox][send][--port][Midi Through:Midi Through Port-0]\r\n", "[zylox][send]\r\n",
-                              "[zylox][dump][--bank][s07][--readdress]\r\n", "[zylox][info][--bank]\r\n"})
-        EXPECT_NE(shown.find(words), std::string::npos) << words << " not in:\n" << shown;
+    expectCompletions(
+        stub.path().string(),
+        {{"zylox send --port UM-ONE:UM", "[zylox][send][--port][UM-ONE:UM-ONE MIDI 1]"},
+         {"zylox send --port Midi\\ Through:M", "[zylox][send][--port][Midi Through:Midi Through Port-0]"},
+         {"zylox send --port U", "[zylox][send][--port][UM-ONE:UM-ONE MIDI 1]"},
+         {"zylox se", "[zylox][send]"},
+         {"zylox dump --bank s07 --rea", "[zylox][dump][--bank][s07][--readdress]"},
+         {"zylox info --ba", "[zylox][info][--bank]"}});
 }
 
-TEST(ZyloxCompletion, ShapeOptionsAndTheirWordsComplete)
+TEST(ZyloxCompletion, ShapeOptionsTheirWordsAndSlotLabelsInAnyCaseQuotedForTheBankOnTheLineComplete)
 {
     ScratchFolder stub("completion");
-    const std::string shown = typeIntoBash(
+    expectCompletions(
         stub.path().string(),
-        completedWords("zylox import --fade-o") + completedWords("zylox play --bank S05 --slot 1 a.wav --dither sh")
-            + completedWords("zylox import --mono si") + completedWords("zylox import --resample clean --phase mi"));
-    for (const char* words :
-         {"[zylox][import][--fade-out]\r\n", "[zylox][play][--bank][S05][--slot][1][a.wav][--dither][shaped]\r\n",
-          "[zylox][import][--mono][side]\r\n", "[zylox][import][--resample][clean][--phase][minimum]\r\n"})
-        EXPECT_NE(shown.find(words), std::string::npos) << words << " not in:\n" << shown;
-}
-
-TEST(ZyloxCompletion, SlotLabelsCompleteInAnyCaseQuotedForTheBankOnTheLine)
-{
-    ScratchFolder stub("completion");
-    const std::string shown = typeIntoBash(
-        stub.path().string(),
-        completedWords("zylox import --bank S05 --slot clo") + completedWords("zylox export --bank s05 --slot \"rim")
-            + completedWords("zylox rename --slot 'op") + completedWords("zylox play --bank fw --slot p")
-            + completedWords("zylox export --bank 31 --slot o") + completedWords("zylox import --bank S05 --slot 4"));
-    for (const char* words :
-         {"[zylox][import][--bank][S05][--slot][CLOSED HI HAT]\r\n",
-          "[zylox][export][--bank][s05][--slot][RIM SHOT]\r\n", "[zylox][rename][--slot][OPEN HI HAT]\r\n",
-          "[zylox][play][--bank][fw][--slot][PRESETS]\r\n", "[zylox][export][--bank][31][--slot][OS]\r\n",
-          "[zylox][import][--bank][S05][--slot][4]\r\n"})
-        EXPECT_NE(shown.find(words), std::string::npos) << words << " not in:\n" << shown;
+        {{"zylox import --fade-o", "[zylox][import][--fade-out]"},
+         {"zylox play --bank S05 --slot 1 a.wav --dither sh",
+          "[zylox][play][--bank][S05][--slot][1][a.wav][--dither][shaped]"},
+         {"zylox import --mono si", "[zylox][import][--mono][side]"},
+         {"zylox import --resample clean --phase mi", "[zylox][import][--resample][clean][--phase][minimum]"},
+         {"zylox import --bank S05 --slot clo", "[zylox][import][--bank][S05][--slot][CLOSED HI HAT]"},
+         {"zylox export --bank s05 --slot \"rim", "[zylox][export][--bank][s05][--slot][RIM SHOT]"},
+         {"zylox rename --slot 'op", "[zylox][rename][--slot][OPEN HI HAT]"},
+         {"zylox play --bank fw --slot p", "[zylox][play][--bank][fw][--slot][PRESETS]"},
+         {"zylox export --bank 31 --slot o", "[zylox][export][--bank][31][--slot][OS]"},
+         {"zylox import --bank S05 --slot 4", "[zylox][import][--bank][S05][--slot][4]"}});
 }
 
 } // namespace

@@ -167,6 +167,10 @@ TEST_F(SendCommandTest, PacingKeptForTheDeviceOrGivenForOneSendSlowsItsMessagesD
 TEST_F(SendCommandTest, AnInterfaceInANewSocketTakesTheRecordOfTheOldOneOnlyWhenTheUserSaysSo)
 {
     DeviceSimulator& before = service->addDestinationOf<DeviceSimulator>(3125, "usb-0000:00:14.0-2");
+    // Both interfaces hold the name: the user is to name one, by its socket.
+    EXPECT_EQ(zylox("send --port zylox --bank S01"), 2);
+    EXPECT_EQ(complained(), "zylox: --port zylox: several output ports have this in their name; name one of them:\n0: "
+                                + zylox515 + "\n1: " + zylox515 + " (USB socket 2)\n");
     EXPECT_EQ(zylox("send --port 'socket 2' --bank S01"), 0);
     service->unplug(before);
     DeviceSimulator& script = service->addDestinationOf<DeviceSimulator>(3125, "usb-0000:00:14.0-4");

@@ -1,8 +1,5 @@
 #include "app/library/SoundBrowser.h"
 
-#include "app/banks/BankEdits.h"
-#include "app/banks/BankSelection.h"
-#include "app/banks/BankView.h"
 #include "app/library/BrowserPlayer.h"
 #include "app/library/FavouriteFolders.h"
 #include "app/library/SoundFileModel.h"
@@ -69,11 +66,9 @@ bool isPlainKey(const QKeyEvent& key, std::initializer_list<int> keys)
 
 } // namespace
 
-SoundBrowser::SoundBrowser(QMainWindow& window, QAction* menuBefore, Settings& settings, ISoundOutput& output,
-                           Rooms rooms)
+SoundBrowser::SoundBrowser(QMainWindow& window, QAction* menuBefore, Settings& settings, ISoundOutput& output)
     : QObject(&window)
     , m_settings(settings)
-    , m_rooms(rooms)
     , m_listing(new SoundListing(this))
     , m_player(new BrowserPlayer(output, this))
 {
@@ -233,7 +228,6 @@ void SoundBrowser::connectParts()
         if (index.column() == SoundFileModel::Play)
             m_player->toggle(m_model->path(index.row()));
     });
-    connect(&m_rooms.bankView, &BankView::fileDroppedToShape, this, &SoundBrowser::importDropped);
 }
 
 void SoundBrowser::goTo(const QString& folder)
@@ -336,19 +330,6 @@ std::vector<std::string> SoundBrowser::chosenFiles() const
 
 void SoundBrowser::importChosen()
 {
-    const std::vector<std::string> files = chosenFiles();
-    const int slot = m_rooms.bankView.selectedSlot();
-    if (files.empty() || slot < 0)
-        return;
-    if (files.size() > 1)
-        return m_rooms.bankView.fill(slot, files);
-    importDropped(slot, files.front());
-}
-
-void SoundBrowser::importDropped(int slot, const std::string& path)
-{
-    m_rooms.bankView.commitTypedName();
-    const int row = m_rooms.selection.currentRow();
-    if (row >= 0)
-        m_rooms.edits.importChosen(static_cast<std::size_t>(row), slot, path);
+    if (const std::vector<std::string> files = chosenFiles(); !files.empty())
+        emit filesChosen(files);
 }

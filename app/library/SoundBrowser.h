@@ -6,9 +6,6 @@
 #include <string>
 #include <vector>
 
-class BankEdits;
-class BankSelection;
-class BankView;
 class BrowserPlayer;
 class FavouriteFolders;
 class Settings;
@@ -31,16 +28,9 @@ class QTreeView;
 class SoundBrowser : public QObject {
     Q_OBJECT
 public:
-    // The rooms the browser's files go to.
-    struct Rooms {
-        BankSelection& selection;
-        BankView& bankView;
-        BankEdits& edits;
-    };
-
     // Everything stays the caller's and must outlive the browser; its View menu goes before the
     // menu of menuBefore.
-    SoundBrowser(QMainWindow& window, QAction* menuBefore, Settings& settings, ISoundOutput& output, Rooms rooms);
+    SoundBrowser(QMainWindow& window, QAction* menuBefore, Settings& settings, ISoundOutput& output);
     ~SoundBrowser() override;
 
     // The folder listed; empty before the first.
@@ -49,6 +39,8 @@ public:
 signals:
     // What the browser did or why it could not, for the status line.
     void status(const QString& text);
+    // Enter or a double click on files of the list: they go into the selected slot and on.
+    void filesChosen(const std::vector<std::string>& paths);
 
 protected:
     // Space and Enter in the file list are the browser's, not the window's shortcuts'.
@@ -67,11 +59,9 @@ private:
     void showListing(bool finished);
     void playCurrent();
     void importChosen();
-    void importDropped(int slot, const std::string& path);
     std::vector<std::string> chosenFiles() const;
 
     Settings& m_settings;
-    Rooms m_rooms;
     QString m_folder;
     // The folder whose files the list holds or is reading; empty while the panel has not been shown.
     QString m_listed;

@@ -93,8 +93,7 @@ EditorWindow::EditorWindow(IDialogs& dialogs, MidiContext& midiSystem, Settings&
                                                                              {ui.menu_save, ui.button_save},
                                                                              {ui.menu_saveAs, ui.button_save},
                                                                              {ui.menu_send, ui.button_send}});
-    m_library = std::make_unique<SoundBrowser>(*this, ui.menu_help->menuAction(), settings, soundOutput,
-                                               SoundBrowser::Rooms{*m_selection, *m_bankView, *m_edits});
+    m_library = std::make_unique<SoundBrowser>(*this, ui.menu_help->menuAction(), settings, soundOutput);
     m_help = std::make_unique<HelpMenu>(*this, *menuBar(), *ui.menu_help, ui.menu_about);
 
     connectControls();
@@ -122,6 +121,10 @@ void EditorWindow::connectControls()
             m_edits->shape(*row, tag);
     });
     connect(m_bankView.get(), &BankView::fileDropped, this, &EditorWindow::importFile);
+    connect(m_bankView.get(), &BankView::fileDroppedToShape, this, [this](int slot, const std::string& path) {
+        if (const auto row = rowToActOn())
+            m_edits->importChosen(*row, slot, path);
+    });
     connect(m_bankView.get(), &BankView::bankFileDropped, this, &EditorWindow::openBankFile);
     connect(m_bankView.get(), &BankView::filesLeftOut, this, [this](int count) {
         showStatus(m_ui->text_status->text()
@@ -142,6 +145,7 @@ void EditorWindow::connectControls()
     connect(m_deviceContents.get(), &DeviceContentsSaving::status, this, &EditorWindow::showStatus);
     connect(m_disabledReasons.get(), &DisabledReasons::status, this, &EditorWindow::showStatus);
     connect(m_library.get(), &SoundBrowser::status, this, &EditorWindow::showStatus);
+    connect(m_library.get(), &SoundBrowser::filesChosen, this, &EditorWindow::importChosenFiles);
     // A button's key presses it at once and clicks it a moment later: the name being typed is the
     // bank's from the moment it goes down.
     for (QAbstractButton* button : {ui.button_reset, ui.button_load, ui.button_save, ui.button_send})
@@ -353,6 +357,17 @@ void EditorWindow::orderFrontAboutWindow()
 }
 
 // ---- files ----
+
+void EditorWindow::importChosenFiles(const std::vector<std::string>& paths)
+{
+    const int slot = m_bankView->selectedSlot();
+    if (slot < 0)
+        return;
+    if (paths.size() > 1)
+        return m_bankView->fill(slot, paths);
+    if (const auto row = rowToActOn())
+        m_edits->importChosen(*row, slot, paths.front());
+}
 
 std::optional<std::size_t> EditorWindow::rowToActOn()
 {

@@ -101,6 +101,8 @@ private:
     std::optional<std::size_t> rowToActOn();
     void openBankFile(const std::string& path);
     void importFile(int tag, const std::string& path);
+    // Files chosen in the browser: one is taken as Import… takes a file, several fill the slots on.
+    void importChosenFiles(const std::vector<std::string>& paths);
     void awakeFromNib();
     void enableMIDIButtons();
     void updateContentView();

@@ -1,6 +1,6 @@
 // `zylox import` and `zylox play` with the shape of a sound: what lands in the slot, several sources,
 // the warning for a silent slot and the refusals. What each shape does to the sound is the audio
-// suites' (SoundShapeTest, ShapeReachTest, LongSourceTest, AnySourceTest).
+// suites' (SoundShapeTest, ShapePropertyTest, LongSourceTest, AnySourceTest).
 #include "tests/cli/ZyloxFixture.h"
 
 #include <gtest/gtest.h>

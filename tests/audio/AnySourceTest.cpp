@@ -2,6 +2,7 @@
 // as the programs read them: only the part of the file the slot needs.
 #include "audio/SlotImport.h"
 #include "bytes/SourceFileReader.h"
+#include "tests/support/Bytes.h"
 
 #include "tests/audio/ShapeSounds.h"
 #include "tests/support/SoundFileFolder.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 using audio::Resampling;
 using audio::SoundShape;
 using shape_sounds::peak;

@@ -1,6 +1,7 @@
 #include "audio/ShapeNames.h"
 #include "audio/SlotImport.h"
 #include "bytes/SourceFile.h"
+#include "tests/support/Bytes.h"
 
 #include "tests/audio/ShapeSounds.h"
 #include "tests/support/SoundFileFolder.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 using audio::Resampling;
 using audio::SoundShape;
 using shape_sounds::firstSound;

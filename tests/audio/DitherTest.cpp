@@ -2,6 +2,7 @@
 // resampler's phase, measured on an impulse.
 #include "audio/SlotRender.h"
 #include "tests/audio/ShapeSounds.h"
+#include "tests/support/Bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,6 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 using audio::Dither;
 using audio::Resampling;
 using shape_sounds::render;

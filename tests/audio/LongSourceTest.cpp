@@ -5,6 +5,7 @@
 #include "audio/SlotRender.h"
 #include "bytes/MemorySource.h"
 #include "bytes/SourceFileReader.h"
+#include "tests/support/Bytes.h"
 
 #include "tests/audio/ShapeSounds.h"
 #include "tests/support/SoundFileFolder.h"
@@ -23,7 +24,6 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 using audio::SoundShape;
 using shape_sounds::soundBytes;
 

@@ -5,6 +5,7 @@
 #include "audio/SlotRender.h"
 #include "audio/SoundSnapping.h"
 #include "tests/audio/ShapeSounds.h"
+#include "tests/support/Bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,6 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 using audio::Resampling;
 using audio::SoundShape;
 using shape_sounds::firstSound;

@@ -91,22 +91,6 @@ TEST_F(EditorDeviceSocketsTest, IdenticalInterfacesAreTwoOutputsAndAUnitInANewSo
     EXPECT_EQ(unit5.erasedBlocks(), (Blocks{8, 9, 8, 9}));
 }
 
-// A record kept before sockets were told apart goes, without a question, to the only unit of its
-// names, as soon as the window needs it: here for the output settings it holds.
-TEST_F(EditorDeviceSocketsTest, ARecordWithoutSocketGoesToTheOnlyUnitOfItsNamesWhenFirstNeeded)
-{
-    service.unplug(unit3);
-    settle();
-    const MidiPortIdentity plain{"ZYLOX 515", "ZYLOX 515 MIDI In"};
-    ASSERT_TRUE(DeviceRecord(DeviceRecord::defaultFolder(), plain).setPacing({32, 20}));
-    shown.clear();
-    control<QAction>("menu_outputSettings").trigger();
-    EXPECT_EQ(control<QDialog>("dialog_output_settings").findChild<QSpinBox*>("spinbox_gap")->value(), 20);
-    control<QDialog>("dialog_output_settings").reject();
-    EXPECT_EQ(shown, Texts{});
-    EXPECT_EQ(recorded(), std::vector<MidiPortIdentity>{inSocket("2")});
-}
-
 TEST_F(EditorDeviceSocketsTest, SaveDeviceContentsOffersTheDevicesWithAKnownBankWhenTheChosenOnesIsUnknown)
 {
     chooseSaveDeviceContents();

@@ -6,11 +6,7 @@
 #include "midiio/record/DeviceRecord.h"
 #include "tests/support/DeviceSimulator.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QDialog>
-#include <QMenu>
-#include <QSpinBox>
 
 namespace {
 
@@ -24,14 +20,6 @@ protected:
         runUntilIdle();
     }
     std::vector<MidiPortIdentity> recorded() { return DeviceRecord::recorded(DeviceRecord::defaultFolder()); }
-    void chooseSaveDeviceContents()
-    {
-        QApplication::setActiveWindow(editor.get());
-        QTest::keyClick(editor.get(), Qt::Key_F, Qt::AltModifier);
-        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        QTest::keyClick(menu, Qt::Key_D);
-    }
     static MidiPortIdentity inSocket(const std::string& socket)
     {
         return {"ZYLOX 515", "ZYLOX 515 MIDI In", "usb-0000:00:14.0-" + socket};

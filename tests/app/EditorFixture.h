@@ -17,6 +17,7 @@
 #include <QDialog>
 #include <QDragEnterEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -105,6 +106,15 @@ protected:
     {
         QApplication::setActiveWindow(editor.get());
         QTest::keyClick(editor.get(), key, modifiers);
+    }
+
+    // File → Save Device Contents…, by its keys in the active window.
+    void chooseSaveDeviceContents()
+    {
+        press(Qt::Key_F, Qt::AltModifier);
+        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        QTest::keyClick(menu, Qt::Key_D);
     }
 
     void selectRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)

@@ -250,19 +250,6 @@ TEST_F(EditorSoundPanelTest, ASilentLeadInIsMarkedAndNamedAndSnappingToTheOnsetB
     EXPECT_GT(peakOf(slot(4, 1)), 64);
 }
 
-TEST_F(EditorSoundPanelTest, ALeadInThatLeavesTheSlotPartlySilentIsNamedInThePanelAndTheStatusLine)
-{
-    const std::string lead = sounds.synth("late_snare.wav", "-r 44100 -c 1 -b 16", "synth 0.2 sine 1000 pad 0.4");
-    importIntoSlot(4, lead);
-    const std::string slotSeconds = QString::number(slot(4, 4).size() / 33000.0, 'f', 2).toStdString();
-    const std::string late
-        = "Late: the hit starts at 0.40 s of " + slotSeconds + " s; start the window at 0.400 s or trim the silence.";
-    EXPECT_EQ(panelText("text_warning"), late);
-    clickInPanel("button_apply");
-    EXPECT_TRUE(textOf("text_status").starts_with("late_snare.wav: ")) << textOf("text_status");
-    EXPECT_TRUE(textOf("text_status").ends_with(late)) << textOf("text_status");
-}
-
 TEST_F(EditorSoundPanelTest, PlaySourcePlaysTheWindowAsItIsAndPlayResultTheBytesApplyWrites)
 {
     // A stereo source whose every frame can be told apart: a ramp on the left, its negative on the right.

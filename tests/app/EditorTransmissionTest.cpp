@@ -9,9 +9,7 @@
 #include "tests/support/DeviceSimulator.h"
 #include "tests/support/ScratchFolder.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QMenu>
 #include <QMetaObject>
 #include <QProgressBar>
 #include <QTimer>
@@ -311,13 +309,6 @@ namespace {
 // and S02 are known and go one to a file, once the question naming the unknown ones is answered.
 TEST_F(EditorTransmissionTest, SaveDeviceContentsAfterAPartialSendWritesTheKnownBanksOneToAFile)
 {
-    const auto chooseSaveDeviceContents = [&] {
-        QApplication::setActiveWindow(editor.get());
-        QTest::keyClick(editor.get(), Qt::Key_F, Qt::AltModifier);
-        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        QTest::keyClick(menu, Qt::Key_D);
-    };
     click("radiobutton_options_1");
     pauseAt(270, [&] { click("button_send"); }); // in S03's second write
     click("button_send");

@@ -44,10 +44,8 @@ TEST(TransmissionWordingTest, InEnglishTheWindowSaysWhatZyloxSays)
     whole.complete = {0, 1};
     for (const TransmissionAccount& account : {stopped(), whole})
         EXPECT_EQ(TransmissionWording::account(account).toStdString(), account.describe());
-}
 
-TEST(TransmissionWordingTest, InEnglishTheWindowRefusesAsZyloxDoes)
-{
+    // The refusals: a record, copy or lock that cannot be written, and another sender.
     using Subject = RecordFailure::Subject;
     const FileFailure notRegular{FileFailure::Kind::NotRegular};
     const RecordFailure full{Subject::Record, "/home/u/.local/state/zylox/device-0123.txt",

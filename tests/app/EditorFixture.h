@@ -7,6 +7,7 @@
 #include "content/SlotContent.h"
 #include "midiio/MidiContext.h"
 #include "model/IBank.h"
+#include "tests/support/Bytes.h"
 #include "tests/support/LoopbackMidiService.h"
 #include "tests/support/RecordingSoundOutput.h"
 #include "tests/support/VirtualClock.h"
@@ -36,7 +37,6 @@
 #include <string>
 #include <vector>
 
-using Bytes = std::vector<std::uint8_t>;
 using Texts = std::vector<std::string>;
 
 // The question before a file that decodes as no sound goes into a sample slot as it is; Enter cancels.

@@ -1,5 +1,6 @@
 #include "app/sounds/WaveformEnvelope.h"
 #include "app/sounds/SlotSoundDescription.h"
+#include "tests/support/Bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,6 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 using Columns = std::vector<WaveformEnvelope::Column>;
 
 TEST(WaveformEnvelope, EachColumnHoldsTheLowestAndHighestOfItsShareOfTheSlot)

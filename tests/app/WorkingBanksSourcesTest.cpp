@@ -4,6 +4,7 @@
 #include "app/document/WorkingBanks.h"
 #include "content/SlotContent.h"
 #include "model/IBank.h"
+#include "tests/support/Bytes.h"
 
 #include <QAction>
 
@@ -15,7 +16,6 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 using Sound = std::shared_ptr<const audio::DecodedSound>;
 
 // A decoded 16-bit mono source of frames frames.

@@ -199,63 +199,60 @@ TEST_F(EditorOutputsTest, ClosingDuringASendStopsItTellsTheDeviceStateAndQuits)
     EXPECT_LT(device.erasedBlocks().size(), 64u);
 }
 
-TEST_F(EditorOutputsTest, AllBanksOffersOnlyTheBanksThatDifferFromWhatTheDeviceWasLastSent)
+TEST_F(EditorOutputsTest, SendOffersOnlyTheBlocksThatDifferFromWhatTheDeviceWasLastSent)
 {
-    changeS07AfterEverythingWasSent(1);
-    click("radiobutton_options_1");
-    const std::string offer
-        = "question|Send All Banks|1 of the 32 banks differs from what this device was last "
-          "sent (S07 (first block)): sending it takes about 51 s.\nAll 32 banks take about 53 min "
-          "33 s."
-          "\n\nThis program keeps its own record of what it sent; it cannot see the device. If the "
-          "device was changed by other means since, send all banks.|Send 1 Changed|Cancel|Send All 32";
-
-    reply = AlertReply::Alternate;
-    click("button_send");
-    reply = AlertReply::Default;
-    click("button_send");
-    runUntilIdle();
-    EXPECT_EQ(shown, (Texts{offer, offer}));
-    EXPECT_EQ(device.erasedBlocks(), Blocks{12});
-    EXPECT_EQ(device.writtenBlocks(), Blocks{12});
-
-    // Now the device holds everything the window does.
-    shown.clear();
-    reply = AlertReply::Alternate;
-    click("button_send");
-    EXPECT_NE(shown.at(0).find("|All 32 banks are as this device was last sent them.\nAll 32 banks take about"),
-              std::string::npos);
-    EXPECT_EQ(shown.at(0).substr(shown.at(0).size() - 19), "|Send All 32|Cancel");
-}
-
-TEST_F(EditorOutputsTest, SendOfTheCurrentBankOffersTheOneChangedBlockBesideTheWholeBank)
-{
+    const std::string unseen
+        = "\n\nThis program keeps its own record of what it sent; it cannot see the device. If the "
+          "device was changed by other means since, send ";
+    const auto bankOffer = [&](const std::string& block) {
+        return "question|Send Bank|S07: the " + block
+               + " block differs from what this device was last sent; the other is as it was sent." + unseen
+               + "the whole bank.|Send 1 Changed Block (51 s)|Cancel|Send Whole Bank (1 min 42 s)";
+    };
+    const std::string allOffer = "question|Send All Banks|1 of the 32 banks differs from what this device was last "
+                                 "sent (S07 (second block)): sending it takes about 51 s.\nAll 32 banks take about "
+                                 "53 min 33 s."
+                                 + unseen + "all banks.|Send 1 Changed|Cancel|Send All 32";
     changeS07AfterEverythingWasSent(5); // the second block
-    const std::string offer = "question|Send Bank|S07: the second block differs from what this device was last sent; "
-                              "the other is as it was sent.\n\nThis program keeps its own record of what it sent; it "
-                              "cannot see the device. If the device was changed by other means since, send the whole "
-                              "bank.|Send 1 Changed Block (51 s)|Cancel|Send Whole Bank (1 min 42 s)";
 
     reply = AlertReply::Alternate;
     click("button_send");
     runUntilIdle();
-    EXPECT_EQ(shown, Texts{offer});
+    click("radiobutton_options_1");
+    click("button_send");
+    EXPECT_EQ(shown, (Texts{bankOffer("second"), allOffer}));
     EXPECT_TRUE(device.sysexMessages().empty());
-
     reply = AlertReply::Default;
     click("button_send");
     runUntilIdle();
-    EXPECT_EQ(shown, (Texts{offer, offer}));
     EXPECT_EQ(device.erasedBlocks(), Blocks{13});
     EXPECT_EQ(device.writtenBlocks(), Blocks{13});
     EXPECT_EQ(textOf("text_status"), "Sent S07 (second block) to " + zylox + " in 50 s");
 
-    // Now the record holds the bank as it is: Send sends it whole without asking.
+    // The first block changed for the current bank alone.
+    paths = {make("raw2.bin", "head -c 5000 /dev/urandom >")};
+    click("button_openContents_0");
+    click("radiobutton_options_0");
+    shown.clear();
+    click("button_send");
+    runUntilIdle();
+    EXPECT_EQ(shown, Texts{bankOffer("first")});
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{13, 12}));
+
+    // Now the device holds everything the window does: the current bank goes whole without a
+    // question, and all banks are offered all 32.
     shown.clear();
     click("button_send");
     runUntilIdle();
     EXPECT_TRUE(shown.empty());
-    EXPECT_EQ(device.erasedBlocks(), (Blocks{13, 12, 13}));
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{13, 12, 12, 13}));
+    reply = AlertReply::Alternate;
+    click("radiobutton_options_1");
+    click("button_send");
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].find("|All 32 banks are as this device was last sent them.\nAll 32 banks take about"),
+              std::string::npos);
+    EXPECT_EQ(shown[0].substr(shown[0].size() - 19), "|Send All 32|Cancel");
 }
 
 TEST_F(EditorOutputsTest, OutputSettingsAreKeptWithTheDeviceAndSlowItsSendsDown)

@@ -106,8 +106,6 @@ TEST_F(ImportWordingTest, InGermanWithGermanDecimalsAndThousands)
     EXPECT_EQ(ImportWording::line(cutClean(), QStringLiteral("kick.wav"), QStringLiteral("CLAP")),
               QStringLiteral("kick.wav: 3,02 s, auf 0,25 s gek\u00FCrzt, passend f\u00FCr CLAP (Sauber, 0,01 s Stille "
                              "abgeschnitten, normalisiert +6,0 dB)"));
-    EXPECT_EQ(ImportWording::line(result(Kind::Raw, 2000, 8250), QStringLiteral("raw.mp3"), QStringLiteral("CLAP")),
-              QStringLiteral("raw.mp3: 2.000 Bytes rohe Ger\u00E4tedaten, mit Stille auf 0,25 s aufgef\u00FCllt"));
     EXPECT_EQ(
         ImportWording::messageSlotRefusal(ImportResult::refused(Refusal::MessageLength, 5), QStringLiteral("OS"), 0),
         QStringLiteral("enth\u00E4lt eine System-Exclusive-Nachricht von 5 Bytes; OS nimmt eine "

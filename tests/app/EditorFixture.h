@@ -39,6 +39,9 @@
 
 using Texts = std::vector<std::string>;
 
+// The sound file panel, as the fixture records it.
+inline const std::string kOpenSound = "open wav aif aiff aifc flac ogg opus mp3 w64 au caf";
+
 // The question before a file that decodes as no sound goes into a sample slot as it is; Enter cancels.
 inline std::string rawQuestion(const std::string& file)
 {

@@ -26,7 +26,6 @@ const Texts kSoundSlots{"OPEN HI HAT|OPEN HI HAT|+++",
                         "RIM SHOT|RIM SHOT|+++",
                         "CRASH|CRASH|+++",
                         "RIDE|RIDE|+++"};
-const std::string kOpenSound = "open wav aif aiff aifc flac ogg opus mp3 w64 au caf";
 
 TEST_F(EditorTest, StartsWithTheFactoryBanksAndS05SelectedAndShowsEachBanksSlotRows)
 {

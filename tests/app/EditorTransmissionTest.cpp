@@ -274,7 +274,7 @@ TEST_F(EditorTransmissionTest, EditsWhileSendingLeaveTheBankOnItsWayAloneAndRese
         click("button_reset");
         EXPECT_EQ(textOf("text_status"), "Not reset: S05 stays as it is while banks are being sent");
         click("button_load");
-        EXPECT_EQ(shown, (Texts{"open wav aif aiff aifc flac ogg opus mp3 w64 au caf", rawQuestion("raw.txt"),
+        EXPECT_EQ(shown, (Texts{kOpenSound, rawQuestion("raw.txt"),
                                 "informational|Reset to Default|Don't Reset To Default any bank during sending "
                                 "or receiveing!|OK|",
                                 "question|Save changes?|The bank \"renamed while sending\" has "

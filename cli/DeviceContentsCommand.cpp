@@ -1,19 +1,16 @@
 #include "cli/DeviceContentsCommand.h"
 
-#include "bankfile/BankFile.h"
 #include "midiio/BankBlocks.h"
 #include "midiio/MidiDestinations.h"
 #include "midiio/TransmissionAccount.h"
 #include "midiio/record/DeviceContents.h"
+#include "midiio/record/DeviceContentsSave.h"
 #include "midiio/record/DeviceRecord.h"
-#include "model/BankNumber.h"
-#include "model/IBank.h"
 
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
 #include <iostream>
-#include <memory>
 
 DeviceContentsCommand::DeviceContentsCommand(CLI::App& app)
     : Command(app, "device-contents",
@@ -50,26 +47,12 @@ int DeviceContentsCommand::run()
     const std::string subject
         = "device " + MidiDestinations::nameAmong(DeviceRecord::recorded(DeviceRecord::defaultFolder()), device);
     const DeviceRecord record(DeviceRecord::defaultFolder(), device);
-    const DeviceContents contents(record);
-    std::vector<std::unique_ptr<IBank>> banks;
-    std::vector<std::size_t> unknown;
-    for (std::size_t row = 0; row < DeviceRecord::kRows; ++row) {
-        std::unique_ptr<IBank> bank = contents.bank(row);
-        if (bank)
-            banks.push_back(std::move(bank));
-        else
-            unknown.push_back(row);
-    }
-    if (banks.empty())
+    DeviceContentsSave save{DeviceContents(record)};
+    if (save.nothingKnown())
         return fail(subject, "no bank is known completely; nothing written");
-
-    BankFile file;
-    if (unknown.empty()) {
-        std::vector<IBank*> all;
-        for (const auto& bank : banks)
-            all.push_back(bank.get());
-        if (!file.saveBanks(all, m_output))
-            return fail(m_output, file.saveFailure().describe());
+    if (save.oneFile()) {
+        if (!save.saveAll(m_output))
+            return fail(m_output, save.failure().describe());
         std::cout << m_output << ": all 32 banks\n";
         return 0;
     }
@@ -80,16 +63,11 @@ int DeviceContentsCommand::run()
     if (std::filesystem::exists(folder) && !std::filesystem::is_directory(folder))
         return fail(m_output,
                     "not a folder: with banks unknown, the known ones are written one to a file into a folder");
-    if (!m_yes && !confirm(TransmissionAccount::rowList(unknown), banks.size(), !std::filesystem::exists(folder)))
+    if (!m_yes
+        && !confirm(TransmissionAccount::rowList(save.unknownRows()), save.knownCount(),
+                    !std::filesystem::exists(folder)))
         return fail(subject, "not confirmed, nothing written");
-    std::filesystem::create_directories(m_output, error);
-    if (error)
-        return fail(m_output, error.message());
-    for (const auto& bank : banks) {
-        const std::string path = m_output + "/" + BankNumber::of(bank->getIndex()) + ".mid";
-        if (!file.saveBank(*bank, path))
-            return fail(path, file.saveFailure().describe());
-        std::cout << path << '\n';
-    }
+    if (!save.saveEach(m_output, [](const std::string& path) { std::cout << path << '\n'; }))
+        return fail(save.failedPath(), save.failure().describe());
     return 0;
 }

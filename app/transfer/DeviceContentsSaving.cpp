@@ -2,19 +2,15 @@
 
 #include "app/files/SaveWording.h"
 #include "app/transfer/OutputList.h"
-#include "bankfile/BankFile.h"
 #include "midiio/MidiDestinations.h"
 #include "midiio/TransmissionAccount.h"
 #include "midiio/record/DeviceContents.h"
+#include "midiio/record/DeviceContentsSave.h"
 #include "midiio/record/DeviceRecord.h"
-#include "model/BankNumber.h"
-#include "model/IBank.h"
 
 #include <QAction>
 #include <QMenu>
 
-#include <filesystem>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -95,46 +91,35 @@ void DeviceContentsSaving::saveContentsOf(const Device& chosen)
 {
     const QString& device = chosen.name;
     const DeviceRecord record(DeviceRecord::defaultFolder(), chosen.identity);
-    const DeviceContents contents(record);
-    std::vector<std::unique_ptr<IBank>> banks;
-    std::vector<std::size_t> unknown;
-    for (std::size_t row = 0; row < DeviceRecord::kRows; ++row) {
-        if (std::unique_ptr<IBank> bank = contents.bank(row))
-            banks.push_back(std::move(bank));
-        else
-            unknown.push_back(row);
-    }
+    DeviceContentsSave save{DeviceContents(record)};
     // Another program may have changed the record since it was chosen.
-    if (banks.empty()) {
+    if (save.nothingKnown()) {
         alert(
             IDialogs::AlertStyle::Informational,
             tr("No bank of %1 is known: a bank is known once it has been sent to the device completely.").arg(device));
         return;
     }
 
-    BankFile file;
-    if (unknown.empty()) {
+    const auto failed = [&] {
+        alert(IDialogs::AlertStyle::Critical,
+              tr("%1 could not be saved (%2).")
+                  .arg(QString::fromStdString(save.failedPath()), SaveWording::failure(save.failure())));
+    };
+    if (save.oneFile()) {
         const std::string path = m_dialogs.runSavePanel({"mid"}, tr("Device contents").toStdString() + ".mid");
         if (path.empty())
             return;
-        std::vector<IBank*> all;
-        for (const auto& bank : banks)
-            all.push_back(bank.get());
-        if (!file.saveBanks(all, path)) {
-            alert(IDialogs::AlertStyle::Critical,
-                  tr("%1 could not be saved (%2).")
-                      .arg(QString::fromStdString(path), SaveWording::failure(file.saveFailure())));
-            return;
-        }
+        if (!save.saveAll(path))
+            return failed();
         emit status(tr("Saved all banks of %1 to %2").arg(device, QString::fromStdString(path)));
         return;
     }
     // A bank file holds one bank or all 32: the known banks can only go one to a file.
-    const auto known = static_cast<int>(banks.size());
+    const auto known = static_cast<int>(save.knownCount());
     const QString question = tr("Not known on %1: %2.\nA bank file holds one bank or all 32: save the %n known bank(s) "
                                 "as one-bank files into a folder?",
                                 nullptr, known)
-                                 .arg(device, QString::fromStdString(TransmissionAccount::rowList(unknown)));
+                                 .arg(device, QString::fromStdString(TransmissionAccount::rowList(save.unknownRows())));
     if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Save Device Contents").toStdString(),
                             question.toStdString(), tr("Save into Folder…").toStdString(), tr("Cancel").toStdString()})
         != IDialogs::AlertReply::Default)
@@ -143,18 +128,8 @@ void DeviceContentsSaving::saveContentsOf(const Device& chosen)
     const std::string folder = m_dialogs.runSavePanel({}, tr("Device contents").toStdString());
     if (folder.empty())
         return;
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    for (const auto& bank : banks) {
-        const std::string path = folder + "/" + BankNumber::of(bank->getIndex()) + ".mid";
-        if (error || !file.saveBank(*bank, path)) {
-            const QString reason
-                = SaveWording::failure(error ? FileFailure::fromErrno(error.value()) : file.saveFailure());
-            alert(IDialogs::AlertStyle::Critical,
-                  tr("%1 could not be saved (%2).").arg(QString::fromStdString(error ? folder : path), reason));
-            return;
-        }
-    }
+    if (!save.saveEach(folder, [](const std::string&) {}))
+        return failed();
     const QString into = QString::fromStdString(folder);
     emit status(tr("Saved %n bank(s) of %1 into %2", nullptr, known).arg(device, into));
 }

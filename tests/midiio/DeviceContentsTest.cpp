@@ -1,6 +1,8 @@
 // The copy of what a device holds, kept beside its record: read back, and refused when damaged.
 #include "midiio/record/DeviceContents.h"
+#include "bankfile/BankFile.h"
 #include "flash/FlashEvent.h"
+#include "midiio/record/DeviceContentsSave.h"
 #include "model/IBank.h"
 #include "model/SoundBank.h"
 #include "tests/support/KeptAsSent.h"
@@ -145,3 +147,31 @@ TEST_F(DeviceContentsTest, ARecordOrCopyWhoseFileIsNoRegularFileSaysWhichAndWhy)
 }
 
 } // namespace
+
+TEST_F(DeviceContentsTest, ASaveOfSomeBanksWritesEachKnownBankToAFileOfItsOwnAndNamesWhatFailed)
+{
+    EXPECT_TRUE(DeviceContentsSave{DeviceContents(record)}.nothingKnown());
+    keepSecondBank();
+    DeviceContentsSave save{DeviceContents(record)};
+    EXPECT_FALSE(save.nothingKnown());
+    EXPECT_FALSE(save.oneFile());
+    EXPECT_EQ(save.knownCount(), 1u);
+    EXPECT_EQ(save.unknownRows().size(), DeviceRecord::kRows - 1);
+    EXPECT_EQ(save.unknownRows().front(), 0u);
+
+    const std::string into = scratch.file("saved/device");
+    std::vector<std::string> written;
+    ASSERT_TRUE(save.saveEach(into, [&](const std::string& path) { written.push_back(path); }));
+    EXPECT_EQ(written, std::vector<std::string>{into + "/S02.mid"});
+    SoundBank opened{1};
+    BankFile file;
+    ASSERT_TRUE(file.openBank(opened, written.front()));
+    EXPECT_EQ(opened.getName(), "Toms");
+
+    // A file where the folder would go is named, with why, and nothing is written.
+    std::ofstream(scratch.file("taken")) << "not a folder";
+    EXPECT_FALSE(save.saveEach(scratch.file("taken"), [&](const std::string& path) { written.push_back(path); }));
+    EXPECT_EQ(save.failedPath(), scratch.file("taken"));
+    EXPECT_TRUE(save.failure());
+    EXPECT_EQ(written.size(), 1u);
+}

@@ -119,6 +119,7 @@ void Transmission::finish()
 {
     m_ticks->stop();
     m_progress.hide();
+    m_ending = false;
     emit ended();
 }
 
@@ -155,6 +156,7 @@ bool Transmission::stopForQuit()
 void Transmission::transmissionEnded(const TransmissionAccount& account)
 {
     m_worker.reset();
+    m_ending = true;
     if (m_allBanks) {
         m_unfinished = account.unfinished();
         m_unfinishedOutput = m_sendingTo;

@@ -35,7 +35,8 @@ public:
                  const WorkingBanks& banks, QObject* parent = nullptr);
     ~Transmission() override;
 
-    bool isSending() const { return m_worker != nullptr; }
+    // From a send that started until ended() is emitted, the alerts that tell its end included.
+    bool isSending() const { return m_worker != nullptr || m_ending; }
     // Sends one row, or with allBanks all 32 after asking which; false when nothing was started.
     bool send(std::size_t row, bool allBanks, std::uint32_t channel);
     void stop();
@@ -73,6 +74,7 @@ private:
     // What a send takes copies of, as the banks are when it begins.
     const WorkingBanks& m_banks;
     std::unique_ptr<TransmissionWorker> m_worker;
+    bool m_ending = false; // the worker has finished and its end is being told
     bool m_allBanks = false;
     // The device the transmission under way goes to.
     MidiPortIdentity m_sendingTo;

@@ -205,18 +205,17 @@ bool EditorWindow::switchToSendState(bool on)
 {
     Ui::EditorWindow& ui = *m_ui;
     // Send becomes Stop while sending; quitting stays possible, after a question.
-    if (on && m_state == State::Idle) {
+    if (on && !m_sendTexts) {
         m_sendTexts = {ui.button_send->text(), ui.menu_send->text()};
         ui.button_send->setText(tr("Sto&p"));
         ui.menu_send->setText(tr("&Stop"));
         ui.button_send->setEnabled(true);
-        m_state = State::Send;
         return true;
     }
-    if (!on && m_state == State::Send) {
-        ui.button_send->setText(m_sendTexts.first);
-        ui.menu_send->setText(m_sendTexts.second);
-        m_state = State::Idle;
+    if (!on && m_sendTexts) {
+        ui.button_send->setText(m_sendTexts->first);
+        ui.menu_send->setText(m_sendTexts->second);
+        m_sendTexts.reset();
         enableMIDIButtons();
         return true;
     }
@@ -225,18 +224,18 @@ bool EditorWindow::switchToSendState(bool on)
 
 bool EditorWindow::switchToIdleState(bool)
 {
-    switch (m_state) {
-    case State::Send:
-        return switchToSendState(false);
-    case State::Idle:
-        break;
-    }
-    return true;
+    return !m_sendTexts || switchToSendState(false);
+}
+
+bool EditorWindow::sending() const
+{
+    // The window's parts may still be answering signals while it is being taken down.
+    return m_transmission && m_transmission->isSending();
 }
 
 bool EditorWindow::applicationShouldTerminate() const
 {
-    return m_state == State::Idle;
+    return !sending();
 }
 
 bool EditorWindow::event(QEvent* event)
@@ -276,7 +275,7 @@ void EditorWindow::closeEvent(QCloseEvent* event)
     // program running unseen: the transmission is stopped first, if the user agrees, and the
     // device's state told.
     if (m_files->settle(tr("quitting").toStdString())
-        && (applicationShouldTerminate() || (m_state == State::Send && m_transmission->stopForQuit()))) {
+        && (applicationShouldTerminate() || (sending() && m_transmission->stopForQuit()))) {
         m_memory->keep();
         event->accept();
     } else {
@@ -305,7 +304,7 @@ void EditorWindow::ContentNameHasChanged(int tag)
 void EditorWindow::openDefaultBank()
 {
     if (const auto row = rowToActOn())
-        m_edits->resetToFactory(*row, m_state != State::Idle);
+        m_edits->resetToFactory(*row, sending());
 }
 
 void EditorWindow::banksDidChange(const QList<int>& rows)
@@ -334,7 +333,7 @@ void EditorWindow::showStatus(const QString& text)
 void EditorWindow::enableMIDIButtons()
 {
     // While sending, the button is Stop and stays usable whatever the output does.
-    if (m_state == State::Send)
+    if (sending())
         return;
     const QString reason = m_outputs->unavailableReason();
     m_ui->button_send->setEnabled(reason.isEmpty());
@@ -420,14 +419,11 @@ void EditorWindow::importFile(int tag, const std::string& path)
 
 void EditorWindow::sendBank()
 {
-    if (m_state == State::Send) {
+    if (sending()) {
         m_transmission->stop();
         return;
     }
     m_bankView->commitTypedName();
-    // A second interface would silence the device in the middle of the running dump.
-    if (m_state != State::Idle)
-        return;
     const auto channel = static_cast<std::uint32_t>(std::max(0, m_ui->popup_channel->currentIndex()));
     const auto row = static_cast<std::size_t>(std::max(0, m_selection->currentRow()));
     if (m_transmission->send(row, m_selection->allBanksChosen(), channel))

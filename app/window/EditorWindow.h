@@ -52,8 +52,6 @@ class EditorWindow;
 class EditorWindow : public QMainWindow {
     Q_OBJECT
 public:
-    enum class State { Idle = 0, Send = 2 };
-
     // The dialogs, the MIDI system, the settings and the sound output stay the caller's and must
     // outlive the editor.
     EditorWindow(IDialogs& dialogs, MidiContext& midiSystem, Settings& settings, ISoundOutput& soundOutput,
@@ -65,7 +63,8 @@ public:
     // where the preferences ask for it.
     void start(const QString& file);
 
-    State state() const { return m_state; }
+    // Banks are on their way to the device: the transmission's own state, until it has told its end.
+    bool sending() const;
     // The banks as the user sees them, rows 0 to 31; and the untouched factory banks.
     const IBank& workBank(int row) const;
     const IBank& defaultBank(int row) const;
@@ -118,9 +117,9 @@ private:
     // Leading rows whose bank is read-only in the content view; none are.
     int m_protectedBanks = 0;
     int m_visibleBanks = factory::kBankCount;
-    State m_state = State::Idle;
     // The Send button's and menu item's own texts, while they say Stop.
-    std::pair<QString, QString> m_sendTexts;
+    // Send's button and menu texts while they say Stop.
+    std::optional<std::pair<QString, QString>> m_sendTexts;
     // The Send button's tooltip while it can send; otherwise it says why not.
     QString m_sendTip;
 

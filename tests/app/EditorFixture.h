@@ -226,7 +226,7 @@ protected:
     void settle() { QCoreApplication::processEvents(); }
     void runUntilIdle()
     {
-        while (editor->state() != EditorWindow::State::Idle)
+        while (editor->sending())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 

@@ -41,7 +41,7 @@ TEST_F(EditorReasonsTest, WithoutOutputsTheListAndSendSayPlugInAndAPressOnSendSa
     EXPECT_EQ(control<QComboBox>("popup_out").currentText().toStdString(), kNoOutput);
     EXPECT_EQ(tipOf("menu_send"), kNoOutput);
     expectSendSays(kNoOutput);
-    EXPECT_EQ(editor->state(), EditorWindow::State::Idle);
+    EXPECT_FALSE(editor->sending());
     // The output settings are a device's: none without an output.
     EXPECT_FALSE(control<QAction>("menu_outputSettings").isEnabled());
     EXPECT_EQ(tipOf("menu_outputSettings"), kNoOutput);
@@ -90,7 +90,7 @@ TEST_F(EditorReasonsTest, ReceiveIsDisabledAndSaysTheDeviceCannotSendItsMemory)
     settle();
     EXPECT_TRUE(shown.empty());
     EXPECT_FALSE(control<QWidget>("progress_out").isVisible());
-    EXPECT_EQ(editor->state(), EditorWindow::State::Idle);
+    EXPECT_FALSE(editor->sending());
 }
 
 } // namespace

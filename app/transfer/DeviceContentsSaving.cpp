@@ -128,7 +128,7 @@ void DeviceContentsSaving::saveContentsOf(const Device& chosen)
     const std::string folder = m_dialogs.runSavePanel({}, tr("Device contents").toStdString());
     if (folder.empty())
         return;
-    if (!save.saveEach(folder, [](const std::string&) {}))
+    if (!save.saveEach(folder))
         return failed();
     const QString into = QString::fromStdString(folder);
     emit status(tr("Saved %n bank(s) of %1 into %2", nullptr, known).arg(device, into));

@@ -37,7 +37,8 @@ bool DeviceContentsSave::saveEach(const std::string& folder,
         const std::string path = folder + "/" + BankNumber::of(bank->getIndex()) + ".mid";
         if (!file.saveBank(*bank, path))
             return failed(path, file.saveFailure());
-        written(path);
+        if (written)
+            written(path);
     }
     return true;
 }

@@ -24,8 +24,9 @@ public:
 
     // Every bank into one file; only when oneFile().
     bool saveAll(const std::string& path);
-    // Each known bank into the folder, which is made if need be; written hears of each file as it is.
-    bool saveEach(const std::string& folder, const std::function<void(const std::string& path)>& written);
+    // Each known bank into the folder, which is made if need be; written, where given, hears of
+    // each file as it is.
+    bool saveEach(const std::string& folder, const std::function<void(const std::string& path)>& written = {});
     // After a failed save: the file or folder, and why.
     const std::string& failedPath() const { return m_failedPath; }
     const FileFailure& failure() const { return m_failure; }

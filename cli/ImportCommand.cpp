@@ -20,7 +20,7 @@
 std::string ImportCommand::reasonFor(const audio::ImportResult& refused, const IBank& bank, std::uint16_t slot)
 {
     using Refusal = audio::ImportResult::Refusal;
-    if (const std::string message = messageSlotRefusal(refused, bank.getContentLabel(slot), slot); !message.empty())
+    if (std::string message = messageSlotRefusal(refused, bank.getContentLabel(slot), slot); !message.empty())
         return message;
     switch (refused.refusal) {
     case Refusal::OtherSoundFormat:
@@ -33,7 +33,7 @@ std::string ImportCommand::reasonFor(const audio::ImportResult& refused, const I
     case Refusal::FitOutOfReach:
         return refused.detail();
     case Refusal::NoSound:
-        if (const std::string advice = AdviceWords::refusal(refused); !advice.empty())
+        if (std::string advice = AdviceWords::refusal(refused); !advice.empty())
             return advice;
         break;
     case Refusal::BankFile:
@@ -115,8 +115,12 @@ int ImportCommand::run()
         const std::string name = std::filesystem::path(path).filename().string();
         const std::string where = SlotChoice::name(m_row, slot);
         // A sound named as the lines of those that went in: by its slot, then its file as given.
-        if (!result)
-            return fail(bank.isSampleContent(slot) ? where + ": " + path : path, reasonFor(result, bank, slot));
+        if (!result) {
+            std::string named = path;
+            if (bank.isSampleContent(slot))
+                named.insert(0, where + ": ");
+            return fail(named, reasonFor(result, bank, slot));
+        }
         lines.push_back(where + ": " + result.describeInNamedSlot(name));
         if (const std::string warning = AdviceWords::warning(result); !warning.empty())
             std::cerr << "zylox: " << where << ": " << name << ": " << warning << '\n';

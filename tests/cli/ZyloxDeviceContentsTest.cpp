@@ -6,20 +6,10 @@
 #include "tests/cli/ZyloxFixture.h"
 #include "tests/support/KeptAsSent.h"
 
-#include <optional>
-
 namespace {
 
 class ZyloxDeviceContentsTest : public ZyloxTest {
 protected:
-    ~ZyloxDeviceContentsTest() override
-    {
-        if (m_oldState)
-            ::setenv("XDG_STATE_HOME", m_oldState->c_str(), 1);
-        else
-            ::unsetenv("XDG_STATE_HOME");
-    }
-
     // The device now holds these blocks of the row's bank, as a complete send of them leaves it.
     void sent(std::size_t row, unsigned blocks)
     {
@@ -37,12 +27,8 @@ protected:
         return read("expected.mid");
     }
 
-    const std::optional<std::string> m_oldState
-        = std::getenv("XDG_STATE_HOME") ? std::optional<std::string>(std::getenv("XDG_STATE_HOME")) : std::nullopt;
-    const std::string m_state = m_folder.file("state");
-    // Every zylox run reads its records from the scratch state folder.
-    const int m_setState = ::setenv("XDG_STATE_HOME", m_state.c_str(), 1);
-    DeviceRecord m_record{m_state + "/zylox", {"Test USB MIDI", "Test USB MIDI MIDI 1"}};
+    // Where zylox, run in the scratch folder, keeps its records.
+    DeviceRecord m_record{m_folder.file("state/zylox"), {"Test USB MIDI", "Test USB MIDI MIDI 1"}};
     DeviceContents m_contents{m_record};
     std::vector<std::unique_ptr<IBank>> m_banks = factory::makeBanks();
 };

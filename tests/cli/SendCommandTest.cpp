@@ -26,25 +26,35 @@ namespace {
 
 using SendCommandTest = SendFixture;
 
-TEST_F(SendCommandTest, AllFromABankSendsItAndTheRestAndChangedOnlyWhatTheDeviceWasNotSent)
+// Which block of a changed bank differs, and that a run sends it alone, is TransmissionRunTest's
+// (ACompleteRunRecordsEveryBankAndAChangedBankNoLongerMatches, AStopInTheSecondBlock…) and the
+// VirMIDI kernel test's, byte for byte.
+TEST_F(SendCommandTest, ChangedSendsOnlyWhatTheDeviceWasNotSentAndTheOperatingSystemOnlyWithOs)
 {
     const std::string osAlone = "FW: the device's operating system (block 63) is left alone (add --os to rewrite it)\n";
-    EXPECT_EQ(zylox("send --port zylox --all --from S31 --yes --os"), 0);
-    EXPECT_EQ(said(), "sending bank (S31)...\nS31: sent\n"
-                      "sending bank (FIRMWARE - factory -)...\nFIRMWARE - factory -: sent\n");
-    EXPECT_EQ(complained(), "");
-    EXPECT_EQ(device.erasedBlocks(), (Blocks{60, 61, 62, 63}));
-
     const std::string recorded = " (as this program recorded it; send without --changed if the device was changed by "
                                  "other means)\n";
+    EXPECT_EQ(zylox("send --port zylox --all --from S31 --yes"), 0);
+    EXPECT_EQ(said(), osAlone
+                          + "sending bank (S31)...\nS31: sent\n"
+                            "sending bank (FIRMWARE - factory -)...\nFIRMWARE - factory -: sent\n");
+    EXPECT_EQ(complained(), "");
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{60, 61, 62}));
+
     EXPECT_EQ(zylox("send --port zylox --all --from S30 --changed --yes"), 0);
     EXPECT_EQ(said(), osAlone + "1 of 3 banks differ from what " + zylox515 + " was last sent: S30" + recorded
                           + "sending bank (S30)...\nS30: sent\n");
-    EXPECT_EQ(device.erasedBlocks(), (Blocks{60, 61, 62, 63, 58, 59}));
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{60, 61, 62, 58, 59}));
+
+    // With --os, the operating system that was left alone is what differs.
+    EXPECT_EQ(zylox("send --port zylox --all --from S30 --changed --os --yes"), 0);
+    EXPECT_EQ(said(), "1 of 3 banks differ from what " + zylox515 + " was last sent: FW (second block)" + recorded
+                          + "sending bank (FIRMWARE - factory -)...\nFIRMWARE - factory -: sent\n");
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{60, 61, 62, 58, 59, 63}));
 
     // On another channel the sound banks' dumps differ; the firmware's has no channel.
-    EXPECT_EQ(zylox("send --port zylox --all --from 29 --changed --channel 2", nullptr), 1);
-    EXPECT_EQ(said(), osAlone + "2 of 3 banks differ from what " + zylox515 + " was last sent: S30, S31" + recorded);
+    EXPECT_EQ(zylox("send --port zylox --all --from 29 --changed --os --channel 2", nullptr), 1);
+    EXPECT_EQ(said(), "2 of 3 banks differ from what " + zylox515 + " was last sent: S30, S31" + recorded);
     EXPECT_EQ(complained(), "Sending 2 banks takes about 3 min 24 s.\nDo you want to really transmit? [y/N] "
                             "zylox: all banks: not confirmed, nothing sent\n");
 
@@ -52,31 +62,6 @@ TEST_F(SendCommandTest, AllFromABankSendsItAndTheRestAndChangedOnlyWhatTheDevice
     EXPECT_EQ(said(), osAlone + "0 of 3 banks differ from what " + zylox515 + " was last sent: none" + recorded);
     EXPECT_EQ(complained(), "");
     EXPECT_EQ(device.erasedBlocks().size(), 6u);
-}
-
-// Which block of a changed bank differs, and that a run sends it alone, is TransmissionRunTest's
-// (ACompleteRunRecordsEveryBankAndAChangedBankNoLongerMatches, AStopInTheSecondBlock…) and the
-// VirMIDI kernel test's, byte for byte.
-TEST_F(SendCommandTest, TheOperatingSystemGoesOnlyWithOsChangedOrNot)
-{
-    // The firmware's presets alone, --yes or not; the operating system only with --os, changed or not.
-    EXPECT_EQ(zylox("send --port 0 --bank FW --yes"), 0);
-    EXPECT_EQ(device.erasedBlocks().back(), 62u);
-    EXPECT_EQ(zylox("send --port 0 --bank FW --changed"), 0);
-    EXPECT_EQ(said(), "FW: the device's operating system (block 63) is left alone (add --os to rewrite it)\n"
-                      "sending bank (FIRMWARE - factory -)...\nFIRMWARE - factory -: sent\n"
-                      "FW: the device's operating system (block 63) is left alone (add --os to rewrite it)\n"
-                      "0 of 1 bank differs from what "
-                          + zylox515
-                          + " was last sent: none (as this program recorded "
-                            "it; send without --changed if the device was changed by other means)\n");
-    EXPECT_EQ(zylox("send --port 0 --bank FW --changed --os"), 0);
-    EXPECT_EQ(said(), "1 of 1 bank differs from what " + zylox515
-                          + " was last sent: FW (second block) (as this "
-                            "program recorded it; send without --changed if the device was changed by other means)\n"
-                            "sending bank (FIRMWARE - factory -)...\nFIRMWARE - factory -: sent\n");
-    EXPECT_EQ(device.erasedBlocks().back(), 63u);
-    EXPECT_EQ(std::count(device.erasedBlocks().begin(), device.erasedBlocks().end(), 63u), 1);
     EXPECT_TRUE(device.faults().empty());
 }
 

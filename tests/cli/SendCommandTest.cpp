@@ -2,22 +2,10 @@
 // the virtual clock: the banks it sends, what it says, its exit status, the device it reaches.
 #include "midiio/record/DeviceRecord.h"
 #include "tests/cli/SendFixture.h"
-#include "tests/support/DeviceSimulator.h"
-#include "tests/support/LoopbackMidiService.h"
-#include "tests/support/ScratchFolder.h"
 
-#include <CLI/CLI.hpp>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <csignal>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <iostream>
-#include <optional>
-#include <regex>
 #include <sstream>
 #include <unistd.h>
 #include <utility>

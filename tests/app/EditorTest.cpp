@@ -257,6 +257,8 @@ TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnyt
     const std::string text = make("notes.txt", "printf 'plain text, taken as samples' >");
     const std::string kick = "kick.wav: 0.20 s, padded to 0.25 s with silence (Classic)";
     const std::string clap = "clap.aifc: 0.10 s, padded to 0.25 s with silence (Classic)";
+    const std::string late = "late.wav: 0.43 s, cut to 0.25 s to fit CLOSED HI HAT (Classic) Late: the hit starts at "
+                             "0.20 s of 0.25 s; start the window at 0.200 s or trim the silence.";
     const std::string notes = "notes.txt: 28 bytes of raw device data, padded to 0.25 s with silence";
     const std::string rawMp3 = "raw.mp3: 2,000 bytes of raw device data, padded to 0.25 s with silence";
     // Each file with the row, the reply to a question, what the dialogs show after the panel, and whether the slot took
@@ -264,6 +266,12 @@ TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnyt
     const std::tuple<std::string, int, AlertReply, Texts, bool> cases[] = {
         {make("kick.wav", "sox -n -r 44100 -c 2 -b 16", "synth 0.2 sine 60"), 4, AlertReply::Default, {}, true},
         {make("clap.aifc", "sox -n -r 22050 -c 1 -b 16 -t aifc", "synth 0.1 noise"), 4, AlertReply::Default, {}, true},
+        // A hit 0.2 s into the file: the line says it starts late.
+        {make("late.wav", "sox -n -r 44100 -c 1 -b 16", "synth 0.03 sine 300 pad 0.2 0.2"),
+         4,
+         AlertReply::Default,
+         {},
+         true},
         // A WAV file of a format no decoder knows (0x1234): refused, its bytes offered as raw data.
         {make("odd.wav", "printf 'RIFF\\050\\0\\0\\0WAVEfmt \\020\\0\\0\\0\\064\\022\\001\\0\\104\\254\\0\\0"
                          "\\210\\130\\001\\0\\002\\0\\020\\0data\\004\\0\\0\\0\\001\\002\\003\\004' >"),
@@ -313,6 +321,7 @@ TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnyt
         if (taken)
             status = file.ends_with("kick.wav")    ? kick
                      : file.ends_with("clap.aifc") ? clap
+                     : file.ends_with("late.wav")  ? late
                      : file.ends_with("raw.mp3")   ? rawMp3
                                                    : notes;
         else if (!alerts.empty() && alerts.front().starts_with("critical|")) {

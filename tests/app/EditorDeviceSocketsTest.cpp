@@ -99,7 +99,14 @@ TEST_F(EditorDeviceSocketsTest, SaveDeviceContentsOffersTheDevicesWithAKnownBank
     chooseSaveDeviceContents();
     EXPECT_EQ(shown, Texts{pick});
 
+    // The question naming the unknown banks cancelled: no folder is asked for.
     picked = 0;
+    reply = AlertReply::Alternate;
+    shown.clear();
+    chooseSaveDeviceContents();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0], pick);
+
     reply = AlertReply::Default;
     paths.push_back(path("unit 3"));
     shown.clear();

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QMenu>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <tuple>
@@ -151,6 +152,18 @@ TEST_F(EditorTest, FileOfAllBanksGivesTheCurrentBankItsOwnOrEveryRowAndAFileWith
     for (int row = 0; row < 32; ++row)
         EXPECT_EQ(tableRow(row), "file bank " + std::to_string(row));
     EXPECT_EQ(textOf("textfield_bankName"), "file bank 12");
+
+    // A file of 32 banks whose firmware's track holds sound bank S31 is no bank file for any row.
+    std::vector<std::unique_ptr<IBank>> banks;
+    std::vector<IBank*> tracks;
+    for (int row = 0; row < 32; ++row)
+        tracks.push_back(banks.emplace_back(editor->defaultBank(std::min(row, 30)).clone()).get());
+    ASSERT_TRUE(BankFile().saveBanks(tracks, path("sound-last.mid")));
+    paths = {path("sound-last.mid")};
+    click("button_load");
+    EXPECT_EQ(shown.back(), "warning|Wrong File Format|sound-last.mid holds no sound bank for a Tarvo ZYLOX 515: it "
+                            "is not a bank file, or it is damaged.|OK|");
+    EXPECT_EQ(tableRow(31), "file bank 31");
 }
 
 TEST_F(EditorTest, SavesTheCurrentBankOrAllBanksAndReportsAFailedSave)

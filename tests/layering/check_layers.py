@@ -187,6 +187,7 @@ def self_test():
     right = {
         "bytes/ByteBuffer.h": ["<vector>"],
         "audio/PcmFrames.h": ['"bytes/ByteBuffer.h"', "<sndfile.h>"],
+        "soundlibrary/LibraryScan.h": ['"audio/PcmFrames.h"', "<sqlite3.h>"],
         "model/BankBase.h": ['"audio/PcmFrames.h"', '"CBankPart.h"'],
         "model/CBankPart.h": [],
         "midiio/alsa/Alsa.cpp": ["<alsa/asoundlib.h>", '"model/BankBase.h"', '"midiio/Transport.h"'],
@@ -214,6 +215,8 @@ def self_test():
     }
     wrong = [
         ("bytes/ByteBuffer.h", '"audio/PcmFrames.h"'),
+        ("audio/PcmFrames.h", '"soundlibrary/LibraryScan.h"'),
+        ("soundlibrary/LibraryScan.h", '"model/BankBase.h"'),
         ("audio/PcmFrames.h", "<alsa/asoundlib.h>"),
         ("midiio/alsa/Alsa.h", "<QObject>"),
         ("midiio/Transport.h", "<alsa/asoundlib.h>"),
@@ -239,7 +242,7 @@ def self_test():
         ("playback/Pcm.h", "<QtCore>"),
     ]
 
-    layers = ["bytes", "midifile", "audio", "playback", "content", "model", "midiio"]
+    layers = ["bytes", "midifile", "audio", "soundlibrary", "playback", "content", "model", "midiio"]
     guide = " ".join(f"`{folder}/`" for folder in layers + ["alsa", "cli", "app", "window", "banks",
                                                               "document", "common", "tools", "tests"])
 

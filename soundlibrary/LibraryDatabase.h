@@ -1,0 +1,51 @@
+#pragma once
+
+#include "soundlibrary/LibraryOpening.h"
+
+#include <chrono>
+#include <string>
+#include <string_view>
+
+struct sqlite3;
+
+namespace soundlibrary {
+
+// The library's index: one SQLite file that every running editor shares. It is opened in WAL mode,
+// so one program's scan never stops another's search, and a writer waits for another writer up to
+// the busy timeout. A file that is damaged, locked past the timeout, or of another version is
+// renamed aside (with its journal files) and a fresh one made in its place: the index can always be
+// rebuilt from the folders, so it never stands between the user and the program.
+// One connection: use it from one thread at a time (each thread opens its own).
+class LibraryDatabase {
+public:
+    // The layout of the tables, kept in PRAGMA user_version.
+    static constexpr int kSchemaVersion = 1;
+
+    explicit LibraryDatabase(std::string path, std::chrono::milliseconds busyTimeout = std::chrono::milliseconds(5000));
+    ~LibraryDatabase();
+    LibraryDatabase(const LibraryDatabase&) = delete;
+    LibraryDatabase& operator=(const LibraryDatabase&) = delete;
+
+    bool isOpen() const { return m_connection != nullptr; }
+    const LibraryOpening& opening() const { return m_opening; }
+    const std::string& path() const { return m_path; }
+    sqlite3* connection() const { return m_connection; }
+
+    // Runs statements without parameters or rows (a transaction's BEGIN and COMMIT); false on an
+    // error.
+    bool execute(std::string_view sql) const;
+
+private:
+    // Opens the file and makes its tables where there are none; the reason to set it aside, if any.
+    LibraryOpening::Reason attempt();
+    void close();
+    // Renames the file and its journals aside; false when that failed.
+    bool setAside(LibraryOpening::Reason reason);
+
+    std::string m_path;
+    std::chrono::milliseconds m_busyTimeout;
+    sqlite3* m_connection = nullptr;
+    LibraryOpening m_opening;
+};
+
+} // namespace soundlibrary

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "soundlibrary/ScanProgress.h"
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace soundlibrary {
+
+class LibraryDatabase;
+struct WalkedFile;
+
+// Brings the index in step with the library folders: a file new to it is added, one whose size or
+// modification time differs is updated (and its analysis dropped, to be made again), one no longer
+// there is removed, and so are the files of folders no longer in the library. Unchanged files are
+// not written. Writes go in batches, each one transaction, so another program sees either the whole
+// batch or none of it; between batches the scan reports its progress and may be cancelled.
+class LibraryScan {
+public:
+    static constexpr std::size_t kBatch = 500;
+
+    // folders: the whole library; absolute paths.
+    LibraryScan(LibraryDatabase& database, std::vector<std::string> folders);
+
+    using Report = std::function<void(const ScanProgress&)>;
+    ScanProgress run(const std::atomic<bool>& cancel, const Report& report = {});
+
+private:
+    struct Known {
+        std::int64_t size = 0;
+        std::int64_t mtime = 0;
+        bool seen = false;
+    };
+
+    bool forgetOtherFolders();
+    bool scanFolder(const std::string& root, const std::atomic<bool>& cancel, const Report& report);
+    // Reads the index's files of one library folder.
+    bool readKnown(const std::string& root);
+    bool consider(WalkedFile&& file);
+    bool flush(const std::string& root);
+    bool removeUnseen(const std::vector<std::string>& unlisted);
+    bool commit();
+    // Keeps SQLite's words of the last failure; false.
+    bool failed();
+
+    LibraryDatabase& m_database;
+    std::vector<std::string> m_folders;
+    ScanProgress m_progress;
+    std::unordered_map<std::string, Known> m_known;
+    std::vector<WalkedFile> m_pending;
+};
+
+} // namespace soundlibrary

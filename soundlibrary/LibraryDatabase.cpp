@@ -118,7 +118,9 @@ Reason LibraryDatabase::attempt()
     if (!journal.step())
         return failed(journal.error());
     journal.reset();
-    if (!execute("PRAGMA synchronous=NORMAL"))
+    // The whole index of a large library (some 40 MB at 100,000 files) held in the program's own
+    // cache once read, so a search reads no page through the system again.
+    if (!execute("PRAGMA synchronous=NORMAL; PRAGMA cache_size=-65536"))
         return failed(sqlite3_errcode(m_connection));
 
     if (found == 0) {

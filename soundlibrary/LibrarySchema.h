@@ -10,6 +10,8 @@ namespace soundlibrary {
 //   that are not are replaced), the folder from the library folder's own name on.
 // words: the full-text index over name and folder, kept in step by triggers; prefixes of one to
 //   three characters are indexed too, so that the first letters typed find their rows at once.
+// The other indexes give the list's orders without sorting the whole library: by folder and name,
+//   by length after the lead-in (the expression the search names), by brightness.
 inline constexpr const char* kLibrarySchema = R"sql(
 CREATE TABLE files(
   id INTEGER PRIMARY KEY,
@@ -33,6 +35,9 @@ CREATE TABLE files(
 );
 CREATE INDEX files_root ON files(root);
 CREATE INDEX files_kind ON files(kind);
+CREATE INDEX files_listed ON files(folder, name);
+CREATE INDEX files_sound_seconds ON files(seconds - coalesce(lead_in, 0));
+CREATE INDEX files_centroid ON files(centroid);
 CREATE VIRTUAL TABLE words USING fts5(name, folder, content='files', content_rowid='id',
   tokenize='unicode61 remove_diacritics 2', prefix='1 2 3');
 CREATE TRIGGER files_added AFTER INSERT ON files BEGIN

@@ -1,0 +1,137 @@
+#include "soundlibrary/LibrarySearch.h"
+
+#include "soundlibrary/LibraryDatabase.h"
+#include "soundlibrary/SearchText.h"
+#include "soundlibrary/SqlStatement.h"
+
+#include <sqlite3.h>
+
+namespace soundlibrary {
+
+namespace {
+
+constexpr const char* kColumns = "files.path, files.folder, files.name, files.utf8, files.format, files.kind, "
+                                 "files.size, files.seconds, files.rate, files.channels, files.lead_in, files.peak, "
+                                 "files.loudness, files.loudest_short_term, files.centroid";
+
+// The length after the lead-in, as the index files_sound_seconds has it.
+constexpr const char* kSoundSeconds = "files.seconds - coalesce(files.lead_in, 0)";
+
+// The statement's text is made of these fixed parts alone; the values are its parameters, in the
+// order the parts name them.
+std::string statementFor(const SearchQuery& query, bool matching)
+{
+    // Without text, the brightest are found by walking the centroid's index down rather than by
+    // sorting every file that fits.
+    const char* everyFile = query.order == SearchQuery::Order::Brightness
+                                ? " FROM files INDEXED BY files_centroid WHERE 1"
+                                : " FROM files WHERE 1";
+    std::string sql = std::string("SELECT ") + kColumns
+                      + (matching ? " FROM words JOIN files ON files.id = words.rowid WHERE words MATCH ?" : everyFile);
+    if (query.longestSeconds)
+        sql += " AND " + std::string(kSoundSeconds) + " <= ?";
+    if (!query.formats.empty()) {
+        sql += " AND files.format IN (?";
+        for (std::size_t i = 1; i < query.formats.size(); ++i)
+            sql += ", ?";
+        sql += ")";
+    }
+    if (query.channels)
+        sql += " AND files.channels = ?";
+    if (query.lowestRate)
+        sql += " AND files.rate >= ?";
+    if (query.highestRate)
+        sql += " AND files.rate <= ?";
+    if (!query.folder.empty())
+        sql += " AND substr(files.path, 1, ?) = ?";
+    switch (query.order) {
+    case SearchQuery::Order::Relevance:
+        sql += matching ? " ORDER BY bm25(words, 4.0, 1.0), files.name" : " ORDER BY files.folder, files.name";
+        break;
+    case SearchQuery::Order::Length:
+        sql += " ORDER BY " + std::string(kSoundSeconds) + " NULLS LAST, files.name";
+        break;
+    case SearchQuery::Order::Brightness:
+        // Unknown (NULL) sorts last going down.
+        sql += " ORDER BY files.centroid DESC, files.name";
+        break;
+    }
+    return sql + " LIMIT ?";
+}
+
+std::optional<unsigned> optionalCount(const SqlStatement& row, int column)
+{
+    if (row.isNull(column))
+        return std::nullopt;
+    return static_cast<unsigned>(row.integer(column));
+}
+
+LibraryEntry entryOf(const SqlStatement& row)
+{
+    LibraryEntry entry;
+    entry.path = row.text(0);
+    entry.folder = row.text(1);
+    entry.name = row.text(2);
+    entry.utf8 = row.integer(3) != 0;
+    entry.format = row.text(4);
+    entry.kind = static_cast<LibraryEntry::Kind>(row.integer(5));
+    entry.size = row.integer(6);
+    entry.seconds = row.optionalReal(7);
+    entry.rate = row.optionalReal(8);
+    entry.channels = optionalCount(row, 9);
+    entry.leadIn = row.optionalReal(10);
+    entry.peak = row.optionalReal(11);
+    entry.loudness = row.optionalReal(12);
+    entry.loudestShortTerm = row.optionalReal(13);
+    entry.centroid = row.optionalReal(14);
+    return entry;
+}
+
+} // namespace
+
+LibrarySearch::LibrarySearch(const LibraryDatabase& database)
+    : m_database(database)
+{
+}
+
+std::vector<LibraryEntry> LibrarySearch::find(const SearchQuery& query)
+{
+    m_failure.clear();
+    if (!m_database.isOpen()) {
+        m_failure = m_database.opening().systemText;
+        return {};
+    }
+    const std::string match = fullTextQuery(query.text);
+    SqlStatement statement(m_database.connection(), statementFor(query, !match.empty()));
+    int parameter = 0;
+    if (!match.empty())
+        statement.bind(parameter++, match);
+    if (query.longestSeconds)
+        statement.bind(parameter++, *query.longestSeconds);
+    for (const std::string& format : query.formats)
+        statement.bind(parameter++, format);
+    if (query.channels)
+        statement.bind(parameter++, std::int64_t{*query.channels});
+    if (query.lowestRate)
+        statement.bind(parameter++, *query.lowestRate);
+    if (query.highestRate)
+        statement.bind(parameter++, *query.highestRate);
+    if (!query.folder.empty()) {
+        // Under the folder: /Drums/ holds /Drums/kick.wav, not /Drums 2/kick.wav.
+        const std::string folder = query.folder.back() == '/' ? query.folder : query.folder + "/";
+        statement.bind(parameter++, static_cast<std::int64_t>(folder.size()));
+        statement.bindBytes(parameter++, folder);
+    }
+    statement.bind(parameter, static_cast<std::int64_t>(query.limit));
+
+    std::vector<LibraryEntry> found;
+    while (statement.step())
+        found.push_back(entryOf(statement));
+    if (statement.error() != SQLITE_OK) {
+        m_failure = statement.prepared() ? sqlite3_errmsg(m_database.connection()) : sqlite3_errstr(statement.error());
+        return {};
+    }
+    return found;
+}
+
+} // namespace soundlibrary

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace soundlibrary {
+
+// What the library's search field and filters ask for. Every filter on a figure analysis gives
+// leaves out the files not yet analysed.
+struct SearchQuery {
+    enum class Order {
+        Relevance, // the best match first (names count four times their folders); name order without text
+        Length, // the shortest sound after its lead-in first
+        Brightness, // the brightest (highest spectral centroid) first
+    };
+
+    std::string text; // as typed: each word is the start of a word of the name or folder, all of them
+    std::optional<double> longestSeconds; // fits a slot: at most this long after its lead-in
+    std::vector<std::string> formats; // name endings in lower case ("wav", "aiff"); none: any
+    std::optional<unsigned> channels;
+    std::optional<double> lowestRate; // frames per second
+    std::optional<double> highestRate;
+    std::string folder; // only files under this folder (an absolute path, bytes); empty: all
+    Order order = Order::Relevance;
+    std::size_t limit = 500; // rows at most: what a list shows at once
+};
+
+} // namespace soundlibrary

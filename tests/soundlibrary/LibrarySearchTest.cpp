@@ -1,0 +1,221 @@
+#include "tests/soundlibrary/LibraryFolder.h"
+
+#include "soundlibrary/LibraryCounts.h"
+#include "soundlibrary/LibraryDatabase.h"
+#include "soundlibrary/LibrarySearch.h"
+#include "soundlibrary/SqlStatement.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <random>
+#include <set>
+
+using namespace soundlibrary;
+using Order = SearchQuery::Order;
+
+namespace {
+
+// A file as analysis leaves it, written straight into the index.
+struct Row {
+    std::string folder; // under /lib/
+    std::string name;
+    double seconds = 0.5;
+    double leadIn = 0.0;
+    double rate = 44100.0;
+    int channels = 1;
+    double centroid = 1000.0;
+    int kind = 1;
+};
+
+class LibrarySearchTest : public ::testing::Test {
+protected:
+    void add(const Row& row)
+    {
+        SqlStatement insert(
+            database.connection(),
+            "INSERT INTO files(root, path, folder, name, utf8, format, size, mtime, kind, seconds, "
+            "rate, channels, lead_in, centroid) VALUES ('/lib', ?, ?, ?, 1, ?, 1, 1, ?, ?, ?, ?, ?, ?)");
+        insert.bindBytes(0, "/lib/" + row.folder + "/" + row.name);
+        insert.bind(1, "lib/" + row.folder);
+        insert.bind(2, row.name);
+        insert.bind(3, row.name.substr(row.name.rfind('.') + 1));
+        insert.bind(4, std::int64_t{row.kind});
+        if (row.kind == 1) {
+            insert.bind(5, row.seconds);
+            insert.bind(6, row.rate);
+            insert.bind(7, std::int64_t{row.channels});
+            insert.bind(8, row.leadIn);
+            insert.bind(9, row.centroid);
+        }
+        ASSERT_TRUE(insert.run());
+    }
+
+    std::vector<std::string> names(SearchQuery query)
+    {
+        LibrarySearch search(database);
+        std::vector<std::string> found;
+        for (const LibraryEntry& entry : search.find(query))
+            found.push_back(entry.name);
+        EXPECT_EQ(search.failure(), "") << query.text;
+        return found;
+    }
+
+    std::vector<std::string> sortedNames(const SearchQuery& query)
+    {
+        std::vector<std::string> found = names(query);
+        std::sort(found.begin(), found.end());
+        return found;
+    }
+
+    LibraryFolder folder;
+    LibraryDatabase database{folder.indexPath()};
+};
+
+// Lower-case words of ASCII letters and digits.
+std::vector<std::string> wordsOf(const std::string& text)
+{
+    std::vector<std::string> words(1);
+    for (const char c : text) {
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            words.back() += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        else if (!words.back().empty())
+            words.emplace_back();
+    }
+    if (words.back().empty())
+        words.pop_back();
+    return words;
+}
+
+SearchQuery ask(const std::function<void(SearchQuery&)>& set)
+{
+    SearchQuery query;
+    set(query);
+    return query;
+}
+
+SearchQuery typed(const std::string& text)
+{
+    SearchQuery query;
+    query.text = text;
+    return query;
+}
+
+} // namespace
+
+TEST_F(LibrarySearchTest, EveryTypedWordIsTheStartOfAWordOfTheNameOrFolder)
+{
+    add({"Claps", "bright clap 03.wav"});
+    add({"Claps", "clap 01.wav"});
+    add({"Kicks", "bright kick.wav"});
+    add({"Percussion", "cowbell.aiff"});
+    EXPECT_EQ(names(typed("clap br")), std::vector<std::string>{"bright clap 03.wav"});
+    EXPECT_EQ(names(typed("  CLAP   Br  ")), std::vector<std::string>{"bright clap 03.wav"});
+    EXPECT_EQ(sortedNames(typed("claps")), (std::vector<std::string>{"bright clap 03.wav", "clap 01.wav"}));
+    EXPECT_EQ(sortedNames(typed("c")), (std::vector<std::string>{"bright clap 03.wav", "clap 01.wav", "cowbell.aiff"}));
+    EXPECT_EQ(names(typed("lap")), std::vector<std::string>{});
+    EXPECT_EQ(names(typed("")).size(), 4u);
+}
+
+// Random text full of the full-text syntax's operators: never an error, and what it finds is
+// exactly the files every word of it begins a word of.
+TEST_F(LibrarySearchTest, TextWithOperatorsIsOnlyText)
+{
+    const std::vector<Row> rows{{"Claps", "bright clap 03.wav"}, {"Near", "not and.wav"},
+                                {"Kicks", "or near kick-2.wav"}, {"Hats", "col:on \"hat\".wav"},
+                                {"Toms", "tom (low) ^1.wav"},    {"Snares", "snare*.wav"}};
+    for (const Row& row : rows)
+        add(row);
+    const std::vector<std::string> pieces{"\"", "*",   "NEAR", "near", "-", ":",  "(", ")",   "^", "+", "AND",
+                                          "OR", "NOT", " ",    "  ",   "c", "cl", "k", "n",   "a", "h", "t",
+                                          "1",  "2",   "{",    "}",    ",", "'",  ";", "wav", "s"};
+    std::mt19937 random(31);
+    for (int round = 0; round < 1500; ++round) {
+        std::string text;
+        for (unsigned i = random() % 7; i > 0; --i)
+            text += pieces[random() % pieces.size()];
+        std::vector<std::string> expected;
+        const std::vector<std::string> asked = wordsOf(text);
+        for (const Row& row : rows) {
+            const std::vector<std::string> words = wordsOf("lib/" + row.folder + " " + row.name);
+            const auto begins = [&words](const std::string& start) {
+                return std::any_of(words.begin(), words.end(),
+                                   [&](const std::string& w) { return w.starts_with(start); });
+            };
+            if (std::all_of(asked.begin(), asked.end(), begins))
+                expected.push_back(row.name);
+        }
+        std::sort(expected.begin(), expected.end());
+        ASSERT_EQ(sortedNames(typed(text)), expected) << text;
+    }
+    // Bytes that are not UTF-8 are no error either, but stand between words.
+    EXPECT_EQ(names(typed("cl\xFF\xFE")), std::vector<std::string>{"bright clap 03.wav"});
+    // The table is whole after all of it.
+    EXPECT_EQ(names({}).size(), rows.size());
+}
+
+TEST_F(LibrarySearchTest, FiltersAMusicianNeeds)
+{
+    add({"Claps", "long clap.wav", 0.6});
+    add({"Claps", "late clap.wav", 0.6, 0.2}); // 0.4 s once its lead-in is past
+    add({"Claps", "short clap.aiff", 0.2, 0.0, 22050.0, 2});
+    add({"Claps", "not analysed.wav", 0.0, 0.0, 0.0, 0, 0.0, 0});
+    add({"Claps 2", "other clap.wav", 0.1, 0.0, 96000.0});
+    EXPECT_EQ(sortedNames(ask([](SearchQuery& q) { q.longestSeconds = 0.5; })),
+              (std::vector<std::string>{"late clap.wav", "other clap.wav", "short clap.aiff"}));
+    EXPECT_EQ(sortedNames(ask([](SearchQuery& q) {
+                  q.formats = {"aiff", "flac"};
+              })),
+              std::vector<std::string>{"short clap.aiff"});
+    EXPECT_EQ(sortedNames(ask([](SearchQuery& q) { q.channels = 2; })), std::vector<std::string>{"short clap.aiff"});
+    EXPECT_EQ(sortedNames(ask([](SearchQuery& q) {
+                  q.lowestRate = 44100.0;
+                  q.highestRate = 48000.0;
+              })),
+              (std::vector<std::string>{"late clap.wav", "long clap.wav"}));
+    EXPECT_EQ(sortedNames(ask([](SearchQuery& q) { q.folder = "/lib/Claps"; })).size(), 4u);
+    EXPECT_EQ(sortedNames(ask([](SearchQuery& q) { q.folder = "/lib/Claps 2/"; })),
+              std::vector<std::string>{"other clap.wav"});
+    EXPECT_EQ(sortedNames(ask([](SearchQuery& q) {
+                  q.text = "clap";
+                  q.longestSeconds = 0.3;
+                  q.formats = {"wav"};
+              })),
+              std::vector<std::string>{"other clap.wav"});
+}
+
+TEST_F(LibrarySearchTest, SortsByRelevanceLengthOrBrightness)
+{
+    add({"Kicks", "snare.wav", 0.3, 0.0, 44100.0, 1, 3000.0});
+    add({"Snares", "kick.wav", 0.9, 0.7, 44100.0, 1, 200.0}); // 0.2 s after its lead-in
+    add({"Snares", "tom.wav", 0.25, 0.0, 44100.0, 1, 900.0});
+    add({"Snares", "not analysed.wav", 0.0, 0.0, 0.0, 0, 0.0, 0});
+    // A word of the name counts for more than one of the folder.
+    EXPECT_EQ(names(typed("kick")), (std::vector<std::string>{"kick.wav", "snare.wav"}));
+    EXPECT_EQ(names(ask([](SearchQuery& q) { q.order = Order::Length; })),
+              (std::vector<std::string>{"kick.wav", "tom.wav", "snare.wav", "not analysed.wav"}));
+    EXPECT_EQ(names(ask([](SearchQuery& q) { q.order = Order::Brightness; })),
+              (std::vector<std::string>{"snare.wav", "tom.wav", "kick.wav", "not analysed.wav"}));
+    EXPECT_EQ(names(ask([](SearchQuery& q) {
+                  q.order = Order::Brightness;
+                  q.limit = 2;
+              })),
+              (std::vector<std::string>{"snare.wav", "tom.wav"}));
+}
+
+TEST_F(LibrarySearchTest, CountsEachKindOfFile)
+{
+    add({"a", "sound.wav"});
+    add({"a", "pending.wav", 0.0, 0.0, 0.0, 0, 0.0, 0});
+    add({"a", "text.wav", 0.0, 0.0, 0.0, 0, 0.0, 2});
+    add({"a", "gone 1.wav", 0.0, 0.0, 0.0, 0, 0.0, 3});
+    add({"a", "gone 2.wav", 0.0, 0.0, 0.0, 0, 0.0, 3});
+    const LibraryCounts counts = LibraryCounts::of(database);
+    EXPECT_EQ(counts.files, 5u);
+    EXPECT_EQ(counts.sounds, 1u);
+    EXPECT_EQ(counts.pending, 1u);
+    EXPECT_EQ(counts.notSounds, 1u);
+    EXPECT_EQ(counts.unreadable, 2u);
+    EXPECT_EQ(counts.notUtf8, 0u);
+}

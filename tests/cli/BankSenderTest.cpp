@@ -10,18 +10,12 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <sstream>
 
 namespace {
 
-using Rows = std::vector<std::size_t>;
-
 class BankSenderTest : public testing::Test {
 protected:
-    // The output without the progress lines, whose number depends on how fast the machine is.
-    std::string withoutProgress() const { return std::regex_replace(out.str(), std::regex(".*%.*\n"), ""); }
-
     VirtualClock clock;
     LoopbackMidiService service{clock};
     MidiContext system{service, clock};

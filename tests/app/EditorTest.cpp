@@ -196,13 +196,6 @@ TEST_F(EditorTest, SavesTheCurrentBankOrAllBanksAndReportsAFailedSave)
     EXPECT_FALSE(std::filesystem::exists(path("missing")));
     EXPECT_EQ(textOf("text_status"), "Not saved: The bank file \"s01.mid\" could not be written: No such file or "
                                      "directory.");
-
-    // A FIFO (or a device) is never replaced by a file.
-    paths = {make("fifo.mid", "mkfifo")};
-    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(shown.back(),
-              "critical|Save Failed|The bank file \"fifo.mid\" could not be written: not a regular file.|OK|");
-    EXPECT_TRUE(std::filesystem::is_fifo(path("fifo.mid")));
 }
 
 // The number of banks a bank file holds: its header's track count.

@@ -138,25 +138,12 @@ TEST_F(EditorTypedNamesTest, MenuUndoAndRedoTakeTheNameBeingTypedAsAStepOfItsOwn
     EXPECT_EQ(editor->workBank(4).getName(), "Fourth typed");
 }
 
-// Every name the window takes reads back from the file it is saved to: empty ones too. One that no
-// bank file keeps is refused with its reason, and the field shows the kept name again at once.
-TEST_F(EditorTypedNamesTest, ANameTheWindowTakesReadsBackAndOneNoFileKeepsIsRefusedWithItsReason)
+// A name that no bank file keeps is refused with its reason, and the field shows the kept name again
+// at once; which names a file keeps is NameRefusalTest's and BankFileTest's.
+TEST_F(EditorTypedNamesTest, ANameNoFileKeepsIsRefusedWithItsReasonAndTheLongestThatFitsIsTaken)
 {
-    type("textfield_bankName", "");
-    type("textfield_contentNames_2", "\u00C9t\u00E9\tkit");
-    type("textfield_contentNames_3", "");
-    paths = {path("e.mid")};
-    press(Qt::Key_S, Qt::ControlModifier);
-    type("textfield_bankName", "Changed");
-    paths = {path("e.mid")};
-    press(Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(shown.back(), "open mid");
-    EXPECT_EQ(editor->workBank(4).getName(), "");
-    EXPECT_EQ(editor->workBank(4).getContentName(2), "\u00C9t\u00E9\tkit");
-    EXPECT_EQ(editor->workBank(4).getContentName(3), "");
-
     // 128 letters of two bytes each: one byte more than a name holds.
-    shown.clear();
+    type("textfield_contentNames_3", "");
     std::string fieldAtAlert;
     whenAlerted = [&] { fieldAtAlert = textOf("textfield_contentNames_3"); };
     type("textfield_contentNames_3", QString(128, QChar(0x00E4)));

@@ -1,43 +1,18 @@
 // The sound panel by numbers and keys alone: the window's start and end typed in seconds, nudged by
 // a frame or 10 ms, reached by Tab; a short source's window end in sight; the pitch a fit chose; the
 // result played round and round until it is stopped.
-#include "EditorFixture.h"
+#include "SoundPanelFixture.h"
 
-#include "app/sounds/SourceView.h"
 #include "app/sounds/WaveformEnvelope.h"
-#include "app/sounds/WaveformView.h"
-#include "tests/support/SoundFileFolder.h"
 
-#include <QDoubleSpinBox>
-#include <QLabel>
 #include <QPushButton>
 
 #include <cmath>
 
 namespace {
 
-class EditorSoundPanelNumbersTest : public EditorFixture {
+class EditorSoundPanelNumbersTest : public SoundPanelFixture {
 protected:
-    Bytes result() { return panelControl<WaveformView>("view_result").samples(); }
-    std::string panelText(const QString& label) { return panelControl<QLabel>(label).text().toStdString(); }
-    SourceView& source() { return panelControl<SourceView>("view_source"); }
-    void importIntoSlot(int index, const std::string& file)
-    {
-        paths = {file};
-        click("button_openContents_" + QString::number(index));
-        settle();
-        ASSERT_NE(soundPanel(), nullptr);
-    }
-    // Types a value into a field and leaves it with Tab, as a user does.
-    void typeInto(const QString& field, const QString& value)
-    {
-        auto& box = panelControl<QDoubleSpinBox>(field);
-        QTest::mouseClick(&box, Qt::LeftButton);
-        QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(&box, value);
-        QTest::keyClick(&box, Qt::Key_Tab);
-        settle();
-    }
     // Into the source view by the keyboard: a click would move the window.
     void focusSourceView()
     {
@@ -50,19 +25,15 @@ protected:
         return (static_cast<double>(frame) - static_cast<double>(first)) * source().width()
                / static_cast<double>(last - first);
     }
-
-    SoundFileFolder sounds;
-    // 2 s at 44.1 kHz: a frame is 1/44,100 s, 10 ms are 441 frames.
-    std::string sweep = sounds.synth("sweep.wav", "-r 44100 -c 1 -b 16", "synth 2 sine 200-4000 gain -3");
 };
 
 TEST_F(EditorSoundPanelNumbersTest, TypedSecondsSetTheWindowToTheFrameAndTheKeysNudgeItByAFrameOr10Ms)
 {
     importIntoSlot(1, sweep);
-    typeInto("spin_start", "0.5");
+    typeInPanel("spin_start", "0.5");
     EXPECT_EQ(source().region().first, 22050u);
     EXPECT_TRUE(panelText("text_window").starts_with("Window 0.500 s to ")) << panelText("text_window");
-    typeInto("spin_end", "0.6");
+    typeInPanel("spin_end", "0.6");
     EXPECT_EQ(source().region(), (audio::SourceRegion{22050, 26460}));
     // A tenth of a second of sound, then silence to the slot's end.
     EXPECT_NEAR(static_cast<double>(WaveformEnvelope::soundLength(result())), 3300.0, 10.0);
@@ -70,10 +41,10 @@ TEST_F(EditorSoundPanelNumbersTest, TypedSecondsSetTheWindowToTheFrameAndTheKeys
 
     // The start typed again moves the window, keeping its length; an end past what the slot holds
     // makes it a slot long.
-    typeInto("spin_start", "1.25");
+    typeInPanel("spin_start", "1.25");
     EXPECT_EQ(source().region(), (audio::SourceRegion{55125, 59535}));
     const std::size_t slotLength = slot(4, 1).size();
-    typeInto("spin_end", "1.9");
+    typeInPanel("spin_end", "1.9");
     EXPECT_EQ(source().region().first, 55125u);
     EXPECT_EQ(source().region().length(),
               static_cast<std::uint64_t>(std::ceil(static_cast<double>(slotLength) * 44100.0 / 33000.0)));
@@ -143,7 +114,7 @@ TEST_F(EditorSoundPanelNumbersTest, AShortSourcesWindowEndStaysInReachAndAFitSho
     settle();
     EXPECT_EQ(source().region().first, 0u);
     EXPECT_LT(source().region().last, 26460u);
-    typeInto("spin_end", "0.6");
+    typeInPanel("spin_end", "0.6");
     EXPECT_EQ(source().region(), (audio::SourceRegion{0, 26460}));
 
     // Fit: the Pitch field, greyed, says what the fit chose (the 0.6 s stretched over the slot, down).
@@ -178,7 +149,7 @@ TEST_F(EditorSoundPanelNumbersTest, PlayResultLoopsWithTheShapeAsItStandsUntilSt
     EXPECT_EQ(sound.played.back(), first);
 
     // Heard to its end it starts again, as the gain now makes it.
-    typeInto("spin_gain", "-12");
+    typeInPanel("spin_gain", "-12");
     sound.finish();
     settle();
     ASSERT_EQ(sound.played.size(), 2u);

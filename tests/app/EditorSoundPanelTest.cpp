@@ -1,47 +1,28 @@
 // The sound panel as a musician uses it: Import… of a sound opens it, the window over the source is
 // dragged, the controls are worked, both sounds are heard, and Apply or Cancel close it.
-#include "EditorFixture.h"
+#include "SoundPanelFixture.h"
 
 #include "app/document/SlotSource.h"
 #include "app/document/WorkingBanks.h"
 #include "app/files/ShapeSidecar.h"
-#include "app/sounds/SourceView.h"
 #include "app/sounds/WaveformEnvelope.h"
-#include "app/sounds/WaveformView.h"
 #include "audio/SlotImport.h"
 #include "model/SoundBank.h"
-#include "tests/support/SoundFileFolder.h"
 
 #include <QAccessible>
 #include <QComboBox>
-#include <QDoubleSpinBox>
-#include <QLabel>
 
 #include <algorithm>
 
 namespace {
 
-class EditorSoundPanelTest : public EditorFixture {
+class EditorSoundPanelTest : public SoundPanelFixture {
 protected:
-    Bytes result() { return panelControl<WaveformView>("view_result").samples(); }
-    std::string panelText(const QString& label) { return panelControl<QLabel>(label).text().toStdString(); }
-    void importIntoSlot(int index, const std::string& file)
-    {
-        paths = {file};
-        click("button_openContents_" + QString::number(index));
-        settle();
-        ASSERT_NE(soundPanel(), nullptr);
-    }
-    void shapeSlot(int index)
-    {
-        QTest::mouseDClick(&control("view_waveform_" + QString::number(index)), Qt::LeftButton);
-        settle();
-    }
     // Presses the window over the source at a share of its width (0 its start, 1 its end) and drags
     // right by pixels (left where negative), in several moves, as a hand does.
     void dragWindow(int pixels, double share = 1.0 / 3)
     {
-        auto& view = panelControl<SourceView>("view_source");
+        auto& view = source();
         const auto [shownFirst, shownLast] = view.visible();
         const auto x = [&](std::uint64_t frame) {
             return static_cast<double>(frame - shownFirst) * view.width() / static_cast<double>(shownLast - shownFirst);
@@ -54,17 +35,6 @@ protected:
             QTest::mouseMove(&view, from + QPoint(pixels * step / 4, 0));
         QTest::mouseRelease(&view, Qt::LeftButton, {}, from + QPoint(pixels, 0));
     }
-    // Types the value into one of the panel's number fields and leaves it with Tab (Return would
-    // apply the panel).
-    void typeInPanel(const QString& field, const QString& value, Qt::Key leaving = Qt::Key_Tab)
-    {
-        auto& box = panelControl<QDoubleSpinBox>(field);
-        QTest::mouseClick(&box, Qt::LeftButton);
-        QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(&box, value);
-        QTest::keyClick(&box, leaving);
-        settle();
-    }
     static int peakOf(const Bytes& bytes)
     {
         int peak = 0;
@@ -72,9 +42,6 @@ protected:
             peak = std::max(peak, std::abs(static_cast<int>(byte) - 0x80));
         return peak;
     }
-
-    SoundFileFolder sounds;
-    std::string sweep = sounds.synth("sweep.wav", "-r 44100 -c 1 -b 16", "synth 2 sine 200-4000 gain -3");
 };
 
 TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoStepGivingBackSourceAndShape)
@@ -88,7 +55,7 @@ TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoS
 
     dragWindow(150);
     settle();
-    EXPECT_GT(panelControl<SourceView>("view_source").region().first, 0u);
+    EXPECT_GT(source().region().first, 0u);
     EXPECT_FALSE(panelText("text_window").starts_with("Window 0.000 s")) << panelText("text_window");
     const Bytes moved = result();
     EXPECT_NE(moved, start);
@@ -157,17 +124,17 @@ TEST_F(EditorSoundPanelTest, CancelChangesNothingAndTheCleanOnlyControlsWaitForC
 
     // Its end dragged left, the window is shorter and the rest of the slot silent; zoomed in, the
     // view shows half as much of the source.
-    const audio::SourceRegion whole = panelControl<SourceView>("view_source").region();
+    const audio::SourceRegion whole = source().region();
     const std::size_t sounding = WaveformEnvelope::soundLength(result());
     dragWindow(-30, 1.0);
     settle();
-    const audio::SourceRegion shortened = panelControl<SourceView>("view_source").region();
+    const audio::SourceRegion shortened = source().region();
     EXPECT_EQ(shortened.first, whole.first);
     EXPECT_LT(shortened.last, whole.last);
     EXPECT_LT(WaveformEnvelope::soundLength(result()), sounding);
-    const auto [first, last] = panelControl<SourceView>("view_source").visible();
+    const auto [first, last] = source().visible();
     clickInPanel("button_zoomIn");
-    const auto [zoomedFirst, zoomedLast] = panelControl<SourceView>("view_source").visible();
+    const auto [zoomedFirst, zoomedLast] = source().visible();
     EXPECT_EQ(zoomedLast - zoomedFirst, (last - first) / 2);
 
     clickInPanel("button_cancel");
@@ -189,13 +156,12 @@ TEST_F(EditorSoundPanelTest, AShortSourcesWindowEndsWithItAndTheKeyboardAndAScre
                                             + " s of silence to the slot's end");
 
     // The window has the focus first, and the keys move it as a drag would.
-    auto& source = panelControl<SourceView>("view_source");
-    EXPECT_EQ(soundPanel()->focusWidget(), &source);
-    QTest::keyClick(&source, Qt::Key_Right, Qt::ShiftModifier);
-    EXPECT_GT(source.region().first, 0u);
+    EXPECT_EQ(soundPanel()->focusWidget(), &source());
+    QTest::keyClick(&source(), Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_GT(source().region().first, 0u);
     EXPECT_FALSE(panelText("text_window").starts_with("Window 0.000 s")) << panelText("text_window");
-    QTest::keyClick(&source, Qt::Key_Home);
-    EXPECT_EQ(source.region().first, 0u);
+    QTest::keyClick(&source(), Qt::Key_Home);
+    EXPECT_EQ(source().region().first, 0u);
 
     // Every number field is named by what it sets, not only by its kind.
     std::vector<std::string> names;
@@ -267,7 +233,7 @@ TEST_F(EditorSoundPanelTest, PlaySourcePlaysTheWindowAsItIsAndPlayResultTheBytes
     importIntoSlot(2, sounds.sox(raw, "-r 48000 -c 2 -b 16 -e signed-integer", "ramp.wav"));
     dragWindow(100);
     settle();
-    const audio::SourceRegion window = panelControl<SourceView>("view_source").region();
+    const audio::SourceRegion window = source().region();
     ASSERT_GT(window.first, 0u);
 
     clickInPanel("button_playSource");

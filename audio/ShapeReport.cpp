@@ -21,7 +21,12 @@ ShapeReport ShapeReport::of(std::span<const std::uint8_t> slot, bool clipped)
 
 double ShapeReport::decibelsOf(int steps)
 {
-    return steps == 0 ? -std::numeric_limits<double>::infinity() : 20.0 * std::log10(steps / 128.0);
+    return decibelsOf(static_cast<double>(steps));
+}
+
+double ShapeReport::decibelsOf(double steps)
+{
+    return steps == 0.0 ? -std::numeric_limits<double>::infinity() : 20.0 * std::log10(steps / 128.0);
 }
 
 } // namespace audio

@@ -18,6 +18,8 @@ struct ShapeReport {
     // A distance in steps of 8 bits from the device's silence (0 to 128) as dBFS; none is minus
     // infinity.
     static double decibelsOf(int steps);
+    // The same of a distance between whole steps, for a source's peak measured finer than 8 bits.
+    static double decibelsOf(double steps);
 
     double peakDecibels = -std::numeric_limits<double>::infinity(); // of the slot's sound, dBFS
     bool clipped = false; // gain pushed the sound past full scale, so its peaks were cut flat

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "soundlibrary/FolderWalk.h"
 #include "soundlibrary/ScanProgress.h"
 
 #include <atomic>
@@ -13,7 +14,6 @@
 namespace soundlibrary {
 
 class LibraryDatabase;
-struct WalkedFile;
 
 // Brings the index in step with the library folders: a file new to it is added, one whose size or
 // modification time differs is updated (and its analysis dropped, to be made again), one no longer

@@ -1,0 +1,84 @@
+#include "soundlibrary/AnalysisQueue.h"
+
+#include "soundlibrary/LibraryDatabase.h"
+#include "soundlibrary/SoundAnalysis.h"
+#include "soundlibrary/SqlStatement.h"
+
+#include <sqlite3.h>
+
+namespace soundlibrary {
+
+namespace {
+
+constexpr const char* kStore = R"sql(
+UPDATE files SET kind = ?, seconds = ?, rate = ?, channels = ?, lead_in = ?, peak = ?, loudness = ?,
+  loudest_short_term = ?, centroid = ?
+WHERE path = ? AND size = ? AND mtime = ? AND kind = 0
+)sql";
+
+} // namespace
+
+AnalysisQueue::AnalysisQueue(LibraryDatabase& database)
+    : m_database(database)
+{
+}
+
+std::vector<AnalysisQueue::Job> AnalysisQueue::next(std::size_t count)
+{
+    std::vector<Job> jobs;
+    if (!m_database.isOpen())
+        return jobs;
+    SqlStatement waiting(m_database.connection(), "SELECT path, size, mtime FROM files WHERE kind = 0 LIMIT ?");
+    waiting.bind(0, static_cast<std::int64_t>(count));
+    while (waiting.step())
+        jobs.push_back({waiting.text(0), waiting.integer(1), waiting.integer(2)});
+    return jobs;
+}
+
+bool AnalysisQueue::store(const Job& job, const SoundAnalysis& analysis)
+{
+    if (!m_database.isOpen()) {
+        m_failure = m_database.opening().systemText;
+        return false;
+    }
+    SqlStatement store(m_database.connection(), kStore);
+    store.bind(0, static_cast<std::int64_t>(analysis.kind));
+    if (analysis.kind == LibraryEntry::Kind::Sound) {
+        store.bind(1, analysis.seconds);
+        store.bind(2, analysis.rate);
+        store.bind(3, std::int64_t{analysis.channels});
+        store.bind(4, analysis.leadIn);
+        store.bind(5, analysis.peak);
+        store.bind(6, analysis.loudness);
+        store.bind(7, analysis.loudestShortTerm);
+        store.bind(8, analysis.centroid);
+    }
+    store.bindBytes(9, job.path);
+    store.bind(10, job.size);
+    store.bind(11, job.mtime);
+    if (store.run())
+        return true;
+    m_failure = sqlite3_errmsg(m_database.connection());
+    return false;
+}
+
+std::size_t AnalysisQueue::drain(std::size_t count, const std::atomic<bool>& cancel)
+{
+    std::size_t analysed = 0;
+    for (const Job& job : next(count)) {
+        if (cancel || !store(job, SoundAnalysis::of(job.path)))
+            break;
+        ++analysed;
+    }
+    return analysed;
+}
+
+std::uint64_t AnalysisQueue::waiting() const
+{
+    if (!m_database.isOpen())
+        return 0;
+    SqlStatement waiting(m_database.connection(), "SELECT count(*) FROM files WHERE kind = 0");
+    return waiting.step() ? static_cast<std::uint64_t>(waiting.integer(0)) : 0;
+}
+
+} // namespace soundlibrary

@@ -46,12 +46,23 @@ FolderWalk::FolderWalk(std::string root)
     m_rootName = slash == std::string::npos ? m_root : m_root.substr(slash + 1);
 }
 
+FolderWalk::FolderWalk(std::string folder, std::string name)
+    : m_root(withoutTrailingSlashes(std::move(folder)))
+    , m_rootName(std::move(name))
+{
+}
+
+void FolderWalk::enteredBefore(const std::string& folder)
+{
+    struct stat details { };
+    if (::stat(folder.c_str(), &details) == 0)
+        m_entered.insert({details.st_dev, details.st_ino});
+}
+
 bool FolderWalk::run(const std::function<bool(WalkedFile&&)>& found)
 {
     std::vector<Folder> toVisit{{m_root, m_rootName, 0}};
-    struct stat rootDetails { };
-    if (::stat(m_root.c_str(), &rootDetails) == 0)
-        m_entered.insert({rootDetails.st_dev, rootDetails.st_ino});
+    enteredBefore(m_root);
     while (!toVisit.empty()) {
         const Folder folder = std::move(toVisit.back());
         toVisit.pop_back();

@@ -33,7 +33,13 @@ public:
     static constexpr int kDeepest = 32;
 
     explicit FolderWalk(std::string root);
+    // A folder inside a library folder, its files' folder text beginning with name (the library
+    // folder's own name and the way down to this one: "Drums/Claps").
+    FolderWalk(std::string folder, std::string name);
 
+    // Counts a folder as entered already: the library folder and those on the way down to this one,
+    // which a link back up would otherwise walk again.
+    void enteredBefore(const std::string& folder);
     // Hands each sound-named entry to found, until it returns false (run then returns false).
     bool run(const std::function<bool(WalkedFile&&)>& found);
 

@@ -8,6 +8,8 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace soundlibrary {
 
@@ -54,12 +56,36 @@ ScanProgress LibraryScan::run(const std::atomic<bool>& cancel, const Report& rep
     if (!forgetOtherFolders())
         return m_progress;
     for (const std::string& root : m_folders) {
-        if (!scanFolder(root, cancel, report))
+        if (!scanFolder(root, root, cancel, report))
             return m_progress;
     }
     m_progress.finished = true;
     if (report)
         report(m_progress);
+    return m_progress;
+}
+
+ScanProgress LibraryScan::runFolder(const std::string& folder, const std::atomic<bool>& cancel, const Report& report)
+{
+    m_progress = {};
+    if (!m_database.isOpen()) {
+        m_progress.failure = m_database.opening().systemText;
+        return m_progress;
+    }
+    std::string within = folder;
+    while (within.size() > 1 && within.back() == '/')
+        within.pop_back();
+    const auto root = std::find_if(m_folders.begin(), m_folders.end(), [&within](const std::string& root) {
+        return within == root || within.starts_with(root + "/");
+    });
+    if (root != m_folders.end()) {
+        std::error_code error;
+        while (within != *root && !std::filesystem::is_directory(within, error))
+            within = within.substr(0, within.rfind('/'));
+        if (!scanFolder(*root, within, cancel, report))
+            return m_progress;
+    }
+    m_progress.finished = true;
     return m_progress;
 }
 
@@ -84,11 +110,15 @@ bool LibraryScan::forgetOtherFolders()
     return true;
 }
 
-bool LibraryScan::scanFolder(const std::string& root, const std::atomic<bool>& cancel, const Report& report)
+bool LibraryScan::scanFolder(const std::string& root, const std::string& folder, const std::atomic<bool>& cancel,
+                             const Report& report)
 {
-    if (!readKnown(root))
+    if (!readKnown(root, folder))
         return false;
-    FolderWalk walk(root);
+    const std::size_t slash = root.rfind('/');
+    FolderWalk walk(folder, root.substr(slash == std::string::npos ? 0 : slash + 1) + folder.substr(root.size()));
+    for (std::size_t end = root.size(); end < folder.size(); end = folder.find('/', end + 1))
+        walk.enteredBefore(folder.substr(0, end));
     bool ok = true;
     const bool walked = walk.run([&](WalkedFile&& file) {
         ++m_progress.seen;
@@ -109,8 +139,8 @@ bool LibraryScan::scanFolder(const std::string& root, const std::atomic<bool>& c
     if (!flush(root))
         return false;
     const std::vector<std::string>& unlisted = walk.unlistedFolders();
-    if (!unlisted.empty() && unlisted.front() == root + "/")
-        m_progress.missingFolders.push_back(root);
+    if (!unlisted.empty() && unlisted.front() == folder + "/")
+        m_progress.missingFolders.push_back(folder);
     if (!removeUnseen(unlisted))
         return false;
     if (report)
@@ -118,11 +148,15 @@ bool LibraryScan::scanFolder(const std::string& root, const std::atomic<bool>& c
     return true;
 }
 
-bool LibraryScan::readKnown(const std::string& root)
+bool LibraryScan::readKnown(const std::string& root, const std::string& folder)
 {
     m_known.clear();
-    SqlStatement known(m_database.connection(), "SELECT path, size, mtime FROM files WHERE root = ?");
+    SqlStatement known(m_database.connection(),
+                       "SELECT path, size, mtime FROM files WHERE root = ? AND substr(path, 1, ?) = ?");
+    const std::string within = folder == "/" ? folder : folder + "/";
     known.bindBytes(0, root);
+    known.bind(1, static_cast<std::int64_t>(within.size()));
+    known.bindBytes(2, within);
     while (known.step())
         m_known.emplace(known.text(0), Known{known.integer(1), known.integer(2), false});
     return known.error() == SQLITE_OK || failed();

@@ -29,6 +29,10 @@ public:
 
     using Report = std::function<void(const ScanProgress&)>;
     ScanProgress run(const std::atomic<bool>& cancel, const Report& report = {});
+    // Only one folder of the library and the folders in it, as a watcher of the folders reports it
+    // changed; the rest of the index stays as it is. A folder no longer there is scanned through the
+    // nearest folder above it that is. Nothing is done for a folder outside the library.
+    ScanProgress runFolder(const std::string& folder, const std::atomic<bool>& cancel, const Report& report = {});
 
 private:
     struct Known {
@@ -38,9 +42,11 @@ private:
     };
 
     bool forgetOtherFolders();
-    bool scanFolder(const std::string& root, const std::atomic<bool>& cancel, const Report& report);
-    // Reads the index's files of one library folder.
-    bool readKnown(const std::string& root);
+    // Scans folder, which is root or inside it.
+    bool scanFolder(const std::string& root, const std::string& folder, const std::atomic<bool>& cancel,
+                    const Report& report);
+    // Reads the index's files in a folder of a library folder.
+    bool readKnown(const std::string& root, const std::string& folder);
     bool consider(WalkedFile&& file);
     bool flush(const std::string& root);
     bool removeUnseen(const std::vector<std::string>& unlisted);

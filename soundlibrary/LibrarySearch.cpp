@@ -87,6 +87,15 @@ LibraryEntry entryOf(const SqlStatement& row)
     return entry;
 }
 
+// How often a search looks whether it is abandoned, in SQLite's virtual machine steps: some
+// microseconds apart.
+constexpr int kStepsBetweenLooks = 1000;
+
+int isAbandoned(void* abandon)
+{
+    return static_cast<const std::atomic<bool>*>(abandon)->load() ? 1 : 0;
+}
+
 } // namespace
 
 LibrarySearch::LibrarySearch(const LibraryDatabase& database)
@@ -94,9 +103,10 @@ LibrarySearch::LibrarySearch(const LibraryDatabase& database)
 {
 }
 
-std::vector<LibraryEntry> LibrarySearch::find(const SearchQuery& query)
+std::vector<LibraryEntry> LibrarySearch::find(const SearchQuery& query, const std::atomic<bool>* abandon)
 {
     m_failure.clear();
+    m_abandoned = false;
     if (!m_database.isOpen()) {
         m_failure = m_database.opening().systemText;
         return {};
@@ -125,8 +135,16 @@ std::vector<LibraryEntry> LibrarySearch::find(const SearchQuery& query)
     statement.bind(parameter, static_cast<std::int64_t>(query.limit));
 
     std::vector<LibraryEntry> found;
+    if (abandon != nullptr)
+        sqlite3_progress_handler(m_database.connection(), kStepsBetweenLooks, &isAbandoned,
+                                 const_cast<std::atomic<bool>*>(abandon));
     while (statement.step())
         found.push_back(entryOf(statement));
+    sqlite3_progress_handler(m_database.connection(), 0, nullptr, nullptr);
+    if ((statement.error() & 0xff) == SQLITE_INTERRUPT) {
+        m_abandoned = true;
+        return {};
+    }
     if (statement.error() != SQLITE_OK) {
         m_failure = statement.prepared() ? sqlite3_errmsg(m_database.connection()) : sqlite3_errstr(statement.error());
         return {};

@@ -3,6 +3,7 @@
 #include "soundlibrary/LibraryEntry.h"
 #include "soundlibrary/SearchQuery.h"
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -16,13 +17,17 @@ class LibrarySearch {
 public:
     explicit LibrarySearch(const LibraryDatabase& database);
 
-    // Empty on a database error too; failure() then holds SQLite's words.
-    std::vector<LibraryEntry> find(const SearchQuery& query);
+    // Empty on a database error too; failure() then holds SQLite's words. Set from another thread,
+    // abandon stops the search within a few thousand of SQLite's steps (a key typed meanwhile asks
+    // for another): it then finds nothing and abandoned() says so.
+    std::vector<LibraryEntry> find(const SearchQuery& query, const std::atomic<bool>* abandon = nullptr);
     const std::string& failure() const { return m_failure; }
+    bool abandoned() const { return m_abandoned; }
 
 private:
     const LibraryDatabase& m_database;
     std::string m_failure;
+    bool m_abandoned = false;
 };
 
 } // namespace soundlibrary

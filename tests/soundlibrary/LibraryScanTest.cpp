@@ -106,6 +106,32 @@ TEST_F(LibraryScanTest, ARescanWritesOnlyWhatChanged)
     EXPECT_EQ(rows().size(), 5u);
 }
 
+// A watcher reports one folder changed: that folder alone is scanned again.
+TEST_F(LibraryScanTest, AFolderReportedChangedIsScannedAlone)
+{
+    scan();
+    folder.sound("Kicks/new kick.wav", 0.1);
+    folder.sound("Claps/new clap.wav", 0.1);
+    std::filesystem::remove(folder.path("Kicks/deep kick.wav"));
+    LibraryScan scan(database, {folder.root()});
+    const ScanProgress kicks = scan.runFolder(folder.path("Kicks/"), cancel);
+    EXPECT_TRUE(kicks.finished);
+    EXPECT_EQ(kicks.added, 1u);
+    EXPECT_EQ(kicks.removed, 1u);
+    EXPECT_EQ(kicks.seen, 3u); // new kick, boom, notes: the link back up leads to a folder already entered
+    const std::vector<std::string> all = rows();
+    EXPECT_NE(std::find(all.begin(), all.end(), "Drums/Kicks/new kick.wav 0"), all.end());
+    EXPECT_EQ(std::find(all.begin(), all.end(), "Drums/Claps/new clap.wav 0"), all.end());
+
+    // Gone with its folder: found gone from the folder above.
+    std::filesystem::remove_all(folder.path("Kicks/Sub"));
+    EXPECT_EQ(scan.runFolder(folder.path("Kicks/Sub"), cancel).removed, 1u);
+    EXPECT_EQ(rows().size(), 5u);
+
+    const ScanProgress outside = scan.runFolder(folder.scratch().file("elsewhere"), cancel);
+    EXPECT_EQ(outside.seen + outside.removed, 0u);
+}
+
 TEST_F(LibraryScanTest, AFolderLeftOutOfTheLibraryLeavesTheIndex)
 {
     const LibraryFolder other;

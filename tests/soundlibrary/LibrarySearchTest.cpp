@@ -219,3 +219,21 @@ TEST_F(LibrarySearchTest, CountsEachKindOfFile)
     EXPECT_EQ(counts.unreadable, 2u);
     EXPECT_EQ(counts.notUtf8, 0u);
 }
+
+// A key typed while a search runs abandons it: it finds nothing, says so, and the next one runs.
+TEST_F(LibrarySearchTest, AnAbandonedSearchStopsAndTheNextRuns)
+{
+    database.execute("BEGIN");
+    for (int i = 0; i < 2000; ++i)
+        add({"Claps", "clap " + std::to_string(i) + ".wav"});
+    database.execute("COMMIT");
+    LibrarySearch search(database);
+    std::atomic<bool> abandon{true};
+    EXPECT_TRUE(search.find(typed("c"), &abandon).empty());
+    EXPECT_TRUE(search.abandoned());
+    EXPECT_EQ(search.failure(), "");
+    abandon = false;
+    EXPECT_EQ(search.find(typed("c"), &abandon).size(), 500u);
+    EXPECT_FALSE(search.abandoned());
+    EXPECT_EQ(search.find(typed("clap 1999")).size(), 1u);
+}

@@ -12,7 +12,10 @@ jobs=${2:-$(nproc)}
 [ -f "$build/compile_commands.json" ] || { echo "tidy: no $build/compile_commands.json; configure first (cmake --preset default)" >&2; exit 1; }
 build=$(cd "$build" && pwd)
 layers=$(grep -E '^[a-z]' cmake/layers.txt | paste -sd '|')
-run-clang-tidy -p "$build" -j "$jobs" -quiet "^$PWD/($layers|cli)/([a-z]+/)?[^/]*\.cpp$"
+# Our own headers, and zylox's sources where a unity file includes them; not Qt's, CLI11's or the
+# C++ library's.
+headers="/($layers|cli)/([a-z]+/)?[^/]*\.h$|/cli/[^/]*\.cpp$"
+run-clang-tidy -p "$build" -j "$jobs" -quiet -header-filter="$headers" "^$PWD/($layers|cli)/([a-z]+/)?[^/]*\.cpp$"
 # A unity file is nothing but includes of .cpp files.
-run-clang-tidy -p "$build" -j "$jobs" -quiet -checks=-bugprone-suspicious-include \
+run-clang-tidy -p "$build" -j "$jobs" -quiet -header-filter="$headers" -checks=-bugprone-suspicious-include \
   "^$build/cli/CMakeFiles/zylox_cli\.dir/Unity/unity_[0-9]+_cxx\.cxx$"

@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 
 using namespace soundlibrary;
 using Outcome = LibraryOpening::Outcome;
@@ -84,6 +86,31 @@ TEST(LibraryDatabaseTest, AFileItCannotUseIsSetAsideAndAFreshOneMade)
         addRow(database, "/new.wav");
         EXPECT_EQ(rowCount(database), 1);
     }
+}
+
+// An index whose first page is whole but whose other pages were overwritten (a disk's bad sector, a
+// copy cut short and padded): its pages do not check out.
+TEST(LibraryDatabaseTest, AnIndexWithDamagedPagesIsSetAside)
+{
+    const LibraryFolder folder;
+    {
+        const LibraryDatabase database(folder.indexPath());
+        database.execute("BEGIN");
+        for (int i = 0; i < 300; ++i)
+            addRow(database, "/sounds/kick " + std::to_string(i) + ".wav");
+        database.execute("COMMIT; PRAGMA wal_checkpoint(TRUNCATE)");
+    }
+    std::vector<std::uint8_t> bytes = ScratchFolder::read(folder.indexPath());
+    ASSERT_GT(bytes.size(), 8192u);
+    std::fill(bytes.begin() + 4096, bytes.end(), 0x5A);
+    std::ofstream(folder.indexPath(), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+
+    const LibraryDatabase database(folder.indexPath());
+    ASSERT_TRUE(database.isOpen());
+    EXPECT_EQ(database.opening().outcome, Outcome::Rebuilt);
+    EXPECT_EQ(database.opening().reason, Reason::Damaged);
+    EXPECT_EQ(rowCount(database), 0);
 }
 
 // Another program holds the file in an exclusive lock past the wait.

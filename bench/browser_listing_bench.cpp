@@ -8,8 +8,11 @@
 // rate and channels are (all ms), with the folder in the page cache.
 //
 // The folders hold 2,000 and 20,000 sound files (7 in 10 WAV, 2 FLAC, 1 AIFF of a second or less,
-// written by sox and copied). Usage: QT_QPA_PLATFORM=offscreen bench/browser_listing_bench [RUNS]
-// (default 3 runs of each folder; the worst is printed).
+// written by sox and copied). Usage: QT_QPA_PLATFORM=offscreen TMPDIR=/var/tmp
+// bench/browser_listing_bench [RUNS] (default 3 runs of each folder; the worst is printed). The
+// folders go under TMPDIR, which is best a quiet folder: the browser's folder tree follows the
+// folders above the one listed, and one that other programs keep changing (a busy /tmp) costs the
+// window its own work.
 #include "app/library/SoundBrowser.h"
 #include "app/settings/Settings.h"
 #include "playback/ISoundOutput.h"

@@ -439,7 +439,7 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
         </translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="317"/>
+        <location filename="../app/files/BankFiles.cpp" line="316"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -493,31 +493,41 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>BrowserPlayer</name>
     <message>
-        <location filename="../app/library/BrowserPlayer.cpp" line="20"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="21"/>
         <source>it could not be read</source>
         <translation>sie konnte nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../app/library/BrowserPlayer.cpp" line="22"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="23"/>
         <source>it could not be decoded: %1</source>
         <translation>sie konnte nicht dekodiert werden: %1</translation>
     </message>
     <message>
-        <location filename="../app/library/BrowserPlayer.cpp" line="23"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="24"/>
         <source>it is not a sound this editor decodes (%1)</source>
         <translation>sie ist kein Sound, den dieser Editor dekodiert (%1)</translation>
     </message>
     <message>
-        <location filename="../app/library/BrowserPlayer.cpp" line="48"/>
-        <location filename="../app/library/BrowserPlayer.cpp" line="54"/>
-        <location filename="../app/library/BrowserPlayer.cpp" line="84"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="60"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="66"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="108"/>
         <source>Could not play “%1”: %2</source>
         <translation>„%1“ konnte nicht abgespielt werden: %2</translation>
     </message>
     <message>
-        <location filename="../app/library/BrowserPlayer.cpp" line="59"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="74"/>
+        <source>Could not play “%1”: it holds no sound</source>
+        <translation>„%1“ konnte nicht abgespielt werden: sie enthält keinen Sound</translation>
+    </message>
+    <message>
+        <location filename="../app/library/BrowserPlayer.cpp" line="80"/>
         <source>Playing “%1”</source>
         <translation>„%1“ wird abgespielt</translation>
+    </message>
+    <message>
+        <location filename="../app/library/BrowserPlayer.cpp" line="80"/>
+        <source>Playing “%1” as the device will sound it</source>
+        <translation>„%1“ wird abgespielt, wie das Gerät sie klingen lassen wird</translation>
     </message>
 </context>
 <context>
@@ -633,67 +643,66 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>DeviceContentsSaving</name>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="27"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="23"/>
         <source>Save &amp;Device Contents…</source>
         <translation>&amp;Geräteinhalt speichern…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="38"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="87"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="138"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="34"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="83"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="123"/>
         <source>Save Device Contents</source>
         <translation>Geräteinhalt speichern</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="38"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="34"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="72"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="111"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="68"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="99"/>
         <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Von %1 ist keine Bank bekannt: Eine Bank ist bekannt, sobald sie vollständig an das Gerät gesendet wurde.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="80"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="76"/>
         <source>%1 (known: %2)</source>
         <translation>%1 (bekannt: %2)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="70"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="66"/>
         <source>No bank of any device is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Von keinem Gerät ist eine Bank bekannt: Eine Bank ist bekannt, sobald sie vollständig an das Gerät gesendet wurde.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="85"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="81"/>
         <source>Save what is known of which device?</source>
         <translation>Den bekannten Inhalt welches Geräts sichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="86"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="82"/>
         <source>No bank of %1 is known. Save what is known of which device?</source>
         <translation>Von %1 ist keine Bank bekannt. Den bekannten Inhalt welches Geräts sichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="117"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="143"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="109"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="128"/>
         <source>Device contents</source>
         <translation>Geräteinhalt</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="125"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="154"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="105"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 konnte nicht gespeichert werden (%2).</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="129"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="114"/>
         <source>Saved all banks of %1 to %2</source>
         <translation>Alle Bänke von %1 in %2 gespeichert</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="134"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="119"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %n known bank(s) as one-bank files into a folder?</source>
         <translation>
@@ -704,7 +713,7 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="159"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="134"/>
         <source>Saved %n bank(s) of %1 into %2</source>
         <translation>
             <numerusform>%n Bank von %1 in %2 gespeichert</numerusform>
@@ -712,12 +721,12 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="139"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="124"/>
         <source>Save into Folder…</source>
         <translation>In Ordner speichern…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="139"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="124"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -730,7 +739,7 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="128"/>
+        <location filename="../app/window/EditorWindow.cpp" line="131"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n weitere Datei ausgelassen: Die Bank hat keine Slots mehr)</numerusform>
@@ -738,17 +747,17 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="206"/>
+        <location filename="../app/window/EditorWindow.cpp" line="210"/>
         <source>Sto&amp;p</source>
         <translation>Sto&amp;pp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="207"/>
+        <location filename="../app/window/EditorWindow.cpp" line="211"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="274"/>
+        <location filename="../app/window/EditorWindow.cpp" line="277"/>
         <source>quitting</source>
         <translation>dem Beenden</translation>
     </message>
@@ -1016,6 +1025,56 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
     </message>
 </context>
 <context>
+    <name>FolderListing</name>
+    <message>
+        <location filename="../app/library/FolderListing.cpp" line="54"/>
+        <source>Reading the folder…</source>
+        <translation>Ordner wird gelesen…</translation>
+    </message>
+    <message>
+        <location filename="../app/library/FolderListing.cpp" line="95"/>
+        <source>Reading %1 of %2 files…</source>
+        <translation>%1 von %2 Dateien werden gelesen…</translation>
+    </message>
+    <message>
+        <location filename="../app/library/FolderListing.cpp" line="99"/>
+        <source>No sound files in this folder</source>
+        <translation>Keine Sound-Dateien in diesem Ordner</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/library/FolderListing.cpp" line="104"/>
+        <source>%n sound(s)</source>
+        <translation>
+            <numerusform>%n Sound</numerusform>
+            <numerusform>%n Sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/library/FolderListing.cpp" line="106"/>
+        <source>, %n file(s) not sounds</source>
+        <translation>
+            <numerusform>, %n Datei kein Sound</numerusform>
+            <numerusform>, %n Dateien keine Sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/library/FolderListing.cpp" line="108"/>
+        <source>, %n file(s) could not be read</source>
+        <translation>
+            <numerusform>, %n Datei konnte nicht gelesen werden</numerusform>
+            <numerusform>, %n Dateien konnten nicht gelesen werden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/library/FolderListing.cpp" line="110"/>
+        <source>, %n name(s) not UTF-8</source>
+        <translation>
+            <numerusform>, %n Name nicht in UTF-8</numerusform>
+            <numerusform>, %n Namen nicht in UTF-8</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HelpMenu</name>
     <message>
         <location filename="../app/window/HelpMenu.cpp" line="14"/>
@@ -1208,6 +1267,24 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         <location filename="../app/window/ManualWindow.cpp" line="17"/>
         <source>Manual</source>
         <translation>Handbuch</translation>
+    </message>
+</context>
+<context>
+    <name>NameFilter</name>
+    <message>
+        <location filename="../app/library/NameFilter.cpp" line="23"/>
+        <source>Filter the files by name</source>
+        <translation>Dateien nach Namen filtern</translation>
+    </message>
+    <message>
+        <location filename="../app/library/NameFilter.cpp" line="24"/>
+        <source>Filter by name (Ctrl+F)</source>
+        <translation>Nach Namen filtern (Strg+F)</translation>
+    </message>
+    <message>
+        <location filename="../app/library/NameFilter.cpp" line="25"/>
+        <source>Shows only the files whose names hold what is typed here; Down goes to the list</source>
+        <translation>Zeigt nur die Dateien, deren Namen das hier Eingegebene enthalten; Pfeil nach unten wechselt in die Liste</translation>
     </message>
 </context>
 <context>
@@ -1969,21 +2046,36 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
     </message>
     <message>
         <location filename="../app/window/ShortcutsWindow.cpp" line="70"/>
+        <source>Go to the sound browser&apos;s filter over the names of the files listed</source>
+        <translation>Zum Filter des Sound-Browsers über die Namen der angezeigten Dateien wechseln</translation>
+    </message>
+    <message>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="71"/>
+        <source>kick</source>
+        <translation>kick</translation>
+    </message>
+    <message>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="71"/>
+        <source>Typed in the sound browser&apos;s list: select the file whose name starts so</source>
+        <translation>In der Liste des Sound-Browsers getippt: die Datei auswählen, deren Name so beginnt</translation>
+    </message>
+    <message>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="72"/>
         <source>In the sound panel, with the source focused: move the window (with Shift, further)</source>
         <translation>Im Soundfenster bei fokussierter Quelle: das Fenster verschieben (mit Umschalt weiter)</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="73"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="75"/>
         <source>In the sound panel, with the source focused: move the window to the source&apos;s start</source>
         <translation>Im Soundfenster bei fokussierter Quelle: das Fenster an den Anfang der Quelle setzen</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="74"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="76"/>
         <source>In the sound panel: Apply, Cancel</source>
         <translation>Im Soundfenster: Anwenden, Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="75"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="77"/>
         <source>In the favourite folders: remove the selected folder</source>
         <translation>In den Lieblingsordnern: den ausgewählten Ordner entfernen</translation>
     </message>
@@ -2087,131 +2179,122 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>Den gewählten Ordner aus den Lieblingsordnern entfernen</translation>
     </message>
     <message>
+        <location filename="../app/library/SoundBrowser.cpp" line="123"/>
+        <source>Play as the device sounds</source>
+        <translation>Wie das Gerät abspielen</translation>
+    </message>
+    <message>
         <location filename="../app/library/SoundBrowser.cpp" line="125"/>
+        <source>Space and the play controls play a file as the device will sound it (8-bit, 33 kHz, the default shape); otherwise as it is</source>
+        <translation>Leertaste und die Abspielknöpfe spielen eine Datei so ab, wie das Gerät sie klingen lassen wird (8 Bit, 33 kHz, die Standardform); sonst so, wie sie ist</translation>
+    </message>
+    <message>
+        <location filename="../app/library/SoundBrowser.cpp" line="131"/>
         <source>Favourites:</source>
         <translation>Favoriten:</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="143"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="150"/>
         <source>Folders</source>
         <translation>Ordner</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="157"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="165"/>
         <source>Sound files</source>
         <translation>Sound-Dateien</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="178"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="223"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="182"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="227"/>
         <source>Sound &amp;Browser</source>
         <translation>Sound-&amp;Browser</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="243"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="280"/>
         <source>No folder “%1”: the browser stays in “%2”</source>
         <translation>Kein Ordner „%1“: Der Browser bleibt in „%2“</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="266"/>
-        <source>Reading the folder…</source>
-        <translation>Ordner wird gelesen…</translation>
-    </message>
-    <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="280"/>
-        <source>Reading %1 of %2 files…</source>
-        <translation>%1 von %2 Dateien werden gelesen…</translation>
-    </message>
-    <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="284"/>
-        <source>No sound files in this folder</source>
-        <translation>Keine Sound-Dateien in diesem Ordner</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/library/SoundBrowser.cpp" line="288"/>
-        <source>%n sound(s)</source>
-        <translation>
-            <numerusform>%n Sound</numerusform>
-            <numerusform>%n Sounds</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/library/SoundBrowser.cpp" line="290"/>
-        <source>, %n file(s) not sounds</source>
-        <translation>
-            <numerusform>, %n Datei kein Sound</numerusform>
-            <numerusform>, %n Dateien keine Sounds</numerusform>
-        </translation>
+        <location filename="../app/library/SoundBrowser.cpp" line="370"/>
+        <source>“%1” is no longer in the folder</source>
+        <translation>„%1“ ist nicht mehr im Ordner</translation>
     </message>
 </context>
 <context>
     <name>SoundFileModel</name>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="87"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="265"/>
         <source>Stop (Space)</source>
         <translation>Stopp (Leertaste)</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="87"/>
-        <source>Play the file as it is (Space)</source>
-        <translation>Die Datei so abspielen, wie sie ist (Leertaste)</translation>
-    </message>
-    <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="108"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="251"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="348"/>
         <source>not a sound</source>
         <translation>kein Sound</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="108"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="251"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="348"/>
         <source>unreadable</source>
         <translation>nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="125"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="265"/>
+        <source>Play the file (Space)</source>
+        <translation>Die Datei abspielen (Leertaste)</translation>
+    </message>
+    <message>
+        <location filename="../app/library/SoundFileModel.cpp" line="271"/>
+        <source>The name is not UTF-8: � stands for what cannot be shown</source>
+        <translation>Der Name ist nicht in UTF-8: � steht für das, was sich nicht zeigen lässt</translation>
+    </message>
+    <message>
+        <location filename="../app/library/SoundFileModel.cpp" line="279"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="127"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="281"/>
         <source>Length</source>
         <translation>Länge</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="129"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="283"/>
         <source>Rate</source>
         <translation>Rate</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="131"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="285"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="165"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="319"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="176"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="330"/>
         <source>%1 kHz</source>
         <translation>%1 kHz</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="182"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="336"/>
         <source>mono</source>
         <translation>mono</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="184"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="338"/>
         <source>stereo</source>
         <translation>stereo</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="185"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="339"/>
         <source>%1 channels</source>
         <translation>%1 Kanäle</translation>
     </message>
@@ -2368,43 +2451,43 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>sende Bank (%1)…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="174"/>
-        <location filename="../app/transfer/Transmission.cpp" line="177"/>
+        <location filename="../app/transfer/Transmission.cpp" line="176"/>
         <location filename="../app/transfer/Transmission.cpp" line="179"/>
         <location filename="../app/transfer/Transmission.cpp" line="181"/>
-        <location filename="../app/transfer/Transmission.cpp" line="225"/>
+        <location filename="../app/transfer/Transmission.cpp" line="183"/>
+        <location filename="../app/transfer/Transmission.cpp" line="226"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="130"/>
+        <location filename="../app/transfer/Transmission.cpp" line="131"/>
         <source>stopping...</source>
         <translation>wird angehalten…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="139"/>
+        <location filename="../app/transfer/Transmission.cpp" line="140"/>
         <source>Quit While Sending?</source>
         <translation>Während des Sendens beenden?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="140"/>
+        <location filename="../app/transfer/Transmission.cpp" line="141"/>
         <source>Banks are being sent to the device. Stop the transmission and quit?
 The bank on its way will be incomplete on the device and must be sent again.</source>
         <translation>Es werden Bänke an das Gerät gesendet. Die Übertragung anhalten und beenden?
 Die Bank, die gerade unterwegs ist, bleibt auf dem Gerät unvollständig und muss erneut gesendet werden.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="143"/>
+        <location filename="../app/transfer/Transmission.cpp" line="144"/>
         <source>Stop and Quit</source>
         <translation>Anhalten und beenden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="144"/>
+        <location filename="../app/transfer/Transmission.cpp" line="145"/>
         <source>Keep Sending</source>
         <translation>Weiter senden</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/Transmission.cpp" line="163"/>
+        <location filename="../app/transfer/Transmission.cpp" line="165"/>
         <source>
 
 To send the %n banks that did not finish, choose All banks and Send.</source>
@@ -2418,14 +2501,14 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="170"/>
-        <location filename="../app/transfer/Transmission.cpp" line="176"/>
-        <location filename="../app/transfer/Transmission.cpp" line="225"/>
+        <location filename="../app/transfer/Transmission.cpp" line="172"/>
+        <location filename="../app/transfer/Transmission.cpp" line="178"/>
+        <location filename="../app/transfer/Transmission.cpp" line="226"/>
         <source>Transmission Failed</source>
         <translation>Übertragung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="171"/>
+        <location filename="../app/transfer/Transmission.cpp" line="173"/>
         <source>%1 was not sent: %2.
 
 </source>
@@ -2434,7 +2517,7 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="177"/>
+        <location filename="../app/transfer/Transmission.cpp" line="179"/>
         <source>The MIDI output stopped accepting data.
 
 </source>
@@ -2443,27 +2526,27 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="179"/>
+        <location filename="../app/transfer/Transmission.cpp" line="181"/>
         <source>Transmission Stopped</source>
         <translation>Übertragung angehalten</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="181"/>
+        <location filename="../app/transfer/Transmission.cpp" line="183"/>
         <source>Transmission Not Recorded</source>
         <translation>Übertragung nicht aufgezeichnet</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="192"/>
+        <location filename="../app/transfer/Transmission.cpp" line="194"/>
         <source>%p%, %1 left</source>
         <translation>%p %, noch %1</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="207"/>
+        <location filename="../app/transfer/Transmission.cpp" line="209"/>
         <source>all 32 banks</source>
         <translation>alle 32 Bänke</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/Transmission.cpp" line="208"/>
+        <location filename="../app/transfer/Transmission.cpp" line="210"/>
         <source>%n banks (%1)</source>
         <translation>
             <numerusform>%n Bank (%1)</numerusform>
@@ -2471,12 +2554,12 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="209"/>
+        <location filename="../app/transfer/Transmission.cpp" line="211"/>
         <source>Sent %1 to %2 in %3</source>
         <translation>%1 in %3 an %2 gesendet</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/Transmission.cpp" line="213"/>
+        <location filename="../app/transfer/Transmission.cpp" line="214"/>
         <source>%1 of %n bank(s) sent</source>
         <translation>
             <numerusform>%1 von %n Bank gesendet</numerusform>
@@ -2484,17 +2567,17 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="215"/>
+        <location filename="../app/transfer/Transmission.cpp" line="216"/>
         <source>, %1 (%2) must be sent again</source>
         <translation>, %1 (%2) muss erneut gesendet werden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="219"/>
+        <location filename="../app/transfer/Transmission.cpp" line="220"/>
         <source>Stopped sending to %1 after %2: %3</source>
         <translation>Senden an %1 nach %2 angehalten: %3</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="220"/>
+        <location filename="../app/transfer/Transmission.cpp" line="221"/>
         <source>Sending to %1 failed after %2: %3</source>
         <translation>Senden an %1 nach %2 fehlgeschlagen: %3</translation>
     </message>

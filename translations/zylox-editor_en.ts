@@ -15,7 +15,7 @@
 <context>
     <name>DeviceContentsSaving</name>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="134"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="119"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %n known bank(s) as one-bank files into a folder?</source>
         <translation>
@@ -26,7 +26,7 @@ A bank file holds one bank or all 32: save the %n known banks as one-bank files 
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="159"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="134"/>
         <source>Saved %n bank(s) of %1 into %2</source>
         <translation>
             <numerusform>Saved %n bank of %1 into %2</numerusform>
@@ -37,11 +37,46 @@ A bank file holds one bank or all 32: save the %n known banks as one-bank files 
 <context>
     <name>EditorWindow</name>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="128"/>
+        <location filename="../app/window/EditorWindow.cpp" line="131"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n more file left out: the bank has no more slots)</numerusform>
             <numerusform> (%n more files left out: the bank has no more slots)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FolderListing</name>
+    <message numerus="yes">
+        <location filename="../app/library/FolderListing.cpp" line="104"/>
+        <source>%n sound(s)</source>
+        <translation>
+            <numerusform>%n sound</numerusform>
+            <numerusform>%n sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/library/FolderListing.cpp" line="106"/>
+        <source>, %n file(s) not sounds</source>
+        <translation>
+            <numerusform>, %n file not a sound</numerusform>
+            <numerusform>, %n files not sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/library/FolderListing.cpp" line="108"/>
+        <source>, %n file(s) could not be read</source>
+        <translation>
+            <numerusform>, %n file could not be read</numerusform>
+            <numerusform>, %n files could not be read</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/library/FolderListing.cpp" line="110"/>
+        <source>, %n name(s) not UTF-8</source>
+        <translation>
+            <numerusform>, %n name not UTF-8</numerusform>
+            <numerusform>, %n names not UTF-8</numerusform>
         </translation>
     </message>
 </context>
@@ -84,25 +119,6 @@ Send the banks that are left, or all 32 banks again?</numerusform>
     </message>
 </context>
 <context>
-    <name>SoundBrowser</name>
-    <message numerus="yes">
-        <location filename="../app/library/SoundBrowser.cpp" line="288"/>
-        <source>%n sound(s)</source>
-        <translation>
-            <numerusform>%n sound</numerusform>
-            <numerusform>%n sounds</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/library/SoundBrowser.cpp" line="290"/>
-        <source>, %n file(s) not sounds</source>
-        <translation>
-            <numerusform>, %n file not a sound</numerusform>
-            <numerusform>, %n files not sounds</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>SourcesLetGo</name>
     <message numerus="yes">
         <location filename="../app/document/SourcesLetGo.cpp" line="5"/>
@@ -116,7 +132,7 @@ Send the banks that are left, or all 32 banks again?</numerusform>
 <context>
     <name>Transmission</name>
     <message numerus="yes">
-        <location filename="../app/transfer/Transmission.cpp" line="163"/>
+        <location filename="../app/transfer/Transmission.cpp" line="165"/>
         <source>
 
 To send the %n banks that did not finish, choose All banks and Send.</source>
@@ -130,7 +146,7 @@ To send the %n banks that did not finish, choose All banks and Send.</numerusfor
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/Transmission.cpp" line="208"/>
+        <location filename="../app/transfer/Transmission.cpp" line="210"/>
         <source>%n banks (%1)</source>
         <translation>
             <numerusform>%n bank (%1)</numerusform>
@@ -138,7 +154,7 @@ To send the %n banks that did not finish, choose All banks and Send.</numerusfor
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/Transmission.cpp" line="213"/>
+        <location filename="../app/transfer/Transmission.cpp" line="214"/>
         <source>%1 of %n bank(s) sent</source>
         <translation>
             <numerusform>%1 of %n bank sent</numerusform>

@@ -439,7 +439,7 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
         </translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="317"/>
+        <location filename="../app/files/BankFiles.cpp" line="316"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -493,31 +493,41 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
 <context>
     <name>BrowserPlayer</name>
     <message>
-        <location filename="../app/library/BrowserPlayer.cpp" line="20"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="21"/>
         <source>it could not be read</source>
         <translation>il n’a pas pu être lu</translation>
     </message>
     <message>
-        <location filename="../app/library/BrowserPlayer.cpp" line="22"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="23"/>
         <source>it could not be decoded: %1</source>
         <translation>il n’a pas pu être décodé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/library/BrowserPlayer.cpp" line="23"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="24"/>
         <source>it is not a sound this editor decodes (%1)</source>
         <translation>ce n’est pas un son que cet éditeur décode (%1)</translation>
     </message>
     <message>
-        <location filename="../app/library/BrowserPlayer.cpp" line="48"/>
-        <location filename="../app/library/BrowserPlayer.cpp" line="54"/>
-        <location filename="../app/library/BrowserPlayer.cpp" line="84"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="60"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="66"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="108"/>
         <source>Could not play “%1”: %2</source>
         <translation>Impossible d’écouter «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/library/BrowserPlayer.cpp" line="59"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="74"/>
+        <source>Could not play “%1”: it holds no sound</source>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: il ne contient aucun son</translation>
+    </message>
+    <message>
+        <location filename="../app/library/BrowserPlayer.cpp" line="80"/>
         <source>Playing “%1”</source>
         <translation>Écoute de «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location filename="../app/library/BrowserPlayer.cpp" line="80"/>
+        <source>Playing “%1” as the device will sound it</source>
+        <translation>Lecture de «&#xa0;%1&#xa0;» tel que l’appareil le fera entendre</translation>
     </message>
 </context>
 <context>
@@ -633,67 +643,66 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
 <context>
     <name>DeviceContentsSaving</name>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="27"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="23"/>
         <source>Save &amp;Device Contents…</source>
         <translation>Enregistrer le contenu de l’&amp;appareil…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="38"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="87"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="138"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="34"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="83"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="123"/>
         <source>Save Device Contents</source>
         <translation>Enregistrer le contenu de l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="38"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="34"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="72"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="111"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="68"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="99"/>
         <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Aucune banque de %1 n’est connue&#xa0;: une banque est connue dès qu’elle a été envoyée entièrement à l’appareil.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="80"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="76"/>
         <source>%1 (known: %2)</source>
         <translation>%1 (connues&#xa0;: %2)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="70"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="66"/>
         <source>No bank of any device is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Aucune banque d’aucun appareil n’est connue&#xa0;: une banque est connue dès qu’elle a été envoyée entièrement à l’appareil.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="85"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="81"/>
         <source>Save what is known of which device?</source>
         <translation>De quel appareil enregistrer le contenu connu&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="86"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="82"/>
         <source>No bank of %1 is known. Save what is known of which device?</source>
         <translation>Aucune banque de %1 n’est connue. De quel appareil enregistrer le contenu connu&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="117"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="143"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="109"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="128"/>
         <source>Device contents</source>
         <translation>Contenu de l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="125"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="154"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="105"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 n’a pas pu être enregistré (%2).</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="129"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="114"/>
         <source>Saved all banks of %1 to %2</source>
         <translation>Toutes les banques de %1 enregistrées dans %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="134"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="119"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %n known bank(s) as one-bank files into a folder?</source>
         <translation>
@@ -704,7 +713,7 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="159"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="134"/>
         <source>Saved %n bank(s) of %1 into %2</source>
         <translation>
             <numerusform>%n banque de %1 enregistrée dans %2</numerusform>
@@ -712,12 +721,12 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="139"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="124"/>
         <source>Save into Folder…</source>
         <translation>Enregistrer dans un dossier…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="139"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="124"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -730,7 +739,7 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         <translation>É&amp;dition</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="128"/>
+        <location filename="../app/window/EditorWindow.cpp" line="131"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n autre fichier laissé de côté&#xa0;: la banque n’a plus d’emplacement)</numerusform>
@@ -738,17 +747,17 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="206"/>
+        <location filename="../app/window/EditorWindow.cpp" line="210"/>
         <source>Sto&amp;p</source>
         <translation>A&amp;rrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="207"/>
+        <location filename="../app/window/EditorWindow.cpp" line="211"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="274"/>
+        <location filename="../app/window/EditorWindow.cpp" line="277"/>
         <source>quitting</source>
         <translation>de quitter</translation>
     </message>
@@ -1016,6 +1025,56 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
     </message>
 </context>
 <context>
+    <name>FolderListing</name>
+    <message>
+        <location filename="../app/library/FolderListing.cpp" line="54"/>
+        <source>Reading the folder…</source>
+        <translation>Lecture du dossier…</translation>
+    </message>
+    <message>
+        <location filename="../app/library/FolderListing.cpp" line="95"/>
+        <source>Reading %1 of %2 files…</source>
+        <translation>Lecture de %1 fichiers sur %2…</translation>
+    </message>
+    <message>
+        <location filename="../app/library/FolderListing.cpp" line="99"/>
+        <source>No sound files in this folder</source>
+        <translation>Aucun fichier son dans ce dossier</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/library/FolderListing.cpp" line="104"/>
+        <source>%n sound(s)</source>
+        <translation>
+            <numerusform>%n son</numerusform>
+            <numerusform>%n sons</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/library/FolderListing.cpp" line="106"/>
+        <source>, %n file(s) not sounds</source>
+        <translation>
+            <numerusform>, %n fichier qui n’est pas un son</numerusform>
+            <numerusform>, %n fichiers qui ne sont pas des sons</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/library/FolderListing.cpp" line="108"/>
+        <source>, %n file(s) could not be read</source>
+        <translation>
+            <numerusform>, %n fichier n’a pas pu être lu</numerusform>
+            <numerusform>, %n fichiers n’ont pas pu être lus</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/library/FolderListing.cpp" line="110"/>
+        <source>, %n name(s) not UTF-8</source>
+        <translation>
+            <numerusform>, %n nom hors UTF-8</numerusform>
+            <numerusform>, %n noms hors UTF-8</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HelpMenu</name>
     <message>
         <location filename="../app/window/HelpMenu.cpp" line="14"/>
@@ -1208,6 +1267,24 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         <location filename="../app/window/ManualWindow.cpp" line="17"/>
         <source>Manual</source>
         <translation>Manuel</translation>
+    </message>
+</context>
+<context>
+    <name>NameFilter</name>
+    <message>
+        <location filename="../app/library/NameFilter.cpp" line="23"/>
+        <source>Filter the files by name</source>
+        <translation>Filtrer les fichiers par nom</translation>
+    </message>
+    <message>
+        <location filename="../app/library/NameFilter.cpp" line="24"/>
+        <source>Filter by name (Ctrl+F)</source>
+        <translation>Filtrer par nom (Ctrl+F)</translation>
+    </message>
+    <message>
+        <location filename="../app/library/NameFilter.cpp" line="25"/>
+        <source>Shows only the files whose names hold what is typed here; Down goes to the list</source>
+        <translation>N’affiche que les fichiers dont le nom contient ce qui est tapé ici&#xa0;; Flèche bas passe à la liste</translation>
     </message>
 </context>
 <context>
@@ -1969,21 +2046,36 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
     </message>
     <message>
         <location filename="../app/window/ShortcutsWindow.cpp" line="70"/>
+        <source>Go to the sound browser&apos;s filter over the names of the files listed</source>
+        <translation>Aller au filtre du navigateur de sons sur les noms des fichiers affichés</translation>
+    </message>
+    <message>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="71"/>
+        <source>kick</source>
+        <translation>kick</translation>
+    </message>
+    <message>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="71"/>
+        <source>Typed in the sound browser&apos;s list: select the file whose name starts so</source>
+        <translation>Tapé dans la liste du navigateur de sons&#xa0;: sélectionner le fichier dont le nom commence ainsi</translation>
+    </message>
+    <message>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="72"/>
         <source>In the sound panel, with the source focused: move the window (with Shift, further)</source>
         <translation>Dans le panneau de son, la source active&#xa0;: déplacer la fenêtre (avec Maj, plus loin)</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="73"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="75"/>
         <source>In the sound panel, with the source focused: move the window to the source&apos;s start</source>
         <translation>Dans le panneau de son, la source active&#xa0;: placer la fenêtre au début de la source</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="74"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="76"/>
         <source>In the sound panel: Apply, Cancel</source>
         <translation>Dans le panneau de son&#xa0;: Appliquer, Annuler</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="75"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="77"/>
         <source>In the favourite folders: remove the selected folder</source>
         <translation>Dans les dossiers favoris&#xa0;: retirer le dossier sélectionné</translation>
     </message>
@@ -2087,131 +2179,122 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <translation>Retirer le dossier choisi des favoris</translation>
     </message>
     <message>
+        <location filename="../app/library/SoundBrowser.cpp" line="123"/>
+        <source>Play as the device sounds</source>
+        <translation>Lire comme l’appareil</translation>
+    </message>
+    <message>
         <location filename="../app/library/SoundBrowser.cpp" line="125"/>
+        <source>Space and the play controls play a file as the device will sound it (8-bit, 33 kHz, the default shape); otherwise as it is</source>
+        <translation>Espace et les boutons de lecture lisent un fichier tel que l’appareil le fera entendre (8 bits, 33 kHz, la forme par défaut)&#xa0;; sinon tel qu’il est</translation>
+    </message>
+    <message>
+        <location filename="../app/library/SoundBrowser.cpp" line="131"/>
         <source>Favourites:</source>
         <translation>Favoris&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="143"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="150"/>
         <source>Folders</source>
         <translation>Dossiers</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="157"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="165"/>
         <source>Sound files</source>
         <translation>Fichiers son</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="178"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="223"/>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="182"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="227"/>
         <source>Sound &amp;Browser</source>
         <translation>&amp;Navigateur de sons</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="243"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="280"/>
         <source>No folder “%1”: the browser stays in “%2”</source>
         <translation>Pas de dossier «&#xa0;%1&#xa0;»&#xa0;: le navigateur reste dans «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="266"/>
-        <source>Reading the folder…</source>
-        <translation>Lecture du dossier…</translation>
-    </message>
-    <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="280"/>
-        <source>Reading %1 of %2 files…</source>
-        <translation>Lecture de %1 fichiers sur %2…</translation>
-    </message>
-    <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="284"/>
-        <source>No sound files in this folder</source>
-        <translation>Aucun fichier son dans ce dossier</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/library/SoundBrowser.cpp" line="288"/>
-        <source>%n sound(s)</source>
-        <translation>
-            <numerusform>%n son</numerusform>
-            <numerusform>%n sons</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/library/SoundBrowser.cpp" line="290"/>
-        <source>, %n file(s) not sounds</source>
-        <translation>
-            <numerusform>, %n fichier qui n’est pas un son</numerusform>
-            <numerusform>, %n fichiers qui ne sont pas des sons</numerusform>
-        </translation>
+        <location filename="../app/library/SoundBrowser.cpp" line="370"/>
+        <source>“%1” is no longer in the folder</source>
+        <translation>«&#xa0;%1&#xa0;» n’est plus dans le dossier</translation>
     </message>
 </context>
 <context>
     <name>SoundFileModel</name>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="87"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="265"/>
         <source>Stop (Space)</source>
         <translation>Arrêter (Espace)</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="87"/>
-        <source>Play the file as it is (Space)</source>
-        <translation>Écouter le fichier tel qu’il est (Espace)</translation>
-    </message>
-    <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="108"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="251"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="348"/>
         <source>not a sound</source>
         <translation>pas un son</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="108"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="251"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="348"/>
         <source>unreadable</source>
         <translation>illisible</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="125"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="265"/>
+        <source>Play the file (Space)</source>
+        <translation>Lire le fichier (Espace)</translation>
+    </message>
+    <message>
+        <location filename="../app/library/SoundFileModel.cpp" line="271"/>
+        <source>The name is not UTF-8: � stands for what cannot be shown</source>
+        <translation>Le nom n’est pas en UTF-8&#xa0;: � remplace ce qui ne peut pas être affiché</translation>
+    </message>
+    <message>
+        <location filename="../app/library/SoundFileModel.cpp" line="279"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="127"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="281"/>
         <source>Length</source>
         <translation>Durée</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="129"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="283"/>
         <source>Rate</source>
         <translation>Fréquence</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="131"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="285"/>
         <source>Channels</source>
         <translation>Canaux</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="165"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="319"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="176"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="330"/>
         <source>%1 kHz</source>
         <translation>%1&#xa0;kHz</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="182"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="336"/>
         <source>mono</source>
         <translation>mono</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="184"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="338"/>
         <source>stereo</source>
         <translation>stéréo</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="185"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="339"/>
         <source>%1 channels</source>
         <translation>%1&#xa0;canaux</translation>
     </message>
@@ -2368,43 +2451,43 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <translation>envoi de la banque (%1)…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="174"/>
-        <location filename="../app/transfer/Transmission.cpp" line="177"/>
+        <location filename="../app/transfer/Transmission.cpp" line="176"/>
         <location filename="../app/transfer/Transmission.cpp" line="179"/>
         <location filename="../app/transfer/Transmission.cpp" line="181"/>
-        <location filename="../app/transfer/Transmission.cpp" line="225"/>
+        <location filename="../app/transfer/Transmission.cpp" line="183"/>
+        <location filename="../app/transfer/Transmission.cpp" line="226"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="130"/>
+        <location filename="../app/transfer/Transmission.cpp" line="131"/>
         <source>stopping...</source>
         <translation>arrêt en cours…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="139"/>
+        <location filename="../app/transfer/Transmission.cpp" line="140"/>
         <source>Quit While Sending?</source>
         <translation>Quitter pendant l’envoi&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="140"/>
+        <location filename="../app/transfer/Transmission.cpp" line="141"/>
         <source>Banks are being sent to the device. Stop the transmission and quit?
 The bank on its way will be incomplete on the device and must be sent again.</source>
         <translation>Des banques sont en cours d’envoi vers l’appareil. Arrêter la transmission et quitter&#xa0;?
 La banque en cours sera incomplète sur l’appareil et devra être renvoyée.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="143"/>
+        <location filename="../app/transfer/Transmission.cpp" line="144"/>
         <source>Stop and Quit</source>
         <translation>Arrêter et quitter</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="144"/>
+        <location filename="../app/transfer/Transmission.cpp" line="145"/>
         <source>Keep Sending</source>
         <translation>Continuer l’envoi</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/Transmission.cpp" line="163"/>
+        <location filename="../app/transfer/Transmission.cpp" line="165"/>
         <source>
 
 To send the %n banks that did not finish, choose All banks and Send.</source>
@@ -2418,14 +2501,14 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="170"/>
-        <location filename="../app/transfer/Transmission.cpp" line="176"/>
-        <location filename="../app/transfer/Transmission.cpp" line="225"/>
+        <location filename="../app/transfer/Transmission.cpp" line="172"/>
+        <location filename="../app/transfer/Transmission.cpp" line="178"/>
+        <location filename="../app/transfer/Transmission.cpp" line="226"/>
         <source>Transmission Failed</source>
         <translation>Échec de la transmission</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="171"/>
+        <location filename="../app/transfer/Transmission.cpp" line="173"/>
         <source>%1 was not sent: %2.
 
 </source>
@@ -2434,7 +2517,7 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="177"/>
+        <location filename="../app/transfer/Transmission.cpp" line="179"/>
         <source>The MIDI output stopped accepting data.
 
 </source>
@@ -2443,27 +2526,27 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="179"/>
+        <location filename="../app/transfer/Transmission.cpp" line="181"/>
         <source>Transmission Stopped</source>
         <translation>Transmission arrêtée</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="181"/>
+        <location filename="../app/transfer/Transmission.cpp" line="183"/>
         <source>Transmission Not Recorded</source>
         <translation>Transmission non inscrite au registre</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="192"/>
+        <location filename="../app/transfer/Transmission.cpp" line="194"/>
         <source>%p%, %1 left</source>
         <translation>%p&#xa0;%, encore %1</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="207"/>
+        <location filename="../app/transfer/Transmission.cpp" line="209"/>
         <source>all 32 banks</source>
         <translation>les 32 banques</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/Transmission.cpp" line="208"/>
+        <location filename="../app/transfer/Transmission.cpp" line="210"/>
         <source>%n banks (%1)</source>
         <translation>
             <numerusform>%n banque (%1)</numerusform>
@@ -2471,12 +2554,12 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="209"/>
+        <location filename="../app/transfer/Transmission.cpp" line="211"/>
         <source>Sent %1 to %2 in %3</source>
         <translation>%1 envoyé à %2 en %3</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/Transmission.cpp" line="213"/>
+        <location filename="../app/transfer/Transmission.cpp" line="214"/>
         <source>%1 of %n bank(s) sent</source>
         <translation>
             <numerusform>%1 banque sur %n envoyée</numerusform>
@@ -2484,17 +2567,17 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="215"/>
+        <location filename="../app/transfer/Transmission.cpp" line="216"/>
         <source>, %1 (%2) must be sent again</source>
         <translation>, %1 (%2) doit être renvoyé</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="219"/>
+        <location filename="../app/transfer/Transmission.cpp" line="220"/>
         <source>Stopped sending to %1 after %2: %3</source>
         <translation>Envoi à %1 arrêté après %2&#xa0;: %3</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="220"/>
+        <location filename="../app/transfer/Transmission.cpp" line="221"/>
         <source>Sending to %1 failed after %2: %3</source>
         <translation>Échec de l’envoi à %1 après %2&#xa0;: %3</translation>
     </message>

@@ -2,14 +2,15 @@
 
 #include "app/library/BrowserPlayer.h"
 #include "app/library/FavouriteFolders.h"
+#include "app/library/FolderListing.h"
+#include "app/library/NameFilter.h"
 #include "app/library/SoundFileModel.h"
-#include "app/library/SoundListing.h"
 #include "app/settings/Settings.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QDockWidget>
-#include <QFile>
 #include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,11 +25,13 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <filesystem>
 #include <initializer_list>
 
 namespace {
@@ -36,6 +39,7 @@ namespace {
 const QString kVisibleKey = QStringLiteral("browser/visible");
 const QString kFolderKey = QStringLiteral("browser/folder");
 const QString kWidthKey = QStringLiteral("browser/width");
+const QString kAsDeviceKey = QStringLiteral("browser/asDevice");
 // Wide enough for a file's name beside its length, rate and channels.
 constexpr int kFirstWidth = 330;
 constexpr int kWidestStored = 4000;
@@ -69,7 +73,8 @@ bool isPlainKey(const QKeyEvent& key, std::initializer_list<int> keys)
 SoundBrowser::SoundBrowser(QMainWindow& window, QAction* menuBefore, Settings& settings, ISoundOutput& output)
     : QObject(&window)
     , m_settings(settings)
-    , m_listing(new SoundListing(this))
+    , m_listing(new FolderListing(this))
+    , m_model(m_listing->model())
     , m_player(new BrowserPlayer(output, this))
 {
     build(window, menuBefore);
@@ -113,8 +118,14 @@ void SoundBrowser::build(QMainWindow& window, QAction* menuBefore)
     buttons->addWidget(remove);
     auto* split = new QSplitter(Qt::Vertical);
     split->addWidget(m_tree);
-    split->addWidget(m_files);
+    split->addWidget(makeFilesPart());
     split->setStretchFactor(1, 2);
+    m_asDevice = new QCheckBox(tr("Play as the device sounds"));
+    m_asDevice->setObjectName(QStringLiteral("checkbox_browserAsDevice"));
+    m_asDevice->setToolTip(tr("Space and the play controls play a file as the device will sound it (8-bit, "
+                              "33 kHz, the default shape); otherwise as it is"));
+    m_asDevice->setChecked(m_settings.value(kAsDeviceKey, false).toBool());
+    m_player->setAsDevice(m_asDevice->isChecked());
     auto* layout = new QVBoxLayout(panel);
     layout->addWidget(m_location);
     auto* favouritesLabel = new QLabel(tr("Favourites:"));
@@ -123,6 +134,7 @@ void SoundBrowser::build(QMainWindow& window, QAction* menuBefore)
     layout->addWidget(favourites);
     layout->addLayout(buttons);
     layout->addWidget(split, 1);
+    layout->addWidget(m_asDevice);
     layout->addWidget(m_listingText);
     m_dock->setWidget(panel);
     window.addDockWidget(Qt::LeftDockWidgetArea, m_dock);
@@ -147,25 +159,63 @@ void SoundBrowser::makeTree()
 
 void SoundBrowser::makeFileList()
 {
-    m_files = new QTreeView;
+    // A table rather than a tree: it lays out 20,000 rows of one height without measuring each.
+    m_files = new QTableView;
     m_files->setObjectName(QStringLiteral("list_sounds"));
     m_files->setAccessibleName(tr("Sound files"));
-    m_model = new SoundFileModel(m_files);
-    m_files->setModel(m_model);
-    m_files->setRootIsDecorated(false);
-    m_files->setUniformRowHeights(true);
-    m_files->setAllColumnsShowFocus(true);
+    m_filter = new NameFilter(
+        *m_dock->parentWidget(), m_model, SoundFileModel::Name, *m_files,
+        [this] {
+            if (m_dock->isHidden())
+                m_dock->toggleViewAction()->trigger();
+        },
+        this);
+    // "clap 1 room.wav" and "clap 1 dry.wav" differ at their ends; the whole path is the name's tooltip.
+    m_files->setTextElideMode(Qt::ElideMiddle);
+    m_files->setShowGrid(false);
+    m_files->setWordWrap(false);
+    m_files->setTabKeyNavigation(false);
+    m_files->setCornerButtonEnabled(false);
+    m_files->verticalHeader()->hide();
+    m_files->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_files->verticalHeader()->setDefaultSectionSize(m_files->fontMetrics().height() + 6);
+    m_files->horizontalHeader()->setHighlightSections(false);
     m_files->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_files->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_files->setDragEnabled(true);
     m_files->setDragDropMode(QAbstractItemView::DragOnly);
     m_files->setDefaultDropAction(Qt::CopyAction);
-    m_files->header()->setStretchLastSection(false);
-    m_files->header()->setSectionResizeMode(SoundFileModel::Name, QHeaderView::Stretch);
-    for (const int column :
-         {SoundFileModel::Play, SoundFileModel::Length, SoundFileModel::Rate, SoundFileModel::Channels})
-        m_files->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    m_files->horizontalHeader()->setStretchLastSection(false);
+    m_files->horizontalHeader()->setSectionResizeMode(SoundFileModel::Name, QHeaderView::Stretch);
+    sizeColumns();
     m_files->installEventFilter(this);
+}
+
+void SoundBrowser::sizeColumns()
+{
+    QHeaderView& header = *m_files->horizontalHeader();
+    const QFontMetrics cells(m_files->font());
+    const int padding
+        = 2 * m_files->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header) + cells.averageCharWidth();
+    for (const int column :
+         {SoundFileModel::Play, SoundFileModel::Length, SoundFileModel::Rate, SoundFileModel::Channels}) {
+        int widest = header.fontMetrics().horizontalAdvance(
+            m_model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+        for (const QString& text : SoundFileModel::widestTexts(column))
+            widest = std::max(widest, cells.horizontalAdvance(text));
+        header.setSectionResizeMode(column, QHeaderView::Interactive);
+        header.resizeSection(column, widest + padding);
+    }
+}
+
+QWidget* SoundBrowser::makeFilesPart()
+{
+    auto* part = new QWidget;
+    auto* layout = new QVBoxLayout(part);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(&m_filter->field());
+    layout->addWidget(m_files, 1);
+    return part;
 }
 
 void SoundBrowser::makeViewMenu(QMainWindow& window, QAction* menuBefore)
@@ -205,28 +255,21 @@ void SoundBrowser::connectParts()
             QTimer::singleShot(0, this, [this] { m_tree->scrollTo(m_folders->index(m_folder)); });
     });
     connect(m_dock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-        if (visible && m_listed != m_folder)
+        if (visible && m_listing->folder() != m_folder)
             listFolder();
+    });
+    connect(m_asDevice, &QCheckBox::toggled, this, [this](bool asDevice) {
+        m_settings.setValue(kAsDeviceKey, asDevice);
+        m_player->setAsDevice(asDevice);
     });
     connect(m_location, &QLineEdit::returnPressed, this, &SoundBrowser::goToTyped);
     connect(m_favourites, &FavouriteFolders::chosen, this, &SoundBrowser::goTo);
-    connect(m_listing, &SoundListing::listed, this, [this](const QStringList& paths) {
-        m_model->setFiles(paths);
-        m_model->setPlayingRow(m_model->rowOf(m_player->playing()));
-        showListing(false);
-    });
-    connect(m_listing, &SoundListing::summarised, this,
-            [this](int first, const std::vector<audio::SoundSummary>& summaries) {
-                m_model->setSummaries(first, summaries);
-                showListing(false);
-            });
-    connect(m_listing, &SoundListing::finished, this, [this] { showListing(true); });
-    connect(m_player, &BrowserPlayer::playingChanged, this,
-            [this](const QString& path) { m_model->setPlayingRow(m_model->rowOf(path)); });
+    connect(m_listing, &FolderListing::progress, m_listingText, &QLabel::setText);
+    connect(m_player, &BrowserPlayer::playingChanged, &m_model, &SoundFileModel::setPlaying);
     connect(m_player, &BrowserPlayer::status, this, &SoundBrowser::status);
     connect(m_files, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         if (index.column() == SoundFileModel::Play)
-            m_player->toggle(m_model->path(index.row()));
+            play(rowOf(index));
     });
 }
 
@@ -247,42 +290,21 @@ void SoundBrowser::goTo(const QString& folder)
     m_tree->setCurrentIndex(index);
     m_tree->scrollTo(index);
     m_followingTree = false;
-    m_model->setFiles({});
     // A hidden panel reads nothing: the folder is listed when the panel is first shown.
-    m_listed.clear();
+    m_listing->list({});
     if (!m_dock->isHidden())
         listFolder();
 }
 
 void SoundBrowser::listFolder()
 {
-    m_listed = m_folder;
-    m_listingText->setText(tr("Reading the folder\u2026"));
     m_listing->list(m_folder);
+    m_model.setPlaying(m_player->playing());
 }
 
 void SoundBrowser::goToTyped()
 {
     goTo(QDir::fromNativeSeparators(m_location->text().trimmed()));
-}
-
-void SoundBrowser::showListing(bool finished)
-{
-    const int files = m_model->rowCount();
-    const int read = m_model->summarisedCount();
-    if (!finished) {
-        m_listingText->setText(tr("Reading %1 of %2 files\u2026").arg(read).arg(files));
-        return;
-    }
-    if (files == 0) {
-        m_listingText->setText(tr("No sound files in this folder"));
-        return;
-    }
-    const int sounds = m_model->soundCount();
-    QString text = tr("%n sound(s)", nullptr, sounds);
-    if (files > sounds)
-        text += tr(", %n file(s) not sounds", nullptr, files - sounds);
-    m_listingText->setText(text);
 }
 
 bool SoundBrowser::eventFilter(QObject* watched, QEvent* event)
@@ -293,29 +315,63 @@ bool SoundBrowser::eventFilter(QObject* watched, QEvent* event)
     // The width the user left it at, while it is on show.
     if (watched == m_dock && event->type() == QEvent::Resize && m_dock->isVisible())
         m_settings.setValue(kWidthKey, m_dock->width());
-    if (watched == m_files && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
-        const auto& key = static_cast<const QKeyEvent&>(*event);
-        const bool space = isPlainKey(key, {Qt::Key_Space});
-        const bool enter = isPlainKey(key, {Qt::Key_Return, Qt::Key_Enter});
-        if (space || enter) {
-            event->accept();
-            if (event->type() == QEvent::KeyPress) {
-                if (space)
-                    playCurrent();
-                else
-                    importChosen();
-            }
-            return true;
-        }
-    }
+    const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (key && watched == m_files)
+        return listKey(*event);
     return QObject::eventFilter(watched, event);
+}
+
+bool SoundBrowser::listKey(QEvent& event)
+{
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    const bool space = isPlainKey(key, {Qt::Key_Space});
+    const bool enter = isPlainKey(key, {Qt::Key_Return, Qt::Key_Enter});
+    if (space || enter) {
+        event.accept();
+        if (event.type() == QEvent::KeyPress) {
+            if (space)
+                playCurrent();
+            else
+                importChosen();
+        }
+        return true;
+    }
+    // The list finds what is typed from the current row's column, which a click may have put on another than the name.
+    const bool typed = !key.text().isEmpty() && key.text().front().isPrint()
+                       && (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+    if (typed && event.type() == QEvent::KeyPress && m_files->model()->rowCount() > 0) {
+        const QModelIndex current = m_files->currentIndex();
+        if (current.column() != SoundFileModel::Name)
+            m_files->selectionModel()->setCurrentIndex(
+                m_files->model()->index(std::max(current.row(), 0), SoundFileModel::Name),
+                QItemSelectionModel::NoUpdate);
+    }
+    return false;
+}
+
+int SoundBrowser::rowOf(const QModelIndex& shown) const
+{
+    return m_filter->fileRow(shown);
 }
 
 void SoundBrowser::playCurrent()
 {
-    const QModelIndex current = m_files->currentIndex();
-    if (current.isValid())
-        m_player->toggle(m_model->path(current.row()));
+    play(rowOf(m_files->currentIndex()));
+}
+
+void SoundBrowser::play(int row)
+{
+    const QByteArray path = m_model.file(row);
+    if (path.isEmpty())
+        return;
+    // Removed since the folder was last read: it leaves the list rather than failing to play.
+    std::error_code error;
+    if (path != m_player->playing() && !std::filesystem::exists(path.toStdString(), error) && !error) {
+        emit status(tr("\u201C%1\u201D is no longer in the folder").arg(m_model.name(row)));
+        m_listing->gone(row);
+        return;
+    }
+    m_player->toggle(path, m_model.name(row));
 }
 
 std::vector<std::string> SoundBrowser::chosenFiles() const
@@ -324,7 +380,7 @@ std::vector<std::string> SoundBrowser::chosenFiles() const
     std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     std::vector<std::string> paths;
     for (const QModelIndex& row : rows)
-        paths.push_back(QFile::encodeName(m_model->path(row.row())).toStdString());
+        paths.push_back(m_model.file(rowOf(row)).toStdString());
     return paths;
 }
 

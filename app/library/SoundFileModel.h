@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/library/ListedFile.h"
 #include "audio/SoundSummary.h"
 
 #include <QAbstractTableModel>
-#include <QStringList>
+#include <QHash>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 // The sound files of one folder as the browser lists them: a play control, the name, and the
@@ -18,20 +20,32 @@ public:
 
     explicit SoundFileModel(QObject* parent = nullptr);
 
-    // The files of a folder, none of them read yet.
-    void setFiles(const QStringList& paths);
-    // What the files from the first-th on hold; rows past the end are ignored.
-    void setSummaries(int first, const std::vector<audio::SoundSummary>& summaries);
-    // The row whose play control shows Stop; -1 for none.
-    void setPlayingRow(int row);
+    void clear();
+    // Files listed after those the list holds, none of them read yet.
+    void append(const std::vector<ListedFile>& files);
+    // The folder as it is now, in the same order: files gone leave, new ones come in their place,
+    // and a file changed since its header was read is read again. What did not change stays as it
+    // was, the row chosen in the list too.
+    void merge(const std::vector<ListedFile>& files);
+    void remove(int row);
+    // What the files at these paths hold; paths not listed are ignored.
+    void setSummaries(const std::vector<std::pair<QByteArray, audio::SoundSummary>>& summaries);
+    // The file whose play control shows Stop; empty for none.
+    void setPlaying(const QByteArray& path);
 
-    QString path(int row) const;
+    // The file as the file system names it; empty past the end.
+    QByteArray file(int row) const;
+    QString name(int row) const;
     // The row of the file at path; -1 when it is not listed.
-    int rowOf(const QString& path) const;
-    // Files read so far.
-    int summarisedCount() const { return m_summarised; }
-    // Of those, the sounds.
-    int soundCount() const;
+    int rowOf(const QByteArray& path) const;
+    // The files read, with their stamps then.
+    KnownFiles summarised() const;
+
+    // Files read so far, and of those the sounds, those that could not be read; and names not in UTF-8.
+    int summarisedCount() const;
+    int soundCount() const { return count(audio::SoundSummary::Kind::Sound); }
+    int unreadableCount() const { return count(audio::SoundSummary::Kind::Unreadable); }
+    int notUtf8Count() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -45,12 +59,28 @@ public:
     static QString lengthText(double seconds);
     static QString rateText(double rate);
     static QString channelsText(unsigned channels);
+    // The widest texts the column shows, to size it by.
+    static QStringList widestTexts(int column);
 
 private:
-    QVariant display(const QString& path, const std::optional<audio::SoundSummary>& summary, int column, int row) const;
+    struct Row {
+        ListedFile file;
+        std::optional<audio::SoundSummary> summary;
+    };
 
-    QStringList m_paths;
-    std::vector<std::optional<audio::SoundSummary>> m_summaries;
-    int m_summarised = 0;
-    int m_playing = -1;
+    QVariant display(const Row& row, int column) const;
+    QString toolTip(const Row& row, int column) const;
+    int count(audio::SoundSummary::Kind kind) const;
+    // The rows from first on have moved: the index of paths is made again when next asked.
+    void rowsMoved(int first);
+    // Whether the listing's order of the files that stay is the list's: if not, merge starts anew.
+    bool keepsOrder(const std::vector<ListedFile>& files) const;
+    void removeGone(const std::vector<ListedFile>& files);
+    void insertNew(const std::vector<ListedFile>& files);
+
+    std::vector<Row> m_rows;
+    // Row by path, for the rows before m_indexedUpTo.
+    mutable QHash<QByteArray, int> m_index;
+    mutable int m_indexedUpTo = 0;
+    QByteArray m_playing;
 };

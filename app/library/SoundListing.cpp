@@ -1,66 +1,91 @@
 #include "app/library/SoundListing.h"
 
+#include "app/library/NameOrder.h"
 #include "audio/SoundFileTypes.h"
 
-#include <QCollator>
-#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMetaObject>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <filesystem>
+#include <set>
+#include <string>
 
 namespace {
 
-// A batch goes to the window once it holds this many files or is this old, whichever comes first:
-// the first rows fill at once, and a slow disk still shows progress.
+// The window takes in this many files at once: a few milliseconds of its list's work at 20,000 rows.
+constexpr std::size_t kChunkFiles = 100;
+// What arrived is taken in for this long in one pass of the window's event loop at most, well
+// inside a frame of the screen (16 ms); the rest waits for the next pass.
+constexpr qint64 kPassShareMs = 4;
+// A batch of headers goes to the window once it holds this many files or is this old, whichever
+// comes first: the first rows fill at once, and a slow disk still shows progress.
 constexpr std::size_t kBatchFiles = 64;
 constexpr auto kBatchAge = std::chrono::milliseconds(100);
 
-// The run of digits or of other characters that starts at from.
-QStringView runAt(const QString& text, qsizetype from)
+std::set<std::string> soundTypes()
 {
-    const bool digits = text[from].isDigit();
-    qsizetype end = from;
-    while (end < text.size() && text[end].isDigit() == digits)
-        ++end;
-    return QStringView(text).mid(from, end - from);
+    std::set<std::string> types;
+    for (const std::string& type : audio::soundFileTypes())
+        types.insert(type);
+    return types;
 }
 
-// Names as people sort them: numbers by their value ("kick 2" before "kick 10"), letters by the
-// collator, whatever the case. Names that differ only in leading zeros or case keep a fixed order.
-bool sortsBefore(const QCollator& collator, const QString& a, const QString& b)
+// "take.WAV" is a WAV file as "take.wav" is. Hidden files are left out, as a file manager leaves
+// them out: another system's "._take.wav" beside each sound holds no sound.
+bool isSoundName(const std::set<std::string>& types, const std::string& name)
 {
-    qsizetype i = 0;
-    qsizetype j = 0;
-    while (i < a.size() && j < b.size()) {
-        QStringView left = runAt(a, i);
-        QStringView right = runAt(b, j);
-        i += left.size();
-        j += right.size();
-        int order = 0;
-        if (left.front().isDigit() && right.front().isDigit()) {
-            while (left.size() > 1 && left.front() == u'0')
-                left = left.mid(1);
-            while (right.size() > 1 && right.front() == u'0')
-                right = right.mid(1);
-            order = left.size() != right.size() ? (left.size() < right.size() ? -1 : 1) : left.compare(right);
-        } else {
-            order = collator.compare(left, right);
-        }
-        if (order != 0)
-            return order < 0;
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos || name.front() == '.')
+        return false;
+    std::string type = name.substr(dot + 1);
+    std::transform(type.begin(), type.end(), type.begin(),
+                   [](unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return types.count(type) != 0;
+}
+
+// The folder's sound files by their names' bytes, whatever they are: a name that is not UTF-8 is
+// listed too. Files only: a FIFO or a device named like a sound would wait or never end. A file
+// that cannot be read is listed, so the list says so rather than hiding it.
+std::vector<ListedFile> readFolder(const QString& folder, const std::atomic<bool>& cancelled)
+{
+    const std::set<std::string> types = soundTypes();
+    std::vector<ListedFile> files;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(QFile::encodeName(folder).toStdString(), error), end;
+         !error && entry != end && !cancelled; entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (!isSoundName(types, name))
+            continue;
+        const std::string path = entry->path().string();
+        const std::optional<FileStamp> stamp = fileStampOf(path);
+        if (!stamp)
+            continue;
+        ListedFile file;
+        file.path = QByteArray::fromStdString(path);
+        file.name = QString::fromUtf8(name);
+        file.nameIsUtf8 = file.name.toUtf8() == QByteArray::fromStdString(name);
+        file.stamp = *stamp;
+        files.push_back(std::move(file));
     }
-    if ((i < a.size()) != (j < b.size()))
-        return j < b.size();
-    return a < b;
+    // Two names that differ only in bytes that are not UTF-8 show alike: their bytes order them.
+    const NameOrder order;
+    std::sort(files.begin(), files.end(), [&order](const ListedFile& a, const ListedFile& b) {
+        if (order(a.name, b.name))
+            return true;
+        return !order(b.name, a.name) && a.path < b.path;
+    });
+    return files;
 }
 
 } // namespace
 
 struct SoundListing::Job {
     QString folder;
+    KnownFiles known;
     std::atomic<bool> cancelled{false};
 };
 
@@ -77,19 +102,12 @@ SoundListing::~SoundListing()
     m_pool.waitForDone();
 }
 
-QStringList SoundListing::nameFilters()
-{
-    QStringList filters;
-    for (const std::string& type : audio::soundFileTypes())
-        filters << QStringLiteral("*.") + QString::fromStdString(type);
-    return filters;
-}
-
-void SoundListing::list(const QString& folder)
+void SoundListing::list(const QString& folder, KnownFiles known)
 {
     cancel();
     m_job = std::make_shared<Job>();
     m_job->folder = folder;
+    m_job->known = std::move(known);
     m_pool.start([this, job = m_job] { run(job); });
 }
 
@@ -98,49 +116,77 @@ void SoundListing::cancel()
     if (m_job)
         m_job->cancelled = true;
     m_job.reset();
+    const std::lock_guard<std::mutex> guard(m_arrivedLock);
+    m_arrived.clear();
 }
 
 template <class Fact> void SoundListing::post(const std::shared_ptr<Job>& job, Fact fact)
 {
-    QMetaObject::invokeMethod(
-        this,
-        [this, job, fact = std::move(fact)] {
-            if (job == m_job)
-                fact();
-        },
-        Qt::QueuedConnection);
+    const std::lock_guard<std::mutex> guard(m_arrivedLock);
+    m_arrived.emplace_back([this, job, fact = std::move(fact)] {
+        if (job == m_job)
+            fact();
+    });
+    if (!m_deliveryDue) {
+        m_deliveryDue = true;
+        QMetaObject::invokeMethod(this, &SoundListing::deliver, Qt::QueuedConnection);
+    }
+}
+
+void SoundListing::deliver()
+{
+    QElapsedTimer spent;
+    spent.start();
+    while (spent.elapsed() < kPassShareMs) {
+        std::function<void()> fact;
+        {
+            const std::lock_guard<std::mutex> guard(m_arrivedLock);
+            if (m_arrived.empty()) {
+                m_deliveryDue = false;
+                return;
+            }
+            fact = std::move(m_arrived.front());
+            m_arrived.pop_front();
+        }
+        fact();
+    }
+    // Posted now, it waits behind what the user did meanwhile.
+    QMetaObject::invokeMethod(this, &SoundListing::deliver, Qt::QueuedConnection);
 }
 
 void SoundListing::run(const std::shared_ptr<Job>& job)
 {
-    // Files only: a FIFO or a device named like a sound would wait or never end.
-    const QStringList names = QDir(job->folder).entryList(nameFilters(), QDir::Files | QDir::Readable, QDir::NoSort);
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    QStringList paths;
-    paths.reserve(names.size());
-    for (const QString& name : names)
-        paths << QDir(job->folder).filePath(name);
-    std::sort(paths.begin(), paths.end(),
-              [&collator](const QString& a, const QString& b) { return sortsBefore(collator, a, b); });
+    const std::vector<ListedFile> files = readFolder(job->folder, job->cancelled);
     if (job->cancelled)
         return;
-    post(job, [this, paths] { emit listed(paths); });
+    std::size_t from = 0;
+    do {
+        const std::size_t to = std::min(files.size(), from + kChunkFiles);
+        std::vector<ListedFile> chunk(files.begin() + static_cast<std::ptrdiff_t>(from),
+                                      files.begin() + static_cast<std::ptrdiff_t>(to));
+        post(job, [this, chunk = std::move(chunk), last = to == files.size()] { emit listed(chunk, last); });
+        from = to;
+    } while (from < files.size());
+    summarise(job, files);
+}
 
-    std::vector<audio::SoundSummary> batch;
-    int first = 0;
+void SoundListing::summarise(const std::shared_ptr<Job>& job, const std::vector<ListedFile>& files)
+{
+    Summaries batch;
     auto started = std::chrono::steady_clock::now();
-    for (int index = 0; index < paths.size(); ++index) {
+    for (const ListedFile& file : files) {
         if (job->cancelled)
             return;
-        batch.push_back(audio::summariseSoundFile(QFile::encodeName(paths[index]).toStdString()));
-        if (batch.size() >= kBatchFiles || std::chrono::steady_clock::now() - started >= kBatchAge
-            || index + 1 == paths.size()) {
-            post(job, [this, first, batch = std::move(batch)] { emit summarised(first, batch); });
+        if (const auto known = job->known.constFind(file.path); known != job->known.cend() && *known == file.stamp)
+            continue;
+        batch.emplace_back(file.path, audio::summariseSoundFile(file.path.toStdString()));
+        if (batch.size() >= kBatchFiles || std::chrono::steady_clock::now() - started >= kBatchAge) {
+            post(job, [this, batch = std::move(batch)] { emit summarised(batch); });
             batch.clear();
-            first = index + 1;
             started = std::chrono::steady_clock::now();
         }
     }
+    if (!batch.empty())
+        post(job, [this, batch = std::move(batch)] { emit summarised(batch); });
     post(job, [this] { emit finished(); });
 }

@@ -67,6 +67,8 @@ ShortcutsWindow::ShortcutsWindow(const QMenuBar& menus, QWidget* parent)
          tr("With a slot's waveform focused: open its sound panel; in the sound browser's list: "
             "import the selected files from the selected slot on")},
         {tr("S05, 5, FW"), tr("Typed in the bank table: select that bank")},
+        {keys({Qt::CTRL | Qt::Key_F}), tr("Go to the sound browser's filter over the names of the files listed")},
+        {tr("kick"), tr("Typed in the sound browser's list: select the file whose name starts so")},
         {keys({Qt::Key_Left, Qt::Key_Right}), tr("In the sound panel, with the source focused: move the window (with "
                                                  "Shift, further)")},
         {keys({Qt::Key_Home}),

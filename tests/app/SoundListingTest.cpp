@@ -1,5 +1,6 @@
-// Folders read in the background: names in the order people sort them, what each file holds in
-// batches, and a listing left for another folder, or dropped, never heard from again.
+// Folders read in the background: names in the order people sort them, handed over in chunks,
+// what each file holds in batches (only what changed when the folder is read again), and a
+// listing left for another folder, or dropped, never heard from again.
 #include "app/library/SoundListing.h"
 #include "app/library/SoundFileModel.h"
 
@@ -7,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -24,14 +26,17 @@ using Texts = std::vector<std::string>;
 struct Heard {
     explicit Heard(SoundListing& listing)
     {
-        QObject::connect(&listing, &SoundListing::listed, &context, [this](const QStringList& paths) {
-            for (const QString& path : paths)
-                listed.push_back(QDir(path).dirName().toStdString());
-        });
+        QObject::connect(&listing, &SoundListing::listed, &context,
+                         [this](const std::vector<ListedFile>& files, bool last) {
+                             for (const ListedFile& file : files)
+                                 listed.push_back(file.name.toStdString());
+                             chunks.push_back(files.size());
+                             lasts += last ? 1 : 0;
+                         });
         QObject::connect(&listing, &SoundListing::summarised, &context,
-                         [this](int first, const std::vector<audio::SoundSummary>& summaries) {
-                             for (std::size_t k = 0; k < summaries.size(); ++k)
-                                 summarised.push_back(first + static_cast<int>(k));
+                         [this](const SoundListing::Summaries& summaries) {
+                             for (const auto& [path, summary] : summaries)
+                                 summarised.push_back(QDir(QFile::decodeName(path)).dirName().toStdString());
                          });
         QObject::connect(&listing, &SoundListing::finished, &context, [this] { ++finished; });
     }
@@ -43,7 +48,9 @@ struct Heard {
 
     QObject context;
     Texts listed;
-    std::vector<int> summarised;
+    std::vector<std::size_t> chunks;
+    int lasts = 0;
+    Texts summarised;
     int finished = 0;
 };
 
@@ -68,7 +75,66 @@ TEST(SoundListing, NamesComeInThePeoplesOrderAndEveryFileIsSummarisedOnce)
     listing.list(QString::fromStdString(sounds.file("takes")));
     heard.waitUntil([&] { return heard.finished == 1; });
     EXPECT_EQ(heard.listed, (Texts{"take 2.wav", "take 02b.flac", "Take 3.WAV", "take 10.wav", "take.aiff"}));
-    EXPECT_EQ(heard.summarised, (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(heard.summarised, heard.listed);
+    EXPECT_EQ(heard.lasts, 1);
+}
+
+TEST(SoundListing, ManyFilesComeInChunksTheLastMarkedAndListedAgainOnlyWhatChangedIsRead)
+{
+    const SoundFileFolder sounds;
+    const std::string many = folderOfCopies(sounds, "many", 450);
+    SoundListing listing;
+    Heard heard(listing);
+    listing.list(QString::fromStdString(many));
+    heard.waitUntil([&] { return heard.finished == 1; });
+    ASSERT_EQ(heard.listed.size(), 450u);
+    EXPECT_GT(heard.chunks.size(), 1u) << "450 files go to the window in more than one piece";
+    EXPECT_EQ(heard.lasts, 1);
+    EXPECT_EQ(heard.summarised, heard.listed);
+
+    // Read again knowing all but two: one changed since, one new.
+    KnownFiles known;
+    for (int file = 0; file < 450; ++file) {
+        const std::string path = many + "/" + std::to_string(file) + ".wav";
+        known.insert(QByteArray::fromStdString(path), *fileStampOf(path));
+    }
+    known.remove(QByteArray::fromStdString(many + "/7.wav"));
+    FileStamp older = known.value(QByteArray::fromStdString(many + "/9.wav"));
+    older.modified -= 1000000000;
+    known.insert(QByteArray::fromStdString(many + "/9.wav"), older);
+    heard.listed.clear();
+    heard.summarised.clear();
+    listing.list(QString::fromStdString(many), known);
+    heard.waitUntil([&] { return heard.finished == 2; });
+    EXPECT_EQ(heard.listed.size(), 450u);
+    EXPECT_EQ(heard.summarised, (Texts{"7.wav", "9.wav"}));
+}
+
+TEST(SoundListing, EveryFileNamedLikeASoundIsListedWhateverItsNameBytesOnlyFilesAndNotHidden)
+{
+    const SoundFileFolder sounds;
+    std::filesystem::create_directory(sounds.file("odd"));
+    for (const char* name : {"kick.wav", "\xff\xfe kick.wav", ".hidden.wav", "text.txt"})
+        sounds.write(std::string("odd/") + name, {'x'});
+    std::filesystem::create_directory(sounds.file("odd/folder.wav"));
+    SoundListing listing;
+    std::vector<ListedFile> files;
+    bool finished = false;
+    QObject::connect(&listing, &SoundListing::listed, [&](const std::vector<ListedFile>& chunk, bool) {
+        files.insert(files.end(), chunk.begin(), chunk.end());
+    });
+    QObject::connect(&listing, &SoundListing::finished, [&] { finished = true; });
+    listing.list(QString::fromStdString(sounds.file("odd")));
+    while (!finished)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    ASSERT_EQ(files.size(), 2u);
+    EXPECT_EQ(files[0].name, "kick.wav");
+    EXPECT_TRUE(files[0].nameIsUtf8);
+    EXPECT_EQ(files[1].name, "\uFFFD\uFFFD kick.wav");
+    EXPECT_FALSE(files[1].nameIsUtf8);
+    // Reached by its own bytes, which no text of the window could give back.
+    EXPECT_EQ(files[1].path.toStdString(), sounds.file("odd/\xff\xfe kick.wav"));
+    EXPECT_EQ(files[1].stamp.size, 1u);
 }
 
 TEST(SoundListing, AListingLeftForAnotherFolderOrDroppedIsNeverHeardFromAgain)
@@ -87,10 +153,7 @@ TEST(SoundListing, AListingLeftForAnotherFolderOrDroppedIsNeverHeardFromAgain)
     listing->list(QString::fromStdString(many));
     heard.waitUntil([&] { return heard.finished == 2; });
     ASSERT_EQ(heard.listed.size(), 403u);
-    std::vector<int> summarised{0, 1, 2};
-    for (int file = 0; file < 400; ++file)
-        summarised.push_back(file);
-    EXPECT_EQ(heard.summarised, summarised);
+    EXPECT_EQ(heard.summarised, heard.listed);
 
     // Dropped half way through a folder: the window hears nothing more of it.
     listing->list(QString::fromStdString(many));

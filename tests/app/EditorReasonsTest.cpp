@@ -36,7 +36,7 @@ protected:
     }
 };
 
-TEST_F(EditorReasonsTest, WithoutOutputsTheListAndSendSayPlugInAndAPressOnSendSaysItToo)
+TEST_F(EditorReasonsTest, WithoutOutputsOrWithTheChosenOneUnpluggedTheListAndSendSayWhyAndAPressOnSendToo)
 {
     EXPECT_EQ(control<QComboBox>("popup_out").currentText().toStdString(), kNoOutput);
     EXPECT_EQ(tipOf("menu_send"), kNoOutput);
@@ -47,19 +47,15 @@ TEST_F(EditorReasonsTest, WithoutOutputsTheListAndSendSayPlugInAndAPressOnSendSa
     EXPECT_EQ(tipOf("menu_outputSettings"), kNoOutput);
 
     // Plugged in, the button sends and its tooltip says what it does again.
-    service.addDestination({"", "UM-ONE", "UM-ONE MIDI 1"});
+    LoopbackDestination& device = service.addDestination({"", "UM-ONE", "UM-ONE MIDI 1"});
     settle();
     EXPECT_TRUE(control<QAbstractButton>("button_send").isEnabled());
     EXPECT_EQ(tipOf("button_send"), "Send the bank(s) to the ZYLOX 515 over MIDI");
     EXPECT_TRUE(control<QAction>("menu_outputSettings").isEnabled());
     EXPECT_NE(tipOf("menu_outputSettings"), kNoOutput);
-}
 
-TEST_F(EditorReasonsTest, AChosenOutputUnpluggedIsNamedAsTheReason)
-{
-    LoopbackDestination& device = service.addDestination({"", "UM-ONE", "UM-ONE MIDI 1"});
+    // Chosen and unplugged again, while another output is there, it is named as the reason.
     service.addDestination({"", "Midi Through", "Midi Through Port-0"});
-    settle();
     service.unplug(device);
     settle();
     expectSendSays("UM-ONE:UM-ONE MIDI 1 is disconnected: plug it in again or choose another output");

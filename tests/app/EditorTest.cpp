@@ -262,7 +262,6 @@ TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnyt
                                      + needs + "|OK|";
     const std::string text = make("notes.txt", "printf 'plain text, taken as samples' >");
     const std::string kick = "kick.wav: 0.20 s, padded to 0.25 s with silence (Classic)";
-    const std::string clap = "clap.aifc: 0.10 s, padded to 0.25 s with silence (Classic)";
     const std::string late = "late.wav: 0.43 s, cut to 0.25 s to fit CLOSED HI HAT (Classic) Late: the hit starts at "
                              "0.20 s of 0.25 s; start the window at 0.200 s or trim the silence.";
     const std::string notes = "notes.txt: 28 bytes of raw device data, padded to 0.25 s with silence";
@@ -271,7 +270,6 @@ TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnyt
     // it.
     const std::tuple<std::string, int, AlertReply, Texts, bool> cases[] = {
         {make("kick.wav", "sox -n -r 44100 -c 2 -b 16", "synth 0.2 sine 60"), 4, AlertReply::Default, {}, true},
-        {make("clap.aifc", "sox -n -r 22050 -c 1 -b 16 -t aifc", "synth 0.1 noise"), 4, AlertReply::Default, {}, true},
         // A hit 0.2 s into the file: the line says it starts late.
         {make("late.wav", "sox -n -r 44100 -c 1 -b 16", "synth 0.03 sine 300 pad 0.2 0.2"),
          4,
@@ -325,11 +323,10 @@ TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnyt
         // The status line tells what the last import that took did, or why a file was refused; a
         // question declined leaves it as it was.
         if (taken)
-            status = file.ends_with("kick.wav")    ? kick
-                     : file.ends_with("clap.aifc") ? clap
-                     : file.ends_with("late.wav")  ? late
-                     : file.ends_with("raw.mp3")   ? rawMp3
-                                                   : notes;
+            status = file.ends_with("kick.wav")   ? kick
+                     : file.ends_with("late.wav") ? late
+                     : file.ends_with("raw.mp3")  ? rawMp3
+                                                  : notes;
         else if (!alerts.empty() && alerts.front().starts_with("critical|")) {
             const std::size_t message = alerts.front().find('|', std::string("critical|").size()) + 1;
             status = "Not imported: " + alerts.front().substr(message, alerts.front().find('|', message) - message);

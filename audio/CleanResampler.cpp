@@ -145,23 +145,21 @@ std::vector<double> resampleClean(const PcmFrames& in, double deviceRate, std::s
     return out;
 }
 
-std::vector<double> resampleSteps(std::span<const double> steps, double sourceRate, double deviceRate,
+std::vector<double> resampleSteps(std::uint64_t frames, const StepsReader& steps, double sourceRate, double deviceRate,
                                   FilterPhase phase, std::size_t maxFrames)
 {
-    if (!(sourceRate >= cleanLowestRate && sourceRate <= cleanHighestRate) || steps.empty()) {
+    if (!(sourceRate >= cleanLowestRate && sourceRate <= cleanHighestRate) || frames == 0) {
         return {};
     }
-    const double wanted = std::trunc(static_cast<double>(steps.size()) * deviceRate / sourceRate);
+    const double wanted = std::trunc(static_cast<double>(frames) * deviceRate / sourceRate);
     std::vector<double> out(static_cast<std::size_t>(std::min(wanted, static_cast<double>(maxFrames))));
     const Soxr* library = soxrLibrary();
     if (out.empty() || library == nullptr) {
         return {};
     }
     const Resampler resampler = createResampler(*library, sourceRate, deviceRate, phase);
-    const auto fill = [steps](double* block, std::uint64_t from, std::size_t count) {
-        std::copy_n(steps.begin() + static_cast<std::ptrdiff_t>(from), count, block);
-    };
-    if (!resampler || !resampleInto(*library, resampler.get(), steps.size(), fill, out)) {
+    const auto fill = [&steps](double* block, std::uint64_t from, std::size_t count) { steps(from, {block, count}); };
+    if (!resampler || !resampleInto(*library, resampler.get(), frames, fill, out)) {
         return {};
     }
     return out;

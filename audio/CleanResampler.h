@@ -4,6 +4,8 @@
 #include "audio/SoundShape.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -22,9 +24,14 @@ constexpr double cleanHighestRate = 8000000.0;
 // the range above, or when the resampler fails.
 std::vector<double> resampleClean(const PcmFrames& in, double deviceRate, std::size_t maxFrames);
 
+// Puts the steps from a frame on into a block, as many as it holds.
+using StepsReader = std::function<void(std::uint64_t first, std::span<double> block)>;
+
 // One channel of steps at sourceRate (which a pitch may have moved) resampled to the device rate
 // with a filter of the given phase; at most maxFrames frames, empty where resampleClean would be.
-std::vector<double> resampleSteps(std::span<const double> steps, double sourceRate, double deviceRate,
+// The frames steps holds are read a block at a time, as the resampler takes them, so that a long
+// region is never held whole.
+std::vector<double> resampleSteps(std::uint64_t frames, const StepsReader& steps, double sourceRate, double deviceRate,
                                   FilterPhase phase, std::size_t maxFrames);
 
 } // namespace audio

@@ -14,7 +14,13 @@ namespace audio {
 // so that every width is measured and shaped alike.
 class MonoSteps {
 public:
-    MonoSteps(const PcmFrames& source, MonoSource mono);
+    // Read: every call reads the source's frames. Kept: a source of more than 4 bytes a frame is read
+    // once and its frames kept as one whole number each (the channels' sum for a mix), which is
+    // smaller than the frames and quicker to read again: a render that reads a long region of 8
+    // channels at 192 kHz again for every move of a control reads a sixth of the bytes.
+    enum class Keeping { Read, Kept };
+
+    MonoSteps(const PcmFrames& source, MonoSource mono, Keeping keeping = Keeping::Read);
 
     // The frame must lie inside the source.
     double at(std::uint64_t frame) const;
@@ -26,10 +32,20 @@ public:
     std::uint64_t frames() const { return m_frames; }
 
 private:
+    // A frame's whole number as a step: the sum of the mixed channels is divided by their count,
+    // the difference of side's two by 2, one channel's value by 1.
+    double stepOf(std::int64_t whole) const
+    {
+        const auto value = static_cast<double>(whole);
+        return m_divisor == 1.0 ? value * m_step : value / m_divisor * m_step;
+    }
+
     const PcmFrames& m_source;
     MonoSource m_mono;
     double m_step;
+    double m_divisor; // 1 where the divisor is a power of two, which the step then holds
     std::uint64_t m_frames;
+    std::vector<std::int32_t> m_kept; // every frame's whole number, where kept
 };
 
 // A level in dBFS as 8-bit steps from the zero line.

@@ -8,6 +8,7 @@
 #include "audio/SoundPeaks.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <numeric>
@@ -103,6 +104,24 @@ Part partOf(const SoundPeaks& peaks, SourceRegion region, const SoundShape& shap
     return part;
 }
 
+// The mean step of a region of frames inside the source, added up in order as one pass over them
+// would; 0 for an empty region.
+double meanOf(const MonoSteps& steps, SourceRegion region)
+{
+    if (region.length() == 0) {
+        return 0.0;
+    }
+    std::array<double, 4096> block{};
+    double sum = 0.0;
+    for (std::uint64_t frame = region.first; frame < region.last;) {
+        const auto count = static_cast<std::size_t>(std::min<std::uint64_t>(block.size(), region.last - frame));
+        steps.into(frame, {block.data(), count});
+        sum = std::accumulate(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(count), sum);
+        frame += count;
+    }
+    return sum / static_cast<double>(region.length());
+}
+
 // Classic's rate step on steps: linear interpolation towards the next frame, no filter.
 std::vector<double> interpolate(const std::vector<double>& steps, double ratio, std::size_t maxFrames)
 {
@@ -161,20 +180,31 @@ std::vector<double> convertShaped(const DecodedSound& sound, const SoundShape& s
     const double slotFrames = std::ceil(static_cast<double>(slotLength) * sourceRate / audio::kDeviceRate);
     const SoundPeaks& peaks = sound.peaks(shape.mono);
     const Part part = partOf(peaks, region, shape, static_cast<std::uint64_t>(std::min(slotFrames, 1e15)), rate);
-    std::vector<double> steps = peaks.steps().of(part.frames);
-    if (shape.removeDc && !steps.empty()) {
-        const double mean = std::accumulate(steps.begin(), steps.end(), 0.0) / static_cast<double>(steps.size());
-        std::for_each(steps.begin(), steps.end(), [mean](double& value) { value -= mean; });
-    }
+    const MonoSteps& mono = peaks.steps();
+    const SourceRegion held{part.frames.first, std::min(part.frames.last, mono.frames())};
+    const double mean = shape.removeDc ? meanOf(mono, held) : 0.0;
     const double gain = std::pow(10.0, shape.gain / 20.0);
-    std::for_each(steps.begin(), steps.end(), [gain](double& value) { value *= gain; });
+    const StepsReader shaped = [&](std::uint64_t from, std::span<double> block) {
+        mono.into(held.first + from, block);
+        for (double& value : block) {
+            if (shape.removeDc) {
+                value -= mean;
+            }
+            value *= gain;
+        }
+    };
     // Reversed from the end, every frame of the part is converted, so that the slot's first frame is
     // the region's last.
     const std::size_t converted = part.fromTheEnd ? std::numeric_limits<std::size_t>::max() : slotLength;
     // A rate the device already has needs no filter, and keeps its samples exactly.
-    std::vector<double> device = shape.resampling == Resampling::Clean && sourceRate != audio::kDeviceRate
-                                     ? resampleSteps(steps, sourceRate, audio::kDeviceRate, shape.phase, converted)
-                                     : interpolate(steps, sourceRate / audio::kDeviceRate, converted);
+    std::vector<double> device;
+    if (shape.resampling == Resampling::Clean && sourceRate != audio::kDeviceRate) {
+        device = resampleSteps(held.length(), shaped, sourceRate, audio::kDeviceRate, shape.phase, converted);
+    } else {
+        std::vector<double> steps(static_cast<std::size_t>(held.length()));
+        shaped(0, steps);
+        device = interpolate(steps, sourceRate / audio::kDeviceRate, converted);
+    }
     // On the converted frames, so that neither the clean filter's ringing nor the interpolation
     // carries a peak past the ceiling; before reversing, so the reversed slot stays the mirror.
     if (shape.limit) {

@@ -25,7 +25,7 @@ SourceRegion blockRegion(std::uint64_t block)
 } // namespace
 
 SoundPeaks::SoundPeaks(const PcmFrames& source, MonoSource mono)
-    : m_steps(source, mono)
+    : m_steps(source, mono, MonoSteps::Keeping::Kept)
 {
     const std::uint64_t frames = m_steps.frames();
     m_blocks.resize(static_cast<std::size_t>((frames + blockFrames - 1) / blockFrames));

@@ -1,7 +1,7 @@
 // The searches a render makes for sound in a source (trim's edge, the onset, normalise's peak) skip
 // whole silent blocks: over sources of every width, channel count and mono choice drawn at random
-// (a fixed seed), their answers are those of reading every frame, and the frames read in a run are
-// those read one at a time, to the bit.
+// (a fixed seed), their answers are those of reading every frame; and the steps, read from the frames
+// or kept as one whole number a frame, one at a time or in runs, are those the values make, to the bit.
 #include "audio/SoundPeaks.h"
 #include "audio/DecodedSound.h"
 #include "audio/MonoSteps.h"
@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -60,6 +61,53 @@ audio::PcmFrames drawnSource(Draw& draw)
     return source;
 }
 
+// A frame's step as the frames' values make it in doubles, one after the other: the mean of every
+// channel, one channel, or half the difference of the first two.
+double stepOfValues(const audio::PcmFrames& frames, MonoSource mono, std::uint64_t frame)
+{
+    const double step = std::ldexp(1.0, 8 - static_cast<int>(frames.m_bitsPerValue));
+    const auto value = [&](std::uint16_t channel) { return static_cast<double>(frames.getValue(frame, channel)); };
+    switch (mono) {
+    case MonoSource::Left:
+        return value(0) * step;
+    case MonoSource::Right:
+        return value(1) * step;
+    case MonoSource::Side:
+        return frames.m_channels < 2 ? 0.0 : (value(0) - value(1)) / 2.0 * step;
+    case MonoSource::Mix:
+        break;
+    }
+    double sum = 0.0;
+    for (std::uint16_t channel = 0; channel < frames.m_channels; ++channel) {
+        sum += value(channel);
+    }
+    return sum / frames.m_channels * step;
+}
+
+// Steps read from the frames at every call and steps kept, one at a time and in runs, are the
+// values' own, to the bit.
+void expectStepsOfValues(const audio::PcmFrames& frames, MonoSource mono)
+{
+    const audio::MonoSteps read(frames, mono);
+    const audio::MonoSteps kept(frames, mono, audio::MonoSteps::Keeping::Kept);
+    ASSERT_EQ(kept.frames(), read.frames());
+    const std::uint64_t count = read.frames();
+    const std::uint64_t first = count / 3;
+    std::vector<double> readRun(static_cast<std::size_t>(count - first));
+    std::vector<double> keptRun(readRun.size());
+    read.into(first, readRun);
+    kept.into(first, keptRun);
+    for (std::uint64_t frame = 0; frame < count; ++frame) {
+        const double expected = stepOfValues(frames, mono, frame);
+        ASSERT_EQ(read.at(frame), expected) << frame << " of " << frames.toString();
+        ASSERT_EQ(kept.at(frame), expected) << frame << " of " << frames.toString();
+        if (frame >= first) {
+            ASSERT_EQ(readRun[frame - first], expected) << frame << " of " << frames.toString();
+            ASSERT_EQ(keptRun[frame - first], expected) << frame << " of " << frames.toString();
+        }
+    }
+}
+
 std::optional<std::uint64_t> firstRead(const audio::MonoSteps& steps, SourceRegion region, double threshold, bool last)
 {
     std::optional<std::uint64_t> found;
@@ -78,14 +126,10 @@ TEST(SoundPeaks, SearchesAndPeaksAreThoseOfReadingEveryFrame)
     for (int source = 0; source < 60; ++source) {
         const audio::PcmFrames frames = drawnSource(draw);
         for (const MonoSource mono : monos) {
+            expectStepsOfValues(frames, mono);
             const audio::MonoSteps steps(frames, mono);
             const audio::SoundPeaks peaks(frames, mono);
             const std::uint64_t count = steps.frames();
-            std::vector<double> run(static_cast<std::size_t>(count));
-            steps.into(0, run);
-            for (std::uint64_t frame = 0; frame < count; ++frame) {
-                ASSERT_EQ(run[frame], steps.at(frame)) << frame << " of " << frames.toString();
-            }
             for (int search = 0; search < 20; ++search) {
                 const std::uint64_t first = draw.below(count + 100);
                 const SourceRegion region{first, first + draw.below(count + 100)};
@@ -101,6 +145,41 @@ TEST(SoundPeaks, SearchesAndPeaksAreThoseOfReadingEveryFrame)
                     peak = std::max(peak, std::abs(steps.at(frame)));
                 }
                 EXPECT_EQ(peaks.peak(region), peak);
+            }
+        }
+    }
+}
+
+// Where the kept whole numbers reach their limit: every value at the bottom or the top of its width,
+// with the most channels a mix may keep and one more.
+TEST(SoundPeaks, KeptStepsAreTheValuesOwnAtFullScale)
+{
+    struct Layout {
+        std::uint16_t bits;
+        std::uint16_t channels;
+    };
+    constexpr Layout layouts[] = {{8, 5}, {16, 3}, {16, 65535}, {24, 2}, {24, 256}, {24, 257}, {32, 2}};
+    for (const Layout layout : layouts) {
+        for (const bool unsigned8 : {false, true}) {
+            if (unsigned8 && layout.bits != 8) {
+                continue;
+            }
+            audio::PcmFrames frames(layout.channels, layout.bits, unsigned8, 44100.0);
+            const std::size_t width = frames.m_bytesPerValue;
+            frames.resize(4 * layout.channels * width);
+            // Frames at the bottom, the top, alternating, and the bottom again but for the last channel.
+            for (std::size_t frame = 0; frame < 4; ++frame) {
+                for (std::size_t channel = 0; channel < layout.channels; ++channel) {
+                    const bool top = frame == 1 || (frame == 2 && channel % 2 == 0)
+                                     || (frame == 3 && channel + 1 == layout.channels);
+                    std::uint8_t* at = frames.data() + (frame * layout.channels + channel) * width;
+                    std::fill_n(at, width, std::uint8_t{top ? 0xFF : 0x00});
+                    at[width - 1] = unsigned8 ? (top ? 0xFF : 0x00) : (top ? 0x7F : 0x80);
+                }
+            }
+            for (const MonoSource mono : {MonoSource::Mix, MonoSource::Left, MonoSource::Right, MonoSource::Side}) {
+                SCOPED_TRACE(std::to_string(layout.bits) + " bits, " + std::to_string(layout.channels) + " channels");
+                expectStepsOfValues(frames, mono);
             }
         }
     }

@@ -163,9 +163,15 @@ void MonoSteps::into(std::uint64_t first, std::span<double> out) const
         return;
     }
     if (!m_kept.empty()) {
-        std::transform(m_kept.begin() + static_cast<std::ptrdiff_t>(first),
-                       m_kept.begin() + static_cast<std::ptrdiff_t>(first + out.size()), out.begin(),
-                       [this](std::int32_t whole) { return stepOf(whole); });
+        const std::int32_t* kept = m_kept.data() + first;
+        // Each way apart, so that the compiler makes either a loop of vector instructions.
+        if (m_divisor == 1.0) {
+            const double step = m_step;
+            std::transform(kept, kept + out.size(), out.begin(),
+                           [step](std::int32_t whole) { return static_cast<double>(whole) * step; });
+        } else {
+            std::transform(kept, kept + out.size(), out.begin(), [this](std::int32_t whole) { return stepOf(whole); });
+        }
         return;
     }
     double* made = out.data();

@@ -186,12 +186,10 @@ std::vector<double> convertShaped(const DecodedSound& sound, const SoundShape& s
     const double gain = std::pow(10.0, shape.gain / 20.0);
     const StepsReader shaped = [&](std::uint64_t from, std::span<double> block) {
         mono.into(held.first + from, block);
-        for (double& value : block) {
-            if (shape.removeDc) {
-                value -= mean;
-            }
-            value *= gain;
+        if (shape.removeDc) {
+            std::for_each(block.begin(), block.end(), [mean](double& value) { value -= mean; });
         }
+        std::for_each(block.begin(), block.end(), [gain](double& value) { value *= gain; });
     };
     // Reversed from the end, every frame of the part is converted, so that the slot's first frame is
     // the region's last.

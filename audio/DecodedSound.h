@@ -5,6 +5,7 @@
 #include "audio/PcmFrames.h"
 #include "audio/SourceRegion.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -35,6 +36,8 @@ struct DecodedSound {
     double seconds() const;
     // Where the sound lies in the frames, for the mono choice: searches that skip its silence.
     const SoundPeaks& peaks(MonoSource mono) const { return keptPeaks.of(frames, mono); }
+    // The memory the sound takes: its frames and what was made of them and kept.
+    std::size_t heldBytes() const { return frames.size() + keptPeaks.bytes(); }
     // The file's whole length in seconds, as far as it is known: at least up to what is held.
     double fileSeconds() const;
     // The file's frame one past the last one held.

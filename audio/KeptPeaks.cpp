@@ -16,6 +16,16 @@ KeptPeaks& KeptPeaks::operator=(KeptPeaks&& other) noexcept
     return *this = static_cast<const KeptPeaks&>(other);
 }
 
+std::size_t KeptPeaks::bytes() const
+{
+    const std::lock_guard lock(m_making);
+    std::size_t bytes = 0;
+    for (const std::unique_ptr<const SoundPeaks>& peaks : m_peaks) {
+        bytes += peaks ? peaks->bytes() : 0;
+    }
+    return bytes;
+}
+
 const SoundPeaks& KeptPeaks::of(const PcmFrames& source, MonoSource mono) const
 {
     const std::lock_guard lock(m_making);

@@ -3,6 +3,7 @@
 #include "audio/SoundPeaks.h"
 
 #include <array>
+#include <cstddef>
 #include <memory>
 #include <mutex>
 
@@ -22,6 +23,8 @@ public:
 
     // The peaks of source, which must be the same sample, unchanged, at every call.
     const SoundPeaks& of(const PcmFrames& source, MonoSource mono) const;
+    // The memory the peaks made so far take.
+    std::size_t bytes() const;
 
 private:
     mutable std::mutex m_making;

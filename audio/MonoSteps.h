@@ -4,6 +4,7 @@
 #include "audio/SoundShape.h"
 #include "audio/SourceRegion.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -14,10 +15,11 @@ namespace audio {
 // so that every width is measured and shaped alike.
 class MonoSteps {
 public:
-    // Read: every call reads the source's frames. Kept: a source of more than 4 bytes a frame is read
-    // once and its frames kept as one whole number each (the channels' sum for a mix), which is
-    // smaller than the frames and quicker to read again: a render that reads a long region of 8
-    // channels at 192 kHz again for every move of a control reads a sixth of the bytes.
+    // Read: every call reads the source's frames. Kept: a source of 12 bytes a frame or more (6
+    // channels of 16 bits, 4 of 24) is read once and its frames kept as one whole number of 4 bytes
+    // each (the channels' sum for a mix), a third of the frames or less and quicker to read again: a
+    // render that reads a long region of 8 channels at 192 kHz for every move of a control reads a
+    // sixth of the bytes.
     enum class Keeping { Read, Kept };
 
     MonoSteps(const PcmFrames& source, MonoSource mono, Keeping keeping = Keeping::Read);
@@ -30,6 +32,8 @@ public:
     // without a call per value.
     void into(std::uint64_t first, std::span<double> out) const;
     std::uint64_t frames() const { return m_frames; }
+    // The memory the kept frames take; 0 where they are read.
+    std::size_t keptBytes() const { return m_kept.size() * sizeof(std::int32_t); }
 
 private:
     // A frame's whole number as a step: the sum of the mixed channels is divided by their count,

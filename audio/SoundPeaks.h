@@ -3,6 +3,7 @@
 #include "audio/MonoSteps.h"
 #include "audio/SourceRegion.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -26,6 +27,8 @@ public:
     double peak(SourceRegion region) const;
 
     const MonoSteps& steps() const { return m_steps; }
+    // The memory the peaks and the kept steps take.
+    std::size_t bytes() const { return m_blocks.size() * sizeof(double) + m_steps.keptBytes(); }
 
 private:
     // The region's frames inside the source.

@@ -211,7 +211,7 @@ std::size_t WorkingBanks::keepWithinBudget()
         });
         std::size_t bytes = 0;
         for (const audio::DecodedSound* sound : sounds)
-            bytes += sound->frames.size();
+            bytes += sound->heldBytes();
         return bytes;
     };
     // A source no slot or step holds any more went with them.

@@ -27,7 +27,8 @@ class WorkingBanks : public QObject {
 public:
     using Banks = std::vector<std::unique_ptr<IBank>>;
 
-    // The most bytes of decoded sources the session keeps, the undo history's included.
+    // The most bytes of decoded sources the session keeps, the undo history's included, with what a
+    // render made of them and keeps (their peaks, a wide source's steps).
     static constexpr std::size_t kSourceBudget = 256u << 20;
 
     // What putSound did: whether the slot took the bytes, and how many of the oldest sources were

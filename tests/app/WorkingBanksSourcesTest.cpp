@@ -150,4 +150,31 @@ TEST(WorkingBanksSourceBudget, PastItTheOldestSourcesGoFromSlotsAndHistoryAndThe
     EXPECT_EQ(tight.source(4, 1)->sound, sounds[1]);
 }
 
+TEST(WorkingBanksSourceBudget, WhatARenderMadeOfASourceAndKeptCountsWithIt)
+{
+    // 8 channels of 16 bits: a render keeps each frame's mix in a quarter of its 16 bytes.
+    const auto wide = [](bool rendered) {
+        auto sound = std::make_shared<audio::DecodedSound>();
+        sound->frames = audio::PcmFrames(8, 16, false, 44100.0);
+        sound->frames.resize(10000 * 16);
+        sound->wholeFrames = 10000;
+        sound->failure.kind = audio::ImportResult::Kind::Sound;
+        if (rendered) {
+            sound->peaks(audio::MonoSource::Mix);
+        }
+        return Sound(std::move(sound));
+    };
+    for (const bool rendered : {false, true}) {
+        SCOPED_TRACE(rendered ? "rendered" : "not rendered");
+        WorkingBanks banks(nullptr, 3 * 10000 * 16 + 10000 * 16 / 2);
+        std::size_t letGo = 0;
+        for (const std::uint16_t slot : {0, 1, 2}) {
+            const Bytes bytes(banks.bank(4).getContent(slot)->getSize(), 0x81);
+            letGo
+                += banks.putSound({"Shape", "shape"}, 4, slot, bytes, "s", sourceOf(wide(rendered), 0.0)).sourcesLetGo;
+        }
+        EXPECT_EQ(letGo, rendered ? 1u : 0u);
+    }
+}
+
 } // namespace

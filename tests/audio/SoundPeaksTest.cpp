@@ -158,7 +158,7 @@ TEST(SoundPeaks, KeptStepsAreTheValuesOwnAtFullScale)
         std::uint16_t bits;
         std::uint16_t channels;
     };
-    constexpr Layout layouts[] = {{8, 5}, {16, 3}, {16, 65535}, {24, 2}, {24, 256}, {24, 257}, {32, 2}};
+    constexpr Layout layouts[] = {{8, 12}, {16, 6}, {16, 65535}, {24, 4}, {24, 256}, {24, 257}, {32, 3}};
     for (const Layout layout : layouts) {
         for (const bool unsigned8 : {false, true}) {
             if (unsigned8 && layout.bits != 8) {
@@ -173,7 +173,7 @@ TEST(SoundPeaks, KeptStepsAreTheValuesOwnAtFullScale)
                     const bool top = frame == 1 || (frame == 2 && channel % 2 == 0)
                                      || (frame == 3 && channel + 1 == layout.channels);
                     std::uint8_t* at = frames.data() + (frame * layout.channels + channel) * width;
-                    std::fill_n(at, width, std::uint8_t{top ? 0xFF : 0x00});
+                    std::fill_n(at, width, static_cast<std::uint8_t>(top ? 0xFF : 0x00));
                     at[width - 1] = unsigned8 ? (top ? 0xFF : 0x00) : (top ? 0x7F : 0x80);
                 }
             }

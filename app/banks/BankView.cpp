@@ -4,6 +4,7 @@
 #include "app/sounds/SlotPlayer.h"
 #include "app/sounds/Waveforms.h"
 #include "content/SlotContent.h"
+#include "model/FactoryTables.h"
 #include "model/IBank.h"
 
 #include <QGridLayout>
@@ -13,6 +14,10 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
 
 namespace {
 
@@ -44,6 +49,27 @@ QString firmwareSlotText(const IBank& bank, int slot)
                                .arg(label, QString::number(block), size);
 }
 
+// As wide as the factory's longest slot name ("CLOSED HI HAT") needs in the field's font, with its
+// frame and the margins it keeps inside it: the name column has the least stretch of the slot
+// rows, and with the sound browser beside the banks on a laptop's screen it was left showing
+// "N HI HAT".
+int nameFieldWidth(const QLineEdit& field)
+{
+    int widest = 0;
+    for (std::uint16_t slot = 0; slot < factory::kSoundSlotCount; ++slot)
+        widest = std::max(widest,
+                          field.fontMetrics().horizontalAdvance(QString::fromStdString(factory::contentName(slot))));
+    QStyleOptionFrame frame;
+    frame.initFrom(&field);
+    frame.lineWidth = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, &field);
+    // QLineEdit keeps 2 pixels on each side of its text inside the frame.
+    constexpr int kInnerMargins = 2 * 2;
+    return field.style()
+        ->sizeFromContents(QStyle::CT_LineEdit, &frame, QSize(widest + kInnerMargins, field.fontMetrics().height()),
+                           &field)
+        .width();
+}
+
 } // namespace
 
 BankView::BankView(QWidget& window, QGridLayout& slotGrid, QBoxLayout& panel, QLineEdit& bankName,
@@ -72,6 +98,7 @@ BankView::BankView(QWidget& window, QGridLayout& slotGrid, QBoxLayout& panel, QL
         const int tag = CellMatrix<QLineEdit>::tagOf(cell);
         cell->setAcceptDrops(false);
         cell->installEventFilter(this);
+        cell->setMinimumWidth(nameFieldWidth(*cell));
         connect(cell, &QLineEdit::editingFinished, this, [this, tag] { emit slotNameEdited(tag); });
     }
     for (QPushButton* cell : m_openButtons.cells()) {

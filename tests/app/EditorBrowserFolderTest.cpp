@@ -75,11 +75,18 @@ TEST_F(EditorBrowserFolderTest, UnreadableFilesAndNamesNotInUtf8AreListedCounted
     EXPECT_EQ(files().model()->index(1, 1).data(Qt::ToolTipRole).toString().toStdString(),
               sounds.file("odd/hat \uFFFDt\uFFFD.flac")
                   + "\nThe name is not UTF-8: \uFFFD stands for what cannot be shown");
-    // Its own bytes reach it.
+    // Its own bytes reach it, to play it and to import it.
     choose(1);
     pressInList(Qt::Key_Space);
     ASSERT_EQ(sound.runs.size(), 1u);
     EXPECT_EQ(sound.runs[0].rate, 96000u);
+    const Bytes before = slot(4, 2);
+    selectSlot(2);
+    choose(1);
+    pressInList(Qt::Key_Return);
+    ASSERT_NE(soundPanel(), nullptr);
+    clickInPanel(QStringLiteral("button_apply"));
+    EXPECT_NE(slot(4, 2), before);
 }
 
 TEST_F(EditorBrowserFolderTest, TypingInTheListFindsByNameAndCtrlFFiltersTheNamesTheListShows)

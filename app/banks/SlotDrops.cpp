@@ -24,7 +24,11 @@ std::vector<std::string> SlotDrops::files(const QDropEvent& event)
     for (const QUrl& url : event.mimeData()->urls()) {
         if (!url.isLocalFile())
             return {};
-        paths.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+        // By the name's own bytes: a name that is not UTF-8 comes percent-encoded, and a text of
+        // the window would lose what it cannot show.
+        paths.push_back(url.host().isEmpty()
+                            ? QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString()
+                            : QFile::encodeName(url.toLocalFile()).toStdString());
     }
     return paths;
 }

@@ -306,7 +306,7 @@ QMimeData* SoundFileModel::mimeData(const QModelIndexList& indexes) const
         rows.insert(index.row());
     QList<QUrl> urls;
     for (const int row : rows)
-        urls << QUrl::fromLocalFile(QFile::decodeName(file(row)));
+        urls << QUrl::fromEncoded("file://" + file(row).toPercentEncoding("/"));
     auto* data = new QMimeData;
     data->setUrls(urls);
     data->setData(QString::fromLatin1(SlotDrops::kChosenInBrowser), QByteArrayLiteral("1"));

@@ -57,7 +57,7 @@ TEST_F(EditorBrowserFolderTest, AThousandFilesComeInChunksAndFilesAddedOrRemoved
     EXPECT_EQ(textOf("text_browserListing"), "1200 sounds");
 }
 
-TEST_F(EditorBrowserFolderTest, UnreadableFilesAndNamesNotInUtf8AreListedCountedAndPlayed)
+TEST_F(EditorBrowserFolderTest, UnreadableFilesAndNamesNotInUtf8AreListedCountedPlayedAndImported)
 {
     std::filesystem::create_directory(sounds.path("odd"));
     std::filesystem::copy_file(sounds.path("kick 2.wav"), sounds.path("odd/kick.wav"));
@@ -87,6 +87,12 @@ TEST_F(EditorBrowserFolderTest, UnreadableFilesAndNamesNotInUtf8AreListedCounted
     ASSERT_NE(soundPanel(), nullptr);
     clickInPanel(QStringLiteral("button_apply"));
     EXPECT_NE(slot(4, 2), before);
+    // Dragged onto a slot row too.
+    const Bytes row5 = slot(4, 5);
+    ASSERT_TRUE(dragChosenOnto("textfield_contentNames_5"));
+    ASSERT_NE(soundPanel(), nullptr);
+    clickInPanel(QStringLiteral("button_apply"));
+    EXPECT_NE(slot(4, 5), row5);
 }
 
 TEST_F(EditorBrowserFolderTest, TypingInTheListFindsByNameAndCtrlFFiltersTheNamesTheListShows)

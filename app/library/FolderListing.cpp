@@ -6,11 +6,19 @@
 #include <QFileSystemWatcher>
 #include <QTimer>
 
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+
 namespace {
 
-// A copy of many files changes the folder many times: it is read again once they pause this long,
-// well inside the second in which a change should show.
+// A copy of many files changes the folder many times: it is read again this long after the first
+// change of a run, and again as often while the copy goes on, so that a change shows well inside a
+// second however long the copy takes.
 constexpr int kSettleMs = 250;
+// A file written this recently may still be growing, which the folder's watch does not tell: the
+// folder is read again until its files have been still this long.
+constexpr auto kStill = std::chrono::seconds(2);
 
 } // namespace
 
@@ -25,7 +33,7 @@ FolderListing::FolderListing(QObject* parent)
     m_again->setInterval(kSettleMs);
     connect(m_again, &QTimer::timeout, this, &FolderListing::listAgain);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this](const QString& changed) {
-        if (changed == m_folder)
+        if (changed == m_folder && !m_again->isActive())
             m_again->start();
     });
     connect(m_listing, &SoundListing::listed, this, &FolderListing::takeListed);
@@ -33,7 +41,11 @@ FolderListing::FolderListing(QObject* parent)
         m_model->setSummaries(summaries);
         tell();
     });
-    connect(m_listing, &SoundListing::finished, this, &FolderListing::tell);
+    connect(m_listing, &SoundListing::finished, this, [this] {
+        tell();
+        if (stillBeingWritten())
+            m_again->start();
+    });
 }
 
 FolderListing::~FolderListing() = default;
@@ -84,6 +96,17 @@ void FolderListing::takeListed(const std::vector<ListedFile>& files, bool last)
         }
     }
     tell();
+}
+
+bool FolderListing::stillBeingWritten() const
+{
+    const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                         std::filesystem::file_time_type::clock::now().time_since_epoch())
+                         .count();
+    const KnownFiles read = m_model->summarised();
+    return std::any_of(read.cbegin(), read.cend(), [now](const FileStamp& stamp) {
+        return now - stamp.modified < std::chrono::nanoseconds(kStill).count();
+    });
 }
 
 void FolderListing::tell()

@@ -14,7 +14,8 @@ class QTimer;
 
 // The sound files of the folder on show, kept up with the folder: listed in the background into
 // the model a chunk at a time, and listed again a moment after the folder changes, so that new
-// files appear and removed ones leave within a second. Watches that one folder only.
+// files appear and removed ones leave within a second, and again while a file in it is still being
+// written. Watches that one folder only.
 class FolderListing : public QObject {
     Q_OBJECT
 public:
@@ -38,6 +39,7 @@ private:
     void listAgain();
     void takeListed(const std::vector<ListedFile>& files, bool last);
     void tell();
+    bool stillBeingWritten() const;
 
     SoundFileModel* m_model;
     SoundListing* m_listing;

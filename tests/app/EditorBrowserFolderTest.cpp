@@ -11,6 +11,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
 
 namespace {
@@ -55,6 +56,18 @@ TEST_F(EditorBrowserFolderTest, AThousandFilesComeInChunksAndFilesAddedOrRemoved
     EXPECT_EQ(files().model()->rowCount(), 1200);
     waitForListing();
     EXPECT_EQ(textOf("text_browserListing"), "1200 sounds");
+}
+
+TEST_F(EditorBrowserFolderTest, AFileStillBeingWrittenIsReadAgainOnceItIsWhole)
+{
+    std::filesystem::create_directory(sounds.path("late"));
+    goTo(sounds.file("late"));
+    // Made empty, as a copy begins, then filled in place: the folder's entries change only at first.
+    sounds.write("late/take.wav", {});
+    waitUntil([&] { return rows() == Texts{"\u25B6|take.wav|not a sound||"}; });
+    std::ifstream kick(sounds.path("kick 2.wav"), std::ios::binary);
+    std::ofstream(sounds.path("late/take.wav"), std::ios::binary | std::ios::trunc) << kick.rdbuf();
+    waitUntil([&] { return rows() == Texts{"\u25B6|take.wav|0.50 s|44.1 kHz|mono"}; });
 }
 
 TEST_F(EditorBrowserFolderTest, UnreadableFilesAndNamesNotInUtf8AreListedCountedPlayedAndImported)

@@ -4,38 +4,20 @@
 #include "audio/SoundFileDecoder.h"
 #include "audio/SoundShape.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 
 namespace audio {
 
 namespace {
 
-// Two decimals and a point whatever the user's locale, as the rest of the line is English.
-std::string seconds(std::size_t bytes)
+long long counted(std::size_t value)
 {
-    std::array<char, 32> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(),
-                                   static_cast<double>(bytes) / audio::kDeviceRate, std::chars_format::fixed, 2)
-                         .ptr;
-    return std::string(digits.data(), end) + " s";
+    return static_cast<long long>(value);
 }
 
-std::string grouped(std::size_t value)
+Text seconds(std::size_t bytes)
 {
-    std::string digits = std::to_string(value);
-    for (std::size_t at = digits.size(); at > 3; at -= 3)
-        digits.insert(at - 3, 1, ',');
-    return digits;
-}
-
-std::string signedFixed(double value, int decimals = 1)
-{
-    std::array<char, 32> digits{};
-    const auto end
-        = std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, decimals).ptr;
-    return (value >= 0.0 ? "+" : "") + std::string(digits.data(), end);
+    return {ZYLOX_TR("ImportResult", "%1 s"), {TextArgument::fixed(static_cast<double>(bytes) / kDeviceRate, 2)}};
 }
 
 // Rounded as printed, so a pitch a hair below zero reads "+0.00", not "-0.00".
@@ -44,83 +26,99 @@ double hundredths(double value)
     return std::round(value * 100.0) / 100.0 + 0.0;
 }
 
-std::string decibels(double value)
-{
-    return signedFixed(value) + " dB";
-}
-
 // Which conversion made the sound, and what trim and normalise did, so a slot that sounds
 // different from the file can be explained.
-std::string conversion(const ImportResult& result)
+Text conversion(const ImportResult& result)
 {
-    std::string text = result.options.resampling == Resampling::Clean ? "Clean" : "Classic";
+    Text text = result.options.resampling == Resampling::Clean ? ZYLOX_TR("ImportResult", "Clean")
+                                                               : ZYLOX_TR("ImportResult", "Classic");
     if (result.options.trim)
-        text += result.trimmed > 0 ? ", " + seconds(result.trimmed) + " of silence trimmed" : ", no silence to trim";
+        text = Text::joined({text, result.trimmed > 0 ? Text(ZYLOX_TR("ImportResult", ", %1 of silence trimmed"),
+                                                             {seconds(result.trimmed)})
+                                                      : ZYLOX_TR("ImportResult", ", no silence to trim")});
     if (result.options.normalize)
-        text += ", normalised " + decibels(result.gainDecibels);
+        text = Text::joined({text, Text(ZYLOX_TR("ImportResult", ", normalised %1 dB"),
+                                        {TextArgument::signedFixed(result.gainDecibels, 1)})});
     return text;
 }
 
 // What the import did; with a label where the line has not named the slot yet.
-std::string outcome(const ImportResult& result, const std::string* slotLabel)
+Text outcome(const ImportResult& result, const std::string* slotLabel)
 {
     using Kind = ImportResult::Kind;
     switch (result.kind) {
     case Kind::None:
-        return "nothing imported";
+        return ZYLOX_TR("ImportResult", "nothing imported");
     case Kind::Message:
-        return "System Exclusive message of " + grouped(result.length) + " bytes"
-               + (slotLabel ? " into " + *slotLabel : "");
+        if (slotLabel)
+            return {ZYLOX_TR("ImportResult", "System Exclusive message of %1 bytes into %2"),
+                    {TextArgument::count(counted(result.length)), *slotLabel}};
+        return {ZYLOX_TR("ImportResult", "System Exclusive message of %1 bytes"),
+                {TextArgument::count(counted(result.length))}};
     case Kind::Sound:
     case Kind::Raw:
         break;
     }
-    std::string line
-        = result.kind == Kind::Raw ? grouped(result.length) + " bytes of raw device data" : seconds(result.length);
+    const Text length = result.kind == Kind::Raw ? Text(ZYLOX_TR("ImportResult", "%1 bytes of raw device data"),
+                                                        {TextArgument::count(counted(result.length))})
+                                                 : seconds(result.length);
+    Text fate;
     if (result.cut())
-        line += ", cut to " + seconds(result.slotLength) + (slotLabel ? " to fit " + *slotLabel : "");
+        fate = slotLabel
+                   ? Text(ZYLOX_TR("ImportResult", ", cut to %1 to fit %2"), {seconds(result.slotLength), *slotLabel})
+                   : Text(ZYLOX_TR("ImportResult", ", cut to %1"), {seconds(result.slotLength)});
     else if (result.padded())
-        line += ", padded to " + seconds(result.slotLength) + " with silence";
+        fate = {ZYLOX_TR("ImportResult", ", padded to %1 with silence"), {seconds(result.slotLength)}};
     else
-        line += ", fills " + (slotLabel ? *slotLabel : "the slot") + " exactly";
+        fate = slotLabel ? Text(ZYLOX_TR("ImportResult", ", fills %1 exactly"), {*slotLabel})
+                         : ZYLOX_TR("ImportResult", ", fills the slot exactly");
+    Text line = Text::joined({length, fate});
     // The pitch it took, so the same sound can be tuned by hand to match.
     if (result.fitPitch)
-        line += " at " + signedFixed(hundredths(*result.fitPitch), 2) + " semitones";
+        //: The pitch a fit chose, after what the import did: " at +7.02 semitones"
+        line = Text::joined({line, Text(ZYLOX_TR("ImportResult", " at %1 semitones"),
+                                        {TextArgument::signedFixed(hundredths(*result.fitPitch), 2)})});
     if (result.kind == Kind::Raw)
         return line;
-    line += " (" + conversion(result) + ")";
-    return result.cutShort ? line + "; the file is damaged or cut short" : line;
+    //: The conversion in brackets after what the import did: "Clean, normalised +6.0 dB"
+    line = {ZYLOX_TR("ImportResult", "%1 (%2)"), {line, conversion(result)}};
+    //: What the import did, then that the file's sound ended before the length its header declares
+    return result.cutShort ? Text(ZYLOX_TR("ImportResult", "%1; the file is damaged or cut short"), {line}) : line;
 }
 
 } // namespace
 
-std::string ImportResult::detail() const
+Text ImportResult::detailText() const
 {
     switch (cause) {
     case Cause::None:
         break;
     case Cause::NoDecoderLibrary:
-        return std::string(kSoundFileLibrary) + ", which decodes it, is not installed";
+        //: The library's file name, as a user installs it
+        return {ZYLOX_TR("ImportResult", "%1, which decodes it, is not installed"), {kSoundFileLibrary}};
     case Cause::Damaged:
-        return "the file is damaged or cut short";
+        return ZYLOX_TR("ImportResult", "the file is damaged or cut short");
     case Cause::PitchOutOfReach:
-        return "the region needs a pitch of " + signedFixed(pitchNeeded) + " semitones to fill the slot; a fit reaches "
-               + std::to_string(-static_cast<int>(furthestFit)) + " to +"
-               + std::to_string(static_cast<int>(furthestFit));
+        return {ZYLOX_TR("ImportResult",
+                         "the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3"),
+                {TextArgument::signedFixed(pitchNeeded, 1), TextArgument::count(-static_cast<long long>(furthestFit)),
+                 TextArgument::signedWhole(static_cast<long long>(furthestFit))}};
     case Cause::EmptyRegion:
-        return "the region holds no sound to fit into the slot";
+        return ZYLOX_TR("ImportResult", "the region holds no sound to fit into the slot");
     }
     return {};
 }
 
-std::string ImportResult::describe(const std::string& fileName, const std::string& slotLabel) const
+Text ImportResult::text(const std::string& fileName, const std::string& slotLabel) const
 {
-    return fileName + ": " + outcome(*this, &slotLabel);
+    //: A file's name, then what its import did
+    return {ZYLOX_TR("ImportResult", "%1: %2"), {fileName, outcome(*this, &slotLabel)}};
 }
 
-std::string ImportResult::describeInNamedSlot(const std::string& fileName) const
+Text ImportResult::textInNamedSlot(const std::string& fileName) const
 {
-    return fileName + ", " + outcome(*this, nullptr);
+    //: A file's name, then what its import did to the slot named before
+    return {ZYLOX_TR("ImportResult", "%1, %2"), {fileName, outcome(*this, nullptr)}};
 }
 
 } // namespace audio

@@ -3,6 +3,7 @@
 #include "audio/ShapeReport.h"
 #include "audio/SlotAdvice.h"
 #include "audio/SoundShape.h"
+#include "bytes/Text.h"
 
 #include <cstddef>
 #include <optional>
@@ -64,16 +65,22 @@ struct ImportResult {
 
     // The cause in words for zylox: "the file is damaged or cut short", "the region needs a pitch of
     // +76.0 semitones to fill the slot; a fit reaches -48 to +48"; empty for none.
-    std::string detail() const;
+    Text detailText() const;
+    std::string detail() const { return detailText().english(); }
 
     // One line for the status line and `zylox import`, for example
     // "kick.wav: 3.02 s, cut to 0.25 s to fit CLOSED HI HAT (Clean, normalised +6.0 dB)"; of a fit,
     // "loop.wav: 0.99 s, fills CRASH exactly at +7.02 semitones (Clean)"; of a file cut short, "cut.flac: 0.09 s,
     // padded to 0.74 s with silence (Classic); the file is damaged or cut short".
-    std::string describe(const std::string& fileName, const std::string& slotLabel) const;
+    Text text(const std::string& fileName, const std::string& slotLabel) const;
+    std::string describe(const std::string& fileName, const std::string& slotLabel) const
+    {
+        return text(fileName, slotLabel).english();
+    }
     // The same for a line that has named the slot before it, so without its label:
     // "kick.wav, 3.02 s, cut to 0.25 s (Clean, normalised +6.0 dB)".
-    std::string describeInNamedSlot(const std::string& fileName) const;
+    Text textInNamedSlot(const std::string& fileName) const;
+    std::string describeInNamedSlot(const std::string& fileName) const { return textInNamedSlot(fileName).english(); }
 };
 
 } // namespace audio

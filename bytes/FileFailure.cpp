@@ -2,17 +2,17 @@
 
 #include <cstring>
 
-std::string FileFailure::describe() const
+Text FileFailure::text() const
 {
     switch (kind) {
     case Kind::None:
         return {};
     case Kind::NotRegular:
-        return "not a regular file";
+        return ZYLOX_TR("FileFailure", "not a regular file");
     case Kind::System:
-        return std::strerror(error);
+        return Text::verbatim(TextArgument::systemText(std::strerror(error)));
     case Kind::Unknown:
         break;
     }
-    return "cannot be written";
+    return ZYLOX_TR("FileFailure", "cannot be written");
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bytes/Text.h"
+
 #include <string>
 
 // Why a file could not be written, as a fact both programs word: the editor in the window's
@@ -22,6 +24,7 @@ struct FileFailure {
     }
 
     explicit operator bool() const { return kind != Kind::None; }
-    // "not a regular file", the system's text for the error, or "cannot be written".
-    std::string describe() const;
+    // "not a regular file", the system's text for the error, or "cannot be written"; empty for none.
+    Text text() const;
+    std::string describe() const { return text().english(); }
 };

@@ -2,6 +2,8 @@
 
 #include "midiio/TransmissionAccount.h"
 
+#include <optional>
+
 namespace bankblocks {
 
 std::size_t number(std::size_t row, BankBlock which)
@@ -9,9 +11,9 @@ std::size_t number(std::size_t row, BankBlock which)
     return 2 * row + (which == kSecondBlock ? 1 : 0);
 }
 
-std::string name(BankBlock which)
+Text blockName(BankBlock which)
 {
-    return which == kSecondBlock ? "second block" : "first block";
+    return which == kSecondBlock ? ZYLOX_TR("BankBlocks", "second block") : ZYLOX_TR("BankBlocks", "first block");
 }
 
 std::size_t count(unsigned blocks)
@@ -31,13 +33,16 @@ std::vector<RowBank> leavingOperatingSystemAlone(const std::vector<RowBank>& ban
     return kept;
 }
 
-std::string list(const std::vector<RowBlocks>& rows)
+Text blockList(const std::vector<RowBlocks>& rows)
 {
-    std::string text;
+    std::optional<Text> text;
+    const auto add = [&text](Text item) {
+        text = text ? Text::joined({*text, TransmissionAccount::separator(), std::move(item)}) : std::move(item);
+    };
     std::vector<std::size_t> whole;
     const auto flush = [&] {
         if (!whole.empty())
-            text += (text.empty() ? "" : ", ") + TransmissionAccount::rowList(whole);
+            add(TransmissionAccount::rows(whole));
         whole.clear();
     };
     for (const RowBlocks& row : rows) {
@@ -46,11 +51,13 @@ std::string list(const std::vector<RowBlocks>& rows)
             continue;
         }
         flush();
-        text += (text.empty() ? "" : ", ") + TransmissionAccount::rowName(row.row) + " ("
-                + name((row.blocks & kFirstBlock) != 0 ? kFirstBlock : kSecondBlock) + ")";
+        //: A bank of which one flash block is meant: "S05 (second block)"
+        add({ZYLOX_TR("BankBlocks", "%1 (%2)"),
+             {TransmissionAccount::rowName(row.row),
+              blockName((row.blocks & kFirstBlock) != 0 ? kFirstBlock : kSecondBlock)}});
     }
     flush();
-    return text.empty() ? "none" : text;
+    return text ? *text : TransmissionAccount::rows({});
 }
 
 std::vector<RowBlocks> rowsOf(const std::vector<RowBank>& banks)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bytes/Text.h"
 #include "midiio/RowBank.h"
 #include "model/FactoryTables.h"
 
@@ -16,7 +17,11 @@ inline constexpr std::size_t kFirmwareRow = factory::kSoundBankCount;
 // The flash block number of a row's first or second block: 2n or 2n+1.
 std::size_t number(std::size_t row, BankBlock which);
 // "first block", "second block".
-std::string name(BankBlock which);
+Text blockName(BankBlock which);
+inline std::string name(BankBlock which)
+{
+    return blockName(which).english();
+}
 // How many of kFirstBlock and kSecondBlock the set holds.
 std::size_t count(unsigned blocks);
 // The banks with the firmware bank's operating system block taken out; a bank left without a
@@ -24,7 +29,11 @@ std::size_t count(unsigned blocks);
 std::vector<RowBank> leavingOperatingSystemAlone(const std::vector<RowBank>& banks);
 // "S01 to S03, S05 (second block)": whole banks as TransmissionAccount::rowList joins them, a bank
 // of which one block is meant with its block; "none" for none.
-std::string list(const std::vector<RowBlocks>& rows);
+Text blockList(const std::vector<RowBlocks>& rows);
+inline std::string list(const std::vector<RowBlocks>& rows)
+{
+    return blockList(rows).english();
+}
 std::vector<RowBlocks> rowsOf(const std::vector<RowBank>& banks);
 
 } // namespace bankblocks

@@ -37,12 +37,17 @@ struct TransmissionAccount {
     std::vector<RowBlocks> left;
 
     const std::vector<RowBlocks>& unfinished() const { return left; }
-    // Why the first bank not sent was not, in English; empty when it simply was not reached.
-    std::string notSentBecause() const;
+    // Why the first bank not sent was not; empty when it simply was not reached.
+    Text notSentReason() const;
+    std::string notSentBecause() const { return notSentReason().english(); }
     // A few lines for the user, rows named as the window names them ("S01" to "S31", "FW").
-    std::string describe() const;
+    Text text() const;
+    std::string describe() const { return text().english(); }
 
     static std::string rowName(std::size_t row);
     // "S01 to S05, S07", consecutive rows joined; "none" for no rows.
-    static std::string rowList(const std::vector<std::size_t>& rows);
+    static Text rows(const std::vector<std::size_t>& rows);
+    static std::string rowList(const std::vector<std::size_t>& list) { return rows(list).english(); }
+    // What stands between two items of a list: ", ".
+    static Text separator();
 };

@@ -43,14 +43,16 @@ std::int64_t TransmissionRun::estimateSeconds(const std::vector<RowBank>& banks,
     return total;
 }
 
-std::string TransmissionRun::durationText(std::int64_t seconds)
+Text TransmissionRun::duration(std::int64_t seconds)
 {
     seconds = std::max<std::int64_t>(seconds, 0);
     if (seconds >= 3600)
-        return std::to_string(seconds / 3600) + " h " + std::to_string(seconds % 3600 / 60) + " min";
+        return {ZYLOX_TR("TransmissionRun", "%1 h %2 min"),
+                {TextArgument::number(seconds / 3600), TextArgument::number(seconds % 3600 / 60)}};
     if (seconds >= 60)
-        return std::to_string(seconds / 60) + " min " + std::to_string(seconds % 60) + " s";
-    return std::to_string(seconds) + " s";
+        return {ZYLOX_TR("TransmissionRun", "%1 min %2 s"),
+                {TextArgument::number(seconds / 60), TextArgument::number(seconds % 60)}};
+    return {ZYLOX_TR("TransmissionRun", "%1 s"), {TextArgument::number(seconds)}};
 }
 
 TransmissionAccount::End TransmissionRun::run(const std::vector<RowBank>& banks, const BankStarted& started)

@@ -43,7 +43,8 @@ public:
     static std::int64_t estimateSeconds(const std::vector<RowBank>& banks, std::int32_t channel,
                                         const OutputPacing& pacing = {});
     // "54 min 12 s", "1 h 2 min", "42 s".
-    static std::string durationText(std::int64_t seconds);
+    static Text duration(std::int64_t seconds);
+    static std::string durationText(std::int64_t seconds) { return duration(seconds).english(); }
 
     TransmissionAccount::End run(const std::vector<RowBank>& banks, const BankStarted& started = {});
     // Ends the transmission within a second; the bank on its way becomes incomplete if it had begun.

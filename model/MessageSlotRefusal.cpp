@@ -8,14 +8,6 @@
 
 namespace {
 
-std::string grouped(std::size_t value)
-{
-    std::string digits = std::to_string(value);
-    for (std::size_t at = digits.size(); at > 3; at -= 3)
-        digits.insert(at - 3, 1, ',');
-    return digits;
-}
-
 std::string hex(std::span<const std::uint8_t> bytes)
 {
     static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -29,25 +21,29 @@ std::string hex(std::span<const std::uint8_t> bytes)
     return text;
 }
 
-std::string holding(const audio::ImportResult& refused, const MessageSlotNeeds& needs)
+Text holding(const audio::ImportResult& refused, const MessageSlotNeeds& needs)
 {
     using Refusal = audio::ImportResult::Refusal;
     switch (refused.refusal) {
     case Refusal::BankFile:
-        return "is a bank file, not a System Exclusive message";
+        return ZYLOX_TR("MessageSlotRefusal", "is a bank file, not a System Exclusive message");
     case Refusal::NoMessage:
-        return "holds no System Exclusive message";
+        return ZYLOX_TR("MessageSlotRefusal", "holds no System Exclusive message");
     case Refusal::ForeignMessage:
-        return "holds a System Exclusive message that is not in the ZYLOX 515's own form";
+        return ZYLOX_TR("MessageSlotRefusal",
+                        "holds a System Exclusive message that is not in the ZYLOX 515's own form");
     case Refusal::EraseMessage:
-        return "holds a flash erase message, which would leave the block empty";
+        return ZYLOX_TR("MessageSlotRefusal", "holds a flash erase message, which would leave the block empty");
     case Refusal::WrongBlock:
-        return "holds a flash write for another flash block";
+        return ZYLOX_TR("MessageSlotRefusal", "holds a flash write for another flash block");
     case Refusal::OtherSlotMessage:
-        return "holds the " + needs.otherLabel + " message";
+        //: The other firmware slot's label: "holds the PRESETS message"
+        return {ZYLOX_TR("MessageSlotRefusal", "holds the %1 message"), {needs.otherLabel}};
     case Refusal::MessageLength:
-        return "holds a System Exclusive message of " + grouped(refused.length)
-               + (refused.length == 1 ? " byte" : " bytes");
+        return {ZYLOX_TR_N("MessageSlotRefusal", "holds a System Exclusive message of %1 bytes",
+                           "holds a System Exclusive message of %1 byte"),
+                {TextArgument::count(static_cast<long long>(refused.length))},
+                static_cast<long long>(refused.length)};
     case Refusal::NoSound:
     case Refusal::OtherSoundFormat:
     case Refusal::Undecodable:
@@ -68,20 +64,25 @@ MessageSlotNeeds messageSlotNeeds(std::uint16_t slot)
             factory::firmwareContentName(other)};
 }
 
-std::string SlotRefusal::describe() const
+Text SlotRefusal::text() const
 {
-    return slotLabel + " " + messageSlotRefusal(refused, slotLabel, slot);
+    //: A firmware slot's label, then what it holds and what it takes: "PRESETS holds ...; PRESETS takes ..."
+    return {ZYLOX_TR("MessageSlotRefusal", "%1 %2"), {slotLabel, messageSlotRefusalText(refused, slotLabel, slot)}};
 }
 
-std::string messageSlotRefusal(const audio::ImportResult& refused, const std::string& slotLabel, std::uint16_t slot)
+Text messageSlotRefusalText(const audio::ImportResult& refused, const std::string& slotLabel, std::uint16_t slot)
 {
     const MessageSlotNeeds needs = messageSlotNeeds(slot);
-    const std::string holds = holding(refused, needs);
+    const Text holds = holding(refused, needs);
     if (holds.empty())
         return {};
     if (refused.refusal == audio::ImportResult::Refusal::OtherSlotMessage)
-        return holds + "; " + slotLabel + " takes the " + slotLabel + " message, which begins " + needs.form
-               + ", for flash block " + std::to_string(needs.block);
-    return holds + "; " + slotLabel + " takes one ZYLOX 515 System Exclusive message of " + grouped(needs.shortest)
-           + " to " + grouped(needs.longest) + " bytes for flash block " + std::to_string(needs.block);
+        //: What the file holds, then the firmware slot's label twice and how its own message begins
+        return {ZYLOX_TR("MessageSlotRefusal", "%1; %2 takes the %2 message, which begins %3, for flash block %4"),
+                {holds, slotLabel, needs.form, TextArgument::number(needs.block)}};
+    //: What the file holds, then what the firmware slot takes
+    return {ZYLOX_TR("MessageSlotRefusal",
+                     "%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5"),
+            {holds, slotLabel, TextArgument::count(static_cast<long long>(needs.shortest)),
+             TextArgument::count(static_cast<long long>(needs.longest)), TextArgument::number(needs.block)}};
 }

@@ -21,7 +21,12 @@ struct MessageSlotNeeds {
 };
 MessageSlotNeeds messageSlotNeeds(std::uint16_t slot);
 
-std::string messageSlotRefusal(const audio::ImportResult& refused, const std::string& slotLabel, std::uint16_t slot);
+Text messageSlotRefusalText(const audio::ImportResult& refused, const std::string& slotLabel, std::uint16_t slot);
+inline std::string messageSlotRefusal(const audio::ImportResult& refused, const std::string& slotLabel,
+                                      std::uint16_t slot)
+{
+    return messageSlotRefusalText(refused, slotLabel, slot).english();
+}
 
 // A firmware slot whose message the device must not be sent: which slot, its label, and what its
 // message is, as an import would have refused it.
@@ -31,5 +36,6 @@ struct SlotRefusal {
     audio::ImportResult refused{};
 
     // "PRESETS holds a System Exclusive message of 5 bytes; PRESETS takes one ...".
-    std::string describe() const;
+    Text text() const;
+    std::string describe() const { return text().english(); }
 };

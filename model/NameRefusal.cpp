@@ -9,14 +9,21 @@ std::optional<NameRefusal> NameRefusal::of(std::string_view name)
     return std::nullopt;
 }
 
-std::string NameRefusal::describe() const
+Text NameRefusal::text() const
 {
     switch (why) {
     case Why::ZeroByte:
-        return "holds a zero byte (U+0000), which would end the name in a bank file";
+        return ZYLOX_TR("NameRefusal", "holds a zero byte (U+0000), which would end the name in a bank file");
     case Why::TooLong:
         break;
     }
-    return std::to_string(length) + " bytes long; a bank or slot name holds at most " + std::to_string(kLongestName)
-           + " bytes of UTF-8, as a file's name does";
+    //: The name's length, then how long a name may be
+    return {ZYLOX_TR("NameRefusal", "%1 bytes long; %2"),
+            {TextArgument::number(static_cast<long long>(length)), rule()}};
+}
+
+Text NameRefusal::rule()
+{
+    return {ZYLOX_TR("NameRefusal", "a bank or slot name holds at most %1 bytes of UTF-8, as a file's name does"),
+            {TextArgument::number(kLongestName)}};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bytes/Text.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -24,7 +26,9 @@ struct NameRefusal {
     // None for a name that is kept as it is: empty, non-ASCII and control characters included.
     static std::optional<NameRefusal> of(std::string_view name);
 
-    // In words for zylox: "300 bytes long; a bank or slot name holds at most 255 bytes of UTF-8, as a
-    // file's name does".
-    std::string describe() const;
+    // "300 bytes long; a bank or slot name holds at most 255 bytes of UTF-8, as a file's name does".
+    Text text() const;
+    std::string describe() const { return text().english(); }
+    // "a bank or slot name holds at most 255 bytes of UTF-8, as a file's name does".
+    static Text rule();
 };

@@ -10,11 +10,13 @@ std::uint8_t PcmFormat::silence() const
     return encoding == Encoding::Signed16 ? 0x00 : 0x80;
 }
 
-std::string PcmFormat::describe() const
+Text PcmFormat::text() const
 {
-    const std::string width = encoding == Encoding::Signed16 ? "16-bit" : "8-bit";
-    const std::string layout = channels == 1   ? "mono"
-                               : channels == 2 ? "stereo"
-                                               : std::to_string(channels) + "-channel";
-    return width + " " + layout + " at " + std::to_string(rate) + " frames per second";
+    const Text width
+        = encoding == Encoding::Signed16 ? ZYLOX_TR("PcmFormat", "16-bit") : ZYLOX_TR("PcmFormat", "8-bit");
+    const Text layout = channels == 1   ? ZYLOX_TR("PcmFormat", "mono")
+                        : channels == 2 ? ZYLOX_TR("PcmFormat", "stereo")
+                                        : Text(ZYLOX_TR("PcmFormat", "%1-channel"), {TextArgument::number(channels)});
+    //: A sound's sample width, its channels and its rate: "16-bit stereo at 44100 frames per second"
+    return {ZYLOX_TR("PcmFormat", "%1 %2 at %3 frames per second"), {width, layout, TextArgument::number(rate)}};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bytes/Text.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -17,7 +19,8 @@ struct PcmFormat {
     // The byte every byte of a silent frame holds.
     std::uint8_t silence() const;
     // For messages, e.g. "16-bit stereo at 44100 frames per second".
-    std::string describe() const;
+    Text text() const;
+    std::string describe() const { return text().english(); }
 
     bool operator==(const PcmFormat&) const = default;
 };

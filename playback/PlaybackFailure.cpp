@@ -2,35 +2,35 @@
 
 #include "playback/PcmRun.h"
 
-namespace {
-
-std::string theDevice(const std::string& device)
+Text PlaybackFailure::text() const
 {
-    return "the ALSA device \"" + device + "\"";
-}
-
-} // namespace
-
-std::string PlaybackFailure::describe() const
-{
+    const TextArgument alsa = TextArgument::systemText(system);
     switch (kind) {
     case Kind::None:
         break;
     case Kind::Unopenable:
-        return theDevice(device) + " cannot be opened (" + system + ")";
+        return {ZYLOX_TR("PlaybackFailure", "the ALSA device \"%1\" cannot be opened (%2)"), {device, alsa}};
     case Kind::FormatRefused:
-        return theDevice(device) + " cannot play " + format.describe() + " (" + system + ")";
+        return {ZYLOX_TR("PlaybackFailure", "the ALSA device \"%1\" cannot play %2 (%3)"),
+                {device, format.text(), alsa}};
     case Kind::Failed:
-        return theDevice(device) + " failed (" + system + ")";
+        return {ZYLOX_TR("PlaybackFailure", "the ALSA device \"%1\" failed (%2)"), {device, alsa}};
     case Kind::Channels:
-        return "a sound of " + std::to_string(format.channels) + " channels cannot be played, only mono or stereo";
+        return {ZYLOX_TR("PlaybackFailure", "a sound of %1 channels cannot be played, only mono or stereo"),
+                {TextArgument::number(format.channels)}};
     case Kind::Rate:
-        return "a sound at " + std::to_string(format.rate) + " frames per second cannot be played, only at "
-               + std::to_string(PcmRun::kLowestRate) + " to " + std::to_string(PcmRun::kHighestRate);
+        return {ZYLOX_TR("PlaybackFailure", "a sound at %1 frames per second cannot be played, only at %2 to %3"),
+                {TextArgument::number(format.rate), TextArgument::number(PcmRun::kLowestRate),
+                 TextArgument::number(PcmRun::kHighestRate)}};
     case Kind::NoFrames:
-        return "the sound to play holds no frames";
+        return ZYLOX_TR("PlaybackFailure", "the sound to play holds no frames");
     case Kind::HalfFrame:
-        return "the sound to play ends in half a stereo frame";
+        return ZYLOX_TR("PlaybackFailure", "the sound to play ends in half a stereo frame");
     }
     return {};
+}
+
+Text PlaybackFailure::unavailable() const
+{
+    return kind == Kind::None ? Text() : Text(ZYLOX_TR("PlaybackFailure", "No sound output: %1"), {text()});
 }

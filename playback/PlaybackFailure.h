@@ -27,5 +27,8 @@ struct PlaybackFailure {
     explicit operator bool() const { return kind != Kind::None; }
     // "the ALSA device "default" cannot be opened (No such file or directory)", "a sound of 3
     // channels cannot be played, only mono or stereo"; empty for none.
-    std::string describe() const;
+    Text text() const;
+    std::string describe() const { return text().english(); }
+    // "No sound output: " and why, for the Play buttons' tooltips; empty when there is an output.
+    Text unavailable() const;
 };

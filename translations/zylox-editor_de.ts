@@ -123,6 +123,25 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
     </message>
 </context>
 <context>
+    <name>BankBlocks</name>
+    <message>
+        <location filename="../midiio/BankBlocks.cpp" line="16"/>
+        <source>second block</source>
+        <translation>zweiter Block</translation>
+    </message>
+    <message>
+        <location filename="../midiio/BankBlocks.cpp" line="16"/>
+        <source>first block</source>
+        <translation>erster Block</translation>
+    </message>
+    <message>
+        <location filename="../midiio/BankBlocks.cpp" line="55"/>
+        <source>%1 (%2)</source>
+        <extracomment>A bank of which one flash block is meant: &quot;S05 (second block)&quot;</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>BankEdits</name>
     <message>
         <location filename="../app/banks/BankEdits.cpp" line="69"/>
@@ -156,19 +175,21 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
     <message>
         <location filename="../app/banks/BankEdits.cpp" line="106"/>
         <location filename="../app/banks/BankEdits.cpp" line="119"/>
-        <location filename="../app/banks/BankEdits.cpp" line="292"/>
+        <location filename="../app/banks/BankEdits.cpp" line="288"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="38"/>
-        <source>the new name holds a zero byte (U+0000), which would end the name in a bank file</source>
-        <translation>der neue Name enthält ein Null-Byte (U+0000), das den Namen in einer Bankdatei beenden würde</translation>
+        <location filename="../app/banks/BankEdits.cpp" line="39"/>
+        <source>the new name %1</source>
+        <extracomment>Why the new name is not kept: &quot;holds a zero byte (U+0000), which would end the name in a bank file&quot;</extracomment>
+        <translation>der neue Name %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="39"/>
-        <source>the new name is %1 bytes long; a bank or slot name holds at most %2 bytes of UTF-8, as a file&apos;s name does</source>
-        <translation>der neue Name ist %1 Bytes lang; ein Bank- oder Slotname fasst wie ein Dateiname höchstens %2 Bytes UTF-8</translation>
+        <location filename="../app/banks/BankEdits.cpp" line="41"/>
+        <source>the new name is %1 bytes long; %2</source>
+        <extracomment>The new name&apos;s length in bytes, then how long a name may be</extracomment>
+        <translation>der neue Name ist %1 Bytes lang; %2</translation>
     </message>
     <message>
         <location filename="../app/banks/BankEdits.cpp" line="102"/>
@@ -218,37 +239,37 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
     </message>
     <message>
         <location filename="../app/banks/BankEdits.cpp" line="191"/>
-        <location filename="../app/banks/BankEdits.cpp" line="219"/>
+        <location filename="../app/banks/BankEdits.cpp" line="218"/>
         <source>Not imported: %1</source>
         <translation>Nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="246"/>
+        <location filename="../app/banks/BankEdits.cpp" line="245"/>
         <source>Shape “%1” for %2</source>
         <translation>„%1“ für %2 formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="262"/>
+        <location filename="../app/banks/BankEdits.cpp" line="261"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="262"/>
+        <location filename="../app/banks/BankEdits.cpp" line="261"/>
         <source>import into %1</source>
         <translation>Import in %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="263"/>
+        <location filename="../app/banks/BankEdits.cpp" line="262"/>
         <source>Shape</source>
         <translation>Formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="263"/>
+        <location filename="../app/banks/BankEdits.cpp" line="262"/>
         <source>shape of %1</source>
         <translation>Formen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="288"/>
+        <location filename="../app/banks/BankEdits.cpp" line="286"/>
         <source>Damaged or Cut Short</source>
         <translation>Beschädigt oder unvollständig</translation>
     </message>
@@ -465,27 +486,27 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>BankView</name>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="41"/>
+        <location filename="../app/banks/BankView.cpp" line="46"/>
         <source>%1: the device&apos;s preset memory, block %2 (%3 bytes)</source>
         <translation>%1: Presetspeicher des Geräts, Block %2 (%3 Byte)</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="43"/>
+        <location filename="../app/banks/BankView.cpp" line="48"/>
         <source>%1: the device&apos;s operating system, block %2 (%3 bytes)</source>
         <translation>%1: Betriebssystem des Geräts, Block %2 (%3 Byte)</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="148"/>
+        <location filename="../app/banks/BankView.cpp" line="175"/>
         <source>Name of slot %1, %2</source>
         <translation>Name von Slot %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="149"/>
+        <location filename="../app/banks/BankView.cpp" line="176"/>
         <source>Import into slot %1, %2</source>
         <translation>In Slot %1 importieren, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="151"/>
+        <location filename="../app/banks/BankView.cpp" line="178"/>
         <source>Play slot %1, %2</source>
         <translation>Slot %1 abspielen, %2</translation>
     </message>
@@ -493,17 +514,17 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>BrowserPlayer</name>
     <message>
-        <location filename="../app/library/BrowserPlayer.cpp" line="21"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="20"/>
         <source>it could not be read</source>
         <translation>sie konnte nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../app/library/BrowserPlayer.cpp" line="23"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="22"/>
         <source>it could not be decoded: %1</source>
         <translation>sie konnte nicht dekodiert werden: %1</translation>
     </message>
     <message>
-        <location filename="../app/library/BrowserPlayer.cpp" line="24"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="23"/>
         <source>it is not a sound this editor decodes (%1)</source>
         <translation>sie ist kein Sound, den dieser Editor dekodiert (%1)</translation>
     </message>
@@ -561,81 +582,81 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>ContentImport</name>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="14"/>
+        <location filename="../app/banks/ContentImport.cpp" line="16"/>
         <source>“%1”</source>
         <extracomment>A file&apos;s name in quotes</extracomment>
         <translation>„%1“</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="27"/>
+        <location filename="../app/banks/ContentImport.cpp" line="29"/>
         <source>%1 could not be read.</source>
         <translation>%1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="40"/>
+        <location filename="../app/banks/ContentImport.cpp" line="42"/>
         <source>%1 is not a sound file this editor decodes (%2). Load its bytes into the slot as raw 8-bit device data?</source>
         <translation>%1 ist keine Sounddatei, die dieser Editor dekodiert (%2). Ihre Bytes als rohe 8-Bit-Gerätedaten in den Slot laden?</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="45"/>
+        <location filename="../app/banks/ContentImport.cpp" line="47"/>
         <source>Not a Sound</source>
         <translation>Kein Sound</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="47"/>
-        <location filename="../app/banks/ContentImport.cpp" line="78"/>
+        <location filename="../app/banks/ContentImport.cpp" line="49"/>
+        <location filename="../app/banks/ContentImport.cpp" line="79"/>
         <source>Load Raw</source>
         <translation>Roh laden</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="48"/>
+        <location filename="../app/banks/ContentImport.cpp" line="50"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="61"/>
+        <location filename="../app/banks/ContentImport.cpp" line="62"/>
         <source> Open it with Open… to load its banks.</source>
         <translation> Öffnen Sie sie mit „Öffnen…“, um ihre Bänke zu laden.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="62"/>
+        <location filename="../app/banks/ContentImport.cpp" line="63"/>
         <source>%1 %2.</source>
         <translation>%1 %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="69"/>
+        <location filename="../app/banks/ContentImport.cpp" line="70"/>
         <source>%1 could not be decoded: %2.</source>
         <translation>%1 konnte nicht dekodiert werden: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="70"/>
+        <location filename="../app/banks/ContentImport.cpp" line="71"/>
         <source>ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.</source>
         <translation>ZYLOX 515 Editor kann das Format von %1 nicht dekodieren. Er importiert Sounds im Format %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="75"/>
+        <location filename="../app/banks/ContentImport.cpp" line="76"/>
         <source>Wrong File Format</source>
         <translation>Falsches Dateiformat</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="77"/>
-        <location filename="../app/banks/ContentImport.cpp" line="117"/>
+        <location filename="../app/banks/ContentImport.cpp" line="78"/>
+        <location filename="../app/banks/ContentImport.cpp" line="118"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="94"/>
-        <location filename="../app/banks/ContentImport.cpp" line="109"/>
+        <location filename="../app/banks/ContentImport.cpp" line="95"/>
+        <location filename="../app/banks/ContentImport.cpp" line="110"/>
         <source>%1 holds no sound.</source>
         <translation>%1 enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="97"/>
+        <location filename="../app/banks/ContentImport.cpp" line="98"/>
         <source>%1 cannot fill the slot: %2.</source>
         <translation>%1 kann den Slot nicht füllen: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="117"/>
+        <location filename="../app/banks/ContentImport.cpp" line="118"/>
         <source>Import Failed</source>
         <translation>Import fehlgeschlagen</translation>
     </message>
@@ -666,7 +687,7 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
         <translation>Von %1 ist keine Bank bekannt: Eine Bank ist bekannt, sobald sie vollständig an das Gerät gesendet wurde.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="76"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="77"/>
         <source>%1 (known: %2)</source>
         <translation>%1 (bekannt: %2)</translation>
     </message>
@@ -1025,24 +1046,37 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
     </message>
 </context>
 <context>
+    <name>FileFailure</name>
+    <message>
+        <location filename="../bytes/FileFailure.cpp" line="11"/>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <location filename="../bytes/FileFailure.cpp" line="17"/>
+        <source>cannot be written</source>
+        <translation>kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>FolderListing</name>
     <message>
-        <location filename="../app/library/FolderListing.cpp" line="54"/>
+        <location filename="../app/library/FolderListing.cpp" line="66"/>
         <source>Reading the folder…</source>
         <translation>Ordner wird gelesen…</translation>
     </message>
     <message>
-        <location filename="../app/library/FolderListing.cpp" line="95"/>
+        <location filename="../app/library/FolderListing.cpp" line="117"/>
         <source>Reading %1 of %2 files…</source>
         <translation>%1 von %2 Dateien werden gelesen…</translation>
     </message>
     <message>
-        <location filename="../app/library/FolderListing.cpp" line="99"/>
+        <location filename="../app/library/FolderListing.cpp" line="121"/>
         <source>No sound files in this folder</source>
         <translation>Keine Sound-Dateien in diesem Ordner</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/library/FolderListing.cpp" line="104"/>
+        <location filename="../app/library/FolderListing.cpp" line="126"/>
         <source>%n sound(s)</source>
         <translation>
             <numerusform>%n Sound</numerusform>
@@ -1050,7 +1084,7 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/library/FolderListing.cpp" line="106"/>
+        <location filename="../app/library/FolderListing.cpp" line="128"/>
         <source>, %n file(s) not sounds</source>
         <translation>
             <numerusform>, %n Datei kein Sound</numerusform>
@@ -1058,7 +1092,7 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/library/FolderListing.cpp" line="108"/>
+        <location filename="../app/library/FolderListing.cpp" line="130"/>
         <source>, %n file(s) could not be read</source>
         <translation>
             <numerusform>, %n Datei konnte nicht gelesen werden</numerusform>
@@ -1066,7 +1100,7 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/library/FolderListing.cpp" line="110"/>
+        <location filename="../app/library/FolderListing.cpp" line="132"/>
         <source>, %n name(s) not UTF-8</source>
         <translation>
             <numerusform>, %n Name nicht in UTF-8</numerusform>
@@ -1096,164 +1130,132 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
     </message>
 </context>
 <context>
-    <name>ImportWording</name>
+    <name>ImportResult</name>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="26"/>
+        <location filename="../audio/ImportResult.cpp" line="20"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="43"/>
+        <location filename="../audio/ImportResult.cpp" line="33"/>
         <source>Clean</source>
         <translation>Sauber</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="44"/>
+        <location filename="../audio/ImportResult.cpp" line="34"/>
         <source>Classic</source>
         <translation>Klassisch</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="46"/>
+        <location filename="../audio/ImportResult.cpp" line="36"/>
         <source>, %1 of silence trimmed</source>
         <translation>, %1 Stille abgeschnitten</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="47"/>
+        <location filename="../audio/ImportResult.cpp" line="38"/>
         <source>, no silence to trim</source>
         <translation>, keine Stille abzuschneiden</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="51"/>
+        <location filename="../audio/ImportResult.cpp" line="40"/>
         <source>, normalised %1 dB</source>
         <translation>, normalisiert %1 dB</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="61"/>
+        <location filename="../audio/ImportResult.cpp" line="51"/>
         <source>nothing imported</source>
         <translation>nichts importiert</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="63"/>
+        <location filename="../audio/ImportResult.cpp" line="54"/>
         <source>System Exclusive message of %1 bytes into %2</source>
         <translation>System-Exclusive-Nachricht mit %1 Bytes in %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="68"/>
+        <location filename="../audio/ImportResult.cpp" line="56"/>
+        <source>System Exclusive message of %1 bytes</source>
+        <translation>System-Exclusive-Nachricht mit %1 Bytes</translation>
+    </message>
+    <message>
+        <location filename="../audio/ImportResult.cpp" line="62"/>
         <source>%1 bytes of raw device data</source>
         <translation>%1 Bytes rohe Gerätedaten</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="71"/>
+        <location filename="../audio/ImportResult.cpp" line="68"/>
         <source>, cut to %1 to fit %2</source>
         <translation>, auf %1 gekürzt, passend für %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="73"/>
+        <location filename="../audio/ImportResult.cpp" line="69"/>
+        <source>, cut to %1</source>
+        <translation>, auf %1 gekürzt</translation>
+    </message>
+    <message>
+        <location filename="../audio/ImportResult.cpp" line="71"/>
         <source>, padded to %1 with silence</source>
         <translation>, mit Stille auf %1 aufgefüllt</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="76"/>
-        <source>, fills %1 exactly at %2 semitones</source>
-        <extracomment>The slot&apos;s label, then the pitch a fit chose: &quot;fills CRASH exactly at +7.02 semitones&quot;</extracomment>
-        <translation>, füllt %1 genau mit %2 Halbtönen</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="78"/>
+        <location filename="../audio/ImportResult.cpp" line="73"/>
         <source>, fills %1 exactly</source>
         <translation>, füllt %1 genau</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="82"/>
+        <location filename="../audio/ImportResult.cpp" line="74"/>
+        <source>, fills the slot exactly</source>
+        <translation>, füllt den Slot genau</translation>
+    </message>
+    <message>
+        <location filename="../audio/ImportResult.cpp" line="79"/>
+        <source> at %1 semitones</source>
+        <extracomment>The pitch a fit chose, after what the import did: &quot; at +7.02 semitones&quot;</extracomment>
+        <translation> mit %1 Halbtönen</translation>
+    </message>
+    <message>
+        <location filename="../audio/ImportResult.cpp" line="84"/>
         <source>%1 (%2)</source>
         <extracomment>The conversion in brackets after what the import did: &quot;Clean, normalised +6.0 dB&quot;</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="84"/>
+        <location filename="../audio/ImportResult.cpp" line="86"/>
         <source>%1; the file is damaged or cut short</source>
         <extracomment>What the import did, then that the file&apos;s sound ended before the length its header declares</extracomment>
         <translation>%1; die Datei ist beschädigt oder unvollständig</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="92"/>
-        <source>is a bank file, not a System Exclusive message</source>
-        <translation>ist eine Bankdatei, keine System-Exclusive-Nachricht</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="94"/>
-        <source>holds no System Exclusive message</source>
-        <translation>enthält keine System-Exclusive-Nachricht</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="96"/>
-        <source>holds a System Exclusive message that is not in the ZYLOX 515&apos;s own form</source>
-        <translation>enthält eine System-Exclusive-Nachricht, die nicht im eigenen Format des ZYLOX 515 ist</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="98"/>
-        <source>holds a flash erase message, which would leave the block empty</source>
-        <translation>enthält eine Flash-Löschnachricht, die den Block leer ließe</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="100"/>
-        <source>holds a flash write for another flash block</source>
-        <translation>enthält einen Flash-Schreibvorgang für einen anderen Flash-Block</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="103"/>
-        <source>holds the %1 message</source>
-        <extracomment>The other firmware slot&apos;s label: &quot;holds the PRESETS message&quot;</extracomment>
-        <translation>enthält die %1-Nachricht</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="106"/>
-        <source>holds a System Exclusive message of 1 byte</source>
-        <translation>enthält eine System-Exclusive-Nachricht von 1 Byte</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="107"/>
-        <source>holds a System Exclusive message of %1 bytes</source>
-        <translation>enthält eine System-Exclusive-Nachricht von %1 Bytes</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="123"/>
-        <source>%1: %2</source>
-        <extracomment>A file&apos;s name, then what its import did</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="134"/>
+        <location filename="../audio/ImportResult.cpp" line="98"/>
         <source>%1, which decodes it, is not installed</source>
         <extracomment>The library&apos;s file name, as a user installs it</extracomment>
         <translation>%1, das sie dekodiert, ist nicht installiert</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="136"/>
+        <location filename="../audio/ImportResult.cpp" line="100"/>
         <source>the file is damaged or cut short</source>
         <translation>die Datei ist beschädigt oder unvollständig</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="138"/>
+        <location filename="../audio/ImportResult.cpp" line="102"/>
         <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
         <translation>der Bereich bräuchte eine Tonhöhe von %1 Halbtönen, um den Slot zu füllen; Einpassen reicht von %2 bis %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="144"/>
+        <location filename="../audio/ImportResult.cpp" line="107"/>
         <source>the region holds no sound to fit into the slot</source>
         <translation>der Bereich enthält keinen Sound, der sich in den Slot einpassen ließe</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="166"/>
-        <source>%1; %2 takes the %2 message, which begins %3, for flash block %4</source>
-        <extracomment>What the file holds, then the firmware slot&apos;s label twice and how its own message begins</extracomment>
-        <translation>%1; %2 nimmt die %2-Nachricht, die mit %3 beginnt, für Flash-Block %4</translation>
+        <location filename="../audio/ImportResult.cpp" line="115"/>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s name, then what its import did</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="169"/>
-        <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
-        <extracomment>What the file holds, then what the firmware slot takes</extracomment>
-        <translation>%1; %2 nimmt eine System-Exclusive-Nachricht des ZYLOX 515 von %3 bis %4 Bytes für Flash-Block %5</translation>
+        <location filename="../audio/ImportResult.cpp" line="121"/>
+        <source>%1, %2</source>
+        <extracomment>A file&apos;s name, then what its import did to the slot named before</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -1267,6 +1269,67 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         <location filename="../app/window/ManualWindow.cpp" line="17"/>
         <source>Manual</source>
         <translation>Handbuch</translation>
+    </message>
+</context>
+<context>
+    <name>MessageSlotRefusal</name>
+    <message>
+        <location filename="../model/MessageSlotRefusal.cpp" line="29"/>
+        <source>is a bank file, not a System Exclusive message</source>
+        <translation>ist eine Bankdatei, keine System-Exclusive-Nachricht</translation>
+    </message>
+    <message>
+        <location filename="../model/MessageSlotRefusal.cpp" line="31"/>
+        <source>holds no System Exclusive message</source>
+        <translation>enthält keine System-Exclusive-Nachricht</translation>
+    </message>
+    <message>
+        <location filename="../model/MessageSlotRefusal.cpp" line="33"/>
+        <source>holds a System Exclusive message that is not in the ZYLOX 515&apos;s own form</source>
+        <translation>enthält eine System-Exclusive-Nachricht, die nicht im eigenen Format des ZYLOX 515 ist</translation>
+    </message>
+    <message>
+        <location filename="../model/MessageSlotRefusal.cpp" line="36"/>
+        <source>holds a flash erase message, which would leave the block empty</source>
+        <translation>enthält eine Flash-Löschnachricht, die den Block leer ließe</translation>
+    </message>
+    <message>
+        <location filename="../model/MessageSlotRefusal.cpp" line="38"/>
+        <source>holds a flash write for another flash block</source>
+        <translation>enthält einen Flash-Schreibvorgang für einen anderen Flash-Block</translation>
+    </message>
+    <message>
+        <location filename="../model/MessageSlotRefusal.cpp" line="41"/>
+        <source>holds the %1 message</source>
+        <extracomment>The other firmware slot&apos;s label: &quot;holds the PRESETS message&quot;</extracomment>
+        <translation>enthält die %1-Nachricht</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../model/MessageSlotRefusal.cpp" line="43"/>
+        <source>holds a System Exclusive message of %1 bytes</source>
+        <comment>holds a System Exclusive message of %1 byte</comment>
+        <translation>
+            <numerusform>enthält eine System-Exclusive-Nachricht von %1 Byte</numerusform>
+            <numerusform>enthält eine System-Exclusive-Nachricht von %1 Bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../model/MessageSlotRefusal.cpp" line="70"/>
+        <source>%1 %2</source>
+        <extracomment>A firmware slot&apos;s label, then what it holds and what it takes: &quot;PRESETS holds ...; PRESETS takes ...&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <location filename="../model/MessageSlotRefusal.cpp" line="81"/>
+        <source>%1; %2 takes the %2 message, which begins %3, for flash block %4</source>
+        <extracomment>What the file holds, then the firmware slot&apos;s label twice and how its own message begins</extracomment>
+        <translation>%1; %2 nimmt die %2-Nachricht, die mit %3 beginnt, für Flash-Block %4</translation>
+    </message>
+    <message>
+        <location filename="../model/MessageSlotRefusal.cpp" line="84"/>
+        <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
+        <extracomment>What the file holds, then what the firmware slot takes</extracomment>
+        <translation>%1; %2 nimmt eine System-Exclusive-Nachricht des ZYLOX 515 von %3 bis %4 Bytes für Flash-Block %5</translation>
     </message>
 </context>
 <context>
@@ -1285,6 +1348,25 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         <location filename="../app/library/NameFilter.cpp" line="25"/>
         <source>Shows only the files whose names hold what is typed here; Down goes to the list</source>
         <translation>Zeigt nur die Dateien, deren Namen das hier Eingegebene enthalten; Pfeil nach unten wechselt in die Liste</translation>
+    </message>
+</context>
+<context>
+    <name>NameRefusal</name>
+    <message>
+        <location filename="../model/NameRefusal.cpp" line="16"/>
+        <source>holds a zero byte (U+0000), which would end the name in a bank file</source>
+        <translation>enthält ein Null-Byte (U+0000), das den Namen in einer Bankdatei beenden würde</translation>
+    </message>
+    <message>
+        <location filename="../model/NameRefusal.cpp" line="21"/>
+        <source>%1 bytes long; %2</source>
+        <extracomment>The name&apos;s length, then how long a name may be</extracomment>
+        <translation>%1 Bytes lang; %2</translation>
+    </message>
+    <message>
+        <location filename="../model/NameRefusal.cpp" line="27"/>
+        <source>a bank or slot name holds at most %1 bytes of UTF-8, as a file&apos;s name does</source>
+        <translation>ein Bank- oder Slotname fasst wie ein Dateiname höchstens %1 Bytes UTF-8</translation>
     </message>
 </context>
 <context>
@@ -1384,75 +1466,78 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
     </message>
 </context>
 <context>
-    <name>PlaybackWording</name>
+    <name>PcmFormat</name>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="9"/>
+        <location filename="../playback/PcmFormat.cpp" line="16"/>
         <source>16-bit</source>
         <translation>16-Bit</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="10"/>
+        <location filename="../playback/PcmFormat.cpp" line="16"/>
         <source>8-bit</source>
         <translation>8-Bit</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="11"/>
+        <location filename="../playback/PcmFormat.cpp" line="17"/>
         <source>mono</source>
         <translation>Mono</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="12"/>
+        <location filename="../playback/PcmFormat.cpp" line="18"/>
         <source>stereo</source>
         <translation>Stereo</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="13"/>
+        <location filename="../playback/PcmFormat.cpp" line="19"/>
         <source>%1-channel</source>
         <translation>%1-Kanal</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="15"/>
+        <location filename="../playback/PcmFormat.cpp" line="21"/>
         <source>%1 %2 at %3 frames per second</source>
         <extracomment>A sound&apos;s sample width, its channels and its rate: &quot;16-bit stereo at 44100 frames per second&quot;</extracomment>
         <translation>%1 %2 mit %3 Frames pro Sekunde</translation>
     </message>
+</context>
+<context>
+    <name>PlaybackFailure</name>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="30"/>
+        <location filename="../playback/PlaybackFailure.cpp" line="12"/>
         <source>the ALSA device &quot;%1&quot; cannot be opened (%2)</source>
         <translation>das ALSA-Gerät „%1“ lässt sich nicht öffnen (%2)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="32"/>
+        <location filename="../playback/PlaybackFailure.cpp" line="14"/>
         <source>the ALSA device &quot;%1&quot; cannot play %2 (%3)</source>
         <translation>das ALSA-Gerät „%1“ kann %2 nicht abspielen (%3)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="34"/>
+        <location filename="../playback/PlaybackFailure.cpp" line="17"/>
         <source>the ALSA device &quot;%1&quot; failed (%2)</source>
         <translation>das ALSA-Gerät „%1“ ist ausgefallen (%2)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="36"/>
+        <location filename="../playback/PlaybackFailure.cpp" line="19"/>
         <source>a sound of %1 channels cannot be played, only mono or stereo</source>
         <translation>ein Sound mit %1 Kanälen kann nicht abgespielt werden, nur Mono oder Stereo</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="38"/>
+        <location filename="../playback/PlaybackFailure.cpp" line="22"/>
         <source>a sound at %1 frames per second cannot be played, only at %2 to %3</source>
         <translation>ein Sound mit %1 Frames pro Sekunde kann nicht abgespielt werden, nur mit %2 bis %3</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="43"/>
+        <location filename="../playback/PlaybackFailure.cpp" line="26"/>
         <source>the sound to play holds no frames</source>
         <translation>der abzuspielende Sound enthält keine Frames</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="45"/>
+        <location filename="../playback/PlaybackFailure.cpp" line="28"/>
         <source>the sound to play ends in half a stereo frame</source>
         <translation>der abzuspielende Sound endet mit einem halben Stereo-Frame</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="52"/>
+        <location filename="../playback/PlaybackFailure.cpp" line="35"/>
         <source>No sound output: %1</source>
         <translation>Keine Tonausgabe: %1</translation>
     </message>
@@ -1562,6 +1647,27 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
     </message>
 </context>
 <context>
+    <name>RecordFailure</name>
+    <message>
+        <location filename="../midiio/record/RecordFailure.cpp" line="12"/>
+        <source>the copy of the device&apos;s contents %1 could not be written (%2)</source>
+        <extracomment>The file that keeps a copy of what the device holds, then why it could not be written</extracomment>
+        <translation>die Kopie des Geräteinhalts %1 konnte nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <location filename="../midiio/record/RecordFailure.cpp" line="16"/>
+        <source>the device&apos;s lock %1 could not be opened (%2)</source>
+        <extracomment>The file that senders to the device lock, then why it could not be opened</extracomment>
+        <translation>die Sperre des Geräts %1 konnte nicht geöffnet werden (%2)</translation>
+    </message>
+    <message>
+        <location filename="../midiio/record/RecordFailure.cpp" line="19"/>
+        <source>the device record %1 could not be written (%2)</source>
+        <extracomment>The device record&apos;s file, then why it could not be written</extracomment>
+        <translation>die Aufzeichnung zum Gerät %1 konnte nicht geschrieben werden (%2)</translation>
+    </message>
+</context>
+<context>
     <name>RecordHandoverPrompt</name>
     <message>
         <location filename="../app/transfer/RecordHandoverPrompt.cpp" line="20"/>
@@ -1625,19 +1731,6 @@ Wenn ja, wandert dessen Eintrag (was es erhalten hat, wo ein angehaltenes Senden
         <location filename="../app/sounds/RegionFields.cpp" line="36"/>
         <source>&amp;End:</source>
         <translation>En&amp;de:</translation>
-    </message>
-</context>
-<context>
-    <name>SaveWording</name>
-    <message>
-        <location filename="../app/files/SaveWording.cpp" line="11"/>
-        <source>not a regular file</source>
-        <translation>keine reguläre Datei</translation>
-    </message>
-    <message>
-        <location filename="../app/files/SaveWording.cpp" line="17"/>
-        <source>cannot be written</source>
-        <translation>kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1777,6 +1870,20 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <location filename="../app/transfer/SendChoice.cpp" line="135"/>
         <source>Rewrite It</source>
         <translation>Neu schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>SenderLock</name>
+    <message>
+        <location filename="../midiio/record/SenderLock.cpp" line="179"/>
+        <source>%1 is being sent to by another program</source>
+        <translation>an %1 sendet gerade ein anderes Programm</translation>
+    </message>
+    <message>
+        <location filename="../midiio/record/SenderLock.cpp" line="181"/>
+        <source>%1 is being sent to by %2, process %3</source>
+        <extracomment>The device, then the program sending to it and that program&apos;s process id</extracomment>
+        <translation>an %1 sendet gerade %2 (Prozess %3)</translation>
     </message>
 </context>
 <context>
@@ -2302,113 +2409,113 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>SoundPanel</name>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="45"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="44"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="92"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="91"/>
         <source>Source waveform and the window that goes into the slot</source>
         <translation>Wellenform der Quelle und das Fenster, das in den Slot kommt</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="95"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="94"/>
         <source>The slot as the shape makes it</source>
         <translation>Der Slot, wie die Form ihn macht</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="96"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="95"/>
         <source>Result in the slot</source>
         <translation>Ergebnis im Slot</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="106"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="105"/>
         <source>Zoom &amp;In</source>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="107"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="106"/>
         <source>Zoom O&amp;ut</source>
         <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="108"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="107"/>
         <source>Snap to &amp;Onset</source>
         <translation>Am &amp;Einsatz ausrichten</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="109"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="108"/>
         <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
         <translation>Den Anfang des Fensters dorthin verschieben, wo der Sound über die Abschneideschwelle steigt</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="110"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="109"/>
         <source>Snap to &amp;Zero Crossing</source>
         <translation>Am &amp;Nulldurchgang ausrichten</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="111"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="110"/>
         <source>Play &amp;Source</source>
         <translation>&amp;Quelle abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="112"/>
-        <location filename="../app/banks/SoundPanel.cpp" line="411"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="111"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="410"/>
         <source>Play &amp;Result</source>
         <translation>E&amp;rgebnis abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="114"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="113"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="115"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="114"/>
         <source>&amp;Apply</source>
         <translation>&amp;Anwenden</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="129"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="128"/>
         <source>Result in the slot:</source>
         <translation>Ergebnis im Slot:</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="140"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="139"/>
         <source>Source:</source>
         <translation>Quelle:</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="226"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="225"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenster %1 bis %2 von %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="233"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="232"/>
         <source>%1, then %2 of silence to the slot&apos;s end</source>
         <translation>%1, danach %2 Stille bis zum Ende des Slots</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="364"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="363"/>
         <source>Cannot fit: %1.</source>
         <translation>Einpassen nicht möglich: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="366"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="365"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Nichts für den Slot: Das Fenster enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="372"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="371"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Übersteuert: Die Verstärkung treibt den Sound über die Vollaussteuerung, seine Spitzen werden abgeschnitten.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="392"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="391"/>
         <source>Stop &amp;Result</source>
         <translation>E&amp;rgebnis stoppen</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="422"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="421"/>
         <source>Could not play: %1</source>
         <translation>Abspielen nicht möglich: %1</translation>
     </message>
@@ -2451,11 +2558,11 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>sende Bank (%1)…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="176"/>
         <location filename="../app/transfer/Transmission.cpp" line="179"/>
-        <location filename="../app/transfer/Transmission.cpp" line="181"/>
-        <location filename="../app/transfer/Transmission.cpp" line="183"/>
-        <location filename="../app/transfer/Transmission.cpp" line="226"/>
+        <location filename="../app/transfer/Transmission.cpp" line="182"/>
+        <location filename="../app/transfer/Transmission.cpp" line="184"/>
+        <location filename="../app/transfer/Transmission.cpp" line="186"/>
+        <location filename="../app/transfer/Transmission.cpp" line="230"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2501,175 +2608,7 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="172"/>
-        <location filename="../app/transfer/Transmission.cpp" line="178"/>
-        <location filename="../app/transfer/Transmission.cpp" line="226"/>
-        <source>Transmission Failed</source>
-        <translation>Übertragung fehlgeschlagen</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="173"/>
-        <source>%1 was not sent: %2.
-
-</source>
-        <translation>%1 wurde nicht gesendet: %2.
-
-</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="179"/>
-        <source>The MIDI output stopped accepting data.
-
-</source>
-        <translation>Der MIDI-Ausgang hat aufgehört, Daten anzunehmen.
-
-</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="181"/>
-        <source>Transmission Stopped</source>
-        <translation>Übertragung angehalten</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="183"/>
-        <source>Transmission Not Recorded</source>
-        <translation>Übertragung nicht aufgezeichnet</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="194"/>
-        <source>%p%, %1 left</source>
-        <translation>%p %, noch %1</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="209"/>
-        <source>all 32 banks</source>
-        <translation>alle 32 Bänke</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/transfer/Transmission.cpp" line="210"/>
-        <source>%n banks (%1)</source>
-        <translation>
-            <numerusform>%n Bank (%1)</numerusform>
-            <numerusform>%n Bänke (%1)</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="211"/>
-        <source>Sent %1 to %2 in %3</source>
-        <translation>%1 in %3 an %2 gesendet</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/transfer/Transmission.cpp" line="214"/>
-        <source>%1 of %n bank(s) sent</source>
-        <translation>
-            <numerusform>%1 von %n Bank gesendet</numerusform>
-            <numerusform>%1 von %n Bänken gesendet</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="216"/>
-        <source>, %1 (%2) must be sent again</source>
-        <translation>, %1 (%2) muss erneut gesendet werden</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="220"/>
-        <source>Stopped sending to %1 after %2: %3</source>
-        <translation>Senden an %1 nach %2 angehalten: %3</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="221"/>
-        <source>Sending to %1 failed after %2: %3</source>
-        <translation>Senden an %1 nach %2 fehlgeschlagen: %3</translation>
-    </message>
-</context>
-<context>
-    <name>TransmissionWording</name>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="21"/>
-        <source>%1 h %2 min</source>
-        <translation>%1 h %2 min</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="23"/>
-        <source>%1 min %2 s</source>
-        <translation>%1 min %2 s</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="24"/>
-        <source>%1 s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="30"/>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="71"/>
-        <source>none</source>
-        <translation>keine</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="36"/>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="39"/>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="56"/>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="66"/>
-        <source>, </source>
-        <extracomment>Two neighbouring banks are listed, &quot;S01, S02&quot;; a longer run by its ends, &quot;S01 to S05&quot;
-----------
-A bank of which one flash block is meant: &quot;S05 (second block)&quot;</extracomment>
-        <translation>, </translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="39"/>
-        <source> to </source>
-        <translation> bis </translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="47"/>
-        <source>second block</source>
-        <translation>zweiter Block</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="47"/>
-        <source>first block</source>
-        <translation>erster Block</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="67"/>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="76"/>
-        <source>Sent completely: %1.
-</source>
-        <translation>Vollständig gesendet: %1.
-</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="78"/>
-        <source>On the device: %1, %2, incomplete (its flash block was erased or partly written: send it again).
-</source>
-        <translation>Auf dem Gerät: %1, %2, unvollständig (sein Flash-Block wurde gelöscht oder teilweise geschrieben: erneut senden).
-</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="81"/>
-        <source>Incomplete on the device: none.
-</source>
-        <translation>Unvollständig auf dem Gerät: keine.
-</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="89"/>
-        <source>Not sent: %1.</source>
-        <translation>Nicht gesendet: %1.</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="99"/>
-        <source>%1 %2</source>
-        <extracomment>A firmware slot&apos;s label, then what it holds and what it takes: &quot;PRESETS holds ...; PRESETS takes ...&quot;</extracomment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="106"/>
+        <location filename="../app/transfer/Transmission.cpp" line="169"/>
         <source>
 
 Not kept: %1; what was sent counts as unknown there.</source>
@@ -2678,33 +2617,148 @@ Not kept: %1; what was sent counts as unknown there.</source>
 Nicht festgehalten: %1; das Gesendete gilt dort als unbekannt.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="120"/>
-        <source>the copy of the device&apos;s contents %1 could not be written (%2)</source>
-        <extracomment>The file that keeps a copy of what the device holds, then why it could not be written</extracomment>
-        <translation>die Kopie des Geräteinhalts %1 konnte nicht geschrieben werden (%2)</translation>
+        <location filename="../app/transfer/Transmission.cpp" line="175"/>
+        <location filename="../app/transfer/Transmission.cpp" line="181"/>
+        <location filename="../app/transfer/Transmission.cpp" line="230"/>
+        <source>Transmission Failed</source>
+        <translation>Übertragung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="123"/>
-        <source>the device&apos;s lock %1 could not be opened (%2)</source>
-        <extracomment>The file that senders to the device lock, then why it could not be opened</extracomment>
-        <translation>die Sperre des Geräts %1 konnte nicht geöffnet werden (%2)</translation>
+        <location filename="../app/transfer/Transmission.cpp" line="176"/>
+        <source>%1 was not sent: %2.
+
+</source>
+        <translation>%1 wurde nicht gesendet: %2.
+
+</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="126"/>
-        <source>the device record %1 could not be written (%2)</source>
-        <extracomment>The device record&apos;s file, then why it could not be written</extracomment>
-        <translation>die Aufzeichnung zum Gerät %1 konnte nicht geschrieben werden (%2)</translation>
+        <location filename="../app/transfer/Transmission.cpp" line="182"/>
+        <source>The MIDI output stopped accepting data.
+
+</source>
+        <translation>Der MIDI-Ausgang hat aufgehört, Daten anzunehmen.
+
+</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="135"/>
-        <source>%1 is being sent to by another program</source>
-        <translation>an %1 sendet gerade ein anderes Programm</translation>
+        <location filename="../app/transfer/Transmission.cpp" line="184"/>
+        <source>Transmission Stopped</source>
+        <translation>Übertragung angehalten</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="137"/>
-        <source>%1 is being sent to by %2, process %3</source>
-        <extracomment>The device, then the program sending to it and that program&apos;s process id</extracomment>
-        <translation>an %1 sendet gerade %2 (Prozess %3)</translation>
+        <location filename="../app/transfer/Transmission.cpp" line="186"/>
+        <source>Transmission Not Recorded</source>
+        <translation>Übertragung nicht aufgezeichnet</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/Transmission.cpp" line="197"/>
+        <source>%p%, %1 left</source>
+        <translation>%p %, noch %1</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/Transmission.cpp" line="212"/>
+        <source>all 32 banks</source>
+        <translation>alle 32 Bänke</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/Transmission.cpp" line="213"/>
+        <source>%n banks (%1)</source>
+        <translation>
+            <numerusform>%n Bank (%1)</numerusform>
+            <numerusform>%n Bänke (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/Transmission.cpp" line="215"/>
+        <source>Sent %1 to %2 in %3</source>
+        <translation>%1 in %3 an %2 gesendet</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/Transmission.cpp" line="218"/>
+        <source>%1 of %n bank(s) sent</source>
+        <translation>
+            <numerusform>%1 von %n Bank gesendet</numerusform>
+            <numerusform>%1 von %n Bänken gesendet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/Transmission.cpp" line="220"/>
+        <source>, %1 (%2) must be sent again</source>
+        <translation>, %1 (%2) muss erneut gesendet werden</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/Transmission.cpp" line="224"/>
+        <source>Stopped sending to %1 after %2: %3</source>
+        <translation>Senden an %1 nach %2 angehalten: %3</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/Transmission.cpp" line="225"/>
+        <source>Sending to %1 failed after %2: %3</source>
+        <translation>Senden an %1 nach %2 fehlgeschlagen: %3</translation>
+    </message>
+</context>
+<context>
+    <name>TransmissionAccount</name>
+    <message>
+        <location filename="../midiio/TransmissionAccount.cpp" line="16"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../midiio/TransmissionAccount.cpp" line="22"/>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <location filename="../midiio/TransmissionAccount.cpp" line="31"/>
+        <source> to </source>
+        <extracomment>Two neighbouring banks are listed, &quot;S01, S02&quot;; a longer run by its ends, &quot;S01 to S05&quot;</extracomment>
+        <translation> bis </translation>
+    </message>
+    <message>
+        <location filename="../midiio/TransmissionAccount.cpp" line="45"/>
+        <source>Sent completely: %1.
+</source>
+        <translation>Vollständig gesendet: %1.
+</translation>
+    </message>
+    <message>
+        <location filename="../midiio/TransmissionAccount.cpp" line="47"/>
+        <source>On the device: %1, %2, incomplete (its flash block was erased or partly written: send it again).
+</source>
+        <translation>Auf dem Gerät: %1, %2, unvollständig (sein Flash-Block wurde gelöscht oder teilweise geschrieben: erneut senden).
+</translation>
+    </message>
+    <message>
+        <location filename="../midiio/TransmissionAccount.cpp" line="50"/>
+        <source>Incomplete on the device: none.
+</source>
+        <translation>Unvollständig auf dem Gerät: keine.
+</translation>
+    </message>
+    <message>
+        <location filename="../midiio/TransmissionAccount.cpp" line="58"/>
+        <source>Not sent: %1.</source>
+        <translation>Nicht gesendet: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TransmissionRun</name>
+    <message>
+        <location filename="../midiio/TransmissionRun.cpp" line="50"/>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <location filename="../midiio/TransmissionRun.cpp" line="53"/>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <location filename="../midiio/TransmissionRun.cpp" line="55"/>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>

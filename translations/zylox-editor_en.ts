@@ -48,7 +48,7 @@ A bank file holds one bank or all 32: save the %n known banks as one-bank files 
 <context>
     <name>FolderListing</name>
     <message numerus="yes">
-        <location filename="../app/library/FolderListing.cpp" line="104"/>
+        <location filename="../app/library/FolderListing.cpp" line="126"/>
         <source>%n sound(s)</source>
         <translation>
             <numerusform>%n sound</numerusform>
@@ -56,7 +56,7 @@ A bank file holds one bank or all 32: save the %n known banks as one-bank files 
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/library/FolderListing.cpp" line="106"/>
+        <location filename="../app/library/FolderListing.cpp" line="128"/>
         <source>, %n file(s) not sounds</source>
         <translation>
             <numerusform>, %n file not a sound</numerusform>
@@ -64,7 +64,7 @@ A bank file holds one bank or all 32: save the %n known banks as one-bank files 
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/library/FolderListing.cpp" line="108"/>
+        <location filename="../app/library/FolderListing.cpp" line="130"/>
         <source>, %n file(s) could not be read</source>
         <translation>
             <numerusform>, %n file could not be read</numerusform>
@@ -72,7 +72,7 @@ A bank file holds one bank or all 32: save the %n known banks as one-bank files 
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/library/FolderListing.cpp" line="110"/>
+        <location filename="../app/library/FolderListing.cpp" line="132"/>
         <source>, %n name(s) not UTF-8</source>
         <translation>
             <numerusform>, %n name not UTF-8</numerusform>
@@ -146,7 +146,7 @@ To send the %n banks that did not finish, choose All banks and Send.</numerusfor
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/Transmission.cpp" line="210"/>
+        <location filename="../app/transfer/Transmission.cpp" line="213"/>
         <source>%n banks (%1)</source>
         <translation>
             <numerusform>%n bank (%1)</numerusform>
@@ -154,7 +154,7 @@ To send the %n banks that did not finish, choose All banks and Send.</numerusfor
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/Transmission.cpp" line="214"/>
+        <location filename="../app/transfer/Transmission.cpp" line="218"/>
         <source>%1 of %n bank(s) sent</source>
         <translation>
             <numerusform>%1 of %n bank sent</numerusform>

@@ -123,6 +123,25 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
     </message>
 </context>
 <context>
+    <name>BankBlocks</name>
+    <message>
+        <location filename="../midiio/BankBlocks.cpp" line="16"/>
+        <source>second block</source>
+        <translation>second bloc</translation>
+    </message>
+    <message>
+        <location filename="../midiio/BankBlocks.cpp" line="16"/>
+        <source>first block</source>
+        <translation>premier bloc</translation>
+    </message>
+    <message>
+        <location filename="../midiio/BankBlocks.cpp" line="55"/>
+        <source>%1 (%2)</source>
+        <extracomment>A bank of which one flash block is meant: &quot;S05 (second block)&quot;</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>BankEdits</name>
     <message>
         <location filename="../app/banks/BankEdits.cpp" line="69"/>
@@ -156,19 +175,21 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
     <message>
         <location filename="../app/banks/BankEdits.cpp" line="106"/>
         <location filename="../app/banks/BankEdits.cpp" line="119"/>
-        <location filename="../app/banks/BankEdits.cpp" line="292"/>
+        <location filename="../app/banks/BankEdits.cpp" line="288"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="38"/>
-        <source>the new name holds a zero byte (U+0000), which would end the name in a bank file</source>
-        <translation>le nouveau nom contient un octet nul (U+0000), qui y terminerait le nom dans un fichier de banques</translation>
+        <location filename="../app/banks/BankEdits.cpp" line="39"/>
+        <source>the new name %1</source>
+        <extracomment>Why the new name is not kept: &quot;holds a zero byte (U+0000), which would end the name in a bank file&quot;</extracomment>
+        <translation>le nouveau nom %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="39"/>
-        <source>the new name is %1 bytes long; a bank or slot name holds at most %2 bytes of UTF-8, as a file&apos;s name does</source>
-        <translation>le nouveau nom fait %1&#xa0;octets&#xa0;; un nom de banque ou d’emplacement tient en %2&#xa0;octets d’UTF-8 au plus, comme un nom de fichier</translation>
+        <location filename="../app/banks/BankEdits.cpp" line="41"/>
+        <source>the new name is %1 bytes long; %2</source>
+        <extracomment>The new name&apos;s length in bytes, then how long a name may be</extracomment>
+        <translation>le nouveau nom fait %1&#xa0;octets&#xa0;; %2</translation>
     </message>
     <message>
         <location filename="../app/banks/BankEdits.cpp" line="102"/>
@@ -218,37 +239,37 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
     </message>
     <message>
         <location filename="../app/banks/BankEdits.cpp" line="191"/>
-        <location filename="../app/banks/BankEdits.cpp" line="219"/>
+        <location filename="../app/banks/BankEdits.cpp" line="218"/>
         <source>Not imported: %1</source>
         <translation>Non importé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="246"/>
+        <location filename="../app/banks/BankEdits.cpp" line="245"/>
         <source>Shape “%1” for %2</source>
         <translation>Façonner «&#xa0;%1&#xa0;» pour %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="262"/>
+        <location filename="../app/banks/BankEdits.cpp" line="261"/>
         <source>Import</source>
         <translation>Importer</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="262"/>
+        <location filename="../app/banks/BankEdits.cpp" line="261"/>
         <source>import into %1</source>
         <translation>import dans %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="263"/>
+        <location filename="../app/banks/BankEdits.cpp" line="262"/>
         <source>Shape</source>
         <translation>Façonner</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="263"/>
+        <location filename="../app/banks/BankEdits.cpp" line="262"/>
         <source>shape of %1</source>
         <translation>façonnage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="288"/>
+        <location filename="../app/banks/BankEdits.cpp" line="286"/>
         <source>Damaged or Cut Short</source>
         <translation>Endommagé ou tronqué</translation>
     </message>
@@ -465,27 +486,27 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
 <context>
     <name>BankView</name>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="41"/>
+        <location filename="../app/banks/BankView.cpp" line="46"/>
         <source>%1: the device&apos;s preset memory, block %2 (%3 bytes)</source>
         <translation>%1&#xa0;: mémoire des presets de l’appareil, bloc %2 (%3&#xa0;octets)</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="43"/>
+        <location filename="../app/banks/BankView.cpp" line="48"/>
         <source>%1: the device&apos;s operating system, block %2 (%3 bytes)</source>
         <translation>%1&#xa0;: système d’exploitation de l’appareil, bloc %2 (%3&#xa0;octets)</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="148"/>
+        <location filename="../app/banks/BankView.cpp" line="175"/>
         <source>Name of slot %1, %2</source>
         <translation>Nom de l’emplacement %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="149"/>
+        <location filename="../app/banks/BankView.cpp" line="176"/>
         <source>Import into slot %1, %2</source>
         <translation>Importer dans l’emplacement %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="151"/>
+        <location filename="../app/banks/BankView.cpp" line="178"/>
         <source>Play slot %1, %2</source>
         <translation>Écouter l’emplacement %1, %2</translation>
     </message>
@@ -493,17 +514,17 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
 <context>
     <name>BrowserPlayer</name>
     <message>
-        <location filename="../app/library/BrowserPlayer.cpp" line="21"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="20"/>
         <source>it could not be read</source>
         <translation>il n’a pas pu être lu</translation>
     </message>
     <message>
-        <location filename="../app/library/BrowserPlayer.cpp" line="23"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="22"/>
         <source>it could not be decoded: %1</source>
         <translation>il n’a pas pu être décodé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/library/BrowserPlayer.cpp" line="24"/>
+        <location filename="../app/library/BrowserPlayer.cpp" line="23"/>
         <source>it is not a sound this editor decodes (%1)</source>
         <translation>ce n’est pas un son que cet éditeur décode (%1)</translation>
     </message>
@@ -561,81 +582,81 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
 <context>
     <name>ContentImport</name>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="14"/>
+        <location filename="../app/banks/ContentImport.cpp" line="16"/>
         <source>“%1”</source>
         <extracomment>A file&apos;s name in quotes</extracomment>
         <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="27"/>
+        <location filename="../app/banks/ContentImport.cpp" line="29"/>
         <source>%1 could not be read.</source>
         <translation>%1 n’a pas pu être lu.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="40"/>
+        <location filename="../app/banks/ContentImport.cpp" line="42"/>
         <source>%1 is not a sound file this editor decodes (%2). Load its bytes into the slot as raw 8-bit device data?</source>
         <translation>%1 n’est pas un fichier son que cet éditeur sait décoder (%2). Charger ses octets dans l’emplacement comme données brutes 8&#xa0;bits de l’appareil&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="45"/>
+        <location filename="../app/banks/ContentImport.cpp" line="47"/>
         <source>Not a Sound</source>
         <translation>Pas un son</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="47"/>
-        <location filename="../app/banks/ContentImport.cpp" line="78"/>
+        <location filename="../app/banks/ContentImport.cpp" line="49"/>
+        <location filename="../app/banks/ContentImport.cpp" line="79"/>
         <source>Load Raw</source>
         <translation>Charger brut</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="48"/>
+        <location filename="../app/banks/ContentImport.cpp" line="50"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="61"/>
+        <location filename="../app/banks/ContentImport.cpp" line="62"/>
         <source> Open it with Open… to load its banks.</source>
         <translation> Ouvrez-le avec «&#xa0;Ouvrir…&#xa0;» pour charger ses banques.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="62"/>
+        <location filename="../app/banks/ContentImport.cpp" line="63"/>
         <source>%1 %2.</source>
         <translation>%1 %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="69"/>
+        <location filename="../app/banks/ContentImport.cpp" line="70"/>
         <source>%1 could not be decoded: %2.</source>
         <translation>%1 n’a pas pu être décodé&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="70"/>
+        <location filename="../app/banks/ContentImport.cpp" line="71"/>
         <source>ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.</source>
         <translation>ZYLOX 515 Editor ne sait pas décoder le format de %1. Il importe les sons aux formats %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="75"/>
+        <location filename="../app/banks/ContentImport.cpp" line="76"/>
         <source>Wrong File Format</source>
         <translation>Format de fichier incorrect</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="77"/>
-        <location filename="../app/banks/ContentImport.cpp" line="117"/>
+        <location filename="../app/banks/ContentImport.cpp" line="78"/>
+        <location filename="../app/banks/ContentImport.cpp" line="118"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="94"/>
-        <location filename="../app/banks/ContentImport.cpp" line="109"/>
+        <location filename="../app/banks/ContentImport.cpp" line="95"/>
+        <location filename="../app/banks/ContentImport.cpp" line="110"/>
         <source>%1 holds no sound.</source>
         <translation>%1 ne contient aucun son.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="97"/>
+        <location filename="../app/banks/ContentImport.cpp" line="98"/>
         <source>%1 cannot fill the slot: %2.</source>
         <translation>%1 ne peut pas remplir l’emplacement&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="117"/>
+        <location filename="../app/banks/ContentImport.cpp" line="118"/>
         <source>Import Failed</source>
         <translation>Échec de l’import</translation>
     </message>
@@ -666,7 +687,7 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
         <translation>Aucune banque de %1 n’est connue&#xa0;: une banque est connue dès qu’elle a été envoyée entièrement à l’appareil.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="76"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="77"/>
         <source>%1 (known: %2)</source>
         <translation>%1 (connues&#xa0;: %2)</translation>
     </message>
@@ -1025,24 +1046,37 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
     </message>
 </context>
 <context>
+    <name>FileFailure</name>
+    <message>
+        <location filename="../bytes/FileFailure.cpp" line="11"/>
+        <source>not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <location filename="../bytes/FileFailure.cpp" line="17"/>
+        <source>cannot be written</source>
+        <translation>impossible à écrire</translation>
+    </message>
+</context>
+<context>
     <name>FolderListing</name>
     <message>
-        <location filename="../app/library/FolderListing.cpp" line="54"/>
+        <location filename="../app/library/FolderListing.cpp" line="66"/>
         <source>Reading the folder…</source>
         <translation>Lecture du dossier…</translation>
     </message>
     <message>
-        <location filename="../app/library/FolderListing.cpp" line="95"/>
+        <location filename="../app/library/FolderListing.cpp" line="117"/>
         <source>Reading %1 of %2 files…</source>
         <translation>Lecture de %1 fichiers sur %2…</translation>
     </message>
     <message>
-        <location filename="../app/library/FolderListing.cpp" line="99"/>
+        <location filename="../app/library/FolderListing.cpp" line="121"/>
         <source>No sound files in this folder</source>
         <translation>Aucun fichier son dans ce dossier</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/library/FolderListing.cpp" line="104"/>
+        <location filename="../app/library/FolderListing.cpp" line="126"/>
         <source>%n sound(s)</source>
         <translation>
             <numerusform>%n son</numerusform>
@@ -1050,7 +1084,7 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/library/FolderListing.cpp" line="106"/>
+        <location filename="../app/library/FolderListing.cpp" line="128"/>
         <source>, %n file(s) not sounds</source>
         <translation>
             <numerusform>, %n fichier qui n’est pas un son</numerusform>
@@ -1058,7 +1092,7 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/library/FolderListing.cpp" line="108"/>
+        <location filename="../app/library/FolderListing.cpp" line="130"/>
         <source>, %n file(s) could not be read</source>
         <translation>
             <numerusform>, %n fichier n’a pas pu être lu</numerusform>
@@ -1066,7 +1100,7 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/library/FolderListing.cpp" line="110"/>
+        <location filename="../app/library/FolderListing.cpp" line="132"/>
         <source>, %n name(s) not UTF-8</source>
         <translation>
             <numerusform>, %n nom hors UTF-8</numerusform>
@@ -1096,164 +1130,132 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
     </message>
 </context>
 <context>
-    <name>ImportWording</name>
+    <name>ImportResult</name>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="26"/>
+        <location filename="../audio/ImportResult.cpp" line="20"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="43"/>
+        <location filename="../audio/ImportResult.cpp" line="33"/>
         <source>Clean</source>
         <translation>Propre</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="44"/>
+        <location filename="../audio/ImportResult.cpp" line="34"/>
         <source>Classic</source>
         <translation>Classique</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="46"/>
+        <location filename="../audio/ImportResult.cpp" line="36"/>
         <source>, %1 of silence trimmed</source>
         <translation>, %1 de silence coupé</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="47"/>
+        <location filename="../audio/ImportResult.cpp" line="38"/>
         <source>, no silence to trim</source>
         <translation>, aucun silence à couper</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="51"/>
+        <location filename="../audio/ImportResult.cpp" line="40"/>
         <source>, normalised %1 dB</source>
         <translation>, normalisé %1&#xa0;dB</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="61"/>
+        <location filename="../audio/ImportResult.cpp" line="51"/>
         <source>nothing imported</source>
         <translation>rien d’importé</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="63"/>
+        <location filename="../audio/ImportResult.cpp" line="54"/>
         <source>System Exclusive message of %1 bytes into %2</source>
         <translation>message System Exclusive de %1&#xa0;octets dans %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="68"/>
+        <location filename="../audio/ImportResult.cpp" line="56"/>
+        <source>System Exclusive message of %1 bytes</source>
+        <translation>message System Exclusive de %1&#xa0;octets</translation>
+    </message>
+    <message>
+        <location filename="../audio/ImportResult.cpp" line="62"/>
         <source>%1 bytes of raw device data</source>
         <translation>%1&#xa0;octets de données brutes de l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="71"/>
+        <location filename="../audio/ImportResult.cpp" line="68"/>
         <source>, cut to %1 to fit %2</source>
         <translation>, coupé à %1 pour tenir dans %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="73"/>
+        <location filename="../audio/ImportResult.cpp" line="69"/>
+        <source>, cut to %1</source>
+        <translation>, coupé à %1</translation>
+    </message>
+    <message>
+        <location filename="../audio/ImportResult.cpp" line="71"/>
         <source>, padded to %1 with silence</source>
         <translation>, complété de silence jusqu’à %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="76"/>
-        <source>, fills %1 exactly at %2 semitones</source>
-        <extracomment>The slot&apos;s label, then the pitch a fit chose: &quot;fills CRASH exactly at +7.02 semitones&quot;</extracomment>
-        <translation>, remplit exactement %1 à %2 demi-tons</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="78"/>
+        <location filename="../audio/ImportResult.cpp" line="73"/>
         <source>, fills %1 exactly</source>
         <translation>, remplit exactement %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="82"/>
+        <location filename="../audio/ImportResult.cpp" line="74"/>
+        <source>, fills the slot exactly</source>
+        <translation>, remplit exactement l’emplacement</translation>
+    </message>
+    <message>
+        <location filename="../audio/ImportResult.cpp" line="79"/>
+        <source> at %1 semitones</source>
+        <extracomment>The pitch a fit chose, after what the import did: &quot; at +7.02 semitones&quot;</extracomment>
+        <translation> à %1 demi-tons</translation>
+    </message>
+    <message>
+        <location filename="../audio/ImportResult.cpp" line="84"/>
         <source>%1 (%2)</source>
         <extracomment>The conversion in brackets after what the import did: &quot;Clean, normalised +6.0 dB&quot;</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="84"/>
+        <location filename="../audio/ImportResult.cpp" line="86"/>
         <source>%1; the file is damaged or cut short</source>
         <extracomment>What the import did, then that the file&apos;s sound ended before the length its header declares</extracomment>
         <translation>%1&#xa0;; le fichier est endommagé ou tronqué</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="92"/>
-        <source>is a bank file, not a System Exclusive message</source>
-        <translation>est un fichier de banques, pas un message System Exclusive</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="94"/>
-        <source>holds no System Exclusive message</source>
-        <translation>ne contient aucun message System Exclusive</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="96"/>
-        <source>holds a System Exclusive message that is not in the ZYLOX 515&apos;s own form</source>
-        <translation>contient un message System Exclusive qui n’est pas au format propre du ZYLOX 515</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="98"/>
-        <source>holds a flash erase message, which would leave the block empty</source>
-        <translation>contient un message d’effacement flash, qui laisserait le bloc vide</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="100"/>
-        <source>holds a flash write for another flash block</source>
-        <translation>contient une écriture flash pour un autre bloc flash</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="103"/>
-        <source>holds the %1 message</source>
-        <extracomment>The other firmware slot&apos;s label: &quot;holds the PRESETS message&quot;</extracomment>
-        <translation>contient le message %1</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="106"/>
-        <source>holds a System Exclusive message of 1 byte</source>
-        <translation>contient un message System Exclusive de 1&#xa0;octet</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="107"/>
-        <source>holds a System Exclusive message of %1 bytes</source>
-        <translation>contient un message System Exclusive de %1&#xa0;octets</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="123"/>
-        <source>%1: %2</source>
-        <extracomment>A file&apos;s name, then what its import did</extracomment>
-        <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/ImportWording.cpp" line="134"/>
+        <location filename="../audio/ImportResult.cpp" line="98"/>
         <source>%1, which decodes it, is not installed</source>
         <extracomment>The library&apos;s file name, as a user installs it</extracomment>
         <translation>%1, qui le décode, n’est pas installé</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="136"/>
+        <location filename="../audio/ImportResult.cpp" line="100"/>
         <source>the file is damaged or cut short</source>
         <translation>le fichier est endommagé ou tronqué</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="138"/>
+        <location filename="../audio/ImportResult.cpp" line="102"/>
         <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
         <translation>la zone demanderait une hauteur de %1 demi-tons pour remplir l’emplacement&#xa0;; l’ajustement va de %2 à %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="144"/>
+        <location filename="../audio/ImportResult.cpp" line="107"/>
         <source>the region holds no sound to fit into the slot</source>
         <translation>la zone ne contient aucun son à ajuster dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="166"/>
-        <source>%1; %2 takes the %2 message, which begins %3, for flash block %4</source>
-        <extracomment>What the file holds, then the firmware slot&apos;s label twice and how its own message begins</extracomment>
-        <translation>%1&#xa0;; %2 prend le message %2, qui commence par %3, pour le bloc flash %4</translation>
+        <location filename="../audio/ImportResult.cpp" line="115"/>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s name, then what its import did</extracomment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/ImportWording.cpp" line="169"/>
-        <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
-        <extracomment>What the file holds, then what the firmware slot takes</extracomment>
-        <translation>%1&#xa0;; %2 prend un message System Exclusive du ZYLOX 515 de %3 à %4&#xa0;octets pour le bloc flash %5</translation>
+        <location filename="../audio/ImportResult.cpp" line="121"/>
+        <source>%1, %2</source>
+        <extracomment>A file&apos;s name, then what its import did to the slot named before</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -1267,6 +1269,67 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         <location filename="../app/window/ManualWindow.cpp" line="17"/>
         <source>Manual</source>
         <translation>Manuel</translation>
+    </message>
+</context>
+<context>
+    <name>MessageSlotRefusal</name>
+    <message>
+        <location filename="../model/MessageSlotRefusal.cpp" line="29"/>
+        <source>is a bank file, not a System Exclusive message</source>
+        <translation>est un fichier de banques, pas un message System Exclusive</translation>
+    </message>
+    <message>
+        <location filename="../model/MessageSlotRefusal.cpp" line="31"/>
+        <source>holds no System Exclusive message</source>
+        <translation>ne contient aucun message System Exclusive</translation>
+    </message>
+    <message>
+        <location filename="../model/MessageSlotRefusal.cpp" line="33"/>
+        <source>holds a System Exclusive message that is not in the ZYLOX 515&apos;s own form</source>
+        <translation>contient un message System Exclusive qui n’est pas au format propre du ZYLOX 515</translation>
+    </message>
+    <message>
+        <location filename="../model/MessageSlotRefusal.cpp" line="36"/>
+        <source>holds a flash erase message, which would leave the block empty</source>
+        <translation>contient un message d’effacement flash, qui laisserait le bloc vide</translation>
+    </message>
+    <message>
+        <location filename="../model/MessageSlotRefusal.cpp" line="38"/>
+        <source>holds a flash write for another flash block</source>
+        <translation>contient une écriture flash pour un autre bloc flash</translation>
+    </message>
+    <message>
+        <location filename="../model/MessageSlotRefusal.cpp" line="41"/>
+        <source>holds the %1 message</source>
+        <extracomment>The other firmware slot&apos;s label: &quot;holds the PRESETS message&quot;</extracomment>
+        <translation>contient le message %1</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../model/MessageSlotRefusal.cpp" line="43"/>
+        <source>holds a System Exclusive message of %1 bytes</source>
+        <comment>holds a System Exclusive message of %1 byte</comment>
+        <translation>
+            <numerusform>contient un message System Exclusive de %1&#xa0;octet</numerusform>
+            <numerusform>contient un message System Exclusive de %1&#xa0;octets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../model/MessageSlotRefusal.cpp" line="70"/>
+        <source>%1 %2</source>
+        <extracomment>A firmware slot&apos;s label, then what it holds and what it takes: &quot;PRESETS holds ...; PRESETS takes ...&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <location filename="../model/MessageSlotRefusal.cpp" line="81"/>
+        <source>%1; %2 takes the %2 message, which begins %3, for flash block %4</source>
+        <extracomment>What the file holds, then the firmware slot&apos;s label twice and how its own message begins</extracomment>
+        <translation>%1&#xa0;; %2 prend le message %2, qui commence par %3, pour le bloc flash %4</translation>
+    </message>
+    <message>
+        <location filename="../model/MessageSlotRefusal.cpp" line="84"/>
+        <source>%1; %2 takes one ZYLOX 515 System Exclusive message of %3 to %4 bytes for flash block %5</source>
+        <extracomment>What the file holds, then what the firmware slot takes</extracomment>
+        <translation>%1&#xa0;; %2 prend un message System Exclusive du ZYLOX 515 de %3 à %4&#xa0;octets pour le bloc flash %5</translation>
     </message>
 </context>
 <context>
@@ -1285,6 +1348,25 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         <location filename="../app/library/NameFilter.cpp" line="25"/>
         <source>Shows only the files whose names hold what is typed here; Down goes to the list</source>
         <translation>N’affiche que les fichiers dont le nom contient ce qui est tapé ici&#xa0;; Flèche bas passe à la liste</translation>
+    </message>
+</context>
+<context>
+    <name>NameRefusal</name>
+    <message>
+        <location filename="../model/NameRefusal.cpp" line="16"/>
+        <source>holds a zero byte (U+0000), which would end the name in a bank file</source>
+        <translation>contient un octet nul (U+0000), qui terminerait le nom dans un fichier de banques</translation>
+    </message>
+    <message>
+        <location filename="../model/NameRefusal.cpp" line="21"/>
+        <source>%1 bytes long; %2</source>
+        <extracomment>The name&apos;s length, then how long a name may be</extracomment>
+        <translation>%1&#xa0;octets de long&#xa0;; %2</translation>
+    </message>
+    <message>
+        <location filename="../model/NameRefusal.cpp" line="27"/>
+        <source>a bank or slot name holds at most %1 bytes of UTF-8, as a file&apos;s name does</source>
+        <translation>un nom de banque ou d’emplacement tient en %1&#xa0;octets d’UTF-8 au plus, comme un nom de fichier</translation>
     </message>
 </context>
 <context>
@@ -1384,75 +1466,78 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
     </message>
 </context>
 <context>
-    <name>PlaybackWording</name>
+    <name>PcmFormat</name>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="9"/>
+        <location filename="../playback/PcmFormat.cpp" line="16"/>
         <source>16-bit</source>
         <translation>16 bits</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="10"/>
+        <location filename="../playback/PcmFormat.cpp" line="16"/>
         <source>8-bit</source>
         <translation>8 bits</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="11"/>
+        <location filename="../playback/PcmFormat.cpp" line="17"/>
         <source>mono</source>
         <translation>mono</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="12"/>
+        <location filename="../playback/PcmFormat.cpp" line="18"/>
         <source>stereo</source>
         <translation>stéréo</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="13"/>
+        <location filename="../playback/PcmFormat.cpp" line="19"/>
         <source>%1-channel</source>
         <translation>à %1 canaux</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="15"/>
+        <location filename="../playback/PcmFormat.cpp" line="21"/>
         <source>%1 %2 at %3 frames per second</source>
         <extracomment>A sound&apos;s sample width, its channels and its rate: &quot;16-bit stereo at 44100 frames per second&quot;</extracomment>
         <translation>un son %2 %1 à %3 trames par seconde</translation>
     </message>
+</context>
+<context>
+    <name>PlaybackFailure</name>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="30"/>
+        <location filename="../playback/PlaybackFailure.cpp" line="12"/>
         <source>the ALSA device &quot;%1&quot; cannot be opened (%2)</source>
         <translation>le périphérique ALSA «&#xa0;%1&#xa0;» ne peut pas être ouvert (%2)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="32"/>
+        <location filename="../playback/PlaybackFailure.cpp" line="14"/>
         <source>the ALSA device &quot;%1&quot; cannot play %2 (%3)</source>
         <translation>le périphérique ALSA «&#xa0;%1&#xa0;» ne peut pas lire %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="34"/>
+        <location filename="../playback/PlaybackFailure.cpp" line="17"/>
         <source>the ALSA device &quot;%1&quot; failed (%2)</source>
         <translation>le périphérique ALSA «&#xa0;%1&#xa0;» a échoué (%2)</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="36"/>
+        <location filename="../playback/PlaybackFailure.cpp" line="19"/>
         <source>a sound of %1 channels cannot be played, only mono or stereo</source>
         <translation>un son à %1 canaux ne peut pas être lu, seulement en mono ou en stéréo</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="38"/>
+        <location filename="../playback/PlaybackFailure.cpp" line="22"/>
         <source>a sound at %1 frames per second cannot be played, only at %2 to %3</source>
         <translation>un son à %1 trames par seconde ne peut pas être lu, seulement de %2 à %3</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="43"/>
+        <location filename="../playback/PlaybackFailure.cpp" line="26"/>
         <source>the sound to play holds no frames</source>
         <translation>le son à lire ne contient aucune trame</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="45"/>
+        <location filename="../playback/PlaybackFailure.cpp" line="28"/>
         <source>the sound to play ends in half a stereo frame</source>
         <translation>le son à lire se termine par une demi-trame stéréo</translation>
     </message>
     <message>
-        <location filename="../app/sounds/PlaybackWording.cpp" line="52"/>
+        <location filename="../playback/PlaybackFailure.cpp" line="35"/>
         <source>No sound output: %1</source>
         <translation>Pas de sortie son&#xa0;: %1</translation>
     </message>
@@ -1562,6 +1647,27 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
     </message>
 </context>
 <context>
+    <name>RecordFailure</name>
+    <message>
+        <location filename="../midiio/record/RecordFailure.cpp" line="12"/>
+        <source>the copy of the device&apos;s contents %1 could not be written (%2)</source>
+        <extracomment>The file that keeps a copy of what the device holds, then why it could not be written</extracomment>
+        <translation>la copie du contenu de l’appareil %1 n’a pas pu être écrite (%2)</translation>
+    </message>
+    <message>
+        <location filename="../midiio/record/RecordFailure.cpp" line="16"/>
+        <source>the device&apos;s lock %1 could not be opened (%2)</source>
+        <extracomment>The file that senders to the device lock, then why it could not be opened</extracomment>
+        <translation>le verrou de l’appareil %1 n’a pas pu être ouvert (%2)</translation>
+    </message>
+    <message>
+        <location filename="../midiio/record/RecordFailure.cpp" line="19"/>
+        <source>the device record %1 could not be written (%2)</source>
+        <extracomment>The device record&apos;s file, then why it could not be written</extracomment>
+        <translation>le registre de l’appareil %1 n’a pas pu être écrit (%2)</translation>
+    </message>
+</context>
+<context>
     <name>RecordHandoverPrompt</name>
     <message>
         <location filename="../app/transfer/RecordHandoverPrompt.cpp" line="20"/>
@@ -1625,19 +1731,6 @@ Si oui, son registre (ce qu’il a reçu, où reprend un envoi arrêté, ses ré
         <location filename="../app/sounds/RegionFields.cpp" line="36"/>
         <source>&amp;End:</source>
         <translation>F&amp;in&#xa0;:</translation>
-    </message>
-</context>
-<context>
-    <name>SaveWording</name>
-    <message>
-        <location filename="../app/files/SaveWording.cpp" line="11"/>
-        <source>not a regular file</source>
-        <translation>ce n’est pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <location filename="../app/files/SaveWording.cpp" line="17"/>
-        <source>cannot be written</source>
-        <translation>impossible à écrire</translation>
     </message>
 </context>
 <context>
@@ -1777,6 +1870,20 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <location filename="../app/transfer/SendChoice.cpp" line="135"/>
         <source>Rewrite It</source>
         <translation>Le réécrire</translation>
+    </message>
+</context>
+<context>
+    <name>SenderLock</name>
+    <message>
+        <location filename="../midiio/record/SenderLock.cpp" line="179"/>
+        <source>%1 is being sent to by another program</source>
+        <translation>un autre programme envoie en ce moment à %1</translation>
+    </message>
+    <message>
+        <location filename="../midiio/record/SenderLock.cpp" line="181"/>
+        <source>%1 is being sent to by %2, process %3</source>
+        <extracomment>The device, then the program sending to it and that program&apos;s process id</extracomment>
+        <translation>%2 (processus %3) envoie en ce moment à %1</translation>
     </message>
 </context>
 <context>
@@ -2302,113 +2409,113 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
 <context>
     <name>SoundPanel</name>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="45"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="44"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="92"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="91"/>
         <source>Source waveform and the window that goes into the slot</source>
         <translation>Forme d’onde de la source et la fenêtre qui va dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="95"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="94"/>
         <source>The slot as the shape makes it</source>
         <translation>L’emplacement tel que le façonnage le produit</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="96"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="95"/>
         <source>Result in the slot</source>
         <translation>Résultat dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="106"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="105"/>
         <source>Zoom &amp;In</source>
         <translation>Zoom a&amp;vant</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="107"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="106"/>
         <source>Zoom O&amp;ut</source>
         <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="108"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="107"/>
         <source>Snap to &amp;Onset</source>
         <translation>Caler sur l’&amp;attaque</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="109"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="108"/>
         <source>Move the window&apos;s start to where the sound rises above the trim threshold</source>
         <translation>Placer le début de la fenêtre là où le son dépasse le seuil de coupe</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="110"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="109"/>
         <source>Snap to &amp;Zero Crossing</source>
         <translation>Caler sur le passage par &amp;zéro</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="111"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="110"/>
         <source>Play &amp;Source</source>
         <translation>Écouter la &amp;source</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="112"/>
-        <location filename="../app/banks/SoundPanel.cpp" line="411"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="111"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="410"/>
         <source>Play &amp;Result</source>
         <translation>Écouter le &amp;résultat</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="114"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="113"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="115"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="114"/>
         <source>&amp;Apply</source>
         <translation>A&amp;ppliquer</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="129"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="128"/>
         <source>Result in the slot:</source>
         <translation>Résultat dans l’emplacement&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="140"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="139"/>
         <source>Source:</source>
         <translation>Source&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="226"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="225"/>
         <source>Window %1 to %2 of %3</source>
         <translation>Fenêtre de %1 à %2 sur %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="233"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="232"/>
         <source>%1, then %2 of silence to the slot&apos;s end</source>
         <translation>%1, puis %2 de silence jusqu’à la fin de l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="364"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="363"/>
         <source>Cannot fit: %1.</source>
         <translation>Ajustement impossible&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="366"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="365"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Rien à mettre dans l’emplacement&#xa0;: la fenêtre ne contient aucun son.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="372"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="371"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Écrêté&#xa0;: le gain pousse le son au-delà de la pleine échelle, ses crêtes sont coupées.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="392"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="391"/>
         <source>Stop &amp;Result</source>
         <translation>Arrêter le &amp;résultat</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="422"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="421"/>
         <source>Could not play: %1</source>
         <translation>Impossible d’écouter&#xa0;: %1</translation>
     </message>
@@ -2451,11 +2558,11 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <translation>envoi de la banque (%1)…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="176"/>
         <location filename="../app/transfer/Transmission.cpp" line="179"/>
-        <location filename="../app/transfer/Transmission.cpp" line="181"/>
-        <location filename="../app/transfer/Transmission.cpp" line="183"/>
-        <location filename="../app/transfer/Transmission.cpp" line="226"/>
+        <location filename="../app/transfer/Transmission.cpp" line="182"/>
+        <location filename="../app/transfer/Transmission.cpp" line="184"/>
+        <location filename="../app/transfer/Transmission.cpp" line="186"/>
+        <location filename="../app/transfer/Transmission.cpp" line="230"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2501,175 +2608,7 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="172"/>
-        <location filename="../app/transfer/Transmission.cpp" line="178"/>
-        <location filename="../app/transfer/Transmission.cpp" line="226"/>
-        <source>Transmission Failed</source>
-        <translation>Échec de la transmission</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="173"/>
-        <source>%1 was not sent: %2.
-
-</source>
-        <translation>%1 n’a pas été envoyée&#xa0;: %2.
-
-</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="179"/>
-        <source>The MIDI output stopped accepting data.
-
-</source>
-        <translation>La sortie MIDI n’accepte plus de données.
-
-</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="181"/>
-        <source>Transmission Stopped</source>
-        <translation>Transmission arrêtée</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="183"/>
-        <source>Transmission Not Recorded</source>
-        <translation>Transmission non inscrite au registre</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="194"/>
-        <source>%p%, %1 left</source>
-        <translation>%p&#xa0;%, encore %1</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="209"/>
-        <source>all 32 banks</source>
-        <translation>les 32 banques</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/transfer/Transmission.cpp" line="210"/>
-        <source>%n banks (%1)</source>
-        <translation>
-            <numerusform>%n banque (%1)</numerusform>
-            <numerusform>%n banques (%1)</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="211"/>
-        <source>Sent %1 to %2 in %3</source>
-        <translation>%1 envoyé à %2 en %3</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../app/transfer/Transmission.cpp" line="214"/>
-        <source>%1 of %n bank(s) sent</source>
-        <translation>
-            <numerusform>%1 banque sur %n envoyée</numerusform>
-            <numerusform>%1 banques sur %n envoyées</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="216"/>
-        <source>, %1 (%2) must be sent again</source>
-        <translation>, %1 (%2) doit être renvoyé</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="220"/>
-        <source>Stopped sending to %1 after %2: %3</source>
-        <translation>Envoi à %1 arrêté après %2&#xa0;: %3</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/Transmission.cpp" line="221"/>
-        <source>Sending to %1 failed after %2: %3</source>
-        <translation>Échec de l’envoi à %1 après %2&#xa0;: %3</translation>
-    </message>
-</context>
-<context>
-    <name>TransmissionWording</name>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="21"/>
-        <source>%1 h %2 min</source>
-        <translation>%1&#xa0;h %2&#xa0;min</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="23"/>
-        <source>%1 min %2 s</source>
-        <translation>%1&#xa0;min %2&#xa0;s</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="24"/>
-        <source>%1 s</source>
-        <translation>%1&#xa0;s</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="30"/>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="71"/>
-        <source>none</source>
-        <translation>aucune</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="36"/>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="39"/>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="56"/>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="66"/>
-        <source>, </source>
-        <extracomment>Two neighbouring banks are listed, &quot;S01, S02&quot;; a longer run by its ends, &quot;S01 to S05&quot;
-----------
-A bank of which one flash block is meant: &quot;S05 (second block)&quot;</extracomment>
-        <translation>, </translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="39"/>
-        <source> to </source>
-        <translation> à </translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="47"/>
-        <source>second block</source>
-        <translation>second bloc</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="47"/>
-        <source>first block</source>
-        <translation>premier bloc</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="67"/>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="76"/>
-        <source>Sent completely: %1.
-</source>
-        <translation>Envoyées entièrement&#xa0;: %1.
-</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="78"/>
-        <source>On the device: %1, %2, incomplete (its flash block was erased or partly written: send it again).
-</source>
-        <translation>Sur l’appareil&#xa0;: %1, %2, incomplet (son bloc flash a été effacé ou écrit en partie&#xa0;: renvoyez-le).
-</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="81"/>
-        <source>Incomplete on the device: none.
-</source>
-        <translation>Incomplète sur l’appareil&#xa0;: aucune.
-</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="89"/>
-        <source>Not sent: %1.</source>
-        <translation>Non envoyées&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="99"/>
-        <source>%1 %2</source>
-        <extracomment>A firmware slot&apos;s label, then what it holds and what it takes: &quot;PRESETS holds ...; PRESETS takes ...&quot;</extracomment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="106"/>
+        <location filename="../app/transfer/Transmission.cpp" line="169"/>
         <source>
 
 Not kept: %1; what was sent counts as unknown there.</source>
@@ -2678,33 +2617,148 @@ Not kept: %1; what was sent counts as unknown there.</source>
 Non conservé&#xa0;: %1&#xa0;; ce qui a été envoyé y compte comme inconnu.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="120"/>
-        <source>the copy of the device&apos;s contents %1 could not be written (%2)</source>
-        <extracomment>The file that keeps a copy of what the device holds, then why it could not be written</extracomment>
-        <translation>la copie du contenu de l’appareil %1 n’a pas pu être écrite (%2)</translation>
+        <location filename="../app/transfer/Transmission.cpp" line="175"/>
+        <location filename="../app/transfer/Transmission.cpp" line="181"/>
+        <location filename="../app/transfer/Transmission.cpp" line="230"/>
+        <source>Transmission Failed</source>
+        <translation>Échec de la transmission</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="123"/>
-        <source>the device&apos;s lock %1 could not be opened (%2)</source>
-        <extracomment>The file that senders to the device lock, then why it could not be opened</extracomment>
-        <translation>le verrou de l’appareil %1 n’a pas pu être ouvert (%2)</translation>
+        <location filename="../app/transfer/Transmission.cpp" line="176"/>
+        <source>%1 was not sent: %2.
+
+</source>
+        <translation>%1 n’a pas été envoyée&#xa0;: %2.
+
+</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="126"/>
-        <source>the device record %1 could not be written (%2)</source>
-        <extracomment>The device record&apos;s file, then why it could not be written</extracomment>
-        <translation>le registre de l’appareil %1 n’a pas pu être écrit (%2)</translation>
+        <location filename="../app/transfer/Transmission.cpp" line="182"/>
+        <source>The MIDI output stopped accepting data.
+
+</source>
+        <translation>La sortie MIDI n’accepte plus de données.
+
+</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="135"/>
-        <source>%1 is being sent to by another program</source>
-        <translation>un autre programme envoie en ce moment à %1</translation>
+        <location filename="../app/transfer/Transmission.cpp" line="184"/>
+        <source>Transmission Stopped</source>
+        <translation>Transmission arrêtée</translation>
     </message>
     <message>
-        <location filename="../app/transfer/TransmissionWording.cpp" line="137"/>
-        <source>%1 is being sent to by %2, process %3</source>
-        <extracomment>The device, then the program sending to it and that program&apos;s process id</extracomment>
-        <translation>%2 (processus %3) envoie en ce moment à %1</translation>
+        <location filename="../app/transfer/Transmission.cpp" line="186"/>
+        <source>Transmission Not Recorded</source>
+        <translation>Transmission non inscrite au registre</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/Transmission.cpp" line="197"/>
+        <source>%p%, %1 left</source>
+        <translation>%p&#xa0;%, encore %1</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/Transmission.cpp" line="212"/>
+        <source>all 32 banks</source>
+        <translation>les 32 banques</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/Transmission.cpp" line="213"/>
+        <source>%n banks (%1)</source>
+        <translation>
+            <numerusform>%n banque (%1)</numerusform>
+            <numerusform>%n banques (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/Transmission.cpp" line="215"/>
+        <source>Sent %1 to %2 in %3</source>
+        <translation>%1 envoyé à %2 en %3</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/transfer/Transmission.cpp" line="218"/>
+        <source>%1 of %n bank(s) sent</source>
+        <translation>
+            <numerusform>%1 banque sur %n envoyée</numerusform>
+            <numerusform>%1 banques sur %n envoyées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/Transmission.cpp" line="220"/>
+        <source>, %1 (%2) must be sent again</source>
+        <translation>, %1 (%2) doit être renvoyé</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/Transmission.cpp" line="224"/>
+        <source>Stopped sending to %1 after %2: %3</source>
+        <translation>Envoi à %1 arrêté après %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/Transmission.cpp" line="225"/>
+        <source>Sending to %1 failed after %2: %3</source>
+        <translation>Échec de l’envoi à %1 après %2&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>TransmissionAccount</name>
+    <message>
+        <location filename="../midiio/TransmissionAccount.cpp" line="16"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../midiio/TransmissionAccount.cpp" line="22"/>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <location filename="../midiio/TransmissionAccount.cpp" line="31"/>
+        <source> to </source>
+        <extracomment>Two neighbouring banks are listed, &quot;S01, S02&quot;; a longer run by its ends, &quot;S01 to S05&quot;</extracomment>
+        <translation> à </translation>
+    </message>
+    <message>
+        <location filename="../midiio/TransmissionAccount.cpp" line="45"/>
+        <source>Sent completely: %1.
+</source>
+        <translation>Envoyées entièrement&#xa0;: %1.
+</translation>
+    </message>
+    <message>
+        <location filename="../midiio/TransmissionAccount.cpp" line="47"/>
+        <source>On the device: %1, %2, incomplete (its flash block was erased or partly written: send it again).
+</source>
+        <translation>Sur l’appareil&#xa0;: %1, %2, incomplet (son bloc flash a été effacé ou écrit en partie&#xa0;: renvoyez-le).
+</translation>
+    </message>
+    <message>
+        <location filename="../midiio/TransmissionAccount.cpp" line="50"/>
+        <source>Incomplete on the device: none.
+</source>
+        <translation>Incomplète sur l’appareil&#xa0;: aucune.
+</translation>
+    </message>
+    <message>
+        <location filename="../midiio/TransmissionAccount.cpp" line="58"/>
+        <source>Not sent: %1.</source>
+        <translation>Non envoyées&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TransmissionRun</name>
+    <message>
+        <location filename="../midiio/TransmissionRun.cpp" line="50"/>
+        <source>%1 h %2 min</source>
+        <translation>%1&#xa0;h %2&#xa0;min</translation>
+    </message>
+    <message>
+        <location filename="../midiio/TransmissionRun.cpp" line="53"/>
+        <source>%1 min %2 s</source>
+        <translation>%1&#xa0;min %2&#xa0;s</translation>
+    </message>
+    <message>
+        <location filename="../midiio/TransmissionRun.cpp" line="55"/>
+        <source>%1 s</source>
+        <translation>%1&#xa0;s</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,9 @@
 #include "app/banks/BankEdits.h"
 #include "app/document/SourcesLetGo.h"
 
-#include "app/banks/ImportWording.h"
 #include "app/banks/SoundPanel.h"
 #include "app/common/ShownNames.h"
+#include "app/common/WindowText.h"
 #include "app/document/WorkingBanks.h"
 #include "app/files/FilePanels.h"
 #include "app/settings/ImportPreferences.h"
@@ -35,11 +35,11 @@ std::shared_ptr<const audio::DecodedSound> slotSound(const std::vector<std::uint
 QString reasonOf(const NameRefusal& refused)
 {
     if (refused.why == NameRefusal::Why::ZeroByte)
-        return BankEdits::tr("the new name holds a zero byte (U+0000), which would end the name in a bank file");
-    return BankEdits::tr("the new name is %1 bytes long; a bank or slot name holds at most %2 bytes of UTF-8, as a "
-                         "file's name does")
-        .arg(refused.length)
-        .arg(NameRefusal::kLongestName);
+        //: Why the new name is not kept: "holds a zero byte (U+0000), which would end the name in a bank file"
+        return BankEdits::tr("the new name %1").arg(WindowText::of(refused.text()));
+    //: The new name's length in bytes, then how long a name may be
+    return BankEdits::tr("the new name is %1 bytes long; %2")
+        .arg(QString::number(refused.length), WindowText::of(NameRefusal::rule()));
 }
 
 } // namespace
@@ -212,8 +212,7 @@ void BankEdits::importFile(std::size_t row, std::uint16_t slot, const std::strin
         return static_cast<bool>(result);
     });
     if (result) {
-        emit status(ImportWording::line(result, QString::fromStdString(shownFileName(path)),
-                                        QString::fromStdString(m_banks.bank(row).getContentLabel(slot))));
+        emit status(WindowText::of(result.text(shownFileName(path), m_banks.bank(row).getContentLabel(slot))));
         emit slotChanged(slot);
     } else if (!m_contentImport.refusal().empty())
         emit status(tr("Not imported: %1").arg(QString::fromStdString(m_contentImport.refusal())));
@@ -274,8 +273,7 @@ void BankEdits::put(const std::string& what, std::size_t row, std::uint16_t slot
     const WorkingBanks::SoundPut put = m_banks.putSound(stepName(what, row, slot), row, slot, bytes, name, source);
     if (!put.taken)
         return;
-    QString line = ImportWording::line(result, QString::fromStdString(name),
-                                       QString::fromStdString(m_banks.bank(row).getContentLabel(slot)));
+    QString line = WindowText::of(result.text(name, m_banks.bank(row).getContentLabel(slot)));
     if (const QString warning = SoundPanel::warning(result); !warning.isEmpty())
         line += QStringLiteral(" ") + warning;
     if (put.sourcesLetGo > 0)
@@ -286,9 +284,7 @@ void BankEdits::put(const std::string& what, std::size_t row, std::uint16_t slot
     if (result.cutShort && what == "Import")
         m_dialogs.runAlert({IDialogs::AlertStyle::Warning,
                             tr("Damaged or Cut Short").toStdString(),
-                            ImportWording::line(result, QString::fromStdString(name),
-                                                QString::fromStdString(m_banks.bank(row).getContentLabel(slot)))
-                                .toStdString(),
+                            WindowText::of(result.text(name, m_banks.bank(row).getContentLabel(slot))).toStdString(),
                             tr("OK").toStdString(),
                             {},
                             {}});

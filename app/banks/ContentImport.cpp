@@ -1,7 +1,9 @@
 #include "app/banks/ContentImport.h"
 
-#include "app/banks/ImportWording.h"
+#include "app/common/WindowText.h"
+#include "audio/SoundFileTypes.h"
 #include "model/IBank.h"
+#include "model/MessageSlotRefusal.h"
 
 #include <filesystem>
 
@@ -39,7 +41,7 @@ audio::ImportResult ContentImport::import(IBank& bank, std::uint16_t slot, const
     if (!result && result.refusal == Refusal::NotASound) {
         const QString question = tr("%1 is not a sound file this editor decodes (%2). Load its bytes into the slot "
                                     "as raw 8-bit device data?")
-                                     .arg(file, ImportWording::decodedFormats());
+                                     .arg(file, WindowText::list(audio::decodedFormats()));
         // Enter cancels: a key pressed once too often must not put a text file's bytes into a slot.
         if (m_dialogs.runAlert({IDialogs::AlertStyle::Question,
                                 tr("Not a Sound").toStdString(),
@@ -54,8 +56,7 @@ audio::ImportResult ContentImport::import(IBank& bank, std::uint16_t slot, const
     }
     if (result)
         return result;
-    if (const QString message
-        = ImportWording::messageSlotRefusal(result, QString::fromStdString(bank.getContentLabel(slot)), slot);
+    if (const QString message = WindowText::of(messageSlotRefusalText(result, bank.getContentLabel(slot), slot));
         !message.isEmpty()) {
         const QString hint
             = result.refusal == Refusal::BankFile ? tr(" Open it with Open\u2026 to load its banks.") : QString();
@@ -66,9 +67,9 @@ audio::ImportResult ContentImport::import(IBank& bank, std::uint16_t slot, const
     case Refusal::OtherSoundFormat:
     case Refusal::Undecodable: {
         const std::string why = (result.refusal == Refusal::Undecodable
-                                     ? tr("%1 could not be decoded: %2.").arg(file, ImportWording::detail(result))
+                                     ? tr("%1 could not be decoded: %2.").arg(file, WindowText::of(result.detailText()))
                                      : tr("ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.")
-                                           .arg(file, ImportWording::decodedFormats()))
+                                           .arg(file, WindowText::list(audio::decodedFormats())))
                                     .toStdString();
         // Raw device data may begin with bytes that look like a sound's: the user can still take them.
         if (m_dialogs.runAlert({IDialogs::AlertStyle::Critical,
@@ -94,7 +95,7 @@ audio::ImportResult ContentImport::import(IBank& bank, std::uint16_t slot, const
         refuse(tr("%1 holds no sound.").arg(file));
         break;
     case Refusal::FitOutOfReach:
-        refuse(tr("%1 cannot fill the slot: %2.").arg(file, ImportWording::detail(result)));
+        refuse(tr("%1 cannot fill the slot: %2.").arg(file, WindowText::of(result.detailText())));
         break;
     }
     return result;

@@ -1,9 +1,8 @@
 #include "app/banks/SoundPanel.h"
 
 #include "app/banks/AdviceWording.h"
-#include "app/banks/ImportWording.h"
 #include "app/common/WarningColour.h"
-#include "app/sounds/PlaybackWording.h"
+#include "app/common/WindowText.h"
 #include "app/sounds/RegionFields.h"
 #include "app/sounds/ShapeControls.h"
 #include "app/sounds/SourceView.h"
@@ -166,7 +165,7 @@ void SoundPanel::start(const SlotSource& source, std::size_t slotLength, const Q
     setWindowTitle(title);
     m_sourceView->setSound(m_source.sound);
     m_controls->setShape(m_source.shape);
-    const QString unavailable = PlaybackWording::unavailable(m_output.unavailable());
+    const QString unavailable = WindowText::of(m_output.unavailable().unavailable());
     for (QPushButton* play : {m_playSource, m_playResult}) {
         play->setEnabled(unavailable.isEmpty());
         play->setToolTip(unavailable);
@@ -361,7 +360,7 @@ QString SoundPanel::warning(const audio::ImportResult& result)
 {
     if (!result) {
         if (result.refusal == audio::ImportResult::Refusal::FitOutOfReach)
-            return tr("Cannot fit: %1.").arg(ImportWording::detail(result));
+            return tr("Cannot fit: %1.").arg(WindowText::of(result.detailText()));
         const QString advice = AdviceWording::refusal(result);
         return advice.isEmpty() ? tr("Nothing to put into the slot: the window holds no sound.") : advice;
     }
@@ -419,7 +418,7 @@ void SoundPanel::played(unsigned play, bool heard, const PlaybackFailure& failur
     if (play != m_play)
         return;
     if (failure)
-        m_warning->setText(tr("Could not play: %1").arg(PlaybackWording::failure(failure)));
+        m_warning->setText(tr("Could not play: %1").arg(WindowText::of(failure.text())));
     // Heard to its end, the result plays again as the shape now makes it.
     if (m_looping && heard && !rendered().bytes.empty())
         m_output.play(rendered().bytes, endOfPlay());

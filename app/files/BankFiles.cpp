@@ -2,10 +2,10 @@
 #include "app/document/SourcesLetGo.h"
 
 #include "app/common/ShownNames.h"
+#include "app/common/WindowText.h"
 #include "app/document/UnsavedChanges.h"
 #include "app/document/WorkingBanks.h"
 #include "app/files/FilePanels.h"
-#include "app/files/SaveWording.h"
 #include "app/files/ShapeSidecar.h"
 #include "audio/SoundFileTypes.h"
 #include "bankfile/BankFile.h"
@@ -223,7 +223,7 @@ bool BankFiles::write(const std::vector<std::size_t>& rows, const std::string& p
     if (!saved) {
         const QString failure
             = tr("The bank file \"%1\" could not be written: %2.")
-                  .arg(QString::fromStdString(shownFileName(path)), SaveWording::failure(m_file->saveFailure()));
+                  .arg(QString::fromStdString(shownFileName(path)), WindowText::of(m_file->saveFailure().text()));
         m_dialogs.runAlert({IDialogs::AlertStyle::Critical,
                             tr("Save Failed").toStdString(),
                             failure.toStdString(),
@@ -248,7 +248,7 @@ QString BankFiles::leftUnsaved(const QString& file) const
     const std::vector<std::size_t> changed = m_unsaved.changedRows();
     if (changed.empty())
         return {};
-    const QString rows = QString::fromStdString(TransmissionAccount::rowList(changed));
+    const QString rows = WindowText::of(TransmissionAccount::rows(changed));
     return changed.size() == 1
                ? tr("%1 stays unsaved: %2 does not hold it (Save As\u2026 writes it).").arg(rows, file)
                : tr("%1 stay unsaved: %2 does not hold them (Save As\u2026 writes them).").arg(rows, file);

@@ -1,6 +1,6 @@
 #include "app/files/ShapeSidecar.h"
 
-#include "app/files/SaveWording.h"
+#include "app/common/WindowText.h"
 #include "bytes/AtomicFile.h"
 
 #include <QCoreApplication>
@@ -86,7 +86,7 @@ bool ShapeSidecar::write(const std::string& bankFile, const std::vector<Slot>& s
     }
     AtomicFile file(path);
     if (file.temporaryPath().empty()) {
-        error = SaveWording::failure(file.failure()).toStdString();
+        error = WindowText::of(file.failure().text()).toStdString();
         return false;
     }
     errno = 0;
@@ -94,11 +94,11 @@ bool ShapeSidecar::write(const std::string& bankFile, const std::vector<Slot>& s
     out << ShapeSidecarText::write(std::filesystem::path(bankFile).filename().string(), shaped);
     out.close();
     if (!out) {
-        error = SaveWording::failure(FileFailure::fromErrno(errno)).toStdString();
+        error = WindowText::of(FileFailure::fromErrno(errno).text()).toStdString();
         return false;
     }
     if (!file.commit()) {
-        error = SaveWording::failure(file.failure()).toStdString();
+        error = WindowText::of(file.failure().text()).toStdString();
         return false;
     }
     return true;

@@ -1,8 +1,7 @@
 #include "app/library/BrowserPlayer.h"
 
-#include "app/banks/ImportWording.h"
+#include "app/common/WindowText.h"
 #include "app/document/SlotSource.h"
-#include "app/sounds/PlaybackWording.h"
 #include "audio/SlotRender.h"
 #include "audio/SoundFileTypes.h"
 #include "playback/ISoundOutput.h"
@@ -20,8 +19,9 @@ QString whyNotDecoded(const audio::DecodedSound& sound)
     if (sound.failure.refusal == audio::ImportResult::Refusal::NoSound)
         return BrowserPlayer::tr("it could not be read");
     if (sound.failure.refusal == audio::ImportResult::Refusal::Undecodable)
-        return BrowserPlayer::tr("it could not be decoded: %1").arg(ImportWording::detail(sound.failure));
-    return BrowserPlayer::tr("it is not a sound this editor decodes (%1)").arg(ImportWording::decodedFormats());
+        return BrowserPlayer::tr("it could not be decoded: %1").arg(WindowText::of(sound.failure.detailText()));
+    return BrowserPlayer::tr("it is not a sound this editor decodes (%1)")
+        .arg(WindowText::list(audio::decodedFormats()));
 }
 
 // The sound as an import into a slot of its length makes it, with the default shape: 8-bit mono
@@ -57,7 +57,7 @@ void BrowserPlayer::toggle(const QByteArray& path, const QString& name)
     if (path == m_playing)
         return stop();
     if (const PlaybackFailure unavailable = m_output.unavailable()) {
-        emit status(tr("Could not play “%1”: %2").arg(name, PlaybackWording::unavailable(unavailable)));
+        emit status(tr("Could not play “%1”: %2").arg(name, WindowText::of(unavailable.unavailable())));
         return;
     }
     const auto sound = decodeMinute(path.toStdString());
@@ -105,7 +105,7 @@ void BrowserPlayer::ended(unsigned play, const PlaybackFailure& failure)
     const QString name = m_playingName;
     setPlaying({}, {});
     if (failure)
-        emit status(tr("Could not play “%1”: %2").arg(name, PlaybackWording::failure(failure)));
+        emit status(tr("Could not play “%1”: %2").arg(name, WindowText::of(failure.text())));
 }
 
 void BrowserPlayer::setPlaying(const QByteArray& path, const QString& name)

@@ -1,6 +1,6 @@
 #include "app/sounds/SlotPlayer.h"
 
-#include "app/sounds/PlaybackWording.h"
+#include "app/common/WindowText.h"
 #include "content/SlotContent.h"
 #include "model/IBank.h"
 #include "playback/ISoundOutput.h"
@@ -45,7 +45,7 @@ void SlotPlayer::show(const IBank& bank)
 {
     stop();
     m_bank = &bank;
-    const QString unavailable = PlaybackWording::unavailable(m_output.unavailable());
+    const QString unavailable = WindowText::of(m_output.unavailable().unavailable());
     for (QPushButton* button : m_buttons.cells()) {
         const auto slot = static_cast<std::uint16_t>(CellMatrix<QPushButton>::tagOf(button));
         const SlotContent* content = bank.getContent(slot);
@@ -97,7 +97,7 @@ void SlotPlayer::ended(unsigned play, const PlaybackFailure& failure)
     m_playing = -1;
     if (failure)
         emit status(tr("Could not play \"%1\": %2")
-                        .arg(QString::fromStdString(m_bank->getContentName(slot)), PlaybackWording::failure(failure)));
+                        .arg(QString::fromStdString(m_bank->getContentName(slot)), WindowText::of(failure.text())));
 }
 
 void SlotPlayer::label(int slot, bool playing)

@@ -1,6 +1,6 @@
 #include "app/transfer/DeviceContentsSaving.h"
 
-#include "app/files/SaveWording.h"
+#include "app/common/WindowText.h"
 #include "app/transfer/OutputList.h"
 #include "midiio/MidiDestinations.h"
 #include "midiio/TransmissionAccount.h"
@@ -73,10 +73,10 @@ std::optional<DeviceContentsSaving::Device> DeviceContentsSaving::deviceToSave()
     const std::vector<std::string> names = MidiDestinations::listedNames(devices);
     std::vector<std::string> items;
     for (std::size_t index = 0; index < devices.size(); ++index)
-        items.push_back(tr("%1 (known: %2)")
-                            .arg(QString::fromStdString(names[index]),
-                                 QString::fromStdString(TransmissionAccount::rowList(known[index])))
-                            .toStdString());
+        items.push_back(
+            tr("%1 (known: %2)")
+                .arg(QString::fromStdString(names[index]), WindowText::of(TransmissionAccount::rows(known[index])))
+                .toStdString());
     const QString label = output.empty()
                               ? tr("Save what is known of which device?")
                               : tr("No bank of %1 is known. Save what is known of which device?").arg(chosen);
@@ -103,7 +103,7 @@ void DeviceContentsSaving::saveContentsOf(const Device& chosen)
     const auto failed = [&] {
         alert(IDialogs::AlertStyle::Critical,
               tr("%1 could not be saved (%2).")
-                  .arg(QString::fromStdString(save.failedPath()), SaveWording::failure(save.failure())));
+                  .arg(QString::fromStdString(save.failedPath()), WindowText::of(save.failure().text())));
     };
     if (save.oneFile()) {
         const std::string path = m_dialogs.runSavePanel({"mid"}, tr("Device contents").toStdString() + ".mid");
@@ -119,7 +119,7 @@ void DeviceContentsSaving::saveContentsOf(const Device& chosen)
     const QString question = tr("Not known on %1: %2.\nA bank file holds one bank or all 32: save the %n known bank(s) "
                                 "as one-bank files into a folder?",
                                 nullptr, known)
-                                 .arg(device, QString::fromStdString(TransmissionAccount::rowList(save.unknownRows())));
+                                 .arg(device, WindowText::of(TransmissionAccount::rows(save.unknownRows())));
     if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Save Device Contents").toStdString(),
                             question.toStdString(), tr("Save into Folder…").toStdString(), tr("Cancel").toStdString()})
         != IDialogs::AlertReply::Default)

@@ -1,9 +1,9 @@
 #include "app/transfer/OutputSettings.h"
 
+#include "app/common/WindowText.h"
 #include "app/transfer/OutputList.h"
 #include "app/transfer/OutputSettingsDialog.h"
 #include "app/transfer/RecordHandoverPrompt.h"
-#include "app/transfer/TransmissionWording.h"
 #include "midiio/record/DeviceRecord.h"
 #include "midiio/record/SenderLock.h"
 
@@ -74,11 +74,11 @@ void OutputSettings::keep(const MidiPortIdentity& output, const OutputPacing& pa
 {
     // A sender writes the record as it goes: the change waits until it has ended.
     const SenderLock::Taken lock = SenderLock::take(output, kProgram, m_outputs.lockPlaces());
-    QString failure = lock.lock ? QString() : TransmissionWording::lockRefusal(lock.refusal);
+    QString failure = lock.lock ? QString() : WindowText::of(lock.refusal.text());
     if (lock.lock) {
         DeviceRecord record(DeviceRecord::defaultFolder(), output); // as the last sender left it
         if (!record.setPacing(pacing))
-            failure = TransmissionWording::recordFailure(record.failure());
+            failure = WindowText::of(record.failure().text());
     }
     if (!failure.isEmpty()) {
         const QString message = tr("The output settings were not changed: %1.").arg(failure);

@@ -1,6 +1,6 @@
 #include "app/transfer/RecordHandoverPrompt.h"
 
-#include "app/transfer/TransmissionWording.h"
+#include "app/common/WindowText.h"
 #include "midiio/record/DeviceRecord.h"
 #include "midiio/record/RecordHandover.h"
 
@@ -33,5 +33,5 @@ QString RecordHandoverPrompt::settle(const MidiPortIdentity& output, const std::
         break;
     }
     }
-    return written ? QString() : TransmissionWording::recordFailure(handover.failure());
+    return written ? QString() : WindowText::of(handover.failure().text());
 }

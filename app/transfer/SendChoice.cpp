@@ -1,7 +1,7 @@
 #include "app/transfer/SendChoice.h"
 
+#include "app/common/WindowText.h"
 #include "app/document/WorkingBanks.h"
-#include "app/transfer/TransmissionWording.h"
 #include "midiio/BankBlocks.h"
 #include "midiio/TransmissionAccount.h"
 #include "midiio/TransmissionRun.h"
@@ -23,8 +23,8 @@ std::vector<RowBlocks> allRows()
 
 QString about(const std::vector<RowBank>& banks, std::uint32_t channel, const OutputPacing& pacing)
 {
-    return TransmissionWording::duration(
-        TransmissionRun::estimateSeconds(banks, static_cast<std::int32_t>(channel), pacing));
+    return WindowText::of(
+        TransmissionRun::duration(TransmissionRun::estimateSeconds(banks, static_cast<std::int32_t>(channel), pacing)));
 }
 
 } // namespace
@@ -60,7 +60,7 @@ std::vector<RowBlocks> SendChoice::oneBank(std::size_t row, std::uint32_t channe
                               "This program keeps its own record of what it sent; it cannot see the device. If the "
                               "device was changed by other means since, send the whole bank.")
                                .arg(QString::fromStdString(TransmissionAccount::rowName(row)),
-                                    TransmissionWording::block(static_cast<BankBlock>(changed))),
+                                    WindowText::of(bankblocks::blockName(static_cast<BankBlock>(changed)))),
                            tr("Send 1 Changed Block (%1)").arg(about({block}, channel, record.pacing())), tr("Cancel"),
                            tr("Send Whole Bank (%1)").arg(about({whole}, channel, record.pacing())));
     if (reply == IDialogs::AlertReply::Alternate)
@@ -79,7 +79,7 @@ std::vector<RowBlocks> SendChoice::allBanks(std::uint32_t channel, const DeviceR
                                   "left, starting with %1 (about %2).\nSend the banks that are left, or all 32 banks "
                                   "again?",
                                   nullptr, count)
-                                   .arg(TransmissionWording::blocks({unfinished.front()}),
+                                   .arg(WindowText::of(bankblocks::blockList({unfinished.front()})),
                                         about(copiesOf(unfinished), channel, record.pacing())),
                                tr("Send %n Left", nullptr, count), tr("Cancel"), tr("Send All 32"));
         if (reply == IDialogs::AlertReply::Alternate)
@@ -104,7 +104,7 @@ std::vector<RowBlocks> SendChoice::allBanks(std::uint32_t channel, const DeviceR
                                : tr("%n of the 32 banks differ from what this device was last sent (%1): sending "
                                     "them takes about %2.",
                                     nullptr, count)
-                                     .arg(TransmissionWording::blocks(bankblocks::rowsOf(changed)),
+                                     .arg(WindowText::of(bankblocks::blockList(bankblocks::rowsOf(changed))),
                                           about(changed, channel, record.pacing()));
     const QString message = differ
                             + tr("\nAll 32 banks take about %1.\n\nThis program keeps its own record of what it sent; "

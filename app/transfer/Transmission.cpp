@@ -1,9 +1,9 @@
 #include "app/transfer/Transmission.h"
 
+#include "app/common/WindowText.h"
 #include "app/document/WorkingBanks.h"
 #include "app/transfer/OutputList.h"
 #include "app/transfer/RecordHandoverPrompt.h"
-#include "app/transfer/TransmissionWording.h"
 #include "app/transfer/TransmissionWorker.h"
 #include "midiio/BankBlocks.h"
 #include "midiio/BankTransmitter.h"
@@ -68,7 +68,7 @@ bool Transmission::send(std::size_t row, bool allBanks, std::uint32_t channel)
     }
     SenderLock::Taken lock = SenderLock::take(output, kProgram, m_outputs.lockPlaces());
     if (!lock.lock) {
-        refuse(tr("Nothing was sent: %1.").arg(TransmissionWording::lockRefusal(lock.refusal)));
+        refuse(tr("Nothing was sent: %1.").arg(WindowText::of(lock.refusal.text())));
         return false;
     }
     DeviceRecord record(DeviceRecord::defaultFolder(), output);
@@ -165,8 +165,11 @@ void Transmission::transmissionEnded(const TransmissionAccount& account)
                                ? tr("\n\nTo send the %n banks that did not finish, choose All banks and Send.", nullptr,
                                     static_cast<int>(m_unfinished.size()))
                                : QString();
-    const QString described = TransmissionWording::account(account) + TransmissionWording::unkept(account);
-    const QString notSentBecause = TransmissionWording::notSentBecause(account);
+    const QString described = WindowText::of(account.text())
+                              + (account.unkept ? tr("\n\nNot kept: %1; what was sent counts as unknown there.")
+                                                      .arg(WindowText::of(account.unkept.text()))
+                                                : QString());
+    const QString notSentBecause = WindowText::of(account.notSentReason());
     if (account.end == TransmissionAccount::End::Failed && !notSentBecause.isEmpty())
         alert(
             IDialogs::AlertStyle::Critical, tr("Transmission Failed"),
@@ -191,23 +194,24 @@ void Transmission::tick()
     if (!m_worker)
         return;
     m_progress.setValue(static_cast<int>(m_worker->percent()));
-    m_progress.setFormat(tr("%p%, %1 left").arg(TransmissionWording::duration(m_worker->secondsLeft())));
+    m_progress.setFormat(tr("%p%, %1 left").arg(WindowText::of(TransmissionRun::duration(m_worker->secondsLeft()))));
     m_ticks->start();
 }
 
 QString Transmission::endLine(const TransmissionAccount& account) const
 {
     const QString to = m_outputs.nameOf(m_sendingTo);
-    const QString took = TransmissionWording::duration(m_midiSystem.clock().calendarSeconds() - m_startedAt);
+    const QString took
+        = WindowText::of(TransmissionRun::duration(m_midiSystem.clock().calendarSeconds() - m_startedAt));
     const std::size_t count = m_rows.size();
     const bool whole
         = std::all_of(m_rows.begin(), m_rows.end(), [](const RowBlocks& row) { return row.blocks == kBothBlocks; });
     if (account.end == TransmissionAccount::End::Sent) {
-        const QString banks
-            = count == 1 ? TransmissionWording::blocks(m_rows)
-              : count == factory::kBankCount && whole
-                  ? tr("all 32 banks")
-                  : tr("%n banks (%1)", nullptr, static_cast<int>(count)).arg(TransmissionWording::blocks(m_rows));
+        const QString banks = count == 1 ? WindowText::of(bankblocks::blockList(m_rows))
+                              : count == factory::kBankCount && whole
+                                  ? tr("all 32 banks")
+                                  : tr("%n banks (%1)", nullptr, static_cast<int>(count))
+                                        .arg(WindowText::of(bankblocks::blockList(m_rows)));
         return tr("Sent %1 to %2 in %3").arg(banks, to, took);
     }
     const auto complete = static_cast<int>(account.complete.size());
@@ -215,7 +219,7 @@ QString Transmission::endLine(const TransmissionAccount& account) const
     if (account.incomplete)
         done += tr(", %1 (%2) must be sent again")
                     .arg(QString::fromStdString(TransmissionAccount::rowName(*account.incomplete)),
-                         TransmissionWording::block(account.incompleteBlock));
+                         WindowText::of(bankblocks::blockName(account.incompleteBlock)));
     if (account.end == TransmissionAccount::End::Stopped)
         return tr("Stopped sending to %1 after %2: %3").arg(to, took, done);
     return tr("Sending to %1 failed after %2: %3").arg(to, took, done);

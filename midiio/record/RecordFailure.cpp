@@ -1,17 +1,20 @@
 #include "midiio/record/RecordFailure.h"
 
-std::string RecordFailure::describe() const
+Text RecordFailure::text() const
 {
     if (!cause)
         return {};
-    const std::string why = " (" + cause.describe() + ")";
     switch (subject) {
     case Subject::Record:
         break;
     case Subject::Copy:
-        return "the copy of the device's contents " + file + " could not be written" + why;
+        //: The file that keeps a copy of what the device holds, then why it could not be written
+        return {ZYLOX_TR("RecordFailure", "the copy of the device's contents %1 could not be written (%2)"),
+                {file, cause.text()}};
     case Subject::Lock:
-        return "the device's lock " + file + " could not be opened" + why;
+        //: The file that senders to the device lock, then why it could not be opened
+        return {ZYLOX_TR("RecordFailure", "the device's lock %1 could not be opened (%2)"), {file, cause.text()}};
     }
-    return "the device record " + file + " could not be written" + why;
+    //: The device record's file, then why it could not be written
+    return {ZYLOX_TR("RecordFailure", "the device record %1 could not be written (%2)"), {file, cause.text()}};
 }

@@ -19,5 +19,6 @@ struct RecordFailure {
     // regular file)", "the copy of the device's contents … could not be written (…)", "the
     // device's lock /run/lock/zylox-device-….lock could not be opened (Permission denied)"; empty
     // for none.
-    std::string describe() const;
+    Text text() const;
+    std::string describe() const { return text().english(); }
 };

@@ -167,16 +167,18 @@ SenderLock::Taken SenderLock::take(const MidiPortIdentity& device, const std::st
     return {std::unique_ptr<SenderLock>(new SenderLock(opened.descriptor)), {}};
 }
 
-std::string SenderLock::Refusal::describe() const
+Text SenderLock::Refusal::text() const
 {
     switch (kind) {
     case Kind::None:
         break;
     case Kind::Unwritable:
-        return unwritable.describe();
+        return unwritable.text();
     case Kind::Busy:
-        return device + " is being sent to by "
-               + (holder.empty() ? "another program" : holder + ", process " + process);
+        if (holder.empty())
+            return {ZYLOX_TR("SenderLock", "%1 is being sent to by another program"), {device}};
+        //: The device, then the program sending to it and that program's process id
+        return {ZYLOX_TR("SenderLock", "%1 is being sent to by %2, process %3"), {device, holder, process}};
     }
     return {};
 }

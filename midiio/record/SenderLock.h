@@ -51,7 +51,8 @@ public:
         explicit operator bool() const { return kind != Kind::None; }
         // "UM-ONE:UM-ONE MIDI 1 is being sent to by zylox, process 4242", "... by another
         // program", or the lock file's failure; empty for none.
-        std::string describe() const;
+        Text text() const;
+        std::string describe() const { return text().english(); }
     };
     struct Taken {
         // None when refused.

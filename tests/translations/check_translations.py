@@ -2,8 +2,8 @@
 """Runs lupdate over the editor's sources into scratch copies of the translation files and fails,
 naming each text, when a file lacks a text the window shows, holds one it no longer shows, leaves
 one unfinished, or drops a %1 placeholder of the English (the number or name it stands for would
-vanish from the sentence). The English file (_en.ts) holds only the plural forms of the texts that
-count with %n.
+vanish from the sentence). The texts are the editor's and those the core marks with ZYLOX_TR; the
+English file (_en.ts) holds only the plural forms of the editor's texts that count with %n.
 Usage: check_translations.py LUPDATE SOURCE_ROOT FILE.ts..."""
 import os
 import re
@@ -58,10 +58,16 @@ def main(lupdate, root, files):
         copies = [shutil.copy(path, os.path.join(scratch, os.path.basename(path))) for path in files]
         english = [copy for copy in copies if copy.endswith("_en.ts")]
         others = [copy for copy in copies if copy not in english]
-        for options, targets in ((["-pluralonly"], english), ([], others)):
+        app = [os.path.join(root, "app")]
+        with open(os.path.join(root, "cmake", "layers.txt"), encoding="utf-8") as listing:
+            layers = [os.path.join(root, line.strip()) for line in listing if re.match(r"[a-z]", line)]
+        # The core's texts, which the window shows too, are marked with ZYLOX_TR; their English for
+        # one is the core's, so the English file holds only the window's own plural forms.
+        core = ["-tr-function-alias", "QT_TRANSLATE_NOOP+=ZYLOX_TR,QT_TRANSLATE_N_NOOP+=ZYLOX_TR_N", *app, *layers]
+        for options, targets in ((["-pluralonly", *app], english), (core, others)):
             if not targets:
                 continue
-            run = subprocess.run([lupdate, "-silent", *options, "-I", root, os.path.join(root, "app"), "-ts", *targets],
+            run = subprocess.run([lupdate, "-silent", "-I", root, *options, "-ts", *targets],
                                  capture_output=True, text=True)
             if run.returncode != 0:
                 print(f"lupdate failed: {run.stderr}")

@@ -1,6 +1,6 @@
 #include "cli/AdviceWords.h"
 
-#include "audio/DeviceRate.h"
+#include "audio/AdviceFact.h"
 
 #include <array>
 #include <charconv>
@@ -46,29 +46,13 @@ std::string remedy(const audio::SlotAdvice& advice)
     return options.empty() ? options : "; " + options;
 }
 
-std::string silentChannel(const audio::ImportResult& result)
-{
-    const audio::SlotAdvice& advice = result.advice;
-    const std::string threshold = withDecimals(result.options.trimThreshold, 0) + " dBFS";
-    switch (result.options.mono) {
-    case audio::MonoSource::Side:
-        return advice.channels < 2 ? "the side of a mono sound is silence"
-                                   : "the side of this sound is silence: its left and right are the same";
-    case audio::MonoSource::Left:
-        return "the left channel holds no sound above " + threshold;
-    case audio::MonoSource::Right:
-    case audio::MonoSource::Mix:
-        break;
-    }
-    return "the right channel holds no sound above " + threshold;
-}
-
 std::string silence(const audio::ImportResult& result)
 {
     const audio::SlotAdvice& advice = result.advice;
+    const std::string fact = audio::adviceFact(result).english();
     switch (advice.kind) {
     case Kind::ChannelSilent:
-        return silentChannel(result) + "; --mono mix takes its sound";
+        return fact + "; --mono mix takes its sound";
     case Kind::FirstByte:
         return "its only sound, at " + sourceSeconds(advice.soundStart)
                + ", falls on the slot's first byte, which is always silent"
@@ -81,20 +65,15 @@ std::string silence(const audio::ImportResult& result)
                + "; --gain or --normalize lifts it";
     }
     case Kind::SoundAfter:
-        return "the next sound starts at " + sourceSeconds(advice.soundStart) + remedy(advice);
     case Kind::SoundBefore:
-        return "there is no sound after " + sourceSeconds(result.options.start) + "; the sound starts at "
-               + sourceSeconds(advice.soundStart) + remedy(advice);
+        return fact + remedy(advice);
     case Kind::PastTheEnd:
     case Kind::UnderAFrame:
     case Kind::NoSound:
     case Kind::LateHit:
         break;
     }
-    const std::string threshold = withDecimals(result.options.trimThreshold, 0) + " dBFS";
-    if (advice.nearOnly)
-        return "no sound above " + threshold + " lies near " + sourceSeconds(result.options.start);
-    return "the source holds no sound above " + threshold;
+    return fact;
 }
 
 } // namespace
@@ -108,8 +87,7 @@ std::string AdviceWords::warning(const audio::ImportResult& result)
     const audio::SlotAdvice& advice = result.advice;
     if (advice.kind != Kind::LateHit)
         return {};
-    return "the hit starts at " + withDecimals(advice.slotStart, 2) + " s of "
-           + withDecimals(static_cast<double>(result.slotLength) / audio::kDeviceRate, 2) + " s" + remedy(advice);
+    return audio::adviceFact(result).english() + remedy(advice);
 }
 
 std::string AdviceWords::refusal(const audio::ImportResult& refused)

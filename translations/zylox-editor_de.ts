@@ -31,93 +31,72 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
 <context>
     <name>AdviceWording</name>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="28"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="29"/>
         <source>start the window at %1 s or trim the silence</source>
         <translation>das Fenster bei %1 s beginnen lassen oder die Stille abschneiden</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="30"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="31"/>
         <source>start the window at %1 s</source>
         <translation>das Fenster bei %1 s beginnen lassen</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="32"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="33"/>
         <source>trim the silence</source>
         <translation>die Stille abschneiden</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="40"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="41"/>
         <source>%1; %2.</source>
         <extracomment>What is wrong with the slot, then what would help</extracomment>
         <translation>%1; %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="49"/>
-        <source>Silent: the side of a mono sound is silence; choose Mix for its sound.</source>
-        <translation>Stumm: Die Seite eines Monosounds ist Stille; „Mischen“ wählen, um seinen Sound zu erhalten.</translation>
+        <location filename="../app/banks/AdviceWording.cpp" line="56"/>
+        <source>Silent: %1; choose Mix for its sound.</source>
+        <extracomment>What is silent, then the control that gives the sound</extracomment>
+        <translation>Stumm: %1; „Mischen“ wählen, um den Sound zu erhalten.</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="50"/>
-        <source>Silent: the side of this sound is silence: its left and right are the same; choose Mix for its sound.</source>
-        <translation>Stumm: Die Seite dieses Sounds ist Stille: Links und rechts sind gleich; „Mischen“ wählen, um seinen Sound zu erhalten.</translation>
+        <location filename="../app/banks/AdviceWording.cpp" line="73"/>
+        <source>Silent: %1</source>
+        <extracomment>Where the sound lies, which the slot does not reach: &quot;the next sound starts at 10.000 s&quot;</extracomment>
+        <translation>Stumm: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="53"/>
-        <source>Silent: the left channel holds no sound above %1 dBFS; choose Mix for its sound.</source>
-        <translation>Stumm: Der linke Kanal enthält keinen Sound über %1 dBFS; „Mischen“ wählen, um den Sound zu erhalten.</translation>
+        <location filename="../app/banks/AdviceWording.cpp" line="81"/>
+        <source>Silent: %1.</source>
+        <extracomment>That no sound lies where the window looked: &quot;the source holds no sound above -70 dBFS&quot;</extracomment>
+        <translation>Stumm: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="59"/>
-        <source>Silent: the right channel holds no sound above %1 dBFS; choose Mix for its sound.</source>
-        <translation>Stumm: Der rechte Kanal enthält keinen Sound über %1 dBFS; „Mischen“ wählen, um den Sound zu erhalten.</translation>
+        <location filename="../app/banks/AdviceWording.cpp" line="96"/>
+        <source>Late: %1</source>
+        <extracomment>Where the hit starts in the slot: &quot;the hit starts at 0.40 s of 0.74 s&quot;</extracomment>
+        <translation>Spät: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="70"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="58"/>
         <source>Silent: the only sound, at %1 s, falls on the slot&apos;s first byte, which is always silent</source>
         <translation>Stumm: Der einzige Sound, bei %1 s, fällt auf das erste Byte des Slots, das immer still ist</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="77"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="65"/>
         <source>Silent: the result&apos;s peak is %1, below %2 dBFS; raise the gain or normalise.</source>
         <translation>Stumm: Der Spitzenpegel des Ergebnisses ist %1, unter %2 dBFS; die Verstärkung erhöhen oder normalisieren.</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="79"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="67"/>
         <source>zero</source>
         <translation>null</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="84"/>
-        <source>Silent: the next sound starts at %1 s</source>
-        <translation>Stumm: Der nächste Sound beginnt bei %1 s</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="86"/>
-        <source>Silent: there is no sound after %1 s; the sound starts at %2 s</source>
-        <translation>Stumm: Nach %1 s kommt kein Sound mehr; der Sound beginnt bei %2 s</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="96"/>
-        <source>Silent: no sound above %1 dBFS lies near %2 s.</source>
-        <translation>Stumm: In der Nähe von %2 s liegt kein Sound über %1 dBFS.</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="98"/>
-        <source>Silent: the source holds no sound above %1 dBFS.</source>
-        <translation>Stumm: Die Quelle enthält keinen Sound über %1 dBFS.</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="114"/>
-        <source>Late: the hit starts at %1 s of %2 s</source>
-        <translation>Spät: Der Schlag beginnt bei %1 s von %2 s</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="124"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="104"/>
         <source>Nothing to put into the slot: the window starts at %1 s, past the end of the %2 s source.</source>
         <translation>Nichts für den Slot: Das Fenster beginnt bei %1 s, nach dem Ende der %2 s langen Quelle.</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="127"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="107"/>
         <source>Nothing to put into the slot: the window from %1 s to %2 s is shorter than one frame of the source.</source>
         <translation>Nichts für den Slot: Das Fenster von %1 s bis %2 s ist kürzer als ein Frame der Quelle.</translation>
     </message>
@@ -2185,6 +2164,54 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <location filename="../app/window/ShortcutsWindow.cpp" line="77"/>
         <source>In the favourite folders: remove the selected folder</source>
         <translation>In den Lieblingsordnern: den ausgewählten Ordner entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>SlotAdvice</name>
+    <message>
+        <location filename="../audio/AdviceFact.cpp" line="28"/>
+        <source>the side of a mono sound is silence</source>
+        <translation>Die Seite eines Monosounds ist Stille</translation>
+    </message>
+    <message>
+        <location filename="../audio/AdviceFact.cpp" line="29"/>
+        <source>the side of this sound is silence: its left and right are the same</source>
+        <translation>Die Seite dieses Sounds ist Stille: Links und rechts sind gleich</translation>
+    </message>
+    <message>
+        <location filename="../audio/AdviceFact.cpp" line="31"/>
+        <source>the left channel holds no sound above %1 dBFS</source>
+        <translation>Der linke Kanal enthält keinen Sound über %1 dBFS</translation>
+    </message>
+    <message>
+        <location filename="../audio/AdviceFact.cpp" line="36"/>
+        <source>the right channel holds no sound above %1 dBFS</source>
+        <translation>Der rechte Kanal enthält keinen Sound über %1 dBFS</translation>
+    </message>
+    <message>
+        <location filename="../audio/AdviceFact.cpp" line="50"/>
+        <source>the next sound starts at %1 s</source>
+        <translation>Der nächste Sound beginnt bei %1 s</translation>
+    </message>
+    <message>
+        <location filename="../audio/AdviceFact.cpp" line="52"/>
+        <source>there is no sound after %1 s; the sound starts at %2 s</source>
+        <translation>Nach %1 s kommt kein Sound mehr; der Sound beginnt bei %2 s</translation>
+    </message>
+    <message>
+        <location filename="../audio/AdviceFact.cpp" line="61"/>
+        <source>no sound above %1 dBFS lies near %2 s</source>
+        <translation>In der Nähe von %2 s liegt kein Sound über %1 dBFS</translation>
+    </message>
+    <message>
+        <location filename="../audio/AdviceFact.cpp" line="63"/>
+        <source>the source holds no sound above %1 dBFS</source>
+        <translation>Die Quelle enthält keinen Sound über %1 dBFS</translation>
+    </message>
+    <message>
+        <location filename="../audio/AdviceFact.cpp" line="77"/>
+        <source>the hit starts at %1 s of %2 s</source>
+        <translation>Der Schlag beginnt bei %1 s von %2 s</translation>
     </message>
 </context>
 <context>

@@ -31,93 +31,72 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
 <context>
     <name>AdviceWording</name>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="28"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="29"/>
         <source>start the window at %1 s or trim the silence</source>
         <translation>faire commencer la fenêtre à %1 s ou couper le silence</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="30"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="31"/>
         <source>start the window at %1 s</source>
         <translation>faire commencer la fenêtre à %1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="32"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="33"/>
         <source>trim the silence</source>
         <translation>couper le silence</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="40"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="41"/>
         <source>%1; %2.</source>
         <extracomment>What is wrong with the slot, then what would help</extracomment>
         <translation>%1&#xa0;; %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="49"/>
-        <source>Silent: the side of a mono sound is silence; choose Mix for its sound.</source>
-        <translation>Silencieux&#xa0;: le côté d’un son mono est du silence&#xa0;; choisir «&#xa0;Mélange&#xa0;» pour avoir son son.</translation>
+        <location filename="../app/banks/AdviceWording.cpp" line="56"/>
+        <source>Silent: %1; choose Mix for its sound.</source>
+        <extracomment>What is silent, then the control that gives the sound</extracomment>
+        <translation>Silencieux&#xa0;: %1&#xa0;; choisir «&#xa0;Mélange&#xa0;» pour avoir le son.</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="50"/>
-        <source>Silent: the side of this sound is silence: its left and right are the same; choose Mix for its sound.</source>
-        <translation>Silencieux&#xa0;: le côté de ce son est du silence&#xa0;: sa gauche et sa droite sont identiques&#xa0;; choisir «&#xa0;Mélange&#xa0;» pour avoir son son.</translation>
+        <location filename="../app/banks/AdviceWording.cpp" line="73"/>
+        <source>Silent: %1</source>
+        <extracomment>Where the sound lies, which the slot does not reach: &quot;the next sound starts at 10.000 s&quot;</extracomment>
+        <translation>Silencieux&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="53"/>
-        <source>Silent: the left channel holds no sound above %1 dBFS; choose Mix for its sound.</source>
-        <translation>Silencieux&#xa0;: le canal gauche ne contient aucun son au-dessus de %1&#xa0;dBFS&#xa0;; choisir «&#xa0;Mélange&#xa0;» pour avoir le son.</translation>
+        <location filename="../app/banks/AdviceWording.cpp" line="81"/>
+        <source>Silent: %1.</source>
+        <extracomment>That no sound lies where the window looked: &quot;the source holds no sound above -70 dBFS&quot;</extracomment>
+        <translation>Silencieux&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="59"/>
-        <source>Silent: the right channel holds no sound above %1 dBFS; choose Mix for its sound.</source>
-        <translation>Silencieux&#xa0;: le canal droit ne contient aucun son au-dessus de %1&#xa0;dBFS&#xa0;; choisir «&#xa0;Mélange&#xa0;» pour avoir le son.</translation>
+        <location filename="../app/banks/AdviceWording.cpp" line="96"/>
+        <source>Late: %1</source>
+        <extracomment>Where the hit starts in the slot: &quot;the hit starts at 0.40 s of 0.74 s&quot;</extracomment>
+        <translation>En retard&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="70"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="58"/>
         <source>Silent: the only sound, at %1 s, falls on the slot&apos;s first byte, which is always silent</source>
         <translation>Silencieux&#xa0;: le seul son, à %1 s, tombe sur le premier octet de l’emplacement, qui est toujours silencieux</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="77"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="65"/>
         <source>Silent: the result&apos;s peak is %1, below %2 dBFS; raise the gain or normalise.</source>
         <translation>Silencieux&#xa0;: la crête du résultat est %1, sous %2&#xa0;dBFS&#xa0;; augmenter le gain ou normaliser.</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="79"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="67"/>
         <source>zero</source>
         <translation>zéro</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="84"/>
-        <source>Silent: the next sound starts at %1 s</source>
-        <translation>Silencieux&#xa0;: le son suivant commence à %1 s</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="86"/>
-        <source>Silent: there is no sound after %1 s; the sound starts at %2 s</source>
-        <translation>Silencieux&#xa0;: aucun son après %1 s&#xa0;; le son commence à %2 s</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="96"/>
-        <source>Silent: no sound above %1 dBFS lies near %2 s.</source>
-        <translation>Silencieux&#xa0;: aucun son au-dessus de %1&#xa0;dBFS près de %2 s.</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="98"/>
-        <source>Silent: the source holds no sound above %1 dBFS.</source>
-        <translation>Silencieux&#xa0;: la source ne contient aucun son au-dessus de %1&#xa0;dBFS.</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="114"/>
-        <source>Late: the hit starts at %1 s of %2 s</source>
-        <translation>En retard&#xa0;: la frappe commence à %1 s sur %2 s</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="124"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="104"/>
         <source>Nothing to put into the slot: the window starts at %1 s, past the end of the %2 s source.</source>
         <translation>Rien à mettre dans l’emplacement&#xa0;: la fenêtre commence à %1 s, après la fin de la source de %2 s.</translation>
     </message>
     <message>
-        <location filename="../app/banks/AdviceWording.cpp" line="127"/>
+        <location filename="../app/banks/AdviceWording.cpp" line="107"/>
         <source>Nothing to put into the slot: the window from %1 s to %2 s is shorter than one frame of the source.</source>
         <translation>Rien à mettre dans l’emplacement&#xa0;: la fenêtre de %1 s à %2 s est plus courte qu’une trame de la source.</translation>
     </message>
@@ -2185,6 +2164,54 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <location filename="../app/window/ShortcutsWindow.cpp" line="77"/>
         <source>In the favourite folders: remove the selected folder</source>
         <translation>Dans les dossiers favoris&#xa0;: retirer le dossier sélectionné</translation>
+    </message>
+</context>
+<context>
+    <name>SlotAdvice</name>
+    <message>
+        <location filename="../audio/AdviceFact.cpp" line="28"/>
+        <source>the side of a mono sound is silence</source>
+        <translation>le côté d’un son mono est du silence</translation>
+    </message>
+    <message>
+        <location filename="../audio/AdviceFact.cpp" line="29"/>
+        <source>the side of this sound is silence: its left and right are the same</source>
+        <translation>le côté de ce son est du silence&#xa0;: sa gauche et sa droite sont identiques</translation>
+    </message>
+    <message>
+        <location filename="../audio/AdviceFact.cpp" line="31"/>
+        <source>the left channel holds no sound above %1 dBFS</source>
+        <translation>le canal gauche ne contient aucun son au-dessus de %1&#xa0;dBFS</translation>
+    </message>
+    <message>
+        <location filename="../audio/AdviceFact.cpp" line="36"/>
+        <source>the right channel holds no sound above %1 dBFS</source>
+        <translation>le canal droit ne contient aucun son au-dessus de %1&#xa0;dBFS</translation>
+    </message>
+    <message>
+        <location filename="../audio/AdviceFact.cpp" line="50"/>
+        <source>the next sound starts at %1 s</source>
+        <translation>le son suivant commence à %1 s</translation>
+    </message>
+    <message>
+        <location filename="../audio/AdviceFact.cpp" line="52"/>
+        <source>there is no sound after %1 s; the sound starts at %2 s</source>
+        <translation>aucun son après %1 s&#xa0;; le son commence à %2 s</translation>
+    </message>
+    <message>
+        <location filename="../audio/AdviceFact.cpp" line="61"/>
+        <source>no sound above %1 dBFS lies near %2 s</source>
+        <translation>aucun son au-dessus de %1&#xa0;dBFS près de %2 s</translation>
+    </message>
+    <message>
+        <location filename="../audio/AdviceFact.cpp" line="63"/>
+        <source>the source holds no sound above %1 dBFS</source>
+        <translation>la source ne contient aucun son au-dessus de %1&#xa0;dBFS</translation>
+    </message>
+    <message>
+        <location filename="../audio/AdviceFact.cpp" line="77"/>
+        <source>the hit starts at %1 s of %2 s</source>
+        <translation>la frappe commence à %1 s sur %2 s</translation>
     </message>
 </context>
 <context>

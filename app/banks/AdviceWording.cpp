@@ -1,6 +1,7 @@
 #include "app/banks/AdviceWording.h"
 
-#include "audio/DeviceRate.h"
+#include "app/common/WindowText.h"
+#include "audio/AdviceFact.h"
 
 #include <QLocale>
 
@@ -40,24 +41,10 @@ QString withRemedy(const QString& fact, const audio::SlotAdvice& advice)
     return help.isEmpty() ? fact + QLatin1Char('.') : AdviceWording::tr("%1; %2.").arg(fact, help);
 }
 
-QString silentChannel(const audio::ImportResult& result)
+// What is wrong with the slot, as zylox says it too.
+QString fact(const audio::ImportResult& result)
 {
-    const QString threshold = decibels(result.options.trimThreshold);
-    switch (result.options.mono) {
-    case audio::MonoSource::Side:
-        return result.advice.channels < 2
-                   ? AdviceWording::tr("Silent: the side of a mono sound is silence; choose Mix for its sound.")
-                   : AdviceWording::tr("Silent: the side of this sound is silence: its left and right are the same; "
-                                       "choose Mix for its sound.");
-    case audio::MonoSource::Left:
-        return AdviceWording::tr("Silent: the left channel holds no sound above %1 dBFS; choose Mix for its sound.")
-            .arg(threshold);
-    case audio::MonoSource::Right:
-    case audio::MonoSource::Mix:
-        break;
-    }
-    return AdviceWording::tr("Silent: the right channel holds no sound above %1 dBFS; choose Mix for its sound.")
-        .arg(threshold);
+    return WindowText::of(audio::adviceFact(result));
 }
 
 QString silence(const audio::ImportResult& result)
@@ -65,7 +52,8 @@ QString silence(const audio::ImportResult& result)
     const audio::SlotAdvice& advice = result.advice;
     switch (advice.kind) {
     case Kind::ChannelSilent:
-        return silentChannel(result);
+        //: What is silent, then the control that gives the sound
+        return AdviceWording::tr("Silent: %1; choose Mix for its sound.").arg(fact(result));
     case Kind::FirstByte:
         return withRemedy(AdviceWording::tr("Silent: the only sound, at %1 s, falls on the slot's first byte, which "
                                             "is always silent")
@@ -80,23 +68,17 @@ QString silence(const audio::ImportResult& result)
                  decibels(audio::ShapeReport::quietestSound));
     }
     case Kind::SoundAfter:
-        return withRemedy(
-            AdviceWording::tr("Silent: the next sound starts at %1 s").arg(sourceSeconds(advice.soundStart)), advice);
     case Kind::SoundBefore:
-        return withRemedy(AdviceWording::tr("Silent: there is no sound after %1 s; the sound starts at %2 s")
-                              .arg(sourceSeconds(result.options.start), sourceSeconds(advice.soundStart)),
-                          advice);
+        //: Where the sound lies, which the slot does not reach: "the next sound starts at 10.000 s"
+        return withRemedy(AdviceWording::tr("Silent: %1").arg(fact(result)), advice);
     case Kind::PastTheEnd:
     case Kind::UnderAFrame:
     case Kind::NoSound:
     case Kind::LateHit:
         break;
     }
-    if (advice.nearOnly)
-        return AdviceWording::tr("Silent: no sound above %1 dBFS lies near %2 s.")
-            .arg(decibels(result.options.trimThreshold), sourceSeconds(result.options.start));
-    return AdviceWording::tr("Silent: the source holds no sound above %1 dBFS.")
-        .arg(decibels(result.options.trimThreshold));
+    //: That no sound lies where the window looked: "the source holds no sound above -70 dBFS"
+    return AdviceWording::tr("Silent: %1.").arg(fact(result));
 }
 
 } // namespace
@@ -110,10 +92,8 @@ QString AdviceWording::warning(const audio::ImportResult& result)
     const audio::SlotAdvice& advice = result.advice;
     if (advice.kind != Kind::LateHit)
         return {};
-    const double slotSeconds = static_cast<double>(result.slotLength) / audio::kDeviceRate;
-    return withRemedy(tr("Late: the hit starts at %1 s of %2 s")
-                          .arg(QLocale().toString(advice.slotStart, 'f', 2), QLocale().toString(slotSeconds, 'f', 2)),
-                      advice);
+    //: Where the hit starts in the slot: "the hit starts at 0.40 s of 0.74 s"
+    return withRemedy(tr("Late: %1").arg(fact(result)), advice);
 }
 
 QString AdviceWording::refusal(const audio::ImportResult& refused)

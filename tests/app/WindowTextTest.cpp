@@ -2,6 +2,7 @@
 // in the form its language gives the number; in English as zylox prints them.
 #include "app/common/WindowText.h"
 #include "app/window/Translations.h"
+#include "audio/AdviceFact.h"
 #include "audio/ImportResult.h"
 #include "midiio/TransmissionAccount.h"
 #include "midiio/TransmissionRun.h"
@@ -41,6 +42,17 @@ ImportResult unfit()
     refused.cause = ImportResult::Cause::PitchOutOfReach;
     refused.pitchNeeded = 76.04;
     return refused;
+}
+
+// A slot that came out silent, its sound starting past what the slot holds.
+ImportResult soundAfter()
+{
+    ImportResult silent;
+    silent.kind = ImportResult::Kind::Sound;
+    silent.report.silent = true;
+    silent.advice.kind = audio::SlotAdvice::Kind::SoundAfter;
+    silent.advice.soundStart = 10.25;
+    return silent;
 }
 
 Text tooLong(std::size_t length)
@@ -123,6 +135,7 @@ TEST(WindowTextTest, InGermanWithGermanNumbers)
              u"der Bereich br\u00E4uchte eine Tonh\u00F6he von +76,0 Halbt\u00F6nen, um den Slot zu "
              u"f\u00FCllen; Einpassen reicht von -48 bis +48"},
             {FileFailure::fromErrno(0).text(), u"kann nicht geschrieben werden"},
+            {audio::adviceFact(soundAfter()), u"Der n\u00E4chste Sound beginnt bei 10,250 s"},
             {PlaybackFailure{PlaybackFailure::Kind::FormatRefused, "default", kStereo, "Invalid argument"}.text(),
              u"das ALSA-Ger\u00E4t \u201Edefault\u201C kann 16-Bit Stereo mit 44100 Frames pro Sekunde nicht abspielen "
              u"(Invalid argument)"},

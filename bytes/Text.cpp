@@ -34,7 +34,7 @@ std::string englishOf(const TextArgument& argument)
 {
     using Kind = TextArgument::Kind;
     const bool positive = argument.kind == Kind::Decimal ? argument.decimal >= 0.0 : argument.whole >= 0;
-    const std::string sign = argument.signed_ && positive ? "+" : "";
+    const std::string sign = argument.showsSign && positive ? "+" : "";
     switch (argument.kind) {
     case Kind::Name:
     case Kind::SystemText:
@@ -96,7 +96,7 @@ TextArgument TextArgument::count(long long value)
 TextArgument TextArgument::signedWhole(long long value)
 {
     TextArgument made = count(value);
-    made.signed_ = true;
+    made.showsSign = true;
     return made;
 }
 
@@ -111,7 +111,7 @@ TextArgument TextArgument::fixed(double value, int decimals)
 TextArgument TextArgument::signedFixed(double value, int decimals)
 {
     TextArgument made = fixed(value, decimals);
-    made.signed_ = true;
+    made.showsSign = true;
     return made;
 }
 

@@ -35,12 +35,13 @@ struct TextArgument {
     double decimal = 0.0;
     int decimals = 0; // Decimal: digits after the point
     bool grouped = false; // Whole: thousands separated, "131,078"; a block or process number is not
-    bool signed_ = false; // a plus before zero and above, "+6.0", "+48"
+    bool showsSign = false; // a plus before zero and above, "+6.0", "+48"
     std::vector<Text> part{}; // Part: the one text
 
-    TextArgument(std::string name); // NOLINT(google-explicit-constructor): a name is the common argument
-    TextArgument(const char* name); // NOLINT(google-explicit-constructor)
-    TextArgument(Text part); // NOLINT(google-explicit-constructor): texts compose
+    // Not explicit: a name is the common argument, and texts compose.
+    TextArgument(std::string name);
+    TextArgument(const char* name);
+    TextArgument(Text part);
     TextArgument(Kind kind);
 
     static TextArgument systemText(std::string text);

@@ -21,7 +21,7 @@ QString argument(const TextArgument& argument)
 {
     using Kind = TextArgument::Kind;
     const bool positive = argument.kind == Kind::Decimal ? argument.decimal >= 0.0 : argument.whole >= 0;
-    const QString sign = argument.signed_ && positive ? QStringLiteral("+") : QString();
+    const QString sign = argument.showsSign && positive ? QStringLiteral("+") : QString();
     switch (argument.kind) {
     case Kind::Name:
         return QString::fromStdString(argument.name);

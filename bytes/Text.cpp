@@ -72,6 +72,12 @@ TextArgument::TextArgument(Kind kind)
 {
 }
 
+TextArgument::TextArgument(const TextArgument& other) = default;
+TextArgument::TextArgument(TextArgument&& other) noexcept = default;
+TextArgument& TextArgument::operator=(const TextArgument& other) = default;
+TextArgument& TextArgument::operator=(TextArgument&& other) noexcept = default;
+TextArgument::~TextArgument() = default;
+
 TextArgument TextArgument::systemText(std::string text)
 {
     TextArgument made(Kind::SystemText);

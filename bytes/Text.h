@@ -36,13 +36,20 @@ struct TextArgument {
     int decimals = 0; // Decimal: digits after the point
     bool grouped = false; // Whole: thousands separated, "131,078"; a block or process number is not
     bool showsSign = false; // a plus before zero and above, "+6.0", "+48"
-    std::vector<Text> part{}; // Part: the one text
+    std::vector<Text> part; // Part: the one text
 
     // Not explicit: a name is the common argument, and texts compose.
     TextArgument(std::string name);
     TextArgument(const char* name);
     TextArgument(Text part);
     TextArgument(Kind kind);
+    // Where Text is whole (Text.cpp): a vector of a type not yet complete may be declared here, but
+    // its copies and its end only where the type is complete.
+    TextArgument(const TextArgument& other);
+    TextArgument(TextArgument&& other) noexcept;
+    TextArgument& operator=(const TextArgument& other);
+    TextArgument& operator=(TextArgument&& other) noexcept;
+    ~TextArgument();
 
     static TextArgument systemText(std::string text);
     static TextArgument number(long long value); // "44100", "62"

@@ -15,11 +15,11 @@
 // window its own work.
 #include "app/library/SoundBrowser.h"
 #include "app/settings/Settings.h"
+#include "bench/EventLoopPasses.h"
 #include "playback/ISoundOutput.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,8 +35,6 @@
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include <time.h>
 
 namespace {
 
@@ -80,14 +78,6 @@ void makeTemplates()
     }
 }
 
-// CPU time of the calling thread in ns.
-qint64 threadCpu()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<qint64>(now.tv_sec) * 1000000000 + now.tv_nsec;
-}
-
 struct Listing {
     double namesMs = 0.0;
     double allMs = 0.0;
@@ -104,29 +94,15 @@ Listing list(QMainWindow& window, const std::string& folder, int files)
     const auto& line = *window.findChild<QLabel*>(QStringLiteral("text_browserListing"));
     const QAbstractItemModel& model = *window.findChild<QAbstractItemView*>(QStringLiteral("list_sounds"))->model();
     Listing listing;
-    QElapsedTimer clock;
-    QTimer tick;
-    tick.setTimerType(Qt::PreciseTimer);
-    tick.setInterval(1);
     QEventLoop loop;
-    qint64 last = 0;
-    qint64 lastCpu = threadCpu();
     bool started = false;
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        const qint64 cpu = threadCpu();
-        const double gap = static_cast<double>(now - last) / 1e6;
-        listing.longestMs = std::max(listing.longestMs, gap);
-        listing.longestCpuMs = std::max(listing.longestCpuMs, static_cast<double>(cpu - lastCpu) / 1e6);
-        listing.overFrame += gap > 16.0 ? 1 : 0;
-        last = now;
-        lastCpu = cpu;
+    EventLoopPasses passes([&](double ms) {
         if (!started)
             return;
         if (listing.namesMs == 0.0 && model.rowCount() == files)
-            listing.namesMs = static_cast<double>(now) / 1e6;
+            listing.namesMs = ms;
         if (!line.text().startsWith(QStringLiteral("Reading"))) {
-            listing.allMs = static_cast<double>(now) / 1e6;
+            listing.allMs = ms;
             loop.quit();
         }
     });
@@ -135,10 +111,12 @@ Listing list(QMainWindow& window, const std::string& folder, int files)
         started = true;
         QTest::keyClick(&field, Qt::Key_Return);
     });
-    clock.start();
-    tick.start();
+    passes.start();
     loop.exec();
-    tick.stop();
+    passes.stop();
+    listing.longestMs = passes.longestMs;
+    listing.longestCpuMs = passes.longestCpuMs;
+    listing.overFrame = passes.overFrame;
     return listing;
 }
 

@@ -11,11 +11,11 @@
 // xdotool and an X server; the sources are made in memory (the 192 kHz one holds 92 MB).
 #include "app/banks/SoundPanel.h"
 #include "app/sounds/SourceView.h"
+#include "bench/EventLoopPasses.h"
 #include "bench/SyntheticSource.h"
 #include "playback/ISoundOutput.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
 #include <QTest>
@@ -27,8 +27,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-
-#include <time.h>
 
 namespace {
 
@@ -80,14 +78,6 @@ audio::SoundShape trimShape()
     return shape;
 }
 
-// CPU time of the calling thread in ns.
-qint64 threadCpu()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<qint64>(now.tv_sec) * 1000000000 + now.tv_nsec;
-}
-
 struct Pass {
     double longestMs = 0.0;
     double longestCpuMs = 0.0;
@@ -118,36 +108,20 @@ Pass drag(SoundPanel& panel, int moves)
     }
     arguments << QStringLiteral("mouseup") << QStringLiteral("1");
 
-    Pass pass;
-    QElapsedTimer clock;
-    QTimer tick;
-    tick.setTimerType(Qt::PreciseTimer);
-    tick.setInterval(1);
-    qint64 last = 0;
-    qint64 lastCpu = threadCpu();
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        const qint64 cpu = threadCpu();
-        const double gap = static_cast<double>(now - last) / 1e6;
-        pass.longestMs = std::max(pass.longestMs, gap);
-        pass.longestCpuMs = std::max(pass.longestCpuMs, static_cast<double>(cpu - lastCpu) / 1e6);
-        pass.overFrame += gap > 16.0 ? 1 : 0;
-        last = now;
-        lastCpu = cpu;
-    });
+    EventLoopPasses passes;
     QProcess xdotool;
     QEventLoop loop;
     QObject::connect(&xdotool, &QProcess::finished, &loop, &QEventLoop::quit);
-    clock.start();
-    tick.start();
+    passes.start();
     xdotool.start(QStringLiteral("xdotool"), arguments);
     loop.exec();
     // The last renders a thread may still deliver count too.
     QTimer::singleShot(300, &loop, &QEventLoop::quit);
     loop.exec();
-    tick.stop();
+    passes.stop();
     if (xdotool.exitCode() != 0)
         std::fprintf(stderr, "xdotool failed: %s\n", xdotool.readAllStandardError().constData());
+    Pass pass{passes.longestMs, passes.longestCpuMs, passes.overFrame};
     pass.movedSeconds
         = static_cast<double>(view->region().first - before.first) / panel.source().sound->frames.m_samplerate;
     return pass;

@@ -49,7 +49,7 @@ std::string remedy(const audio::SlotAdvice& advice)
 std::string silence(const audio::ImportResult& result)
 {
     const audio::SlotAdvice& advice = result.advice;
-    const std::string fact = audio::adviceFact(result).english();
+    std::string fact = audio::adviceFact(result).english();
     switch (advice.kind) {
     case Kind::ChannelSilent:
         return fact + "; --mono mix takes its sound";

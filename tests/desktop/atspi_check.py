@@ -121,7 +121,9 @@ def check_slots(window):
 
 
 def check_table(window):
-    tables = [node for node in descendants(window) if node.getRole() == pyatspi.ROLE_TABLE]
+    # The sound browser's list of files is a table too, named as such; the bank table is the other.
+    tables = [node for node in descendants(window)
+              if node.getRole() == pyatspi.ROLE_TABLE and node.name != "Sound files"]
     if not check(len(tables) == 1, f"{len(tables)} bank tables"):
         return
     table = tables[0].queryTable()

@@ -16,7 +16,7 @@
 #include "app/library/SoundBrowser.h"
 #include "app/settings/Settings.h"
 #include "bench/EventLoopPasses.h"
-#include "playback/ISoundOutput.h"
+#include "bench/SilentOutput.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -37,15 +37,6 @@
 #include <vector>
 
 namespace {
-
-// Nothing is played: the bench is about the window.
-class SilentOutput : public ISoundOutput {
-public:
-    PlaybackFailure unavailable() const override { return {}; }
-    void play(std::vector<std::uint8_t>, EndHandler) override { }
-    void playRun(PcmRun, EndHandler) override { }
-    void stop() override { }
-};
 
 const std::filesystem::path root = std::filesystem::temp_directory_path() / "zylox-bench-browser";
 

@@ -12,8 +12,8 @@
 #include "app/banks/SoundPanel.h"
 #include "app/sounds/SourceView.h"
 #include "bench/EventLoopPasses.h"
+#include "bench/SilentOutput.h"
 #include "bench/SyntheticSource.h"
-#include "playback/ISoundOutput.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -29,15 +29,6 @@
 #include <string>
 
 namespace {
-
-// Nothing is played: the bench is about the window.
-class SilentOutput : public ISoundOutput {
-public:
-    PlaybackFailure unavailable() const override { return {}; }
-    void play(std::vector<std::uint8_t>, EndHandler) override { }
-    void playRun(PcmRun, EndHandler) override { }
-    void stop() override { }
-};
 
 // A decaying tone every 10 s with a little noise, or only noise 72 dB down (silence to a trim).
 std::shared_ptr<const audio::DecodedSound> source(double rate, std::uint16_t channels, std::uint16_t bits,

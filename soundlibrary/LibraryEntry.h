@@ -27,7 +27,7 @@ struct LibraryEntry {
     // EBU R128, LUFS; none where libebur128 is not installed, minus infinity for silence.
     std::optional<double> loudness; // integrated
     std::optional<double> loudestShortTerm; // the highest short-term (3 s) loudness
-    std::optional<double> centroid; // Hz: the spectral centroid, how bright the sound is
+    std::optional<double> centroid; // Hz: the centroid of its frequencies, how bright the sound is
 
     // The length after the lead-in: what a slot must hold of it.
     std::optional<double> soundSeconds() const

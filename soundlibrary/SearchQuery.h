@@ -13,7 +13,7 @@ struct SearchQuery {
     enum class Order {
         Relevance, // the best match first (names count four times their folders); name order without text
         Length, // the shortest sound after its lead-in first
-        Brightness, // the brightest (highest spectral centroid) first
+        Brightness, // the brightest (highest centroid of its frequencies) first
     };
 
     std::string text; // as typed: each word is the start of a word of the name or folder, all of them

@@ -1,7 +1,7 @@
 #include "soundlibrary/SoundAnalysis.h"
 
+#include "soundlibrary/Brightness.h"
 #include "soundlibrary/LoudnessMeter.h"
-#include "soundlibrary/SpectralCentroid.h"
 
 #include "audio/DecodedSound.h"
 #include "audio/MonoSteps.h"
@@ -53,7 +53,7 @@ SoundAnalysis SoundAnalysis::of(const std::string& path)
         const std::uint64_t last = std::min(
             count, *onset + static_cast<std::uint64_t>(std::max(1.0, kBrightnessSeconds * frames.m_samplerate)));
         const std::vector<double> hit = audio::MonoSteps(frames, audio::MonoSource::Mix).of({*onset, last});
-        analysis.centroid = spectralCentroid(hit, frames.m_samplerate);
+        analysis.centroid = brightness(hit, frames.m_samplerate);
     }
     return analysis;
 }

@@ -1,4 +1,4 @@
-#include "soundlibrary/SpectralCentroid.h"
+#include "soundlibrary/Brightness.h"
 
 #include <cmath>
 #include <complex>
@@ -42,23 +42,23 @@ void transform(std::vector<std::complex<double>>& values)
 
 } // namespace
 
-std::optional<double> spectralCentroid(std::span<const double> mono, double rate)
+std::optional<double> brightness(std::span<const double> mono, double rate)
 {
     if (mono.empty() || !(rate > 0.0) || !std::isfinite(rate))
         return std::nullopt;
     std::vector<double> window(kFrame);
     for (std::size_t i = 0; i < kFrame; ++i)
         window[i] = 0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * static_cast<double>(i) / kFrame);
-    std::vector<std::complex<double>> spectrum(kFrame);
+    std::vector<std::complex<double>> bins(kFrame);
     double weighted = 0.0;
     double total = 0.0;
     // A sound shorter than one frame is one frame with silence after it.
     for (std::size_t start = 0; start == 0 || start + kFrame <= mono.size(); start += kHop) {
         for (std::size_t i = 0; i < kFrame; ++i)
-            spectrum[i] = start + i < mono.size() ? mono[start + i] * window[i] : 0.0;
-        transform(spectrum);
+            bins[i] = start + i < mono.size() ? mono[start + i] * window[i] : 0.0;
+        transform(bins);
         for (std::size_t bin = 1; bin <= kFrame / 2; ++bin) {
-            const double magnitude = std::abs(spectrum[bin]);
+            const double magnitude = std::abs(bins[bin]);
             weighted += magnitude * static_cast<double>(bin) * rate / kFrame;
             total += magnitude;
         }

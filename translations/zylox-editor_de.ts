@@ -1238,6 +1238,193 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
     </message>
 </context>
 <context>
+    <name>LibraryFolders</name>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="14"/>
+        <source>the folder %1 does not exist</source>
+        <translation>der Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="17"/>
+        <source>the folder %1 cannot be opened (%2)</source>
+        <extracomment>A folder, then the system&apos;s reason it cannot be opened</extracomment>
+        <translation>der Ordner %1 lässt sich nicht öffnen (%2)</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="19"/>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="21"/>
+        <source>the folder %1 has a line break in its name, which the list of library folders cannot keep</source>
+        <translation>der Ordner %1 hat einen Zeilenumbruch im Namen, den die Liste der Bibliotheksordner nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="25"/>
+        <source>the folder %1 is already in the library</source>
+        <translation>der Ordner %1 ist schon in der Bibliothek</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="28"/>
+        <source>the folder %1 is already in the library, inside its folder %2</source>
+        <extracomment>A folder, then the library folder it lies in</extracomment>
+        <translation>der Ordner %1 ist schon in der Bibliothek, im Bibliotheksordner %2</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="32"/>
+        <source>the folder %1 holds the library folder %2: remove that one first</source>
+        <extracomment>A folder, then a library folder inside it, which the user removes before adding the larger one</extracomment>
+        <translation>der Ordner %1 enthält den Bibliotheksordner %2: diesen zuerst entfernen</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="35"/>
+        <source>the folder %1 is not in the library</source>
+        <translation>der Ordner %1 ist nicht in der Bibliothek</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="37"/>
+        <source>there is no place for the list of library folders: neither XDG_CONFIG_HOME nor HOME is set</source>
+        <translation>für die Liste der Bibliotheksordner gibt es keinen Ort: weder XDG_CONFIG_HOME noch HOME ist gesetzt</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="41"/>
+        <source>the list of library folders %1 could not be read (%2)</source>
+        <extracomment>The file listing the library folders, then the system&apos;s reason</extracomment>
+        <translation>die Liste der Bibliotheksordner %1 konnte nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="43"/>
+        <source>the list of library folders %1 is too large to be one</source>
+        <translation>die Liste der Bibliotheksordner %1 ist zu groß, um eine solche zu sein</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="46"/>
+        <source>the list of library folders %1 could not be written (%2)</source>
+        <extracomment>The file listing the library folders, then why it could not be written</extracomment>
+        <translation>die Liste der Bibliotheksordner %1 konnte nicht geschrieben werden (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryWords</name>
+    <message>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="35"/>
+        <source>%1; %2</source>
+        <extracomment>Two facts of the sound library one after the other</extracomment>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../soundlibrary/LibraryWords.cpp" line="44"/>
+        <source>%1 files could not be read</source>
+        <comment>%1 file could not be read</comment>
+        <translation>
+            <numerusform>%1 Datei konnte nicht gelesen werden</numerusform>
+            <numerusform>%1 Dateien konnten nicht gelesen werden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../soundlibrary/LibraryWords.cpp" line="53"/>
+        <source>%1 names not UTF-8</source>
+        <comment>%1 name not UTF-8</comment>
+        <extracomment>File names whose bytes are not UTF-8: they are kept, but searched by a stand-in</extracomment>
+        <translation>
+            <numerusform>%1 Name nicht in UTF-8</numerusform>
+            <numerusform>%1 Namen nicht in UTF-8</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../soundlibrary/LibraryWords.cpp" line="64"/>
+        <source>%1 library folders could not be read: %2</source>
+        <comment>%1 library folder could not be read: %2</comment>
+        <extracomment>How many library folders could not be listed, then their paths</extracomment>
+        <translation>
+            <numerusform>%1 Bibliotheksordner konnte nicht gelesen werden: %2</numerusform>
+            <numerusform>%1 Bibliotheksordner konnten nicht gelesen werden: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="77"/>
+        <source>The sound library is off: its index %1 could not be opened (%2)</source>
+        <extracomment>The index file, then the system&apos;s or SQLite&apos;s reason</extracomment>
+        <translation>Die Soundbibliothek ist aus: Ihr Index %1 konnte nicht geöffnet werden (%2)</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="85"/>
+        <source>The sound library&apos;s index was locked by another program and is being made anew; the old file is kept as %1</source>
+        <extracomment>The path the old index file was renamed to</extracomment>
+        <translation>Der Index der Soundbibliothek war von einem anderen Programm gesperrt und wird neu angelegt; die alte Datei bleibt als %1 erhalten</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="89"/>
+        <source>The sound library&apos;s index was written by a newer version of this program and is being made anew; the old file is kept as %1</source>
+        <translation>Der Index der Soundbibliothek wurde von einer neueren Version dieses Programms geschrieben und wird neu angelegt; die alte Datei bleibt als %1 erhalten</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="93"/>
+        <source>The sound library&apos;s index of an older version could not be brought up to date and is being made anew; the old file is kept as %1</source>
+        <translation>Der Index der Soundbibliothek aus einer älteren Version ließ sich nicht aktualisieren und wird neu angelegt; die alte Datei bleibt als %1 erhalten</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="100"/>
+        <source>The sound library&apos;s index was damaged and is being made anew; the old file is kept as %1</source>
+        <translation>Der Index der Soundbibliothek war beschädigt und wird neu angelegt; die alte Datei bleibt als %1 erhalten</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../soundlibrary/LibraryWords.cpp" line="108"/>
+        <source>Scanning the sound library: %1 files</source>
+        <comment>Scanning the sound library: %1 file</comment>
+        <translation>
+            <numerusform>Soundbibliothek wird eingelesen: %1 Datei</numerusform>
+            <numerusform>Soundbibliothek wird eingelesen: %1 Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../soundlibrary/LibraryWords.cpp" line="120"/>
+        <source>Sound library scan stopped at %1 files, %2 new, %3 changed, %4 removed</source>
+        <comment>Sound library scan stopped at %1 file, %2 new, %3 changed, %4 removed</comment>
+        <extracomment>Files found before the user stopped the scan, then how many were new, changed and gone</extracomment>
+        <translation>
+            <numerusform>Einlesen der Soundbibliothek angehalten bei %1 Datei, %2 neu, %3 geändert, %4 entfernt</numerusform>
+            <numerusform>Einlesen der Soundbibliothek angehalten bei %1 Dateien, %2 neu, %3 geändert, %4 entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../soundlibrary/LibraryWords.cpp" line="126"/>
+        <source>Sound library: %1 files, %2 new, %3 changed, %4 removed</source>
+        <comment>Sound library: %1 file, %2 new, %3 changed, %4 removed</comment>
+        <extracomment>Files found, then how many of them were new, changed, and how many were gone</extracomment>
+        <translation>
+            <numerusform>Soundbibliothek: %1 Datei, %2 neu, %3 geändert, %4 entfernt</numerusform>
+            <numerusform>Soundbibliothek: %1 Dateien, %2 neu, %3 geändert, %4 entfernt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="132"/>
+        <source>the index could not be written (%1), so the scan stopped</source>
+        <extracomment>SQLite&apos;s reason the index could not be written</extracomment>
+        <translation>der Index konnte nicht geschrieben werden (%1), daher wurde das Einlesen angehalten</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../soundlibrary/LibraryWords.cpp" line="143"/>
+        <source>%1 files are not sounds</source>
+        <comment>%1 file is not a sound</comment>
+        <extracomment>Files named as sounds that no decoder reads</extracomment>
+        <translation>
+            <numerusform>%1 Datei ist kein Sound</numerusform>
+            <numerusform>%1 Dateien sind keine Sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../soundlibrary/LibraryWords.cpp" line="147"/>
+        <source>%1 files still to analyse</source>
+        <comment>%1 file still to analyse</comment>
+        <translation>
+            <numerusform>%1 Datei noch zu analysieren</numerusform>
+            <numerusform>%1 Dateien noch zu analysieren</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ManualWindow</name>
     <message>
         <location filename="../app/window/ManualWindow.cpp" line="14"/>

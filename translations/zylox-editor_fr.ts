@@ -1238,6 +1238,193 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
     </message>
 </context>
 <context>
+    <name>LibraryFolders</name>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="14"/>
+        <source>the folder %1 does not exist</source>
+        <translation>le dossier %1 n’existe pas</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="17"/>
+        <source>the folder %1 cannot be opened (%2)</source>
+        <extracomment>A folder, then the system&apos;s reason it cannot be opened</extracomment>
+        <translation>le dossier %1 ne peut pas être ouvert (%2)</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="19"/>
+        <source>%1 is not a folder</source>
+        <translation>%1 n’est pas un dossier</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="21"/>
+        <source>the folder %1 has a line break in its name, which the list of library folders cannot keep</source>
+        <translation>le dossier %1 a un saut de ligne dans son nom, que la liste des dossiers de la bibliothèque ne peut pas conserver</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="25"/>
+        <source>the folder %1 is already in the library</source>
+        <translation>le dossier %1 est déjà dans la bibliothèque</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="28"/>
+        <source>the folder %1 is already in the library, inside its folder %2</source>
+        <extracomment>A folder, then the library folder it lies in</extracomment>
+        <translation>le dossier %1 est déjà dans la bibliothèque, dans son dossier %2</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="32"/>
+        <source>the folder %1 holds the library folder %2: remove that one first</source>
+        <extracomment>A folder, then a library folder inside it, which the user removes before adding the larger one</extracomment>
+        <translation>le dossier %1 contient le dossier de bibliothèque %2&#xa0;: retirez d’abord celui-ci</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="35"/>
+        <source>the folder %1 is not in the library</source>
+        <translation>le dossier %1 n’est pas dans la bibliothèque</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="37"/>
+        <source>there is no place for the list of library folders: neither XDG_CONFIG_HOME nor HOME is set</source>
+        <translation>la liste des dossiers de la bibliothèque n’a pas d’emplacement&#xa0;: ni XDG_CONFIG_HOME ni HOME n’est défini</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="41"/>
+        <source>the list of library folders %1 could not be read (%2)</source>
+        <extracomment>The file listing the library folders, then the system&apos;s reason</extracomment>
+        <translation>la liste des dossiers de la bibliothèque %1 n’a pas pu être lue (%2)</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="43"/>
+        <source>the list of library folders %1 is too large to be one</source>
+        <translation>la liste des dossiers de la bibliothèque %1 est trop grande pour en être une</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="46"/>
+        <source>the list of library folders %1 could not be written (%2)</source>
+        <extracomment>The file listing the library folders, then why it could not be written</extracomment>
+        <translation>la liste des dossiers de la bibliothèque %1 n’a pas pu être écrite (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryWords</name>
+    <message>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="35"/>
+        <source>%1; %2</source>
+        <extracomment>Two facts of the sound library one after the other</extracomment>
+        <translation>%1&#xa0;; %2</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../soundlibrary/LibraryWords.cpp" line="44"/>
+        <source>%1 files could not be read</source>
+        <comment>%1 file could not be read</comment>
+        <translation>
+            <numerusform>%1 fichier n’a pas pu être lu</numerusform>
+            <numerusform>%1 fichiers n’ont pas pu être lus</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../soundlibrary/LibraryWords.cpp" line="53"/>
+        <source>%1 names not UTF-8</source>
+        <comment>%1 name not UTF-8</comment>
+        <extracomment>File names whose bytes are not UTF-8: they are kept, but searched by a stand-in</extracomment>
+        <translation>
+            <numerusform>%1 nom hors UTF-8</numerusform>
+            <numerusform>%1 noms hors UTF-8</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../soundlibrary/LibraryWords.cpp" line="64"/>
+        <source>%1 library folders could not be read: %2</source>
+        <comment>%1 library folder could not be read: %2</comment>
+        <extracomment>How many library folders could not be listed, then their paths</extracomment>
+        <translation>
+            <numerusform>%1 dossier de la bibliothèque n’a pas pu être lu&#xa0;: %2</numerusform>
+            <numerusform>%1 dossiers de la bibliothèque n’ont pas pu être lus&#xa0;: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="77"/>
+        <source>The sound library is off: its index %1 could not be opened (%2)</source>
+        <extracomment>The index file, then the system&apos;s or SQLite&apos;s reason</extracomment>
+        <translation>La bibliothèque de sons est désactivée&#xa0;: son index %1 n’a pas pu être ouvert (%2)</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="85"/>
+        <source>The sound library&apos;s index was locked by another program and is being made anew; the old file is kept as %1</source>
+        <extracomment>The path the old index file was renamed to</extracomment>
+        <translation>L’index de la bibliothèque de sons était verrouillé par un autre programme et est refait à neuf&#xa0;; l’ancien fichier est conservé sous %1</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="89"/>
+        <source>The sound library&apos;s index was written by a newer version of this program and is being made anew; the old file is kept as %1</source>
+        <translation>L’index de la bibliothèque de sons a été écrit par une version plus récente de ce programme et est refait à neuf&#xa0;; l’ancien fichier est conservé sous %1</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="93"/>
+        <source>The sound library&apos;s index of an older version could not be brought up to date and is being made anew; the old file is kept as %1</source>
+        <translation>L’index de la bibliothèque de sons d’une version plus ancienne n’a pas pu être mis à jour et est refait à neuf&#xa0;; l’ancien fichier est conservé sous %1</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="100"/>
+        <source>The sound library&apos;s index was damaged and is being made anew; the old file is kept as %1</source>
+        <translation>L’index de la bibliothèque de sons était endommagé et est refait à neuf&#xa0;; l’ancien fichier est conservé sous %1</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../soundlibrary/LibraryWords.cpp" line="108"/>
+        <source>Scanning the sound library: %1 files</source>
+        <comment>Scanning the sound library: %1 file</comment>
+        <translation>
+            <numerusform>Parcours de la bibliothèque de sons&#xa0;: %1 fichier</numerusform>
+            <numerusform>Parcours de la bibliothèque de sons&#xa0;: %1 fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../soundlibrary/LibraryWords.cpp" line="120"/>
+        <source>Sound library scan stopped at %1 files, %2 new, %3 changed, %4 removed</source>
+        <comment>Sound library scan stopped at %1 file, %2 new, %3 changed, %4 removed</comment>
+        <extracomment>Files found before the user stopped the scan, then how many were new, changed and gone</extracomment>
+        <translation>
+            <numerusform>Parcours de la bibliothèque de sons arrêté à %1 fichier, nouveaux&#xa0;: %2, modifiés&#xa0;: %3, retirés&#xa0;: %4</numerusform>
+            <numerusform>Parcours de la bibliothèque de sons arrêté à %1 fichiers, nouveaux&#xa0;: %2, modifiés&#xa0;: %3, retirés&#xa0;: %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../soundlibrary/LibraryWords.cpp" line="126"/>
+        <source>Sound library: %1 files, %2 new, %3 changed, %4 removed</source>
+        <comment>Sound library: %1 file, %2 new, %3 changed, %4 removed</comment>
+        <extracomment>Files found, then how many of them were new, changed, and how many were gone</extracomment>
+        <translation>
+            <numerusform>Bibliothèque de sons&#xa0;: %1 fichier, nouveaux&#xa0;: %2, modifiés&#xa0;: %3, retirés&#xa0;: %4</numerusform>
+            <numerusform>Bibliothèque de sons&#xa0;: %1 fichiers, nouveaux&#xa0;: %2, modifiés&#xa0;: %3, retirés&#xa0;: %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="132"/>
+        <source>the index could not be written (%1), so the scan stopped</source>
+        <extracomment>SQLite&apos;s reason the index could not be written</extracomment>
+        <translation>l’index n’a pas pu être écrit (%1), le parcours s’est donc arrêté</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../soundlibrary/LibraryWords.cpp" line="143"/>
+        <source>%1 files are not sounds</source>
+        <comment>%1 file is not a sound</comment>
+        <extracomment>Files named as sounds that no decoder reads</extracomment>
+        <translation>
+            <numerusform>%1 fichier n’est pas un son</numerusform>
+            <numerusform>%1 fichiers ne sont pas des sons</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../soundlibrary/LibraryWords.cpp" line="147"/>
+        <source>%1 files still to analyse</source>
+        <comment>%1 file still to analyse</comment>
+        <translation>
+            <numerusform>%1 fichier reste à analyser</numerusform>
+            <numerusform>%1 fichiers restent à analyser</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ManualWindow</name>
     <message>
         <location filename="../app/window/ManualWindow.cpp" line="14"/>

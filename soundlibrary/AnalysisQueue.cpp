@@ -1,6 +1,7 @@
 #include "soundlibrary/AnalysisQueue.h"
 
 #include "soundlibrary/LibraryDatabase.h"
+#include "soundlibrary/LibrarySchema.h"
 #include "soundlibrary/SoundAnalysis.h"
 #include "soundlibrary/SqlStatement.h"
 
@@ -12,8 +13,8 @@ namespace {
 
 constexpr const char* kStore = R"sql(
 UPDATE files SET kind = ?, seconds = ?, rate = ?, channels = ?, lead_in = ?, peak = ?, loudness = ?,
-  loudest_short_term = ?, centroid = ?
-WHERE path = ? AND size = ? AND mtime = ? AND kind = 0
+  loudest_short_term = ?, centroid = ?, analysis = ?
+WHERE path = ? AND size = ? AND mtime = ? AND (kind = 0 OR analysis < ?)
 )sql";
 
 } // namespace
@@ -28,8 +29,10 @@ std::vector<AnalysisQueue::Job> AnalysisQueue::next(std::size_t count)
     std::vector<Job> jobs;
     if (!m_database.isOpen())
         return jobs;
-    SqlStatement waiting(m_database.connection(), "SELECT path, size, mtime FROM files WHERE kind = 0 LIMIT ?");
-    waiting.bind(0, static_cast<std::int64_t>(count));
+    SqlStatement waiting(m_database.connection(),
+                         std::string("SELECT path, size, mtime FROM files WHERE ") + kAwaitsAnalysis + " LIMIT ?");
+    waiting.bind(0, std::int64_t{SoundAnalysis::kVersion});
+    waiting.bind(1, static_cast<std::int64_t>(count));
     while (waiting.step())
         jobs.push_back({waiting.text(0), waiting.integer(1), waiting.integer(2)});
     return jobs;
@@ -53,9 +56,11 @@ bool AnalysisQueue::store(const Job& job, const SoundAnalysis& analysis)
         store.bind(7, analysis.loudestShortTerm);
         store.bind(8, analysis.centroid);
     }
-    store.bindBytes(9, job.path);
-    store.bind(10, job.size);
-    store.bind(11, job.mtime);
+    store.bind(9, std::int64_t{SoundAnalysis::kVersion});
+    store.bindBytes(10, job.path);
+    store.bind(11, job.size);
+    store.bind(12, job.mtime);
+    store.bind(13, std::int64_t{SoundAnalysis::kVersion});
     if (store.run())
         return true;
     m_failure = sqlite3_errmsg(m_database.connection());
@@ -77,7 +82,8 @@ std::uint64_t AnalysisQueue::waiting() const
 {
     if (!m_database.isOpen())
         return 0;
-    SqlStatement waiting(m_database.connection(), "SELECT count(*) FROM files WHERE kind = 0");
+    SqlStatement waiting(m_database.connection(), std::string("SELECT count(*) FROM files WHERE ") + kAwaitsAnalysis);
+    waiting.bind(0, std::int64_t{SoundAnalysis::kVersion});
     return waiting.step() ? static_cast<std::uint64_t>(waiting.integer(0)) : 0;
 }
 

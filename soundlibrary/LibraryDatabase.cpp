@@ -105,11 +105,20 @@ Reason LibraryDatabase::attempt()
         return failed(version.error());
     const std::int64_t found = version.integer(0);
     version.reset();
-    if (found > kSchemaVersion || (found != 0 && found < kSchemaVersion)) {
-        const Reason reason = found > kSchemaVersion ? Reason::Newer : Reason::Older;
+    if (found > kSchemaVersion) {
         failed(SQLITE_OK);
-        m_opening.reason = reason;
-        return reason;
+        m_opening.reason = Reason::Newer;
+        return Reason::Newer;
+    }
+    // Before anything else is set, so that a file whose steps fail is set aside as it was.
+    if (found != 0 && found < kSchemaVersion) {
+        if (!execute("BEGIN IMMEDIATE"))
+            return failed(sqlite3_errcode(m_connection));
+        if (!migrate()) {
+            failed(SQLITE_OK);
+            m_opening.reason = Reason::Older;
+            return Reason::Older;
+        }
     }
 
     // WAL lets one program write while the others read; NORMAL syncs at checkpoints only, which in
@@ -149,6 +158,22 @@ Reason LibraryDatabase::attempt()
     if (check.text(0) != "ok")
         return failed(SQLITE_CORRUPT);
     return Reason::None;
+}
+
+bool LibraryDatabase::migrate()
+{
+    static_assert(kLibraryMigrations.size() == kSchemaVersion - 1, "one step to each version after the first");
+    // Another program may have brought it up meanwhile: the version is read again inside the transaction.
+    SqlStatement version(m_connection, "PRAGMA user_version");
+    const std::int64_t found = version.step() ? version.integer(0) : 0;
+    version.reset();
+    bool done = found >= 1 && found <= kSchemaVersion;
+    for (std::int64_t step = found; done && step < kSchemaVersion; ++step)
+        done = execute(kLibraryMigrations.at(static_cast<std::size_t>(step - 1)));
+    done = done && execute("PRAGMA user_version=" + std::to_string(kSchemaVersion)) && execute("COMMIT");
+    if (!done)
+        execute("ROLLBACK");
+    return done;
 }
 
 void LibraryDatabase::close()

@@ -14,12 +14,14 @@ namespace soundlibrary {
 // so one program's scan never stops another's search, and a writer waits for another writer up to
 // the busy timeout. A file that is damaged, locked past the timeout, or of another version is
 // renamed aside (with its journal files) and a fresh one made in its place: the index can always be
-// rebuilt from the folders, so it never stands between the user and the program.
+// rebuilt from the folders, so it never stands between the user and the program. One of an older
+// layout is brought up to this one in place, its rows and their analysis kept; only one whose steps
+// fail is set aside.
 // One connection: use it from one thread at a time (each thread opens its own).
 class LibraryDatabase {
 public:
     // The layout of the tables, kept in PRAGMA user_version.
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     explicit LibraryDatabase(std::string path, std::chrono::milliseconds busyTimeout = std::chrono::milliseconds(5000));
     ~LibraryDatabase();
@@ -38,6 +40,9 @@ public:
 private:
     // Opens the file and makes its tables where there are none; the reason to set it aside, if any.
     LibraryOpening::Reason attempt();
+    // Brings the tables of an older version up to this one in one transaction; false (and the
+    // transaction rolled back) when a step failed.
+    bool migrate();
     void close();
     // Renames the file and its journals aside; false when that failed.
     bool setAside(LibraryOpening::Reason reason);

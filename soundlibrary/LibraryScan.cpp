@@ -21,7 +21,7 @@ INSERT INTO files(root, path, folder, name, utf8, format, size, mtime, kind) VAL
 ON CONFLICT(path) DO UPDATE SET root = excluded.root, folder = excluded.folder, name = excluded.name,
   utf8 = excluded.utf8, format = excluded.format, size = excluded.size, mtime = excluded.mtime,
   kind = excluded.kind, seconds = NULL, rate = NULL, channels = NULL, lead_in = NULL, peak = NULL,
-  loudness = NULL, loudest_short_term = NULL, centroid = NULL
+  loudness = NULL, loudest_short_term = NULL, centroid = NULL, analysis = NULL
 )sql";
 
 // The kind of a row that analysis has yet to look at, and of one that cannot be read.

@@ -15,6 +15,9 @@ struct SoundAnalysis {
     static constexpr double kMeasuredSeconds = 30.0;
     // The seconds after the sound starts in which its brightness is measured: the hit, not the room.
     static constexpr double kBrightnessSeconds = 2.0;
+    // Which analysis this is: raised when it measures a figure otherwise, so that the rows an older
+    // one filled are analysed again.
+    static constexpr int kVersion = 1;
 
     LibraryEntry::Kind kind = LibraryEntry::Kind::Unreadable;
     double seconds = 0.0; // the whole sound, as its file declares it

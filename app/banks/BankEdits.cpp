@@ -100,12 +100,7 @@ bool BankEdits::refusesName(const std::string& name, const QString& renamed)
     // then is no second rename.
     emit nameRefused();
     const QString text = tr("%1 keeps its name: %2.").arg(renamed, reasonOf(*refused));
-    m_dialogs.runAlert({IDialogs::AlertStyle::Critical,
-                        tr("Rename Failed").toStdString(),
-                        text.toStdString(),
-                        tr("OK").toStdString(),
-                        {},
-                        {}});
+    m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Rename Failed"), text, tr("OK")});
     emit status(text);
     return true;
 }
@@ -113,26 +108,20 @@ bool BankEdits::refusesName(const std::string& name, const QString& renamed)
 void BankEdits::resetToFactory(std::size_t row, bool transferring)
 {
     if (transferring) {
-        m_dialogs.runAlert({IDialogs::AlertStyle::Informational,
-                            tr("Reset to Default").toStdString(),
-                            tr("Don't Reset To Default any bank during sending or receiveing!").toStdString(),
-                            tr("OK").toStdString(),
-                            {},
-                            {}});
+        m_dialogs.runAlert({IDialogs::AlertStyle::Informational, tr("Reset to Default"),
+                            tr("Don't Reset To Default any bank during sending or receiveing!"), tr("OK")});
         emit status(tr("Not reset: %1 stays as it is while banks are being sent")
                         .arg(QString::fromStdString(shownBankNumber(row))));
         return;
     }
-    const std::string question
-        = tr("Give the bank \"%1\" back its factory name and sounds? What it holds now is replaced.")
-              .arg(QString::fromStdString(m_banks.bank(row).getName()))
-              .toStdString();
+    const QString question = tr("Give the bank \"%1\" back its factory name and sounds? What it holds now is replaced.")
+                                 .arg(QString::fromStdString(m_banks.bank(row).getName()));
     // Enter keeps the bank: what it holds is lost by a slip of the key otherwise.
     if (m_dialogs.runAlert({IDialogs::AlertStyle::Question,
-                            tr("Reset to Default").toStdString(),
+                            tr("Reset to Default"),
                             question,
-                            tr("Reset").toStdString(),
-                            tr("Cancel").toStdString(),
+                            tr("Reset"),
+                            tr("Cancel"),
                             {},
                             IDialogs::AlertReply::Alternate})
         != IDialogs::AlertReply::Default)
@@ -154,9 +143,8 @@ void BankEdits::chooseImport(std::size_t row, int slot)
                               .arg(slot + 1)
                               .arg(QString::fromStdString(bank.getContentLabel(static_cast<std::uint16_t>(slot))));
     // Sounds first for a sample slot; a firmware slot takes System Exclusive files of any name.
-    const std::string path = m_panels.open(Settings::Folder::Import,
-                                           content->isSample() ? audio::soundFileTypes() : std::vector<std::string>{},
-                                           title.toStdString());
+    const std::string path = m_panels.open(
+        Settings::Folder::Import, content->isSample() ? audio::soundFileTypes() : std::vector<std::string>{}, title);
     if (!path.empty())
         importFile(row, static_cast<std::uint16_t>(slot), path, true);
 }
@@ -188,7 +176,7 @@ void BankEdits::importFile(std::size_t row, std::uint16_t slot, const std::strin
     SourceReader& source = file.seekable() ? static_cast<SourceReader&>(file) : held;
     if (file.error() != 0) {
         m_contentImport.refuseUnreadable(path);
-        emit status(tr("Not imported: %1").arg(QString::fromStdString(m_contentImport.refusal())));
+        emit status(tr("Not imported: %1").arg(m_contentImport.refusal()));
         return;
     }
     const audio::SoundShape options = m_preferences.options();
@@ -214,8 +202,8 @@ void BankEdits::importFile(std::size_t row, std::uint16_t slot, const std::strin
     if (result) {
         emit status(WindowText::of(result.text(shownFileName(path), m_banks.bank(row).getContentLabel(slot))));
         emit slotChanged(slot);
-    } else if (!m_contentImport.refusal().empty())
-        emit status(tr("Not imported: %1").arg(QString::fromStdString(m_contentImport.refusal())));
+    } else if (!m_contentImport.refusal().isEmpty())
+        emit status(tr("Not imported: %1").arg(m_contentImport.refusal()));
 }
 
 void BankEdits::shape(std::size_t row, int slot)
@@ -282,10 +270,6 @@ void BankEdits::put(const std::string& what, std::size_t row, std::uint16_t slot
     emit slotChanged(slot);
     // A sound that broke off is in, and the user must hear of it before taking it for the file's whole sound.
     if (result.cutShort && what == "Import")
-        m_dialogs.runAlert({IDialogs::AlertStyle::Warning,
-                            tr("Damaged or Cut Short").toStdString(),
-                            WindowText::of(result.text(name, m_banks.bank(row).getContentLabel(slot))).toStdString(),
-                            tr("OK").toStdString(),
-                            {},
-                            {}});
+        m_dialogs.runAlert({IDialogs::AlertStyle::Warning, tr("Damaged or Cut Short"),
+                            WindowText::of(result.text(name, m_banks.bank(row).getContentLabel(slot))), tr("OK")});
 }

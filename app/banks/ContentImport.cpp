@@ -44,10 +44,10 @@ audio::ImportResult ContentImport::import(IBank& bank, std::uint16_t slot, const
                                      .arg(file, WindowText::list(audio::decodedFormats()));
         // Enter cancels: a key pressed once too often must not put a text file's bytes into a slot.
         if (m_dialogs.runAlert({IDialogs::AlertStyle::Question,
-                                tr("Not a Sound").toStdString(),
-                                question.toStdString(),
-                                tr("Load Raw").toStdString(),
-                                tr("Cancel").toStdString(),
+                                tr("Not a Sound"),
+                                question,
+                                tr("Load Raw"),
+                                tr("Cancel"),
                                 {},
                                 IDialogs::AlertReply::Alternate})
             != IDialogs::AlertReply::Default)
@@ -66,18 +66,12 @@ audio::ImportResult ContentImport::import(IBank& bank, std::uint16_t slot, const
     switch (result.refusal) {
     case Refusal::OtherSoundFormat:
     case Refusal::Undecodable: {
-        const std::string why = (result.refusal == Refusal::Undecodable
-                                     ? tr("%1 could not be decoded: %2.").arg(file, WindowText::of(result.detailText()))
-                                     : tr("ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.")
-                                           .arg(file, WindowText::list(audio::decodedFormats())))
-                                    .toStdString();
+        const QString why = result.refusal == Refusal::Undecodable
+                                ? tr("%1 could not be decoded: %2.").arg(file, WindowText::of(result.detailText()))
+                                : tr("ZYLOX 515 Editor cannot decode the format of %1. It imports %2 sounds.")
+                                      .arg(file, WindowText::list(audio::decodedFormats()));
         // Raw device data may begin with bytes that look like a sound's: the user can still take them.
-        if (m_dialogs.runAlert({IDialogs::AlertStyle::Critical,
-                                tr("Wrong File Format").toStdString(),
-                                why,
-                                tr("OK").toStdString(),
-                                tr("Load Raw").toStdString(),
-                                {}})
+        if (m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Wrong File Format"), why, tr("OK"), tr("Load Raw")})
             == IDialogs::AlertReply::Alternate)
             return importRaw(bank, slot, source, path, options);
         m_refusal = why;
@@ -113,7 +107,6 @@ audio::ImportResult ContentImport::importRaw(IBank& bank, std::uint16_t slot, So
 
 void ContentImport::refuse(const QString& message)
 {
-    m_refusal = message.toStdString();
-    m_dialogs.runAlert(
-        {IDialogs::AlertStyle::Critical, tr("Import Failed").toStdString(), m_refusal, tr("OK").toStdString(), {}, {}});
+    m_refusal = message;
+    m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Import Failed"), m_refusal, tr("OK")});
 }

@@ -4,6 +4,7 @@
 #include "audio/ImportResult.h"
 
 #include <QCoreApplication>
+#include <QString>
 
 #include <cstdint>
 #include <span>
@@ -29,7 +30,7 @@ public:
     void refuseUnreadable(const std::string& path);
     // Why the last import or refuseUnreadable took nothing; empty when it took something or the
     // user declined.
-    const std::string& refusal() const { return m_refusal; }
+    const QString& refusal() const { return m_refusal; }
 
 private:
     // The file's bytes as they are, after the user asked for them.
@@ -38,5 +39,5 @@ private:
     void refuse(const QString& message);
 
     IDialogs& m_dialogs;
-    std::string m_refusal;
+    QString m_refusal;
 };

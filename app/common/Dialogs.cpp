@@ -54,19 +54,16 @@ IDialogs::AlertReply Dialogs::runAlert(const Alert& alert)
 {
     QMessageBox box(QApplication::activeWindow());
     box.setIcon(iconOf(alert.style));
-    box.setWindowTitle(QString::fromStdString(alert.title));
+    box.setWindowTitle(alert.title);
     // Bank names are user text: never let them be read as markup.
     box.setTextFormat(Qt::PlainText);
-    box.setText(QString::fromStdString(alert.message));
-    QPushButton* defaultButton = box.addButton(QString::fromStdString(alert.defaultButton), QMessageBox::AcceptRole);
+    box.setText(alert.message);
+    QPushButton* defaultButton = box.addButton(alert.defaultButton, QMessageBox::AcceptRole);
     QPushButton* alternateButton
-        = alert.alternateButton.empty()
-              ? nullptr
-              : box.addButton(QString::fromStdString(alert.alternateButton), QMessageBox::RejectRole);
+        = alert.alternateButton.isEmpty() ? nullptr : box.addButton(alert.alternateButton, QMessageBox::RejectRole);
     box.setEscapeButton(alternateButton != nullptr ? alternateButton : defaultButton);
-    QPushButton* otherButton = alert.otherButton.empty()
-                                   ? nullptr
-                                   : box.addButton(QString::fromStdString(alert.otherButton), QMessageBox::ActionRole);
+    QPushButton* otherButton
+        = alert.otherButton.isEmpty() ? nullptr : box.addButton(alert.otherButton, QMessageBox::ActionRole);
     QPushButton* enterButton = alert.enterChooses == AlertReply::Alternate ? alternateButton
                                : alert.enterChooses == AlertReply::Other   ? otherButton
                                                                            : defaultButton;
@@ -77,11 +74,10 @@ IDialogs::AlertReply Dialogs::runAlert(const Alert& alert)
     return otherButton != nullptr && box.clickedButton() == otherButton ? AlertReply::Other : AlertReply::Alternate;
 }
 
-std::string Dialogs::runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder,
-                                  const std::string& title)
+std::string Dialogs::runOpenPanel(const std::vector<std::string>& fileTypes, const QString& folder,
+                                  const QString& title)
 {
-    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title),
-                       QFile::decodeName(QByteArray::fromStdString(folder)));
+    QFileDialog dialog(QApplication::activeWindow(), title, folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(nameFilters(fileTypes));
@@ -90,16 +86,13 @@ std::string Dialogs::runOpenPanel(const std::vector<std::string>& fileTypes, con
 
 int Dialogs::runPick(const Pick& pick)
 {
-    QStringList items;
-    for (const std::string& item : pick.items)
-        items << QString::fromStdString(item);
     bool chosen = false;
-    const QString item = QInputDialog::getItem(QApplication::activeWindow(), QString::fromStdString(pick.title),
-                                               QString::fromStdString(pick.label), items, 0, false, &chosen);
-    return chosen ? static_cast<int>(items.indexOf(item)) : -1;
+    const QString item
+        = QInputDialog::getItem(QApplication::activeWindow(), pick.title, pick.label, pick.items, 0, false, &chosen);
+    return chosen ? static_cast<int>(pick.items.indexOf(item)) : -1;
 }
 
-std::string Dialogs::runSavePanel(const std::vector<std::string>& fileTypes, const std::string& suggested)
+std::string Dialogs::runSavePanel(const std::vector<std::string>& fileTypes, const QString& suggested)
 {
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -107,8 +100,8 @@ std::string Dialogs::runSavePanel(const std::vector<std::string>& fileTypes, con
     dialog.setNameFilters(nameFilters(fileTypes));
     if (!fileTypes.empty())
         dialog.setDefaultSuffix(QString::fromStdString(fileTypes.front()));
-    if (!suggested.empty())
-        dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(suggested)));
+    if (!suggested.isEmpty())
+        dialog.selectFile(suggested);
     return runFileDialog(dialog);
 }
 

@@ -8,8 +8,8 @@ class Dialogs : public IDialogs {
 public:
     AlertReply runAlert(const Alert& alert) override;
     int runPick(const Pick& pick) override;
-    std::string runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder,
-                             const std::string& title) override;
-    std::string runSavePanel(const std::vector<std::string>& fileTypes, const std::string& suggested) override;
+    std::string runOpenPanel(const std::vector<std::string>& fileTypes, const QString& folder,
+                             const QString& title) override;
+    std::string runSavePanel(const std::vector<std::string>& fileTypes, const QString& suggested) override;
     void beep() override;
 };

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,9 +17,8 @@ public:
     enum class AlertReply { Default, Alternate, Other };
 
     struct Alert {
-        Alert(AlertStyle style, std::string title, std::string message, std::string defaultButton,
-              std::string alternateButton = {}, std::string otherButton = {},
-              AlertReply enterChooses = AlertReply::Default)
+        Alert(AlertStyle style, QString title, QString message, QString defaultButton, QString alternateButton = {},
+              QString otherButton = {}, AlertReply enterChooses = AlertReply::Default)
             : style(style)
             , title(std::move(title))
             , message(std::move(message))
@@ -28,20 +30,20 @@ public:
         }
 
         AlertStyle style;
-        std::string title;
-        std::string message;
-        std::string defaultButton;
-        std::string alternateButton; // empty: the alert has only the default button
-        std::string otherButton; // a third choice; empty: none
+        QString title;
+        QString message;
+        QString defaultButton;
+        QString alternateButton; // empty: the alert has only the default button
+        QString otherButton; // a third choice; empty: none
         // The button Enter presses: never one that loses the user's work.
         AlertReply enterChooses;
     };
 
     // A choice of one among a few named things.
     struct Pick {
-        std::string title;
-        std::string label;
-        std::vector<std::string> items;
+        QString title;
+        QString label;
+        QStringList items;
     };
 
     virtual ~IDialogs() = default;
@@ -50,13 +52,15 @@ public:
     // The position of the item chosen, the first proposed; -1 when the user cancelled.
     virtual int runPick(const Pick& pick) = 0;
     // fileTypes are extensions without the dot; an empty list allows any file.
-    // Both return the chosen path, or an empty string when the user cancelled.
+    // Both return the chosen path, or an empty string when the user cancelled. The path is the file
+    // system's bytes, as the core's files take it; what a panel shows (its folder, the name it
+    // proposes) is text, as the desktop's panel takes it.
     // The open panel, titled by what the file is for, starts in folder (empty: wherever the desktop
     // starts it).
-    virtual std::string runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder,
-                                     const std::string& title)
+    virtual std::string runOpenPanel(const std::vector<std::string>& fileTypes, const QString& folder,
+                                     const QString& title)
         = 0;
     // The save panel proposes suggested: a file name, with or without its folder.
-    virtual std::string runSavePanel(const std::vector<std::string>& fileTypes, const std::string& suggested) = 0;
+    virtual std::string runSavePanel(const std::vector<std::string>& fileTypes, const QString& suggested) = 0;
     virtual void beep() = 0;
 };

@@ -48,7 +48,7 @@ std::string UnsavedChanges::title() const
            + "[*]";
 }
 
-UnsavedChanges::Answer UnsavedChanges::ask(const std::string& before) const
+UnsavedChanges::Answer UnsavedChanges::ask(const QString& before) const
 {
     const std::vector<std::size_t> rows = changedRows();
     if (rows.empty())
@@ -62,10 +62,9 @@ UnsavedChanges::Answer UnsavedChanges::ask(const std::string& before) const
     const QString message
         = (rows.size() == 1 ? tr("The bank %1 has changes that are not saved. Save them before %2?")
                             : tr("The banks %1 have changes that are not saved. Save them before %2?"))
-              .arg(names, QString::fromStdString(before));
-    switch (
-        m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Save changes?").toStdString(), message.toStdString(),
-                            tr("Save").toStdString(), tr("Cancel").toStdString(), tr("&Discard").toStdString()})) {
+              .arg(names, before);
+    switch (m_dialogs.runAlert(
+        {IDialogs::AlertStyle::Question, tr("Save changes?"), message, tr("Save"), tr("Cancel"), tr("&Discard")})) {
     case IDialogs::AlertReply::Default:
         return Answer::Save;
     case IDialogs::AlertReply::Other:

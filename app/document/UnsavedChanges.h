@@ -34,7 +34,7 @@ public:
     std::string title() const;
     // Asks "Save changes?" about the changed banks before the user's next step (quitting,
     // opening); Discard when nothing is unsaved.
-    Answer ask(const std::string& before) const;
+    Answer ask(const QString& before) const;
 
 private:
     const WorkingBanks& m_banks;

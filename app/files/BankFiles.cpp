@@ -43,16 +43,16 @@ BankFiles::~BankFiles() = default;
 
 void BankFiles::open(std::size_t row, bool allBanks)
 {
-    if (!settle(tr("opening another bank file").toStdString()))
+    if (!settle(tr("opening another bank file")))
         return;
-    const std::string path = m_panels.open(Settings::Folder::Open, kBankFileTypes, tr("Open Bank File").toStdString());
+    const std::string path = m_panels.open(Settings::Folder::Open, kBankFileTypes, tr("Open Bank File"));
     if (!path.empty())
         openFile(row, path, allBanks);
 }
 
 void BankFiles::open(std::size_t row, const std::string& path, bool allBanks)
 {
-    if (settle(tr("opening another bank file").toStdString()))
+    if (settle(tr("opening another bank file")))
         openFile(row, path, allBanks);
 }
 
@@ -74,21 +74,15 @@ void BankFiles::openFile(std::size_t row, const std::string& path, bool allBanks
     }
     const QString file = QString::fromStdString(shownFileName(path));
     if (opening.error() != 0) {
-        m_dialogs.runAlert({IDialogs::AlertStyle::Warning,
-                            tr("File Not Opened").toStdString(),
-                            tr("%1 could not be opened: %2.").arg(file, refusal(opening)).toStdString(),
-                            tr("OK").toStdString(),
-                            {}});
+        m_dialogs.runAlert({IDialogs::AlertStyle::Warning, tr("File Not Opened"),
+                            tr("%1 could not be opened: %2.").arg(file, refusal(opening)), tr("OK")});
         emit status(tr("Not opened: %1: %2").arg(file, refusal(opening)));
         return;
     }
-    m_dialogs.runAlert({IDialogs::AlertStyle::Warning,
-                        tr("Wrong File Format").toStdString(),
-                        tr("%1 holds no sound bank for a Tarvo ZYLOX 515: it is not a bank file, or it is damaged.")
-                            .arg(file)
-                            .toStdString(),
-                        tr("OK").toStdString(),
-                        {}});
+    m_dialogs.runAlert(
+        {IDialogs::AlertStyle::Warning, tr("Wrong File Format"),
+         tr("%1 holds no sound bank for a Tarvo ZYLOX 515: it is not a bank file, or it is damaged.").arg(file),
+         tr("OK")});
     emit status(tr("Not opened: %1 holds no sound bank").arg(file));
 }
 
@@ -135,10 +129,10 @@ void BankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::st
                         "What that bank holds now is replaced.")
                          .arg(QString::fromStdString(fileBankName), own, selectedName, selected));
         // Enter loads nothing: either load replaces a bank, and the user picks which.
-        const std::string other = ownRowShown ? tr("Load into %1").arg(own).toStdString() : std::string();
-        switch (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Different Banks!").toStdString(),
-                                    message.toStdString(), tr("Load into %1").arg(selected).toStdString(),
-                                    tr("Cancel").toStdString(), other, IDialogs::AlertReply::Alternate})) {
+        const QString other = ownRowShown ? tr("Load into %1").arg(own) : QString();
+        switch (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Different Banks!"), message,
+                                    tr("Load into %1").arg(selected), tr("Cancel"), other,
+                                    IDialogs::AlertReply::Alternate})) {
         case IDialogs::AlertReply::Default:
             opening.readdress();
             break;
@@ -196,8 +190,8 @@ bool BankFiles::save(std::size_t row, bool allBanks)
 
 bool BankFiles::saveAs(std::size_t row, bool allBanks)
 {
-    const std::string suggested = allBanks ? tr("All banks").toStdString() : shownBankNumber(row);
-    const std::string path = m_panels.save(kBankFileTypes, suggested + ".mid");
+    const QString suggested = allBanks ? tr("All banks") : QString::fromStdString(shownBankNumber(row));
+    const std::string path = m_panels.save(kBankFileTypes, suggested + QStringLiteral(".mid"));
     if (path.empty())
         return false;
     std::vector<std::size_t> rows{row};
@@ -224,11 +218,7 @@ bool BankFiles::write(const std::vector<std::size_t>& rows, const std::string& p
         const QString failure
             = tr("The bank file \"%1\" could not be written: %2.")
                   .arg(QString::fromStdString(shownFileName(path)), WindowText::of(m_file->saveFailure().text()));
-        m_dialogs.runAlert({IDialogs::AlertStyle::Critical,
-                            tr("Save Failed").toStdString(),
-                            failure.toStdString(),
-                            tr("OK").toStdString(),
-                            {}});
+        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Save Failed"), failure, tr("OK")});
         emit status(tr("Not saved: %1").arg(failure));
         return false;
     }
@@ -328,7 +318,7 @@ bool BankFiles::saveChanges()
     return saveAs(changed.front(), changed.size() > 1);
 }
 
-bool BankFiles::settle(const std::string& before)
+bool BankFiles::settle(const QString& before)
 {
     switch (m_unsaved.ask(before)) {
     case UnsavedChanges::Answer::Discard:

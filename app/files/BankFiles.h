@@ -47,7 +47,7 @@ public:
     bool saveAs(std::size_t row, bool allBanks);
     // Asks about unsaved changes before the step named before ("quitting"); true when it may go
     // on: nothing unsaved, the user discarded it, or saved it (one changed bank alone, else all).
-    bool settle(const std::string& before);
+    bool settle(const QString& before);
 
 signals:
     // What an open or a save did, and what became of the slots' sources, or why nothing was

@@ -11,15 +11,14 @@ FilePanels::FilePanels(IDialogs& dialogs, Settings& settings)
 {
 }
 
-std::string FilePanels::open(Settings::Folder purpose, const std::vector<std::string>& fileTypes,
-                             const std::string& title)
+std::string FilePanels::open(Settings::Folder purpose, const std::vector<std::string>& fileTypes, const QString& title)
 {
     return remember(purpose, m_dialogs.runOpenPanel(fileTypes, folder(purpose), title));
 }
 
-std::string FilePanels::save(const std::vector<std::string>& fileTypes, const std::string& suggestedName)
+std::string FilePanels::save(const std::vector<std::string>& fileTypes, const QString& suggestedName)
 {
-    return m_dialogs.runSavePanel(fileTypes, folder(Settings::Folder::Save) + "/" + suggestedName);
+    return m_dialogs.runSavePanel(fileTypes, folder(Settings::Folder::Save) + QLatin1Char('/') + suggestedName);
 }
 
 void FilePanels::saved(const std::string& path)
@@ -27,11 +26,11 @@ void FilePanels::saved(const std::string& path)
     remember(Settings::Folder::Save, path);
 }
 
-std::string FilePanels::folder(Settings::Folder purpose) const
+QString FilePanels::folder(Settings::Folder purpose) const
 {
     // Given no folder, the toolkit's panel starts where it was last, failed save or not.
     const QString remembered = m_settings.folder(purpose);
-    return QFile::encodeName(remembered.isEmpty() ? QDir::homePath() : remembered).toStdString();
+    return remembered.isEmpty() ? QDir::homePath() : remembered;
 }
 
 std::string FilePanels::remember(Settings::Folder purpose, const std::string& chosen)

@@ -2,6 +2,8 @@
 
 #include "app/settings/Settings.h"
 
+#include <QString>
+
 #include <string>
 #include <vector>
 
@@ -16,15 +18,15 @@ public:
 
     // A file to read for the purpose (Open or Import), in a panel titled by what it is for; empty
     // when the user cancelled. The folder of the file chosen is where the next panel starts.
-    std::string open(Settings::Folder purpose, const std::vector<std::string>& fileTypes, const std::string& title);
+    std::string open(Settings::Folder purpose, const std::vector<std::string>& fileTypes, const QString& title);
     // A file to save to, proposing suggestedName in the folder last saved to; empty when cancelled.
     // Its folder is remembered only once saved says the file was written there.
-    std::string save(const std::vector<std::string>& fileTypes, const std::string& suggestedName);
+    std::string save(const std::vector<std::string>& fileTypes, const QString& suggestedName);
     // The file chosen with save was written.
     void saved(const std::string& path);
 
 private:
-    std::string folder(Settings::Folder purpose) const;
+    QString folder(Settings::Folder purpose) const;
     std::string remember(Settings::Folder purpose, const std::string& chosen);
 
     IDialogs& m_dialogs;

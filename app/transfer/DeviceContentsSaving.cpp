@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -30,8 +31,7 @@ DeviceContentsSaving::DeviceContentsSaving(IDialogs& dialogs, OutputList& output
 
 void DeviceContentsSaving::alert(IDialogs::AlertStyle style, const QString& message)
 {
-    m_dialogs.runAlert(
-        {style, tr("Save Device Contents").toStdString(), message.toStdString(), tr("OK").toStdString()});
+    m_dialogs.runAlert({style, tr("Save Device Contents"), message, tr("OK")});
 }
 
 void DeviceContentsSaving::save()
@@ -71,16 +71,15 @@ std::optional<DeviceContentsSaving::Device> DeviceContentsSaving::deviceToSave()
         return std::nullopt;
     }
     const std::vector<std::string> names = MidiDestinations::listedNames(devices);
-    std::vector<std::string> items;
+    QStringList items;
     for (std::size_t index = 0; index < devices.size(); ++index)
-        items.push_back(
-            tr("%1 (known: %2)")
-                .arg(QString::fromStdString(names[index]), WindowText::of(TransmissionAccount::rows(known[index])))
-                .toStdString());
+        items << tr("%1 (known: %2)")
+                     .arg(QString::fromStdString(names[index]),
+                          WindowText::of(TransmissionAccount::rows(known[index])));
     const QString label = output.empty()
                               ? tr("Save what is known of which device?")
                               : tr("No bank of %1 is known. Save what is known of which device?").arg(chosen);
-    const int picked = m_dialogs.runPick({tr("Save Device Contents").toStdString(), label.toStdString(), items});
+    const int picked = m_dialogs.runPick({tr("Save Device Contents"), label, items});
     if (picked < 0 || static_cast<std::size_t>(picked) >= devices.size())
         return std::nullopt;
     const auto index = static_cast<std::size_t>(picked);
@@ -106,7 +105,7 @@ void DeviceContentsSaving::saveContentsOf(const Device& chosen)
                   .arg(QString::fromStdString(save.failedPath()), WindowText::of(save.failure().text())));
     };
     if (save.oneFile()) {
-        const std::string path = m_dialogs.runSavePanel({"mid"}, tr("Device contents").toStdString() + ".mid");
+        const std::string path = m_dialogs.runSavePanel({"mid"}, tr("Device contents") + QStringLiteral(".mid"));
         if (path.empty())
             return;
         if (!save.saveAll(path))
@@ -120,12 +119,12 @@ void DeviceContentsSaving::saveContentsOf(const Device& chosen)
                                 "as one-bank files into a folder?",
                                 nullptr, known)
                                  .arg(device, WindowText::of(TransmissionAccount::rows(save.unknownRows())));
-    if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Save Device Contents").toStdString(),
-                            question.toStdString(), tr("Save into Folder…").toStdString(), tr("Cancel").toStdString()})
+    if (m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Save Device Contents"), question,
+                            tr("Save into Folder…"), tr("Cancel")})
         != IDialogs::AlertReply::Default)
         return;
     // The panel names the folder, which is made if need be.
-    const std::string folder = m_dialogs.runSavePanel({}, tr("Device contents").toStdString());
+    const std::string folder = m_dialogs.runSavePanel({}, tr("Device contents"));
     if (folder.empty())
         return;
     if (!save.saveEach(folder))

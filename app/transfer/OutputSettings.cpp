@@ -57,8 +57,7 @@ void OutputSettings::edit()
     // The settings are the record's: a device that moved to another socket takes them along.
     if (const QString unsettled = RecordHandoverPrompt(m_dialogs).settle(output, m_outputs.present());
         !unsettled.isEmpty()) {
-        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Output Settings").toStdString(),
-                            unsettled.toStdString(), tr("OK").toStdString()});
+        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Output Settings"), unsettled, tr("OK")});
         return;
     }
     const DeviceRecord record(DeviceRecord::defaultFolder(), output);
@@ -82,8 +81,7 @@ void OutputSettings::keep(const MidiPortIdentity& output, const OutputPacing& pa
     }
     if (!failure.isEmpty()) {
         const QString message = tr("The output settings were not changed: %1.").arg(failure);
-        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Output Settings").toStdString(), message.toStdString(),
-                            tr("OK").toStdString()});
+        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Output Settings"), message, tr("OK")});
         emit status(message);
         return;
     }

@@ -22,10 +22,10 @@ QString RecordHandoverPrompt::settle(const MidiPortIdentity& output, const std::
                  "moves to this socket; if not, each keeps a record of its own.")
                   .arg(QString::fromStdString(handover.name()), QString::fromStdString(handover.fromName()));
         const IDialogs::AlertReply reply = m_dialogs.runAlert({IDialogs::AlertStyle::Question,
-                                                               tr("Same Device?").toStdString(),
-                                                               question.toStdString(),
-                                                               tr("Same Device").toStdString(),
-                                                               tr("Another Device").toStdString(),
+                                                               tr("Same Device?"),
+                                                               question,
+                                                               tr("Same Device"),
+                                                               tr("Another Device"),
                                                                {},
                                                                IDialogs::AlertReply::Alternate});
         written = reply == IDialogs::AlertReply::Default ? handover.takeOver(folder, output)

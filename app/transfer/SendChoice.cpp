@@ -55,14 +55,15 @@ std::vector<RowBlocks> SendChoice::oneBank(std::size_t row, std::uint32_t channe
     if (bankblocks::count(changed) != 1)
         return {{row}};
     const RowBank block{row, whole.bank, changed};
-    const auto reply = ask(tr("Send Bank"),
-                           tr("%1: the %2 differs from what this device was last sent; the other is as it was sent.\n\n"
-                              "This program keeps its own record of what it sent; it cannot see the device. If the "
-                              "device was changed by other means since, send the whole bank.")
-                               .arg(QString::fromStdString(TransmissionAccount::rowName(row)),
-                                    WindowText::of(bankblocks::blockName(static_cast<BankBlock>(changed)))),
-                           tr("Send 1 Changed Block (%1)").arg(about({block}, channel, record.pacing())), tr("Cancel"),
-                           tr("Send Whole Bank (%1)").arg(about({whole}, channel, record.pacing())));
+    const auto reply = m_dialogs.runAlert(
+        {IDialogs::AlertStyle::Question, tr("Send Bank"),
+         tr("%1: the %2 differs from what this device was last sent; the other is as it was sent.\n\n"
+            "This program keeps its own record of what it sent; it cannot see the device. If the "
+            "device was changed by other means since, send the whole bank.")
+             .arg(QString::fromStdString(TransmissionAccount::rowName(row)),
+                  WindowText::of(bankblocks::blockName(static_cast<BankBlock>(changed)))),
+         tr("Send 1 Changed Block (%1)").arg(about({block}, channel, record.pacing())), tr("Cancel"),
+         tr("Send Whole Bank (%1)").arg(about({whole}, channel, record.pacing()))});
     if (reply == IDialogs::AlertReply::Alternate)
         return {};
     return {{row, reply == IDialogs::AlertReply::Default ? changed : kBothBlocks}};
@@ -74,14 +75,15 @@ std::vector<RowBlocks> SendChoice::allBanks(std::uint32_t channel, const DeviceR
     m_copies.clear();
     if (!unfinished.empty()) {
         const auto count = static_cast<int>(unfinished.size());
-        const auto reply = ask(tr("Send All Banks"),
-                               tr("The last transmission of all banks to this device did not finish: %n banks are "
-                                  "left, starting with %1 (about %2).\nSend the banks that are left, or all 32 banks "
-                                  "again?",
-                                  nullptr, count)
-                                   .arg(WindowText::of(bankblocks::blockList({unfinished.front()})),
-                                        about(copiesOf(unfinished), channel, record.pacing())),
-                               tr("Send %n Left", nullptr, count), tr("Cancel"), tr("Send All 32"));
+        const auto reply = m_dialogs.runAlert(
+            {IDialogs::AlertStyle::Question, tr("Send All Banks"),
+             tr("The last transmission of all banks to this device did not finish: %n banks are "
+                "left, starting with %1 (about %2).\nSend the banks that are left, or all 32 banks "
+                "again?",
+                nullptr, count)
+                 .arg(WindowText::of(bankblocks::blockList({unfinished.front()})),
+                      about(copiesOf(unfinished), channel, record.pacing())),
+             tr("Send %n Left", nullptr, count), tr("Cancel"), tr("Send All 32")});
         if (reply == IDialogs::AlertReply::Alternate)
             return {};
         // What is left was chosen already, the operating system's block with it if it was.
@@ -92,9 +94,10 @@ std::vector<RowBlocks> SendChoice::allBanks(std::uint32_t channel, const DeviceR
     const std::vector<RowBank> banks = bankblocks::leavingOperatingSystemAlone(copiesOf(allRows()));
     const std::vector<RowBank> changed = record.differing(banks, static_cast<std::uint16_t>(channel));
     if (changed.size() == factory::kBankCount) {
-        const auto reply = ask(tr("Send All Banks"),
-                               tr("The sending of all banks take over 50 Minutes.\nDo you want to really transmit?"),
-                               tr("Transmit"), tr("Cancel"));
+        const auto reply
+            = m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Send All Banks"),
+                                  tr("The sending of all banks take over 50 Minutes.\nDo you want to really transmit?"),
+                                  tr("Transmit"), tr("Cancel")});
         return reply == IDialogs::AlertReply::Default ? askingForTheOperatingSystem(allRows())
                                                       : std::vector<RowBlocks>{};
     }
@@ -111,9 +114,12 @@ std::vector<RowBlocks> SendChoice::allBanks(std::uint32_t channel, const DeviceR
                                  "it cannot see the device. If the device was changed by other means since, send all "
                                  "banks.")
                                   .arg(about(banks, channel, record.pacing()));
-    const auto reply = changed.empty() ? ask(tr("Send All Banks"), message, tr("Send All 32"), tr("Cancel"))
-                                       : ask(tr("Send All Banks"), message, tr("Send %n Changed", nullptr, count),
-                                             tr("Cancel"), tr("Send All 32"));
+    const auto reply
+        = changed.empty()
+              ? m_dialogs.runAlert(
+                  {IDialogs::AlertStyle::Question, tr("Send All Banks"), message, tr("Send All 32"), tr("Cancel")})
+              : m_dialogs.runAlert({IDialogs::AlertStyle::Question, tr("Send All Banks"), message,
+                                    tr("Send %n Changed", nullptr, count), tr("Cancel"), tr("Send All 32")});
     if (reply == IDialogs::AlertReply::Alternate)
         return {};
     return askingForTheOperatingSystem(
@@ -128,12 +134,10 @@ std::vector<RowBlocks> SendChoice::askingForTheOperatingSystem(std::vector<RowBl
         return rows;
     // Enter leaves the operating system alone: a cut write of it can leave the device unable to start.
     const auto reply = m_dialogs.runAlert(
-        {IDialogs::AlertStyle::Question, tr("Send Firmware").toStdString(),
+        {IDialogs::AlertStyle::Question, tr("Send Firmware"),
          tr("Also rewrite the device's operating system (block 63)?\n\nThe presets are sent either way. Rewrite the "
-            "operating system only to change it: if its write is cut, the device may not start.")
-             .toStdString(),
-         tr("Leave It Alone").toStdString(), tr("Cancel").toStdString(), tr("Rewrite It").toStdString(),
-         IDialogs::AlertReply::Default});
+            "operating system only to change it: if its write is cut, the device may not start."),
+         tr("Leave It Alone"), tr("Cancel"), tr("Rewrite It"), IDialogs::AlertReply::Default});
     if (reply == IDialogs::AlertReply::Alternate)
         return {};
     if (reply == IDialogs::AlertReply::Other)
@@ -143,11 +147,4 @@ std::vector<RowBlocks> SendChoice::askingForTheOperatingSystem(std::vector<RowBl
     if (firmware->blocks == kNoBlock)
         rows.erase(firmware);
     return rows;
-}
-
-IDialogs::AlertReply SendChoice::ask(const QString& title, const QString& message, const QString& defaultButton,
-                                     const QString& alternateButton, const QString& otherButton)
-{
-    return m_dialogs.runAlert({IDialogs::AlertStyle::Question, title.toStdString(), message.toStdString(),
-                               defaultButton.toStdString(), alternateButton.toStdString(), otherButton.toStdString()});
 }

@@ -38,8 +38,6 @@ private:
     // adds its block on yes; empty when the user cancelled.
     std::vector<RowBlocks> askingForTheOperatingSystem(std::vector<RowBlocks> rows);
     std::vector<RowBank> copiesOf(const std::vector<RowBlocks>& rows);
-    IDialogs::AlertReply ask(const QString& title, const QString& message, const QString& defaultButton,
-                             const QString& alternateButton, const QString& otherButton = {});
 
     IDialogs& m_dialogs;
     const WorkingBanks& m_banks;

@@ -137,12 +137,11 @@ bool Transmission::stopForQuit()
         return true;
     // Enter keeps sending: stopping leaves a bank half-written on the device.
     if (m_dialogs.runAlert({IDialogs::AlertStyle::Question,
-                            tr("Quit While Sending?").toStdString(),
+                            tr("Quit While Sending?"),
                             tr("Banks are being sent to the device. Stop the transmission and quit?\n"
-                               "The bank on its way will be incomplete on the device and must be sent again.")
-                                .toStdString(),
-                            tr("Stop and Quit").toStdString(),
-                            tr("Keep Sending").toStdString(),
+                               "The bank on its way will be incomplete on the device and must be sent again."),
+                            tr("Stop and Quit"),
+                            tr("Keep Sending"),
                             {},
                             IDialogs::AlertReply::Alternate})
         != IDialogs::AlertReply::Default)
@@ -171,19 +170,20 @@ void Transmission::transmissionEnded(const TransmissionAccount& account)
                                                 : QString());
     const QString notSentBecause = WindowText::of(account.notSentReason());
     if (account.end == TransmissionAccount::End::Failed && !notSentBecause.isEmpty())
-        alert(
-            IDialogs::AlertStyle::Critical, tr("Transmission Failed"),
-            tr("%1 was not sent: %2.\n\n")
-                    .arg(QString::fromStdString(TransmissionAccount::rowName(account.notSent.front())), notSentBecause)
-                + described + resume,
-            tr("OK"));
+        m_dialogs.runAlert(
+            {IDialogs::AlertStyle::Critical, tr("Transmission Failed"),
+             tr("%1 was not sent: %2.\n\n")
+                     .arg(QString::fromStdString(TransmissionAccount::rowName(account.notSent.front())), notSentBecause)
+                 + described + resume,
+             tr("OK")});
     else if (account.end == TransmissionAccount::End::Failed)
-        alert(IDialogs::AlertStyle::Critical, tr("Transmission Failed"),
-              tr("The MIDI output stopped accepting data.\n\n") + described + resume, tr("OK"));
+        m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Transmission Failed"),
+                            tr("The MIDI output stopped accepting data.\n\n") + described + resume, tr("OK")});
     else if (account.end == TransmissionAccount::End::Stopped)
-        alert(IDialogs::AlertStyle::Informational, tr("Transmission Stopped"), described + resume, tr("OK"));
+        m_dialogs.runAlert(
+            {IDialogs::AlertStyle::Informational, tr("Transmission Stopped"), described + resume, tr("OK")});
     else if (account.unkept)
-        alert(IDialogs::AlertStyle::Informational, tr("Transmission Not Recorded"), described, tr("OK"));
+        m_dialogs.runAlert({IDialogs::AlertStyle::Informational, tr("Transmission Not Recorded"), described, tr("OK")});
     emit status(endLine(account));
     m_progress.setFormat(QStringLiteral("%p%"));
     finish();
@@ -227,14 +227,6 @@ QString Transmission::endLine(const TransmissionAccount& account) const
 
 void Transmission::refuse(const QString& message)
 {
-    alert(IDialogs::AlertStyle::Critical, tr("Transmission Failed"), message, tr("OK"));
+    m_dialogs.runAlert({IDialogs::AlertStyle::Critical, tr("Transmission Failed"), message, tr("OK")});
     emit status(message);
-}
-
-IDialogs::AlertReply Transmission::alert(IDialogs::AlertStyle style, const QString& title, const QString& message,
-                                         const QString& defaultButton, const QString& alternateButton,
-                                         const QString& otherButton)
-{
-    return m_dialogs.runAlert({style, title.toStdString(), message.toStdString(), defaultButton.toStdString(),
-                               alternateButton.toStdString(), otherButton.toStdString()});
 }

@@ -61,9 +61,6 @@ private:
     QString endLine(const TransmissionAccount& account) const;
     // Tells why nothing was sent, in an alert and the status line.
     void refuse(const QString& message);
-    IDialogs::AlertReply alert(IDialogs::AlertStyle style, const QString& title, const QString& message,
-                               const QString& defaultButton, const QString& alternateButton = {},
-                               const QString& otherButton = {});
 
     IDialogs& m_dialogs;
     MidiContext& m_midiSystem;

@@ -274,7 +274,7 @@ void EditorWindow::closeEvent(QCloseEvent* event)
     // Unsaved banks first; then a window closed while banks are on their way would leave the
     // program running unseen: the transmission is stopped first, if the user agrees, and the
     // device's state told.
-    if (m_files->settle(tr("quitting").toStdString())
+    if (m_files->settle(tr("quitting"))
         && (applicationShouldTerminate() || (sending() && m_transmission->stopForQuit()))) {
         m_memory->keep();
         event->accept();

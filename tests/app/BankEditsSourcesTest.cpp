@@ -23,15 +23,12 @@ class BankEditsSourcesTest : public testing::Test, public IDialogs {
 protected:
     AlertReply runAlert(const Alert& alert) override
     {
-        alerts.push_back(alert.message);
+        alerts.push_back(alert.message.toStdString());
         return AlertReply::Default;
     }
     int runPick(const Pick&) override { return -1; }
-    std::string runOpenPanel(const std::vector<std::string>&, const std::string&, const std::string&) override
-    {
-        return {};
-    }
-    std::string runSavePanel(const std::vector<std::string>&, const std::string&) override { return {}; }
+    std::string runOpenPanel(const std::vector<std::string>&, const QString&, const QString&) override { return {}; }
+    std::string runSavePanel(const std::vector<std::string>&, const QString&) override { return {}; }
     void beep() override { }
 
     // One second of 44.1 kHz 16-bit mono: 88,200 bytes decoded.

@@ -90,7 +90,7 @@ TEST(DialogsTest, QuestionsShowTheQuestionIconAndEnterPressesTheButtonTheAlertNa
         {wrongFile, key(Qt::Key_Return), QMessageBox::Warning, Reply::Default},
     };
     for (const auto& [alert, act, icon, reply] : cases) {
-        SCOPED_TRACE(alert.title);
+        SCOPED_TRACE(alert.title.toStdString());
         QMessageBox::Icon shown = QMessageBox::NoIcon;
         EXPECT_EQ(answer(alert, act, shown), reply);
         EXPECT_EQ(shown, icon);

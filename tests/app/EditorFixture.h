@@ -292,34 +292,36 @@ protected:
                                   : alert.style == AlertStyle::Question ? "question|"
                                   : alert.style == AlertStyle::Warning  ? "warning|"
                                                                         : "informational|";
-        const std::string enter = alert.enterChooses == AlertReply::Alternate ? alert.alternateButton
-                                  : alert.enterChooses == AlertReply::Other   ? alert.otherButton
-                                                                              : std::string();
-        shown.push_back(style + alert.title + "|" + alert.message + "|" + alert.defaultButton + "|"
-                        + alert.alternateButton + (alert.otherButton.empty() ? "" : "|" + alert.otherButton)
-                        + (enter.empty() ? "" : "|Enter: " + enter));
+        const QString enter = alert.enterChooses == AlertReply::Alternate ? alert.alternateButton
+                              : alert.enterChooses == AlertReply::Other   ? alert.otherButton
+                                                                          : QString();
+        shown.push_back(style
+                        + (alert.title + "|" + alert.message + "|" + alert.defaultButton + "|" + alert.alternateButton
+                           + (alert.otherButton.isEmpty() ? "" : "|" + alert.otherButton)
+                           + (enter.isEmpty() ? "" : "|Enter: " + enter))
+                              .toStdString());
         if (whenAlerted)
             whenAlerted();
         return alert.title == "Save changes?" ? saveChangesReply : reply;
     }
     int runPick(const Pick& pick) override
     {
-        std::string items;
-        for (const std::string& item : pick.items)
+        QString items;
+        for (const QString& item : pick.items)
             items += "|" + item;
-        shown.push_back("pick|" + pick.title + "|" + pick.label + items);
+        shown.push_back(("pick|" + pick.title + "|" + pick.label + items).toStdString());
         return picked;
     }
-    std::string runOpenPanel(const std::vector<std::string>& fileTypes, const std::string& folder,
-                             const std::string& title) override
+    std::string runOpenPanel(const std::vector<std::string>& fileTypes, const QString& folder,
+                             const QString& title) override
     {
-        panelStarts.push_back(folder);
-        panelTitles.push_back(title);
+        panelStarts.push_back(folder.toStdString());
+        panelTitles.push_back(title.toStdString());
         return runPanel("open", fileTypes);
     }
-    std::string runSavePanel(const std::vector<std::string>& fileTypes, const std::string& suggested) override
+    std::string runSavePanel(const std::vector<std::string>& fileTypes, const QString& suggested) override
     {
-        panelStarts.push_back(suggested);
+        panelStarts.push_back(suggested.toStdString());
         return runPanel("save", fileTypes);
     }
     void beep() override { shown.push_back("beep"); }

@@ -24,11 +24,8 @@ class SilentDialogs : public IDialogs {
 public:
     AlertReply runAlert(const Alert&) override { return AlertReply::Alternate; }
     int runPick(const Pick&) override { return -1; }
-    std::string runOpenPanel(const std::vector<std::string>&, const std::string&, const std::string&) override
-    {
-        return {};
-    }
-    std::string runSavePanel(const std::vector<std::string>&, const std::string&) override { return {}; }
+    std::string runOpenPanel(const std::vector<std::string>&, const QString&, const QString&) override { return {}; }
+    std::string runSavePanel(const std::vector<std::string>&, const QString&) override { return {}; }
     void beep() override { }
 };
 

@@ -63,10 +63,10 @@ void BankEdits::renameBank(std::size_t row, const std::string& name)
 {
     if (name == m_banks.bank(row).getName())
         return;
-    const QString number = QString::fromStdString(shownBankNumber(row));
+    const QString number = shownBankNumber(row);
     if (refusesName(name, number))
         return;
-    if (m_banks.edit({tr("Rename").toStdString(), tr("rename of %1").arg(number).toStdString()}, row, [&](IBank& bank) {
+    if (m_banks.edit({tr("Rename"), tr("rename of %1").arg(number)}, row, [&](IBank& bank) {
             bank.setName(name.c_str());
             return true;
         }))
@@ -78,14 +78,13 @@ void BankEdits::renameSlot(std::size_t row, int slot, const std::string& name)
     const auto index = static_cast<std::uint16_t>(slot);
     if (name == m_banks.bank(row).getContentName(index))
         return;
-    const QString slotName = QString::fromStdString(slotOf(row, index));
+    const QString slotName = slotOf(row, index);
     if (refusesName(name, slotName))
         return;
-    if (m_banks.edit({tr("Rename").toStdString(), tr("rename of %1").arg(slotName).toStdString()}, row,
-                     [&](IBank& bank) {
-                         bank.setContentName(index, name.c_str());
-                         return true;
-                     })) {
+    if (m_banks.edit({tr("Rename"), tr("rename of %1").arg(slotName)}, row, [&](IBank& bank) {
+            bank.setContentName(index, name.c_str());
+            return true;
+        })) {
         emit status(tr("Renamed %1 to \"%2\"").arg(slotName, QString::fromStdString(name)));
         emit slotChanged(slot);
     }
@@ -110,8 +109,7 @@ void BankEdits::resetToFactory(std::size_t row, bool transferring)
     if (transferring) {
         m_dialogs.runAlert({IDialogs::AlertStyle::Informational, tr("Reset to Default"),
                             tr("Don't Reset To Default any bank during sending or receiveing!"), tr("OK")});
-        emit status(tr("Not reset: %1 stays as it is while banks are being sent")
-                        .arg(QString::fromStdString(shownBankNumber(row))));
+        emit status(tr("Not reset: %1 stays as it is while banks are being sent").arg(shownBankNumber(row)));
         return;
     }
     const QString question = tr("Give the bank \"%1\" back its factory name and sounds? What it holds now is replaced.")
@@ -126,8 +124,8 @@ void BankEdits::resetToFactory(std::size_t row, bool transferring)
                             IDialogs::AlertReply::Alternate})
         != IDialogs::AlertReply::Default)
         return;
-    const QString number = QString::fromStdString(shownBankNumber(row));
-    m_banks.resetToFactory({tr("Reset").toStdString(), tr("reset of %1").arg(number).toStdString()}, row);
+    const QString number = shownBankNumber(row);
+    m_banks.resetToFactory({tr("Reset"), tr("reset of %1").arg(number)}, row);
     emit status(tr("Reset %1 to its factory name and sounds").arg(number));
 }
 
@@ -139,7 +137,7 @@ void BankEdits::chooseImport(std::size_t row, int slot)
         return;
     // The panel names the slot: with Ctrl+1 to Ctrl+6 nothing else on screen says which one it fills.
     const QString title = tr("Import into %1 slot %2, %3")
-                              .arg(QString::fromStdString(shownBankNumber(row)))
+                              .arg(shownBankNumber(row))
                               .arg(slot + 1)
                               .arg(QString::fromStdString(bank.getContentLabel(static_cast<std::uint16_t>(slot))));
     // Sounds first for a sample slot; a firmware slot takes System Exclusive files of any name.
@@ -244,15 +242,15 @@ void BankEdits::applyPanel()
 
 StepName BankEdits::stepName(const std::string& what, std::size_t row, std::uint16_t slot) const
 {
-    const QString where = QString::fromStdString(slotOf(row, slot));
+    const QString where = slotOf(row, slot);
     if (what == "Import")
-        return {tr("Import").toStdString(), tr("import into %1").arg(where).toStdString()};
-    return {tr("Shape").toStdString(), tr("shape of %1").arg(where).toStdString()};
+        return {tr("Import"), tr("import into %1").arg(where)};
+    return {tr("Shape"), tr("shape of %1").arg(where)};
 }
 
-std::string BankEdits::slotOf(std::size_t row, std::uint16_t slot) const
+QString BankEdits::slotOf(std::size_t row, std::uint16_t slot) const
 {
-    return shownBankNumber(row) + " " + m_banks.bank(row).getContentLabel(slot);
+    return shownBankNumber(row) + QLatin1Char(' ') + QString::fromStdString(m_banks.bank(row).getContentLabel(slot));
 }
 
 void BankEdits::put(const std::string& what, std::size_t row, std::uint16_t slot, std::span<const std::uint8_t> bytes,

@@ -64,7 +64,7 @@ private:
                    const std::string& what);
     void applyPanel();
     // "S05 CLOSED HI HAT": the bank's number and the slot's label, as the status line names a slot.
-    std::string slotOf(std::size_t row, std::uint16_t slot) const;
+    QString slotOf(std::size_t row, std::uint16_t slot) const;
     // The undo step for putting a sound into a slot: an "Import" or a "Shape".
     StepName stepName(const std::string& what, std::size_t row, std::uint16_t slot) const;
     // Puts a rendered sound with its source into the slot and says what was done.

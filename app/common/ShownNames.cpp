@@ -10,7 +10,7 @@ std::string shownFileName(const std::string& path)
     return std::filesystem::path(path).filename().string();
 }
 
-std::string shownBankNumber(std::size_t row)
+QString shownBankNumber(std::size_t row)
 {
-    return BankNumber::of(static_cast<std::uint16_t>(row));
+    return QString::fromStdString(BankNumber::of(static_cast<std::uint16_t>(row)));
 }

@@ -95,7 +95,7 @@ void UndoHistory::swap(Step& step, const QString& done)
         std::swap(m_binding, *step.otherBinding);
     updateActions();
     emit banksChanged(QList<int>(step.rows.begin(), step.rows.end()));
-    emit status(done.arg(QString::fromStdString(step.name.said)));
+    emit status(done.arg(step.name.said));
 }
 
 void UndoHistory::forEachSources(const std::function<void(RowSources&)>& visit)
@@ -128,9 +128,7 @@ void UndoHistory::trim()
 void UndoHistory::updateActions()
 {
     m_undo->setEnabled(m_done > 0);
-    m_undo->setText(m_done > 0 ? tr("&Undo %1").arg(QString::fromStdString(m_steps[m_done - 1].name.what))
-                               : tr("&Undo"));
+    m_undo->setText(m_done > 0 ? tr("&Undo %1").arg(m_steps[m_done - 1].name.what) : tr("&Undo"));
     m_redo->setEnabled(m_done < m_steps.size());
-    m_redo->setText(m_done < m_steps.size() ? tr("&Redo %1").arg(QString::fromStdString(m_steps[m_done].name.what))
-                                            : tr("&Redo"));
+    m_redo->setText(m_done < m_steps.size() ? tr("&Redo %1").arg(m_steps[m_done].name.what) : tr("&Redo"));
 }

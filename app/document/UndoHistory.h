@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QString>
 
 #include <cstddef>
 #include <deque>
@@ -20,8 +21,8 @@ class QAction;
 // A step's two names: the menu's, short ("Import", shown as Undo Import), and the status line's,
 // naming what it touched ("import into S05 CLOSED HI HAT", shown as Undid import into ...).
 struct StepName {
-    std::string what;
-    std::string said;
+    QString what;
+    QString said;
 };
 
 // Every change to the working banks as a step the user can take back and do again: imports,

@@ -1,9 +1,8 @@
 #include "app/document/UnsavedChanges.h"
 
+#include "app/common/ShownNames.h"
 #include "content/SlotContent.h"
 #include "model/IBank.h"
-
-#include <filesystem>
 
 namespace {
 
@@ -42,10 +41,10 @@ std::vector<std::size_t> UnsavedChanges::changedRows() const
     return rows;
 }
 
-std::string UnsavedChanges::title() const
+QString UnsavedChanges::title() const
 {
-    return (filePath().empty() ? tr("Untitled").toStdString() : std::filesystem::path(filePath()).filename().string())
-           + "[*]";
+    return (filePath().empty() ? tr("Untitled") : QString::fromStdString(shownFileName(filePath())))
+           + QStringLiteral("[*]");
 }
 
 UnsavedChanges::Answer UnsavedChanges::ask(const QString& before) const

@@ -4,6 +4,7 @@
 #include "app/document/WorkingBanks.h"
 
 #include <QCoreApplication>
+#include <QString>
 
 #include <cstddef>
 #include <memory>
@@ -31,7 +32,7 @@ public:
     // Rows whose banks differ from their file, in row order.
     std::vector<std::size_t> changedRows() const;
     // The file's name and Qt's mark for unsaved changes: "s05.mid[*]", or "Untitled[*]".
-    std::string title() const;
+    QString title() const;
     // Asks "Save changes?" about the changed banks before the user's next step (quitting,
     // opening); Discard when nothing is unsaved.
     Answer ask(const QString& before) const;

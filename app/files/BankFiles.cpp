@@ -116,8 +116,8 @@ void BankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::st
         const bool ownRowShown = fileIndex < m_banks.size();
         // The file's own name for its bank: the row's bank here may have been renamed since.
         const std::string fileBankName = opening.oneBank()->getName();
-        const QString selected = QString::fromStdString(shownBankNumber(row));
-        const QString own = QString::fromStdString(shownBankNumber(fileIndex));
+        const QString selected = shownBankNumber(row);
+        const QString own = shownBankNumber(fileIndex);
         const QString selectedName = QString::fromStdString(m_banks.bank(row).getName());
         m_dialogs.beep();
         const QString message
@@ -145,9 +145,8 @@ void BankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::st
     }
     const std::size_t fileRow = opening.fileRow().value_or(onto);
     const QString file = QString::fromStdString(shownFileName(path));
-    const QString number = QString::fromStdString(shownBankNumber(onto));
-    m_banks.open({tr("Open").toStdString(), tr("opening %1 into %2").arg(file, number).toStdString()}, {onto},
-                 opening.takeBanks(), path);
+    const QString number = shownBankNumber(onto);
+    m_banks.open({tr("Open"), tr("opening %1 into %2").arg(file, number)}, {onto}, opening.takeBanks(), path);
     emit fileUsed(QString::fromStdString(path));
     report(tr("Opened %1 into %2").arg(file, number), findSources({{fileRow, onto}}, path));
 }
@@ -157,8 +156,7 @@ void BankFiles::openAll(BankFileOpening& opening, const std::string& path)
     std::vector<std::size_t> rows(m_banks.size());
     std::iota(rows.begin(), rows.end(), std::size_t{0});
     const QString file = QString::fromStdString(shownFileName(path));
-    m_banks.open({tr("Open").toStdString(), tr("opening %1 (all banks)").arg(file).toStdString()}, rows,
-                 opening.takeBanks(), path);
+    m_banks.open({tr("Open"), tr("opening %1 (all banks)").arg(file)}, rows, opening.takeBanks(), path);
     emit fileUsed(QString::fromStdString(path));
     std::map<std::size_t, std::size_t> sameRows;
     for (const std::size_t row : rows)
@@ -172,9 +170,8 @@ void BankFiles::openRowOfAll(std::size_t row, BankFileOpening& opening, const st
     WorkingBanks::Banks one;
     one.push_back(std::move(banks.at(row)));
     const QString file = QString::fromStdString(shownFileName(path));
-    const QString number = QString::fromStdString(shownBankNumber(row));
-    m_banks.replace({tr("Open").toStdString(), tr("opening %1 from %2").arg(number, file).toStdString()}, {row},
-                    std::move(one));
+    const QString number = shownBankNumber(row);
+    m_banks.replace({tr("Open"), tr("opening %1 from %2").arg(number, file)}, {row}, std::move(one));
     // The file stays what it was, not the set's file: a Save of the set into it would put our
     // other banks over its own.
     emit fileUsed(QString::fromStdString(path));
@@ -190,7 +187,7 @@ bool BankFiles::save(std::size_t row, bool allBanks)
 
 bool BankFiles::saveAs(std::size_t row, bool allBanks)
 {
-    const QString suggested = allBanks ? tr("All banks") : QString::fromStdString(shownBankNumber(row));
+    const QString suggested = allBanks ? tr("All banks") : shownBankNumber(row);
     const std::string path = m_panels.save(kBankFileTypes, suggested + QStringLiteral(".mid"));
     if (path.empty())
         return false;
@@ -227,7 +224,7 @@ bool BankFiles::write(const std::vector<std::size_t>& rows, const std::string& p
     const QString file = QString::fromStdString(shownFileName(path));
     const QString shapes = writeShapes(rows, path);
     const QString left = leftUnsaved(file);
-    report(rows.size() == 1 ? tr("Saved %1 (%2)").arg(file, QString::fromStdString(shownBankNumber(rows.front())))
+    report(rows.size() == 1 ? tr("Saved %1 (%2)").arg(file, shownBankNumber(rows.front()))
                             : tr("Saved %1 (all banks)").arg(file),
            shapes.isEmpty() || left.isEmpty() ? shapes + left : tr("%1 %2").arg(shapes, left));
     return true;
@@ -259,10 +256,10 @@ QString BankFiles::writeShapes(const std::vector<std::size_t>& rows, const std::
                               ShapeSidecar::hashOf(bank.getContent(slot)->getData())});
         }
     }
-    std::string error;
+    QString error;
     if (!ShapeSidecar::write(path, shaped, error))
         return tr("The shapes of its slots could not be kept beside %1: %2")
-            .arg(QString::fromStdString(shownFileName(path)), QString::fromStdString(error));
+            .arg(QString::fromStdString(shownFileName(path)), error);
     return {};
 }
 

@@ -69,7 +69,7 @@ std::string ShapeSidecar::hashOf(std::span<const std::uint8_t> bytes)
     return QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex().toStdString();
 }
 
-bool ShapeSidecar::write(const std::string& bankFile, const std::vector<Slot>& shaped, std::string& error)
+bool ShapeSidecar::write(const std::string& bankFile, const std::vector<Slot>& shaped, QString& error)
 {
     // The path's own bytes throughout: a name that is not UTF-8 would not survive a QString.
     const std::string path = pathFor(bankFile);
@@ -80,13 +80,12 @@ bool ShapeSidecar::write(const std::string& bankFile, const std::vector<Slot>& s
         if (!failure)
             return true;
         error = QCoreApplication::translate("ShapeSidecar", "could not remove %1")
-                    .arg(QFile::decodeName(QByteArray::fromStdString(path)))
-                    .toStdString();
+                    .arg(QFile::decodeName(QByteArray::fromStdString(path)));
         return false;
     }
     AtomicFile file(path);
     if (file.temporaryPath().empty()) {
-        error = WindowText::of(file.failure().text()).toStdString();
+        error = WindowText::of(file.failure().text());
         return false;
     }
     errno = 0;
@@ -94,11 +93,11 @@ bool ShapeSidecar::write(const std::string& bankFile, const std::vector<Slot>& s
     out << ShapeSidecarText::write(std::filesystem::path(bankFile).filename().string(), shaped);
     out.close();
     if (!out) {
-        error = WindowText::of(FileFailure::fromErrno(errno).text()).toStdString();
+        error = WindowText::of(FileFailure::fromErrno(errno).text());
         return false;
     }
     if (!file.commit()) {
-        error = WindowText::of(file.failure().text()).toStdString();
+        error = WindowText::of(file.failure().text());
         return false;
     }
     return true;

@@ -2,6 +2,8 @@
 
 #include "app/files/ShapeSidecarText.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -21,7 +23,7 @@ public:
 
     // Writes the shaped slots beside the bank file in one step; without any, removes a sidecar left
     // there by an earlier save. False, with the reason, when it could not.
-    static bool write(const std::string& bankFile, const std::vector<Slot>& shaped, std::string& error);
+    static bool write(const std::string& bankFile, const std::vector<Slot>& shaped, QString& error);
     // The shaped slots a sidecar beside the bank file keeps; none when there is no sidecar, it is no
     // regular file (a FIFO is never waited on) or it cannot be read, and an entry that does not make
     // sense is left out.

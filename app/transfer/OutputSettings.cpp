@@ -62,7 +62,7 @@ void OutputSettings::edit()
     }
     const DeviceRecord record(DeviceRecord::defaultFolder(), output);
     // Gone once closed, so no hidden copy of its controls lingers among the window's.
-    auto* dialog = new OutputSettingsDialog(m_outputs.nameOf(output).toStdString(), record.pacing(), &m_window);
+    auto* dialog = new OutputSettingsDialog(m_outputs.nameOf(output), record.pacing(), &m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // For the output chosen when the dialog opened, whatever the popup shows by then.
     connect(dialog, &QDialog::accepted, this, [this, dialog, output] { keep(output, dialog->pacing()); });

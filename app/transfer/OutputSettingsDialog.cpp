@@ -6,7 +6,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-OutputSettingsDialog::OutputSettingsDialog(const std::string& device, const OutputPacing& pacing, QWidget* parent)
+OutputSettingsDialog::OutputSettingsDialog(const QString& device, const OutputPacing& pacing, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("dialog_output_settings"));
@@ -26,7 +26,7 @@ OutputSettingsDialog::OutputSettingsDialog(const std::string& device, const Outp
     auto* about = new QLabel(tr("How messages go to %1. Some USB MIDI interfaces drop bytes of long messages: "
                                 "smaller pieces with a gap after each bring them through, at the cost of a "
                                 "longer send. 256 bytes and no gap keep to the wire's own pace.")
-                                 .arg(QString::fromStdString(device)),
+                                 .arg(device),
                              this);
     about->setWordWrap(true);
     auto* pieceLabel = new QLabel(tr("Largest &piece:"), this);

@@ -3,8 +3,7 @@
 #include "midiio/OutputPacing.h"
 
 #include <QDialog>
-
-#include <string>
+#include <QString>
 
 class QSpinBox;
 
@@ -13,7 +12,7 @@ class QSpinBox;
 class OutputSettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    OutputSettingsDialog(const std::string& device, const OutputPacing& pacing, QWidget* parent);
+    OutputSettingsDialog(const QString& device, const OutputPacing& pacing, QWidget* parent);
 
     // The pacing as the dialog shows it now.
     OutputPacing pacing() const;

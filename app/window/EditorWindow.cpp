@@ -177,7 +177,7 @@ void EditorWindow::awakeFromNib()
     m_selection->selectRow(kStartRow);
     updateContentView();
     m_menuValidation->validateMenus();
-    setWindowTitle(QString::fromStdString(m_unsaved->title()));
+    setWindowTitle(m_unsaved->title());
 }
 
 void EditorWindow::start(const QString& file)
@@ -319,7 +319,7 @@ void EditorWindow::banksDidChange(const QList<int>& rows)
 
 void EditorWindow::updateTitle()
 {
-    setWindowTitle(QString::fromStdString(m_unsaved->title()));
+    setWindowTitle(m_unsaved->title());
     setWindowModified(!m_unsaved->changedRows().empty());
 }
 

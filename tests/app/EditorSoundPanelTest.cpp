@@ -303,10 +303,10 @@ TEST_F(EditorSoundPanelTest, ASlotShapedFromTheTenthMinuteOfALongFileOpensAround
     ASSERT_TRUE(bank.putSound(1, shaped, "ten.wav"));
     ASSERT_TRUE(BankFile().saveBank(bank, path("ten.mid")));
     const FileStamp stamp = fileStampOf(ten).value_or(FileStamp{});
-    std::string error;
+    QString error;
     ASSERT_TRUE(ShapeSidecar::write(
         path("ten.mid"), {{4, 1, ten, stamp.size, stamp.modified, shape, ShapeSidecar::hashOf(shaped)}}, error))
-        << error;
+        << error.toStdString();
     paths = {path("ten.mid")};
     click("button_load");
 

@@ -67,15 +67,15 @@ TEST(ShapeSidecar, EveryStepOfAShapeComesBackAndNoSlotsRemoveAnOldSidecar)
     const std::string bank = folder.file("kit.mid");
     const ShapeSidecar::Slot shaped = shapedSlot();
     const ShapeSidecar::Slot plain{0, 0, "/sounds/snare.aiff", 0, 0, {}, shaped.bytesHash};
-    std::string error;
-    ASSERT_TRUE(ShapeSidecar::write(bank, {shaped, plain}, error)) << error;
+    QString error;
+    ASSERT_TRUE(ShapeSidecar::write(bank, {shaped, plain}, error)) << error.toStdString();
 
     const std::vector<ShapeSidecar::Slot> read = ShapeSidecar::read(bank);
     ASSERT_EQ(read.size(), 2u);
     EXPECT_EQ(fieldsOf(read[0]), fieldsOf(shaped));
     EXPECT_EQ(fieldsOf(read[1]), fieldsOf(plain));
 
-    ASSERT_TRUE(ShapeSidecar::write(bank, {}, error)) << error;
+    ASSERT_TRUE(ShapeSidecar::write(bank, {}, error)) << error.toStdString();
     EXPECT_FALSE(std::filesystem::exists(ShapeSidecar::pathFor(bank)));
     EXPECT_TRUE(ShapeSidecar::read(bank).empty());
 }
@@ -85,8 +85,8 @@ TEST(ShapeSidecar, ADamagedOrForeignFileGivesNoSlotAShapeAndAnEntryThatMakesNoSe
     const ScratchFolder folder("sidecar");
     const std::string bank = folder.file("kit.mid");
     const std::string sidecar = ShapeSidecar::pathFor(bank);
-    std::string error;
-    ASSERT_TRUE(ShapeSidecar::write(bank, {shapedSlot()}, error)) << error;
+    QString error;
+    ASSERT_TRUE(ShapeSidecar::write(bank, {shapedSlot()}, error)) << error.toStdString();
     const std::string good = text(sidecar);
     const auto withEntry = [&](const std::string& from, const std::string& to) {
         std::string changed = good;
@@ -147,8 +147,8 @@ TEST(ShapeSidecar, EveryPathComesBackByteForByteAndAUtf8OneStaysTextEarlierVersi
             for (int length = round % 40 + 1; length > 0; --length)
                 slot.sourcePath += static_cast<char>(byte(random));
         }
-        std::string error;
-        ASSERT_TRUE(ShapeSidecar::write(bank, shaped, error)) << error;
+        QString error;
+        ASSERT_TRUE(ShapeSidecar::write(bank, shaped, error)) << error.toStdString();
         const std::vector<ShapeSidecar::Slot> read = ShapeSidecar::read(bank);
         ASSERT_EQ(read.size(), 2u);
         EXPECT_EQ(read[0].sourcePath, shaped[0].sourcePath);
@@ -156,8 +156,8 @@ TEST(ShapeSidecar, EveryPathComesBackByteForByteAndAUtf8OneStaysTextEarlierVersi
     }
     EXPECT_TRUE(std::filesystem::exists(folder.file("caf\xE9.zylox.json")));
 
-    std::string error;
-    ASSERT_TRUE(ShapeSidecar::write(bank, {shapedSlot()}, error)) << error;
+    QString error;
+    ASSERT_TRUE(ShapeSidecar::write(bank, {shapedSlot()}, error)) << error.toStdString();
     EXPECT_NE(text(ShapeSidecar::pathFor(bank)).find("\"source\": \"/sounds/kick drum.wav\""), std::string::npos);
 }
 

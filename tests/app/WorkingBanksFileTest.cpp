@@ -48,12 +48,12 @@ class WorkingBanksFileTest : public testing::Test {
 protected:
     Saving saving() const
     {
-        return {banks.binding().path, banks.binding().rows, unsaved.changedRows(), unsaved.title()};
+        return {banks.binding().path, banks.binding().rows, unsaved.changedRows(), unsaved.title().toStdString()};
     }
     // The banks of rows, renamed "name <row>", as a bank file at path would bring them.
     void open(const std::vector<std::size_t>& rows, const std::string& name, const std::string& path)
     {
-        banks.open({"Open", "opening " + path}, rows, renamed(rows, name), path);
+        banks.open({"Open", "opening " + QString::fromStdString(path)}, rows, renamed(rows, name), path);
     }
     WorkingBanks::Banks renamed(const std::vector<std::size_t>& rows, const std::string& name) const
     {

@@ -21,7 +21,7 @@ protected:
     // One step named what that renames the bank of the first row to name.
     void rename(const std::string& what, const std::string& name)
     {
-        ASSERT_TRUE(banks.edit({what, what}, 0, [&](IBank& bank) {
+        ASSERT_TRUE(banks.edit({QString::fromStdString(what), QString::fromStdString(what)}, 0, [&](IBank& bank) {
             bank.setName(name.c_str());
             return true;
         }));
@@ -34,7 +34,7 @@ protected:
         for (const std::size_t row : allRows)
             copies.emplace_back(banks.bank(row).clone());
         copies[0]->setName(name.c_str());
-        banks.replace({what, what}, allRows, std::move(copies));
+        banks.replace({QString::fromStdString(what), QString::fromStdString(what)}, allRows, std::move(copies));
     }
     // Takes action until it is disabled; how many times it could.
     int exhaust(QAction* action)

@@ -198,6 +198,23 @@ TEST_F(EditorTest, SavesTheCurrentBankOrAllBanksAndReportsAFailedSave)
                                      "directory.");
 }
 
+TEST_F(EditorTest, ABankFileNamedInBytesThatAreNotUtf8IsSavedAndOpenedUnderItsOwnName)
+{
+    // "café kit.mid" in Latin-1: the path a panel returns reaches the file system byte for byte.
+    const std::string latin1 = folder.path().toStdString() + "/caf\xE9 kit.mid";
+    selectRow(9);
+    type("textfield_bankName", "Latin kit");
+    paths = {latin1};
+    click("button_save");
+    ASSERT_TRUE(std::filesystem::exists(latin1)) << textOf("text_status");
+    click("button_reset");
+    paths = {latin1};
+    click("button_load");
+    EXPECT_EQ(tableRow(9), "Latin kit");
+    // On the screen the byte that is no UTF-8 stands as U+FFFD.
+    EXPECT_EQ(editor->windowTitle().toStdString(), "caf\uFFFD kit.mid[*]");
+}
+
 // The number of banks a bank file holds: its header's track count.
 int banksIn(const std::string& file)
 {

@@ -136,25 +136,25 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
     </message>
     <message>
         <location filename="../app/banks/BankEdits.cpp" line="73"/>
-        <location filename="../app/banks/BankEdits.cpp" line="89"/>
+        <location filename="../app/banks/BankEdits.cpp" line="88"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 in „%2“ umbenannt</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="117"/>
-        <location filename="../app/banks/BankEdits.cpp" line="132"/>
+        <location filename="../app/banks/BankEdits.cpp" line="110"/>
+        <location filename="../app/banks/BankEdits.cpp" line="119"/>
         <source>Reset to Default</source>
         <translation>Auf Werkseinstellung zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="118"/>
+        <location filename="../app/banks/BankEdits.cpp" line="111"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Setzen Sie während des Sendens oder Empfangens keine Bank auf die Werkseinstellung zurück!</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="106"/>
-        <location filename="../app/banks/BankEdits.cpp" line="119"/>
-        <location filename="../app/banks/BankEdits.cpp" line="288"/>
+        <location filename="../app/banks/BankEdits.cpp" line="102"/>
+        <location filename="../app/banks/BankEdits.cpp" line="111"/>
+        <location filename="../app/banks/BankEdits.cpp" line="272"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -171,84 +171,84 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
         <translation>der neue Name ist %1 Bytes lang; %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="102"/>
+        <location filename="../app/banks/BankEdits.cpp" line="101"/>
         <source>%1 keeps its name: %2.</source>
         <translation>%1 behält seinen Namen: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="104"/>
+        <location filename="../app/banks/BankEdits.cpp" line="102"/>
         <source>Rename Failed</source>
         <translation>Umbenennen fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="122"/>
+        <location filename="../app/banks/BankEdits.cpp" line="112"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Nicht zurückgesetzt: %1 bleibt unverändert, solange Bänke gesendet werden</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="127"/>
+        <location filename="../app/banks/BankEdits.cpp" line="115"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Der Bank „%1“ ihren Werksnamen und ihre Werkssounds zurückgeben? Ihr jetziger Inhalt wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="134"/>
-        <location filename="../app/banks/BankEdits.cpp" line="141"/>
+        <location filename="../app/banks/BankEdits.cpp" line="121"/>
+        <location filename="../app/banks/BankEdits.cpp" line="128"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="135"/>
+        <location filename="../app/banks/BankEdits.cpp" line="122"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="141"/>
+        <location filename="../app/banks/BankEdits.cpp" line="128"/>
         <source>reset of %1</source>
         <translation>Zurücksetzen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="142"/>
+        <location filename="../app/banks/BankEdits.cpp" line="129"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 auf Werksnamen und Werkssounds zurückgesetzt</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="152"/>
+        <location filename="../app/banks/BankEdits.cpp" line="139"/>
         <source>Import into %1 slot %2, %3</source>
         <translation>In %1, Slot %2 importieren, %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="191"/>
-        <location filename="../app/banks/BankEdits.cpp" line="218"/>
+        <location filename="../app/banks/BankEdits.cpp" line="177"/>
+        <location filename="../app/banks/BankEdits.cpp" line="204"/>
         <source>Not imported: %1</source>
         <translation>Nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="245"/>
+        <location filename="../app/banks/BankEdits.cpp" line="231"/>
         <source>Shape “%1” for %2</source>
         <translation>„%1“ für %2 formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="261"/>
+        <location filename="../app/banks/BankEdits.cpp" line="247"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="261"/>
+        <location filename="../app/banks/BankEdits.cpp" line="247"/>
         <source>import into %1</source>
         <translation>Import in %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="262"/>
+        <location filename="../app/banks/BankEdits.cpp" line="248"/>
         <source>Shape</source>
         <translation>Formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="262"/>
+        <location filename="../app/banks/BankEdits.cpp" line="248"/>
         <source>shape of %1</source>
         <translation>Formen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="286"/>
+        <location filename="../app/banks/BankEdits.cpp" line="271"/>
         <source>Damaged or Cut Short</source>
         <translation>Beschädigt oder unvollständig</translation>
     </message>
@@ -267,171 +267,169 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
         <translation>Bankdatei öffnen</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="86"/>
+        <location filename="../app/files/BankFiles.cpp" line="83"/>
         <source>Wrong File Format</source>
         <translation>Falsches Dateiformat</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="80"/>
-        <location filename="../app/files/BankFiles.cpp" line="90"/>
-        <location filename="../app/files/BankFiles.cpp" line="230"/>
+        <location filename="../app/files/BankFiles.cpp" line="78"/>
+        <location filename="../app/files/BankFiles.cpp" line="85"/>
+        <location filename="../app/files/BankFiles.cpp" line="218"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="92"/>
+        <location filename="../app/files/BankFiles.cpp" line="86"/>
         <source>Not opened: %1 holds no sound bank</source>
         <translation>Nicht geöffnet: %1 enthält keine Soundbank</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="131"/>
+        <location filename="../app/files/BankFiles.cpp" line="125"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4) or into %2? What that bank holds now is replaced.</source>
         <translation>Die Datei enthält Daten für die Bank „%1“ (%2).
 In die ausgewählte Bank „%3“ (%4) oder in %2 laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="87"/>
+        <location filename="../app/files/BankFiles.cpp" line="84"/>
         <source>%1 holds no sound bank for a Tarvo ZYLOX 515: it is not a bank file, or it is damaged.</source>
         <translation>%1 enthält keine Soundbank für einen Tarvo ZYLOX 515: Es ist keine Bankdatei, oder sie ist beschädigt.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="78"/>
+        <location filename="../app/files/BankFiles.cpp" line="77"/>
         <source>File Not Opened</source>
         <translation>Datei nicht geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="79"/>
+        <location filename="../app/files/BankFiles.cpp" line="78"/>
         <source>%1 could not be opened: %2.</source>
         <translation>%1 konnte nicht geöffnet werden: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="82"/>
+        <location filename="../app/files/BankFiles.cpp" line="79"/>
         <source>Not opened: %1: %2</source>
         <translation>Nicht geöffnet: %1: %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="108"/>
+        <location filename="../app/files/BankFiles.cpp" line="102"/>
         <source>The last bank file was not opened again: %1: %2</source>
         <translation>Die letzte Bankdatei wurde nicht wieder geöffnet: %1: %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="114"/>
+        <location filename="../app/files/BankFiles.cpp" line="108"/>
         <source>it holds no sound bank</source>
         <translation>sie enthält keine Soundbank</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="134"/>
+        <location filename="../app/files/BankFiles.cpp" line="128"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4)? What that bank holds now is replaced.</source>
         <translation>Die Datei enthält Daten für die Bank „%1“ (%2).
 In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="138"/>
-        <location filename="../app/files/BankFiles.cpp" line="140"/>
+        <location filename="../app/files/BankFiles.cpp" line="132"/>
+        <location filename="../app/files/BankFiles.cpp" line="134"/>
         <source>Load into %1</source>
         <translation>In %1 laden</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="139"/>
+        <location filename="../app/files/BankFiles.cpp" line="133"/>
         <source>Different Banks!</source>
         <translation>Unterschiedliche Bänke!</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="141"/>
+        <location filename="../app/files/BankFiles.cpp" line="134"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="155"/>
-        <location filename="../app/files/BankFiles.cpp" line="166"/>
-        <location filename="../app/files/BankFiles.cpp" line="182"/>
+        <location filename="../app/files/BankFiles.cpp" line="149"/>
+        <location filename="../app/files/BankFiles.cpp" line="159"/>
+        <location filename="../app/files/BankFiles.cpp" line="174"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="155"/>
+        <location filename="../app/files/BankFiles.cpp" line="149"/>
         <source>opening %1 into %2</source>
         <translation>Öffnen von %1 in %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="158"/>
+        <location filename="../app/files/BankFiles.cpp" line="151"/>
         <source>Opened %1 into %2</source>
         <translation>%1 in %2 geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="166"/>
+        <location filename="../app/files/BankFiles.cpp" line="159"/>
         <source>opening %1 (all banks)</source>
         <translation>Öffnen von %1 (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="172"/>
+        <location filename="../app/files/BankFiles.cpp" line="164"/>
         <source>Opened %1 (all banks)</source>
         <translation>%1 geöffnet (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="182"/>
+        <location filename="../app/files/BankFiles.cpp" line="174"/>
         <source>opening %1 from %2</source>
         <translation>Öffnen von %1 aus %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="187"/>
+        <location filename="../app/files/BankFiles.cpp" line="178"/>
         <source>Opened %1 from %2</source>
         <translation>%1 aus %2 geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="199"/>
+        <location filename="../app/files/BankFiles.cpp" line="190"/>
         <source>All banks</source>
         <translation>Alle Bänke</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="225"/>
+        <location filename="../app/files/BankFiles.cpp" line="216"/>
         <source>The bank file &quot;%1&quot; could not be written: %2.</source>
         <translation>Die Bankdatei „%1“ konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="228"/>
+        <location filename="../app/files/BankFiles.cpp" line="218"/>
         <source>Save Failed</source>
         <translation>Speichern fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="232"/>
+        <location filename="../app/files/BankFiles.cpp" line="219"/>
         <source>Not saved: %1</source>
         <translation>Nicht gespeichert: %1</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="240"/>
+        <location filename="../app/files/BankFiles.cpp" line="227"/>
         <source>Saved %1 (%2)</source>
         <translation>%1 gespeichert (%2)</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="241"/>
+        <location filename="../app/files/BankFiles.cpp" line="228"/>
         <source>Saved %1 (all banks)</source>
         <translation>%1 gespeichert (alle Bänke)</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="242"/>
+        <location filename="../app/files/BankFiles.cpp" line="229"/>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
-    <message>
-        <location filename="../app/files/BankFiles.cpp" line="253"/>
-        <source>%1 stays unsaved: %2 does not hold it (Save As… writes it).</source>
-        <translation>%1 bleibt ungespeichert: %2 enthält diese Bank nicht („Speichern unter…“ schreibt sie).</translation>
+    <message numerus="yes">
+        <location filename="../app/files/BankFiles.cpp" line="239"/>
+        <source>%1 stay(s) unsaved: %2 does not hold them (Save As… writes them).</source>
+        <translation>
+            <numerusform>%1 bleibt ungespeichert: %2 enthält diese Bank nicht („Speichern unter…“ schreibt sie).</numerusform>
+            <numerusform>%1 bleiben ungespeichert: %2 enthält diese Bänke nicht („Speichern unter…“ schreibt sie).</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="254"/>
-        <source>%1 stay unsaved: %2 does not hold them (Save As… writes them).</source>
-        <translation>%1 bleiben ungespeichert: %2 enthält diese Bänke nicht („Speichern unter…“ schreibt sie).</translation>
-    </message>
-    <message>
-        <location filename="../app/files/BankFiles.cpp" line="274"/>
+        <location filename="../app/files/BankFiles.cpp" line="261"/>
         <source>The shapes of its slots could not be kept beside %1: %2</source>
         <translation>Die Formen ihrer Slots konnten nicht neben %1 aufbewahrt werden: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/BankFiles.cpp" line="306"/>
+        <location filename="../app/files/BankFiles.cpp" line="293"/>
         <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
         <translation>
             <numerusform>%n geformter Slot öffnet sich als reine Bytes: Seine Quelle wurde geändert oder ist verschwunden.</numerusform>
@@ -439,7 +437,7 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
         </translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="316"/>
+        <location filename="../app/files/BankFiles.cpp" line="303"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -583,7 +581,7 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
     </message>
     <message>
         <location filename="../app/banks/ContentImport.cpp" line="49"/>
-        <location filename="../app/banks/ContentImport.cpp" line="79"/>
+        <location filename="../app/banks/ContentImport.cpp" line="74"/>
         <source>Load Raw</source>
         <translation>Roh laden</translation>
     </message>
@@ -613,29 +611,29 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
         <translation>ZYLOX 515 Editor kann das Format von %1 nicht dekodieren. Er importiert Sounds im Format %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="76"/>
+        <location filename="../app/banks/ContentImport.cpp" line="74"/>
         <source>Wrong File Format</source>
         <translation>Falsches Dateiformat</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="78"/>
-        <location filename="../app/banks/ContentImport.cpp" line="118"/>
+        <location filename="../app/banks/ContentImport.cpp" line="74"/>
+        <location filename="../app/banks/ContentImport.cpp" line="111"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="95"/>
-        <location filename="../app/banks/ContentImport.cpp" line="110"/>
+        <location filename="../app/banks/ContentImport.cpp" line="89"/>
+        <location filename="../app/banks/ContentImport.cpp" line="104"/>
         <source>%1 holds no sound.</source>
         <translation>%1 enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="98"/>
+        <location filename="../app/banks/ContentImport.cpp" line="92"/>
         <source>%1 cannot fill the slot: %2.</source>
         <translation>%1 kann den Slot nicht füllen: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="118"/>
+        <location filename="../app/banks/ContentImport.cpp" line="111"/>
         <source>Import Failed</source>
         <translation>Import fehlgeschlagen</translation>
     </message>
@@ -643,14 +641,14 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>DeviceContentsSaving</name>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="23"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="24"/>
         <source>Save &amp;Device Contents…</source>
         <translation>&amp;Geräteinhalt speichern…</translation>
     </message>
     <message>
         <location filename="../app/transfer/DeviceContentsSaving.cpp" line="34"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="83"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="123"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="82"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="122"/>
         <source>Save Device Contents</source>
         <translation>Geräteinhalt speichern</translation>
     </message>
@@ -661,12 +659,12 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
     </message>
     <message>
         <location filename="../app/transfer/DeviceContentsSaving.cpp" line="68"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="99"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="98"/>
         <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Von %1 ist keine Bank bekannt: Eine Bank ist bekannt, sobald sie vollständig an das Gerät gesendet wurde.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="77"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="76"/>
         <source>%1 (known: %2)</source>
         <translation>%1 (bekannt: %2)</translation>
     </message>
@@ -676,33 +674,33 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
         <translation>Von keinem Gerät ist eine Bank bekannt: Eine Bank ist bekannt, sobald sie vollständig an das Gerät gesendet wurde.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="81"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="80"/>
         <source>Save what is known of which device?</source>
         <translation>Den bekannten Inhalt welches Geräts sichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="82"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="81"/>
         <source>No bank of %1 is known. Save what is known of which device?</source>
         <translation>Von %1 ist keine Bank bekannt. Den bekannten Inhalt welches Geräts sichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="109"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="128"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="108"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="127"/>
         <source>Device contents</source>
         <translation>Geräteinhalt</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="105"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="104"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 konnte nicht gespeichert werden (%2).</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="114"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="113"/>
         <source>Saved all banks of %1 to %2</source>
         <translation>Alle Bänke von %1 in %2 gespeichert</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="119"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="118"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %n known bank(s) as one-bank files into a folder?</source>
         <translation>
@@ -713,7 +711,7 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="134"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="133"/>
         <source>Saved %n bank(s) of %1 into %2</source>
         <translation>
             <numerusform>%n Bank von %1 in %2 gespeichert</numerusform>
@@ -721,12 +719,12 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="124"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="123"/>
         <source>Save into Folder…</source>
         <translation>In Ordner speichern…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="124"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="123"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -1577,23 +1575,23 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
     </message>
     <message>
         <location filename="../app/transfer/OutputSettings.cpp" line="60"/>
-        <location filename="../app/transfer/OutputSettings.cpp" line="85"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="84"/>
         <source>Output Settings</source>
         <translation>Ausgangseinstellungen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/OutputSettings.cpp" line="61"/>
-        <location filename="../app/transfer/OutputSettings.cpp" line="86"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="60"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="84"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/OutputSettings.cpp" line="84"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="83"/>
         <source>The output settings were not changed: %1.</source>
         <translation>Die Ausgangseinstellungen wurden nicht geändert: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/OutputSettings.cpp" line="90"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="88"/>
         <source>Output settings of %1: %2</source>
         <translation>Ausgangseinstellungen von %1: %2</translation>
     </message>
@@ -1902,12 +1900,12 @@ Wenn ja, wandert dessen Eintrag (was es erhalten hat, wo ein angehaltenes Senden
 <context>
     <name>SendChoice</name>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="58"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="59"/>
         <source>Send Bank</source>
         <translation>Bank senden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="59"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="60"/>
         <source>%1: the %2 differs from what this device was last sent; the other is as it was sent.
 
 This program keeps its own record of what it sent; it cannot see the device. If the device was changed by other means since, send the whole bank.</source>
@@ -1916,35 +1914,35 @@ This program keeps its own record of what it sent; it cannot see the device. If 
 Dieses Programm führt selbst Buch darüber, was es gesendet hat; in das Gerät sieht es nicht. Wurde das Gerät seither auf anderem Weg geändert, senden Sie die ganze Bank.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="64"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="65"/>
         <source>Send 1 Changed Block (%1)</source>
         <translation>1 geänderten Block senden (%1)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="64"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="84"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="97"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="114"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="116"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="135"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="65"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="86"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="100"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="120"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="122"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="140"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="65"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="66"/>
         <source>Send Whole Bank (%1)</source>
         <translation>Ganze Bank senden (%1)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="77"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="95"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="114"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="115"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="79"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="98"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="120"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="121"/>
         <source>Send All Banks</source>
         <translation>Alle Bänke senden</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/SendChoice.cpp" line="78"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="80"/>
         <source>The last transmission of all banks to this device did not finish: %n banks are left, starting with %1 (about %2).
 Send the banks that are left, or all 32 banks again?</source>
         <translation>
@@ -1955,7 +1953,7 @@ Die fehlenden Bänke senden oder alle 32 Bänke erneut?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/SendChoice.cpp" line="84"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="86"/>
         <source>Send %n Left</source>
         <translation>
             <numerusform>%n fehlende senden</numerusform>
@@ -1963,31 +1961,31 @@ Die fehlenden Bänke senden oder alle 32 Bänke erneut?</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="84"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="114"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="116"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="86"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="120"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="122"/>
         <source>Send All 32</source>
         <translation>Alle 32 senden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="96"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="99"/>
         <source>The sending of all banks take over 50 Minutes.
 Do you want to really transmit?</source>
         <translation>Das Senden aller Bänke dauert über 50 Minuten.
 Wollen Sie wirklich übertragen?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="97"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="100"/>
         <source>Transmit</source>
         <translation>Übertragen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="103"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="106"/>
         <source>All 32 banks are as this device was last sent them.</source>
         <translation>Alle 32 Bänke sind so, wie sie zuletzt an dieses Gerät gesendet wurden.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/SendChoice.cpp" line="104"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="107"/>
         <source>%n of the 32 banks differ from what this device was last sent (%1): sending them takes about %2.</source>
         <translation>
             <numerusform>%n der 32 Bänke weicht von dem ab, was zuletzt an dieses Gerät gesendet wurde (%1): Das Senden dauert etwa %2.</numerusform>
@@ -1995,7 +1993,7 @@ Wollen Sie wirklich übertragen?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="110"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="113"/>
         <source>
 All 32 banks take about %1.
 
@@ -2006,7 +2004,7 @@ Alle 32 Bänke dauern etwa %1.
 Dieses Programm führt selbst Buch darüber, was es gesendet hat; in das Gerät sieht es nicht. Wurde das Gerät seither auf anderem Weg geändert, senden Sie alle Bänke.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/SendChoice.cpp" line="115"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="122"/>
         <source>Send %n Changed</source>
         <translation>
             <numerusform>%n geänderte senden</numerusform>
@@ -2014,12 +2012,12 @@ Dieses Programm führt selbst Buch darüber, was es gesendet hat; in das Gerät 
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="131"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="137"/>
         <source>Send Firmware</source>
         <translation>Firmware senden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="132"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="138"/>
         <source>Also rewrite the device&apos;s operating system (block 63)?
 
 The presets are sent either way. Rewrite the operating system only to change it: if its write is cut, the device may not start.</source>
@@ -2028,12 +2026,12 @@ The presets are sent either way. Rewrite the operating system only to change it:
 Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur neu, um es zu ändern: Wird das Schreiben unterbrochen, startet das Gerät womöglich nicht mehr.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="135"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="140"/>
         <source>Leave It Alone</source>
         <translation>Unverändert lassen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="135"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="140"/>
         <source>Rewrite It</source>
         <translation>Neu schreiben</translation>
     </message>
@@ -2772,8 +2770,8 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>sende Bank (%1)…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="179"/>
-        <location filename="../app/transfer/Transmission.cpp" line="182"/>
+        <location filename="../app/transfer/Transmission.cpp" line="178"/>
+        <location filename="../app/transfer/Transmission.cpp" line="181"/>
         <location filename="../app/transfer/Transmission.cpp" line="184"/>
         <location filename="../app/transfer/Transmission.cpp" line="186"/>
         <location filename="../app/transfer/Transmission.cpp" line="230"/>
@@ -2798,17 +2796,17 @@ The bank on its way will be incomplete on the device and must be sent again.</so
 Die Bank, die gerade unterwegs ist, bleibt auf dem Gerät unvollständig und muss erneut gesendet werden.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="144"/>
+        <location filename="../app/transfer/Transmission.cpp" line="143"/>
         <source>Stop and Quit</source>
         <translation>Anhalten und beenden</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="145"/>
+        <location filename="../app/transfer/Transmission.cpp" line="144"/>
         <source>Keep Sending</source>
         <translation>Weiter senden</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/Transmission.cpp" line="165"/>
+        <location filename="../app/transfer/Transmission.cpp" line="164"/>
         <source>
 
 To send the %n banks that did not finish, choose All banks and Send.</source>
@@ -2822,7 +2820,7 @@ Um die %n nicht fertig gesendeten Bänke zu senden, wählen Sie „Alle Bänke�
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="169"/>
+        <location filename="../app/transfer/Transmission.cpp" line="168"/>
         <source>
 
 Not kept: %1; what was sent counts as unknown there.</source>
@@ -2831,14 +2829,14 @@ Not kept: %1; what was sent counts as unknown there.</source>
 Nicht festgehalten: %1; das Gesendete gilt dort als unbekannt.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="175"/>
-        <location filename="../app/transfer/Transmission.cpp" line="181"/>
+        <location filename="../app/transfer/Transmission.cpp" line="174"/>
+        <location filename="../app/transfer/Transmission.cpp" line="180"/>
         <location filename="../app/transfer/Transmission.cpp" line="230"/>
         <source>Transmission Failed</source>
         <translation>Übertragung fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="176"/>
+        <location filename="../app/transfer/Transmission.cpp" line="175"/>
         <source>%1 was not sent: %2.
 
 </source>
@@ -2847,7 +2845,7 @@ Nicht festgehalten: %1; das Gesendete gilt dort als unbekannt.</translation>
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="182"/>
+        <location filename="../app/transfer/Transmission.cpp" line="181"/>
         <source>The MIDI output stopped accepting data.
 
 </source>
@@ -2993,17 +2991,17 @@ Nicht festgehalten: %1; das Gesendete gilt dort als unbekannt.</translation>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/UndoHistory.cpp" line="132"/>
+        <location filename="../app/document/UndoHistory.cpp" line="131"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location filename="../app/document/UndoHistory.cpp" line="134"/>
+        <location filename="../app/document/UndoHistory.cpp" line="133"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederherstellen: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/UndoHistory.cpp" line="135"/>
+        <location filename="../app/document/UndoHistory.cpp" line="133"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>
@@ -3011,55 +3009,53 @@ Nicht festgehalten: %1; das Gesendete gilt dort als unbekannt.</translation>
 <context>
     <name>UnsavedChanges</name>
     <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="47"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="46"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="58"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="57"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="59"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="58"/>
         <source>&quot;%1&quot;</source>
         <translation>„%1“</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/document/UnsavedChanges.cpp" line="61"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="60"/>
         <source>%1 and %n more</source>
         <translation>
             <numerusform>%1 und %n weitere</numerusform>
             <numerusform>%1 und %n weitere</numerusform>
         </translation>
     </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="63"/>
-        <source>The bank %1 has changes that are not saved. Save them before %2?</source>
-        <translation>Die Bank %1 hat ungespeicherte Änderungen. Vor %2 speichern?</translation>
+    <message numerus="yes">
+        <location filename="../app/document/UnsavedChanges.cpp" line="61"/>
+        <source>The bank(s) %1 have changes that are not saved. Save them before %2?</source>
+        <translation>
+            <numerusform>Die Bank %1 hat ungespeicherte Änderungen. Vor %2 speichern?</numerusform>
+            <numerusform>Die Bänke %1 haben ungespeicherte Änderungen. Vor %2 speichern?</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="64"/>
-        <source>The banks %1 have changes that are not saved. Save them before %2?</source>
-        <translation>Die Bänke %1 haben ungespeicherte Änderungen. Vor %2 speichern?</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="67"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="65"/>
         <source>Save changes?</source>
         <translation>Änderungen speichern?</translation>
     </message>
     <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="65"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="65"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="65"/>
         <source>&amp;Discard</source>
         <translation>&amp;Verwerfen</translation>
     </message>

@@ -4,7 +4,15 @@
 <context>
     <name>BankFiles</name>
     <message numerus="yes">
-        <location filename="../app/files/BankFiles.cpp" line="306"/>
+        <location filename="../app/files/BankFiles.cpp" line="239"/>
+        <source>%1 stay(s) unsaved: %2 does not hold them (Save As… writes them).</source>
+        <translation>
+            <numerusform>%1 stays unsaved: %2 does not hold it (Save As… writes it).</numerusform>
+            <numerusform>%1 stay unsaved: %2 does not hold them (Save As… writes them).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/files/BankFiles.cpp" line="293"/>
         <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
         <translation>
             <numerusform>%n shaped slot opens as plain bytes: its source changed or is gone.</numerusform>
@@ -15,7 +23,7 @@
 <context>
     <name>DeviceContentsSaving</name>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="119"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="118"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %n known bank(s) as one-bank files into a folder?</source>
         <translation>
@@ -26,7 +34,7 @@ A bank file holds one bank or all 32: save the %n known banks as one-bank files 
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="134"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="133"/>
         <source>Saved %n bank(s) of %1 into %2</source>
         <translation>
             <numerusform>Saved %n bank of %1 into %2</numerusform>
@@ -83,7 +91,7 @@ A bank file holds one bank or all 32: save the %n known banks as one-bank files 
 <context>
     <name>SendChoice</name>
     <message numerus="yes">
-        <location filename="../app/transfer/SendChoice.cpp" line="78"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="80"/>
         <source>The last transmission of all banks to this device did not finish: %n banks are left, starting with %1 (about %2).
 Send the banks that are left, or all 32 banks again?</source>
         <translation>
@@ -94,7 +102,7 @@ Send the banks that are left, or all 32 banks again?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/SendChoice.cpp" line="84"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="86"/>
         <source>Send %n Left</source>
         <translation>
             <numerusform>Send %n Left</numerusform>
@@ -102,7 +110,7 @@ Send the banks that are left, or all 32 banks again?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/SendChoice.cpp" line="104"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="107"/>
         <source>%n of the 32 banks differ from what this device was last sent (%1): sending them takes about %2.</source>
         <translation>
             <numerusform>%n of the 32 banks differs from what this device was last sent (%1): sending it takes about %2.</numerusform>
@@ -110,7 +118,7 @@ Send the banks that are left, or all 32 banks again?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/SendChoice.cpp" line="115"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="122"/>
         <source>Send %n Changed</source>
         <translation>
             <numerusform>Send %n Changed</numerusform>
@@ -132,7 +140,7 @@ Send the banks that are left, or all 32 banks again?</numerusform>
 <context>
     <name>Transmission</name>
     <message numerus="yes">
-        <location filename="../app/transfer/Transmission.cpp" line="165"/>
+        <location filename="../app/transfer/Transmission.cpp" line="164"/>
         <source>
 
 To send the %n banks that did not finish, choose All banks and Send.</source>
@@ -165,11 +173,19 @@ To send the %n banks that did not finish, choose All banks and Send.</numerusfor
 <context>
     <name>UnsavedChanges</name>
     <message numerus="yes">
-        <location filename="../app/document/UnsavedChanges.cpp" line="61"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="60"/>
         <source>%1 and %n more</source>
         <translation>
             <numerusform>%1 and %n more</numerusform>
             <numerusform>%1 and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/document/UnsavedChanges.cpp" line="61"/>
+        <source>The bank(s) %1 have changes that are not saved. Save them before %2?</source>
+        <translation>
+            <numerusform>The bank %1 has changes that are not saved. Save them before %2?</numerusform>
+            <numerusform>The banks %1 have changes that are not saved. Save them before %2?</numerusform>
         </translation>
     </message>
 </context>

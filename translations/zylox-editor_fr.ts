@@ -136,25 +136,25 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
     </message>
     <message>
         <location filename="../app/banks/BankEdits.cpp" line="73"/>
-        <location filename="../app/banks/BankEdits.cpp" line="89"/>
+        <location filename="../app/banks/BankEdits.cpp" line="88"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 renommé en «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="117"/>
-        <location filename="../app/banks/BankEdits.cpp" line="132"/>
+        <location filename="../app/banks/BankEdits.cpp" line="110"/>
+        <location filename="../app/banks/BankEdits.cpp" line="119"/>
         <source>Reset to Default</source>
         <translation>Rétablir les réglages d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="118"/>
+        <location filename="../app/banks/BankEdits.cpp" line="111"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Ne rétablissez aucune banque d’usine pendant un envoi ou une réception&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="106"/>
-        <location filename="../app/banks/BankEdits.cpp" line="119"/>
-        <location filename="../app/banks/BankEdits.cpp" line="288"/>
+        <location filename="../app/banks/BankEdits.cpp" line="102"/>
+        <location filename="../app/banks/BankEdits.cpp" line="111"/>
+        <location filename="../app/banks/BankEdits.cpp" line="272"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -171,84 +171,84 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
         <translation>le nouveau nom fait %1&#xa0;octets&#xa0;; %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="102"/>
+        <location filename="../app/banks/BankEdits.cpp" line="101"/>
         <source>%1 keeps its name: %2.</source>
         <translation>%1 garde son nom&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="104"/>
+        <location filename="../app/banks/BankEdits.cpp" line="102"/>
         <source>Rename Failed</source>
         <translation>Échec du renommage</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="122"/>
+        <location filename="../app/banks/BankEdits.cpp" line="112"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Non rétablie&#xa0;: %1 reste telle quelle pendant l’envoi des banques</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="127"/>
+        <location filename="../app/banks/BankEdits.cpp" line="115"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Rendre à la banque «&#xa0;%1&#xa0;» son nom et ses sons d’usine&#xa0;? Son contenu actuel sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="134"/>
-        <location filename="../app/banks/BankEdits.cpp" line="141"/>
+        <location filename="../app/banks/BankEdits.cpp" line="121"/>
+        <location filename="../app/banks/BankEdits.cpp" line="128"/>
         <source>Reset</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="135"/>
+        <location filename="../app/banks/BankEdits.cpp" line="122"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="141"/>
+        <location filename="../app/banks/BankEdits.cpp" line="128"/>
         <source>reset of %1</source>
         <translation>rétablissement de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="142"/>
+        <location filename="../app/banks/BankEdits.cpp" line="129"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 rétablie avec son nom et ses sons d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="152"/>
+        <location filename="../app/banks/BankEdits.cpp" line="139"/>
         <source>Import into %1 slot %2, %3</source>
         <translation>Importer dans %1, emplacement %2, %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="191"/>
-        <location filename="../app/banks/BankEdits.cpp" line="218"/>
+        <location filename="../app/banks/BankEdits.cpp" line="177"/>
+        <location filename="../app/banks/BankEdits.cpp" line="204"/>
         <source>Not imported: %1</source>
         <translation>Non importé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="245"/>
+        <location filename="../app/banks/BankEdits.cpp" line="231"/>
         <source>Shape “%1” for %2</source>
         <translation>Façonner «&#xa0;%1&#xa0;» pour %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="261"/>
+        <location filename="../app/banks/BankEdits.cpp" line="247"/>
         <source>Import</source>
         <translation>Importer</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="261"/>
+        <location filename="../app/banks/BankEdits.cpp" line="247"/>
         <source>import into %1</source>
         <translation>import dans %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="262"/>
+        <location filename="../app/banks/BankEdits.cpp" line="248"/>
         <source>Shape</source>
         <translation>Façonner</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="262"/>
+        <location filename="../app/banks/BankEdits.cpp" line="248"/>
         <source>shape of %1</source>
         <translation>façonnage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="286"/>
+        <location filename="../app/banks/BankEdits.cpp" line="271"/>
         <source>Damaged or Cut Short</source>
         <translation>Endommagé ou tronqué</translation>
     </message>
@@ -267,171 +267,169 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
         <translation>Ouvrir un fichier de banques</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="86"/>
+        <location filename="../app/files/BankFiles.cpp" line="83"/>
         <source>Wrong File Format</source>
         <translation>Format de fichier incorrect</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="80"/>
-        <location filename="../app/files/BankFiles.cpp" line="90"/>
-        <location filename="../app/files/BankFiles.cpp" line="230"/>
+        <location filename="../app/files/BankFiles.cpp" line="78"/>
+        <location filename="../app/files/BankFiles.cpp" line="85"/>
+        <location filename="../app/files/BankFiles.cpp" line="218"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="92"/>
+        <location filename="../app/files/BankFiles.cpp" line="86"/>
         <source>Not opened: %1 holds no sound bank</source>
         <translation>Non ouvert&#xa0;: %1 ne contient aucune banque de sons</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="131"/>
+        <location filename="../app/files/BankFiles.cpp" line="125"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4) or into %2? What that bank holds now is replaced.</source>
         <translation>Le fichier contient les données de la banque «&#xa0;%1&#xa0;» (%2).
 Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4) ou dans %2&#xa0;? Le contenu actuel de cette banque sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="87"/>
+        <location filename="../app/files/BankFiles.cpp" line="84"/>
         <source>%1 holds no sound bank for a Tarvo ZYLOX 515: it is not a bank file, or it is damaged.</source>
         <translation>%1 ne contient aucune banque de sons pour un Tarvo ZYLOX 515&#xa0;: ce n’est pas un fichier de banques, ou il est endommagé.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="78"/>
+        <location filename="../app/files/BankFiles.cpp" line="77"/>
         <source>File Not Opened</source>
         <translation>Fichier non ouvert</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="79"/>
+        <location filename="../app/files/BankFiles.cpp" line="78"/>
         <source>%1 could not be opened: %2.</source>
         <translation>Impossible d’ouvrir %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="82"/>
+        <location filename="../app/files/BankFiles.cpp" line="79"/>
         <source>Not opened: %1: %2</source>
         <translation>Non ouvert&#xa0;: %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="108"/>
+        <location filename="../app/files/BankFiles.cpp" line="102"/>
         <source>The last bank file was not opened again: %1: %2</source>
         <translation>Le dernier fichier de banques n’a pas été rouvert&#xa0;: %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="114"/>
+        <location filename="../app/files/BankFiles.cpp" line="108"/>
         <source>it holds no sound bank</source>
         <translation>il ne contient aucune banque de sons</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="134"/>
+        <location filename="../app/files/BankFiles.cpp" line="128"/>
         <source>The file contains data for bank: &quot;%1&quot; (%2).
 Load it into the selected bank &quot;%3&quot; (%4)? What that bank holds now is replaced.</source>
         <translation>Le fichier contient les données de la banque «&#xa0;%1&#xa0;» (%2).
 Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le contenu actuel de cette banque sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="138"/>
-        <location filename="../app/files/BankFiles.cpp" line="140"/>
+        <location filename="../app/files/BankFiles.cpp" line="132"/>
+        <location filename="../app/files/BankFiles.cpp" line="134"/>
         <source>Load into %1</source>
         <translation>Charger dans %1</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="139"/>
+        <location filename="../app/files/BankFiles.cpp" line="133"/>
         <source>Different Banks!</source>
         <translation>Banques différentes&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="141"/>
+        <location filename="../app/files/BankFiles.cpp" line="134"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="155"/>
-        <location filename="../app/files/BankFiles.cpp" line="166"/>
-        <location filename="../app/files/BankFiles.cpp" line="182"/>
+        <location filename="../app/files/BankFiles.cpp" line="149"/>
+        <location filename="../app/files/BankFiles.cpp" line="159"/>
+        <location filename="../app/files/BankFiles.cpp" line="174"/>
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="155"/>
+        <location filename="../app/files/BankFiles.cpp" line="149"/>
         <source>opening %1 into %2</source>
         <translation>ouverture de %1 dans %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="158"/>
+        <location filename="../app/files/BankFiles.cpp" line="151"/>
         <source>Opened %1 into %2</source>
         <translation>%1 ouvert dans %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="166"/>
+        <location filename="../app/files/BankFiles.cpp" line="159"/>
         <source>opening %1 (all banks)</source>
         <translation>ouverture de %1 (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="172"/>
+        <location filename="../app/files/BankFiles.cpp" line="164"/>
         <source>Opened %1 (all banks)</source>
         <translation>%1 ouvert (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="182"/>
+        <location filename="../app/files/BankFiles.cpp" line="174"/>
         <source>opening %1 from %2</source>
         <translation>ouverture de %1 depuis %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="187"/>
+        <location filename="../app/files/BankFiles.cpp" line="178"/>
         <source>Opened %1 from %2</source>
         <translation>%1 ouvert depuis %2</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="199"/>
+        <location filename="../app/files/BankFiles.cpp" line="190"/>
         <source>All banks</source>
         <translation>Toutes les banques</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="225"/>
+        <location filename="../app/files/BankFiles.cpp" line="216"/>
         <source>The bank file &quot;%1&quot; could not be written: %2.</source>
         <translation>Le fichier de banques «&#xa0;%1&#xa0;» n’a pas pu être écrit&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="228"/>
+        <location filename="../app/files/BankFiles.cpp" line="218"/>
         <source>Save Failed</source>
         <translation>Échec de l’enregistrement</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="232"/>
+        <location filename="../app/files/BankFiles.cpp" line="219"/>
         <source>Not saved: %1</source>
         <translation>Non enregistré&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="240"/>
+        <location filename="../app/files/BankFiles.cpp" line="227"/>
         <source>Saved %1 (%2)</source>
         <translation>%1 enregistré (%2)</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="241"/>
+        <location filename="../app/files/BankFiles.cpp" line="228"/>
         <source>Saved %1 (all banks)</source>
         <translation>%1 enregistré (toutes les banques)</translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="242"/>
+        <location filename="../app/files/BankFiles.cpp" line="229"/>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
-    <message>
-        <location filename="../app/files/BankFiles.cpp" line="253"/>
-        <source>%1 stays unsaved: %2 does not hold it (Save As… writes it).</source>
-        <translation>%1 reste non enregistrée&#xa0;: %2 ne la contient pas («&#xa0;Enregistrer sous…&#xa0;» l’écrit).</translation>
+    <message numerus="yes">
+        <location filename="../app/files/BankFiles.cpp" line="239"/>
+        <source>%1 stay(s) unsaved: %2 does not hold them (Save As… writes them).</source>
+        <translation>
+            <numerusform>%1 reste non enregistrée&#xa0;: %2 ne la contient pas («&#xa0;Enregistrer sous…&#xa0;» l’écrit).</numerusform>
+            <numerusform>%1 restent non enregistrées&#xa0;: %2 ne les contient pas («&#xa0;Enregistrer sous…&#xa0;» les écrit).</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="254"/>
-        <source>%1 stay unsaved: %2 does not hold them (Save As… writes them).</source>
-        <translation>%1 restent non enregistrées&#xa0;: %2 ne les contient pas («&#xa0;Enregistrer sous…&#xa0;» les écrit).</translation>
-    </message>
-    <message>
-        <location filename="../app/files/BankFiles.cpp" line="274"/>
+        <location filename="../app/files/BankFiles.cpp" line="261"/>
         <source>The shapes of its slots could not be kept beside %1: %2</source>
         <translation>Le façonnage de ses emplacements n’a pas pu être conservé à côté de %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/BankFiles.cpp" line="306"/>
+        <location filename="../app/files/BankFiles.cpp" line="293"/>
         <source>%n shaped slot(s) open as plain bytes: their sources changed or are gone.</source>
         <translation>
             <numerusform>%n emplacement façonné s’ouvre en simples octets&#xa0;: sa source a changé ou a disparu.</numerusform>
@@ -439,7 +437,7 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
         </translation>
     </message>
     <message>
-        <location filename="../app/files/BankFiles.cpp" line="316"/>
+        <location filename="../app/files/BankFiles.cpp" line="303"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -583,7 +581,7 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
     </message>
     <message>
         <location filename="../app/banks/ContentImport.cpp" line="49"/>
-        <location filename="../app/banks/ContentImport.cpp" line="79"/>
+        <location filename="../app/banks/ContentImport.cpp" line="74"/>
         <source>Load Raw</source>
         <translation>Charger brut</translation>
     </message>
@@ -613,29 +611,29 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
         <translation>ZYLOX 515 Editor ne sait pas décoder le format de %1. Il importe les sons aux formats %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="76"/>
+        <location filename="../app/banks/ContentImport.cpp" line="74"/>
         <source>Wrong File Format</source>
         <translation>Format de fichier incorrect</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="78"/>
-        <location filename="../app/banks/ContentImport.cpp" line="118"/>
+        <location filename="../app/banks/ContentImport.cpp" line="74"/>
+        <location filename="../app/banks/ContentImport.cpp" line="111"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="95"/>
-        <location filename="../app/banks/ContentImport.cpp" line="110"/>
+        <location filename="../app/banks/ContentImport.cpp" line="89"/>
+        <location filename="../app/banks/ContentImport.cpp" line="104"/>
         <source>%1 holds no sound.</source>
         <translation>%1 ne contient aucun son.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="98"/>
+        <location filename="../app/banks/ContentImport.cpp" line="92"/>
         <source>%1 cannot fill the slot: %2.</source>
         <translation>%1 ne peut pas remplir l’emplacement&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/ContentImport.cpp" line="118"/>
+        <location filename="../app/banks/ContentImport.cpp" line="111"/>
         <source>Import Failed</source>
         <translation>Échec de l’import</translation>
     </message>
@@ -643,14 +641,14 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
 <context>
     <name>DeviceContentsSaving</name>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="23"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="24"/>
         <source>Save &amp;Device Contents…</source>
         <translation>Enregistrer le contenu de l’&amp;appareil…</translation>
     </message>
     <message>
         <location filename="../app/transfer/DeviceContentsSaving.cpp" line="34"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="83"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="123"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="82"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="122"/>
         <source>Save Device Contents</source>
         <translation>Enregistrer le contenu de l’appareil</translation>
     </message>
@@ -661,12 +659,12 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
     </message>
     <message>
         <location filename="../app/transfer/DeviceContentsSaving.cpp" line="68"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="99"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="98"/>
         <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Aucune banque de %1 n’est connue&#xa0;: une banque est connue dès qu’elle a été envoyée entièrement à l’appareil.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="77"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="76"/>
         <source>%1 (known: %2)</source>
         <translation>%1 (connues&#xa0;: %2)</translation>
     </message>
@@ -676,33 +674,33 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
         <translation>Aucune banque d’aucun appareil n’est connue&#xa0;: une banque est connue dès qu’elle a été envoyée entièrement à l’appareil.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="81"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="80"/>
         <source>Save what is known of which device?</source>
         <translation>De quel appareil enregistrer le contenu connu&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="82"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="81"/>
         <source>No bank of %1 is known. Save what is known of which device?</source>
         <translation>Aucune banque de %1 n’est connue. De quel appareil enregistrer le contenu connu&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="109"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="128"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="108"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="127"/>
         <source>Device contents</source>
         <translation>Contenu de l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="105"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="104"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 n’a pas pu être enregistré (%2).</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="114"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="113"/>
         <source>Saved all banks of %1 to %2</source>
         <translation>Toutes les banques de %1 enregistrées dans %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="119"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="118"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %n known bank(s) as one-bank files into a folder?</source>
         <translation>
@@ -713,7 +711,7 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="134"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="133"/>
         <source>Saved %n bank(s) of %1 into %2</source>
         <translation>
             <numerusform>%n banque de %1 enregistrée dans %2</numerusform>
@@ -721,12 +719,12 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="124"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="123"/>
         <source>Save into Folder…</source>
         <translation>Enregistrer dans un dossier…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="124"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="123"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -1577,23 +1575,23 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
     </message>
     <message>
         <location filename="../app/transfer/OutputSettings.cpp" line="60"/>
-        <location filename="../app/transfer/OutputSettings.cpp" line="85"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="84"/>
         <source>Output Settings</source>
         <translation>Réglages de la sortie</translation>
     </message>
     <message>
-        <location filename="../app/transfer/OutputSettings.cpp" line="61"/>
-        <location filename="../app/transfer/OutputSettings.cpp" line="86"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="60"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="84"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/OutputSettings.cpp" line="84"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="83"/>
         <source>The output settings were not changed: %1.</source>
         <translation>Les réglages de la sortie n’ont pas été modifiés&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/OutputSettings.cpp" line="90"/>
+        <location filename="../app/transfer/OutputSettings.cpp" line="88"/>
         <source>Output settings of %1: %2</source>
         <translation>Réglages de la sortie %1&#xa0;: %2</translation>
     </message>
@@ -1902,12 +1900,12 @@ Si oui, son registre (ce qu’il a reçu, où reprend un envoi arrêté, ses ré
 <context>
     <name>SendChoice</name>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="58"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="59"/>
         <source>Send Bank</source>
         <translation>Envoyer la banque</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="59"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="60"/>
         <source>%1: the %2 differs from what this device was last sent; the other is as it was sent.
 
 This program keeps its own record of what it sent; it cannot see the device. If the device was changed by other means since, send the whole bank.</source>
@@ -1916,35 +1914,35 @@ This program keeps its own record of what it sent; it cannot see the device. If 
 Ce programme tient son propre registre de ce qu’il a envoyé&#xa0;; il ne voit pas l’appareil. Si l’appareil a été modifié autrement depuis, envoyez la banque entière.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="64"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="65"/>
         <source>Send 1 Changed Block (%1)</source>
         <translation>Envoyer le bloc modifié (%1)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="64"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="84"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="97"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="114"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="116"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="135"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="65"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="86"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="100"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="120"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="122"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="140"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="65"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="66"/>
         <source>Send Whole Bank (%1)</source>
         <translation>Envoyer la banque entière (%1)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="77"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="95"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="114"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="115"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="79"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="98"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="120"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="121"/>
         <source>Send All Banks</source>
         <translation>Envoyer toutes les banques</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/SendChoice.cpp" line="78"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="80"/>
         <source>The last transmission of all banks to this device did not finish: %n banks are left, starting with %1 (about %2).
 Send the banks that are left, or all 32 banks again?</source>
         <translation>
@@ -1955,7 +1953,7 @@ Envoyer les banques restantes, ou de nouveau les 32 banques&#xa0;?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/SendChoice.cpp" line="84"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="86"/>
         <source>Send %n Left</source>
         <translation>
             <numerusform>Envoyer la restante</numerusform>
@@ -1963,31 +1961,31 @@ Envoyer les banques restantes, ou de nouveau les 32 banques&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="84"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="114"/>
-        <location filename="../app/transfer/SendChoice.cpp" line="116"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="86"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="120"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="122"/>
         <source>Send All 32</source>
         <translation>Envoyer les 32</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="96"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="99"/>
         <source>The sending of all banks take over 50 Minutes.
 Do you want to really transmit?</source>
         <translation>L’envoi de toutes les banques prend plus de 50&#xa0;minutes.
 Voulez-vous vraiment transmettre&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="97"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="100"/>
         <source>Transmit</source>
         <translation>Transmettre</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="103"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="106"/>
         <source>All 32 banks are as this device was last sent them.</source>
         <translation>Les 32 banques sont telles qu’elles ont été envoyées à cet appareil la dernière fois.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/SendChoice.cpp" line="104"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="107"/>
         <source>%n of the 32 banks differ from what this device was last sent (%1): sending them takes about %2.</source>
         <translation>
             <numerusform>%n des 32 banques diffère de ce qui a été envoyé à cet appareil la dernière fois (%1)&#xa0;: l’envoyer prend environ %2.</numerusform>
@@ -1995,7 +1993,7 @@ Voulez-vous vraiment transmettre&#xa0;?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="110"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="113"/>
         <source>
 All 32 banks take about %1.
 
@@ -2006,7 +2004,7 @@ Les 32 banques prennent environ %1.
 Ce programme tient son propre registre de ce qu’il a envoyé&#xa0;; il ne voit pas l’appareil. Si l’appareil a été modifié autrement depuis, envoyez toutes les banques.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/SendChoice.cpp" line="115"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="122"/>
         <source>Send %n Changed</source>
         <translation>
             <numerusform>Envoyer la modifiée</numerusform>
@@ -2014,12 +2012,12 @@ Ce programme tient son propre registre de ce qu’il a envoyé&#xa0;; il ne voit
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="131"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="137"/>
         <source>Send Firmware</source>
         <translation>Envoyer le firmware</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="132"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="138"/>
         <source>Also rewrite the device&apos;s operating system (block 63)?
 
 The presets are sent either way. Rewrite the operating system only to change it: if its write is cut, the device may not start.</source>
@@ -2028,12 +2026,12 @@ The presets are sent either way. Rewrite the operating system only to change it:
 Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’exploitation que pour le changer&#xa0;: si son écriture est interrompue, l’appareil risque de ne plus démarrer.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="135"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="140"/>
         <source>Leave It Alone</source>
         <translation>Ne pas y toucher</translation>
     </message>
     <message>
-        <location filename="../app/transfer/SendChoice.cpp" line="135"/>
+        <location filename="../app/transfer/SendChoice.cpp" line="140"/>
         <source>Rewrite It</source>
         <translation>Le réécrire</translation>
     </message>
@@ -2772,8 +2770,8 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <translation>envoi de la banque (%1)…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="179"/>
-        <location filename="../app/transfer/Transmission.cpp" line="182"/>
+        <location filename="../app/transfer/Transmission.cpp" line="178"/>
+        <location filename="../app/transfer/Transmission.cpp" line="181"/>
         <location filename="../app/transfer/Transmission.cpp" line="184"/>
         <location filename="../app/transfer/Transmission.cpp" line="186"/>
         <location filename="../app/transfer/Transmission.cpp" line="230"/>
@@ -2798,17 +2796,17 @@ The bank on its way will be incomplete on the device and must be sent again.</so
 La banque en cours sera incomplète sur l’appareil et devra être renvoyée.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="144"/>
+        <location filename="../app/transfer/Transmission.cpp" line="143"/>
         <source>Stop and Quit</source>
         <translation>Arrêter et quitter</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="145"/>
+        <location filename="../app/transfer/Transmission.cpp" line="144"/>
         <source>Keep Sending</source>
         <translation>Continuer l’envoi</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/Transmission.cpp" line="165"/>
+        <location filename="../app/transfer/Transmission.cpp" line="164"/>
         <source>
 
 To send the %n banks that did not finish, choose All banks and Send.</source>
@@ -2822,7 +2820,7 @@ Pour envoyer les %n banques inachevées, choisissez «&#xa0;Toutes les banques&#
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="169"/>
+        <location filename="../app/transfer/Transmission.cpp" line="168"/>
         <source>
 
 Not kept: %1; what was sent counts as unknown there.</source>
@@ -2831,14 +2829,14 @@ Not kept: %1; what was sent counts as unknown there.</source>
 Non conservé&#xa0;: %1&#xa0;; ce qui a été envoyé y compte comme inconnu.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="175"/>
-        <location filename="../app/transfer/Transmission.cpp" line="181"/>
+        <location filename="../app/transfer/Transmission.cpp" line="174"/>
+        <location filename="../app/transfer/Transmission.cpp" line="180"/>
         <location filename="../app/transfer/Transmission.cpp" line="230"/>
         <source>Transmission Failed</source>
         <translation>Échec de la transmission</translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="176"/>
+        <location filename="../app/transfer/Transmission.cpp" line="175"/>
         <source>%1 was not sent: %2.
 
 </source>
@@ -2847,7 +2845,7 @@ Non conservé&#xa0;: %1&#xa0;; ce qui a été envoyé y compte comme inconnu.</t
 </translation>
     </message>
     <message>
-        <location filename="../app/transfer/Transmission.cpp" line="182"/>
+        <location filename="../app/transfer/Transmission.cpp" line="181"/>
         <source>The MIDI output stopped accepting data.
 
 </source>
@@ -2993,17 +2991,17 @@ Non conservé&#xa0;: %1&#xa0;; ce qui a été envoyé y compte comme inconnu.</t
         <translation>&amp;Annuler&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/UndoHistory.cpp" line="132"/>
+        <location filename="../app/document/UndoHistory.cpp" line="131"/>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <location filename="../app/document/UndoHistory.cpp" line="134"/>
+        <location filename="../app/document/UndoHistory.cpp" line="133"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rétablir&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/document/UndoHistory.cpp" line="135"/>
+        <location filename="../app/document/UndoHistory.cpp" line="133"/>
         <source>&amp;Redo</source>
         <translation>&amp;Rétablir</translation>
     </message>
@@ -3011,55 +3009,53 @@ Non conservé&#xa0;: %1&#xa0;; ce qui a été envoyé y compte comme inconnu.</t
 <context>
     <name>UnsavedChanges</name>
     <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="47"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="46"/>
         <source>Untitled</source>
         <translation>Sans titre</translation>
     </message>
     <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="58"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="57"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="59"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="58"/>
         <source>&quot;%1&quot;</source>
         <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/document/UnsavedChanges.cpp" line="61"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="60"/>
         <source>%1 and %n more</source>
         <translation>
             <numerusform>%1 et %n autre</numerusform>
             <numerusform>%1 et %n autres</numerusform>
         </translation>
     </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="63"/>
-        <source>The bank %1 has changes that are not saved. Save them before %2?</source>
-        <translation>La banque %1 a des modifications non enregistrées. Les enregistrer avant %2&#xa0;?</translation>
+    <message numerus="yes">
+        <location filename="../app/document/UnsavedChanges.cpp" line="61"/>
+        <source>The bank(s) %1 have changes that are not saved. Save them before %2?</source>
+        <translation>
+            <numerusform>La banque %1 a des modifications non enregistrées. Les enregistrer avant %2&#xa0;?</numerusform>
+            <numerusform>Les banques %1 ont des modifications non enregistrées. Les enregistrer avant %2&#xa0;?</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="64"/>
-        <source>The banks %1 have changes that are not saved. Save them before %2?</source>
-        <translation>Les banques %1 ont des modifications non enregistrées. Les enregistrer avant %2&#xa0;?</translation>
-    </message>
-    <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="67"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="65"/>
         <source>Save changes?</source>
         <translation>Enregistrer les modifications&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="65"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="65"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/document/UnsavedChanges.cpp" line="68"/>
+        <location filename="../app/document/UnsavedChanges.cpp" line="65"/>
         <source>&amp;Discard</source>
         <translation>&amp;Abandonner</translation>
     </message>

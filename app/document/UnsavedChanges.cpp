@@ -58,10 +58,9 @@ UnsavedChanges::Answer UnsavedChanges::ask(const QString& before) const
                  + tr("\"%1\"").arg(QString::fromStdString(m_banks.bank(rows[i]).getName()));
     if (rows.size() > kNamesShown)
         names = tr("%1 and %n more", nullptr, static_cast<int>(rows.size() - kNamesShown)).arg(names);
-    const QString message
-        = (rows.size() == 1 ? tr("The bank %1 has changes that are not saved. Save them before %2?")
-                            : tr("The banks %1 have changes that are not saved. Save them before %2?"))
-              .arg(names, before);
+    const QString message = tr("The bank(s) %1 have changes that are not saved. Save them before %2?", nullptr,
+                               static_cast<int>(rows.size()))
+                                .arg(names, before);
     switch (m_dialogs.runAlert(
         {IDialogs::AlertStyle::Question, tr("Save changes?"), message, tr("Save"), tr("Cancel"), tr("&Discard")})) {
     case IDialogs::AlertReply::Default:

@@ -236,9 +236,9 @@ QString BankFiles::leftUnsaved(const QString& file) const
     if (changed.empty())
         return {};
     const QString rows = WindowText::of(TransmissionAccount::rows(changed));
-    return changed.size() == 1
-               ? tr("%1 stays unsaved: %2 does not hold it (Save As\u2026 writes it).").arg(rows, file)
-               : tr("%1 stay unsaved: %2 does not hold them (Save As\u2026 writes them).").arg(rows, file);
+    return tr("%1 stay(s) unsaved: %2 does not hold them (Save As\u2026 writes them).", nullptr,
+              static_cast<int>(changed.size()))
+        .arg(rows, file);
 }
 
 QString BankFiles::writeShapes(const std::vector<std::size_t>& rows, const std::string& path)

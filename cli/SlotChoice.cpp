@@ -45,22 +45,27 @@ bool SlotChoice::given() const
 
 std::optional<std::uint16_t> SlotChoice::resolve(std::size_t row) const
 {
+    const bool numeric
+        = !m_text.empty() && std::all_of(m_text.begin(), m_text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return slotNamed(row, m_text, "--slot " + (numeric ? m_text : '"' + m_text + '"'));
+}
+
+std::optional<std::uint16_t> SlotChoice::slotNamed(std::size_t row, const std::string& text, const std::string& given)
+{
     const unsigned slots = factory::slotCount(row);
     unsigned number = 0;
-    const char* end = m_text.data() + m_text.size();
-    if (const auto [stop, error] = std::from_chars(m_text.data(), end, number); error == std::errc() && stop == end) {
+    const char* end = text.data() + text.size();
+    if (const auto [stop, error] = std::from_chars(text.data(), end, number); error == std::errc() && stop == end) {
         if (number < slots)
             return static_cast<std::uint16_t>(number);
     } else {
         for (std::uint16_t slot = 0; slot < slots; ++slot) {
-            if (sameLabel(m_text, label(row, slot)))
+            if (sameLabel(text, label(row, slot)))
                 return slot;
         }
     }
-    const bool numeric
-        = !m_text.empty() && std::all_of(m_text.begin(), m_text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    std::cerr << "zylox: --slot " << (numeric ? m_text : '"' + m_text + '"') << ": bank "
-              << BankNumber::of(static_cast<std::uint16_t>(row)) << " has slots 0 to " << slots - 1 << ":";
+    std::cerr << "zylox: " << given << ": bank " << BankNumber::of(static_cast<std::uint16_t>(row))
+              << " has slots 0 to " << slots - 1 << ":";
     for (std::uint16_t slot = 0; slot < slots; ++slot)
         std::cerr << (slot > 0 ? "," : "") << ' ' << slot << ' ' << label(row, slot);
     std::cerr << '\n';

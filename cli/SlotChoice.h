@@ -24,6 +24,9 @@ public:
     bool given() const;
     // The slot of the bank in that row; nothing after saying which slots the bank has.
     std::optional<std::uint16_t> resolve(std::size_t row) const;
+    // The slot text names (a number or a label) in the bank in that row; nothing after saying which
+    // slots the bank has, the text named as given ("--fits S05:9").
+    static std::optional<std::uint16_t> slotNamed(std::size_t row, const std::string& text, const std::string& given);
 
     // How output lines name a slot: "S05 slot 1 CLOSED HI HAT".
     static std::string name(std::size_t row, std::uint16_t slot);

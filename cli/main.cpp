@@ -2,8 +2,10 @@
 #include "cli/DevicesCommand.h"
 #include "cli/DumpCommand.h"
 #include "cli/ExportCommand.h"
+#include "cli/FindCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/LibraryCommand.h"
 #include "cli/PacingCommand.h"
 #include "cli/PlayCommand.h"
 #include "cli/PortsCommand.h"
@@ -46,6 +48,8 @@ int main(int argc, char** argv)
     commands.push_back(std::make_unique<DevicesCommand>(app));
     commands.push_back(std::make_unique<DeviceContentsCommand>(app));
     commands.push_back(std::make_unique<PlayCommand>(app, [] { return std::make_unique<AlsaSoundOutput>(); }));
+    commands.push_back(std::make_unique<FindCommand>(app));
+    commands.push_back(std::make_unique<LibraryCommand>(app));
 
     // Set after the commands are made, which would take it over; those with --slot carry it themselves.
     app.footer(SlotChoice::kNumbering);

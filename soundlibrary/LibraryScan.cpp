@@ -89,6 +89,16 @@ ScanProgress LibraryScan::runFolder(const std::string& folder, const std::atomic
     return m_progress;
 }
 
+ScanProgress LibraryScan::forgetRemovedFolders()
+{
+    m_progress = {};
+    if (!m_database.isOpen())
+        m_progress.failure = m_database.opening().systemText;
+    else
+        m_progress.finished = forgetOtherFolders();
+    return m_progress;
+}
+
 bool LibraryScan::forgetOtherFolders()
 {
     SqlStatement roots(m_database.connection(), "SELECT DISTINCT root FROM files");

@@ -33,6 +33,9 @@ public:
     // changed; the rest of the index stays as it is. A folder no longer there is scanned through the
     // nearest folder above it that is. Nothing is done for a folder outside the library.
     ScanProgress runFolder(const std::string& folder, const std::atomic<bool>& cancel, const Report& report = {});
+    // Only drops the files of folders no longer in the library, as when the user has just removed one:
+    // no folder is walked.
+    ScanProgress forgetRemovedFolders();
 
 private:
     struct Known {

@@ -135,6 +135,13 @@ Text scanEndText(const ScanProgress& progress)
                    missingFoldersText(progress.missingFolders), failure});
 }
 
+Text indexUnwritableText(const std::string& systemText)
+{
+    //: SQLite's reason
+    return {ZYLOX_TR("LibraryWords", "the sound library's index could not be written (%1)"),
+            {TextArgument::systemText(systemText)}};
+}
+
 Text countsText(const LibraryCounts& counts)
 {
     Text notSounds;

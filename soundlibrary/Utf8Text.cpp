@@ -68,4 +68,9 @@ std::string lossyUtf8(std::string_view bytes)
     return text;
 }
 
+std::size_t utf8SequenceLength(std::string_view bytes)
+{
+    return bytes.empty() ? 0 : sequenceAt(bytes);
+}
+
 } // namespace soundlibrary

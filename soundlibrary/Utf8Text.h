@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,5 +13,7 @@ namespace soundlibrary {
 bool isUtf8(std::string_view bytes);
 // The bytes as UTF-8: each byte that does not begin a well-formed sequence becomes U+FFFD.
 std::string lossyUtf8(std::string_view bytes);
+// The length of the well-formed sequence that bytes begin with; 0 when there is none (or no bytes).
+std::size_t utf8SequenceLength(std::string_view bytes);
 
 } // namespace soundlibrary

@@ -18,12 +18,14 @@ inline const std::string kSox = SOX_PROGRAM;
 
 class ZyloxTest : public ::testing::Test {
 protected:
-    // Runs shell words in the scratch folder, with the device records in its folder state; what they
-    // print lands in m_out and m_err.
+    // Runs shell words in the scratch folder, with the device records in its folder state and the
+    // sound library in its folders config and cache; what they print lands in m_out and m_err.
     int run(const std::string& command)
     {
-        const std::string line = "cd " + m_folder.path().string() + " && export XDG_STATE_HOME="
-                                 + m_folder.file("state") + " && (" + command + ") >out.txt 2>err.txt";
+        const std::string line
+            = "cd " + m_folder.path().string() + " && export XDG_STATE_HOME=" + m_folder.file("state")
+              + " XDG_CONFIG_HOME=" + m_folder.file("config") + " XDG_CACHE_HOME=" + m_folder.file("cache") + " && ("
+              + command + ") >out.txt 2>err.txt";
         const int raw = std::system(line.c_str());
         const Bytes out = read("out.txt");
         const Bytes err = read("err.txt");

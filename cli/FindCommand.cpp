@@ -86,7 +86,7 @@ FindCommand::FindCommand(CLI::App& app)
                                                ? ""
                                                : "give seconds above 0, as 0.25";
                                 },
-                                "SEC"));
+                                ""));
     m_command->add_option("--folder", m_folder, "Only files in this folder and the folders in it")->type_name("DIR");
     m_command->add_flag("--json", m_json,
                         "Write a JSON array of objects (path, length, lead_in, loudness, rate, channels, format)");

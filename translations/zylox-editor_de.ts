@@ -1402,8 +1402,14 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         <extracomment>SQLite&apos;s reason the index could not be written</extracomment>
         <translation>der Index konnte nicht geschrieben werden (%1), daher wurde das Einlesen angehalten</translation>
     </message>
+    <message>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="141"/>
+        <source>the sound library&apos;s index could not be written (%1)</source>
+        <extracomment>SQLite&apos;s reason</extracomment>
+        <translation>der Index der Soundbibliothek konnte nicht geschrieben werden (%1)</translation>
+    </message>
     <message numerus="yes">
-        <location filename="../soundlibrary/LibraryWords.cpp" line="143"/>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="150"/>
         <source>%1 files are not sounds</source>
         <comment>%1 file is not a sound</comment>
         <extracomment>Files named as sounds that no decoder reads</extracomment>
@@ -1413,7 +1419,7 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../soundlibrary/LibraryWords.cpp" line="147"/>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="154"/>
         <source>%1 files still to analyse</source>
         <comment>%1 file still to analyse</comment>
         <translation>

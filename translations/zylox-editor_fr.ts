@@ -1402,8 +1402,14 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         <extracomment>SQLite&apos;s reason the index could not be written</extracomment>
         <translation>l’index n’a pas pu être écrit (%1), le parcours s’est donc arrêté</translation>
     </message>
+    <message>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="141"/>
+        <source>the sound library&apos;s index could not be written (%1)</source>
+        <extracomment>SQLite&apos;s reason</extracomment>
+        <translation>l’index de la bibliothèque de sons n’a pas pu être écrit (%1)</translation>
+    </message>
     <message numerus="yes">
-        <location filename="../soundlibrary/LibraryWords.cpp" line="143"/>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="150"/>
         <source>%1 files are not sounds</source>
         <comment>%1 file is not a sound</comment>
         <extracomment>Files named as sounds that no decoder reads</extracomment>
@@ -1413,7 +1419,7 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../soundlibrary/LibraryWords.cpp" line="147"/>
+        <location filename="../soundlibrary/LibraryWords.cpp" line="154"/>
         <source>%1 files still to analyse</source>
         <comment>%1 file still to analyse</comment>
         <translation>

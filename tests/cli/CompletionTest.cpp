@@ -84,4 +84,17 @@ TEST(ZyloxCompletion, ShapeOptionsTheirWordsAndSlotLabelsInAnyCaseQuotedForTheBa
          {"zylox import --bank S05 --slot 4", "[zylox][import][--bank][S05][--slot][4]"}});
 }
 
+TEST(ZyloxCompletion, TheLibraryCommandsTheirWordsAndABankForFitsComplete)
+{
+    ScratchFolder stub("completion");
+    expectCompletions(stub.path().string(), {{"zylox fi", "[zylox][find]"},
+                                             {"zylox find kick --js", "[zylox][find][kick][--json]"},
+                                             {"zylox find kick --max-len", "[zylox][find][kick][--max-length]"},
+                                             {"zylox find --fits s05", "[zylox][find][--fits][S05:]"},
+                                             {"zylox find --fits S05:4 --fo", "[zylox][find][--fits][S05:4][--folder]"},
+                                             {"zylox lib", "[zylox][library]"},
+                                             {"zylox library res", "[zylox][library][rescan]"},
+                                             {"zylox library a", "[zylox][library][add]"}});
+}
+
 } // namespace

@@ -2,7 +2,9 @@
 
 #include "app/library/BrowserPlayer.h"
 #include "app/library/FavouriteFolders.h"
+#include "app/library/FileListLook.h"
 #include "app/library/FolderListing.h"
+#include "app/library/LibraryPanel.h"
 #include "app/library/NameFilter.h"
 #include "app/library/SoundFileModel.h"
 #include "app/settings/Settings.h"
@@ -25,6 +27,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
 #include <QTreeView>
@@ -40,6 +43,7 @@ const QString kVisibleKey = QStringLiteral("browser/visible");
 const QString kFolderKey = QStringLiteral("browser/folder");
 const QString kWidthKey = QStringLiteral("browser/width");
 const QString kAsDeviceKey = QStringLiteral("browser/asDevice");
+const QString kTabKey = QStringLiteral("browser/tab");
 // Wide enough for a file's name beside its length, rate and channels.
 constexpr int kFirstWidth = 330;
 constexpr int kWidestStored = 4000;
@@ -62,25 +66,29 @@ bool roomBeside(const QMainWindow& window)
                   >= window.centralWidget()->minimumSizeHint().width() + kFirstWidth + kFrame;
 }
 
-bool isPlainKey(const QKeyEvent& key, std::initializer_list<int> keys)
-{
-    return (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
-           && std::find(keys.begin(), keys.end(), key.key()) != keys.end();
-}
-
 } // namespace
 
-SoundBrowser::SoundBrowser(QMainWindow& window, QAction* menuBefore, Settings& settings, ISoundOutput& output)
+SoundBrowser::SoundBrowser(QMainWindow& window, QAction* menuBefore, Settings& settings, ISoundOutput& output,
+                           std::function<std::optional<double>()> slotSeconds)
     : QObject(&window)
     , m_settings(settings)
     , m_listing(new FolderListing(this))
     , m_model(m_listing->model())
     , m_player(new BrowserPlayer(output, this))
 {
+    m_library = new LibraryPanel(
+        window, *m_player, [this] { return m_folder; }, std::move(slotSeconds),
+        [this] {
+            if (m_dock->isHidden())
+                m_dock->toggleViewAction()->trigger();
+            m_tabs->setCurrentWidget(m_library->tab());
+        },
+        this);
     build(window, menuBefore);
     connectParts();
     const QString kept = m_settings.value(kFolderKey).toString();
     goTo(!kept.isEmpty() && QFileInfo(kept).isDir() ? kept : firstFolder());
+    m_library->startIfUsed();
 }
 
 SoundBrowser::~SoundBrowser() = default;
@@ -134,9 +142,19 @@ void SoundBrowser::build(QMainWindow& window, QAction* menuBefore)
     layout->addWidget(favourites);
     layout->addLayout(buttons);
     layout->addWidget(split, 1);
-    layout->addWidget(m_asDevice);
     layout->addWidget(m_listingText);
-    m_dock->setWidget(panel);
+    m_tabs = new QTabWidget;
+    m_tabs->setObjectName(QStringLiteral("tabs_browser"));
+    m_tabs->setAccessibleName(tr("Sound browser"));
+    m_tabs->addTab(panel, tr("Folders"));
+    m_tabs->addTab(m_library->tab(), tr("Library"));
+    m_tabs->setCurrentIndex(m_settings.value(kTabKey, 0).toInt() == 1 ? 1 : 0);
+    auto* whole = new QWidget;
+    auto* wholeLayout = new QVBoxLayout(whole);
+    wholeLayout->setContentsMargins(0, 0, 0, 0);
+    wholeLayout->addWidget(m_tabs, 1);
+    wholeLayout->addWidget(m_asDevice);
+    m_dock->setWidget(whole);
     window.addDockWidget(Qt::LeftDockWidgetArea, m_dock);
     m_favourites = new FavouriteFolders(
         m_settings, *favourites, *add, *remove, [this] { return m_folder; }, this);
@@ -170,22 +188,8 @@ void SoundBrowser::makeFileList()
                 m_dock->toggleViewAction()->trigger();
         },
         this);
-    // "clap 1 room.wav" and "clap 1 dry.wav" differ at their ends; the whole path is the name's tooltip.
-    m_files->setTextElideMode(Qt::ElideMiddle);
-    m_files->setShowGrid(false);
-    m_files->setWordWrap(false);
-    m_files->setTabKeyNavigation(false);
-    m_files->setCornerButtonEnabled(false);
-    m_files->verticalHeader()->hide();
-    m_files->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_files->verticalHeader()->setDefaultSectionSize(m_files->fontMetrics().height() + 6);
-    m_files->horizontalHeader()->setHighlightSections(false);
-    m_files->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_files->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_files->setDragEnabled(true);
-    m_files->setDragDropMode(QAbstractItemView::DragOnly);
-    m_files->setDefaultDropAction(Qt::CopyAction);
-    m_files->horizontalHeader()->setStretchLastSection(false);
+    // The whole path is the name's tooltip.
+    lookAsFileList(*m_files);
     m_files->horizontalHeader()->setSectionResizeMode(SoundFileModel::Name, QHeaderView::Stretch);
     sizeColumns();
     m_files->installEventFilter(this);
@@ -193,19 +197,9 @@ void SoundBrowser::makeFileList()
 
 void SoundBrowser::sizeColumns()
 {
-    QHeaderView& header = *m_files->horizontalHeader();
-    const QFontMetrics cells(m_files->font());
-    const int padding
-        = 2 * m_files->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header) + cells.averageCharWidth();
-    for (const int column :
-         {SoundFileModel::Play, SoundFileModel::Length, SoundFileModel::Rate, SoundFileModel::Channels}) {
-        int widest = header.fontMetrics().horizontalAdvance(
-            m_model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
-        for (const QString& text : SoundFileModel::widestTexts(column))
-            widest = std::max(widest, cells.horizontalAdvance(text));
-        header.setSectionResizeMode(column, QHeaderView::Interactive);
-        header.resizeSection(column, widest + padding);
-    }
+    sizeColumnsToTexts(*m_files,
+                       {SoundFileModel::Play, SoundFileModel::Length, SoundFileModel::Rate, SoundFileModel::Channels},
+                       &SoundFileModel::widestTexts);
 }
 
 QWidget* SoundBrowser::makeFilesPart()
@@ -263,6 +257,9 @@ void SoundBrowser::connectParts()
         m_player->setAsDevice(asDevice);
     });
     connect(m_location, &QLineEdit::returnPressed, this, &SoundBrowser::goToTyped);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) { m_settings.setValue(kTabKey, tab); });
+    connect(m_library, &LibraryPanel::status, this, &SoundBrowser::status);
+    connect(m_library, &LibraryPanel::filesChosen, this, &SoundBrowser::filesChosen);
     connect(m_favourites, &FavouriteFolders::chosen, this, &SoundBrowser::goTo);
     connect(m_listing, &FolderListing::progress, m_listingText, &QLabel::setText);
     connect(m_player, &BrowserPlayer::playingChanged, &m_model, &SoundFileModel::setPlaying);

@@ -3,12 +3,15 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 class BrowserPlayer;
 class FavouriteFolders;
 class FolderListing;
+class LibraryPanel;
 class NameFilter;
 class Settings;
 class SoundFileModel;
@@ -20,13 +23,15 @@ class QFileSystemModel;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
+class QTabWidget;
 class QTableView;
 class QTreeView;
 class QWidget;
 
-// The sound browser, a panel beside the banks that the View menu shows and hides (remembered): the
-// folder tree with the favourite folders, and the chosen folder's sound files with their length,
-// rate and channels, read in the background and kept up with the folder. Typing in the list finds
+// The sound browser, a panel beside the banks that the View menu shows and hides (remembered), in
+// two tabs: Folders, the folder tree with the favourite folders, and the chosen folder's sound files
+// with their length, rate and channels, read in the background and kept up with the folder; and
+// Library, the search over every sound of the library's folders (LibraryPanel). Typing in the list finds
 // a file by name; Ctrl+F goes to the filter over the names. Space (or a file's play control) plays
 // the file as it is or as the device will sound it, as the user chose; Enter imports it into the
 // selected slot through the sound panel, and several files fill the slots from there on as a drop
@@ -35,8 +40,10 @@ class SoundBrowser : public QObject {
     Q_OBJECT
 public:
     // Everything stays the caller's and must outlive the browser; its View menu goes before the
-    // menu of menuBefore.
-    SoundBrowser(QMainWindow& window, QAction* menuBefore, Settings& settings, ISoundOutput& output);
+    // menu of menuBefore. slotSeconds: the selected slot's length, for the library's "Fits the
+    // selected slot"; none without a slot of sound selected.
+    SoundBrowser(QMainWindow& window, QAction* menuBefore, Settings& settings, ISoundOutput& output,
+                 std::function<std::optional<double>()> slotSeconds = {});
     ~SoundBrowser() override;
 
     // The folder listed; empty before the first.
@@ -80,6 +87,7 @@ private:
     bool m_followingTree = false;
 
     QDockWidget* m_dock = nullptr;
+    QTabWidget* m_tabs = nullptr;
     QLineEdit* m_location = nullptr;
     QCheckBox* m_asDevice = nullptr;
     QTreeView* m_tree = nullptr;
@@ -92,4 +100,5 @@ private:
     NameFilter* m_filter = nullptr;
     BrowserPlayer* m_player = nullptr;
     FavouriteFolders* m_favourites = nullptr;
+    LibraryPanel* m_library = nullptr;
 };

@@ -304,9 +304,17 @@ QMimeData* SoundFileModel::mimeData(const QModelIndexList& indexes) const
     std::set<int> rows;
     for (const QModelIndex& index : indexes)
         rows.insert(index.row());
-    QList<QUrl> urls;
+    QList<QByteArray> paths;
     for (const int row : rows)
-        urls << QUrl::fromEncoded("file://" + file(row).toPercentEncoding("/"));
+        paths << file(row);
+    return dragOf(paths);
+}
+
+QMimeData* SoundFileModel::dragOf(const QList<QByteArray>& paths)
+{
+    QList<QUrl> urls;
+    for (const QByteArray& path : paths)
+        urls << QUrl::fromEncoded("file://" + path.toPercentEncoding("/"));
     auto* data = new QMimeData;
     data->setUrls(urls);
     data->setData(QString::fromLatin1(SlotDrops::kChosenInBrowser), QByteArrayLiteral("1"));

@@ -61,6 +61,9 @@ public:
     static QString channelsText(unsigned channels);
     // The widest texts the column shows, to size it by.
     static QStringList widestTexts(int column);
+    // What a drag of these files (the file system's bytes) from the browser carries: the files, and
+    // that they were chosen in the browser.
+    static QMimeData* dragOf(const QList<QByteArray>& paths);
 
 private:
     struct Row {

@@ -3,9 +3,7 @@
 #include "app/library/NameOrder.h"
 #include "audio/SoundFileTypes.h"
 
-#include <QElapsedTimer>
 #include <QFile>
-#include <QMetaObject>
 
 #include <algorithm>
 #include <atomic>
@@ -18,9 +16,6 @@ namespace {
 
 // The window takes in this many files at once: a few milliseconds of its list's work at 20,000 rows.
 constexpr std::size_t kChunkFiles = 100;
-// What arrived is taken in for this long in one pass of the window's event loop at most, well
-// inside a frame of the screen (16 ms); the rest waits for the next pass.
-constexpr qint64 kPassShareMs = 4;
 // A batch of headers goes to the window once it holds this many files or is this old, whichever
 // comes first: the first rows fill at once, and a slow disk still shows progress.
 constexpr std::size_t kBatchFiles = 64;
@@ -116,42 +111,15 @@ void SoundListing::cancel()
     if (m_job)
         m_job->cancelled = true;
     m_job.reset();
-    const std::lock_guard<std::mutex> guard(m_arrivedLock);
-    m_arrived.clear();
+    m_handover.clear();
 }
 
 template <class Fact> void SoundListing::post(const std::shared_ptr<Job>& job, Fact fact)
 {
-    const std::lock_guard<std::mutex> guard(m_arrivedLock);
-    m_arrived.emplace_back([this, job, fact = std::move(fact)] {
+    m_handover.post([this, job, fact = std::move(fact)] {
         if (job == m_job)
             fact();
     });
-    if (!m_deliveryDue) {
-        m_deliveryDue = true;
-        QMetaObject::invokeMethod(this, &SoundListing::deliver, Qt::QueuedConnection);
-    }
-}
-
-void SoundListing::deliver()
-{
-    QElapsedTimer spent;
-    spent.start();
-    while (spent.elapsed() < kPassShareMs) {
-        std::function<void()> fact;
-        {
-            const std::lock_guard<std::mutex> guard(m_arrivedLock);
-            if (m_arrived.empty()) {
-                m_deliveryDue = false;
-                return;
-            }
-            fact = std::move(m_arrived.front());
-            m_arrived.pop_front();
-        }
-        fact();
-    }
-    // Posted now, it waits behind what the user did meanwhile.
-    QMetaObject::invokeMethod(this, &SoundListing::deliver, Qt::QueuedConnection);
 }
 
 void SoundListing::run(const std::shared_ptr<Job>& job)

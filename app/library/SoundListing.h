@@ -1,15 +1,13 @@
 #pragma once
 
 #include "app/library/ListedFile.h"
+#include "app/library/PassHandover.h"
 #include "audio/SoundSummary.h"
 
 #include <QObject>
 #include <QThreadPool>
 
-#include <deque>
-#include <functional>
 #include <memory>
-#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -47,12 +45,8 @@ private:
     void summarise(const std::shared_ptr<Job>& job, const std::vector<ListedFile>& files);
     // Hands fact to the window's thread, where it is dropped once another listing has begun.
     template <class Fact> void post(const std::shared_ptr<Job>& job, Fact fact);
-    // On the window's thread: what arrived, for a pass's share of time.
-    void deliver();
 
     QThreadPool m_pool;
     std::shared_ptr<Job> m_job;
-    std::mutex m_arrivedLock;
-    std::deque<std::function<void()>> m_arrived;
-    bool m_deliveryDue = false;
+    PassHandover m_handover;
 };

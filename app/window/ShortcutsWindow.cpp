@@ -60,14 +60,15 @@ ShortcutsWindow::ShortcutsWindow(const QMenuBar& menus, QWidget* parent)
         {tr("%1 to %2").arg(keys({Qt::CTRL | Qt::Key_1}), keys({Qt::CTRL | Qt::Key_6})),
          tr("Import a sound into slot 1 to 6 of the selected bank")},
         {keys({Qt::Key_Space}),
-         tr("Play the selected slot, or stop it; in the sound browser's list, the selected file")},
+         tr("Play the selected slot, or stop it; in the sound browser's lists, the selected file")},
         {keys({Qt::CTRL | Qt::Key_E}), tr("Open the selected slot's sound panel")},
         {keys({Qt::Key_Up, Qt::Key_Down}), tr("With a slot's waveform focused: select the slot above or below")},
         {keys({Qt::Key_Return}),
-         tr("With a slot's waveform focused: open its sound panel; in the sound browser's list: "
+         tr("With a slot's waveform focused: open its sound panel; in the sound browser's lists: "
             "import the selected files from the selected slot on")},
         {tr("S05, 5, FW"), tr("Typed in the bank table: select that bank")},
         {keys({Qt::CTRL | Qt::Key_F}), tr("Go to the sound browser's filter over the names of the files listed")},
+        {keys({Qt::CTRL | Qt::SHIFT | Qt::Key_F}), tr("Go to the search field of the sound browser's library")},
         {tr("kick"), tr("Typed in the sound browser's list: select the file whose name starts so")},
         {keys({Qt::Key_Left, Qt::Key_Right}), tr("In the sound panel, with the source focused: move the window (with "
                                                  "Shift, further)")},

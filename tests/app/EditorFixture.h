@@ -65,8 +65,11 @@ protected:
     // The window lists the MIDI destinations added before it and follows those added later.
     void SetUp() override
     {
-        // The device record goes into the test's own folder, never the user's.
+        // The device record, the sound library's folders and its index go into the test's own
+        // folder, never the user's.
         qputenv("XDG_STATE_HOME", folder.filePath(QStringLiteral("state")).toUtf8());
+        qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toUtf8());
+        qputenv("XDG_CACHE_HOME", folder.filePath(QStringLiteral("cache")).toUtf8());
         editor = std::make_unique<EditorWindow>(*this, system, settings, sound);
         editor->show();
     }

@@ -121,9 +121,10 @@ def check_slots(window):
 
 
 def check_table(window):
-    # The sound browser's list of files is a table too, named as such; the bank table is the other.
+    # The sound browser's lists of files (the folder's and the library's) are tables too, named as
+    # such; the bank table is the other.
     tables = [node for node in descendants(window)
-              if node.getRole() == pyatspi.ROLE_TABLE and node.name != "Sound files"]
+              if node.getRole() == pyatspi.ROLE_TABLE and node.name not in ("Sound files", "Library sounds")]
     if not check(len(tables) == 1, f"{len(tables)} bank tables"):
         return
     table = tables[0].queryTable()

@@ -1,0 +1,251 @@
+// The sound browser's Library tab as a musician uses it: the folder the Folders tab shows is added
+// to the library, its sounds are scanned and analysed in the background, words typed find them
+// with their length, loudness and lead-in, the filters and orders narrow them, Space and Enter and
+// a drag work as in the folder view, and the library outlasts a restart and a damaged index.
+#include "BrowserFixture.h"
+
+#include "app/library/LibraryResultModel.h"
+#include "soundlibrary/LoudnessMeter.h"
+#include "soundlibrary/SoundAnalysis.h"
+
+#include <QComboBox>
+#include <QTabWidget>
+
+#include <fstream>
+
+namespace {
+
+class EditorLibraryTest : public BrowserFixture {
+protected:
+    void SetUp() override
+    {
+        BrowserFixture::SetUp();
+        std::filesystem::create_directory(sounds.path("Claps"));
+        // White noise is bright, brown noise dark; the bright clap starts after 0.1 s of silence.
+        sounds.synth("Claps/bright clap 03.wav", "-r 44100 -c 1 -b 16", "synth 0.2 whitenoise gain -6 pad 0.1 0");
+        sounds.synth("Claps/dark clap 01.wav", "-r 44100 -c 1 -b 16", "synth 0.45 brownnoise gain -6");
+        // A name from an old disk, in Latin-1: "hit é.wav".
+        std::filesystem::copy_file(sounds.path("kick 2.wav"), sounds.path("hit \xE9.wav"));
+        root = sounds.ScratchFolder::path().filename().string();
+    }
+
+    // Ctrl+Shift+F in the active window: the Library tab, with its search field focused.
+    void goToSearch() { press(Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier); }
+    // Types the words over what the field held, and waits for the rows they find.
+    void search(const QString& typed)
+    {
+        goToSearch();
+        auto& field = control<QLineEdit>("textfield_librarySearch");
+        if (field.text() == typed)
+            return;
+        QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&field, Qt::Key_Backspace);
+        QTest::keyClicks(&field, typed);
+        waitForRows();
+    }
+    // The folder the Folders tab shows, added with Add Shown Folder; back when every file is analysed.
+    void addShownFolder()
+    {
+        goTo(sounds.ScratchFolder::path().string());
+        goToSearch();
+        click("button_addLibraryFolder");
+        waitForAnalysis();
+    }
+    QTableView& results() { return control<QTableView>("list_library"); }
+    // Each row as the list shows it: "name|folder|length|loudness|lead-in".
+    Texts libraryRows()
+    {
+        const QAbstractItemModel& model = *results().model();
+        Texts shown;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            std::string line;
+            for (int column = 1; column < model.columnCount(); ++column)
+                line += (column > 1 ? "|" : "") + model.data(model.index(row, column)).toString().toStdString();
+            shown.push_back(line);
+        }
+        return shown;
+    }
+    // Until the rows of the search asked for last are in the list.
+    void waitForRows()
+    {
+        bool shown = false;
+        const QMetaObject::Connection done = QObject::connect(qobject_cast<LibraryResultModel*>(results().model()),
+                                                              &LibraryResultModel::shown, [&shown] { shown = true; });
+        while (!shown)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QObject::disconnect(done);
+    }
+    void waitForAnalysis()
+    {
+        const auto analysed = [this] {
+            const Texts rows = libraryRows();
+            return rows.size() == kEverySound.size()
+                   && std::none_of(rows.begin(), rows.end(),
+                                   [](const std::string& row) { return row.find("\u2026") != std::string::npos; });
+        };
+        while (!analysed())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    void choose(const QString& combo, int item) { control<QComboBox>(combo).setCurrentIndex(item); }
+    // The 0.1 s of silence before the bright clap, as analysis finds where the sound starts.
+    std::string brightLeadIn() const
+    {
+        const double seconds = soundlibrary::SoundAnalysis::of(sounds.path("Claps/bright clap 03.wav")).leadIn;
+        EXPECT_NEAR(seconds, 0.1, 0.005);
+        return LibraryResultModel::leadInText(seconds).toStdString();
+    }
+    std::string loud() const { return soundlibrary::LoudnessMeter::available() ? " LUFS" : "\u2013"; }
+
+    // Every file named as a sound, the text file left out.
+    const Texts kEverySound{"bright clap 03.wav", "dark clap 01.wav", "broken.wav", "hat.flac",   "hit \uFFFD.wav",
+                            "kick 10.wav",        "kick 2.wav",       "pipe.wav",   "snare.aiff", "break.wav"};
+    std::string root;
+};
+
+// The figures but the loudness, which libebur128 measures: "name|folder|length|lead-in".
+Texts withoutLoudness(const Texts& rows)
+{
+    Texts figures;
+    for (const std::string& row : rows) {
+        std::vector<std::string> cells;
+        std::size_t from = 0;
+        for (std::size_t bar = row.find('|'); bar != std::string::npos; from = bar + 1, bar = row.find('|', from))
+            cells.push_back(row.substr(from, bar - from));
+        cells.push_back(row.substr(from));
+        figures.push_back(cells[0] + "|" + cells[1] + "|" + cells[2] + "|" + cells[4]);
+    }
+    return figures;
+}
+
+TEST_F(EditorLibraryTest, TypedWordsFindSoundsWithWhatAnalysisFoundAndTheFiltersAndOrdersNarrowThem)
+{
+    addShownFolder();
+    EXPECT_EQ(control<QTabWidget>("tabs_browser").currentWidget()->objectName(), "tab_library");
+    goToSearch();
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "textfield_librarySearch");
+
+    // Each word is the start of a word of the name or its folder.
+    search(QStringLiteral("clap br"));
+    ASSERT_EQ(withoutLoudness(libraryRows()), Texts{"bright clap 03.wav|" + root + "/Claps|0.30 s|" + brightLeadIn()});
+    EXPECT_NE(libraryRows()[0].find(loud()), std::string::npos) << libraryRows()[0];
+    search(QStringLiteral("clap"));
+    EXPECT_EQ(libraryRows().size(), 2u);
+    choose("combo_libraryOrder", 2);
+    waitForRows();
+    EXPECT_EQ(libraryRows()[0].substr(0, 18), "bright clap 03.wav") << "white noise is brighter than brown";
+    choose("combo_libraryOrder", 1);
+    waitForRows();
+    EXPECT_EQ(libraryRows()[0].substr(0, 18), "bright clap 03.wav") << "0.20 s after its lead-in, the other 0.45 s";
+
+    // Up to 0.25 s counts the length after the lead-in: 0.30 s with 0.10 s of silence fits.
+    choose("combo_libraryLength", 2);
+    waitForRows();
+    EXPECT_EQ(libraryRows().size(), 1u);
+    // Still the shortest after its lead-in first.
+    search(QString());
+    EXPECT_EQ(withoutLoudness(libraryRows()), (Texts{"hat.flac|" + root + "|0.10 s|0 ms",
+                                                     "bright clap 03.wav|" + root + "/Claps|0.30 s|" + brightLeadIn(),
+                                                     "kick 10.wav|" + root + "|0.25 s|0 ms"}));
+    // Stereo at 48 kHz: the kick of 0.25 s only.
+    choose("combo_libraryLength", 0);
+    choose("combo_libraryChannels", 2);
+    choose("combo_libraryRate", 3);
+    waitForRows();
+    EXPECT_EQ(withoutLoudness(libraryRows()), Texts{"kick 10.wav|" + root + "|0.25 s|0 ms"});
+    choose("combo_libraryChannels", 0);
+    choose("combo_libraryRate", 0);
+    choose("combo_libraryFormat", 2);
+    waitForRows();
+    EXPECT_EQ(withoutLoudness(libraryRows()), Texts{"snare.aiff|" + root + "|1.00 s|0 ms"});
+
+    // What is no sound says so in its row, a name not in UTF-8 shows U+FFFD for what it cannot
+    // show, and the line under the list counts them.
+    choose("combo_libraryFormat", 0);
+    search(QStringLiteral("pipe"));
+    EXPECT_EQ(libraryRows(), Texts{"pipe.wav|" + root + "|unreadable|\u2013|\u2013"});
+    search(QStringLiteral("hit"));
+    EXPECT_EQ(withoutLoudness(libraryRows()), Texts{"hit \uFFFD.wav|" + root + "|0.50 s|0 ms"});
+    EXPECT_EQ(textOf("text_libraryCounts"), "1 file could not be read; 1 file is not a sound; 1 name not UTF-8");
+}
+
+TEST_F(EditorLibraryTest, SpacePlaysAFoundFileEnterImportsItAndADragFillsTheSlotItIsDroppedOn)
+{
+    addShownFolder();
+    const Bytes before = slot(4, 2);
+    selectSlot(2);
+    // The stereo kick (the scratch folder's name holds digits: the words typed have none).
+    choose("combo_libraryChannels", 2);
+    search(QStringLiteral("kick"));
+    ASSERT_EQ(withoutLoudness(libraryRows()), Texts{"kick 10.wav|" + root + "|0.25 s|0 ms"});
+    // Down goes on to the list, whose first row Space plays as it is.
+    goToSearch();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    ASSERT_EQ(QApplication::focusWidget(), &results());
+    QTest::keyClick(&results(), Qt::Key_Space);
+    ASSERT_EQ(sound.runs.size(), 1u);
+    EXPECT_TRUE(sound.played.empty()) << "Space in the list is the library's, not the selected slot's";
+    EXPECT_EQ(sound.runs[0].rate, 48000u);
+    EXPECT_EQ(sound.runs[0].frames(), 12000u);
+    EXPECT_EQ(results().model()->data(results().model()->index(0, 0)).toString(), "\u25A0");
+    QTest::keyClick(&results(), Qt::Key_Space);
+    EXPECT_FALSE(sound.playing());
+
+    // Enter: into the selected slot through the sound panel, as the folder view's Enter.
+    results().selectRow(0);
+    QTest::keyClick(&results(), Qt::Key_Return);
+    ASSERT_NE(soundPanel(), nullptr);
+    EXPECT_EQ(soundPanel()->windowTitle().toStdString(),
+              "Shape \u201Ckick 10.wav\u201D for " + editor->workBank(4).getContentLabel(2));
+    EXPECT_EQ(slot(4, 2), before) << "nothing goes in before Apply";
+    clickInPanel(QStringLiteral("button_apply"));
+    EXPECT_EQ(nameInS05(2), "kick 10.wav");
+
+    // Dragged onto another row, a mono file goes to that row, through the panel as well.
+    choose("combo_libraryChannels", 1);
+    search(QStringLiteral("snare"));
+    results().selectRow(0);
+    const std::unique_ptr<QMimeData> data(results().model()->mimeData(results().selectionModel()->selectedIndexes()));
+    ASSERT_TRUE(drop("textfield_contentNames_5", *data));
+    ASSERT_NE(soundPanel(), nullptr);
+    clickInPanel(QStringLiteral("button_apply"));
+    EXPECT_EQ(nameInS05(5), "snare.aiff");
+}
+
+TEST_F(EditorLibraryTest, ADamagedIndexIsSetAsideWithALineInTheStatusBarAndTheLibraryWorks)
+{
+    const QString index = folder.filePath(QStringLiteral("cache/zylox/library.sqlite"));
+    QDir().mkpath(QFileInfo(index).path());
+    std::ofstream(index.toStdString()) << std::string(8192, 'x');
+    goToSearch();
+    while (textOf("text_status").empty())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const std::string aside = [&] {
+        for (const auto& entry : std::filesystem::directory_iterator(QFileInfo(index).path().toStdString()))
+            if (entry.path().filename().string().starts_with("library.sqlite.damaged"))
+                return entry.path().string();
+        return std::string("none");
+    }();
+    EXPECT_EQ(textOf("text_status"),
+              "The sound library's index was damaged and is being made anew; the old file is kept as " + aside);
+    addShownFolder();
+    search(QStringLiteral("snare"));
+    EXPECT_EQ(withoutLoudness(libraryRows()), Texts{"snare.aiff|" + root + "|1.00 s|0 ms"});
+}
+
+TEST_F(EditorLibraryTest, TheLibraryOutlastsARestartAndFollowsFilesAddedToItsFolders)
+{
+    addShownFolder();
+    restart();
+    // Opened at the start, as the library has folders, and the tab as it was left.
+    EXPECT_EQ(control<QTabWidget>("tabs_browser").currentWidget()->objectName(), "tab_library");
+    search(QStringLiteral("snare"));
+    EXPECT_EQ(withoutLoudness(libraryRows()), Texts{"snare.aiff|" + root + "|1.00 s|0 ms"});
+    // A file copied into the folder is found without a rescan.
+    std::filesystem::copy_file(sounds.path("snare.aiff"), sounds.path("snare 2.aiff"));
+    while (libraryRows().size() < 2 || libraryRows()[1].find("\u2026") != std::string::npos)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_EQ(withoutLoudness(libraryRows()),
+              (Texts{"snare.aiff|" + root + "|1.00 s|0 ms", "snare 2.aiff|" + root + "|1.00 s|0 ms"}));
+}
+
+} // namespace

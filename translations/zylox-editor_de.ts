@@ -732,12 +732,12 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>EditorWindow</name>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="63"/>
+        <location filename="../app/window/EditorWindow.cpp" line="65"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="131"/>
+        <location filename="../app/window/EditorWindow.cpp" line="140"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n weitere Datei ausgelassen: Die Bank hat keine Slots mehr)</numerusform>
@@ -745,17 +745,17 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="210"/>
+        <location filename="../app/window/EditorWindow.cpp" line="219"/>
         <source>Sto&amp;p</source>
         <translation>Sto&amp;pp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="211"/>
+        <location filename="../app/window/EditorWindow.cpp" line="220"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="277"/>
+        <location filename="../app/window/EditorWindow.cpp" line="286"/>
         <source>quitting</source>
         <translation>dem Beenden</translation>
     </message>
@@ -1236,6 +1236,157 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
     </message>
 </context>
 <context>
+    <name>LibraryFilters</name>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="34"/>
+        <source>Library folder</source>
+        <translation>Bibliotheksordner</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="35"/>
+        <source>All folders</source>
+        <translation>Alle Ordner</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="62"/>
+        <source>Length after the lead-in</source>
+        <translation>Länge nach dem Vorlauf</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="63"/>
+        <source>Any length</source>
+        <translation>Jede Länge</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="64"/>
+        <source>Fits the selected slot</source>
+        <translation>Passt in den ausgewählten Slot</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="66"/>
+        <source>Up to %1</source>
+        <translation>Bis %1</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="71"/>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="72"/>
+        <source>Any format</source>
+        <translation>Jedes Format</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="91"/>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="92"/>
+        <source>Any channels</source>
+        <translation>Beliebige Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="95"/>
+        <source>Rate</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="96"/>
+        <source>Any rate</source>
+        <translation>Jede Rate</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="97"/>
+        <source>%1 or less</source>
+        <translation>%1 oder weniger</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="100"/>
+        <source>%1 or more</source>
+        <translation>%1 oder mehr</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="105"/>
+        <source>Order</source>
+        <translation>Reihenfolge</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="106"/>
+        <source>Best match first</source>
+        <translation>Beste Treffer zuerst</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="107"/>
+        <source>Shortest first</source>
+        <translation>Kürzeste zuerst</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="108"/>
+        <source>Brightest first</source>
+        <translation>Hellste zuerst</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryFolderList</name>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="23"/>
+        <source>Library folders</source>
+        <translation>Bibliotheksordner</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="26"/>
+        <source>Add Shown Folder</source>
+        <translation>Angezeigten Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="28"/>
+        <source>Add the folder the Folders tab shows, and the folders in it, to the library</source>
+        <translation>Den Ordner, den der Reiter „Ordner“ zeigt, mit den Ordnern darin zur Bibliothek hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="29"/>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="31"/>
+        <source>Take the selected folder out of the library; its files stay where they are</source>
+        <translation>Den gewählten Ordner aus der Bibliothek nehmen; seine Dateien bleiben, wo sie sind</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="32"/>
+        <source>Rescan</source>
+        <translation>Neu einlesen</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="34"/>
+        <source>Bring the library in step with its folders now</source>
+        <translation>Die Bibliothek jetzt mit ihren Ordnern abgleichen</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="55"/>
+        <source>The library&apos;s folders could not be read: %1</source>
+        <translation>Die Ordner der Bibliothek konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="76"/>
+        <source>Not added to the library: %1</source>
+        <translation>Nicht zur Bibliothek hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="80"/>
+        <source>“%1” is in the library now: its sounds are being scanned</source>
+        <translation>„%1“ ist jetzt in der Bibliothek: Seine Sounds werden eingelesen</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="91"/>
+        <source>Not removed from the library: %1</source>
+        <translation>Nicht aus der Bibliothek entfernt: %1</translation>
+    </message>
+</context>
+<context>
     <name>LibraryFolders</name>
     <message>
         <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="14"/>
@@ -1301,6 +1452,88 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         <source>the list of library folders %1 could not be written (%2)</source>
         <extracomment>The file listing the library folders, then why it could not be written</extracomment>
         <translation>die Liste der Bibliotheksordner %1 konnte nicht geschrieben werden (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPanel</name>
+    <message>
+        <location filename="../app/library/LibraryPanel.cpp" line="66"/>
+        <source>Search the sound library</source>
+        <translation>Soundbibliothek durchsuchen</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryPanel.cpp" line="67"/>
+        <source>Search the library (Ctrl+Shift+F)</source>
+        <translation>Bibliothek durchsuchen (Strg+Umschalt+F)</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryPanel.cpp" line="68"/>
+        <source>Finds the sounds whose names or folders have words that start with each word typed; Down goes to the list</source>
+        <translation>Findet die Sounds, in deren Namen oder Ordnern Wörter mit jedem eingegebenen Wort beginnen; Pfeil nach unten wechselt in die Liste</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryPanel.cpp" line="96"/>
+        <source>Library sounds</source>
+        <translation>Sounds der Bibliothek</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryPanel.cpp" line="160"/>
+        <source>The library could not be searched: %1</source>
+        <translation>Die Bibliothek konnte nicht durchsucht werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryPanel.cpp" line="316"/>
+        <source>“%1” is no longer in its folder</source>
+        <translation>„%1“ ist nicht mehr in seinem Ordner</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryResultModel</name>
+    <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="181"/>
+        <source>%1 after its lead-in</source>
+        <translation>%1 nach dem Vorlauf</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="184"/>
+        <source>Integrated loudness (EBU R128)</source>
+        <translation>Integrierte Lautheit (EBU R128)</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="186"/>
+        <source>Silence before the sound starts</source>
+        <translation>Stille, bevor der Sound beginnt</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="200"/>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="204"/>
+        <source>Loudness</source>
+        <translation>Lautheit</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="206"/>
+        <source>Lead-in</source>
+        <translation>Vorlauf</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="236"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="253"/>
+        <source>silent</source>
+        <translation>still</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="237"/>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="242"/>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
     </message>
 </context>
 <context>
@@ -2292,11 +2525,6 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>Einen Sound in Slot 1 bis 6 der ausgewählten Bank importieren</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="63"/>
-        <source>Play the selected slot, or stop it; in the sound browser&apos;s list, the selected file</source>
-        <translation>Den ausgewählten Slot abspielen oder anhalten; in der Liste des Sound-Browsers die ausgewählte Datei</translation>
-    </message>
-    <message>
         <location filename="../app/window/ShortcutsWindow.cpp" line="64"/>
         <source>Open the selected slot&apos;s sound panel</source>
         <translation>Das Soundfenster des ausgewählten Slots öffnen</translation>
@@ -2307,9 +2535,14 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>Bei fokussierter Wellenform eines Slots: den Slot darüber oder darunter auswählen</translation>
     </message>
     <message>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="63"/>
+        <source>Play the selected slot, or stop it; in the sound browser&apos;s lists, the selected file</source>
+        <translation>Den ausgewählten Slot abspielen oder anhalten; in den Listen des Sound-Browsers die ausgewählte Datei</translation>
+    </message>
+    <message>
         <location filename="../app/window/ShortcutsWindow.cpp" line="67"/>
-        <source>With a slot&apos;s waveform focused: open its sound panel; in the sound browser&apos;s list: import the selected files from the selected slot on</source>
-        <translation>Bei fokussierter Wellenform eines Slots: sein Soundfenster öffnen; in der Liste des Sound-Browsers: die ausgewählten Dateien ab dem ausgewählten Slot importieren</translation>
+        <source>With a slot&apos;s waveform focused: open its sound panel; in the sound browser&apos;s lists: import the selected files from the selected slot on</source>
+        <translation>Bei fokussierter Wellenform eines Slots: sein Soundfenster öffnen; in den Listen des Sound-Browsers: die ausgewählten Dateien ab dem ausgewählten Slot importieren</translation>
     </message>
     <message>
         <location filename="../app/window/ShortcutsWindow.cpp" line="69"/>
@@ -2328,31 +2561,36 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
     </message>
     <message>
         <location filename="../app/window/ShortcutsWindow.cpp" line="71"/>
+        <source>Go to the search field of the sound browser&apos;s library</source>
+        <translation>Zum Suchfeld der Bibliothek des Sound-Browsers wechseln</translation>
+    </message>
+    <message>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="72"/>
         <source>kick</source>
         <translation>kick</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="71"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="72"/>
         <source>Typed in the sound browser&apos;s list: select the file whose name starts so</source>
         <translation>In der Liste des Sound-Browsers getippt: die Datei auswählen, deren Name so beginnt</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="72"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="73"/>
         <source>In the sound panel, with the source focused: move the window (with Shift, further)</source>
         <translation>Im Soundfenster bei fokussierter Quelle: das Fenster verschieben (mit Umschalt weiter)</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="75"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="76"/>
         <source>In the sound panel, with the source focused: move the window to the source&apos;s start</source>
         <translation>Im Soundfenster bei fokussierter Quelle: das Fenster an den Anfang der Quelle setzen</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="76"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="77"/>
         <source>In the sound panel: Apply, Cancel</source>
         <translation>Im Soundfenster: Anwenden, Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="77"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="78"/>
         <source>In the favourite folders: remove the selected folder</source>
         <translation>In den Lieblingsordnern: den ausgewählten Ordner entfernen</translation>
     </message>
@@ -2464,87 +2702,98 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>SoundBrowser</name>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="90"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="98"/>
         <source>Sound Browser</source>
         <translation>Sound-Browser</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="96"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="104"/>
         <source>Folder</source>
         <translation>Ordner</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="97"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="105"/>
         <source>The folder listed: type another and press Enter to go there</source>
         <translation>Der angezeigte Ordner: Geben Sie einen anderen ein und drücken Sie die Eingabetaste, um dorthin zu wechseln</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="101"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="109"/>
         <source>Favourite folders</source>
         <translation>Lieblingsordner</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="103"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="111"/>
         <source>&amp;Add Folder</source>
         <translation>Ordner &amp;hinzufügen</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="105"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="113"/>
         <source>Keep the folder listed among the favourites</source>
         <translation>Den angezeigten Ordner zu den Lieblingsordnern hinzufügen</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="107"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="115"/>
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="109"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="117"/>
         <source>Take the selected folder off the favourites</source>
         <translation>Den gewählten Ordner aus den Lieblingsordnern entfernen</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="123"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="131"/>
         <source>Play as the device sounds</source>
         <translation>Wie das Gerät abspielen</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="125"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="133"/>
         <source>Space and the play controls play a file as the device will sound it (8-bit, 33 kHz, the default shape); otherwise as it is</source>
         <translation>Leertaste und die Abspielknöpfe spielen eine Datei so ab, wie das Gerät sie klingen lassen wird (8 Bit, 33 kHz, die Standardform); sonst so, wie sie ist</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="131"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="139"/>
         <source>Favourites:</source>
         <translation>Favoriten:</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="150"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="148"/>
+        <source>Sound browser</source>
+        <translation>Sound-Browser</translation>
+    </message>
+    <message>
+        <location filename="../app/library/SoundBrowser.cpp" line="149"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="168"/>
         <source>Folders</source>
         <translation>Ordner</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="165"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="150"/>
+        <source>Library</source>
+        <translation>Bibliothek</translation>
+    </message>
+    <message>
+        <location filename="../app/library/SoundBrowser.cpp" line="183"/>
         <source>Sound files</source>
         <translation>Sound-Dateien</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="223"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="217"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="227"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="221"/>
         <source>Sound &amp;Browser</source>
         <translation>Sound-&amp;Browser</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="280"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="277"/>
         <source>No folder “%1”: the browser stays in “%2”</source>
         <translation>Kein Ordner „%1“: Der Browser bleibt in „%2“</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="370"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="367"/>
         <source>“%1” is no longer in the folder</source>
         <translation>„%1“ ist nicht mehr im Ordner</translation>
     </message>
@@ -2552,38 +2801,45 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>SoundFileModel</name>
     <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="171"/>
         <location filename="../app/library/SoundFileModel.cpp" line="265"/>
         <source>Stop (Space)</source>
         <translation>Stopp (Leertaste)</translation>
     </message>
     <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="151"/>
         <location filename="../app/library/SoundFileModel.cpp" line="251"/>
-        <location filename="../app/library/SoundFileModel.cpp" line="348"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="356"/>
         <source>not a sound</source>
         <translation>kein Sound</translation>
     </message>
     <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="152"/>
         <location filename="../app/library/SoundFileModel.cpp" line="251"/>
-        <location filename="../app/library/SoundFileModel.cpp" line="348"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="356"/>
         <source>unreadable</source>
         <translation>nicht lesbar</translation>
     </message>
     <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="172"/>
         <location filename="../app/library/SoundFileModel.cpp" line="265"/>
         <source>Play the file (Space)</source>
         <translation>Die Datei abspielen (Leertaste)</translation>
     </message>
     <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="177"/>
         <location filename="../app/library/SoundFileModel.cpp" line="271"/>
         <source>The name is not UTF-8: � stands for what cannot be shown</source>
         <translation>Der Name ist nicht in UTF-8: � steht für das, was sich nicht zeigen lässt</translation>
     </message>
     <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="198"/>
         <location filename="../app/library/SoundFileModel.cpp" line="279"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="202"/>
         <location filename="../app/library/SoundFileModel.cpp" line="281"/>
         <source>Length</source>
         <translation>Länge</translation>
@@ -2599,27 +2855,27 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="319"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="327"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="330"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="338"/>
         <source>%1 kHz</source>
         <translation>%1 kHz</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="336"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="344"/>
         <source>mono</source>
         <translation>mono</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="338"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="346"/>
         <source>stereo</source>
         <translation>stereo</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="339"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="347"/>
         <source>%1 channels</source>
         <translation>%1 Kanäle</translation>
     </message>

@@ -732,12 +732,12 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>EditorWindow</name>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="63"/>
+        <location filename="../app/window/EditorWindow.cpp" line="65"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="131"/>
+        <location filename="../app/window/EditorWindow.cpp" line="140"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n autre fichier laissé de côté&#xa0;: la banque n’a plus d’emplacement)</numerusform>
@@ -745,17 +745,17 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="210"/>
+        <location filename="../app/window/EditorWindow.cpp" line="219"/>
         <source>Sto&amp;p</source>
         <translation>A&amp;rrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="211"/>
+        <location filename="../app/window/EditorWindow.cpp" line="220"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="277"/>
+        <location filename="../app/window/EditorWindow.cpp" line="286"/>
         <source>quitting</source>
         <translation>de quitter</translation>
     </message>
@@ -1236,6 +1236,157 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
     </message>
 </context>
 <context>
+    <name>LibraryFilters</name>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="34"/>
+        <source>Library folder</source>
+        <translation>Dossier de la bibliothèque</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="35"/>
+        <source>All folders</source>
+        <translation>Tous les dossiers</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="62"/>
+        <source>Length after the lead-in</source>
+        <translation>Durée après le silence initial</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="63"/>
+        <source>Any length</source>
+        <translation>Toute durée</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="64"/>
+        <source>Fits the selected slot</source>
+        <translation>Tient dans l’emplacement sélectionné</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="66"/>
+        <source>Up to %1</source>
+        <translation>Jusqu’à %1</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="71"/>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="72"/>
+        <source>Any format</source>
+        <translation>Tout format</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="91"/>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="92"/>
+        <source>Any channels</source>
+        <translation>Tous canaux</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="95"/>
+        <source>Rate</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="96"/>
+        <source>Any rate</source>
+        <translation>Toute fréquence</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="97"/>
+        <source>%1 or less</source>
+        <translation>%1 ou moins</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="100"/>
+        <source>%1 or more</source>
+        <translation>%1 ou plus</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="105"/>
+        <source>Order</source>
+        <translation>Ordre</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="106"/>
+        <source>Best match first</source>
+        <translation>Meilleures correspondances d’abord</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="107"/>
+        <source>Shortest first</source>
+        <translation>Les plus courts d’abord</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFilters.cpp" line="108"/>
+        <source>Brightest first</source>
+        <translation>Les plus brillants d’abord</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryFolderList</name>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="23"/>
+        <source>Library folders</source>
+        <translation>Dossiers de la bibliothèque</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="26"/>
+        <source>Add Shown Folder</source>
+        <translation>Ajouter le dossier affiché</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="28"/>
+        <source>Add the folder the Folders tab shows, and the folders in it, to the library</source>
+        <translation>Ajouter à la bibliothèque le dossier qu’affiche l’onglet Dossiers, avec les dossiers qu’il contient</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="29"/>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="31"/>
+        <source>Take the selected folder out of the library; its files stay where they are</source>
+        <translation>Retirer le dossier choisi de la bibliothèque&#xa0;; ses fichiers restent où ils sont</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="32"/>
+        <source>Rescan</source>
+        <translation>Relire</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="34"/>
+        <source>Bring the library in step with its folders now</source>
+        <translation>Mettre la bibliothèque à jour avec ses dossiers maintenant</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="55"/>
+        <source>The library&apos;s folders could not be read: %1</source>
+        <translation>Les dossiers de la bibliothèque n’ont pas pu être lus&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="76"/>
+        <source>Not added to the library: %1</source>
+        <translation>Pas ajouté à la bibliothèque&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="80"/>
+        <source>“%1” is in the library now: its sounds are being scanned</source>
+        <translation>«&#xa0;%1&#xa0;» est maintenant dans la bibliothèque&#xa0;: ses sons sont parcourus</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="91"/>
+        <source>Not removed from the library: %1</source>
+        <translation>Pas retiré de la bibliothèque&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>LibraryFolders</name>
     <message>
         <location filename="../soundlibrary/LibraryFoldersFailure.cpp" line="14"/>
@@ -1301,6 +1452,88 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         <source>the list of library folders %1 could not be written (%2)</source>
         <extracomment>The file listing the library folders, then why it could not be written</extracomment>
         <translation>la liste des dossiers de la bibliothèque %1 n’a pas pu être écrite (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryPanel</name>
+    <message>
+        <location filename="../app/library/LibraryPanel.cpp" line="66"/>
+        <source>Search the sound library</source>
+        <translation>Chercher dans la bibliothèque de sons</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryPanel.cpp" line="67"/>
+        <source>Search the library (Ctrl+Shift+F)</source>
+        <translation>Chercher dans la bibliothèque (Ctrl+Maj+F)</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryPanel.cpp" line="68"/>
+        <source>Finds the sounds whose names or folders have words that start with each word typed; Down goes to the list</source>
+        <translation>Trouve les sons dont le nom ou les dossiers ont des mots qui commencent par chaque mot tapé&#xa0;; Flèche bas passe à la liste</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryPanel.cpp" line="96"/>
+        <source>Library sounds</source>
+        <translation>Sons de la bibliothèque</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryPanel.cpp" line="160"/>
+        <source>The library could not be searched: %1</source>
+        <translation>La recherche dans la bibliothèque a échoué&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryPanel.cpp" line="316"/>
+        <source>“%1” is no longer in its folder</source>
+        <translation>«&#xa0;%1&#xa0;» n’est plus dans son dossier</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryResultModel</name>
+    <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="181"/>
+        <source>%1 after its lead-in</source>
+        <translation>%1 après le silence initial</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="184"/>
+        <source>Integrated loudness (EBU R128)</source>
+        <translation>Sonie intégrée (EBU R128)</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="186"/>
+        <source>Silence before the sound starts</source>
+        <translation>Silence avant le début du son</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="200"/>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="204"/>
+        <source>Loudness</source>
+        <translation>Sonie</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="206"/>
+        <source>Lead-in</source>
+        <translation>Silence initial</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="236"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="253"/>
+        <source>silent</source>
+        <translation>silencieux</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="237"/>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="242"/>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
     </message>
 </context>
 <context>
@@ -2292,11 +2525,6 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <translation>Importer un son dans l’emplacement 1 à 6 de la banque sélectionnée</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="63"/>
-        <source>Play the selected slot, or stop it; in the sound browser&apos;s list, the selected file</source>
-        <translation>Écouter l’emplacement sélectionné, ou l’arrêter&#xa0;; dans la liste du navigateur de sons, le fichier sélectionné</translation>
-    </message>
-    <message>
         <location filename="../app/window/ShortcutsWindow.cpp" line="64"/>
         <source>Open the selected slot&apos;s sound panel</source>
         <translation>Ouvrir le panneau de son de l’emplacement sélectionné</translation>
@@ -2307,9 +2535,14 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <translation>Forme d’onde d’un emplacement active&#xa0;: sélectionner l’emplacement au-dessus ou au-dessous</translation>
     </message>
     <message>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="63"/>
+        <source>Play the selected slot, or stop it; in the sound browser&apos;s lists, the selected file</source>
+        <translation>Écouter l’emplacement sélectionné, ou l’arrêter&#xa0;; dans les listes du navigateur de sons, le fichier sélectionné</translation>
+    </message>
+    <message>
         <location filename="../app/window/ShortcutsWindow.cpp" line="67"/>
-        <source>With a slot&apos;s waveform focused: open its sound panel; in the sound browser&apos;s list: import the selected files from the selected slot on</source>
-        <translation>Forme d’onde d’un emplacement active&#xa0;: ouvrir son panneau de son&#xa0;; dans la liste du navigateur de sons&#xa0;: importer les fichiers sélectionnés à partir de l’emplacement sélectionné</translation>
+        <source>With a slot&apos;s waveform focused: open its sound panel; in the sound browser&apos;s lists: import the selected files from the selected slot on</source>
+        <translation>Forme d’onde d’un emplacement active&#xa0;: ouvrir son panneau de son&#xa0;; dans les listes du navigateur de sons&#xa0;: importer les fichiers sélectionnés à partir de l’emplacement sélectionné</translation>
     </message>
     <message>
         <location filename="../app/window/ShortcutsWindow.cpp" line="69"/>
@@ -2328,31 +2561,36 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
     </message>
     <message>
         <location filename="../app/window/ShortcutsWindow.cpp" line="71"/>
+        <source>Go to the search field of the sound browser&apos;s library</source>
+        <translation>Aller au champ de recherche de la bibliothèque du navigateur de sons</translation>
+    </message>
+    <message>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="72"/>
         <source>kick</source>
         <translation>kick</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="71"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="72"/>
         <source>Typed in the sound browser&apos;s list: select the file whose name starts so</source>
         <translation>Tapé dans la liste du navigateur de sons&#xa0;: sélectionner le fichier dont le nom commence ainsi</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="72"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="73"/>
         <source>In the sound panel, with the source focused: move the window (with Shift, further)</source>
         <translation>Dans le panneau de son, la source active&#xa0;: déplacer la fenêtre (avec Maj, plus loin)</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="75"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="76"/>
         <source>In the sound panel, with the source focused: move the window to the source&apos;s start</source>
         <translation>Dans le panneau de son, la source active&#xa0;: placer la fenêtre au début de la source</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="76"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="77"/>
         <source>In the sound panel: Apply, Cancel</source>
         <translation>Dans le panneau de son&#xa0;: Appliquer, Annuler</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="77"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="78"/>
         <source>In the favourite folders: remove the selected folder</source>
         <translation>Dans les dossiers favoris&#xa0;: retirer le dossier sélectionné</translation>
     </message>
@@ -2464,87 +2702,98 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
 <context>
     <name>SoundBrowser</name>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="90"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="98"/>
         <source>Sound Browser</source>
         <translation>Navigateur de sons</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="96"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="104"/>
         <source>Folder</source>
         <translation>Dossier</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="97"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="105"/>
         <source>The folder listed: type another and press Enter to go there</source>
         <translation>Le dossier affiché&#xa0;: saisissez-en un autre et appuyez sur Entrée pour y aller</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="101"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="109"/>
         <source>Favourite folders</source>
         <translation>Dossiers favoris</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="103"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="111"/>
         <source>&amp;Add Folder</source>
         <translation>&amp;Ajouter le dossier</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="105"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="113"/>
         <source>Keep the folder listed among the favourites</source>
         <translation>Garder le dossier affiché parmi les favoris</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="107"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="115"/>
         <source>Remove</source>
         <translation>Retirer</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="109"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="117"/>
         <source>Take the selected folder off the favourites</source>
         <translation>Retirer le dossier choisi des favoris</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="123"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="131"/>
         <source>Play as the device sounds</source>
         <translation>Lire comme l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="125"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="133"/>
         <source>Space and the play controls play a file as the device will sound it (8-bit, 33 kHz, the default shape); otherwise as it is</source>
         <translation>Espace et les boutons de lecture lisent un fichier tel que l’appareil le fera entendre (8 bits, 33 kHz, la forme par défaut)&#xa0;; sinon tel qu’il est</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="131"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="139"/>
         <source>Favourites:</source>
         <translation>Favoris&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="150"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="148"/>
+        <source>Sound browser</source>
+        <translation>Navigateur de sons</translation>
+    </message>
+    <message>
+        <location filename="../app/library/SoundBrowser.cpp" line="149"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="168"/>
         <source>Folders</source>
         <translation>Dossiers</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="165"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="150"/>
+        <source>Library</source>
+        <translation>Bibliothèque</translation>
+    </message>
+    <message>
+        <location filename="../app/library/SoundBrowser.cpp" line="183"/>
         <source>Sound files</source>
         <translation>Fichiers son</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="223"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="217"/>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="227"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="221"/>
         <source>Sound &amp;Browser</source>
         <translation>&amp;Navigateur de sons</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="280"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="277"/>
         <source>No folder “%1”: the browser stays in “%2”</source>
         <translation>Pas de dossier «&#xa0;%1&#xa0;»&#xa0;: le navigateur reste dans «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="370"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="367"/>
         <source>“%1” is no longer in the folder</source>
         <translation>«&#xa0;%1&#xa0;» n’est plus dans le dossier</translation>
     </message>
@@ -2552,38 +2801,45 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
 <context>
     <name>SoundFileModel</name>
     <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="171"/>
         <location filename="../app/library/SoundFileModel.cpp" line="265"/>
         <source>Stop (Space)</source>
         <translation>Arrêter (Espace)</translation>
     </message>
     <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="151"/>
         <location filename="../app/library/SoundFileModel.cpp" line="251"/>
-        <location filename="../app/library/SoundFileModel.cpp" line="348"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="356"/>
         <source>not a sound</source>
         <translation>pas un son</translation>
     </message>
     <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="152"/>
         <location filename="../app/library/SoundFileModel.cpp" line="251"/>
-        <location filename="../app/library/SoundFileModel.cpp" line="348"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="356"/>
         <source>unreadable</source>
         <translation>illisible</translation>
     </message>
     <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="172"/>
         <location filename="../app/library/SoundFileModel.cpp" line="265"/>
         <source>Play the file (Space)</source>
         <translation>Lire le fichier (Espace)</translation>
     </message>
     <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="177"/>
         <location filename="../app/library/SoundFileModel.cpp" line="271"/>
         <source>The name is not UTF-8: � stands for what cannot be shown</source>
         <translation>Le nom n’est pas en UTF-8&#xa0;: � remplace ce qui ne peut pas être affiché</translation>
     </message>
     <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="198"/>
         <location filename="../app/library/SoundFileModel.cpp" line="279"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
+        <location filename="../app/library/LibraryResultModel.cpp" line="202"/>
         <location filename="../app/library/SoundFileModel.cpp" line="281"/>
         <source>Length</source>
         <translation>Durée</translation>
@@ -2599,27 +2855,27 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <translation>Canaux</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="319"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="327"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="330"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="338"/>
         <source>%1 kHz</source>
         <translation>%1&#xa0;kHz</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="336"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="344"/>
         <source>mono</source>
         <translation>mono</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="338"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="346"/>
         <source>stereo</source>
         <translation>stéréo</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="339"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="347"/>
         <source>%1 channels</source>
         <translation>%1&#xa0;canaux</translation>
     </message>

@@ -121,6 +121,9 @@ int FindCommand::run()
     const std::unique_ptr<soundlibrary::LibraryDatabase> database = LibraryIndex::open();
     if (!database)
         return 1;
+    // Set aside just now (the line above says why): the fresh one is empty until a rescan.
+    if (database->opening().outcome == soundlibrary::LibraryOpening::Outcome::Rebuilt)
+        return fail("find", "the new index holds no sounds until \"zylox library rescan\" has indexed them");
     soundlibrary::LibrarySearch search(*database);
     std::vector<LibraryEntry> found = search.find(query);
     if (!search.failure().empty())

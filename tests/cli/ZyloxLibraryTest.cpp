@@ -88,3 +88,27 @@ TEST_F(ZyloxLibraryTest, FoldersAreIndexedFoundAndTheFirstFoundGoesIntoASlot)
     EXPECT_EQ(zylox("library remove Drums"), 1);
     EXPECT_EQ(m_err, "zylox: the folder Drums is not in the library\n");
 }
+
+// The index damaged on the disk: find says it was set aside and where, a rescan makes it anew.
+TEST_F(ZyloxLibraryTest, ADamagedIndexIsSetAsideAndMadeAnewByARescan)
+{
+    makeSounds();
+    ASSERT_EQ(zylox("library add Drums && " + std::string(ZYLOX_PROGRAM) + " library rescan"), 0) << m_err;
+    ASSERT_EQ(run("head -c 8192 /dev/urandom > cache/zylox/library.sqlite && rm -f cache/zylox/library.sqlite-*"), 0);
+    EXPECT_EQ(zylox("find kick"), 1);
+    EXPECT_EQ(m_out, "");
+    const std::string aside = m_folder.file("cache/zylox/library.sqlite.damaged-");
+    EXPECT_EQ(
+        m_err.rfind(
+            "zylox: The sound library's index was damaged and is being made anew; the old file is kept as " + aside, 0),
+        0U)
+        << m_err;
+    EXPECT_NE(
+        m_err.find("\nzylox: find: the new index holds no sounds until \"zylox library rescan\" has indexed them\n"),
+        std::string::npos)
+        << m_err;
+    ASSERT_EQ(zylox("library rescan"), 0) << m_err;
+    EXPECT_EQ(m_out.rfind("Sound library: 3 files, 3 new", 0), 0U) << m_out;
+    ASSERT_EQ(zylox("find kick"), 0) << m_err;
+    EXPECT_EQ(rows().size(), 2U);
+}

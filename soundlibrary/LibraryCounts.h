@@ -10,7 +10,7 @@ class LibraryDatabase;
 // not be read").
 struct LibraryCounts {
     std::uint64_t files = 0; // every file of the index
-    std::uint64_t pending = 0; // not yet analysed
+    std::uint64_t pending = 0; // not yet analysed, or by an older analysis
     std::uint64_t sounds = 0;
     std::uint64_t notSounds = 0; // named as sounds, but no decoder takes them
     std::uint64_t unreadable = 0;

@@ -3,6 +3,7 @@
 #include "audio/DeviceRate.h"
 #include "audio/SoundFileDecoder.h"
 #include "audio/SoundShape.h"
+#include "audio/TimeStretch.h"
 
 #include <cmath>
 
@@ -78,6 +79,12 @@ Text outcome(const ImportResult& result, const std::string* slotLabel)
         //: The pitch a fit chose, after what the import did: " at +7.02 semitones"
         line = Text::joined({line, Text(ZYLOX_TR("ImportResult", " at %1 semitones"),
                                         {TextArgument::signedFixed(hundredths(*result.fitPitch), 2)})});
+    // The length it took, so the same stretch can be asked of another sound.
+    if (result.stretch)
+        //: The length a fit by stretching gave the region, after what the import did: ", stretched to 0.495 times
+        //: its length"
+        line = Text::joined({line, Text(ZYLOX_TR("ImportResult", ", stretched to %1 times its length"),
+                                        {TextArgument::fixed(*result.stretch, 3)})});
     if (result.kind == Kind::Raw)
         return line;
     //: The conversion in brackets after what the import did: "Clean, normalised +6.0 dB"
@@ -105,6 +112,15 @@ Text ImportResult::detailText() const
                  TextArgument::signedWhole(static_cast<long long>(furthestFit))}};
     case Cause::EmptyRegion:
         return ZYLOX_TR("ImportResult", "the region holds no sound to fit into the slot");
+    case Cause::StretchOutOfReach:
+        return {ZYLOX_TR("ImportResult", "the region needs stretching to %1 times its length to fill the slot; a "
+                                         "stretch reaches %2 to %3 times"),
+                {TextArgument::fixed(stretchNeeded, 3), TextArgument::fixed(shortestStretch, 2),
+                 TextArgument::fixed(longestStretch, 2)}};
+    case Cause::NoStretchLibrary:
+        //: The library's file name, as a user installs it
+        return {ZYLOX_TR("ImportResult", "%1, which stretches a sound keeping its pitch, is not installed"),
+                {kStretchLibrary}};
     }
     return {};
 }

@@ -28,7 +28,8 @@ struct ImportResult {
         OtherSlotMessage, // the other firmware slot's message (it begins as that slot's factory message does):
                           // it writes the other block, so this slot's block would be left erased
         MessageLength, // a message too short or too long to be a block's data: length says how long
-        FitOutOfReach, // fitting the region into the slot needs a pitch beyond reach: cause says which
+        FitOutOfReach, // fitting the region into the slot needs a pitch or stretch beyond reach, or a
+                       // library to stretch it that is missing: cause says which
     };
     // What lies behind an Undecodable or FitOutOfReach refusal.
     enum class Cause {
@@ -37,6 +38,8 @@ struct ImportResult {
         Damaged, // the file is damaged or cut short
         PitchOutOfReach, // the fit needs pitchNeeded semitones, beyond furthestFit either way
         EmptyRegion, // the region holds no sound to fit
+        StretchOutOfReach, // the fit needs a stretch of stretchNeeded, beyond shortestStretch to longestStretch
+        NoStretchLibrary, // the library that stretches a sound (kStretchLibrary) is not installed
     };
 
     Kind kind = Kind::None; // None: nothing was imported and the slot is unchanged
@@ -49,8 +52,11 @@ struct ImportResult {
     double gainDecibels = 0.0; // what normalising added (negative where it took away)
     Cause cause = Cause::None;
     double pitchNeeded = 0.0; // semitones, for PitchOutOfReach
+    double stretchNeeded = 0.0; // times the region's length, for StretchOutOfReach
     // The pitch a fit chose, in semitones (+12 an octave up); none without a fit or where it refused.
     std::optional<double> fitPitch{};
+    // The length a fit by stretching gave the region, as times its own; none without one.
+    std::optional<double> stretch{};
     ShapeReport report{}; // what the slot's sound came out as
     // What would help a slot that is silent or starts late, or a region that gave nothing (refused NoSound).
     SlotAdvice advice{};

@@ -15,6 +15,7 @@ constexpr Names<MonoSource, 4> kMonoSources{
 constexpr Names<FilterPhase, 3> kPhases{
     {{FilterPhase::Linear, "linear"}, {FilterPhase::Intermediate, "intermediate"}, {FilterPhase::Minimum, "minimum"}}};
 constexpr Names<Dither, 3> kDithers{{{Dither::None, "none"}, {Dither::Triangular, "tpdf"}, {Dither::Shaped, "shaped"}}};
+constexpr Names<FitKind, 2> kFitKinds{{{FitKind::Pitch, "pitch"}, {FitKind::Stretch, "stretch"}}};
 
 template <class Choice, std::size_t Count> std::string_view nameIn(const Names<Choice, Count>& names, Choice choice)
 {
@@ -52,6 +53,11 @@ std::string_view nameOf(Dither dither)
     return nameIn(kDithers, dither);
 }
 
+std::string_view nameOf(FitKind kind)
+{
+    return nameIn(kFitKinds, kind);
+}
+
 std::optional<Resampling> resamplingNamed(std::string_view name)
 {
     return choiceIn(kResamplings, name);
@@ -67,6 +73,11 @@ std::optional<FilterPhase> filterPhaseNamed(std::string_view name)
 std::optional<Dither> ditherNamed(std::string_view name)
 {
     return choiceIn(kDithers, name);
+}
+
+std::optional<FitKind> fitKindNamed(std::string_view name)
+{
+    return choiceIn(kFitKinds, name);
 }
 
 } // namespace audio

@@ -6,6 +6,7 @@
 #include "audio/PeakLimiter.h"
 #include "audio/SlotConversion.h"
 #include "audio/SoundPeaks.h"
+#include "audio/TimeStretch.h"
 
 #include <algorithm>
 #include <array>
@@ -25,8 +26,9 @@ constexpr std::uint64_t framesAfterTheSlot = 1024;
 // How many slots' worth of source trim may look through for the start of a sound, as it always did.
 constexpr double slotsSearchedByTrim = 24.0;
 
-// The rate change the pitch asks for: 2 plays an octave higher. Fit's is the one that makes the
-// region's sound exactly the slot's length; 0 when it is out of reach (result says why).
+// The rate change the pitch asks for: 2 plays an octave higher. Fit's by pitch is the one that makes
+// the region's sound exactly the slot's length; by stretching the rate stays and result.stretch holds
+// the length the region is stretched to. 0 when the fit is out of reach (result says why).
 double pitchRatio(const SoundShape& shape, double regionFrames, double samplerate, std::size_t slotLength,
                   ImportResult& result)
 {
@@ -35,15 +37,23 @@ double pitchRatio(const SoundShape& shape, double regionFrames, double samplerat
     }
     const double exact = regionFrames * audio::kDeviceRate / (samplerate * static_cast<double>(slotLength));
     const double semitones = 12.0 * std::log2(exact);
-    if (std::abs(semitones) <= furthestFit) {
+    const bool stretching = shape.fitKind == FitKind::Stretch;
+    if (stretching && 1.0 / exact >= shortestStretch && 1.0 / exact <= longestStretch) {
+        result.stretch = 1.0 / exact;
+        return 1.0;
+    }
+    if (!stretching && std::abs(semitones) <= furthestFit) {
         result.fitPitch = semitones;
         // A hair under the exact ratio, so that the conversion's whole count of frames is the slot's
         // length and not one less.
         return exact * (1.0 - 1e-12);
     }
     result = ImportResult::refused(ImportResult::Refusal::FitOutOfReach);
-    result.cause = regionFrames > 0.0 ? ImportResult::Cause::PitchOutOfReach : ImportResult::Cause::EmptyRegion;
+    result.cause = regionFrames <= 0.0 ? ImportResult::Cause::EmptyRegion
+                   : stretching        ? ImportResult::Cause::StretchOutOfReach
+                                       : ImportResult::Cause::PitchOutOfReach;
     result.pitchNeeded = semitones;
+    result.stretchNeeded = 1.0 / exact;
     return 0.0;
 }
 
@@ -137,6 +147,25 @@ std::vector<double> interpolate(const std::vector<double>& steps, double ratio, 
     return out;
 }
 
+// The part's steps made ratio times as long keeping their pitch, into stretched: one frame past
+// the whole frames the stretch makes of them, so that the conversion's count is the slot's length and
+// not one less. False where no library stretches (result says so).
+bool stretch(std::uint64_t frames, const StepsReader& shaped, double ratio, double rate, std::vector<double>& stretched,
+             ImportResult& result)
+{
+    std::vector<double> steps(static_cast<std::size_t>(frames));
+    shaped(0, steps);
+    const auto length = static_cast<std::size_t>(std::ceil(static_cast<double>(frames) * ratio)) + 1;
+    std::optional<std::vector<double>> made = stretchSteps(steps, rate, ratio, length);
+    if (!made) {
+        result = ImportResult::refused(ImportResult::Refusal::FitOutOfReach);
+        result.cause = ImportResult::Cause::NoStretchLibrary;
+        return false;
+    }
+    stretched = std::move(*made);
+    return true;
+}
+
 // Linear ramps over whole device frames, so the first frame of a fade-in and the last of a
 // fade-out are silence.
 void fade(std::vector<double>& steps, double fadeIn, double fadeOut)
@@ -191,16 +220,25 @@ std::vector<double> convertShaped(const DecodedSound& sound, const SoundShape& s
         }
         std::for_each(block.begin(), block.end(), [gain](double& value) { value *= gain; });
     };
+    // Stretched, the conversion reads the stretched steps in place of the source's.
+    std::vector<double> stretched;
+    if (result.stretch && !stretch(held.length(), shaped, *result.stretch, rate, stretched, result)) {
+        return {};
+    }
+    const std::uint64_t frames = result.stretch ? stretched.size() : held.length();
+    const StepsReader source = !result.stretch ? shaped : [&stretched](std::uint64_t from, std::span<double> block) {
+        std::copy_n(stretched.begin() + static_cast<std::ptrdiff_t>(from), block.size(), block.begin());
+    };
     // Reversed from the end, every frame of the part is converted, so that the slot's first frame is
     // the region's last.
     const std::size_t converted = part.fromTheEnd ? std::numeric_limits<std::size_t>::max() : slotLength;
     // A rate the device already has needs no filter, and keeps its samples exactly.
     std::vector<double> device;
     if (shape.resampling == Resampling::Clean && sourceRate != audio::kDeviceRate) {
-        device = resampleSteps(held.length(), shaped, sourceRate, audio::kDeviceRate, shape.phase, converted);
+        device = resampleSteps(frames, source, sourceRate, audio::kDeviceRate, shape.phase, converted);
     } else {
-        std::vector<double> steps(static_cast<std::size_t>(held.length()));
-        shaped(0, steps);
+        std::vector<double> steps(static_cast<std::size_t>(frames));
+        source(0, steps);
         device = interpolate(steps, sourceRate / audio::kDeviceRate, converted);
     }
     // On the converted frames, so that neither the clean filter's ringing nor the interpolation

@@ -22,6 +22,12 @@ enum class MonoSource {
 // before a drum hit can be heard as pre-echo; a minimum-phase one rings only after it.
 enum class FilterPhase { Linear, Intermediate, Minimum };
 
+// How a fit makes the region's sound the slot's length.
+enum class FitKind {
+    Pitch, // resampled, so the device plays it higher or lower: a cymbal raised an octave
+    Stretch, // shortened or lengthened keeping its pitch (libSoundTouch), within the stretch range below
+};
+
 // How the clean conversion chooses the last of the 8 bits.
 enum class Dither {
     None, // plain rounding: a quiet decay turns into stepped distortion
@@ -33,6 +39,12 @@ enum class Dither {
 constexpr double lowestPitch = -24.0; // semitones
 constexpr double highestPitch = 24.0;
 constexpr double furthestFit = 48.0; // semitones either way that --fit may reach
+// The lengths a fit by stretching may give a region, as times its own length. Shorter, a hit's decay
+// no longer shortens with it (its first splice is kept whole, the rest dropped: 0.2 leaves it twice
+// as long as asked); longer, its tail climbs back at each splice, by 5.6 dB at 2 and 9.4 dB at 2.5,
+// and more and more snares are heard twice (1 in 12 at 2, 1 in 6 at 2.2).
+constexpr double shortestStretch = 0.4;
+constexpr double longestStretch = 2.0;
 constexpr double lowestGain = -48.0; // dB
 constexpr double highestGain = 48.0;
 constexpr double lowestLevel = -96.0; // dBFS, for the trim threshold and the limiter's ceiling
@@ -52,7 +64,8 @@ constexpr double longestRegion = 3600.0; // seconds into a source
 //   5. gain in dB;
 //   6. pitch in semitones, or fit: the source is resampled so that the device plays it higher or
 //      lower (+12 fits twice the sound into the slot); fit is the pitch that makes the whole region
-//      fill the slot;
+//      fill the slot, or by stretching, the region shortened or lengthened to the slot keeping its
+//      pitch;
 //   7. the conversion, Classic or Clean, and for Clean the filter's phase;
 //   8. peak limiter (a ceiling in dBFS, fast attack, short release) on the converted sound;
 //   9. reverse: the converted frames backwards, so the reversed slot is the forward one mirrored; a
@@ -84,6 +97,7 @@ struct SoundShape {
     std::optional<double> limit{}; // the limiter's ceiling in dBFS; none: no limiter
     double pitch = 0.0; // semitones
     bool fit = false; // the pitch that makes the region fill the slot, in place of pitch
+    FitKind fitKind = FitKind::Pitch; // how fit fills the slot: by pitch or by stretching
     FilterPhase phase = FilterPhase::Linear;
     double fadeIn = 0.0; // ms of the slot
     double fadeOut = 0.0;

@@ -111,10 +111,15 @@ void ShapeOptions::addTo(CLI::App& command)
                                   "+24, fractions allowed): +12 fits twice the sound")
                       ->type_name("SEMITONES")
                       ->check(within(audio::lowestPitch, audio::highestPitch, "semitones"));
+    // A flag whose word comes after = (joinFitWord puts it there), so that a bare --fit never takes
+    // the name of the source after it for its word.
     command
-        .add_flag("--fit", m_shape.fit,
-                  "The pitch that makes the whole region fill the slot (within 48 "
-                  "semitones either way); the import's line names it")
+        .add_flag("--fit{pitch}", m_fit,
+                  "Make the whole region fill the slot: by pitch (the default; within 48 semitones either way) "
+                  "or by stretching it keeping its pitch (to "
+                      + fixed(audio::shortestStretch, 2) + " to " + fixed(audio::longestStretch, 2)
+                      + " times its length); the import's line names the pitch or the stretch")
+        ->check(CLI::IsMember({"pitch", "stretch"}, CLI::ignore_case))
         ->excludes(pitch);
     command
         .add_option("--mono", m_shape.mono,
@@ -165,6 +170,8 @@ int ShapeOptions::resolve()
     };
     m_shape.phase = audio::filterPhaseNamed(lower(m_phase)).value_or(audio::FilterPhase::Linear);
     m_shape.dither = audio::ditherNamed(lower(m_dither)).value_or(audio::Dither::None);
+    m_shape.fit = !m_fit.empty();
+    m_shape.fitKind = audio::fitKindNamed(lower(m_fit)).value_or(audio::FitKind::Pitch);
     if (m_length && *m_length <= 0.0) {
         std::cerr << "zylox: --length " << fixed(*m_length, 2) << ": a region lasts more than 0 seconds\n";
         return 2;
@@ -182,4 +189,21 @@ int ShapeOptions::resolve()
         m_shape.trimThreshold = *m_trimThreshold;
     }
     return 0;
+}
+
+void ShapeOptions::joinFitWord(std::vector<std::string>& arguments)
+{
+    const auto isFitWord = [](std::string word) {
+        for (char& c : word)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return audio::fitKindNamed(word).has_value();
+    };
+    for (std::size_t i = 0; i + 1 < arguments.size(); ++i) {
+        if (arguments[i] == "--")
+            return;
+        if (arguments[i] == "--fit" && isFitWord(arguments[i + 1])) {
+            arguments[i] += "=" + arguments[i + 1];
+            arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+        }
+    }
 }

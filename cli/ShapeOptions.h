@@ -22,6 +22,9 @@ public:
     // the parser cannot see (--phase under Classic, an end before the start).
     int resolve();
     const audio::SoundShape& shape() const { return m_shape; }
+    // A command line's "--fit stretch" or "--fit pitch" (any case) as "--fit=stretch", the form of a
+    // flag's word; a --fit followed by anything else stays a bare --fit, fit by pitch.
+    static void joinFitWord(std::vector<std::string>& arguments);
     // The options addTo added.
     const std::vector<CLI::Option*>& options() const { return m_options; }
     audio::SoundShape& shape() { return m_shape; }
@@ -33,5 +36,6 @@ private:
     std::optional<double> m_trimThreshold;
     std::string m_phase;
     std::string m_dither;
+    std::string m_fit; // pitch or stretch; empty without --fit
     std::vector<CLI::Option*> m_options;
 };

@@ -12,6 +12,7 @@
 #include "cli/RenameCommand.h"
 #include "cli/SaveCommand.h"
 #include "cli/SendCommand.h"
+#include "cli/ShapeOptions.h"
 #include "cli/SlotChoice.h"
 
 #include "midiio/SystemClock.h"
@@ -20,6 +21,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <vector>
@@ -54,8 +56,12 @@ int main(int argc, char** argv)
     // Set after the commands are made, which would take it over; those with --slot carry it themselves.
     app.footer(SlotChoice::kNumbering);
 
+    // CLI11 takes the arguments last first.
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    ShapeOptions::joinFitWord(arguments);
+    std::reverse(arguments.begin(), arguments.end());
     try {
-        app.parse(argc, argv);
+        app.parse(std::move(arguments));
     } catch (const CLI::ParseError& error) {
         // Help and version are successes; everything else is a wrong command line.
         return app.exit(error) == 0 ? 0 : 2;

@@ -41,12 +41,12 @@ expect_files "$editor" "${editor_files[@]}" usr/share/doc/zylox-editor/copyright
 
 # The sound and loudness libraries are opened at run time, so no linker names them: the control files must.
 tool_depends=$(dpkg-deb -f "$tool" Depends)
-for library in libasound2 libsndfile1 libsoxr0 libebur128-1 libc6 libstdc++6; do
+for library in libasound2 libsndfile1 libsoxr0 libsoundtouch1 libebur128-1 libc6 libstdc++6; do
   [[ $tool_depends == *"$library "* ]] || fail "zylox's Depends lacks $library: $tool_depends"
 done
 [[ $tool_depends != *qt* ]] || fail "zylox depends on Qt: $tool_depends"
 editor_depends=$(dpkg-deb -f "$editor" Depends)
-for library in "zylox (= $version)" libqt6widgets6 libasound2 libsndfile1 libsoxr0 libebur128-1 libc6; do
+for library in "zylox (= $version)" libqt6widgets6 libasound2 libsndfile1 libsoxr0 libsoundtouch1 libebur128-1 libc6; do
   [[ $editor_depends == *"$library"* ]] || fail "zylox-editor's Depends lacks $library: $editor_depends"
 done
 for field in Breaks Replaces; do

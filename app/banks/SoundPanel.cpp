@@ -341,7 +341,8 @@ void SoundPanel::showResult(audio::RenderedSlot slot)
 {
     m_rendered = std::move(slot);
     m_resultView->setSamples(m_rendered.bytes);
-    m_controls->showFitPitch(m_rendered.result.fitPitch);
+    // A stretch keeps the sound's pitch: the field shows it unmoved.
+    m_controls->showFitPitch(m_rendered.result.stretch ? std::optional(0.0) : m_rendered.result.fitPitch);
     m_warning->setText(warning(m_rendered.result));
     m_apply->setEnabled(!m_rendered.bytes.empty());
     m_playResult->setEnabled(!m_rendered.bytes.empty() && !m_output.unavailable());

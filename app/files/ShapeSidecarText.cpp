@@ -45,6 +45,9 @@ QJsonObject shapeObject(const audio::SoundShape& shape)
         object.insert("end", *shape.end);
     if (shape.limit)
         object.insert("limit", *shape.limit);
+    // Only a stretch is written: a sidecar of a fit by pitch keeps the bytes it always had.
+    if (shape.fitKind != audio::FitKind::Pitch)
+        object.insert("fitBy", text(audio::nameOf(shape.fitKind)));
     return object;
 }
 
@@ -122,6 +125,8 @@ std::optional<audio::SoundShape> shapeOf(const QJsonObject& object)
     const auto mono = choice(object, "mono", shape.mono, &audio::monoSourceNamed);
     const auto phase = choice(object, "phase", shape.phase, &audio::filterPhaseNamed);
     const auto dither = choice(object, "dither", shape.dither, &audio::ditherNamed);
+    // Absent in the sidecars of before stretching: those fits are by pitch.
+    const auto fitKind = choice(object, "fitBy", shape.fitKind, &audio::fitKindNamed);
     const auto normalize = flag(object, "normalize");
     const auto trim = flag(object, "trim");
     const auto reverse = flag(object, "reverse");
@@ -135,13 +140,14 @@ std::optional<audio::SoundShape> shapeOf(const QJsonObject& object)
     const auto pitch = number(object, "pitch", audio::lowestPitch, audio::highestPitch, 0.0);
     const auto fadeIn = number(object, "fadeIn", 0.0, audio::longestFade, 0.0);
     const auto fadeOut = number(object, "fadeOut", 0.0, audio::longestFade, 0.0);
-    if (!resampling || !mono || !phase || !dither || !normalize || !trim || !reverse || !dc || !fit || !start
-        || !threshold || !gain || !pitch || !fadeIn || !fadeOut)
+    if (!resampling || !mono || !phase || !dither || !fitKind || !normalize || !trim || !reverse || !dc || !fit
+        || !start || !threshold || !gain || !pitch || !fadeIn || !fadeOut)
         return std::nullopt;
     shape.resampling = *resampling;
     shape.mono = *mono;
     shape.phase = *phase;
     shape.dither = *dither;
+    shape.fitKind = *fitKind;
     shape.normalize = *normalize;
     shape.trim = *trim;
     shape.reverse = *reverse;

@@ -63,13 +63,16 @@ ShapeControls::ShapeControls(QWidget* parent)
     , m_reverse(checkBox(QStringLiteral("checkbox_reverse"), tr("Reverse")))
     , m_pitch(spinBox(QStringLiteral("spin_pitch"), audio::lowestPitch, audio::highestPitch, 0.5, 2, tr("semitones")))
     , m_fit(checkBox(QStringLiteral("checkbox_fit"), tr("Fit")))
+    , m_fitKind(comboBox(QStringLiteral("popup_fitKind"), {tr("by pitch"), tr("by stretching")}))
     , m_mono(comboBox(QStringLiteral("popup_mono"), {tr("Mix"), tr("Left"), tr("Right"), tr("Side")}))
     , m_dc(checkBox(QStringLiteral("checkbox_dc"), tr("Remove DC offset")))
     , m_trim(checkBox(QStringLiteral("checkbox_trim"), tr("Trim silence below")))
     , m_trimThreshold(
           spinBox(QStringLiteral("spin_trimThreshold"), audio::lowestLevel, audio::highestLevel, 1.0, 0, tr("dBFS")))
 {
-    m_fit->setToolTip(tr("The pitch that makes the whole window fill the slot"));
+    m_fit->setToolTip(tr("Makes the whole window fill the slot"));
+    m_fitKind->setToolTip(tr("By pitch the device plays the window higher or lower; by stretching it keeps its "
+                             "pitch and is made shorter or longer"));
     // A screen reader names a field by its own name: three share a row with a check box, and a
     // label before a row names the row, not the field in it.
     m_gain->setAccessibleName(tr("Gain"));
@@ -77,6 +80,7 @@ ShapeControls::ShapeControls(QWidget* parent)
     m_fadeIn->setAccessibleName(tr("Fade in"));
     m_fadeOut->setAccessibleName(tr("Fade out"));
     m_pitch->setAccessibleName(tr("Pitch"));
+    m_fitKind->setAccessibleName(tr("Fit by"));
     m_trimThreshold->setAccessibleName(tr("Trim threshold"));
     m_limit->setValue(-1.0);
     m_trimThreshold->setValue(audio::defaultTrimThreshold);
@@ -86,7 +90,7 @@ ShapeControls::ShapeControls(QWidget* parent)
     form->addRow(m_limiter, pair(m_limit, m_normalize));
     form->addRow(tr("Fade in:"), m_fadeIn);
     form->addRow(tr("Fade out:"), m_fadeOut);
-    form->addRow(tr("Pitch:"), pair(m_pitch, m_fit));
+    form->addRow(tr("Pitch:"), pair(m_pitch, pair(m_fit, m_fitKind)));
     form->addRow(tr("Channels:"), pair(m_mono, m_dc));
     form->addRow(m_trim, pair(m_trimThreshold, m_reverse));
     form->addRow(tr("Conversion:"), m_conversion);
@@ -103,7 +107,7 @@ ShapeControls::ShapeControls(QWidget* parent)
         if (!m_showing)
             emit changed();
     };
-    for (QComboBox* box : {m_conversion, m_phase, m_dither, m_mono})
+    for (QComboBox* box : {m_conversion, m_phase, m_dither, m_mono, m_fitKind})
         connect(box, &QComboBox::currentIndexChanged, this, report);
     for (QDoubleSpinBox* box : {m_gain, m_limit, m_fadeIn, m_fadeOut, m_pitch, m_trimThreshold})
         connect(box, &QDoubleSpinBox::valueChanged, this, report);
@@ -127,6 +131,7 @@ void ShapeControls::setShape(const audio::SoundShape& shape)
     m_fadeOut->setValue(shape.fadeOut);
     m_reverse->setChecked(shape.reverse);
     m_fit->setChecked(shape.fit);
+    m_fitKind->setCurrentIndex(static_cast<int>(shape.fitKind));
     showOwnPitch();
     m_pitch->setValue(shape.pitch);
     m_ownPitch = shape.pitch;
@@ -153,6 +158,7 @@ audio::SoundShape ShapeControls::shape(audio::SoundShape base) const
     base.reverse = m_reverse->isChecked();
     base.pitch = m_ownPitch;
     base.fit = m_fit->isChecked();
+    base.fitKind = static_cast<audio::FitKind>(m_fitKind->currentIndex());
     base.mono = static_cast<audio::MonoSource>(m_mono->currentIndex());
     base.removeDc = m_dc->isChecked();
     base.trim = m_trim->isChecked();
@@ -167,6 +173,7 @@ void ShapeControls::enableDependents()
     m_dither->setEnabled(clean);
     m_limit->setEnabled(m_limiter->isChecked());
     m_pitch->setEnabled(!m_fit->isChecked());
+    m_fitKind->setEnabled(m_fit->isChecked());
     if (!m_fit->isChecked())
         showOwnPitch();
     m_trimThreshold->setEnabled(m_trim->isChecked());

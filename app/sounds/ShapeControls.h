@@ -11,10 +11,11 @@ class QComboBox;
 class QDoubleSpinBox;
 
 // The controls of a sound's shape beside its region: conversion and, for Clean only, the filter's
-// phase and the dither; gain, limiter and normalise; fades; reverse; pitch or fit; mono; DC
-// removal; trim and its threshold. A control that does not apply (pitch under fit, the Clean
-// ones under Classic) is disabled, not hidden, so the panel does not jump about. Under fit the
-// disabled Pitch field shows the pitch the fit chose; the pitch the user set comes back without it.
+// phase and the dither; gain, limiter and normalise; fades; reverse; pitch or fit, by pitch or by
+// stretching; mono; DC removal; trim and its threshold. A control that does not apply (pitch under
+// fit, how to fit without fit, the Clean ones under Classic) is disabled, not hidden, so the panel
+// does not jump about. Under fit the disabled Pitch field shows the pitch the fit chose (+0.00 under
+// a stretch, which keeps the sound's); the pitch the user set comes back without it.
 class ShapeControls : public QWidget {
     Q_OBJECT
 public:
@@ -48,6 +49,7 @@ private:
     QCheckBox* m_reverse;
     QDoubleSpinBox* m_pitch;
     QCheckBox* m_fit;
+    QComboBox* m_fitKind; // by pitch or by stretching, in FitKind's order
     QComboBox* m_mono;
     QCheckBox* m_dc;
     QCheckBox* m_trim;

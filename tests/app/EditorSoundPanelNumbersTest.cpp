@@ -1,10 +1,12 @@
 // The sound panel by numbers and keys alone: the window's start and end typed in seconds, nudged by
-// a frame or 10 ms, reached by Tab; a short source's window end in sight; the pitch a fit chose; the
-// result played round and round until it is stopped.
+// a frame or 10 ms, reached by Tab; a short source's window end in sight; the pitch a fit chose, or a
+// fit by stretching; the result played round and round until it is stopped.
 #include "SoundPanelFixture.h"
 
 #include "app/sounds/WaveformEnvelope.h"
+#include "tests/audio/ShapeSounds.h"
 
+#include <QComboBox>
 #include <QPushButton>
 
 #include <cmath>
@@ -134,6 +136,36 @@ TEST_F(EditorSoundPanelNumbersTest, AShortSourcesWindowEndStaysInReachAndAFitSho
     clickInPanel("button_apply");
     const QString said = QString::number(chosen, 'f', 2);
     EXPECT_NE(textOf("text_status").find("fills CRASH exactly at " + said.toStdString() + " semitones"),
+              std::string::npos)
+        << textOf("text_status");
+}
+
+TEST_F(EditorSoundPanelNumbersTest, FitByStretchingIsChosenBesideFitAndKeepsTheSoundsPitch)
+{
+    // 0.6 s of 440 Hz into CRASH's 0.993 s.
+    const std::string tone = sounds.synth("tone.wav", "-r 44100 -c 1 -b 16", "synth 0.6 sine 440 gain -6");
+    importIntoSlot(4, tone);
+    typeInPanel("spin_end", "0.6");
+    auto& fitBy = panelControl<QComboBox>("popup_fitKind");
+    EXPECT_FALSE(fitBy.isEnabled());
+    EXPECT_EQ(fitBy.accessibleName(), "Fit by");
+    clickInPanel("checkbox_fit");
+    ASSERT_TRUE(fitBy.isEnabled());
+    EXPECT_EQ(fitBy.currentText(), "by pitch");
+    fitBy.setFocus();
+    QTest::keyClick(&fitBy, Qt::Key_Down);
+    settle();
+    EXPECT_EQ(fitBy.currentText(), "by stretching");
+    // The pitch stays: the field shows none moved, and the tone in the slot is still 440 Hz.
+    EXPECT_EQ(panelControl<QDoubleSpinBox>("spin_pitch").value(), 0.0);
+    const std::size_t slotLength = slot(4, 4).size();
+    EXPECT_NEAR(shape_sounds::frequency(result(), 100, slotLength - 100), 440.0, 4.4);
+    EXPECT_GE(WaveformEnvelope::soundLength(result()), slotLength - 8);
+    clickInPanel("button_apply");
+    const double stretch = static_cast<double>(slotLength) * 44100.0 / (33000.0 * 26460.0);
+    EXPECT_NE(textOf("text_status")
+                  .find("fills CRASH exactly, stretched to " + QString::number(stretch, 'f', 3).toStdString()
+                        + " times its length"),
               std::string::npos)
         << textOf("text_status");
 }

@@ -28,8 +28,8 @@ auto fieldsOf(const ShapeSidecar::Slot& slot)
     const audio::SoundShape& shape = slot.shape;
     return std::tuple(slot.row, slot.slot, slot.sourcePath, slot.sourceSize, slot.sourceModified, slot.bytesHash,
                       shape.resampling, shape.normalize, shape.trim, shape.start, shape.end, shape.mono, shape.reverse,
-                      shape.trimThreshold, shape.removeDc, shape.gain, shape.limit, shape.pitch, shape.fit, shape.phase,
-                      shape.fadeIn, shape.fadeOut, shape.dither);
+                      shape.trimThreshold, shape.removeDc, shape.gain, shape.limit, shape.pitch, shape.fit,
+                      shape.fitKind, shape.phase, shape.fadeIn, shape.fadeOut, shape.dither);
 }
 
 ShapeSidecar::Slot shapedSlot()
@@ -44,6 +44,8 @@ ShapeSidecar::Slot shapedSlot()
     shape.gain = -3.25;
     shape.limit = -1.0;
     shape.pitch = 7.5;
+    shape.fit = true;
+    shape.fitKind = audio::FitKind::Stretch;
     shape.phase = audio::FilterPhase::Minimum;
     shape.fadeIn = 2.0;
     shape.fadeOut = 30.0;
@@ -80,6 +82,32 @@ TEST(ShapeSidecar, EveryStepOfAShapeComesBackAndNoSlotsRemoveAnOldSidecar)
     EXPECT_TRUE(ShapeSidecar::read(bank).empty());
 }
 
+// Sidecars written before a fit could stretch have no word for how it fits: they fit by pitch, and a
+// fit by pitch is written as they were, so that they keep their bytes.
+TEST(ShapeSidecar, AFitByPitchIsWrittenWithoutItsKindAndASidecarWithoutOneFitsByPitch)
+{
+    const ScratchFolder folder("sidecar");
+    const std::string bank = folder.file("kit.mid");
+    ShapeSidecar::Slot stretched = shapedSlot();
+    QString error;
+    ASSERT_TRUE(ShapeSidecar::write(bank, {stretched}, error)) << error.toStdString();
+    const std::string written = text(ShapeSidecar::pathFor(bank));
+    // The keys are written in order: fitBy's word, then its comma and the next key's indent.
+    const std::size_t kind = written.find("\"fitBy\": \"stretch\",");
+    ASSERT_NE(kind, std::string::npos) << written;
+    std::string older = written;
+    older.erase(kind, older.find('"', kind + 20) - kind);
+    std::ofstream(ShapeSidecar::pathFor(bank)) << older;
+    const std::vector<ShapeSidecar::Slot> read = ShapeSidecar::read(bank);
+    ASSERT_EQ(read.size(), 1u);
+    ShapeSidecar::Slot pitched = stretched;
+    pitched.shape.fitKind = audio::FitKind::Pitch;
+    EXPECT_EQ(fieldsOf(read[0]), fieldsOf(pitched));
+
+    ASSERT_TRUE(ShapeSidecar::write(bank, {pitched}, error)) << error.toStdString();
+    EXPECT_EQ(text(ShapeSidecar::pathFor(bank)), older);
+}
+
 TEST(ShapeSidecar, ADamagedOrForeignFileGivesNoSlotAShapeAndAnEntryThatMakesNoSenseIsLeftOut)
 {
     const ScratchFolder folder("sidecar");
@@ -102,6 +130,8 @@ TEST(ShapeSidecar, ADamagedOrForeignFileGivesNoSlotAShapeAndAnEntryThatMakesNoSe
     EXPECT_EQ(withEntry("\"hash\": \"", "\"hash\": \"0"), 0u);
     EXPECT_EQ(withEntry(shapedSlot().bytesHash + "\"", shapedSlot().bytesHash + "\\n\""), 0u);
     EXPECT_EQ(withEntry("\"dither\": \"shaped\"", "\"dither\": \"loud\""), 0u);
+    EXPECT_EQ(withEntry("\"fitBy\": \"stretch\"", "\"fitBy\": \"tempo\""), 0u);
+    EXPECT_EQ(withEntry("\"fitBy\": \"stretch\"", "\"fitBy\": true"), 0u);
     EXPECT_EQ(withEntry("\"gain\": -3.25", "\"gain\": 480"), 0u);
     EXPECT_EQ(withEntry("\"end\": 1.25", "\"end\": 0.2"), 0u);
     EXPECT_EQ(withEntry("\"reverse\": true", "\"reverse\": \"yes\""), 0u);

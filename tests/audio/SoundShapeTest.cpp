@@ -19,6 +19,7 @@ namespace {
 using audio::Resampling;
 using audio::SoundShape;
 using shape_sounds::firstSound;
+using shape_sounds::frequency;
 using shape_sounds::peak;
 using shape_sounds::render;
 using shape_sounds::soundEnd;
@@ -31,29 +32,6 @@ double rms(const Bytes& slot, std::size_t from, std::size_t to)
     for (std::size_t i = from; i < to; ++i)
         sum += (slot[i] - 128.0) * (slot[i] - 128.0);
     return std::sqrt(sum / static_cast<double>(to - from));
-}
-
-// The frequency of a tone in the slot, from its first and last rising zero crossings (interpolated
-// between bytes) inside [from, to), in Hz at the device rate.
-double frequency(const Bytes& slot, std::size_t from, std::size_t to, int* cycles = nullptr)
-{
-    double first = -1.0;
-    double last = -1.0;
-    int count = 0;
-    for (std::size_t i = from + 1; i < to; ++i) {
-        const double a = slot[i - 1] - 128.0;
-        const double b = slot[i] - 128.0;
-        if (a < 0.0 && b >= 0.0) {
-            const double at = static_cast<double>(i - 1) + -a / (b - a);
-            if (first < 0.0)
-                first = at;
-            last = at;
-            ++count;
-        }
-    }
-    if (cycles != nullptr)
-        *cycles = count - 1;
-    return (count - 1) * 33000.0 / (last - first);
 }
 
 double cents(double measured, double expected)

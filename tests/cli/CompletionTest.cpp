@@ -75,6 +75,8 @@ TEST(ZyloxCompletion, ShapeOptionsTheirWordsAndSlotLabelsInAnyCaseQuotedForTheBa
          {"zylox play --bank S05 --slot 1 a.wav --dither sh",
           "[zylox][play][--bank][S05][--slot][1][a.wav][--dither][shaped]"},
          {"zylox import --mono si", "[zylox][import][--mono][side]"},
+         {"zylox import --fit st", "[zylox][import][--fit][stretch]"},
+         {"zylox import --fit --fade-i", "[zylox][import][--fit][--fade-in]"},
          {"zylox import --resample clean --phase mi", "[zylox][import][--resample][clean][--phase][minimum]"},
          {"zylox import --bank S05 --slot clo", "[zylox][import][--bank][S05][--slot][CLOSED HI HAT]"},
          {"zylox export --bank s05 --slot \"rim", "[zylox][export][--bank][s05][--slot][RIM SHOT]"},

@@ -61,6 +61,27 @@ template <class Choice> CLI::Validator wordsFor(std::initializer_list<Choice> ch
     return CLI::CheckedTransformer(words, CLI::ignore_case).description(shown + "}");
 }
 
+std::string lowercase(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// --fit's word in lowercase; a bare --fit, which the parser gives as "true", fits by pitch.
+CLI::Validator fitWord()
+{
+    return CLI::Validator(
+        [](std::string& input) -> std::string {
+            const std::string word = input == "true" ? "pitch" : lowercase(input);
+            if (!audio::fitKindNamed(word))
+                return input + " is neither pitch nor stretch";
+            input = word;
+            return {};
+        },
+        "");
+}
+
 } // namespace
 
 void ShapeOptions::addTo(CLI::App& command)
@@ -114,12 +135,13 @@ void ShapeOptions::addTo(CLI::App& command)
     // A flag whose word comes after = (joinFitWord puts it there), so that a bare --fit never takes
     // the name of the source after it for its word.
     command
-        .add_flag("--fit{pitch}", m_fit,
+        .add_flag("--fit", m_fit,
                   "Make the whole region fill the slot: by pitch (the default; within 48 semitones either way) "
                   "or by stretching it keeping its pitch (to "
                       + fixed(audio::shortestStretch, 2) + " to " + fixed(audio::longestStretch, 2)
                       + " times its length); the import's line names the pitch or the stretch")
-        ->check(CLI::IsMember({"pitch", "stretch"}, CLI::ignore_case))
+        ->option_text("[pitch|stretch]")
+        ->transform(fitWord())
         ->excludes(pitch);
     command
         .add_option("--mono", m_shape.mono,
@@ -163,15 +185,10 @@ int ShapeOptions::resolve()
         std::cerr << "zylox: --phase and --dither choose how the clean conversion works: add --resample clean\n";
         return 2;
     }
-    const auto lower = [](std::string text) {
-        for (char& c : text)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return text;
-    };
-    m_shape.phase = audio::filterPhaseNamed(lower(m_phase)).value_or(audio::FilterPhase::Linear);
-    m_shape.dither = audio::ditherNamed(lower(m_dither)).value_or(audio::Dither::None);
+    m_shape.phase = audio::filterPhaseNamed(lowercase(m_phase)).value_or(audio::FilterPhase::Linear);
+    m_shape.dither = audio::ditherNamed(lowercase(m_dither)).value_or(audio::Dither::None);
     m_shape.fit = !m_fit.empty();
-    m_shape.fitKind = audio::fitKindNamed(lower(m_fit)).value_or(audio::FitKind::Pitch);
+    m_shape.fitKind = audio::fitKindNamed(m_fit).value_or(audio::FitKind::Pitch);
     if (m_length && *m_length <= 0.0) {
         std::cerr << "zylox: --length " << fixed(*m_length, 2) << ": a region lasts more than 0 seconds\n";
         return 2;
@@ -193,15 +210,10 @@ int ShapeOptions::resolve()
 
 void ShapeOptions::joinFitWord(std::vector<std::string>& arguments)
 {
-    const auto isFitWord = [](std::string word) {
-        for (char& c : word)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return audio::fitKindNamed(word).has_value();
-    };
     for (std::size_t i = 0; i + 1 < arguments.size(); ++i) {
         if (arguments[i] == "--")
             return;
-        if (arguments[i] == "--fit" && isFitWord(arguments[i + 1])) {
+        if (arguments[i] == "--fit" && audio::fitKindNamed(lowercase(arguments[i + 1]))) {
             arguments[i] += "=" + arguments[i + 1];
             arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1);
         }

@@ -1109,127 +1109,144 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>ImportResult</name>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="20"/>
+        <location filename="../audio/ImportResult.cpp" line="21"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="33"/>
+        <location filename="../audio/ImportResult.cpp" line="34"/>
         <source>Clean</source>
         <translation>Sauber</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="34"/>
+        <location filename="../audio/ImportResult.cpp" line="35"/>
         <source>Classic</source>
         <translation>Klassisch</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="36"/>
+        <location filename="../audio/ImportResult.cpp" line="37"/>
         <source>, %1 of silence trimmed</source>
         <translation>, %1 Stille abgeschnitten</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="38"/>
+        <location filename="../audio/ImportResult.cpp" line="39"/>
         <source>, no silence to trim</source>
         <translation>, keine Stille abzuschneiden</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="40"/>
+        <location filename="../audio/ImportResult.cpp" line="41"/>
         <source>, normalised %1 dB</source>
         <translation>, normalisiert %1 dB</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="51"/>
+        <location filename="../audio/ImportResult.cpp" line="52"/>
         <source>nothing imported</source>
         <translation>nichts importiert</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="54"/>
+        <location filename="../audio/ImportResult.cpp" line="55"/>
         <source>System Exclusive message of %1 bytes into %2</source>
         <translation>System-Exclusive-Nachricht mit %1 Bytes in %2</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="56"/>
+        <location filename="../audio/ImportResult.cpp" line="57"/>
         <source>System Exclusive message of %1 bytes</source>
         <translation>System-Exclusive-Nachricht mit %1 Bytes</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="62"/>
+        <location filename="../audio/ImportResult.cpp" line="63"/>
         <source>%1 bytes of raw device data</source>
         <translation>%1 Bytes rohe Gerätedaten</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="68"/>
+        <location filename="../audio/ImportResult.cpp" line="69"/>
         <source>, cut to %1 to fit %2</source>
         <translation>, auf %1 gekürzt, passend für %2</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="69"/>
+        <location filename="../audio/ImportResult.cpp" line="70"/>
         <source>, cut to %1</source>
         <translation>, auf %1 gekürzt</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="71"/>
+        <location filename="../audio/ImportResult.cpp" line="72"/>
         <source>, padded to %1 with silence</source>
         <translation>, mit Stille auf %1 aufgefüllt</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="73"/>
+        <location filename="../audio/ImportResult.cpp" line="74"/>
         <source>, fills %1 exactly</source>
         <translation>, füllt %1 genau</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="74"/>
+        <location filename="../audio/ImportResult.cpp" line="75"/>
         <source>, fills the slot exactly</source>
         <translation>, füllt den Slot genau</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="79"/>
+        <location filename="../audio/ImportResult.cpp" line="80"/>
         <source> at %1 semitones</source>
         <extracomment>The pitch a fit chose, after what the import did: &quot; at +7.02 semitones&quot;</extracomment>
         <translation> mit %1 Halbtönen</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="84"/>
+        <location filename="../audio/ImportResult.cpp" line="86"/>
+        <source>, stretched to %1 times its length</source>
+        <extracomment>The length a fit by stretching gave the region, after what the import did: &quot;, stretched to 0.495 times its length&quot;</extracomment>
+        <translation>, auf das %1-Fache seiner Länge gedehnt</translation>
+    </message>
+    <message>
+        <location filename="../audio/ImportResult.cpp" line="91"/>
         <source>%1 (%2)</source>
         <extracomment>The conversion in brackets after what the import did: &quot;Clean, normalised +6.0 dB&quot;</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="86"/>
+        <location filename="../audio/ImportResult.cpp" line="93"/>
         <source>%1; the file is damaged or cut short</source>
         <extracomment>What the import did, then that the file&apos;s sound ended before the length its header declares</extracomment>
         <translation>%1; die Datei ist beschädigt oder unvollständig</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="98"/>
+        <location filename="../audio/ImportResult.cpp" line="105"/>
         <source>%1, which decodes it, is not installed</source>
         <extracomment>The library&apos;s file name, as a user installs it</extracomment>
         <translation>%1, das sie dekodiert, ist nicht installiert</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="100"/>
+        <location filename="../audio/ImportResult.cpp" line="107"/>
         <source>the file is damaged or cut short</source>
         <translation>die Datei ist beschädigt oder unvollständig</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="102"/>
+        <location filename="../audio/ImportResult.cpp" line="109"/>
         <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
         <translation>der Bereich bräuchte eine Tonhöhe von %1 Halbtönen, um den Slot zu füllen; Einpassen reicht von %2 bis %3</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="107"/>
+        <location filename="../audio/ImportResult.cpp" line="114"/>
         <source>the region holds no sound to fit into the slot</source>
         <translation>der Bereich enthält keinen Sound, der sich in den Slot einpassen ließe</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="115"/>
+        <location filename="../audio/ImportResult.cpp" line="116"/>
+        <source>the region needs stretching to %1 times its length to fill the slot; a stretch reaches %2 to %3 times</source>
+        <translation>der Bereich müsste auf das %1-Fache seiner Länge gedehnt werden, um den Slot zu füllen; Dehnen reicht vom %2- bis zum %3-Fachen</translation>
+    </message>
+    <message>
+        <location filename="../audio/ImportResult.cpp" line="122"/>
+        <source>%1, which stretches a sound keeping its pitch, is not installed</source>
+        <extracomment>The library&apos;s file name, as a user installs it</extracomment>
+        <translation>%1, das einen Klang bei gleicher Tonhöhe dehnt, ist nicht installiert</translation>
+    </message>
+    <message>
+        <location filename="../audio/ImportResult.cpp" line="131"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s name, then what its import did</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="121"/>
+        <location filename="../audio/ImportResult.cpp" line="137"/>
         <source>%1, %2</source>
         <extracomment>A file&apos;s name, then what its import did to the slot named before</extracomment>
         <translation>%1, %2</translation>
@@ -2343,7 +2360,7 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
     </message>
     <message>
         <location filename="../app/sounds/ShapeControls.cpp" line="59"/>
-        <location filename="../app/sounds/ShapeControls.cpp" line="70"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="71"/>
         <source>dBFS</source>
         <translation>dBFS</translation>
     </message>
@@ -2375,111 +2392,131 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
     </message>
     <message>
         <location filename="../app/sounds/ShapeControls.cpp" line="66"/>
+        <source>by pitch</source>
+        <translation>über die Tonhöhe</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/ShapeControls.cpp" line="66"/>
+        <source>by stretching</source>
+        <translation>durch Dehnen</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/ShapeControls.cpp" line="67"/>
         <source>Mix</source>
         <translation>Mischen</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="67"/>
         <source>Left</source>
         <translation>Links</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="67"/>
         <source>Right</source>
         <translation>Rechts</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="67"/>
         <source>Side</source>
         <translation>Seite</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="67"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="68"/>
         <source>Remove DC offset</source>
         <translation>Gleichanteil entfernen</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="68"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="69"/>
         <source>Trim silence below</source>
         <translation>Stille abschneiden unter</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="72"/>
-        <source>The pitch that makes the whole window fill the slot</source>
-        <translation>Die Tonhöhe, bei der das ganze Fenster den Slot füllt</translation>
+        <location filename="../app/sounds/ShapeControls.cpp" line="73"/>
+        <source>Makes the whole window fill the slot</source>
+        <translation>Lässt das ganze Fenster den Slot füllen</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="75"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="74"/>
+        <source>By pitch the device plays the window higher or lower; by stretching it keeps its pitch and is made shorter or longer</source>
+        <translation>Über die Tonhöhe spielt das Gerät das Fenster höher oder tiefer; durch Dehnen behält es seine Tonhöhe und wird kürzer oder länger</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/ShapeControls.cpp" line="78"/>
         <source>Gain</source>
         <translation>Verstärkung</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="76"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="79"/>
         <source>Limit</source>
         <translation>Grenze</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="77"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="80"/>
         <source>Fade in</source>
         <translation>Einblenden</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="78"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="81"/>
         <source>Fade out</source>
         <translation>Ausblenden</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="79"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="82"/>
         <source>Pitch</source>
         <translation>Tonhöhe</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="80"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="83"/>
+        <source>Fit by</source>
+        <translation>Einpassen durch</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/ShapeControls.cpp" line="84"/>
         <source>Trim threshold</source>
         <translation>Schwelle zum Abschneiden</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="85"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="89"/>
         <source>Gain:</source>
         <translation>Verstärkung:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="87"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="91"/>
         <source>Fade in:</source>
         <translation>Einblenden:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="88"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="92"/>
         <source>Fade out:</source>
         <translation>Ausblenden:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="89"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="93"/>
         <source>Pitch:</source>
         <translation>Tonhöhe:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="90"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="94"/>
         <source>Channels:</source>
         <translation>Kanäle:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="92"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="96"/>
         <source>Conversion:</source>
         <translation>Wandlung:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="93"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="97"/>
         <source>Filter phase:</source>
         <translation>Filterphase:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="94"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="98"/>
         <source>Dither:</source>
         <translation>Dither:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="183"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="190"/>
         <source>no fit</source>
         <translation>nicht einpassbar</translation>
     </message>
@@ -2934,7 +2971,7 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
     </message>
     <message>
         <location filename="../app/banks/SoundPanel.cpp" line="111"/>
-        <location filename="../app/banks/SoundPanel.cpp" line="410"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="411"/>
         <source>Play &amp;Result</source>
         <translation>E&amp;rgebnis abspielen</translation>
     </message>
@@ -2969,27 +3006,27 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>%1, danach %2 Stille bis zum Ende des Slots</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="363"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="364"/>
         <source>Cannot fit: %1.</source>
         <translation>Einpassen nicht möglich: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="365"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="366"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Nichts für den Slot: Das Fenster enthält keinen Sound.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="371"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="372"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Übersteuert: Die Verstärkung treibt den Sound über die Vollaussteuerung, seine Spitzen werden abgeschnitten.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="391"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="392"/>
         <source>Stop &amp;Result</source>
         <translation>E&amp;rgebnis stoppen</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="421"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="422"/>
         <source>Could not play: %1</source>
         <translation>Abspielen nicht möglich: %1</translation>
     </message>

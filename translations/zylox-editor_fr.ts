@@ -1109,127 +1109,144 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>ImportResult</name>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="20"/>
+        <location filename="../audio/ImportResult.cpp" line="21"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="33"/>
+        <location filename="../audio/ImportResult.cpp" line="34"/>
         <source>Clean</source>
         <translation>Propre</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="34"/>
+        <location filename="../audio/ImportResult.cpp" line="35"/>
         <source>Classic</source>
         <translation>Classique</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="36"/>
+        <location filename="../audio/ImportResult.cpp" line="37"/>
         <source>, %1 of silence trimmed</source>
         <translation>, %1 de silence coupé</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="38"/>
+        <location filename="../audio/ImportResult.cpp" line="39"/>
         <source>, no silence to trim</source>
         <translation>, aucun silence à couper</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="40"/>
+        <location filename="../audio/ImportResult.cpp" line="41"/>
         <source>, normalised %1 dB</source>
         <translation>, normalisé %1&#xa0;dB</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="51"/>
+        <location filename="../audio/ImportResult.cpp" line="52"/>
         <source>nothing imported</source>
         <translation>rien d’importé</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="54"/>
+        <location filename="../audio/ImportResult.cpp" line="55"/>
         <source>System Exclusive message of %1 bytes into %2</source>
         <translation>message System Exclusive de %1&#xa0;octets dans %2</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="56"/>
+        <location filename="../audio/ImportResult.cpp" line="57"/>
         <source>System Exclusive message of %1 bytes</source>
         <translation>message System Exclusive de %1&#xa0;octets</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="62"/>
+        <location filename="../audio/ImportResult.cpp" line="63"/>
         <source>%1 bytes of raw device data</source>
         <translation>%1&#xa0;octets de données brutes de l’appareil</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="68"/>
+        <location filename="../audio/ImportResult.cpp" line="69"/>
         <source>, cut to %1 to fit %2</source>
         <translation>, coupé à %1 pour tenir dans %2</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="69"/>
+        <location filename="../audio/ImportResult.cpp" line="70"/>
         <source>, cut to %1</source>
         <translation>, coupé à %1</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="71"/>
+        <location filename="../audio/ImportResult.cpp" line="72"/>
         <source>, padded to %1 with silence</source>
         <translation>, complété de silence jusqu’à %1</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="73"/>
+        <location filename="../audio/ImportResult.cpp" line="74"/>
         <source>, fills %1 exactly</source>
         <translation>, remplit exactement %1</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="74"/>
+        <location filename="../audio/ImportResult.cpp" line="75"/>
         <source>, fills the slot exactly</source>
         <translation>, remplit exactement l’emplacement</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="79"/>
+        <location filename="../audio/ImportResult.cpp" line="80"/>
         <source> at %1 semitones</source>
         <extracomment>The pitch a fit chose, after what the import did: &quot; at +7.02 semitones&quot;</extracomment>
         <translation> à %1 demi-tons</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="84"/>
+        <location filename="../audio/ImportResult.cpp" line="86"/>
+        <source>, stretched to %1 times its length</source>
+        <extracomment>The length a fit by stretching gave the region, after what the import did: &quot;, stretched to 0.495 times its length&quot;</extracomment>
+        <translation>, étiré à %1 fois sa longueur</translation>
+    </message>
+    <message>
+        <location filename="../audio/ImportResult.cpp" line="91"/>
         <source>%1 (%2)</source>
         <extracomment>The conversion in brackets after what the import did: &quot;Clean, normalised +6.0 dB&quot;</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="86"/>
+        <location filename="../audio/ImportResult.cpp" line="93"/>
         <source>%1; the file is damaged or cut short</source>
         <extracomment>What the import did, then that the file&apos;s sound ended before the length its header declares</extracomment>
         <translation>%1&#xa0;; le fichier est endommagé ou tronqué</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="98"/>
+        <location filename="../audio/ImportResult.cpp" line="105"/>
         <source>%1, which decodes it, is not installed</source>
         <extracomment>The library&apos;s file name, as a user installs it</extracomment>
         <translation>%1, qui le décode, n’est pas installé</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="100"/>
+        <location filename="../audio/ImportResult.cpp" line="107"/>
         <source>the file is damaged or cut short</source>
         <translation>le fichier est endommagé ou tronqué</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="102"/>
+        <location filename="../audio/ImportResult.cpp" line="109"/>
         <source>the region needs a pitch of %1 semitones to fill the slot; a fit reaches %2 to %3</source>
         <translation>la zone demanderait une hauteur de %1 demi-tons pour remplir l’emplacement&#xa0;; l’ajustement va de %2 à %3</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="107"/>
+        <location filename="../audio/ImportResult.cpp" line="114"/>
         <source>the region holds no sound to fit into the slot</source>
         <translation>la zone ne contient aucun son à ajuster dans l’emplacement</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="115"/>
+        <location filename="../audio/ImportResult.cpp" line="116"/>
+        <source>the region needs stretching to %1 times its length to fill the slot; a stretch reaches %2 to %3 times</source>
+        <translation>la zone devrait être étirée à %1 fois sa longueur pour remplir l’emplacement&#xa0;; l’étirement va de %2 à %3 fois</translation>
+    </message>
+    <message>
+        <location filename="../audio/ImportResult.cpp" line="122"/>
+        <source>%1, which stretches a sound keeping its pitch, is not installed</source>
+        <extracomment>The library&apos;s file name, as a user installs it</extracomment>
+        <translation>%1, qui étire un son en gardant sa hauteur, n’est pas installé</translation>
+    </message>
+    <message>
+        <location filename="../audio/ImportResult.cpp" line="131"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s name, then what its import did</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../audio/ImportResult.cpp" line="121"/>
+        <location filename="../audio/ImportResult.cpp" line="137"/>
         <source>%1, %2</source>
         <extracomment>A file&apos;s name, then what its import did to the slot named before</extracomment>
         <translation>%1, %2</translation>
@@ -2343,7 +2360,7 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
     </message>
     <message>
         <location filename="../app/sounds/ShapeControls.cpp" line="59"/>
-        <location filename="../app/sounds/ShapeControls.cpp" line="70"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="71"/>
         <source>dBFS</source>
         <translation>dBFS</translation>
     </message>
@@ -2375,111 +2392,131 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
     </message>
     <message>
         <location filename="../app/sounds/ShapeControls.cpp" line="66"/>
+        <source>by pitch</source>
+        <translation>par la hauteur</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/ShapeControls.cpp" line="66"/>
+        <source>by stretching</source>
+        <translation>par étirement</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/ShapeControls.cpp" line="67"/>
         <source>Mix</source>
         <translation>Mélange</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="67"/>
         <source>Left</source>
         <translation>Gauche</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="67"/>
         <source>Right</source>
         <translation>Droite</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="66"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="67"/>
         <source>Side</source>
         <translation>Côté</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="67"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="68"/>
         <source>Remove DC offset</source>
         <translation>Supprimer la composante continue</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="68"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="69"/>
         <source>Trim silence below</source>
         <translation>Couper le silence sous</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="72"/>
-        <source>The pitch that makes the whole window fill the slot</source>
-        <translation>La hauteur qui fait remplir l’emplacement par toute la fenêtre</translation>
+        <location filename="../app/sounds/ShapeControls.cpp" line="73"/>
+        <source>Makes the whole window fill the slot</source>
+        <translation>Fait remplir l’emplacement par toute la fenêtre</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="75"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="74"/>
+        <source>By pitch the device plays the window higher or lower; by stretching it keeps its pitch and is made shorter or longer</source>
+        <translation>Par la hauteur, l’appareil joue la fenêtre plus haut ou plus bas&#xa0;; par étirement, elle garde sa hauteur et devient plus courte ou plus longue</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/ShapeControls.cpp" line="78"/>
         <source>Gain</source>
         <translation>Gain</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="76"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="79"/>
         <source>Limit</source>
         <translation>Limite</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="77"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="80"/>
         <source>Fade in</source>
         <translation>Fondu d’entrée</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="78"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="81"/>
         <source>Fade out</source>
         <translation>Fondu de sortie</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="79"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="82"/>
         <source>Pitch</source>
         <translation>Hauteur</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="80"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="83"/>
+        <source>Fit by</source>
+        <translation>Ajuster par</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/ShapeControls.cpp" line="84"/>
         <source>Trim threshold</source>
         <translation>Seuil de coupe</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="85"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="89"/>
         <source>Gain:</source>
         <translation>Gain&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="87"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="91"/>
         <source>Fade in:</source>
         <translation>Fondu d’entrée&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="88"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="92"/>
         <source>Fade out:</source>
         <translation>Fondu de sortie&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="89"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="93"/>
         <source>Pitch:</source>
         <translation>Hauteur&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="90"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="94"/>
         <source>Channels:</source>
         <translation>Canaux&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="92"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="96"/>
         <source>Conversion:</source>
         <translation>Conversion&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="93"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="97"/>
         <source>Filter phase:</source>
         <translation>Phase du filtre&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="94"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="98"/>
         <source>Dither:</source>
         <translation>Dither&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/sounds/ShapeControls.cpp" line="183"/>
+        <location filename="../app/sounds/ShapeControls.cpp" line="190"/>
         <source>no fit</source>
         <translation>pas d’ajustement</translation>
     </message>
@@ -2934,7 +2971,7 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
     </message>
     <message>
         <location filename="../app/banks/SoundPanel.cpp" line="111"/>
-        <location filename="../app/banks/SoundPanel.cpp" line="410"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="411"/>
         <source>Play &amp;Result</source>
         <translation>Écouter le &amp;résultat</translation>
     </message>
@@ -2969,27 +3006,27 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <translation>%1, puis %2 de silence jusqu’à la fin de l’emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="363"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="364"/>
         <source>Cannot fit: %1.</source>
         <translation>Ajustement impossible&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="365"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="366"/>
         <source>Nothing to put into the slot: the window holds no sound.</source>
         <translation>Rien à mettre dans l’emplacement&#xa0;: la fenêtre ne contient aucun son.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="371"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="372"/>
         <source>Clipped: the gain pushes the sound past full scale, its peaks are cut flat.</source>
         <translation>Écrêté&#xa0;: le gain pousse le son au-delà de la pleine échelle, ses crêtes sont coupées.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="391"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="392"/>
         <source>Stop &amp;Result</source>
         <translation>Arrêter le &amp;résultat</translation>
     </message>
     <message>
-        <location filename="../app/banks/SoundPanel.cpp" line="421"/>
+        <location filename="../app/banks/SoundPanel.cpp" line="422"/>
         <source>Could not play: %1</source>
         <translation>Impossible d’écouter&#xa0;: %1</translation>
     </message>

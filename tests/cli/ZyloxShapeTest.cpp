@@ -106,7 +106,7 @@ TEST_F(ZyloxShapeTest, FitStretchKeepsThePitchAndABareFitBeforeTheSourceStillFit
         return count;
     };
     ASSERT_EQ(zylox("import --bank S05 --slot 4 --fit stretch tone.wav -o stretched.mid"), 0) << m_err;
-    EXPECT_EQ(m_out, "S05 slot 4 CRASH: tone.wav, 0.99 s, fills the slot exactly, stretched to 0.497 times its "
+    EXPECT_EQ(m_out, "S05 slot 4 CRASH: tone.wav, 0.99 s, fills the slot exactly, stretched to 0.496 times its "
                      "length (Classic)\n");
     EXPECT_NEAR(risingCrossings("stretched.mid"), 993, 10);
     ASSERT_EQ(zylox("import --bank S05 --slot 4 tone.wav --fit=Stretch -o same.mid"), 0) << m_err;
@@ -160,7 +160,7 @@ TEST_F(ZyloxShapeTest, OutOfRangeValuesAndMisfitCombinationsAreRefusedNamingTheR
          "zylox: --phase and --dither choose how the clean conversion works: add --resample clean"},
         {"--start 0.3 --end 0.2", "zylox: --end 0.20 is not after --start 0.30"},
         {"--fit --pitch 3", "--pitch excludes --fit"},
-        {"--fit=tempo", "--fit: tempo not in {pitch,stretch}"},
+        {"--fit=tempo", "--fit: tempo is neither pitch nor stretch"},
         {"--end 1 --length 1", "--end excludes --length"},
         {"--mono centre", "--mono: Check centre value in {"},
         {"--dither loud --resample clean", "--dither: loud not in {none,tpdf,shaped}"},

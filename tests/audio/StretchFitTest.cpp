@@ -126,8 +126,8 @@ TEST(StretchFit, AHitStretchedToEitherEndOfTheRangeSoundsOnceAndDecaysInItsNewTi
     }
 }
 
-// Any region a stretch reaches, of any rate, fills any slot to its end.
-TEST(StretchFit, AStretchedRegionOfAnyRateFillsTheSlot)
+// Any region a stretch reaches, of any rate, fills any slot to its end at its own pitch.
+TEST(StretchFit, AStretchedRegionOfAnyRateFillsTheSlotAtItsOwnPitch)
 {
     Draw draw(0x7A796C6F78353135);
     constexpr double rates[] = {8000.0, 22050.0, 32000.0, 33000.0, 44100.0, 48000.0, 96000.0};
@@ -135,7 +135,7 @@ TEST(StretchFit, AStretchedRegionOfAnyRateFillsTheSlot)
         const auto slotLength = static_cast<std::size_t>(draw.whole(2048, 32768));
         const double stretch = draw.uniform(audio::shortestStretch, audio::longestStretch);
         const double rate = draw.oneOf(rates);
-        const double period = draw.uniform(20.0, 400.0); // frames
+        const double period = draw.uniform(20.0, 400.0) * rate / 44100.0; // frames: 110 Hz to 2.2 kHz
         const auto frames
             = static_cast<std::uint64_t>(std::round(static_cast<double>(slotLength) / 33000.0 * rate / stretch));
         const auto square = shape_sounds::make(rate, 1, frames, [period](std::uint64_t frame, std::uint16_t) {
@@ -151,6 +151,9 @@ TEST(StretchFit, AStretchedRegionOfAnyRateFillsTheSlot)
         EXPECT_EQ(made.bytes.size(), slotLength);
         EXPECT_GE(soundEnd(made.bytes), slotLength - 9);
         EXPECT_LE(shape_sounds::firstSound(made.bytes), 2u);
+        // Each splice may gain or lose part of a cycle of a low square: a tenth either way over a
+        // slot, where a fit by pitch is off by the whole stretch.
+        EXPECT_NEAR(frequency(made.bytes, 10, slotLength - 10) * period / rate, 1.0, 0.1);
     }
 }
 

@@ -4,8 +4,9 @@
 // as a user types towards a few names, with and without the filter "fits S05:1" (0.25 s), as the
 // window's list asks (500 rows at most) and as `zylox find` asks (every row).
 //
-// Usage: library_scale_bench LIBRARY [INDEX_FOLDER]
-// The index goes into INDEX_FOLDER (kept), or a scratch folder removed at the end. Run it niced on a
+// Usage: library_scale_bench LIBRARY [INDEX_FOLDER [--search-only]]
+// The index goes into INDEX_FOLDER (kept), or a scratch folder removed at the end; --search-only times
+// the search of the index a run before left there. Run it niced on a
 // quiet machine: the wall time waits for the processor too, so the processor time is given beside it.
 #include "soundlibrary/AnalysisQueue.h"
 #include "soundlibrary/LibraryDatabase.h"
@@ -71,11 +72,16 @@ std::uintmax_t sizeOnDisk(const std::string& index)
 
 // Each prefix a user types on the way to the names, searched as the list asks (limit) and the filter
 // given, three times over; milliseconds of each search.
-std::vector<double> typingLatencies(const LibraryDatabase& database, std::size_t limit, bool fitsSlot)
+struct Latencies {
+    std::vector<double> wall;
+    std::vector<double> processor;
+};
+
+Latencies typingLatencies(const LibraryDatabase& database, std::size_t limit, bool fitsSlot)
 {
     const std::vector<std::string> typed{"bright clap", "deep kick 0", "kit 042 crash", "vinyl open hat", "ride"};
     LibrarySearch search(database);
-    std::vector<double> milliseconds;
+    Latencies milliseconds;
     for (int round = 0; round < 3; ++round) {
         for (const std::string& words : typed) {
             for (std::size_t length = 1; length <= words.size(); ++length) {
@@ -86,7 +92,8 @@ std::vector<double> typingLatencies(const LibraryDatabase& database, std::size_t
                     query.longestSeconds = 0x2000 / 33000.0;
                 const Stopwatch took;
                 const std::size_t found = search.find(query).size();
-                milliseconds.push_back(took.wall() * 1000.0);
+                milliseconds.wall.push_back(took.wall() * 1000.0);
+                milliseconds.processor.push_back(took.processor() * 1000.0);
                 if (!search.failure().empty() || (round == 0 && length == words.size() && found == 0 && !fitsSlot))
                     std::fprintf(stderr, "search \"%s\": %zu found %s\n", query.text.c_str(), found,
                                  search.failure().c_str());
@@ -110,9 +117,11 @@ int main(int argc, char** argv)
         = scratch ? std::filesystem::temp_directory_path() / ("zylox-scale-bench-" + std::to_string(::getpid()))
                   : std::filesystem::path(argv[2]);
     const std::string index = (folder / "library.sqlite").string();
-    std::filesystem::remove(index);
+    const bool searchOnly = argc > 3 && std::string(argv[3]) == "--search-only";
+    if (!searchOnly)
+        std::filesystem::remove(index);
     std::atomic<bool> cancel{false};
-    {
+    if (!searchOnly) {
         LibraryDatabase database(index);
         if (!database.isOpen()) {
             std::fprintf(stderr, "%s: %s\n", index.c_str(), database.opening().systemText.c_str());
@@ -150,11 +159,13 @@ int main(int argc, char** argv)
     const LibraryDatabase database(index);
     for (const bool fitsSlot : {false, true}) {
         for (const std::size_t limit : {std::size_t{500}, std::numeric_limits<std::size_t>::max() / 2}) {
-            const std::vector<double> latencies = typingLatencies(database, limit, fitsSlot);
-            std::printf("search as typed%s, %s: %zu searches, p50 %.2f ms, p99 %.2f ms\n",
+            const Latencies latencies = typingLatencies(database, limit, fitsSlot);
+            std::printf("search as typed%s, %s: %zu searches, p50 %.2f ms, p99 %.2f ms (processor p50 %.2f ms, p99 "
+                        "%.2f ms)\n",
                         fitsSlot ? " fitting S05:1" : "",
-                        limit == 500 ? "500 rows (the list)" : "every row (zylox find)", latencies.size(),
-                        percentile(latencies, 0.5), percentile(latencies, 0.99));
+                        limit == 500 ? "500 rows (the list)" : "every row (zylox find)", latencies.wall.size(),
+                        percentile(latencies.wall, 0.5), percentile(latencies.wall, 0.99),
+                        percentile(latencies.processor, 0.5), percentile(latencies.processor, 0.99));
         }
     }
     if (scratch)

@@ -6,6 +6,7 @@
 #include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/LibraryCommand.h"
+#include "cli/LoudnessCommand.h"
 #include "cli/PacingCommand.h"
 #include "cli/PlayCommand.h"
 #include "cli/PortsCommand.h"
@@ -52,6 +53,7 @@ int main(int argc, char** argv)
     commands.push_back(std::make_unique<PlayCommand>(app, [] { return std::make_unique<AlsaSoundOutput>(); }));
     commands.push_back(std::make_unique<FindCommand>(app));
     commands.push_back(std::make_unique<LibraryCommand>(app));
+    commands.push_back(std::make_unique<LoudnessCommand>(app));
 
     // Set after the commands are made, which would take it over; those with --slot carry it themselves.
     app.footer(SlotChoice::kNumbering);

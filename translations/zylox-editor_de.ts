@@ -2681,6 +2681,24 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
     </message>
 </context>
 <context>
+    <name>SlotLoudness</name>
+    <message>
+        <location filename="../soundlibrary/SlotLoudness.cpp" line="41"/>
+        <source>silent</source>
+        <translation>still</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/SlotLoudness.cpp" line="42"/>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/SlotLoudness.cpp" line="47"/>
+        <source>%1, which measures loudness, is not installed</source>
+        <translation>%1, das die Lautheit misst, ist nicht installiert</translation>
+    </message>
+</context>
+<context>
     <name>SlotPlayer</name>
     <message>
         <location filename="../app/sounds/SlotPlayer.cpp" line="55"/>

@@ -96,7 +96,9 @@ TEST(ZyloxCompletion, TheLibraryCommandsTheirWordsAndABankForFitsComplete)
                                              {"zylox find --fits S05:4 --fo", "[zylox][find][--fits][S05:4][--folder]"},
                                              {"zylox lib", "[zylox][library]"},
                                              {"zylox library res", "[zylox][library][rescan]"},
-                                             {"zylox library a", "[zylox][library][add]"}});
+                                             {"zylox library a", "[zylox][library][add]"},
+                                             {"zylox lou", "[zylox][loudness]"},
+                                             {"zylox loudness --b", "[zylox][loudness][--bank]"}});
 }
 
 } // namespace

@@ -247,9 +247,20 @@ void LibraryPanel::showCounts(const soundlibrary::LibraryCounts& counts)
     m_countsLine->setText(WindowText::of(soundlibrary::countsText(counts)));
 }
 
+void LibraryPanel::followSlot()
+{
+    if (!m_filters->followsSlot())
+        return;
+    soundlibrary::SearchQuery now;
+    m_filters->apply(now);
+    if (now.longestSeconds != m_query.longestSeconds)
+        search();
+}
+
 void LibraryPanel::goToField()
 {
     m_showTab();
+    followSlot();
     m_field->setFocus(Qt::ShortcutFocusReason);
     m_field->selectAll();
 }
@@ -269,13 +280,8 @@ bool LibraryPanel::eventFilter(QObject* watched, QEvent* event)
         m_folders->reload();
         start();
     }
-    // The selected slot may have changed while the user was away: what fits it is found again.
-    if ((watched == m_list || watched == m_field) && event->type() == QEvent::FocusIn && m_filters->followsSlot()) {
-        soundlibrary::SearchQuery now;
-        m_filters->apply(now);
-        if (now.longestSeconds != m_query.longestSeconds)
-            search();
-    }
+    if ((watched == m_list || watched == m_field) && event->type() == QEvent::FocusIn)
+        followSlot();
     const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
     if (key && watched == m_list)
         return listKey(*event);

@@ -75,6 +75,9 @@ private:
     void take(unsigned search, const std::vector<soundlibrary::LibraryEntry>& rows, bool first, bool last);
     void showScan(const soundlibrary::ScanProgress& progress);
     void showCounts(const soundlibrary::LibraryCounts& counts);
+    // The selected slot may have changed while the user was away from the tab: what fits it is
+    // found again when the user comes back to it.
+    void followSlot();
     void goToField();
     void goToList();
     void play(int row);

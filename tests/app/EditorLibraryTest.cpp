@@ -12,6 +12,7 @@
 #include <QTabWidget>
 
 #include <fstream>
+#include <set>
 
 namespace {
 
@@ -166,6 +167,48 @@ TEST_F(EditorLibraryTest, TypedWordsFindSoundsWithWhatAnalysisFoundAndTheFilters
     search(QStringLiteral("hit"));
     EXPECT_EQ(withoutLoudness(libraryRows()), Texts{"hit \uFFFD.wav|" + root + "|0.50 s|0 ms"});
     EXPECT_EQ(textOf("text_libraryCounts"), "1 file could not be read; 1 file is not a sound; 1 name not UTF-8");
+}
+
+TEST_F(EditorLibraryTest, FitsTheSelectedSlotKeepsWhatTheSlotHoldsAfterItsLeadInAndFollowsTheSlotChosen)
+{
+    addShownFolder();
+    const auto secondsOf = [this](int slot) {
+        return static_cast<double>(editor->workBank(4).getContent(static_cast<std::uint16_t>(slot))->getSize())
+               / 33000.0;
+    };
+    selectSlot(0);
+    choose("combo_libraryLength", 1);
+    waitForRows();
+    std::set<double> lengths;
+    double before = secondsOf(0);
+    for (const int slot : {0, 1, 2, 3, 4, 5}) {
+        selectSlot(slot);
+        const double slotSeconds = secondsOf(slot);
+        lengths.insert(slotSeconds);
+        // Back in the search field, the rows are what fits this slot.
+        goToSearch();
+        if (slotSeconds != before)
+            waitForRows();
+        before = slotSeconds;
+        Texts fitting;
+        for (const std::string& name : kEverySound) {
+            const std::string path = name.find("clap") != std::string::npos ? sounds.path("Claps/" + name)
+                                     : name == "break.wav"                  ? sounds.path("loops/" + name)
+                                     : name == kEverySound[4]               ? sounds.path("hit \xE9.wav")
+                                                                            : sounds.path(name);
+            const soundlibrary::SoundAnalysis analysis = soundlibrary::SoundAnalysis::of(path);
+            if (analysis.kind == soundlibrary::LibraryEntry::Kind::Sound
+                && analysis.seconds - analysis.leadIn <= slotSeconds)
+                fitting.push_back(name);
+        }
+        Texts shown;
+        for (const std::string& row : libraryRows())
+            shown.push_back(row.substr(0, row.find('|')));
+        std::sort(fitting.begin(), fitting.end());
+        std::sort(shown.begin(), shown.end());
+        EXPECT_EQ(shown, fitting) << "slot " << slot << " of " << slotSeconds << " s";
+    }
+    EXPECT_GT(lengths.size(), 1u) << "the slots tried are of one length";
 }
 
 TEST_F(EditorLibraryTest, SpacePlaysAFoundFileEnterImportsItAndADragFillsTheSlotItIsDroppedOn)

@@ -227,8 +227,12 @@ void LibraryPanel::take(unsigned search, const std::vector<LibraryEntry>& rows, 
 void LibraryPanel::showScan(const soundlibrary::ScanProgress& progress)
 {
     const bool going = !progress.finished && !progress.cancelled && progress.failure.empty();
-    m_scanLine->setText(
-        WindowText::of(going ? soundlibrary::scanningText(progress) : soundlibrary::scanEndText(progress)));
+    if (m_folders->folders().empty())
+        m_scanLine->setText(tr("The library has no folders yet: show one in the Folders tab and press Add Shown "
+                               "Folder"));
+    else
+        m_scanLine->setText(
+            WindowText::of(going ? soundlibrary::scanningText(progress) : soundlibrary::scanEndText(progress)));
     // A first scan of a large library takes a while: what it found so far is shown as it goes.
     if (going && !m_sinceScanShown.isValid())
         m_sinceScanShown.start();

@@ -7,7 +7,8 @@ Starts EDITOR with the accessibility bridge on and walks its window: every contr
 reaches has a role and a name of its own (six Import buttons that all read "Import…" fail), the
 waveforms say what they show, the bank table reads number and name. Then it imports a sound into
 the first slot as a screen reader user would: the Import button's action, the file's path typed
-into the panel, Return, the sound panel's Apply; and hears the status line change.
+into the panel, Return, the sound panel's Apply; and hears the status line change. Last it shows
+the sound browser's Library tab and walks its controls.
 """
 import math
 import os
@@ -172,6 +173,16 @@ def import_by_actions(application, window, tone):
           f"the status line's change was not heard: {heard[-3:]!r}")
 
 
+def check_library(window):
+    """The sound browser's Library tab, chosen by its tab's action: its controls are named apart from
+    each other and from the rest of the window, and its list of sounds is a table of its own name."""
+    tab = wait_for(lambda: named(window, pyatspi.ROLE_PAGE_TAB, "Library"), "the sound browser's Library tab")[0]
+    tab.queryAction().doAction(0)
+    wait_for(lambda: named(window, pyatspi.ROLE_TABLE, "Library sounds"), "the library's list of sounds")
+    check(len(named(window, pyatspi.ROLE_TEXT, "Search the sound library")) == 1, "the library's search field")
+    check_names(window)
+
+
 def main():
     editor = sys.argv[1]
     with tempfile.TemporaryDirectory() as scratch:
@@ -198,6 +209,7 @@ def run(editor, scratch):
         check_slots(window)
         check_table(window)
         import_by_actions(application, window, tone)
+        check_library(window)
     finally:
         process.terminate()
         process.wait(10)

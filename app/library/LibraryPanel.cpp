@@ -272,8 +272,11 @@ void LibraryPanel::goToField()
 void LibraryPanel::goToList()
 {
     m_list->setFocus(Qt::OtherFocusReason);
-    if (!m_list->currentIndex().isValid() && m_model->rowCount() > 0)
-        m_list->setCurrentIndex(m_model->index(0, LibraryResultModel::Name));
+    // Without a row chosen, the first is: focus alone would make one current without choosing it,
+    // and Enter imports what is chosen.
+    if (!m_list->selectionModel()->hasSelection() && m_model->rowCount() > 0)
+        m_list->selectionModel()->setCurrentIndex(m_model->index(0, LibraryResultModel::Name),
+                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 bool LibraryPanel::eventFilter(QObject* watched, QEvent* event)

@@ -1,6 +1,7 @@
 #include "app/library/NameFilter.h"
 
 #include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QShortcut>
@@ -53,7 +54,10 @@ bool NameFilter::eventFilter(QObject* watched, QEvent* event)
     if (!onward || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
     m_list.setFocus(Qt::OtherFocusReason);
-    if (!m_list.currentIndex().isValid() && m_shown->rowCount() > 0)
-        m_list.setCurrentIndex(m_shown->index(0, m_column));
+    // Without a file chosen, the first is: focus alone, or a filter that took the chosen file out of
+    // view, would leave another current without choosing it, and Enter imports what is chosen.
+    if (!m_list.selectionModel()->hasSelection() && m_shown->rowCount() > 0)
+        m_list.selectionModel()->setCurrentIndex(m_shown->index(0, m_column),
+                                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     return true;
 }

@@ -121,9 +121,15 @@ TEST_F(EditorBrowserFolderTest, TypingInTheListFindsByNameAndCtrlFFiltersTheName
     EXPECT_TRUE(filter.hasFocus());
     QTest::keyClicks(&filter, "KICK");
     EXPECT_EQ(rows(), (Texts{"\u25B6|kick 2.wav|0.50 s|44.1 kHz|mono", "\u25B6|kick 10.wav|0.25 s|48 kHz|stereo"}));
-    // Down goes to the list's first file; Space plays that one, not the folder's first.
+    // Down goes to the list's first file, chosen: Enter takes that one into the selected slot.
     QTest::keyClick(&filter, Qt::Key_Down);
     EXPECT_TRUE(files().hasFocus());
+    pressInList(Qt::Key_Return);
+    ASSERT_NE(soundPanel(), nullptr);
+    EXPECT_EQ(soundPanel()->windowTitle().toStdString(),
+              "Shape \u201Ckick 2.wav\u201D for " + editor->workBank(4).getContentLabel(0));
+    QTest::keyClick(soundPanel(), Qt::Key_Escape);
+    // Space plays the file below, not the folder's second.
     pressInList(Qt::Key_Down);
     pressInList(Qt::Key_Space);
     ASSERT_EQ(sound.runs.size(), 1u);

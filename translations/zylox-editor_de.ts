@@ -1499,7 +1499,12 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         <translation>Die Bibliothek konnte nicht durchsucht werden: %1</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryPanel.cpp" line="316"/>
+        <location filename="../app/library/LibraryPanel.cpp" line="231"/>
+        <source>The library has no folders yet: show one in the Folders tab and press Add Shown Folder</source>
+        <translation>Die Bibliothek hat noch keine Ordner: Zeigen Sie einen im Reiter „Ordner“ und drücken Sie „Angezeigten Ordner hinzufügen“</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryPanel.cpp" line="329"/>
         <source>“%1” is no longer in its folder</source>
         <translation>„%1“ ist nicht mehr in seinem Ordner</translation>
     </message>
@@ -1755,17 +1760,17 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>NameFilter</name>
     <message>
-        <location filename="../app/library/NameFilter.cpp" line="23"/>
+        <location filename="../app/library/NameFilter.cpp" line="24"/>
         <source>Filter the files by name</source>
         <translation>Dateien nach Namen filtern</translation>
     </message>
     <message>
-        <location filename="../app/library/NameFilter.cpp" line="24"/>
+        <location filename="../app/library/NameFilter.cpp" line="25"/>
         <source>Filter by name (Ctrl+F)</source>
         <translation>Nach Namen filtern (Strg+F)</translation>
     </message>
     <message>
-        <location filename="../app/library/NameFilter.cpp" line="25"/>
+        <location filename="../app/library/NameFilter.cpp" line="26"/>
         <source>Shows only the files whose names hold what is typed here; Down goes to the list</source>
         <translation>Zeigt nur die Dateien, deren Namen das hier Eingegebene enthalten; Pfeil nach unten wechselt in die Liste</translation>
     </message>

@@ -1499,7 +1499,12 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         <translation>La recherche dans la bibliothèque a échoué&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryPanel.cpp" line="316"/>
+        <location filename="../app/library/LibraryPanel.cpp" line="231"/>
+        <source>The library has no folders yet: show one in the Folders tab and press Add Shown Folder</source>
+        <translation>La bibliothèque n’a pas encore de dossier&#xa0;: affichez-en un dans l’onglet Dossiers et appuyez sur «&#xa0;Ajouter le dossier affiché&#xa0;»</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryPanel.cpp" line="329"/>
         <source>“%1” is no longer in its folder</source>
         <translation>«&#xa0;%1&#xa0;» n’est plus dans son dossier</translation>
     </message>
@@ -1755,17 +1760,17 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>NameFilter</name>
     <message>
-        <location filename="../app/library/NameFilter.cpp" line="23"/>
+        <location filename="../app/library/NameFilter.cpp" line="24"/>
         <source>Filter the files by name</source>
         <translation>Filtrer les fichiers par nom</translation>
     </message>
     <message>
-        <location filename="../app/library/NameFilter.cpp" line="24"/>
+        <location filename="../app/library/NameFilter.cpp" line="25"/>
         <source>Filter by name (Ctrl+F)</source>
         <translation>Filtrer par nom (Ctrl+F)</translation>
     </message>
     <message>
-        <location filename="../app/library/NameFilter.cpp" line="25"/>
+        <location filename="../app/library/NameFilter.cpp" line="26"/>
         <source>Shows only the files whose names hold what is typed here; Down goes to the list</source>
         <translation>N’affiche que les fichiers dont le nom contient ce qui est tapé ici&#xa0;; Flèche bas passe à la liste</translation>
     </message>

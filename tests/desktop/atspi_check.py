@@ -8,7 +8,9 @@ reaches has a role and a name of its own (six Import buttons that all read "Impo
 waveforms say what they show, the bank table reads number and name. Then it imports a sound into
 the first slot as a screen reader user would: the Import button's action, the file's path typed
 into the panel, Return, the sound panel's Apply; and hears the status line change. Last it shows
-the sound browser's Library tab and walks its controls.
+the sound browser's Library tab, walks its controls, adds the home folder to the library, and
+types a query into its search field with real keys (xdotool): the row found, Down and Return bring
+it into the sound panel.
 """
 import math
 import os
@@ -183,6 +185,38 @@ def check_library(window):
     check_names(window)
 
 
+def keys(*names):
+    """Real key presses on the display, through the X server's test extension, to the window that
+    has the keyboard."""
+    subprocess.run(["xdotool", "key", "--delay", "50", *names], check=True)
+
+
+def search_library_by_keys(application, window, pid):
+    """The home folder, which the Folders tab shows at a first start, added to the library; then a
+    query typed into the search field with real keys, its row chosen with Down and imported with
+    Return through the sound panel."""
+    named(window, pyatspi.ROLE_PUSH_BUTTON, "Add Shown Folder")[0].queryAction().doAction(0)
+    # No window manager gives the window the keyboard here: it is given the X server's input focus.
+    for x_window in subprocess.run(["xdotool", "search", "--pid", str(pid)], capture_output=True, text=True,
+                                   check=True).stdout.split():
+        subprocess.run(["xdotool", "windowfocus", "--sync", x_window], check=True)
+    keys("ctrl+shift+f")
+    subprocess.run(["xdotool", "type", "--delay", "50", "ton"], check=True)
+    table = named(window, pyatspi.ROLE_TABLE, "Library sounds")[0]
+
+    def found():
+        cells = table.queryTable()
+        return cells.nRows == 1 and (cells.getAccessibleAt(0, 1).name or "") == "tone.wav"
+    wait_for(found, "the row the keys typed find")
+    field = named(window, pyatspi.ROLE_TEXT, "Search the sound library")[0]
+    check(field.queryText().getText(0, -1) == "ton", f"the keys typed {field.queryText().getText(0, -1)!r}")
+    keys("Down", "Return")
+    wait_for(lambda: [d for d in frames(application, pyatspi.ROLE_DIALOG)
+                      if named(d, pyatspi.ROLE_PUSH_BUTTON, "Apply")], "the sound panel opened by Return")
+    keys("Escape")
+    wait_for(lambda: not frames(application, pyatspi.ROLE_DIALOG), "the end of the sound panel")
+
+
 def main():
     editor = sys.argv[1]
     with tempfile.TemporaryDirectory() as scratch:
@@ -210,6 +244,7 @@ def run(editor, scratch):
         check_table(window)
         import_by_actions(application, window, tone)
         check_library(window)
+        search_library_by_keys(application, window, process.pid)
     finally:
         process.terminate()
         process.wait(10)

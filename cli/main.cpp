@@ -5,6 +5,7 @@
 #include "cli/FindCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/KitCommand.h"
 #include "cli/LibraryCommand.h"
 #include "cli/LoudnessCommand.h"
 #include "cli/PacingCommand.h"
@@ -54,6 +55,7 @@ int main(int argc, char** argv)
     commands.push_back(std::make_unique<FindCommand>(app));
     commands.push_back(std::make_unique<LibraryCommand>(app));
     commands.push_back(std::make_unique<LoudnessCommand>(app));
+    commands.push_back(std::make_unique<KitCommand>(app));
 
     // Set after the commands are made, which would take it over; those with --slot carry it themselves.
     app.footer(SlotChoice::kNumbering);

@@ -1253,6 +1253,39 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
     </message>
 </context>
 <context>
+    <name>KitProposal</name>
+    <message>
+        <location filename="../model/KitProposal.cpp" line="109"/>
+        <source>no sound file&apos;s name here says which slot it is for (as ohh, chh, clap, rim, crash or ride)</source>
+        <translation>Kein Name einer Sounddatei hier sagt, für welchen Slot sie ist (etwa ohh, chh, clap, rim, crash oder ride)</translation>
+    </message>
+    <message>
+        <location filename="../model/KitProposal.cpp" line="118"/>
+        <source>the firmware bank&apos;s slots hold messages, not sounds: a kit fills a sound bank</source>
+        <translation>Die Slots der Firmware-Bank enthalten Nachrichten, keine Sounds: Ein Kit füllt eine Sound-Bank</translation>
+    </message>
+    <message>
+        <location filename="../model/KitProposal.cpp" line="130"/>
+        <source>no file&apos;s name says %1</source>
+        <translation>Kein Dateiname nennt %1</translation>
+    </message>
+    <message>
+        <location filename="../model/KitProposal.cpp" line="132"/>
+        <source>name says &apos;%1&apos;</source>
+        <translation>Name sagt „%1“</translation>
+    </message>
+    <message>
+        <location filename="../model/KitProposal.cpp" line="133"/>
+        <source>name says &apos;%1&apos;; its first choice, %2, went to %3</source>
+        <translation>Name sagt „%1“; ihre erste Wahl, %2, ging an %3</translation>
+    </message>
+    <message>
+        <location filename="../model/KitProposal.cpp" line="139"/>
+        <source>%1: not used: its name says &apos;%2&apos;, and %3 went to %4</source>
+        <translation>%1: nicht verwendet: Ihr Name sagt „%2“, und %3 ging an %4</translation>
+    </message>
+</context>
+<context>
     <name>LibraryFilters</name>
     <message>
         <location filename="../app/library/LibraryFilters.cpp" line="34"/>
@@ -1681,6 +1714,24 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
             <numerusform>%1 Datei noch zu analysieren</numerusform>
             <numerusform>%1 Dateien noch zu analysieren</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>LoudnessMatch</name>
+    <message>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="131"/>
+        <source>held at %1 dB, %2 LU under the target: the gain goes no higher</source>
+        <translation>bei %1 dB gehalten, %2 LU unter dem Ziel: Die Verstärkung reicht nicht höher</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="133"/>
+        <source>held at %1 dB, %2 LU under the target: louder would clip</source>
+        <translation>bei %1 dB gehalten, %2 LU unter dem Ziel: Lauter würde übersteuern</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="139"/>
+        <source>gain %1 dB: %2 (was %3)</source>
+        <translation>Verstärkung %1 dB: %2 (vorher %3)</translation>
     </message>
 </context>
 <context>

@@ -1253,6 +1253,39 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
     </message>
 </context>
 <context>
+    <name>KitProposal</name>
+    <message>
+        <location filename="../model/KitProposal.cpp" line="109"/>
+        <source>no sound file&apos;s name here says which slot it is for (as ohh, chh, clap, rim, crash or ride)</source>
+        <translation>aucun nom de fichier son ici ne dit à quel slot il est destiné (comme ohh, chh, clap, rim, crash ou ride)</translation>
+    </message>
+    <message>
+        <location filename="../model/KitProposal.cpp" line="118"/>
+        <source>the firmware bank&apos;s slots hold messages, not sounds: a kit fills a sound bank</source>
+        <translation>les slots de la banque du firmware contiennent des messages, pas des sons : un kit remplit une banque de sons</translation>
+    </message>
+    <message>
+        <location filename="../model/KitProposal.cpp" line="130"/>
+        <source>no file&apos;s name says %1</source>
+        <translation>aucun nom de fichier ne dit %1</translation>
+    </message>
+    <message>
+        <location filename="../model/KitProposal.cpp" line="132"/>
+        <source>name says &apos;%1&apos;</source>
+        <translation>le nom dit « %1 »</translation>
+    </message>
+    <message>
+        <location filename="../model/KitProposal.cpp" line="133"/>
+        <source>name says &apos;%1&apos;; its first choice, %2, went to %3</source>
+        <translation>le nom dit « %1 » ; son premier choix, %2, est allé à %3</translation>
+    </message>
+    <message>
+        <location filename="../model/KitProposal.cpp" line="139"/>
+        <source>%1: not used: its name says &apos;%2&apos;, and %3 went to %4</source>
+        <translation>%1 : non utilisé : son nom dit « %2 », et %3 est allé à %4</translation>
+    </message>
+</context>
+<context>
     <name>LibraryFilters</name>
     <message>
         <location filename="../app/library/LibraryFilters.cpp" line="34"/>
@@ -1681,6 +1714,24 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
             <numerusform>%1 fichier reste à analyser</numerusform>
             <numerusform>%1 fichiers restent à analyser</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>LoudnessMatch</name>
+    <message>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="131"/>
+        <source>held at %1 dB, %2 LU under the target: the gain goes no higher</source>
+        <translation>maintenu à %1 dB, %2 LU sous la cible : le gain ne monte pas plus haut</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="133"/>
+        <source>held at %1 dB, %2 LU under the target: louder would clip</source>
+        <translation>maintenu à %1 dB, %2 LU sous la cible : plus fort, il écrêterait</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="139"/>
+        <source>gain %1 dB: %2 (was %3)</source>
+        <translation>gain %1 dB : %2 (avant %3)</translation>
     </message>
 </context>
 <context>

@@ -98,7 +98,9 @@ TEST(ZyloxCompletion, TheLibraryCommandsTheirWordsAndABankForFitsComplete)
                                              {"zylox library res", "[zylox][library][rescan]"},
                                              {"zylox library a", "[zylox][library][add]"},
                                              {"zylox lou", "[zylox][loudness]"},
-                                             {"zylox loudness --b", "[zylox][loudness][--bank]"}});
+                                             {"zylox loudness --b", "[zylox][loudness][--bank]"},
+                                             {"zylox kit --match", "[zylox][kit][--match-loudness]"},
+                                             {"zylox kit --dry", "[zylox][kit][--dry-run]"}});
 }
 
 } // namespace

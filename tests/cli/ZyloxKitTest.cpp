@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -35,6 +37,63 @@ TEST_F(ZyloxKitTest, LoudnessListsEachSlotOfTheBankAsTheDevicePlaysIt)
     EXPECT_EQ(m_err, "zylox: --bank FW: the firmware bank's slots hold messages, not sounds\n");
     EXPECT_EQ(zylox("loudness --bank S06 --in a.mid"), 1);
     EXPECT_EQ(m_out, "");
+}
+
+TEST_F(ZyloxKitTest, KitFillsTheSlotsTheNamesSayAndMatchesTheirLoudness)
+{
+    // Sounds of their own levels; a file no slot's word names, one that is no sound, and a crash in a
+    // folder inside, which the kit does not look into.
+    ASSERT_EQ(run("mkdir -p kit/alt && cd kit && " + kSox
+                  + " -n -r 44100 -c 1 -b 16 'OHH 01.wav' synth 1.2 pinknoise vol -6 dB && " + kSox
+                  + " -n -r 44100 -c 1 -b 16 chh.wav synth 0.1 pinknoise vol -3 dB pad 0.05 && " + kSox
+                  + " -n -r 44100 -c 2 -b 16 Clap.wav synth 0.3 whitenoise vol -20 dB && " + kSox
+                  + " -n -r 44100 -c 1 -b 16 'ride cymbal.wav' synth 2 sine 3000 vol -10 dB && " + kSox
+                  + " -n -r 44100 -c 1 -b 16 ride.wav synth 0.5 sine 5000 vol -1 dB && cp chh.wav kick.wav && cp "
+                    "chh.wav hat.wav"
+                  + " && echo notes > clap.txt && cp ride.wav alt/crash.wav"),
+              0)
+        << m_err;
+    ASSERT_EQ(zylox("kit kit --bank S05 --dry-run"), 0) << m_err;
+    EXPECT_FALSE(exists("kit.mid"));
+    const std::vector<std::string> lines = rows();
+    ASSERT_EQ(lines.size(), 6u) << m_out;
+    EXPECT_EQ(lines[0].rfind("S05 slot 0 OPEN HI HAT: OHH 01.wav (name says 'ohh'), 1.20 s, cut to 0.74 s", 0), 0u)
+        << lines[0];
+    // The lead-in trimmed, as a kit shapes every slot.
+    EXPECT_EQ(lines[1], "S05 slot 1 CLOSED HI HAT: chh.wav (name says 'chh'), 0.10 s, padded to 0.25 s with silence "
+                        "(Classic, 0.05 s of silence trimmed)");
+    EXPECT_EQ(lines[3], "S05 slot 3 RIM SHOT: left as it is: no file's name says RIM SHOT");
+    EXPECT_EQ(lines[4].rfind("S05 slot 4 CRASH: ride cymbal.wav (name says 'cymbal'; its first choice, RIDE, went to "
+                             "ride.wav), 2.00 s, cut to 0.99 s",
+                             0),
+              0u)
+        << lines[4];
+    EXPECT_EQ(m_err, "zylox: hat.wav: not used: its name says 'hat', and CLOSED HI HAT went to chh.wav\n");
+
+    ASSERT_EQ(zylox("kit kit --bank S05 -o kit.mid --match-loudness"), 0) << m_err;
+    ASSERT_EQ(zylox("loudness --bank S05 --in kit.mid"), 0) << m_err;
+    std::vector<double> figures;
+    for (const std::string& line : rows()) {
+        if (line.rfind("S05 slot 3", 0) == 0)
+            continue;
+        figures.push_back(std::stod(line.substr(line.rfind(": ") + 2)));
+    }
+    ASSERT_EQ(figures.size(), 5u) << m_out;
+    // Printed to a tenth: each within the match's 0.1 LU of the target, so within 0.3 of each other.
+    EXPECT_LE(*std::max_element(figures.begin(), figures.end()) - *std::min_element(figures.begin(), figures.end()),
+              0.3)
+        << m_out;
+    EXPECT_EQ(rows()[0].rfind("S05 slot 0 OPEN HI HAT: OHH 01.wav: ", 0), 0u);
+
+    EXPECT_EQ(zylox("kit kit --bank FW -o fw.mid"), 2);
+    EXPECT_EQ(m_err,
+              "zylox: --bank FW: the firmware bank's slots hold messages, not sounds: a kit fills a sound bank\n");
+    EXPECT_EQ(zylox("kit kit/alt/.. --bank S05 -o none.mid --match-loudness -80"), 2);
+    ASSERT_EQ(run("mkdir empty"), 0);
+    EXPECT_EQ(zylox("kit empty --bank S05 -o none.mid"), 1);
+    EXPECT_NE(m_err.find("no sound file's name here says which slot it is for"), std::string::npos) << m_err;
+    EXPECT_FALSE(exists("none.mid"));
+    EXPECT_FALSE(exists("fw.mid"));
 }
 
 } // namespace

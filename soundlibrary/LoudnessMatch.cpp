@@ -1,0 +1,144 @@
+#include "soundlibrary/LoudnessMatch.h"
+
+#include "audio/SlotRender.h"
+#include "soundlibrary/LoudnessMeter.h"
+#include "soundlibrary/SlotLoudness.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace soundlibrary {
+
+namespace {
+
+// Rounds of render and measure before a slot settles: two or three reach the tolerance.
+constexpr int kRounds = 8;
+// Halvings of the gain between one that clips and one that does not: 96 dB to a hundredth.
+constexpr int kHalvings = 14;
+
+struct Rendering {
+    std::vector<std::uint8_t> bytes;
+    std::optional<double> loudness;
+    bool clipped = false;
+};
+
+Rendering render(const LoudnessMatch::Slot& slot, double gain)
+{
+    audio::SoundShape shape = slot.shape;
+    shape.gain = gain;
+    audio::RenderedSlot rendered = audio::renderSlot(*slot.sound, shape, slot.length);
+    Rendering result{std::move(rendered.bytes), std::nullopt, rendered.result.report.clipped};
+    result.loudness = SlotLoudness::of(result.bytes);
+    return result;
+}
+
+// The slot at the gain that brings it nearest the target without clipping.
+LoudnessMatch::Matched matchOne(const LoudnessMatch::Slot& slot, double target, LoudnessMatch::Matched matched)
+{
+    double gain = slot.shape.gain;
+    double loudness = *matched.before;
+    double unclipped = audio::lowestGain; // the highest gain known not to clip
+    Rendering best = render(slot, gain);
+    for (int round = 0; round < kRounds && std::abs(target - loudness) > LoudnessMatch::kTolerance; ++round) {
+        const double next = std::clamp(gain + target - loudness, audio::lowestGain, audio::highestGain);
+        Rendering tried = render(slot, next);
+        if (tried.clipped) {
+            // Between the last gain that did not clip and this one lies the most it takes.
+            double low = std::max(unclipped, std::min(gain, next));
+            double high = next;
+            for (int halving = 0; halving < kHalvings; ++halving) {
+                const double middle = (low + high) / 2.0;
+                Rendering candidate = render(slot, middle);
+                if (candidate.clipped) {
+                    high = middle;
+                } else {
+                    low = middle;
+                    best = std::move(candidate);
+                }
+            }
+            gain = low;
+            matched.held = true;
+            matched.clips = true;
+            break;
+        }
+        unclipped = std::max(unclipped, next);
+        gain = next;
+        best = std::move(tried);
+        if (!best.loudness)
+            break;
+        loudness = *best.loudness;
+        if (next == audio::highestGain && loudness < target - LoudnessMatch::kTolerance) {
+            matched.held = true;
+            break;
+        }
+    }
+    matched.shape.gain = gain;
+    matched.after = best.loudness;
+    matched.bytes = std::move(best.bytes);
+    return matched;
+}
+
+} // namespace
+
+std::optional<std::vector<LoudnessMatch::Matched>> LoudnessMatch::match(const std::vector<Slot>& slots,
+                                                                        std::optional<double> target)
+{
+    if (!LoudnessMeter::available())
+        return std::nullopt;
+    std::vector<Matched> matched;
+    for (const Slot& slot : slots) {
+        // Normalising would undo any gain: the match takes its place.
+        Slot plain = slot;
+        plain.shape.normalize = false;
+        Matched first;
+        first.shape = plain.shape;
+        if (slot.sound != nullptr) {
+            Rendering rendered = render(plain, plain.shape.gain);
+            first.bytes = std::move(rendered.bytes);
+            first.before = rendered.loudness;
+            first.after = rendered.loudness;
+        }
+        matched.push_back(std::move(first));
+    }
+    const std::optional<double> to = targetOf(matched, target);
+    if (!to)
+        return matched;
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        if (!matched[i].before)
+            continue;
+        Slot plain = slots[i];
+        plain.shape.normalize = false;
+        matched[i] = matchOne(plain, *to, std::move(matched[i]));
+    }
+    return matched;
+}
+
+std::optional<double> LoudnessMatch::targetOf(const std::vector<Matched>& matched, std::optional<double> target)
+{
+    if (target)
+        return target;
+    std::optional<double> quietest;
+    for (const Matched& slot : matched)
+        if (slot.before)
+            quietest = std::min(quietest.value_or(*slot.before), *slot.before);
+    return quietest;
+}
+
+Text LoudnessMatch::heldText(const Matched& matched, double target)
+{
+    const double under = target - matched.after.value_or(target);
+    if (!matched.clips)
+        return {ZYLOX_TR("LoudnessMatch", "held at %1 dB, %2 LU under the target: the gain goes no higher"),
+                {TextArgument::signedFixed(matched.shape.gain, 1), TextArgument::fixed(under, 1)}};
+    return {ZYLOX_TR("LoudnessMatch", "held at %1 dB, %2 LU under the target: louder would clip"),
+            {TextArgument::signedFixed(matched.shape.gain, 1), TextArgument::fixed(under, 1)}};
+}
+
+Text LoudnessMatch::matchedText(const Matched& matched)
+{
+    return {ZYLOX_TR("LoudnessMatch", "gain %1 dB: %2 (was %3)"),
+            {TextArgument::signedFixed(matched.shape.gain, 1), SlotLoudness::text(matched.after),
+             SlotLoudness::text(matched.before)}};
+}
+
+} // namespace soundlibrary

@@ -1,0 +1,110 @@
+#include "tests/audio/SoundFileBytes.h"
+
+#include "audio/ShapeReport.h"
+#include "audio/SlotRender.h"
+#include "soundlibrary/LoudnessMatch.h"
+#include "soundlibrary/SlotLoudness.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <random>
+
+using soundlibrary::LoudnessMatch;
+
+namespace {
+
+// A mono 16-bit sound of seconds at 44.1 kHz: a tone of hertz at amplitude (of full scale), or
+// noise where hertz is 0, decaying by decay per second.
+audio::DecodedSound sound(double seconds, double hertz, double amplitude, double decay = 1.0)
+{
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> noise(-1.0, 1.0);
+    const auto frames = static_cast<std::uint64_t>(seconds * 44100.0);
+    const Bytes bytes = sound_file_bytes::wav(44100, 1, frames, 16, false, [&](std::uint64_t frame, std::uint16_t) {
+        const double t = static_cast<double>(frame) / 44100.0;
+        const double wave = hertz > 0.0 ? std::sin(2.0 * std::numbers::pi * hertz * t) : noise(random);
+        return amplitude * wave * std::pow(decay, t);
+    });
+    return audio::decodeSound(bytes, 60.0);
+}
+
+} // namespace
+
+TEST(LoudnessMatchTest, TheSlotsMeetTheQuietestOrAGivenTargetAsTheDeviceHearsThem)
+{
+    const audio::DecodedSound tone = sound(1.0, 997.0, 0.5);
+    const audio::DecodedSound hat = sound(0.2, 0.0, 0.3, 0.01);
+    const audio::DecodedSound quiet = sound(0.8, 200.0, 0.05, 0.2);
+    audio::SoundShape classic;
+    audio::SoundShape clean;
+    clean.resampling = audio::Resampling::Clean;
+    clean.gain = 3.0;
+    const std::vector<LoudnessMatch::Slot> slots{
+        {&tone, classic, 0x6000}, {&hat, clean, 0x2000}, {&quiet, classic, 0x8000}};
+    for (const std::optional<double> target : {std::optional<double>{}, std::optional(-20.0)}) {
+        const auto matched = LoudnessMatch::match(slots, target);
+        ASSERT_TRUE(matched);
+        ASSERT_EQ(matched->size(), 3u);
+        const std::optional<double> to = LoudnessMatch::targetOf(*matched, target);
+        ASSERT_TRUE(to);
+        // The quietest slot by default: the low tone, which then keeps its gain.
+        if (!target) {
+            EXPECT_EQ(*to, *(*matched)[2].before);
+        }
+        for (const LoudnessMatch::Matched& slot : *matched) {
+            ASSERT_TRUE(slot.after);
+            EXPECT_FALSE(slot.held);
+            // The figure is of the bytes the device plays, and those are what the new shape renders.
+            EXPECT_NEAR(*slot.after, *to, LoudnessMatch::kTolerance);
+            EXPECT_EQ(soundlibrary::SlotLoudness::of(slot.bytes), slot.after);
+        }
+        for (std::size_t i = 0; i < slots.size(); ++i)
+            EXPECT_EQ(audio::renderSlot(*slots[i].sound, (*matched)[i].shape, slots[i].length).bytes,
+                      (*matched)[i].bytes);
+        EXPECT_EQ((*matched)[1].shape.resampling, audio::Resampling::Clean);
+    }
+}
+
+TEST(LoudnessMatchTest, ASlotThatWouldClipIsHeldAtTheMostItTakes)
+{
+    // Decaying noise: its peaks reach full scale long before its body reaches -3 LUFS.
+    const audio::DecodedSound loud = sound(0.5, 0.0, 0.5, 0.1);
+    const audio::DecodedSound soft = sound(0.5, 0.0, 0.05, 0.1);
+    const std::vector<LoudnessMatch::Slot> slots{{&loud, {}, 0x6000}, {&soft, {}, 0x6000}};
+    const auto matched = LoudnessMatch::match(slots, -3.0);
+    ASSERT_TRUE(matched);
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const LoudnessMatch::Matched& slot = (*matched)[i];
+        EXPECT_TRUE(slot.held && slot.clips) << i;
+        EXPECT_FALSE(audio::renderSlot(*slots[i].sound, slot.shape, 0x6000).result.report.clipped) << i;
+        audio::SoundShape louder = slot.shape;
+        louder.gain += 0.05;
+        EXPECT_TRUE(audio::renderSlot(*slots[i].sound, louder, 0x6000).result.report.clipped) << i;
+        EXPECT_LT(*slot.after, -3.0 - LoudnessMatch::kTolerance);
+    }
+    EXPECT_EQ(LoudnessMatch::heldText((*matched)[0], -3.0).english().rfind("held at +", 0), 0u);
+}
+
+TEST(LoudnessMatchTest, UnderALimiterNoBytePassesItsCeilingAndASilentSlotIsLeft)
+{
+    const audio::DecodedSound loud = sound(0.5, 0.0, 0.3, 0.1);
+    const audio::DecodedSound silent = sound(0.5, 997.0, 0.0);
+    audio::SoundShape limited;
+    limited.limit = -6.0;
+    const auto matched = LoudnessMatch::match({{&loud, limited, 0x2000}, {&silent, limited, 0x2000}}, -8.0);
+    ASSERT_TRUE(matched);
+    const LoudnessMatch::Matched& slot = (*matched)[0];
+    const int ceiling = static_cast<int>(std::floor(128.0 * std::pow(10.0, -6.0 / 20.0)));
+    EXPECT_TRUE(std::all_of(slot.bytes.begin(), slot.bytes.end(),
+                            [&](std::uint8_t b) { return std::abs(b - 128) <= ceiling; }));
+    EXPECT_GT(slot.shape.gain, 0.0);
+    EXPECT_FALSE((*matched)[1].before);
+    EXPECT_EQ((*matched)[1].shape.gain, 0.0);
+    // Only silence: no target to meet, nothing changed.
+    const auto alone = LoudnessMatch::match({{&silent, {}, 0x2000}}, std::nullopt);
+    ASSERT_TRUE(alone);
+    EXPECT_FALSE(LoudnessMatch::targetOf(*alone, std::nullopt));
+}

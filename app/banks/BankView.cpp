@@ -3,6 +3,7 @@
 #include "app/banks/SlotDrops.h"
 #include "app/sounds/SlotPlayer.h"
 #include "app/sounds/Waveforms.h"
+#include "audio/DeviceRate.h"
 #include "content/SlotContent.h"
 #include "model/FactoryTables.h"
 #include "model/IBank.h"
@@ -229,6 +230,15 @@ void BankView::takeDrag(QDropEvent& event)
 int BankView::selectedSlot() const
 {
     return m_waveforms->selectedSlot();
+}
+
+std::optional<double> BankView::selectedSlotSeconds() const
+{
+    const int slot = selectedSlot();
+    if (m_bank == nullptr || slot < 0 || slot >= shownSlotCount()
+        || !m_bank->isSampleContent(static_cast<std::uint16_t>(slot)))
+        return std::nullopt;
+    return static_cast<double>(m_bank->getContent(static_cast<std::uint16_t>(slot))->getSize()) / audio::kDeviceRate;
 }
 
 void BankView::fill(int firstSlot, const std::vector<std::string>& paths)

@@ -52,6 +52,9 @@ public:
     void takeDrag(QDropEvent& event);
     // The slot whose row is selected, which the keyboard's Space, Ctrl+E and the browser's Enter act on.
     int selectedSlot() const;
+    // How long the selected slot's sound is, in seconds at the device's rate; none for a slot of
+    // the firmware bank or none selected.
+    std::optional<double> selectedSlotSeconds() const;
     // Files brought in at once from elsewhere than a drop, going where a drop onto the slot's row
     // sends them: one each into the slots from there on.
     void fill(int firstSlot, const std::vector<std::string>& paths);

@@ -21,8 +21,6 @@
 #include "app/window/HelpMenu.h"
 #include "app/window/MenuValidation.h"
 #include "app/window/WindowMemory.h"
-#include "audio/DeviceRate.h"
-#include "content/SlotContent.h"
 #include "midiio/MidiContext.h"
 #include "model/IBank.h"
 #include "ui_EditorWindow.h"
@@ -95,14 +93,8 @@ EditorWindow::EditorWindow(IDialogs& dialogs, MidiContext& midiSystem, Settings&
                                                                              {ui.menu_save, ui.button_save},
                                                                              {ui.menu_saveAs, ui.button_save},
                                                                              {ui.menu_send, ui.button_send}});
-    m_library = std::make_unique<SoundBrowser>(*this, ui.menu_help->menuAction(), settings, soundOutput, [this] {
-        const int row = m_selection->currentRow();
-        const int slot = m_bankView->selectedSlot();
-        if (row < 0 || slot < 0 || !workBank(row).isSampleContent(static_cast<std::uint16_t>(slot)))
-            return std::optional<double>();
-        return std::optional(workBank(row).getContent(static_cast<std::uint16_t>(slot))->getSize()
-                             / audio::kDeviceRate);
-    });
+    m_library = std::make_unique<SoundBrowser>(*this, ui.menu_help->menuAction(), settings, soundOutput,
+                                               [this] { return m_bankView->selectedSlotSeconds(); });
     m_help = std::make_unique<HelpMenu>(*this, *menuBar(), *ui.menu_help, ui.menu_about);
 
     connectControls();

@@ -93,11 +93,11 @@ int KitCommand::run()
     IBank& bank = banks.bank(m_row);
 
     std::vector<std::string> lines;
-    for (std::uint16_t slot = 0; slot < kit->slots().size(); ++slot) {
+    for (std::uint16_t slot = 0; slot < factory::kSoundSlotCount; ++slot) {
         const std::string where = SlotChoice::name(m_row, slot);
         const std::optional<KitProposal::Choice>& choice = kit->slots()[slot];
         if (!choice) {
-            lines.push_back(where + ": left as it is: " + kit->reason(slot).english());
+            lines.push_back(where + ": " + kit->reason(slot).english());
             continue;
         }
         const std::string& path = choice->file.path;
@@ -107,10 +107,13 @@ int KitCommand::run()
         const audio::ImportResult result
             = bank.importContent(slot, source, path, KitProposal::shapeFor(slot, choice->file));
         if (!result)
-            return fail(where + ": " + path, ImportCommand::reasonFor(result, bank, slot));
+            return fail(std::string(where).append(": ").append(path), ImportCommand::reasonFor(result, bank, slot));
         const std::string name = fileNameOf(path);
-        lines.push_back(where + ": " + name + " (" + kit->reason(slot).english() + "), "
-                        + result.describeInNamedSlot(name).substr(name.size() + 2));
+        std::string line = where;
+        line += ": " + name;
+        line += " (" + kit->reason(slot).english() + "), ";
+        line += result.describeInNamedSlot(name).substr(name.size() + 2);
+        lines.push_back(std::move(line));
         if (const std::string warning = AdviceWords::warning(result); !warning.empty())
             std::cerr << "zylox: " << where << ": " << name << ": " << warning << '\n';
     }
@@ -133,7 +136,7 @@ int KitCommand::matchLoudness(IBank& bank, const KitProposal& kit, std::vector<s
     std::vector<std::unique_ptr<audio::DecodedSound>> sounds;
     std::vector<soundlibrary::LoudnessMatch::Slot> slots;
     std::vector<std::uint16_t> filled;
-    for (std::uint16_t slot = 0; slot < kit.slots().size(); ++slot) {
+    for (std::uint16_t slot = 0; slot < factory::kSoundSlotCount; ++slot) {
         if (!kit.slots()[slot])
             continue;
         const KitFile& file = kit.slots()[slot]->file;

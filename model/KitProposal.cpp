@@ -127,7 +127,7 @@ Text KitProposal::reason(std::uint16_t slot) const
 {
     const std::optional<Choice>& choice = m_slots.at(slot);
     if (!choice)
-        return {ZYLOX_TR("KitProposal", "no file's name says %1"), {factory::contentName(slot)}};
+        return {ZYLOX_TR("KitProposal", "left as it is: no file's name says %1"), {factory::contentName(slot)}};
     if (!choice->firstSlot)
         return {ZYLOX_TR("KitProposal", "name says '%1'"), {choice->match.word}};
     return {ZYLOX_TR("KitProposal", "name says '%1'; its first choice, %2, went to %3"),

@@ -58,7 +58,7 @@ public:
     bool empty() const;
 
     // Why the slot took its file: "name says 'ohh'"; of a second choice, "name says 'hat'; its first
-    // choice, OPEN HI HAT, went to open.wav"; of a slot left as it is, "no file's name says CRASH".
+    // choice, OPEN HI HAT, went to open.wav"; of a slot left as it is, "left as it is: no file's name says CRASH".
     Text reason(std::uint16_t slot) const;
     // "ride 2.wav: not used: its name says 'ride', and RIDE went to ride 1.wav".
     static Text unusedText(const Unused& unused);

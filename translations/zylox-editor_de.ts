@@ -1266,8 +1266,8 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
     </message>
     <message>
         <location filename="../model/KitProposal.cpp" line="130"/>
-        <source>no file&apos;s name says %1</source>
-        <translation>Kein Dateiname nennt %1</translation>
+        <source>left as it is: no file&apos;s name says %1</source>
+        <translation>bleibt, wie er ist: Kein Dateiname nennt %1</translation>
     </message>
     <message>
         <location filename="../model/KitProposal.cpp" line="132"/>

@@ -1266,8 +1266,8 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
     </message>
     <message>
         <location filename="../model/KitProposal.cpp" line="130"/>
-        <source>no file&apos;s name says %1</source>
-        <translation>aucun nom de fichier ne dit %1</translation>
+        <source>left as it is: no file&apos;s name says %1</source>
+        <translation>laissé tel quel : aucun nom de fichier ne dit %1</translation>
     </message>
     <message>
         <location filename="../model/KitProposal.cpp" line="132"/>

@@ -40,7 +40,7 @@ KitCommand::KitCommand(CLI::App& app)
               "clap, rim, crash, ride, ...) and write the bank file")
 {
     // Not required of the parser: "--match-loudness FOLDER" hands the folder to the option, and run takes it back.
-    m_command->add_option("folder", m_folder, "The folder of sound files (not the folders in it)");
+    m_command->add_option("folder", m_folder, "The folder of sound files (not the folders in it)")->type_name("FOLDER");
     addBankOption(*m_command, m_row)->required();
     addBankFileOption();
     m_command->add_option("-o,--output", m_output, "The bank file to write (not with --dry-run)");

@@ -1,6 +1,7 @@
 #include "app/library/LibraryFilters.h"
 
 #include "app/library/SoundFileModel.h"
+#include "app/settings/Settings.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -23,8 +24,9 @@ QVariant ratesOf(double lowest, double highest)
 
 } // namespace
 
-LibraryFilters::LibraryFilters(std::function<std::optional<double>()> slotSeconds, QObject* parent)
+LibraryFilters::LibraryFilters(Settings& settings, std::function<std::optional<double>()> slotSeconds, QObject* parent)
     : QObject(parent)
+    , m_settings(settings)
     , m_slotSeconds(std::move(slotSeconds))
     , m_controls(new QWidget)
 {
@@ -34,6 +36,11 @@ LibraryFilters::LibraryFilters(std::function<std::optional<double>()> slotSecond
     m_folder = combo("combo_libraryFolder", tr("Library folder"));
     m_folder->addItem(tr("All folders"));
     makeOrders();
+    remember(*m_length, QStringLiteral("library/length"));
+    remember(*m_format, QStringLiteral("library/format"));
+    remember(*m_channels, QStringLiteral("library/channels"));
+    remember(*m_rate, QStringLiteral("library/rate"));
+    remember(*m_order, QStringLiteral("library/order"));
     auto* layout = new QGridLayout(m_controls);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_length, 0, 0);
@@ -55,6 +62,16 @@ QComboBox* LibraryFilters::combo(const char* name, const QString& accessibleName
     box->setMinimumContentsLength(4);
     connect(box, &QComboBox::currentIndexChanged, this, &LibraryFilters::changed);
     return box;
+}
+
+void LibraryFilters::remember(QComboBox& box, const QString& key)
+{
+    const int kept = m_settings.value(key, 0).toInt();
+    if (kept > 0 && kept < box.count()) {
+        const QSignalBlocker quiet(box);
+        box.setCurrentIndex(kept);
+    }
+    connect(&box, &QComboBox::currentIndexChanged, this, [this, key](int chosen) { m_settings.setValue(key, chosen); });
 }
 
 void LibraryFilters::makeLengths()

@@ -36,14 +36,14 @@ constexpr int kWatchAfterMs = 1000;
 
 } // namespace
 
-LibraryPanel::LibraryPanel(QWidget& window, BrowserPlayer& player, std::function<QString()> shownFolder,
-                           std::function<std::optional<double>()> slotSeconds, std::function<void()> showTab,
-                           QObject* parent)
+LibraryPanel::LibraryPanel(QWidget& window, Settings& settings, BrowserPlayer& player,
+                           std::function<QString()> shownFolder, std::function<std::optional<double>()> slotSeconds,
+                           std::function<void()> showTab, QObject* parent)
     : QObject(parent)
     , m_player(player)
     , m_showTab(std::move(showTab))
     , m_model(new LibraryResultModel(this))
-    , m_filters(new LibraryFilters(std::move(slotSeconds), this))
+    , m_filters(new LibraryFilters(settings, std::move(slotSeconds), this))
     , m_folders(new LibraryFolderList(soundlibrary::libraryFoldersPath(), std::move(shownFolder), this))
     , m_watch(new LibraryWatch(this))
     , m_watchLater(new QTimer(this))

@@ -19,6 +19,7 @@ class LibraryFolderList;
 class LibraryIndex;
 class LibraryResultModel;
 class LibraryWatch;
+class Settings;
 class QLabel;
 class QLineEdit;
 class QTableView;
@@ -43,7 +44,7 @@ class LibraryPanel : public QObject {
 public:
     // Everything stays the caller's. shownFolder: the folder the Folders tab shows, which Add
     // Shown Folder adds; slotSeconds: the selected slot's length; showTab brings the tab into view.
-    LibraryPanel(QWidget& window, BrowserPlayer& player, std::function<QString()> shownFolder,
+    LibraryPanel(QWidget& window, Settings& settings, BrowserPlayer& player, std::function<QString()> shownFolder,
                  std::function<std::optional<double>()> slotSeconds, std::function<void()> showTab, QObject* parent);
     // Stops the library's threads at their next step.
     ~LibraryPanel() override;

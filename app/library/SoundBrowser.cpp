@@ -77,7 +77,7 @@ SoundBrowser::SoundBrowser(QMainWindow& window, QAction* menuBefore, Settings& s
     , m_player(new BrowserPlayer(output, this))
 {
     m_library = new LibraryPanel(
-        window, *m_player, [this] { return m_folder; }, std::move(slotSeconds),
+        window, m_settings, *m_player, [this] { return m_folder; }, std::move(slotSeconds),
         [this] {
             if (m_dock->isHidden())
                 m_dock->toggleViewAction()->trigger();

@@ -278,9 +278,15 @@ TEST_F(EditorLibraryTest, ADamagedIndexIsSetAsideWithALineInTheStatusBarAndTheLi
 TEST_F(EditorLibraryTest, TheLibraryOutlastsARestartAndFollowsFilesAddedToItsFolders)
 {
     addShownFolder();
+    choose("combo_libraryOrder", 1);
+    choose("combo_libraryFormat", 3);
     restart();
-    // Opened at the start, as the library has folders, and the tab as it was left.
+    // Opened at the start, as the library has folders, and the tab and its choices as they were left.
     EXPECT_EQ(control<QTabWidget>("tabs_browser").currentWidget()->objectName(), "tab_library");
+    EXPECT_EQ(control<QComboBox>("combo_libraryOrder").currentIndex(), 1);
+    EXPECT_EQ(control<QComboBox>("combo_libraryFormat").currentIndex(), 3);
+    choose("combo_libraryOrder", 0);
+    choose("combo_libraryFormat", 0);
     search(QStringLiteral("snare"));
     EXPECT_EQ(withoutLoudness(libraryRows()), Texts{"snare.aiff|" + root + "|1.00 s|0 ms"});
     // A file copied into the folder is found without a rescan.

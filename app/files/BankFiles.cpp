@@ -147,7 +147,7 @@ void BankFiles::openOne(std::size_t row, BankFileOpening& opening, const std::st
     const QString file = QString::fromStdString(shownFileName(path));
     const QString number = shownBankNumber(onto);
     m_banks.open({tr("Open"), tr("opening %1 into %2").arg(file, number)}, {onto}, opening.takeBanks(), path);
-    emit fileUsed(QString::fromStdString(path));
+    emit fileUsed(path);
     report(tr("Opened %1 into %2").arg(file, number), findSources({{fileRow, onto}}, path));
 }
 
@@ -157,7 +157,7 @@ void BankFiles::openAll(BankFileOpening& opening, const std::string& path)
     std::iota(rows.begin(), rows.end(), std::size_t{0});
     const QString file = QString::fromStdString(shownFileName(path));
     m_banks.open({tr("Open"), tr("opening %1 (all banks)").arg(file)}, rows, opening.takeBanks(), path);
-    emit fileUsed(QString::fromStdString(path));
+    emit fileUsed(path);
     std::map<std::size_t, std::size_t> sameRows;
     for (const std::size_t row : rows)
         sameRows.emplace(row, row);
@@ -174,7 +174,7 @@ void BankFiles::openRowOfAll(std::size_t row, BankFileOpening& opening, const st
     m_banks.replace({tr("Open"), tr("opening %1 from %2").arg(number, file)}, {row}, std::move(one));
     // The file stays what it was, not the set's file: a Save of the set into it would put our
     // other banks over its own.
-    emit fileUsed(QString::fromStdString(path));
+    emit fileUsed(path);
     report(tr("Opened %1 from %2").arg(number, file), findSources({{row, row}}, path));
 }
 
@@ -220,7 +220,7 @@ bool BankFiles::write(const std::vector<std::size_t>& rows, const std::string& p
         return false;
     }
     m_banks.matchFile(rows, path);
-    emit fileUsed(QString::fromStdString(path));
+    emit fileUsed(path);
     const QString file = QString::fromStdString(shownFileName(path));
     const QString shapes = writeShapes(rows, path);
     const QString left = leftUnsaved(file);

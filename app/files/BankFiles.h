@@ -53,8 +53,8 @@ signals:
     // What an open or a save did, and what became of the slots' sources, or why nothing was
     // opened or saved, for the status line.
     void status(const QString& text);
-    // A bank file was opened or saved: the one to offer again.
-    void fileUsed(const QString& path);
+    // A bank file was opened or saved: the one to offer again, as the file system's bytes.
+    void fileUsed(const std::string& path);
 
 private:
     // The one bank of a file onto row, or onto its own row, after asking when it is another bank.

@@ -17,13 +17,13 @@ LastBankFile::LastBankFile(Settings& settings, const WorkingBanks& banks, BankFi
 
 void LastBankFile::reopen()
 {
-    const QString last = m_settings.lastFile();
-    if (m_settings.reopensLastFile() && !last.isEmpty())
-        m_files.reopen(last.toStdString());
+    const std::string last = m_settings.lastFile();
+    if (m_settings.reopensLastFile() && !last.empty())
+        m_files.reopen(last);
 }
 
 void LastBankFile::keep()
 {
     // Settings left as they are write nothing, so an edit that keeps the file costs no disk write.
-    m_settings.setLastFile(QString::fromStdString(m_banks.binding().path));
+    m_settings.setLastFile(m_banks.binding().path);
 }

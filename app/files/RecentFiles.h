@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QObject>
-#include <QStringList>
+
+#include <string>
+#include <vector>
 
 class Settings;
 class QAction;
@@ -19,17 +21,18 @@ public:
     // caller's and must outlive this.
     RecentFiles(Settings& settings, QMenu& fileMenu, QAction* before, QObject* parent = nullptr);
 
-    // A bank file just opened or saved: first in the list, wherever it was before.
-    void add(const QString& path);
-    QStringList files() const;
+    // A bank file just opened or saved: first in the list, wherever it was before. Paths are the
+    // file system's bytes, UTF-8 or not.
+    void add(const std::string& path);
+    std::vector<std::string> files() const;
 
 signals:
-    void openRequested(const QString& path);
+    void openRequested(const std::string& path);
     void status(const QString& text);
 
 private:
-    void chosen(const QString& path);
-    void store(const QStringList& files);
+    void chosen(const std::string& path);
+    void store(std::vector<std::string> files);
     void rebuild();
 
     Settings& m_settings;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QVariantList>
 
 namespace {
 
@@ -35,6 +36,13 @@ bool isStored(const QVariant& stored, const QVariant& value)
     default:
         return false;
     }
+}
+
+// A path is kept as its bytes: a name need not be UTF-8, and as text it would keep U+FFFD in place
+// of what is not. Older runs kept paths as text (their UTF-8), which still reads.
+std::string pathOf(const QVariant& stored)
+{
+    return (stored.typeId() == QMetaType::QByteArray ? stored.toByteArray() : stored.toString().toUtf8()).toStdString();
 }
 
 constexpr int kFirstChannel = 1;
@@ -100,15 +108,15 @@ void Settings::setAllBanks(bool allBanks)
     store(QStringLiteral("banks/all"), allBanks);
 }
 
-QString Settings::lastFile() const
+std::string Settings::lastFile() const
 {
-    return m_store->value(QStringLiteral("files/last")).toString();
+    return pathOf(m_store->value(QStringLiteral("files/last")));
 }
 
-void Settings::setLastFile(const QString& path)
+void Settings::setLastFile(const std::string& path)
 {
-    if (!path.isEmpty())
-        store(QStringLiteral("files/last"), path);
+    if (!path.empty())
+        store(QStringLiteral("files/last"), QByteArray::fromStdString(path));
 }
 
 bool Settings::reopensLastFile() const
@@ -154,6 +162,26 @@ void Settings::sync()
 void Settings::setValue(const QString& key, const QVariant& value)
 {
     store(key, value);
+}
+
+std::vector<std::string> Settings::paths(const QString& key) const
+{
+    const QVariant stored = m_store->value(key);
+    // The file gives a list of one back as that one entry.
+    const bool isList = stored.typeId() == QMetaType::QVariantList || stored.typeId() == QMetaType::QStringList;
+    std::vector<std::string> paths;
+    for (const QVariant& entry : isList ? stored.toList() : QVariantList{stored})
+        if (std::string path = pathOf(entry); !path.empty())
+            paths.push_back(std::move(path));
+    return paths;
+}
+
+void Settings::setPaths(const QString& key, const std::vector<std::string>& paths)
+{
+    QVariantList entries;
+    for (const std::string& path : paths)
+        entries.push_back(QByteArray::fromStdString(path));
+    store(key, entries);
 }
 
 void Settings::store(const QString& key, const QVariant& value)

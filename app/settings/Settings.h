@@ -5,6 +5,8 @@
 #include <QVariant>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class QSettings;
 
@@ -37,10 +39,11 @@ public:
     // Whether "All banks" rather than "Current bank" was chosen.
     bool allBanks() const;
     void setAllBanks(bool allBanks);
-    // The set's bank file (the one Save writes) when it last became one; empty before any.
-    QString lastFile() const;
+    // The set's bank file (the one Save writes) when it last became one, as the file system's
+    // bytes; empty before any.
+    std::string lastFile() const;
     // An empty path leaves the last file as it was: the set without a file has not forgotten it.
-    void setLastFile(const QString& path);
+    void setLastFile(const std::string& path);
     // Whether the window opens the last file again at start; off until the user turns it on.
     bool reopensLastFile() const;
     void setReopensLastFile(bool reopens);
@@ -56,6 +59,9 @@ public:
     // Anything else a room of the editor keeps, under a key of its own ("import/resample").
     QVariant value(const QString& key, const QVariant& fallback = {}) const;
     void setValue(const QString& key, const QVariant& value);
+    // Files' paths kept under a key of their own, as the file system's bytes, in their order.
+    std::vector<std::string> paths(const QString& key) const;
+    void setPaths(const QString& key, const std::vector<std::string>& paths);
 
 private:
     void store(const QString& key, const QVariant& value);

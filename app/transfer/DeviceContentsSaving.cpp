@@ -1,6 +1,7 @@
 #include "app/transfer/DeviceContentsSaving.h"
 
 #include "app/common/WindowText.h"
+#include "app/files/FilePanels.h"
 #include "app/transfer/OutputList.h"
 #include "midiio/MidiDestinations.h"
 #include "midiio/TransmissionAccount.h"
@@ -15,10 +16,11 @@
 #include <optional>
 #include <vector>
 
-DeviceContentsSaving::DeviceContentsSaving(IDialogs& dialogs, OutputList& outputs, QWidget& window, QMenu& menu,
-                                           QAction* after)
+DeviceContentsSaving::DeviceContentsSaving(IDialogs& dialogs, FilePanels& panels, OutputList& outputs, QWidget& window,
+                                           QMenu& menu, QAction* after)
     : QObject(&window)
     , m_dialogs(dialogs)
+    , m_panels(panels)
     , m_outputs(outputs)
 {
     auto* action = new QAction(tr("Save &Device Contents…"), &window);
@@ -105,11 +107,12 @@ void DeviceContentsSaving::saveContentsOf(const Device& chosen)
                   .arg(QString::fromStdString(save.failedPath()), WindowText::of(save.failure().text())));
     };
     if (save.oneFile()) {
-        const std::string path = m_dialogs.runSavePanel({"mid"}, tr("Device contents") + QStringLiteral(".mid"));
+        const std::string path = m_panels.save({"mid"}, tr("Device contents") + QStringLiteral(".mid"));
         if (path.empty())
             return;
         if (!save.saveAll(path))
             return failed();
+        m_panels.saved(path);
         emit status(tr("Saved all banks of %1 to %2").arg(device, QString::fromStdString(path)));
         return;
     }
@@ -124,11 +127,13 @@ void DeviceContentsSaving::saveContentsOf(const Device& chosen)
         != IDialogs::AlertReply::Default)
         return;
     // The panel names the folder, which is made if need be.
-    const std::string folder = m_dialogs.runSavePanel({}, tr("Device contents"));
+    const std::string folder = m_panels.save({}, tr("Device contents"));
     if (folder.empty())
         return;
     if (!save.saveEach(folder))
         return failed();
+    // The next panel starts where the folder was made, beside it.
+    m_panels.saved(folder);
     const QString into = QString::fromStdString(folder);
     emit status(tr("Saved %n bank(s) of %1 into %2", nullptr, known).arg(device, into));
 }

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class FilePanels;
 class OutputList;
 class QAction;
 class QMenu;
@@ -22,7 +23,9 @@ class DeviceContentsSaving : public QObject {
     Q_OBJECT
 public:
     // Puts "Save Device Contents…" into the menu after the action given; the rest stays the caller's.
-    DeviceContentsSaving(IDialogs& dialogs, OutputList& outputs, QWidget& window, QMenu& menu, QAction* after);
+    // Its save panel starts in the folder last saved to, as every save panel of the window does.
+    DeviceContentsSaving(IDialogs& dialogs, FilePanels& panels, OutputList& outputs, QWidget& window, QMenu& menu,
+                         QAction* after);
 
     void save();
 
@@ -42,5 +45,6 @@ private:
     void alert(IDialogs::AlertStyle style, const QString& message);
 
     IDialogs& m_dialogs;
+    FilePanels& m_panels;
     OutputList& m_outputs;
 };

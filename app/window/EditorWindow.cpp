@@ -87,7 +87,7 @@ EditorWindow::EditorWindow(IDialogs& dialogs, MidiContext& midiSystem, Settings&
     // A child as well, so that it lives no longer than the menu it adds to.
     m_outputSettings = std::make_unique<OutputSettings>(dialogs, *m_outputs, *this, *ui.menu_midi);
     m_deviceContents
-        = std::make_unique<DeviceContentsSaving>(dialogs, *m_outputs, *this, *ui.menu_file, ui.menu_saveAs);
+        = std::make_unique<DeviceContentsSaving>(dialogs, *m_panels, *m_outputs, *this, *ui.menu_file, ui.menu_saveAs);
     m_menuValidation
         = std::make_unique<MenuValidation>(std::vector<MenuValidation::Item>{{ui.menu_open, ui.button_load},
                                                                              {ui.menu_save, ui.button_save},
@@ -139,8 +139,7 @@ void EditorWindow::connectControls()
     connect(m_files.get(), &BankFiles::status, this, &EditorWindow::showStatus);
     connect(m_files.get(), &BankFiles::fileUsed, m_recent.get(), &RecentFiles::add);
     connect(m_recent.get(), &RecentFiles::status, this, &EditorWindow::showStatus);
-    connect(m_recent.get(), &RecentFiles::openRequested, this,
-            [this](const QString& path) { openBankFile(path.toStdString()); });
+    connect(m_recent.get(), &RecentFiles::openRequested, this, [this](const std::string& path) { openBankFile(path); });
     connect(m_transmission.get(), &Transmission::status, this, &EditorWindow::showStatus);
     connect(m_outputSettings.get(), &OutputSettings::status, this, &EditorWindow::showStatus);
     connect(m_deviceContents.get(), &DeviceContentsSaving::status, this, &EditorWindow::showStatus);

@@ -8,6 +8,8 @@
 
 #include <QComboBox>
 
+#include <filesystem>
+
 namespace {
 
 using Blocks = std::vector<std::size_t>;
@@ -113,6 +115,31 @@ TEST_F(EditorDeviceSocketsTest, SaveDeviceContentsOffersTheDevicesWithAKnownBank
               "question|Save Device Contents|Not known on " + zylox + " (USB socket 3): S01, S03 to FW.");
     EXPECT_EQ(textOf("text_status"), "Saved 1 bank of " + zylox + " (USB socket 3) into " + path("unit 3"));
     EXPECT_TRUE(std::filesystem::exists(path("unit 3/S02.mid")));
+}
+
+TEST_F(EditorDeviceSocketsTest, SaveDeviceContentsStartsInTheFolderLastSavedToAndIsRememberedThere)
+{
+    selectRow(1);
+    control<QComboBox>("popup_out").setCurrentIndex(1);
+    sendCurrentBank();
+    // A bank file saved into a folder makes it the one the next save panel starts in.
+    std::filesystem::create_directory(path("kits"));
+    paths = {path("kits/S02.mid")};
+    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_TRUE(std::filesystem::exists(path("kits/S02.mid"))) << textOf("text_status");
+
+    paths = {path("kits/unit 3")};
+    chooseSaveDeviceContents();
+    EXPECT_EQ(panelStarts.back(), path("kits/Device contents"));
+    ASSERT_TRUE(std::filesystem::exists(path("kits/unit 3/S02.mid"))) << textOf("text_status");
+
+    // Saved elsewhere, the folder the contents went into is beside where the next panel starts.
+    std::filesystem::create_directory(path("copies"));
+    paths = {path("copies/unit 3")};
+    chooseSaveDeviceContents();
+    ASSERT_TRUE(std::filesystem::exists(path("copies/unit 3/S02.mid"))) << textOf("text_status");
+    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(panelStarts.back(), path("copies/S02.mid"));
 }
 
 TEST_F(EditorDeviceSocketsTest, WithoutAMidiSystemSaveDeviceContentsOffersTheDevicesWithARecord)

@@ -2,7 +2,9 @@
 #include "EditorFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
+#include <QTest>
 
 #include <filesystem>
 
@@ -27,6 +29,17 @@ protected:
             if (!item->isSeparator() && seen++ == index)
                 return item->trigger();
         FAIL() << "no recent entry " << index;
+    }
+    // File › Open Recent › the entry numbered so, by the keys a user presses.
+    void chooseRecentByKeys(Qt::Key number)
+    {
+        press(Qt::Key_F, Qt::AltModifier);
+        QMenu* file = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(file, nullptr);
+        QTest::keyClick(file, Qt::Key_R);
+        ASSERT_EQ(QApplication::activePopupWidget(), &recentMenu());
+        QTest::keyClick(&recentMenu(), number);
+        settle();
     }
     void openByPanel(const std::string& file)
     {
@@ -79,6 +92,30 @@ TEST_F(EditorRecentFilesTest, AFileThatWentAwayIsSaidSoAndLeavesTheListAndClearE
     EXPECT_TRUE(recent().empty());
     EXPECT_FALSE(recentMenu().menuAction()->isEnabled());
     EXPECT_TRUE(settings.value(QStringLiteral("files/recent")).toStringList().isEmpty());
+}
+
+TEST_F(EditorRecentFilesTest, AFileNamedInBytesThatAreNotUtf8OpensAgainUnderItsOwnName)
+{
+    // "café kit.mid" in Latin-1: on the screen the byte that is no UTF-8 stands as U+FFFD, and
+    // the file system gets the bytes it holds the file under.
+    const std::string latin1 = folder.path().toStdString() + "/caf\xE9 kit.mid";
+    selectRow(9);
+    type("textfield_bankName", "Latin kit");
+    paths = {latin1};
+    click("button_save");
+    ASSERT_TRUE(std::filesystem::exists(latin1)) << textOf("text_status");
+    EXPECT_EQ(recent(), Texts{"&1 caf\uFFFD kit.mid"});
+    EXPECT_EQ(recentMenu().actions().front()->toolTip().toStdString(),
+              folder.path().toStdString()
+                  + "/caf\uFFFD kit.mid\nThe name is not UTF-8: \uFFFD stands for what cannot be shown");
+
+    restart();
+    ASSERT_EQ(tableRow(9), editor->defaultBank(9).getName());
+    selectRow(9);
+    chooseRecentByKeys(Qt::Key_1);
+    EXPECT_EQ(textOf("text_status"), "Opened caf\uFFFD kit.mid into S10");
+    EXPECT_EQ(tableRow(9), "Latin kit");
+    EXPECT_EQ(recent(), Texts{"&1 caf\uFFFD kit.mid"});
 }
 
 } // namespace

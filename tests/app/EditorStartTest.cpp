@@ -147,4 +147,21 @@ TEST_F(EditorStartTest, TheLastFileOpensAgainOnlyWhenThePreferencesAskAndNeverWi
     EXPECT_EQ(status(), "The last bank file was not opened again: " + path("s05.mid") + ": it holds no sound bank");
 }
 
+TEST_F(EditorStartTest, TheLastFileNamedInBytesThatAreNotUtf8OpensAgainAtStart)
+{
+    // "café kit.mid" in Latin-1, kept as the file system's bytes from one run to the next.
+    const std::string latin1 = folder.path().toStdString() + "/caf\xE9 kit.mid";
+    setReopen(true);
+    selectRow(9);
+    type("textfield_bankName", "Latin kit");
+    paths = {latin1};
+    click("button_save");
+    ASSERT_TRUE(std::filesystem::exists(latin1)) << status();
+    restartWith({});
+    EXPECT_EQ(shown, Texts{});
+    EXPECT_EQ(status(), "Opened caf\uFFFD kit.mid into S10");
+    EXPECT_EQ(tableRow(9), "Latin kit");
+    EXPECT_EQ(title(), "caf\uFFFD kit.mid[*]");
+}
+
 } // namespace

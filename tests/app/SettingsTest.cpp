@@ -4,10 +4,15 @@
 #include "tests/support/ScratchFolder.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+
+#include <random>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -79,6 +84,48 @@ TEST(Settings, AValueOfAnotherKindOrAFirstValueIsWritten)
     const Settings settings(ini);
     EXPECT_EQ(settings.value(QStringLiteral("import/pitch")).toString(), QStringLiteral("00"));
     EXPECT_EQ(settings.value(QStringLiteral("import/reverse"), true).toBool(), false);
+}
+
+TEST(Settings, PathsKeepEveryByteInTheFileAndTextAnOlderRunKeptStillReads)
+{
+    const ScratchFolder scratch("settings");
+    const QString ini = QString::fromStdString(scratch.file("zylox-editor.conf"));
+    // Any bytes but NUL and the separator may name a file.
+    std::mt19937 random(515);
+    std::uniform_int_distribution<int> byte(1, 255);
+    std::vector<std::string> paths;
+    for (int count = 0; count < 64; ++count) {
+        std::string path = "/";
+        for (int length = 1 + count % 24; length > 0; --length) {
+            const int next = byte(random);
+            path += static_cast<char>(next == '/' ? 'x' : next);
+        }
+        paths.push_back(path);
+    }
+    const std::string latin1 = "/kits/caf\xE9 kit.mid";
+    {
+        Settings settings(ini);
+        settings.setLastFile(latin1);
+        settings.setPaths(QStringLiteral("files/many"), paths);
+        settings.setPaths(QStringLiteral("files/one"), {latin1});
+        settings.setPaths(QStringLiteral("files/none"), {});
+        settings.setValue(QStringLiteral("files/oldList"),
+                          QStringList{QStringLiteral("/kits/caf\u00E9.mid"), QStringLiteral("/kits/ride.mid")});
+        settings.setValue(QStringLiteral("files/oldOne"), QStringLiteral("/kits/caf\u00E9.mid"));
+    }
+    const Settings settings(ini);
+    EXPECT_EQ(settings.lastFile(), latin1);
+    EXPECT_EQ(settings.paths(QStringLiteral("files/many")), paths);
+    EXPECT_EQ(settings.paths(QStringLiteral("files/one")), std::vector<std::string>{latin1});
+    EXPECT_TRUE(settings.paths(QStringLiteral("files/none")).empty());
+    EXPECT_TRUE(settings.paths(QStringLiteral("files/never")).empty());
+    EXPECT_EQ(settings.paths(QStringLiteral("files/oldList")),
+              (std::vector<std::string>{"/kits/caf\xC3\xA9.mid", "/kits/ride.mid"}));
+    EXPECT_EQ(settings.paths(QStringLiteral("files/oldOne")), std::vector<std::string>{"/kits/caf\xC3\xA9.mid"});
+
+    Settings older(ini);
+    older.setValue(QStringLiteral("files/last"), QStringLiteral("/kits/caf\u00E9.mid"));
+    EXPECT_EQ(older.lastFile(), "/kits/caf\xC3\xA9.mid");
 }
 
 } // namespace

@@ -95,7 +95,7 @@ int KitCommand::run()
     std::vector<std::string> lines;
     for (std::uint16_t slot = 0; slot < factory::kSoundSlotCount; ++slot) {
         const std::string where = SlotChoice::name(m_row, slot);
-        const std::optional<KitProposal::Choice>& choice = kit->slots()[slot];
+        const std::optional<KitProposal::Choice>& choice = kit->choices()[slot];
         if (!choice) {
             lines.push_back(where + ": " + kit->reason(slot).english());
             continue;
@@ -137,9 +137,9 @@ int KitCommand::matchLoudness(IBank& bank, const KitProposal& kit, std::vector<s
     std::vector<soundlibrary::LoudnessMatch::Slot> slots;
     std::vector<std::uint16_t> filled;
     for (std::uint16_t slot = 0; slot < factory::kSoundSlotCount; ++slot) {
-        if (!kit.slots()[slot])
+        if (!kit.choices()[slot])
             continue;
-        const KitFile& file = kit.slots()[slot]->file;
+        const KitFile& file = kit.choices()[slot]->file;
         const audio::SoundShape shape = KitProposal::shapeFor(slot, file);
         const std::size_t length = factory::kSlotLength.at(slot);
         SourceFileReader source(file.path);

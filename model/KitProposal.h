@@ -53,7 +53,8 @@ public:
     // Why a bank cannot take a kit, for the firmware bank: empty for a sound bank's row.
     static Text refusalFor(std::size_t row);
 
-    const std::array<std::optional<Choice>, factory::kSoundSlotCount>& slots() const { return m_slots; }
+    // Not "slots": the window's Qt takes that word for its own.
+    const std::array<std::optional<Choice>, factory::kSoundSlotCount>& choices() const { return m_slots; }
     const std::vector<Unused>& unused() const { return m_unused; }
     bool empty() const;
 

@@ -463,27 +463,27 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>BankView</name>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="46"/>
+        <location filename="../app/banks/BankView.cpp" line="47"/>
         <source>%1: the device&apos;s preset memory, block %2 (%3 bytes)</source>
         <translation>%1: Presetspeicher des Geräts, Block %2 (%3 Byte)</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="48"/>
+        <location filename="../app/banks/BankView.cpp" line="49"/>
         <source>%1: the device&apos;s operating system, block %2 (%3 bytes)</source>
         <translation>%1: Betriebssystem des Geräts, Block %2 (%3 Byte)</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="175"/>
+        <location filename="../app/banks/BankView.cpp" line="176"/>
         <source>Name of slot %1, %2</source>
         <translation>Name von Slot %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="176"/>
+        <location filename="../app/banks/BankView.cpp" line="177"/>
         <source>Import into slot %1, %2</source>
         <translation>In Slot %1 importieren, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="178"/>
+        <location filename="../app/banks/BankView.cpp" line="179"/>
         <source>Play slot %1, %2</source>
         <translation>Slot %1 abspielen, %2</translation>
     </message>
@@ -732,12 +732,12 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>EditorWindow</name>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="65"/>
+        <location filename="../app/window/EditorWindow.cpp" line="64"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="140"/>
+        <location filename="../app/window/EditorWindow.cpp" line="135"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n weitere Datei ausgelassen: Die Bank hat keine Slots mehr)</numerusform>
@@ -745,17 +745,17 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="219"/>
+        <location filename="../app/window/EditorWindow.cpp" line="215"/>
         <source>Sto&amp;p</source>
         <translation>Sto&amp;pp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="220"/>
+        <location filename="../app/window/EditorWindow.cpp" line="216"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="286"/>
+        <location filename="../app/window/EditorWindow.cpp" line="282"/>
         <source>quitting</source>
         <translation>dem Beenden</translation>
     </message>
@@ -1250,6 +1250,144 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         <source>%1, %2</source>
         <extracomment>A file&apos;s name, then what its import did to the slot named before</extracomment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>KitDialog</name>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="42"/>
+        <source>Fill Bank from Folder</source>
+        <translation>Bank aus Ordner füllen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <source>Slot</source>
+        <translation>Slot</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <source>Why</source>
+        <translation>Warum</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <source>Loudness</source>
+        <translation>Lautheit</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="56"/>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="59"/>
+        <source>Play the file for %1</source>
+        <translation>Die Datei für %1 abspielen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="65"/>
+        <source>&amp;Match loudness</source>
+        <translation>Lautheit &amp;angleichen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="67"/>
+        <source>Bring the slots to the quietest one&apos;s loudness as the device plays them; a slot that would clip is held and named</source>
+        <translation>Bringt die Slots auf die Lautheit des leisesten, wie das Gerät sie spielt; ein Slot, der übersteuern würde, wird gehalten und genannt</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="88"/>
+        <source>File for %1</source>
+        <translation>Datei für %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="89"/>
+        <source>Leave as it is</source>
+        <translation>Lassen, wie er ist</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="123"/>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="135"/>
+        <source>your choice</source>
+        <translation>Ihre Wahl</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="135"/>
+        <source>left as it is</source>
+        <translation>gelassen, wie er ist</translation>
+    </message>
+</context>
+<context>
+    <name>KitFilling</name>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="57"/>
+        <source>Fill Bank from &amp;Folder…</source>
+        <translation>Bank aus &amp;Ordner füllen …</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="104"/>
+        <location filename="../app/banks/KitFilling.cpp" line="153"/>
+        <source>Not filled: %1</source>
+        <translation>Nicht gefüllt: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="105"/>
+        <source>Fill Bank from Folder</source>
+        <translation>Bank aus Ordner füllen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="108"/>
+        <source>Reading the sound files of %1…</source>
+        <translation>Die Klangdateien von %1 werden gelesen …</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="124"/>
+        <location filename="../app/banks/KitFilling.cpp" line="126"/>
+        <source>Not filled: %1: %2</source>
+        <translation>Nicht gefüllt: %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="152"/>
+        <source>%1 could not be read.</source>
+        <translation>%1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="161"/>
+        <source>Not filled: every slot is left as it is.</source>
+        <translation>Nicht gefüllt: Jeder Slot bleibt, wie er ist.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="185"/>
+        <source>Fill Bank</source>
+        <translation>Bank füllen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="185"/>
+        <source>filling of %1 from a folder</source>
+        <translation>Füllen von %1 aus einem Ordner</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="187"/>
+        <source>Not filled: the bank did not take the sounds.</source>
+        <translation>Nicht gefüllt: Die Bank hat die Klänge nicht angenommen.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="188"/>
+        <source>Filled %1 from %2: %3.</source>
+        <translation>%1 aus %2 gefüllt: %3.</translation>
     </message>
 </context>
 <context>

@@ -463,27 +463,27 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
 <context>
     <name>BankView</name>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="46"/>
+        <location filename="../app/banks/BankView.cpp" line="47"/>
         <source>%1: the device&apos;s preset memory, block %2 (%3 bytes)</source>
         <translation>%1&#xa0;: mémoire des presets de l’appareil, bloc %2 (%3&#xa0;octets)</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="48"/>
+        <location filename="../app/banks/BankView.cpp" line="49"/>
         <source>%1: the device&apos;s operating system, block %2 (%3 bytes)</source>
         <translation>%1&#xa0;: système d’exploitation de l’appareil, bloc %2 (%3&#xa0;octets)</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="175"/>
+        <location filename="../app/banks/BankView.cpp" line="176"/>
         <source>Name of slot %1, %2</source>
         <translation>Nom de l’emplacement %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="176"/>
+        <location filename="../app/banks/BankView.cpp" line="177"/>
         <source>Import into slot %1, %2</source>
         <translation>Importer dans l’emplacement %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="178"/>
+        <location filename="../app/banks/BankView.cpp" line="179"/>
         <source>Play slot %1, %2</source>
         <translation>Écouter l’emplacement %1, %2</translation>
     </message>
@@ -732,12 +732,12 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>EditorWindow</name>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="65"/>
+        <location filename="../app/window/EditorWindow.cpp" line="64"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="140"/>
+        <location filename="../app/window/EditorWindow.cpp" line="135"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n autre fichier laissé de côté&#xa0;: la banque n’a plus d’emplacement)</numerusform>
@@ -745,17 +745,17 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="219"/>
+        <location filename="../app/window/EditorWindow.cpp" line="215"/>
         <source>Sto&amp;p</source>
         <translation>A&amp;rrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="220"/>
+        <location filename="../app/window/EditorWindow.cpp" line="216"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="286"/>
+        <location filename="../app/window/EditorWindow.cpp" line="282"/>
         <source>quitting</source>
         <translation>de quitter</translation>
     </message>
@@ -1250,6 +1250,144 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         <source>%1, %2</source>
         <extracomment>A file&apos;s name, then what its import did to the slot named before</extracomment>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>KitDialog</name>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="42"/>
+        <source>Fill Bank from Folder</source>
+        <translation>Remplir la banque depuis un dossier</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <source>Slot</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <source>Why</source>
+        <translation>Pourquoi</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <source>Loudness</source>
+        <translation>Sonie</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="56"/>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="59"/>
+        <source>Play the file for %1</source>
+        <translation>Écouter le fichier pour %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="65"/>
+        <source>&amp;Match loudness</source>
+        <translation>É&amp;galiser la sonie</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="67"/>
+        <source>Bring the slots to the quietest one&apos;s loudness as the device plays them; a slot that would clip is held and named</source>
+        <translation>Amène les emplacements à la sonie du plus faible, tels que l’appareil les joue ; un emplacement qui saturerait est retenu et nommé</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="88"/>
+        <source>File for %1</source>
+        <translation>Fichier pour %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="89"/>
+        <source>Leave as it is</source>
+        <translation>Laisser tel quel</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="123"/>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="135"/>
+        <source>your choice</source>
+        <translation>votre choix</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitDialog.cpp" line="135"/>
+        <source>left as it is</source>
+        <translation>laissé tel quel</translation>
+    </message>
+</context>
+<context>
+    <name>KitFilling</name>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="57"/>
+        <source>Fill Bank from &amp;Folder…</source>
+        <translation>Remplir la banque depuis un &amp;dossier…</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="104"/>
+        <location filename="../app/banks/KitFilling.cpp" line="153"/>
+        <source>Not filled: %1</source>
+        <translation>Non remplie : %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="105"/>
+        <source>Fill Bank from Folder</source>
+        <translation>Remplir la banque depuis un dossier</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="108"/>
+        <source>Reading the sound files of %1…</source>
+        <translation>Lecture des fichiers son de %1…</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="124"/>
+        <location filename="../app/banks/KitFilling.cpp" line="126"/>
+        <source>Not filled: %1: %2</source>
+        <translation>Non remplie : %1 : %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="152"/>
+        <source>%1 could not be read.</source>
+        <translation>%1 n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="161"/>
+        <source>Not filled: every slot is left as it is.</source>
+        <translation>Non remplie : chaque emplacement est laissé tel quel.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="185"/>
+        <source>Fill Bank</source>
+        <translation>Remplir la banque</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="185"/>
+        <source>filling of %1 from a folder</source>
+        <translation>remplissage de %1 depuis un dossier</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="187"/>
+        <source>Not filled: the bank did not take the sounds.</source>
+        <translation>Non remplie : la banque n’a pas pris les sons.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="188"/>
+        <source>Filled %1 from %2: %3.</source>
+        <translation>%1 remplie depuis %2 : %3.</translation>
     </message>
 </context>
 <context>

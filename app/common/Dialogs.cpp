@@ -84,6 +84,15 @@ std::string Dialogs::runOpenPanel(const std::vector<std::string>& fileTypes, con
     return runFileDialog(dialog);
 }
 
+std::string Dialogs::runFolderPanel(const QString& title)
+{
+    QFileDialog dialog(QApplication::activeWindow(), title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return runFileDialog(dialog);
+}
+
 int Dialogs::runPick(const Pick& pick)
 {
     bool chosen = false;

@@ -11,5 +11,6 @@ public:
     std::string runOpenPanel(const std::vector<std::string>& fileTypes, const QString& folder,
                              const QString& title) override;
     std::string runSavePanel(const std::vector<std::string>& fileTypes, const QString& suggested) override;
+    std::string runFolderPanel(const QString& title) override;
     void beep() override;
 };

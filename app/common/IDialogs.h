@@ -62,5 +62,7 @@ public:
         = 0;
     // The save panel proposes suggested: a file name, with or without its folder.
     virtual std::string runSavePanel(const std::vector<std::string>& fileTypes, const QString& suggested) = 0;
+    // The folder panel, titled by what the folder is for: the chosen folder, or empty when cancelled.
+    virtual std::string runFolderPanel(const QString& title) = 0;
     virtual void beep() = 0;
 };

@@ -161,18 +161,31 @@ WorkingBanks::SoundPut WorkingBanks::putSound(const StepName& step, std::size_t 
                                               std::span<const std::uint8_t> bytes, const std::string& name,
                                               std::optional<SlotSource> source)
 {
+    return putSounds(step, row, {{slot, {bytes.begin(), bytes.end()}, name, std::move(source)}});
+}
+
+WorkingBanks::SoundPut WorkingBanks::putSounds(const StepName& step, std::size_t row, const std::vector<SlotPut>& puts)
+{
     SoundPut put;
     put.taken = m_history.perform(step, {row}, [&] {
-        if (!m_banks.at(row)->putSound(slot, bytes, name))
-            return false;
-        if (source && source->sound)
-            m_sources.at(row)[slot] = *source;
-        else
-            m_sources.at(row).erase(slot);
+        // Into a copy first, so a slot refused halfway leaves the bank as it was.
+        std::unique_ptr<IBank> changed(m_banks.at(row)->clone());
+        for (const SlotPut& one : puts)
+            if (!changed->putSound(one.slot, one.bytes, one.name))
+                return false;
+        m_banks.at(row) = std::move(changed);
+        for (const SlotPut& one : puts) {
+            if (one.source && one.source->sound)
+                m_sources.at(row)[one.slot] = *one.source;
+            else
+                m_sources.at(row).erase(one.slot);
+        }
         return true;
     });
-    if (put.taken && source && source->sound)
-        put.sourcesLetGo = keepNewest(source->sound);
+    if (put.taken)
+        for (const SlotPut& one : puts)
+            if (one.source && one.source->sound)
+                put.sourcesLetGo += keepNewest(one.source->sound);
     return put;
 }
 

@@ -71,6 +71,16 @@ public:
     // named step. Refused, nothing changed, where the bank refuses the bytes.
     SoundPut putSound(const StepName& step, std::size_t row, std::uint16_t slot, std::span<const std::uint8_t> bytes,
                       const std::string& name, std::optional<SlotSource> source);
+    // One slot's part of putSounds.
+    struct SlotPut {
+        std::uint16_t slot = 0;
+        std::vector<std::uint8_t> bytes;
+        std::string name;
+        std::optional<SlotSource> source;
+    };
+    // Puts several sounds into slots of one bank as putSound does, all as one step named step: a kit
+    // is undone whole. Refused, nothing changed, where the bank refuses any of them.
+    SoundPut putSounds(const StepName& step, std::size_t row, const std::vector<SlotPut>& puts);
 
     // Keeps source as what the slot's bytes, as they are now, were made from, with no step of its
     // own: for sources found again beside a bank file just opened, whose open is the step. Returns

@@ -3,6 +3,7 @@
 #include "app/banks/BankEdits.h"
 #include "app/banks/BankSelection.h"
 #include "app/banks/BankView.h"
+#include "app/banks/KitFilling.h"
 #include "app/common/DisabledReasons.h"
 #include "app/document/UnsavedChanges.h"
 #include "app/document/WorkingBanks.h"
@@ -74,6 +75,8 @@ EditorWindow::EditorWindow(IDialogs& dialogs, MidiContext& midiSystem, Settings&
     m_bankView = std::make_unique<BankView>(
         *this, *ui.layout_slots, *ui.layout_panel, *ui.textfield_bankName,
         std::initializer_list<QWidget*>{ui.button_reset, ui.button_save, ui.button_load}, soundOutput);
+    m_kitFilling = std::make_unique<KitFilling>(dialogs, *m_banks, soundOutput, *this, *ui.menu_file, ui.menu_quit,
+                                                [this] { return rowToActOn(); });
     m_importPreferences = std::make_unique<ImportPreferences>(m_settings, *this, *ui.menu_file, ui.menu_quit);
     m_edits = std::make_unique<BankEdits>(dialogs, *m_panels, *m_importPreferences, *m_banks, soundOutput, *this);
     m_outputs = std::make_unique<OutputList>(*ui.popup_out, midiSystem.service());
@@ -133,6 +136,7 @@ void EditorWindow::connectControls()
     });
     connect(m_bankView.get(), &BankView::status, this, &EditorWindow::showStatus);
     connect(m_edits.get(), &BankEdits::status, this, &EditorWindow::showStatus);
+    connect(m_kitFilling.get(), &KitFilling::status, this, &EditorWindow::showStatus);
     connect(m_edits.get(), &BankEdits::slotChanged, m_bankView.get(), &BankView::selectSlot);
     connect(m_edits.get(), &BankEdits::nameRefused, this, &EditorWindow::updateContentView);
     connect(m_banks.get(), &WorkingBanks::status, this, &EditorWindow::showStatus);

@@ -22,6 +22,7 @@ class FocusGuard;
 class HelpMenu;
 class DeviceContentsSaving;
 class ImportPreferences;
+class KitFilling;
 class LastBankFile;
 class MenuValidation;
 class RecentFiles;
@@ -134,6 +135,7 @@ private:
     std::unique_ptr<BankSelection> m_selection;
     std::unique_ptr<BankView> m_bankView;
     std::unique_ptr<ImportPreferences> m_importPreferences;
+    std::unique_ptr<KitFilling> m_kitFilling;
     std::unique_ptr<BankEdits> m_edits;
     std::unique_ptr<OutputList> m_outputs;
     std::unique_ptr<OutputSettings> m_outputSettings;

@@ -29,6 +29,7 @@ protected:
     int runPick(const Pick&) override { return -1; }
     std::string runOpenPanel(const std::vector<std::string>&, const QString&, const QString&) override { return {}; }
     std::string runSavePanel(const std::vector<std::string>&, const QString&) override { return {}; }
+    std::string runFolderPanel(const QString&) override { return {}; }
     void beep() override { }
 
     // One second of 44.1 kHz 16-bit mono: 88,200 bytes decoded.

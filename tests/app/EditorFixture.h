@@ -327,6 +327,11 @@ protected:
         panelStarts.push_back(suggested.toStdString());
         return runPanel("save", fileTypes);
     }
+    std::string runFolderPanel(const QString& title) override
+    {
+        panelTitles.push_back(title.toStdString());
+        return runPanel("folder", {});
+    }
     void beep() override { shown.push_back("beep"); }
     std::string runPanel(std::string shownAs, const std::vector<std::string>& fileTypes)
     {
@@ -346,14 +351,14 @@ protected:
     std::deque<std::string> paths;
     // The position every list choice answers with; -1 cancels.
     int picked = 0;
-    // What the dialogs showed: "beep", "open <types>", "save <types>", "<style>|title|message|buttons",
+    // What the dialogs showed: "beep", "open <types>", "save <types>", "folder", "<style>|title|message|buttons",
     // "pick|title|label|<items>",
     // the buttons followed by "|Enter: <button>" where Enter presses another than the first.
     // Settled by letting queued calls run: the output list follows the service's notices so.
     Texts shown;
     // Where each panel started: the open panel's folder, the save panel's suggested path.
     Texts panelStarts;
-    // Each open panel's title.
+    // Each open or folder panel's title.
     Texts panelTitles;
     int checksRun = 0;
     // Runs as each alert is shown, before it is answered.

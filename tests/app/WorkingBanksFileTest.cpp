@@ -26,6 +26,7 @@ public:
     int runPick(const Pick&) override { return -1; }
     std::string runOpenPanel(const std::vector<std::string>&, const QString&, const QString&) override { return {}; }
     std::string runSavePanel(const std::vector<std::string>&, const QString&) override { return {}; }
+    std::string runFolderPanel(const QString&) override { return {}; }
     void beep() override { }
 };
 

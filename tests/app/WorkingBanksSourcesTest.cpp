@@ -99,6 +99,39 @@ TEST_F(WorkingBanksSourcesTest, UndoAndRedoGiveBackSourceAndShapeWithTheBytesAnd
     EXPECT_EQ(keptGain(4, 1), 6.0);
 }
 
+TEST_F(WorkingBanksSourcesTest, SoundsPutTogetherAreOneStepAndOneRefusedSlotRefusesThemAll)
+{
+    const Bytes factory0 = bytesOf(4, 0);
+    const Bytes factory1 = bytesOf(4, 1);
+    const Sound kick = soundOf(1000);
+    const Sound hat = soundOf(500);
+    // The second slot refuses bytes not of its length: the first, though taken by itself, stays out.
+    EXPECT_FALSE(banks
+                     .putSounds({"Fill", "fill"}, 4,
+                                {{0, slotBytes(4, 0, 0x90), "hat", sourceOf(hat, 1.0)},
+                                 {1, Bytes(10, 0x90), "kick", sourceOf(kick, 2.0)}})
+                     .taken);
+    EXPECT_EQ(bytesOf(4, 0), factory0);
+    EXPECT_EQ(banks.source(4, 0), nullptr);
+    EXPECT_FALSE(banks.undoAction()->isEnabled());
+
+    ASSERT_TRUE(banks
+                    .putSounds({"Fill", "fill"}, 4,
+                               {{0, slotBytes(4, 0, 0x90), "hat", sourceOf(hat, 1.0)},
+                                {1, slotBytes(4, 1, 0xA0), "kick", sourceOf(kick, 2.0)}})
+                    .taken);
+    EXPECT_EQ(keptGain(4, 0), 1.0);
+    EXPECT_EQ(keptGain(4, 1), 2.0);
+    EXPECT_EQ(banks.bank(4).getContentName(1), "kick");
+    banks.undoAction()->trigger();
+    EXPECT_EQ(bytesOf(4, 0), factory0);
+    EXPECT_EQ(bytesOf(4, 1), factory1);
+    EXPECT_FALSE(banks.undoAction()->isEnabled());
+    banks.redoAction()->trigger();
+    EXPECT_EQ(banks.source(4, 1)->sound, kick);
+    EXPECT_EQ(keptGain(4, 0), 1.0);
+}
+
 TEST(WorkingBanksSourceBudget, PastItTheOldestSourcesGoFromSlotsAndHistoryAndTheNewestAlwaysStays)
 {
     const std::size_t frames = 10000;

@@ -92,7 +92,7 @@ TEST(KitProposalTest, TwoFilesClaimingOneSlotLeaveTheSecondItsNextChoice)
     // "hat open" says open hat more plainly than "hat" says closed; "hh" takes the closed slot.
     KitProposal kit = KitProposal::of(filesNamed(
         {"hat open.wav", "hh.wav", "clap.wav", "ride cymbal.wav", "crash.wav", "ride.wav", "hat.wav", "notes.wav"}));
-    const auto path = [&](std::uint16_t slot) { return kit.slots()[slot] ? kit.slots()[slot]->file.path : "-"; };
+    const auto path = [&](std::uint16_t slot) { return kit.choices()[slot] ? kit.choices()[slot]->file.path : "-"; };
     EXPECT_EQ(path(0), "/kits/hat open.wav");
     EXPECT_EQ(path(1), "/kits/hh.wav");
     EXPECT_EQ(path(2), "/kits/clap.wav");
@@ -110,8 +110,8 @@ TEST(KitProposalTest, TwoFilesClaimingOneSlotLeaveTheSecondItsNextChoice)
 
     // Without "crash.wav" the ride cymbal takes its second choice, and says why.
     kit = KitProposal::of(filesNamed({"ride cymbal.wav", "ride.wav"}));
-    ASSERT_TRUE(kit.slots()[4]);
-    EXPECT_EQ(kit.slots()[4]->file.path, "/kits/ride cymbal.wav");
+    ASSERT_TRUE(kit.choices()[4]);
+    EXPECT_EQ(kit.choices()[4]->file.path, "/kits/ride cymbal.wav");
     EXPECT_EQ(kit.reason(4).english(), "name says 'cymbal'; its first choice, RIDE, went to ride.wav");
 }
 
@@ -120,13 +120,13 @@ TEST(KitProposalTest, OfTwoEquallyPlainNamesTheSoundThatFitsTheSlotWins)
     // CLOSED HI HAT holds 0.25 s: the longer sound, first by name, gives way to the one that fits.
     std::vector<KitFile> files{{"/kits/a hh.wav", 0.6}, {"/kits/b hh.wav", 0.2}};
     KitProposal kit = KitProposal::of(files);
-    ASSERT_TRUE(kit.slots()[1]);
-    EXPECT_EQ(kit.slots()[1]->file.path, "/kits/b hh.wav");
+    ASSERT_TRUE(kit.choices()[1]);
+    EXPECT_EQ(kit.choices()[1]->file.path, "/kits/b hh.wav");
     // Both fit: the name first in order, whatever order they came in.
     files[0].seconds = 0.1;
     std::swap(files[0], files[1]);
     kit = KitProposal::of(files);
-    EXPECT_EQ(kit.slots()[1]->file.path, "/kits/a hh.wav");
+    EXPECT_EQ(kit.choices()[1]->file.path, "/kits/a hh.wav");
     EXPECT_TRUE(KitProposal::of({}).empty());
 }
 
@@ -175,7 +175,7 @@ TEST(KitProposalTest, RandomNamesNeverShareASlotAndEachTakesAWordOfItsSlot)
         const KitProposal kit = KitProposal::of(filesNamed(names, 0.01 * static_cast<double>(random() % 100)));
         std::set<std::string> used;
         for (std::uint16_t slot = 0; slot < factory::kSoundSlotCount; ++slot) {
-            const auto& choice = kit.slots()[slot];
+            const auto& choice = kit.choices()[slot];
             if (!choice) {
                 // A slot left as it is: no file that was left out points to it.
                 for (const KitProposal::Unused& unused : kit.unused())

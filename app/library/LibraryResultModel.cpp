@@ -1,6 +1,5 @@
 #include "app/library/LibraryResultModel.h"
 
-#include "app/banks/SlotDrops.h"
 #include "app/library/SoundFileModel.h"
 
 #include <QFile>
@@ -216,18 +215,12 @@ Qt::ItemFlags LibraryResultModel::flags(const QModelIndex& index) const
 
 QStringList LibraryResultModel::mimeTypes() const
 {
-    return {QStringLiteral("text/uri-list"), QString::fromLatin1(SlotDrops::kChosenInBrowser)};
+    return SoundFileModel::dragTypes();
 }
 
 QMimeData* LibraryResultModel::mimeData(const QModelIndexList& indexes) const
 {
-    std::set<int> rows;
-    for (const QModelIndex& index : indexes)
-        rows.insert(index.row());
-    QList<QByteArray> paths;
-    for (const int row : rows)
-        paths << file(row);
-    return SoundFileModel::dragOf(paths);
+    return SoundFileModel::dragOf(indexes, [this](int row) { return file(row); });
 }
 
 QString LibraryResultModel::loudnessText(double lufs)

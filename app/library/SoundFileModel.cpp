@@ -295,26 +295,27 @@ Qt::ItemFlags SoundFileModel::flags(const QModelIndex& index) const
 
 QStringList SoundFileModel::mimeTypes() const
 {
-    return {QStringLiteral("text/uri-list"), QString::fromLatin1(SlotDrops::kChosenInBrowser)};
+    return dragTypes();
 }
 
 QMimeData* SoundFileModel::mimeData(const QModelIndexList& indexes) const
 {
-    // Every column of a row is among the indexes; each file goes once, in the list's order.
+    return dragOf(indexes, [this](int row) { return file(row); });
+}
+
+QStringList SoundFileModel::dragTypes()
+{
+    return {QStringLiteral("text/uri-list"), QString::fromLatin1(SlotDrops::kChosenInBrowser)};
+}
+
+QMimeData* SoundFileModel::dragOf(const QModelIndexList& indexes, const std::function<QByteArray(int)>& fileOf)
+{
     std::set<int> rows;
     for (const QModelIndex& index : indexes)
         rows.insert(index.row());
-    QList<QByteArray> paths;
-    for (const int row : rows)
-        paths << file(row);
-    return dragOf(paths);
-}
-
-QMimeData* SoundFileModel::dragOf(const QList<QByteArray>& paths)
-{
     QList<QUrl> urls;
-    for (const QByteArray& path : paths)
-        urls << QUrl::fromEncoded("file://" + path.toPercentEncoding("/"));
+    for (const int row : rows)
+        urls << QUrl::fromEncoded("file://" + fileOf(row).toPercentEncoding("/"));
     auto* data = new QMimeData;
     data->setUrls(urls);
     data->setData(QString::fromLatin1(SlotDrops::kChosenInBrowser), QByteArrayLiteral("1"));

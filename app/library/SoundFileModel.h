@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 #include <QHash>
 
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -61,9 +62,12 @@ public:
     static QString channelsText(unsigned channels);
     // The widest texts the column shows, to size it by.
     static QStringList widestTexts(int column);
-    // What a drag of these files (the file system's bytes) from the browser carries: the files, and
-    // that they were chosen in the browser.
-    static QMimeData* dragOf(const QList<QByteArray>& paths);
+    // What a drag of the rows of indexes from a list of the browser carries: each row's file (the
+    // file system's bytes, fileOf(row)) once, in the list's order, and that they were chosen in the
+    // browser. Every column of a row is among the indexes.
+    static QMimeData* dragOf(const QModelIndexList& indexes, const std::function<QByteArray(int)>& fileOf);
+    // The kinds of data that drag carries.
+    static QStringList dragTypes();
 
 private:
     struct Row {

@@ -9,9 +9,6 @@
 
 namespace {
 
-// The device's sound buffer, in microseconds.
-constexpr unsigned kLatency = 100'000;
-
 // ALSA prints its own complaints to standard error; the caller reports failures in its own words.
 void ignoreLibraryError(const char*, int, const char*, int, const char*, ...)
 {
@@ -20,7 +17,7 @@ void ignoreLibraryError(const char*, int, const char*, int, const char*, ...)
 } // namespace
 
 std::unique_ptr<IPcmStream> AlsaPcmStream::open(const std::string& device, const PcmFormat& format,
-                                                PlaybackFailure& failure)
+                                                PlaybackFailure& failure, unsigned bufferMicroseconds)
 {
     snd_lib_error_set_handler(ignoreLibraryError);
     snd_pcm_t* pcm = nullptr;
@@ -32,8 +29,8 @@ std::unique_ptr<IPcmStream> AlsaPcmStream::open(const std::string& device, const
     // rate, still plays the sound.
     const snd_pcm_format_t values
         = format.encoding == PcmFormat::Encoding::Signed16 ? SND_PCM_FORMAT_S16 : SND_PCM_FORMAT_U8;
-    int error
-        = snd_pcm_set_params(pcm, values, SND_PCM_ACCESS_RW_INTERLEAVED, format.channels, format.rate, 1, kLatency);
+    int error = snd_pcm_set_params(pcm, values, SND_PCM_ACCESS_RW_INTERLEAVED, format.channels, format.rate, 1,
+                                   bufferMicroseconds);
     snd_pcm_uframes_t buffer = 0;
     snd_pcm_uframes_t period = 0;
     if (error >= 0)

@@ -12,9 +12,13 @@ typedef struct _snd_pcm snd_pcm_t;
 // An ALSA PCM device opened without blocking, set up for one format of frames.
 class AlsaPcmStream : public IPcmStream {
 public:
-    // None, with the reason in failure, when the device cannot be opened or set up.
+    // A buffer of a tenth of a second, enough that a busy machine never lets a sound run dry.
+    static constexpr unsigned kListeningBuffer = 100'000;
+
+    // None, with the reason in failure, when the device cannot be opened or set up. The device's
+    // buffer holds about bufferMicroseconds of sound.
     static std::unique_ptr<IPcmStream> open(const std::string& device, const PcmFormat& format,
-                                            PlaybackFailure& failure);
+                                            PlaybackFailure& failure, unsigned bufferMicroseconds = kListeningBuffer);
     ~AlsaPcmStream() override;
     AlsaPcmStream(const AlsaPcmStream&) = delete;
     AlsaPcmStream& operator=(const AlsaPcmStream&) = delete;

@@ -1,0 +1,308 @@
+// The kit player's voices as the device hears them: a test stream takes frames only as the test
+// grants room, so each hit is known to arrive between two writes, and what was written is exactly
+// what the device would play.
+#include "playback/KitPlayer.h"
+#include "tests/playback/PacedStream.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <random>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kPeriod = KitPlayer::kPeriodFrames;
+
+// A pad's byte as the mix hears it.
+int valueOf(std::uint8_t byte)
+{
+    return (static_cast<int>(byte) - 0x80) * 256;
+}
+
+std::vector<std::uint8_t> ramp(std::size_t length, std::uint8_t first = 0x81)
+{
+    std::vector<std::uint8_t> bytes(length);
+    for (std::size_t i = 0; i < length; ++i)
+        bytes[i] = static_cast<std::uint8_t>(first + i % 100);
+    return bytes;
+}
+
+class KitPlayerTest : public testing::Test {
+protected:
+    KitPlayerTest()
+        : player([this](const PcmFormat& format, PlaybackFailure& failure) -> std::unique_ptr<IPcmStream> {
+            EXPECT_EQ(format, KitPlayer::kMixFormat);
+            if (refuse) {
+                failure = refuse;
+                return nullptr;
+            }
+            return std::make_unique<PacedStream>(log);
+        })
+    {
+    }
+
+    // Lets the device take frames more and waits until the player has written them.
+    std::vector<std::int16_t> play(std::size_t frames)
+    {
+        const std::size_t total = log.copy().size() + frames;
+        log.grant(frames);
+        EXPECT_TRUE(log.awaitWritten(total));
+        return log.copy();
+    }
+
+    void useSounds(const KitSounds& kit)
+    {
+        sounds = kit;
+        player.setSounds(kit);
+    }
+
+    PlaybackFailure refuse;
+    PacedLog log;
+    KitSounds sounds;
+    KitPlayer player;
+};
+
+TEST_F(KitPlayerTest, OverlappingHitsAddAndANewHitOfAPadStartsItsSoundAgain)
+{
+    KitSounds kit;
+    kit.pads[0] = ramp(80);
+    kit.pads[3] = std::vector<std::uint8_t>(50, 0x70);
+    useSounds(kit);
+    ASSERT_FALSE(player.open());
+    player.hit(0);
+    player.hit(3);
+    play(kPeriod);
+    player.hit(0);
+    const std::vector<std::int16_t> heard = play(4 * kPeriod);
+
+    for (std::size_t frame = 0; frame < heard.size(); ++frame) {
+        int expected = frame < 50 ? valueOf(0x70) : 0;
+        if (frame < kPeriod)
+            expected += valueOf(kit.pads[0][frame]);
+        else if (frame - kPeriod < 80)
+            expected += valueOf(kit.pads[0][frame - kPeriod]);
+        EXPECT_EQ(heard[frame], expected) << "frame " << frame;
+    }
+}
+
+TEST_F(KitPlayerTest, TheClosedHiHatEndsTheOpenOneWhileTheChokeIsOn)
+{
+    KitSounds kit;
+    kit.pads[0] = std::vector<std::uint8_t>(10 * kPeriod, 0xA0); // the open hi-hat
+    kit.pads[1] = std::vector<std::uint8_t>(kPeriod, 0x90); // the closed one
+    kit.openHat = 0;
+    kit.closedHat = 1;
+    useSounds(kit);
+    ASSERT_FALSE(player.open());
+
+    player.hit(0);
+    play(kPeriod);
+    player.hit(1);
+    std::vector<std::int16_t> heard = play(2 * kPeriod);
+    EXPECT_EQ(heard[kPeriod - 1], valueOf(0xA0));
+    EXPECT_EQ(heard[kPeriod], valueOf(0x90)) << "the open hi-hat ended at the closed one's hit";
+    EXPECT_EQ(heard[2 * kPeriod], 0);
+
+    // Open after closed between the same two periods: the open one was hit last and sounds.
+    player.hit(1);
+    player.hit(0);
+    heard = play(kPeriod);
+    EXPECT_EQ(heard[3 * kPeriod], valueOf(0xA0) + valueOf(0x90));
+
+    player.setChoke(false);
+    player.hit(1);
+    heard = play(kPeriod);
+    EXPECT_EQ(heard[4 * kPeriod], valueOf(0xA0) + valueOf(0x90)) << "no choke: both sound";
+
+    // A kit whose labels name no hi-hats chokes nothing.
+    player.setChoke(true);
+    kit.openHat.reset();
+    useSounds(kit);
+    player.hit(0);
+    play(kPeriod);
+    player.hit(1);
+    heard = play(kPeriod);
+    EXPECT_EQ(heard[6 * kPeriod], valueOf(0xA0) + valueOf(0x90));
+}
+
+TEST_F(KitPlayerTest, AVoiceEndsWithItsSoundAndTheLightsFollowTheVoices)
+{
+    KitSounds kit;
+    kit.pads[2] = ramp(kPeriod + 5);
+    kit.pads[4] = ramp(kPeriod); // ends exactly with a period
+    useSounds(kit);
+    ASSERT_FALSE(player.open());
+    EXPECT_EQ(player.sounding(), 0);
+
+    player.hit(2);
+    player.hit(4);
+    player.hit(5); // an empty slot: nothing to hear, nothing lit
+    play(kPeriod);
+    EXPECT_EQ(player.sounding(), 1 << 2) << "pad 4's sound has been written whole";
+    const std::vector<std::int16_t> heard = play(2 * kPeriod);
+    EXPECT_EQ(player.sounding(), 0);
+    EXPECT_EQ(heard[kPeriod + 4], valueOf(kit.pads[2][kPeriod + 4]));
+    EXPECT_TRUE(std::all_of(heard.begin() + kPeriod + 5, heard.end(), [](std::int16_t v) { return v == 0; }));
+
+    // A sum beyond 16 bits is clipped, not wrapped.
+    kit.pads[0] = std::vector<std::uint8_t>(kPeriod, 0xFF);
+    kit.pads[1] = kit.pads[0];
+    kit.pads[3] = std::vector<std::uint8_t>(kPeriod, 0x00);
+    useSounds(kit);
+    player.hit(0);
+    player.hit(1);
+    play(kPeriod);
+    player.hit(3);
+    player.hit(4);
+    player.hit(2);
+    const std::vector<std::int16_t> clipped = play(kPeriod);
+    EXPECT_EQ(clipped[3 * kPeriod], std::numeric_limits<std::int16_t>::max());
+    EXPECT_EQ(clipped[4 * kPeriod], valueOf(0x00) + valueOf(kit.pads[2][0]) + valueOf(kit.pads[4][0]));
+}
+
+TEST_F(KitPlayerTest, AHitIsHeardFromTheFirstFrameWrittenAfterItEvenInsideAPeriod)
+{
+    KitSounds kit;
+    kit.pads[5] = ramp(200);
+    useSounds(kit);
+    ASSERT_FALSE(player.open());
+    play(3 * kPeriod);
+    player.hit(5);
+    std::vector<std::int16_t> heard = play(kPeriod);
+    EXPECT_TRUE(std::all_of(heard.begin(), heard.begin() + 3 * kPeriod, [](std::int16_t v) { return v == 0; }));
+    EXPECT_EQ(heard[3 * kPeriod], valueOf(kit.pads[5][0]));
+
+    // The device had room for 10 frames of a period: the rest is mixed again with the new hit.
+    play(10);
+    player.hit(5);
+    heard = play(kPeriod);
+    EXPECT_EQ(heard[4 * kPeriod + 9], valueOf(kit.pads[5][kPeriod + 9]));
+    EXPECT_EQ(heard[4 * kPeriod + 10], valueOf(kit.pads[5][0]));
+}
+
+TEST_F(KitPlayerTest, NewSoundsTakeOverWhereTheVoicesAre)
+{
+    KitSounds kit;
+    kit.pads[0] = std::vector<std::uint8_t>(3 * kPeriod, 0x90);
+    kit.pads[1] = std::vector<std::uint8_t>(3 * kPeriod, 0x90);
+    useSounds(kit);
+    ASSERT_FALSE(player.open());
+    player.hit(0);
+    player.hit(1);
+    play(kPeriod);
+    kit.pads[0] = ramp(3 * kPeriod);
+    kit.pads[1].resize(kPeriod); // now shorter than where its voice is
+    useSounds(kit);
+    const std::vector<std::int16_t> heard = play(kPeriod);
+    EXPECT_EQ(heard[kPeriod], valueOf(kit.pads[0][kPeriod]));
+    EXPECT_EQ(player.sounding(), 1);
+}
+
+// Random kits, random hits between random amounts of room, the choke on or off: what the device
+// gets is, frame by frame, the clipped sum of each pad's sound from its last hit, and every hit is
+// heard from the first frame written after it.
+TEST_F(KitPlayerTest, TheMixIsTheClippedSumOfTheVoicesOverRandomHits)
+{
+    std::mt19937 random(515);
+    KitSounds kit;
+    for (auto& pad : kit.pads) {
+        pad.resize(std::uniform_int_distribution<std::size_t>(0, 400)(random));
+        for (auto& byte : pad)
+            byte = static_cast<std::uint8_t>(random());
+    }
+    kit.openHat = 0;
+    kit.closedHat = 1;
+    const bool choke = random() % 2 == 0;
+    player.setChoke(choke);
+    useSounds(kit);
+    ASSERT_FALSE(player.open());
+
+    std::array<std::optional<std::size_t>, KitSounds::kPads> start{};
+    std::vector<std::int16_t> expected;
+    for (int round = 0; round < 300; ++round) {
+        const std::size_t hits = std::uniform_int_distribution<std::size_t>(0, 3)(random) == 0 ? 0 : random() % 4;
+        for (std::size_t hit = 0; hit < hits; ++hit) {
+            const std::size_t pad = random() % KitSounds::kPads;
+            player.hit(pad);
+            start[pad] = expected.size();
+            if (choke && pad == 1)
+                start[0].reset();
+        }
+        const std::size_t frames = std::uniform_int_distribution<std::size_t>(1, 2 * kPeriod)(random);
+        for (std::size_t frame = 0; frame < frames; ++frame) {
+            const std::size_t now = expected.size();
+            int sum = 0;
+            for (std::size_t pad = 0; pad < KitSounds::kPads; ++pad)
+                if (start[pad] && now - *start[pad] < kit.pads[pad].size())
+                    sum += valueOf(kit.pads[pad][now - *start[pad]]);
+            expected.push_back(static_cast<std::int16_t>(std::clamp(sum, -32768, 32767)));
+        }
+        play(frames);
+    }
+    EXPECT_EQ(log.copy(), expected) << "choke " << choke;
+}
+
+TEST_F(KitPlayerTest, TheStreamIsOpenOnlyWhileWantedAndNoAuditionHasTheDevice)
+{
+    EXPECT_FALSE(player.open());
+    EXPECT_FALSE(player.open()) << "open twice is one stream";
+    player.giveWay();
+    player.giveWay();
+    player.takeBack();
+    {
+        const std::lock_guard held(log.lock);
+        EXPECT_EQ(log.opened, 1);
+        EXPECT_EQ(log.closed, 1) << "one audition still has the device";
+    }
+    KitSounds kit;
+    kit.pads[0] = ramp(10);
+    useSounds(kit);
+    player.hit(0); // while set aside: not heard later
+    player.takeBack();
+    std::vector<std::int16_t> heard = play(kPeriod);
+    EXPECT_TRUE(std::all_of(heard.begin(), heard.end(), [](std::int16_t v) { return v == 0; }));
+    player.close();
+    player.takeBack(); // an extra one changes nothing
+    {
+        const std::lock_guard held(log.lock);
+        EXPECT_EQ(log.opened, 2);
+        EXPECT_EQ(log.closed, 2);
+    }
+    // Given way while closed, the stream opens on the window's wish only once the audition ends.
+    player.giveWay();
+    EXPECT_FALSE(player.open());
+    player.takeBack();
+    player.close();
+    const std::lock_guard held(log.lock);
+    EXPECT_EQ(log.opened, 3);
+    EXPECT_EQ(log.closed, 3);
+}
+
+TEST_F(KitPlayerTest, ADeviceThatCannotOpenOrFailsWhileMixingSaysWhy)
+{
+    refuse = {PlaybackFailure::Kind::Unopenable, "hw:9", KitPlayer::kMixFormat, "No such device"};
+    EXPECT_EQ(player.open().describe(), refuse.describe());
+    EXPECT_EQ(player.failure().describe(), refuse.describe());
+    player.close();
+
+    refuse = {};
+    ASSERT_FALSE(player.open());
+    EXPECT_FALSE(player.failure());
+    {
+        const std::lock_guard held(log.lock);
+        log.writeError = -5;
+    }
+    log.grant(1);
+    std::unique_lock held(log.lock);
+    EXPECT_TRUE(log.changed.wait_for(held, std::chrono::minutes(1), [&] { return log.closed == 1; }));
+    held.unlock();
+    EXPECT_EQ(player.failure().describe(), "the ALSA device \"test\" failed (-5)");
+    player.close();
+}
+
+} // namespace

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "playback/IPcmStream.h"
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <vector>
+
+// What a paced stream was given, kept beyond the stream's life: the test reads it while the player
+// writes, under its lock.
+struct PacedLog {
+    std::mutex lock;
+    std::condition_variable changed;
+    std::vector<std::int16_t> written;
+    std::size_t room = 0;
+    long writeError = 0;
+    bool waiting = false; // the player waits for room, all it wrote before accounted for
+    int opened = 0;
+    int closed = 0;
+    int roomFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+
+    ~PacedLog() { close(roomFd); }
+
+    // The device plays frames and so makes room for as many more.
+    void grant(std::size_t frames)
+    {
+        {
+            const std::lock_guard held(lock);
+            room += frames;
+        }
+        eventfd_write(roomFd, 1);
+    }
+    // Waits until the player has written frames in all and waits for room again; false if it has
+    // not within a minute, which only a fault would take.
+    bool awaitWritten(std::size_t frames)
+    {
+        std::unique_lock held(lock);
+        return changed.wait_for(held, std::chrono::minutes(1), [&] { return written.size() >= frames && waiting; });
+    }
+    std::vector<std::int16_t> copy()
+    {
+        const std::lock_guard held(lock);
+        return written;
+    }
+};
+
+// A 16-bit mono device the test paces: it takes frames only as far as the test has granted room,
+// and its wait for room returns once the test grants more or the player is woken.
+class PacedStream : public IPcmStream {
+public:
+    explicit PacedStream(PacedLog& log)
+        : m_log(log)
+    {
+        const std::lock_guard held(m_log.lock);
+        ++m_log.opened;
+    }
+    ~PacedStream() override
+    {
+        const std::lock_guard held(m_log.lock);
+        ++m_log.closed;
+        m_log.changed.notify_all();
+    }
+
+    std::size_t bufferFrames() const override { return 165; }
+    long write(const std::uint8_t* frames, std::size_t count) override
+    {
+        const std::lock_guard held(m_log.lock);
+        if (m_log.writeError < 0)
+            return m_log.writeError;
+        const std::size_t taken = std::min(count, m_log.room);
+        const std::size_t start = m_log.written.size();
+        m_log.written.resize(start + taken);
+        std::memcpy(m_log.written.data() + start, frames, taken * sizeof(std::int16_t));
+        m_log.room -= taken;
+        m_log.changed.notify_all();
+        return static_cast<long>(taken);
+    }
+    void waitForRoom(int wakeUp) override
+    {
+        setWaiting(true);
+        pollfd descriptors[2]{{m_log.roomFd, POLLIN, 0}, {wakeUp, POLLIN, 0}};
+        poll(descriptors, 2, -1);
+        eventfd_t granted = 0;
+        eventfd_read(m_log.roomFd, &granted);
+        setWaiting(false);
+    }
+    long queued() override { return 0; }
+    void drop() override { }
+    PlaybackFailure failure(long error) const override
+    {
+        return {PlaybackFailure::Kind::Failed, "test", {}, std::to_string(error)};
+    }
+
+private:
+    void setWaiting(bool waiting)
+    {
+        const std::lock_guard held(m_log.lock);
+        m_log.waiting = waiting;
+        m_log.changed.notify_all();
+    }
+
+    PacedLog& m_log;
+};

@@ -364,8 +364,10 @@ bool AlsaMidiService::connectSource(MidiRef inputPort, MidiRef source, void* con
         m_connections[{Address::portOf(inputPort), source}] = connectionContext;
     }
     std::lock_guard lock(m_seqMutex);
-    if (snd_seq_connect_from(m_seq, Address::portOf(inputPort), Address::clientOf(source), Address::portOf(source))
-        < 0) {
+    const int error
+        = snd_seq_connect_from(m_seq, Address::portOf(inputPort), Address::clientOf(source), Address::portOf(source));
+    // -EBUSY: the port listens to the source already; asking again must not end that.
+    if (error < 0 && error != -EBUSY) {
         std::lock_guard readLock(m_readMutex);
         m_connections.erase({Address::portOf(inputPort), source});
         return false;

@@ -10,6 +10,23 @@ std::size_t LoopbackMidiService::addSource(MidiEndpointNames names)
     return m_sources.size() - 1;
 }
 
+void LoopbackMidiService::unplugSource(std::size_t sourceIndex)
+{
+    if (sourceIndex >= m_sources.size())
+        return;
+    const MidiRef source = m_sources[sourceIndex].first;
+    m_sources.erase(m_sources.begin() + static_cast<std::ptrdiff_t>(sourceIndex));
+    std::erase_if(m_connections, [source](const auto& entry) { return entry.first.second == source; });
+    changed();
+}
+
+std::size_t LoopbackMidiService::plugInSource(MidiEndpointNames names)
+{
+    const std::size_t index = addSource(std::move(names));
+    changed();
+    return index;
+}
+
 void LoopbackMidiService::emitAt(std::size_t sourceIndex, std::uint64_t dueMicroseconds, MidiPacketList packets)
 {
     m_clock.at(dueMicroseconds, [this, source = sourceAt(sourceIndex), packets = std::move(packets)] {

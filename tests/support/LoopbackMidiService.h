@@ -43,7 +43,13 @@ public:
     void plugIn(LoopbackDestination& destination);
     // Returns the source's index among the sources.
     std::size_t addSource(MidiEndpointNames names);
-    // The source sends the packets at the given virtual time to the input ports connected to it then.
+    // The source leaves the list (a controller unplugged), or one comes back under a new reference
+    // at the end of the list (plugged in again), telling the handler of changes on the calling
+    // thread; its connections end with it.
+    void unplugSource(std::size_t sourceIndex);
+    std::size_t plugInSource(MidiEndpointNames names);
+    // The source sends the packets at the given virtual time to the input ports connected to it
+    // then, if it is still plugged in.
     void emitAt(std::size_t sourceIndex, std::uint64_t dueMicroseconds, MidiPacketList packets);
     int clientCreations() const { return m_clientCreations; }
     // As on a machine whose MIDI system cannot be opened; such a test adds no destinations.

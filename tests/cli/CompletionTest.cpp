@@ -48,7 +48,8 @@ void expectCompletions(const std::string& stubFolder, const std::vector<std::pai
         EXPECT_NE(shown.find(words + "\r\n"), std::string::npos) << line << ": " << words << " not in:\n" << shown;
 }
 
-TEST(ZyloxCompletion, PortNamesWithAColonCompleteWholeInAnInteractiveShell)
+// One shell for every case: ports (from the stand-in), commands, options and their words, slot labels.
+TEST(ZyloxCompletion, PortsCommandsOptionsTheirWordsAndSlotLabelsCompleteInAnInteractiveShell)
 {
     ScratchFolder stub("completion");
     const std::string zylox = stub.write("zylox", {});
@@ -58,20 +59,15 @@ TEST(ZyloxCompletion, PortNamesWithAColonCompleteWholeInAnInteractiveShell)
     std::filesystem::permissions(zylox, std::filesystem::perms::owner_all);
     expectCompletions(
         stub.path().string(),
-        {{"zylox send --port UM-ONE:UM", "[zylox][send][--port][UM-ONE:UM-ONE MIDI 1]"},
+        {// Port names with a colon complete whole.
+         {"zylox send --port UM-ONE:UM", "[zylox][send][--port][UM-ONE:UM-ONE MIDI 1]"},
          {"zylox send --port Midi\\ Through:M", "[zylox][send][--port][Midi Through:Midi Through Port-0]"},
          {"zylox send --port U", "[zylox][send][--port][UM-ONE:UM-ONE MIDI 1]"},
          {"zylox se", "[zylox][send]"},
          {"zylox dump --bank s07 --rea", "[zylox][dump][--bank][s07][--readdress]"},
-         {"zylox info --ba", "[zylox][info][--bank]"}});
-}
-
-TEST(ZyloxCompletion, ShapeOptionsTheirWordsAndSlotLabelsInAnyCaseQuotedForTheBankOnTheLineComplete)
-{
-    ScratchFolder stub("completion");
-    expectCompletions(
-        stub.path().string(),
-        {{"zylox import --fade-o", "[zylox][import][--fade-out]"},
+         {"zylox info --ba", "[zylox][info][--bank]"},
+         // Shape options, their words, and slot labels in any case, quoted, for the bank on the line.
+         {"zylox import --fade-o", "[zylox][import][--fade-out]"},
          {"zylox play --bank S05 --slot 1 a.wav --dither sh",
           "[zylox][play][--bank][S05][--slot][1][a.wav][--dither][shaped]"},
          {"zylox import --mono si", "[zylox][import][--mono][side]"},
@@ -83,24 +79,20 @@ TEST(ZyloxCompletion, ShapeOptionsTheirWordsAndSlotLabelsInAnyCaseQuotedForTheBa
          {"zylox rename --slot 'op", "[zylox][rename][--slot][OPEN HI HAT]"},
          {"zylox play --bank fw --slot p", "[zylox][play][--bank][fw][--slot][PRESETS]"},
          {"zylox export --bank 31 --slot o", "[zylox][export][--bank][31][--slot][OS]"},
-         {"zylox import --bank S05 --slot 4", "[zylox][import][--bank][S05][--slot][4]"}});
-}
-
-TEST(ZyloxCompletion, TheLibraryCommandsTheirWordsAndABankForFitsComplete)
-{
-    ScratchFolder stub("completion");
-    expectCompletions(stub.path().string(), {{"zylox fi", "[zylox][find]"},
-                                             {"zylox find kick --js", "[zylox][find][kick][--json]"},
-                                             {"zylox find kick --max-len", "[zylox][find][kick][--max-length]"},
-                                             {"zylox find --fits s05", "[zylox][find][--fits][S05:]"},
-                                             {"zylox find --fits S05:4 --fo", "[zylox][find][--fits][S05:4][--folder]"},
-                                             {"zylox lib", "[zylox][library]"},
-                                             {"zylox library res", "[zylox][library][rescan]"},
-                                             {"zylox library a", "[zylox][library][add]"},
-                                             {"zylox lou", "[zylox][loudness]"},
-                                             {"zylox loudness --b", "[zylox][loudness][--bank]"},
-                                             {"zylox kit --match", "[zylox][kit][--match-loudness]"},
-                                             {"zylox kit --dry", "[zylox][kit][--dry-run]"}});
+         {"zylox import --bank S05 --slot 4", "[zylox][import][--bank][S05][--slot][4]"},
+         // The library's commands, their words, and a bank for --fits.
+         {"zylox fi", "[zylox][find]"},
+         {"zylox find kick --js", "[zylox][find][kick][--json]"},
+         {"zylox find kick --max-len", "[zylox][find][kick][--max-length]"},
+         {"zylox find --fits s05", "[zylox][find][--fits][S05:]"},
+         {"zylox find --fits S05:4 --fo", "[zylox][find][--fits][S05:4][--folder]"},
+         {"zylox lib", "[zylox][library]"},
+         {"zylox library res", "[zylox][library][rescan]"},
+         {"zylox library a", "[zylox][library][add]"},
+         {"zylox lou", "[zylox][loudness]"},
+         {"zylox loudness --b", "[zylox][loudness][--bank]"},
+         {"zylox kit --match", "[zylox][kit][--match-loudness]"},
+         {"zylox kit --dry", "[zylox][kit][--dry-run]"}});
 }
 
 } // namespace

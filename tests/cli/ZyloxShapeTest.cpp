@@ -95,29 +95,21 @@ TEST_F(ZyloxShapeTest, ShapeOptionsChangeTheSlotAsTheEditorsShapeDoes)
 
 TEST_F(ZyloxShapeTest, FitStretchKeepsThePitchAndABareFitBeforeTheSourceStillFitsByPitch)
 {
-    // Two seconds of 1 kHz into CRASH's 32,768 bytes (0.993 s).
+    // Two seconds of 1 kHz into CRASH's 32,768 bytes (0.993 s). That the stretch keeps the pitch and
+    // the fit by pitch raises it is StretchFitTest's; here, the words that choose each and the line.
     ASSERT_EQ(run(kSox + " -n -r 44100 -c 1 -b 16 tone.wav synth 2 sine 1000 gain -6"), 0) << m_err;
-    const auto risingCrossings = [this](const std::string& bankFile) {
-        EXPECT_EQ(zylox("export --bank S05 --slot 4 --in " + bankFile + " -o crash.wav"), 0) << m_err;
-        const Bytes crash = slice("crash.wav", 44, 32768);
-        int count = 0;
-        for (std::size_t i = 1; i < crash.size(); ++i)
-            count += crash[i - 1] < 0x80 && crash[i] >= 0x80 ? 1 : 0;
-        return count;
-    };
     ASSERT_EQ(zylox("import --bank S05 --slot 4 --fit stretch tone.wav -o stretched.mid"), 0) << m_err;
     EXPECT_EQ(m_out, "S05 slot 4 CRASH: tone.wav, 0.99 s, fills the slot exactly, stretched to 0.496 times its "
                      "length (Classic)\n");
-    EXPECT_NEAR(risingCrossings("stretched.mid"), 993, 10);
     ASSERT_EQ(zylox("import --bank S05 --slot 4 tone.wav --fit=Stretch -o same.mid"), 0) << m_err;
     EXPECT_EQ(read("same.mid"), read("stretched.mid"));
 
     // A bare --fit takes no source for its word, and fits by pitch, as it always did.
     ASSERT_EQ(zylox("import --bank S05 --slot 4 --fit tone.wav -o raised.mid"), 0) << m_err;
     EXPECT_EQ(m_out, "S05 slot 4 CRASH: tone.wav, 0.99 s, fills the slot exactly at +12.12 semitones (Classic)\n");
-    EXPECT_NEAR(risingCrossings("raised.mid"), 2000, 10);
     ASSERT_EQ(zylox("import --bank S05 --slot 4 --fit pitch tone.wav -o pitched.mid"), 0) << m_err;
     EXPECT_EQ(read("pitched.mid"), read("raised.mid"));
+    EXPECT_NE(read("raised.mid"), read("stretched.mid"));
 
     // Into the quarter second of CLOSED HI HAT it would take an eighth of its length.
     EXPECT_EQ(zylox("import --bank S05 --slot 1 tone.wav --fit stretch -o no.mid"), 1);

@@ -30,16 +30,8 @@ audio::PcmFrames drawnSource(Draw& draw)
     audio::PcmFrames source(static_cast<std::uint16_t>(1 + draw.below(8)), bits, unsigned8, 44100.0);
     const std::uint64_t frames = draw.below(6000);
     const std::size_t frameBytes = static_cast<std::size_t>(source.m_channels) * source.m_bytesPerValue;
-    source.resize(frames * frameBytes);
-    for (std::size_t frame = 0; frame < frames; ++frame) {
-        for (std::size_t channel = 0; channel < source.m_channels; ++channel) {
-            std::uint8_t* at = source.data() + frame * frameBytes + channel * source.m_bytesPerValue;
-            std::fill_n(at, source.m_bytesPerValue, std::uint8_t{0});
-            if (unsigned8) {
-                at[0] = 0x80;
-            }
-        }
-    }
+    // Unsigned 8-bit silence is 0x80, signed silence of any width all zeros.
+    source.resize(frames * frameBytes, unsigned8 ? 0x80 : 0x00);
     for (std::uint64_t burst = draw.below(5); burst > 0 && frames > 0; --burst) {
         const std::uint64_t first = draw.below(frames);
         const std::uint64_t last = std::min(frames, first + 1 + draw.below(300));
@@ -47,14 +39,12 @@ audio::PcmFrames drawnSource(Draw& draw)
         const std::uint64_t loud = draw.below(source.m_channels);
         for (std::uint64_t frame = first; frame < last; ++frame) {
             for (std::size_t channel = 0; channel < source.m_channels; ++channel) {
-                if (oneChannel && channel != loud) {
+                if (oneChannel && channel != loud)
                     continue;
-                }
                 std::uint8_t* at = source.data() + frame * frameBytes + channel * source.m_bytesPerValue;
                 const std::uint64_t value = draw.next();
-                for (std::size_t byte = 0; byte < source.m_bytesPerValue; ++byte) {
+                for (std::size_t byte = 0; byte < source.m_bytesPerValue; ++byte)
                     at[byte] = static_cast<std::uint8_t>(value >> (8 * byte));
-                }
             }
         }
     }
@@ -78,9 +68,8 @@ double stepOfValues(const audio::PcmFrames& frames, MonoSource mono, std::uint64
         break;
     }
     double sum = 0.0;
-    for (std::uint16_t channel = 0; channel < frames.m_channels; ++channel) {
+    for (std::uint16_t channel = 0; channel < frames.m_channels; ++channel)
         sum += value(channel);
-    }
     return sum / frames.m_channels * step;
 }
 
@@ -112,9 +101,8 @@ std::optional<std::uint64_t> firstRead(const audio::MonoSteps& steps, SourceRegi
 {
     std::optional<std::uint64_t> found;
     for (std::uint64_t frame = region.first; frame < std::min(region.last, steps.frames()); ++frame) {
-        if (std::abs(steps.at(frame)) > threshold && (last || !found)) {
+        if (std::abs(steps.at(frame)) > threshold && (last || !found))
             found = frame;
-        }
     }
     return found;
 }
@@ -141,9 +129,8 @@ TEST(SoundPeaks, SearchesAndPeaksAreThoseOfReadingEveryFrame)
                 EXPECT_EQ(peaks.firstAbove(region, threshold), firstRead(steps, region, threshold, false));
                 EXPECT_EQ(peaks.lastAbove(region, threshold), firstRead(steps, region, threshold, true));
                 double peak = 0.0;
-                for (std::uint64_t frame = region.first; frame < std::min(region.last, count); ++frame) {
+                for (std::uint64_t frame = region.first; frame < std::min(region.last, count); ++frame)
                     peak = std::max(peak, std::abs(steps.at(frame)));
-                }
                 EXPECT_EQ(peaks.peak(region), peak);
             }
         }
@@ -161,9 +148,8 @@ TEST(SoundPeaks, KeptStepsAreTheValuesOwnAtFullScale)
     constexpr Layout layouts[] = {{8, 12}, {16, 6}, {16, 65535}, {24, 4}, {24, 256}, {24, 257}, {32, 3}};
     for (const Layout layout : layouts) {
         for (const bool unsigned8 : {false, true}) {
-            if (unsigned8 && layout.bits != 8) {
+            if (unsigned8 && layout.bits != 8)
                 continue;
-            }
             audio::PcmFrames frames(layout.channels, layout.bits, unsigned8, 44100.0);
             const std::size_t width = frames.m_bytesPerValue;
             frames.resize(4 * layout.channels * width);

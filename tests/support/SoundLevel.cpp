@@ -14,16 +14,14 @@ double ofFile(const std::string& path)
     const SourceFile source(path, 64 * 1024 * 1024);
     PcmFileReader reader(source.bytes());
     audio::PcmFrames s;
-    if (!reader.isPcmFile() || reader.read(s, 0) == 0 || s.frameCount() == 0) {
+    if (!reader.isPcmFile() || reader.read(s, 0) == 0 || s.frameCount() == 0)
         return 0.0;
-    }
     const double fullScale = std::ldexp(1.0, s.m_bitsPerValue - 1);
     double sum = 0.0;
     for (std::uint64_t frame = 0; frame < s.frameCount(); ++frame) {
         double mean = 0.0;
-        for (std::uint16_t channel = 0; channel < s.m_channels; ++channel) {
+        for (std::uint16_t channel = 0; channel < s.m_channels; ++channel)
             mean += static_cast<double>(s.getValue(frame, channel));
-        }
         mean /= s.m_channels * fullScale;
         sum += mean * mean;
     }
@@ -32,9 +30,8 @@ double ofFile(const std::string& path)
 
 double ofDeviceBytes(const std::vector<std::uint8_t>& bytes, std::size_t edge)
 {
-    if (bytes.size() <= 2 * edge) {
+    if (bytes.size() <= 2 * edge)
         return 0.0;
-    }
     const double sum
         = std::accumulate(bytes.begin() + edge, bytes.end() - edge, 0.0, [](double total, std::uint8_t byte) {
               const double value = (byte - 128.0) / 128.0;

@@ -13,6 +13,7 @@
 // folders go under TMPDIR, which is best a quiet folder: the browser's folder tree follows the
 // folders above the one listed, and one that other programs keep changing (a busy /tmp) costs the
 // window its own work.
+#include "app/common/Dialogs.h"
 #include "app/library/SoundBrowser.h"
 #include "app/settings/Settings.h"
 #include "bench/EventLoopPasses.h"
@@ -131,7 +132,8 @@ int main(int argc, char** argv)
     QMainWindow window;
     window.setCentralWidget(new QWidget);
     QAction* help = window.menuBar()->addMenu(QStringLiteral("Help"))->menuAction();
-    SoundBrowser browser(window, help, settings, output);
+    Dialogs dialogs;
+    SoundBrowser browser(window, help, settings, dialogs, output);
     window.resize(1280, 800);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {

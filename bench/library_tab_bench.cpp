@@ -12,6 +12,7 @@
 // The library: FILES hard links of five short WAVs that sox writes, 100 a folder, in folders of
 // kits and kinds ("Kit 012/Claps/bright clap 03.wav"), under TMPDIR. Usage: QT_QPA_PLATFORM=offscreen
 // TMPDIR=/var/tmp nice bench/library_tab_bench [FILES].
+#include "app/common/Dialogs.h"
 #include "app/library/LibraryResultModel.h"
 #include "app/library/SoundBrowser.h"
 #include "app/settings/Settings.h"
@@ -127,7 +128,8 @@ int main(int argc, char** argv)
     const long before = residentKiB();
     QElapsedTimer scanClock;
     scanClock.start();
-    SoundBrowser browser(window, help, settings, output);
+    Dialogs dialogs;
+    SoundBrowser browser(window, help, settings, dialogs, output);
     window.resize(1280, 800);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {

@@ -641,66 +641,66 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>DeviceContentsSaving</name>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="24"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="26"/>
         <source>Save &amp;Device Contents…</source>
         <translation>&amp;Geräteinhalt speichern…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="34"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="82"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="122"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="36"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="84"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="125"/>
         <source>Save Device Contents</source>
         <translation>Geräteinhalt speichern</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="34"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="36"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="68"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="98"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="70"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="100"/>
         <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Von %1 ist keine Bank bekannt: Eine Bank ist bekannt, sobald sie vollständig an das Gerät gesendet wurde.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="76"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="78"/>
         <source>%1 (known: %2)</source>
         <translation>%1 (bekannt: %2)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="66"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="68"/>
         <source>No bank of any device is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Von keinem Gerät ist eine Bank bekannt: Eine Bank ist bekannt, sobald sie vollständig an das Gerät gesendet wurde.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="80"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="82"/>
         <source>Save what is known of which device?</source>
         <translation>Den bekannten Inhalt welches Geräts sichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="81"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="83"/>
         <source>No bank of %1 is known. Save what is known of which device?</source>
         <translation>Von %1 ist keine Bank bekannt. Den bekannten Inhalt welches Geräts sichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="108"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="127"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="110"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="130"/>
         <source>Device contents</source>
         <translation>Geräteinhalt</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="104"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="106"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 konnte nicht gespeichert werden (%2).</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="113"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="116"/>
         <source>Saved all banks of %1 to %2</source>
         <translation>Alle Bänke von %1 in %2 gespeichert</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="118"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="121"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %n known bank(s) as one-bank files into a folder?</source>
         <translation>
@@ -711,7 +711,7 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="133"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="138"/>
         <source>Saved %n bank(s) of %1 into %2</source>
         <translation>
             <numerusform>%n Bank von %1 in %2 gespeichert</numerusform>
@@ -719,12 +719,12 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="123"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="126"/>
         <source>Save into Folder…</source>
         <translation>In Ordner speichern…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="123"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="126"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -745,17 +745,17 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="215"/>
+        <location filename="../app/window/EditorWindow.cpp" line="214"/>
         <source>Sto&amp;p</source>
         <translation>Sto&amp;pp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="216"/>
+        <location filename="../app/window/EditorWindow.cpp" line="215"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="282"/>
+        <location filename="../app/window/EditorWindow.cpp" line="281"/>
         <source>quitting</source>
         <translation>dem Beenden</translation>
     </message>
@@ -1385,7 +1385,7 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         <translation>Nicht gefüllt: Die Bank hat die Klänge nicht angenommen.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="188"/>
+        <location filename="../app/banks/KitFilling.cpp" line="189"/>
         <source>Filled %1 from %2: %3.</source>
         <translation>%1 aus %2 gefüllt: %3.</translation>
     </message>
@@ -1426,92 +1426,92 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>LibraryFilters</name>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="34"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="36"/>
         <source>Library folder</source>
         <translation>Bibliotheksordner</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="35"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="37"/>
         <source>All folders</source>
         <translation>Alle Ordner</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="62"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="79"/>
         <source>Length after the lead-in</source>
         <translation>Länge nach dem Vorlauf</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="63"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="80"/>
         <source>Any length</source>
         <translation>Jede Länge</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="64"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="81"/>
         <source>Fits the selected slot</source>
         <translation>Passt in den ausgewählten Slot</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="66"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="83"/>
         <source>Up to %1</source>
         <translation>Bis %1</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="71"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="88"/>
         <source>Format</source>
         <translation>Format</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="72"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="89"/>
         <source>Any format</source>
         <translation>Jedes Format</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="91"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="108"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="92"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="109"/>
         <source>Any channels</source>
         <translation>Beliebige Kanäle</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="95"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="112"/>
         <source>Rate</source>
         <translation>Rate</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="96"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="113"/>
         <source>Any rate</source>
         <translation>Jede Rate</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="97"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="114"/>
         <source>%1 or less</source>
         <translation>%1 oder weniger</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="100"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="117"/>
         <source>%1 or more</source>
         <translation>%1 oder mehr</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="105"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="122"/>
         <source>Order</source>
         <translation>Reihenfolge</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="106"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="123"/>
         <source>Best match first</source>
         <translation>Beste Treffer zuerst</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="107"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="124"/>
         <source>Shortest first</source>
         <translation>Kürzeste zuerst</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="108"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="125"/>
         <source>Brightest first</source>
         <translation>Hellste zuerst</translation>
     </message>
@@ -1519,57 +1519,72 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>LibraryFolderList</name>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="23"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="26"/>
         <source>Library folders</source>
         <translation>Bibliotheksordner</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="26"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="29"/>
+        <source>Add Folder…</source>
+        <translation>Ordner hinzufügen…</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="31"/>
+        <source>Choose a folder to add to the library, with the folders in it</source>
+        <translation>Einen Ordner wählen und mit den Ordnern darin zur Bibliothek hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="32"/>
         <source>Add Shown Folder</source>
         <translation>Angezeigten Ordner hinzufügen</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="28"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="34"/>
         <source>Add the folder the Folders tab shows, and the folders in it, to the library</source>
         <translation>Den Ordner, den der Reiter „Ordner“ zeigt, mit den Ordnern darin zur Bibliothek hinzufügen</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="29"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="35"/>
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="31"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="37"/>
         <source>Take the selected folder out of the library; its files stay where they are</source>
         <translation>Den gewählten Ordner aus der Bibliothek nehmen; seine Dateien bleiben, wo sie sind</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="32"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="38"/>
         <source>Rescan</source>
         <translation>Neu einlesen</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="34"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="40"/>
         <source>Bring the library in step with its folders now</source>
         <translation>Die Bibliothek jetzt mit ihren Ordnern abgleichen</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="55"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="63"/>
         <source>The library&apos;s folders could not be read: %1</source>
         <translation>Die Ordner der Bibliothek konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="76"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="81"/>
+        <source>Add Folder to the Library</source>
+        <translation>Ordner zur Bibliothek hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="90"/>
         <source>Not added to the library: %1</source>
         <translation>Nicht zur Bibliothek hinzugefügt: %1</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="80"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="93"/>
         <source>“%1” is in the library now: its sounds are being scanned</source>
         <translation>„%1“ ist jetzt in der Bibliothek: Seine Sounds werden eingelesen</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="91"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="105"/>
         <source>Not removed from the library: %1</source>
         <translation>Nicht aus der Bibliothek entfernt: %1</translation>
     </message>
@@ -1671,8 +1686,8 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
     </message>
     <message>
         <location filename="../app/library/LibraryPanel.cpp" line="231"/>
-        <source>The library has no folders yet: show one in the Folders tab and press Add Shown Folder</source>
-        <translation>Die Bibliothek hat noch keine Ordner: Zeigen Sie einen im Reiter „Ordner“ und drücken Sie „Angezeigten Ordner hinzufügen“</translation>
+        <source>The library has no folders yet: press Add Folder… to choose one, or show one in the Folders tab and press Add Shown Folder</source>
+        <translation>Die Bibliothek hat noch keine Ordner: Drücken Sie „Ordner hinzufügen…“, um einen zu wählen, oder zeigen Sie einen im Reiter „Ordner“ und drücken Sie „Angezeigten Ordner hinzufügen“</translation>
     </message>
     <message>
         <location filename="../app/library/LibraryPanel.cpp" line="329"/>
@@ -1683,48 +1698,48 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>LibraryResultModel</name>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="181"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="180"/>
         <source>%1 after its lead-in</source>
         <translation>%1 nach dem Vorlauf</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="184"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="183"/>
         <source>Integrated loudness (EBU R128)</source>
         <translation>Integrierte Lautheit (EBU R128)</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="186"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="185"/>
         <source>Silence before the sound starts</source>
         <translation>Stille, bevor der Sound beginnt</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="200"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="199"/>
         <source>Folder</source>
         <translation>Ordner</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="204"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="203"/>
         <source>Loudness</source>
         <translation>Lautheit</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="206"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="205"/>
         <source>Lead-in</source>
         <translation>Vorlauf</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="236"/>
-        <location filename="../app/library/LibraryResultModel.cpp" line="253"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="229"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="246"/>
         <source>silent</source>
         <translation>still</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="237"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="230"/>
         <source>%1 LUFS</source>
         <translation>%1 LUFS</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="242"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="235"/>
         <source>%1 ms</source>
         <translation>%1 ms</translation>
     </message>
@@ -2245,17 +2260,17 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>RecentFiles</name>
     <message>
-        <location filename="../app/files/RecentFiles.cpp" line="19"/>
+        <location filename="../app/files/RecentFiles.cpp" line="29"/>
         <source>Open &amp;Recent</source>
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location filename="../app/files/RecentFiles.cpp" line="25"/>
+        <location filename="../app/files/RecentFiles.cpp" line="35"/>
         <source>&amp;Clear</source>
         <translation>&amp;Leeren</translation>
     </message>
     <message>
-        <location filename="../app/files/RecentFiles.cpp" line="55"/>
+        <location filename="../app/files/RecentFiles.cpp" line="70"/>
         <source>Not opened: %1 is no longer there; it has left Open Recent</source>
         <translation>Nicht geöffnet: %1 ist nicht mehr vorhanden und wurde aus „Zuletzt geöffnet“ entfernt</translation>
     </message>
@@ -2951,98 +2966,98 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>SoundBrowser</name>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="98"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="99"/>
         <source>Sound Browser</source>
         <translation>Sound-Browser</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="104"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="105"/>
         <source>Folder</source>
         <translation>Ordner</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="105"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="106"/>
         <source>The folder listed: type another and press Enter to go there</source>
         <translation>Der angezeigte Ordner: Geben Sie einen anderen ein und drücken Sie die Eingabetaste, um dorthin zu wechseln</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="109"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="110"/>
         <source>Favourite folders</source>
         <translation>Lieblingsordner</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="111"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="112"/>
         <source>&amp;Add Folder</source>
         <translation>Ordner &amp;hinzufügen</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="113"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="114"/>
         <source>Keep the folder listed among the favourites</source>
         <translation>Den angezeigten Ordner zu den Lieblingsordnern hinzufügen</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="115"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="116"/>
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="117"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="118"/>
         <source>Take the selected folder off the favourites</source>
         <translation>Den gewählten Ordner aus den Lieblingsordnern entfernen</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="131"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="132"/>
         <source>Play as the device sounds</source>
         <translation>Wie das Gerät abspielen</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="133"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="134"/>
         <source>Space and the play controls play a file as the device will sound it (8-bit, 33 kHz, the default shape); otherwise as it is</source>
         <translation>Leertaste und die Abspielknöpfe spielen eine Datei so ab, wie das Gerät sie klingen lassen wird (8 Bit, 33 kHz, die Standardform); sonst so, wie sie ist</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="139"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="140"/>
         <source>Favourites:</source>
         <translation>Favoriten:</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="148"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="149"/>
         <source>Sound browser</source>
         <translation>Sound-Browser</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="149"/>
-        <location filename="../app/library/SoundBrowser.cpp" line="168"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="150"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="169"/>
         <source>Folders</source>
         <translation>Ordner</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="150"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="151"/>
         <source>Library</source>
         <translation>Bibliothek</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="183"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="184"/>
         <source>Sound files</source>
         <translation>Sound-Dateien</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="217"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="218"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="221"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="222"/>
         <source>Sound &amp;Browser</source>
         <translation>Sound-&amp;Browser</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="277"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="278"/>
         <source>No folder “%1”: the browser stays in “%2”</source>
         <translation>Kein Ordner „%1“: Der Browser bleibt in „%2“</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="367"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="368"/>
         <source>“%1” is no longer in the folder</source>
         <translation>„%1“ ist nicht mehr im Ordner</translation>
     </message>
@@ -3050,45 +3065,46 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>SoundFileModel</name>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="171"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="170"/>
         <location filename="../app/library/SoundFileModel.cpp" line="265"/>
         <source>Stop (Space)</source>
         <translation>Stopp (Leertaste)</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="151"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="150"/>
         <location filename="../app/library/SoundFileModel.cpp" line="251"/>
-        <location filename="../app/library/SoundFileModel.cpp" line="356"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="357"/>
         <source>not a sound</source>
         <translation>kein Sound</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="152"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="151"/>
         <location filename="../app/library/SoundFileModel.cpp" line="251"/>
-        <location filename="../app/library/SoundFileModel.cpp" line="356"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="357"/>
         <source>unreadable</source>
         <translation>nicht lesbar</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="172"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="171"/>
         <location filename="../app/library/SoundFileModel.cpp" line="265"/>
         <source>Play the file (Space)</source>
         <translation>Die Datei abspielen (Leertaste)</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="177"/>
+        <location filename="../app/files/RecentFiles.cpp" line="100"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="176"/>
         <location filename="../app/library/SoundFileModel.cpp" line="271"/>
         <source>The name is not UTF-8: � stands for what cannot be shown</source>
         <translation>Der Name ist nicht in UTF-8: � steht für das, was sich nicht zeigen lässt</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="198"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="197"/>
         <location filename="../app/library/SoundFileModel.cpp" line="279"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="202"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="201"/>
         <location filename="../app/library/SoundFileModel.cpp" line="281"/>
         <source>Length</source>
         <translation>Länge</translation>
@@ -3104,27 +3120,27 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="327"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="328"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="338"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="339"/>
         <source>%1 kHz</source>
         <translation>%1 kHz</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="344"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="345"/>
         <source>mono</source>
         <translation>mono</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="346"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="347"/>
         <source>stereo</source>
         <translation>stereo</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="347"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="348"/>
         <source>%1 channels</source>
         <translation>%1 Kanäle</translation>
     </message>

@@ -23,7 +23,7 @@
 <context>
     <name>DeviceContentsSaving</name>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="118"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="121"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %n known bank(s) as one-bank files into a folder?</source>
         <translation>
@@ -34,7 +34,7 @@ A bank file holds one bank or all 32: save the %n known banks as one-bank files 
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="133"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="138"/>
         <source>Saved %n bank(s) of %1 into %2</source>
         <translation>
             <numerusform>Saved %n bank of %1 into %2</numerusform>
@@ -45,7 +45,7 @@ A bank file holds one bank or all 32: save the %n known banks as one-bank files 
 <context>
     <name>EditorWindow</name>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="140"/>
+        <location filename="../app/window/EditorWindow.cpp" line="135"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n more file left out: the bank has no more slots)</numerusform>

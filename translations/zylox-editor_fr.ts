@@ -641,66 +641,66 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
 <context>
     <name>DeviceContentsSaving</name>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="24"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="26"/>
         <source>Save &amp;Device Contents…</source>
         <translation>Enregistrer le contenu de l’&amp;appareil…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="34"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="82"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="122"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="36"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="84"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="125"/>
         <source>Save Device Contents</source>
         <translation>Enregistrer le contenu de l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="34"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="36"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="68"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="98"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="70"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="100"/>
         <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Aucune banque de %1 n’est connue&#xa0;: une banque est connue dès qu’elle a été envoyée entièrement à l’appareil.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="76"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="78"/>
         <source>%1 (known: %2)</source>
         <translation>%1 (connues&#xa0;: %2)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="66"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="68"/>
         <source>No bank of any device is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Aucune banque d’aucun appareil n’est connue&#xa0;: une banque est connue dès qu’elle a été envoyée entièrement à l’appareil.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="80"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="82"/>
         <source>Save what is known of which device?</source>
         <translation>De quel appareil enregistrer le contenu connu&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="81"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="83"/>
         <source>No bank of %1 is known. Save what is known of which device?</source>
         <translation>Aucune banque de %1 n’est connue. De quel appareil enregistrer le contenu connu&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="108"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="127"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="110"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="130"/>
         <source>Device contents</source>
         <translation>Contenu de l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="104"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="106"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 n’a pas pu être enregistré (%2).</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="113"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="116"/>
         <source>Saved all banks of %1 to %2</source>
         <translation>Toutes les banques de %1 enregistrées dans %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="118"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="121"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %n known bank(s) as one-bank files into a folder?</source>
         <translation>
@@ -711,7 +711,7 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="133"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="138"/>
         <source>Saved %n bank(s) of %1 into %2</source>
         <translation>
             <numerusform>%n banque de %1 enregistrée dans %2</numerusform>
@@ -719,12 +719,12 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="123"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="126"/>
         <source>Save into Folder…</source>
         <translation>Enregistrer dans un dossier…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="123"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="126"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -745,17 +745,17 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="215"/>
+        <location filename="../app/window/EditorWindow.cpp" line="214"/>
         <source>Sto&amp;p</source>
         <translation>A&amp;rrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="216"/>
+        <location filename="../app/window/EditorWindow.cpp" line="215"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="282"/>
+        <location filename="../app/window/EditorWindow.cpp" line="281"/>
         <source>quitting</source>
         <translation>de quitter</translation>
     </message>
@@ -1385,7 +1385,7 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         <translation>Non remplie : la banque n’a pas pris les sons.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="188"/>
+        <location filename="../app/banks/KitFilling.cpp" line="189"/>
         <source>Filled %1 from %2: %3.</source>
         <translation>%1 remplie depuis %2 : %3.</translation>
     </message>
@@ -1426,92 +1426,92 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>LibraryFilters</name>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="34"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="36"/>
         <source>Library folder</source>
         <translation>Dossier de la bibliothèque</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="35"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="37"/>
         <source>All folders</source>
         <translation>Tous les dossiers</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="62"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="79"/>
         <source>Length after the lead-in</source>
         <translation>Durée après le silence initial</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="63"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="80"/>
         <source>Any length</source>
         <translation>Toute durée</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="64"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="81"/>
         <source>Fits the selected slot</source>
         <translation>Tient dans l’emplacement sélectionné</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="66"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="83"/>
         <source>Up to %1</source>
         <translation>Jusqu’à %1</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="71"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="88"/>
         <source>Format</source>
         <translation>Format</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="72"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="89"/>
         <source>Any format</source>
         <translation>Tout format</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="91"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="108"/>
         <source>Channels</source>
         <translation>Canaux</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="92"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="109"/>
         <source>Any channels</source>
         <translation>Tous canaux</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="95"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="112"/>
         <source>Rate</source>
         <translation>Fréquence</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="96"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="113"/>
         <source>Any rate</source>
         <translation>Toute fréquence</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="97"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="114"/>
         <source>%1 or less</source>
         <translation>%1 ou moins</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="100"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="117"/>
         <source>%1 or more</source>
         <translation>%1 ou plus</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="105"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="122"/>
         <source>Order</source>
         <translation>Ordre</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="106"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="123"/>
         <source>Best match first</source>
         <translation>Meilleures correspondances d’abord</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="107"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="124"/>
         <source>Shortest first</source>
         <translation>Les plus courts d’abord</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFilters.cpp" line="108"/>
+        <location filename="../app/library/LibraryFilters.cpp" line="125"/>
         <source>Brightest first</source>
         <translation>Les plus brillants d’abord</translation>
     </message>
@@ -1519,57 +1519,72 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>LibraryFolderList</name>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="23"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="26"/>
         <source>Library folders</source>
         <translation>Dossiers de la bibliothèque</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="26"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="29"/>
+        <source>Add Folder…</source>
+        <translation>Ajouter un dossier…</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="31"/>
+        <source>Choose a folder to add to the library, with the folders in it</source>
+        <translation>Choisir un dossier à ajouter à la bibliothèque, avec les dossiers qu’il contient</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="32"/>
         <source>Add Shown Folder</source>
         <translation>Ajouter le dossier affiché</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="28"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="34"/>
         <source>Add the folder the Folders tab shows, and the folders in it, to the library</source>
         <translation>Ajouter à la bibliothèque le dossier qu’affiche l’onglet Dossiers, avec les dossiers qu’il contient</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="29"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="35"/>
         <source>Remove</source>
         <translation>Retirer</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="31"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="37"/>
         <source>Take the selected folder out of the library; its files stay where they are</source>
         <translation>Retirer le dossier choisi de la bibliothèque&#xa0;; ses fichiers restent où ils sont</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="32"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="38"/>
         <source>Rescan</source>
         <translation>Relire</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="34"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="40"/>
         <source>Bring the library in step with its folders now</source>
         <translation>Mettre la bibliothèque à jour avec ses dossiers maintenant</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="55"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="63"/>
         <source>The library&apos;s folders could not be read: %1</source>
         <translation>Les dossiers de la bibliothèque n’ont pas pu être lus&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="76"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="81"/>
+        <source>Add Folder to the Library</source>
+        <translation>Ajouter un dossier à la bibliothèque</translation>
+    </message>
+    <message>
+        <location filename="../app/library/LibraryFolderList.cpp" line="90"/>
         <source>Not added to the library: %1</source>
         <translation>Pas ajouté à la bibliothèque&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="80"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="93"/>
         <source>“%1” is in the library now: its sounds are being scanned</source>
         <translation>«&#xa0;%1&#xa0;» est maintenant dans la bibliothèque&#xa0;: ses sons sont parcourus</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryFolderList.cpp" line="91"/>
+        <location filename="../app/library/LibraryFolderList.cpp" line="105"/>
         <source>Not removed from the library: %1</source>
         <translation>Pas retiré de la bibliothèque&#xa0;: %1</translation>
     </message>
@@ -1671,8 +1686,8 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
     </message>
     <message>
         <location filename="../app/library/LibraryPanel.cpp" line="231"/>
-        <source>The library has no folders yet: show one in the Folders tab and press Add Shown Folder</source>
-        <translation>La bibliothèque n’a pas encore de dossier&#xa0;: affichez-en un dans l’onglet Dossiers et appuyez sur «&#xa0;Ajouter le dossier affiché&#xa0;»</translation>
+        <source>The library has no folders yet: press Add Folder… to choose one, or show one in the Folders tab and press Add Shown Folder</source>
+        <translation>La bibliothèque n’a pas encore de dossier&#xa0;: appuyez sur «&#xa0;Ajouter un dossier…&#xa0;» pour en choisir un, ou affichez-en un dans l’onglet Dossiers et appuyez sur «&#xa0;Ajouter le dossier affiché&#xa0;»</translation>
     </message>
     <message>
         <location filename="../app/library/LibraryPanel.cpp" line="329"/>
@@ -1683,48 +1698,48 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>LibraryResultModel</name>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="181"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="180"/>
         <source>%1 after its lead-in</source>
         <translation>%1 après le silence initial</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="184"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="183"/>
         <source>Integrated loudness (EBU R128)</source>
         <translation>Sonie intégrée (EBU R128)</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="186"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="185"/>
         <source>Silence before the sound starts</source>
         <translation>Silence avant le début du son</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="200"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="199"/>
         <source>Folder</source>
         <translation>Dossier</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="204"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="203"/>
         <source>Loudness</source>
         <translation>Sonie</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="206"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="205"/>
         <source>Lead-in</source>
         <translation>Silence initial</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="236"/>
-        <location filename="../app/library/LibraryResultModel.cpp" line="253"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="229"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="246"/>
         <source>silent</source>
         <translation>silencieux</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="237"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="230"/>
         <source>%1 LUFS</source>
         <translation>%1 LUFS</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="242"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="235"/>
         <source>%1 ms</source>
         <translation>%1 ms</translation>
     </message>
@@ -2245,17 +2260,17 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>RecentFiles</name>
     <message>
-        <location filename="../app/files/RecentFiles.cpp" line="19"/>
+        <location filename="../app/files/RecentFiles.cpp" line="29"/>
         <source>Open &amp;Recent</source>
         <translation>Ouvrir un fichier &amp;récent</translation>
     </message>
     <message>
-        <location filename="../app/files/RecentFiles.cpp" line="25"/>
+        <location filename="../app/files/RecentFiles.cpp" line="35"/>
         <source>&amp;Clear</source>
         <translation>&amp;Effacer la liste</translation>
     </message>
     <message>
-        <location filename="../app/files/RecentFiles.cpp" line="55"/>
+        <location filename="../app/files/RecentFiles.cpp" line="70"/>
         <source>Not opened: %1 is no longer there; it has left Open Recent</source>
         <translation>Non ouvert&#xa0;: %1 n’existe plus&#xa0;; il a été retiré des fichiers récents</translation>
     </message>
@@ -2951,98 +2966,98 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
 <context>
     <name>SoundBrowser</name>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="98"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="99"/>
         <source>Sound Browser</source>
         <translation>Navigateur de sons</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="104"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="105"/>
         <source>Folder</source>
         <translation>Dossier</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="105"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="106"/>
         <source>The folder listed: type another and press Enter to go there</source>
         <translation>Le dossier affiché&#xa0;: saisissez-en un autre et appuyez sur Entrée pour y aller</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="109"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="110"/>
         <source>Favourite folders</source>
         <translation>Dossiers favoris</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="111"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="112"/>
         <source>&amp;Add Folder</source>
         <translation>&amp;Ajouter le dossier</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="113"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="114"/>
         <source>Keep the folder listed among the favourites</source>
         <translation>Garder le dossier affiché parmi les favoris</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="115"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="116"/>
         <source>Remove</source>
         <translation>Retirer</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="117"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="118"/>
         <source>Take the selected folder off the favourites</source>
         <translation>Retirer le dossier choisi des favoris</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="131"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="132"/>
         <source>Play as the device sounds</source>
         <translation>Lire comme l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="133"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="134"/>
         <source>Space and the play controls play a file as the device will sound it (8-bit, 33 kHz, the default shape); otherwise as it is</source>
         <translation>Espace et les boutons de lecture lisent un fichier tel que l’appareil le fera entendre (8 bits, 33 kHz, la forme par défaut)&#xa0;; sinon tel qu’il est</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="139"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="140"/>
         <source>Favourites:</source>
         <translation>Favoris&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="148"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="149"/>
         <source>Sound browser</source>
         <translation>Navigateur de sons</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="149"/>
-        <location filename="../app/library/SoundBrowser.cpp" line="168"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="150"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="169"/>
         <source>Folders</source>
         <translation>Dossiers</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="150"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="151"/>
         <source>Library</source>
         <translation>Bibliothèque</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="183"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="184"/>
         <source>Sound files</source>
         <translation>Fichiers son</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="217"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="218"/>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="221"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="222"/>
         <source>Sound &amp;Browser</source>
         <translation>&amp;Navigateur de sons</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="277"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="278"/>
         <source>No folder “%1”: the browser stays in “%2”</source>
         <translation>Pas de dossier «&#xa0;%1&#xa0;»&#xa0;: le navigateur reste dans «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="367"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="368"/>
         <source>“%1” is no longer in the folder</source>
         <translation>«&#xa0;%1&#xa0;» n’est plus dans le dossier</translation>
     </message>
@@ -3050,45 +3065,46 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
 <context>
     <name>SoundFileModel</name>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="171"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="170"/>
         <location filename="../app/library/SoundFileModel.cpp" line="265"/>
         <source>Stop (Space)</source>
         <translation>Arrêter (Espace)</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="151"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="150"/>
         <location filename="../app/library/SoundFileModel.cpp" line="251"/>
-        <location filename="../app/library/SoundFileModel.cpp" line="356"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="357"/>
         <source>not a sound</source>
         <translation>pas un son</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="152"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="151"/>
         <location filename="../app/library/SoundFileModel.cpp" line="251"/>
-        <location filename="../app/library/SoundFileModel.cpp" line="356"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="357"/>
         <source>unreadable</source>
         <translation>illisible</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="172"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="171"/>
         <location filename="../app/library/SoundFileModel.cpp" line="265"/>
         <source>Play the file (Space)</source>
         <translation>Lire le fichier (Espace)</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="177"/>
+        <location filename="../app/files/RecentFiles.cpp" line="100"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="176"/>
         <location filename="../app/library/SoundFileModel.cpp" line="271"/>
         <source>The name is not UTF-8: � stands for what cannot be shown</source>
         <translation>Le nom n’est pas en UTF-8&#xa0;: � remplace ce qui ne peut pas être affiché</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="198"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="197"/>
         <location filename="../app/library/SoundFileModel.cpp" line="279"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryResultModel.cpp" line="202"/>
+        <location filename="../app/library/LibraryResultModel.cpp" line="201"/>
         <location filename="../app/library/SoundFileModel.cpp" line="281"/>
         <source>Length</source>
         <translation>Durée</translation>
@@ -3104,27 +3120,27 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <translation>Canaux</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="327"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="328"/>
         <source>%1 s</source>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="338"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="339"/>
         <source>%1 kHz</source>
         <translation>%1&#xa0;kHz</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="344"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="345"/>
         <source>mono</source>
         <translation>mono</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="346"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="347"/>
         <source>stereo</source>
         <translation>stéréo</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundFileModel.cpp" line="347"/>
+        <location filename="../app/library/SoundFileModel.cpp" line="348"/>
         <source>%1 channels</source>
         <translation>%1&#xa0;canaux</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "app/library/LibraryFolderList.h"
 
+#include "app/common/IDialogs.h"
 #include "app/common/WindowText.h"
 #include "soundlibrary/LibraryFolders.h"
 
@@ -12,10 +13,12 @@
 
 using soundlibrary::LibraryFolders;
 
-LibraryFolderList::LibraryFolderList(std::string listPath, std::function<QString()> shownFolder, QObject* parent)
+LibraryFolderList::LibraryFolderList(std::string listPath, std::function<QString()> shownFolder, IDialogs& dialogs,
+                                     QObject* parent)
     : QObject(parent)
     , m_listPath(std::move(listPath))
     , m_shownFolder(std::move(shownFolder))
+    , m_dialogs(dialogs)
     , m_controls(new QWidget)
     , m_list(new QListWidget)
 {
@@ -23,9 +26,12 @@ LibraryFolderList::LibraryFolderList(std::string listPath, std::function<QString
     m_list->setAccessibleName(tr("Library folders"));
     m_list->setMaximumHeight(m_list->fontMetrics().height() * 4);
     m_list->installEventFilter(this);
-    auto* add = new QPushButton(tr("Add Shown Folder"));
-    add->setObjectName(QStringLiteral("button_addLibraryFolder"));
-    add->setToolTip(tr("Add the folder the Folders tab shows, and the folders in it, to the library"));
+    auto* choose = new QPushButton(tr("Add Folder\u2026"));
+    choose->setObjectName(QStringLiteral("button_chooseLibraryFolder"));
+    choose->setToolTip(tr("Choose a folder to add to the library, with the folders in it"));
+    auto* addShown = new QPushButton(tr("Add Shown Folder"));
+    addShown->setObjectName(QStringLiteral("button_addLibraryFolder"));
+    addShown->setToolTip(tr("Add the folder the Folders tab shows, and the folders in it, to the library"));
     m_remove = new QPushButton(tr("Remove"));
     m_remove->setObjectName(QStringLiteral("button_removeLibraryFolder"));
     m_remove->setToolTip(tr("Take the selected folder out of the library; its files stay where they are"));
@@ -35,13 +41,15 @@ LibraryFolderList::LibraryFolderList(std::string listPath, std::function<QString
     auto* layout = new QGridLayout(m_controls);
     layout->setContentsMargins(0, 0, 0, 0);
     // The buttons beside the list, one above the other: the panel stays as narrow as the folder view's.
-    layout->addWidget(m_list, 0, 0, 4, 1);
-    layout->addWidget(add, 0, 1);
-    layout->addWidget(m_remove, 1, 1);
-    layout->addWidget(rescan, 2, 1);
-    layout->setRowStretch(3, 1);
+    layout->addWidget(m_list, 0, 0, 5, 1);
+    layout->addWidget(choose, 0, 1);
+    layout->addWidget(addShown, 1, 1);
+    layout->addWidget(m_remove, 2, 1);
+    layout->addWidget(rescan, 3, 1);
+    layout->setRowStretch(4, 1);
     layout->setColumnStretch(0, 1);
-    connect(add, &QPushButton::clicked, this, &LibraryFolderList::add);
+    connect(choose, &QPushButton::clicked, this, &LibraryFolderList::choose);
+    connect(addShown, &QPushButton::clicked, this, [this] { add(QFile::encodeName(m_shownFolder()).toStdString()); });
     connect(m_remove, &QPushButton::clicked, this, &LibraryFolderList::remove);
     connect(rescan, &QPushButton::clicked, this, &LibraryFolderList::rescan);
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) { m_remove->setEnabled(row >= 0); });
@@ -68,16 +76,22 @@ void LibraryFolderList::show(const std::vector<std::string>& folders)
     emit changed(m_folders);
 }
 
-void LibraryFolderList::add()
+void LibraryFolderList::choose()
+{
+    const std::string folder = m_dialogs.runFolderPanel(tr("Add Folder to the Library"));
+    if (!folder.empty())
+        add(folder);
+}
+
+void LibraryFolderList::add(const std::string& folder)
 {
     LibraryFolders list = LibraryFolders::load(m_listPath);
-    const QString shown = m_shownFolder();
-    if (const auto refused = list.add(QFile::encodeName(shown).toStdString())) {
+    if (const auto refused = list.add(folder)) {
         emit status(tr("Not added to the library: %1").arg(WindowText::of(refused.text())));
         return show(list.folders());
     }
-    emit status(
-        tr("\u201C%1\u201D is in the library now: its sounds are being scanned").arg(QDir::toNativeSeparators(shown)));
+    emit status(tr("\u201C%1\u201D is in the library now: its sounds are being scanned")
+                    .arg(QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(folder)))));
     show(list.folders());
 }
 

@@ -36,7 +36,7 @@ constexpr int kWatchAfterMs = 1000;
 
 } // namespace
 
-LibraryPanel::LibraryPanel(QWidget& window, Settings& settings, BrowserPlayer& player,
+LibraryPanel::LibraryPanel(QWidget& window, Settings& settings, IDialogs& dialogs, BrowserPlayer& player,
                            std::function<QString()> shownFolder, std::function<std::optional<double>()> slotSeconds,
                            std::function<void()> showTab, QObject* parent)
     : QObject(parent)
@@ -44,7 +44,7 @@ LibraryPanel::LibraryPanel(QWidget& window, Settings& settings, BrowserPlayer& p
     , m_showTab(std::move(showTab))
     , m_model(new LibraryResultModel(this))
     , m_filters(new LibraryFilters(settings, std::move(slotSeconds), this))
-    , m_folders(new LibraryFolderList(soundlibrary::libraryFoldersPath(), std::move(shownFolder), this))
+    , m_folders(new LibraryFolderList(soundlibrary::libraryFoldersPath(), std::move(shownFolder), dialogs, this))
     , m_watch(new LibraryWatch(this))
     , m_watchLater(new QTimer(this))
 {
@@ -228,8 +228,8 @@ void LibraryPanel::showScan(const soundlibrary::ScanProgress& progress)
 {
     const bool going = !progress.finished && !progress.cancelled && progress.failure.empty();
     if (m_folders->folders().empty())
-        m_scanLine->setText(tr("The library has no folders yet: show one in the Folders tab and press Add Shown "
-                               "Folder"));
+        m_scanLine->setText(tr("The library has no folders yet: press Add Folder\u2026 to choose one, or show one in "
+                               "the Folders tab and press Add Shown Folder"));
     else
         m_scanLine->setText(
             WindowText::of(going ? soundlibrary::scanningText(progress) : soundlibrary::scanEndText(progress)));

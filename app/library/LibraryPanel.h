@@ -14,6 +14,7 @@
 #include <vector>
 
 class BrowserPlayer;
+class IDialogs;
 class LibraryFilters;
 class LibraryFolderList;
 class LibraryIndex;
@@ -42,10 +43,12 @@ struct ScanProgress;
 class LibraryPanel : public QObject {
     Q_OBJECT
 public:
-    // Everything stays the caller's. shownFolder: the folder the Folders tab shows, which Add
-    // Shown Folder adds; slotSeconds: the selected slot's length; showTab brings the tab into view.
-    LibraryPanel(QWidget& window, Settings& settings, BrowserPlayer& player, std::function<QString()> shownFolder,
-                 std::function<std::optional<double>()> slotSeconds, std::function<void()> showTab, QObject* parent);
+    // Everything stays the caller's. dialogs: the folder panel of Add Folder…; shownFolder: the
+    // folder the Folders tab shows, which Add Shown Folder adds; slotSeconds: the selected slot's
+    // length; showTab brings the tab into view.
+    LibraryPanel(QWidget& window, Settings& settings, IDialogs& dialogs, BrowserPlayer& player,
+                 std::function<QString()> shownFolder, std::function<std::optional<double>()> slotSeconds,
+                 std::function<void()> showTab, QObject* parent);
     // Stops the library's threads at their next step.
     ~LibraryPanel() override;
 

@@ -68,8 +68,8 @@ bool roomBeside(const QMainWindow& window)
 
 } // namespace
 
-SoundBrowser::SoundBrowser(QMainWindow& window, QAction* menuBefore, Settings& settings, ISoundOutput& output,
-                           std::function<std::optional<double>()> slotSeconds)
+SoundBrowser::SoundBrowser(QMainWindow& window, QAction* menuBefore, Settings& settings, IDialogs& dialogs,
+                           ISoundOutput& output, std::function<std::optional<double>()> slotSeconds)
     : QObject(&window)
     , m_settings(settings)
     , m_listing(new FolderListing(this))
@@ -77,7 +77,7 @@ SoundBrowser::SoundBrowser(QMainWindow& window, QAction* menuBefore, Settings& s
     , m_player(new BrowserPlayer(output, this))
 {
     m_library = new LibraryPanel(
-        window, m_settings, *m_player, [this] { return m_folder; }, std::move(slotSeconds),
+        window, m_settings, dialogs, *m_player, [this] { return m_folder; }, std::move(slotSeconds),
         [this] {
             if (m_dock->isHidden())
                 m_dock->toggleViewAction()->trigger();

@@ -11,6 +11,7 @@
 class BrowserPlayer;
 class FavouriteFolders;
 class FolderListing;
+class IDialogs;
 class LibraryPanel;
 class NameFilter;
 class Settings;
@@ -40,9 +41,9 @@ class SoundBrowser : public QObject {
     Q_OBJECT
 public:
     // Everything stays the caller's and must outlive the browser; its View menu goes before the
-    // menu of menuBefore. slotSeconds: the selected slot's length, for the library's "Fits the
-    // selected slot"; none without a slot of sound selected.
-    SoundBrowser(QMainWindow& window, QAction* menuBefore, Settings& settings, ISoundOutput& output,
+    // menu of menuBefore. dialogs: the library's folder panel. slotSeconds: the selected slot's
+    // length, for the library's "Fits the selected slot"; none without a slot of sound selected.
+    SoundBrowser(QMainWindow& window, QAction* menuBefore, Settings& settings, IDialogs& dialogs, ISoundOutput& output,
                  std::function<std::optional<double>()> slotSeconds = {});
     ~SoundBrowser() override;
 

@@ -96,7 +96,7 @@ EditorWindow::EditorWindow(IDialogs& dialogs, MidiContext& midiSystem, Settings&
                                                                              {ui.menu_save, ui.button_save},
                                                                              {ui.menu_saveAs, ui.button_save},
                                                                              {ui.menu_send, ui.button_send}});
-    m_library = std::make_unique<SoundBrowser>(*this, ui.menu_help->menuAction(), settings, soundOutput,
+    m_library = std::make_unique<SoundBrowser>(*this, ui.menu_help->menuAction(), settings, dialogs, soundOutput,
                                                [this] { return m_bankView->selectedSlotSeconds(); });
     m_help = std::make_unique<HelpMenu>(*this, *menuBar(), *ui.menu_help, ui.menu_about);
 

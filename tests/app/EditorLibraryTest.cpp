@@ -5,10 +5,13 @@
 #include "BrowserFixture.h"
 
 #include "app/library/LibraryResultModel.h"
+#include "soundlibrary/LibraryFolders.h"
+#include "soundlibrary/LibraryLocation.h"
 #include "soundlibrary/LoudnessMeter.h"
 #include "soundlibrary/SoundAnalysis.h"
 
 #include <QComboBox>
+#include <QListWidget>
 #include <QTabWidget>
 
 #include <fstream>
@@ -252,6 +255,40 @@ TEST_F(EditorLibraryTest, SpacePlaysAFoundFileEnterImportsItAndADragFillsTheSlot
     ASSERT_NE(soundPanel(), nullptr);
     clickInPanel(QStringLiteral("button_apply"));
     EXPECT_EQ(nameInS05(5), "snare.aiff");
+}
+
+TEST_F(EditorLibraryTest, AddFolderAddsTheFolderChosenInItsPanelAndCancellingItAddsNothing)
+{
+    goToSearch();
+    const auto& folders = control<QListWidget>("list_libraryFolders");
+    while (textOf("text_libraryScan").empty())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_EQ(textOf("text_libraryScan"), "The library has no folders yet: press Add Folder\u2026 to choose one, or "
+                                          "show one in the Folders tab and press Add Shown Folder");
+    click("button_chooseLibraryFolder");
+    EXPECT_EQ(panelTitles, std::vector<std::string>{"Add Folder to the Library"});
+    EXPECT_EQ(folders.count(), 0) << "the panel was cancelled";
+
+    // Not the folder the Folders tab shows, which holds more sounds than the claps.
+    const std::string claps = sounds.path("Claps");
+    ASSERT_NE(QFile::encodeName(control<QLineEdit>("textfield_browserFolder").text()).toStdString(), claps);
+    paths = {claps};
+    click("button_chooseLibraryFolder");
+    ASSERT_EQ(folders.count(), 1);
+    EXPECT_EQ(folders.item(0)->text().toStdString(), claps);
+    EXPECT_EQ(textOf("text_status"), "\u201C" + claps + "\u201D is in the library now: its sounds are being scanned");
+    const auto names = [this] {
+        Texts shown;
+        for (const std::string& row : libraryRows())
+            shown.push_back(row.substr(0, row.find('|')));
+        std::sort(shown.begin(), shown.end());
+        return shown;
+    };
+    while (names() != Texts{"bright clap 03.wav", "dark clap 01.wav"})
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_TRUE(soundlibrary::LibraryFolders::load(soundlibrary::libraryFoldersPath()).folders()
+                == std::vector<std::string>{claps})
+        << "the list zylox library keeps";
 }
 
 TEST_F(EditorLibraryTest, ADamagedIndexIsSetAsideWithALineInTheStatusBarAndTheLibraryWorks)

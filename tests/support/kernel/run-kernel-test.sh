@@ -11,6 +11,7 @@
 #             side; the guest unplugs and replugs it through configfs.
 #   usbtwins  two dummy USB controllers, each with a USB MIDI gadget of the same strings.
 #   aloop     snd-aloop loaded, with "default" going straight to its first playback device.
+#   kit       snd-virmidi and snd-aloop loaded, "default" as for aloop: a controller's notes to sound.
 # Tests declare themselves with zylox_add_kernel_test (tests/CMakeLists.txt). KERNEL_DIR is
 # Debian's kernel package unpacked (scripts/install-deps.sh fetches it); without it the test is
 # skipped (status 77) and says why.
@@ -33,6 +34,7 @@ case $mode in
   serial) wanted="snd-seq snd-seq-midi snd-serial-u16550" ;;
   usb | usbtwins) wanted="snd-seq snd-seq-midi dummy_hcd libcomposite usb_f_midi snd-usb-audio" ;;
   aloop) wanted="snd-aloop" ;;
+  kit) wanted="snd-seq snd-virmidi snd-aloop" ;;
   *) echo "unknown mode $mode"; exit 2 ;;
 esac
 
@@ -45,7 +47,7 @@ programs=("$guest")
 if [ -n "$zylox" ]; then cp "$zylox" $root/bin/zylox && programs+=("$zylox"); fi
 # snd_seq_open cannot work without ALSA's configuration
 cp /usr/share/alsa/alsa.conf $root/usr/share/alsa/
-if [ "$mode" = aloop ]; then
+if [ "$mode" = aloop ] || [ "$mode" = kit ]; then
   # The card's own default mixes and scales in software, which changes the bytes.
   mkdir -p $root/etc
   printf 'pcm.!default { type plug slave.pcm "hw:Loopback,0,0" }\n' > $root/etc/asound.conf

@@ -94,11 +94,13 @@ TEST_F(EditorRecentFilesTest, AFileThatWentAwayIsSaidSoAndLeavesTheListAndClearE
     EXPECT_TRUE(settings.value(QStringLiteral("files/recent")).toStringList().isEmpty());
 }
 
+// "café kit.mid" in Latin-1: the path a panel returns reaches the file system byte for byte, and is
+// kept so in the recent files and as the last file; on the screen the byte that is no UTF-8
+// stands as U+FFFD.
 TEST_F(EditorRecentFilesTest, AFileNamedInBytesThatAreNotUtf8OpensAgainUnderItsOwnName)
 {
-    // "café kit.mid" in Latin-1: on the screen the byte that is no UTF-8 stands as U+FFFD, and
-    // the file system gets the bytes it holds the file under.
     const std::string latin1 = folder.path().toStdString() + "/caf\xE9 kit.mid";
+    settings.setReopensLastFile(true);
     selectRow(9);
     type("textfield_bankName", "Latin kit");
     paths = {latin1};
@@ -109,13 +111,24 @@ TEST_F(EditorRecentFilesTest, AFileNamedInBytesThatAreNotUtf8OpensAgainUnderItsO
               folder.path().toStdString()
                   + "/caf\uFFFD kit.mid\nThe name is not UTF-8: \uFFFD stands for what cannot be shown");
 
+    // The next run opens it again at start, as the preferences ask.
     restart();
+    editor->start(QString());
+    settle();
+    EXPECT_EQ(textOf("text_status"), "Opened caf\uFFFD kit.mid into S10");
+    EXPECT_EQ(tableRow(9), "Latin kit");
+    EXPECT_EQ(editor->windowTitle().toStdString(), "caf\uFFFD kit.mid[*]");
+
+    // Reset, the bank comes back from File › Open Recent by its keys, and from the open panel.
+    click("button_reset");
     ASSERT_EQ(tableRow(9), editor->defaultBank(9).getName());
-    selectRow(9);
     chooseRecentByKeys(Qt::Key_1);
     EXPECT_EQ(textOf("text_status"), "Opened caf\uFFFD kit.mid into S10");
     EXPECT_EQ(tableRow(9), "Latin kit");
     EXPECT_EQ(recent(), Texts{"&1 caf\uFFFD kit.mid"});
+    click("button_reset");
+    openByPanel(latin1);
+    EXPECT_EQ(tableRow(9), "Latin kit");
 }
 
 } // namespace

@@ -68,7 +68,12 @@ TEST_F(EditorStartTest, AFileGivenAtStartOpensOverTheWindowAsOpenDoesFromTheFold
         << shown[1];
     EXPECT_EQ(visibleAtAlerts, std::vector<bool>{true});
     EXPECT_EQ(status(), "Opened s08.mid into S08");
+    // S08 takes it as it is and is shown; the selected S05 keeps what it held.
+    EXPECT_EQ(imageOf(editor->workBank(7)), imageOf(editor->defaultBank(7)));
+    EXPECT_EQ(editor->workBank(7).getIndex(), 7);
     EXPECT_EQ(tableRow(7), "file bank 7");
+    EXPECT_EQ(tableRow(4), editor->defaultBank(4).getName());
+    EXPECT_EQ(control<QTableView>("tableview_banks").currentIndex().row(), 7);
     EXPECT_EQ(textOf("textfield_bankName"), "file bank 7");
     EXPECT_EQ(title(), "s08.mid[*]");
     // Named by its whole path, which stays right wherever the program is afterwards.
@@ -145,23 +150,6 @@ TEST_F(EditorStartTest, TheLastFileOpensAgainOnlyWhenThePreferencesAskAndNeverWi
     restartWith({});
     EXPECT_EQ(shown, Texts{});
     EXPECT_EQ(status(), "The last bank file was not opened again: " + path("s05.mid") + ": it holds no sound bank");
-}
-
-TEST_F(EditorStartTest, TheLastFileNamedInBytesThatAreNotUtf8OpensAgainAtStart)
-{
-    // "café kit.mid" in Latin-1, kept as the file system's bytes from one run to the next.
-    const std::string latin1 = folder.path().toStdString() + "/caf\xE9 kit.mid";
-    setReopen(true);
-    selectRow(9);
-    type("textfield_bankName", "Latin kit");
-    paths = {latin1};
-    click("button_save");
-    ASSERT_TRUE(std::filesystem::exists(latin1)) << status();
-    restartWith({});
-    EXPECT_EQ(shown, Texts{});
-    EXPECT_EQ(status(), "Opened caf\uFFFD kit.mid into S10");
-    EXPECT_EQ(tableRow(9), "Latin kit");
-    EXPECT_EQ(title(), "caf\uFFFD kit.mid[*]");
 }
 
 } // namespace

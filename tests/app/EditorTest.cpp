@@ -82,16 +82,10 @@ TEST_F(EditorTest, EditsChangeOnlyTheWorkingBankAndResetPutsANewFactoryCopyBack)
 
 TEST_F(EditorTest, OneBankFileOpensOntoItsOwnRowAndOntoAnotherOnlyAfterABeepAndAChoiceOfRow)
 {
-    const auto questionOver = [](const std::string& selected) {
-        // The bank by the file's own name for it, not the name S08 has in the window.
-        return "question|Different Banks!|The file contains data for bank: \"file bank 7\" (S08).\nLoad it into the "
-               "selected "
-               "bank \""
-               + selected
-               + "\" (S05) or into S08? What that bank holds now is replaced.|Load into S05|"
-                 "Cancel|Load into S08|Enter: Cancel";
-    };
-    const std::string question = questionOver("file bank 4");
+    // The bank by the file's own name for it, not the name S08 has in the window.
+    const std::string question = "question|Different Banks!|The file contains data for bank: \"file bank 7\" (S08).\n"
+                                 "Load it into the selected bank \"file bank 4\" (S05) or into S08? What that bank "
+                                 "holds now is replaced.|Load into S05|Cancel|Load into S08|Enter: Cancel";
     paths = {bankFile("s05.mid", 4), bankFile("s08.mid", 7), path("s08.mid")};
     click("button_load");
     EXPECT_EQ(tableRow(4), "file bank 4");
@@ -110,20 +104,6 @@ TEST_F(EditorTest, OneBankFileOpensOntoItsOwnRowAndOntoAnotherOnlyAfterABeepAndA
     EXPECT_EQ(imageOf(editor->workBank(4)), imageOf(editor->defaultBank(7)));
     EXPECT_EQ(tableRow(7), "S08");
     EXPECT_EQ(textOf("text_status"), "Opened s08.mid into S05");
-
-    // Its own row instead: S08 takes it as it is, the selected S05 keeps what it held, and S08 is
-    // shown, selected, with the bank just opened.
-    paths = {path("s08.mid")};
-    reply = AlertReply::Other;
-    click("button_load");
-    EXPECT_EQ(tableRow(7), "file bank 7");
-    EXPECT_EQ(editor->workBank(7).getIndex(), 7);
-    EXPECT_EQ(imageOf(editor->workBank(7)), imageOf(editor->defaultBank(7)));
-    EXPECT_EQ(tableRow(4), "file bank 7");
-    EXPECT_EQ(textOf("textfield_bankName"), "file bank 7");
-    EXPECT_EQ(control<QTableView>("tableview_banks").currentIndex().row(), 7);
-    EXPECT_EQ(textOf("text_status"), "Opened s08.mid into S08");
-    EXPECT_EQ(shown.back(), questionOver("file bank 7"));
 }
 
 TEST_F(EditorTest, FileOfAllBanksGivesTheCurrentBankItsOwnOrEveryRowAndAFileWithoutBanksNone)
@@ -196,23 +176,6 @@ TEST_F(EditorTest, SavesTheCurrentBankOrAllBanksAndReportsAFailedSave)
     EXPECT_FALSE(std::filesystem::exists(path("missing")));
     EXPECT_EQ(textOf("text_status"), "Not saved: The bank file \"s01.mid\" could not be written: No such file or "
                                      "directory.");
-}
-
-TEST_F(EditorTest, ABankFileNamedInBytesThatAreNotUtf8IsSavedAndOpenedUnderItsOwnName)
-{
-    // "café kit.mid" in Latin-1: the path a panel returns reaches the file system byte for byte.
-    const std::string latin1 = folder.path().toStdString() + "/caf\xE9 kit.mid";
-    selectRow(9);
-    type("textfield_bankName", "Latin kit");
-    paths = {latin1};
-    click("button_save");
-    ASSERT_TRUE(std::filesystem::exists(latin1)) << textOf("text_status");
-    click("button_reset");
-    paths = {latin1};
-    click("button_load");
-    EXPECT_EQ(tableRow(9), "Latin kit");
-    // On the screen the byte that is no UTF-8 stands as U+FFFD.
-    EXPECT_EQ(editor->windowTitle().toStdString(), "caf\uFFFD kit.mid[*]");
 }
 
 // The number of banks a bank file holds: its header's track count.

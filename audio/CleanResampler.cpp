@@ -2,6 +2,7 @@
 
 #include "audio/ClassicConverter.h"
 #include "audio/LoadedLibrary.h"
+#include "audio/StepsDecimator.h"
 
 #include <soxr.h>
 
@@ -156,6 +157,21 @@ std::vector<double> resampleSteps(std::uint64_t frames, const StepsReader& steps
     const Soxr* library = soxrLibrary();
     if (out.empty() || library == nullptr) {
         return {};
+    }
+    // Far above the device rate, the frames are thinned first: the resampler then reads a fraction
+    // of them.
+    const std::size_t factor = StepsDecimator::factorFor(sourceRate, deviceRate);
+    if (factor > 1) {
+        StepsDecimator thinned(frames, steps, factor);
+        const Resampler resampler
+            = createResampler(*library, sourceRate / static_cast<double>(factor), deviceRate, phase);
+        const auto fill = [&thinned](double* block, std::uint64_t from, std::size_t count) {
+            thinned.into(from, {block, count});
+        };
+        if (!resampler || !resampleInto(*library, resampler.get(), thinned.frames(), fill, out)) {
+            return {};
+        }
+        return out;
     }
     const Resampler resampler = createResampler(*library, sourceRate, deviceRate, phase);
     const auto fill = [&steps](double* block, std::uint64_t from, std::size_t count) { steps(from, {block, count}); };

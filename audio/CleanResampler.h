@@ -2,10 +2,10 @@
 
 #include "audio/PcmFrames.h"
 #include "audio/SoundShape.h"
+#include "audio/StepsReader.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <vector>
 
@@ -23,9 +23,6 @@ constexpr double cleanHighestRate = 8000000.0;
 // mixes them. At most maxFrames frames; empty for a sample without frames, with a rate outside
 // the range above, or when the resampler fails.
 std::vector<double> resampleClean(const PcmFrames& in, double deviceRate, std::size_t maxFrames);
-
-// Puts the steps from a frame on into a block, as many as it holds.
-using StepsReader = std::function<void(std::uint64_t first, std::span<double> block)>;
 
 // One channel of steps at sourceRate (which a pitch may have moved) resampled to the device rate
 // with a filter of the given phase; at most maxFrames frames, empty where resampleClean would be.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <type_traits>
+#include <vector>
 
 namespace audio {
 
@@ -200,6 +201,52 @@ void ClassicConverter::mixedFrames(const PcmFrames& in, std::uint64_t first, std
             mix(width, static_cast<std::int64_t>(in.m_channels));
         }
     });
+}
+
+std::uint64_t ClassicConverter::monoFrameCount(const PcmFrames& in, double samplerate, std::size_t maxFrames)
+{
+    // convertChannels' one channel holds the sample's bytes over its channels; convertSamplerate
+    // counts that channel's bytes, whole frames or not.
+    const double ratio = in.m_samplerate / samplerate;
+    if (!hasLayout(in) || !std::isfinite(ratio) || !(ratio > 0.0)) {
+        return 0;
+    }
+    const std::uint64_t width = in.m_bytesPerValue;
+    const double wanted = std::trunc(static_cast<double>(in.size() / in.m_channels) / ratio);
+    if (maxFrames != 0 && wanted > static_cast<double>(maxFrames) * static_cast<double>(width)) {
+        return maxFrames;
+    }
+    return wanted < static_cast<double>(PcmFrames().max_size()) ? static_cast<std::uint64_t>(wanted) / width : 0;
+}
+
+void ClassicConverter::monoFrames(const PcmFrames& in, double samplerate, std::uint64_t first, std::span<double> out)
+{
+    const double ratio = in.m_samplerate / samplerate;
+    const std::uint64_t frames = framesOf(in);
+    // The mixed frames a block of the output reads, mixed once each: as many as the rate step
+    // reads of them, but no span of a far higher rate, whose frames between are never read.
+    constexpr double mostMixedPerFrame = 64.0;
+    const std::size_t block = ratio > mostMixedPerFrame ? 1 : 4096;
+    std::vector<double> mixed;
+    for (std::size_t done = 0; done < out.size(); done += block) {
+        const std::size_t count = std::min(block, out.size() - done);
+        const std::uint64_t from = first + done;
+        const auto k0 = static_cast<std::uint64_t>(static_cast<double>(from) * ratio);
+        const auto k1 = static_cast<std::uint64_t>(static_cast<double>(from + count - 1) * ratio) + 1;
+        const std::uint64_t spanEnd = std::min(k1 + 1, frames);
+        const auto inside = static_cast<std::size_t>(k0 < spanEnd ? spanEnd - k0 : 0);
+        mixed.assign(static_cast<std::size_t>(k1 + 1 - k0), 0.0);
+        // Frames past the input's end stand for silence, as in convertSamplerate.
+        mixedFrames(in, k0, {mixed.data(), inside}, 1.0);
+        for (std::size_t i = 0; i < count; ++i) {
+            const double position = static_cast<double>(from + i) * ratio;
+            const auto k = static_cast<std::uint64_t>(position);
+            const double fraction = position - static_cast<double>(k);
+            const double a = mixed[static_cast<std::size_t>(k - k0)];
+            const double b = mixed[static_cast<std::size_t>(k + 1 - k0)];
+            out[done + i] = std::trunc((b - a) * fraction + a);
+        }
+    }
 }
 
 void ClassicConverter::convertSamplerate(PcmFrames& out, const PcmFrames& in, std::size_t maxFrames) const

@@ -32,6 +32,13 @@ public:
     // source. The frames must lie inside the sample, and it must have a layout convert takes.
     static void mixedFrames(const PcmFrames& in, std::uint64_t first, std::span<double> out, double scale);
 
+    // What convert makes of the sample for one channel at samplerate and the sample's own width
+    // (where the width and sign steps change nothing), without its copies of the whole sample: the
+    // count of frames, at most maxFrames (0: no bound), and the values of out.size() of them from
+    // frame first on, each a function of its place alone. The frames must lie inside the count.
+    static std::uint64_t monoFrameCount(const PcmFrames& in, double samplerate, std::size_t maxFrames);
+    static void monoFrames(const PcmFrames& in, double samplerate, std::uint64_t first, std::span<double> out);
+
     double m_samplerate = 44100.0; // target frames per second
     std::uint16_t m_channels = 2;
     std::uint16_t m_bitsPerValue = 16; // always 8 when m_unsigned8Bit is set

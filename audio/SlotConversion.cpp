@@ -27,13 +27,11 @@ constexpr std::size_t framesPerSlotByteWhenTrimming = 24;
 // the fractions the steps are the classic conversion's, byte for byte.
 std::vector<double> convertClassic(const PcmFrames& in, std::size_t maxFrames, bool keepFractions)
 {
-    PcmFrames device;
-    ClassicConverter(1, in.m_bitsPerValue, false, audio::kDeviceRate).convert(device, in, maxFrames);
-    const double scale = std::ldexp(1.0, 8 - static_cast<int>(device.m_bitsPerValue));
-    std::vector<double> steps(device.frameCount());
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        const double step = static_cast<double>(device.getValue(i, 0)) * scale;
-        steps[i] = keepFractions ? step : std::trunc(step);
+    const double scale = std::ldexp(1.0, 8 - static_cast<int>(in.m_bitsPerValue));
+    std::vector<double> steps(ClassicConverter::monoFrameCount(in, audio::kDeviceRate, maxFrames));
+    ClassicConverter::monoFrames(in, audio::kDeviceRate, 0, steps);
+    for (double& step : steps) {
+        step = keepFractions ? step * scale : std::trunc(step * scale);
     }
     return steps;
 }

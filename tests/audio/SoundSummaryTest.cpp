@@ -40,10 +40,9 @@ TEST(SoundSummary, EveryDecodedFormatGivesItsLengthRateAndChannels)
     for (const auto& [name, format, seconds, expected] : cases) {
         const audio::SoundSummary summary
             = audio::summariseSoundFile(folder.synth(name, format, "synth " + seconds + " whitenoise gain -6"));
-        EXPECT_EQ(summary.kind, Kind::Sound) << name;
-        EXPECT_EQ(summary.frames, expected.frames) << name;
-        EXPECT_EQ(summary.rate, expected.rate) << name;
-        EXPECT_EQ(summary.channels, expected.channels) << name;
+        EXPECT_EQ(std::tuple(summary.kind, summary.frames, summary.rate, summary.channels),
+                  std::tuple(Kind::Sound, expected.frames, expected.rate, expected.channels))
+            << name;
     }
 }
 
@@ -62,9 +61,7 @@ TEST(SoundSummary, LengthIsWhatTheFileHoldsAndLongHeadersGoToTheDecoder)
     const Bytes padded
         = sound_file_bytes::chunked("WAVE", {{"junk", Bytes(100000, 0)}}, Bytes(wav.begin() + 12, wav.end()));
     const audio::SoundSummary summary = audio::summariseSoundFile(folder.write("padded.wav", padded));
-    EXPECT_EQ(summary.kind, Kind::Sound);
-    EXPECT_EQ(summary.frames, 24000u);
-    EXPECT_EQ(summary.rate, 16000.0);
+    EXPECT_EQ(std::tuple(summary.kind, summary.frames, summary.rate), std::tuple(Kind::Sound, 24000u, 16000.0));
 }
 
 TEST(SoundSummary, NoSoundIsToldApartFromWhatCannotBeRead)
@@ -87,9 +84,7 @@ TEST(SoundSummary, NoSoundIsToldApartFromWhatCannotBeRead)
              {folder.path("gone.wav"), Kind::Unreadable},
          }) {
         const audio::SoundSummary summary = audio::summariseSoundFile(path);
-        EXPECT_EQ(summary.kind, kind) << path;
-        EXPECT_EQ(summary.frames, 0u) << path;
-        EXPECT_EQ(summary.channels, 0u) << path;
+        EXPECT_EQ(std::tuple(summary.kind, summary.frames, summary.channels), std::tuple(kind, 0u, 0u)) << path;
     }
 }
 

@@ -93,11 +93,9 @@ TEST_F(TransmissionRunTest, StopEndsWithinASecondAndAccountsForWhatTheDeviceHold
 
         EXPECT_LE(rig.clock.nowMicroseconds(), rig.at(expected.stopAt + 1));
         const TransmissionAccount& account = rig.run.account();
-        EXPECT_EQ(account.complete, Rows{0});
-        EXPECT_EQ(account.incomplete, expected.incomplete);
-        EXPECT_EQ(account.incompleteBlock, expected.incompleteBlock);
-        EXPECT_EQ(account.notSent, expected.notSent);
-        EXPECT_EQ(account.unfinished(), expected.left);
+        EXPECT_EQ(std::tuple(account.complete, account.incomplete, account.incompleteBlock, account.notSent,
+                             account.unfinished()),
+                  std::tuple(Rows{0}, expected.incomplete, expected.incompleteBlock, expected.notSent, expected.left));
         EXPECT_EQ(rig.device.erasedBlocks(), expected.erased);
         // The record survives in its file: S01 known, S02's blocks unknown once touched, kept if not.
         DeviceRecord reread(rig.folder, MidiPortIdentity::of(rig.device.names));
@@ -190,9 +188,8 @@ TEST_F(TransmissionRunTest, ABankWhoseRecordCannotBeMarkedUnknownIsNotSent)
 
     EXPECT_EQ(runThreeBanks(), End::Failed);
 
-    EXPECT_EQ(run.account().complete, Rows{0});
-    EXPECT_EQ(run.account().incomplete, std::nullopt);
-    EXPECT_EQ(run.account().notSent, (Rows{1, 2}));
+    EXPECT_EQ(std::tuple(run.account().complete, run.account().incomplete, run.account().notSent),
+              std::tuple(Rows{0}, std::optional<std::size_t>(), Rows{1, 2}));
     const std::string notWritten = "the device record " + record.path() + " could not be written (Not a directory)";
     EXPECT_EQ(run.account().notSentBecause(), notWritten);
     // S01's second block arrived after the folder went: the record could not say so.

@@ -7,6 +7,11 @@ namespace {
 
 class EditorSlotKeysTest : public EditorFixture {
 protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        QApplication::setActiveWindow(editor.get());
+    }
     Bytes large() { return control<WaveformView>("view_waveform_selected").samples(); }
     // The slot whose row waveform has the focus, or -1.
     int focusedSlot()
@@ -24,16 +29,11 @@ protected:
                 return index;
         return -1;
     }
-    void key(Qt::Key key)
-    {
-        QApplication::setActiveWindow(editor.get());
-        QTest::keyClick(QApplication::focusWidget(), key);
-    }
+    void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 };
 
 TEST_F(EditorSlotKeysTest, UpAndDownMoveTheSelectionWithinTheBanksSlotsAndSpacePlaysIt)
 {
-    QApplication::setActiveWindow(editor.get());
     QTest::mouseClick(&control("view_waveform_1"), Qt::LeftButton);
     ASSERT_EQ(focusedSlot(), 1);
     key(Qt::Key_Down);
@@ -63,7 +63,6 @@ TEST_F(EditorSlotKeysTest, UpAndDownMoveTheSelectionWithinTheBanksSlotsAndSpaceP
 
 TEST_F(EditorSlotKeysTest, EnterOpensTheSoundPanelOfTheFocusedSlot)
 {
-    QApplication::setActiveWindow(editor.get());
     QTest::mouseClick(&control("view_waveform_0"), Qt::LeftButton);
     key(Qt::Key_Down);
     key(Qt::Key_Return);
@@ -77,7 +76,6 @@ TEST_F(EditorSlotKeysTest, EnterOpensTheSoundPanelOfTheFocusedSlot)
 
 TEST_F(EditorSlotKeysTest, ARowsWaveformReachedByTabIsTheSelectedSlot)
 {
-    QApplication::setActiveWindow(editor.get());
     control("button_playContents_2").setFocus(Qt::TabFocusReason);
     key(Qt::Key_Tab);
     EXPECT_EQ(focusedSlot(), 2);

@@ -27,10 +27,11 @@ struct Heard {
     explicit Heard(SoundListing& listing)
     {
         QObject::connect(&listing, &SoundListing::listed, &context,
-                         [this](const std::vector<ListedFile>& files, bool last) {
-                             for (const ListedFile& file : files)
+                         [this](const std::vector<ListedFile>& chunk, bool last) {
+                             for (const ListedFile& file : chunk)
                                  listed.push_back(file.name.toStdString());
-                             chunks.push_back(files.size());
+                             files.insert(files.end(), chunk.begin(), chunk.end());
+                             chunks.push_back(chunk.size());
                              lasts += last ? 1 : 0;
                          });
         QObject::connect(&listing, &SoundListing::summarised, &context,
@@ -48,6 +49,7 @@ struct Heard {
 
     QObject context;
     Texts listed;
+    std::vector<ListedFile> files;
     std::vector<std::size_t> chunks;
     int lasts = 0;
     Texts summarised;
@@ -118,15 +120,10 @@ TEST(SoundListing, EveryFileNamedLikeASoundIsListedWhateverItsNameBytesOnlyFiles
         sounds.write(std::string("odd/") + name, {'x'});
     std::filesystem::create_directory(sounds.file("odd/folder.wav"));
     SoundListing listing;
-    std::vector<ListedFile> files;
-    bool finished = false;
-    QObject::connect(&listing, &SoundListing::listed, [&](const std::vector<ListedFile>& chunk, bool) {
-        files.insert(files.end(), chunk.begin(), chunk.end());
-    });
-    QObject::connect(&listing, &SoundListing::finished, [&] { finished = true; });
+    const Heard heard(listing);
     listing.list(QString::fromStdString(sounds.file("odd")));
-    while (!finished)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    heard.waitUntil([&] { return heard.finished == 1; });
+    const std::vector<ListedFile>& files = heard.files;
     ASSERT_EQ(files.size(), 2u);
     EXPECT_EQ(files[0].name, "kick.wav");
     EXPECT_TRUE(files[0].nameIsUtf8);

@@ -32,10 +32,13 @@ protected:
     void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 };
 
-TEST_F(EditorSlotKeysTest, UpAndDownMoveTheSelectionWithinTheBanksSlotsAndSpacePlaysIt)
+TEST_F(EditorSlotKeysTest, TabReachesARowsWaveformAndUpAndDownMoveTheSelectionWithinTheBanksSlotsAndSpacePlaysIt)
 {
-    QTest::mouseClick(&control("view_waveform_1"), Qt::LeftButton);
+    control("button_playContents_1").setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Tab);
     ASSERT_EQ(focusedSlot(), 1);
+    EXPECT_EQ(selectedSlot(), 1);
+    EXPECT_EQ(large(), slot(4, 1));
     key(Qt::Key_Down);
     key(Qt::Key_Down);
     EXPECT_EQ(focusedSlot(), 3);
@@ -72,15 +75,6 @@ TEST_F(EditorSlotKeysTest, EnterOpensTheSoundPanelOfTheFocusedSlot)
     settle();
     EXPECT_EQ(soundPanel(), nullptr);
     EXPECT_EQ(selectedSlot(), 1);
-}
-
-TEST_F(EditorSlotKeysTest, ARowsWaveformReachedByTabIsTheSelectedSlot)
-{
-    control("button_playContents_2").setFocus(Qt::TabFocusReason);
-    key(Qt::Key_Tab);
-    EXPECT_EQ(focusedSlot(), 2);
-    EXPECT_EQ(selectedSlot(), 2);
-    EXPECT_EQ(large(), slot(4, 2));
 }
 
 TEST_F(EditorSlotKeysTest, TheSlotLastImportedOrRenamedIsSelectedAndShownLarge)

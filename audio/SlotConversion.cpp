@@ -20,6 +20,12 @@ const double silenceLevel = 128.0 * std::pow(10.0, -48.0 / 20.0);
 constexpr std::size_t shortestSilence = 33;
 // Device frames converted per slot byte when trimming may drop a long silence first.
 constexpr std::size_t framesPerSlotByteWhenTrimming = 24;
+// Source frames past the last one converted that the clean filter still reads, more than it does.
+constexpr std::uint64_t filterReach = 4096;
+// How many times the source's loudest step the clean filter's ringing can make a converted one at
+// most, with room: the sum of its coefficients' sizes, the most any input lifts it, is 2 to 4 for a
+// low-pass of a few hundred taps. Classic's interpolation stays between the frames it joins.
+constexpr double cleanOvershoot = 8.0;
 
 // The device sound in 8-bit steps from the zero line: Classic's own mixing and rate step at the
 // file's width, then its scaling to 8 bits without the truncation, which is left to the last step
@@ -91,6 +97,19 @@ double normalizeSteps(std::vector<double>& steps)
 std::size_t deviceFramesUsed(std::size_t slotLength, const SoundShape& options)
 {
     return options.trim ? framesPerSlotByteWhenTrimming * slotLength : slotLength;
+}
+
+std::uint64_t sourceFramesTrimReads(const PcmFrames& in, std::size_t slotLength)
+{
+    const double converted = static_cast<double>(framesPerSlotByteWhenTrimming * slotLength);
+    const double frames
+        = std::ceil(converted * in.m_samplerate / audio::kDeviceRate) + static_cast<double>(filterReach);
+    return frames < static_cast<double>(in.frameCount()) ? static_cast<std::uint64_t>(frames) : in.frameCount();
+}
+
+bool trimFindsNothing(double sourcePeak, Resampling resampling)
+{
+    return sourcePeak * (resampling == Resampling::Clean ? cleanOvershoot : 1.0) <= silenceLevel;
 }
 
 std::vector<std::uint8_t> convertForSlot(const PcmFrames& in, std::size_t slotLength, const SoundShape& options,

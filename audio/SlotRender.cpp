@@ -47,7 +47,15 @@ std::size_t deviceLength(std::uint64_t frames, double samplerate)
 // The conversion, trim and normalise of old.
 std::vector<std::uint8_t> convertPlain(const DecodedSound& sound, std::size_t slotLength, ImportResult& result)
 {
-    std::vector<std::uint8_t> device = convertForSlot(sound.frames, slotLength, result.options, result);
+    SoundShape options = result.options;
+    // Over a long silence only the slot's first frames are converted, not the 24 slots' worth a
+    // search would read: trim finds nothing in them, which the source's kept peaks tell at once.
+    if (options.trim && !options.normalize
+        && trimFindsNothing(sound.peaks(MonoSource::Mix).peak({0, sourceFramesTrimReads(sound.frames, slotLength)}),
+                            options.resampling)) {
+        options.trim = false;
+    }
+    std::vector<std::uint8_t> device = convertForSlot(sound.frames, slotLength, options, result);
     const std::size_t whole = deviceLength(sound.wholeFrames, sound.frames.m_samplerate);
     result.length = std::max(device.size(), whole > result.trimmed ? whole - result.trimmed : 0);
     return device;

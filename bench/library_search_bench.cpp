@@ -40,6 +40,8 @@ public:
         std::filesystem::remove_all(m_folder);
         const auto started = std::chrono::steady_clock::now();
         m_database = std::make_unique<LibraryDatabase>((m_folder / "library.sqlite").string());
+        // As the window's search keeps it.
+        m_database->setCacheKiB(LibraryDatabase::kSearchCacheKiB);
         fill();
         insertSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     }

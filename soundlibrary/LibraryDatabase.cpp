@@ -82,6 +82,12 @@ bool LibraryDatabase::execute(std::string_view sql) const
            && sqlite3_exec(m_connection, std::string(sql).c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
+bool LibraryDatabase::setCacheKiB(int kib) const
+{
+    // A negative size counts KiB rather than pages.
+    return execute("PRAGMA cache_size=-" + std::to_string(kib));
+}
+
 Reason LibraryDatabase::attempt()
 {
     const int opened
@@ -127,9 +133,7 @@ Reason LibraryDatabase::attempt()
     if (!journal.step())
         return failed(journal.error());
     journal.reset();
-    // The whole index of a large library (some 40 MB at 100,000 files) held in the program's own
-    // cache once read, so a search reads no page through the system again.
-    if (!execute("PRAGMA synchronous=NORMAL; PRAGMA cache_size=-65536"))
+    if (!execute("PRAGMA synchronous=NORMAL") || !setCacheKiB(kCacheKiB))
         return failed(sqlite3_errcode(m_connection));
 
     if (found == 0) {

@@ -22,6 +22,12 @@ class LibraryDatabase {
 public:
     // The layout of the tables, kept in PRAGMA user_version.
     static constexpr int kSchemaVersion = 2;
+    // A connection's own cache of pages, in KiB. Scanning and analysing go through each page once a
+    // batch, and a page read again costs microseconds from the system's file cache: a few MiB hold
+    // the trees' upper levels. A search, each key typed, reads much of the index again: its
+    // connection keeps it all (some 55 MB at 100,000 files), which halves its time there.
+    static constexpr int kCacheKiB = 4 * 1024;
+    static constexpr int kSearchCacheKiB = 64 * 1024;
 
     explicit LibraryDatabase(std::string path, std::chrono::milliseconds busyTimeout = std::chrono::milliseconds(5000));
     ~LibraryDatabase();
@@ -36,6 +42,8 @@ public:
     // Runs statements without parameters or rows (a transaction's BEGIN and COMMIT); false on an
     // error.
     bool execute(std::string_view sql) const;
+    // This connection's cache (kCacheKiB when opened); false on an error.
+    bool setCacheKiB(int kib) const;
 
 private:
     // Opens the file and makes its tables where there are none; the reason to set it aside, if any.

@@ -27,7 +27,7 @@ LibraryIndex::LibraryIndex(const std::string& indexPath, QObject* parent)
     // The other threads open the index only once this one has: were it damaged, each would set
     // aside the file another had just made anew.
     m_scanning = std::make_unique<LibraryThread>(m_indexPath, LibraryThread::Priority::Normal,
-                                                 [this](const LibraryOpening& opening) {
+                                                 LibraryDatabase::kCacheKiB, [this](const LibraryOpening& opening) {
                                                      m_handover.post([this, opening] {
                                                          emit opened(opening);
                                                          startReaders();
@@ -48,8 +48,10 @@ LibraryIndex::~LibraryIndex()
 
 void LibraryIndex::startReaders()
 {
-    m_analysing = std::make_unique<LibraryThread>(m_indexPath, LibraryThread::Priority::Low);
-    m_searching = std::make_unique<LibraryThread>(m_indexPath, LibraryThread::Priority::Normal);
+    m_analysing
+        = std::make_unique<LibraryThread>(m_indexPath, LibraryThread::Priority::Low, LibraryDatabase::kCacheKiB);
+    m_searching = std::make_unique<LibraryThread>(m_indexPath, LibraryThread::Priority::Normal,
+                                                  LibraryDatabase::kSearchCacheKiB);
     if (m_waitingSearch) {
         const SearchQuery query = *m_waitingSearch;
         m_waitingSearch.reset();

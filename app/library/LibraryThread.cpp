@@ -13,11 +13,11 @@ constexpr int kLowNice = 19;
 
 } // namespace
 
-LibraryThread::LibraryThread(std::string indexPath, Priority priority,
+LibraryThread::LibraryThread(std::string indexPath, Priority priority, int cacheKiB,
                              std::function<void(const soundlibrary::LibraryOpening&)> opened)
 {
-    m_thread = std::thread([this, indexPath = std::move(indexPath), priority, opened = std::move(opened)] {
-        run(indexPath, priority, opened);
+    m_thread = std::thread([this, indexPath = std::move(indexPath), priority, cacheKiB, opened = std::move(opened)] {
+        run(indexPath, priority, cacheKiB, opened);
     });
 }
 
@@ -49,13 +49,15 @@ void LibraryThread::abandon()
     m_stop = true;
 }
 
-void LibraryThread::run(std::string indexPath, Priority priority,
+void LibraryThread::run(std::string indexPath, Priority priority, int cacheKiB,
                         const std::function<void(const soundlibrary::LibraryOpening&)>& opened)
 {
     // On Linux a nice value is a thread's own: this one alone is lowered.
     if (priority == Priority::Low)
         setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kLowNice);
     soundlibrary::LibraryDatabase database(std::move(indexPath));
+    if (database.isOpen() && cacheKiB != soundlibrary::LibraryDatabase::kCacheKiB)
+        database.setCacheKiB(cacheKiB);
     if (opened)
         opened(database.opening());
     for (;;) {

@@ -26,7 +26,8 @@ public:
     enum class Priority { Normal, Low };
 
     // opened runs on the new thread once the index is open (or could not be), before any job.
-    LibraryThread(std::string indexPath, Priority priority,
+    // cacheKiB: the connection's cache (LibraryDatabase::kCacheKiB unless it searches).
+    LibraryThread(std::string indexPath, Priority priority, int cacheKiB,
                   std::function<void(const soundlibrary::LibraryOpening&)> opened = {});
     // Stops the running job at its next step, drops the rest, and waits for the thread to end.
     ~LibraryThread();
@@ -39,7 +40,7 @@ public:
     void abandon();
 
 private:
-    void run(std::string indexPath, Priority priority,
+    void run(std::string indexPath, Priority priority, int cacheKiB,
              const std::function<void(const soundlibrary::LibraryOpening&)>& opened);
 
     std::mutex m_lock;

@@ -34,11 +34,9 @@ public:
 private:
     // Reads the next source frames into m_read (silence past the source's end).
     void readOn();
-    // Adds source steps to the running sums.
-    void sum(std::span<const double> steps);
-    // Takes the kept frame from the sums once the frames up to it are summed; false for the one
-    // before frame 0.
-    bool keep(double& kept);
+    // Adds source steps to the running sums, and puts each frame kept into kept until it is full;
+    // how many it put.
+    std::size_t sumAndKeep(std::span<const double> steps, std::span<double> kept);
 
     std::uint64_t m_sourceFrames;
     StepsReader m_steps;

@@ -732,12 +732,12 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>EditorWindow</name>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="64"/>
+        <location filename="../app/window/EditorWindow.cpp" line="65"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="135"/>
+        <location filename="../app/window/EditorWindow.cpp" line="138"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n weitere Datei ausgelassen: Die Bank hat keine Slots mehr)</numerusform>
@@ -745,17 +745,17 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="214"/>
+        <location filename="../app/window/EditorWindow.cpp" line="218"/>
         <source>Sto&amp;p</source>
         <translation>Sto&amp;pp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="215"/>
+        <location filename="../app/window/EditorWindow.cpp" line="219"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="281"/>
+        <location filename="../app/window/EditorWindow.cpp" line="285"/>
         <source>quitting</source>
         <translation>dem Beenden</translation>
     </message>
@@ -2095,6 +2095,40 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
     </message>
 </context>
 <context>
+    <name>PadView</name>
+    <message>
+        <location filename="../app/banks/PadView.cpp" line="47"/>
+        <source>Pads</source>
+        <translation>Pads</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/PadView.cpp" line="57"/>
+        <source>&amp;Pads</source>
+        <translation>&amp;Pads</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/PadView.cpp" line="139"/>
+        <source>Pad %1, %2, played by %3</source>
+        <translation>Pad %1, %2, gespielt mit %3</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/PadView.cpp" line="141"/>
+        <source>Play %1 (%2)</source>
+        <translation>%1 spielen (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/PadView.cpp" line="142"/>
+        <source>The firmware bank holds no sounds to play as pads</source>
+        <translation>Die Firmware-Bank enthält keine Sounds, die sich als Pads spielen lassen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/PadView.cpp" line="160"/>
+        <location filename="../app/banks/PadView.cpp" line="181"/>
+        <source>The pads cannot be heard: %1</source>
+        <translation>Die Pads sind nicht zu hören: %1</translation>
+    </message>
+</context>
+<context>
     <name>PcmFormat</name>
     <message>
         <location filename="../playback/PcmFormat.cpp" line="16"/>
@@ -2174,69 +2208,84 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>PreferencesDialog</name>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="15"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="16"/>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="19"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="20"/>
         <source>Classic: as slots have always been made</source>
         <translation>Klassisch: wie Slots schon immer erstellt wurden</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="21"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="22"/>
         <source>Linear interpolation to 33,000 Hz and truncation to 8 bits. Sound above 16.5 kHz folds back into the slot as lower tones.</source>
         <translation>Lineare Interpolation auf 33.000 Hz und Abschneiden auf 8 Bit. Klanganteile über 16,5 kHz falten sich als tiefere Töne in den Slot zurück.</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="24"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="25"/>
         <source>Clean: band-limited, for bright sounds</source>
         <translation>Sauber: bandbegrenzt, für helle Sounds</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="26"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="27"/>
         <source>Band-limited resampling and rounding to 8 bits. Hi-hats and cymbals keep their highs without folded tones.</source>
         <translation>Bandbegrenzte Abtastratenwandlung und Runden auf 8 Bit. Hi-Hats und Becken behalten ihre Höhen ohne gefaltete Töne.</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="30"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="31"/>
         <source>&amp;Normalise: raise the peak to full scale</source>
         <translation>&amp;Normalisieren: Spitzenpegel auf Vollaussteuerung anheben</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="33"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="34"/>
         <source>&amp;Trim the silence before the sound</source>
         <translation>S&amp;tille vor dem Sound abschneiden</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="37"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="38"/>
         <source>Con&amp;version:</source>
         <translation>&amp;Wandlung:</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="39"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="40"/>
         <source>Raw files and System Exclusive messages are always imported as they are.</source>
         <translation>Rohdateien und System-Exclusive-Nachrichten werden immer unverändert importiert.</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="41"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="42"/>
         <source>Import</source>
         <translation>Import</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="48"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="49"/>
         <source>Open the &amp;last bank file again</source>
         <translation>&amp;Letzte Bankdatei wieder öffnen</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="50"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="51"/>
         <source>The bank file last opened or saved as the one Save writes to. A bank file the editor is started with opens instead.</source>
         <translation>Die Bankdatei, die zuletzt als die geöffnet oder gespeichert wurde, in die „Speichern“ schreibt. Eine Bankdatei, mit der der Editor gestartet wird, öffnet sich stattdessen.</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="53"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="54"/>
         <source>Start</source>
         <translation>Start</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="58"/>
+        <source>The closed hi-hat &amp;cuts the open one</source>
+        <translation>Die geschlossene Hi-Hat &amp;beendet die offene</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="60"/>
+        <source>A hit of the CLOSED HI HAT pad ends the OPEN HI HAT&apos;s sound, as a drummer&apos;s foot closes the hats.</source>
+        <translation>Ein Schlag auf das Pad CLOSED HI HAT beendet den Klang von OPEN HI HAT, wie der Fuß am Schlagzeug die Hi-Hat schließt.</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="63"/>
+        <source>Pads</source>
+        <translation>Pads</translation>
     </message>
 </context>
 <context>
@@ -2762,6 +2811,7 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
     </message>
     <message>
         <location filename="../app/window/ShortcutsWindow.cpp" line="60"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="62"/>
         <source>%1 to %2</source>
         <translation>%1 bis %2</translation>
     </message>
@@ -2771,72 +2821,77 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>Einen Sound in Slot 1 bis 6 der ausgewählten Bank importieren</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="64"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="66"/>
         <source>Open the selected slot&apos;s sound panel</source>
         <translation>Das Soundfenster des ausgewählten Slots öffnen</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="65"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="67"/>
         <source>With a slot&apos;s waveform focused: select the slot above or below</source>
         <translation>Bei fokussierter Wellenform eines Slots: den Slot darüber oder darunter auswählen</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="63"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="65"/>
         <source>Play the selected slot, or stop it; in the sound browser&apos;s lists, the selected file</source>
         <translation>Den ausgewählten Slot abspielen oder anhalten; in den Listen des Sound-Browsers die ausgewählte Datei</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="67"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="63"/>
+        <source>With the pads shown: play pad 1 to 6, a slot of the bank on show</source>
+        <translation>Bei angezeigten Pads: Pad 1 bis 6 spielen, einen Slot der angezeigten Bank</translation>
+    </message>
+    <message>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="69"/>
         <source>With a slot&apos;s waveform focused: open its sound panel; in the sound browser&apos;s lists: import the selected files from the selected slot on</source>
         <translation>Bei fokussierter Wellenform eines Slots: sein Soundfenster öffnen; in den Listen des Sound-Browsers: die ausgewählten Dateien ab dem ausgewählten Slot importieren</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="69"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="71"/>
         <source>S05, 5, FW</source>
         <translation>S05, 5, FW</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="69"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="71"/>
         <source>Typed in the bank table: select that bank</source>
         <translation>In der Banktabelle getippt: diese Bank auswählen</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="70"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="72"/>
         <source>Go to the sound browser&apos;s filter over the names of the files listed</source>
         <translation>Zum Filter des Sound-Browsers über die Namen der angezeigten Dateien wechseln</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="71"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="73"/>
         <source>Go to the search field of the sound browser&apos;s library</source>
         <translation>Zum Suchfeld der Bibliothek des Sound-Browsers wechseln</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="72"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="74"/>
         <source>kick</source>
         <translation>kick</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="72"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="74"/>
         <source>Typed in the sound browser&apos;s list: select the file whose name starts so</source>
         <translation>In der Liste des Sound-Browsers getippt: die Datei auswählen, deren Name so beginnt</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="73"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="75"/>
         <source>In the sound panel, with the source focused: move the window (with Shift, further)</source>
         <translation>Im Soundfenster bei fokussierter Quelle: das Fenster verschieben (mit Umschalt weiter)</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="76"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="78"/>
         <source>In the sound panel, with the source focused: move the window to the source&apos;s start</source>
         <translation>Im Soundfenster bei fokussierter Quelle: das Fenster an den Anfang der Quelle setzen</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="77"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="79"/>
         <source>In the sound panel: Apply, Cancel</source>
         <translation>Im Soundfenster: Anwenden, Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="78"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="80"/>
         <source>In the favourite folders: remove the selected folder</source>
         <translation>In den Lieblingsordnern: den ausgewählten Ordner entfernen</translation>
     </message>
@@ -2966,98 +3021,98 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>SoundBrowser</name>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="99"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="98"/>
         <source>Sound Browser</source>
         <translation>Sound-Browser</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="105"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="104"/>
         <source>Folder</source>
         <translation>Ordner</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="106"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="105"/>
         <source>The folder listed: type another and press Enter to go there</source>
         <translation>Der angezeigte Ordner: Geben Sie einen anderen ein und drücken Sie die Eingabetaste, um dorthin zu wechseln</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="110"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="109"/>
         <source>Favourite folders</source>
         <translation>Lieblingsordner</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="112"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="111"/>
         <source>&amp;Add Folder</source>
         <translation>Ordner &amp;hinzufügen</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="114"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="113"/>
         <source>Keep the folder listed among the favourites</source>
         <translation>Den angezeigten Ordner zu den Lieblingsordnern hinzufügen</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="116"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="115"/>
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="118"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="117"/>
         <source>Take the selected folder off the favourites</source>
         <translation>Den gewählten Ordner aus den Lieblingsordnern entfernen</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="132"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="131"/>
         <source>Play as the device sounds</source>
         <translation>Wie das Gerät abspielen</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="134"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="133"/>
         <source>Space and the play controls play a file as the device will sound it (8-bit, 33 kHz, the default shape); otherwise as it is</source>
         <translation>Leertaste und die Abspielknöpfe spielen eine Datei so ab, wie das Gerät sie klingen lassen wird (8 Bit, 33 kHz, die Standardform); sonst so, wie sie ist</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="140"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="139"/>
         <source>Favourites:</source>
         <translation>Favoriten:</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="149"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="148"/>
         <source>Sound browser</source>
         <translation>Sound-Browser</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="150"/>
-        <location filename="../app/library/SoundBrowser.cpp" line="169"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="149"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="168"/>
         <source>Folders</source>
         <translation>Ordner</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="151"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="150"/>
         <source>Library</source>
         <translation>Bibliothek</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="184"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="183"/>
         <source>Sound files</source>
         <translation>Sound-Dateien</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="218"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="217"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="222"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="221"/>
         <source>Sound &amp;Browser</source>
         <translation>Sound-&amp;Browser</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="278"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="277"/>
         <source>No folder “%1”: the browser stays in “%2”</source>
         <translation>Kein Ordner „%1“: Der Browser bleibt in „%2“</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="368"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="367"/>
         <source>“%1” is no longer in the folder</source>
         <translation>„%1“ ist nicht mehr im Ordner</translation>
     </message>

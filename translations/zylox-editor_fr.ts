@@ -732,12 +732,12 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>EditorWindow</name>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="64"/>
+        <location filename="../app/window/EditorWindow.cpp" line="65"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="135"/>
+        <location filename="../app/window/EditorWindow.cpp" line="138"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n autre fichier laissé de côté&#xa0;: la banque n’a plus d’emplacement)</numerusform>
@@ -745,17 +745,17 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="214"/>
+        <location filename="../app/window/EditorWindow.cpp" line="218"/>
         <source>Sto&amp;p</source>
         <translation>A&amp;rrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="215"/>
+        <location filename="../app/window/EditorWindow.cpp" line="219"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="281"/>
+        <location filename="../app/window/EditorWindow.cpp" line="285"/>
         <source>quitting</source>
         <translation>de quitter</translation>
     </message>
@@ -2095,6 +2095,40 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
     </message>
 </context>
 <context>
+    <name>PadView</name>
+    <message>
+        <location filename="../app/banks/PadView.cpp" line="47"/>
+        <source>Pads</source>
+        <translation>Pads</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/PadView.cpp" line="57"/>
+        <source>&amp;Pads</source>
+        <translation>&amp;Pads</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/PadView.cpp" line="139"/>
+        <source>Pad %1, %2, played by %3</source>
+        <translation>Pad %1, %2, joué par %3</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/PadView.cpp" line="141"/>
+        <source>Play %1 (%2)</source>
+        <translation>Jouer %1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/PadView.cpp" line="142"/>
+        <source>The firmware bank holds no sounds to play as pads</source>
+        <translation>La banque du firmware ne contient aucun son à jouer sur les pads</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/PadView.cpp" line="160"/>
+        <location filename="../app/banks/PadView.cpp" line="181"/>
+        <source>The pads cannot be heard: %1</source>
+        <translation>Les pads ne peuvent pas être entendus&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>PcmFormat</name>
     <message>
         <location filename="../playback/PcmFormat.cpp" line="16"/>
@@ -2174,69 +2208,84 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>PreferencesDialog</name>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="15"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="16"/>
         <source>Preferences</source>
         <translation>Préférences</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="19"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="20"/>
         <source>Classic: as slots have always been made</source>
         <translation>Classique&#xa0;: comme les emplacements ont toujours été faits</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="21"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="22"/>
         <source>Linear interpolation to 33,000 Hz and truncation to 8 bits. Sound above 16.5 kHz folds back into the slot as lower tones.</source>
         <translation>Interpolation linéaire à 33&#xa0;000&#xa0;Hz et troncature à 8&#xa0;bits. Le son au-dessus de 16,5&#xa0;kHz se replie dans l’emplacement en tons plus graves.</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="24"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="25"/>
         <source>Clean: band-limited, for bright sounds</source>
         <translation>Propre&#xa0;: à bande limitée, pour les sons brillants</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="26"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="27"/>
         <source>Band-limited resampling and rounding to 8 bits. Hi-hats and cymbals keep their highs without folded tones.</source>
         <translation>Rééchantillonnage à bande limitée et arrondi à 8&#xa0;bits. Charleys et cymbales gardent leurs aigus sans tons repliés.</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="30"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="31"/>
         <source>&amp;Normalise: raise the peak to full scale</source>
         <translation>&amp;Normaliser&#xa0;: porter la crête à pleine échelle</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="33"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="34"/>
         <source>&amp;Trim the silence before the sound</source>
         <translation>&amp;Couper le silence avant le son</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="37"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="38"/>
         <source>Con&amp;version:</source>
         <translation>Con&amp;version&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="39"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="40"/>
         <source>Raw files and System Exclusive messages are always imported as they are.</source>
         <translation>Les fichiers bruts et les messages System Exclusive sont toujours importés tels quels.</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="41"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="42"/>
         <source>Import</source>
         <translation>Import</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="48"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="49"/>
         <source>Open the &amp;last bank file again</source>
         <translation>Rouvrir le &amp;dernier fichier de banques</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="50"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="51"/>
         <source>The bank file last opened or saved as the one Save writes to. A bank file the editor is started with opens instead.</source>
         <translation>Le fichier de banques ouvert ou enregistré en dernier comme celui où écrit «&#xa0;Enregistrer&#xa0;». Un fichier de banques donné au démarrage de l’éditeur s’ouvre à sa place.</translation>
     </message>
     <message>
-        <location filename="../app/settings/PreferencesDialog.cpp" line="53"/>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="54"/>
         <source>Start</source>
         <translation>Démarrage</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="58"/>
+        <source>The closed hi-hat &amp;cuts the open one</source>
+        <translation>Le charleston &amp;fermé coupe le charleston ouvert</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="60"/>
+        <source>A hit of the CLOSED HI HAT pad ends the OPEN HI HAT&apos;s sound, as a drummer&apos;s foot closes the hats.</source>
+        <translation>Un coup sur le pad CLOSED HI HAT arrête le son de OPEN HI HAT, comme le pied du batteur referme le charleston.</translation>
+    </message>
+    <message>
+        <location filename="../app/settings/PreferencesDialog.cpp" line="63"/>
+        <source>Pads</source>
+        <translation>Pads</translation>
     </message>
 </context>
 <context>
@@ -2762,6 +2811,7 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
     </message>
     <message>
         <location filename="../app/window/ShortcutsWindow.cpp" line="60"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="62"/>
         <source>%1 to %2</source>
         <translation>%1 à %2</translation>
     </message>
@@ -2771,72 +2821,77 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <translation>Importer un son dans l’emplacement 1 à 6 de la banque sélectionnée</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="64"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="66"/>
         <source>Open the selected slot&apos;s sound panel</source>
         <translation>Ouvrir le panneau de son de l’emplacement sélectionné</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="65"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="67"/>
         <source>With a slot&apos;s waveform focused: select the slot above or below</source>
         <translation>Forme d’onde d’un emplacement active&#xa0;: sélectionner l’emplacement au-dessus ou au-dessous</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="63"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="65"/>
         <source>Play the selected slot, or stop it; in the sound browser&apos;s lists, the selected file</source>
         <translation>Écouter l’emplacement sélectionné, ou l’arrêter&#xa0;; dans les listes du navigateur de sons, le fichier sélectionné</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="67"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="63"/>
+        <source>With the pads shown: play pad 1 to 6, a slot of the bank on show</source>
+        <translation>Pads affichés&#xa0;: jouer le pad 1 à 6, un emplacement de la banque affichée</translation>
+    </message>
+    <message>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="69"/>
         <source>With a slot&apos;s waveform focused: open its sound panel; in the sound browser&apos;s lists: import the selected files from the selected slot on</source>
         <translation>Forme d’onde d’un emplacement active&#xa0;: ouvrir son panneau de son&#xa0;; dans les listes du navigateur de sons&#xa0;: importer les fichiers sélectionnés à partir de l’emplacement sélectionné</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="69"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="71"/>
         <source>S05, 5, FW</source>
         <translation>S05, 5, FW</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="69"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="71"/>
         <source>Typed in the bank table: select that bank</source>
         <translation>Tapé dans le tableau des banques&#xa0;: sélectionner cette banque</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="70"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="72"/>
         <source>Go to the sound browser&apos;s filter over the names of the files listed</source>
         <translation>Aller au filtre du navigateur de sons sur les noms des fichiers affichés</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="71"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="73"/>
         <source>Go to the search field of the sound browser&apos;s library</source>
         <translation>Aller au champ de recherche de la bibliothèque du navigateur de sons</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="72"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="74"/>
         <source>kick</source>
         <translation>kick</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="72"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="74"/>
         <source>Typed in the sound browser&apos;s list: select the file whose name starts so</source>
         <translation>Tapé dans la liste du navigateur de sons&#xa0;: sélectionner le fichier dont le nom commence ainsi</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="73"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="75"/>
         <source>In the sound panel, with the source focused: move the window (with Shift, further)</source>
         <translation>Dans le panneau de son, la source active&#xa0;: déplacer la fenêtre (avec Maj, plus loin)</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="76"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="78"/>
         <source>In the sound panel, with the source focused: move the window to the source&apos;s start</source>
         <translation>Dans le panneau de son, la source active&#xa0;: placer la fenêtre au début de la source</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="77"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="79"/>
         <source>In the sound panel: Apply, Cancel</source>
         <translation>Dans le panneau de son&#xa0;: Appliquer, Annuler</translation>
     </message>
     <message>
-        <location filename="../app/window/ShortcutsWindow.cpp" line="78"/>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="80"/>
         <source>In the favourite folders: remove the selected folder</source>
         <translation>Dans les dossiers favoris&#xa0;: retirer le dossier sélectionné</translation>
     </message>
@@ -2966,98 +3021,98 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
 <context>
     <name>SoundBrowser</name>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="99"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="98"/>
         <source>Sound Browser</source>
         <translation>Navigateur de sons</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="105"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="104"/>
         <source>Folder</source>
         <translation>Dossier</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="106"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="105"/>
         <source>The folder listed: type another and press Enter to go there</source>
         <translation>Le dossier affiché&#xa0;: saisissez-en un autre et appuyez sur Entrée pour y aller</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="110"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="109"/>
         <source>Favourite folders</source>
         <translation>Dossiers favoris</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="112"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="111"/>
         <source>&amp;Add Folder</source>
         <translation>&amp;Ajouter le dossier</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="114"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="113"/>
         <source>Keep the folder listed among the favourites</source>
         <translation>Garder le dossier affiché parmi les favoris</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="116"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="115"/>
         <source>Remove</source>
         <translation>Retirer</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="118"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="117"/>
         <source>Take the selected folder off the favourites</source>
         <translation>Retirer le dossier choisi des favoris</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="132"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="131"/>
         <source>Play as the device sounds</source>
         <translation>Lire comme l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="134"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="133"/>
         <source>Space and the play controls play a file as the device will sound it (8-bit, 33 kHz, the default shape); otherwise as it is</source>
         <translation>Espace et les boutons de lecture lisent un fichier tel que l’appareil le fera entendre (8 bits, 33 kHz, la forme par défaut)&#xa0;; sinon tel qu’il est</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="140"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="139"/>
         <source>Favourites:</source>
         <translation>Favoris&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="149"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="148"/>
         <source>Sound browser</source>
         <translation>Navigateur de sons</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="150"/>
-        <location filename="../app/library/SoundBrowser.cpp" line="169"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="149"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="168"/>
         <source>Folders</source>
         <translation>Dossiers</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="151"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="150"/>
         <source>Library</source>
         <translation>Bibliothèque</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="184"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="183"/>
         <source>Sound files</source>
         <translation>Fichiers son</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="218"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="217"/>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="222"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="221"/>
         <source>Sound &amp;Browser</source>
         <translation>&amp;Navigateur de sons</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="278"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="277"/>
         <source>No folder “%1”: the browser stays in “%2”</source>
         <translation>Pas de dossier «&#xa0;%1&#xa0;»&#xa0;: le navigateur reste dans «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/library/SoundBrowser.cpp" line="368"/>
+        <location filename="../app/library/SoundBrowser.cpp" line="367"/>
         <source>“%1” is no longer in the folder</source>
         <translation>«&#xa0;%1&#xa0;» n’est plus dans le dossier</translation>
     </message>

@@ -214,7 +214,7 @@ QWidget* SoundBrowser::makeFilesPart()
 
 void SoundBrowser::makeViewMenu(QMainWindow& window, QAction* menuBefore)
 {
-    auto* view = new QMenu(tr("&View"), &window);
+    auto* view = m_viewMenu = new QMenu(tr("&View"), &window);
     view->setObjectName(QStringLiteral("menu_view"));
     QAction* toggle = m_dock->toggleViewAction();
     toggle->setObjectName(QStringLiteral("menu_browser"));

@@ -24,6 +24,7 @@ class QFileSystemModel;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
+class QMenu;
 class QTabWidget;
 class QTableView;
 class QTreeView;
@@ -49,6 +50,8 @@ public:
 
     // The folder listed; empty before the first.
     const QString& folder() const { return m_folder; }
+    // The View menu the browser made, where the window's other panels are shown and hidden too.
+    QMenu& viewMenu() const { return *m_viewMenu; }
 
 signals:
     // What the browser did or why it could not, for the status line.
@@ -88,6 +91,7 @@ private:
     bool m_followingTree = false;
 
     QDockWidget* m_dock = nullptr;
+    QMenu* m_viewMenu = nullptr;
     QTabWidget* m_tabs = nullptr;
     QLineEdit* m_location = nullptr;
     QCheckBox* m_asDevice = nullptr;

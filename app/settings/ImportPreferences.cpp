@@ -51,11 +51,14 @@ void ImportPreferences::setOptions(const audio::SoundShape& options)
 void ImportPreferences::edit()
 {
     // Gone once closed, so no hidden copy of its controls lingers among the window's.
-    auto* dialog = new PreferencesDialog(options(), m_settings.reopensLastFile(), &m_window);
+    auto* dialog
+        = new PreferencesDialog(options(), m_settings.reopensLastFile(), m_settings.chokesOpenHat(), &m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         setOptions(dialog->options());
         m_settings.setReopensLastFile(dialog->reopensLastFile());
+        m_settings.setChokesOpenHat(dialog->chokesOpenHat());
+        emit chokeChosen(dialog->chokesOpenHat());
     });
     dialog->open();
 }

@@ -11,7 +11,7 @@ class QWidget;
 
 // How the user wants sound files imported: kept in the settings from one run to the next, and
 // changed in the Preferences dialog that its menu item opens (which also keeps whether the last bank
-// file opens again at start).
+// file opens again at start, and whether the closed hi-hat pad cuts the open one).
 class ImportPreferences : public QObject {
     Q_OBJECT
 public:
@@ -24,6 +24,10 @@ public:
 
     // Opens the dialog over the window without blocking it; OK keeps all it shows.
     void edit();
+
+signals:
+    // OK was pressed: whether the closed hi-hat pad cuts the open one, as it now is.
+    void chokeChosen(bool chokes);
 
 private:
     Settings& m_settings;

@@ -8,7 +8,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-PreferencesDialog::PreferencesDialog(const audio::SoundShape& options, bool reopensLastFile, QWidget* parent)
+PreferencesDialog::PreferencesDialog(const audio::SoundShape& options, bool reopensLastFile, bool chokesOpenHat,
+                                     QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("dialog_preferences"));
@@ -54,12 +55,22 @@ PreferencesDialog::PreferencesDialog(const audio::SoundShape& options, bool reop
     auto* startLayout = new QVBoxLayout(start);
     startLayout->addWidget(m_reopen);
 
+    m_choke = new QCheckBox(tr("The closed hi-hat &cuts the open one"), this);
+    m_choke->setObjectName(QStringLiteral("checkbox_choke"));
+    m_choke->setToolTip(tr("A hit of the CLOSED HI HAT pad ends the OPEN HI HAT's sound, as a drummer's foot "
+                           "closes the hats."));
+    m_choke->setChecked(chokesOpenHat);
+    auto* pads = new QGroupBox(tr("Pads"), this);
+    auto* padsLayout = new QVBoxLayout(pads);
+    padsLayout->addWidget(m_choke);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(import);
     layout->addWidget(start);
+    layout->addWidget(pads);
     layout->addWidget(buttons);
 }
 
@@ -75,4 +86,9 @@ audio::SoundShape PreferencesDialog::options() const
 bool PreferencesDialog::reopensLastFile() const
 {
     return m_reopen->isChecked();
+}
+
+bool PreferencesDialog::chokesOpenHat() const
+{
+    return m_choke->isChecked();
 }

@@ -129,6 +129,16 @@ void Settings::setReopensLastFile(bool reopens)
     store(QStringLiteral("files/reopenLast"), reopens);
 }
 
+bool Settings::chokesOpenHat() const
+{
+    return m_store->value(QStringLiteral("pads/choke"), true).toBool();
+}
+
+void Settings::setChokesOpenHat(bool chokes)
+{
+    store(QStringLiteral("pads/choke"), chokes);
+}
+
 QByteArray Settings::geometry() const
 {
     return m_store->value(QStringLiteral("window/geometry")).toByteArray();

@@ -47,6 +47,10 @@ public:
     // Whether the window opens the last file again at start; off until the user turns it on.
     bool reopensLastFile() const;
     void setReopensLastFile(bool reopens);
+    // Whether a hit of the closed hi-hat pad ends the open hi-hat's sound, as on the device; on
+    // until the user turns it off.
+    bool chokesOpenHat() const;
+    void setChokesOpenHat(bool chokes);
     // QWidget::saveGeometry and QSplitter::saveState of the window.
     QByteArray geometry() const;
     void setGeometry(const QByteArray& geometry);

@@ -4,6 +4,7 @@
 #include "app/banks/BankSelection.h"
 #include "app/banks/BankView.h"
 #include "app/banks/KitFilling.h"
+#include "app/banks/PadView.h"
 #include "app/common/DisabledReasons.h"
 #include "app/document/UnsavedChanges.h"
 #include "app/document/WorkingBanks.h"
@@ -45,7 +46,7 @@ constexpr int kStartRow = 4; // S05, the first bank whose factory name has no " 
 } // namespace
 
 EditorWindow::EditorWindow(IDialogs& dialogs, MidiContext& midiSystem, Settings& settings, ISoundOutput& soundOutput,
-                           QWidget* parent)
+                           KitPlayer& kit, QWidget* parent)
     : QMainWindow(parent)
     , m_midiSystem(midiSystem)
     , m_settings(settings)
@@ -98,6 +99,8 @@ EditorWindow::EditorWindow(IDialogs& dialogs, MidiContext& midiSystem, Settings&
                                                                              {ui.menu_send, ui.button_send}});
     m_library = std::make_unique<SoundBrowser>(*this, ui.menu_help->menuAction(), settings, dialogs, soundOutput,
                                                [this] { return m_bankView->selectedSlotSeconds(); });
+    m_pads = std::make_unique<PadView>(*this, m_library->viewMenu(), *m_banks, *m_selection, *m_importPreferences, kit,
+                                       soundOutput, settings.chokesOpenHat());
     m_help = std::make_unique<HelpMenu>(*this, *menuBar(), *ui.menu_help, ui.menu_about);
 
     connectControls();
@@ -149,6 +152,7 @@ void EditorWindow::connectControls()
     connect(m_deviceContents.get(), &DeviceContentsSaving::status, this, &EditorWindow::showStatus);
     connect(m_disabledReasons.get(), &DisabledReasons::status, this, &EditorWindow::showStatus);
     connect(m_library.get(), &SoundBrowser::status, this, &EditorWindow::showStatus);
+    connect(m_pads.get(), &PadView::status, this, &EditorWindow::showStatus);
     connect(m_library.get(), &SoundBrowser::filesChosen, this, &EditorWindow::importChosenFiles);
     // A button's key presses it at once and clicks it a moment later: the name being typed is the
     // bank's from the moment it goes down.

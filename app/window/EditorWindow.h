@@ -23,11 +23,13 @@ class HelpMenu;
 class DeviceContentsSaving;
 class ImportPreferences;
 class KitFilling;
+class KitPlayer;
 class LastBankFile;
 class MenuValidation;
 class RecentFiles;
 class OutputList;
 class OutputSettings;
+class PadView;
 class Settings;
 class SoundBrowser;
 class ISoundOutput;
@@ -46,17 +48,18 @@ class EditorWindow;
 // banks and the undo history) and the rooms of the window's further concerns (the bank table's
 // selection, the bank view and its edits, the import preferences, unsaved changes, the bank files,
 // recent files and file panels, the window's memory, the focus guard, the live output list, the
-// transmission, the reasons of disabled buttons, the menus' validation, the sound browser), each a
+// transmission, the reasons of disabled buttons, the menus' validation, the sound browser, the pads), each a
 // member it destroys before its widgets, and wires between them what one room may not reach in
 // another. It alone writes the status line. Everything here runs on the UI thread; the
 // transmission worker and the browser's listing reach it only through queued calls.
 class EditorWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // The dialogs, the MIDI system, the settings and the sound output stay the caller's and must
-    // outlive the editor.
+    // The dialogs, the MIDI system, the settings, the sound output and the kit player stay the
+    // caller's and must outlive the editor; every audition goes through soundOutput, which sets the
+    // kit player's pads aside while it plays.
     EditorWindow(IDialogs& dialogs, MidiContext& midiSystem, Settings& settings, ISoundOutput& soundOutput,
-                 QWidget* parent = nullptr);
+                 KitPlayer& kit, QWidget* parent = nullptr);
     ~EditorWindow() override;
 
     // Shows the window, then, once it is on the screen, opens what the session starts with: the
@@ -145,5 +148,6 @@ private:
     std::unique_ptr<DisabledReasons> m_disabledReasons;
     std::unique_ptr<MenuValidation> m_menuValidation;
     std::unique_ptr<SoundBrowser> m_library;
+    std::unique_ptr<PadView> m_pads;
     std::unique_ptr<HelpMenu> m_help;
 };

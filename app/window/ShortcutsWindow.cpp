@@ -59,6 +59,8 @@ ShortcutsWindow::ShortcutsWindow(const QMenuBar& menus, QWidget* parent)
     const QList<QStringList> others{
         {tr("%1 to %2").arg(keys({Qt::CTRL | Qt::Key_1}), keys({Qt::CTRL | Qt::Key_6})),
          tr("Import a sound into slot 1 to 6 of the selected bank")},
+        {tr("%1 to %2").arg(keys({Qt::ALT | Qt::Key_1}), keys({Qt::ALT | Qt::Key_6})),
+         tr("With the pads shown: play pad 1 to 6, a slot of the bank on show")},
         {keys({Qt::Key_Space}),
          tr("Play the selected slot, or stop it; in the sound browser's lists, the selected file")},
         {keys({Qt::CTRL | Qt::Key_E}), tr("Open the selected slot's sound panel")},

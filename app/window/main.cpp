@@ -8,6 +8,8 @@
 #include "midiio/SystemClock.h"
 #include "midiio/alsa/AlsaMidiService.h"
 #include "playback/AlsaSoundOutput.h"
+#include "playback/AuditionOutput.h"
+#include "playback/KitPlayer.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -37,11 +39,15 @@ int main(int argc, char* argv[])
     Dialogs dialogs;
     Settings settings;
     AlsaSoundOutput soundOutput;
-    EditorWindow editor(dialogs, midiSystem, settings, soundOutput);
+    KitPlayer kit;
+    AuditionOutput auditions(soundOutput, kit);
+    EditorWindow editor(dialogs, midiSystem, settings, auditions, kit);
     editor.start(commandLine.file());
     const int status = QApplication::exec();
     // Closed while idle, nothing of the session needs taking down in order.
-    if (editor.applicationShouldTerminate())
-        endAtOnce(status, soundOutput, settings);
+    if (editor.applicationShouldTerminate()) {
+        kit.close();
+        endAtOnce(status, auditions, settings);
+    }
     return status;
 }

@@ -153,7 +153,7 @@ TEST_F(EditorDeviceSocketsTest, WithoutAMidiSystemSaveDeviceContentsOffersTheDev
     service.unplug(unit3);
     service.withoutSystem();
     settings.setOutput(QString());
-    editor = std::make_unique<EditorWindow>(*this, system, settings, sound);
+    editor = std::make_unique<EditorWindow>(*this, system, settings, auditions, kit);
     editor->show();
     picked = -1;
     chooseSaveDeviceContents();

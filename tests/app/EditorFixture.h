@@ -7,8 +7,11 @@
 #include "content/SlotContent.h"
 #include "midiio/MidiContext.h"
 #include "model/IBank.h"
+#include "playback/AuditionOutput.h"
+#include "playback/KitPlayer.h"
 #include "tests/support/Bytes.h"
 #include "tests/support/LoopbackMidiService.h"
+#include "tests/support/PacedStream.h"
 #include "tests/support/RecordingSoundOutput.h"
 #include "tests/support/VirtualClock.h"
 
@@ -70,7 +73,7 @@ protected:
         qputenv("XDG_STATE_HOME", folder.filePath(QStringLiteral("state")).toUtf8());
         qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toUtf8());
         qputenv("XDG_CACHE_HOME", folder.filePath(QStringLiteral("cache")).toUtf8());
-        editor = std::make_unique<EditorWindow>(*this, system, settings, sound);
+        editor = std::make_unique<EditorWindow>(*this, system, settings, auditions, kit);
         editor->show();
     }
 
@@ -221,7 +224,7 @@ protected:
     void restart()
     {
         ASSERT_TRUE(editor->close());
-        editor = std::make_unique<EditorWindow>(*this, system, settings, sound);
+        editor = std::make_unique<EditorWindow>(*this, system, settings, auditions, kit);
         editor->show();
         QApplication::setActiveWindow(editor.get());
     }
@@ -371,5 +374,9 @@ protected:
     // Each test starts from settings never stored before.
     Settings settings{folder.filePath(QStringLiteral("settings.ini"))};
     RecordingSoundOutput sound;
+    // The pads' device, which takes their frames only as the test grants it room.
+    PacedLog pads;
+    KitPlayer kit{[this](const PcmFormat&, PlaybackFailure&) { return std::make_unique<PacedStream>(pads); }};
+    AuditionOutput auditions{sound, kit};
     std::unique_ptr<EditorWindow> editor;
 };

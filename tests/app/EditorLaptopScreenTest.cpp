@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionFrame>
 
@@ -57,6 +58,20 @@ TEST_F(EditorLaptopScreenTest, WithTheBrowserOpenEverySlotNameFieldShowsItsWhole
     }
     // The window keeps to the screen.
     EXPECT_TRUE(QRect(0, 0, 1366, 768).contains(editor->frameGeometry())) << editor->frameGeometry().width();
+}
+
+TEST_F(EditorLaptopScreenTest, ThePadsUnderTheBanksKeepTheWindowOnTheScreenAndShowTheirThreeLines)
+{
+    ASSERT_TRUE(control("dock_browser").isVisible());
+    press(Qt::Key_K, Qt::ControlModifier);
+    ASSERT_TRUE(control("dock_pads").isVisible());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QRect(0, 0, 1366, 768).contains(editor->frameGeometry())) << editor->frameGeometry().height();
+    for (int pad = 0; pad < 6; ++pad) {
+        const auto& button = control<QPushButton>("button_pad_" + QString::number(pad));
+        EXPECT_GE(button.height(), button.sizeHint().height()) << pad;
+        EXPECT_GE(button.width(), button.sizeHint().width()) << pad << ": " << button.text().toStdString();
+    }
 }
 
 } // namespace

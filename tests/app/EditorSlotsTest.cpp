@@ -105,7 +105,7 @@ TEST_F(EditorSlotsFixture, WithoutASoundOutputThePlayButtonsAreDisabledAndSayWhy
 {
     RecordingSoundOutput none({PlaybackFailure::Kind::Unopenable, "default", {}, "No such file or directory"});
     const std::string why = "No sound output: the ALSA device \"default\" cannot be opened (No such file or directory)";
-    editor = std::make_unique<EditorWindow>(*this, system, settings, none);
+    editor = std::make_unique<EditorWindow>(*this, system, settings, none, kit);
     editor->show();
     EXPECT_EQ(playButtons(), "-Play -Play -Play -Play -Play -Play ");
     EXPECT_EQ(control("button_playContents_2").toolTip().toStdString(), why);

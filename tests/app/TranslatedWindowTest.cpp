@@ -163,7 +163,7 @@ TEST_P(GermanWindowTest, WhyASaveOrAPlayFailedComesInGerman)
               "werden: keine regul\u00E4re Datei.|OK|");
 
     RecordingSoundOutput none({PlaybackFailure::Kind::Unopenable, "default", {}, "No such file or directory"});
-    editor = std::make_unique<EditorWindow>(*this, system, settings, none);
+    editor = std::make_unique<EditorWindow>(*this, system, settings, none, kit);
     editor->show();
     EXPECT_EQ(
         control("button_playContents_2").toolTip(),

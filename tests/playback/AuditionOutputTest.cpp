@@ -2,8 +2,8 @@
 // player's stream aside until the last audition has ended, however it ended.
 #include "playback/AuditionOutput.h"
 #include "playback/KitPlayer.h"
-#include "tests/playback/PacedStream.h"
 #include "tests/playback/PlayEnding.h"
+#include "tests/support/PacedStream.h"
 #include "tests/support/RecordingSoundOutput.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // grants room, so each hit is known to arrive between two writes, and what was written is exactly
 // what the device would play.
 #include "playback/KitPlayer.h"
-#include "tests/playback/PacedStream.h"
+#include "tests/support/PacedStream.h"
 
 #include <gtest/gtest.h>
 

@@ -639,6 +639,19 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
     </message>
 </context>
 <context>
+    <name>ControllerList</name>
+    <message>
+        <location filename="../app/transfer/ControllerList.cpp" line="53"/>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/ControllerList.cpp" line="55"/>
+        <source>%1 (disconnected)</source>
+        <translation>%1 (getrennt)</translation>
+    </message>
+</context>
+<context>
     <name>DeviceContentsSaving</name>
     <message>
         <location filename="../app/transfer/DeviceContentsSaving.cpp" line="26"/>
@@ -732,12 +745,12 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>EditorWindow</name>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="65"/>
+        <location filename="../app/window/EditorWindow.cpp" line="66"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="138"/>
+        <location filename="../app/window/EditorWindow.cpp" line="140"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n weitere Datei ausgelassen: Die Bank hat keine Slots mehr)</numerusform>
@@ -745,17 +758,17 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="218"/>
+        <location filename="../app/window/EditorWindow.cpp" line="224"/>
         <source>Sto&amp;p</source>
         <translation>Sto&amp;pp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="219"/>
+        <location filename="../app/window/EditorWindow.cpp" line="225"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="285"/>
+        <location filename="../app/window/EditorWindow.cpp" line="291"/>
         <source>quitting</source>
         <translation>dem Beenden</translation>
     </message>
@@ -886,7 +899,7 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
     </message>
     <message>
         <location filename="../app/window/EditorWindow.ui" line="517"/>
-        <location filename="../app/window/EditorWindow.ui" line="749"/>
+        <location filename="../app/window/EditorWindow.ui" line="778"/>
         <source>&amp;Open…</source>
         <translation>Ö&amp;ffnen…</translation>
     </message>
@@ -897,7 +910,7 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
     </message>
     <message>
         <location filename="../app/window/EditorWindow.ui" line="527"/>
-        <location filename="../app/window/EditorWindow.ui" line="757"/>
+        <location filename="../app/window/EditorWindow.ui" line="786"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
@@ -957,67 +970,83 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         <translation>Sen&amp;den</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="719"/>
+        <location filename="../app/window/EditorWindow.ui" line="679"/>
+        <location filename="../app/window/EditorWindow.ui" line="695"/>
+        <source>The MIDI controller whose notes play the pads</source>
+        <translation>Der MIDI-Controller, dessen Noten die Pads spielen</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="682"/>
+        <source>MIDI controller:</source>
+        <translation>MIDI-Controller:</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="692"/>
+        <source>MIDI controller</source>
+        <translation>MIDI-Controller</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="748"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="729"/>
+        <location filename="../app/window/EditorWindow.ui" line="758"/>
         <source>&amp;MIDI</source>
         <translation>&amp;MIDI</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="739"/>
+        <location filename="../app/window/EditorWindow.ui" line="768"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="752"/>
+        <location filename="../app/window/EditorWindow.ui" line="781"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="760"/>
+        <location filename="../app/window/EditorWindow.ui" line="789"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="765"/>
+        <location filename="../app/window/EditorWindow.ui" line="794"/>
         <source>Save &amp;As…</source>
         <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="768"/>
+        <location filename="../app/window/EditorWindow.ui" line="797"/>
         <source>Ctrl+Shift+S</source>
         <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="773"/>
+        <location filename="../app/window/EditorWindow.ui" line="802"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="776"/>
+        <location filename="../app/window/EditorWindow.ui" line="805"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="784"/>
+        <location filename="../app/window/EditorWindow.ui" line="813"/>
         <source>&amp;Send</source>
         <translation>&amp;Senden</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="792"/>
+        <location filename="../app/window/EditorWindow.ui" line="821"/>
         <source>&amp;Receive</source>
         <translation>&amp;Empfangen</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="795"/>
+        <location filename="../app/window/EditorWindow.ui" line="824"/>
         <source>the ZYLOX 515 cannot send its memory</source>
         <translation>der ZYLOX 515 kann seinen Speicher nicht senden</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="800"/>
+        <location filename="../app/window/EditorWindow.ui" line="829"/>
         <source>&amp;About ZYLOX 515 Editor</source>
         <translation>Ü&amp;ber ZYLOX 515 Editor</translation>
     </message>
@@ -2092,6 +2121,39 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         <location filename="../app/transfer/OutputSettingsDialog.cpp" line="34"/>
         <source>&amp;Gap after each piece:</source>
         <translation>&amp;Pause nach jedem Stück:</translation>
+    </message>
+</context>
+<context>
+    <name>PadTeaching</name>
+    <message>
+        <location filename="../app/transfer/PadTeaching.cpp" line="34"/>
+        <source>&amp;Teach a Pad</source>
+        <translation>Einem Pad eine Note &amp;beibringen</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/PadTeaching.cpp" line="56"/>
+        <source>Choose a MIDI controller first: a pad learns its note from it</source>
+        <translation>Wählen Sie zuerst einen MIDI-Controller: Ein Pad lernt seine Note von ihm</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/PadTeaching.cpp" line="64"/>
+        <source>Play the note for %1 on %2 (Escape cancels)</source>
+        <translation>Spielen Sie die Note für %1 auf %2 (Escape bricht ab)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/PadTeaching.cpp" line="73"/>
+        <source>%1 keeps its note</source>
+        <translation>%1 behält seine Note</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/PadTeaching.cpp" line="83"/>
+        <source>%1 now plays from note %2</source>
+        <translation>%1 spielt jetzt auf Note %2</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/PadTeaching.cpp" line="91"/>
+        <source>%1 (note %2)</source>
+        <translation>%1 (Note %2)</translation>
     </message>
 </context>
 <context>

@@ -639,6 +639,19 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
     </message>
 </context>
 <context>
+    <name>ControllerList</name>
+    <message>
+        <location filename="../app/transfer/ControllerList.cpp" line="53"/>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/ControllerList.cpp" line="55"/>
+        <source>%1 (disconnected)</source>
+        <translation>%1 (déconnecté)</translation>
+    </message>
+</context>
+<context>
     <name>DeviceContentsSaving</name>
     <message>
         <location filename="../app/transfer/DeviceContentsSaving.cpp" line="26"/>
@@ -732,12 +745,12 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>EditorWindow</name>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="65"/>
+        <location filename="../app/window/EditorWindow.cpp" line="66"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="138"/>
+        <location filename="../app/window/EditorWindow.cpp" line="140"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n autre fichier laissé de côté&#xa0;: la banque n’a plus d’emplacement)</numerusform>
@@ -745,17 +758,17 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="218"/>
+        <location filename="../app/window/EditorWindow.cpp" line="224"/>
         <source>Sto&amp;p</source>
         <translation>A&amp;rrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="219"/>
+        <location filename="../app/window/EditorWindow.cpp" line="225"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="285"/>
+        <location filename="../app/window/EditorWindow.cpp" line="291"/>
         <source>quitting</source>
         <translation>de quitter</translation>
     </message>
@@ -886,7 +899,7 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
     </message>
     <message>
         <location filename="../app/window/EditorWindow.ui" line="517"/>
-        <location filename="../app/window/EditorWindow.ui" line="749"/>
+        <location filename="../app/window/EditorWindow.ui" line="778"/>
         <source>&amp;Open…</source>
         <translation>&amp;Ouvrir…</translation>
     </message>
@@ -897,7 +910,7 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
     </message>
     <message>
         <location filename="../app/window/EditorWindow.ui" line="527"/>
-        <location filename="../app/window/EditorWindow.ui" line="757"/>
+        <location filename="../app/window/EditorWindow.ui" line="786"/>
         <source>&amp;Save</source>
         <translation>&amp;Enregistrer</translation>
     </message>
@@ -957,67 +970,83 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         <translation>Envo&amp;yer</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="719"/>
+        <location filename="../app/window/EditorWindow.ui" line="679"/>
+        <location filename="../app/window/EditorWindow.ui" line="695"/>
+        <source>The MIDI controller whose notes play the pads</source>
+        <translation>Le contrôleur MIDI dont les notes jouent les pads</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="682"/>
+        <source>MIDI controller:</source>
+        <translation>Contrôleur MIDI&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="692"/>
+        <source>MIDI controller</source>
+        <translation>Contrôleur MIDI</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="748"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="729"/>
+        <location filename="../app/window/EditorWindow.ui" line="758"/>
         <source>&amp;MIDI</source>
         <translation>&amp;MIDI</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="739"/>
+        <location filename="../app/window/EditorWindow.ui" line="768"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="752"/>
+        <location filename="../app/window/EditorWindow.ui" line="781"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="760"/>
+        <location filename="../app/window/EditorWindow.ui" line="789"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="765"/>
+        <location filename="../app/window/EditorWindow.ui" line="794"/>
         <source>Save &amp;As…</source>
         <translation>Enregistrer &amp;sous…</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="768"/>
+        <location filename="../app/window/EditorWindow.ui" line="797"/>
         <source>Ctrl+Shift+S</source>
         <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="773"/>
+        <location filename="../app/window/EditorWindow.ui" line="802"/>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="776"/>
+        <location filename="../app/window/EditorWindow.ui" line="805"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="784"/>
+        <location filename="../app/window/EditorWindow.ui" line="813"/>
         <source>&amp;Send</source>
         <translation>&amp;Envoyer</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="792"/>
+        <location filename="../app/window/EditorWindow.ui" line="821"/>
         <source>&amp;Receive</source>
         <translation>&amp;Recevoir</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="795"/>
+        <location filename="../app/window/EditorWindow.ui" line="824"/>
         <source>the ZYLOX 515 cannot send its memory</source>
         <translation>le ZYLOX 515 ne peut pas envoyer sa mémoire</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="800"/>
+        <location filename="../app/window/EditorWindow.ui" line="829"/>
         <source>&amp;About ZYLOX 515 Editor</source>
         <translation>À &amp;propos de ZYLOX 515 Editor</translation>
     </message>
@@ -2092,6 +2121,39 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         <location filename="../app/transfer/OutputSettingsDialog.cpp" line="34"/>
         <source>&amp;Gap after each piece:</source>
         <translation>Pa&amp;use après chaque morceau&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>PadTeaching</name>
+    <message>
+        <location filename="../app/transfer/PadTeaching.cpp" line="34"/>
+        <source>&amp;Teach a Pad</source>
+        <translation>&amp;Apprendre une note à un pad</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/PadTeaching.cpp" line="56"/>
+        <source>Choose a MIDI controller first: a pad learns its note from it</source>
+        <translation>Choisissez d’abord un contrôleur MIDI&#xa0;: un pad apprend sa note de lui</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/PadTeaching.cpp" line="64"/>
+        <source>Play the note for %1 on %2 (Escape cancels)</source>
+        <translation>Jouez la note pour %1 sur %2 (Échap annule)</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/PadTeaching.cpp" line="73"/>
+        <source>%1 keeps its note</source>
+        <translation>%1 garde sa note</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/PadTeaching.cpp" line="83"/>
+        <source>%1 now plays from note %2</source>
+        <translation>%1 joue désormais sur la note %2</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/PadTeaching.cpp" line="91"/>
+        <source>%1 (note %2)</source>
+        <translation>%1 (note %2)</translation>
     </message>
 </context>
 <context>

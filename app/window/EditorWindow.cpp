@@ -17,6 +17,7 @@
 #include "app/transfer/DeviceContentsSaving.h"
 #include "app/transfer/OutputList.h"
 #include "app/transfer/OutputSettings.h"
+#include "app/transfer/PadController.h"
 #include "app/transfer/Transmission.h"
 #include "app/window/AboutWindow.h"
 #include "app/window/FocusGuard.h"
@@ -90,6 +91,7 @@ EditorWindow::EditorWindow(IDialogs& dialogs, MidiContext& midiSystem, Settings&
         findChildren<QAbstractButton*>(QRegularExpression(QStringLiteral("^button_(send|playContents_\\d)$"))));
     // A child as well, so that it lives no longer than the menu it adds to.
     m_outputSettings = std::make_unique<OutputSettings>(dialogs, *m_outputs, *this, *ui.menu_midi);
+    m_padController = std::make_unique<PadController>(*ui.popup_controller, *ui.menu_midi, midiSystem, settings, *this);
     m_deviceContents
         = std::make_unique<DeviceContentsSaving>(dialogs, *m_panels, *m_outputs, *this, *ui.menu_file, ui.menu_saveAs);
     m_menuValidation
@@ -171,6 +173,10 @@ void EditorWindow::connectControls()
     connect(ui.menu_send, &QAction::triggered, this, &EditorWindow::sendBank);
     connect(ui.menu_about, &QAction::triggered, this, &EditorWindow::orderFrontAboutWindow);
     connect(m_outputs.get(), &OutputList::connectionChanged, this, &EditorWindow::enableMIDIButtons);
+    // The service's one notice of devices coming and going reaches the controller's list through the outputs'.
+    connect(m_outputs.get(), &OutputList::connectionChanged, m_padController.get(), &PadController::refresh);
+    connect(m_padController.get(), &PadController::status, this, &EditorWindow::showStatus);
+    connect(m_padController.get(), &PadController::padHit, m_pads.get(), &PadView::hit);
     connect(m_transmission.get(), &Transmission::ended, this, [this] { switchToIdleState(true); });
     connect(m_banks.get(), &WorkingBanks::banksChanged, this, &EditorWindow::banksDidChange);
 }

@@ -29,6 +29,7 @@ class MenuValidation;
 class RecentFiles;
 class OutputList;
 class OutputSettings;
+class PadController;
 class PadView;
 class Settings;
 class SoundBrowser;
@@ -48,10 +49,11 @@ class EditorWindow;
 // banks and the undo history) and the rooms of the window's further concerns (the bank table's
 // selection, the bank view and its edits, the import preferences, unsaved changes, the bank files,
 // recent files and file panels, the window's memory, the focus guard, the live output list, the
-// transmission, the reasons of disabled buttons, the menus' validation, the sound browser, the pads), each a
-// member it destroys before its widgets, and wires between them what one room may not reach in
-// another. It alone writes the status line. Everything here runs on the UI thread; the
-// transmission worker and the browser's listing reach it only through queued calls.
+// MIDI controller playing the pads, the transmission, the reasons of disabled buttons, the menus'
+// validation, the sound browser, the pads), each a member it destroys before its widgets, and wires
+// between them what one room may not reach in another. It alone writes the status line. Everything
+// here runs on the UI thread; the transmission worker and the browser's listing reach it only
+// through queued calls.
 class EditorWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -149,5 +151,6 @@ private:
     std::unique_ptr<MenuValidation> m_menuValidation;
     std::unique_ptr<SoundBrowser> m_library;
     std::unique_ptr<PadView> m_pads;
+    std::unique_ptr<PadController> m_padController;
     std::unique_ptr<HelpMenu> m_help;
 };

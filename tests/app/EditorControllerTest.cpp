@@ -1,0 +1,125 @@
+// A MIDI controller playing the pads in the window: chosen beside the output by real keys, its
+// notes light and play the pads as a key does, MIDI › Teach a Pad gives a pad the next note, and
+// the choice and the notes come back with the next start; over the loopback service's sources.
+#include "EditorFixture.h"
+
+#include <QComboBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+const MidiEndpointNames kPadKit{"", "Pad Kit", "Pad Kit MIDI 1"};
+const std::string kPadKitName = "Pad Kit:Pad Kit MIDI 1";
+
+class EditorControllerTest : public EditorFixture {
+protected:
+    // The controller list's items, the chosen one marked "*".
+    Texts controllerList()
+    {
+        Texts items;
+        auto& popup = control<QComboBox>("popup_controller");
+        for (int row = 0; row < popup.count(); ++row)
+            items.push_back((row == popup.currentIndex() ? "*" : "") + popup.itemText(row).toStdString());
+        return items;
+    }
+    // The controller sends the bytes; the window takes what they did.
+    void play(const Bytes& bytes)
+    {
+        MidiPacketList packets(bytes.size());
+        packets.add(0, bytes);
+        service.emitAt(padKit, clock.nowMicroseconds() + 1000, packets);
+        clock.runPending();
+        settle();
+    }
+    // The pads lit, "-" for each that is not, once the moment of their hits has passed.
+    std::string litPads()
+    {
+        std::string shown;
+        const QColor highlight = control("dock_pads").palette().color(QPalette::Highlight);
+        for (int pad = 0; pad < 6; ++pad)
+            shown += control<QPushButton>(QStringLiteral("button_pad_%1").arg(pad)).palette().color(QPalette::Button)
+                             == highlight
+                         ? static_cast<char>('0' + pad)
+                         : '-';
+        for (int tick = 0; tick < 10; ++tick)
+            QMetaObject::invokeMethod(&control<QTimer>("timer_padLights"), "timeout", Qt::DirectConnection);
+        return shown;
+    }
+    // MIDI › Teach a Pad › the pad's item, by keys.
+    void teach(int pad)
+    {
+        press(Qt::Key_M, Qt::AltModifier);
+        auto* midi = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(midi, nullptr);
+        QTest::keyClick(midi, Qt::Key_T);
+        auto* pads = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_TRUE(pads != nullptr && pads != midi);
+        for (int down = 0; down < pad; ++down)
+            QTest::keyClick(pads, Qt::Key_Down);
+        QTest::keyClick(pads, Qt::Key_Return);
+    }
+    std::string teachItem(int pad) { return textOf(QStringLiteral("menu_teachPad_%1").arg(pad)); }
+
+    std::size_t padKit = service.addSource(kPadKit);
+};
+
+TEST_F(EditorControllerTest, AChosenControllersNotesPlayThePadsAndATaughtNotePlaysItsPad)
+{
+    settle();
+    press(Qt::Key_K, Qt::ControlModifier); // the pads in sight
+    EXPECT_EQ(controllerList(), (Texts{"*None", kPadKitName}));
+    EXPECT_FALSE(control<QAction>("menu_teachPad_2").isEnabled());
+    play({0x99, 42, 0x64});
+    EXPECT_EQ(litPads(), "------") << "no controller chosen";
+
+    auto& popup = control<QComboBox>("popup_controller");
+    popup.setFocus();
+    QTest::keyClick(&popup, Qt::Key_Down);
+    EXPECT_EQ(controllerList(), (Texts{"None", "*" + kPadKitName}));
+    play({0x99, 42, 0x64});
+    EXPECT_EQ(litPads(), "-1----") << "42, the closed hi-hat";
+    play({0x90, 39, 0x50, 51, 0x50, 39, 0x00});
+    EXPECT_EQ(litPads(), "--2--5") << "running status; velocity 0 plays nothing";
+
+    EXPECT_EQ(teachItem(2), "CLAP (note 39)");
+    teach(2);
+    EXPECT_EQ(textOf("text_status"), "Play the note for CLAP on " + kPadKitName + " (Escape cancels)");
+    play({0x99, 36, 0x64});
+    EXPECT_EQ(textOf("text_status"), "CLAP now plays from note 36");
+    EXPECT_EQ(litPads(), "--2---") << "the note taught plays its pad at once";
+    EXPECT_EQ(teachItem(2), "CLAP (note 36)");
+    play({0x99, 39, 0x64, 36, 0x64});
+    EXPECT_EQ(litPads(), "--2---");
+
+    teach(5);
+    press(Qt::Key_Escape, Qt::NoModifier);
+    EXPECT_EQ(textOf("text_status"), "RIDE keeps its note");
+    play({0x99, 38, 0x64});
+    EXPECT_EQ(litPads(), "------");
+    EXPECT_EQ(teachItem(5), "RIDE (note 51)");
+
+    // Unplugged, the controller stays chosen; back, wherever it is listed, it plays again.
+    service.unplugSource(padKit);
+    settle();
+    EXPECT_EQ(controllerList(), (Texts{"None", "*" + kPadKitName + " (disconnected)"}));
+    EXPECT_FALSE(control<QAction>("menu_teachPad_0").isEnabled());
+    service.addDestination({"", "Midi Through", "Midi Through Port-0"});
+    service.addSource({"", "Midi Through", "Midi Through Port-0"});
+    padKit = service.plugInSource(kPadKit);
+    settle();
+    EXPECT_EQ(controllerList(), (Texts{"None", "Midi Through:Midi Through Port-0", "*" + kPadKitName}));
+    play({0x99, 36, 0x64});
+    EXPECT_EQ(litPads(), "--2---");
+
+    // The next start listens to the same controller, with the notes taught.
+    restart();
+    press(Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(controllerList(), (Texts{"None", "Midi Through:Midi Through Port-0", "*" + kPadKitName}));
+    EXPECT_EQ(teachItem(2), "CLAP (note 36)");
+    play({0x99, 36, 0x64});
+    EXPECT_EQ(litPads(), "--2---");
+}
+
+} // namespace

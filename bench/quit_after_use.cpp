@@ -21,6 +21,8 @@
 #include "midiio/SystemClock.h"
 #include "midiio/alsa/AlsaMidiService.h"
 #include "playback/AlsaSoundOutput.h"
+#include "playback/AuditionOutput.h"
+#include "playback/KitPlayer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -329,7 +331,9 @@ int main(int argc, char* argv[])
     Dialogs dialogs;
     auto settings = std::make_unique<Settings>();
     auto soundOutput = std::make_unique<AlsaSoundOutput>();
-    auto editor = std::make_unique<EditorWindow>(dialogs, *midiSystem, *settings, *soundOutput);
+    auto kit = std::make_unique<KitPlayer>();
+    auto auditions = std::make_unique<AuditionOutput>(*soundOutput, *kit);
+    auto editor = std::make_unique<EditorWindow>(dialogs, *midiSystem, *settings, *auditions, *kit);
     editor->show();
     Session session(*editor, scratch.path(), rounds);
     QApplication::exec();
@@ -341,14 +345,17 @@ int main(int argc, char* argv[])
     if (!inOrder && editor->applicationShouldTerminate()) {
         std::printf("scratch %s\nquit pressed at %lld\nmain returned at %lld\n", folder.c_str(),
                     static_cast<long long>(used), static_cast<long long>(now()));
-        endAtOnce(0, *soundOutput, *settings);
+        kit->close();
+        endAtOnce(0, *auditions, *settings);
     }
     editor.reset();
     phase("the window and its rooms", from);
     settings.reset();
     phase("the settings written", from);
+    auditions.reset();
+    kit.reset();
     soundOutput.reset();
-    phase("the sound output", from);
+    phase("the sound output and the pads", from);
     midiSystem.reset();
     midiService.reset();
     clock.reset();

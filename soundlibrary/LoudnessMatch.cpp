@@ -38,9 +38,10 @@ LoudnessMatch::Matched matchOne(const LoudnessMatch::Slot& slot, double target, 
     double gain = slot.shape.gain;
     double loudness = *matched.before;
     double unclipped = audio::lowestGain; // the highest gain known not to clip
+    const double highest = slot.ownBytes ? std::max(0.0, slot.shape.gain) : audio::highestGain;
     Rendering best = render(slot, gain);
     for (int round = 0; round < kRounds && std::abs(target - loudness) > LoudnessMatch::kTolerance; ++round) {
-        const double next = std::clamp(gain + target - loudness, audio::lowestGain, audio::highestGain);
+        const double next = std::clamp(gain + target - loudness, audio::lowestGain, highest);
         Rendering tried = render(slot, next);
         if (tried.clipped) {
             // Between the last gain that did not clip and this one lies the most it takes.
@@ -67,8 +68,9 @@ LoudnessMatch::Matched matchOne(const LoudnessMatch::Slot& slot, double target, 
         if (!best.loudness)
             break;
         loudness = *best.loudness;
-        if (next == audio::highestGain && loudness < target - LoudnessMatch::kTolerance) {
+        if (next == highest && loudness < target - LoudnessMatch::kTolerance) {
             matched.held = true;
+            matched.ownBytes = slot.ownBytes;
             break;
         }
     }
@@ -127,11 +129,22 @@ std::optional<double> LoudnessMatch::targetOf(const std::vector<Matched>& matche
 Text LoudnessMatch::heldText(const Matched& matched, double target)
 {
     const double under = target - matched.after.value_or(target);
+    if (matched.ownBytes)
+        return {
+            ZYLOX_TR("LoudnessMatch", "held at %1 dB, %2 LU under the target: no file is kept to make it louder from"),
+            {TextArgument::signedFixed(matched.shape.gain, 1), TextArgument::fixed(under, 1)}};
     if (!matched.clips)
         return {ZYLOX_TR("LoudnessMatch", "held at %1 dB, %2 LU under the target: the gain goes no higher"),
                 {TextArgument::signedFixed(matched.shape.gain, 1), TextArgument::fixed(under, 1)}};
     return {ZYLOX_TR("LoudnessMatch", "held at %1 dB, %2 LU under the target: louder would clip"),
             {TextArgument::signedFixed(matched.shape.gain, 1), TextArgument::fixed(under, 1)}};
+}
+
+Text LoudnessMatch::firmwareRefusal()
+{
+    return Text(
+        ZYLOX_TR("LoudnessMatch",
+                 "the firmware bank's slots hold messages, not sounds: only a sound bank's loudness is matched"));
 }
 
 Text LoudnessMatch::matchedText(const Matched& matched)

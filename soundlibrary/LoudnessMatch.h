@@ -29,6 +29,10 @@ public:
         const audio::DecodedSound* sound = nullptr;
         audio::SoundShape shape{};
         std::size_t length = 0; // the slot's bytes
+        // sound is the slot's own 8-bit bytes, no file kept: turned down, its old steps shrink under
+        // the new ones (at most one more step of error); turned up past the gain it has, they would
+        // grow with it into a hiss no render from a file has. Its gain goes no higher than it is, or 0 dB.
+        bool ownBytes = false;
     };
     struct Matched {
         audio::SoundShape shape{}; // the slot's shape with its new gain
@@ -37,6 +41,7 @@ public:
         std::optional<double> after; // LUFS with the new gain
         bool held = false; // it could not reach the target
         bool clips = false; // held because louder would clip; otherwise the gain goes no higher
+        bool ownBytes = false; // held at the gain its own 8-bit bytes allow
     };
 
     // Every slot's match, in order; a silent slot keeps its shape. target none: the quietest
@@ -46,8 +51,10 @@ public:
     static std::optional<double> targetOf(const std::vector<Matched>& matched, std::optional<double> target);
 
     // "held at +6.2 dB, 3.1 LU under the target: louder would clip"; of a slot the gain's range
-    // held, "... the gain goes no higher".
+    // held, "... the gain goes no higher"; of its own bytes, "... no file is kept to make it louder from".
     static Text heldText(const Matched& matched, double target);
+    // Why the firmware bank's slots are never matched.
+    static Text firmwareRefusal();
     // "gain -4.3 dB: -16.0 LUFS (was -11.7)".
     static Text matchedText(const Matched& matched);
 };

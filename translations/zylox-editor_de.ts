@@ -123,132 +123,132 @@ in Bankdateien auf und sendet sie per MIDI an das Gerät.</translation>
 <context>
     <name>BankEdits</name>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="69"/>
-        <location filename="../app/banks/BankEdits.cpp" line="84"/>
+        <location filename="../app/banks/BankEdits.cpp" line="58"/>
+        <location filename="../app/banks/BankEdits.cpp" line="73"/>
         <source>Rename</source>
         <translation>Umbenennen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="69"/>
-        <location filename="../app/banks/BankEdits.cpp" line="84"/>
+        <location filename="../app/banks/BankEdits.cpp" line="58"/>
+        <location filename="../app/banks/BankEdits.cpp" line="73"/>
         <source>rename of %1</source>
         <translation>Umbenennen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="73"/>
-        <location filename="../app/banks/BankEdits.cpp" line="88"/>
+        <location filename="../app/banks/BankEdits.cpp" line="62"/>
+        <location filename="../app/banks/BankEdits.cpp" line="77"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 in „%2“ umbenannt</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="110"/>
-        <location filename="../app/banks/BankEdits.cpp" line="119"/>
+        <location filename="../app/banks/BankEdits.cpp" line="99"/>
+        <location filename="../app/banks/BankEdits.cpp" line="108"/>
         <source>Reset to Default</source>
         <translation>Auf Werkseinstellung zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="111"/>
+        <location filename="../app/banks/BankEdits.cpp" line="100"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Setzen Sie während des Sendens oder Empfangens keine Bank auf die Werkseinstellung zurück!</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="102"/>
-        <location filename="../app/banks/BankEdits.cpp" line="111"/>
-        <location filename="../app/banks/BankEdits.cpp" line="272"/>
+        <location filename="../app/banks/BankEdits.cpp" line="91"/>
+        <location filename="../app/banks/BankEdits.cpp" line="100"/>
+        <location filename="../app/banks/BankEdits.cpp" line="261"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="39"/>
+        <location filename="../app/banks/BankEdits.cpp" line="28"/>
         <source>the new name %1</source>
         <extracomment>Why the new name is not kept: &quot;holds a zero byte (U+0000), which would end the name in a bank file&quot;</extracomment>
         <translation>der neue Name %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="41"/>
+        <location filename="../app/banks/BankEdits.cpp" line="30"/>
         <source>the new name is %1 bytes long; %2</source>
         <extracomment>The new name&apos;s length in bytes, then how long a name may be</extracomment>
         <translation>der neue Name ist %1 Bytes lang; %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="101"/>
+        <location filename="../app/banks/BankEdits.cpp" line="90"/>
         <source>%1 keeps its name: %2.</source>
         <translation>%1 behält seinen Namen: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="102"/>
+        <location filename="../app/banks/BankEdits.cpp" line="91"/>
         <source>Rename Failed</source>
         <translation>Umbenennen fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="112"/>
+        <location filename="../app/banks/BankEdits.cpp" line="101"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Nicht zurückgesetzt: %1 bleibt unverändert, solange Bänke gesendet werden</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="115"/>
+        <location filename="../app/banks/BankEdits.cpp" line="104"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Der Bank „%1“ ihren Werksnamen und ihre Werkssounds zurückgeben? Ihr jetziger Inhalt wird ersetzt.</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="121"/>
-        <location filename="../app/banks/BankEdits.cpp" line="128"/>
+        <location filename="../app/banks/BankEdits.cpp" line="110"/>
+        <location filename="../app/banks/BankEdits.cpp" line="117"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="122"/>
+        <location filename="../app/banks/BankEdits.cpp" line="111"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="128"/>
+        <location filename="../app/banks/BankEdits.cpp" line="117"/>
         <source>reset of %1</source>
         <translation>Zurücksetzen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="129"/>
+        <location filename="../app/banks/BankEdits.cpp" line="118"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 auf Werksnamen und Werkssounds zurückgesetzt</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="139"/>
+        <location filename="../app/banks/BankEdits.cpp" line="128"/>
         <source>Import into %1 slot %2, %3</source>
         <translation>In %1, Slot %2 importieren, %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="177"/>
-        <location filename="../app/banks/BankEdits.cpp" line="204"/>
+        <location filename="../app/banks/BankEdits.cpp" line="166"/>
+        <location filename="../app/banks/BankEdits.cpp" line="193"/>
         <source>Not imported: %1</source>
         <translation>Nicht importiert: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="231"/>
+        <location filename="../app/banks/BankEdits.cpp" line="220"/>
         <source>Shape “%1” for %2</source>
         <translation>„%1“ für %2 formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="247"/>
+        <location filename="../app/banks/BankEdits.cpp" line="236"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="247"/>
+        <location filename="../app/banks/BankEdits.cpp" line="236"/>
         <source>import into %1</source>
         <translation>Import in %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="248"/>
+        <location filename="../app/banks/BankEdits.cpp" line="237"/>
         <source>Shape</source>
         <translation>Formen</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="248"/>
+        <location filename="../app/banks/BankEdits.cpp" line="237"/>
         <source>shape of %1</source>
         <translation>Formen von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="271"/>
+        <location filename="../app/banks/BankEdits.cpp" line="260"/>
         <source>Damaged or Cut Short</source>
         <translation>Beschädigt oder unvollständig</translation>
     </message>
@@ -463,27 +463,27 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>BankView</name>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="47"/>
+        <location filename="../app/banks/BankView.cpp" line="50"/>
         <source>%1: the device&apos;s preset memory, block %2 (%3 bytes)</source>
         <translation>%1: Presetspeicher des Geräts, Block %2 (%3 Byte)</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="49"/>
+        <location filename="../app/banks/BankView.cpp" line="52"/>
         <source>%1: the device&apos;s operating system, block %2 (%3 bytes)</source>
         <translation>%1: Betriebssystem des Geräts, Block %2 (%3 Byte)</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="176"/>
+        <location filename="../app/banks/BankView.cpp" line="181"/>
         <source>Name of slot %1, %2</source>
         <translation>Name von Slot %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="177"/>
+        <location filename="../app/banks/BankView.cpp" line="182"/>
         <source>Import into slot %1, %2</source>
         <translation>In Slot %1 importieren, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="179"/>
+        <location filename="../app/banks/BankView.cpp" line="184"/>
         <source>Play slot %1, %2</source>
         <translation>Slot %1 abspielen, %2</translation>
     </message>
@@ -745,12 +745,12 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>EditorWindow</name>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="66"/>
+        <location filename="../app/window/EditorWindow.cpp" line="67"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="140"/>
+        <location filename="../app/window/EditorWindow.cpp" line="143"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n weitere Datei ausgelassen: Die Bank hat keine Slots mehr)</numerusform>
@@ -758,17 +758,17 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="224"/>
+        <location filename="../app/window/EditorWindow.cpp" line="229"/>
         <source>Sto&amp;p</source>
         <translation>Sto&amp;pp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="225"/>
+        <location filename="../app/window/EditorWindow.cpp" line="230"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="291"/>
+        <location filename="../app/window/EditorWindow.cpp" line="296"/>
         <source>quitting</source>
         <translation>dem Beenden</translation>
     </message>
@@ -888,165 +888,175 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         <translation>Ctrl+6</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="473"/>
+        <location filename="../app/window/EditorWindow.ui" line="483"/>
         <source>Open, save and send</source>
         <translation>Öffnen, Speichern und Senden</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="514"/>
+        <location filename="../app/window/EditorWindow.ui" line="524"/>
         <source>Open a bank file (.mid) holding this bank or all banks</source>
         <translation>Eine Bankdatei (.mid) mit dieser Bank oder allen Bänken öffnen</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="517"/>
-        <location filename="../app/window/EditorWindow.ui" line="778"/>
+        <location filename="../app/window/EditorWindow.ui" line="527"/>
+        <location filename="../app/window/EditorWindow.ui" line="788"/>
         <source>&amp;Open…</source>
         <translation>Ö&amp;ffnen…</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="524"/>
+        <location filename="../app/window/EditorWindow.ui" line="534"/>
         <source>Save the banks into their bank file (.mid), with the banks it holds; Save As… (Ctrl+Shift+S) writes this bank or all banks to another</source>
         <translation>Die Bänke in ihre Bankdatei (.mid) speichern, mit den Bänken, die sie enthält; „Speichern unter…“ (Strg+Umschalt+S) schreibt diese Bank oder alle Bänke in eine andere</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="527"/>
-        <location filename="../app/window/EditorWindow.ui" line="786"/>
+        <location filename="../app/window/EditorWindow.ui" line="537"/>
+        <location filename="../app/window/EditorWindow.ui" line="796"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="458"/>
+        <location filename="../app/window/EditorWindow.ui" line="468"/>
         <source>Give this bank back its factory name and sounds</source>
         <translation>Dieser Bank ihren Werksnamen und ihre Werkssounds zurückgeben</translation>
     </message>
     <message>
+        <location filename="../app/window/EditorWindow.ui" line="458"/>
+        <source>Bring this bank&apos;s sample slots to one loudness as the device plays them (Edit › Match Loudness…)</source>
+        <translation>Die Sample-Slots dieser Bank auf eine Lautheit bringen, wie das Gerät sie spielt (Bearbeiten › Lautheit angleichen…)</translation>
+    </message>
+    <message>
         <location filename="../app/window/EditorWindow.ui" line="461"/>
+        <source>Match Loudness…</source>
+        <translation>Lautheit angleichen…</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="471"/>
         <source>&amp;Reset to Default</source>
         <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="482"/>
+        <location filename="../app/window/EditorWindow.ui" line="492"/>
         <source>Banks:</source>
         <translation>Bänke:</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="494"/>
+        <location filename="../app/window/EditorWindow.ui" line="504"/>
         <source>C&amp;urrent bank</source>
         <translation>A&amp;ktuelle Bank</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="507"/>
+        <location filename="../app/window/EditorWindow.ui" line="517"/>
         <source>A&amp;ll banks</source>
         <translation>A&amp;lle Bänke</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="543"/>
+        <location filename="../app/window/EditorWindow.ui" line="553"/>
         <source>MIDI ou&amp;tput:</source>
         <translation>MIDI-Aus&amp;gang:</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="553"/>
+        <location filename="../app/window/EditorWindow.ui" line="563"/>
         <source>MIDI output</source>
         <translation>MIDI-Ausgang</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="566"/>
+        <location filename="../app/window/EditorWindow.ui" line="576"/>
         <source>&amp;Channel:</source>
         <translation>Ka&amp;nal:</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="576"/>
+        <location filename="../app/window/EditorWindow.ui" line="586"/>
         <source>MIDI channel</source>
         <translation>MIDI-Kanal</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="669"/>
+        <location filename="../app/window/EditorWindow.ui" line="679"/>
         <source>Send the bank(s) to the ZYLOX 515 over MIDI</source>
         <translation>Die Bank bzw. Bänke per MIDI an den ZYLOX 515 senden</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="672"/>
+        <location filename="../app/window/EditorWindow.ui" line="682"/>
         <source>Sen&amp;d</source>
         <translation>Sen&amp;den</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="679"/>
-        <location filename="../app/window/EditorWindow.ui" line="695"/>
+        <location filename="../app/window/EditorWindow.ui" line="689"/>
+        <location filename="../app/window/EditorWindow.ui" line="705"/>
         <source>The MIDI controller whose notes play the pads</source>
         <translation>Der MIDI-Controller, dessen Noten die Pads spielen</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="682"/>
+        <location filename="../app/window/EditorWindow.ui" line="692"/>
         <source>MIDI controller:</source>
         <translation>MIDI-Controller:</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="692"/>
+        <location filename="../app/window/EditorWindow.ui" line="702"/>
         <source>MIDI controller</source>
         <translation>MIDI-Controller</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="748"/>
+        <location filename="../app/window/EditorWindow.ui" line="758"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="758"/>
+        <location filename="../app/window/EditorWindow.ui" line="768"/>
         <source>&amp;MIDI</source>
         <translation>&amp;MIDI</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="768"/>
+        <location filename="../app/window/EditorWindow.ui" line="778"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="781"/>
+        <location filename="../app/window/EditorWindow.ui" line="791"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="789"/>
+        <location filename="../app/window/EditorWindow.ui" line="799"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="794"/>
+        <location filename="../app/window/EditorWindow.ui" line="804"/>
         <source>Save &amp;As…</source>
         <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="797"/>
+        <location filename="../app/window/EditorWindow.ui" line="807"/>
         <source>Ctrl+Shift+S</source>
         <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="802"/>
+        <location filename="../app/window/EditorWindow.ui" line="812"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="805"/>
+        <location filename="../app/window/EditorWindow.ui" line="815"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="813"/>
+        <location filename="../app/window/EditorWindow.ui" line="823"/>
         <source>&amp;Send</source>
         <translation>&amp;Senden</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="821"/>
+        <location filename="../app/window/EditorWindow.ui" line="831"/>
         <source>&amp;Receive</source>
         <translation>&amp;Empfangen</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="824"/>
+        <location filename="../app/window/EditorWindow.ui" line="834"/>
         <source>the ZYLOX 515 cannot send its memory</source>
         <translation>der ZYLOX 515 kann seinen Speicher nicht senden</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="829"/>
+        <location filename="../app/window/EditorWindow.ui" line="839"/>
         <source>&amp;About ZYLOX 515 Editor</source>
         <translation>Ü&amp;ber ZYLOX 515 Editor</translation>
     </message>
@@ -1901,19 +1911,106 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>LoudnessMatch</name>
     <message>
-        <location filename="../soundlibrary/LoudnessMatch.cpp" line="131"/>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="134"/>
+        <source>held at %1 dB, %2 LU under the target: no file is kept to make it louder from</source>
+        <translation>bei %1 dB gehalten, %2 LU unter dem Ziel: keine Datei ist aufbewahrt, aus der er lauter würde</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="137"/>
         <source>held at %1 dB, %2 LU under the target: the gain goes no higher</source>
         <translation>bei %1 dB gehalten, %2 LU unter dem Ziel: Die Verstärkung reicht nicht höher</translation>
     </message>
     <message>
-        <location filename="../soundlibrary/LoudnessMatch.cpp" line="133"/>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="139"/>
         <source>held at %1 dB, %2 LU under the target: louder would clip</source>
         <translation>bei %1 dB gehalten, %2 LU unter dem Ziel: Lauter würde übersteuern</translation>
     </message>
     <message>
-        <location filename="../soundlibrary/LoudnessMatch.cpp" line="139"/>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="146"/>
+        <source>the firmware bank&apos;s slots hold messages, not sounds: only a sound bank&apos;s loudness is matched</source>
+        <translation>die Slots der Firmware-Bank enthalten Nachrichten, keine Klänge: nur die Lautheit einer Klangbank wird angeglichen</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="152"/>
         <source>gain %1 dB: %2 (was %3)</source>
         <translation>Verstärkung %1 dB: %2 (vorher %3)</translation>
+    </message>
+</context>
+<context>
+    <name>LoudnessMatching</name>
+    <message>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="32"/>
+        <source>Match &amp;Loudness…</source>
+        <translation>&amp;Lautheit angleichen…</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="59"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="90"/>
+        <source>Not matched: %1</source>
+        <translation>Nicht angeglichen: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="93"/>
+        <source>Not matched: every slot of %1 is silent.</source>
+        <translation>Nicht angeglichen: Jeder Slot von %1 ist still.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="118"/>
+        <source>%1 is at %2 already: %3.</source>
+        <translation>%1 ist schon bei %2: %3.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="120"/>
+        <source>Match Loudness</source>
+        <translation>Lautheit angleichen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="120"/>
+        <source>loudness match of %1</source>
+        <translation>Angleichen der Lautheit von %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="122"/>
+        <source>Not matched: the bank did not take the sounds.</source>
+        <translation>Nicht angeglichen: Die Bank hat die Klänge nicht angenommen.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="123"/>
+        <source>Matched %1 to %2: %3.</source>
+        <translation>%1 an %2 angeglichen: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>LoudnessTargetDialog</name>
+    <message>
+        <location filename="../app/banks/LoudnessTargetDialog.cpp" line="24"/>
+        <source>Match Loudness</source>
+        <translation>Lautheit angleichen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessTargetDialog.cpp" line="26"/>
+        <source>Bring the sample slots of %1 to one loudness as the device plays them; a slot that would clip is held and named.</source>
+        <translation>Die Sample-Slots von %1 auf eine Lautheit bringen, wie das Gerät sie spielt; ein Slot, der übersteuern würde, wird gehalten und genannt.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessTargetDialog.cpp" line="31"/>
+        <source>The &amp;quietest slot&apos;s loudness</source>
+        <translation>&amp;Die Lautheit des leisesten Slots</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessTargetDialog.cpp" line="34"/>
+        <source>&amp;Loudness:</source>
+        <translation>&amp;Lautheit:</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessTargetDialog.cpp" line="38"/>
+        <source>Target loudness in LUFS</source>
+        <translation>Ziel-Lautheit in LUFS</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessTargetDialog.cpp" line="43"/>
+        <source> LUFS</source>
+        <translation> LUFS</translation>
     </message>
 </context>
 <context>
@@ -3022,6 +3119,24 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <location filename="../soundlibrary/SlotLoudness.cpp" line="47"/>
         <source>%1, which measures loudness, is not installed</source>
         <translation>%1, das die Lautheit misst, ist nicht installiert</translation>
+    </message>
+</context>
+<context>
+    <name>SlotLoudnessColumn</name>
+    <message>
+        <location filename="../app/sounds/SlotLoudnessColumn.cpp" line="29"/>
+        <source>How loud the device plays this slot: EBU R128 integrated loudness of its 8-bit sound, in LUFS</source>
+        <translation>Wie laut das Gerät diesen Slot spielt: integrierte Lautheit nach EBU R128 seines 8-Bit-Klangs, in LUFS</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/SlotLoudnessColumn.cpp" line="77"/>
+        <source>being measured</source>
+        <translation>wird gemessen</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/SlotLoudnessColumn.cpp" line="79"/>
+        <source>Loudness of slot %1, %2: %3</source>
+        <translation>Lautheit von Slot %1, %2: %3</translation>
     </message>
 </context>
 <context>

@@ -123,132 +123,132 @@ dans des fichiers de banques et envoyez-les à l’appareil par MIDI.</translati
 <context>
     <name>BankEdits</name>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="69"/>
-        <location filename="../app/banks/BankEdits.cpp" line="84"/>
+        <location filename="../app/banks/BankEdits.cpp" line="58"/>
+        <location filename="../app/banks/BankEdits.cpp" line="73"/>
         <source>Rename</source>
         <translation>Renommer</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="69"/>
-        <location filename="../app/banks/BankEdits.cpp" line="84"/>
+        <location filename="../app/banks/BankEdits.cpp" line="58"/>
+        <location filename="../app/banks/BankEdits.cpp" line="73"/>
         <source>rename of %1</source>
         <translation>renommage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="73"/>
-        <location filename="../app/banks/BankEdits.cpp" line="88"/>
+        <location filename="../app/banks/BankEdits.cpp" line="62"/>
+        <location filename="../app/banks/BankEdits.cpp" line="77"/>
         <source>Renamed %1 to &quot;%2&quot;</source>
         <translation>%1 renommé en «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="110"/>
-        <location filename="../app/banks/BankEdits.cpp" line="119"/>
+        <location filename="../app/banks/BankEdits.cpp" line="99"/>
+        <location filename="../app/banks/BankEdits.cpp" line="108"/>
         <source>Reset to Default</source>
         <translation>Rétablir les réglages d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="111"/>
+        <location filename="../app/banks/BankEdits.cpp" line="100"/>
         <source>Don&apos;t Reset To Default any bank during sending or receiveing!</source>
         <translation>Ne rétablissez aucune banque d’usine pendant un envoi ou une réception&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="102"/>
-        <location filename="../app/banks/BankEdits.cpp" line="111"/>
-        <location filename="../app/banks/BankEdits.cpp" line="272"/>
+        <location filename="../app/banks/BankEdits.cpp" line="91"/>
+        <location filename="../app/banks/BankEdits.cpp" line="100"/>
+        <location filename="../app/banks/BankEdits.cpp" line="261"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="39"/>
+        <location filename="../app/banks/BankEdits.cpp" line="28"/>
         <source>the new name %1</source>
         <extracomment>Why the new name is not kept: &quot;holds a zero byte (U+0000), which would end the name in a bank file&quot;</extracomment>
         <translation>le nouveau nom %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="41"/>
+        <location filename="../app/banks/BankEdits.cpp" line="30"/>
         <source>the new name is %1 bytes long; %2</source>
         <extracomment>The new name&apos;s length in bytes, then how long a name may be</extracomment>
         <translation>le nouveau nom fait %1&#xa0;octets&#xa0;; %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="101"/>
+        <location filename="../app/banks/BankEdits.cpp" line="90"/>
         <source>%1 keeps its name: %2.</source>
         <translation>%1 garde son nom&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="102"/>
+        <location filename="../app/banks/BankEdits.cpp" line="91"/>
         <source>Rename Failed</source>
         <translation>Échec du renommage</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="112"/>
+        <location filename="../app/banks/BankEdits.cpp" line="101"/>
         <source>Not reset: %1 stays as it is while banks are being sent</source>
         <translation>Non rétablie&#xa0;: %1 reste telle quelle pendant l’envoi des banques</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="115"/>
+        <location filename="../app/banks/BankEdits.cpp" line="104"/>
         <source>Give the bank &quot;%1&quot; back its factory name and sounds? What it holds now is replaced.</source>
         <translation>Rendre à la banque «&#xa0;%1&#xa0;» son nom et ses sons d’usine&#xa0;? Son contenu actuel sera remplacé.</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="121"/>
-        <location filename="../app/banks/BankEdits.cpp" line="128"/>
+        <location filename="../app/banks/BankEdits.cpp" line="110"/>
+        <location filename="../app/banks/BankEdits.cpp" line="117"/>
         <source>Reset</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="122"/>
+        <location filename="../app/banks/BankEdits.cpp" line="111"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="128"/>
+        <location filename="../app/banks/BankEdits.cpp" line="117"/>
         <source>reset of %1</source>
         <translation>rétablissement de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="129"/>
+        <location filename="../app/banks/BankEdits.cpp" line="118"/>
         <source>Reset %1 to its factory name and sounds</source>
         <translation>%1 rétablie avec son nom et ses sons d’usine</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="139"/>
+        <location filename="../app/banks/BankEdits.cpp" line="128"/>
         <source>Import into %1 slot %2, %3</source>
         <translation>Importer dans %1, emplacement %2, %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="177"/>
-        <location filename="../app/banks/BankEdits.cpp" line="204"/>
+        <location filename="../app/banks/BankEdits.cpp" line="166"/>
+        <location filename="../app/banks/BankEdits.cpp" line="193"/>
         <source>Not imported: %1</source>
         <translation>Non importé&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="231"/>
+        <location filename="../app/banks/BankEdits.cpp" line="220"/>
         <source>Shape “%1” for %2</source>
         <translation>Façonner «&#xa0;%1&#xa0;» pour %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="247"/>
+        <location filename="../app/banks/BankEdits.cpp" line="236"/>
         <source>Import</source>
         <translation>Importer</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="247"/>
+        <location filename="../app/banks/BankEdits.cpp" line="236"/>
         <source>import into %1</source>
         <translation>import dans %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="248"/>
+        <location filename="../app/banks/BankEdits.cpp" line="237"/>
         <source>Shape</source>
         <translation>Façonner</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="248"/>
+        <location filename="../app/banks/BankEdits.cpp" line="237"/>
         <source>shape of %1</source>
         <translation>façonnage de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankEdits.cpp" line="271"/>
+        <location filename="../app/banks/BankEdits.cpp" line="260"/>
         <source>Damaged or Cut Short</source>
         <translation>Endommagé ou tronqué</translation>
     </message>
@@ -463,27 +463,27 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
 <context>
     <name>BankView</name>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="47"/>
+        <location filename="../app/banks/BankView.cpp" line="50"/>
         <source>%1: the device&apos;s preset memory, block %2 (%3 bytes)</source>
         <translation>%1&#xa0;: mémoire des presets de l’appareil, bloc %2 (%3&#xa0;octets)</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="49"/>
+        <location filename="../app/banks/BankView.cpp" line="52"/>
         <source>%1: the device&apos;s operating system, block %2 (%3 bytes)</source>
         <translation>%1&#xa0;: système d’exploitation de l’appareil, bloc %2 (%3&#xa0;octets)</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="176"/>
+        <location filename="../app/banks/BankView.cpp" line="181"/>
         <source>Name of slot %1, %2</source>
         <translation>Nom de l’emplacement %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="177"/>
+        <location filename="../app/banks/BankView.cpp" line="182"/>
         <source>Import into slot %1, %2</source>
         <translation>Importer dans l’emplacement %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="179"/>
+        <location filename="../app/banks/BankView.cpp" line="184"/>
         <source>Play slot %1, %2</source>
         <translation>Écouter l’emplacement %1, %2</translation>
     </message>
@@ -745,12 +745,12 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>EditorWindow</name>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="66"/>
+        <location filename="../app/window/EditorWindow.cpp" line="67"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="140"/>
+        <location filename="../app/window/EditorWindow.cpp" line="143"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n autre fichier laissé de côté&#xa0;: la banque n’a plus d’emplacement)</numerusform>
@@ -758,17 +758,17 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="224"/>
+        <location filename="../app/window/EditorWindow.cpp" line="229"/>
         <source>Sto&amp;p</source>
         <translation>A&amp;rrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="225"/>
+        <location filename="../app/window/EditorWindow.cpp" line="230"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="291"/>
+        <location filename="../app/window/EditorWindow.cpp" line="296"/>
         <source>quitting</source>
         <translation>de quitter</translation>
     </message>
@@ -888,165 +888,175 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         <translation>Ctrl+6</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="473"/>
+        <location filename="../app/window/EditorWindow.ui" line="483"/>
         <source>Open, save and send</source>
         <translation>Ouvrir, enregistrer et envoyer</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="514"/>
+        <location filename="../app/window/EditorWindow.ui" line="524"/>
         <source>Open a bank file (.mid) holding this bank or all banks</source>
         <translation>Ouvrir un fichier de banques (.mid) contenant cette banque ou toutes les banques</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="517"/>
-        <location filename="../app/window/EditorWindow.ui" line="778"/>
+        <location filename="../app/window/EditorWindow.ui" line="527"/>
+        <location filename="../app/window/EditorWindow.ui" line="788"/>
         <source>&amp;Open…</source>
         <translation>&amp;Ouvrir…</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="524"/>
+        <location filename="../app/window/EditorWindow.ui" line="534"/>
         <source>Save the banks into their bank file (.mid), with the banks it holds; Save As… (Ctrl+Shift+S) writes this bank or all banks to another</source>
         <translation>Enregistrer les banques dans leur fichier de banques (.mid), avec les banques qu’il contient&#xa0;; «&#xa0;Enregistrer sous…&#xa0;» (Ctrl+Maj+S) écrit cette banque ou toutes les banques dans un autre</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="527"/>
-        <location filename="../app/window/EditorWindow.ui" line="786"/>
+        <location filename="../app/window/EditorWindow.ui" line="537"/>
+        <location filename="../app/window/EditorWindow.ui" line="796"/>
         <source>&amp;Save</source>
         <translation>&amp;Enregistrer</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="458"/>
+        <location filename="../app/window/EditorWindow.ui" line="468"/>
         <source>Give this bank back its factory name and sounds</source>
         <translation>Rendre à cette banque son nom et ses sons d’usine</translation>
     </message>
     <message>
+        <location filename="../app/window/EditorWindow.ui" line="458"/>
+        <source>Bring this bank&apos;s sample slots to one loudness as the device plays them (Edit › Match Loudness…)</source>
+        <translation>Amener les slots d&apos;échantillon de cette banque à une même sonie, telle que l&apos;appareil les joue (Édition › Égaliser la sonie…)</translation>
+    </message>
+    <message>
         <location filename="../app/window/EditorWindow.ui" line="461"/>
+        <source>Match Loudness…</source>
+        <translation>Égaliser la sonie…</translation>
+    </message>
+    <message>
+        <location filename="../app/window/EditorWindow.ui" line="471"/>
         <source>&amp;Reset to Default</source>
         <translation>&amp;Réglages d’usine</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="482"/>
+        <location filename="../app/window/EditorWindow.ui" line="492"/>
         <source>Banks:</source>
         <translation>Banques&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="494"/>
+        <location filename="../app/window/EditorWindow.ui" line="504"/>
         <source>C&amp;urrent bank</source>
         <translation>Banque ac&amp;tuelle</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="507"/>
+        <location filename="../app/window/EditorWindow.ui" line="517"/>
         <source>A&amp;ll banks</source>
         <translation>To&amp;utes les banques</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="543"/>
+        <location filename="../app/window/EditorWindow.ui" line="553"/>
         <source>MIDI ou&amp;tput:</source>
         <translation>Sor&amp;tie MIDI&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="553"/>
+        <location filename="../app/window/EditorWindow.ui" line="563"/>
         <source>MIDI output</source>
         <translation>Sortie MIDI</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="566"/>
+        <location filename="../app/window/EditorWindow.ui" line="576"/>
         <source>&amp;Channel:</source>
         <translation>&amp;Canal&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="576"/>
+        <location filename="../app/window/EditorWindow.ui" line="586"/>
         <source>MIDI channel</source>
         <translation>Canal MIDI</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="669"/>
+        <location filename="../app/window/EditorWindow.ui" line="679"/>
         <source>Send the bank(s) to the ZYLOX 515 over MIDI</source>
         <translation>Envoyer la ou les banques au ZYLOX 515 par MIDI</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="672"/>
+        <location filename="../app/window/EditorWindow.ui" line="682"/>
         <source>Sen&amp;d</source>
         <translation>Envo&amp;yer</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="679"/>
-        <location filename="../app/window/EditorWindow.ui" line="695"/>
+        <location filename="../app/window/EditorWindow.ui" line="689"/>
+        <location filename="../app/window/EditorWindow.ui" line="705"/>
         <source>The MIDI controller whose notes play the pads</source>
         <translation>Le contrôleur MIDI dont les notes jouent les pads</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="682"/>
+        <location filename="../app/window/EditorWindow.ui" line="692"/>
         <source>MIDI controller:</source>
         <translation>Contrôleur MIDI&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="692"/>
+        <location filename="../app/window/EditorWindow.ui" line="702"/>
         <source>MIDI controller</source>
         <translation>Contrôleur MIDI</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="748"/>
+        <location filename="../app/window/EditorWindow.ui" line="758"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="758"/>
+        <location filename="../app/window/EditorWindow.ui" line="768"/>
         <source>&amp;MIDI</source>
         <translation>&amp;MIDI</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="768"/>
+        <location filename="../app/window/EditorWindow.ui" line="778"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="781"/>
+        <location filename="../app/window/EditorWindow.ui" line="791"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="789"/>
+        <location filename="../app/window/EditorWindow.ui" line="799"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="794"/>
+        <location filename="../app/window/EditorWindow.ui" line="804"/>
         <source>Save &amp;As…</source>
         <translation>Enregistrer &amp;sous…</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="797"/>
+        <location filename="../app/window/EditorWindow.ui" line="807"/>
         <source>Ctrl+Shift+S</source>
         <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="802"/>
+        <location filename="../app/window/EditorWindow.ui" line="812"/>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="805"/>
+        <location filename="../app/window/EditorWindow.ui" line="815"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="813"/>
+        <location filename="../app/window/EditorWindow.ui" line="823"/>
         <source>&amp;Send</source>
         <translation>&amp;Envoyer</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="821"/>
+        <location filename="../app/window/EditorWindow.ui" line="831"/>
         <source>&amp;Receive</source>
         <translation>&amp;Recevoir</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="824"/>
+        <location filename="../app/window/EditorWindow.ui" line="834"/>
         <source>the ZYLOX 515 cannot send its memory</source>
         <translation>le ZYLOX 515 ne peut pas envoyer sa mémoire</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="829"/>
+        <location filename="../app/window/EditorWindow.ui" line="839"/>
         <source>&amp;About ZYLOX 515 Editor</source>
         <translation>À &amp;propos de ZYLOX 515 Editor</translation>
     </message>
@@ -1901,19 +1911,106 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>LoudnessMatch</name>
     <message>
-        <location filename="../soundlibrary/LoudnessMatch.cpp" line="131"/>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="134"/>
+        <source>held at %1 dB, %2 LU under the target: no file is kept to make it louder from</source>
+        <translation>maintenu à %1 dB, %2 LU sous la cible : aucun fichier n&apos;est conservé pour le rendre plus fort</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="137"/>
         <source>held at %1 dB, %2 LU under the target: the gain goes no higher</source>
         <translation>maintenu à %1 dB, %2 LU sous la cible : le gain ne monte pas plus haut</translation>
     </message>
     <message>
-        <location filename="../soundlibrary/LoudnessMatch.cpp" line="133"/>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="139"/>
         <source>held at %1 dB, %2 LU under the target: louder would clip</source>
         <translation>maintenu à %1 dB, %2 LU sous la cible : plus fort, il écrêterait</translation>
     </message>
     <message>
-        <location filename="../soundlibrary/LoudnessMatch.cpp" line="139"/>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="146"/>
+        <source>the firmware bank&apos;s slots hold messages, not sounds: only a sound bank&apos;s loudness is matched</source>
+        <translation>les slots de la banque du firmware contiennent des messages, pas des sons : seule la sonie d&apos;une banque de sons est égalisée</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="152"/>
         <source>gain %1 dB: %2 (was %3)</source>
         <translation>gain %1 dB : %2 (avant %3)</translation>
+    </message>
+</context>
+<context>
+    <name>LoudnessMatching</name>
+    <message>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="32"/>
+        <source>Match &amp;Loudness…</source>
+        <translation>Égaliser la &amp;sonie…</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="59"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="90"/>
+        <source>Not matched: %1</source>
+        <translation>Non égalisée : %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="93"/>
+        <source>Not matched: every slot of %1 is silent.</source>
+        <translation>Non égalisée : tous les slots de %1 sont silencieux.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="118"/>
+        <source>%1 is at %2 already: %3.</source>
+        <translation>%1 est déjà à %2 : %3.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="120"/>
+        <source>Match Loudness</source>
+        <translation>Égaliser la sonie</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="120"/>
+        <source>loudness match of %1</source>
+        <translation>égalisation de la sonie de %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="122"/>
+        <source>Not matched: the bank did not take the sounds.</source>
+        <translation>Non égalisée : la banque n&apos;a pas pris les sons.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="123"/>
+        <source>Matched %1 to %2: %3.</source>
+        <translation>%1 égalisée à %2 : %3.</translation>
+    </message>
+</context>
+<context>
+    <name>LoudnessTargetDialog</name>
+    <message>
+        <location filename="../app/banks/LoudnessTargetDialog.cpp" line="24"/>
+        <source>Match Loudness</source>
+        <translation>Égaliser la sonie</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessTargetDialog.cpp" line="26"/>
+        <source>Bring the sample slots of %1 to one loudness as the device plays them; a slot that would clip is held and named.</source>
+        <translation>Amener les slots d&apos;échantillon de %1 à une même sonie, telle que l&apos;appareil les joue ; un slot qui écrêterait est maintenu et nommé.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessTargetDialog.cpp" line="31"/>
+        <source>The &amp;quietest slot&apos;s loudness</source>
+        <translation>La sonie du slot le plus &amp;faible</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessTargetDialog.cpp" line="34"/>
+        <source>&amp;Loudness:</source>
+        <translation>&amp;Sonie :</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessTargetDialog.cpp" line="38"/>
+        <source>Target loudness in LUFS</source>
+        <translation>Sonie cible en LUFS</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/LoudnessTargetDialog.cpp" line="43"/>
+        <source> LUFS</source>
+        <translation> LUFS</translation>
     </message>
 </context>
 <context>
@@ -3022,6 +3119,24 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <location filename="../soundlibrary/SlotLoudness.cpp" line="47"/>
         <source>%1, which measures loudness, is not installed</source>
         <translation>%1, qui mesure la sonie, n’est pas installée</translation>
+    </message>
+</context>
+<context>
+    <name>SlotLoudnessColumn</name>
+    <message>
+        <location filename="../app/sounds/SlotLoudnessColumn.cpp" line="29"/>
+        <source>How loud the device plays this slot: EBU R128 integrated loudness of its 8-bit sound, in LUFS</source>
+        <translation>La sonie à laquelle l&apos;appareil joue ce slot : sonie intégrée EBU R128 de son son 8 bits, en LUFS</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/SlotLoudnessColumn.cpp" line="77"/>
+        <source>being measured</source>
+        <translation>en cours de mesure</translation>
+    </message>
+    <message>
+        <location filename="../app/sounds/SlotLoudnessColumn.cpp" line="79"/>
+        <source>Loudness of slot %1, %2: %3</source>
+        <translation>Sonie du slot %1, %2 : %3</translation>
     </message>
 </context>
 <context>

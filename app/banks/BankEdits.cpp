@@ -4,10 +4,10 @@
 #include "app/banks/SoundPanel.h"
 #include "app/common/ShownNames.h"
 #include "app/common/WindowText.h"
+#include "app/document/SlotBytesSound.h"
 #include "app/document/WorkingBanks.h"
 #include "app/files/FilePanels.h"
 #include "app/settings/ImportPreferences.h"
-#include "audio/DeviceRate.h"
 #include "audio/SlotImport.h"
 #include "audio/SoundFileTypes.h"
 #include "bytes/MemorySource.h"
@@ -19,17 +19,6 @@
 #include <cmath>
 
 namespace {
-
-// A slot's own bytes as a source: 8-bit mono at the device's rate.
-std::shared_ptr<const audio::DecodedSound> slotSound(const std::vector<std::uint8_t>& bytes)
-{
-    auto sound = std::make_shared<audio::DecodedSound>();
-    sound->frames = audio::PcmFrames(1, 8, true, audio::kDeviceRate);
-    sound->frames.assign(bytes.begin(), bytes.end());
-    sound->wholeFrames = bytes.size();
-    sound->failure.kind = audio::ImportResult::Kind::Sound;
-    return sound;
-}
 
 // Why a name is not kept, in the window's language, from the core's reason.
 QString reasonOf(const NameRefusal& refused)
@@ -212,7 +201,7 @@ void BankEdits::shape(std::size_t row, int slot)
         return;
     const SlotSource* kept = m_banks.source(row, index);
     openPanel(row, index,
-              kept != nullptr ? *kept : SlotSource{slotSound(bank.getContent(index)->getData()), {}, {}, {}},
+              kept != nullptr ? *kept : SlotSource{slotBytesSound(bank.getContent(index)->getData()), {}, {}, {}},
               bank.getContentName(index), "Shape");
 }
 

@@ -1,6 +1,7 @@
 #include "app/banks/BankView.h"
 
 #include "app/banks/SlotDrops.h"
+#include "app/sounds/SlotLoudnessColumn.h"
 #include "app/sounds/SlotPlayer.h"
 #include "app/sounds/Waveforms.h"
 #include "audio/DeviceRate.h"
@@ -25,6 +26,8 @@ namespace {
 // Where the layout file leaves room for the waveforms: a column of the slot grid for the rows'
 // small ones, a place in the panel below the bank's box for the large one.
 constexpr int kWaveformColumn = 4;
+// Each slot's loudness after its waveform, where the eye goes from the sound to how loud it is.
+constexpr int kLoudnessColumn = 5;
 constexpr int kLargeWaveformIndex = 1;
 // The firmware bank's account of its slots takes the place of the rows it does not have.
 constexpr int kFirmwareTextRow = 3;
@@ -112,6 +115,7 @@ void BankView::makeSlotRooms(QWidget& window, QGridLayout& slotGrid, QBoxLayout&
 {
     const int rows = m_labels.numberOfRows();
     m_waveforms = std::make_unique<Waveforms>(slotGrid, rows, kWaveformColumn, panel, kLargeWaveformIndex, this);
+    m_loudness = std::make_unique<SlotLoudnessColumn>(slotGrid, rows, kLoudnessColumn, this);
     m_player = std::make_unique<SlotPlayer>(soundOutput, m_playButtons, window,
                                             [this] { return m_waveforms->selectedSlot(); });
     connect(m_player.get(), &SlotPlayer::status, this, &BankView::status);
@@ -166,6 +170,7 @@ void BankView::show(const IBank& bank, bool editable)
         button->setEnabled(editable);
     showRows(bank);
     m_waveforms->show(bank);
+    m_loudness->show(bank);
     m_player->show(bank);
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 class SlotDrops;
+class SlotLoudnessColumn;
 class SlotPlayer;
 class Waveforms;
 class IBank;
@@ -23,8 +24,9 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
-// The selected bank's box: its name, its slot rows (label, name, Import…, Play and a waveform
-// each) and its own buttons, with the rooms that live on the rows: waveforms, playback and drops.
+// The selected bank's box: its name, its slot rows (label, name, Import…, Play, a waveform and
+// the loudness each) and its own buttons, with the rooms that live on the rows: waveforms, loudness,
+// playback and drops.
 // It shows a bank and reports what the user did to it; changing the bank is the controller's.
 class BankView : public QObject {
     Q_OBJECT
@@ -97,6 +99,7 @@ private:
     CellMatrix<QPushButton> m_playButtons;
     QLabel* m_firmwareText = nullptr;
     std::unique_ptr<Waveforms> m_waveforms;
+    std::unique_ptr<SlotLoudnessColumn> m_loudness;
     std::unique_ptr<SlotPlayer> m_player;
     std::unique_ptr<SlotDrops> m_drops;
     const IBank* m_bank = nullptr;

@@ -4,6 +4,7 @@
 #include "app/banks/BankSelection.h"
 #include "app/banks/BankView.h"
 #include "app/banks/KitFilling.h"
+#include "app/banks/LoudnessMatching.h"
 #include "app/banks/PadView.h"
 #include "app/common/DisabledReasons.h"
 #include "app/document/UnsavedChanges.h"
@@ -79,6 +80,8 @@ EditorWindow::EditorWindow(IDialogs& dialogs, MidiContext& midiSystem, Settings&
         std::initializer_list<QWidget*>{ui.button_reset, ui.button_save, ui.button_load}, soundOutput);
     m_kitFilling = std::make_unique<KitFilling>(dialogs, *m_banks, soundOutput, *this, *ui.menu_file, ui.menu_quit,
                                                 [this] { return rowToActOn(); });
+    m_loudnessMatching = std::make_unique<LoudnessMatching>(*m_banks, *this, *edit, *ui.button_matchLoudness,
+                                                            [this] { return rowToActOn(); });
     m_importPreferences = std::make_unique<ImportPreferences>(m_settings, *this, *ui.menu_file, ui.menu_quit);
     m_edits = std::make_unique<BankEdits>(dialogs, *m_panels, *m_importPreferences, *m_banks, soundOutput, *this);
     m_outputs = std::make_unique<OutputList>(*ui.popup_out, midiSystem.service());
@@ -87,8 +90,8 @@ EditorWindow::EditorWindow(IDialogs& dialogs, MidiContext& midiSystem, Settings&
     // A child as well, so that its progress ticks are among the window's timers.
     m_transmission = std::make_unique<Transmission>(dialogs, midiSystem, *m_outputs, *ui.progress_out, *m_banks, this);
     m_sendTip = ui.button_send->toolTip();
-    m_disabledReasons = std::make_unique<DisabledReasons>(
-        findChildren<QAbstractButton*>(QRegularExpression(QStringLiteral("^button_(send|playContents_\\d)$"))));
+    m_disabledReasons = std::make_unique<DisabledReasons>(findChildren<QAbstractButton*>(
+        QRegularExpression(QStringLiteral("^button_(send|matchLoudness|playContents_\\d)$"))));
     // A child as well, so that it lives no longer than the menu it adds to.
     m_outputSettings = std::make_unique<OutputSettings>(dialogs, *m_outputs, *this, *ui.menu_midi);
     m_padController = std::make_unique<PadController>(*ui.popup_controller, *ui.menu_midi, midiSystem, settings, *this);
@@ -142,6 +145,7 @@ void EditorWindow::connectControls()
     connect(m_bankView.get(), &BankView::status, this, &EditorWindow::showStatus);
     connect(m_edits.get(), &BankEdits::status, this, &EditorWindow::showStatus);
     connect(m_kitFilling.get(), &KitFilling::status, this, &EditorWindow::showStatus);
+    connect(m_loudnessMatching.get(), &LoudnessMatching::status, this, &EditorWindow::showStatus);
     connect(m_edits.get(), &BankEdits::slotChanged, m_bankView.get(), &BankView::selectSlot);
     connect(m_edits.get(), &BankEdits::nameRefused, this, &EditorWindow::updateContentView);
     connect(m_banks.get(), &WorkingBanks::status, this, &EditorWindow::showStatus);
@@ -360,6 +364,7 @@ void EditorWindow::updateContentView()
     const int row = m_selection->currentRow();
     if (row < 0)
         return;
+    m_loudnessMatching->showRow(static_cast<std::size_t>(row));
     m_bankView->show(m_banks->bank(static_cast<std::size_t>(row)), row >= m_protectedBanks);
 }
 

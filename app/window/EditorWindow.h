@@ -25,6 +25,7 @@ class ImportPreferences;
 class KitFilling;
 class KitPlayer;
 class LastBankFile;
+class LoudnessMatching;
 class MenuValidation;
 class RecentFiles;
 class OutputList;
@@ -141,6 +142,7 @@ private:
     std::unique_ptr<BankView> m_bankView;
     std::unique_ptr<ImportPreferences> m_importPreferences;
     std::unique_ptr<KitFilling> m_kitFilling;
+    std::unique_ptr<LoudnessMatching> m_loudnessMatching;
     std::unique_ptr<BankEdits> m_edits;
     std::unique_ptr<OutputList> m_outputs;
     std::unique_ptr<OutputSettings> m_outputSettings;

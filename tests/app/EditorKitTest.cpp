@@ -1,16 +1,19 @@
 // Fill Bank from Folder… as the user meets it: the File menu's item, the folder panel, the dialog
-// worked by keys, and the bank as the undo history keeps it.
+// worked by keys, and the bank as the undo history keeps it; the slots' loudness in their rows, and
+// Edit › Match Loudness….
 
 #include "EditorFixture.h"
 
 #include "model/FactoryBank.h"
 #include "soundlibrary/LoudnessMatch.h"
+#include "soundlibrary/LoudnessMeter.h"
 #include "soundlibrary/SlotLoudness.h"
 #include "tests/support/SoundFileFolder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -81,6 +84,46 @@ protected:
         std::string all;
         for (int slot = 0; slot < 6; ++slot)
             all += textOf("textfield_contentNames_" + QString::number(slot)) + "|";
+        return all;
+    }
+
+    // Each slot's row once its figure is measured: what `zylox loudness` prints for the slot.
+    std::string loudnessShown(int slot) { return textOf("text_slotLoudness_" + QString::number(slot)); }
+    std::string loudnessOf(int row, int slot)
+    {
+        return soundlibrary::SlotLoudness::text(soundlibrary::SlotLoudness::of(this->slot(row, slot))).english();
+    }
+    bool loudnessShownFor(int row)
+    {
+        return QTest::qWaitFor(
+            [&] {
+                for (int slot = 0; slot < 6; ++slot)
+                    if (loudnessShown(slot) != loudnessOf(row, slot))
+                        return false;
+                return true;
+            },
+            120000);
+    }
+    // Edit › Match Loudness…, by its keys; returns once its dialog is open.
+    QDialog& matchLoudness()
+    {
+        press(Qt::Key_E, Qt::AltModifier);
+        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr)
+            throw std::runtime_error("no Edit menu");
+        QTest::keyClick(menu, Qt::Key_L);
+        auto* found = editor->findChild<QDialog*>(QStringLiteral("dialog_matchLoudness"));
+        if (found == nullptr || !found->isVisible())
+            throw std::runtime_error("no Match Loudness dialog");
+        // Its keys reach it as the window the user works in.
+        QApplication::setActiveWindow(found);
+        return *found;
+    }
+    std::vector<double> figures(int row)
+    {
+        std::vector<double> all;
+        for (int slot = 0; slot < 6; ++slot)
+            all.push_back(soundlibrary::SlotLoudness::of(this->slot(row, slot)).value_or(-HUGE_VAL));
         return all;
     }
 
@@ -177,4 +220,90 @@ TEST_F(EditorKitTest, TheFirmwareBankRefusesAKitAndSaysWhy)
     QTest::keyClick(menu, Qt::Key_Escape);
     EXPECT_EQ(std::count(shown.begin(), shown.end(), "folder"), 0);
     EXPECT_EQ(imageOf(editor->workBank(kFirmwareRow)), before);
+}
+
+TEST_F(EditorKitTest, EachSlotsRowShowsItsLoudnessAsTheDevicePlaysItAndFollowsItsChanges)
+{
+    ASSERT_TRUE(soundlibrary::LoudnessMeter::available());
+    ASSERT_TRUE(loudnessShownFor(kRow)) << loudnessShown(0);
+    EXPECT_NE(loudnessShown(0).find(" LUFS"), std::string::npos);
+    EXPECT_EQ(control<QLabel>("text_slotLoudness_3").accessibleName().toStdString(),
+              "Loudness of slot 4, " + editor->workBank(kRow).getContentLabel(3) + ": " + loudnessOf(kRow, 3));
+    // A kit put in, then taken back: each row follows its slot's new bytes.
+    fillFromFolder();
+    pressOk();
+    ASSERT_TRUE(loudnessShownFor(kRow)) << loudnessShown(0);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(loudnessShownFor(kRow)) << loudnessShown(0);
+    // The firmware bank's slots hold no sound: no figure stands in their rows.
+    selectRow(kFirmwareRow);
+    for (int slot = 0; slot < 6; ++slot)
+        EXPECT_FALSE(control<QLabel>("text_slotLoudness_" + QString::number(slot)).isVisible()) << slot;
+}
+
+TEST_F(EditorKitTest, MatchLoudnessBringsTheBanksSlotsToTheQuietestAsOneStep)
+{
+    // The factory's slots keep no file: each is turned down from its own bytes.
+    const Bytes before = imageOf(editor->workBank(kRow));
+    const std::vector<double> was = figures(kRow);
+    QDialog& dialog = matchLoudness();
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    const std::vector<double> now = figures(kRow);
+    const double quietest = *std::min_element(was.begin(), was.end());
+    for (int slot = 0; slot < 6; ++slot)
+        EXPECT_NEAR(now[static_cast<std::size_t>(slot)], quietest, soundlibrary::LoudnessMatch::kTolerance)
+            << slot << ": " << textOf("text_status");
+    EXPECT_TRUE(textOf("text_status").starts_with("Matched S06 to ")) << textOf("text_status");
+    EXPECT_TRUE(loudnessShownFor(kRow));
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(imageOf(editor->workBank(kRow)), before);
+}
+
+TEST_F(EditorKitTest, MatchLoudnessToATypedFigureHoldsAndNamesTheSlotsThatCannotReachIt)
+{
+    // A kit's slots keep their files and are rendered again from them, louder or quieter.
+    fillFromFolder();
+    pressOk();
+    QDialog& dialog = matchLoudness();
+    QTest::keyClick(&dialog, Qt::Key_L, Qt::AltModifier);
+    auto& field = *dialog.findChild<QDoubleSpinBox*>(QStringLiteral("spinbox_targetLoudness"));
+    // A radio button's key clicks it as the mouse would, a moment later.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return field.hasFocus(); }, 10000));
+    QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&field, QStringLiteral("0"));
+    QTest::keyClick(&field, Qt::Key_Return);
+    const std::vector<double> now = figures(kRow);
+    const std::string status = textOf("text_status");
+    // Each slot has its part of the line, in slot order; one that missed the target says it was held.
+    std::vector<std::size_t> parts;
+    for (std::uint16_t slot = 0; slot < 6; ++slot) {
+        parts.push_back(status.find(editor->workBank(kRow).getContentLabel(slot) + ": gain "));
+        ASSERT_NE(parts.back(), std::string::npos) << slot << " not named: " << status;
+    }
+    parts.push_back(status.size());
+    int held = 0;
+    for (std::size_t slot = 0; slot < 6; ++slot) {
+        const std::string part = status.substr(parts[slot], parts[slot + 1] - parts[slot]);
+        const bool missed = std::abs(now[slot]) > soundlibrary::LoudnessMatch::kTolerance;
+        EXPECT_EQ(part.find("held at") != std::string::npos, missed) << part;
+        held += missed ? 1 : 0;
+    }
+    // Even a sine at full scale reads under 0 LUFS: louder, every slot would clip, and is held.
+    EXPECT_GT(held, 0) << status;
+    EXPECT_TRUE(status.starts_with("Matched S06 to 0.0 LUFS: ")) << status;
+    // One step: the kit is as it was before the match.
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(names(), "Open HiHat.wav|chh.wav|clap.wav|rim.wav|crash 1.wav|ride.wav|");
+}
+
+TEST_F(EditorKitTest, TheFirmwareBanksLoudnessIsNeverMatchedAndTheButtonSaysWhy)
+{
+    selectRow(kFirmwareRow);
+    auto& button = control<QPushButton>("button_matchLoudness");
+    EXPECT_FALSE(button.isEnabled());
+    EXPECT_EQ(button.toolTip().toStdString(),
+              "the firmware bank's slots hold messages, not sounds: only a sound bank's loudness is matched");
+    EXPECT_FALSE(control<QAction>("menu_matchLoudness").isEnabled());
+    selectRow(kRow);
+    EXPECT_TRUE(button.isEnabled());
 }

@@ -1,5 +1,6 @@
 #include "tests/audio/SoundFileBytes.h"
 
+#include "audio/DeviceRate.h"
 #include "audio/ShapeReport.h"
 #include "audio/SlotRender.h"
 #include "soundlibrary/LoudnessMatch.h"
@@ -107,4 +108,42 @@ TEST(LoudnessMatchTest, UnderALimiterNoBytePassesItsCeilingAndASilentSlotIsLeft)
     const auto alone = LoudnessMatch::match({{&silent, {}, 0x2000}}, std::nullopt);
     ASSERT_TRUE(alone);
     EXPECT_FALSE(LoudnessMatch::targetOf(*alone, std::nullopt));
+}
+
+TEST(LoudnessMatchTest, ASlotOfItsOwnBytesIsTurnedDownButNeverUpPastItsGain)
+{
+    // A slot's 8-bit bytes as their own source: the default shape gives them back byte for byte.
+    const std::vector<std::uint8_t> bytes
+        = audio::renderSlot(sound(0.5, 0.0, 0.4, 0.05), audio::SoundShape{}, 0x4000).bytes;
+    audio::DecodedSound own;
+    own.frames = audio::PcmFrames(1, 8, true, audio::kDeviceRate);
+    own.frames.assign(bytes.begin(), bytes.end());
+    own.wholeFrames = bytes.size();
+    own.failure.kind = audio::ImportResult::Kind::Sound;
+    const std::optional<double> was = soundlibrary::SlotLoudness::of(bytes);
+    ASSERT_TRUE(was);
+    LoudnessMatch::Slot slot{&own, {}, bytes.size(), true};
+    for (const double by : {-6.0, -0.5, 3.0, 12.0}) {
+        const auto matched = LoudnessMatch::match({slot}, *was + by);
+        ASSERT_TRUE(matched);
+        const LoudnessMatch::Matched& result = matched->front();
+        ASSERT_TRUE(result.after);
+        if (by < 0.0) {
+            EXPECT_FALSE(result.held) << by;
+            EXPECT_NEAR(*result.after, *was + by, LoudnessMatch::kTolerance) << by;
+            EXPECT_LT(result.shape.gain, 0.0) << by;
+        } else {
+            // Louder than it is would raise its steps with it: held as it was, and said why.
+            EXPECT_TRUE(result.held && result.ownBytes && !result.clips) << by;
+            EXPECT_EQ(result.shape.gain, 0.0) << by;
+            EXPECT_EQ(result.after, was) << by;
+            EXPECT_NE(LoudnessMatch::heldText(result, *was + by).english().find("no file is kept"), std::string::npos);
+        }
+    }
+    // A slot of its own bytes shaped louder before keeps that gain, and no more.
+    slot.shape.gain = 2.0;
+    const auto louder = LoudnessMatch::match({slot}, *was + 12.0);
+    ASSERT_TRUE(louder);
+    EXPECT_EQ(louder->front().shape.gain, 2.0);
+    EXPECT_TRUE(louder->front().held);
 }

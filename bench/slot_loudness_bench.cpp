@@ -3,8 +3,8 @@
 // 3.5 ms of processor time for the six on the project's 2-core machine, more than the window may
 // spend on a figure between two frames: the view measures them on a thread of its own.
 
-#include "model/SoundBank.h"
 #include "content/SlotContent.h"
+#include "model/SoundBank.h"
 #include "soundlibrary/SlotLoudness.h"
 
 #include <benchmark/benchmark.h>

@@ -75,14 +75,14 @@ void LoudnessMatching::apply(std::size_t row, std::optional<double> target)
             continue;
         const SlotSource* kept = m_banks.source(row, slot);
         // Without a file, the slot's own bytes are its source, as the sound panel shapes them.
-        sources.push_back(kept != nullptr && kept->sound ? *kept
-                                                          : SlotSource{slotBytesSound(bank.getContent(slot)->getData()),
-                                                                       {}, {}, {}});
+        sources.push_back(kept != nullptr && kept->sound
+                              ? *kept
+                              : SlotSource{slotBytesSound(bank.getContent(slot)->getData()), {}, {}, {}});
         indices.push_back(slot);
     }
     for (const SlotSource& source : sources)
         toMatch.push_back({source.sound.get(), source.shape, bank.getContent(indices[toMatch.size()])->getSize(),
-                         source.path.empty()});
+                           source.path.empty()});
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto matched = LoudnessMatch::match(toMatch, target);
     QApplication::restoreOverrideCursor();

@@ -22,11 +22,11 @@ LoudnessTargetDialog::LoudnessTargetDialog(const QString& bank, QWidget* parent)
 {
     setObjectName(QStringLiteral("dialog_matchLoudness"));
     setWindowTitle(tr("Match Loudness"));
-    auto* question = new QLabel(
-        tr("Bring the sample slots of %1 to one loudness as the device plays them; a slot that would clip "
-           "is held and named.")
-            .arg(bank),
-        this);
+    auto* question
+        = new QLabel(tr("Bring the sample slots of %1 to one loudness as the device plays them; a slot that would clip "
+                        "is held and named.")
+                         .arg(bank),
+                     this);
     question->setWordWrap(true);
     m_quietest = new QRadioButton(tr("The &quietest slot's loudness"), this);
     m_quietest->setObjectName(QStringLiteral("radio_quietestSlot"));

@@ -47,7 +47,8 @@ void SlotLoudnessColumn::show(const IBank& bank)
         const auto index = static_cast<std::uint16_t>(slot);
         Row& row = m_rows[static_cast<std::size_t>(slot)];
         const bool sample = slot < bank.getContentCount() && bank.isSampleContent(index);
-        const std::vector<std::uint8_t> bytes = sample ? bank.getContent(index)->getData() : std::vector<std::uint8_t>{};
+        const std::vector<std::uint8_t> bytes
+            = sample ? bank.getContent(index)->getData() : std::vector<std::uint8_t>{};
         if (bytes != row.bytes || !sample)
             row = {bytes, std::nullopt, false};
         m_slotLabels[static_cast<std::size_t>(slot)]
@@ -93,7 +94,8 @@ void SlotLoudnessColumn::measureNext()
         std::vector<std::optional<double>> figures;
         for (const std::vector<std::uint8_t>& slot : bytes)
             figures.push_back(soundlibrary::SlotLoudness::of(slot));
-        QMetaObject::invokeMethod(this, [this, bytes, figures] { take(bytes, figures); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, bytes, figures] { take(bytes, figures); }, Qt::QueuedConnection);
     });
     connect(m_measuring, &QThread::finished, this, [this] {
         m_measuring->deleteLater();

@@ -21,7 +21,7 @@
 using soundlibrary::LoudnessMatch;
 
 LoudnessMatching::LoudnessMatching(WorkingBanks& banks, QWidget& window, QMenu& menu, QAbstractButton& button,
-                                   std::function<std::optional<std::size_t>()> row)
+                                   QWidget& after, std::function<std::optional<std::size_t>()> row)
     : QObject(&window)
     , m_banks(banks)
     , m_window(window)
@@ -35,6 +35,8 @@ LoudnessMatching::LoudnessMatching(WorkingBanks& banks, QWidget& window, QMenu& 
     menu.addAction(m_item);
     connect(m_item, &QAction::triggered, this, &LoudnessMatching::choose);
     connect(&m_button, &QAbstractButton::clicked, this, &LoudnessMatching::choose);
+    // The slot rows set their own order before this is made: the button goes where it stands.
+    QWidget::setTabOrder(&after, &m_button);
 }
 
 void LoudnessMatching::showRow(std::optional<std::size_t> row)

@@ -22,8 +22,9 @@ class WorkingBanks;
 class LoudnessMatching : public QObject {
     Q_OBJECT
 public:
-    // Everything stays the caller's; the item goes at the end of menu. row tells the bank on show.
-    LoudnessMatching(WorkingBanks& banks, QWidget& window, QMenu& menu, QAbstractButton& button,
+    // Everything stays the caller's; the item goes at the end of menu, Tab reaches button from
+    // after. row tells the bank on show.
+    LoudnessMatching(WorkingBanks& banks, QWidget& window, QMenu& menu, QAbstractButton& button, QWidget& after,
                      std::function<std::optional<std::size_t>()> row);
 
     // The bank on show changed: the item and the button are enabled for a sound bank, and otherwise

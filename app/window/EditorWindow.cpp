@@ -80,10 +80,8 @@ EditorWindow::EditorWindow(IDialogs& dialogs, MidiContext& midiSystem, Settings&
         std::initializer_list<QWidget*>{ui.button_reset, ui.button_save, ui.button_load}, soundOutput);
     m_kitFilling = std::make_unique<KitFilling>(dialogs, *m_banks, soundOutput, *this, *ui.menu_file, ui.menu_quit,
                                                 [this] { return rowToActOn(); });
-    // After the slot rows' own order, which the bank view sets up.
-    QWidget::setTabOrder(ui.button_reset, ui.button_matchLoudness);
     m_loudnessMatching = std::make_unique<LoudnessMatching>(*m_banks, *this, *edit, *ui.button_matchLoudness,
-                                                            [this] { return rowToActOn(); });
+                                                            *ui.button_reset, [this] { return rowToActOn(); });
     m_importPreferences = std::make_unique<ImportPreferences>(m_settings, *this, *ui.menu_file, ui.menu_quit);
     m_edits = std::make_unique<BankEdits>(dialogs, *m_panels, *m_importPreferences, *m_banks, soundOutput, *this);
     m_outputs = std::make_unique<OutputList>(*ui.popup_out, midiSystem.service());

@@ -212,7 +212,9 @@ std::uint64_t ClassicConverter::monoFrameCount(const PcmFrames& in, double sampl
         return 0;
     }
     const std::uint64_t width = in.m_bytesPerValue;
-    const double wanted = std::trunc(static_cast<double>(in.size() / in.m_channels) / ratio);
+    // Whole bytes per channel, as convertChannels leaves them: the remainder of a partial frame is dropped.
+    const std::uint64_t bytesPerChannel = in.size() / in.m_channels;
+    const double wanted = std::trunc(static_cast<double>(bytesPerChannel) / ratio);
     if (maxFrames != 0 && wanted > static_cast<double>(maxFrames) * static_cast<double>(width)) {
         return maxFrames;
     }

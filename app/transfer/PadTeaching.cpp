@@ -88,6 +88,8 @@ void PadTeaching::showNotes()
     const PadNotes notes = m_input.notes();
     for (std::size_t pad = 0; pad < m_items.size(); ++pad) {
         const std::optional<std::uint8_t> note = notes.noteOf(m_labels[pad].toStdString());
-        m_items[pad]->setText(note ? tr("%1 (note %2)").arg(m_labels[pad]).arg(*note) : m_labels[pad]);
+        const QString text = note ? tr("%1 (note %2)").arg(m_labels[pad]).arg(*note) : m_labels[pad];
+        // Numbered as the pads are, so that each item has its key in the menu, as Open Recent's do.
+        m_items[pad]->setText(QStringLiteral("&%1 %2").arg(pad + 1).arg(text));
     }
 }

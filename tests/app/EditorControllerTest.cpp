@@ -83,13 +83,13 @@ TEST_F(EditorControllerTest, AChosenControllersNotesPlayThePadsAndATaughtNotePla
     play({0x90, 39, 0x50, 51, 0x50, 39, 0x00});
     EXPECT_EQ(litPads(), "--2--5") << "running status; velocity 0 plays nothing";
 
-    EXPECT_EQ(teachItem(2), "CLAP (note 39)");
+    EXPECT_EQ(teachItem(2), "&3 CLAP (note 39)");
     teach(2);
     EXPECT_EQ(textOf("text_status"), "Play the note for CLAP on " + kPadKitName + " (Escape cancels)");
     play({0x99, 36, 0x64});
     EXPECT_EQ(textOf("text_status"), "CLAP now plays from note 36");
     EXPECT_EQ(litPads(), "--2---") << "the note taught plays its pad at once";
-    EXPECT_EQ(teachItem(2), "CLAP (note 36)");
+    EXPECT_EQ(teachItem(2), "&3 CLAP (note 36)");
     play({0x99, 39, 0x64, 36, 0x64});
     EXPECT_EQ(litPads(), "--2---");
 
@@ -98,7 +98,7 @@ TEST_F(EditorControllerTest, AChosenControllersNotesPlayThePadsAndATaughtNotePla
     EXPECT_EQ(textOf("text_status"), "RIDE keeps its note");
     play({0x99, 38, 0x64});
     EXPECT_EQ(litPads(), "------");
-    EXPECT_EQ(teachItem(5), "RIDE (note 51)");
+    EXPECT_EQ(teachItem(5), "&6 RIDE (note 51)");
 
     // Unplugged, the controller stays chosen; back, wherever it is listed, it plays again.
     service.unplugSource(padKit);
@@ -117,7 +117,7 @@ TEST_F(EditorControllerTest, AChosenControllersNotesPlayThePadsAndATaughtNotePla
     restart();
     press(Qt::Key_K, Qt::ControlModifier);
     EXPECT_EQ(controllerList(), (Texts{"None", "Midi Through:Midi Through Port-0", "*" + kPadKitName}));
-    EXPECT_EQ(teachItem(2), "CLAP (note 36)");
+    EXPECT_EQ(teachItem(2), "&3 CLAP (note 36)");
     play({0x99, 36, 0x64});
     EXPECT_EQ(litPads(), "--2---");
 }

@@ -147,7 +147,7 @@ TEST_F(EditorDesktopTest, TabLeavesTheBankTableAndReachesEveryEnabledControlInOr
             forward.push_back(cell + slot);
     // Open… and Save sit beside the Current bank / All banks switch they obey.
     for (const char* rest : {"button_reset", "button_matchLoudness", "radiobutton_options_0", "button_load",
-                             "button_save", "popup_out", "popup_channel", "button_send"})
+                             "button_save", "popup_out", "popup_channel", "button_send", "popup_controller"})
         forward.push_back(rest);
     EXPECT_EQ(tabRound(Qt::NoModifier), forward);
     EXPECT_EQ(tabRound(Qt::ShiftModifier), Texts(forward.rbegin(), forward.rend()));

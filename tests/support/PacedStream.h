@@ -79,7 +79,9 @@ public:
         const std::size_t taken = std::min(count, m_log.room);
         const std::size_t start = m_log.written.size();
         m_log.written.resize(start + taken);
-        std::memcpy(m_log.written.data() + start, frames, taken * sizeof(std::int16_t));
+        // A full buffer takes nothing, and an empty log has no data to copy into.
+        if (taken > 0)
+            std::memcpy(m_log.written.data() + start, frames, taken * sizeof(std::int16_t));
         m_log.room -= taken;
         m_log.changed.notify_all();
         return static_cast<long>(taken);

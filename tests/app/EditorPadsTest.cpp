@@ -20,7 +20,7 @@ protected:
     std::vector<std::int16_t> hear(std::size_t frames)
     {
         const std::size_t total = pads.copy().size() + frames;
-        pads.grant(frames);
+        EXPECT_TRUE(pads.grant(frames));
         EXPECT_TRUE(pads.awaitWritten(total));
         return pads.copy();
     }

@@ -50,7 +50,7 @@ protected:
     std::vector<std::int16_t> play(std::size_t frames)
     {
         const std::size_t total = log.copy().size() + frames;
-        log.grant(frames);
+        EXPECT_TRUE(log.grant(frames));
         EXPECT_TRUE(log.awaitWritten(total));
         return log.copy();
     }
@@ -293,11 +293,12 @@ TEST_F(KitPlayerTest, ADeviceThatCannotOpenOrFailsWhileMixingSaysWhy)
     refuse = {};
     ASSERT_FALSE(player.open());
     EXPECT_FALSE(player.failure());
+    ASSERT_TRUE(log.awaitWritten(0)) << "the player mixes and waits for room";
     {
         const std::lock_guard held(log.lock);
         log.writeError = -5;
     }
-    log.grant(1);
+    ASSERT_TRUE(log.grant(1));
     std::unique_lock held(log.lock);
     EXPECT_TRUE(log.changed.wait_for(held, std::chrono::minutes(1), [&] { return log.closed == 1; }));
     held.unlock();

@@ -30,14 +30,18 @@ struct PacedLog {
 
     ~PacedLog() { close(roomFd); }
 
-    // The device plays frames and so makes room for as many more.
-    void grant(std::size_t frames)
+    // The device plays frames and so makes room for as many more, once the player waits for room:
+    // a period it mixed before the test's hits or sounds is then never taken, but mixed again with
+    // them. False if the player has not waited within a minute, which only a fault would take.
+    bool grant(std::size_t frames)
     {
-        {
-            const std::lock_guard held(lock);
-            room += frames;
-        }
+        std::unique_lock held(lock);
+        if (!changed.wait_for(held, std::chrono::minutes(1), [&] { return waiting; }))
+            return false;
+        room += frames;
+        // Told under the lock, so that a wait for room that starts later has seen this grant.
         eventfd_write(roomFd, 1);
+        return true;
     }
     // Waits until the player has written frames in all and waits for room again; false if it has
     // not within a minute, which only a fault would take.
@@ -88,12 +92,22 @@ public:
     }
     void waitForRoom(int wakeUp) override
     {
-        setWaiting(true);
+        {
+            // Grants told before now are in the room already: only a later one ends the wait, so
+            // the player seen waiting is sure to wait on.
+            const std::lock_guard held(m_log.lock);
+            eventfd_t granted = 0;
+            eventfd_read(m_log.roomFd, &granted);
+            if (m_log.room > 0)
+                return;
+            m_log.waiting = true;
+            m_log.changed.notify_all();
+        }
         pollfd descriptors[2]{{m_log.roomFd, POLLIN, 0}, {wakeUp, POLLIN, 0}};
         poll(descriptors, 2, -1);
-        eventfd_t granted = 0;
-        eventfd_read(m_log.roomFd, &granted);
-        setWaiting(false);
+        const std::lock_guard held(m_log.lock);
+        m_log.waiting = false;
+        m_log.changed.notify_all();
     }
     long queued() override { return 0; }
     void drop() override { }
@@ -103,12 +117,5 @@ public:
     }
 
 private:
-    void setWaiting(bool waiting)
-    {
-        const std::lock_guard held(m_log.lock);
-        m_log.waiting = waiting;
-        m_log.changed.notify_all();
-    }
-
     PacedLog& m_log;
 };

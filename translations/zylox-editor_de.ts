@@ -758,17 +758,17 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="229"/>
+        <location filename="../app/window/EditorWindow.cpp" line="228"/>
         <source>Sto&amp;p</source>
         <translation>Sto&amp;pp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="230"/>
+        <location filename="../app/window/EditorWindow.cpp" line="229"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="296"/>
+        <location filename="../app/window/EditorWindow.cpp" line="295"/>
         <source>quitting</source>
         <translation>dem Beenden</translation>
     </message>
@@ -915,22 +915,22 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="468"/>
+        <location filename="../app/window/EditorWindow.ui" line="458"/>
         <source>Give this bank back its factory name and sounds</source>
         <translation>Dieser Bank ihren Werksnamen und ihre Werkssounds zurückgeben</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="458"/>
+        <location filename="../app/window/EditorWindow.ui" line="468"/>
         <source>Bring this bank&apos;s sample slots to one loudness as the device plays them (Edit › Match Loudness…)</source>
         <translation>Die Sample-Slots dieser Bank auf eine Lautheit bringen, wie das Gerät sie spielt (Bearbeiten › Lautheit angleichen…)</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="461"/>
+        <location filename="../app/window/EditorWindow.ui" line="471"/>
         <source>Match Loudness…</source>
         <translation>Lautheit angleichen…</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="471"/>
+        <location filename="../app/window/EditorWindow.ui" line="461"/>
         <source>&amp;Reset to Default</source>
         <translation>&amp;Zurücksetzen</translation>
     </message>
@@ -1944,38 +1944,38 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         <translation>&amp;Lautheit angleichen…</translation>
     </message>
     <message>
-        <location filename="../app/banks/LoudnessMatching.cpp" line="59"/>
-        <location filename="../app/banks/LoudnessMatching.cpp" line="90"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="61"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="92"/>
         <source>Not matched: %1</source>
         <translation>Nicht angeglichen: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/LoudnessMatching.cpp" line="93"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="95"/>
         <source>Not matched: every slot of %1 is silent.</source>
         <translation>Nicht angeglichen: Jeder Slot von %1 ist still.</translation>
     </message>
     <message>
-        <location filename="../app/banks/LoudnessMatching.cpp" line="118"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="120"/>
         <source>%1 is at %2 already: %3.</source>
         <translation>%1 ist schon bei %2: %3.</translation>
     </message>
     <message>
-        <location filename="../app/banks/LoudnessMatching.cpp" line="120"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="122"/>
         <source>Match Loudness</source>
         <translation>Lautheit angleichen</translation>
     </message>
     <message>
-        <location filename="../app/banks/LoudnessMatching.cpp" line="120"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="122"/>
         <source>loudness match of %1</source>
         <translation>Angleichen der Lautheit von %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/LoudnessMatching.cpp" line="122"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="124"/>
         <source>Not matched: the bank did not take the sounds.</source>
         <translation>Nicht angeglichen: Die Bank hat die Klänge nicht angenommen.</translation>
     </message>
     <message>
-        <location filename="../app/banks/LoudnessMatching.cpp" line="123"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="125"/>
         <source>Matched %1 to %2: %3.</source>
         <translation>%1 an %2 angeglichen: %3.</translation>
     </message>
@@ -3051,6 +3051,11 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
     </message>
     <message>
         <location filename="../app/window/ShortcutsWindow.cpp" line="80"/>
+        <source>While a pad waits for its note from the MIDI controller: stop waiting</source>
+        <translation>Während ein Pad auf seine Note vom MIDI-Controller wartet: nicht mehr warten</translation>
+    </message>
+    <message>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="81"/>
         <source>In the favourite folders: remove the selected folder</source>
         <translation>In den Lieblingsordnern: den ausgewählten Ordner entfernen</translation>
     </message>
@@ -3129,12 +3134,12 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>Wie laut das Gerät diesen Slot spielt: integrierte Lautheit nach EBU R128 seines 8-Bit-Klangs, in LUFS</translation>
     </message>
     <message>
-        <location filename="../app/sounds/SlotLoudnessColumn.cpp" line="77"/>
+        <location filename="../app/sounds/SlotLoudnessColumn.cpp" line="78"/>
         <source>being measured</source>
         <translation>wird gemessen</translation>
     </message>
     <message>
-        <location filename="../app/sounds/SlotLoudnessColumn.cpp" line="79"/>
+        <location filename="../app/sounds/SlotLoudnessColumn.cpp" line="80"/>
         <source>Loudness of slot %1, %2: %3</source>
         <translation>Lautheit von Slot %1, %2: %3</translation>
     </message>

@@ -758,17 +758,17 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="229"/>
+        <location filename="../app/window/EditorWindow.cpp" line="228"/>
         <source>Sto&amp;p</source>
         <translation>A&amp;rrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="230"/>
+        <location filename="../app/window/EditorWindow.cpp" line="229"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="296"/>
+        <location filename="../app/window/EditorWindow.cpp" line="295"/>
         <source>quitting</source>
         <translation>de quitter</translation>
     </message>
@@ -915,22 +915,22 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         <translation>&amp;Enregistrer</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="468"/>
+        <location filename="../app/window/EditorWindow.ui" line="458"/>
         <source>Give this bank back its factory name and sounds</source>
         <translation>Rendre à cette banque son nom et ses sons d’usine</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="458"/>
+        <location filename="../app/window/EditorWindow.ui" line="468"/>
         <source>Bring this bank&apos;s sample slots to one loudness as the device plays them (Edit › Match Loudness…)</source>
         <translation>Amener les slots d&apos;échantillon de cette banque à une même sonie, telle que l&apos;appareil les joue (Édition › Égaliser la sonie…)</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="461"/>
+        <location filename="../app/window/EditorWindow.ui" line="471"/>
         <source>Match Loudness…</source>
         <translation>Égaliser la sonie…</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.ui" line="471"/>
+        <location filename="../app/window/EditorWindow.ui" line="461"/>
         <source>&amp;Reset to Default</source>
         <translation>&amp;Réglages d’usine</translation>
     </message>
@@ -1944,38 +1944,38 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         <translation>Égaliser la &amp;sonie…</translation>
     </message>
     <message>
-        <location filename="../app/banks/LoudnessMatching.cpp" line="59"/>
-        <location filename="../app/banks/LoudnessMatching.cpp" line="90"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="61"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="92"/>
         <source>Not matched: %1</source>
         <translation>Non égalisée : %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/LoudnessMatching.cpp" line="93"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="95"/>
         <source>Not matched: every slot of %1 is silent.</source>
         <translation>Non égalisée : tous les slots de %1 sont silencieux.</translation>
     </message>
     <message>
-        <location filename="../app/banks/LoudnessMatching.cpp" line="118"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="120"/>
         <source>%1 is at %2 already: %3.</source>
         <translation>%1 est déjà à %2 : %3.</translation>
     </message>
     <message>
-        <location filename="../app/banks/LoudnessMatching.cpp" line="120"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="122"/>
         <source>Match Loudness</source>
         <translation>Égaliser la sonie</translation>
     </message>
     <message>
-        <location filename="../app/banks/LoudnessMatching.cpp" line="120"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="122"/>
         <source>loudness match of %1</source>
         <translation>égalisation de la sonie de %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/LoudnessMatching.cpp" line="122"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="124"/>
         <source>Not matched: the bank did not take the sounds.</source>
         <translation>Non égalisée : la banque n&apos;a pas pris les sons.</translation>
     </message>
     <message>
-        <location filename="../app/banks/LoudnessMatching.cpp" line="123"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="125"/>
         <source>Matched %1 to %2: %3.</source>
         <translation>%1 égalisée à %2 : %3.</translation>
     </message>
@@ -3051,6 +3051,11 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
     </message>
     <message>
         <location filename="../app/window/ShortcutsWindow.cpp" line="80"/>
+        <source>While a pad waits for its note from the MIDI controller: stop waiting</source>
+        <translation>Pendant qu’un pad attend sa note du contrôleur MIDI&#xa0;: ne plus attendre</translation>
+    </message>
+    <message>
+        <location filename="../app/window/ShortcutsWindow.cpp" line="81"/>
         <source>In the favourite folders: remove the selected folder</source>
         <translation>Dans les dossiers favoris&#xa0;: retirer le dossier sélectionné</translation>
     </message>
@@ -3129,12 +3134,12 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <translation>La sonie à laquelle l&apos;appareil joue ce slot : sonie intégrée EBU R128 de son son 8 bits, en LUFS</translation>
     </message>
     <message>
-        <location filename="../app/sounds/SlotLoudnessColumn.cpp" line="77"/>
+        <location filename="../app/sounds/SlotLoudnessColumn.cpp" line="78"/>
         <source>being measured</source>
         <translation>en cours de mesure</translation>
     </message>
     <message>
-        <location filename="../app/sounds/SlotLoudnessColumn.cpp" line="79"/>
+        <location filename="../app/sounds/SlotLoudnessColumn.cpp" line="80"/>
         <source>Loudness of slot %1, %2: %3</source>
         <translation>Sonie du slot %1, %2 : %3</translation>
     </message>

@@ -77,6 +77,7 @@ ShortcutsWindow::ShortcutsWindow(const QMenuBar& menus, QWidget* parent)
         {keys({Qt::Key_Home}),
          tr("In the sound panel, with the source focused: move the window to the source's start")},
         {keys({Qt::Key_Return, Qt::Key_Escape}), tr("In the sound panel: Apply, Cancel")},
+        {keys({Qt::Key_Escape}), tr("While a pad waits for its note from the MIDI controller: stop waiting")},
         {keys({Qt::Key_Delete}), tr("In the favourite folders: remove the selected folder")},
     };
     for (const QStringList& row : others)

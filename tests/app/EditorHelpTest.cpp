@@ -56,7 +56,8 @@ TEST_F(EditorHelpTest, HelpOffersTheManualTheKeysAndAboutWithTheVersion)
           "F1|Help \u2192 ZYLOX 515 Editor Manual",
           "Ctrl+1 to Ctrl+6|Import a sound into slot 1 to 6 of the selected bank", "Ctrl+K|View \u2192 Pads",
           "Alt+1 to Alt+6|With the pads shown: play pad 1 to 6, a slot of the bank on show",
-          "Ctrl+F|Go to the sound browser's filter over the names of the files listed"})
+          "Ctrl+F|Go to the sound browser's filter over the names of the files listed",
+          "Esc|While a pad waits for its note from the MIDI controller: stop waiting"})
         EXPECT_NE(std::find(rows.begin(), rows.end(), expected), rows.end()) << expected;
     EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const std::string& row) { return row.starts_with("|"); }), 0);
 

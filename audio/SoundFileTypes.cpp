@@ -1,5 +1,7 @@
 #include "audio/SoundFileTypes.h"
 
+#include <algorithm>
+
 namespace audio {
 
 const std::vector<std::string>& soundFileTypes()
@@ -7,6 +9,18 @@ const std::vector<std::string>& soundFileTypes()
     static const std::vector<std::string> types{"wav",  "aif", "aiff", "aifc", "flac", "ogg",
                                                 "opus", "mp3", "w64",  "au",   "caf"};
     return types;
+}
+
+std::string soundFileEnding(const std::string& name)
+{
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos || dot == 0)
+        return {};
+    std::string ending = name.substr(dot + 1);
+    std::transform(ending.begin(), ending.end(), ending.begin(),
+                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c); });
+    const std::vector<std::string>& types = soundFileTypes();
+    return std::find(types.begin(), types.end(), ending) != types.end() ? ending : std::string();
 }
 
 const std::vector<std::string>& decodedFormats()

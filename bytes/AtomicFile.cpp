@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -189,6 +190,22 @@ bool AtomicFile::commit()
     }
     m_committed = true;
     return syncFolderOf(m_target) || failWith(errno);
+}
+
+FileFailure AtomicFile::writeWhole(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    AtomicFile target(path);
+    if (target.temporaryPath().empty())
+        return target.failure();
+    errno = 0;
+    std::ofstream file(target.temporaryPath(), std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file)
+        return FileFailure::fromErrno(errno);
+    if (!target.commit())
+        return target.failure();
+    return {};
 }
 
 FileFailure AtomicFile::failure() const

@@ -2,6 +2,8 @@
 
 #include "bytes/FileFailure.h"
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 // Stands in for a file that is about to be replaced: everything is written to a temporary file in
@@ -15,6 +17,10 @@
 // than replaced behind the user's back.
 class AtomicFile {
 public:
+    // The whole of bytes as the file at path; on failure the file stays as it was, and the failure
+    // says why.
+    static FileFailure writeWhole(const std::string& path, std::span<const std::uint8_t> bytes);
+
     explicit AtomicFile(std::string target);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;

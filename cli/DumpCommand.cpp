@@ -1,7 +1,7 @@
 #include "cli/DumpCommand.h"
 
+#include "bytes/AtomicFile.h"
 #include "cli/BankSet.h"
-#include "cli/OutputFile.h"
 #include "flash/FlashEvent.h"
 #include "model/BankNumber.h"
 
@@ -32,9 +32,8 @@ int DumpCommand::run()
         const std::vector<std::uint8_t>& message = event->getData();
         bytes.insert(bytes.end(), message.begin(), message.end());
     }
-    std::string reason;
-    if (!OutputFile::write(m_output, bytes, reason))
-        return fail(m_output, reason);
+    if (const FileFailure failure = AtomicFile::writeWhole(m_output, bytes))
+        return fail(m_output, failure.describe());
     std::cout << BankNumber::of(static_cast<std::uint16_t>(m_row)) << ": dump (erase, write, erase, write) on channel "
               << m_channel + 1 << " into " << m_output << '\n';
     return 0;

@@ -1,9 +1,10 @@
 #include "cli/ExportCommand.h"
 
 #include "audio/DeviceWave.h"
+#include "bytes/AtomicFile.h"
 #include "cli/BankSet.h"
-#include "cli/OutputFile.h"
 #include "content/SlotContent.h"
+#include "model/BankSoundFiles.h"
 
 #include <CLI/CLI.hpp>
 
@@ -37,17 +38,31 @@ std::string what(const SlotContent& content)
 } // namespace
 
 ExportCommand::ExportCommand(CLI::App& app)
-    : Command(app, "export", "Write a sample slot as a WAV file, or a firmware slot as a .syx file")
+    : Command(app, "export",
+              "Write a sample slot as a WAV file, or a firmware slot as a .syx file; or a sound bank's six slots as "
+              "WAV files in a folder")
 {
     addBankOption(*m_command, m_row)->required();
-    m_slot.addTo(*m_command, "Slot: 0 to 5 (0 to 1 in the firmware bank) or its label (\"CLOSED HI HAT\", any case)")
-        ->required();
+    CLI::Option* slot = m_slot.addTo(
+        *m_command, "Slot: 0 to 5 (0 to 1 in the firmware bank) or its label (\"CLOSED HI HAT\", any case)");
+    m_command
+        ->add_flag("--all-slots", m_allSlots,
+                   "Every slot of the sound bank, each as a WAV file named after its label and name, into the folder "
+                   "-o names (made if missing)")
+        ->excludes(slot);
     addBankFileOption();
-    m_command->add_option("-o,--output", m_output, "The .wav or .syx file to write")->required();
+    m_command->add_option("-o,--output", m_output, "The .wav or .syx file to write, or the folder of --all-slots")
+        ->required();
 }
 
 int ExportCommand::run()
 {
+    if (m_allSlots)
+        return exportAll();
+    if (!m_slot.given()) {
+        std::cerr << "zylox: export: name the slot with --slot, or give --all-slots\n";
+        return 2;
+    }
     BankSet banks;
     std::uint16_t slot = 0;
     if (const int status = openSlotBanks(banks, m_row, m_slot, slot))
@@ -56,9 +71,27 @@ int ExportCommand::run()
     const SlotContent& content = *bank.getContent(slot);
     const std::vector<std::uint8_t> bytes
         = content.isSample() ? audio::deviceWave(content.getData()) : content.getData();
-    std::string reason;
-    if (!OutputFile::write(m_output, bytes, reason))
-        return fail(m_output, reason);
+    if (const FileFailure failure = AtomicFile::writeWhole(m_output, bytes))
+        return fail(m_output, failure.describe());
     std::cout << SlotChoice::name(m_row, slot) << ": " << what(content) << " into " << m_output << '\n';
+    return 0;
+}
+
+int ExportCommand::exportAll() const
+{
+    if (const Text refusal = BankSoundFiles::refusalFor(m_row); !refusal.empty()) {
+        std::cerr << "zylox: --bank FW: " << refusal.english() << '\n';
+        return 2;
+    }
+    BankSet banks;
+    if (const int status = openBankFile(banks, m_row))
+        return status;
+    const IBank& bank = banks.bank(m_row);
+    const BankSoundFiles::Written written = BankSoundFiles::write(bank, m_output);
+    for (std::uint16_t slot = 0; slot < written.paths.size(); ++slot)
+        std::cout << SlotChoice::name(m_row, slot) << ": " << what(*bank.getContent(slot)) << " into "
+                  << written.paths[slot] << '\n';
+    if (written.failure)
+        return fail(written.failedPath, written.failure.describe());
     return 0;
 }

@@ -14,6 +14,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <filesystem>
@@ -36,11 +38,12 @@ std::string fileNameOf(const std::string& path)
 
 KitCommand::KitCommand(CLI::App& app)
     : Command(app, "kit",
-              "Fill a sound bank's six slots from a folder's sound files by the words of their names (ohh, chh, "
-              "clap, rim, crash, ride, ...) and write the bank file")
+              "Fill a sound bank's six slots from a folder's sound files, or from the files named, by the words of "
+              "their names (ohh, chh, clap, rim, crash, ride, ...) and write the bank file")
 {
     // Not required of the parser: "--match-loudness FOLDER" hands the folder to the option, and run takes it back.
-    m_command->add_option("folder", m_folder, "The folder of sound files (not the folders in it)")->type_name("FOLDER");
+    m_command->add_option("sources", m_sources, "The folder of sound files (not the folders in it), or the sound files")
+        ->type_name("FOLDER|FILE...");
     addBankOption(*m_command, m_row)->required();
     addBankFileOption();
     m_command->add_option("-o,--output", m_output, "The bank file to write (not with --dry-run)");
@@ -53,7 +56,7 @@ KitCommand::KitCommand(CLI::App& app)
     m_command->add_flag("--dry-run", m_dryRun, "Say what would go where, and write nothing");
 }
 
-int KitCommand::run()
+int KitCommand::checkArguments()
 {
     if (const Text refusal = KitProposal::refusalFor(m_row); !refusal.empty()) {
         std::cerr << "zylox: --bank FW: " << refusal.english() << '\n';
@@ -66,10 +69,10 @@ int KitCommand::run()
                   << '\n';
         return 2;
     }
-    if (m_folder.empty() && !m_target.empty() && m_target.find_first_not_of("+-.0123456789") != std::string::npos)
-        m_folder = std::exchange(m_target, std::string());
-    if (m_folder.empty()) {
-        std::cerr << "zylox: kit: name the folder of sound files\n";
+    if (!m_target.empty() && m_target.find_first_not_of("+-.0123456789") != std::string::npos)
+        m_sources.insert(m_sources.begin(), std::exchange(m_target, std::string()));
+    if (m_sources.empty()) {
+        std::cerr << "zylox: kit: name the folder of sound files, or the files\n";
         return 2;
     }
     if (!m_target.empty()) {
@@ -81,12 +84,30 @@ int KitCommand::run()
             return 2;
         }
     }
-    Text failure;
-    const std::optional<KitProposal> kit = KitProposal::ofFolder(m_folder, failure);
+    std::error_code error;
+    const auto folder = std::find_if(m_sources.begin(), m_sources.end(), [&](const std::string& path) {
+        return std::filesystem::is_directory(path, error);
+    });
+    m_fromFolder = folder != m_sources.end();
+    if (m_fromFolder && m_sources.size() > 1) {
+        std::cerr << "zylox: kit: " << *folder << " is a folder: name one folder, or the sound files\n";
+        return 2;
+    }
+    return 0;
+}
+
+int KitCommand::run()
+{
+    if (const int status = checkArguments())
+        return status;
+    const std::optional<KitProposal> kit = propose();
     if (!kit)
-        return fail(m_folder, failure.english());
-    if (kit->empty())
-        return fail(m_folder, KitProposal::emptyText().english());
+        return 1;
+    if (kit->empty()) {
+        for (const KitProposal::LeftOut& file : kit->leftOut())
+            std::cerr << "zylox: " << file.why.english() << '\n';
+        return fail(m_fromFolder ? m_sources.front() : "kit", KitProposal::emptyText().english());
+    }
     BankSet banks;
     if (const int status = openBankFile(banks, m_row))
         return status;
@@ -122,6 +143,8 @@ int KitCommand::run()
             return status;
     for (const KitProposal::Unused& unused : kit->unused())
         std::cerr << "zylox: " << KitProposal::unusedText(unused).english() << '\n';
+    for (const KitProposal::LeftOut& file : kit->leftOut())
+        std::cerr << "zylox: " << file.why.english() << '\n';
 
     std::string reason;
     if (!m_dryRun && !BankFileOutput::write(banks, false, m_row, m_output, reason))
@@ -129,6 +152,26 @@ int KitCommand::run()
     for (const std::string& line : lines)
         std::cout << line << '\n';
     return 0;
+}
+
+std::optional<KitProposal> KitCommand::propose()
+{
+    if (m_fromFolder) {
+        Text failure;
+        std::optional<KitProposal> kit = KitProposal::ofFolder(m_sources.front(), failure);
+        if (!kit)
+            fail(m_sources.front(), failure.english());
+        return kit;
+    }
+    // A mistyped name is the user's slip, not a file to leave out.
+    std::error_code error;
+    for (const std::string& path : m_sources) {
+        if (!std::filesystem::exists(path, error)) {
+            fail(path, error ? error.message() : std::strerror(ENOENT));
+            return std::nullopt;
+        }
+    }
+    return KitProposal::ofFiles(m_sources);
 }
 
 int KitCommand::matchLoudness(IBank& bank, const KitProposal& kit, std::vector<std::string>& lines) const

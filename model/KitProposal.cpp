@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 #include <system_error>
 
 namespace {
@@ -21,6 +22,15 @@ struct Claim {
 std::string baseName(const std::string& path)
 {
     return std::filesystem::path(path).filename().string();
+}
+
+// The file's sound after its lead-in and its loudness; none for a file that is no sound.
+std::optional<KitFile> analysed(const std::string& path)
+{
+    const soundlibrary::SoundAnalysis analysis = soundlibrary::SoundAnalysis::of(path);
+    if (analysis.kind != soundlibrary::LibraryEntry::Kind::Sound)
+        return std::nullopt;
+    return KitFile{path, std::max(0.0, analysis.seconds - analysis.leadIn), analysis.loudness};
 }
 
 } // namespace
@@ -82,16 +92,40 @@ std::optional<KitProposal> KitProposal::ofFolder(const std::string& folder, Text
         // Only what a name points to is analysed: a folder of a thousand sounds is read in a moment.
         if (name.starts_with('.') || !entry.is_regular_file(typeError) || KitWords::matches(name).empty())
             continue;
-        const soundlibrary::SoundAnalysis analysis = soundlibrary::SoundAnalysis::of(entry.path().string());
-        if (analysis.kind != soundlibrary::LibraryEntry::Kind::Sound)
-            continue;
-        files.push_back({entry.path().string(), std::max(0.0, analysis.seconds - analysis.leadIn), analysis.loudness});
+        if (std::optional<KitFile> file = analysed(entry.path().string()))
+            files.push_back(std::move(*file));
     }
     if (error) {
         failure = Text::verbatim(TextArgument::systemText(error.message()));
         return std::nullopt;
     }
     return of(std::move(files));
+}
+
+KitProposal KitProposal::ofFiles(const std::vector<std::string>& paths)
+{
+    std::vector<KitFile> files;
+    std::vector<LeftOut> leftOut;
+    std::set<std::string> seen;
+    for (const std::string& path : paths) {
+        // A path named twice is one file, which takes at most one slot.
+        if (!seen.insert(path).second)
+            continue;
+        if (KitWords::matches(baseName(path)).empty())
+            leftOut.push_back({path,
+                               {ZYLOX_TR("KitProposal", "%1: not used: its name says no slot's word (as ohh, "
+                                                        "chh, clap, rim, crash or ride)"),
+                                {baseName(path)}}});
+        else if (std::optional<KitFile> file = analysed(path))
+            files.push_back(std::move(*file));
+        else
+            leftOut.push_back(
+                {path,
+                 {ZYLOX_TR("KitProposal", "%1: not used: it is no sound file that can be read"), {baseName(path)}}});
+    }
+    KitProposal proposal = of(std::move(files));
+    proposal.m_leftOut = std::move(leftOut);
+    return proposal;
 }
 
 audio::SoundShape KitProposal::shapeFor(std::uint16_t slot, const KitFile& file)

@@ -40,11 +40,21 @@ public:
         std::string takenBy; // the file that took that slot
     };
 
+    // A file named for the kit that takes no part in it, and why: its name points to no slot, or it
+    // is no sound.
+    struct LeftOut {
+        std::string path;
+        Text why;
+    };
+
     static KitProposal of(std::vector<KitFile> files);
     // The sound files of a folder (not of the folders in it: a kit's folder often keeps other takes
     // or other kits in its own), each one a name points to analysed for its length and loudness;
     // files that are no sound are left out. On a folder that cannot be read, none, and failure says why.
     static std::optional<KitProposal> ofFolder(const std::string& folder, Text& failure);
+    // The sound files a user named one by one, as a selection names them: each is analysed where
+    // its name points to a slot; the others are left out and listed in leftOut.
+    static KitProposal ofFiles(const std::vector<std::string>& paths);
     // The shape a kit gives a slot's file: its lead-in trimmed, and a sound longer than the slot
     // faded out over the slot's last tenth, so that it ends rather than stops.
     static audio::SoundShape shapeFor(std::uint16_t slot, const KitFile& file);
@@ -56,6 +66,8 @@ public:
     // Not "slots": the window's Qt takes that word for its own.
     const std::array<std::optional<Choice>, factory::kSoundSlotCount>& choices() const { return m_slots; }
     const std::vector<Unused>& unused() const { return m_unused; }
+    // Of the files named one by one, those whose names point to no slot and those that are no sound.
+    const std::vector<LeftOut>& leftOut() const { return m_leftOut; }
     bool empty() const;
 
     // Why the slot took its file: "name says 'ohh'"; of a second choice, "name says 'hat'; its first
@@ -67,4 +79,5 @@ public:
 private:
     std::array<std::optional<Choice>, factory::kSoundSlotCount> m_slots{};
     std::vector<Unused> m_unused;
+    std::vector<LeftOut> m_leftOut;
 };

@@ -12,19 +12,6 @@ namespace soundlibrary {
 
 namespace {
 
-// The name's ending in lower case when it is one of a sound file; empty otherwise.
-std::string soundFormatOf(const std::string& name)
-{
-    const std::size_t dot = name.rfind('.');
-    if (dot == std::string::npos || dot == 0)
-        return {};
-    std::string ending = name.substr(dot + 1);
-    std::transform(ending.begin(), ending.end(), ending.begin(),
-                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c); });
-    const std::vector<std::string>& types = audio::soundFileTypes();
-    return std::find(types.begin(), types.end(), ending) != types.end() ? ending : std::string();
-}
-
 std::int64_t nanosecondsOf(const struct timespec& time)
 {
     return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
@@ -86,7 +73,7 @@ bool FolderWalk::list(const Folder& folder, std::vector<Folder>& toVisit,
         if (name.empty() || name[0] == '.')
             continue;
         const std::string path = folder.path == "/" ? "/" + name : folder.path + "/" + name;
-        const std::string format = soundFormatOf(name);
+        const std::string format = audio::soundFileEnding(name);
         struct stat details { };
         const bool known = ::stat(path.c_str(), &details) == 0;
         if (known && S_ISDIR(details.st_mode)) {

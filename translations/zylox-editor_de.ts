@@ -443,6 +443,53 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
     </message>
 </context>
 <context>
+    <name>BankSoundFiles</name>
+    <message>
+        <location filename="../model/BankSoundFiles.cpp" line="61"/>
+        <source>the firmware bank&apos;s slots hold messages, not sounds: only a sound bank is taken out as sounds</source>
+        <translation>Die Slots der Firmware-Bank enthalten Nachrichten, keine Sounds: Nur eine Soundbank wird als Sounds exportiert</translation>
+    </message>
+</context>
+<context>
+    <name>BankSoundsExport</name>
+    <message>
+        <location filename="../app/files/BankSoundsExport.cpp" line="19"/>
+        <source>E&amp;xport Bank as Sounds…</source>
+        <translation>Bank als Sounds e&amp;xportieren …</translation>
+    </message>
+    <message>
+        <location filename="../app/files/BankSoundsExport.cpp" line="44"/>
+        <source>Not exported: %1</source>
+        <translation>Nicht exportiert: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/files/BankSoundsExport.cpp" line="45"/>
+        <source>Export Bank as Sounds</source>
+        <translation>Bank als Sounds exportieren</translation>
+    </message>
+    <message>
+        <location filename="../app/files/BankSoundsExport.cpp" line="50"/>
+        <source>Not exported: %1: %2</source>
+        <translation>Nicht exportiert: %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/files/BankSoundsExport.cpp" line="52"/>
+        <source>(%n slot(s) written before it)</source>
+        <translation>
+            <numerusform>(%n Slot davor geschrieben)</numerusform>
+            <numerusform>(%n Slots davor geschrieben)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/files/BankSoundsExport.cpp" line="55"/>
+        <source>Exported %1 as %n sound file(s) into %2.</source>
+        <translation>
+            <numerusform>%1 als %n Sounddatei nach %2 exportiert.</numerusform>
+            <numerusform>%1 als %n Sounddateien nach %2 exportiert.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>BankTableModel</name>
     <message>
         <location filename="../app/banks/BankTableModel.cpp" line="41"/>
@@ -745,12 +792,12 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>EditorWindow</name>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="67"/>
+        <location filename="../app/window/EditorWindow.cpp" line="68"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="143"/>
+        <location filename="../app/window/EditorWindow.cpp" line="148"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n weitere Datei ausgelassen: Die Bank hat keine Slots mehr)</numerusform>
@@ -758,17 +805,17 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="228"/>
+        <location filename="../app/window/EditorWindow.cpp" line="234"/>
         <source>Sto&amp;p</source>
         <translation>Sto&amp;pp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="229"/>
+        <location filename="../app/window/EditorWindow.cpp" line="235"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="295"/>
+        <location filename="../app/window/EditorWindow.cpp" line="301"/>
         <source>quitting</source>
         <translation>dem Beenden</translation>
     </message>
@@ -1294,77 +1341,72 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>KitDialog</name>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="42"/>
-        <source>Fill Bank from Folder</source>
-        <translation>Bank aus Ordner füllen</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <location filename="../app/banks/KitDialog.cpp" line="45"/>
         <source>Slot</source>
         <translation>Slot</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <location filename="../app/banks/KitDialog.cpp" line="45"/>
         <source>File</source>
         <translation>Datei</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <location filename="../app/banks/KitDialog.cpp" line="45"/>
         <source>Why</source>
         <translation>Warum</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <location filename="../app/banks/KitDialog.cpp" line="45"/>
         <source>Length</source>
         <translation>Länge</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <location filename="../app/banks/KitDialog.cpp" line="45"/>
         <source>Loudness</source>
         <translation>Lautheit</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="56"/>
+        <location filename="../app/banks/KitDialog.cpp" line="57"/>
         <source>Play</source>
         <translation>Abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="59"/>
+        <location filename="../app/banks/KitDialog.cpp" line="60"/>
         <source>Play the file for %1</source>
         <translation>Die Datei für %1 abspielen</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="65"/>
+        <location filename="../app/banks/KitDialog.cpp" line="66"/>
         <source>&amp;Match loudness</source>
         <translation>Lautheit &amp;angleichen</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="67"/>
+        <location filename="../app/banks/KitDialog.cpp" line="68"/>
         <source>Bring the slots to the quietest one&apos;s loudness as the device plays them; a slot that would clip is held and named</source>
         <translation>Bringt die Slots auf die Lautheit des leisesten, wie das Gerät sie spielt; ein Slot, der übersteuern würde, wird gehalten und genannt</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="88"/>
+        <location filename="../app/banks/KitDialog.cpp" line="91"/>
         <source>File for %1</source>
         <translation>Datei für %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="89"/>
+        <location filename="../app/banks/KitDialog.cpp" line="92"/>
         <source>Leave as it is</source>
         <translation>Lassen, wie er ist</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="123"/>
+        <location filename="../app/banks/KitDialog.cpp" line="141"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="135"/>
+        <location filename="../app/banks/KitDialog.cpp" line="153"/>
         <source>your choice</source>
         <translation>Ihre Wahl</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="135"/>
+        <location filename="../app/banks/KitDialog.cpp" line="153"/>
         <source>left as it is</source>
         <translation>gelassen, wie er ist</translation>
     </message>
@@ -1372,59 +1414,89 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>KitFilling</name>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="57"/>
+        <location filename="../app/banks/KitFilling.cpp" line="48"/>
         <source>Fill Bank from &amp;Folder…</source>
         <translation>Bank aus &amp;Ordner füllen …</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="104"/>
-        <location filename="../app/banks/KitFilling.cpp" line="153"/>
+        <location filename="../app/banks/KitFilling.cpp" line="50"/>
+        <source>Fill Bank from Se&amp;lected Sounds…</source>
+        <translation>Bank aus ausgewählten Soun&amp;ds füllen …</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="78"/>
+        <source>Select sound files in the sound browser first</source>
+        <translation>Wählen Sie zuerst Sounddateien im Soundbrowser aus</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="118"/>
+        <location filename="../app/banks/KitFilling.cpp" line="134"/>
+        <location filename="../app/banks/KitFilling.cpp" line="189"/>
         <source>Not filled: %1</source>
         <translation>Nicht gefüllt: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="105"/>
+        <location filename="../app/banks/KitFilling.cpp" line="119"/>
+        <location filename="../app/banks/KitFilling.cpp" line="123"/>
         <source>Fill Bank from Folder</source>
         <translation>Bank aus Ordner füllen</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="108"/>
+        <location filename="../app/banks/KitFilling.cpp" line="137"/>
+        <source>Fill Bank from Selected Sounds</source>
+        <translation>Bank aus ausgewählten Sounds füllen</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/banks/KitFilling.cpp" line="137"/>
+        <source>%n selected file(s)</source>
+        <translation>
+            <numerusform>%n ausgewählten Datei</numerusform>
+            <numerusform>%n ausgewählten Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="138"/>
+        <source>filling of %1 from selected files</source>
+        <translation>Füllen von %1 aus ausgewählten Dateien</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="144"/>
         <source>Reading the sound files of %1…</source>
         <translation>Die Klangdateien von %1 werden gelesen …</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="124"/>
-        <location filename="../app/banks/KitFilling.cpp" line="126"/>
+        <location filename="../app/banks/KitFilling.cpp" line="160"/>
+        <location filename="../app/banks/KitFilling.cpp" line="162"/>
         <source>Not filled: %1: %2</source>
         <translation>Nicht gefüllt: %1: %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="152"/>
+        <location filename="../app/banks/KitFilling.cpp" line="188"/>
         <source>%1 could not be read.</source>
         <translation>%1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="161"/>
+        <location filename="../app/banks/KitFilling.cpp" line="197"/>
         <source>Not filled: every slot is left as it is.</source>
         <translation>Nicht gefüllt: Jeder Slot bleibt, wie er ist.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="185"/>
+        <location filename="../app/banks/KitFilling.cpp" line="220"/>
         <source>Fill Bank</source>
         <translation>Bank füllen</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="185"/>
+        <location filename="../app/banks/KitFilling.cpp" line="123"/>
         <source>filling of %1 from a folder</source>
         <translation>Füllen von %1 aus einem Ordner</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="187"/>
+        <location filename="../app/banks/KitFilling.cpp" line="222"/>
         <source>Not filled: the bank did not take the sounds.</source>
         <translation>Nicht gefüllt: Die Bank hat die Klänge nicht angenommen.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="189"/>
+        <location filename="../app/banks/KitFilling.cpp" line="224"/>
         <source>Filled %1 from %2: %3.</source>
         <translation>%1 aus %2 gefüllt: %3.</translation>
     </message>
@@ -1432,32 +1504,42 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>KitProposal</name>
     <message>
-        <location filename="../model/KitProposal.cpp" line="109"/>
+        <location filename="../model/KitProposal.cpp" line="115"/>
+        <source>%1: not used: its name says no slot&apos;s word (as ohh, chh, clap, rim, crash or ride)</source>
+        <translation>%1: nicht verwendet: Ihr Name nennt keinen Slot (wie ohh, chh, clap, rim, crash oder ride)</translation>
+    </message>
+    <message>
+        <location filename="../model/KitProposal.cpp" line="121"/>
+        <source>%1: not used: it is no sound file that can be read</source>
+        <translation>%1: nicht verwendet: keine lesbare Sounddatei</translation>
+    </message>
+    <message>
+        <location filename="../model/KitProposal.cpp" line="141"/>
         <source>no sound file&apos;s name here says which slot it is for (as ohh, chh, clap, rim, crash or ride)</source>
         <translation>Kein Name einer Sounddatei hier sagt, für welchen Slot sie ist (etwa ohh, chh, clap, rim, crash oder ride)</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="118"/>
+        <location filename="../model/KitProposal.cpp" line="150"/>
         <source>the firmware bank&apos;s slots hold messages, not sounds: a kit fills a sound bank</source>
         <translation>Die Slots der Firmware-Bank enthalten Nachrichten, keine Sounds: Ein Kit füllt eine Sound-Bank</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="130"/>
+        <location filename="../model/KitProposal.cpp" line="162"/>
         <source>left as it is: no file&apos;s name says %1</source>
         <translation>bleibt, wie er ist: Kein Dateiname nennt %1</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="132"/>
+        <location filename="../model/KitProposal.cpp" line="164"/>
         <source>name says &apos;%1&apos;</source>
         <translation>Name sagt „%1“</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="133"/>
+        <location filename="../model/KitProposal.cpp" line="165"/>
         <source>name says &apos;%1&apos;; its first choice, %2, went to %3</source>
         <translation>Name sagt „%1“; ihre erste Wahl, %2, ging an %3</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="139"/>
+        <location filename="../model/KitProposal.cpp" line="171"/>
         <source>%1: not used: its name says &apos;%2&apos;, and %3 went to %4</source>
         <translation>%1: nicht verwendet: Ihr Name sagt „%2“, und %3 ging an %4</translation>
     </message>

@@ -21,6 +21,25 @@
     </message>
 </context>
 <context>
+    <name>BankSoundsExport</name>
+    <message numerus="yes">
+        <location filename="../app/files/BankSoundsExport.cpp" line="52"/>
+        <source>(%n slot(s) written before it)</source>
+        <translation>
+            <numerusform>(%n slot written before it)</numerusform>
+            <numerusform>(%n slots written before it)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/files/BankSoundsExport.cpp" line="55"/>
+        <source>Exported %1 as %n sound file(s) into %2.</source>
+        <translation>
+            <numerusform>Exported %1 as %n sound file into %2.</numerusform>
+            <numerusform>Exported %1 as %n sound files into %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DeviceContentsSaving</name>
     <message numerus="yes">
         <location filename="../app/transfer/DeviceContentsSaving.cpp" line="121"/>
@@ -45,7 +64,7 @@ A bank file holds one bank or all 32: save the %n known banks as one-bank files 
 <context>
     <name>EditorWindow</name>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="143"/>
+        <location filename="../app/window/EditorWindow.cpp" line="148"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n more file left out: the bank has no more slots)</numerusform>
@@ -85,6 +104,17 @@ A bank file holds one bank or all 32: save the %n known banks as one-bank files 
         <translation>
             <numerusform>, %n name not UTF-8</numerusform>
             <numerusform>, %n names not UTF-8</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>KitFilling</name>
+    <message numerus="yes">
+        <location filename="../app/banks/KitFilling.cpp" line="137"/>
+        <source>%n selected file(s)</source>
+        <translation>
+            <numerusform>%n selected file</numerusform>
+            <numerusform>%n selected files</numerusform>
         </translation>
     </message>
 </context>

@@ -443,6 +443,53 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
     </message>
 </context>
 <context>
+    <name>BankSoundFiles</name>
+    <message>
+        <location filename="../model/BankSoundFiles.cpp" line="61"/>
+        <source>the firmware bank&apos;s slots hold messages, not sounds: only a sound bank is taken out as sounds</source>
+        <translation>les slots de la banque du firmware contiennent des messages, pas des sons : seule une banque de sons s’exporte en sons</translation>
+    </message>
+</context>
+<context>
+    <name>BankSoundsExport</name>
+    <message>
+        <location filename="../app/files/BankSoundsExport.cpp" line="19"/>
+        <source>E&amp;xport Bank as Sounds…</source>
+        <translation>E&amp;xporter la banque en sons…</translation>
+    </message>
+    <message>
+        <location filename="../app/files/BankSoundsExport.cpp" line="44"/>
+        <source>Not exported: %1</source>
+        <translation>Non exporté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/files/BankSoundsExport.cpp" line="45"/>
+        <source>Export Bank as Sounds</source>
+        <translation>Exporter la banque en sons</translation>
+    </message>
+    <message>
+        <location filename="../app/files/BankSoundsExport.cpp" line="50"/>
+        <source>Not exported: %1: %2</source>
+        <translation>Non exporté&#xa0;: %1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/files/BankSoundsExport.cpp" line="52"/>
+        <source>(%n slot(s) written before it)</source>
+        <translation>
+            <numerusform>(%n slot écrit avant lui)</numerusform>
+            <numerusform>(%n slots écrits avant lui)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/files/BankSoundsExport.cpp" line="55"/>
+        <source>Exported %1 as %n sound file(s) into %2.</source>
+        <translation>
+            <numerusform>%1 exportée en %n fichier son dans %2.</numerusform>
+            <numerusform>%1 exportée en %n fichiers son dans %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>BankTableModel</name>
     <message>
         <location filename="../app/banks/BankTableModel.cpp" line="41"/>
@@ -745,12 +792,12 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>EditorWindow</name>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="67"/>
+        <location filename="../app/window/EditorWindow.cpp" line="68"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="143"/>
+        <location filename="../app/window/EditorWindow.cpp" line="148"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n autre fichier laissé de côté&#xa0;: la banque n’a plus d’emplacement)</numerusform>
@@ -758,17 +805,17 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="228"/>
+        <location filename="../app/window/EditorWindow.cpp" line="234"/>
         <source>Sto&amp;p</source>
         <translation>A&amp;rrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="229"/>
+        <location filename="../app/window/EditorWindow.cpp" line="235"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="295"/>
+        <location filename="../app/window/EditorWindow.cpp" line="301"/>
         <source>quitting</source>
         <translation>de quitter</translation>
     </message>
@@ -1294,77 +1341,72 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>KitDialog</name>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="42"/>
-        <source>Fill Bank from Folder</source>
-        <translation>Remplir la banque depuis un dossier</translation>
-    </message>
-    <message>
-        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <location filename="../app/banks/KitDialog.cpp" line="45"/>
         <source>Slot</source>
         <translation>Emplacement</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <location filename="../app/banks/KitDialog.cpp" line="45"/>
         <source>File</source>
         <translation>Fichier</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <location filename="../app/banks/KitDialog.cpp" line="45"/>
         <source>Why</source>
         <translation>Pourquoi</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <location filename="../app/banks/KitDialog.cpp" line="45"/>
         <source>Length</source>
         <translation>Durée</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="44"/>
+        <location filename="../app/banks/KitDialog.cpp" line="45"/>
         <source>Loudness</source>
         <translation>Sonie</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="56"/>
+        <location filename="../app/banks/KitDialog.cpp" line="57"/>
         <source>Play</source>
         <translation>Écouter</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="59"/>
+        <location filename="../app/banks/KitDialog.cpp" line="60"/>
         <source>Play the file for %1</source>
         <translation>Écouter le fichier pour %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="65"/>
+        <location filename="../app/banks/KitDialog.cpp" line="66"/>
         <source>&amp;Match loudness</source>
         <translation>É&amp;galiser la sonie</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="67"/>
+        <location filename="../app/banks/KitDialog.cpp" line="68"/>
         <source>Bring the slots to the quietest one&apos;s loudness as the device plays them; a slot that would clip is held and named</source>
         <translation>Amène les emplacements à la sonie du plus faible, tels que l’appareil les joue ; un emplacement qui saturerait est retenu et nommé</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="88"/>
+        <location filename="../app/banks/KitDialog.cpp" line="91"/>
         <source>File for %1</source>
         <translation>Fichier pour %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="89"/>
+        <location filename="../app/banks/KitDialog.cpp" line="92"/>
         <source>Leave as it is</source>
         <translation>Laisser tel quel</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="123"/>
+        <location filename="../app/banks/KitDialog.cpp" line="141"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="135"/>
+        <location filename="../app/banks/KitDialog.cpp" line="153"/>
         <source>your choice</source>
         <translation>votre choix</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitDialog.cpp" line="135"/>
+        <location filename="../app/banks/KitDialog.cpp" line="153"/>
         <source>left as it is</source>
         <translation>laissé tel quel</translation>
     </message>
@@ -1372,59 +1414,89 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>KitFilling</name>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="57"/>
+        <location filename="../app/banks/KitFilling.cpp" line="48"/>
         <source>Fill Bank from &amp;Folder…</source>
         <translation>Remplir la banque depuis un &amp;dossier…</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="104"/>
-        <location filename="../app/banks/KitFilling.cpp" line="153"/>
+        <location filename="../app/banks/KitFilling.cpp" line="50"/>
+        <source>Fill Bank from Se&amp;lected Sounds…</source>
+        <translation>Remplir la banque depuis les sons sé&amp;lectionnés…</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="78"/>
+        <source>Select sound files in the sound browser first</source>
+        <translation>Sélectionnez d’abord des fichiers son dans le navigateur de sons</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="118"/>
+        <location filename="../app/banks/KitFilling.cpp" line="134"/>
+        <location filename="../app/banks/KitFilling.cpp" line="189"/>
         <source>Not filled: %1</source>
         <translation>Non remplie : %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="105"/>
+        <location filename="../app/banks/KitFilling.cpp" line="119"/>
+        <location filename="../app/banks/KitFilling.cpp" line="123"/>
         <source>Fill Bank from Folder</source>
         <translation>Remplir la banque depuis un dossier</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="108"/>
+        <location filename="../app/banks/KitFilling.cpp" line="137"/>
+        <source>Fill Bank from Selected Sounds</source>
+        <translation>Remplir la banque depuis les sons sélectionnés</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../app/banks/KitFilling.cpp" line="137"/>
+        <source>%n selected file(s)</source>
+        <translation>
+            <numerusform>%n fichier sélectionné</numerusform>
+            <numerusform>%n fichiers sélectionnés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="138"/>
+        <source>filling of %1 from selected files</source>
+        <translation>remplissage de %1 depuis des fichiers sélectionnés</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/KitFilling.cpp" line="144"/>
         <source>Reading the sound files of %1…</source>
         <translation>Lecture des fichiers son de %1…</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="124"/>
-        <location filename="../app/banks/KitFilling.cpp" line="126"/>
+        <location filename="../app/banks/KitFilling.cpp" line="160"/>
+        <location filename="../app/banks/KitFilling.cpp" line="162"/>
         <source>Not filled: %1: %2</source>
         <translation>Non remplie : %1 : %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="152"/>
+        <location filename="../app/banks/KitFilling.cpp" line="188"/>
         <source>%1 could not be read.</source>
         <translation>%1 n’a pas pu être lu.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="161"/>
+        <location filename="../app/banks/KitFilling.cpp" line="197"/>
         <source>Not filled: every slot is left as it is.</source>
         <translation>Non remplie : chaque emplacement est laissé tel quel.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="185"/>
+        <location filename="../app/banks/KitFilling.cpp" line="220"/>
         <source>Fill Bank</source>
         <translation>Remplir la banque</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="185"/>
+        <location filename="../app/banks/KitFilling.cpp" line="123"/>
         <source>filling of %1 from a folder</source>
         <translation>remplissage de %1 depuis un dossier</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="187"/>
+        <location filename="../app/banks/KitFilling.cpp" line="222"/>
         <source>Not filled: the bank did not take the sounds.</source>
         <translation>Non remplie : la banque n’a pas pris les sons.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="189"/>
+        <location filename="../app/banks/KitFilling.cpp" line="224"/>
         <source>Filled %1 from %2: %3.</source>
         <translation>%1 remplie depuis %2 : %3.</translation>
     </message>
@@ -1432,32 +1504,42 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>KitProposal</name>
     <message>
-        <location filename="../model/KitProposal.cpp" line="109"/>
+        <location filename="../model/KitProposal.cpp" line="115"/>
+        <source>%1: not used: its name says no slot&apos;s word (as ohh, chh, clap, rim, crash or ride)</source>
+        <translation>%1 : non utilisé : son nom ne désigne aucun slot (comme ohh, chh, clap, rim, crash ou ride)</translation>
+    </message>
+    <message>
+        <location filename="../model/KitProposal.cpp" line="121"/>
+        <source>%1: not used: it is no sound file that can be read</source>
+        <translation>%1 : non utilisé : ce n’est pas un fichier son lisible</translation>
+    </message>
+    <message>
+        <location filename="../model/KitProposal.cpp" line="141"/>
         <source>no sound file&apos;s name here says which slot it is for (as ohh, chh, clap, rim, crash or ride)</source>
         <translation>aucun nom de fichier son ici ne dit à quel slot il est destiné (comme ohh, chh, clap, rim, crash ou ride)</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="118"/>
+        <location filename="../model/KitProposal.cpp" line="150"/>
         <source>the firmware bank&apos;s slots hold messages, not sounds: a kit fills a sound bank</source>
         <translation>les slots de la banque du firmware contiennent des messages, pas des sons : un kit remplit une banque de sons</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="130"/>
+        <location filename="../model/KitProposal.cpp" line="162"/>
         <source>left as it is: no file&apos;s name says %1</source>
         <translation>laissé tel quel : aucun nom de fichier ne dit %1</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="132"/>
+        <location filename="../model/KitProposal.cpp" line="164"/>
         <source>name says &apos;%1&apos;</source>
         <translation>le nom dit « %1 »</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="133"/>
+        <location filename="../model/KitProposal.cpp" line="165"/>
         <source>name says &apos;%1&apos;; its first choice, %2, went to %3</source>
         <translation>le nom dit « %1 » ; son premier choix, %2, est allé à %3</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="139"/>
+        <location filename="../model/KitProposal.cpp" line="171"/>
         <source>%1: not used: its name says &apos;%2&apos;, and %3 went to %4</source>
         <translation>%1 : non utilisé : son nom dit « %2 », et %3 est allé à %4</translation>
     </message>

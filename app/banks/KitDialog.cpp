@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -31,15 +32,15 @@ QString tagged(const char* name, std::uint16_t slot)
 
 } // namespace
 
-KitDialog::KitDialog(const KitProposal& proposal, const std::vector<std::string>& files, const IBank& bank,
-                     ISoundOutput& output, QWidget* parent)
+KitDialog::KitDialog(const QString& title, const KitProposal& proposal, const std::vector<std::string>& files,
+                     const IBank& bank, ISoundOutput& output, QWidget* parent)
     : QDialog(parent)
     , m_proposal(proposal)
     , m_bank(bank)
     , m_output(output)
 {
     setObjectName(QStringLiteral("dialog_kit"));
-    setWindowTitle(tr("Fill Bank from Folder"));
+    setWindowTitle(title);
     auto* grid = new QGridLayout;
     const QString heads[] = {tr("Slot"), tr("File"), tr("Why"), tr("Length"), tr("Loudness")};
     for (int column = SlotColumn; column <= LoudnessColumn; ++column) {
@@ -73,6 +74,8 @@ KitDialog::KitDialog(const KitProposal& proposal, const std::vector<std::string>
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    if (QLabel* leftOut = leftOutText())
+        layout->addWidget(leftOut);
     layout->addWidget(m_match);
     layout->addWidget(buttons);
     // What was being auditioned stops with the dialog, OK or not.
@@ -103,6 +106,21 @@ void KitDialog::addRow(std::uint16_t slot, const std::vector<std::string>& files
     }
     fileChanged(slot);
     connect(row.file, &QComboBox::currentIndexChanged, this, [this, slot] { fileChanged(slot); });
+}
+
+QLabel* KitDialog::leftOutText()
+{
+    QStringList lines;
+    for (const KitProposal::Unused& unused : m_proposal.unused())
+        lines.push_back(WindowText::of(KitProposal::unusedText(unused)));
+    for (const KitProposal::LeftOut& file : m_proposal.leftOut())
+        lines.push_back(WindowText::of(file.why));
+    if (lines.isEmpty())
+        return nullptr;
+    auto* text = new QLabel(lines.join(QLatin1Char('\n')), this);
+    text->setObjectName(QStringLiteral("text_kitLeftOut"));
+    text->setWordWrap(true);
+    return text;
 }
 
 void KitDialog::fileChanged(std::uint16_t slot)

@@ -20,46 +20,41 @@
 #include <QThread>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
+#include <iterator>
 #include <system_error>
 
 namespace {
 
+// Hidden files are left out, as the browser leaves them out.
 bool isSoundFileName(const std::string& name)
 {
-    const std::size_t dot = name.rfind('.');
-    if (name.starts_with('.') || dot == std::string::npos)
-        return false;
-    std::string ending = name.substr(dot + 1);
-    std::transform(ending.begin(), ending.end(), ending.begin(),
-                   [](unsigned char letter) { return static_cast<char>(std::tolower(letter)); });
-    const std::vector<std::string>& types = audio::soundFileTypes();
-    return std::find(types.begin(), types.end(), ending) != types.end();
-}
-
-QString quoted(const std::string& path)
-{
-    return QStringLiteral("\u201C%1\u201D").arg(QString::fromStdString(shownFileName(path)));
+    return !name.starts_with('.') && !audio::soundFileEnding(name).empty();
 }
 
 } // namespace
 
 KitFilling::KitFilling(IDialogs& dialogs, WorkingBanks& banks, ISoundOutput& output, QWidget& window, QMenu& menu,
-                       QAction* before, std::function<std::optional<std::size_t>()> row)
+                       QAction* before, std::function<std::optional<std::size_t>()> row,
+                       std::function<std::vector<std::string>()> selection)
     : QObject(&window)
     , m_dialogs(dialogs)
     , m_banks(banks)
     , m_output(output)
     , m_window(window)
     , m_row(std::move(row))
+    , m_selection(std::move(selection))
 {
-    m_item = new QAction(tr("Fill Bank from &Folder…"), &window);
-    m_item->setObjectName(QStringLiteral("menu_fillBank"));
-    menu.insertAction(before, m_item);
+    m_folderItem = new QAction(tr("Fill Bank from &Folder…"), &window);
+    m_folderItem->setObjectName(QStringLiteral("menu_fillBank"));
+    m_selectionItem = new QAction(tr("Fill Bank from Se&lected Sounds…"), &window);
+    m_selectionItem->setObjectName(QStringLiteral("menu_fillBankFromSelection"));
+    menu.insertAction(before, m_folderItem);
+    menu.insertAction(before, m_selectionItem);
     menu.insertSeparator(before);
-    connect(&menu, &QMenu::aboutToShow, this, &KitFilling::updateItem);
-    connect(m_item, &QAction::triggered, this, &KitFilling::choose);
+    connect(&menu, &QMenu::aboutToShow, this, &KitFilling::updateItems);
+    connect(m_folderItem, &QAction::triggered, this, &KitFilling::chooseFolder);
+    connect(m_selectionItem, &QAction::triggered, this, &KitFilling::chooseSelection);
 }
 
 KitFilling::~KitFilling()
@@ -70,14 +65,21 @@ KitFilling::~KitFilling()
     }
 }
 
-void KitFilling::updateItem()
+void KitFilling::updateItems()
 {
     const std::optional<std::size_t> row = m_row();
     const QString refusal = row ? WindowText::of(KitProposal::refusalFor(*row)) : QString();
-    m_item->setEnabled(row && refusal.isEmpty() && m_reading == nullptr);
+    const bool ready = row && refusal.isEmpty() && m_reading == nullptr;
+    m_folderItem->setEnabled(ready);
+    const bool selected = !m_selection().empty();
+    m_selectionItem->setEnabled(ready && selected);
     // The reason stands where the disabled item is pointed at, as a disabled button's does.
-    m_item->setToolTip(refusal);
-    m_item->setStatusTip(refusal);
+    const QString selectionReason
+        = refusal.isEmpty() && !selected ? tr("Select sound files in the sound browser first") : refusal;
+    for (auto [item, reason] : {std::pair{m_folderItem, refusal}, std::pair{m_selectionItem, selectionReason}}) {
+        item->setToolTip(reason);
+        item->setStatusTip(reason);
+    }
 }
 
 KitFilling::Found KitFilling::find(const std::string& folder)
@@ -95,7 +97,19 @@ KitFilling::Found KitFilling::find(const std::string& folder)
     return found;
 }
 
-void KitFilling::choose()
+KitFilling::Found KitFilling::findAmong(const std::vector<std::string>& paths)
+{
+    Found found;
+    found.proposal = KitProposal::ofFiles(paths);
+    std::copy_if(paths.begin(), paths.end(), std::back_inserter(found.files), [](const std::string& path) {
+        return isSoundFileName(std::filesystem::path(path).filename().string());
+    });
+    std::sort(found.files.begin(), found.files.end());
+    found.files.erase(std::unique(found.files.begin(), found.files.end()), found.files.end());
+    return found;
+}
+
+void KitFilling::chooseFolder()
 {
     const std::optional<std::size_t> row = m_row();
     if (!row || m_reading != nullptr)
@@ -105,11 +119,34 @@ void KitFilling::choose()
     const std::string folder = m_dialogs.runFolderPanel(tr("Fill Bank from Folder"));
     if (folder.empty())
         return;
-    emit status(tr("Reading the sound files of %1…").arg(quoted(folder)));
-    m_reading = QThread::create([this, row = *row, folder] {
-        Found found = find(folder);
+    read(*row,
+         {tr("Fill Bank from Folder"), quotedFileName(folder),
+          tr("filling of %1 from a folder").arg(shownBankNumber(*row))},
+         [folder] { return find(folder); });
+}
+
+void KitFilling::chooseSelection()
+{
+    const std::optional<std::size_t> row = m_row();
+    const std::vector<std::string> paths = m_selection();
+    if (!row || m_reading != nullptr || paths.empty())
+        return;
+    if (const Text refusal = KitProposal::refusalFor(*row); !refusal.empty())
+        return emit status(tr("Not filled: %1").arg(WindowText::of(refusal)));
+    const auto count = static_cast<int>(paths.size());
+    read(*row,
+         {tr("Fill Bank from Selected Sounds"), tr("%n selected file(s)", nullptr, count),
+          tr("filling of %1 from selected files").arg(shownBankNumber(*row))},
+         [paths] { return findAmong(paths); });
+}
+
+void KitFilling::read(std::size_t row, const Source& source, std::function<Found()> collect)
+{
+    emit status(tr("Reading the sound files of %1…").arg(source.shown));
+    m_reading = QThread::create([this, row, source, collect = std::move(collect)] {
+        Found found = collect();
         QMetaObject::invokeMethod(
-            this, [this, row, folder, found] { propose(row, folder, found); }, Qt::QueuedConnection);
+            this, [this, row, source, found] { propose(row, source, found); }, Qt::QueuedConnection);
     });
     connect(m_reading, &QThread::finished, this, [this] {
         m_reading->deleteLater();
@@ -118,21 +155,21 @@ void KitFilling::choose()
     m_reading->start(QThread::LowPriority);
 }
 
-void KitFilling::propose(std::size_t row, const std::string& folder, const Found& found)
+void KitFilling::propose(std::size_t row, const Source& source, const Found& found)
 {
     if (!found.proposal)
-        return emit status(tr("Not filled: %1: %2").arg(quoted(folder), WindowText::of(found.failure)));
+        return emit status(tr("Not filled: %1: %2").arg(source.shown, WindowText::of(found.failure)));
     if (found.files.empty())
-        return emit status(tr("Not filled: %1: %2").arg(quoted(folder), WindowText::of(KitProposal::emptyText())));
+        return emit status(tr("Not filled: %1: %2").arg(source.shown, WindowText::of(KitProposal::emptyText())));
     emit status(QString());
     // Gone once closed, so no hidden copy of its controls lingers among the window's.
-    auto* dialog = new KitDialog(*found.proposal, found.files, m_banks.bank(row), m_output, &m_window);
+    auto* dialog = new KitDialog(source.title, *found.proposal, found.files, m_banks.bank(row), m_output, &m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, row, folder, dialog] { apply(row, folder, *dialog); });
+    connect(dialog, &QDialog::accepted, this, [this, row, source, dialog] { apply(row, source, *dialog); });
     dialog->open();
 }
 
-void KitFilling::apply(std::size_t row, const std::string& folder, const KitDialog& dialog)
+void KitFilling::apply(std::size_t row, const Source& source, const KitDialog& dialog)
 {
     const IBank& bank = m_banks.bank(row);
     const auto chosen = dialog.chosen();
@@ -149,7 +186,7 @@ void KitFilling::apply(std::size_t row, const std::string& folder, const KitDial
         KitSlotRender::Rendered made = KitSlotRender::render(bank, slot, *chosen[slot]);
         if (!made.result) {
             const QString why = made.readable ? WindowText::of(made.result.text(name, bank.getContentLabel(slot)))
-                                              : tr("%1 could not be read.").arg(quoted(chosen[slot]->path));
+                                              : tr("%1 could not be read.").arg(quotedFileName(chosen[slot]->path));
             return emit status(tr("Not filled: %1").arg(why));
         }
         saidOf.push_back(static_cast<std::size_t>(said.size()));
@@ -181,12 +218,11 @@ void KitFilling::apply(std::size_t row, const std::string& folder, const KitDial
                 line += QStringLiteral("; ") + WindowText::of(soundlibrary::LoudnessMatch::heldText(slot, *target));
         }
     }
-    const WorkingBanks::SoundPut put
-        = m_banks.putSounds({tr("Fill Bank"), tr("filling of %1 from a folder").arg(shownBankNumber(row))}, row, puts);
+    const WorkingBanks::SoundPut put = m_banks.putSounds({tr("Fill Bank"), source.filling}, row, puts);
     if (!put.taken)
         return emit status(tr("Not filled: the bank did not take the sounds."));
     QString line
-        = tr("Filled %1 from %2: %3.").arg(shownBankNumber(row), quoted(folder), said.join(QStringLiteral("; ")));
+        = tr("Filled %1 from %2: %3.").arg(shownBankNumber(row), source.shown, said.join(QStringLiteral("; ")));
     if (put.sourcesLetGo > 0)
         line += QStringLiteral(" ") + SourcesLetGo::sentence(put.sourcesLetGo, m_banks.sourceBudget() >> 20);
     emit status(line);

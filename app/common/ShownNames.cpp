@@ -10,6 +10,11 @@ std::string shownFileName(const std::string& path)
     return std::filesystem::path(path).filename().string();
 }
 
+QString quotedFileName(const std::string& path)
+{
+    return QStringLiteral("\u201C%1\u201D").arg(QString::fromStdString(shownFileName(path)));
+}
+
 QString shownBankNumber(std::size_t row)
 {
     return QString::fromStdString(BankNumber::of(static_cast<std::uint16_t>(row)));

@@ -333,13 +333,18 @@ void LibraryPanel::play(int row)
     m_player.toggle(path, m_model->name(row));
 }
 
-void LibraryPanel::importChosen()
+std::vector<std::string> LibraryPanel::selectedFiles() const
 {
     QModelIndexList rows = m_list->selectionModel()->selectedRows();
     std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     std::vector<std::string> paths;
     for (const QModelIndex& row : rows)
         paths.push_back(m_model->file(row.row()).toStdString());
-    if (!paths.empty())
+    return paths;
+}
+
+void LibraryPanel::importChosen()
+{
+    if (const std::vector<std::string> paths = selectedFiles(); !paths.empty())
         emit filesChosen(paths);
 }

@@ -56,6 +56,8 @@ public:
     QWidget* tab() const { return m_tab; }
     // Opens the library at the editor's start when it has folders, so that they are scanned.
     void startIfUsed();
+    // The files selected in the list, in its order.
+    std::vector<std::string> selectedFiles() const;
 
 signals:
     void status(const QString& text);

@@ -381,6 +381,13 @@ std::vector<std::string> SoundBrowser::chosenFiles() const
     return paths;
 }
 
+std::vector<std::string> SoundBrowser::selectedFiles() const
+{
+    if (m_dock == nullptr || !m_dock->isVisible())
+        return {};
+    return m_tabs->currentWidget() == m_library->tab() ? m_library->selectedFiles() : chosenFiles();
+}
+
 void SoundBrowser::importChosen()
 {
     if (const std::vector<std::string> files = chosenFiles(); !files.empty())

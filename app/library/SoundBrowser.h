@@ -52,6 +52,8 @@ public:
     const QString& folder() const { return m_folder; }
     // The View menu the browser made, where the window's other panels are shown and hidden too.
     QMenu& viewMenu() const { return *m_viewMenu; }
+    // The files selected in the list of the tab on show, in its order; none while the browser is hidden.
+    std::vector<std::string> selectedFiles() const;
 
 signals:
     // What the browser did or why it could not, for the status line.

@@ -10,6 +10,7 @@
 #include "app/document/UnsavedChanges.h"
 #include "app/document/WorkingBanks.h"
 #include "app/files/BankFiles.h"
+#include "app/files/BankSoundsExport.h"
 #include "app/files/FilePanels.h"
 #include "app/files/LastBankFile.h"
 #include "app/files/RecentFiles.h"
@@ -78,8 +79,9 @@ EditorWindow::EditorWindow(IDialogs& dialogs, MidiContext& midiSystem, Settings&
     m_bankView = std::make_unique<BankView>(
         *this, *ui.layout_slots, *ui.layout_panel, *ui.textfield_bankName,
         std::initializer_list<QWidget*>{ui.button_reset, ui.button_save, ui.button_load}, soundOutput);
-    m_kitFilling = std::make_unique<KitFilling>(dialogs, *m_banks, soundOutput, *this, *ui.menu_file, ui.menu_quit,
-                                                [this] { return rowToActOn(); });
+    m_kitFilling = std::make_unique<KitFilling>(
+        dialogs, *m_banks, soundOutput, *this, *ui.menu_file, ui.menu_quit, [this] { return rowToActOn(); },
+        [this] { return m_library != nullptr ? m_library->selectedFiles() : std::vector<std::string>(); });
     m_loudnessMatching = std::make_unique<LoudnessMatching>(*m_banks, *this, *edit, *ui.button_matchLoudness,
                                                             *ui.button_reset, [this] { return rowToActOn(); });
     m_importPreferences = std::make_unique<ImportPreferences>(m_settings, *this, *ui.menu_file, ui.menu_quit);
@@ -95,6 +97,9 @@ EditorWindow::EditorWindow(IDialogs& dialogs, MidiContext& midiSystem, Settings&
     // A child as well, so that it lives no longer than the menu it adds to.
     m_outputSettings = std::make_unique<OutputSettings>(dialogs, *m_outputs, *this, *ui.menu_midi);
     m_padController = std::make_unique<PadController>(*ui.popup_controller, *ui.menu_midi, midiSystem, settings, *this);
+    // Made first, so that Save Device Contents… lands between Save As… and it.
+    m_bankSoundsExport = std::make_unique<BankSoundsExport>(dialogs, *m_banks, *this, *ui.menu_file, ui.menu_saveAs,
+                                                            [this] { return rowToActOn(); });
     m_deviceContents
         = std::make_unique<DeviceContentsSaving>(dialogs, *m_panels, *m_outputs, *this, *ui.menu_file, ui.menu_saveAs);
     m_menuValidation
@@ -142,23 +147,13 @@ void EditorWindow::connectControls()
         showStatus(m_ui->text_status->text()
                    + tr(" (%n more file(s) left out: the bank has no more slots)", nullptr, count));
     });
-    connect(m_bankView.get(), &BankView::status, this, &EditorWindow::showStatus);
-    connect(m_edits.get(), &BankEdits::status, this, &EditorWindow::showStatus);
-    connect(m_kitFilling.get(), &KitFilling::status, this, &EditorWindow::showStatus);
-    connect(m_loudnessMatching.get(), &LoudnessMatching::status, this, &EditorWindow::showStatus);
+    showStatusOf(m_bankView, m_edits, m_kitFilling, m_bankSoundsExport, m_loudnessMatching, m_banks, m_files, m_recent,
+                 m_transmission, m_outputSettings, m_deviceContents, m_disabledReasons, m_library, m_pads,
+                 m_padController);
     connect(m_edits.get(), &BankEdits::slotChanged, m_bankView.get(), &BankView::selectSlot);
     connect(m_edits.get(), &BankEdits::nameRefused, this, &EditorWindow::updateContentView);
-    connect(m_banks.get(), &WorkingBanks::status, this, &EditorWindow::showStatus);
-    connect(m_files.get(), &BankFiles::status, this, &EditorWindow::showStatus);
     connect(m_files.get(), &BankFiles::fileUsed, m_recent.get(), &RecentFiles::add);
-    connect(m_recent.get(), &RecentFiles::status, this, &EditorWindow::showStatus);
     connect(m_recent.get(), &RecentFiles::openRequested, this, [this](const std::string& path) { openBankFile(path); });
-    connect(m_transmission.get(), &Transmission::status, this, &EditorWindow::showStatus);
-    connect(m_outputSettings.get(), &OutputSettings::status, this, &EditorWindow::showStatus);
-    connect(m_deviceContents.get(), &DeviceContentsSaving::status, this, &EditorWindow::showStatus);
-    connect(m_disabledReasons.get(), &DisabledReasons::status, this, &EditorWindow::showStatus);
-    connect(m_library.get(), &SoundBrowser::status, this, &EditorWindow::showStatus);
-    connect(m_pads.get(), &PadView::status, this, &EditorWindow::showStatus);
     connect(m_library.get(), &SoundBrowser::filesChosen, this, &EditorWindow::importChosenFiles);
     // A button's key presses it at once and clicks it a moment later: the name being typed is the
     // bank's from the moment it goes down.
@@ -179,7 +174,6 @@ void EditorWindow::connectControls()
     connect(m_outputs.get(), &OutputList::connectionChanged, this, &EditorWindow::enableMIDIButtons);
     // The service's one notice of devices coming and going reaches the controller's list through the outputs'.
     connect(m_outputs.get(), &OutputList::connectionChanged, m_padController.get(), &PadController::refresh);
-    connect(m_padController.get(), &PadController::status, this, &EditorWindow::showStatus);
     connect(m_padController.get(), &PadController::padHit, m_pads.get(), &PadView::hit);
     connect(m_transmission.get(), &Transmission::ended, this, [this] { switchToIdleState(true); });
     connect(m_banks.get(), &WorkingBanks::banksChanged, this, &EditorWindow::banksDidChange);

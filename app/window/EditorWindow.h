@@ -15,6 +15,7 @@
 class BankEdits;
 class BankFiles;
 class BankSelection;
+class BankSoundsExport;
 class BankView;
 class DisabledReasons;
 class FilePanels;
@@ -113,6 +114,11 @@ private:
     void enableMIDIButtons();
     void updateContentView();
     void showStatus(const QString& text);
+    // Each room's status line is the window's.
+    template <class... Rooms> void showStatusOf(const std::unique_ptr<Rooms>&... rooms)
+    {
+        (connect(rooms.get(), &Rooms::status, this, &EditorWindow::showStatus), ...);
+    }
     // The banks of rows changed (an edit, or a step undone or redone): the views show them again.
     void banksDidChange(const QList<int>& rows);
     // The window's title: the bank file's name, marked while banks are unsaved.
@@ -146,6 +152,7 @@ private:
     std::unique_ptr<BankEdits> m_edits;
     std::unique_ptr<OutputList> m_outputs;
     std::unique_ptr<OutputSettings> m_outputSettings;
+    std::unique_ptr<BankSoundsExport> m_bankSoundsExport;
     std::unique_ptr<DeviceContentsSaving> m_deviceContents;
     std::unique_ptr<WindowMemory> m_memory;
     std::unique_ptr<Transmission> m_transmission;

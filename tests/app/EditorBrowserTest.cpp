@@ -3,8 +3,12 @@
 // dragging them, and the favourites and the panel's place in the View menu outlast the window.
 #include "BrowserFixture.h"
 
+#include <QDialogButtonBox>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
 #include <QTreeView>
 
 namespace {
@@ -154,6 +158,49 @@ TEST_F(EditorBrowserTest, SeveralFilesFillTheSlotsFromThereOnWithTheDefaultShape
     EXPECT_EQ(soundPanel(), nullptr);
     EXPECT_EQ(nameInS05(1), "kick 2.wav");
     EXPECT_EQ(nameInS05(2), "snare.aiff");
+}
+
+// The files chosen in the list fill the bank as their names say, through the kit's dialog, which
+// names the files it leaves out; the File menu's item waits for a choice.
+TEST_F(EditorBrowserTest, FilesChosenFillTheBankAsTheirNamesSayAndTheOnesLeftOutAreNamed)
+{
+    goTo(sounds.ScratchFolder::path().string());
+    selectRow(4);
+    const auto fileMenuKey = [this](Qt::Key key) {
+        press(Qt::Key_F, Qt::AltModifier);
+        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        QTest::keyClick(menu, key);
+    };
+    const QAction& item = control<QAction>("menu_fillBankFromSelection");
+    fileMenuKey(Qt::Key_Escape);
+    EXPECT_FALSE(item.isEnabled());
+    EXPECT_EQ(item.toolTip(), "Select sound files in the sound browser first");
+
+    choose(0);
+    choose(1, Qt::ControlModifier);
+    choose(2, Qt::ControlModifier);
+    fileMenuKey(Qt::Key_L);
+    QDialog* dialog = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            dialog = editor->findChild<QDialog*>(QStringLiteral("dialog_kit"));
+            return dialog != nullptr && dialog->isVisible();
+        },
+        120000))
+        << textOf("text_status");
+    EXPECT_EQ(dialog->windowTitle(), "Fill Bank from Selected Sounds");
+    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("text_kitWhy_1"))->text(), "name says 'hat'");
+    const std::string noWord = ": not used: its name says no slot's word (as ohh, chh, clap, rim, crash or ride)";
+    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("text_kitLeftOut"))->text().toStdString(),
+              "broken.wav" + noWord + "\nkick 2.wav" + noWord);
+    const std::string before = nameInS05(0);
+    QTest::mouseClick(dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttons_kit"))->button(QDialogButtonBox::Ok),
+                      Qt::LeftButton);
+    EXPECT_EQ(nameInS05(1), "hat.flac");
+    EXPECT_EQ(nameInS05(0), before) << "no file's name says OPEN HI HAT";
+    EXPECT_EQ(textOf("text_status").rfind("Filled S05 from 3 selected files: OPEN HI HAT: left as it is", 0), 0u)
+        << textOf("text_status");
 }
 
 TEST_F(EditorBrowserTest, FavouritesThePanelsChoiceAndTheFolderOutlastTheWindow)

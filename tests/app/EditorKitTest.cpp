@@ -1,9 +1,10 @@
 // Fill Bank from Folder… as the user meets it: the File menu's item, the folder panel, the dialog
-// worked by keys, and the bank as the undo history keeps it; the slots' loudness in their rows, and
-// Edit › Match Loudness….
+// worked by keys, and the bank as the undo history keeps it; Export Bank as Sounds…; the slots' loudness in their rows,
+// and Edit › Match Loudness….
 
 #include "EditorFixture.h"
 
+#include "audio/DeviceWave.h"
 #include "model/FactoryBank.h"
 #include "soundlibrary/LoudnessMatch.h"
 #include "soundlibrary/LoudnessMeter.h"
@@ -155,6 +156,26 @@ TEST_F(EditorKitTest, FillsEverySlotAsProposedAsOneStepThatUndoesWhole)
     EXPECT_EQ(names(), "Open HiHat.wav|chh.wav|clap.wav|rim.wav|crash 1.wav|ride.wav|");
 }
 
+// A kit filled and taken out again as sounds: each slot as zylox export writes it, named after its
+// label and name, into a folder the export makes.
+TEST_F(EditorKitTest, ExportBankAsSoundsWritesEachSlotNamedAfterItsLabelAndName)
+{
+    fillFromFolder();
+    pressOk();
+    paths.push_back(sounds.path("out"));
+    press(Qt::Key_F, Qt::AltModifier);
+    QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QTest::keyClick(menu, Qt::Key_X);
+    EXPECT_EQ(textOf("text_status"), "Exported S06 as 6 sound files into \u201Cout\u201D.");
+    const char* files[] = {"OPEN HI HAT - Open HiHat.wav", "CLOSED HI HAT - chh.wav", "CLAP - clap.wav",
+                           "RIM SHOT - rim.wav",           "CRASH - crash 1.wav",     "RIDE - ride.wav"};
+    for (int slot = 0; slot < 6; ++slot)
+        EXPECT_EQ(ScratchFolder::read(sounds.path(std::string("out/") + files[slot])),
+                  audio::deviceWave(this->slot(kRow, slot)))
+            << files[slot];
+}
+
 TEST_F(EditorKitTest, ARowChangedOrLeftInTheDialogIsWhatItsSlotGets)
 {
     const Bytes ride = slot(kRow, 5);
@@ -205,7 +226,7 @@ TEST_F(EditorKitTest, MatchedLoudnessBringsTheSlotsTogetherUnlessHeld)
     EXPECT_NE(textOf("text_status").find("; gain "), std::string::npos) << textOf("text_status");
 }
 
-TEST_F(EditorKitTest, TheFirmwareBankRefusesAKitAndSaysWhy)
+TEST_F(EditorKitTest, TheFirmwareBankTakesNoKitAndIsNotExportedAsSoundsAndTheItemsSayWhy)
 {
     selectRow(kFirmwareRow);
     const Bytes before = imageOf(editor->workBank(kFirmwareRow));
@@ -217,6 +238,10 @@ TEST_F(EditorKitTest, TheFirmwareBankRefusesAKitAndSaysWhy)
     EXPECT_FALSE(item.isEnabled());
     EXPECT_EQ(item.toolTip().toStdString(),
               "the firmware bank's slots hold messages, not sounds: a kit fills a sound bank");
+    auto& exportItem = control<QAction>("menu_exportBankAsSounds");
+    EXPECT_FALSE(exportItem.isEnabled());
+    EXPECT_EQ(exportItem.toolTip().toStdString(),
+              "the firmware bank's slots hold messages, not sounds: only a sound bank is taken out as sounds");
     QTest::keyClick(menu, Qt::Key_Escape);
     EXPECT_EQ(std::count(shown.begin(), shown.end(), "folder"), 0);
     EXPECT_EQ(imageOf(editor->workBank(kFirmwareRow)), before);

@@ -96,4 +96,33 @@ TEST_F(ZyloxKitTest, KitFillsTheSlotsTheNamesSayAndMatchesTheirLoudness)
     EXPECT_FALSE(exists("fw.mid"));
 }
 
+TEST_F(ZyloxKitTest, KitTakesTheFilesNamedAndSaysWhichItLeavesOut)
+{
+    ASSERT_EQ(run("mkdir -p a b && " + kSox + " -n -r 44100 -c 1 -b 16 a/chh.wav synth 0.1 pinknoise vol -3 dB && "
+                  + kSox + " -n -r 44100 -c 1 -b 16 b/Clap.wav synth 0.3 whitenoise vol -20 dB && cp a/chh.wav "
+                  + "a/kick.wav && echo notes > b/clap.txt && cp a/chh.wav a/ride.wav"),
+              0)
+        << m_err;
+    // Named twice, a file is one; the loudness's target left out takes the first file back.
+    ASSERT_EQ(zylox("kit --match-loudness a/chh.wav b/Clap.wav a/kick.wav b/clap.txt a/chh.wav --bank S05 -o k.mid"), 0)
+        << m_err;
+    const std::vector<std::string> lines = rows();
+    ASSERT_EQ(lines.size(), 6u) << m_out;
+    EXPECT_EQ(lines[1].rfind("S05 slot 1 CLOSED HI HAT: chh.wav (name says 'chh'), 0.10 s", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[2].rfind("S05 slot 2 CLAP: Clap.wav (name says 'clap'), 0.30 s", 0), 0u) << lines[2];
+    EXPECT_EQ(lines[5], "S05 slot 5 RIDE: left as it is: no file's name says RIDE") << "a/ride.wav was not named";
+    EXPECT_EQ(m_err, "zylox: kick.wav: not used: its name says no slot's word (as ohh, chh, clap, rim, crash or "
+                     "ride)\nzylox: clap.txt: not used: it is no sound file that can be read\n");
+    EXPECT_TRUE(exists("k.mid"));
+
+    EXPECT_EQ(zylox("kit a/kick.wav b/clap.txt --bank S05 -o none.mid"), 1);
+    EXPECT_NE(m_err.find("zylox: kit: no sound file's name here says which slot it is for"), std::string::npos)
+        << m_err;
+    EXPECT_EQ(zylox("kit a/chh.wav a/gone.wav --bank S05 -o none.mid"), 1);
+    EXPECT_EQ(m_err, "zylox: a/gone.wav: No such file or directory\n");
+    EXPECT_EQ(zylox("kit a/chh.wav b --bank S05 -o none.mid"), 2);
+    EXPECT_EQ(m_err, "zylox: kit: b is a folder: name one folder, or the sound files\n");
+    EXPECT_FALSE(exists("none.mid"));
+}
+
 } // namespace

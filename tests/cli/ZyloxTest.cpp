@@ -177,6 +177,17 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     ASSERT_EQ(run("for option in c r b e; do " + soxi + "; done && " + kSox + " slot.wav -t raw slot.raw"), 0) << m_err;
     EXPECT_EQ(m_out, "1\n33000\n8\nUnsigned Integer PCM\n");
     EXPECT_EQ(read("slot.raw"), expected);
+    // The bank taken out as sounds: each slot as its own export writes it, named after label and name.
+    ASSERT_EQ(zylox("export --bank S05 --all-slots --in out.mid -o 'S05 sounds'"), 0) << m_err;
+    ASSERT_EQ(rows().size(), 6u) << m_out;
+    EXPECT_EQ(rows()[1], "S05 slot 1 CLOSED HI HAT: 0.25 s into S05 sounds/CLOSED HI HAT - kick.wav");
+    EXPECT_EQ(read("S05 sounds/CLOSED HI HAT - kick.wav"), read("slot.wav"));
+    EXPECT_TRUE(exists("S05 sounds/RIDE - RIDE.wav")) << m_out;
+    EXPECT_EQ(zylox("export --bank S05 --all-slots --in out.mid -o gone/sounds"), 1);
+    EXPECT_EQ(m_err, "zylox: gone/sounds: No such file or directory\n");
+    EXPECT_EQ(zylox("export --bank FW --all-slots -o fw"), 2);
+    EXPECT_EQ(m_err, "zylox: --bank FW: the firmware bank's slots hold messages, not sounds: only a sound bank is "
+                     "taken out as sounds\n");
 
     // A quiet tone after 30 ms of silence, converted clean, trimmed and normalised.
     ASSERT_EQ(run(kSox + " -n -r 48k -c 2 -b 24 in/late.wav synth 0.2 sine 440 gain -12 pad 0.03"), 0);

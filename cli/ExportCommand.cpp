@@ -88,9 +88,11 @@ int ExportCommand::exportAll() const
         return status;
     const IBank& bank = banks.bank(m_row);
     const BankSoundFiles::Written written = BankSoundFiles::write(bank, m_output);
-    for (std::uint16_t slot = 0; slot < written.paths.size(); ++slot)
-        std::cout << SlotChoice::name(m_row, slot) << ": " << what(*bank.getContent(slot)) << " into "
+    for (std::size_t slot = 0; slot < written.paths.size(); ++slot) {
+        const auto index = static_cast<std::uint16_t>(slot);
+        std::cout << SlotChoice::name(m_row, index) << ": " << what(*bank.getContent(index)) << " into "
                   << written.paths[slot] << '\n';
+    }
     if (written.failure)
         return fail(written.failedPath, written.failure.describe());
     return 0;

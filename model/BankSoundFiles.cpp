@@ -44,7 +44,8 @@ BankSoundFiles::Written BankSoundFiles::write(const IBank& bank, const std::stri
     }
     for (std::uint16_t slot = 0; slot < factory::kSoundSlotCount; ++slot) {
         const std::string path = (std::filesystem::path(folder) / fileName(bank, slot)).string();
-        if (const FileFailure failure = AtomicFile::writeWhole(path, audio::deviceWave(bank.getContent(slot)->getData()))) {
+        if (const FileFailure failure
+            = AtomicFile::writeWhole(path, audio::deviceWave(bank.getContent(slot)->getData()))) {
             written.failedPath = path;
             written.failure = failure;
             return written;

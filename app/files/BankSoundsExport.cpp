@@ -47,9 +47,11 @@ void BankSoundsExport::exportBank()
         return;
     const BankSoundFiles::Written written = BankSoundFiles::write(m_banks.bank(*row), folder);
     if (written.failure) {
-        QString line = tr("Not exported: %1: %2").arg(quotedFileName(written.failedPath), WindowText::of(written.failure.text()));
+        QString line = tr("Not exported: %1: %2")
+                           .arg(quotedFileName(written.failedPath), WindowText::of(written.failure.text()));
         if (!written.paths.empty())
-            line += QLatin1Char(' ') + tr("(%n slot(s) written before it)", nullptr, static_cast<int>(written.paths.size()));
+            line += QLatin1Char(' ')
+                    + tr("(%n slot(s) written before it)", nullptr, static_cast<int>(written.paths.size()));
         return emit status(line);
     }
     emit status(tr("Exported %1 as %n sound file(s) into %2.", nullptr, static_cast<int>(written.paths.size()))

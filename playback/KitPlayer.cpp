@@ -71,13 +71,14 @@ void KitPlayer::takeBack()
     follow();
 }
 
-void KitPlayer::hit(std::size_t pad)
+bool KitPlayer::hit(std::size_t pad)
 {
-    if (pad >= KitSounds::kPads)
-        return;
+    if (pad >= KitSounds::kPads || !m_mixing)
+        return false;
     const std::lock_guard lock(m_shared);
     if (m_hitCount < m_hits.size())
         m_hits[m_hitCount++] = static_cast<std::uint8_t>(pad);
+    return true;
 }
 
 PlaybackFailure KitPlayer::failure() const
@@ -111,8 +112,10 @@ PlaybackFailure KitPlayer::follow()
 
 void KitPlayer::startMixing(std::unique_ptr<IPcmStream> stream)
 {
+    m_mixing = true;
     m_mixer = std::thread([this, stream = std::move(stream)] {
         mix(*stream);
+        m_mixing = false;
         stream->drop();
         m_sounding = 0;
     });
@@ -120,6 +123,7 @@ void KitPlayer::startMixing(std::unique_ptr<IPcmStream> stream)
 
 void KitPlayer::stopMixing()
 {
+    m_mixing = false;
     m_stop = true;
     eventfd_write(m_wakeUp, 1);
     m_mixer.join();

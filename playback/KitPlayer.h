@@ -59,8 +59,10 @@ public:
     // An audition given way to has ended.
     void takeBack();
 
-    // Starts the pad's sound from the next period written; nothing for a pad past the kit's.
-    void hit(std::size_t pad);
+    // Starts the pad's sound from the next period written; nothing for a pad past the kit's. False
+    // while no stream is open to play it (closed, or given way to an audition): such a hit is
+    // never heard.
+    bool hit(std::size_t pad);
     // The pads sounding in the last period written, one bit per pad (pad 0 the lowest); a read of
     // one atomic, cheap enough for a timer of the window.
     std::uint8_t sounding() const { return m_sounding.load(std::memory_order_relaxed); }
@@ -82,6 +84,8 @@ private:
     int m_auditions = 0;
     std::thread m_mixer;
     std::atomic<bool> m_stop{false};
+    // Whether the mixing thread takes hits: from its start until it stops or its stream fails.
+    std::atomic<bool> m_mixing{false};
     // Readable while a stop is asked for: it wakes the mixing thread wherever it waits.
     int m_wakeUp = -1;
 

@@ -106,7 +106,7 @@ QWidget* PadView::makePads(QMainWindow& window)
     return pads;
 }
 
-void PadView::hit(int pad)
+void PadView::hit(int pad, bool heard)
 {
     if (pad < 0 || pad >= kPads || !m_dock->isVisible())
         return;
@@ -116,8 +116,10 @@ void PadView::hit(int pad)
         emit status(button.toolTip());
         return;
     }
-    m_auditions.stop();
-    m_kit.hit(index);
+    if (!heard) {
+        m_auditions.stop();
+        m_kit.hit(index);
+    }
     m_held[index] = kHeldTicks;
     light();
 }

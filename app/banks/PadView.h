@@ -35,8 +35,9 @@ public:
 
 public slots:
     // Plays the pad (0 to 5) of the bank on show, as a click on it does: what a MIDI controller's
-    // note reaches the pads through. A pad that cannot play says why in the status line.
-    void hit(int pad);
+    // note reaches the pads through, heard where the kit player took it already on the controller's
+    // thread (the pad is then only lit). A pad that cannot play says why in the status line.
+    void hit(int pad, bool heard = false);
 
 signals:
     // Why the pads cannot be heard, or why a pad cannot play; for the status line.

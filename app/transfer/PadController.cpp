@@ -5,6 +5,7 @@
 #include "midiio/ControllerInput.h"
 #include "midiio/MidiContext.h"
 #include "model/FactoryTables.h"
+#include "playback/KitPlayer.h"
 
 #include <QMetaObject>
 #include <QWidget>
@@ -12,7 +13,8 @@
 #include <string>
 #include <vector>
 
-PadController::PadController(QComboBox& popup, QMenu& midiMenu, MidiContext& midi, Settings& settings, QWidget& window)
+PadController::PadController(QComboBox& popup, QMenu& midiMenu, MidiContext& midi, Settings& settings, KitPlayer& kit,
+                             QWidget& window)
     : QObject(&window)
 {
     // The pads are a sound bank's slots, known by the labels every sound bank shares.
@@ -25,9 +27,10 @@ PadController::PadController(QComboBox& popup, QMenu& midiMenu, MidiContext& mid
     // Both calls come on the service's thread: each is handed to this one, and dropped with it.
     m_input = std::make_unique<ControllerInput>(
         midi.service(), midi.sharedClient(), labels,
-        [this](std::uint16_t pad) {
+        [this, &kit](std::uint16_t pad) {
+            const bool heard = kit.hit(pad);
             QMetaObject::invokeMethod(
-                this, [this, pad] { emit padHit(pad); }, Qt::QueuedConnection);
+                this, [this, pad, heard] { emit padHit(pad, heard); }, Qt::QueuedConnection);
         },
         [this](std::uint16_t pad, std::uint8_t note) {
             QMetaObject::invokeMethod(

@@ -6,6 +6,7 @@
 
 class ControllerInput;
 class ControllerList;
+class KitPlayer;
 class MidiContext;
 class PadTeaching;
 class QComboBox;
@@ -14,13 +15,16 @@ class QWidget;
 class Settings;
 
 // A MIDI controller playing the pads: the input that listens to it on the service's thread, the
-// popup it is chosen in, and the teaching of its notes to the pads. Its notes reach the pads as
-// padHit, queued onto the window's thread, which plays and lights them as a key does. UI thread.
+// popup it is chosen in, and the teaching of its notes to the pads. A note hits the kit player on
+// the service's thread itself, so that it sounds however busy the window is, and then reaches the
+// pads as padHit, queued onto the window's thread, which lights them (or, where the kit player
+// could not take the hit, plays them as a key does). UI thread.
 class PadController : public QObject {
     Q_OBJECT
 public:
     // Everything stays the caller's and must outlive the controller.
-    PadController(QComboBox& popup, QMenu& midiMenu, MidiContext& midi, Settings& settings, QWidget& window);
+    PadController(QComboBox& popup, QMenu& midiMenu, MidiContext& midi, Settings& settings, KitPlayer& kit,
+                  QWidget& window);
     // Ends the listening first: no note reaches a pad after this.
     ~PadController() override;
 
@@ -29,8 +33,9 @@ public:
     void refresh();
 
 signals:
-    // A note from the controller played this pad (0 to 5, the slot's position in the bank).
-    void padHit(int pad);
+    // A note from the controller played this pad (0 to 5, the slot's position in the bank); heard:
+    // the kit player took the hit already.
+    void padHit(int pad, bool heard);
     void status(const QString& text);
 
 private:

@@ -96,7 +96,8 @@ EditorWindow::EditorWindow(IDialogs& dialogs, MidiContext& midiSystem, Settings&
         QRegularExpression(QStringLiteral("^button_(send|matchLoudness|playContents_\\d)$"))));
     // A child as well, so that it lives no longer than the menu it adds to.
     m_outputSettings = std::make_unique<OutputSettings>(dialogs, *m_outputs, *this, *ui.menu_midi);
-    m_padController = std::make_unique<PadController>(*ui.popup_controller, *ui.menu_midi, midiSystem, settings, *this);
+    m_padController
+        = std::make_unique<PadController>(*ui.popup_controller, *ui.menu_midi, midiSystem, settings, kit, *this);
     // Made first, so that Save Device Contents… lands between Save As… and it.
     m_bankSoundsExport = std::make_unique<BankSoundsExport>(dialogs, *m_banks, *this, *ui.menu_file, ui.menu_saveAs,
                                                             [this] { return rowToActOn(); });

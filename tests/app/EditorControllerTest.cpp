@@ -65,6 +65,35 @@ protected:
     std::size_t padKit = service.addSource(kPadKit);
 };
 
+// The controller's notes hit the kit player on the service's thread: the clap sounds in the next
+// period the pads' device takes while the window's event loop has not turned once, and its pad
+// lights when the loop does.
+TEST_F(EditorControllerTest, ANoteSoundsWithoutWaitingForTheWindowAndItsPadLightsAfter)
+{
+    settle();
+    press(Qt::Key_K, Qt::ControlModifier);
+    auto& popup = control<QComboBox>("popup_controller");
+    popup.setFocus();
+    QTest::keyClick(&popup, Qt::Key_Down);
+    ASSERT_EQ(controllerList(), (Texts{"None", "*" + kPadKitName}));
+    const std::size_t before = pads.copy().size();
+
+    MidiPacketList packets(3);
+    packets.add(0, {0x99, 39, 0x64});
+    service.emitAt(padKit, clock.nowMicroseconds() + 1000, packets);
+    clock.runPending();
+    constexpr std::size_t kPeriod = KitPlayer::kPeriodFrames;
+    ASSERT_TRUE(pads.grant(kPeriod));
+    ASSERT_TRUE(pads.awaitWritten(before + kPeriod));
+    const std::vector<std::int16_t> heard = pads.copy();
+    const Bytes clap = slot(4, 2);
+    for (std::size_t frame = 0; frame < kPeriod; ++frame)
+        EXPECT_EQ(heard[before + frame], (static_cast<int>(clap[frame]) - 0x80) * 256) << "frame " << frame;
+    EXPECT_EQ(litPads(), "------") << "the window has not turned yet";
+    settle();
+    EXPECT_EQ(litPads(), "--2---");
+}
+
 TEST_F(EditorControllerTest, AChosenControllersNotesPlayThePadsAndATaughtNotePlaysItsPad)
 {
     settle();

@@ -73,9 +73,11 @@ TEST_F(KitPlayerTest, OverlappingHitsAddAndANewHitOfAPadStartsItsSoundAgain)
     kit.pads[0] = ramp(80);
     kit.pads[3] = std::vector<std::uint8_t>(50, 0x70);
     useSounds(kit);
+    EXPECT_FALSE(player.hit(0)) << "not open yet";
     ASSERT_FALSE(player.open());
-    player.hit(0);
-    player.hit(3);
+    EXPECT_TRUE(player.hit(0));
+    EXPECT_TRUE(player.hit(3));
+    EXPECT_FALSE(player.hit(KitSounds::kPads)) << "no such pad";
     play(kPeriod);
     player.hit(0);
     const std::vector<std::int16_t> heard = play(4 * kPeriod);
@@ -262,7 +264,7 @@ TEST_F(KitPlayerTest, TheStreamIsOpenOnlyWhileWantedAndNoAuditionHasTheDevice)
     KitSounds kit;
     kit.pads[0] = ramp(10);
     useSounds(kit);
-    player.hit(0); // while set aside: not heard later
+    EXPECT_FALSE(player.hit(0)) << "while set aside: not heard, then or later";
     player.takeBack();
     std::vector<std::int16_t> heard = play(kPeriod);
     EXPECT_TRUE(std::all_of(heard.begin(), heard.end(), [](std::int16_t v) { return v == 0; }));

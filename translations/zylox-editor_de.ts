@@ -445,7 +445,7 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>BankSoundFiles</name>
     <message>
-        <location filename="../model/BankSoundFiles.cpp" line="61"/>
+        <location filename="../model/BankSoundFiles.cpp" line="62"/>
         <source>the firmware bank&apos;s slots hold messages, not sounds: only a sound bank is taken out as sounds</source>
         <translation>Die Slots der Firmware-Bank enthalten Nachrichten, keine Sounds: Nur eine Soundbank wird als Sounds exportiert</translation>
     </message>
@@ -473,7 +473,7 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
         <translation>Nicht exportiert: %1: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/BankSoundsExport.cpp" line="52"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="54"/>
         <source>(%n slot(s) written before it)</source>
         <translation>
             <numerusform>(%n Slot davor geschrieben)</numerusform>
@@ -481,7 +481,7 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/BankSoundsExport.cpp" line="55"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="57"/>
         <source>Exported %1 as %n sound file(s) into %2.</source>
         <translation>
             <numerusform>%1 als %n Sounddatei nach %2 exportiert.</numerusform>
@@ -792,12 +792,12 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>EditorWindow</name>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="68"/>
+        <location filename="../app/window/EditorWindow.cpp" line="69"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="148"/>
+        <location filename="../app/window/EditorWindow.cpp" line="152"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n weitere Datei ausgelassen: Die Bank hat keine Slots mehr)</numerusform>
@@ -805,17 +805,17 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="234"/>
+        <location filename="../app/window/EditorWindow.cpp" line="226"/>
         <source>Sto&amp;p</source>
         <translation>Sto&amp;pp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="235"/>
+        <location filename="../app/window/EditorWindow.cpp" line="227"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="301"/>
+        <location filename="../app/window/EditorWindow.cpp" line="293"/>
         <source>quitting</source>
         <translation>dem Beenden</translation>
     </message>
@@ -1430,8 +1430,8 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
     </message>
     <message>
         <location filename="../app/banks/KitFilling.cpp" line="118"/>
-        <location filename="../app/banks/KitFilling.cpp" line="134"/>
-        <location filename="../app/banks/KitFilling.cpp" line="189"/>
+        <location filename="../app/banks/KitFilling.cpp" line="135"/>
+        <location filename="../app/banks/KitFilling.cpp" line="190"/>
         <source>Not filled: %1</source>
         <translation>Nicht gefüllt: %1</translation>
     </message>
@@ -1442,12 +1442,12 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         <translation>Bank aus Ordner füllen</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="137"/>
+        <location filename="../app/banks/KitFilling.cpp" line="138"/>
         <source>Fill Bank from Selected Sounds</source>
         <translation>Bank aus ausgewählten Sounds füllen</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/banks/KitFilling.cpp" line="137"/>
+        <location filename="../app/banks/KitFilling.cpp" line="138"/>
         <source>%n selected file(s)</source>
         <translation>
             <numerusform>%n ausgewählten Datei</numerusform>
@@ -1455,48 +1455,48 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="138"/>
+        <location filename="../app/banks/KitFilling.cpp" line="139"/>
         <source>filling of %1 from selected files</source>
         <translation>Füllen von %1 aus ausgewählten Dateien</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="144"/>
+        <location filename="../app/banks/KitFilling.cpp" line="145"/>
         <source>Reading the sound files of %1…</source>
         <translation>Die Klangdateien von %1 werden gelesen …</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="160"/>
-        <location filename="../app/banks/KitFilling.cpp" line="162"/>
+        <location filename="../app/banks/KitFilling.cpp" line="161"/>
+        <location filename="../app/banks/KitFilling.cpp" line="163"/>
         <source>Not filled: %1: %2</source>
         <translation>Nicht gefüllt: %1: %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="188"/>
+        <location filename="../app/banks/KitFilling.cpp" line="189"/>
         <source>%1 could not be read.</source>
         <translation>%1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="197"/>
+        <location filename="../app/banks/KitFilling.cpp" line="198"/>
         <source>Not filled: every slot is left as it is.</source>
         <translation>Nicht gefüllt: Jeder Slot bleibt, wie er ist.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="220"/>
+        <location filename="../app/banks/KitFilling.cpp" line="221"/>
         <source>Fill Bank</source>
         <translation>Bank füllen</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="123"/>
+        <location filename="../app/banks/KitFilling.cpp" line="124"/>
         <source>filling of %1 from a folder</source>
         <translation>Füllen von %1 aus einem Ordner</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="222"/>
+        <location filename="../app/banks/KitFilling.cpp" line="223"/>
         <source>Not filled: the bank did not take the sounds.</source>
         <translation>Nicht gefüllt: Die Bank hat die Klänge nicht angenommen.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="224"/>
+        <location filename="../app/banks/KitFilling.cpp" line="225"/>
         <source>Filled %1 from %2: %3.</source>
         <translation>%1 aus %2 gefüllt: %3.</translation>
     </message>
@@ -1504,42 +1504,42 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>KitProposal</name>
     <message>
-        <location filename="../model/KitProposal.cpp" line="115"/>
+        <location filename="../model/KitProposal.cpp" line="116"/>
         <source>%1: not used: its name says no slot&apos;s word (as ohh, chh, clap, rim, crash or ride)</source>
         <translation>%1: nicht verwendet: Ihr Name nennt keinen Slot (wie ohh, chh, clap, rim, crash oder ride)</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="121"/>
+        <location filename="../model/KitProposal.cpp" line="124"/>
         <source>%1: not used: it is no sound file that can be read</source>
         <translation>%1: nicht verwendet: keine lesbare Sounddatei</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="141"/>
+        <location filename="../model/KitProposal.cpp" line="143"/>
         <source>no sound file&apos;s name here says which slot it is for (as ohh, chh, clap, rim, crash or ride)</source>
         <translation>Kein Name einer Sounddatei hier sagt, für welchen Slot sie ist (etwa ohh, chh, clap, rim, crash oder ride)</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="150"/>
+        <location filename="../model/KitProposal.cpp" line="152"/>
         <source>the firmware bank&apos;s slots hold messages, not sounds: a kit fills a sound bank</source>
         <translation>Die Slots der Firmware-Bank enthalten Nachrichten, keine Sounds: Ein Kit füllt eine Sound-Bank</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="162"/>
+        <location filename="../model/KitProposal.cpp" line="164"/>
         <source>left as it is: no file&apos;s name says %1</source>
         <translation>bleibt, wie er ist: Kein Dateiname nennt %1</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="164"/>
+        <location filename="../model/KitProposal.cpp" line="166"/>
         <source>name says &apos;%1&apos;</source>
         <translation>Name sagt „%1“</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="165"/>
+        <location filename="../model/KitProposal.cpp" line="167"/>
         <source>name says &apos;%1&apos;; its first choice, %2, went to %3</source>
         <translation>Name sagt „%1“; ihre erste Wahl, %2, ging an %3</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="171"/>
+        <location filename="../model/KitProposal.cpp" line="173"/>
         <source>%1: not used: its name says &apos;%2&apos;, and %3 went to %4</source>
         <translation>%1: nicht verwendet: Ihr Name sagt „%2“, und %3 ging an %4</translation>
     </message>
@@ -2348,23 +2348,23 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         <translation>&amp;Pads</translation>
     </message>
     <message>
-        <location filename="../app/banks/PadView.cpp" line="139"/>
+        <location filename="../app/banks/PadView.cpp" line="141"/>
         <source>Pad %1, %2, played by %3</source>
         <translation>Pad %1, %2, gespielt mit %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/PadView.cpp" line="141"/>
+        <location filename="../app/banks/PadView.cpp" line="143"/>
         <source>Play %1 (%2)</source>
         <translation>%1 spielen (%2)</translation>
     </message>
     <message>
-        <location filename="../app/banks/PadView.cpp" line="142"/>
+        <location filename="../app/banks/PadView.cpp" line="144"/>
         <source>The firmware bank holds no sounds to play as pads</source>
         <translation>Die Firmware-Bank enthält keine Sounds, die sich als Pads spielen lassen</translation>
     </message>
     <message>
-        <location filename="../app/banks/PadView.cpp" line="160"/>
-        <location filename="../app/banks/PadView.cpp" line="181"/>
+        <location filename="../app/banks/PadView.cpp" line="162"/>
+        <location filename="../app/banks/PadView.cpp" line="183"/>
         <source>The pads cannot be heard: %1</source>
         <translation>Die Pads sind nicht zu hören: %1</translation>
     </message>
@@ -3188,6 +3188,79 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <location filename="../audio/AdviceFact.cpp" line="77"/>
         <source>the hit starts at %1 s of %2 s</source>
         <translation>Der Schlag beginnt bei %1 s von %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>SlotCopying</name>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="24"/>
+        <source>&amp;Copy Sound</source>
+        <translation>Sound &amp;kopieren</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="27"/>
+        <source>&amp;Paste Sound</source>
+        <translation>Sound &amp;einfügen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="30"/>
+        <source>S&amp;wap Sounds</source>
+        <translation>Sounds &amp;tauschen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="49"/>
+        <source>The firmware bank&apos;s slots hold messages, not sounds: only a sample slot&apos;s sound is copied, pasted or swapped</source>
+        <translation>Die Slots der Firmware-Bank enthalten Nachrichten, keine Sounds: Nur der Sound eines Sample-Slots wird kopiert, eingefügt oder getauscht</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="104"/>
+        <source>Copied the sound of %1</source>
+        <translation>Sound von %1 kopiert</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="113"/>
+        <source>Not pasted: copy a slot&apos;s sound first (Edit → Copy Sound)</source>
+        <translation>Nicht eingefügt: Kopieren Sie zuerst den Sound eines Slots (Bearbeiten → Sound kopieren)</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="114"/>
+        <source>Paste Sound</source>
+        <translation>Sound einfügen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="114"/>
+        <source>paste into %1</source>
+        <translation>Einfügen in %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="115"/>
+        <source>Pasted the sound copied from %1 into %2.</source>
+        <translation>Den von %1 kopierten Sound in %2 eingefügt.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="125"/>
+        <source>Not swapped: copy another slot of %1 first, then swap it with this one</source>
+        <translation>Nicht getauscht: Kopieren Sie zuerst einen anderen Slot von %1 und tauschen Sie ihn dann mit diesem</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="128"/>
+        <source>Swap Sounds</source>
+        <translation>Sounds tauschen</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="128"/>
+        <source>swap of %1 and %2</source>
+        <translation>Tausch von %1 und %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="129"/>
+        <source>Swapped the sounds of %1 and %2.</source>
+        <translation>Die Sounds von %1 und %2 getauscht.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="141"/>
+        <source>Not done: the bank did not take the sound.</source>
+        <translation>Nicht ausgeführt: Die Bank hat den Sound nicht angenommen.</translation>
     </message>
 </context>
 <context>

@@ -23,7 +23,7 @@
 <context>
     <name>BankSoundsExport</name>
     <message numerus="yes">
-        <location filename="../app/files/BankSoundsExport.cpp" line="52"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="54"/>
         <source>(%n slot(s) written before it)</source>
         <translation>
             <numerusform>(%n slot written before it)</numerusform>
@@ -31,7 +31,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/BankSoundsExport.cpp" line="55"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="57"/>
         <source>Exported %1 as %n sound file(s) into %2.</source>
         <translation>
             <numerusform>Exported %1 as %n sound file into %2.</numerusform>
@@ -64,7 +64,7 @@ A bank file holds one bank or all 32: save the %n known banks as one-bank files 
 <context>
     <name>EditorWindow</name>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="148"/>
+        <location filename="../app/window/EditorWindow.cpp" line="152"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n more file left out: the bank has no more slots)</numerusform>
@@ -110,7 +110,7 @@ A bank file holds one bank or all 32: save the %n known banks as one-bank files 
 <context>
     <name>KitFilling</name>
     <message numerus="yes">
-        <location filename="../app/banks/KitFilling.cpp" line="137"/>
+        <location filename="../app/banks/KitFilling.cpp" line="138"/>
         <source>%n selected file(s)</source>
         <translation>
             <numerusform>%n selected file</numerusform>

@@ -445,7 +445,7 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
 <context>
     <name>BankSoundFiles</name>
     <message>
-        <location filename="../model/BankSoundFiles.cpp" line="61"/>
+        <location filename="../model/BankSoundFiles.cpp" line="62"/>
         <source>the firmware bank&apos;s slots hold messages, not sounds: only a sound bank is taken out as sounds</source>
         <translation>les slots de la banque du firmware contiennent des messages, pas des sons : seule une banque de sons s’exporte en sons</translation>
     </message>
@@ -473,7 +473,7 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
         <translation>Non exporté&#xa0;: %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/BankSoundsExport.cpp" line="52"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="54"/>
         <source>(%n slot(s) written before it)</source>
         <translation>
             <numerusform>(%n slot écrit avant lui)</numerusform>
@@ -481,7 +481,7 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/BankSoundsExport.cpp" line="55"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="57"/>
         <source>Exported %1 as %n sound file(s) into %2.</source>
         <translation>
             <numerusform>%1 exportée en %n fichier son dans %2.</numerusform>
@@ -792,12 +792,12 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>EditorWindow</name>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="68"/>
+        <location filename="../app/window/EditorWindow.cpp" line="69"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="148"/>
+        <location filename="../app/window/EditorWindow.cpp" line="152"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n autre fichier laissé de côté&#xa0;: la banque n’a plus d’emplacement)</numerusform>
@@ -805,17 +805,17 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="234"/>
+        <location filename="../app/window/EditorWindow.cpp" line="226"/>
         <source>Sto&amp;p</source>
         <translation>A&amp;rrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="235"/>
+        <location filename="../app/window/EditorWindow.cpp" line="227"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="301"/>
+        <location filename="../app/window/EditorWindow.cpp" line="293"/>
         <source>quitting</source>
         <translation>de quitter</translation>
     </message>
@@ -1430,8 +1430,8 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
     </message>
     <message>
         <location filename="../app/banks/KitFilling.cpp" line="118"/>
-        <location filename="../app/banks/KitFilling.cpp" line="134"/>
-        <location filename="../app/banks/KitFilling.cpp" line="189"/>
+        <location filename="../app/banks/KitFilling.cpp" line="135"/>
+        <location filename="../app/banks/KitFilling.cpp" line="190"/>
         <source>Not filled: %1</source>
         <translation>Non remplie : %1</translation>
     </message>
@@ -1442,12 +1442,12 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         <translation>Remplir la banque depuis un dossier</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="137"/>
+        <location filename="../app/banks/KitFilling.cpp" line="138"/>
         <source>Fill Bank from Selected Sounds</source>
         <translation>Remplir la banque depuis les sons sélectionnés</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/banks/KitFilling.cpp" line="137"/>
+        <location filename="../app/banks/KitFilling.cpp" line="138"/>
         <source>%n selected file(s)</source>
         <translation>
             <numerusform>%n fichier sélectionné</numerusform>
@@ -1455,48 +1455,48 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="138"/>
+        <location filename="../app/banks/KitFilling.cpp" line="139"/>
         <source>filling of %1 from selected files</source>
         <translation>remplissage de %1 depuis des fichiers sélectionnés</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="144"/>
+        <location filename="../app/banks/KitFilling.cpp" line="145"/>
         <source>Reading the sound files of %1…</source>
         <translation>Lecture des fichiers son de %1…</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="160"/>
-        <location filename="../app/banks/KitFilling.cpp" line="162"/>
+        <location filename="../app/banks/KitFilling.cpp" line="161"/>
+        <location filename="../app/banks/KitFilling.cpp" line="163"/>
         <source>Not filled: %1: %2</source>
         <translation>Non remplie : %1 : %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="188"/>
+        <location filename="../app/banks/KitFilling.cpp" line="189"/>
         <source>%1 could not be read.</source>
         <translation>%1 n’a pas pu être lu.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="197"/>
+        <location filename="../app/banks/KitFilling.cpp" line="198"/>
         <source>Not filled: every slot is left as it is.</source>
         <translation>Non remplie : chaque emplacement est laissé tel quel.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="220"/>
+        <location filename="../app/banks/KitFilling.cpp" line="221"/>
         <source>Fill Bank</source>
         <translation>Remplir la banque</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="123"/>
+        <location filename="../app/banks/KitFilling.cpp" line="124"/>
         <source>filling of %1 from a folder</source>
         <translation>remplissage de %1 depuis un dossier</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="222"/>
+        <location filename="../app/banks/KitFilling.cpp" line="223"/>
         <source>Not filled: the bank did not take the sounds.</source>
         <translation>Non remplie : la banque n’a pas pris les sons.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="224"/>
+        <location filename="../app/banks/KitFilling.cpp" line="225"/>
         <source>Filled %1 from %2: %3.</source>
         <translation>%1 remplie depuis %2 : %3.</translation>
     </message>
@@ -1504,42 +1504,42 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>KitProposal</name>
     <message>
-        <location filename="../model/KitProposal.cpp" line="115"/>
+        <location filename="../model/KitProposal.cpp" line="116"/>
         <source>%1: not used: its name says no slot&apos;s word (as ohh, chh, clap, rim, crash or ride)</source>
         <translation>%1 : non utilisé : son nom ne désigne aucun slot (comme ohh, chh, clap, rim, crash ou ride)</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="121"/>
+        <location filename="../model/KitProposal.cpp" line="124"/>
         <source>%1: not used: it is no sound file that can be read</source>
         <translation>%1 : non utilisé : ce n’est pas un fichier son lisible</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="141"/>
+        <location filename="../model/KitProposal.cpp" line="143"/>
         <source>no sound file&apos;s name here says which slot it is for (as ohh, chh, clap, rim, crash or ride)</source>
         <translation>aucun nom de fichier son ici ne dit à quel slot il est destiné (comme ohh, chh, clap, rim, crash ou ride)</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="150"/>
+        <location filename="../model/KitProposal.cpp" line="152"/>
         <source>the firmware bank&apos;s slots hold messages, not sounds: a kit fills a sound bank</source>
         <translation>les slots de la banque du firmware contiennent des messages, pas des sons : un kit remplit une banque de sons</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="162"/>
+        <location filename="../model/KitProposal.cpp" line="164"/>
         <source>left as it is: no file&apos;s name says %1</source>
         <translation>laissé tel quel : aucun nom de fichier ne dit %1</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="164"/>
+        <location filename="../model/KitProposal.cpp" line="166"/>
         <source>name says &apos;%1&apos;</source>
         <translation>le nom dit « %1 »</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="165"/>
+        <location filename="../model/KitProposal.cpp" line="167"/>
         <source>name says &apos;%1&apos;; its first choice, %2, went to %3</source>
         <translation>le nom dit « %1 » ; son premier choix, %2, est allé à %3</translation>
     </message>
     <message>
-        <location filename="../model/KitProposal.cpp" line="171"/>
+        <location filename="../model/KitProposal.cpp" line="173"/>
         <source>%1: not used: its name says &apos;%2&apos;, and %3 went to %4</source>
         <translation>%1 : non utilisé : son nom dit « %2 », et %3 est allé à %4</translation>
     </message>
@@ -2348,23 +2348,23 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         <translation>&amp;Pads</translation>
     </message>
     <message>
-        <location filename="../app/banks/PadView.cpp" line="139"/>
+        <location filename="../app/banks/PadView.cpp" line="141"/>
         <source>Pad %1, %2, played by %3</source>
         <translation>Pad %1, %2, joué par %3</translation>
     </message>
     <message>
-        <location filename="../app/banks/PadView.cpp" line="141"/>
+        <location filename="../app/banks/PadView.cpp" line="143"/>
         <source>Play %1 (%2)</source>
         <translation>Jouer %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/banks/PadView.cpp" line="142"/>
+        <location filename="../app/banks/PadView.cpp" line="144"/>
         <source>The firmware bank holds no sounds to play as pads</source>
         <translation>La banque du firmware ne contient aucun son à jouer sur les pads</translation>
     </message>
     <message>
-        <location filename="../app/banks/PadView.cpp" line="160"/>
-        <location filename="../app/banks/PadView.cpp" line="181"/>
+        <location filename="../app/banks/PadView.cpp" line="162"/>
+        <location filename="../app/banks/PadView.cpp" line="183"/>
         <source>The pads cannot be heard: %1</source>
         <translation>Les pads ne peuvent pas être entendus&#xa0;: %1</translation>
     </message>
@@ -3188,6 +3188,79 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <location filename="../audio/AdviceFact.cpp" line="77"/>
         <source>the hit starts at %1 s of %2 s</source>
         <translation>la frappe commence à %1 s sur %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>SlotCopying</name>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="24"/>
+        <source>&amp;Copy Sound</source>
+        <translation>&amp;Copier le son</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="27"/>
+        <source>&amp;Paste Sound</source>
+        <translation>C&amp;oller le son</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="30"/>
+        <source>S&amp;wap Sounds</source>
+        <translation>&amp;Échanger les sons</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="49"/>
+        <source>The firmware bank&apos;s slots hold messages, not sounds: only a sample slot&apos;s sound is copied, pasted or swapped</source>
+        <translation>Les slots de la banque du firmware contiennent des messages, pas des sons : seul le son d’un slot d’échantillon se copie, se colle ou s’échange</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="104"/>
+        <source>Copied the sound of %1</source>
+        <translation>Son de %1 copié</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="113"/>
+        <source>Not pasted: copy a slot&apos;s sound first (Edit → Copy Sound)</source>
+        <translation>Non collé : copiez d’abord le son d’un slot (Édition → Copier le son)</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="114"/>
+        <source>Paste Sound</source>
+        <translation>Coller le son</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="114"/>
+        <source>paste into %1</source>
+        <translation>collage dans %1</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="115"/>
+        <source>Pasted the sound copied from %1 into %2.</source>
+        <translation>Son copié de %1 collé dans %2.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="125"/>
+        <source>Not swapped: copy another slot of %1 first, then swap it with this one</source>
+        <translation>Non échangé : copiez d’abord un autre slot de %1, puis échangez-le avec celui-ci</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="128"/>
+        <source>Swap Sounds</source>
+        <translation>Échanger les sons</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="128"/>
+        <source>swap of %1 and %2</source>
+        <translation>échange de %1 et %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="129"/>
+        <source>Swapped the sounds of %1 and %2.</source>
+        <translation>Sons de %1 et %2 échangés.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="141"/>
+        <source>Not done: the bank did not take the sound.</source>
+        <translation>Non fait : la banque n’a pas pris le son.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "app/banks/KitFilling.h"
 #include "app/banks/LoudnessMatching.h"
 #include "app/banks/PadView.h"
+#include "app/banks/SlotCopying.h"
 #include "app/common/DisabledReasons.h"
 #include "app/document/UnsavedChanges.h"
 #include "app/document/WorkingBanks.h"
@@ -84,6 +85,8 @@ EditorWindow::EditorWindow(IDialogs& dialogs, MidiContext& midiSystem, Settings&
         [this] { return m_library != nullptr ? m_library->selectedFiles() : std::vector<std::string>(); });
     m_loudnessMatching = std::make_unique<LoudnessMatching>(*m_banks, *this, *edit, *ui.button_matchLoudness,
                                                             *ui.button_reset, [this] { return rowToActOn(); });
+    m_slotCopying = std::make_unique<SlotCopying>(
+        *m_banks, *this, *edit, [this] { return rowToActOn(); }, [this] { return m_bankView->selectedSlot(); });
     m_importPreferences = std::make_unique<ImportPreferences>(m_settings, *this, *ui.menu_file, ui.menu_quit);
     m_edits = std::make_unique<BankEdits>(dialogs, *m_panels, *m_importPreferences, *m_banks, soundOutput, *this);
     m_outputs = std::make_unique<OutputList>(*ui.popup_out, midiSystem.service());
@@ -148,9 +151,9 @@ void EditorWindow::connectControls()
         showStatus(m_ui->text_status->text()
                    + tr(" (%n more file(s) left out: the bank has no more slots)", nullptr, count));
     });
-    showStatusOf(m_bankView, m_edits, m_kitFilling, m_bankSoundsExport, m_loudnessMatching, m_banks, m_files, m_recent,
-                 m_transmission, m_outputSettings, m_deviceContents, m_disabledReasons, m_library, m_pads,
-                 m_padController);
+    showStatusOf(m_bankView, m_edits, m_kitFilling, m_bankSoundsExport, m_loudnessMatching, m_slotCopying, m_banks,
+                 m_files, m_recent, m_transmission, m_outputSettings, m_deviceContents, m_disabledReasons, m_library,
+                 m_pads, m_padController);
     connect(m_edits.get(), &BankEdits::slotChanged, m_bankView.get(), &BankView::selectSlot);
     connect(m_edits.get(), &BankEdits::nameRefused, this, &EditorWindow::updateContentView);
     connect(m_files.get(), &BankFiles::fileUsed, m_recent.get(), &RecentFiles::add);

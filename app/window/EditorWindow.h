@@ -34,6 +34,7 @@ class OutputSettings;
 class PadController;
 class PadView;
 class Settings;
+class SlotCopying;
 class SoundBrowser;
 class ISoundOutput;
 class Transmission;
@@ -148,6 +149,7 @@ private:
     std::unique_ptr<BankView> m_bankView;
     std::unique_ptr<ImportPreferences> m_importPreferences;
     std::unique_ptr<KitFilling> m_kitFilling;
+    std::unique_ptr<SlotCopying> m_slotCopying;
     std::unique_ptr<LoudnessMatching> m_loudnessMatching;
     std::unique_ptr<BankEdits> m_edits;
     std::unique_ptr<OutputList> m_outputs;

@@ -176,6 +176,60 @@ TEST_F(EditorKitTest, ExportBankAsSoundsWritesEachSlotNamedAfterItsLabelAndName)
             << files[slot];
 }
 
+// Edit › Copy Sound and Paste Sound by their keys, into slots of other lengths and another bank, and
+// Swap Sounds from the Edit menu: each one undo step. A plain slot's bytes are cut or padded with
+// silence; a kit's file is made again from its kept source for the shorter slot.
+TEST_F(EditorKitTest, ACopiedSoundIsPastedIntoAnySlotAndSwappedWithinItsBankEachAsOneStep)
+{
+    const auto choose
+        = [this](int slot) { QTest::mouseClick(&control("view_waveform_" + QString::number(slot)), Qt::LeftButton); };
+    const auto copyAndPaste = [this, &choose](int from, int row, int into) {
+        choose(from);
+        press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        selectRow(row);
+        choose(into);
+        press(Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    };
+    const Bytes ride = slot(kRow, 5); // a factory sound of 32,768 bytes, no source kept
+    const Bytes rim = slot(kRow, 3); // 8,192 bytes
+    copyAndPaste(5, kRow, 1);
+    EXPECT_EQ(slot(kRow, 1), Bytes(ride.begin(), ride.begin() + 0x2000));
+    EXPECT_EQ(textOf("text_status"), "Pasted the sound copied from S06 RIDE into S06 CLOSED HI HAT.");
+    copyAndPaste(3, kRow + 1, 4);
+    Bytes padded = rim;
+    padded.resize(0x8000, 0x80);
+    EXPECT_EQ(slot(kRow + 1, 4), padded);
+    EXPECT_EQ(editor->workBank(kRow + 1).getContentName(4), editor->workBank(kRow).getContentName(3));
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_NE(slot(kRow + 1, 4), padded) << "one step";
+
+    selectRow(kRow);
+    fillFromFolder();
+    pressOk();
+    copyAndPaste(0, kRow, 1);
+    const Bytes hat = slot(kRow, 0);
+    EXPECT_EQ(names(), "Open HiHat.wav|Open HiHat.wav|clap.wav|rim.wav|crash 1.wav|ride.wav|");
+    EXPECT_NE(slot(kRow, 1), Bytes(hat.begin(), hat.begin() + 0x2000)) << "made again, with the cut's fade";
+
+    choose(2);
+    press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    choose(3);
+    press(Qt::Key_E, Qt::AltModifier);
+    QMenu* edit = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClick(edit, Qt::Key_W);
+    EXPECT_EQ(names(), "Open HiHat.wav|Open HiHat.wav|rim.wav|clap.wav|crash 1.wav|ride.wav|");
+    EXPECT_EQ(textOf("text_status"), "Swapped the sounds of S06 CLAP and S06 RIM SHOT.");
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(names(), "Open HiHat.wav|Open HiHat.wav|clap.wav|rim.wav|crash 1.wav|ride.wav|") << "one step";
+
+    selectRow(kFirmwareRow);
+    choose(0);
+    press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(textOf("text_status"), "The firmware bank's slots hold messages, not sounds: only a sample slot's "
+                                     "sound is copied, pasted or swapped");
+}
+
 TEST_F(EditorKitTest, ARowChangedOrLeftInTheDialogIsWhatItsSlotGets)
 {
     const Bytes ride = slot(kRow, 5);

@@ -520,17 +520,17 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
         <translation>%1: Betriebssystem des Geräts, Block %2 (%3 Byte)</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="181"/>
+        <location filename="../app/banks/BankView.cpp" line="183"/>
         <source>Name of slot %1, %2</source>
         <translation>Name von Slot %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="182"/>
+        <location filename="../app/banks/BankView.cpp" line="184"/>
         <source>Import into slot %1, %2</source>
         <translation>In Slot %1 importieren, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="184"/>
+        <location filename="../app/banks/BankView.cpp" line="186"/>
         <source>Play slot %1, %2</source>
         <translation>Slot %1 abspielen, %2</translation>
     </message>
@@ -797,7 +797,7 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="152"/>
+        <location filename="../app/window/EditorWindow.cpp" line="153"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n weitere Datei ausgelassen: Die Bank hat keine Slots mehr)</numerusform>
@@ -805,17 +805,17 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="226"/>
+        <location filename="../app/window/EditorWindow.cpp" line="227"/>
         <source>Sto&amp;p</source>
         <translation>Sto&amp;pp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="227"/>
+        <location filename="../app/window/EditorWindow.cpp" line="228"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="293"/>
+        <location filename="../app/window/EditorWindow.cpp" line="294"/>
         <source>quitting</source>
         <translation>dem Beenden</translation>
     </message>
@@ -3193,72 +3193,87 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
 <context>
     <name>SlotCopying</name>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="24"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="25"/>
         <source>&amp;Copy Sound</source>
         <translation>Sound &amp;kopieren</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="27"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="28"/>
         <source>&amp;Paste Sound</source>
         <translation>Sound &amp;einfügen</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="30"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="31"/>
         <source>S&amp;wap Sounds</source>
         <translation>Sounds &amp;tauschen</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="49"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="58"/>
         <source>The firmware bank&apos;s slots hold messages, not sounds: only a sample slot&apos;s sound is copied, pasted or swapped</source>
         <translation>Die Slots der Firmware-Bank enthalten Nachrichten, keine Sounds: Nur der Sound eines Sample-Slots wird kopiert, eingefügt oder getauscht</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="104"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="110"/>
         <source>Copied the sound of %1</source>
         <translation>Sound von %1 kopiert</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="113"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="119"/>
         <source>Not pasted: copy a slot&apos;s sound first (Edit → Copy Sound)</source>
         <translation>Nicht eingefügt: Kopieren Sie zuerst den Sound eines Slots (Bearbeiten → Sound kopieren)</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="114"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="120"/>
         <source>Paste Sound</source>
         <translation>Sound einfügen</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="114"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="120"/>
         <source>paste into %1</source>
         <translation>Einfügen in %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="115"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="121"/>
         <source>Pasted the sound copied from %1 into %2.</source>
         <translation>Den von %1 kopierten Sound in %2 eingefügt.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="125"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="131"/>
         <source>Not swapped: copy another slot of %1 first, then swap it with this one</source>
         <translation>Nicht getauscht: Kopieren Sie zuerst einen anderen Slot von %1 und tauschen Sie ihn dann mit diesem</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="128"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="134"/>
         <source>Swap Sounds</source>
         <translation>Sounds tauschen</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="128"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="134"/>
         <source>swap of %1 and %2</source>
         <translation>Tausch von %1 und %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="129"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="135"/>
         <source>Swapped the sounds of %1 and %2.</source>
         <translation>Die Sounds von %1 und %2 getauscht.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="141"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="149"/>
+        <source>Copy Sound</source>
+        <translation>Sound kopieren</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="149"/>
+        <source>copy of %1 into %2</source>
+        <translation>Kopie von %1 in %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="150"/>
+        <source>Copied the sound of %1 into %2.</source>
+        <translation>Den Sound von %1 in %2 kopiert.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="162"/>
         <source>Not done: the bank did not take the sound.</source>
         <translation>Nicht ausgeführt: Die Bank hat den Sound nicht angenommen.</translation>
     </message>
@@ -3995,12 +4010,12 @@ Nicht festgehalten: %1; das Gesendete gilt dort als unbekannt.</translation>
 <context>
     <name>Waveforms</name>
     <message>
-        <location filename="../app/sounds/Waveforms.cpp" line="65"/>
+        <location filename="../app/sounds/Waveforms.cpp" line="66"/>
         <source>Waveform of slot %1, %2</source>
         <translation>Wellenform von Slot %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/sounds/Waveforms.cpp" line="83"/>
+        <location filename="../app/sounds/Waveforms.cpp" line="84"/>
         <source>Waveform of the selected slot, slot %1, %2</source>
         <translation>Wellenform des ausgewählten Slots, Slot %1, %2</translation>
     </message>

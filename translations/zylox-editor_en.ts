@@ -64,7 +64,7 @@ A bank file holds one bank or all 32: save the %n known banks as one-bank files 
 <context>
     <name>EditorWindow</name>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="152"/>
+        <location filename="../app/window/EditorWindow.cpp" line="153"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n more file left out: the bank has no more slots)</numerusform>

@@ -520,17 +520,17 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
         <translation>%1&#xa0;: système d’exploitation de l’appareil, bloc %2 (%3&#xa0;octets)</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="181"/>
+        <location filename="../app/banks/BankView.cpp" line="183"/>
         <source>Name of slot %1, %2</source>
         <translation>Nom de l’emplacement %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="182"/>
+        <location filename="../app/banks/BankView.cpp" line="184"/>
         <source>Import into slot %1, %2</source>
         <translation>Importer dans l’emplacement %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/BankView.cpp" line="184"/>
+        <location filename="../app/banks/BankView.cpp" line="186"/>
         <source>Play slot %1, %2</source>
         <translation>Écouter l’emplacement %1, %2</translation>
     </message>
@@ -797,7 +797,7 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         <translation>É&amp;dition</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/window/EditorWindow.cpp" line="152"/>
+        <location filename="../app/window/EditorWindow.cpp" line="153"/>
         <source> (%n more file(s) left out: the bank has no more slots)</source>
         <translation>
             <numerusform> (%n autre fichier laissé de côté&#xa0;: la banque n’a plus d’emplacement)</numerusform>
@@ -805,17 +805,17 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="226"/>
+        <location filename="../app/window/EditorWindow.cpp" line="227"/>
         <source>Sto&amp;p</source>
         <translation>A&amp;rrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="227"/>
+        <location filename="../app/window/EditorWindow.cpp" line="228"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <location filename="../app/window/EditorWindow.cpp" line="293"/>
+        <location filename="../app/window/EditorWindow.cpp" line="294"/>
         <source>quitting</source>
         <translation>de quitter</translation>
     </message>
@@ -3193,72 +3193,87 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
 <context>
     <name>SlotCopying</name>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="24"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="25"/>
         <source>&amp;Copy Sound</source>
         <translation>&amp;Copier le son</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="27"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="28"/>
         <source>&amp;Paste Sound</source>
         <translation>C&amp;oller le son</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="30"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="31"/>
         <source>S&amp;wap Sounds</source>
         <translation>&amp;Échanger les sons</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="49"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="58"/>
         <source>The firmware bank&apos;s slots hold messages, not sounds: only a sample slot&apos;s sound is copied, pasted or swapped</source>
         <translation>Les slots de la banque du firmware contiennent des messages, pas des sons : seul le son d’un slot d’échantillon se copie, se colle ou s’échange</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="104"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="110"/>
         <source>Copied the sound of %1</source>
         <translation>Son de %1 copié</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="113"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="119"/>
         <source>Not pasted: copy a slot&apos;s sound first (Edit → Copy Sound)</source>
         <translation>Non collé : copiez d’abord le son d’un slot (Édition → Copier le son)</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="114"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="120"/>
         <source>Paste Sound</source>
         <translation>Coller le son</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="114"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="120"/>
         <source>paste into %1</source>
         <translation>collage dans %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="115"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="121"/>
         <source>Pasted the sound copied from %1 into %2.</source>
         <translation>Son copié de %1 collé dans %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="125"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="131"/>
         <source>Not swapped: copy another slot of %1 first, then swap it with this one</source>
         <translation>Non échangé : copiez d’abord un autre slot de %1, puis échangez-le avec celui-ci</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="128"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="134"/>
         <source>Swap Sounds</source>
         <translation>Échanger les sons</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="128"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="134"/>
         <source>swap of %1 and %2</source>
         <translation>échange de %1 et %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="129"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="135"/>
         <source>Swapped the sounds of %1 and %2.</source>
         <translation>Sons de %1 et %2 échangés.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="141"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="149"/>
+        <source>Copy Sound</source>
+        <translation>Copier le son</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="149"/>
+        <source>copy of %1 into %2</source>
+        <translation>copie de %1 dans %2</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="150"/>
+        <source>Copied the sound of %1 into %2.</source>
+        <translation>Son de %1 copié dans %2.</translation>
+    </message>
+    <message>
+        <location filename="../app/banks/SlotCopying.cpp" line="162"/>
         <source>Not done: the bank did not take the sound.</source>
         <translation>Non fait : la banque n’a pas pris le son.</translation>
     </message>
@@ -3995,12 +4010,12 @@ Non conservé&#xa0;: %1&#xa0;; ce qui a été envoyé y compte comme inconnu.</t
 <context>
     <name>Waveforms</name>
     <message>
-        <location filename="../app/sounds/Waveforms.cpp" line="65"/>
+        <location filename="../app/sounds/Waveforms.cpp" line="66"/>
         <source>Waveform of slot %1, %2</source>
         <translation>Forme d’onde de l’emplacement %1, %2</translation>
     </message>
     <message>
-        <location filename="../app/sounds/Waveforms.cpp" line="83"/>
+        <location filename="../app/sounds/Waveforms.cpp" line="84"/>
         <source>Waveform of the selected slot, slot %1, %2</source>
         <translation>Forme d’onde de l’emplacement sélectionné, emplacement %1, %2</translation>
     </message>

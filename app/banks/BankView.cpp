@@ -133,11 +133,13 @@ void BankView::makeSlotRooms(QWidget& window, QGridLayout& slotGrid, QBoxLayout&
     }
     m_drops = std::make_unique<SlotDrops>(
         window, std::move(cells),
-        SlotDrops::Actions{[this] { return shownSlotCount(); },
-                           [this](int slot, const std::string& path) { emit fileDropped(slot, path); },
-                           [this](int slot, const std::string& path) { emit fileDroppedToShape(slot, path); },
-                           [this](const std::string& path) { emit bankFileDropped(path); },
-                           [this](int leftOver) { emit filesLeftOut(leftOver); }});
+        SlotDrops::Actions{
+            [this] { return shownSlotCount(); },
+            [this](int slot, const std::string& path) { emit fileDropped(slot, path); },
+            [this](int slot, const std::string& path) { emit fileDroppedToShape(slot, path); },
+            [this](const std::string& path) { emit bankFileDropped(path); },
+            [this](int leftOver) { emit filesLeftOut(leftOver); },
+            [this](std::size_t fromRow, int fromSlot, int slot) { emit slotDropped(fromRow, fromSlot, slot); }});
 }
 
 BankView::~BankView() = default;

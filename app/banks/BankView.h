@@ -72,6 +72,8 @@ signals:
     // One file dragged from the sound browser onto a slot row: to be shaped for it first.
     void fileDroppedToShape(int slot, const std::string& path);
     void bankFileDropped(const std::string& path);
+    // A slot's waveform of this editor was dropped onto the row of slot.
+    void slotDropped(std::size_t fromRow, int fromSlot, int slot);
     // Dropped files past the bank's last slot that were not imported.
     void filesLeftOut(int count);
     // Why a play failed, for the status line.

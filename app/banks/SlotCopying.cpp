@@ -6,6 +6,7 @@
 #include "audio/SlotRender.h"
 #include "content/SlotContent.h"
 #include "model/FactoryBank.h"
+#include "model/FactoryTables.h"
 #include "model/IBank.h"
 
 #include <QAction>
@@ -46,11 +47,16 @@ std::optional<SlotCopying::Place> SlotCopying::selected(bool say)
         return std::nullopt;
     if (!factory::isSoundRow(*row)) {
         if (say)
-            emit status(tr("The firmware bank's slots hold messages, not sounds: only a sample slot's sound is "
-                           "copied, pasted or swapped"));
+            emit status(firmwareRefusal());
         return std::nullopt;
     }
     return Place{*row, static_cast<std::uint16_t>(slot)};
+}
+
+QString SlotCopying::firmwareRefusal()
+{
+    return tr("The firmware bank's slots hold messages, not sounds: only a sample slot's sound is copied, pasted or "
+              "swapped");
 }
 
 SlotCopying::Sound SlotCopying::soundAt(const Place& place) const
@@ -76,7 +82,7 @@ SlotCopying::Sound SlotCopying::fitted(Sound sound, const Place& place) const
         // Its shape cannot make a slot of this length (a fit out of reach): the bytes as they are.
         sound.source.reset();
     }
-    sound.bytes.resize(length, 0x80);
+    sound.bytes.resize(length, factory::kSilence);
     return sound;
 }
 
@@ -128,6 +134,21 @@ void SlotCopying::swap()
     put({tr("Swap Sounds"), tr("swap of %1 and %2").arg(shownPlace(other), shownPlace(*place))},
         tr("Swapped the sounds of %1 and %2.").arg(shownPlace(other), shownPlace(*place)), place->row,
         {{*place, fitted(soundAt(other), *place)}, {other, fitted(soundAt(*place), other)}});
+}
+
+void SlotCopying::copyIntoShownBank(std::size_t fromRow, int fromSlot, int slot)
+{
+    const std::optional<std::size_t> row = m_row();
+    const auto isSlot = [](int at) { return at >= 0 && at < factory::kSoundSlotCount; };
+    if (!row || !isSlot(fromSlot) || !isSlot(slot) || (fromRow == *row && fromSlot == slot))
+        return;
+    if (!factory::isSoundRow(*row) || !factory::isSoundRow(fromRow))
+        return emit status(firmwareRefusal());
+    const Place from{fromRow, static_cast<std::uint16_t>(fromSlot)};
+    const Place into{*row, static_cast<std::uint16_t>(slot)};
+    put({tr("Copy Sound"), tr("copy of %1 into %2").arg(shownPlace(from), shownPlace(into))},
+        tr("Copied the sound of %1 into %2.").arg(shownPlace(from), shownPlace(into)), into.row,
+        {{into, fitted(soundAt(from), into)}});
 }
 
 void SlotCopying::put(const StepName& step, const QString& done, std::size_t row,

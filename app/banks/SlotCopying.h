@@ -23,7 +23,8 @@ class WorkingBanks;
 // name and kept source with its shape. Paste puts it into the selected slot of any sound bank as one
 // undo step, made again from its source for a slot of another length (or, with no source kept, its
 // bytes cut or padded with silence). Swap exchanges the sounds of the slot copied and the selected
-// one, both as they are now and in one bank, as one step. A firmware slot takes part in none.
+// one, both as they are now and in one bank, as one step. A slot's waveform dragged onto another
+// slot's row copies it there in the same way. A firmware slot takes part in none.
 class SlotCopying : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +32,11 @@ public:
     // selected slot (slot below 0 for none).
     SlotCopying(WorkingBanks& banks, QWidget& window, QMenu& menu, std::function<std::optional<std::size_t>()> row,
                 std::function<int()> slot);
+
+public slots:
+    // Puts the sound of a slot, with its name and kept source, into the slot of the bank on show,
+    // as a drag of the slot's waveform onto that slot's row asks.
+    void copyIntoShownBank(std::size_t fromRow, int fromSlot, int slot);
 
 signals:
     // What was done, or why not, for the status line.
@@ -49,6 +55,7 @@ private:
 
     // The selected slot where it is a sample slot; none after saying why not (where asked).
     std::optional<Place> selected(bool say);
+    static QString firmwareRefusal();
     Sound soundAt(const Place& place) const;
     // The sound as the slot at place takes it.
     Sound fitted(Sound sound, const Place& place) const;

@@ -1,5 +1,8 @@
 #include "app/banks/SlotDrops.h"
 
+#include "app/sounds/Waveforms.h"
+
+#include <QCoreApplication>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -89,10 +92,35 @@ void SlotDrops::fill(int first, const std::vector<std::string>& paths)
         m_actions.tellLeftOver(static_cast<int>(paths.size() - room));
 }
 
+std::optional<std::pair<std::size_t, int>> SlotDrops::slotDragged(const QDropEvent& event)
+{
+    const QList<QByteArray> place = event.mimeData()->data(QString::fromLatin1(Waveforms::kSlotDragFormat)).split(' ');
+    bool numbers[3]{};
+    if (place.size() != 3 || place[0].toLongLong(&numbers[0]) != QCoreApplication::applicationPid())
+        return std::nullopt;
+    const unsigned row = place[1].toUInt(&numbers[1]);
+    const int slot = place[2].toInt(&numbers[2]);
+    if (!numbers[0] || !numbers[1] || !numbers[2] || slot < 0)
+        return std::nullopt;
+    return std::pair{std::size_t{row}, slot};
+}
+
 void SlotDrops::take(QDropEvent& drag)
 {
     const QEvent::Type type = drag.type();
     const QPoint at = drag.position().toPoint();
+    if (const auto from = slotDragged(drag)) {
+        const int slot = slotAt(at);
+        if (type != QEvent::DragEnter && slot < 0) {
+            drag.ignore();
+            return;
+        }
+        drag.setDropAction(Qt::CopyAction);
+        drag.accept();
+        if (type == QEvent::Drop)
+            m_actions.copySlot(from->first, from->second, slot);
+        return;
+    }
     const std::vector<std::string> paths = files(drag);
     // Entering only asks whether files come at all: the pointer may still move onto a slot row.
     if (type == QEvent::DragEnter ? paths.empty() : !accepts(paths, at)) {

@@ -2,8 +2,11 @@
 
 #include <QPoint>
 
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QDropEvent;
@@ -13,6 +16,7 @@ class QWidget;
 // slots in order from the row under the pointer, and a bank file (.mid) dropped anywhere on the
 // window is opened. What is imported or opened goes the ways Import… and Open… go. One file
 // dragged from the window's own sound browser is shaped in the sound panel first, as Import… does.
+// A slot's waveform dropped onto another slot's row copies the slot there, its kept source along.
 class SlotDrops {
 public:
     // The format a drag from the sound browser carries besides its files.
@@ -28,6 +32,8 @@ public:
         std::function<void(const std::string& path)> open;
         // Says that files were left over past the bank's last slot.
         std::function<void(int leftOver)> tellLeftOver;
+        // Puts the sound of a slot of this editor, dragged by its waveform, into the slot.
+        std::function<void(std::size_t fromRow, int fromSlot, int slot)> copySlot;
     };
 
     // rows[s] are the widgets of slot row s; they and the window stay the caller's. The window
@@ -42,6 +48,8 @@ public:
     void fill(int first, const std::vector<std::string>& paths);
 
 private:
+    // The row and slot of this editor's a drag carries, from the waveform it left; none otherwise.
+    static std::optional<std::pair<std::size_t, int>> slotDragged(const QDropEvent& event);
     // The local files a drag carries; empty when it carries anything else.
     static std::vector<std::string> files(const QDropEvent& event);
     static bool isBankFile(const std::string& path);

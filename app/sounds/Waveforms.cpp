@@ -8,6 +8,7 @@
 #include "model/IBank.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDrag>
 #include <QFile>
 #include <QGridLayout>
@@ -141,6 +142,9 @@ QMimeData* Waveforms::exportedSlot(int slot)
         return nullptr;
     auto* data = new QMimeData;
     data->setUrls({QUrl::fromLocalFile(file.fileName())});
+    data->setData(QString::fromLatin1(kSlotDragFormat), QByteArray::number(QCoreApplication::applicationPid()) + ' '
+                                                            + QByteArray::number(m_bank->getIndex()) + ' '
+                                                            + QByteArray::number(slot));
     return data;
 }
 

@@ -147,6 +147,7 @@ void EditorWindow::connectControls()
             m_edits->importChosen(*row, slot, path);
     });
     connect(m_bankView.get(), &BankView::bankFileDropped, this, &EditorWindow::openBankFile);
+    connect(m_bankView.get(), &BankView::slotDropped, m_slotCopying.get(), &SlotCopying::copyIntoShownBank);
     connect(m_bankView.get(), &BankView::filesLeftOut, this, [this](int count) {
         showStatus(m_ui->text_status->text()
                    + tr(" (%n more file(s) left out: the bank has no more slots)", nullptr, count));

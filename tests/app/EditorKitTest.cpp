@@ -4,6 +4,7 @@
 
 #include "EditorFixture.h"
 
+#include "app/sounds/Waveforms.h"
 #include "audio/DeviceWave.h"
 #include "model/FactoryBank.h"
 #include "soundlibrary/LoudnessMatch.h"
@@ -16,6 +17,7 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 
@@ -177,8 +179,8 @@ TEST_F(EditorKitTest, ExportBankAsSoundsWritesEachSlotNamedAfterItsLabelAndName)
 }
 
 // Edit › Copy Sound and Paste Sound by their keys, into slots of other lengths and another bank, and
-// Swap Sounds from the Edit menu: each one undo step. A plain slot's bytes are cut or padded with
-// silence; a kit's file is made again from its kept source for the shorter slot.
+// Swap Sounds from the Edit menu, and a slot dragged onto another: each one undo step. A plain slot's bytes are cut or
+// padded with silence; a kit's file is made again from its kept source for the shorter slot.
 TEST_F(EditorKitTest, ACopiedSoundIsPastedIntoAnySlotAndSwappedWithinItsBankEachAsOneStep)
 {
     const auto choose
@@ -222,6 +224,14 @@ TEST_F(EditorKitTest, ACopiedSoundIsPastedIntoAnySlotAndSwappedWithinItsBankEach
     EXPECT_EQ(textOf("text_status"), "Swapped the sounds of S06 CLAP and S06 RIM SHOT.");
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(names(), "Open HiHat.wav|Open HiHat.wav|clap.wav|rim.wav|crash 1.wav|ride.wav|") << "one step";
+
+    // A slot's waveform dropped onto another slot's row copies the slot, not the file it leaves.
+    const std::unique_ptr<QMimeData> dragged(editor->findChild<Waveforms*>()->exportedSlot(4));
+    ASSERT_NE(dragged, nullptr);
+    ASSERT_TRUE(drop("textfield_contentNames_5", *dragged));
+    EXPECT_EQ(names(), "Open HiHat.wav|Open HiHat.wav|clap.wav|rim.wav|crash 1.wav|crash 1.wav|");
+    EXPECT_EQ(slot(kRow, 5), slot(kRow, 4)) << "slots of one length: the same bytes";
+    EXPECT_EQ(textOf("text_status"), "Copied the sound of S06 CRASH into S06 RIDE.");
 
     selectRow(kFirmwareRow);
     choose(0);

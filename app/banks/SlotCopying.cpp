@@ -34,6 +34,12 @@ SlotCopying::SlotCopying(WorkingBanks& banks, QWidget& window, QMenu& menu,
     for (QAction* item : {m_copy, m_paste, m_swap})
         menu.addAction(item);
     connect(&menu, &QMenu::aboutToShow, this, &SlotCopying::updateItems);
+    // The menu shows what can be done now; with it closed, the keys always reach the items, which
+    // say why where they cannot act.
+    connect(&menu, &QMenu::aboutToHide, this, [this] {
+        for (QAction* item : {m_copy, m_paste, m_swap})
+            item->setEnabled(true);
+    });
     connect(m_copy, &QAction::triggered, this, &SlotCopying::copy);
     connect(m_paste, &QAction::triggered, this, &SlotCopying::paste);
     connect(m_swap, &QAction::triggered, this, &SlotCopying::swap);

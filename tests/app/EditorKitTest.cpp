@@ -194,6 +194,12 @@ TEST_F(EditorKitTest, ACopiedSoundIsPastedIntoAnySlotAndSwappedWithinItsBankEach
     };
     const Bytes ride = slot(kRow, 5); // a factory sound of 32,768 bytes, no source kept
     const Bytes rim = slot(kRow, 3); // 8,192 bytes
+    // The Edit menu shown with nothing copied offers no Paste; closed again, the keys still work.
+    press(Qt::Key_E, Qt::AltModifier);
+    QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(control<QAction>("menu_pasteSound").isEnabled());
+    QTest::keyClick(menu, Qt::Key_Escape);
     copyAndPaste(5, kRow, 1);
     EXPECT_EQ(slot(kRow, 1), Bytes(ride.begin(), ride.begin() + 0x2000));
     EXPECT_EQ(textOf("text_status"), "Pasted the sound copied from S06 RIDE into S06 CLOSED HI HAT.");
@@ -217,9 +223,9 @@ TEST_F(EditorKitTest, ACopiedSoundIsPastedIntoAnySlotAndSwappedWithinItsBankEach
     press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     choose(3);
     press(Qt::Key_E, Qt::AltModifier);
-    QMenu* edit = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(edit, nullptr);
-    QTest::keyClick(edit, Qt::Key_W);
+    menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QTest::keyClick(menu, Qt::Key_W);
     EXPECT_EQ(names(), "Open HiHat.wav|Open HiHat.wav|rim.wav|clap.wav|crash 1.wav|ride.wav|");
     EXPECT_EQ(textOf("text_status"), "Swapped the sounds of S06 CLAP and S06 RIM SHOT.");
     press(Qt::Key_Z, Qt::ControlModifier);

@@ -239,7 +239,7 @@ StepName BankEdits::stepName(const std::string& what, std::size_t row, std::uint
 
 QString BankEdits::slotOf(std::size_t row, std::uint16_t slot) const
 {
-    return shownBankNumber(row) + QLatin1Char(' ') + QString::fromStdString(m_banks.bank(row).getContentLabel(slot));
+    return shownSlot(row, m_banks.bank(row), slot);
 }
 
 void BankEdits::put(const std::string& what, std::size_t row, std::uint16_t slot, std::span<const std::uint8_t> bytes,

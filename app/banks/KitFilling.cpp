@@ -3,6 +3,7 @@
 #include "app/banks/KitDialog.h"
 #include "app/banks/KitSlotRender.h"
 #include "app/common/IDialogs.h"
+#include "app/common/MenuItems.h"
 #include "app/common/ShownNames.h"
 #include "app/common/WindowText.h"
 #include "app/document/SourcesLetGo.h"
@@ -73,13 +74,10 @@ void KitFilling::updateItems()
     m_folderItem->setEnabled(ready);
     const bool selected = !m_selection().empty();
     m_selectionItem->setEnabled(ready && selected);
-    // The reason stands where the disabled item is pointed at, as a disabled button's does.
-    const QString selectionReason
-        = refusal.isEmpty() && !selected ? tr("Select sound files in the sound browser first") : refusal;
-    for (auto [item, reason] : {std::pair{m_folderItem, refusal}, std::pair{m_selectionItem, selectionReason}}) {
-        item->setToolTip(reason);
-        item->setStatusTip(reason);
-    }
+    MenuItems::setReason(*m_folderItem, refusal);
+    MenuItems::setReason(*m_selectionItem, refusal.isEmpty() && !selected
+                                               ? tr("Select sound files in the sound browser first")
+                                               : refusal);
 }
 
 KitFilling::Found KitFilling::find(const std::string& folder)

@@ -1,6 +1,7 @@
 #include "app/banks/LoudnessMatching.h"
 
 #include "app/banks/LoudnessTargetDialog.h"
+#include "app/common/MenuItems.h"
 #include "app/common/ShownNames.h"
 #include "app/common/WindowText.h"
 #include "app/document/SlotBytesSound.h"
@@ -47,8 +48,7 @@ void LoudnessMatching::showRow(std::optional<std::size_t> row)
     m_item->setEnabled(enabled);
     m_button.setEnabled(enabled);
     // The reason stands where the disabled control is pointed at (DisabledReasons says it when pressed).
-    m_item->setToolTip(refusal);
-    m_item->setStatusTip(refusal);
+    MenuItems::setReason(*m_item, refusal);
     m_button.setToolTip(enabled ? m_tip : refusal);
 }
 

@@ -94,8 +94,7 @@ SlotCopying::Sound SlotCopying::fitted(Sound sound, const Place& place) const
 
 QString SlotCopying::shownPlace(const Place& place) const
 {
-    return shownBankNumber(place.row) + QLatin1Char(' ')
-           + QString::fromStdString(m_banks.bank(place.row).getContentLabel(place.slot));
+    return shownSlot(place.row, m_banks.bank(place.row), place.slot);
 }
 
 void SlotCopying::updateItems()

@@ -1,6 +1,7 @@
 #include "app/common/ShownNames.h"
 
 #include "model/BankNumber.h"
+#include "model/IBank.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -18,4 +19,9 @@ QString quotedFileName(const std::string& path)
 QString shownBankNumber(std::size_t row)
 {
     return QString::fromStdString(BankNumber::of(static_cast<std::uint16_t>(row)));
+}
+
+QString shownSlot(std::size_t row, const IBank& bank, std::uint16_t slot)
+{
+    return shownBankNumber(row) + QLatin1Char(' ') + QString::fromStdString(bank.getContentLabel(slot));
 }

@@ -1,6 +1,7 @@
 #include "app/files/BankSoundsExport.h"
 
 #include "app/common/IDialogs.h"
+#include "app/common/MenuItems.h"
 #include "app/common/ShownNames.h"
 #include "app/common/WindowText.h"
 #include "app/document/WorkingBanks.h"
@@ -18,9 +19,7 @@ BankSoundsExport::BankSoundsExport(IDialogs& dialogs, const WorkingBanks& banks,
 {
     m_item = new QAction(tr("E&xport Bank as Sounds…"), &window);
     m_item->setObjectName(QStringLiteral("menu_exportBankAsSounds"));
-    const QList<QAction*> actions = menu.actions();
-    const qsizetype next = actions.indexOf(after) + 1;
-    menu.insertAction(next > 0 && next < actions.size() ? actions[next] : nullptr, m_item);
+    MenuItems::insertAfter(menu, after, m_item);
     connect(&menu, &QMenu::aboutToShow, this, &BankSoundsExport::updateItem);
     connect(m_item, &QAction::triggered, this, &BankSoundsExport::exportBank);
 }
@@ -30,9 +29,7 @@ void BankSoundsExport::updateItem()
     const std::optional<std::size_t> row = m_row();
     const QString refusal = row ? WindowText::of(BankSoundFiles::refusalFor(*row)) : QString();
     m_item->setEnabled(row && refusal.isEmpty());
-    // The reason stands where the disabled item is pointed at, as a disabled button's does.
-    m_item->setToolTip(refusal);
-    m_item->setStatusTip(refusal);
+    MenuItems::setReason(*m_item, refusal);
 }
 
 void BankSoundsExport::exportBank()

@@ -1,5 +1,6 @@
 #include "app/transfer/DeviceContentsSaving.h"
 
+#include "app/common/MenuItems.h"
 #include "app/common/WindowText.h"
 #include "app/files/FilePanels.h"
 #include "app/transfer/OutputList.h"
@@ -25,9 +26,7 @@ DeviceContentsSaving::DeviceContentsSaving(IDialogs& dialogs, FilePanels& panels
 {
     auto* action = new QAction(tr("Save &Device Contents…"), &window);
     action->setObjectName(QStringLiteral("menu_saveDeviceContents"));
-    const QList<QAction*> actions = menu.actions();
-    const qsizetype next = actions.indexOf(after) + 1;
-    menu.insertAction(next > 0 && next < actions.size() ? actions[next] : nullptr, action);
+    MenuItems::insertAfter(menu, after, action);
     connect(action, &QAction::triggered, this, &DeviceContentsSaving::save);
 }
 

@@ -163,6 +163,7 @@ int main(int argc, char** argv)
         for (const QString& query : queries)
             typing += query + QChar(0x1);
     std::vector<double> latencies;
+    std::vector<std::pair<double, QString>> slowest; // the field's text, to see which keys cost
     // The first chunk of rows fills what the list shows; the rest of the 500 follow it.
     std::vector<double> firstLatencies;
     int abandoned = 0;
@@ -175,8 +176,10 @@ int main(int argc, char** argv)
         waitingFirst = false;
     });
     QObject::connect(&model, &LibraryResultModel::shown, [&] {
-        if (waiting)
+        if (waiting) {
             latencies.push_back(static_cast<double>(sinceEdit.nsecsElapsed()) / 1e6);
+            slowest.emplace_back(latencies.back(), field.text());
+        }
         waiting = false;
     });
     QEventLoop searching;
@@ -219,6 +222,11 @@ int main(int argc, char** argv)
     std::printf("key to the first rows: p50 %.1f ms, p99 %.1f ms, max %.1f ms over %zu keys\n",
                 percentile(firstLatencies, 0.5), percentile(firstLatencies, 0.99), percentile(firstLatencies, 1.0),
                 firstLatencies.size());
+    std::sort(slowest.begin(), slowest.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::printf("slowest keys:");
+    for (std::size_t i = 0; i < std::min<std::size_t>(8, slowest.size()); ++i)
+        std::printf(" \"%s\" %.0f ms,", qPrintable(slowest[i].second), slowest[i].first);
+    std::printf("\n");
     std::printf("resident memory: %ld KiB before the browser, %ld KiB with the library scanned\n", before, scanned);
     std::filesystem::remove_all(root);
     return 0;

@@ -7,6 +7,8 @@
 
 #include <sqlite3.h>
 
+#include <thread>
+
 namespace soundlibrary {
 
 namespace {
@@ -16,6 +18,9 @@ UPDATE files SET kind = ?, seconds = ?, rate = ?, channels = ?, lead_in = ?, pea
   loudest_short_term = ?, centroid = ?, analysis = ?
 WHERE path = ? AND size = ? AND mtime = ? AND (kind = 0 OR analysis < ?)
 )sql";
+
+// How often a paused drain looks whether it may go on.
+constexpr auto kPausedLooks = std::chrono::milliseconds(2);
 
 } // namespace
 
@@ -67,15 +72,40 @@ bool AnalysisQueue::store(const Job& job, const SoundAnalysis& analysis)
     return false;
 }
 
-std::size_t AnalysisQueue::drain(std::size_t count, const std::atomic<bool>& cancel)
+std::size_t AnalysisQueue::drain(std::size_t count, const std::atomic<bool>& cancel, std::chrono::milliseconds within,
+                                 const std::atomic<bool>* paused)
 {
-    std::size_t analysed = 0;
+    const auto begun = std::chrono::steady_clock::now();
+    std::vector<std::pair<Job, SoundAnalysis>> found;
     for (const Job& job : next(count)) {
-        if (cancel || !store(job, SoundAnalysis::of(job.path)))
+        while (paused != nullptr && *paused && !cancel)
+            std::this_thread::sleep_for(kPausedLooks);
+        if (cancel)
             break;
-        ++analysed;
+        found.emplace_back(job, SoundAnalysis::of(job.path));
+        // In the unit given: the largest of milliseconds overflows in nanoseconds.
+        if (std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - begun) >= within)
+            break;
     }
-    return analysed;
+    // One write for them all: each write makes every reader of the index read it anew.
+    if (found.empty())
+        return 0;
+    if (!m_database.execute("BEGIN IMMEDIATE")) {
+        m_failure = sqlite3_errmsg(m_database.connection());
+        return 0;
+    }
+    for (const auto& [job, analysis] : found) {
+        if (!store(job, analysis)) {
+            m_database.execute("ROLLBACK");
+            return 0;
+        }
+    }
+    if (!m_database.execute("COMMIT")) {
+        m_failure = sqlite3_errmsg(m_database.connection());
+        m_database.execute("ROLLBACK");
+        return 0;
+    }
+    return found.size();
 }
 
 std::uint64_t AnalysisQueue::waiting() const

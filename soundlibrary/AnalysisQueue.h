@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -30,9 +31,12 @@ public:
     // Keeps what analysis found; false when the index could not be written (failure() says why).
     // A file changed or removed meanwhile is left as it is, and that is no failure.
     bool store(const Job& job, const SoundAnalysis& analysis);
-    // Analyses and keeps up to count waiting files, stopping early when cancel is set; how many it
-    // analysed.
-    std::size_t drain(std::size_t count, const std::atomic<bool>& cancel);
+    // Analyses up to count waiting files, or those it begins within the time given, stopping early
+    // when cancel is set, and keeps them in one write; how many it kept. While paused is set, it
+    // waits before its next file (a search that should have the processor to itself).
+    std::size_t drain(std::size_t count, const std::atomic<bool>& cancel,
+                      std::chrono::milliseconds within = std::chrono::milliseconds::max(),
+                      const std::atomic<bool>* paused = nullptr);
     // How many files wait.
     std::uint64_t waiting() const;
     const std::string& failure() const { return m_failure; }

@@ -17,9 +17,22 @@ constexpr const char* kColumns = "files.path, files.folder, files.name, files.ut
 // The length after the lead-in, as the index files_sound_seconds has it.
 constexpr const char* kSoundSeconds = "files.seconds - coalesce(files.lead_in, 0)";
 
+// How a text is looked for. bm25 ranks a text's files by how well each matches, at a microsecond or
+// more a file; a first letter typed can match most of a library of 100,000. A text that most files
+// match cannot be ranked (a word in most files weighs nothing in bm25): its files come as they do
+// without text, and are looked for the other way round, the list's order walked through its index
+// and each file tested until the rows are found, a few hundred tests. A query may also ask that a
+// text of many files be listed by folder and name rather than ranked (mostRanked).
+enum class Plan {
+    EveryFile, // no text
+    RankMatches, // the text's files, found and ranked
+    SortMatches, // the text's files, found and sorted in the list's order
+    TestEachFile, // the files in the list's order, each tested for the text
+};
+
 // The statement's text is made of these fixed parts alone; the values are its parameters, in the
 // order the parts name them.
-std::string statementFor(const SearchQuery& query, bool matching)
+std::string statementFor(const SearchQuery& query, Plan plan)
 {
     // Without text, the brightest are found by walking the centroid's index down rather than by
     // sorting every file that fits.
@@ -27,7 +40,9 @@ std::string statementFor(const SearchQuery& query, bool matching)
                                 ? " FROM files INDEXED BY files_centroid WHERE 1"
                                 : " FROM files WHERE 1";
     std::string sql = std::string("SELECT ") + kColumns
-                      + (matching ? " FROM words JOIN files ON files.id = words.rowid WHERE words MATCH ?" : everyFile);
+                      + (plan == Plan::RankMatches || plan == Plan::SortMatches
+                             ? " FROM words JOIN files ON files.id = words.rowid WHERE words MATCH ?"
+                             : everyFile);
     if (query.longestSeconds)
         sql += " AND " + std::string(kSoundSeconds) + " <= ?";
     if (!query.formats.empty()) {
@@ -44,9 +59,13 @@ std::string statementFor(const SearchQuery& query, bool matching)
         sql += " AND files.rate <= ?";
     if (!query.folder.empty())
         sql += " AND substr(files.path, 1, ?) = ?";
+    // Last, so that the filters' cheap tests pass over a file first.
+    if (plan == Plan::TestEachFile)
+        sql += " AND EXISTS (SELECT 1 FROM words WHERE words MATCH ? AND words.rowid = files.id)";
     switch (query.order) {
     case SearchQuery::Order::Relevance:
-        sql += matching ? " ORDER BY bm25(words, 4.0, 1.0), files.name" : " ORDER BY files.folder, files.name";
+        sql += plan == Plan::RankMatches ? " ORDER BY bm25(words, 4.0, 1.0), files.name"
+                                         : " ORDER BY files.folder, files.name";
         break;
     case SearchQuery::Order::Length:
         sql += " ORDER BY " + std::string(kSoundSeconds) + " NULLS LAST, files.name";
@@ -57,6 +76,24 @@ std::string statementFor(const SearchQuery& query, bool matching)
         break;
     }
     return sql + " LIMIT ?";
+}
+
+Plan planFor(sqlite3* connection, const SearchQuery& query, const std::string& match)
+{
+    if (match.empty())
+        return Plan::EveryFile;
+    SqlStatement count(connection,
+                       "SELECT (SELECT count(*) FROM words WHERE words MATCH ?), (SELECT count(*) FROM files)");
+    count.bind(0, match);
+    if (!count.step())
+        return Plan::RankMatches; // the search proper then says why
+    const std::int64_t matches = count.integer(0);
+    // The order by length sorts every file that passes (its NULLs last keep it from the index), so
+    // walking it would test the text on every file.
+    if (2 * matches > count.integer(1) && query.order != SearchQuery::Order::Length)
+        return Plan::TestEachFile;
+    const bool ranked = !query.mostRanked || matches <= static_cast<std::int64_t>(*query.mostRanked);
+    return query.order == SearchQuery::Order::Relevance && ranked ? Plan::RankMatches : Plan::SortMatches;
 }
 
 std::optional<unsigned> optionalCount(const SqlStatement& row, int column)
@@ -112,9 +149,13 @@ std::vector<LibraryEntry> LibrarySearch::find(const SearchQuery& query, const st
         return {};
     }
     const std::string match = fullTextQuery(query.text);
-    SqlStatement statement(m_database.connection(), statementFor(query, !match.empty()));
+    if (abandon != nullptr)
+        sqlite3_progress_handler(m_database.connection(), kStepsBetweenLooks, &isAbandoned,
+                                 const_cast<std::atomic<bool>*>(abandon));
+    const Plan plan = planFor(m_database.connection(), query, match);
+    SqlStatement statement(m_database.connection(), statementFor(query, plan));
     int parameter = 0;
-    if (!match.empty())
+    if (plan == Plan::RankMatches || plan == Plan::SortMatches)
         statement.bind(parameter++, match);
     if (query.longestSeconds)
         statement.bind(parameter++, *query.longestSeconds);
@@ -132,12 +173,11 @@ std::vector<LibraryEntry> LibrarySearch::find(const SearchQuery& query, const st
         statement.bind(parameter++, static_cast<std::int64_t>(folder.size()));
         statement.bindBytes(parameter++, folder);
     }
+    if (plan == Plan::TestEachFile)
+        statement.bind(parameter++, match);
     statement.bind(parameter, static_cast<std::int64_t>(query.limit));
 
     std::vector<LibraryEntry> found;
-    if (abandon != nullptr)
-        sqlite3_progress_handler(m_database.connection(), kStepsBetweenLooks, &isAbandoned,
-                                 const_cast<std::atomic<bool>*>(abandon));
     while (statement.step())
         found.push_back(entryOf(statement));
     sqlite3_progress_handler(m_database.connection(), 0, nullptr, nullptr);

@@ -25,6 +25,9 @@ struct SearchQuery {
     std::string folder; // only files under this folder (an absolute path, bytes); empty: all
     Order order = Order::Relevance;
     std::size_t limit = 500; // rows at most: what a list shows at once
+    // A text of more files than this lists them by folder and name instead of ranking them (ranking
+    // costs each file found, and a list searched as the user types must keep up); none: always ranked.
+    std::optional<std::size_t> mostRanked;
 };
 
 } // namespace soundlibrary

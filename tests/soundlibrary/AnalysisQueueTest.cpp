@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
+#include <future>
 
 using namespace soundlibrary;
 
@@ -140,4 +141,24 @@ TEST_F(AnalysisQueueTest, StopsWhenCancelled)
     cancel = true;
     EXPECT_EQ(queue.drain(10, cancel), 0u);
     EXPECT_EQ(queue.waiting(), 4u);
+}
+
+// A search has the processor to itself: a paused drain analyses nothing until it may go on, then
+// keeps the files it did in one write.
+TEST_F(AnalysisQueueTest, APausedDrainWaitsAndTheTimeGivenEndsIt)
+{
+    std::atomic<bool> paused{true};
+    auto draining
+        = std::async(std::launch::async, [&] { return queue.drain(10, cancel, std::chrono::hours(1), &paused); });
+    EXPECT_EQ(draining.wait_for(std::chrono::milliseconds(100)), std::future_status::timeout);
+    paused = false;
+    EXPECT_EQ(draining.get(), 4u);
+    EXPECT_EQ(queue.waiting(), 0u);
+
+    // Changed again: the time given is past after the first file.
+    for (const char* name : {"Kicks/deep kick.wav", "Claps/bright clap.wav"})
+        folder.sound(name, 0.5, LibraryFolder::sine(60.0, 0.8));
+    scan();
+    EXPECT_EQ(queue.drain(10, cancel, std::chrono::milliseconds(0)), 1u);
+    EXPECT_EQ(queue.waiting(), 1u);
 }

@@ -204,6 +204,49 @@ TEST_F(LibrarySearchTest, SortsByRelevanceLengthOrBrightness)
               (std::vector<std::string>{"snare.wav", "tom.wav"}));
 }
 
+// bm25 weighs a word that most files hold at nothing, so such a text lists its files as no text does:
+// by folder and name, or in the order asked for.
+TEST_F(LibrarySearchTest, ATextMostFilesMatchKeepsTheOrderOfNoText)
+{
+    add({"Kit 2", "kick long.wav", 0.3, 0.0, 44100.0, 1, 500.0});
+    add({"Kit 1", "snare.wav", 0.3, 0.0, 44100.0, 1, 3000.0});
+    add({"Kit 1", "kick.wav", 0.3, 0.0, 44100.0, 2, 900.0});
+    add({"Other", "clap.wav"});
+    EXPECT_EQ(names(typed("k")), (std::vector<std::string>{"kick.wav", "snare.wav", "kick long.wav"}));
+    EXPECT_EQ(names(ask([](SearchQuery& q) {
+                  q.text = "k";
+                  q.order = Order::Brightness;
+                  q.channels = 1;
+                  q.limit = 1;
+              })),
+              std::vector<std::string>{"snare.wav"});
+    // Half of them: ranked, the name's words first.
+    EXPECT_EQ(names(typed("kick")), (std::vector<std::string>{"kick.wav", "kick long.wav"}));
+}
+
+// A query that ranks at most 5,000 files lists more by folder and name; one without a bound ranks them.
+TEST_F(LibrarySearchTest, ATextOfTooManyFilesToRankListsThemByFolderAndName)
+{
+    add({"A", "one clap among many other words.wav"});
+    // Too many to rank, and fewer than half of the library.
+    for (const auto& [kind, last] : {std::pair{"clap", 4999}, std::pair{"kick", 9999}})
+        ASSERT_TRUE(database.execute(
+            "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(last)
+            + ") INSERT INTO files(root, path, folder, name, utf8, format, size, mtime) "
+              "SELECT '/lib', '/lib/"
+            + kind + "s/' || i, 'lib/" + kind + "s', '" + kind + " ' || i || '.wav', 1, 'wav', 1, 1 FROM n"));
+    EXPECT_EQ(names(typed("clap"))[0], "clap 0.wav");
+    const std::vector<std::string> found = names(ask([](SearchQuery& q) {
+        q.text = "clap";
+        q.mostRanked = 5'000;
+    }));
+    ASSERT_EQ(found.size(), 500u);
+    EXPECT_EQ(found[0], "one clap among many other words.wav");
+    EXPECT_EQ(found[1], "clap 0.wav");
+    EXPECT_EQ(found[2], "clap 1.wav");
+    EXPECT_EQ(found[3], "clap 10.wav");
+}
+
 TEST_F(LibrarySearchTest, CountsEachKindOfFile)
 {
     add({"a", "sound.wav"});

@@ -453,27 +453,27 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>BankSoundsExport</name>
     <message>
-        <location filename="../app/files/BankSoundsExport.cpp" line="19"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="20"/>
         <source>E&amp;xport Bank as Sounds…</source>
         <translation>Bank als Sounds e&amp;xportieren …</translation>
     </message>
     <message>
-        <location filename="../app/files/BankSoundsExport.cpp" line="44"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="41"/>
         <source>Not exported: %1</source>
         <translation>Nicht exportiert: %1</translation>
     </message>
     <message>
-        <location filename="../app/files/BankSoundsExport.cpp" line="45"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="42"/>
         <source>Export Bank as Sounds</source>
         <translation>Bank als Sounds exportieren</translation>
     </message>
     <message>
-        <location filename="../app/files/BankSoundsExport.cpp" line="50"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="47"/>
         <source>Not exported: %1: %2</source>
         <translation>Nicht exportiert: %1: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/BankSoundsExport.cpp" line="54"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="51"/>
         <source>(%n slot(s) written before it)</source>
         <translation>
             <numerusform>(%n Slot davor geschrieben)</numerusform>
@@ -481,7 +481,7 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/BankSoundsExport.cpp" line="57"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="54"/>
         <source>Exported %1 as %n sound file(s) into %2.</source>
         <translation>
             <numerusform>%1 als %n Sounddatei nach %2 exportiert.</numerusform>
@@ -701,66 +701,66 @@ In die ausgewählte Bank „%3“ (%4) laden? Der jetzige Inhalt dieser Bank wir
 <context>
     <name>DeviceContentsSaving</name>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="26"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="27"/>
         <source>Save &amp;Device Contents…</source>
         <translation>&amp;Geräteinhalt speichern…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="36"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="84"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="125"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="35"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="83"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="124"/>
         <source>Save Device Contents</source>
         <translation>Geräteinhalt speichern</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="36"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="35"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="70"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="100"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="69"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="99"/>
         <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Von %1 ist keine Bank bekannt: Eine Bank ist bekannt, sobald sie vollständig an das Gerät gesendet wurde.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="78"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="77"/>
         <source>%1 (known: %2)</source>
         <translation>%1 (bekannt: %2)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="68"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="67"/>
         <source>No bank of any device is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Von keinem Gerät ist eine Bank bekannt: Eine Bank ist bekannt, sobald sie vollständig an das Gerät gesendet wurde.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="82"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="81"/>
         <source>Save what is known of which device?</source>
         <translation>Den bekannten Inhalt welches Geräts sichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="83"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="82"/>
         <source>No bank of %1 is known. Save what is known of which device?</source>
         <translation>Von %1 ist keine Bank bekannt. Den bekannten Inhalt welches Geräts sichern?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="110"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="130"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="109"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="129"/>
         <source>Device contents</source>
         <translation>Geräteinhalt</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="106"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="105"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 konnte nicht gespeichert werden (%2).</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="116"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="115"/>
         <source>Saved all banks of %1 to %2</source>
         <translation>Alle Bänke von %1 in %2 gespeichert</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="121"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="120"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %n known bank(s) as one-bank files into a folder?</source>
         <translation>
@@ -771,7 +771,7 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="138"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="137"/>
         <source>Saved %n bank(s) of %1 into %2</source>
         <translation>
             <numerusform>%n Bank von %1 in %2 gespeichert</numerusform>
@@ -779,12 +779,12 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="126"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="125"/>
         <source>Save into Folder…</source>
         <translation>In Ordner speichern…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="126"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="125"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -1414,40 +1414,40 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>KitFilling</name>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="48"/>
+        <location filename="../app/banks/KitFilling.cpp" line="49"/>
         <source>Fill Bank from &amp;Folder…</source>
         <translation>Bank aus &amp;Ordner füllen …</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="50"/>
+        <location filename="../app/banks/KitFilling.cpp" line="51"/>
         <source>Fill Bank from Se&amp;lected Sounds…</source>
         <translation>Bank aus ausgewählten Soun&amp;ds füllen …</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="78"/>
+        <location filename="../app/banks/KitFilling.cpp" line="79"/>
         <source>Select sound files in the sound browser first</source>
         <translation>Wählen Sie zuerst Sounddateien im Soundbrowser aus</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="118"/>
-        <location filename="../app/banks/KitFilling.cpp" line="135"/>
-        <location filename="../app/banks/KitFilling.cpp" line="190"/>
+        <location filename="../app/banks/KitFilling.cpp" line="116"/>
+        <location filename="../app/banks/KitFilling.cpp" line="133"/>
+        <location filename="../app/banks/KitFilling.cpp" line="188"/>
         <source>Not filled: %1</source>
         <translation>Nicht gefüllt: %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="119"/>
-        <location filename="../app/banks/KitFilling.cpp" line="123"/>
+        <location filename="../app/banks/KitFilling.cpp" line="117"/>
+        <location filename="../app/banks/KitFilling.cpp" line="121"/>
         <source>Fill Bank from Folder</source>
         <translation>Bank aus Ordner füllen</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="138"/>
+        <location filename="../app/banks/KitFilling.cpp" line="136"/>
         <source>Fill Bank from Selected Sounds</source>
         <translation>Bank aus ausgewählten Sounds füllen</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/banks/KitFilling.cpp" line="138"/>
+        <location filename="../app/banks/KitFilling.cpp" line="136"/>
         <source>%n selected file(s)</source>
         <translation>
             <numerusform>%n ausgewählten Datei</numerusform>
@@ -1455,48 +1455,48 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
         </translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="139"/>
+        <location filename="../app/banks/KitFilling.cpp" line="137"/>
         <source>filling of %1 from selected files</source>
         <translation>Füllen von %1 aus ausgewählten Dateien</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="145"/>
+        <location filename="../app/banks/KitFilling.cpp" line="143"/>
         <source>Reading the sound files of %1…</source>
         <translation>Die Klangdateien von %1 werden gelesen …</translation>
     </message>
     <message>
+        <location filename="../app/banks/KitFilling.cpp" line="159"/>
         <location filename="../app/banks/KitFilling.cpp" line="161"/>
-        <location filename="../app/banks/KitFilling.cpp" line="163"/>
         <source>Not filled: %1: %2</source>
         <translation>Nicht gefüllt: %1: %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="189"/>
+        <location filename="../app/banks/KitFilling.cpp" line="187"/>
         <source>%1 could not be read.</source>
         <translation>%1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="198"/>
+        <location filename="../app/banks/KitFilling.cpp" line="196"/>
         <source>Not filled: every slot is left as it is.</source>
         <translation>Nicht gefüllt: Jeder Slot bleibt, wie er ist.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="221"/>
+        <location filename="../app/banks/KitFilling.cpp" line="219"/>
         <source>Fill Bank</source>
         <translation>Bank füllen</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="124"/>
+        <location filename="../app/banks/KitFilling.cpp" line="122"/>
         <source>filling of %1 from a folder</source>
         <translation>Füllen von %1 aus einem Ordner</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="223"/>
+        <location filename="../app/banks/KitFilling.cpp" line="221"/>
         <source>Not filled: the bank did not take the sounds.</source>
         <translation>Nicht gefüllt: Die Bank hat die Klänge nicht angenommen.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="225"/>
+        <location filename="../app/banks/KitFilling.cpp" line="223"/>
         <source>Filled %1 from %2: %3.</source>
         <translation>%1 aus %2 gefüllt: %3.</translation>
     </message>
@@ -1781,37 +1781,37 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>LibraryPanel</name>
     <message>
-        <location filename="../app/library/LibraryPanel.cpp" line="66"/>
+        <location filename="../app/library/LibraryPanel.cpp" line="69"/>
         <source>Search the sound library</source>
         <translation>Soundbibliothek durchsuchen</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryPanel.cpp" line="67"/>
+        <location filename="../app/library/LibraryPanel.cpp" line="70"/>
         <source>Search the library (Ctrl+Shift+F)</source>
         <translation>Bibliothek durchsuchen (Strg+Umschalt+F)</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryPanel.cpp" line="68"/>
+        <location filename="../app/library/LibraryPanel.cpp" line="71"/>
         <source>Finds the sounds whose names or folders have words that start with each word typed; Down goes to the list</source>
         <translation>Findet die Sounds, in deren Namen oder Ordnern Wörter mit jedem eingegebenen Wort beginnen; Pfeil nach unten wechselt in die Liste</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryPanel.cpp" line="96"/>
+        <location filename="../app/library/LibraryPanel.cpp" line="99"/>
         <source>Library sounds</source>
         <translation>Sounds der Bibliothek</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryPanel.cpp" line="160"/>
+        <location filename="../app/library/LibraryPanel.cpp" line="163"/>
         <source>The library could not be searched: %1</source>
         <translation>Die Bibliothek konnte nicht durchsucht werden: %1</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryPanel.cpp" line="231"/>
+        <location filename="../app/library/LibraryPanel.cpp" line="235"/>
         <source>The library has no folders yet: press Add Folder… to choose one, or show one in the Folders tab and press Add Shown Folder</source>
         <translation>Die Bibliothek hat noch keine Ordner: Drücken Sie „Ordner hinzufügen…“, um einen zu wählen, oder zeigen Sie einen im Reiter „Ordner“ und drücken Sie „Angezeigten Ordner hinzufügen“</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryPanel.cpp" line="329"/>
+        <location filename="../app/library/LibraryPanel.cpp" line="333"/>
         <source>“%1” is no longer in its folder</source>
         <translation>„%1“ ist nicht mehr in seinem Ordner</translation>
     </message>
@@ -2021,7 +2021,7 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>LoudnessMatching</name>
     <message>
-        <location filename="../app/banks/LoudnessMatching.cpp" line="32"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="33"/>
         <source>Match &amp;Loudness…</source>
         <translation>&amp;Lautheit angleichen…</translation>
     </message>
@@ -3208,72 +3208,72 @@ Die Presets werden in jedem Fall gesendet. Schreiben Sie das Betriebssystem nur 
         <translation>Sounds &amp;tauschen</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="58"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="64"/>
         <source>The firmware bank&apos;s slots hold messages, not sounds: only a sample slot&apos;s sound is copied, pasted or swapped</source>
         <translation>Die Slots der Firmware-Bank enthalten Nachrichten, keine Sounds: Nur der Sound eines Sample-Slots wird kopiert, eingefügt oder getauscht</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="110"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="115"/>
         <source>Copied the sound of %1</source>
         <translation>Sound von %1 kopiert</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="119"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="124"/>
         <source>Not pasted: copy a slot&apos;s sound first (Edit → Copy Sound)</source>
         <translation>Nicht eingefügt: Kopieren Sie zuerst den Sound eines Slots (Bearbeiten → Sound kopieren)</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="120"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="125"/>
         <source>Paste Sound</source>
         <translation>Sound einfügen</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="120"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="125"/>
         <source>paste into %1</source>
         <translation>Einfügen in %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="121"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="126"/>
         <source>Pasted the sound copied from %1 into %2.</source>
         <translation>Den von %1 kopierten Sound in %2 eingefügt.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="131"/>
-        <source>Not swapped: copy another slot of %1 first, then swap it with this one</source>
-        <translation>Nicht getauscht: Kopieren Sie zuerst einen anderen Slot von %1 und tauschen Sie ihn dann mit diesem</translation>
+        <location filename="../app/banks/SlotCopying.cpp" line="136"/>
+        <source>Not swapped: copy another slot first, then swap it with this one</source>
+        <translation>Nicht getauscht: Kopieren Sie zuerst einen anderen Slot und tauschen Sie ihn dann mit diesem</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="134"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="138"/>
         <source>Swap Sounds</source>
         <translation>Sounds tauschen</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="134"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="138"/>
         <source>swap of %1 and %2</source>
         <translation>Tausch von %1 und %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="135"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="139"/>
         <source>Swapped the sounds of %1 and %2.</source>
         <translation>Die Sounds von %1 und %2 getauscht.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="149"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="153"/>
         <source>Copy Sound</source>
         <translation>Sound kopieren</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="149"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="153"/>
         <source>copy of %1 into %2</source>
         <translation>Kopie von %1 in %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="150"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="154"/>
         <source>Copied the sound of %1 into %2.</source>
         <translation>Den Sound von %1 in %2 kopiert.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="162"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="166"/>
         <source>Not done: the bank did not take the sound.</source>
         <translation>Nicht ausgeführt: Die Bank hat den Sound nicht angenommen.</translation>
     </message>

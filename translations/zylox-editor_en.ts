@@ -23,7 +23,7 @@
 <context>
     <name>BankSoundsExport</name>
     <message numerus="yes">
-        <location filename="../app/files/BankSoundsExport.cpp" line="54"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="51"/>
         <source>(%n slot(s) written before it)</source>
         <translation>
             <numerusform>(%n slot written before it)</numerusform>
@@ -31,7 +31,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/BankSoundsExport.cpp" line="57"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="54"/>
         <source>Exported %1 as %n sound file(s) into %2.</source>
         <translation>
             <numerusform>Exported %1 as %n sound file into %2.</numerusform>
@@ -42,7 +42,7 @@
 <context>
     <name>DeviceContentsSaving</name>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="121"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="120"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %n known bank(s) as one-bank files into a folder?</source>
         <translation>
@@ -53,7 +53,7 @@ A bank file holds one bank or all 32: save the %n known banks as one-bank files 
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="138"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="137"/>
         <source>Saved %n bank(s) of %1 into %2</source>
         <translation>
             <numerusform>Saved %n bank of %1 into %2</numerusform>
@@ -110,7 +110,7 @@ A bank file holds one bank or all 32: save the %n known banks as one-bank files 
 <context>
     <name>KitFilling</name>
     <message numerus="yes">
-        <location filename="../app/banks/KitFilling.cpp" line="138"/>
+        <location filename="../app/banks/KitFilling.cpp" line="136"/>
         <source>%n selected file(s)</source>
         <translation>
             <numerusform>%n selected file</numerusform>

@@ -453,27 +453,27 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
 <context>
     <name>BankSoundsExport</name>
     <message>
-        <location filename="../app/files/BankSoundsExport.cpp" line="19"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="20"/>
         <source>E&amp;xport Bank as Sounds…</source>
         <translation>E&amp;xporter la banque en sons…</translation>
     </message>
     <message>
-        <location filename="../app/files/BankSoundsExport.cpp" line="44"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="41"/>
         <source>Not exported: %1</source>
         <translation>Non exporté&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/files/BankSoundsExport.cpp" line="45"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="42"/>
         <source>Export Bank as Sounds</source>
         <translation>Exporter la banque en sons</translation>
     </message>
     <message>
-        <location filename="../app/files/BankSoundsExport.cpp" line="50"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="47"/>
         <source>Not exported: %1: %2</source>
         <translation>Non exporté&#xa0;: %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/BankSoundsExport.cpp" line="54"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="51"/>
         <source>(%n slot(s) written before it)</source>
         <translation>
             <numerusform>(%n slot écrit avant lui)</numerusform>
@@ -481,7 +481,7 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/files/BankSoundsExport.cpp" line="57"/>
+        <location filename="../app/files/BankSoundsExport.cpp" line="54"/>
         <source>Exported %1 as %n sound file(s) into %2.</source>
         <translation>
             <numerusform>%1 exportée en %n fichier son dans %2.</numerusform>
@@ -701,66 +701,66 @@ Le charger dans la banque sélectionnée «&#xa0;%3&#xa0;» (%4)&#xa0;? Le conte
 <context>
     <name>DeviceContentsSaving</name>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="26"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="27"/>
         <source>Save &amp;Device Contents…</source>
         <translation>Enregistrer le contenu de l’&amp;appareil…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="36"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="84"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="125"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="35"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="83"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="124"/>
         <source>Save Device Contents</source>
         <translation>Enregistrer le contenu de l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="36"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="35"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="70"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="100"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="69"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="99"/>
         <source>No bank of %1 is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Aucune banque de %1 n’est connue&#xa0;: une banque est connue dès qu’elle a été envoyée entièrement à l’appareil.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="78"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="77"/>
         <source>%1 (known: %2)</source>
         <translation>%1 (connues&#xa0;: %2)</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="68"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="67"/>
         <source>No bank of any device is known: a bank is known once it has been sent to the device completely.</source>
         <translation>Aucune banque d’aucun appareil n’est connue&#xa0;: une banque est connue dès qu’elle a été envoyée entièrement à l’appareil.</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="82"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="81"/>
         <source>Save what is known of which device?</source>
         <translation>De quel appareil enregistrer le contenu connu&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="83"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="82"/>
         <source>No bank of %1 is known. Save what is known of which device?</source>
         <translation>Aucune banque de %1 n’est connue. De quel appareil enregistrer le contenu connu&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="110"/>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="130"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="109"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="129"/>
         <source>Device contents</source>
         <translation>Contenu de l’appareil</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="106"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="105"/>
         <source>%1 could not be saved (%2).</source>
         <translation>%1 n’a pas pu être enregistré (%2).</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="116"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="115"/>
         <source>Saved all banks of %1 to %2</source>
         <translation>Toutes les banques de %1 enregistrées dans %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="121"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="120"/>
         <source>Not known on %1: %2.
 A bank file holds one bank or all 32: save the %n known bank(s) as one-bank files into a folder?</source>
         <translation>
@@ -771,7 +771,7 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="138"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="137"/>
         <source>Saved %n bank(s) of %1 into %2</source>
         <translation>
             <numerusform>%n banque de %1 enregistrée dans %2</numerusform>
@@ -779,12 +779,12 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="126"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="125"/>
         <source>Save into Folder…</source>
         <translation>Enregistrer dans un dossier…</translation>
     </message>
     <message>
-        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="126"/>
+        <location filename="../app/transfer/DeviceContentsSaving.cpp" line="125"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -1414,40 +1414,40 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>KitFilling</name>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="48"/>
+        <location filename="../app/banks/KitFilling.cpp" line="49"/>
         <source>Fill Bank from &amp;Folder…</source>
         <translation>Remplir la banque depuis un &amp;dossier…</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="50"/>
+        <location filename="../app/banks/KitFilling.cpp" line="51"/>
         <source>Fill Bank from Se&amp;lected Sounds…</source>
         <translation>Remplir la banque depuis les sons sé&amp;lectionnés…</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="78"/>
+        <location filename="../app/banks/KitFilling.cpp" line="79"/>
         <source>Select sound files in the sound browser first</source>
         <translation>Sélectionnez d’abord des fichiers son dans le navigateur de sons</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="118"/>
-        <location filename="../app/banks/KitFilling.cpp" line="135"/>
-        <location filename="../app/banks/KitFilling.cpp" line="190"/>
+        <location filename="../app/banks/KitFilling.cpp" line="116"/>
+        <location filename="../app/banks/KitFilling.cpp" line="133"/>
+        <location filename="../app/banks/KitFilling.cpp" line="188"/>
         <source>Not filled: %1</source>
         <translation>Non remplie : %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="119"/>
-        <location filename="../app/banks/KitFilling.cpp" line="123"/>
+        <location filename="../app/banks/KitFilling.cpp" line="117"/>
+        <location filename="../app/banks/KitFilling.cpp" line="121"/>
         <source>Fill Bank from Folder</source>
         <translation>Remplir la banque depuis un dossier</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="138"/>
+        <location filename="../app/banks/KitFilling.cpp" line="136"/>
         <source>Fill Bank from Selected Sounds</source>
         <translation>Remplir la banque depuis les sons sélectionnés</translation>
     </message>
     <message numerus="yes">
-        <location filename="../app/banks/KitFilling.cpp" line="138"/>
+        <location filename="../app/banks/KitFilling.cpp" line="136"/>
         <source>%n selected file(s)</source>
         <translation>
             <numerusform>%n fichier sélectionné</numerusform>
@@ -1455,48 +1455,48 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
         </translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="139"/>
+        <location filename="../app/banks/KitFilling.cpp" line="137"/>
         <source>filling of %1 from selected files</source>
         <translation>remplissage de %1 depuis des fichiers sélectionnés</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="145"/>
+        <location filename="../app/banks/KitFilling.cpp" line="143"/>
         <source>Reading the sound files of %1…</source>
         <translation>Lecture des fichiers son de %1…</translation>
     </message>
     <message>
+        <location filename="../app/banks/KitFilling.cpp" line="159"/>
         <location filename="../app/banks/KitFilling.cpp" line="161"/>
-        <location filename="../app/banks/KitFilling.cpp" line="163"/>
         <source>Not filled: %1: %2</source>
         <translation>Non remplie : %1 : %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="189"/>
+        <location filename="../app/banks/KitFilling.cpp" line="187"/>
         <source>%1 could not be read.</source>
         <translation>%1 n’a pas pu être lu.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="198"/>
+        <location filename="../app/banks/KitFilling.cpp" line="196"/>
         <source>Not filled: every slot is left as it is.</source>
         <translation>Non remplie : chaque emplacement est laissé tel quel.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="221"/>
+        <location filename="../app/banks/KitFilling.cpp" line="219"/>
         <source>Fill Bank</source>
         <translation>Remplir la banque</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="124"/>
+        <location filename="../app/banks/KitFilling.cpp" line="122"/>
         <source>filling of %1 from a folder</source>
         <translation>remplissage de %1 depuis un dossier</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="223"/>
+        <location filename="../app/banks/KitFilling.cpp" line="221"/>
         <source>Not filled: the bank did not take the sounds.</source>
         <translation>Non remplie : la banque n’a pas pris les sons.</translation>
     </message>
     <message>
-        <location filename="../app/banks/KitFilling.cpp" line="225"/>
+        <location filename="../app/banks/KitFilling.cpp" line="223"/>
         <source>Filled %1 from %2: %3.</source>
         <translation>%1 remplie depuis %2 : %3.</translation>
     </message>
@@ -1781,37 +1781,37 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>LibraryPanel</name>
     <message>
-        <location filename="../app/library/LibraryPanel.cpp" line="66"/>
+        <location filename="../app/library/LibraryPanel.cpp" line="69"/>
         <source>Search the sound library</source>
         <translation>Chercher dans la bibliothèque de sons</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryPanel.cpp" line="67"/>
+        <location filename="../app/library/LibraryPanel.cpp" line="70"/>
         <source>Search the library (Ctrl+Shift+F)</source>
         <translation>Chercher dans la bibliothèque (Ctrl+Maj+F)</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryPanel.cpp" line="68"/>
+        <location filename="../app/library/LibraryPanel.cpp" line="71"/>
         <source>Finds the sounds whose names or folders have words that start with each word typed; Down goes to the list</source>
         <translation>Trouve les sons dont le nom ou les dossiers ont des mots qui commencent par chaque mot tapé&#xa0;; Flèche bas passe à la liste</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryPanel.cpp" line="96"/>
+        <location filename="../app/library/LibraryPanel.cpp" line="99"/>
         <source>Library sounds</source>
         <translation>Sons de la bibliothèque</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryPanel.cpp" line="160"/>
+        <location filename="../app/library/LibraryPanel.cpp" line="163"/>
         <source>The library could not be searched: %1</source>
         <translation>La recherche dans la bibliothèque a échoué&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryPanel.cpp" line="231"/>
+        <location filename="../app/library/LibraryPanel.cpp" line="235"/>
         <source>The library has no folders yet: press Add Folder… to choose one, or show one in the Folders tab and press Add Shown Folder</source>
         <translation>La bibliothèque n’a pas encore de dossier&#xa0;: appuyez sur «&#xa0;Ajouter un dossier…&#xa0;» pour en choisir un, ou affichez-en un dans l’onglet Dossiers et appuyez sur «&#xa0;Ajouter le dossier affiché&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../app/library/LibraryPanel.cpp" line="329"/>
+        <location filename="../app/library/LibraryPanel.cpp" line="333"/>
         <source>“%1” is no longer in its folder</source>
         <translation>«&#xa0;%1&#xa0;» n’est plus dans son dossier</translation>
     </message>
@@ -2021,7 +2021,7 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>LoudnessMatching</name>
     <message>
-        <location filename="../app/banks/LoudnessMatching.cpp" line="32"/>
+        <location filename="../app/banks/LoudnessMatching.cpp" line="33"/>
         <source>Match &amp;Loudness…</source>
         <translation>Égaliser la &amp;sonie…</translation>
     </message>
@@ -3208,72 +3208,72 @@ Les presets sont envoyés dans tous les cas. Ne réécrivez le système d’expl
         <translation>&amp;Échanger les sons</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="58"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="64"/>
         <source>The firmware bank&apos;s slots hold messages, not sounds: only a sample slot&apos;s sound is copied, pasted or swapped</source>
         <translation>Les slots de la banque du firmware contiennent des messages, pas des sons : seul le son d’un slot d’échantillon se copie, se colle ou s’échange</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="110"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="115"/>
         <source>Copied the sound of %1</source>
         <translation>Son de %1 copié</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="119"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="124"/>
         <source>Not pasted: copy a slot&apos;s sound first (Edit → Copy Sound)</source>
         <translation>Non collé : copiez d’abord le son d’un slot (Édition → Copier le son)</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="120"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="125"/>
         <source>Paste Sound</source>
         <translation>Coller le son</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="120"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="125"/>
         <source>paste into %1</source>
         <translation>collage dans %1</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="121"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="126"/>
         <source>Pasted the sound copied from %1 into %2.</source>
         <translation>Son copié de %1 collé dans %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="131"/>
-        <source>Not swapped: copy another slot of %1 first, then swap it with this one</source>
-        <translation>Non échangé : copiez d’abord un autre slot de %1, puis échangez-le avec celui-ci</translation>
+        <location filename="../app/banks/SlotCopying.cpp" line="136"/>
+        <source>Not swapped: copy another slot first, then swap it with this one</source>
+        <translation>Non échangé : copiez d’abord un autre slot, puis échangez-le avec celui-ci</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="134"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="138"/>
         <source>Swap Sounds</source>
         <translation>Échanger les sons</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="134"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="138"/>
         <source>swap of %1 and %2</source>
         <translation>échange de %1 et %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="135"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="139"/>
         <source>Swapped the sounds of %1 and %2.</source>
         <translation>Sons de %1 et %2 échangés.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="149"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="153"/>
         <source>Copy Sound</source>
         <translation>Copier le son</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="149"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="153"/>
         <source>copy of %1 into %2</source>
         <translation>copie de %1 dans %2</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="150"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="154"/>
         <source>Copied the sound of %1 into %2.</source>
         <translation>Son de %1 copié dans %2.</translation>
     </message>
     <message>
-        <location filename="../app/banks/SlotCopying.cpp" line="162"/>
+        <location filename="../app/banks/SlotCopying.cpp" line="166"/>
         <source>Not done: the bank did not take the sound.</source>
         <translation>Non fait : la banque n’a pas pris le son.</translation>
     </message>

@@ -102,7 +102,7 @@ void SlotCopying::updateItems()
     const std::optional<Place> place = selected(false);
     m_copy->setEnabled(place.has_value());
     m_paste->setEnabled(place && m_copied);
-    m_swap->setEnabled(place && m_copiedFrom && m_copiedFrom->row == place->row && m_copiedFrom->slot != place->slot);
+    m_swap->setEnabled(place && m_copiedFrom && *m_copiedFrom != *place);
 }
 
 void SlotCopying::copy()
@@ -123,7 +123,7 @@ void SlotCopying::paste()
     if (!m_copied)
         return emit status(tr("Not pasted: copy a slot's sound first (Edit \u2192 Copy Sound)"));
     put({tr("Paste Sound"), tr("paste into %1").arg(shownPlace(*place))},
-        tr("Pasted the sound copied from %1 into %2.").arg(shownPlace(*m_copiedFrom), shownPlace(*place)), place->row,
+        tr("Pasted the sound copied from %1 into %2.").arg(shownPlace(*m_copiedFrom), shownPlace(*place)),
         {{*place, fitted(*m_copied, *place)}});
 }
 
@@ -132,12 +132,11 @@ void SlotCopying::swap()
     const std::optional<Place> place = selected(true);
     if (!place)
         return;
-    if (!m_copiedFrom || m_copiedFrom->row != place->row || m_copiedFrom->slot == place->slot)
-        return emit status(tr("Not swapped: copy another slot of %1 first, then swap it with this one")
-                               .arg(shownBankNumber(place->row)));
+    if (!m_copiedFrom || *m_copiedFrom == *place)
+        return emit status(tr("Not swapped: copy another slot first, then swap it with this one"));
     const Place other = *m_copiedFrom;
     put({tr("Swap Sounds"), tr("swap of %1 and %2").arg(shownPlace(other), shownPlace(*place))},
-        tr("Swapped the sounds of %1 and %2.").arg(shownPlace(other), shownPlace(*place)), place->row,
+        tr("Swapped the sounds of %1 and %2.").arg(shownPlace(other), shownPlace(*place)),
         {{*place, fitted(soundAt(other), *place)}, {other, fitted(soundAt(*place), other)}});
 }
 
@@ -152,17 +151,17 @@ void SlotCopying::copyIntoShownBank(std::size_t fromRow, int fromSlot, int slot)
     const Place from{fromRow, static_cast<std::uint16_t>(fromSlot)};
     const Place into{*row, static_cast<std::uint16_t>(slot)};
     put({tr("Copy Sound"), tr("copy of %1 into %2").arg(shownPlace(from), shownPlace(into))},
-        tr("Copied the sound of %1 into %2.").arg(shownPlace(from), shownPlace(into)), into.row,
+        tr("Copied the sound of %1 into %2.").arg(shownPlace(from), shownPlace(into)),
         {{into, fitted(soundAt(from), into)}});
 }
 
-void SlotCopying::put(const StepName& step, const QString& done, std::size_t row,
-                      std::vector<std::pair<Place, Sound>> puts)
+void SlotCopying::put(const StepName& step, const QString& done, std::vector<std::pair<Place, Sound>> puts)
 {
-    std::vector<WorkingBanks::SlotPut> changes;
+    std::vector<std::pair<std::size_t, WorkingBanks::SlotPut>> changes;
     for (auto& [place, sound] : puts)
-        changes.push_back({place.slot, std::move(sound.bytes), std::move(sound.name), std::move(sound.source)});
-    const WorkingBanks::SoundPut result = m_banks.putSounds(step, row, changes);
+        changes.push_back(
+            {place.row, {place.slot, std::move(sound.bytes), std::move(sound.name), std::move(sound.source)}});
+    const WorkingBanks::SoundPut result = m_banks.putSounds(step, changes);
     if (!result.taken)
         return emit status(tr("Not done: the bank did not take the sound."));
     QString line = done;

@@ -23,7 +23,7 @@ class WorkingBanks;
 // name and kept source with its shape. Paste puts it into the selected slot of any sound bank as one
 // undo step, made again from its source for a slot of another length (or, with no source kept, its
 // bytes cut or padded with silence). Swap exchanges the sounds of the slot copied and the selected
-// one, both as they are now and in one bank, as one step. A slot's waveform dragged onto another
+// one, both as they are now and in the same bank or two, as one step. A slot's waveform dragged onto another
 // slot's row copies it there in the same way. A firmware slot takes part in none.
 class SlotCopying : public QObject {
     Q_OBJECT
@@ -51,6 +51,7 @@ private:
     struct Place {
         std::size_t row = 0;
         std::uint16_t slot = 0;
+        bool operator==(const Place&) const = default;
     };
 
     // The selected slot where it is a sample slot; none after saying why not (where asked).
@@ -65,7 +66,7 @@ private:
     void paste();
     void swap();
     // Puts the sounds into the bank of row as one step, and says done.
-    void put(const StepName& step, const QString& done, std::size_t row, std::vector<std::pair<Place, Sound>> puts);
+    void put(const StepName& step, const QString& done, std::vector<std::pair<Place, Sound>> puts);
 
     WorkingBanks& m_banks;
     std::function<std::optional<std::size_t>()> m_row;

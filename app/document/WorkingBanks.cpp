@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <system_error>
 
@@ -166,15 +167,33 @@ WorkingBanks::SoundPut WorkingBanks::putSound(const StepName& step, std::size_t 
 
 WorkingBanks::SoundPut WorkingBanks::putSounds(const StepName& step, std::size_t row, const std::vector<SlotPut>& puts)
 {
+    std::vector<std::pair<std::size_t, SlotPut>> placed;
+    for (const SlotPut& one : puts)
+        placed.emplace_back(row, one);
+    return putSounds(step, placed);
+}
+
+WorkingBanks::SoundPut WorkingBanks::putSounds(const StepName& step,
+                                               const std::vector<std::pair<std::size_t, SlotPut>>& puts)
+{
+    std::vector<std::size_t> rows;
+    for (const auto& [row, one] : puts)
+        if (std::find(rows.begin(), rows.end(), row) == rows.end())
+            rows.push_back(row);
     SoundPut put;
-    put.taken = m_history.perform(step, {row}, [&] {
-        // Into a copy first, so a slot refused halfway leaves the bank as it was.
-        std::unique_ptr<IBank> changed(m_banks.at(row)->clone());
-        for (const SlotPut& one : puts)
-            if (!changed->putSound(one.slot, one.bytes, one.name))
+    put.taken = m_history.perform(step, rows, [&] {
+        // Into copies first, so a slot refused halfway leaves every bank as it was.
+        std::map<std::size_t, std::unique_ptr<IBank>> changed;
+        for (const auto& [row, one] : puts) {
+            std::unique_ptr<IBank>& bank = changed[row];
+            if (!bank)
+                bank.reset(m_banks.at(row)->clone());
+            if (!bank->putSound(one.slot, one.bytes, one.name))
                 return false;
-        m_banks.at(row) = std::move(changed);
-        for (const SlotPut& one : puts) {
+        }
+        for (auto& [row, bank] : changed)
+            m_banks.at(row) = std::move(bank);
+        for (const auto& [row, one] : puts) {
             if (one.source && one.source->sound)
                 m_sources.at(row)[one.slot] = *one.source;
             else
@@ -183,7 +202,7 @@ WorkingBanks::SoundPut WorkingBanks::putSounds(const StepName& step, std::size_t
         return true;
     });
     if (put.taken)
-        for (const SlotPut& one : puts)
+        for (const auto& [row, one] : puts)
             if (one.source && one.source->sound)
                 put.sourcesLetGo += keepNewest(one.source->sound);
     return put;

@@ -81,6 +81,8 @@ public:
     // Puts several sounds into slots of one bank as putSound does, all as one step named step: a kit
     // is undone whole. Refused, nothing changed, where the bank refuses any of them.
     SoundPut putSounds(const StepName& step, std::size_t row, const std::vector<SlotPut>& puts);
+    // The same into slots of any banks, each put beside its bank's row.
+    SoundPut putSounds(const StepName& step, const std::vector<std::pair<std::size_t, SlotPut>>& puts);
 
     // Keeps source as what the slot's bytes, as they are now, were made from, with no step of its
     // own: for sources found again beside a bank file just opened, whose open is the step. Returns

@@ -181,7 +181,7 @@ TEST_F(EditorKitTest, ExportBankAsSoundsWritesEachSlotNamedAfterItsLabelAndName)
 // Edit › Copy Sound and Paste Sound by their keys, into slots of other lengths and another bank, and
 // Swap Sounds from the Edit menu, and a slot dragged onto another: each one undo step. A plain slot's bytes are cut or
 // padded with silence; a kit's file is made again from its kept source for the shorter slot.
-TEST_F(EditorKitTest, ACopiedSoundIsPastedIntoAnySlotAndSwappedWithinItsBankEachAsOneStep)
+TEST_F(EditorKitTest, ACopiedSoundIsPastedIntoAnySlotAndSwappedWithAnyEachAsOneStep)
 {
     const auto choose
         = [this](int slot) { QTest::mouseClick(&control("view_waveform_" + QString::number(slot)), Qt::LeftButton); };
@@ -230,6 +230,23 @@ TEST_F(EditorKitTest, ACopiedSoundIsPastedIntoAnySlotAndSwappedWithinItsBankEach
     EXPECT_EQ(textOf("text_status"), "Swapped the sounds of S06 CLAP and S06 RIM SHOT.");
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(names(), "Open HiHat.wav|Open HiHat.wav|clap.wav|rim.wav|crash 1.wav|ride.wav|") << "one step";
+    // Across two banks: each slot keeps its length.
+    const Bytes nextRim = slot(kRow + 1, 3);
+    const std::string nextRimName = editor->workBank(kRow + 1).getContentName(3);
+    selectRow(kRow + 1);
+    choose(3);
+    press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    selectRow(kRow);
+    choose(5);
+    press(Qt::Key_E, Qt::AltModifier);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_W);
+    EXPECT_EQ(textOf("text_status"), "Swapped the sounds of S07 RIM SHOT and S06 RIDE.");
+    EXPECT_EQ(names(), "Open HiHat.wav|Open HiHat.wav|clap.wav|rim.wav|crash 1.wav|" + nextRimName + "|");
+    EXPECT_EQ(editor->workBank(kRow + 1).getContentName(3), "ride.wav");
+    EXPECT_EQ(slot(kRow + 1, 3).size(), nextRim.size());
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(slot(kRow + 1, 3), nextRim) << "one step for both banks";
+    EXPECT_EQ(names(), "Open HiHat.wav|Open HiHat.wav|clap.wav|rim.wav|crash 1.wav|ride.wav|");
 
     // A slot's waveform dropped onto another slot's row copies the slot, not the file it leaves.
     const std::unique_ptr<QMimeData> dragged(editor->findChild<Waveforms*>()->exportedSlot(4));

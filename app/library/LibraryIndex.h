@@ -68,7 +68,7 @@ private:
     std::optional<soundlibrary::SearchQuery> m_waitingSearch;
     std::vector<std::string> m_folders;
     std::atomic<bool> m_analysisQueued{false};
-    std::atomic<bool> m_searchRuns{false}; // analysis writes nothing meanwhile
+    std::atomic<bool> m_searchRuns{false}; // analysis waits meanwhile
     // Last, so that they end before what their jobs use.
     std::unique_ptr<LibraryThread> m_scanning;
     std::unique_ptr<LibraryThread> m_analysing;

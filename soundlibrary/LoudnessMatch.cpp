@@ -11,8 +11,9 @@ namespace soundlibrary {
 
 namespace {
 
-// Rounds of render and measure before a slot settles: two or three reach the tolerance.
-constexpr int kRounds = 8;
+// Rounds of render and measure before a slot settles: two or three reach the tolerance, a quiet
+// tone's staircase some halvings more.
+constexpr int kRounds = 12;
 // Halvings of the gain between one that clips and one that does not: 96 dB to a hundredth.
 constexpr int kHalvings = 14;
 
@@ -40,8 +41,16 @@ LoudnessMatch::Matched matchOne(const LoudnessMatch::Slot& slot, double target, 
     double unclipped = audio::lowestGain; // the highest gain known not to clip
     const double highest = slot.ownBytes ? std::max(0.0, slot.shape.gain) : audio::highestGain;
     Rendering best = render(slot, gain);
+    double bestGain = gain;
+    // Eight bits make the loudness a staircase of the gain: a step by the difference alone can go
+    // back and forth over the target, so once gains on both sides of it are known, their middle is
+    // tried; and the nearest figure found is kept, not the last.
+    std::optional<double> under;
+    std::optional<double> over;
     for (int round = 0; round < kRounds && std::abs(target - loudness) > LoudnessMatch::kTolerance; ++round) {
-        const double next = std::clamp(gain + target - loudness, audio::lowestGain, highest);
+        (loudness < target ? under : over) = gain;
+        const double next
+            = under && over ? (*under + *over) / 2.0 : std::clamp(gain + target - loudness, audio::lowestGain, highest);
         Rendering tried = render(slot, next);
         if (tried.clipped) {
             // Between the last gain that did not clip and this one lies the most it takes.
@@ -55,26 +64,29 @@ LoudnessMatch::Matched matchOne(const LoudnessMatch::Slot& slot, double target, 
                 } else {
                     low = middle;
                     best = std::move(candidate);
+                    bestGain = middle;
                 }
             }
-            gain = low;
             matched.held = true;
             matched.clips = true;
             break;
         }
         unclipped = std::max(unclipped, next);
         gain = next;
-        best = std::move(tried);
-        if (!best.loudness)
+        if (!tried.loudness)
             break;
-        loudness = *best.loudness;
+        loudness = *tried.loudness;
+        if (!best.loudness || std::abs(target - loudness) < std::abs(target - *best.loudness)) {
+            best = std::move(tried);
+            bestGain = gain;
+        }
         if (next == highest && loudness < target - LoudnessMatch::kTolerance) {
             matched.held = true;
             matched.ownBytes = slot.ownBytes;
             break;
         }
     }
-    matched.shape.gain = gain;
+    matched.shape.gain = bestGain;
     matched.after = best.loudness;
     matched.bytes = std::move(best.bytes);
     return matched;

@@ -147,3 +147,18 @@ TEST(LoudnessMatchTest, ASlotOfItsOwnBytesIsTurnedDownButNeverUpPastItsGain)
     EXPECT_EQ(louder->front().shape.gain, 2.0);
     EXPECT_TRUE(louder->front().held);
 }
+
+// A quiet tone in eight bits: its loudness is a staircase of the gain, over which a step by the
+// difference alone went back and forth and ended up to 0.4 LU off. Over targets a tenth apart, the
+// slot always ends within the tolerance.
+TEST(LoudnessMatchTest, AToneOnTheEightBitsStaircaseEndsNearTheTarget)
+{
+    const audio::DecodedSound tone = sound(1.0, 3000.0, 0.3);
+    const std::vector<LoudnessMatch::Slot> slots{{&tone, {}, 0x8000}};
+    for (int tenths = -240; tenths <= -216; ++tenths) {
+        const double target = tenths / 10.0;
+        const auto matched = LoudnessMatch::match(slots, target);
+        ASSERT_TRUE(matched && (*matched)[0].after);
+        EXPECT_NEAR(*(*matched)[0].after, target, LoudnessMatch::kTolerance) << target;
+    }
+}

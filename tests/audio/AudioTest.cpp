@@ -250,6 +250,9 @@ TEST_F(SoundImport, SlotIsFilledFadedAndFollowedBySilenceOrKeptWhenNothingIsDeli
         {folder.write("empty", {}), true, Refusal::NoSound, kept},
         {write("nodata.wav", {fmt(1, 16)}), false, Refusal::NoSound, kept},
         {write("nobits.aiff", {comm(1, 0), ssnd(0, {1, 2})}), false, Refusal::NoSound, kept},
+        // Without samples the file holds no sound, whatever its rate.
+        {write("empty.aiff", {comm(2, 8, {0xC0, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0}), ssnd(0, {})}), false,
+         Refusal::NoSound, kept},
     };
     for (const auto& [path, raw, result, expected] : cases) {
         SCOPED_TRACE(path);
@@ -357,14 +360,6 @@ TEST_F(SoundImport, AHeaderWithoutAUsableRateSaysTheFileIsDamagedAndLeavesTheSlo
         }
         EXPECT_FALSE(audio::decodeSound(bytes, 60.0));
     }
-    // Without samples the file holds no sound, whatever its rate.
-    Bytes slot(8192, 0x11);
-    const audio::ImportResult empty
-        = audio::importSlot(SoundFileFolder::read(write(
-                                "empty.aiff", {comm(2, 8, {0xC0, 0x0E, 0xAC, 0x44, 0, 0, 0, 0, 0, 0}), ssnd(0, {})})),
-                            {}, slot);
-    EXPECT_EQ(empty ? std::nullopt : std::optional(empty.refusal), audio::ImportResult::Refusal::NoSound);
-    EXPECT_EQ(slot, Bytes(8192, 0x11));
 }
 
 // Which file standard error is now, and how many descriptors the process holds.
@@ -424,6 +419,14 @@ TEST_F(SoundImport, SaysHowLongTheSoundIsAndWhetherItWasCutOrPaddedToFitTheSlot)
     }
     const audio::ImportResult message{audio::ImportResult::Kind::Message, 131078, 131078};
     EXPECT_EQ(message.describe("os.syx", "OS"), "os.syx: System Exclusive message of 131,078 bytes into OS");
+    // A file cut short says so after the rest of the line, of a sound or of raw device bytes.
+    audio::ImportResult cut{audio::ImportResult::Kind::Sound, 2970, 24576};
+    cut.cutShort = true;
+    EXPECT_EQ(cut.describe("cut.flac", "CLAP"),
+              "cut.flac: 0.09 s, padded to 0.74 s with silence (Classic); the file is damaged or cut short");
+    cut.kind = audio::ImportResult::Kind::Raw;
+    EXPECT_EQ(cut.describe("cut.flac", "CLAP"),
+              "cut.flac: 2,970 bytes of raw device data, padded to 0.74 s with silence");
 }
 
 } // namespace

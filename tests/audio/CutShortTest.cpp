@@ -79,17 +79,6 @@ TEST_F(CutShort, EveryDecoderKeepsWhatTheFileHoldsAndSaysItIsCutShort)
     }
 }
 
-TEST_F(CutShort, TheLineSaysTheLengthHeldAndThatTheFileIsDamagedOrCutShort)
-{
-    audio::ImportResult result{audio::ImportResult::Kind::Sound, 2970, 24576};
-    result.cutShort = true;
-    EXPECT_EQ(result.describe("cut.flac", "CLAP"),
-              "cut.flac: 0.09 s, padded to 0.74 s with silence (Classic); the file is damaged or cut short");
-    result.kind = audio::ImportResult::Kind::Raw;
-    EXPECT_EQ(result.describe("cut.flac", "CLAP"),
-              "cut.flac: 2,970 bytes of raw device data, padded to 0.74 s with silence");
-}
-
 TEST_F(CutShort, AnMp3ThatStartsWithZeroPaddingDecodesAsItWouldWithout)
 {
     const std::string tone = folder.synth("tone.wav", "-r 44100 -c 2 -b 16", "synth 0.5 sine 300");

@@ -1,5 +1,6 @@
 // Sound files of any rate, width and channel count fill a slot as a 44.1 kHz stereo file does, read
 // as the programs read them: only the part of the file the slot needs.
+#include "audio/ShapeNames.h"
 #include "audio/SlotImport.h"
 #include "bytes/SourceFileReader.h"
 #include "tests/support/Bytes.h"
@@ -40,10 +41,10 @@ TEST(AnySource, FillsTheSlotAsA44kHzStereoFileDoesFromItsStartOrFromWithin)
            "-r 8000 -c 1 -b 8",   "-r 48000 -c 6 -b 16",  "-r 22050 -c 3 -b 32 -e floating-point"};
     for (const char* format : formats) {
         const std::string path = folder.synth("source.wav", format, "synth 0.45 sine 300 gain -3");
-        for (const Resampling resampling : {Resampling::Classic, Resampling::Clean}) {
+        for (const Resampling resampling : shape_sounds::both) {
             for (const double start : {0.0, 0.3}) {
-                SCOPED_TRACE(std::string(format) + (resampling == Resampling::Clean ? ", Clean" : ", Classic")
-                             + ", start " + std::to_string(start));
+                SCOPED_TRACE(std::string(format) + ", " + std::string(audio::nameOf(resampling)) + ", start "
+                             + std::to_string(start));
                 const Bytes slot = imported(path, slotLength, {.resampling = resampling, .start = start});
                 // The tone runs to the slot's end (its last bytes are the device's fade) and its
                 // level is the source's, however wide the source.
@@ -65,7 +66,7 @@ TEST(AnySource, MonoTakesTheFirstTwoChannelsOfAMultichannelFileAndMixAllOfThem)
     const std::string path
         = folder.synth("six.wav", "-r 48000 -c 6 -b 16",
                        "synth 0.5 sine 300 sine 300 sine 500 sine 500 sine 500 sine 500 remix 1v0.5 2v0 3 0 0 0");
-    for (const Resampling resampling : {Resampling::Classic, Resampling::Clean}) {
+    for (const Resampling resampling : shape_sounds::both) {
         const Bytes left = imported(path, 8192, {.resampling = resampling, .mono = audio::MonoSource::Left});
         const Bytes right = imported(path, 8192, {.resampling = resampling, .mono = audio::MonoSource::Right});
         const Bytes mix = imported(path, 8192, {.resampling = resampling, .mono = audio::MonoSource::Mix});

@@ -21,7 +21,7 @@ using audio::Resampling;
 using audio::SoundShape;
 using shape_sounds::firstSound;
 
-constexpr Resampling both[] = {Resampling::Classic, Resampling::Clean};
+using shape_sounds::both;
 const char* const cdQuality = "-r 44100 -c 2 -b 16";
 
 audio::ImportResult importInto(Bytes& slot, const std::string& path, const SoundShape& options)

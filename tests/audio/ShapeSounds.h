@@ -16,6 +16,9 @@
 // and the slots shaped from them.
 namespace shape_sounds {
 
+// What each conversion must do alike.
+constexpr audio::Resampling both[] = {audio::Resampling::Classic, audio::Resampling::Clean};
+
 // channels values per frame from value(frame, channel), each between -1 and 1.
 inline audio::DecodedSound make(double rate, std::uint16_t channels, std::uint64_t frames,
                                 const std::function<double(std::uint64_t, std::uint16_t)>& value)
@@ -91,6 +94,22 @@ inline int peak(const std::vector<std::uint8_t>& slot)
     for (const std::uint8_t b : slot)
         most = std::max(most, std::abs(b - 128));
     return most;
+}
+
+// The mean of the bytes [from, to), and their root mean square about the zero line, in steps.
+inline double mean(const std::vector<std::uint8_t>& slot, std::size_t from, std::size_t to)
+{
+    double sum = 0.0;
+    for (std::size_t i = from; i < to; ++i)
+        sum += slot[i];
+    return sum / static_cast<double>(to - from);
+}
+inline double rms(const std::vector<std::uint8_t>& slot, std::size_t from, std::size_t to)
+{
+    double sum = 0.0;
+    for (std::size_t i = from; i < to; ++i)
+        sum += (slot[i] - 128.0) * (slot[i] - 128.0);
+    return std::sqrt(sum / static_cast<double>(to - from));
 }
 
 // The frequency of a tone in the slot, from its first and last rising zero crossings (interpolated

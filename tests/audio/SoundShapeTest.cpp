@@ -18,21 +18,13 @@ namespace {
 
 using audio::Resampling;
 using audio::SoundShape;
+using shape_sounds::both;
 using shape_sounds::firstSound;
 using shape_sounds::frequency;
 using shape_sounds::peak;
 using shape_sounds::render;
+using shape_sounds::rms;
 using shape_sounds::soundEnd;
-
-constexpr Resampling both[] = {Resampling::Classic, Resampling::Clean};
-
-double rms(const Bytes& slot, std::size_t from, std::size_t to)
-{
-    double sum = 0.0;
-    for (std::size_t i = from; i < to; ++i)
-        sum += (slot[i] - 128.0) * (slot[i] - 128.0);
-    return std::sqrt(sum / static_cast<double>(to - from));
-}
 
 double cents(double measured, double expected)
 {
@@ -156,14 +148,10 @@ TEST(SoundShape, GainDcAndTheLimiterChangeTheLevelAsAsked)
     const auto offset = shape_sounds::make(44100.0, 1, 44100, [](std::uint64_t frame, std::uint16_t) {
         return 0.3 + 0.2 * std::sin(2.0 * std::numbers::pi * 250.0 * static_cast<double>(frame) / 44100.0);
     });
-    const auto mean = [](const Bytes& slot) {
-        double sum = 0.0;
-        for (std::size_t i = 100; i < 32000; ++i)
-            sum += slot[i];
-        return sum / 31900.0;
-    };
-    EXPECT_GT(mean(render(offset, {.resampling = Resampling::Clean}, 32768)), 160.0);
-    EXPECT_NEAR(mean(render(offset, {.resampling = Resampling::Clean, .removeDc = true}, 32768)), 128.0, 0.5);
+    EXPECT_GT(shape_sounds::mean(render(offset, {.resampling = Resampling::Clean}, 32768), 100, 32000), 160.0);
+    EXPECT_NEAR(
+        shape_sounds::mean(render(offset, {.resampling = Resampling::Clean, .removeDc = true}, 32768), 100, 32000),
+        128.0, 0.5);
 
     // One full-scale spike over a body at -30 dBFS: normalising alone leaves the body where it was.
     const auto spiked = shape_sounds::make(44100.0, 1, 44100, [](std::uint64_t frame, std::uint16_t) {

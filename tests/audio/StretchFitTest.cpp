@@ -22,7 +22,7 @@ using audio::SoundShape;
 using shape_sounds::frequency;
 using shape_sounds::soundEnd;
 
-constexpr Resampling both[] = {Resampling::Classic, Resampling::Clean};
+using shape_sounds::both;
 constexpr std::size_t crash = 32670; // bytes: 0.99 s
 
 SoundShape stretchFit(Resampling resampling)

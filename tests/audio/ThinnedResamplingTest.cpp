@@ -51,21 +51,7 @@ std::vector<std::uint8_t> pitched(const audio::DecodedSound& sound, const Ratio&
 
 double levelInDecibels(const std::vector<std::uint8_t>& slot)
 {
-    double sum = 0.0;
-    for (std::size_t i = measuredFrom; i < measuredTo; ++i) {
-        sum += (slot[i] - 128.0) * (slot[i] - 128.0);
-    }
-    const double rms = std::sqrt(sum / static_cast<double>(measuredTo - measuredFrom));
-    return 20.0 * std::log10(rms * std::numbers::sqrt2 / 128.0);
-}
-
-int peakMeasured(const std::vector<std::uint8_t>& slot)
-{
-    int peak = 0;
-    for (std::size_t i = measuredFrom; i < measuredTo; ++i) {
-        peak = std::max(peak, std::abs(slot[i] - 128));
-    }
-    return peak;
+    return 20.0 * std::log10(shape_sounds::rms(slot, measuredFrom, measuredTo) * std::numbers::sqrt2 / 128.0);
 }
 
 TEST(ThinnedResampling, NothingAboveTheDeviceRatesHalfFoldsBackIntoTheSlot)
@@ -76,7 +62,8 @@ TEST(ThinnedResampling, NothingAboveTheDeviceRatesHalfFoldsBackIntoTheSlot)
         for (double hertz = 18000.0; hertz < 0.97 * ratio.highestHeard(); hertz += 29000.0) {
             SCOPED_TRACE(std::to_string(ratio.rate) + " Hz, " + std::to_string(ratio.times) + " times, tone heard at "
                          + std::to_string(hertz));
-            EXPECT_EQ(peakMeasured(pitched(heardAt(ratio, hertz), ratio)), 0);
+            const std::vector<std::uint8_t> slot = pitched(heardAt(ratio, hertz), ratio);
+            EXPECT_EQ(shape_sounds::peak({slot.begin() + measuredFrom, slot.begin() + measuredTo}), 0);
         }
     }
 }

@@ -18,16 +18,11 @@ using Kind = audio::SlotAdvice::Kind;
 
 constexpr double rate = 44100.0;
 
-// A 440 Hz tone at level (full scale 1) where sounds(seconds, channel) says so, silence elsewhere.
-audio::DecodedSound toneWhere(double seconds, std::uint16_t channels, double level,
-                              const std::function<bool(double seconds, std::uint16_t channel)>& sounds)
-{
-    return shape_sounds::tone(rate, channels, seconds, 440.0, level, sounds);
-}
-
+// A 440 Hz tone at level (full scale 1) from one time to another, silence elsewhere.
 audio::DecodedSound tone(double seconds, double from, double to, double level = 0.5)
 {
-    return toneWhere(seconds, 1, level, [=](double t, std::uint16_t) { return t >= from && t < to; });
+    return shape_sounds::tone(rate, 1, seconds, 440.0, level,
+                              [=](double t, std::uint16_t) { return t >= from && t < to; });
 }
 
 // A source, its shape and the advice it must get.
@@ -50,10 +45,12 @@ TEST(SlotAdvice, EachSilentLateOrEmptyCaseNamesWhatWouldHelpAndTheStartItNamesBr
         = shape_sounds::make(rate, 1, 44100, [](std::uint64_t frame, std::uint16_t) { return frame == 0 ? 0.6 : 0.0; });
     // Sound for the first second and from 10 s to 11 s, silence between.
     const auto gap = tone(11.0, 0.0, 1.0);
-    const auto gapped = toneWhere(11.0, 1, 0.5, [](double t, std::uint16_t) { return t < 1.0 || t >= 10.0; });
+    const auto gapped
+        = shape_sounds::tone(rate, 1, 11.0, 440.0, 0.5, [](double t, std::uint16_t) { return t < 1.0 || t >= 10.0; });
     const auto late = tone(0.6, 0.4, 0.6);
-    const auto leftOnly = toneWhere(1.0, 2, 0.5, [](double, std::uint16_t channel) { return channel == 0; });
-    const auto same = toneWhere(1.0, 2, 0.5, [](double, std::uint16_t) { return true; });
+    const auto leftOnly
+        = shape_sounds::tone(rate, 2, 1.0, 440.0, 0.5, [](double, std::uint16_t channel) { return channel == 0; });
+    const auto same = shape_sounds::tone(rate, 2, 1.0, 440.0, 0.5);
     const std::pair<std::string, Advised> cases[] = {
         {"a tone from its start", {tone(1.0, 0.0, 1.0), {}, Kind::None}},
         {"a click exactly at the start falls on the silent first byte",

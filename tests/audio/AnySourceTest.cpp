@@ -2,7 +2,6 @@
 // as the programs read them: only the part of the file the slot needs.
 #include "audio/ShapeNames.h"
 #include "audio/SlotImport.h"
-#include "bytes/SourceFileReader.h"
 #include "tests/support/Bytes.h"
 
 #include "tests/audio/ShapeSounds.h"
@@ -18,18 +17,10 @@ namespace {
 
 using audio::Resampling;
 using audio::SoundShape;
+using shape_sounds::imported;
 using shape_sounds::peak;
 using shape_sounds::soundBytes;
 using shape_sounds::soundEnd;
-
-// The file imported into a slot of slotLength bytes, read as zylox import reads it.
-Bytes imported(const std::string& path, std::size_t slotLength, const SoundShape& options)
-{
-    SourceFileReader source(path);
-    Bytes slot(slotLength, 0x11);
-    EXPECT_TRUE(audio::importSlot(source, options, slot)) << path;
-    return slot;
-}
 
 TEST(AnySource, FillsTheSlotAsA44kHzStereoFileDoesFromItsStartOrFromWithin)
 {

@@ -20,6 +20,7 @@ namespace {
 using audio::Resampling;
 using audio::SoundShape;
 using shape_sounds::firstSound;
+using shape_sounds::imported;
 
 using shape_sounds::both;
 const char* const cdQuality = "-r 44100 -c 2 -b 16";
@@ -28,13 +29,6 @@ audio::ImportResult importInto(Bytes& slot, const std::string& path, const Sound
 {
     const SourceFile source(path, audio::sourceLimit(slot.size()));
     return audio::importSlot(source.bytes(), options, slot);
-}
-
-Bytes import(const std::string& path, std::size_t slotLength, const SoundShape& options)
-{
-    Bytes slot(slotLength, 0x11);
-    EXPECT_TRUE(importInto(slot, path, options)) << path;
-    return slot;
 }
 
 TEST(CleanImport, DropsWhatTheDeviceRateCannotHoldAndKeepsTheRest)
@@ -58,7 +52,7 @@ TEST(CleanImport, DropsWhatTheDeviceRateCannotHoldAndKeepsTheRest)
         const double source = sound_level::ofFile(path);
         ASSERT_GT(source, 0.05) << band.effects;
         for (const Resampling resampling : both) {
-            const Bytes slot = import(path, 32768, {.resampling = resampling});
+            const Bytes slot = imported(path, 32768, {.resampling = resampling});
             const double change = sound_level::changeInDecibels(source, sound_level::ofDeviceBytes(slot, 8));
             const bool clean = resampling == Resampling::Clean;
             EXPECT_GE(change, clean ? band.cleanLow : band.classicLow)
@@ -90,8 +84,8 @@ TEST(CleanImport, MixesChannelsIntoTheirTruncatedMeanAsClassicDoes)
     const SoundFileFolder folder;
     const std::string stereoFile = folder.sox(stereo, "-r 44100 -c 2 -b 16 -e signed-integer", "stereo.wav");
     const std::string monoFile = folder.sox(mono, "-r 44100 -c 1 -b 16 -e signed-integer", "mono.wav");
-    EXPECT_EQ(import(stereoFile, 8192, {.resampling = Resampling::Clean}),
-              import(monoFile, 8192, {.resampling = Resampling::Clean}));
+    EXPECT_EQ(imported(stereoFile, 8192, {.resampling = Resampling::Clean}),
+              imported(monoFile, 8192, {.resampling = Resampling::Clean}));
 }
 
 TEST(ImportShaping, NormaliseReachesFullScaleAndTrimStartsWithTheSound)
@@ -118,7 +112,8 @@ TEST(ImportShaping, NormaliseReachesFullScaleAndTrimStartsWithTheSound)
         for (const Resampling resampling : both) {
             SCOPED_TRACE(testing::Message() << audio::nameOf(resampling) << ", normalise " << c.normalize << ", trim "
                                             << c.trim << ": " << c.effects);
-            const Bytes slot = import(path, 8192, {.resampling = resampling, .normalize = c.normalize, .trim = c.trim});
+            const Bytes slot
+                = imported(path, 8192, {.resampling = resampling, .normalize = c.normalize, .trim = c.trim});
             const auto [low, high] = std::minmax_element(slot.begin(), slot.end());
             EXPECT_EQ(*low == 0x00 || *high == 0xFF, c.fullScale) << int(*low) << " to " << int(*high);
             EXPECT_GE(firstSound(slot), c.soundFrom);
@@ -139,7 +134,7 @@ TEST(ImportShaping, NormaliseGivesAQuietSoundTheShapeOfTheSameSoundAtFullScale)
             Bytes normalised(8192, 0x11);
             const audio::ImportResult result
                 = importInto(normalised, quiet, {.resampling = resampling, .normalize = true});
-            const Bytes reference = import(loud, 8192, {.resampling = resampling});
+            const Bytes reference = imported(loud, 8192, {.resampling = resampling});
             EXPECT_GT(sound_level::correlation(normalised, reference), 0.99);
             EXPECT_GT(result.gainDecibels, -std::stod(level) - 2.0);
             const auto [low, high] = std::minmax_element(normalised.begin(), normalised.end());

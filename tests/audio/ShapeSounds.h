@@ -1,7 +1,9 @@
 #pragma once
 
 #include "audio/DecodedSound.h"
+#include "audio/SlotImport.h"
 #include "audio/SlotRender.h"
+#include "bytes/SourceFileReader.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <numbers>
+#include <string>
 #include <vector>
 
 // Sources made in the test, held as a decoder holds them: 32-bit integer frames, full scale 1.0;
@@ -65,6 +68,16 @@ inline std::vector<std::uint8_t> render(const audio::DecodedSound& sound, const 
     audio::RenderedSlot rendered = audio::renderSlot(sound, shape, slotLength);
     EXPECT_TRUE(rendered.result);
     return rendered.bytes;
+}
+
+// The slot a sound file fills, which it must be able to fill, read as zylox import reads it.
+inline std::vector<std::uint8_t> imported(const std::string& path, std::size_t slotLength,
+                                          const audio::SoundShape& shape)
+{
+    SourceFileReader source(path);
+    std::vector<std::uint8_t> slot(slotLength, 0x11);
+    EXPECT_TRUE(audio::importSlot(source, shape, slot)) << path;
+    return slot;
 }
 
 // Index of the first byte off the zero line; the slot's length when there is none.

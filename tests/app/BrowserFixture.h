@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <set>
 
 class BrowserFixture : public EditorFixture {
 protected:
@@ -46,19 +47,25 @@ protected:
     }
 
     QTableView& files() { return control<QTableView>("list_sounds"); }
-    // Each row as the list shows it: "play|name|length|rate|channels".
-    Texts rows()
+    // Each row as the list shows it, its cells joined by "|", the columns named left out.
+    static Texts rowsOf(const QTableView& list, const std::set<int>& leftOut = {})
     {
-        const QAbstractItemModel& model = *files().model();
+        const QAbstractItemModel& model = *list.model();
         Texts shown;
         for (int row = 0; row < model.rowCount(); ++row) {
             std::string line;
+            bool first = true;
             for (int column = 0; column < model.columnCount(); ++column)
-                line += (column > 0 ? "|" : "") + model.data(model.index(row, column)).toString().toStdString();
+                if (!leftOut.contains(column)) {
+                    line += (first ? "" : "|") + model.data(model.index(row, column)).toString().toStdString();
+                    first = false;
+                }
             shown.push_back(line);
         }
         return shown;
     }
+    // "play|name|length|rate|channels".
+    Texts rows() { return rowsOf(files()); }
     QPoint cellCentre(int row, int column) { return files().visualRect(files().model()->index(row, column)).center(); }
     // Clicks a file's name, with Ctrl to add it to those chosen.
     void choose(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -66,7 +73,6 @@ protected:
         QTest::mouseClick(files().viewport(), Qt::LeftButton, modifiers, cellCentre(row, 1));
     }
     void pressInList(Qt::Key key) { QTest::keyClick(&files(), key); }
-    void selectSlot(int slot) { QTest::mouseClick(&control("view_waveform_" + QString::number(slot)), Qt::LeftButton); }
 
     // Drags the chosen files from the list, as the list gives them away, and drops them on the control.
     bool dragChosenOnto(const QString& onto)

@@ -166,28 +166,18 @@ TEST_F(EditorBrowserTest, FilesChosenFillTheBankAsTheirNamesSayAndTheOnesLeftOut
 {
     goTo(sounds.ScratchFolder::path().string());
     selectRow(4);
-    const auto fileMenuKey = [this](Qt::Key key) {
-        press(Qt::Key_F, Qt::AltModifier);
-        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        QTest::keyClick(menu, key);
-    };
     const QAction& item = control<QAction>("menu_fillBankFromSelection");
-    fileMenuKey(Qt::Key_Escape);
+    menuKey(Qt::Key_F, Qt::Key_Escape);
     EXPECT_FALSE(item.isEnabled());
     EXPECT_EQ(item.toolTip(), "Select sound files in the sound browser first");
 
     choose(0);
     choose(1, Qt::ControlModifier);
     choose(2, Qt::ControlModifier);
-    fileMenuKey(Qt::Key_L);
+    menuKey(Qt::Key_F, Qt::Key_L);
     QDialog* dialog = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            dialog = editor->findChild<QDialog*>(QStringLiteral("dialog_kit"));
-            return dialog != nullptr && dialog->isVisible();
-        },
-        120000))
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return (dialog = shownDialog(QStringLiteral("dialog_kit"))) != nullptr; }, 120000))
         << textOf("text_status");
     EXPECT_EQ(dialog->windowTitle(), "Fill Bank from Selected Sounds");
     EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("text_kitWhy_1"))->text(), "name says 'hat'");

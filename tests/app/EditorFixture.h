@@ -85,12 +85,13 @@ protected:
     std::string textOf(const QString& name) { return control<QObject>(name).property("text").toString().toStdString(); }
     void click(const QString& button) { QTest::mouseClick(&control<QAbstractButton>(button), Qt::LeftButton); }
 
-    // The sound panel over the window, while it is open; null otherwise.
-    QDialog* soundPanel()
+    // The window's dialog or window of that name, while it is shown; null otherwise.
+    QDialog* shownDialog(const QString& name)
     {
-        auto* panel = editor->findChild<QDialog*>(QStringLiteral("dialog_sound"));
-        return panel != nullptr && panel->isVisible() ? panel : nullptr;
+        auto* dialog = editor->findChild<QDialog*>(name);
+        return dialog != nullptr && dialog->isVisible() ? dialog : nullptr;
     }
+    QDialog* soundPanel() { return shownDialog(QStringLiteral("dialog_sound")); }
     template <class Control = QWidget> Control& panelControl(const QString& name)
     {
         QDialog* panel = soundPanel();
@@ -117,14 +118,17 @@ protected:
         QTest::keyClick(editor.get(), key, modifiers);
     }
 
-    // File → Save Device Contents…, by its keys in the active window.
-    void chooseSaveDeviceContents()
+    // Opens a menu of the menu bar by Alt and its key, which sets its items as it is shown.
+    QMenu& openMenu(Qt::Key key)
     {
-        press(Qt::Key_F, Qt::AltModifier);
-        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        QTest::keyClick(menu, Qt::Key_D);
+        press(key, Qt::AltModifier);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        return menu != nullptr ? *menu : throw std::runtime_error("no menu opened by its Alt key");
     }
+    // Opens the menu and presses the key in it (Escape closes it again).
+    void menuKey(Qt::Key opener, Qt::Key key) { QTest::keyClick(&openMenu(opener), key); }
+    // File → Save Device Contents…
+    void chooseSaveDeviceContents() { menuKey(Qt::Key_F, Qt::Key_D); }
 
     void selectRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -133,6 +137,8 @@ protected:
         table.scrollTo(index);
         QTest::mouseClick(table.viewport(), Qt::LeftButton, modifiers, table.visualRect(index).center());
     }
+    // Clicks the slot's waveform, which selects the slot.
+    void selectSlot(int slot) { QTest::mouseClick(&control("view_waveform_" + QString::number(slot)), Qt::LeftButton); }
     std::string tableRow(int row)
     {
         const QAbstractItemModel& model = *control<QTableView>("tableview_banks").model();

@@ -16,15 +16,7 @@
 
 namespace {
 
-class EditorHelpTest : public EditorFixture {
-protected:
-    // The window of that name, while it is shown.
-    QDialog* shownWindow(const QString& name)
-    {
-        auto* window = editor->findChild<QDialog*>(name);
-        return window != nullptr && window->isVisible() ? window : nullptr;
-    }
-};
+using EditorHelpTest = EditorFixture;
 
 TEST_F(EditorHelpTest, HelpOffersTheManualTheKeysAndAboutWithTheVersion)
 {
@@ -35,7 +27,7 @@ TEST_F(EditorHelpTest, HelpOffersTheManualTheKeysAndAboutWithTheVersion)
 
     // F1 shows the installed page, as a document, beside the window rather than over it.
     press(Qt::Key_F1, Qt::NoModifier);
-    QDialog* manual = shownWindow(QStringLiteral("window_manual"));
+    QDialog* manual = shownDialog(QStringLiteral("window_manual"));
     ASSERT_NE(manual, nullptr);
     EXPECT_FALSE(manual->isModal());
     const QString page = manual->findChild<QTextBrowser*>(QStringLiteral("text_manual"))->toPlainText();
@@ -44,7 +36,7 @@ TEST_F(EditorHelpTest, HelpOffersTheManualTheKeysAndAboutWithTheVersion)
 
     // The keys of the menus as the menus have them, and those of no menu with where they work.
     control<QAction>("menu_shortcuts").trigger();
-    QDialog* keys = shownWindow(QStringLiteral("window_shortcuts"));
+    QDialog* keys = shownDialog(QStringLiteral("window_shortcuts"));
     ASSERT_NE(keys, nullptr);
     Texts rows;
     const auto* list = keys->findChild<QTreeWidget*>(QStringLiteral("list_shortcuts"));

@@ -57,18 +57,9 @@ protected:
     }
     QTableView& results() { return control<QTableView>("list_library"); }
     // Each row as the list shows it: "name|folder|length|loudness|lead-in".
-    Texts libraryRows()
-    {
-        const QAbstractItemModel& model = *results().model();
-        Texts shown;
-        for (int row = 0; row < model.rowCount(); ++row) {
-            std::string line;
-            for (int column = 1; column < model.columnCount(); ++column)
-                line += (column > 1 ? "|" : "") + model.data(model.index(row, column)).toString().toStdString();
-            shown.push_back(line);
-        }
-        return shown;
-    }
+    Texts libraryRows() { return rowsOf(results(), {0}); }
+    // The figures but the loudness, which libebur128 measures: "name|folder|length|lead-in".
+    Texts withoutLoudness() { return rowsOf(results(), {0, 4}); }
     // Until the rows of the search asked for last are in the list.
     void waitForRows()
     {
@@ -106,21 +97,6 @@ protected:
     std::string root;
 };
 
-// The figures but the loudness, which libebur128 measures: "name|folder|length|lead-in".
-Texts withoutLoudness(const Texts& rows)
-{
-    Texts figures;
-    for (const std::string& row : rows) {
-        std::vector<std::string> cells;
-        std::size_t from = 0;
-        for (std::size_t bar = row.find('|'); bar != std::string::npos; from = bar + 1, bar = row.find('|', from))
-            cells.push_back(row.substr(from, bar - from));
-        cells.push_back(row.substr(from));
-        figures.push_back(cells[0] + "|" + cells[1] + "|" + cells[2] + "|" + cells[4]);
-    }
-    return figures;
-}
-
 TEST_F(EditorLibraryTest, TypedWordsFindSoundsWithWhatAnalysisFoundAndTheFiltersAndOrdersNarrowThem)
 {
     addShownFolder();
@@ -130,7 +106,7 @@ TEST_F(EditorLibraryTest, TypedWordsFindSoundsWithWhatAnalysisFoundAndTheFilters
 
     // Each word is the start of a word of the name or its folder.
     search(QStringLiteral("clap br"));
-    ASSERT_EQ(withoutLoudness(libraryRows()), Texts{"bright clap 03.wav|" + root + "/Claps|0.30 s|" + brightLeadIn()});
+    ASSERT_EQ(withoutLoudness(), Texts{"bright clap 03.wav|" + root + "/Claps|0.30 s|" + brightLeadIn()});
     EXPECT_NE(libraryRows()[0].find(loud()), std::string::npos) << libraryRows()[0];
     search(QStringLiteral("clap"));
     EXPECT_EQ(libraryRows().size(), 2u);
@@ -147,20 +123,20 @@ TEST_F(EditorLibraryTest, TypedWordsFindSoundsWithWhatAnalysisFoundAndTheFilters
     EXPECT_EQ(libraryRows().size(), 1u);
     // Still the shortest after its lead-in first.
     search(QString());
-    EXPECT_EQ(withoutLoudness(libraryRows()), (Texts{"hat.flac|" + root + "|0.10 s|0 ms",
-                                                     "bright clap 03.wav|" + root + "/Claps|0.30 s|" + brightLeadIn(),
-                                                     "kick 10.wav|" + root + "|0.25 s|0 ms"}));
+    EXPECT_EQ(withoutLoudness(), (Texts{"hat.flac|" + root + "|0.10 s|0 ms",
+                                        "bright clap 03.wav|" + root + "/Claps|0.30 s|" + brightLeadIn(),
+                                        "kick 10.wav|" + root + "|0.25 s|0 ms"}));
     // Stereo at 48 kHz: the kick of 0.25 s only.
     choose("combo_libraryLength", 0);
     choose("combo_libraryChannels", 2);
     choose("combo_libraryRate", 3);
     waitForRows();
-    EXPECT_EQ(withoutLoudness(libraryRows()), Texts{"kick 10.wav|" + root + "|0.25 s|0 ms"});
+    EXPECT_EQ(withoutLoudness(), Texts{"kick 10.wav|" + root + "|0.25 s|0 ms"});
     choose("combo_libraryChannels", 0);
     choose("combo_libraryRate", 0);
     choose("combo_libraryFormat", 2);
     waitForRows();
-    EXPECT_EQ(withoutLoudness(libraryRows()), Texts{"snare.aiff|" + root + "|1.00 s|0 ms"});
+    EXPECT_EQ(withoutLoudness(), Texts{"snare.aiff|" + root + "|1.00 s|0 ms"});
 
     // What is no sound says so in its row, a name not in UTF-8 shows U+FFFD for what it cannot
     // show, and the line under the list counts them.
@@ -168,7 +144,7 @@ TEST_F(EditorLibraryTest, TypedWordsFindSoundsWithWhatAnalysisFoundAndTheFilters
     search(QStringLiteral("pipe"));
     EXPECT_EQ(libraryRows(), Texts{"pipe.wav|" + root + "|unreadable|\u2013|\u2013"});
     search(QStringLiteral("hit"));
-    EXPECT_EQ(withoutLoudness(libraryRows()), Texts{"hit \uFFFD.wav|" + root + "|0.50 s|0 ms"});
+    EXPECT_EQ(withoutLoudness(), Texts{"hit \uFFFD.wav|" + root + "|0.50 s|0 ms"});
     EXPECT_EQ(textOf("text_libraryCounts"), "1 file could not be read; 1 file is not a sound; 1 name not UTF-8");
 }
 
@@ -222,7 +198,7 @@ TEST_F(EditorLibraryTest, SpacePlaysAFoundFileEnterImportsItAndADragFillsTheSlot
     // The stereo kick (the scratch folder's name holds digits: the words typed have none).
     choose("combo_libraryChannels", 2);
     search(QStringLiteral("kick"));
-    ASSERT_EQ(withoutLoudness(libraryRows()), Texts{"kick 10.wav|" + root + "|0.25 s|0 ms"});
+    ASSERT_EQ(withoutLoudness(), Texts{"kick 10.wav|" + root + "|0.25 s|0 ms"});
     // Down goes on to the list, whose first row Space plays as it is.
     goToSearch();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
@@ -309,7 +285,7 @@ TEST_F(EditorLibraryTest, ADamagedIndexIsSetAsideWithALineInTheStatusBarAndTheLi
               "The sound library's index was damaged and is being made anew; the old file is kept as " + aside);
     addShownFolder();
     search(QStringLiteral("snare"));
-    EXPECT_EQ(withoutLoudness(libraryRows()), Texts{"snare.aiff|" + root + "|1.00 s|0 ms"});
+    EXPECT_EQ(withoutLoudness(), Texts{"snare.aiff|" + root + "|1.00 s|0 ms"});
 }
 
 TEST_F(EditorLibraryTest, TheLibraryOutlastsARestartAndFollowsFilesAddedToItsFolders)
@@ -325,12 +301,12 @@ TEST_F(EditorLibraryTest, TheLibraryOutlastsARestartAndFollowsFilesAddedToItsFol
     choose("combo_libraryOrder", 0);
     choose("combo_libraryFormat", 0);
     search(QStringLiteral("snare"));
-    EXPECT_EQ(withoutLoudness(libraryRows()), Texts{"snare.aiff|" + root + "|1.00 s|0 ms"});
+    EXPECT_EQ(withoutLoudness(), Texts{"snare.aiff|" + root + "|1.00 s|0 ms"});
     // A file copied into the folder is found without a rescan.
     std::filesystem::copy_file(sounds.path("snare.aiff"), sounds.path("snare 2.aiff"));
     while (libraryRows().size() < 2 || libraryRows()[1].find("\u2026") != std::string::npos)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    EXPECT_EQ(withoutLoudness(libraryRows()),
+    EXPECT_EQ(withoutLoudness(),
               (Texts{"snare.aiff|" + root + "|1.00 s|0 ms", "snare 2.aiff|" + root + "|1.00 s|0 ms"}));
 }
 

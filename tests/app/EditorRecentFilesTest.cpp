@@ -33,10 +33,7 @@ protected:
     // File › Open Recent › the entry numbered so, by the keys a user presses.
     void chooseRecentByKeys(Qt::Key number)
     {
-        press(Qt::Key_F, Qt::AltModifier);
-        QMenu* file = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(file, nullptr);
-        QTest::keyClick(file, Qt::Key_R);
+        menuKey(Qt::Key_F, Qt::Key_R);
         ASSERT_EQ(QApplication::activePopupWidget(), &recentMenu());
         QTest::keyClick(&recentMenu(), number);
         settle();

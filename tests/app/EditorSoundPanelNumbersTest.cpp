@@ -21,12 +21,6 @@ protected:
         QTest::mouseClick(&panelControl("spin_start"), Qt::LeftButton);
         QTest::keyClick(soundPanel()->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
     }
-    double xOf(std::uint64_t frame)
-    {
-        const auto [first, last] = source().visible();
-        return (static_cast<double>(frame) - static_cast<double>(first)) * source().width()
-               / static_cast<double>(last - first);
-    }
 };
 
 TEST_F(EditorSoundPanelNumbersTest, TypedSecondsSetTheWindowToTheFrameAndTheKeysNudgeItByAFrameOr10Ms)

@@ -22,12 +22,8 @@ protected:
     void dragWindow(int pixels, double share = 1.0 / 3)
     {
         auto& view = source();
-        const auto [shownFirst, shownLast] = view.visible();
-        const auto x = [&](std::uint64_t frame) {
-            return static_cast<double>(frame - shownFirst) * view.width() / static_cast<double>(shownLast - shownFirst);
-        };
         const audio::SourceRegion window = view.region();
-        const QPoint from(static_cast<int>(x(window.first) + (x(window.last) - x(window.first)) * share),
+        const QPoint from(static_cast<int>(xOf(window.first) + (xOf(window.last) - xOf(window.first)) * share),
                           view.height() / 2);
         QTest::mousePress(&view, Qt::LeftButton, {}, from);
         for (int step = 1; step <= 4; ++step)

@@ -15,6 +15,13 @@ protected:
     Bytes result() { return panelControl<WaveformView>("view_result").samples(); }
     std::string panelText(const QString& label) { return panelControl<QLabel>(label).text().toStdString(); }
     SourceView& source() { return panelControl<SourceView>("view_source"); }
+    // Where the frame lies across the source view's width, in pixels.
+    double xOf(std::uint64_t frame)
+    {
+        const auto [first, last] = source().visible();
+        return (static_cast<double>(frame) - static_cast<double>(first)) * source().width()
+               / static_cast<double>(last - first);
+    }
     // Import… of the file into the slot of S05, which opens the panel.
     void importIntoSlot(int index, const std::string& file)
     {

@@ -53,25 +53,14 @@ protected:
     QDialog& fillFromFolder()
     {
         paths.push_back(sounds.path("kit"));
-        chooseItem();
+        menuKey(Qt::Key_F, Qt::Key_F);
         // Bounded by time, not by passes: under a sanitizer the folder's analysis outlasts many
         // quick passes of the event loop.
         if (!QTest::qWaitFor([this] { return dialog() != nullptr; }, 120000))
             throw std::runtime_error("no kit dialog: " + textOf("text_status"));
         return *dialog();
     }
-    void chooseItem()
-    {
-        press(Qt::Key_F, Qt::AltModifier);
-        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        QTest::keyClick(menu, Qt::Key_F);
-    }
-    QDialog* dialog()
-    {
-        auto* found = editor->findChild<QDialog*>(QStringLiteral("dialog_kit"));
-        return found != nullptr && found->isVisible() ? found : nullptr;
-    }
+    QDialog* dialog() { return shownDialog(QStringLiteral("dialog_kit")); }
     template <class Control> Control& inDialog(const QString& name)
     {
         auto* found = dialog() != nullptr ? dialog()->findChild<Control*>(name) : nullptr;
@@ -110,13 +99,9 @@ protected:
     // Edit › Match Loudness…, by its keys; returns once its dialog is open.
     QDialog& matchLoudness()
     {
-        press(Qt::Key_E, Qt::AltModifier);
-        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (menu == nullptr)
-            throw std::runtime_error("no Edit menu");
-        QTest::keyClick(menu, Qt::Key_L);
-        auto* found = editor->findChild<QDialog*>(QStringLiteral("dialog_matchLoudness"));
-        if (found == nullptr || !found->isVisible())
+        menuKey(Qt::Key_E, Qt::Key_L);
+        QDialog* found = shownDialog(QStringLiteral("dialog_matchLoudness"));
+        if (found == nullptr)
             throw std::runtime_error("no Match Loudness dialog");
         // Its keys reach it as the window the user works in.
         QApplication::setActiveWindow(found);
@@ -133,9 +118,14 @@ protected:
     SoundFileFolder sounds;
 };
 
-TEST_F(EditorKitTest, FillsEverySlotAsProposedAsOneStepThatUndoesWhole)
+TEST_F(EditorKitTest, FillsEverySlotAsProposedAsOneStepThatUndoesWholeAndCancelLeavesBankAndHistory)
 {
     const Bytes before = imageOf(editor->workBank(kRow));
+    QTest::keyClick(&fillFromFolder(), Qt::Key_Escape);
+    EXPECT_EQ(dialog(), nullptr);
+    EXPECT_EQ(imageOf(editor->workBank(kRow)), before);
+    EXPECT_FALSE(editor->findChild<QMenu*>("menu_edit")->actions().front()->isEnabled());
+
     QDialog& kit = fillFromFolder();
     EXPECT_EQ(shown.back(), "folder");
     EXPECT_EQ(inDialog<QComboBox>("combo_kitFile_0").currentText().toStdString(), "Open HiHat.wav");
@@ -165,10 +155,7 @@ TEST_F(EditorKitTest, ExportBankAsSoundsWritesEachSlotNamedAfterItsLabelAndName)
     fillFromFolder();
     pressOk();
     paths.push_back(sounds.path("out"));
-    press(Qt::Key_F, Qt::AltModifier);
-    QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    QTest::keyClick(menu, Qt::Key_X);
+    menuKey(Qt::Key_F, Qt::Key_X);
     EXPECT_EQ(textOf("text_status"), "Exported S06 as 6 sound files into \u201Cout\u201D.");
     const char* files[] = {"OPEN HI HAT - Open HiHat.wav", "CLOSED HI HAT - chh.wav", "CLAP - clap.wav",
                            "RIM SHOT - rim.wav",           "CRASH - crash 1.wav",     "RIDE - ride.wav"};
@@ -183,23 +170,19 @@ TEST_F(EditorKitTest, ExportBankAsSoundsWritesEachSlotNamedAfterItsLabelAndName)
 // padded with silence; a kit's file is made again from its kept source for the shorter slot.
 TEST_F(EditorKitTest, ACopiedSoundIsPastedIntoAnySlotAndSwappedWithAnyEachAsOneStep)
 {
-    const auto choose
-        = [this](int slot) { QTest::mouseClick(&control("view_waveform_" + QString::number(slot)), Qt::LeftButton); };
-    const auto copyAndPaste = [this, &choose](int from, int row, int into) {
-        choose(from);
+    const auto copyAndPaste = [this](int from, int row, int into) {
+        selectSlot(from);
         press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         selectRow(row);
-        choose(into);
+        selectSlot(into);
         press(Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
     };
     const Bytes ride = slot(kRow, 5); // a factory sound of 32,768 bytes, no source kept
     const Bytes rim = slot(kRow, 3); // 8,192 bytes
     // The Edit menu shown with nothing copied offers no Paste; closed again, the keys still work.
-    press(Qt::Key_E, Qt::AltModifier);
-    QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
+    QMenu& edit = openMenu(Qt::Key_E);
     EXPECT_FALSE(control<QAction>("menu_pasteSound").isEnabled());
-    QTest::keyClick(menu, Qt::Key_Escape);
+    QTest::keyClick(&edit, Qt::Key_Escape);
     copyAndPaste(5, kRow, 1);
     EXPECT_EQ(slot(kRow, 1), Bytes(ride.begin(), ride.begin() + 0x2000));
     EXPECT_EQ(textOf("text_status"), "Pasted the sound copied from S06 RIDE into S06 CLOSED HI HAT.");
@@ -219,13 +202,10 @@ TEST_F(EditorKitTest, ACopiedSoundIsPastedIntoAnySlotAndSwappedWithAnyEachAsOneS
     EXPECT_EQ(names(), "Open HiHat.wav|Open HiHat.wav|clap.wav|rim.wav|crash 1.wav|ride.wav|");
     EXPECT_NE(slot(kRow, 1), Bytes(hat.begin(), hat.begin() + 0x2000)) << "made again, with the cut's fade";
 
-    choose(2);
+    selectSlot(2);
     press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    choose(3);
-    press(Qt::Key_E, Qt::AltModifier);
-    menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    QTest::keyClick(menu, Qt::Key_W);
+    selectSlot(3);
+    menuKey(Qt::Key_E, Qt::Key_W);
     EXPECT_EQ(names(), "Open HiHat.wav|Open HiHat.wav|rim.wav|clap.wav|crash 1.wav|ride.wav|");
     EXPECT_EQ(textOf("text_status"), "Swapped the sounds of S06 CLAP and S06 RIM SHOT.");
     press(Qt::Key_Z, Qt::ControlModifier);
@@ -234,12 +214,11 @@ TEST_F(EditorKitTest, ACopiedSoundIsPastedIntoAnySlotAndSwappedWithAnyEachAsOneS
     const Bytes nextRim = slot(kRow + 1, 3);
     const std::string nextRimName = editor->workBank(kRow + 1).getContentName(3);
     selectRow(kRow + 1);
-    choose(3);
+    selectSlot(3);
     press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     selectRow(kRow);
-    choose(5);
-    press(Qt::Key_E, Qt::AltModifier);
-    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_W);
+    selectSlot(5);
+    menuKey(Qt::Key_E, Qt::Key_W);
     EXPECT_EQ(textOf("text_status"), "Swapped the sounds of S07 RIM SHOT and S06 RIDE.");
     EXPECT_EQ(names(), "Open HiHat.wav|Open HiHat.wav|clap.wav|rim.wav|crash 1.wav|" + nextRimName + "|");
     EXPECT_EQ(editor->workBank(kRow + 1).getContentName(3), "ride.wav");
@@ -257,7 +236,7 @@ TEST_F(EditorKitTest, ACopiedSoundIsPastedIntoAnySlotAndSwappedWithAnyEachAsOneS
     EXPECT_EQ(textOf("text_status"), "Copied the sound of S06 CRASH into S06 RIDE.");
 
     selectRow(kFirmwareRow);
-    choose(0);
+    selectSlot(0);
     press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(textOf("text_status"), "The firmware bank's slots hold messages, not sounds: only a sample slot's "
                                      "sound is copied, pasted or swapped");
@@ -285,53 +264,41 @@ TEST_F(EditorKitTest, ARowChangedOrLeftInTheDialogIsWhatItsSlotGets)
     EXPECT_EQ(slot(kRow, 5), ride);
 }
 
-TEST_F(EditorKitTest, CancelLeavesTheBankAndTheHistoryAsTheyWere)
-{
-    const Bytes before = imageOf(editor->workBank(kRow));
-    QDialog& kit = fillFromFolder();
-    QTest::keyClick(&kit, Qt::Key_Escape);
-    EXPECT_EQ(dialog(), nullptr);
-    EXPECT_EQ(imageOf(editor->workBank(kRow)), before);
-    EXPECT_FALSE(editor->findChild<QMenu*>("menu_edit")->actions().front()->isEnabled());
-}
-
 TEST_F(EditorKitTest, MatchedLoudnessBringsTheSlotsTogetherUnlessHeld)
 {
     fillFromFolder();
     QTest::keyClick(&inDialog<QCheckBox>("checkbox_matchLoudness"), Qt::Key_Space);
     pressOk();
 
-    std::vector<double> figures;
-    for (int slot = 0; slot < 6; ++slot) {
-        const auto figure = soundlibrary::SlotLoudness::of(this->slot(kRow, slot));
-        ASSERT_TRUE(figure) << "slot " << slot;
-        figures.push_back(*figure);
-    }
-    // The files lie 20 dB apart; matched, they lie within the match's tolerance of the quietest.
-    const auto [quietest, loudest] = std::minmax_element(figures.begin(), figures.end());
+    // The files lie 20 dB apart; matched, they lie within the match's tolerance of the quietest (a
+    // silent slot counts as infinitely quiet).
+    const std::vector<double> all = figures(kRow);
+    const auto [quietest, loudest] = std::minmax_element(all.begin(), all.end());
     EXPECT_LE(*loudest - *quietest, 2 * soundlibrary::LoudnessMatch::kTolerance) << textOf("text_status");
     EXPECT_NE(textOf("text_status").find("; gain "), std::string::npos) << textOf("text_status");
 }
 
-TEST_F(EditorKitTest, TheFirmwareBankTakesNoKitAndIsNotExportedAsSoundsAndTheItemsSayWhy)
+TEST_F(EditorKitTest, TheFirmwareBankTakesNoKitNoExportAsSoundsNoLoudnessMatchAndTheItemsSayWhy)
 {
     selectRow(kFirmwareRow);
     const Bytes before = imageOf(editor->workBank(kFirmwareRow));
     paths.push_back(sounds.path("kit"));
-    press(Qt::Key_F, Qt::AltModifier);
-    QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    auto& item = control<QAction>("menu_fillBank");
-    EXPECT_FALSE(item.isEnabled());
-    EXPECT_EQ(item.toolTip().toStdString(),
-              "the firmware bank's slots hold messages, not sounds: a kit fills a sound bank");
-    auto& exportItem = control<QAction>("menu_exportBankAsSounds");
-    EXPECT_FALSE(exportItem.isEnabled());
-    EXPECT_EQ(exportItem.toolTip().toStdString(),
-              "the firmware bank's slots hold messages, not sounds: only a sound bank is taken out as sounds");
-    QTest::keyClick(menu, Qt::Key_Escape);
+    QMenu& file = openMenu(Qt::Key_F);
+    const std::string firmware = "the firmware bank's slots hold messages, not sounds: ";
+    for (const auto& [name, why] : std::vector<std::pair<QString, std::string>>{
+             {"menu_fillBank", "a kit fills a sound bank"},
+             {"menu_exportBankAsSounds", "only a sound bank is taken out as sounds"},
+             {"button_matchLoudness", "only a sound bank's loudness is matched"}}) {
+        EXPECT_FALSE(control<QObject>(name).property("enabled").toBool()) << name.toStdString();
+        EXPECT_EQ(control<QObject>(name).property("toolTip").toString().toStdString(), firmware + why)
+            << name.toStdString();
+    }
+    QTest::keyClick(&file, Qt::Key_Escape);
+    EXPECT_FALSE(control<QAction>("menu_matchLoudness").isEnabled());
     EXPECT_EQ(std::count(shown.begin(), shown.end(), "folder"), 0);
     EXPECT_EQ(imageOf(editor->workBank(kFirmwareRow)), before);
+    selectRow(kRow);
+    EXPECT_TRUE(control("button_matchLoudness").isEnabled());
 }
 
 TEST_F(EditorKitTest, EachSlotsRowShowsItsLoudnessAsTheDevicePlaysItAndFollowsItsChanges)
@@ -406,16 +373,4 @@ TEST_F(EditorKitTest, MatchLoudnessToATypedFigureHoldsAndNamesTheSlotsThatCannot
     // One step: the kit is as it was before the match.
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(names(), "Open HiHat.wav|chh.wav|clap.wav|rim.wav|crash 1.wav|ride.wav|");
-}
-
-TEST_F(EditorKitTest, TheFirmwareBanksLoudnessIsNeverMatchedAndTheButtonSaysWhy)
-{
-    selectRow(kFirmwareRow);
-    auto& button = control<QPushButton>("button_matchLoudness");
-    EXPECT_FALSE(button.isEnabled());
-    EXPECT_EQ(button.toolTip().toStdString(),
-              "the firmware bank's slots hold messages, not sounds: only a sound bank's loudness is matched");
-    EXPECT_FALSE(control<QAction>("menu_matchLoudness").isEnabled());
-    selectRow(kRow);
-    EXPECT_TRUE(button.isEnabled());
 }

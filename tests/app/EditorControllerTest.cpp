@@ -5,8 +5,6 @@
 
 #include <QComboBox>
 #include <QMenu>
-#include <QPushButton>
-#include <QTimer>
 
 namespace {
 
@@ -15,15 +13,7 @@ const std::string kPadKitName = "Pad Kit:Pad Kit MIDI 1";
 
 class EditorControllerTest : public EditorFixture {
 protected:
-    // The controller list's items, the chosen one marked "*".
-    Texts controllerList()
-    {
-        Texts items;
-        auto& popup = control<QComboBox>("popup_controller");
-        for (int row = 0; row < popup.count(); ++row)
-            items.push_back((row == popup.currentIndex() ? "*" : "") + popup.itemText(row).toStdString());
-        return items;
-    }
+    Texts controllerList() { return listItems(QStringLiteral("popup_controller")); }
     // The controller sends the bytes; the window takes what they did.
     void play(const Bytes& bytes)
     {
@@ -37,25 +27,18 @@ protected:
     std::string litPads()
     {
         std::string shown;
-        const QColor highlight = control("dock_pads").palette().color(QPalette::Highlight);
         for (int pad = 0; pad < 6; ++pad)
-            shown += control<QPushButton>(QStringLiteral("button_pad_%1").arg(pad)).palette().color(QPalette::Button)
-                             == highlight
-                         ? static_cast<char>('0' + pad)
-                         : '-';
-        for (int tick = 0; tick < 10; ++tick)
-            QMetaObject::invokeMethod(&control<QTimer>("timer_padLights"), "timeout", Qt::DirectConnection);
+            shown += lit(pad) ? static_cast<char>('0' + pad) : '-';
+        tickLights(10);
         return shown;
     }
     // MIDI › Teach a Pad › the pad's item, by keys.
     void teach(int pad)
     {
-        press(Qt::Key_M, Qt::AltModifier);
-        auto* midi = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(midi, nullptr);
-        QTest::keyClick(midi, Qt::Key_T);
+        QMenu& midi = openMenu(Qt::Key_M);
+        QTest::keyClick(&midi, Qt::Key_T);
         auto* pads = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_TRUE(pads != nullptr && pads != midi);
+        ASSERT_TRUE(pads != nullptr && pads != &midi);
         for (int down = 0; down < pad; ++down)
             QTest::keyClick(pads, Qt::Key_Down);
         QTest::keyClick(pads, Qt::Key_Return);

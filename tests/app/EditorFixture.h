@@ -193,14 +193,27 @@ protected:
         return dropped.isAccepted();
     }
 
-    // The output list's items, the chosen one marked "*".
-    Texts outputList()
+    // A list's items, the chosen one marked "*".
+    Texts listItems(const QString& name)
     {
         Texts items;
-        auto& popup = control<QComboBox>("popup_out");
+        auto& popup = control<QComboBox>(name);
         for (int row = 0; row < popup.count(); ++row)
             items.push_back((row == popup.currentIndex() ? "*" : "") + popup.itemText(row).toStdString());
         return items;
+    }
+    Texts outputList() { return listItems(QStringLiteral("popup_out")); }
+
+    // Whether the pad's light is on, and the lights' timer ticked as it would be.
+    bool lit(int pad)
+    {
+        const auto& button = control<QAbstractButton>(QStringLiteral("button_pad_%1").arg(pad));
+        return button.palette().color(QPalette::Button) == control("dock_pads").palette().color(QPalette::Highlight);
+    }
+    void tickLights(int ticks)
+    {
+        for (int tick = 0; tick < ticks; ++tick)
+            QMetaObject::invokeMethod(&control<QObject>("timer_padLights"), "timeout", Qt::DirectConnection);
     }
 
     // Each slot row as "label|name|" and + or - for its name cell, open and play buttons being enabled.

@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QPushButton>
-#include <QTimer>
 
 #include <algorithm>
 #include <limits>
@@ -40,16 +39,6 @@ protected:
     static std::vector<std::int16_t> last(const std::vector<std::int16_t>& heard, std::size_t frames)
     {
         return {heard.end() - static_cast<std::ptrdiff_t>(frames), heard.end()};
-    }
-    bool lit(int pad)
-    {
-        const auto& button = control<QPushButton>(QStringLiteral("button_pad_%1").arg(pad));
-        return button.palette().color(QPalette::Button) == control("dock_pads").palette().color(QPalette::Highlight);
-    }
-    void tickLights(int ticks)
-    {
-        for (int tick = 0; tick < ticks; ++tick)
-            QMetaObject::invokeMethod(&control<QTimer>("timer_padLights"), "timeout", Qt::DirectConnection);
     }
     int streams(int PacedLog::*count)
     {

@@ -35,8 +35,6 @@ TEST_F(BankSenderTest, StopsAtTheFirstBankThatFails)
         = BankSender(out, true).send(*wrapper, {{0, &first}, {1, &second}, {2, &third}}, 0, nullptr);
 
     EXPECT_EQ(account.end, TransmissionAccount::End::Failed);
-    EXPECT_EQ(account.incomplete, 1u);
-    EXPECT_EQ(device.writtenBlocks(), (std::vector<std::size_t>{0, 1, 2}));
     EXPECT_NE(out.str().find("S02 - factory -: FAILED\n"), std::string::npos);
     EXPECT_EQ(out.str().find("S03"), std::string::npos);
 }

@@ -80,21 +80,6 @@ TEST_F(ControllerInputTest, GeneralMidiDrumNotesPlayTheirPadsOnAnyChannelAndOthe
     EXPECT_EQ(play({0x99, 36, 0x64, 0x99, 38, 0x64, 0x99, 0x2B, 0x7F}), Hits{});
 }
 
-TEST_F(ControllerInputTest, OnlyNoteOnsWithAVelocityPlayHoweverTheyArePacked)
-{
-    input.choose(MidiPortIdentity::of(kPadKit));
-    const std::uint16_t closed = padOf("CLOSED HI HAT");
-    const std::uint16_t open = padOf("OPEN HI HAT");
-    EXPECT_EQ(play({0x89, 42, 0x40, 0x99, 42, 0x00, 0xA9, 42, 0x40, 0xB9, 42, 0x40, 0xC9, 42}), Hits{})
-        << "note off, note on of velocity 0, pressure, controller, program";
-    // Running status, a clock tick inside a message, and one message over three packet lists.
-    const Bytes running{0x99, 42, 0x50, 46, 0x50, 42, 0x00, 0xF8, 46, 0xF8, 0x01};
-    EXPECT_EQ(play(running), (Hits{closed, open, open}));
-    EXPECT_EQ(play(running, 0, {2, 4}), (Hits{closed, open, open}));
-    EXPECT_EQ(play({0xF0, 0x99, 42, 0x64, 0xF7}), Hits{closed}) << "a status byte ends a cut System Exclusive";
-    EXPECT_EQ(play({0xF0, 0x7D, 42, 0x64, 0xF7}), Hits{}) << "inside a System Exclusive, no note";
-}
-
 TEST_F(ControllerInputTest, ALearningPadTakesTheNextNoteOnAndKeepsItUntilTaughtAnother)
 {
     input.choose(MidiPortIdentity::of(kPadKit));

@@ -259,11 +259,11 @@ TEST_F(TransmissionRunTest, AFailureLeavesTheBankIncompleteAndUnknownAndTheRestU
 
     EXPECT_EQ(runThreeBanks(), End::Failed);
 
-    EXPECT_EQ(run.account().complete, Rows{0});
-    EXPECT_EQ(run.account().incomplete, 1u);
-    EXPECT_EQ(run.account().incompleteBlock, kSecondBlock);
-    EXPECT_EQ(run.account().notSent, Rows{2});
-    EXPECT_EQ(run.account().unfinished(), (std::vector<RowBlocks>{{1, kSecondBlock}, {2}}));
+    const TransmissionAccount& account = run.account();
+    EXPECT_EQ(std::tuple(account.complete, account.incomplete, account.incompleteBlock, account.notSent,
+                         account.unfinished()),
+              std::tuple(Rows{0}, std::optional<std::size_t>(1), kSecondBlock, Rows{2},
+                         std::vector<RowBlocks>{{1, kSecondBlock}, {2}}));
     EXPECT_EQ(record.at(2), DeviceRecord::blockFingerprints(banks[1], 0)[0]);
     EXPECT_EQ(record.at(3), std::nullopt);
 }

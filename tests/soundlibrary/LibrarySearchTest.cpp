@@ -11,6 +11,7 @@
 #include <cctype>
 #include <random>
 #include <set>
+#include <tuple>
 
 using namespace soundlibrary;
 using Order = SearchQuery::Order;
@@ -254,13 +255,9 @@ TEST_F(LibrarySearchTest, CountsEachKindOfFile)
     add({"a", "text.wav", 0.0, 0.0, 0.0, 0, 0.0, 2});
     add({"a", "gone 1.wav", 0.0, 0.0, 0.0, 0, 0.0, 3});
     add({"a", "gone 2.wav", 0.0, 0.0, 0.0, 0, 0.0, 3});
-    const LibraryCounts counts = LibraryCounts::of(database);
-    EXPECT_EQ(counts.files, 5u);
-    EXPECT_EQ(counts.sounds, 1u);
-    EXPECT_EQ(counts.pending, 1u);
-    EXPECT_EQ(counts.notSounds, 1u);
-    EXPECT_EQ(counts.unreadable, 2u);
-    EXPECT_EQ(counts.notUtf8, 0u);
+    const LibraryCounts c = LibraryCounts::of(database);
+    EXPECT_EQ(std::tuple(c.files, c.sounds, c.pending, c.notSounds, c.unreadable, c.notUtf8),
+              std::tuple(5u, 1u, 1u, 1u, 2u, 0u));
 }
 
 // A key typed while a search runs abandons it: it finds nothing, says so, and the next one runs.

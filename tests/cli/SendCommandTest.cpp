@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -174,6 +176,52 @@ TEST_F(SendCommandTest, AnInterfaceInANewSocketTakesTheRecordOfTheOldOneOnlyWhen
     const MidiPortIdentity in4{"ZYLOX 515", "ZYLOX 515 MIDI In", "usb-0000:00:14.0-4"};
     const MidiPortIdentity in5{"ZYLOX 515", "ZYLOX 515 MIDI In", "usb-0000:00:14.0-5"};
     EXPECT_EQ(DeviceRecord::recorded(DeviceRecord::defaultFolder()), (std::vector<MidiPortIdentity>{in4, in5}));
+}
+
+// Another sender holding the device, here in a sticky folder open to everyone as the system's
+// /run/lock is. Senders of other users or without a state folder are SenderLockTest's.
+TEST_F(SendCommandTest, ASecondSenderToTheSameDeviceIsRefusedBeforeItOpensThePort)
+{
+    const std::string shared = scratch.file("lock");
+    std::filesystem::create_directory(shared);
+    std::filesystem::permissions(shared, std::filesystem::perms::all | std::filesystem::perms::sticky_bit);
+    service->shareLocksIn(shared);
+    int second = -1;
+    clock.at(clock.nowMicroseconds() + 20'000'000, [&] { second = alongside("send --port 0 --bank S06"); });
+
+    EXPECT_EQ(zylox("send --port 0 --bank S05"), 0);
+
+    EXPECT_EQ(second, 1);
+    EXPECT_EQ(complained(), "zylox: port 0: nothing sent: " + zylox515 + " is being sent to by zylox, process "
+                                + std::to_string(getpid()) + "\n");
+    EXPECT_EQ(device.erasedBlocks(), (Blocks{8, 9}));
+    EXPECT_EQ(device.packets().size(), 1u); // the first sender's silencing alone
+    EXPECT_TRUE(device.faults().empty());
+}
+
+// A record or copy whose file cannot be written; a record in a folder that cannot be made is refused
+// in DeviceRecordTest with the words printed here.
+TEST_F(SendCommandTest, ARecordOrCopyThatCannotBeWrittenNamesItsFileAndWhy)
+{
+    const auto stateFile = [&](const std::string& extension) {
+        return scratch.file("state/zylox/") + DeviceRecord::fileName({"ZYLOX 515", "ZYLOX 515 MIDI In"}, extension);
+    };
+    // A FIFO where the record's file goes: the bank is not begun.
+    std::filesystem::create_directories(scratch.file("state/zylox"));
+    ASSERT_EQ(::mkfifo(stateFile(".txt").c_str(), 0600), 0);
+    EXPECT_EQ(zylox("send --port 0 --bank S05"), 1);
+    EXPECT_EQ(complained(),
+              "zylox: port 0: bank S05 (S05) not sent: the device record " + stateFile(".txt")
+                  + " could not be written (not a regular file); Sent completely: none; Incomplete on the device: "
+                    "none; Not sent: S05.\n");
+    std::filesystem::remove(stateFile(".txt"));
+
+    // Where only the copy of the contents cannot be kept, the bank goes out and the copy is named.
+    std::filesystem::create_directory(stateFile(".contents"));
+    EXPECT_EQ(zylox("send --port 0 --bank S05"), 0);
+    EXPECT_EQ(complained(),
+              "zylox: port 0: the copy of the device's contents " + stateFile(".contents")
+                  + " could not be written (not a regular file); what was sent counts as unknown there\n");
 }
 
 } // namespace

@@ -81,10 +81,8 @@ TEST_F(ZyloxTest, DumpWritesTheFourMessagesBackToBackInPlaceOfALongerFile)
     ASSERT_EQ(zylox("dump --bank 0 --channel 16 -o d.syx"), 0) << m_err;
     EXPECT_EQ(slice("d.syx", 6, 5), (Bytes{0xF0, 0x31, 0x40, 0x38, 0x2F}));
 
-    ASSERT_EQ(zylox("dump --bank FW --channel 9 -o fw9.syx"), 0) << m_err;
     ASSERT_EQ(zylox("dump --bank 31 -o fw.syx"), 0) << m_err;
-    EXPECT_EQ(read("fw9.syx").size(), 245144u);
-    EXPECT_EQ(read("fw9.syx"), read("fw.syx"));
+    EXPECT_EQ(read("fw.syx").size(), 245144u);
 }
 
 TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWritesAnything)
@@ -123,7 +121,6 @@ TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWr
         {"import --bank 4 --slot 0 missing.wav -o out.mid", "missing.wav: No such file or directory"},
         {"import --bank 0 --slot 1 broken.mp3 -o out.mid",
          "S01 slot 1 CLOSED HI HAT: broken.mp3: could not be decoded: the file is damaged or cut short"},
-        {"play --bank FW --slot 1", "FW slot 1 OS: holds a System Exclusive message, not a sound"},
         {"import --bank 31 --slot 0 plain.txt -o out.mid", "plain.txt" + noMessage("PRESETS", 62)},
         {"import --bank 4 --slot 0 plain.txt -o out.mid", "S05 slot 0 OPEN HI HAT: plain.txt" + notASound},
         // Endless sources end at what the slot can use.

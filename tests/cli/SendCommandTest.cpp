@@ -1,5 +1,6 @@
 // `zylox send` as the command line runs it, over the loopback service with the device simulator on
-// the virtual clock: the banks it sends, what it says, its exit status, the device it reaches.
+// the virtual clock: the banks it sends, what it says, its exit status, the device it reaches, and
+// what keeps it from a device.
 #include "midiio/record/DeviceRecord.h"
 #include "tests/cli/SendFixture.h"
 

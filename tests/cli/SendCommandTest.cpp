@@ -162,6 +162,9 @@ TEST_F(SendCommandTest, AnInterfaceInANewSocketTakesTheRecordOfTheOldOneOnlyWhen
                                   "its own.\n");
     EXPECT_EQ(said().substr(0, 19), "1 of 1 bank differs");
     EXPECT_EQ(script.erasedBlocks(), (Blocks{0, 1}));
+    // Kept apart: not asked again.
+    EXPECT_EQ(zylox("send --port 'socket 4' --bank S02 --changed"), 0);
+    EXPECT_EQ(complained(), "");
 
     service->unplug(script);
     DeviceSimulator& moved = service->addDestinationOf<DeviceSimulator>(3125, "usb-0000:00:14.0-5");

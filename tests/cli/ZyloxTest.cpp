@@ -206,12 +206,6 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     EXPECT_TRUE(rows()[30].starts_with("30\tS31\t30\tLast\t"));
     EXPECT_TRUE(rows()[30].ends_with("\tRIDE\tkick.wav\t32768"));
 
-    // Other files go raw into a sample slot only with --raw; a System Exclusive file into a firmware slot.
-    m_folder.write("notes.txt", Bytes(100, 'x'));
-    ASSERT_EQ(zylox("import --bank 0 --slot 3 notes.txt --raw -o raw.mid"), 0) << m_err;
-    ASSERT_EQ(zylox("export --bank 0 --slot 3 --in raw.mid -o raw.wav"), 0) << m_err;
-    ASSERT_EQ(read("raw.wav").size(), 44u + 8192u);
-    EXPECT_EQ(slice("raw.wav", 44, 3), (Bytes{0x80, 'x', 'x'}));
     // A System Exclusive file goes into a firmware slot, here read once from a pipe, and comes back out as it went in.
     Bytes os{0xF0, 0x31, 0x7F, 0x38, 0x10};
     os.insert(os.end(), 1994, 0x01);

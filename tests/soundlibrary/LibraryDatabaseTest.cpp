@@ -54,8 +54,8 @@ TEST(LibraryDatabaseTest, IsMadeOnceAndKeptAcrossOpenings)
     EXPECT_EQ(journal.text(0), "wal");
 }
 
-// Garbage, a newer layout, another program's tables: each file is set aside whole, bytes unchanged, and a fresh
-// index takes its place.
+// Garbage, a newer layout, another program's tables, an older layout whose steps up fail: each file is set aside
+// whole, bytes unchanged, and a fresh index of today's layout takes its place.
 TEST(LibraryDatabaseTest, AFileItCannotUseIsSetAsideAndAFreshOneMade)
 {
     const auto versioned = [](const std::string& path, int version) {
@@ -72,6 +72,17 @@ TEST(LibraryDatabaseTest, AFileItCannotUseIsSetAsideAndAFreshOneMade)
         {Reason::Newer, [&](const std::string& path) { versioned(path, LibraryDatabase::kSchemaVersion + 1); }},
         // Tables of some other program, without a version.
         {Reason::Damaged, [&](const std::string& path) { versioned(path, 0); }},
+        // Claims version 1 but holds no table the steps can change.
+        {Reason::Older,
+         [](const std::string& path) {
+             std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+             sqlite3* connection = nullptr;
+             ASSERT_EQ(sqlite3_open(path.c_str(), &connection), SQLITE_OK);
+             ASSERT_EQ(
+                 sqlite3_exec(connection, "CREATE TABLE notes(x); PRAGMA user_version=1", nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+             sqlite3_close(connection);
+         }},
     };
     for (const auto& [reason, make] : cases) {
         const LibraryFolder folder;
@@ -82,6 +93,8 @@ TEST(LibraryDatabaseTest, AFileItCannotUseIsSetAsideAndAFreshOneMade)
         EXPECT_EQ(database.opening().outcome, Outcome::Rebuilt);
         EXPECT_EQ(database.opening().reason, reason);
         EXPECT_EQ(ScratchFolder::read(database.opening().asidePath), before);
+        EXPECT_EQ(columnOf(database, "PRAGMA user_version"),
+                  std::vector<std::string>{std::to_string(LibraryDatabase::kSchemaVersion)});
         EXPECT_EQ(rowCount(database), 0);
         addRow(database, "/new.wav");
         EXPECT_EQ(rowCount(database), 1);

@@ -1,5 +1,5 @@
 // An index written by an earlier version of the program is brought up to this one where it lies: a
-// large library keeps minutes of analysis across an upgrade. One whose steps fail is set aside.
+// large library keeps minutes of analysis across an upgrade. One whose steps fail is set aside (LibraryDatabaseTest).
 #include "tests/soundlibrary/LibraryFolder.h"
 
 #include "soundlibrary/AnalysisQueue.h"
@@ -145,25 +145,4 @@ TEST(LibraryMigrationTest, AVersion1IndexKeepsEveryRowItsAnalysisAndItsSearch)
     EXPECT_EQ(everything(upgraded, "deep"), everything(source, "deep"));
     EXPECT_EQ(queue.drain(10, cancel), 1U);
     EXPECT_EQ(everything(upgraded, "deep"), everything(source, "deep"));
-}
-
-// A file that claims version 1 but holds no table the steps can change.
-TEST(LibraryMigrationTest, AnOlderIndexWhoseStepsFailIsSetAsideWhole)
-{
-    const LibraryFolder folder;
-    std::filesystem::create_directories(std::filesystem::path(folder.indexPath()).parent_path());
-    sqlite3* connection = nullptr;
-    ASSERT_EQ(sqlite3_open(folder.indexPath().c_str(), &connection), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(connection, "CREATE TABLE notes(x); PRAGMA user_version=1", nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(connection);
-    const std::vector<std::uint8_t> before = ScratchFolder::read(folder.indexPath());
-
-    const LibraryDatabase database(folder.indexPath());
-    ASSERT_TRUE(database.isOpen());
-    EXPECT_EQ(database.opening().outcome, Outcome::Rebuilt);
-    EXPECT_EQ(database.opening().reason, LibraryOpening::Reason::Older);
-    EXPECT_EQ(ScratchFolder::read(database.opening().asidePath), before);
-    EXPECT_EQ(userVersion(database), LibraryDatabase::kSchemaVersion);
-    EXPECT_EQ(columnOf(database, "SELECT count(*) FROM files"), std::vector<std::string>{"0"});
 }

@@ -54,8 +54,8 @@ TEST(LibraryDatabaseTest, IsMadeOnceAndKeptAcrossOpenings)
     EXPECT_EQ(journal.text(0), "wal");
 }
 
-// Garbage, a newer layout, another program's tables, an older layout whose steps up fail: each file is set aside
-// whole, bytes unchanged, and a fresh index of today's layout takes its place.
+// Garbage, a newer layout, another program's tables, damaged pages, an older layout whose steps up fail:
+// each file is set aside whole, bytes unchanged, and a fresh index of today's layout takes its place.
 TEST(LibraryDatabaseTest, AFileItCannotUseIsSetAsideAndAFreshOneMade)
 {
     const auto versioned = [](const std::string& path, int version) {
@@ -72,6 +72,23 @@ TEST(LibraryDatabaseTest, AFileItCannotUseIsSetAsideAndAFreshOneMade)
         {Reason::Newer, [&](const std::string& path) { versioned(path, LibraryDatabase::kSchemaVersion + 1); }},
         // Tables of some other program, without a version.
         {Reason::Damaged, [&](const std::string& path) { versioned(path, 0); }},
+        // The first page whole, the others overwritten (a disk's bad sector, a copy cut short and
+        // padded): its pages do not check out.
+        {Reason::Damaged,
+         [](const std::string& path) {
+             {
+                 const LibraryDatabase database(path);
+                 database.execute("BEGIN");
+                 for (int i = 0; i < 300; ++i)
+                     addRow(database, "/sounds/kick " + std::to_string(i) + ".wav");
+                 database.execute("COMMIT; PRAGMA wal_checkpoint(TRUNCATE)");
+             }
+             std::vector<std::uint8_t> bytes = ScratchFolder::read(path);
+             ASSERT_GT(bytes.size(), 8192u);
+             std::fill(bytes.begin() + 4096, bytes.end(), 0x5A);
+             std::ofstream(path, std::ios::binary)
+                 .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+         }},
         // Claims version 1 but holds no table the steps can change.
         {Reason::Older,
          [](const std::string& path) {
@@ -99,31 +116,6 @@ TEST(LibraryDatabaseTest, AFileItCannotUseIsSetAsideAndAFreshOneMade)
         addRow(database, "/new.wav");
         EXPECT_EQ(rowCount(database), 1);
     }
-}
-
-// An index whose first page is whole but whose other pages were overwritten (a disk's bad sector, a
-// copy cut short and padded): its pages do not check out.
-TEST(LibraryDatabaseTest, AnIndexWithDamagedPagesIsSetAside)
-{
-    const LibraryFolder folder;
-    {
-        const LibraryDatabase database(folder.indexPath());
-        database.execute("BEGIN");
-        for (int i = 0; i < 300; ++i)
-            addRow(database, "/sounds/kick " + std::to_string(i) + ".wav");
-        database.execute("COMMIT; PRAGMA wal_checkpoint(TRUNCATE)");
-    }
-    std::vector<std::uint8_t> bytes = ScratchFolder::read(folder.indexPath());
-    ASSERT_GT(bytes.size(), 8192u);
-    std::fill(bytes.begin() + 4096, bytes.end(), 0x5A);
-    std::ofstream(folder.indexPath(), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-
-    const LibraryDatabase database(folder.indexPath());
-    ASSERT_TRUE(database.isOpen());
-    EXPECT_EQ(database.opening().outcome, Outcome::Rebuilt);
-    EXPECT_EQ(database.opening().reason, Reason::Damaged);
-    EXPECT_EQ(rowCount(database), 0);
 }
 
 // Another program holds the file in an exclusive lock past the wait.

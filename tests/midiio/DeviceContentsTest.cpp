@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iterator>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace {
 
@@ -153,11 +154,9 @@ TEST_F(DeviceContentsTest, ASaveOfSomeBanksWritesEachKnownBankToAFileOfItsOwnAnd
     EXPECT_TRUE(DeviceContentsSave{DeviceContents(record)}.nothingKnown());
     keepSecondBank();
     DeviceContentsSave save{DeviceContents(record)};
-    EXPECT_FALSE(save.nothingKnown());
-    EXPECT_FALSE(save.oneFile());
-    EXPECT_EQ(save.knownCount(), 1u);
-    EXPECT_EQ(save.unknownRows().size(), DeviceRecord::kRows - 1);
-    EXPECT_EQ(save.unknownRows().front(), 0u);
+    EXPECT_EQ(std::tuple(save.nothingKnown(), save.oneFile(), save.knownCount(), save.unknownRows().size(),
+                         save.unknownRows().front()),
+              std::tuple(false, false, 1u, DeviceRecord::kRows - 1, 0u));
 
     const std::string into = scratch.file("saved/device");
     std::vector<std::string> written;

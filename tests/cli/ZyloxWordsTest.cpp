@@ -119,7 +119,6 @@ TEST_F(ZyloxTest, InfoHasAHeaderOnATerminalOnlyAndTheSameRowsBelowIt)
 {
     ASSERT_EQ(zylox("info"), 0) << m_err;
     ASSERT_EQ(rows().size(), 32u);
-    EXPECT_TRUE(rows()[0].starts_with("0\tS01\t0\t"));
     std::string piped;
     for (const std::string& row : rows())
         piped += row + "\r\n";

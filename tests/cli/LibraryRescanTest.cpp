@@ -14,15 +14,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 TEST(LibraryRescanTest, CtrlCStopsBetweenBatchesAndLeavesAnIndexTheNextRescanFinishes)
 {
     const LibraryFolder folder;
     const std::string hit = folder.sound("hit.wav", 0.01);
-    constexpr int kFiles = 1200;
+    constexpr std::uint64_t kFiles = 1200;
     std::filesystem::create_directory(folder.path("Hats"));
-    for (int file = 0; file < kFiles; ++file)
+    for (std::uint64_t file = 0; file < kFiles; ++file)
         std::filesystem::create_hard_link(hit, folder.path("Hats/hat " + std::to_string(file) + ".wav"));
     std::filesystem::remove(hit);
     const std::string config = folder.scratch().file("config");
@@ -51,9 +52,7 @@ TEST(LibraryRescanTest, CtrlCStopsBetweenBatchesAndLeavesAnIndexTheNextRescanFin
     EXPECT_NE(std::find(shown.begin(), shown.end(), "1,200 files still to analyse"), shown.end());
     const soundlibrary::LibraryDatabase index(folder.indexPath());
     const soundlibrary::LibraryCounts counts = soundlibrary::LibraryCounts::of(index);
-    EXPECT_EQ(counts.files, static_cast<std::uint64_t>(kFiles));
-    EXPECT_EQ(counts.sounds, static_cast<std::uint64_t>(kFiles));
-    EXPECT_EQ(counts.pending, 0U);
+    EXPECT_EQ(std::tuple(counts.files, counts.sounds, counts.pending), std::tuple(kFiles, kFiles, 0U));
     // The signal is the program's own again.
     struct sigaction now { };
     sigaction(SIGINT, nullptr, &now);

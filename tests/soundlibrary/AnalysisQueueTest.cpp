@@ -37,17 +37,9 @@ protected:
         return scan.run(cancel);
     }
 
-    std::vector<LibraryEntry> find(const std::function<void(SearchQuery&)>& set = {})
-    {
-        SearchQuery query;
-        if (set)
-            set(query);
-        return LibrarySearch(database).find(query);
-    }
-
     LibraryEntry entry(const std::string& name)
     {
-        for (LibraryEntry& found : find())
+        for (LibraryEntry& found : LibrarySearch(database).find(SearchQuery{}))
             if (found.name == name)
                 return found;
         ADD_FAILURE() << name << " is not in the index";
@@ -89,22 +81,6 @@ TEST_F(AnalysisQueueTest, AnalysesEachFileOnceAndCountsWhatIsNoSound)
     scan();
     EXPECT_EQ(queue.waiting(), 0u);
     EXPECT_EQ(entry("bright clap.wav").centroid, clap.centroid);
-}
-
-// The clap is 0.3 s long, 0.2 s after its lead-in: it fits a slot of 0.25 s.
-TEST_F(AnalysisQueueTest, FitsTheSlotByTheLengthAfterTheLeadIn)
-{
-    EXPECT_TRUE(find([](SearchQuery& q) { q.longestSeconds = 0.25; }).empty());
-    queue.drain(10, cancel);
-    std::vector<std::string> fits;
-    for (const LibraryEntry& found : find([](SearchQuery& q) { q.longestSeconds = 0.25; }))
-        fits.push_back(found.name);
-    std::sort(fits.begin(), fits.end());
-    EXPECT_EQ(fits, (std::vector<std::string>{"bright clap.wav", "deep kick.wav"}));
-    std::vector<std::string> brightest;
-    for (const LibraryEntry& found : find([](SearchQuery& q) { q.order = SearchQuery::Order::Brightness; }))
-        brightest.push_back(found.name);
-    EXPECT_EQ(brightest.front(), "bright clap.wav");
 }
 
 // Written again while it was analysed: what was found of the old file is not kept for the new one.

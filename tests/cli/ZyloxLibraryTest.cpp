@@ -54,8 +54,6 @@ TEST_F(ZyloxLibraryTest, FoldersAreIndexedFoundAndTheFirstFoundGoesIntoASlot)
 
     ASSERT_EQ(zylox("library rescan"), 0) << m_err;
     EXPECT_EQ(m_out, "Sound library: 3 files, 3 new, 0 changed, 0 removed; 1 name not UTF-8\n1 name not UTF-8\n");
-    ASSERT_EQ(zylox("library rescan"), 0) << m_err;
-    EXPECT_EQ(m_out, "Sound library: 3 files, 0 new, 0 changed, 0 removed; 1 name not UTF-8\n1 name not UTF-8\n");
 
     // The name that is not UTF-8 comes out as its own bytes, so that $(...) opens it.
     ASSERT_EQ(zylox("find kick"), 0) << m_err;

@@ -20,9 +20,10 @@ constexpr const char* kSoundSeconds = "files.seconds - coalesce(files.lead_in, 0
 // How a text is looked for. bm25 ranks a text's files by how well each matches, at a microsecond or
 // more a file; a first letter typed can match most of a library of 100,000. A text that most files
 // match cannot be ranked (a word in most files weighs nothing in bm25): its files come as they do
-// without text, and are looked for the other way round, the list's order walked through its index
-// and each file tested until the rows are found, a few hundred tests. A query may also ask that a
-// text of many files be listed by folder and name rather than ranked (mostRanked).
+// without text and, when a list's few rows are asked for, are looked for the other way round: the
+// list's order walked through its index and each file tested until the rows are found, a few
+// hundred tests. A query may also ask that a text of many files be listed by folder and name rather
+// than ranked (mostRanked).
 enum class Plan {
     EveryFile, // no text
     RankMatches, // the text's files, found and ranked
@@ -78,6 +79,9 @@ std::string statementFor(const SearchQuery& query, Plan plan)
     return sql + " LIMIT ?";
 }
 
+// A text of at least this many matches for each row asked for is walked, when most files hold it.
+constexpr std::uint64_t kMatchesPerWalkedRow = 20;
+
 Plan planFor(sqlite3* connection, const SearchQuery& query, const std::string& match)
 {
     if (match.empty())
@@ -88,12 +92,17 @@ Plan planFor(sqlite3* connection, const SearchQuery& query, const std::string& m
     if (!count.step())
         return Plan::RankMatches; // the search proper then says why
     const std::int64_t matches = count.integer(0);
-    // The order by length sorts every file that passes (its NULLs last keep it from the index), so
-    // walking it would test the text on every file.
-    if (2 * matches > count.integer(1) && query.order != SearchQuery::Order::Length)
+    const bool rankable = 2 * matches <= count.integer(1);
+    if (query.order == SearchQuery::Order::Relevance && rankable
+        && (!query.mostRanked || matches <= static_cast<std::int64_t>(*query.mostRanked)))
+        return Plan::RankMatches;
+    // Walking pays where its rows are found long before the matches end: a file tested costs some
+    // tens of microseconds, a match sorted one or less. The order by length sorts every file that
+    // passes (its NULLs last keep it from the index), so walking it would test them all.
+    if (!rankable && query.order != SearchQuery::Order::Length
+        && query.limit <= static_cast<std::uint64_t>(matches) / kMatchesPerWalkedRow)
         return Plan::TestEachFile;
-    const bool ranked = !query.mostRanked || matches <= static_cast<std::int64_t>(*query.mostRanked);
-    return query.order == SearchQuery::Order::Relevance && ranked ? Plan::RankMatches : Plan::SortMatches;
+    return Plan::SortMatches;
 }
 
 std::optional<unsigned> optionalCount(const SqlStatement& row, int column)

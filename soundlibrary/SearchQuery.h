@@ -28,6 +28,10 @@ struct SearchQuery {
     // A text of more files than this lists them by folder and name instead of ranking them (ranking
     // costs each file found, and a list searched as the user types must keep up); none: always ranked.
     std::optional<std::size_t> mostRanked;
+
+    // What a list searched as the user types ranks at most: at 100,000 files, a text of more (a
+    // letter or two typed) took the rows past 50 ms after the key. It says too little to rank by.
+    static constexpr std::size_t kListMostRanked = 5'000;
 };
 
 } // namespace soundlibrary

@@ -33,9 +33,6 @@ constexpr qint64 kScanRowsMs = 1000;
 // The folders of the rows shown are watched once the user has stopped typing this long: watching
 // and unwatching hundreds of folders at each key would cost the window's thread.
 constexpr int kWatchAfterMs = 1000;
-// Ranking costs the search each file the text finds: at 100,000 files, a text of more than this many
-// (a letter or two typed) took the rows past 50 ms after the key. It says too little to rank by.
-constexpr std::size_t kMostRanked = 5'000;
 
 } // namespace
 
@@ -181,7 +178,7 @@ void LibraryPanel::search()
         return;
     m_query = {};
     m_query.text = m_field->text().toStdString();
-    m_query.mostRanked = kMostRanked;
+    m_query.mostRanked = soundlibrary::SearchQuery::kListMostRanked;
     m_filters->apply(m_query);
     m_refreshing = false;
     m_refreshDue = false;

@@ -10,7 +10,11 @@
 
 KitPlayer::KitPlayer(const std::string& device)
     : KitPlayer([device](const PcmFormat& format, PlaybackFailure& failure) {
-        return AlsaPcmStream::open(device, format, failure, kBufferMicroseconds);
+        // The ring is long beside the lead, so that a device stepping past the lead runs dry
+        // where ALSA sees it, and the lead can grow.
+        return AlsaPcmStream::open(device, format, failure,
+                                   AlsaPcmStream::Lead{kLeadMicroseconds, kMostLeadMicroseconds,
+                                                       kPeriodFrames * 1'000'000 / kMixFormat.rate, 100'000});
     })
 {
 }

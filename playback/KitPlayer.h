@@ -28,9 +28,12 @@ public:
     static constexpr PcmFormat kMixFormat{PcmFormat::Encoding::Signed16, ISoundOutput::kSampleRate, 1};
     // Frames mixed at a time, 1 ms: a hit is heard from the next of these written.
     static constexpr std::size_t kPeriodFrames = 33;
-    // The device's buffer asked for, in microseconds: with the period the hit waits for, its sound
-    // leaves the program within about 6 ms of the hit.
-    static constexpr unsigned kBufferMicroseconds = 5000;
+    // How far ahead of the device the mix is written, in microseconds: with the period the hit
+    // waits for, its sound leaves the program within about 6 ms of the hit. A device that runs dry
+    // at that has the lead grown, a millisecond each time, as far as the most: a pad heard late
+    // plays better than one that crackles.
+    static constexpr unsigned kLeadMicroseconds = 5000;
+    static constexpr unsigned kMostLeadMicroseconds = 30'000;
     // Hits taken between two periods; more than this many in 1 ms are dropped.
     static constexpr std::size_t kMaxPendingHits = 64;
 

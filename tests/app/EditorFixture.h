@@ -395,7 +395,8 @@ protected:
     RecordingSoundOutput sound;
     // The pads' device, which takes their frames only as the test grants it room.
     PacedLog pads;
-    KitPlayer kit{[this](const PcmFormat&, PlaybackFailure&) { return std::make_unique<PacedStream>(pads); }};
+    KitPlayer kit{
+        [this](const PcmFormat& format, PlaybackFailure&) { return std::make_unique<PacedStream>(pads, format); }};
     AuditionOutput auditions{sound, kit};
     std::unique_ptr<EditorWindow> editor;
 };

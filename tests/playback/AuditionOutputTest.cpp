@@ -23,7 +23,8 @@ protected:
     }
 
     PacedLog log;
-    KitPlayer kit{[this](const PcmFormat&, PlaybackFailure&) { return std::make_unique<PacedStream>(log); }};
+    KitPlayer kit{
+        [this](const PcmFormat& format, PlaybackFailure&) { return std::make_unique<PacedStream>(log, format); }};
     RecordingSoundOutput output;
     AuditionOutput auditions{output, kit};
 };

@@ -41,7 +41,7 @@ protected:
                 failure = refuse;
                 return nullptr;
             }
-            return std::make_unique<PacedStream>(log);
+            return std::make_unique<PacedStream>(log, format);
         })
     {
     }

@@ -3,6 +3,7 @@
 // recording one, without reaching the device and without a crash.
 #include "playback/AlsaSoundOutput.h"
 #include "tests/playback/PlayEnding.h"
+#include "tests/support/PacedStream.h"
 #include "tests/support/RecordingSoundOutput.h"
 
 #include <gtest/gtest.h>
@@ -17,53 +18,22 @@
 
 namespace {
 
-constexpr std::size_t kBuffer = 100;
+constexpr std::size_t kBuffer = PacedLog::kBufferFrames;
 
-// What one opened stream was asked for and given.
-struct StreamLog {
-    PcmFormat format;
-    std::vector<std::uint8_t> written;
-};
-
-// A device that takes every frame at once and has played it as soon as it is asked.
-class HeardStream : public IPcmStream {
-public:
-    HeardStream(StreamLog& log, std::size_t frameBytes)
-        : m_log(log)
-        , m_frameBytes(frameBytes)
-    {
-    }
-
-    std::size_t bufferFrames() const override { return kBuffer; }
-    long write(const std::uint8_t* frames, std::size_t count) override
-    {
-        m_log.written.insert(m_log.written.end(), frames, frames + count * m_frameBytes);
-        return static_cast<long>(count);
-    }
-    void waitForRoom(int) override { }
-    long queued() override { return 0; }
-    void drop() override { }
-    PlaybackFailure failure(long error) const override
-    {
-        return {PlaybackFailure::Kind::Failed, "test", {}, std::to_string(error)};
-    }
-
-private:
-    StreamLog& m_log;
-    const std::size_t m_frameBytes;
-};
-
-// The real output over heard streams; the first stream is its look for a device.
+// The real output over streams that take every frame at once and have played it as soon as they
+// are asked; the first stream is its look for a device.
 class SoundOutputRunTest : public testing::Test {
 protected:
     SoundOutputRunTest()
         : output([this](const PcmFormat& format, PlaybackFailure&) {
-            return std::make_unique<HeardStream>(streams.emplace_back(StreamLog{format, {}}), format.frameBytes());
+            PacedLog& log = streams.emplace_back();
+            log.room = PacedLog::kUnlimited;
+            return std::make_unique<PacedStream>(log, format);
         })
     {
     }
 
-    std::deque<StreamLog> streams;
+    std::deque<PacedLog> streams;
     AlsaSoundOutput output;
 };
 

@@ -16,16 +16,23 @@
 #include <vector>
 
 // What a paced stream was given, kept beyond the stream's life: the test reads it while the player
-// writes, under its lock.
+// writes, under its lock. The test sets how the device takes frames before the stream opens.
 struct PacedLog {
+    static constexpr std::size_t kBufferFrames = 100;
+    static constexpr std::size_t kUnlimited = SIZE_MAX;
+
     std::mutex lock;
     std::condition_variable changed;
-    std::vector<std::int16_t> written;
-    std::size_t room = 0;
+    PcmFormat format; // the last stream's
+    std::vector<std::uint8_t> written;
+    std::size_t room = 0; // frames the device takes yet; kUnlimited for one that takes all at once
+    // A device that never plays keeps the sound's last frame queued, so its end never comes.
+    bool holdsTheEnd = false;
     long writeError = 0;
-    bool waiting = false; // the player waits for room, all it wrote before accounted for
+    bool waiting = false; // the player waits for room or the sound's end, all it wrote before accounted for
     int opened = 0;
     int closed = 0;
+    int dropped = 0;
     int roomFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
 
     ~PacedLog() { close(roomFd); }
@@ -43,28 +50,34 @@ struct PacedLog {
         eventfd_write(roomFd, 1);
         return true;
     }
-    // Waits until the player has written frames in all and waits for room again; false if it has
-    // not within a minute, which only a fault would take.
+    // Waits until the player has written frames in all and waits again; false if it has not within
+    // a minute, which only a fault would take.
     bool awaitWritten(std::size_t frames)
     {
         std::unique_lock held(lock);
-        return changed.wait_for(held, std::chrono::minutes(1), [&] { return written.size() >= frames && waiting; });
+        return changed.wait_for(held, std::chrono::minutes(1),
+                                [&] { return written.size() >= frames * format.frameBytes() && waiting; });
     }
+    // The 16-bit frames written so far.
     std::vector<std::int16_t> copy()
     {
         const std::lock_guard held(lock);
-        return written;
+        std::vector<std::int16_t> values(written.size() / sizeof(std::int16_t));
+        std::memcpy(values.data(), written.data(), values.size() * sizeof(std::int16_t));
+        return values;
     }
 };
 
-// A 16-bit mono device the test paces: it takes frames only as far as the test has granted room,
-// and its wait for room returns once the test grants more or the player is woken.
+// A device the test paces: it takes frames only as far as the test has granted room, and its wait
+// for room returns once the test grants more or the player is woken. Whatever it took has been
+// heard, unless the log holds the end.
 class PacedStream : public IPcmStream {
 public:
-    explicit PacedStream(PacedLog& log)
+    PacedStream(PacedLog& log, const PcmFormat& format)
         : m_log(log)
     {
         const std::lock_guard held(m_log.lock);
+        m_log.format = format;
         ++m_log.opened;
     }
     ~PacedStream() override
@@ -74,19 +87,16 @@ public:
         m_log.changed.notify_all();
     }
 
-    std::size_t bufferFrames() const override { return 165; }
+    std::size_t bufferFrames() const override { return PacedLog::kBufferFrames; }
     long write(const std::uint8_t* frames, std::size_t count) override
     {
         const std::lock_guard held(m_log.lock);
         if (m_log.writeError < 0)
             return m_log.writeError;
         const std::size_t taken = std::min(count, m_log.room);
-        const std::size_t start = m_log.written.size();
-        m_log.written.resize(start + taken);
-        // A full buffer takes nothing, and an empty log has no data to copy into.
-        if (taken > 0)
-            std::memcpy(m_log.written.data() + start, frames, taken * sizeof(std::int16_t));
-        m_log.room -= taken;
+        m_log.written.insert(m_log.written.end(), frames, frames + taken * m_log.format.frameBytes());
+        if (m_log.room != PacedLog::kUnlimited)
+            m_log.room -= taken;
         m_log.changed.notify_all();
         return static_cast<long>(taken);
     }
@@ -109,8 +119,21 @@ public:
         m_log.waiting = false;
         m_log.changed.notify_all();
     }
-    long queued() override { return 0; }
-    void drop() override { }
+    long queued() override
+    {
+        const std::lock_guard held(m_log.lock);
+        if (!m_log.holdsTheEnd)
+            return 0;
+        // The player waits on the end from here until it is stopped.
+        m_log.waiting = true;
+        m_log.changed.notify_all();
+        return static_cast<long>(PacedLog::kBufferFrames) + 1;
+    }
+    void drop() override
+    {
+        const std::lock_guard held(m_log.lock);
+        ++m_log.dropped;
+    }
     PlaybackFailure failure(long error) const override
     {
         return {PlaybackFailure::Kind::Failed, "test", {}, std::to_string(error)};

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "EditorFixture.h"
+#include "WaitUntil.h"
 
 #include "tests/support/SoundFileFolder.h"
 
@@ -42,8 +43,7 @@ protected:
     }
     void waitForListing()
     {
-        while (textOf("text_browserListing").find("Reading") != std::string::npos)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        waitUntil([&] { return textOf("text_browserListing").find("Reading") == std::string::npos; });
     }
 
     QTableView& files() { return control<QTableView>("list_sounds"); }

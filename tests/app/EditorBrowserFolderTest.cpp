@@ -12,18 +12,11 @@
 
 #include <algorithm>
 #include <fstream>
-#include <functional>
 
 namespace {
 
 class EditorBrowserFolderTest : public BrowserFixture {
 protected:
-    // Runs the window's event loop until done holds; no time is waited for its own sake.
-    void waitUntil(const std::function<bool()>& done)
-    {
-        while (!done())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
     bool listed(const std::string& name)
     {
         const Texts shown = rows();

@@ -35,8 +35,7 @@ TEST_F(EditorBrowserTest, ListsAFoldersSoundsWithLengthRateAndChannelsAndItsTree
 
     // The tree shows the folder's folders once it has read them; a click lists one.
     tree.expand(tree.currentIndex());
-    while (folders.rowCount(tree.currentIndex()) == 0)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    waitUntil([&] { return folders.rowCount(tree.currentIndex()) > 0; });
     const QModelIndex loops = folders.index(0, 0, tree.currentIndex());
     ASSERT_EQ(folders.fileName(loops), "loops");
     tree.scrollTo(loops);

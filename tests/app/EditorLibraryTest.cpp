@@ -66,20 +66,17 @@ protected:
         bool shown = false;
         const QMetaObject::Connection done = QObject::connect(qobject_cast<LibraryResultModel*>(results().model()),
                                                               &LibraryResultModel::shown, [&shown] { shown = true; });
-        while (!shown)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        waitUntil([&] { return shown; });
         QObject::disconnect(done);
     }
     void waitForAnalysis()
     {
-        const auto analysed = [this] {
+        waitUntil([this] {
             const Texts rows = libraryRows();
             return rows.size() == kEverySound.size()
                    && std::none_of(rows.begin(), rows.end(),
                                    [](const std::string& row) { return row.find("\u2026") != std::string::npos; });
-        };
-        while (!analysed())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        });
     }
     void choose(const QString& combo, int item) { control<QComboBox>(combo).setCurrentIndex(item); }
     // The 0.1 s of silence before the bright clap, as analysis finds where the sound starts.
@@ -237,8 +234,7 @@ TEST_F(EditorLibraryTest, AddFolderAddsTheFolderChosenInItsPanelAndCancellingItA
 {
     goToSearch();
     const auto& folders = control<QListWidget>("list_libraryFolders");
-    while (textOf("text_libraryScan").empty())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    waitUntil([&] { return !textOf("text_libraryScan").empty(); });
     EXPECT_EQ(textOf("text_libraryScan"), "The library has no folders yet: press Add Folder\u2026 to choose one, or "
                                           "show one in the Folders tab and press Add Shown Folder");
     click("button_chooseLibraryFolder");
@@ -260,8 +256,7 @@ TEST_F(EditorLibraryTest, AddFolderAddsTheFolderChosenInItsPanelAndCancellingItA
         std::sort(shown.begin(), shown.end());
         return shown;
     };
-    while (names() != Texts{"bright clap 03.wav", "dark clap 01.wav"})
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    waitUntil([&] { return names() == Texts{"bright clap 03.wav", "dark clap 01.wav"}; });
     EXPECT_TRUE(soundlibrary::LibraryFolders::load(soundlibrary::libraryFoldersPath()).folders()
                 == std::vector<std::string>{claps})
         << "the list zylox library keeps";
@@ -273,8 +268,7 @@ TEST_F(EditorLibraryTest, ADamagedIndexIsSetAsideWithALineInTheStatusBarAndTheLi
     QDir().mkpath(QFileInfo(index).path());
     std::ofstream(index.toStdString()) << std::string(8192, 'x');
     goToSearch();
-    while (textOf("text_status").empty())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    waitUntil([&] { return !textOf("text_status").empty(); });
     const std::string aside = [&] {
         for (const auto& entry : std::filesystem::directory_iterator(QFileInfo(index).path().toStdString()))
             if (entry.path().filename().string().starts_with("library.sqlite.damaged"))
@@ -304,8 +298,7 @@ TEST_F(EditorLibraryTest, TheLibraryOutlastsARestartAndFollowsFilesAddedToItsFol
     EXPECT_EQ(withoutLoudness(), Texts{"snare.aiff|" + root + "|1.00 s|0 ms"});
     // A file copied into the folder is found without a rescan.
     std::filesystem::copy_file(sounds.path("snare.aiff"), sounds.path("snare 2.aiff"));
-    while (libraryRows().size() < 2 || libraryRows()[1].find("\u2026") != std::string::npos)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    waitUntil([&] { return libraryRows().size() >= 2 && libraryRows()[1].find("\u2026") == std::string::npos; });
     EXPECT_EQ(withoutLoudness(),
               (Texts{"snare.aiff|" + root + "|1.00 s|0 ms", "snare 2.aiff|" + root + "|1.00 s|0 ms"}));
 }

@@ -1,11 +1,11 @@
 // The library's threads as the window drives them: keys typed while a search runs abandon it, so
 // only the rows of the last search arrive, whole; and an editor closed while its library is being
 // scanned stops every thread at once, leaving an index of whole batches.
+#include "WaitUntil.h"
+
 #include "app/library/LibraryIndex.h"
 #include "soundlibrary/LibraryScan.h"
 #include "tests/soundlibrary/LibraryFolder.h"
-
-#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
@@ -17,12 +17,6 @@ void writeHits(const LibraryFolder& folder, std::size_t count)
 {
     for (std::size_t hit = 0; hit < count; ++hit)
         folder.write("Hits/hit " + std::to_string(hit) + ".wav", {0});
-}
-
-void runUntil(const std::function<bool()>& done)
-{
-    while (!done())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 TEST(LibraryIndexTest, OnlyTheRowsOfTheLastSearchArriveInChunksThatEndThem)
@@ -37,7 +31,7 @@ TEST(LibraryIndexTest, OnlyTheRowsOfTheLastSearchArriveInChunksThatEndThem)
         scanned = scanned || progress.finished;
     });
     index.scan({folder.root()});
-    runUntil([&] { return scanned; });
+    waitUntil([&] { return scanned; });
 
     struct Chunk {
         unsigned search;
@@ -58,7 +52,7 @@ TEST(LibraryIndexTest, OnlyTheRowsOfTheLastSearchArriveInChunksThatEndThem)
         query.text = typed;
         last = index.search(query);
     }
-    runUntil([&] { return !chunks.empty() && chunks.back().last; });
+    waitUntil([&] { return !chunks.empty() && chunks.back().last; });
     std::size_t rows = 0;
     for (std::size_t chunk = 0; chunk < chunks.size(); ++chunk) {
         EXPECT_EQ(chunks[chunk].search, last);
@@ -73,7 +67,7 @@ TEST(LibraryIndexTest, OnlyTheRowsOfTheLastSearchArriveInChunksThatEndThem)
     chunks.clear();
     query.text = "snare";
     last = index.search(query);
-    runUntil([&] { return !chunks.empty(); });
+    waitUntil([&] { return !chunks.empty(); });
     ASSERT_EQ(chunks.size(), 1u);
     EXPECT_EQ(chunks[0].search, last);
     EXPECT_EQ(chunks[0].rows, 0u);
@@ -90,7 +84,7 @@ TEST(LibraryIndexTest, ClosedWhileScanningItStopsBetweenBatchesAndLeavesThemWhol
         bool going = false;
         QObject::connect(&index, &LibraryIndex::scanned, [&](const ScanProgress&) { going = true; });
         index.scan({folder.root()});
-        runUntil([&] { return going; });
+        waitUntil([&] { return going; });
     }
     const LibraryDatabase database(folder.indexPath());
     ASSERT_TRUE(database.isOpen());

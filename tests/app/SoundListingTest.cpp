@@ -1,8 +1,10 @@
 // Folders read in the background: names in the order people sort them, handed over in chunks,
 // what each file holds in batches (only what changed when the folder is read again), and a
 // listing left for another folder, or dropped, never heard from again.
-#include "app/library/SoundListing.h"
+#include "WaitUntil.h"
+
 #include "app/library/SoundFileModel.h"
+#include "app/library/SoundListing.h"
 
 #include "tests/support/SoundFileFolder.h"
 
@@ -13,7 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,12 +42,6 @@ struct Heard {
                          });
         QObject::connect(&listing, &SoundListing::finished, &context, [this] { ++finished; });
     }
-    void waitUntil(const std::function<bool()>& done) const
-    {
-        while (!done())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-
     QObject context;
     Texts listed;
     std::vector<ListedFile> files;
@@ -75,7 +70,7 @@ TEST(SoundListing, NamesComeInThePeoplesOrderAndEveryFileIsSummarisedOnce)
     SoundListing listing;
     const Heard heard(listing);
     listing.list(QString::fromStdString(sounds.file("takes")));
-    heard.waitUntil([&] { return heard.finished == 1; });
+    waitUntil([&] { return heard.finished == 1; });
     EXPECT_EQ(heard.listed, (Texts{"take 2.wav", "take 02b.flac", "Take 3.WAV", "take 10.wav", "take.aiff"}));
     EXPECT_EQ(heard.summarised, heard.listed);
     EXPECT_EQ(heard.lasts, 1);
@@ -88,7 +83,7 @@ TEST(SoundListing, ManyFilesComeInChunksTheLastMarkedAndListedAgainOnlyWhatChang
     SoundListing listing;
     Heard heard(listing);
     listing.list(QString::fromStdString(many));
-    heard.waitUntil([&] { return heard.finished == 1; });
+    waitUntil([&] { return heard.finished == 1; });
     ASSERT_EQ(heard.listed.size(), 450u);
     EXPECT_GT(heard.chunks.size(), 1u) << "450 files go to the window in more than one piece";
     EXPECT_EQ(heard.lasts, 1);
@@ -107,7 +102,7 @@ TEST(SoundListing, ManyFilesComeInChunksTheLastMarkedAndListedAgainOnlyWhatChang
     heard.listed.clear();
     heard.summarised.clear();
     listing.list(QString::fromStdString(many), known);
-    heard.waitUntil([&] { return heard.finished == 2; });
+    waitUntil([&] { return heard.finished == 2; });
     EXPECT_EQ(heard.listed.size(), 450u);
     EXPECT_EQ(heard.summarised, (Texts{"7.wav", "9.wav"}));
 }
@@ -122,7 +117,7 @@ TEST(SoundListing, EveryFileNamedLikeASoundIsListedWhateverItsNameBytesOnlyFiles
     SoundListing listing;
     const Heard heard(listing);
     listing.list(QString::fromStdString(sounds.file("odd")));
-    heard.waitUntil([&] { return heard.finished == 1; });
+    waitUntil([&] { return heard.finished == 1; });
     const std::vector<ListedFile>& files = heard.files;
     ASSERT_EQ(files.size(), 2u);
     EXPECT_EQ(files[0].name, "kick.wav");
@@ -145,16 +140,16 @@ TEST(SoundListing, AListingLeftForAnotherFolderOrDroppedIsNeverHeardFromAgain)
     // of the one left must not reach the window, even after the next has ended.
     listing->list(QString::fromStdString(many));
     listing->list(QString::fromStdString(few));
-    heard.waitUntil([&] { return heard.finished == 1; });
+    waitUntil([&] { return heard.finished == 1; });
     EXPECT_EQ(heard.listed, (Texts{"0.wav", "1.wav", "2.wav"}));
     listing->list(QString::fromStdString(many));
-    heard.waitUntil([&] { return heard.finished == 2; });
+    waitUntil([&] { return heard.finished == 2; });
     ASSERT_EQ(heard.listed.size(), 403u);
     EXPECT_EQ(heard.summarised, heard.listed);
 
     // Dropped half way through a folder: the window hears nothing more of it.
     listing->list(QString::fromStdString(many));
-    heard.waitUntil([&] { return heard.listed.size() == 803; });
+    waitUntil([&] { return heard.listed.size() == 803; });
     // (On a fast machine its headers may all have arrived by then: nothing more comes either way.)
     const std::size_t before = heard.summarised.size();
     const int finished = heard.finished;

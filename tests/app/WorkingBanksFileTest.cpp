@@ -2,17 +2,12 @@
 // it bound the banks to, so Save after the undo goes where it went before the open; a save is
 // known to every step that could bring its file back; and a name being typed becomes a step of
 // its own before an undo takes one.
+#include "WorkingBanksFixture.h"
+
 #include "app/document/UnsavedChanges.h"
-#include "app/document/WorkingBanks.h"
-#include "content/SlotContent.h"
-#include "model/FactoryTables.h"
-#include "model/IBank.h"
 
 #include <QAction>
 
-#include <gtest/gtest.h>
-
-#include <numeric>
 #include <random>
 #include <string>
 #include <vector>
@@ -45,7 +40,7 @@ void PrintTo(const Saving& saving, std::ostream* out)
          << " unsaved=" << saving.unsaved.size();
 }
 
-class WorkingBanksFileTest : public testing::Test {
+class WorkingBanksFileTest : public WorkingBanksFixture {
 protected:
     Saving saving() const
     {
@@ -56,41 +51,15 @@ protected:
     {
         banks.open({"Open", "opening " + QString::fromStdString(path)}, rows, renamed(rows, name), path);
     }
-    WorkingBanks::Banks renamed(const std::vector<std::size_t>& rows, const std::string& name) const
-    {
-        WorkingBanks::Banks copies;
-        for (const std::size_t row : rows) {
-            copies.emplace_back(banks.bank(row).clone());
-            copies.back()->setName((name + " " + std::to_string(row)).c_str());
-        }
-        return copies;
-    }
-    void rename(std::size_t row, const std::string& name)
-    {
-        ASSERT_TRUE(banks.edit({"Rename", "rename"}, row, [&](IBank& bank) {
-            bank.setName(name.c_str());
-            return true;
-        }));
-    }
-
-    WorkingBanks banks;
     SilentDialogs dialogs;
     UnsavedChanges unsaved{banks, dialogs};
-    std::vector<std::size_t> allRows = [] {
-        std::vector<std::size_t> rows(factory::kBankCount);
-        std::iota(rows.begin(), rows.end(), 0);
-        return rows;
-    }();
 };
 
 TEST_F(WorkingBanksFileTest, UndoAndRedoGiveBackTheFileOfEveryStepOverRandomSessions)
 {
     // One all-banks open keeps two sets of banks in its step, the banks and the saved copies; the
     // history keeps every step when three sets are left for the steps of single banks.
-    std::size_t setBytes = 0;
-    for (const std::size_t row : allRows)
-        for (std::uint16_t slot = 0; slot < banks.bank(row).getContentCount(); ++slot)
-            setBytes += banks.bank(row).getContent(slot)->getData().size();
+    const std::size_t setBytes = bytesOfAllRows();
     const std::size_t allOpensKept = (UndoHistory::kMostBytes - 3 * setBytes) / (2 * setBytes);
     ASSERT_GE(allOpensKept, 1u);
 
@@ -179,7 +148,6 @@ TEST_F(WorkingBanksFileTest, ASaveIsKnownToTheStepsThatWouldBringItsFileBack)
     banks.matchFile({4}, all);
     EXPECT_EQ(saving(), (Saving{all, {4}, {}, "all.mid[*]"}));
     banks.redoAction()->trigger();
-    std::vector<std::size_t> renamedRows = allRows;
     EXPECT_EQ(saving(), (Saving{all, {4}, allRows, "all.mid[*]"}));
 
     // The same holds for the binding in force: a file of all banks saved over with one bank.

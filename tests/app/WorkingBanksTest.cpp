@@ -1,41 +1,16 @@
 // The editor's document alone: every change is one undo step; which steps the history forgets once
 // it holds too many or too many bytes, and what undo and redo give back after that.
-#include "app/document/WorkingBanks.h"
-#include "content/SlotContent.h"
-#include "model/FactoryTables.h"
-#include "model/IBank.h"
+#include "WorkingBanksFixture.h"
 
 #include <QAction>
 #include <QSignalSpy>
 
-#include <gtest/gtest.h>
-
-#include <numeric>
 #include <string>
-#include <vector>
 
 namespace {
 
-class WorkingBanksTest : public testing::Test {
+class WorkingBanksTest : public WorkingBanksFixture {
 protected:
-    // One step named what that renames the bank of the first row to name.
-    void rename(const std::string& what, const std::string& name)
-    {
-        ASSERT_TRUE(banks.edit({QString::fromStdString(what), QString::fromStdString(what)}, 0, [&](IBank& bank) {
-            bank.setName(name.c_str());
-            return true;
-        }));
-    }
-    // One step named what that replaces every bank, the first renamed to name, as opening a file
-    // of all banks does.
-    void replaceAll(const std::string& what, const std::string& name)
-    {
-        WorkingBanks::Banks copies;
-        for (const std::size_t row : allRows)
-            copies.emplace_back(banks.bank(row).clone());
-        copies[0]->setName(name.c_str());
-        banks.replace({QString::fromStdString(what), QString::fromStdString(what)}, allRows, std::move(copies));
-    }
     // Takes action until it is disabled; how many times it could.
     int exhaust(QAction* action)
     {
@@ -46,21 +21,6 @@ protected:
         }
         return taken;
     }
-    std::size_t bytesOfAllRows() const
-    {
-        std::size_t bytes = 0;
-        for (const std::size_t row : allRows)
-            for (std::uint16_t slot = 0; slot < banks.bank(row).getContentCount(); ++slot)
-                bytes += banks.bank(row).getContent(slot)->getSize();
-        return bytes;
-    }
-
-    WorkingBanks banks;
-    std::vector<std::size_t> allRows = [] {
-        std::vector<std::size_t> rows(factory::kBankCount);
-        std::iota(rows.begin(), rows.end(), 0);
-        return rows;
-    }();
 };
 
 TEST_F(WorkingBanksTest, PastTheMostStepsTheOldestGoAndTheRestUndoAndRedo)
@@ -69,7 +29,7 @@ TEST_F(WorkingBanksTest, PastTheMostStepsTheOldestGoAndTheRestUndoAndRedo)
     const int extra = 5;
     const int steps = static_cast<int>(UndoHistory::kMostSteps) + extra;
     for (int step = 1; step <= steps; ++step)
-        rename("Rename " + std::to_string(step), "name " + std::to_string(step));
+        rename(0, "name " + std::to_string(step), "Rename " + std::to_string(step));
 
     QSignalSpy changed(&banks, &WorkingBanks::banksChanged);
     EXPECT_EQ(exhaust(banks.undoAction()), static_cast<int>(UndoHistory::kMostSteps));
@@ -94,7 +54,7 @@ TEST_F(WorkingBanksTest, PastTheMostBytesTheOldestGoThoughFarFewerThanTheMostSte
     ASSERT_GE(kept, 2);
     ASSERT_LT(kept + extra, static_cast<int>(UndoHistory::kMostSteps)) << "the byte limit must be the one reached";
     for (int step = 1; step <= kept + extra; ++step)
-        replaceAll("Open", "open " + std::to_string(step));
+        banks.replace({"Open", "Open"}, allRows, renamed(allRows, "open " + std::to_string(step)));
 
     QSignalSpy changed(&banks, &WorkingBanks::banksChanged);
     EXPECT_EQ(exhaust(banks.undoAction()), kept);
@@ -110,14 +70,14 @@ TEST_F(WorkingBanksTest, PastTheMostBytesTheOldestGoThoughFarFewerThanTheMostSte
 
 TEST_F(WorkingBanksTest, ANewStepAfterUndoingDropsWhatCouldBeRedone)
 {
-    rename("Rename 1", "one");
-    rename("Rename 2", "two");
-    rename("Rename 3", "three");
+    rename(0, "one", "Rename 1");
+    rename(0, "two", "Rename 2");
+    rename(0, "three", "Rename 3");
     banks.undoAction()->trigger();
     banks.undoAction()->trigger();
     ASSERT_EQ(banks.bank(0).getName(), "one");
 
-    rename("Import", "imported");
+    rename(0, "imported", "Import");
     EXPECT_FALSE(banks.redoAction()->isEnabled());
     EXPECT_EQ(banks.redoAction()->text().toStdString(), "&Redo");
     EXPECT_EQ(exhaust(banks.undoAction()), 2);
@@ -127,7 +87,7 @@ TEST_F(WorkingBanksTest, ANewStepAfterUndoingDropsWhatCouldBeRedone)
 
 TEST_F(WorkingBanksTest, ARefusedEditIsNoStepAndAResetIsOneThatUndoes)
 {
-    rename("Rename", "mine");
+    rename(0, "mine");
     QSignalSpy changed(&banks, &WorkingBanks::banksChanged);
     EXPECT_FALSE(banks.edit({"Import", "import"}, 3, [](IBank&) { return false; }));
     EXPECT_TRUE(changed.isEmpty());

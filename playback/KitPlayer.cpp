@@ -3,10 +3,27 @@
 #include "playback/AlsaPcmStream.h"
 #include "playback/KitVoices.h"
 
+#include <pthread.h>
+#include <sched.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
 #include <utility>
+
+namespace {
+
+// Musicians' machines often let their users run threads at a real-time priority (the audio group's
+// limits): the mix then never waits behind the window, a library scan or a send. Below the
+// kernel's interrupt threads (50), which the sound itself needs. Where it is not allowed the mix
+// runs as any thread does.
+void askForRealTime()
+{
+    sched_param priority{};
+    priority.sched_priority = 40;
+    pthread_setschedparam(pthread_self(), SCHED_FIFO, &priority);
+}
+
+} // namespace
 
 KitPlayer::KitPlayer(const std::string& device)
     : KitPlayer([device](const PcmFormat& format, PlaybackFailure& failure) {
@@ -118,6 +135,7 @@ void KitPlayer::startMixing(std::unique_ptr<IPcmStream> stream)
 {
     m_mixing = true;
     m_mixer = std::thread([this, stream = std::move(stream)] {
+        askForRealTime();
         mix(*stream);
         m_mixing = false;
         stream->drop();

@@ -11,7 +11,8 @@
 #             side; the guest unplugs and replugs it through configfs.
 #   usbtwins  two dummy USB controllers, each with a USB MIDI gadget of the same strings.
 #   aloop     snd-aloop loaded, with "default" going straight to its first playback device.
-#   kit       snd-virmidi and snd-aloop loaded, "default" as for aloop: a controller's notes to sound.
+#   kit       snd-virmidi, snd-dummy and two snd-aloop cards loaded, "default" as for aloop: a
+#             controller's notes to sound.
 # Tests declare themselves with zylox_add_kernel_test (tests/CMakeLists.txt). KERNEL_DIR is
 # Debian's kernel package unpacked (scripts/install-deps.sh fetches it); without it the test is
 # skipped (status 77) and says why.
@@ -34,7 +35,7 @@ case $mode in
   serial) wanted="snd-seq snd-seq-midi snd-serial-u16550" ;;
   usb | usbtwins) wanted="snd-seq snd-seq-midi dummy_hcd libcomposite usb_f_midi snd-usb-audio" ;;
   aloop) wanted="snd-aloop" ;;
-  kit) wanted="snd-seq snd-virmidi snd-aloop" ;;
+  kit) wanted="snd-seq snd-virmidi snd-dummy snd-aloop" ;;
   *) echo "unknown mode $mode"; exit 2 ;;
 esac
 
@@ -86,6 +87,8 @@ for module in $(cat /mods/order); do
     snd-serial-u16550.ko) parameters="port=0x2f8 irq=3 speed=38400 adaptor=4" ;;
     # Two controllers, dummy_udc.0 and dummy_udc.1, for two identical interfaces.
     dummy_hcd.ko) [ "$mode" = usbtwins ] && parameters="num=2" || parameters="" ;;
+    # Two cards for the pads: one moved by the kernel's tick, one by the dummy card's periods.
+    snd-aloop.ko) [ "$mode" = kit ] && parameters="enable=1,1" || parameters="" ;;
     *) parameters="" ;;
   esac
   insmod /mods/$module $parameters || echo "insmod $module failed"

@@ -187,11 +187,17 @@ void AlsaPcmStream::waitForRoom(int wakeUp)
     std::vector<pollfd> descriptors(static_cast<std::size_t>(count) + 1);
     const int filled = std::max(0, snd_pcm_poll_descriptors(m_pcm, descriptors.data(), static_cast<unsigned>(count)));
     descriptors[static_cast<std::size_t>(filled)] = {wakeUp, POLLIN, 0};
-    if (poll(descriptors.data(), static_cast<nfds_t>(filled) + 1, -1) <= 0)
-        return;
-    // A sound server's plugin clears what woke it only when asked what happened.
+    // Only the stream can say whether what woke it means room: a plugin's descriptor (a sound
+    // server's, a resampler's) may wake it short of the frames asked for, and a writer woken then
+    // would find no room and wait again at once, round and round.
     unsigned short events = 0;
-    snd_pcm_poll_descriptors_revents(m_pcm, descriptors.data(), static_cast<unsigned>(filled), &events);
+    while (events == 0) {
+        if (poll(descriptors.data(), static_cast<nfds_t>(filled) + 1, -1) <= 0
+            || descriptors[static_cast<std::size_t>(filled)].revents != 0)
+            return;
+        if (snd_pcm_poll_descriptors_revents(m_pcm, descriptors.data(), static_cast<unsigned>(filled), &events) < 0)
+            return;
+    }
 }
 
 long AlsaPcmStream::queued()

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -14,15 +15,34 @@ void ignoreLibraryError(const char*, int, const char*, int, const char*, ...)
 {
 }
 
-snd_pcm_t* openDevice(const std::string& device, const PcmFormat& format, PlaybackFailure& failure)
+// A device opened without blocking and set up, with its buffer and period in frames.
+struct SetUpDevice {
+    snd_pcm_t* pcm = nullptr;
+    snd_pcm_uframes_t buffer = 0;
+    snd_pcm_uframes_t period = 0;
+};
+
+// The device set up by setUp (an ALSA error or not); no device, with the reason in failure, where it
+// could not be opened or set up.
+SetUpDevice openAndSetUp(const std::string& device, const PcmFormat& format, PlaybackFailure& failure,
+                         const std::function<int(snd_pcm_t*)>& setUp)
 {
     snd_lib_error_set_handler(ignoreLibraryError);
-    snd_pcm_t* pcm = nullptr;
-    if (const int error = snd_pcm_open(&pcm, device.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK); error < 0) {
+    SetUpDevice opened;
+    int error = snd_pcm_open(&opened.pcm, device.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK);
+    if (error < 0) {
         failure = {PlaybackFailure::Kind::Unopenable, device, format, snd_strerror(error)};
-        return nullptr;
+        return {};
     }
-    return pcm;
+    error = setUp(opened.pcm);
+    if (error >= 0)
+        error = snd_pcm_get_params(opened.pcm, &opened.buffer, &opened.period);
+    if (error < 0) {
+        snd_pcm_close(opened.pcm);
+        failure = {PlaybackFailure::Kind::FormatRefused, device, format, snd_strerror(error)};
+        return {};
+    }
+    return opened;
 }
 
 snd_pcm_format_t sampleFormat(const PcmFormat& format)
@@ -69,42 +89,27 @@ std::size_t framesIn(unsigned microseconds, const PcmFormat& format)
 std::unique_ptr<IPcmStream> AlsaPcmStream::open(const std::string& device, const PcmFormat& format,
                                                 PlaybackFailure& failure, unsigned bufferMicroseconds)
 {
-    snd_pcm_t* pcm = openDevice(device, format, failure);
-    if (!pcm)
-        return nullptr;
     // Resampling allowed: a sound server or card that cannot run at 33 kHz, or at a source's own
     // rate, still plays the sound.
-    int error = snd_pcm_set_params(pcm, sampleFormat(format), SND_PCM_ACCESS_RW_INTERLEAVED, format.channels,
-                                   format.rate, 1, bufferMicroseconds);
-    snd_pcm_uframes_t buffer = 0;
-    snd_pcm_uframes_t period = 0;
-    if (error >= 0)
-        error = snd_pcm_get_params(pcm, &buffer, &period);
-    if (error < 0) {
-        snd_pcm_close(pcm);
-        failure = {PlaybackFailure::Kind::FormatRefused, device, format, snd_strerror(error)};
+    const SetUpDevice opened = openAndSetUp(device, format, failure, [&](snd_pcm_t* pcm) {
+        return snd_pcm_set_params(pcm, sampleFormat(format), SND_PCM_ACCESS_RW_INTERLEAVED, format.channels,
+                                  format.rate, 1, bufferMicroseconds);
+    });
+    if (!opened.pcm)
         return nullptr;
-    }
-    return std::unique_ptr<IPcmStream>(new AlsaPcmStream(pcm, device, buffer));
+    return std::unique_ptr<IPcmStream>(new AlsaPcmStream(opened.pcm, device, opened.buffer));
 }
 
 std::unique_ptr<IPcmStream> AlsaPcmStream::open(const std::string& device, const PcmFormat& format,
                                                 PlaybackFailure& failure, const Lead& lead)
 {
-    snd_pcm_t* pcm = openDevice(device, format, failure);
-    if (!pcm)
+    const SetUpDevice opened
+        = openAndSetUp(device, format, failure, [&](snd_pcm_t* pcm) { return setPeriodAndRing(pcm, format, lead); });
+    if (!opened.pcm)
         return nullptr;
-    snd_pcm_uframes_t buffer = 0;
-    snd_pcm_uframes_t period = 0;
-    int error = setPeriodAndRing(pcm, format, lead);
-    if (error >= 0)
-        error = snd_pcm_get_params(pcm, &buffer, &period);
-    if (error < 0) {
-        snd_pcm_close(pcm);
-        failure = {PlaybackFailure::Kind::FormatRefused, device, format, snd_strerror(error)};
-        return nullptr;
-    }
-    std::unique_ptr<AlsaPcmStream> stream(new AlsaPcmStream(pcm, device, buffer));
+    const std::size_t buffer = opened.buffer;
+    const std::size_t period = opened.period;
+    std::unique_ptr<AlsaPcmStream> stream(new AlsaPcmStream(opened.pcm, device, buffer));
     // A lead of a period at least, and two periods of the ring beyond it to see the device run dry;
     // a ring too short for that is filled whole.
     if (buffer < 3 * period)
@@ -114,7 +119,7 @@ std::unique_ptr<IPcmStream> AlsaPcmStream::open(const std::string& device, const
     stream->m_leadFrames = std::clamp<std::size_t>(framesIn(lead.firstMicroseconds, format), period, longest);
     stream->m_mostLeadFrames
         = std::clamp<std::size_t>(framesIn(lead.mostMicroseconds, format), stream->m_leadFrames, longest);
-    if (error = stream->applyLead(); error < 0) {
+    if (const int error = stream->applyLead(); error < 0) {
         failure = {PlaybackFailure::Kind::FormatRefused, device, format, snd_strerror(error)};
         return nullptr;
     }

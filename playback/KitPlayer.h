@@ -16,9 +16,10 @@
 
 // Plays a kit's pads as a drum machine does: each pad a voice of its own, so hits of different pads
 // overlap and add, and a new hit of a pad starts its sound again. While open it holds one stream on
-// the sound output and a thread of its own that keeps the device's few milliseconds of buffer full,
-// mixing a hit into the very next period it writes. Hits come from any thread (the window's keys,
-// a MIDI controller's notes) and cost a short lock, never an allocation or a wait on the device.
+// the sound output and a thread of its own that keeps a few milliseconds of sound ahead of the
+// device, mixing a hit into the very next period it writes. Hits come from any thread (the
+// window's keys, a MIDI controller's notes) and cost a short lock, never an allocation or a wait on
+// the device.
 //
 // The mix is 16-bit signed: each voice is its slot's byte moved to the top of 16 bits, so one pad
 // sounds exactly as the slot player plays the slot, and the sum of overlapping voices is clipped

@@ -31,8 +31,8 @@ public:
     static constexpr std::size_t kPeriodFrames = 33;
     // How far ahead of the device the mix is written, in microseconds: with the period the hit
     // waits for, its sound leaves the program within about 6 ms of the hit. A device that runs dry
-    // at that has the lead grown, a millisecond each time, as far as the most: a pad heard late
-    // plays better than one that crackles.
+    // at that has the lead grown by its period (a millisecond, where it can) each time, as far as
+    // the most: a pad heard late plays better than one that crackles.
     static constexpr unsigned kLeadMicroseconds = 5000;
     static constexpr unsigned kMostLeadMicroseconds = 30'000;
     // Hits taken between two periods; more than this many in 1 ms are dropped.

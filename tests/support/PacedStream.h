@@ -63,7 +63,9 @@ struct PacedLog {
     {
         const std::lock_guard held(lock);
         std::vector<std::int16_t> values(written.size() / sizeof(std::int16_t));
-        std::memcpy(values.data(), written.data(), values.size() * sizeof(std::int16_t));
+        // Nothing written yet leaves both vectors without storage, which memcpy may not be given.
+        if (!values.empty())
+            std::memcpy(values.data(), written.data(), values.size() * sizeof(std::int16_t));
         return values;
     }
 };

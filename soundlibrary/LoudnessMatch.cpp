@@ -72,9 +72,13 @@ LoudnessMatch::Matched matchOne(const LoudnessMatch::Slot& slot, double target, 
             break;
         }
         unclipped = std::max(unclipped, next);
+        if (!tried.loudness) {
+            // A step down so far that the slot falls silent went past the target: the gain that
+            // meets it lies between the two, where the next round looks.
+            under = next;
+            continue;
+        }
         gain = next;
-        if (!tried.loudness)
-            break;
         loudness = *tried.loudness;
         if (!best.loudness || std::abs(target - loudness) < std::abs(target - *best.loudness)) {
             best = std::move(tried);

@@ -162,3 +162,20 @@ TEST(LoudnessMatchTest, AToneOnTheEightBitsStaircaseEndsNearTheTarget)
         EXPECT_NEAR(*(*matched)[0].after, target, LoudnessMatch::kTolerance) << target;
     }
 }
+
+// A loud tone brought far down: the first step by the difference lands where its few steps of 8 bits
+// round to silence. That render is too quiet, not the end of the search: the slot used to keep its
+// gain, the loudest of the kit, with nothing said.
+TEST(LoudnessMatchTest, ALoudSlotWhoseFirstStepDownFallsSilentStillGoesDown)
+{
+    const audio::DecodedSound loud = sound(0.3, 200.0, 0.99);
+    const auto met = LoudnessMatch::match({{&loud, {}, 0x6000}}, -36.0);
+    ASSERT_TRUE(met && (*met)[0].before && (*met)[0].after);
+    EXPECT_GT(*(*met)[0].before, -3.0);
+    EXPECT_NEAR(*(*met)[0].after, -36.0, LoudnessMatch::kTolerance);
+    // Below the quietest it sounds at, it ends as near the target as it still sounds.
+    const auto nearest = LoudnessMatch::match({{&loud, {}, 0x6000}}, -50.0);
+    ASSERT_TRUE(nearest && (*nearest)[0].after);
+    EXPECT_LT(*(*nearest)[0].after, -36.0);
+    EXPECT_EQ(soundlibrary::SlotLoudness::of((*nearest)[0].bytes), (*nearest)[0].after);
+}

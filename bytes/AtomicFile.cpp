@@ -43,16 +43,34 @@ std::string folderOf(const std::string& path)
     return folder.empty() ? "." : folder;
 }
 
+// Of a target's name, what its hidden name holds: a file system takes 255 bytes a name, and the
+// dot, the mark, a process number of up to seven digits and the suffix would push a long name past
+// them, so that a file of a name the system takes could not be saved. A long name is cut where a
+// character of UTF-8 starts (one that is no UTF-8 where it must).
+std::string hiddenPrefix(const std::string& target)
+{
+    constexpr std::size_t kLongestName = 255;
+    constexpr std::size_t kMostProcessDigits = 7;
+    const std::size_t room = kLongestName - 1 - std::strlen(kMark) - kMostProcessDigits - std::strlen(kSuffix);
+    std::string name = fs::path(target).filename().string();
+    if (name.size() > room) {
+        std::size_t end = room;
+        while (end > 0 && room - end < 3 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80)
+            --end;
+        name.resize(end);
+    }
+    return "." + name + kMark;
+}
+
 std::string hiddenName(const std::string& target, pid_t process)
 {
-    const fs::path path(target);
-    return (path.parent_path() / ("." + path.filename().string() + kMark + std::to_string(process) + kSuffix)).string();
+    return (fs::path(target).parent_path() / (hiddenPrefix(target) + std::to_string(process) + kSuffix)).string();
 }
 
 // The process that made a hidden temporary of target, when name is one.
 pid_t maker(const std::string& name, const std::string& target)
 {
-    const std::string prefix = "." + fs::path(target).filename().string() + kMark;
+    const std::string prefix = hiddenPrefix(target);
     const std::size_t suffix = std::strlen(kSuffix);
     if (name.size() <= prefix.size() + suffix || !name.starts_with(prefix) || !name.ends_with(kSuffix))
         return 0;

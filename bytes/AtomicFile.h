@@ -10,7 +10,8 @@
 // the target's folder, which takes the target's place only on commit. Until then, and whenever
 // anything fails, the target keeps its old contents. The temporary has no name at all where the
 // file system allows it (a crash leaves nothing behind); elsewhere it is the hidden
-// ".NAME.zylox-PID.tmp", and a later save of the same file removes those whose process is gone.
+// ".NAME.zylox-PID.tmp" (of a long NAME its start), and a later save of the same file removes those
+// whose process is gone.
 // What the user set on the file stays: a symbolic link stays a link and the file it points to is
 // replaced, the old file's permission bits and (where allowed) owner and group carry over, and a
 // file the user may not write, or that is no regular file (a FIFO, a device), is refused rather

@@ -88,4 +88,29 @@ TEST(AtomicFile, ASaveRemovesHiddenTemporariesOfEndedProcessesOnly)
     EXPECT_EQ(entries(folder), 4u);
 }
 
+// The temporary's hidden name adds to the target's: a name near the 255 bytes a file system takes
+// could not be saved ("File name too long"), though the system takes it.
+TEST(AtomicFile, ANameOfTheLongestAFileSystemTakesIsSaved)
+{
+    ScratchFolder folder("atomic");
+    std::string accented;
+    while (accented.size() < 250)
+        accented += "\xC3\xA9";
+    for (const std::string& name : {std::string(251, 'a') + ".mid", accented + ".mid", std::string(255, '\x80')}) {
+        const std::string target = folder.write(name, {'o', 'l', 'd'});
+        EXPECT_FALSE(AtomicFile::writeWhole(target, std::vector<std::uint8_t>{'n', 'e', 'w'})) << name.size();
+        EXPECT_EQ(ScratchFolder::read(target), (std::vector<std::uint8_t>{'n', 'e', 'w'}));
+    }
+    EXPECT_EQ(entries(folder), 3u);
+    // A save of another long name that starts the same keeps the running process's temporaries and
+    // removes the ended one's.
+    const std::string ended = "." + std::string(236, 'a') + ".zylox-" + std::to_string(endedProcess()) + ".tmp";
+    const std::string running = "." + std::string(236, 'a') + ".zylox-" + std::to_string(::getppid()) + ".tmp";
+    folder.write(ended, {'t'});
+    folder.write(running, {'t'});
+    EXPECT_FALSE(AtomicFile::writeWhole(folder.file(std::string(250, 'a')), std::vector<std::uint8_t>{'n'}));
+    EXPECT_FALSE(fs::exists(folder.file(ended)));
+    EXPECT_TRUE(fs::exists(folder.file(running)));
+}
+
 } // namespace

@@ -22,15 +22,36 @@ std::string withoutSoundEnding(std::string name)
     return name;
 }
 
+// The bytes a file system takes for one file's name.
+constexpr std::size_t kLongestFileName = 255;
+
+// Of a UTF-8 name, as much as fits in bytes, ending where a character ends.
+std::string cutToFit(std::string name, std::size_t bytes)
+{
+    if (name.size() <= bytes)
+        return name;
+    std::size_t end = bytes;
+    // A character takes at most four bytes: a name that is no UTF-8 is cut where it must.
+    while (end > 0 && bytes - end < 3 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80)
+        --end;
+    name.resize(end);
+    return name;
+}
+
 } // namespace
 
 std::string BankSoundFiles::fileName(const IBank& bank, std::uint16_t slot)
 {
+    const std::string ending = ".wav";
     std::string name = bank.getContentLabel(slot);
-    if (const std::string own = withoutSoundEnding(bank.getContentName(slot)); !own.empty())
-        name += " - " + own;
+    if (const std::string own = withoutSoundEnding(bank.getContentName(slot)); !own.empty()) {
+        name += " - ";
+        // A slot's name may take the 255 bytes a file's name does: with the label before it, its
+        // file could not be written.
+        name += cutToFit(own, kLongestFileName - std::min(kLongestFileName, name.size() + ending.size()));
+    }
     std::replace(name.begin(), name.end(), '/', '-');
-    return name + ".wav";
+    return name + ending;
 }
 
 BankSoundFiles::Written BankSoundFiles::write(const IBank& bank, const std::string& folder)

@@ -22,7 +22,8 @@ public:
     };
 
     // The file name a slot takes: its label, and its name after a dash where it has one (without the
-    // ending of the sound file it was named after); a slash, which no file name holds, becomes a dash.
+    // ending of the sound file it was named after); a slash, which no file name holds, becomes a dash,
+    // and a name too long for a file name is cut short to fit.
     static std::string fileName(const IBank& bank, std::uint16_t slot);
     // Writes each slot's file into folder, making the folder where it is missing; a file of the same
     // name is replaced whole. Stops at the first file that cannot be written; those before it stay.

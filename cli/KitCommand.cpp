@@ -69,7 +69,12 @@ int KitCommand::checkArguments()
                   << '\n';
         return 2;
     }
-    if (!m_target.empty() && m_target.find_first_not_of("+-.0123456789") != std::string::npos)
+    // With no source left, a value that names a folder or file ("." or a kit's folder "808") was
+    // the source, not a figure.
+    std::error_code missing;
+    if (!m_target.empty()
+        && (m_target.find_first_not_of("+-.0123456789") != std::string::npos
+            || (m_sources.empty() && std::filesystem::exists(m_target, missing))))
         m_sources.insert(m_sources.begin(), std::exchange(m_target, std::string()));
     if (m_sources.empty()) {
         std::cerr << "zylox: kit: name the folder of sound files, or the files\n";

@@ -90,6 +90,13 @@ TEST_F(ZyloxKitTest, KitFillsTheSlotsTheNamesSayAndMatchesTheirLoudness)
     EXPECT_EQ(m_err,
               "zylox: --bank FW: the firmware bank's slots hold messages, not sounds: a kit fills a sound bank\n");
     EXPECT_EQ(zylox("kit kit/alt/.. --bank S05 -o none.mid --match-loudness -80"), 2);
+    // A folder whose name reads as a figure, given after the option, is the kit's folder all the same.
+    ASSERT_EQ(run("cp -r kit 808"), 0);
+    ASSERT_EQ(zylox("kit --bank S05 --dry-run --match-loudness 808"), 0) << m_err;
+    EXPECT_EQ(rows().size(), 6u) << m_out;
+    ASSERT_EQ(run(std::string("cd 808 && ") + ZYLOX_PROGRAM + " kit --bank S05 --dry-run --match-loudness ."), 0)
+        << m_err;
+    EXPECT_EQ(rows().size(), 6u) << m_out;
     ASSERT_EQ(run("mkdir empty"), 0);
     EXPECT_EQ(zylox("kit empty --bank S05 -o none.mid"), 1);
     EXPECT_NE(m_err.find("no sound file's name here says which slot it is for"), std::string::npos) << m_err;

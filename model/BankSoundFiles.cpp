@@ -9,6 +9,7 @@
 #include "model/IBank.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -60,7 +61,9 @@ BankSoundFiles::Written BankSoundFiles::write(const IBank& bank, const std::stri
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error) && !std::filesystem::create_directory(folder, error) && error) {
         written.failedPath = folder;
-        written.failure = FileFailure::fromErrno(error.value());
+        // A file, or a link to nothing, holds the folder's name: the system's "File exists" would
+        // read as if a slot's file were refused for being there already.
+        written.failure = FileFailure::fromErrno(error.value() == EEXIST ? ENOTDIR : error.value());
         return written;
     }
     for (std::uint16_t slot = 0; slot < factory::kSoundSlotCount; ++slot) {

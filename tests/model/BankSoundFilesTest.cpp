@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -47,4 +49,19 @@ TEST(BankSoundFiles, EverySlotsFileIsWrittenInTheFolderUnderANameAFileSystemTake
     // Cut where a character ends, not inside one.
     EXPECT_EQ(BankSoundFiles::fileName(*bank, 1), "CLOSED HI HAT - " + accented.substr(0, 234) + ".wav");
     EXPECT_EQ(BankSoundFiles::fileName(*bank, 5), "RIDE - kick.wav");
+}
+
+TEST(BankSoundFiles, AFileWhereTheFolderShouldBeIsNamedAsNoFolderAndKeptAsItIs)
+{
+    const std::unique_ptr<IBank> bank = factory::makeBank(4);
+    const ScratchFolder scratch("bank-sound-files");
+    const std::string file = scratch.write("s05.mid", {'k', 'e', 'e', 'p'});
+    std::filesystem::create_symlink("nowhere", scratch.file("dangling"));
+    for (const std::string& folder : {file, scratch.file("dangling")}) {
+        const BankSoundFiles::Written written = BankSoundFiles::write(*bank, folder);
+        EXPECT_EQ(written.failedPath, folder);
+        EXPECT_EQ(written.failure.describe(), std::strerror(ENOTDIR));
+        EXPECT_TRUE(written.paths.empty());
+    }
+    EXPECT_EQ(ScratchFolder::read(file), (std::vector<std::uint8_t>{'k', 'e', 'e', 'p'}));
 }

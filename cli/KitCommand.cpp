@@ -113,6 +113,8 @@ int KitCommand::run()
             std::cerr << "zylox: " << file.why.english() << '\n';
         return fail(m_fromFolder ? m_sources.front() : "kit", KitProposal::emptyText().english());
     }
+    if (const int status = checkOutput(*kit))
+        return status;
     BankSet banks;
     if (const int status = openBankFile(banks, m_row))
         return status;
@@ -156,6 +158,27 @@ int KitCommand::run()
         return fail(m_output, reason);
     for (const std::string& line : lines)
         std::cout << line << '\n';
+    return 0;
+}
+
+int KitCommand::checkOutput(const KitProposal& kit) const
+{
+    if (m_dryRun)
+        return 0;
+    // "zylox kit ~/909/*.wav --bank S05 -o ~/909/ohh.wav", a slip of the shell's history or a
+    // name completed too far: the bank would take the place of a sound the kit is made of.
+    std::vector<std::string> sounds = m_fromFolder ? std::vector<std::string>() : m_sources;
+    for (const std::optional<KitProposal::Choice>& choice : kit.choices())
+        if (choice)
+            sounds.push_back(choice->file.path);
+    for (const std::string& sound : sounds) {
+        std::error_code error;
+        if (std::filesystem::equivalent(m_output, sound, error)) {
+            std::cerr << "zylox: kit: -o " << m_output
+                      << " is one of the kit's sound files: name the bank file to write after -o\n";
+            return 2;
+        }
+    }
     return 0;
 }
 

@@ -25,6 +25,8 @@ private:
 
     // 0, or 2 after saying what the command line got wrong.
     int checkArguments();
+    // 0, or 2 after saying that -o names one of the kit's own sound files.
+    int checkOutput(const KitProposal& kit) const;
     // One folder, or the files; none after saying why not.
     std::optional<KitProposal> propose();
 

@@ -130,6 +130,16 @@ TEST_F(ZyloxKitTest, KitTakesTheFilesNamedAndSaysWhichItLeavesOut)
     EXPECT_EQ(m_err, "zylox: a/gone.wav: No such file or directory\n");
     EXPECT_EQ(zylox("kit a/chh.wav b --bank S05 -o none.mid"), 2);
     EXPECT_EQ(m_err, "zylox: kit: b is a folder: name one folder, or the sound files\n");
+    // The bank file's name forgotten after -o: a sound the kit is made of would become the bank file.
+    const Bytes chh = read("a/chh.wav");
+    const Bytes kick = read("a/kick.wav");
+    EXPECT_EQ(zylox("kit a/*.wav b/Clap.wav --bank S05 -o a/chh.wav"), 2);
+    EXPECT_EQ(m_err,
+              "zylox: kit: -o a/chh.wav is one of the kit's sound files: name the bank file to write after -o\n");
+    EXPECT_EQ(zylox("kit a --bank S05 -o ./a/chh.wav"), 2);
+    EXPECT_EQ(zylox("kit a/chh.wav b/Clap.wav a/kick.wav --bank S05 -o a/kick.wav"), 2);
+    EXPECT_EQ(read("a/chh.wav"), chh);
+    EXPECT_EQ(read("a/kick.wav"), kick);
     EXPECT_FALSE(exists("none.mid"));
 }
 

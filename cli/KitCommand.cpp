@@ -158,6 +158,9 @@ int KitCommand::run()
         return fail(m_output, reason);
     for (const std::string& line : lines)
         std::cout << line << '\n';
+    // A dry run's lines are all it gives: lost into a full disk, they are no success.
+    if (m_dryRun && !std::cout.flush())
+        return fail("standard output", "cannot be written");
     return 0;
 }
 

@@ -70,6 +70,9 @@ TEST_F(ZyloxKitTest, KitFillsTheSlotsTheNamesSayAndMatchesTheirLoudness)
               0u)
         << lines[4];
     EXPECT_EQ(m_err, "zylox: hat.wav: not used: its name says 'hat', and CLOSED HI HAT went to chh.wav\n");
+    // Its lines are all a dry run gives: lost, they are no success.
+    EXPECT_EQ(zylox("kit kit --bank S05 --dry-run >/dev/full"), 1);
+    EXPECT_TRUE(m_err.ends_with("\nzylox: standard output: cannot be written\n")) << m_err;
 
     ASSERT_EQ(zylox("kit kit --bank S05 -o kit.mid --match-loudness"), 0) << m_err;
     ASSERT_EQ(zylox("loudness --bank S05 --in kit.mid"), 0) << m_err;

@@ -47,6 +47,7 @@ LoudnessMatch::Matched matchOne(const LoudnessMatch::Slot& slot, double target, 
     // tried; and the nearest figure found is kept, not the last.
     std::optional<double> under;
     std::optional<double> over;
+    bool fellSilent = false;
     for (int round = 0; round < kRounds && std::abs(target - loudness) > LoudnessMatch::kTolerance; ++round) {
         (loudness < target ? under : over) = gain;
         const double next
@@ -76,6 +77,7 @@ LoudnessMatch::Matched matchOne(const LoudnessMatch::Slot& slot, double target, 
             // A step down so far that the slot falls silent went past the target: the gain that
             // meets it lies between the two, where the next round looks.
             under = next;
+            fellSilent = true;
             continue;
         }
         gain = next;
@@ -89,6 +91,11 @@ LoudnessMatch::Matched matchOne(const LoudnessMatch::Slot& slot, double target, 
             matched.ownBytes = slot.ownBytes;
             break;
         }
+    }
+    // Between the quietest gain that sounds and one that is silent there is no figure nearer.
+    if (fellSilent && best.loudness && *best.loudness > target + LoudnessMatch::kTolerance) {
+        matched.held = true;
+        matched.fades = true;
     }
     matched.shape.gain = bestGain;
     matched.after = best.loudness;
@@ -145,6 +152,9 @@ std::optional<double> LoudnessMatch::targetOf(const std::vector<Matched>& matche
 Text LoudnessMatch::heldText(const Matched& matched, double target)
 {
     const double under = target - matched.after.value_or(target);
+    if (matched.fades)
+        return {ZYLOX_TR("LoudnessMatch", "held at %1 dB, %2 LU over the target: quieter would be silent"),
+                {TextArgument::signedFixed(matched.shape.gain, 1), TextArgument::fixed(-under, 1)}};
     if (matched.ownBytes)
         return {
             ZYLOX_TR("LoudnessMatch", "held at %1 dB, %2 LU under the target: no file is kept to make it louder from"),

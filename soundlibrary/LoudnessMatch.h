@@ -17,7 +17,8 @@ namespace soundlibrary {
 // rendered at the gain the last figure asks for and measured again, until its figure lies within
 // kTolerance of the target (a few rounds). A slot the target would push past full scale (or past
 // the limiter's ceiling, where its shape has one, when the gain reaches the end of its range) is
-// held at the most it takes without clipping, and named.
+// held at the most it takes without clipping, and named; one that would fall silent before it is
+// quiet enough, at the least it takes, and named too.
 class LoudnessMatch {
 public:
     // LU either way: well under the 1 LU a listener tells apart, and what the steps of 8 bits let
@@ -42,6 +43,7 @@ public:
         bool held = false; // it could not reach the target
         bool clips = false; // held because louder would clip; otherwise the gain goes no higher
         bool ownBytes = false; // held at the gain its own 8-bit bytes allow
+        bool fades = false; // held over the target because quieter, its few 8-bit steps round to silence
     };
 
     // Every slot's match, in order; a silent slot keeps its shape. target none: the quietest
@@ -51,7 +53,8 @@ public:
     static std::optional<double> targetOf(const std::vector<Matched>& matched, std::optional<double> target);
 
     // "held at +6.2 dB, 3.1 LU under the target: louder would clip"; of a slot the gain's range
-    // held, "... the gain goes no higher"; of its own bytes, "... no file is kept to make it louder from".
+    // held, "... the gain goes no higher"; of its own bytes, "... no file is kept to make it louder from";
+    // of one that would fall silent, "held at -30.4 dB, 5.1 LU over the target: quieter would be silent".
     static Text heldText(const Matched& matched, double target);
     // Why the firmware bank's slots are never matched.
     static Text firmwareRefusal();

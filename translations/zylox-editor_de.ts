@@ -1993,27 +1993,32 @@ Eine Bankdatei enthält eine Bank oder alle 32: Die %n bekannten Bänke als Date
 <context>
     <name>LoudnessMatch</name>
     <message>
-        <location filename="../soundlibrary/LoudnessMatch.cpp" line="134"/>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="156"/>
+        <source>held at %1 dB, %2 LU over the target: quieter would be silent</source>
+        <translation>bei %1 dB gehalten, %2 LU über dem Ziel: Leiser würde er verstummen</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="160"/>
         <source>held at %1 dB, %2 LU under the target: no file is kept to make it louder from</source>
         <translation>bei %1 dB gehalten, %2 LU unter dem Ziel: keine Datei ist aufbewahrt, aus der er lauter würde</translation>
     </message>
     <message>
-        <location filename="../soundlibrary/LoudnessMatch.cpp" line="137"/>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="163"/>
         <source>held at %1 dB, %2 LU under the target: the gain goes no higher</source>
         <translation>bei %1 dB gehalten, %2 LU unter dem Ziel: Die Verstärkung reicht nicht höher</translation>
     </message>
     <message>
-        <location filename="../soundlibrary/LoudnessMatch.cpp" line="139"/>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="165"/>
         <source>held at %1 dB, %2 LU under the target: louder would clip</source>
         <translation>bei %1 dB gehalten, %2 LU unter dem Ziel: Lauter würde übersteuern</translation>
     </message>
     <message>
-        <location filename="../soundlibrary/LoudnessMatch.cpp" line="146"/>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="173"/>
         <source>the firmware bank&apos;s slots hold messages, not sounds: only a sound bank&apos;s loudness is matched</source>
         <translation>die Slots der Firmware-Bank enthalten Nachrichten, keine Klänge: nur die Lautheit einer Klangbank wird angeglichen</translation>
     </message>
     <message>
-        <location filename="../soundlibrary/LoudnessMatch.cpp" line="152"/>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="178"/>
         <source>gain %1 dB: %2 (was %3)</source>
         <translation>Verstärkung %1 dB: %2 (vorher %3)</translation>
     </message>

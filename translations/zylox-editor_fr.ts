@@ -1993,27 +1993,32 @@ Un fichier de banques contient une banque ou les 32&#xa0;: enregistrer les %n ba
 <context>
     <name>LoudnessMatch</name>
     <message>
-        <location filename="../soundlibrary/LoudnessMatch.cpp" line="134"/>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="156"/>
+        <source>held at %1 dB, %2 LU over the target: quieter would be silent</source>
+        <translation>maintenu à %1 dB, %2 LU au-dessus de la cible : plus bas, il deviendrait silencieux</translation>
+    </message>
+    <message>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="160"/>
         <source>held at %1 dB, %2 LU under the target: no file is kept to make it louder from</source>
         <translation>maintenu à %1 dB, %2 LU sous la cible : aucun fichier n&apos;est conservé pour le rendre plus fort</translation>
     </message>
     <message>
-        <location filename="../soundlibrary/LoudnessMatch.cpp" line="137"/>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="163"/>
         <source>held at %1 dB, %2 LU under the target: the gain goes no higher</source>
         <translation>maintenu à %1 dB, %2 LU sous la cible : le gain ne monte pas plus haut</translation>
     </message>
     <message>
-        <location filename="../soundlibrary/LoudnessMatch.cpp" line="139"/>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="165"/>
         <source>held at %1 dB, %2 LU under the target: louder would clip</source>
         <translation>maintenu à %1 dB, %2 LU sous la cible : plus fort, il écrêterait</translation>
     </message>
     <message>
-        <location filename="../soundlibrary/LoudnessMatch.cpp" line="146"/>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="173"/>
         <source>the firmware bank&apos;s slots hold messages, not sounds: only a sound bank&apos;s loudness is matched</source>
         <translation>les slots de la banque du firmware contiennent des messages, pas des sons : seule la sonie d&apos;une banque de sons est égalisée</translation>
     </message>
     <message>
-        <location filename="../soundlibrary/LoudnessMatch.cpp" line="152"/>
+        <location filename="../soundlibrary/LoudnessMatch.cpp" line="178"/>
         <source>gain %1 dB: %2 (was %3)</source>
         <translation>gain %1 dB : %2 (avant %3)</translation>
     </message>

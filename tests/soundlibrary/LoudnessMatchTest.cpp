@@ -166,16 +166,22 @@ TEST(LoudnessMatchTest, AToneOnTheEightBitsStaircaseEndsNearTheTarget)
 // A loud tone brought far down: the first step by the difference lands where its few steps of 8 bits
 // round to silence. That render is too quiet, not the end of the search: the slot used to keep its
 // gain, the loudest of the kit, with nothing said.
-TEST(LoudnessMatchTest, ALoudSlotWhoseFirstStepDownFallsSilentStillGoesDown)
+TEST(LoudnessMatchTest, ALoudSlotWhoseFirstStepDownFallsSilentStillGoesDownOrIsHeldWhereItFades)
 {
     const audio::DecodedSound loud = sound(0.3, 200.0, 0.99);
     const auto met = LoudnessMatch::match({{&loud, {}, 0x6000}}, -36.0);
     ASSERT_TRUE(met && (*met)[0].before && (*met)[0].after);
     EXPECT_GT(*(*met)[0].before, -3.0);
     EXPECT_NEAR(*(*met)[0].after, -36.0, LoudnessMatch::kTolerance);
-    // Below the quietest it sounds at, it ends as near the target as it still sounds.
+    EXPECT_FALSE((*met)[0].held);
+    // Below the quietest it sounds at, it ends as near the target as it still sounds, and says so.
     const auto nearest = LoudnessMatch::match({{&loud, {}, 0x6000}}, -50.0);
     ASSERT_TRUE(nearest && (*nearest)[0].after);
-    EXPECT_LT(*(*nearest)[0].after, -36.0);
-    EXPECT_EQ(soundlibrary::SlotLoudness::of((*nearest)[0].bytes), (*nearest)[0].after);
+    const LoudnessMatch::Matched& held = (*nearest)[0];
+    EXPECT_LT(*held.after, -36.0);
+    EXPECT_EQ(soundlibrary::SlotLoudness::of(held.bytes), held.after);
+    EXPECT_TRUE(held.held && held.fades && !held.clips);
+    const std::string said = LoudnessMatch::heldText(held, -50.0).english();
+    EXPECT_TRUE(said.starts_with("held at -3") && said.ends_with(" LU over the target: quieter would be silent"))
+        << said;
 }

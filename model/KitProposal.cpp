@@ -66,7 +66,9 @@ KitProposal KitProposal::of(std::vector<KitFile> files)
             continue;
         slot = Choice{files[claim.file], claim.match};
         placed[claim.file] = true;
-        if (*plainest[claim.file] != claim.match.slot) {
+        // A name as plain for two slots takes the one its sound fits, though the other was free:
+        // only a slot another file took makes this its second choice.
+        if (*plainest[claim.file] != claim.match.slot && proposal.m_slots.at(*plainest[claim.file])) {
             slot->firstSlot = plainest[claim.file];
             slot->firstSlotTakenBy = proposal.m_slots.at(*plainest[claim.file])->file.path;
         }

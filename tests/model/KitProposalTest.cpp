@@ -118,6 +118,11 @@ TEST(KitProposalTest, OfTwoEquallyPlainNamesTheSoundThatFitsTheSlotWins)
     kit = KitProposal::of(files);
     EXPECT_EQ(kit.choices()[1]->file.path, "/kits/a hh.wav");
     EXPECT_TRUE(KitProposal::of({}).empty());
+    // One name as plain for two slots takes the one it fits; the other, free, took no file from it.
+    kit = KitProposal::of({{"/kits/chh clap.wav", 0.5}});
+    ASSERT_TRUE(kit.choices()[2]);
+    EXPECT_FALSE(kit.choices()[1]);
+    EXPECT_EQ(kit.reason(2).english(), "name says 'clap'");
 }
 
 TEST(KitProposalTest, AKitTrimsEachLeadInAndFadesOutWhatTheSlotCuts)
@@ -187,6 +192,13 @@ TEST(KitProposalTest, RandomNamesNeverShareASlotAndEachTakesAWordOfItsSlot)
                         || words.find(" " + reversed + " ") != std::string::npos)
                 << choice->file.path << " took " << slot << " by '" << word << "'";
             EXPECT_EQ(choice->match.slot, slot);
+            // A second choice names the file that took the first, which is another.
+            if (choice->firstSlot) {
+                const auto& first = kit.choices()[*choice->firstSlot];
+                ASSERT_TRUE(first) << choice->file.path;
+                EXPECT_EQ(first->file.path, choice->firstSlotTakenBy);
+                EXPECT_NE(choice->firstSlotTakenBy, choice->file.path);
+            }
         }
         for (const KitProposal::Unused& unused : kit.unused())
             EXPECT_FALSE(used.contains(unused.file.path));

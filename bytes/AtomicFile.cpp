@@ -1,5 +1,7 @@
 #include "bytes/AtomicFile.h"
 
+#include "bytes/FileName.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -43,23 +45,14 @@ std::string folderOf(const std::string& path)
     return folder.empty() ? "." : folder;
 }
 
-// Of a target's name, what its hidden name holds: a file system takes 255 bytes a name, and the
-// dot, the mark, a process number of up to seven digits and the suffix would push a long name past
-// them, so that a file of a name the system takes could not be saved. A long name is cut where a
-// character of UTF-8 starts (one that is no UTF-8 where it must).
+// Of a target's name, what its hidden name holds: the dot, the mark, a process number of up to
+// seven digits and the suffix would push a long name past what a file system takes, so that a file
+// of a name the system takes could not be saved. A long name gives its start.
 std::string hiddenPrefix(const std::string& target)
 {
-    constexpr std::size_t kLongestName = 255;
     constexpr std::size_t kMostProcessDigits = 7;
-    const std::size_t room = kLongestName - 1 - std::strlen(kMark) - kMostProcessDigits - std::strlen(kSuffix);
-    std::string name = fs::path(target).filename().string();
-    if (name.size() > room) {
-        std::size_t end = room;
-        while (end > 0 && room - end < 3 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80)
-            --end;
-        name.resize(end);
-    }
-    return "." + name + kMark;
+    const std::size_t room = FileName::kLongest - 1 - std::strlen(kMark) - kMostProcessDigits - std::strlen(kSuffix);
+    return "." + FileName::cut(fs::path(target).filename().string(), room) + kMark;
 }
 
 std::string hiddenName(const std::string& target, pid_t process)

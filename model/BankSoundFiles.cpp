@@ -3,6 +3,7 @@
 #include "audio/DeviceWave.h"
 #include "audio/SoundFileTypes.h"
 #include "bytes/AtomicFile.h"
+#include "bytes/FileName.h"
 #include "content/SlotContent.h"
 #include "model/FactoryBank.h"
 #include "model/FactoryTables.h"
@@ -23,22 +24,6 @@ std::string withoutSoundEnding(std::string name)
     return name;
 }
 
-// The bytes a file system takes for one file's name.
-constexpr std::size_t kLongestFileName = 255;
-
-// Of a UTF-8 name, as much as fits in bytes, ending where a character ends.
-std::string cutToFit(std::string name, std::size_t bytes)
-{
-    if (name.size() <= bytes)
-        return name;
-    std::size_t end = bytes;
-    // A character takes at most four bytes: a name that is no UTF-8 is cut where it must.
-    while (end > 0 && bytes - end < 3 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80)
-        --end;
-    name.resize(end);
-    return name;
-}
-
 } // namespace
 
 std::string BankSoundFiles::fileName(const IBank& bank, std::uint16_t slot)
@@ -49,7 +34,7 @@ std::string BankSoundFiles::fileName(const IBank& bank, std::uint16_t slot)
         name += " - ";
         // A slot's name may take the 255 bytes a file's name does: with the label before it, its
         // file could not be written.
-        name += cutToFit(own, kLongestFileName - std::min(kLongestFileName, name.size() + ending.size()));
+        name += FileName::cut(own, FileName::kLongest - std::min(FileName::kLongest, name.size() + ending.size()));
     }
     std::replace(name.begin(), name.end(), '/', '-');
     return name + ending;

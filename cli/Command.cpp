@@ -10,6 +10,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <filesystem>
 #include <iostream>
 #include <unistd.h>
 
@@ -219,6 +220,16 @@ int Command::openBankFile(BankSet& banks, std::optional<std::size_t> row) const
     std::cerr << "zylox: " << m_bankFile << " holds " << BankNumber::of(static_cast<std::uint16_t>(*fileRow))
               << ", not " << bank << " (--readdress moves it onto " << bank << ")\n";
     return 1;
+}
+
+int Command::refuseOutputOverBankFile(const std::string& output, const std::string& what) const
+{
+    std::error_code unknown;
+    if (m_bankFile.empty() || !std::filesystem::equivalent(output, m_bankFile, unknown))
+        return 0;
+    std::cerr << "zylox: " << m_command->get_name() << ": -o " << output << " is the --in bank file: name the " << what
+              << " to write after -o\n";
+    return 2;
 }
 
 int Command::openSlotBanks(BankSet& banks, std::size_t row, const SlotChoice& choice, std::uint16_t& slot) const

@@ -80,6 +80,9 @@ protected:
     // --readdress moves it there, and one of the other kind (sound or firmware) is no bank file
     // for that row, as in the editor. 0; 1 after the failure's message; 2 for --readdress misused.
     int openBankFile(BankSet& banks, std::optional<std::size_t> row) const;
+    // 2 after the refusal when output is the --in bank file itself, which a command that writes a
+    // sound or a dump must never take the place of; 0 otherwise. what names what output should be.
+    int refuseOutputOverBankFile(const std::string& output, const std::string& what) const;
     // The --slot choice resolved into slot, then the --in file: what every command on one slot
     // does first; 0, 1 or 2. Opening replaces banks, so the caller takes the row's bank only afterwards.
     int openSlotBanks(BankSet& banks, std::size_t row, const SlotChoice& choice, std::uint16_t& slot) const;

@@ -21,6 +21,8 @@ DumpCommand::DumpCommand(CLI::App& app)
 
 int DumpCommand::run()
 {
+    if (const int status = refuseOutputOverBankFile(m_output, ".syx file"))
+        return status;
     BankSet banks;
     if (const int status = openBankFile(banks, m_row))
         return status;

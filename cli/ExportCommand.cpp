@@ -63,6 +63,8 @@ int ExportCommand::run()
         std::cerr << "zylox: export: name the slot with --slot, or give --all-slots\n";
         return 2;
     }
+    if (const int status = refuseOutputOverBankFile(m_output, ".wav or .syx file"))
+        return status;
     BankSet banks;
     std::uint16_t slot = 0;
     if (const int status = openSlotBanks(banks, m_row, m_slot, slot))

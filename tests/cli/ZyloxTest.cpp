@@ -244,6 +244,13 @@ TEST_F(ZyloxTest, AFirmwareSlotTakesOnlyAMessageASendCanPutIntoItsBlock)
     ASSERT_EQ(zylox("import --bank FW --slot 0 presets.syx -o out.mid"), 0) << m_err;
     ASSERT_EQ(zylox("dump --bank FW --in out.mid -o again.syx"), 0) << m_err;
     EXPECT_TRUE(read("again.syx") == read("fw.syx"));
+    // A dump or a sound never takes the place of the bank file it was made from.
+    const Bytes kept = read("out.mid");
+    EXPECT_EQ(zylox("dump --bank FW --in out.mid -o ./out.mid"), 2);
+    EXPECT_EQ(m_err, "zylox: dump: -o ./out.mid is the --in bank file: name the .syx file to write after -o\n");
+    EXPECT_EQ(zylox("export --bank FW --slot 0 --in out.mid -o out.mid"), 2);
+    EXPECT_EQ(m_err, "zylox: export: -o out.mid is the --in bank file: name the .wav or .syx file to write after -o\n");
+    EXPECT_TRUE(read("out.mid") == kept);
 
     // Never into the other slot: the dump would erase the operating system's block and write the
     // presets after it. A file saved with the slots swapped opens, but is never sent.

@@ -76,68 +76,67 @@ int setFormat(snd_pcm_t* pcm, snd_pcm_uframes_t bufferFrames)
     return error;
 }
 
+// A PCM device with a thread of its own on it, stopped and then closed when it goes. Its owner
+// declares it last, so that the thread ends before anything else the thread uses.
+struct PcmThread {
+    ~PcmThread()
+    {
+        enough = true;
+        if (thread.joinable())
+            thread.join();
+        if (pcm)
+            snd_pcm_close(pcm);
+    }
+    snd_pcm_t* pcm = nullptr;
+    std::thread thread;
+    std::atomic<bool> enough{false};
+};
+
 // Silence played on the dummy card, whose high-resolution timer ends a period every millisecond:
 // the second loopback card takes those period ends as its clock, and so moves in steps of 1 ms as a
 // card driven by its own interrupts does, where the first moves by the kernel's 4 ms tick.
 class DummyClock {
 public:
-    ~DummyClock()
-    {
-        m_enough = true;
-        if (m_player.joinable())
-            m_player.join();
-        if (m_pcm)
-            snd_pcm_close(m_pcm);
-    }
     bool start(const std::string& loopbackCard)
     {
         std::FILE* source = std::fopen(("/proc/asound/" + loopbackCard + "/timer_source").c_str(), "w");
         const bool told = source && std::fputs("Dummy", source) >= 0;
         if (source)
             std::fclose(source);
-        if (int error = snd_pcm_open(&m_pcm, "hw:Dummy,0,0", SND_PCM_STREAM_PLAYBACK, 0);
-            !told || error < 0 || (error = setFormat(m_pcm, 10 * KitPlayer::kPeriodFrames)) < 0) {
+        if (int error = snd_pcm_open(&m_device.pcm, "hw:Dummy,0,0", SND_PCM_STREAM_PLAYBACK, 0);
+            !told || error < 0 || (error = setFormat(m_device.pcm, 10 * KitPlayer::kPeriodFrames)) < 0) {
             std::printf("dummy clock: %s\n", told ? snd_strerror(error) : "no timer_source to set");
             return false;
         }
-        m_player = std::thread([this] {
+        m_device.thread = std::thread([this] {
             const std::vector<std::int16_t> silence(KitPlayer::kPeriodFrames);
-            while (!m_enough)
-                if (const snd_pcm_sframes_t written = snd_pcm_writei(m_pcm, silence.data(), silence.size());
+            while (!m_device.enough)
+                if (const snd_pcm_sframes_t written = snd_pcm_writei(m_device.pcm, silence.data(), silence.size());
                     written < 0)
-                    snd_pcm_recover(m_pcm, static_cast<int>(written), 1);
+                    snd_pcm_recover(m_device.pcm, static_cast<int>(written), 1);
         });
         return true;
     }
 
 private:
-    snd_pcm_t* m_pcm = nullptr;
-    std::thread m_player;
-    std::atomic<bool> m_enough{false};
+    PcmThread m_device;
 };
 
 // The capture end of the loopback card, read on a thread of its own. Each read also notes where the
 // card's position was when: so the moment any captured frame left the playback end is known.
 class Capture {
 public:
-    ~Capture()
-    {
-        m_enough = true;
-        if (m_reader.joinable())
-            m_reader.join();
-        if (m_pcm)
-            snd_pcm_close(m_pcm);
-    }
     // Opened before the player, so the card runs at the player's own format and period and nothing
     // converts.
     bool open(const std::string& card)
     {
-        if (int error = snd_pcm_open(&m_pcm, ("hw:" + card + ",1,0").c_str(), SND_PCM_STREAM_CAPTURE, 0);
-            error < 0 || (error = setFormat(m_pcm, kRate / 2)) < 0 || (error = snd_pcm_start(m_pcm)) < 0) {
+        if (int error = snd_pcm_open(&m_device.pcm, ("hw:" + card + ",1,0").c_str(), SND_PCM_STREAM_CAPTURE, 0);
+            error < 0 || (error = setFormat(m_device.pcm, kRate / 2)) < 0
+            || (error = snd_pcm_start(m_device.pcm)) < 0) {
             std::printf("capture: %s\n", snd_strerror(error));
             return false;
         }
-        m_reader = std::thread([this] { read(); });
+        m_device.thread = std::thread([this] { read(); });
         return true;
     }
     // Each sound: when its first frame left the playback end, and how long it is from there to its
@@ -177,15 +176,15 @@ private:
     void read()
     {
         std::vector<std::int16_t> chunk(330);
-        while (!m_enough) {
-            const snd_pcm_sframes_t got = snd_pcm_readi(m_pcm, chunk.data(), chunk.size());
+        while (!m_device.enough) {
+            const snd_pcm_sframes_t got = snd_pcm_readi(m_device.pcm, chunk.data(), chunk.size());
             if (got < 0) {
                 ++m_overruns;
-                if (snd_pcm_recover(m_pcm, static_cast<int>(got), 1) < 0)
+                if (snd_pcm_recover(m_device.pcm, static_cast<int>(got), 1) < 0)
                     return;
                 continue;
             }
-            const snd_pcm_sframes_t waiting = snd_pcm_avail(m_pcm);
+            const snd_pcm_sframes_t waiting = snd_pcm_avail(m_device.pcm);
             const Clock::time_point now = Clock::now();
             const std::lock_guard lock(m_mutex);
             m_frames.insert(m_frames.end(), chunk.begin(), chunk.begin() + got);
@@ -204,13 +203,12 @@ private:
         return mark->at - std::chrono::duration_cast<Clock::duration>(after);
     }
 
-    snd_pcm_t* m_pcm = nullptr;
-    std::thread m_reader;
-    std::atomic<bool> m_enough{false};
     std::atomic<int> m_overruns{0};
     std::mutex m_mutex;
     std::vector<std::int16_t> m_frames;
     std::vector<Mark> m_marks;
+    // Last: its thread ends before the recording it writes goes.
+    PcmThread m_device;
 };
 
 // The VirMIDI port's source and its card: what a controller plugged in would be.

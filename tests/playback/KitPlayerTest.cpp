@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <limits>
+#include <array>
 #include <memory>
 #include <optional>
 #include <random>
@@ -67,71 +67,6 @@ protected:
     KitPlayer player;
 };
 
-TEST_F(KitPlayerTest, OverlappingHitsAddAndANewHitOfAPadStartsItsSoundAgain)
-{
-    KitSounds kit;
-    kit.pads[0] = ramp(80);
-    kit.pads[3] = std::vector<std::uint8_t>(50, 0x70);
-    useSounds(kit);
-    EXPECT_FALSE(player.hit(0)) << "not open yet";
-    ASSERT_FALSE(player.open());
-    EXPECT_TRUE(player.hit(0));
-    EXPECT_TRUE(player.hit(3));
-    EXPECT_FALSE(player.hit(KitSounds::kPads)) << "no such pad";
-    play(kPeriod);
-    player.hit(0);
-    const std::vector<std::int16_t> heard = play(4 * kPeriod);
-
-    for (std::size_t frame = 0; frame < heard.size(); ++frame) {
-        int expected = frame < 50 ? valueOf(0x70) : 0;
-        if (frame < kPeriod)
-            expected += valueOf(kit.pads[0][frame]);
-        else if (frame - kPeriod < 80)
-            expected += valueOf(kit.pads[0][frame - kPeriod]);
-        EXPECT_EQ(heard[frame], expected) << "frame " << frame;
-    }
-}
-
-TEST_F(KitPlayerTest, TheClosedHiHatEndsTheOpenOneWhileTheChokeIsOn)
-{
-    KitSounds kit;
-    kit.pads[0] = std::vector<std::uint8_t>(10 * kPeriod, 0xA0); // the open hi-hat
-    kit.pads[1] = std::vector<std::uint8_t>(kPeriod, 0x90); // the closed one
-    kit.openHat = 0;
-    kit.closedHat = 1;
-    useSounds(kit);
-    ASSERT_FALSE(player.open());
-
-    player.hit(0);
-    play(kPeriod);
-    player.hit(1);
-    std::vector<std::int16_t> heard = play(2 * kPeriod);
-    EXPECT_EQ(heard[kPeriod - 1], valueOf(0xA0));
-    EXPECT_EQ(heard[kPeriod], valueOf(0x90)) << "the open hi-hat ended at the closed one's hit";
-    EXPECT_EQ(heard[2 * kPeriod], 0);
-
-    // Open after closed between the same two periods: the open one was hit last and sounds.
-    player.hit(1);
-    player.hit(0);
-    heard = play(kPeriod);
-    EXPECT_EQ(heard[3 * kPeriod], valueOf(0xA0) + valueOf(0x90));
-
-    player.setChoke(false);
-    player.hit(1);
-    heard = play(kPeriod);
-    EXPECT_EQ(heard[4 * kPeriod], valueOf(0xA0) + valueOf(0x90)) << "no choke: both sound";
-
-    // A kit whose labels name no hi-hats chokes nothing.
-    player.setChoke(true);
-    kit.openHat.reset();
-    useSounds(kit);
-    player.hit(0);
-    play(kPeriod);
-    player.hit(1);
-    heard = play(kPeriod);
-    EXPECT_EQ(heard[6 * kPeriod], valueOf(0xA0) + valueOf(0x90));
-}
-
 TEST_F(KitPlayerTest, AVoiceEndsWithItsSoundAndTheLightsFollowTheVoices)
 {
     KitSounds kit;
@@ -146,45 +81,8 @@ TEST_F(KitPlayerTest, AVoiceEndsWithItsSoundAndTheLightsFollowTheVoices)
     player.hit(5); // an empty slot: nothing to hear, nothing lit
     play(kPeriod);
     EXPECT_EQ(player.sounding(), 1 << 2) << "pad 4's sound has been written whole";
-    const std::vector<std::int16_t> heard = play(2 * kPeriod);
+    play(2 * kPeriod);
     EXPECT_EQ(player.sounding(), 0);
-    EXPECT_EQ(heard[kPeriod + 4], valueOf(kit.pads[2][kPeriod + 4]));
-    EXPECT_TRUE(std::all_of(heard.begin() + kPeriod + 5, heard.end(), [](std::int16_t v) { return v == 0; }));
-
-    // A sum beyond 16 bits is clipped, not wrapped.
-    kit.pads[0] = std::vector<std::uint8_t>(kPeriod, 0xFF);
-    kit.pads[1] = kit.pads[0];
-    kit.pads[3] = std::vector<std::uint8_t>(kPeriod, 0x00);
-    useSounds(kit);
-    player.hit(0);
-    player.hit(1);
-    play(kPeriod);
-    player.hit(3);
-    player.hit(4);
-    player.hit(2);
-    const std::vector<std::int16_t> clipped = play(kPeriod);
-    EXPECT_EQ(clipped[3 * kPeriod], std::numeric_limits<std::int16_t>::max());
-    EXPECT_EQ(clipped[4 * kPeriod], valueOf(0x00) + valueOf(kit.pads[2][0]) + valueOf(kit.pads[4][0]));
-}
-
-TEST_F(KitPlayerTest, AHitIsHeardFromTheFirstFrameWrittenAfterItEvenInsideAPeriod)
-{
-    KitSounds kit;
-    kit.pads[5] = ramp(200);
-    useSounds(kit);
-    ASSERT_FALSE(player.open());
-    play(3 * kPeriod);
-    player.hit(5);
-    std::vector<std::int16_t> heard = play(kPeriod);
-    EXPECT_TRUE(std::all_of(heard.begin(), heard.begin() + 3 * kPeriod, [](std::int16_t v) { return v == 0; }));
-    EXPECT_EQ(heard[3 * kPeriod], valueOf(kit.pads[5][0]));
-
-    // The device had room for 10 frames of a period: the rest is mixed again with the new hit.
-    play(10);
-    player.hit(5);
-    heard = play(kPeriod);
-    EXPECT_EQ(heard[4 * kPeriod + 9], valueOf(kit.pads[5][kPeriod + 9]));
-    EXPECT_EQ(heard[4 * kPeriod + 10], valueOf(kit.pads[5][0]));
 }
 
 TEST_F(KitPlayerTest, NewSoundsTakeOverWhereTheVoicesAre)
@@ -205,9 +103,9 @@ TEST_F(KitPlayerTest, NewSoundsTakeOverWhereTheVoicesAre)
     EXPECT_EQ(player.sounding(), 1);
 }
 
-// Random kits, random hits between random amounts of room, the choke on or off: what the device
-// gets is, frame by frame, the clipped sum of each pad's sound from its last hit, and every hit is
-// heard from the first frame written after it.
+// Random kits, random hits between random amounts of room, the choke on, off, and on without an
+// open hi-hat: what the device gets is, frame by frame, the clipped sum of each pad's sound from its
+// last hit, and every hit is heard from the first frame written after it.
 TEST_F(KitPlayerTest, TheMixIsTheClippedSumOfTheVoicesOverRandomHits)
 {
     std::mt19937 random(515);
@@ -219,21 +117,29 @@ TEST_F(KitPlayerTest, TheMixIsTheClippedSumOfTheVoicesOverRandomHits)
     }
     kit.openHat = 0;
     kit.closedHat = 1;
-    const bool choke = random() % 2 == 0;
-    player.setChoke(choke);
     useSounds(kit);
+    EXPECT_FALSE(player.hit(0)) << "not open yet, nor heard once it is";
     ASSERT_FALSE(player.open());
+    EXPECT_FALSE(player.hit(KitSounds::kPads)) << "no such pad";
 
     std::array<std::optional<std::size_t>, KitSounds::kPads> start{};
     std::vector<std::int16_t> expected;
-    for (int round = 0; round < 300; ++round) {
+    for (int round = 0; round < 600; ++round) {
+        const bool choke = round < 200 || round >= 400;
+        if (round % 200 == 0) {
+            player.setChoke(choke);
+            if (round == 400) {
+                kit.openHat.reset();
+                useSounds(kit);
+            }
+        }
         const std::size_t hits = std::uniform_int_distribution<std::size_t>(0, 3)(random) == 0 ? 0 : random() % 4;
         for (std::size_t hit = 0; hit < hits; ++hit) {
             const std::size_t pad = random() % KitSounds::kPads;
-            player.hit(pad);
+            EXPECT_TRUE(player.hit(pad));
             start[pad] = expected.size();
-            if (choke && pad == 1)
-                start[0].reset();
+            if (choke && kit.openHat && pad == kit.closedHat)
+                start[*kit.openHat].reset();
         }
         const std::size_t frames = std::uniform_int_distribution<std::size_t>(1, 2 * kPeriod)(random);
         for (std::size_t frame = 0; frame < frames; ++frame) {
@@ -246,7 +152,7 @@ TEST_F(KitPlayerTest, TheMixIsTheClippedSumOfTheVoicesOverRandomHits)
         }
         play(frames);
     }
-    EXPECT_EQ(log.copy(), expected) << "choke " << choke;
+    EXPECT_EQ(log.copy(), expected);
 }
 
 TEST_F(KitPlayerTest, TheStreamIsOpenOnlyWhileWantedAndNoAuditionHasTheDevice)

@@ -119,15 +119,7 @@ std::string described(int n, const Source& s, const SoundShape& shape, std::size
 // through the filter's taps (2 cos(3 kHz / 33 kHz) and 1) adds up to 4.3 steps either way.
 int ditherSpread(Dither dither)
 {
-    switch (dither) {
-    case Dither::Triangular:
-        return 2;
-    case Dither::Shaped:
-        return 11;
-    case Dither::None:
-        break;
-    }
-    return 0;
+    return dither == Dither::Shaped ? 11 : dither == Dither::Triangular ? 2 : 0;
 }
 
 TEST(ShapeProperty, AReversedSlotIsTheForwardOneMirroredWithinTheDithersStep)

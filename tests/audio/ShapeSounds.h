@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <numbers>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -103,26 +104,21 @@ inline std::size_t soundBytes(const std::vector<std::uint8_t>& slot)
 // The largest distance of a byte from the zero line, in steps.
 inline int peak(const std::vector<std::uint8_t>& slot)
 {
-    int most = 0;
-    for (const std::uint8_t b : slot)
-        most = std::max(most, std::abs(b - 128));
-    return most;
+    return std::transform_reduce(
+        slot.begin(), slot.end(), 0, [](int a, int b) { return std::max(a, b); },
+        [](std::uint8_t b) { return std::abs(b - 128); });
 }
 
 // The mean of the bytes [from, to), and their root mean square about the zero line, in steps.
 inline double mean(const std::vector<std::uint8_t>& slot, std::size_t from, std::size_t to)
 {
-    double sum = 0.0;
-    for (std::size_t i = from; i < to; ++i)
-        sum += slot[i];
-    return sum / static_cast<double>(to - from);
+    return std::accumulate(slot.begin() + from, slot.begin() + to, 0.0) / static_cast<double>(to - from);
 }
 inline double rms(const std::vector<std::uint8_t>& slot, std::size_t from, std::size_t to)
 {
-    double sum = 0.0;
-    for (std::size_t i = from; i < to; ++i)
-        sum += (slot[i] - 128.0) * (slot[i] - 128.0);
-    return std::sqrt(sum / static_cast<double>(to - from));
+    return std::sqrt(std::transform_reduce(slot.begin() + from, slot.begin() + to, 0.0, std::plus<>(),
+                                           [](std::uint8_t b) { return (b - 128.0) * (b - 128.0); })
+                     / static_cast<double>(to - from));
 }
 
 // The frequency of a tone in the slot, from its first and last rising zero crossings (interpolated

@@ -97,16 +97,6 @@ void expectStepsOfValues(const audio::PcmFrames& frames, MonoSource mono)
     }
 }
 
-std::optional<std::uint64_t> firstRead(const audio::MonoSteps& steps, SourceRegion region, double threshold, bool last)
-{
-    std::optional<std::uint64_t> found;
-    for (std::uint64_t frame = region.first; frame < std::min(region.last, steps.frames()); ++frame) {
-        if (std::abs(steps.at(frame)) > threshold && (last || !found))
-            found = frame;
-    }
-    return found;
-}
-
 TEST(SoundPeaks, SearchesAndPeaksAreThoseOfReadingEveryFrame)
 {
     Draw draw(0x5045414B53353135);
@@ -119,18 +109,25 @@ TEST(SoundPeaks, SearchesAndPeaksAreThoseOfReadingEveryFrame)
             const audio::SoundPeaks peaks(frames, mono);
             const std::uint64_t count = steps.frames();
             for (int search = 0; search < 20; ++search) {
-                const std::uint64_t first = draw.below(count + 100);
-                const SourceRegion region{first, first + draw.below(count + 100)};
+                const std::uint64_t from = draw.below(count + 100);
+                const SourceRegion region{from, from + draw.below(count + 100)};
                 // Silence itself, a quiet level, or one of the source's own steps exactly.
                 const double threshold = search % 3 == 0   ? 0.0
                                          : search % 3 == 1 ? 0.01
                                          : count > 0       ? std::abs(steps.at(draw.below(count)))
                                                            : 1.0;
-                EXPECT_EQ(peaks.firstAbove(region, threshold), firstRead(steps, region, threshold, false));
-                EXPECT_EQ(peaks.lastAbove(region, threshold), firstRead(steps, region, threshold, true));
+                std::optional<std::uint64_t> first;
+                std::optional<std::uint64_t> last;
                 double peak = 0.0;
-                for (std::uint64_t frame = region.first; frame < std::min(region.last, count); ++frame)
+                for (std::uint64_t frame = region.first; frame < std::min(region.last, count); ++frame) {
                     peak = std::max(peak, std::abs(steps.at(frame)));
+                    if (std::abs(steps.at(frame)) > threshold) {
+                        first = first.value_or(frame);
+                        last = frame;
+                    }
+                }
+                EXPECT_EQ(peaks.firstAbove(region, threshold), first);
+                EXPECT_EQ(peaks.lastAbove(region, threshold), last);
                 EXPECT_EQ(peaks.peak(region), peak);
             }
         }

@@ -55,6 +55,13 @@ protected:
         return log.copy();
     }
 
+    // The streams opened and closed so far.
+    std::pair<int, int> opensAndCloses()
+    {
+        const std::lock_guard held(log.lock);
+        return {log.opened, log.closed};
+    }
+
     void useSounds(const KitSounds& kit)
     {
         sounds = kit;
@@ -162,11 +169,7 @@ TEST_F(KitPlayerTest, TheStreamIsOpenOnlyWhileWantedAndNoAuditionHasTheDevice)
     player.giveWay();
     player.giveWay();
     player.takeBack();
-    {
-        const std::lock_guard held(log.lock);
-        EXPECT_EQ(log.opened, 1);
-        EXPECT_EQ(log.closed, 1) << "one audition still has the device";
-    }
+    EXPECT_EQ(opensAndCloses(), std::pair(1, 1)) << "one audition still has the device";
     KitSounds kit;
     kit.pads[0] = ramp(10);
     useSounds(kit);
@@ -176,19 +179,13 @@ TEST_F(KitPlayerTest, TheStreamIsOpenOnlyWhileWantedAndNoAuditionHasTheDevice)
     EXPECT_TRUE(std::all_of(heard.begin(), heard.end(), [](std::int16_t v) { return v == 0; }));
     player.close();
     player.takeBack(); // an extra one changes nothing
-    {
-        const std::lock_guard held(log.lock);
-        EXPECT_EQ(log.opened, 2);
-        EXPECT_EQ(log.closed, 2);
-    }
+    EXPECT_EQ(opensAndCloses(), std::pair(2, 2));
     // Given way while closed, the stream opens on the window's wish only once the audition ends.
     player.giveWay();
     EXPECT_FALSE(player.open());
     player.takeBack();
     player.close();
-    const std::lock_guard held(log.lock);
-    EXPECT_EQ(log.opened, 3);
-    EXPECT_EQ(log.closed, 3);
+    EXPECT_EQ(opensAndCloses(), std::pair(3, 3));
 }
 
 TEST_F(KitPlayerTest, ADeviceThatCannotOpenOrFailsWhileMixingSaysWhy)

@@ -41,8 +41,6 @@ TEST(StretchFit, ATwoSecondToneFitsIntoTheSlotKeepingItsPitchWhereAPitchFitRaise
         int cycles = 0;
         EXPECT_NEAR(frequency(shortened.bytes, 100, crash - 100, &cycles), 1000.0, 10.0);
         EXPECT_GE(cycles, 900);
-        EXPECT_GE(soundEnd(shortened.bytes), crash - 8);
-        EXPECT_EQ(shortened.result.length, crash);
         ASSERT_TRUE(shortened.result.stretch);
         EXPECT_NEAR(*shortened.result.stretch, 0.99 / 2.0, 1e-4);
         EXPECT_FALSE(shortened.result.fitPitch);
@@ -50,11 +48,11 @@ TEST(StretchFit, ATwoSecondToneFitsIntoTheSlotKeepingItsPitchWhereAPitchFitRaise
                   "tone.wav: 0.99 s, fills CRASH exactly, stretched to 0.495 times its length ("
                       + std::string(resampling == Resampling::Clean ? "Clean" : "Classic") + ")");
 
-        // Lengthened nearly twice, the same.
+        // Lengthened nearly twice, the same pitch. How far a stretch fills the slot is the test of any
+        // region's below.
         const audio::RenderedSlot lengthened = audio::renderSlot(halfSecond, stretchFit(resampling), crash);
         ASSERT_TRUE(lengthened.result) << lengthened.result.detail();
         EXPECT_NEAR(frequency(lengthened.bytes, 100, crash - 100), 1000.0, 10.0);
-        EXPECT_GE(soundEnd(lengthened.bytes), crash - 8);
 
         // By pitch the same region fills the slot an octave up, and a little more.
         const Bytes raised = shape_sounds::render(twoSeconds, {.resampling = resampling, .fit = true}, crash);

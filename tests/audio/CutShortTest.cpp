@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace {
 

@@ -10,7 +10,6 @@
 
 #include <cstring>
 #include <deque>
-#include <future>
 #include <memory>
 #include <string>
 #include <utility>

@@ -95,26 +95,6 @@ TEST(Converter, ToTheDeviceFormat)
     }
 }
 
-TEST(Converter, ABoundOnTheOutputCutsTheUnboundedResultAtThatFrame)
-{
-    // Irregular stereo 16-bit values, so that a frame mixed wrongly or left out shows.
-    audio::PcmFrames in(2, 16, false, 44100.0);
-    for (std::uint32_t i = 0; i < 2 * 5000; ++i) {
-        const Bytes bytes = number((i * 2654435761u) >> 7, 2, false);
-        in.insert(in.end(), bytes.begin(), bytes.end());
-    }
-    for (const double rate : {44100.0, 48000.0, 96000.0, 22050.0, 33000.0, 8000.0, 44100.7, 165000.0}) {
-        in.m_samplerate = rate;
-        audio::PcmFrames whole;
-        audio::PcmFrames bounded;
-        const audio::ClassicConverter device(1, 8, true, 33000.0);
-        device.convert(whole, in);
-        device.convert(bounded, in, 1000);
-        ASSERT_GE(whole.size(), 1000u) << rate;
-        EXPECT_EQ(Bytes(bounded.begin(), bounded.end()), Bytes(whole.begin(), whole.begin() + 1000)) << rate;
-    }
-}
-
 // Sound files written by sox, or byte for byte for the files that no tool writes.
 struct SoundImport : testing::Test {
     // An AIFF file when the name says so, else a WAV file; tail follows the chunks.

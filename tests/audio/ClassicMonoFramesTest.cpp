@@ -18,8 +18,9 @@ struct Layout {
 };
 
 constexpr Layout layouts[] = {{8, true}, {8, false}, {12, false}, {16, false}, {20, false}, {24, false}, {32, false}};
-// Rates around the device's, far above it (one read per output frame), and odd ones.
-constexpr double rates[] = {33000.0, 44100.0, 48000.0, 8000.0, 96000.0, 192000.0, 44100.7, 2.5e6, 11025.0, 4000.0};
+// Rates around the device's, a whole multiple of it, far above it (one read per output frame), and odd ones.
+constexpr double rates[]
+    = {33000.0, 44100.0, 48000.0, 8000.0, 22050.0, 96000.0, 165000.0, 192000.0, 44100.7, 2.5e6, 11025.0, 4000.0};
 
 TEST(ClassicMonoFrames, AreTheFourStepsValuesForAnySampleAndFromAnyFrame)
 {

@@ -1,6 +1,7 @@
 // The shape of a sound measured in the slot it makes: a long reversed region, pitch, fit to the ends
-// of its range, mono, gain, DC, limiter and fades; the report; snapping. Where the region lands, and
-// that a reversed slot is the forward one mirrored, is ShapePropertyTest's.
+// of its range, gain, DC, limiter and fades; the report; snapping. Where the region lands, and that
+// a reversed slot is the forward one mirrored, is ShapePropertyTest's; the mono choices are
+// AnySourceTest's, SlotAdviceTest's and SoundPeaksTest's.
 #include "audio/MonoSteps.h"
 #include "audio/SlotRender.h"
 #include "audio/SoundSnapping.h"
@@ -19,7 +20,6 @@ using audio::SoundShape;
 using shape_sounds::both;
 using shape_sounds::firstSound;
 using shape_sounds::frequency;
-using shape_sounds::peak;
 using shape_sounds::render;
 using shape_sounds::rms;
 using shape_sounds::soundEnd;
@@ -121,18 +121,6 @@ TEST(FitRange, FillsTheSlotAcrossFortyEightSemitonesUnderBothConversions)
             EXPECT_GE(soundEnd(slot), slotLength - 8);
             EXPECT_NEAR(cents(frequency(slot, 0, slotLength), c.hertz * c.seconds / slotSeconds), 0.0, 50.0);
         }
-    }
-}
-
-TEST(SoundShape, MonoMixesTheChannelsAndSideCancelsTheCentre)
-{
-    const double half = std::pow(10.0, -6.0 / 20.0);
-    const auto leftOnly
-        = shape_sounds::tone(44100.0, 2, 0.5, 440.0, half, [](double, std::uint16_t channel) { return channel == 0; });
-    const auto centred = shape_sounds::tone(44100.0, 2, 0.5, 440.0, half);
-    for (const Resampling resampling : both) {
-        EXPECT_NEAR(peak(render(leftOnly, {.resampling = resampling}, 8192)), 32, 2);
-        EXPECT_EQ(peak(render(centred, {.resampling = resampling, .mono = audio::MonoSource::Side}, 8192)), 0);
     }
 }
 

@@ -32,14 +32,12 @@ TEST(PlainTrim, AQuietSourceGivesTheSlotOfTheWholeSearchAndAQuietRiseIsStillFoun
         const double seconds = 24.0 * slotLength / 33000.0 + 0.5;
         const double hitAt = round % 4 < 2 ? (unit(random) + 1.0) / 2.0 * (seconds - 0.6) : -1.0;
         const double hit = std::pow(10.0, -40.0 / 20.0);
-        std::vector<double> values(static_cast<std::size_t>(seconds * rate));
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            const double t = static_cast<double>(i) / rate;
-            values[i] = noise * unit(random) + (t >= hitAt && t < hitAt + 0.01 ? hit * std::sin(6000.0 * t) : 0.0);
-        }
-        const auto sound = shape_sounds::make(rate, 1, values.size(), [&](std::uint64_t frame, std::uint16_t) {
-            return values[static_cast<std::size_t>(frame)];
-        });
+        // Made one frame after the other, so the noise is drawn in the order of the frames.
+        const auto sound = shape_sounds::make(
+            rate, 1, static_cast<std::uint64_t>(seconds * rate), [&](std::uint64_t frame, std::uint16_t) {
+                const double t = static_cast<double>(frame) / rate;
+                return noise * unit(random) + (t >= hitAt && t < hitAt + 0.01 ? hit * std::sin(6000.0 * t) : 0.0);
+            });
         const audio::SoundShape trim{.resampling = resampling, .trim = true};
         SCOPED_TRACE(testing::Message() << "round " << round << ", noise " << 20.0 * std::log10(noise) << " dB, hit at "
                                         << hitAt << " s");

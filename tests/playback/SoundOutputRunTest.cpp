@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <deque>
 #include <memory>
 #include <string>
@@ -36,13 +35,6 @@ protected:
     AlsaSoundOutput output;
 };
 
-std::vector<std::uint8_t> bytesOf(const std::vector<std::int16_t>& values)
-{
-    std::vector<std::uint8_t> bytes(values.size() * sizeof(std::int16_t));
-    std::memcpy(bytes.data(), values.data(), bytes.size());
-    return bytes;
-}
-
 TEST_F(SoundOutputRunTest, EachRunPlaysInItsOwnFormatFollowedBySilenceAndASlotAfterItInTheSlotFormat)
 {
     const std::vector<std::int16_t> stereo{-32768, 32767, 1, -1, 0x1234, -0x1234};
@@ -53,7 +45,8 @@ TEST_F(SoundOutputRunTest, EachRunPlaysInItsOwnFormatFollowedBySilenceAndASlotAf
     ASSERT_EQ(streams.size(), 4u);
     EXPECT_EQ(streams[0].format, ISoundOutput::kSlotFormat);
     EXPECT_EQ(streams[1].format, (PcmFormat{PcmFormat::Encoding::Signed16, 44100, 2}));
-    std::vector<std::uint8_t> expected = bytesOf(stereo);
+    const auto* const stereoBytes = reinterpret_cast<const std::uint8_t*>(stereo.data());
+    std::vector<std::uint8_t> expected(stereoBytes, stereoBytes + stereo.size() * sizeof(std::int16_t));
     expected.resize(expected.size() + kBuffer * 4, 0x00);
     EXPECT_EQ(streams[1].written, expected);
     EXPECT_EQ(streams[2].format, (PcmFormat{PcmFormat::Encoding::Signed16, 8000, 1}));

@@ -71,14 +71,12 @@ TEST(SlotAdvice, EachSilentLateOrEmptyCaseNamesWhatWouldHelpAndTheStartItNamesBr
         {"a lead-in that leaves the slot partly silent",
          {late, {}, Kind::LateHit, 0.4, 0.4, std::nullopt, true, 24420}},
         {"reversed, the silence after the sound is the lead-in, which only trim takes away",
-         {tone(1.0, 0.0, 0.2),
-          {.end = 0.5, .reverse = true},
-          Kind::LateHit,
-          0.3,
-          std::nullopt,
-          std::nullopt,
-          true,
-          32768}},
+         {.sound = tone(1.0, 0.0, 0.2),
+          .shape = {.end = 0.5, .reverse = true},
+          .kind = Kind::LateHit,
+          .at = 0.3,
+          .trimHelps = true,
+          .slotLength = 32768}},
     };
     for (const auto& [what, c] : cases) {
         SCOPED_TRACE(what);

@@ -301,16 +301,12 @@ TEST_F(SoundImport, OtherSoundFormatsGiveTheSlotTheirSourceGives)
 
 TEST_F(SoundImport, NanSamplesAreSilence)
 {
-    // A float WAV file: a quarter of full scale, then not-a-number, then the quarter again.
-    const Bytes quarter{0x00, 0x00, 0x80, 0x3E};
-    const Bytes nan{0x00, 0x00, 0xC0, 0x7F};
-    Bytes data;
-    for (const Bytes* value : {&quarter, &nan, &quarter})
-        for (int frame = 0; frame < 400; ++frame)
-            data.insert(data.end(), value->begin(), value->end());
-    const std::string floats = write("nan.wav", {fmt(3, 32), {"data", data}});
+    // A float WAV file: 400 frames of a quarter of full scale, then of not-a-number, then the quarter again.
+    const Bytes floats = sound_file_bytes::wav(44100, 1, 1200, 32, true, [](std::uint64_t frame, std::uint16_t) {
+        return frame / 400 == 1 ? std::nan("") : 0.25;
+    });
     Bytes slot(8192, 0x11);
-    ASSERT_TRUE(audio::importSlot(SoundFileFolder::read(floats), {}, slot));
+    ASSERT_TRUE(audio::importSlot(floats, {}, slot));
     EXPECT_EQ(*std::min_element(slot.begin(), slot.end()), 0x80) << "a click of full-scale negative samples";
     EXPECT_EQ(slot[450], 0x80);
     EXPECT_EQ(slot[150], 0xA0);

@@ -235,13 +235,12 @@ TEST(SoundChunks, TheFuzzersFindsAreDamagedFilesForTheImportTheDecoderAndTheSumm
                 "fffffffffffffffff7ffffffffffffffffffffffffffffffffffffffffffffffffffff00006162000000000006000f94"
                 "1b337d6c0000000000000035000000090000663d6d74"),
         // A float WAV of 157 bytes whose LIST fits, but whose sub-chunk claims nearly 4 GB.
-        concat({{'R', 'I', 'F', 'F', 149, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 3, 0, 1, 0},
-                {0x44, 0xAC, 0, 0, 0x10, 0xB1, 2, 0, 4, 0, 32, 0},
-                {'L', 'I', 'S', 'T', 36, 0, 0, 0, 'I', 'N', 'F', 'O', 'I', 'K', 'E', 'Y', 0xF8, 0xFF, 0xFF, 0xFF},
-                Bytes(24, 'x'),
-                {'d', 'a', 't', 'a', 60, 0, 0, 0},
-                Bytes(60, 0),
-                {'i', 'd', '3', ' ', 1, 0, 0, 0, 0}}),
+        sound_file_bytes::chunked(
+            "WAVE",
+            {sound_file_bytes::fmt(3, 1, 44100, 32),
+             {"LIST", concat({{'I', 'N', 'F', 'O', 'I', 'K', 'E', 'Y', 0xF8, 0xFF, 0xFF, 0xFF}, Bytes(24, 'x')})},
+             {"data", Bytes(60, 0)}},
+            {'i', 'd', '3', ' ', 1, 0, 0, 0, 0}),
     };
     for (const Bytes& find : finds) {
         SCOPED_TRACE(find.size());

@@ -1,5 +1,5 @@
-// How the clean conversion picks the last of 8 bits, measured in the slot's spectrum; and the
-// resampler's phase, measured on an impulse.
+// How the clean conversion picks the last of 8 bits, measured in the slot's spectrum. That the
+// minimum-phase filter rings nowhere ahead of a sound is ShapePropertyTest's.
 #include "audio/SlotRender.h"
 #include "tests/audio/ShapeSounds.h"
 #include "tests/support/Bytes.h"
@@ -130,29 +130,6 @@ TEST(Dither, KeepsTheSlotCentredAndDigitalSilenceExact)
         EXPECT_NE(std::count(slot.begin() + 6700, slot.begin() + 13000, 0x80), 6300);
         EXPECT_EQ(render(gap, clean(dither)), slot); // the same seed every time
     }
-}
-
-// The energy ahead of an impulse's response, from the slot's start to 0.1 ms (3 bytes) before its
-// peak, against the peak: the rise of the response's own main lobe is no echo.
-TEST(FilterPhase, MinimumPhaseLeavesNothingBeforeAnImpulse)
-{
-    const auto impulse = shape_sounds::make(
-        44100.0, 1, 8820, [](std::uint64_t frame, std::uint16_t) { return frame == 4410 ? 0.9 : 0.0; });
-    const auto energyBeforePeak = [&impulse](audio::FilterPhase phase) {
-        const audio::RenderedSlot rendered
-            = audio::renderSlot(impulse, {.resampling = Resampling::Clean, .phase = phase}, 8192);
-        const Bytes& slot = rendered.bytes;
-        const auto peakAt = std::max_element(slot.begin(), slot.end(), [](std::uint8_t a, std::uint8_t b) {
-            return std::abs(a - 128) < std::abs(b - 128);
-        });
-        const double peak = (*peakAt - 128.0) * (*peakAt - 128.0);
-        double before = 0.0;
-        for (auto at = slot.begin(); at < peakAt - 3; ++at)
-            before += (*at - 128.0) * (*at - 128.0);
-        return before == 0.0 ? 200.0 : 10.0 * std::log10(peak / before); // dB below the peak
-    };
-    EXPECT_GE(energyBeforePeak(audio::FilterPhase::Minimum), 60.0);
-    EXPECT_LT(energyBeforePeak(audio::FilterPhase::Linear), 60.0); // the measurement sees pre-echo
 }
 
 } // namespace

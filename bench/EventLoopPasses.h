@@ -11,11 +11,15 @@
 #include <functional>
 #include <utility>
 
-class EventLoopPasses {
-public:
+struct PassFigures {
     double longestMs = 0.0;
     double longestCpuMs = 0.0;
     int overFrame = 0; // passes longer than 16 ms, a frame of the screen
+};
+
+class EventLoopPasses {
+public:
+    PassFigures figures;
 
     // afterEach is called after every pass is noted, with the milliseconds since start().
     explicit EventLoopPasses(std::function<void(double)> afterEach = {})
@@ -48,9 +52,9 @@ private:
         const qint64 now = m_clock.nsecsElapsed();
         const qint64 cpu = threadCpu();
         const double gap = static_cast<double>(now - m_last) / 1e6;
-        longestMs = std::max(longestMs, gap);
-        longestCpuMs = std::max(longestCpuMs, static_cast<double>(cpu - m_lastCpu) / 1e6);
-        overFrame += gap > 16.0 ? 1 : 0;
+        figures.longestMs = std::max(figures.longestMs, gap);
+        figures.longestCpuMs = std::max(figures.longestCpuMs, static_cast<double>(cpu - m_lastCpu) / 1e6);
+        figures.overFrame += gap > 16.0 ? 1 : 0;
         m_last = now;
         m_lastCpu = cpu;
         if (m_afterEach)

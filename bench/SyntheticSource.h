@@ -1,6 +1,8 @@
 #pragma once
-// The sources the benchmarks render and drag over, made in memory as a decoder holds them.
+// The sources the benchmarks render and drag over, made in memory as a decoder holds them, and the
+// shape they are rendered by.
 #include "audio/DecodedSound.h"
+#include "audio/SoundShape.h"
 
 #include <cmath>
 #include <cstdint>
@@ -18,7 +20,20 @@ struct Source {
     std::uint16_t bits;
     double seconds;
     Content content;
+    bool operator==(const Source&) const = default;
 };
+
+// The editor's shape for a drum hit from 3.2 s on: gain, fades, a pitch, clean with shaped dither.
+inline audio::SoundShape drumShape()
+{
+    return {.resampling = audio::Resampling::Clean,
+            .start = 3.2,
+            .gain = 4.5,
+            .pitch = 3.5,
+            .fadeIn = 2.0,
+            .fadeOut = 80.0,
+            .dither = audio::Dither::Shaped};
+}
 
 // The source held as a decoder holds it; each channel a little quieter than the one before.
 inline audio::DecodedSound decoded(const Source& source)

@@ -26,79 +26,71 @@ struct AllBanks {
     std::vector<IBank*> banks;
 };
 
-std::string scratchPath(const char* name)
-{
-    return (std::filesystem::temp_directory_path() / ("zylox-bench-" + std::to_string(::getpid()) + "-" + name))
-        .string();
-}
+// The banks saved as a file of all banks in the temporary folder, removed at the end.
+struct SavedBanks {
+    explicit SavedBanks(const char* name)
+        : path((std::filesystem::temp_directory_path() / ("zylox-bench-" + std::to_string(::getpid()) + "-" + name))
+                   .string())
+    {
+        BankFile().saveBanks(all.banks, path);
+        bytes = std::filesystem::file_size(path);
+    }
+    ~SavedBanks() { std::filesystem::remove(path); }
 
-std::size_t savedFileSize(AllBanks& all, const std::string& path)
-{
-    BankFile file;
-    file.saveBanks(all.banks, path);
-    return std::filesystem::file_size(path);
-}
+    AllBanks all;
+    std::string path;
+    std::size_t bytes = 0;
+};
 
 void SaveAllBanks(benchmark::State& state)
 {
-    AllBanks all;
-    const std::string path = scratchPath("save.mid");
-    const std::size_t bytes = savedFileSize(all, path);
+    const SavedBanks saved("save.mid");
     BankFile file;
     for (auto _ : state) {
-        if (!file.saveBanks(all.banks, path))
+        if (!file.saveBanks(saved.all.banks, saved.path))
             state.SkipWithError("save failed");
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
-    std::filesystem::remove(path);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * saved.bytes));
 }
 
 void CopyPlainStream(benchmark::State& state)
 {
-    AllBanks all;
-    const std::string path = scratchPath("copy.bin");
-    const std::vector<char> bytes(savedFileSize(all, path), 0x11);
+    const SavedBanks saved("copy.bin");
+    const std::vector<char> bytes(saved.bytes, 0x11);
     for (auto _ : state) {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        std::ofstream out(saved.path, std::ios::binary | std::ios::trunc);
         for (std::size_t at = 0; at < bytes.size(); at += chunkBytes)
             out.write(bytes.data() + at, static_cast<std::streamsize>(std::min(chunkBytes, bytes.size() - at)));
         out.close();
         benchmark::DoNotOptimize(out.good());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
-    std::filesystem::remove(path);
 }
 
 void OpenAllBanks(benchmark::State& state)
 {
-    AllBanks saved;
-    const std::string path = scratchPath("open.mid");
-    const std::size_t bytes = savedFileSize(saved, path);
+    const SavedBanks saved("open.mid");
     AllBanks opened;
     BankFile file;
     for (auto _ : state) {
-        if (!file.openBanks(opened.banks, path))
+        if (!file.openBanks(opened.banks, saved.path))
             state.SkipWithError("open failed");
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
-    std::filesystem::remove(path);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * saved.bytes));
 }
 
 void ReadPlainStream(benchmark::State& state)
 {
-    AllBanks all;
-    const std::string path = scratchPath("read.mid");
-    const std::size_t bytes = savedFileSize(all, path);
+    const SavedBanks saved("read.mid");
     std::vector<char> chunk(chunkBytes);
     for (auto _ : state) {
-        std::ifstream in(path, std::ios::binary);
+        std::ifstream in(saved.path, std::ios::binary);
         std::size_t total = 0;
         while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0)
             total += static_cast<std::size_t>(in.gcount());
         benchmark::DoNotOptimize(total);
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
-    std::filesystem::remove(path);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * saved.bytes));
 }
 
 } // namespace

@@ -73,9 +73,7 @@ void makeTemplates()
 struct Listing {
     double namesMs = 0.0;
     double allMs = 0.0;
-    double longestMs = 0.0;
-    double longestCpuMs = 0.0;
-    int overFrame = 0; // passes longer than 16 ms
+    PassFigures passes;
 };
 
 // Types the folder into the browser's field and presses Enter from inside the event loop, then
@@ -106,9 +104,7 @@ Listing list(QMainWindow& window, const std::string& folder, int files)
     passes.start();
     loop.exec();
     passes.stop();
-    listing.longestMs = passes.longestMs;
-    listing.longestCpuMs = passes.longestCpuMs;
-    listing.overFrame = passes.overFrame;
+    listing.passes = passes.figures;
     return listing;
 }
 
@@ -152,12 +148,12 @@ int main(int argc, char** argv)
             const Listing each = list(window, folders[size], sizes[size]);
             worst.namesMs = std::max(worst.namesMs, each.namesMs);
             worst.allMs = std::max(worst.allMs, each.allMs);
-            worst.longestMs = std::max(worst.longestMs, each.longestMs);
-            worst.longestCpuMs = std::max(worst.longestCpuMs, each.longestCpuMs);
-            worst.overFrame = std::max(worst.overFrame, each.overFrame);
+            worst.passes.longestMs = std::max(worst.passes.longestMs, each.passes.longestMs);
+            worst.passes.longestCpuMs = std::max(worst.passes.longestCpuMs, each.passes.longestCpuMs);
+            worst.passes.overFrame = std::max(worst.passes.overFrame, each.passes.overFrame);
         }
-        std::printf("%-8d %9.0f %9.0f %11.1f %12.1f %14d\n", sizes[size], worst.namesMs, worst.allMs, worst.longestMs,
-                    worst.longestCpuMs, worst.overFrame);
+        std::printf("%-8d %9.0f %9.0f %11.1f %12.1f %14d\n", sizes[size], worst.namesMs, worst.allMs,
+                    worst.passes.longestMs, worst.passes.longestCpuMs, worst.passes.overFrame);
         std::fflush(stdout);
     }
     std::filesystem::remove_all(root);

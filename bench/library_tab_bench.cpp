@@ -85,17 +85,6 @@ std::string makeLibrary(const std::filesystem::path& root, int files)
     return library.string();
 }
 
-struct Passes {
-    double longestMs = 0.0;
-    double longestCpuMs = 0.0;
-    int overFrame = 0;
-};
-
-Passes passesOf(const EventLoopPasses& passes)
-{
-    return {passes.longestMs, passes.longestCpuMs, passes.overFrame};
-}
-
 double percentile(std::vector<double> values, double share)
 {
     if (values.empty())
@@ -208,8 +197,8 @@ int main(int argc, char** argv)
     searching.exec();
     searchPasses.stop();
 
-    const Passes whileScanning = passesOf(scanPasses);
-    const Passes whileSearching = passesOf(searchPasses);
+    const PassFigures& whileScanning = scanPasses.figures;
+    const PassFigures& whileSearching = searchPasses.figures;
     std::printf("files %d, scanned in %.1f s\n", files, scanMs / 1000.0);
     std::printf("%-10s %11s %12s %14s\n", "", "longest ms", "most CPU ms", "passes >16 ms");
     std::printf("%-10s %11.1f %12.1f %14d\n", "scanning", whileScanning.longestMs, whileScanning.longestCpuMs,

@@ -38,18 +38,7 @@ std::shared_ptr<const audio::DecodedSound> source(double rate, std::uint16_t cha
         bench::decoded({rate, channels, bits, seconds, tone ? bench::Content::Tone : bench::Content::Hush}));
 }
 
-audio::SoundShape drumShape()
-{
-    audio::SoundShape shape;
-    shape.resampling = audio::Resampling::Clean;
-    shape.start = 3.2;
-    shape.gain = 4.5;
-    shape.fadeIn = 2.0;
-    shape.fadeOut = 80.0;
-    shape.pitch = 3.5;
-    shape.dither = audio::Dither::Shaped;
-    return shape;
-}
+using bench::drumShape;
 
 audio::SoundShape fitShape()
 {
@@ -70,9 +59,7 @@ audio::SoundShape trimShape()
 }
 
 struct Pass {
-    double longestMs = 0.0;
-    double longestCpuMs = 0.0;
-    int overFrame = 0; // passes longer than 16 ms
+    PassFigures passes;
     double movedSeconds = 0.0;
 };
 
@@ -112,10 +99,8 @@ Pass drag(SoundPanel& panel, int moves)
     passes.stop();
     if (xdotool.exitCode() != 0)
         std::fprintf(stderr, "xdotool failed: %s\n", xdotool.readAllStandardError().constData());
-    Pass pass{passes.longestMs, passes.longestCpuMs, passes.overFrame};
-    pass.movedSeconds
-        = static_cast<double>(view->region().first - before.first) / panel.source().sound->frames.m_samplerate;
-    return pass;
+    return {passes.figures,
+            static_cast<double>(view->region().first - before.first) / panel.source().sound->frames.m_samplerate};
 }
 
 struct Case {
@@ -154,8 +139,8 @@ int main(int argc, char** argv)
         }
         QTest::qWait(200);
         const Pass pass = drag(panel, moves);
-        std::printf("%-50s %11.1f %12.1f %14d %8.2f\n", each.name, pass.longestMs, pass.longestCpuMs, pass.overFrame,
-                    pass.movedSeconds);
+        std::printf("%-50s %11.1f %12.1f %14d %8.2f\n", each.name, pass.passes.longestMs, pass.passes.longestCpuMs,
+                    pass.passes.overFrame, pass.movedSeconds);
         std::fflush(stdout);
         panel.reject();
     }

@@ -10,33 +10,22 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
-namespace {
-
-void replay(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     std::size_t count = 0;
+    const auto replay = [&count](const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+        ++count;
+    };
     for (int i = 1; i < argc; ++i) {
-        const std::filesystem::path path(argv[i]);
-        if (std::filesystem::is_directory(path)) {
-            for (const auto& entry : std::filesystem::recursive_directory_iterator(path)) {
-                if (entry.is_regular_file()) {
+        if (!std::filesystem::is_directory(argv[i]))
+            replay(argv[i]);
+        else
+            for (const auto& entry : std::filesystem::recursive_directory_iterator(argv[i]))
+                if (entry.is_regular_file())
                     replay(entry.path());
-                    ++count;
-                }
-            }
-        } else {
-            replay(path);
-            ++count;
-        }
     }
     std::cout << "replayed " << count << " inputs\n";
     // A corpus that is missing or empty would make the regression test pass without running.

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -34,14 +35,17 @@ int run(const std::vector<std::string>& arguments)
     return WIFSIGNALED(status) ? -WTERMSIG(status) : WEXITSTATUS(status);
 }
 
-std::vector<std::string> hiddenAndVisible(const ScratchFolder& folder, std::vector<std::string>& visible)
+using Names = std::pair<std::vector<std::string>, std::vector<std::string>>;
+
+// The names in the folder: the hidden ones, then those a user sees.
+Names hiddenAndVisible(const ScratchFolder& folder)
 {
-    std::vector<std::string> hidden;
+    Names names;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder.path())) {
         const std::string name = entry.path().filename().string();
-        (name.starts_with('.') ? hidden : visible).push_back(name);
+        (name.starts_with('.') ? names.first : names.second).push_back(name);
     }
-    return hidden;
+    return names;
 }
 
 TEST(AtomicFileCrash, AKilledSaveLeavesTheTargetWholeAndTheNextSaveLeavesNothingBehind)
@@ -68,17 +72,14 @@ TEST(AtomicFileCrash, AKilledSaveLeavesTheTargetWholeAndTheNextSaveLeavesNothing
             ASSERT_EQ(run({INTERRUPTED_SAVE, target, point.name, method}), -SIGKILL);
             ++kills;
             EXPECT_EQ(ScratchFolder::read(target), point.replaced ? newBytes : oldBytes);
-            std::vector<std::string> visible;
+            const auto [hidden, visible] = hiddenAndVisible(folder);
             const bool named = std::string(method) == "named";
-            EXPECT_EQ(hiddenAndVisible(folder, visible).size(),
-                      (named ? point.leavesHiddenNamed : point.leavesHidden) ? 1u : 0u);
+            EXPECT_EQ(hidden.size(), (named ? point.leavesHiddenNamed : point.leavesHidden) ? 1u : 0u);
             EXPECT_EQ(visible, std::vector<std::string>{"bank.mid"});
 
             ASSERT_EQ(run({INTERRUPTED_SAVE, target, "none", method}), 0);
             EXPECT_EQ(ScratchFolder::read(target), newBytes);
-            visible.clear();
-            EXPECT_EQ(hiddenAndVisible(folder, visible), std::vector<std::string>{});
-            EXPECT_EQ(visible, std::vector<std::string>{"bank.mid"});
+            EXPECT_EQ(hiddenAndVisible(folder), Names({}, {"bank.mid"}));
         }
     }
     std::cout << kills << " saves killed: 0 corrupt targets, 0 leftovers after the next save\n";

@@ -262,9 +262,9 @@ TEST(FlashBlocks, FirmwareSlotsTakeOnlyAMessageASendCanPutIntoTheirBlock)
         return message;
     };
     // The start of a bank file of S05: header, track, then the erase of block 8 as a MIDI event.
-    const Bytes bankFile{'M',  'T',  'h',  'd',  0,    0,    0,    6,    0,    0,   0,    1,
-                         0,    24,   'M',  'T',  'r',  'k',  0,    0,    0,    12,  0x00, 0xF0,
-                         0x05, 0x31, 0x0D, 0x79, 0x08, 0xF7, 0x00, 0xFF, 0x2F, 0x00};
+    const Bytes bankFile
+        = concat({chunk("MThd", {0, 0, 0, 1, 0, 24}),
+                  chunk("MTrk", {0x00, 0xF0, 0x05, 0x31, 0x0D, 0x79, 0x08, 0xF7, 0x00, 0xFF, 0x2F, 0x00})});
     // The file, the slot, why it is refused (none: taken) and the length a refusal reports.
     const std::tuple<Bytes, std::uint16_t, std::optional<Refusal>, std::size_t> cases[] = {
         {flashWrite(62), 0, std::nullopt, 0},

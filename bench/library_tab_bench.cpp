@@ -197,14 +197,11 @@ int main(int argc, char** argv)
     searching.exec();
     searchPasses.stop();
 
-    const PassFigures& whileScanning = scanPasses.figures;
-    const PassFigures& whileSearching = searchPasses.figures;
     std::printf("files %d, scanned in %.1f s\n", files, scanMs / 1000.0);
     std::printf("%-10s %11s %12s %14s\n", "", "longest ms", "most CPU ms", "passes >16 ms");
-    std::printf("%-10s %11.1f %12.1f %14d\n", "scanning", whileScanning.longestMs, whileScanning.longestCpuMs,
-                whileScanning.overFrame);
-    std::printf("%-10s %11.1f %12.1f %14d\n", "searching", whileSearching.longestMs, whileSearching.longestCpuMs,
-                whileSearching.overFrame);
+    for (const auto& [what, passes] : {std::pair{"scanning", &scanPasses}, std::pair{"searching", &searchPasses}})
+        std::printf("%-10s %11.1f %12.1f %14d\n", what, passes->figures.longestMs, passes->figures.longestCpuMs,
+                    passes->figures.overFrame);
     std::printf("key to rows: p50 %.1f ms, p99 %.1f ms, max %.1f ms over %zu keys (%d abandoned by the next key)\n",
                 percentile(latencies, 0.5), percentile(latencies, 0.99), percentile(latencies, 1.0), latencies.size(),
                 abandoned);

@@ -34,11 +34,6 @@ TEST_F(ZyloxTest, InfoRenameAndSaveWithBankFilesOfOneOrAllBanks)
     expected[4] = "4\tS05\t4\tDry Kit\tOPEN HI HAT\tOPEN HI HAT\t24576\tCLOSED HI HAT\tCLOSED HI HAT\t8192"
                   "\tCLAP\tMy Clap\t24576\tRIM SHOT\tRIM SHOT\t8192\tCRASH\tCRASH\t32768\tRIDE\tRIDE\t32768";
     EXPECT_EQ(rows(), expected);
-    ASSERT_EQ(zylox("rename --bank Firmware --slot 1 'OS 2' -o firmware.mid"), 0) << m_err;
-    ASSERT_EQ(zylox("info --in firmware.mid"), 0) << m_err;
-    expected = factory;
-    expected[31] = "31\tFW\t31\tFIRMWARE - factory -\tPRESETS\tPRESETS\t130950\tOS\tOS 2\t114182";
-    EXPECT_EQ(rows(), expected);
 
     ASSERT_EQ(zylox("save --bank 4 -o s05.mid"), 0) << m_err;
     EXPECT_EQ(slice("s05.mid", 8, 6), (Bytes{0, 0, 0, 1, 0, 24}));
@@ -70,9 +65,7 @@ TEST_F(ZyloxTest, DumpWritesTheFourMessagesBackToBackInPlaceOfALongerFile)
     ASSERT_EQ(read("d.syx").size(), 262168u);
     EXPECT_EQ(slice("d.syx", 0, 11), (Bytes{0xF0, 0x31, 0x0D, 0x79, 0x3C, 0xF7, 0xF0, 0x31, 0x7C, 0x38, 0x25}));
     EXPECT_EQ(slice("d.syx", 131084, 11), (Bytes{0xF0, 0x31, 0x0D, 0x79, 0x3D, 0xF7, 0xF0, 0x31, 0x7D, 0x38, 0x25}));
-    // The same bank by the number the window shows it under; channel 1 by default, 16 the last.
-    ASSERT_EQ(zylox("dump --bank S31 --channel 6 -o s31.syx"), 0) << m_err;
-    EXPECT_EQ(read("s31.syx"), read("d.syx"));
+    // Channel 1 by default, 16 the last.
     ASSERT_EQ(zylox("dump --bank s01 -o d.syx"), 0) << m_err;
     EXPECT_EQ(slice("d.syx", 6, 5), (Bytes{0xF0, 0x31, 0x40, 0x38, 0x20}));
     ASSERT_EQ(zylox("dump --bank 0 --channel 16 -o d.syx"), 0) << m_err;
@@ -91,7 +84,6 @@ TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWr
     m_folder.write("packed.wav", {'R', 'I', 'F', 'F', 40,   0,    0,   0,   'W',  'A',  'V', 'E', 'f',  'm',  't', ' ',
                                   16,  0,   0,   0,   0x34, 0x12, 1,   0,   0x44, 0xAC, 0,   0,   0x88, 0x58, 1,   0,
                                   2,   0,   16,  0,   'd',  'a',  't', 'a', 4,    0,    0,   0,   1,    2,    3,   4});
-    m_folder.write("empty.wav", {});
     // An MP3 frame with nothing after it: libmpg123 has its own say on it; only ours reaches the terminal.
     Bytes broken{0xFF, 0xFB, 0x90, 0x64};
     broken.resize(2000, 0x00);
@@ -109,12 +101,10 @@ TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWr
     };
     const std::pair<std::string, std::string> failures[] = {
         {"info --in bad.mid", "bad.mid: Wrong File Format"},
-        {"save --all --in bad.mid -o out.mid", "bad.mid: Wrong File Format"},
         {"info --in missing.mid", "missing.mid: No such file or directory"},
         {"dump --bank 1 -o folder/d.syx", "folder/d.syx: No such file or directory"},
         {"save --bank 4 -o folder/s05.mid", "folder/s05.mid: No such file or directory"},
         {"import --bank 4 --slot 0 packed.wav -o out.mid", "S05 slot 0 OPEN HI HAT: packed.wav" + pcmOnly},
-        {"import --bank 4 --slot 0 empty.wav -o out.mid", "S05 slot 0 OPEN HI HAT: empty.wav: holds no sound"},
         {"import --bank 4 --slot 0 missing.wav -o out.mid", "missing.wav: No such file or directory"},
         {"import --bank 0 --slot 1 broken.mp3 -o out.mid",
          "S01 slot 1 CLOSED HI HAT: broken.mp3: could not be decoded: the file is damaged or cut short"},
@@ -209,51 +199,37 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     EXPECT_EQ(m_out, "FW slot 1 OS: stdin, System Exclusive message of 2,000 bytes\n");
     ASSERT_EQ(zylox("export --bank 31 --slot 1 --in fw.mid -o out.syx"), 0) << m_err;
     EXPECT_EQ(read("out.syx"), os);
-    EXPECT_EQ(run("yes | " ZYLOX_PROGRAM " import --bank 31 --slot 1 /dev/stdin -o fw3.mid"), 1);
-    EXPECT_EQ(m_err, "zylox: /dev/stdin"
-                         + std::string(": holds no System Exclusive message; OS takes one ZYLOX 515 System "
-                                       "Exclusive message of 1,024 to 131,078 bytes for flash block 63\n"));
 }
 
 TEST_F(ZyloxTest, AFirmwareSlotTakesOnlyAMessageASendCanPutIntoItsBlock)
 {
     ASSERT_EQ(zylox("save --bank FW -o fw.mid"), 0) << m_err;
     ASSERT_EQ(zylox("dump --bank S05 -o s05.syx"), 0) << m_err;
-    m_folder.write("erase.syx", {0xF0, 0x31, 0x0D, 0x79, 0x3E, 0xF7});
-    m_folder.write("short.syx", {0xF0, 0x31, 0x7E, 0x38, 0xF7});
-    Bytes block4 = slice("s05.syx", 6, 131078);
-    block4[2] = 0x44;
-    m_folder.write("block4.syx", block4);
     const std::string needs = "; PRESETS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes for "
                               "flash block 62";
+    // Which messages a slot refuses is FlashBlocks' in the model suite; here, how its refusal reaches the user.
     const std::pair<std::string, std::string> refused[] = {
         {"fw.mid", "is a bank file, not a System Exclusive message"},
         {"s05.syx", "holds a flash erase message, which would leave the block empty"},
-        {"erase.syx", "holds a flash erase message, which would leave the block empty"},
-        {"block4.syx", "holds a flash write for another flash block"},
-        {"short.syx", "holds a System Exclusive message of 5 bytes"},
     };
     for (const auto& [file, holds] : refused) {
         EXPECT_EQ(zylox("import --bank FW --slot 0 " + file + " -o out.mid"), 1) << file;
         EXPECT_EQ(m_err, "zylox: " + file + ": " + holds + needs + "\n");
         EXPECT_FALSE(exists("out.mid"));
     }
-    // What a send of the factory presets puts on the wire goes back in, byte for byte.
+    // A dump or a sound never takes the place of the bank file it was made from.
+    const Bytes kept = read("fw.mid");
+    EXPECT_EQ(zylox("dump --bank FW --in fw.mid -o ./fw.mid"), 2);
+    EXPECT_EQ(m_err, "zylox: dump: -o ./fw.mid is the --in bank file: name the .syx file to write after -o\n");
+    EXPECT_EQ(zylox("export --bank FW --slot 0 --in fw.mid -o fw.mid"), 2);
+    EXPECT_EQ(m_err, "zylox: export: -o fw.mid is the --in bank file: name the .wav or .syx file to write after -o\n");
+    EXPECT_TRUE(read("fw.mid") == kept);
+
+    // The presets' message, as a send puts it on the wire, never into the other slot: the dump would
+    // erase the operating system's block and write the presets after it. A file saved with the
+    // slots swapped opens, but is never sent.
     ASSERT_EQ(zylox("dump --bank FW -o fw.syx"), 0) << m_err;
     m_folder.write("presets.syx", slice("fw.syx", 6, 130950));
-    ASSERT_EQ(zylox("import --bank FW --slot 0 presets.syx -o out.mid"), 0) << m_err;
-    ASSERT_EQ(zylox("dump --bank FW --in out.mid -o again.syx"), 0) << m_err;
-    EXPECT_TRUE(read("again.syx") == read("fw.syx"));
-    // A dump or a sound never takes the place of the bank file it was made from.
-    const Bytes kept = read("out.mid");
-    EXPECT_EQ(zylox("dump --bank FW --in out.mid -o ./out.mid"), 2);
-    EXPECT_EQ(m_err, "zylox: dump: -o ./out.mid is the --in bank file: name the .syx file to write after -o\n");
-    EXPECT_EQ(zylox("export --bank FW --slot 0 --in out.mid -o out.mid"), 2);
-    EXPECT_EQ(m_err, "zylox: export: -o out.mid is the --in bank file: name the .wav or .syx file to write after -o\n");
-    EXPECT_TRUE(read("out.mid") == kept);
-
-    // Never into the other slot: the dump would erase the operating system's block and write the
-    // presets after it. A file saved with the slots swapped opens, but is never sent.
     EXPECT_EQ(zylox("import --bank FW --slot OS presets.syx -o swapped.mid"), 1);
     EXPECT_EQ(m_err, "zylox: presets.syx: holds the PRESETS message; OS takes the OS message, which begins F0 31 7F 38 "
                      "10, for flash block 63\n");
@@ -375,18 +351,9 @@ TEST_F(ZyloxTest, AnInFileOfAnotherBankIsRefusedUnlessReaddressMovesItThere)
     const std::pair<std::string, std::string> refusals[] = {
         {"dump --bank S07 --in kit.mid -o out", moves},
         {"send --port 0 --bank S07 --in kit.mid", moves},
-        {"save --bank S07 --in kit.mid -o out", moves},
-        {"export --bank S07 --slot 0 --in kit.mid -o out", moves},
-        {"import --bank S07 --slot 0 kit.mid --raw --in kit.mid -o out", moves},
-        {"rename --bank S07 X --in kit.mid --all -o out", moves},
         {"play --bank S07 --slot 0 --in kit.mid", moves},
         {"dump --bank FW --in kit.mid --readdress -o out", kitNotForFirmware},
-        {"dump --bank FW --in kit.mid -o out", kitNotForFirmware},
-        {"export --bank FW --slot 1 --in kit.mid -o out", kitNotForFirmware},
-        {"rename --bank FW X --in kit.mid --all -o out", kitNotForFirmware},
-        {"dump --bank S01 --in fw.mid --readdress -o out", firmwareNotForSound},
         {"save --bank S01 --in fw.mid -o out", firmwareNotForSound},
-        {"play --bank S01 --slot 0 --in fw.mid", firmwareNotForSound},
     };
     for (const auto& [command, message] : refusals) {
         EXPECT_EQ(zylox(command), 1) << command;

@@ -8,6 +8,7 @@
 #include <CLI/CLI.hpp>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <random>
@@ -16,34 +17,29 @@
 
 namespace {
 
-// Hears every sound to its end at once, and keeps what it was given after the command let it go.
+// Hears every sound to its end at once, in an ear that outlives it: the command lets its output go.
 class HeardAtOnce : public RecordingSoundOutput {
 public:
-    explicit HeardAtOnce(std::vector<std::vector<std::uint8_t>>& heard)
-        : m_heard(heard)
+    explicit HeardAtOnce(RecordingSoundOutput& ear)
+        : m_ear(ear)
     {
     }
     void play(std::vector<std::uint8_t> samples, EndHandler onEnd) override
     {
-        m_heard.push_back(samples);
-        RecordingSoundOutput::play(std::move(samples), std::move(onEnd));
-        finish();
+        m_ear.play(std::move(samples), std::move(onEnd));
+        m_ear.finish();
     }
     void playRun(PcmRun run, EndHandler onEnd) override
     {
-        heardRuns.push_back(run);
-        RecordingSoundOutput::playRun(std::move(run), std::move(onEnd));
-        finish();
+        m_ear.playRun(std::move(run), std::move(onEnd));
+        m_ear.finish();
     }
 
-    // Shared by every output one test's commands make.
-    static inline std::vector<PcmRun> heardRuns;
-
 private:
-    std::vector<std::vector<std::uint8_t>>& m_heard;
+    RecordingSoundOutput& m_ear;
 };
 
-int play(std::vector<std::string> arguments, std::vector<std::vector<std::uint8_t>>& heard)
+int play(std::vector<std::string> arguments, RecordingSoundOutput& heard)
 {
     CLI::App app;
     PlayCommand command(app, [&heard] { return std::make_unique<HeardAtOnce>(heard); });
@@ -58,12 +54,12 @@ TEST(PlayShape, PlaysExactlyWhatTheImportWouldWriteAndWritesNothing)
     const SoundFileFolder folder;
     const std::string source = folder.synth("late.wav", "-r 48000 -c 2 -b 24", "synth 0.3 pluck 220 pad 0.2");
     const auto before = std::distance(std::filesystem::directory_iterator(folder.path("")), {});
-    std::vector<std::vector<std::uint8_t>> heard;
+    RecordingSoundOutput heard;
     ASSERT_EQ(play({"--bank", "S05", "--slot", "1", source, "--start", "0.2", "--resample", "clean", "--pitch", "-3.5",
                     "--dither", "shaped", "--fade-out", "40"},
                    heard),
               0);
-    ASSERT_EQ(heard.size(), 1u);
+    ASSERT_EQ(heard.played.size(), 1u);
     std::vector<std::uint8_t> expected(8192, 0x80);
     const audio::SoundShape shape{.resampling = audio::Resampling::Clean,
                                   .start = 0.2,
@@ -71,15 +67,15 @@ TEST(PlayShape, PlaysExactlyWhatTheImportWouldWriteAndWritesNothing)
                                   .fadeOut = 40.0,
                                   .dither = audio::Dither::Shaped};
     ASSERT_TRUE(audio::importSlot(SoundFileFolder::read(source), shape, expected));
-    EXPECT_EQ(heard[0], expected);
+    EXPECT_EQ(heard.played[0], expected);
     EXPECT_NE(expected, std::vector<std::uint8_t>(8192, 0x80));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path("")), {}), before);
 
     // Without a source, the slot as it is.
     ASSERT_EQ(play({"--bank", "S05", "--slot", "1"}, heard), 0);
-    ASSERT_EQ(heard.size(), 2u);
-    EXPECT_EQ(heard[1].size(), 8192u);
-    EXPECT_NE(heard[1], expected);
+    ASSERT_EQ(heard.played.size(), 2u);
+    EXPECT_EQ(heard.played[1].size(), 8192u);
+    EXPECT_NE(heard.played[1], expected);
 }
 
 TEST(PlayShape, AFileAlonePlaysAsItIsAtItsOwnRateForAMinuteAtMost)
@@ -91,24 +87,23 @@ TEST(PlayShape, AFileAlonePlaysAsItIsAtItsOwnRateForAMinuteAtMost)
     for (std::uint8_t& byte : raw)
         byte = static_cast<std::uint8_t>(random());
     const std::string stereo = folder.sox(raw, "-r 22050 -c 2 -b 16 -e signed-integer", "stereo.wav");
-    std::vector<std::vector<std::uint8_t>> heard;
-    HeardAtOnce::heardRuns.clear();
+    RecordingSoundOutput heard;
     ASSERT_EQ(play({stereo}, heard), 0);
-    EXPECT_TRUE(heard.empty()) << "no slot is played";
-    ASSERT_EQ(HeardAtOnce::heardRuns.size(), 1u);
-    const PcmRun& run = HeardAtOnce::heardRuns[0];
-    EXPECT_EQ(run.rate, 22050u);
-    EXPECT_EQ(run.channels, 2u);
-    ASSERT_EQ(run.samples.size(), raw.size() / 2);
-    for (std::size_t i = 0; i < run.samples.size(); ++i)
-        ASSERT_EQ(static_cast<std::uint16_t>(run.samples[i]), raw[2 * i] | raw[2 * i + 1] << 8) << i;
+    EXPECT_TRUE(heard.played.empty()) << "no slot is played";
+    ASSERT_EQ(heard.runs.size(), 1u);
+    EXPECT_EQ(heard.runs[0].rate, 22050u);
+    EXPECT_EQ(heard.runs[0].channels, 2u);
+    // The file's little-endian values, as this machine holds them.
+    std::vector<std::int16_t> values(raw.size() / 2);
+    std::memcpy(values.data(), raw.data(), raw.size());
+    EXPECT_EQ(heard.runs[0].samples, values);
 
     // As the sound browser plays it: the first minute of a longer file.
     const std::string longer = folder.synth("long.wav", "-r 8000 -c 1 -b 16", "synth 61 sine 440");
     ASSERT_EQ(play({longer}, heard), 0);
-    ASSERT_EQ(HeardAtOnce::heardRuns.size(), 2u);
-    EXPECT_EQ(HeardAtOnce::heardRuns[1].frames(), 60u * 8000u);
-    EXPECT_EQ(HeardAtOnce::heardRuns[1].rate, 8000u);
+    ASSERT_EQ(heard.runs.size(), 2u);
+    EXPECT_EQ(heard.runs[1].frames(), 60u * 8000u);
+    EXPECT_EQ(heard.runs[1].rate, 8000u);
 }
 
 } // namespace

@@ -43,11 +43,8 @@ public:
 
     std::string write(const std::string& relative, const std::vector<std::uint8_t>& bytes) const
     {
-        const std::filesystem::path file = path(relative);
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream out(file, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return file.string();
+        std::filesystem::create_directories(std::filesystem::path(path(relative)).parent_path());
+        return m_scratch.write("Drums/" + relative, bytes);
     }
 
     static std::function<double(double)> sine(double hertz, double amplitude)

@@ -81,12 +81,6 @@ void writeVersion1(const std::string& path, const std::string& source)
     sqlite3_close(connection);
 }
 
-std::int64_t userVersion(const LibraryDatabase& database)
-{
-    SqlStatement version(database.connection(), "PRAGMA user_version");
-    return version.step() ? version.integer(0) : -1;
-}
-
 // Every figure of every file the search finds, in its order.
 auto everything(const LibraryDatabase& database, const std::string& text = {})
 {
@@ -126,7 +120,8 @@ TEST(LibraryMigrationTest, AVersion1IndexKeepsEveryRowItsAnalysisAndItsSearch)
     LibraryDatabase upgraded(folder.indexPath());
     ASSERT_TRUE(upgraded.isOpen());
     EXPECT_EQ(upgraded.opening().outcome, Outcome::Opened);
-    EXPECT_EQ(userVersion(upgraded), LibraryDatabase::kSchemaVersion);
+    EXPECT_EQ(columnOf(upgraded, "PRAGMA user_version"),
+              std::vector<std::string>{std::to_string(LibraryDatabase::kSchemaVersion)});
     EXPECT_EQ(everything(upgraded), everything(source));
     EXPECT_EQ(everything(upgraded, "brig cl"), everything(source, "brig cl"));
     EXPECT_EQ(everything(upgraded, "brig cl").size(), 1U);

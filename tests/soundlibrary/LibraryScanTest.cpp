@@ -42,9 +42,7 @@ protected:
     // Each file of the index as "folder/name kind".
     std::vector<std::string> rows() const
     {
-        std::vector<std::string> found
-            = columnOf(database, "SELECT folder || '/' || name || ' ' || kind FROM files ORDER BY 1");
-        return found;
+        return columnOf(database, "SELECT folder || '/' || name || ' ' || kind FROM files ORDER BY 1");
     }
 
     std::int64_t sizeOf(const std::string& path) const

@@ -20,11 +20,6 @@ namespace {
 
 class LibraryFoldersTest : public ::testing::Test {
 protected:
-    LibraryFoldersTest()
-        : m_scratch("library-folders")
-    {
-    }
-
     std::string listPath() const { return m_scratch.file("config/zylox/library-folders"); }
     // A folder made on the disk, by its canonical path.
     std::string folder(const std::string& relative) const
@@ -35,7 +30,7 @@ protected:
     }
     std::vector<std::uint8_t> listBytes() const { return ScratchFolder::read(listPath()); }
 
-    ScratchFolder m_scratch;
+    ScratchFolder m_scratch{"library-folders"};
 };
 
 } // namespace

@@ -39,10 +39,8 @@ TEST(LoudnessMatchTest, TheSlotsMeetTheQuietestOrAGivenTargetAsTheDeviceHearsThe
     const audio::DecodedSound tone = sound(1.0, 997.0, 0.5);
     const audio::DecodedSound hat = sound(0.2, 0.0, 0.3, 0.01);
     const audio::DecodedSound quiet = sound(0.8, 200.0, 0.05, 0.2);
-    audio::SoundShape classic;
-    audio::SoundShape clean;
-    clean.resampling = audio::Resampling::Clean;
-    clean.gain = 3.0;
+    const audio::SoundShape classic;
+    const audio::SoundShape clean{.resampling = audio::Resampling::Clean, .gain = 3.0};
     const std::vector<LoudnessMatch::Slot> slots{
         {&tone, classic, 0x6000}, {&hat, clean, 0x2000}, {&quiet, classic, 0x8000}};
     for (const std::optional<double> target : {std::optional<double>{}, std::optional(-20.0)}) {
@@ -93,8 +91,7 @@ TEST(LoudnessMatchTest, UnderALimiterNoBytePassesItsCeilingAndASilentSlotIsLeft)
 {
     const audio::DecodedSound loud = sound(0.5, 0.0, 0.3, 0.1);
     const audio::DecodedSound silent = sound(0.5, 997.0, 0.0);
-    audio::SoundShape limited;
-    limited.limit = -6.0;
+    const audio::SoundShape limited{.limit = -6.0};
     const auto matched = LoudnessMatch::match({{&loud, limited, 0x2000}, {&silent, limited, 0x2000}}, -8.0);
     ASSERT_TRUE(matched);
     const LoudnessMatch::Matched& slot = (*matched)[0];

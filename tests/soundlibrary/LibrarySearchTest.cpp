@@ -1,6 +1,5 @@
 #include "tests/soundlibrary/LibraryFolder.h"
 
-#include "soundlibrary/LibraryCounts.h"
 #include "soundlibrary/LibraryDatabase.h"
 #include "soundlibrary/LibrarySearch.h"
 #include "soundlibrary/SqlStatement.h"
@@ -11,7 +10,6 @@
 #include <cctype>
 #include <random>
 #include <set>
-#include <tuple>
 
 using namespace soundlibrary;
 using Order = SearchQuery::Order;
@@ -248,18 +246,6 @@ TEST_F(LibrarySearchTest, ATextOfTooManyFilesToRankListsThemByFolderAndName)
     EXPECT_EQ(found[1], "clap 0.wav");
     EXPECT_EQ(found[2], "clap 1.wav");
     EXPECT_EQ(found[3], "clap 10.wav");
-}
-
-TEST_F(LibrarySearchTest, CountsEachKindOfFile)
-{
-    add({"a", "sound.wav"});
-    add({"a", "pending.wav", 0.0, 0.0, 0.0, 0, 0.0, 0});
-    add({"a", "text.wav", 0.0, 0.0, 0.0, 0, 0.0, 2});
-    add({"a", "gone 1.wav", 0.0, 0.0, 0.0, 0, 0.0, 3});
-    add({"a", "gone 2.wav", 0.0, 0.0, 0.0, 0, 0.0, 3});
-    const LibraryCounts c = LibraryCounts::of(database);
-    EXPECT_EQ(std::tuple(c.files, c.sounds, c.pending, c.notSounds, c.unreadable, c.notUtf8),
-              std::tuple(5u, 1u, 1u, 1u, 2u, 0u));
 }
 
 // A key typed while a search runs abandons it: it finds nothing, says so, and the next one runs.

@@ -181,19 +181,28 @@ TEST_F(SendCommandTest, ASecondSenderOrAPacingChangeIsRefusedWhileASendHoldsTheD
     EXPECT_EQ(DeviceRecord(DeviceRecord::defaultFolder(), {"ZYLOX 515", "ZYLOX 515 MIDI In"}).pacing(), OutputPacing{});
 }
 
-// A record whose file cannot be written stops the send before its bank; what the record and the
-// copy say of such files is TransmissionRunTest's, and a folder that cannot be made DeviceRecordTest's.
-TEST_F(SendCommandTest, ARecordThatCannotBeWrittenNamesItsFileAndSendsNothing)
+// A record whose file cannot be written stops the send before its bank; a copy of the contents that
+// cannot be kept lets the bank go and says so. Which files the record and the copy refuse is
+// TransmissionRunTest's, and a folder that cannot be made DeviceRecordTest's.
+TEST_F(SendCommandTest, ARecordOrCopyThatCannotBeWrittenNamesItsFileAndWhy)
 {
-    const std::string record
-        = scratch.file("state/zylox/") + DeviceRecord::fileName({"ZYLOX 515", "ZYLOX 515 MIDI In"}, ".txt");
+    const auto stateFile = [&](const std::string& extension) {
+        return scratch.file("state/zylox/") + DeviceRecord::fileName({"ZYLOX 515", "ZYLOX 515 MIDI In"}, extension);
+    };
     std::filesystem::create_directories(scratch.file("state/zylox"));
-    ASSERT_EQ(::mkfifo(record.c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(stateFile(".txt").c_str(), 0600), 0);
     EXPECT_EQ(zylox("send --port 0 --bank S05"), 1);
-    EXPECT_EQ(complained(), "zylox: port 0: bank S05 (S05) not sent: the device record " + record
+    EXPECT_EQ(complained(), "zylox: port 0: bank S05 (S05) not sent: the device record " + stateFile(".txt")
                                 + " could not be written (not a regular file); Sent completely: none; Incomplete on "
                                   "the device: none; Not sent: S05.\n");
     EXPECT_TRUE(device.erasedBlocks().empty());
+    std::filesystem::remove(stateFile(".txt"));
+
+    std::filesystem::create_directory(stateFile(".contents"));
+    EXPECT_EQ(zylox("send --port 0 --bank S05"), 0);
+    EXPECT_EQ(complained(),
+              "zylox: port 0: the copy of the device's contents " + stateFile(".contents")
+                  + " could not be written (not a regular file); what was sent counts as unknown there\n");
 }
 
 } // namespace

@@ -54,7 +54,21 @@ ShapeSidecar::Slot shapedSlot()
     return {31 - 27, 5, "/sounds/kick drum.wav", 786476, -1234567890123456789, shape, ShapeSidecar::hashOf(bytes)};
 }
 
-TEST(ShapeSidecar, LivesBesideTheBankFileWhateverTheCaseOrDotsOfItsName)
+// A bank file in a folder of its own, its sidecar written as a save writes it.
+class ShapeSidecarTest : public testing::Test {
+protected:
+    void write(const std::vector<ShapeSidecar::Slot>& shaped)
+    {
+        QString error;
+        ASSERT_TRUE(ShapeSidecar::write(bank, shaped, error)) << error.toStdString();
+    }
+    std::string sidecarText() const { return text(ShapeSidecar::pathFor(bank)); }
+
+    const ScratchFolder folder{"sidecar"};
+    std::string bank = folder.file("kit.mid");
+};
+
+TEST(ShapeSidecarPath, LivesBesideTheBankFileWhateverTheCaseOrDotsOfItsName)
 {
     EXPECT_EQ(ShapeSidecar::pathFor("/sets/kit.v2.MID"), "/sets/kit.v2.zylox.json");
     EXPECT_EQ(ShapeSidecar::pathFor("/sets/All banks.mid"), "/sets/All banks.zylox.json");
@@ -63,39 +77,32 @@ TEST(ShapeSidecar, LivesBesideTheBankFileWhateverTheCaseOrDotsOfItsName)
               "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
 }
 
-TEST(ShapeSidecar, EveryStepOfAShapeComesBackAndNoSlotsRemoveAnOldSidecar)
+TEST_F(ShapeSidecarTest, EveryStepOfAShapeComesBackAndNoSlotsRemoveAnOldSidecar)
 {
-    const ScratchFolder folder("sidecar");
-    const std::string bank = folder.file("kit.mid");
     const ShapeSidecar::Slot shaped = shapedSlot();
     const ShapeSidecar::Slot plain{0, 0, "/sounds/snare.aiff", 0, 0, {}, shaped.bytesHash};
-    QString error;
-    ASSERT_TRUE(ShapeSidecar::write(bank, {shaped, plain}, error)) << error.toStdString();
+    write({shaped, plain});
 
     const std::vector<ShapeSidecar::Slot> read = ShapeSidecar::read(bank);
     ASSERT_EQ(read.size(), 2u);
     EXPECT_EQ(fieldsOf(read[0]), fieldsOf(shaped));
     EXPECT_EQ(fieldsOf(read[1]), fieldsOf(plain));
 
-    ASSERT_TRUE(ShapeSidecar::write(bank, {}, error)) << error.toStdString();
+    write({});
     EXPECT_FALSE(std::filesystem::exists(ShapeSidecar::pathFor(bank)));
     EXPECT_TRUE(ShapeSidecar::read(bank).empty());
 }
 
 // Sidecars written before a fit could stretch have no word for how it fits: they fit by pitch, and a
 // fit by pitch is written as they were, so that they keep their bytes.
-TEST(ShapeSidecar, AFitByPitchIsWrittenWithoutItsKindAndASidecarWithoutOneFitsByPitch)
+TEST_F(ShapeSidecarTest, AFitByPitchIsWrittenWithoutItsKindAndASidecarWithoutOneFitsByPitch)
 {
-    const ScratchFolder folder("sidecar");
-    const std::string bank = folder.file("kit.mid");
-    ShapeSidecar::Slot stretched = shapedSlot();
-    QString error;
-    ASSERT_TRUE(ShapeSidecar::write(bank, {stretched}, error)) << error.toStdString();
-    const std::string written = text(ShapeSidecar::pathFor(bank));
+    const ShapeSidecar::Slot stretched = shapedSlot();
+    write({stretched});
+    std::string older = sidecarText();
     // The keys are written in order: fitBy's word, then its comma and the next key's indent.
-    const std::size_t kind = written.find("\"fitBy\": \"stretch\",");
-    ASSERT_NE(kind, std::string::npos) << written;
-    std::string older = written;
+    const std::size_t kind = older.find("\"fitBy\": \"stretch\",");
+    ASSERT_NE(kind, std::string::npos) << older;
     older.erase(kind, older.find('"', kind + 20) - kind);
     std::ofstream(ShapeSidecar::pathFor(bank)) << older;
     const std::vector<ShapeSidecar::Slot> read = ShapeSidecar::read(bank);
@@ -104,17 +111,14 @@ TEST(ShapeSidecar, AFitByPitchIsWrittenWithoutItsKindAndASidecarWithoutOneFitsBy
     pitched.shape.fitKind = audio::FitKind::Pitch;
     EXPECT_EQ(fieldsOf(read[0]), fieldsOf(pitched));
 
-    ASSERT_TRUE(ShapeSidecar::write(bank, {pitched}, error)) << error.toStdString();
-    EXPECT_EQ(text(ShapeSidecar::pathFor(bank)), older);
+    write({pitched});
+    EXPECT_EQ(sidecarText(), older);
 }
 
-TEST(ShapeSidecar, ADamagedOrForeignFileGivesNoSlotAShapeAndAnEntryThatMakesNoSenseIsLeftOut)
+TEST_F(ShapeSidecarTest, ADamagedOrForeignFileGivesNoSlotAShapeAndAnEntryThatMakesNoSenseIsLeftOut)
 {
-    const ScratchFolder folder("sidecar");
-    const std::string bank = folder.file("kit.mid");
     const std::string sidecar = ShapeSidecar::pathFor(bank);
-    QString error;
-    ASSERT_TRUE(ShapeSidecar::write(bank, {shapedSlot()}, error)) << error.toStdString();
+    write({shapedSlot()});
     const std::string good = text(sidecar);
     const auto withEntry = [&](const std::string& from, const std::string& to) {
         std::string changed = good;
@@ -151,10 +155,8 @@ TEST(ShapeSidecar, ADamagedOrForeignFileGivesNoSlotAShapeAndAnEntryThatMakesNoSe
     }
 }
 
-TEST(ShapeSidecar, ASidecarThatIsNoRegularFileIsPassedByWithoutWaitingForIt)
+TEST_F(ShapeSidecarTest, ASidecarThatIsNoRegularFileIsPassedByWithoutWaitingForIt)
 {
-    const ScratchFolder folder("sidecar");
-    const std::string bank = folder.file("kit.mid");
     // A FIFO that no one writes into would hold a blocking open for ever.
     ASSERT_EQ(::mkfifo(ShapeSidecar::pathFor(bank).c_str(), 0600), 0);
     EXPECT_TRUE(ShapeSidecar::read(bank).empty());
@@ -163,11 +165,10 @@ TEST(ShapeSidecar, ASidecarThatIsNoRegularFileIsPassedByWithoutWaitingForIt)
     EXPECT_TRUE(ShapeSidecar::read(bank).empty());
 }
 
-TEST(ShapeSidecar, EveryPathComesBackByteForByteAndAUtf8OneStaysTextEarlierVersionsRead)
+TEST_F(ShapeSidecarTest, EveryPathComesBackByteForByteAndAUtf8OneStaysTextEarlierVersionsRead)
 {
-    const ScratchFolder folder("sidecar");
     // The bank file's own name need not be UTF-8 either: its sidecar is found beside it.
-    const std::string bank = folder.file("caf\xE9.mid");
+    bank = folder.file("caf\xE9.mid");
     std::mt19937 random(28);
     std::uniform_int_distribution<int> byte(1, 255);
     for (int round = 0; round < 50; ++round) {
@@ -177,8 +178,7 @@ TEST(ShapeSidecar, EveryPathComesBackByteForByteAndAUtf8OneStaysTextEarlierVersi
             for (int length = round % 40 + 1; length > 0; --length)
                 slot.sourcePath += static_cast<char>(byte(random));
         }
-        QString error;
-        ASSERT_TRUE(ShapeSidecar::write(bank, shaped, error)) << error.toStdString();
+        write(shaped);
         const std::vector<ShapeSidecar::Slot> read = ShapeSidecar::read(bank);
         ASSERT_EQ(read.size(), 2u);
         EXPECT_EQ(read[0].sourcePath, shaped[0].sourcePath);
@@ -186,9 +186,8 @@ TEST(ShapeSidecar, EveryPathComesBackByteForByteAndAUtf8OneStaysTextEarlierVersi
     }
     EXPECT_TRUE(std::filesystem::exists(folder.file("caf\xE9.zylox.json")));
 
-    QString error;
-    ASSERT_TRUE(ShapeSidecar::write(bank, {shapedSlot()}, error)) << error.toStdString();
-    EXPECT_NE(text(ShapeSidecar::pathFor(bank)).find("\"source\": \"/sounds/kick drum.wav\""), std::string::npos);
+    write({shapedSlot()});
+    EXPECT_NE(sidecarText().find("\"source\": \"/sounds/kick drum.wav\""), std::string::npos);
 }
 
 } // namespace

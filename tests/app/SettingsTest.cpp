@@ -16,46 +16,42 @@
 
 namespace {
 
-// The file is replaced whole whenever it is written: a new inode says it was.
-ino_t inodeOf(const std::string& path)
-{
-    struct stat status { };
-    EXPECT_EQ(stat(path.c_str(), &status), 0) << path;
-    return status.st_ino;
-}
+class SettingsTest : public testing::Test {
+protected:
+    // The file is replaced whole whenever it is written: a new inode says it was.
+    ino_t inode() const
+    {
+        struct stat status { };
+        EXPECT_EQ(stat(ini.toStdString().c_str(), &status), 0) << ini.toStdString();
+        return status.st_ino;
+    }
+    // What a session of the window remembers, in a session of its own.
+    void rememberSession(int channel) const
+    {
+        Settings settings(ini);
+        settings.setGeometry(QByteArray("\x01\xD9\xD0\xCB\x00\x03", 6));
+        settings.setSplitter(QByteArray("\x00\xFF", 2));
+        settings.setChannel(channel);
+        settings.setAllBanks(true);
+        settings.setOutput(QStringLiteral("UM-ONE:UM-ONE MIDI 1"));
+        settings.rememberFile(Settings::Folder::Import, QString::fromStdString(scratch.file("kick.wav")));
+        settings.setValue(QStringLiteral("import/gain"), 0.5);
+        settings.setValue(QStringLiteral("import/resample"), QStringLiteral("Clean"));
+    }
 
-void rememberSession(Settings& settings, const ScratchFolder& scratch, int channel)
-{
-    settings.setGeometry(QByteArray("\x01\xD9\xD0\xCB\x00\x03", 6));
-    settings.setSplitter(QByteArray("\x00\xFF", 2));
-    settings.setChannel(channel);
-    settings.setAllBanks(true);
-    settings.setOutput(QStringLiteral("UM-ONE:UM-ONE MIDI 1"));
-    settings.rememberFile(Settings::Folder::Import, QString::fromStdString(scratch.file("kick.wav")));
-    settings.setValue(QStringLiteral("import/gain"), 0.5);
-    settings.setValue(QStringLiteral("import/resample"), QStringLiteral("Clean"));
-}
-
-TEST(Settings, TheSameValuesAgainLeaveTheFileUnwrittenAndAChangeIsWritten)
-{
-    const ScratchFolder scratch("settings");
+    const ScratchFolder scratch{"settings"};
     const QString ini = QString::fromStdString(scratch.file("zylox-editor.conf"));
-    {
-        Settings settings(ini);
-        rememberSession(settings, scratch, 5);
-    }
-    const ino_t written = inodeOf(ini.toStdString());
-    {
-        // Numbers and truth values come back from the file as text and still count as the same.
-        Settings settings(ini);
-        rememberSession(settings, scratch, 5);
-    }
-    EXPECT_EQ(inodeOf(ini.toStdString()), written);
-    {
-        Settings settings(ini);
-        rememberSession(settings, scratch, 6);
-    }
-    EXPECT_NE(inodeOf(ini.toStdString()), written);
+};
+
+TEST_F(SettingsTest, TheSameValuesAgainLeaveTheFileUnwrittenAndAChangeIsWritten)
+{
+    rememberSession(5);
+    const ino_t written = inode();
+    // Numbers and truth values come back from the file as text and still count as the same.
+    rememberSession(5);
+    EXPECT_EQ(inode(), written);
+    rememberSession(6);
+    EXPECT_NE(inode(), written);
 
     const Settings settings(ini);
     EXPECT_EQ(settings.channel(), 6);
@@ -65,43 +61,36 @@ TEST(Settings, TheSameValuesAgainLeaveTheFileUnwrittenAndAChangeIsWritten)
     EXPECT_EQ(settings.value(QStringLiteral("import/gain")).toDouble(), 0.5);
 }
 
-TEST(Settings, AValueOfAnotherKindOrAFirstValueIsWritten)
+TEST_F(SettingsTest, AValueOfAnotherKindOrAFirstValueIsWritten)
 {
-    const ScratchFolder scratch("settings");
-    const QString ini = QString::fromStdString(scratch.file("zylox-editor.conf"));
     {
         Settings settings(ini);
         settings.setValue(QStringLiteral("import/pitch"), 0);
     }
-    const ino_t written = inodeOf(ini.toStdString());
+    const ino_t written = inode();
     {
         // Text that merely reads as the same number is another value.
         Settings settings(ini);
         settings.setValue(QStringLiteral("import/pitch"), QStringLiteral("00"));
         settings.setValue(QStringLiteral("import/reverse"), false);
     }
-    EXPECT_NE(inodeOf(ini.toStdString()), written);
+    EXPECT_NE(inode(), written);
     const Settings settings(ini);
     EXPECT_EQ(settings.value(QStringLiteral("import/pitch")).toString(), QStringLiteral("00"));
     EXPECT_EQ(settings.value(QStringLiteral("import/reverse"), true).toBool(), false);
 }
 
-TEST(Settings, PathsKeepEveryByteInTheFileAndTextAnOlderRunKeptStillReads)
+TEST_F(SettingsTest, PathsKeepEveryByteInTheFileAndTextAnOlderRunKeptStillReads)
 {
-    const ScratchFolder scratch("settings");
-    const QString ini = QString::fromStdString(scratch.file("zylox-editor.conf"));
     // Any bytes but NUL and the separator may name a file.
     std::mt19937 random(515);
     std::uniform_int_distribution<int> byte(1, 255);
-    std::vector<std::string> paths;
-    for (int count = 0; count < 64; ++count) {
-        std::string path = "/";
-        for (int length = 1 + count % 24; length > 0; --length) {
+    std::vector<std::string> paths(64, "/");
+    for (std::size_t count = 0; count < paths.size(); ++count)
+        for (std::size_t length = 1 + count % 24; length > 0; --length) {
             const int next = byte(random);
-            path += static_cast<char>(next == '/' ? 'x' : next);
+            paths[count] += static_cast<char>(next == '/' ? 'x' : next);
         }
-        paths.push_back(path);
-    }
     const std::string latin1 = "/kits/caf\xE9 kit.mid";
     {
         Settings settings(ini);

@@ -1,12 +1,11 @@
 // Sounds dropped into slots one after another, with a budget of kept sources that holds two of
 // them: the third lets the oldest go, the status line says so, and that slot keeps its bytes.
+#include "WorkingBanksFixture.h"
+
 #include "app/banks/BankEdits.h"
-#include "app/document/WorkingBanks.h"
 #include "app/files/FilePanels.h"
 #include "app/settings/ImportPreferences.h"
 #include "app/settings/Settings.h"
-#include "content/SlotContent.h"
-#include "model/IBank.h"
 #include "tests/support/RecordingSoundOutput.h"
 #include "tests/support/SoundFileFolder.h"
 
@@ -15,36 +14,23 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include <gtest/gtest.h>
-
 namespace {
 
-class BankEditsSourcesTest : public testing::Test, public IDialogs {
+class BankEditsSourcesTest : public testing::Test {
 protected:
-    AlertReply runAlert(const Alert& alert) override
-    {
-        alerts.push_back(alert.message.toStdString());
-        return AlertReply::Default;
-    }
-    int runPick(const Pick&) override { return -1; }
-    std::string runOpenPanel(const std::vector<std::string>&, const QString&, const QString&) override { return {}; }
-    std::string runSavePanel(const std::vector<std::string>&, const QString&) override { return {}; }
-    std::string runFolderPanel(const QString&) override { return {}; }
-    void beep() override { }
-
     // One second of 44.1 kHz 16-bit mono: 88,200 bytes decoded.
     static constexpr std::size_t kSoundBytes = 88200;
 
-    std::vector<std::string> alerts;
+    KeptAlerts dialogs;
     QTemporaryDir folder;
     Settings settings{folder.filePath(QStringLiteral("settings.ini"))};
     QWidget window;
     QMenu menu;
-    FilePanels panels{*this, settings};
+    FilePanels panels{dialogs, settings};
     ImportPreferences preferences{settings, window, menu, nullptr};
     WorkingBanks banks{nullptr, 2 * kSoundBytes + kSoundBytes / 2};
     RecordingSoundOutput output;
-    BankEdits edits{*this, panels, preferences, banks, output, window};
+    BankEdits edits{dialogs, panels, preferences, banks, output, window};
     SoundFileFolder sounds;
 };
 
@@ -58,7 +44,7 @@ TEST_F(BankEditsSourcesTest, PastTheBudgetTheOldestSourceGoesAndTheStatusLineSay
         ASSERT_EQ(status.size(), slot + 1);
         ASSERT_NE(banks.source(4, static_cast<std::uint16_t>(slot)), nullptr) << slot;
     }
-    EXPECT_TRUE(alerts.empty());
+    EXPECT_TRUE(dialogs.alerts.empty());
     const std::string last = status.last().at(0).toString().toStdString();
     EXPECT_EQ(last, "tone2.wav: 1.00 s, cut to 0.74 s to fit CLAP (Classic) To stay within 0 MB of kept sources, the "
                     "oldest was let go: its slot is plain bytes now, and shaping it again starts from those.");

@@ -14,17 +14,6 @@
 
 namespace {
 
-// UnsavedChanges asks nothing in these tests.
-class SilentDialogs : public IDialogs {
-public:
-    AlertReply runAlert(const Alert&) override { return AlertReply::Alternate; }
-    int runPick(const Pick&) override { return -1; }
-    std::string runOpenPanel(const std::vector<std::string>&, const QString&, const QString&) override { return {}; }
-    std::string runSavePanel(const std::vector<std::string>&, const QString&) override { return {}; }
-    std::string runFolderPanel(const QString&) override { return {}; }
-    void beep() override { }
-};
-
 // What Save would do and what the title says: the file, the rows it holds, the rows unsaved.
 struct Saving {
     std::string path;
@@ -51,7 +40,9 @@ protected:
     {
         banks.open({"Open", "opening " + QString::fromStdString(path)}, rows, renamed(rows, name), path);
     }
-    SilentDialogs dialogs;
+    // UnsavedChanges asks nothing in these tests.
+    void TearDown() override { EXPECT_TRUE(dialogs.alerts.empty()); }
+    KeptAlerts dialogs;
     UnsavedChanges unsaved{banks, dialogs};
 };
 
@@ -71,24 +62,16 @@ TEST_F(WorkingBanksFileTest, UndoAndRedoGiveBackTheFileOfEveryStepOverRandomSess
     for (int step = 0; step < 60; ++step) {
         const std::size_t row = random() % allRows.size();
         const std::string name = "step " + std::to_string(step);
-        switch (random() % 4) {
-        case 0:
+        const auto kind = random() % 4;
+        if (kind == 0) {
             rename(row, name);
-            break;
-        case 1: // a one-bank file
+        } else if (kind == 1) { // a one-bank file
             open({row}, name, "/files/k" + std::to_string(step % 5) + ".mid");
-            break;
-        case 2: // a file of all banks, or one bank taken out of it, which binds nothing
-            if (allOpens < allOpensKept) {
-                ++allOpens;
-                open(allRows, name, "/files/all" + std::to_string(step % 3) + ".mid");
-            } else {
-                banks.replace({"Open", "opening one of all"}, {row}, renamed({row}, name));
-            }
-            break;
-        default:
+        } else if (kind == 2 && allOpens < allOpensKept) { // a file of all banks
+            ++allOpens;
+            open(allRows, name, "/files/all" + std::to_string(step % 3) + ".mid");
+        } else { // one bank taken out of a file of all banks, which binds nothing
             banks.replace({"Open", "opening one of all"}, {row}, renamed({row}, name));
-            break;
         }
         states.push_back(saving());
     }

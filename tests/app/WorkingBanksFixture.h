@@ -1,6 +1,7 @@
 // The editor's document alone, with the steps its suites take over and over.
 #pragma once
 
+#include "app/common/IDialogs.h"
 #include "app/document/WorkingBanks.h"
 #include "content/SlotContent.h"
 #include "model/FactoryTables.h"
@@ -11,6 +12,23 @@
 #include <numeric>
 #include <string>
 #include <vector>
+
+// Dialogs that ask the user nothing: an alert is kept and answered with its default, a panel chooses nothing.
+class KeptAlerts : public IDialogs {
+public:
+    AlertReply runAlert(const Alert& alert) override
+    {
+        alerts.push_back(alert.message.toStdString());
+        return AlertReply::Default;
+    }
+    int runPick(const Pick&) override { return -1; }
+    std::string runOpenPanel(const std::vector<std::string>&, const QString&, const QString&) override { return {}; }
+    std::string runSavePanel(const std::vector<std::string>&, const QString&) override { return {}; }
+    std::string runFolderPanel(const QString&) override { return {}; }
+    void beep() override { }
+
+    std::vector<std::string> alerts;
+};
 
 class WorkingBanksFixture : public testing::Test {
 protected:

@@ -25,7 +25,6 @@ protected:
 
 TEST_F(WorkingBanksTest, PastTheMostStepsTheOldestGoAndTheRestUndoAndRedo)
 {
-    const std::string factoryName = banks.bank(0).getName();
     const int extra = 5;
     const int steps = static_cast<int>(UndoHistory::kMostSteps) + extra;
     for (int step = 1; step <= steps; ++step)
@@ -35,7 +34,6 @@ TEST_F(WorkingBanksTest, PastTheMostStepsTheOldestGoAndTheRestUndoAndRedo)
     EXPECT_EQ(exhaust(banks.undoAction()), static_cast<int>(UndoHistory::kMostSteps));
     // The oldest step left is the sixth: undoing it gives back what the fifth made, never the factory name.
     EXPECT_EQ(banks.bank(0).getName(), "name " + std::to_string(extra));
-    EXPECT_NE(banks.bank(0).getName(), factoryName);
     EXPECT_EQ(banks.redoAction()->text().toStdString(), "&Redo Rename " + std::to_string(extra + 1));
     ASSERT_EQ(changed.size(), static_cast<int>(UndoHistory::kMostSteps));
     EXPECT_EQ(changed.last().at(0).value<QList<int>>(), QList<int>{0});

@@ -15,7 +15,7 @@
 namespace {
 
 // The folder's files as the listing hands them over, already in its order: "000.wav" to "099.wav".
-ListedFile listed(int file, std::int64_t modified)
+ListedFile listed(std::size_t file, std::int64_t modified)
 {
     ListedFile listed;
     listed.name = QStringLiteral("%1.wav").arg(file, 3, 10, QLatin1Char('0'));
@@ -24,9 +24,9 @@ ListedFile listed(int file, std::int64_t modified)
     return listed;
 }
 
-audio::SoundSummary sound(int file)
+audio::SoundSummary sound(std::size_t file)
 {
-    return {audio::SoundSummary::Kind::Sound, static_cast<std::uint64_t>(file) + 1, 44100.0, 1};
+    return {audio::SoundSummary::Kind::Sound, file + 1, 44100.0, 1};
 }
 
 TEST(SoundFileModel, AFolderReadAgainEndsAsTheFolderIsKeepingWhatWasReadOfUnchangedFiles)
@@ -39,45 +39,42 @@ TEST(SoundFileModel, AFolderReadAgainEndsAsTheFolderIsKeepingWhatWasReadOfUnchan
         std::vector<ListedFile> after;
         std::vector<bool> read(100);
         std::vector<bool> changed(100);
-        for (int file = 0; file < 100; ++file) {
+        for (std::size_t file = 0; file < 100; ++file) {
             if (random() % 3 != 0)
                 before.push_back(listed(file, 1));
-            changed[static_cast<std::size_t>(file)] = random() % 8 == 0;
+            changed[file] = random() % 8 == 0;
             if (random() % 3 != 0)
-                after.push_back(listed(file, changed[static_cast<std::size_t>(file)] ? 2 : 1));
+                after.push_back(listed(file, changed[file] ? 2 : 1));
         }
         // Taken in by chunks, and partly read, as the first reading left it.
         for (std::size_t from = 0; from < before.size(); from += 7)
-            model.append({before.begin() + static_cast<std::ptrdiff_t>(from),
-                          before.begin() + static_cast<std::ptrdiff_t>(std::min(before.size(), from + 7))});
+            model.append({before.begin() + from, before.begin() + std::min(before.size(), from + 7)});
         std::vector<std::pair<QByteArray, audio::SoundSummary>> summaries;
         std::vector<std::pair<QPersistentModelIndex, QByteArray>> chosen;
         for (std::size_t row = 0; row < before.size(); ++row) {
-            const int file = before[row].name.left(3).toInt();
             if (random() % 2 == 0) {
+                const std::size_t file = before[row].name.left(3).toULong();
                 summaries.emplace_back(before[row].path, sound(file));
-                read[static_cast<std::size_t>(file)] = true;
+                read[file] = true;
             }
-            chosen.emplace_back(model.index(static_cast<int>(row), SoundFileModel::Name), before[row].path);
+            chosen.emplace_back(model.index(row, SoundFileModel::Name), before[row].path);
         }
         model.setSummaries(summaries);
 
         model.merge(after);
         ASSERT_EQ(model.rowCount(), static_cast<int>(after.size()));
         for (std::size_t row = 0; row < after.size(); ++row) {
-            const int file = after[row].name.left(3).toInt();
-            ASSERT_EQ(model.file(static_cast<int>(row)), after[row].path);
-            const bool kept = read[static_cast<std::size_t>(file)] && !changed[static_cast<std::size_t>(file)];
-            EXPECT_EQ(
-                model.data(model.index(static_cast<int>(row), SoundFileModel::Length), Qt::DisplayRole).toString(),
-                kept ? SoundFileModel::lengthText(sound(file).seconds()) : QStringLiteral("\u2026"));
+            const std::size_t file = after[row].name.left(3).toULong();
+            ASSERT_EQ(model.file(row), after[row].path);
+            EXPECT_EQ(model.data(model.index(row, SoundFileModel::Length), Qt::DisplayRole).toString(),
+                      read[file] && !changed[file] ? SoundFileModel::lengthText(sound(file).seconds())
+                                                   : QStringLiteral("\u2026"));
         }
         EXPECT_EQ(model.rowOf(after.empty() ? QByteArray("none") : after.back().path),
                   after.empty() ? -1 : static_cast<int>(after.size()) - 1);
         // A row chosen before stays on its file, or is gone with it.
         for (const auto& [index, path] : chosen) {
-            const bool stays = std::any_of(after.begin(), after.end(),
-                                           [&path = path](const ListedFile& file) { return file.path == path; });
+            const bool stays = std::ranges::find(after, path, &ListedFile::path) != after.end();
             ASSERT_EQ(index.isValid(), stays);
             if (stays) {
                 EXPECT_EQ(model.file(index.row()), path);

@@ -51,39 +51,51 @@ struct Heard {
     int finished = 0;
 };
 
-// A folder of copies of one short sound.
-std::string folderOfCopies(const SoundFileFolder& sounds, const std::string& name, int count)
-{
-    const std::string source = sounds.synth(name + ".wav", "-r 8000 -c 1 -b 16", "synth 0.01 sine 300");
-    std::filesystem::create_directory(sounds.file(name));
-    for (int copy = 0; copy < count; ++copy)
-        std::filesystem::copy_file(source, sounds.file(name + "/" + std::to_string(copy) + ".wav"));
-    return sounds.file(name);
-}
+class SoundListingTest : public testing::Test {
+protected:
+    // Lists the folder and runs the event loop until that listing has finished.
+    void listWhole(const std::string& folder, const KnownFiles& known = {})
+    {
+        const int finished = heard.finished;
+        listing->list(QString::fromStdString(folder), known);
+        waitUntil([&] { return heard.finished > finished; });
+    }
+    // A folder of one-byte files of the names given.
+    std::string folderOf(const std::string& name, std::initializer_list<const char*> files) const
+    {
+        std::filesystem::create_directory(sounds.file(name));
+        for (const char* file : files)
+            sounds.write(name + "/" + file, {'x'});
+        return sounds.file(name);
+    }
+    // A folder of copies of one short sound.
+    std::string folderOfCopies(const std::string& name, int count) const
+    {
+        const std::string source = sounds.synth(name + ".wav", "-r 8000 -c 1 -b 16", "synth 0.01 sine 300");
+        std::filesystem::create_directory(sounds.file(name));
+        for (int copy = 0; copy < count; ++copy)
+            std::filesystem::copy_file(source, sounds.file(name + "/" + std::to_string(copy) + ".wav"));
+        return sounds.file(name);
+    }
 
-TEST(SoundListing, NamesComeInThePeoplesOrderAndEveryFileIsSummarisedOnce)
-{
     const SoundFileFolder sounds;
-    std::filesystem::create_directory(sounds.file("takes"));
-    for (const char* name : {"take 10.wav", "Take 3.WAV", "take 2.wav", "take 02b.flac", "take.aiff", "notes.txt"})
-        sounds.write(std::string("takes/") + name, {'x'});
-    SoundListing listing;
-    const Heard heard(listing);
-    listing.list(QString::fromStdString(sounds.file("takes")));
-    waitUntil([&] { return heard.finished == 1; });
+    std::unique_ptr<SoundListing> listing = std::make_unique<SoundListing>();
+    Heard heard{*listing};
+};
+
+TEST_F(SoundListingTest, NamesComeInThePeoplesOrderAndEveryFileIsSummarisedOnce)
+{
+    listWhole(
+        folderOf("takes", {"take 10.wav", "Take 3.WAV", "take 2.wav", "take 02b.flac", "take.aiff", "notes.txt"}));
     EXPECT_EQ(heard.listed, (Texts{"take 2.wav", "take 02b.flac", "Take 3.WAV", "take 10.wav", "take.aiff"}));
     EXPECT_EQ(heard.summarised, heard.listed);
     EXPECT_EQ(heard.lasts, 1);
 }
 
-TEST(SoundListing, ManyFilesComeInChunksTheLastMarkedAndListedAgainOnlyWhatChangedIsRead)
+TEST_F(SoundListingTest, ManyFilesComeInChunksTheLastMarkedAndListedAgainOnlyWhatChangedIsRead)
 {
-    const SoundFileFolder sounds;
-    const std::string many = folderOfCopies(sounds, "many", 450);
-    SoundListing listing;
-    Heard heard(listing);
-    listing.list(QString::fromStdString(many));
-    waitUntil([&] { return heard.finished == 1; });
+    const std::string many = folderOfCopies("many", 450);
+    listWhole(many);
     ASSERT_EQ(heard.listed.size(), 450u);
     EXPECT_GT(heard.chunks.size(), 1u) << "450 files go to the window in more than one piece";
     EXPECT_EQ(heard.lasts, 1);
@@ -96,28 +108,19 @@ TEST(SoundListing, ManyFilesComeInChunksTheLastMarkedAndListedAgainOnlyWhatChang
         known.insert(QByteArray::fromStdString(path), *fileStampOf(path));
     }
     known.remove(QByteArray::fromStdString(many + "/7.wav"));
-    FileStamp older = known.value(QByteArray::fromStdString(many + "/9.wav"));
-    older.modified -= 1000000000;
-    known.insert(QByteArray::fromStdString(many + "/9.wav"), older);
+    known[QByteArray::fromStdString(many + "/9.wav")].modified -= 1000000000;
     heard.listed.clear();
     heard.summarised.clear();
-    listing.list(QString::fromStdString(many), known);
-    waitUntil([&] { return heard.finished == 2; });
+    listWhole(many, known);
     EXPECT_EQ(heard.listed.size(), 450u);
     EXPECT_EQ(heard.summarised, (Texts{"7.wav", "9.wav"}));
 }
 
-TEST(SoundListing, EveryFileNamedLikeASoundIsListedWhateverItsNameBytesOnlyFilesAndNotHidden)
+TEST_F(SoundListingTest, EveryFileNamedLikeASoundIsListedWhateverItsNameBytesOnlyFilesAndNotHidden)
 {
-    const SoundFileFolder sounds;
-    std::filesystem::create_directory(sounds.file("odd"));
-    for (const char* name : {"kick.wav", "\xff\xfe kick.wav", ".hidden.wav", "text.txt"})
-        sounds.write(std::string("odd/") + name, {'x'});
-    std::filesystem::create_directory(sounds.file("odd/folder.wav"));
-    SoundListing listing;
-    const Heard heard(listing);
-    listing.list(QString::fromStdString(sounds.file("odd")));
-    waitUntil([&] { return heard.finished == 1; });
+    const std::string odd = folderOf("odd", {"kick.wav", "\xff\xfe kick.wav", ".hidden.wav", "text.txt"});
+    std::filesystem::create_directory(odd + "/folder.wav");
+    listWhole(odd);
     const std::vector<ListedFile>& files = heard.files;
     ASSERT_EQ(files.size(), 2u);
     EXPECT_EQ(files[0].name, "kick.wav");
@@ -129,21 +132,16 @@ TEST(SoundListing, EveryFileNamedLikeASoundIsListedWhateverItsNameBytesOnlyFiles
     EXPECT_EQ(files[1].stamp.size, 1u);
 }
 
-TEST(SoundListing, AListingLeftForAnotherFolderOrDroppedIsNeverHeardFromAgain)
+TEST_F(SoundListingTest, AListingLeftForAnotherFolderOrDroppedIsNeverHeardFromAgain)
 {
-    const SoundFileFolder sounds;
-    const std::string many = folderOfCopies(sounds, "many", 400);
-    const std::string few = folderOfCopies(sounds, "few", 3);
-    auto listing = std::make_unique<SoundListing>();
-    const Heard heard(*listing);
+    const std::string many = folderOfCopies("many", 400);
+    const std::string few = folderOfCopies("few", 3);
     // Left at once for the next folder: a listing started always names its files, and the names
     // of the one left must not reach the window, even after the next has ended.
     listing->list(QString::fromStdString(many));
-    listing->list(QString::fromStdString(few));
-    waitUntil([&] { return heard.finished == 1; });
+    listWhole(few);
     EXPECT_EQ(heard.listed, (Texts{"0.wav", "1.wav", "2.wav"}));
-    listing->list(QString::fromStdString(many));
-    waitUntil([&] { return heard.finished == 2; });
+    listWhole(many);
     ASSERT_EQ(heard.listed.size(), 403u);
     EXPECT_EQ(heard.summarised, heard.listed);
 

@@ -53,14 +53,11 @@ protected:
         const QAbstractItemModel& model = *list.model();
         Texts shown;
         for (int row = 0; row < model.rowCount(); ++row) {
-            std::string line;
-            bool first = true;
+            QStringList cells;
             for (int column = 0; column < model.columnCount(); ++column)
-                if (!leftOut.contains(column)) {
-                    line += (first ? "" : "|") + model.data(model.index(row, column)).toString().toStdString();
-                    first = false;
-                }
-            shown.push_back(line);
+                if (!leftOut.contains(column))
+                    cells.append(model.data(model.index(row, column)).toString());
+            shown.push_back(cells.join(QLatin1Char('|')).toStdString());
         }
         return shown;
     }

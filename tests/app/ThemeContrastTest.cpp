@@ -36,25 +36,14 @@ double contrast(QColor a, QColor b)
 QPalette darkPalette()
 {
     QPalette dark;
-    const QColor window(53, 53, 53);
-    const QColor base(42, 42, 42);
-    for (const auto& [role, colour] :
-         std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{{QPalette::Window, window},
-                                                                       {QPalette::WindowText, Qt::white},
-                                                                       {QPalette::Base, base},
-                                                                       {QPalette::AlternateBase, window},
-                                                                       {QPalette::Text, Qt::white},
-                                                                       {QPalette::Button, window},
-                                                                       {QPalette::ButtonText, Qt::white},
-                                                                       {QPalette::Mid, QColor(90, 90, 90)},
-                                                                       {QPalette::Highlight, QColor(42, 130, 218)}})
-        dark.setColor(role, colour);
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::AlternateBase, QPalette::Button})
+        dark.setColor(role, QColor(53, 53, 53));
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, Qt::white);
+    dark.setColor(QPalette::Base, QColor(42, 42, 42));
+    dark.setColor(QPalette::Mid, QColor(90, 90, 90));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
     return dark;
-}
-
-std::vector<QPalette> palettes()
-{
-    return {QApplication::style()->standardPalette(), darkPalette()};
 }
 
 TEST(ThemeContrast, TheWaveAndAWarningStandOutFromTheirBackgroundInLightAndDarkThemes)
@@ -63,7 +52,7 @@ TEST(ThemeContrast, TheWaveAndAWarningStandOutFromTheirBackgroundInLightAndDarkT
     std::vector<std::uint8_t> slot(8250, 0x80);
     for (std::size_t i = 0; i < 4000; ++i)
         slot[i] = static_cast<std::uint8_t>(i % 8 < 4 ? 0x80 + 40 : 0x80 - 40);
-    for (const QPalette& palette : palettes()) {
+    for (const QPalette& palette : {QApplication::style()->standardPalette(), darkPalette()}) {
         SCOPED_TRACE(palette.color(QPalette::Base).name().toStdString());
         WaveformView view(false);
         view.setPalette(palette);

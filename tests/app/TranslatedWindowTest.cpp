@@ -6,7 +6,6 @@
 #include "app/window/WindowMemory.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
@@ -131,11 +130,8 @@ TEST_P(GermanWindowTest, ControlsMenusAndTheMessagesOfWorkSpeakGerman)
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(textOf("text_status"), "R\u00FCckg\u00E4ngig gemacht: Umbenennen von S05");
     // What an import did, and the question before it, worded here with German numbers.
-    QFile notes(folder.filePath(QStringLiteral("notes.txt")));
-    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
-    notes.write(QByteArray(2000, 'x'));
-    notes.close();
-    ASSERT_TRUE(drop(QStringLiteral("textfield_contentNames_1"), {notes.fileName().toStdString()}));
+    const std::string notes = make("notes.txt", "head -c 2000 /dev/zero | tr '\\0' x >");
+    ASSERT_TRUE(drop(QStringLiteral("textfield_contentNames_1"), {notes}));
     EXPECT_EQ(shown.back(), "question|Kein Sound|„notes.txt“ ist keine Sounddatei, die dieser Editor dekodiert "
                             "(WAV, AIFF, AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF und W64). Ihre Bytes als rohe "
                             "8-Bit-Gerätedaten in den Slot laden?|Roh laden|Abbrechen|Enter: Abbrechen");

@@ -8,9 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <ranges>
 #include <vector>
 
 namespace {
@@ -24,11 +26,8 @@ int distinctColumns(const QImage& image)
 {
     int distinct = 0;
     for (int x = 1; x < image.width(); ++x)
-        for (int y = 0; y < image.height(); ++y)
-            if (image.pixel(x, y) != image.pixel(x - 1, y)) {
-                ++distinct;
-                break;
-            }
+        distinct += std::ranges::any_of(std::views::iota(0, image.height()),
+                                        [&](int y) { return image.pixel(x, y) != image.pixel(x - 1, y); });
     return distinct;
 }
 

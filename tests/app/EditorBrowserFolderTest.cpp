@@ -127,7 +127,7 @@ TEST_F(EditorBrowserFolderTest, TypingInTheListFindsByNameAndCtrlFFiltersTheName
     pressInList(Qt::Key_Space);
     ASSERT_EQ(sound.runs.size(), 1u);
     EXPECT_EQ(sound.runs[0].rate, 48000u);
-    EXPECT_EQ(textOf("text_status"), "Playing \u201Ckick 10.wav\u201D");
+    EXPECT_EQ(statusLine(), "Playing \u201Ckick 10.wav\u201D");
 
     // Hidden, the browser comes back for Ctrl+F.
     toggleBrowser();
@@ -175,7 +175,7 @@ TEST_F(EditorBrowserFolderTest, SpacePlaysAsTheDeviceWillSoundItWhenChosenAndThe
     ASSERT_EQ(played.size(), 3300u);
     ASSERT_GE(slot.size(), played.size());
     EXPECT_TRUE(std::equal(played.begin(), played.end(), slot.begin()));
-    EXPECT_EQ(textOf("text_status"), "Playing \u201Chat.flac\u201D as the device will sound it");
+    EXPECT_EQ(statusLine(), "Playing \u201Chat.flac\u201D as the device will sound it");
 
     restart();
     waitForListing();

@@ -47,8 +47,8 @@ TEST_F(EditorBrowserTest, ListsAFoldersSoundsWithLengthRateAndChannelsAndItsTree
     // A folder that is not there leaves the listing as it was and says so.
     goTo(sounds.file("gone"));
     EXPECT_EQ(rows(), Texts{"\u25B6|break.wav|2.00 s|44.1 kHz|stereo"});
-    EXPECT_EQ(textOf("text_status"), "No folder \u201C" + sounds.file("gone") + "\u201D: the browser stays in \u201C"
-                                         + sounds.file("loops") + "\u201D");
+    EXPECT_EQ(statusLine(), "No folder \u201C" + sounds.file("gone") + "\u201D: the browser stays in \u201C"
+                                + sounds.file("loops") + "\u201D");
     EXPECT_EQ(textOf("textfield_browserFolder"), sounds.file("loops"));
 }
 
@@ -88,21 +88,21 @@ TEST_F(EditorBrowserTest, SpaceOrThePlayControlPlaysTheFileAsItIsAndSpaceAgainOr
     choose(0);
     pressInList(Qt::Key_Space);
     EXPECT_EQ(sound.runs.size(), 3u);
-    EXPECT_EQ(textOf("text_status"), "Could not play \u201C"
-                                     "broken.wav\u201D: it is not a sound this editor decodes "
-                                     "(WAV, AIFF, AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64)");
+    EXPECT_EQ(statusLine(), "Could not play \u201C"
+                            "broken.wav\u201D: it is not a sound this editor decodes "
+                            "(WAV, AIFF, AIFF-C, FLAC, Ogg Vorbis, Opus, MP3, AU, CAF and W64)");
     EXPECT_EQ(rows(), kListed);
     // Gone since it was listed: it leaves the list at once, whether or not the folder was read again.
     std::filesystem::remove(sounds.path("snare.aiff"));
     choose(4);
     pressInList(Qt::Key_Space);
-    EXPECT_EQ(textOf("text_status"), "\u201Csnare.aiff\u201D is no longer in the folder");
+    EXPECT_EQ(statusLine(), "\u201Csnare.aiff\u201D is no longer in the folder");
     EXPECT_EQ(rows(), Texts(kListed.begin(), kListed.begin() + 4));
     EXPECT_EQ(sound.runs.size(), 3u);
     // A later play that works says so in its place.
     choose(2);
     pressInList(Qt::Key_Space);
-    EXPECT_EQ(textOf("text_status"), "Playing \u201Ckick 2.wav\u201D");
+    EXPECT_EQ(statusLine(), "Playing \u201Ckick 2.wav\u201D");
 }
 
 TEST_F(EditorBrowserTest, EnterImportsOneFileIntoTheSelectedSlotThroughTheSoundPanel)
@@ -147,8 +147,7 @@ TEST_F(EditorBrowserTest, SeveralFilesFillTheSlotsFromThereOnWithTheDefaultShape
     EXPECT_EQ(nameInS05(4), "kick 2.wav");
     EXPECT_EQ(nameInS05(5), "kick 10.wav");
     EXPECT_EQ(slot(4, 4), kick);
-    EXPECT_NE(textOf("text_status").find("(1 more file left out: the bank has no more slots)"), std::string::npos)
-        << textOf("text_status");
+    EXPECT_THAT(statusLine(), HasSubstr("(1 more file left out: the bank has no more slots)"));
 
     // Dragged onto the first row, they fill the rows from there on.
     choose(4);
@@ -177,7 +176,7 @@ TEST_F(EditorBrowserTest, FilesChosenFillTheBankAsTheirNamesSayAndTheOnesLeftOut
     QDialog* dialog = nullptr;
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return (dialog = shownDialog(QStringLiteral("dialog_kit"))) != nullptr; }, 120000))
-        << textOf("text_status");
+        << statusLine();
     EXPECT_EQ(dialog->windowTitle(), "Fill Bank from Selected Sounds");
     EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("text_kitWhy_1"))->text(), "name says 'hat'");
     const std::string noWord = ": not used: its name says no slot's word (as ohh, chh, clap, rim, crash or ride)";
@@ -188,8 +187,8 @@ TEST_F(EditorBrowserTest, FilesChosenFillTheBankAsTheirNamesSayAndTheOnesLeftOut
                       Qt::LeftButton);
     EXPECT_EQ(nameInS05(1), "hat.flac");
     EXPECT_EQ(nameInS05(0), before) << "no file's name says OPEN HI HAT";
-    EXPECT_EQ(textOf("text_status").rfind("Filled S05 from 3 selected files: OPEN HI HAT: left as it is", 0), 0u)
-        << textOf("text_status");
+    EXPECT_EQ(statusLine().rfind("Filled S05 from 3 selected files: OPEN HI HAT: left as it is", 0), 0u)
+        << statusLine();
 }
 
 TEST_F(EditorBrowserTest, FavouritesThePanelsChoiceAndTheFolderOutlastTheWindow)

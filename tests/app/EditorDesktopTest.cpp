@@ -42,23 +42,12 @@ protected:
         return reached;
     }
 
-    // The Preferences dialog as its menu item opens it: conversion shown, normalise, trim.
-    QDialog& preferences()
-    {
-        control<QAction>("menu_preferences").trigger();
-        return control<QDialog>("dialog_preferences");
-    }
+    // The Preferences dialog's import choice: conversion shown, normalise, trim.
     static std::tuple<int, bool, bool> importChoice(QDialog& dialog)
     {
-        return {dialog.findChild<QComboBox*>("popup_resampling")->currentIndex(),
-                dialog.findChild<QCheckBox*>("checkbox_normalize")->isChecked(),
-                dialog.findChild<QCheckBox*>("checkbox_trim")->isChecked()};
-    }
-    // Closes the dialog with OK or Cancel; it is gone before the next one opens.
-    static void close(QDialog& dialog, bool ok)
-    {
-        ok ? dialog.accept() : dialog.reject();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return {in<QComboBox>(dialog, "popup_resampling").currentIndex(),
+                in<QCheckBox>(dialog, "checkbox_normalize").isChecked(),
+                in<QCheckBox>(dialog, "checkbox_trim").isChecked()};
     }
 
     // Made before the window, which lists them as its outputs.
@@ -220,7 +209,7 @@ TEST_F(EditorDesktopTest, TheTableShowsEachBanksNumberBesideItsNameAndAnswersToT
         QTest::keyClicks(&table, QString::fromLatin1(keys));
         QTest::keyClick(&table, Qt::Key_Escape);
         EXPECT_TRUE(table.selectionModel()->isRowSelected(row)) << keys;
-        EXPECT_EQ(textOf("textfield_bankName"), editor->workBank(row).getName()) << keys;
+        EXPECT_EQ(textOf("textfield_bankName"), bankName(row)) << keys;
     }
 }
 
@@ -230,25 +219,25 @@ TEST_F(EditorDesktopTest, ImportPreferencesAreRememberedAndTheImportLineNamesThe
 {
     QDialog& first = preferences();
     EXPECT_EQ(importChoice(first), std::tuple(0, false, false));
-    first.findChild<QComboBox*>("popup_resampling")->setCurrentIndex(1);
-    first.findChild<QCheckBox*>("checkbox_normalize")->setChecked(true);
-    first.findChild<QCheckBox*>("checkbox_trim")->setChecked(true);
-    close(first, true);
+    in<QComboBox>(first, "popup_resampling").setCurrentIndex(1);
+    in<QCheckBox>(first, "checkbox_normalize").setChecked(true);
+    in<QCheckBox>(first, "checkbox_trim").setChecked(true);
+    closeDialog(first, true);
 
     restart();
     selectRow(4);
     paths = {make("late.wav", "sox -n -r 48k -c 2 -b 24", "synth 0.2 sine 440 gain -12 pad 0.03")};
     importWithApply("button_openContents_1");
-    EXPECT_EQ(textOf("text_status"), "late.wav: 0.20 s, padded to 0.25 s with silence (Clean, 0.03 s of silence "
-                                     "trimmed, normalised +11.9 dB)");
+    EXPECT_EQ(statusLine(), "late.wav: 0.20 s, padded to 0.25 s with silence (Clean, 0.03 s of silence "
+                            "trimmed, normalised +11.9 dB)");
 
     // Cancel keeps what was stored; a stored conversion that makes no sense reads as the classic one.
     QDialog& second = preferences();
     EXPECT_EQ(importChoice(second), std::tuple(1, true, true));
-    second.findChild<QCheckBox*>("checkbox_trim")->setChecked(false);
-    close(second, false);
+    in<QCheckBox>(second, "checkbox_trim").setChecked(false);
+    closeDialog(second, false);
     settings.setValue(QStringLiteral("import/resample"), QStringLiteral("cubic"));
     QDialog& third = preferences();
     EXPECT_EQ(importChoice(third), std::tuple(0, true, true));
-    close(third, false);
+    closeDialog(third, false);
 }

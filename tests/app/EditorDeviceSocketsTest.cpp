@@ -16,11 +16,6 @@ using Blocks = std::vector<std::size_t>;
 
 class EditorDeviceSocketsTest : public EditorFixture {
 protected:
-    void sendCurrentBank()
-    {
-        click("button_send");
-        runUntilIdle();
-    }
     std::vector<MidiPortIdentity> recorded() { return DeviceRecord::recorded(DeviceRecord::defaultFolder()); }
     static MidiPortIdentity inSocket(const std::string& socket)
     {
@@ -38,7 +33,7 @@ TEST_F(EditorDeviceSocketsTest, IdenticalInterfacesAreTwoOutputsAndAUnitInANewSo
     EXPECT_EQ(outputList(), (Texts{"*" + zylox + " (USB socket 2)", zylox + " (USB socket 3)"}));
     selectRow(4);
     control<QComboBox>("popup_out").setCurrentIndex(1);
-    sendCurrentBank();
+    send();
     EXPECT_EQ(unit3.erasedBlocks(), (Blocks{8, 9}));
     EXPECT_TRUE(unit2.erasedBlocks().empty());
     EXPECT_EQ(recorded(), std::vector<MidiPortIdentity>{inSocket("3")});
@@ -51,7 +46,7 @@ TEST_F(EditorDeviceSocketsTest, IdenticalInterfacesAreTwoOutputsAndAUnitInANewSo
                                    zylox + " (USB socket 4)"}));
     control<QComboBox>("popup_out").setCurrentIndex(2);
     shown.clear();
-    sendCurrentBank();
+    send();
     EXPECT_EQ(shown,
               Texts{"question|Same Device?|" + zylox
                     + " (USB socket 4) has no device record yet.\n"
@@ -71,7 +66,7 @@ TEST_F(EditorDeviceSocketsTest, IdenticalInterfacesAreTwoOutputsAndAUnitInANewSo
     control<QComboBox>("popup_out").setCurrentIndex(2);
     reply = AlertReply::Alternate;
     shown.clear();
-    sendCurrentBank();
+    send();
     EXPECT_EQ(shown.size(), 1u);
     EXPECT_EQ(unit5.erasedBlocks(), (Blocks{8, 9}));
     EXPECT_EQ(recorded(), (std::vector<MidiPortIdentity>{inSocket("4"), inSocket("5")}));
@@ -86,7 +81,7 @@ TEST_F(EditorDeviceSocketsTest, SaveDeviceContentsOffersTheDevicesWithAKnownBank
 
     control<QComboBox>("popup_out").setCurrentIndex(1);
     selectRow(1);
-    sendCurrentBank();
+    send();
     control<QComboBox>("popup_out").setCurrentIndex(0);
     const std::string pick = "pick|Save Device Contents|No bank of " + zylox
                              + " (USB socket 2) is known. Save what "
@@ -113,41 +108,36 @@ TEST_F(EditorDeviceSocketsTest, SaveDeviceContentsOffersTheDevicesWithAKnownBank
     EXPECT_EQ(shown[0], pick);
     EXPECT_EQ(shown[1].substr(0, shown[1].find('\n')),
               "question|Save Device Contents|Not known on " + zylox + " (USB socket 3): S01, S03 to FW.");
-    EXPECT_EQ(textOf("text_status"), "Saved 1 bank of " + zylox + " (USB socket 3) into " + path("unit 3"));
+    EXPECT_EQ(statusLine(), "Saved 1 bank of " + zylox + " (USB socket 3) into " + path("unit 3"));
     EXPECT_TRUE(std::filesystem::exists(path("unit 3/S02.mid")));
 }
 
-TEST_F(EditorDeviceSocketsTest, SaveDeviceContentsStartsInTheFolderLastSavedToAndIsRememberedThere)
+TEST_F(EditorDeviceSocketsTest, SaveDeviceContentsStartsInTheFolderLastSavedToAndWithoutMidiOffersTheRecordedDevices)
 {
     selectRow(1);
     control<QComboBox>("popup_out").setCurrentIndex(1);
-    sendCurrentBank();
+    send();
     // A bank file saved into a folder makes it the one the next save panel starts in.
     std::filesystem::create_directory(path("kits"));
     paths = {path("kits/S02.mid")};
     press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    ASSERT_TRUE(std::filesystem::exists(path("kits/S02.mid"))) << textOf("text_status");
+    ASSERT_TRUE(std::filesystem::exists(path("kits/S02.mid"))) << statusLine();
 
     paths = {path("kits/unit 3")};
     chooseSaveDeviceContents();
     EXPECT_EQ(panelStarts.back(), path("kits/Device contents"));
-    ASSERT_TRUE(std::filesystem::exists(path("kits/unit 3/S02.mid"))) << textOf("text_status");
+    ASSERT_TRUE(std::filesystem::exists(path("kits/unit 3/S02.mid"))) << statusLine();
 
     // Saved elsewhere, the folder the contents went into is beside where the next panel starts.
     std::filesystem::create_directory(path("copies"));
     paths = {path("copies/unit 3")};
     chooseSaveDeviceContents();
-    ASSERT_TRUE(std::filesystem::exists(path("copies/unit 3/S02.mid"))) << textOf("text_status");
+    ASSERT_TRUE(std::filesystem::exists(path("copies/unit 3/S02.mid"))) << statusLine();
     press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(panelStarts.back(), path("copies/S02.mid"));
-}
 
-TEST_F(EditorDeviceSocketsTest, WithoutAMidiSystemSaveDeviceContentsOffersTheDevicesWithARecord)
-{
-    selectRow(1);
-    control<QComboBox>("popup_out").setCurrentIndex(1);
-    sendCurrentBank();
-    // The next start finds no MIDI system, and so no output chosen.
+    // The next start finds no MIDI system, and so no output chosen: the devices with a record are offered.
+    shown.clear();
     editor.reset();
     service.unplug(unit2);
     service.unplug(unit3);

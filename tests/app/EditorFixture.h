@@ -16,6 +16,7 @@
 #include "tests/support/VirtualClock.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -28,11 +29,13 @@
 #include <QTest>
 #include <QUrl>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <deque>
+#include <fstream>
 #include <functional>
 #include <future>
 #include <memory>
@@ -41,6 +44,9 @@
 #include <vector>
 
 using Texts = std::vector<std::string>;
+using testing::EndsWith;
+using testing::HasSubstr;
+using testing::StartsWith;
 
 // The sound file panel, as the fixture records it.
 inline const std::string kOpenSound = "open wav aif aiff aifc flac ogg opus mp3 w64 au caf";
@@ -83,6 +89,7 @@ protected:
         return found != nullptr ? *found : throw std::runtime_error("no control " + name.toStdString());
     }
     std::string textOf(const QString& name) { return control<QObject>(name).property("text").toString().toStdString(); }
+    std::string statusLine() { return textOf("text_status"); }
     void click(const QString& button) { QTest::mouseClick(&control<QAbstractButton>(button), Qt::LeftButton); }
 
     // The window's dialog or window of that name, while it is shown; null otherwise.
@@ -167,13 +174,13 @@ protected:
     {
         QMimeData data;
         QList<QUrl> urls;
-        for (const std::string& file : files)
+        QStringList texts;
+        for (const std::string& file : files) {
             urls << QUrl::fromLocalFile(QString::fromStdString(file));
+            texts << urls.back().toLocalFile();
+        }
         data.setUrls(urls);
         // File managers offer the paths as plain text too, which text fields would take.
-        QStringList texts;
-        for (const QUrl& url : urls)
-            texts << url.toLocalFile();
         data.setText(texts.join('\n'));
         return drop(onto, data);
     }
@@ -249,10 +256,30 @@ protected:
     }
 
     void settle() { QCoreApplication::processEvents(); }
-    void runUntilIdle()
+    // Presses Send and waits until the window is idle again.
+    void send()
     {
+        click("button_send");
         while (editor->sending())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+
+    // Edit › Preferences…, open; closeDialog(…, true) is its OK.
+    QDialog& preferences()
+    {
+        control<QAction>("menu_preferences").trigger();
+        return control<QDialog>("dialog_preferences");
+    }
+    template <class Control> static Control& in(QDialog& dialog, const char* name)
+    {
+        auto* found = dialog.findChild<Control*>(name);
+        return found != nullptr ? *found : throw std::runtime_error(std::string("no dialog control ") + name);
+    }
+    // Closes the dialog with OK or Cancel; it is gone before the next one opens.
+    static void closeDialog(QDialog& dialog, bool ok)
+    {
+        ok ? dialog.accept() : dialog.reject();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // Once the given seconds of virtual time from now have passed, holds the worker and runs check on
@@ -282,6 +309,13 @@ protected:
         return path(name);
     }
 
+    std::string write(const std::string& name, const Bytes& bytes)
+    {
+        std::ofstream(path(name), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return path(name);
+    }
+
     // A file of the 32 factory banks renamed "file bank <row>", or of the one in onlyRow.
     std::string bankFile(const std::string& name, int onlyRow = -1)
     {
@@ -297,6 +331,12 @@ protected:
         return path(name);
     }
 
+    std::string bankName(int row) { return editor->workBank(row).getName(); }
+    std::string slotName(int row, int index)
+    {
+        return editor->workBank(row).getContentName(static_cast<std::uint16_t>(index));
+    }
+    std::string title() { return editor->windowTitle().toStdString(); }
     Bytes slot(int row, int index)
     {
         return editor->workBank(row).getContent(static_cast<std::uint16_t>(index))->getData();

@@ -60,8 +60,7 @@ TEST_F(EditorOutputsTest, TheListFollowsDevicesAndKeepsTheChoiceByIdentity)
     settle();
     EXPECT_EQ(outputList(), (Texts{"Midi Through:Midi Through Port-0", "*" + zylox}));
     EXPECT_TRUE(control<QAbstractButton>("button_send").isEnabled());
-    click("button_send");
-    runUntilIdle();
+    send();
     EXPECT_EQ(device.erasedBlocks(), (Blocks{8, 9}));
     EXPECT_TRUE(through.sysexMessages().empty());
 
@@ -92,8 +91,7 @@ TEST_F(EditorOutputsTest, APortAddedOrRemovedDuringASendLeavesItAlone)
         settle();
         EXPECT_EQ(outputList(), Texts{"*" + zylox});
     });
-    click("button_send");
-    runUntilIdle();
+    send();
     EXPECT_EQ(checksRun, 2);
     EXPECT_EQ(device.writtenBlocks(), (Blocks{8, 9}));
     EXPECT_TRUE(shown.empty());
@@ -111,19 +109,18 @@ TEST_F(EditorOutputsTest, StopAccountsForTheDeviceAndTheNextSendToItOffersTheRes
     pauseAt(270, [&] {
         control<QComboBox>("popup_out").setCurrentIndex(1);
         click("button_send");
-        EXPECT_EQ(textOf("text_status"), "stopping...");
+        EXPECT_EQ(statusLine(), "stopping...");
     });
-    click("button_send");
-    runUntilIdle();
+    send();
     ASSERT_EQ(shown.size(), 3u); // all banks, the operating system, the account
     EXPECT_EQ(shown.at(2), "informational|Transmission Stopped|Sent completely: S01, S02.\nOn the device: S03, second "
                            "block, incomplete (its flash block was erased or partly written: send it again).\nNot "
                            "sent: S04 to S31, FW (first block).\n\nTo send the 30 banks that did not finish, choose "
                            "All banks and Send.|OK|");
     EXPECT_EQ(device.erasedBlocks(), (Blocks{0, 1, 2, 3, 4, 5}));
-    EXPECT_EQ(textOf("text_status"), "Stopped sending to " + zylox
-                                         + " after 4 min 30 s: 2 of 32 banks sent, S03 (second block) must be sent "
-                                           "again");
+    EXPECT_EQ(statusLine(), "Stopped sending to " + zylox
+                                + " after 4 min 30 s: 2 of 32 banks sent, S03 (second block) must be sent "
+                                  "again");
     reply = AlertReply::Alternate;
     click("button_send");
     EXPECT_EQ(shown.at(3), "question|Send All Banks|The sending of all banks take over 50 Minutes.\nDo you want to "
@@ -137,8 +134,7 @@ TEST_F(EditorOutputsTest, StopAccountsForTheDeviceAndTheNextSendToItOffersTheRes
                              "finish: 30 banks are left, starting with S03 (second block) (about 49 min 18 s).\nSend "
                              "the banks that are left, or all 32 banks again?|Send 30 Left|Cancel|Send All 32";
     shown.clear();
-    click("button_send");
-    runUntilIdle();
+    send();
     EXPECT_EQ(shown, Texts{left});
     const Blocks resumed(device.erasedBlocks().begin() + 6, device.erasedBlocks().end());
     ASSERT_EQ(resumed.size(), 58u);
@@ -163,8 +159,7 @@ TEST_F(EditorOutputsTest, ClosingDuringASendStopsItTellsTheDeviceStateAndQuits)
             asked.set_value();
     };
     click("radiobutton_options_1");
-    click("button_send");
-    runUntilIdle();
+    send();
     EXPECT_TRUE(closed);
     ASSERT_EQ(shown.size(), 4u); // all banks, the operating system, quit, the account
     EXPECT_EQ(shown[3].rfind("informational|Transmission Stopped|Sent completely: ", 0), 0u) << shown[3];
@@ -189,33 +184,29 @@ TEST_F(EditorOutputsTest, SendOffersOnlyTheBlocksThatDifferFromWhatTheDeviceWasL
     changeS07AfterEverythingWasSent(5); // the second block
 
     reply = AlertReply::Alternate;
-    click("button_send");
-    runUntilIdle();
+    send();
     click("radiobutton_options_1");
     click("button_send");
     EXPECT_EQ(shown, (Texts{bankOffer, allOffer}));
     EXPECT_TRUE(device.sysexMessages().empty());
     reply = AlertReply::Default;
-    click("button_send");
-    runUntilIdle();
+    send();
     EXPECT_EQ(device.erasedBlocks(), Blocks{13});
     EXPECT_EQ(device.writtenBlocks(), Blocks{13});
-    EXPECT_EQ(textOf("text_status"), "Sent S07 (second block) to " + zylox + " in 50 s");
+    EXPECT_EQ(statusLine(), "Sent S07 (second block) to " + zylox + " in 50 s");
 
     // Now the device holds everything the window does: the current bank goes whole without a
     // question, and all banks are offered all 32.
     click("radiobutton_options_0");
     shown.clear();
-    click("button_send");
-    runUntilIdle();
+    send();
     EXPECT_TRUE(shown.empty());
     EXPECT_EQ(device.erasedBlocks(), (Blocks{13, 12, 13}));
     reply = AlertReply::Alternate;
     click("radiobutton_options_1");
     click("button_send");
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_NE(shown[0].find("|All 32 banks are as this device was last sent them.\nAll 32 banks take about"),
-              std::string::npos);
+    EXPECT_THAT(shown[0], HasSubstr("|All 32 banks are as this device was last sent them.\nAll 32 banks take about"));
     EXPECT_EQ(shown[0].substr(shown[0].size() - 19), "|Send All 32|Cancel");
 }
 
@@ -233,30 +224,25 @@ TEST_F(EditorOutputsTest, OutputSettingsAreKeptWithTheDeviceAndSlowItsSendsDown)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     };
     settings(32, 20);
-    EXPECT_EQ(textOf("text_status"), "Output settings of " + zylox + ": pieces of 32 bytes, 20 ms after each");
+    EXPECT_EQ(statusLine(), "Output settings of " + zylox + ": pieces of 32 bytes, 20 ms after each");
     const DeviceRecord kept(DeviceRecord::defaultFolder(), MidiPortIdentity::of(device.names));
     EXPECT_EQ(kept.pacing(), (OutputPacing{32, 20}));
 
     // The offer counts the gaps: 4,096 of 20 ms in each write.
     changeS07AfterEverythingWasSent(5);
     reply = AlertReply::Other;
-    click("button_send");
-    runUntilIdle();
+    send();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_NE(shown[0].find("|Send 1 Changed Block (2 min 13 s)|Cancel|Send Whole Bank (4 min 26 s)"),
-              std::string::npos)
-        << shown[0];
-    EXPECT_EQ(textOf("text_status"), "Sent S07 to " + zylox + " in 4 min 25 s");
+    EXPECT_THAT(shown[0], HasSubstr("|Send 1 Changed Block (2 min 13 s)|Cancel|Send Whole Bank (4 min 26 s)"));
+    EXPECT_EQ(statusLine(), "Sent S07 to " + zylox + " in 4 min 25 s");
 
     // The dialog opens with what is kept; while a send holds the device, nothing changes.
     control<QAction>("menu_outputSettings").trigger();
     EXPECT_EQ(control<QDialog>("dialog_output_settings").findChild<QSpinBox*>("spinbox_gap")->value(), 20);
-    control<QDialog>("dialog_output_settings").reject();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    closeDialog(control<QDialog>("dialog_output_settings"), false);
     shown.clear();
     pauseAt(20, [&] { settings(256, 0); });
-    click("button_send");
-    runUntilIdle();
+    send();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], "critical|Output Settings|The output settings were not changed: " + zylox
                             + " is being sent to by zylox-editor, process " + std::to_string(getpid()) + ".|OK|");

@@ -55,7 +55,7 @@ TEST_F(EditorPadsTest, KeysAndClicksPlayThePadsOfTheBankOnShowAndTheLightsFollow
     ASSERT_TRUE(control("dock_pads").isVisible());
     EXPECT_EQ(streams(&PacedLog::opened), 1);
     const auto& clap = control<QPushButton>("button_pad_2");
-    const QString clapName = QString::fromStdString(editor->workBank(kShownRow).getContentName(2));
+    const QString clapName = QString::fromStdString(slotName(kShownRow, 2));
     EXPECT_EQ(clap.text(), "CLAP\n" + clapName + "\nAlt+3");
     EXPECT_EQ(clap.accessibleName(), clapName);
 
@@ -103,7 +103,7 @@ TEST_F(EditorPadsTest, KeysAndClicksPlayThePadsOfTheBankOnShowAndTheLightsFollow
     selectRow(31);
     EXPECT_FALSE(control("button_pad_0").isEnabled());
     press(Qt::Key_1, Qt::AltModifier);
-    EXPECT_EQ(textOf("text_status"), "The firmware bank holds no sounds to play as pads");
+    EXPECT_EQ(statusLine(), "The firmware bank holds no sounds to play as pads");
     const std::vector<std::int16_t> silent = last(hear(kPeriod), kPeriod);
     EXPECT_TRUE(std::all_of(silent.begin(), silent.end(), [](std::int16_t v) { return v == 0; }));
 
@@ -115,13 +115,11 @@ TEST_F(EditorPadsTest, KeysAndClicksPlayThePadsOfTheBankOnShowAndTheLightsFollow
 TEST_F(EditorPadsTest, TheChokeIsAPreferenceTheNextStartKeeps)
 {
     const auto chooseChoke = [this](bool choke) {
-        control<QAction>("menu_preferences").trigger();
-        auto& dialog = control<QDialog>("dialog_preferences");
-        auto& box = *dialog.findChild<QCheckBox*>("checkbox_choke");
+        QDialog& dialog = preferences();
+        auto& box = in<QCheckBox>(dialog, "checkbox_choke");
         const bool shown = box.isChecked();
         box.setChecked(choke);
-        dialog.accept();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        closeDialog(dialog, true);
         return shown;
     };
     const auto openThenClosed = [this] {

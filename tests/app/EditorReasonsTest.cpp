@@ -23,7 +23,7 @@ protected:
     {
         EXPECT_EQ(tipOf("button_send"), reason);
         click("button_send");
-        EXPECT_EQ(textOf("text_status"), reason);
+        EXPECT_EQ(statusLine(), reason);
     }
 };
 

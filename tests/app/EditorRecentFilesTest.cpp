@@ -66,7 +66,7 @@ TEST_F(EditorRecentFilesTest, KeepsTheLastEightOpenedOrSavedNewestFirstAcrossRun
     EXPECT_EQ(recent().size(), 8u);
     EXPECT_EQ(recent()[2], "&3 kit9.mid");
     chooseRecent(2);
-    EXPECT_EQ(textOf("text_status"), "Opened kit9.mid into S05");
+    EXPECT_EQ(statusLine(), "Opened kit9.mid into S05");
     EXPECT_EQ(recent().front(), "&1 kit9.mid");
     EXPECT_EQ(recent().size(), 8u);
 }
@@ -78,8 +78,7 @@ TEST_F(EditorRecentFilesTest, AFileThatWentAwayIsSaidSoAndLeavesTheListAndClearE
     std::filesystem::remove(path("gone.mid"));
     const Texts shownBefore = shown;
     chooseRecent(1);
-    EXPECT_EQ(textOf("text_status"),
-              "Not opened: " + path("gone.mid") + " is no longer there; it has left Open Recent");
+    EXPECT_EQ(statusLine(), "Not opened: " + path("gone.mid") + " is no longer there; it has left Open Recent");
     EXPECT_EQ(recent(), Texts{"&1 here.mid"});
     EXPECT_EQ(shown, shownBefore);
     EXPECT_EQ(tableRow(4), "file bank 4");
@@ -102,7 +101,7 @@ TEST_F(EditorRecentFilesTest, AFileNamedInBytesThatAreNotUtf8OpensAgainUnderItsO
     type("textfield_bankName", "Latin kit");
     paths = {latin1};
     click("button_save");
-    ASSERT_TRUE(std::filesystem::exists(latin1)) << textOf("text_status");
+    ASSERT_TRUE(std::filesystem::exists(latin1)) << statusLine();
     EXPECT_EQ(recent(), Texts{"&1 caf\uFFFD kit.mid"});
     EXPECT_EQ(recentMenu().actions().front()->toolTip().toStdString(),
               folder.path().toStdString()
@@ -112,15 +111,15 @@ TEST_F(EditorRecentFilesTest, AFileNamedInBytesThatAreNotUtf8OpensAgainUnderItsO
     restart();
     editor->start(QString());
     settle();
-    EXPECT_EQ(textOf("text_status"), "Opened caf\uFFFD kit.mid into S10");
+    EXPECT_EQ(statusLine(), "Opened caf\uFFFD kit.mid into S10");
     EXPECT_EQ(tableRow(9), "Latin kit");
-    EXPECT_EQ(editor->windowTitle().toStdString(), "caf\uFFFD kit.mid[*]");
+    EXPECT_EQ(title(), "caf\uFFFD kit.mid[*]");
 
     // Reset, the bank comes back from File › Open Recent by its keys, and from the open panel.
     click("button_reset");
     ASSERT_EQ(tableRow(9), editor->defaultBank(9).getName());
     chooseRecentByKeys(Qt::Key_1);
-    EXPECT_EQ(textOf("text_status"), "Opened caf\uFFFD kit.mid into S10");
+    EXPECT_EQ(statusLine(), "Opened caf\uFFFD kit.mid into S10");
     EXPECT_EQ(tableRow(9), "Latin kit");
     EXPECT_EQ(recent(), Texts{"&1 caf\uFFFD kit.mid"});
     click("button_reset");

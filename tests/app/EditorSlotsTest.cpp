@@ -6,7 +6,6 @@
 #include "audio/DeviceWave.h"
 #include "tests/support/ScratchFolder.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -91,14 +90,14 @@ TEST_F(EditorSlotsFixture, PlayTogglesAnotherPlayStopsTheFirstAndSpacePlaysTheSe
 TEST_F(EditorSlotsFixture, APlayThatFailsSaysWhyInTheStatusLineUntilTheNextPlaySaysWhatPlays)
 {
     click("button_playContents_2");
-    EXPECT_EQ(textOf("text_status"), "Playing \"" + editor->workBank(4).getContentName(2) + "\"");
+    EXPECT_EQ(statusLine(), "Playing \"" + slotName(4, 2) + "\"");
     sound.fail({PlaybackFailure::Kind::Failed, "default", {}, "Broken pipe"});
     settle();
     EXPECT_EQ(playButtons(), "+Play +Play +Play +Play +Play +Play ");
-    EXPECT_EQ(textOf("text_status"), "Could not play \"" + editor->workBank(4).getContentName(2)
-                                         + "\": the ALSA device \"default\" failed (Broken pipe)");
+    EXPECT_EQ(statusLine(),
+              "Could not play \"" + slotName(4, 2) + "\": the ALSA device \"default\" failed (Broken pipe)");
     click("button_playContents_3");
-    EXPECT_EQ(textOf("text_status"), "Playing \"" + editor->workBank(4).getContentName(3) + "\"");
+    EXPECT_EQ(statusLine(), "Playing \"" + slotName(4, 3) + "\"");
 }
 
 TEST_F(EditorSlotsFixture, WithoutASoundOutputThePlayButtonsAreDisabledAndSayWhy)
@@ -112,10 +111,10 @@ TEST_F(EditorSlotsFixture, WithoutASoundOutputThePlayButtonsAreDisabledAndSayWhy
     press(Qt::Key_Space, Qt::NoModifier);
     EXPECT_TRUE(none.played.empty());
     // Pressed anyway, by the keyboard or the mouse, the button says why in the status line.
-    EXPECT_EQ(textOf("text_status"), why);
+    EXPECT_EQ(statusLine(), why);
     control<QLabel>("text_status").clear();
     click("button_playContents_4");
-    EXPECT_EQ(textOf("text_status"), why);
+    EXPECT_EQ(statusLine(), why);
     editor.reset();
 }
 
@@ -126,42 +125,37 @@ TEST_F(EditorSlotsFixture, DroppedSoundsFillSlotsFromTheRowUnderThePointerAndABa
     const std::string ride = make("ride.aiff", "sox -n -r 22050 -c 1 -b 16", "synth 0.3 sine 900");
 
     EXPECT_TRUE(drop("textfield_contentNames_1", {kick}));
-    EXPECT_EQ(editor->workBank(4).getContentName(1), "kick.wav");
-    EXPECT_EQ(textOf("text_status"), "kick.wav: 0.10 s, padded to 0.25 s with silence (Classic)");
+    EXPECT_EQ(slotName(4, 1), "kick.wav");
+    EXPECT_EQ(statusLine(), "kick.wav: 0.10 s, padded to 0.25 s with silence (Classic)");
 
     // Dropped on the RIDE row's waveform, three files: two slots follow from the CRASH row.
     EXPECT_TRUE(drop("view_waveform_4", {hat, ride, kick}));
-    EXPECT_EQ(editor->workBank(4).getContentName(4), "hat.flac");
-    EXPECT_EQ(editor->workBank(4).getContentName(5), "ride.aiff");
-    EXPECT_EQ(textOf("text_status"), "ride.aiff: 0.30 s, padded to 0.99 s with silence (Classic) (1 more file left "
-                                     "out: the bank has no more slots)");
+    EXPECT_EQ(slotName(4, 4), "hat.flac");
+    EXPECT_EQ(slotName(4, 5), "ride.aiff");
+    EXPECT_EQ(statusLine(), "ride.aiff: 0.30 s, padded to 0.99 s with silence (Classic) (1 more file left "
+                            "out: the bank has no more slots)");
     EXPECT_EQ(waveform("5"), slot(4, 5));
 
     // Away from the slot rows only a bank file lands, and it opens as Open… opens it; the bank's
     // name field never takes a file's address.
     EXPECT_FALSE(drop("tableview_banks", {kick}));
     EXPECT_FALSE(drop("textfield_bankName", {kick}));
-    EXPECT_EQ(textOf("textfield_bankName"), editor->workBank(4).getName());
+    EXPECT_EQ(textOf("textfield_bankName"), bankName(4));
     EXPECT_TRUE(drop("tableview_banks", {bankFile("all.mid")}));
     EXPECT_EQ(tableRow(4), "file bank 4");
     EXPECT_EQ(waveform("1"), editor->defaultBank(4).getContent(1)->getData());
     // The imports are unsaved work: the window asks first, as Open… does.
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_TRUE(shown.front().starts_with("question|Save changes?|")) << shown.front();
+    EXPECT_THAT(shown.front(), StartsWith("question|Save changes?|"));
 }
 
 TEST_F(EditorSlotsFixture, FilesDroppedOnFirmwareSlotsGoInOnlyAsTheirMessagesAndARefusalNamesItsFile)
 {
     // The factory presets and operating system, as zylox export writes them, and a bank file beside them.
-    const auto exportSlot = [this](int slot, const std::string& name) {
-        const Bytes message = editor->defaultBank(31).getContent(static_cast<std::uint16_t>(slot))->getData();
-        QFile exported(QString::fromStdString(path(name)));
-        EXPECT_TRUE(exported.open(QIODevice::WriteOnly));
-        exported.write(reinterpret_cast<const char*>(message.data()), static_cast<qint64>(message.size()));
-        return message;
-    };
-    const Bytes presets = exportSlot(0, "p.syx");
-    const Bytes os = exportSlot(1, "os.syx");
+    const Bytes presets = editor->defaultBank(31).getContent(0)->getData();
+    const Bytes os = editor->defaultBank(31).getContent(1)->getData();
+    write("p.syx", presets);
+    write("os.syx", os);
     const std::string kit = bankFile("kit.mid", 4);
     selectRow(31);
     EXPECT_TRUE(drop("textfield_contentNames_0", {path("p.syx"), path("os.syx")}));
@@ -192,7 +186,7 @@ TEST_F(EditorSlotsFixture, ADraggedWaveformLeavesAsTheWavFileZyloxExportWrites)
     ASSERT_NE(data, nullptr);
     ASSERT_EQ(data->urls().size(), 1);
     const std::string file = data->urls().front().toLocalFile().toStdString();
-    EXPECT_TRUE(file.ends_with("/S13 RIM SHOT.wav")) << file;
+    EXPECT_THAT(file, EndsWith("/S13 RIM SHOT.wav"));
     EXPECT_EQ(ScratchFolder::read(file), audio::deviceWave(slot(12, 3)));
     selectRow(31);
     EXPECT_EQ(waveforms->exportedSlot(0), nullptr);

@@ -28,7 +28,7 @@ TEST_F(EditorSoundPanelNumbersTest, TypedSecondsSetTheWindowToTheFrameAndTheKeys
     importIntoSlot(1, sweep);
     typeInPanel("spin_start", "0.5");
     EXPECT_EQ(source().region().first, 22050u);
-    EXPECT_TRUE(panelText("text_window").starts_with("Window 0.500 s to ")) << panelText("text_window");
+    EXPECT_THAT(panelText("text_window"), StartsWith("Window 0.500 s to "));
     typeInPanel("spin_end", "0.6");
     EXPECT_EQ(source().region(), (audio::SourceRegion{22050, 26460}));
     // A tenth of a second of sound, then silence to the slot's end.
@@ -80,10 +80,10 @@ TEST_F(EditorSoundPanelNumbersTest, TypedSecondsSetTheWindowToTheFrameAndTheKeys
     EXPECT_LT(source().region().first, shownLast);
 
     clickInPanel("button_apply");
-    EXPECT_EQ(editor->workBank(4).getContentName(1), "sweep.wav");
+    EXPECT_EQ(slotName(4, 1), "sweep.wav");
 }
 
-TEST_F(EditorSoundPanelNumbersTest, AShortSourcesWindowEndStaysInReachAndAFitShowsItsPitch)
+TEST_F(EditorSoundPanelNumbersTest, AShortSourcesWindowEndStaysInReachAndAFitShowsItsPitchOrKeepsItByStretching)
 {
     // 0.6 s into CRASH's 0.993 s: the window reaches past the source's end.
     const std::string hit = sounds.synth("hit.wav", "-r 44100 -c 1 -b 16", "synth 0.6 sine 440 gain -6");
@@ -115,8 +115,13 @@ TEST_F(EditorSoundPanelNumbersTest, AShortSourcesWindowEndStaysInReachAndAFitSho
 
     // Fit: the Pitch field, greyed, says what the fit chose (the 0.6 s stretched over the slot, down).
     auto& pitch = panelControl<QDoubleSpinBox>("spin_pitch");
+    auto& fitBy = panelControl<QComboBox>("popup_fitKind");
+    EXPECT_FALSE(fitBy.isEnabled());
+    EXPECT_EQ(fitBy.accessibleName(), "Fit by");
     clickInPanel("checkbox_fit");
     settle();
+    EXPECT_TRUE(fitBy.isEnabled());
+    EXPECT_EQ(fitBy.currentText(), "by pitch");
     EXPECT_FALSE(pitch.isEnabled());
     const double chosen = 12.0 * std::log2(26460.0 * 33000.0 / (44100.0 * static_cast<double>(slotLength)));
     EXPECT_NEAR(pitch.value(), chosen, 0.005);
@@ -129,39 +134,24 @@ TEST_F(EditorSoundPanelNumbersTest, AShortSourcesWindowEndStaysInReachAndAFitSho
     clickInPanel("checkbox_fit");
     clickInPanel("button_apply");
     const QString said = QString::number(chosen, 'f', 2);
-    EXPECT_NE(textOf("text_status").find("fills CRASH exactly at " + said.toStdString() + " semitones"),
-              std::string::npos)
-        << textOf("text_status");
-}
+    EXPECT_THAT(statusLine(), HasSubstr("fills CRASH exactly at " + said.toStdString() + " semitones"));
 
-TEST_F(EditorSoundPanelNumbersTest, FitByStretchingIsChosenBesideFitAndKeepsTheSoundsPitch)
-{
-    // 0.6 s of 440 Hz into CRASH's 0.993 s.
-    const std::string tone = sounds.synth("tone.wav", "-r 44100 -c 1 -b 16", "synth 0.6 sine 440 gain -6");
-    importIntoSlot(4, tone);
-    typeInPanel("spin_end", "0.6");
-    auto& fitBy = panelControl<QComboBox>("popup_fitKind");
-    EXPECT_FALSE(fitBy.isEnabled());
-    EXPECT_EQ(fitBy.accessibleName(), "Fit by");
-    clickInPanel("checkbox_fit");
-    ASSERT_TRUE(fitBy.isEnabled());
-    EXPECT_EQ(fitBy.currentText(), "by pitch");
-    fitBy.setFocus();
-    QTest::keyClick(&fitBy, Qt::Key_Down);
+    // Fit by stretching, chosen beside Fit, keeps the pitch: the field shows none moved, and the
+    // tone in the slot is still 440 Hz.
+    shapeSlot(4);
+    ASSERT_NE(soundPanel(), nullptr);
+    auto& fitKind = panelControl<QComboBox>("popup_fitKind");
+    fitKind.setFocus();
+    QTest::keyClick(&fitKind, Qt::Key_Down);
     settle();
-    EXPECT_EQ(fitBy.currentText(), "by stretching");
-    // The pitch stays: the field shows none moved, and the tone in the slot is still 440 Hz.
+    EXPECT_EQ(fitKind.currentText(), "by stretching");
     EXPECT_EQ(panelControl<QDoubleSpinBox>("spin_pitch").value(), 0.0);
-    const std::size_t slotLength = slot(4, 4).size();
     EXPECT_NEAR(shape_sounds::frequency(result(), 100, slotLength - 100), 440.0, 4.4);
     EXPECT_GE(WaveformEnvelope::soundLength(result()), slotLength - 8);
     clickInPanel("button_apply");
     const double stretch = static_cast<double>(slotLength) * 44100.0 / (33000.0 * 26460.0);
-    EXPECT_NE(textOf("text_status")
-                  .find("fills CRASH exactly, stretched to " + QString::number(stretch, 'f', 3).toStdString()
-                        + " times its length"),
-              std::string::npos)
-        << textOf("text_status");
+    EXPECT_THAT(statusLine(), HasSubstr("fills CRASH exactly, stretched to "
+                                        + QString::number(stretch, 'f', 3).toStdString() + " times its length"));
 }
 
 TEST_F(EditorSoundPanelNumbersTest, PlayResultLoopsWithTheShapeAsItStandsUntilStoppedOrClosed)

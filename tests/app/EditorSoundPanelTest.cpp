@@ -12,6 +12,7 @@
 #include <QComboBox>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -46,7 +47,7 @@ TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoS
     EXPECT_EQ(slot(4, 1), factory) << "nothing goes in before Apply";
     const Bytes start = result();
     EXPECT_EQ(start.size(), factory.size());
-    EXPECT_TRUE(panelText("text_window").starts_with("Window 0.000 s to ")) << panelText("text_window");
+    EXPECT_THAT(panelText("text_window"), StartsWith("Window 0.000 s to "));
 
     dragWindow(150);
     settle();
@@ -60,19 +61,17 @@ TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoS
     typeInPanel("spin_gain", "9");
     const Bytes louder = result();
     EXPECT_NE(louder, moved);
-    EXPECT_TRUE(panelText("text_warning").starts_with("Clipped")) << panelText("text_warning");
+    EXPECT_THAT(panelText("text_warning"), StartsWith("Clipped"));
     const std::string window = panelText("text_window");
     clickInPanel("button_apply");
     settle();
     EXPECT_EQ(soundPanel(), nullptr);
     EXPECT_EQ(slot(4, 1), louder);
-    EXPECT_EQ(editor->workBank(4).getContentName(1), "sweep.wav");
+    EXPECT_EQ(slotName(4, 1), "sweep.wav");
     // The line counts the sound from the window's start on.
-    EXPECT_TRUE(textOf("text_status").starts_with("sweep.wav: 1.")) << textOf("text_status");
-    EXPECT_TRUE(textOf("text_status")
-                    .ends_with("to fit CLOSED HI HAT (Classic) Clipped: the gain pushes the sound past "
-                               "full scale, its peaks are cut flat."))
-        << textOf("text_status");
+    EXPECT_THAT(statusLine(), StartsWith("sweep.wav: 1."));
+    EXPECT_THAT(statusLine(), EndsWith("to fit CLOSED HI HAT (Classic) Clipped: the gain pushes the sound past "
+                                       "full scale, its peaks are cut flat."));
 
     // One step: undone, the slot is the factory's again and opens from its own bytes.
     press(Qt::Key_Z, Qt::ControlModifier);
@@ -81,7 +80,7 @@ TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoS
     shapeSlot(1);
     ASSERT_NE(soundPanel(), nullptr);
     const std::string slotSeconds = QString::number(factory.size() / 33000.0, 'f', 3).toStdString();
-    EXPECT_TRUE(panelText("text_window").ends_with("of " + slotSeconds + " s")) << panelText("text_window");
+    EXPECT_THAT(panelText("text_window"), EndsWith("of " + slotSeconds + " s"));
     EXPECT_EQ(panelControl<QDoubleSpinBox>("spin_gain").value(), 0.0);
     EXPECT_EQ(panelText("text_warning"), "");
     clickInPanel("button_cancel");
@@ -135,9 +134,9 @@ TEST_F(EditorSoundPanelTest, CancelChangesNothingAndTheCleanOnlyControlsWaitForC
     clickInPanel("button_cancel");
     EXPECT_EQ(soundPanel(), nullptr);
     EXPECT_EQ(slot(4, 3), factory);
-    EXPECT_EQ(editor->workBank(4).getContentName(3), editor->defaultBank(4).getContentName(3));
+    EXPECT_EQ(slotName(4, 3), editor->defaultBank(4).getContentName(3));
     EXPECT_FALSE(control<QAction>("menu_undo").isEnabled());
-    EXPECT_EQ(textOf("text_status"), "");
+    EXPECT_EQ(statusLine(), "");
 }
 
 TEST_F(EditorSoundPanelTest, AShortSourcesWindowEndsWithItAndTheKeyboardAndAScreenReaderWorkThePanel)
@@ -170,7 +169,7 @@ TEST_F(EditorSoundPanelTest, AShortSourcesWindowEndsWithItAndTheKeyboardAndAScre
     clickInPanel("button_playResult");
     sound.fail({PlaybackFailure::Kind::Failed, "default", {}, "Broken pipe"});
     settle();
-    EXPECT_TRUE(panelText("text_warning").starts_with("Could not play")) << panelText("text_warning");
+    EXPECT_THAT(panelText("text_warning"), StartsWith("Could not play"));
     clickInPanel("button_playResult");
     EXPECT_EQ(panelText("text_warning"), "");
 
@@ -196,18 +195,18 @@ TEST_F(EditorSoundPanelTest, ASilentLeadInIsMarkedAndNamedAndSnappingToTheOnsetB
         = "Silent: the next sound starts at 0.400 s; start the window at 0.400 s or trim the silence.";
     EXPECT_EQ(panelText("text_warning"), silent);
     clickInPanel("button_apply");
-    EXPECT_TRUE(textOf("text_status").ends_with(silent)) << textOf("text_status");
+    EXPECT_THAT(statusLine(), EndsWith(silent));
     EXPECT_EQ(peakOf(slot(4, 1)), 0);
 
     // Opened again from the kept source, the window moves onto the hit.
     shapeSlot(1);
     clickInPanel("button_snapOnset");
     settle();
-    EXPECT_TRUE(panelText("text_window").starts_with("Window 0.400 s")) << panelText("text_window");
+    EXPECT_THAT(panelText("text_window"), StartsWith("Window 0.400 s"));
     EXPECT_EQ(panelText("text_warning"), "");
     EXPECT_GT(peakOf(result()), 64);
     clickInPanel("button_apply");
-    EXPECT_EQ(textOf("text_status").find("Silent"), std::string::npos) << textOf("text_status");
+    EXPECT_EQ(statusLine().find("Silent"), std::string::npos) << statusLine();
     EXPECT_GT(peakOf(slot(4, 1)), 64);
 }
 
@@ -216,15 +215,13 @@ TEST_F(EditorSoundPanelTest, PlaySourcePlaysTheWindowAsItIsAndPlayResultTheBytes
     // A stereo source whose every frame can be told apart: a ramp on the left, its negative on the right.
     const std::size_t frames = 48000;
     std::vector<std::int16_t> values;
-    Bytes raw;
     for (std::size_t frame = 0; frame < frames; ++frame) {
         const auto left = static_cast<std::int16_t>(static_cast<int>(frame % 20000) - 10000);
-        for (const std::int16_t value : {left, static_cast<std::int16_t>(-left)}) {
-            values.push_back(value);
-            raw.push_back(static_cast<std::uint8_t>(value & 0xFF));
-            raw.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
-        }
+        values.insert(values.end(), {left, static_cast<std::int16_t>(-left)});
     }
+    // sox reads raw samples in the machine's own byte order, as they lie in memory.
+    Bytes raw(values.size() * 2);
+    std::memcpy(raw.data(), values.data(), raw.size());
     importIntoSlot(2, sounds.sox(raw, "-r 48000 -c 2 -b 16 -e signed-integer", "ramp.wav"));
     dragWindow(100);
     settle();
@@ -264,7 +261,7 @@ TEST_F(EditorSoundPanelTest, ADroppedSoundGoesStraightInAndKeepsItsSourceForTheP
     press(Qt::Key_E, Qt::ControlModifier);
     settle();
     ASSERT_NE(soundPanel(), nullptr);
-    EXPECT_TRUE(panelText("text_window").ends_with("of 2.000 s")) << panelText("text_window");
+    EXPECT_THAT(panelText("text_window"), EndsWith("of 2.000 s"));
     // The panel starts from the shape the drop gave, so it shows what the slot holds.
     EXPECT_EQ(result(), dropped);
     clickInPanel("button_cancel");

@@ -23,11 +23,11 @@ protected:
     {
         const CommandLine commandLine(QStringList{QStringLiteral("zylox-editor")} + arguments);
         const Texts shownBefore = shown;
-        const std::string statusBefore = status();
+        const std::string statusBefore = statusLine();
         editor->start(commandLine.file());
         // Nothing is opened nor asked until the window is on the screen and its events run.
         EXPECT_EQ(shown, shownBefore);
-        EXPECT_EQ(status(), statusBefore);
+        EXPECT_EQ(statusLine(), statusBefore);
         settle();
     }
     void restartWith(const QStringList& arguments)
@@ -36,15 +36,11 @@ protected:
         shown.clear();
         startWith(arguments);
     }
-    std::string status() { return textOf("text_status"); }
-    std::string title() { return editor->windowTitle().toStdString(); }
     void setReopen(bool reopen)
     {
-        control<QAction>("menu_preferences").trigger();
-        auto& dialog = control<QDialog>("dialog_preferences");
-        dialog.findChild<QCheckBox*>("checkbox_reopenLast")->setChecked(reopen);
-        dialog.accept();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QDialog& dialog = preferences();
+        in<QCheckBox>(dialog, "checkbox_reopenLast").setChecked(reopen);
+        closeDialog(dialog, true);
     }
     static std::string systemText(int error) { return std::strerror(error); }
 };
@@ -67,7 +63,7 @@ TEST_F(EditorStartTest, AFileGivenAtStartOpensOverTheWindowAsOpenDoesFromTheFold
               0u)
         << shown[1];
     EXPECT_EQ(visibleAtAlerts, std::vector<bool>{true});
-    EXPECT_EQ(status(), "Opened s08.mid into S08");
+    EXPECT_EQ(statusLine(), "Opened s08.mid into S08");
     // S08 takes it as it is and is shown; the selected S05 keeps what it held.
     EXPECT_EQ(imageOf(editor->workBank(7)), imageOf(editor->defaultBank(7)));
     EXPECT_EQ(editor->workBank(7).getIndex(), 7);
@@ -101,7 +97,7 @@ TEST_F(EditorStartTest, AFileGivenAtStartThatCannotBeOpenedIsNamedInTheWindowWit
         shown.clear();
         startWith({QString::fromStdString(path(expected.file))});
         EXPECT_EQ(shown, Texts{expected.alert});
-        EXPECT_EQ(status(), expected.status);
+        EXPECT_EQ(statusLine(), expected.status);
         EXPECT_TRUE(editor->isVisible());
         EXPECT_EQ(title(), "Untitled[*]");
         EXPECT_EQ(tableRow(4), editor->defaultBank(4).getName());
@@ -124,13 +120,13 @@ TEST_F(EditorStartTest, TheLastFileOpensAgainOnlyWhenThePreferencesAskAndNeverWi
     setReopen(true);
     restartWith({});
     EXPECT_EQ(shown, Texts{});
-    EXPECT_EQ(status(), "Opened kit.mid into S08");
+    EXPECT_EQ(statusLine(), "Opened kit.mid into S08");
     EXPECT_EQ(textOf("textfield_bankName"), "file bank 7");
     EXPECT_EQ(title(), "kit.mid[*]");
 
     // A file given at start opens in its place.
     restartWith({QString::fromStdString(bankFile("s05.mid", 4))});
-    EXPECT_EQ(status(), "Opened s05.mid into S05");
+    EXPECT_EQ(statusLine(), "Opened s05.mid into S05");
 
     // The set's file as it was at the end: an open undone gives the earlier file back.
     paths = {bankFile("other.mid", 4)};
@@ -138,18 +134,18 @@ TEST_F(EditorStartTest, TheLastFileOpensAgainOnlyWhenThePreferencesAskAndNeverWi
     press(Qt::Key_Z, Qt::ControlModifier);
     ASSERT_EQ(title(), "s05.mid[*]");
     restartWith({});
-    EXPECT_EQ(status(), "Opened s05.mid into S05");
+    EXPECT_EQ(statusLine(), "Opened s05.mid into S05");
 
     // Gone, or no bank file any more: the status line says so, with no alert over the window.
     std::filesystem::remove(path("s05.mid"));
     restartWith({});
     EXPECT_EQ(shown, Texts{});
-    EXPECT_EQ(status(), "The last bank file was not opened again: " + path("s05.mid") + ": " + systemText(ENOENT));
+    EXPECT_EQ(statusLine(), "The last bank file was not opened again: " + path("s05.mid") + ": " + systemText(ENOENT));
     EXPECT_EQ(title(), "Untitled[*]");
     make("s05.mid", "echo 'not a bank' >");
     restartWith({});
     EXPECT_EQ(shown, Texts{});
-    EXPECT_EQ(status(), "The last bank file was not opened again: " + path("s05.mid") + ": it holds no sound bank");
+    EXPECT_EQ(statusLine(), "The last bank file was not opened again: " + path("s05.mid") + ": it holds no sound bank");
 }
 
 } // namespace

@@ -60,8 +60,7 @@ TEST_F(EditorTransmissionTest, SendsTheCurrentBankIntoItsFlashBlocksAndRefusesQu
         EXPECT_EQ(control<QProgressBar>("progress_out").format().toStdString(), "%p%, 52 s left");
         EXPECT_TRUE(control<QTimer>("timer_progress").isActive());
     });
-    click("button_send");
-    runUntilIdle();
+    send();
     EXPECT_EQ(checksRun, 1);
     EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{14, 15}));
     EXPECT_EQ(device.writeChannels(), (std::vector<unsigned>{3, 3}));
@@ -88,7 +87,7 @@ TEST_F(EditorTransmissionTest, SendByItsKeyTakesTheNameBeingTypedBeforeItStarts)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::AltModifier);
     // The button goes down at once and clicks a moment later; the name is the bank's already.
     EXPECT_TRUE(control<QAbstractButton>("button_send").isDown());
-    EXPECT_EQ(editor->workBank(4).getName(), "Kit");
+    EXPECT_EQ(bankName(4), "Kit");
 }
 
 TEST_F(EditorTransmissionTest, SendsAllBanksInRowOrderOnlyAfterTransmit)
@@ -102,8 +101,7 @@ TEST_F(EditorTransmissionTest, SendsAllBanksInRowOrderOnlyAfterTransmit)
                                         "Alone|Cancel|Rewrite It";
     click("radiobutton_options_1");
     reply = AlertReply::Alternate;
-    click("button_send");
-    runUntilIdle();
+    send();
     EXPECT_TRUE(device.packets().empty()); // asked before the output is opened
     EXPECT_TRUE(device.sysexMessages().empty());
     EXPECT_EQ(controls(), "+++- ");
@@ -111,18 +109,17 @@ TEST_F(EditorTransmissionTest, SendsAllBanksInRowOrderOnlyAfterTransmit)
     Texts statuses;
     for (std::uint64_t second = 10; second < 3600; second += 10) {
         pauseAt(second, [&] {
-            if (statuses.empty() || statuses.back() != textOf("text_status"))
-                statuses.push_back(textOf("text_status"));
+            if (statuses.empty() || statuses.back() != statusLine())
+                statuses.push_back(statusLine());
         });
     }
     reply = AlertReply::Default;
-    click("button_send");
-    runUntilIdle();
+    send();
     // Enter leaves the device's operating system alone.
     EXPECT_EQ(shown, (Texts{question, question, operatingSystem}));
     ASSERT_EQ(statuses.size(), 32u);
     for (int row = 0; row < 32; ++row)
-        EXPECT_EQ(statuses.at(row), "sending bank (" + editor->workBank(row).getName() + ")...");
+        EXPECT_EQ(statuses.at(row), "sending bank (" + bankName(row) + ")...");
     std::vector<std::size_t> blocks(63);
     std::iota(blocks.begin(), blocks.end(), 0);
     EXPECT_EQ(device.erasedBlocks(), blocks);
@@ -137,8 +134,7 @@ TEST_F(EditorTransmissionTest, SendsAllBanksInRowOrderOnlyAfterTransmit)
     reply = AlertReply::Other;
     click("radiobutton_options_0");
     selectRow(31);
-    click("button_send");
-    runUntilIdle();
+    send();
     EXPECT_EQ(shown, Texts{operatingSystem});
     EXPECT_EQ(std::vector<std::size_t>(device.erasedBlocks().end() - 2, device.erasedBlocks().end()),
               (std::vector<std::size_t>{62, 63}));
@@ -150,8 +146,7 @@ TEST_F(EditorTransmissionTest, OutputThatDisappearsStopsTheTransmissionWithAnAle
 {
     // Between the first erase (after 3 s) and the first write (after 6 s more).
     clock.at(5'000'000, [&] { device.vanishAfter(1000); });
-    click("button_send");
-    runUntilIdle();
+    send();
     EXPECT_EQ(shown, Texts{"critical|Transmission Failed|The MIDI output stopped accepting data.\n\n"
                            "Sent completely: none.\nOn the device: S05, first block, incomplete (its flash block was "
                            "erased or partly written: send it again).\nNot sent: none.|OK|"});
@@ -192,8 +187,7 @@ TEST_F(EditorTransmissionTest, ARecordThatCannotBeWrittenSendsNothingAndACopyTha
     const std::string file = folder + "/" + DeviceRecord::fileName(MidiPortIdentity::of(device.names), "");
     std::filesystem::create_directories(folder);
     ASSERT_EQ(::mkfifo((file + ".txt").c_str(), 0600), 0);
-    click("button_send");
-    runUntilIdle();
+    send();
     EXPECT_EQ(shown, Texts{"critical|Transmission Failed|S05 was not sent: the device record " + file
                            + ".txt could not be written (not a regular file).\n\nSent completely: none.\nIncomplete on "
                              "the device: none.\nNot sent: S05.|OK|"});
@@ -203,8 +197,7 @@ TEST_F(EditorTransmissionTest, ARecordThatCannotBeWrittenSendsNothingAndACopyTha
     // Where only the copy of the contents cannot be kept, the bank arrives and the window says so.
     std::filesystem::create_directory(file + ".contents");
     shown.clear();
-    click("button_send");
-    runUntilIdle();
+    send();
     EXPECT_EQ(shown, Texts{"informational|Transmission Not Recorded|Sent completely: S05.\nIncomplete on the device: "
                            "none.\nNot sent: none.\n\nNot kept: the copy of the device's contents "
                            + file
@@ -221,7 +214,7 @@ TEST_F(EditorTransmissionTest, EditsWhileSendingLeaveTheBankOnItsWayAloneAndRese
         type("textfield_bankName", "renamed while sending");
         click("button_openContents_4");
         click("button_reset");
-        EXPECT_EQ(textOf("text_status"), "Not reset: S05 stays as it is while banks are being sent");
+        EXPECT_EQ(statusLine(), "Not reset: S05 stays as it is while banks are being sent");
         click("button_load");
         EXPECT_EQ(shown, (Texts{kOpenSound, rawQuestion("raw.txt"),
                                 "informational|Reset to Default|Don't Reset To Default any bank during sending "
@@ -231,10 +224,9 @@ TEST_F(EditorTransmissionTest, EditsWhileSendingLeaveTheBankOnItsWayAloneAndRese
                                 "Cancel|&Discard",
                                 "open mid"}));
         EXPECT_EQ(tableRow(4), "file bank 4");
-        EXPECT_EQ(textOf("text_status"), "Opened S05 from all.mid");
+        EXPECT_EQ(statusLine(), "Opened S05 from all.mid");
     });
-    click("button_send");
-    runUntilIdle();
+    send();
     EXPECT_EQ(checksRun, 1);
     EXPECT_EQ(flashOf(4), s05);
 }

@@ -67,7 +67,7 @@ TEST_F(EditorTypedNamesTest, QuitOpenAndADroppedBankFileTakeTheNameBeingTyped)
     saveChangesReply = AlertReply::Alternate;
     QTest::keyClick(&focused(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(shown, Texts{question("Kit", "opening another bank file")});
-    EXPECT_EQ(editor->workBank(4).getContentName(2), "Clap 2");
+    EXPECT_EQ(slotName(4, 2), "Clap 2");
     EXPECT_EQ(control<QAction>("menu_undo").text().toStdString(), "&Undo Rename");
 
     // A bank file dropped onto the window; discarded, so the file's banks replace the name.
@@ -76,32 +76,32 @@ TEST_F(EditorTypedNamesTest, QuitOpenAndADroppedBankFileTakeTheNameBeingTyped)
     saveChangesReply = AlertReply::Other;
     EXPECT_TRUE(drop("textfield_contentNames_0", {bankFile("all.mid")}));
     EXPECT_EQ(shown, Texts{question("Kit", "opening another bank file")});
-    EXPECT_EQ(editor->workBank(4).getName(), "file bank 4");
+    EXPECT_EQ(bankName(4), "file bank 4");
     control<QAction>("menu_undo").trigger();
-    EXPECT_EQ(editor->workBank(4).getContentName(5), "Ride 2");
+    EXPECT_EQ(slotName(4, 5), "Ride 2");
 }
 
 TEST_F(EditorTypedNamesTest, UndoAndRedoKeysInAFieldWithNothingOfItsOwnReachTheHistory)
 {
     selectRow(6);
     auto& field = control<QLineEdit>("textfield_contentNames_1");
-    const std::string before = editor->workBank(6).getContentName(1);
+    const std::string before = slotName(6, 1);
     typeWithoutReturn("textfield_contentNames_1", "Snare");
     QTest::keyClick(&field, Qt::Key_Return);
-    ASSERT_EQ(editor->workBank(6).getContentName(1), "Snare");
+    ASSERT_EQ(slotName(6, 1), "Snare");
     ASSERT_EQ(&focused(), &field);
 
     QTest::keyClick(&field, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(editor->workBank(6).getContentName(1), before);
+    EXPECT_EQ(slotName(6, 1), before);
     EXPECT_EQ(field.text().toStdString(), before);
     QTest::keyClick(&field, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(editor->workBank(6).getContentName(1), "Snare");
+    EXPECT_EQ(slotName(6, 1), "Snare");
 
     // While it has typing of its own to undo, the field keeps the keys.
     QTest::keyClicks(&field, "s");
     QTest::keyClick(&field, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(field.text().toStdString(), "Snare");
-    EXPECT_EQ(editor->workBank(6).getContentName(1), "Snare");
+    EXPECT_EQ(slotName(6, 1), "Snare");
     EXPECT_EQ(control<QAction>("menu_undo").text().toStdString(), "&Undo Rename");
 }
 
@@ -111,25 +111,25 @@ TEST_F(EditorTypedNamesTest, MenuUndoAndRedoTakeTheNameBeingTypedAsAStepOfItsOwn
     type("textfield_bankName", "First typed");
     typeWithoutReturn("textfield_bankName", "Second typed");
     pressInEditMenu(kUndo);
-    EXPECT_EQ(editor->workBank(4).getName(), "First typed");
+    EXPECT_EQ(bankName(4), "First typed");
     EXPECT_EQ(textOf("textfield_bankName"), "First typed");
-    EXPECT_EQ(textOf("text_status"), "Undid rename of S05");
+    EXPECT_EQ(statusLine(), "Undid rename of S05");
     pressInEditMenu(kRedo);
-    EXPECT_EQ(editor->workBank(4).getName(), "Second typed");
+    EXPECT_EQ(bankName(4), "Second typed");
 
     // A name typed before Redo is the newest change: nothing is redone over it.
     pressInEditMenu(kUndo);
     typeWithoutReturn("textfield_bankName", "Third typed");
     pressInEditMenu(kRedo);
-    EXPECT_EQ(editor->workBank(4).getName(), "Third typed");
+    EXPECT_EQ(bankName(4), "Third typed");
     EXPECT_FALSE(control<QAction>("menu_redo").isEnabled());
 
     // The menu opened by its keys takes the name as well.
     typeWithoutReturn("textfield_bankName", "Fourth typed");
     chooseInEditMenu(Qt::Key_U);
-    EXPECT_EQ(editor->workBank(4).getName(), "Third typed");
+    EXPECT_EQ(bankName(4), "Third typed");
     chooseInEditMenu(Qt::Key_R);
-    EXPECT_EQ(editor->workBank(4).getName(), "Fourth typed");
+    EXPECT_EQ(bankName(4), "Fourth typed");
 }
 
 // A name that no bank file keeps is refused with its reason, and the field shows the kept name again
@@ -141,18 +141,20 @@ TEST_F(EditorTypedNamesTest, ANameNoFileKeepsIsRefusedWithItsReasonAndTheLongest
     std::string fieldAtAlert;
     whenAlerted = [&] { fieldAtAlert = textOf("textfield_contentNames_3"); };
     type("textfield_contentNames_3", QString(128, QChar(0x00E4)));
-    EXPECT_EQ(editor->workBank(4).getContentName(3), "");
+    EXPECT_EQ(slotName(4, 3), "");
     EXPECT_EQ(fieldAtAlert, "");
     EXPECT_EQ(textOf("textfield_contentNames_3"), "");
     const std::string label = editor->workBank(4).getContentLabel(3);
     EXPECT_EQ(shown, Texts{"critical|Rename Failed|S05 " + label
                            + " keeps its name: the new name is 256 bytes long; a bank "
                              "or slot name holds at most 255 bytes of UTF-8, as a file's name does.|OK|"});
-    EXPECT_EQ(textOf("text_status"), "S05 " + label
-                                         + " keeps its name: the new name is 256 bytes long; a bank or slot "
-                                           "name holds at most 255 bytes of UTF-8, as a file's name does.");
+    EXPECT_EQ(statusLine(), "S05 " + label
+                                + " keeps its name: the new name is 256 bytes long; a bank or slot "
+                                  "name holds at most 255 bytes of UTF-8, as a file's name does.");
     type("textfield_bankName", QString(255, QLatin1Char('x')));
-    EXPECT_EQ(editor->workBank(4).getName(), std::string(255, 'x'));
+    EXPECT_EQ(bankName(4), std::string(255, 'x'));
+    type("textfield_contentNames_3", QStringLiteral("Rim – zwölf"));
+    EXPECT_EQ(slotName(4, 3), "Rim – zwölf");
 }
 
 } // namespace

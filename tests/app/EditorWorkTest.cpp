@@ -72,7 +72,7 @@ TEST_F(EditorWorkTest, EveryChangeToTheBanksCanBeUndoneAndRedone)
         change();
         states.push_back(banks());
         EXPECT_NE(states.back(), states[states.size() - 2]);
-        EXPECT_TRUE(textOf("text_status").starts_with(status)) << textOf("text_status");
+        EXPECT_THAT(statusLine(), StartsWith(status));
     }
     EXPECT_EQ(undo.text().toStdString(), "&Undo Open");
     type("textfield_bankName", "file bank 5"); // unchanged: no step
@@ -84,18 +84,18 @@ TEST_F(EditorWorkTest, EveryChangeToTheBanksCanBeUndoneAndRedone)
     for (std::size_t step = changes.size(); step > 0; --step) {
         QTest::keyClick(&table, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(banks(), states[step - 1]) << "undone step " << step;
-        EXPECT_EQ(textOf("text_status"), "Undid " + std::get<2>(changes[step - 1]));
+        EXPECT_EQ(statusLine(), "Undid " + std::get<2>(changes[step - 1]));
     }
     EXPECT_FALSE(undo.isEnabled());
     EXPECT_EQ(redo.text().toStdString(), "&Redo Open");
     EXPECT_EQ(textOf("textfield_bankName"), "S06"); // the bank the step changed is on show
     // Every open undone, the set has no file again, and nothing differs from the factory banks.
-    EXPECT_EQ(editor->windowTitle().toStdString(), "Untitled[*]");
+    EXPECT_EQ(title(), "Untitled[*]");
     EXPECT_FALSE(editor->isWindowModified());
     for (std::size_t step = 1; step <= changes.size(); ++step) {
         QTest::keyClick(&table, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(banks(), states[step]) << "redone step " << step;
-        EXPECT_EQ(textOf("text_status"), "Redid " + std::get<2>(changes[step - 1]));
+        EXPECT_EQ(statusLine(), "Redid " + std::get<2>(changes[step - 1]));
     }
     EXPECT_FALSE(redo.isEnabled());
     EXPECT_EQ(tableRow(5), "file bank 5");
@@ -104,7 +104,7 @@ TEST_F(EditorWorkTest, EveryChangeToTheBanksCanBeUndoneAndRedone)
 TEST_F(EditorWorkTest, TitleMarksUnsavedBanksAndQuitCloseAndOpenAskBeforeLosingThem)
 {
     const auto question = saveChangesQuestion;
-    EXPECT_EQ(editor->windowTitle().toStdString(), "Untitled[*]");
+    EXPECT_EQ(title(), "Untitled[*]");
     EXPECT_FALSE(editor->isWindowModified());
     EXPECT_TRUE(editor->close()); // nothing to lose, nothing asked
     editor->show();
@@ -129,10 +129,10 @@ TEST_F(EditorWorkTest, TitleMarksUnsavedBanksAndQuitCloseAndOpenAskBeforeLosingT
     paths = {path("kits.mid")};
     EXPECT_TRUE(editor->close());
     EXPECT_EQ(shown, (Texts{question(four, "quitting"), "save mid"}));
-    EXPECT_EQ(editor->windowTitle().toStdString(), "kits.mid[*]");
+    EXPECT_EQ(title(), "kits.mid[*]");
     EXPECT_FALSE(editor->isWindowModified());
     EXPECT_EQ(std::filesystem::file_size(path("kits.mid")), 8'376'062u);
-    EXPECT_EQ(textOf("text_status"), "Saved kits.mid (all banks)");
+    EXPECT_EQ(statusLine(), "Saved kits.mid (all banks)");
 
     // The set now has a file of all banks: Save writes it whole, without a panel.
     editor->show();
@@ -142,7 +142,7 @@ TEST_F(EditorWorkTest, TitleMarksUnsavedBanksAndQuitCloseAndOpenAskBeforeLosingT
     EXPECT_TRUE(editor->close());
     EXPECT_EQ(shown, (Texts{question("The bank \"Kit 4b\" has", "quitting")}));
     EXPECT_EQ(std::filesystem::file_size(path("kits.mid")), 8'376'063u);
-    EXPECT_EQ(editor->windowTitle().toStdString(), "kits.mid[*]");
+    EXPECT_EQ(title(), "kits.mid[*]");
 
     // A file of one bank: a change it does not hold is asked about again, and a cancelled save
     // panel for it cancels the quit.
@@ -163,15 +163,15 @@ TEST_F(EditorWorkTest, TitleMarksUnsavedBanksAndQuitCloseAndOpenAskBeforeLosingT
                             question(nine, "quitting"), "save mid"}));
     EXPECT_EQ(std::filesystem::file_size(path("kit4.mid")), 262'298u);
     EXPECT_EQ(std::filesystem::file_size(path("kit9.mid")), 262'298u);
-    EXPECT_EQ(textOf("text_status"), "Saved kit9.mid (S10)");
-    EXPECT_EQ(editor->windowTitle().toStdString(), "kit9.mid[*]");
+    EXPECT_EQ(statusLine(), "Saved kit9.mid (S10)");
+    EXPECT_EQ(title(), "kit9.mid[*]");
 
     // Discard quits as it is.
     editor->show();
     type("textfield_bankName", "Kit 9d");
     saveChangesReply = AlertReply::Other;
     EXPECT_TRUE(editor->close());
-    EXPECT_EQ(editor->workBank(9).getName(), "Kit 9d");
+    EXPECT_EQ(bankName(9), "Kit 9d");
 }
 
 TEST_F(EditorWorkTest, FocusNeverWaitsOnResetAfterAnotherAction)

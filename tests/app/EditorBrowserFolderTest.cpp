@@ -8,10 +8,8 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
-#include <QLineEdit>
 
 #include <algorithm>
-#include <fstream>
 
 namespace {
 
@@ -163,7 +161,7 @@ TEST_F(EditorBrowserFolderTest, SpacePlaysAsTheDeviceWillSoundItWhenChosenAndThe
     // What an import of the file into a slot with the default shape puts there, for comparison.
     selectRow(5);
     ASSERT_TRUE(drop("textfield_contentNames_4", {sounds.path("hat.flac")}));
-    const Bytes slot = editor->workBank(5).getContent(4)->getData();
+    const Bytes imported = slot(5, 4);
     goTo(sounds.ScratchFolder::path().string());
     click("checkbox_browserAsDevice");
     choose(1);
@@ -173,8 +171,8 @@ TEST_F(EditorBrowserFolderTest, SpacePlaysAsTheDeviceWillSoundItWhenChosenAndThe
     const Bytes& played = sound.played[0];
     // 0.1 s at 33 kHz, as the slot holds it before its silence.
     ASSERT_EQ(played.size(), 3300u);
-    ASSERT_GE(slot.size(), played.size());
-    EXPECT_TRUE(std::equal(played.begin(), played.end(), slot.begin()));
+    ASSERT_GE(imported.size(), played.size());
+    EXPECT_TRUE(std::equal(played.begin(), played.end(), imported.begin()));
     EXPECT_EQ(statusLine(), "Playing \u201Chat.flac\u201D as the device will sound it");
 
     restart();

@@ -7,7 +7,6 @@
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QTreeView>
 
@@ -134,7 +133,7 @@ TEST_F(EditorBrowserTest, SeveralFilesFillTheSlotsFromThereOnWithTheDefaultShape
     // What an outside drop of the same file puts into S06's slot of that row, for comparison.
     selectRow(5);
     ASSERT_TRUE(drop("textfield_contentNames_4", {sounds.path("kick 2.wav")}));
-    const Bytes kick = editor->workBank(5).getContent(4)->getData();
+    const Bytes kick = slot(5, 4);
     selectRow(4);
     selectSlot(3);
     choose(1);

@@ -3,9 +3,6 @@
 // the choice and the notes come back with the next start; over the loopback service's sources.
 #include "EditorFixture.h"
 
-#include <QComboBox>
-#include <QMenu>
-
 namespace {
 
 const MidiEndpointNames kPadKit{"", "Pad Kit", "Pad Kit MIDI 1"};

@@ -2,14 +2,10 @@
 // bank numbers that stay beside the names.
 #include "EditorFixture.h"
 
-#include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QDialog>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -29,7 +25,6 @@ protected:
     // The names of the controls that Tab (or Shift+Tab) reaches from the bank table, until it is back.
     Texts tabRound(Qt::KeyboardModifiers modifiers)
     {
-        QApplication::setActiveWindow(editor.get());
         control("tableview_banks").setFocus();
         Texts reached;
         for (int step = 0; step < 60; ++step) {
@@ -95,8 +90,7 @@ TEST_F(EditorDesktopTest, FilePanelsStartInTheFolderLastUsedForTheirPurposeAndSa
     paths = {bankFile("banks/s05.mid", 4), path("saved/mine.mid")};
     click("button_load");
     press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    paths = {make("raw.txt", "printf 'raw bytes' >")};
-    click("button_openContents_1");
+    importWithApply(1, make("raw.txt", "printf 'raw bytes' >"));
     click("button_load");
     click("radiobutton_options_1");
     press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
@@ -173,7 +167,6 @@ TEST_F(EditorDesktopTest, MnemonicsAndShortcutsNeverClashAndEveryMenuItemAndImpo
         EXPECT_TRUE(shortcuts.emplace(button->shortcut().toString(), button->objectName()).second);
     EXPECT_EQ(shortcuts.count(QStringLiteral("Ctrl+6")), 1u);
     // A shortcut presses its button at once and lets it go a moment later, as if clicked.
-    QApplication::setActiveWindow(editor.get());
     QSignalSpy pressed(&control<QAbstractButton>("button_openContents_1"), &QAbstractButton::pressed);
     QTest::keyClick(&control("tableview_banks"), Qt::Key_2, Qt::ControlModifier);
     EXPECT_EQ(pressed.count(), 1);
@@ -226,8 +219,7 @@ TEST_F(EditorDesktopTest, ImportPreferencesAreRememberedAndTheImportLineNamesThe
 
     restart();
     selectRow(4);
-    paths = {make("late.wav", "sox -n -r 48k -c 2 -b 24", "synth 0.2 sine 440 gain -12 pad 0.03")};
-    importWithApply("button_openContents_1");
+    importWithApply(1, make("late.wav", "sox -n -r 48k -c 2 -b 24", "synth 0.2 sine 440 gain -12 pad 0.03"));
     EXPECT_EQ(statusLine(), "late.wav: 0.20 s, padded to 0.25 s with silence (Clean, 0.03 s of silence "
                             "trimmed, normalised +11.9 dB)");
 

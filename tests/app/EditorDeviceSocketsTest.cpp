@@ -6,8 +6,6 @@
 #include "midiio/record/DeviceRecord.h"
 #include "tests/support/DeviceSimulator.h"
 
-#include <QComboBox>
-
 #include <filesystem>
 
 namespace {

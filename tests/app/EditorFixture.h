@@ -81,6 +81,8 @@ protected:
         qputenv("XDG_CACHE_HOME", folder.filePath(QStringLiteral("cache")).toUtf8());
         editor = std::make_unique<EditorWindow>(*this, system, settings, auditions, kit);
         editor->show();
+        // The user works in the window: keys typed into its controls reach it as they would.
+        QApplication::setActiveWindow(editor.get());
     }
 
     template <class Control = QWidget> Control& control(const QString& name)
@@ -109,13 +111,20 @@ protected:
     {
         QTest::mouseClick(&panelControl<QAbstractButton>(button), Qt::LeftButton);
     }
-    // Clicks the import button as a user who takes whatever sound it brings as the panel first
-    // shapes it: Apply, where the file opened the sound panel.
-    void importWithApply(const QString& button)
+    // Imports the file into the slot of the bank on show as a user who takes whatever sound it
+    // brings as the panel first shapes it: Apply, where the file opened the sound panel.
+    void importWithApply(int slot, const std::string& file)
     {
-        click(button);
+        paths = {file};
+        click("button_openContents_" + QString::number(slot));
         if (soundPanel() != nullptr)
             clickInPanel(QStringLiteral("button_apply"));
+    }
+    // Open… with the file chosen in its panel.
+    void openFile(const std::string& file)
+    {
+        paths = {file};
+        click("button_load");
     }
 
     // A key as the user presses it in the active window, so that menu shortcuts reach their items.

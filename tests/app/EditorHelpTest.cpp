@@ -5,9 +5,7 @@
 #include "app/window/ManualPage.h"
 #include "app/window/ManualPageSource.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QMenu>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QTextDocument>

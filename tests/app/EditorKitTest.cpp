@@ -13,13 +13,10 @@
 #include "tests/support/SoundFileFolder.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
-#include <QMimeData>
 #include <QPushButton>
-#include <QTest>
 
 #include <algorithm>
 #include <filesystem>

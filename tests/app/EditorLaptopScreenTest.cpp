@@ -2,8 +2,6 @@
 // the slots' name fields still show whole names, not "N HI HAT" for "OPEN HI HAT".
 #include "EditorFixture.h"
 
-#include <QApplication>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionFrame>

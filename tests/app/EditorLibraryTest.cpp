@@ -10,11 +10,9 @@
 #include "soundlibrary/LoudnessMeter.h"
 #include "soundlibrary/SoundAnalysis.h"
 
-#include <QComboBox>
 #include <QListWidget>
 #include <QTabWidget>
 
-#include <fstream>
 #include <set>
 
 namespace {

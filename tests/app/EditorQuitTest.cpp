@@ -9,7 +9,6 @@
 #include <QTimer>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
 namespace {
@@ -25,7 +24,6 @@ TEST_F(EditorQuitTest, TheWindowsPlaceIsKeptWhileInUseAndCtrlQWritesNothing)
         return std::make_pair(std::filesystem::last_write_time(ini), bytes);
     };
     auto& keep = control<QTimer>("timer_keepWindowPlace");
-    QApplication::setActiveWindow(editor.get());
     settle();
     keep.stop();
 

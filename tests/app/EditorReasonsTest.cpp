@@ -2,10 +2,7 @@
 // list, the tooltips and the status line when a disabled control is pressed anyway.
 #include "EditorFixture.h"
 
-#include <QAction>
-#include <QComboBox>
 #include <QLabel>
-#include <QMenu>
 
 namespace {
 

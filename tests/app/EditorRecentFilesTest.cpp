@@ -1,11 +1,6 @@
 // File › Open Recent: the bank files last opened or saved, remembered, and those that went away.
 #include "EditorFixture.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QMenu>
-#include <QTest>
-
 #include <filesystem>
 
 namespace {
@@ -38,19 +33,14 @@ protected:
         QTest::keyClick(&recentMenu(), number);
         settle();
     }
-    void openByPanel(const std::string& file)
-    {
-        paths = {file};
-        click("button_load");
-    }
 };
 
 TEST_F(EditorRecentFilesTest, KeepsTheLastEightOpenedOrSavedNewestFirstAcrossRuns)
 {
     EXPECT_FALSE(recentMenu().menuAction()->isEnabled());
     for (int number = 1; number <= 9; ++number)
-        openByPanel(bankFile("kit" + std::to_string(number) + ".mid", 4));
-    openByPanel(path("kit8.mid")); // again: moves up, not in twice
+        openFile(bankFile("kit" + std::to_string(number) + ".mid", 4));
+    openFile(path("kit8.mid")); // again: moves up, not in twice
     EXPECT_EQ(recent(), (Texts{"&1 kit8.mid", "&2 kit9.mid", "&3 kit7.mid", "&4 kit6.mid", "&5 kit5.mid", "&6 kit4.mid",
                                "&7 kit3.mid", "&8 kit2.mid"}));
     EXPECT_EQ(recentMenu().actions().front()->toolTip().toStdString(), path("kit8.mid"));
@@ -73,8 +63,8 @@ TEST_F(EditorRecentFilesTest, KeepsTheLastEightOpenedOrSavedNewestFirstAcrossRun
 
 TEST_F(EditorRecentFilesTest, AFileThatWentAwayIsSaidSoAndLeavesTheListAndClearEmptiesIt)
 {
-    openByPanel(bankFile("gone.mid", 4));
-    openByPanel(bankFile("here.mid", 4));
+    openFile(bankFile("gone.mid", 4));
+    openFile(bankFile("here.mid", 4));
     std::filesystem::remove(path("gone.mid"));
     const Texts shownBefore = shown;
     chooseRecent(1);
@@ -123,7 +113,7 @@ TEST_F(EditorRecentFilesTest, AFileNamedInBytesThatAreNotUtf8OpensAgainUnderItsO
     EXPECT_EQ(tableRow(9), "Latin kit");
     EXPECT_EQ(recent(), Texts{"&1 caf\uFFFD kit.mid"});
     click("button_reset");
-    openByPanel(latin1);
+    openFile(latin1);
     EXPECT_EQ(tableRow(9), "Latin kit");
 }
 

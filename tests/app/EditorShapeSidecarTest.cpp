@@ -23,8 +23,7 @@ TEST_F(EditorShapeSidecarTest, OpeningASavedSetFindsTheSourcesOfItsShapedSlotsUn
     click("button_save");
     ASSERT_TRUE(std::filesystem::exists(path("kit.zylox.json")));
 
-    paths = {path("kit.mid")};
-    click("button_load");
+    openFile(path("kit.mid"));
     const SlotSource* found = banks.source(4, 1);
     ASSERT_NE(found, nullptr);
     EXPECT_NE(found->sound, dropped) << "the source must come from the file, not stay from before";
@@ -37,8 +36,7 @@ TEST_F(EditorShapeSidecarTest, OpeningASavedSetFindsTheSourcesOfItsShapedSlotsUn
     // Another program wrote the bank file since: the slot is no longer what the shape made.
     SoundBank factory(4);
     ASSERT_TRUE(BankFile().saveBank(factory, path("kit.mid")));
-    paths = {path("kit.mid")};
-    click("button_load");
+    openFile(path("kit.mid"));
     EXPECT_EQ(banks.source(4, 1), nullptr);
     EXPECT_EQ(statusLine(),
               "Opened kit.mid into S05. 1 shaped slot opens as plain bytes: its source changed or is gone.");
@@ -49,8 +47,7 @@ TEST_F(EditorShapeSidecarTest, OpeningASavedSetFindsTheSourcesOfItsShapedSlotsUn
     saveChangesReply = AlertReply::Default;
     click("button_save");
     make("kick.wav", "sox -n -r 44100 -c 1 -b 16", "synth 0.5 sine 80");
-    paths = {path("kit.mid")};
-    click("button_load");
+    openFile(path("kit.mid"));
     EXPECT_EQ(banks.source(4, 1), nullptr);
     EXPECT_EQ(statusLine(),
               "Opened kit.mid into S05. 1 shaped slot opens as plain bytes: its source changed or is gone.");

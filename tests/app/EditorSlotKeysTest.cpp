@@ -7,11 +7,6 @@ namespace {
 
 class EditorSlotKeysTest : public EditorFixture {
 protected:
-    void SetUp() override
-    {
-        EditorFixture::SetUp();
-        QApplication::setActiveWindow(editor.get());
-    }
     Bytes large() { return control<WaveformView>("view_waveform_selected").samples(); }
     // The slot whose row waveform has the focus, or -1.
     int focusedSlot()
@@ -80,8 +75,7 @@ TEST_F(EditorSlotKeysTest, EnterOpensTheSoundPanelOfTheFocusedSlot)
 TEST_F(EditorSlotKeysTest, TheSlotLastImportedOrRenamedIsSelectedAndShownLarge)
 {
     QTest::mouseClick(&control("view_waveform_0"), Qt::LeftButton);
-    paths = {make("short.wav", "sox -n -r 33000 -c 1 -b 8 -e unsigned-integer", "synth 0.05 sine 300")};
-    importWithApply("button_openContents_3");
+    importWithApply(3, make("short.wav", "sox -n -r 33000 -c 1 -b 8 -e unsigned-integer", "synth 0.05 sine 300"));
     EXPECT_EQ(selectedSlot(), 3);
     EXPECT_EQ(large(), slot(4, 3));
 

@@ -7,7 +7,6 @@
 #include "tests/support/ScratchFolder.h"
 
 #include <QLabel>
-#include <QMimeData>
 #include <QPushButton>
 
 namespace {
@@ -41,8 +40,7 @@ TEST_F(EditorSlotsFixture, WaveformsFollowTheBankAndTheSelectedSlotIsShownLarge)
     selectRow(7);
     EXPECT_EQ(waveform("2"), slot(7, 2));
     EXPECT_EQ(waveform("selected"), slot(7, 5));
-    paths = {make("short.wav", "sox -n -r 33000 -c 1 -b 8 -e unsigned-integer", "synth 0.05 sine 300")};
-    importWithApply("button_openContents_2");
+    importWithApply(2, make("short.wav", "sox -n -r 33000 -c 1 -b 8 -e unsigned-integer", "synth 0.05 sine 300"));
     EXPECT_EQ(waveform("2"), slot(7, 2));
     EXPECT_NE(slot(7, 2), editor->defaultBank(7).getContent(2)->getData());
     click("button_reset");

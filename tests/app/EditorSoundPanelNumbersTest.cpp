@@ -6,7 +6,6 @@
 #include "app/sounds/WaveformEnvelope.h"
 #include "tests/audio/ShapeSounds.h"
 
-#include <QComboBox>
 #include <QPushButton>
 
 #include <cmath>

@@ -9,7 +9,6 @@
 #include "model/SoundBank.h"
 
 #include <QAccessible>
-#include <QComboBox>
 
 #include <algorithm>
 #include <cstring>
@@ -300,8 +299,7 @@ TEST_F(EditorSoundPanelTest, ASlotShapedFromTheTenthMinuteOfALongFileOpensAround
     ASSERT_TRUE(ShapeSidecar::write(
         path("ten.mid"), {{4, 1, ten, stamp.size, stamp.modified, shape, ShapeSidecar::hashOf(shaped)}}, error))
         << error.toStdString();
-    paths = {path("ten.mid")};
-    click("button_load");
+    openFile(path("ten.mid"));
 
     // The panel shows the file's own seconds around the region, and the burst in the result.
     shapeSlot(1);

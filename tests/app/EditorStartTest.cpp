@@ -5,10 +5,8 @@
 
 #include "app/window/CommandLine.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDir>
-#include <QMenu>
 
 #include <cerrno>
 #include <cstring>
@@ -129,8 +127,7 @@ TEST_F(EditorStartTest, TheLastFileOpensAgainOnlyWhenThePreferencesAskAndNeverWi
     EXPECT_EQ(statusLine(), "Opened s05.mid into S05");
 
     // The set's file as it was at the end: an open undone gives the earlier file back.
-    paths = {bankFile("other.mid", 4)};
-    click("button_load");
+    openFile(bankFile("other.mid", 4));
     press(Qt::Key_Z, Qt::ControlModifier);
     ASSERT_EQ(title(), "s05.mid[*]");
     restartWith({});

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <tuple>
 
 namespace {
@@ -110,8 +111,7 @@ TEST_F(EditorTest, FileOfAllBanksGivesTheCurrentBankItsOwnOrEveryRowAndAFileWith
     for (int row = 0; row < 32; ++row)
         tracks.push_back(banks.emplace_back(editor->defaultBank(std::min(row, 30)).clone()).get());
     ASSERT_TRUE(BankFile().saveBanks(tracks, path("sound-last.mid")));
-    paths = {path("sound-last.mid")};
-    click("button_load");
+    openFile(path("sound-last.mid"));
     EXPECT_EQ(shown.back(), "warning|Wrong File Format|sound-last.mid holds no sound bank for a Tarvo ZYLOX 515: it "
                             "is not a bank file, or it is damaged.|OK|");
     EXPECT_EQ(tableRow(31), "file bank 31");
@@ -155,8 +155,7 @@ TEST_F(EditorTest, SaveWritesTheFileTheBanksCameFromWithTheBanksItHolds)
     // change elsewhere stays unsaved.
     click("radiobutton_options_1");
     selectRow(9);
-    paths = {bankFile("s05.mid", 4)};
-    click("button_load");
+    openFile(bankFile("s05.mid", 4));
     type("textfield_bankName", "Kit in S10");
     selectRow(6);
     type("textfield_bankName", "Kit in S07");
@@ -191,46 +190,39 @@ TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnyt
     const std::string shortMessage = "critical|Import Failed|\u201Cshort.syx\u201D holds a System Exclusive message of "
                                      "5 bytes"
                                      + needs + "|OK|";
+    const std::string kick = make("kick.wav", "sox -n -r 44100 -c 2 -b 16", "synth 0.2 sine 60");
+    // A hit 0.2 s into the file: the line says it starts late.
+    const std::string late = make("late.wav", "sox -n -r 44100 -c 1 -b 16", "synth 0.03 sine 300 pad 0.2 0.2");
+    // A WAV file of a format no decoder knows (0x1234): refused, its bytes offered as raw data.
+    const std::string odd
+        = make("odd.wav", "printf 'RIFF\\050\\0\\0\\0WAVEfmt \\020\\0\\0\\0\\064\\022\\001\\0\\104\\254\\0\\0"
+                          "\\210\\130\\001\\0\\002\\0\\020\\0data\\004\\0\\0\\0\\001\\002\\003\\004' >");
+    // Raw bytes that begin like an MP3 frame: refused as a sound, taken as raw bytes when the user asks.
+    const std::string mp3 = make("raw.mp3", "{ printf '\\377\\373\\220\\144'; head -c 1996 /dev/zero; } >");
     const std::string text = make("notes.txt", "printf 'plain text, taken as samples' >");
-    const std::string kick = "kick.wav: 0.20 s, padded to 0.25 s with silence (Classic)";
-    const std::string late = "late.wav: 0.43 s, cut to 0.25 s to fit CLOSED HI HAT (Classic) Late: the hit starts at "
-                             "0.20 s of 0.25 s; start the window at 0.200 s or trim the silence.";
-    const std::string notes = "notes.txt: 28 bytes of raw device data, padded to 0.25 s with silence";
-    const std::string rawMp3 = "raw.mp3: 2,000 bytes of raw device data, padded to 0.25 s with silence";
-    // Each file with the row, the reply to a question, what the dialogs show after the panel, and whether the slot took
-    // it.
+    // A header without a frame: refused at once, not shaped in a panel with nothing to show.
+    const std::string hollow = make("hollow.wav", "sox -n -r 44100 -c 1 -b 16", "trim 0 0");
+    const std::string syx = make("short.syx", "printf '\\360\\061\\176\\070\\367' >");
+    // The status line after each file the slot took.
+    const std::map<std::string, std::string> lines{
+        {kick, "kick.wav: 0.20 s, padded to 0.25 s with silence (Classic)"},
+        {late, "late.wav: 0.43 s, cut to 0.25 s to fit CLOSED HI HAT (Classic) Late: the hit starts at 0.20 s of "
+               "0.25 s; start the window at 0.200 s or trim the silence."},
+        {text, "notes.txt: 28 bytes of raw device data, padded to 0.25 s with silence"},
+        {mp3, "raw.mp3: 2,000 bytes of raw device data, padded to 0.25 s with silence"}};
+    // Each file with the row, the reply to a question, what the dialogs show after the panel, and
+    // whether the slot took it.
     const std::tuple<std::string, int, AlertReply, Texts, bool> cases[] = {
-        {make("kick.wav", "sox -n -r 44100 -c 2 -b 16", "synth 0.2 sine 60"), 4, AlertReply::Default, {}, true},
-        // A hit 0.2 s into the file: the line says it starts late.
-        {make("late.wav", "sox -n -r 44100 -c 1 -b 16", "synth 0.03 sine 300 pad 0.2 0.2"),
-         4,
-         AlertReply::Default,
-         {},
-         true},
-        // A WAV file of a format no decoder knows (0x1234): refused, its bytes offered as raw data.
-        {make("odd.wav", "printf 'RIFF\\050\\0\\0\\0WAVEfmt \\020\\0\\0\\0\\064\\022\\001\\0\\104\\254\\0\\0"
-                         "\\210\\130\\001\\0\\002\\0\\020\\0data\\004\\0\\0\\0\\001\\002\\003\\004' >"),
-         4,
-         AlertReply::Default,
-         {undecodable},
-         false},
-        // Raw bytes that begin like an MP3 frame: refused as a sound, taken as raw bytes when the user asks.
-        {make("raw.mp3", "{ printf '\\377\\373\\220\\144'; head -c 1996 /dev/zero; } >"),
-         4,
-         AlertReply::Default,
-         {damaged},
-         false},
-        {path("raw.mp3"), 4, AlertReply::Alternate, {damaged}, true},
+        {kick, 4, AlertReply::Default, {}, true},
+        {late, 4, AlertReply::Default, {}, true},
+        {odd, 4, AlertReply::Default, {undecodable}, false},
+        {mp3, 4, AlertReply::Default, {damaged}, false},
+        {mp3, 4, AlertReply::Alternate, {damaged}, true},
         {text, 4, AlertReply::Alternate, {rawQuestion("notes.txt")}, false},
         {text, 4, AlertReply::Default, {rawQuestion("notes.txt")}, true},
-        // A header without a frame: refused at once, not shaped in a panel with nothing to show.
-        {make("hollow.wav", "sox -n -r 44100 -c 1 -b 16", "trim 0 0"),
-         4,
-         AlertReply::Default,
-         {"critical|Import Failed|\u201Chollow.wav\u201D holds no sound.|OK|"},
-         false},
+        {hollow, 4, AlertReply::Default, {"critical|Import Failed|\u201Chollow.wav\u201D holds no sound.|OK|"}, false},
         {path("gone.wav"), 4, AlertReply::Default, {unreadable}, false},
-        {make("short.syx", "printf '\\360\\061\\176\\070\\367' >"), 31, AlertReply::Default, {shortMessage}, false},
+        {syx, 31, AlertReply::Default, {shortMessage}, false},
     };
     const Bytes factory = imageOf(editor->defaultBank(4));
     std::string status;
@@ -238,32 +230,28 @@ TEST_F(EditorTest, ImportTakesPcmFilesAndRawOnesAfterAskingAndKeepsTheSlotOnAnyt
         SCOPED_TRACE(file);
         selectRow(row);
         const std::string name = taken ? std::filesystem::path(file).filename().string() : slotName(row, 1);
-        const Bytes before = editor->workBank(row).getContent(1)->getData();
+        const Bytes before = slot(row, 1);
         shown.clear();
         reply = answer;
-        paths = {file};
-        importWithApply("button_openContents_1");
+        importWithApply(1, file);
         Texts expected{row == 31 ? "open" : kOpenSound};
         expected.insert(expected.end(), alerts.begin(), alerts.end());
         EXPECT_EQ(shown, expected);
         EXPECT_EQ(slotRows()[1], editor->workBank(row).getContentLabel(1) + "|" + name + (row == 31 ? "|++-" : "|+++"));
-        const Bytes after = editor->workBank(row).getContent(1)->getData();
+        const Bytes after = slot(row, 1);
         EXPECT_EQ(after.size(), before.size());
         EXPECT_EQ(after == before, !taken);
         // The status line tells what the last import that took did, or why a file was refused; a
         // question declined leaves it as it was.
         if (taken)
-            status = file.ends_with("kick.wav")   ? kick
-                     : file.ends_with("late.wav") ? late
-                     : file.ends_with("raw.mp3")  ? rawMp3
-                                                  : notes;
+            status = lines.at(file);
         else if (!alerts.empty() && alerts.front().starts_with("critical|")) {
             const std::size_t message = alerts.front().find('|', std::string("critical|").size()) + 1;
             status = "Not imported: " + alerts.front().substr(message, alerts.front().find('|', message) - message);
         }
         EXPECT_EQ(statusLine(), status);
     }
-    const Bytes raw = editor->workBank(4).getContent(1)->getData();
+    const Bytes raw = slot(4, 1);
     EXPECT_EQ(std::string(raw.begin() + 1, raw.begin() + 10), "lain text");
     EXPECT_EQ(imageOf(editor->defaultBank(4)), factory);
 }
@@ -274,14 +262,13 @@ TEST_F(EditorTest, AnImportOfAFileCutShortSaysTheSoundEndedEarly)
 {
     make("tone.flac", "sox -n -r 44100 -c 1 -b 16", "synth 1 sine 300");
     const std::string cut = make("cut.flac", "head -c 5000 " + path("tone.flac") + " >");
-    const Bytes before = editor->workBank(4).getContent(2)->getData();
-    paths = {cut};
-    importWithApply("button_openContents_2");
+    const Bytes before = slot(4, 2);
+    importWithApply(2, cut);
     const std::string line = statusLine();
     EXPECT_THAT(line, StartsWith("cut.flac: 0."));
     EXPECT_THAT(line, EndsWith(" s, padded to 0.74 s with silence (Classic); the file is damaged or cut short"));
     EXPECT_EQ(shown, (Texts{kOpenSound, "warning|Damaged or Cut Short|" + line + "|OK|"}));
-    EXPECT_NE(editor->workBank(4).getContent(2)->getData(), before);
+    EXPECT_NE(slot(4, 2), before);
 }
 
 } // namespace

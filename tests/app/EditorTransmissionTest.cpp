@@ -7,7 +7,6 @@
 #include "midiio/record/SenderLock.h"
 #include "tests/support/DeviceSimulator.h"
 
-#include <QComboBox>
 #include <QMetaObject>
 #include <QProgressBar>
 #include <QTimer>
@@ -82,7 +81,6 @@ TEST_F(EditorTransmissionTest, SendsTheCurrentBankIntoItsFlashBlocksAndRefusesQu
 
 TEST_F(EditorTransmissionTest, SendByItsKeyTakesTheNameBeingTypedBeforeItStarts)
 {
-    QApplication::setActiveWindow(editor.get());
     typeWithoutReturn("textfield_bankName", "Kit");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::AltModifier);
     // The button goes down at once and clicks a moment later; the name is the bank's already.

@@ -6,19 +6,11 @@
 #include "model/SoundBank.h"
 
 #include <QAccessible>
-#include <QAction>
-#include <QMenu>
 
 namespace {
 
 class EditorTypedNamesTest : public EditorFixture {
 protected:
-    void SetUp() override
-    {
-        EditorFixture::SetUp();
-        QApplication::setActiveWindow(editor.get());
-    }
-
     static std::string question(const std::string& bank, const std::string& before)
     {
         return saveChangesQuestion("The bank \"" + bank + "\" has", before);

@@ -3,8 +3,6 @@
 // without asking, and keyboard focus never waits on a button that destroys something.
 #include "EditorFixture.h"
 
-#include <QAction>
-
 #include <filesystem>
 #include <tuple>
 
@@ -43,28 +41,16 @@ TEST_F(EditorWorkTest, EveryChangeToTheBanksCanBeUndoneAndRedone)
     std::vector<BankSet> states{banks()};
     // Each change, the start of the status line it leaves, and how an undo or redo names it there.
     const std::vector<std::tuple<std::function<void()>, std::string, std::string>> changes{
-        {[&] {
-             paths = {bankFile("all.mid")};
-             click("button_load");
-         },
-         "Opened S06 from all.mid", "opening S06 from all.mid"},
+        {[&] { openFile(bankFile("all.mid")); }, "Opened S06 from all.mid", "opening S06 from all.mid"},
         {[&] { type("textfield_bankName", "Kit"); }, "Renamed S06 to \"Kit\"", "rename of S06"},
         {[&] { type("textfield_contentNames_2", "Clap 2"); }, "Renamed S06 CLAP to \"Clap 2\"", "rename of S06 CLAP"},
-        {[&] {
-             paths = {make("raw.txt", "printf 'raw bytes' >")};
-             click("button_openContents_1");
-         },
-         "raw.txt: 9 bytes of raw device data", "import into S06 CLOSED HI HAT"},
+        {[&] { importWithApply(1, make("raw.txt", "printf 'raw bytes' >")); }, "raw.txt: 9 bytes of raw device data",
+         "import into S06 CLOSED HI HAT"},
         {[&] { click("button_reset"); }, "Reset S06 to its factory name and sounds", "reset of S06"},
+        {[&] { openFile(bankFile("s06.mid", 5)); }, "Opened s06.mid into S06", "opening s06.mid into S06"},
         {[&] {
-             paths = {bankFile("s06.mid", 5)};
-             click("button_load");
-         },
-         "Opened s06.mid into S06", "opening s06.mid into S06"},
-        {[&] {
-             paths = {bankFile("all.mid")};
              click("radiobutton_options_1");
-             click("button_load");
+             openFile(bankFile("all.mid"));
          },
          "Opened all.mid (all banks)", "opening all.mid (all banks)"},
     };
@@ -78,7 +64,6 @@ TEST_F(EditorWorkTest, EveryChangeToTheBanksCanBeUndoneAndRedone)
     type("textfield_bankName", "file bank 5"); // unchanged: no step
     EXPECT_EQ(undo.text().toStdString(), "&Undo Open");
 
-    QApplication::setActiveWindow(editor.get());
     selectRow(0);
     QWidget& table = control("tableview_banks");
     for (std::size_t step = changes.size(); step > 0; --step) {
@@ -147,8 +132,7 @@ TEST_F(EditorWorkTest, TitleMarksUnsavedBanksAndQuitCloseAndOpenAskBeforeLosingT
     // A file of one bank: a change it does not hold is asked about again, and a cancelled save
     // panel for it cancels the quit.
     editor->show();
-    paths = {bankFile("kit4.mid", 4)};
-    click("button_load");
+    openFile(bankFile("kit4.mid", 4));
     type("textfield_bankName", "Kit 4c");
     selectRow(9);
     type("textfield_bankName", "Kit 9c");
@@ -176,7 +160,6 @@ TEST_F(EditorWorkTest, TitleMarksUnsavedBanksAndQuitCloseAndOpenAskBeforeLosingT
 
 TEST_F(EditorWorkTest, FocusNeverWaitsOnResetAfterAnotherAction)
 {
-    QApplication::setActiveWindow(editor.get());
     auto& save = control("button_save");
     auto& reset = control("button_reset");
     save.setFocus();

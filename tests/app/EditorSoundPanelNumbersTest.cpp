@@ -119,7 +119,7 @@ TEST_F(EditorSoundPanelNumbersTest, AShortSourcesWindowEndStaysInReachAndAFitSho
     EXPECT_EQ(fitBy.accessibleName(), "Fit by");
     clickInPanel("checkbox_fit");
     settle();
-    EXPECT_TRUE(fitBy.isEnabled());
+    ASSERT_TRUE(fitBy.isEnabled());
     EXPECT_EQ(fitBy.currentText(), "by pitch");
     EXPECT_FALSE(pitch.isEnabled());
     const double chosen = 12.0 * std::log2(26460.0 * 33000.0 / (44100.0 * static_cast<double>(slotLength)));

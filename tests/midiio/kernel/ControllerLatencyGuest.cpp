@@ -14,7 +14,7 @@
 #include "midiio/alsa/AlsaMidiService.h"
 #include "model/FactoryTables.h"
 #include "playback/KitPlayer.h"
-#include "tests/support/kernel/Guest.h"
+#include "tests/midiio/kernel/RawmidiReader.h"
 
 #include <alsa/asoundlib.h>
 
@@ -76,150 +76,65 @@ int setFormat(snd_pcm_t* pcm, snd_pcm_uframes_t bufferFrames)
     return error;
 }
 
-// A PCM device with a thread of its own on it, stopped and then closed when it goes. Its owner
-// declares it last, so that the thread ends before anything else the thread uses.
-struct PcmThread {
-    ~PcmThread()
-    {
-        enough = true;
-        if (thread.joinable())
-            thread.join();
-        if (pcm)
-            snd_pcm_close(pcm);
-    }
-    snd_pcm_t* pcm = nullptr;
-    std::thread thread;
-    std::atomic<bool> enough{false};
-};
-
 // Silence played on the dummy card, whose high-resolution timer ends a period every millisecond:
 // the second loopback card takes those period ends as its clock, and so moves in steps of 1 ms as a
 // card driven by its own interrupts does, where the first moves by the kernel's 4 ms tick.
-class DummyClock {
-public:
-    bool start(const std::string& loopbackCard)
-    {
-        std::FILE* source = std::fopen(("/proc/asound/" + loopbackCard + "/timer_source").c_str(), "w");
-        const bool told = source && std::fputs("Dummy", source) >= 0;
-        if (source)
-            std::fclose(source);
-        if (int error = snd_pcm_open(&m_device.pcm, "hw:Dummy,0,0", SND_PCM_STREAM_PLAYBACK, 0);
-            !told || error < 0 || (error = setFormat(m_device.pcm, 10 * KitPlayer::kPeriodFrames)) < 0) {
-            std::printf("dummy clock: %s\n", told ? snd_strerror(error) : "no timer_source to set");
-            return false;
-        }
-        m_device.thread = std::thread([this] {
-            const std::vector<std::int16_t> silence(KitPlayer::kPeriodFrames);
-            while (!m_device.enough)
-                if (const snd_pcm_sframes_t written = snd_pcm_writei(m_device.pcm, silence.data(), silence.size());
-                    written < 0)
-                    snd_pcm_recover(m_device.pcm, static_cast<int>(written), 1);
-        });
-        return true;
+bool startDummyClock(guest::PcmThread& dummy, const std::string& loopbackCard)
+{
+    std::FILE* source = std::fopen(("/proc/asound/" + loopbackCard + "/timer_source").c_str(), "w");
+    const bool told = source && std::fputs("Dummy", source) >= 0;
+    if (source)
+        std::fclose(source);
+    if (int error = snd_pcm_open(&dummy.device, "hw:Dummy,0,0", SND_PCM_STREAM_PLAYBACK, 0);
+        !told || error < 0 || (error = setFormat(dummy.device, 10 * KitPlayer::kPeriodFrames)) < 0) {
+        std::printf("dummy clock: %s\n", told ? snd_strerror(error) : "no timer_source to set");
+        return false;
     }
+    dummy.thread = std::thread([&dummy] {
+        const std::vector<std::int16_t> silence(KitPlayer::kPeriodFrames);
+        while (!dummy.enough)
+            if (const snd_pcm_sframes_t written = snd_pcm_writei(dummy.device, silence.data(), silence.size());
+                written < 0)
+                snd_pcm_recover(dummy.device, static_cast<int>(written), 1);
+    });
+    return true;
+}
 
-private:
-    PcmThread m_device;
+// Each sound the card captured: when its first frame left the playback end, and how long it is
+// from there to its last loud frame.
+struct Sound {
+    Clock::time_point start;
+    std::size_t frames;
 };
-
-// The capture end of the loopback card, read on a thread of its own. Each read also notes where the
-// card's position was when: so the moment any captured frame left the playback end is known.
-class Capture {
-public:
-    // Opened before the player, so the card runs at the player's own format and period and nothing
-    // converts.
-    bool open(const std::string& card)
-    {
-        if (int error = snd_pcm_open(&m_device.pcm, ("hw:" + card + ",1,0").c_str(), SND_PCM_STREAM_CAPTURE, 0);
-            error < 0 || (error = setFormat(m_device.pcm, kRate / 2)) < 0
-            || (error = snd_pcm_start(m_device.pcm)) < 0) {
-            std::printf("capture: %s\n", snd_strerror(error));
-            return false;
-        }
-        m_device.thread = std::thread([this] { read(); });
-        return true;
-    }
-    // Each sound: when its first frame left the playback end, and how long it is from there to its
-    // last loud frame.
-    struct Sound {
-        Clock::time_point start;
-        std::size_t frames;
-    };
-    std::vector<Sound> sounds()
-    {
-        const std::lock_guard lock(m_mutex);
-        std::vector<Sound> found;
-        std::size_t quiet = kQuietFrames;
-        std::size_t first = 0;
-        for (std::size_t frame = 0; frame < m_frames.size(); ++frame) {
-            if (std::abs(m_frames[frame]) < kHeard) {
-                ++quiet;
-                continue;
-            }
-            if (quiet >= kQuietFrames) {
-                found.push_back({timeOf(frame), 0});
-                first = frame;
-            }
-            found.back().frames = frame + 1 - first;
-            quiet = 0;
-        }
-        return found;
-    }
-    int overruns() const { return m_overruns; }
-
-private:
-    struct Mark {
-        std::size_t position; // frames the card had captured
-        Clock::time_point at;
-    };
-
-    void read()
-    {
-        std::vector<std::int16_t> chunk(330);
-        while (!m_device.enough) {
-            const snd_pcm_sframes_t got = snd_pcm_readi(m_device.pcm, chunk.data(), chunk.size());
-            if (got < 0) {
-                ++m_overruns;
-                if (snd_pcm_recover(m_device.pcm, static_cast<int>(got), 1) < 0)
-                    return;
-                continue;
-            }
-            const snd_pcm_sframes_t waiting = snd_pcm_avail(m_device.pcm);
-            const Clock::time_point now = Clock::now();
-            const std::lock_guard lock(m_mutex);
-            m_frames.insert(m_frames.end(), chunk.begin(), chunk.begin() + got);
-            if (waiting >= 0)
-                m_marks.push_back({m_frames.size() + static_cast<std::size_t>(waiting), now});
-        }
-    }
+std::vector<Sound> soundsOf(const guest::PcmRecorder& capture)
+{
+    const std::vector<std::int16_t> frames = capture.samples();
+    const std::vector<guest::PcmRecorder::Mark> marks = capture.marks();
     // From the first mark at or past the frame: the frames captured after it took their time.
-    Clock::time_point timeOf(std::size_t frame) const
-    {
+    const auto timeOf = [&marks](std::size_t frame) {
         const auto mark
-            = std::find_if(m_marks.begin(), m_marks.end(), [frame](const Mark& m) { return m.position > frame; });
-        if (mark == m_marks.end())
+            = std::find_if(marks.begin(), marks.end(), [frame](const auto& m) { return m.position > frame; });
+        if (mark == marks.end())
             return Clock::time_point::max();
         const auto after = std::chrono::duration<double>(static_cast<double>(mark->position - frame) / kRate);
         return mark->at - std::chrono::duration_cast<Clock::duration>(after);
+    };
+    std::vector<Sound> found;
+    std::size_t quiet = kQuietFrames;
+    std::size_t first = 0;
+    for (std::size_t frame = 0; frame < frames.size(); ++frame) {
+        if (std::abs(frames[frame]) < kHeard) {
+            ++quiet;
+            continue;
+        }
+        if (quiet >= kQuietFrames) {
+            found.push_back({timeOf(frame), 0});
+            first = frame;
+        }
+        found.back().frames = frame + 1 - first;
+        quiet = 0;
     }
-
-    std::atomic<int> m_overruns{0};
-    std::mutex m_mutex;
-    std::vector<std::int16_t> m_frames;
-    std::vector<Mark> m_marks;
-    // Last: its thread ends before the recording it writes goes.
-    PcmThread m_device;
-};
-
-// The VirMIDI port's source and its card: what a controller plugged in would be.
-MidiPortIdentity virmidiSource(IMidiService& service, int& card)
-{
-    for (const MidiPortIdentity& source : MidiSources::identities(service)) {
-        int device = -1;
-        if (std::sscanf(source.port.c_str(), "VirMIDI %d-%d", &card, &device) == 2 && device == 0)
-            return source;
-    }
-    return {};
+    return found;
 }
 
 KitSounds padSounds()
@@ -262,8 +177,11 @@ std::string spread(std::vector<double> values)
 bool measure(const std::string& card, const char* clock)
 {
     std::printf("%s, whose position moves by %s:\n", card.c_str(), clock);
-    Capture capture;
-    if (!capture.open(card))
+    // The capture end of the loopback card, opened before the player, so the card runs at the
+    // player's own format and period and nothing converts.
+    guest::PcmRecorder capture;
+    if (!capture.open(
+            "hw:" + card + ",1,0", [](snd_pcm_t* pcm) { return setFormat(pcm, kRate / 2); }, sizeof(std::int16_t), 330))
         return false;
     KitPlayer kit("plughw:" + card + ",0,0");
     kit.setSounds(padSounds());
@@ -289,8 +207,11 @@ bool measure(const std::string& card, const char* clock)
             hits.store(hit + 1);
         },
         [](std::uint16_t, std::uint8_t) {});
+    // The VirMIDI port's source: what a controller plugged in would be.
     int midiCard = -1;
-    const MidiPortIdentity controller = virmidiSource(service, midiCard);
+    const int source = guest::virmidiSource(service, midiCard);
+    const MidiPortIdentity controller
+        = source < 0 ? MidiPortIdentity{} : MidiSources::identities(service)[static_cast<std::size_t>(source)];
     input.choose(controller);
     // A second look at a controller already listened to must keep listening.
     input.refresh();
@@ -314,7 +235,7 @@ bool measure(const std::string& card, const char* clock)
     const std::string lead = playbackLead(card);
     kit.close();
 
-    const std::vector<Capture::Sound> sounds = capture.sounds();
+    const std::vector<Sound> sounds = soundsOf(capture);
     std::printf("%d notes sent, %d hits, %zu sounds heard, %d capture overruns\n", kNotes, hits.load(), sounds.size(),
                 capture.overruns());
     if (hits.load() != kNotes)
@@ -327,7 +248,7 @@ bool measure(const std::string& card, const char* clock)
         // The first sound from just before the note to just before the next: a sound the card broke
         // in two (the machine stalled past the lead) leaves its second part unclaimed, and its first
         // part short.
-        const auto sound = std::find_if(sounds.begin(), sounds.end(), [&](const Capture::Sound& heard) {
+        const auto sound = std::find_if(sounds.begin(), sounds.end(), [&](const Sound& heard) {
             return heard.start >= sentAt[note] - kEarliest && heard.start < sentAt[note] + kNoteSpacing - kEarliest;
         });
         if (sound == sounds.end()) {
@@ -354,7 +275,7 @@ bool measure(const std::string& card, const char* clock)
 int main()
 {
     bool passed = measure("Loopback", "the kernel's 4 ms tick");
-    DummyClock clock;
-    passed = clock.start("Loopback_1") && measure("Loopback_1", "the dummy card's 1 ms periods") && passed;
+    guest::PcmThread dummy;
+    passed = startDummyClock(dummy, "Loopback_1") && measure("Loopback_1", "the dummy card's 1 ms periods") && passed;
     return passed ? 0 : 1;
 }

@@ -106,9 +106,7 @@ inline bool transmitsMessage(BankTransmitter& wrapper, const Bytes& message)
 // True when what arrived is what was expected; says so, or where they first differ.
 inline bool arrivedWhole(const char* what, const Bytes& got, const Bytes& expected)
 {
-    std::size_t same = 0;
-    while (same < std::min(got.size(), expected.size()) && got[same] == expected[same])
-        ++same;
+    const auto same = std::mismatch(got.begin(), got.end(), expected.begin(), expected.end()).first - got.begin();
     std::printf("%s: %zu bytes arrived, %zu expected, %s\n", what, got.size(), expected.size(),
                 got == expected ? "identical" : ("first difference at byte " + std::to_string(same)).c_str());
     return got == expected;

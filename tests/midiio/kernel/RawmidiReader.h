@@ -1,12 +1,15 @@
 #pragma once
 
+// The test kernel's MIDI cards from the rawmidi side: found by their names, and what arrives at one
+// recorded.
+#include "midiio/MidiSources.h"
 #include "tests/midiio/kernel/GuestSend.h"
 
 #include <alsa/asoundlib.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -14,25 +17,41 @@
 
 namespace guest {
 
-// Records what arrives at a card's rawmidi input, on a thread of its own, from open until it goes.
+// The index of the source "VirMIDI <card>-0", what a controller plugged in would be, and its card;
+// -1 when none is listed.
+inline int virmidiSource(IMidiService& service, int& card)
+{
+    const std::vector<MidiPortIdentity> sources = MidiSources::identities(service);
+    for (std::size_t index = 0; index < sources.size(); ++index) {
+        int device = -1;
+        if (std::sscanf(sources[index].port.c_str(), "VirMIDI %d-%d", &card, &device) == 2 && device == 0)
+            return static_cast<int>(index);
+    }
+    return -1;
+}
+
+// The card of a USB MIDI gadget, the receiving end of the test's cable; where a dummy controller
+// is named, the gadget bound to it: its sound device lives below the controller.
+inline int gadgetCard(const std::string& udc = {})
+{
+    return findCard([&udc](const SoundCard& card) {
+        return (card.longName.find("Gadget") != std::string::npos || card.longName.find("f_midi") != std::string::npos)
+               && (udc.empty() || card.device.find("/" + udc + "/") != std::string::npos);
+    });
+}
+
+// Records what arrives at a card's rawmidi input, on a thread of its own, from open until close.
 class RawmidiReader {
 public:
     bool open(int card)
     {
         const std::string device = "hw:" + std::to_string(card) + ",0";
-        if (snd_rawmidi_open(&m_input, nullptr, device.c_str(), SND_RAWMIDI_NONBLOCK) < 0)
+        if (card < 0 || snd_rawmidi_open(&m_input.device, nullptr, device.c_str(), SND_RAWMIDI_NONBLOCK) < 0)
             return false;
-        m_thread = std::thread([this] { read(); });
+        m_input.thread = std::thread([this] { read(); });
         return true;
     }
-    ~RawmidiReader()
-    {
-        m_running = false;
-        if (m_thread.joinable())
-            m_thread.join();
-        if (m_input)
-            snd_rawmidi_close(m_input);
-    }
+    void close() { m_input.finish(); }
     // What arrived since the last take, once nothing more has come for the quiet time.
     Bytes take(std::chrono::milliseconds quiet)
     {
@@ -53,8 +72,8 @@ private:
     void read()
     {
         std::uint8_t buffer[4096];
-        while (m_running) {
-            const ssize_t got = snd_rawmidi_read(m_input, buffer, sizeof buffer);
+        while (!m_input.enough) {
+            const ssize_t got = snd_rawmidi_read(m_input.device, buffer, sizeof buffer);
             if (got > 0) {
                 std::lock_guard lock(m_mutex);
                 m_bytes.insert(m_bytes.end(), buffer, buffer + got);
@@ -64,11 +83,10 @@ private:
         }
     }
 
-    snd_rawmidi_t* m_input = nullptr;
-    std::atomic<bool> m_running{true};
     std::mutex m_mutex;
     Bytes m_bytes;
-    std::thread m_thread;
+    // Last: its thread ends before the bytes it fills go.
+    DeviceThread<snd_rawmidi_t, snd_rawmidi_close> m_input;
 };
 
 } // namespace guest

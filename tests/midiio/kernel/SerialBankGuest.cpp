@@ -55,10 +55,7 @@ int checkWire(const char* path)
         }
     }
     std::printf("the wire carried %zu port selects besides\n", selects);
-    Bytes expected = guest::wireOf(bankIndex, channel);
-    const Bytes silencing = guest::notesOff();
-    expected.insert(expected.end(), silencing.begin(), silencing.end());
-    expected.insert(expected.end(), paced.begin(), paced.end());
+    const Bytes expected = concat({guest::wireOf(bankIndex, channel), guest::notesOff(), paced});
     return guest::arrivedWhole("wire", carried, expected) ? 0 : 1;
 }
 

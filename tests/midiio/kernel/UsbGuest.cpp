@@ -16,7 +16,6 @@
 #include <condition_variable>
 #include <cstdio>
 #include <fstream>
-#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -63,47 +62,33 @@ struct Notices {
     }
 };
 
-// Records what arrives at the gadget's end of the cable, from its own rawmidi input.
-class GadgetReader {
-public:
-    bool start()
-    {
-        const int card = guest::findCard([](const guest::SoundCard& card) {
-            return card.longName.find("Gadget") != std::string::npos
-                   || card.longName.find("f_midi") != std::string::npos;
-        });
-        m_reader = std::make_unique<guest::RawmidiReader>();
-        if (card < 0 || !m_reader->open(card)) {
-            std::printf("no gadget card to read from\n");
-            return false;
-        }
-        return true;
-    }
-    // Waits until nothing has arrived for a second, then gives what arrived.
-    Bytes stop()
-    {
-        const Bytes arrived = m_reader->take(std::chrono::seconds(1));
-        m_reader.reset();
-        return arrived;
-    }
-
-private:
-    std::unique_ptr<guest::RawmidiReader> m_reader;
-};
-
-// The cable was plugged in a moment ago and the gadget's end has only just been opened: bytes sent
-// within that moment may be lost before either end is ready, as they may be by a real interface
-// plugged in as a send begins. A musician's send comes later; so do the test's.
-void settle()
+// Starts recording what arrives at the gadget's end of the cable. The cable was plugged in a
+// moment ago and the gadget's end has only just been opened: bytes sent within that moment may be
+// lost before either end is ready, as they may be by a real interface plugged in as a send begins.
+// A musician's send comes later; so do the test's.
+bool openGadget(guest::RawmidiReader& reader)
 {
+    if (!reader.open(guest::gadgetCard())) {
+        std::printf("no gadget card to read from\n");
+        return false;
+    }
     std::this_thread::sleep_for(std::chrono::seconds(1));
+    return true;
 }
 
-bool sendsABank(MidiContext& system, GadgetReader& reader)
+// Waits until nothing has arrived at the gadget for a second, then gives what arrived.
+Bytes closeGadget(guest::RawmidiReader& reader)
+{
+    const Bytes arrived = reader.take(std::chrono::seconds(1));
+    reader.close();
+    return arrived;
+}
+
+bool sendsABank(MidiContext& system, guest::RawmidiReader& reader)
 {
     const auto index = MidiDestinations::indexOf(system.service(), cable);
     const bool sent = guest::sendsABankInItsTime(system, static_cast<std::uint16_t>(*index), bankIndex, channel);
-    return guest::arrivedWhole("bank", reader.stop(), guest::wireOf(bankIndex, channel)) && sent;
+    return guest::arrivedWhole("bank", closeGadget(reader), guest::wireOf(bankIndex, channel)) && sent;
 }
 
 // Sends a ten-second message and unplugs the cable two seconds into it.
@@ -117,14 +102,13 @@ bool unplugFailsTheSendWithinASecond(AlsaMidiService& service)
     return !outcome.sent && outcome.secondsAfter < 1.0;
 }
 
-bool sendsAgainAfterTheReplug(MidiContext& system, Notices& notices, GadgetReader& reader)
+bool sendsAgainAfterTheReplug(MidiContext& system, Notices& notices, guest::RawmidiReader& reader)
 {
     plug(true);
     const double listed = notices.waitFor(system.service(), true, 20);
     std::printf("replug: the port is listed again after %.2f s (%d notices so far)\n", listed, notices.count);
-    if (listed < 0 || !reader.start())
+    if (listed < 0 || !openGadget(reader))
         return false;
-    settle();
     const Bytes second = guest::message(31'250);
     auto wrapper = BankTransmitter::createTransmitter(
         system, static_cast<std::uint16_t>(*MidiDestinations::indexOf(system.service(), cable)));
@@ -132,9 +116,7 @@ bool sendsAgainAfterTheReplug(MidiContext& system, Notices& notices, GadgetReade
     const bool sent = guest::transmitsMessage(*wrapper, second);
     std::printf("second send: %s after %.2f s (wire time %.2f s)\n", sent ? "sent" : "FAILED", secondsSince(start),
                 second.size() / 3125.0);
-    Bytes expected = guest::notesOff();
-    expected.insert(expected.end(), second.begin(), second.end());
-    return guest::arrivedWhole("second send", reader.stop(), expected) && sent;
+    return guest::arrivedWhole("second send", closeGadget(reader), concat({guest::notesOff(), second})) && sent;
 }
 
 } // namespace
@@ -153,10 +135,9 @@ int main()
         std::printf("the USB MIDI port never appeared\n");
         return 1;
     }
-    GadgetReader reader;
-    if (!reader.start())
+    guest::RawmidiReader reader;
+    if (!openGadget(reader))
         return 1;
-    settle();
     const bool bank = sendsABank(system, reader);
     const bool unplug = unplugFailsTheSendWithinASecond(service);
     const double gone = notices.waitFor(service, false, 5);

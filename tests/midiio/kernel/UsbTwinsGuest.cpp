@@ -13,7 +13,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -31,15 +30,6 @@ std::size_t cablesListed(IMidiService& service)
         all.begin(), all.end(), [](const MidiPortIdentity& identity) { return identity.sameNamesAs(cable); }));
 }
 
-// The card of the gadget bound to this dummy controller: its sound device lives below the controller.
-int gadgetCardOf(const std::string& udc)
-{
-    return guest::findCard([&udc](const guest::SoundCard& card) {
-        return card.longName.find("Gadget") != std::string::npos
-               && card.device.find("/" + udc + "/") != std::string::npos;
-    });
-}
-
 bool listedApartByZylox()
 {
     const guest::ZyloxRun ports = guest::runZylox("ports");
@@ -53,8 +43,8 @@ bool listedApartByZylox()
 
 bool secondAloneReceives(AlsaMidiService& service)
 {
-    const int firstCard = gadgetCardOf("dummy_udc.0");
-    const int secondCard = gadgetCardOf("dummy_udc.1");
+    const int firstCard = guest::gadgetCard("dummy_udc.0");
+    const int secondCard = guest::gadgetCard("dummy_udc.1");
     guest::RawmidiReader first, second;
     if (firstCard < 0 || secondCard < 0 || firstCard == secondCard || !first.open(firstCard)
         || !second.open(secondCard)) {

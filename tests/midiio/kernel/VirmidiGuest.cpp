@@ -28,18 +28,6 @@
 
 namespace {
 
-// Index of the source whose port is "VirMIDI <card>-0", and the card; -1 when there is none.
-int findVirmidiSource(IMidiService& service, int& card)
-{
-    for (std::size_t index = 0; index < service.sourceCount(); ++index) {
-        int device;
-        const MidiEndpointNames names = service.endpointNames(service.sourceAt(index));
-        if (std::sscanf(names.display.c_str(), "VirMIDI %d-%d", &card, &device) == 2 && device == 0)
-            return static_cast<int>(index);
-    }
-    return -1;
-}
-
 bool receivesFromRawmidi(AlsaMidiService& service, SystemClock& clock, int source, int card)
 {
     MidiContext system(service, clock);
@@ -131,8 +119,7 @@ bool aChangedLastSlotSendsTheSecondBlockAlone(int card)
     const bool secondOnly = differ.size() == 1 && differ[0].blocks == kSecondBlock;
     const bool block = secondOnly && run.run(differ) == TransmissionAccount::End::Sent;
     const std::vector<FlashEvent*>& events = changed.createEvents(0);
-    Bytes expected = events[2]->getData();
-    expected.insert(expected.end(), events[3]->getData().begin(), events[3]->getData().end());
+    const Bytes expected = concat({events[2]->getData(), events[3]->getData()});
     std::printf("blocks: the whole bank %s (%zu bytes arrived), then %s\n", whole ? "sent" : "FAILED", first.size(),
                 secondOnly ? "the second block alone differs" : "NOT the second block alone");
     return whole && block
@@ -169,7 +156,7 @@ int main()
 
     // The destinations' names are the script's to check.
     int card = -1;
-    const int source = findVirmidiSource(service, card);
+    const int source = guest::virmidiSource(service, card);
     if (source < 0) {
         std::printf("no VirMIDI source listed\n");
         return 1;

@@ -5,21 +5,19 @@
 // arrives. Then a second of a source's 16-bit stereo frames at 44.1 kHz onto the card at 48 kHz,
 // so the plug layer converts them: each channel must arrive whole, at its own pitch and level.
 #include "playback/AlsaSoundOutput.h"
+#include "tests/support/kernel/Guest.h"
 
 #include <alsa/asoundlib.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <future>
-#include <mutex>
 #include <numbers>
+#include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -31,75 +29,41 @@ void wait(int milliseconds)
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-// The capture end of the loopback cable, read on a thread of its own into one growing recording.
-class Recorder {
-public:
-    ~Recorder() { finish(); }
+// Records the capture end of the loopback cable in the format; says why not.
+bool record(guest::PcmRecorder& recorder, snd_pcm_format_t format, unsigned channels, unsigned rate)
+{
+    // A long buffer: the emulated machine may leave the reader unscheduled for a while.
+    if (!recorder.open(
+            "plughw:Loopback,1,0",
+            [&](snd_pcm_t* pcm) {
+                return snd_pcm_set_params(pcm, format, SND_PCM_ACCESS_RW_INTERLEAVED, channels, rate, 0, 1'000'000);
+            },
+            static_cast<std::size_t>(snd_pcm_format_physical_width(format) / 8) * channels, 1024))
+        return false;
+    // Recording first: the loopback starts silent, and nothing played is lost before the reader runs.
+    wait(200);
+    return true;
+}
 
-    // Whether the capture end could be set up for the format; says why not.
-    bool open(snd_pcm_format_t format, unsigned channels, unsigned rate)
+// A play's end notice, kept beyond the play, whose thread may still be ending: "played", why not,
+// or "stopped".
+class EndNotice {
+public:
+    ISoundOutput::EndHandler handler()
     {
-        if (int error = snd_pcm_open(&m_capture, "plughw:Loopback,1,0", SND_PCM_STREAM_CAPTURE, 0); error < 0) {
-            std::printf("capture open: %s\n", snd_strerror(error));
-            return false;
-        }
-        // A long buffer: the emulated machine may leave the reader unscheduled for a while.
-        if (int error
-            = snd_pcm_set_params(m_capture, format, SND_PCM_ACCESS_RW_INTERLEAVED, channels, rate, 0, 1'000'000);
-            error < 0) {
-            std::printf("capture parameters: %s\n", snd_strerror(error));
-            return false;
-        }
-        // Started here: the set-up starts a capture only on a read of a whole buffer.
-        if (int error = snd_pcm_start(m_capture); error < 0) {
-            std::printf("capture start: %s\n", snd_strerror(error));
-            return false;
-        }
-        m_frameBytes = static_cast<std::size_t>(snd_pcm_format_physical_width(format) / 8) * channels;
-        m_reader = std::thread([this] { read(); });
-        // Recording first: the loopback starts silent, and nothing played is lost before the reader runs.
-        wait(200);
-        return true;
+        return [this](bool played, const PlaybackFailure& failure) {
+            m_told.set_value(played ? "played" : failure ? failure.describe() : "stopped");
+        };
     }
-    std::vector<std::uint8_t> recorded() const
+    // What it said within the time, or "never ended".
+    std::string within(std::chrono::seconds limit)
     {
-        const std::lock_guard lock(m_recording);
-        return m_recorded;
+        std::future<std::string> notice = m_told.get_future();
+        return notice.wait_for(limit) == std::future_status::ready ? notice.get() : "never ended";
     }
-    void finish()
-    {
-        m_enough = true;
-        if (m_reader.joinable())
-            m_reader.join();
-        if (m_capture != nullptr)
-            snd_pcm_close(std::exchange(m_capture, nullptr));
-    }
-    int overruns() const { return m_overruns; }
 
 private:
-    void read()
-    {
-        std::vector<std::uint8_t> chunk(1024 * m_frameBytes);
-        while (!m_enough) {
-            const snd_pcm_sframes_t got = snd_pcm_readi(m_capture, chunk.data(), chunk.size() / m_frameBytes);
-            if (got < 0) {
-                ++m_overruns;
-                if (snd_pcm_recover(m_capture, static_cast<int>(got), 1) < 0)
-                    return;
-                continue;
-            }
-            const std::lock_guard lock(m_recording);
-            m_recorded.insert(m_recorded.end(), chunk.begin(), chunk.begin() + got * static_cast<long>(m_frameBytes));
-        }
-    }
-
-    snd_pcm_t* m_capture = nullptr;
-    std::size_t m_frameBytes = 1;
-    std::thread m_reader;
-    mutable std::mutex m_recording;
-    std::vector<std::uint8_t> m_recorded;
-    std::atomic<bool> m_enough{false};
-    std::atomic<int> m_overruns{0};
+    std::promise<std::string> m_told;
 };
 
 // No short period, and never silence, so the run cannot be found at a wrong place nor be
@@ -120,21 +84,19 @@ std::vector<std::uint8_t> distinctiveSamples()
 // The slot run whole and unchanged, the end notice not before it was heard, and a long run stopped.
 bool slotsArrive(AlsaSoundOutput& output)
 {
-    Recorder recorder;
-    if (!recorder.open(SND_PCM_FORMAT_U8, 1, ISoundOutput::kSampleRate))
+    guest::PcmRecorder recorder;
+    if (!record(recorder, SND_PCM_FORMAT_U8, 1, ISoundOutput::kSampleRate))
         return false;
     const std::vector<std::uint8_t> run = distinctiveSamples();
     // No silence after the run: the output's own must carry its last samples out whole. (A drain
     // would not: the loopback driver puts the silence for the part of its last timer step beyond
     // the data at the start of that step, so up to a tick, 4 ms here, arrives blank before the end.)
     const double duration = static_cast<double>(run.size()) / ISoundOutput::kSampleRate;
-    std::promise<bool> ended; // outlives the play, whose thread may still be ending
+    EndNotice ended;
     const auto start = std::chrono::steady_clock::now();
-    output.play(run, [&ended](bool played, const PlaybackFailure&) { ended.set_value(played); });
-    auto endNotice = ended.get_future();
-    const bool finished = endNotice.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
-    const bool played = finished && endNotice.get();
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    output.play(run, ended.handler());
+    const std::string end = ended.within(std::chrono::seconds(20));
+    const double seconds = guest::secondsSince(start);
     // The reader gets whole periods of a quarter of its buffer: wait for the one holding the end.
     wait(700);
 
@@ -142,8 +104,8 @@ bool slotsArrive(AlsaSoundOutput& output)
     for (int repeat = 0; repeat < 5; ++repeat)
         longRun.insert(longRun.end(), run.begin(), run.end());
     const std::size_t beforeLongRun = recorder.recorded().size();
-    std::promise<bool> longEnded;
-    output.play(longRun, [&longEnded](bool played, const PlaybackFailure&) { longEnded.set_value(played); });
+    EndNotice longEnded;
+    output.play(longRun, longEnded.handler());
     const auto longRunHeard = [&] {
         const std::vector<std::uint8_t> recorded = recorder.recorded();
         return static_cast<std::size_t>(std::count_if(recorded.begin() + static_cast<std::ptrdiff_t>(beforeLongRun),
@@ -152,9 +114,8 @@ bool slotsArrive(AlsaSoundOutput& output)
     for (int tries = 0; tries < 1000 && longRunHeard() == 0; ++tries)
         wait(10);
     output.stop();
-    auto longNotice = longEnded.get_future();
-    const bool stoppedUnheard
-        = longNotice.wait_for(std::chrono::seconds(0)) == std::future_status::ready && !longNotice.get();
+    const std::string longEnd = longEnded.within(std::chrono::seconds(0));
+    const bool stoppedUnheard = longEnd != "played" && longEnd != "never ended";
     wait(700);
     recorder.finish();
     const std::size_t longHeard = longRunHeard();
@@ -163,10 +124,7 @@ bool slotsArrive(AlsaSoundOutput& output)
     const bool stopped = stoppedUnheard && longHeard > 0 && longHeard < longRun.size() / 2;
 
     const std::vector<std::uint8_t> recorded = recorder.recorded();
-    std::printf("play %s after %.2f s (the sound lasts %.2f s); recorded %zu bytes, %d overruns\n",
-                !finished ? "never ended"
-                : played  ? "ended"
-                          : "FAILED",
+    std::printf("play %s after %.2f s (the sound lasts %.2f s); recorded %zu bytes, %d overruns\n", end.c_str(),
                 seconds, duration, recorded.size(), recorder.overruns());
     // Ending sooner than the sound lasts would mean the end notice came before the last samples
     // were heard; a tick of slack for the card's timer.
@@ -181,7 +139,7 @@ bool slotsArrive(AlsaSoundOutput& output)
     else
         std::printf("from byte %td of the recording: %td of the run's %zu bytes identical\n", offset, differs - first,
                     run.size());
-    return played && heard && arrived && stopped && recorder.overruns() == 0;
+    return end == "played" && heard && arrived && stopped && recorder.overruns() == 0;
 }
 
 constexpr unsigned kSourceRate = 44100;
@@ -208,26 +166,20 @@ bool sourceRunArrives(AlsaSoundOutput& output)
 {
     // Set up first, the capture end holds the card at its rate, as a sound server holds a real
     // card at 48 kHz: the plug layer converts the run.
-    Recorder recorder;
-    if (!recorder.open(SND_PCM_FORMAT_S16, 2, kRecordedRate))
+    guest::PcmRecorder recorder;
+    if (!record(recorder, SND_PCM_FORMAT_S16, 2, kRecordedRate))
         return false;
     const PcmRun run = stereoTones();
     const double duration = static_cast<double>(run.frames()) / kSourceRate;
-    std::promise<std::string> ended;
+    EndNotice ended;
     const auto start = std::chrono::steady_clock::now();
-    output.playRun(run, [&ended](bool played, const PlaybackFailure& failure) {
-        ended.set_value(played ? "played" : failure ? failure.describe() : "stopped");
-    });
-    auto endNotice = ended.get_future();
-    const bool finished = endNotice.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
-    const std::string end = finished ? endNotice.get() : "never ended";
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    output.playRun(run, ended.handler());
+    const std::string end = ended.within(std::chrono::seconds(20));
+    const double seconds = guest::secondsSince(start);
     wait(700);
     recorder.finish();
 
-    const std::vector<std::uint8_t> bytes = recorder.recorded();
-    std::vector<std::int16_t> recorded(bytes.size() / 2);
-    std::memcpy(recorded.data(), bytes.data(), recorded.size() * 2);
+    const std::vector<std::int16_t> recorded = recorder.samples();
     const std::size_t frames = recorded.size() / 2;
     const auto sounding = [&](std::size_t frame) {
         return std::abs(recorded[2 * frame]) > 64 || std::abs(recorded[2 * frame + 1]) > 64;

@@ -87,7 +87,6 @@ TEST_F(ControllerInputTest, ALearningPadTakesTheNextNoteOnAndKeepsItUntilTaughtA
     const std::uint16_t crash = padOf("CRASH");
 
     input.learn(clap);
-    EXPECT_EQ(input.learning(), clap);
     EXPECT_EQ(play({0x89, 36, 0x40, 0x99, 36, 0x00}), Hits{}) << "a note off teaches nothing";
     EXPECT_EQ(play({0x99, 36, 0x64}), Hits{clap}) << "the note taught plays its pad at once";
     EXPECT_EQ(taught, (std::vector<std::pair<std::uint16_t, std::uint8_t>>{{clap, 36}}));
@@ -115,7 +114,6 @@ TEST_F(ControllerInputTest, NotesKeptByTheirLabelsPlayTheSamePadsWhereverTheLabe
     input.setNotes(kept);
     input.choose(MidiPortIdentity::of(kPadKit));
     EXPECT_EQ(play({0x90, 60, 0x64, 51, 0x64}), Hits{padOf("RIDE")});
-    EXPECT_EQ(input.notes(), kept);
 
     // Another order of the same labels: the notes follow the labels, not the positions.
     Hits forwards;

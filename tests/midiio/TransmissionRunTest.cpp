@@ -160,11 +160,7 @@ TEST_F(TransmissionRunTest, AStopInTheSecondBlockIsAccountedForKeptInTheCopyAndR
     EXPECT_EQ(resume.account().complete, (Rows{1, 2}));
     for (std::size_t row = 0; row < 3; ++row)
         EXPECT_EQ(record.differingBlocks(row, banks[row], 0), kNoBlock) << row;
-    std::vector<std::uint8_t> lastSlots;
-    for (std::uint16_t slot = 4; slot < 6; ++slot)
-        lastSlots.insert(lastSlots.end(), banks[1].getContent(slot)->getData().begin(),
-                         banks[1].getContent(slot)->getData().end());
-    EXPECT_EQ(device.block(3), lastSlots);
+    EXPECT_EQ(device.block(3), concat({banks[1].getContent(4)->getData(), banks[1].getContent(5)->getData()}));
     // Every bank is known now, byte for byte, with the names it was sent with.
     banks[1].setName("renamed after the send");
     const DeviceRecord reread(folder, MidiPortIdentity::of(device.names));

@@ -177,13 +177,11 @@ TEST_F(TransportTest, BanksArriveIntactOnTheirChannels)
 
     EXPECT_TRUE(allSent);
     for (const IBank* bank : std::initializer_list<const IBank*>{&first, &seventh, &last}) {
-        Bytes samples, flash = device.block(2 * bank->getIndex());
+        Bytes samples;
         for (std::uint16_t slot = 0; slot < bank->getContentCount(); ++slot)
-            samples.insert(samples.end(), bank->getContent(slot)->getData().begin(),
-                           bank->getContent(slot)->getData().end());
-        const Bytes second = device.block(2 * bank->getIndex() + 1);
-        flash.insert(flash.end(), second.begin(), second.end());
-        EXPECT_EQ(flash, samples) << "bank " << bank->getIndex();
+            samples = concat({samples, bank->getContent(slot)->getData()});
+        EXPECT_EQ(concat({device.block(2 * bank->getIndex()), device.block(2 * bank->getIndex() + 1)}), samples)
+            << "bank " << bank->getIndex();
     }
     EXPECT_EQ(device.erasedBlocks(), (std::vector<std::size_t>{0, 1, 14, 15, 60, 61, 62, 63}));
     EXPECT_EQ(device.writtenBlocks(), (std::vector<std::size_t>{0, 1, 14, 15, 60, 61}));

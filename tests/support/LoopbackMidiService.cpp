@@ -120,10 +120,8 @@ void LoopbackMidiService::sendSysex(const SysexSendRequest& request)
             return;
         std::erase(m_inFlight, message);
         message->target->receiveSysex(message->request.data, arriving, whole);
-        if (!whole) {
-            std::erase_if(m_present, [&](const auto& entry) { return entry.second == message->target; });
-            changed();
-        }
+        if (!whole)
+            unplug(*message->target);
         message->request.completion(whole);
     });
 }

@@ -73,6 +73,7 @@ TEST_F(DeviceContentsTest, ADamagedShortOrForeignFileYieldsNothingWrong)
     const std::string good = fileText();
     const std::size_t write3 = good.find("write 3 ");
     const std::size_t write3Bytes = good.find('\n', write3) + 1;
+    const std::size_t write3Header = write3Bytes - 1 - write3;
     ASSERT_NE(write3, std::string::npos);
     const auto replaced = [&](std::size_t at, std::size_t length, const std::string& by) {
         return std::string(good).replace(at, length, by);
@@ -89,12 +90,8 @@ TEST_F(DeviceContentsTest, ADamagedShortOrForeignFileYieldsNothingWrong)
              Case{"empty", "", {}},
              Case{"cut short by a byte", good.substr(0, good.size() - 1), {}},
              Case{"cut inside the second write", good.substr(0, write3Bytes + 10), {}},
-             Case{"a length beyond the file",
-                  replaced(write3, good.find('\n', write3) - write3, "write 3 99999999999"),
-                  {}},
-             Case{"a length no number holds",
-                  replaced(write3, good.find('\n', write3) - write3, "write 3 999999999999999999999999"),
-                  {}},
+             Case{"a length beyond the file", replaced(write3, write3Header, "write 3 99999999999"), {}},
+             Case{"a length no number holds", replaced(write3, write3Header, "write 3 999999999999999999999999"), {}},
              Case{"another device's copy", replaced(good.find('\n') + 1, usb.toString().size(), "Other:port"), {}},
              Case{"the copy of the same names in a USB socket",
                   replaced(good.find('\n') + 1, usb.toString().size(), usb.toString() + ":usb-0000\\:00\\:14.0-2"),

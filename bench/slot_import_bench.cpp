@@ -4,6 +4,7 @@
 // better) and at 0.2-15 kHz (all of it should pass), in dB against the source.
 #include "audio/SlotImport.h"
 #include "bytes/SourceFile.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/SoundLevel.h"
 
 #include <benchmark/benchmark.h>
@@ -55,8 +56,7 @@ void writeSource()
         appendLittle(bytes, static_cast<std::uint16_t>(value / 2), 2);
     }
     std::filesystem::create_directories(folder);
-    std::ofstream(wavPath, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    ScratchFolder::writeFile(wavPath, bytes);
 }
 
 bool runSox(const std::string& source, const std::string& target)

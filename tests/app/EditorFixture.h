@@ -13,6 +13,7 @@
 #include "tests/support/LoopbackMidiService.h"
 #include "tests/support/PacedStream.h"
 #include "tests/support/RecordingSoundOutput.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/VirtualClock.h"
 
 #include <QAbstractButton>
@@ -35,7 +36,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <deque>
-#include <fstream>
 #include <functional>
 #include <future>
 #include <memory>
@@ -320,8 +320,7 @@ protected:
 
     std::string write(const std::string& name, const Bytes& bytes)
     {
-        std::ofstream(path(name), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        ScratchFolder::writeFile(path(name), bytes);
         return path(name);
     }
 

@@ -1,4 +1,5 @@
 #include "tests/soundlibrary/LibraryFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 #include "soundlibrary/LibraryDatabase.h"
 #include "soundlibrary/LibraryLocation.h"
@@ -86,8 +87,7 @@ TEST(LibraryDatabaseTest, AFileItCannotUseIsSetAsideAndAFreshOneMade)
              std::vector<std::uint8_t> bytes = ScratchFolder::read(path);
              ASSERT_GT(bytes.size(), 8192u);
              std::fill(bytes.begin() + 4096, bytes.end(), 0x5A);
-             std::ofstream(path, std::ios::binary)
-                 .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+             ScratchFolder::writeFile(path, bytes);
          }},
         // Claims version 1 but holds no table the steps can change.
         {Reason::Older,

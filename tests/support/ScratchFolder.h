@@ -27,9 +27,14 @@ public:
 
     std::string write(const std::string& name, const std::vector<std::uint8_t>& bytes) const
     {
-        std::ofstream out(file(name), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        writeFile(file(name), bytes);
         return file(name);
+    }
+
+    static void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
+    {
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
 
     static std::vector<std::uint8_t> read(const std::string& path)

@@ -1,3 +1,4 @@
+#include "audio/CleanResampler.h"
 #include "audio/ShapeNames.h"
 #include "audio/SlotImport.h"
 #include "bytes/SourceFile.h"
@@ -10,8 +11,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <limits>
+#include <numeric>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -84,6 +89,28 @@ TEST(CleanImport, MixesChannelsIntoTheirTruncatedMeanAsClassicDoes)
     const std::string monoFile = folder.sox(mono, "-r 44100 -c 1 -b 16 -e signed-integer", "mono.wav");
     EXPECT_EQ(imported(stereoFile, 8192, {.resampling = Resampling::Clean}),
               imported(monoFile, 8192, {.resampling = Resampling::Clean}));
+}
+
+// A click halfway through: the linear filter rings ahead of it as much as after, the intermediate
+// one less, the minimum one not at all; a phase that reached the resampler as another would tie two.
+TEST(CleanImport, EachFilterPhaseRingsLessAheadOfAClickThanTheOneBefore)
+{
+    const std::uint64_t frames = 4000;
+    const audio::StepsReader click = [](std::uint64_t first, std::span<double> block) {
+        for (std::size_t i = 0; i < block.size(); ++i)
+            block[i] = first + i == frames / 2 ? 100.0 : 0.0;
+    };
+    // Where the click lands at the device rate, less the width of the filter's main lobe.
+    const auto ahead = static_cast<std::ptrdiff_t>(frames / 2 * 33000 / 44100 - 3);
+    std::vector<double> energy;
+    for (const auto phase :
+         {audio::FilterPhase::Linear, audio::FilterPhase::Intermediate, audio::FilterPhase::Minimum}) {
+        const std::vector<double> out = audio::resampleSteps(frames, click, 44100.0, 33000.0, phase, 10000);
+        ASSERT_GT(out.size(), static_cast<std::size_t>(ahead)) << audio::nameOf(phase);
+        energy.push_back(std::inner_product(out.begin(), out.begin() + ahead, out.begin(), 0.0));
+    }
+    EXPECT_GT(energy[0], 10 * energy[1]);
+    EXPECT_GT(energy[1], 1000 * energy[2]);
 }
 
 TEST(ImportShaping, NormaliseReachesFullScaleAndTrimStartsWithTheSound)

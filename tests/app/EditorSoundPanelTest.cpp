@@ -7,11 +7,11 @@
 #include "app/sounds/WaveformEnvelope.h"
 #include "audio/SlotImport.h"
 #include "model/SoundBank.h"
+#include "playback/SourceRun.h"
 
 #include <QAccessible>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -30,16 +30,9 @@ protected:
             QTest::mouseMove(&view, from + QPoint(pixels * step / 4, 0));
         QTest::mouseRelease(&view, Qt::LeftButton, {}, from + QPoint(pixels, 0));
     }
-    static int peakOf(const Bytes& bytes)
-    {
-        int peak = 0;
-        for (const std::uint8_t byte : bytes)
-            peak = std::max(peak, std::abs(static_cast<int>(byte) - 0x80));
-        return peak;
-    }
 };
 
-TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoStepGivingBackSourceAndShape)
+TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoStep)
 {
     const Bytes factory = slot(4, 1);
     importIntoSlot(1, sweep);
@@ -61,7 +54,6 @@ TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoS
     const Bytes louder = result();
     EXPECT_NE(louder, moved);
     EXPECT_THAT(panelText("text_warning"), StartsWith("Clipped"));
-    const std::string window = panelText("text_window");
     clickInPanel("button_apply");
     settle();
     EXPECT_EQ(soundPanel(), nullptr);
@@ -72,27 +64,13 @@ TEST_F(EditorSoundPanelTest, DraggingTheWindowChangesTheResultAndApplyIsOneUndoS
     EXPECT_THAT(statusLine(), EndsWith("to fit CLOSED HI HAT (Classic) Clipped: the gain pushes the sound past "
                                        "full scale, its peaks are cut flat."));
 
-    // One step: undone, the slot is the factory's again and opens from its own bytes.
+    // One step, undone and redone by the keys; that the source and shape go and come back with the
+    // bytes is WorkingBanksSourcesTest's.
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(slot(4, 1), factory);
     EXPECT_FALSE(control<QAction>("menu_undo").isEnabled());
-    shapeSlot(1);
-    ASSERT_NE(soundPanel(), nullptr);
-    const std::string slotSeconds = QString::number(factory.size() / 33000.0, 'f', 3).toStdString();
-    EXPECT_THAT(panelText("text_window"), EndsWith("of " + slotSeconds + " s"));
-    EXPECT_EQ(panelControl<QDoubleSpinBox>("spin_gain").value(), 0.0);
-    EXPECT_EQ(panelText("text_warning"), "");
-    clickInPanel("button_cancel");
-
-    // Redone, the slot has its bytes, its source and its shape back.
     press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(slot(4, 1), louder);
-    shapeSlot(1);
-    ASSERT_NE(soundPanel(), nullptr);
-    EXPECT_EQ(panelText("text_window"), window);
-    EXPECT_EQ(panelControl<QDoubleSpinBox>("spin_gain").value(), 9.0);
-    EXPECT_EQ(result(), louder);
-    clickInPanel("button_cancel");
 }
 
 TEST_F(EditorSoundPanelTest, CancelChangesNothingAndTheCleanOnlyControlsWaitForClean)
@@ -195,33 +173,25 @@ TEST_F(EditorSoundPanelTest, ASilentLeadInIsMarkedAndNamedAndSnappingToTheOnsetB
     EXPECT_EQ(panelText("text_warning"), silent);
     clickInPanel("button_apply");
     EXPECT_THAT(statusLine(), EndsWith(silent));
-    EXPECT_EQ(peakOf(slot(4, 1)), 0);
+    const Bytes silence = slot(4, 1);
 
-    // Opened again from the kept source, the window moves onto the hit.
+    // Opened again from the kept source, the window moves onto the hit; that the onset's start
+    // brings the sound in is SlotAdviceTest's.
     shapeSlot(1);
     clickInPanel("button_snapOnset");
     settle();
     EXPECT_THAT(panelText("text_window"), StartsWith("Window 0.400 s"));
     EXPECT_EQ(panelText("text_warning"), "");
-    EXPECT_GT(peakOf(result()), 64);
     clickInPanel("button_apply");
     EXPECT_EQ(statusLine().find("Silent"), std::string::npos) << statusLine();
-    EXPECT_GT(peakOf(slot(4, 1)), 64);
+    EXPECT_NE(slot(4, 1), silence);
 }
 
+// Which frames of a source a window plays, in what format, is SourceRunTest's; here the window
+// moved by the hand is the one played.
 TEST_F(EditorSoundPanelTest, PlaySourcePlaysTheWindowAsItIsAndPlayResultTheBytesApplyWrites)
 {
-    // A stereo source whose every frame can be told apart: a ramp on the left, its negative on the right.
-    const std::size_t frames = 48000;
-    std::vector<std::int16_t> values;
-    for (std::size_t frame = 0; frame < frames; ++frame) {
-        const auto left = static_cast<std::int16_t>(static_cast<int>(frame % 20000) - 10000);
-        values.insert(values.end(), {left, static_cast<std::int16_t>(-left)});
-    }
-    // sox reads raw samples in the machine's own byte order, as they lie in memory.
-    Bytes raw(values.size() * 2);
-    std::memcpy(raw.data(), values.data(), raw.size());
-    importIntoSlot(2, sounds.sox(raw, "-r 48000 -c 2 -b 16 -e signed-integer", "ramp.wav"));
+    importIntoSlot(2, sweep);
     dragWindow(100);
     settle();
     const audio::SourceRegion window = source().region();
@@ -229,12 +199,8 @@ TEST_F(EditorSoundPanelTest, PlaySourcePlaysTheWindowAsItIsAndPlayResultTheBytes
 
     clickInPanel("button_playSource");
     ASSERT_EQ(sound.runs.size(), 1u);
-    const PcmRun& run = sound.runs.back();
-    EXPECT_EQ(run.rate, 48000u);
-    EXPECT_EQ(run.channels, 2u);
-    const std::size_t last = std::min<std::size_t>(window.last, frames);
-    EXPECT_EQ(run.samples, std::vector<std::int16_t>(values.begin() + static_cast<std::ptrdiff_t>(2 * window.first),
-                                                     values.begin() + static_cast<std::ptrdiff_t>(2 * last)));
+    EXPECT_EQ(sound.runs.back().samples,
+              sourceRun(audio::decodeSound(SoundFileFolder::read(sweep), 10.0), window).samples);
 
     typeInPanel("spin_gain", "-6");
     clickInPanel("checkbox_reverse");

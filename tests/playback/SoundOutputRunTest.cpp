@@ -2,6 +2,7 @@
 // and a run the device cannot be asked to play is refused alike by the real output and the
 // recording one, without reaching the device and without a crash.
 #include "playback/AlsaSoundOutput.h"
+#include "playback/SourceRun.h"
 #include "tests/playback/PlayEnding.h"
 #include "tests/support/PacedStream.h"
 #include "tests/support/RecordingSoundOutput.h"
@@ -80,6 +81,23 @@ TEST_F(SoundOutputRunTest, RunsNoDeviceCanPlayAreRefusedAlikeWithoutReachingTheD
     // The edges of what plays.
     EXPECT_EQ(playRun(output, {{1}, 1000, 1}).get(), "played");
     EXPECT_EQ(playRun(output, {{1, 2}, 768000, 2}).get(), "played");
+}
+
+// What a window over a source plays: the region's frames alone, to the source's end at most, of its
+// first two channels, in 16 bits whatever its width, at its own rate.
+TEST(SourceRun, IsTheRegionsFramesOfTheFirstTwoChannelsInSixteenBitsAtTheSourcesRate)
+{
+    audio::DecodedSound sound;
+    sound.frames = audio::PcmFrames(3, 24, false, 48000.0);
+    // Four frames of three 24-bit values, each a 16-bit value of its own shifted up by 8 bits.
+    for (int frame = 0; frame < 4; ++frame)
+        for (int channel = 0; channel < 3; ++channel)
+            for (int byte = 0; byte < 3; ++byte)
+                sound.frames.push_back(static_cast<std::uint8_t>(((frame * 16 + channel - 20) * 256) >> (8 * byte)));
+    const PcmRun run = sourceRun(sound, {1, 9});
+    EXPECT_EQ(run.rate, 48000u);
+    EXPECT_EQ(run.channels, 2u);
+    EXPECT_EQ(run.samples, (std::vector<std::int16_t>{-4, -3, 12, 13, 28, 29}));
 }
 
 } // namespace

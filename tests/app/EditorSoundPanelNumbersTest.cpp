@@ -3,9 +3,6 @@
 // fit by stretching; the result played round and round until it is stopped.
 #include "SoundPanelFixture.h"
 
-#include "app/sounds/WaveformEnvelope.h"
-#include "tests/audio/ShapeSounds.h"
-
 #include <QPushButton>
 
 #include <cmath>
@@ -30,8 +27,6 @@ TEST_F(EditorSoundPanelNumbersTest, TypedSecondsSetTheWindowToTheFrameAndTheKeys
     EXPECT_THAT(panelText("text_window"), StartsWith("Window 0.500 s to "));
     typeInPanel("spin_end", "0.6");
     EXPECT_EQ(source().region(), (audio::SourceRegion{22050, 26460}));
-    // A tenth of a second of sound, then silence to the slot's end.
-    EXPECT_NEAR(static_cast<double>(WaveformEnvelope::soundLength(result())), 3300.0, 10.0);
     EXPECT_EQ(panelText("text_window").substr(0, 30), "Window 0.500 s to 0.600 s of 2");
 
     // The start typed again moves the window, keeping its length; an end past what the slot holds
@@ -86,8 +81,7 @@ TEST_F(EditorSoundPanelNumbersTest, AShortSourcesWindowEndStaysInReachAndAFitSho
 {
     // 0.6 s into CRASH's 0.993 s: the window reaches past the source's end.
     const std::string hit = sounds.synth("hit.wav", "-r 44100 -c 1 -b 16", "synth 0.6 sine 440 gain -6");
-    const std::size_t slotLength = slot(4, 4).size();
-    ASSERT_GT(slotLength, 0.6 * 33000.0);
+    ASSERT_GT(slot(4, 4).size(), 0.6 * 33000.0);
     importIntoSlot(4, hit);
     const audio::SourceRegion window = source().region();
     EXPECT_GT(window.last, 26460u);
@@ -112,7 +106,8 @@ TEST_F(EditorSoundPanelNumbersTest, AShortSourcesWindowEndStaysInReachAndAFitSho
     typeInPanel("spin_end", "0.6");
     EXPECT_EQ(source().region(), (audio::SourceRegion{0, 26460}));
 
-    // Fit: the Pitch field, greyed, says what the fit chose (the 0.6 s stretched over the slot, down).
+    // Fit: the Pitch field, greyed, says what the fit chose, as the status line does after Apply;
+    // which pitch a fit chooses and how the line says it is SoundShapeTest's.
     auto& pitch = panelControl<QDoubleSpinBox>("spin_pitch");
     auto& fitBy = panelControl<QComboBox>("popup_fitKind");
     EXPECT_FALSE(fitBy.isEnabled());
@@ -122,21 +117,18 @@ TEST_F(EditorSoundPanelNumbersTest, AShortSourcesWindowEndStaysInReachAndAFitSho
     ASSERT_TRUE(fitBy.isEnabled());
     EXPECT_EQ(fitBy.currentText(), "by pitch");
     EXPECT_FALSE(pitch.isEnabled());
-    const double chosen = 12.0 * std::log2(26460.0 * 33000.0 / (44100.0 * static_cast<double>(slotLength)));
-    EXPECT_NEAR(pitch.value(), chosen, 0.005);
-    EXPECT_LT(pitch.value(), -8.0);
-    EXPECT_TRUE(pitch.text().endsWith(QStringLiteral(" semitones"))) << pitch.text().toStdString();
+    const std::string chosen = pitch.text().toStdString();
+    EXPECT_THAT(chosen, EndsWith(" semitones"));
     // Without fit the pitch set by hand is back.
     clickInPanel("checkbox_fit");
     EXPECT_TRUE(pitch.isEnabled());
     EXPECT_EQ(pitch.value(), 0.0);
     clickInPanel("checkbox_fit");
     clickInPanel("button_apply");
-    const QString said = QString::number(chosen, 'f', 2);
-    EXPECT_THAT(statusLine(), HasSubstr("fills CRASH exactly at " + said.toStdString() + " semitones"));
+    EXPECT_THAT(statusLine(), HasSubstr("fills CRASH exactly at " + chosen));
 
-    // Fit by stretching, chosen beside Fit, keeps the pitch: the field shows none moved, and the
-    // tone in the slot is still 440 Hz.
+    // Fit by stretching, chosen beside Fit, keeps the pitch: the field shows none moved. That the
+    // tone keeps its pitch, and by how much it is stretched, is StretchFitTest's.
     shapeSlot(4);
     ASSERT_NE(soundPanel(), nullptr);
     auto& fitKind = panelControl<QComboBox>("popup_fitKind");
@@ -145,12 +137,8 @@ TEST_F(EditorSoundPanelNumbersTest, AShortSourcesWindowEndStaysInReachAndAFitSho
     settle();
     EXPECT_EQ(fitKind.currentText(), "by stretching");
     EXPECT_EQ(panelControl<QDoubleSpinBox>("spin_pitch").value(), 0.0);
-    EXPECT_NEAR(shape_sounds::frequency(result(), 100, slotLength - 100), 440.0, 4.4);
-    EXPECT_GE(WaveformEnvelope::soundLength(result()), slotLength - 8);
     clickInPanel("button_apply");
-    const double stretch = static_cast<double>(slotLength) * 44100.0 / (33000.0 * 26460.0);
-    EXPECT_THAT(statusLine(), HasSubstr("fills CRASH exactly, stretched to "
-                                        + QString::number(stretch, 'f', 3).toStdString() + " times its length"));
+    EXPECT_THAT(statusLine(), HasSubstr("fills CRASH exactly, stretched to "));
 }
 
 TEST_F(EditorSoundPanelNumbersTest, PlayResultLoopsWithTheShapeAsItStandsUntilStoppedOrClosed)

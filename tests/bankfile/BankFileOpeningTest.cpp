@@ -37,6 +37,10 @@ TEST(BankFileOpeningTest, WhichRowsAFileFillsAndWhetherItMustMoveOntoTheRow)
     for (const auto& bank : all)
         banks.push_back(bank.get());
     ASSERT_TRUE(file.saveBanks(banks, allFile));
+    // Thirty-two sound banks: the firmware's track holds a sound bank, so no row's bank reads it.
+    const std::string soundLastFile = folder.file("sound-last.mid");
+    banks.back() = all[30].get();
+    ASSERT_TRUE(file.saveBanks(banks, soundLastFile));
     const std::string text = folder.write("notes.mid", {'M', 'T', 'h', 'd', 0, 0});
     const std::string missing = folder.file("missing.mid"), aFolder = folder.path().string(),
                       fifo = folder.file("pipe.mid");
@@ -65,6 +69,8 @@ TEST(BankFileOpeningTest, WhichRowsAFileFillsAndWhetherItMustMoveOntoTheRow)
         {allFile, none, Fills::AllRows, none, false, "Ninth"},
         {allFile, 3, Fills::AllRows, none, false, "Ninth"},
         {allFile, kFirmwareRow, Fills::AllRows, none, false, "Ninth"},
+        {soundLastFile, 4, Fills::Nothing, none, false, ""},
+        {soundLastFile, none, Fills::Nothing, none, false, ""},
         {text, 4, Fills::Nothing, none, false, ""},
         {text, none, Fills::Nothing, none, false, ""},
         {missing, 4, Fills::Nothing, none, false, "", ENOENT},

@@ -4,7 +4,6 @@
 
 #include "app/document/SlotSource.h"
 #include "app/files/ShapeSidecar.h"
-#include "app/sounds/WaveformEnvelope.h"
 #include "audio/SlotImport.h"
 #include "model/SoundBank.h"
 #include "playback/SourceRun.h"
@@ -17,13 +16,13 @@ namespace {
 
 class EditorSoundPanelTest : public SoundPanelFixture {
 protected:
-    // Presses the window over the source at a share of its width (0 its start, 1 its end) and drags
-    // right by pixels (left where negative), in several moves, as a hand does.
-    void dragWindow(int pixels, double share = 1.0 / 3)
+    // Presses the window over the source a third of its width in and drags right by pixels, in
+    // several moves, as a hand does.
+    void dragWindow(int pixels)
     {
         auto& view = source();
         const audio::SourceRegion window = view.region();
-        const QPoint from(static_cast<int>(xOf(window.first) + (xOf(window.last) - xOf(window.first)) * share),
+        const QPoint from(static_cast<int>(xOf(window.first) + (xOf(window.last) - xOf(window.first)) / 3),
                           view.height() / 2);
         QTest::mousePress(&view, Qt::LeftButton, {}, from);
         for (int step = 1; step <= 4; ++step)
@@ -93,16 +92,7 @@ TEST_F(EditorSoundPanelTest, CancelChangesNothingAndTheCleanOnlyControlsWaitForC
     dragWindow(60);
     settle();
 
-    // Its end dragged left, the window is shorter and the rest of the slot silent; zoomed in, the
-    // view shows half as much of the source.
-    const audio::SourceRegion whole = source().region();
-    const std::size_t sounding = WaveformEnvelope::soundLength(result());
-    dragWindow(-30, 1.0);
-    settle();
-    const audio::SourceRegion shortened = source().region();
-    EXPECT_EQ(shortened.first, whole.first);
-    EXPECT_LT(shortened.last, whole.last);
-    EXPECT_LT(WaveformEnvelope::soundLength(result()), sounding);
+    // Zoomed in, the view shows half as much of the source.
     const auto [first, last] = source().visible();
     clickInPanel("button_zoomIn");
     const auto [zoomedFirst, zoomedLast] = source().visible();

@@ -82,6 +82,7 @@ TEST_F(EditorTest, FileOfAllBanksGivesTheCurrentBankItsOwnOrEveryRowAndAFileWith
     selectRow(12);
     paths = {make("notes.mid", "printf 'not a bank file' >"), "", bankFile("all.mid"), bankFile("all.mid")};
     click("button_load");
+    EXPECT_EQ(statusLine(), "Not opened: notes.mid holds no sound bank");
     click("button_load"); // cancelled
     for (int row = 0; row < 32; ++row)
         EXPECT_EQ(tableRow(row), editor->defaultBank(row).getName());

@@ -136,13 +136,12 @@ TEST_F(EditorTypedNamesTest, ANameNoFileKeepsIsRefusedWithItsReasonAndTheLongest
     EXPECT_EQ(slotName(4, 3), "");
     EXPECT_EQ(fieldAtAlert, "");
     EXPECT_EQ(textOf("textfield_contentNames_3"), "");
-    const std::string label = editor->workBank(4).getContentLabel(3);
-    EXPECT_EQ(shown, Texts{"critical|Rename Failed|S05 " + label
-                           + " keeps its name: the new name is 256 bytes long; a bank "
-                             "or slot name holds at most 255 bytes of UTF-8, as a file's name does.|OK|"});
-    EXPECT_EQ(statusLine(), "S05 " + label
-                                + " keeps its name: the new name is 256 bytes long; a bank or slot "
-                                  "name holds at most 255 bytes of UTF-8, as a file's name does.");
+    // The alert and the status line say the same.
+    const std::string said = "S05 " + editor->workBank(4).getContentLabel(3)
+                             + " keeps its name: the new name is 256 bytes long; a bank or slot name holds at most "
+                               "255 bytes of UTF-8, as a file's name does.";
+    EXPECT_EQ(shown, Texts{"critical|Rename Failed|" + said + "|OK|"});
+    EXPECT_EQ(statusLine(), said);
     type("textfield_bankName", QString(255, QLatin1Char('x')));
     EXPECT_EQ(bankName(4), std::string(255, 'x'));
     type("textfield_contentNames_3", QStringLiteral("Rim – zwölf"));

@@ -249,9 +249,9 @@ TEST_F(EditorTest, AnImportOfAFileCutShortSaysTheSoundEndedEarly)
     const std::string cut = make("cut.flac", "head -c 5000 " + path("tone.flac") + " >");
     const Bytes before = slot(4, 2);
     importWithApply(2, cut);
+    // The line's words are SoundImport's; the warning repeats them.
     const std::string line = statusLine();
-    EXPECT_THAT(line, StartsWith("cut.flac: 0."));
-    EXPECT_THAT(line, EndsWith(" s, padded to 0.74 s with silence (Classic); the file is damaged or cut short"));
+    EXPECT_THAT(line, EndsWith("; the file is damaged or cut short"));
     EXPECT_EQ(shown, (Texts{kOpenSound, "warning|Damaged or Cut Short|" + line + "|OK|"}));
     EXPECT_NE(slot(4, 2), before);
 }

@@ -120,7 +120,6 @@ TEST_F(EditorSoundPanelTest, AShortSourcesWindowEndsWithItAndTheKeyboardAndAScre
     EXPECT_EQ(soundPanel()->focusWidget(), &source());
     QTest::keyClick(&source(), Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_GT(source().region().first, 0u);
-    EXPECT_FALSE(panelText("text_window").starts_with("Window 0.000 s")) << panelText("text_window");
     QTest::keyClick(&source(), Qt::Key_Home);
     EXPECT_EQ(source().region().first, 0u);
 
@@ -140,11 +139,8 @@ TEST_F(EditorSoundPanelTest, AShortSourcesWindowEndsWithItAndTheKeyboardAndAScre
     clickInPanel("button_playResult");
     EXPECT_EQ(panelText("text_warning"), "");
 
-    // Escape cancels; Enter in a field applies with the value just typed.
-    QTest::keyClick(soundPanel(), Qt::Key_Escape);
-    EXPECT_EQ(soundPanel(), nullptr);
-    EXPECT_EQ(slot(4, 1), factory);
-    importIntoSlot(1, hit);
+    // Enter in a field applies with the value just typed. Escape, as Cancel, rejects the panel:
+    // EditorSoundPanelNumbersTest closes it so, and the Cancel case shows that nothing goes in.
     typeInPanel("spin_gain", "-12", Qt::Key_Return);
     EXPECT_EQ(soundPanel(), nullptr);
     EXPECT_NE(slot(4, 1), factory);

@@ -43,7 +43,6 @@ protected:
 
 TEST_F(EditorTransmissionTest, SendsTheCurrentBankIntoItsFlashBlocksAndRefusesQuitAndCloseMeanwhile)
 {
-    EXPECT_EQ(control<QComboBox>("popup_out").currentText(), "ZYLOX 515:ZYLOX 515 MIDI In");
     selectRow(7);
     control<QComboBox>("popup_channel").setCurrentIndex(3);
     pauseAt(50, [&] {

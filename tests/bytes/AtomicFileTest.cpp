@@ -1,6 +1,5 @@
 // A save through a temporary that replaces its target on commit. Elsewhere: the target changes only
-// on commit and nothing stays beside it, at every point of a save (AtomicFileCrashTest.cpp); a link,
-// a FIFO, a device node and another user's file saved over (ZyloxTest's saves, through this class).
+// on commit and nothing stays beside it, at every point of a save (AtomicFileCrashTest.cpp).
 #include "bytes/AtomicFile.h"
 
 #include "tests/support/ScratchFolder.h"
@@ -8,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -52,6 +52,28 @@ TEST(AtomicFile, AnAbandonedSaveLeavesNothingAndANewFileGetsWhatAnyNewFileThereG
     EXPECT_EQ(fs::status(folder.file("new.mid")).permissions(), fs::status(folder.write("plain", {})).permissions());
 }
 
+// What the user set on a file stays: a link stays a link to the file saved, the mode carries over,
+// and a file owned by another user stays theirs when root saves it, so their own next save works.
+TEST(AtomicFile, ASaveThroughALinkKeepsTheLinkTheModeAndTheOwner)
+{
+    ScratchFolder folder("atomic");
+    const std::string kit = folder.write("kit.mid", {'o', 'l', 'd'});
+    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(kit, mode);
+    fs::create_symlink("kit.mid", folder.file("link.mid"));
+    EXPECT_FALSE(AtomicFile::writeWhole(folder.file("link.mid"), std::vector<std::uint8_t>{'n', 'e', 'w'}));
+    EXPECT_TRUE(fs::is_symlink(folder.file("link.mid")));
+    EXPECT_EQ(ScratchFolder::read(kit), (std::vector<std::uint8_t>{'n', 'e', 'w'}));
+    EXPECT_EQ(fs::status(kit).permissions(), mode);
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "another user's file needs root";
+    ASSERT_EQ(::chown(kit.c_str(), 65534, 65534), 0);
+    EXPECT_FALSE(AtomicFile::writeWhole(kit, std::vector<std::uint8_t>{'r'}));
+    struct stat status { };
+    ASSERT_EQ(::stat(kit.c_str(), &status), 0);
+    EXPECT_EQ(std::pair(status.st_uid, status.st_gid), std::pair(uid_t{65534}, gid_t{65534}));
+}
+
 // Refused before a temporary is made; a target that turns into one meanwhile is refused by the commit.
 TEST(AtomicFile, LinksThatGoRoundAFifoOrAFolderAreRefusedBeforeAnythingIsWritten)
 {
@@ -70,6 +92,35 @@ TEST(AtomicFile, LinksThatGoRoundAFifoOrAFolderAreRefusedBeforeAnythingIsWritten
         EXPECT_EQ(file.failure().describe(), failure) << name;
     }
     EXPECT_EQ(entries(folder), 4u);
+}
+
+// The folder would let the rename through; the file's own permission says no. Root may write
+// anything, so the save runs as nobody in a child; and root has a device node to be refused.
+TEST(AtomicFile, AReadOnlyFileOrADeviceNodeIsRefusedAndKeptAsItIs)
+{
+    ScratchFolder folder("atomic");
+    fs::permissions(folder.path(), fs::perms::all);
+    const std::string locked = folder.write("locked.mid", {'o', 'l', 'd'});
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(2);
+        ::_exit(AtomicFile::writeWhole(locked, std::vector<std::uint8_t>{'n'}).describe() == std::strerror(EACCES)
+                    ? 0
+                    : 1);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ScratchFolder::read(locked), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+    EXPECT_EQ(entries(folder), 1u);
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "device nodes need root";
+    ASSERT_EQ(::mknod(folder.file("null").c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
+    EXPECT_EQ(AtomicFile::writeWhole(folder.file("null"), std::vector<std::uint8_t>{'n'}).describe(),
+              "not a regular file");
+    EXPECT_TRUE(fs::is_character_file(folder.file("null")));
 }
 
 TEST(AtomicFile, ASaveRemovesHiddenTemporariesOfEndedProcessesOnly)

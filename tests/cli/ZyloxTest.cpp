@@ -4,13 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -64,15 +57,11 @@ TEST_F(ZyloxTest, DumpWritesTheFourMessagesBackToBackInPlaceOfALongerFile)
     ASSERT_EQ(zylox("dump --bank 30 --channel 6 -o d.syx"), 0) << m_err;
     ASSERT_EQ(read("d.syx").size(), 262168u);
     EXPECT_EQ(slice("d.syx", 0, 11), (Bytes{0xF0, 0x31, 0x0D, 0x79, 0x3C, 0xF7, 0xF0, 0x31, 0x7C, 0x38, 0x25}));
-    EXPECT_EQ(slice("d.syx", 131084, 11), (Bytes{0xF0, 0x31, 0x0D, 0x79, 0x3D, 0xF7, 0xF0, 0x31, 0x7D, 0x38, 0x25}));
     // Channel 1 by default, 16 the last.
     ASSERT_EQ(zylox("dump --bank s01 -o d.syx"), 0) << m_err;
     EXPECT_EQ(slice("d.syx", 6, 5), (Bytes{0xF0, 0x31, 0x40, 0x38, 0x20}));
     ASSERT_EQ(zylox("dump --bank 0 --channel 16 -o d.syx"), 0) << m_err;
     EXPECT_EQ(slice("d.syx", 6, 5), (Bytes{0xF0, 0x31, 0x40, 0x38, 0x2F}));
-
-    ASSERT_EQ(zylox("dump --bank 31 -o fw.syx"), 0) << m_err;
-    EXPECT_EQ(read("fw.syx").size(), 245144u);
 }
 
 TEST_F(ZyloxTest, FailuresExitWithOneLineAndWrongCommandLinesWithTwoAndNeitherWritesAnything)
@@ -201,20 +190,9 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
 
 TEST_F(ZyloxTest, AFirmwareSlotTakesOnlyAMessageASendCanPutIntoItsBlock)
 {
+    // Which messages a slot refuses, and the words of each refusal, are FlashBlocks' in the model
+    // suite; how a refusal reaches the user is the failures' case.
     ASSERT_EQ(zylox("save --bank FW -o fw.mid"), 0) << m_err;
-    ASSERT_EQ(zylox("dump --bank S05 -o s05.syx"), 0) << m_err;
-    const std::string needs = "; PRESETS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes for "
-                              "flash block 62";
-    // Which messages a slot refuses is FlashBlocks' in the model suite; here, how its refusal reaches the user.
-    const std::pair<std::string, std::string> refused[] = {
-        {"fw.mid", "is a bank file, not a System Exclusive message"},
-        {"s05.syx", "holds a flash erase message, which would leave the block empty"},
-    };
-    for (const auto& [file, holds] : refused) {
-        EXPECT_EQ(zylox("import --bank FW --slot 0 " + file + " -o out.mid"), 1) << file;
-        EXPECT_EQ(m_err, "zylox: " + file + ": " + holds + needs + "\n");
-        EXPECT_FALSE(exists("out.mid"));
-    }
     // A dump or a sound never takes the place of the bank file it was made from.
     const Bytes kept = read("fw.mid");
     EXPECT_EQ(zylox("dump --bank FW --in fw.mid -o ./fw.mid"), 2);
@@ -223,15 +201,8 @@ TEST_F(ZyloxTest, AFirmwareSlotTakesOnlyAMessageASendCanPutIntoItsBlock)
     EXPECT_EQ(m_err, "zylox: export: -o fw.mid is the --in bank file: name the .wav or .syx file to write after -o\n");
     EXPECT_TRUE(read("fw.mid") == kept);
 
-    // The presets' message, as a send puts it on the wire, never into the other slot: the dump would
-    // erase the operating system's block and write the presets after it. A file saved with the
-    // slots swapped opens, but is never sent.
-    ASSERT_EQ(zylox("dump --bank FW -o fw.syx"), 0) << m_err;
-    m_folder.write("presets.syx", slice("fw.syx", 6, 130950));
-    EXPECT_EQ(zylox("import --bank FW --slot OS presets.syx -o swapped.mid"), 1);
-    EXPECT_EQ(m_err, "zylox: presets.syx: holds the PRESETS message; OS takes the OS message, which begins F0 31 7F 38 "
-                     "10, for flash block 63\n");
-    EXPECT_FALSE(exists("swapped.mid"));
+    // A file saved with the slots swapped, as an import once let them be, opens, but is never sent:
+    // the dump would erase the operating system's block and write the presets after it.
     ASSERT_EQ(
         run("/usr/bin/python3 -c \"import mido; f = mido.MidiFile('fw.mid'); "
             "w = [m for m in f.tracks[0] if m.type == 'sysex'][1::2]; w[0].data, w[1].data = w[1].data, w[0].data; "
@@ -276,65 +247,6 @@ TEST_F(ZyloxTest, WhatExportWritesImportTakesBackUnchanged)
         ASSERT_EQ(zylox("dump --bank " + std::to_string(bank) + " --in again.mid -o after.syx"), 0) << m_err;
         EXPECT_TRUE(read("after.syx") == read("before.syx"));
     }
-}
-
-TEST_F(ZyloxTest, SavesKeepTheFilesModeFollowLinksAndRefuseReadOnlyFiles)
-{
-    namespace fs = std::filesystem;
-    using fs::perms;
-    m_folder.write("kit.mid", {'o', 'l', 'd'});
-    fs::permissions(m_folder.file("kit.mid"), perms::owner_read | perms::owner_write | perms::group_read);
-    fs::create_directory(m_folder.file("banks"));
-    fs::create_symlink("../kit.mid", m_folder.file("banks/link.mid"));
-    ASSERT_EQ(zylox("save --bank 4 -o banks/link.mid"), 0) << m_err;
-    EXPECT_TRUE(fs::is_symlink(m_folder.file("banks/link.mid")));
-    EXPECT_EQ(read("kit.mid").size(), 262295u);
-    EXPECT_EQ(fs::status(m_folder.file("kit.mid")).permissions(),
-              perms::owner_read | perms::owner_write | perms::group_read);
-    ASSERT_EQ(zylox("dump --bank 4 -o kit.mid"), 0) << m_err;
-    EXPECT_EQ(fs::status(m_folder.file("kit.mid")).permissions(),
-              perms::owner_read | perms::owner_write | perms::group_read);
-
-    // A read-only file in a folder anyone may write: the rename would go through, the save must not.
-    // Root may write anything, so the save runs as nobody then.
-    fs::permissions(m_folder.path(), perms::all);
-    m_folder.write("locked.mid", {'o', 'l', 'd'});
-    fs::permissions(m_folder.file("locked.mid"), perms::owner_read | perms::group_read | perms::others_read);
-    const std::string asUser = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
-    EXPECT_EQ(run(asUser + ZYLOX_PROGRAM " save --bank 4 -o locked.mid"), 1);
-    EXPECT_EQ(m_err, "zylox: locked.mid: Permission denied\n");
-    EXPECT_EQ(read("locked.mid"), (Bytes{'o', 'l', 'd'}));
-    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder.path()), fs::directory_iterator()), 5);
-}
-
-TEST_F(ZyloxTest, SavesReplaceOnlyRegularFilesAndLeaveAnotherUsersFileTheirs)
-{
-    namespace fs = std::filesystem;
-    ASSERT_EQ(::mkfifo(m_folder.file("fifo").c_str(), 0644), 0);
-    for (const char* command : {"save --bank 4 -o fifo", "dump --bank 4 -o fifo", "save --all -o fifo"}) {
-        EXPECT_EQ(zylox(command), 1) << command;
-        EXPECT_EQ(m_err, "zylox: fifo: not a regular file\n");
-    }
-    EXPECT_TRUE(fs::is_fifo(m_folder.file("fifo")));
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "device nodes and other users' files need root";
-    ASSERT_EQ(run("mknod null c 1 3"), 0);
-    EXPECT_EQ(zylox("save --bank 4 -o null"), 1);
-    EXPECT_EQ(m_err, "zylox: null: not a regular file\n");
-    EXPECT_TRUE(fs::is_character_file(m_folder.file("null")));
-
-    // Root saving over nobody's file leaves it nobody's, so nobody's own next save still works.
-    fs::permissions(m_folder.path(), fs::perms::all);
-    m_folder.write("theirs.mid", {'o', 'l', 'd'});
-    ASSERT_EQ(::chown(m_folder.file("theirs.mid").c_str(), 65534, 65534), 0);
-    ASSERT_EQ(zylox("save --bank 4 -o theirs.mid"), 0) << m_err;
-    EXPECT_EQ(fs::status(m_folder.file("theirs.mid")).permissions(),
-              fs::status(m_folder.write("new", {})).permissions());
-    EXPECT_EQ(run("stat -c %u:%g theirs.mid"), 0);
-    EXPECT_EQ(m_out, "65534:65534\n");
-    EXPECT_EQ(run("setpriv --reuid=65534 --regid=65534 --clear-groups " ZYLOX_PROGRAM " save --all -o theirs.mid"), 0)
-        << m_err;
-    EXPECT_EQ(read("theirs.mid").size(), 8376066u);
 }
 
 TEST_F(ZyloxTest, AnInFileOfAnotherBankIsRefusedUnlessReaddressMovesItThere)

@@ -3,6 +3,7 @@
 #include "model/FactoryBank.h"
 #include "model/FactoryData.h"
 #include "model/FirmwareBank.h"
+#include "model/MessageSlotRefusal.h"
 #include "model/SoundBank.h"
 #include "tests/support/Bytes.h"
 #include "tests/support/PrintedContent.h"
@@ -307,6 +308,15 @@ TEST(FlashBlocks, FirmwareSlotsTakeOnlyAMessageASendCanPutIntoTheirBlock)
             EXPECT_EQ(result.length, length);
         }
     }
+    // The words both programs show for the refusals no send's check meets.
+    const std::pair<Bytes, std::string> said[] = {
+        {bankFile, "is a bank file, not a System Exclusive message"},
+        {{0xF0, 0x31, 0x0D, 0x79, 0x3E, 0xF7}, "holds a flash erase message, which would leave the block empty"},
+        {{'R', 'I', 'F', 'F'}, "holds no System Exclusive message"}};
+    for (const auto& [file, holds] : said)
+        EXPECT_EQ(messageSlotRefusal(FirmwareBank().importContent(0, file, "new.syx", {}), "PRESETS", 0),
+                  holds + "; PRESETS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes for flash "
+                          "block 62");
 }
 
 // What an earlier version's import of a bank file left in PRESETS (its erase message less three

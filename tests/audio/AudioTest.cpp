@@ -403,6 +403,15 @@ TEST_F(SoundImport, SaysHowLongTheSoundIsAndWhetherItWasCutOrPaddedToFitTheSlot)
     cut.kind = audio::ImportResult::Kind::Raw;
     EXPECT_EQ(cut.describe("cut.flac", "CLAP"),
               "cut.flac: 2,970 bytes of raw device data, padded to 0.74 s with silence");
+    // What a trim and a normalise did, in the brackets with the conversion.
+    audio::ImportResult shaped{audio::ImportResult::Kind::Sound, 6600, 8192};
+    shaped.options = {.resampling = audio::Resampling::Clean, .normalize = true, .trim = true};
+    shaped.trimmed = 990;
+    shaped.gainDecibels = 11.94;
+    EXPECT_EQ(shaped.describe("late.wav", "CLOSED HI HAT"),
+              "late.wav: 0.20 s, padded to 0.25 s with silence (Clean, 0.03 s of silence trimmed, normalised +11.9 dB)");
+    shaped.trimmed = 0;
+    EXPECT_TRUE(shaped.describe("late.wav", "CLOSED HI HAT").ends_with("(Clean, no silence to trim, normalised +11.9 dB)"));
 }
 
 } // namespace

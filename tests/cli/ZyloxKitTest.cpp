@@ -56,17 +56,11 @@ TEST_F(ZyloxKitTest, KitFillsTheSlotsTheNamesSayAndMatchesTheirLoudness)
     EXPECT_FALSE(exists("kit.mid"));
     const std::vector<std::string> lines = rows();
     ASSERT_EQ(lines.size(), 6u) << m_out;
-    EXPECT_EQ(lines[0].rfind("S05 slot 0 OPEN HI HAT: OHH 01.wav (name says 'ohh'), 1.20 s, cut to 0.74 s", 0), 0u)
-        << lines[0];
-    // The lead-in trimmed, as a kit shapes every slot.
+    // Which file each slot takes, and why, is KitProposalTest's; here, the line a slot's choice makes,
+    // with the lead-in trimmed as a kit shapes every slot, and a slot left as it is.
     EXPECT_EQ(lines[1], "S05 slot 1 CLOSED HI HAT: chh.wav (name says 'chh'), 0.10 s, padded to 0.25 s with silence "
                         "(Classic, 0.05 s of silence trimmed)");
     EXPECT_EQ(lines[3], "S05 slot 3 RIM SHOT: left as it is: no file's name says RIM SHOT");
-    EXPECT_EQ(lines[4].rfind("S05 slot 4 CRASH: ride cymbal.wav (name says 'cymbal'; its first choice, RIDE, went to "
-                             "ride.wav), 2.00 s, cut to 0.99 s",
-                             0),
-              0u)
-        << lines[4];
     EXPECT_EQ(m_err, "zylox: hat.wav: not used: its name says 'hat', and CLOSED HI HAT went to chh.wav\n");
     // Its lines are all a dry run gives: lost, they are no success.
     EXPECT_EQ(zylox("kit kit --bank S05 --dry-run >/dev/full"), 1);
@@ -85,7 +79,6 @@ TEST_F(ZyloxKitTest, KitFillsTheSlotsTheNamesSayAndMatchesTheirLoudness)
     // Printed to a tenth: each within the match's 0.1 LU of the target, so within 0.3 of each other.
     EXPECT_LE(*std::max_element(tenths.begin(), tenths.end()) - *std::min_element(tenths.begin(), tenths.end()), 3)
         << m_out;
-    EXPECT_EQ(rows()[0].rfind("S05 slot 0 OPEN HI HAT: OHH 01.wav: ", 0), 0u);
 
     EXPECT_EQ(zylox("kit kit --bank FW -o fw.mid"), 2);
     EXPECT_EQ(m_err,

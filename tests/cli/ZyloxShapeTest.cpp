@@ -1,7 +1,6 @@
 // `zylox import` and `zylox play` with the shape of a sound: what lands in the slot, several sources,
 // the warning for a silent slot and the refusals. What each shape does to the sound is the audio
 // suites' (SoundShapeTest, ShapePropertyTest, LongSourceTest, AnySourceTest).
-#include "tests/audio/ShapeSounds.h"
 #include "tests/cli/ZyloxFixture.h"
 
 #include <gtest/gtest.h>
@@ -21,30 +20,17 @@ protected:
     }
 };
 
-using shape_sounds::firstSound;
-using shape_sounds::soundEnd;
-
 TEST_F(ZyloxShapeTest, StartAndEndChooseThePartOfTheSourceThatFillsTheSlot)
 {
-    // A 3 ms click at 0.40 s; then a tone from 0.40 s to 1 s.
-    ASSERT_EQ(run(kSox + " -n -r 44100 -c 1 -b 16 click.wav synth 0.003 sine 2000 pad 0.4 0.5 && " + kSox
-                  + " -n -r 44100 -c 2 -b 16 late.wav synth 0.6 sine 440 pad 0.4"),
-              0)
-        << m_err;
-    ASSERT_EQ(zylox("import --bank S05 --slot 1 click.wav --start 0.40 -o a.mid"), 0) << m_err;
-    EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: click.wav, 0.50 s, cut to 0.25 s (Classic)\n");
-    const Bytes clicked = slot("a.mid");
-    EXPECT_LE(firstSound(clicked), 2u);
-    EXPECT_LE(soundEnd(clicked), 120u);
+    // A tone from 0.40 s to 1 s. Where in the slot the region lands, to the frame, is
+    // ShapeProperty.StartEndAndLengthAreExactToTheFrame's; here, the line names the region's length.
+    ASSERT_EQ(run(kSox + " -n -r 44100 -c 2 -b 16 late.wav synth 0.6 sine 440 pad 0.4"), 0) << m_err;
 
     // Slot 1 holds 0.25 s; --end stops the sound at 0.1 s of it, --length says the same.
     ASSERT_EQ(zylox("import --bank S05 --slot 1 late.wav --start 0.4 --end 0.5 --resample clean -o b.mid"), 0) << m_err;
     EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: late.wav, 0.10 s, padded to 0.25 s with silence (Clean)\n");
     EXPECT_EQ(m_err, "");
     const Bytes cut = slot("b.mid");
-    EXPECT_GT(std::count_if(cut.begin(), cut.begin() + 3300, [](std::uint8_t b) { return b > 0xC0 || b < 0x40; }),
-              1000);
-    EXPECT_LE(soundEnd(cut), 3300u);
     ASSERT_EQ(zylox("import --bank S05 --slot 1 late.wav --start 0.4 --length 0.1 --resample clean -o c.mid"), 0)
         << m_err;
     EXPECT_EQ(slot("c.mid"), cut);
@@ -68,7 +54,6 @@ TEST_F(ZyloxShapeTest, ShapeOptionsChangeTheSlotAsTheEditorsShapeDoes)
     EXPECT_EQ(m_err, "zylox: S05 slot 1 CLOSED HI HAT: tone.wav: the slot is silent: the right channel holds no sound "
                      "above -48 dBFS; "
                      "--mono mix takes its sound\n");
-    EXPECT_EQ(slot("right.mid"), Bytes(8192, 0x80));
     const Bytes left = slot("left.mid");
     EXPECT_GT(*std::max_element(left.begin(), left.end()), 0xB8);
 
@@ -80,18 +65,13 @@ TEST_F(ZyloxShapeTest, ShapeOptionsChangeTheSlotAsTheEditorsShapeDoes)
     const Bytes all = slot("all.mid");
     EXPECT_NEAR(*std::max_element(all.begin(), all.end()) - 0x80, 32, 6); // -12 dBFS, shaped noise on top
     EXPECT_EQ(all.back(), 0x80);
-
-    // Fit: the whole second into the 8,192 bytes of the slot, a little over two octaves up; the line
-    // says by how much (12 log2(33000 / 8192) semitones).
-    ASSERT_EQ(zylox("import --bank S05 --slot 1 tone.wav --mono left --fit -o fit.mid"), 0) << m_err;
-    EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: tone.wav, 0.25 s, fills the slot exactly at +24.12 semitones "
-                     "(Classic)\n");
 }
 
 TEST_F(ZyloxShapeTest, FitStretchKeepsThePitchAndABareFitBeforeTheSourceStillFitsByPitch)
 {
     // Two seconds of 1 kHz into CRASH's 32,768 bytes (0.993 s). That the stretch keeps the pitch and
-    // the fit by pitch raises it is StretchFitTest's; here, the words that choose each and the line.
+    // the fit by pitch raises it, the words of each line and a stretch out of reach are StretchFitTest's
+    // and SoundShapeTest's; here, the words that choose each.
     ASSERT_EQ(run(kSox + " -n -r 44100 -c 1 -b 16 tone.wav synth 2 sine 1000 gain -6"), 0) << m_err;
     ASSERT_EQ(zylox("import --bank S05 --slot 4 --fit stretch tone.wav -o stretched.mid"), 0) << m_err;
     EXPECT_EQ(m_out, "S05 slot 4 CRASH: tone.wav, 0.99 s, fills the slot exactly, stretched to 0.496 times its "
@@ -105,12 +85,6 @@ TEST_F(ZyloxShapeTest, FitStretchKeepsThePitchAndABareFitBeforeTheSourceStillFit
     ASSERT_EQ(zylox("import --bank S05 --slot 4 --fit pitch tone.wav -o pitched.mid"), 0) << m_err;
     EXPECT_EQ(read("pitched.mid"), read("raised.mid"));
     EXPECT_NE(read("raised.mid"), read("stretched.mid"));
-
-    // Into the quarter second of CLOSED HI HAT it would take an eighth of its length.
-    EXPECT_EQ(zylox("import --bank S05 --slot 1 tone.wav --fit stretch -o no.mid"), 1);
-    EXPECT_EQ(m_err, "zylox: S05 slot 1 CLOSED HI HAT: tone.wav: the region needs stretching to 0.124 times its "
-                     "length to fill the slot; a stretch reaches 0.40 to 2.00 times\n");
-    EXPECT_FALSE(exists("no.mid"));
 }
 
 TEST_F(ZyloxShapeTest, SeveralSourcesFillConsecutiveSlotsOrNothingIsWritten)

@@ -157,16 +157,14 @@ TEST_F(ZyloxTest, ImportedSlotComesBackAsItIsStoredAsADeviceFormatWavOrSysEx)
     EXPECT_EQ(m_err, "zylox: --bank FW: the firmware bank's slots hold messages, not sounds: only a sound bank is "
                      "taken out as sounds\n");
 
-    // A quiet tone after 30 ms of silence, converted clean, trimmed and normalised.
+    // A quiet tone after 30 ms of silence, converted clean, trimmed and normalised; the words of its
+    // line are SoundImport.SaysHowLongTheSoundIs...'s.
     ASSERT_EQ(run(kSox + " -n -r 48k -c 2 -b 24 in/late.wav synth 0.2 sine 440 gain -12 pad 0.03"), 0);
     Bytes clean(8192, 0x80);
     const audio::SoundShape shaped{.resampling = audio::Resampling::Clean, .normalize = true, .trim = true};
     ASSERT_TRUE(audio::importSlot(read("in/late.wav"), shaped, clean));
     ASSERT_EQ(zylox("import --bank 4 --slot 1 in/late.wav --resample Clean --normalize --trim -o clean.mid"), 0)
         << m_err;
-    EXPECT_EQ(m_out, "S05 slot 1 CLOSED HI HAT: late.wav, 0.20 s, padded to 0.25 s with silence (Clean, 0.03 s of "
-                     "silence trimmed, normalised "
-                     "+11.9 dB)\n");
     ASSERT_EQ(zylox("export --bank 4 --slot 1 --in clean.mid -o clean.wav"), 0) << m_err;
     EXPECT_EQ(slice("clean.wav", 44, 8192), clean);
 

@@ -55,14 +55,17 @@ TEST(PlayShape, PlaysExactlyWhatTheImportWouldWriteAndWritesNothing)
     const std::string source = folder.synth("late.wav", "-r 48000 -c 2 -b 24", "synth 0.3 pluck 220 pad 0.2");
     const auto before = std::distance(std::filesystem::directory_iterator(folder.path("")), {});
     RecordingSoundOutput heard;
-    ASSERT_EQ(play({"--bank", "S05", "--slot", "1", source, "--start", "0.2", "--resample", "clean", "--pitch", "-3.5",
-                    "--dither", "shaped", "--fade-out", "40"},
+    // Half the silence before the pluck left for the trim to take.
+    ASSERT_EQ(play({"--bank", "S05", "--slot", "1", source, "--start", "0.1", "--resample", "clean", "--pitch", "-3.5",
+                    "--dither", "shaped", "--fade-out", "40", "--normalize", "--trim"},
                    heard),
               0);
     ASSERT_EQ(heard.played.size(), 1u);
     std::vector<std::uint8_t> expected(8192, 0x80);
     const audio::SoundShape shape{.resampling = audio::Resampling::Clean,
-                                  .start = 0.2,
+                                  .normalize = true,
+                                  .trim = true,
+                                  .start = 0.1,
                                   .pitch = -3.5,
                                   .fadeOut = 40.0,
                                   .dither = audio::Dither::Shaped};

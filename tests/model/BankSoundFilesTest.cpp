@@ -65,3 +65,17 @@ TEST(BankSoundFiles, AFileWhereTheFolderShouldBeIsNamedAsNoFolderAndKeptAsItIs)
     }
     EXPECT_EQ(ScratchFolder::read(file), (std::vector<std::uint8_t>{'k', 'e', 'e', 'p'}));
 }
+
+// A slot's file imported into the slot gives back its bytes: each factory sound, and one cut to its
+// slot and faded at the cut. A firmware slot's message is FlashBlocks' case.
+TEST(BankSoundFiles, ASlotsFileImportedIntoItsSlotGivesBackItsBytes)
+{
+    const std::unique_ptr<IBank> bank = factory::makeBank(2);
+    // CRASH's 32,768 bytes into CLOSED HI HAT's 8,192.
+    ASSERT_TRUE(bank->importContent(1, audio::deviceWave(bank->getContent(4)->getData()), "crash.wav", {}));
+    for (std::uint16_t slot = 0; slot < bank->getContentCount(); ++slot) {
+        const std::vector<std::uint8_t> bytes = bank->getContent(slot)->getData();
+        ASSERT_TRUE(bank->importContent(slot, audio::deviceWave(bytes), "again.wav", {}));
+        EXPECT_EQ(bank->getContent(slot)->getData(), bytes) << slot;
+    }
+}

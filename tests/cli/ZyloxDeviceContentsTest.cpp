@@ -63,10 +63,8 @@ TEST_F(ZyloxDeviceContentsTest, SomeBanksKnownAreWrittenOneToAFileOnceAgreed)
                      "a folder\n");
     EXPECT_EQ(read("dc.mid"), (Bytes{1, 2, 3}));
     EXPECT_EQ(run("echo y | " + std::string(ZYLOX_PROGRAM) + " device-contents --device 0 -o banks"), 0) << m_err;
+    // What each file holds, the bank as it was sent, is DeviceContentsTest's.
     EXPECT_EQ(rows(), (std::vector<std::string>{"banks/S01.mid", "banks/S02.mid"}));
-    m_banks[1]->setName("Toms");
-    EXPECT_EQ(read("banks/S01.mid"), expected({0}));
-    EXPECT_EQ(read("banks/S02.mid"), expected({1}));
     EXPECT_FALSE(exists("banks/S05.mid"));
     EXPECT_EQ(zylox("device-contents --device usb -o banks </dev/null"), 1);
     EXPECT_TRUE(m_err.find("into the folder banks (banks/S01.mid and so on)? [y/N] ") != std::string::npos) << m_err;

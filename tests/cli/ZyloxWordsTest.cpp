@@ -21,9 +21,6 @@ TEST_F(ZyloxTest, ASlotsLabelInAnyCaseChoosesItWhereverASlotNumberDoes)
     ASSERT_EQ(zylox("import --bank S05 --slot 1 kick.wav -o number.mid"), 0) << m_err;
     ASSERT_EQ(zylox("import --bank S05 --slot 'closed hi hat' kick.wav -o label.mid"), 0) << m_err;
     EXPECT_EQ(read("label.mid"), read("number.mid"));
-    ASSERT_EQ(zylox("export --bank S05 --slot 1 --in label.mid -o number.wav"), 0) << m_err;
-    ASSERT_EQ(zylox("export --bank S05 --slot Closed\\ Hi\\ Hat --in label.mid -o label.wav"), 0) << m_err;
-    EXPECT_EQ(read("label.wav"), read("number.wav"));
     ASSERT_EQ(zylox("rename --bank FW --slot os 'OS 2' -o fw.mid && " ZYLOX_PROGRAM " info --in fw.mid"), 0) << m_err;
     EXPECT_TRUE(rows().back().ends_with("\tOS\tOS 2\t114182")) << rows().back();
     // The firmware bank's labels are its own; play resolves the label before it looks for a sound output.
@@ -52,9 +49,8 @@ TEST_F(ZyloxTest, ASlotsLabelInAnyCaseChoosesItWhereverASlotNumberDoes)
 TEST_F(ZyloxTest, EveryLineOfACommandThatWritesNamesBankSlotAndFile)
 {
     ASSERT_EQ(run(kSox + " -n -r 44.1k -c 1 -b 16 kick.wav synth 0.4 sine 60 && cp kick.wav snare.wav"), 0) << m_err;
+    // An import's lines, one a source, are ZyloxShapeTest.SeveralSourcesFillConsecutiveSlots...'s.
     ASSERT_EQ(zylox("import --bank s05 --slot rim\\ shot kick.wav snare.wav -o kit.mid"), 0) << m_err;
-    EXPECT_EQ(m_out, "S05 slot 3 RIM SHOT: kick.wav, 0.40 s, cut to 0.25 s (Classic)\n"
-                     "S05 slot 4 CRASH: snare.wav, 0.40 s, padded to 0.99 s with silence (Classic)\n");
     ASSERT_EQ(zylox("export --bank 4 --slot 3 --in kit.mid -o rim.wav"), 0) << m_err;
     EXPECT_EQ(m_out, "S05 slot 3 RIM SHOT: 0.25 s into rim.wav\n");
     ASSERT_EQ(zylox("export --bank FW --slot OS -o os.syx"), 0) << m_err;

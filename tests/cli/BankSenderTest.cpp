@@ -26,17 +26,15 @@ protected:
     SoundBank first{0}, second{1}, third{2};
 };
 
-// The banks in order through one output, and the lines of each, are SendCommandTest's.
-TEST_F(BankSenderTest, StopsAtTheFirstBankThatFails)
+// The banks in order through one output, and the lines of each, are SendCommandTest's; that the
+// run ends at the bank that fails, TransmissionRunTest.AFailureLeavesTheBankIncompleteAndUnknown...
+TEST_F(BankSenderTest, SaysWhichBankFailed)
 {
     clock.at(120'000'000, [&] { device.vanishAfter(100); }); // cuts the second bank's second erase
 
-    const TransmissionAccount account
-        = BankSender(out, true).send(*wrapper, {{0, &first}, {1, &second}, {2, &third}}, 0, nullptr);
+    BankSender(out, true).send(*wrapper, {{0, &first}, {1, &second}, {2, &third}}, 0, nullptr);
 
-    EXPECT_EQ(account.end, TransmissionAccount::End::Failed);
     EXPECT_NE(out.str().find("S02 - factory -: FAILED\n"), std::string::npos);
-    EXPECT_EQ(out.str().find("S03"), std::string::npos);
 }
 
 TEST(BankSenderProgressTest, ShowsPercentAndTimeLeftOfTheWholeTransmission)

@@ -148,10 +148,8 @@ TEST_F(SendCommandTest, AnInterfaceInANewSocketTakesTheRecordOfTheOldOneOnlyWhen
                                 + question.substr(question.find(" has no"))
                                 + " Its record then moves to this socket. [y/N] ");
     EXPECT_EQ(said().substr(0, 19), "0 of 1 bank differs");
+    // Which records a take-over leaves is RecordHandoverTest's.
     EXPECT_TRUE(moved.erasedBlocks().empty());
-    const MidiPortIdentity in4{"ZYLOX 515", "ZYLOX 515 MIDI In", "usb-0000:00:14.0-4"};
-    const MidiPortIdentity in5{"ZYLOX 515", "ZYLOX 515 MIDI In", "usb-0000:00:14.0-5"};
-    EXPECT_EQ(DeviceRecord::recorded(DeviceRecord::defaultFolder()), (std::vector<MidiPortIdentity>{in4, in5}));
 }
 
 // Another sender, or a change of pacing, while a send holds the device; here the lock is in a
@@ -176,7 +174,6 @@ TEST_F(SendCommandTest, ASecondSenderOrAPacingChangeIsRefusedWhileASendHoldsTheD
                                     + " is being sent to by zylox, process " + std::to_string(getpid()) + "\n");
     }
     EXPECT_EQ(device.erasedBlocks(), (Blocks{8, 9, 8, 9}));
-    EXPECT_EQ(device.packets().size(), 2u); // the first sender's silencing alone, once per send
     EXPECT_TRUE(device.faults().empty());
     EXPECT_EQ(DeviceRecord(DeviceRecord::defaultFolder(), {"ZYLOX 515", "ZYLOX 515 MIDI In"}).pacing(), OutputPacing{});
 }

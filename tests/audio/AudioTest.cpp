@@ -408,10 +408,12 @@ TEST_F(SoundImport, SaysHowLongTheSoundIsAndWhetherItWasCutOrPaddedToFitTheSlot)
     shaped.options = {.resampling = audio::Resampling::Clean, .normalize = true, .trim = true};
     shaped.trimmed = 990;
     shaped.gainDecibels = 11.94;
-    EXPECT_EQ(shaped.describe("late.wav", "CLOSED HI HAT"),
-              "late.wav: 0.20 s, padded to 0.25 s with silence (Clean, 0.03 s of silence trimmed, normalised +11.9 dB)");
+    EXPECT_EQ(
+        shaped.describe("late.wav", "CLOSED HI HAT"),
+        "late.wav: 0.20 s, padded to 0.25 s with silence (Clean, 0.03 s of silence trimmed, normalised +11.9 dB)");
     shaped.trimmed = 0;
-    EXPECT_TRUE(shaped.describe("late.wav", "CLOSED HI HAT").ends_with("(Clean, no silence to trim, normalised +11.9 dB)"));
+    EXPECT_TRUE(
+        shaped.describe("late.wav", "CLOSED HI HAT").ends_with("(Clean, no silence to trim, normalised +11.9 dB)"));
 }
 
 } // namespace

@@ -106,9 +106,8 @@ TEST(AtomicFile, AReadOnlyFileOrADeviceNodeIsRefusedAndKeptAsItIs)
     if (child == 0) {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(2);
-        ::_exit(AtomicFile::writeWhole(locked, std::vector<std::uint8_t>{'n'}).describe() == std::strerror(EACCES)
-                    ? 0
-                    : 1);
+        const FileFailure refused = AtomicFile::writeWhole(locked, std::vector<std::uint8_t>{'n'});
+        ::_exit(refused.describe() == std::strerror(EACCES) ? 0 : 1);
     }
     int status = -1;
     ::waitpid(child, &status, 0);

@@ -55,9 +55,8 @@ TEST_F(SendCommandTest, SigtermAndSigintStopTheSendWithTheirOwnStatusAndTheAccou
         EXPECT_EQ(zylox("send --port 0 --bank S05"), status);
 
         EXPECT_EQ(said(), "sending bank (S05)...\nS05: STOPPED\n");
-        EXPECT_EQ(complained(), "zylox: port 0: stopped\nSent completely: none.\nOn the device: S05, first block, "
-                                "incomplete (its flash block was erased or partly written: send it again).\n"
-                                "Not sent: none.\n");
+        // The account's words are TransmissionRunTest.AStopInTheSecondBlockIsAccountedFor...'s.
+        EXPECT_TRUE(complained().starts_with("zylox: port 0: stopped\nSent completely: none.\nOn the device: S05, "));
     }
 }
 

@@ -309,14 +309,15 @@ TEST(FlashBlocks, FirmwareSlotsTakeOnlyAMessageASendCanPutIntoTheirBlock)
         }
     }
     // The words both programs show for the refusals no send's check meets.
-    const std::pair<Bytes, std::string> said[] = {
-        {bankFile, "is a bank file, not a System Exclusive message"},
-        {{0xF0, 0x31, 0x0D, 0x79, 0x3E, 0xF7}, "holds a flash erase message, which would leave the block empty"},
-        {{'R', 'I', 'F', 'F'}, "holds no System Exclusive message"}};
+    const std::pair<Bytes, std::string> said[]
+        = {{bankFile, "is a bank file, not a System Exclusive message"},
+           {{0xF0, 0x31, 0x0D, 0x79, 0x3E, 0xF7}, "holds a flash erase message, which would leave the block empty"},
+           {{'R', 'I', 'F', 'F'}, "holds no System Exclusive message"}};
+    const std::string needs
+        = "; PRESETS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes for flash block 62";
     for (const auto& [file, holds] : said)
         EXPECT_EQ(messageSlotRefusal(FirmwareBank().importContent(0, file, "new.syx", {}), "PRESETS", 0),
-                  holds + "; PRESETS takes one ZYLOX 515 System Exclusive message of 1,024 to 131,078 bytes for flash "
-                          "block 62");
+                  holds + needs);
 }
 
 // What an earlier version's import of a bank file left in PRESETS (its erase message less three

@@ -83,8 +83,10 @@ TEST_F(ZyloxLibraryTest, FoldersAreIndexedFoundAndTheFirstFoundGoesIntoASlot)
     EXPECT_EQ(zylox("find kick"), 1);
 }
 
-// The index damaged on the disk: find says it was set aside and where, a rescan makes it anew.
-TEST_F(ZyloxLibraryTest, ADamagedIndexIsSetAsideAndMadeAnewByARescan)
+// The index damaged on the disk: find says it was set aside and where, and that a rescan fills the
+// new one. That it is set aside and a fresh one made is LibraryDatabaseTest.AFileItCannotUseIsSetAside...'s,
+// and a rescan into a fresh index FoldersAreIndexedFound...'s.
+TEST_F(ZyloxLibraryTest, ADamagedIndexIsSetAsideAndFindSaysARescanFillsTheNewOne)
 {
     makeSounds();
     ASSERT_EQ(zylox("library add Drums && " + std::string(ZYLOX_PROGRAM) + " library rescan"), 0) << m_err;
@@ -101,8 +103,4 @@ TEST_F(ZyloxLibraryTest, ADamagedIndexIsSetAsideAndMadeAnewByARescan)
         m_err.find("\nzylox: find: the new index holds no sounds until \"zylox library rescan\" has indexed them\n"),
         std::string::npos)
         << m_err;
-    ASSERT_EQ(zylox("library rescan"), 0) << m_err;
-    EXPECT_EQ(m_out.rfind("Sound library: 3 files, 3 new", 0), 0U) << m_out;
-    ASSERT_EQ(zylox("find kick"), 0) << m_err;
-    EXPECT_EQ(rows().size(), 2U);
 }

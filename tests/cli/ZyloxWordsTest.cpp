@@ -129,7 +129,6 @@ TEST_F(ZyloxTest, InfoHasAHeaderOnATerminalOnlyAndTheSameRowsBelowIt)
         ASSERT_EQ(zylox(std::string("info --bank ") + bank), 0) << m_err;
         EXPECT_EQ(rows(), std::vector<std::string>{all[row]}) << bank;
     }
-    EXPECT_EQ(zylox("info --bank S32"), 2);
 }
 
 } // namespace

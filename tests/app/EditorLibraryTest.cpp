@@ -219,7 +219,6 @@ TEST_F(EditorLibraryTest, SpacePlaysAFoundFileEnterImportsItAndADragFillsTheSlot
     results().selectRow(0);
     const std::unique_ptr<QMimeData> data(results().model()->mimeData(results().selectionModel()->selectedIndexes()));
     ASSERT_TRUE(drop("textfield_contentNames_5", *data));
-    ASSERT_NE(soundPanel(), nullptr);
     clickInPanel(QStringLiteral("button_apply"));
     EXPECT_EQ(nameInS05(5), "snare.aiff");
 }

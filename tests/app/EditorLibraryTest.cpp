@@ -188,8 +188,6 @@ TEST_F(EditorLibraryTest, SpacePlaysAFoundFileEnterImportsItAndADragFillsTheSlot
     // view's Enter.
     QTest::keyClick(&results(), Qt::Key_Return);
     ASSERT_NE(soundPanel(), nullptr);
-    EXPECT_EQ(soundPanel()->windowTitle().toStdString(),
-              "Shape \u201Ckick 10.wav\u201D for " + editor->workBank(4).getContentLabel(2));
     EXPECT_EQ(slot(4, 2), before) << "nothing goes in before Apply";
     clickInPanel(QStringLiteral("button_apply"));
     EXPECT_EQ(nameInS05(2), "kick 10.wav");

@@ -45,13 +45,14 @@ TEST_F(EditorDeviceSocketsTest, IdenticalInterfacesAreTwoOutputsAndAUnitInANewSo
     control<QComboBox>("popup_out").setCurrentIndex(2);
     shown.clear();
     send();
-    // The sockets named, and Enter on the safe answer; the sentence on what a record holds is a text of its own.
+    // The sockets named, what each answer does with the record, and Enter on the safe answer.
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_THAT(shown[0], StartsWith("question|Same Device?|" + zylox
                                      + " (USB socket 4) has no device record yet.\nIs this the same ZYLOX 515 as the "
                                        "one last sent to through "
                                      + zylox + " (USB socket 3)?\n"));
-    EXPECT_THAT(shown[0], EndsWith("|Same Device|Another Device|Enter: Another Device"));
+    EXPECT_THAT(shown[0],
+                EndsWith("; if not, each keeps a record of its own.|Same Device|Another Device|Enter: Another Device"));
     EXPECT_EQ(unit4.erasedBlocks(), (Blocks{8, 9}));
     EXPECT_EQ(recorded(), std::vector<MidiPortIdentity>{inSocket("4")});
 

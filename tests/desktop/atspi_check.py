@@ -65,9 +65,21 @@ def focusable(node):
     return node.getState().contains(pyatspi.STATE_FOCUSABLE)
 
 
+def walk(root, read):
+    """What read gives for each object below root, None left out, from one walk that nothing went away from."""
+    # The folder tree's rows come and go while its folders load: an object read as the walk passes
+    # may be gone a moment later, and then the walk starts again.
+    for _ in range(50):
+        try:
+            return [value for value in map(read, descendants(root)) if value is not None]
+        except GLib.Error:
+            time.sleep(0.1)
+    sys.exit(f"atspi_check: the objects below {root.name!r} kept going away while they were read")
+
+
 def named(root, role, prefix):
-    return [node for node in descendants(root)
-            if node.getRole() == role and showing(node) and (node.name or "").startswith(prefix)]
+    return walk(root, lambda node: node if node.getRole() == role and showing(node)
+                and (node.name or "").startswith(prefix) else None)
 
 
 def write_tone(path):
@@ -95,13 +107,12 @@ def frames(application, role):
 def check_names(window):
     """Every control Tab reaches is told apart from its neighbours by its role and name."""
     seen = {}
-    for node in descendants(window):
-        if not (showing(node) and focusable(node)) or node.getRole() == pyatspi.ROLE_TABLE_CELL:
-            continue
-        role = node.getRoleName()
-        name = (node.name or "").strip()
+    controls = walk(window, lambda node: (node.getRoleName(), (node.name or "").strip(), node.parent.getRoleName(),
+                                          node.parent.name)
+                    if showing(node) and focusable(node) and node.getRole() != pyatspi.ROLE_TABLE_CELL else None)
+    for role, name, parent_role, parent_name in controls:
         if check(role not in ("", "unknown"), f"a control named {name!r} has no role"):
-            check(name != "", f"a {role} has no name (its parent: {node.parent.getRoleName()} {node.parent.name!r})")
+            check(name != "", f"a {role} has no name (its parent: {parent_role} {parent_name!r})")
         seen.setdefault((role, name), 0)
         seen[(role, name)] += 1
     for (role, name), count in seen.items():
@@ -115,19 +126,18 @@ def check_slots(window):
         fields = named(window, pyatspi.ROLE_TEXT, f"Name of slot {slot}, ")
         check(len(imports) == 1 and len(plays) == 1 and len(fields) == 1,
               f"slot {slot}: {len(imports)} Import, {len(plays)} Play and {len(fields)} name fields")
-    waves = [node for node in descendants(window) if showing(node) and focusable(node)
-             and (node.name or "").startswith("Waveform of slot ")]
+    waves = walk(window, lambda node: (node.name, node.description or "") if showing(node) and focusable(node)
+                 and (node.name or "").startswith("Waveform of slot ") else None)
     check(len(waves) == 6, f"{len(waves)} slot waveforms are named")
-    for node in waves:
-        check(" s of sound" in (node.description or ""), f"{node.name!r} does not say what it shows: "
-              f"{node.description!r}")
+    for name, description in waves:
+        check(" s of sound" in description, f"{name!r} does not say what it shows: {description!r}")
 
 
 def check_table(window):
     # The sound browser's lists of files (the folder's and the library's) are tables too, named as
     # such; the bank table is the other.
-    tables = [node for node in descendants(window)
-              if node.getRole() == pyatspi.ROLE_TABLE and node.name not in ("Sound files", "Library sounds")]
+    tables = walk(window, lambda node: node if node.getRole() == pyatspi.ROLE_TABLE
+                  and node.name not in ("Sound files", "Library sounds") else None)
     if not check(len(tables) == 1, f"{len(tables)} bank tables"):
         return
     table = tables[0].queryTable()

@@ -173,8 +173,8 @@ TEST_F(EditorSoundPanelTest, ASilentLeadInIsMarkedAndNamedAndSnappingToTheOnsetB
     EXPECT_NE(slot(4, 1), silence);
 }
 
-// Which frames of a source a window plays, in what format, is SourceRunTest's; here the window
-// moved by the hand is the one played.
+// Which frames of a source a window plays, in what format, is the SourceRun case's; here the
+// window moved by the hand is the one played.
 TEST_F(EditorSoundPanelTest, PlaySourcePlaysTheWindowAsItIsAndPlayResultTheBytesApplyWrites)
 {
     importIntoSlot(2, sweep);
